@@ -3,7 +3,8 @@
 # Builds the sources of the calling folder (C++, designer forms, resources and
 # proto2 schemas) into one static library named <name>. Includes are written
 # from the project root ("Common/CFrame.h"); generated protobuf headers are
-# found the same way ("dvr_protocol/cgi.pb.h"). A folder that holds no sources
+# found the same way ("dvr_protocol/cgi.pb.h"); schemas import only schemas of
+# their own folder, by bare file name. A folder that holds no sources
 # yet becomes an interface library, so that its users can already link it.
 function(qelm_add_module name)
   cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
@@ -27,9 +28,9 @@ function(qelm_add_module name)
   if(protos)
     target_link_libraries(${name} PUBLIC protobuf::libprotobuf-lite)
     protobuf_generate(TARGET ${name} LANGUAGE cpp
-      IMPORT_DIRS ${PROJECT_SOURCE_DIR}
-      PROTOC_OUT_DIR ${PROJECT_BINARY_DIR})
+      PROTOC_OUT_DIR ${CMAKE_CURRENT_BINARY_DIR}
+      OUT_VAR generated)
     # Generated code is not ours to keep warning-free.
-    set_source_files_properties(${protos} PROPERTIES COMPILE_OPTIONS "-w")
+    set_source_files_properties(${generated} PROPERTIES COMPILE_OPTIONS "-w")
   endif()
 endfunction()
