@@ -8,9 +8,9 @@ Q_DECLARE_METATYPE(KTimeVal)
 
 namespace {
 
-char* describe(const KTimeVal& t)
+QString describe(const KTimeVal& t)
 {
-    return QTest::toString(QStringLiteral("{%1 s, %2 us}").arg(t.sec).arg(t.usec));
+    return QStringLiteral("{%1 s, %2 us}").arg(t.sec).arg(t.usec);
 }
 
 bool same(const KTimeVal& a, const KTimeVal& b)
