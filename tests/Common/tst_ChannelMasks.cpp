@@ -7,171 +7,103 @@
 #include <memory>
 #include <vector>
 
-namespace {
-
-// Owns the boxes of one test; the list is what the helpers take.
-struct Boxes {
-    explicit Boxes(const QStringList& names)
-    {
-        for (const QString& name : names) {
-            owned.push_back(std::make_unique<QCheckBox>());
-            owned.back()->setObjectName(name);
-            list.append(owned.back().get());
-        }
-    }
-
-    QStringList names() const
-    {
-        QStringList result;
-        for (const QCheckBox* box : list)
-            result.append(box->objectName());
-        return result;
-    }
-
-    std::vector<std::unique_ptr<QCheckBox>> owned;
-    QList<QCheckBox*> list;
-};
-
-} // namespace
-
 class tst_ChannelMasks : public QObject {
     Q_OBJECT
 
 private slots:
-    void indexCount_data();
-    void indexCount();
-    void enabled_data();
-    void enabled();
-    void checkedCount_data();
-    void checkedCount();
-    void checkBoxRoundTrip_data();
-    void checkBoxRoundTrip();
-    void sortByChannelNumber_data();
-    void sortByChannelNumber();
+    void masks_data();
+    void masks();
+    void checkBoxes_data();
+    void checkBoxes();
+
+private:
+    QList<QCheckBox*> makeBoxes(const QStringList& names);
+    std::vector<std::unique_ptr<QCheckBox>> m_boxes;
 };
 
-void tst_ChannelMasks::indexCount_data()
+QList<QCheckBox*> tst_ChannelMasks::makeBoxes(const QStringList& names)
+{
+    QList<QCheckBox*> list;
+    for (const QString& name : names) {
+        m_boxes.push_back(std::make_unique<QCheckBox>());
+        m_boxes.back()->setObjectName(name);
+        list.append(m_boxes.back().get());
+    }
+    return list;
+}
+
+void tst_ChannelMasks::masks_data()
 {
     QTest::addColumn<qulonglong>("mask");
     QTest::addColumn<int>("channel");
-    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("checked");
 
-    QTest::newRow("fourth set bit") << 0x0035ull << 5 << 3;
-    QTest::newRow("first set bit") << 0x0035ull << 0 << 0;
-    QTest::newRow("clear bit counts all") << 0x0035ull << 1 << 3;
-    QTest::newRow("empty mask") << 0x0000ull << 3 << -1;
-    QTest::newRow("bit 16 never counts") << 0x10000ull << 0 << -1;
-    QTest::newRow("channel 16") << 0xFFFFull << 16 << 15;
-    QTest::newRow("negative channel") << 0x0003ull << -1 << 1;
-    QTest::newRow("last channel") << 0xFFFFull << 15 << 15;
-    QTest::newRow("high bits ignored") << 0xFFFF0000000000F0ull << 7 << 3;
+    QTest::newRow("fourth set bit") << 0x0035ull << 5 << 3 << true << 4;
+    QTest::newRow("first set bit") << 0x0035ull << 0 << 0 << true << 4;
+    QTest::newRow("clear bit counts all") << 0x0035ull << 1 << 3 << false << 4;
+    QTest::newRow("empty mask") << 0x0000ull << 3 << -1 << false << 0;
+    QTest::newRow("bit 16 never counts") << 0x10000ull << 16 << -1 << true << 0;
+    QTest::newRow("channel 15 of all") << 0xFFFFull << 15 << 15 << true << 16;
+    QTest::newRow("channel 16 of all") << 0x1FFFFull << 16 << 15 << true << 16;
+    QTest::newRow("bit 63") << 0x80000000000000F0ull << 63 << 3 << true << 4;
+    QTest::newRow("channel 64") << ~0ull << 64 << 15 << false << 16;
+    QTest::newRow("channel -1") << ~0ull << -1 << 15 << false << 16;
 }
 
-void tst_ChannelMasks::indexCount()
+void tst_ChannelMasks::masks()
 {
     QFETCH(qulonglong, mask);
     QFETCH(int, channel);
-    QFETCH(int, expected);
-    QCOMPARE(CChannelNum::getIndexCount(mask, channel), expected);
+    QFETCH(int, index);
+    QFETCH(bool, enabled);
+    QFETCH(int, checked);
+    QCOMPARE(CChannelNum::getIndexCount(mask, channel), index);
+    QCOMPARE(CChannelNum::isEnabled(mask, channel), enabled);
+    QCOMPARE(CChnum::getCheckedChNum(static_cast<unsigned long>(mask)), checked);
 }
 
-void tst_ChannelMasks::enabled_data()
-{
-    QTest::addColumn<qulonglong>("mask");
-    QTest::addColumn<int>("channel");
-    QTest::addColumn<bool>("expected");
-
-    QTest::newRow("channel 15 of 0xFFFF") << 0xFFFFull << 15 << true;
-    QTest::newRow("channel 16 of 0xFFFF") << 0xFFFFull << 16 << false;
-    QTest::newRow("bit 63") << 0x8000000000000000ull << 63 << true;
-    QTest::newRow("channel 64") << ~0ull << 64 << false;
-    QTest::newRow("channel -1") << ~0ull << -1 << false;
-    QTest::newRow("clear bit") << 0x0035ull << 1 << false;
-}
-
-void tst_ChannelMasks::enabled()
-{
-    QFETCH(qulonglong, mask);
-    QFETCH(int, channel);
-    QFETCH(bool, expected);
-    QCOMPARE(CChannelNum::isEnabled(mask, channel), expected);
-}
-
-void tst_ChannelMasks::checkedCount_data()
-{
-    QTest::addColumn<qulonglong>("mask");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("all 16") << 0xFFFFull << 16;
-    QTest::newRow("bit 16 ignored") << 0x1FFFFull << 16;
-    QTest::newRow("none") << 0ull << 0;
-    QTest::newRow("three") << 0x8101ull << 3;
-}
-
-void tst_ChannelMasks::checkedCount()
-{
-    QFETCH(qulonglong, mask);
-    QFETCH(int, expected);
-    QCOMPARE(CChnum::getCheckedChNum(static_cast<unsigned long>(mask)), expected);
-}
-
-void tst_ChannelMasks::checkBoxRoundTrip_data()
-{
-    QTest::addColumn<int>("boxes");
-    QTest::addColumn<qulonglong>("mask");
-    QTest::addColumn<qulonglong>("expected");
-
-    QTest::newRow("four boxes") << 4 << 0x0005ull << 0x0005ull;
-    QTest::newRow("two boxes") << 2 << 0x0005ull << 0x0001ull;
-    QTest::newRow("no boxes") << 0 << 0xFFFFull << 0ull;
-    QTest::newRow("sixteen boxes") << 16 << 0x1A5A5ull << 0xA5A5ull;
-    QTest::newRow("clears what was checked") << 4 << 0ull << 0ull;
-}
-
-void tst_ChannelMasks::checkBoxRoundTrip()
-{
-    QFETCH(int, boxes);
-    QFETCH(qulonglong, mask);
-    QFETCH(qulonglong, expected);
-
-    QStringList names;
-    for (int i = 0; i < boxes; ++i)
-        names.append(QStringLiteral("ch%1").arg(i + 1));
-    Boxes set(names);
-    for (QCheckBox* box : set.list)
-        box->setChecked(true);
-
-    CChnum::setCheckBoxValue(set.list, static_cast<unsigned long>(mask));
-    QCOMPARE(qulonglong(CChnum::getCheckBoxValue(set.list)), expected);
-}
-
-void tst_ChannelMasks::sortByChannelNumber_data()
+void tst_ChannelMasks::checkBoxes_data()
 {
     QTest::addColumn<QStringList>("names");
+    QTest::addColumn<qulonglong>("mask");
     QTest::addColumn<QStringList>("sorted");
-    QTest::addColumn<int>("unnumbered");
+    QTest::addColumn<qulonglong>("read");
 
     QTest::newRow("numeric, not text order")
-        << QStringList{"check10", "check2", "check1"} << QStringList{"check1", "check2", "check10"} << 0;
-    QTest::newRow("first run of digits") << QStringList{"ch12_3", "ch3_12"} << QStringList{"ch3_12", "ch12_3"} << 0;
-    QTest::newRow("already sorted") << QStringList{"a1", "a2", "a3"} << QStringList{"a1", "a2", "a3"} << 0;
-    QTest::newRow("unnumbered boxes go last")
-        << QStringList{"chX", "ch9", "chY", "ch1", "ch10"} << QStringList{"ch1", "ch9", "ch10", "chX", "chY"} << 2;
-    QTest::newRow("empty") << QStringList{} << QStringList{} << 0;
+        << QStringList{"check10", "check2", "check1"} << 0x5ull << QStringList{"check1", "check2", "check10"} << 0x5ull;
+    QTest::newRow("two boxes hold two bits")
+        << QStringList{"ch2", "ch1"} << 0x5ull << QStringList{"ch1", "ch2"} << 0x1ull;
+    QTest::newRow("first run of digits") << QStringList{"ch12_3", "ch3_12"} << 0x3ull << QStringList{"ch3_12", "ch12_3"}
+                                         << 0x3ull;
+    QTest::newRow("unnumbered boxes go last") << QStringList{"chX", "ch9", "chY", "ch1", "ch10"} << 0x1Aull
+                                              << QStringList{"ch1", "ch9", "ch10", "chX", "chY"} << 0x1Aull;
+    QTest::newRow("no boxes") << QStringList{} << 0xFFFFull << QStringList{} << 0ull;
 }
 
-void tst_ChannelMasks::sortByChannelNumber()
+void tst_ChannelMasks::checkBoxes()
 {
     QFETCH(QStringList, names);
+    QFETCH(qulonglong, mask);
     QFETCH(QStringList, sorted);
-    QFETCH(int, unnumbered);
+    QFETCH(qulonglong, read);
 
-    Boxes boxes(names);
-    for (int i = 0; i < unnumbered; ++i)
-        QTest::ignoreMessage(
-            QtDebugMsg, QRegularExpression("^\\[ERROR\\] Can't find a channel number from ch[XY]\\n$"));
-    CChnum::SortCheckBox(&boxes.list);
-    QCOMPARE(boxes.names(), sorted);
+    QList<QCheckBox*> boxes = makeBoxes(names);
+    for (const QString& name : names) {
+        if (!name.contains(QRegularExpression("\\d")))
+            QTest::ignoreMessage(QtDebugMsg, qPrintable("[ERROR] Can't find a channel number from " + name + "\n"));
+    }
+    CChnum::SortCheckBox(&boxes);
+    QStringList order;
+    for (QCheckBox* box : boxes) {
+        order.append(box->objectName());
+        box->setChecked(true);
+    }
+    QCOMPARE(order, sorted);
+
+    CChnum::setCheckBoxValue(boxes, static_cast<unsigned long>(mask));
+    QCOMPARE(qulonglong(CChnum::getCheckBoxValue(boxes)), read);
 }
 
 QTEST_MAIN(tst_ChannelMasks)

@@ -65,7 +65,6 @@ private slots:
     void script_data();
     void script();
     void appendTakesWhatFits();
-    void clearDropsHeldBytes();
 };
 
 void tst_CPacketStream::script_data()
@@ -155,18 +154,7 @@ void tst_CPacketStream::appendTakesWhatFits()
     CPacketStream::Packet packet;
     QVERIFY(!stream.nextPacket(packet));
     QCOMPARE(stream.size(), std::size_t(3));
-}
-
-void tst_CPacketStream::clearDropsHeldBytes()
-{
-    CPacketStream stream(false);
-    const QByteArray part = WireBuilder::packet(1, 2, "abc").left(8);
-    stream.append(reinterpret_cast<const unsigned char*>(part.constData()), std::size_t(part.size()));
-    CPacketStream::Packet packet;
-    QVERIFY(!stream.nextPacket(packet));
-    QCOMPARE(stream.size(), std::size_t(8));
     stream.clear();
-    QCOMPARE(stream.size(), std::size_t(0));
     QCOMPARE(stream.writeSpace(), stream.capacity());
 }
 

@@ -23,39 +23,12 @@ class tst_Parser : public QObject {
     Q_OBJECT
 
 private slots:
-    void findSTX_data();
-    void findSTX();
     void findPacket_data();
     void findPacket();
     void largestPayloadIsAccepted();
     void header();
-    void misplacedStartIsAProgrammingError_data();
     void misplacedStartIsAProgrammingError();
 };
-
-void tst_Parser::findSTX_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("expected"); // offset of the marker; the size when none
-
-    QTest::newRow("empty") << QByteArray() << 0;
-    QTest::newRow("marker only") << stx << 0;
-    QTest::newRow("after garbage") << QByteArray("abc") + stx << 3;
-    QTest::newRow("inside a run of FB") << QByteArray("\xFB\xFB\xFB\xFB\xFB\xFC", 6) << 2;
-    QTest::newRow("split marker at end") << QByteArray("xy\xFB\xFB\xFB", 5) << 5;
-    QTest::newRow("end marker is not a start") << QByteArray("\xFB\xFB\xFB\xFD", 4) << 4;
-    QTest::newRow("FC near the start") << QByteArray("\xFC\xFB\xFC\xFB\xFB\xFC", 6) << 6;
-    QTest::newRow("first of two") << QByteArray("z") + stx + stx << 1;
-}
-
-void tst_Parser::findSTX()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, expected);
-    const auto buffer = exact(bytes);
-    const Parser parser(false);
-    QCOMPARE(parser.FindSTX(buffer.data(), buffer.data() + buffer.size()) - buffer.data(), expected);
-}
 
 enum Outcome { Whole, NoMarker, Incomplete, Bad };
 
@@ -75,7 +48,9 @@ void tst_Parser::findPacket_data()
     wrongEnd[wrongEnd.size() - 1] = '\xFE';
 
     QTest::newRow("nothing") << QByteArray() << false << int(NoMarker) << 0 << 0;
-    QTest::newRow("garbage only") << QByteArray("garbage\xFB\xFB") << false << int(NoMarker) << 0 << 0;
+    QTest::newRow("split marker at end") << QByteArray("garbage\xFB\xFB\xFB") << false << int(NoMarker) << 0 << 0;
+    QTest::newRow("end marker is no start") << QByteArray("\xFC\xFB\xFB\xFB\xFD") << false << int(NoMarker) << 0 << 0;
+    QTest::newRow("marker in a run of FB") << QByteArray("\xFB\xFB") + five << false << int(Whole) << 2 << 5;
     QTest::newRow("13 bytes") << five.left(13) << false << int(Incomplete) << 0 << 0;
     QTest::newRow("empty payload") << WireBuilder::packet(1, 2, {}) << false << int(Whole) << 0 << 0;
     QTest::newRow("whole") << five << false << int(Whole) << 0 << 5;
@@ -151,27 +126,13 @@ void tst_Parser::header()
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(&length), 4), QByteArray("\0\0\0\x04", 4));
 }
 
-void tst_Parser::misplacedStartIsAProgrammingError_data()
-{
-    QTest::addColumn<bool>("payLoad");
-    QTest::newRow("FindETX") << false;
-    QTest::newRow("GetPayLoad") << true;
-}
-
 void tst_Parser::misplacedStartIsAProgrammingError()
 {
-    QFETCH(bool, payLoad);
     const QByteArray bytes = "x" + WireBuilder::packet(1, 2, "abc");
     const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const AbortProbe::Outcome outcome = AbortProbe::run([&] {
-        const Parser parser(false);
-        if (payLoad)
-            parser.GetPayLoad(b);
-        else
-            parser.FindETX(b, b + bytes.size());
-    });
-    QVERIFY(outcome.aborted);
-    QVERIFY(outcome.errorOutput.contains("dvr_protocol/parser"));
+    const Parser parser(false);
+    QVERIFY(AbortProbe::run([&] { parser.FindETX(b, b + bytes.size()); }).errorOutput.contains("dvr_protocol/parser"));
+    QVERIFY(AbortProbe::run([&] { parser.GetPayLoad(b); }).aborted);
 }
 
 QTEST_APPLESS_MAIN(tst_Parser)
