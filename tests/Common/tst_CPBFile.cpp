@@ -39,8 +39,6 @@ class tst_CPBFile : public QObject {
 
 private slots:
     void init();
-    void saveThenLoad();
-    void loadReplacesPreviousContent();
     void loadStatus_data();
     void loadStatus();
     void unusableFilesAreMovedAsideOnce();
@@ -58,27 +56,6 @@ void tst_CPBFile::init()
     m_dir.reset(new QTemporaryDir);
     QVERIFY(m_dir->isValid());
     m_path = m_dir->filePath(QStringLiteral("EMaplist.pb"));
-}
-
-void tst_CPBFile::saveThenLoad()
-{
-    const CListFileStatus saved = CPBFile(m_path, CODE).Save(sampleList());
-    QVERIFY(saved.isOk());
-    QVERIFY(!saved.needsAttention());
-    QCOMPARE(contentOf(m_path), CODE + QByteArray::fromStdString(sampleList().SerializeAsString()));
-
-    GroupList loaded;
-    QVERIFY(CPBFile(m_path, CODE).Load(&loaded).isOk());
-    QCOMPARE(loaded.SerializeAsString(), sampleList().SerializeAsString());
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("EMaplist.pb")});
-}
-
-void tst_CPBFile::loadReplacesPreviousContent()
-{
-    writeFile(m_path, CODE);
-    GroupList list = sampleList();
-    QVERIFY(CPBFile(m_path, CODE).Load(&list).isOk());
-    QCOMPARE(list.group_size(), 0);
 }
 
 void tst_CPBFile::loadStatus_data()

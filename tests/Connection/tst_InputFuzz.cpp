@@ -32,54 +32,30 @@ QByteArray bytesOf(const google::protobuf::MessageLite& message)
 QList<QByteArray> replySamples()
 {
     cgi::DvrInfo info;
-    info.set_model(5);
     info.set_dvr_name("\xc7\xd1\xb1\xdb DVR");
-    info.set_ch_num(16);
     for (int i = 0; i < 16; ++i)
         info.add_ch_name("CAM" + std::to_string(i));
-    info.set_mac_address("00:11:22:33:44:55");
-
     cgi::HddInfo hdd;
-    hdd.set_available_time(100);
-    cgi::HddInfo::Info* disk = hdd.add_info();
-    disk->set_model("disk");
-    disk->set_mounted(true);
-    disk->set_total(1000000);
-    disk->set_used(5000);
-
+    hdd.add_info()->set_model("disk");
+    hdd.mutable_info(0)->set_total(1000000);
     cgi::SysLog log;
-    cgi::SysLog::Log* entry = log.add_log();
-    entry->set_time(1388534400);
-    entry->set_user("admin");
-    entry->set_log("boot");
-
+    log.add_log()->set_log("boot");
+    log.mutable_log(0)->set_time(1388534400);
     cgi::PictureControlGet picture;
-    for (unsigned i = 0; i < 16; ++i) {
-        picture.add_contrast(i);
-        picture.add_vsharpness(i * 3);
-    }
-
     cgi::CalData calendar;
-    calendar.set_dvr_time(1388534400);
     calendar.mutable_header()->set_ch_num(16);
-    calendar.set_version(1);
     cgi::CalItem* item = calendar.add_items();
     item->set_start_time(1388534400);
-    item->set_end_time(1388538000);
     item->set_record_chmask(0xffff);
-    for (unsigned i = 0; i < 16; ++i)
+    for (unsigned i = 0; i < 16; ++i) {
+        picture.add_contrast(i);
         item->add_record_reason(i % 4);
-    cgi::CalHourItem* hour = calendar.add_hours();
-    hour->set_year(2014);
-    hour->set_mon(1);
-    hour->set_mday(1);
-
+    }
+    calendar.add_hours()->set_year(2014);
     cgi::LiveStatus live;
-    live.set_record_chmask(3);
     live.set_motion_chmask(1);
     cgi::PbStatus playback;
     playback.set_mode(48);
-
     return {bytesOf(info), bytesOf(hdd), bytesOf(log), bytesOf(picture), bytesOf(calendar), bytesOf(live),
         bytesOf(playback)};
 }

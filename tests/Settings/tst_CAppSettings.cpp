@@ -20,7 +20,6 @@ class tst_CAppSettings : public QObject {
 private slots:
     void init();
     void storeIsIsolated();
-    void keysAsStored_data();
     void keysAsStored();
     void autoPreset_data();
     void autoPreset();
@@ -41,40 +40,27 @@ void tst_CAppSettings::storeIsIsolated()
     QVERIFY(rawStore().fileName().endsWith(QLatin1String("COMPANY/KTAX QELM.conf")));
 }
 
-void tst_CAppSettings::keysAsStored_data()
-{
-    // The spelling of each key is part of the operators' existing stores.
-    QTest::addColumn<QString>("constant");
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("Language") << CAppSettings::LANGUAGE << "Language";
-    QTest::newRow("Capture") << CAppSettings::PATH_LIST.value(0) << "Capture";
-    QTest::newRow("Record") << CAppSettings::PATH_LIST.value(1) << "Record";
-    QTest::newRow("Backup") << CAppSettings::PATH_LIST.value(2) << "Backup";
-    QTest::newRow("CodecType") << CAppSettings::CODEC_TYPE << "CodecType";
-    QTest::newRow("PlaybackMode") << CAppSettings::PLAYBACK_MODE << "PlaybackMode";
-    QTest::newRow("SeqenceInterval") << CAppSettings::SEQ_INTERVAL << "SeqenceInterval";
-    QTest::newRow("Reconnect") << CAppSettings::RECONNECT << "Reconnect";
-    QTest::newRow("Opengl") << CAppSettings::OPENGL << "Opengl";
-    QTest::newRow("OsdChName") << CAppSettings::OSD_CH_NAME << "OsdChName";
-    QTest::newRow("OsdRecord") << CAppSettings::OSD_RECORD << "OsdRecord";
-    QTest::newRow("OsdEvent") << CAppSettings::OSD_EVENT << "OsdEvent";
-    QTest::newRow("AlarmSound") << CAppSettings::ALARM_SOUND << "AlarmSound";
-    QTest::newRow("FileFormat") << CAppSettings::FILE_FORMAT << "FileFormat";
-    QTest::newRow("CaptureFileFormat") << CAppSettings::CAPTURE_FILE_FORMAT << "CaptureFileFormat";
-    QTest::newRow("EmapPopup") << CAppSettings::EMAP_POPUP << "EmapPopup";
-    QTest::newRow("EmapPopdown") << CAppSettings::EMAP_POPDOWN << "EmapPopdown";
-    QTest::newRow("EmapImageSize") << CAppSettings::EMAP_IMAGESIZE << "EmapImageSize";
-}
-
 void tst_CAppSettings::keysAsStored()
 {
-    QFETCH(QString, constant);
-    QFETCH(QString, stored);
-    CAppSettings().writeSetting(constant, 7);
-    QCOMPARE(rawStore().value(stored).toInt(), 7);
-    QVERIFY(CAppSettings().contains(constant));
-    CAppSettings().remove(constant);
-    QVERIFY(!rawStore().contains(stored));
+    // The spelling of each key is part of the operators' existing stores.
+    const QStringList constants = {CAppSettings::LANGUAGE, CAppSettings::CODEC_TYPE, CAppSettings::PLAYBACK_MODE,
+        CAppSettings::SEQ_INTERVAL, CAppSettings::RECONNECT, CAppSettings::OPENGL, CAppSettings::OSD_CH_NAME,
+        CAppSettings::OSD_RECORD, CAppSettings::OSD_EVENT, CAppSettings::ALARM_SOUND, CAppSettings::FILE_FORMAT,
+        CAppSettings::CAPTURE_FILE_FORMAT, CAppSettings::EMAP_POPUP, CAppSettings::EMAP_POPDOWN,
+        CAppSettings::EMAP_IMAGESIZE};
+    const QStringList stored
+        = {"Language", "CodecType", "PlaybackMode", "SeqenceInterval", "Reconnect", "Opengl", "OsdChName", "OsdRecord",
+            "OsdEvent", "AlarmSound", "FileFormat", "CaptureFileFormat", "EmapPopup", "EmapPopdown", "EmapImageSize"};
+    QCOMPARE(CAppSettings::PATH_LIST, QStringList({"Capture", "Record", "Backup"}));
+    CAppSettings settings;
+    for (const QString& key : constants + CAppSettings::PATH_LIST)
+        settings.writeSetting(key, 7);
+    settings.remove(CAppSettings::EMAP_IMAGESIZE);
+    QVERIFY(!settings.contains(CAppSettings::EMAP_IMAGESIZE));
+    settings.writeSetting(CAppSettings::EMAP_IMAGESIZE, 7);
+    QCOMPARE(rawStore().allKeys().size(), stored.size() + 3);
+    for (const QString& key : stored + CAppSettings::PATH_LIST)
+        QVERIFY2(rawStore().value(key).toInt() == 7, qPrintable(key));
 }
 
 void tst_CAppSettings::autoPreset_data()
