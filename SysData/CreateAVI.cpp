@@ -132,6 +132,9 @@ int CCreateAVI::init(const char* path)
         std::fprintf(stderr, "error: file create error %s\n", path);
         return 1;
     }
+    // Chunks are written whole, and a failed write must leave nothing
+    // behind in a buffer that a later seek would try to flush.
+    std::setvbuf(m_file, nullptr, _IONBF, 0);
     m_failed = false;
     m_index.clear();
     m_index.reserve(MAX_INDEX);
