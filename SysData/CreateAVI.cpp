@@ -128,7 +128,7 @@ int CCreateAVI::init(const char* path)
     // "x": an existing recording is never truncated.
     m_file = std::fopen(path, "wbx");
     if (!m_file) {
-        setError("can not create");
+        setError();
         std::fprintf(stderr, "error: file create error %s\n", path);
         return 1;
     }
@@ -326,7 +326,7 @@ int CCreateAVI::deinit()
     std::int64_t fileEnd = 0;
     ok = ok && finish(fileEnd);
     if (std::fclose(m_file) != 0 && ok) {
-        setError("can not close");
+        setError();
         ok = false;
     }
     m_file = nullptr;
@@ -372,7 +372,7 @@ bool CCreateAVI::writeBytes(const void* data, std::size_t size)
 {
     if (size == 0 || std::fwrite(data, 1, size, m_file) == size)
         return true;
-    setError("can not write");
+    setError();
     return false;
 }
 
@@ -382,15 +382,15 @@ bool CCreateAVI::patch(std::int64_t position, std::uint32_t value)
     for (int i = 0; i < 4; ++i)
         bytes[i] = static_cast<unsigned char>(value >> (8 * i));
     if (std::fseek(m_file, static_cast<long>(position), SEEK_SET) != 0) {
-        setError("can not seek in");
+        setError();
         return false;
     }
     return writeBytes(bytes, sizeof bytes);
 }
 
-void CCreateAVI::setError(const char* what)
+void CCreateAVI::setError()
 {
     const int code = errno;
     if (m_error.empty())
-        m_error = std::string(what) + " " + m_path + ": " + std::strerror(code);
+        m_error = m_path + ": " + std::strerror(code);
 }

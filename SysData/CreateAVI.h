@@ -49,7 +49,8 @@ public:
 
     // Creates a new file (never replacing an existing one) and writes its
     // headers. 0, or 1 when no stream is declared, a file is already open or
-    // the file cannot be created or written (errorText() tells why).
+    // the file cannot be created or written (errorText() tells why: the
+    // path and the system's reason).
     int init(const char* path);
     // Appends one chunk. A video chunk is flagged as a key picture when
     // keyFrame is set or when it carries an IDR picture or parameter sets.
@@ -77,7 +78,7 @@ private:
     bool writeBytes(const void* data, std::size_t size);
     bool patch(std::int64_t position, std::uint32_t value);
     bool isKeyVideo(const unsigned char* data, int length, bool keyFrame) const;
-    void setError(const char* what);
+    void setError();
 
     std::FILE* m_file = nullptr;
     std::string m_path;
