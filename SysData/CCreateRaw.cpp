@@ -120,6 +120,11 @@ CCreateRaw::Result CCreateRaw::writeData(bool oldProtocol, const QByteArray& fra
     if (!m_pairOpen && !openPair(seconds))
         return Failed;
 
+    // A finished minute is stored before the next one's frames, so that a
+    // crash leaves every earlier minute on record.
+    if (!writeDB(static_cast<std::uint32_t>(seconds - seconds % 60)))
+        return Failed;
+
     Index index;
     index.channel = static_cast<quint8>(info.channel);
     index.type = static_cast<quint8>(info.type);
@@ -142,9 +147,8 @@ CCreateRaw::Result CCreateRaw::writeData(bool oldProtocol, const QByteArray& fra
         return Failed;
     }
     m_hrfSize += Index::SIZE;
-    const int kind = oldProtocol ? oldDialectKind(info.recordReason) : info.recordReason;
-    if (!SaveDB(info.channel, seconds, kind))
-        return Failed;
+    SaveDB(info.channel, static_cast<std::uint32_t>(seconds - seconds % 60),
+        oldProtocol ? oldDialectKind(info.recordReason) : info.recordReason);
     return Written;
 }
 
@@ -220,26 +224,21 @@ void CCreateRaw::closePair()
     m_pairOpen = false;
 }
 
-bool CCreateRaw::SaveDB(int channel, std::int64_t seconds, int kind)
+void CCreateRaw::SaveDB(int channel, std::uint32_t minute, int kind)
 {
-    if (!writeDB(static_cast<std::uint32_t>(seconds - seconds % 60)))
-        return false;
-    if (channel >= 0 && channel < MAX_CHANNELS) {
-        m_pending.kinds[channel] = static_cast<quint8>(RecordReason_Update(m_pending.kinds[channel], kind));
-        m_pending.mask = static_cast<quint16>(m_pending.mask | 1u << channel);
-    }
-    return true;
-}
-
-bool CCreateRaw::writeDB(std::uint32_t minute)
-{
-    if (m_pending.start != 0 && m_pending.start != minute && !appendPending())
-        return false;
     if (m_pending.start == 0) {
         m_pending.start = minute;
         m_pending.end = minute + 60;
     }
-    return true;
+    if (channel >= 0 && channel < MAX_CHANNELS) {
+        m_pending.kinds[channel] = static_cast<quint8>(RecordReason_Update(m_pending.kinds[channel], kind));
+        m_pending.mask = static_cast<quint16>(m_pending.mask | 1u << channel);
+    }
+}
+
+bool CCreateRaw::writeDB(std::uint32_t minute)
+{
+    return m_pending.start == 0 || m_pending.start == minute || appendPending();
 }
 
 bool CCreateRaw::appendPending()

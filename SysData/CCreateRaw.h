@@ -68,7 +68,10 @@ private:
     bool openDatabase(std::int64_t seconds);
     bool openPair(std::int64_t seconds);
     void closePair();
-    bool SaveDB(int channel, std::int64_t seconds, int kind);
+    // Notes a written frame's channel and kind in the pending minute, which
+    // becomes the frame's minute when none is pending.
+    void SaveDB(int channel, std::uint32_t minute, int kind);
+    // Appends the pending minute when it is not the given one.
     bool writeDB(std::uint32_t minute);
     bool appendPending();
     bool write(QFile& file, const char* data, qint64 size);
