@@ -35,7 +35,7 @@ public:
     // A minute's frame file is continued up to this size; beyond it a new
     // pair begins, so that the index's 32-bit offsets always hold (a DVR
     // whose clock stands still would otherwise fill one pair forever).
-    static const qint64 MAX_FRAME_FILE_SIZE = 0x7FFFFFFF;
+    static constexpr qint64 MAX_FRAME_FILE_SIZE = 0x7FFFFFFF;
 
     CCreateRaw();
     ~CCreateRaw();
@@ -56,7 +56,7 @@ public:
 
 private:
     struct MinuteRecord {
-        static const int SIZE = 76;
+        static constexpr int SIZE = 76;
         quint32 start = 0;
         quint32 end = 0;
         quint16 mask = 0;

@@ -9,8 +9,8 @@
 // header is damaged or whose sizes reach past the delivered bytes is not
 // valid and must not be written.
 struct CFrameInfo {
-    static const int TYPE_KEY = 0;
-    static const int TYPE_AUDIO = 3;
+    static constexpr int TYPE_KEY = 0;
+    static constexpr int TYPE_AUDIO = 3;
 
     bool valid = false;
     int channel = 0;

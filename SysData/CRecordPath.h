@@ -11,7 +11,7 @@
 class CRecordPath {
 public:
     // Numbered names tried after the plain one before giving up.
-    static const int MAX_ATTEMPTS = 1000;
+    static constexpr int MAX_ATTEMPTS = 1000;
 
     // A DVR name as one folder name that every platform accepts: separators,
     // characters the platforms refuse and control characters become "_",

@@ -19,20 +19,20 @@ public:
     enum TYPE { NONE = 0, H264 = 134, PCM = 144 };
 
     // writeData results.
-    static const int WRITE_OK = 0;
-    static const int WRITE_NOT_H264 = 2;
-    static const int WRITE_NOT_OPEN = 3;
-    static const int WRITE_NEARLY_FULL = 4;
-    static const int WRITE_FULL = 5;
-    static const int WRITE_FAILED = 6;
+    static constexpr int WRITE_OK = 0;
+    static constexpr int WRITE_NOT_H264 = 2;
+    static constexpr int WRITE_NOT_OPEN = 3;
+    static constexpr int WRITE_NEARLY_FULL = 4;
+    static constexpr int WRITE_FULL = 5;
+    static constexpr int WRITE_FAILED = 6;
 
     // Index entries a file holds at most, and from how many on it asks to be
     // replaced (at 25 video and 25 audio chunks a second, six minutes early).
-    static const int MAX_INDEX = 108000;
-    static const int ROTATE_INDEX = 90000;
+    static constexpr int MAX_INDEX = 108000;
+    static constexpr int ROTATE_INDEX = 90000;
     // File sizes: readers treat RIFF sizes as signed 32-bit values.
-    static const std::int64_t MAX_FILE_SIZE = 0x7FFFFFFF;
-    static const std::int64_t ROTATE_FILE_SIZE = std::int64_t(1) << 30;
+    static constexpr std::int64_t MAX_FILE_SIZE = 0x7FFFFFFF;
+    static constexpr std::int64_t ROTATE_FILE_SIZE = std::int64_t(1) << 30;
 
     CCreateAVI();
     ~CCreateAVI();

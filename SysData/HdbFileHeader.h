@@ -6,7 +6,7 @@
 // the DVR's channel count, zeros. Single bytes only, so it is read and
 // written as it lies in memory.
 struct HdbFileHeader {
-    static const int SIZE = 12;
+    static constexpr int SIZE = 12;
 
     char code[3] = {'H', 'D', 'B'};
     quint8 version = 1;

@@ -5,7 +5,7 @@
 // One 36-byte record of a frame index (".hrf") file: where a frame lies in
 // its frame (".hav") file and what it is. Stored little-endian.
 struct Index {
-    static const int SIZE = 36;
+    static constexpr int SIZE = 36;
 
     quint8 channel = 0;
     // 0 key frame, 1 P frame, 3 audio, as the frame header reports it.

@@ -1,7 +1,6 @@
 #include "AviFileChecker.h"
 
 #include <QFile>
-#include <QtEndian>
 
 namespace {
 
@@ -108,12 +107,14 @@ AviFileChecker::AviFileChecker(const QString& path)
 
 quint32 AviFileChecker::u32(int offset) const
 {
-    return offset + 4 <= m_bytes.size() ? qFromLittleEndian<quint32>(m_bytes.constData() + offset) : 0;
+    return quint32(u16(offset)) | quint32(u16(offset + 2)) << 16;
 }
 
 quint16 AviFileChecker::u16(int offset) const
 {
-    return offset + 2 <= m_bytes.size() ? qFromLittleEndian<quint16>(m_bytes.constData() + offset) : 0;
+    if (offset < 0 || offset + 2 > m_bytes.size())
+        return 0;
+    return static_cast<quint16>(static_cast<quint8>(m_bytes[offset]) | static_cast<quint8>(m_bytes[offset + 1]) << 8);
 }
 
 QByteArray AviFileChecker::fourCC(int offset) const

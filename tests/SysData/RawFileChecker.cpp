@@ -6,18 +6,23 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QSet>
-#include <QtEndian>
 
 namespace {
 
 quint32 le32(const QByteArray& b, int at)
 {
-    return qFromLittleEndian<quint32>(b.constData() + at);
+    quint32 value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = value << 8 | static_cast<quint8>(b.at(at + i));
+    return value;
 }
 
 quint32 be32(const QByteArray& b, int at)
 {
-    return qFromBigEndian<quint32>(b.constData() + at);
+    quint32 value = 0;
+    for (int i = 0; i < 4; ++i)
+        value = value << 8 | static_cast<quint8>(b.at(at + i));
+    return value;
 }
 
 bool allBytes(const QByteArray& b, int from, int count, char value)
