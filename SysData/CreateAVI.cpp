@@ -318,13 +318,20 @@ int CCreateAVI::deinit()
 
     // After a failed write the bytes past the last whole chunk are a broken
     // chunk: the index goes in their place.
-    bool ok = true;
-    if (m_failed) {
-        std::clearerr(m_file);
-        ok = std::fseek(m_file, static_cast<long>(m_end), SEEK_SET) == 0;
-    }
+    if (m_failed)
+        seekToEnd();
     std::int64_t fileEnd = 0;
-    ok = ok && finish(fileEnd);
+    bool ok = finish(fileEnd);
+    if (!ok) {
+        // The disk is full: the last chunks give up their room to the index,
+        // so that the file stays playable up to them.
+        m_failed = true;
+        std::error_code error;
+        const auto room = static_cast<std::int64_t>(std::filesystem::file_size(m_path, error));
+        while (!error && !m_index.empty() && m_end + indexChunkSize(m_index.size()) > room)
+            dropLastChunk();
+        ok = !error && seekToEnd() && finish(fileEnd);
+    }
     if (std::fclose(m_file) != 0 && ok) {
         setError();
         ok = false;
@@ -337,6 +344,25 @@ int CCreateAVI::deinit()
     }
     m_index = std::vector<IndexEntry>();
     return ok && !m_failed ? 0 : 1;
+}
+
+bool CCreateAVI::seekToEnd()
+{
+    std::clearerr(m_file);
+    return std::fseek(m_file, static_cast<long>(m_end), SEEK_SET) == 0;
+}
+
+void CCreateAVI::dropLastChunk()
+{
+    const IndexEntry& last = m_index.back();
+    m_end = m_moviSizePos + 4 + last.offset;
+    if (last.audio) {
+        --m_audioChunks;
+        m_audioBytes -= last.size;
+    } else {
+        --m_videoChunks;
+    }
+    m_index.pop_back();
 }
 
 bool CCreateAVI::finish(std::int64_t& fileEnd)

@@ -56,8 +56,9 @@ public:
     // keyFrame is set or when it carries an IDR picture or parameter sets.
     int writeData(const unsigned char* data, int length, bool audio, bool keyFrame = false);
     // Writes the index and the final sizes and closes the file: 0, or 1 when
-    // that failed. A file whose chunk writing failed is cut back to its last
-    // whole chunk first.
+    // a write failed. Such a file is cut back to its last whole chunk, and
+    // when the disk has no room for the index, to the last chunk the index
+    // fits behind, so that it stays playable.
     int deinit();
 
     bool isOpen() const { return m_file != nullptr; }
@@ -75,6 +76,9 @@ private:
     // Writes the index and the sizes known only now; fileEnd is then the
     // file's final length.
     bool finish(std::int64_t& fileEnd);
+    // Places the file position after the last whole chunk.
+    bool seekToEnd();
+    void dropLastChunk();
     bool writeBytes(const void* data, std::size_t size);
     bool patch(std::int64_t position, std::uint32_t value);
     bool isKeyVideo(const unsigned char* data, int length, bool keyFrame) const;
