@@ -85,6 +85,7 @@ CCreateRaw::~CCreateRaw() = default;
 
 void CCreateRaw::init(const QString& dvrName, const QString& folder, const cgi::DvrInfo& info)
 {
+    deinit();
     m_folder = folder;
     m_error.clear();
     m_dbHeader = HdbFileHeader();
@@ -177,7 +178,10 @@ bool CCreateRaw::openDatabase(std::int64_t seconds)
                 continue;
             return false;
         }
-        return write(m_hdb, reinterpret_cast<const char*>(&m_dbHeader), HdbFileHeader::SIZE);
+        if (write(m_hdb, reinterpret_cast<const char*>(&m_dbHeader), HdbFileHeader::SIZE))
+            return true;
+        m_hdb.close();
+        return false;
     }
     fail(tr("[ERROR] No free file name for %1").arg(stem));
     return false;

@@ -43,7 +43,8 @@ public:
     CCreateRaw& operator=(const CCreateRaw&) = delete;
 
     // Prepares a recording into folder (which must exist) for the DVR; opens
-    // no file. The DVR's channel count is capped at 16.
+    // no file. The DVR's channel count is capped at 16. A recording still
+    // under way is ended first.
     void init(const QString& dvrName, const QString& folder, const cgi::DvrInfo& info);
     // One whole frame (header and payload) of the given dialect.
     Result writeData(bool oldProtocol, const QByteArray& frame);
