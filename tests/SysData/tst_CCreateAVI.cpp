@@ -1,25 +1,14 @@
 #include "AviFileChecker.h"
+#include "RecordingFeed.h"
 #include "SysData/CreateAVI.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
+
+using RecordingFeed::nal;
 
 namespace {
-
-// One NAL unit with a 4-byte start code; the filler never forms a start code.
-QByteArray nal(int header, int bytes)
-{
-    QByteArray unit("\x00\x00\x00\x01", 4);
-    unit.append(static_cast<char>(header));
-    for (int i = 0; unit.size() < bytes; ++i)
-        unit.append(static_cast<char>(0x80 | (i & 0x7F)));
-    return unit;
-}
-
-const QByteArray SPS_PPS = nal(0x67, 12) + nal(0x68, 6);
 
 struct Chunk {
     bool audio = false;
@@ -27,16 +16,32 @@ struct Chunk {
     bool keyArg = false;
 };
 
-QByteArray path(const QTemporaryDir& dir)
+int write(CCreateAVI& avi, const Chunk& c)
 {
-    return QFile::encodeName(dir.filePath("01.avi"));
+    return avi.writeData(
+        reinterpret_cast<const unsigned char*>(c.data.constData()), int(c.data.size()), c.audio, c.keyArg);
 }
 
-void declare(CCreateAVI& avi, int fps = 25)
+// One file with the given chunks, checked and read back.
+AviFileChecker record(const QTemporaryDir& dir, const QList<Chunk>& chunks, int fps = 25)
 {
+    CCreateAVI avi;
     avi.setInfo(CCreateAVI::H264, 704, 480, CCreateAVI::PCM, 320, 8000, 1, 16);
+    avi.setVideoFPS(7);
+    const QString path = dir.filePath("rec.avi");
+    if (avi.init(QFile::encodeName(path)) != 0)
+        return AviFileChecker(path);
+    for (const Chunk& c : chunks) {
+        if (write(avi, c) != CCreateAVI::WRITE_OK)
+            qWarning("chunk refused");
+    }
+    // The rate measured while writing is the one the file keeps.
     avi.setVideoFPS(fps);
+    avi.deinit();
+    return AviFileChecker(path);
 }
+
+const QByteArray SPS_PPS = nal(0x67, 12) + nal(0x68, 6);
 
 } // namespace
 
@@ -59,57 +64,35 @@ private slots:
 void tst_CCreateAVI::layout_data()
 {
     QTest::addColumn<int>("fps");
-    QTest::addColumn<QList<Chunk>>("chunks");
     QTest::addColumn<quint32>("usecPerFrame");
 
-    const QByteArray key = SPS_PPS + nal(0x65, 983); // 1001 bytes: padded
-    const QList<Chunk> mixed = {{false, key}, {true, QByteArray(640, 'a')}, {false, nal(0x41, 500)},
-        {false, nal(0x41, 1001)}, {true, QByteArray(640, 'b')}};
-    QTest::newRow("20 fps") << 20 << mixed << quint32(50000);
-    QTest::newRow("30 fps") << 30 << mixed << quint32(33334);
-    QTest::newRow("rate not measured yet") << 0 << mixed << quint32(0);
-    QTest::newRow("video only") << 25 << QList<Chunk>{{false, key}, {false, nal(0x41, 2)}} << quint32(40000);
+    QTest::newRow("20 fps") << 20 << quint32(50000);
+    QTest::newRow("30 fps") << 30 << quint32(33334);
+    QTest::newRow("rate not measured") << 0 << quint32(0);
 }
 
 void tst_CCreateAVI::layout()
 {
     QFETCH(int, fps);
-    QFETCH(QList<Chunk>, chunks);
     QFETCH(quint32, usecPerFrame);
 
+    // A 1001-byte key frame is padded; audio is even.
+    const QList<Chunk> chunks = {{false, SPS_PPS + nal(0x65, 983)}, {true, QByteArray(640, 'a')},
+        {false, nal(0x41, 500)}, {false, nal(0x41, 1001)}, {true, QByteArray(640, 'b')}};
     QTemporaryDir dir;
-    CCreateAVI avi;
-    declare(avi, 7);
-    QCOMPARE(avi.init(path(dir)), 0);
-    for (const Chunk& c : chunks)
-        QCOMPARE(avi.writeData(reinterpret_cast<const unsigned char*>(c.data.constData()), int(c.data.size()), c.audio),
-            CCreateAVI::WRITE_OK);
-    // The rate measured while writing is the one the file keeps.
-    avi.setVideoFPS(fps);
-    QCOMPARE(avi.deinit(), 0);
-
-    const AviFileChecker file(dir.filePath("01.avi"));
+    const AviFileChecker file = record(dir, chunks, fps);
     QVERIFY2(file.ok(), qPrintable(file.problems()));
     QCOMPARE(file.u32(32), usecPerFrame);
     QCOMPARE(file.u32(132), quint32(fps * 100));
-    QCOMPARE(file.u32(64), 704u);
-    QCOMPARE(file.u32(68), 480u);
-    QCOMPARE(file.u32(176), 704u);
-    QCOMPARE(file.u32(180), 480u);
-    QCOMPARE(file.u32(192), 704u * 480 * 6);
-    QCOMPARE(file.u16(160), quint16(704));
-    QCOMPARE(file.u16(162), quint16(480));
-    QCOMPARE(file.u16(298), quint16(1));
-    QCOMPARE(file.u32(300), 8000u);
-    QCOMPARE(file.u16(310), quint16(16));
-    QCOMPARE(file.u16(314), quint16(320));
+    const QList<quint32> sizes = {file.u32(64), file.u32(68), file.u32(176), file.u32(180), file.u32(192),
+        file.u16(160), file.u16(162), file.u16(298), file.u32(300), file.u16(310), file.u16(314)};
+    QCOMPARE(sizes, QList<quint32>({704, 480, 704, 480, 704 * 480 * 6, 704, 480, 1, 8000, 16, 320}));
     QCOMPARE(file.chunks.size(), chunks.size());
     for (int i = 0; i < chunks.size(); ++i) {
         QCOMPARE(file.chunks[i].code, QByteArray(chunks[i].audio ? "01wb" : "00dc"));
         QCOMPARE(file.chunks[i].data, chunks[i].data);
     }
-    QCOMPARE(file.indexOffsets.first(), 4u);
-    QCOMPARE(file.indexOffsets[1], 4u + 8 + quint32(chunks[0].data.size() + (chunks[0].data.size() & 1)));
+    QCOMPARE(file.indexOffsets.mid(0, 2), QList<quint32>({4, 4 + 8 + 1002}));
 }
 
 void tst_CCreateAVI::keyFlags_data()
@@ -126,7 +109,7 @@ void tst_CCreateAVI::keyFlags_data()
     QTest::newRow("SEI, then P slice") << nal(0x06, 9) + nal(0x41, 50) << false << false;
     QTest::newRow("P slice before an IDR") << nal(0x41, 9) + nal(0x65, 50) << false << false;
     QTest::newRow("header says key frame") << nal(0x41, 50) << true << true;
-    QTest::newRow("MPEG sequence start code is no key") << QByteArray("\x00\x00\x01\xB3\x00\x00", 6) << false << false;
+    QTest::newRow("MPEG sequence start is no key") << QByteArray("\x00\x00\x01\xB3\x00\x00", 6) << false << false;
 }
 
 void tst_CCreateAVI::keyFlags()
@@ -136,15 +119,7 @@ void tst_CCreateAVI::keyFlags()
     QFETCH(bool, key);
 
     QTemporaryDir dir;
-    CCreateAVI avi;
-    declare(avi);
-    QCOMPARE(avi.init(path(dir)), 0);
-    QCOMPARE(avi.writeData(reinterpret_cast<const unsigned char*>(data.constData()), int(data.size()), false, keyArg),
-        CCreateAVI::WRITE_OK);
-    const QByteArray audio(320, 'x');
-    QCOMPARE(avi.writeData(reinterpret_cast<const unsigned char*>(audio.constData()), 320, true), CCreateAVI::WRITE_OK);
-    QCOMPARE(avi.deinit(), 0);
-    const AviFileChecker file(dir.filePath("01.avi"));
+    const AviFileChecker file = record(dir, {{false, data, keyArg}, {true, QByteArray(320, 'x')}});
     QVERIFY2(file.ok(), qPrintable(file.problems()));
     QCOMPARE(file.chunks[0].key, key);
     QVERIFY(file.chunks[1].key);
@@ -153,35 +128,29 @@ void tst_CCreateAVI::keyFlags()
 void tst_CCreateAVI::refusals()
 {
     QTemporaryDir dir;
-    const QByteArray frame = SPS_PPS + nal(0x65, 40);
-    const auto* bytes = reinterpret_cast<const unsigned char*>(frame.constData());
+    const Chunk key{false, SPS_PPS + nal(0x65, 40)};
+    const QByteArray taken = QFile::encodeName(dir.filePath("taken.avi"));
+    const QByteArray fresh = QFile::encodeName(dir.filePath("fresh.avi"));
+    QFile earlier(taken);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier recording");
+    earlier.close();
+
     CCreateAVI avi;
-
-    QCOMPARE(avi.init(path(dir)), 1); // no stream declared
-    declare(avi);
-    QCOMPARE(avi.writeData(bytes, int(frame.size()), false), CCreateAVI::WRITE_NOT_OPEN);
-    QCOMPARE(avi.writeData(bytes, 320, true), CCreateAVI::WRITE_NOT_OPEN);
-
-    QFile taken(dir.filePath("01.avi"));
-    QVERIFY(taken.open(QIODevice::WriteOnly));
-    taken.write("earlier recording");
-    taken.close();
-    QCOMPARE(avi.init(path(dir)), 1);
-    QVERIFY(!avi.errorText().empty());
-    QVERIFY(taken.open(QIODevice::ReadOnly));
-    QCOMPARE(taken.readAll(), QByteArray("earlier recording"));
-
-    const QByteArray other = QFile::encodeName(dir.filePath("02.avi"));
-    QCOMPARE(avi.init(other), 0);
-    QCOMPARE(avi.init(other), 1); // already open
-    const QByteArray notH264("\x01\x02\x03\x04\x41\x00", 6);
-    QCOMPARE(avi.writeData(reinterpret_cast<const unsigned char*>(notH264.constData()), 6, false),
-        CCreateAVI::WRITE_NOT_H264);
-    QCOMPARE(avi.writeData(bytes, int(frame.size()), false), CCreateAVI::WRITE_OK);
+    QCOMPARE(avi.init(fresh), 1); // no stream declared
+    avi.setInfo(CCreateAVI::H264, 704, 480, CCreateAVI::PCM, 320, 8000, 1, 16);
+    QCOMPARE(write(avi, key), CCreateAVI::WRITE_NOT_OPEN);
+    QCOMPARE(write(avi, {true, QByteArray(320, 'x')}), CCreateAVI::WRITE_NOT_OPEN);
+    QCOMPARE(avi.init(taken), 1);
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), QByteArray("earlier recording"));
+    QCOMPARE(avi.init(fresh), 0);
+    QCOMPARE(avi.init(fresh), 1); // already open
+    QCOMPARE(write(avi, {false, QByteArray("\x01\x02\x03\x04\x41\x00", 6)}), CCreateAVI::WRITE_NOT_H264);
+    QCOMPARE(write(avi, key), CCreateAVI::WRITE_OK);
     QCOMPARE(avi.deinit(), 0);
-    QCOMPARE(avi.writeData(bytes, int(frame.size()), false), CCreateAVI::WRITE_NOT_OPEN);
-    QCOMPARE(avi.deinit(), 0);
-    const AviFileChecker file(dir.filePath("02.avi"));
+    QCOMPARE(write(avi, key), CCreateAVI::WRITE_NOT_OPEN);
+    const AviFileChecker file(fresh);
     QVERIFY2(file.ok(), qPrintable(file.problems()));
     QCOMPARE(file.chunks.size(), 1);
 }
@@ -190,22 +159,20 @@ void tst_CCreateAVI::rotationBeforeTheIndexFills()
 {
     QTemporaryDir dir;
     CCreateAVI avi;
-    declare(avi);
-    QCOMPARE(avi.init(path(dir)), 0);
-    const QByteArray p = nal(0x41, 6);
-    const auto* bytes = reinterpret_cast<const unsigned char*>(p.constData());
+    avi.setInfo(CCreateAVI::H264, 704, 480, CCreateAVI::PCM, 320, 8000, 1, 16);
+    QCOMPARE(avi.init(QFile::encodeName(dir.filePath("big.avi"))), 0);
     QList<int> firstResultAt(7, -1);
     for (int i = 0; i < CCreateAVI::MAX_INDEX + 10; ++i) {
-        const int result = avi.writeData(bytes, int(p.size()), i % 2);
+        const int result = write(avi, {bool(i % 2), nal(0x41, 6)});
         if (firstResultAt[result] < 0)
             firstResultAt[result] = i;
     }
-    QCOMPARE(firstResultAt[CCreateAVI::WRITE_OK], 0);
     QCOMPARE(firstResultAt[CCreateAVI::WRITE_NEARLY_FULL], CCreateAVI::ROTATE_INDEX - 1);
     QCOMPARE(firstResultAt[CCreateAVI::WRITE_FULL], CCreateAVI::MAX_INDEX);
+    // Five minutes of 25 video and 25 audio chunks a second for a key frame.
     QVERIFY(CCreateAVI::MAX_INDEX - CCreateAVI::ROTATE_INDEX >= 25 * 2 * 300);
     QCOMPARE(avi.deinit(), 0);
-    const AviFileChecker file(dir.filePath("01.avi"));
+    const AviFileChecker file(dir.filePath("big.avi"));
     QVERIFY2(file.ok(), qPrintable(file.problems()));
     QCOMPARE(file.chunks.size(), CCreateAVI::MAX_INDEX);
 }
@@ -214,7 +181,7 @@ void tst_CCreateAVI::failedWriteLeavesAPlayableFile_data()
 {
     QTest::addColumn<int>("chunkBytes");
     QTest::addColumn<bool>("allKept");
-    // The broken chunk leaves room enough for the index.
+    // The broken chunk leaves room for the index.
     QTest::newRow("large chunks") << 997 << true;
     // It does not: the last whole chunks give up their room.
     QTest::newRow("small chunks") << 100 << false;
@@ -225,36 +192,28 @@ void tst_CCreateAVI::failedWriteLeavesAPlayableFile()
     QFETCH(int, chunkBytes);
     QFETCH(bool, allKept);
 
-    // A file size limit fails writes the way a full disk does.
     QTemporaryDir dir;
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved;
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit limited = saved;
-    limited.rlim_cur = 30000;
-
     CCreateAVI avi;
-    declare(avi);
-    QCOMPARE(avi.init(path(dir)), 0);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const QByteArray p = nal(0x41, chunkBytes);
+    avi.setInfo(CCreateAVI::H264, 704, 480, CCreateAVI::PCM, 320, 8000, 1, 16);
+    QCOMPARE(avi.init(QFile::encodeName(dir.filePath("full.avi"))), 0);
+    const Chunk p{false, nal(0x41, chunkBytes)};
     int written = 0;
     int result = CCreateAVI::WRITE_OK;
-    while (result == CCreateAVI::WRITE_OK && written < 1000) {
-        result = avi.writeData(reinterpret_cast<const unsigned char*>(p.constData()), int(p.size()), false);
-        written += result == CCreateAVI::WRITE_OK;
+    int closed = 0;
+    {
+        const RecordingFeed::DiskFull full(30000);
+        while (result == CCreateAVI::WRITE_OK)
+            written += (result = write(avi, p)) == CCreateAVI::WRITE_OK;
+        closed = avi.deinit();
     }
-    const int closed = avi.deinit();
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
-
     QCOMPARE(result, CCreateAVI::WRITE_FAILED);
     QCOMPARE(closed, 1);
     QVERIFY(!avi.errorText().empty());
-    const AviFileChecker file(dir.filePath("01.avi"));
+    const AviFileChecker file(dir.filePath("full.avi"));
     QVERIFY2(file.ok(), qPrintable(file.problems()));
     QVERIFY(file.chunks.size() > written / 2);
     QCOMPARE(file.chunks.size() == written, allKept);
-    QCOMPARE(file.chunks.last().data, p);
+    QCOMPARE(file.chunks.last().data, p.data);
 }
 
 QTEST_GUILESS_MAIN(tst_CCreateAVI)
