@@ -35,14 +35,18 @@ inline void addGoldenColumns()
     QTest::addColumn<QByteArray>("reparsed");
 }
 
-// message must serialize to expectedHex, and expectedHex must parse back into
-// a message that serializes the same.
-template <class Message> void addGoldenRow(const char* name, const Message& message, const char* expectedHex)
+// message must serialize to expected, and expected must parse back into a
+// message that serializes the same.
+template <class Message> void addGoldenRow(const char* name, const Message& message, const QByteArray& expected)
 {
-    const QByteArray expected = QByteArray::fromHex(expectedHex);
     Message parsed;
     const bool ok = CConfParser::parse(expected, parsed);
     QTest::newRow(name) << hex(serializedBytes(message)) << hex(expected) << ok << hex(serializedBytes(parsed));
+}
+
+template <class Message> void addGoldenRow(const char* name, const Message& message, const char* expectedHex)
+{
+    addGoldenRow(name, message, QByteArray::fromHex(expectedHex));
 }
 
 inline void checkGoldenRow()
