@@ -171,20 +171,11 @@ void tst_AccountConf::misuseStops_data()
 
     QTest::newRow("time-out row 6") << Action([] { config::NetworkTimeout_Index2String(6); })
                                     << QByteArray("NetworkTimeout_Index2String") << source;
-    QTest::newRow("time-out row -1") << Action([] { config::NetworkTimeout_Index2Type(-1); })
-                                     << QByteArray("NetworkTimeout_Index2Type") << source;
     QTest::newRow("time-out value 6") << Action(
         [] { config::NetworkTimeout_Type2Index(config::Account_NetworkTimeout(6)); })
                                       << QByteArray("NetworkTimeout_Type2Index") << source;
-    QTest::newRow("time-out seconds of -1")
-        << Action([] { config::NetworkTimeout_Type2Value(config::Account_NetworkTimeout(-1)); })
-        << QByteArray("NetworkTimeout_Type2Value") << source;
-    QTest::newRow("wait row 5") << Action([] { config::WaitTime_Index2String(5); })
-                                << QByteArray("WaitTime_Index2String") << source;
     QTest::newRow("wait row -3") << Action([] { config::WaitTime_Index2Type(-3); }) << QByteArray("WaitTime_Index2Type")
                                  << source;
-    QTest::newRow("wait value 5") << Action([] { config::WaitTime_Type2Index(config::Account_Logoff_WaitTime(5)); })
-                                  << QByteArray("WaitTime_Type2Index") << source;
     QTest::newRow("wait seconds of 9") << Action(
         [] { config::WaitTime_Type2Value(config::Account_Logoff_WaitTime(9)); })
                                        << QByteArray("WaitTime_Type2Value") << source;

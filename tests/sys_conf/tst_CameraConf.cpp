@@ -291,26 +291,14 @@ void tst_CameraConf::misuseStops_data()
 
     QTest::newRow("baud rate row 8") << Action([] { config::BaudRate_Index2String(8); })
                                      << QByteArray("BaudRate_Index2String") << source;
-    QTest::newRow("baud rate row -1") << Action([] { config::BaudRate_Index2Value(-1); })
-                                      << QByteArray("BaudRate_Index2Value") << source;
-    QTest::newRow("baud rate value 8") << Action([] { config::BaudRate_Type2Value(config::Camera_Ptz_BaudRate(8)); })
-                                       << QByteArray("BaudRate_Type2Value") << source;
-    QTest::newRow("dwell row 8") << Action([] { config::SeqTime_Index2Type(8); }) << QByteArray("SeqTime_Index2Type")
-                                 << source;
     QTest::newRow("dwell value 8") << Action([] { config::SeqTime_Type2Value(config::Camera_SeqTime(8)); })
                                    << QByteArray("SeqTime_Type2Value") << source;
     QTest::newRow("spot row 4 of 8 channels")
         << Action([] { config::SpotMode_Index2String(false, 8, 4); }) << QByteArray("SpotMode_Index2String") << source;
-    QTest::newRow("spot row 2 of single")
-        << Action([] { config::SpotMode_Index2Type(true, 4, 2); }) << QByteArray("SpotMode_Index2Type") << source;
     QTest::newRow("spot mode 7") << Action([] { config::SpotMode_Type2Index(false, 16, S::Mode(7)); })
                                  << QByteArray("SpotMode_Type2Index") << source;
     QTest::newRow("PTZ row 2") << Action([] { config::PtzDev_Index2String(2); }) << QByteArray("PtzDev_Index2String")
                                << source;
-    QTest::newRow("PTZ model 2") << Action([] { config::PtzDev_Type2Index(config::Camera_Ptz_Model(2)); })
-                                 << QByteArray("PtzDev_Type2Index") << source;
-    QTest::newRow("sharpness row 3") << Action([] { config::Sharpness_Index2Type(3); })
-                                     << QByteArray("Sharpness_Index2Type") << source;
     QTest::newRow("sharpness value -1") << Action([] { config::Sharpness_Type2Index(config::Camera_Sharpness(-1)); })
                                         << QByteArray("Sharpness_Type2Index") << source;
 }

@@ -110,25 +110,15 @@ void tst_EventTables::misuseStops_data()
     addAbortColumns();
     const QByteArray source = "sys_conf/types/event";
 
-    QTest::newRow("sensor row 2") << Action([] { config::SensorType_Index2String(2); })
-                                  << QByteArray("SensorType_Index2String") << source;
     QTest::newRow("sensor value 2") << Action([] { config::SensorType_Type2Index(config::Event_Sensor_Type(2)); })
                                     << QByteArray("SensorType_Type2Index") << source;
-    QTest::newRow("pop-down text row 4") << Action([] { config::PopDownType_Index2String(4); })
-                                         << QByteArray("PopDownType_Index2String") << source;
     QTest::newRow("pop-down seconds of 4")
         << Action([] { config::PopDownType_Type2Value(config::Event_PopDownType(4)); })
         << QByteArray("PopDownType_Type2Value") << source;
-    QTest::newRow("keep row -1") << Action([] { config::RelayKeepTime_Index2Type(-1); })
-                                 << QByteArray("RelayKeepTime_Index2Type") << source;
     QTest::newRow("keep value 4") << Action([] { config::RelayKeepTime_Type2Value(config::Event_Relay_KeepTime(4)); })
                                   << QByteArray("RelayKeepTime_Type2Value") << source;
-    QTest::newRow("period row 8") << Action([] { config::SendPeriod_Index2String(8); })
-                                  << QByteArray("SendPeriod_Index2String") << source;
     QTest::newRow("period value 8") << Action([] { config::SendPeriod_Type2Minute(config::Event_Email_SendPeriod(8)); })
                                     << QByteArray("SendPeriod_Type2Minute") << source;
-    QTest::newRow("post-alarm row 7") << Action([] { config::PostAlarmRecordTime_Index2Type(7); })
-                                      << QByteArray("PostAlarmRecordTime_Index2Type") << source;
     QTest::newRow("post-alarm value -1") << Action(
         [] { config::PostAlarmRecordTime_Type2Index(config::Event_PostRecord_Time(-1)); })
                                          << QByteArray("PostAlarmRecordTime_Type2Index") << source;

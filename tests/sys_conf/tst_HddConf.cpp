@@ -140,12 +140,8 @@ void tst_HddConf::misuseStops_data()
 
     QTest::newRow("write mode row 2") << Action([] { config::HddWriteMode_Index2String(2); })
                                       << QByteArray("HddWriteMode_Index2String") << source;
-    QTest::newRow("write mode row -1") << Action([] { config::HddWriteMode_Index2Type(-1); })
-                                       << QByteArray("HddWriteMode_Index2Type") << source;
     QTest::newRow("write mode 2") << Action([] { config::HddWriteMode_Type2Index(config::Hdd_WriteMode(2)); })
                                   << QByteArray("HddWriteMode_Type2Index") << source;
-    QTest::newRow("interval row 3") << Action([] { config::SmartCheckInterval_Index2String(3); })
-                                    << QByteArray("SmartCheckInterval_Index2String") << source;
     QTest::newRow("interval 3") << Action(
         [] { config::SmartCheckInterval_Type2Sec(config::Hdd_Smart_CheckInterval(3)); })
                                 << QByteArray("SmartCheckInterval_Type2Sec") << source;

@@ -269,12 +269,8 @@ void tst_NetworkConf::misuseStops_data()
 
     QTest::newRow("type row 3") << Action([] { config::NetworkType_Index2String(3); })
                                 << QByteArray("NetworkType_Index2String") << source;
-    QTest::newRow("type row -1") << Action([] { config::NetworkType_Index2Type(-1); })
-                                 << QByteArray("NetworkType_Index2Type") << source;
     QTest::newRow("type 3") << Action([] { config::NetworkType_Type2Index(config::Network_Type(3)); })
                             << QByteArray("NetworkType_Type2Index") << source;
-    QTest::newRow("bandwidth row 10") << Action([] { config::BandWidthLimitation_Index2Value(10); })
-                                      << QByteArray("BandWidthLimitation_Index2Value") << source;
     QTest::newRow("bandwidth 10") << Action(
         [] { config::BandWidthLimitation_Type2Value(config::Network_BandWidthLimitation(10)); })
                                   << QByteArray("BandWidthLimitation_Type2Value") << source;

@@ -246,24 +246,16 @@ void tst_RecordTables::misuseStops_data()
         config::Resolution_Type2Size(true, config::Resolution(4), &width, nullptr);
     }) << QByteArray("Resolution_Type2Size")
                                        << source;
-    QTest::newRow("quality row -1") << Action([] { config::Quality_Index2Type(-1); })
-                                    << QByteArray("Quality_Index2Type") << source;
     QTest::newRow("mode row 8 without sensors") << Action([] { config::RecordMode_Index2String(0, 8, false); })
                                                 << QByteArray("RecordMode_Index2String") << source;
-    QTest::newRow("mode row 10 with sensors")
-        << Action([] { config::RecordMode_Index2Type(1, 10); }) << QByteArray("RecordMode_Index2Type") << source;
     QTest::newRow("mode 10 to row") << Action([] { config::RecordMode_Type2Index(1, config::RecordMode(10)); })
                                     << QByteArray("RecordMode_Type2Index") << source;
-    QTest::newRow("mode -1 schedule") << Action([] { config::RecordMode_Type2ScheduleNum(0, config::RecordMode(-1)); })
-                                      << QByteArray("RecordMode_Type2ScheduleNum") << source;
     QTest::newRow("mode 10 next") << Action([] { config::RecordMode_Next_In_Schedule(config::RecordMode(10)); })
                                   << QByteArray("RecordMode_Next_In_Schedule") << source;
     QTest::newRow("mode 10 schedule test") << Action([] { config::RecordMode_IsSchedule(config::RecordMode(10)); })
                                            << QByteArray("RecordMode_IsSchedule") << source;
     QTest::newRow("start row 6") << Action([] { config::PlayStart_Index2String(6); })
                                  << QByteArray("PlayStart_Index2String") << source;
-    QTest::newRow("start 6 text") << Action([] { config::PlayStart_Type2String(config::Record_Playback_Start(6)); })
-                                  << QByteArray("PlayStart_Type2String") << source;
 }
 
 void tst_RecordTables::misuseStops()

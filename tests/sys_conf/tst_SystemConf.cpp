@@ -226,21 +226,13 @@ void tst_SystemConf::misuseStops_data()
 
     QTest::newRow("date row 3") << Action([] { config::DateFormat_Index2String(3); })
                                 << QByteArray("DateFormat_Index2String") << source;
-    QTest::newRow("time row -1") << Action([] { config::TimeFormat_Index2Type(-1); })
-                                 << QByteArray("TimeFormat_Index2Type") << source;
     QTest::newRow("language 8") << Action([] { config::SysLang_Index2String(8); }) << QByteArray("SysLang_Index2String")
                                 << source;
-    QTest::newRow("VGA row 5") << Action([] { config::VgaMode_Index2Type(5); }) << QByteArray("VgaMode_Index2Type")
-                               << source;
     QTest::newRow("VGA mode 5 size") << Action([] {
         int width = 0;
         config::VgaMode_Type2Size(config::System_Display_VgaMode(5), &width, nullptr);
     }) << QByteArray("VgaMode_Type2Size")
                                      << source;
-    QTest::newRow("VGA mode -1") << Action([] { config::VgaMode_Type2Index(config::System_Display_VgaMode(-1)); })
-                                 << QByteArray("VgaMode_Type2Index") << source;
-    QTest::newRow("OSG row 2") << Action([] { config::OsgPosition_Index2String(2); })
-                               << QByteArray("OsgPosition_Index2String") << source;
     QTest::newRow("OSG position 2") << Action(
         [] { config::OsgPosition_Type2Index(config::System_Display_OsgPosition(2)); })
                                     << QByteArray("OsgPosition_Type2Index") << source;
