@@ -6,8 +6,8 @@
 // recordings or the DVR list.
 [[noreturn]] void kAssertFailed(const char* expression, const char* source, int line);
 
-#define K_ASSERT(expression, source)                                                                                  \
+#define K_ASSERT(expression, source)                                                                                   \
     do {                                                                                                               \
         if (!(expression))                                                                                             \
-            kAssertFailed(#expression, source, __LINE__);                                                             \
+            kAssertFailed(#expression, source, __LINE__);                                                              \
     } while (false)

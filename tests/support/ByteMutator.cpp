@@ -3,7 +3,9 @@
 #include <utility>
 
 ByteMutator::ByteMutator(QList<QByteArray> samples, quint32 seed, int maxRandomSize)
-    : m_samples(std::move(samples)), m_random(seed), m_maxRandomSize(maxRandomSize)
+    : m_samples(std::move(samples))
+    , m_random(seed)
+    , m_maxRandomSize(maxRandomSize)
 {
 }
 

@@ -1,0 +1,163 @@
+#include "Common/CPBFile.h"
+#include "ProtoBuf/GroupList.pb.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QByteArray CODE = "EMAPLIST_PB";
+
+GroupList sampleList()
+{
+    GroupList list;
+    Group* group = list.add_group();
+    group->set_name("Lobby");
+    group->add_dvr()->set_name("Gate");
+    return list;
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(content), content.size());
+}
+
+} // namespace
+
+class tst_CPBFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void loadStatus_data();
+    void loadStatus();
+    void unusableFilesAreMovedAsideOnce();
+    void failedMoveAsideWritesNothing();
+    void statusMessages_data();
+    void statusMessages();
+
+private:
+    QString m_path;
+    QScopedPointer<QTemporaryDir> m_dir;
+};
+
+void tst_CPBFile::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+    m_path = m_dir->filePath(QStringLiteral("EMaplist.pb"));
+}
+
+void tst_CPBFile::loadStatus_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("warning");
+    QTest::newRow("code only") << CODE << int(CListFileStatus::Ok) << QByteArray();
+    QTest::newRow("other code") << QByteArray("DVRLIST_PB") << int(CListFileStatus::InvalidFormat)
+                                << QByteArray("Invalid file format(DVR list)");
+    QTest::newRow("body cut short") << CODE + QByteArray::fromHex("0a0a0802") << int(CListFileStatus::Damaged)
+                                    << QByteArray("error: file parse error");
+    QTest::newRow("too large") << QByteArray() << int(CListFileStatus::Damaged)
+                               << QByteArray("error: file parse error");
+}
+
+void tst_CPBFile::loadStatus()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, code);
+    QFETCH(QByteArray, warning);
+    if (content.isEmpty()) {
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write(CODE) == CODE.size() && file.resize(CPBFile::MAX_FILE_SIZE + 1));
+        file.close();
+    } else {
+        writeFile(m_path, content);
+    }
+    if (!warning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(warning)));
+
+    GroupList list = sampleList();
+    const CListFileStatus status = CPBFile(m_path, CODE).Load(&list);
+    QCOMPARE(int(status.code()), code);
+    QCOMPARE(list.group_size(), 0);
+    QCOMPARE(status.needsAttention(), code != CListFileStatus::Ok);
+}
+
+void tst_CPBFile::unusableFilesAreMovedAsideOnce()
+{
+    const QByteArray foreign = "DVRLIST_PB\x0a\x02";
+    writeFile(m_path, foreign);
+    const CListFileStatus first = CPBFile(m_path, CODE).Save(sampleList());
+    QVERIFY(first.isOk());
+    QVERIFY(first.needsAttention());
+    QVERIFY(first.asidePath().startsWith(m_path + QStringLiteral(".invalid-")));
+    QCOMPARE(contentOf(first.asidePath()), foreign);
+
+    // A second unusable file within the same second gets a name of its own.
+    writeFile(m_path, "garbage");
+    const CListFileStatus second = CPBFile(m_path, CODE).Save(sampleList());
+    QVERIFY(!second.asidePath().isEmpty());
+    QVERIFY(second.asidePath() != first.asidePath());
+    QCOMPARE(contentOf(first.asidePath()), foreign);
+    QCOMPARE(contentOf(second.asidePath()), QByteArray("garbage"));
+
+    // A usable file is simply replaced.
+    const CListFileStatus third = CPBFile(m_path, CODE).Save(GroupList());
+    QVERIFY(third.asidePath().isEmpty());
+    QCOMPARE(contentOf(m_path), CODE);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 3);
+}
+
+void tst_CPBFile::failedMoveAsideWritesNothing()
+{
+    // Inside a path whose folder is a file nothing can be moved or written.
+    const QString blocked = m_dir->filePath(QStringLiteral("plain")) + QStringLiteral("/EMaplist.pb");
+    writeFile(m_dir->filePath(QStringLiteral("plain")), "x");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("error: file create error"));
+    const CListFileStatus status = CPBFile(blocked, CODE).Save(sampleList());
+    QCOMPARE(int(status.code()), int(CListFileStatus::SaveFailed));
+    QVERIFY(status.needsAttention());
+    QCOMPARE(contentOf(m_dir->filePath(QStringLiteral("plain"))), QByteArray("x"));
+}
+
+void tst_CPBFile::statusMessages_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("aside");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("ok") << int(CListFileStatus::Ok) << QString() << false;
+    QTest::newRow("missing") << int(CListFileStatus::Missing) << QString() << false;
+    QTest::newRow("unreadable") << int(CListFileStatus::Unreadable) << QString() << true;
+    QTest::newRow("invalid format") << int(CListFileStatus::InvalidFormat) << QString() << true;
+    QTest::newRow("damaged") << int(CListFileStatus::Damaged) << QString() << true;
+    QTest::newRow("save failed") << int(CListFileStatus::SaveFailed) << QString() << true;
+    QTest::newRow("saved after moving aside") << int(CListFileStatus::Ok) << QStringLiteral("/d/x.invalid-1") << true;
+}
+
+void tst_CPBFile::statusMessages()
+{
+    QFETCH(int, code);
+    QFETCH(QString, aside);
+    QFETCH(bool, told);
+    CListFileStatus status(static_cast<CListFileStatus::Code>(code), QStringLiteral("/d/x"), QStringLiteral("why"));
+    status.setAsidePath(aside);
+    QCOMPARE(status.needsAttention(), told);
+    QCOMPARE(status.message().isEmpty(), !told);
+    if (told)
+        QVERIFY(status.message().contains(aside.isEmpty() ? QStringLiteral("x") : aside));
+}
+
+QTEST_GUILESS_MAIN(tst_CPBFile)
+#include "tst_CPBFile.moc"
