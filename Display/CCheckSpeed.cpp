@@ -1,12 +1,13 @@
 #include "CCheckSpeed.h"
 
 #include <QDateTime>
+#include <mutex>
 
 CCheckSpeed gCheckSpeed;
 
 void CCheckSpeed::addData(unsigned long bytes, long now)
 {
-    QWriteLocker locker(&m_lock);
+    std::unique_lock<std::shared_mutex> lock(m_lock);
     const int64_t t = now != 0 ? now : QDateTime::currentSecsSinceEpoch();
     if (m_currentSecond == 0) {
         m_currentSecond = t + 2;
@@ -33,7 +34,7 @@ void CCheckSpeed::addData(unsigned long bytes, long now)
 
 void CCheckSpeed::reset()
 {
-    QWriteLocker locker(&m_lock);
+    std::unique_lock<std::shared_mutex> lock(m_lock);
     m_history.clear();
     m_current = Data();
     m_currentSecond = 0;
@@ -41,6 +42,6 @@ void CCheckSpeed::reset()
 
 std::deque<CCheckSpeed::Data> CCheckSpeed::history() const
 {
-    QReadLocker locker(&m_lock);
+    std::shared_lock<std::shared_mutex> lock(m_lock);
     return m_history;
 }

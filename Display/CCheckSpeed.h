@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QReadWriteLock>
 #include <cstdint>
 #include <deque>
+#include <shared_mutex>
 
 // The display speed meter: bytes and pictures drawn per second over the last
 // 60 whole seconds. Written from any thread, read and reset by the main window.
@@ -31,7 +31,8 @@ public:
     std::deque<Data> history() const;
 
 private:
-    mutable QReadWriteLock m_lock;
+    // Writers take it exclusively, readers shared.
+    mutable std::shared_mutex m_lock;
     Data m_current;
     std::deque<Data> m_history;
     int64_t m_currentSecond = 0;
