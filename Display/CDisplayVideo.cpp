@@ -16,9 +16,15 @@
 namespace {
 
 constexpr PbMode kStop = 32;
+constexpr PbMode kStepForward = 51;
 constexpr int kOldHeaderBytes = 80;
 // Frames are at most this big: the largest payload and the longest header.
 constexpr unsigned long kMaxWholeFrame = CDecodeVideo::kMaxFrameBytes + kOldHeaderBytes;
+
+bool isForwardMoving(PbMode mode)
+{
+    return PbMode_IsSlowMode(mode) || PbMode_IsForwardMode(mode) || mode == kStepForward;
+}
 
 } // namespace
 
@@ -214,13 +220,12 @@ void CDisplayVideo::checkPlaybackMode(const PbMode& mode)
 bool CDisplayVideo::isForwardPlayback() const
 {
     std::lock_guard<std::mutex> lock(m_stateMutex);
-    return PbMode_IsSlowMode(m_pbMode) || PbMode_IsForwardMode(m_pbMode) || m_pbMode == 51;
+    return isForwardMoving(m_pbMode);
 }
 
 void CDisplayVideo::displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int time, const PbMode& pbMode)
 {
     const QDateTime frameTime = CDateTime::convert_Timet_QDateTime(static_cast<long>(time));
-    const bool forward = isForwardPlayback();
     QString text;
     {
         std::lock_guard<std::mutex> lock(m_stateMutex);
@@ -230,7 +235,7 @@ void CDisplayVideo::displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int tim
         else if (mode == DISPLAY_MODE::LIVE)
             replace = frameTime > m_shownTime;
         else if (mode == DISPLAY_MODE::PLAYBACK && m_pbMode != kStop)
-            replace = forward ? frameTime > m_shownTime : frameTime < m_shownTime;
+            replace = isForwardMoving(m_pbMode) ? frameTime > m_shownTime : frameTime < m_shownTime;
         else
             replace = (PbMode_IsReverseMode(pbMode) && frameTime < m_shownTime) || frameTime > m_shownTime;
         if (!replace)
