@@ -132,8 +132,8 @@ int CCreateAVI::init(const char* path)
         std::fprintf(stderr, "error: file create error %s\n", path);
         return 1;
     }
-    // Chunks are written whole, and a failed write must leave nothing
-    // behind in a buffer that a later seek would try to flush.
+    // Unbuffered: what was written is with the system at once, and a failed
+    // write leaves nothing in a buffer that a later seek would try to flush.
     std::setvbuf(m_file, nullptr, _IONBF, 0);
     m_failed = false;
     m_index.clear();
@@ -147,6 +147,7 @@ int CCreateAVI::init(const char* path)
     if (!writeBytes(headers.data(), headers.size())) {
         std::fclose(m_file);
         m_file = nullptr;
+        std::remove(path);
         m_index = std::vector<IndexEntry>();
         return 1;
     }
