@@ -1,9 +1,9 @@
 #pragma once
 
 #include "Common/CDecodeAudio.h"
-#include "Display/CCheckFPS.h"
+#include "Common/CCheckFPS.h"
 #include "SysData/CCreateRaw.h"
-#include "SysData/CreateAVI.h"
+#include "SysData/CCreateAVI.h"
 
 #include <QByteArray>
 #include <QMutex>

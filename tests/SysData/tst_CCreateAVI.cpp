@@ -1,6 +1,6 @@
 #include "AviFileChecker.h"
 #include "RecordingFeed.h"
-#include "SysData/CreateAVI.h"
+#include "SysData/CCreateAVI.h"
 
 #include <QFile>
 #include <QTemporaryDir>

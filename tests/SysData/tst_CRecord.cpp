@@ -5,7 +5,7 @@
 #include "Settings/CAppDir.h"
 #include "Settings/CAppSettings.h"
 #include "SysData/CRecord.h"
-#include "SysData/CreateAVI.h"
+#include "SysData/CCreateAVI.h"
 #include "dvr_protocol/cgi_response.pb.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "CreateAVI.h"
+#include "CCreateAVI.h"
 
 #include "dvr_types/KAssert.h"
 
