@@ -4,9 +4,9 @@
 
 #include <limits>
 
-const char* const CInfoParser::InfoString[INFO_COUNT] = {"ModelName : ", "Video Type : ", "Hardware Version : ",
-    "Kernel Version : ", "Ramdisk Version : ", "MAC Address : ", "Network Type : ", "IP Address : ", "Write Mode : ",
-    "Mounted HDD : ", "< System Logs >"};
+const char* const CInfoParser::InfoString[INFO_COUNT]
+    = {"ModelName : ", "Video Type : ", "Hardware Version : ", "Kernel Version : ", "Ramdisk Version : ",
+        "MAC Address : ", "Network Type : ", "IP Address : ", "Write Mode : ", "Mounted HDD : ", "< System Logs >"};
 const char CInfoParser::StartCode[] = "<pre>";
 const char CInfoParser::EndCode[] = "</pre>";
 const char CInfoParser::NotUsedString[] = "< Record Statistics >";

@@ -83,10 +83,10 @@ void tst_CInfoParser::pages_data()
     QTest::newRow("no end code") << noEnd << Texts{} << Disks{};
     QTest::newRow("empty page") << QByteArray() << Texts{} << Disks{};
 
-    QTest::newRow("two disks")
-        << page("Mounted HDD : 2\nHDD1 : used 100MB - free 900MB\nHDD2 : used 0MB - free 500MB\n")
-        << Texts{{CInfoParser::MOUNTED_HDD, "2"}, {CInfoParser::SYSTEM_LOGS, LOG_TEXT}}
-        << Disks{disk(1000, 100, 900), disk(500, 0, 500)};
+    QTest::newRow("two disks") << page(
+        "Mounted HDD : 2\nHDD1 : used 100MB - free 900MB\nHDD2 : used 0MB - free 500MB\n")
+                               << Texts{{CInfoParser::MOUNTED_HDD, "2"}, {CInfoParser::SYSTEM_LOGS, LOG_TEXT}}
+                               << Disks{disk(1000, 100, 900), disk(500, 0, 500)};
     QTest::newRow("disks 0 and 3 of 2 change nothing")
         << page("Mounted HDD : 2\nHDD0 : used 1MB - free 1MB\nHDD3 : used 7MB - free 7MB\n")
         << Texts{{CInfoParser::MOUNTED_HDD, "2"}, {CInfoParser::SYSTEM_LOGS, LOG_TEXT}}
@@ -123,16 +123,15 @@ void tst_CInfoParser::pages_data()
         << Texts{{CInfoParser::IP_ADDRESS, "2.2.2.2"}, {CInfoParser::SYSTEM_LOGS, LOG_TEXT}} << Disks{};
     QTest::newRow("first key in table order, removed once")
         << page("x Video Type : PAL ModelName : Z\n")
-        << Texts{{CInfoParser::MODEL_NAME, "x Video Type : PAL Z"}, {CInfoParser::SYSTEM_LOGS, LOG_TEXT}}
-        << Disks{};
+        << Texts{{CInfoParser::MODEL_NAME, "x Video Type : PAL Z"}, {CInfoParser::SYSTEM_LOGS, LOG_TEXT}} << Disks{};
 
     QByteArray crlfLog = LOG_TEXT;
     crlfLog.replace("\n", "\r\n");
-    QTest::newRow("CR LF page")
-        << page("ModelName : DVR-16\r\nMounted HDD : 1\r\nHDD1 : used 10MB - free 20MB\r\n", "\r\n")
-        << Texts{{CInfoParser::MODEL_NAME, "DVR-16"}, {CInfoParser::MOUNTED_HDD, "1"},
-               {CInfoParser::SYSTEM_LOGS, crlfLog}}
-        << Disks{disk(30, 10, 20)};
+    QTest::newRow("CR LF page") << page(
+        "ModelName : DVR-16\r\nMounted HDD : 1\r\nHDD1 : used 10MB - free 20MB\r\n", "\r\n")
+                                << Texts{{CInfoParser::MODEL_NAME, "DVR-16"}, {CInfoParser::MOUNTED_HDD, "1"},
+                                       {CInfoParser::SYSTEM_LOGS, crlfLog}}
+                                << Disks{disk(30, 10, 20)};
     QTest::newRow("text before the start code stays in the body")
         << QByteArray("ModelName : OUT\n<pre>\n< Record Statistics >\n< System Logs >\n</pre>")
         << Texts{{CInfoParser::MODEL_NAME, "OUT"}, {CInfoParser::SYSTEM_LOGS, "< System Logs >\n"}} << Disks{};
@@ -164,10 +163,8 @@ void tst_CInfoParser::stoll_data()
     QTest::newRow("no number") << std::string("abc") << qint64(0);
     QTest::newRow("empty") << std::string() << qint64(0);
     QTest::newRow("sign only") << std::string("-") << qint64(0);
-    QTest::newRow("too large") << std::string("123456789012345678901234")
-                               << std::numeric_limits<qint64>::max();
-    QTest::newRow("too small") << std::string("-123456789012345678901234")
-                               << std::numeric_limits<qint64>::min();
+    QTest::newRow("too large") << std::string("123456789012345678901234") << std::numeric_limits<qint64>::max();
+    QTest::newRow("too small") << std::string("-123456789012345678901234") << std::numeric_limits<qint64>::min();
 }
 
 void tst_CInfoParser::stoll()
@@ -184,8 +181,8 @@ void tst_CInfoParser::hddLines_data()
     QTest::newRow("plain") << std::string("HDD1 : used 10MB - free 5MB") << QStringList{"1", "10", "5"};
     QTest::newRow("inside a longer line")
         << std::string("  >> HDD7 : used 0MB - free 123456MB <<") << QStringList{"7", "0", "123456"};
-    QTest::newRow("tabs are white space") << std::string("HDD2\t:\tused\t3MB\t-\tfree\t4MB")
-                                          << QStringList{"2", "3", "4"};
+    QTest::newRow("tabs are white space")
+        << std::string("HDD2\t:\tused\t3MB\t-\tfree\t4MB") << QStringList{"2", "3", "4"};
     QTest::newRow("two digits after HDD") << std::string("HDD10 : used 1MB - free 1MB") << QStringList{};
     QTest::newRow("two blanks") << std::string("HDD1  : used 1MB - free 1MB") << QStringList{};
     QTest::newRow("lower case") << std::string("hdd1 : used 1MB - free 1MB") << QStringList{};

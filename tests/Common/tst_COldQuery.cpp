@@ -28,9 +28,8 @@ void tst_COldQuery::credentials_data()
                                     << "+"
                                     << "MODE=6&ID=a%20b&PW=%2b&OP=17";
     QTest::newRow("empty values") << QString() << QString() << "MODE=6&ID=&PW=&OP=17";
-    QTest::newRow("hangul is sent as EUC-KR")
-        << QString::fromUtf8("\xed\x95\x9c") << "x"
-        << "MODE=6&ID=%c7%d1&PW=x&OP=17";
+    QTest::newRow("hangul is sent as EUC-KR") << QString::fromUtf8("\xed\x95\x9c") << "x"
+                                              << "MODE=6&ID=%c7%d1&PW=x&OP=17";
 }
 
 void tst_COldQuery::credentials()
