@@ -1,16 +1,13 @@
 #pragma once
 
 #include <QByteArray>
-
 #include <functional>
 
 // Runs code that is expected to stop the program (a failed invariant) in a
 // forked child, so a test can assert that it aborts and what it printed.
-class AbortProbe
-{
+class AbortProbe {
 public:
-    struct Outcome
-    {
+    struct Outcome {
         bool aborted = false;
         QByteArray errorOutput;
     };

@@ -8,8 +8,7 @@
 // buffers alternate with mutations (bit flips, overwritten bytes, cuts,
 // insertions, splices) of well-formed samples, so both the outer checks and the
 // deep parsing paths get exercised. The same seed always yields the same stream.
-class ByteMutator
-{
+class ByteMutator {
 public:
     explicit ByteMutator(QList<QByteArray> samples, quint32 seed = 20261207, int maxRandomSize = 512);
 

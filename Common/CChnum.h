@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QList>
+
+class QCheckBox;
+
+// Lists of channel check-boxes to channel masks and back: box i of a sorted
+// list stands for channel i. Stateless.
+class CChnum {
+public:
+    // Checks box i when bit i of the mask is set, unchecks it otherwise.
+    static void setCheckBoxValue(const QList<QCheckBox*>& boxes, unsigned long mask);
+    // Bit i set for each checked box i.
+    static unsigned long getCheckBoxValue(const QList<QCheckBox*>& boxes);
+    // Set bits among bits 0 to 15.
+    static int getCheckedChNum(unsigned long mask);
+    // Orders the boxes by the channel number in their object names (the
+    // first run of decimal digits), numerically.
+    static void SortCheckBox(QList<QCheckBox*>* boxes);
+};
