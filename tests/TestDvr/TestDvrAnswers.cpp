@@ -1,7 +1,7 @@
 #include "TestDvrAnswers.h"
 
-#include "TestDvrPacketWriter.h"
 #include "TestDvrScriptedStream.h"
+#include "WireBuilder.h"
 #include "dvr_protocol/cgi_request.pb.h"
 
 namespace {
@@ -15,13 +15,13 @@ QByteArray bytesOf(const google::protobuf::MessageLite& message)
 
 QByteArray TestDvrAnswers::messagePacket(quint8 clientId, quint8 type, const google::protobuf::MessageLite& message)
 {
-    return TestDvrPacketWriter::packet(clientId, type, bytesOf(message));
+    return WireBuilder::packet(clientId, type, bytesOf(message));
 }
 
 QByteArray TestDvrAnswers::responsePacket(quint8 clientId, quint8 code, bool oldDialect)
 {
     const quint8 type = oldDialect ? OLD_RESPONSE_TYPE : quint8(cgi::DATA_RESPONSE);
-    return TestDvrPacketWriter::packet(clientId, type, QByteArray(1, static_cast<char>(code)), oldDialect);
+    return WireBuilder::packet(clientId, type, QByteArray(1, static_cast<char>(code)), oldDialect);
 }
 
 TestDvrReply TestDvrAnswers::stream(const TestDvrContent& content, int mode)
@@ -76,7 +76,7 @@ TestDvrReply TestDvrAnswers::newDialect(const TestDvrRequest& request, const Tes
     case cgi::MODE_PICTURE_GET:
         return TestDvrReply::http(200, messagePacket(id, cgi::DATA_PICTURE, content.picture));
     case cgi::MODE_CONF_READ:
-        return TestDvrReply::http(200, TestDvrPacketWriter::packet(id, cgi::DATA_CONF, content.configuration));
+        return TestDvrReply::http(200, WireBuilder::packet(id, cgi::DATA_CONF, content.configuration));
     default:
         return TestDvrReply::http(cgi::Mode_IsValid(request.mode) ? 200 : 400);
     }

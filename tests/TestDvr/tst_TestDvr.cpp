@@ -1,6 +1,6 @@
 #include "TestDvr.h"
 #include "TestDvrAnswers.h"
-#include "TestDvrPacketWriter.h"
+#include "WireBuilder.h"
 #include "dvr_protocol/cgi_protocol.h"
 
 #include <QElapsedTimer>
@@ -230,7 +230,7 @@ void tst_TestDvr::answersReads()
     QVERIFY(answer.closedByDvr);
     QCOMPARE(statusLine(answer.received), QByteArray("HTTP/1.1 200 OK"));
     const QByteArray expected
-        = type < 0 ? QByteArray() : TestDvrPacketWriter::packet(m_dvr->content().clientId, quint8(type), payload);
+        = type < 0 ? QByteArray() : WireBuilder::packet(m_dvr->content().clientId, quint8(type), payload);
     QCOMPARE(body(answer.received), expected);
 }
 
