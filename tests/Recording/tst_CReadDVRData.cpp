@@ -260,12 +260,9 @@ void tst_CReadDVRData::largeReply()
     QSignalSpy completed(&reader, &CReadDVRData::completed);
     reader.startRead(m_dvr->dvrRecord(), newQuery(22));
     QVERIFY(completed.wait(10000));
-    QCOMPARE(completed.at(0).at(0).toByteArray(),
-        TestDvrAnswers::messagePacket(1, 10, cgi::NullMsg()).left(4) + completed.at(0).at(0).toByteArray().mid(4));
     const QByteArray body = completed.at(0).at(0).toByteArray();
     QCOMPARE(body.size(), content.configuration.size() + 14);
     QCOMPARE(body.mid(10, content.configuration.size()), content.configuration);
-    Q_UNUSED(bytesOf);
 }
 
 QTEST_GUILESS_MAIN(tst_CReadDVRData)
