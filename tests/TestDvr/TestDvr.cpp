@@ -83,10 +83,11 @@ void TestDvr::setContent(const TestDvrContent& content)
     m_content = content;
 }
 
-void TestDvr::setFault(Fault fault)
+void TestDvr::setFault(Fault fault, int count)
 {
     QMutexLocker lock(&m_mutex);
     m_fault = fault;
+    m_faultCount = count;
 }
 
 TestDvr::Fault TestDvr::fault() const
@@ -135,6 +136,16 @@ QList<TestDvrRequest> TestDvr::requests() const
 {
     QMutexLocker lock(&m_mutex);
     return m_requests;
+}
+
+TestDvr::Fault TestDvr::takeFault()
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_faultCount == 0)
+        return Fault::None;
+    if (m_faultCount > 0)
+        --m_faultCount;
+    return m_fault;
 }
 
 int TestDvr::requestCount() const

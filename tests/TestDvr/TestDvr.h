@@ -57,7 +57,9 @@ public:
     TestDvrContent content() const;
     void setContent(const TestDvrContent& content);
 
-    void setFault(Fault fault);
+    // The fault applies to the next `count` requests (all when negative),
+    // then the DVR behaves again.
+    void setFault(Fault fault, int count = -1);
     Fault fault() const;
     void setSlowAnswerDelay(int milliseconds);
     int slowAnswerDelay() const;
@@ -80,8 +82,9 @@ public:
     bool waitForStreamsClosedByClient(int count, int timeoutMs = 5000) const;
 
     // Used by the connections: decodes and records a request and chooses
-    // its answer.
+    // its answer; takes the fault that applies to one request.
     TestDvrReply answer(TestDvrRequest* request);
+    Fault takeFault();
     void noteConnectionOpened();
     void noteStreamStarted();
     void noteConnectionClosed(bool streamClosedByClient);
@@ -98,6 +101,7 @@ private:
     QString m_password = QStringLiteral("1234");
     TestDvrContent m_content;
     Fault m_fault = Fault::None;
+    int m_faultCount = -1;
     int m_slowAnswerDelay = 2000;
     int m_errorStatus = 500;
     QHash<QPair<int, int>, Handler> m_handlers;

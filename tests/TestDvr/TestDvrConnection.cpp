@@ -54,7 +54,7 @@ void TestDvrConnection::onReadyRead()
 
 void TestDvrConnection::respond(TestDvrReply reply, bool raw)
 {
-    switch (m_dvr->fault()) {
+    switch (m_dvr->takeFault()) {
     case TestDvr::Fault::None:
         break;
     case TestDvr::Fault::NoAnswer:
