@@ -164,12 +164,18 @@ void CSearchDataParser::setLocalData(const char* data, int length)
         const quint32 mask = qFromLittleEndian<quint32>(record + 8);
         if (m_dvrTime == 0)
             m_dvrTime = time;
+        if ((mask & 0xFFFF) == 0)
+            continue;
+        const CDateHour key = CDateHour::fromTime(time);
+        CMinData& grid = m_minData[key];
         for (int channel = 0; channel < MAX_DVR_CHANNEL; ++channel) {
             if (mask >> channel & 1)
-                minuteGrid(time).SetData(channel, minuteOf(time), record[12 + channel] & 3);
+                grid.SetData(channel, minuteOf(time), record[12 + channel] & 3);
         }
+        // Only this record's hour: going over all hours for every file of a
+        // folder would make a local search slow down with its square.
+        m_hours.insert(key);
     }
-    addMinuteHours();
 }
 
 CMinData& CSearchDataParser::minuteGrid(std::uint32_t time)
