@@ -6,6 +6,7 @@
 #include "Common/CNetworkLog.h"
 
 #include <QNetworkAccessManager>
+#include <QNetworkProxy>
 #include <QNetworkRequest>
 #include <QTimer>
 
@@ -14,6 +15,8 @@ CSendCommand::CSendCommand(QObject* parent)
     , m_manager(new QNetworkAccessManager(this))
 {
     m_manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+    // A DVR is reached directly, as the streaming connections reach it.
+    m_manager->setProxy(QNetworkProxy::NoProxy);
 }
 
 CSendCommand::~CSendCommand()

@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <QNetworkAccessManager>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QRandomGenerator>
@@ -34,6 +35,8 @@ UpLoader::UpLoader(QObject* parent)
     , m_manager(new QNetworkAccessManager(this))
 {
     m_manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+    // A DVR is reached directly, as the streaming connections reach it.
+    m_manager->setProxy(QNetworkProxy::NoProxy);
 }
 
 UpLoader::~UpLoader()

@@ -2,6 +2,7 @@
 
 #include "Common/CNetworkLog.h"
 
+#include <QNetworkProxy>
 #include <QNetworkReply>
 
 CHttpGet::CHttpGet(const QString& host, quint16 port, const QByteArray& target, int silenceLimitMs, QObject* parent)
@@ -12,6 +13,8 @@ CHttpGet::CHttpGet(const QString& host, quint16 port, const QByteArray& target, 
     , m_socket(this)
     , m_silence(this)
 {
+    // A DVR is reached directly, as the streaming connections reach it.
+    m_socket.setProxy(QNetworkProxy::NoProxy);
     m_silence.setSingleShot(true);
     m_silence.setInterval(silenceLimitMs);
     connect(&m_silence, &QTimer::timeout, this, &CHttpGet::onSilence);

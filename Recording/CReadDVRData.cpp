@@ -8,6 +8,7 @@
 CReadDVRData::CReadDVRData(QObject* parent)
     : QThread(parent)
 {
+    connect(this, &CReadDVRData::runEnded, this, &CReadDVRData::OnHttpFinished, Qt::QueuedConnection);
 }
 
 CReadDVRData::~CReadDVRData()
@@ -41,6 +42,7 @@ void CReadDVRData::startThread()
 {
     m_stop = false;
     ++m_read;
+    m_runEnded.store(false, std::memory_order_relaxed);
     start(QThread::InheritPriority);
 }
 
@@ -48,7 +50,13 @@ void CReadDVRData::stopRead()
 {
     m_stop = true;
     quit();
+    waitForRun();
+}
+
+void CReadDVRData::waitForRun()
+{
     wait();
+    m_runEnded.load(std::memory_order_acquire);
 }
 
 void CReadDVRData::run()
@@ -67,8 +75,8 @@ void CReadDVRData::run()
         m_result += get.body();
     }
     if (!m_stop)
-        QMetaObject::invokeMethod(
-            this, [this, read] { OnHttpFinished(read); }, Qt::QueuedConnection);
+        emit runEnded(read);
+    m_runEnded.store(true, std::memory_order_release);
 }
 
 void CReadDVRData::OnHttpFinished(quint64 read)
@@ -77,6 +85,6 @@ void CReadDVRData::OnHttpFinished(quint64 read)
     if (read != m_read || m_stop)
         return;
     qCDebug(lcDvrNetwork, "httpFinished");
-    wait();
+    waitForRun();
     emit completed(m_result);
 }

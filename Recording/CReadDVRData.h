@@ -34,6 +34,8 @@ public:
 
 signals:
     void completed(const QByteArray& data);
+    // From the reader thread to the owner's thread; not for users.
+    void runEnded(quint64 read);
 
 protected:
     void run() override;
@@ -41,12 +43,17 @@ protected:
 private:
     void OnHttpFinished(quint64 read);
     void startThread();
+    void waitForRun();
 
     QByteArray m_urlText; // as the query was appended: the request target is taken from it
     QByteArray m_address;
     int m_port = 0;
     QByteArray m_result;
     std::atomic_bool m_stop{false};
+    // Set last by the reader thread and read after waiting for it: the
+    // result it wrote is then visible to this thread (also to checkers that
+    // cannot see through the thread library's own synchronisation).
+    std::atomic_bool m_runEnded{true};
     quint64 m_read = 0;
     int m_timeLimitMs = DEFAULT_TIME_LIMIT_MS;
 };
