@@ -11,6 +11,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QRandomGenerator>
+#include <memory>
 
 namespace {
 
@@ -83,25 +84,21 @@ bool UpLoader::upload(const QString& address, int port, const QString& query, co
 
     const QByteArray addressText = CEucKr::fromUnicode(address);
     const QByteArray urlText = CDvrUrl::text(addressText, port, false);
-    m_url = QString::fromLatin1(urlText);
     const QUrl url = CDvrUrl::toUrl(urlText, addressText, port);
 
-    delete m_device;
-    m_device
-        = new QUpFile(filePath, bodyHead(boundary, QFileInfo(filePath).fileName()), bodyTail(boundary, query), this);
-    if (!m_device->openFile()) {
-        delete m_device;
-        m_device = nullptr;
+    auto device = std::make_unique<QUpFile>(
+        filePath, bodyHead(boundary, QFileInfo(filePath).fileName()), bodyTail(boundary, query));
+    if (!device->openFile()) {
         emit finished(true, false, tr("Error: can't open file %1").arg(filePath));
         return true;
     }
     if (url.isEmpty()) {
         qCWarning(lcDvrNetwork, "[ERROR] no upload: invalid DVR address %s", urlText.constData());
-        delete m_device;
-        m_device = nullptr;
         emit finished(true, false, tr("Network error: %1").arg(int(QNetworkReply::HostNotFoundError)));
         return true;
     }
+    m_device = device.release();
+    m_device->setParent(this);
 
     QNetworkRequest request(url);
     request.setRawHeader("Host", url.host(QUrl::FullyEncoded).toLatin1());

@@ -48,7 +48,6 @@ private:
     QUpFile* m_device = nullptr;
     QNetworkAccessManager* m_manager;
     QNetworkReply* m_reply = nullptr;
-    QString m_url;
     bool m_aborted = false;
     bool m_uploading = false;
     QByteArray m_fixedBoundary;
