@@ -93,13 +93,11 @@ private slots:
     void decodesNewDialect_data();
     void decodesNewDialect();
     void decodesOldDialect();
-    void decodesUploads();
     void answersReads_data();
     void answersReads();
     void refusesWrongCredentials_data();
     void refusesWrongCredentials();
     void rawStreamRequest();
-    void handlerReplacesAnswer();
     void faults_data();
     void faults();
     void malformedRequests_data();
@@ -176,36 +174,6 @@ void tst_TestDvr::decodesOldDialect()
     QCOMPARE(body(answer.received), m_dvr->content().oldInfoPage);
 }
 
-void tst_TestDvr::decodesUploads()
-{
-    const QByteArray boundary = "--4711";
-    const QByteArray bodyBytes = "----4711\r\nContent-Disposition: form-data; name=\"REQ\"; filename=\"conf.bin\"\r\n"
-                                 "Content-Type: application/octet-stream\r\n\r\nFILE\r\nBYTES"
-                                 "\r\n----4711\r\nContent-Disposition: form-data; name=\"MODE\"\r\n\r\n9"
-                                 "\r\n----4711\r\nContent-Disposition: form-data; name=\"USER\"\r\n\r\n"
-        + newQuery(9, "admin", "1234").split('&').at(1).mid(5)
-        + "\r\n----4711\r\nContent-Disposition: form-data; name=\"DATA\"\r\n\r\n"
-          "\r\n----4711\r\nContent-Disposition: form-data; name=\"agree\"\r\n\r\n1\r\n----4711--\r\n";
-    const QByteArray request = "POST /cgi-bin/webapp.cgi HTTP/1.1\r\nContent-Type: multipart/form-data; boundary="
-        + boundary + "\r\nContent-Length: " + QByteArray::number(bodyBytes.size()) + "\r\n\r\n" + bodyBytes;
-    const Exchange answer = exchange(m_dvr->port(), request);
-
-    QCOMPARE(statusLine(answer.received), QByteArray("HTTP/1.1 200 OK"));
-    const TestDvrRequest received = m_dvr->lastRequest();
-    QCOMPARE(received.kind, TestDvrRequest::Upload);
-    QCOMPARE(received.dialect, TestDvrRequest::NewDialect);
-    QCOMPARE(received.mode, 9);
-    QVERIFY(received.authorized);
-    QCOMPARE(received.parts.size(), 5);
-    QCOMPARE(received.parts.at(0).name, QByteArray("REQ"));
-    QCOMPARE(received.parts.at(0).fileName, QByteArray("conf.bin"));
-    QCOMPARE(received.parts.at(0).content, QByteArray("FILE\r\nBYTES"));
-    QCOMPARE(received.parts.at(3).name, QByteArray("DATA"));
-    QCOMPARE(received.parts.at(3).content, QByteArray());
-    QCOMPARE(received.parts.at(4).content, QByteArray("1"));
-    QCOMPARE(received.body, bodyBytes);
-}
-
 void tst_TestDvr::answersReads_data()
 {
     QTest::addColumn<int>("mode");
@@ -280,19 +248,6 @@ void tst_TestDvr::rawStreamRequest()
     QVERIFY(answer.received.count(status) >= 3);
     QVERIFY(m_dvr->waitForStreamsClosedByClient(1));
     QCOMPARE(m_dvr->streamsStarted(), 1);
-}
-
-void tst_TestDvr::handlerReplacesAnswer()
-{
-    m_dvr->setHandler(
-        TestDvrRequest::NewDialect, cgi::MODE_HDD_INFO, [](const TestDvrRequest& request, const TestDvrContent&) {
-            return TestDvrReply::http(200, "custom " + QByteArray::number(request.mode));
-        });
-    QCOMPARE(body(exchange(m_dvr->port(), get(newQuery(17, "admin", "1234"))).received), QByteArray("custom 17"));
-    // Other modes keep their standard answer; wrong credentials are refused before any handler.
-    QVERIFY(body(exchange(m_dvr->port(), get(newQuery(16, "admin", "1234"))).received).size() > 14);
-    QCOMPARE(body(exchange(m_dvr->port(), get(newQuery(17, "admin", "x"))).received),
-        TestDvrAnswers::responsePacket(1, TestDvrAnswers::ANSWER_PASSWORD_MISS, false));
 }
 
 void tst_TestDvr::faults_data()
