@@ -9,11 +9,12 @@
 // One HTTP/1.0 GET over a socket of its own, with the request target sent
 // byte for byte as given: the URL type would rewrite the query's percent
 // escapes in upper case, and the query must reach the DVR exactly as it was
-// built. HTTP/1.0 keeps the answer unchunked. The reply body is gathered until the DVR closes the
-// connection or its Content-Length is reached. A DVR that stays silent for
-// the silence limit, before or during the reply, ends the exchange like a
-// network failure: finished() comes with what was gathered. A reply with an
-// HTTP error status delivers no body. Lives in one thread.
+// built. HTTP/1.0 keeps the answer unchunked. The reply body is gathered
+// until the DVR closes the connection or its Content-Length is reached. A
+// DVR that stays silent for the silence limit, before or during the reply,
+// ends the exchange like a network failure: finished() comes with what was
+// gathered. A reply with an HTTP error status delivers no body. Lives in one
+// thread.
 class CHttpGet : public QObject {
     Q_OBJECT
 
