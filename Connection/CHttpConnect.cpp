@@ -15,7 +15,6 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QMutexLocker>
 #include <QNetworkProxy>
 #include <QTcpSocket>
 
@@ -115,11 +114,11 @@ void CHttpConnect::Connect(const DVR& dvr, const ConnParam& p)
     next.backupEnd = p.endTime;
     next.query = CStreamQuery::video(dvr, p);
     {
-        QMutexLocker lock(&m_requestMutex);
+        std::lock_guard<std::mutex> lock(m_requestMutex);
         m_request = next;
     }
     {
-        QMutexLocker lock(&m_infoMutex);
+        std::lock_guard<std::mutex> lock(m_infoMutex);
         m_info.mode = p.mode == LIVE ? 0 : 1;
         m_info.dvrName = QString::fromStdString(dvr.name());
         m_info.channelMask = static_cast<int>(dvr.bitch());
@@ -139,7 +138,7 @@ void CHttpConnect::audioConnect(const DVR& dvr, const ConnParam& p, int clientId
     next.audio = true;
     next.query = CStreamQuery::audio(dvr, p, clientId);
     {
-        QMutexLocker lock(&m_requestMutex);
+        std::lock_guard<std::mutex> lock(m_requestMutex);
         m_request = next;
     }
     if (m_clientId.load() < 0)
@@ -147,7 +146,7 @@ void CHttpConnect::audioConnect(const DVR& dvr, const ConnParam& p, int clientId
     {
         // The wall finds an audio frame's screen and header by these, and an
         // audio stream need not carry the DVR's identity.
-        QMutexLocker lock(&m_infoMutex);
+        std::lock_guard<std::mutex> lock(m_infoMutex);
         m_info.channelMask = static_cast<int>(dvr.bitch());
         m_info.oldProtocol = dvr.oldprotocol();
     }
@@ -164,7 +163,7 @@ void CHttpConnect::startThread()
     // A request made while the link runs only replaces the held request.
     if (isRunning() && !m_exiting.load())
         return;
-    wait();
+    joinThread();
     const Request next = request();
     if (next.query.isEmpty()) {
         setConnectionFailed(tr("[ERROR]request too long"));
@@ -175,10 +174,18 @@ void CHttpConnect::startThread()
     start();
 }
 
+void CHttpConnect::joinThread()
+{
+    wait();
+    // The thread's last act: reading it orders all it did before what
+    // follows here.
+    m_exiting.load(std::memory_order_acquire);
+}
+
 void CHttpConnect::Disconnect()
 {
     m_stop = true;
-    wait();
+    joinThread();
     sendStop();
     m_clientId = -1;
     m_connected = false;
@@ -201,26 +208,26 @@ void CHttpConnect::SetRecordPtr(CRecord* recorder)
 
 void CHttpConnect::setDisplayScreen(int first, int count)
 {
-    QMutexLocker lock(&m_infoMutex);
+    std::lock_guard<std::mutex> lock(m_infoMutex);
     m_info.startScreen = first;
     m_info.screenCount = count;
 }
 
 int CHttpConnect::getStartScreen() const
 {
-    QMutexLocker lock(&m_infoMutex);
+    std::lock_guard<std::mutex> lock(m_infoMutex);
     return m_info.startScreen;
 }
 
 int CHttpConnect::getEndScreen() const
 {
-    QMutexLocker lock(&m_infoMutex);
+    std::lock_guard<std::mutex> lock(m_infoMutex);
     return m_info.startScreen + m_info.screenCount;
 }
 
 DISPLAY_DVR_INFO CHttpConnect::displayInfo() const
 {
-    QMutexLocker lock(&m_infoMutex);
+    std::lock_guard<std::mutex> lock(m_infoMutex);
     return m_info;
 }
 
@@ -231,13 +238,13 @@ bool CHttpConnect::IsLive() const
 
 int CHttpConnect::getConnectedMode() const
 {
-    QMutexLocker lock(&m_requestMutex);
+    std::lock_guard<std::mutex> lock(m_requestMutex);
     return m_request.mode;
 }
 
 int CHttpConnect::getDVRChannels() const
 {
-    QMutexLocker lock(&m_infoMutex);
+    std::lock_guard<std::mutex> lock(m_infoMutex);
     return static_cast<int>(m_identity.ch_num());
 }
 
@@ -248,7 +255,7 @@ void CHttpConnect::setSilenceTime(int milliseconds)
 
 CHttpConnect::Request CHttpConnect::request() const
 {
-    QMutexLocker lock(&m_requestMutex);
+    std::lock_guard<std::mutex> lock(m_requestMutex);
     return m_request;
 }
 
@@ -311,7 +318,7 @@ void CHttpConnect::UpdateConnectedDVRStatus()
 void CHttpConnect::setConnectionFailed(const QString& text)
 {
     {
-        QMutexLocker lock(&m_infoMutex);
+        std::lock_guard<std::mutex> lock(m_infoMutex);
         if (m_info.statusText.isEmpty())
             m_info.statusText = text;
     }
@@ -332,7 +339,7 @@ void CHttpConnect::run()
         session = Session();
         session.request = request();
     }
-    m_exiting = true;
+    m_exiting.store(true, std::memory_order_release);
 }
 
 CHttpConnect::SessionEnd CHttpConnect::runSession(Session& session)
@@ -524,7 +531,7 @@ void CHttpConnect::ReceivedDVRInfo(const Session& session, const unsigned char* 
         return;
     }
     const int named = CStreamIdentity::namedChannels(identity);
-    QMutexLocker lock(&m_infoMutex);
+    std::lock_guard<std::mutex> lock(m_infoMutex);
     m_info.model = CStreamIdentity::normalisedModel(
         oldProtocol, static_cast<int>(identity.model()), static_cast<int>(identity.ch_num()), m_info.model);
     m_info.oldProtocol = oldProtocol;
@@ -551,7 +558,7 @@ void CHttpConnect::ReceivedVideo(Session& session, const unsigned char* data, st
     unsigned long long available = 0;
     cgi::DvrInfo identity;
     {
-        QMutexLocker lock(&m_infoMutex);
+        std::lock_guard<std::mutex> lock(m_infoMutex);
         if (oldProtocol && held.mode != LIVE)
             m_info.pbMode = frame.pbMode;
         info = m_info;
@@ -638,7 +645,7 @@ void CHttpConnect::ReceivedLiveStatus(const unsigned char* data, std::size_t len
     cgi::LiveStatus status;
     if (len > std::size_t(INT_MAX) || !status.ParseFromArray(data, static_cast<int>(len)))
         return;
-    QMutexLocker lock(&m_infoMutex);
+    std::lock_guard<std::mutex> lock(m_infoMutex);
     m_info.recordMask = status.record_chmask();
     m_info.motionMask = status.motion_chmask();
     m_info.sensorMask = status.sensor_chmask();
@@ -650,7 +657,7 @@ void CHttpConnect::ReceivedPbStatus(const unsigned char* data, std::size_t len)
     cgi::PbStatus status;
     if (len > std::size_t(INT_MAX) || !status.ParseFromArray(data, static_cast<int>(len)))
         return;
-    QMutexLocker lock(&m_infoMutex);
+    std::lock_guard<std::mutex> lock(m_infoMutex);
     m_info.pbMode = static_cast<int>(status.mode());
 }
 

@@ -6,12 +6,12 @@
 #include "dvr_protocol/cgi_response.pb.h"
 
 #include <QAbstractSocket>
-#include <QMutex>
 #include <QString>
 #include <QThread>
 #include <atomic>
 #include <cstddef>
 #include <ctime>
+#include <mutex>
 
 class CRecord;
 class QTcpSocket;
@@ -36,7 +36,8 @@ class CPacketStream;
 //
 // Requests, Disconnect and the queries are for the thread that owns the
 // object (the GUI thread); the state they share with the link's thread is
-// atomic or behind a lock.
+// atomic or behind a standard mutex (visible to the thread checker, as the
+// toolkit's own locks are not).
 class CHttpConnect : public QThread {
     Q_OBJECT
 
@@ -133,6 +134,8 @@ private:
     };
 
     void startThread();
+    // Waits for the link's thread to end; what it did is then visible here.
+    void joinThread();
     Request request() const;
     SessionEnd runSession(Session& session);
     // The whole packets of one read, dispatched; -1 when the link was stopped
@@ -149,10 +152,10 @@ private:
     void ReceivedLiveStatus(const unsigned char* data, std::size_t len);
     void ReceivedPbStatus(const unsigned char* data, std::size_t len);
 
-    mutable QMutex m_requestMutex;
+    mutable std::mutex m_requestMutex;
     Request m_request;
 
-    mutable QMutex m_infoMutex;
+    mutable std::mutex m_infoMutex;
     DISPLAY_DVR_INFO m_info;
     cgi::DvrInfo m_identity;
 

@@ -4,18 +4,10 @@
 #include "Common/CUFrame.h"
 
 #include <QFile>
-#include <ctime>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
-
-long long threadCpuNow()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
 
 // CPU time of another thread of this process, from /proc; -1 when it ended.
 long long threadCpuOf(int tid)
@@ -39,14 +31,8 @@ LinkProbe::LinkProbe(CHttpConnect& link)
     : m_link(link)
 {
     connect(
-        &link, &QThread::started, this,
-        [this] {
-            m_cpuAtEndNs = -1;
-            m_threadId = static_cast<int>(syscall(SYS_gettid));
-        },
+        &link, &QThread::started, this, [this] { m_threadId = static_cast<int>(syscall(SYS_gettid)); },
         Qt::DirectConnection);
-    connect(
-        &link, &QThread::finished, this, [this] { m_cpuAtEndNs = threadCpuNow(); }, Qt::DirectConnection);
     connect(
         &link, &CHttpConnect::VDataReceived, this,
         [this](const DISPLAY_DVR_INFO& info, const unsigned char* data, size_t len) { onFrame(info, data, len, true); },
@@ -112,10 +98,6 @@ QList<DISPLAY_DVR_INFO> LinkProbe::videoInfos() const
 
 double LinkProbe::threadCpuSeconds() const
 {
-    long long ns = m_cpuAtEndNs.load();
-    if (ns < 0)
-        ns = threadCpuOf(m_threadId.load());
-    if (ns < 0)
-        ns = m_cpuAtEndNs.load();
+    const long long ns = threadCpuOf(m_threadId.load());
     return ns < 0 ? 0.0 : double(ns) / 1e9;
 }

@@ -12,12 +12,14 @@
 // its own thread (checking every frame as a receiver would read it), keeps
 // its queued reports, and measures the CPU time its thread used, so that a
 // test can tell a link that streams, one that failed cleanly and one that
-// spins.
+// spins. Made after its link, so that it goes first.
 class LinkProbe : public QObject {
     Q_OBJECT
 
 public:
     explicit LinkProbe(CHttpConnect& link);
+    // Stops the link first, so that nothing reaches a probe on its way out.
+    ~LinkProbe() override { m_link.Disconnect(); }
 
     int videoFrames() const { return m_videoFrames.load(); }
     int audioFrames() const { return m_audioFrames.load(); }
@@ -34,7 +36,8 @@ public:
     QList<QByteArray> emapFrames() const { return m_emapFrames; }
     QList<int> emapStatuses() const { return m_emapStatuses; }
 
-    // Seconds of CPU the link's thread has used in its last run.
+    // Seconds of CPU the link's thread has used in its last run, while it
+    // runs; 0 once it has ended.
     double threadCpuSeconds() const;
 
 private:
@@ -48,7 +51,6 @@ private:
     QSet<int> m_channels;
     QList<DISPLAY_DVR_INFO> m_videoInfos;
     std::atomic<int> m_threadId{0};
-    std::atomic<long long> m_cpuAtEndNs{-1};
 
     int m_failures = 0;
     QList<int> m_connectedIds;

@@ -3,17 +3,16 @@
 #include "H264TestEncoder.h"
 
 #include <QHash>
-#include <QMutex>
-#include <QMutexLocker>
+#include <mutex>
 
 QList<TestDvrClips::Frame> TestDvrClips::loop(int width, int height, int channel, int frames, int keyInterval)
 {
-    static QMutex mutex;
+    static std::mutex mutex;
     static QHash<QString, QList<Frame>> loops;
 
     const QString key
         = QStringLiteral("%1x%2 ch%3 %4/%5").arg(width).arg(height).arg(channel).arg(frames).arg(keyInterval);
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     const auto found = loops.constFind(key);
     if (found != loops.constEnd())
         return *found;

@@ -369,15 +369,13 @@ void TestDvrMediaStream::queue(const QList<QByteArray>& packets, int delayMs)
         return;
     }
     if (m_settings.fault == Fault::Split) {
-        int delay = delayMs;
-        for (const QByteArray& bytes : std::as_const(wire)) {
-            // The first piece ends inside the start marker.
-            const qsizetype half = std::max<qsizetype>(3, bytes.size() / 2);
-            m_pieces.append({bytes.left(2), delay});
-            m_pieces.append({bytes.mid(2, half - 2), PIECE_DELAY_MS});
-            m_pieces.append({bytes.mid(half), PIECE_DELAY_MS});
-            delay = PIECE_DELAY_MS;
-        }
+        // The first packet of each frame time in three writes, the first
+        // ending inside its start marker; the others follow whole.
+        const QByteArray& first = wire.first();
+        const qsizetype half = std::max<qsizetype>(3, first.size() / 2);
+        m_pieces.append({first.left(2), delayMs});
+        m_pieces.append({first.mid(2, half - 2), PIECE_DELAY_MS});
+        m_pieces.append({first.mid(half) + wire.mid(1).join(), PIECE_DELAY_MS});
         return;
     }
     m_pieces.append({wire.join(), delayMs});

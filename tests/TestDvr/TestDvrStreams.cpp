@@ -4,7 +4,6 @@
 #include "dvr_protocol/cgi_request.pb.h"
 
 #include <QDateTime>
-#include <QMutexLocker>
 #include <QTimeZone>
 
 namespace {
@@ -114,13 +113,13 @@ TestDvrStreams::TestDvrStreams(QObject* parent)
 
 void TestDvrStreams::setSettings(const TestDvrStreamSettings& settings)
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     m_settings = settings;
 }
 
 TestDvrStreamSettings TestDvrStreams::settings() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     return m_settings;
 }
 
@@ -136,7 +135,7 @@ TestDvrReply TestDvrStreams::answer(const TestDvrRequest& request, const TestDvr
         if (stream.audioStream) {
             // The DVR speaks one dialect: the audio stream takes the one of
             // the video stream it belongs to.
-            QMutexLocker lock(&m_mutex);
+            std::unique_lock<std::mutex> lock(m_mutex);
             for (const Record& record : std::as_const(m_records)) {
                 if (!record.audioStream && record.running && record.id + AUDIO_ID_OFFSET == stream.id)
                     stream.oldDialect = record.oldDialect;
@@ -147,7 +146,7 @@ TestDvrReply TestDvrStreams::answer(const TestDvrRequest& request, const TestDvr
         int index = 0;
         TestDvrStreamSettings settings;
         {
-            QMutexLocker lock(&m_mutex);
+            std::unique_lock<std::mutex> lock(m_mutex);
             Record record;
             record.id = stream.id;
             record.audioStream = stream.audioStream;
@@ -184,7 +183,7 @@ bool TestDvrStreams::stop(int id)
     if (!stream)
         return false;
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         for (Record& record : m_records) {
             if (record.id == id && record.running)
                 record.stoppedByRequest = true;
@@ -196,27 +195,27 @@ bool TestDvrStreams::stop(int id)
 
 QList<TestDvrStreams::Record> TestDvrStreams::records() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     return m_records;
 }
 
 int TestDvrStreams::runningCount() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     return static_cast<int>(
         std::count_if(m_records.cbegin(), m_records.cend(), [](const Record& record) { return record.running; }));
 }
 
 bool TestDvrStreams::isRunning(int id) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     return std::any_of(
         m_records.cbegin(), m_records.cend(), [id](const Record& record) { return record.running && record.id == id; });
 }
 
 void TestDvrStreams::noteSent(int record, qint64 videoFrames, qint64 packets)
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     m_records[record].videoFrames = videoFrames;
     m_records[record].packets = packets;
 }
@@ -225,7 +224,7 @@ void TestDvrStreams::noteEnded(int record, TestDvrMediaStream* stream)
 {
     Record ended;
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         m_records[record].running = false;
         ended = m_records[record];
     }

@@ -7,9 +7,9 @@
 
 #include <QHash>
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QPointer>
+#include <mutex>
 
 class TestDvrMediaStream;
 
@@ -65,7 +65,7 @@ public:
 private:
     int nextVideoId() const;
 
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     TestDvrStreamSettings m_settings;
     QList<Record> m_records;
     QHash<int, QPointer<TestDvrMediaStream>> m_running;
