@@ -1,5 +1,4 @@
 #include "dvr_types/PbMode.h"
-#include "dvr_types/StreamTypes.h"
 
 #include <QtTest>
 
@@ -11,7 +10,6 @@ private slots:
     void codes();
     void pairs_data();
     void pairs();
-    void networkStreamNames();
 };
 
 void tst_PbMode::codes_data()
@@ -77,15 +75,6 @@ void tst_PbMode::pairs()
     QFETCH(int, direction);
     QCOMPARE(PbMode_IsIncrease(mode, previous), increase);
     QCOMPARE(PbMode_Mode2Direction(mode, previous), direction);
-}
-
-void tst_PbMode::networkStreamNames()
-{
-    QCOMPARE(NetworkStream_Index2String(0), QStringLiteral("JPEG"));
-    QCOMPARE(NetworkStream_Index2String(1), QStringLiteral("H264"));
-    QCOMPARE(NetworkStream_Index2String(2), QString());
-    QVERIFY(!NetworkStream_IsValid(0) && NetworkStream_IsValid(1));
-    QVERIFY(FrameType_IsValid(3) && !FrameType_IsValid(2) && KCodecType_IsValid(3) && !KCodecType_IsValid(2));
 }
 
 QTEST_APPLESS_MAIN(tst_PbMode)
