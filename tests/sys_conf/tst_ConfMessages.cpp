@@ -6,14 +6,6 @@
 
 namespace {
 
-QByteArray zone(int cells)
-{
-    QByteArray bytes;
-    for (int cell = 0; cell < cells; ++cell)
-        bytes.append(cell % 2 == 0 ? '\x01' : '\x00');
-    return bytes;
-}
-
 template <class Value> QByteArray text(const Value& value)
 {
     if constexpr (std::is_same_v<Value, std::string>)
@@ -56,6 +48,14 @@ const QByteArrayList expectedDefaults
     = {"16", "7925", "7925 65535 1", "0", "8", "65535", "15 511", "0", "smtp.gmail.com:587", "1", "1", "1", "2 80",
         "192.168.0.100 255.255.0.0 192.168.0.1 8.8.8.8", "admin:80", "1", "english", "DVR", "GMT pool.ntp.org", "0 8"};
 
+// A golden row for a message that build fills in.
+template <class Message, class Build> void addBuilt(const char* name, const QByteArray& expectedHex, Build build)
+{
+    Message message;
+    build(message);
+    addGoldenRow(name, message, QByteArray::fromHex(expectedHex));
+}
+
 } // namespace
 
 class tst_ConfMessages : public QObject {
@@ -74,114 +74,174 @@ private slots:
 void tst_ConfMessages::golden_data()
 {
     addGoldenColumns();
+    using namespace config;
 
-    config::DvrConf conf;
-    conf.mutable_dvr_info()->set_ch_num(16);
-    addGoldenRow("identity with its default channel count", conf, "0a021010");
-    conf.mutable_dvr_info()->set_model(3);
-    conf.mutable_dvr_info()->set_vtype(1);
-    conf.mutable_dvr_info()->add_languages("english");
-    conf.mutable_dvr_info()->add_languages("");
-    addGoldenRow("identity with languages", conf, "0a11 0803 1010 1801 2207 656e676c697368 2200");
-    conf.Clear();
-    // Parts created in any order are written in field order.
-    conf.mutable_system();
-    conf.mutable_buyer_info();
-    conf.mutable_account();
-    conf.mutable_hdd();
-    conf.mutable_limit();
-    conf.mutable_record();
-    conf.mutable_event();
-    conf.mutable_dvr_info();
-    conf.mutable_network();
-    conf.mutable_camera();
-    addGoldenRow("every part, in field order", conf, "0a00 1200 1a00 2200 2a00 3200 3a00 4200 4a00 5200");
+    // DvrConf
+    addBuilt<DvrConf>("identity created", "0a00", [](auto& m) { m.mutable_dvr_info(); });
+    addBuilt<DvrConf>(
+        "identity with its default channel count", "0a021010", [](auto& m) { m.mutable_dvr_info()->set_ch_num(16); });
+    addBuilt<DvrConf>("identity with languages", "0a11 0803 1010 1801 2207 656e676c697368 2200", [](auto& m) {
+        DvrConf_DvrInfo& info = *m.mutable_dvr_info();
+        info.set_model(3);
+        info.set_ch_num(16);
+        info.set_vtype(1);
+        info.add_languages("english");
+        info.add_languages("");
+    });
+    addBuilt<DvrConf>("every part, created in any order, in field order",
+        "0a00 1200 1a00 2200 2a00 3200 3a00 4200 4a00 5200", [](auto& m) {
+            m.mutable_system();
+            m.mutable_buyer_info();
+            m.mutable_account();
+            m.mutable_hdd();
+            m.mutable_limit();
+            m.mutable_record();
+            m.mutable_event();
+            m.mutable_dvr_info();
+            m.mutable_network();
+            m.mutable_camera();
+        });
 
-    config::Account_User user;
-    user.set_name("");
-    user.set_password("7925");
-    user.set_ch_mask(65535);
-    user.set_ptz(false);
-    user.set_playback(false);
-    user.set_backup(false);
-    user.set_network(true);
-    user.set_network_timeout(config::Account::NETWORK_TIMEOUT_OFF);
-    addGoldenRow("user with every field at its default", user, "0a00 1204 37393235 18ffff03 2000 2800 3000 3801 4000");
+    // Account
+    addBuilt<Account_User>(
+        "user with every field at its default", "0a00 1204 37393235 18ffff03 2000 2800 3000 3801 4000", [](auto& m) {
+            m.set_name("");
+            m.set_password("7925");
+            m.set_ch_mask(65535);
+            m.set_ptz(false);
+            m.set_playback(false);
+            m.set_backup(false);
+            m.set_network(true);
+            m.set_network_timeout(Account::NETWORK_TIMEOUT_OFF);
+        });
 
-    config::Camera camera;
-    config::Camera_Channel& channel = *camera.add_channel();
-    channel.set_name("CH-01");
-    channel.set_covert(false);
-    channel.mutable_adjustment();
-    camera.add_ptz()->set_baudrate(config::Camera_Ptz::BAUDRATE_115200);
-    camera.mutable_seq();
-    camera.add_spot()->set_seq_time(config::Camera::SEQ_30SECS);
-    addGoldenRow("camera lists in field order", camera, "0a0b 0a05 43482d3031 1000 1a00 1202 3807 1a00 2202 3007");
+    // Camera
+    addBuilt<Camera>(
+        "camera lists in field order", "0a0b 0a05 43482d3031 1000 1a00 1202 3807 1a00 2202 3007 2802", [](auto& m) {
+            Camera_Channel& channel = *m.add_channel();
+            channel.set_name("CH-01");
+            channel.set_covert(false);
+            channel.mutable_adjustment();
+            m.add_ptz()->set_baudrate(Camera_Ptz::BAUDRATE_115200);
+            m.mutable_seq();
+            m.add_spot()->set_seq_time(Camera::SEQ_30SECS);
+            m.set_sharpness(Camera::SHARPNESS_HARD);
+        });
 
-    config::Event_Motion motion;
-    motion.set_sensitivity(8);
-    for (int cell = 0; cell < 396; ++cell)
-        motion.add_zone(cell % 2 == 0);
-    addGoldenRow("full motion zone, packed", motion, QByteArray::fromHex("0808 128c03") + zone(396));
-
-    config::Event_Relay relay;
-    relay.add_motion(true);
-    relay.add_motion(false);
-    relay.add_sensor(false);
-    relay.set_record_fail(true);
-    relay.set_keep_time(config::Event_Relay::KEEP_30SEC);
-    addGoldenRow("relay lists packed", relay, "0a020100 120100 1801 2803");
-
-    config::Event_Email_SMTP smtp;
-    smtp.set_address("smtp.example.org");
-    smtp.set_port(587);
-    smtp.set_authentication(false);
-    smtp.set_auth_id("id");
-    smtp.set_auth_password("pw");
-    smtp.set_use_ssl(false);
-    smtp.set_use_mime(true);
-    addGoldenRow(
-        "every SMTP field", smtp, "0a10 736d74702e6578616d706c652e6f7267 10cb04 1800 2202 6964 2a02 7077 3000 3801");
-
-    config::Hdd hdd;
-    hdd.mutable_smart();
-    hdd.mutable_mode()->set_write_mode(config::Hdd::WRITE_OVERWRITE);
-    addGoldenRow("HDD write mode set to its default", hdd, "0a02 0801 1200");
-
-    config::Network network;
-    network.add_remote_dvrs()->set_name("a");
-    network.add_remote_dvrs()->set_port(8080);
-    network.mutable_ddns()->set_hostname("x");
-    config::Network_H264& h264 = *network.mutable_stream()->add_h264();
-    h264.set_resolution(config::RESOLUTION_D1);
-    for (unsigned fps : {30u, 200u}) {
-        h264.add_qual(config::QUALITY_HIGH);
-        h264.add_fps(fps);
+    // Event
+    addBuilt<Event_Motion>("three-cell zone", "0808 1203 010001", [](auto& m) {
+        m.set_sensitivity(8);
+        m.add_zone(true);
+        m.add_zone(false);
+        m.add_zone(true);
+    });
+    for (const int cells : {330, 396, 192}) {
+        Event_Motion motion;
+        QByteArray cellBytes;
+        for (int cell = 0; cell < cells; ++cell) {
+            motion.add_zone(cell % 2 == 0);
+            cellBytes.append(cell % 2 == 0 ? '\x01' : '\x00');
+        }
+        QByteArray length;
+        length.append(char(0x80 | (cells & 0x7F))).append(char(cells >> 7));
+        addGoldenRow(qPrintable(QString::number(cells) + " zone cells"), motion, "\x12" + length + cellBytes);
     }
-    addGoldenRow("network lists; qualities unpacked, frame rates packed", network,
-        "1203 0a0178 1a0d 120b 0802 1002 1002 1a03 1ec801 2203 0a0161 2203 18903f");
+    addBuilt<Event_Relay>("relay keep time", "2803", [](auto& m) { m.set_keep_time(Event_Relay::KEEP_30SEC); });
+    addBuilt<Event_Relay>("relay lists packed", "0a020100 120100 1801 2000", [](auto& m) {
+        m.add_motion(true);
+        m.add_motion(false);
+        m.add_sensor(false);
+        m.set_record_fail(true);
+        m.set_record_warning(false);
+    });
+    addBuilt<Event>("post-alarm recording only", "2a02 0801",
+        [](auto& m) { m.mutable_post_record()->set_time(Event_PostRecord::TIME_10SEC); });
+    addBuilt<Event>("empty relay created", "1a00", [](auto& m) { m.mutable_relay(); });
+    addBuilt<Event_Email_SMTP>("SMTP port only", "1019", [](auto& m) { m.set_port(25); });
+    addBuilt<Event_Email_SMTP>("empty password set explicitly", "2a00", [](auto& m) { m.set_auth_password(""); });
+    addBuilt<Event_Email_Address>("four empty receivers", "1200 1200 1200 1200", [](auto& m) {
+        for (int i = 0; i < 4; ++i)
+            m.add_receiver("");
+    });
+    addBuilt<Event_Email_SendContent>("send contents", "1801 2801", [](auto& m) {
+        m.set_video_loss(true);
+        m.set_sys_access(true);
+    });
 
-    config::Record record;
-    config::Record_Channel& recordChannel = *record.add_channel();
-    recordChannel.set_resolution(config::RESOLUTION_960H);
-    recordChannel.add_qual_evt(config::QUALITY_SUPER);
-    recordChannel.add_fps_evt(200);
-    recordChannel.set_record_mode(config::RECORD_CONTINUOUS);
-    record.add_schedule()->add_record_mode(config::RECORD_SCHEDULE_4);
-    record.mutable_misc()->set_audio_rec(false);
-    record.mutable_playback()->set_chmode(15);
-    addGoldenRow("record channel, schedule, switches and playback", record,
-        "0a0a 0803 2003 2a02c801 3001 1202 0809 1a02 0800 2202 080f");
+    // Hdd
+    addBuilt<Hdd>("forced deletion 99", "0a02 1063", [](auto& m) { m.mutable_mode()->set_forced_deletion(99); });
+    addBuilt<Hdd_Smart>("check off, every 24 hours", "0800 1002", [](auto& m) {
+        m.set_smart(false);
+        m.set_check_interval(Hdd_Smart::INTERVAL_24HOURS);
+    });
 
-    config::System system;
-    system.set_mode(config::System::MODE_HD);
-    system.mutable_display()->set_vga_mode(config::System_Display::VGA_1920x1080);
-    system.mutable_display()->mutable_vga_only_adjust()->set_gain(9);
-    system.set_language("english");
-    system.mutable_time_date()->set_time_format(config::System_TimeDate::TIME_FORMAT_12);
-    system.mutable_name_id()->set_dvr_name("DVR");
-    addGoldenRow("every system part, in number order", system,
-        "0a05 0a03445652 1202 1001 1a07 656e676c697368 2a06 3004 42022809 3001");
+    // Network
+    addBuilt<Network_TcpIp>("static address created", "1a00", [](auto& m) { m.mutable_static_net(); });
+    addBuilt<Network_StaticNet>("address set to its default", "0a0d 3139322e3136382e302e313030",
+        [](auto& m) { m.set_ip_address("192.168.0.100"); });
+    addBuilt<Network>("remote DVRs in list order", "2203 0a0161 2203 18903f", [](auto& m) {
+        m.add_remote_dvrs()->set_name("a");
+        m.add_remote_dvrs()->set_port(8080);
+    });
+    addBuilt<Network_H264>("H.264 stream element", "0802 1002 1002 1002 1002 1a04 1e1e0f07", [](auto& m) {
+        m.set_resolution(RESOLUTION_D1);
+        for (const unsigned fps : {30u, 30u, 15u, 7u}) {
+            m.add_qual(QUALITY_HIGH);
+            m.add_fps(fps);
+        }
+    });
+    addBuilt<Network_H264>("no frame rates, no field 3", "0801", [](auto& m) { m.set_resolution(RESOLUTION_HALF_D1); });
+    addBuilt<Network_H264>("two-byte frame rate", "1a03 c80101", [](auto& m) {
+        m.add_fps(200);
+        m.add_fps(1);
+    });
+    addBuilt<Network_Stream>("JPEG list before H.264 list", "0a03 1a0105 1202 0801 1200", [](auto& m) {
+        m.add_h264()->set_resolution(RESOLUTION_HALF_D1);
+        m.add_jpeg()->add_fps(5);
+        m.add_h264();
+    });
+
+    // Record
+    addBuilt<Record_Channel>(
+        "channel with every list but the event ones", "0802 1002 1002 1002 1002 1a04 1e0f0707 3001", [](auto& m) {
+            m.set_resolution(RESOLUTION_D1);
+            for (const unsigned fps : {30u, 15u, 7u, 7u}) {
+                m.add_qual(QUALITY_HIGH);
+                m.add_fps(fps);
+            }
+            m.set_record_mode(RECORD_CONTINUOUS);
+        });
+    addBuilt<Record_Channel>("event lists; no frame rates, no field 3", "1000 2003 2a02 c801", [](auto& m) {
+        m.add_qual(QUALITY_LOW);
+        m.add_qual_evt(QUALITY_SUPER);
+        m.add_fps_evt(200);
+    });
+    addBuilt<Record_Schedule>("week of manual hours", QByteArray("0800").repeated(168), [](auto& m) {
+        for (int hour = 0; hour < 168; ++hour)
+            m.add_record_mode(RECORD_MANUAL);
+    });
+    addBuilt<Record>("one default channel", "0a00", [](auto& m) { m.add_channel(); });
+    addBuilt<Record>("schedule, switches and playback", "1202 0809 1a02 0800 2206 080f 1005 1801", [](auto& m) {
+        m.add_schedule()->add_record_mode(RECORD_SCHEDULE_4);
+        m.mutable_misc()->set_audio_rec(false);
+        m.mutable_playback()->set_chmode(15);
+        m.mutable_playback()->set_start_point(Record_Playback::START_FIRST);
+        m.mutable_playback()->set_audio_play(true);
+    });
+
+    // System
+    addBuilt<System_NameId>("ID only", "1005", [](auto& m) { m.set_dvr_id(5); });
+    addBuilt<System_NameId>("name set to its default", "0a03 445652", [](auto& m) { m.set_dvr_name("DVR"); });
+    addBuilt<System>("every system part, in number order",
+        "0a00 1202 1001 1a07 656e676c697368 2200 2a06 3004 42022809 3001", [](auto& m) {
+            m.set_mode(System::MODE_HD);
+            m.mutable_display()->set_vga_mode(System_Display::VGA_1920x1080);
+            m.mutable_display()->mutable_vga_only_adjust()->set_gain(9);
+            m.set_language("english");
+            m.mutable_time_date()->set_time_format(System_TimeDate::TIME_FORMAT_12);
+            m.mutable_buzzer();
+            m.mutable_name_id();
+        });
 }
 
 void tst_ConfMessages::golden()
@@ -192,31 +252,49 @@ void tst_ConfMessages::golden()
 void tst_ConfMessages::parsing_data()
 {
     addParseColumns();
+    using namespace config;
 
     // Invalid enumeration values are dropped and leave the field as it was.
-    addParseRow<config::Account_User>("time-out 6 keeps the earlier value", "4003 4006", "4003");
-    addParseRow<config::Camera_Spot>("spot mode 5 dropped", "0805", "");
-    addParseRow<config::Camera_Seq>("negative dwell time dropped", "10ffffffffffffffffff01", "");
-    addParseRow<config::Event_SensorConf>("sensor with a dropped type still listed", "0a04 0802 1003", "0a02 1003");
-    addParseRow<config::Record_Playback>("start point 6 dropped", "1003 1006", "1003");
-    addParseRow<config::System>("mode 2 dropped", "3002", "");
-    addParseRow<config::Account>("rest of the message still parsed", "1a02 1009 0a02 0a00", "0a02 0a00 1a00");
+    addParseRow<Account_User>("time-out 6 keeps the earlier value", "4003 4006", "4003");
+    addParseRow<Account_Logoff>("wait time 5 keeps the earlier value", "1004 1005 0801", "0801 1004");
+    addParseRow<Account>("rest of the message still parsed", "1a02 1009 0a02 0a00", "0a02 0a00 1a00");
+    addParseRow<Camera_Spot>("spot mode 5 keeps the earlier mode", "0802 0805", "0802");
+    addParseRow<Camera_Seq>("negative dwell time dropped", "10ffffffffffffffffff01", "");
+    addParseRow<Event_Sensor>("sensor type 2 dropped, linked channel kept", "0802 1005", "1005");
+    addParseRow<Event_SensorConf>("sensor with a dropped type still listed", "0a04 0802 1003", "0a02 1003");
+    addParseRow<Event_PostRecord>("post-alarm time 7 dropped", "0807", "");
+    addParseRow<Event_PostRecord>("post-alarm time 6 kept", "0806", "0806");
+    addParseRow<Event_Email_SendCond>("send period 8 dropped", "0808", "");
+    addParseRow<Event_Email_SendCond>("send period 7 kept", "0807", "0807");
+    addParseRow<Hdd_Mode>("write mode 2 dropped", "0802", "");
+    addParseRow<Hdd_Smart>("interval 3 dropped", "1003", "");
+    addParseRow<Network_TcpIp>("address type 3 dropped", "0803", "");
+    addParseRow<Network_TcpIp>("bandwidth limit 10 dropped", "300a", "");
+    addParseRow<Network_H264>("resolution 4 dropped", "0804", "");
+    addParseRow<Record_Playback>("start point 6 keeps the earlier value", "1003 1006", "1003");
+    addParseRow<Record_Playback>("start point 6 leaves it absent", "1006", "");
+    addParseRow<System_TimeDate>("time format 2 dropped", "1002", "");
+    addParseRow<System_Display>("VGA mode 5 dropped", "3005", "");
+    addParseRow<System_Display>("OSG position 1 kept", "4801", "4801");
+    addParseRow<System>("mode 2 dropped", "3002", "");
     // Repeated elements with invalid values vanish; later ones move up.
-    addParseRow<config::Network_H264>("packed qualities, 5 dropped", "1203 010502", "1001 1002");
-    addParseRow<config::Record_Schedule>("unpacked hour 10 dropped", "0801 080a 0805", "0801 0805");
+    addParseRow<Network_H264>("packed qualities, 5 dropped", "1203 010502", "1001 1002");
+    addParseRow<Record_Schedule>("hour 10 dropped, later hours move up", "0801 080a 0805", "0801 0805");
     // Packed and unpacked input are both read; output packs only where it must.
-    addParseRow<config::Event_Motion>(
-        "packed and unpacked zone append in order", "1202 0100 1001 1201 02", "1204 01000101");
-    addParseRow<config::Record_Channel>(
-        "unpacked frame rates, packed qualities", "181e 180f 1202 0203", "1002 1003 1a02 1e0f");
-    addParseRow<config::Record_Schedule>("packed schedule written unpacked", "0a03 000105", "0800 0801 0805");
+    addParseRow<Event_Motion>("unpacked zone", "1001 1000", "1202 0100");
+    addParseRow<Event_Motion>("packed cell 2 reads true", "1201 02", "1201 01");
+    addParseRow<Network_H264>("unpacked frame rates", "181e 180f", "1a02 1e0f");
+    addParseRow<Record_Channel>(
+        "unpacked frame rates, packed qualities", "181e 180f 1807 1807 1202 0203", "1002 1003 1a04 1e0f0707");
+    addParseRow<Record_Schedule>("packed schedule written unpacked", "0a03 000105", "0800 0801 0805");
+    addParseRow<Event_Email_Address>("receivers keep their count", "1200 1200 1200 1200", "1200 1200 1200 1200");
     // Scalars and nesting as protobuf reads them; unknown fields are not kept.
-    addParseRow<config::DvrConf>("unknown field 11", "0a021010 5801", "0a021010");
-    addParseRow<config::DvrConf>(
-        "ten-byte varint keeps the low 32 bits", "0a0b 10 ffffffffffffffffff01", "0a06 10 ffffffff0f");
-    addParseRow<config::DvrConf>("fields written in number order", "5200 1200 0a00", "0a00 1200 5200");
-    addParseRow<config::DvrConf>("known number, wrong wire type", "0805 0a021008", "0a021008");
-    addParseRow<config::DvrConf>("two identities merge, later scalars win", "0a05 1008 220161 0a07 1004 0801 220162",
+    addParseRow<DvrConf>("empty input", "", "");
+    addParseRow<DvrConf>("unknown field 11", "0a021010 5801", "0a021010");
+    addParseRow<DvrConf>("ten-byte varint keeps the low 32 bits", "0a0b 10 ffffffffffffffffff01", "0a06 10 ffffffff0f");
+    addParseRow<DvrConf>("fields written in number order", "5200 1200 0a00", "0a00 1200 5200");
+    addParseRow<DvrConf>("known number, wrong wire type", "0805 0a021008", "0a021008");
+    addParseRow<DvrConf>("two identities merge, later scalars win", "0a05 1008 220161 0a07 1004 0801 220162",
         "0a0a 0801 1004 220161 220162");
 }
 

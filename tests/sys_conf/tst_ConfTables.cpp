@@ -74,6 +74,7 @@ class tst_ConfTables : public QObject {
 private slots:
     void tables_data();
     void tables();
+    void rowAndValueAccessorsAgree();
     void recordModeKinds();
     void valuesFromOutsideGiveDefinedRows();
     void misuseStops_data();
@@ -218,6 +219,23 @@ void tst_ConfTables::tables()
     QCOMPARE(units, expectedUnits);
     QCOMPARE(types, expectedTypes);
     QCOMPARE(rows, expectedRows);
+}
+
+void tst_ConfTables::rowAndValueAccessorsAgree()
+{
+    using namespace config;
+    for (int row = 0; row < BaudRate_MaxItemNum(); ++row)
+        QCOMPARE(BaudRate_Index2Value(row), BaudRate_Type2Value(BaudRate_Index2Type(row)));
+    for (int row = 0; row < Network::BandWidthLimitation_ARRAYSIZE; ++row)
+        QCOMPARE(
+            BandWidthLimitation_Index2Value(row), BandWidthLimitation_Type2Value(BandWidthLimitation_Index2Type(row)));
+    for (int row = 0; row < Resolution_ARRAYSIZE; ++row) {
+        for (const bool ntsc : {true, false})
+            QCOMPARE(QByteArray(Resolution_Index2String(ntsc, row)),
+                QByteArray(Resolution_Type2String(ntsc, Resolution_Index2Type(row))));
+    }
+    for (int row = 0; row < Record_Playback::Start_ARRAYSIZE; ++row)
+        QCOMPARE(QByteArray(PlayStart_Index2String(row)), QByteArray(PlayStart_Type2String(PlayStart_Index2Type(row))));
 }
 
 void tst_ConfTables::recordModeKinds()
