@@ -72,6 +72,7 @@ void tst_CDecodeAudio::refusesWrongSizes_data()
     QTest::newRow("g723 one byte short") << true << 1199 << 3200 << -1;
     QTest::newRow("g723 one byte long") << true << 1201 << 3200 << -1;
     QTest::newRow("g723 output short") << true << 1200 << 3199 << -1;
+    QTest::newRow("g723 output long") << true << 1200 << 3201 << -1;
     QTest::newRow("g723 given an A-law frame") << true << 320 << 320 << -1;
     QTest::newRow("alaw whole frame") << false << 320 << 320 << 320;
     QTest::newRow("alaw output short") << false << 320 << 319 << -1;

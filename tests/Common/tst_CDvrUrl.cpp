@@ -25,6 +25,7 @@ void tst_CDvrUrl::urls_data()
     QTest::newRow("path in address") << QByteArray("10.0.0.1/x?") << 80 << QByteArray() << false;
     QTest::newRow("user in address") << QByteArray("evil@10.0.0.1") << 80 << QByteArray() << false;
     QTest::newRow("negative port") << QByteArray("10.0.0.1") << -1 << QByteArray() << false;
+    QTest::newRow("fragment in address") << QByteArray("10.0.0.1#") << 80 << QByteArray() << false;
     QTest::newRow("port too large") << QByteArray("10.0.0.1") << 65536 << QByteArray() << false;
     QTest::newRow("raw blank in query") << QByteArray("10.0.0.1") << 80 << QByteArray("a=b c") << false;
     QTest::newRow("broken escape in query") << QByteArray("10.0.0.1") << 80 << QByteArray("a=%zz") << false;

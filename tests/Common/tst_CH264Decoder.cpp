@@ -52,6 +52,7 @@ void tst_CH264Decoder::refusesUnusableSizes_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
+    QTest::newRow("empty") << 0 << 0;
     QTest::newRow("negative") << -704 << 480;
     QTest::newRow("above the largest picture") << 4096 << 2160;
 }

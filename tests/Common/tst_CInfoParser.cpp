@@ -78,6 +78,9 @@ void tst_CInfoParser::pages_data()
     QByteArray noPre = page(keys);
     noPre.replace("<pre>", "<p>");
     QTest::newRow("no start code") << noPre << Texts{} << Disks{};
+    QByteArray noEnd = page(keys);
+    noEnd.replace("</pre>", "</p>");
+    QTest::newRow("no end code") << noEnd << Texts{} << Disks{};
     QTest::newRow("empty page") << QByteArray() << Texts{} << Disks{};
 
     QTest::newRow("two disks") << page(
@@ -88,6 +91,9 @@ void tst_CInfoParser::pages_data()
         << page("Mounted HDD : 2\nHDD0 : used 1MB - free 1MB\nHDD3 : used 7MB - free 7MB\n")
         << Texts{{CInfoParser::MOUNTED_HDD, "2"}, {CInfoParser::SYSTEM_LOGS, LOG_TEXT}}
         << Disks{disk(0, 0, 0), disk(0, 0, 0)};
+    QTest::newRow("disk lines before the count are not read")
+        << page("HDD1 : used 100MB - free 900MB\nMounted HDD : 1\n")
+        << Texts{{CInfoParser::MOUNTED_HDD, "1"}, {CInfoParser::SYSTEM_LOGS, LOG_TEXT}} << Disks{disk(0, 0, 0)};
     QTest::newRow("a second count cuts the list")
         << page("Mounted HDD : 2\nHDD2 : used 5MB - free 5MB\nMounted HDD : 1\n")
         << Texts{{CInfoParser::MOUNTED_HDD, "1"}, {CInfoParser::SYSTEM_LOGS, LOG_TEXT}} << Disks{disk(0, 0, 0)};
@@ -109,6 +115,9 @@ void tst_CInfoParser::pages_data()
         << Texts{{CInfoParser::MODEL_NAME, "DVR-4"}, {CInfoParser::MAC_ADDRESS, "00:11"},
                {CInfoParser::SYSTEM_LOGS, LOG_TEXT}}
         << Disks{};
+    QTest::newRow("the later of two equal keys wins")
+        << page("IP Address : 1.1.1.1\nIP Address : 2.2.2.2\n")
+        << Texts{{CInfoParser::IP_ADDRESS, "2.2.2.2"}, {CInfoParser::SYSTEM_LOGS, LOG_TEXT}} << Disks{};
     QTest::newRow("first key in table order, removed once")
         << page("x Video Type : PAL ModelName : Z\n")
         << Texts{{CInfoParser::MODEL_NAME, "x Video Type : PAL Z"}, {CInfoParser::SYSTEM_LOGS, LOG_TEXT}} << Disks{};
@@ -148,6 +157,7 @@ void tst_CInfoParser::stoll_data()
     QTest::newRow("plain") << std::string("42") << qint64(42);
     QTest::newRow("white space and sign") << std::string(" \t-17x") << qint64(-17);
     QTest::newRow("no number") << std::string("abc") << qint64(0);
+    QTest::newRow("empty") << std::string() << qint64(0);
     QTest::newRow("sign only") << std::string("-") << qint64(0);
     QTest::newRow("too large") << std::string("123456789012345678901234") << std::numeric_limits<qint64>::max();
     QTest::newRow("too small") << std::string("-123456789012345678901234") << std::numeric_limits<qint64>::min();
@@ -169,6 +179,7 @@ void tst_CInfoParser::hddLines_data()
         << std::string("  >> HDD7 : used 0MB - free 123456MB <<") << QStringList{"7", "0", "123456"};
     QTest::newRow("two digits after HDD") << std::string("HDD10 : used 1MB - free 1MB") << QStringList{};
     QTest::newRow("two blanks") << std::string("HDD1  : used 1MB - free 1MB") << QStringList{};
+    QTest::newRow("no size") << std::string("HDD1 : used MB - free 1MB") << QStringList{};
     QTest::newRow("second entry after a broken one")
         << std::string("HDD1 : used xMB HDD3 : used 9MB - free 8MB") << QStringList{"3", "9", "8"};
 }

@@ -131,6 +131,8 @@ void tst_CSearchDataParser::oldReplies_data()
 
     const qint32 ten = qint32(TEN);
     const QByteArray good = TestDvrOldSearch::record(ten + 5, ten + 59, 0x0003, {0, 2});
+    QTest::newRow("the first record is the header")
+        << TestDvrOldSearch::record(ten + 5, ten + 59, 0x0003, {0, 2}) << QStringList{};
     QTest::newRow("kinds 0, 1, 2 and others")
         << oldReply({TestDvrOldSearch::record(ten + 60, ten + 61, 0x000F, {0, 1, 2, 3})})
         << QStringList{"2014-01-01 10:01 c0=1", "2014-01-01 10:01 c1=2", "2014-01-01 10:01 c2=3"};
@@ -140,6 +142,9 @@ void tst_CSearchDataParser::oldReplies_data()
     QTest::newRow("terminator-like record with mask 254 is skipped")
         << oldReply({TestDvrOldSearch::record(-1, -1, 254, {}), good})
         << QStringList{"2014-01-01 10:00 c0=1", "2014-01-01 10:00 c1=3"};
+    QTest::newRow("start not after 1970") << oldReply({TestDvrOldSearch::record(0, 10, 1, {0})}) << QStringList{};
+    QTest::newRow("mask bits above 15 mark nothing")
+        << oldReply({TestDvrOldSearch::record(ten, ten + 1, 0x30000, {0})}) << QStringList{};
     QTest::newRow("end before start") << oldReply({TestDvrOldSearch::record(ten + 9, ten + 8, 1, {0})})
                                       << QStringList{};
     QTest::newRow("trailing part of a record is not read") << oldReply({good.left(31)}) << QStringList{};
@@ -169,6 +174,8 @@ void tst_CSearchDataParser::newReplies_data()
     QTest::newRow("end one second into a minute")
         << calendar({{TEN + 30, TEN + 121, 0x1, {2}}}, 0)
         << QStringList{"2014-01-01 10:00 c0=2", "2014-01-01 10:01 c0=2", "2014-01-01 10:02 c0=2"} << tenHour;
+    QTest::newRow("start and end on the same whole minute")
+        << calendar({{TEN + 60, TEN + 60, 0x1, {1}}}, 0) << QStringList{} << QStringList{};
     QList<quint32> twenty;
     for (quint32 i = 0; i < 20; ++i)
         twenty << i + 1;
@@ -177,6 +184,12 @@ void tst_CSearchDataParser::newReplies_data()
         sixteen << QStringLiteral("2014-01-01 10:00 c%1=%2").arg(channel).arg(channel + 1);
     QTest::newRow("twenty kinds use the first sixteen")
         << calendar({{TEN, TEN + 60, 0xFFFFFFFF, twenty}}, 0) << sixteen << tenHour;
+    QTest::newRow("four kinds reach channels 0 to 3") << calendar({{TEN, TEN + 60, 0xFFFF, {1, 1, 1, 1}}}, 0)
+                                                      << QStringList{"2014-01-01 10:00 c0=1", "2014-01-01 10:00 c1=1",
+                                                             "2014-01-01 10:00 c2=1", "2014-01-01 10:00 c3=1"}
+                                                      << tenHour;
+    QTest::newRow("low byte of a kind") << calendar({{TEN, TEN + 60, 0x1, {0x1FF}}}, 0)
+                                        << QStringList{"2014-01-01 10:00 c0=255"} << tenHour;
     QTest::newRow("only channels of the mask")
         << calendar({{TEN, TEN + 60, 0x0A, {1, 2, 3, 4}}}, 0)
         << QStringList{"2014-01-01 10:00 c1=2", "2014-01-01 10:00 c3=4"} << tenHour;
@@ -308,8 +321,10 @@ void tst_CSearchDataParser::timeLineInvariants_data()
     QTest::addColumn<int>("hour");
     QTest::addColumn<QByteArray>("message");
     QTest::newRow("channel 16") << 16 << 0 << 0 << QByteArray("0 <= ch && ch < MAX_DVR_CHANNEL");
+    QTest::newRow("channel -1") << -1 << 0 << 0 << QByteArray("0 <= ch && ch < MAX_DVR_CHANNEL");
     QTest::newRow("minute 60") << 0 << 60 << 0 << QByteArray("0 <= min && min < MINS_OF_HOUR");
     QTest::newRow("hour 24") << 0 << 0 << 24 << QByteArray("0 <= h && h < HOURS_OF_DAY");
+    QTest::newRow("hour -1") << 0 << 0 << -1 << QByteArray("0 <= h && h < HOURS_OF_DAY");
 }
 
 void tst_CSearchDataParser::timeLineInvariants()
@@ -341,7 +356,9 @@ void tst_CSearchDataParser::timeLineInvariants()
 void tst_CSearchDataParser::dateHourOrder()
 {
     QVERIFY(CDateHour(2013, 12, 31, 23) < CDateHour(2014, 1, 1, 0));
+    QVERIFY(CDateHour(2014, 1, 1, 9) < CDateHour(2014, 1, 1, 10));
     QVERIFY(!(CDateHour(2014, 1, 1, 10) < CDateHour(2014, 1, 1, 10)));
+    QVERIFY(CDateHourCompareLess()(CDateHour(2014, 1, 2, 0), CDateHour(2014, 2, 1, 0)));
     QCOMPARE(CDateHour::fromTime(TEN + 3599), CDateHour(2014, 1, 1, 10));
     QCOMPARE(CDateHour::fromTime(0), CDateHour(1970, 1, 1, 0));
 }

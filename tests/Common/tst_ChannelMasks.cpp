@@ -41,6 +41,7 @@ void tst_ChannelMasks::masks_data()
     QTest::addColumn<int>("checked");
 
     QTest::newRow("fourth set bit") << 0x0035ull << 5 << 3 << true << 4;
+    QTest::newRow("first set bit") << 0x0035ull << 0 << 0 << true << 4;
     QTest::newRow("clear bit counts all") << 0x0035ull << 1 << 3 << false << 4;
     QTest::newRow("empty mask") << 0x0000ull << 3 << -1 << false << 0;
     QTest::newRow("bit 16 never counts") << 0x10000ull << 16 << -1 << true << 0;
