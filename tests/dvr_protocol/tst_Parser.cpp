@@ -46,6 +46,7 @@ void tst_Parser::findPacket_data()
     QTest::newRow("nothing") << QByteArray() << false << int(NoMarker) << 0 << 0;
     QTest::newRow("split marker at end") << QByteArray("garbage\xFB\xFB\xFB") << false << int(NoMarker) << 0 << 0;
     QTest::newRow("marker in a run of FB") << QByteArray("\xFB\xFB") + five << false << int(Whole) << 2 << 5;
+    QTest::newRow("empty payload") << WireBuilder::packet(1, 2, {}) << false << int(Whole) << 0 << 0;
     QTest::newRow("end marker missing") << five.chopped(1) << false << int(Incomplete) << 0 << 0;
     QTest::newRow("largest length waits")
         << WireBuilder::packet(1, 2, {}, false, 0x2800000) << false << int(Incomplete) << 0 << 0;

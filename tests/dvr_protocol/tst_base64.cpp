@@ -60,6 +60,7 @@ void tst_base64::decode_data()
     QTest::newRow("stops after padding") << QByteArray("Zm8=Zm9v") << 0 << QByteArray("fo");
     QTest::newRow("group cut short") << QByteArray("Zm9vZm") << -1 << QByteArray("foo");
     QTest::newRow("outside alphabet") << QByteArray("Zm!v") << -1 << QByteArray();
+    QTest::newRow("padding first") << QByteArray("=m9v") << -1 << QByteArray();
     QTest::newRow("url escape left in") << QByteArray("CgNhYmM%3d") << -1
                                         << QByteArray("\x0a\x03"
                                                       "a");

@@ -44,8 +44,11 @@ void tst_cal_data_comp::join_data()
     QTest::newRow("10:00:30 meets 10:01:10")
         << a << span(TEN + 70, TEN + 200, 3, {1, 2}) << 0 << span(TEN - 300, TEN + 200, 3, {1, 2});
     QTest::newRow("10:00:30 misses 10:00:59") << a << span(TEN + 59, TEN + 200, 3, {1, 2}) << -1 << a;
+    QTest::newRow("10:00:00 meets 10:00:45") << span(TEN - 60, TEN, 3, {1, 2}) << span(TEN + 45, TEN + 90, 3, {1, 2})
+                                             << 0 << span(TEN - 60, TEN + 90, 3, {1, 2});
     QTest::newRow("other channels") << a << span(TEN + 70, TEN + 200, 1, {1, 2}) << -1 << a;
     QTest::newRow("other record kind") << a << span(TEN + 70, TEN + 200, 3, {1, 3}) << -1 << a;
+    QTest::newRow("fewer record kinds") << a << span(TEN + 70, TEN + 200, 3, {1}) << -1 << a;
     QTest::newRow("end near the top of the range")
         << span(1, 0xffffffffu, 1, {}) << span(0xffffffffu, 0xffffffffu, 1, {}) << -1 << span(1, 0xffffffffu, 1, {});
 }

@@ -175,6 +175,7 @@ void tst_cgi_protocol::url2Data_data()
     QTest::newRow("golden") << QByteArray("CAYQAhgD") << 0 << 6 << 2;
     QTest::newRow("upper-case escapes") << QByteArray("CAYQAg%3D%3D") << 0 << 6 << 2;
     QTest::newRow("lone percent") << QByteArray("CAYQAhgD%") << -1 << 0 << 0;
+    QTest::newRow("percent and one char") << QByteArray("%3") << -1 << 0 << 0;
     QTest::newRow("percent and non-hex") << QByteArray("%zzCAYQ") << -1 << 0 << 0;
     QTest::newRow("broken message") << QByteArray("CA%3d%3d") << -1 << 0 << 0;
 }

@@ -21,13 +21,18 @@ void tst_PbMode::codes_data()
     QTest::addColumn<QString>("kinds");
 
     QTest::newRow("+1X") << 0 << "+1X" << 0 << "F";
+    QTest::newRow("+256X") << 8 << "+256X" << 8 << "F";
     QTest::newRow("9") << 9 << "" << 0 << "";
     QTest::newRow("-1X") << 16 << "-1X" << 0 << "R";
     QTest::newRow("-256X") << 24 << "-256X" << 8 << "R";
+    QTest::newRow("25") << 25 << "" << 0 << "";
     QTest::newRow("STOP") << 32 << "STOP" << 0 << "";
+    QTest::newRow("+1/4X") << 33 << "+1/4X" << 0 << "L";
     QTest::newRow("+1/2X") << 34 << "+1/2X" << 0 << "L";
+    QTest::newRow("47") << 47 << "" << 0 << "";
     QTest::newRow("PAUSE 48") << 48 << "PAUSE" << 0 << "P";
     QTest::newRow("PAUSE 50") << 50 << "PAUSE" << 0 << "P";
+    QTest::newRow("STEP+") << 51 << "STEP+" << 0 << "S";
     QTest::newRow("STEP-") << 52 << "STEP-" << 0 << "S";
     QTest::newRow("53") << 53 << "" << 0 << "";
     QTest::newRow("-1") << -1 << "" << 0 << "";
@@ -57,12 +62,16 @@ void tst_PbMode::pairs_data()
     QTest::addColumn<int>("direction");
 
     QTest::newRow("+4X after +2X") << 2 << 1 << true << 0;
+    QTest::newRow("+2X after +4X") << 1 << 2 << false << 0;
     QTest::newRow("-8X after +4X") << 19 << 2 << true << 1;
     QTest::newRow("+4X after unknown") << 2 << 60 << true << 0;
     QTest::newRow("+4X after pause") << 2 << 48 << false << 0;
     QTest::newRow("pause after reverse") << 48 << 20 << false << 1;
+    QTest::newRow("pause after forward") << 48 << 3 << false << 0;
     QTest::newRow("pause after pause") << 48 << 48 << false << 1;
+    QTest::newRow("pause after step back") << 48 << 52 << false << 1;
     QTest::newRow("reverse pause") << 50 << 0 << false << 1;
+    QTest::newRow("forward pause") << 49 << 20 << false << 0;
     QTest::newRow("step forward after reverse") << 51 << 20 << false << 0;
     QTest::newRow("above the table") << 60 << 20 << false << 0;
 }
