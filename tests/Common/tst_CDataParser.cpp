@@ -47,6 +47,7 @@ void tst_CDataParser::packets_data()
     QTest::addColumn<QList<QByteArray>>("chunks");
     QTest::addColumn<QStringList>("found");
 
+    QTest::newRow("empty reply") << QList<QByteArray>{QByteArray()} << QStringList{};
     QTest::newRow("no start code") << QList<QByteArray>{"HTTP error page"} << QStringList{};
     QTest::newRow("zero-length payload") << QList<QByteArray>{EMPTY} << QStringList{"5/0/"};
     QTest::newRow("two packets") << QList<QByteArray>{A + B} << QStringList{"3/1/alpha", "4/7/be"};

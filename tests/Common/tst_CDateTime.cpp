@@ -30,6 +30,10 @@ void tst_CDateTime::fromSeconds_data()
                            << "19700101_000000";
     QTest::newRow("last second of a day") << 86399 << "1970-01-01  23:59:59"
                                           << "19700101_235959";
+    QTest::newRow("a whole day") << 86400 << "1970-01-02  00:00:00"
+                                 << "19700102_000000";
+    QTest::newRow("1e9") << 1000000000 << "2001-09-09  01:46:40"
+                         << "20010909_014640";
     QTest::newRow("in summer time") << 1404217800 << "2014-07-01  12:30:00"
                                     << "20140701_123000";
     // Unsigned 32-bit, as DVRs send it.

@@ -193,6 +193,8 @@ void tst_CSearchDataParser::newReplies_data()
     QTest::newRow("only channels of the mask")
         << calendar({{TEN, TEN + 60, 0x0A, {1, 2, 3, 4}}}, 0)
         << QStringList{"2014-01-01 10:00 c1=2", "2014-01-01 10:00 c3=4"} << tenHour;
+    QTest::newRow("version 1 without hours")
+        << calendar({{TEN, TEN + 60, 0x1, {1}}}, 1) << QStringList{"2014-01-01 10:00 c0=1"} << QStringList{};
     QTest::newRow("version 1 lists its hours")
         << calendar({{TEN, TEN + 60, 0x1, {1}}}, 1, {{2014, 1, 1, 3}, {2013, 12, 31, 23}})
         << QStringList{"2014-01-01 10:00 c0=1"} << QStringList{"2013-12-31 23", "2014-01-01 03"};

@@ -45,6 +45,7 @@ void tst_ChannelMasks::masks_data()
     QTest::newRow("clear bit counts all") << 0x0035ull << 1 << 3 << false << 4;
     QTest::newRow("empty mask") << 0x0000ull << 3 << -1 << false << 0;
     QTest::newRow("bit 16 never counts") << 0x10000ull << 16 << -1 << true << 0;
+    QTest::newRow("channel 15 of all") << 0xFFFFull << 15 << 15 << true << 16;
     QTest::newRow("channel 16 of all") << 0x1FFFFull << 16 << 15 << true << 16;
     QTest::newRow("bit 63") << 0x80000000000000F0ull << 63 << 3 << true << 4;
     QTest::newRow("channel 64") << ~0ull << 64 << 15 << false << 16;
