@@ -46,12 +46,16 @@ void tst_Parser::findPacket_data()
     QTest::newRow("nothing") << QByteArray() << false << int(NoMarker) << 0 << 0;
     QTest::newRow("split marker at end") << QByteArray("garbage\xFB\xFB\xFB") << false << int(NoMarker) << 0 << 0;
     QTest::newRow("marker in a run of FB") << QByteArray("\xFB\xFB") + five << false << int(Whole) << 2 << 5;
+    QTest::newRow("13 bytes") << five.left(13) << false << int(Incomplete) << 0 << 0;
     QTest::newRow("empty payload") << WireBuilder::packet(1, 2, {}) << false << int(Whole) << 0 << 0;
     QTest::newRow("end marker missing") << five.chopped(1) << false << int(Incomplete) << 0 << 0;
     QTest::newRow("largest length waits")
         << WireBuilder::packet(1, 2, {}, false, 0x2800000) << false << int(Incomplete) << 0 << 0;
     QTest::newRow("too long at once") << WireBuilder::packet(1, 2, {}, false, 0x2800001) << false << int(Bad) << 4 << 0;
     QTest::newRow("big-endian read swapped") << fiveBig << true << int(Whole) << 0 << 5;
+    QByteArray shifted = five;
+    shifted.insert(shifted.size() - 4, 'x');
+    QTest::newRow("end marker shifted") << shifted << false << int(Bad) << 4 << 0;
     QTest::newRow("big-endian read unswapped") << fiveBig << false << int(Bad) << 4 << 0;
     QTest::newRow("start marker in payload") << WireBuilder::packet(1, 2, stx + "x") << false << int(Whole) << 0 << 5;
 }

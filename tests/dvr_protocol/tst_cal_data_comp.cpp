@@ -39,6 +39,8 @@ void tst_cal_data_comp::join_data()
 
     const cgi::CalItem a = span(TEN - 300, TEN + 30, 3, {1, 2});
     QTest::newRow("next without channels") << a << span(TEN + 40, TEN + 80, 0, {1, 2}) << 0 << a;
+    QTest::newRow("next without channels, empty span")
+        << cgi::CalItem() << span(TEN, TEN + 60, 0, {}) << 0 << cgi::CalItem();
     QTest::newRow("empty span takes the next")
         << span(0, TEN, 3, {}) << span(TEN, TEN + 60, 3, {1, 2}) << 0 << span(TEN, TEN + 60, 3, {1, 2});
     QTest::newRow("10:00:30 meets 10:01:10")

@@ -60,6 +60,9 @@ void tst_cgi_messages::vectors_data()
     cgi::Live live;
     live.set_vchmask(65535);
     QTest::newRow("a default set explicitly is sent") << hexOf(live) << QByteArray("10 ff ff 03");
+    cgi::StreamStop stop;
+    stop.set_stream_id(5);
+    QTest::newRow("stream stop") << hexOf(stop) << QByteArray("10 05");
     // Picture values travel unpacked, record kinds packed; both forms are read.
     addRow<cgi::PictureControlGet>("picture values", "0801 0802 0803", "08 01 08 02 08 03");
     addRow<cgi::CalItem>("record kinds", "1807 2001 2003 2203 04ac02", "18 07 22 05 01 03 04 ac 02");
@@ -83,7 +86,9 @@ void tst_cgi_messages::dvrInfo()
     QCOMPARE(info.ch_num(), 4u);
     QCOMPARE(info.ch_name_size(), 1);
     QCOMPARE(info.ch_name(0), std::string("CAM"));
-    QVERIFY(!parsed<cgi::CalData>("0801").has_header());
+    const auto calendar = parsed<cgi::CalData>("0801");
+    QVERIFY(!calendar.has_header() && calendar.header().ch_num() == 0);
+    QCOMPARE(parsed<cgi::HddInfo>("").info_size(), 0);
 }
 
 void tst_cgi_messages::invalidEnumerationsAreDropped()

@@ -153,6 +153,7 @@ void tst_cgi_protocol::url2Mode_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("mode");
     QTest::newRow("plain") << QByteArray("16") << 16;
+    QTest::newRow("empty") << QByteArray() << 0;
     QTest::newRow("no digits") << QByteArray("abc") << 0;
     QTest::newRow("blanks, sign, tail") << QByteArray(" \t-3&USER=") << -3;
     QTest::newRow("too large") << QByteArray("99999999999999999999") << INT_MAX;
