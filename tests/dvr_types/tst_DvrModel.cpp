@@ -50,6 +50,7 @@ void tst_DvrModel::rows_data()
 
     QTest::newRow("3") << 3 << 4u << 0u << false << listB;
     QTest::newRow("6") << 6 << 4u << 4u << true << listA;
+    QTest::newRow("8") << 8 << 8u << 0u << true << listB;
     QTest::newRow("20") << 20 << 8u << 8u << true << listB;
     QTest::newRow("100") << 100 << 16u << 0u << false << listA;
 }

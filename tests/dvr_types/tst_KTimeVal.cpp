@@ -33,6 +33,7 @@ void tst_KTimeVal::divide_data()
     QTest::addColumn<double>("factor");
     QTest::addColumn<KTimeVal>("expected");
 
+    QTest::newRow("half of 1.5 s") << KTimeVal{1, 500000} << 2.0 << KTimeVal{0, 750000};
     QTest::newRow("sub-millisecond lost") << KTimeVal{0, 999} << 1.0 << KTimeVal{0, 0};
     QTest::newRow("real time unchanged") << KTimeVal{epoch, 500000} << 1.0 << KTimeVal{epoch, 500000};
     QTest::newRow("real time halved") << KTimeVal{epoch, 500000} << 2.0 << KTimeVal{694267200, 250000};

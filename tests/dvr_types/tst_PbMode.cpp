@@ -1,4 +1,5 @@
 #include "dvr_types/PbMode.h"
+#include "dvr_types/StreamTypes.h"
 
 #include <QtTest>
 
@@ -10,6 +11,7 @@ private slots:
     void codes();
     void pairs_data();
     void pairs();
+    void jpegIsNoValidStream();
 };
 
 void tst_PbMode::codes_data()
@@ -84,6 +86,12 @@ void tst_PbMode::pairs()
     QFETCH(int, direction);
     QCOMPARE(PbMode_IsIncrease(mode, previous), increase);
     QCOMPARE(PbMode_Mode2Direction(mode, previous), direction);
+}
+
+void tst_PbMode::jpegIsNoValidStream()
+{
+    QVERIFY(!NetworkStream_IsValid(0) && NetworkStream_IsValid(1));
+    QCOMPARE(NetworkStream_Index2String(0), QStringLiteral("JPEG"));
 }
 
 QTEST_APPLESS_MAIN(tst_PbMode)
