@@ -60,13 +60,19 @@ void tst_directory_messages::storedFieldNumbers()
 
 void tst_directory_messages::defaultsAndPresence()
 {
+    QCOMPARE(hexOf(DVR()), QByteArray());
     // Fields 15 and 20 are not defined for a DVR and are skipped.
     const DVR dvr = parsed<DVR>("7805 a201026869 0a06" + QByteArray("My DVR").toHex());
     QCOMPARE(dvr.name(), std::string("My DVR"));
     QVERIFY(dvr.port() == 80 && dvr.chnum() == 16 && dvr.bitch() == 65535 && !dvr.oldprotocol());
     QVERIFY(dvr.address().empty() && dvr.id().empty() && dvr.password().empty() && dvr.chname_size() == 0);
-    // A default value read from a file is kept present.
+    // A default value read from a file is kept present; negative numbers take ten bytes.
     QCOMPARE(hexOf(parsed<DVR>("1850")), QByteArray("18 50"));
+    DVR negative;
+    negative.set_port(-1);
+    negative.set_chnum(-16);
+    QCOMPARE(hexOf(negative), QByteArray("18 ff ff ff ff ff ff ff ff ff 01 30 f0 ff ff ff ff ff ff ff ff 01"));
+    QCOMPARE(parsed<DVR>(hexOf(negative)).chnum(), -16);
 
     const Group group = parsed<Group>("120167");
     QVERIFY(!group.has_autoconnect());
@@ -78,6 +84,7 @@ void tst_directory_messages::modelInfo()
     const config::ModelInfo empty;
     QVERIFY(empty.videotype() == 0 && empty.model() == 2 && empty.channels() == 16);
     QCOMPARE(hexOf(parsed<config::ModelInfo>("0804 1001 1800")), QByteArray("08 04 10 01 18 00"));
+    QVERIFY(!parsed<config::ModelInfo>("1002").has_videotype());
     // An unknown model type is dropped and leaves the field absent.
     const auto dropped = parsed<config::ModelInfo>("1803 0808");
     QVERIFY(!dropped.has_model() && dropped.model() == 2 && dropped.channels() == 8);
