@@ -29,7 +29,6 @@ private slots:
     void initTestCase();
     void registeredByName_data();
     void registeredByName();
-    void treeItemDataHoldsWholeRecords();
     void queuedSignalCarriesDvrInfo();
 };
 
@@ -56,20 +55,6 @@ void tst_CCoreMetaTypes::registeredByName()
     QVERIFY(type.isValid());
     QCOMPARE(QByteArray(type.name()), name);
     QCOMPARE(int(type.sizeOf()), size);
-}
-
-void tst_CCoreMetaTypes::treeItemDataHoldsWholeRecords()
-{
-    Group group;
-    group.set_name("g");
-    DVR* dvr = group.add_dvr();
-    dvr->set_name("d");
-    dvr->add_chname("c1");
-
-    const QVariant data = QVariant::fromValue(group);
-    const Group back = data.value<Group>();
-    QCOMPARE(back.SerializeAsString(), group.SerializeAsString());
-    QCOMPARE(QVariant::fromValue(*dvr).value<DVR>().chname(0), std::string("c1"));
 }
 
 void tst_CCoreMetaTypes::queuedSignalCarriesDvrInfo()

@@ -141,7 +141,6 @@ void tst_CDecodeVideo::oldDialectIFramesGetParameterSets_data()
     QTest::addColumn<int>("height");
     QTest::addColumn<bool>("decoded");
     QTest::newRow("old dialect, fixed parameter sets") << true << 704 << 480 << true;
-    QTest::newRow("old dialect, other fixed size") << true << 352 << 288 << true;
     QTest::newRow("new dialect frames bring their own") << false << 704 << 480 << false;
     QTest::newRow("old dialect, size without parameter sets") << true << 640 << 480 << false;
 }

@@ -104,9 +104,6 @@ void tst_CInfoParser::pages_data()
         << page("Mounted HDD : 99999999999999999999\n")
         << Texts{{CInfoParser::MOUNTED_HDD, "99999999999999999999"}, {CInfoParser::SYSTEM_LOGS, LOG_TEXT}}
         << Disks(CInfoParser::MAX_HDD_COUNT, disk(0, 0, 0));
-    QTest::newRow("count that is no number")
-        << page("Mounted HDD : many\n")
-        << Texts{{CInfoParser::MOUNTED_HDD, "many"}, {CInfoParser::SYSTEM_LOGS, LOG_TEXT}} << Disks{};
     const std::int64_t half = std::numeric_limits<std::int64_t>::max() / 2;
     QTest::newRow("huge sizes never overflow the total")
         << page("Mounted HDD : 1\nHDD1 : used 99999999999999999999999MB - free 9223372036854775807MB\n")
@@ -159,7 +156,6 @@ void tst_CInfoParser::stoll_data()
     QTest::addColumn<qint64>("value");
     QTest::newRow("plain") << std::string("42") << qint64(42);
     QTest::newRow("white space and sign") << std::string(" \t-17x") << qint64(-17);
-    QTest::newRow("plus") << std::string("+8") << qint64(8);
     QTest::newRow("no number") << std::string("abc") << qint64(0);
     QTest::newRow("empty") << std::string() << qint64(0);
     QTest::newRow("sign only") << std::string("-") << qint64(0);
@@ -181,11 +177,8 @@ void tst_CInfoParser::hddLines_data()
     QTest::newRow("plain") << std::string("HDD1 : used 10MB - free 5MB") << QStringList{"1", "10", "5"};
     QTest::newRow("inside a longer line")
         << std::string("  >> HDD7 : used 0MB - free 123456MB <<") << QStringList{"7", "0", "123456"};
-    QTest::newRow("tabs are white space")
-        << std::string("HDD2\t:\tused\t3MB\t-\tfree\t4MB") << QStringList{"2", "3", "4"};
     QTest::newRow("two digits after HDD") << std::string("HDD10 : used 1MB - free 1MB") << QStringList{};
     QTest::newRow("two blanks") << std::string("HDD1  : used 1MB - free 1MB") << QStringList{};
-    QTest::newRow("lower case") << std::string("hdd1 : used 1MB - free 1MB") << QStringList{};
     QTest::newRow("no size") << std::string("HDD1 : used MB - free 1MB") << QStringList{};
     QTest::newRow("second entry after a broken one")
         << std::string("HDD1 : used xMB HDD3 : used 9MB - free 8MB") << QStringList{"3", "9", "8"};

@@ -18,16 +18,12 @@ void tst_COldQuery::credentials_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("query");
-    QTest::newRow("plain") << "admin"
-                           << "1234"
-                           << "MODE=6&ID=admin&PW=1234&OP=17";
     QTest::newRow("query characters") << "ad&min"
                                       << "p#w=%1&OP=3"
                                       << "MODE=6&ID=ad%26min&PW=p%23w%3d%251%26OP%3d3&OP=17";
     QTest::newRow("blank and plus") << "a b"
                                     << "+"
                                     << "MODE=6&ID=a%20b&PW=%2b&OP=17";
-    QTest::newRow("empty values") << QString() << QString() << "MODE=6&ID=&PW=&OP=17";
     QTest::newRow("hangul is sent as EUC-KR") << QString::fromUtf8("\xed\x95\x9c") << "x"
                                               << "MODE=6&ID=%c7%d1&PW=x&OP=17";
 }

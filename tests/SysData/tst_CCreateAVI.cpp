@@ -66,7 +66,6 @@ void tst_CCreateAVI::layout_data()
     QTest::addColumn<int>("fps");
     QTest::addColumn<quint32>("usecPerFrame");
 
-    QTest::newRow("20 fps") << 20 << quint32(50000);
     QTest::newRow("30 fps") << 30 << quint32(33334);
     QTest::newRow("rate not measured") << 0 << quint32(0);
 }
@@ -102,11 +101,9 @@ void tst_CCreateAVI::keyFlags_data()
     QTest::addColumn<bool>("key");
 
     QTest::newRow("parameter sets and IDR") << SPS_PPS + nal(0x65, 50) << false << true;
-    QTest::newRow("IDR alone") << nal(0x65, 50) << false << true;
     QTest::newRow("delimiter, then IDR") << nal(0x09, 6) + nal(0x65, 50) << false << true;
     QTest::newRow("parameter sets, non-IDR I slice") << SPS_PPS + nal(0x61, 50) << false << true;
     QTest::newRow("P slice") << nal(0x41, 50) << false << false;
-    QTest::newRow("SEI, then P slice") << nal(0x06, 9) + nal(0x41, 50) << false << false;
     QTest::newRow("P slice before an IDR") << nal(0x41, 9) + nal(0x65, 50) << false << false;
     QTest::newRow("header says key frame") << nal(0x41, 50) << true << true;
     QTest::newRow("MPEG sequence start is no key") << QByteArray("\x00\x00\x01\xB3\x00\x00", 6) << false << false;

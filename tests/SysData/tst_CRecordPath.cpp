@@ -25,12 +25,8 @@ void tst_CRecordPath::folderName_data()
                                   << ".._.._etc";
     QTest::newRow("parent") << ".."
                             << "_";
-    QTest::newRow("current") << "."
-                             << "_";
     QTest::newRow("empty") << ""
                            << "_";
-    QTest::newRow("blanks") << "   "
-                            << "_";
     QTest::newRow("trailing dot and blank") << "Shop. "
                                             << "Shop";
     QTest::newRow("refused characters") << "a:b*?\"<>|"

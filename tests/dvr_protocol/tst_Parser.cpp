@@ -42,29 +42,22 @@ void tst_Parser::findPacket_data()
 
     const QByteArray five = WireBuilder::packet(1, 2, "hello");
     const QByteArray fiveBig = WireBuilder::packet(1, 2, "hello", true);
-    QByteArray shifted = five;
-    shifted.insert(shifted.size() - 4, 'x');
-    QByteArray wrongEnd = five;
-    wrongEnd[wrongEnd.size() - 1] = '\xFE';
 
     QTest::newRow("nothing") << QByteArray() << false << int(NoMarker) << 0 << 0;
     QTest::newRow("split marker at end") << QByteArray("garbage\xFB\xFB\xFB") << false << int(NoMarker) << 0 << 0;
-    QTest::newRow("end marker is no start") << QByteArray("\xFC\xFB\xFB\xFB\xFD") << false << int(NoMarker) << 0 << 0;
     QTest::newRow("marker in a run of FB") << QByteArray("\xFB\xFB") + five << false << int(Whole) << 2 << 5;
     QTest::newRow("13 bytes") << five.left(13) << false << int(Incomplete) << 0 << 0;
     QTest::newRow("empty payload") << WireBuilder::packet(1, 2, {}) << false << int(Whole) << 0 << 0;
-    QTest::newRow("whole") << five << false << int(Whole) << 0 << 5;
-    QTest::newRow("garbage before") << QByteArray("\x00\xFB\xFB\xFCjunk", 8) + five << false << int(Whole) << 8 << 5;
     QTest::newRow("end marker missing") << five.chopped(1) << false << int(Incomplete) << 0 << 0;
     QTest::newRow("largest length waits")
         << WireBuilder::packet(1, 2, {}, false, 0x2800000) << false << int(Incomplete) << 0 << 0;
     QTest::newRow("too long at once") << WireBuilder::packet(1, 2, {}, false, 0x2800001) << false << int(Bad) << 4 << 0;
-    QTest::newRow("end marker shifted") << shifted << false << int(Bad) << 4 << 0;
-    QTest::newRow("end marker wrong") << wrongEnd << false << int(Bad) << 4 << 0;
     QTest::newRow("big-endian read swapped") << fiveBig << true << int(Whole) << 0 << 5;
+    QByteArray shifted = five;
+    shifted.insert(shifted.size() - 4, 'x');
+    QTest::newRow("end marker shifted") << shifted << false << int(Bad) << 4 << 0;
     QTest::newRow("big-endian read unswapped") << fiveBig << false << int(Bad) << 4 << 0;
     QTest::newRow("start marker in payload") << WireBuilder::packet(1, 2, stx + "x") << false << int(Whole) << 0 << 5;
-    QTest::newRow("first of two") << five + WireBuilder::packet(3, 4, "abc") << false << int(Whole) << 0 << 5;
 }
 
 void tst_Parser::findPacket()

@@ -156,8 +156,6 @@ void tst_cgi_protocol::url2Mode_data()
     QTest::newRow("empty") << QByteArray() << 0;
     QTest::newRow("no digits") << QByteArray("abc") << 0;
     QTest::newRow("blanks, sign, tail") << QByteArray(" \t-3&USER=") << -3;
-    QTest::newRow("plus sign") << QByteArray("+7") << 7;
-    QTest::newRow("largest") << QByteArray("2147483647") << INT_MAX;
     QTest::newRow("too large") << QByteArray("99999999999999999999") << INT_MAX;
     QTest::newRow("too small") << QByteArray("-99999999999999999999") << INT_MIN;
 }
@@ -176,12 +174,10 @@ void tst_cgi_protocol::url2Data_data()
     QTest::addColumn<int>("cmd");
     QTest::addColumn<int>("channel");
     QTest::newRow("golden") << QByteArray("CAYQAhgD") << 0 << 6 << 2;
-    QTest::newRow("empty") << QByteArray() << 0 << 0 << 0;
     QTest::newRow("upper-case escapes") << QByteArray("CAYQAg%3D%3D") << 0 << 6 << 2;
     QTest::newRow("lone percent") << QByteArray("CAYQAhgD%") << -1 << 0 << 0;
     QTest::newRow("percent and one char") << QByteArray("%3") << -1 << 0 << 0;
     QTest::newRow("percent and non-hex") << QByteArray("%zzCAYQ") << -1 << 0 << 0;
-    QTest::newRow("outside base64") << QByteArray("CA!Q") << -1 << 0 << 0;
     QTest::newRow("broken message") << QByteArray("CA%3d%3d") << -1 << 0 << 0;
 }
 

@@ -37,7 +37,6 @@ void tst_KTimeVal::divide_data()
     QTest::newRow("sub-millisecond lost") << KTimeVal{0, 999} << 1.0 << KTimeVal{0, 0};
     QTest::newRow("real time unchanged") << KTimeVal{epoch, 500000} << 1.0 << KTimeVal{epoch, 500000};
     QTest::newRow("real time halved") << KTimeVal{epoch, 500000} << 2.0 << KTimeVal{694267200, 250000};
-    QTest::newRow("real time by 256") << KTimeVal{epoch, 0} << 256.0 << KTimeVal{5423962, 500000};
     QTest::newRow("real time at quarter speed") << KTimeVal{epoch, 250000} << 0.25 << KTimeVal{5554137601, 0};
     QTest::newRow("last 32-bit second") << KTimeVal{4294967295, 999999} << 1.0 << KTimeVal{4294967295, 999000};
 }
@@ -61,7 +60,6 @@ void tst_KTimeVal::delay_data()
     QTest::newRow("forward") << started << KTimeVal{10, 400000} << KTimeVal{100, 100000} << KTimeVal{0, 300000};
     QTest::newRow("backward counts the same")
         << started << KTimeVal{9, 600000} << KTimeVal{100, 100000} << KTimeVal{0, 300000};
-    QTest::newRow("backward by a second") << started << KTimeVal{9, 0} << KTimeVal{100, 0} << KTimeVal{1, 0};
     QTest::newRow("clock ran ahead") << started << KTimeVal{10, 100000} << KTimeVal{100, 300000}
                                      << KTimeVal{-1, 800000};
     QTest::newRow("carry into seconds") << PtsDelay{{0, 900000}, {10, 0}, {100, 0}} << KTimeVal{10, 200000}

@@ -55,10 +55,8 @@ void tst_urlencode::encode_data()
 {
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("empty") << QByteArray() << QByteArray();
     QTest::newRow("base64 signs") << QByteArray("a+b/c=d") << QByteArray("a%2bb/c%3dd");
     QTest::newRow("query signs") << QByteArray("% &?") << QByteArray("%25%20%26%3f");
-    QTest::newRow("high bytes") << QByteArray("\xc7\xd1\x80") << QByteArray("%c7%d1%80");
     QTest::newRow("zero byte") << QByteArray("a\0b", 3) << QByteArray("a%00b");
 }
 
@@ -73,11 +71,8 @@ void tst_urlencode::decode_data()
 {
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("empty") << QByteArray() << QByteArray();
-    QTest::newRow("upper hex") << QByteArray("%2B") << QByteArray("+");
-    QTest::newRow("lower hex") << QByteArray("%2b%3d") << QByteArray("+=");
+    QTest::newRow("either case") << QByteArray("%2B%2b") << QByteArray("++");
     QTest::newRow("plus stays") << QByteArray("a+b") << QByteArray("a+b");
-    QTest::newRow("lone percent") << QByteArray("%") << QByteArray("%");
     QTest::newRow("one digit at end") << QByteArray("ab%2") << QByteArray("ab%2");
     QTest::newRow("not hex") << QByteArray("%zz%2g") << QByteArray("%zz%2g");
     QTest::newRow("percent before escape") << QByteArray("%%41") << QByteArray("%A");

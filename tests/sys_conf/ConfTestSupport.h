@@ -44,11 +44,6 @@ template <class Message> void addGoldenRow(const char* name, const Message& mess
     QTest::newRow(name) << hex(serializedBytes(message)) << hex(expected) << ok << hex(serializedBytes(parsed));
 }
 
-template <class Message> void addGoldenRow(const char* name, const Message& message, const char* expectedHex)
-{
-    addGoldenRow(name, message, QByteArray::fromHex(expectedHex));
-}
-
 inline void checkGoldenRow()
 {
     QFETCH(QByteArray, written);
