@@ -9,8 +9,8 @@
 // model number the program shows for it.
 class CStreamIdentity {
 public:
-    static const std::size_t OLD_RECORD_SIZE = 214;
-    static const int MAX_NAMES = 16;
+    static constexpr std::size_t OLD_RECORD_SIZE = 214;
+    static constexpr int MAX_NAMES = 16;
 
     // The old record: channel count, the channels the user may watch, the
     // model and the names of channels 0-15, each read from its 13-byte slot

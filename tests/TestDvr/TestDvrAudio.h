@@ -8,8 +8,8 @@
 // frames of 40 ms (new dialect) or G.723 24 kbit/s frames of 400 ms (old).
 class TestDvrAudio {
 public:
-    static const int ALAW_SAMPLES = 320;
-    static const int G723_SAMPLES = 3200;
+    static constexpr int ALAW_SAMPLES = 320;
+    static constexpr int G723_SAMPLES = 3200;
 
     // The channel's tone from sample `at` on.
     static QByteArray alaw(int channel, qint64 at);
