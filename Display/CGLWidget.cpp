@@ -1,0 +1,28 @@
+#include "Display/CGLWidget.h"
+
+#include "Display/GLExtensionFunctions.h"
+
+#include <QOpenGLContext>
+
+CGLWidget::CGLWidget(QWidget* parent)
+    : QOpenGLWidget(parent)
+{
+    // Keeps the last drawn picture in the frame buffer, so that a snapshot
+    // reads back what the operator sees.
+    setUpdateBehavior(QOpenGLWidget::PartialUpdate);
+}
+
+void CGLWidget::initializeGL()
+{
+    getGLExtensionFunctions().resolve(context());
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &CGLWidget::releaseContext,
+        Qt::UniqueConnection);
+    emit contextCreated();
+}
+
+void CGLWidget::releaseContext()
+{
+    makeCurrent();
+    emit contextAboutToBeDestroyed();
+    doneCurrent();
+}
