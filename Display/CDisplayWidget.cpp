@@ -189,8 +189,8 @@ void CDisplayWidget::OnPlayAudio(const _DISPLAY_DVR_INFO& info, const unsigned c
     int decoded = 0;
     {
         QMutexLocker locker(&m_audioDecodeLock);
-        decoded = m_audioDecoder.DecodeFrame(info.oldProtocol, data + offset, int(len - offset), samples.data(),
-            int(samples.size()));
+        decoded = m_audioDecoder.DecodeFrame(
+            info.oldProtocol, data + offset, int(len - offset), samples.data(), int(samples.size()));
     }
     if (decoded <= 0)
         return;

@@ -5,6 +5,7 @@
 #include "Display/CDisplayInfo.h"
 #include "Display/CPlayAudio.h"
 #include "Display/CaptureFileFormat.h"
+#include "Display/DisplayMode.h"
 #include "dvr_protocol/cgi_request.pb.h"
 
 #include <QMutex>

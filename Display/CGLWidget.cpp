@@ -15,8 +15,7 @@ CGLWidget::CGLWidget(QWidget* parent)
 void CGLWidget::initializeGL()
 {
     getGLExtensionFunctions().resolve(context());
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &CGLWidget::releaseContext,
-        Qt::UniqueConnection);
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &CGLWidget::releaseContext, Qt::UniqueConnection);
     emit contextCreated();
 }
 

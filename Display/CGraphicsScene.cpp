@@ -98,7 +98,8 @@ void CGraphicsScene::endZoom()
 
 QRect CGraphicsScene::zoomSelection() const
 {
-    const QPoint topLeft(int(qMin(m_pressPoint.x(), m_currentPoint.x())), int(qMin(m_pressPoint.y(), m_currentPoint.y())));
+    const QPoint topLeft(
+        int(qMin(m_pressPoint.x(), m_currentPoint.x())), int(qMin(m_pressPoint.y(), m_currentPoint.y())));
     const QPoint bottomRight(
         int(qMax(m_pressPoint.x(), m_currentPoint.x())), int(qMax(m_pressPoint.y(), m_currentPoint.y())));
     return QRect(topLeft, bottomRight) & getDisplayRect(m_selected);
@@ -130,7 +131,8 @@ void CGraphicsScene::ConvertToGLImage(const QImage& source, QImage* target)
     const QSize size = glImageSize(source.size());
     if (target->size() != size || target->format() != QImage::Format_RGB888)
         *target = QImage(size, QImage::Format_RGB888);
-    const QImage rgb = source.format() == QImage::Format_RGB888 ? source : source.convertToFormat(QImage::Format_RGB888);
+    const QImage rgb
+        = source.format() == QImage::Format_RGB888 ? source : source.convertToFormat(QImage::Format_RGB888);
     const size_t rowBytes = size_t(rgb.width()) * 3;
     for (int y = 0; y < rgb.height(); ++y)
         std::memcpy(target->scanLine(y), rgb.constScanLine(y), rowBytes);
@@ -199,8 +201,6 @@ void CGraphicsScene::drawBackground(QPainter* painter, const QRectF&)
     ImageDraw(QSize(device->width(), device->height()), device->devicePixelRatioF());
     painter->endNativePainting();
 
-    const QPen border(Qt::white, 0);
-    const QPen selection(Qt::yellow, 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
     for (int i = 0; i < m_count; ++i) {
         const QRect& rect = m_rects[i];
         const COverlayPainter::State state = COverlayPainter::stateOf(m_infos[i]);
@@ -210,12 +210,11 @@ void CGraphicsScene::drawBackground(QPainter* painter, const QRectF&)
             displayOSD(i, *painter);
         if (!rect.isValid())
             continue;
-        COverlayPainter::drawOutline(*painter, rect, border);
+        COverlayPainter::drawOutline(*painter, rect, Qt::white);
         if (i == m_selected) {
-            COverlayPainter::drawOutline(*painter, QRect(rect.topLeft() + QPoint(1, 1), rect.bottomRight() - QPoint(2, 2)),
-                selection);
+            COverlayPainter::drawSelection(*painter, rect);
             if (!m_zoomed && m_zoomRect.isValid())
-                COverlayPainter::drawOutline(*painter, m_zoomRect, border);
+                COverlayPainter::drawOutline(*painter, m_zoomRect, Qt::white);
         }
     }
 }

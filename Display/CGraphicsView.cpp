@@ -44,6 +44,9 @@ void CGraphicsView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QGraphicsView::mouseDoubleClickEvent(event);
     emit doubleClicked(event);
+    // Handled here: the wall below must not take it for a press as well,
+    // after the double click may have changed the layout.
+    event->accept();
 }
 
 void CGraphicsView::resizeEvent(QResizeEvent* event)

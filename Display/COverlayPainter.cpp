@@ -6,18 +6,20 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-namespace {
-const int OUTLINE_ALPHA = 200;
-
-void initResources()
+// The images live in this static library; nothing else references them, so
+// the linker keeps them only when asked here (outside any namespace, as the
+// resource macro requires).
+static void initScreenImages()
 {
-    // The images live in this static library; nothing else references them.
     Q_INIT_RESOURCE(ScreenImages);
 }
 
+namespace {
+const int OUTLINE_ALPHA = 200;
+
 QPixmap loadImage(const char* name)
 {
-    initResources();
+    initScreenImages();
     return QPixmap(QStringLiteral(":/Viewer/files/images/") + QLatin1String(name));
 }
 } // namespace
@@ -53,10 +55,14 @@ COverlayPainter::State COverlayPainter::stateOf(const CDisplayInfo& info)
 const QPixmap& COverlayPainter::stateImage(State state) const
 {
     switch (state) {
-    case State::ConnectionFailed: return m_connectionFailed;
-    case State::NoAuthority: return m_noAuthority;
-    case State::VideoLoss: return m_videoLoss;
-    case State::Picture: break;
+    case State::ConnectionFailed:
+        return m_connectionFailed;
+    case State::NoAuthority:
+        return m_noAuthority;
+    case State::VideoLoss:
+        return m_videoLoss;
+    case State::Picture:
+        break;
     }
     static const QPixmap none;
     return none;
@@ -88,39 +94,52 @@ void COverlayPainter::drawOSD(QPainter& painter, const QRect& tile, const CDispl
         painter.setPen(Qt::white);
         painter.drawText(QPoint(x1 + 2, y1 + 12), info.name);
         const QFontMetrics metrics = painter.fontMetrics();
-        painter.drawText(QPoint(x1 + (x2 - x1 + 1 - metrics.horizontalAdvance(info.title)) / 2, y2 + 1 - metrics.height()),
+        painter.drawText(
+            QPoint(x1 + (x2 - x1 + 1 - metrics.horizontalAdvance(info.title)) / 2, y2 + 1 - metrics.height()),
             info.title);
     }
 
     const int iconTop = y1 + 15;
     if (info.record) {
         if (m_recordMode == 2)
-            drawOutline(painter, QRect(QPoint(x1 + 3, y1 + 3), QPoint(x2 - 4, y2 - 4)),
-                QPen(QColor(255, 0, 0, OUTLINE_ALPHA), 0));
+            drawOutline(
+                painter, QRect(QPoint(x1 + 3, y1 + 3), QPoint(x2 - 4, y2 - 4)), QColor(255, 0, 0, OUTLINE_ALPHA));
         else if (m_recordMode == 1)
             painter.drawPixmap(x1 + 1, iconTop, m_recordIcon);
     }
     if (info.motion) {
         if (m_eventMode == 2)
-            drawOutline(painter, QRect(QPoint(x1 + 2, y1 + 2), QPoint(x2 - 3, y2 - 3)),
-                QPen(QColor(0, 255, 0, OUTLINE_ALPHA), 0));
+            drawOutline(
+                painter, QRect(QPoint(x1 + 2, y1 + 2), QPoint(x2 - 3, y2 - 3)), QColor(0, 255, 0, OUTLINE_ALPHA));
         else if (m_eventMode == 1)
             painter.drawPixmap(x1 + 1 + m_recordIcon.width(), iconTop, m_motionIcon);
     }
     if (info.sensor) {
         if (m_eventMode == 2)
-            drawOutline(painter, QRect(QPoint(x1 + 1, y1 + 1), QPoint(x2 - 2, y2 - 2)),
-                QPen(QColor(255, 130, 0, OUTLINE_ALPHA), 0));
+            drawOutline(
+                painter, QRect(QPoint(x1 + 1, y1 + 1), QPoint(x2 - 2, y2 - 2)), QColor(255, 130, 0, OUTLINE_ALPHA));
         else if (m_eventMode == 1)
             painter.drawPixmap(x1 + 1 + m_recordIcon.width() + m_motionIcon.width(), iconTop, m_sensorIcon);
     }
 }
 
-void COverlayPainter::drawOutline(QPainter& painter, const QRect& rect, const QPen& pen)
+void COverlayPainter::drawOutline(QPainter& painter, const QRect& rect, const QColor& colour, int thickness)
 {
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    // A stroked QRect runs one pixel past right() and bottom(); one pixel
-    // less puts the lines on the corner pixels themselves.
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    if (!rect.isValid())
+        return;
+    const int t = qMin(thickness, qMin(rect.width(), rect.height()) / 2 + 1);
+    const int sideHeight = rect.height() - 2 * t;
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), t), colour);
+    if (rect.height() > t)
+        painter.fillRect(QRect(rect.left(), rect.bottom() - t + 1, rect.width(), t), colour);
+    if (sideHeight > 0) {
+        painter.fillRect(QRect(rect.left(), rect.top() + t, t, sideHeight), colour);
+        if (rect.width() > t)
+            painter.fillRect(QRect(rect.right() - t + 1, rect.top() + t, t, sideHeight), colour);
+    }
+}
+
+void COverlayPainter::drawSelection(QPainter& painter, const QRect& tile)
+{
+    drawOutline(painter, tile.adjusted(1, 1, -1, -1), Qt::yellow, 2);
 }

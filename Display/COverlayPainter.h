@@ -4,7 +4,7 @@
 
 class CDisplayInfo;
 class QPainter;
-class QPen;
+class QColor;
 class QRect;
 
 // Draws what the screen wall lays over a tile, the same way in both of its
@@ -37,8 +37,14 @@ public:
     void drawState(QPainter& painter, const QRect& tile, State state) const;
     void drawOSD(QPainter& painter, const QRect& tile, const CDisplayInfo& info) const;
 
-    // A rectangle outline through exactly the given corner pixels.
-    static void drawOutline(QPainter& painter, const QRect& rect, const QPen& pen);
+    // A frame whose outer edge runs through exactly the given corner pixels,
+    // `thickness` pixels wide inwards. Filled rather than stroked, so that
+    // every paint engine (raster for the labels, OpenGL for the scene) puts
+    // it on the same pixels and no pixel is painted twice.
+    static void drawOutline(QPainter& painter, const QRect& rect, const QColor& colour, int thickness = 1);
+    // The yellow frame of the selected tile: two pixels wide, just inside
+    // the tile's border.
+    static void drawSelection(QPainter& painter, const QRect& tile);
 
 private:
     QPixmap m_connectionFailed;

@@ -48,8 +48,7 @@ CScreen::CScreen(QWidget* parent, OpenGLMode mode, int count)
         m_glWidget = new CGLWidget;
         m_scene = new CGraphicsScene(mode, m_count);
         QObject::connect(m_glWidget, &CGLWidget::contextCreated, m_scene, &CGraphicsScene::initializeGL);
-        QObject::connect(
-            m_glWidget, &CGLWidget::contextAboutToBeDestroyed, m_scene, &CGraphicsScene::releaseGL);
+        QObject::connect(m_glWidget, &CGLWidget::contextAboutToBeDestroyed, m_scene, &CGraphicsScene::releaseGL);
         m_view = new CGraphicsView(parent);
         forwardDoubleClicks(m_view, parent);
         m_view->setViewport(m_glWidget);

@@ -127,16 +127,16 @@ void CScreenWidget::updatePixmap()
     else
         painter.drawImage(whole, m_info.image, sourceRect());
 
+    const QRect tile(QPoint(0, 0), QPoint(w - 1, h - 1));
     if (m_selected)
-        COverlayPainter::drawOutline(painter, QRect(QPoint(1, 1), QPoint(w - 2, h - 2)),
-            QPen(Qt::yellow, 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-    COverlayPainter::drawOutline(painter, QRect(QPoint(0, 0), QPoint(w - 1, h - 1)), QPen(Qt::white, 0));
+        COverlayPainter::drawSelection(painter, tile);
+    COverlayPainter::drawOutline(painter, tile, Qt::white);
 
     const COverlayPainter::State state = COverlayPainter::stateOf(m_info);
     if (state == COverlayPainter::State::Picture) {
         displayOSD(painter);
         if (!m_zoomed && m_zoomRect.isValid())
-            COverlayPainter::drawOutline(painter, m_zoomRect, QPen(Qt::white, 0));
+            COverlayPainter::drawOutline(painter, m_zoomRect, Qt::white);
     } else {
         displayState(painter, state);
         if (state == COverlayPainter::State::ConnectionFailed)

@@ -1,7 +1,6 @@
 #include "Display/GLExtensionFunctions.h"
 
 #include <QOpenGLContext>
-
 #include <algorithm>
 
 namespace {

@@ -17,8 +17,8 @@ private slots:
             << 3 << wall << QList<QRect>{QRect(0, 0, 730, 550), QRect(0, 0, 730, 550), QRect(0, 0, 730, 550)};
         QTest::newRow("four: neighbours share their border line")
             << 4 << wall
-            << QList<QRect>{QRect(5, 5, 360, 270), QRect(364, 5, 360, 270), QRect(5, 274, 360, 270),
-                   QRect(364, 274, 360, 270)};
+            << QList<QRect>{
+                   QRect(5, 5, 360, 270), QRect(364, 5, 360, 270), QRect(5, 274, 360, 270), QRect(364, 274, 360, 270)};
         QTest::newRow("nine: 240 x 180 from x 5, 244, 483")
             << 9 << wall
             << QList<QRect>{QRect(5, 5, 240, 180), QRect(244, 5, 240, 180), QRect(483, 5, 240, 180),
