@@ -1,0 +1,221 @@
+#include "CH264Decoder.h"
+
+#include "dvr_types/KAssert.h"
+
+#include <cstdio>
+#include <cstring>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavutil/imgutils.h>
+#include <libswscale/swscale.h>
+}
+
+std::mutex CH264Decoder::m_avcodec_open_mutex;
+
+struct CH264Decoder::Channel {
+    AVCodecContext* context = nullptr;
+    SwsContext* scaler = nullptr;
+    AVFrame* decoded = nullptr;
+    AVPacket* packet = nullptr;
+    bool opened = false;
+
+    int width = 0;
+    int height = 0;
+    AVPixelFormat format = AV_PIX_FMT_NONE;
+    std::size_t pictureBytes = 0;
+    uint8_t* planes[4] = {};
+    int strides[4] = {};
+
+    // Both grow to the largest size needed so far and are then reused.
+    std::vector<uint8_t> output;
+    std::vector<uint8_t> input;
+};
+
+CH264Decoder::CH264Decoder() = default;
+
+CH264Decoder::~CH264Decoder()
+{
+    Deinit();
+}
+
+void CH264Decoder::Init(int maxChannel)
+{
+    Deinit();
+    m_MaxChannel = maxChannel > 0 ? maxChannel : 0;
+    m_channels.resize(m_MaxChannel);
+    for (auto& channel : m_channels)
+        channel = std::make_unique<Channel>();
+}
+
+void CH264Decoder::Deinit()
+{
+    for (auto& channel : m_channels) {
+        CloseChannel(*channel);
+        sws_freeContext(channel->scaler);
+        av_frame_free(&channel->decoded);
+        av_packet_free(&channel->packet);
+    }
+    m_channels.clear();
+    m_MaxChannel = 0;
+}
+
+void CH264Decoder::CloseChannel(Channel& channel)
+{
+    avcodec_free_context(&channel.context);
+    channel.opened = false;
+}
+
+bool CH264Decoder::SetupCodec(int ch, int width, int height, const AVCodecID& codecId)
+{
+    K_ASSERT(ch >= 0 && ch < m_MaxChannel, "ch < m_MaxChannel");
+    Channel& channel = *m_channels[ch];
+    CloseChannel(channel);
+    channel.pictureBytes = 0;
+
+    const AVPixelFormat format = m_outputFormat.load();
+    if (width <= 0 || height <= 0 || width > 8192 || height > 8192)
+        return false;
+    const int bytes = av_image_get_buffer_size(format, width, height, 1);
+    if (bytes <= 0 || static_cast<std::size_t>(bytes) > kMaxPictureBytes)
+        return false;
+
+    const AVCodec* codec = avcodec_find_decoder(codecId);
+    if (!codec)
+        return false;
+    channel.context = avcodec_alloc_context3(codec);
+    if (!channel.context)
+        return false;
+    channel.context->width = width;
+    channel.context->height = height;
+    channel.context->codec_type = AVMEDIA_TYPE_VIDEO;
+    channel.context->codec_id = codecId;
+    // Live pictures are shown as they arrive: no frame threads (each adds a
+    // frame of delay) and no reordering delay (DVR streams carry no B frames).
+    channel.context->thread_count = 1;
+    channel.context->flags |= AV_CODEC_FLAG_LOW_DELAY;
+    // A hostile stream must not make the codec allocate more than the
+    // largest picture the channel is meant to show.
+    channel.context->max_pixels = kMaxPictureBytes / 3;
+
+    {
+        // Opening codecs from several threads at once is not safe.
+        std::lock_guard<std::mutex> lock(m_avcodec_open_mutex);
+        channel.opened = avcodec_open2(channel.context, codec, nullptr) >= 0;
+    }
+    if (!channel.opened) {
+        CloseChannel(channel);
+        return false;
+    }
+
+    if (!channel.decoded)
+        channel.decoded = av_frame_alloc();
+    if (!channel.packet)
+        channel.packet = av_packet_alloc();
+    if (!channel.decoded || !channel.packet) {
+        CloseChannel(channel);
+        return false;
+    }
+
+    if (channel.output.size() < static_cast<std::size_t>(bytes))
+        channel.output.resize(bytes);
+    av_image_fill_arrays(channel.planes, channel.strides, channel.output.data(), format, width, height, 1);
+    channel.width = width;
+    channel.height = height;
+    channel.format = format;
+    channel.pictureBytes = bytes;
+    return true;
+}
+
+long CH264Decoder::DecodeFrame(int ch, const uint8_t* data, std::size_t length)
+{
+    K_ASSERT(ch >= 0 && ch < m_MaxChannel, "ch < m_MaxChannel");
+    Channel& channel = *m_channels[ch];
+    if (!channel.opened)
+        return 0;
+    if (!data || length == 0 || length > static_cast<std::size_t>(INT32_MAX - AV_INPUT_BUFFER_PADDING_SIZE))
+        return kDecodeError;
+
+    // libavcodec reads past the end of its input in whole words: hand it a
+    // copy followed by zeroed padding.
+    const std::size_t needed = length + AV_INPUT_BUFFER_PADDING_SIZE;
+    if (channel.input.size() < needed)
+        channel.input.resize(needed);
+    std::memcpy(channel.input.data(), data, length);
+    std::memset(channel.input.data() + length, 0, AV_INPUT_BUFFER_PADDING_SIZE);
+    channel.packet->data = channel.input.data();
+    channel.packet->size = static_cast<int>(length);
+
+    const int sent = avcodec_send_packet(channel.context, channel.packet);
+    channel.packet->data = nullptr;
+    channel.packet->size = 0;
+    if (sent < 0 && sent != AVERROR(EAGAIN))
+        return kDecodeError;
+
+    bool picture = false;
+    bool damaged = false;
+    for (;;) {
+        const int received = avcodec_receive_frame(channel.context, channel.decoded);
+        if (received == AVERROR(EAGAIN) || received == AVERROR_EOF)
+            break;
+        if (received < 0)
+            return kDecodeError;
+        damaged = channel.decoded->decode_error_flags != 0 || (channel.decoded->flags & AV_FRAME_FLAG_CORRUPT);
+        if (!damaged)
+            picture = useSwscaleLibrary(channel);
+        av_frame_unref(channel.decoded);
+    }
+    if (damaged)
+        return kDecodeError;
+    return picture ? static_cast<long>(channel.pictureBytes) : 0;
+}
+
+void CH264Decoder::Flush(int ch)
+{
+    K_ASSERT(ch >= 0 && ch < m_MaxChannel, "ch < m_MaxChannel");
+    Channel& channel = *m_channels[ch];
+    if (channel.opened)
+        avcodec_flush_buffers(channel.context);
+}
+
+bool CH264Decoder::useSwscaleLibrary(Channel& channel)
+{
+    const AVFrame* frame = channel.decoded;
+    if (frame->width <= 0 || frame->height <= 0 || frame->format < 0)
+        return false;
+    // The stream's own picture size may differ from the size its headers
+    // announce; the picture is scaled to the announced size, for which the
+    // output buffer was made.
+    channel.scaler
+        = sws_getCachedContext(channel.scaler, frame->width, frame->height, static_cast<AVPixelFormat>(frame->format),
+            channel.width, channel.height, channel.format, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
+    if (!channel.scaler) {
+        std::printf("[ERROR] Failed to get swscale context.\n");
+        return false;
+    }
+    return sws_scale(channel.scaler, frame->data, frame->linesize, 0, frame->height, channel.planes, channel.strides)
+        > 0;
+}
+
+const uint8_t* CH264Decoder::OutputBuffer(int ch) const
+{
+    K_ASSERT(ch >= 0 && ch < m_MaxChannel, "ch < m_MaxChannel");
+    const Channel& channel = *m_channels[ch];
+    return channel.output.empty() ? nullptr : channel.output.data();
+}
+
+void CH264Decoder::SetPixelFormat(const AVPixelFormat& format)
+{
+    m_outputFormat = format;
+}
+
+void CH264Decoder::changeOpenglOption(bool opengl)
+{
+    m_opengl = opengl;
+    m_outputFormat = AV_PIX_FMT_RGB24;
+}
+
+void CH264Decoder::setDeinterlaced(bool deinterlaced)
+{
+    m_deinterlaced = deinterlaced;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+extern "C" {
+#include <libavcodec/codec_id.h>
+#include <libavutil/pixfmt.h>
+}
+
+struct AVCodecContext;
+struct AVFrame;
+struct AVPacket;
+struct SwsContext;
+
+// Per-channel H.264 decoding with libavcodec and conversion of each decoded
+// picture with libswscale into the channel's own output buffer. Channels are
+// independent: different channels may be decoded on different threads at the
+// same time, one thread per channel at a time.
+class CH264Decoder {
+public:
+    // Largest output picture a channel holds: a full-HD picture at four bytes
+    // per pixel. It also bounds what a stream may make libavcodec allocate.
+    static constexpr std::size_t kMaxPictureBytes = 1920 * 1080 * 4;
+
+    CH264Decoder();
+    ~CH264Decoder();
+    CH264Decoder(const CH264Decoder&) = delete;
+    CH264Decoder& operator=(const CH264Decoder&) = delete;
+
+    void Init(int maxChannel);
+    void Deinit();
+
+    // (Re)opens the channel's codec for pictures of width x height and sizes
+    // its output buffer for them in the current output format. False when the
+    // size is unusable or the codec cannot be opened: the channel then gives
+    // no pictures until its next set-up.
+    bool SetupCodec(int ch, int width, int height, const AVCodecID& codecId);
+
+    // Decodes one frame of the channel. Positive: bytes of the new picture in
+    // the channel's output buffer, converted to the set-up size even when the
+    // stream's own size differs. 0: no picture yet. kDecodeError: the frame
+    // could not be decoded or its picture is damaged.
+    static constexpr long kDecodeError = -1;
+    long DecodeFrame(int ch, const uint8_t* data, std::size_t length);
+
+    // Drops whatever the channel's codec holds from earlier frames.
+    void Flush(int ch);
+
+    const uint8_t* OutputBuffer(int ch) const;
+
+    void SetPixelFormat(const AVPixelFormat& format);
+    AVPixelFormat PixelFormat() const { return m_outputFormat.load(); }
+    void changeOpenglOption(bool opengl);
+    void setDeinterlaced(bool deinterlaced);
+
+    static std::mutex m_avcodec_open_mutex;
+
+private:
+    struct Channel;
+
+    void CloseChannel(Channel& channel);
+    bool useSwscaleLibrary(Channel& channel);
+
+    int m_MaxChannel = 0;
+    std::atomic<AVPixelFormat> m_outputFormat{AV_PIX_FMT_YUYV422};
+    std::vector<std::unique_ptr<Channel>> m_channels;
+    std::atomic<bool> m_deinterlaced{false};
+    std::atomic<bool> m_opengl{false};
+};

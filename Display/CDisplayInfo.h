@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QMetaType>
+#include <QString>
+#include <cstdint>
+
+// What one screen of the wall shows: a decoded picture or a status text, with
+// the channel it belongs to and its overlay flags. Filled on the decoding
+// thread and handed to the GUI thread by value; the image owns its pixels.
+class CDisplayInfo {
+public:
+    CDisplayInfo() = default;
+
+    void clear() { *this = CDisplayInfo(); }
+    bool operator==(const CDisplayInfo& other) const;
+    bool operator!=(const CDisplayInfo& other) const { return !(*this == other); }
+
+    QImage image; // RGB888; null for status records
+    int channel = -1; // DVR channel of the source; -1 when the record holds nothing
+    int screen = -1; // absolute screen number
+    bool record = false;
+    bool motion = false;
+    bool sensor = false;
+    QString name; // the DVR name, or the status text when status is set
+    QString title; // the channel title
+    bool videoLoss = false;
+    bool authority = true;
+    bool status = false;
+    uint32_t length = 0; // bytes of the source frame, header included
+};
+
+Q_DECLARE_METATYPE(CDisplayInfo)

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "Common/CDecodeVideo.h"
+#include "Display/CDisplayInfo.h"
+#include "Display/CFrameQueue.h"
+#include "Display/DisplayChannelInfo.h"
+#include "dvr_protocol/cgi_request.pb.h"
+#include "dvr_types/PbMode.h"
+#include "dvr_types/PtsDelay.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <array>
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace boost {
+class thread;
+}
+
+// Turns the video frames of the screen wall into display records.
+//
+// Live and remote-playback frames are decoded at once on the thread that
+// delivers them (a streaming connection's thread). Local-playback frames are
+// queued per DVR channel and decoded by one thread per channel, which spaces
+// them out by their own times at the playback speed. Either way a record
+// reaches its receivers by signalUpdateScreen, which is meant to be connected
+// queued to the GUI thread; every record owns its picture.
+//
+// It also keeps the time shown for the stream and announces the playback mode.
+class CDisplayVideo : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kDecoderSlots = 64;
+    static constexpr int kScreens = 256;
+    static constexpr int kChannels = 16;
+
+    CDisplayVideo();
+    ~CDisplayVideo() override;
+
+    // One video frame, header included, with where and how to show it.
+    void makeImage(const _DISPLAY_CHANNEL_INFO& info, const unsigned char* data, unsigned long size);
+    // Shows a status (or nothing) on the screen named in info.
+    void updateDVRStatus(int channel, const _DISPLAY_CHANNEL_INFO& info);
+    // The channel of a frame, or -1 when its header is not valid.
+    static int getVideoChannel(bool oldProtocol, const unsigned char* data, unsigned long size);
+
+    // ch < 0: every decoder slot waits for its next I frame; otherwise slot ch.
+    // Forgets the shown time and the playback mode.
+    void clear(int ch);
+
+    // Starts local playback's decode threads (only for mode local playback);
+    // does nothing while they run.
+    void startDecodeThread(int n, const DISPLAY_MODE::ENUM& mode);
+    // Stops and joins the decode threads and drops every queued frame.
+    void exitDecodeThread();
+    bool isDecoding() const { return m_decoding; }
+
+    void setPbStatus(const cgi::PbControl_Cmd& cmd);
+    void checkPlaybackMode(const PbMode& mode);
+    void displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int time, const PbMode& pbMode);
+    bool isForwardPlayback() const;
+
+    void changeOpenglOption(bool opengl);
+    void setDeinterlaced(bool deinterlaced);
+
+signals:
+    void signalUpdateScreen(CDisplayInfo info);
+    void signalUpdateTime(QString time);
+    void signalChangedStatus(QString status);
+
+private:
+    struct Frame;
+
+    void decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size);
+    void decodeProcess(int ch);
+
+    CDecodeVideo m_decoder;
+    // One feeder per decoder slot at a time, even while a change of view
+    // hands a slot from one stream to another.
+    std::array<std::mutex, kDecoderSlots> m_slotMutex;
+
+    mutable std::mutex m_stateMutex;
+    PbMode m_pbMode;
+    QDateTime m_shownTime;
+
+    std::array<CFrameQueue, kChannels> m_queues;
+    std::array<PtsDelay, kChannels> m_pacing;
+    std::vector<std::unique_ptr<boost::thread>> m_threads;
+    std::atomic<bool> m_decoding{false};
+};

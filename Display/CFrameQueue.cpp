@@ -1,0 +1,92 @@
+#include "CFrameQueue.h"
+
+#include <cstring>
+
+void CFrameQueue::open()
+{
+    boost::lock_guard<boost::mutex> lock(m_mutex);
+    if (m_open)
+        return;
+    // Left uninitialised: only the bytes of queued frames are ever read, and
+    // the pages are touched only as frames come.
+    m_buffer.reset(new unsigned char[kCapacity]);
+    m_fill = 0;
+    m_lengths.clear();
+    m_infos.clear();
+    m_open = true;
+    ++m_session;
+}
+
+void CFrameQueue::close()
+{
+    {
+        boost::lock_guard<boost::mutex> lock(m_mutex);
+        m_open = false;
+        m_buffer.reset();
+        m_fill = 0;
+        m_lengths.clear();
+        m_infos.clear();
+        ++m_session;
+    }
+    m_space.notify_all();
+    m_data.notify_all();
+}
+
+bool CFrameQueue::isOpen() const
+{
+    boost::lock_guard<boost::mutex> lock(m_mutex);
+    return m_open;
+}
+
+bool CFrameQueue::push(const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info)
+{
+    if (!data || length == 0 || length > kCapacity)
+        return false;
+    boost::unique_lock<boost::mutex> lock(m_mutex);
+    const uint64_t session = m_session;
+    while (m_open && m_session == session && (m_fill >= kHighWater || m_fill + length > kCapacity))
+        m_space.wait(lock);
+    if (!m_open || m_session != session)
+        return false;
+    std::memcpy(m_buffer.get() + m_fill, data, length);
+    m_fill += length;
+    m_lengths.push_back(length);
+    m_infos.push_back(info);
+    lock.unlock();
+    m_data.notify_one();
+    return true;
+}
+
+bool CFrameQueue::waitFront(Front& front)
+{
+    boost::unique_lock<boost::mutex> lock(m_mutex);
+    while (m_open && m_lengths.empty())
+        m_data.wait(lock);
+    if (!m_open)
+        return false;
+    front.data = m_buffer.get();
+    front.length = m_lengths.front();
+    front.info = m_infos.front();
+    return true;
+}
+
+void CFrameQueue::popFront()
+{
+    {
+        boost::lock_guard<boost::mutex> lock(m_mutex);
+        if (!m_open || m_lengths.empty())
+            return;
+        const std::size_t length = m_lengths.front();
+        std::memmove(m_buffer.get(), m_buffer.get() + length, m_fill - length);
+        m_fill -= length;
+        m_lengths.pop_front();
+        m_infos.pop_front();
+    }
+    m_space.notify_one();
+}
+
+std::size_t CFrameQueue::fillLevel() const
+{
+    boost::lock_guard<boost::mutex> lock(m_mutex);
+    return m_fill;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Display/DisplayChannelInfo.h"
+
+#include <boost/thread/condition_variable.hpp>
+#include <boost/thread/mutex.hpp>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <memory>
+
+// The frames of one channel of local playback on their way from the file
+// reader to the channel's decode thread: whole frames back to back in one
+// fixed buffer, with the channel record of each. One producer and one
+// consumer; a full queue holds the producer back rather than dropping frames.
+class CFrameQueue {
+public:
+    static constexpr std::size_t kCapacity = 0x100000;
+    // The producer waits while this much is queued.
+    static constexpr std::size_t kHighWater = 0xC0000;
+
+    struct Front {
+        const unsigned char* data = nullptr; // valid until popFront
+        std::size_t length = 0;
+        _DISPLAY_CHANNEL_INFO info;
+    };
+
+    CFrameQueue() = default;
+    CFrameQueue(const CFrameQueue&) = delete;
+    CFrameQueue& operator=(const CFrameQueue&) = delete;
+
+    // Allocates the buffer and starts empty.
+    void open();
+    // Frees the buffer and drops every queued frame; producers waiting for
+    // room wake up and drop their frames.
+    void close();
+    bool isOpen() const;
+
+    // Appends a copy of the frame. Waits while kHighWater bytes or more are
+    // queued, or while the frame would not fit behind them. False (the frame
+    // is dropped) when the queue is closed, or closed and opened again, before
+    // the frame went in, or when it could never fit.
+    bool push(const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info);
+
+    // Waits for the oldest frame; an interruption point of the calling boost
+    // thread. False when the queue is closed.
+    bool waitFront(Front& front);
+    void popFront();
+
+    std::size_t fillLevel() const;
+
+private:
+    mutable boost::mutex m_mutex;
+    boost::condition_variable m_data;
+    boost::condition_variable m_space;
+    std::unique_ptr<unsigned char[]> m_buffer;
+    std::size_t m_fill = 0;
+    std::deque<std::size_t> m_lengths;
+    std::deque<_DISPLAY_CHANNEL_INFO> m_infos;
+    bool m_open = false;
+    uint64_t m_session = 0;
+};

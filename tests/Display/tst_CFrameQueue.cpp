@@ -1,0 +1,202 @@
+#include "Display/CFrameQueue.h"
+
+#include <QtTest>
+#include <atomic>
+#include <boost/thread/thread.hpp>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+QByteArray filled(int size, char value)
+{
+    return QByteArray(size, value);
+}
+
+_DISPLAY_CHANNEL_INFO infoFor(int screen)
+{
+    _DISPLAY_CHANNEL_INFO info;
+    info.screen = screen;
+    info.name = QStringLiteral("screen %1").arg(screen);
+    return info;
+}
+
+bool push(CFrameQueue& queue, const QByteArray& frame, int screen = 0)
+{
+    return queue.push(reinterpret_cast<const unsigned char*>(frame.constData()), static_cast<std::size_t>(frame.size()),
+        infoFor(screen));
+}
+
+// Runs a push on its own thread and tells whether it has returned.
+class Producer {
+public:
+    Producer(CFrameQueue& queue, QByteArray frame)
+        : m_thread([this, &queue, frame] {
+            m_result = push(queue, frame);
+            m_done = true;
+        })
+    {
+    }
+    ~Producer() { m_thread.join(); }
+
+    bool done() const { return m_done; }
+    bool result() const { return m_result; }
+
+private:
+    std::atomic<bool> m_done{false};
+    std::atomic<bool> m_result{false};
+    std::thread m_thread;
+};
+
+} // namespace
+
+class tst_CFrameQueue : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keepsFramesInOrder();
+    void refusesWhatCannotGoIn_data();
+    void refusesWhatCannotGoIn();
+    void producerWaitsForRoom_data();
+    void producerWaitsForRoom();
+    void closingReleasesAWaitingProducer_data();
+    void closingReleasesAWaitingProducer();
+    void waitingConsumerCanBeInterrupted();
+};
+
+void tst_CFrameQueue::keepsFramesInOrder()
+{
+    CFrameQueue queue;
+    queue.open();
+    QVERIFY(push(queue, filled(100, 'a'), 1));
+    QVERIFY(push(queue, filled(50, 'b'), 2));
+    QVERIFY(push(queue, filled(7, 'c'), 3));
+    QCOMPARE(queue.fillLevel(), std::size_t(157));
+
+    const char expected[] = {'a', 'b', 'c'};
+    const std::size_t lengths[] = {100, 50, 7};
+    for (int i = 0; i < 3; ++i) {
+        CFrameQueue::Front front;
+        QVERIFY(queue.waitFront(front));
+        QCOMPARE(front.length, lengths[i]);
+        QCOMPARE(front.info.screen, i + 1);
+        QCOMPARE(front.info.name, QStringLiteral("screen %1").arg(i + 1));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(front.data), static_cast<int>(front.length)),
+            filled(static_cast<int>(lengths[i]), expected[i]));
+        queue.popFront();
+    }
+    QCOMPARE(queue.fillLevel(), std::size_t(0));
+}
+
+void tst_CFrameQueue::refusesWhatCannotGoIn_data()
+{
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("size");
+    QTest::newRow("closed queue") << false << 100;
+    QTest::newRow("empty frame") << true << 0;
+    QTest::newRow("larger than the whole buffer") << true << int(CFrameQueue::kCapacity) + 1;
+}
+
+void tst_CFrameQueue::refusesWhatCannotGoIn()
+{
+    QFETCH(bool, open);
+    QFETCH(int, size);
+    CFrameQueue queue;
+    if (open)
+        queue.open();
+    QVERIFY(!push(queue, filled(size, 'x')));
+    QCOMPARE(queue.fillLevel(), std::size_t(0));
+}
+
+void tst_CFrameQueue::producerWaitsForRoom_data()
+{
+    QTest::addColumn<int>("queued");
+    QTest::addColumn<int>("frame");
+    QTest::addColumn<int>("popsNeeded");
+    // Above the high-water mark the producer waits for any room.
+    QTest::newRow("at the high-water mark") << 3 << 0x40000 << 1;
+    // Below it, a frame that would not fit behind the queued ones waits too:
+    // the buffer is never written past its end.
+    QTest::newRow("would not fit") << 2 << 0x90000 << 1;
+}
+
+void tst_CFrameQueue::producerWaitsForRoom()
+{
+    QFETCH(int, queued);
+    QFETCH(int, frame);
+    QFETCH(int, popsNeeded);
+    CFrameQueue queue;
+    queue.open();
+    for (int i = 0; i < queued; ++i)
+        QVERIFY(push(queue, filled(0x40000, char('0' + i))));
+
+    Producer producer(queue, filled(frame, 'z'));
+    for (int i = 0; i < popsNeeded; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        QVERIFY(!producer.done());
+        queue.popFront();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(producer.done(), 2000);
+    QVERIFY(producer.result());
+    QVERIFY(queue.fillLevel() <= CFrameQueue::kCapacity);
+    QCOMPARE(queue.fillLevel(), std::size_t(0x40000) * (queued - popsNeeded) + frame);
+}
+
+void tst_CFrameQueue::closingReleasesAWaitingProducer_data()
+{
+    QTest::addColumn<bool>("reopen");
+    QTest::newRow("closed") << false;
+    QTest::newRow("closed and opened again") << true;
+}
+
+void tst_CFrameQueue::closingReleasesAWaitingProducer()
+{
+    QFETCH(bool, reopen);
+    CFrameQueue queue;
+    queue.open();
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(push(queue, filled(0x40000, 'q')));
+    Producer producer(queue, filled(100, 'l'));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    QVERIFY(!producer.done());
+    queue.close();
+    if (reopen)
+        queue.open();
+    QTRY_VERIFY_WITH_TIMEOUT(producer.done(), 2000);
+    // The frame belonged to the playback that was stopped: it is dropped.
+    QVERIFY(!producer.result());
+    QCOMPARE(queue.fillLevel(), std::size_t(0));
+}
+
+void tst_CFrameQueue::waitingConsumerCanBeInterrupted()
+{
+    CFrameQueue queue;
+    queue.open();
+    std::atomic<bool> interrupted{false};
+    boost::thread consumer([&] {
+        try {
+            CFrameQueue::Front front;
+            queue.waitFront(front);
+        } catch (const boost::thread_interrupted&) {
+            interrupted = true;
+        }
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    consumer.interrupt();
+    consumer.join();
+    QVERIFY(interrupted);
+
+    // A consumer waiting on a queue that closes returns without a frame.
+    std::atomic<bool> gotFrame{true};
+    boost::thread second([&] {
+        CFrameQueue::Front front;
+        gotFrame = queue.waitFront(front);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    queue.close();
+    second.join();
+    QVERIFY(!gotFrame);
+}
+
+QTEST_GUILESS_MAIN(tst_CFrameQueue)
+#include "tst_CFrameQueue.moc"

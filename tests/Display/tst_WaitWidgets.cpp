@@ -1,0 +1,145 @@
+#include "Display/CClockWidget.h"
+#include "Display/CControlWait.h"
+#include "Display/CWaitDialog.h"
+#include "Display/CWaitWidget.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QtTest>
+
+class tst_WaitWidgets : public QObject {
+    Q_OBJECT
+
+private slots:
+    void clockShowsDateAndTime_data();
+    void clockShowsDateAndTime();
+    void clockTicksEverySecond();
+    void spinnerPaintsNothingUntilShown();
+    void spinnerAdvancesAndWraps();
+    void controlWaitKeepsOneCentredSpinner_data();
+    void controlWaitKeepsOneCentredSpinner();
+    void controlWaitSurvivesItsWidget();
+    void waitDialogHasNoCloseButton();
+};
+
+void tst_WaitWidgets::clockShowsDateAndTime_data()
+{
+    QTest::addColumn<QDateTime>("when");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    QTest::newRow("morning") << QDateTime(QDate(2026, 1, 31), QTime(9, 5, 7)) << "2026-01-31"
+                             << "09:05:07";
+    QTest::newRow("evening") << QDateTime(QDate(2025, 12, 1), QTime(23, 59, 59)) << "2025-12-01"
+                             << "23:59:59";
+    QTest::newRow("midnight") << QDateTime(QDate(2024, 2, 29), QTime(0, 0, 0)) << "2024-02-29"
+                              << "00:00:00";
+}
+
+void tst_WaitWidgets::clockShowsDateAndTime()
+{
+    QFETCH(QDateTime, when);
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    CClockWidget clock;
+    clock.showDateTime(when);
+    QCOMPARE(clock.dateText(), date);
+    QCOMPARE(clock.timeText(), time);
+}
+
+void tst_WaitWidgets::clockTicksEverySecond()
+{
+    CClockWidget clock;
+    QCOMPARE(clock.dateText(), QDate::currentDate().toString(CClockWidget::DATE_FORMAT));
+    QSignalSpy ticks(&clock, &CClockWidget::timeout);
+    QVERIFY(ticks.wait(1500));
+    clock.updateTime();
+    QCOMPARE(ticks.count(), 2);
+}
+
+void tst_WaitWidgets::spinnerPaintsNothingUntilShown()
+{
+    CWaitWidget spinner;
+    QCOMPARE(spinner.size(), QSize(50, 50));
+    QVERIFY(!spinner.isAnimating());
+    QImage image(50, 50, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    spinner.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    QImage empty(50, 50, QImage::Format_ARGB32);
+    empty.fill(Qt::transparent);
+    QCOMPARE(image, empty);
+
+    spinner.show();
+    QVERIFY(spinner.isAnimating());
+    spinner.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    QVERIFY(image != empty);
+}
+
+void tst_WaitWidgets::spinnerAdvancesAndWraps()
+{
+    CWaitWidget spinner;
+    spinner.show();
+    QTRY_VERIFY_WITH_TIMEOUT(spinner.step() >= 2, 1000);
+    CWaitWidget manual;
+    for (int i = 0; i < 11; ++i)
+        manual.updateValue();
+    QCOMPARE(manual.step(), 11);
+    manual.updateValue();
+    QCOMPARE(manual.step(), 0);
+}
+
+void tst_WaitWidgets::controlWaitKeepsOneCentredSpinner_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("730 x 550") << QSize(730, 550) << QPoint(339, 249);
+    QTest::newRow("odd size") << QSize(101, 77) << QPoint(25, 13);
+}
+
+void tst_WaitWidgets::controlWaitKeepsOneCentredSpinner()
+{
+    QFETCH(QSize, size);
+    QFETCH(QPoint, position);
+    QWidget busy;
+    busy.resize(size);
+    busy.show();
+    CControlWait wait;
+    wait.hide(); // nothing shown yet: nothing to do
+    wait.show(&busy);
+    wait.show(&busy);
+    const auto spinners = busy.findChildren<CWaitWidget*>();
+    QCOMPARE(spinners.size(), 1);
+    QCOMPARE(spinners.first()->pos(), position);
+    QVERIFY(spinners.first()->isVisible());
+    wait.hide();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(busy.findChildren<CWaitWidget*>().isEmpty());
+}
+
+void tst_WaitWidgets::controlWaitSurvivesItsWidget()
+{
+    CControlWait wait;
+    {
+        QWidget busy;
+        busy.resize(200, 200);
+        wait.show(&busy);
+    }
+    wait.hide();
+    wait.show(nullptr);
+}
+
+void tst_WaitWidgets::waitDialogHasNoCloseButton()
+{
+    CWaitDialog dialog;
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    QVERIFY(flags & Qt::CustomizeWindowHint);
+    QVERIFY(flags & Qt::WindowTitleHint);
+    QVERIFY(!(flags & Qt::WindowCloseButtonHint));
+    QVERIFY(!(flags & Qt::WindowMinMaxButtonsHint));
+    const auto labels = dialog.findChildren<QLabel*>();
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels.first()->text(), QStringLiteral("Please wait a minute."));
+    QCOMPARE(dialog.findChildren<CWaitWidget*>().size(), 1);
+}
+
+QTEST_MAIN(tst_WaitWidgets)
+#include "tst_WaitWidgets.moc"

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+struct AVCodecContext;
+struct AVFrame;
+struct AVPacket;
+struct SwsContext;
+
+// Makes real H.264 frames at test time with libavcodec's libx264 encoder, so
+// that no sample file or external tool is needed. Each frame shows a test
+// pattern (eight colour bars over a band with a white block that moves with
+// the frame number), so a decoder test can tell a fresh picture from a stale
+// one. Frames are Annex B byte streams; every I frame carries its own sequence
+// and picture parameter sets, as a DVR's live stream does, and there are no B
+// frames, so each frame decodes on its own arrival.
+class H264TestEncoder {
+public:
+    struct Frame {
+        QByteArray data;
+        bool key = false;
+        int index = 0;
+    };
+
+    H264TestEncoder(int width, int height, int keyInterval = 10);
+    ~H264TestEncoder();
+    H264TestEncoder(const H264TestEncoder&) = delete;
+    H264TestEncoder& operator=(const H264TestEncoder&) = delete;
+
+    bool isOpen() const { return m_context != nullptr; }
+    QString errorText() const { return m_error; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+
+    // The next frame of the stream: an I frame every keyInterval frames,
+    // starting with frame 0; P frames in between. Empty data on failure.
+    Frame encodeNext();
+    QList<Frame> encode(int count);
+
+    // The picture that frame `index` encodes, as packed RGB888.
+    static QImage pattern(int width, int height, int index);
+
+    // Compares a decoded RGB24 picture (rows back to back, width x 3 bytes
+    // each) with the pattern of frame `index` at points well inside the flat
+    // areas, where lossy coding keeps the colours within `tolerance`. On a
+    // mismatch `why` names the first point that differs.
+    static bool matchesPattern(
+        const uchar* rgb, int width, int height, int index, int tolerance, QString* why = nullptr);
+
+private:
+    void fail(const QString& what, int code);
+
+    int m_width;
+    int m_height;
+    int m_keyInterval;
+    int m_index = 0;
+    QString m_error;
+    AVCodecContext* m_context = nullptr;
+    AVFrame* m_picture = nullptr;
+    AVPacket* m_packet = nullptr;
+    SwsContext* m_scaler = nullptr;
+};
