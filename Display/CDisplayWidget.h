@@ -4,6 +4,7 @@
 #include "Common/DisplayDvrInfo.h"
 #include "Display/CDisplayInfo.h"
 #include "Display/CPlayAudio.h"
+#include "Display/CWallLayout.h"
 #include "Display/CaptureFileFormat.h"
 #include "Display/DisplayMode.h"
 #include "dvr_protocol/cgi_request.pb.h"
@@ -42,12 +43,12 @@ public:
         MULTI_DVR = 1,
     };
 
-    static const int SCREEN_SPACE = 10;
-    static const int MAX_IMAGE_VIEW_WIDTH = 730;
-    static const int MAX_IMAGE_VIEW_HEIGHT = 490;
-    static const int MAX_IMAGE_VIEW_HEIGHT_LIVE = 550;
+    static constexpr int SCREEN_SPACE = CWallLayout::SCREEN_SPACE;
+    static constexpr int MAX_IMAGE_VIEW_WIDTH = 730;
+    static constexpr int MAX_IMAGE_VIEW_HEIGHT = 490;
+    static constexpr int MAX_IMAGE_VIEW_HEIGHT_LIVE = 550;
     // The sequence never steps faster than its shortest choice.
-    static const int MIN_SEQUENCE_SECONDS = 2;
+    static constexpr int MIN_SEQUENCE_SECONDS = 2;
 
     explicit CDisplayWidget(QWidget* parent = nullptr);
     ~CDisplayWidget() override;

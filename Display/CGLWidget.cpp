@@ -12,6 +12,16 @@ CGLWidget::CGLWidget(QWidget* parent)
     setUpdateBehavior(QOpenGLWidget::PartialUpdate);
 }
 
+CGLWidget::~CGLWidget()
+{
+    // The base class destroys the context after this object is gone: let
+    // go of it while this object is still whole.
+    if (QOpenGLContext* current = context()) {
+        disconnect(current, nullptr, this, nullptr);
+        releaseContext();
+    }
+}
+
 void CGLWidget::initializeGL()
 {
     getGLExtensionFunctions().resolve(context());

@@ -11,6 +11,7 @@ class CGLWidget : public QOpenGLWidget {
 
 public:
     explicit CGLWidget(QWidget* parent = nullptr);
+    ~CGLWidget() override;
 
 signals:
     // A new context is current; GL objects of earlier contexts are gone.

@@ -25,8 +25,8 @@ class CPlayAudio : public QThread {
     Q_OBJECT
 
 public:
-    static const int SAMPLE_RATE = 8000;
-    static const int MAX_BUFFERED_SECONDS = 2;
+    static constexpr int SAMPLE_RATE = 8000;
+    static constexpr int MAX_BUFFERED_SECONDS = 2;
 
     CPlayAudio();
     ~CPlayAudio() override;

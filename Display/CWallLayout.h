@@ -8,10 +8,10 @@
 // A wall has 64 tiles; screen numbers run from 0 to 255.
 class CWallLayout {
 public:
-    static const int MAX_TILES = 64;
-    static const int MAX_SCREENS = 256;
+    static constexpr int MAX_TILES = 64;
+    static constexpr int MAX_SCREENS = 256;
     // The margin taken from the wall's width and height before tiles are sized.
-    static const int SCREEN_SPACE = 10;
+    static constexpr int SCREEN_SPACE = 10;
 
     // The rectangles of all 64 tiles for a view of `count` screens on a wall
     // of `size`: a centred k x k grid (k the whole square root of count) whose

@@ -10,7 +10,7 @@ class QOpenGLContext;
 // tells what the implementation offers. One table per process.
 class GLExtensionFunctions {
 public:
-    static const int COUNT = 18;
+    static constexpr int COUNT = 18;
     static const char* const NAMES[COUNT];
 
     // Looks every entry up through the context, which must be current; true

@@ -10,7 +10,7 @@
 // test program starts one monitor and keeps it running.
 class SinkMonitor {
 public:
-    static const int RATE = 8000;
+    static constexpr int RATE = 8000;
 
     SinkMonitor() = default;
     ~SinkMonitor();
