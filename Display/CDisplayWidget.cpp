@@ -188,7 +188,7 @@ void CDisplayWidget::OnPlayAudio(const _DISPLAY_DVR_INFO& info, const unsigned c
     std::vector<short> samples(std::size_t(CDecodeAudio::getDecodedSize(info.oldProtocol)));
     int decoded = 0;
     {
-        QMutexLocker locker(&m_audioDecodeLock);
+        std::lock_guard<std::mutex> lock(m_audioDecodeLock);
         decoded = m_audioDecoder.DecodeFrame(
             info.oldProtocol, data + offset, int(len - offset), samples.data(), int(samples.size()));
     }

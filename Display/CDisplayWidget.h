@@ -9,12 +9,12 @@
 #include "Display/DisplayMode.h"
 #include "dvr_protocol/cgi_request.pb.h"
 
-#include <QMutex>
 #include <QSize>
 #include <QWidget>
 #include <array>
 #include <atomic>
 #include <cstddef>
+#include <mutex>
 
 class CDisplayVideo;
 class CEventSound;
@@ -139,7 +139,7 @@ private:
 
     CDecodeAudio m_audioDecoder;
     // Audio connections of several DVRs may deliver at once.
-    QMutex m_audioDecodeLock;
+    std::mutex m_audioDecodeLock;
     CPlayAudio m_audio;
     CDisplayVideo* m_router = nullptr;
     CScreen* m_screen = nullptr;

@@ -32,12 +32,16 @@ CPlayAudio::CPlayAudio()
 CPlayAudio::~CPlayAudio()
 {
     {
-        QMutexLocker locker(&m_lock);
+        std::lock_guard<std::mutex> lock(m_lock);
         m_stop = true;
         m_buffer.clear();
-        m_dataArrived.wakeAll();
     }
+    m_dataArrived.notify_all();
     wait();
+    // The thread's last act is to let go of the lock; taking it once more
+    // orders everything it did before this object goes, also for race
+    // checkers that cannot see inside QThread::wait.
+    std::lock_guard<std::mutex> lock(m_lock);
 }
 
 QAudioFormat CPlayAudio::audioFormat(bool oldProtocol)
@@ -56,60 +60,61 @@ int CPlayAudio::maxBufferedBytes(bool oldProtocol)
 
 void CPlayAudio::PushAudio(bool oldProtocol, const QByteArray& pcm)
 {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> lock(m_lock);
     if (m_stop)
         return;
     if (oldProtocol != m_oldProtocol) {
         m_buffer.clear();
         m_oldProtocol = oldProtocol;
     }
-    m_buffer.append(pcm);
+    // Copied, not shared: the caller's array is released on its own thread.
+    m_buffer.append(pcm.constData(), pcm.size());
     const int frame = bytesPerFrame(oldProtocol);
     const int excess = m_buffer.size() - maxBufferedBytes(oldProtocol);
     if (excess > 0)
         m_buffer.remove(0, (excess + frame - 1) / frame * frame);
-    m_dataArrived.wakeAll();
+    m_dataArrived.notify_all();
     if (!isRunning())
         start();
 }
 
 void CPlayAudio::clear()
 {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> lock(m_lock);
     m_buffer.clear();
 }
 
 int CPlayAudio::bufferedBytes() const
 {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> lock(m_lock);
     return int(m_buffer.size());
 }
 
 void CPlayAudio::run()
 {
-    QMutexLocker locker(&m_lock);
+    std::unique_lock<std::mutex> lock(m_lock);
     while (!m_stop) {
         if (m_buffer.isEmpty()) {
-            m_dataArrived.wait(&m_lock);
+            m_dataArrived.wait(lock);
             continue;
         }
         if (!m_sink || m_sinkOldProtocol != m_oldProtocol) {
             closeOutput();
-            if (!m_retryOpen.hasExpired() || !openOutput(m_oldProtocol)) {
+            if (!m_retryOpen.hasExpired() || !openOutput(lock, m_oldProtocol)) {
                 // Nothing can play it: what arrived meanwhile goes.
                 m_buffer.clear();
                 continue;
             }
         }
-        writeOutput();
+        writeOutput(lock);
     }
     closeOutput();
 }
 
-bool CPlayAudio::openOutput(bool oldProtocol)
+bool CPlayAudio::openOutput(std::unique_lock<std::mutex>& lock, bool oldProtocol)
 {
     const QAudioFormat format = audioFormat(oldProtocol);
-    m_lock.unlock();
+    lock.unlock();
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     QAudioSink* sink = nullptr;
     QIODevice* output = nullptr;
@@ -125,7 +130,7 @@ bool CPlayAudio::openOutput(bool oldProtocol)
             sink = nullptr;
         }
     }
-    m_lock.lock();
+    lock.lock();
     if (!sink) {
         m_retryOpen.setRemainingTime(RETRY_OPEN_MILLISECONDS);
         return false;
@@ -146,7 +151,7 @@ void CPlayAudio::closeOutput()
     m_device = nullptr;
 }
 
-void CPlayAudio::writeOutput()
+void CPlayAudio::writeOutput(std::unique_lock<std::mutex>& lock)
 {
     if (m_sink->state() == QAudio::StoppedState && m_sink->error() != QAudio::NoError) {
         qDebug() << "[ERROR] audio output failed:" << m_sink->error();
@@ -158,16 +163,16 @@ void CPlayAudio::writeOutput()
     qsizetype room = m_sink->bytesFree();
     room -= room % frame;
     if (room <= 0) {
-        m_dataArrived.wait(&m_lock, FULL_SINK_WAIT_MILLISECONDS);
+        m_dataArrived.wait_for(lock, std::chrono::milliseconds(FULL_SINK_WAIT_MILLISECONDS));
     } else {
         const QByteArray chunk = m_buffer.left(room);
         m_buffer.remove(0, chunk.size());
-        m_lock.unlock();
+        lock.unlock();
         m_device->write(chunk);
-        m_lock.lock();
+        lock.lock();
     }
     // The sink reports its state changes through this thread's events.
-    m_lock.unlock();
+    lock.unlock();
     QCoreApplication::processEvents();
-    m_lock.lock();
+    lock.lock();
 }

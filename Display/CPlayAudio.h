@@ -3,9 +3,9 @@
 #include <QAudioFormat>
 #include <QByteArray>
 #include <QDeadlineTimer>
-#include <QMutex>
 #include <QThread>
-#include <QWaitCondition>
+#include <condition_variable>
+#include <mutex>
 
 class QAudioSink;
 class QIODevice;
@@ -47,12 +47,12 @@ protected:
 
 private:
     // Output-thread side; the lock is held on entry and on return.
-    bool openOutput(bool oldProtocol);
+    bool openOutput(std::unique_lock<std::mutex>& lock, bool oldProtocol);
     void closeOutput();
-    void writeOutput();
+    void writeOutput(std::unique_lock<std::mutex>& lock);
 
-    mutable QMutex m_lock;
-    QWaitCondition m_dataArrived;
+    mutable std::mutex m_lock;
+    std::condition_variable m_dataArrived;
     QByteArray m_buffer;
     bool m_oldProtocol = false;
     bool m_stop = false;

@@ -10,6 +10,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 // The wall controller driven as the operator and the main window drive it:
 // layouts for channel counts, pages, selection by click, double click to one
@@ -271,6 +274,54 @@ private slots:
         wall.slotUpdateScreen(eventRecord(3, true));
         wall.setScreens(9);
         QVERIFY(!wall.eventSound()->isPlaying());
+    }
+
+    // Streaming threads deliver video and audio while the operator changes the
+    // view: the view they read is always whole, and pictures keep arriving.
+    void deliveringThreadsWhileTheViewChanges()
+    {
+        CDisplayWidget wall(nullptr);
+        wall.setScreens(4);
+        const QList<QByteArray> pictures = WallFeed::encodedPictures(20, 176, 144);
+        std::atomic<bool> stop{false};
+        std::vector<std::thread> streams;
+        for (int ch = 0; ch < 4; ++ch) {
+            streams.emplace_back([&wall, &stop, &pictures, ch] {
+                const _DISPLAY_DVR_INFO dvr = WallFeed::dvr();
+                const QList<QByteArray> frames = WallFeed::videoFrames(ch, pictures, 176, 144);
+                const QByteArray audio = WallFeed::alawFrame(ch, false);
+                for (int round = 0; !stop; ++round) {
+                    const QByteArray& frame = frames[round % frames.size()];
+                    wall.slotDisplayVideo(
+                        dvr, reinterpret_cast<const unsigned char*>(frame.constData()), size_t(frame.size()));
+                    wall.OnPlayAudio(
+                        dvr, reinterpret_cast<const unsigned char*>(audio.constData()), size_t(audio.size()));
+                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                }
+            });
+        }
+        for (int step = 0; step < 40; ++step) {
+            switch (step % 4) {
+            case 0:
+                wall.setScreens(step % 8 ? 4 : 9);
+                break;
+            case 1:
+                wall.updateSelectScreen(step % 4);
+                break;
+            case 2:
+                wall.UpdateDisplayRect(1, step % 3);
+                break;
+            case 3:
+                wall.setScreens(4);
+                break;
+            }
+            QTest::qWait(10);
+        }
+        QTRY_VERIFY(!wall.wall()->getInfo(3).image.isNull());
+        stop = true;
+        for (std::thread& stream : streams)
+            stream.join();
+        QCoreApplication::processEvents();
     }
 
     void statusOnlyOnTheDvrsChannels()
