@@ -167,6 +167,8 @@ void CScreen::setDisplaySettings(bool showNames, int recordMode, int eventMode)
 {
     if (m_scene) {
         m_scene->setDisplaySettings(showNames, recordMode, eventMode);
+        // Shown at once, also on a wall whose pictures stand still.
+        requestRedraw();
         return;
     }
     for (CScreenWidget* label : std::as_const(m_screenWidgets))

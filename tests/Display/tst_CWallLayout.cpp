@@ -47,15 +47,6 @@ private slots:
         }
     }
 
-    void sixtyFourTilesStayInsideTheWall()
-    {
-        const QSize wall(730, 550);
-        const QList<QRect> rects = CWallLayout::tileRects(64, wall);
-        for (const QRect& rect : rects)
-            QVERIFY(QRect(QPoint(0, 0), wall).contains(rect));
-        QCOMPARE(rects[63].bottomRight(), QPoint(5 + 8 * 89, 7 + 8 * 66));
-    }
-
     // Every screen lies on exactly the page that pageOf names, and no page
     // starts past the last screen.
     void pagesReachEveryScreen_data()

@@ -102,17 +102,6 @@ private slots:
         QCOMPARE(label.getInfo(), CDisplayInfo());
     }
 
-    void clearedLabelIsBlackWithWhiteBorder()
-    {
-        CScreenWidget label;
-        label.resize(40, 30);
-        label.clear();
-        const QImage image = label.pixmap().toImage();
-        QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
-        QCOMPARE(image.pixelColor(39, 29), QColor(Qt::white));
-        QCOMPARE(image.pixelColor(20, 15), QColor(Qt::black));
-    }
-
     void widgetWallHoldsOneLabelPerTile()
     {
         QWidget parent;
@@ -149,31 +138,6 @@ private slots:
         QCOMPARE(scene.getToolTip(QPoint(364, 5)), QStringLiteral("Connection failed"));
         QVERIFY(scene.getToolTip(QPoint(100, 100)).isEmpty());
         QVERIFY(scene.getToolTip(QPoint(1, 1)).isEmpty());
-    }
-
-    void powerOfTwoWorkingImages_data()
-    {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<QSize>("working");
-        QTest::newRow("704 x 480") << QSize(704, 480) << QSize(1024, 512);
-        QTest::newRow("1 x 1") << QSize(1, 1) << QSize(2, 2);
-        QTest::newRow("exact powers") << QSize(512, 256) << QSize(512, 256);
-        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << QSize(2048, 2048);
-    }
-
-    void powerOfTwoWorkingImages()
-    {
-        QFETCH(QSize, picture);
-        QFETCH(QSize, working);
-        QImage source(picture, QImage::Format_RGB888);
-        source.fill(QColor(10, 20, 30));
-        QImage target;
-        CGraphicsScene::ConvertToGLImage(source, &target);
-        QCOMPARE(target.size(), working);
-        QCOMPARE(target.pixelColor(picture.width() - 1, picture.height() - 1), QColor(10, 20, 30));
-        const uchar* kept = target.constBits();
-        CGraphicsScene::ConvertToGLImage(source, &target);
-        QCOMPARE(target.constBits(), kept);
     }
 
     void sceneZoomIsClippedToTheSelectedTile_data()

@@ -87,6 +87,8 @@ private slots:
         settings.writeSetting(CAppSettings::OSD_EVENT, 0);
     }
 
+    void openGLProbeAcceptsTheDisplay() { QVERIFY(CScreen::initOpengl(16)); }
+
     void tileBordersWhereLaidOut_data()
     {
         QTest::addColumn<int>("mode");

@@ -44,19 +44,6 @@ private slots:
         QVERIFY(SinkMonitor::peak(m_monitor.take()) > 20000);
     }
 
-    void otherChannelsStaySilent()
-    {
-        CDisplayWidget wall(nullptr);
-        wall.setScreens(16);
-        wall.updateSelectScreen(2);
-        // What an earlier wall left in the sink plays out first.
-        QTest::qWait(500);
-        for (int ch : {0, 1, 3, 15})
-            deliver(wall, WallFeed::dvr(), ch);
-        QCOMPARE(wall.audioOutput().bufferedBytes(), 0);
-        QVERIFY(m_monitor.listen(400) < 100);
-    }
-
     // Which screen a channel's audio belongs to, in both views.
     void audioFollowsTheSelectedScreen_data()
     {
