@@ -74,8 +74,7 @@ void CDisplayWidget::resetDisplay()
     const OpenGLMode mode = openGLModeSetting();
     m_screen = new CScreen(this, mode, CWallLayout::MAX_TILES);
     m_selected = 0;
-    m_viewStart = 0;
-    m_viewCount = viewCount;
+    setView(viewCount, 0);
     m_layoutSize = viewCount;
     m_page = 0;
     m_laidOutSize = QSize(-1, -1);
@@ -118,12 +117,6 @@ int CDisplayWidget::screenOfChannel(int ch, const _DISPLAY_DVR_INFO& info) const
     return info.startScreen + CChannelNum::getIndexCount(static_cast<unsigned int>(info.channelMask), ch);
 }
 
-bool CDisplayWidget::isOnView(int screen) const
-{
-    const int start = getViewStartScreen();
-    return screen >= start && screen < start + getViewScreens();
-}
-
 int CDisplayWidget::channelToScreen(int ch, const _DISPLAY_DVR_INFO& info) const
 {
     const int screen = screenOfChannel(ch, info);
@@ -135,14 +128,14 @@ void CDisplayWidget::slotDisplayVideo(const _DISPLAY_DVR_INFO& info, const unsig
     if (!data || len == 0)
         return;
     const int ch = CDisplayVideo::getVideoChannel(info.oldProtocol, data, static_cast<unsigned long>(len));
-    const int start = getViewStartScreen();
-    const int screen = channelToScreen(ch, info);
-    if (screen < 0)
+    const View shown = view();
+    const int screen = screenOfChannel(ch, info);
+    if (screen < 0 || !shown.contains(screen))
         return;
     _DISPLAY_CHANNEL_INFO channel;
     channel.mode = DISPLAY_MODE::ENUM(info.mode);
     channel.pbMode = PbMode(info.pbMode);
-    channel.screenIndex = screen - start;
+    channel.screenIndex = screen - shown.start;
     channel.screen = screen;
     channel.authority = bit(static_cast<unsigned int>(info.authorityMask), ch);
     channel.name = info.dvrName;
@@ -201,19 +194,19 @@ void CDisplayWidget::OnPlayAudio(const _DISPLAY_DVR_INFO& info, const unsigned c
 
 void CDisplayWidget::slotUpdateDVRStatus(const _DISPLAY_DVR_INFO& info)
 {
-    const int start = getViewStartScreen();
+    const View shown = view();
     for (int ch = 0; ch < CHANNELS_PER_DVR; ++ch) {
         // Only the channels asked of the DVR have screens; the others must
         // not paint the status over another channel's screen.
         if (!bit(static_cast<unsigned int>(info.channelMask), ch))
             continue;
-        const int screen = channelToScreen(ch, info);
-        if (screen < 0)
+        const int screen = screenOfChannel(ch, info);
+        if (screen < 0 || !shown.contains(screen))
             continue;
         _DISPLAY_CHANNEL_INFO channel;
         channel.mode = DISPLAY_MODE::ENUM(info.mode);
         channel.pbMode = PbMode(info.pbMode);
-        channel.screenIndex = screen - start;
+        channel.screenIndex = screen - shown.start;
         channel.screen = screen;
         channel.name = info.dvrName;
         channel.title = info.channelNames[ch];
@@ -291,8 +284,7 @@ void CDisplayWidget::UpdateDisplayRect(int n, int start)
         m_previousCount = getViewScreens();
         m_previousStart = getViewStartScreen();
     }
-    m_viewCount = n;
-    m_viewStart = start;
+    setView(n, start);
 
     if (!isOnView(selectedScreen()))
         updateSelectScreen(selectedScreen() % n + start);
@@ -303,6 +295,7 @@ void CDisplayWidget::UpdateDisplayRect(int n, int start)
     for (int i = 0; i < CWallLayout::MAX_TILES; ++i)
         m_screen->updateDisplayRect(i, rects[i]);
     m_screen->resize(size());
+    // One to three screens lay out as one column of one (whole square root 1).
     emit enableSingleScreen(n < 4);
     emit sendChannelCommand(n, m_layoutSize > 0 ? start % m_layoutSize : start);
     m_laidOutSize = size();

@@ -73,9 +73,9 @@ public:
     int currentPage() const { return m_page; }
     int layoutSize() const { return m_layoutSize; }
     bool IsSameScreen(int screens, int start) const;
-    int getViewScreens() const { return m_viewCount.load(); }
-    int getViewStartScreen() const { return m_viewStart.load(); }
-    int getViewEndScreen() const { return getViewStartScreen() + getViewScreens(); }
+    int getViewScreens() const { return view().count; }
+    int getViewStartScreen() const { return view().start; }
+    int getViewEndScreen() const { return view().start + view().count; }
     bool isSingleScreen() const { return getViewScreens() == 1; }
 
     // The screen that shows a channel of a connection; -1 when the channel
@@ -130,10 +130,25 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The screens on view. Start and count live in one atomic value, so that
+    // a delivering thread never sees the start of one view with the count of
+    // another (a screen index outside the view would reach the decoder).
+    struct View {
+        int start;
+        int count;
+        bool contains(int screen) const { return screen >= start && screen < start + count; }
+    };
+    View view() const
+    {
+        const int packed = m_view.load();
+        return {packed >> 8, packed & 0xFF};
+    }
+    void setView(int count, int start) { m_view = start << 8 | count; }
+
     // The screen of channel ch of a connection, on view or not; -1 when the
     // connection does not show that channel.
     int screenOfChannel(int ch, const _DISPLAY_DVR_INFO& info) const;
-    bool isOnView(int screen) const;
+    bool isOnView(int screen) const { return view().contains(screen); }
     void updateEventAlarm();
     void clearTileEvents();
 
@@ -146,8 +161,7 @@ private:
     std::atomic<int> m_selected{0};
     int m_layoutSize = 64;
     int m_page = 0;
-    std::atomic<int> m_viewCount{16};
-    std::atomic<int> m_viewStart{0};
+    std::atomic<int> m_view{16};
     int m_previousCount = 0;
     int m_previousStart = 0;
     QSize m_laidOutSize{-1, -1};
