@@ -1,0 +1,26 @@
+#include "COldQuery.h"
+
+#include "Common/CEucKr.h"
+#include "dvr_types/urlencode.h"
+
+COldQuery& COldQuery::add(const char* key, const QString& value)
+{
+    const QByteArray narrow = CEucKr::fromUnicode(value);
+    append(key, QByteArray::fromStdString(urlencode(std::string_view(narrow.constData(), narrow.size()))));
+    return *this;
+}
+
+COldQuery& COldQuery::add(const char* key, long long number)
+{
+    append(key, QByteArray::number(number));
+    return *this;
+}
+
+void COldQuery::append(const char* key, const QByteArray& escapedValue)
+{
+    if (!m_query.isEmpty())
+        m_query += '&';
+    m_query += key;
+    m_query += '=';
+    m_query += escapedValue;
+}

@@ -1,0 +1,90 @@
+#include "CReadDVRData.h"
+
+#include "Common/CDvrUrl.h"
+#include "Common/CEucKr.h"
+#include "Common/CNetworkLog.h"
+#include "Recording/CHttpGet.h"
+
+CReadDVRData::CReadDVRData(QObject* parent)
+    : QThread(parent)
+{
+    connect(this, &CReadDVRData::runEnded, this, &CReadDVRData::OnHttpFinished, Qt::QueuedConnection);
+}
+
+CReadDVRData::~CReadDVRData()
+{
+    stopRead();
+}
+
+void CReadDVRData::setTimeLimit(int milliseconds)
+{
+    m_timeLimitMs = milliseconds;
+}
+
+void CReadDVRData::startRead(const DVR& dvr, const QString& query)
+{
+    stopRead();
+    m_result.clear();
+    m_address = QByteArray::fromStdString(dvr.address());
+    m_port = dvr.port();
+    m_urlText = CDvrUrl::text(m_address, m_port, true) + CEucKr::fromUnicode(query);
+    startThread();
+}
+
+void CReadDVRData::tryConnect()
+{
+    if (isRunning())
+        return;
+    startThread();
+}
+
+void CReadDVRData::startThread()
+{
+    m_stop = false;
+    ++m_read;
+    m_runEnded.store(false, std::memory_order_relaxed);
+    start(QThread::InheritPriority);
+}
+
+void CReadDVRData::stopRead()
+{
+    m_stop = true;
+    quit();
+    waitForRun();
+}
+
+void CReadDVRData::waitForRun()
+{
+    wait();
+    m_runEnded.load(std::memory_order_acquire);
+}
+
+void CReadDVRData::run()
+{
+    const quint64 read = m_read;
+    const QUrl url = CDvrUrl::toUrl(m_urlText, m_address, m_port);
+    if (url.isEmpty()) {
+        qCWarning(lcDvrNetwork, "[ERROR] no read: invalid request %s", m_urlText.constData());
+    } else {
+        const qsizetype pathStart = m_urlText.indexOf("/cgi-bin/");
+        CHttpGet get(url.host(), static_cast<quint16>(m_port), m_urlText.mid(pathStart), m_timeLimitMs);
+        connect(&get, &CHttpGet::finished, &get, [this] { quit(); });
+        get.start();
+        exec();
+        get.abort();
+        m_result += get.body();
+    }
+    if (!m_stop)
+        emit runEnded(read);
+    m_runEnded.store(true, std::memory_order_release);
+}
+
+void CReadDVRData::OnHttpFinished(quint64 read)
+{
+    // A read that was stopped, or replaced by a newer one, delivers nothing.
+    if (read != m_read || m_stop)
+        return;
+    qCDebug(lcDvrNetwork, "httpFinished");
+    waitForRun();
+    emit completed(m_result);
+}

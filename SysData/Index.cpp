@@ -1,0 +1,15 @@
+#include "Index.h"
+
+#include <QtEndian>
+#include <cstring>
+
+void Index::write(unsigned char* out) const
+{
+    std::memset(out, 0, SIZE);
+    out[0] = channel;
+    out[1] = type;
+    qToLittleEndian<quint32>(seconds, out + 4);
+    qToLittleEndian<quint32>(microseconds, out + 8);
+    qToLittleEndian<quint32>(size, out + 12);
+    qToLittleEndian<quint32>(offset, out + 16);
+}

@@ -1,0 +1,276 @@
+#include "Common/CCoreMetaTypes.h"
+#include "Connection/CSendCommand.h"
+#include "TestDvr.h"
+#include "TestDvrAnswers.h"
+#include "TestDvrScriptedStream.h"
+#include "dvr_protocol/cgi_protocol.h"
+
+#include <QFile>
+#include <QLoggingCategory>
+#include <QNetworkReply>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTest>
+
+namespace {
+
+using Script = QList<TestDvrStream::Chunk>;
+
+int processThreads()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("Threads:"))
+            return line.mid(8).trimmed().toInt();
+    }
+    return -1;
+}
+
+QString liveQuery()
+{
+    cgi::User user;
+    user.set_name("admin");
+    user.set_password("1234");
+    std::string query;
+    if (cgi::Data2Url(cgi::MODE_LIVE, user, cgi::Live(), &query) != cgi::DATA2URL_OK)
+        return QString();
+    return QString::fromStdString(query);
+}
+
+QByteArray infoPacket(const cgi::DvrInfo& info)
+{
+    return TestDvrAnswers::messagePacket(1, cgi::DATA_DVR_INFO, info);
+}
+
+QByteArray statusPacket()
+{
+    return TestDvrAnswers::messagePacket(1, cgi::DATA_LIVE_STATUS, cgi::LiveStatus());
+}
+
+cgi::DvrInfo otherInfo()
+{
+    cgi::DvrInfo info;
+    info.set_dvr_name("Lobby");
+    info.add_ch_name("Door");
+    info.add_ch_name("Hall");
+    return info;
+}
+
+// Any unused port: a server that is closed again at once.
+quint16 closedPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    const quint16 port = server.serverPort();
+    server.close();
+    return port;
+}
+
+} // namespace
+
+class tst_CSendCommand : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void postsTheQuery_data();
+    void postsTheQuery();
+    void cameraNames_data();
+    void cameraNames();
+    void silentDvrIsLeftAtTheTimeLimit();
+    void unreachableDvr_data();
+    void unreachableDvr();
+    void thousandCommandsLeaveNothingBehind();
+    void destroyedWithRepliesRunning();
+
+private:
+    std::unique_ptr<TestDvr> m_dvr;
+};
+
+void tst_CSendCommand::initTestCase()
+{
+    CCoreMetaTypes::registerTypes();
+    QLoggingCategory::setFilterRules(QStringLiteral("qelm.network.debug=false"));
+}
+
+void tst_CSendCommand::init()
+{
+    m_dvr = std::make_unique<TestDvr>();
+    QVERIFY(m_dvr->listen());
+}
+
+void tst_CSendCommand::cleanup()
+{
+    m_dvr.reset();
+}
+
+void tst_CSendCommand::postsTheQuery_data()
+{
+    QTest::addColumn<bool>("oldProtocol");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("old-dialect command") << true << "MODE=5&CID=3&OP=2" << 5;
+    QTest::newRow("old-dialect escaped credentials") << true << "MODE=6&ID=ad%26min&PW=%23%3d&OP=17" << 6;
+    cgi::User user;
+    user.set_name("admin");
+    user.set_password("1234");
+    cgi::Ptzf ptz;
+    ptz.set_cmd(cgi::Ptzf::CMD_UP);
+    std::string query;
+    QVERIFY(cgi::Data2Url(cgi::MODE_PTZF, user, ptz, &query) == cgi::DATA2URL_OK);
+    QTest::newRow("new-dialect command") << false << QString::fromStdString(query) << 7;
+    QTest::newRow("empty query") << false << QString() << -1;
+}
+
+void tst_CSendCommand::postsTheQuery()
+{
+    QFETCH(bool, oldProtocol);
+    QFETCH(QString, query);
+    QFETCH(int, mode);
+
+    CSendCommand sender;
+    sender.send(m_dvr->dvrRecord(oldProtocol), query);
+    QVERIFY(m_dvr->waitForRequests(1));
+
+    const TestDvrRequest request = m_dvr->lastRequest();
+    QCOMPARE(request.kind, TestDvrRequest::Command);
+    QCOMPARE(request.method, QByteArray("POST"));
+    QCOMPARE(request.target, QByteArray("/cgi-bin/webapp.cgi?"));
+    QCOMPARE(request.body, query.toLatin1());
+    QCOMPARE(request.header("Content-Type"), QByteArray("application/x-www-form-urlencoded"));
+    QCOMPARE(request.header("Content-Length"), QByteArray::number(query.size()));
+    QCOMPARE(request.mode, mode);
+    QTRY_COMPARE(sender.activeReplies(), 0);
+}
+
+void tst_CSendCommand::cameraNames_data()
+{
+    QTest::addColumn<Script>("script");
+    QTest::addColumn<bool>("named");
+
+    const QByteArray info = infoPacket(otherInfo());
+    const QByteArray accepted = TestDvrAnswers::responsePacket(1, 0, false);
+    QTest::newRow("response, then identity") << Script{{accepted, 0}, {info, 0}} << true;
+    QTest::newRow("identity split across deliveries")
+        << Script{{accepted + info.left(7), 0}, {info.mid(7, 9), 150}, {info.mid(16), 150}} << true;
+    QByteArray many;
+    for (int i = 0; i < 12; ++i)
+        many += statusPacket();
+    QTest::newRow("identity after many packets of one delivery") << Script{{accepted + many + info, 0}} << true;
+    Script later{{accepted, 0}};
+    for (int i = 0; i < 6; ++i)
+        later.append({statusPacket(), 60});
+    later.append({info, 60});
+    QTest::newRow("identity later in the stream") << later << true;
+    QByteArray broken = info;
+    broken[broken.size() - 1] = 'X';
+    QTest::newRow("identity with a broken end marker") << Script{{accepted + broken, 0}} << false;
+    QTest::newRow("no identity at all") << Script{{accepted, 0}} << false;
+}
+
+void tst_CSendCommand::cameraNames()
+{
+    QFETCH(Script, script);
+    QFETCH(bool, named);
+    m_dvr->setHandler(
+        TestDvrRequest::NewDialect, cgi::MODE_LIVE, [script](const TestDvrRequest&, const TestDvrContent&) {
+            const TestDvrStream::Chunk filler{statusPacket(), 50};
+            return TestDvrReply::streamed(
+                [script, filler](QObject* parent) { return new TestDvrScriptedStream(script, filler, parent); });
+        });
+
+    CSendCommand sender;
+    sender.setTimeLimit(1500);
+    QSignalSpy names(&sender, &CSendCommand::receivedCameraName);
+    sender.send(m_dvr->dvrRecord(), liveQuery());
+
+    // The stream is closed by the sender either way: at once when the
+    // identity came, at the time limit when it never does.
+    QVERIFY(m_dvr->waitForStreamsClosedByClient(1, 5000));
+    QTRY_COMPARE(sender.activeReplies(), 0);
+    QCOMPARE(names.size(), named ? 1 : 0);
+    if (named) {
+        const cgi::DvrInfo info = names.at(0).at(0).value<cgi::DvrInfo>();
+        QCOMPARE(info.dvr_name(), std::string("Lobby"));
+        QCOMPARE(info.ch_name_size(), 2);
+        QCOMPARE(info.ch_name(1), std::string("Hall"));
+    }
+}
+
+void tst_CSendCommand::silentDvrIsLeftAtTheTimeLimit()
+{
+    m_dvr->setFault(TestDvr::Fault::NoAnswer);
+    CSendCommand sender;
+    sender.setTimeLimit(400);
+    sender.send(m_dvr->dvrRecord(), QStringLiteral("MODE=5&CID=1&OP=1"));
+    QVERIFY(m_dvr->waitForRequests(1));
+    QCOMPARE(sender.activeReplies(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(sender.activeReplies(), 0, 3000);
+    QTRY_COMPARE(m_dvr->openConnections(), 0);
+}
+
+void tst_CSendCommand::unreachableDvr_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("closedPortOnly");
+    QTest::newRow("nothing listens") << "127.0.0.1" << true;
+    QTest::newRow("address with blanks") << "my dvr" << false;
+    QTest::newRow("empty address") << QString() << false;
+    QTest::newRow("address with a path") << "127.0.0.1/x?y" << false;
+}
+
+void tst_CSendCommand::unreachableDvr()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, closedPortOnly);
+    DVR dvr = m_dvr->dvrRecord();
+    dvr.set_address(address.toStdString());
+    if (closedPortOnly)
+        dvr.set_port(closedPort());
+
+    CSendCommand sender;
+    QSignalSpy names(&sender, &CSendCommand::receivedCameraName);
+    sender.send(dvr, liveQuery());
+    QTRY_COMPARE(sender.activeReplies(), 0);
+    QTest::qWait(50);
+    QCOMPARE(names.size(), 0);
+    QCOMPARE(m_dvr->requestCount(), 0);
+}
+
+void tst_CSendCommand::thousandCommandsLeaveNothingBehind()
+{
+    CSendCommand sender;
+    const DVR dvr = m_dvr->dvrRecord(true);
+    sender.send(dvr, QStringLiteral("MODE=5&CID=1&OP=0"));
+    QVERIFY(m_dvr->waitForRequests(1));
+    QTRY_COMPARE(sender.activeReplies(), 0);
+    const int threadsBefore = processThreads();
+
+    constexpr int COMMANDS = 1000;
+    for (int i = 1; i <= COMMANDS; ++i)
+        sender.send(dvr, QStringLiteral("MODE=5&CID=1&OP=%1").arg(i));
+    QVERIFY(m_dvr->waitForRequests(COMMANDS + 1, 60000));
+    QTRY_COMPARE_WITH_TIMEOUT(sender.activeReplies(), 0, 10000);
+    QTRY_COMPARE(sender.findChildren<QNetworkReply*>().size(), 0);
+    QCOMPARE(sender.findChildren<QNetworkAccessManager*>().size(), 1);
+    QVERIFY(processThreads() <= threadsBefore + 1);
+    QCOMPARE(m_dvr->lastRequest().body, QByteArray("MODE=5&CID=1&OP=1000"));
+}
+
+void tst_CSendCommand::destroyedWithRepliesRunning()
+{
+    m_dvr->setFault(TestDvr::Fault::NoAnswer);
+    auto sender = std::make_unique<CSendCommand>();
+    for (int i = 0; i < 3; ++i)
+        sender->send(m_dvr->dvrRecord(), liveQuery());
+    QVERIFY(m_dvr->waitForRequests(3));
+    sender.reset();
+    QTRY_COMPARE(m_dvr->openConnections(), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_CSendCommand)
+#include "tst_CSendCommand.moc"

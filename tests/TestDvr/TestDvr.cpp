@@ -1,0 +1,258 @@
+#include "TestDvr.h"
+
+#include "TestDvrAnswers.h"
+#include "TestDvrConnection.h"
+#include "TestDvrRequestDecoder.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QMutexLocker>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+TestDvr::TestDvr(QObject* parent)
+    : QObject(parent)
+    , m_server(new QTcpServer(this))
+    , m_content(TestDvrContent::standard())
+{
+    connect(m_server, &QTcpServer::newConnection, this, &TestDvr::onNewConnection);
+}
+
+TestDvr::~TestDvr()
+{
+    m_server->close();
+    // The connections report to this object while they go, so they go first.
+    qDeleteAll(findChildren<TestDvrConnection*>(Qt::FindDirectChildrenOnly));
+}
+
+bool TestDvr::listen(quint16 port)
+{
+    return m_server->listen(QHostAddress(QHostAddress::LocalHost), port);
+}
+
+quint16 TestDvr::port() const
+{
+    return m_server->serverPort();
+}
+
+QString TestDvr::address()
+{
+    return QStringLiteral("127.0.0.1");
+}
+
+DVR TestDvr::dvrRecord(bool oldProtocol) const
+{
+    DVR record;
+    record.set_name("Test DVR");
+    record.set_address(address().toStdString());
+    record.set_port(port());
+    record.set_id(user().toStdString());
+    record.set_password(password().toStdString());
+    record.set_oldprotocol(oldProtocol);
+    return record;
+}
+
+void TestDvr::setCredentials(const QString& user, const QString& password)
+{
+    QMutexLocker lock(&m_mutex);
+    m_user = user;
+    m_password = password;
+}
+
+QString TestDvr::user() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_user;
+}
+
+QString TestDvr::password() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_password;
+}
+
+TestDvrContent TestDvr::content() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_content;
+}
+
+void TestDvr::setContent(const TestDvrContent& content)
+{
+    QMutexLocker lock(&m_mutex);
+    m_content = content;
+}
+
+void TestDvr::setFault(Fault fault, int count)
+{
+    QMutexLocker lock(&m_mutex);
+    m_fault = fault;
+    m_faultCount = count;
+}
+
+TestDvr::Fault TestDvr::fault() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_fault;
+}
+
+void TestDvr::setSlowAnswerDelay(int milliseconds)
+{
+    QMutexLocker lock(&m_mutex);
+    m_slowAnswerDelay = milliseconds;
+}
+
+int TestDvr::slowAnswerDelay() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_slowAnswerDelay;
+}
+
+void TestDvr::setErrorStatus(int status)
+{
+    QMutexLocker lock(&m_mutex);
+    m_errorStatus = status;
+}
+
+int TestDvr::errorStatus() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_errorStatus;
+}
+
+void TestDvr::setHandler(TestDvrRequest::Dialect dialect, int mode, Handler handler)
+{
+    QMutexLocker lock(&m_mutex);
+    m_handlers.insert({dialect, mode}, std::move(handler));
+}
+
+void TestDvr::clearHandlers()
+{
+    QMutexLocker lock(&m_mutex);
+    m_handlers.clear();
+}
+
+QList<TestDvrRequest> TestDvr::requests() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_requests;
+}
+
+TestDvr::Fault TestDvr::takeFault()
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_faultCount == 0)
+        return Fault::None;
+    if (m_faultCount > 0)
+        --m_faultCount;
+    return m_fault;
+}
+
+int TestDvr::requestCount() const
+{
+    QMutexLocker lock(&m_mutex);
+    return static_cast<int>(m_requests.size());
+}
+
+TestDvrRequest TestDvr::lastRequest() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_requests.isEmpty() ? TestDvrRequest() : m_requests.last();
+}
+
+void TestDvr::clearRequests()
+{
+    QMutexLocker lock(&m_mutex);
+    m_requests.clear();
+}
+
+namespace {
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+} // namespace
+
+bool TestDvr::waitForRequests(int count, int timeoutMs) const
+{
+    return waitUntil([&] { return requestCount() >= count; }, timeoutMs);
+}
+
+int TestDvr::openConnections() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_openConnections;
+}
+
+int TestDvr::streamsStarted() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_streamsStarted;
+}
+
+int TestDvr::streamsClosedByClient() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_streamsClosedByClient;
+}
+
+bool TestDvr::waitForStreamsClosedByClient(int count, int timeoutMs) const
+{
+    return waitUntil([&] { return streamsClosedByClient() >= count; }, timeoutMs);
+}
+
+TestDvrReply TestDvr::answer(TestDvrRequest* request)
+{
+    Handler handler;
+    TestDvrContent content;
+    int count = 0;
+    {
+        QMutexLocker lock(&m_mutex);
+        TestDvrRequestDecoder::decode(request, m_user, m_password);
+        m_requests.append(*request);
+        count = static_cast<int>(m_requests.size());
+        handler = m_handlers.value({request->dialect, request->mode});
+        content = m_content;
+    }
+    emit requestReceived(count);
+
+    if (request->kind != TestDvrRequest::Malformed && !request->authorized)
+        return TestDvrAnswers::refusal(*request, content);
+    if (handler && request->kind != TestDvrRequest::Malformed)
+        return handler(*request, content);
+    return TestDvrAnswers::standard(*request, content);
+}
+
+void TestDvr::noteConnectionOpened()
+{
+    QMutexLocker lock(&m_mutex);
+    ++m_openConnections;
+}
+
+void TestDvr::noteStreamStarted()
+{
+    QMutexLocker lock(&m_mutex);
+    ++m_streamsStarted;
+}
+
+void TestDvr::noteConnectionClosed(bool streamClosedByClient)
+{
+    QMutexLocker lock(&m_mutex);
+    --m_openConnections;
+    if (streamClosedByClient)
+        ++m_streamsClosedByClient;
+}
+
+void TestDvr::onNewConnection()
+{
+    while (QTcpSocket* socket = m_server->nextPendingConnection())
+        new TestDvrConnection(socket, this);
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "ProtoBuf/DVRList.pb.h"
+#include "TestDvrContent.h"
+#include "TestDvrReply.h"
+#include "TestDvrRequest.h"
+
+#include <QHash>
+#include <QHostAddress>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QTcpServer;
+
+// A DVR for tests: one TCP port on 127.0.0.1 that answers the CGI endpoint
+// "/cgi-bin/webapp.cgi" in both dialects: HTTP POST commands, HTTP GET data
+// reads, multipart uploads and raw stream requests. It decodes and records
+// every request, checks the user and password, and answers from its
+// content, unless a fault switch makes it misbehave.
+//
+// Answers are chosen per dialect and mode: each (dialect, mode) may get a
+// handler of its own that replaces the standard answer, and a handler may
+// answer with a stream that takes the connection over.
+//
+// Everything but listen() may be called from any thread.
+class TestDvr : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Fault {
+        None,
+        NoAnswer, // reads the request, never answers, keeps the connection open
+        SlowAnswer, // answers after the slow-answer delay
+        CloseConnection, // closes the connection without an answer
+        HttpError, // answers with the error status
+        Garbled // answers with the bytes of the right answer scrambled
+    };
+    using Handler = std::function<TestDvrReply(const TestDvrRequest&, const TestDvrContent&)>;
+
+    explicit TestDvr(QObject* parent = nullptr);
+    ~TestDvr() override;
+
+    // Listens on 127.0.0.1 only; port 0 picks a free port.
+    bool listen(quint16 port = 0);
+    quint16 port() const;
+    static QString address();
+    // A directory record that points at this DVR with its credentials.
+    DVR dvrRecord(bool oldProtocol = false) const;
+
+    void setCredentials(const QString& user, const QString& password);
+    QString user() const;
+    QString password() const;
+
+    TestDvrContent content() const;
+    void setContent(const TestDvrContent& content);
+
+    // The fault applies to the next `count` requests (all when negative),
+    // then the DVR behaves again.
+    void setFault(Fault fault, int count = -1);
+    Fault fault() const;
+    void setSlowAnswerDelay(int milliseconds);
+    int slowAnswerDelay() const;
+    void setErrorStatus(int status);
+    int errorStatus() const;
+
+    void setHandler(TestDvrRequest::Dialect dialect, int mode, Handler handler);
+    void clearHandlers();
+
+    QList<TestDvrRequest> requests() const;
+    int requestCount() const;
+    TestDvrRequest lastRequest() const;
+    void clearRequests();
+    // Runs the caller's event loop until that many requests were received.
+    bool waitForRequests(int count, int timeoutMs = 5000) const;
+
+    int openConnections() const;
+    int streamsStarted() const;
+    int streamsClosedByClient() const;
+    bool waitForStreamsClosedByClient(int count, int timeoutMs = 5000) const;
+
+    // Used by the connections: decodes and records a request and chooses
+    // its answer; takes the fault that applies to one request.
+    TestDvrReply answer(TestDvrRequest* request);
+    Fault takeFault();
+    void noteConnectionOpened();
+    void noteStreamStarted();
+    void noteConnectionClosed(bool streamClosedByClient);
+
+signals:
+    void requestReceived(int count);
+
+private:
+    void onNewConnection();
+
+    QTcpServer* m_server;
+    mutable QMutex m_mutex;
+    QString m_user = QStringLiteral("admin");
+    QString m_password = QStringLiteral("1234");
+    TestDvrContent m_content;
+    Fault m_fault = Fault::None;
+    int m_faultCount = -1;
+    int m_slowAnswerDelay = 2000;
+    int m_errorStatus = 500;
+    QHash<QPair<int, int>, Handler> m_handlers;
+    QList<TestDvrRequest> m_requests;
+    int m_openConnections = 0;
+    int m_streamsStarted = 0;
+    int m_streamsClosedByClient = 0;
+};
