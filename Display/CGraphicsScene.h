@@ -1,0 +1,102 @@
+#pragma once
+
+#include "Display/CDisplayInfo.h"
+#include "Display/COverlayPainter.h"
+#include "Display/OpenGLMode.h"
+
+#include <QGraphicsScene>
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <qopengl.h>
+
+// The scene of the OpenGL wall: it draws every tile as its background, the
+// pictures as textured quads in native OpenGL, then the state images, the
+// on-screen display, the tile borders, the selection and the zoom rubber band
+// with the painter. It also carries the digital-zoom selection and the tool
+// tip of tiles whose connection failed. GUI thread only.
+//
+// Each tile keeps its own texture, uploaded once per new picture; redraws
+// that bring no new picture only draw. Textures belong to the viewport's
+// current context and are made again after the context is re-created.
+class CGraphicsScene : public QGraphicsScene {
+    Q_OBJECT
+
+public:
+    CGraphicsScene(OpenGLMode mode, int count);
+    ~CGraphicsScene() override;
+
+    int count() const { return m_count; }
+
+    // Indexes outside 0 to count - 1 are ignored (setInfo, updateDisplayRect)
+    // or read as an empty record and a null rectangle.
+    void setInfo(int index, const CDisplayInfo& info);
+    CDisplayInfo getInfo(int index) const;
+    void clearInfo();
+    void updateDisplayRect(int index, const QRect& rect);
+    QRect getDisplayRect(int index) const;
+    void setSelected(int index);
+    int selected() const { return m_selected; }
+    void setDisplaySettings(bool showNames, int recordMode, int eventMode);
+    const COverlayPainter& overlay() const { return m_overlay; }
+
+    void startZoom();
+    void endZoom();
+    void setZoomRect();
+    QRect zoomRect() const { return m_zoomRect; }
+    bool isZoomed() const { return m_zoomed; }
+
+    // The status text of the first failed tile at the position; empty when none.
+    QString getToolTip(const QPoint& pos) const;
+
+    // The working image size for a picture in the low-performance mode: the
+    // smallest powers of two of at least 2 that hold it.
+    static QSize glImageSize(const QSize& size);
+    static void ConvertToGLImage(const QImage& source, QImage* target);
+
+public slots:
+    // A new context is current: the textures of the old one are gone.
+    void initializeGL();
+    // The context is current and about to go: release its textures.
+    void releaseGL();
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
+    void drawBackground(QPainter* painter, const QRectF& rect) override;
+
+private:
+    struct Texture {
+        GLuint name = 0;
+        QSize size;
+        // The tile's picture changed since the last upload.
+        bool stale = true;
+    };
+
+    bool isValidIndex(int index) const { return index >= 0 && index < m_count; }
+    bool showsPicture(int index) const;
+    // One to one mapping of scene pixels onto the surface, origin top left.
+    void resize(const QSize& size, qreal pixelRatio);
+    void ImageDraw(const QSize& surface, qreal pixelRatio);
+    void uploadTexture(Texture& texture, const QImage& image);
+    void ImageDrawToOpenGL(int index, const QSize& pictureSize, const QSize& textureSize);
+    void displayState(int index, QPainter& painter, COverlayPainter::State state);
+    void displayOSD(int index, QPainter& painter);
+    QRect zoomSelection() const;
+
+    const OpenGLMode m_mode;
+    const int m_count;
+    COverlayPainter m_overlay;
+    QList<QRect> m_rects;
+    QList<CDisplayInfo> m_infos;
+    QList<QImage> m_glImages;
+    QList<Texture> m_textures;
+    QRect m_zoomRect{-1, -1, -1, -1};
+    bool m_zoomed = false;
+    bool m_zoomMode = false;
+    QPointF m_pressPoint;
+    QPointF m_currentPoint;
+    int m_selected = 0;
+    bool m_pressing = false;
+};

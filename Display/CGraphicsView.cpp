@@ -1,0 +1,58 @@
+#include "Display/CGraphicsView.h"
+
+#include "Display/CGraphicsScene.h"
+
+#include <QHelpEvent>
+#include <QResizeEvent>
+#include <QToolTip>
+
+CGraphicsView::CGraphicsView(QWidget* parent)
+    : QGraphicsView(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The scene draws the whole wall as its background in one pass.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    setCacheMode(QGraphicsView::CacheNone);
+}
+
+bool CGraphicsView::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip && QToolTip::isVisible())
+        QToolTip::hideText();
+    return QGraphicsView::event(event);
+}
+
+bool CGraphicsView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        auto* wall = qobject_cast<CGraphicsScene*>(scene());
+        const QString text = wall ? wall->getToolTip(mapToScene(help->pos()).toPoint()) : QString();
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, viewport());
+        return true;
+    }
+    return QGraphicsView::viewportEvent(event);
+}
+
+void CGraphicsView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QGraphicsView::mouseDoubleClickEvent(event);
+    emit doubleClicked(event);
+    // Handled here: the wall below must not take it for a press as well,
+    // after the double click may have changed the layout.
+    event->accept();
+}
+
+void CGraphicsView::resizeEvent(QResizeEvent* event)
+{
+    if (!scene())
+        return;
+    scene()->setSceneRect(0, 0, event->size().width(), event->size().height());
+    QGraphicsView::resizeEvent(event);
+}

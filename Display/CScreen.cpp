@@ -1,0 +1,245 @@
+#include "Display/CScreen.h"
+
+#include "Display/CCheckSpeed.h"
+#include "Display/CGLWidget.h"
+#include "Display/CGraphicsScene.h"
+#include "Display/CGraphicsView.h"
+#include "Display/CScreenWidget.h"
+#include "Display/CWaitWidget.h"
+#include "Display/GLExtensionFunctions.h"
+#include "dvr_types/KAssert.h"
+
+#include <QImage>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QSurfaceFormat>
+#include <QWidget>
+#include <qopengl.h>
+
+namespace {
+const char* const DOUBLE_CLICK_SLOT = "mouseDoubleClicked(QMouseEvent*)";
+
+void forwardDoubleClicks(QObject* sender, QWidget* parent)
+{
+    if (parent && parent->metaObject()->indexOfSlot(DOUBLE_CLICK_SLOT) >= 0)
+        QObject::connect(sender, SIGNAL(doubleClicked(QMouseEvent*)), parent, SLOT(mouseDoubleClicked(QMouseEvent*)));
+}
+
+bool isDrawnPicture(const CDisplayInfo& info)
+{
+    return !info.status && info.authority && !info.videoLoss && !info.image.isNull();
+}
+} // namespace
+
+CScreen::CScreen(QWidget* parent, OpenGLMode mode, int count)
+    : m_mode(mode)
+    , m_count(qMax(0, count))
+    , m_parent(parent)
+{
+    if (mode == OPENGL_OFF) {
+        for (int i = 0; i < m_count; ++i) {
+            auto* label = new CScreenWidget(parent);
+            forwardDoubleClicks(label, parent);
+            m_screenWidgets.append(label);
+            label->setVisible(true);
+        }
+        m_waitWidget = new CWaitWidget(parent);
+    } else {
+        m_glWidget = new CGLWidget;
+        m_scene = new CGraphicsScene(mode, m_count);
+        QObject::connect(m_glWidget, &CGLWidget::contextCreated, m_scene, &CGraphicsScene::initializeGL);
+        QObject::connect(m_glWidget, &CGLWidget::contextAboutToBeDestroyed, m_scene, &CGraphicsScene::releaseGL);
+        m_view = new CGraphicsView(parent);
+        forwardDoubleClicks(m_view, parent);
+        m_view->setViewport(m_glWidget);
+        m_view->setScene(m_scene);
+        if (parent)
+            m_view->resize(parent->size());
+        m_view->setVisible(true);
+        m_waitWidget = new CWaitWidget;
+        m_scene->addWidget(m_waitWidget);
+    }
+    centreWaitWidget();
+    m_waitWidget->hide();
+}
+
+CScreen::~CScreen()
+{
+    qDeleteAll(m_screenWidgets);
+    m_screenWidgets.clear();
+    // The view goes first: its viewport's context releases the scene's
+    // textures while the scene still exists.
+    delete m_view;
+    delete m_scene;
+}
+
+void CScreen::prepareOpenGL()
+{
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    QSurfaceFormat::setDefaultFormat(format);
+}
+
+bool CScreen::initOpengl(int)
+{
+    QOpenGLContext context;
+    if (!context.create() || context.isOpenGLES())
+        return false;
+    QOffscreenSurface surface;
+    surface.setFormat(context.format());
+    surface.create();
+    if (!surface.isValid() || !context.makeCurrent(&surface))
+        return false;
+    getGLExtensionFunctions().resolve(&context);
+    const bool fixedFunction = context.format().profile() != QSurfaceFormat::CoreProfile;
+    const bool answers = glGetString(GL_VERSION) != nullptr;
+    context.doneCurrent();
+    return fixedFunction && answers;
+}
+
+void CScreen::setInfo(int index, const CDisplayInfo& info)
+{
+    if (!isValidIndex(index))
+        return;
+    if (m_scene) {
+        m_scene->setInfo(index, info);
+        requestRedraw();
+    } else {
+        m_screenWidgets[index]->setInfo(info);
+    }
+    if (isDrawnPicture(info))
+        gCheckSpeed.addData(info.length, 0);
+}
+
+CDisplayInfo CScreen::getInfo(int index) const
+{
+    if (!isValidIndex(index))
+        return CDisplayInfo();
+    return m_scene ? m_scene->getInfo(index) : m_screenWidgets[index]->getInfo();
+}
+
+void CScreen::updateDisplayRect(int index, const QRect& rect)
+{
+    if (!isValidIndex(index))
+        return;
+    if (m_scene) {
+        m_scene->updateDisplayRect(index, rect);
+    } else {
+        m_screenWidgets[index]->setGeometry(rect);
+    }
+}
+
+QRect CScreen::getDisplayRect(int index) const
+{
+    if (!isValidIndex(index))
+        return QRect();
+    return m_scene ? m_scene->getDisplayRect(index) : m_screenWidgets[index]->geometry();
+}
+
+void CScreen::clear()
+{
+    if (m_scene) {
+        m_scene->clearInfo();
+        requestRedraw();
+    } else {
+        for (CScreenWidget* label : std::as_const(m_screenWidgets))
+            label->clear();
+    }
+}
+
+void CScreen::setSelected(int index)
+{
+    if (m_scene) {
+        m_scene->setSelected(index);
+        requestRedraw();
+        return;
+    }
+    for (CScreenWidget* label : std::as_const(m_screenWidgets)) {
+        if (label->isSelected())
+            label->setSelected(false);
+    }
+    if (isValidIndex(index))
+        m_screenWidgets[index]->setSelected(true);
+}
+
+void CScreen::setDisplaySettings(bool showNames, int recordMode, int eventMode)
+{
+    if (m_scene) {
+        m_scene->setDisplaySettings(showNames, recordMode, eventMode);
+        // Shown at once, also on a wall whose pictures stand still.
+        requestRedraw();
+        return;
+    }
+    for (CScreenWidget* label : std::as_const(m_screenWidgets))
+        label->setDisplaySettings(showNames, recordMode, eventMode);
+}
+
+void CScreen::resize(const QSize& size)
+{
+    if (m_view)
+        m_view->resize(size);
+    centreWaitWidget();
+}
+
+void CScreen::move(const QPoint& pos)
+{
+    if (m_view)
+        m_view->move(pos);
+    for (CScreenWidget* label : std::as_const(m_screenWidgets))
+        label->move(pos);
+}
+
+void CScreen::addWidget(QWidget* widget)
+{
+    if (m_scene) {
+        m_scene->addWidget(widget);
+        return;
+    }
+    K_ASSERT(m_screenWidgets.size() == 1, "Display/Screen");
+    widget->setParent(m_screenWidgets.first());
+}
+
+void CScreen::startZoom(int index)
+{
+    if (m_scene)
+        m_scene->startZoom();
+    else if (isValidIndex(index))
+        m_screenWidgets[index]->startZoom();
+}
+
+void CScreen::endZoom()
+{
+    if (m_scene) {
+        m_scene->endZoom();
+        return;
+    }
+    for (CScreenWidget* label : std::as_const(m_screenWidgets))
+        label->endZoom();
+}
+
+bool CScreen::saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format)
+{
+    if (!m_glWidget)
+        return false;
+    const QImage image = m_glWidget->grabFramebuffer();
+    return !image.isNull() && image.save(path, format == CAPTURE_FILEFORMAT::JPEG ? "JPEG" : "PNG");
+}
+
+void CScreen::showWaitWidget(QWidget*, bool show)
+{
+    m_waitWidget->setVisible(show);
+}
+
+void CScreen::centreWaitWidget()
+{
+    if (!m_parent)
+        return;
+    m_waitWidget->move((m_parent->width() - 1) / 2 - m_waitWidget->width() / 2,
+        (m_parent->height() - 1) / 2 - m_waitWidget->height() / 2);
+}
+
+void CScreen::requestRedraw()
+{
+    m_view->viewport()->update();
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "Display/CDisplayInfo.h"
+#include "Display/CaptureFileFormat.h"
+#include "Display/OpenGLMode.h"
+
+#include <QList>
+#include <QRect>
+
+class CGLWidget;
+class CGraphicsScene;
+class CGraphicsView;
+class CScreenWidget;
+class CWaitWidget;
+class QPoint;
+class QSize;
+class QWidget;
+
+// The screen wall: the surface on which the records of up to 64 tiles are
+// shown, drawn either by one OpenGL view of a scene of all tiles or by one
+// label per tile. The rendering and the tile count are fixed at construction.
+// Tiles forward their double clicks to the parent's slot
+// mouseDoubleClicked(QMouseEvent*) when it has one. GUI thread only.
+class CScreen {
+public:
+    CScreen(QWidget* parent, OpenGLMode mode, int count);
+    ~CScreen();
+    CScreen(const CScreen&) = delete;
+    CScreen& operator=(const CScreen&) = delete;
+
+    // Call before the application object exists: the OpenGL wall draws with
+    // the fixed-function pipeline, which needs a compatibility profile.
+    static void prepareOpenGL();
+    // Whether OpenGL can draw the wall on this machine: a context of the
+    // default format can be made current and offers the fixed-function
+    // pipeline. The argument is not used.
+    static bool initOpengl(int screens);
+
+    OpenGLMode mode() const { return m_mode; }
+    int count() const { return m_count; }
+
+    // Tile indexes outside 0 to count - 1 are ignored, or read as an empty
+    // record and a null rectangle.
+    void setInfo(int index, const CDisplayInfo& info);
+    CDisplayInfo getInfo(int index) const;
+    void updateDisplayRect(int index, const QRect& rect);
+    QRect getDisplayRect(int index) const;
+    void clear();
+    void setSelected(int index);
+    void setDisplaySettings(bool showNames, int recordMode, int eventMode);
+    void resize(const QSize& size);
+    void move(const QPoint& pos);
+    // Lays a widget over the wall; a widget wall must have exactly one tile.
+    void addWidget(QWidget* widget);
+    void startZoom(int index);
+    void endZoom();
+    // OpenGL renderings: saves what the wall shows as JPEG (format 0) or PNG.
+    // The widget rendering saves nothing (the caller grabs the widgets).
+    bool saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format);
+    void showWaitWidget(QWidget* widget, bool show);
+
+    // The parts, for the controller's event handling and for tests.
+    CGraphicsView* view() const { return m_view; }
+    CGLWidget* glWidget() const { return m_glWidget; }
+    CGraphicsScene* scene() const { return m_scene; }
+    const QList<CScreenWidget*>& screenWidgets() const { return m_screenWidgets; }
+    CWaitWidget* waitWidget() const { return m_waitWidget; }
+
+private:
+    bool isValidIndex(int index) const { return index >= 0 && index < m_count; }
+    void centreWaitWidget();
+    void requestRedraw();
+
+    const OpenGLMode m_mode;
+    const int m_count;
+    QWidget* m_parent;
+    CGraphicsView* m_view = nullptr;
+    CGLWidget* m_glWidget = nullptr;
+    CGraphicsScene* m_scene = nullptr;
+    QList<CScreenWidget*> m_screenWidgets;
+    CWaitWidget* m_waitWidget = nullptr;
+};

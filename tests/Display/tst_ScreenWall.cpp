@@ -1,0 +1,365 @@
+#include "Display/CDisplayWidget.h"
+#include "Display/CGraphicsView.h"
+#include "Display/CScreen.h"
+#include "Display/CScreenWidget.h"
+#include "H264TestEncoder.h"
+#include "Settings/CAppSettings.h"
+#include "WallFeed.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHelpEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+// What the wall draws, read back from the screen in each of its three
+// renderings: tile borders, pictures, state images, overlays, zoom, full
+// screen and snapshots.
+namespace {
+const int WIDTH = 704;
+const int HEIGHT = 480;
+
+bool near(QRgb actual, QRgb expected, int tolerance = 48)
+{
+    return qAbs(qRed(actual) - qRed(expected)) <= tolerance && qAbs(qGreen(actual) - qGreen(expected)) <= tolerance
+        && qAbs(qBlue(actual) - qBlue(expected)) <= tolerance;
+}
+
+QImage shot(QWidget& widget)
+{
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Whether the tile shows the test pattern: the middle of each colour bar,
+// mapped from picture to tile pixels through the part of the picture shown.
+bool showsPattern(const QImage& image, const QRect& tile, const QRectF& shown = QRectF(0, 0, WIDTH, HEIGHT))
+{
+    const QImage pattern = H264TestEncoder::pattern(WIDTH, HEIGHT, 0);
+    for (int bar = 0; bar < 8; ++bar) {
+        const double px = (bar + 0.5) * WIDTH / 8;
+        const double py = HEIGHT * 3.0 / 8;
+        if (!shown.contains(QPointF(px, py)))
+            continue;
+        const int x = tile.left() + int((px - shown.left()) * tile.width() / shown.width());
+        const int y = tile.top() + int((py - shown.top()) * tile.height() / shown.height());
+        if (!near(image.pixel(x, y), pattern.pixel(int(px), int(py))))
+            return false;
+    }
+    return true;
+}
+
+bool isWhite(QRgb pixel)
+{
+    return near(pixel, qRgb(255, 255, 255), 10);
+}
+
+CDisplayInfo pictureRecord(int channel, const QColor& colour)
+{
+    CDisplayInfo info;
+    info.image = QImage(WIDTH, HEIGHT, QImage::Format_RGB888);
+    info.image.fill(colour);
+    info.channel = channel;
+    info.screen = channel;
+    info.name = QStringLiteral("Test DVR");
+    info.length = 1000;
+    return info;
+}
+} // namespace
+
+class tst_ScreenWall : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_pictures = WallFeed::encodedPictures(3);
+        QCOMPARE(m_pictures.size(), 3);
+    }
+
+    void init()
+    {
+        CAppSettings settings;
+        settings.writeSetting(CAppSettings::OSD_CH_NAME, 0);
+        settings.writeSetting(CAppSettings::OSD_RECORD, 0);
+        settings.writeSetting(CAppSettings::OSD_EVENT, 0);
+    }
+
+    void openGLProbeAcceptsTheDisplay() { QVERIFY(CScreen::initOpengl(16)); }
+
+    void tileBordersWhereLaidOut_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("screens");
+        QTest::addColumn<QList<int>>("xs");
+        QTest::addColumn<QList<int>>("ys");
+        for (int mode = 0; mode <= 2; ++mode) {
+            QTest::addRow("mode %d, 4 screens", mode) << mode << 4 << QList<int>{5, 364} << QList<int>{5, 274};
+            QTest::addRow("mode %d, 9 screens", mode)
+                << mode << 9 << QList<int>{5, 244, 483} << QList<int>{5, 184, 363};
+        }
+    }
+
+    void tileBordersWhereLaidOut()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, screens);
+        QFETCH(QList<int>, xs);
+        QFETCH(QList<int>, ys);
+        CDisplayWidget wall(nullptr);
+        showWall(wall, mode);
+        wall.setScreens(screens);
+        const int w = (730 - 10) / xs.size();
+        const int h = (550 - 10) / ys.size();
+        for (int row = 0; row < ys.size(); ++row) {
+            for (int column = 0; column < xs.size(); ++column) {
+                const QRect tile(xs[column], ys[row], w, h);
+                QCOMPARE(wall.wall()->getDisplayRect(row * xs.size() + column), tile);
+            }
+        }
+        QImage image;
+        QTRY_VERIFY((image = shot(wall), isWhite(image.pixel(xs.last() + w - 1, ys.last() + h / 2))));
+        for (int x : xs)
+            QVERIFY2(isWhite(image.pixel(x, ys.first() + h / 2)), qPrintable(QString::number(x)));
+        for (int y : ys)
+            QVERIFY2(isWhite(image.pixel(xs.first() + w / 2, y)), qPrintable(QString::number(y)));
+        QVERIFY(near(image.pixel(xs.first() + w / 2, ys.first() + h / 2), qRgb(0, 0, 0), 10));
+    }
+
+    void pictureShowsInItsTile_data() { addModes(); }
+
+    void pictureShowsInItsTile()
+    {
+        QFETCH(int, mode);
+        CDisplayWidget wall(nullptr);
+        showWall(wall, mode);
+        wall.setScreens(16);
+        feed(wall, 5);
+        const QRect tile = wall.wall()->getDisplayRect(5);
+        QCOMPARE(tile, QRect(184, 139, 180, 135));
+        QTRY_VERIFY(showsPattern(shot(wall), tile));
+        QVERIFY(!showsPattern(shot(wall), wall.wall()->getDisplayRect(4)));
+    }
+
+    void statusShowsImageAndToolTip_data() { addModes(); }
+
+    void statusShowsImageAndToolTip()
+    {
+        QFETCH(int, mode);
+        CDisplayWidget wall(nullptr);
+        showWall(wall, mode);
+        wall.setScreens(16);
+        _DISPLAY_DVR_INFO dvr = WallFeed::dvr(1 << 5);
+        dvr.statusText = QStringLiteral("Connection failed");
+        wall.slotUpdateDVRStatus(dvr);
+        const QRect tile = wall.wall()->getDisplayRect(5);
+        QCOMPARE(wall.wall()->getInfo(5).name, dvr.statusText);
+        // The image's red cross sits in the middle of the blacked-out tile.
+        const QPoint middle((tile.left() + tile.right()) / 2, (tile.top() + tile.bottom()) / 2);
+        QTRY_VERIFY(near(shot(wall).pixel(middle), qRgb(230, 30, 30), 60));
+        QVERIFY(near(shot(wall).pixel(tile.left() + 10, tile.bottom() - 10), qRgb(0, 0, 0), 10));
+
+        if (mode == OPENGL_OFF) {
+            QCOMPARE(wall.wall()->screenWidgets()[5]->toolTip(), dvr.statusText);
+        } else {
+            QWidget* viewport = wall.wall()->view()->viewport();
+            QHelpEvent help(QEvent::ToolTip, middle, viewport->mapToGlobal(middle));
+            QApplication::sendEvent(viewport, &help);
+            QTRY_COMPARE(QToolTip::text(), dvr.statusText);
+            QToolTip::hideText();
+        }
+    }
+
+    void overlaysWhereTheSettingsSay_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("osd");
+        QTest::addColumn<QList<QPoint>>("offsets");
+        QTest::addColumn<QList<QColor>>("colours");
+        for (int mode = 0; mode <= 2; ++mode) {
+            // Icons: record at x + 1, motion at x + 17, sensor at x + 33, all at y + 15.
+            QTest::addRow("mode %d, icons", mode)
+                << mode << 1 << QList<QPoint>{{1 + 8, 15 + 8}, {17 + 4, 15 + 8}, {33 + 8, 15 + 8}}
+                << QList<QColor>{QColor(230, 30, 30), QColor(40, 210, 40), QColor(255, 130, 0)};
+            // Outlines nest: sensor outermost at 1, motion at 2, record at 3.
+            QTest::addRow("mode %d, outlines", mode)
+                << mode << 2 << QList<QPoint>{{3, 100}, {2, 100}, {1, 100}}
+                << QList<QColor>{QColor(211, 8, 8), QColor(8, 211, 8), QColor(211, 110, 8)};
+        }
+    }
+
+    void overlaysWhereTheSettingsSay()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, osd);
+        QFETCH(QList<QPoint>, offsets);
+        QFETCH(QList<QColor>, colours);
+        CAppSettings().writeSetting(CAppSettings::OSD_RECORD, osd);
+        CAppSettings().writeSetting(CAppSettings::OSD_EVENT, osd);
+        CDisplayWidget wall(nullptr);
+        showWall(wall, mode);
+        wall.setScreens(4);
+        // Tile 1: the selection frame of tile 0 would cover the outlines.
+        CDisplayInfo info = pictureRecord(1, QColor(40, 40, 40));
+        info.record = info.motion = info.sensor = true;
+        wall.slotUpdateScreen(info);
+        const QPoint corner = wall.wall()->getDisplayRect(1).topLeft();
+        QImage image;
+        QTRY_VERIFY((image = shot(wall), near(image.pixel(corner + offsets[0]), colours[0].rgb(), 40)));
+        for (int i = 1; i < offsets.size(); ++i)
+            QVERIFY2(near(image.pixel(corner + offsets[i]), colours[i].rgb(), 40), qPrintable(QString::number(i)));
+        // Nothing of it without the flags.
+        info.record = info.motion = info.sensor = false;
+        wall.slotUpdateScreen(info);
+        QTRY_VERIFY(near(shot(wall).pixel(corner + offsets[0]), qRgb(40, 40, 40), 10));
+    }
+
+    void zoomCropsThePicture_data() { addModes(); }
+
+    void zoomCropsThePicture()
+    {
+        QFETCH(int, mode);
+        CDisplayWidget wall(nullptr);
+        showWall(wall, mode);
+        wall.setScreens(16);
+        wall.UpdateDisplayRect(1, 0);
+        feed(wall, 0);
+        const QRect tile = wall.wall()->getDisplayRect(0);
+        QTRY_VERIFY(showsPattern(shot(wall), tile));
+
+        wall.setZoom(true);
+        QVERIFY(wall.IsZoom());
+        QWidget* target = mode == OPENGL_OFF ? static_cast<QWidget*>(wall.wall()->screenWidgets()[0])
+                                             : wall.wall()->view()->viewport();
+        const QPoint from(tile.width() / 4, tile.height() / 4);
+        const QPoint to(tile.width() * 3 / 4, tile.height() * 3 / 4);
+        QTest::mousePress(target, Qt::LeftButton, {}, from);
+        QTest::mouseMove(target, to);
+        QTest::mouseRelease(target, Qt::LeftButton, {}, to);
+        feed(wall, 0);
+        const QRectF shown(double(from.x()) * WIDTH / tile.width(), double(from.y()) * HEIGHT / tile.height(),
+            double(to.x() - from.x()) * WIDTH / tile.width(), double(to.y() - from.y()) * HEIGHT / tile.height());
+        QTRY_VERIFY(showsPattern(shot(wall), tile, shown));
+        QVERIFY(!showsPattern(shot(wall), tile));
+
+        wall.setZoom(false);
+        feed(wall, 0);
+        QTRY_VERIFY(showsPattern(shot(wall), tile));
+    }
+
+    void fullScreenAndBack_data() { addModes(); }
+
+    void fullScreenAndBack()
+    {
+        QFETCH(int, mode);
+        CAppSettings().writeSetting(CAppSettings::OPENGL, mode);
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* wall = new CDisplayWidget(&window);
+        layout->addWidget(wall);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        wall->setScreens(4);
+        QSignalSpy exited(wall, &CDisplayWidget::exitFullScreen);
+
+        wall->EnterFullScreen();
+        QTRY_VERIFY(wall->isFullScreen());
+        QVERIFY(wall->isWindow());
+        QTRY_COMPARE(wall->wall()->getDisplayRect(0).width(), (wall->width() - 10) / 2);
+        // The wall draws in its new window (a new OpenGL context for the GL walls).
+        feed(*wall, 1);
+        QTRY_VERIFY(showsPattern(shot(*wall), wall->wall()->getDisplayRect(1)));
+
+        QTest::keyClick(wall, Qt::Key_Escape);
+        QCOMPARE(exited.count(), 1);
+        QTRY_VERIFY(!wall->isFullScreen());
+        // What the main window does next: put the wall back.
+        layout->addWidget(wall);
+        wall->show();
+        feed(*wall, 1);
+        QTRY_VERIFY(showsPattern(shot(window), wall->wall()->getDisplayRect(1).translated(wall->pos())));
+        QTest::keyClick(wall, Qt::Key_Escape);
+        QCOMPARE(exited.count(), 1);
+    }
+
+    void snapshotHoldsTheWall_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QByteArray>("magic");
+        for (int mode = 0; mode <= 1; ++mode) {
+            QTest::addRow("mode %d, JPEG", mode) << mode << 0 << QByteArray("\xFF\xD8");
+            QTest::addRow("mode %d, PNG", mode) << mode << 1 << QByteArray("\x89PNG");
+        }
+        QTest::addRow("widgets: nothing written") << 2 << 1 << QByteArray();
+    }
+
+    void snapshotHoldsTheWall()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, format);
+        QFETCH(QByteArray, magic);
+        CDisplayWidget wall(nullptr);
+        showWall(wall, mode);
+        wall.setScreens(4);
+        feed(wall, 2);
+        const QRect tile = wall.wall()->getDisplayRect(2);
+        QTRY_VERIFY(showsPattern(shot(wall), tile));
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("snapshot"));
+        QCOMPARE(wall.saveCaptureImage(path, CAPTURE_FILEFORMAT::ENUM(format)), !magic.isEmpty());
+        QFile file(path);
+        if (magic.isEmpty()) {
+            QVERIFY(!file.exists());
+            return;
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(magic.size()), magic);
+        file.close();
+        const QImage saved = QImage(path).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(saved.size(), wall.size());
+        QVERIFY(showsPattern(saved, tile));
+        QVERIFY(isWhite(saved.pixel(tile.left(), tile.center().y())));
+    }
+
+private:
+    static void addModes()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("OpenGL, fast PC") << 0;
+        QTest::newRow("OpenGL, slow PC") << 1;
+        QTest::newRow("widgets") << 2;
+    }
+
+    // The wall reads its rendering from the settings when it is built anew.
+    static void showWall(CDisplayWidget& wall, int mode)
+    {
+        CAppSettings().writeSetting(CAppSettings::OPENGL, mode);
+        wall.resetDisplay();
+        wall.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wall));
+        QCOMPARE(wall.size(), QSize(730, 550));
+    }
+
+    void feed(CDisplayWidget& wall, int channel)
+    {
+        const _DISPLAY_DVR_INFO dvr = WallFeed::dvr();
+        for (const QByteArray& frame : WallFeed::videoFrames(channel, m_pictures))
+            wall.slotDisplayVideo(dvr, reinterpret_cast<const unsigned char*>(frame.constData()), size_t(frame.size()));
+    }
+
+    QList<QByteArray> m_pictures;
+};
+
+int main(int argc, char** argv)
+{
+    CScreen::prepareOpenGL();
+    QApplication app(argc, argv);
+    tst_ScreenWall test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_ScreenWall.moc"

@@ -1,0 +1,104 @@
+#include "Settings/CAppSettings.h"
+#include "Settings/CEventSound.h"
+#include "SinkMonitor.h"
+
+#include <QFile>
+#include <QTest>
+
+class tst_CEventSound : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(SinkMonitor::serverAvailable(), "the test sound server is not running");
+        QVERIFY(m_monitor.start());
+    }
+
+    void init() { CAppSettings().remove(CAppSettings::ALARM_SOUND); }
+
+    void soundResourceIsShortMonoPcm()
+    {
+        CEventSound sound;
+        QFile wav(CEventSound::SOUND_RESOURCE);
+        QVERIFY(wav.open(QIODevice::ReadOnly));
+        const QByteArray bytes = wav.readAll();
+        QCOMPARE(bytes.left(4), QByteArray("RIFF"));
+        QCOMPARE(bytes.mid(8, 4), QByteArray("WAVE"));
+        // PCM, one channel, 22,050 Hz, 8 bits, then 11,554 bytes of samples.
+        QCOMPARE(bytes.mid(20, 4), QByteArray::fromHex("01000100"));
+        QCOMPARE(bytes.mid(24, 4), QByteArray::fromHex("22560000"));
+        QCOMPARE(bytes.mid(34, 2), QByteArray::fromHex("0800"));
+        QCOMPARE(bytes.mid(40, 4), QByteArray::fromHex("222d0000"));
+    }
+
+    // Steps: 'u' UpdateSetting, 'e' event, 'n' no event, 'r' reset, 'o' the
+    // setting switched off and read.
+    void followsEventsWhileEnabled_data()
+    {
+        QTest::addColumn<QVariant>("setting");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("playing");
+        QTest::newRow("absent setting stays silent") << QVariant() << "ue"
+                                                     << "00";
+        QTest::newRow("off stays silent") << QVariant(0) << "ue"
+                                          << "00";
+        QTest::newRow("on: event starts, end stops") << QVariant(1) << "uenen"
+                                                     << "01010";
+        QTest::newRow("two events start it once") << QVariant(1) << "uee"
+                                                  << "011";
+        QTest::newRow("nothing before the setting is read") << QVariant(1) << "eue"
+                                                            << "001";
+        QTest::newRow("reset silences until read again") << QVariant(1) << "uereue"
+                                                         << "010001";
+    }
+
+    void followsEventsWhileEnabled()
+    {
+        QFETCH(QVariant, setting);
+        QFETCH(QString, steps);
+        QFETCH(QString, playing);
+        if (setting.isValid())
+            CAppSettings().writeSetting(CAppSettings::ALARM_SOUND, setting);
+        CEventSound sound;
+        QString seen;
+        for (QChar step : steps) {
+            switch (step.toLatin1()) {
+            case 'u':
+                sound.UpdateSetting();
+                break;
+            case 'e':
+                sound.setEvent(true);
+                break;
+            case 'n':
+                sound.setEvent(false);
+                break;
+            case 'r':
+                sound.reset();
+                break;
+            }
+            seen += sound.isPlaying() ? '1' : '0';
+        }
+        QCOMPARE(seen, playing);
+    }
+
+    void alarmRepeatsUntilTheEventEnds()
+    {
+        CAppSettings().writeSetting(CAppSettings::ALARM_SOUND, 1);
+        CEventSound sound;
+        sound.UpdateSetting();
+        sound.setEvent(true);
+        // The sound lasts half a second: still heard later, it repeats.
+        QTest::qWait(700);
+        QVERIFY(m_monitor.listen(500) > 2000);
+        sound.setEvent(false);
+        QTest::qWait(300);
+        QVERIFY(m_monitor.listen(300) < 100);
+    }
+
+private:
+    SinkMonitor m_monitor;
+};
+
+QTEST_MAIN(tst_CEventSound)
+#include "tst_CEventSound.moc"

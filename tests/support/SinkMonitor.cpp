@@ -1,0 +1,89 @@
+#include "SinkMonitor.h"
+
+#include <QRegularExpression>
+#include <QTest>
+#include <QtEndian>
+#include <cstdlib>
+
+namespace {
+QByteArray runPactl(const QStringList& arguments)
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), arguments);
+    if (!pactl.waitForFinished(5000) || pactl.exitCode() != 0)
+        return {};
+    return pactl.readAllStandardOutput();
+}
+
+qint16 sampleAt(const QByteArray& pcm, qsizetype index)
+{
+    return qFromLittleEndian<qint16>(pcm.constData() + index * 2);
+}
+} // namespace
+
+SinkMonitor::~SinkMonitor()
+{
+    if (m_recorder.state() != QProcess::NotRunning) {
+        m_recorder.terminate();
+        m_recorder.waitForFinished(5000);
+    }
+}
+
+bool SinkMonitor::serverAvailable()
+{
+    return !runPactl({QStringLiteral("info")}).isEmpty();
+}
+
+QStringList SinkMonitor::playingFormats()
+{
+    const QString listing = QString::fromUtf8(runPactl({QStringLiteral("list"), QStringLiteral("sink-inputs")}));
+    QStringList formats;
+    const QRegularExpression line(QStringLiteral("Sample Specification: (.+)"));
+    for (auto it = line.globalMatch(listing); it.hasNext();)
+        formats.append(it.next().captured(1).trimmed());
+    return formats;
+}
+
+bool SinkMonitor::start()
+{
+    m_recorder.start(QStringLiteral("parec"),
+        {QStringLiteral("--device=qelm_null.monitor"), QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
+            QStringLiteral("--rate=%1").arg(RATE), QStringLiteral("--channels=1"),
+            QStringLiteral("--latency-msec=20")});
+    return m_recorder.waitForStarted(5000) && m_recorder.waitForReadyRead(10000);
+}
+
+QByteArray SinkMonitor::take()
+{
+    QByteArray pcm = m_recorder.readAllStandardOutput();
+    // Keep whole samples; an odd byte waits for its partner.
+    if (pcm.size() % 2) {
+        m_recorder.ungetChar(pcm.back());
+        pcm.chop(1);
+    }
+    return pcm;
+}
+
+int SinkMonitor::listen(int milliseconds)
+{
+    take();
+    QTest::qWait(milliseconds);
+    return peak(take());
+}
+
+int SinkMonitor::peak(const QByteArray& pcm)
+{
+    int loudest = 0;
+    for (qsizetype i = 0; i < pcm.size() / 2; ++i)
+        loudest = qMax(loudest, std::abs(int(sampleAt(pcm, i))));
+    return loudest;
+}
+
+qint64 SinkMonitor::lastLoudMillisecond(const QByteArray& pcm, int magnitude)
+{
+    for (qsizetype i = pcm.size() / 2 - 1; i >= 0; --i) {
+        if (std::abs(int(sampleAt(pcm, i))) >= magnitude)
+            return i * 1000 / RATE;
+    }
+    return -1;
+}
