@@ -192,8 +192,8 @@ void CConnectDVR::OnConnected(const cgi::DvrInfo& info, int cid)
     m_identity = info;
     startAudio(cid);
     const int model = static_cast<int>(info.model());
-    m_identity.set_model(static_cast<quint32>(CStreamIdentity::normalisedModel(
-        m_dvr.oldprotocol(), model, static_cast<int>(info.ch_num()), model)));
+    m_identity.set_model(static_cast<quint32>(
+        CStreamIdentity::normalisedModel(m_dvr.oldprotocol(), model, static_cast<int>(info.ch_num()), model)));
     m_clientId = cid;
     setTreeIcon(CControlDVRList::getConnectedIcon());
     if (m_state != State::Running)
