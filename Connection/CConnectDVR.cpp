@@ -232,17 +232,22 @@ void CConnectDVR::recordStart()
 
 void CConnectDVR::recordStop()
 {
+    if (!m_recorder->isRecording())
+        return;
     m_video->SetRecordPtr(nullptr);
     m_audio->SetRecordPtr(nullptr);
-    if (m_recorder->isRecording() && !m_recorder->stop())
+    if (!m_recorder->stop())
         qWarning().noquote() << "[ERROR] recording not completed:" << m_recorder->errorString();
     m_backupEnd = 0;
 }
 
 void CConnectDVR::OnRecordFailed(const QString& reason)
 {
+    // The recorder has stopped itself and closed its files.
     qWarning().noquote() << reason;
-    recordStop();
+    m_video->SetRecordPtr(nullptr);
+    m_audio->SetRecordPtr(nullptr);
+    m_backupEnd = 0;
 }
 
 bool CConnectDVR::isRecording() const

@@ -133,12 +133,18 @@ TestDvrReply TestDvrStreams::answer(const TestDvrRequest& request, const TestDvr
 
     return TestDvrReply::streamed([this, stream, content](QObject* parent) mutable -> TestDvrStream* {
         if (stream.audioStream) {
-            // The DVR speaks one dialect: the audio stream takes the one of
-            // the video stream it belongs to.
+            // The audio of a video stream: in that stream's dialect, and of a
+            // recording from that stream's times.
             std::unique_lock<std::mutex> lock(m_mutex);
             for (const Record& record : std::as_const(m_records)) {
-                if (!record.audioStream && record.running && record.id + AUDIO_ID_OFFSET == stream.id)
-                    stream.oldDialect = record.oldDialect;
+                if (record.audioStream || !record.running || record.id + AUDIO_ID_OFFSET != stream.id)
+                    continue;
+                stream.oldDialect = record.oldDialect;
+                if (record.mode != 0) {
+                    stream.mode = record.mode;
+                    stream.startTime = record.startTime;
+                    stream.endTime = record.endTime;
+                }
             }
         } else {
             stream.id = nextVideoId();
