@@ -25,10 +25,13 @@ QModelIndex indexOf(QTreeWidgetItem* item)
 } // namespace
 
 CConnectDVR::CConnectDVR()
-    : m_video(new CHttpConnect)
-    , m_audio(new CHttpConnect)
+    : m_video(new CHttpConnect(this))
+    , m_audio(new CHttpConnect(this))
     , m_recorder(new CRecord)
 {
+    // Named, so that a tool can watch a link's frames.
+    m_video->setObjectName(QStringLiteral("video"));
+    m_audio->setObjectName(QStringLiteral("audio"));
     m_reconnect.setSingleShot(true);
     connect(&m_reconnect, &QTimer::timeout, this, &CConnectDVR::OnTimer);
     connect(m_recorder, &CRecord::failed, this, &CConnectDVR::OnRecordFailed);

@@ -24,7 +24,8 @@ class QTreeWidgetItem;
 //
 // Reconnecting waits the reconnect delay (60 s) and twice as long after
 // each further failure that follows soon after, up to 16 times the delay;
-// disconnecting cancels it. Lives and works on the GUI thread.
+// disconnecting cancels it. Lives and works on the GUI thread. Its links are
+// its children "video" and "audio".
 class CConnectDVR : public QObject {
     Q_OBJECT
 

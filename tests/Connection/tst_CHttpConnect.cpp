@@ -391,7 +391,7 @@ void tst_CHttpConnect::dropRules_data()
     QTest::newRow("playback after frames") << int(Playback) << false << 30 << 1 << 0 << false;
     QTest::newRow("recorded playback restarts") << int(Playback) << true << 30 << 2 << 1 << false;
     QTest::newRow("backup never restarts") << int(Backup) << true << 30 << 1 << 0 << true;
-    QTest::newRow("audio link") << int(AudioLive) << false << 4 << 1 << 0 << false;
+    QTest::newRow("audio link") << int(AudioLive) << false << 2 << 1 << 0 << false;
 }
 
 void tst_CHttpConnect::dropRules()
@@ -402,7 +402,7 @@ void tst_CHttpConnect::dropRules()
     QFETCH(int, streams);
     QFETCH(int, failures);
     QFETCH(bool, message);
-    TestDvrStreamSettings settings = smallStreams();
+    TestDvrStreamSettings settings = smallStreams(50);
     settings.fault = Fault::CloseAfter;
     settings.faultValue = closeAfter;
     m_dvr->setStreamSettings(settings);
@@ -437,7 +437,7 @@ void tst_CHttpConnect::dropRules()
 
 void tst_CHttpConnect::stoppedLinkNeverRestarts()
 {
-    TestDvrStreamSettings settings = smallStreams();
+    TestDvrStreamSettings settings = smallStreams(50);
     settings.fault = Fault::CloseAfter;
     settings.faultValue = 12;
     m_dvr->setStreamSettings(settings);
@@ -552,7 +552,7 @@ void tst_CHttpConnect::everyFaultEndsCleanly()
 void tst_CHttpConnect::backupEndsAtItsEndTime()
 {
     TestDvrStreamSettings settings = smallStreams();
-    settings.backupSpeed = 10;
+    settings.backupSpeed = 20;
     m_dvr->setStreamSettings(settings);
     QTemporaryDir folder;
     CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), folder.path());
