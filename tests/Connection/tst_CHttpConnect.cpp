@@ -73,6 +73,7 @@ private slots:
     void cleanup();
     void requestsAndStopRequests_data();
     void requestsAndStopRequests();
+    void audioStopLeavesVideo();
     void answerCodes_data();
     void answerCodes();
     void refusalThenCloseFailsOnce();
@@ -217,6 +218,25 @@ void tst_CHttpConnect::requestsAndStopRequests()
     }
     // The stop request names this stream, so only this stream ended by it.
     QTRY_COMPARE(m_dvr->streams()->runningCount(), 0);
+}
+
+void tst_CHttpConnect::audioStopLeavesVideo()
+{
+    CHttpConnect video;
+    LinkProbe videoProbe(video);
+    video.Connect(record(false), param(Live));
+    QTRY_COMPARE(videoProbe.connectedIds().size(), 1);
+    CHttpConnect audio;
+    LinkProbe audioProbe(audio);
+    audio.audioConnect(record(false), param(Live), videoProbe.connectedIds().first());
+    QTRY_VERIFY(audioProbe.audioFrames() > 0);
+
+    audio.Disconnect();
+    QTRY_COMPARE(m_dvr->streams()->runningCount(), 1);
+    const int before = videoProbe.videoFrames();
+    QTest::qWait(200);
+    QVERIFY(videoProbe.videoFrames() > before);
+    QVERIFY(m_dvr->streams()->records().first().running);
 }
 
 void tst_CHttpConnect::answerCodes_data()
