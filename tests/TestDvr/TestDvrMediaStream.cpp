@@ -77,14 +77,6 @@ TestDvrMediaStream::TestDvrMediaStream(const Request& request, const TestDvrStre
 {
     m_settings.fps = std::clamp(m_settings.fps, 1, 60);
     m_settings.backupSpeed = std::max(1, m_settings.backupSpeed);
-    if (!m_request.audioStream) {
-        for (int channel = 0; channel < 16; ++channel) {
-            m_clips.append(bit(m_request.videoMask | m_request.headerOnlyMask, channel)
-                    ? TestDvrClips::loop(
-                        m_settings.width, m_settings.height, channel, m_settings.clipFrames, m_settings.keyInterval)
-                    : QList<TestDvrClips::Frame>());
-        }
-    }
     m_liveStartUs = quint64(QDateTime::currentMSecsSinceEpoch()) * 1000;
     m_clock.start();
 }
@@ -186,6 +178,8 @@ bool TestDvrMediaStream::nextPackets(QList<QByteArray>* out)
         return false;
 
     QList<QByteArray>& packets = *out;
+    if (tick == 0)
+        loadClips();
     if (m_settings.fault == Fault::Oversize && tick == 1) {
         WireBuilder::NewHeader header;
         header.type = 1;
@@ -201,6 +195,18 @@ bool TestDvrMediaStream::nextPackets(QList<QByteArray>* out)
     addAudio(packets, offsetUs / 1000);
     addStatus(packets);
     return true;
+}
+
+void TestDvrMediaStream::loadClips()
+{
+    if (m_request.audioStream)
+        return;
+    for (int channel = 0; channel < 16; ++channel) {
+        const bool wanted = bit(m_request.videoMask | m_request.headerOnlyMask, channel);
+        m_clips.append(wanted ? TestDvrClips::loop(
+                           m_settings.width, m_settings.height, channel, m_settings.clipFrames, m_settings.keyInterval)
+                              : QList<TestDvrClips::Frame>());
+    }
 }
 
 void TestDvrMediaStream::addVideo(QList<QByteArray>& packets, int channel, quint64 microseconds)

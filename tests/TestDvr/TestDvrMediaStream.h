@@ -45,6 +45,8 @@ private:
     QList<QByteArray> preamble() const;
     // The packets of the next frame time; false when the stream has ended.
     bool nextPackets(QList<QByteArray>* out);
+    // Encoded on first use (once per process), after the answer went out.
+    void loadClips();
     void addVideo(QList<QByteArray>& packets, int channel, quint64 microseconds);
     void addAudio(QList<QByteArray>& packets, quint64 streamMs);
     void addStatus(QList<QByteArray>& packets);

@@ -233,6 +233,8 @@ void tst_TestDvr::rawStreamRequest()
     const TestDvrContent content = m_dvr->content();
     TestDvrStreamSettings settings;
     settings.statusIntervalMs = 20;
+    settings.width = 64;
+    settings.height = 48;
     m_dvr->setStreamSettings(settings);
 
     const QByteArray query = newQuery(0, "admin", "1234", cgi::Live());
