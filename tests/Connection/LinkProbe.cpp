@@ -49,7 +49,6 @@ LinkProbe::LinkProbe(CHttpConnect& link)
     connect(&link, &CHttpConnect::signalConnectionFailed, this, [this] { ++m_failures; });
     connect(&link, &CHttpConnect::signalConnectedDVRStatus, this,
         [this](const DISPLAY_DVR_INFO& info) { m_statuses.append(info); });
-    connect(&link, &CHttpConnect::updateBackupProgress, this, [this](int value) { m_progress.append(value); });
     connect(&link, &CHttpConnect::EMapDataReceived, this,
         [this](const DISPLAY_DVR_INFO&, const QByteArray& frame) { m_emapFrames.append(frame); });
     connect(&link, &CHttpConnect::signalEMapStatus, this,
@@ -80,20 +79,12 @@ void LinkProbe::onFrame(const DISPLAY_DVR_INFO& info, const unsigned char* data,
     ++m_videoFrames;
     std::lock_guard<std::mutex> lock(m_mutex);
     m_channels.insert(channel);
-    if (m_videoInfos.size() < 8)
-        m_videoInfos.append(info);
 }
 
 QSet<int> LinkProbe::videoChannels() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_channels;
-}
-
-QList<DISPLAY_DVR_INFO> LinkProbe::videoInfos() const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_videoInfos;
 }
 
 double LinkProbe::threadCpuSeconds() const

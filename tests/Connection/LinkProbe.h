@@ -26,13 +26,11 @@ public:
     // Frames handed on although their header is not whole and sound.
     int badFrames() const { return m_badFrames.load(); }
     QSet<int> videoChannels() const;
-    QList<DISPLAY_DVR_INFO> videoInfos() const;
 
     int failures() const { return m_failures; }
     QList<int> connectedIds() const { return m_connectedIds; }
     QList<cgi::DvrInfo> connectedIdentities() const { return m_identities; }
     QList<DISPLAY_DVR_INFO> statusReports() const { return m_statuses; }
-    QList<int> progress() const { return m_progress; }
     QList<QByteArray> emapFrames() const { return m_emapFrames; }
     QList<int> emapStatuses() const { return m_emapStatuses; }
 
@@ -49,14 +47,12 @@ private:
     std::atomic<int> m_badFrames{0};
     mutable std::mutex m_mutex;
     QSet<int> m_channels;
-    QList<DISPLAY_DVR_INFO> m_videoInfos;
     std::atomic<int> m_threadId{0};
 
     int m_failures = 0;
     QList<int> m_connectedIds;
     QList<cgi::DvrInfo> m_identities;
     QList<DISPLAY_DVR_INFO> m_statuses;
-    QList<int> m_progress;
     QList<QByteArray> m_emapFrames;
     QList<int> m_emapStatuses;
 };

@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-#include <numeric>
 
 // The streaming link against the test DVR: what it asks for in both
 // dialects, how it reads answers, identities and frames, how it restarts,
@@ -84,7 +83,6 @@ private slots:
     void dropRules();
     void stoppedLinkNeverRestarts();
     void everyFaultEndsCleanly();
-    void backupEndsAtItsEndTime();
     void connectDisconnectCycles();
 
 private:
@@ -567,31 +565,6 @@ void tst_CHttpConnect::everyFaultEndsCleanly()
         QVERIFY2(
             cpu < 0.5 * seconds, qPrintable(QStringLiteral("%1: %2 s of CPU in %3 s").arg(name).arg(cpu).arg(seconds)));
     }
-}
-
-void tst_CHttpConnect::backupEndsAtItsEndTime()
-{
-    TestDvrStreamSettings settings = smallStreams();
-    settings.backupSpeed = 20;
-    m_dvr->setStreamSettings(settings);
-    QTemporaryDir folder;
-    CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), folder.path());
-    CRecord recorder;
-    QVERIFY(recorder.start(QStringLiteral("Test DVR"), m_dvr->content().dvrInfo, 1));
-
-    CHttpConnect link;
-    LinkProbe probe(link);
-    link.SetRecordPtr(&recorder);
-    link.Connect(record(false), param(Backup));
-    QTRY_VERIFY_WITH_TIMEOUT(probe.progress().contains(-1), 10000);
-    // Each second of stream time written is reported once; the frame at
-    // the end time is not written.
-    const QList<int> progress = probe.progress();
-    QCOMPARE(progress.last(), -1);
-    QCOMPARE(std::accumulate(progress.cbegin(), progress.cend() - 1, 0), 19);
-    QCOMPARE(progress.count(-1), 1);
-    link.Disconnect();
-    QVERIFY(recorder.stop());
 }
 
 void tst_CHttpConnect::connectDisconnectCycles()
