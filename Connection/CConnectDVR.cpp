@@ -291,16 +291,17 @@ void CConnectDVR::slotConnectionFailed()
     const bool wasRunning = m_state == State::Running;
     setTreeIcon(CControlDVRList::getConnectionFailedIcon());
     stopLinks();
-    emit disconnected();
     // Only live view comes back by itself; a playback or backup that failed
     // is the operator's to start again.
-    if (!live || !CAppSettings().readSetting(CAppSettings::RECONNECT, false).toBool())
-        return;
-    // A DVR that ran a good while before failing is tried again after the
-    // plain delay; one that keeps failing, ever later.
-    if (wasRunning && m_runningFor.elapsed() >= m_reconnectMs)
-        m_nextReconnectMs = m_reconnectMs;
-    armReconnect();
+    if (live && CAppSettings().readSetting(CAppSettings::RECONNECT, false).toBool()) {
+        // A DVR that ran a good while before failing is tried again after
+        // the plain delay; one that keeps failing, ever later.
+        if (wasRunning && m_runningFor.elapsed() >= m_reconnectMs)
+            m_nextReconnectMs = m_reconnectMs;
+        armReconnect();
+    }
+    // Last: a receiver may drop this controller.
+    emit disconnected();
 }
 
 void CConnectDVR::armReconnect()
