@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 #include <array>
 
@@ -35,3 +36,5 @@ struct _DISPLAY_DVR_INFO {
 };
 
 typedef _DISPLAY_DVR_INFO DISPLAY_DVR_INFO;
+
+Q_DECLARE_METATYPE(_DISPLAY_DVR_INFO)

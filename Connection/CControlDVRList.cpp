@@ -5,6 +5,24 @@
 
 #include <QDir>
 
+// Outside any namespace, as the resource macro requires.
+static void initTreeIcons()
+{
+    Q_INIT_RESOURCE(TreeIcons);
+}
+
+namespace {
+
+// The pixmap cache shares each picture; an icon kept in a static would
+// outlive the application object.
+QIcon treeIcon(const char* name)
+{
+    initTreeIcons();
+    return QIcon(QStringLiteral(":/Viewer/files/images/") + QLatin1String(name));
+}
+
+} // namespace
+
 GroupList CControlDVRList::Load(CListFileStatus* status) const
 {
     GroupList groups;
@@ -28,4 +46,14 @@ CListFileStatus CControlDVRList::Save(const GroupList& groups) const
 QString CControlDVRList::filePath()
 {
     return QDir(CAppDir::getCurrentPath()).filePath(QLatin1String(PB_DVRLIST_FILENAME));
+}
+
+QIcon CControlDVRList::getConnectedIcon()
+{
+    return treeIcon("connected.png");
+}
+
+QIcon CControlDVRList::getConnectionFailedIcon()
+{
+    return treeIcon("notConnected.png");
 }

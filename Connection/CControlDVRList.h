@@ -3,10 +3,12 @@
 #include "Common/CListFileStatus.h"
 #include "ProtoBuf/GroupList.pb.h"
 
+#include <QIcon>
 #include <QString>
 
-// The DVR directory file "DVRlist.pb" in the application data folder. Holds
-// no state: make one on the stack for each load or save.
+// The DVR directory file "DVRlist.pb" in the application data folder, and
+// the shared icons of the DVR tree. Holds no state: make one on the stack for
+// each load or save.
 class CControlDVRList {
 public:
     static constexpr char PB_DVRLIST_FILENAME[] = "DVRlist.pb";
@@ -19,4 +21,8 @@ public:
     CListFileStatus Save(const GroupList& groups) const;
 
     static QString filePath();
+
+    // The connection-state icons of a DVR's tree item (GUI thread only).
+    static QIcon getConnectedIcon();
+    static QIcon getConnectionFailedIcon();
 };

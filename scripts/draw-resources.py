@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the screen wall's state images and overlay icons and records the
-event alarm sound. The files are committed; run this again only to change
+"""Draws the screen wall's state images and overlay icons and the DVR tree's
+connection icons, and records the event alarm sound. The files are committed; run this again only to change
 them:  scripts/draw-resources.py  (from the top of the repository)."""
 import math
 import os
@@ -9,6 +9,7 @@ import zlib
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 IMAGES = os.path.join(ROOT, "Display", "files", "images")
+TREE_IMAGES = os.path.join(ROOT, "Connection", "files", "images")
 SOUND = os.path.join(ROOT, "Settings", "files", "sound")
 
 
@@ -50,7 +51,7 @@ class Canvas:
                 if math.hypot(px - (x0 + t * dx), py - (y0 + t * dy)) <= width / 2.0:
                     self.put(x, y, colour)
 
-    def save(self, name):
+    def save(self, name, folder=IMAGES):
         raw = b"".join(b"\x00" + b"".join(struct.pack("4B", *p) for p in row) for row in self.px)
 
         def chunk(kind, data):
@@ -59,7 +60,7 @@ class Canvas:
 
         header = struct.pack(">IIBBBBB", self.size, self.size, 8, 6, 0, 0, 0)
         png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
-        with open(os.path.join(IMAGES, name), "wb") as f:
+        with open(os.path.join(folder, name), "wb") as f:
             f.write(png)
 
 
@@ -126,6 +127,23 @@ def sensor():
     c.save("sensor.png")
 
 
+def tree_connected():
+    # A DVR box with a green lamp.
+    c = Canvas(16)
+    c.rect(1, 5, 14, 11, GREY)
+    c.disc(11, 8, 2.5, GREEN)
+    c.save("connected.png", TREE_IMAGES)
+
+
+def tree_not_connected():
+    # A DVR box with a red cross over it.
+    c = Canvas(16)
+    c.rect(1, 5, 14, 11, GREY)
+    c.line(4, 3, 12, 13, 2.5, RED)
+    c.line(12, 3, 4, 13, 2.5, RED)
+    c.save("notConnected.png", TREE_IMAGES)
+
+
 def alarm_sound():
     # About half a second of a two-tone chime: unsigned 8-bit mono at 22,050 Hz.
     rate, count = 22050, 11554
@@ -144,10 +162,13 @@ def alarm_sound():
 if __name__ == "__main__":
     os.makedirs(IMAGES, exist_ok=True)
     os.makedirs(SOUND, exist_ok=True)
+    os.makedirs(TREE_IMAGES, exist_ok=True)
     connection_failed()
     no_authority()
     video_loss()
     record()
     motion()
     sensor()
+    tree_connected()
+    tree_not_connected()
     alarm_sound()

@@ -3,6 +3,8 @@
 #include "TestDvrAnswers.h"
 #include "TestDvrConnection.h"
 #include "TestDvrRequestDecoder.h"
+#include "TestDvrStreams.h"
+#include "dvr_protocol/cgi_request.pb.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -13,6 +15,7 @@
 TestDvr::TestDvr(QObject* parent)
     : QObject(parent)
     , m_server(new QTcpServer(this))
+    , m_streams(new TestDvrStreams(this))
     , m_content(TestDvrContent::standard())
 {
     connect(m_server, &QTcpServer::newConnection, this, &TestDvr::onNewConnection);
@@ -118,6 +121,16 @@ int TestDvr::errorStatus() const
 {
     QMutexLocker lock(&m_mutex);
     return m_errorStatus;
+}
+
+void TestDvr::setStreamSettings(const TestDvrStreamSettings& settings)
+{
+    m_streams->setSettings(settings);
+}
+
+TestDvrStreamSettings TestDvr::streamSettings() const
+{
+    return m_streams->settings();
 }
 
 void TestDvr::setHandler(TestDvrRequest::Dialect dialect, int mode, Handler handler)
@@ -226,9 +239,28 @@ TestDvrReply TestDvr::answer(TestDvrRequest* request)
 
     if (request->kind != TestDvrRequest::Malformed && !request->authorized)
         return TestDvrAnswers::refusal(*request, content);
+    if (request->kind == TestDvrRequest::Command)
+        stopNamedStream(*request);
     if (handler && request->kind != TestDvrRequest::Malformed)
         return handler(*request, content);
+    if (request->kind == TestDvrRequest::StreamRequest)
+        return m_streams->answer(*request, content);
     return TestDvrAnswers::standard(*request, content);
+}
+
+void TestDvr::stopNamedStream(const TestDvrRequest& request)
+{
+    constexpr int OLD_COMMAND = 5;
+    constexpr int OLD_OP_STOP = 5;
+    if (request.dialect == TestDvrRequest::NewDialect) {
+        cgi::StreamStop stop;
+        if (request.mode == cgi::MODE_STREAM_STOP && request.dataDecoded
+            && stop.ParseFromString(request.data.toStdString()))
+            m_streams->stop(static_cast<int>(stop.stream_id()));
+        return;
+    }
+    if (request.mode == OLD_COMMAND && request.decodedParam("OP").toInt() == OLD_OP_STOP)
+        m_streams->stop(request.decodedParam("CID").toInt());
 }
 
 void TestDvr::noteConnectionOpened()

@@ -4,6 +4,7 @@
 #include "TestDvrContent.h"
 #include "TestDvrReply.h"
 #include "TestDvrRequest.h"
+#include "TestDvrStreamSettings.h"
 
 #include <QHash>
 #include <QHostAddress>
@@ -14,6 +15,7 @@
 #include <functional>
 
 class QTcpServer;
+class TestDvrStreams;
 
 // A DVR for tests: one TCP port on 127.0.0.1 that answers the CGI endpoint
 // "/cgi-bin/webapp.cgi" in both dialects: HTTP POST commands, HTTP GET data
@@ -23,7 +25,9 @@ class QTcpServer;
 //
 // Answers are chosen per dialect and mode: each (dialect, mode) may get a
 // handler of its own that replaces the standard answer, and a handler may
-// answer with a stream that takes the connection over.
+// answer with a stream that takes the connection over. Raw stream requests
+// get media streams (see TestDvrStreams), shaped by the stream settings and
+// their fault switch; stop commands end the stream they name.
 //
 // Everything but listen() may be called from any thread.
 class TestDvr : public QObject {
@@ -66,6 +70,11 @@ public:
     void setErrorStatus(int status);
     int errorStatus() const;
 
+    void setStreamSettings(const TestDvrStreamSettings& settings);
+    TestDvrStreamSettings streamSettings() const;
+    // The streams served: their requests, ids, counts and states.
+    TestDvrStreams* streams() const { return m_streams; }
+
     void setHandler(TestDvrRequest::Dialect dialect, int mode, Handler handler);
     void clearHandlers();
 
@@ -94,8 +103,10 @@ signals:
 
 private:
     void onNewConnection();
+    void stopNamedStream(const TestDvrRequest& request);
 
     QTcpServer* m_server;
+    TestDvrStreams* m_streams;
     mutable QMutex m_mutex;
     QString m_user = QStringLiteral("admin");
     QString m_password = QStringLiteral("1234");

@@ -22,6 +22,7 @@ struct TestDvrContent {
     int streamStatusIntervalMs = 200; // between the status packets of a stream answer
 
     // Old dialect.
+    quint8 oldModel = 21; // the model in the stream's identity record
     QByteArray oldInfoPage;
     QByteArray oldSearchReply; // 32-byte big-endian records
 

@@ -15,6 +15,13 @@ void TestDvrStream::start(QTcpSocket* socket)
     scheduleNext();
 }
 
+void TestDvrStream::finish()
+{
+    m_timer.stop();
+    m_socket = nullptr;
+    emit finished();
+}
+
 void TestDvrStream::scheduleNext()
 {
     if (!m_socket || m_socket->state() != QAbstractSocket::ConnectedState)

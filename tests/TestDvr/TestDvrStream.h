@@ -25,6 +25,8 @@ public:
     explicit TestDvrStream(QObject* parent = nullptr);
 
     void start(QTcpSocket* socket);
+    // Ends the stream now: nothing more is written and the connection closes.
+    void finish();
     qint64 bytesWritten() const { return m_bytesWritten; }
 
 signals:

@@ -1,4 +1,5 @@
 #include "TestDvr.h"
+#include "TestDvrStreams.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -75,7 +76,23 @@ int main(int argc, char* argv[])
             .arg(MAX_LIFETIME_SECONDS)
             .arg(DEFAULT_LIFETIME_SECONDS),
         QStringLiteral("seconds"), QString::number(DEFAULT_LIFETIME_SECONDS));
-    parser.addOptions({portOption, userOption, passwordOption, faultOption, slowOption, statusOption, lifetimeOption});
+    const QCommandLineOption sizeOption(QStringLiteral("size"),
+        QStringLiteral("Picture size of the streams, WIDTHxHEIGHT (default 704x480)."), QStringLiteral("size"),
+        QStringLiteral("704x480"));
+    const QCommandLineOption fpsOption(QStringLiteral("fps"),
+        QStringLiteral("Frames a second per channel, 1 to 60 (default 25)."), QStringLiteral("fps"),
+        QStringLiteral("25"));
+    const QCommandLineOption noAudioOption(QStringLiteral("no-audio"), QStringLiteral("Stream no audio."));
+    const QCommandLineOption streamFaultOption(QStringLiteral("stream-fault"),
+        QStringLiteral("Misbehave on streams: none, refuse, garbage, bad-length, oversize, split, close-after, "
+                       "silence, slow-drip, corrupt-video, lying-headers or short-names (default none)."),
+        QStringLiteral("fault"), QStringLiteral("none"));
+    const QCommandLineOption faultValueOption(QStringLiteral("fault-value"),
+        QStringLiteral("The refusal code, the packets before closing or the milliseconds between dripped bytes "
+                       "(default 2)."),
+        QStringLiteral("value"), QStringLiteral("2"));
+    parser.addOptions({portOption, userOption, passwordOption, faultOption, slowOption, statusOption, lifetimeOption,
+        sizeOption, fpsOption, noAudioOption, streamFaultOption, faultValueOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -96,7 +113,32 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    TestDvrStreamSettings streams;
+    const QStringList size = parser.value(sizeOption).split(QLatin1Char('x'));
+    streams.width = size.value(0).toInt();
+    streams.height = size.value(1).toInt();
+    if (size.size() != 2 || streams.width < 16 || streams.width > 1920 || streams.height < 16
+        || streams.height > 1080) {
+        err << "invalid size: " << parser.value(sizeOption) << Qt::endl;
+        return 2;
+    }
+    streams.fps = parser.value(fpsOption).toInt(&ok);
+    if (!ok || streams.fps < 1 || streams.fps > 60) {
+        err << "invalid fps: " << parser.value(fpsOption) << Qt::endl;
+        return 2;
+    }
+    // A two-second loop per channel, an I frame every second.
+    streams.clipFrames = 2 * streams.fps;
+    streams.keyInterval = streams.fps;
+    streams.audio = !parser.isSet(noAudioOption);
+    if (!TestDvrStreamSettings::faultFromName(parser.value(streamFaultOption), &streams.fault)) {
+        err << "unknown stream fault: " << parser.value(streamFaultOption) << Qt::endl;
+        return 2;
+    }
+    streams.faultValue = parser.value(faultValueOption).toInt();
+
     TestDvr dvr;
+    dvr.setStreamSettings(streams);
     dvr.setCredentials(parser.value(userOption), parser.value(passwordOption));
     dvr.setFault(fault);
     dvr.setSlowAnswerDelay(parser.value(slowOption).toInt());
@@ -113,6 +155,11 @@ int main(int argc, char* argv[])
         out << kindName(request.kind) << ' ' << (request.dialect == TestDvrRequest::NewDialect ? "new" : "old")
             << " mode " << request.mode << (request.authorized ? "" : " refused") << ": " << request.method << ' '
             << request.target << Qt::endl;
+    });
+    QObject::connect(dvr.streams(), &TestDvrStreams::streamEnded, &dvr, [&out](const TestDvrStreams::Record& record) {
+        out << (record.audioStream ? "audio" : "video") << " stream " << record.id << " ended: " << record.videoFrames
+            << " video frames, " << record.packets << " packets" << (record.stoppedByRequest ? ", stop request" : "")
+            << Qt::endl;
     });
     QTimer::singleShot(lifetime * 1000, &app, &QCoreApplication::quit);
     return app.exec();

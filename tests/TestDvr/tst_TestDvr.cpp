@@ -230,9 +230,12 @@ void tst_TestDvr::refusesWrongCredentials()
 
 void tst_TestDvr::rawStreamRequest()
 {
-    TestDvrContent content = m_dvr->content();
-    content.streamStatusIntervalMs = 20;
-    m_dvr->setContent(content);
+    const TestDvrContent content = m_dvr->content();
+    TestDvrStreamSettings settings;
+    settings.statusIntervalMs = 20;
+    settings.width = 64;
+    settings.height = 48;
+    m_dvr->setStreamSettings(settings);
 
     const QByteArray query = newQuery(0, "admin", "1234", cgi::Live());
     const Exchange answer = exchange(m_dvr->port(), "GET /cgi-bin/webapp.cgi?" + query + "\r\n\r\n", 300);
@@ -240,7 +243,7 @@ void tst_TestDvr::rawStreamRequest()
     const TestDvrRequest request = m_dvr->lastRequest();
     QCOMPARE(request.kind, TestDvrRequest::StreamRequest);
     QCOMPARE(request.query, query);
-    // No HTTP head: the packets come at once, identity second, then status packets.
+    // No HTTP head: the packets come at once, identity second, then media and status packets.
     const QByteArray start = TestDvrAnswers::responsePacket(1, 0, false)
         + TestDvrAnswers::messagePacket(1, cgi::DATA_DVR_INFO, content.dvrInfo);
     QVERIFY(answer.received.startsWith(start));

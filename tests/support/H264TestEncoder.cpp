@@ -17,6 +17,7 @@ namespace {
 const QRgb kBars[8] = {qRgb(235, 235, 235), qRgb(235, 235, 16), qRgb(16, 235, 235), qRgb(16, 235, 16),
     qRgb(235, 16, 235), qRgb(235, 16, 16), qRgb(16, 16, 235), qRgb(16, 16, 16)};
 const QRgb kBand = qRgb(40, 40, 40);
+const QRgb kHighBand = qRgb(40, 40, 150);
 const QRgb kBlock = qRgb(235, 235, 235);
 
 int bandTop(int height)
@@ -36,10 +37,11 @@ int blockLeft(int width, int height, int index)
 
 } // namespace
 
-H264TestEncoder::H264TestEncoder(int width, int height, int keyInterval)
+H264TestEncoder::H264TestEncoder(int width, int height, int keyInterval, int channel)
     : m_width(width)
     , m_height(height)
     , m_keyInterval(std::max(1, keyInterval))
+    , m_channel(channel)
 {
     // Tests feed broken streams on purpose; libav's own complaints about them
     // would only bury the test output.
@@ -115,7 +117,7 @@ H264TestEncoder::Frame H264TestEncoder::encodeNext()
     if (!isOpen())
         return frame;
 
-    const QImage rgb = pattern(m_width, m_height, m_index);
+    const QImage rgb = pattern(m_width, m_height, m_index, m_channel);
     const uint8_t* source[1] = {rgb.constBits()};
     const int sourceStride[1] = {static_cast<int>(rgb.bytesPerLine())};
     if (av_frame_make_writable(m_picture) < 0)
@@ -143,15 +145,16 @@ QList<H264TestEncoder::Frame> H264TestEncoder::encode(int count)
     return frames;
 }
 
-QImage H264TestEncoder::pattern(int width, int height, int index)
+QImage H264TestEncoder::pattern(int width, int height, int index, int channel)
 {
     QImage image(width, height, QImage::Format_RGB888);
     const int top = bandTop(height);
-    image.fill(kBand);
+    const int shift = ((channel % 8) + 8) % 8;
+    image.fill(channel >= 8 ? kHighBand : kBand);
     for (int y = 0; y < top; ++y) {
         uchar* row = image.scanLine(y);
         for (int x = 0; x < width; ++x) {
-            const QRgb colour = kBars[x * 8 / width];
+            const QRgb colour = kBars[(x * 8 / width + shift) % 8];
             row[3 * x] = static_cast<uchar>(qRed(colour));
             row[3 * x + 1] = static_cast<uchar>(qGreen(colour));
             row[3 * x + 2] = static_cast<uchar>(qBlue(colour));
@@ -171,14 +174,15 @@ QImage H264TestEncoder::pattern(int width, int height, int index)
     return image;
 }
 
-bool H264TestEncoder::matchesPattern(const uchar* rgb, int width, int height, int index, int tolerance, QString* why)
+bool H264TestEncoder::matchesPattern(
+    const uchar* rgb, int width, int height, int index, int tolerance, QString* why, int channel)
 {
     if (!rgb || width <= 0 || height <= 0) {
         if (why)
             *why = QStringLiteral("no picture");
         return false;
     }
-    const QImage expected = pattern(width, height, index);
+    const QImage expected = pattern(width, height, index, channel);
     QList<QPoint> points;
     const int barWidth = width / 8;
     const int top = bandTop(height);

@@ -14,7 +14,9 @@ struct SwsContext;
 // that no sample file or external tool is needed. Each frame shows a test
 // pattern (eight colour bars over a band with a white block that moves with
 // the frame number), so a decoder test can tell a fresh picture from a stale
-// one. Frames are Annex B byte streams; every I frame carries its own sequence
+// one. Each of 16 channels has a pattern of its own: the bars start at colour
+// (channel % 8) and channels 8-15 have a blue band, so a wall test can tell
+// which channel a screen shows. Frames are Annex B byte streams; every I frame carries its own sequence
 // and picture parameter sets, as a DVR's live stream does, and there are no B
 // frames, so each frame decodes on its own arrival.
 class H264TestEncoder {
@@ -25,7 +27,7 @@ public:
         int index = 0;
     };
 
-    H264TestEncoder(int width, int height, int keyInterval = 10);
+    H264TestEncoder(int width, int height, int keyInterval = 10, int channel = 0);
     ~H264TestEncoder();
     H264TestEncoder(const H264TestEncoder&) = delete;
     H264TestEncoder& operator=(const H264TestEncoder&) = delete;
@@ -40,15 +42,15 @@ public:
     Frame encodeNext();
     QList<Frame> encode(int count);
 
-    // The picture that frame `index` encodes, as packed RGB888.
-    static QImage pattern(int width, int height, int index);
+    // The picture that frame `index` of a channel encodes, as packed RGB888.
+    static QImage pattern(int width, int height, int index, int channel = 0);
 
     // Compares a decoded RGB24 picture (rows back to back, width x 3 bytes
     // each) with the pattern of frame `index` at points well inside the flat
     // areas, where lossy coding keeps the colours within `tolerance`. On a
     // mismatch `why` names the first point that differs.
     static bool matchesPattern(
-        const uchar* rgb, int width, int height, int index, int tolerance, QString* why = nullptr);
+        const uchar* rgb, int width, int height, int index, int tolerance, QString* why = nullptr, int channel = 0);
 
 private:
     void fail(const QString& what, int code);
@@ -56,6 +58,7 @@ private:
     int m_width;
     int m_height;
     int m_keyInterval;
+    int m_channel;
     int m_index = 0;
     QString m_error;
     AVCodecContext* m_context = nullptr;

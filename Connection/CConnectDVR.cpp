@@ -1,0 +1,317 @@
+#include "CConnectDVR.h"
+
+#include "Connection/CControlDVRList.h"
+#include "Connection/CStreamIdentity.h"
+#include "Display/CDisplayWidget.h"
+#include "Settings/CAppSettings.h"
+#include "SysData/CRecord.h"
+
+#include <QTreeWidget>
+#include <QtDebug>
+#include <algorithm>
+
+namespace {
+
+// The index of a tree item in its tree's model, column 0.
+QModelIndex indexOf(QTreeWidgetItem* item)
+{
+    QTreeWidget* tree = item->treeWidget();
+    QTreeWidgetItem* parent = item->parent();
+    if (!parent)
+        return tree->model()->index(tree->indexOfTopLevelItem(item), 0);
+    return tree->model()->index(parent->indexOfChild(item), 0, indexOf(parent));
+}
+
+} // namespace
+
+CConnectDVR::CConnectDVR()
+    : m_video(new CHttpConnect(this))
+    , m_audio(new CHttpConnect(this))
+    , m_recorder(new CRecord)
+{
+    // Named, so that a tool can watch a link's frames.
+    m_video->setObjectName(QStringLiteral("video"));
+    m_audio->setObjectName(QStringLiteral("audio"));
+    m_reconnect.setSingleShot(true);
+    connect(&m_reconnect, &QTimer::timeout, this, &CConnectDVR::OnTimer);
+    connect(m_recorder, &CRecord::failed, this, &CConnectDVR::OnRecordFailed);
+}
+
+CConnectDVR::~CConnectDVR()
+{
+    disconnect();
+    delete m_audio;
+    delete m_video;
+    delete m_recorder;
+}
+
+void CConnectDVR::setDVR(QTreeWidgetItem* item)
+{
+    if (!item)
+        return;
+    const QVariant data = item->data(0, Qt::UserRole);
+    if (data.metaType() == QMetaType::fromType<DVR>())
+        m_dvr = data.value<DVR>();
+    m_treeModel = nullptr;
+    m_treeItem = QPersistentModelIndex();
+    if (item->treeWidget()) {
+        m_treeModel = item->treeWidget()->model();
+        m_treeItem = indexOf(item);
+    }
+}
+
+void CConnectDVR::setDVR(const DVR& dvr)
+{
+    m_dvr = dvr;
+}
+
+void CConnectDVR::setTreeIcon(const QIcon& icon)
+{
+    if (m_treeModel && m_treeItem.isValid())
+        m_treeModel->setData(m_treeItem, icon, Qt::DecorationRole);
+}
+
+void CConnectDVR::setDisplayWidget(CDisplayWidget* wall)
+{
+    resetDisplayWidget();
+    m_wall = wall;
+    if (!wall)
+        return;
+    // Frames are drawn from the links' threads; the pointer they carry is
+    // valid during the call only.
+    connect(m_video, &CHttpConnect::VDataReceived, wall, &CDisplayWidget::slotDisplayVideo, Qt::DirectConnection);
+    connect(m_video, &CHttpConnect::ADataReceived, wall, &CDisplayWidget::OnPlayAudio, Qt::DirectConnection);
+    connect(m_audio, &CHttpConnect::ADataReceived, wall, &CDisplayWidget::OnPlayAudio, Qt::DirectConnection);
+    connect(m_video, &CHttpConnect::signalConnectedDVRStatus, wall, &CDisplayWidget::slotUpdateDVRStatus);
+}
+
+void CConnectDVR::resetDisplayWidget()
+{
+    m_wall = nullptr;
+    QObject::disconnect(m_video, &CHttpConnect::VDataReceived, nullptr, nullptr);
+    QObject::disconnect(m_video, &CHttpConnect::signalConnectedDVRStatus, nullptr, nullptr);
+    QObject::disconnect(m_video, &CHttpConnect::ADataReceived, nullptr, nullptr);
+    QObject::disconnect(m_audio, &CHttpConnect::ADataReceived, nullptr, nullptr);
+}
+
+void CConnectDVR::showWaitWidget(bool show)
+{
+    if (m_wall)
+        m_wall->showWaitWidget(show);
+}
+
+void CConnectDVR::setDisplayScreen(int first, int count)
+{
+    m_video->setDisplayScreen(first, count);
+    m_audio->setDisplayScreen(first, count);
+}
+
+int CConnectDVR::getDVRChannels() const
+{
+    return IsConnected() ? m_video->getDVRChannels() : 16;
+}
+
+int CConnectDVR::getCodec() const
+{
+    const int codec = CAppSettings().readSetting(CAppSettings::CODEC_TYPE, 0).toInt();
+    if (codec == 1)
+        return 1;
+    if (codec == 3 && m_wall && m_wall->getViewScreens() > 4)
+        return 1;
+    return 0;
+}
+
+void CConnectDVR::setReconnectDelay(int milliseconds)
+{
+    m_reconnectMs = std::max(1, milliseconds);
+    m_nextReconnectMs = m_reconnectMs;
+}
+
+void CConnectDVR::setSilenceTime(int milliseconds)
+{
+    m_video->setSilenceTime(milliseconds);
+    m_audio->setSilenceTime(milliseconds);
+}
+
+void CConnectDVR::watchVideoLink(bool live)
+{
+    QObject::disconnect(m_video, &CHttpConnect::Connected, this, nullptr);
+    QObject::disconnect(m_video, &CHttpConnect::signalConnectionFailed, this, nullptr);
+    connect(m_video, &CHttpConnect::Connected, this, live ? &CConnectDVR::OnConnected : &CConnectDVR::OnPlay);
+    connect(m_video, &CHttpConnect::signalConnectionFailed, this, &CConnectDVR::slotConnectionFailed);
+    m_live = live;
+    m_state = State::Starting;
+}
+
+void CConnectDVR::startLive(bool showWait)
+{
+    // A start of its own supersedes a pending reconnect.
+    m_reconnect.stop();
+    m_clientId = 0;
+    showWaitWidget(showWait);
+    watchVideoLink(true);
+    CHttpConnect::ConnParam p;
+    p.mode = CHttpConnect::LIVE;
+    p.skipMode = true;
+    p.codec = getCodec();
+    m_video->Connect(m_dvr, p);
+}
+
+void CConnectDVR::startPlayback(const PbBackupParam& p)
+{
+    if (p.mode != CHttpConnect::PLAYBACK && p.mode != CHttpConnect::BACKUP) {
+        qDebug("[ERROR] startPlayback : Unknown Mode[%d]", p.mode);
+        return;
+    }
+    m_reconnect.stop();
+    showWaitWidget(true);
+    watchVideoLink(false);
+    m_backupEnd = p.endTime;
+    DVR channels = m_dvr;
+    channels.set_bitch(p.channelMask);
+    CHttpConnect::ConnParam request;
+    request.mode = p.mode;
+    request.skipMode = CAppSettings().readSetting(CAppSettings::PLAYBACK_MODE, 0).toInt() != 0;
+    request.startTime = p.startTime;
+    request.endTime = p.endTime;
+    m_video->Connect(channels, request);
+}
+
+void CConnectDVR::startAudio(int cid)
+{
+    CHttpConnect::ConnParam p;
+    p.mode = m_video->getConnectedMode();
+    p.skipMode = true;
+    p.codec = getCodec();
+    m_audio->audioConnect(m_dvr, p, cid);
+}
+
+void CConnectDVR::OnConnected(const cgi::DvrInfo& info, int cid)
+{
+    // A report that was under way when the links were stopped is stale.
+    if (m_state == State::Idle)
+        return;
+    showWaitWidget(false);
+    m_identity = info;
+    startAudio(cid);
+    const int model = static_cast<int>(info.model());
+    m_identity.set_model(static_cast<quint32>(
+        CStreamIdentity::normalisedModel(m_dvr.oldprotocol(), model, static_cast<int>(info.ch_num()), model)));
+    m_clientId = cid;
+    setTreeIcon(CControlDVRList::getConnectedIcon());
+    if (m_state != State::Running)
+        m_runningFor.start();
+    m_state = State::Running;
+    emit connected();
+}
+
+void CConnectDVR::OnPlay(const cgi::DvrInfo& info, int cid)
+{
+    if (m_state == State::Idle)
+        return;
+    showWaitWidget(false);
+    m_identity = info;
+    m_clientId = cid;
+    startAudio(cid);
+    m_state = State::Running;
+    if (m_backupEnd != 0)
+        recordStart();
+}
+
+void CConnectDVR::recordStart()
+{
+    recordStop();
+    if (m_backupEnd != 0) {
+        connect(m_video, &CHttpConnect::updateBackupProgress, this, &CConnectDVR::updateBackupProgress,
+            Qt::UniqueConnection);
+    }
+    if (!m_recorder->start(QString::fromStdString(m_dvr.name()), m_identity, static_cast<long>(m_backupEnd))) {
+        qWarning().noquote() << "[ERROR] recording not started:" << m_recorder->errorString();
+        return;
+    }
+    m_video->SetRecordPtr(m_recorder);
+    m_audio->SetRecordPtr(m_recorder);
+}
+
+void CConnectDVR::recordStop()
+{
+    if (!m_recorder->isRecording())
+        return;
+    m_video->SetRecordPtr(nullptr);
+    m_audio->SetRecordPtr(nullptr);
+    if (!m_recorder->stop())
+        qWarning().noquote() << "[ERROR] recording not completed:" << m_recorder->errorString();
+    m_backupEnd = 0;
+}
+
+void CConnectDVR::OnRecordFailed(const QString& reason)
+{
+    // The recorder has stopped itself and closed its files.
+    qWarning().noquote() << reason;
+    m_video->SetRecordPtr(nullptr);
+    m_audio->SetRecordPtr(nullptr);
+    m_backupEnd = 0;
+}
+
+bool CConnectDVR::isRecording() const
+{
+    return m_recorder->isRecording();
+}
+
+void CConnectDVR::updateStatus()
+{
+    m_video->UpdateConnectedDVRStatus();
+}
+
+void CConnectDVR::stopLinks()
+{
+    showWaitWidget(false);
+    recordStop();
+    m_audio->Disconnect();
+    m_video->Disconnect();
+    QObject::disconnect(m_audio, nullptr, nullptr, nullptr);
+    QObject::disconnect(m_video, nullptr, nullptr, nullptr);
+    m_state = State::Idle;
+}
+
+void CConnectDVR::disconnect()
+{
+    m_reconnect.stop();
+    m_nextReconnectMs = m_reconnectMs;
+    stopLinks();
+    emit disconnected();
+}
+
+void CConnectDVR::slotConnectionFailed()
+{
+    // Every report after the first comes from a link already stopped.
+    if (m_state == State::Idle)
+        return;
+    const bool live = m_live;
+    const bool wasRunning = m_state == State::Running;
+    setTreeIcon(CControlDVRList::getConnectionFailedIcon());
+    stopLinks();
+    // Only live view comes back by itself; a playback or backup that failed
+    // is the operator's to start again.
+    if (live && CAppSettings().readSetting(CAppSettings::RECONNECT, false).toBool()) {
+        // A DVR that ran a good while before failing is tried again after
+        // the plain delay; one that keeps failing, ever later.
+        if (wasRunning && m_runningFor.elapsed() >= m_reconnectMs)
+            m_nextReconnectMs = m_reconnectMs;
+        armReconnect();
+    }
+    // Last: a receiver may drop this controller.
+    emit disconnected();
+}
+
+void CConnectDVR::armReconnect()
+{
+    m_reconnect.start(m_nextReconnectMs);
+    const qint64 longest = qint64(m_reconnectMs) * MAX_RECONNECT_FACTOR;
+    m_nextReconnectMs = static_cast<int>(std::min<qint64>(longest, qint64(m_nextReconnectMs) * 2));
+}
+
+void CConnectDVR::OnTimer()
+{
+    startLive(false);
+}

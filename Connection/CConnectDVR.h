@@ -1,0 +1,123 @@
+#pragma once
+
+#include "Connection/CHttpConnect.h"
+#include "ProtoBuf/DVRList.pb.h"
+#include "dvr_protocol/cgi_response.pb.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPersistentModelIndex>
+#include <QPointer>
+#include <QTimer>
+#include <ctime>
+
+class CDisplayWidget;
+class CRecord;
+class QAbstractItemModel;
+class QTreeWidgetItem;
+
+// The main window's handle on one connected DVR: starts live view, remote
+// playback or backup on its video link, opens the audio link once video
+// flows, records to the PC, feeds the screen wall, shows the connection
+// state as the icon of the DVR's tree item, and after a failure of live view
+// reconnects by itself when the operator's reconnect setting is on.
+//
+// Reconnecting waits the reconnect delay (60 s) and twice as long after
+// each further failure that follows soon after, up to 16 times the delay;
+// disconnecting cancels it. Lives and works on the GUI thread. Its links are
+// its children "video" and "audio".
+class CConnectDVR : public QObject {
+    Q_OBJECT
+
+public:
+    struct PbBackupParam {
+        int mode = CHttpConnect::PLAYBACK; // 1 playback, 2 backup
+        time_t startTime = 0;
+        time_t endTime = 0; // 0 for playback
+        quint32 channelMask = 0xFFFF;
+    };
+
+    static constexpr int DEFAULT_RECONNECT_MS = 60000;
+    static constexpr int MAX_RECONNECT_FACTOR = 16;
+
+    CConnectDVR();
+    // Stops both links and the recording.
+    ~CConnectDVR() override;
+
+    // Takes the DVR record the item holds and shows the state on the item
+    // for as long as the item exists.
+    void setDVR(QTreeWidgetItem* item);
+    void setDVR(const DVR& dvr);
+    DVR getDVR() const { return m_dvr; }
+    cgi::DvrInfo GetDvrInfo() const { return m_identity; }
+
+    void setDisplayWidget(CDisplayWidget* wall);
+    void resetDisplayWidget();
+    bool isVisible() const { return !m_wall.isNull(); }
+    void showWaitWidget(bool show);
+    void setDisplayScreen(int first, int count);
+    int getDisplayStartScreen() const { return m_video->getStartScreen(); }
+    int getDisplayEndScreen() const { return m_video->getEndScreen(); }
+
+    void startLive(bool showWait);
+    void startPlayback(const PbBackupParam& p);
+    void recordStart();
+    void recordStop();
+    bool isRecording() const;
+    void updateStatus();
+    void disconnect();
+
+    int getClientID() const { return m_clientId; }
+    int getDVRChannels() const;
+    int getVideoType() const { return m_video->getVideoType(); }
+    bool IsConnected() const { return m_video->IsConnected(); }
+    bool IsLive() const { return m_video->IsLive(); }
+    int getCodec() const;
+
+    // For the next failure: the first wait before reconnecting.
+    void setReconnectDelay(int milliseconds);
+    // For the next start: the links' silence time.
+    void setSilenceTime(int milliseconds);
+    bool isReconnectPending() const { return m_reconnect.isActive(); }
+    int reconnectRemaining() const { return m_reconnect.remainingTime(); }
+
+signals:
+    void connected();
+    void disconnected();
+    void updateBackupProgress(int value);
+
+public slots:
+    void OnConnected(const cgi::DvrInfo& info, int cid);
+    void OnPlay(const cgi::DvrInfo& info, int cid);
+    void slotConnectionFailed();
+    void OnTimer();
+
+private:
+    enum class State { Idle, Starting, Running };
+
+    void watchVideoLink(bool live);
+    void startAudio(int cid);
+    void stopLinks();
+    void armReconnect();
+    void setTreeIcon(const QIcon& icon);
+    void OnRecordFailed(const QString& reason);
+
+    CHttpConnect* m_video;
+    CHttpConnect* m_audio;
+    QPointer<CDisplayWidget> m_wall;
+    CRecord* m_recorder;
+    int m_clientId = 0;
+    DVR m_dvr;
+    // The tree item, by its place in its tree: the tree may delete it.
+    QPointer<QAbstractItemModel> m_treeModel;
+    QPersistentModelIndex m_treeItem;
+    cgi::DvrInfo m_identity;
+    time_t m_backupEnd = 0;
+
+    State m_state = State::Idle;
+    bool m_live = false;
+    QTimer m_reconnect;
+    int m_reconnectMs = DEFAULT_RECONNECT_MS;
+    int m_nextReconnectMs = DEFAULT_RECONNECT_MS;
+    QElapsedTimer m_runningFor;
+};

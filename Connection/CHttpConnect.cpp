@@ -1,0 +1,686 @@
+#include "CHttpConnect.h"
+
+#include "Common/CDateTime.h"
+#include "Common/CFrame.h"
+#include "Common/CNetworkLog.h"
+#include "Common/CUFrame.h"
+#include "Connection/CStopRequest.h"
+#include "Connection/CStreamIdentity.h"
+#include "Connection/CStreamQuery.h"
+#include "SysData/CRecord.h"
+#include "dvr_protocol/CPacketStream.h"
+#include "dvr_protocol/cgi_protocol.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QNetworkProxy>
+#include <QTcpSocket>
+
+namespace {
+
+// The longest the link's thread waits for the socket before it looks at its
+// stop flag again.
+const int POLL_MS = 100;
+
+// Packet types of the old dialect.
+const int OLD_RESPONSE = 1;
+const int OLD_AUDIO_FIRST = 2;
+const int OLD_AUDIO_LAST = 4;
+const int OLD_VIDEO_FIRST = 10;
+const int OLD_VIDEO_LAST = 13;
+const int OLD_DVR_INFO = 20;
+
+// Old-dialect info byte of a frame header.
+const int INFO_MOTION = 0x08;
+const int INFO_SENSOR = 0x10;
+const int INFO_RECORD = 0x20;
+
+bool bit(unsigned long long mask, int channel)
+{
+    return channel >= 0 && channel < 64 && (mask >> channel) & 1;
+}
+
+// What the link needs of a video or audio frame's header, in either dialect.
+struct FrameFacts {
+    bool headerValid = false;
+    bool valid = false;
+    int channel = -1;
+    std::int64_t seconds = 0;
+    int height = 0;
+    int info = 0;
+    unsigned videoLoss = 0;
+    int pbMode = -1;
+};
+
+FrameFacts readFrame(bool oldProtocol, const unsigned char* data, std::size_t len)
+{
+    FrameFacts facts;
+    const int length = static_cast<int>(std::min<std::size_t>(len, std::size_t(INT_MAX)));
+    int width = 0;
+    if (oldProtocol) {
+        CUFrame header;
+        header.SetData(data, length);
+        facts.headerValid = header.IsHeaderValid();
+        facts.valid = header.IsValid();
+        facts.channel = header.GetChannel();
+        facts.seconds = header.GetTime().sec;
+        header.GetResolution(width, facts.height);
+        facts.info = header.GetInfo();
+        facts.videoLoss = header.GetVideoLoss();
+        facts.pbMode = header.GetPbMode();
+    } else {
+        CFrame header;
+        header.SetData(data, length);
+        facts.headerValid = header.IsHeaderValid();
+        facts.valid = header.IsValid();
+        facts.channel = header.GetChannel();
+        facts.seconds = header.GetTime().sec;
+        header.GetResolution(width, facts.height);
+    }
+    return facts;
+}
+
+QString displayTime(std::int64_t seconds)
+{
+    return CDateTime::convert_Timet_QDateTime(static_cast<long>(seconds)).toString(CDateTime::DISPLAY_TIME_FORMAT);
+}
+
+} // namespace
+
+CHttpConnect::CHttpConnect(QObject* parent)
+    : QThread(parent)
+{
+    qRegisterMetaType<QAbstractSocket::SocketError>("QAbstractSocket::SocketError");
+    qRegisterMetaType<cgi::DvrInfo>("cgi::DvrInfo");
+    qRegisterMetaType<_DISPLAY_DVR_INFO>("DISPLAY_DVR_INFO");
+    qRegisterMetaType<EMap_Status::ENUM>("EMap_Status::ENUM");
+}
+
+CHttpConnect::~CHttpConnect()
+{
+    // A running thread would outlive its object.
+    if (isRunning())
+        Disconnect();
+}
+
+void CHttpConnect::Connect(const DVR& dvr, const ConnParam& p)
+{
+    Request next;
+    next.dvr = dvr;
+    next.mode = p.mode;
+    next.emap = p.emapMode;
+    next.backupEnd = p.endTime;
+    next.query = CStreamQuery::video(dvr, p);
+    {
+        std::lock_guard<std::mutex> lock(m_requestMutex);
+        m_request = next;
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_infoMutex);
+        m_info.mode = p.mode == LIVE ? 0 : 1;
+        m_info.dvrName = QString::fromStdString(dvr.name());
+        m_info.channelMask = static_cast<int>(dvr.bitch());
+        m_info.statusText.clear();
+        // Known from the record before any identity arrives, so that the
+        // first frames are read with the right header.
+        m_info.oldProtocol = dvr.oldprotocol();
+    }
+    startThread();
+}
+
+void CHttpConnect::audioConnect(const DVR& dvr, const ConnParam& p, int clientId)
+{
+    Request next;
+    next.dvr = dvr;
+    next.mode = p.mode;
+    next.audio = true;
+    next.query = CStreamQuery::audio(dvr, p, clientId);
+    {
+        std::lock_guard<std::mutex> lock(m_requestMutex);
+        m_request = next;
+    }
+    if (m_clientId.load() < 0)
+        m_clientId = clientId;
+    {
+        // The wall finds an audio frame's screen and header by these, and an
+        // audio stream need not carry the DVR's identity.
+        std::lock_guard<std::mutex> lock(m_infoMutex);
+        m_info.channelMask = static_cast<int>(dvr.bitch());
+        m_info.oldProtocol = dvr.oldprotocol();
+    }
+    startThread();
+}
+
+void CHttpConnect::tryConnect()
+{
+    startThread();
+}
+
+void CHttpConnect::startThread()
+{
+    // A request made while the link runs only replaces the held request.
+    if (isRunning() && !m_exiting.load())
+        return;
+    joinThread();
+    const Request next = request();
+    if (next.query.isEmpty()) {
+        setConnectionFailed(tr("[ERROR]request too long"));
+        return;
+    }
+    m_stop = false;
+    m_exiting = false;
+    start();
+}
+
+void CHttpConnect::joinThread()
+{
+    wait();
+    // The thread's last act: reading it orders all it did before what
+    // follows here.
+    m_exiting.load(std::memory_order_acquire);
+}
+
+void CHttpConnect::Disconnect()
+{
+    m_stop = true;
+    joinThread();
+    sendStop();
+    m_clientId = -1;
+    m_connected = false;
+}
+
+void CHttpConnect::sendStop()
+{
+    const int clientId = m_clientId.load();
+    if (clientId < 0)
+        return;
+    const Request held = request();
+    qCDebug(lcDvrNetwork, "SEND STOP");
+    CStopRequest::send(held.dvr, CStreamQuery::stop(held.dvr, clientId, held.audio));
+}
+
+void CHttpConnect::SetRecordPtr(CRecord* recorder)
+{
+    m_recorder = recorder;
+}
+
+void CHttpConnect::setDisplayScreen(int first, int count)
+{
+    std::lock_guard<std::mutex> lock(m_infoMutex);
+    m_info.startScreen = first;
+    m_info.screenCount = count;
+}
+
+int CHttpConnect::getStartScreen() const
+{
+    std::lock_guard<std::mutex> lock(m_infoMutex);
+    return m_info.startScreen;
+}
+
+int CHttpConnect::getEndScreen() const
+{
+    std::lock_guard<std::mutex> lock(m_infoMutex);
+    return m_info.startScreen + m_info.screenCount;
+}
+
+DISPLAY_DVR_INFO CHttpConnect::displayInfo() const
+{
+    std::lock_guard<std::mutex> lock(m_infoMutex);
+    return m_info;
+}
+
+bool CHttpConnect::IsLive() const
+{
+    return getConnectedMode() == LIVE;
+}
+
+int CHttpConnect::getConnectedMode() const
+{
+    std::lock_guard<std::mutex> lock(m_requestMutex);
+    return m_request.mode;
+}
+
+int CHttpConnect::getDVRChannels() const
+{
+    std::lock_guard<std::mutex> lock(m_infoMutex);
+    return static_cast<int>(m_identity.ch_num());
+}
+
+void CHttpConnect::setSilenceTime(int milliseconds)
+{
+    m_silenceMs = milliseconds;
+}
+
+CHttpConnect::Request CHttpConnect::request() const
+{
+    std::lock_guard<std::mutex> lock(m_requestMutex);
+    return m_request;
+}
+
+QString CHttpConnect::getErrMessage(bool oldProtocol, int code)
+{
+    if (oldProtocol) {
+        switch (code) {
+        case 1:
+            return tr("[ERROR]user unknown");
+        case 2:
+            return tr("[ERROR]password miss");
+        case 3:
+            return tr("[ERROR]protocol version");
+        case 4:
+            return tr("[ERROR]client limit");
+        case 5:
+            return tr("[ERROR]super exist");
+        case 6:
+            return tr("[ERROR]no video data");
+        case 7:
+            return tr("[ERROR]no video channel");
+        case 10:
+            return tr("[ERROR]mpeg push end");
+        case 14:
+            return tr("[ERROR]connection timeout");
+        default:
+            return tr("[ERROR]unknown");
+        }
+    }
+    switch (code) {
+    case 0:
+        return QString();
+    case 1:
+        return tr("[ERROR]user unknown");
+    case 2:
+        return tr("[ERROR]password miss");
+    case 3:
+        return tr("[ERROR]client limit");
+    case 4:
+        return tr("[ERROR]permission denied");
+    case 5:
+        return tr("[ERROR]network timeout");
+    default:
+        return tr("[ERROR]unknown");
+    }
+}
+
+void CHttpConnect::UpdateConnectedDVRStatus()
+{
+    const Request held = request();
+    if (held.emap && held.mode == LIVE) {
+        const QString now = QDateTime::currentDateTime().toString(CDateTime::DISPLAY_TIME_FORMAT);
+        for (int channel = 0; channel < 16; ++channel)
+            emit signalEMapStatus(channel, now, false, EMap_Status::DISCONNECTED);
+        return;
+    }
+    emit signalConnectedDVRStatus(displayInfo());
+}
+
+void CHttpConnect::setConnectionFailed(const QString& text)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_infoMutex);
+        if (m_info.statusText.isEmpty())
+            m_info.statusText = text;
+    }
+    UpdateConnectedDVRStatus();
+    emit signalConnectionFailed();
+}
+
+void CHttpConnect::run()
+{
+    Session session;
+    session.request = request();
+    int restartsLeft = 1;
+    while (runSession(session) == SessionEnd::Dropped) {
+        bool restart = false;
+        endAfterDrop(session, restartsLeft, &restart);
+        if (!restart || m_stop.load())
+            break;
+        session = Session();
+        session.request = request();
+    }
+    m_exiting.store(true, std::memory_order_release);
+}
+
+CHttpConnect::SessionEnd CHttpConnect::runSession(Session& session)
+{
+    const Request& held = session.request;
+    cgi::CPacketStream stream(held.dvr.oldprotocol(), RECEIVE_BUFFER_SIZE);
+
+    QTcpSocket socket;
+    socket.setProxy(QNetworkProxy::NoProxy);
+    socket.setReadBufferSize(SOCKET_READ_BUFFER_SIZE);
+    connect(&socket, &QAbstractSocket::errorOccurred, this, &CHttpConnect::slotError, Qt::DirectConnection);
+    socket.connectToHost(QString::fromStdString(held.dvr.address()), static_cast<quint16>(held.dvr.port()));
+    socket.write("GET /cgi-bin/webapp.cgi?" + held.query.toLatin1() + "\r\n\r\n");
+
+    QElapsedTimer silence;
+    silence.start();
+    bool wasConnected = false;
+    SessionEnd end = SessionEnd::Stopped;
+    for (;;) {
+        QCoreApplication::processEvents();
+        if (m_stop.load())
+            break;
+        const QAbstractSocket::SocketState state = socket.state();
+        wasConnected = wasConnected || state == QAbstractSocket::ConnectedState;
+        if (socket.bytesAvailable() > 0) {
+            const int packets = readAndDispatch(socket, session, stream);
+            if (packets < 0)
+                break;
+            if (packets > 0)
+                silence.restart();
+        } else if (wasConnected && state == QAbstractSocket::UnconnectedState) {
+            end = SessionEnd::Dropped;
+            break;
+        }
+        // Checked on every pass, so that a stream of bytes that never forms
+        // a packet counts as silence too.
+        if (silence.elapsed() > m_silenceMs.load()) {
+            silence.restart();
+            setConnectionFailed(tr("Connection failed"));
+        }
+        if (socket.bytesAvailable() > 0)
+            continue;
+        if (state == QAbstractSocket::UnconnectedState || state == QAbstractSocket::HostLookupState)
+            QThread::msleep(POLL_MS);
+        else
+            socket.waitForReadyRead(POLL_MS);
+    }
+    disconnect(&socket, nullptr, this, nullptr);
+    socket.abort();
+    return end;
+}
+
+int CHttpConnect::readAndDispatch(QTcpSocket& socket, Session& session, cgi::CPacketStream& stream)
+{
+    if (stream.writeSpace() == 0)
+        stream.clear();
+    const qint64 wanted = std::min<qint64>(socket.bytesAvailable(), qint64(stream.writeSpace()));
+    const qint64 got = socket.read(reinterpret_cast<char*>(stream.writePos()), wanted);
+    if (got <= 0) {
+        qCDebug(lcDvrNetwork, "socket read error\n");
+        return 0;
+    }
+    stream.commit(static_cast<std::size_t>(got));
+
+    int packets = 0;
+    cgi::CPacketStream::Packet packet;
+    while (stream.nextPacket(packet)) {
+        ++packets;
+        // A backup's restart budget is not renewed by its packets: the DVR
+        // closing a backup ends it.
+        if (session.request.mode != BACKUP)
+            session.retry = 0;
+        ProcessPacket(session, packet.header.id, packet.header.type, packet.data, packet.size);
+        QCoreApplication::processEvents();
+        if (m_stop.load())
+            return -1;
+    }
+    return packets;
+}
+
+void CHttpConnect::endAfterDrop(Session& session, int& restartsLeft, bool* restart)
+{
+    qCDebug(lcDvrNetwork, "CHttpConnect httpFinished\n");
+    ++session.retry;
+    sendStop();
+    m_clientId = -1;
+    m_connected = false;
+    *restart = false;
+
+    const Request& held = session.request;
+    // A refusal was reported already; a backup that reached its end time
+    // ends with the DVR closing it; audio failures are not watched.
+    if (session.refused || session.backupEnded || held.audio)
+        return;
+    if (held.mode != LIVE && !m_recorder.load()) {
+        // Its owner waits for the first frame: tell it that none will come.
+        if (!session.sawVideo)
+            setConnectionFailed(tr("Connection failed"));
+        return;
+    }
+    if (session.retry <= 2 && restartsLeft > 0) {
+        --restartsLeft;
+        *restart = true;
+        return;
+    }
+    if (held.mode == BACKUP) {
+        QMetaObject::invokeMethod(this, &CHttpConnect::showBackupEnded, Qt::QueuedConnection);
+        return;
+    }
+    setConnectionFailed(tr("Connection failed"));
+}
+
+void CHttpConnect::showBackupEnded()
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
+    auto* box = new QMessageBox(
+        QMessageBox::Information, QString(), tr("There is no more backup data. Or Connection failed"), QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void CHttpConnect::ProcessPacket(Session& session, int id, int type, const unsigned char* data, std::size_t len)
+{
+    if (session.request.dvr.oldprotocol()) {
+        if (type == OLD_RESPONSE) {
+            ReceivedResponse(session, data, len);
+        } else if (type >= OLD_AUDIO_FIRST && type <= OLD_AUDIO_LAST) {
+            ReceivedAudio(session, data, len);
+        } else if (type >= OLD_VIDEO_FIRST && type <= OLD_VIDEO_LAST) {
+            int none = -1;
+            m_clientId.compare_exchange_strong(none, id);
+            ReceivedVideo(session, data, len);
+        } else if (type == OLD_DVR_INFO) {
+            ReceivedDVRInfo(session, data, len);
+        }
+        return;
+    }
+    switch (type) {
+    case cgi::DATA_RESPONSE:
+        ReceivedResponse(session, data, len);
+        break;
+    case cgi::DATA_DVR_INFO:
+        ReceivedDVRInfo(session, data, len);
+        break;
+    case cgi::DATA_VIDEO: {
+        int none = -1;
+        m_clientId.compare_exchange_strong(none, id);
+        ReceivedVideo(session, data, len);
+        break;
+    }
+    case cgi::DATA_AUDIO:
+        ReceivedAudio(session, data, len);
+        break;
+    case cgi::DATA_LIVE_STATUS:
+        ReceivedLiveStatus(data, len);
+        break;
+    case cgi::DATA_PB_STATUS:
+        ReceivedPbStatus(data, len);
+        break;
+    default:
+        break;
+    }
+}
+
+void CHttpConnect::ReceivedResponse(Session& session, const unsigned char* data, std::size_t len)
+{
+    CRecord* recorder = m_recorder.load();
+    if (session.request.mode != LIVE && recorder && recorder->isRecording())
+        return;
+    QString text;
+    if (len == 1) {
+        text = getErrMessage(session.request.dvr.oldprotocol(), data[0]);
+        if (text.isEmpty())
+            return;
+    }
+    session.refused = true;
+    setConnectionFailed(text);
+}
+
+void CHttpConnect::ReceivedDVRInfo(const Session& session, const unsigned char* data, std::size_t len)
+{
+    const bool oldProtocol = session.request.dvr.oldprotocol();
+    cgi::DvrInfo identity;
+    if (oldProtocol) {
+        identity = CStreamIdentity::fromOldRecord(data, len);
+    } else if (!CStreamIdentity::fromMessage(data, len, &identity)) {
+        qCDebug(lcDvrNetwork, "[ERROR] DVR information does not parse");
+        return;
+    }
+    const int named = CStreamIdentity::namedChannels(identity);
+    std::lock_guard<std::mutex> lock(m_infoMutex);
+    m_info.model = CStreamIdentity::normalisedModel(
+        oldProtocol, static_cast<int>(identity.model()), static_cast<int>(identity.ch_num()), m_info.model);
+    m_info.oldProtocol = oldProtocol;
+    m_info.authorityMask = static_cast<int>(identity.available_chmask());
+    for (int channel = 0; channel < int(m_info.channelNames.size()); ++channel) {
+        m_info.channelNames[channel] = channel < named ? QString::fromStdString(identity.ch_name(channel)) : QString();
+    }
+    m_identity.Swap(&identity);
+}
+
+void CHttpConnect::ReceivedVideo(Session& session, const unsigned char* data, std::size_t len)
+{
+    const Request& held = session.request;
+    const bool oldProtocol = held.dvr.oldprotocol();
+    const FrameFacts frame = readFrame(oldProtocol, data, len);
+    // A map view's frames may be headers alone; every other frame must be
+    // whole, and a channel outside 0-15 is never whole.
+    const bool emapLink = held.emap && held.mode == LIVE;
+    if (!(emapLink ? frame.headerValid : frame.valid))
+        return;
+    const int ch = frame.channel;
+
+    DISPLAY_DVR_INFO info;
+    unsigned long long available = 0;
+    cgi::DvrInfo identity;
+    {
+        std::lock_guard<std::mutex> lock(m_infoMutex);
+        if (oldProtocol && held.mode != LIVE)
+            m_info.pbMode = frame.pbMode;
+        info = m_info;
+        available = m_identity.available_chmask();
+        if (!m_connected.load() && m_clientId.load() >= 0)
+            identity = m_identity;
+    }
+    bool record = bit(info.recordMask, ch);
+    bool motion = bit(info.motionMask, ch);
+    bool sensor = bit(info.sensorMask, ch);
+    bool videoLoss = bit(info.videoLossMask, ch);
+    if (oldProtocol) {
+        record = frame.info & INFO_RECORD;
+        motion = frame.info & INFO_MOTION;
+        sensor = frame.info & INFO_SENSOR;
+        videoLoss = bit(frame.videoLoss, ch);
+    }
+
+    session.sawVideo = true;
+    const int clientId = m_clientId.load();
+    if (!m_connected.load() && clientId >= 0) {
+        m_videoType = frame.height == 288 || frame.height == 576 ? 1 : 0;
+        qCDebug(lcDvrNetwork, "%s is called", "ReceivedVideo");
+        m_connected = true;
+        emit Connected(identity, clientId);
+    }
+
+    if (held.backupEnd != 0 && frame.seconds >= held.backupEnd) {
+        if (!session.backupEnded)
+            emit updateBackupProgress(-1);
+        session.backupEnded = true;
+        return;
+    }
+
+    if (emapLink) {
+        EMap_Status::ENUM status = EMap_Status::CONNECTED;
+        if (videoLoss)
+            status = EMap_Status::VIDEO_LOSS;
+        else if (motion && sensor)
+            status = EMap_Status::MOTION_SENSOR;
+        else if (motion)
+            status = EMap_Status::MOTION;
+        else if (sensor)
+            status = EMap_Status::SENSOR;
+        emit signalEMapStatus(ch, displayTime(frame.seconds), record, status);
+        if (frame.valid)
+            emit EMapDataReceived(info, QByteArray(reinterpret_cast<const char*>(data), qsizetype(len)));
+        return;
+    }
+
+    CRecord* recorder = m_recorder.load();
+    if (recorder && recorder->isRecording() && bit(available, ch)) {
+        if (!bit(info.videoLossMask, ch))
+            recorder->writeFrame(oldProtocol, QByteArray(reinterpret_cast<const char*>(data), qsizetype(len)));
+        if (session.lastFrameTime == 0 || frame.seconds > session.lastFrameTime) {
+            if (session.lastFrameTime != 0)
+                emit updateBackupProgress(static_cast<int>(frame.seconds - session.lastFrameTime));
+            session.lastFrameTime = static_cast<time_t>(frame.seconds);
+        }
+    }
+    emit VDataReceived(info, data, len);
+}
+
+void CHttpConnect::ReceivedAudio(const Session& session, const unsigned char* data, std::size_t len)
+{
+    const bool oldProtocol = session.request.dvr.oldprotocol();
+    const FrameFacts frame = readFrame(oldProtocol, data, len);
+    if (!frame.valid)
+        return;
+    const DISPLAY_DVR_INFO info = displayInfo();
+    CRecord* recorder = m_recorder.load();
+    if (recorder && recorder->isRecording()) {
+        if (bit(info.videoLossMask, frame.channel))
+            return;
+        recorder->writeFrame(oldProtocol, QByteArray(reinterpret_cast<const char*>(data), qsizetype(len)));
+        if (session.request.mode != LIVE)
+            return;
+    }
+    emit ADataReceived(info, data, len);
+}
+
+void CHttpConnect::ReceivedLiveStatus(const unsigned char* data, std::size_t len)
+{
+    cgi::LiveStatus status;
+    if (len > std::size_t(INT_MAX) || !status.ParseFromArray(data, static_cast<int>(len)))
+        return;
+    std::lock_guard<std::mutex> lock(m_infoMutex);
+    m_info.recordMask = status.record_chmask();
+    m_info.motionMask = status.motion_chmask();
+    m_info.sensorMask = status.sensor_chmask();
+    m_info.videoLossMask = status.vloss_chmask();
+}
+
+void CHttpConnect::ReceivedPbStatus(const unsigned char* data, std::size_t len)
+{
+    cgi::PbStatus status;
+    if (len > std::size_t(INT_MAX) || !status.ParseFromArray(data, static_cast<int>(len)))
+        return;
+    std::lock_guard<std::mutex> lock(m_infoMutex);
+    m_info.pbMode = static_cast<int>(status.mode());
+}
+
+void CHttpConnect::slotError(QAbstractSocket::SocketError error)
+{
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        qCDebug(lcDvrNetwork, "ConnectionRefusedError");
+        break;
+    case QAbstractSocket::RemoteHostClosedError:
+        qCDebug(lcDvrNetwork, "RemoteHostClosedError");
+        break;
+    case QAbstractSocket::HostNotFoundError:
+        qCDebug(lcDvrNetwork, "HostNotFoundError");
+        break;
+    case QAbstractSocket::SocketAccessError:
+        qCDebug(lcDvrNetwork, "SocketAccessError");
+        break;
+    case QAbstractSocket::SocketTimeoutError:
+        // Every empty wait for data raises it.
+        break;
+    default:
+        qCDebug(lcDvrNetwork, "socket Error code = %d", int(error));
+        break;
+    }
+}

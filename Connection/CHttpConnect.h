@@ -1,0 +1,169 @@
+#pragma once
+
+#include "Common/DisplayDvrInfo.h"
+#include "Connection/EMapStatus.h"
+#include "ProtoBuf/DVRList.pb.h"
+#include "dvr_protocol/cgi_response.pb.h"
+
+#include <QAbstractSocket>
+#include <QString>
+#include <QThread>
+#include <atomic>
+#include <cstddef>
+#include <ctime>
+#include <mutex>
+
+class CRecord;
+class QTcpSocket;
+namespace cgi {
+class CPacketStream;
+}
+
+// One streaming link to a DVR: a thread that opens a TCP connection to the
+// DVR's HTTP port, sends one raw request and reads the DVR's endless packet
+// stream until it is told to stop. It serves live, E-Map, playback and
+// backup video and the audio link beside a video link, in either dialect.
+//
+// Frames go out by VDataReceived and ADataReceived on the link's thread,
+// with a pointer into the receive buffer that is valid during the call only:
+// connect them directly. Everything else reaches the GUI queued.
+//
+// The link restarts at most once per start when the DVR closes a stream
+// that had delivered packets; it reports "Connection failed" after the
+// silence time without a whole packet (again after each further silence
+// time), and tells the DVR to stop the stream when it ends. A link that its
+// owner stopped never restarts.
+//
+// Requests, Disconnect and the queries are for the thread that owns the
+// object (the GUI thread); the state they share with the link's thread is
+// atomic or behind a standard mutex (visible to the thread checker, as the
+// toolkit's own locks are not).
+class CHttpConnect : public QThread {
+    Q_OBJECT
+
+public:
+    enum RequestMode { LIVE = 0, PLAYBACK = 1, BACKUP = 2 };
+
+    struct ConnParam {
+        int mode = LIVE;
+        bool skipMode = true;
+        bool emapMode = false;
+        int codec = 0;
+        time_t startTime = 0;
+        time_t endTime = 0;
+    };
+
+    static constexpr int DEFAULT_SILENCE_MS = 60000;
+    static constexpr std::size_t RECEIVE_BUFFER_SIZE = 0x500000;
+    static constexpr int SOCKET_READ_BUFFER_SIZE = 8192;
+
+    explicit CHttpConnect(QObject* parent = nullptr);
+    // Stops a link that still runs.
+    ~CHttpConnect() override;
+
+    void Connect(const DVR& dvr, const ConnParam& p);
+    void audioConnect(const DVR& dvr, const ConnParam& p, int clientId);
+    // Ends the link: the thread stops (within a short poll), then the DVR
+    // is asked to stop the stream when it gave one.
+    void Disconnect();
+    void tryConnect();
+    void sendStop();
+    void SetRecordPtr(CRecord* recorder);
+
+    void setDisplayScreen(int first, int count);
+    int getStartScreen() const;
+    int getEndScreen() const;
+    void UpdateConnectedDVRStatus();
+    void setConnectionFailed(const QString& text);
+
+    bool IsLive() const;
+    int getConnectedMode() const;
+    bool IsConnected() const { return m_connected.load(); }
+    int getClientID() const { return m_clientId.load(); }
+    int getDVRChannels() const;
+    int getVideoType() const { return m_videoType.load(); }
+    // A copy of what goes with every frame.
+    DISPLAY_DVR_INFO displayInfo() const;
+
+    // Time without a whole packet before "Connection failed"; for the next
+    // start.
+    void setSilenceTime(int milliseconds);
+
+    // The text of a response packet's answer code; empty when the request
+    // was accepted.
+    static QString getErrMessage(bool oldProtocol, int code);
+
+signals:
+    void VDataReceived(const DISPLAY_DVR_INFO& info, const unsigned char* data, size_t len);
+    void ADataReceived(const DISPLAY_DVR_INFO& info, const unsigned char* data, size_t len);
+    void EMapDataReceived(const DISPLAY_DVR_INFO& info, const QByteArray& frame);
+    void Connected(const cgi::DvrInfo& info, int clientId);
+    void signalConnectionFailed();
+    void signalConnectedDVRStatus(const DISPLAY_DVR_INFO& info);
+    void updateBackupProgress(int value);
+    void signalEMapStatus(int channel, const QString& time, bool record, EMap_Status::ENUM status);
+
+protected:
+    void run() override;
+
+private slots:
+    // Runs on the link's thread; debug lines only.
+    void slotError(QAbstractSocket::SocketError error);
+
+private:
+    // What the link asks of the DVR; written by the owner, copied by the
+    // link's thread at each (re)start.
+    struct Request {
+        DVR dvr;
+        QString query;
+        int mode = LIVE;
+        bool emap = false;
+        bool audio = false;
+        time_t backupEnd = 0;
+    };
+    enum class SessionEnd { Stopped, Dropped };
+
+    // Per (re)start of the link's thread.
+    struct Session {
+        Request request;
+        int retry = 3;
+        bool refused = false;
+        bool sawVideo = false;
+        bool backupEnded = false;
+        time_t lastFrameTime = 0;
+    };
+
+    void startThread();
+    // Waits for the link's thread to end; what it did is then visible here.
+    void joinThread();
+    Request request() const;
+    SessionEnd runSession(Session& session);
+    // The whole packets of one read, dispatched; -1 when the link was stopped
+    // meanwhile.
+    int readAndDispatch(QTcpSocket& socket, Session& session, cgi::CPacketStream& stream);
+    void endAfterDrop(Session& session, int& restartsLeft, bool* restart);
+    void showBackupEnded();
+
+    void ProcessPacket(Session& session, int id, int type, const unsigned char* data, std::size_t len);
+    void ReceivedResponse(Session& session, const unsigned char* data, std::size_t len);
+    void ReceivedDVRInfo(const Session& session, const unsigned char* data, std::size_t len);
+    void ReceivedVideo(Session& session, const unsigned char* data, std::size_t len);
+    void ReceivedAudio(const Session& session, const unsigned char* data, std::size_t len);
+    void ReceivedLiveStatus(const unsigned char* data, std::size_t len);
+    void ReceivedPbStatus(const unsigned char* data, std::size_t len);
+
+    mutable std::mutex m_requestMutex;
+    Request m_request;
+
+    mutable std::mutex m_infoMutex;
+    DISPLAY_DVR_INFO m_info;
+    cgi::DvrInfo m_identity;
+
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_exiting{false};
+    std::atomic<bool> m_connected{false};
+    std::atomic<int> m_clientId{-1};
+    std::atomic<int> m_videoType{0};
+    std::atomic<int> m_silenceMs{DEFAULT_SILENCE_MS};
+    std::atomic<CRecord*> m_recorder{nullptr};
+};

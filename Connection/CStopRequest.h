@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ProtoBuf/DVRList.pb.h"
+
+#include <QString>
+
+// Posts the stop request of a stream to its DVR. The request outlives the
+// link that asked for it: one command sender on the application's thread,
+// owned by the application, sends every stop request, so a link may end, or
+// be deleted, right after asking. Callable from any thread.
+class CStopRequest {
+public:
+    static void send(const DVR& dvr, const QString& query);
+};

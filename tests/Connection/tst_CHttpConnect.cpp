@@ -1,0 +1,591 @@
+#include "Common/CCoreMetaTypes.h"
+#include "Connection/CHttpConnect.h"
+#include "Display/CDisplayVideo.h"
+#include "LinkProbe.h"
+#include "Settings/CAppSettings.h"
+#include "SysData/CRecord.h"
+#include "TestDvr.h"
+#include "TestDvrStreams.h"
+#include "dvr_protocol/cgi_protocol.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+// The streaming link against the test DVR: what it asks for in both
+// dialects, how it reads answers, identities and frames, how it restarts,
+// fails and stops, and that every misbehaviour of a DVR ends in clean video
+// or a clean failure report.
+namespace {
+
+using Fault = TestDvrStreamSettings::Fault;
+
+enum Kind { Live, LiveSub, EMap, Playback, Backup, AudioLive, AudioPlayback };
+
+const quint32 T10 = 1704103200; // 2024-01-01 10:00:00 on the DVR's clock
+const char* const USER = "ad&min";
+const char* const PASSWORD = "p#w=1 %";
+const int SILENCE_MS = 1000;
+
+TestDvrStreamSettings smallStreams(int fps = 25)
+{
+    TestDvrStreamSettings settings;
+    settings.fps = fps;
+    settings.statusIntervalMs = 100;
+    return settings;
+}
+
+CHttpConnect::ConnParam param(Kind kind)
+{
+    CHttpConnect::ConnParam p;
+    p.codec = kind == LiveSub ? 1 : 0;
+    p.emapMode = kind == EMap;
+    if (kind == Playback || kind == AudioPlayback) {
+        p.mode = CHttpConnect::PLAYBACK;
+        p.skipMode = false;
+        p.startTime = T10;
+    } else if (kind == Backup) {
+        p.mode = CHttpConnect::BACKUP;
+        p.startTime = T10;
+        p.endTime = T10 + 20;
+    }
+    return p;
+}
+
+QByteArray bytesOf(const google::protobuf::MessageLite& message)
+{
+    return QByteArray::fromStdString(message.SerializeAsString());
+}
+
+} // namespace
+
+class tst_CHttpConnect : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void requestsAndStopRequests_data();
+    void requestsAndStopRequests();
+    void audioStopLeavesVideo();
+    void answerCodes_data();
+    void answerCodes();
+    void refusalThenCloseFailsOnce();
+    void identityAndFrames_data();
+    void identityAndFrames();
+    void emapLinkReportsStatesAndCopies();
+    void dropRules_data();
+    void dropRules();
+    void stoppedLinkNeverRestarts();
+    void everyFaultEndsCleanly();
+    void connectDisconnectCycles();
+
+private:
+    DVR record(bool oldProtocol, quint32 mask = 0x3) const;
+    std::unique_ptr<TestDvr> m_dvr;
+};
+
+void tst_CHttpConnect::initTestCase()
+{
+    CCoreMetaTypes::registerTypes();
+    QLoggingCategory::setFilterRules(QStringLiteral("qelm.network.debug=false"));
+}
+
+void tst_CHttpConnect::init()
+{
+    m_dvr = std::make_unique<TestDvr>();
+    QVERIFY(m_dvr->listen());
+    m_dvr->setCredentials(QString::fromUtf8(USER), QString::fromUtf8(PASSWORD));
+    m_dvr->setStreamSettings(smallStreams());
+}
+
+void tst_CHttpConnect::cleanup()
+{
+    m_dvr.reset();
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        delete qobject_cast<QMessageBox*>(widget);
+}
+
+DVR tst_CHttpConnect::record(bool oldProtocol, quint32 mask) const
+{
+    DVR dvr = m_dvr->dvrRecord(oldProtocol);
+    dvr.set_bitch(mask);
+    return dvr;
+}
+
+void tst_CHttpConnect::requestsAndStopRequests_data()
+{
+    QTest::addColumn<bool>("oldProtocol");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("mode");
+    // New dialect: the DATA message; old dialect: the whole query.
+    QTest::addColumn<QByteArray>("expected");
+
+    cgi::Live live;
+    live.set_codec(cgi::CODEC_MAIN);
+    live.set_vchmask(0x3);
+    live.set_achmask(0x3);
+    live.set_header_only_mask(0);
+    QTest::newRow("new live") << false << int(Live) << 0 << bytesOf(live);
+    live.set_codec(cgi::CODEC_SUB);
+    QTest::newRow("new live sub stream") << false << int(LiveSub) << 0 << bytesOf(live);
+    live.set_codec(cgi::CODEC_MAIN);
+    live.set_achmask(0);
+    live.set_header_only_mask(0x3);
+    QTest::newRow("new E-Map") << false << int(EMap) << 0 << bytesOf(live);
+    cgi::Playback playback;
+    playback.set_start_time(T10);
+    playback.set_vchmask(0x3);
+    playback.set_achmask(0x3);
+    playback.set_skip_mode(false);
+    QTest::newRow("new playback") << false << int(Playback) << 1 << bytesOf(playback);
+    cgi::Backup backup;
+    backup.set_start_time(T10);
+    backup.set_end_time(T10 + 20);
+    backup.set_chmask(0x3);
+    QTest::newRow("new backup") << false << int(Backup) << 2 << bytesOf(backup);
+
+    const QByteArray credentials = "ID=ad%26min&PW=p%23w%3d1%20%25";
+    QTest::newRow("new live audio") << false << int(AudioLive) << 1
+                                    << "MODE=1&" + credentials + "&VER=3000&CH=3&CID=107";
+    QTest::newRow("old live") << true << int(Live) << 0 << "MODE=0&" + credentials + "&VER=3000&CH=3";
+    QTest::newRow("old live sub stream") << true << int(LiveSub) << 9 << "MODE=9&" + credentials + "&VER=3000&CH=3";
+    QTest::newRow("old E-Map") << true << int(EMap) << 0 << "MODE=0&" + credentials + "&VER=3000&CH=3";
+    QTest::newRow("old playback") << true << int(Playback) << 2
+                                  << "MODE=2&STARTTIME=240101100000&" + credentials + "&VER=3000&CH=3";
+    QTest::newRow("old backup") << true << int(Backup) << 2
+                                << "MODE=2&STARTTIME=240101100000&ENDTIME=240101100020&" + credentials
+            + "&VER=3000&CH=3";
+    QTest::newRow("old live audio") << true << int(AudioLive) << 1
+                                    << "MODE=1&" + credentials + "&VER=3000&CH=3&CID=107";
+    QTest::newRow("old playback audio") << true << int(AudioPlayback) << 3
+                                        << "MODE=3&" + credentials + "&VER=3000&CH=3&CID=107";
+}
+
+void tst_CHttpConnect::requestsAndStopRequests()
+{
+    QFETCH(bool, oldProtocol);
+    QFETCH(int, kind);
+    QFETCH(int, mode);
+    QFETCH(QByteArray, expected);
+
+    CHttpConnect link;
+    LinkProbe probe(link);
+    const bool audio = kind == AudioLive || kind == AudioPlayback;
+    if (audio)
+        link.audioConnect(record(oldProtocol), param(Kind(kind)), 7);
+    else
+        link.Connect(record(oldProtocol), param(Kind(kind)));
+    QVERIFY(m_dvr->waitForRequests(1));
+
+    TestDvrRequest request = m_dvr->lastRequest();
+    QCOMPARE(request.kind, TestDvrRequest::StreamRequest);
+    QVERIFY(request.authorized);
+    QCOMPARE(request.mode, mode);
+    if (oldProtocol || audio) {
+        QCOMPARE(request.query, expected);
+    } else {
+        QCOMPARE(request.dialect, TestDvrRequest::NewDialect);
+        QCOMPARE(request.data, expected);
+    }
+
+    int stream = 107;
+    if (!audio) {
+        QTRY_COMPARE(probe.connectedIds().size(), 1);
+        stream = probe.connectedIds().first();
+        QCOMPARE(link.getClientID(), stream);
+    }
+    QTRY_COMPARE(m_dvr->streams()->runningCount(), 1);
+    link.Disconnect();
+    QCOMPARE(link.getClientID(), -1);
+    QVERIFY(m_dvr->waitForRequests(2));
+    request = m_dvr->lastRequest();
+    QCOMPARE(request.kind, TestDvrRequest::Command);
+    if (oldProtocol) {
+        QCOMPARE(request.body, "MODE=5&CID=" + QByteArray::number(stream) + "&OP=5");
+    } else {
+        cgi::StreamStop stop;
+        stop.set_stream_id(quint32(stream));
+        QCOMPARE(request.mode, int(cgi::MODE_STREAM_STOP));
+        QCOMPARE(request.data, bytesOf(stop));
+    }
+    // The stop request names this stream, so only this stream ended by it.
+    QTRY_COMPARE(m_dvr->streams()->runningCount(), 0);
+}
+
+void tst_CHttpConnect::audioStopLeavesVideo()
+{
+    CHttpConnect video;
+    LinkProbe videoProbe(video);
+    video.Connect(record(false), param(Live));
+    QTRY_COMPARE(videoProbe.connectedIds().size(), 1);
+    CHttpConnect audio;
+    LinkProbe audioProbe(audio);
+    audio.audioConnect(record(false), param(Live), videoProbe.connectedIds().first());
+    QTRY_VERIFY(audioProbe.audioFrames() > 0);
+
+    audio.Disconnect();
+    QTRY_COMPARE(m_dvr->streams()->runningCount(), 1);
+    const int before = videoProbe.videoFrames();
+    QTest::qWait(200);
+    QVERIFY(videoProbe.videoFrames() > before);
+    QVERIFY(m_dvr->streams()->records().first().running);
+}
+
+void tst_CHttpConnect::answerCodes_data()
+{
+    QTest::addColumn<bool>("oldProtocol");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    const QStringList newTexts{QString(), "[ERROR]user unknown", "[ERROR]password miss", "[ERROR]client limit",
+        "[ERROR]permission denied", "[ERROR]network timeout", "[ERROR]unknown"};
+    for (int code = 0; code < newTexts.size(); ++code)
+        QTest::addRow("new %d", code) << false << code << newTexts.at(code);
+    QTest::newRow("new 200") << false << 200 << "[ERROR]unknown";
+    const QList<QPair<int, QString>> oldTexts{{0, "[ERROR]unknown"}, {1, "[ERROR]user unknown"},
+        {2, "[ERROR]password miss"}, {3, "[ERROR]protocol version"}, {4, "[ERROR]client limit"},
+        {5, "[ERROR]super exist"}, {6, "[ERROR]no video data"}, {7, "[ERROR]no video channel"}, {8, "[ERROR]unknown"},
+        {10, "[ERROR]mpeg push end"}, {14, "[ERROR]connection timeout"}, {255, "[ERROR]unknown"}};
+    for (const auto& [code, text] : oldTexts)
+        QTest::addRow("old %d", code) << true << code << text;
+}
+
+void tst_CHttpConnect::answerCodes()
+{
+    QFETCH(bool, oldProtocol);
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    TestDvrStreamSettings settings = smallStreams();
+    settings.fault = Fault::Refuse;
+    settings.faultValue = code;
+    m_dvr->setStreamSettings(settings);
+
+    CHttpConnect link;
+    LinkProbe probe(link);
+    link.Connect(record(oldProtocol), param(Live));
+    if (text.isEmpty()) {
+        // Accepted: the stream follows.
+        QTRY_VERIFY(probe.videoFrames() > 0);
+        QCOMPARE(probe.failures(), 0);
+    } else {
+        QTRY_COMPARE(probe.failures(), 1);
+        QCOMPARE(probe.statusReports().size(), 1);
+        QCOMPARE(probe.statusReports().first().statusText, text);
+    }
+    link.Disconnect();
+}
+
+void tst_CHttpConnect::refusalThenCloseFailsOnce()
+{
+    TestDvrStreamSettings settings = smallStreams();
+    settings.fault = Fault::Refuse;
+    settings.faultValue = 2;
+    m_dvr->setStreamSettings(settings);
+
+    CHttpConnect link;
+    LinkProbe probe(link);
+    link.Connect(record(false), param(Live));
+    QTRY_COMPARE(probe.failures(), 1);
+    // The DVR closed the refused stream: the link ends there, without a
+    // second report and without asking again.
+    QTRY_VERIFY(link.isFinished());
+    QTest::qWait(200);
+    QCOMPARE(probe.failures(), 1);
+    QCOMPARE(m_dvr->streamsStarted(), 1);
+    QCOMPARE(probe.statusReports().first().statusText, QStringLiteral("[ERROR]password miss"));
+}
+
+void tst_CHttpConnect::identityAndFrames_data()
+{
+    QTest::addColumn<bool>("oldProtocol");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("reportedModel");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("names");
+    QTest::addColumn<int>("shownModel");
+    QTest::addColumn<int>("shownNames");
+    QTest::newRow("new, known model") << false << int(Live) << 4 << 16 << 16 << 4 << 16;
+    QTest::newRow("new, unknown model of 8 channels") << false << int(Live) << 99 << 8 << 8 << 5 << 8;
+    QTest::newRow("new, unknown model of 12 channels") << false << int(Live) << 99 << 12 << 12 << 0 << 12;
+    QTest::newRow("new, more channels than names") << false << int(Playback) << 4 << 16 << 3 << 4 << 3;
+    QTest::newRow("new, more than 16 channels") << false << int(Live) << 4 << 40 << 20 << 4 << 16;
+    QTest::newRow("old, known model") << true << int(Live) << 15 << 16 << 16 << 15 << 16;
+    QTest::newRow("old, unknown model of 8 channels") << true << int(Playback) << 30 << 8 << 8 << 20 << 8;
+    QTest::newRow("old, unknown model of 4 channels") << true << int(Live) << 30 << 4 << 4 << 19 << 4;
+}
+
+void tst_CHttpConnect::identityAndFrames()
+{
+    QFETCH(bool, oldProtocol);
+    QFETCH(int, kind);
+    QFETCH(int, reportedModel);
+    QFETCH(int, channels);
+    QFETCH(int, names);
+    QFETCH(int, shownModel);
+    QFETCH(int, shownNames);
+
+    TestDvrContent content = m_dvr->content();
+    content.dvrInfo.set_model(quint32(reportedModel));
+    content.oldModel = quint8(reportedModel);
+    content.dvrInfo.set_ch_num(quint32(channels));
+    content.dvrInfo.set_available_chmask(0x0001);
+    content.dvrInfo.clear_ch_name();
+    for (int i = 0; i < names; ++i)
+        content.dvrInfo.add_ch_name("Cam " + std::to_string(i));
+    content.liveStatus.set_motion_chmask(0x2);
+    m_dvr->setContent(content);
+
+    CHttpConnect link;
+    LinkProbe probe(link);
+    link.setDisplayScreen(4, 2);
+    link.Connect(record(oldProtocol), param(Kind(kind)));
+    QTRY_VERIFY(probe.videoFrames() >= 8);
+    QTRY_COMPARE(probe.connectedIds().size(), 1);
+    QCOMPARE(probe.badFrames(), 0);
+    QCOMPARE(probe.videoChannels(), (QSet<int>{0, 1}));
+    QCOMPARE(link.getDVRChannels(), channels);
+    QCOMPARE(int(probe.connectedIdentities().first().model()), reportedModel);
+
+    const DISPLAY_DVR_INFO info = link.displayInfo();
+    QCOMPARE(info.model, shownModel);
+    QCOMPARE(info.oldProtocol, oldProtocol);
+    QCOMPARE(info.mode, kind == Live ? 0 : 1);
+    QCOMPARE(info.startScreen, 4);
+    QCOMPARE(info.screenCount, 2);
+    QCOMPARE(info.channelMask, 0x3);
+    QCOMPARE(info.authorityMask, 0x0001);
+    QCOMPARE(info.dvrName, QStringLiteral("Test DVR"));
+    for (int i = 0; i < 16; ++i)
+        QCOMPARE(info.channelNames[i], i < shownNames ? QStringLiteral("Cam %1").arg(i) : QString());
+    if (!oldProtocol && kind == Live)
+        QTRY_COMPARE(link.displayInfo().motionMask, 0x2ULL);
+    if (kind == Playback)
+        QTRY_COMPARE(link.displayInfo().pbMode, 0);
+    if (oldProtocol) // the old dialect's audio travels on the audio link only
+        QCOMPARE(probe.audioFrames(), 0);
+    else
+        QTRY_VERIFY(probe.audioFrames() > 0);
+    link.Disconnect();
+}
+
+void tst_CHttpConnect::emapLinkReportsStatesAndCopies()
+{
+    TestDvrContent content = m_dvr->content();
+    content.liveStatus.set_motion_chmask(0x1);
+    content.liveStatus.set_sensor_chmask(0x1);
+    m_dvr->setContent(content);
+
+    CHttpConnect link;
+    LinkProbe probe(link);
+    link.Connect(record(false), param(EMap));
+    // Headers only: a state per frame, no picture and nothing for the wall.
+    QTRY_VERIFY(probe.emapStatuses().size() >= 20);
+    QCOMPARE(probe.videoFrames(), 0);
+    QCOMPARE(probe.emapFrames().size(), 0);
+    QVERIFY(probe.emapStatuses().contains(EMap_Status::MOTION_SENSOR));
+    QVERIFY(probe.emapStatuses().contains(EMap_Status::CONNECTED));
+    link.Disconnect();
+    link.setConnectionFailed(QStringLiteral("Connection failed"));
+    QCOMPARE(probe.emapStatuses().mid(probe.emapStatuses().size() - 16), QList<int>(16, EMap_Status::DISCONNECTED));
+}
+
+void tst_CHttpConnect::dropRules_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("recording");
+    QTest::addColumn<int>("closeAfter");
+    QTest::addColumn<int>("streams");
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<bool>("message");
+    // Packets 1 and 2 are the answer and the identity; video follows.
+    QTest::newRow("live: one restart, then failure") << int(Live) << false << 30 << 2 << 1 << false;
+    QTest::newRow("live closed before video: one restart") << int(Live) << false << 2 << 2 << 1 << false;
+    QTest::newRow("playback before its first frame") << int(Playback) << false << 2 << 1 << 1 << false;
+    QTest::newRow("playback after frames") << int(Playback) << false << 30 << 1 << 0 << false;
+    QTest::newRow("recorded playback restarts") << int(Playback) << true << 30 << 2 << 1 << false;
+    QTest::newRow("backup never restarts") << int(Backup) << true << 30 << 1 << 0 << true;
+    QTest::newRow("audio link") << int(AudioLive) << false << 2 << 1 << 0 << false;
+}
+
+void tst_CHttpConnect::dropRules()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, recording);
+    QFETCH(int, closeAfter);
+    QFETCH(int, streams);
+    QFETCH(int, failures);
+    QFETCH(bool, message);
+    TestDvrStreamSettings settings = smallStreams(50);
+    settings.fault = Fault::CloseAfter;
+    settings.faultValue = closeAfter;
+    m_dvr->setStreamSettings(settings);
+
+    QTemporaryDir folder;
+    CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), folder.path());
+    CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(1), folder.path());
+    CRecord recorder;
+    if (recording)
+        QVERIFY(recorder.start(QStringLiteral("Test DVR"), m_dvr->content().dvrInfo, kind == Backup ? 1 : 0));
+
+    CHttpConnect link;
+    LinkProbe probe(link);
+    link.SetRecordPtr(recording ? &recorder : nullptr);
+    if (kind == AudioLive)
+        link.audioConnect(record(false), param(Live), 7);
+    else
+        link.Connect(record(false), param(Kind(kind)));
+    QTRY_VERIFY(link.isFinished());
+    QTest::qWait(100);
+    QCOMPARE(m_dvr->streamsStarted(), streams);
+    QCOMPARE(probe.failures(), failures);
+    const auto boxes = QApplication::topLevelWidgets();
+    const bool shown = std::any_of(boxes.cbegin(), boxes.cend(), [](QWidget* widget) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        return box && box->text() == QStringLiteral("There is no more backup data. Or Connection failed");
+    });
+    QCOMPARE(shown, message);
+    link.Disconnect();
+    recorder.stop();
+}
+
+void tst_CHttpConnect::stoppedLinkNeverRestarts()
+{
+    TestDvrStreamSettings settings = smallStreams(50);
+    settings.fault = Fault::CloseAfter;
+    settings.faultValue = 12;
+    m_dvr->setStreamSettings(settings);
+
+    // The owner stops the link about when the DVR closes its stream, a
+    // little earlier or later each round.
+    for (int round = 0; round < 5; ++round) {
+        const int before = m_dvr->streamsStarted();
+        CHttpConnect link;
+        link.Connect(record(false), param(Live));
+        QTRY_VERIFY(m_dvr->streams()->records().size() > before && !m_dvr->streams()->records().at(before).running);
+        QTest::qWait(round * 5);
+        link.Disconnect();
+        const int started = m_dvr->streamsStarted();
+        QTest::qWait(150);
+        QCOMPARE(m_dvr->streamsStarted(), started);
+    }
+}
+
+void tst_CHttpConnect::everyFaultEndsCleanly()
+{
+    struct Case {
+        const char* name;
+        Fault fault;
+        int value;
+        bool video;
+    };
+    const Case cases[] = {{"none", Fault::None, 0, true}, {"refusal", Fault::Refuse, 4, false},
+        {"garbage", Fault::Garbage, 0, true}, {"bad lengths", Fault::BadLength, 0, true},
+        {"oversize packet", Fault::Oversize, 0, true}, {"split packets", Fault::Split, 0, true},
+        {"closing after 20 packets", Fault::CloseAfter, 20, false}, {"silence", Fault::Silence, 0, false},
+        {"slow drip", Fault::SlowDrip, 60, false}, {"corrupt H.264", Fault::CorruptVideo, 0, true},
+        {"lying headers", Fault::LyingHeaders, 0, true}, {"more channels than names", Fault::ShortNames, 0, true}};
+
+    // Members go in reverse: the probe stops the link before what it feeds.
+    struct Run {
+        const Case* what;
+        bool oldProtocol;
+        std::unique_ptr<TestDvr> dvr;
+        std::unique_ptr<CDisplayVideo> router;
+        std::atomic<int> pictures{0};
+        std::unique_ptr<CHttpConnect> link;
+        std::unique_ptr<LinkProbe> probe;
+    };
+    std::vector<std::unique_ptr<Run>> runs;
+    for (const Case& c : cases) {
+        for (bool oldProtocol : {false, true}) {
+            auto run = std::make_unique<Run>();
+            run->what = &c;
+            run->oldProtocol = oldProtocol;
+            run->dvr = std::make_unique<TestDvr>();
+            QVERIFY(run->dvr->listen());
+            TestDvrStreamSettings settings = smallStreams();
+            settings.fault = c.fault;
+            settings.faultValue = c.value;
+            run->dvr->setStreamSettings(settings);
+            run->link = std::make_unique<CHttpConnect>();
+            run->link->setSilenceTime(SILENCE_MS);
+            run->probe = std::make_unique<LinkProbe>(*run->link);
+            // Decoded as the wall would, on the link's thread.
+            run->router = std::make_unique<CDisplayVideo>();
+            run->router->changeOpenglOption(true);
+            Run* raw = run.get();
+            connect(
+                run->router.get(), &CDisplayVideo::signalUpdateScreen, this, [raw] { ++raw->pictures; },
+                Qt::DirectConnection);
+            connect(
+                run->link.get(), &CHttpConnect::VDataReceived, this,
+                [raw](const DISPLAY_DVR_INFO& info, const unsigned char* data, size_t len) {
+                    _DISPLAY_CHANNEL_INFO channel;
+                    channel.oldProtocol = info.oldProtocol;
+                    channel.screenIndex = channel.screen
+                        = CDisplayVideo::getVideoChannel(info.oldProtocol, data, static_cast<unsigned long>(len));
+                    raw->router->makeImage(channel, data, static_cast<unsigned long>(len));
+                },
+                Qt::DirectConnection);
+            DVR dvr = run->dvr->dvrRecord(oldProtocol);
+            dvr.set_bitch(0x3);
+            run->link->Connect(dvr, param(Live));
+            runs.push_back(std::move(run));
+        }
+    }
+
+    QElapsedTimer clock;
+    clock.start();
+    const auto settled
+        = [](const Run& run) { return run.what->video ? run.pictures.load() >= 8 : run.probe->failures() > 0; };
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::all_of(runs.cbegin(), runs.cend(), [&](const auto& run) { return settled(*run); }), 15000);
+    // Long enough for a stream that failed to show it.
+    QTest::qWait(2 * SILENCE_MS);
+    const double seconds = clock.elapsed() / 1000.0;
+
+    for (const auto& run : runs) {
+        const QString name = QStringLiteral("%1, %2").arg(run->what->name, run->oldProtocol ? "old" : "new");
+        QVERIFY2(run->probe->badFrames() == 0, qPrintable(name));
+        QVERIFY2(run->probe->videoChannels().subtract({0, 1}).isEmpty(), qPrintable(name));
+        if (run->what->video) {
+            QVERIFY2(run->probe->failures() == 0, qPrintable(name));
+        } else {
+            QVERIFY2(run->probe->statusReports().last().statusText.startsWith(
+                         run->what->fault == Fault::Refuse ? "[ERROR]" : "Connection failed"),
+                qPrintable(name));
+        }
+        // A link waits for its socket; it never spins.
+        const double cpu = run->probe->threadCpuSeconds();
+        QVERIFY2(
+            cpu < 0.5 * seconds, qPrintable(QStringLiteral("%1: %2 s of CPU in %3 s").arg(name).arg(cpu).arg(seconds)));
+    }
+}
+
+void tst_CHttpConnect::connectDisconnectCycles()
+{
+    CHttpConnect link;
+    LinkProbe probe(link);
+    qint64 slowest = 0;
+    for (int cycle = 0; cycle < 100; ++cycle) {
+        const int before = probe.videoFrames();
+        link.Connect(record(cycle % 2 == 1), param(cycle % 3 == 0 ? Playback : Live));
+        if (cycle % 10 == 0)
+            QTRY_VERIFY(probe.videoFrames() > before);
+        QElapsedTimer clock;
+        clock.start();
+        link.Disconnect();
+        slowest = std::max(slowest, clock.elapsed());
+        QVERIFY(link.isFinished());
+    }
+    QVERIFY2(slowest < 700, qPrintable(QStringLiteral("slowest disconnect %1 ms").arg(slowest)));
+    QTRY_COMPARE(m_dvr->openConnections(), 0);
+}
+
+QTEST_MAIN(tst_CHttpConnect)
+#include "tst_CHttpConnect.moc"

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "Common/CG723Coder.h"
+#include "TestDvrClips.h"
+#include "TestDvrContent.h"
+#include "TestDvrStream.h"
+#include "TestDvrStreamSettings.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QPointer>
+
+class TestDvrStreams;
+
+// What a DVR streams for one stream request: the answer code, its identity,
+// then video of every requested channel at the frame rate (live at the
+// current time; playback and backup from the start time, a backup up to its
+// end time and then the DVR closes), audio, and live or playback status
+// packets; shaped by the fault switch of the settings.
+class TestDvrMediaStream : public TestDvrStream {
+    Q_OBJECT
+
+public:
+    struct Request {
+        bool oldDialect = false;
+        bool audioStream = false;
+        int mode = 0; // 0 live, 1 playback, 2 backup
+        int id = 1; // the client id the packets carry
+        quint32 videoMask = 0;
+        quint32 audioMask = 0;
+        quint32 headerOnlyMask = 0;
+        quint32 startTime = 0;
+        quint32 endTime = 0;
+    };
+
+    TestDvrMediaStream(const Request& request, const TestDvrStreamSettings& settings, const TestDvrContent& content,
+        TestDvrStreams* streams, int record, QObject* parent = nullptr);
+    ~TestDvrMediaStream() override;
+
+protected:
+    std::optional<Chunk> nextChunk() override;
+
+private:
+    bool refuses() const;
+    QList<QByteArray> preamble() const;
+    // The packets of the next frame time; false when the stream has ended.
+    bool nextPackets(QList<QByteArray>* out);
+    // Encoded on first use (once per process), after the answer went out.
+    void loadClips();
+    void addVideo(QList<QByteArray>& packets, int channel, quint64 microseconds);
+    void addAudio(QList<QByteArray>& packets, quint64 streamMs);
+    void addStatus(QList<QByteArray>& packets);
+    void addLyingFrames(QList<QByteArray>& packets, quint64 microseconds);
+    QByteArray packet(int newType, int oldType, const QByteArray& payload) const;
+    QByteArray videoFrame(const QByteArray& payload, bool key, int channel, quint64 microseconds, qint64 sizeLie) const;
+    QByteArray oldIdentity() const;
+    // Turns packets into pieces on the wire as the fault switch wants them.
+    void queue(const QList<QByteArray>& packets, int delayMs);
+    int tickDelayMs() const;
+    bool audioMovedToItsOwnStream() const;
+
+    Request m_request;
+    TestDvrStreamSettings m_settings;
+    TestDvrContent m_content;
+    QPointer<TestDvrStreams> m_streams;
+    int m_record;
+    QList<QList<TestDvrClips::Frame>> m_clips;
+    CG723Coder m_g723;
+    QElapsedTimer m_clock;
+    quint64 m_liveStartUs = 0;
+    qint64 m_tick = 0;
+    qint64 m_audioSamples = 0;
+    qint64 m_lastStatusMs = -1;
+    qint64 m_videoFrames = 0;
+    qint64 m_packets = 0;
+    bool m_started = false;
+    bool m_ended = false;
+    QList<Chunk> m_pieces;
+};

@@ -1,0 +1,240 @@
+#include "TestDvrStreams.h"
+
+#include "TestDvrMediaStream.h"
+#include "dvr_protocol/cgi_request.pb.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+
+namespace {
+
+// Old-dialect stream modes.
+const int OLD_LIVE = 0;
+const int OLD_LIVE_SUB = 9;
+const int OLD_RECORDED = 2;
+const int OLD_AUDIO_LIVE = 1;
+const int OLD_AUDIO_LIVE_SUB = 10;
+const int OLD_AUDIO_RECORDED = 3;
+const int AUDIO_ID_OFFSET = 100;
+const int MAX_VIDEO_ID = 99;
+
+quint32 hexMask(const QByteArray& text)
+{
+    bool ok = false;
+    const uint mask = text.toUInt(&ok, 16);
+    return ok ? mask & 0xFFFF : 0;
+}
+
+// "yyMMddhhmmss" on the DVR's clock (read as UTC); 0 when it is none.
+quint32 oldTime(const QByteArray& text)
+{
+    QDateTime time = QDateTime::fromString(QString::fromLatin1(text), QStringLiteral("yyMMddhhmmss"));
+    if (!time.isValid())
+        return 0;
+    time.setTimeZone(QTimeZone::utc());
+    return static_cast<quint32>(time.addYears(100).toSecsSinceEpoch());
+}
+
+bool parseNew(const TestDvrRequest& request, TestDvrMediaStream::Request* stream)
+{
+    const std::string data = request.data.toStdString();
+    stream->mode = request.mode;
+    switch (request.mode) {
+    case cgi::MODE_LIVE: {
+        cgi::Live live;
+        if (!live.ParseFromString(data))
+            return false;
+        stream->videoMask = live.vchmask() & 0xFFFF;
+        stream->audioMask = live.achmask() & 0xFFFF;
+        stream->headerOnlyMask = live.header_only_mask() & 0xFFFF;
+        return true;
+    }
+    case cgi::MODE_PLAYBACK: {
+        cgi::Playback playback;
+        if (!playback.ParseFromString(data))
+            return false;
+        stream->videoMask = playback.vchmask() & 0xFFFF;
+        stream->audioMask = playback.achmask() & 0xFFFF;
+        stream->startTime = playback.start_time();
+        return true;
+    }
+    case cgi::MODE_BACKUP: {
+        cgi::Backup backup;
+        if (!backup.ParseFromString(data))
+            return false;
+        stream->videoMask = stream->audioMask = backup.chmask() & 0xFFFF;
+        stream->startTime = backup.start_time();
+        stream->endTime = backup.end_time();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool parseOld(const TestDvrRequest& request, TestDvrMediaStream::Request* stream)
+{
+    const quint32 mask = hexMask(request.decodedParam("CH"));
+    switch (request.mode) {
+    case OLD_LIVE:
+    case OLD_LIVE_SUB:
+        stream->mode = 0;
+        stream->videoMask = mask;
+        return true;
+    case OLD_RECORDED:
+        stream->startTime = oldTime(request.decodedParam("STARTTIME"));
+        stream->endTime = oldTime(request.decodedParam("ENDTIME"));
+        stream->mode = request.hasParam("ENDTIME") ? 2 : 1;
+        stream->videoMask = mask;
+        return true;
+    case OLD_AUDIO_LIVE:
+    case OLD_AUDIO_LIVE_SUB:
+    case OLD_AUDIO_RECORDED: {
+        bool ok = false;
+        stream->id = request.decodedParam("CID").toInt(&ok);
+        if (!ok || stream->id < 0 || stream->id > 255)
+            return false;
+        stream->audioStream = true;
+        stream->mode = request.mode == OLD_AUDIO_RECORDED ? 1 : 0;
+        stream->audioMask = mask;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+TestDvrStreams::TestDvrStreams(QObject* parent)
+    : QObject(parent)
+{
+}
+
+void TestDvrStreams::setSettings(const TestDvrStreamSettings& settings)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_settings = settings;
+}
+
+TestDvrStreamSettings TestDvrStreams::settings() const
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return m_settings;
+}
+
+TestDvrReply TestDvrStreams::answer(const TestDvrRequest& request, const TestDvrContent& content)
+{
+    TestDvrMediaStream::Request stream;
+    stream.oldDialect = request.dialect == TestDvrRequest::OldDialect;
+    const bool parsed = stream.oldDialect ? parseOld(request, &stream) : parseNew(request, &stream);
+    if (!parsed)
+        return TestDvrReply::http(200);
+
+    return TestDvrReply::streamed([this, stream, content](QObject* parent) mutable -> TestDvrStream* {
+        if (stream.audioStream) {
+            // The audio of a video stream: in that stream's dialect, and of a
+            // recording from that stream's times.
+            std::unique_lock<std::mutex> lock(m_mutex);
+            for (const Record& record : std::as_const(m_records)) {
+                if (record.audioStream || !record.running || record.id + AUDIO_ID_OFFSET != stream.id)
+                    continue;
+                stream.oldDialect = record.oldDialect;
+                if (record.mode != 0) {
+                    stream.mode = record.mode;
+                    stream.startTime = record.startTime;
+                    stream.endTime = record.endTime;
+                }
+            }
+        } else {
+            stream.id = nextVideoId();
+        }
+        int index = 0;
+        TestDvrStreamSettings settings;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            Record record;
+            record.id = stream.id;
+            record.audioStream = stream.audioStream;
+            record.oldDialect = stream.oldDialect;
+            record.mode = stream.mode;
+            record.videoMask = stream.videoMask;
+            record.audioMask = stream.audioMask;
+            record.headerOnlyMask = stream.headerOnlyMask;
+            record.startTime = stream.startTime;
+            record.endTime = stream.endTime;
+            m_records.append(record);
+            index = int(m_records.size()) - 1;
+            settings = m_settings;
+        }
+        auto* media = new TestDvrMediaStream(stream, settings, content, this, index, parent);
+        m_running.insert(stream.id, media);
+        return media;
+    });
+}
+
+int TestDvrStreams::nextVideoId() const
+{
+    for (int tries = 0; tries < MAX_VIDEO_ID; ++tries) {
+        m_lastVideoId = m_lastVideoId % MAX_VIDEO_ID + 1;
+        if (!isRunning(m_lastVideoId))
+            break;
+    }
+    return m_lastVideoId;
+}
+
+bool TestDvrStreams::stop(int id)
+{
+    const QPointer<TestDvrMediaStream> stream = m_running.value(id);
+    if (!stream)
+        return false;
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (Record& record : m_records) {
+            if (record.id == id && record.running)
+                record.stoppedByRequest = true;
+        }
+    }
+    stream->finish();
+    return true;
+}
+
+QList<TestDvrStreams::Record> TestDvrStreams::records() const
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return m_records;
+}
+
+int TestDvrStreams::runningCount() const
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return static_cast<int>(
+        std::count_if(m_records.cbegin(), m_records.cend(), [](const Record& record) { return record.running; }));
+}
+
+bool TestDvrStreams::isRunning(int id) const
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return std::any_of(
+        m_records.cbegin(), m_records.cend(), [id](const Record& record) { return record.running && record.id == id; });
+}
+
+void TestDvrStreams::noteSent(int record, qint64 videoFrames, qint64 packets)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_records[record].videoFrames = videoFrames;
+    m_records[record].packets = packets;
+}
+
+void TestDvrStreams::noteEnded(int record, TestDvrMediaStream* stream)
+{
+    Record ended;
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_records[record].running = false;
+        ended = m_records[record];
+    }
+    if (m_running.value(ended.id) == stream)
+        m_running.remove(ended.id);
+    emit streamEnded(ended);
+}

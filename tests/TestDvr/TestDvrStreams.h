@@ -1,0 +1,73 @@
+#pragma once
+
+#include "TestDvrContent.h"
+#include "TestDvrReply.h"
+#include "TestDvrRequest.h"
+#include "TestDvrStreamSettings.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <mutex>
+
+class TestDvrMediaStream;
+
+// The stream side of a test DVR: answers raw stream requests of both
+// dialects with media streams, gives each video stream a client id of its
+// own (an audio stream is named by the CID of its request), ends the stream
+// that a stop request names, and keeps a record of every stream served.
+// Lives on the DVR's thread; settings and records may be used from any.
+class TestDvrStreams : public QObject {
+    Q_OBJECT
+
+public:
+    struct Record {
+        int id = -1;
+        bool audioStream = false;
+        bool oldDialect = false;
+        int mode = 0; // 0 live, 1 playback, 2 backup
+        quint32 videoMask = 0;
+        quint32 audioMask = 0;
+        quint32 headerOnlyMask = 0;
+        quint32 startTime = 0;
+        quint32 endTime = 0;
+        qint64 videoFrames = 0; // whole, valid video frames written
+        qint64 packets = 0;
+        bool running = true;
+        bool stoppedByRequest = false;
+    };
+
+    explicit TestDvrStreams(QObject* parent = nullptr);
+
+    void setSettings(const TestDvrStreamSettings& settings);
+    TestDvrStreamSettings settings() const;
+
+    // The answer to a raw stream request; a mode that is no stream gets an
+    // empty answer and the connection closes.
+    TestDvrReply answer(const TestDvrRequest& request, const TestDvrContent& content);
+    // A stop command: ends the running stream with that client id.
+    bool stop(int id);
+
+    QList<Record> records() const;
+    int runningCount() const;
+    bool isRunning(int id) const;
+
+signals:
+    // A stream has ended (the client left, a stop request, its end, a fault).
+    void streamEnded(const TestDvrStreams::Record& record);
+
+public:
+    // Reports of the streams.
+    void noteSent(int record, qint64 videoFrames, qint64 packets);
+    void noteEnded(int record, TestDvrMediaStream* stream);
+
+private:
+    int nextVideoId() const;
+
+    mutable std::mutex m_mutex;
+    TestDvrStreamSettings m_settings;
+    QList<Record> m_records;
+    QHash<int, QPointer<TestDvrMediaStream>> m_running;
+    mutable int m_lastVideoId = 0;
+};
