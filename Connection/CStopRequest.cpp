@@ -10,14 +10,20 @@ namespace {
 // A stop request that gets no answer is given up after this long.
 const int STOP_TIME_LIMIT_MS = 10000;
 
+const char* const SENDER_NAME = "qelm_stop_request_sender";
+
+CSendCommand* findSender(QCoreApplication* application)
+{
+    return application->findChild<CSendCommand*>(QLatin1String(SENDER_NAME), Qt::FindDirectChildrenOnly);
+}
+
 void sendOnApplicationThread(const DVR& dvr, const QString& query)
 {
     QCoreApplication* application = QCoreApplication::instance();
-    static const char* const senderName = "qelm_stop_request_sender";
-    auto* sender = application->findChild<CSendCommand*>(QLatin1String(senderName), Qt::FindDirectChildrenOnly);
+    auto* sender = findSender(application);
     if (!sender) {
         sender = new CSendCommand(application);
-        sender->setObjectName(QLatin1String(senderName));
+        sender->setObjectName(QLatin1String(SENDER_NAME));
         sender->setTimeLimit(STOP_TIME_LIMIT_MS);
     }
     sender->send(dvr, query);
@@ -36,4 +42,13 @@ void CStopRequest::send(const DVR& dvr, const QString& query)
     }
     QMetaObject::invokeMethod(
         application, [dvr, query] { sendOnApplicationThread(dvr, query); }, Qt::QueuedConnection);
+}
+
+int CStopRequest::pending()
+{
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application)
+        return 0;
+    const CSendCommand* sender = findSender(application);
+    return sender ? sender->activeReplies() : 0;
 }

@@ -11,4 +11,7 @@
 class CStopRequest {
 public:
     static void send(const DVR& dvr, const QString& query);
+    // Stop requests still on their way; the application should let them go
+    // out (or time out) before it ends.
+    static int pending();
 };

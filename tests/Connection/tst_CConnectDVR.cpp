@@ -3,6 +3,7 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CControlDVRList.h"
+#include "Connection/CStopRequest.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/OpenGLMode.h"
 #include "Settings/CAppSettings.h"
@@ -90,6 +91,9 @@ void tst_CConnectDVR::init()
 
 void tst_CConnectDVR::cleanup()
 {
+    // Stop requests still on their way would otherwise be cut off at exit.
+    QCoreApplication::processEvents();
+    QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
     m_dvr.reset();
 }
 

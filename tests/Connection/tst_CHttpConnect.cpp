@@ -1,5 +1,6 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Connection/CHttpConnect.h"
+#include "Connection/CStopRequest.h"
 #include "Display/CDisplayVideo.h"
 #include "LinkProbe.h"
 #include "Settings/CAppSettings.h"
@@ -106,6 +107,9 @@ void tst_CHttpConnect::init()
 
 void tst_CHttpConnect::cleanup()
 {
+    // Stop requests still on their way would otherwise be cut off at exit.
+    QCoreApplication::processEvents();
+    QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
     m_dvr.reset();
     for (QWidget* widget : QApplication::topLevelWidgets())
         delete qobject_cast<QMessageBox*>(widget);

@@ -1,5 +1,6 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Connection/CConnectDVR.h"
+#include "Connection/CStopRequest.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
@@ -99,6 +100,8 @@ private slots:
         QVERIFY2(showing.size() == 16,
             qPrintable(QStringLiteral("%1 of 16 screens showed their channel").arg(showing.size())));
         controller.disconnect();
+        // The stop request must reach the DVR before it goes away.
+        QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
     }
 };
 
