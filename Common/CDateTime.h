@@ -17,7 +17,7 @@ public:
 
     CDateTime() = default;
     explicit CDateTime(const int& seconds);
-    // In the toolkit's default (local) time specification.
+    // In the toolkit's default (local) time zone.
     CDateTime(int year, int month, int day, int hour, int minute, int second);
 
     // The seconds are taken as unsigned 32-bit, as DVRs send them.

@@ -38,7 +38,8 @@ QStringList SinkMonitor::playingFormats()
 {
     const QString listing = QString::fromUtf8(runPactl({QStringLiteral("list"), QStringLiteral("sink-inputs")}));
     QStringList formats;
-    const QRegularExpression line(QStringLiteral("Sample Specification: (.+)"));
+    // pactl writes each stream's format as "Sample ...: s16le 1ch 8000Hz".
+    const QRegularExpression line(QStringLiteral("Sample \\w+: (\\S+ \\d+ch \\d+Hz)"));
     for (auto it = line.globalMatch(listing); it.hasNext();)
         formats.append(it.next().captured(1).trimmed());
     return formats;
