@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Common/CDecodeAudio.h"
 #include "Common/CCheckFPS.h"
-#include "SysData/CCreateRaw.h"
+#include "Common/CDecodeAudio.h"
 #include "SysData/CCreateAVI.h"
+#include "SysData/CCreateRaw.h"
 
 #include <QByteArray>
 #include <QMutex>
