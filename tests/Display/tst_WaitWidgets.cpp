@@ -3,7 +3,6 @@
 #include "Display/CWaitDialog.h"
 #include "Display/CWaitWidget.h"
 
-#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -11,7 +10,6 @@ class tst_WaitWidgets : public QObject {
     Q_OBJECT
 
 private slots:
-    void clockShowsDateAndTime_data();
     void clockShowsDateAndTime();
     void clockTicksEverySecond();
     void spinnerPaintsNothingUntilShown();
@@ -22,28 +20,12 @@ private slots:
     void waitDialogHasNoCloseButton();
 };
 
-void tst_WaitWidgets::clockShowsDateAndTime_data()
-{
-    QTest::addColumn<QDateTime>("when");
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("time");
-    QTest::newRow("morning") << QDateTime(QDate(2026, 1, 31), QTime(9, 5, 7)) << "2026-01-31"
-                             << "09:05:07";
-    QTest::newRow("evening") << QDateTime(QDate(2025, 12, 1), QTime(23, 59, 59)) << "2025-12-01"
-                             << "23:59:59";
-    QTest::newRow("midnight") << QDateTime(QDate(2024, 2, 29), QTime(0, 0, 0)) << "2024-02-29"
-                              << "00:00:00";
-}
-
 void tst_WaitWidgets::clockShowsDateAndTime()
 {
-    QFETCH(QDateTime, when);
-    QFETCH(QString, date);
-    QFETCH(QString, time);
     CClockWidget clock;
-    clock.showDateTime(when);
-    QCOMPARE(clock.dateText(), date);
-    QCOMPARE(clock.timeText(), time);
+    clock.showDateTime(QDateTime(QDate(2026, 1, 31), QTime(9, 5, 7)));
+    QCOMPARE(clock.dateText(), QStringLiteral("2026-01-31"));
+    QCOMPARE(clock.timeText(), QStringLiteral("09:05:07"));
 }
 
 void tst_WaitWidgets::clockTicksEverySecond()
@@ -135,10 +117,6 @@ void tst_WaitWidgets::waitDialogHasNoCloseButton()
     QVERIFY(flags & Qt::WindowTitleHint);
     QVERIFY(!(flags & Qt::WindowCloseButtonHint));
     QVERIFY(!(flags & Qt::WindowMinMaxButtonsHint));
-    const auto labels = dialog.findChildren<QLabel*>();
-    QCOMPARE(labels.size(), 1);
-    QCOMPARE(labels.first()->text(), QStringLiteral("Please wait a minute."));
-    QCOMPARE(dialog.findChildren<CWaitWidget*>().size(), 1);
 }
 
 QTEST_MAIN(tst_WaitWidgets)
