@@ -1,4 +1,3 @@
-#include "ByteMutator.h"
 #include "Common/CDecodeVideo.h"
 #include "H264PcmSlice.h"
 #include "H264TestEncoder.h"
@@ -42,7 +41,6 @@ private slots:
     void outputOptionSetsEveryEntryUpAgain();
     void uninitialisedSetsIgnoreRestarts();
     void secondInitKeepsTheFirstCount();
-    void hostileFramesDecodeWithoutHarm();
     void entriesDecodeOnTheirOwnThreads();
 
 private:
@@ -280,25 +278,6 @@ void tst_CDecodeVideo::secondInitKeepsTheFirstCount()
     QVERIFY(!video.IsInit());
     video.Init(64);
     QCOMPARE(video.EntryCount(), 64);
-}
-
-void tst_CDecodeVideo::hostileFramesDecodeWithoutHarm()
-{
-    H264TestEncoder encoder(352, 240, 3);
-    QList<QByteArray> samples;
-    for (const auto& frame : encoder.encode(6))
-        samples.append(frame.data);
-    samples.append(H264PcmSlice::make(H264TestEncoder::pattern(704, 480, 0)));
-    ByteMutator mutator(samples, 20261207, 4096);
-    const FrameSize sizes[] = {{352, 240}, {704, 480}, {1920, 1080}, {16, 16}, {0, 0}, {65535, 2}};
-    for (int i = 0; i < 2000; ++i) {
-        const QByteArray frame = mutator.next();
-        const FrameSize size = sizes[i % 6];
-        const unsigned long result
-            = m_video.DecodeFrame(i % 3 == 0, i % 4, bytes(frame), length(frame), size, i % 5 == 0 ? 0 : 1);
-        if (result != 0)
-            QCOMPARE(result, static_cast<unsigned long>(size.width) * size.height * 3);
-    }
 }
 
 void tst_CDecodeVideo::entriesDecodeOnTheirOwnThreads()
