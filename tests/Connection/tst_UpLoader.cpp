@@ -193,7 +193,6 @@ void tst_UpLoader::bodyDevice_data()
     QTest::addColumn<qint64>("step");
     QTest::newRow("one byte at a time") << 300 << qint64(1);
     QTest::newRow("odd steps") << 5000 << qint64(7);
-    QTest::newRow("one large read") << 5000 << qint64(1 << 20);
     QTest::newRow("empty file, small steps") << 0 << qint64(3);
 }
 
