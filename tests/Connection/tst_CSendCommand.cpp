@@ -9,7 +9,6 @@
 #include <QLoggingCategory>
 #include <QNetworkReply>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTest>
 
 namespace {
@@ -56,16 +55,6 @@ cgi::DvrInfo otherInfo()
     info.add_ch_name("Door");
     info.add_ch_name("Hall");
     return info;
-}
-
-// Any unused port: a server that is closed again at once.
-quint16 closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    const quint16 port = server.serverPort();
-    server.close();
-    return port;
 }
 
 } // namespace
@@ -230,7 +219,7 @@ void tst_CSendCommand::unreachableDvr()
     DVR dvr = m_dvr->dvrRecord();
     dvr.set_address(address.toStdString());
     if (closedPortOnly)
-        dvr.set_port(closedPort());
+        dvr.set_port(TestDvr::unusedPort());
 
     CSendCommand sender;
     QSignalSpy names(&sender, &CSendCommand::receivedCameraName);

@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTest>
 #include <ctime>
 
@@ -23,15 +22,6 @@ QString newQuery(int mode, const std::string& password = "1234")
     if (cgi::Data2Url(static_cast<cgi::Mode>(mode), user, cgi::NullMsg(), &query) != cgi::DATA2URL_OK)
         return QString();
     return QString::fromStdString(query);
-}
-
-quint16 closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    const quint16 port = server.serverPort();
-    server.close();
-    return port;
 }
 
 double cpuSeconds()
@@ -148,7 +138,7 @@ void tst_CReadDVRData::failedReads()
     DVR dvr = m_dvr->dvrRecord();
     dvr.set_address(address.toStdString());
     if (closedPortOnly)
-        dvr.set_port(closedPort());
+        dvr.set_port(TestDvr::unusedPort());
 
     CReadDVRData reader;
     reader.setTimeLimit(3000);

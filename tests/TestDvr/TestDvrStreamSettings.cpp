@@ -9,12 +9,6 @@ const char* const FAULT_NAMES[] = {"none", "refuse", "garbage", "bad-length", "o
 
 } // namespace
 
-QString TestDvrStreamSettings::faultName(Fault fault)
-{
-    const int index = static_cast<int>(fault);
-    return index >= 0 && index < int(std::size(FAULT_NAMES)) ? QLatin1String(FAULT_NAMES[index]) : QString();
-}
-
 bool TestDvrStreamSettings::faultFromName(const QString& name, Fault* fault)
 {
     for (int i = 0; i < int(std::size(FAULT_NAMES)); ++i) {

@@ -33,7 +33,6 @@ struct TestDvrStreamSettings {
     Fault fault = Fault::None;
     int faultValue = 0;
 
-    static QString faultName(Fault fault);
     // False for an unknown name.
     static bool faultFromName(const QString& name, Fault* fault);
 };
