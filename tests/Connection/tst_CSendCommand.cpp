@@ -27,17 +27,6 @@ int processThreads()
     return -1;
 }
 
-QString liveQuery()
-{
-    cgi::User user;
-    user.set_name("admin");
-    user.set_password("1234");
-    std::string query;
-    if (cgi::Data2Url(cgi::MODE_LIVE, user, cgi::Live(), &query) != cgi::DATA2URL_OK)
-        return QString();
-    return QString::fromStdString(query);
-}
-
 QByteArray infoPacket(const cgi::DvrInfo& info)
 {
     return TestDvrAnswers::messagePacket(1, cgi::DATA_DVR_INFO, info);
@@ -104,14 +93,9 @@ void tst_CSendCommand::postsTheQuery_data()
     QTest::addColumn<int>("mode");
     QTest::newRow("old-dialect command") << true << "MODE=5&CID=3&OP=2" << 5;
     QTest::newRow("old-dialect escaped credentials") << true << "MODE=6&ID=ad%26min&PW=%23%3d&OP=17" << 6;
-    cgi::User user;
-    user.set_name("admin");
-    user.set_password("1234");
     cgi::Ptzf ptz;
     ptz.set_cmd(cgi::Ptzf::CMD_UP);
-    std::string query;
-    QVERIFY(cgi::Data2Url(cgi::MODE_PTZF, user, ptz, &query) == cgi::DATA2URL_OK);
-    QTest::newRow("new-dialect command") << false << QString::fromStdString(query) << 7;
+    QTest::newRow("new-dialect command") << false << TestDvr::newQuery(cgi::MODE_PTZF, ptz) << 7;
     QTest::newRow("empty query") << false << QString() << -1;
 }
 
@@ -175,7 +159,7 @@ void tst_CSendCommand::cameraNames()
     CSendCommand sender;
     sender.setTimeLimit(1500);
     QSignalSpy names(&sender, &CSendCommand::receivedCameraName);
-    sender.send(m_dvr->dvrRecord(), liveQuery());
+    sender.send(m_dvr->dvrRecord(), TestDvr::newQuery(cgi::MODE_LIVE, cgi::Live()));
 
     // The stream is closed by the sender either way: at once when the
     // identity came, at the time limit when it never does.
@@ -223,7 +207,7 @@ void tst_CSendCommand::unreachableDvr()
 
     CSendCommand sender;
     QSignalSpy names(&sender, &CSendCommand::receivedCameraName);
-    sender.send(dvr, liveQuery());
+    sender.send(dvr, TestDvr::newQuery(cgi::MODE_LIVE, cgi::Live()));
     QTRY_COMPARE(sender.activeReplies(), 0);
     QTest::qWait(50);
     QCOMPARE(names.size(), 0);
@@ -255,7 +239,7 @@ void tst_CSendCommand::destroyedWithRepliesRunning()
     m_dvr->setFault(TestDvr::Fault::NoAnswer);
     auto sender = std::make_unique<CSendCommand>();
     for (int i = 0; i < 3; ++i)
-        sender->send(m_dvr->dvrRecord(), liveQuery());
+        sender->send(m_dvr->dvrRecord(), TestDvr::newQuery(cgi::MODE_LIVE, cgi::Live()));
     QVERIFY(m_dvr->waitForRequests(3));
     sender.reset();
     QTRY_COMPARE(m_dvr->openConnections(), 0);

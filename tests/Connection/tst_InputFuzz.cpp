@@ -1,6 +1,7 @@
 #include "ByteMutator.h"
 #include "Connection/CControlDVRList.h"
 #include "Settings/CAppDir.h"
+#include "WireBuilder.h"
 #include "dvr_protocol/base64.h"
 #include "dvr_protocol/cal_data.pb.h"
 #include "dvr_protocol/cgi_protocol.h"
@@ -20,11 +21,6 @@ constexpr int ROUNDS = 10000;
 std::string str(const QByteArray& bytes)
 {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-QByteArray bytesOf(const google::protobuf::MessageLite& message)
-{
-    return QByteArray::fromStdString(message.SerializeAsString());
 }
 
 QList<QByteArray> replySamples()
@@ -54,8 +50,9 @@ QList<QByteArray> replySamples()
     live.set_motion_chmask(1);
     cgi::PbStatus playback;
     playback.set_mode(48);
-    return {bytesOf(info), bytesOf(hdd), bytesOf(log), bytesOf(picture), bytesOf(calendar), bytesOf(live),
-        bytesOf(playback)};
+    return {WireBuilder::bytesOf(info), WireBuilder::bytesOf(hdd), WireBuilder::bytesOf(log),
+        WireBuilder::bytesOf(picture), WireBuilder::bytesOf(calendar), WireBuilder::bytesOf(live),
+        WireBuilder::bytesOf(playback)};
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "TestDvrConnection.h"
 #include "TestDvrRequestDecoder.h"
 #include "TestDvrStreams.h"
-#include "dvr_protocol/cgi_request.pb.h"
+#include "dvr_protocol/cgi_protocol.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -60,6 +60,18 @@ quint16 TestDvr::unusedPort()
     QTcpServer server;
     server.listen(QHostAddress::LocalHost);
     return server.serverPort();
+}
+
+QString TestDvr::newQuery(
+    int mode, const google::protobuf::MessageLite& data, const std::string& user, const std::string& password)
+{
+    cgi::User credentials;
+    credentials.set_name(user);
+    credentials.set_password(password);
+    std::string query;
+    if (cgi::Data2Url(static_cast<cgi::Mode>(mode), credentials, data, &query) != cgi::DATA2URL_OK)
+        return QString();
+    return QString::fromStdString(query);
 }
 
 void TestDvr::setCredentials(const QString& user, const QString& password)

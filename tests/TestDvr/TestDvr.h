@@ -55,6 +55,10 @@ public:
     DVR dvrRecord(bool oldProtocol = false) const;
     // A port of 127.0.0.1 that nothing listens on.
     static quint16 unusedPort();
+    // A new-dialect query as a client builds it; the credentials default to
+    // the DVR's own.
+    static QString newQuery(int mode, const google::protobuf::MessageLite& data = cgi::NullMsg(),
+        const std::string& user = "admin", const std::string& password = "1234");
 
     void setCredentials(const QString& user, const QString& password);
     QString user() const;

@@ -134,7 +134,7 @@ QList<QByteArray> TestDvrMediaStream::preamble() const
         while (identity.ch_name_size() > 3)
             identity.mutable_ch_name()->RemoveLast();
     }
-    packets.append(packet(cgi::DATA_DVR_INFO, 0, QByteArray::fromStdString(identity.SerializeAsString())));
+    packets.append(packet(cgi::DATA_DVR_INFO, 0, WireBuilder::bytesOf(identity)));
     return packets;
 }
 
@@ -330,13 +330,12 @@ void TestDvrMediaStream::addStatus(QList<QByteArray>& packets)
         return;
     m_lastStatusMs = now;
     if (m_request.mode == 0) {
-        packets.append(
-            packet(cgi::DATA_LIVE_STATUS, 0, QByteArray::fromStdString(m_content.liveStatus.SerializeAsString())));
+        packets.append(packet(cgi::DATA_LIVE_STATUS, 0, WireBuilder::bytesOf(m_content.liveStatus)));
         return;
     }
     cgi::PbStatus playback;
     playback.set_mode(0);
-    packets.append(packet(cgi::DATA_PB_STATUS, 0, QByteArray::fromStdString(playback.SerializeAsString())));
+    packets.append(packet(cgi::DATA_PB_STATUS, 0, WireBuilder::bytesOf(playback)));
 }
 
 QByteArray TestDvrMediaStream::packet(int newType, int oldType, const QByteArray& payload) const

@@ -52,25 +52,9 @@ QByteArray statusLine(const QByteArray& response)
     return response.left(response.indexOf("\r\n"));
 }
 
-QByteArray newQuery(int mode, const QString& user, const QString& password)
+QByteArray get(const QString& query)
 {
-    cgi::User credentials;
-    credentials.set_name(user.toStdString());
-    credentials.set_password(password.toStdString());
-    std::string query;
-    if (cgi::Data2Url(static_cast<cgi::Mode>(mode), credentials, cgi::NullMsg(), &query) != cgi::DATA2URL_OK)
-        return QByteArray();
-    return QByteArray::fromStdString(query);
-}
-
-QByteArray get(const QByteArray& query)
-{
-    return "GET /cgi-bin/webapp.cgi?" + query + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
-}
-
-QByteArray bytesOf(const google::protobuf::MessageLite& message)
-{
-    return QByteArray::fromStdString(message.SerializeAsString());
+    return "GET /cgi-bin/webapp.cgi?" + query.toLatin1() + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
 }
 
 } // namespace
@@ -113,8 +97,8 @@ void tst_TestDvr::answersReads_data()
     QTest::addColumn<QByteArray>("payload");
     // The data reader's tests read the identity, search, log and configuration.
     const TestDvrContent content = TestDvrContent::standard();
-    QTest::newRow("hdd info") << 17 << 7 << bytesOf(content.hddInfo);
-    QTest::newRow("picture") << 19 << 9 << bytesOf(content.picture);
+    QTest::newRow("hdd info") << 17 << 7 << WireBuilder::bytesOf(content.hddInfo);
+    QTest::newRow("picture") << 19 << 9 << WireBuilder::bytesOf(content.picture);
     QTest::newRow("command: nothing") << 7 << -1 << QByteArray();
 }
 
@@ -123,7 +107,7 @@ void tst_TestDvr::answersReads()
     QFETCH(int, mode);
     QFETCH(int, type);
     QFETCH(QByteArray, payload);
-    const Exchange answer = exchange(m_dvr->port(), get(newQuery(mode, "admin", "1234")));
+    const Exchange answer = exchange(m_dvr->port(), get(TestDvr::newQuery(mode)));
     QVERIFY(answer.closedByDvr);
     QCOMPARE(statusLine(answer.received), QByteArray("HTTP/1.1 200 OK"));
     const QByteArray expected
@@ -135,7 +119,7 @@ void tst_TestDvr::refusesWrongCredentials_data()
 {
     QTest::addColumn<QByteArray>("query");
     QTest::addColumn<QByteArray>("answer");
-    QTest::newRow("new: other user") << newQuery(16, "guest", "1234")
+    QTest::newRow("new: other user") << TestDvr::newQuery(16, cgi::NullMsg(), "guest").toLatin1()
                                      << TestDvrAnswers::responsePacket(1, TestDvrAnswers::ANSWER_USER_UNKNOWN, false);
     QTest::newRow("new: undecodable user") << QByteArray(
         "MODE=16&USER=%%%&DATA=") << TestDvrAnswers::responsePacket(1, TestDvrAnswers::ANSWER_USER_UNKNOWN, false);
@@ -182,7 +166,7 @@ void tst_TestDvr::faults()
 
     QElapsedTimer clock;
     clock.start();
-    const Exchange answer = exchange(m_dvr->port(), get(newQuery(16, "admin", "1234")), 1500);
+    const Exchange answer = exchange(m_dvr->port(), get(TestDvr::newQuery(16)), 1500);
     QCOMPARE(answer.closedByDvr, closed);
     QCOMPARE(statusLine(answer.received), status);
     const QByteArray right = TestDvrAnswers::messagePacket(1, cgi::DATA_DVR_INFO, m_dvr->content().dvrInfo);
