@@ -1,0 +1,234 @@
+#include "Display/CDisplayWidget.h"
+#include "Display/CPlayAudio.h"
+#include "Settings/CAppSettings.h"
+#include "SinkMonitor.h"
+#include "WallFeed.h"
+#include "WireBuilder.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QtEndian>
+#include <ctime>
+
+namespace {
+// A loud 1 kHz square wave, in the sample layout of the given dialect.
+QByteArray squareWave(bool oldProtocol, int milliseconds)
+{
+    const int channels = oldProtocol ? 2 : 1;
+    const int frames = CPlayAudio::SAMPLE_RATE * milliseconds / 1000;
+    QByteArray pcm(frames * channels * 2, Qt::Uninitialized);
+    for (int i = 0; i < frames; ++i) {
+        const qint16 value = (i / 4) % 2 ? 20000 : -20000;
+        for (int c = 0; c < channels; ++c)
+            qToLittleEndian<qint16>(value, pcm.data() + (i * channels + c) * 2);
+    }
+    return pcm;
+}
+
+double processSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+// Pushes audio frame by frame at its real rate, as a live stream would.
+void streamAudio(CPlayAudio& audio, bool oldProtocol, int milliseconds)
+{
+    const int frameMilliseconds = 40;
+    const QByteArray frame = squareWave(oldProtocol, frameMilliseconds);
+    for (int t = 0; t < milliseconds; t += frameMilliseconds) {
+        audio.PushAudio(oldProtocol, frame);
+        QTest::qWait(frameMilliseconds);
+    }
+}
+
+// One second of one channel's A-law audio, delivered as a connection does.
+void deliver(CDisplayWidget& wall, const _DISPLAY_DVR_INFO& dvr, int channel, int frames = 25)
+{
+    const QByteArray frame = WallFeed::alawFrame(channel);
+    for (int i = 0; i < frames; ++i)
+        wall.OnPlayAudio(dvr, reinterpret_cast<const unsigned char*>(frame.constData()), size_t(frame.size()));
+}
+} // namespace
+
+// The audio player, and the wall's choice of what it plays: the selected
+// screen's audio, and only its audio, reaches the sound server as 8 kHz PCM.
+class tst_AudioOutput : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(SinkMonitor::serverAvailable(), "the test sound server is not running");
+        CAppSettings().writeSetting(CAppSettings::OPENGL, 2);
+        QVERIFY(m_monitor.start());
+    }
+
+    void playsEachDialectInItsFormat_data()
+    {
+        QTest::addColumn<QList<bool>>("dialects");
+        QTest::addColumn<QString>("lastFormat");
+        // Old-dialect audio has two channels, new-dialect audio one.
+        QTest::newRow("new then old re-opens for two channels") << QList<bool>{false, true} << "s16le 2ch 8000Hz";
+        QTest::newRow("old then new re-opens for mono") << QList<bool>{true, false} << "s16le 1ch 8000Hz";
+    }
+
+    void playsEachDialectInItsFormat()
+    {
+        QFETCH(QList<bool>, dialects);
+        QFETCH(QString, lastFormat);
+
+        CPlayAudio audio;
+        m_monitor.take();
+        for (bool oldProtocol : dialects)
+            streamAudio(audio, oldProtocol, 300);
+        QTRY_COMPARE(SinkMonitor::playingFormats(), QStringList{lastFormat});
+        QTest::qWait(200);
+        QVERIFY2(SinkMonitor::peak(m_monitor.take()) > 10000, "the sink received no sound");
+    }
+
+    void clearSilencesPromptly()
+    {
+        CPlayAudio audio;
+        m_monitor.take();
+        audio.PushAudio(false, squareWave(false, 2000));
+        QElapsedTimer clock;
+        clock.start();
+        QTest::qWait(300);
+        audio.clear();
+        const qint64 clearedAt = clock.elapsed();
+        QCOMPARE(audio.bufferedBytes(), 0);
+        QTest::qWait(900);
+        // What the sink already held plays out; the rest of the two seconds does not.
+        const qint64 lastSound = SinkMonitor::lastLoudMillisecond(m_monitor.take(), 10000);
+        QVERIFY(lastSound > 0);
+        QVERIFY2(lastSound < clearedAt + 500, qPrintable(QString::number(lastSound - clearedAt)));
+    }
+
+    void bufferKeepsAtMostTwoSeconds_data()
+    {
+        QTest::addColumn<bool>("oldProtocol");
+        QTest::newRow("mono") << false;
+        QTest::newRow("two channels") << true;
+    }
+
+    void bufferKeepsAtMostTwoSeconds()
+    {
+        QFETCH(bool, oldProtocol);
+        CPlayAudio audio;
+        for (int i = 0; i < 10; ++i) {
+            audio.PushAudio(oldProtocol, squareWave(oldProtocol, 1000));
+            QVERIFY(audio.bufferedBytes() <= CPlayAudio::maxBufferedBytes(oldProtocol));
+        }
+        QVERIFY(audio.bufferedBytes() > CPlayAudio::maxBufferedBytes(oldProtocol) / 2);
+        QCOMPARE(audio.bufferedBytes() % (oldProtocol ? 4 : 2), 0);
+    }
+
+    // With more buffered than the sink takes, the thread waits for room
+    // instead of asking again and again.
+    void fullSinkDoesNotSpin()
+    {
+        CPlayAudio audio;
+        audio.PushAudio(false, squareWave(false, 2000));
+        QTest::qWait(100);
+        const double before = processSeconds();
+        QTest::qWait(1000);
+        const double cpu = processSeconds() - before;
+        QVERIFY(audio.bufferedBytes() > 0);
+        QVERIFY2(cpu < 0.2, qPrintable(QStringLiteral("%1 s of processor time").arg(cpu)));
+    }
+
+    void destroyingWhileWaitingEndsAtOnce()
+    {
+        QElapsedTimer clock;
+        {
+            CPlayAudio audio;
+            audio.PushAudio(false, squareWave(false, 40));
+            QTest::qWait(200);
+            clock.start();
+        }
+        QVERIFY(clock.elapsed() < 500);
+    }
+
+    void selectedChannelReachesTheSink()
+    {
+        CDisplayWidget wall(nullptr);
+        wall.setScreens(16);
+        wall.updateSelectScreen(2);
+        m_monitor.take();
+        for (int i = 0; i < 10; ++i) {
+            deliver(wall, WallFeed::dvr(), 2, 2);
+            QTest::qWait(80);
+        }
+        QTRY_COMPARE(SinkMonitor::playingFormats(), QStringList{QStringLiteral("s16le 1ch 8000Hz")});
+        QVERIFY(SinkMonitor::peak(m_monitor.take()) > 20000);
+    }
+
+    // Which screen a channel's audio belongs to, in both views.
+    void audioFollowsTheSelectedScreen_data()
+    {
+        QTest::addColumn<int>("screenMode");
+        QTest::addColumn<int>("channelMask");
+        QTest::addColumn<int>("startScreen");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<bool>("plays");
+        QTest::newRow("one DVR: channel 5 on screen 5") << 0 << 0xFFFF << 32 << 5 << 5 << true;
+        QTest::newRow("one DVR: channel 5 not on screen 4") << 0 << 0xFFFF << 32 << 4 << 5 << false;
+        QTest::newRow("many DVRs: second channel of the DVR's block") << 1 << 0b1010 << 16 << 17 << 3 << true;
+        QTest::newRow("many DVRs: first channel of the block") << 1 << 0b1010 << 16 << 16 << 1 << true;
+        QTest::newRow("many DVRs: another DVR's screen") << 1 << 0b1010 << 16 << 3 << 3 << false;
+        QTest::newRow("many DVRs: a channel the DVR was not asked for") << 1 << 0b1010 << 16 << 17 << 5 << false;
+    }
+
+    void audioFollowsTheSelectedScreen()
+    {
+        QFETCH(int, screenMode);
+        QFETCH(int, channelMask);
+        QFETCH(int, startScreen);
+        QFETCH(int, selected);
+        QFETCH(int, channel);
+        QFETCH(bool, plays);
+        CDisplayWidget wall(nullptr);
+        wall.setScreenMode(CDisplayWidget::SCREEN_MODE(screenMode));
+        wall.resetDisplay();
+        wall.updateSelectScreen(selected);
+        deliver(wall, WallFeed::dvr(channelMask, startScreen), channel);
+        // A second of audio at once: more than the sink takes in one go.
+        QCOMPARE(wall.audioOutput().bufferedBytes() > 0, plays);
+    }
+
+    void selectingAnotherScreenEmptiesTheBuffer()
+    {
+        CDisplayWidget wall(nullptr);
+        wall.setScreens(16);
+        wall.updateSelectScreen(2);
+        deliver(wall, WallFeed::dvr(), 2);
+        QVERIFY(wall.audioOutput().bufferedBytes() > 0);
+        wall.updateSelectScreen(3);
+        QCOMPARE(wall.audioOutput().bufferedBytes(), 0);
+    }
+
+    void framesOfTheWrongSizeAreDropped()
+    {
+        CDisplayWidget wall(nullptr);
+        wall.setScreens(16);
+        wall.updateSelectScreen(2);
+        // A whole frame by its header, but one sample short of an A-law frame.
+        WireBuilder::NewHeader header;
+        header.type = 3;
+        header.channel = 2;
+        header.size = 319;
+        const QByteArray frame = WireBuilder::newFrame(header, 319);
+        wall.OnPlayAudio(
+            WallFeed::dvr(), reinterpret_cast<const unsigned char*>(frame.constData()), size_t(frame.size()));
+        QCOMPARE(wall.audioOutput().bufferedBytes(), 0);
+    }
+
+private:
+    SinkMonitor m_monitor;
+};
+
+QTEST_MAIN(tst_AudioOutput)
+#include "tst_AudioOutput.moc"
