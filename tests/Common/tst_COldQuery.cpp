@@ -10,7 +10,6 @@ class tst_COldQuery : public QObject {
 private slots:
     void credentials_data();
     void credentials();
-    void numbersAndOrder();
 };
 
 void tst_COldQuery::credentials_data()
@@ -46,12 +45,6 @@ void tst_COldQuery::credentials()
     };
     QCOMPARE(value(1), id);
     QCOMPARE(value(2), password);
-}
-
-void tst_COldQuery::numbersAndOrder()
-{
-    QCOMPARE(COldQuery().add("MODE", 5).add("CID", 103).add("OP", -1).text(), QStringLiteral("MODE=5&CID=103&OP=-1"));
-    QCOMPARE(COldQuery().text(), QString());
 }
 
 QTEST_APPLESS_MAIN(tst_COldQuery)

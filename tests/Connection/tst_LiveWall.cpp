@@ -19,29 +19,6 @@ namespace {
 const int WIDTH = 352;
 const int HEIGHT = 240;
 
-bool near(QRgb actual, QRgb expected, int tolerance = 48)
-{
-    return qAbs(qRed(actual) - qRed(expected)) <= tolerance && qAbs(qGreen(actual) - qGreen(expected)) <= tolerance
-        && qAbs(qBlue(actual) - qBlue(expected)) <= tolerance;
-}
-
-// Whether the tile shows the channel's pattern: the middle of each colour
-// bar, and the band below them, which differs for channels 8-15.
-bool showsChannel(const QImage& shot, const QRect& tile, int channel)
-{
-    const QImage pattern = H264TestEncoder::pattern(WIDTH, HEIGHT, 0, channel);
-    QList<QPoint> points;
-    for (int bar = 0; bar < 8; ++bar)
-        points << QPoint((2 * bar + 1) * WIDTH / 16, HEIGHT * 3 / 8);
-    points << QPoint(WIDTH / 2, HEIGHT - 6);
-    for (const QPoint& p : points) {
-        const QPoint at(tile.left() + p.x() * tile.width() / WIDTH, tile.top() + p.y() * tile.height() / HEIGHT);
-        if (!near(shot.pixel(at), pattern.pixel(p)))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 class tst_LiveWall : public QObject {
@@ -93,7 +70,8 @@ private slots:
             QTest::qWait(100);
             const QImage shot = wall.grab().toImage().convertToFormat(QImage::Format_RGB32);
             for (int channel = 0; channel < 16; ++channel) {
-                if (showsChannel(shot, wall.wall()->getDisplayRect(channel), channel))
+                if (H264TestEncoder::tileShowsPattern(
+                        shot, wall.wall()->getDisplayRect(channel), WIDTH, HEIGHT, channel))
                     showing.insert(channel);
             }
         }

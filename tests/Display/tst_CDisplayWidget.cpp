@@ -76,8 +76,6 @@ private slots:
         QTest::addColumn<int>("lastStart");
         QTest::newRow("9: back from the first page to the last, 252 to 255")
             << 9 << "p" << QStringList{"1 / 29", "29 / 29"} << 252;
-        QTest::newRow("9: on from the last page to the first")
-            << 9 << "pn" << QStringList{"1 / 29", "29 / 29", "1 / 29"} << 0;
         QTest::newRow("16: through the pages") << 16 << "nn" << QStringList{"1 / 16", "2 / 16", "3 / 16"} << 32;
         QTest::newRow("64: four pages") << 64 << "ppp" << QStringList{"1 / 4", "4 / 4", "3 / 4", "2 / 4"} << 64;
     }

@@ -33,22 +33,10 @@ QImage shot(QWidget& widget)
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// Whether the tile shows the test pattern: the middle of each colour bar,
-// mapped from picture to tile pixels through the part of the picture shown.
-bool showsPattern(const QImage& image, const QRect& tile, const QRectF& shown = QRectF(0, 0, WIDTH, HEIGHT))
+// Whether the tile shows the test pattern, or the part `shown` of it.
+bool showsPattern(const QImage& image, const QRect& tile, const QRectF& shown = QRectF())
 {
-    const QImage pattern = H264TestEncoder::pattern(WIDTH, HEIGHT, 0);
-    for (int bar = 0; bar < 8; ++bar) {
-        const double px = (bar + 0.5) * WIDTH / 8;
-        const double py = HEIGHT * 3.0 / 8;
-        if (!shown.contains(QPointF(px, py)))
-            continue;
-        const int x = tile.left() + int((px - shown.left()) * tile.width() / shown.width());
-        const int y = tile.top() + int((py - shown.top()) * tile.height() / shown.height());
-        if (!near(image.pixel(x, y), pattern.pixel(int(px), int(py))))
-            return false;
-    }
-    return true;
+    return H264TestEncoder::tileShowsPattern(image, tile, WIDTH, HEIGHT, 0, shown);
 }
 
 bool isWhite(QRgb pixel)

@@ -3,7 +3,6 @@
 #include "Display/CWaitDialog.h"
 #include "Display/CWaitWidget.h"
 
-#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -11,39 +10,21 @@ class tst_WaitWidgets : public QObject {
     Q_OBJECT
 
 private slots:
-    void clockShowsDateAndTime_data();
     void clockShowsDateAndTime();
     void clockTicksEverySecond();
-    void spinnerPaintsNothingUntilShown();
-    void spinnerAdvancesAndWraps();
+    void spinnerTurnsOnlyWhileShown();
     void controlWaitKeepsOneCentredSpinner_data();
     void controlWaitKeepsOneCentredSpinner();
     void controlWaitSurvivesItsWidget();
     void waitDialogHasNoCloseButton();
 };
 
-void tst_WaitWidgets::clockShowsDateAndTime_data()
-{
-    QTest::addColumn<QDateTime>("when");
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("time");
-    QTest::newRow("morning") << QDateTime(QDate(2026, 1, 31), QTime(9, 5, 7)) << "2026-01-31"
-                             << "09:05:07";
-    QTest::newRow("evening") << QDateTime(QDate(2025, 12, 1), QTime(23, 59, 59)) << "2025-12-01"
-                             << "23:59:59";
-    QTest::newRow("midnight") << QDateTime(QDate(2024, 2, 29), QTime(0, 0, 0)) << "2024-02-29"
-                              << "00:00:00";
-}
-
 void tst_WaitWidgets::clockShowsDateAndTime()
 {
-    QFETCH(QDateTime, when);
-    QFETCH(QString, date);
-    QFETCH(QString, time);
     CClockWidget clock;
-    clock.showDateTime(when);
-    QCOMPARE(clock.dateText(), date);
-    QCOMPARE(clock.timeText(), time);
+    clock.showDateTime(QDateTime(QDate(2026, 1, 31), QTime(9, 5, 7)));
+    QCOMPARE(clock.dateText(), QStringLiteral("2026-01-31"));
+    QCOMPARE(clock.timeText(), QStringLiteral("09:05:07"));
 }
 
 void tst_WaitWidgets::clockTicksEverySecond()
@@ -56,35 +37,24 @@ void tst_WaitWidgets::clockTicksEverySecond()
     QCOMPARE(ticks.count(), 2);
 }
 
-void tst_WaitWidgets::spinnerPaintsNothingUntilShown()
+void tst_WaitWidgets::spinnerTurnsOnlyWhileShown()
 {
     CWaitWidget spinner;
-    QCOMPARE(spinner.size(), QSize(50, 50));
-    QVERIFY(!spinner.isAnimating());
-    QImage image(50, 50, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    spinner.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     QImage empty(50, 50, QImage::Format_ARGB32);
     empty.fill(Qt::transparent);
+    QImage image = empty;
+    spinner.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     QCOMPARE(image, empty);
 
     spinner.show();
-    QVERIFY(spinner.isAnimating());
     spinner.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     QVERIFY(image != empty);
-}
-
-void tst_WaitWidgets::spinnerAdvancesAndWraps()
-{
-    CWaitWidget spinner;
-    spinner.show();
     QTRY_VERIFY_WITH_TIMEOUT(spinner.step() >= 2, 1000);
-    CWaitWidget manual;
-    for (int i = 0; i < 11; ++i)
-        manual.updateValue();
-    QCOMPARE(manual.step(), 11);
-    manual.updateValue();
-    QCOMPARE(manual.step(), 0);
+    // Twelve steps, then round again.
+    while (spinner.step() != 11)
+        spinner.updateValue();
+    spinner.updateValue();
+    QCOMPARE(spinner.step(), 0);
 }
 
 void tst_WaitWidgets::controlWaitKeepsOneCentredSpinner_data()
@@ -135,10 +105,6 @@ void tst_WaitWidgets::waitDialogHasNoCloseButton()
     QVERIFY(flags & Qt::WindowTitleHint);
     QVERIFY(!(flags & Qt::WindowCloseButtonHint));
     QVERIFY(!(flags & Qt::WindowMinMaxButtonsHint));
-    const auto labels = dialog.findChildren<QLabel*>();
-    QCOMPARE(labels.size(), 1);
-    QCOMPARE(labels.first()->text(), QStringLiteral("Please wait a minute."));
-    QCOMPARE(dialog.findChildren<CWaitWidget*>().size(), 1);
 }
 
 QTEST_MAIN(tst_WaitWidgets)

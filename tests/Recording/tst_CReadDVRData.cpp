@@ -8,31 +8,10 @@
 #include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTest>
 #include <ctime>
 
 namespace {
-
-QString newQuery(int mode, const std::string& password = "1234")
-{
-    cgi::User user;
-    user.set_name("admin");
-    user.set_password(password);
-    std::string query;
-    if (cgi::Data2Url(static_cast<cgi::Mode>(mode), user, cgi::NullMsg(), &query) != cgi::DATA2URL_OK)
-        return QString();
-    return QString::fromStdString(query);
-}
-
-quint16 closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    const quint16 port = server.serverPort();
-    server.close();
-    return port;
-}
 
 double cpuSeconds()
 {
@@ -86,11 +65,11 @@ void tst_CReadDVRData::reads_data()
     QTest::addColumn<QString>("query");
     QTest::addColumn<QByteArray>("body");
     const TestDvrContent content = TestDvrContent::standard();
-    QTest::newRow("dvr information") << false << newQuery(16)
+    QTest::newRow("dvr information") << false << TestDvr::newQuery(16)
                                      << TestDvrAnswers::messagePacket(1, cgi::DATA_DVR_INFO, content.dvrInfo);
-    QTest::newRow("search") << false << newQuery(6)
+    QTest::newRow("search") << false << TestDvr::newQuery(6)
                             << TestDvrAnswers::messagePacket(1, content.calendarPacketType, content.calendar);
-    QTest::newRow("wrong password") << false << newQuery(17, "+=&%")
+    QTest::newRow("wrong password") << false << TestDvr::newQuery(17, cgi::NullMsg(), "admin", "+=&%")
                                     << TestDvrAnswers::responsePacket(1, TestDvrAnswers::ANSWER_PASSWORD_MISS, false);
     QTest::newRow("old information page")
         << true << COldQuery().add("MODE", 6).add("ID", "admin").add("PW", "1234").add("OP", 17).text()
@@ -148,12 +127,12 @@ void tst_CReadDVRData::failedReads()
     DVR dvr = m_dvr->dvrRecord();
     dvr.set_address(address.toStdString());
     if (closedPortOnly)
-        dvr.set_port(closedPort());
+        dvr.set_port(TestDvr::unusedPort());
 
     CReadDVRData reader;
     reader.setTimeLimit(3000);
     QSignalSpy completed(&reader, &CReadDVRData::completed);
-    reader.startRead(dvr, newQuery(16));
+    reader.startRead(dvr, TestDvr::newQuery(16));
     QVERIFY(completed.wait(8000));
     QCOMPARE(completed.size(), 1);
     QCOMPARE(completed.at(0).at(0).toByteArray(), body);
@@ -169,7 +148,7 @@ void tst_CReadDVRData::silentDvrEndsAtTheTimeLimitWithoutSpinning()
     QElapsedTimer clock;
     clock.start();
     const double cpuBefore = cpuSeconds();
-    reader.startRead(m_dvr->dvrRecord(), newQuery(16));
+    reader.startRead(m_dvr->dvrRecord(), TestDvr::newQuery(16));
     QVERIFY(completed.wait(5000));
     const double cpuUsed = cpuSeconds() - cpuBefore;
     const qint64 elapsed = clock.elapsed();
@@ -191,7 +170,7 @@ void tst_CReadDVRData::silenceAfterPartOfTheReply()
     CReadDVRData reader;
     reader.setTimeLimit(600);
     QSignalSpy completed(&reader, &CReadDVRData::completed);
-    reader.startRead(m_dvr->dvrRecord(), newQuery(17));
+    reader.startRead(m_dvr->dvrRecord(), TestDvr::newQuery(17));
     QVERIFY(completed.wait(5000));
     QCOMPARE(completed.at(0).at(0).toByteArray(), QByteArray("partial"));
 }
@@ -209,7 +188,7 @@ void tst_CReadDVRData::stoppedReadsDeliverNothing()
     m_dvr->setFault(TestDvr::Fault::NoAnswer);
     auto reader = std::make_unique<CReadDVRData>();
     QSignalSpy completed(reader.get(), &CReadDVRData::completed);
-    reader->startRead(m_dvr->dvrRecord(), newQuery(16));
+    reader->startRead(m_dvr->dvrRecord(), TestDvr::newQuery(16));
     QVERIFY(m_dvr->waitForRequests(1));
     if (destroy)
         reader.reset();
@@ -227,7 +206,7 @@ void tst_CReadDVRData::newerReadReplacesOlder()
     CReadDVRData reader;
     QSignalSpy completed(&reader, &CReadDVRData::completed);
     reader.startRead(m_dvr->dvrRecord(true), QStringLiteral("MODE=7&CID=1"));
-    reader.startRead(m_dvr->dvrRecord(), newQuery(18));
+    reader.startRead(m_dvr->dvrRecord(), TestDvr::newQuery(18));
     QVERIFY(completed.wait(5000));
     QTest::qWait(100);
     QCOMPARE(completed.size(), 1);
@@ -258,7 +237,7 @@ void tst_CReadDVRData::largeReply()
 
     CReadDVRData reader;
     QSignalSpy completed(&reader, &CReadDVRData::completed);
-    reader.startRead(m_dvr->dvrRecord(), newQuery(22));
+    reader.startRead(m_dvr->dvrRecord(), TestDvr::newQuery(22));
     QVERIFY(completed.wait(10000));
     const QByteArray body = completed.at(0).at(0).toByteArray();
     QCOMPARE(body.size(), content.configuration.size() + 14);

@@ -26,7 +26,6 @@ private slots:
     void language_data();
     void language();
     void absentKeys();
-    void sequenceIntervalTextReadsAsNumber();
 };
 
 void tst_CAppSettings::init()
@@ -124,15 +123,7 @@ void tst_CAppSettings::absentKeys()
     CAppSettings settings;
     QVERIFY(!settings.contains(CAppSettings::OPENGL));
     QCOMPARE(settings.readSetting(CAppSettings::OPENGL).toInt(), 0);
-    QCOMPARE(settings.readSetting(CAppSettings::RECONNECT).toBool(), false);
-    QCOMPARE(settings.readSetting(CAppSettings::PATH_LIST.value(1)).toString(), QString());
     QCOMPARE(settings.readSetting(CAppSettings::CODEC_TYPE, 3).toInt(), 3);
-}
-
-void tst_CAppSettings::sequenceIntervalTextReadsAsNumber()
-{
-    CAppSettings().writeSetting(CAppSettings::SEQ_INTERVAL, QStringLiteral("2"));
-    QCOMPARE(CAppSettings().readSetting(CAppSettings::SEQ_INTERVAL).toInt(), 2);
 }
 
 int main(int argc, char* argv[])

@@ -2,7 +2,6 @@
 #include "Settings/CEventSound.h"
 #include "SinkMonitor.h"
 
-#include <QFile>
 #include <QTest>
 
 class tst_CEventSound : public QObject {
@@ -16,21 +15,6 @@ private slots:
     }
 
     void init() { CAppSettings().remove(CAppSettings::ALARM_SOUND); }
-
-    void soundResourceIsShortMonoPcm()
-    {
-        CEventSound sound;
-        QFile wav(CEventSound::SOUND_RESOURCE);
-        QVERIFY(wav.open(QIODevice::ReadOnly));
-        const QByteArray bytes = wav.readAll();
-        QCOMPARE(bytes.left(4), QByteArray("RIFF"));
-        QCOMPARE(bytes.mid(8, 4), QByteArray("WAVE"));
-        // PCM, one channel, 22,050 Hz, 8 bits, then 11,554 bytes of samples.
-        QCOMPARE(bytes.mid(20, 4), QByteArray::fromHex("01000100"));
-        QCOMPARE(bytes.mid(24, 4), QByteArray::fromHex("22560000"));
-        QCOMPARE(bytes.mid(34, 2), QByteArray::fromHex("0800"));
-        QCOMPARE(bytes.mid(40, 4), QByteArray::fromHex("222d0000"));
-    }
 
     // Steps: 'u' UpdateSetting, 'e' event, 'n' no event, 'r' reset, 'o' the
     // setting switched off and read.

@@ -1,6 +1,6 @@
 #include "RecordingFeed.h"
 
-#include "WireBuilder.h"
+#include "VideoFrameWrapper.h"
 
 #include <csignal>
 
@@ -32,17 +32,7 @@ QByteArray newFrame(int type, int channel, quint32 sec, quint32 usec, const QByt
         : type == 3                           ? QByteArray(320, '\x55')
         : type == 0                           ? keyPicture()
                                               : pPicture();
-    WireBuilder::NewHeader h;
-    h.type = static_cast<quint8>(type);
-    h.channel = static_cast<quint8>(channel);
-    h.recReason = static_cast<quint8>(reason);
-    h.size = static_cast<quint32>(data.size());
-    h.width = width;
-    h.height = height;
-    h.sec = sec;
-    h.usec = usec;
-    QByteArray frame = WireBuilder::newFrame(h, int(data.size()));
-    return frame.replace(frame.size() - data.size(), data.size(), data);
+    return VideoFrameWrapper::newFrame(data, type, channel, width, height, sec, usec, reason);
 }
 
 QByteArray oldFrame(int typeCode, int channel, quint32 sec, int reason, const QByteArray& payload)
@@ -51,15 +41,7 @@ QByteArray oldFrame(int typeCode, int channel, quint32 sec, int reason, const QB
         : typeCode == 3                       ? QByteArray(1200, '\x11')
         : typeCode == 1                       ? pPicture()
                                               : nal(0x65, 200);
-    WireBuilder::OldHeader h;
-    h.totalLength = h.dataSize = static_cast<quint32>(data.size());
-    h.sizeAndType = static_cast<quint32>(data.size()) | static_cast<quint32>(typeCode) << 22;
-    h.info = 0x04;
-    h.recordAndPlayback = static_cast<quint8>(reason);
-    h.channel = static_cast<quint8>(channel);
-    h.sec = sec;
-    QByteArray frame = WireBuilder::oldFrame(h, int(data.size()));
-    return frame.replace(80, data.size(), data);
+    return VideoFrameWrapper::oldFrame(data, typeCode, channel, 0x04, sec, 0, 0, reason);
 }
 
 DiskFull::DiskFull(rlim_t bytes)

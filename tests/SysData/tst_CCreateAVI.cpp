@@ -56,7 +56,6 @@ private slots:
     void keyFlags_data();
     void keyFlags();
     void refusals();
-    void rotationBeforeTheIndexFills();
     void failedWriteLeavesAPlayableFile_data();
     void failedWriteLeavesAPlayableFile();
 };
@@ -150,28 +149,6 @@ void tst_CCreateAVI::refusals()
     const AviFileChecker file(fresh);
     QVERIFY2(file.ok(), qPrintable(file.problems()));
     QCOMPARE(file.chunks.size(), 1);
-}
-
-void tst_CCreateAVI::rotationBeforeTheIndexFills()
-{
-    QTemporaryDir dir;
-    CCreateAVI avi;
-    avi.setInfo(CCreateAVI::H264, 704, 480, CCreateAVI::PCM, 320, 8000, 1, 16);
-    QCOMPARE(avi.init(QFile::encodeName(dir.filePath("big.avi"))), 0);
-    QList<int> firstResultAt(7, -1);
-    for (int i = 0; i < CCreateAVI::MAX_INDEX + 10; ++i) {
-        const int result = write(avi, {bool(i % 2), nal(0x41, 6)});
-        if (firstResultAt[result] < 0)
-            firstResultAt[result] = i;
-    }
-    QCOMPARE(firstResultAt[CCreateAVI::WRITE_NEARLY_FULL], CCreateAVI::ROTATE_INDEX - 1);
-    QCOMPARE(firstResultAt[CCreateAVI::WRITE_FULL], CCreateAVI::MAX_INDEX);
-    // Five minutes of 25 video and 25 audio chunks a second for a key frame.
-    QVERIFY(CCreateAVI::MAX_INDEX - CCreateAVI::ROTATE_INDEX >= 25 * 2 * 300);
-    QCOMPARE(avi.deinit(), 0);
-    const AviFileChecker file(dir.filePath("big.avi"));
-    QVERIFY2(file.ok(), qPrintable(file.problems()));
-    QCOMPARE(file.chunks.size(), CCreateAVI::MAX_INDEX);
 }
 
 void tst_CCreateAVI::failedWriteLeavesAPlayableFile_data()

@@ -31,14 +31,10 @@ void tst_CRecordPath::folderName_data()
                                             << "Shop";
     QTest::newRow("refused characters") << "a:b*?\"<>|"
                                         << "a_b______";
-    QTest::newRow("control character") << "tab\there"
-                                       << "tab_here";
     QTest::newRow("device name") << "CON"
                                  << "_CON";
     QTest::newRow("device name with extension") << "lpt1.txt"
                                                 << "_lpt1.txt";
-    QTest::newRow("longer than a device name") << "CONSOLE"
-                                               << "CONSOLE";
     QTest::newRow("Korean") << QString::fromUtf8("\xea\xb0\x80\xea\xb2\x8c")
                             << QString::fromUtf8("\xea\xb0\x80\xea\xb2\x8c");
 }

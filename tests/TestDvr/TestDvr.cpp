@@ -4,7 +4,7 @@
 #include "TestDvrConnection.h"
 #include "TestDvrRequestDecoder.h"
 #include "TestDvrStreams.h"
-#include "dvr_protocol/cgi_request.pb.h"
+#include "dvr_protocol/cgi_protocol.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -55,6 +55,25 @@ DVR TestDvr::dvrRecord(bool oldProtocol) const
     return record;
 }
 
+quint16 TestDvr::unusedPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    return server.serverPort();
+}
+
+QString TestDvr::newQuery(
+    int mode, const google::protobuf::MessageLite& data, const std::string& user, const std::string& password)
+{
+    cgi::User credentials;
+    credentials.set_name(user);
+    credentials.set_password(password);
+    std::string query;
+    if (cgi::Data2Url(static_cast<cgi::Mode>(mode), credentials, data, &query) != cgi::DATA2URL_OK)
+        return QString();
+    return QString::fromStdString(query);
+}
+
 void TestDvr::setCredentials(const QString& user, const QString& password)
 {
     QMutexLocker lock(&m_mutex);
@@ -93,12 +112,6 @@ void TestDvr::setFault(Fault fault, int count)
     m_faultCount = count;
 }
 
-TestDvr::Fault TestDvr::fault() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_fault;
-}
-
 void TestDvr::setSlowAnswerDelay(int milliseconds)
 {
     QMutexLocker lock(&m_mutex);
@@ -128,21 +141,10 @@ void TestDvr::setStreamSettings(const TestDvrStreamSettings& settings)
     m_streams->setSettings(settings);
 }
 
-TestDvrStreamSettings TestDvr::streamSettings() const
-{
-    return m_streams->settings();
-}
-
 void TestDvr::setHandler(TestDvrRequest::Dialect dialect, int mode, Handler handler)
 {
     QMutexLocker lock(&m_mutex);
     m_handlers.insert({dialect, mode}, std::move(handler));
-}
-
-void TestDvr::clearHandlers()
-{
-    QMutexLocker lock(&m_mutex);
-    m_handlers.clear();
 }
 
 QList<TestDvrRequest> TestDvr::requests() const
@@ -171,12 +173,6 @@ TestDvrRequest TestDvr::lastRequest() const
 {
     QMutexLocker lock(&m_mutex);
     return m_requests.isEmpty() ? TestDvrRequest() : m_requests.last();
-}
-
-void TestDvr::clearRequests()
-{
-    QMutexLocker lock(&m_mutex);
-    m_requests.clear();
 }
 
 namespace {

@@ -53,6 +53,12 @@ public:
     static QString address();
     // A directory record that points at this DVR with its credentials.
     DVR dvrRecord(bool oldProtocol = false) const;
+    // A port of 127.0.0.1 that nothing listens on.
+    static quint16 unusedPort();
+    // A new-dialect query as a client builds it; the credentials default to
+    // the DVR's own.
+    static QString newQuery(int mode, const google::protobuf::MessageLite& data = cgi::NullMsg(),
+        const std::string& user = "admin", const std::string& password = "1234");
 
     void setCredentials(const QString& user, const QString& password);
     QString user() const;
@@ -64,24 +70,20 @@ public:
     // The fault applies to the next `count` requests (all when negative),
     // then the DVR behaves again.
     void setFault(Fault fault, int count = -1);
-    Fault fault() const;
     void setSlowAnswerDelay(int milliseconds);
     int slowAnswerDelay() const;
     void setErrorStatus(int status);
     int errorStatus() const;
 
     void setStreamSettings(const TestDvrStreamSettings& settings);
-    TestDvrStreamSettings streamSettings() const;
     // The streams served: their requests, ids, counts and states.
     TestDvrStreams* streams() const { return m_streams; }
 
     void setHandler(TestDvrRequest::Dialect dialect, int mode, Handler handler);
-    void clearHandlers();
 
     QList<TestDvrRequest> requests() const;
     int requestCount() const;
     TestDvrRequest lastRequest() const;
-    void clearRequests();
     // Runs the caller's event loop until that many requests were received.
     bool waitForRequests(int count, int timeoutMs = 5000) const;
 

@@ -4,18 +4,9 @@
 #include "WireBuilder.h"
 #include "dvr_protocol/cgi_request.pb.h"
 
-namespace {
-
-QByteArray bytesOf(const google::protobuf::MessageLite& message)
-{
-    return QByteArray::fromStdString(message.SerializeAsString());
-}
-
-} // namespace
-
 QByteArray TestDvrAnswers::messagePacket(quint8 clientId, quint8 type, const google::protobuf::MessageLite& message)
 {
-    return WireBuilder::packet(clientId, type, bytesOf(message));
+    return WireBuilder::packet(clientId, type, WireBuilder::bytesOf(message));
 }
 
 QByteArray TestDvrAnswers::responsePacket(quint8 clientId, quint8 code, bool oldDialect)

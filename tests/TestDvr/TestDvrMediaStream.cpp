@@ -4,6 +4,7 @@
 #include "TestDvrAnswers.h"
 #include "TestDvrAudio.h"
 #include "TestDvrStreams.h"
+#include "VideoFrameWrapper.h"
 #include "WireBuilder.h"
 #include "dvr_protocol/cgi_response.pb.h"
 
@@ -134,7 +135,7 @@ QList<QByteArray> TestDvrMediaStream::preamble() const
         while (identity.ch_name_size() > 3)
             identity.mutable_ch_name()->RemoveLast();
     }
-    packets.append(packet(cgi::DATA_DVR_INFO, 0, QByteArray::fromStdString(identity.SerializeAsString())));
+    packets.append(packet(cgi::DATA_DVR_INFO, 0, WireBuilder::bytesOf(identity)));
     return packets;
 }
 
@@ -297,24 +298,15 @@ void TestDvrMediaStream::addAudio(QList<QByteArray>& packets, quint64 streamMs)
         for (int channel = 0; channel < 16; ++channel) {
             if (!bit(m_request.audioMask, channel))
                 continue;
+            const quint32 seconds = quint32(atMs / 1000);
+            const quint32 usec = quint32(atMs % 1000 * 1000);
             if (m_request.oldDialect) {
-                WireBuilder::OldHeader header;
                 const QByteArray coded = TestDvrAudio::g723(m_g723, channel, m_audioSamples);
-                header.totalLength = header.dataSize = quint32(coded.size());
-                header.sizeAndType = quint32(coded.size()) | 3u << 22;
-                header.channel = static_cast<quint8>(channel);
-                header.sec = quint32(atMs / 1000);
-                header.usec = quint32(atMs % 1000 * 1000);
-                packets.append(packet(0, OLD_AUDIO, WireBuilder::oldFrame(header, 0) + coded));
+                packets.append(packet(0, OLD_AUDIO, VideoFrameWrapper::oldFrame(coded, 3, channel, 0, seconds, usec)));
             } else {
-                WireBuilder::NewHeader header;
-                header.type = 3;
-                header.channel = static_cast<quint8>(channel);
-                header.size = TestDvrAudio::ALAW_SAMPLES;
-                header.sec = quint32(atMs / 1000);
-                header.usec = quint32(atMs % 1000 * 1000);
-                packets.append(packet(cgi::DATA_AUDIO, 0,
-                    WireBuilder::newFrame(header, 0) + TestDvrAudio::alaw(channel, m_audioSamples)));
+                const QByteArray alaw = TestDvrAudio::alaw(channel, m_audioSamples);
+                packets.append(
+                    packet(cgi::DATA_AUDIO, 0, VideoFrameWrapper::newFrame(alaw, 3, channel, 704, 480, seconds, usec)));
             }
         }
         m_audioSamples += samples;
@@ -330,13 +322,12 @@ void TestDvrMediaStream::addStatus(QList<QByteArray>& packets)
         return;
     m_lastStatusMs = now;
     if (m_request.mode == 0) {
-        packets.append(
-            packet(cgi::DATA_LIVE_STATUS, 0, QByteArray::fromStdString(m_content.liveStatus.SerializeAsString())));
+        packets.append(packet(cgi::DATA_LIVE_STATUS, 0, WireBuilder::bytesOf(m_content.liveStatus)));
         return;
     }
     cgi::PbStatus playback;
     playback.set_mode(0);
-    packets.append(packet(cgi::DATA_PB_STATUS, 0, QByteArray::fromStdString(playback.SerializeAsString())));
+    packets.append(packet(cgi::DATA_PB_STATUS, 0, WireBuilder::bytesOf(playback)));
 }
 
 QByteArray TestDvrMediaStream::packet(int newType, int oldType, const QByteArray& payload) const

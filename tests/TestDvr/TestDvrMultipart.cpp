@@ -23,8 +23,6 @@ bool parsePart(const QByteArray& block, TestDvrUploadPart* part)
         if (header.startsWith("Content-Disposition:")) {
             part->name = quotedParameter(header, "name");
             part->fileName = quotedParameter(header, "filename");
-        } else if (header.startsWith("Content-Type:")) {
-            part->contentType = header.mid(13).trimmed();
         }
     }
     part->content = block.mid(headEnd + 4);

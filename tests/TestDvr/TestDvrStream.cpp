@@ -45,6 +45,5 @@ void TestDvrStream::writePending()
     }
     m_socket->write(m_pending.bytes);
     m_socket->flush();
-    m_bytesWritten += m_pending.bytes.size();
     scheduleNext();
 }

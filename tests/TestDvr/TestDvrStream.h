@@ -27,7 +27,6 @@ public:
     void start(QTcpSocket* socket);
     // Ends the stream now: nothing more is written and the connection closes.
     void finish();
-    qint64 bytesWritten() const { return m_bytesWritten; }
 
 signals:
     // The stream has nothing more to send: the connection closes.
@@ -47,5 +46,4 @@ private:
     QPointer<QTcpSocket> m_socket;
     QTimer m_timer;
     Chunk m_pending;
-    qint64 m_bytesWritten = 0;
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 // What the test DVR's streams carry and how they misbehave. One setting for
 // all streams of a DVR; a stream takes the setting that holds when it starts.
 struct TestDvrStreamSettings {
@@ -32,8 +30,4 @@ struct TestDvrStreamSettings {
     int backupSpeed = 4;
     Fault fault = Fault::None;
     int faultValue = 0;
-
-    static QString faultName(Fault fault);
-    // False for an unknown name.
-    static bool faultFromName(const QString& name, Fault* fault);
 };

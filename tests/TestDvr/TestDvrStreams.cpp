@@ -1,6 +1,5 @@
 #include "TestDvrStreams.h"
 
-#include "TestDvrMediaStream.h"
 #include "dvr_protocol/cgi_request.pb.h"
 
 #include <QDateTime>
@@ -154,15 +153,7 @@ TestDvrReply TestDvrStreams::answer(const TestDvrRequest& request, const TestDvr
         {
             std::unique_lock<std::mutex> lock(m_mutex);
             Record record;
-            record.id = stream.id;
-            record.audioStream = stream.audioStream;
-            record.oldDialect = stream.oldDialect;
-            record.mode = stream.mode;
-            record.videoMask = stream.videoMask;
-            record.audioMask = stream.audioMask;
-            record.headerOnlyMask = stream.headerOnlyMask;
-            record.startTime = stream.startTime;
-            record.endTime = stream.endTime;
+            static_cast<TestDvrMediaStream::Request&>(record) = stream;
             m_records.append(record);
             index = int(m_records.size()) - 1;
             settings = m_settings;

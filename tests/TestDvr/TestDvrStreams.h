@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestDvrContent.h"
+#include "TestDvrMediaStream.h"
 #include "TestDvrReply.h"
 #include "TestDvrRequest.h"
 #include "TestDvrStreamSettings.h"
@@ -11,8 +12,6 @@
 #include <QPointer>
 #include <mutex>
 
-class TestDvrMediaStream;
-
 // The stream side of a test DVR: answers raw stream requests of both
 // dialects with media streams, gives each video stream a client id of its
 // own (an audio stream is named by the CID of its request), ends the stream
@@ -22,16 +21,8 @@ class TestDvrStreams : public QObject {
     Q_OBJECT
 
 public:
-    struct Record {
-        int id = -1;
-        bool audioStream = false;
-        bool oldDialect = false;
-        int mode = 0; // 0 live, 1 playback, 2 backup
-        quint32 videoMask = 0;
-        quint32 audioMask = 0;
-        quint32 headerOnlyMask = 0;
-        quint32 startTime = 0;
-        quint32 endTime = 0;
+    // What a stream was asked for, and how it went.
+    struct Record : TestDvrMediaStream::Request {
         qint64 videoFrames = 0; // whole, valid video frames written
         qint64 packets = 0;
         bool running = true;

@@ -6,6 +6,5 @@
 struct TestDvrUploadPart {
     QByteArray name;
     QByteArray fileName; // empty when the part carries no file
-    QByteArray contentType;
     QByteArray content;
 };

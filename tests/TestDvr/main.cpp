@@ -12,13 +12,18 @@ namespace {
 constexpr int DEFAULT_LIFETIME_SECONDS = 300;
 constexpr int MAX_LIFETIME_SECONDS = 3600;
 
+// The names of the fault switches, in the order of their enumerations.
 const char* const FAULT_NAMES[] = {"none", "no-answer", "slow", "close", "http-error", "garbled"};
+const char* const STREAM_FAULT_NAMES[] = {"none", "refuse", "garbage", "bad-length", "oversize", "split", "close-after",
+    "silence", "slow-drip", "corrupt-video", "lying-headers", "short-names"};
 
-bool faultFromName(const QString& name, TestDvr::Fault* fault)
+// False for an unknown name.
+template <typename Fault, std::size_t N>
+bool faultFromName(const char* const (&names)[N], const QString& name, Fault* fault)
 {
-    for (int i = 0; i < int(std::size(FAULT_NAMES)); ++i) {
-        if (name == QLatin1String(FAULT_NAMES[i])) {
-            *fault = static_cast<TestDvr::Fault>(i);
+    for (std::size_t i = 0; i < N; ++i) {
+        if (name == QLatin1String(names[i])) {
+            *fault = static_cast<Fault>(i);
             return true;
         }
     }
@@ -108,7 +113,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     TestDvr::Fault fault = TestDvr::Fault::None;
-    if (!faultFromName(parser.value(faultOption), &fault)) {
+    if (!faultFromName(FAULT_NAMES, parser.value(faultOption), &fault)) {
         err << "unknown fault: " << parser.value(faultOption) << Qt::endl;
         return 2;
     }
@@ -131,7 +136,7 @@ int main(int argc, char* argv[])
     streams.clipFrames = 2 * streams.fps;
     streams.keyInterval = streams.fps;
     streams.audio = !parser.isSet(noAudioOption);
-    if (!TestDvrStreamSettings::faultFromName(parser.value(streamFaultOption), &streams.fault)) {
+    if (!faultFromName(STREAM_FAULT_NAMES, parser.value(streamFaultOption), &streams.fault)) {
         err << "unknown stream fault: " << parser.value(streamFaultOption) << Qt::endl;
         return 2;
     }

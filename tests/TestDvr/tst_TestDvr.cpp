@@ -52,33 +52,9 @@ QByteArray statusLine(const QByteArray& response)
     return response.left(response.indexOf("\r\n"));
 }
 
-QByteArray newQuery(
-    int mode, const QString& user, const QString& password, const google::protobuf::MessageLite& data = cgi::NullMsg())
+QByteArray get(const QString& query)
 {
-    cgi::User credentials;
-    credentials.set_name(user.toStdString());
-    credentials.set_password(password.toStdString());
-    std::string query;
-    if (cgi::Data2Url(static_cast<cgi::Mode>(mode), credentials, data, &query) != cgi::DATA2URL_OK)
-        return QByteArray();
-    return QByteArray::fromStdString(query);
-}
-
-QByteArray get(const QByteArray& query)
-{
-    return "GET /cgi-bin/webapp.cgi?" + query + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
-}
-
-QByteArray post(const QByteArray& query)
-{
-    return "POST /cgi-bin/webapp.cgi? HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Type: "
-           "application/x-www-form-urlencoded\r\nContent-Length: "
-        + QByteArray::number(query.size()) + "\r\n\r\n" + query;
-}
-
-QByteArray bytesOf(const google::protobuf::MessageLite& message)
-{
-    return QByteArray::fromStdString(message.SerializeAsString());
+    return "GET /cgi-bin/webapp.cgi?" + query.toLatin1() + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
 }
 
 } // namespace
@@ -89,15 +65,10 @@ class tst_TestDvr : public QObject {
 private slots:
     void init();
     void cleanup();
-    void listensOnLoopbackOnly();
-    void decodesNewDialect_data();
-    void decodesNewDialect();
-    void decodesOldDialect();
     void answersReads_data();
     void answersReads();
     void refusesWrongCredentials_data();
     void refusesWrongCredentials();
-    void rawStreamRequest();
     void faults_data();
     void faults();
     void malformedRequests_data();
@@ -119,73 +90,15 @@ void tst_TestDvr::cleanup()
     m_dvr.reset();
 }
 
-void tst_TestDvr::listensOnLoopbackOnly()
-{
-    QVERIFY(m_dvr->port() != 0);
-    QCOMPARE(TestDvr::address(), QStringLiteral("127.0.0.1"));
-    const DVR record = m_dvr->dvrRecord(true);
-    QCOMPARE(record.address(), std::string("127.0.0.1"));
-    QCOMPARE(record.port(), int(m_dvr->port()));
-    QVERIFY(record.oldprotocol());
-}
-
-void tst_TestDvr::decodesNewDialect_data()
-{
-    QTest::addColumn<bool>("asPost");
-    QTest::newRow("command") << true;
-    QTest::newRow("data read") << false;
-}
-
-void tst_TestDvr::decodesNewDialect()
-{
-    QFETCH(bool, asPost);
-    cgi::Ptzf ptz;
-    ptz.set_cmd(cgi::Ptzf::CMD_RIGHT);
-    ptz.set_channel(2);
-    ptz.set_speed(3);
-    const QByteArray query = newQuery(cgi::MODE_PTZF, "admin", "1234", ptz);
-    exchange(m_dvr->port(), asPost ? post(query) : get(query));
-
-    QCOMPARE(m_dvr->requestCount(), 1);
-    const TestDvrRequest request = m_dvr->lastRequest();
-    QCOMPARE(request.kind, asPost ? TestDvrRequest::Command : TestDvrRequest::DataRead);
-    QCOMPARE(request.dialect, TestDvrRequest::NewDialect);
-    QCOMPARE(request.query, query);
-    QCOMPARE(request.mode, int(cgi::MODE_PTZF));
-    QCOMPARE(request.user.name(), std::string("admin"));
-    QCOMPARE(request.user.password(), std::string("1234"));
-    QVERIFY(request.authorized);
-    QCOMPARE(request.data, bytesOf(ptz));
-}
-
-void tst_TestDvr::decodesOldDialect()
-{
-    const QByteArray query = "MODE=6&ID=ad%26min&PW=p%23w%3d%25&OP=17";
-    m_dvr->setCredentials("ad&min", "p#w=%");
-    const Exchange answer = exchange(m_dvr->port(), get(query));
-
-    const TestDvrRequest request = m_dvr->lastRequest();
-    QCOMPARE(request.dialect, TestDvrRequest::OldDialect);
-    QCOMPARE(request.mode, 6);
-    QCOMPARE(request.decodedParam("ID"), QByteArray("ad&min"));
-    QCOMPARE(request.decodedParam("PW"), QByteArray("p#w=%"));
-    QCOMPARE(request.decodedParam("OP"), QByteArray("17"));
-    QVERIFY(request.authorized);
-    QCOMPARE(body(answer.received), m_dvr->content().oldInfoPage);
-}
-
 void tst_TestDvr::answersReads_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("type");
     QTest::addColumn<QByteArray>("payload");
+    // The data reader's tests read the identity, search, log and configuration.
     const TestDvrContent content = TestDvrContent::standard();
-    QTest::newRow("dvr info") << 16 << 1 << bytesOf(content.dvrInfo);
-    QTest::newRow("hdd info") << 17 << 7 << bytesOf(content.hddInfo);
-    QTest::newRow("system log") << 18 << 8 << bytesOf(content.sysLog);
-    QTest::newRow("picture") << 19 << 9 << bytesOf(content.picture);
-    QTest::newRow("configuration") << 22 << 10 << content.configuration;
-    QTest::newRow("search") << 6 << int(content.calendarPacketType) << bytesOf(content.calendar);
+    QTest::newRow("hdd info") << 17 << 7 << WireBuilder::bytesOf(content.hddInfo);
+    QTest::newRow("picture") << 19 << 9 << WireBuilder::bytesOf(content.picture);
     QTest::newRow("command: nothing") << 7 << -1 << QByteArray();
 }
 
@@ -194,7 +107,7 @@ void tst_TestDvr::answersReads()
     QFETCH(int, mode);
     QFETCH(int, type);
     QFETCH(QByteArray, payload);
-    const Exchange answer = exchange(m_dvr->port(), get(newQuery(mode, "admin", "1234")));
+    const Exchange answer = exchange(m_dvr->port(), get(TestDvr::newQuery(mode)));
     QVERIFY(answer.closedByDvr);
     QCOMPARE(statusLine(answer.received), QByteArray("HTTP/1.1 200 OK"));
     const QByteArray expected
@@ -206,9 +119,7 @@ void tst_TestDvr::refusesWrongCredentials_data()
 {
     QTest::addColumn<QByteArray>("query");
     QTest::addColumn<QByteArray>("answer");
-    QTest::newRow("new: wrong password") << newQuery(
-        16, "admin", "9999") << TestDvrAnswers::responsePacket(1, TestDvrAnswers::ANSWER_PASSWORD_MISS, false);
-    QTest::newRow("new: other user") << newQuery(16, "guest", "1234")
+    QTest::newRow("new: other user") << TestDvr::newQuery(16, cgi::NullMsg(), "guest").toLatin1()
                                      << TestDvrAnswers::responsePacket(1, TestDvrAnswers::ANSWER_USER_UNKNOWN, false);
     QTest::newRow("new: undecodable user") << QByteArray(
         "MODE=16&USER=%%%&DATA=") << TestDvrAnswers::responsePacket(1, TestDvrAnswers::ANSWER_USER_UNKNOWN, false);
@@ -226,31 +137,6 @@ void tst_TestDvr::refusesWrongCredentials()
     const Exchange exchanged = exchange(m_dvr->port(), get(query));
     QVERIFY(!m_dvr->lastRequest().authorized);
     QCOMPARE(body(exchanged.received), answer);
-}
-
-void tst_TestDvr::rawStreamRequest()
-{
-    const TestDvrContent content = m_dvr->content();
-    TestDvrStreamSettings settings;
-    settings.statusIntervalMs = 20;
-    settings.width = 64;
-    settings.height = 48;
-    m_dvr->setStreamSettings(settings);
-
-    const QByteArray query = newQuery(0, "admin", "1234", cgi::Live());
-    const Exchange answer = exchange(m_dvr->port(), "GET /cgi-bin/webapp.cgi?" + query + "\r\n\r\n", 300);
-    QVERIFY(!answer.closedByDvr);
-    const TestDvrRequest request = m_dvr->lastRequest();
-    QCOMPARE(request.kind, TestDvrRequest::StreamRequest);
-    QCOMPARE(request.query, query);
-    // No HTTP head: the packets come at once, identity second, then media and status packets.
-    const QByteArray start = TestDvrAnswers::responsePacket(1, 0, false)
-        + TestDvrAnswers::messagePacket(1, cgi::DATA_DVR_INFO, content.dvrInfo);
-    QVERIFY(answer.received.startsWith(start));
-    const QByteArray status = TestDvrAnswers::messagePacket(1, cgi::DATA_LIVE_STATUS, content.liveStatus);
-    QVERIFY(answer.received.count(status) >= 3);
-    QVERIFY(m_dvr->waitForStreamsClosedByClient(1));
-    QCOMPARE(m_dvr->streamsStarted(), 1);
 }
 
 void tst_TestDvr::faults_data()
@@ -280,7 +166,7 @@ void tst_TestDvr::faults()
 
     QElapsedTimer clock;
     clock.start();
-    const Exchange answer = exchange(m_dvr->port(), get(newQuery(16, "admin", "1234")), 1500);
+    const Exchange answer = exchange(m_dvr->port(), get(TestDvr::newQuery(16)), 1500);
     QCOMPARE(answer.closedByDvr, closed);
     QCOMPARE(statusLine(answer.received), status);
     const QByteArray right = TestDvrAnswers::messagePacket(1, cgi::DATA_DVR_INFO, m_dvr->content().dvrInfo);

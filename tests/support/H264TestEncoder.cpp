@@ -220,3 +220,26 @@ bool H264TestEncoder::matchesPattern(
     }
     return true;
 }
+
+bool H264TestEncoder::tileShowsPattern(
+    const QImage& shot, const QRect& tile, int width, int height, int channel, QRectF shown)
+{
+    if (shown.isNull())
+        shown = QRectF(0, 0, width, height);
+    const QImage expected = pattern(width, height, 0, channel);
+    QList<QPointF> points;
+    for (int bar = 0; bar < 8; ++bar)
+        points << QPointF((bar + 0.5) * width / 8, height * 3.0 / 8);
+    points << QPointF(width / 2.0, height - 6);
+    for (const QPointF& p : points) {
+        if (!shown.contains(p))
+            continue;
+        const QRgb got = shot.pixel(tile.left() + int((p.x() - shown.left()) * tile.width() / shown.width()),
+            tile.top() + int((p.y() - shown.top()) * tile.height() / shown.height()));
+        const QRgb want = expected.pixel(int(p.x()), int(p.y()));
+        if (qAbs(qRed(got) - qRed(want)) > 48 || qAbs(qGreen(got) - qGreen(want)) > 48
+            || qAbs(qBlue(got) - qBlue(want)) > 48)
+            return false;
+    }
+    return true;
+}

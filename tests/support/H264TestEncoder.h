@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QRectF>
 #include <QString>
 
 struct AVCodecContext;
@@ -51,6 +52,13 @@ public:
     // mismatch `why` names the first point that differs.
     static bool matchesPattern(
         const uchar* rgb, int width, int height, int index, int tolerance, QString* why = nullptr, int channel = 0);
+
+    // Whether a screenshot shows frame 0 of a channel's width x height pattern
+    // scaled into `tile`: the middle of each colour bar and the band below
+    // them. `shown` is the part of the picture the tile shows (all of it when
+    // null); points outside it are not checked.
+    static bool tileShowsPattern(
+        const QImage& shot, const QRect& tile, int width, int height, int channel = 0, QRectF shown = QRectF());
 
 private:
     void fail(const QString& what, int code);

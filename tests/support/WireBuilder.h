@@ -40,4 +40,10 @@ public:
     };
     // The 80-byte header followed by payloadBytes bytes.
     static QByteArray oldFrame(const OldHeader& header, int payloadBytes);
+
+    // The serialized bytes of a protocol message.
+    template <class Message> static QByteArray bytesOf(const Message& message)
+    {
+        return QByteArray::fromStdString(message.SerializeAsString());
+    }
 };
