@@ -17,9 +17,8 @@ int usedPercent(const HDD_INFO_T& info)
         return 0;
     if (info.used >= info.total)
         return 100;
-    const qint64 percent = info.used <= std::numeric_limits<qint64>::max() / 100
-        ? info.used * 100 / info.total
-        : info.used / (info.total / 100);
+    const qint64 percent = info.used <= std::numeric_limits<qint64>::max() / 100 ? info.used * 100 / info.total
+                                                                                 : info.used / (info.total / 100);
     return int(std::clamp<qint64>(percent, 0, 100));
 }
 
@@ -41,7 +40,7 @@ CHDDWidget::~CHDDWidget() = default;
 
 void CHDDWidget::setInfo(int index, const HDD_INFO_T& info)
 {
-    m_shown = Shown {index, info};
+    m_shown = Shown{index, info};
     showFigures(*m_shown);
 }
 

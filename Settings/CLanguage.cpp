@@ -27,7 +27,8 @@ CLanguage::~CLanguage() = default;
 void CLanguage::LoadLanguageList()
 {
     const QRegularExpression pattern(LANGUAGE_FILE_REGEX);
-    const QStringList files = QDir(LANGUAGE_PATH).entryList({FILE_FILTER}, QDir::AllEntries, QDir::Name | QDir::IgnoreCase);
+    const QStringList files
+        = QDir(LANGUAGE_PATH).entryList({FILE_FILTER}, QDir::AllEntries, QDir::Name | QDir::IgnoreCase);
     for (const QString& file : files) {
         const QRegularExpressionMatch match = pattern.match(file);
         if (!match.hasMatch())

@@ -11,7 +11,8 @@ CConnectionList::~CConnectionList()
     deleteAll();
 }
 
-void CConnectionList::connectGroup(const Group& group, const QTreeWidgetItem& groupItem, int dvrIndex, bool countMaskChannels)
+void CConnectionList::connectGroup(
+    const Group& group, const QTreeWidgetItem& groupItem, int dvrIndex, bool countMaskChannels)
 {
     int channels = 0;
     for (int i = 0; i < group.dvr_size(); ++i) {

@@ -1,7 +1,5 @@
 #include "Viewer.h"
 
-#include "ui_Viewer.h"
-
 #include "Common/CEucKr.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRInfoWidget.h"
@@ -20,6 +18,7 @@
 #include "Recording/CPlaybackWidget.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CPCSetupDialog.h"
+#include "ui_Viewer.h"
 #include "viewer/CDisplayTitle.h"
 
 #include <QApplication>
@@ -704,8 +703,8 @@ void Viewer::OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, int
     const QVariant data = treeItem.data(0, Qt::UserRole);
     if (data.metaType() != QMetaType::fromType<Group>())
         return;
-    m_connections.connectGroup(data.value<Group>(), treeItem, dvrIndex,
-        m_display->getScreenMode() == CDisplayWidget::MULTI_DVR);
+    m_connections.connectGroup(
+        data.value<Group>(), treeItem, dvrIndex, m_display->getScreenMode() == CDisplayWidget::MULTI_DVR);
 
     const int page = m_ui->bottomWidget->currentIndex();
     if (page == PLAYBACK_PAGE) {
@@ -768,7 +767,8 @@ void Viewer::disconnectDVR(bool remove)
 void Viewer::updateDisplayScreen()
 {
     m_connections.assignScreens(m_display);
-    sendChannelCommand(m_display->getViewEndScreen() - m_display->getViewStartScreen(), m_display->getViewStartScreen());
+    sendChannelCommand(
+        m_display->getViewEndScreen() - m_display->getViewStartScreen(), m_display->getViewStartScreen());
 }
 
 void Viewer::restoreScreen()
@@ -860,7 +860,8 @@ void Viewer::closeEvent(QCloseEvent* event)
 void Viewer::contextMenuEvent(QContextMenuEvent* event)
 {
     const auto contains = [event](const QWidget* widget) {
-        return widget->isVisible() && QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()).contains(event->globalPos());
+        return widget->isVisible()
+            && QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()).contains(event->globalPos());
     };
     if (contains(m_tree)) {
         CMenuDVRList menu(m_tree, m_menuMode == EMAP_EDIT);

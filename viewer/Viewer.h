@@ -1,10 +1,9 @@
 #pragma once
 
-#include "viewer/CConnectionList.h"
-#include "viewer/CScreenButtons.h"
-
 #include "ProtoBuf/EMapList.pb.h"
 #include "dvr_protocol/cgi_request.pb.h"
+#include "viewer/CConnectionList.h"
+#include "viewer/CScreenButtons.h"
 
 #include <QPoint>
 #include <QWidget>

@@ -24,16 +24,16 @@ private slots:
         QTest::addColumn<int>("bar");
         const qint64 tera = qint64(1) << 40;
         QTest::newRow("first disk") << 0 << qint64(1000) << qint64(333) << "HDD 1"
-                                    << QStringList {"1,000 MB", "333 MB", "667 MB"} << 33;
-        QTest::newRow("PC drive: no title") << -1 << qint64(1000) << qint64(500) << QString()
-                                            << QStringList {"1,000 MB", "500 MB", "500 MB"} << 50;
-        QTest::newRow("no total") << 2 << qint64(0) << qint64(0) << "HDD 3"
-                                  << QStringList {"0 MB", "0 MB", "0 MB"} << 0;
-        QTest::newRow("2^40 MB whole") << 0 << tera << tera / 4 << "HDD 1"
-                                       << QStringList {"1,099,511,627,776 MB", "274,877,906,944 MB", "824,633,720,832 MB"}
+                                    << QStringList{"1,000 MB", "333 MB", "667 MB"} << 33;
+        QTest::newRow("PC drive: no title")
+            << -1 << qint64(1000) << qint64(500) << QString() << QStringList{"1,000 MB", "500 MB", "500 MB"} << 50;
+        QTest::newRow("no total") << 2 << qint64(0) << qint64(0) << "HDD 3" << QStringList{"0 MB", "0 MB", "0 MB"} << 0;
+        QTest::newRow("2^40 MB whole") << 0 << tera
+                                       << tera
+                / 4 << "HDD 1" << QStringList{"1,099,511,627,776 MB", "274,877,906,944 MB", "824,633,720,832 MB"}
                                        << 25;
-        QTest::newRow("used beyond total") << 0 << qint64(100) << qint64(150) << "HDD 1"
-                                           << QStringList {"100 MB", "150 MB", "-50 MB"} << 100;
+        QTest::newRow("used beyond total")
+            << 0 << qint64(100) << qint64(150) << "HDD 1" << QStringList{"100 MB", "150 MB", "-50 MB"} << 100;
     }
 
     void showsOneDisk()

@@ -37,18 +37,18 @@ private slots:
         QTest::addColumn<QList<int>>("starts");
         QTest::addColumn<int>("current");
         const int all = 0xFFFF;
-        QTest::newRow("sum stops above 255") << Row {{16, 64, 128, 64}, {all, all, all, all}} << -1 << false << "ccc"
-                                             << QList<int> {0, 0, 0} << 0;
-        QTest::newRow("exactly 255") << Row {{128, 127}, {all, all}} << -1 << false << "cc" << QList<int> {0, 0} << 0;
-        QTest::newRow("named DVR of five") << Row {{16, 16, 16, 16, 16}, {all, all, all, all, all}} << 2 << false
-                                           << "--c--" << QList<int> {0} << 2;
-        QTest::newRow("many DVRs: masks count") << Row {{16, 16}, {0x7, all}} << -1 << true << "cc"
-                                                << QList<int> {0, 3} << 1;
+        QTest::newRow("sum stops above 255")
+            << Row{{16, 64, 128, 64}, {all, all, all, all}} << -1 << false << "ccc" << QList<int>{0, 0, 0} << 0;
+        QTest::newRow("exactly 255") << Row{{128, 127}, {all, all}} << -1 << false << "cc" << QList<int>{0, 0} << 0;
+        QTest::newRow("named DVR of five")
+            << Row{{16, 16, 16, 16, 16}, {all, all, all, all, all}} << 2 << false << "--c--" << QList<int>{0} << 2;
+        QTest::newRow("many DVRs: masks count")
+            << Row{{16, 16}, {0x7, all}} << -1 << true << "cc" << QList<int>{0, 3} << 1;
         QTest::newRow("many DVRs: 16 masks of 16 exceed 255")
-            << Row {QList<int>(16, 4), QList<int>(16, all)} << -1 << true << QString(15, QLatin1Char('c'))
-            << QList<int> {0, 16, 32, 48, 64, 80, 96, 112, 128, 144, 160, 176, 192, 208, 224} << 3;
-        QTest::newRow("DVR without tree item") << Row {{16, 16}, {all, all}, 1} << -1 << false << "cc"
-                                               << QList<int> {0, 0} << 0;
+            << Row{QList<int>(16, 4), QList<int>(16, all)} << -1 << true << QString(15, QLatin1Char('c'))
+            << QList<int>{0, 16, 32, 48, 64, 80, 96, 112, 128, 144, 160, 176, 192, 208, 224} << 3;
+        QTest::newRow("DVR without tree item")
+            << Row{{16, 16}, {all, all}, 1} << -1 << false << "cc" << QList<int>{0, 0} << 0;
     }
 
     void groupConnect()

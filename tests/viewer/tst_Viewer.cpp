@@ -1,6 +1,6 @@
+#include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
 #include "DVRSetup/CSetupWidget.h"
-#include "Connection/CDVRInfoWidget.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
@@ -26,8 +26,7 @@
 // and clicks that must do nothing, its languages and the OpenGL probe.
 namespace {
 
-template <typename T = QWidget>
-T* child(const QWidget& parent, const char* name)
+template <typename T = QWidget> T* child(const QWidget& parent, const char* name)
 {
     T* found = parent.findChild<T*>(QLatin1String(name));
     if (!found)
@@ -71,8 +70,8 @@ private slots:
             QCOMPARE(child<QStackedWidget>(viewer, stack)->currentIndex(), 0);
         QCOMPARE(child(viewer, "bottomWidget")->height(), Viewer::LIVE_PAGE_HEIGHT);
 
-        const QStringList menu = {"Live S", "Live M", "Search", "Playback", "Backup", "E-Map", "Information",
-            "Configuration", "PC Setup"};
+        const QStringList menu
+            = {"Live S", "Live M", "Search", "Playback", "Backup", "E-Map", "Information", "Configuration", "PC Setup"};
         QStringList shown;
         for (const char* name :
             {"LiveS", "LiveM", "Search", "Playback", "Backup", "EMap", "Information", "Setup", "PCSetup"})
@@ -119,56 +118,55 @@ private slots:
         const QStringList panels = {"setup", "information"};
         const QStringList live = {"bottomLivePage", "SScreen", "LivePage", "MainPage"};
         QTest::newRow("0 live S: re-entry ignored")
-            << QStringList {"Ch3", "LiveS"} << 0 << live << wall << panels << true << false << QStringList {"Ch3"};
-        QTest::newRow("1 live M") << QStringList {"LiveM"} << 1
-                                  << QStringList {"bottomLivePage", "MScreen", "LivePage", "MainPage"} << wall << panels
-                                  << false << false << QStringList {"Screen8x8"};
+            << QStringList{"Ch3", "LiveS"} << 0 << live << wall << panels << true << false << QStringList{"Ch3"};
+        QTest::newRow("1 live M") << QStringList{"LiveM"} << 1
+                                  << QStringList{"bottomLivePage", "MScreen", "LivePage", "MainPage"} << wall << panels
+                                  << false << false << QStringList{"Screen8x8"};
         QTest::newRow("1 live M: re-entry ignored")
-            << QStringList {"LiveM", "Screen2x2", "LiveM"} << 1
-            << QStringList {"bottomLivePage", "MScreen", "LivePage", "MainPage"} << wall << panels << false << false
-            << QStringList {"Screen2x2", "Screen8x8"};
-        QTest::newRow("0 live S from M") << QStringList {"LiveM", "LiveS"} << 0 << live << wall << panels << true
-                                         << false << QStringList {"Screen16_0"};
-        QTest::newRow("2 search") << QStringList {"Ch3", "Search"} << 2
-                                  << QStringList {"bottomPlaybackPage", "SScreen", "SearchPage", "MainPage"} << wall
-                                  << panels << true << true << QStringList {"Screen16_0"};
-        QTest::newRow("3 playback") << QStringList {"Playback"} << 3
-                                    << QStringList {"bottomPlaybackPage", "SScreen", "PlaybackPage", "MainPage"} << wall
-                                    << panels << true << true << QStringList {};
-        QTest::newRow("4 backup") << QStringList {"Backup"} << 4
-                                  << QStringList {"bottomBackupPage", "SScreen", "", "MainPage"} << wall << panels
-                                  << true << false << QStringList {};
-        QTest::newRow("5 E-Map view") << QStringList {"EMap"} << 5
-                                      << QStringList {"bottomEMapPage", "", "", "EMapPage"}
-                                      << QStringList {"bottomWidget", "emapList"}
-                                      << QStringList {"CheckSpeed", "wall", "tree", "emapLogSave"} << true << false
-                                      << QStringList {"EMapView"};
-        QTest::newRow("6 E-Map edit") << QStringList {"EMap", "EMapEdit"} << 6
-                                      << QStringList {"bottomEMapPage", "", "", "EMapPage"}
-                                      << QStringList {"bottomWidget", "emapList", "tree"}
-                                      << QStringList {"CheckSpeed", "wall"} << true << false << QStringList {"EMapEdit"};
-        QTest::newRow("5 E-Map view again") << QStringList {"EMap", "EMapEdit", "EMapView"} << 5
-                                            << QStringList {"bottomEMapPage", "", "", "EMapPage"}
-                                            << QStringList {"emapList"} << QStringList {"tree"} << true << false
-                                            << QStringList {"EMapView"};
+            << QStringList{"LiveM", "Screen2x2", "LiveM"} << 1
+            << QStringList{"bottomLivePage", "MScreen", "LivePage", "MainPage"} << wall << panels << false << false
+            << QStringList{"Screen2x2", "Screen8x8"};
+        QTest::newRow("0 live S from M") << QStringList{"LiveM", "LiveS"} << 0 << live << wall << panels << true
+                                         << false << QStringList{"Screen16_0"};
+        QTest::newRow("2 search") << QStringList{"Ch3", "Search"} << 2
+                                  << QStringList{"bottomPlaybackPage", "SScreen", "SearchPage", "MainPage"} << wall
+                                  << panels << true << true << QStringList{"Screen16_0"};
+        QTest::newRow("3 playback") << QStringList{"Playback"} << 3
+                                    << QStringList{"bottomPlaybackPage", "SScreen", "PlaybackPage", "MainPage"} << wall
+                                    << panels << true << true << QStringList{};
+        QTest::newRow("4 backup") << QStringList{"Backup"} << 4
+                                  << QStringList{"bottomBackupPage", "SScreen", "", "MainPage"} << wall << panels
+                                  << true << false << QStringList{};
+        QTest::newRow("5 E-Map view") << QStringList{"EMap"} << 5 << QStringList{"bottomEMapPage", "", "", "EMapPage"}
+                                      << QStringList{"bottomWidget", "emapList"}
+                                      << QStringList{"CheckSpeed", "wall", "tree", "emapLogSave"} << true << false
+                                      << QStringList{"EMapView"};
+        QTest::newRow("6 E-Map edit") << QStringList{"EMap", "EMapEdit"} << 6
+                                      << QStringList{"bottomEMapPage", "", "", "EMapPage"}
+                                      << QStringList{"bottomWidget", "emapList", "tree"}
+                                      << QStringList{"CheckSpeed", "wall"} << true << false << QStringList{"EMapEdit"};
+        QTest::newRow("5 E-Map view again")
+            << QStringList{"EMap", "EMapEdit", "EMapView"} << 5 << QStringList{"bottomEMapPage", "", "", "EMapPage"}
+            << QStringList{"emapList"} << QStringList{"tree"} << true << false << QStringList{"EMapView"};
         QTest::newRow("E-Map exit returns to search")
-            << QStringList {"Search", "EMap", "EMapExit"} << 2
-            << QStringList {"bottomPlaybackPage", "SScreen", "SearchPage", "MainPage"} << wall
-            << QStringList {"emapList"} << true << true << QStringList {"Search"};
-        QTest::newRow("7 information") << QStringList {"Information"} << 7
-                                       << QStringList {"bottomLivePage", "SScreen", "LivePage", "MainPage"}
-                                       << QStringList {"information"}
-                                       << QStringList {"DisplayFrame", "ControlMenu", "bottomWidget", "CheckSpeed", "setup"}
-                                       << true << false << QStringList {"Information"};
-        QTest::newRow("8 configuration") << QStringList {"Setup"} << 8
-                                         << QStringList {"bottomLivePage", "SScreen", "LivePage", "configPage"}
-                                         << QStringList {"setup"}
-                                         << QStringList {"DisplayFrame", "ControlMenu", "bottomWidget", "information"}
-                                         << true << false << QStringList {};
+            << QStringList{"Search", "EMap", "EMapExit"} << 2
+            << QStringList{"bottomPlaybackPage", "SScreen", "SearchPage", "MainPage"} << wall << QStringList{"emapList"}
+            << true << true << QStringList{"Search"};
+        QTest::newRow("7 information") << QStringList{"Information"} << 7
+                                       << QStringList{"bottomLivePage", "SScreen", "LivePage", "MainPage"}
+                                       << QStringList{"information"}
+                                       << QStringList{"DisplayFrame", "ControlMenu", "bottomWidget", "CheckSpeed",
+                                              "setup"}
+                                       << true << false << QStringList{"Information"};
+        QTest::newRow("8 configuration") << QStringList{"Setup"} << 8
+                                         << QStringList{"bottomLivePage", "SScreen", "LivePage", "configPage"}
+                                         << QStringList{"setup"}
+                                         << QStringList{"DisplayFrame", "ControlMenu", "bottomWidget", "information"}
+                                         << true << false << QStringList{};
         QTest::newRow("configuration exit returns, re-entry ignored")
-            << QStringList {"LiveM", "Setup", "Setup", "configExit"} << 1
-            << QStringList {"bottomLivePage", "MScreen", "LivePage", "MainPage"} << wall << panels << false << false
-            << QStringList {"LiveM"};
+            << QStringList{"LiveM", "Setup", "Setup", "configExit"} << 1
+            << QStringList{"bottomLivePage", "MScreen", "LivePage", "MainPage"} << wall << panels << false << false
+            << QStringList{"LiveM"};
     }
 
     void modes()
@@ -272,7 +270,8 @@ private slots:
         closer.start(50);
         const QWidget* display = child(viewer, "DisplayFrame");
         const QPoint inside = display->rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, display->mapTo(&viewer, inside), display->mapToGlobal(inside));
+        QContextMenuEvent event(
+            QContextMenuEvent::Mouse, display->mapTo(&viewer, inside), display->mapToGlobal(inside));
         QCoreApplication::sendEvent(&viewer, &event);
         QVERIFY(!menuOpened);
     }
@@ -282,18 +281,17 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("installed");
         QTest::addColumn<QStringList>("texts"); // LiveS, Search, PCSetup, configExit
-        QTest::newRow("English: nothing to translate") << "English" << false << QStringList {"Live S", "Search", "PC Setup", "Exit"};
-        QTest::newRow("French") << "French" << true
-                                << QStringList {"Direct S", "Recherche", "Config. PC", "Quitter"};
-        QTest::newRow("Korean") << "Korean" << true << QStringList {"라이브 S", "검색", "PC 설정", "나가기"};
-        QTest::newRow("Norwegian Bokmal") << "Norwegian Bokmal" << true
-                                          << QStringList {"Direkte S", "Søk", "PC-oppsett", "Avslutt"};
-        QTest::newRow("Russian") << "Russian" << true
-                                 << QStringList {"Просмотр S", "Поиск", "Настройка ПК", "Выход"};
-        QTest::newRow("Chinese") << "Chinese" << true << QStringList {"即時 S", "搜尋", "PC 設定", "離開"};
-        QTest::newRow("German") << "German" << false << QStringList {"Live S", "Search", "PC Setup", "Exit"};
-        QTest::newRow("french") << "french" << false << QStringList {"Live S", "Search", "PC Setup", "Exit"};
-        QTest::newRow("C locale") << "C" << false << QStringList {"Live S", "Search", "PC Setup", "Exit"};
+        QTest::newRow("English: nothing to translate")
+            << "English" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
+        QTest::newRow("French") << "French" << true << QStringList{"Direct S", "Recherche", "Config. PC", "Quitter"};
+        QTest::newRow("Korean") << "Korean" << true << QStringList{"라이브 S", "검색", "PC 설정", "나가기"};
+        QTest::newRow("Norwegian Bokmal")
+            << "Norwegian Bokmal" << true << QStringList{"Direkte S", "Søk", "PC-oppsett", "Avslutt"};
+        QTest::newRow("Russian") << "Russian" << true << QStringList{"Просмотр S", "Поиск", "Настройка ПК", "Выход"};
+        QTest::newRow("Chinese") << "Chinese" << true << QStringList{"即時 S", "搜尋", "PC 設定", "離開"};
+        QTest::newRow("German") << "German" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
+        QTest::newRow("french") << "french" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
+        QTest::newRow("C locale") << "C" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
     }
 
     // Start-up installs the language's translation before the window is

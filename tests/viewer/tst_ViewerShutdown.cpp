@@ -90,7 +90,7 @@ private slots:
             const int id = viewer->connections().entries().at(i)->getClientID();
             QVERIFY(id > 0);
             // The video link's stop, and the audio link's naming its own stream.
-            expected << QList<int> {id, id + 100};
+            expected << QList<int>{id, id + 100};
         }
 
         QTimer::singleShot(0, viewer, [viewer] { viewer->findChild<QPushButton*>("Exit")->click(); });
