@@ -885,7 +885,7 @@ void Viewer::languageChange()
     m_ui->retranslateUi(this);
 }
 
-// ---- Filled by the connecting, live command and mode panels ----
+// ---- Work of the connections, live commands and the other modes, still to come ----
 
 void Viewer::OnChangedDVR(int, int) { }
 
