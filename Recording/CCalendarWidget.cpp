@@ -33,6 +33,8 @@ void CCalendarWidget::paintCell(QPainter* painter, const QRect& rect, QDate date
     const QDate selected = selectedDate();
     const bool inSelectedMonth = date.year() == selected.year() && date.month() == selected.month();
     painter->save();
+    // Over the view's own selection highlight: the outline marks the selection.
+    painter->fillRect(rect, palette().color(QPalette::Base));
     if (inSelectedMonth && m_recordedDates.contains(date))
         painter->fillRect(rect, QColor(255, 0, 0, 100));
     if (date == selected) {
