@@ -49,8 +49,13 @@ void CSearchWidget::setDVRChannels(int channels)
 void CSearchWidget::SetDateHour(const HourSet& hours)
 {
     m_hours = hours;
-    for (const CDateHour& hour : m_hours)
-        m_calendar->addRecoredDate(QDate(hour.date.year, hour.date.month, hour.date.day));
+    // The set is ordered by date: each day once.
+    const CDate* previous = nullptr;
+    for (const CDateHour& hour : m_hours) {
+        if (!previous || *previous != hour.date)
+            m_calendar->addRecoredDate(QDate(hour.date.year, hour.date.month, hour.date.day));
+        previous = &hour.date;
+    }
 }
 
 void CSearchWidget::AppendDatas(const MinuteData& data)
