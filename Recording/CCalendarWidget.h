@@ -15,7 +15,6 @@ public:
 
     void addRecoredDate(const QDate& date);
     void clear();
-    bool isRecorded(const QDate& date) const { return m_recordedDates.contains(date); }
 
 protected:
     void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;

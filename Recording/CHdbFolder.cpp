@@ -9,8 +9,8 @@
 
 QFileInfoList CHdbFolder::list(const QString& folder)
 {
-    return QDir(folder).entryInfoList({QStringLiteral("*.hdb")},
-        QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
+    return QDir(folder).entryInfoList(
+        {QStringLiteral("*.hdb")}, QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
 }
 
 int CHdbFolder::read(const QFileInfoList& files, CSearchDataParser* parser, HdbFileHeader* header)

@@ -120,8 +120,8 @@ void CMinute::paintEvent(QPaintEvent*)
             const int inGroup = minute % 5;
             const int left = 1 + GROUP_WIDTH * (minute / 5) + MINUTE_WIDTH * inGroup;
             const int width = inGroup == 4 ? MINUTE_WIDTH - 1 : MINUTE_WIDTH;
-            painter.fillRect(
-                left, ROW_TOP + ROW_HEIGHT * channel, width, ROW_HEIGHT - 1, kindColour(kind, isMarked(channel, minute)));
+            painter.fillRect(left, ROW_TOP + ROW_HEIGHT * channel, width, ROW_HEIGHT - 1,
+                kindColour(kind, isMarked(channel, minute)));
         }
     }
 }

@@ -73,7 +73,8 @@ void recordMonth(const QString& root)
             const quint32 time = FIRST_DAY + quint32(day * 86400 + minute * 60);
             for (int channel = 0; channel < CHANNELS; ++channel)
                 recorder.writeFrame(false,
-                    VideoFrameWrapper::newFrame(payload, 0, channel, 704, 480, time + quint32(channel), 0, 1 + channel % 3));
+                    VideoFrameWrapper::newFrame(
+                        payload, 0, channel, 704, 480, time + quint32(channel), 0, 1 + channel % 3));
         }
         recorder.stop();
     }
@@ -83,7 +84,8 @@ void recordMonth(const QString& root)
 void linkFirstDays(const QString& from, const QString& to, int days)
 {
     QDir().mkpath(to);
-    const QString last = QDateTime::fromSecsSinceEpoch(FIRST_DAY + quint32(days - 1) * 86400, Qt::UTC).toString("yyyyMMdd");
+    const QString last
+        = QDateTime::fromSecsSinceEpoch(FIRST_DAY + quint32(days - 1) * 86400, Qt::UTC).toString("yyyyMMdd");
     for (const QString& name : QDir(from).entryList(QDir::Files)) {
         if (name.left(8) <= last)
             ::link(QFile::encodeName(from + '/' + name).constData(), QFile::encodeName(to + '/' + name).constData());

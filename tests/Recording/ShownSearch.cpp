@@ -57,8 +57,8 @@ Cell cellOf(QCalendarWidget* calendar, const QDate& date)
             const int number = model->data(index).toInt();
             // Days of the neighbouring months lead the first row and end the last ones.
             const QDate month = row == 1 && number > 7 ? first.addMonths(-1)
-                : row >= 4 && number < 15                 ? first.addMonths(1)
-                                                          : first;
+                : row >= 4 && number < 15              ? first.addMonths(1)
+                                                       : first;
             if (QDate(month.year(), month.month(), number) == date) {
                 const QRect rect = view->visualRect(index);
                 return {rect.translated(view->viewport()->mapTo(calendar, QPoint(0, 0))), date};

@@ -113,15 +113,24 @@ void tst_CSearchWidget::operatorMovesTheSelection_data()
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("selected");
     QTest::addColumn<int>("changes");
-    QTest::newRow("same minute") << "2024-02-10 10:20" << "minute" << 20 << "2024-02-10 10:20" << 0;
-    QTest::newRow("next minute") << "2024-02-10 10:20" << "minute" << 21 << "2024-02-10 10:21" << 1;
-    QTest::newRow("another hour") << "2024-02-10 10:20" << "hour" << 11 << "2024-02-10 11:20" << 1;
-    QTest::newRow("another day") << "2024-02-10 10:20" << "day" << 12 << "2024-02-12 10:20" << 1;
-    QTest::newRow("31 January 2023, next month") << "2023-01-31 10:20" << "month" << 1 << "2023-02-28 10:20" << 1;
-    QTest::newRow("31 January 2024, next month") << "2024-01-31 10:20" << "month" << 1 << "2024-02-29 10:20" << 1;
-    QTest::newRow("31 March 2024, month before") << "2024-03-31 10:20" << "month" << -1 << "2024-02-29 10:20" << 1;
-    QTest::newRow("31 May 2024, next month") << "2024-05-31 10:20" << "month" << 1 << "2024-06-30 10:20" << 1;
-    QTest::newRow("15 February, next month") << "2024-02-15 10:20" << "month" << 1 << "2024-03-15 10:20" << 1;
+    QTest::newRow("same minute") << "2024-02-10 10:20"
+                                 << "minute" << 20 << "2024-02-10 10:20" << 0;
+    QTest::newRow("next minute") << "2024-02-10 10:20"
+                                 << "minute" << 21 << "2024-02-10 10:21" << 1;
+    QTest::newRow("another hour") << "2024-02-10 10:20"
+                                  << "hour" << 11 << "2024-02-10 11:20" << 1;
+    QTest::newRow("another day") << "2024-02-10 10:20"
+                                 << "day" << 12 << "2024-02-12 10:20" << 1;
+    QTest::newRow("31 January 2023, next month") << "2023-01-31 10:20"
+                                                 << "month" << 1 << "2023-02-28 10:20" << 1;
+    QTest::newRow("31 January 2024, next month") << "2024-01-31 10:20"
+                                                 << "month" << 1 << "2024-02-29 10:20" << 1;
+    QTest::newRow("31 March 2024, month before") << "2024-03-31 10:20"
+                                                 << "month" << -1 << "2024-02-29 10:20" << 1;
+    QTest::newRow("31 May 2024, next month") << "2024-05-31 10:20"
+                                             << "month" << 1 << "2024-06-30 10:20" << 1;
+    QTest::newRow("15 February, next month") << "2024-02-15 10:20"
+                                             << "month" << 1 << "2024-03-15 10:20" << 1;
 }
 
 void tst_CSearchWidget::operatorMovesTheSelection()
@@ -137,8 +146,8 @@ void tst_CSearchWidget::operatorMovesTheSelection()
     QSignalSpy changed(&panel.widget, &CSearchWidget::changedTime);
 
     if (action == "minute") {
-        QTest::mouseClick(panel.timeLine->findChild<QWidget*>("TimeLine_Minute"), Qt::LeftButton, {},
-            QPoint(7 * value + 3, 30));
+        QTest::mouseClick(
+            panel.timeLine->findChild<QWidget*>("TimeLine_Minute"), Qt::LeftButton, {}, QPoint(7 * value + 3, 30));
     } else if (action == "hour") {
         QTest::mouseClick(
             panel.timeLine->findChild<QWidget*>("TimeLine_Hour"), Qt::LeftButton, {}, QPoint(18 * value + 5, 20));
@@ -227,8 +236,8 @@ void tst_CSearchWidget::shownDayAndHour()
     };
     const Row rows[] = {
         {"2024-02-10 10:05", "..........#.#...........", {"c4:" + QString(30, '.') + "3" + QString(29, '.')}},
-        {"2024-02-10 12:59", "..........#.#...........", {"c0:" + QString(60, '1'), "c1:" + QString(60, '1'),
-                                                                 "c2:" + QString(60, '1')}},
+        {"2024-02-10 12:59", "..........#.#...........",
+            {"c0:" + QString(60, '1'), "c1:" + QString(60, '1'), "c2:" + QString(60, '1')}},
         {"2024-02-10 11:00", "..........#.#...........", {}},
         {"2024-02-11 10:00", "........................", {}},
     };
@@ -252,22 +261,37 @@ void tst_CSearchWidget::rangeMarksTheShownHour_data()
     const QString dayEnd = "2024-02-10 12:40";
     for (bool startSelected : {true, false}) {
         const char* flag = startSelected ? ", start chosen" : ", end chosen";
-        QTest::addRow("first hour%s", flag) << day << dayEnd << "2024-02-10 10:00" << "20-59";
-        QTest::addRow("middle hour%s", flag) << day << dayEnd << "2024-02-10 11:30" << "0-59";
-        QTest::addRow("last hour%s", flag) << day << dayEnd << "2024-02-10 12:10" << "0-39";
+        QTest::addRow("first hour%s", flag) << day << dayEnd << "2024-02-10 10:00"
+                                            << "20-59";
+        QTest::addRow("middle hour%s", flag) << day << dayEnd << "2024-02-10 11:30"
+                                             << "0-59";
+        QTest::addRow("last hour%s", flag) << day << dayEnd << "2024-02-10 12:10"
+                                           << "0-39";
     }
-    QTest::newRow("hour after") << day << dayEnd << "2024-02-10 13:00" << "";
-    QTest::newRow("hour before") << day << dayEnd << "2024-02-10 09:00" << "";
-    QTest::newRow("another date") << day << dayEnd << "2024-02-11 11:00" << "";
-    QTest::newRow("within one hour") << "2024-02-10 10:20" << "2024-02-10 10:25" << "2024-02-10 10:00" << "20-24";
-    QTest::newRow("part of a minute") << "2024-02-10 10:20:30" << "2024-02-10 10:21:01" << "2024-02-10 10:00"
+    QTest::newRow("hour after") << day << dayEnd << "2024-02-10 13:00"
+                                << "";
+    QTest::newRow("hour before") << day << dayEnd << "2024-02-10 09:00"
+                                 << "";
+    QTest::newRow("another date") << day << dayEnd << "2024-02-11 11:00"
+                                  << "";
+    QTest::newRow("within one hour") << "2024-02-10 10:20"
+                                     << "2024-02-10 10:25"
+                                     << "2024-02-10 10:00"
+                                     << "20-24";
+    QTest::newRow("part of a minute") << "2024-02-10 10:20:30"
+                                      << "2024-02-10 10:21:01"
+                                      << "2024-02-10 10:00"
                                       << "20-21";
-    QTest::newRow("end before start") << dayEnd << day << "2024-02-10 11:00" << "";
+    QTest::newRow("end before start") << dayEnd << day << "2024-02-10 11:00"
+                                      << "";
     const QString late = "2024-02-10 23:50";
     const QString early = "2024-02-11 00:10";
-    QTest::newRow("midnight, before") << late << early << "2024-02-10 23:00" << "50-59";
-    QTest::newRow("midnight, after") << late << early << "2024-02-11 00:00" << "0-9";
-    QTest::newRow("midnight, hour 0 of the first day") << late << early << "2024-02-10 00:00" << "";
+    QTest::newRow("midnight, before") << late << early << "2024-02-10 23:00"
+                                      << "50-59";
+    QTest::newRow("midnight, after") << late << early << "2024-02-11 00:00"
+                                     << "0-9";
+    QTest::newRow("midnight, hour 0 of the first day") << late << early << "2024-02-10 00:00"
+                                                       << "";
 }
 
 void tst_CSearchWidget::rangeMarksTheShownHour()

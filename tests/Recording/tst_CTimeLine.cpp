@@ -190,8 +190,7 @@ void tst_CTimeLine::showsKindsRangeAndHours()
     QCOMPARE(ShownSearch::hours(&timeLine), "#.........#............#");
     QCOMPARE(ShownSearch::grid(&timeLine, 16),
         (QStringList{"c0:1..a..a.." + QString("1..").repeated(17), "c1:.2..b..b." + QString(".2.").repeated(17),
-            "c2:" + QString("..3").repeated(20),
-            "c15:" + QString(59, '.') + "3"}));
+            "c2:" + QString("..3").repeated(20), "c15:" + QString(59, '.') + "3"}));
 
     timeLine.ClearMinData();
     timeLine.ClearHourData();

@@ -166,8 +166,8 @@ void tst_SearchReplies::showsTheSchedule()
     const TestDvrSchedule schedule = twoDays();
     const quint32 lastShown = at("2024-03-09 22:00:00");
     startPanel();
-    const CSearchRequest first
-        = oldProtocol ? CSearchRequest::oldDialect(CLIENT_ID) : CSearchRequest::newDialect(true, lastShown, lastShown + 3600);
+    const CSearchRequest first = oldProtocol ? CSearchRequest::oldDialect(CLIENT_ID)
+                                             : CSearchRequest::newDialect(true, lastShown, lastShown + 3600);
     const std::optional<CSearchDataParser> parser = ask(first, oldProtocol);
     QVERIFY(parser);
     show(*parser, lastShown);
@@ -200,7 +200,8 @@ void tst_SearchReplies::marksOnlyTheAskedHour_data()
     QTest::addColumn<TestDvrSchedule>("schedule");
     QTest::addColumn<QStringList>("grid");
     QTest::newRow("spans reaching beyond the hour")
-        << twoDays() << QStringList{"c0:" + QString(10, '.') + QString(50, '1'), "c1:" + QString(10, '.') + QString(50, '2')};
+        << twoDays()
+        << QStringList{"c0:" + QString(10, '.') + QString(50, '1'), "c1:" + QString(10, '.') + QString(50, '2')};
     QTest::newRow("span 0 to 0xFFFFFFF0")
         << TestDvrSchedule().add(0, 0xFFFFFFF0, 0x0001) << QStringList{"c0:" + QString(60, '1')};
 }
@@ -246,7 +247,8 @@ void tst_SearchReplies::unusableRepliesLeaveThePanelEmpty()
     const quint32 lastShown = at("2024-03-09 22:00:00");
     startPanel();
     m_panel->setSelectedTime(lastShown);
-    search(oldProtocol ? CSearchRequest::oldDialect(CLIENT_ID) : CSearchRequest::newDialect(true, lastShown, lastShown + 3600),
+    search(oldProtocol ? CSearchRequest::oldDialect(CLIENT_ID)
+                       : CSearchRequest::newDialect(true, lastShown, lastShown + 3600),
         oldProtocol, 300);
 
     for (const quint32 hour : {at("2024-03-09 22:00:00"), at("2024-03-10 10:00:00")}) {
