@@ -2,7 +2,6 @@
 
 #include "Recording/TimeLineImage.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -11,7 +10,7 @@ const int CELL_TOP = 16;
 } // namespace
 
 CHour::CHour(QWidget* parent)
-    : QWidget(parent)
+    : CCursorStrip(parent)
     , m_image(TimeLineImage::hourBar())
 {
     setObjectName(QStringLiteral("TimeLine_Hour"));
@@ -61,21 +60,4 @@ void CHour::paintEvent(QPaintEvent*)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(m_x, CELL_TOP, 15, 13);
     }
-}
-
-void CHour::mousePressEvent(QMouseEvent* event)
-{
-    m_dragging = true;
-    UpdatePosition(event->position().toPoint());
-}
-
-void CHour::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_dragging)
-        UpdatePosition(event->position().toPoint());
-}
-
-void CHour::mouseReleaseEvent(QMouseEvent*)
-{
-    m_dragging = false;
 }

@@ -37,7 +37,7 @@ QColor kindColour(int kind, bool marked)
 } // namespace
 
 CMinute::CMinute(int channels, QWidget* parent)
-    : QWidget(parent)
+    : CCursorStrip(parent)
     , m_image(TimeLineImage::minuteGrid())
     , m_channels(qBound(0, channels, MAX_DVR_CHANNEL))
     , m_cursor(new CMinutePos(this))
@@ -124,23 +124,6 @@ void CMinute::paintEvent(QPaintEvent*)
                 kindColour(kind, isMarked(channel, minute)));
         }
     }
-}
-
-void CMinute::mousePressEvent(QMouseEvent* event)
-{
-    m_dragging = true;
-    UpdatePosition(event->position().toPoint());
-}
-
-void CMinute::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_dragging)
-        UpdatePosition(event->position().toPoint());
-}
-
-void CMinute::mouseReleaseEvent(QMouseEvent*)
-{
-    m_dragging = false;
 }
 
 void CMinute::mouseDoubleClickEvent(QMouseEvent* event)

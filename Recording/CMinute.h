@@ -1,9 +1,9 @@
 #pragma once
 
 #include "Common/CMinData.h"
+#include "Recording/CCursorStrip.h"
 
 #include <QPixmap>
-#include <QWidget>
 
 class CMinutePos;
 
@@ -12,7 +12,7 @@ class CMinutePos;
 // green, 3 orange), stronger inside the marked range; and the minute cursor
 // that the operator places by pressing or dragging the mouse. A double click
 // on a recorded minute chooses it.
-class CMinute : public QWidget {
+class CMinute : public CCursorStrip {
     Q_OBJECT
 
 public:
@@ -28,6 +28,9 @@ public:
     void setPos(int minute);
     // The cursor's minute; 0 while there is no cursor.
     int getPos() const;
+    // Places the cursor on the minute under the point and emits
+    // changedTime(), as a mouse press does.
+    void UpdatePosition(const QPoint& point) override;
     // Marks minutes first to end - 1 of the channels in the mask.
     void updateSelectedRange(int channels, int firstMinute, int endMinute);
 
@@ -39,13 +42,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void UpdatePosition(const QPoint& point);
     bool isRecorded(int minute) const;
     bool isMarked(int channel, int minute) const;
 
@@ -58,5 +57,4 @@ private:
     int m_rangeEnd = 0;
     int m_x = 0; // the cursor's left edge; 0: no cursor
     CMinutePos* m_cursor;
-    bool m_dragging = false;
 };
