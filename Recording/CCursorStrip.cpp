@@ -18,3 +18,8 @@ void CCursorStrip::mouseReleaseEvent(QMouseEvent*)
 {
     m_dragging = false;
 }
+
+int CCursorStrip::cellAt(int x, int cellWidth) const
+{
+    return qBound(1, (x - 1) / cellWidth * cellWidth + 1, width() - cellWidth);
+}

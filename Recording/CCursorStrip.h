@@ -13,6 +13,10 @@ public:
 protected:
     using QWidget::QWidget;
 
+    // The left edge of the cell under x, for cells of that width from x 1:
+    // never left of the first cell nor beyond the widget's last.
+    int cellAt(int x, int cellWidth) const;
+
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

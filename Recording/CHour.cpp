@@ -42,7 +42,7 @@ int CHour::getPos() const
 
 void CHour::UpdatePosition(const QPoint& point)
 {
-    m_x = qBound(1, (point.x() - 1) / HOUR_WIDTH * HOUR_WIDTH + 1, width() - HOUR_WIDTH);
+    m_x = cellAt(point.x(), HOUR_WIDTH);
     emit changedHour();
     update();
 }

@@ -101,7 +101,7 @@ bool CMinute::isRecorded(int minute) const
 
 void CMinute::UpdatePosition(const QPoint& point)
 {
-    m_x = qBound(1, (point.x() - 1) / MINUTE_WIDTH * MINUTE_WIDTH + 1, width() - MINUTE_WIDTH);
+    m_x = cellAt(point.x(), MINUTE_WIDTH);
     m_cursor->move(m_x, 0);
     m_cursor->show();
     emit changedTime();
