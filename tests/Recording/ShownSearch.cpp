@@ -2,8 +2,8 @@
 
 #include <QAbstractItemModel>
 #include <QCalendarWidget>
+#include <QImage>
 #include <QTableView>
-#include <QWidget>
 
 namespace {
 
@@ -21,32 +21,27 @@ bool near(QRgb a, QRgb b)
 
 const QColor KINDS[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 130, 0)};
 
+char classify(QRgb pixel, char filled, char marked)
+{
+    if (near(pixel, qRgb(255, 255, 255)))
+        return '.';
+    for (int kind = 0; kind < 3; ++kind) {
+        if (near(pixel, overWhite(KINDS[kind], 100)))
+            return char(filled + kind);
+        if (near(pixel, overWhite(KINDS[kind], 200)))
+            return char(marked + kind);
+    }
+    return '?';
+}
+
 QImage grabOf(QWidget* timeLine, const char* part)
 {
     return timeLine->findChild<QWidget*>(QLatin1String(part))->grab().toImage();
 }
 
-// Cells sampled one pixel inside their left edge, clear of the cursors.
-char minuteAt(const QImage& grid, int channel, int minute)
-{
-    const QRgb pixel = grid.pixel(1 + 35 * (minute / 5) + 7 * (minute % 5) + 1, 16 + 15 * channel + 7);
-    if (near(pixel, qRgb(255, 255, 255)))
-        return '.';
-    for (int kind = 0; kind < 3; ++kind) {
-        if (near(pixel, overWhite(KINDS[kind], 100)))
-            return char('1' + kind);
-        if (near(pixel, overWhite(KINDS[kind], 200)))
-            return char('a' + kind);
-    }
-    return '?';
-}
-
-struct Cell {
-    QRect rect;
-    QDate date;
-};
-
-Cell cellOf(QCalendarWidget* calendar, const QDate& date)
+// The cell's rectangle in the calendar; days of the neighbouring months lead
+// the first row and end the last ones.
+QRect cellOf(QCalendarWidget* calendar, const QDate& date)
 {
     auto* view = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
     const QDate first(calendar->yearShown(), calendar->monthShown(), 1);
@@ -54,21 +49,23 @@ Cell cellOf(QCalendarWidget* calendar, const QDate& date)
     for (int row = 1; row < model->rowCount(); ++row) {
         for (int column = 0; column < model->columnCount(); ++column) {
             const QModelIndex index = model->index(row, column);
-            const int number = model->data(index).toInt();
-            // Days of the neighbouring months lead the first row and end the last ones.
-            const QDate month = row == 1 && number > 7 ? first.addMonths(-1)
-                : row >= 4 && number < 15              ? first.addMonths(1)
-                                                       : first;
-            if (QDate(month.year(), month.month(), number) == date) {
-                const QRect rect = view->visualRect(index);
-                return {rect.translated(view->viewport()->mapTo(calendar, QPoint(0, 0))), date};
-            }
+            const int day = model->data(index).toInt();
+            const QDate month = first.addMonths(row == 1 && day > 7 ? -1 : row >= 4 && day < 15 ? 1 : 0);
+            if (QDate(month.year(), month.month(), day) == date)
+                return view->visualRect(index).translated(view->viewport()->mapTo(calendar, QPoint(0, 0)));
         }
     }
-    return {};
+    return QRect();
 }
 
 } // namespace
+
+std::time_t ShownSearch::at(const QString& text)
+{
+    QDateTime time = QDateTime::fromString(text, text.size() > 16 ? "yyyy-MM-dd hh:mm:ss" : "yyyy-MM-dd hh:mm");
+    time.setTimeSpec(Qt::UTC);
+    return time.toSecsSinceEpoch();
+}
 
 QString ShownSearch::hours(QWidget* timeLine)
 {
@@ -81,46 +78,33 @@ QString ShownSearch::hours(QWidget* timeLine)
     return shown;
 }
 
-QString ShownSearch::minutes(QWidget* timeLine, int channel)
-{
-    const QImage grid = grabOf(timeLine, "TimeLine_Minute");
-    QString row;
-    for (int minute = 0; minute < 60; ++minute)
-        row += minuteAt(grid, channel, minute);
-    return row;
-}
-
-QStringList ShownSearch::grid(QWidget* timeLine, int channels)
+QStringList ShownSearch::grid(QWidget* timeLine)
 {
     const QImage grid = grabOf(timeLine, "TimeLine_Minute");
     QStringList rows;
-    for (int channel = 0; channel < channels; ++channel) {
+    for (int channel = 0; 16 + 15 * channel < grid.height(); ++channel) {
         QString row;
+        // One pixel inside the cell's left edge, clear of the cursor.
         for (int minute = 0; minute < 60; ++minute)
-            row += minuteAt(grid, channel, minute);
+            row += classify(grid.pixel(1 + 35 * (minute / 5) + 7 * (minute % 5) + 1, 16 + 15 * channel + 7), '1', 'a');
         if (row != QString(60, '.'))
             rows << QStringLiteral("c%1:%2").arg(channel).arg(row);
     }
     return rows;
 }
 
-bool ShownSearch::isShown(QCalendarWidget* calendar, const QDate& date)
+QString ShownSearch::day(QCalendarWidget* calendar, const QDate& date)
 {
-    return cellOf(calendar, date).date.isValid();
-}
-
-ShownSearch::Day ShownSearch::day(QCalendarWidget* calendar, const QDate& date)
-{
-    const Cell cell = cellOf(calendar, date);
-    const QImage image = calendar->grab(cell.rect).toImage();
-    Day shown;
-    shown.filled = near(image.pixel(5, 5), overWhite(KINDS[0], 100));
+    const QRect cell = cellOf(calendar, date);
+    if (cell.isNull())
+        return QStringLiteral("not shown");
+    const QImage image = calendar->grab(cell).toImage();
     // The number, inside the selection's outline.
     int darkest = 255;
     for (int y = 4; y < image.height() - 4; ++y) {
         for (int x = 4; x < image.width() - 4; ++x)
             darkest = qMin(darkest, qGray(image.pixel(x, y)));
     }
-    shown.greyNumber = darkest > 100;
-    return shown;
+    return QString(near(image.pixel(5, 5), overWhite(KINDS[0], 100)) ? "filled" : "empty")
+        + (darkest > 100 ? " grey" : "");
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QDate>
-#include <QImage>
 #include <QString>
+#include <QStringList>
+#include <ctime>
 
 class QCalendarWidget;
 class QWidget;
@@ -11,21 +12,17 @@ class QWidget;
 // sees them.
 class ShownSearch {
 public:
+    // A DVR time from "yyyy-MM-dd hh:mm[:ss]", read as UTC.
+    static std::time_t at(const QString& text);
+
     // The hour bar's 24 hours: '#' filled, '.' empty, '?' another colour.
     static QString hours(QWidget* timeLine);
-    // One channel row of the minute grid, a character per minute: '.' empty,
-    // '1' to '3' the kind's colour, 'a' to 'c' that kind marked, '?' another
-    // colour.
-    static QString minutes(QWidget* timeLine, int channel);
-    // A whole hour of the grid as "c<channel>:<row>" for each row that is not
-    // empty.
-    static QStringList grid(QWidget* timeLine, int channels);
+    // The minute grid as "c<channel>:<row>" for each row that is not empty,
+    // a character per minute: '.' empty, '1' to '3' the kind's colour, 'a'
+    // to 'c' that kind marked, '?' another colour.
+    static QStringList grid(QWidget* timeLine);
 
-    struct Day {
-        bool filled = false; // red
-        bool greyNumber = false; // drawn light grey, not black
-    };
-    // The cell of a date among the days the calendar shows.
-    static Day day(QCalendarWidget* calendar, const QDate& date);
-    static bool isShown(QCalendarWidget* calendar, const QDate& date);
+    // The cell of a date among those the calendar shows: "filled" (red) or
+    // "empty", and " grey" when its number is not drawn in black.
+    static QString day(QCalendarWidget* calendar, const QDate& date);
 };
