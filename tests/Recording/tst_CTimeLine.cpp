@@ -13,10 +13,8 @@ class tst_CTimeLine : public QObject {
 private slots:
     void sizeAndButtons_data();
     void sizeAndButtons();
-    void mousePlacesCursors_data();
-    void mousePlacesCursors();
-    void doubleClickChoosesRecordedMinutes_data();
-    void doubleClickChoosesRecordedMinutes();
+    void mouse_data();
+    void mouse();
     void channelButtonsFollowEachOther();
     void showsKindsRangeAndHours();
 };
@@ -51,42 +49,62 @@ void tst_CTimeLine::sizeAndButtons()
     QCOMPARE(buttons.first()->text(), "ALL");
 }
 
-void tst_CTimeLine::mousePlacesCursors_data()
+void tst_CTimeLine::mouse_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<int>("x");
+    QTest::addColumn<bool>("doubleClick");
     QTest::addColumn<int>("hour");
     QTest::addColumn<int>("minute");
-    QTest::newRow("hour at x 0") << "TimeLine_Hour" << 0 << 0 << 0;
-    QTest::newRow("hour at x 1") << "TimeLine_Hour" << 1 << 0 << 0;
-    QTest::newRow("hour at x 19") << "TimeLine_Hour" << 19 << 1 << 0;
-    QTest::newRow("hour at the right end") << "TimeLine_Hour" << 432 << 23 << 0;
-    QTest::newRow("minute at x 0") << "TimeLine_Minute" << 0 << 0 << 0;
-    QTest::newRow("minute cell at x 36") << "TimeLine_Minute" << 36 << 0 << 5;
-    QTest::newRow("last pixel of minute 5") << "TimeLine_Minute" << 42 << 0 << 5;
-    QTest::newRow("minute at the right end") << "TimeLine_Minute" << 420 << 0 << 59;
+    QTest::addColumn<int>("selected");
+    const QString hourBar = "TimeLine_Hour";
+    const QString grid = "TimeLine_Minute";
+    QTest::newRow("hour at x 0") << hourBar << 0 << false << 0 << 0 << 0;
+    QTest::newRow("hour at x 1") << hourBar << 1 << false << 0 << 0 << 0;
+    QTest::newRow("hour at x 19") << hourBar << 19 << false << 1 << 0 << 0;
+    QTest::newRow("hour at the right end") << hourBar << 432 << false << 23 << 0 << 0;
+    QTest::newRow("minute at x 0") << grid << 0 << false << 0 << 0 << 0;
+    QTest::newRow("minute cell at x 36") << grid << 36 << false << 0 << 5 << 0;
+    QTest::newRow("last pixel of minute 5") << grid << 42 << false << 0 << 5 << 0;
+    QTest::newRow("minute at the right end") << grid << 420 << false << 0 << 59 << 0;
+    QTest::newRow("double click, recorded minute") << grid << 7 * 7 + 4 << true << 0 << 7 << 1;
+    QTest::newRow("double click, minute beside it") << grid << 8 * 7 + 4 << true << 0 << 8 << 0;
+    QTest::newRow("double click, row beyond the count") << grid << 9 * 7 + 4 << true << 0 << 9 << 0;
 }
 
-void tst_CTimeLine::mousePlacesCursors()
+void tst_CTimeLine::mouse()
 {
     QFETCH(QString, line);
     QFETCH(int, x);
+    QFETCH(bool, doubleClick);
     QFETCH(int, hour);
     QFETCH(int, minute);
-    CTimeLine timeLine(16);
+    QFETCH(int, selected);
+    CTimeLine timeLine(8);
+    CMinData data;
+    data.SetData(7, 7, 2);
+    data.SetData(8, 9, 1);
+    timeLine.SetMinData(data);
     timeLine.show();
     QVERIFY(QTest::qWaitForWindowExposed(&timeLine));
     QSignalSpy timeChanged(&timeLine, &CTimeLine::timeChanged);
+    QSignalSpy timeSelected(&timeLine, &CTimeLine::timeSelected);
     QWidget* strip = timeLine.findChild<QWidget*>(line);
 
-    // Only a move to another time is reported.
-    QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(x, 20));
+    // Only a move to another time is reported; a double click on a recorded
+    // minute chooses it.
+    if (doubleClick)
+        QTest::mouseDClick(strip, Qt::LeftButton, {}, QPoint(x, 20));
+    else
+        QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(x, 20));
     QCOMPARE(timeLine.getHour(), hour);
     QCOMPARE(timeLine.getMinute(), minute);
     const int moved = hour + minute == 0 ? 0 : 1;
     QCOMPARE(timeChanged.size(), moved);
+    QCOMPARE(timeSelected.size(), selected);
 
     // A drag takes the cursor along; setting the time reports nothing.
+    QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(x, 20));
     QMouseEvent drag(QEvent::MouseMove, QPointF(1, 20), QPointF(), Qt::NoButton, Qt::LeftButton, {});
     QCoreApplication::sendEvent(strip, &drag);
     QCOMPARE(timeLine.getHour() + timeLine.getMinute(), 0);
@@ -95,39 +113,6 @@ void tst_CTimeLine::mousePlacesCursors()
     QCOMPARE(timeChanged.size(), 2 * moved);
     QCOMPARE(timeLine.getHour(), hour);
     QCOMPARE(timeLine.getMinute(), minute);
-}
-
-void tst_CTimeLine::doubleClickChoosesRecordedMinutes_data()
-{
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("recordedChannel");
-    QTest::addColumn<int>("clickedMinute");
-    QTest::addColumn<bool>("chosen");
-    QTest::newRow("recorded minute") << 16 << 15 << 7 << true;
-    QTest::newRow("minute beside it") << 16 << 15 << 8 << false;
-    QTest::newRow("row beyond the channel count") << 4 << 5 << 7 << false;
-}
-
-void tst_CTimeLine::doubleClickChoosesRecordedMinutes()
-{
-    QFETCH(int, rows);
-    QFETCH(int, recordedChannel);
-    QFETCH(int, clickedMinute);
-    QFETCH(bool, chosen);
-    CTimeLine timeLine(rows);
-    CMinData data;
-    data.SetData(recordedChannel, 7, 2);
-    timeLine.SetMinData(data);
-    timeLine.setSelectedTime(3, 30);
-    timeLine.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&timeLine));
-    QSignalSpy selected(&timeLine, &CTimeLine::timeSelected);
-
-    QTest::mouseDClick(
-        timeLine.findChild<QWidget*>("TimeLine_Minute"), Qt::LeftButton, {}, QPoint(7 * clickedMinute + 4, 20));
-    QCOMPARE(selected.size(), chosen ? 1 : 0);
-    QCOMPARE(timeLine.getHour(), 3);
-    QCOMPARE(timeLine.getMinute(), clickedMinute);
 }
 
 void tst_CTimeLine::channelButtonsFollowEachOther()
