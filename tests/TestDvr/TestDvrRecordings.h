@@ -15,8 +15,10 @@ class TestDvr;
 //   schedule when hours_include is set, the DVR's clock and the reply
 //   version;
 // - the old dialect's "MODE=7&CID=n" with one record per minute of every
-//   span, each under a minute long, as those DVRs send them.
-// May be used from any thread.
+//   span, each under a minute long, as those DVRs send them (so schedules
+//   for the old dialect span days, not years).
+// May be used from any thread; the DVR's other answers (its playback
+// streams) can read the same schedule through of().
 class TestDvrRecordings : public QObject {
     Q_OBJECT
 
