@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the screen wall's state images and overlay icons and the DVR tree's
-connection icons, and records the event alarm sound. The files are committed; run this again only to change
+"""Draws the screen wall's state images and overlay icons, the DVR tree's
+connection icons and the PTZ panel's arrows, and records the event alarm sound. The files are committed; run this again only to change
 them:  scripts/draw-resources.py  (from the top of the repository)."""
 import math
 import os
@@ -10,6 +10,7 @@ import zlib
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 IMAGES = os.path.join(ROOT, "Display", "files", "images")
 TREE_IMAGES = os.path.join(ROOT, "Connection", "files", "images")
+PTZ_IMAGES = os.path.join(ROOT, "DVRSetup", "files", "images")
 SOUND = os.path.join(ROOT, "Settings", "files", "sound")
 
 
@@ -49,6 +50,17 @@ class Canvas:
                 dx, dy = x1 - x0, y1 - y0
                 t = max(0.0, min(1.0, ((px - x0) * dx + (py - y0) * dy) / float(dx * dx + dy * dy)))
                 if math.hypot(px - (x0 + t * dx), py - (y0 + t * dy)) <= width / 2.0:
+                    self.put(x, y, colour)
+
+    def triangle(self, a, b, c, colour):
+        def side(p, q, x, y):
+            return (q[0] - p[0]) * (y - p[1]) - (q[1] - p[1]) * (x - p[0])
+
+        for y in range(self.size):
+            for x in range(self.size):
+                px, py = x + 0.5, y + 0.5
+                d = (side(a, b, px, py), side(b, c, px, py), side(c, a, px, py))
+                if min(d) >= 0 or max(d) <= 0:
                     self.put(x, y, colour)
 
     def save(self, name, folder=IMAGES):
@@ -144,6 +156,20 @@ def tree_not_connected():
     c.save("notConnected.png", TREE_IMAGES)
 
 
+def ptz_arrows():
+    # One white arrow head per direction, pointing away from the centre.
+    tips = {
+        "up.png": ((8, 2), (2, 12), (14, 12)),
+        "down.png": ((8, 14), (2, 4), (14, 4)),
+        "left.png": ((2, 8), (12, 2), (12, 14)),
+        "right.png": ((14, 8), (4, 2), (4, 14)),
+    }
+    for name, corners in tips.items():
+        c = Canvas(16)
+        c.triangle(*corners, WHITE)
+        c.save(name, PTZ_IMAGES)
+
+
 def alarm_sound():
     # About half a second of a two-tone chime: unsigned 8-bit mono at 22,050 Hz.
     rate, count = 22050, 11554
@@ -163,6 +189,7 @@ if __name__ == "__main__":
     os.makedirs(IMAGES, exist_ok=True)
     os.makedirs(SOUND, exist_ok=True)
     os.makedirs(TREE_IMAGES, exist_ok=True)
+    os.makedirs(PTZ_IMAGES, exist_ok=True)
     connection_failed()
     no_authority()
     video_loss()
@@ -171,4 +198,5 @@ if __name__ == "__main__":
     sensor()
     tree_connected()
     tree_not_connected()
+    ptz_arrows()
     alarm_sound()
