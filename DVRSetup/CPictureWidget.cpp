@@ -175,7 +175,7 @@ void CPictureWidget::changeValue(Row row, int value)
     auto& list = values(row);
     if (m_pressed || m_channel < 0 || m_channel >= list.size() || list.Get(m_channel) == static_cast<quint32>(value))
         return;
-    qDebug("%s : %d\n", ROWS[row].changeSlot, value);
+    qDebug("%s : %d", ROWS[row].changeSlot, value);
     list.Set(m_channel, static_cast<quint32>(value));
     sendSet(ROWS[row].type, value);
 }
@@ -252,7 +252,7 @@ void CPictureWidget::ChangeVSharpness(int value)
 
 void CPictureWidget::SetDefault()
 {
-    qDebug("%s\n", "SetDefault");
+    qDebug("%s", "SetDefault");
     bool held = false;
     for (int row = 0; row < ROW_COUNT; ++row) {
         auto& list = values(Row(row));

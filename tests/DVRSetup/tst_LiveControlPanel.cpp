@@ -309,26 +309,28 @@ void tst_LiveControlPanel::ptzfSpeedIsKept()
 void tst_LiveControlPanel::tourSettings_data()
 {
     QTest::addColumn<QString>("leaveBy"); // a page button, or a new screen selection
-    QTest::addColumn<int>("storedInterval");
+    QTest::addColumn<QList<int>>("stored"); // start and end positions, interval
     QTest::addColumn<QStringList>("shown"); // when the screen is selected again
     const QStringList chosen{"preset 2", "preset 5", "10"};
     const QStringList fresh{"preset 1", "preset 1", "5"};
-    QTest::newRow("PTZ page") << "DVRControl0" << -1 << chosen;
-    QTest::newRow("its own page") << "DVRControl1" << -1 << chosen;
-    QTest::newRow("picture page") << "DVRControl3" << -1 << chosen;
-    QTest::newRow("new screen, nothing stored") << "" << -1 << fresh;
-    QTest::newRow("new screen, interval 0 stored") << "" << 0 << fresh;
-    QTest::newRow("new screen, interval 20 stored") << "" << 20 << QStringList{"preset 1", "preset 1", "20"};
+    QTest::newRow("PTZ page") << "DVRControl0" << QList<int>() << chosen;
+    QTest::newRow("its own page") << "DVRControl1" << QList<int>() << chosen;
+    QTest::newRow("picture page") << "DVRControl3" << QList<int>() << chosen;
+    QTest::newRow("new screen, nothing stored") << "" << QList<int>() << fresh;
+    QTest::newRow("new screen, 0 s stored") << "" << QList<int>{0, 0, 0} << fresh;
+    QTest::newRow("new screen, 20 s stored")
+        << "" << QList<int>{0, 98, 20} << QStringList{"preset 1", "preset 99", "20"};
+    QTest::newRow("new screen, positions out of the lists") << "" << QList<int>{99, -1, 5} << fresh;
 }
 
 void tst_LiveControlPanel::tourSettings()
 {
     QFETCH(QString, leaveBy);
-    QFETCH(int, storedInterval);
+    QFETCH(QList<int>, stored);
     QFETCH(QStringList, shown);
 
-    if (storedInterval >= 0)
-        CAppSettings().writeAutoPreset(CHANNEL, 0, 0, storedInterval);
+    if (!stored.isEmpty())
+        CAppSettings().writeAutoPreset(CHANNEL, stored[0], stored[1], stored[2]);
     connectDvr(false);
     QTest::mouseClick(child("DVRControl1"), Qt::LeftButton);
     chooseTour();
