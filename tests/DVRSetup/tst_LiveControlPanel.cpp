@@ -487,6 +487,7 @@ void tst_LiveControlPanel::pageButtons()
     QVERIFY(child("DVRControl3")->isHidden());
     QVERIFY(!m_panel->findChild<CPictureWidget*>()->isHidden());
     QVERIFY(!child("DVRControl0")->isHidden() && !child("DVRControl1")->isHidden());
+    QVERIFY(!child("ptzf_up")->icon().isNull()); // the arrows are linked in
 
     // Every form takes its texts again on a language change.
     const QList<QPair<const char*, QString>> texts{
