@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Draws the screen wall's state images and overlay icons, the DVR tree's
-connection icons and the search time line's bars and cursor, and records the
-event alarm sound. The files are committed; run this again only to change
-them:  scripts/draw-resources.py  (from the top of the repository)."""
+connection icons, the PTZ panel's arrows and the search time line's bars and
+cursor, and records the event alarm sound. The files are committed; run this
+again only to change them:  scripts/draw-resources.py  (from the top of the repository)."""
 import math
 import os
 import struct
@@ -11,6 +11,7 @@ import zlib
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 IMAGES = os.path.join(ROOT, "Display", "files", "images")
 TREE_IMAGES = os.path.join(ROOT, "Connection", "files", "images")
+PTZ_IMAGES = os.path.join(ROOT, "DVRSetup", "files", "images")
 SOUND = os.path.join(ROOT, "Settings", "files", "sound")
 TIME_LINE = os.path.join(ROOT, "Recording", "Resources")
 
@@ -61,6 +62,16 @@ class Canvas:
                 for col in range(3):
                     if bits >> (2 - col) & 1:
                         self.put(x + 4 * i + col, y + row, colour)
+    def triangle(self, a, b, c, colour):
+        def side(p, q, x, y):
+            return (q[0] - p[0]) * (y - p[1]) - (q[1] - p[1]) * (x - p[0])
+
+        for y in range(self.size):
+            for x in range(self.size):
+                px, py = x + 0.5, y + 0.5
+                d = (side(a, b, px, py), side(b, c, px, py), side(c, a, px, py))
+                if min(d) >= 0 or max(d) <= 0:
+                    self.put(x, y, colour)
 
     def save(self, name, folder=IMAGES):
         raw = b"".join(b"\x00" + b"".join(struct.pack("4B", *p) for p in row) for row in self.px)
@@ -209,6 +220,18 @@ def minute_cursor():
         c.rect(y, 8 + y, 6 - y, 8 + y, CURSOR)
     c.rect(3, 8, 3, 339, CURSOR)
     c.save("slider.png", TIME_LINE)
+def ptz_arrows():
+    # One white arrow head per direction, pointing away from the centre.
+    tips = {
+        "up.png": ((8, 2), (2, 12), (14, 12)),
+        "down.png": ((8, 14), (2, 4), (14, 4)),
+        "left.png": ((2, 8), (12, 2), (12, 14)),
+        "right.png": ((14, 8), (4, 2), (4, 14)),
+    }
+    for name, corners in tips.items():
+        c = Canvas(16)
+        c.triangle(*corners, WHITE)
+        c.save(name, PTZ_IMAGES)
 
 
 def alarm_sound():
@@ -231,6 +254,7 @@ if __name__ == "__main__":
     os.makedirs(SOUND, exist_ok=True)
     os.makedirs(TREE_IMAGES, exist_ok=True)
     os.makedirs(TIME_LINE, exist_ok=True)
+    os.makedirs(PTZ_IMAGES, exist_ok=True)
     connection_failed()
     no_authority()
     video_loss()
@@ -239,6 +263,7 @@ if __name__ == "__main__":
     sensor()
     tree_connected()
     tree_not_connected()
+    ptz_arrows()
     alarm_sound()
     hour_bar()
     minute_grid()
