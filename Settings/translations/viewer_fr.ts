@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CAutoPresetWidget</name>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Interval(sec)</source>
+        <translation>Intervalle (s)</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -126,6 +141,25 @@
     </message>
 </context>
 <context>
+    <name>CLiveCtrlWidget</name>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Auto Preset</source>
+        <translation>Tour auto</translation>
+    </message>
+    <message>
+        <source>Rem. Port</source>
+        <translation>Relais</translation>
+    </message>
+    <message>
+        <source>Picture ctrl</source>
+        <translation>Image</translation>
+    </message>
+</context>
+<context>
     <name>CLogin</name>
     <message>
         <source>Login</source>
@@ -138,6 +172,56 @@
     <message>
         <source>Password</source>
         <translation>Mot de passe</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureWidget</name>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>H.Sharpness</source>
+        <translation>Netteté H.</translation>
+    </message>
+    <message>
+        <source>V.Sharpness</source>
+        <translation>Netteté V.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Défaut</translation>
+    </message>
+</context>
+<context>
+    <name>CPtzfWidget</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Mise au point</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Iris</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Aller</translation>
     </message>
 </context>
 <context>
@@ -168,6 +252,45 @@
     </message>
 </context>
 <context>
+    <name>CRemotePortWiget</name>
+    <message>
+        <source>Auto off :</source>
+        <translation>Arrêt auto :</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Relais</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+</context>
+<context>
     <name>CSendDVRInfoWidget</name>
     <message>
         <source>DVR</source>
@@ -188,6 +311,17 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>Veuillez remplir tous les champs.</translation>
+    </message>
+</context>
+<context>
+    <name>CTimeLine</name>
+    <message>
+        <source>ALL</source>
+        <translation>TOUS</translation>
+    </message>
+    <message>
+        <source>CH-%1</source>
+        <translation>CH-%1</translation>
     </message>
 </context>
 <context>

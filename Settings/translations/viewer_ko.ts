@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>CAutoPresetWidget</name>
+    <message>
+        <source>Start</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>끝</translation>
+    </message>
+    <message>
+        <source>Interval(sec)</source>
+        <translation>간격(초)</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -126,6 +141,25 @@
     </message>
 </context>
 <context>
+    <name>CLiveCtrlWidget</name>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Auto Preset</source>
+        <translation>자동 프리셋</translation>
+    </message>
+    <message>
+        <source>Rem. Port</source>
+        <translation>릴레이</translation>
+    </message>
+    <message>
+        <source>Picture ctrl</source>
+        <translation>화면 조정</translation>
+    </message>
+</context>
+<context>
     <name>CLogin</name>
     <message>
         <source>Login</source>
@@ -138,6 +172,56 @@
     <message>
         <source>Password</source>
         <translation>비밀번호</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureWidget</name>
+    <message>
+        <source>Contrast</source>
+        <translation>대비</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>밝기</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>채도</translation>
+    </message>
+    <message>
+        <source>H.Sharpness</source>
+        <translation>수평 선명도</translation>
+    </message>
+    <message>
+        <source>V.Sharpness</source>
+        <translation>수직 선명도</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+</context>
+<context>
+    <name>CPtzfWidget</name>
+    <message>
+        <source>Zoom</source>
+        <translation>줌</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>초점</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>조리개</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>이동</translation>
     </message>
 </context>
 <context>
@@ -168,6 +252,45 @@
     </message>
 </context>
 <context>
+    <name>CRemotePortWiget</name>
+    <message>
+        <source>Auto off :</source>
+        <translation>자동 해제 :</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>릴레이</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>자동</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+</context>
+<context>
     <name>CSendDVRInfoWidget</name>
     <message>
         <source>DVR</source>
@@ -188,6 +311,17 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>빈칸을 모두 채워 주십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>CTimeLine</name>
+    <message>
+        <source>ALL</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>CH-%1</source>
+        <translation>CH-%1</translation>
     </message>
 </context>
 <context>

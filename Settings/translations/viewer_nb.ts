@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO">
 <context>
+    <name>CAutoPresetWidget</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Slutt</translation>
+    </message>
+    <message>
+        <source>Interval(sec)</source>
+        <translation>Intervall (s)</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -126,6 +141,25 @@
     </message>
 </context>
 <context>
+    <name>CLiveCtrlWidget</name>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Auto Preset</source>
+        <translation>Autoposisjon</translation>
+    </message>
+    <message>
+        <source>Rem. Port</source>
+        <translation>Relé</translation>
+    </message>
+    <message>
+        <source>Picture ctrl</source>
+        <translation>Bilde</translation>
+    </message>
+</context>
+<context>
     <name>CLogin</name>
     <message>
         <source>Login</source>
@@ -138,6 +172,56 @@
     <message>
         <source>Password</source>
         <translation>Passord</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureWidget</name>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Lysstyrke</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Metning</translation>
+    </message>
+    <message>
+        <source>H.Sharpness</source>
+        <translation>H-skarphet</translation>
+    </message>
+    <message>
+        <source>V.Sharpness</source>
+        <translation>V-skarphet</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
+    <name>CPtzfWidget</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Fokus</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Blender</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Lagre</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Gå til</translation>
     </message>
 </context>
 <context>
@@ -168,6 +252,45 @@
     </message>
 </context>
 <context>
+    <name>CRemotePortWiget</name>
+    <message>
+        <source>Auto off :</source>
+        <translation>Auto av :</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Relé</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+</context>
+<context>
     <name>CSendDVRInfoWidget</name>
     <message>
         <source>DVR</source>
@@ -188,6 +311,17 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>Fyll ut alle feltene.</translation>
+    </message>
+</context>
+<context>
+    <name>CTimeLine</name>
+    <message>
+        <source>ALL</source>
+        <translation>ALLE</translation>
+    </message>
+    <message>
+        <source>CH-%1</source>
+        <translation>K-%1</translation>
     </message>
 </context>
 <context>

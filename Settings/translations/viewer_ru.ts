@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>CAutoPresetWidget</name>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Interval(sec)</source>
+        <translation>Интервал (с)</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -126,6 +141,25 @@
     </message>
 </context>
 <context>
+    <name>CLiveCtrlWidget</name>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Auto Preset</source>
+        <translation>Автотур</translation>
+    </message>
+    <message>
+        <source>Rem. Port</source>
+        <translation>Реле</translation>
+    </message>
+    <message>
+        <source>Picture ctrl</source>
+        <translation>Изображение</translation>
+    </message>
+</context>
+<context>
     <name>CLogin</name>
     <message>
         <source>Login</source>
@@ -138,6 +172,56 @@
     <message>
         <source>Password</source>
         <translation>Пароль</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureWidget</name>
+    <message>
+        <source>Contrast</source>
+        <translation>Контраст</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Насыщенность</translation>
+    </message>
+    <message>
+        <source>H.Sharpness</source>
+        <translation>Резкость Г</translation>
+    </message>
+    <message>
+        <source>V.Sharpness</source>
+        <translation>Резкость В</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+</context>
+<context>
+    <name>CPtzfWidget</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Зум</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Фокус</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Диафрагма</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Задать</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Перейти</translation>
     </message>
 </context>
 <context>
@@ -168,6 +252,45 @@
     </message>
 </context>
 <context>
+    <name>CRemotePortWiget</name>
+    <message>
+        <source>Auto off :</source>
+        <translation>Автовыкл. :</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Реле</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+</context>
+<context>
     <name>CSendDVRInfoWidget</name>
     <message>
         <source>DVR</source>
@@ -188,6 +311,17 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>Заполните все поля.</translation>
+    </message>
+</context>
+<context>
+    <name>CTimeLine</name>
+    <message>
+        <source>ALL</source>
+        <translation>ВСЕ</translation>
+    </message>
+    <message>
+        <source>CH-%1</source>
+        <translation>К-%1</translation>
     </message>
 </context>
 <context>

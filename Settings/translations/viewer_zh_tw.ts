@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>CAutoPresetWidget</name>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Interval(sec)</source>
+        <translation>間隔(秒)</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -126,6 +141,25 @@
     </message>
 </context>
 <context>
+    <name>CLiveCtrlWidget</name>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Auto Preset</source>
+        <translation>自動預設點</translation>
+    </message>
+    <message>
+        <source>Rem. Port</source>
+        <translation>繼電器</translation>
+    </message>
+    <message>
+        <source>Picture ctrl</source>
+        <translation>影像調整</translation>
+    </message>
+</context>
+<context>
     <name>CLogin</name>
     <message>
         <source>Login</source>
@@ -138,6 +172,56 @@
     <message>
         <source>Password</source>
         <translation>密碼</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureWidget</name>
+    <message>
+        <source>Contrast</source>
+        <translation>對比</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>飽和度</translation>
+    </message>
+    <message>
+        <source>H.Sharpness</source>
+        <translation>水平銳利度</translation>
+    </message>
+    <message>
+        <source>V.Sharpness</source>
+        <translation>垂直銳利度</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>預設值</translation>
+    </message>
+</context>
+<context>
+    <name>CPtzfWidget</name>
+    <message>
+        <source>Zoom</source>
+        <translation>變焦</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>對焦</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>光圈</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>前往</translation>
     </message>
 </context>
 <context>
@@ -168,6 +252,45 @@
     </message>
 </context>
 <context>
+    <name>CRemotePortWiget</name>
+    <message>
+        <source>Auto off :</source>
+        <translation>自動關閉 :</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>繼電器</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+</context>
+<context>
     <name>CSendDVRInfoWidget</name>
     <message>
         <source>DVR</source>
@@ -188,6 +311,17 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>請填寫所有欄位。</translation>
+    </message>
+</context>
+<context>
+    <name>CTimeLine</name>
+    <message>
+        <source>ALL</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>CH-%1</source>
+        <translation>CH-%1</translation>
     </message>
 </context>
 <context>
