@@ -83,7 +83,9 @@ void Viewer::loadStyleSheet()
     if (!file.open(QIODevice::ReadOnly))
         return;
     QByteArray text = file.readAll();
-    text.truncate(text.indexOf('\0') < 0 ? text.size() : text.indexOf('\0'));
+    const qsizetype end = text.indexOf('\0');
+    if (end >= 0)
+        text.truncate(end);
     qApp->setStyleSheet(CEucKr::toUnicode(text));
 }
 

@@ -23,7 +23,7 @@
 
 // The main window as the operator meets it: its form after start-up, the
 // ten modes entered through the menu buttons, PC setup beside them, keys
-// and clicks that must do nothing, its languages and the OpenGL probe.
+// and clicks that must do nothing, and its languages.
 namespace {
 
 template <typename T = QWidget> T* child(const QWidget& parent, const char* name)
@@ -101,103 +101,99 @@ private slots:
         QVERIFY(liveS.pixelColor(2, middle) != blue);
     }
 
+    // Words are blank-separated. Pages: the bottom page, the pages of
+    // controlScreen and functionWidget ("-" hidden) and of MainMenu. Title:
+    // 'T' the centre label follows the time, 'S' the right one the playback
+    // status, '-' not.
     void modes_data()
     {
-        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("clicks");
         QTest::addColumn<int>("mode");
-        // Bottom page, controlScreen page ("" hidden), functionWidget page ("" hidden), MainMenu page.
-        QTest::addColumn<QStringList>("pages");
-        QTest::addColumn<QStringList>("visible");
-        QTest::addColumn<QStringList>("hidden");
-        // Title: centre follows the time, right follows the playback status.
-        QTest::addColumn<bool>("centre");
-        QTest::addColumn<bool>("right");
-        QTest::addColumn<QStringList>("checked");
+        QTest::addColumn<QString>("pages");
+        QTest::addColumn<QString>("visible");
+        QTest::addColumn<QString>("hidden");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("checked");
 
-        const QStringList wall = {"DisplayFrame", "ControlMenu", "bottomWidget", "CheckSpeed", "wall"};
-        const QStringList panels = {"setup", "information"};
-        const QStringList live = {"bottomLivePage", "SScreen", "LivePage", "MainPage"};
-        QTest::newRow("0 live S: re-entry ignored")
-            << QStringList{"Ch3", "LiveS"} << 0 << live << wall << panels << true << false << QStringList{"Ch3"};
-        QTest::newRow("1 live M") << QStringList{"LiveM"} << 1
-                                  << QStringList{"bottomLivePage", "MScreen", "LivePage", "MainPage"} << wall << panels
-                                  << false << false << QStringList{"Screen8x8"};
+        const char* wall = "DisplayFrame ControlMenu bottomWidget CheckSpeed wall";
+        const char* panels = "setup information";
+        const char* singleLive = "bottomLivePage SScreen LivePage MainPage";
+        const char* manyLive = "bottomLivePage MScreen LivePage MainPage";
+        const char* search = "bottomPlaybackPage SScreen SearchPage MainPage";
+        const char* emap = "bottomEMapPage - - EMapPage";
+        const char* hiddenWall = "DisplayFrame ControlMenu bottomWidget CheckSpeed";
+        QTest::newRow("0 live S: re-entry ignored") << "Ch3 LiveS" << 0 << singleLive << wall << panels << "T-"
+                                                    << "Ch3";
+        QTest::newRow("1 live M") << "LiveM" << 1 << manyLive << wall << panels << "--"
+                                  << "Screen8x8";
         QTest::newRow("1 live M: re-entry ignored")
-            << QStringList{"LiveM", "Screen2x2", "LiveM"} << 1
-            << QStringList{"bottomLivePage", "MScreen", "LivePage", "MainPage"} << wall << panels << false << false
-            << QStringList{"Screen2x2", "Screen8x8"};
-        QTest::newRow("0 live S from M") << QStringList{"LiveM", "LiveS"} << 0 << live << wall << panels << true
-                                         << false << QStringList{"Screen16_0"};
-        QTest::newRow("2 search") << QStringList{"Ch3", "Search"} << 2
-                                  << QStringList{"bottomPlaybackPage", "SScreen", "SearchPage", "MainPage"} << wall
-                                  << panels << true << true << QStringList{"Screen16_0"};
-        QTest::newRow("3 playback") << QStringList{"Playback"} << 3
-                                    << QStringList{"bottomPlaybackPage", "SScreen", "PlaybackPage", "MainPage"} << wall
-                                    << panels << true << true << QStringList{};
-        QTest::newRow("4 backup") << QStringList{"Backup"} << 4
-                                  << QStringList{"bottomBackupPage", "SScreen", "", "MainPage"} << wall << panels
-                                  << true << false << QStringList{};
-        QTest::newRow("5 E-Map view") << QStringList{"EMap"} << 5 << QStringList{"bottomEMapPage", "", "", "EMapPage"}
-                                      << QStringList{"bottomWidget", "emapList"}
-                                      << QStringList{"CheckSpeed", "wall", "tree", "emapLogSave"} << true << false
-                                      << QStringList{"EMapView"};
-        QTest::newRow("6 E-Map edit") << QStringList{"EMap", "EMapEdit"} << 6
-                                      << QStringList{"bottomEMapPage", "", "", "EMapPage"}
-                                      << QStringList{"bottomWidget", "emapList", "tree"}
-                                      << QStringList{"CheckSpeed", "wall"} << true << false << QStringList{"EMapEdit"};
-        QTest::newRow("5 E-Map view again")
-            << QStringList{"EMap", "EMapEdit", "EMapView"} << 5 << QStringList{"bottomEMapPage", "", "", "EMapPage"}
-            << QStringList{"emapList"} << QStringList{"tree"} << true << false << QStringList{"EMapView"};
-        QTest::newRow("E-Map exit returns to search")
-            << QStringList{"Search", "EMap", "EMapExit"} << 2
-            << QStringList{"bottomPlaybackPage", "SScreen", "SearchPage", "MainPage"} << wall << QStringList{"emapList"}
-            << true << true << QStringList{"Search"};
-        QTest::newRow("7 information") << QStringList{"Information"} << 7
-                                       << QStringList{"bottomLivePage", "SScreen", "LivePage", "MainPage"}
-                                       << QStringList{"information"}
-                                       << QStringList{"DisplayFrame", "ControlMenu", "bottomWidget", "CheckSpeed",
-                                              "setup"}
-                                       << true << false << QStringList{"Information"};
-        QTest::newRow("8 configuration") << QStringList{"Setup"} << 8
-                                         << QStringList{"bottomLivePage", "SScreen", "LivePage", "configPage"}
-                                         << QStringList{"setup"}
-                                         << QStringList{"DisplayFrame", "ControlMenu", "bottomWidget", "information"}
-                                         << true << false << QStringList{};
+            << "LiveM Screen2x2 LiveM" << 1 << manyLive << wall << panels << "--"
+            << "Screen2x2 Screen8x8";
+        QTest::newRow("0 live S from M") << "LiveM LiveS" << 0 << singleLive << wall << panels << "T-"
+                                         << "Screen16_0";
+        QTest::newRow("2 search") << "Ch3 Search" << 2 << search << wall << panels << "TS"
+                                  << "Screen16_0";
+        QTest::newRow("3 playback") << "Playback" << 3 << "bottomPlaybackPage SScreen PlaybackPage MainPage" << wall
+                                    << panels << "TS" << QString();
+        QTest::newRow("4 backup") << "Backup" << 4 << "bottomBackupPage SScreen - MainPage" << wall << panels << "T-"
+                                  << QString();
+        QTest::newRow("5 E-Map view") << "EMap" << 5 << emap << "bottomWidget emapList"
+                                      << "CheckSpeed wall tree emapLogSave"
+                                      << "T-"
+                                      << "EMapView";
+        QTest::newRow("6 E-Map edit") << "EMap EMapEdit" << 6 << emap << "bottomWidget emapList tree"
+                                      << "CheckSpeed wall"
+                                      << "T-"
+                                      << "EMapEdit";
+        QTest::newRow("5 E-Map view again") << "EMap EMapEdit EMapView" << 5 << emap << "emapList"
+                                            << "tree"
+                                            << "T-"
+                                            << "EMapView";
+        QTest::newRow("E-Map exit returns to search") << "Search EMap EMapExit" << 2 << search << wall << "emapList"
+                                                      << "TS"
+                                                      << "Search";
+        QTest::newRow("7 information") << "Information" << 7 << singleLive << "information"
+                                       << QString(hiddenWall) + " setup"
+                                       << "T-"
+                                       << "Information";
+        QTest::newRow("8 configuration") << "Setup" << 8 << "bottomLivePage SScreen LivePage configPage"
+                                         << "setup" << QString(hiddenWall) + " information"
+                                         << "T-" << QString();
         QTest::newRow("configuration exit returns, re-entry ignored")
-            << QStringList{"LiveM", "Setup", "Setup", "configExit"} << 1
-            << QStringList{"bottomLivePage", "MScreen", "LivePage", "MainPage"} << wall << panels << false << false
-            << QStringList{"LiveM"};
+            << "LiveM Setup Setup configExit" << 1 << manyLive << wall << panels << "--"
+            << "LiveM";
     }
 
     void modes()
     {
-        QFETCH(QStringList, clicks);
+        QFETCH(QString, clicks);
         QFETCH(int, mode);
-        QFETCH(QStringList, pages);
-        QFETCH(QStringList, visible);
-        QFETCH(QStringList, hidden);
-        QFETCH(bool, centre);
-        QFETCH(bool, right);
-        QFETCH(QStringList, checked);
+        QFETCH(QString, pages);
+        QFETCH(QString, visible);
+        QFETCH(QString, hidden);
+        QFETCH(QString, title);
+        QFETCH(QString, checked);
+        const auto words = [](const QString& text) { return text.split(QLatin1Char(' '), Qt::SkipEmptyParts); };
 
         Viewer viewer;
         viewer.show();
         QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-        for (const QString& button : clicks)
+        for (const QString& button : words(clicks))
             click(viewer, button);
 
         QCOMPARE(viewer.menuMode(), mode);
-        QCOMPARE(currentPage(viewer, "bottomWidget"), pages.at(0));
+        const QStringList page = words(pages);
+        QCOMPARE(currentPage(viewer, "bottomWidget"), page.at(0));
         QCOMPARE(child(viewer, "bottomWidget")->height(),
-            pages.at(0) == QLatin1String("bottomLivePage") ? Viewer::LIVE_PAGE_HEIGHT : Viewer::OTHER_PAGE_HEIGHT);
+            page.at(0) == QLatin1String("bottomLivePage") ? Viewer::LIVE_PAGE_HEIGHT : Viewer::OTHER_PAGE_HEIGHT);
         const auto pageIfShown = [&](const char* stack) {
-            return child(viewer, stack)->isVisible() ? currentPage(viewer, stack) : QString();
+            return child(viewer, stack)->isVisible() ? currentPage(viewer, stack) : QStringLiteral("-");
         };
         if (child(viewer, "ControlMenu")->isVisible()) {
-            QCOMPARE(pageIfShown("controlScreen"), pages.at(1));
-            QCOMPARE(pageIfShown("functionWidget"), pages.at(2));
+            QCOMPARE(pageIfShown("controlScreen"), page.at(1));
+            QCOMPARE(pageIfShown("functionWidget"), page.at(2));
         }
-        QCOMPARE(currentPage(viewer, "MainMenu"), pages.at(3));
+        QCOMPARE(currentPage(viewer, "MainMenu"), page.at(3));
 
         const QHash<QString, QWidget*> panels = {
             {"wall", viewer.findChild<CDisplayWidget*>()},
@@ -209,17 +205,17 @@ private slots:
         const auto widget = [&](const QString& name) {
             return panels.contains(name) ? panels.value(name) : viewer.findChild<QWidget*>(name);
         };
-        for (const QString& name : visible)
+        for (const QString& name : words(visible))
             QVERIFY2(widget(name)->isVisible(), qPrintable(name));
-        for (const QString& name : hidden)
+        for (const QString& name : words(hidden))
             QVERIFY2(!widget(name)->isVisible(), qPrintable(name));
 
-        const CDisplayTitle* title = viewer.findChild<CDisplayTitle*>();
-        QCOMPARE(title->centre()->isEnabled(), centre);
-        QCOMPARE(title->right()->isEnabled(), right);
+        const CDisplayTitle* heading = viewer.findChild<CDisplayTitle*>();
+        QCOMPARE(heading->centre()->isEnabled(), title.at(0) == QLatin1Char('T'));
+        QCOMPARE(heading->right()->isEnabled(), title.at(1) == QLatin1Char('S'));
         emit viewer.findChild<CDisplayWidget*>()->signalUpdateTime(QStringLiteral("time"));
-        QCOMPARE(title->centre()->text(), centre ? QStringLiteral("time") : QString());
-        for (const QString& name : checked)
+        QCOMPARE(heading->centre()->text(), heading->centre()->isEnabled() ? QStringLiteral("time") : QString());
+        for (const QString& name : words(checked))
             QVERIFY2(viewer.findChild<QPushButton*>(name)->isChecked(), qPrintable(name));
 
         if (mode == 1) {
@@ -320,29 +316,6 @@ private slots:
         QCOMPARE(viewer.windowTitle(), QStringLiteral("QELM"));
         QVERIFY(!child<QLabel>(viewer, "Logo")->pixmap().isNull());
         QCOMPARE(child<QLabel>(viewer, "multiPage")->text(), QStringLiteral("1 / 4"));
-    }
-
-    void openGLProbe_data()
-    {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<int>("mode");
-        QTest::newRow("first run probes") << QVariant() << int(OPENGL_HIGH_PERFORMANCE);
-        QTest::newRow("stored: no probe") << QVariant(int(OPENGL_OFF)) << int(OPENGL_OFF);
-        QTest::newRow("low performance") << QVariant(int(OPENGL_LOW_PERFORMANCE)) << int(OPENGL_LOW_PERFORMANCE);
-    }
-
-    void openGLProbe()
-    {
-        QFETCH(QVariant, stored);
-        QFETCH(int, mode);
-        CAppSettings settings;
-        if (stored.isValid())
-            settings.writeSetting(CAppSettings::OPENGL, stored);
-        else
-            settings.remove(CAppSettings::OPENGL);
-        QCOMPARE(Viewer::getOpenGLMode(), mode);
-        QCOMPARE(CAppSettings().readSetting(CAppSettings::OPENGL).toInt(), mode);
-        settings.writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
     }
 };
 

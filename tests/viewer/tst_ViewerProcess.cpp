@@ -2,6 +2,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 #include <xcb/xcb.h>
 
 // The built program started as the README's run command starts it, on a
@@ -29,23 +30,23 @@ public:
 
     bool isConnected() const { return xcb_connection_has_error(m_connection) == 0; }
 
-    // A viewable top-level window of a process with that title;
-    // XCB_WINDOW_NONE when none. Other tests may show windows of the same
-    // title on the same display.
+    // A shown top-level window of a process with that title; XCB_WINDOW_NONE
+    // when none. Other tests may show windows of that title on the display.
     xcb_window_t find(const QByteArray& title, qint64 pid)
     {
         const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
-        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, root), nullptr);
-        xcb_window_t found = XCB_WINDOW_NONE;
-        if (!tree)
-            return found;
-        const xcb_window_t* children = xcb_query_tree_children(tree);
-        for (int i = 0; i < xcb_query_tree_children_length(tree) && found == XCB_WINDOW_NONE; ++i) {
-            if (name(children[i]) == title && processId(children[i]) == pid && isViewable(children[i]))
-                found = children[i];
+        const auto tree = reply(xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, root), nullptr));
+        const quint32 pidValue = quint32(pid);
+        for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
+            const xcb_window_t window = xcb_query_tree_children(tree.get())[i];
+            const auto shown = reply(xcb_get_window_attributes_reply(
+                m_connection, xcb_get_window_attributes(m_connection, window), nullptr));
+            if (shown && shown->map_state == XCB_MAP_STATE_VIEWABLE && property(window, XCB_ATOM_WM_NAME) == title
+                && property(window, atom("_NET_WM_PID"))
+                    == QByteArray::fromRawData(reinterpret_cast<const char*>(&pidValue), 4))
+                return window;
         }
-        free(tree);
-        return found;
+        return XCB_WINDOW_NONE;
     }
 
     // What a window manager's close button sends.
@@ -57,52 +58,27 @@ public:
         event.window = window;
         event.type = atom("WM_PROTOCOLS");
         event.data.data32[0] = atom("WM_DELETE_WINDOW");
-        event.data.data32[1] = XCB_CURRENT_TIME;
         xcb_send_event(m_connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
         xcb_flush(m_connection);
     }
 
 private:
-    QByteArray name(xcb_window_t window)
+    template <typename T> static std::unique_ptr<T, decltype(&free)> reply(T* value) { return {value, &free}; }
+
+    QByteArray property(xcb_window_t window, xcb_atom_t name)
     {
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(m_connection,
-            xcb_get_property(m_connection, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr);
-        QByteArray text;
-        if (reply) {
-            text = QByteArray(
-                static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
-            free(reply);
-        }
-        return text;
+        const auto value = reply(xcb_get_property_reply(
+            m_connection, xcb_get_property(m_connection, 0, window, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr));
+        return value ? QByteArray(static_cast<const char*>(xcb_get_property_value(value.get())),
+                   xcb_get_property_value_length(value.get()))
+                     : QByteArray();
     }
 
-    qint64 processId(xcb_window_t window)
+    xcb_atom_t atom(const char* name)
     {
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(m_connection,
-            xcb_get_property(m_connection, 0, window, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL, 0, 1), nullptr);
-        qint64 pid = -1;
-        if (reply && xcb_get_property_value_length(reply) == 4)
-            pid = *static_cast<const quint32*>(xcb_get_property_value(reply));
-        free(reply);
-        return pid;
-    }
-
-    bool isViewable(xcb_window_t window)
-    {
-        xcb_get_window_attributes_reply_t* reply
-            = xcb_get_window_attributes_reply(m_connection, xcb_get_window_attributes(m_connection, window), nullptr);
-        const bool viewable = reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
-        free(reply);
-        return viewable;
-    }
-
-    xcb_atom_t atom(const char* atomName)
-    {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            m_connection, xcb_intern_atom(m_connection, 0, uint16_t(strlen(atomName)), atomName), nullptr);
-        const xcb_atom_t value = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        free(reply);
-        return value;
+        const auto value = reply(xcb_intern_atom_reply(
+            m_connection, xcb_intern_atom(m_connection, 0, uint16_t(strlen(name)), name), nullptr));
+        return value ? value->atom : xcb_atom_t(XCB_ATOM_NONE);
     }
 
     xcb_connection_t* m_connection;
