@@ -76,6 +76,9 @@ CInfoWidget::CInfoWidget(QWidget* parent)
     , m_ui(std::make_unique<Ui::CInfoWidget>())
 {
     m_ui->setupUi(this);
+    // The panels stand on the tab's own background.
+    m_ui->HddArea->viewport()->setAutoFillBackground(false);
+    m_ui->HddPanels->setAutoFillBackground(false);
     placeHddArea();
 }
 
