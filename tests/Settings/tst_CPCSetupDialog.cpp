@@ -4,6 +4,7 @@
 #include "Settings/CPCInfoPage.h"
 #include "Settings/CPCSetupDialog.h"
 #include "Settings/CSavePath.h"
+#include "WidgetChild.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,14 +28,6 @@
 #include <QTimer>
 
 namespace {
-
-template <typename T = QWidget> T* child(const QWidget& parent, const char* name)
-{
-    T* found = parent.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
 
 QSettings store()
 {
