@@ -12,6 +12,8 @@
 #include "ui_CInfoWidget.h"
 
 #include <QEvent>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <algorithm>
 
@@ -216,14 +218,23 @@ void CInfoWidget::DisplayHddInfo(const cgi::HddInfo& info)
 
 void CInfoWidget::DisplaySysLog(const cgi::SysLog& log)
 {
-    if (!m_logDisplay)
+    if (!m_logDisplay || log.log_size() == 0)
         return;
+    QStringList lines;
+    lines.reserve(log.log_size());
     for (const cgi::SysLog::Log& entry : log.log()) {
-        // All three at once: a user or log text holding "%2" stays as it is.
-        m_logDisplay->append(QStringLiteral("%1    %2    %3")
-                                 .arg(CDateTime::convert_Timet_QDateTime(long(entry.time())).toString(LOG_TIME_FORMAT),
-                                     narrow(entry.user()), narrow(entry.log())));
+        // All three at once: a user or log text holding "%3" stays as it is.
+        lines << QStringLiteral("%1    %2    %3")
+                     .arg(CDateTime::convert_Timet_QDateTime(long(entry.time())).toString(LOG_TIME_FORMAT),
+                         narrow(entry.user()), narrow(entry.log()));
     }
+    // One insertion, as plain text: a long log is laid out once, and no
+    // text from the DVR is read as markup.
+    QTextCursor end(m_logDisplay->document());
+    end.movePosition(QTextCursor::End);
+    if (!m_logDisplay->document()->isEmpty())
+        end.insertBlock();
+    end.insertText(lines.join(QLatin1Char('\n')));
 }
 
 void CInfoWidget::showHddPanels(const std::vector<HDD_INFO_T>& disks)

@@ -153,7 +153,7 @@ private slots:
         for (int i = 0; i < TestDvrInfoContent::DISKS; ++i)
             unusualDisks << disk(i + 1, 1000 * (i + 1), i == TestDvrInfoContent::OVERFULL_DISK ? 5000 : 100 * i);
         const QString unusualLog
-            = QStringLiteral("1970/01/01 00:00:00    admin    clock reset\n2015/03/01 12:00:00    ")
+            = QStringLiteral("1970/01/01 00:00:00    admin%3    clock <b>reset</b>\n2015/03/01 12:00:00    ")
             + TestDvrInfoContent::koreanUser() + QStringLiteral("    ") + TestDvrInfoContent::koreanLog();
         QStringList unusualFields = standardFields();
         unusualFields[0] = QString();

@@ -21,7 +21,7 @@ QString TestDvrInfoContent::koreanUser()
 
 QString TestDvrInfoContent::koreanLog()
 {
-    return QStringLiteral("전원 켜짐 %2");
+    return QStringLiteral("전원 켜짐");
 }
 
 QString TestDvrInfoContent::koreanVersion()
@@ -49,8 +49,8 @@ TestDvrContent TestDvrInfoContent::unusual()
     content.sysLog.clear_log();
     cgi::SysLog::Log* entry = content.sysLog.add_log();
     entry->set_time(0);
-    entry->set_user("admin");
-    entry->set_log("clock reset");
+    entry->set_user("admin%3");
+    entry->set_log("clock <b>reset</b>");
     entry = content.sysLog.add_log();
     entry->set_time(MARCH_1_2015_NOON);
     entry->set_user(eucKr(koreanUser()));

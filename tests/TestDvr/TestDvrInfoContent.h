@@ -5,7 +5,8 @@
 // Information contents a DVR may really report that a viewer can get
 // wrong, for both dialects: eight disks, one of them fuller than its total;
 // an empty model name with a model number no table knows; PAL; Korean
-// (EUC-KR) texts, one of them holding "%2".
+// (EUC-KR) texts; a log line whose user holds "%3" and whose text holds
+// markup.
 class TestDvrInfoContent {
 public:
     static constexpr int DISKS = 8;
