@@ -187,27 +187,24 @@ struct Window {
     // "cancelDVR", "delDVR", "read", "connect", "disconnect", "camera:on|off".
     void run(const QString& steps)
     {
+        static const QHash<QString, void (CDVRListTree::*)()> commands = {{"delGroup", &CDVRListTree::OnDeleteGroup},
+            {"delDVR", &CDVRListTree::OnDeleteDVR}, {"read", &CDVRListTree::OnReadCameraName},
+            {"connect", &CDVRListTree::OnConnectDVR}, {"disconnect", &CDVRListTree::OnDisconnectDVR}};
         for (const QString& step : steps.split(';', Qt::SkipEmptyParts)) {
             const QString command = step.section(':', 0, 0);
             const QString name = step.contains(':') ? step.section(':', 1) : QString();
-            if (command == "sel")
+            if (commands.contains(command)) {
+                (tree->*commands.value(command))();
+            } else if (command == "sel") {
                 tree->setCurrentItem(itemByPath(*tree, name));
-            else if (command == "addGroup" || command == "editGroup")
-                user.answers << name, command == "addGroup" ? tree->OnAddGroup() : tree->OnEditGroup();
-            else if (command == "delGroup")
-                tree->OnDeleteGroup();
-            else if (command == "delDVR")
-                tree->OnDeleteDVR();
-            else if (command == "read")
-                tree->OnReadCameraName();
-            else if (command == "connect")
-                tree->OnConnectDVR();
-            else if (command == "disconnect")
-                tree->OnDisconnectDVR();
-            else if (command == "camera")
+            } else if (command == "camera") {
                 tree->setCameraNameShow(name == "on");
-            else
+            } else if (command.endsWith("Group")) {
+                user.answers << name;
+                command == "addGroup" ? tree->OnAddGroup() : tree->OnEditGroup();
+            } else {
                 enterDVR(command, name);
+            }
         }
     }
 
@@ -268,55 +265,39 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("written");
         QTest::addColumn<int>("autoConnect"); // of the first group in the file
+        const auto row = [](const char* name, const char* steps, const QString& expected, const char* message = "",
+                             bool written = true, int autoConnect = 0) {
+            QTest::newRow(name) << steps << expected << message << written << autoConnect;
+        };
+        const char* takenAdd = "It has same dvr's name. Can't add the dvr.";
+        const char* takenEdit = "It has same dvr's name. Can't edit the dvr.";
+        const QString cameras = QStringLiteral("Office[Front{camera 1-16},Back{camera 1-4}] Shop[%1%2]");
+        const QString yard = QStringLiteral(",Yard{camera 1-12}");
 
-        const QString takenAdd = QStringLiteral("It has same dvr's name. Can't add the dvr.");
-        const QString takenEdit = QStringLiteral("It has same dvr's name. Can't edit the dvr.");
-        const QString cameras = QStringLiteral("Office[Front{camera 1-16},Back{camera 1-4}] Shop[%1,Door,%2]");
-        const QString yard = QStringLiteral("Yard{camera 1-12}");
-        QTest::newRow("add group") << "addGroup:Yard" << SEEDED + " Yard[]"
-                                   << "" << true << 0;
-        QTest::newRow("add group, cancelled") << "addGroup" << SEEDED << "" << true << 0;
-        QTest::newRow("add group, no name") << "addGroup:" << SEEDED << "" << true << 0;
-        QTest::newRow("group name taken") << "addGroup:Shop" << SEEDED + " Shop[]"
-                                          << "" << true << 0;
-        QTest::newRow("rename group") << "sel:0;editGroup:HQ"
-                                      << "HQ[Front,Back] Shop[Till,Door,Yard]"
-                                      << "" << true << 0;
-        QTest::newRow("rename group, cancelled") << "sel:0;editGroup" << SEEDED << "" << true << 0;
-        QTest::newRow("delete group") << "sel:0;delGroup"
-                                      << "Shop[Till,Door,Yard]"
-                                      << "" << true << -1;
-        QTest::newRow("delete every group") << "sel:0;delGroup;sel:0;delGroup"
-                                            << ""
-                                            << "" << true << -1;
-        QTest::newRow("add DVR") << "sel:1;addDVR:Cash"
-                                 << "Office[Front,Back] Shop[Till,Door,Yard,Cash]"
-                                 << "" << true << 0;
-        QTest::newRow("add DVR to a new group") << "addGroup:Yard;addDVR:Gate" << SEEDED + " Yard[Gate]"
-                                                << "" << true << 0;
-        QTest::newRow("add DVR, name taken") << "sel:1;addDVR:Till" << SEEDED << takenAdd << true << 0;
-        QTest::newRow("add DVR, other case") << "sel:1;addDVR:till"
-                                             << "Office[Front,Back] Shop[Till,Door,Yard,till]"
-                                             << "" << true << 0;
-        QTest::newRow("add DVR, name taken in another group") << "sel:1;addDVR:Front"
-                                                              << "Office[Front,Back] Shop[Till,Door,Yard,Front]"
-                                                              << "" << true << 0;
-        QTest::newRow("add DVR, cancelled") << "sel:1;cancelDVR" << SEEDED << "" << false << 0;
-        QTest::newRow("edit DVR") << "sel:0/1;editDVR:Rear"
-                                  << "Office[Front,Rear] Shop[Till,Door,Yard]"
-                                  << "" << true << 0;
-        QTest::newRow("edit DVR, own name") << "sel:0/1;editDVR:Back" << SEEDED << "" << true << 0;
-        QTest::newRow("edit DVR, a sibling's name") << "sel:0/1;editDVR:Front" << SEEDED << takenEdit << true << 0;
-        QTest::newRow("delete DVR") << "sel:0/0;delDVR"
-                                    << "Office[Back] Shop[Till,Door,Yard]"
-                                    << "" << true << -1;
-        QTest::newRow("camera mode") << "camera:on" << cameras.arg("Till{Cash,Till 가}", yard) << "" << false << 0;
-        QTest::newRow("camera mode, edit drops read names, keeps the count")
-            << "camera:on;sel:1/2;editDVR:Garden;sel:1/0;editDVR:Till"
-            << cameras.arg("Till{camera 1-4}", "Garden{camera 1-12}") << "" << true << 0;
-        QTest::newRow("camera mode, delete DVR")
-            << "camera:on;sel:1/0;delDVR" << cameras.arg("Door", yard).replace("Door,Door", "Door") << "" << true << 0;
-        QTest::newRow("camera mode left") << "camera:on;camera:off" << SEEDED << "" << false << 0;
+        row("add group", "addGroup:Yard", SEEDED + " Yard[]");
+        row("add group, cancelled", "addGroup", SEEDED);
+        row("add group, no name", "addGroup:", SEEDED);
+        row("group name taken", "addGroup:Shop", SEEDED + " Shop[]");
+        row("rename group", "sel:0;editGroup:HQ", "HQ[Front,Back] Shop[Till,Door,Yard]");
+        row("rename group, cancelled", "sel:0;editGroup", SEEDED);
+        row("delete group", "sel:0;delGroup", "Shop[Till,Door,Yard]", "", true, -1);
+        row("delete every group", "sel:0;delGroup;sel:0;delGroup", "", "", true, -1);
+        row("add DVR", "sel:1;addDVR:Cash", "Office[Front,Back] Shop[Till,Door,Yard,Cash]");
+        row("add DVR to a new group", "addGroup:Yard;addDVR:Gate", SEEDED + " Yard[Gate]");
+        row("add DVR, name taken", "sel:1;addDVR:Till", SEEDED, takenAdd);
+        row("add DVR, other case", "sel:1;addDVR:till", "Office[Front,Back] Shop[Till,Door,Yard,till]");
+        row("add DVR, name of another group's", "sel:1;addDVR:Front", "Office[Front,Back] Shop[Till,Door,Yard,Front]");
+        row("add DVR, cancelled", "sel:1;cancelDVR", SEEDED, "", false);
+        row("edit DVR", "sel:0/1;editDVR:Rear", "Office[Front,Rear] Shop[Till,Door,Yard]");
+        row("edit DVR, own name", "sel:0/1;editDVR:Back", SEEDED);
+        row("edit DVR, a sibling's name", "sel:0/1;editDVR:Front", SEEDED, takenEdit);
+        row("delete DVR", "sel:0/0;delDVR", "Office[Back] Shop[Till,Door,Yard]", "", true, -1);
+        row("camera mode", "camera:on", cameras.arg("Till{Cash,Till 가},Door", yard), "", false);
+        row("camera mode, edits drop read names, keep the count",
+            "camera:on;sel:1/2;editDVR:Garden;sel:1/0;editDVR:Till",
+            cameras.arg("Till{camera 1-4},Door", ",Garden{camera 1-12}"));
+        row("camera mode, delete DVR", "camera:on;sel:1/0;delDVR", cameras.arg("Door", yard));
+        row("camera mode left", "camera:on;camera:off", SEEDED, "", false);
     }
 
     void commandsKeepTheFile()
@@ -357,102 +338,47 @@ private slots:
         QCOMPARE(savedList().group(1).dvr(3).SerializeAsString(), entered.SerializeAsString());
     }
 
-    // Pointer events, menu entries and the menu's slots: what the main window
-    // and the map view hear, what the menu offers ('+' enabled, '-' not).
-    // "saved" when the file was written.
+    // Pointer events, the menu and its slots: what the main window and the
+    // map view hear, what the menu offers, and "saved" when the file was written.
     void operatorActions_data()
     {
         QTest::addColumn<bool>("cameraMode");
         QTest::addColumn<QString>("path"); // empty: no current item
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("events");
-
-        QTest::newRow("double click on a group") << false << "1"
-                                                 << "dclick"
-                                                 << "groupConnect Shop 1 -1";
-        QTest::newRow("double click on a DVR") << false << "1/2"
-                                               << "dclick"
-                                               << "changedDVR 1 2;groupConnect Shop 1 2";
-        QTest::newRow("double click in camera mode") << true << "1/2"
-                                                     << "dclick"
-                                                     << "";
-        QTest::newRow("connect a DVR in camera mode") << true << "1/2"
-                                                      << "connect"
-                                                      << "groupConnect Shop 1 2";
-        QTest::newRow("connect a camera") << true << "1/2/0"
-                                          << "connect"
-                                          << "";
-        QTest::newRow("connect, nothing current") << false << ""
-                                                  << "connect"
-                                                  << "";
-        QTest::newRow("disconnect a group") << false << "1"
-                                            << "disconnect"
-                                            << "disconnectDVR 1 -1";
-        QTest::newRow("disconnect a DVR") << false << "0/1"
-                                          << "disconnect"
-                                          << "disconnectDVR 0 1 plain";
-        QTest::newRow("disconnect a camera") << true << "1/2/0"
-                                             << "disconnect"
-                                             << "";
-        QTest::newRow("disconnect, nothing current") << false << ""
-                                                     << "disconnect"
-                                                     << "";
-        QTest::newRow("click a group") << false << "0"
-                                       << "click"
-                                       << "";
-        QTest::newRow("click a DVR in camera mode") << true << "0/1"
-                                                    << "click"
-                                                    << "";
-        QTest::newRow("delete a group") << false << "1"
-                                        << "delGroup"
-                                        << "aboutToRemove 1 -1 Shop;saved";
+        const auto row
+            = [](const char* name, bool cameraMode, const char* path, const char* action, const QString& events) {
+                  QTest::newRow(name) << cameraMode << QString(path) << QString(action) << events;
+              };
+        row("double click on a group", false, "1", "dclick", "groupConnect Shop 1 -1");
+        row("double click on a DVR", false, "1/2", "dclick", "changedDVR 1 2;groupConnect Shop 1 2");
+        row("double click in camera mode", true, "1/2", "dclick", "");
+        row("connect a DVR in camera mode", true, "1/2", "connect", "groupConnect Shop 1 2");
+        row("connect a camera", true, "1/2/0", "connect", "");
+        row("connect, nothing current", false, "", "connect", "");
+        row("disconnect a group", false, "1", "disconnect", "disconnectDVR 1 -1");
+        row("disconnect a DVR", false, "0/1", "disconnect", "disconnectDVR 0 1 plain");
+        row("disconnect a camera", true, "1/2/0", "disconnect", "");
+        row("disconnect, nothing current", false, "", "disconnect", "");
+        row("click a group", false, "0", "click", "");
+        row("click a DVR in camera mode", true, "0/1", "click", "");
+        row("delete a group", false, "1", "delGroup", "aboutToRemove 1 -1 Shop;saved");
         // The DVR above becomes current.
-        QTest::newRow("delete a DVR") << false << "1/2"
-                                      << "delDVR"
-                                      << "aboutToRemove 1 2 Yard;changedDVR 1 1;saved";
-        QTest::newRow("drag a camera") << true << "1/0/1"
-                                       << "drag"
-                                       << "dragCameraItem Till 1;startDrag";
-        QTest::newRow("drag a DVR without cameras") << true << "1/1"
-                                                    << "drag"
-                                                    << "";
-        QTest::newRow("drag a DVR with cameras") << true << "1/0"
-                                                 << "drag"
-                                                 << "";
-        QTest::newRow("drag a group") << true << "1"
-                                      << "drag"
-                                      << "";
-        QTest::newRow("drag outside camera mode") << false << "1/0"
-                                                  << "drag"
-                                                  << "changedDVR 1 0";
-        QTest::newRow("drop on the tree") << true << "1/0/0"
-                                          << "drop"
-                                          << "";
-        const QString connect = QStringLiteral("Connect+ Disconnect+ ");
-        QTest::newRow("menu, nothing current")
-            << false << ""
-            << "menu" << connect + "Add Group- Edit Group- Delete Group- Add DVR- Edit DVR- Delete DVR-";
-        QTest::newRow("menu, group") << false << "0"
-                                     << "menu"
-                                     << connect + "Add Group+ Edit Group+ Delete Group+ Add DVR+ Edit DVR- Delete DVR-";
-        QTest::newRow("menu, DVR") << false << "0/1"
-                                   << "menu"
-                                   << connect + "Add Group- Edit Group- Delete Group- Add DVR- Edit DVR+ Delete DVR+";
-        QTest::newRow("E-Map edit menu, group") << true << "0"
-                                                << "menu"
-                                                << connect
-                + "Add Group+ Edit Group+ Delete Group+ Read Camera Name- "
-                  "Add DVR+ Edit DVR- Delete DVR-";
-        QTest::newRow("E-Map edit menu, DVR") << true << "0/1"
-                                              << "menu"
-                                              << connect
-                + "Add Group- Edit Group- Delete Group- Read Camera Name+ "
-                  "Add DVR- Edit DVR+ Delete DVR+";
-        QTest::newRow("E-Map edit menu, camera") << true << "0/1/0"
-                                                 << "menu"
-                                                 << connect
-                + "Add Group- Edit Group- Delete Group- Read Camera Name- "
-                  "Add DVR- Edit DVR- Delete DVR-";
+        row("delete a DVR", false, "1/2", "delDVR", "aboutToRemove 1 2 Yard;changedDVR 1 1;saved");
+        row("drag a camera", true, "1/0/1", "drag", "dragCameraItem Till 1;startDrag");
+        row("drag a DVR without cameras", true, "1/1", "drag", "");
+        row("drag a DVR with cameras", true, "1/0", "drag", "");
+        row("drag a group", true, "1", "drag", "");
+        row("drag outside camera mode", false, "1/0", "drag", "changedDVR 1 0");
+        row("drop on the tree", true, "1/0/0", "drop", "");
+        // The entries' count, then those enabled.
+        const QString always = QStringLiteral("Connect,Disconnect");
+        row("menu, nothing current", false, "", "menu", "8 " + always);
+        row("menu, group", false, "0", "menu", "8 " + always + ",Add Group,Edit Group,Delete Group,Add DVR");
+        row("menu, DVR", false, "0/1", "menu", "8 " + always + ",Edit DVR,Delete DVR");
+        row("E-Map edit menu, group", true, "0", "menu", "9 " + always + ",Add Group,Edit Group,Delete Group,Add DVR");
+        row("E-Map edit menu, DVR", true, "0/1", "menu", "9 " + always + ",Read Camera Name,Edit DVR,Delete DVR");
+        row("E-Map edit menu, camera", true, "0/1/0", "menu", "9 " + always);
     }
 
     void operatorActions()
@@ -496,11 +422,14 @@ private slots:
             CMenuDVRList menu(tree, cameraMode);
             menu.popup(tree->mapToGlobal(QPoint(10, 10)));
             QTRY_VERIFY(menu.isVisible());
+            QStringList enabled;
+            int entries = 0;
             for (const QAction* entry : menu.actions()) {
-                if (!entry->isSeparator())
-                    tree->events << entry->text() + (entry->isEnabled() ? '+' : '-');
+                entries += entry->isSeparator() ? 0 : 1;
+                if (entry->isEnabled() && !entry->isSeparator())
+                    enabled << entry->text();
             }
-            tree->events = QStringList{tree->events.join(' ')};
+            tree->events << QString::number(entries) + ' ' + enabled.join(',');
         } else {
             window.run(action);
         }
@@ -524,36 +453,29 @@ private slots:
         QTest::addColumn<int>("fault");
         QTest::addColumn<QString>("steps"); // after reading A
         QTest::addColumn<QString>("expected");
-
         const QByteArrayList four{"Door", "Hall", "Yard", "Gate"};
-        const int slow = int(TestDvr::Fault::SlowAnswer);
-        const int none = int(TestDvr::Fault::None);
-        QTest::newRow("new dialect") << false << four << none << ""
-                                     << "Site[A{Door,Hall,Yard,Gate},B{camera 1}]";
-        QTest::newRow("old-protocol DVR") << true << four << none << ""
-                                          << "Site[A{Door,Hall,Yard,Gate},B{camera 1}]";
-        QTest::newRow("missing names") << false << QByteArrayList{"Door", "", "", ""} << none << ""
-                                       << "Site[A{Door,camera 2-4},B{camera 1}]";
-        QTest::newRow("EUC-KR name") << false << QByteArrayList{"\xc7\xd1\xb1\xdb"} << none << ""
-                                     << "Site[A{한글},B{camera 1}]";
+        const auto row = [&four](const char* name, const QString& expected, TestDvr::Fault fault = TestDvr::Fault::None,
+                             const char* steps = "", const QByteArrayList& sent = {}, bool oldProtocol = false) {
+            QTest::newRow(name) << oldProtocol << (sent.isEmpty() ? four : sent) << int(fault) << QString(steps)
+                                << expected;
+        };
+        const QString read = QStringLiteral("Site[A{Door,Hall,Yard,Gate},B{camera 1}]");
+        const auto slow = TestDvr::Fault::SlowAnswer;
+        row("new dialect", read);
+        row("old-protocol DVR", read, TestDvr::Fault::None, "", four, true);
+        row("missing names", "Site[A{Door,camera 2-4},B{camera 1}]", TestDvr::Fault::None, "", {"Door", "", "", ""});
+        row("EUC-KR name", "Site[A{한글},B{camera 1}]", TestDvr::Fault::None, "", {"\xc7\xd1\xb1\xdb"});
         QByteArrayList many;
         for (int i = 1; i <= 20; ++i)
             many << "C" + QByteArray::number(i);
-        QTest::newRow("more than sixteen")
-            << false << many << none << ""
-            << "Site[A{" + QString::fromLatin1(many.mid(0, 16).join(',')) + "},B{camera 1}]";
-        QTest::newRow("overlapping reads") << false << four << slow << "sel:0/1;read"
-                                           << "Site[A{Door,Hall,Yard,Gate},B{Quick}]";
-        QTest::newRow("late, DVR deleted") << false << four << slow << "sel:0/0;delDVR"
-                                           << "Site[B{camera 1}]";
-        QTest::newRow("late, DVR edited") << false << four << slow << "sel:0/0;editDVR:A"
-                                          << "Site[A{camera 1-4},B{camera 1}]";
-        QTest::newRow("late, group deleted") << false << four << slow << "sel:0;delGroup"
-                                             << "";
-        QTest::newRow("late, camera mode left") << false << four << slow << "camera:off"
-                                                << "Site[A,B]";
-        QTest::newRow("silent DVR") << false << four << int(TestDvr::Fault::NoAnswer) << ""
-                                    << "Site[A{camera 1-4},B{camera 1}]";
+        row("more than sixteen", "Site[A{" + many.mid(0, 16).join(',') + "},B{camera 1}]", TestDvr::Fault::None, "",
+            many);
+        row("overlapping reads", "Site[A{Door,Hall,Yard,Gate},B{Quick}]", slow, "sel:0/1;read");
+        row("late, DVR deleted", "Site[B{camera 1}]", slow, "sel:0/0;delDVR");
+        row("late, DVR edited", "Site[A{camera 1-4},B{camera 1}]", slow, "sel:0/0;editDVR:A");
+        row("late, group deleted", "", slow, "sel:0;delGroup");
+        row("late, camera mode left", "Site[A,B]", slow, "camera:off");
+        row("silent DVR", "Site[A{camera 1-4},B{camera 1}]", TestDvr::Fault::NoAnswer);
     }
 
     void cameraNames()
