@@ -33,6 +33,16 @@ bool isDVRItem(const QTreeWidgetItem* item)
     return item && item->parent() && !item->parent()->parent();
 }
 
+// The row of a DVR item in its group's record; -1 when the item is no DVR
+// item or its group holds no record of it.
+int rowInGroup(QTreeWidgetItem* item, Group* group)
+{
+    if (!isDVRItem(item) || !recordOf(item->parent(), group))
+        return -1;
+    const int row = item->parent()->indexOfChild(item);
+    return row < group->dvr_size() ? row : -1;
+}
+
 // A camera without a name of its own; stored in the list like a read one.
 QString cameraName(int channel)
 {
@@ -168,12 +178,11 @@ void CDVRListTree::addDVR(const DVR& dvr, bool loading)
     appendDVRItem(groupItem, dvr);
 }
 
-QTreeWidgetItem* CDVRListTree::appendDVRItem(QTreeWidgetItem* groupItem, const DVR& dvr)
+void CDVRListTree::appendDVRItem(QTreeWidgetItem* groupItem, const DVR& dvr)
 {
     auto* item = new QTreeWidgetItem(groupItem);
     groupItem->setExpanded(true);
     setItemData(item, dvr);
-    return item;
 }
 
 bool CDVRListTree::hasDVRNamed(const QTreeWidgetItem* groupItem, const QString& name, const QTreeWidgetItem* except)
@@ -195,10 +204,8 @@ void CDVRListTree::editDVR(const DVR& dvr)
 {
     QTreeWidgetItem* item = currentItem();
     Group group;
-    if (!isDVRItem(item) || !recordOf(item->parent(), &group))
-        return;
-    const int row = item->parent()->indexOfChild(item);
-    if (row >= group.dvr_size())
+    const int row = rowInGroup(item, &group);
+    if (row < 0)
         return;
     if (hasDVRNamed(item->parent(), QString::fromStdString(dvr.name()), item)) {
         showMessage(tr("It has same dvr's name. Can't edit the dvr."));
@@ -315,10 +322,10 @@ void CDVRListTree::OnDeleteDVR()
 {
     QTreeWidgetItem* item = currentItem();
     Group group;
-    if (!isDVRItem(item) || !recordOf(item->parent(), &group))
+    const int row = rowInGroup(item, &group);
+    if (row < 0)
         return;
     QTreeWidgetItem* groupItem = item->parent();
-    const int row = groupItem->indexOfChild(item);
     emit aboutToRemove(indexOfTopLevelItem(groupItem), row);
     // A new record: the group's auto-connect choice does not survive.
     Group remaining;
@@ -418,10 +425,8 @@ void CDVRListTree::OnReceivedCameraName(const QModelIndex& target, const cgi::Dv
 {
     QTreeWidgetItem* item = itemFromIndex(target);
     Group group;
-    if (!isDVRItem(item) || !recordOf(item->parent(), &group))
-        return;
-    const int row = item->parent()->indexOfChild(item);
-    if (row >= group.dvr_size())
+    const int row = rowInGroup(item, &group);
+    if (row < 0)
         return;
 
     // Stored as UTF-8, read once through the DVRs' narrow encoding.

@@ -88,7 +88,7 @@ private:
     void editGroup(const Group& group);
     void editDVR(const DVR& dvr);
     void setItemData(QTreeWidgetItem* item, const DVR& dvr);
-    QTreeWidgetItem* appendDVRItem(QTreeWidgetItem* groupItem, const DVR& dvr);
+    void appendDVRItem(QTreeWidgetItem* groupItem, const DVR& dvr);
     // A DVR item under groupItem other than `except` with this name.
     static bool hasDVRNamed(const QTreeWidgetItem* groupItem, const QString& name, const QTreeWidgetItem* except);
     void emitGroupConnect();
