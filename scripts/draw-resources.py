@@ -13,6 +13,7 @@ IMAGES = os.path.join(ROOT, "Display", "files", "images")
 TREE_IMAGES = os.path.join(ROOT, "Connection", "files", "images")
 SOUND = os.path.join(ROOT, "Settings", "files", "sound")
 TIME_LINE = os.path.join(ROOT, "Recording", "Resources")
+PLAYBACK = os.path.join(ROOT, "Recording", "files", "images")
 
 
 class Canvas:
@@ -211,6 +212,37 @@ def minute_cursor():
     c.save("slider.png", TIME_LINE)
 
 
+# The playback buttons: 20 x 20 glyphs in the colour of the live icons.
+GLYPH = (50, 60, 80, 255)
+
+
+def arrow(c, tip, base, colour):
+    """A triangle over the icon's middle rows, its tip at the column `tip`
+    and its base at the column `base`."""
+    width = abs(base - tip)
+    step = 1 if base > tip else -1
+    for i in range(width + 1):
+        half = i * 7 // width
+        c.rect(tip + step * i, 10 - half, tip + step * i, 9 + half, colour)
+
+
+def playback_buttons():
+    shapes = {
+        "RevPlayback.png": lambda c: arrow(c, 5, 15, GLYPH),
+        "Playback.png": lambda c: arrow(c, 15, 5, GLYPH),
+        "Pause.png": lambda c: (c.rect(5, 3, 8, 16, GLYPH), c.rect(11, 3, 14, 16, GLYPH)),
+        "Stop.png": lambda c: c.rect(4, 4, 15, 15, GLYPH),
+        "PFrame.png": lambda c: (c.rect(3, 3, 5, 16, GLYPH), arrow(c, 7, 15, GLYPH)),
+        "NFrame.png": lambda c: (arrow(c, 12, 4, GLYPH), c.rect(14, 3, 16, 16, GLYPH)),
+        "Slow.png": lambda c: (arrow(c, 2, 10, GLYPH), arrow(c, 10, 18, GLYPH)),
+        "Fast.png": lambda c: (arrow(c, 10, 2, GLYPH), arrow(c, 18, 10, GLYPH)),
+    }
+    for name, draw in shapes.items():
+        c = Canvas(20)
+        draw(c)
+        c.save(name, PLAYBACK)
+
+
 def alarm_sound():
     # About half a second of a two-tone chime: unsigned 8-bit mono at 22,050 Hz.
     rate, count = 22050, 11554
@@ -231,6 +263,7 @@ if __name__ == "__main__":
     os.makedirs(SOUND, exist_ok=True)
     os.makedirs(TREE_IMAGES, exist_ok=True)
     os.makedirs(TIME_LINE, exist_ok=True)
+    os.makedirs(PLAYBACK, exist_ok=True)
     connection_failed()
     no_authority()
     video_loss()
@@ -243,3 +276,4 @@ if __name__ == "__main__":
     hour_bar()
     minute_grid()
     minute_cursor()
+    playback_buttons()

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "ProtoBuf/DVRList.pb.h"
+#include "SysData/HdbFileHeader.h"
+#include "dvr_protocol/cgi_request.pb.h"
+
+#include <QFileInfoList>
+#include <QPointer>
+#include <QWidget>
+#include <ctime>
+
+class CDisplayWidget;
+class CPlaybackFile;
+class CRemoteSearch;
+class CSearchDataParser;
+class CSearchWidget;
+
+namespace Ui {
+class CPlaybackWidget;
+}
+
+// The page of the search and local playback modes. Remote: it searches the
+// current DVR's recordings into its search panel and turns the chosen time
+// and the playback buttons into signals the main window serves with a
+// playback stream and playback commands. Local: it reads the minute
+// databases of a recording folder into the search panel and plays the
+// chosen minute, and the ones after it, from the folder's frame files on its
+// playback thread, straight into the screen wall.
+//
+// The last search decides the mode (a DVR: remote, a folder: local); the
+// panel starts local. Times are the DVR's wall clock, read as UTC.
+class CPlaybackWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CPlaybackWidget(QWidget* parent = nullptr);
+    ~CPlaybackWidget() override;
+
+    // Clears the search panel; the hour asked first is that of now.
+    void clear();
+    // Remote search; a client id below 0 asks nothing.
+    void search(const DVR& dvr, int channels, int clientId);
+    // Local search of the folder's minute databases; an empty name only
+    // clears the panel.
+    void search(const QString& folder);
+    void setDisplayWidget(CDisplayWidget* wall);
+    // Wires the playback thread to the screen wall (its local-file decoding
+    // already started) and lets it play.
+    void connectSignal();
+    void disconnectSignal();
+    // Stops local playback and closes its files; stopDisplay() follows.
+    void PlayStop();
+    bool IsLocalPlayback() const { return m_local; }
+    int getSelectedChannels() const;
+    void setGroupIndex(int index) { m_groupIndex = index; }
+    void setDvrIndex(int index) { m_dvrIndex = index; }
+    int getGroupIndex() const { return m_groupIndex; }
+    int getDvrIndex() const { return m_dvrIndex; }
+    // Shows the last remote reply again, without asking the DVR.
+    void reloadSearchData();
+    virtual void languageChange();
+
+signals:
+    void selectedTime(time_t time, int channels);
+    void changedPbStatus(const cgi::PbControl::Cmd& cmd);
+    void stopDisplay();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private slots:
+    void OnClickPbCtrl();
+    void OnSelectedTime(time_t time, int channels);
+    void OnChangedTime();
+    void OnPlayEnd(bool forward);
+    void OnPressedSlider();
+    void OnReleasedSlider();
+
+private:
+    void displaySearchData(const CSearchDataParser& result);
+    void layoutPanel();
+    void showStartTime();
+    // Stops the thread, which a full channel buffer of the wall may hold
+    // inside a frame: the wall's local decoding stops first.
+    void closeFile();
+    // Loads the file at the index; false when there is none or it does not load.
+    bool loadFile(int index);
+    void doLocal(const QString& action);
+
+    Ui::CPlaybackWidget* ui;
+    CSearchWidget* m_search;
+    CRemoteSearch* m_remote;
+    CPlaybackFile* m_thread;
+    QPointer<CDisplayWidget> m_display;
+    bool m_local = true;
+    QString m_folder;
+    QFileInfoList m_files;
+    HdbFileHeader m_header;
+    int m_fileIndex = 0;
+    bool m_sliderHeld = false;
+    int m_groupIndex = 0;
+    int m_dvrIndex = 0;
+    std::time_t m_lastShown = 0;
+    QString m_startTime;
+};
