@@ -63,15 +63,15 @@ bool CPlaybackFile::Load(const HdbFileHeader&, const QString& indexPath)
         return false;
     }
     m_position = m_speed > 0 ? 0 : int(m_index.size()) - 1;
-    // The dialect of the frames: the first entry that reads whole decides.
+    // The dialect of the frames: the first entry whose header either
+    // dialect reads decides.
     for (const Index& entry : m_index) {
         if (!m_file.seek(entry.offset))
             continue;
         m_buffer = m_file.read(entry.size);
-        if (m_buffer.size() != qsizetype(entry.size))
-            continue;
-        m_info.oldProtocol = !CFrameInfo::read(false, m_buffer).valid;
-        break;
+        m_info.oldProtocol = CFrameInfo::read(true, m_buffer).valid;
+        if (m_info.oldProtocol || CFrameInfo::read(false, m_buffer).valid)
+            break;
     }
     lock.unlock();
     start(QThread::InheritPriority);

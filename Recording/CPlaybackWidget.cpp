@@ -288,26 +288,30 @@ void CPlaybackWidget::doLocal(const QString& action)
 
 void CPlaybackWidget::connectSignal()
 {
-    m_thread->pause();
-    QObject::disconnect(m_thread, nullptr, nullptr, nullptr);
+    disconnectSignal();
     if (m_display) {
         // Frames are copied on the playback thread; the pointer they carry
         // is valid during the call only.
-        connect(m_thread, &CPlaybackFile::DisplayVideo, m_display, &CDisplayWidget::slotDisplayVideo,
-            Qt::DirectConnection);
-        connect(m_thread, &CPlaybackFile::PlayAudio, m_display, &CDisplayWidget::OnPlayAudio, Qt::DirectConnection);
-        connect(m_thread, &CPlaybackFile::signalChangedStatus, m_display, &CDisplayWidget::signalChangedStatus);
-        connect(m_thread, &CPlaybackFile::signalDecoderRestart, m_display, &CDisplayWidget::slotDecoderRestart);
+        m_threadLinks << connect(m_thread, &CPlaybackFile::DisplayVideo, m_display,
+            &CDisplayWidget::slotDisplayVideo, Qt::DirectConnection);
+        m_threadLinks << connect(
+            m_thread, &CPlaybackFile::PlayAudio, m_display, &CDisplayWidget::OnPlayAudio, Qt::DirectConnection);
+        m_threadLinks << connect(
+            m_thread, &CPlaybackFile::signalChangedStatus, m_display, &CDisplayWidget::signalChangedStatus);
+        m_threadLinks << connect(
+            m_thread, &CPlaybackFile::signalDecoderRestart, m_display, &CDisplayWidget::slotDecoderRestart);
     }
-    connect(m_thread, &CPlaybackFile::playEnd, this, &CPlaybackWidget::OnPlayEnd);
-    connect(m_thread, &CPlaybackFile::changedframe, ui->PlaybackSlider, &QSlider::setValue);
+    m_threadLinks << connect(m_thread, &CPlaybackFile::playEnd, this, &CPlaybackWidget::OnPlayEnd);
+    m_threadLinks << connect(m_thread, &CPlaybackFile::changedframe, ui->PlaybackSlider, &QSlider::setValue);
     m_thread->restart();
 }
 
 void CPlaybackWidget::disconnectSignal()
 {
     m_thread->pause();
-    QObject::disconnect(m_thread, nullptr, nullptr, nullptr);
+    for (const QMetaObject::Connection& link : std::as_const(m_threadLinks))
+        QObject::disconnect(link);
+    m_threadLinks.clear();
 }
 
 void CPlaybackWidget::closeFile()

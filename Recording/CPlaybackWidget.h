@@ -5,6 +5,7 @@
 #include "dvr_protocol/cgi_request.pb.h"
 
 #include <QFileInfoList>
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 #include <ctime>
@@ -45,8 +46,10 @@ public:
     void search(const QString& folder);
     void setDisplayWidget(CDisplayWidget* wall);
     // Wires the playback thread to the screen wall (its local-file decoding
-    // already started) and lets it play.
+    // already started) and to the panel, and lets it play.
     void connectSignal();
+    // Pauses the playback thread and removes the connections connectSignal
+    // made.
     void disconnectSignal();
     // Stops local playback and closes its files; stopDisplay() follows.
     void PlayStop();
@@ -93,6 +96,7 @@ private:
     CRemoteSearch* m_remote;
     CPlaybackFile* m_thread;
     QPointer<CDisplayWidget> m_display;
+    QList<QMetaObject::Connection> m_threadLinks;
     bool m_local = true;
     QString m_folder;
     QFileInfoList m_files;
