@@ -1,9 +1,12 @@
 #include "ShownSearch.h"
 
+#include "Recording/CSearchWidget.h"
+
 #include <QAbstractItemModel>
 #include <QCalendarWidget>
 #include <QImage>
 #include <QTableView>
+#include <QTest>
 
 namespace {
 
@@ -91,6 +94,16 @@ QStringList ShownSearch::grid(QWidget* timeLine)
             rows << QStringLiteral("c%1:%2").arg(channel).arg(row);
     }
     return rows;
+}
+
+void ShownSearch::moveTo(CSearchWidget* panel, std::time_t t)
+{
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(t, Qt::UTC);
+    panel->findChild<QCalendarWidget*>()->setSelectedDate(time.date());
+    QTest::mouseClick(
+        panel->findChild<QWidget*>("TimeLine_Hour"), Qt::LeftButton, {}, QPoint(18 * time.time().hour() + 5, 20));
+    QTest::mouseClick(
+        panel->findChild<QWidget*>("TimeLine_Minute"), Qt::LeftButton, {}, QPoint(7 * time.time().minute() + 3, 30));
 }
 
 QString ShownSearch::day(QCalendarWidget* calendar, const QDate& date)
