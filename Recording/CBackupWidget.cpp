@@ -195,10 +195,15 @@ void CBackupWidget::OnUpdateProgress(int value)
 {
     if (!isBackup())
         return;
+    // The seconds reported run from the first frame's to the last one's, so
+    // they reach the maximum (the range's seconds less one) at the first
+    // frame of the range's last second: the range is complete only once
+    // they pass it, or at the end report (-1), which the first frame at the
+    // range's end brings.
     const int maximum = ui->progressBar->maximum();
-    m_progress = value < 0 ? maximum : m_progress + value;
+    m_progress = value < 0 ? qint64(maximum) + 1 : m_progress + value;
     ui->progressBar->setValue(int(qMin<qint64>(m_progress, maximum)));
-    if (m_progress < maximum)
+    if (m_progress <= maximum)
         return;
     // The main window stops the recording as the panel tells it; the files
     // are complete only when that succeeds.
