@@ -188,7 +188,8 @@ void CPlaybackFile::FindNextIFrame()
 bool CPlaybackFile::readFrame(int* type)
 {
     const Index& entry = m_index[std::size_t(m_position)];
-    if (!m_file.seek(entry.offset))
+    // Frames played forward follow each other in the file.
+    if (m_file.pos() != qint64(entry.offset) && !m_file.seek(entry.offset))
         return false;
     m_buffer.resize(qsizetype(entry.size));
     if (m_file.read(m_buffer.data(), m_buffer.size()) != m_buffer.size())
@@ -240,18 +241,24 @@ void CPlaybackFile::ShowData(int type)
 
 void CPlaybackFile::updateStatus()
 {
-    QString status;
-    if (m_paused) {
-        if (m_speed == -1)
-            status = QStringLiteral("<<Step");
-        else if (m_speed == 1)
-            status = QStringLiteral("Step>>");
-    } else if (wholeSpeed(m_speed) != 0) {
-        status = QStringLiteral("%1%2X").arg(m_speed < 0 ? '-' : '+').arg(wholeSpeed(m_speed));
+    // Made again only when the speed or the pause changed.
+    const bool paused = m_paused;
+    if (m_statusSpeed != m_speed || m_statusPaused != paused) {
+        m_statusSpeed = m_speed;
+        m_statusPaused = paused;
+        m_status.clear();
+        if (paused) {
+            if (m_speed == -1)
+                m_status = QStringLiteral("<<Step");
+            else if (m_speed == 1)
+                m_status = QStringLiteral("Step>>");
+        } else if (wholeSpeed(m_speed) != 0) {
+            m_status = QLatin1Char(m_speed < 0 ? '-' : '+') + QString::number(wholeSpeed(m_speed)) + QLatin1Char('X');
+        }
+        if (!m_status.isEmpty())
+            m_status = QStringLiteral("Playback( ") + m_status + QStringLiteral(" )");
     }
-    if (!status.isEmpty())
-        status = QStringLiteral("Playback( ") + status + QStringLiteral(" )");
-    emit signalChangedStatus(status);
+    emit signalChangedStatus(m_status);
 }
 
 void CPlaybackFile::emitPosition()

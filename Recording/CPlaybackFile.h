@@ -109,6 +109,10 @@ private:
     _DISPLAY_DVR_INFO m_info;
     float m_speed = 1;
     int m_position = 0;
+    // The status text and what it was made for (no speed is 0).
+    QString m_status;
+    float m_statusSpeed = 0;
+    bool m_statusPaused = false;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_paused{false};
     std::atomic<bool> m_statusWhilePaused{false};

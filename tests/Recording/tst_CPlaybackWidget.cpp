@@ -150,10 +150,12 @@ void tst_CPlaybackWidget::searches()
 
     QStringList done;
     const auto act = [&](const char* name, const std::function<void()>& action) {
+        const int before = m_dvr->requestCount();
         action();
-        // A request shows the wait dialog at once, until its reply.
-        done << QStringLiteral("%1:%2").arg(name).arg(wait->isVisible());
+        // A request shows the wait dialog at once, until its reply: the DVR
+        // has it then.
         QTRY_VERIFY_WITH_TIMEOUT(!wait->isVisible(), 5000);
+        done << QStringLiteral("%1:%2").arg(name).arg(m_dvr->requestCount() - before);
     };
     const DVR dvr = m_dvr->dvrRecord(oldProtocol);
     const std::time_t minute = hour + (m_now + 60) % HOUR / 60 * 60;
