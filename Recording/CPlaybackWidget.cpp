@@ -292,8 +292,8 @@ void CPlaybackWidget::connectSignal()
     if (m_display) {
         // Frames are copied on the playback thread; the pointer they carry
         // is valid during the call only.
-        m_threadLinks << connect(m_thread, &CPlaybackFile::DisplayVideo, m_display,
-            &CDisplayWidget::slotDisplayVideo, Qt::DirectConnection);
+        m_threadLinks << connect(
+            m_thread, &CPlaybackFile::DisplayVideo, m_display, &CDisplayWidget::slotDisplayVideo, Qt::DirectConnection);
         m_threadLinks << connect(
             m_thread, &CPlaybackFile::PlayAudio, m_display, &CDisplayWidget::OnPlayAudio, Qt::DirectConnection);
         m_threadLinks << connect(

@@ -11,9 +11,9 @@
 #include "dvr_protocol/cgi_protocol.h"
 
 #include <QApplication>
-#include <QSignalSpy>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>

@@ -28,12 +28,12 @@ class Receiver : public QObject {
 public:
     explicit Receiver(CPlaybackFile* thread)
     {
-        connect(thread, &CPlaybackFile::DisplayVideo, this, [this](auto& info, auto* data, size_t len) {
-            note('V', info, data, len);
-        }, Qt::DirectConnection);
-        connect(thread, &CPlaybackFile::PlayAudio, this, [this](auto& info, auto* data, size_t len) {
-            note('A', info, data, len);
-        }, Qt::DirectConnection);
+        connect(
+            thread, &CPlaybackFile::DisplayVideo, this,
+            [this](auto& info, auto* data, size_t len) { note('V', info, data, len); }, Qt::DirectConnection);
+        connect(
+            thread, &CPlaybackFile::PlayAudio, this,
+            [this](auto& info, auto* data, size_t len) { note('A', info, data, len); }, Qt::DirectConnection);
     }
     QStringList seen() const
     {
@@ -133,8 +133,8 @@ void tst_CPlaybackFile::initTestCase()
     empty.write(QByteArray("HDB\x01\x03", 5) + QByteArray(7, '\0'));
 }
 
-void tst_CPlaybackFile::choose(CPlaybackWidget& panel, quint32 minute,
-    const std::function<void(CPlaybackFile*)>& action, CDisplayWidget* wall)
+void tst_CPlaybackFile::choose(
+    CPlaybackWidget& panel, quint32 minute, const std::function<void(CPlaybackFile*)>& action, CDisplayWidget* wall)
 {
     auto* thread = panel.findChild<CPlaybackFile*>();
     const QMetaObject::Connection wiring = connect(&panel, &CPlaybackWidget::selectedTime, &panel, [&] {
@@ -295,18 +295,16 @@ void tst_CPlaybackFile::damagedPairs_data()
     const QString plain = "DVR/Camera 1/0";
     QTest::newRow("whole") << "hav" << -1 << QByteArray() << 0 << 100 << 100 << plain;
     QTest::newRow("index record cut") << "hrf" << -1 << QByteArray() << -10 << 99 << 99 << plain;
-    QTest::newRow("entry beyond the frames") << "hrf" << last + 16 << QByteArray("\xFF\xFF\xFF\x7F") << 0 << 99 << 99
-                                             << plain;
-    QTest::newRow("entry too large") << "hrf" << last + 12 << QByteArray("\xF0\xFF\xFF\xFF") << 0 << 99 << 99
-                                     << plain;
+    QTest::newRow("entry beyond the frames")
+        << "hrf" << last + 16 << QByteArray("\xFF\xFF\xFF\x7F") << 0 << 99 << 99 << plain;
+    QTest::newRow("entry too large") << "hrf" << last + 12 << QByteArray("\xF0\xFF\xFF\xFF") << 0 << 99 << 99 << plain;
     QTest::newRow("frame file cut") << "hav" << -1 << QByteArray() << -5 << 99 << 99 << plain;
     QTest::newRow("frame header damaged") << "hav" << 414 << QByteArray("\x63") << 0 << 100 << 99 << plain;
     QTest::newRow("index without entries") << "hrf" << -1 << QByteArray() << 40 << -1 << 0 << "";
     QTest::newRow("frame file header cut") << "hav" << -1 << QByteArray() << 100 << -1 << 0 << "";
     QTest::newRow("model no DVR has") << "hav" << 4 << QByteArray("\xC8") << 0 << 100 << 100 << plain;
-    QTest::newRow("names without their NUL")
-        << "hav" << 8 << QByteArray(21, 'N') + QByteArray(21, 'C') << 0 << 100 << 100
-        << QString(20, 'N') + "/" + QString(20, 'C') + "/0";
+    QTest::newRow("names without their NUL") << "hav" << 8 << QByteArray(21, 'N') + QByteArray(21, 'C') << 0 << 100
+                                             << 100 << QString(20, 'N') + "/" + QString(20, 'C') + "/0";
 }
 
 void tst_CPlaybackFile::damagedPairs()
@@ -378,7 +376,8 @@ void tst_CPlaybackFile::wallShowsTheRecordedChannels()
     CPlaybackWidget panel;
     panel.setDisplayWidget(&wall);
     panel.search(RecordedFolder::folder());
-    choose(panel, T10, [](CPlaybackFile*) {}, &wall);
+    choose(
+        panel, T10, [](CPlaybackFile*) {}, &wall);
     QSet<int> showing;
     QTRY_VERIFY_WITH_TIMEOUT(([&] {
         const QImage shot = wall.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -406,7 +405,8 @@ void tst_CPlaybackFile::cyclesWithFullWallBuffers()
     panel.search(RecordedFolder::folder());
     auto* thread = panel.findChild<CPlaybackFile*>();
     for (int cycle = 0; cycle < 200; ++cycle) {
-        choose(panel, T10, [](CPlaybackFile*) {}, &wall);
+        choose(
+            panel, T10, [](CPlaybackFile*) {}, &wall);
         QTRY_VERIFY(thread->isRunning());
         thread->frame(cycle % 2 == 0);
         thread->setFrameIndex(cycle % 100); // of 100 entries

@@ -51,7 +51,13 @@ void sendCommand(CSendCommand& sender, const DVR& dvr, int clientId, cgi::PbCont
     if (dvr.oldprotocol()) {
         static const int REQUESTS[] = {4, 6, 5, 1, 8, 7, 2, 3};
         sender.send(dvr,
-            COldQuery().add("MODE", 5).add("CID", clientId).add("OP", 8).add("LEN", 1).add("REQ", REQUESTS[cmd]).text());
+            COldQuery()
+                .add("MODE", 5)
+                .add("CID", clientId)
+                .add("OP", 8)
+                .add("LEN", 1)
+                .add("REQ", REQUESTS[cmd])
+                .text());
         return;
     }
     cgi::PbControl control;
@@ -117,8 +123,9 @@ void tst_CPlaybackWidget::searches_data()
     const QString other = QStringLiteral("6 {65535, 1, 0, %1, %2}").arg(away).arg(away + HOUR);
     const QString once = "search:1 minute:0 hour:0 back:0 reload:0";
     for (const char* panel : {"playback", "backup"}) {
-        QTest::addRow("%s, new dialect", panel) << panel << false << 3 << "" << "search:1 minute:0 hour:1 back:0 reload:0"
-                                                << QStringList{first, other};
+        QTest::addRow("%s, new dialect", panel)
+            << panel << false << 3 << ""
+            << "search:1 minute:0 hour:1 back:0 reload:0" << QStringList{first, other};
         QTest::addRow("%s, old dialect", panel) << panel << true << 3 << "" << once << QStringList{"MODE=7&CID=3"};
     }
     QTest::newRow("version 0") << "playback" << false << 3 << "version 0" << once << QStringList{first};
@@ -236,8 +243,8 @@ void tst_CPlaybackWidget::commandsChangeTheStream()
     QTRY_VERIFY(!panel.findChild<CRemoteSearch*>()->waitDialog()->isVisible());
     // Chooses the shown minute, which holds recordings.
     const std::time_t shown = panel.findChild<CSearchWidget*>()->getSelectedDateTime();
-    QTest::mouseDClick(panel.findChild<QWidget*>("TimeLine_Minute"), Qt::LeftButton, {},
-        QPoint(7 * int(shown % HOUR / 60) + 3, 30));
+    QTest::mouseDClick(
+        panel.findChild<QWidget*>("TimeLine_Minute"), Qt::LeftButton, {}, QPoint(7 * int(shown % HOUR / 60) + 3, 30));
     QTRY_VERIFY(controller.getClientID() > 0);
     const int stream = controller.getClientID();
     QTRY_COMPARE(playback->mode(stream), 0);

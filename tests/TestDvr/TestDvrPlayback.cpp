@@ -56,8 +56,8 @@ TestDvrPlayback::TestDvrPlayback(TestDvr* dvr)
             }
             return TestDvrAnswers::standard(request, content);
         });
-    dvr->setHandler(TestDvrRequest::OldDialect, OLD_COMMAND,
-        [state](const TestDvrRequest& request, const TestDvrContent& content) {
+    dvr->setHandler(
+        TestDvrRequest::OldDialect, OLD_COMMAND, [state](const TestDvrRequest& request, const TestDvrContent& content) {
             const auto cursor = state->cursor(request.decodedParam("CID").toInt());
             if (cursor && request.decodedParam("OP").toInt() == OLD_OP_PLAYBACK) {
                 const int wanted = request.decodedParam("REQ").toInt();
