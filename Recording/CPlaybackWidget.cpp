@@ -198,7 +198,7 @@ void CPlaybackWidget::OnSelectedTime(time_t time, int channels)
         return;
     }
     closeFile();
-    m_files = frameIndexes(m_folder);
+    m_files = m_folder.isEmpty() ? QFileInfoList() : frameIndexes(m_folder);
     const QString minute = CDateTime::convert_Timet_QDateTime(long(time)).toString(QStringLiteral("yyyyMMdd_hhmm"));
     const auto file = std::find_if(
         m_files.cbegin(), m_files.cend(), [&](const QFileInfo& info) { return info.fileName().startsWith(minute); });
