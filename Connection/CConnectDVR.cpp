@@ -195,13 +195,11 @@ void CConnectDVR::armBackupRecording(time_t endTime)
                 return;
             m_armed = false;
             if (!m_recorder->start(name, info, end))
-                QMetaObject::invokeMethod(
-                    this, [this, reason = m_recorder->errorString()] { emit recordFailed(reason); },
-                    Qt::QueuedConnection);
+                QMetaObject::invokeMethod(this, &CConnectDVR::OnRecordNotStarted, Qt::QueuedConnection);
         },
         Qt::DirectConnection);
     connect(m_video, &CHttpConnect::updateBackupProgress, this, &CConnectDVR::updateBackupProgress);
-    connect(m_video, &CHttpConnect::backupInterrupted, this, &CConnectDVR::recordFailed);
+    connect(m_video, &CHttpConnect::backupInterrupted, this, &CConnectDVR::OnBackupInterrupted);
     m_video->SetRecordPtr(m_recorder);
     m_audio->SetRecordPtr(m_recorder);
 }
@@ -271,6 +269,16 @@ void CConnectDVR::recordStop()
         qWarning().noquote() << "[ERROR] recording not completed:" << m_recorder->errorString();
         emit recordFailed(m_recorder->errorString());
     }
+}
+
+void CConnectDVR::OnRecordNotStarted()
+{
+    emit recordFailed(m_recorder->errorString());
+}
+
+void CConnectDVR::OnBackupInterrupted()
+{
+    emit recordFailed(tr("There is no more backup data. Or Connection failed"));
 }
 
 void CConnectDVR::OnRecordFailed(const QString& reason)

@@ -105,6 +105,8 @@ private:
     void armReconnect();
     void setTreeIcon(const QIcon& icon);
     void OnRecordFailed(const QString& reason);
+    void OnRecordNotStarted();
+    void OnBackupInterrupted();
     // The backup's recording starts on the video link's thread with the
     // DVR's identity, before the link writes the first frame.
     void armBackupRecording(time_t endTime);

@@ -445,7 +445,7 @@ void CHttpConnect::endAfterDrop(Session& session, int& restartsLeft, bool* resta
         return;
     }
     if (held.mode == BACKUP) {
-        emit backupInterrupted(tr("There is no more backup data. Or Connection failed"));
+        emit backupInterrupted();
         return;
     }
     setConnectionFailed(tr("Connection failed"));

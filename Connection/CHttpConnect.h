@@ -102,7 +102,7 @@ signals:
     void signalConnectedDVRStatus(const DISPLAY_DVR_INFO& info);
     void updateBackupProgress(int value);
     // The DVR ended a backup stream before the range's end.
-    void backupInterrupted(const QString& reason);
+    void backupInterrupted();
     void signalEMapStatus(int channel, const QString& time, bool record, EMap_Status::ENUM status);
 
 protected:

@@ -150,15 +150,16 @@ void CPlaybackFile::run()
     m_index.clear();
     if (m_stop)
         return;
-    const quint64 load = m_load;
-    QMetaObject::invokeMethod(
-        this,
-        [this, forward, load] {
-            // A later Load has replaced the file that ended.
-            if (load == m_load)
-                emit playEnd(forward);
-        },
-        Qt::QueuedConnection);
+    m_ended.store(m_load << 1 | (forward ? 1 : 0));
+    QMetaObject::invokeMethod(this, &CPlaybackFile::reportEnd, Qt::QueuedConnection);
+}
+
+void CPlaybackFile::reportEnd()
+{
+    // Told once; nothing when a later Load has replaced the file that ended.
+    const quint64 ended = m_ended.exchange(0);
+    if (ended >> 1 == m_load)
+        emit playEnd(ended & 1);
 }
 
 bool CPlaybackFile::atEnd() const

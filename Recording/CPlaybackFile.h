@@ -99,6 +99,8 @@ private:
     void updateStatus();
     void emitPosition();
     void wake();
+    // On the owner's thread, once the thread has run out.
+    void reportEnd();
 
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
@@ -119,4 +121,7 @@ private:
     // Counts loads on the owner's thread, so that the end of an earlier file
     // never arrives as the end of a later one.
     quint64 m_load = 0;
+    // The load whose file ran out, over one bit for the direction (forward
+    // 1); 0 when there is nothing to tell.
+    std::atomic<quint64> m_ended{0};
 };
