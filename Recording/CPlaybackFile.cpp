@@ -1,11 +1,11 @@
 #include "Recording/CPlaybackFile.h"
 
+#include "Display/DisplayMode.h"
 #include "SysData/CFrameInfo.h"
 #include "SysData/HavFileHeader.h"
 #include "dvr_protocol/Parser.h"
 #include "dvr_types/CPlaybackSpeed.h"
 
-#include <QFileInfo>
 #include <chrono>
 #include <cmath>
 
@@ -40,7 +40,7 @@ CPlaybackFile::CPlaybackFile(QObject* parent)
     : QThread(parent)
 {
     qRegisterMetaType<_DISPLAY_DVR_INFO>("DISPLAY_DVR_INFO");
-    m_info.mode = 2;
+    m_info.mode = DISPLAY_MODE::LOCAL_PLAYBACK;
     m_info.channelMask = 0xFFFF;
 }
 

@@ -43,7 +43,9 @@ public:
     ~CPlaybackFile() override;
 
     // Loads the frame index at the path and its frame file and starts the
-    // thread, which keeps the speed and the pause of the previous file.
+    // thread, which keeps the speed and the pause of the previous file. The
+    // header is the folder's minute database header; the display record has
+    // no place for its channel count.
     // False, with nothing started, when either file does not open, the frame
     // file has no header, or no index entry points at a frame inside it.
     // Only for a thread that is not running.
