@@ -18,6 +18,7 @@ SETTINGS_IMAGES = os.path.join(ROOT, "Settings", "files", "images")
 TIME_LINE = os.path.join(ROOT, "Recording", "Resources")
 VIEWER_IMAGES = os.path.join(ROOT, "viewer", "files", "images")
 QSS_IMAGES = os.path.join(ROOT, "viewer", "files", "qss", "images")
+PLAYBACK = os.path.join(ROOT, "Recording", "files", "images")
 
 
 class Canvas:
@@ -272,6 +273,8 @@ def minute_cursor():
         c.rect(y, 8 + y, 6 - y, 8 + y, CURSOR)
     c.rect(3, 8, 3, 339, CURSOR)
     c.save("slider.png", TIME_LINE)
+
+
 def ptz_arrows():
     # One white arrow head per direction, pointing away from the centre.
     tips = {
@@ -431,6 +434,37 @@ def style_arrows():
         c.save(name, QSS_IMAGES)
 
 
+# The playback buttons: 20 x 20 glyphs in the colour of the live icons.
+GLYPH = (50, 60, 80, 255)
+
+
+def arrow(c, tip, base, colour):
+    """A triangle over the icon's middle rows, its tip at the column `tip`
+    and its base at the column `base`."""
+    width = abs(base - tip)
+    step = 1 if base > tip else -1
+    for i in range(width + 1):
+        half = i * 7 // width
+        c.rect(tip + step * i, 10 - half, tip + step * i, 9 + half, colour)
+
+
+def playback_buttons():
+    shapes = {
+        "RevPlayback.png": lambda c: arrow(c, 5, 15, GLYPH),
+        "Playback.png": lambda c: arrow(c, 15, 5, GLYPH),
+        "Pause.png": lambda c: (c.rect(5, 3, 8, 16, GLYPH), c.rect(11, 3, 14, 16, GLYPH)),
+        "Stop.png": lambda c: c.rect(4, 4, 15, 15, GLYPH),
+        "PFrame.png": lambda c: (c.rect(3, 3, 5, 16, GLYPH), arrow(c, 7, 15, GLYPH)),
+        "NFrame.png": lambda c: (arrow(c, 12, 4, GLYPH), c.rect(14, 3, 16, 16, GLYPH)),
+        "Slow.png": lambda c: (arrow(c, 2, 10, GLYPH), arrow(c, 10, 18, GLYPH)),
+        "Fast.png": lambda c: (arrow(c, 10, 2, GLYPH), arrow(c, 18, 10, GLYPH)),
+    }
+    for name, draw in shapes.items():
+        c = Canvas(20)
+        draw(c)
+        c.save(name, PLAYBACK)
+
+
 def alarm_sound():
     # About half a second of a two-tone chime: unsigned 8-bit mono at 22,050 Hz.
     rate, count = 22050, 11554
@@ -455,6 +489,7 @@ if __name__ == "__main__":
     os.makedirs(PTZ_IMAGES, exist_ok=True)
     os.makedirs(VIEWER_IMAGES, exist_ok=True)
     os.makedirs(QSS_IMAGES, exist_ok=True)
+    os.makedirs(PLAYBACK, exist_ok=True)
     connection_failed()
     no_authority()
     video_loss()
@@ -476,4 +511,5 @@ if __name__ == "__main__":
     layout_buttons()
     function_buttons()
     style_arrows()
+    playback_buttons()
     pc_setup_menu()
