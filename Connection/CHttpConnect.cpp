@@ -1,8 +1,10 @@
 #include "CHttpConnect.h"
 
 #include "Common/CDateTime.h"
+#include "Common/CEucKr.h"
 #include "Common/CFrame.h"
 #include "Common/CNetworkLog.h"
+#include "Common/COldQuery.h"
 #include "Common/CUFrame.h"
 #include "Connection/CStopRequest.h"
 #include "Connection/CStreamIdentity.h"
@@ -112,7 +114,9 @@ void CHttpConnect::Connect(const DVR& dvr, const ConnParam& p)
     next.mode = p.mode;
     next.emap = p.emapMode;
     next.backupEnd = p.endTime;
-    next.query = CStreamQuery::video(dvr, p);
+    int result = 0;
+    next.query = CStreamQuery::video(dvr, p, &result);
+    next.refusal = refusalText(result);
     {
         std::lock_guard<std::mutex> lock(m_requestMutex);
         m_request = next;
@@ -136,7 +140,9 @@ void CHttpConnect::audioConnect(const DVR& dvr, const ConnParam& p, int clientId
     next.dvr = dvr;
     next.mode = p.mode;
     next.audio = true;
-    next.query = CStreamQuery::audio(dvr, p, clientId);
+    int result = 0;
+    next.query = CStreamQuery::audio(dvr, p, clientId, &result);
+    next.refusal = refusalText(result);
     {
         std::lock_guard<std::mutex> lock(m_requestMutex);
         m_request = next;
@@ -166,7 +172,8 @@ void CHttpConnect::startThread()
     joinThread();
     const Request next = request();
     if (next.query.isEmpty()) {
-        setConnectionFailed(tr("[ERROR]request too long"));
+        // Refused before anything was sent.
+        setConnectionFailed(next.refusal);
         return;
     }
     m_stop = false;
@@ -197,8 +204,11 @@ void CHttpConnect::sendStop()
     if (clientId < 0)
         return;
     const Request held = request();
+    const QString stop = CStreamQuery::stop(held.dvr, clientId, held.audio);
+    if (stop.isEmpty())
+        return;
     qCDebug(lcDvrNetwork, "SEND STOP");
-    CStopRequest::send(held.dvr, CStreamQuery::stop(held.dvr, clientId, held.audio));
+    CStopRequest::send(held.dvr, stop);
 }
 
 void CHttpConnect::SetRecordPtr(CRecord* recorder)
@@ -257,6 +267,13 @@ CHttpConnect::Request CHttpConnect::request() const
 {
     std::lock_guard<std::mutex> lock(m_requestMutex);
     return m_request;
+}
+
+QString CHttpConnect::refusalText(int result)
+{
+    if (result == COldQuery::CREDENTIAL_REFUSED)
+        return COldQuery::errorText(result);
+    return result == 0 ? QString() : tr("[ERROR]request too long");
 }
 
 QString CHttpConnect::getErrMessage(bool oldProtocol, int code)
@@ -330,11 +347,8 @@ void CHttpConnect::run()
 {
     Session session;
     session.request = request();
-    int restartsLeft = 1;
     while (runSession(session) == SessionEnd::Dropped) {
-        bool restart = false;
-        endAfterDrop(session, restartsLeft, &restart);
-        if (!restart || m_stop.load())
+        if (!endAfterDrop(session) || m_stop.load())
             break;
         session = Session();
         session.request = request();
@@ -352,7 +366,8 @@ CHttpConnect::SessionEnd CHttpConnect::runSession(Session& session)
     socket.setReadBufferSize(SOCKET_READ_BUFFER_SIZE);
     connect(&socket, &QAbstractSocket::errorOccurred, this, &CHttpConnect::slotError, Qt::DirectConnection);
     socket.connectToHost(QString::fromStdString(held.dvr.address()), static_cast<quint16>(held.dvr.port()));
-    socket.write("GET /cgi-bin/webapp.cgi?" + held.query.toLatin1() + "\r\n\r\n");
+    // Old-dialect credentials go as they stand, in the DVR's narrow text.
+    socket.write("GET /cgi-bin/webapp.cgi?" + CEucKr::fromUnicode(held.query) + "\r\n\r\n");
 
     QElapsedTimer silence;
     silence.start();
@@ -420,36 +435,35 @@ int CHttpConnect::readAndDispatch(QTcpSocket& socket, Session& session, cgi::CPa
     return packets;
 }
 
-void CHttpConnect::endAfterDrop(Session& session, int& restartsLeft, bool* restart)
+bool CHttpConnect::endAfterDrop(Session& session)
 {
     qCDebug(lcDvrNetwork, "CHttpConnect httpFinished\n");
     ++session.retry;
     sendStop();
     m_clientId = -1;
     m_connected = false;
-    *restart = false;
 
     const Request& held = session.request;
     // A refusal was reported already; a backup that reached its end time
     // ends with the DVR closing it; audio failures are not watched.
     if (session.refused || session.backupEnded || held.audio)
-        return;
+        return false;
     if (held.mode != LIVE && !m_recorder.load()) {
         // Its owner waits for the first frame: tell it that none will come.
         if (!session.sawVideo)
             setConnectionFailed(tr("Connection failed"));
-        return;
+        return false;
     }
-    if (session.retry <= 2 && restartsLeft > 0) {
-        --restartsLeft;
-        *restart = true;
-        return;
-    }
+    // Whole packets since the last start renewed the budget: a link that
+    // keeps delivering between drops keeps going.
+    if (session.retry <= 2)
+        return true;
     if (held.mode == BACKUP) {
         QMetaObject::invokeMethod(this, &CHttpConnect::showBackupEnded, Qt::QueuedConnection);
-        return;
+        return false;
     }
     setConnectionFailed(tr("Connection failed"));
+    return false;
 }
 
 void CHttpConnect::showBackupEnded()

@@ -3,35 +3,18 @@
 #include "Common/CFrame.h"
 #include "Common/CUFrame.h"
 
-#include <QFile>
-#include <sys/syscall.h>
-#include <unistd.h>
-
-namespace {
-
-// CPU time of another thread of this process, from /proc; -1 when it ended.
-long long threadCpuOf(int tid)
-{
-    QFile stat(QStringLiteral("/proc/self/task/%1/stat").arg(tid));
-    if (tid <= 0 || !stat.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray line = stat.readAll();
-    // Fields after the command name in parentheses: utime and stime are
-    // fields 14 and 15 of the line, 12 and 13 after the closing parenthesis.
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() < 13)
-        return -1;
-    const long long ticks = fields.at(11).toLongLong() + fields.at(12).toLongLong();
-    return ticks * 1000000000LL / sysconf(_SC_CLK_TCK);
-}
-
-} // namespace
+#include <QAbstractEventDispatcher>
 
 LinkProbe::LinkProbe(CHttpConnect& link)
     : m_link(link)
 {
     connect(
-        &link, &QThread::started, this, [this] { m_threadId = static_cast<int>(syscall(SYS_gettid)); },
+        &link, &QThread::started, this,
+        [this] {
+            QAbstractEventDispatcher* dispatcher = QThread::currentThread()->eventDispatcher();
+            connect(
+                dispatcher, &QAbstractEventDispatcher::awake, this, [this] { ++m_wakeUps; }, Qt::DirectConnection);
+        },
         Qt::DirectConnection);
     connect(
         &link, &CHttpConnect::VDataReceived, this,
@@ -85,10 +68,4 @@ QSet<int> LinkProbe::videoChannels() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_channels;
-}
-
-double LinkProbe::threadCpuSeconds() const
-{
-    const long long ns = threadCpuOf(m_threadId.load());
-    return ns < 0 ? 0.0 : double(ns) / 1e9;
 }

@@ -72,7 +72,8 @@ void tst_CReadDVRData::reads_data()
     QTest::newRow("wrong password") << false << TestDvr::newQuery(17, cgi::NullMsg(), "admin", "+=&%")
                                     << TestDvrAnswers::responsePacket(1, TestDvrAnswers::ANSWER_PASSWORD_MISS, false);
     QTest::newRow("old information page")
-        << true << COldQuery().add("MODE", 6).add("ID", "admin").add("PW", "1234").add("OP", 17).text()
+        << true
+        << COldQuery().add("MODE", 6).addCredential("ID", "admin").addCredential("PW", "1234").add("OP", 17).text()
         << content.oldInfoPage;
     QTest::newRow("old search") << true << "MODE=7&CID=3" << content.oldSearchReply;
     QTest::newRow("empty reply") << true << "MODE=5&CID=3&OP=1" << QByteArray();
