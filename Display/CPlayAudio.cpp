@@ -48,7 +48,7 @@ QAudioFormat CPlayAudio::audioFormat(bool oldProtocol)
 {
     QAudioFormat format;
     format.setSampleRate(SAMPLE_RATE);
-    format.setChannelCount(oldProtocol ? 2 : 1);
+    format.setChannelCount(CDecodeAudio::getChannels(oldProtocol));
     format.setSampleFormat(QAudioFormat::Int16);
     return format;
 }
