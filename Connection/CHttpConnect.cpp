@@ -2,10 +2,9 @@
 
 #include "Common/CDateTime.h"
 #include "Common/CEucKr.h"
-#include "Common/CFrame.h"
+#include "Common/CFrameInfo.h"
 #include "Common/CNetworkLog.h"
 #include "Common/COldQuery.h"
-#include "Common/CUFrame.h"
 #include "Connection/CStopRequest.h"
 #include "Connection/CStreamIdentity.h"
 #include "Connection/CStreamQuery.h"
@@ -34,54 +33,9 @@ const int OLD_VIDEO_FIRST = 10;
 const int OLD_VIDEO_LAST = 13;
 const int OLD_DVR_INFO = 20;
 
-// Old-dialect info byte of a frame header.
-const int INFO_MOTION = 0x08;
-const int INFO_SENSOR = 0x10;
-const int INFO_RECORD = 0x20;
-
 bool bit(unsigned long long mask, int channel)
 {
     return channel >= 0 && channel < 64 && (mask >> channel) & 1;
-}
-
-// What the link needs of a video or audio frame's header, in either dialect.
-struct FrameFacts {
-    bool headerValid = false;
-    bool valid = false;
-    int channel = -1;
-    std::int64_t seconds = 0;
-    int height = 0;
-    int info = 0;
-    unsigned videoLoss = 0;
-    int pbMode = -1;
-};
-
-FrameFacts readFrame(bool oldProtocol, const unsigned char* data, std::size_t len)
-{
-    FrameFacts facts;
-    const int length = static_cast<int>(std::min<std::size_t>(len, std::size_t(INT_MAX)));
-    int width = 0;
-    if (oldProtocol) {
-        CUFrame header;
-        header.SetData(data, length);
-        facts.headerValid = header.IsHeaderValid();
-        facts.valid = header.IsValid();
-        facts.channel = header.GetChannel();
-        facts.seconds = header.GetTime().sec;
-        header.GetResolution(width, facts.height);
-        facts.info = header.GetInfo();
-        facts.videoLoss = header.GetVideoLoss();
-        facts.pbMode = header.GetPbMode();
-    } else {
-        CFrame header;
-        header.SetData(data, length);
-        facts.headerValid = header.IsHeaderValid();
-        facts.valid = header.IsValid();
-        facts.channel = header.GetChannel();
-        facts.seconds = header.GetTime().sec;
-        header.GetResolution(width, facts.height);
-    }
-    return facts;
 }
 
 QString displayTime(std::int64_t seconds)
@@ -560,7 +514,7 @@ void CHttpConnect::ReceivedVideo(Session& session, const unsigned char* data, st
 {
     const Request& held = session.request;
     const bool oldProtocol = held.dvr.oldprotocol();
-    const FrameFacts frame = readFrame(oldProtocol, data, len);
+    const CFrameInfo frame = CFrameInfo::read(oldProtocol, data, len);
     // A map view's frames may be headers alone; every other frame must be
     // whole, and a channel outside 0-15 is never whole.
     const bool emapLink = held.emap && held.mode == LIVE;
@@ -585,10 +539,10 @@ void CHttpConnect::ReceivedVideo(Session& session, const unsigned char* data, st
     bool sensor = bit(info.sensorMask, ch);
     bool videoLoss = bit(info.videoLossMask, ch);
     if (oldProtocol) {
-        record = frame.info & INFO_RECORD;
-        motion = frame.info & INFO_MOTION;
-        sensor = frame.info & INFO_SENSOR;
-        videoLoss = bit(frame.videoLoss, ch);
+        record = frame.record;
+        motion = frame.motion;
+        sensor = frame.sensor;
+        videoLoss = frame.videoLoss;
     }
 
     session.sawVideo = true;
@@ -600,7 +554,7 @@ void CHttpConnect::ReceivedVideo(Session& session, const unsigned char* data, st
         emit Connected(identity, clientId);
     }
 
-    if (held.backupEnd != 0 && frame.seconds >= held.backupEnd) {
+    if (held.backupEnd != 0 && frame.time.sec >= held.backupEnd) {
         if (!session.backupEnded)
             emit updateBackupProgress(-1);
         session.backupEnded = true;
@@ -617,7 +571,7 @@ void CHttpConnect::ReceivedVideo(Session& session, const unsigned char* data, st
             status = EMap_Status::MOTION;
         else if (sensor)
             status = EMap_Status::SENSOR;
-        emit signalEMapStatus(ch, displayTime(frame.seconds), record, status);
+        emit signalEMapStatus(ch, displayTime(frame.time.sec), record, status);
         if (frame.valid)
             emit EMapDataReceived(info, QByteArray(reinterpret_cast<const char*>(data), qsizetype(len)));
         return;
@@ -627,10 +581,10 @@ void CHttpConnect::ReceivedVideo(Session& session, const unsigned char* data, st
     if (recorder && recorder->isRecording() && bit(available, ch)) {
         if (!bit(info.videoLossMask, ch))
             recorder->writeFrame(oldProtocol, QByteArray(reinterpret_cast<const char*>(data), qsizetype(len)));
-        if (session.lastFrameTime == 0 || frame.seconds > session.lastFrameTime) {
+        if (session.lastFrameTime == 0 || frame.time.sec > session.lastFrameTime) {
             if (session.lastFrameTime != 0)
-                emit updateBackupProgress(static_cast<int>(frame.seconds - session.lastFrameTime));
-            session.lastFrameTime = static_cast<time_t>(frame.seconds);
+                emit updateBackupProgress(static_cast<int>(frame.time.sec - session.lastFrameTime));
+            session.lastFrameTime = static_cast<time_t>(frame.time.sec);
         }
     }
     emit VDataReceived(info, data, len);
@@ -639,7 +593,7 @@ void CHttpConnect::ReceivedVideo(Session& session, const unsigned char* data, st
 void CHttpConnect::ReceivedAudio(const Session& session, const unsigned char* data, std::size_t len)
 {
     const bool oldProtocol = session.request.dvr.oldprotocol();
-    const FrameFacts frame = readFrame(oldProtocol, data, len);
+    const CFrameInfo frame = CFrameInfo::read(oldProtocol, data, len);
     if (!frame.valid)
         return;
     const DISPLAY_DVR_INFO info = displayInfo();

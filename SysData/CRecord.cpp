@@ -3,7 +3,7 @@
 #include "Common/MakeDecodeFrame.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CSavePath.h"
-#include "SysData/CFrameInfo.h"
+#include "Common/CFrameInfo.h"
 #include "SysData/CRecordPath.h"
 #include "dvr_protocol/cgi_response.pb.h"
 
