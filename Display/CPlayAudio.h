@@ -22,7 +22,8 @@ class QIODevice;
 // thread. The buffer holds at most two seconds; when a push would overflow it
 // the oldest samples go. Without a usable output device the pushed PCM is
 // dropped, opening is retried at most once a second while audio keeps
-// arriving, and the thread sleeps in between.
+// arriving (the missing device is reported once), and the thread sleeps in
+// between.
 class CPlayAudio : public QThread {
     Q_OBJECT
 
@@ -64,4 +65,5 @@ private:
     QIODevice* m_device = nullptr;
     bool m_sinkOldProtocol = false;
     QDeadlineTimer m_retryOpen;
+    bool m_reportedNoDevice = false;
 };

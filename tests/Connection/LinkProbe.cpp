@@ -1,21 +1,11 @@
 #include "LinkProbe.h"
 
-#include "Common/CFrame.h"
-#include "Common/CUFrame.h"
-
-#include <QAbstractEventDispatcher>
+#include "Common/CFrameInfo.h"
 
 LinkProbe::LinkProbe(CHttpConnect& link)
     : m_link(link)
+    , m_wakeUps(link)
 {
-    connect(
-        &link, &QThread::started, this,
-        [this] {
-            QAbstractEventDispatcher* dispatcher = QThread::currentThread()->eventDispatcher();
-            connect(
-                dispatcher, &QAbstractEventDispatcher::awake, this, [this] { ++m_wakeUps; }, Qt::DirectConnection);
-        },
-        Qt::DirectConnection);
     connect(
         &link, &CHttpConnect::VDataReceived, this,
         [this](const DISPLAY_DVR_INFO& info, const unsigned char* data, size_t len) { onFrame(info, data, len, true); },
@@ -40,19 +30,9 @@ LinkProbe::LinkProbe(CHttpConnect& link)
 
 void LinkProbe::onFrame(const DISPLAY_DVR_INFO& info, const unsigned char* data, size_t len, bool video)
 {
-    int channel = -1;
-    bool valid = false;
-    if (info.oldProtocol) {
-        CUFrame header;
-        header.SetData(data, int(len));
-        valid = header.IsValid();
-        channel = header.GetChannel();
-    } else {
-        CFrame header;
-        header.SetData(data, int(len));
-        valid = header.IsValid();
-        channel = header.GetChannel();
-    }
+    const CFrameInfo frame = CFrameInfo::read(info.oldProtocol, data, len);
+    const int channel = frame.channel;
+    const bool valid = frame.valid;
     if (!valid)
         ++m_badFrames;
     if (!video) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Connection/CHttpConnect.h"
+#include "WakeUpCounter.h"
 
 #include <QList>
 #include <QObject>
@@ -36,7 +37,7 @@ public:
 
     // Passes of the link's loop: every pass, and every packet, processes
     // the thread's events once.
-    int wakeUps() const { return m_wakeUps.load(); }
+    int wakeUps() const { return m_wakeUps.count(); }
 
 private:
     void onFrame(const DISPLAY_DVR_INFO& info, const unsigned char* data, size_t len, bool video);
@@ -47,7 +48,7 @@ private:
     std::atomic<int> m_badFrames{0};
     mutable std::mutex m_mutex;
     QSet<int> m_channels;
-    std::atomic<int> m_wakeUps{0};
+    WakeUpCounter m_wakeUps;
 
     int m_failures = 0;
     QList<int> m_connectedIds;
