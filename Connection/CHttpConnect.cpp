@@ -52,6 +52,8 @@ CHttpConnect::CHttpConnect(QObject* parent)
     qRegisterMetaType<cgi::DvrInfo>("cgi::DvrInfo");
     qRegisterMetaType<_DISPLAY_DVR_INFO>("DISPLAY_DVR_INFO");
     qRegisterMetaType<EMap_Status::ENUM>("EMap_Status::ENUM");
+    // Made here, on the owner's thread: the link's thread only emits.
+    connect(this, &CHttpConnect::backupDataEnded, this, &CHttpConnect::showBackupEnded, Qt::QueuedConnection);
 }
 
 CHttpConnect::~CHttpConnect()
@@ -413,7 +415,7 @@ bool CHttpConnect::endAfterDrop(Session& session)
     if (session.retry <= 2)
         return true;
     if (held.mode == BACKUP) {
-        QMetaObject::invokeMethod(this, &CHttpConnect::showBackupEnded, Qt::QueuedConnection);
+        emit backupDataEnded();
         return false;
     }
     setConnectionFailed(tr("Connection failed"));

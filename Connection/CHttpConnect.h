@@ -109,6 +109,8 @@ signals:
     void signalConnectedDVRStatus(const DISPLAY_DVR_INFO& info);
     void updateBackupProgress(int value);
     void signalEMapStatus(int channel, const QString& time, bool record, EMap_Status::ENUM status);
+    // A backup link ended without more data; shown by the link itself.
+    void backupDataEnded();
 
 protected:
     void run() override;
