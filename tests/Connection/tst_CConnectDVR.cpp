@@ -155,7 +155,7 @@ void tst_CConnectDVR::liveOpensAudioAfterFirstFrame()
     QSignalSpy connected(&controller, &CConnectDVR::connected);
     QCOMPARE(controller.getDVRChannels(), 16);
     controller.startLive(false);
-    QVERIFY(connected.wait());
+    QVERIFY(connected.wait(30000));
 
     // The audio stream follows the first frame and names the video stream.
     QTRY_COMPARE(m_dvr->streams()->records().size(), 2);
@@ -216,7 +216,7 @@ void tst_CConnectDVR::failure()
         p.endTime = mode == 2 ? T10 + 10 : 0;
         controller.startPlayback(p);
     }
-    QVERIFY(disconnected.wait());
+    QVERIFY(disconnected.wait(30000));
     // Reports that were under way arm nothing more.
     controller.slotConnectionFailed();
     controller.slotConnectionFailed();
@@ -274,14 +274,14 @@ void tst_CConnectDVR::deletedTreeItemIsLeftAlone()
     delete item;
     QSignalSpy disconnected(&controller, &CConnectDVR::disconnected);
     controller.startLive(false);
-    QVERIFY(disconnected.wait());
+    QVERIFY(disconnected.wait(30000));
     // The item that took its place keeps its own icon.
     QVERIFY(other->icon(0).isNull());
 
     controller.setDVR(other);
     tree.reset();
     controller.startLive(false);
-    QVERIFY(disconnected.wait());
+    QVERIFY(disconnected.wait(30000));
 }
 
 void tst_CConnectDVR::recordingWritesCheckedFiles_data()
@@ -324,7 +324,7 @@ void tst_CConnectDVR::recordingWritesCheckedFiles()
     } else {
         QSignalSpy connected(&controller, &CConnectDVR::connected);
         controller.startLive(false);
-        QVERIFY(connected.wait());
+        QVERIFY(connected.wait(30000));
         controller.recordStart();
         QVERIFY(controller.isRecording());
         QTest::qWait(700);
