@@ -109,11 +109,13 @@ void tst_LocalPlayback::pacesEverySpeed()
     m_router->startDecodeThread(16, DISPLAY_MODE::LOCAL_PLAYBACK);
     // 50 frames 40 ms apart at real DVR times, all queued at once.
     feed(50, pbMode, 40);
-    QTRY_COMPARE_WITH_TIMEOUT(m_probe->shownCount(), 50, int(seconds * 2000));
+    QTRY_COMPARE_WITH_TIMEOUT(m_probe->shownCount(), 50, int(seconds * 4000));
     const auto shown = m_probe->shown();
     // The last frame is shown one frame interval before the stretch ends.
+    // Never faster than the speed; slower only as far as a loaded machine
+    // lags, well short of the next slower speed (twice as long).
     const double spanned = (shown.last().atMs - shown.first().atMs) / 1000.0 + 0.040 * (seconds / 2.0);
-    QVERIFY2(spanned >= seconds * 0.9 && spanned <= seconds * 1.1,
+    QVERIFY2(spanned >= seconds * 0.9 && spanned <= seconds * 1.5,
         qPrintable(QStringLiteral("played in %1 s, expected %2 s").arg(spanned).arg(seconds)));
 }
 
