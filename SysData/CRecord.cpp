@@ -1,9 +1,9 @@
 #include "CRecord.h"
 
+#include "Common/CFrameInfo.h"
 #include "Common/MakeDecodeFrame.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CSavePath.h"
-#include "Common/CFrameInfo.h"
 #include "SysData/CRecordPath.h"
 #include "dvr_protocol/cgi_response.pb.h"
 
