@@ -1,6 +1,9 @@
 #include "COldQuery.h"
 
 #include "Common/CEucKr.h"
+#include "dvr_types/KAssert.h"
+
+#include <algorithm>
 
 COldQuery& COldQuery::add(const char* key, const QString& value)
 {
@@ -15,6 +18,14 @@ COldQuery& COldQuery::add(const char* key, const QString& value)
 COldQuery& COldQuery::add(const char* key, long long number)
 {
     return add(key, QString::number(number));
+}
+
+COldQuery& COldQuery::addPlain(const char* key, const QByteArray& value)
+{
+    const bool plain = std::all_of(value.begin(), value.end(),
+        [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ','; });
+    K_ASSERT(plain, "Common/COldQuery.cpp, COldQuery::addPlain");
+    return add(key, QString::fromLatin1(value));
 }
 
 COldQuery& COldQuery::addCredential(const char* key, const QString& value)

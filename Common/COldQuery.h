@@ -26,6 +26,9 @@ public:
     COldQuery& add(const char* key, long long number);
     // An ID or password, checked.
     COldQuery& addCredential(const char* key, const QString& value);
+    // A request payload the program made (a command's REQ text such as
+    // "10G2,5,10"): only digits, letters and "," are allowed (asserted).
+    COldQuery& addPlain(const char* key, const QByteArray& value);
 
     int result() const { return m_result; }
     bool isRefused() const { return m_result != OK; }

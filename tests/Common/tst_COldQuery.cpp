@@ -39,7 +39,7 @@ void tst_COldQuery::credentials()
     QFETCH(QString, query);
 
     COldQuery built;
-    built.add("MODE", 6).addCredential("ID", id).addCredential("PW", password).add("OP", 17).add("REQ", "0,1");
+    built.add("MODE", 6).addCredential("ID", id).addCredential("PW", password).add("OP", 17).addPlain("REQ", "0,1");
     QCOMPARE(built.text(), query);
     QCOMPARE(built.isRefused(), query.isEmpty());
     QCOMPARE(built.result(), query.isEmpty() ? COldQuery::CREDENTIAL_REFUSED : COldQuery::OK);

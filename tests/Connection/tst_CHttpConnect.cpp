@@ -335,7 +335,7 @@ void tst_CHttpConnect::oldDialectCredentials()
         return query;
     };
     CSendCommand sender;
-    QCOMPARE(sender.send(dvr, withUser(8).add("REQ", "0,1").text()), sent);
+    QCOMPARE(sender.send(dvr, withUser(8).addPlain("REQ", "0,1").text()), sent);
     CReadDVRData reader;
     QSignalSpy completed(&reader, &CReadDVRData::completed);
     reader.startRead(dvr, withUser(6).add("OP", 17).text());
