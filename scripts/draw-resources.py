@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the screen wall's state images and overlay icons, the DVR tree's
-connection icons, the PTZ panel's arrows, the search time line's bars and
+group, DVR, camera and connection icons, the PTZ panel's arrows, the search time line's bars and
 cursor, the main window's logo, button icons and style-sheet arrows, and
 records the event alarm sound. The files are committed; run this
 again only to change them:  scripts/draw-resources.py  (from the top of the repository)."""
@@ -177,6 +177,33 @@ def sensor():
     c.line(5, 8, 11, 8, 3, ORANGE)
     c.line(11, 8, 6, 15, 3, ORANGE)
     c.save("sensor.png")
+
+
+def tree_group():
+    # Two DVR boxes stacked, the back one darker.
+    c = Canvas(16)
+    c.rect(3, 2, 15, 7, (100, 100, 100, 255))
+    c.rect(0, 7, 12, 13, GREY)
+    c.rect(2, 9, 4, 11, YELLOW)
+    c.save("group.png", TREE_IMAGES)
+
+
+def tree_dvr():
+    # A DVR box with a dark lamp: not connected.
+    c = Canvas(16)
+    c.rect(1, 5, 14, 11, GREY)
+    c.disc(11, 8, 2.5, (70, 70, 70, 255))
+    c.save("dvr.png", TREE_IMAGES)
+
+
+def tree_camera():
+    # A camera body with its lens hood to the left, on a short stand.
+    c = Canvas(16)
+    c.rect(4, 4, 14, 9, GREY)
+    c.rect(1, 3, 3, 10, (100, 100, 100, 255))
+    c.rect(9, 10, 10, 14, GREY)
+    c.disc(12, 6.5, 1.2, (60, 120, 220, 255))
+    c.save("camera.png", TREE_IMAGES)
 
 
 def tree_connected():
@@ -414,6 +441,9 @@ if __name__ == "__main__":
     record()
     motion()
     sensor()
+    tree_group()
+    tree_dvr()
+    tree_camera()
     tree_connected()
     tree_not_connected()
     ptz_arrows()
