@@ -605,12 +605,13 @@ void tst_CHttpConnect::stoppedLinkNeverRestarts()
         link.Connect(record(false), param(Live));
         QTRY_VERIFY(m_dvr->streams()->records().size() > before && !m_dvr->streams()->records().at(before).running);
         QTest::qWait(round * 5);
+        const int beforeStop = m_dvr->streamsStarted();
         link.Disconnect();
-        // A restart asked for before the stop may still reach the DVR.
-        QTRY_COMPARE(m_dvr->openConnections(), 0);
-        const int started = m_dvr->streamsStarted();
         QTest::qWait(150);
-        QCOMPARE(m_dvr->streamsStarted(), started);
+        QVERIFY(link.isFinished());
+        // A restart already on its way at the stop may still reach the DVR;
+        // nothing follows it.
+        QVERIFY(m_dvr->streamsStarted() <= beforeStop + 1);
     }
 }
 
