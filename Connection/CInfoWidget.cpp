@@ -45,8 +45,8 @@ QString oldInfoQuery(const DVR& dvr)
 {
     return COldQuery()
         .add("MODE", OLD_MODE_INFO)
-        .add("ID", QString::fromStdString(dvr.id()))
-        .add("PW", QString::fromStdString(dvr.password()))
+        .addCredential("ID", QString::fromStdString(dvr.id()))
+        .addCredential("PW", QString::fromStdString(dvr.password()))
         .add("OP", OLD_OP_INFO)
         .text();
 }
