@@ -27,7 +27,7 @@ void forwardDoubleClicks(QObject* sender, QWidget* parent)
 
 bool isDrawnPicture(const CDisplayInfo& info)
 {
-    return !info.status && info.authority && !info.videoLoss && !info.image.isNull();
+    return !info.status && info.authority && !info.videoLoss && info.hasPicture();
 }
 } // namespace
 

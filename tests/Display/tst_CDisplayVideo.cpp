@@ -74,6 +74,8 @@ private slots:
 private:
     QList<H264TestEncoder::Frame> m_frames;
     CDisplayVideo* m_router = nullptr;
+    // Outlives the router, whose slot threads report to it until they end.
+    std::unique_ptr<RouterProbe> m_probe;
 };
 
 void tst_CDisplayVideo::initTestCase()
@@ -87,12 +89,14 @@ void tst_CDisplayVideo::init()
 {
     m_router = new CDisplayVideo;
     m_router->changeOpenglOption(true);
+    m_probe = std::make_unique<RouterProbe>(*m_router);
 }
 
 void tst_CDisplayVideo::cleanup()
 {
     delete m_router;
     m_router = nullptr;
+    m_probe.reset();
 }
 
 void tst_CDisplayVideo::recordsCarryTheirFlags_data()
@@ -129,7 +133,7 @@ void tst_CDisplayVideo::recordsCarryTheirFlags()
     QFETCH(bool, sensor);
     QFETCH(bool, videoLoss);
 
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     _DISPLAY_CHANNEL_INFO info = liveInfo(37, oldProtocol);
     info.mode = static_cast<DISPLAY_MODE::ENUM>(mode);
     info.record = info.motion = info.sensor = info.videoLoss = infoFlags;
@@ -149,8 +153,8 @@ void tst_CDisplayVideo::recordsCarryTheirFlags()
     }
     m_router->makeImage(info, bytes(frame), static_cast<unsigned long>(frame.size()));
 
+    QTRY_COMPARE(probe.shownCount(), 1);
     const auto shown = probe.shown();
-    QCOMPARE(shown.size(), 1);
     const CDisplayInfo& r = shown.first().info;
     QCOMPARE(r.channel, 2);
     QCOMPARE(r.screen, 37);
@@ -171,15 +175,15 @@ void tst_CDisplayVideo::recordsCarryTheirFlags()
 
 void tst_CDisplayVideo::liveStreamFromItsFirstIFrame()
 {
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     for (int i = 1; i < 8; ++i) {
         const QByteArray f
             = VideoFrameWrapper::newFrame(m_frames[i].data, m_frames[i].key ? 0 : 1, 0, 352, 240, kEpoch + i);
         m_router->makeImage(liveInfo(0), bytes(f), static_cast<unsigned long>(f.size()));
     }
     // P frames 1-3 come before the first I frame (4): nothing of them shows.
+    QTRY_COMPARE(probe.shownCount(), 4);
     const auto shown = probe.shown();
-    QCOMPARE(shown.size(), 4);
     // Each record keeps its own picture after the slot decoded more.
     for (int i = 0; i < 4; ++i)
         QVERIFY(showsPattern(shown[i].info.image, 4 + i));
@@ -222,7 +226,7 @@ void tst_CDisplayVideo::brokenFramesAreDropped()
     QFETCH(QByteArray, frame);
     QFETCH(int, screen);
     QFETCH(bool, oldProtocol);
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     _DISPLAY_CHANNEL_INFO info = liveInfo(0, oldProtocol);
     info.screen = screen;
     m_router->makeImage(info, frame.isEmpty() ? nullptr : bytes(frame), static_cast<unsigned long>(frame.size()));
@@ -238,7 +242,7 @@ void tst_CDisplayVideo::hostileFramesAreDroppedOrDecoded()
     samples.append(
         VideoFrameWrapper::oldFrame(H264PcmSlice::make(H264TestEncoder::pattern(352, 240, 1)), 0, 3, 0x02, kEpoch));
     ByteMutator mutator(samples, 77, 600);
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     for (int i = 0; i < 3000; ++i) {
         const QByteArray frame = mutator.next();
         _DISPLAY_CHANNEL_INFO info = liveInfo(i % 70, i % 2 == 1);
@@ -287,7 +291,7 @@ void tst_CDisplayVideo::statusRecords()
 {
     QFETCH(QString, text);
     QFETCH(bool, authority);
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     _DISPLAY_CHANNEL_INFO info = liveInfo(130);
     info.statusText = text;
     info.authority = authority;
@@ -327,7 +331,7 @@ void tst_CDisplayVideo::playbackTexts()
 {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, texts);
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     int frameIndex = 0;
     for (const QString& step : steps) {
         const int value = step.mid(1).toInt();
@@ -378,7 +382,7 @@ void tst_CDisplayVideo::shownTime()
 {
     QFETCH(QStringList, steps);
     QFETCH(QList<int>, shown);
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     for (const QString& step : steps) {
         if (step.startsWith('m')) {
             m_router->checkPlaybackMode(step.mid(1).toInt());
@@ -421,7 +425,7 @@ void tst_CDisplayVideo::twoStreamsMayMeetInOneSlot()
 {
     // After a change of view two streaming threads can briefly feed the same
     // decoder slot; they take turns instead of sharing the codec.
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     H264TestEncoder other(704, 480, 4);
     const auto otherFrames = other.encode(8);
     auto feed = [this](const QList<H264TestEncoder::Frame>& frames, int width, int height, int channel) {
