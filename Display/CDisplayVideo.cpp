@@ -6,6 +6,7 @@
 #include "dvr_types/KTimeVal.h"
 
 #include <QDebug>
+#include <algorithm>
 #include <boost/chrono.hpp>
 #include <boost/thread/thread.hpp>
 #include <cmath>
@@ -205,8 +206,9 @@ void CDisplayVideo::decodeImage(
         std::lock_guard<std::mutex> lock(m_slotMutex[info.screenIndex]);
         // Asked before decoding: the slot's last picture, about to be
         // replaced, is among those in use.
-        const bool spare
-            = pictures == Pictures::Unbounded || m_decoder.PicturesInUse(info.screenIndex) < kPicturesInUse;
+        const int pixels = std::max(1, frame.width * frame.height);
+        const int allowed = std::clamp(kPixelsInUse / pixels, 2, kPicturesInUse);
+        const bool spare = pictures == Pictures::Unbounded || m_decoder.PicturesInUse(info.screenIndex) < allowed;
         const FrameSize size{frame.width, frame.height};
         const unsigned long bytes = m_decoder.DecodeFrame(info.oldProtocol, info.screenIndex, frame.payload,
             static_cast<unsigned long>(frame.dataSize), size, frame.type);

@@ -44,9 +44,12 @@ public:
     // video at a camera's rate.
     static constexpr std::size_t kSlotQueueFrames = 12;
     // A live slot emits no new record while this many of its pictures are
-    // held (by the wall, or on their way to it): its pictures are dropped
-    // until the wall lets go, rather than piling up in the event queue.
+    // held (by the wall, or on their way to it), nor while they hold
+    // kPixelsInUse pixels (about three full-HD pictures), but always allows
+    // two: its pictures are dropped until the wall lets go, rather than
+    // piling up in the event queue and in memory.
     static constexpr int kPicturesInUse = 4;
+    static constexpr int kPixelsInUse = 8000000;
 
     CDisplayVideo();
     ~CDisplayVideo() override;

@@ -82,6 +82,7 @@ private:
         // Of the texture holding the whole picture (the luma plane).
         QSize size;
         GLenum layout = 0;
+        GLint minFilter = GL_LINEAR;
         // The tile's picture changed since the last upload.
         bool stale = true;
     };

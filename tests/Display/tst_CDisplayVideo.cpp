@@ -5,6 +5,7 @@
 #include "RouterProbe.h"
 #include "VideoFrameWrapper.h"
 
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
@@ -70,6 +71,7 @@ private slots:
     void videoChannel_data();
     void videoChannel();
     void twoStreamsMayMeetInOneSlot();
+    void aSlowChannelSkipsToIFramesAlone();
 
 private:
     QList<H264TestEncoder::Frame> m_frames;
@@ -449,6 +451,70 @@ void tst_CDisplayVideo::twoStreamsMayMeetInOneSlot()
         const QSize expected = shown.info.channel == 1 ? QSize(352, 240) : QSize(704, 480);
         QCOMPARE(shown.info.image.size(), expected);
     }
+}
+
+void tst_CDisplayVideo::aSlowChannelSkipsToIFramesAlone()
+{
+    // Channel 5's decoding stalls: its first record waits for the test. The
+    // streaming thread (here the test itself) never waits for it, the other
+    // channels keep every picture meanwhile, and channel 5's queue stays
+    // bounded, dropping what it held and taking up again at an I frame.
+    const int rounds = 40;
+    const int slow = 5;
+    H264TestEncoder encoder(352, 240, 5);
+    const auto frames = encoder.encode(20);
+    QSet<uint32_t> keyLengths;
+    for (const auto& frame : frames) {
+        if (frame.key)
+            keyLengths.insert(uint32_t(VideoFrameWrapper::newFrame(frame.data, 0, slow, 352, 240, kEpoch).size()));
+    }
+    // A router of its own: the probe keeps every picture it is shown, and a
+    // slot whose pictures are all held shows no more.
+    delete m_router;
+    m_router = new CDisplayVideo;
+    m_router->changeOpenglOption(true);
+    QSemaphore stalled;
+    // However the test ends, the stalled thread goes on.
+    const auto unstall = qScopeGuard([&] { stalled.release(); });
+    std::array<std::atomic<int>, 16> shown{};
+    std::mutex mutex;
+    QList<uint32_t> slowLengths;
+    connect(
+        m_router, &CDisplayVideo::signalUpdateScreen, m_router,
+        [&](const CDisplayInfo& info) {
+            if (info.channel == slow) {
+                std::lock_guard<std::mutex> lock(mutex);
+                slowLengths.append(info.length);
+            }
+            if (shown[std::size_t(info.channel)]++ == 0 && info.channel == slow)
+                stalled.acquire();
+        },
+        Qt::DirectConnection);
+    const auto othersShow = [&](int count) {
+        for (int ch = 0; ch < 16; ++ch) {
+            if (ch != slow && shown[std::size_t(ch)] != count)
+                return false;
+        }
+        return true;
+    };
+
+    for (int round = 0; round < rounds; ++round) {
+        for (int ch = 0; ch < 16; ++ch) {
+            const auto& frame = frames[round % frames.size()];
+            const QByteArray f = VideoFrameWrapper::newFrame(frame.data, frame.key ? 0 : 1, ch, 352, 240, kEpoch);
+            m_router->makeImage(liveInfo(ch), bytes(f), static_cast<unsigned long>(f.size()));
+        }
+        QTRY_VERIFY2(othersShow(round + 1), qPrintable(QStringLiteral("round %1").arg(round)));
+        QCOMPARE(shown[slow].load(), 1);
+        QVERIFY(m_router->queuedFrames(slow) <= CDisplayVideo::kSlotQueueFrames);
+    }
+
+    stalled.release();
+    QTRY_COMPARE(m_router->queuedFrames(slow), std::size_t(0));
+    std::lock_guard<std::mutex> lock(mutex);
+    QVERIFY2(slowLengths.size() > 1 && slowLengths.size() <= int(CDisplayVideo::kSlotQueueFrames) + 1,
+        qPrintable(QStringLiteral("%1 pictures of the stalled channel").arg(slowLengths.size())));
+    QVERIFY(keyLengths.contains(slowLengths.at(1)));
 }
 
 QTEST_GUILESS_MAIN(tst_CDisplayVideo)
