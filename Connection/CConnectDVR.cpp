@@ -218,7 +218,7 @@ void CConnectDVR::OnPlay(const cgi::DvrInfo& info, int cid)
         recordStart();
 }
 
-void CConnectDVR::recordStart()
+bool CConnectDVR::recordStart()
 {
     recordStop();
     if (m_backupEnd != 0) {
@@ -227,10 +227,13 @@ void CConnectDVR::recordStart()
     }
     if (!m_recorder->start(QString::fromStdString(m_dvr.name()), m_identity, static_cast<long>(m_backupEnd))) {
         qWarning().noquote() << "[ERROR] recording not started:" << m_recorder->errorString();
-        return;
+        m_backupEnd = 0;
+        emit recordFailed(m_recorder->errorString());
+        return false;
     }
     m_video->SetRecordPtr(m_recorder);
     m_audio->SetRecordPtr(m_recorder);
+    return true;
 }
 
 void CConnectDVR::recordStop()
@@ -251,6 +254,7 @@ void CConnectDVR::OnRecordFailed(const QString& reason)
     m_video->SetRecordPtr(nullptr);
     m_audio->SetRecordPtr(nullptr);
     m_backupEnd = 0;
+    emit recordFailed(reason);
 }
 
 bool CConnectDVR::isRecording() const
@@ -261,6 +265,12 @@ bool CConnectDVR::isRecording() const
 void CConnectDVR::updateStatus()
 {
     m_video->UpdateConnectedDVRStatus();
+}
+
+void CConnectDVR::refreshTreeIcon()
+{
+    if (m_live && m_state == State::Running)
+        setTreeIcon(CControlDVRList::getConnectedIcon());
 }
 
 void CConnectDVR::stopLinks()

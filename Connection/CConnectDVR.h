@@ -61,10 +61,14 @@ public:
 
     void startLive(bool showWait);
     void startPlayback(const PbBackupParam& p);
-    void recordStart();
+    // False, with recordFailed, when the recording could not start.
+    bool recordStart();
     void recordStop();
     bool isRecording() const;
     void updateStatus();
+    // Shows the connected icon again on the tree item while live view runs,
+    // after the tree reset the icons of the group.
+    void refreshTreeIcon();
     void disconnect();
 
     int getClientID() const { return m_clientId; }
@@ -85,6 +89,9 @@ signals:
     void connected();
     void disconnected();
     void updateBackupProgress(int value);
+    // Recording to the PC or a backup could not start, or stopped on a
+    // failure; the reason is the recorder's.
+    void recordFailed(const QString& reason);
 
 public slots:
     void OnConnected(const cgi::DvrInfo& info, int cid);

@@ -25,6 +25,9 @@ signals:
     // dvrIndex is the current DVR item within the group, -1 for the group.
     void groupConnect(const QTreeWidgetItem& groupItem, int groupIndex, int dvrIndex);
     void changedDVR(int groupIndex, int dvrIndex);
-    void disconnectDVR(int dvrIndex);
+    // dvrIndex -1 stands for the whole group.
+    void disconnectDVR(int groupIndex, int dvrIndex);
+    // Emitted before a group (dvrIndex -1) or a DVR leaves the tree.
+    void aboutToRemove(int groupIndex, int dvrIndex);
     void dragCameraItem(const DVR& dvr, int channel);
 };

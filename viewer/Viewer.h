@@ -6,6 +6,7 @@
 #include "viewer/CScreenButtons.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 #include <ctime>
 #include <memory>
@@ -22,6 +23,7 @@ class CPCSetupDialog;
 class CPlaybackWidget;
 class CSendCommand;
 class CSetupWidget;
+class CViewerCommands;
 class QPushButton;
 class QTreeWidgetItem;
 
@@ -68,6 +70,11 @@ public:
 
     int menuMode() const { return m_menuMode; }
     const CConnectionList& connections() const { return m_connections; }
+    int currentGroup() const { return m_currentGroup; }
+
+    // Connects the one DVR at the address after asking for a user id and
+    // password; it shows on screens 0 to 15.
+    void connectDVR(const QString& address, int port);
 
 public slots:
     void OnLiveSClicked();
@@ -93,7 +100,8 @@ public slots:
 
     void OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, int dvrIndex);
     void OnChangedDVR(int groupIndex, int dvrIndex);
-    void slotDisconnectDVR(int dvrIndex);
+    void slotDisconnectDVR(int groupIndex, int dvrIndex);
+    void OnRemovingDVR(int groupIndex, int dvrIndex);
     void OnConnected();
     void OnDisconnected();
     void slotChangedScreen(int screen, int dvrch);
@@ -170,7 +178,17 @@ private:
     void disconnectDVR(bool remove);
     void updateDisplayScreen();
     void updateDVRInfo();
+    void showLiveControls(const CConnectDVR& controller);
+    void watch(CConnectDVR* controller);
+    void unwatch(CConnectDVR* controller);
+    void OnRecordFailed(const QString& reason);
     void redrawLater();
+
+    // Live commands and layouts.
+    void selectChannels(int index, int screens, int startscreen);
+    void showScreens(int screens, int start);
+    void updatePageText();
+    bool saveSnapshot(const QString& path);
 
     std::unique_ptr<Ui::ViewerClass> m_ui;
     CConnectionList m_connections;
@@ -183,6 +201,9 @@ private:
     int m_codecType = -1;
     int m_openGLMode = 0;
     CScreenButtons m_screenButtons;
+    // The layout button to check again when a double click leaves a single
+    // screen.
+    QPointer<QPushButton> m_previousScreenButton;
 
     CClockWidget* m_clock = nullptr;
     CLiveCtrlWidget* m_liveCtrl = nullptr;
@@ -196,4 +217,5 @@ private:
     CDVRListTree* m_tree = nullptr;
     CEMapList* m_emapList = nullptr;
     std::unique_ptr<CSendCommand> m_sendCommand;
+    std::unique_ptr<CViewerCommands> m_commands;
 };

@@ -190,6 +190,22 @@ bool TestDvrStreams::stop(int id)
     return true;
 }
 
+bool TestDvrStreams::changeChannels(int id, quint32 videoMask, quint32 headerOnlyMask)
+{
+    const QPointer<TestDvrMediaStream> stream = m_running.value(id);
+    if (stream)
+        stream->setVideoChannels(videoMask, headerOnlyMask);
+    return stream;
+}
+
+bool TestDvrStreams::changeAudioChannels(int id, quint32 audioMask)
+{
+    const QPointer<TestDvrMediaStream> stream = m_running.value(id);
+    if (stream)
+        stream->setAudioChannels(audioMask);
+    return stream;
+}
+
 QList<TestDvrStreams::Record> TestDvrStreams::records() const
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -215,6 +231,16 @@ void TestDvrStreams::noteSent(int record, qint64 videoFrames, qint64 packets)
     std::unique_lock<std::mutex> lock(m_mutex);
     m_records[record].videoFrames = videoFrames;
     m_records[record].packets = packets;
+}
+
+void TestDvrStreams::noteChannels(int record, const TestDvrMediaStream::Request& request)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    if (record >= m_records.size())
+        return;
+    m_records[record].videoMask = request.videoMask;
+    m_records[record].audioMask = request.audioMask;
+    m_records[record].headerOnlyMask = request.headerOnlyMask;
 }
 
 void TestDvrStreams::noteEnded(int record, TestDvrMediaStream* stream)

@@ -21,7 +21,8 @@ class TestDvrStreams : public QObject {
     Q_OBJECT
 
 public:
-    // What a stream was asked for, and how it went.
+    // What a stream was asked for (its channels as they are now), and how it
+    // went.
     struct Record : TestDvrMediaStream::Request {
         qint64 videoFrames = 0; // whole, valid video frames written
         qint64 packets = 0;
@@ -39,6 +40,12 @@ public:
     TestDvrReply answer(const TestDvrRequest& request, const TestDvrContent& content);
     // A stop command: ends the running stream with that client id.
     bool stop(int id);
+    // A channel selection: from its next frame the running stream with that
+    // client id carries these video channels, those of headerOnlyMask as
+    // headers without pictures (an audio stream ignores both).
+    bool changeChannels(int id, quint32 videoMask, quint32 headerOnlyMask);
+    // The same for the audio channels of a stream.
+    bool changeAudioChannels(int id, quint32 audioMask);
 
     QList<Record> records() const;
     int runningCount() const;
@@ -51,6 +58,7 @@ signals:
 public:
     // Reports of the streams.
     void noteSent(int record, qint64 videoFrames, qint64 packets);
+    void noteChannels(int record, const TestDvrMediaStream::Request& request);
     void noteEnded(int record, TestDvrMediaStream* stream);
 
 private:
