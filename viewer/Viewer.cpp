@@ -4,6 +4,7 @@
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
+#include "Connection/CLogin.h"
 #include "Connection/CMenuDVRList.h"
 #include "Connection/CSendCommand.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
@@ -12,6 +13,7 @@
 #include "Display/CClockWidget.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
+#include "Display/OpenGLMode.h"
 #include "EMap/CEMapList.h"
 #include "EMap/CEMapMenu.h"
 #include "Recording/CBackupWidget.h"
@@ -19,10 +21,8 @@
 #include "Settings/CAppSettings.h"
 #include "Settings/CPCSetupDialog.h"
 #include "Settings/CSavePath.h"
-#include "ui_Viewer.h"
-#include "Connection/CLogin.h"
-#include "Display/OpenGLMode.h"
 #include "dvr_types/DvrModelInfo.h"
+#include "ui_Viewer.h"
 #include "viewer/CCaptureFile.h"
 #include "viewer/CChannelSelection.h"
 #include "viewer/CDisplayTitle.h"
@@ -117,6 +117,12 @@ Viewer::Viewer(QWidget* parent, Qt::WindowFlags flags)
 
 Viewer::~Viewer()
 {
+    // A controller going reports its end to nobody: the window goes too.
+    for (CConnectDVR* controller : m_connections.entries()) {
+        if (controller)
+            unwatch(controller);
+    }
+    m_connections.deleteAll();
     m_commands.reset();
     m_sendCommand.reset();
 }
@@ -1128,8 +1134,8 @@ void Viewer::selectChannels(int index, int screens, int startscreen)
     const CChannelSelection::Block block{
         controller->getDisplayStartScreen(), controller->getDisplayEndScreen() - controller->getDisplayStartScreen()};
     // In the one-DVR view the wall shows the current DVR alone.
-    const bool onView = manyDvrs ? CChannelSelection::meetsView(block, startscreen, screens)
-                                 : index == m_connections.currentIndex();
+    const bool onView
+        = manyDvrs ? CChannelSelection::meetsView(block, startscreen, screens) : index == m_connections.currentIndex();
     if (!onView) {
         m_commands->selectChannels(*controller, 0, cgi::AUTO_STREAM_NONE);
         return;
@@ -1198,13 +1204,16 @@ void Viewer::OnCaptureClicked()
     if (m_connections.entries().isEmpty())
         return;
     const QString folder = CCaptureFile::folder();
-    const QString path
-        = folder.isEmpty() ? QString() : CCaptureFile::freeName(folder, QDateTime::currentDateTime(), CCaptureFile::format());
+    const QString path = folder.isEmpty()
+        ? QString()
+        : CCaptureFile::freeName(folder, QDateTime::currentDateTime(), CCaptureFile::format());
     const QString shown = path.isEmpty() ? CSavePath::folder(CAppSettings::PATH_LIST.at(0)) : path;
     if (!path.isEmpty() && saveSnapshot(path))
-        QMessageBox::information(nullptr, tr("Capture"), tr("The image has been saved.") + QStringLiteral("\n(%1)").arg(shown));
+        QMessageBox::information(
+            nullptr, tr("Capture"), tr("The image has been saved.") + QStringLiteral("\n(%1)").arg(shown));
     else
-        QMessageBox::warning(nullptr, tr("Capture"), tr("The image could not be saved.") + QStringLiteral("\n(%1)").arg(shown));
+        QMessageBox::warning(
+            nullptr, tr("Capture"), tr("The image could not be saved.") + QStringLiteral("\n(%1)").arg(shown));
 }
 
 bool Viewer::saveSnapshot(const QString& path)

@@ -61,8 +61,8 @@ QByteArray get(const QString& query)
 
 QByteArray post(const QString& query)
 {
-    return "POST /cgi-bin/webapp.cgi HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: "
-        + QByteArray::number(query.size()) + "\r\n\r\n" + query.toLatin1();
+    return "POST /cgi-bin/webapp.cgi HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: " + QByteArray::number(query.size())
+        + "\r\n\r\n" + query.toLatin1();
 }
 
 } // namespace

@@ -15,13 +15,13 @@
 namespace {
 
 const int STOP_TIME_LIMIT_MS = 15000;
+const int FRAMES_TIME_LIMIT_MS = 5000;
 
 } // namespace
 
 bool ViewerBench::Selection::operator==(const Selection& other) const
 {
-    return stream == other.stream && channels == other.channels && mode == other.mode
-        && autoStream == other.autoStream;
+    return stream == other.stream && channels == other.channels && mode == other.mode && autoStream == other.autoStream;
 }
 
 char* toString(const ViewerBench::Selection& selection)
@@ -117,6 +117,18 @@ bool ViewerBench::connected() const
     });
 }
 
+bool ViewerBench::framesAfterNow(int i, qint64 frames)
+{
+    const auto sent = [this, i] {
+        qint64 total = 0;
+        for (const TestDvrStreams::Record& record : dvr(i).streams()->records())
+            total += record.videoFrames;
+        return total;
+    };
+    const qint64 target = sent() + frames;
+    return QTest::qWaitFor([&] { return sent() >= target; }, FRAMES_TIME_LIMIT_MS);
+}
+
 bool ViewerBench::showsChannels(int count) const
 {
     for (int tile = 0; tile < count; ++tile) {
@@ -140,7 +152,8 @@ QList<ViewerBench::Selection> ViewerBench::selections(const TestDvr& dvr)
                 channels.has_auto_stream() ? int(channels.auto_stream()) : -1};
             if (channels.achmask() != channels.vchmask())
                 found.last().channels = ~0u;
-        } else if (request.dialect == TestDvrRequest::OldDialect && request.mode == TestDvrChannelSelect::OLD_COMMAND_MODE
+        } else if (request.dialect == TestDvrRequest::OldDialect
+            && request.mode == TestDvrChannelSelect::OLD_COMMAND_MODE
             && request.decodedParam("OP").toInt() == TestDvrChannelSelect::OLD_OP_CHANNELS) {
             found << Selection{request.decodedParam("CID").toInt(), request.decodedParam("CH").toUInt(nullptr, 16)};
         }

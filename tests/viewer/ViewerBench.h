@@ -50,6 +50,8 @@ public:
     // Every controller of the list has video flowing and the main window
     // has heard so.
     bool connected() const;
+    // DVR i streams that many more video frames within the time limit.
+    bool framesAfterNow(int i, qint64 frames);
     // The tiles [0, count) show their own channel's pictures.
     bool showsChannels(int count) const;
 
