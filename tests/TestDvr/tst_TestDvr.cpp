@@ -1,7 +1,5 @@
 #include "TestDvr.h"
 #include "TestDvrAnswers.h"
-#include "TestDvrChannelSelect.h"
-#include "TestDvrStreams.h"
 #include "WireBuilder.h"
 #include "dvr_protocol/cgi_protocol.h"
 
@@ -59,12 +57,6 @@ QByteArray get(const QString& query)
     return "GET /cgi-bin/webapp.cgi?" + query.toLatin1() + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
 }
 
-QByteArray post(const QString& query)
-{
-    return "POST /cgi-bin/webapp.cgi HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: " + QByteArray::number(query.size())
-        + "\r\n\r\n" + query.toLatin1();
-}
-
 } // namespace
 
 class tst_TestDvr : public QObject {
@@ -81,8 +73,6 @@ private slots:
     void faults();
     void malformedRequests_data();
     void malformedRequests();
-    void channelSelection_data();
-    void channelSelection();
     void standaloneProgram();
 
 private:
@@ -210,56 +200,6 @@ void tst_TestDvr::malformedRequests()
     const Exchange answer = exchange(m_dvr->port(), request);
     QVERIFY(answer.closedByDvr);
     QCOMPARE(statusLine(answer.received), status);
-}
-
-void tst_TestDvr::channelSelection_data()
-{
-    QTest::addColumn<bool>("oldDialect");
-    QTest::addColumn<int>("channels");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<int>("streamed");
-    QTest::newRow("new: four of sixteen") << false << 16 << 0x00F0 << 0x00F0;
-    QTest::newRow("new: none, status only") << false << 16 << 0 << 0;
-    QTest::newRow("new: beyond eight channels") << false << 8 << 0x0F0F << 0x000F;
-    QTest::newRow("old: two of sixteen") << true << 16 << 0x0003 << 0x0003;
-    QTest::newRow("old: beyond four channels") << true << 4 << 0x00FF << 0x000F;
-}
-
-void tst_TestDvr::channelSelection()
-{
-    QFETCH(bool, oldDialect);
-    QFETCH(int, channels);
-    QFETCH(int, selected);
-    QFETCH(int, streamed);
-    TestDvrChannelSelect::install(m_dvr.get());
-    TestDvrContent content = TestDvrContent::standard();
-    content.dvrInfo.set_ch_num(quint32(channels));
-    m_dvr->setContent(content);
-    cgi::Live live;
-    live.set_vchmask(0xFFFF);
-    const QString request
-        = oldDialect ? QStringLiteral("MODE=0&ID=admin&PW=1234&CH=ffff") : TestDvr::newQuery(cgi::MODE_LIVE, live);
-    QTcpSocket stream;
-    QObject::connect(&stream, &QTcpSocket::readyRead, [&] { stream.readAll(); });
-    stream.connectToHost(TestDvr::address(), m_dvr->port());
-    stream.write("GET /cgi-bin/webapp.cgi?" + request.toLatin1() + "\r\n\r\n");
-    const auto record = [this] { return m_dvr->streams()->records().value(0); };
-    QTRY_VERIFY(record().videoFrames > 0);
-    QCOMPARE(record().videoMask, (1u << channels) - 1);
-
-    cgi::StreamChannel selection;
-    selection.set_stream_id(quint32(record().id));
-    selection.set_vchmask(quint32(selected));
-    selection.set_achmask(quint32(selected));
-    const QString command = oldDialect
-        ? QStringLiteral("MODE=5&CID=%1&OP=3&CH=%2").arg(record().id).arg(selected, 0, 16)
-        : TestDvr::newQuery(cgi::MODE_STREAM_CHANNEL, selection);
-    QCOMPARE(statusLine(exchange(m_dvr->port(), post(command)).received), QByteArray("HTTP/1.1 200 OK"));
-    QCOMPARE(record().videoMask, quint32(streamed));
-    // Frames follow the mask; without channels only status comes.
-    const TestDvrStreams::Record before = record();
-    QTRY_VERIFY(record().packets > before.packets + 2);
-    QCOMPARE(record().videoFrames > before.videoFrames, streamed != 0);
 }
 
 void tst_TestDvr::standaloneProgram()

@@ -17,22 +17,22 @@ namespace {
 const int STOP_TIME_LIMIT_MS = 15000;
 const int FRAMES_TIME_LIMIT_MS = 5000;
 
+// A channel selection as text, with the stream it names.
+QPair<int, QString> selection(const TestDvrRequest& request)
+{
+    cgi::StreamChannel channels;
+    if (request.dialect == TestDvrRequest::NewDialect && channels.ParseFromString(request.data.toStdString())) {
+        QString text = QStringLiteral("%1 mode %2").arg(channels.vchmask(), 0, 16).arg(int(channels.mode()));
+        if (channels.achmask() != channels.vchmask())
+            text += QStringLiteral(" audio %1").arg(channels.achmask(), 0, 16);
+        if (channels.has_auto_stream())
+            text += QStringLiteral(" auto %1").arg(int(channels.auto_stream()));
+        return {int(channels.stream_id()), text};
+    }
+    return {request.decodedParam("CID").toInt(), QString::fromLatin1(request.decodedParam("CH"))};
+}
+
 } // namespace
-
-bool ViewerBench::Selection::operator==(const Selection& other) const
-{
-    return stream == other.stream && channels == other.channels && mode == other.mode && autoStream == other.autoStream;
-}
-
-char* toString(const ViewerBench::Selection& selection)
-{
-    return qstrdup(QStringLiteral("{stream %1, channels %2, mode %3, auto %4}")
-                       .arg(selection.stream)
-                       .arg(selection.channels, 0, 16)
-                       .arg(selection.mode)
-                       .arg(selection.autoStream)
-                       .toLatin1());
-}
 
 ViewerBench::ViewerBench()
     : m_viewer(std::make_unique<Viewer>())
@@ -56,7 +56,6 @@ DVR ViewerBench::addDvr(const QString& name, bool oldProtocol, int channels, qui
     auto dvr = std::make_unique<TestDvr>();
     TestDvrContent content = TestDvrContent::standard();
     content.dvrInfo.set_ch_num(static_cast<quint32>(channels));
-    content.oldModel = channels == 4 ? 19 : channels == 8 ? 20 : 21;
     dvr->setContent(content);
     TestDvrChannelSelect::install(dvr.get());
     if (!dvr->listen())
@@ -73,12 +72,12 @@ void ViewerBench::addGroup(const QString& name, const QList<DVR>& dvrs)
 {
     Group group;
     group.set_name(name.toStdString());
-    for (const DVR& dvr : dvrs)
-        *group.add_dvr() = dvr;
     auto* item = new QTreeWidgetItem(m_tree);
-    item->setData(0, Qt::UserRole, QVariant::fromValue(group));
-    for (const DVR& dvr : dvrs)
+    for (const DVR& dvr : dvrs) {
+        *group.add_dvr() = dvr;
         (new QTreeWidgetItem(item))->setData(0, Qt::UserRole, QVariant::fromValue(dvr));
+    }
+    item->setData(0, Qt::UserRole, QVariant::fromValue(group));
 }
 
 void ViewerBench::connectGroup(int group, int dvrIndex)
@@ -101,12 +100,14 @@ QPushButton* ViewerBench::button(const char* name) const
     return m_viewer->findChild<QPushButton*>(QLatin1String(name));
 }
 
-void ViewerBench::click(const char* name)
+void ViewerBench::act(const QString& actions)
 {
-    QPushButton* found = button(name);
-    if (!found)
-        qFatal("no button %s", name);
-    found->click();
+    for (const QString& action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (action == QLatin1String("step"))
+            wall()->switchChannel();
+        else
+            button(action.toLatin1().constData())->click();
+    }
 }
 
 bool ViewerBench::connected() const
@@ -139,36 +140,21 @@ bool ViewerBench::showsChannels(int count) const
     return true;
 }
 
-QList<ViewerBench::Selection> ViewerBench::selections(const TestDvr& dvr)
+QString ViewerBench::lastSelection(const TestDvr& dvr, int stream)
 {
-    QList<Selection> found;
-    for (const TestDvrRequest& request : dvr.requests()) {
-        if (request.kind != TestDvrRequest::Command)
-            continue;
-        cgi::StreamChannel channels;
-        if (request.dialect == TestDvrRequest::NewDialect && request.mode == cgi::MODE_STREAM_CHANNEL
-            && channels.ParseFromString(request.data.toStdString())) {
-            found << Selection{int(channels.stream_id()), channels.vchmask(), int(channels.mode()),
-                channels.has_auto_stream() ? int(channels.auto_stream()) : -1};
-            if (channels.achmask() != channels.vchmask())
-                found.last().channels = ~0u;
-        } else if (request.dialect == TestDvrRequest::OldDialect
-            && request.mode == TestDvrChannelSelect::OLD_COMMAND_MODE
-            && request.decodedParam("OP").toInt() == TestDvrChannelSelect::OLD_OP_CHANNELS) {
-            found << Selection{request.decodedParam("CID").toInt(), request.decodedParam("CH").toUInt(nullptr, 16)};
-        }
+    QString last;
+    for (const TestDvrRequest& request :
+        commands(dvr, cgi::MODE_STREAM_CHANNEL, TestDvrChannelSelect::OLD_OP_CHANNELS)) {
+        const auto [named, text] = selection(request);
+        if (named == stream)
+            last = text;
     }
-    return found;
+    return last;
 }
 
-ViewerBench::Selection ViewerBench::lastSelection(const TestDvr& dvr, int stream)
+int ViewerBench::selectionCount(const TestDvr& dvr)
 {
-    const QList<Selection> all = selections(dvr);
-    for (auto it = all.crbegin(); it != all.crend(); ++it) {
-        if (it->stream == stream)
-            return *it;
-    }
-    return Selection();
+    return int(commands(dvr, cgi::MODE_STREAM_CHANNEL, TestDvrChannelSelect::OLD_OP_CHANNELS).size());
 }
 
 quint32 ViewerBench::streamedChannels(const TestDvr& dvr, int stream)
@@ -178,4 +164,18 @@ quint32 ViewerBench::streamedChannels(const TestDvr& dvr, int stream)
             return record.videoMask;
     }
     return ~0u;
+}
+
+QList<TestDvrRequest> ViewerBench::commands(const TestDvr& dvr, int newMode, int oldOp)
+{
+    QList<TestDvrRequest> found;
+    for (const TestDvrRequest& request : dvr.requests()) {
+        const bool isNew = request.dialect == TestDvrRequest::NewDialect;
+        if (request.kind == TestDvrRequest::Command
+            && (isNew ? request.mode == newMode
+                      : request.mode == TestDvrChannelSelect::OLD_COMMAND_MODE
+                        && request.decodedParam("OP").toInt() == oldOp))
+            found << request;
+    }
+    return found;
 }
