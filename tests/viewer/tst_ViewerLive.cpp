@@ -3,6 +3,7 @@
 #include "Connection/CConnectDVR.h"
 #include "Connection/CControlDVRList.h"
 #include "Connection/CDVRListTree.h"
+#include "Connection/CStopRequest.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
 #include "Display/CScreenWidget.h"
@@ -11,8 +12,9 @@
 #include "Recording/CPlaybackWidget.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CSavePath.h"
+#include "TestDvr.h"
+#include "TestDvrChannelSelect.h"
 #include "TestDvrStreams.h"
-#include "ViewerBench.h"
 #include "viewer/CCaptureFile.h"
 #include "viewer/CDisplayTitle.h"
 #include "viewer/CStartup.h"
@@ -30,6 +32,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <memory>
+#include <vector>
 
 // From the tree's connect request to live video: the wall, the title, the
 // live controls, the channels each DVR streams for the view, groups of DVRs,
@@ -38,11 +42,178 @@
 namespace {
 
 const int SHOW_TIME_LIMIT_MS = 5000;
+const int STOP_TIME_LIMIT_MS = 15000;
 const int ALL = 0xFFFF;
 
-QString leftTitle(ViewerBench& bench)
+// A main window with groups of test DVRs in its DVR tree, driven as the
+// operator and the tree drive it.
+class ViewerBench {
+public:
+    ViewerBench()
+        : m_viewer(std::make_unique<Viewer>())
+        , m_tree(m_viewer->findChild<CDVRListTree*>())
+    {
+        m_viewer->show();
+        if (!QTest::qWaitForWindowExposed(m_viewer.get()))
+            qWarning("the main window was not shown");
+    }
+
+    ~ViewerBench()
+    {
+        m_viewer.reset();
+        // The DVRs hear the stop requests before they go.
+        if (!QTest::qWaitFor([] { return CStopRequest::pending() == 0; }, STOP_TIME_LIMIT_MS))
+            qWarning("stop requests were still under way");
+    }
+
+    ViewerBench(const ViewerBench&) = delete;
+    ViewerBench& operator=(const ViewerBench&) = delete;
+
+    // A running test DVR of that many channels that honours channel
+    // selections; its record carries the name and the channel mask.
+    DVR addDvr(const QString& name, bool oldProtocol, int channels = 16, quint32 mask = ALL)
+    {
+        auto dvr = std::make_unique<TestDvr>();
+        TestDvrContent content = TestDvrContent::standard();
+        content.dvrInfo.set_ch_num(static_cast<quint32>(channels));
+        dvr->setContent(content);
+        TestDvrChannelSelect::install(dvr.get());
+        if (!dvr->listen())
+            qWarning("a test DVR could not listen");
+        DVR record = dvr->dvrRecord(oldProtocol);
+        record.set_name(name.toStdString());
+        record.set_chnum(static_cast<quint32>(channels));
+        record.set_bitch(mask);
+        m_dvrs.push_back(std::move(dvr));
+        return record;
+    }
+
+    // A top-level tree item holding the group, with one child per DVR.
+    void addGroup(const QString& name, const QList<DVR>& dvrs)
+    {
+        Group group;
+        group.set_name(name.toStdString());
+        auto* item = new QTreeWidgetItem(m_tree);
+        for (const DVR& dvr : dvrs) {
+            *group.add_dvr() = dvr;
+            (new QTreeWidgetItem(item))->setData(0, Qt::UserRole, QVariant::fromValue(dvr));
+        }
+        item->setData(0, Qt::UserRole, QVariant::fromValue(group));
+    }
+
+    // What a double click on the group (or on one of its DVRs) emits.
+    void connectGroup(int group, int dvrIndex = -1)
+    {
+        emit m_tree->groupConnect(*m_tree->topLevelItem(group), group, dvrIndex);
+    }
+
+    TestDvr& dvr(int i) { return *m_dvrs.at(size_t(i)); }
+    Viewer& viewer() { return *m_viewer; }
+    CDVRListTree* tree() const { return m_tree; }
+    CDisplayWidget* wall() const { return m_viewer->findChild<CDisplayWidget*>(); }
+    CConnectDVR* controller(int i) const { return m_viewer->connections().entries().value(i); }
+    QPushButton* button(const char* name) const { return m_viewer->findChild<QPushButton*>(QLatin1String(name)); }
+    QString leftTitle() const { return m_viewer->findChild<CDisplayTitle*>()->left()->text(); }
+
+    // Clicks each button named, or "step" for a step of the sequence.
+    void act(const QString& actions)
+    {
+        for (const QString& action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (action == QLatin1String("step"))
+                wall()->switchChannel();
+            else
+                button(action.toLatin1().constData())->click();
+        }
+    }
+
+    // Every controller has video flowing and the main window heard so.
+    bool connected() const
+    {
+        const QList<CConnectDVR*>& entries = m_viewer->connections().entries();
+        return !entries.isEmpty() && std::all_of(entries.cbegin(), entries.cend(), [](const CConnectDVR* controller) {
+            return !controller || (controller->IsConnected() && controller->getClientID() > 0);
+        });
+    }
+
+    // DVR i streams that many more video frames within the time limit.
+    bool framesAfterNow(int i, qint64 frames)
+    {
+        const auto sent = [this, i] {
+            qint64 total = 0;
+            for (const TestDvrStreams::Record& record : dvr(i).streams()->records())
+                total += record.videoFrames;
+            return total;
+        };
+        const qint64 target = sent() + frames;
+        return QTest::qWaitFor([&] { return sent() >= target; }, SHOW_TIME_LIMIT_MS);
+    }
+
+    // The tiles [0, count) show their own channel's pictures.
+    bool showsChannels(int count) const
+    {
+        for (int tile = 0; tile < count; ++tile) {
+            const CDisplayInfo info = wall()->wall()->getInfo(tile);
+            if (info.channel != tile || info.image.isNull())
+                return false;
+        }
+        return true;
+    }
+
+private:
+    std::vector<std::unique_ptr<TestDvr>> m_dvrs;
+    std::unique_ptr<Viewer> m_viewer;
+    CDVRListTree* m_tree;
+};
+
+// Commands of a kind: new dialect by mode, old dialect by OP of MODE 5.
+QList<TestDvrRequest> commands(const TestDvr& dvr, int newMode, int oldOp)
 {
-    return bench.viewer().findChild<CDisplayTitle*>()->left()->text();
+    QList<TestDvrRequest> found;
+    for (const TestDvrRequest& request : dvr.requests()) {
+        const bool isNew = request.dialect == TestDvrRequest::NewDialect;
+        if (request.kind == TestDvrRequest::Command
+            && (isNew ? request.mode == newMode
+                      : request.mode == TestDvrChannelSelect::OLD_COMMAND_MODE
+                        && request.decodedParam("OP").toInt() == oldOp))
+            found << request;
+    }
+    return found;
+}
+
+QList<TestDvrRequest> selections(const TestDvr& dvr)
+{
+    return commands(dvr, cgi::MODE_STREAM_CHANNEL, TestDvrChannelSelect::OLD_OP_CHANNELS);
+}
+
+// The last channel selection naming the stream: the mask in hexadecimal,
+// in the new dialect followed by " mode <m>" and " auto <a>" when sent.
+QString lastSelection(const TestDvr& dvr, int stream)
+{
+    QString last;
+    for (const TestDvrRequest& request : selections(dvr)) {
+        cgi::StreamChannel channels;
+        if (request.dialect == TestDvrRequest::OldDialect) {
+            if (request.decodedParam("CID").toInt() == stream)
+                last = QString::fromLatin1(request.decodedParam("CH"));
+        } else if (channels.ParseFromString(request.data.toStdString()) && int(channels.stream_id()) == stream) {
+            last = QStringLiteral("%1 mode %2").arg(channels.vchmask(), 0, 16).arg(int(channels.mode()));
+            if (channels.achmask() != channels.vchmask())
+                last += QStringLiteral(" audio %1").arg(channels.achmask(), 0, 16);
+            if (channels.has_auto_stream())
+                last += QStringLiteral(" auto %1").arg(int(channels.auto_stream()));
+        }
+    }
+    return last;
+}
+
+// The channels the running video stream of that id carries.
+quint32 streamedChannels(const TestDvr& dvr, int stream)
+{
+    for (const TestDvrStreams::Record& record : dvr.streams()->records()) {
+        if (record.running && !record.audioStream && record.id == stream)
+            return record.videoMask;
+    }
+    return ~0u;
 }
 
 void connectMyDvr(ViewerBench& bench, bool oldProtocol, quint32 mask = ALL)
@@ -99,7 +270,7 @@ private slots:
         ViewerBench bench;
         connectMyDvr(bench, oldProtocol);
         QTRY_VERIFY_WITH_TIMEOUT(bench.showsChannels(16), SHOW_TIME_LIMIT_MS);
-        QTRY_COMPARE(leftTitle(bench), QStringLiteral("My DVR( admin )"));
+        QTRY_COMPARE(bench.leftTitle(), QStringLiteral("My DVR( admin )"));
         const QIcon icon = bench.tree()->topLevelItem(0)->child(0)->icon(0);
         QCOMPARE(icon.pixmap(16).toImage(), CControlDVRList::getConnectedIcon().pixmap(16).toImage());
         for (const char* name : {"DVRControl2", "DVRControl3", "Setup"})
@@ -108,7 +279,7 @@ private slots:
     }
 
     // Actions: buttons clicked in turn, "step" a step of the sequence. The
-    // selection as ViewerBench::lastSelection gives it.
+    // selection as lastSelection gives it.
     void channelSelections_data()
     {
         QTest::addColumn<bool>("oldProtocol");
@@ -151,9 +322,9 @@ private slots:
         const QString hex = QString::number(channels, 16);
         const TestDvr& dvr = bench.dvr(0);
         if (oldProtocol)
-            QTRY_COMPARE(ViewerBench::lastSelection(dvr, id + 100), hex);
-        QTRY_COMPARE(ViewerBench::lastSelection(dvr, id), oldProtocol ? hex : hex + QStringLiteral(" mode 0") + extra);
-        QTRY_COMPARE(ViewerBench::streamedChannels(dvr, id), quint32(channels));
+            QTRY_COMPARE(lastSelection(dvr, id + 100), hex);
+        QTRY_COMPARE(lastSelection(dvr, id), oldProtocol ? hex : hex + QStringLiteral(" mode 0") + extra);
+        QTRY_COMPARE(streamedChannels(dvr, id), quint32(channels));
     }
 
     // DVRs of 16, 16 and 8 channels on the many-DVR wall; the third asks
@@ -172,7 +343,7 @@ private slots:
         QList<quint32> streamed;
         for (int i = 0; i < 3; ++i) {
             starts << bench.controller(i)->getDisplayStartScreen();
-            streamed << ViewerBench::streamedChannels(bench.dvr(i), bench.controller(i)->getClientID());
+            streamed << streamedChannels(bench.dvr(i), bench.controller(i)->getClientID());
         }
         QCOMPARE(starts, (QList<int>{0, 16, 32}));
         QCOMPARE(streamed, (QList<quint32>{ALL, ALL, 0x00FF}));
@@ -181,24 +352,24 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(bench.wall()->wall()->getInfo(20).channel, 4, SHOW_TIME_LIMIT_MS);
         bench.wall()->updateSelectScreen(20);
         QCOMPARE(bench.viewer().connections().currentIndex(), 1);
-        QCOMPARE(leftTitle(bench), QStringLiteral("B( admin )"));
+        QCOMPARE(bench.leftTitle(), QStringLiteral("B( admin )"));
 
-        const auto selections = [&] {
+        const auto lastOfEach = [&] {
             QStringList last;
             for (int i = 0; i < 3; ++i)
-                last << ViewerBench::lastSelection(bench.dvr(i), bench.controller(i)->getClientID()).section(' ', 0, 0);
+                last << lastSelection(bench.dvr(i), bench.controller(i)->getClientID()).section(' ', 0, 0);
             return last.join(QLatin1Char(' '));
         };
         bench.act(QStringLiteral("Screen2x2"));
-        QTRY_COMPARE(selections(), QStringLiteral("f 0 0"));
+        QTRY_COMPARE(lastOfEach(), QStringLiteral("f 0 0"));
         // Page 2 holds none of them, also after the wall is resized.
         bench.act(QStringLiteral("Screen8x8 NextPage"));
-        QTRY_COMPARE(selections(), QStringLiteral("0 0 0"));
-        const int sent = ViewerBench::selectionCount(bench.dvr(0));
+        QTRY_COMPARE(lastOfEach(), QStringLiteral("0 0 0"));
+        const qsizetype sent = selections(bench.dvr(0)).size();
         bench.viewer().resize(bench.viewer().size() + QSize(40, 40));
-        QTRY_VERIFY(ViewerBench::selectionCount(bench.dvr(0)) > sent);
-        QCOMPARE(selections(), QStringLiteral("0 0 0"));
-        QTRY_COMPARE(ViewerBench::streamedChannels(bench.dvr(2), bench.controller(2)->getClientID()), 0u);
+        QTRY_VERIFY(selections(bench.dvr(0)).size() > sent);
+        QCOMPARE(lastOfEach(), QStringLiteral("0 0 0"));
+        QTRY_COMPARE(streamedChannels(bench.dvr(2), bench.controller(2)->getClientID()), 0u);
 
         // Choosing a DVR of another group forgets the current one only.
         bench.button("LiveS")->click();
@@ -307,9 +478,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
 
         bench.button("RecToDVR")->click();
-        QTRY_COMPARE(ViewerBench::commands(bench.dvr(0), cgi::MODE_RECORD, CViewerCommands::OLD_OP_RECORD).size(), 1);
+        QTRY_COMPARE(commands(bench.dvr(0), cgi::MODE_RECORD, CViewerCommands::OLD_OP_RECORD).size(), 1);
         if (oldProtocol)
-            QCOMPARE(ViewerBench::commands(bench.dvr(0), 0, CViewerCommands::OLD_OP_RECORD).first().query,
+            QCOMPARE(commands(bench.dvr(0), 0, CViewerCommands::OLD_OP_RECORD).first().query,
                 QStringLiteral("MODE=5&CID=%1&OP=11").arg(bench.controller(0)->getClientID()).toLatin1());
 
         bench.button("RecToPC")->click();
@@ -358,7 +529,7 @@ private slots:
         const auto received = [&] {
             QStringList texts;
             for (const TestDvrRequest& request :
-                ViewerBench::commands(bench.dvr(0), cgi::MODE_PB_CONTROL, CViewerCommands::OLD_OP_PLAYBACK)) {
+                commands(bench.dvr(0), cgi::MODE_PB_CONTROL, CViewerCommands::OLD_OP_PLAYBACK)) {
                 cgi::PbControl control;
                 control.ParseFromString(request.data.toStdString());
                 texts << (oldProtocol ? QString::fromLatin1(request.query)
