@@ -77,13 +77,6 @@ bool hasPictureControls(int model)
     return model != 64 && model != 65;
 }
 
-// The number after a layout button's prefix: "Ch5" gives 5, "Screen4_8"
-// gives 4 and 8.
-QStringList numbersOf(const QPushButton* button, const QString& prefix, QChar separator)
-{
-    return button->objectName().mid(prefix.size()).split(separator);
-}
-
 } // namespace
 
 Viewer::Viewer(QWidget* parent, Qt::WindowFlags flags)
@@ -1242,27 +1235,23 @@ void Viewer::updatePageText()
 
 void Viewer::OnClickSingleScreen()
 {
-    auto* button = qobject_cast<QPushButton*>(sender());
-    if (!button)
-        return;
-    m_screenButtons.uncheckSingleAndMulti();
-    button->setChecked(true);
-    exitZoom();
-    ExitSequence();
-    showScreens(1, numbersOf(button, QStringLiteral("Ch"), QLatin1Char('_')).value(0).toInt());
+    showOneDvrLayout(qobject_cast<QPushButton*>(sender()));
 }
 
 void Viewer::OnClickMultiScreen()
 {
-    auto* button = qobject_cast<QPushButton*>(sender());
+    showOneDvrLayout(qobject_cast<QPushButton*>(sender()));
+}
+
+void Viewer::showOneDvrLayout(QPushButton* button)
+{
     if (!button)
         return;
-    m_screenButtons.uncheckSingleAndMulti();
-    button->setChecked(true);
+    m_screenButtons.checkAlone(button);
     exitZoom();
     ExitSequence();
-    const QStringList numbers = numbersOf(button, QStringLiteral("Screen"), QLatin1Char('_'));
-    showScreens(numbers.value(0).toInt(), numbers.value(1).toInt());
+    const CScreenButtons::Layout layout = CScreenButtons::layoutOf(button);
+    showScreens(layout.screens, layout.start);
 }
 
 void Viewer::OnClickPageScreen()
@@ -1270,14 +1259,13 @@ void Viewer::OnClickPageScreen()
     auto* button = qobject_cast<QPushButton*>(sender());
     if (!button)
         return;
-    m_screenButtons.uncheckPages();
-    button->setChecked(true);
+    m_screenButtons.checkAlone(button);
     ExitSequence();
-    const int side = numbersOf(button, QStringLiteral("Screen"), QLatin1Char('x')).value(0).toInt();
-    if (m_display->IsSameScreen(side * side, 0))
+    const int screens = CScreenButtons::layoutOf(button).screens;
+    if (m_display->IsSameScreen(screens, 0))
         return;
     stopDisplay();
-    m_display->UpdateDisplayRect(side * side, 0);
+    m_display->UpdateDisplayRect(screens, 0);
     m_display->updatePage();
     updatePageText();
     redrawLater();
@@ -1335,17 +1323,9 @@ void Viewer::OnDZoomClicked()
 void Viewer::OnDoubleClickedDisplay(int screen)
 {
     const bool oneDvrPage = m_ui->controlScreen->currentIndex() == 0;
-    QList<QPushButton*> layoutButtons = m_screenButtons.page();
-    if (oneDvrPage)
-        layoutButtons = m_screenButtons.multi() + m_screenButtons.single();
-    // Only the button of a layout of several screens is worth going back
-    // to: a single screen's would be checked again on the whole layout.
-    if (!m_display->isSingleScreen()) {
-        for (QPushButton* button : std::as_const(layoutButtons)) {
-            if (button->isChecked())
-                m_previousScreenButton = button;
-        }
-    }
+    // A single screen's button would be checked again on the whole layout.
+    if (!m_display->isSingleScreen())
+        m_screenButtons.rememberChecked(oneDvrPage);
     if (oneDvrPage)
         m_screenButtons.uncheckSingleAndMulti();
     else
@@ -1353,15 +1333,10 @@ void Viewer::OnDoubleClickedDisplay(int screen)
 
     stopDisplay();
     m_display->doubleClickedScreen(screen);
-    if (!m_display->isSingleScreen()) {
-        if (m_previousScreenButton)
-            m_previousScreenButton->setChecked(true);
-    } else if (oneDvrPage) {
-        for (QPushButton* button : m_screenButtons.single()) {
-            if (numbersOf(button, QStringLiteral("Ch"), QLatin1Char('_')).value(0).toInt() == screen)
-                button->setChecked(true);
-        }
-    }
+    if (!m_display->isSingleScreen())
+        m_screenButtons.checkRemembered();
+    else if (oneDvrPage)
+        m_screenButtons.checkSingle(screen);
     if (!oneDvrPage)
         updatePageText();
     redrawLater();

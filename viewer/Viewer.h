@@ -6,7 +6,6 @@
 #include "viewer/CScreenButtons.h"
 
 #include <QPoint>
-#include <QPointer>
 #include <QWidget>
 #include <ctime>
 #include <memory>
@@ -186,6 +185,7 @@ private:
 
     // Live commands and layouts.
     void selectChannels(int index, int screens, int startscreen);
+    void showOneDvrLayout(QPushButton* button);
     void showScreens(int screens, int start);
     void updatePageText();
     bool saveSnapshot(const QString& path);
@@ -201,9 +201,6 @@ private:
     int m_codecType = -1;
     int m_openGLMode = 0;
     CScreenButtons m_screenButtons;
-    // The layout button to check again when a double click leaves a single
-    // screen.
-    QPointer<QPushButton> m_previousScreenButton;
 
     CClockWidget* m_clock = nullptr;
     CLiveCtrlWidget* m_liveCtrl = nullptr;
