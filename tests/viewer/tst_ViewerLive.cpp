@@ -53,6 +53,8 @@ public:
         : m_viewer(std::make_unique<Viewer>())
         , m_tree(m_viewer->findChild<CDVRListTree*>())
     {
+        // Only the groups of the test: none from the list file.
+        m_tree->clear();
         m_viewer->show();
         if (!QTest::qWaitForWindowExposed(m_viewer.get()))
             qWarning("the main window was not shown");
