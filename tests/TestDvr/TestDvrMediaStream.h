@@ -44,6 +44,9 @@ public:
         TestDvrStreams* streams, int record, QObject* parent = nullptr);
     ~TestDvrMediaStream() override;
 
+    // The client id its packets carry.
+    int clientId() const { return m_request.id; }
+
     // From the next frame time on: the video channels with those sent as
     // headers only (a video stream), the audio channels. Channels beyond the
     // DVR's count are never sent.

@@ -221,9 +221,21 @@ bool TestDvrStreams::stop(int id)
     return true;
 }
 
+TestDvrMediaStream* TestDvrStreams::runningStream(int id) const
+{
+    // Under its own id, or as a new-dialect audio stream under its video's.
+    for (const int name : {id, id - AUDIO_ID_OFFSET}) {
+        for (const QPointer<TestDvrMediaStream>& stream : m_running.values(name)) {
+            if (stream && stream->clientId() == id)
+                return stream;
+        }
+    }
+    return nullptr;
+}
+
 bool TestDvrStreams::changeChannels(int id, quint32 videoMask, quint32 headerOnlyMask)
 {
-    const QPointer<TestDvrMediaStream> stream = m_running.value(id);
+    TestDvrMediaStream* stream = runningStream(id);
     if (stream)
         stream->setVideoChannels(videoMask, headerOnlyMask);
     return stream;
@@ -231,7 +243,7 @@ bool TestDvrStreams::changeChannels(int id, quint32 videoMask, quint32 headerOnl
 
 bool TestDvrStreams::changeAudioChannels(int id, quint32 audioMask)
 {
-    const QPointer<TestDvrMediaStream> stream = m_running.value(id);
+    TestDvrMediaStream* stream = runningStream(id);
     if (stream)
         stream->setAudioChannels(audioMask);
     return stream;

@@ -74,6 +74,8 @@ public:
 
 private:
     int nextVideoId() const;
+    // The running stream whose packets carry that client id.
+    TestDvrMediaStream* runningStream(int id) const;
 
     mutable std::mutex m_mutex;
     TestDvrStreamSettings m_settings;

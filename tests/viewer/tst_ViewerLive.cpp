@@ -442,8 +442,8 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::newRow("new: wrong password") << false << true << "[ERROR]password miss";
         QTest::newRow("old: wrong password") << true << true << "[ERROR]password miss";
-        QTest::newRow("new: dropped") << false << false << "Connection failed";
-        QTest::newRow("old: dropped") << true << false << "Connection failed";
+        QTest::newRow("new: closed at once") << false << false << "Connection failed";
+        QTest::newRow("old: closed at once") << true << false << "Connection failed";
     }
 
     void failuresShowOnTheWall()
@@ -455,7 +455,7 @@ private slots:
         DVR dvr = bench.addDvr(QStringLiteral("My DVR"), oldProtocol);
         TestDvrStreamSettings settings;
         settings.fault = TestDvrStreamSettings::Fault::CloseAfter;
-        settings.faultValue = 40;
+        settings.faultValue = 0; // closed before any packet
         if (wrongPassword)
             dvr.set_password("wrong");
         else
