@@ -66,6 +66,10 @@ COldQuery CLiveCommand::oldCommand(int op, int streamOffset) const
 
 void CLiveCommand::sendOld(const COldQuery& query)
 {
+    if (query.isRefused()) {
+        qDebug().noquote() << "[ERROR] command not sent:" << query.errorText();
+        return;
+    }
     m_sender->send(m_dvr, query.text());
 }
 
