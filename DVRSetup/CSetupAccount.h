@@ -1,0 +1,9 @@
+#pragma once
+
+#include "DVRSetup/CSetupStandIn.h"
+
+// The account page (stand-in until the page is built).
+class CSetupAccount : public CSetupStandIn<config::Account> {
+public:
+    using CSetupStandIn::CSetupStandIn;
+};

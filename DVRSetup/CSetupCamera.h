@@ -1,0 +1,9 @@
+#pragma once
+
+#include "DVRSetup/CSetupStandIn.h"
+
+// The camera page (stand-in until the page is built).
+class CSetupCamera : public CSetupStandIn<config::Camera> {
+public:
+    using CSetupStandIn::CSetupStandIn;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "DVRSetup/CSetupStandIn.h"
+
+// The HDD page (stand-in until the page is built).
+class CSetupHdd : public CSetupStandIn<config::Hdd> {
+public:
+    using CSetupStandIn::CSetupStandIn;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "DVRSetup/CSetupStandIn.h"
+
+// The record page (stand-in until the page is built).
+class CSetupRecord : public CSetupStandIn<config::Record> {
+public:
+    using CSetupStandIn::CSetupStandIn;
+};

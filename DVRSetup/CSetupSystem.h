@@ -1,0 +1,9 @@
+#pragma once
+
+#include "DVRSetup/CSetupStandIn.h"
+
+// The system page (stand-in until the page is built).
+class CSetupSystem : public CSetupStandIn<config::System> {
+public:
+    using CSetupStandIn::CSetupStandIn;
+};
