@@ -74,8 +74,9 @@ void CSeqWidget::updateChannelCtrl(int nCh, bool hide)
         if (offered)
             m_multi.append(box);
     }
-    std::sort(m_multi.begin(), m_multi.end(),
-        [](const QCheckBox* a, const QCheckBox* b) { return numberIn(MCHANNEL_REGEX, a) < numberIn(MCHANNEL_REGEX, b); });
+    std::sort(m_multi.begin(), m_multi.end(), [](const QCheckBox* a, const QCheckBox* b) {
+        return numberIn(MCHANNEL_REGEX, a) < numberIn(MCHANNEL_REGEX, b);
+    });
     applyMultiTexts();
 }
 
@@ -87,9 +88,9 @@ void CSeqWidget::applyMultiTexts()
 void CSeqWidget::addItems()
 {
     m_ui->seqTime->clear();
-    m_ui->seqTime->addItems({QStringLiteral("1 sec"), QStringLiteral("2 secs"), QStringLiteral("4 secs"),
-        QStringLiteral("5 secs"), QStringLiteral("8 secs"), QStringLiteral("10 secs"), QStringLiteral("15 secs"),
-        QStringLiteral("30 secs")});
+    m_ui->seqTime->addItems(
+        {QStringLiteral("1 sec"), QStringLiteral("2 secs"), QStringLiteral("4 secs"), QStringLiteral("5 secs"),
+            QStringLiteral("8 secs"), QStringLiteral("10 secs"), QStringLiteral("15 secs"), QStringLiteral("30 secs")});
 }
 
 int CSeqWidget::multiBit(int i) const

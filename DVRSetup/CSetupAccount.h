@@ -4,6 +4,8 @@
 
 // The account page (stand-in until the page is built).
 class CSetupAccount : public CSetupStandIn<config::Account> {
+    Q_OBJECT
+
 public:
     using CSetupStandIn::CSetupStandIn;
 };

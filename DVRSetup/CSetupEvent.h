@@ -4,6 +4,8 @@
 
 // The event page (stand-in until the page is built).
 class CSetupEvent : public CSetupStandIn<config::Event> {
+    Q_OBJECT
+
 public:
     using CSetupStandIn::CSetupStandIn;
 };

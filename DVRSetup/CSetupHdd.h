@@ -4,6 +4,8 @@
 
 // The HDD page (stand-in until the page is built).
 class CSetupHdd : public CSetupStandIn<config::Hdd> {
+    Q_OBJECT
+
 public:
     using CSetupStandIn::CSetupStandIn;
 };

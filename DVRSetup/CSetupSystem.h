@@ -4,6 +4,8 @@
 
 // The system page (stand-in until the page is built).
 class CSetupSystem : public CSetupStandIn<config::System> {
+    Q_OBJECT
+
 public:
     using CSetupStandIn::CSetupStandIn;
 };

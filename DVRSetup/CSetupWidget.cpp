@@ -318,8 +318,8 @@ void CSetupWidget::OnSendAll()
 void CSetupWidget::sendConf(bool all)
 {
     if (m_upLoader->isUploading()) {
-        QMessageBox::information(this, tr("DVR Setup"),
-            tr("The configuration is still being sent to the DVR; nothing more was sent."));
+        QMessageBox::information(
+            this, tr("DVR Setup"), tr("The configuration is still being sent to the DVR; nothing more was sent."));
         return;
     }
     if (!checkConnectedDVR())
@@ -349,11 +349,12 @@ void CSetupWidget::Send_DvrConf(const config::DvrConf& conf)
 
 void CSetupWidget::FinishUpload(bool error, bool aborted, const QString& text)
 {
-    qDebug("%s", qPrintable(QStringLiteral("%1 : error %2, aborted %3, errstr %4\n")
-                                .arg(QStringLiteral("FinishUpload"))
-                                .arg(int(error))
-                                .arg(int(aborted))
-                                .arg(text)));
+    qDebug("%s",
+        qPrintable(QStringLiteral("%1 : error %2, aborted %3, errstr %4\n")
+                       .arg(QStringLiteral("FinishUpload"))
+                       .arg(int(error))
+                       .arg(int(aborted))
+                       .arg(text)));
     if (error)
         QMessageBox::warning(nullptr, tr("DVR Setup"), tr("The transmission error occured!"));
     else
@@ -443,8 +444,8 @@ void CSetupWidget::showOverlay(QWidget* overlay, QWidget* other)
 {
     m_ui->tabWidget->hide();
     other->hide();
-    overlay->setGeometry(m_ui->tabWidget->x(), m_ui->tabWidget->y(), width() - OVERLAY_MARGIN,
-        height() - OVERLAY_MARGIN);
+    overlay->setGeometry(
+        m_ui->tabWidget->x(), m_ui->tabWidget->y(), width() - OVERLAY_MARGIN, height() - OVERLAY_MARGIN);
     overlay->show();
 }
 

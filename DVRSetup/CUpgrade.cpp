@@ -55,8 +55,7 @@ void CUpgrade::OnUpgrade()
     if (!query)
         return;
     m_progress->show();
-    m_upLoader->upload(
-        QString::fromStdString(m_target.address()), m_target.port(), *query, m_ui->fileName->text());
+    m_upLoader->upload(QString::fromStdString(m_target.address()), m_target.port(), *query, m_ui->fileName->text());
 }
 
 void CUpgrade::AbortUpload()

@@ -48,9 +48,9 @@ int channelRow(int channels)
 
 // Marked for translation but built before any translation is installed, so
 // the names keep this wording in every language.
-const QStringList DefStream::Quality = {QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Low")),
-    QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Medium")), QStringLiteral(QT_TRANSLATE_NOOP("QObject", "High")),
-    QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Super"))};
+const QStringList DefStream::Quality
+    = {QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Low")), QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Medium")),
+        QStringLiteral(QT_TRANSLATE_NOOP("QObject", "High")), QStringLiteral(QT_TRANSLATE_NOOP("QObject", "Super"))};
 const QList<int> DefStream::FPSNtsc = {0, 1, 2, 3, 4, 5, 6, 7, 10, 15, 30};
 const QList<int> DefStream::FPSPal = {0, 1, 2, 3, 4, 5, 6, 7, 9, 12, 25};
 

@@ -2,9 +2,9 @@
 
 #include "TestDvr.h"
 #include "WireBuilder.h"
-#include "tests/sys_conf/CompleteDvrConf.h"
 #include "dvr_protocol/cgi_response.pb.h"
 #include "sys_conf/proto/dvr_conf.pb.h"
+#include "tests/sys_conf/CompleteDvrConf.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ QByteArray TestDvrConfiguration::standard()
 
 void TestDvrConfiguration::install(TestDvr* dvr, Reply reply)
 {
-    dvr->setHandler(TestDvrRequest::NewDialect, cgi::MODE_CONF_READ,
-        [reply](const TestDvrRequest&, const TestDvrContent& content) {
+    dvr->setHandler(
+        TestDvrRequest::NewDialect, cgi::MODE_CONF_READ, [reply](const TestDvrRequest&, const TestDvrContent& content) {
             return TestDvrReply::http(200, readAnswer(content, reply));
         });
     dvr->setHandler(TestDvrRequest::NewDialect, cgi::MODE_CONF_WRITE,

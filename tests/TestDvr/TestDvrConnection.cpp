@@ -18,7 +18,8 @@ TestDvrConnection::TestDvrConnection(QTcpSocket* socket, TestDvr* dvr)
     connect(m_socket, &QTcpSocket::readyRead, this, &TestDvrConnection::onReadyRead);
     connect(m_socket, &QTcpSocket::disconnected, this, &TestDvrConnection::onDisconnected);
     if (m_dvr->uploadReadRate() > 0)
-        m_throttle = new TestDvrReadThrottle(m_socket, m_dvr->uploadReadRate(), [this] { onReadyRead(); }, this);
+        m_throttle = new TestDvrReadThrottle(
+            m_socket, m_dvr->uploadReadRate(), [this] { onReadyRead(); }, this);
     onReadyRead();
 }
 

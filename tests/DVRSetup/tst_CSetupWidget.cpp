@@ -1,0 +1,769 @@
+#include "ByteMutator.h"
+#include "DVRSetup/CProgressDialog.h"
+#include "DVRSetup/CSetupEtc.h"
+#include "DVRSetup/CSetupNetwork.h"
+#include "DVRSetup/CSetupWidget.h"
+#include "DVRSetup/CUpgrade.h"
+#include "Recording/CReadDVRData.h"
+#include "Settings/CAppDir.h"
+#include "TestDvr.h"
+#include "TestDvrConfiguration.h"
+#include "WireBuilder.h"
+#include "dvr_protocol/cgi_response.pb.h"
+#include "dvr_types/DvrModelInfo.h"
+#include "tests/sys_conf/CompleteDvrConf.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeEdit>
+#include <QTimer>
+#include <ctime>
+#include <functional>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+using Arrange = std::function<void(TestDvr&, DVR&)>;
+Q_DECLARE_METATYPE(Arrange)
+class tst_CSetupWidget;
+Q_DECLARE_METATYPE(std::function<void(tst_CSetupWidget&)>)
+
+namespace {
+
+const QString TRANSFERRED = QStringLiteral("The DVR configuration is correctly transfered!");
+const QString TRANSMISSION_ERROR = QStringLiteral("The transmission error occured!");
+
+// Answers the modal windows the hub opens, as an operator would: each
+// dialog by the next queued answer (none left: Cancel), each message box by
+// noting its text and pressing "Yes" or closing it.
+class ModalDriver : public QObject {
+public:
+    using Answer = std::function<void(QDialog*)>;
+
+    ModalDriver()
+    {
+        connect(&m_timer, &QTimer::timeout, this, &ModalDriver::poll);
+        m_timer.start(10);
+    }
+    void queue(const Answer& answer) { m_answers.append(answer); }
+
+    QStringList boxes;
+
+private:
+    void poll()
+    {
+        QWidget* window = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(window)) {
+            boxes << box->text();
+            if (QAbstractButton* yes = box->button(QMessageBox::Yes))
+                yes->click();
+            else
+                box->close();
+        } else if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog != m_answering) {
+            // Answered once, from the event loop: an answer may open a box
+            // of its own, which this timer must be free to handle.
+            m_answering = dialog;
+            const Answer answer = m_answers.isEmpty() ? Answer([](QDialog* d) { d->reject(); }) : m_answers.takeFirst();
+            QTimer::singleShot(0, dialog, [dialog, answer] { answer(dialog); });
+        }
+    }
+
+    QTimer m_timer;
+    QList<Answer> m_answers;
+    QPointer<QDialog> m_answering;
+};
+
+// The address prompt filled in for the test DVR; prefilled gets the
+// password it offered.
+ModalDriver::Answer prompt(int port, const QString& password, QString* prefilled = nullptr)
+{
+    return [port, password, prefilled](QDialog* dialog) {
+        auto* address = dialog->findChild<QLineEdit*>("address");
+        address->clear();
+        QTest::keyClicks(address, TestDvr::address());
+        dialog->findChild<QSpinBox*>("port")->setValue(port);
+        auto* field = dialog->findChild<QLineEdit*>("password");
+        if (prefilled)
+            *prefilled = field->text();
+        field->clear();
+        QTest::keyClicks(field, password);
+        dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    };
+}
+
+ModalDriver::Answer chooseFile(const QString& path)
+{
+    return [path](QDialog* dialog) {
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+        dialog->accept();
+    };
+}
+
+config::DvrConf parsed(const QByteArray& bytes)
+{
+    config::DvrConf conf;
+    conf.ParseFromString(bytes.toStdString());
+    return conf;
+}
+
+// The page parts alone, as bytes.
+QByteArray partsOf(config::DvrConf conf)
+{
+    conf.clear_dvr_info();
+    conf.clear_limit();
+    conf.clear_buyer_info();
+    return WireBuilder::bytesOf(conf);
+}
+
+QByteArray uploaded(const TestDvrRequest& request)
+{
+    for (const TestDvrUploadPart& part : request.parts) {
+        if (part.name == "REQ")
+            return part.content;
+    }
+    return QByteArray();
+}
+
+QByteArray configurationWith(const std::function<void(config::DvrConf&)>& change)
+{
+    config::DvrConf conf = parsed(TestDvrConfiguration::standard());
+    change(conf);
+    return WireBuilder::bytesOf(conf);
+}
+
+// Root writes into read-only folders; the calling thread gives that right up
+// while this lives.
+class WithoutDacOverride {
+public:
+    WithoutDacOverride()
+    {
+        syscall(SYS_capget, &m_header, m_data);
+        m_effective = m_data[0].effective;
+        m_data[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
+        syscall(SYS_capset, &m_header, m_data);
+    }
+    ~WithoutDacOverride()
+    {
+        m_data[0].effective = m_effective;
+        syscall(SYS_capset, &m_header, m_data);
+    }
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_data[_LINUX_CAPABILITY_U32S_3]{};
+    quint32 m_effective = 0;
+};
+
+} // namespace
+
+class tst_CSetupWidget : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void entryReadsTheDvr();
+    void readsThatApplyNothing_data();
+    void readsThatApplyNothing();
+    void runningReadIsCancelled_data();
+    void runningReadIsCancelled();
+    void apply_data();
+    void apply();
+    void promptOffersTheStoredPassword_data();
+    void promptOffersTheStoredPassword();
+    void uploadOutcomes_data();
+    void uploadOutcomes();
+    void applyDuringUploadSendsNothing();
+    void reloadAfterApplyAllIsByteIdentical();
+    void saveThenOpen();
+    void refusedFiles_data();
+    void refusedFiles();
+    void modelChoice_data();
+    void modelChoice();
+    void clockAndReset_data();
+    void clockAndReset();
+    void dateTimeShowsThePcTimeWhenOpened();
+    void upgrade_data();
+    void upgrade();
+    void mutatedConfigurations();
+
+private:
+    void enter(const DVR& record);
+    config::DvrConf pages() const;
+    void openFile(const QString& path);
+
+    std::unique_ptr<TestDvr> m_dvr;
+    std::unique_ptr<CSetupWidget> m_hub;
+    std::unique_ptr<ModalDriver> m_driver;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_CSetupWidget::init()
+{
+    m_dvr = std::make_unique<TestDvr>();
+    QVERIFY(m_dvr->listen());
+    TestDvrConfiguration::install(m_dvr.get());
+    m_dir = std::make_unique<QTemporaryDir>();
+    CAppDir::setCurrentPathOverride(m_dir->path());
+    m_hub = std::make_unique<CSetupWidget>();
+    m_hub->resize(800, 600);
+    m_hub->show();
+    m_driver = std::make_unique<ModalDriver>();
+}
+
+void tst_CSetupWidget::cleanup()
+{
+    m_driver.reset();
+    m_hub.reset();
+    m_dvr.reset();
+}
+
+void tst_CSetupWidget::enter(const DVR& record)
+{
+    m_hub->Init();
+    m_hub->readData(record, 16, config::VIDEO_TYPE_NTSC);
+}
+
+config::DvrConf tst_CSetupWidget::pages() const
+{
+    config::DvrConf conf;
+    m_hub->Make_DvrConf(true, conf, false);
+    return conf;
+}
+
+void tst_CSetupWidget::openFile(const QString& path)
+{
+    m_driver->queue(chooseFile(path));
+    m_hub->OnOpenFiles();
+}
+
+void tst_CSetupWidget::entryReadsTheDvr()
+{
+    DVR record = m_dvr->dvrRecord();
+    record.set_id("guest");
+    enter(record);
+    QTRY_COMPARE(partsOf(pages()), partsOf(parsed(m_dvr->content().configuration)));
+    QCOMPARE(pages().dvr_info().model(), 4u);
+    const TestDvrRequest read = m_dvr->lastRequest();
+    QCOMPARE(m_dvr->requestCount(), 1);
+    QCOMPARE(read.kind, TestDvrRequest::DataRead);
+    QCOMPARE(read.mode, int(cgi::MODE_CONF_READ));
+    QCOMPARE(read.user.name(), std::string("admin"));
+    QCOMPARE(read.user.password(), record.password());
+    QVERIFY(read.dataDecoded);
+    QVERIFY(read.data.isEmpty());
+    QVERIFY(m_driver->boxes.isEmpty());
+}
+
+void tst_CSetupWidget::readsThatApplyNothing_data()
+{
+    QTest::addColumn<Arrange>("arrange");
+    QTest::addColumn<int>("requests");
+    QTest::addColumn<QString>("told");
+    const auto holding = [](const std::function<void(config::DvrConf&)>& change) {
+        return Arrange([change](TestDvr& dvr, DVR&) {
+            TestDvrContent content = dvr.content();
+            content.configuration = configurationWith(change);
+            dvr.setContent(content);
+        });
+    };
+    QTest::newRow("packet of type 1") << Arrange([](TestDvr& dvr, DVR&) {
+        TestDvrConfiguration::install(&dvr, TestDvrConfiguration::Reply::OtherType);
+    }) << 1 << "not a configuration";
+    QTest::newRow("cut short") << Arrange([](TestDvr& dvr, DVR&) {
+        TestDvrConfiguration::install(&dvr, TestDvrConfiguration::Reply::CutShort);
+    }) << 1 << "not a configuration";
+    QTest::newRow("model 18") << holding([](config::DvrConf& c) { c.mutable_dvr_info()->set_model(18); }) << 1
+                              << "model 18 is unknown";
+    QTest::newRow("0 channels") << holding([](config::DvrConf& c) { c.mutable_dvr_info()->set_ch_num(0); }) << 1
+                                << "0 channels is unknown";
+    QTest::newRow("HTTP 500") << Arrange([](TestDvr& dvr, DVR&) { dvr.setFault(TestDvr::Fault::HttpError); }) << 1
+                              << "did not answer";
+    QTest::newRow("wrong password") << Arrange([](TestDvr&, DVR& record) { record.set_password("4321"); }) << 1
+                                    << "password miss";
+    QTest::newRow("silence") << Arrange([](TestDvr& dvr, DVR&) { dvr.setFault(TestDvr::Fault::NoAnswer); }) << 1
+                             << "did not answer";
+    QTest::newRow("old protocol") << Arrange([](TestDvr&, DVR& record) { record.set_oldprotocol(true); }) << 0
+                                  << "old protocol";
+    QTest::newRow("no DVR") << Arrange([](TestDvr&, DVR& record) { record.clear_address(); }) << 0 << QString();
+}
+
+void tst_CSetupWidget::readsThatApplyNothing()
+{
+    QFETCH(Arrange, arrange);
+    QFETCH(int, requests);
+    QFETCH(QString, told);
+    CSetupWidget offline;
+    offline.Init();
+    DVR record = m_dvr->dvrRecord();
+    arrange(*m_dvr, record);
+    m_hub->setTimeLimit(300);
+    enter(record);
+    if (!told.isEmpty()) {
+        QTRY_COMPARE(m_driver->boxes.size(), 1);
+        QVERIFY2(m_driver->boxes.first().contains(told), qPrintable(m_driver->boxes.first()));
+        QVERIFY(m_driver->boxes.first().contains("The pages show the default settings."));
+    }
+    QCOMPARE(m_dvr->requestCount(), requests);
+    config::DvrConf defaults;
+    offline.Make_DvrConf(true, defaults, false);
+    QCOMPARE(WireBuilder::bytesOf(pages()), WireBuilder::bytesOf(defaults));
+}
+
+void tst_CSetupWidget::runningReadIsCancelled_data()
+{
+    QTest::addColumn<std::function<void(tst_CSetupWidget&)>>("action");
+    QTest::addColumn<int>("running");
+    QTest::newRow("re-entering") << std::function<void(tst_CSetupWidget&)>([](tst_CSetupWidget& t) { t.m_hub->Init(); })
+                                 << 0;
+    QTest::newRow("newer read") << std::function<void(tst_CSetupWidget&)>([](tst_CSetupWidget& t) {
+        t.enter(t.m_dvr->dvrRecord());
+    }) << 1;
+    QTest::newRow("file opened") << std::function<void(tst_CSetupWidget&)>([](tst_CSetupWidget& t) {
+        const QString path = t.m_dir->filePath("opened.conf");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(TestDvrConfiguration::standard());
+        file.close();
+        t.openFile(path);
+    }) << 0;
+    QTest::newRow("model chosen") << std::function<void(tst_CSetupWidget&)>([](tst_CSetupWidget& t) {
+        t.m_driver->queue([](QDialog* dialog) { dialog->accept(); });
+        t.m_hub->OnSetupModel();
+    }) << 0;
+}
+
+void tst_CSetupWidget::runningReadIsCancelled()
+{
+    QFETCH(std::function<void(tst_CSetupWidget&)>, action);
+    QFETCH(int, running);
+    m_dvr->setFault(TestDvr::Fault::NoAnswer);
+    enter(m_dvr->dvrRecord());
+    QVERIFY(m_dvr->waitForRequests(1));
+    action(*this);
+    int stillRunning = 0;
+    for (const CReadDVRData* reader : m_hub->findChildren<CReadDVRData*>())
+        stillRunning += reader->isRunning() ? 1 : 0;
+    QCOMPARE(stillRunning, running);
+    QVERIFY(m_driver->boxes.isEmpty());
+}
+
+void tst_CSetupWidget::apply_data()
+{
+    QTest::addColumn<int>("tab"); // -1: "Apply All"
+    QTest::addColumn<QString>("parts");
+    QTest::newRow("System") << 0 << "dvr_info limit system";
+    QTest::newRow("Network") << 1 << "dvr_info limit network";
+    QTest::newRow("Record") << 2 << "dvr_info limit record";
+    QTest::newRow("HDD") << 3 << "dvr_info limit hdd";
+    QTest::newRow("Event") << 4 << "dvr_info limit event";
+    QTest::newRow("Account") << 5 << "dvr_info limit account";
+    QTest::newRow("Camera") << 6 << "dvr_info limit camera";
+    QTest::newRow("Apply All") << -1 << "dvr_info limit account camera event hdd network record system";
+}
+
+void tst_CSetupWidget::apply()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, parts);
+    enter(m_dvr->dvrRecord());
+    QTRY_VERIFY(pages().has_hdd() && pages().dvr_info().languages_size() > 0);
+    m_hub->findChild<QTabWidget*>("tabWidget")->setCurrentIndex(qMax(tab, 0));
+    m_driver->queue(prompt(m_dvr->port(), "1234"));
+    if (tab < 0)
+        m_hub->OnSendAll();
+    else
+        m_hub->OnSend();
+    QTRY_COMPARE(m_driver->boxes, QStringList{TRANSFERRED});
+
+    const TestDvrRequest upload = m_dvr->lastRequest();
+    QCOMPARE(upload.kind, TestDvrRequest::Upload);
+    QByteArrayList names;
+    for (const TestDvrUploadPart& part : upload.parts)
+        names << part.name;
+    QCOMPARE(names, QByteArrayList({"REQ", "MODE", "USER", "DATA", "agree"}));
+    QCOMPARE(upload.param("MODE"), QByteArray("9"));
+    QCOMPARE(upload.param("DATA"), QByteArray());
+    QCOMPARE(upload.parts.last().content, QByteArray("1"));
+    QCOMPARE(upload.user.name(), std::string("admin"));
+    QVERIFY(upload.authorized);
+
+    const config::DvrConf sent = parsed(uploaded(upload));
+    QStringList present;
+    const std::pair<bool, const char*> fields[] = {{sent.has_dvr_info(), "dvr_info"}, {sent.has_limit(), "limit"},
+        {sent.has_account(), "account"}, {sent.has_camera(), "camera"}, {sent.has_event(), "event"},
+        {sent.has_hdd(), "hdd"}, {sent.has_network(), "network"}, {sent.has_record(), "record"},
+        {sent.has_system(), "system"}, {sent.has_buyer_info(), "buyer_info"}};
+    for (const auto& [has, name] : fields) {
+        if (has)
+            present << name;
+    }
+    QCOMPARE(present.join(' '), parts);
+    QVERIFY(!sent.limit().apply_network_tcpip());
+    QCOMPARE(sent.dvr_info().model(), 4u);
+}
+
+void tst_CSetupWidget::promptOffersTheStoredPassword_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("offered");
+    QTest::newRow("admin") << "admin"
+                           << "1234";
+    QTest::newRow("ADMIN") << "ADMIN"
+                           << "1234";
+    QTest::newRow("another user") << "guest" << QString();
+}
+
+void tst_CSetupWidget::promptOffersTheStoredPassword()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, offered);
+    DVR record = m_dvr->dvrRecord();
+    record.set_id(id.toStdString());
+    enter(record);
+    QVERIFY(m_dvr->waitForRequests(1));
+    m_hub->OnSendAll(); // cancelled: nothing is sent
+    QString prefilled;
+    m_driver->queue(prompt(m_dvr->port(), "1234", &prefilled));
+    m_hub->OnReload();
+    QVERIFY(m_dvr->waitForRequests(2));
+    QCOMPARE(prefilled, offered);
+    QCOMPARE(m_dvr->lastRequest().mode, int(cgi::MODE_CONF_READ));
+    QVERIFY(m_dvr->lastRequest().authorized);
+}
+
+void tst_CSetupWidget::uploadOutcomes_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("HTTP 200") << int(TestDvr::Fault::None) << TRANSFERRED;
+    QTest::newRow("HTTP 500") << int(TestDvr::Fault::HttpError) << TRANSMISSION_ERROR;
+    QTest::newRow("closed connection") << int(TestDvr::Fault::CloseConnection) << TRANSMISSION_ERROR;
+    QTest::newRow("silence") << int(TestDvr::Fault::NoAnswer) << TRANSMISSION_ERROR;
+}
+
+void tst_CSetupWidget::uploadOutcomes()
+{
+    QFETCH(int, fault);
+    QFETCH(QString, told);
+    m_hub->Init();
+    m_hub->setTimeLimit(300);
+    m_dvr->setFault(static_cast<TestDvr::Fault>(fault));
+    m_driver->queue(prompt(m_dvr->port(), "1234"));
+    m_hub->OnSendAll();
+    QTRY_COMPARE(m_driver->boxes, QStringList{told});
+}
+
+void tst_CSetupWidget::applyDuringUploadSendsNothing()
+{
+    m_hub->Init();
+    QCOMPARE(m_hub->SetDvrConf(parsed(TestDvrConfiguration::standard())), 0);
+    m_dvr->setUploadReadRate(8000);
+    m_driver->queue(prompt(m_dvr->port(), "1234"));
+    m_hub->OnSendAll();
+    m_hub->OnSend();
+    QTRY_COMPARE(m_driver->boxes.size(), 2);
+    QVERIFY(m_driver->boxes.first().contains("still being sent"));
+    QCOMPARE(m_driver->boxes.last(), TRANSFERRED);
+    QCOMPARE(m_dvr->requestCount(), 1);
+}
+
+void tst_CSetupWidget::reloadAfterApplyAllIsByteIdentical()
+{
+    const config::DvrConf edited = parsed(configurationWith([](config::DvrConf& c) {
+        c.mutable_system()->mutable_name_id()->set_dvr_name("Edited");
+        c.mutable_hdd()->mutable_smart()->set_smart(false);
+    }));
+    m_hub->Init();
+    QCOMPARE(m_hub->SetDvrConf(edited), 0);
+    m_driver->queue(prompt(m_dvr->port(), "1234"));
+    m_hub->OnSendAll();
+    QTRY_COMPARE(m_driver->boxes, QStringList{TRANSFERRED});
+    QCOMPARE(partsOf(parsed(m_dvr->content().configuration)), partsOf(edited));
+
+    m_hub->OnLoadDefault();
+    QVERIFY(partsOf(pages()) != partsOf(edited));
+    m_driver->queue(prompt(m_dvr->port(), "1234"));
+    m_hub->OnReload();
+    QTRY_COMPARE(partsOf(pages()), partsOf(edited));
+}
+
+void tst_CSetupWidget::saveThenOpen()
+{
+    enter(m_dvr->dvrRecord());
+    QTRY_VERIFY(pages().has_camera() && pages().camera().ByteSizeLong() > 0);
+    m_hub->findChild<CSetupNetwork*>()->SetApplyNetworkTCPIP(true);
+    m_driver->queue(chooseFile(m_dir->filePath("setup")));
+    m_hub->OnSaveFiles();
+    QFile file(m_dir->filePath("setup.conf"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+
+    m_driver->queue(prompt(m_dvr->port(), "1234"));
+    m_hub->OnSendAll();
+    QTRY_COMPARE(m_driver->boxes, QStringList{TRANSFERRED});
+    QCOMPARE(uploaded(m_dvr->lastRequest()), saved);
+
+    const config::DvrConf before = pages();
+    m_hub->Init();
+    QVERIFY(!m_hub->findChild<CSetupNetwork*>()->GetApplyNetworkTCPIP());
+    openFile(file.fileName());
+    QCOMPARE(WireBuilder::bytesOf(pages()), WireBuilder::bytesOf(before));
+    QVERIFY(m_hub->findChild<CSetupNetwork*>()->GetApplyNetworkTCPIP());
+    QCOMPARE(m_driver->boxes.size(), 1);
+}
+
+void tst_CSetupWidget::refusedFiles_data()
+{
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content"); // of the file there before
+    QTest::addColumn<QString>("told");
+    QTest::newRow("extension in capitals") << false << "x.CONF" << QByteArray() << "was not saved";
+    QTest::newRow("read-only folder") << false << "locked/x.conf" << QByteArray("old bytes") << "was not saved";
+    QTest::newRow("not a configuration") << true << "bad.conf" << QByteArray("\xff\xff\xff", 3)
+                                         << "not a configuration";
+    QTest::newRow("unknown model") << true << "model18.conf"
+                                   << configurationWith([](config::DvrConf& c) { c.mutable_dvr_info()->set_model(18); })
+                                   << "model 18 is unknown";
+}
+
+void tst_CSetupWidget::refusedFiles()
+{
+    QFETCH(bool, open);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, told);
+    const QString path = m_dir->filePath(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!content.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    m_hub->Init();
+    const QByteArray before = WireBuilder::bytesOf(pages());
+    if (open) {
+        openFile(path);
+    } else {
+        QFile::setPermissions(QFileInfo(path).absolutePath(), QFile::ReadOwner | QFile::ExeOwner);
+        const WithoutDacOverride asPlainUser;
+        m_driver->queue(chooseFile(path));
+        m_hub->OnSaveFiles();
+    }
+    // Saving over the old file may be asked first.
+    QTRY_VERIFY2(m_driver->boxes.join('\n').contains(told), qPrintable(m_driver->boxes.join('\n')));
+    QFile file(path);
+    QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), content);
+    QCOMPARE(WireBuilder::bytesOf(pages()), before);
+    QFile::setPermissions(QFileInfo(path).absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void tst_CSetupWidget::modelChoice_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("vtype");
+    QTest::addColumn<int>("model");
+    QTest::newRow("AHD 8 PAL") << 1 << 8 << 1 << 52;
+    QTest::newRow("AHD 4 NTSC") << 1 << 4 << 0 << 53;
+    QTest::newRow("AHD 16 NTSC") << 1 << 16 << 0 << 51;
+    QTest::newRow("960H 4 NTSC") << 2 << 4 << 0 << 6;
+    QTest::newRow("960H 8 PAL") << 2 << 8 << 1 << 5;
+    QTest::newRow("960H 16 PAL") << 2 << 16 << 1 << 4;
+    QTest::newRow("HD-SDI 4 NTSC") << 0 << 4 << 0 << 64;
+    QTest::newRow("HD-SDI 8 PAL") << 0 << 8 << 1 << 65;
+}
+
+void tst_CSetupWidget::modelChoice()
+{
+    QFETCH(int, type);
+    QFETCH(int, channels);
+    QFETCH(int, vtype);
+    QFETCH(int, model);
+    m_hub->Init();
+    m_driver->queue([=](QDialog* dialog) {
+        dialog->findChild<QComboBox*>("combo_dvrModel")->setCurrentIndex(type);
+        dialog->findChild<QRadioButton*>(QStringLiteral("channels%1").arg(channels))->click();
+        dialog->findChild<QRadioButton*>(QStringLiteral("videoType%1").arg(vtype))->click();
+        dialog->accept();
+    });
+    m_hub->OnSetupModel();
+    const config::DvrConf_DvrInfo info = pages().dvr_info();
+    QCOMPARE(int(info.model()), model);
+    QCOMPARE(int(info.ch_num()), channels);
+    QCOMPARE(int(info.vtype()), vtype);
+    QCOMPARE(info.languages_size(), DvrModelInfo(DvrModel(model)).languages.size());
+    QCOMPARE(m_dvr->requestCount(), 0);
+}
+
+void tst_CSetupWidget::clockAndReset_data()
+{
+    QTest::addColumn<bool>("oldProtocol");
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDateTime>("shown"); // invalid: "Reset"
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QByteArray>("query"); // old dialect: the command's body
+    const QDateTime tenSeconds(QDate(1970, 1, 1), QTime(0, 0, 10));
+    QTest::newRow("clock, UTC") << false << QByteArray("UTC") << tenSeconds << int(cgi::MODE_DVR_TIME) << QByteArray();
+    QTest::newRow("clock, UTC+9") << false << QByteArray("Asia/Seoul") << tenSeconds << int(cgi::MODE_DVR_TIME)
+                                  << QByteArray();
+    QTest::newRow("old clock") << true << QByteArray("America/New_York")
+                               << QDateTime(QDate(2015, 3, 5), QTime(14, 7, 9)) << 5
+                               << QByteArray("MODE=5&OP=19&ID=admin&PW=1234&LEN=12&REQ=150305140709");
+    QTest::newRow("reset") << false << QByteArray("UTC") << QDateTime() << int(cgi::MODE_RESET) << QByteArray();
+    QTest::newRow("old reset") << true << QByteArray("UTC") << QDateTime() << 5
+                               << QByteArray("MODE=5&ID=admin&PW=1234&OP=18");
+}
+
+void tst_CSetupWidget::clockAndReset()
+{
+    QFETCH(bool, oldProtocol);
+    QFETCH(QByteArray, zone);
+    QFETCH(QDateTime, shown);
+    QFETCH(int, mode);
+    QFETCH(QByteArray, query);
+    const QByteArray savedZone = qgetenv("TZ");
+    qputenv("TZ", zone);
+    tzset();
+    DVR record = m_dvr->dvrRecord(oldProtocol);
+    record.set_id("guest");
+    m_hub->Init();
+    m_hub->readData(record, 16, config::VIDEO_TYPE_NTSC);
+    const int before = oldProtocol ? 0 : 1;
+    QVERIFY(m_dvr->waitForRequests(before));
+    m_driver->queue(prompt(m_dvr->port(), "1234"));
+    if (shown.isValid()) {
+        m_hub->OnDateTime();
+        auto* overlay = m_hub->findChild<CSetupEtc*>();
+        QVERIFY(overlay->isVisible());
+        overlay->findChild<QDateEdit*>("dateEdit")->setDate(shown.date());
+        overlay->findChild<QTimeEdit*>("timeEdit")->setTime(shown.time());
+        QTest::mouseClick(overlay->findChild<QPushButton*>("apply"), Qt::LeftButton);
+    } else {
+        m_hub->OnResetDVR();
+    }
+    QVERIFY(m_dvr->waitForRequests(before + 1));
+    qputenv("TZ", savedZone);
+    tzset();
+    const TestDvrRequest command = m_dvr->lastRequest();
+    QCOMPARE(command.kind, TestDvrRequest::Command);
+    QCOMPARE(command.mode, mode);
+    QVERIFY(command.authorized);
+    if (oldProtocol) {
+        QCOMPARE(command.query, query);
+        return;
+    }
+    QCOMPARE(command.user.name(), std::string("admin"));
+    cgi::DvrTime time;
+    QVERIFY(time.ParseFromString(command.data.toStdString()));
+    QCOMPARE(time.time(), shown.isValid() ? 10u : 0u);
+}
+
+void tst_CSetupWidget::dateTimeShowsThePcTimeWhenOpened()
+{
+    m_hub->Init();
+    auto* overlay = m_hub->findChild<CSetupEtc*>();
+    auto* date = overlay->findChild<QDateEdit*>("dateEdit");
+    date->setDate(QDate(2001, 2, 3));
+    m_driver->queue(prompt(m_dvr->port(), "1234"));
+    m_hub->OnDateTime();
+    QVERIFY(qAbs(date->date().daysTo(QDate::currentDate())) <= 1);
+    QTest::mouseClick(overlay->findChild<QPushButton*>("close"), Qt::LeftButton);
+    QVERIFY(!overlay->isVisible());
+    QVERIFY(m_hub->findChild<QTabWidget*>("tabWidget")->isVisible());
+}
+
+void tst_CSetupWidget::upgrade_data()
+{
+    QTest::addColumn<int>("size"); // -1: no such file
+    QTest::addColumn<bool>("abort");
+    QTest::addColumn<QStringList>("told");
+    QTest::newRow("kernel") << 5 * 1024 * 1024 << false << QStringList{"The upgrade is completed!"};
+    QTest::newRow("missing file") << -1 << false << QStringList{"The upgrade is failed!"};
+    QTest::newRow("aborted") << 5 * 1024 * 1024 << true << QStringList();
+}
+
+void tst_CSetupWidget::upgrade()
+{
+    QFETCH(int, size);
+    QFETCH(bool, abort);
+    QFETCH(QStringList, told);
+    QByteArray firmware(qMax(size, 0), Qt::Uninitialized);
+    for (int i = 0; i < firmware.size(); ++i)
+        firmware[i] = char(i * 13 + (i >> 12));
+    QFile file(m_dir->filePath("kernel.img"));
+    if (size >= 0) {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(firmware);
+        file.close();
+    }
+    if (abort)
+        m_dvr->setUploadReadRate(256 * 1024);
+    m_hub->Init();
+    m_driver->queue(prompt(m_dvr->port(), "1234"));
+    m_hub->OnUpgrade();
+    auto* overlay = m_hub->findChild<CUpgrade*>();
+    QVERIFY(overlay->isVisible());
+    overlay->findChild<QComboBox*>("type")->setCurrentIndex(1);
+    overlay->findChild<QLineEdit*>("fileName")->setText(file.fileName());
+    auto* start = overlay->findChild<QPushButton*>("upgrade");
+    QTest::mouseClick(start, Qt::LeftButton);
+    if (abort) {
+        auto* progress = overlay->findChild<CProgressDialog*>();
+        QTRY_VERIFY(progress->findChild<QProgressBar*>()->value() > 0);
+        QVERIFY(!start->isEnabled());
+        progress->findChild<QPushButton*>("abortButton")->click();
+        QTRY_VERIFY(start->isEnabled());
+        QVERIFY(!progress->isVisible());
+    } else {
+        QTRY_COMPARE(m_driver->boxes, told);
+    }
+    QCOMPARE(m_driver->boxes, told);
+    if (size < 0 || abort) {
+        QCOMPARE(m_dvr->requestCount(), 0);
+        return;
+    }
+    const TestDvrRequest upload = m_dvr->lastRequest();
+    QCOMPARE(upload.mode, int(cgi::MODE_SW_UPGRADE));
+    QCOMPARE(upload.parts.first().fileName, QByteArray("kernel.img"));
+    QVERIFY(upload.parts.first().content == firmware);
+    cgi::SwUpgrade type;
+    QVERIFY(type.ParseFromString(upload.data.toStdString()));
+    QCOMPARE(type.type(), cgi::SwUpgrade::TYPE_KERNEL);
+}
+
+void tst_CSetupWidget::mutatedConfigurations()
+{
+    const QByteArray conf = TestDvrConfiguration::standard();
+    ByteMutator mutator({WireBuilder::packet(1, cgi::DATA_CONF, conf), conf}, 20, 4096);
+    m_hub->Init();
+    int applied = 0;
+    for (int i = 0; i < 2000; ++i) {
+        config::DvrConf read;
+        if (CSetupWidget::Byte2Conf(mutator.next(), read) != 0)
+            continue;
+        const QByteArray before = WireBuilder::bytesOf(pages());
+        if (m_hub->SetDvrConf(read) == 0)
+            ++applied;
+        else
+            QCOMPARE(WireBuilder::bytesOf(pages()), before);
+    }
+    QVERIFY(applied > 0);
+}
+
+QTEST_MAIN(tst_CSetupWidget)
+#include "tst_CSetupWidget.moc"
