@@ -52,6 +52,12 @@ QDateTime CDateTime::convert_Timet_QDateTime(long seconds)
     return QDateTime::fromSecsSinceEpoch(static_cast<std::uint32_t>(seconds), Qt::UTC);
 }
 
+qint64 CDateTime::currentWallClock()
+{
+    const QDateTime local = QDateTime::currentDateTime();
+    return QDateTime(local.date(), local.time(), Qt::UTC).toSecsSinceEpoch();
+}
+
 void CDateTime::syncDate()
 {
     const QDate date = m_dateTime.date();

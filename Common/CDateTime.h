@@ -34,6 +34,8 @@ public:
     // The one conversion of a DVR time to a date-time, in UTC; the seconds
     // are taken as unsigned 32-bit.
     static QDateTime convert_Timet_QDateTime(long seconds);
+    // "Now" in DVR time: the PC's wall clock read as if it were UTC.
+    static qint64 currentWallClock();
 
 private:
     void syncDate();

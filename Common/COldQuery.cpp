@@ -1,7 +1,10 @@
 #include "COldQuery.h"
 
 #include "Common/CEucKr.h"
+#include "dvr_types/KAssert.h"
 #include "dvr_types/urlencode.h"
+
+#include <algorithm>
 
 COldQuery& COldQuery::add(const char* key, const QString& value)
 {
@@ -13,6 +16,15 @@ COldQuery& COldQuery::add(const char* key, const QString& value)
 COldQuery& COldQuery::add(const char* key, long long number)
 {
     append(key, QByteArray::number(number));
+    return *this;
+}
+
+COldQuery& COldQuery::addPlain(const char* key, const QByteArray& value)
+{
+    const bool plain = std::all_of(value.begin(), value.end(),
+        [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ','; });
+    K_ASSERT(plain, "Common/COldQuery.cpp, COldQuery::addPlain");
+    append(key, value);
     return *this;
 }
 

@@ -11,6 +11,9 @@ class COldQuery {
 public:
     COldQuery& add(const char* key, const QString& value);
     COldQuery& add(const char* key, long long number);
+    // A value the DVR reads as it stands, never unescaped (a command's REQ
+    // text such as "10G2,5,10"): only digits, letters and "," are allowed.
+    COldQuery& addPlain(const char* key, const QByteArray& value);
 
     QString text() const { return QString::fromLatin1(m_query); }
 

@@ -23,6 +23,15 @@ std::uint64_t minuteCeiling(std::uint64_t t)
     return (t + MINUTE - 1) / MINUTE * MINUTE;
 }
 
+// The kind of a channel that recorded in a local minute. New-dialect frames
+// of record reason 0 are stored with kind 0; they show as kind 1, the kind
+// the old dialect gives that reason, or the recording could not be found.
+unsigned char localKind(unsigned char stored)
+{
+    const unsigned char kind = stored & 3;
+    return kind == 0 ? 1 : kind;
+}
+
 // Keeps the window painted while a long reply is read on the GUI thread.
 void keepPainting()
 {
@@ -170,7 +179,7 @@ void CSearchDataParser::setLocalData(const char* data, int length)
         CMinData& grid = m_minData[key];
         for (int channel = 0; channel < MAX_DVR_CHANNEL; ++channel) {
             if (mask >> channel & 1)
-                grid.SetData(channel, minuteOf(time), record[12 + channel] & 3);
+                grid.SetData(channel, minuteOf(time), localKind(record[12 + channel]));
         }
         // Only this record's hour: going over all hours for every file of a
         // folder would make a local search slow down with its square.

@@ -38,7 +38,8 @@ public:
 
     // Adds the 76-byte minute records of one local minute database (after
     // its 12-byte header) to the results; nothing is cleared, so the files
-    // of a folder can be added one after another.
+    // of a folder can be added one after another. Every channel a record
+    // names shows as recorded: kind 0 is taken as kind 1.
     void setLocalData(const char* data, int length);
 
     // The DVR's time; when none was reported, the PC's current time is

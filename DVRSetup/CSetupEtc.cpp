@@ -87,7 +87,7 @@ void CSetupEtc::ApplyTime()
                                     .add("ID", QString::fromStdString(m_target.id()))
                                     .add("PW", QString::fromStdString(m_target.password()))
                                     .add("LEN", request.size())
-                                    .add("REQ", request)));
+                                    .addPlain("REQ", request.toLatin1())));
         return;
     }
     // The digits shown are the DVR's own clock: no time-zone shift.

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the screen wall's state images and overlay icons and the DVR tree's
-connection icons, and records the event alarm sound. The files are committed; run this again only to change
-them:  scripts/draw-resources.py  (from the top of the repository)."""
+"""Draws the screen wall's state images and overlay icons, the DVR tree's
+connection icons, the PTZ panel's arrows and the search time line's bars and
+cursor, and records the event alarm sound. The files are committed; run this
+again only to change them:  scripts/draw-resources.py  (from the top of the repository)."""
 import math
 import os
 import struct
@@ -10,18 +11,21 @@ import zlib
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 IMAGES = os.path.join(ROOT, "Display", "files", "images")
 TREE_IMAGES = os.path.join(ROOT, "Connection", "files", "images")
+PTZ_IMAGES = os.path.join(ROOT, "DVRSetup", "files", "images")
 SOUND = os.path.join(ROOT, "Settings", "files", "sound")
+TIME_LINE = os.path.join(ROOT, "Recording", "Resources")
 
 
 class Canvas:
     """An RGBA picture with the few shapes the icons need."""
 
-    def __init__(self, size):
+    def __init__(self, size, height=None, colour=(0, 0, 0, 0)):
         self.size = size
-        self.px = [[(0, 0, 0, 0)] * size for _ in range(size)]
+        self.height = size if height is None else height
+        self.px = [[colour] * size for _ in range(self.height)]
 
     def put(self, x, y, colour):
-        if 0 <= x < self.size and 0 <= y < self.size:
+        if 0 <= x < self.size and 0 <= y < self.height:
             self.px[y][x] = colour
 
     def rect(self, x0, y0, x1, y1, colour):
@@ -30,25 +34,43 @@ class Canvas:
                 self.put(x, y, colour)
 
     def disc(self, cx, cy, r, colour):
-        for y in range(self.size):
+        for y in range(self.height):
             for x in range(self.size):
                 if (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= r * r:
                     self.put(x, y, colour)
 
     def ring(self, cx, cy, r, width, colour):
-        for y in range(self.size):
+        for y in range(self.height):
             for x in range(self.size):
                 d = math.hypot(x + 0.5 - cx, y + 0.5 - cy)
                 if r - width <= d <= r:
                     self.put(x, y, colour)
 
     def line(self, x0, y0, x1, y1, width, colour):
-        for y in range(self.size):
+        for y in range(self.height):
             for x in range(self.size):
                 px, py = x + 0.5, y + 0.5
                 dx, dy = x1 - x0, y1 - y0
                 t = max(0.0, min(1.0, ((px - x0) * dx + (py - y0) * dy) / float(dx * dx + dy * dy)))
                 if math.hypot(px - (x0 + t * dx), py - (y0 + t * dy)) <= width / 2.0:
+                    self.put(x, y, colour)
+
+    def digits(self, x, y, text, colour):
+        """Writes decimal digits in a 3 x 5 pixel font, one blank column apart."""
+        for i, digit in enumerate(text):
+            for row, bits in enumerate(DIGITS[digit]):
+                for col in range(3):
+                    if bits >> (2 - col) & 1:
+                        self.put(x + 4 * i + col, y + row, colour)
+    def triangle(self, a, b, c, colour):
+        def side(p, q, x, y):
+            return (q[0] - p[0]) * (y - p[1]) - (q[1] - p[1]) * (x - p[0])
+
+        for y in range(self.size):
+            for x in range(self.size):
+                px, py = x + 0.5, y + 0.5
+                d = (side(a, b, px, py), side(b, c, px, py), side(c, a, px, py))
+                if min(d) >= 0 or max(d) <= 0:
                     self.put(x, y, colour)
 
     def save(self, name, folder=IMAGES):
@@ -58,11 +80,17 @@ class Canvas:
             body = kind + data
             return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
-        header = struct.pack(">IIBBBBB", self.size, self.size, 8, 6, 0, 0, 0)
+        header = struct.pack(">IIBBBBB", self.size, self.height, 8, 6, 0, 0, 0)
         png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
         with open(os.path.join(folder, name), "wb") as f:
             f.write(png)
 
+
+# Rows of three pixels, high bit left.
+DIGITS = {
+    "0": (7, 5, 5, 5, 7), "1": (2, 6, 2, 2, 7), "2": (7, 1, 7, 4, 7), "3": (7, 1, 7, 1, 7), "4": (5, 5, 7, 1, 1),
+    "5": (7, 4, 7, 1, 7), "6": (7, 4, 7, 5, 7), "7": (7, 1, 1, 1, 1), "8": (7, 5, 7, 5, 7), "9": (7, 5, 7, 1, 7),
+}
 
 WHITE = (255, 255, 255, 255)
 GREY = (150, 150, 150, 255)
@@ -144,6 +172,68 @@ def tree_not_connected():
     c.save("notConnected.png", TREE_IMAGES)
 
 
+# The search time line. Its widgets take their size from these pictures and
+# fill the white cells: an hour at x 1 + 18 h, 17 x 15 from y 16; a minute
+# m = 5 g + k of channel row c at x 1 + 35 g + 7 k, 7 wide (6 for k = 4)
+# and 14 high from y 16 + 15 c. The top 16 rows carry the labels.
+FRAME = (96, 96, 96, 255)
+BAND = (224, 224, 224, 255)
+MINUTE_LINE = (228, 228, 228, 255)
+LABEL = (40, 40, 40, 255)
+CURSOR = (20, 40, 200, 255)
+
+
+def hour_bar():
+    c = Canvas(433, 31, BAND)
+    for h in range(24):
+        left = 1 + 18 * h
+        c.rect(left, 16, left + 16, 30, WHITE)
+        c.digits(left + 1, 6, str(h), LABEL)
+    for h in range(25):
+        c.rect(18 * h, 13, 18 * h, 30, FRAME)
+    c.save("Hour.png", TIME_LINE)
+
+
+def minute_grid():
+    c = Canvas(421, 256, BAND)
+    for row in range(16):
+        top = 16 + 15 * row
+        c.rect(1, top, 419, top + 13, WHITE)
+        c.rect(0, top + 14, 420, top + 14, FRAME)
+        for minute in range(60):
+            if minute % 5:
+                x = 1 + 7 * minute
+                c.rect(x, top, x, top + 13, MINUTE_LINE)
+    for group in range(13):
+        c.rect(35 * group, 11, 35 * group, 255, FRAME)
+        if group < 12:
+            c.digits(35 * group + 2, 5, str(5 * group), LABEL)
+    c.rect(0, 15, 420, 15, FRAME)
+    c.save("TimeLine.png", TIME_LINE)
+
+
+def minute_cursor():
+    # A pointer over the labels and a line down the minute's cell, clear of
+    # the cell's left columns so the recording under it stays visible.
+    c = Canvas(7, 340)
+    for y in range(4):
+        c.rect(y, 8 + y, 6 - y, 8 + y, CURSOR)
+    c.rect(3, 8, 3, 339, CURSOR)
+    c.save("slider.png", TIME_LINE)
+def ptz_arrows():
+    # One white arrow head per direction, pointing away from the centre.
+    tips = {
+        "up.png": ((8, 2), (2, 12), (14, 12)),
+        "down.png": ((8, 14), (2, 4), (14, 4)),
+        "left.png": ((2, 8), (12, 2), (12, 14)),
+        "right.png": ((14, 8), (4, 2), (4, 14)),
+    }
+    for name, corners in tips.items():
+        c = Canvas(16)
+        c.triangle(*corners, WHITE)
+        c.save(name, PTZ_IMAGES)
+
+
 def alarm_sound():
     # About half a second of a two-tone chime: unsigned 8-bit mono at 22,050 Hz.
     rate, count = 22050, 11554
@@ -163,6 +253,8 @@ if __name__ == "__main__":
     os.makedirs(IMAGES, exist_ok=True)
     os.makedirs(SOUND, exist_ok=True)
     os.makedirs(TREE_IMAGES, exist_ok=True)
+    os.makedirs(TIME_LINE, exist_ok=True)
+    os.makedirs(PTZ_IMAGES, exist_ok=True)
     connection_failed()
     no_authority()
     video_loss()
@@ -171,4 +263,8 @@ if __name__ == "__main__":
     sensor()
     tree_connected()
     tree_not_connected()
+    ptz_arrows()
     alarm_sound()
+    hour_bar()
+    minute_grid()
+    minute_cursor()

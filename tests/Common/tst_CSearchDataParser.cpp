@@ -303,7 +303,7 @@ void tst_CSearchDataParser::perDateData()
     QCOMPARE(days.size(), std::size_t(2));
     const _TIMELINE_DATA& first = days.at(CDate(2014, 1, 1));
     QCOMPARE(first.data[0][10][2], 1u);
-    QCOMPARE(first.data[15][10][2], 0u);
+    QCOMPARE(first.data[15][10][2], 1u); // recorded with kind 0: shown as kind 1
     QCOMPARE(first.data[0][10][3], 0u);
     QCOMPARE(days.at(CDate(2014, 1, 2)).data[1][10][0], 2u);
     parser.clear();

@@ -1,0 +1,112 @@
+#include "DVRSetup/CAutoPresetWidget.h"
+
+#include "Settings/CAppSettings.h"
+#include "ui_CAutoPresetWidget.h"
+
+#include <QEvent>
+
+namespace {
+
+const int OLD_TOUR_START = 10;
+const int OLD_TOUR_STOP = 11;
+
+// A stored list position the list does not hold (the store is a file the
+// operator may edit) shows the first entry.
+void selectStored(QComboBox* box, int index)
+{
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : 0);
+}
+
+} // namespace
+
+CAutoPresetWidget::CAutoPresetWidget(QWidget* parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::CAutoPresetWidget>())
+{
+    m_ui->setupUi(this);
+    for (int preset = 1; preset <= 99; ++preset) {
+        const QString name = QStringLiteral("preset %1").arg(preset);
+        m_ui->StartPreset->addItem(name);
+        m_ui->EndPreset->addItem(name);
+    }
+    for (const char* seconds : {"5", "10", "15", "20", "30", "60"})
+        m_ui->Interval->addItem(QLatin1String(seconds));
+    connect(m_ui->AutoStart, &QPushButton::clicked, this, &CAutoPresetWidget::OnClickedAutoStart);
+    connect(m_ui->AutoEnd, &QPushButton::clicked, this, &CAutoPresetWidget::OnClickedAutoEnd);
+}
+
+CAutoPresetWidget::~CAutoPresetWidget() = default;
+
+void CAutoPresetWidget::setConnectedDVR(const DVR& dvr, int clientId)
+{
+    m_command.setDVR(dvr, clientId);
+}
+
+void CAutoPresetWidget::setChannel(int channel)
+{
+    m_channel = channel;
+    readSettings();
+}
+
+void CAutoPresetWidget::saveSettings()
+{
+    CAppSettings().writeAutoPreset(m_channel, m_ui->StartPreset->currentIndex(), m_ui->EndPreset->currentIndex(),
+        m_ui->Interval->currentText().toInt());
+}
+
+void CAutoPresetWidget::readSettings()
+{
+    int start = 0;
+    int end = 0;
+    int interval = 0;
+    CAppSettings().readAutoPreset(m_channel, start, end, interval);
+    selectStored(m_ui->StartPreset, start);
+    selectStored(m_ui->EndPreset, end);
+    selectStored(
+        m_ui->Interval, m_ui->Interval->findText(QString::number(interval), Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void CAutoPresetWidget::OnClickedAutoStart()
+{
+    const int start = m_ui->StartPreset->currentIndex();
+    const int end = m_ui->EndPreset->currentIndex();
+    const int interval = m_ui->Interval->currentText().toInt();
+    if (m_command.isOldProtocol()) {
+        const QString request
+            = QStringLiteral("%1G%2,%3,%4").arg(OLD_TOUR_START).arg(start + 1).arg(end + 1).arg(interval);
+        m_command.sendOld(CLiveCommand::OLD_OP_PTZF, m_channel, request.toLatin1());
+        return;
+    }
+    cgi::AutoPreset tour;
+    tour.set_cmd(cgi::AutoPreset::CMD_START);
+    tour.set_channel(static_cast<quint32>(m_channel));
+    // The start travels as the list position, the end as the preset number.
+    tour.set_start_preset(static_cast<quint32>(start));
+    tour.set_end_preset(static_cast<quint32>(end + 1));
+    tour.set_interval(static_cast<quint32>(interval));
+    m_command.sendNew(cgi::MODE_AUTO_PRESET, tour);
+}
+
+void CAutoPresetWidget::OnClickedAutoEnd()
+{
+    if (m_command.isOldProtocol()) {
+        m_command.sendOld(CLiveCommand::OLD_OP_PTZF, m_channel, QByteArray::number(OLD_TOUR_STOP));
+        return;
+    }
+    cgi::AutoPreset tour;
+    tour.set_cmd(cgi::AutoPreset::CMD_STOP);
+    tour.set_channel(static_cast<quint32>(m_channel));
+    m_command.sendNew(cgi::MODE_AUTO_PRESET, tour);
+}
+
+void CAutoPresetWidget::languageChange()
+{
+    m_ui->retranslateUi(this);
+}
+
+void CAutoPresetWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        languageChange();
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,96 @@
+#include "DVRSetup/CLiveCtrlWidget.h"
+
+#include "DVRSetup/CAutoPresetWidget.h"
+#include "DVRSetup/CPictureWidget.h"
+#include "DVRSetup/CPtzfWidget.h"
+#include "DVRSetup/CRemotePortWiget.h"
+#include "ui_CLiveCtrlWidget.h"
+
+#include <QEvent>
+
+const QRegularExpression CLiveCtrlWidget::BUTTON_REGEX(QStringLiteral("DVRControl([0-9])"));
+
+CLiveCtrlWidget::CLiveCtrlWidget(QWidget* parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::CLiveCtrlWidget>())
+{
+    m_ui->setupUi(this);
+    createControlGroup();
+    for (QPushButton* button : findChildren<QPushButton*>(BUTTON_REGEX))
+        connect(button, &QPushButton::clicked, this, &CLiveCtrlWidget::changeWidget);
+    m_ui->stackedWidget->setCurrentIndex(PTZ_PAGE);
+}
+
+CLiveCtrlWidget::~CLiveCtrlWidget() = default;
+
+void CLiveCtrlWidget::createControlGroup()
+{
+    // Each page keeps its own size: no layout.
+    m_ptzf = new CPtzfWidget(m_ui->page0);
+    m_autoPreset = new CAutoPresetWidget(m_ui->page1);
+    m_remotePort = new CRemotePortWiget(m_ui->page2);
+    m_picture = new CPictureWidget(m_ui->page3);
+}
+
+void CLiveCtrlWidget::setConnectedDVR(const DVR& dvr, int clientId, bool showRelay)
+{
+    // The buttons stay as they are: another page's button may stay checked.
+    m_ui->stackedWidget->setCurrentIndex(PTZ_PAGE);
+    m_ptzf->setConnectedDVR(dvr, clientId);
+    m_autoPreset->setConnectedDVR(dvr, clientId);
+    m_ui->DVRControl2->setVisible(showRelay);
+    m_remotePort->setVisible(showRelay);
+    m_remotePort->setConnectedDVR(dvr, clientId);
+    m_picture->SetConnectedDVR(dvr, clientId);
+}
+
+void CLiveCtrlWidget::setSelectedChannel(int channel)
+{
+    // The picture page follows the selected screen whichever page shows.
+    m_picture->SetChannel(channel);
+    if (m_ui->stackedWidget->currentIndex() == PTZ_PAGE) {
+        m_ptzf->setChannel(channel);
+        m_autoPreset->setChannel(channel);
+    }
+}
+
+void CLiveCtrlWidget::setVisiblePictureCtrl(bool visible)
+{
+    m_ui->DVRControl3->setVisible(visible);
+}
+
+void CLiveCtrlWidget::changeState(bool enable)
+{
+    switch (m_ui->stackedWidget->currentIndex()) {
+    case PICTURE_PAGE:
+        m_picture->setEnabled(enable);
+        break;
+    case PTZ_PAGE:
+        m_ptzf->setEnabled(enable);
+        m_autoPreset->setEnabled(enable);
+        break;
+    default:
+        break;
+    }
+}
+
+void CLiveCtrlWidget::changeWidget()
+{
+    const QRegularExpressionMatch match = BUTTON_REGEX.match(sender()->objectName());
+    const int page = match.hasMatch() ? match.captured(1).toInt() : PTZ_PAGE;
+    if (m_ui->stackedWidget->currentIndex() == TOUR_PAGE)
+        m_autoPreset->saveSettings();
+    m_ui->stackedWidget->setCurrentIndex(page);
+}
+
+void CLiveCtrlWidget::languageChange()
+{
+    m_ui->retranslateUi(this);
+}
+
+void CLiveCtrlWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        languageChange();
+    QWidget::changeEvent(event);
+}

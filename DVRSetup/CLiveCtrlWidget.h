@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ProtoBuf/DVRList.pb.h"
+
+#include <QRegularExpression>
+#include <QWidget>
+#include <memory>
+
+class CAutoPresetWidget;
+class CPictureWidget;
+class CPtzfWidget;
+class CRemotePortWiget;
+
+namespace Ui {
+class CLiveCtrlWidget;
+}
+
+// The strip below the screen wall in the live modes: four pages (PTZ,
+// preset tour, relay outputs, picture adjustment) behind a column of page
+// buttons. It hands the current DVR, its client id and the selected channel
+// to the pages and stores the tour when the operator leaves its page; the
+// main window decides which page buttons show. The panel sends nothing
+// itself: each page has its own command sender.
+class CLiveCtrlWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    // The capture of a page button's object name is its page index.
+    static const QRegularExpression BUTTON_REGEX;
+
+    explicit CLiveCtrlWidget(QWidget* parent = nullptr);
+    ~CLiveCtrlWidget() override;
+
+    void setConnectedDVR(const DVR& dvr, int clientId, bool showRelay);
+    // The zero-based channel of the selected screen within its DVR.
+    void setSelectedChannel(int channel);
+    void setVisiblePictureCtrl(bool visible);
+
+    virtual void languageChange();
+
+public slots:
+    // True while the wall shows a single screen.
+    void changeState(bool enable);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void changeWidget();
+
+private:
+    enum Page { PTZ_PAGE, TOUR_PAGE, RELAY_PAGE, PICTURE_PAGE };
+
+    void createControlGroup();
+
+    std::unique_ptr<Ui::CLiveCtrlWidget> m_ui;
+    CPtzfWidget* m_ptzf = nullptr;
+    CAutoPresetWidget* m_autoPreset = nullptr;
+    CRemotePortWiget* m_remotePort = nullptr;
+    CPictureWidget* m_picture = nullptr;
+};

@@ -1,0 +1,192 @@
+#include "DVRSetup/CPtzfWidget.h"
+
+#include "Settings/CAppSettings.h"
+#include "ui_CPtzfWidget.h"
+
+#include <QEvent>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+// The arrows live in this static library; nothing else references them, so
+// the linker keeps them only when asked here (outside any namespace, as the
+// resource macro requires).
+static void initPtzImages()
+{
+    Q_INIT_RESOURCE(PtzImages);
+}
+
+namespace {
+
+// The slider's object name is its key in the settings store.
+const QString SPEED_KEY = QStringLiteral("Speed");
+const int NAME_PREFIX_LENGTH = 5; // "ptzf_"
+
+struct Movement {
+    const char* name; // the button's name without "ptzf_"
+    cgi::Ptzf::Cmd command;
+    const char* oldCode; // the old dialect's code before the speed; none: not sent
+};
+
+// The two dialects number the movements differently.
+const Movement MOVEMENTS[] = {
+    {"zoom_in", cgi::Ptzf::CMD_ZOOM_IN, "0S"},
+    {"zoom_out", cgi::Ptzf::CMD_ZOOM_OUT, "1S"},
+    {"focus_far", cgi::Ptzf::CMD_FOCUS_FAR, "2S"},
+    {"focus_near", cgi::Ptzf::CMD_FOCUS_NEAR, "3S"},
+    {"iris_open", cgi::Ptzf::CMD_IRIS_OPEN, nullptr},
+    {"iris_close", cgi::Ptzf::CMD_IRIS_CLOSE, nullptr},
+    {"right", cgi::Ptzf::CMD_RIGHT, "4S"},
+    {"left", cgi::Ptzf::CMD_LEFT, "5S"},
+    {"up", cgi::Ptzf::CMD_UP, "6S"},
+    {"down", cgi::Ptzf::CMD_DOWN, "7S"},
+};
+
+const Movement* findMovement(const QString& name)
+{
+    for (const Movement& movement : MOVEMENTS) {
+        if (name == QLatin1String(movement.name))
+            return &movement;
+    }
+    return nullptr;
+}
+
+QString speedName(int speed)
+{
+    static const char* const NAMES[] = {"Slow", "Normal", "Fast", "Very Fast"};
+    return speed >= 0 && speed < 4 ? QString::fromLatin1(NAMES[speed]) : QString();
+}
+
+} // namespace
+
+CPtzfWidget::CPtzfWidget(QWidget* parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::CPtzfWidget>())
+{
+    initPtzImages();
+    m_ui->setupUi(this);
+    for (int preset = 1; preset <= 99; ++preset)
+        m_ui->presetNum->addItem(QStringLiteral("preset %1").arg(preset));
+    m_ui->presetNum->setCurrentIndex(0);
+
+    connect(m_ui->Set, &QPushButton::clicked, this, &CPtzfWidget::OnSendPreset);
+    connect(m_ui->Go, &QPushButton::clicked, this, &CPtzfWidget::OnSendPreset);
+    connect(m_ui->Speed, &QSlider::valueChanged, this, &CPtzfWidget::OnChangedSpeed);
+
+    m_ptzfButtons = findChildren<QPushButton*>(QRegularExpression(QStringLiteral("ptzf_*")));
+    for (QPushButton* button : std::as_const(m_ptzfButtons)) {
+        connect(button, &QPushButton::pressed, this, &CPtzfWidget::OnPressedPTZF);
+        connect(button, &QPushButton::released, this, &CPtzfWidget::OnReleasedPTZF);
+    }
+
+    m_repeatTimer = new QTimer(this);
+    connect(m_repeatTimer, &QTimer::timeout, this, &CPtzfWidget::OnTimer);
+
+    m_ui->Speed->setValue(CAppSettings().readSetting(SPEED_KEY, 0).toInt());
+    OnChangedSpeed(m_ui->Speed->value());
+}
+
+CPtzfWidget::~CPtzfWidget()
+{
+    CAppSettings().writeSetting(SPEED_KEY, m_ui->Speed->value());
+}
+
+void CPtzfWidget::setConnectedDVR(const DVR& dvr, int clientId)
+{
+    m_command.setDVR(dvr, clientId);
+    // The old dialect has no iris codes.
+    m_ui->ptzf_iris_open->setEnabled(!dvr.oldprotocol());
+    m_ui->ptzf_iris_close->setEnabled(!dvr.oldprotocol());
+}
+
+void CPtzfWidget::setRepeatInterval(int milliseconds)
+{
+    m_repeatIntervalMs = milliseconds;
+}
+
+void CPtzfWidget::setChannel(int channel)
+{
+    m_channel = channel;
+}
+
+void CPtzfWidget::OnChangedSpeed(int speed)
+{
+    m_ui->SpeedLabel->setText(speedName(speed));
+}
+
+void CPtzfWidget::OnSendPreset()
+{
+    sendCommand(sender()->objectName());
+}
+
+void CPtzfWidget::OnPressedPTZF()
+{
+    sendCommand(sender()->objectName());
+    m_repeatTimer->start(m_repeatIntervalMs);
+}
+
+void CPtzfWidget::OnReleasedPTZF()
+{
+    sendCommand(QString());
+    m_repeatTimer->stop();
+}
+
+void CPtzfWidget::OnTimer()
+{
+    for (QPushButton* button : std::as_const(m_ptzfButtons)) {
+        if (button->isDown()) {
+            sendCommand(button->objectName());
+            return;
+        }
+    }
+    // Nothing is held any more: the movement has ended.
+    m_repeatTimer->stop();
+}
+
+void CPtzfWidget::sendCommand(const QString& name)
+{
+    const int preset = m_ui->presetNum->currentIndex();
+    const QByteArray presetNumber = QByteArray::number(preset + 1);
+    if (name.contains(QLatin1String("Set"))) {
+        send(cgi::Ptzf::CMD_PRESET_SET, "9S" + presetNumber, preset);
+    } else if (name.contains(QLatin1String("Go"))) {
+        send(cgi::Ptzf::CMD_PRESET_GO, "9G" + presetNumber, preset);
+    } else if (name.contains(QLatin1String("ptzf_"))) {
+        const Movement* movement = findMovement(name.mid(NAME_PREFIX_LENGTH));
+        if (!movement)
+            return;
+        const QByteArray speed = QByteArray::number(m_ui->Speed->value());
+        send(movement->command, movement->oldCode ? movement->oldCode + speed : QByteArray(), 0);
+    } else {
+        send(cgi::Ptzf::CMD_STOP, "8", 0);
+    }
+}
+
+void CPtzfWidget::send(cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int preset)
+{
+    if (m_command.isOldProtocol()) {
+        if (!oldRequest.isEmpty())
+            m_command.sendOld(CLiveCommand::OLD_OP_PTZF, m_channel, oldRequest);
+        return;
+    }
+    cgi::Ptzf ptzf;
+    ptzf.set_cmd(command);
+    ptzf.set_channel(static_cast<quint32>(m_channel));
+    ptzf.set_speed(static_cast<quint32>(m_ui->Speed->value()));
+    // Presets travel as the list position: the first entry is 0.
+    if (command == cgi::Ptzf::CMD_PRESET_SET || command == cgi::Ptzf::CMD_PRESET_GO)
+        ptzf.set_preset(static_cast<quint32>(preset));
+    m_command.sendNew(cgi::MODE_PTZF, ptzf);
+}
+
+void CPtzfWidget::languageChange()
+{
+    m_ui->retranslateUi(this);
+}
+
+void CPtzfWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        languageChange();
+    QWidget::changeEvent(event);
+}

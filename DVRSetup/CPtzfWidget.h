@@ -1,0 +1,59 @@
+#pragma once
+
+#include "DVRSetup/CLiveCommand.h"
+
+#include <QList>
+#include <QWidget>
+#include <memory>
+
+class QPushButton;
+class QTimer;
+
+namespace Ui {
+class CPtzfWidget;
+}
+
+// The PTZ page of the live control panel: steers the camera on the selected
+// channel. A movement runs while its button is held (sent at the press,
+// repeated at every tick, stopped at the release); presets 1 to 99 are
+// stored and recalled. The speed is kept in the settings store.
+class CPtzfWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int REPEAT_INTERVAL_MS = 1000;
+
+    explicit CPtzfWidget(QWidget* parent = nullptr);
+    ~CPtzfWidget() override;
+
+    void setConnectedDVR(const DVR& dvr, int clientId);
+    // How often a held movement is sent again.
+    void setRepeatInterval(int milliseconds);
+
+    virtual void languageChange();
+
+public slots:
+    void setChannel(int channel);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void OnChangedSpeed(int speed);
+    void OnSendPreset();
+    void OnPressedPTZF();
+    void OnReleasedPTZF();
+    void OnTimer();
+
+private:
+    void sendCommand(const QString& name);
+    // One command in the DVR's dialect; an empty old request is not sent.
+    void send(cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int preset);
+
+    std::unique_ptr<Ui::CPtzfWidget> m_ui;
+    CLiveCommand m_command;
+    int m_channel = 0;
+    QList<QPushButton*> m_ptzfButtons;
+    QTimer* m_repeatTimer;
+    int m_repeatIntervalMs = REPEAT_INTERVAL_MS;
+};

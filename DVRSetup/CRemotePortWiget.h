@@ -1,0 +1,58 @@
+#pragma once
+
+#include "DVRSetup/CLiveCommand.h"
+
+#include <QList>
+#include <QRegularExpression>
+#include <QWidget>
+#include <memory>
+
+class QPushButton;
+class QTimer;
+
+namespace Ui {
+class CRemotePortWiget;
+}
+
+// The relay page of the live control panel: switches the DVR's relay output
+// on and off by hand, or on with an automatic switch-off after the chosen
+// number of seconds. Nothing is read back, so the page does not know the
+// relay's real state. Object names end in the relay number.
+class CRemotePortWiget : public QWidget {
+    Q_OBJECT
+
+public:
+    // The first capture is the action, the second the relay number; the
+    // bracketed parts are character classes.
+    static const QRegularExpression AUX_BUTTON_REGEX;
+    static const QRegularExpression AUX_AUTO_BUTTON_REGEX;
+    static constexpr int SECOND_MS = 1000;
+
+    explicit CRemotePortWiget(QWidget* parent = nullptr);
+    ~CRemotePortWiget() override;
+
+    void setConnectedDVR(const DVR& dvr, int clientId);
+    void sendCommand(unsigned int relay, bool on);
+    // How long one second of the auto-off time lasts.
+    void setSecondLength(int milliseconds);
+
+    virtual void languageChange();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void OnClickedRP();
+    void OnClickedAutoRP();
+    void OnClickedOffSecond();
+    void OnTimer();
+
+private:
+    std::unique_ptr<Ui::CRemotePortWiget> m_ui;
+    CLiveCommand m_command;
+    int m_autoOffSeconds = 0;
+    int m_secondMs = SECOND_MS;
+    // Indexed by relay number.
+    QList<QPushButton*> m_autoButtons;
+    QList<QTimer*> m_autoOffTimers;
+};

@@ -1,0 +1,56 @@
+#include "Recording/CCalendarWidget.h"
+
+#include <QPainter>
+#include <QTextCharFormat>
+
+CCalendarWidget::CCalendarWidget(QWidget* parent)
+    : QCalendarWidget(parent)
+{
+    setFixedSize(200, 170);
+    setDateRange(QDate(1900, 1, 1), QDate(3000, 12, 31));
+    setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    setGridVisible(true);
+    QTextCharFormat header = headerTextFormat();
+    header.setFontWeight(QFont::Bold);
+    setHeaderTextFormat(header);
+    connect(this, &QCalendarWidget::currentPageChanged, this, &CCalendarWidget::OnChangedMonth);
+}
+
+void CCalendarWidget::addRecoredDate(const QDate& date)
+{
+    m_recordedDates.insert(date);
+    updateCell(date);
+}
+
+void CCalendarWidget::clear()
+{
+    m_recordedDates.clear();
+    updateCells();
+}
+
+void CCalendarWidget::paintCell(QPainter* painter, const QRect& rect, QDate date) const
+{
+    const QDate selected = selectedDate();
+    const bool inSelectedMonth = date.year() == selected.year() && date.month() == selected.month();
+    painter->save();
+    // Over the view's own selection highlight: the outline marks the selection.
+    painter->fillRect(rect, palette().color(QPalette::Base));
+    if (inSelectedMonth && m_recordedDates.contains(date))
+        painter->fillRect(rect, QColor(255, 0, 0, 100));
+    if (date == selected) {
+        painter->setPen(QPen(Qt::blue, 3, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(rect.adjusted(0, 0, -1, -1));
+    }
+    painter->setPen(inSelectedMonth ? Qt::black : Qt::lightGray);
+    painter->drawText(rect, Qt::AlignCenter, QString::number(date.day()));
+    painter->restore();
+}
+
+void CCalendarWidget::OnChangedMonth(int year, int month)
+{
+    const int lastDay = QDate(year, month, 1).daysInMonth();
+    const QDate sameDay(year, month, qMin(selectedDate().day(), lastDay));
+    if (sameDay != selectedDate())
+        setSelectedDate(sameDay);
+}

@@ -1,0 +1,35 @@
+#include "Recording/CHdbFolder.h"
+
+#include "Common/CSearchDataParser.h"
+
+#include <QDir>
+#include <QFile>
+#include <climits>
+#include <cstring>
+
+QFileInfoList CHdbFolder::list(const QString& folder)
+{
+    return QDir(folder).entryInfoList(
+        {QStringLiteral("*.hdb")}, QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
+}
+
+int CHdbFolder::read(const QFileInfoList& files, CSearchDataParser* parser, HdbFileHeader* header)
+{
+    int read = 0;
+    for (const QFileInfo& info : files) {
+        QFile file(info.filePath());
+        if (!file.open(QIODevice::ReadOnly) || file.size() > INT_MAX)
+            continue;
+        const QByteArray bytes = file.readAll();
+        HdbFileHeader found;
+        if (bytes.size() < HdbFileHeader::SIZE || std::memcmp(bytes.constData(), found.code, sizeof found.code) != 0) {
+            qDebug("[ERROR] not a minute database: %s", qPrintable(info.filePath()));
+            continue;
+        }
+        std::memcpy(&found, bytes.constData(), HdbFileHeader::SIZE);
+        *header = found;
+        parser->setLocalData(bytes.constData() + HdbFileHeader::SIZE, int(bytes.size() - HdbFileHeader::SIZE));
+        ++read;
+    }
+    return read;
+}

@@ -1,0 +1,527 @@
+#include "Common/CCoreMetaTypes.h"
+#include "DVRSetup/CLiveCtrlWidget.h"
+#include "DVRSetup/CPictureWidget.h"
+#include "DVRSetup/CPtzfWidget.h"
+#include "DVRSetup/CRemotePortWiget.h"
+#include "Recording/CReadDVRData.h"
+#include "Settings/CAppSettings.h"
+#include "TestDvr.h"
+#include "TestDvrAnswers.h"
+#include "TestDvrPictureSet.h"
+#include "WireBuilder.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+namespace {
+
+const int CLIENT_ID = 12;
+const int CHANNEL = 3;
+const int REPEAT_MS = 50;
+const int SECOND_MS = 20; // 30 s of auto-off last 600 ms
+const int QUIET_MS = 250; // several repeat periods: what has not come by then does not come
+const int RELAY_QUIET_MS = 700; // longer than any auto-off
+
+// A request as one line: the old dialect's query as it stands, the new
+// dialect's message fields in order.
+QString describe(const TestDvrRequest& request)
+{
+    if (request.dialect == TestDvrRequest::OldDialect)
+        return QString::fromLatin1(request.query);
+    const std::string data = request.data.toStdString();
+    cgi::Ptzf ptzf;
+    cgi::AutoPreset tour;
+    cgi::RelayPort relay;
+    cgi::PictureControlSet picture;
+    switch (request.mode) {
+    case cgi::MODE_PTZF:
+        ptzf.ParseFromString(data);
+        return QString::asprintf("ptzf %d ch%u s%u", ptzf.cmd(), ptzf.channel(), ptzf.speed())
+            + (ptzf.has_preset() ? QString::asprintf(" p%u", ptzf.preset()) : QString());
+    case cgi::MODE_AUTO_PRESET:
+        tour.ParseFromString(data);
+        return QString::asprintf("tour %d ch%u %u-%u %u", tour.cmd(), tour.channel(), tour.start_preset(),
+            tour.end_preset(), tour.interval());
+    case cgi::MODE_RELAY_PORT:
+        relay.ParseFromString(data);
+        return QString::asprintf("relay %d", relay.cmd());
+    case cgi::MODE_PICTURE_SET:
+        picture.ParseFromString(data);
+        return QString::asprintf("picture ch%u t%d v%u", picture.channel(), picture.type(), picture.value());
+    default:
+        return QString::asprintf("mode %d", request.mode);
+    }
+}
+
+QString oldQuery(const QString& op, const QString& request, bool channel = true)
+{
+    return QStringLiteral("MODE=5&CID=12&OP=%1%2&LEN=%3&REQ=%4")
+        .arg(op, channel ? QStringLiteral("&CH=3") : QString())
+        .arg(request.size())
+        .arg(request);
+}
+
+// Channel c's value in row r (contrast 0 ... vertical sharpness 4) is first + c + r, modulo 16.
+cgi::PictureControlGet pictureOf(int channels, quint32 first)
+{
+    cgi::PictureControlGet picture;
+    google::protobuf::RepeatedField<google::protobuf::uint32>* const rows[]
+        = {picture.mutable_contrast(), picture.mutable_brightness(), picture.mutable_saturation(),
+            picture.mutable_hsharpness(), picture.mutable_vsharpness()};
+    quint32 row = 0;
+    for (auto* list : rows) {
+        for (int channel = 0; channel < channels; ++channel)
+            list->Add((first + channel + row) % 16);
+        ++row;
+    }
+    return picture;
+}
+
+QPoint handleAt(QSlider* slider, int value)
+{
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = value;
+    option.sliderValue = value;
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
+}
+
+} // namespace
+
+class tst_LiveControlPanel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void commands_data();
+    void commands();
+    void ptzfSpeedIsKept();
+    void tourSettings_data();
+    void tourSettings();
+    void pictureIsReadOncePerDvr();
+    void pictureWrites();
+    void pictureBadReplies_data();
+    void pictureBadReplies();
+    void pictureSlowDvrLeft();
+    void pageButtons();
+    void changeState_data();
+    void changeState();
+
+private:
+    template <typename T = QPushButton> T* child(const char* name) const
+    {
+        return m_panel->findChild<T*>(QLatin1String(name));
+    }
+    void connectDvr(bool oldProtocol, bool showRelay = true);
+    QStringList requests(TestDvrRequest::Kind kind) const;
+    // Waits for that many commands and a quiet time after them.
+    QStringList received(int count, int quietMs = QUIET_MS) const;
+    void chooseTour() const;
+    QList<int> sliderValues() const;
+
+    std::unique_ptr<TestDvr> m_dvr;
+    std::unique_ptr<CLiveCtrlWidget> m_panel;
+};
+
+void tst_LiveControlPanel::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    CCoreMetaTypes::registerTypes();
+    QLoggingCategory::setFilterRules(QStringLiteral("qelm.network.debug=false"));
+}
+
+void tst_LiveControlPanel::init()
+{
+    QSettings(CAppSettings::COMPANY_NAME, CAppSettings::APP_NAME).clear();
+    m_dvr = std::make_unique<TestDvr>();
+    QVERIFY(m_dvr->listen());
+    TestDvrPictureSet::install(m_dvr.get());
+    // Values in the sliders' range, so that showing them writes nothing back.
+    TestDvrContent content = m_dvr->content();
+    content.picture = pictureOf(16, 0);
+    m_dvr->setContent(content);
+    m_panel = std::make_unique<CLiveCtrlWidget>();
+    m_panel->findChild<CPtzfWidget*>()->setRepeatInterval(REPEAT_MS);
+    m_panel->findChild<CRemotePortWiget*>()->setSecondLength(SECOND_MS);
+    m_panel->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
+}
+
+void tst_LiveControlPanel::cleanup()
+{
+    m_panel.reset();
+    m_dvr.reset();
+}
+
+void tst_LiveControlPanel::connectDvr(bool oldProtocol, bool showRelay)
+{
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(oldProtocol), CLIENT_ID, showRelay);
+    m_panel->setSelectedChannel(CHANNEL);
+}
+
+QStringList tst_LiveControlPanel::requests(TestDvrRequest::Kind kind) const
+{
+    QStringList lines;
+    for (const TestDvrRequest& request : m_dvr->requests()) {
+        if (request.kind == kind)
+            lines << describe(request);
+    }
+    return lines;
+}
+
+QStringList tst_LiveControlPanel::received(int count, int quietMs) const
+{
+    const auto size = [&] { return requests(TestDvrRequest::Command).size(); };
+    if (QTest::qWaitFor([&] { return size() >= count; }, 5000)) {
+        // Whatever comes during the quiet time shows in the caller's comparison.
+        const auto seen = size();
+        static_cast<void>(QTest::qWaitFor([&] { return size() > seen; }, quietMs));
+    }
+    return requests(TestDvrRequest::Command);
+}
+
+void tst_LiveControlPanel::chooseTour() const
+{
+    child<QComboBox>("StartPreset")->setCurrentIndex(1);
+    child<QComboBox>("EndPreset")->setCurrentIndex(4);
+    child<QComboBox>("Interval")->setCurrentText("10");
+}
+
+QList<int> tst_LiveControlPanel::sliderValues() const
+{
+    QList<int> values; // contrast, brightness, saturation, horizontal and vertical sharpness
+    for (const QSlider* slider : m_panel->findChild<CPictureWidget*>()->findChildren<QSlider*>())
+        values << slider->value();
+    return values;
+}
+
+void tst_LiveControlPanel::commands_data()
+{
+    QTest::addColumn<bool>("oldProtocol");
+    QTest::addColumn<QStringList>("clicks"); // speed 2, preset 99, tour from preset 2 to 5 every 10 s
+    QTest::addColumn<QStringList>("sent");
+    QTest::addColumn<bool>("late"); // the last command comes only after a wait: the relay's auto-off
+
+    const struct {
+        const char* button;
+        int command;
+        const char* oldCode;
+    } moves[] = {{"zoom_in", 0, "0S2"}, {"zoom_out", 1, "1S2"}, {"focus_far", 2, "2S2"}, {"focus_near", 3, "3S2"},
+        {"iris_open", 4, nullptr}, {"iris_close", 5, nullptr}, {"right", 6, "4S2"}, {"left", 7, "5S2"},
+        {"up", 8, "6S2"}, {"down", 9, "7S2"}};
+    for (const auto& move : moves) {
+        const QStringList button{QStringLiteral("ptzf_") + QLatin1String(move.button)};
+        QTest::addRow("new %s", move.button)
+            << false << button << QStringList{QString::asprintf("ptzf %d ch3 s2", move.command), "ptzf 10 ch3 s2"}
+            << false;
+        // The old dialect has no iris: its buttons are disabled.
+        const QStringList old
+            = move.oldCode ? QStringList{oldQuery("7", move.oldCode), oldQuery("7", "8")} : QStringList();
+        QTest::addRow("old %s", move.button) << true << button << old << false;
+    }
+    QTest::newRow("new Set") << false << QStringList{"Set"} << QStringList{"ptzf 11 ch3 s2 p98"} << false;
+    QTest::newRow("new Go") << false << QStringList{"Go"} << QStringList{"ptzf 12 ch3 s2 p98"} << false;
+    QTest::newRow("old Set") << true << QStringList{"Set"} << QStringList{oldQuery("7", "9S99")} << false;
+    QTest::newRow("old Go") << true << QStringList{"Go"} << QStringList{oldQuery("7", "9G99")} << false;
+
+    const QStringList start{"DVRControl1", "AutoStart"};
+    const QStringList stop{"DVRControl1", "AutoEnd"};
+    QTest::newRow("new tour start") << false << start << QStringList{"tour 0 ch3 1-5 10"} << false;
+    QTest::newRow("new tour stop") << false << stop << QStringList{"tour 1 ch3 0-0 0"} << false;
+    QTest::newRow("old tour start") << true << start << QStringList{oldQuery("7", "10G2,5,10")} << false;
+    QTest::newRow("old tour stop") << true << stop << QStringList{oldQuery("7", "11")} << false;
+
+    for (const bool old : {false, true}) {
+        const QString on = old ? oldQuery("20", "0,1", false) : "relay 0";
+        const QString off = old ? oldQuery("20", "0,0", false) : "relay 1";
+        const char* dialect = old ? "old" : "new";
+        const auto row = [&](const char* name, const QStringList& clicks, const QStringList& sent, bool late = false) {
+            QTest::addRow("%s relay %s", dialect, name) << old << QStringList{"DVRControl2"} + clicks << sent << late;
+        };
+        row("On", {"RPOn0"}, {on});
+        row("Off", {"RPOff0"}, {off});
+        row("10, Auto", {"AutoOff1", "RPAuto0"}, {on, off});
+        row("10, Auto, Off", {"AutoOff1", "RPAuto0", "RPOff0"}, {on, off});
+        row("30, Auto, Auto", {"AutoOff3", "RPAuto0", "RPAuto0"}, {on, on});
+        row("30, Auto, 5", {"AutoOff3", "RPAuto0", "AutoOff0"}, {on, off}, true);
+    }
+}
+
+void tst_LiveControlPanel::commands()
+{
+    QFETCH(bool, oldProtocol);
+    QFETCH(QStringList, clicks);
+    QFETCH(QStringList, sent);
+    QFETCH(bool, late);
+
+    connectDvr(oldProtocol);
+    child<QSlider>("Speed")->setValue(2);
+    child<QComboBox>("presetNum")->setCurrentIndex(98);
+    chooseTour();
+    for (const QString& name : clicks)
+        QTest::mouseClick(child(qPrintable(name)), Qt::LeftButton);
+    // Seconds of the relay last 20 ms: 5 s would be over within the first wait.
+    if (late)
+        QCOMPARE(received(sent.size() - 1, 150), sent.mid(0, sent.size() - 1));
+    const bool relay = clicks.first() == "DVRControl2";
+    QCOMPARE(received(sent.size(), relay ? RELAY_QUIET_MS : QUIET_MS), sent);
+    QVERIFY(!child("RPAuto0")->isChecked());
+    if (relay || sent.size() < 2)
+        return;
+
+    // Held: the move again at every tick, then one stop and nothing after it.
+    QPushButton* held = child(qPrintable(clicks.first()));
+    QTest::mousePress(held, Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return requests(TestDvrRequest::Command).size() >= sent.size() + 3; }));
+    QTest::mouseRelease(held, Qt::LeftButton);
+    const QStringList holding = received(sent.size() + 4).mid(sent.size());
+    QVERIFY2(holding.size() >= 4, qPrintable(holding.join('\n')));
+    QCOMPARE(holding, QStringList(holding.size() - 1, sent.first()) << sent.last());
+}
+
+void tst_LiveControlPanel::ptzfSpeedIsKept()
+{
+    CAppSettings().writeSetting(QStringLiteral("Speed"), 7);
+    auto page = std::make_unique<CPtzfWidget>();
+    QCOMPARE(page->findChild<QLabel*>("SpeedLabel")->text(), "Very Fast");
+    page->findChild<QSlider*>("Speed")->setValue(1);
+    QCOMPARE(page->findChild<QLabel*>("SpeedLabel")->text(), "Normal");
+    page.reset();
+    QCOMPARE(CAppSettings().readSetting(QStringLiteral("Speed")), QVariant(1));
+}
+
+void tst_LiveControlPanel::tourSettings_data()
+{
+    QTest::addColumn<QString>("leaveBy"); // a page button, or a new screen selection
+    QTest::addColumn<QList<int>>("stored"); // start and end positions, interval
+    QTest::addColumn<QStringList>("shown"); // when the screen is selected again
+    const QStringList chosen{"preset 2", "preset 5", "10"};
+    const QStringList fresh{"preset 1", "preset 1", "5"};
+    QTest::newRow("PTZ page") << "DVRControl0" << QList<int>() << chosen;
+    QTest::newRow("its own page") << "DVRControl1" << QList<int>() << chosen;
+    QTest::newRow("picture page") << "DVRControl3" << QList<int>() << chosen;
+    QTest::newRow("new screen, nothing stored") << "" << QList<int>() << fresh;
+    QTest::newRow("new screen, 0 s stored") << "" << QList<int>{0, 0, 0} << fresh;
+    QTest::newRow("new screen, 20 s stored")
+        << "" << QList<int>{0, 98, 20} << QStringList{"preset 1", "preset 99", "20"};
+    QTest::newRow("new screen, positions out of the lists") << "" << QList<int>{99, -1, 5} << fresh;
+}
+
+void tst_LiveControlPanel::tourSettings()
+{
+    QFETCH(QString, leaveBy);
+    QFETCH(QList<int>, stored);
+    QFETCH(QStringList, shown);
+
+    if (!stored.isEmpty())
+        CAppSettings().writeAutoPreset(CHANNEL, stored[0], stored[1], stored[2]);
+    connectDvr(false);
+    QTest::mouseClick(child("DVRControl1"), Qt::LeftButton);
+    chooseTour();
+    if (!leaveBy.isEmpty()) {
+        QTest::mouseClick(child(qPrintable(leaveBy)), Qt::LeftButton);
+        QCOMPARE(QSettings(CAppSettings::COMPANY_NAME, CAppSettings::APP_NAME).value("channel3/EndPreset"), 4);
+    }
+
+    connectDvr(false);
+    const QStringList texts{child<QComboBox>("StartPreset")->currentText(),
+        child<QComboBox>("EndPreset")->currentText(), child<QComboBox>("Interval")->currentText()};
+    QCOMPARE(texts, shown);
+}
+
+void tst_LiveControlPanel::pictureIsReadOncePerDvr()
+{
+    TestDvrContent content = m_dvr->content();
+    content.picture = pictureOf(4, 1);
+    m_dvr->setContent(content);
+
+    connectDvr(false);
+    QTRY_COMPARE(sliderValues(), (QList<int>{4, 5, 6, 7, 8}));
+    QCOMPARE(requests(TestDvrRequest::DataRead), QStringList{"mode 19"});
+    m_panel->setSelectedChannel(5); // beyond the reply's channels
+    QCOMPARE(sliderValues(), QList<int>(5, 8));
+
+    // The same DVR again (as after a reconnection) is not read again.
+    connectDvr(false);
+    QCOMPARE(sliderValues(), (QList<int>{4, 5, 6, 7, 8}));
+
+    m_dvr->setCredentials("admin", "changed");
+    connectDvr(false);
+    QVERIFY(m_dvr->waitForRequests(2));
+    QCOMPARE(requests(TestDvrRequest::DataRead).size(), 2);
+
+    DVR old = m_dvr->dvrRecord(true);
+    old.set_name("Old DVR");
+    m_panel->setConnectedDVR(old, CLIENT_ID, false);
+    m_panel->setSelectedChannel(CHANNEL);
+    QCOMPARE(sliderValues(), QList<int>(5, 8));
+    QCOMPARE(received(0), QStringList());
+    QCOMPARE(requests(TestDvrRequest::DataRead).size(), 2);
+}
+
+void tst_LiveControlPanel::pictureWrites()
+{
+    TestDvrContent content = m_dvr->content();
+    content.picture = pictureOf(16, 14); // channel 5: contrast 3, brightness 4
+    m_dvr->setContent(content);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true);
+    m_panel->setSelectedChannel(5); // while the PTZ page shows
+    QTest::mouseClick(child("DVRControl3"), Qt::LeftButton);
+    QSlider* contrast = child<QSlider>("contrast");
+    QTRY_COMPARE(contrast->value(), 3);
+
+    const auto drag = [&](QList<int> through) {
+        QTest::mousePress(contrast, Qt::LeftButton, {}, handleAt(contrast, through.first()));
+        for (int value : through.mid(1))
+            QTest::mouseMove(contrast, handleAt(contrast, value));
+        QTest::mouseRelease(contrast, Qt::LeftButton, {}, handleAt(contrast, through.last()));
+    };
+    drag({3, 7, 12});
+    QCOMPARE(received(1), QStringList{"picture ch5 t1 v12"});
+    drag({12, 5, 12});
+    QCOMPARE(received(1), QStringList{"picture ch5 t1 v12"});
+
+    // A click in the groove steps at once, without waiting for the release.
+    QSlider* brightness = child<QSlider>("brightness");
+    QTest::mousePress(brightness, Qt::LeftButton, {}, QPoint(brightness->width() - 2, brightness->height() / 2));
+    QTRY_COMPARE(requests(TestDvrRequest::Command).size(), 2);
+    QTest::mouseRelease(brightness, Qt::LeftButton, {}, QPoint(brightness->width() - 2, brightness->height() / 2));
+    QCOMPARE(received(2).last(), "picture ch5 t2 v5");
+    QCOMPARE(m_dvr->content().picture.contrast(5), 12u);
+
+    QTest::mouseClick(child("set_default"), Qt::LeftButton);
+    QCOMPARE(received(3).last(), "picture ch5 t0 v0");
+    QCOMPARE(sliderValues(), QList<int>(5, 8));
+    const cgi::PictureControlGet held = m_dvr->content().picture;
+    QCOMPARE((QList<quint32>{
+                 held.contrast(5), held.brightness(5), held.saturation(5), held.hsharpness(5), held.vsharpness(5)}),
+        QList<quint32>(5, TestDvrPictureSet::DEFAULT_VALUE));
+}
+
+void tst_LiveControlPanel::pictureBadReplies_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body"); // status 0: the DVR garbles its answer, -1: it stays silent
+
+    const QByteArray picture = WireBuilder::bytesOf(pictureOf(16, 1));
+    const QByteArray whole = TestDvrAnswers::messagePacket(1, cgi::DATA_PICTURE, pictureOf(16, 1));
+    QTest::newRow("empty") << 200 << QByteArray();
+    QTest::newRow("HTTP 500") << 500 << whole;
+    QTest::newRow("garbled") << 0 << QByteArray();
+    QTest::newRow("type 1") << 200 << WireBuilder::packet(1, cgi::DATA_DVR_INFO, picture);
+    QTest::newRow("cut short") << 200 << whole.left(whole.size() - 5);
+    QTest::newRow("unparsable") << 200 << WireBuilder::packet(1, cgi::DATA_PICTURE, "\xff\xff\xff");
+    QTest::newRow("silent until the time limit") << -1 << QByteArray();
+}
+
+void tst_LiveControlPanel::pictureBadReplies()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+
+    m_panel->findChild<CPictureWidget*>()->setReadTimeLimit(300);
+    if (status <= 0)
+        m_dvr->setFault(status == 0 ? TestDvr::Fault::Garbled : TestDvr::Fault::NoAnswer);
+    else
+        m_dvr->setHandler(TestDvrRequest::NewDialect, cgi::MODE_PICTURE_GET,
+            [=](const TestDvrRequest&, const TestDvrContent&) { return TestDvrReply::http(status, body); });
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true);
+    QSignalSpy completed(m_panel->findChild<CReadDVRData*>(), &CReadDVRData::completed);
+    QVERIFY(completed.wait());
+    m_panel->setSelectedChannel(CHANNEL);
+    QCOMPARE(sliderValues(), QList<int>(5, 8));
+    QCOMPARE(received(0), QStringList());
+}
+
+// A slow DVR left for another: the other's values show, the late answer is dropped.
+void tst_LiveControlPanel::pictureSlowDvrLeft()
+{
+    TestDvr other;
+    QVERIFY(other.listen());
+    TestDvrContent content = other.content();
+    content.picture = pictureOf(16, 1);
+    other.setContent(content);
+    m_dvr->setFault(TestDvr::Fault::SlowAnswer);
+    m_dvr->setSlowAnswerDelay(200);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true);
+    QVERIFY(m_dvr->waitForRequests(1));
+    QPointer<CReadDVRData> slowRead = m_panel->findChildren<CReadDVRData*>().last();
+    m_panel->setConnectedDVR(other.dvrRecord(), CLIENT_ID, true);
+    m_panel->setSelectedChannel(CHANNEL);
+    // The slow read is gone: its answer has nowhere to go.
+    QTRY_VERIFY(slowRead.isNull());
+    QTRY_COMPARE(sliderValues(), (QList<int>{4, 5, 6, 7, 8}));
+    QTest::mouseClick(child("ptzf_up"), Qt::LeftButton);
+    QVERIFY(other.waitForRequests(3));
+}
+
+void tst_LiveControlPanel::pageButtons()
+{
+    connectDvr(false);
+    QTest::mouseClick(child("DVRControl2"), Qt::LeftButton);
+    auto* pages = child<QStackedWidget>("stackedWidget");
+    QCOMPARE(pages->currentIndex(), 2);
+
+    connectDvr(false, false);
+    QCOMPARE(pages->currentIndex(), 0);
+    QVERIFY(child("DVRControl2")->isHidden());
+    QVERIFY(m_panel->findChild<CRemotePortWiget*>()->isHidden());
+
+    m_panel->setVisiblePictureCtrl(false);
+    QVERIFY(child("DVRControl3")->isHidden());
+    QVERIFY(!m_panel->findChild<CPictureWidget*>()->isHidden());
+    QVERIFY(!child("DVRControl0")->isHidden() && !child("DVRControl1")->isHidden());
+    QVERIFY(!child("ptzf_up")->icon().isNull()); // the arrows are linked in
+
+    // Every form takes its texts again on a language change.
+    const QList<QPair<const char*, QString>> texts{
+        {"DVRControl0", "PTZ"}, {"Go", "Go"}, {"AutoStart", "Start"}, {"RPOn0", "On"}, {"set_default", "Default"}};
+    for (const auto& [name, text] : texts)
+        child(name)->setText("x");
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(m_panel.get(), &change);
+    for (const auto& [name, text] : texts)
+        QCOMPARE(child(name)->text(), text);
+}
+
+void tst_LiveControlPanel::changeState_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QList<bool>>("enabled"); // PTZ, tour, relay, picture
+    QTest::newRow("PTZ") << "DVRControl0" << QList<bool>{false, false, true, true};
+    QTest::newRow("tour") << "DVRControl1" << QList<bool>{true, true, true, true};
+    QTest::newRow("relay") << "DVRControl2" << QList<bool>{true, true, true, true};
+    QTest::newRow("picture") << "DVRControl3" << QList<bool>{true, true, true, false};
+}
+
+void tst_LiveControlPanel::changeState()
+{
+    QFETCH(QString, page);
+    QFETCH(QList<bool>, enabled);
+
+    QTest::mouseClick(child(page.toLatin1().constData()), Qt::LeftButton);
+    m_panel->changeState(false);
+    const QList<bool> state{child<QWidget>("CPtzfWidget")->isEnabled(),
+        child<QWidget>("CAutoPresetWidget")->isEnabled(), child<QWidget>("CRemotePortWiget")->isEnabled(),
+        child<QWidget>("CPictureWidget")->isEnabled()};
+    QCOMPARE(state, enabled);
+}
+
+QTEST_MAIN(tst_LiveControlPanel)
+#include "tst_LiveControlPanel.moc"

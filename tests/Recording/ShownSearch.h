@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <ctime>
+
+class QCalendarWidget;
+class QWidget;
+
+// What a search panel shows, read from grabs of its widgets as the operator
+// sees them.
+class ShownSearch {
+public:
+    // A DVR time from "yyyy-MM-dd hh:mm[:ss]", read as UTC.
+    static std::time_t at(const QString& text);
+
+    // The hour bar's 24 hours: '#' filled, '.' empty, '?' another colour.
+    static QString hours(QWidget* timeLine);
+    // The minute grid as "c<channel>:<row>" for each row that is not empty,
+    // a character per minute: '.' empty, '1' to '3' the kind's colour, 'a'
+    // to 'c' that kind marked, '?' another colour.
+    static QStringList grid(QWidget* timeLine);
+
+    // The cell of a date among those the calendar shows: "filled" (red) or
+    // "empty", and " grey" when its number is not drawn in black.
+    static QString day(QCalendarWidget* calendar, const QDate& date);
+};
