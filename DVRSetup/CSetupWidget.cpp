@@ -400,8 +400,8 @@ void CSetupWidget::OnOpenFiles()
 void CSetupWidget::OnSetupModel()
 {
     CModelInfoDialog dialog;
-    if (QWidget* window = parentWidget())
-        dialog.move(window->mapToGlobal(window->rect().center()) - dialog.rect().center());
+    const QWidget* mainWindow = window();
+    dialog.move(mainWindow->mapToGlobal(mainWindow->rect().center()) - dialog.rect().center());
     dialog.setDVRChannels(static_cast<int>(m_dvrInfo.ch_num()));
     dialog.setVideoType(m_dvrInfo.vtype() ? config::VIDEO_TYPE_PAL : config::VIDEO_TYPE_NTSC);
     dialog.setModel(static_cast<int>(m_dvrInfo.model()));

@@ -36,7 +36,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-using Arrange = std::function<void(TestDvr&, DVR&)>;
+using Arrange = std::function<void(TestDvr&, DVR&, CSetupWidget&)>;
 Q_DECLARE_METATYPE(Arrange)
 class tst_CSetupWidget;
 Q_DECLARE_METATYPE(std::function<void(tst_CSetupWidget&)>)
@@ -274,31 +274,36 @@ void tst_CSetupWidget::readsThatApplyNothing_data()
     QTest::addColumn<int>("requests");
     QTest::addColumn<QString>("told");
     const auto holding = [](const std::function<void(config::DvrConf&)>& change) {
-        return Arrange([change](TestDvr& dvr, DVR&) {
+        return Arrange([change](TestDvr& dvr, DVR&, CSetupWidget&) {
             TestDvrContent content = dvr.content();
             content.configuration = configurationWith(change);
             dvr.setContent(content);
         });
     };
-    QTest::newRow("packet of type 1") << Arrange([](TestDvr& dvr, DVR&) {
+    QTest::newRow("packet of type 1") << Arrange([](TestDvr& dvr, DVR&, CSetupWidget&) {
         TestDvrConfiguration::install(&dvr, TestDvrConfiguration::Reply::OtherType);
     }) << 1 << "not a configuration";
-    QTest::newRow("cut short") << Arrange([](TestDvr& dvr, DVR&) {
+    QTest::newRow("cut short") << Arrange([](TestDvr& dvr, DVR&, CSetupWidget&) {
         TestDvrConfiguration::install(&dvr, TestDvrConfiguration::Reply::CutShort);
     }) << 1 << "not a configuration";
     QTest::newRow("model 18") << holding([](config::DvrConf& c) { c.mutable_dvr_info()->set_model(18); }) << 1
                               << "model 18 is unknown";
     QTest::newRow("0 channels") << holding([](config::DvrConf& c) { c.mutable_dvr_info()->set_ch_num(0); }) << 1
                                 << "0 channels is unknown";
-    QTest::newRow("HTTP 500") << Arrange([](TestDvr& dvr, DVR&) { dvr.setFault(TestDvr::Fault::HttpError); }) << 1
-                              << "did not answer";
-    QTest::newRow("wrong password") << Arrange([](TestDvr&, DVR& record) { record.set_password("4321"); }) << 1
-                                    << "password miss";
-    QTest::newRow("silence") << Arrange([](TestDvr& dvr, DVR&) { dvr.setFault(TestDvr::Fault::NoAnswer); }) << 1
-                             << "did not answer";
-    QTest::newRow("old protocol") << Arrange([](TestDvr&, DVR& record) { record.set_oldprotocol(true); }) << 0
-                                  << "old protocol";
-    QTest::newRow("no DVR") << Arrange([](TestDvr&, DVR& record) { record.clear_address(); }) << 0 << QString();
+    QTest::newRow("HTTP 500") << Arrange([](TestDvr& dvr, DVR&, CSetupWidget&) {
+        dvr.setFault(TestDvr::Fault::HttpError);
+    }) << 1 << "did not answer";
+    QTest::newRow("wrong password") << Arrange([](TestDvr&, DVR& record, CSetupWidget&) {
+        record.set_password("4321");
+    }) << 1 << "password miss";
+    QTest::newRow("silence") << Arrange([](TestDvr& dvr, DVR&, CSetupWidget& hub) {
+        dvr.setFault(TestDvr::Fault::NoAnswer);
+        hub.setTimeLimit(300);
+    }) << 1 << "did not answer";
+    QTest::newRow("old protocol") << Arrange([](TestDvr&, DVR& record, CSetupWidget&) { record.set_oldprotocol(true); })
+                                  << 0 << "old protocol";
+    QTest::newRow("no DVR") << Arrange([](TestDvr&, DVR& record, CSetupWidget&) { record.clear_address(); }) << 0
+                            << QString();
 }
 
 void tst_CSetupWidget::readsThatApplyNothing()
@@ -309,8 +314,7 @@ void tst_CSetupWidget::readsThatApplyNothing()
     CSetupWidget offline;
     offline.Init();
     DVR record = m_dvr->dvrRecord();
-    arrange(*m_dvr, record);
-    m_hub->setTimeLimit(300);
+    arrange(*m_dvr, record, *m_hub);
     enter(record);
     if (!told.isEmpty()) {
         QTRY_COMPARE(m_driver->boxes.size(), 1);
@@ -460,8 +464,9 @@ void tst_CSetupWidget::uploadOutcomes()
     QFETCH(int, fault);
     QFETCH(QString, told);
     m_hub->Init();
-    m_hub->setTimeLimit(300);
     m_dvr->setFault(static_cast<TestDvr::Fault>(fault));
+    if (fault == int(TestDvr::Fault::NoAnswer))
+        m_hub->setTimeLimit(300);
     m_driver->queue(prompt(m_dvr->port(), "1234"));
     m_hub->OnSendAll();
     QTRY_COMPARE(m_driver->boxes, QStringList{told});
