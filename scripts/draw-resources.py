@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the screen wall's state images and overlay icons, the DVR tree's
-connection icons, the PTZ panel's arrows and the search time line's bars and
-cursor, and records the event alarm sound. The files are committed; run this
+connection icons, the PTZ panel's arrows, the search time line's bars and
+cursor, the main window's logo, button icons and style-sheet arrows, and
+records the event alarm sound. The files are committed; run this
 again only to change them:  scripts/draw-resources.py  (from the top of the repository)."""
 import math
 import os
@@ -14,6 +15,8 @@ TREE_IMAGES = os.path.join(ROOT, "Connection", "files", "images")
 PTZ_IMAGES = os.path.join(ROOT, "DVRSetup", "files", "images")
 SOUND = os.path.join(ROOT, "Settings", "files", "sound")
 TIME_LINE = os.path.join(ROOT, "Recording", "Resources")
+VIEWER_IMAGES = os.path.join(ROOT, "viewer", "files", "images")
+QSS_IMAGES = os.path.join(ROOT, "viewer", "files", "qss", "images")
 
 
 class Canvas:
@@ -54,6 +57,27 @@ class Canvas:
                 t = max(0.0, min(1.0, ((px - x0) * dx + (py - y0) * dy) / float(dx * dx + dy * dy)))
                 if math.hypot(px - (x0 + t * dx), py - (y0 + t * dy)) <= width / 2.0:
                     self.put(x, y, colour)
+
+    def outline(self, x0, y0, x1, y1, width, colour):
+        self.rect(x0, y0, x1, y0 + width - 1, colour)
+        self.rect(x0, y1 - width + 1, x1, y1, colour)
+        self.rect(x0, y0, x0 + width - 1, y1, colour)
+        self.rect(x1 - width + 1, y0, x1, y1, colour)
+
+    def grid(self, x0, y0, x1, y1, cells, colour):
+        # A square grid of cells x cells with 1-pixel lines.
+        for i in range(cells + 1):
+            x = x0 + round(i * (x1 - x0) / cells)
+            y = y0 + round(i * (y1 - y0) / cells)
+            self.rect(x, y0, x, y1, colour)
+            self.rect(x0, y, x1, y, colour)
+
+    def cell(self, x0, y0, x1, y1, cells, column, row, colour):
+        left = x0 + round(column * (x1 - x0) / cells) + 1
+        right = x0 + round((column + 1) * (x1 - x0) / cells) - 1
+        top = y0 + round(row * (y1 - y0) / cells) + 1
+        bottom = y0 + round((row + 1) * (y1 - y0) / cells) - 1
+        self.rect(left, top, right, bottom, colour)
 
     def digits(self, x, y, text, colour):
         """Writes decimal digits in a 3 x 5 pixel font, one blank column apart."""
@@ -234,6 +258,133 @@ def ptz_arrows():
         c.save(name, PTZ_IMAGES)
 
 
+# The main window: logo, title-bar buttons, layout and function buttons (drawn
+# light on the grey buttons), and the style sheet's arrows.
+LIGHT = (250, 250, 250, 255)
+DARK = (60, 60, 60, 255)
+BLUE = (51, 126, 207, 255)
+SHADOW = (40, 70, 110, 255)
+
+LOGO_FONT = {
+    "Q": ["01110", "10001", "10001", "10001", "10101", "10010", "01101"],
+    "E": ["11111", "10000", "10000", "11110", "10000", "10000", "11111"],
+    "L": ["10000", "10000", "10000", "10000", "10000", "10000", "11111"],
+    "M": ["10001", "11011", "10101", "10101", "10001", "10001", "10001"],
+}
+
+
+def logo():
+    # "QELM" in block letters with a drop shadow.
+    c = Canvas(246, 122)
+    scale, gap, top = 10, 12, 26
+    left = (246 - (4 * 5 * scale + 3 * gap)) // 2
+    for colour, offset in ((SHADOW, 4), (BLUE, 0)):
+        for i, letter in enumerate("QELM"):
+            x0 = left + i * (5 * scale + gap) + offset
+            for row, bits in enumerate(LOGO_FONT[letter]):
+                for column, bit in enumerate(bits):
+                    if bit == "1":
+                        x, y = x0 + column * scale, top + row * scale + offset
+                        c.rect(x, y, x + scale - 1, y + scale - 1, colour)
+    c.save("logo.png", VIEWER_IMAGES)
+
+
+def title_buttons():
+    c = Canvas(16)
+    c.rect(3, 11, 12, 12, LIGHT)
+    c.save("Minimize.png", VIEWER_IMAGES)
+    c = Canvas(16)
+    c.outline(2, 2, 13, 13, 2, LIGHT)
+    c.save("Maximize.png", VIEWER_IMAGES)
+    c = Canvas(16)
+    c.outline(5, 2, 13, 10, 1, LIGHT)
+    c.rect(2, 6, 10, 13, (0, 0, 0, 0))
+    c.outline(2, 6, 10, 13, 2, LIGHT)
+    c.save("Restore.png", VIEWER_IMAGES)
+    c = Canvas(16)
+    c.line(3, 3, 13, 13, 2.5, LIGHT)
+    c.line(13, 3, 3, 13, 2.5, LIGHT)
+    c.save("Exit.png", VIEWER_IMAGES)
+
+
+def layout_buttons():
+    # A grid of the layout's screens; the shown part of the channels in blue.
+    for name, cells, marked in (
+        ("Screen4_0.png", 2, [(0, 0)]),
+        ("Screen4_4.png", 2, [(1, 0)]),
+        ("Screen4_8.png", 2, [(0, 1)]),
+        ("Screen4_12.png", 2, [(1, 1)]),
+        ("Screen9_0.png", 3, [(0, 0)]),
+        ("Screen9_7.png", 3, [(2, 2)]),
+        ("Screen16.png", 4, []),
+    ):
+        c = Canvas(16)
+        for column, row in marked:
+            c.cell(1, 1, 14, 14, cells, column, row, BLUE)
+        c.grid(1, 1, 14, 14, cells, LIGHT)
+        c.save(name, VIEWER_IMAGES)
+    c = Canvas(16)
+    c.ring(8, 8, 6.5, 2, LIGHT)
+    c.rect(8, 0, 15, 6, (0, 0, 0, 0))
+    c.triangle((9, 0), (15, 4), (9, 8), LIGHT)
+    c.save("ScreenSeq.png", VIEWER_IMAGES)
+    c = Canvas(16)
+    for x0, y0, dx, dy in ((1, 1, 1, 1), (14, 1, -1, 1), (1, 14, 1, -1), (14, 14, -1, -1)):
+        c.line(x0, y0, x0 + 5 * dx, y0, 2, LIGHT)
+        c.line(x0, y0, x0, y0 + 5 * dy, 2, LIGHT)
+    c.save("fullscreen.png", VIEWER_IMAGES)
+
+
+def function_buttons():
+    c = Canvas(24)
+    c.ring(10, 10, 7.5, 2.5, LIGHT)
+    c.line(15, 15, 21, 21, 3.5, LIGHT)
+    c.line(7, 10, 13, 10, 2, LIGHT)
+    c.line(10, 7, 10, 13, 2, LIGHT)
+    c.save("zoom.png", VIEWER_IMAGES)
+    c = Canvas(24)
+    c.rect(2, 7, 21, 19, LIGHT)
+    c.rect(7, 4, 13, 7, LIGHT)
+    c.disc(12, 13, 4.5, DARK)
+    c.disc(12, 13, 2.5, LIGHT)
+    c.save("capture.png", VIEWER_IMAGES)
+    c = Canvas(24)
+    c.outline(2, 3, 21, 16, 2, LIGHT)
+    c.rect(9, 17, 14, 19, LIGHT)
+    c.rect(6, 20, 17, 21, LIGHT)
+    c.disc(11.5, 9.5, 3.5, RED)
+    c.save("PCRecord.png", VIEWER_IMAGES)
+    c = Canvas(24)
+    c.rect(1, 8, 22, 17, LIGHT)
+    c.rect(4, 14, 13, 15, DARK)
+    c.disc(18, 12, 3, RED)
+    c.save("DVRRecord.png", VIEWER_IMAGES)
+    c = Canvas(24)
+    c.rect(2, 5, 10, 8, LIGHT)
+    c.rect(2, 7, 21, 19, LIGHT)
+    c.rect(4, 10, 19, 17, YELLOW)
+    c.save("selectDir.png", VIEWER_IMAGES)
+    c = Canvas(24)
+    c.outline(1, 2, 16, 15, 2, LIGHT)
+    c.triangle((3, 13), (8, 7), (12, 13), GREEN)
+    c.disc(12, 6, 1.5, YELLOW)
+    c.ring(16, 15, 5, 2, LIGHT)
+    c.line(19, 18, 23, 22, 3, LIGHT)
+    c.save("search_image.png", VIEWER_IMAGES)
+
+
+def style_arrows():
+    for name, points in (
+        ("down_arrow.png", ((1, 3), (9, 3), (5, 8))),
+        ("up_arrow.png", ((1, 7), (9, 7), (5, 2))),
+        ("left_arrow.png", ((7, 1), (7, 9), (2, 5))),
+        ("right_arrow.png", ((3, 1), (3, 9), (8, 5))),
+    ):
+        c = Canvas(10)
+        c.triangle(*points, DARK)
+        c.save(name, QSS_IMAGES)
+
+
 def alarm_sound():
     # About half a second of a two-tone chime: unsigned 8-bit mono at 22,050 Hz.
     rate, count = 22050, 11554
@@ -255,6 +406,8 @@ if __name__ == "__main__":
     os.makedirs(TREE_IMAGES, exist_ok=True)
     os.makedirs(TIME_LINE, exist_ok=True)
     os.makedirs(PTZ_IMAGES, exist_ok=True)
+    os.makedirs(VIEWER_IMAGES, exist_ok=True)
+    os.makedirs(QSS_IMAGES, exist_ok=True)
     connection_failed()
     no_authority()
     video_loss()
@@ -268,3 +421,8 @@ if __name__ == "__main__":
     hour_bar()
     minute_grid()
     minute_cursor()
+    logo()
+    title_buttons()
+    layout_buttons()
+    function_buttons()
+    style_arrows()

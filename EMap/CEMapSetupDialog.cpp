@@ -1,0 +1,8 @@
+#include "CEMapSetupDialog.h"
+
+CEMapSetupDialog::CEMapSetupDialog(QWidget* parent)
+    : QDialog(parent)
+{
+}
+
+CEMapSetupDialog::~CEMapSetupDialog() = default;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+
+// The user-interface languages on offer: one per compiled translation file
+// "viewer_<code>.qm" in the resource folder LANGUAGE_PATH. The Language
+// setting names a language by its English display name (Qt's name of the
+// code's language); this maps such a name back to its file. Immutable once
+// built.
+class CLanguage : public QObject {
+    Q_OBJECT
+
+public:
+    static const QString LANGUAGE_PATH;
+    static const QString LANGUAGE_FILE_PREFIX;
+    static const QString LANGUAGE_FILE_REGEX;
+
+    CLanguage();
+    ~CLanguage() override;
+
+    // Display names and codes of the files, in the folder's order (by name,
+    // ignoring case); both lists have the same length.
+    const QStringList& getLanguageName() const { return m_names; }
+    const QStringList& getLanguageCode() const { return m_codes; }
+    // "viewer_<code>.qm" for a known display name (exact, case-sensitive; the
+    // first of equal names), otherwise empty. Load it from LANGUAGE_PATH.
+    QString getLanguageFileName(const QString& languageName) const;
+
+private:
+    void LoadLanguageList();
+
+    QStringList m_names;
+    QStringList m_codes;
+};
+
+// The program's one translator: installed at start-up when the language's
+// file loads, reloaded when the operator chooses another language.
+extern QTranslator g_translator;

@@ -1,0 +1,454 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CAutoPresetWidget</name>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Interval(sec)</source>
+        <translation>Intervalle (s)</translation>
+    </message>
+</context>
+<context>
+    <name>CCreateRaw</name>
+    <message>
+        <source>[ERROR] No free file name for %1</source>
+        <translation>[ERREUR] Aucun nom de fichier libre pour %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not write the recording file %1: %2</source>
+        <translation>[ERREUR] Impossible d&apos;écrire le fichier d&apos;enregistrement %1 : %2</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording file %1: %2</source>
+        <translation>[ERREUR] Impossible de créer le fichier d&apos;enregistrement %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CHDDWidget</name>
+    <message>
+        <source>HDD</source>
+        <translation>Disque</translation>
+    </message>
+    <message>
+        <source>Total Space : </source>
+        <translation>Espace total : </translation>
+    </message>
+    <message>
+        <source>Used Space : </source>
+        <translation>Espace utilisé : </translation>
+    </message>
+    <message>
+        <source>Free Space : </source>
+        <translation>Espace libre : </translation>
+    </message>
+</context>
+<context>
+    <name>CHttpConnect</name>
+    <message>
+        <source>[ERROR]request too long</source>
+        <translation>[ERREUR]requête trop longue</translation>
+    </message>
+    <message>
+        <source>[ERROR]user unknown</source>
+        <translation>[ERREUR]utilisateur inconnu</translation>
+    </message>
+    <message>
+        <source>[ERROR]password miss</source>
+        <translation>[ERREUR]mot de passe erroné</translation>
+    </message>
+    <message>
+        <source>[ERROR]protocol version</source>
+        <translation>[ERREUR]version du protocole</translation>
+    </message>
+    <message>
+        <source>[ERROR]client limit</source>
+        <translation>[ERREUR]limite de clients atteinte</translation>
+    </message>
+    <message>
+        <source>[ERROR]super exist</source>
+        <translation>[ERREUR]un administrateur est déjà connecté</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video data</source>
+        <translation>[ERREUR]aucune donnée vidéo</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video channel</source>
+        <translation>[ERREUR]aucun canal vidéo</translation>
+    </message>
+    <message>
+        <source>[ERROR]mpeg push end</source>
+        <translation>[ERREUR]fin du flux</translation>
+    </message>
+    <message>
+        <source>[ERROR]connection timeout</source>
+        <translation>[ERREUR]délai de connexion dépassé</translation>
+    </message>
+    <message>
+        <source>[ERROR]unknown</source>
+        <translation>[ERREUR]inconnue</translation>
+    </message>
+    <message>
+        <source>[ERROR]permission denied</source>
+        <translation>[ERREUR]permission refusée</translation>
+    </message>
+    <message>
+        <source>[ERROR]network timeout</source>
+        <translation>[ERREUR]délai réseau dépassé</translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation>Échec de la connexion</translation>
+    </message>
+    <message>
+        <source>There is no more backup data. Or Connection failed</source>
+        <translation>Il n&apos;y a plus de données à sauvegarder, ou la connexion a échoué</translation>
+    </message>
+</context>
+<context>
+    <name>CListFileStatus</name>
+    <message>
+        <source>The default list is shown. The file is kept and will be moved aside when the list is saved.</source>
+        <translation>La liste par défaut est affichée. Le fichier est conservé et sera mis de côté lors de l&apos;enregistrement de la liste.</translation>
+    </message>
+    <message>
+        <source>The list file %1 cannot be read (%2).</source>
+        <translation>Le fichier de liste %1 ne peut pas être lu (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a list file of this program.</source>
+        <translation>Le fichier %1 n&apos;est pas un fichier de liste de ce programme.</translation>
+    </message>
+    <message>
+        <source>The list file %1 is damaged.</source>
+        <translation>Le fichier de liste %1 est endommagé.</translation>
+    </message>
+    <message>
+        <source>The list could not be saved to %1 (%2). The previous file is unchanged.</source>
+        <translation>La liste n&apos;a pas pu être enregistrée dans %1 (%2). Le fichier précédent est inchangé.</translation>
+    </message>
+    <message>
+        <source>The unusable list file was moved to %1.</source>
+        <translation>Le fichier de liste inutilisable a été déplacé vers %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CLiveCtrlWidget</name>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Auto Preset</source>
+        <translation>Tour auto</translation>
+    </message>
+    <message>
+        <source>Rem. Port</source>
+        <translation>Relais</translation>
+    </message>
+    <message>
+        <source>Picture ctrl</source>
+        <translation>Image</translation>
+    </message>
+</context>
+<context>
+    <name>CLogin</name>
+    <message>
+        <source>Login</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureWidget</name>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>H.Sharpness</source>
+        <translation>Netteté H.</translation>
+    </message>
+    <message>
+        <source>V.Sharpness</source>
+        <translation>Netteté V.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Défaut</translation>
+    </message>
+</context>
+<context>
+    <name>CPtzfWidget</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Mise au point</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Iris</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Aller</translation>
+    </message>
+</context>
+<context>
+    <name>CRecord</name>
+    <message>
+        <source>[ERROR] The DVR has reported no channels to record</source>
+        <translation>[ERREUR] Le DVR n&apos;a signalé aucun canal à enregistrer</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording folder %1</source>
+        <translation>[ERREUR] Impossible de créer le dossier d&apos;enregistrement %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not write the recording file %1</source>
+        <translation>[ERREUR] Impossible d&apos;écrire le fichier d&apos;enregistrement %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording file %1</source>
+        <translation>[ERREUR] Impossible de créer le fichier d&apos;enregistrement %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] No free file name for %1</source>
+        <translation>[ERREUR] Aucun nom de fichier libre pour %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not complete the recording file %1</source>
+        <translation>[ERREUR] Impossible de terminer le fichier d&apos;enregistrement %1</translation>
+    </message>
+</context>
+<context>
+    <name>CRemotePortWiget</name>
+    <message>
+        <source>Auto off :</source>
+        <translation>Arrêt auto :</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Relais</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+</context>
+<context>
+    <name>CSendDVRInfoWidget</name>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Admin Password</source>
+        <translation>Mot de passe admin</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Veuillez remplir tous les champs.</translation>
+    </message>
+</context>
+<context>
+    <name>CTimeLine</name>
+    <message>
+        <source>ALL</source>
+        <translation>TOUS</translation>
+    </message>
+    <message>
+        <source>CH-%1</source>
+        <translation>CH-%1</translation>
+    </message>
+</context>
+<context>
+    <name>CWaitDialog</name>
+    <message>
+        <source>Please wait a minute.</source>
+        <translation>Veuillez patienter un instant.</translation>
+    </message>
+</context>
+<context>
+    <name>QUpFile</name>
+    <message>
+        <source>The file changed while it was being sent</source>
+        <translation>Le fichier a changé pendant l&apos;envoi</translation>
+    </message>
+</context>
+<context>
+    <name>UpLoader</name>
+    <message>
+        <source>Error: can&apos;t open file %1</source>
+        <translation>Erreur : impossible d&apos;ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Network error: %1</source>
+        <translation>Erreur réseau : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Viewer</name>
+    <message>
+        <source>%1 FPS / %2</source>
+        <translation>%1 img/s / %2</translation>
+    </message>
+</context>
+<context>
+    <name>ViewerClass</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Live S</source>
+        <translation>Direct S</translation>
+    </message>
+    <message>
+        <source>Live M</source>
+        <translation>Direct M</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>E-Map</source>
+        <translation>E-Map</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>PC Setup</source>
+        <translation>Config. PC</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Setup Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Load Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Apply All</source>
+        <translation>Tout appliquer</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>Date &amp;&amp; Time</source>
+        <translation>Date &amp;&amp; heure</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,454 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR">
+<context>
+    <name>CAutoPresetWidget</name>
+    <message>
+        <source>Start</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>끝</translation>
+    </message>
+    <message>
+        <source>Interval(sec)</source>
+        <translation>간격(초)</translation>
+    </message>
+</context>
+<context>
+    <name>CCreateRaw</name>
+    <message>
+        <source>[ERROR] No free file name for %1</source>
+        <translation>[오류] %1에 사용할 수 있는 파일 이름이 없습니다</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not write the recording file %1: %2</source>
+        <translation>[오류] 녹화 파일 %1을(를) 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording file %1: %2</source>
+        <translation>[오류] 녹화 파일 %1을(를) 만들 수 없습니다: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CHDDWidget</name>
+    <message>
+        <source>HDD</source>
+        <translation>HDD</translation>
+    </message>
+    <message>
+        <source>Total Space : </source>
+        <translation>전체 용량 : </translation>
+    </message>
+    <message>
+        <source>Used Space : </source>
+        <translation>사용 용량 : </translation>
+    </message>
+    <message>
+        <source>Free Space : </source>
+        <translation>남은 용량 : </translation>
+    </message>
+</context>
+<context>
+    <name>CHttpConnect</name>
+    <message>
+        <source>[ERROR]request too long</source>
+        <translation>[오류]요청이 너무 깁니다</translation>
+    </message>
+    <message>
+        <source>[ERROR]user unknown</source>
+        <translation>[오류]알 수 없는 사용자</translation>
+    </message>
+    <message>
+        <source>[ERROR]password miss</source>
+        <translation>[오류]비밀번호가 틀립니다</translation>
+    </message>
+    <message>
+        <source>[ERROR]protocol version</source>
+        <translation>[오류]프로토콜 버전</translation>
+    </message>
+    <message>
+        <source>[ERROR]client limit</source>
+        <translation>[오류]접속자 수 제한</translation>
+    </message>
+    <message>
+        <source>[ERROR]super exist</source>
+        <translation>[오류]관리자가 이미 접속해 있습니다</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video data</source>
+        <translation>[오류]영상 데이터가 없습니다</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video channel</source>
+        <translation>[오류]영상 채널이 없습니다</translation>
+    </message>
+    <message>
+        <source>[ERROR]mpeg push end</source>
+        <translation>[오류]스트림 전송 종료</translation>
+    </message>
+    <message>
+        <source>[ERROR]connection timeout</source>
+        <translation>[오류]연결 시간 초과</translation>
+    </message>
+    <message>
+        <source>[ERROR]unknown</source>
+        <translation>[오류]알 수 없음</translation>
+    </message>
+    <message>
+        <source>[ERROR]permission denied</source>
+        <translation>[오류]권한이 없습니다</translation>
+    </message>
+    <message>
+        <source>[ERROR]network timeout</source>
+        <translation>[오류]네트워크 시간 초과</translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation>연결 실패</translation>
+    </message>
+    <message>
+        <source>There is no more backup data. Or Connection failed</source>
+        <translation>더 이상 백업할 데이터가 없거나 연결에 실패했습니다</translation>
+    </message>
+</context>
+<context>
+    <name>CListFileStatus</name>
+    <message>
+        <source>The default list is shown. The file is kept and will be moved aside when the list is saved.</source>
+        <translation>기본 목록을 표시합니다. 파일은 보존되며 목록을 저장할 때 다른 이름으로 옮겨집니다.</translation>
+    </message>
+    <message>
+        <source>The list file %1 cannot be read (%2).</source>
+        <translation>목록 파일 %1을(를) 읽을 수 없습니다 (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a list file of this program.</source>
+        <translation>%1 파일은 이 프로그램의 목록 파일이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The list file %1 is damaged.</source>
+        <translation>목록 파일 %1이(가) 손상되었습니다.</translation>
+    </message>
+    <message>
+        <source>The list could not be saved to %1 (%2). The previous file is unchanged.</source>
+        <translation>목록을 %1에 저장할 수 없습니다 (%2). 이전 파일은 그대로입니다.</translation>
+    </message>
+    <message>
+        <source>The unusable list file was moved to %1.</source>
+        <translation>사용할 수 없는 목록 파일을 %1(으)로 옮겼습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CLiveCtrlWidget</name>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Auto Preset</source>
+        <translation>자동 프리셋</translation>
+    </message>
+    <message>
+        <source>Rem. Port</source>
+        <translation>릴레이</translation>
+    </message>
+    <message>
+        <source>Picture ctrl</source>
+        <translation>화면 조정</translation>
+    </message>
+</context>
+<context>
+    <name>CLogin</name>
+    <message>
+        <source>Login</source>
+        <translation>로그인</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>아이디</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>비밀번호</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureWidget</name>
+    <message>
+        <source>Contrast</source>
+        <translation>대비</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>밝기</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>채도</translation>
+    </message>
+    <message>
+        <source>H.Sharpness</source>
+        <translation>수평 선명도</translation>
+    </message>
+    <message>
+        <source>V.Sharpness</source>
+        <translation>수직 선명도</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+</context>
+<context>
+    <name>CPtzfWidget</name>
+    <message>
+        <source>Zoom</source>
+        <translation>줌</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>초점</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>조리개</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>이동</translation>
+    </message>
+</context>
+<context>
+    <name>CRecord</name>
+    <message>
+        <source>[ERROR] The DVR has reported no channels to record</source>
+        <translation>[오류] DVR이 녹화할 채널을 알려 주지 않았습니다</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording folder %1</source>
+        <translation>[오류] 녹화 폴더 %1을(를) 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not write the recording file %1</source>
+        <translation>[오류] 녹화 파일 %1을(를) 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording file %1</source>
+        <translation>[오류] 녹화 파일 %1을(를) 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>[ERROR] No free file name for %1</source>
+        <translation>[오류] %1에 사용할 수 있는 파일 이름이 없습니다</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not complete the recording file %1</source>
+        <translation>[오류] 녹화 파일 %1을(를) 마무리할 수 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>CRemotePortWiget</name>
+    <message>
+        <source>Auto off :</source>
+        <translation>자동 해제 :</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>릴레이</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>자동</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+</context>
+<context>
+    <name>CSendDVRInfoWidget</name>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>주소</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>Admin Password</source>
+        <translation>관리자 비밀번호</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>빈칸을 모두 채워 주십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>CTimeLine</name>
+    <message>
+        <source>ALL</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>CH-%1</source>
+        <translation>CH-%1</translation>
+    </message>
+</context>
+<context>
+    <name>CWaitDialog</name>
+    <message>
+        <source>Please wait a minute.</source>
+        <translation>잠시 기다려 주십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>QUpFile</name>
+    <message>
+        <source>The file changed while it was being sent</source>
+        <translation>파일을 보내는 동안 파일이 바뀌었습니다</translation>
+    </message>
+</context>
+<context>
+    <name>UpLoader</name>
+    <message>
+        <source>Error: can&apos;t open file %1</source>
+        <translation>오류: 파일 %1을(를) 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Network error: %1</source>
+        <translation>네트워크 오류: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Viewer</name>
+    <message>
+        <source>%1 FPS / %2</source>
+        <translation>%1 FPS / %2</translation>
+    </message>
+</context>
+<context>
+    <name>ViewerClass</name>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Live S</source>
+        <translation>라이브 S</translation>
+    </message>
+    <message>
+        <source>Live M</source>
+        <translation>라이브 M</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>검색</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>백업</translation>
+    </message>
+    <message>
+        <source>E-Map</source>
+        <translation>E-Map</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>PC Setup</source>
+        <translation>PC 설정</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>보기</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>환경 설정</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>나가기</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>Setup Model</source>
+        <translation>모델 설정</translation>
+    </message>
+    <message>
+        <source>Load Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>다시 읽기</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Apply All</source>
+        <translation>모두 적용</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>업그레이드</translation>
+    </message>
+    <message>
+        <source>Date &amp;&amp; Time</source>
+        <translation>날짜 &amp;&amp; 시간</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>초기화</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,454 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nb_NO">
+<context>
+    <name>CAutoPresetWidget</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Slutt</translation>
+    </message>
+    <message>
+        <source>Interval(sec)</source>
+        <translation>Intervall (s)</translation>
+    </message>
+</context>
+<context>
+    <name>CCreateRaw</name>
+    <message>
+        <source>[ERROR] No free file name for %1</source>
+        <translation>[FEIL] Ingen ledig filnavn for %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not write the recording file %1: %2</source>
+        <translation>[FEIL] Kan ikke skrive opptaksfilen %1: %2</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording file %1: %2</source>
+        <translation>[FEIL] Kan ikke opprette opptaksfilen %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CHDDWidget</name>
+    <message>
+        <source>HDD</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Total Space : </source>
+        <translation>Total plass : </translation>
+    </message>
+    <message>
+        <source>Used Space : </source>
+        <translation>Brukt plass : </translation>
+    </message>
+    <message>
+        <source>Free Space : </source>
+        <translation>Ledig plass : </translation>
+    </message>
+</context>
+<context>
+    <name>CHttpConnect</name>
+    <message>
+        <source>[ERROR]request too long</source>
+        <translation>[FEIL]forespørselen er for lang</translation>
+    </message>
+    <message>
+        <source>[ERROR]user unknown</source>
+        <translation>[FEIL]ukjent bruker</translation>
+    </message>
+    <message>
+        <source>[ERROR]password miss</source>
+        <translation>[FEIL]feil passord</translation>
+    </message>
+    <message>
+        <source>[ERROR]protocol version</source>
+        <translation>[FEIL]protokollversjon</translation>
+    </message>
+    <message>
+        <source>[ERROR]client limit</source>
+        <translation>[FEIL]grense for klienter</translation>
+    </message>
+    <message>
+        <source>[ERROR]super exist</source>
+        <translation>[FEIL]en administrator er allerede tilkoblet</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video data</source>
+        <translation>[FEIL]ingen videodata</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video channel</source>
+        <translation>[FEIL]ingen videokanal</translation>
+    </message>
+    <message>
+        <source>[ERROR]mpeg push end</source>
+        <translation>[FEIL]strømmen er slutt</translation>
+    </message>
+    <message>
+        <source>[ERROR]connection timeout</source>
+        <translation>[FEIL]tidsavbrudd for tilkoblingen</translation>
+    </message>
+    <message>
+        <source>[ERROR]unknown</source>
+        <translation>[FEIL]ukjent</translation>
+    </message>
+    <message>
+        <source>[ERROR]permission denied</source>
+        <translation>[FEIL]ingen tilgang</translation>
+    </message>
+    <message>
+        <source>[ERROR]network timeout</source>
+        <translation>[FEIL]tidsavbrudd i nettverket</translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation>Tilkoblingen mislyktes</translation>
+    </message>
+    <message>
+        <source>There is no more backup data. Or Connection failed</source>
+        <translation>Det er ikke flere data å sikkerhetskopiere, eller tilkoblingen mislyktes</translation>
+    </message>
+</context>
+<context>
+    <name>CListFileStatus</name>
+    <message>
+        <source>The default list is shown. The file is kept and will be moved aside when the list is saved.</source>
+        <translation>Standardlisten vises. Filen beholdes og flyttes til side når listen lagres.</translation>
+    </message>
+    <message>
+        <source>The list file %1 cannot be read (%2).</source>
+        <translation>Listefilen %1 kan ikke leses (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a list file of this program.</source>
+        <translation>Filen %1 er ikke en listefil for dette programmet.</translation>
+    </message>
+    <message>
+        <source>The list file %1 is damaged.</source>
+        <translation>Listefilen %1 er skadet.</translation>
+    </message>
+    <message>
+        <source>The list could not be saved to %1 (%2). The previous file is unchanged.</source>
+        <translation>Listen kunne ikke lagres til %1 (%2). Den forrige filen er uendret.</translation>
+    </message>
+    <message>
+        <source>The unusable list file was moved to %1.</source>
+        <translation>Den ubrukelige listefilen ble flyttet til %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CLiveCtrlWidget</name>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Auto Preset</source>
+        <translation>Autoposisjon</translation>
+    </message>
+    <message>
+        <source>Rem. Port</source>
+        <translation>Relé</translation>
+    </message>
+    <message>
+        <source>Picture ctrl</source>
+        <translation>Bilde</translation>
+    </message>
+</context>
+<context>
+    <name>CLogin</name>
+    <message>
+        <source>Login</source>
+        <translation>Pålogging</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Bruker-ID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passord</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureWidget</name>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Lysstyrke</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Metning</translation>
+    </message>
+    <message>
+        <source>H.Sharpness</source>
+        <translation>H-skarphet</translation>
+    </message>
+    <message>
+        <source>V.Sharpness</source>
+        <translation>V-skarphet</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
+    <name>CPtzfWidget</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Fokus</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Blender</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Lagre</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Gå til</translation>
+    </message>
+</context>
+<context>
+    <name>CRecord</name>
+    <message>
+        <source>[ERROR] The DVR has reported no channels to record</source>
+        <translation>[FEIL] DVR-en har ikke meldt noen kanaler å ta opp</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording folder %1</source>
+        <translation>[FEIL] Kan ikke opprette opptaksmappen %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not write the recording file %1</source>
+        <translation>[FEIL] Kan ikke skrive opptaksfilen %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording file %1</source>
+        <translation>[FEIL] Kan ikke opprette opptaksfilen %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] No free file name for %1</source>
+        <translation>[FEIL] Ingen ledig filnavn for %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not complete the recording file %1</source>
+        <translation>[FEIL] Kan ikke fullføre opptaksfilen %1</translation>
+    </message>
+</context>
+<context>
+    <name>CRemotePortWiget</name>
+    <message>
+        <source>Auto off :</source>
+        <translation>Auto av :</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Relé</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+</context>
+<context>
+    <name>CSendDVRInfoWidget</name>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Admin Password</source>
+        <translation>Administratorpassord</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Fyll ut alle feltene.</translation>
+    </message>
+</context>
+<context>
+    <name>CTimeLine</name>
+    <message>
+        <source>ALL</source>
+        <translation>ALLE</translation>
+    </message>
+    <message>
+        <source>CH-%1</source>
+        <translation>K-%1</translation>
+    </message>
+</context>
+<context>
+    <name>CWaitDialog</name>
+    <message>
+        <source>Please wait a minute.</source>
+        <translation>Vent litt.</translation>
+    </message>
+</context>
+<context>
+    <name>QUpFile</name>
+    <message>
+        <source>The file changed while it was being sent</source>
+        <translation>Filen ble endret mens den ble sendt</translation>
+    </message>
+</context>
+<context>
+    <name>UpLoader</name>
+    <message>
+        <source>Error: can&apos;t open file %1</source>
+        <translation>Feil: kan ikke åpne filen %1</translation>
+    </message>
+    <message>
+        <source>Network error: %1</source>
+        <translation>Nettverksfeil: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Viewer</name>
+    <message>
+        <source>%1 FPS / %2</source>
+        <translation>%1 FPS / %2</translation>
+    </message>
+</context>
+<context>
+    <name>ViewerClass</name>
+    <message>
+        <source>Save</source>
+        <translation>Lagre</translation>
+    </message>
+    <message>
+        <source>Live S</source>
+        <translation>Direkte S</translation>
+    </message>
+    <message>
+        <source>Live M</source>
+        <translation>Direkte M</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Søk</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Avspilling</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Kopiering</translation>
+    </message>
+    <message>
+        <source>E-Map</source>
+        <translation>E-kart</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informasjon</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Oppsett</translation>
+    </message>
+    <message>
+        <source>PC Setup</source>
+        <translation>PC-oppsett</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vis</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Rediger</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Innstillinger</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Avslutt</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Åpne</translation>
+    </message>
+    <message>
+        <source>Setup Model</source>
+        <translation>Velg modell</translation>
+    </message>
+    <message>
+        <source>Load Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Last på nytt</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Apply All</source>
+        <translation>Bruk alle</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Oppgrader</translation>
+    </message>
+    <message>
+        <source>Date &amp;&amp; Time</source>
+        <translation>Dato &amp;&amp; tid</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Tilbakestill</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,454 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>CAutoPresetWidget</name>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Interval(sec)</source>
+        <translation>Интервал (с)</translation>
+    </message>
+</context>
+<context>
+    <name>CCreateRaw</name>
+    <message>
+        <source>[ERROR] No free file name for %1</source>
+        <translation>[ОШИБКА] Нет свободного имени файла для %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not write the recording file %1: %2</source>
+        <translation>[ОШИБКА] Не удается записать файл записи %1: %2</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording file %1: %2</source>
+        <translation>[ОШИБКА] Не удается создать файл записи %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CHDDWidget</name>
+    <message>
+        <source>HDD</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Total Space : </source>
+        <translation>Всего : </translation>
+    </message>
+    <message>
+        <source>Used Space : </source>
+        <translation>Занято : </translation>
+    </message>
+    <message>
+        <source>Free Space : </source>
+        <translation>Свободно : </translation>
+    </message>
+</context>
+<context>
+    <name>CHttpConnect</name>
+    <message>
+        <source>[ERROR]request too long</source>
+        <translation>[ОШИБКА]слишком длинный запрос</translation>
+    </message>
+    <message>
+        <source>[ERROR]user unknown</source>
+        <translation>[ОШИБКА]неизвестный пользователь</translation>
+    </message>
+    <message>
+        <source>[ERROR]password miss</source>
+        <translation>[ОШИБКА]неверный пароль</translation>
+    </message>
+    <message>
+        <source>[ERROR]protocol version</source>
+        <translation>[ОШИБКА]версия протокола</translation>
+    </message>
+    <message>
+        <source>[ERROR]client limit</source>
+        <translation>[ОШИБКА]превышено число клиентов</translation>
+    </message>
+    <message>
+        <source>[ERROR]super exist</source>
+        <translation>[ОШИБКА]администратор уже подключен</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video data</source>
+        <translation>[ОШИБКА]нет видеоданных</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video channel</source>
+        <translation>[ОШИБКА]нет видеоканала</translation>
+    </message>
+    <message>
+        <source>[ERROR]mpeg push end</source>
+        <translation>[ОШИБКА]конец потока</translation>
+    </message>
+    <message>
+        <source>[ERROR]connection timeout</source>
+        <translation>[ОШИБКА]истекло время подключения</translation>
+    </message>
+    <message>
+        <source>[ERROR]unknown</source>
+        <translation>[ОШИБКА]неизвестная</translation>
+    </message>
+    <message>
+        <source>[ERROR]permission denied</source>
+        <translation>[ОШИБКА]доступ запрещен</translation>
+    </message>
+    <message>
+        <source>[ERROR]network timeout</source>
+        <translation>[ОШИБКА]истекло время ожидания сети</translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation>Ошибка подключения</translation>
+    </message>
+    <message>
+        <source>There is no more backup data. Or Connection failed</source>
+        <translation>Данных для копирования больше нет, или подключение не удалось</translation>
+    </message>
+</context>
+<context>
+    <name>CListFileStatus</name>
+    <message>
+        <source>The default list is shown. The file is kept and will be moved aside when the list is saved.</source>
+        <translation>Показан список по умолчанию. Файл сохранен и будет перемещен при сохранении списка.</translation>
+    </message>
+    <message>
+        <source>The list file %1 cannot be read (%2).</source>
+        <translation>Не удается прочитать файл списка %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a list file of this program.</source>
+        <translation>Файл %1 не является файлом списка этой программы.</translation>
+    </message>
+    <message>
+        <source>The list file %1 is damaged.</source>
+        <translation>Файл списка %1 поврежден.</translation>
+    </message>
+    <message>
+        <source>The list could not be saved to %1 (%2). The previous file is unchanged.</source>
+        <translation>Не удалось сохранить список в %1 (%2). Прежний файл не изменен.</translation>
+    </message>
+    <message>
+        <source>The unusable list file was moved to %1.</source>
+        <translation>Непригодный файл списка перемещен в %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CLiveCtrlWidget</name>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Auto Preset</source>
+        <translation>Автотур</translation>
+    </message>
+    <message>
+        <source>Rem. Port</source>
+        <translation>Реле</translation>
+    </message>
+    <message>
+        <source>Picture ctrl</source>
+        <translation>Изображение</translation>
+    </message>
+</context>
+<context>
+    <name>CLogin</name>
+    <message>
+        <source>Login</source>
+        <translation>Вход</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureWidget</name>
+    <message>
+        <source>Contrast</source>
+        <translation>Контраст</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Насыщенность</translation>
+    </message>
+    <message>
+        <source>H.Sharpness</source>
+        <translation>Резкость Г</translation>
+    </message>
+    <message>
+        <source>V.Sharpness</source>
+        <translation>Резкость В</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+</context>
+<context>
+    <name>CPtzfWidget</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Зум</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Фокус</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>Диафрагма</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Задать</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Перейти</translation>
+    </message>
+</context>
+<context>
+    <name>CRecord</name>
+    <message>
+        <source>[ERROR] The DVR has reported no channels to record</source>
+        <translation>[ОШИБКА] Видеорегистратор не сообщил каналов для записи</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording folder %1</source>
+        <translation>[ОШИБКА] Не удается создать папку записи %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not write the recording file %1</source>
+        <translation>[ОШИБКА] Не удается записать файл записи %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording file %1</source>
+        <translation>[ОШИБКА] Не удается создать файл записи %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] No free file name for %1</source>
+        <translation>[ОШИБКА] Нет свободного имени файла для %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not complete the recording file %1</source>
+        <translation>[ОШИБКА] Не удается завершить файл записи %1</translation>
+    </message>
+</context>
+<context>
+    <name>CRemotePortWiget</name>
+    <message>
+        <source>Auto off :</source>
+        <translation>Автовыкл. :</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Реле</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+</context>
+<context>
+    <name>CSendDVRInfoWidget</name>
+    <message>
+        <source>DVR</source>
+        <translation>Видеорегистратор</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Admin Password</source>
+        <translation>Пароль администратора</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Заполните все поля.</translation>
+    </message>
+</context>
+<context>
+    <name>CTimeLine</name>
+    <message>
+        <source>ALL</source>
+        <translation>ВСЕ</translation>
+    </message>
+    <message>
+        <source>CH-%1</source>
+        <translation>К-%1</translation>
+    </message>
+</context>
+<context>
+    <name>CWaitDialog</name>
+    <message>
+        <source>Please wait a minute.</source>
+        <translation>Подождите немного.</translation>
+    </message>
+</context>
+<context>
+    <name>QUpFile</name>
+    <message>
+        <source>The file changed while it was being sent</source>
+        <translation>Файл изменился во время отправки</translation>
+    </message>
+</context>
+<context>
+    <name>UpLoader</name>
+    <message>
+        <source>Error: can&apos;t open file %1</source>
+        <translation>Ошибка: не удается открыть файл %1</translation>
+    </message>
+    <message>
+        <source>Network error: %1</source>
+        <translation>Ошибка сети: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Viewer</name>
+    <message>
+        <source>%1 FPS / %2</source>
+        <translation>%1 к/с / %2</translation>
+    </message>
+</context>
+<context>
+    <name>ViewerClass</name>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Live S</source>
+        <translation>Просмотр S</translation>
+    </message>
+    <message>
+        <source>Live M</source>
+        <translation>Просмотр M</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Воспроизв.</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Архивация</translation>
+    </message>
+    <message>
+        <source>E-Map</source>
+        <translation>Э-карта</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>PC Setup</source>
+        <translation>Настройка ПК</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Setup Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Load Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Apply All</source>
+        <translation>Применить все</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Обновление ПО</translation>
+    </message>
+    <message>
+        <source>Date &amp;&amp; Time</source>
+        <translation>Дата &amp;&amp; время</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,454 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>CAutoPresetWidget</name>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Interval(sec)</source>
+        <translation>間隔(秒)</translation>
+    </message>
+</context>
+<context>
+    <name>CCreateRaw</name>
+    <message>
+        <source>[ERROR] No free file name for %1</source>
+        <translation>[錯誤] %1 沒有可用的檔案名稱</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not write the recording file %1: %2</source>
+        <translation>[錯誤] 無法寫入錄影檔 %1：%2</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording file %1: %2</source>
+        <translation>[錯誤] 無法建立錄影檔 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>CHDDWidget</name>
+    <message>
+        <source>HDD</source>
+        <translation>硬碟</translation>
+    </message>
+    <message>
+        <source>Total Space : </source>
+        <translation>總容量 : </translation>
+    </message>
+    <message>
+        <source>Used Space : </source>
+        <translation>已使用 : </translation>
+    </message>
+    <message>
+        <source>Free Space : </source>
+        <translation>可用空間 : </translation>
+    </message>
+</context>
+<context>
+    <name>CHttpConnect</name>
+    <message>
+        <source>[ERROR]request too long</source>
+        <translation>[錯誤]請求過長</translation>
+    </message>
+    <message>
+        <source>[ERROR]user unknown</source>
+        <translation>[錯誤]未知的使用者</translation>
+    </message>
+    <message>
+        <source>[ERROR]password miss</source>
+        <translation>[錯誤]密碼錯誤</translation>
+    </message>
+    <message>
+        <source>[ERROR]protocol version</source>
+        <translation>[錯誤]通訊協定版本</translation>
+    </message>
+    <message>
+        <source>[ERROR]client limit</source>
+        <translation>[錯誤]用戶端數量已達上限</translation>
+    </message>
+    <message>
+        <source>[ERROR]super exist</source>
+        <translation>[錯誤]管理者已連線</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video data</source>
+        <translation>[錯誤]沒有影像資料</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video channel</source>
+        <translation>[錯誤]沒有影像頻道</translation>
+    </message>
+    <message>
+        <source>[ERROR]mpeg push end</source>
+        <translation>[錯誤]串流傳送結束</translation>
+    </message>
+    <message>
+        <source>[ERROR]connection timeout</source>
+        <translation>[錯誤]連線逾時</translation>
+    </message>
+    <message>
+        <source>[ERROR]unknown</source>
+        <translation>[錯誤]未知</translation>
+    </message>
+    <message>
+        <source>[ERROR]permission denied</source>
+        <translation>[錯誤]權限不足</translation>
+    </message>
+    <message>
+        <source>[ERROR]network timeout</source>
+        <translation>[錯誤]網路逾時</translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation>連線失敗</translation>
+    </message>
+    <message>
+        <source>There is no more backup data. Or Connection failed</source>
+        <translation>已無可備份的資料，或連線失敗</translation>
+    </message>
+</context>
+<context>
+    <name>CListFileStatus</name>
+    <message>
+        <source>The default list is shown. The file is kept and will be moved aside when the list is saved.</source>
+        <translation>目前顯示預設清單。原檔案會保留，並在儲存清單時移至一旁。</translation>
+    </message>
+    <message>
+        <source>The list file %1 cannot be read (%2).</source>
+        <translation>無法讀取清單檔案 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a list file of this program.</source>
+        <translation>檔案 %1 不是本程式的清單檔案。</translation>
+    </message>
+    <message>
+        <source>The list file %1 is damaged.</source>
+        <translation>清單檔案 %1 已損毀。</translation>
+    </message>
+    <message>
+        <source>The list could not be saved to %1 (%2). The previous file is unchanged.</source>
+        <translation>無法將清單儲存至 %1（%2）。先前的檔案未變更。</translation>
+    </message>
+    <message>
+        <source>The unusable list file was moved to %1.</source>
+        <translation>無法使用的清單檔案已移至 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>CLiveCtrlWidget</name>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Auto Preset</source>
+        <translation>自動預設點</translation>
+    </message>
+    <message>
+        <source>Rem. Port</source>
+        <translation>繼電器</translation>
+    </message>
+    <message>
+        <source>Picture ctrl</source>
+        <translation>影像調整</translation>
+    </message>
+</context>
+<context>
+    <name>CLogin</name>
+    <message>
+        <source>Login</source>
+        <translation>登入</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>帳號</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密碼</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureWidget</name>
+    <message>
+        <source>Contrast</source>
+        <translation>對比</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>飽和度</translation>
+    </message>
+    <message>
+        <source>H.Sharpness</source>
+        <translation>水平銳利度</translation>
+    </message>
+    <message>
+        <source>V.Sharpness</source>
+        <translation>垂直銳利度</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>預設值</translation>
+    </message>
+</context>
+<context>
+    <name>CPtzfWidget</name>
+    <message>
+        <source>Zoom</source>
+        <translation>變焦</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>對焦</translation>
+    </message>
+    <message>
+        <source>Iris</source>
+        <translation>光圈</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>前往</translation>
+    </message>
+</context>
+<context>
+    <name>CRecord</name>
+    <message>
+        <source>[ERROR] The DVR has reported no channels to record</source>
+        <translation>[錯誤] DVR 未回報可錄影的頻道</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording folder %1</source>
+        <translation>[錯誤] 無法建立錄影資料夾 %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not write the recording file %1</source>
+        <translation>[錯誤] 無法寫入錄影檔 %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not create the recording file %1</source>
+        <translation>[錯誤] 無法建立錄影檔 %1</translation>
+    </message>
+    <message>
+        <source>[ERROR] No free file name for %1</source>
+        <translation>[錯誤] %1 沒有可用的檔案名稱</translation>
+    </message>
+    <message>
+        <source>[ERROR] Can not complete the recording file %1</source>
+        <translation>[錯誤] 無法完成錄影檔 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CRemotePortWiget</name>
+    <message>
+        <source>Auto off :</source>
+        <translation>自動關閉 :</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>繼電器</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+</context>
+<context>
+    <name>CSendDVRInfoWidget</name>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>位址</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>連接埠</translation>
+    </message>
+    <message>
+        <source>Admin Password</source>
+        <translation>管理者密碼</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>請填寫所有欄位。</translation>
+    </message>
+</context>
+<context>
+    <name>CTimeLine</name>
+    <message>
+        <source>ALL</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>CH-%1</source>
+        <translation>CH-%1</translation>
+    </message>
+</context>
+<context>
+    <name>CWaitDialog</name>
+    <message>
+        <source>Please wait a minute.</source>
+        <translation>請稍候。</translation>
+    </message>
+</context>
+<context>
+    <name>QUpFile</name>
+    <message>
+        <source>The file changed while it was being sent</source>
+        <translation>檔案在傳送期間已變更</translation>
+    </message>
+</context>
+<context>
+    <name>UpLoader</name>
+    <message>
+        <source>Error: can&apos;t open file %1</source>
+        <translation>錯誤：無法開啟檔案 %1</translation>
+    </message>
+    <message>
+        <source>Network error: %1</source>
+        <translation>網路錯誤：%1</translation>
+    </message>
+</context>
+<context>
+    <name>Viewer</name>
+    <message>
+        <source>%1 FPS / %2</source>
+        <translation>%1 FPS / %2</translation>
+    </message>
+</context>
+<context>
+    <name>ViewerClass</name>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Live S</source>
+        <translation>即時 S</translation>
+    </message>
+    <message>
+        <source>Live M</source>
+        <translation>即時 M</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>備份</translation>
+    </message>
+    <message>
+        <source>E-Map</source>
+        <translation>電子地圖</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>資訊</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>PC Setup</source>
+        <translation>PC 設定</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>檢視</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>離開</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Setup Model</source>
+        <translation>設定機型</translation>
+    </message>
+    <message>
+        <source>Load Default</source>
+        <translation>預設值</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>重新讀取</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Apply All</source>
+        <translation>全部套用</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升級</translation>
+    </message>
+    <message>
+        <source>Date &amp;&amp; Time</source>
+        <translation>日期 &amp;&amp; 時間</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重設</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,330 @@
+#include "Connection/CDVRInfoWidget.h"
+#include "Connection/CDVRListTree.h"
+#include "DVRSetup/CSetupWidget.h"
+#include "Display/CDisplayWidget.h"
+#include "Display/CScreen.h"
+#include "Display/OpenGLMode.h"
+#include "EMap/CEMapList.h"
+#include "Settings/CAppSettings.h"
+#include "Settings/CLanguage.h"
+#include "Settings/CPCSetupDialog.h"
+#include "viewer/CDisplayTitle.h"
+#include "viewer/CStartup.h"
+#include "viewer/Viewer.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+
+// The main window as the operator meets it: its form after start-up, the
+// ten modes entered through the menu buttons, PC setup beside them, keys
+// and clicks that must do nothing, and its languages.
+namespace {
+
+template <typename T = QWidget> T* child(const QWidget& parent, const char* name)
+{
+    T* found = parent.findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
+QString currentPage(const QWidget& viewer, const char* stack)
+{
+    return child<QStackedWidget>(viewer, stack)->currentWidget()->objectName();
+}
+
+void click(const QWidget& viewer, const QString& button)
+{
+    viewer.findChild<QPushButton*>(button)->click();
+}
+
+} // namespace
+
+class tst_Viewer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        CStartup::prepareApplication();
+        CAppSettings().writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
+    }
+
+    void cleanup() { QCoreApplication::removeTranslator(&g_translator); }
+
+    void formAfterStartUp()
+    {
+        Viewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("QELM"));
+        for (const char* name : {"LiveS", "Screen16_0", "Screen8x8", "EMapView"})
+            QVERIFY2(child<QPushButton>(viewer, name)->isChecked(), name);
+        for (const char* stack : {"bottomWidget", "controlScreen", "functionWidget", "MainMenu"})
+            QCOMPARE(child<QStackedWidget>(viewer, stack)->currentIndex(), 0);
+        QCOMPARE(child(viewer, "bottomWidget")->height(), Viewer::LIVE_PAGE_HEIGHT);
+
+        const QStringList menu
+            = {"Live S", "Live M", "Search", "Playback", "Backup", "E-Map", "Information", "Configuration", "PC Setup"};
+        QStringList shown;
+        for (const char* name :
+            {"LiveS", "LiveM", "Search", "Playback", "Backup", "EMap", "Information", "Setup", "PCSetup"})
+            shown << child<QPushButton>(viewer, name)->text();
+        QCOMPARE(shown, menu);
+        // A doubled ampersand shows one.
+        QCOMPARE(child<QPushButton>(viewer, "dateTime")->text(), QStringLiteral("Date && Time"));
+        QCOMPARE(child<QPushButton>(viewer, "send")->text(), QStringLiteral("Apply"));
+
+        const auto found = [&](const char* group, const char* pattern) {
+            return child(viewer, group)->findChildren<QPushButton*>(QRegularExpression(pattern)).size();
+        };
+        QCOMPARE(found("SingleScreenGroup", CScreenButtons::SINGLE_PATTERN), 16);
+        QCOMPARE(found("MultiScreenGroup", CScreenButtons::MULTI_PATTERN), 7);
+        QCOMPARE(found("PageScreenGroup", CScreenButtons::PAGE_PATTERN), 7);
+
+        viewer.OnDisplaySpeed();
+        QCOMPARE(child<QLabel>(viewer, "CheckSpeed")->text(), QStringLiteral("0 FPS / 0"));
+        QVERIFY(!child<QLabel>(viewer, "Logo")->pixmap().isNull());
+
+        // The checked thick button is framed by two blue pixels.
+        const QImage liveS = child(viewer, "LiveS")->grab().toImage();
+        const int middle = liveS.height() / 2;
+        const QColor blue(51, 126, 207);
+        QCOMPARE(liveS.pixelColor(0, middle), blue);
+        QCOMPARE(liveS.pixelColor(1, middle), blue);
+        QVERIFY(liveS.pixelColor(2, middle) != blue);
+    }
+
+    // Words are blank-separated. Pages: the bottom page, the pages of
+    // controlScreen and functionWidget ("-" hidden) and of MainMenu. Title:
+    // 'T' the centre label follows the time, 'S' the right one the playback
+    // status, '-' not.
+    void modes_data()
+    {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("pages");
+        QTest::addColumn<QString>("visible");
+        QTest::addColumn<QString>("hidden");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("checked");
+
+        const char* wall = "DisplayFrame ControlMenu bottomWidget CheckSpeed wall";
+        const char* panels = "setup information";
+        const char* singleLive = "bottomLivePage SScreen LivePage MainPage";
+        const char* manyLive = "bottomLivePage MScreen LivePage MainPage";
+        const char* search = "bottomPlaybackPage SScreen SearchPage MainPage";
+        const char* emap = "bottomEMapPage - - EMapPage";
+        const char* hiddenWall = "DisplayFrame ControlMenu bottomWidget CheckSpeed";
+        QTest::newRow("0 live S: re-entry ignored") << "Ch3 LiveS" << 0 << singleLive << wall << panels << "T-"
+                                                    << "Ch3";
+        QTest::newRow("1 live M") << "LiveM" << 1 << manyLive << wall << panels << "--"
+                                  << "Screen8x8";
+        QTest::newRow("1 live M: re-entry ignored")
+            << "LiveM Screen2x2 LiveM" << 1 << manyLive << wall << panels << "--"
+            << "Screen2x2 Screen8x8";
+        QTest::newRow("0 live S from M") << "LiveM LiveS" << 0 << singleLive << wall << panels << "T-"
+                                         << "Screen16_0";
+        QTest::newRow("2 search") << "Ch3 Search" << 2 << search << wall << panels << "TS"
+                                  << "Screen16_0";
+        QTest::newRow("3 playback") << "Playback" << 3 << "bottomPlaybackPage SScreen PlaybackPage MainPage" << wall
+                                    << panels << "TS" << QString();
+        QTest::newRow("4 backup") << "Backup" << 4 << "bottomBackupPage SScreen - MainPage" << wall << panels << "T-"
+                                  << QString();
+        QTest::newRow("5 E-Map view") << "EMap" << 5 << emap << "bottomWidget emapList"
+                                      << "CheckSpeed wall tree emapLogSave"
+                                      << "T-"
+                                      << "EMapView";
+        QTest::newRow("6 E-Map edit") << "EMap EMapEdit" << 6 << emap << "bottomWidget emapList tree"
+                                      << "CheckSpeed wall"
+                                      << "T-"
+                                      << "EMapEdit";
+        QTest::newRow("5 E-Map view again") << "EMap EMapEdit EMapView" << 5 << emap << "emapList"
+                                            << "tree"
+                                            << "T-"
+                                            << "EMapView";
+        QTest::newRow("E-Map exit returns to search") << "Search EMap EMapExit" << 2 << search << wall << "emapList"
+                                                      << "TS"
+                                                      << "Search";
+        QTest::newRow("7 information") << "Information" << 7 << singleLive << "information"
+                                       << QString(hiddenWall) + " setup"
+                                       << "T-"
+                                       << "Information";
+        QTest::newRow("8 configuration") << "Setup" << 8 << "bottomLivePage SScreen LivePage configPage"
+                                         << "setup" << QString(hiddenWall) + " information"
+                                         << "T-" << QString();
+        QTest::newRow("configuration exit returns, re-entry ignored")
+            << "LiveM Setup Setup configExit" << 1 << manyLive << wall << panels << "--"
+            << "LiveM";
+    }
+
+    void modes()
+    {
+        QFETCH(QString, clicks);
+        QFETCH(int, mode);
+        QFETCH(QString, pages);
+        QFETCH(QString, visible);
+        QFETCH(QString, hidden);
+        QFETCH(QString, title);
+        QFETCH(QString, checked);
+        const auto words = [](const QString& text) { return text.split(QLatin1Char(' '), Qt::SkipEmptyParts); };
+
+        Viewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        for (const QString& button : words(clicks))
+            click(viewer, button);
+
+        QCOMPARE(viewer.menuMode(), mode);
+        const QStringList page = words(pages);
+        QCOMPARE(currentPage(viewer, "bottomWidget"), page.at(0));
+        QCOMPARE(child(viewer, "bottomWidget")->height(),
+            page.at(0) == QLatin1String("bottomLivePage") ? Viewer::LIVE_PAGE_HEIGHT : Viewer::OTHER_PAGE_HEIGHT);
+        const auto pageIfShown = [&](const char* stack) {
+            return child(viewer, stack)->isVisible() ? currentPage(viewer, stack) : QStringLiteral("-");
+        };
+        if (child(viewer, "ControlMenu")->isVisible()) {
+            QCOMPARE(pageIfShown("controlScreen"), page.at(1));
+            QCOMPARE(pageIfShown("functionWidget"), page.at(2));
+        }
+        QCOMPARE(currentPage(viewer, "MainMenu"), page.at(3));
+
+        const QHash<QString, QWidget*> panels = {
+            {"wall", viewer.findChild<CDisplayWidget*>()},
+            {"setup", viewer.findChild<CSetupWidget*>()},
+            {"information", viewer.findChild<CDVRInfoWidget*>()},
+            {"tree", viewer.findChild<CDVRListTree*>()},
+            {"emapList", viewer.findChild<CEMapList*>()},
+        };
+        const auto widget = [&](const QString& name) {
+            return panels.contains(name) ? panels.value(name) : viewer.findChild<QWidget*>(name);
+        };
+        for (const QString& name : words(visible))
+            QVERIFY2(widget(name)->isVisible(), qPrintable(name));
+        for (const QString& name : words(hidden))
+            QVERIFY2(!widget(name)->isVisible(), qPrintable(name));
+
+        const CDisplayTitle* heading = viewer.findChild<CDisplayTitle*>();
+        QCOMPARE(heading->centre()->isEnabled(), title.at(0) == QLatin1Char('T'));
+        QCOMPARE(heading->right()->isEnabled(), title.at(1) == QLatin1Char('S'));
+        emit viewer.findChild<CDisplayWidget*>()->signalUpdateTime(QStringLiteral("time"));
+        QCOMPARE(heading->centre()->text(), heading->centre()->isEnabled() ? QStringLiteral("time") : QString());
+        for (const QString& name : words(checked))
+            QVERIFY2(viewer.findChild<QPushButton*>(name)->isChecked(), qPrintable(name));
+
+        if (mode == 1) {
+            QCOMPARE(child<QLabel>(viewer, "multiPage")->text(), QStringLiteral("1 / 4"));
+            QVERIFY(!child(viewer, "RecToPC")->isEnabled());
+        }
+        if (mode == 0)
+            QVERIFY(child(viewer, "RecToPC")->isEnabled());
+    }
+
+    // The dialog is shown without waiting; closing it checks the button of
+    // the mode before it again, without entering that mode.
+    void pcSetupBesideTheModes()
+    {
+        Viewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        click(viewer, "Search");
+        click(viewer, "PCSetup");
+        auto* dialog = viewer.findChild<CPCSetupDialog*>();
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(viewer.menuMode(), int(Viewer::PC_SETUP));
+        QVERIFY(child<QPushButton>(viewer, "PCSetup")->isChecked());
+        dialog->reject();
+        QVERIFY(child<QPushButton>(viewer, "Search")->isChecked());
+        QCOMPARE(viewer.menuMode(), int(Viewer::PC_SETUP));
+        click(viewer, "Search");
+        QCOMPARE(viewer.menuMode(), int(Viewer::SEARCH));
+    }
+
+    void escapeAndStrayRightClicksDoNothing()
+    {
+        Viewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        QTest::keyClick(&viewer, Qt::Key_Escape);
+        QVERIFY(viewer.isVisible());
+
+        // A menu that opened would wait here until this closes it.
+        bool menuOpened = false;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                menuOpened = true;
+                popup->close();
+            }
+        });
+        closer.start(50);
+        const QWidget* display = child(viewer, "DisplayFrame");
+        const QPoint inside = display->rect().center();
+        QContextMenuEvent event(
+            QContextMenuEvent::Mouse, display->mapTo(&viewer, inside), display->mapToGlobal(inside));
+        QCoreApplication::sendEvent(&viewer, &event);
+        QVERIFY(!menuOpened);
+    }
+
+    void languages_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QStringList>("texts"); // LiveS, Search, PCSetup, configExit
+        QTest::newRow("English: nothing to translate")
+            << "English" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
+        QTest::newRow("French") << "French" << true << QStringList{"Direct S", "Recherche", "Config. PC", "Quitter"};
+        QTest::newRow("Korean") << "Korean" << true << QStringList{"라이브 S", "검색", "PC 설정", "나가기"};
+        QTest::newRow("Norwegian Bokmal")
+            << "Norwegian Bokmal" << true << QStringList{"Direkte S", "Søk", "PC-oppsett", "Avslutt"};
+        QTest::newRow("Russian") << "Russian" << true << QStringList{"Просмотр S", "Поиск", "Настройка ПК", "Выход"};
+        QTest::newRow("Chinese") << "Chinese" << true << QStringList{"即時 S", "搜尋", "PC 設定", "離開"};
+        QTest::newRow("German") << "German" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
+        QTest::newRow("french") << "french" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
+        QTest::newRow("C locale") << "C" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
+    }
+
+    // Start-up installs the language's translation before the window is
+    // built; taking it away again re-applies the captions and nothing else.
+    void languages()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, installed);
+        QFETCH(QStringList, texts);
+        CAppSettings settings;
+        settings.writeSetting(CAppSettings::LANGUAGE, language);
+        const CLanguage languages;
+        QCOMPARE(CStartup::installTranslation(settings, languages), installed);
+        Viewer viewer;
+        const auto captions = [&] {
+            QStringList shown;
+            for (const char* name : {"LiveS", "Search", "PCSetup", "configExit"})
+                shown << child<QPushButton>(viewer, name)->text();
+            return shown;
+        };
+        QCOMPARE(captions(), texts);
+
+        child<QLabel>(viewer, "multiPage")->setText(QStringLiteral("1 / 4"));
+        QCoreApplication::removeTranslator(&g_translator);
+        QTRY_COMPARE(captions(), QStringList({"Live S", "Search", "PC Setup", "Exit"}));
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("QELM"));
+        QVERIFY(!child<QLabel>(viewer, "Logo")->pixmap().isNull());
+        QCOMPARE(child<QLabel>(viewer, "multiPage")->text(), QStringLiteral("1 / 4"));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    CScreen::prepareOpenGL();
+    QApplication application(argc, argv);
+    tst_Viewer test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_Viewer.moc"

@@ -1,0 +1,151 @@
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <xcb/xcb.h>
+
+// The built program started as the README's run command starts it, on a
+// fresh settings store: it shows its window, probes OpenGL only on its first
+// run, and ends with exit code 0 when its window is closed.
+namespace {
+
+#ifdef QELM_SANITIZED
+const int START_TIME_LIMIT_MS = 30000;
+#else
+const int START_TIME_LIMIT_MS = 5000;
+#endif
+const int END_TIME_LIMIT_MS = 10000;
+
+// The top-level windows of the X server, as a window manager sees them.
+class X11Windows {
+public:
+    X11Windows()
+        : m_connection(xcb_connect(nullptr, nullptr))
+    {
+    }
+    ~X11Windows() { xcb_disconnect(m_connection); }
+    X11Windows(const X11Windows&) = delete;
+    X11Windows& operator=(const X11Windows&) = delete;
+
+    bool isConnected() const { return xcb_connection_has_error(m_connection) == 0; }
+
+    // A shown top-level window of a process with that title; XCB_WINDOW_NONE
+    // when none. Other tests may show windows of that title on the display.
+    xcb_window_t find(const QByteArray& title, qint64 pid)
+    {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+        const auto tree = reply(xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, root), nullptr));
+        const quint32 pidValue = quint32(pid);
+        for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
+            const xcb_window_t window = xcb_query_tree_children(tree.get())[i];
+            const auto shown = reply(xcb_get_window_attributes_reply(
+                m_connection, xcb_get_window_attributes(m_connection, window), nullptr));
+            if (shown && shown->map_state == XCB_MAP_STATE_VIEWABLE && property(window, XCB_ATOM_WM_NAME) == title
+                && property(window, atom("_NET_WM_PID"))
+                    == QByteArray::fromRawData(reinterpret_cast<const char*>(&pidValue), 4))
+                return window;
+        }
+        return XCB_WINDOW_NONE;
+    }
+
+    // What a window manager's close button sends.
+    void close(xcb_window_t window)
+    {
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = window;
+        event.type = atom("WM_PROTOCOLS");
+        event.data.data32[0] = atom("WM_DELETE_WINDOW");
+        xcb_send_event(m_connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
+        xcb_flush(m_connection);
+    }
+
+private:
+    template <typename T> static std::unique_ptr<T, decltype(&free)> reply(T* value) { return {value, &free}; }
+
+    QByteArray property(xcb_window_t window, xcb_atom_t name)
+    {
+        const auto value = reply(xcb_get_property_reply(
+            m_connection, xcb_get_property(m_connection, 0, window, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr));
+        return value ? QByteArray(static_cast<const char*>(xcb_get_property_value(value.get())),
+                   xcb_get_property_value_length(value.get()))
+                     : QByteArray();
+    }
+
+    xcb_atom_t atom(const char* name)
+    {
+        const auto value = reply(xcb_intern_atom_reply(
+            m_connection, xcb_intern_atom(m_connection, 0, uint16_t(strlen(name)), name), nullptr));
+        return value ? value->atom : xcb_atom_t(XCB_ATOM_NONE);
+    }
+
+    xcb_connection_t* m_connection;
+};
+
+} // namespace
+
+class tst_ViewerProcess : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startAndClose_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("first run under X probes OpenGL") << "xcb" << QVariant() << 0;
+        QTest::newRow("a stored mode is not probed") << "xcb" << QVariant(2) << 2;
+        QTest::newRow("first run without OpenGL") << "offscreen" << QVariant() << 2;
+    }
+
+    void startAndClose()
+    {
+        QFETCH(QString, platform);
+        QFETCH(QVariant, stored);
+        QFETCH(int, mode);
+        const bool onX = platform == QLatin1String("xcb");
+
+        QTemporaryDir home;
+        const QString store = home.filePath(QStringLiteral("config/COMPANY/KTAX QELM.conf"));
+        if (stored.isValid())
+            QSettings(store, QSettings::IniFormat).setValue(QStringLiteral("Opengl"), stored);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home.path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        if (!onX) {
+            environment.remove(QStringLiteral("DISPLAY"));
+            environment.insert(QStringLiteral("QT_QPA_OFFSCREEN_NO_GLX"), QStringLiteral("1"));
+        }
+
+        X11Windows windows;
+        QVERIFY(windows.isConnected());
+        QProcess viewer;
+        viewer.setProcessEnvironment(environment);
+        viewer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        viewer.start(QStringLiteral(QELM_VIEWER_PROGRAM), {});
+        QVERIFY(viewer.waitForStarted());
+
+        const auto storedMode = [&] { return QSettings(store, QSettings::IniFormat).value(QStringLiteral("Opengl")); };
+        QTRY_VERIFY_WITH_TIMEOUT(storedMode().isValid(), START_TIME_LIMIT_MS);
+        QCOMPARE(storedMode().toInt(), mode);
+        if (!onX) {
+            viewer.kill();
+            viewer.waitForFinished();
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(windows.find("QELM", viewer.processId()) != XCB_WINDOW_NONE, START_TIME_LIMIT_MS);
+        windows.close(windows.find("QELM", viewer.processId()));
+        QVERIFY(viewer.waitForFinished(END_TIME_LIMIT_MS));
+        QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(viewer.exitCode(), 0);
+        QCOMPARE(storedMode().toInt(), mode);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ViewerProcess)
+#include "tst_ViewerProcess.moc"

@@ -1,0 +1,48 @@
+#include "CStartup.h"
+
+#include "Common/CCoreMetaTypes.h"
+#include "Connection/CStopRequest.h"
+#include "Settings/CAppSettings.h"
+#include "Settings/CLanguage.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace {
+
+const int STOP_POLL_MS = 20;
+
+} // namespace
+
+void CStartup::prepareApplication()
+{
+    QCoreApplication::setOrganizationName(CAppSettings::COMPANY_NAME);
+    QCoreApplication::setApplicationName(CAppSettings::APP_NAME);
+    CCoreMetaTypes::registerTypes();
+}
+
+bool CStartup::installTranslation(const CAppSettings& settings, const CLanguage& languages)
+{
+    const QString file = languages.getLanguageFileName(settings.readLanguage());
+    if (file.isEmpty() || !g_translator.load(file, CLanguage::LANGUAGE_PATH))
+        return false;
+    return QCoreApplication::installTranslator(&g_translator);
+}
+
+void CStartup::sendPendingStops(int timeoutMs)
+{
+    // Links that stopped on their own threads have posted their requests.
+    QCoreApplication::sendPostedEvents();
+    const QDeadlineTimer deadline(timeoutMs);
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (CStopRequest::pending() == 0 || deadline.hasExpired())
+            loop.quit();
+    });
+    poll.start(STOP_POLL_MS);
+    if (CStopRequest::pending() > 0)
+        loop.exec();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+class CAppSettings;
+class CLanguage;
+
+// The steps of the program's start and end around the main window.
+class CStartup {
+public:
+    // How long the end waits for stop requests still on their way.
+    static constexpr int STOP_REQUEST_WAIT_MS = 5000;
+
+    // Names the settings store and the data folder and registers the
+    // meta-types of queued signals; right after the application object.
+    static void prepareApplication();
+    // Loads the translation of the Language setting into g_translator and
+    // installs it only when it loads. False leaves the program in English.
+    static bool installTranslation(const CAppSettings& settings, const CLanguage& languages);
+    // After the main window has gone: lets the DVRs' stop requests go out,
+    // waiting at most the given time for their answers.
+    static void sendPendingStops(int timeoutMs = STOP_REQUEST_WAIT_MS);
+};

@@ -1,0 +1,956 @@
+#include "Viewer.h"
+
+#include "Common/CEucKr.h"
+#include "Connection/CConnectDVR.h"
+#include "Connection/CDVRInfoWidget.h"
+#include "Connection/CDVRListTree.h"
+#include "Connection/CMenuDVRList.h"
+#include "Connection/CSendCommand.h"
+#include "DVRSetup/CLiveCtrlWidget.h"
+#include "DVRSetup/CSetupWidget.h"
+#include "Display/CCheckSpeed.h"
+#include "Display/CClockWidget.h"
+#include "Display/CDisplayWidget.h"
+#include "Display/CScreen.h"
+#include "EMap/CEMapList.h"
+#include "EMap/CEMapMenu.h"
+#include "Recording/CBackupWidget.h"
+#include "Recording/CPlaybackWidget.h"
+#include "Settings/CAppSettings.h"
+#include "Settings/CPCSetupDialog.h"
+#include "ui_Viewer.h"
+#include "viewer/CDisplayTitle.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+
+const QString STYLE_SHEET = QStringLiteral(":/Viewer/files/qss/default.qss");
+const QString LOGO = QStringLiteral(":/Viewer/files/images/logo.png");
+const QString MAXIMIZE_ICON = QStringLiteral(":/Viewer/files/images/Maximize.png");
+const QString RESTORE_ICON = QStringLiteral(":/Viewer/files/images/Restore.png");
+const int MAIN_LAYOUT_SPACING = 15;
+const int PAGE_MARGIN = 10;
+const int LAYOUT_SPACING = 15;
+const int LAYOUT_MARGIN = 9;
+
+} // namespace
+
+Viewer::Viewer(QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags)
+    , m_ui(std::make_unique<Ui::ViewerClass>())
+{
+    loadStyleSheet();
+    m_ui->setupUi(this);
+    if (parent)
+        resize(parent->size());
+    m_openGLMode = getOpenGLMode();
+    connectButtons();
+    createClock();
+    m_liveCtrl = new CLiveCtrlWidget(m_ui->bottomLivePage);
+    createDisplay();
+    createPlayback();
+    createBackup();
+    createSetup();
+    createLayout();
+    createPCSetup();
+    createTree();
+    createEMapList();
+    loadLogo();
+    setDisplayMode(LIVE_PAGE);
+    updateTitle();
+    m_ui->MainLayout->setSpacing(MAIN_LAYOUT_SPACING);
+    setWindowTitle(QStringLiteral("QELM"));
+    m_sendCommand = std::make_unique<CSendCommand>();
+}
+
+Viewer::~Viewer()
+{
+    m_sendCommand.reset();
+}
+
+void Viewer::loadStyleSheet()
+{
+    Q_INIT_RESOURCE(Viewer);
+    QFile file(STYLE_SHEET);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QByteArray text = file.readAll();
+    const qsizetype end = text.indexOf('\0');
+    if (end >= 0)
+        text.truncate(end);
+    qApp->setStyleSheet(CEucKr::toUnicode(text));
+}
+
+int Viewer::getOpenGLMode()
+{
+    CAppSettings settings;
+    if (settings.contains(CAppSettings::OPENGL))
+        return settings.readSetting(CAppSettings::OPENGL).toInt();
+    const int mode = CScreen::initOpengl(16) ? OPENGL_HIGH_PERFORMANCE : OPENGL_OFF;
+    settings.writeSetting(CAppSettings::OPENGL, mode);
+    return mode;
+}
+
+int Viewer::getCodecType()
+{
+    return CAppSettings().readSetting(CAppSettings::CODEC_TYPE, 0).toInt();
+}
+
+// ---- Construction ----
+
+void Viewer::connectButtons()
+{
+    const Ui::ViewerClass& ui = *m_ui;
+    const std::pair<QPushButton*, void (Viewer::*)()> menuSlots[] = {
+        {ui.LiveS, &Viewer::OnLiveSClicked},
+        {ui.LiveM, &Viewer::OnLiveMClicked},
+        {ui.Search, &Viewer::OnSearchClicked},
+        {ui.Playback, &Viewer::OnPlaybackClicked},
+        {ui.Backup, &Viewer::OnBackupClicked},
+        {ui.EMap, &Viewer::OnEMapClicked},
+        {ui.EMapView, &Viewer::OnEMapViewClicked},
+        {ui.EMapEdit, &Viewer::OnEMapEditClicked},
+        {ui.EMapSetup, &Viewer::OnEMapSetupClicked},
+        {ui.EMapExit, &Viewer::OnEMapExitClicked},
+        {ui.emapLogSave, &Viewer::OnEMapLogSave},
+        {ui.Information, &Viewer::OnDVRInformation},
+        {ui.Setup, &Viewer::OnDVRSetupClicked},
+        {ui.RecToDVR, &Viewer::OnRecordToDVRClicked},
+        {ui.RecToPC, &Viewer::OnRecordToPCClicked},
+        {ui.PCSetup, &Viewer::OnPCSetupClicked},
+        {ui.Maximize, &Viewer::OnMaximized},
+        {ui.DigitalZoom, &Viewer::OnDZoomClicked},
+        {ui.DigitalZoom_PB, &Viewer::OnDZoomClicked},
+        {ui.Capture, &Viewer::OnCaptureClicked},
+        {ui.Capture_PB, &Viewer::OnCaptureClicked},
+        {ui.Directory, &Viewer::OnDirectoryClicked},
+        {ui.searchImage, &Viewer::OnSearchImageClicked},
+        {ui.Sequence, &Viewer::OnClickSequence},
+        {ui.SingleFull, &Viewer::OnClickFullScreen},
+        {ui.MultiFull, &Viewer::OnClickFullScreen},
+        {ui.NextPage, &Viewer::OnScreenNext},
+        {ui.PrevPage, &Viewer::OnScreenPrev},
+        {ui.configExit, &Viewer::OnConfigExit},
+    };
+    for (const auto& [button, slot] : menuSlots)
+        connect(button, &QPushButton::clicked, this, slot);
+    connect(ui.Minimize, &QPushButton::clicked, this, &QWidget::showMinimized);
+    connect(ui.Exit, &QPushButton::clicked, this, &QWidget::close);
+
+    m_screenButtons.collect(ui.SingleScreenGroup, ui.MultiScreenGroup, ui.PageScreenGroup);
+    for (QPushButton* button : m_screenButtons.single())
+        connect(button, &QPushButton::clicked, this, &Viewer::OnClickSingleScreen);
+    for (QPushButton* button : m_screenButtons.multi())
+        connect(button, &QPushButton::clicked, this, &Viewer::OnClickMultiScreen);
+    for (QPushButton* button : m_screenButtons.page())
+        connect(button, &QPushButton::clicked, this, &Viewer::OnClickPageScreen);
+}
+
+void Viewer::createClock()
+{
+    m_clock = new CClockWidget(this);
+    connect(m_clock, &CClockWidget::timeout, this, &Viewer::OnDisplaySpeed);
+    m_ui->MainLayout->insertWidget(1, m_clock, 0, Qt::AlignHCenter);
+}
+
+void Viewer::createDisplay()
+{
+    m_title = new CDisplayTitle(m_ui->DisplayFrame);
+    m_display = new CDisplayWidget(m_ui->DisplayFrame);
+    m_ui->displayLayout->setSpacing(0);
+    m_ui->displayLayout->setContentsMargins(0, 0, 0, 0);
+    m_ui->displayLayout->addWidget(m_title);
+    m_ui->displayLayout->addWidget(m_display);
+    m_display->setDeinterlaced(false);
+    connect(m_display, &CDisplayWidget::exitFullScreen, this, &Viewer::OnExitFullScreen);
+    connect(m_display, &CDisplayWidget::enableSingleScreen, m_ui->DigitalZoom, &QWidget::setEnabled);
+    connect(m_display, &CDisplayWidget::enableSingleScreen, m_ui->DigitalZoom_PB, &QWidget::setEnabled);
+    connect(m_display, &CDisplayWidget::enableSingleScreen, m_liveCtrl, &CLiveCtrlWidget::changeState);
+    connect(m_display, &CDisplayWidget::changedScreen, this, &Viewer::slotChangedScreen);
+    connect(m_display, &CDisplayWidget::doubleClicked, this, &Viewer::OnDoubleClickedDisplay);
+    connect(m_display, &CDisplayWidget::sendChannelCommand, this, &Viewer::sendChannelCommand);
+}
+
+void Viewer::createPlayback()
+{
+    m_ui->bottomPlaybackPage->setFixedWidth(m_ui->bottomWidget->width());
+    m_playback = new CPlaybackWidget(m_ui->bottomPlaybackPage);
+    connect(m_playback, &CPlaybackWidget::selectedTime, this, &Viewer::OnSelectedTime);
+    connect(m_playback, &CPlaybackWidget::changedPbStatus, this, &Viewer::OnChangedPbStatus);
+    connect(m_playback, &CPlaybackWidget::stopDisplay, this, &Viewer::stopDisplay);
+}
+
+void Viewer::createBackup()
+{
+    m_ui->bottomBackupPage->setFixedWidth(m_ui->bottomWidget->width());
+    m_backup = new CBackupWidget(m_ui->bottomBackupPage);
+    connect(m_backup, &CBackupWidget::backupStart, this, &Viewer::OnBackupStart);
+    connect(m_backup, &CBackupWidget::backupStop, this, &Viewer::OnBackupStop);
+}
+
+void Viewer::createSetup()
+{
+    const int x = m_ui->MainFrame->width() + PAGE_MARGIN;
+    const int y = m_ui->SystemButtons->geometry().bottom() + 1;
+    const QRect area(x, y, width() - x, height() - y);
+
+    m_setup = new CSetupWidget(this);
+    m_setup->setGeometry(area);
+    m_setup->hide();
+    const Ui::ViewerClass& ui = *m_ui;
+    const std::pair<QPushButton*, void (CSetupWidget::*)()> hubSlots[] = {
+        {ui.open, &CSetupWidget::OnOpenFiles},
+        {ui.save, &CSetupWidget::OnSaveFiles},
+        {ui.setupModel, &CSetupWidget::OnSetupModel},
+        {ui.loadDefault, &CSetupWidget::OnLoadDefault},
+        {ui.reload, &CSetupWidget::OnReload},
+        {ui.send, &CSetupWidget::OnSend},
+        {ui.sendAll, &CSetupWidget::OnSendAll},
+        {ui.upgrade, &CSetupWidget::OnUpgrade},
+        {ui.dateTime, &CSetupWidget::OnDateTime},
+        {ui.reset, &CSetupWidget::OnResetDVR},
+    };
+    for (const auto& [button, slot] : hubSlots)
+        connect(button, &QPushButton::clicked, m_setup, slot);
+
+    m_dvrInfo = new CDVRInfoWidget(this);
+    m_dvrInfo->setGeometry(area);
+    m_dvrInfo->hide();
+}
+
+void Viewer::createLayout()
+{
+    m_ui->SystemButtons->hide();
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_ui->MainFrame, 0, 0, 3, 1);
+    grid->addWidget(m_ui->DisplayFrame, 0, 1, 2, 1);
+    grid->addWidget(m_ui->ControlMenu, 0, 2, 2, 1);
+    grid->addWidget(m_ui->bottomWidget, 2, 1, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
+    grid->setSpacing(LAYOUT_SPACING);
+    grid->setContentsMargins(LAYOUT_MARGIN, LAYOUT_MARGIN, LAYOUT_MARGIN, LAYOUT_MARGIN);
+}
+
+void Viewer::createPCSetup()
+{
+    m_pcSetup = new CPCSetupDialog(this);
+    connect(m_pcSetup, &QDialog::accepted, this, &Viewer::OnApplyPCSetup);
+    connect(m_pcSetup, &QDialog::accepted, m_display, &CDisplayWidget::UpdateDisplaySettings);
+    connect(m_pcSetup, &QDialog::accepted, m_display, &CDisplayWidget::UpdateEventAlarmSetting);
+    connect(m_pcSetup, &QDialog::finished, this, &Viewer::OnFinishedPCSetup);
+}
+
+void Viewer::createTree()
+{
+    m_tree = new CDVRListTree(this);
+    m_tree->setCameraNameShow(false);
+    connect(m_tree, &CDVRListTree::groupConnect, this, &Viewer::OnGroupConnect);
+    connect(m_tree, &CDVRListTree::changedDVR, this, &Viewer::OnChangedDVR);
+    connect(m_tree, &CDVRListTree::disconnectDVR, this, &Viewer::slotDisconnectDVR);
+    m_ui->verticalLayout->insertWidget(0, m_tree, 0, Qt::AlignHCenter);
+}
+
+void Viewer::createEMapList()
+{
+    m_emapList = new CEMapList(this);
+    m_emapList->hide();
+    connect(m_emapList, &CEMapList::signalSelectedEMap, this, &Viewer::OnSelectedEMap);
+    connect(m_emapList, &CEMapList::signalSelectedEMapGroup, this, &Viewer::OnSelectedEMapGroup);
+    connect(m_emapList, &CEMapList::changedEMap, this, &Viewer::OnChangedEMap);
+    connect(m_emapList, &CEMapList::signalRemoveEMap, this, &Viewer::OnRemoveEMap);
+}
+
+void Viewer::loadLogo()
+{
+    m_ui->MainLayout->activate();
+    m_ui->Logo->setPixmap(
+        QPixmap(LOGO).scaled(m_ui->Logo->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+// ---- Helpers of the mode switches ----
+
+void Viewer::setDisplayMode(int page)
+{
+    m_ui->DisplayFrame->show();
+    m_ui->ControlMenu->show();
+    m_ui->bottomWidget->show();
+    m_ui->CheckSpeed->setVisible(page != EMAP_PAGE);
+    m_setup->hide();
+    m_dvrInfo->hide();
+    m_ui->bottomWidget->setCurrentIndex(page);
+    m_ui->bottomWidget->setFixedHeight(page == LIVE_PAGE ? LIVE_PAGE_HEIGHT : OTHER_PAGE_HEIGHT);
+}
+
+void Viewer::setFunctionWidget()
+{
+    const int page = m_ui->bottomWidget->currentIndex();
+    if (page == BACKUP_PAGE || page == EMAP_PAGE) {
+        m_ui->functionWidget->hide();
+        return;
+    }
+    m_ui->functionWidget->show();
+    if (m_menuMode == LIVE_S || m_menuMode == LIVE_M)
+        m_ui->functionWidget->setCurrentWidget(m_ui->LivePage);
+    else if (m_menuMode == SEARCH)
+        m_ui->functionWidget->setCurrentWidget(m_ui->SearchPage);
+    else if (m_menuMode == PLAYBACK)
+        m_ui->functionWidget->setCurrentWidget(m_ui->PlaybackPage);
+}
+
+void Viewer::controlDisplayArea(bool show)
+{
+    if (show) {
+        m_ui->CheckSpeed->show();
+        m_ui->displayLayout->addWidget(m_title);
+        m_ui->displayLayout->addWidget(m_display);
+        m_display->show();
+        m_title->setLabelsVisible(true);
+        return;
+    }
+    m_display->hide();
+    m_title->setLabelsVisible(false);
+    m_ui->displayLayout->removeWidget(m_title);
+    m_ui->displayLayout->removeWidget(m_display);
+    m_ui->CheckSpeed->hide();
+}
+
+void Viewer::hideDisplayWidget()
+{
+    exitZoom();
+    ExitSequence();
+    m_ui->DisplayFrame->hide();
+    m_ui->ControlMenu->hide();
+    m_ui->bottomWidget->hide();
+    m_ui->CheckSpeed->hide();
+    stopBackup();
+    stopLocalPlayback();
+    stopDisplay();
+}
+
+void Viewer::exitZoom()
+{
+    m_ui->DigitalZoom->setChecked(false);
+    m_ui->DigitalZoom_PB->setChecked(false);
+    if (m_display->IsZoom())
+        m_display->setZoom(false);
+}
+
+void Viewer::ExitSequence()
+{
+    if (!m_ui->Sequence->isChecked())
+        return;
+    m_display->setSequence(false);
+    m_ui->Sequence->setChecked(false);
+}
+
+void Viewer::stopBackup()
+{
+    if (m_menuMode == BACKUP && m_backup->isBackup())
+        m_backup->OnBackupStop();
+}
+
+void Viewer::stopLocalPlayback()
+{
+    if (!m_playback->IsLocalPlayback())
+        return;
+    m_display->stop();
+    m_playback->PlayStop();
+}
+
+void Viewer::readyForSearch()
+{
+    m_ui->controlScreen->setCurrentIndex(0);
+    m_display->setScreenMode(CDisplayWidget::SINGLE_DVR);
+    stopBackup();
+    stopLocalPlayback();
+    stopDisplay();
+    m_screenButtons.uncheckSingleAndMulti();
+    m_display->setScreens(16);
+    m_ui->Screen16_0->setChecked(true);
+    redrawLater();
+}
+
+QPushButton* Viewer::menuButton(int mode) const
+{
+    switch (mode) {
+    case LIVE_S:
+        return m_ui->LiveS;
+    case LIVE_M:
+        return m_ui->LiveM;
+    case SEARCH:
+        return m_ui->Search;
+    case PLAYBACK:
+        return m_ui->Playback;
+    case BACKUP:
+        return m_ui->Backup;
+    case INFORMATION:
+        return m_ui->Information;
+    case SETUP:
+        return m_ui->Setup;
+    default:
+        return nullptr;
+    }
+}
+
+void Viewer::setPrevMenu()
+{
+    if (QPushButton* button = menuButton(m_prevMenuMode))
+        button->click();
+}
+
+void Viewer::updateTitle()
+{
+    m_title->follow(m_display, m_menuMode != LIVE_M, m_menuMode == SEARCH || m_menuMode == PLAYBACK);
+}
+
+void Viewer::removeEMap()
+{
+    m_emapList->clearIcon();
+    m_currentMap = 0;
+}
+
+void Viewer::redrawLater()
+{
+    QTimer::singleShot(REDRAW_DELAY_MS, this, &Viewer::restoreScreen);
+}
+
+void Viewer::stopDisplay()
+{
+    for (CConnectDVR* controller : m_connections.entries()) {
+        if (controller)
+            controller->resetDisplayWidget();
+    }
+    if (m_playback->IsLocalPlayback())
+        m_playback->disconnectSignal();
+    m_display->ClearScreen();
+    m_title->clear();
+    gCheckSpeed.reset();
+}
+
+// ---- Live modes ----
+
+void Viewer::OnLiveSClicked()
+{
+    if (m_menuMode == LIVE_S)
+        return;
+    controlDisplayArea(true);
+    m_screenButtons.uncheckSingleAndMulti();
+    exitZoom();
+    ExitSequence();
+    stopBackup();
+    stopLocalPlayback();
+    stopDisplay();
+
+    m_ui->controlScreen->setCurrentIndex(0);
+    m_display->setScreenMode(CDisplayWidget::SINGLE_DVR);
+    setDisplayMode(LIVE_PAGE);
+    m_display->setScreens(16);
+    m_ui->Screen16_0->setChecked(true);
+
+    if (m_menuMode == LIVE_M) {
+        redrawLater();
+    } else {
+        disconnectDVR(false);
+        connectDVR();
+    }
+
+    m_menuMode = LIVE_S;
+    setFunctionWidget();
+    m_ui->RecToPC->setEnabled(true);
+    updateDVRInfo();
+    updateTitle();
+}
+
+void Viewer::OnLiveMClicked()
+{
+    if (m_menuMode == LIVE_M)
+        return;
+    controlDisplayArea(true);
+    m_screenButtons.uncheckPages();
+    exitZoom();
+    ExitSequence();
+    stopBackup();
+    stopLocalPlayback();
+    stopDisplay();
+
+    m_ui->controlScreen->setCurrentIndex(1);
+    m_display->setScreenMode(CDisplayWidget::MULTI_DVR);
+    setDisplayMode(LIVE_PAGE);
+    m_display->setScreens(64);
+    m_ui->Screen8x8->setChecked(true);
+    sendChannelCommand(64, 0);
+
+    if (m_menuMode == LIVE_S) {
+        redrawLater();
+    } else {
+        disconnectDVR(false);
+        connectDVR();
+    }
+
+    m_menuMode = LIVE_M;
+    setFunctionWidget();
+    if (m_ui->RecToPC->isChecked()) {
+        if (CConnectDVR* current = m_connections.current())
+            current->recordStop();
+    }
+    m_ui->RecToPC->setEnabled(false);
+    updateDVRInfo();
+    updateTitle();
+    m_ui->multiPage->setText(m_display->getCurrentPage());
+}
+
+// ---- Search, playback, backup, setup, information, PC setup ----
+
+void Viewer::OnSearchClicked()
+{
+    if (m_menuMode == SEARCH)
+        return;
+    controlDisplayArea(true);
+    exitZoom();
+    ExitSequence();
+    readyForSearch();
+    setDisplayMode(PLAYBACK_PAGE);
+    m_playback->clear();
+
+    if (CConnectDVR* current = m_connections.current()) {
+        if (current->IsConnected())
+            disconnectDVR(false);
+        m_playback->search(current->getDVR(), current->getDVRChannels(), current->getClientID());
+    } else {
+        m_playback->search(DVR(), 16, -1);
+    }
+
+    m_menuMode = SEARCH;
+    setFunctionWidget();
+    updateTitle();
+}
+
+void Viewer::OnPlaybackClicked()
+{
+    if (m_menuMode == PLAYBACK)
+        return;
+    controlDisplayArea(true);
+    exitZoom();
+    ExitSequence();
+    readyForSearch();
+    setDisplayMode(PLAYBACK_PAGE);
+
+    if (CConnectDVR* current = m_connections.current(); current && current->IsConnected())
+        disconnectDVR(true);
+
+    m_playback->clear();
+    m_playback->setDisplayWidget(m_display);
+    m_playback->search(QString());
+
+    m_menuMode = PLAYBACK;
+    setFunctionWidget();
+    updateTitle();
+    m_display->repaint();
+    OnDirectoryClicked();
+}
+
+void Viewer::OnBackupClicked()
+{
+    if (m_menuMode == BACKUP)
+        return;
+    controlDisplayArea(true);
+    exitZoom();
+    ExitSequence();
+    readyForSearch();
+    setDisplayMode(BACKUP_PAGE);
+
+    CConnectDVR* current = m_connections.current();
+    if (current && current->IsConnected()) {
+        disconnectDVR(false);
+        m_backup->search(current->getDVR(), current->getDVRChannels(), current->getClientID());
+    } else {
+        m_backup->clear();
+    }
+
+    m_menuMode = BACKUP;
+    setFunctionWidget();
+    updateTitle();
+}
+
+void Viewer::OnDVRSetupClicked()
+{
+    if (m_menuMode == SETUP)
+        return;
+    m_prevMenuMode = m_menuMode;
+    hideDisplayWidget();
+    m_setup->Init();
+
+    if (CConnectDVR* current = m_connections.current()) {
+        if (current->IsConnected())
+            disconnectDVR(false);
+        m_setup->readData(current->getDVR(), current->getDVRChannels(), config::VideoType(current->getVideoType()));
+    }
+
+    m_dvrInfo->hide();
+    m_setup->show();
+    m_ui->MainMenu->setCurrentWidget(m_ui->configPage);
+    m_menuMode = SETUP;
+    setFunctionWidget();
+}
+
+void Viewer::OnConfigExit()
+{
+    m_ui->MainMenu->setCurrentWidget(m_ui->MainPage);
+    setPrevMenu();
+}
+
+void Viewer::OnDVRInformation()
+{
+    if (m_menuMode == INFORMATION)
+        return;
+    hideDisplayWidget();
+    if (CConnectDVR* current = m_connections.current()) {
+        if (current->IsConnected())
+            disconnectDVR(false);
+        m_dvrInfo->readData(current->getDVR());
+    }
+    m_setup->hide();
+    m_dvrInfo->show();
+    m_menuMode = INFORMATION;
+    setFunctionWidget();
+}
+
+void Viewer::OnPCSetupClicked()
+{
+    m_prevMenuMode = m_menuMode;
+    m_menuMode = PC_SETUP;
+    m_codecType = getCodecType();
+    m_openGLMode = getOpenGLMode();
+    m_pcSetup->loadSettings();
+    m_pcSetup->show();
+}
+
+void Viewer::OnFinishedPCSetup()
+{
+    if (QPushButton* button = menuButton(m_prevMenuMode))
+        button->setChecked(true);
+}
+
+// ---- E-Map ----
+
+void Viewer::OnEMapClicked()
+{
+    m_prevMenuMode = m_menuMode;
+    disconnectDVR(true);
+    m_ui->controlScreen->hide();
+    m_ui->verticalLayout->insertWidget(0, m_emapList, 0, Qt::AlignHCenter);
+    controlDisplayArea(false);
+    setDisplayMode(EMAP_PAGE);
+    m_ui->MainMenu->setCurrentWidget(m_ui->EMapPage);
+    m_ui->EMapView->click();
+}
+
+void Viewer::OnEMapViewClicked()
+{
+    removeEMap();
+    m_tree->hide();
+    m_emapList->show();
+    m_emapList->setEditable(false);
+    m_ui->bottomWidget->show();
+    m_ui->emapLogSave->hide();
+    m_menuMode = EMAP_VIEW;
+    setFunctionWidget();
+}
+
+void Viewer::OnEMapEditClicked()
+{
+    removeEMap();
+    m_tree->show();
+    m_emapList->show();
+    m_emapList->setEditable(true);
+    m_tree->setCameraNameShow(true);
+    m_ui->bottomWidget->show();
+    m_ui->emapLogSave->hide();
+    m_menuMode = EMAP_EDIT;
+    setFunctionWidget();
+}
+
+void Viewer::OnEMapExitClicked()
+{
+    m_ui->MainMenu->setCurrentWidget(m_ui->MainPage);
+    m_emapList->hide();
+    m_ui->verticalLayout->removeWidget(m_emapList);
+    m_ui->controlScreen->show();
+    m_tree->setCameraNameShow(false);
+    m_tree->show();
+    removeEMap();
+    controlDisplayArea(true);
+    setPrevMenu();
+}
+
+// ---- Connections ----
+
+void Viewer::OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, int dvrIndex)
+{
+    if (m_menuMode == PLAYBACK)
+        return;
+    disconnectDVR(true);
+    m_connections.setCurrentIndex(dvrIndex < 0 ? 0 : dvrIndex);
+    m_currentGroup = groupIndex;
+
+    const QVariant data = treeItem.data(0, Qt::UserRole);
+    if (data.metaType() != QMetaType::fromType<Group>())
+        return;
+    m_connections.connectGroup(
+        data.value<Group>(), treeItem, dvrIndex, m_display->getScreenMode() == CDisplayWidget::MULTI_DVR);
+
+    const int page = m_ui->bottomWidget->currentIndex();
+    if (page == PLAYBACK_PAGE) {
+        m_playback->setGroupIndex(groupIndex);
+        m_playback->setDvrIndex(dvrIndex);
+    } else if (page == BACKUP_PAGE) {
+        m_backup->setGroupIndex(groupIndex);
+        m_backup->setDvrIndex(dvrIndex);
+    }
+    connectDVR();
+}
+
+void Viewer::connectDVR()
+{
+    updateDisplayScreen();
+    m_playback->clear();
+    m_backup->clear();
+
+    CConnectDVR* current = m_connections.current();
+    const int page = m_ui->bottomWidget->currentIndex();
+    if (page == PLAYBACK_PAGE) {
+        if (current)
+            m_playback->search(current->getDVR(), current->getDVRChannels(), current->getClientID());
+        return;
+    }
+    if (page == BACKUP_PAGE) {
+        if (current)
+            m_backup->search(current->getDVR(), current->getDVRChannels(), current->getClientID());
+        return;
+    }
+    m_ui->RecToPC->setEnabled(true);
+    for (CConnectDVR* controller : m_connections.entries()) {
+        if (!controller)
+            continue;
+        connect(controller, &CConnectDVR::connected, this, &Viewer::OnConnected, Qt::UniqueConnection);
+        connect(controller, &CConnectDVR::disconnected, this, &Viewer::OnDisconnected, Qt::UniqueConnection);
+        controller->startLive(true);
+    }
+    gCheckSpeed.reset();
+}
+
+void Viewer::disconnectDVR(bool remove)
+{
+    exitZoom();
+    ExitSequence();
+    stopDisplay();
+    for (CConnectDVR* controller : m_connections.entries()) {
+        if (!controller)
+            continue;
+        QObject::disconnect(controller, &CConnectDVR::connected, nullptr, nullptr);
+        QObject::disconnect(controller, &CConnectDVR::disconnected, nullptr, nullptr);
+        QObject::disconnect(controller, &CConnectDVR::updateBackupProgress, nullptr, nullptr);
+        controller->disconnect();
+    }
+    if (remove)
+        m_connections.deleteAll();
+    m_tree->clearIcon(m_currentGroup);
+}
+
+void Viewer::updateDisplayScreen()
+{
+    m_connections.assignScreens(m_display);
+    sendChannelCommand(
+        m_display->getViewEndScreen() - m_display->getViewStartScreen(), m_display->getViewStartScreen());
+}
+
+void Viewer::restoreScreen()
+{
+    m_display->ClearScreen();
+    m_title->centre()->clear();
+    gCheckSpeed.reset();
+    updateDisplayScreen();
+    if (m_ui->controlScreen->currentIndex() == 1) {
+        for (CConnectDVR* controller : m_connections.entries()) {
+            if (controller)
+                controller->updateStatus();
+        }
+    } else if (CConnectDVR* current = m_connections.current()) {
+        current->updateStatus();
+    }
+    if (m_playback->IsLocalPlayback())
+        m_playback->connectSignal();
+}
+
+void Viewer::OnDisplaySpeed()
+{
+    quint64 bytes = 0;
+    quint64 pictures = 0;
+    const std::deque<CCheckSpeed::Data> history = gCheckSpeed.history();
+    for (const CCheckSpeed::Data& second : history) {
+        bytes += second.bytes;
+        pictures += second.pictures;
+    }
+    const bool measured = !history.empty() && bytes > 0 && pictures > 0;
+    const quint64 fps = measured ? pictures / history.size() : 0;
+    const quint64 pictureBytes = measured ? bytes / pictures : 0;
+    m_ui->CheckSpeed->setText(tr("%1 FPS / %2").arg(fps).arg(pictureBytes));
+}
+
+// ---- Window handling ----
+
+void Viewer::OnMaximized()
+{
+    if (isFullScreen()) {
+        showNormal();
+        m_ui->Maximize->setIcon(QIcon(MAXIMIZE_ICON));
+    } else {
+        showFullScreen();
+        m_ui->Maximize->setIcon(QIcon(RESTORE_ICON));
+    }
+}
+
+void Viewer::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+        m_dragging = true;
+    }
+    event->accept();
+}
+
+void Viewer::mouseReleaseEvent(QMouseEvent*)
+{
+    m_dragging = false;
+}
+
+void Viewer::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_dragging && !isFullScreen() && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - m_dragOffset);
+    event->accept();
+}
+
+void Viewer::keyPressEvent(QKeyEvent* event)
+{
+    // Escape must not end full screen or the window.
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Viewer::resizeEvent(QResizeEvent*) { }
+
+void Viewer::closeEvent(QCloseEvent* event)
+{
+    stopLocalPlayback();
+    disconnectDVR(true);
+    event->accept();
+}
+
+void Viewer::contextMenuEvent(QContextMenuEvent* event)
+{
+    const auto contains = [event](const QWidget* widget) {
+        return widget->isVisible()
+            && QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()).contains(event->globalPos());
+    };
+    if (contains(m_tree)) {
+        CMenuDVRList menu(m_tree, m_menuMode == EMAP_EDIT);
+        menu.exec(event->globalPos());
+    }
+    if (m_menuMode == EMAP_EDIT && contains(m_emapList)) {
+        CEMapMenu menu(m_emapList);
+        menu.exec(event->globalPos());
+    }
+}
+
+void Viewer::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        languageChange();
+    QWidget::changeEvent(event);
+}
+
+void Viewer::languageChange()
+{
+    m_ui->retranslateUi(this);
+}
+
+// ---- Work of the connections, live commands and the other modes, still to come ----
+
+void Viewer::OnChangedDVR(int, int) { }
+
+void Viewer::slotDisconnectDVR(int) { }
+
+void Viewer::OnConnected() { }
+
+void Viewer::OnDisconnected() { }
+
+void Viewer::slotChangedScreen(int, int) { }
+
+void Viewer::updateDVRInfo() { }
+
+void Viewer::sendChannelCommand(int, int) { }
+
+void Viewer::OnRecordToDVRClicked() { }
+
+void Viewer::OnRecordToPCClicked() { }
+
+void Viewer::OnChangedPbStatus(const cgi::PbControl::Cmd&) { }
+
+void Viewer::OnCaptureClicked() { }
+
+void Viewer::OnClickSingleScreen() { }
+
+void Viewer::OnClickMultiScreen() { }
+
+void Viewer::OnClickPageScreen() { }
+
+void Viewer::OnClickSequence() { }
+
+void Viewer::OnClickFullScreen() { }
+
+void Viewer::OnExitFullScreen() { }
+
+void Viewer::OnScreenNext() { }
+
+void Viewer::OnScreenPrev() { }
+
+void Viewer::OnDoubleClickedDisplay(int) { }
+
+void Viewer::OnDZoomClicked() { }
+
+void Viewer::OnDirectoryClicked() { }
+
+void Viewer::OnSelectedTime(time_t, int) { }
+
+void Viewer::OnBackupStart(time_t, time_t, int) { }
+
+void Viewer::OnBackupStop() { }
+
+void Viewer::OnApplyPCSetup() { }
+
+void Viewer::OnEMapSetupClicked() { }
+
+void Viewer::OnEMapLogSave() { }
+
+void Viewer::OnSearchImageClicked() { }
+
+void Viewer::OnSelectedEMap(const EMap&) { }
+
+void Viewer::OnSelectedEMapGroup(const EMapList&) { }
+
+void Viewer::OnChangedEMap(int) { }
+
+void Viewer::OnRemoveEMap() { }

@@ -1,0 +1,34 @@
+#include "Display/CScreen.h"
+#include "Settings/CAppSettings.h"
+#include "Settings/CLanguage.h"
+#include "viewer/CStartup.h"
+#include "viewer/Viewer.h"
+
+#include <QApplication>
+#include <google/protobuf/stubs/common.h>
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    GOOGLE_PROTOBUF_VERIFY_VERSION;
+    CScreen::prepareOpenGL();
+    int exitCode = 0;
+    {
+        QApplication application(argc, argv);
+        CStartup::prepareApplication();
+        CAppSettings settings;
+        CLanguage languages;
+        CStartup::installTranslation(settings, languages);
+
+        auto viewer = std::make_unique<Viewer>();
+        viewer->show();
+        exitCode = application.exec();
+
+        // The window goes first, with every message its children hold;
+        // then the stop requests of the closed connections go out.
+        viewer.reset();
+        CStartup::sendPendingStops();
+    }
+    google::protobuf::ShutdownProtobufLibrary();
+    return exitCode;
+}
