@@ -11,10 +11,9 @@
 #include "dvr_protocol/CPacketStream.h"
 #include "dvr_protocol/cgi_protocol.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QNetworkProxy>
 #include <QTcpSocket>
 
@@ -446,20 +445,10 @@ void CHttpConnect::endAfterDrop(Session& session, int& restartsLeft, bool* resta
         return;
     }
     if (held.mode == BACKUP) {
-        QMetaObject::invokeMethod(this, &CHttpConnect::showBackupEnded, Qt::QueuedConnection);
+        emit backupInterrupted();
         return;
     }
     setConnectionFailed(tr("Connection failed"));
-}
-
-void CHttpConnect::showBackupEnded()
-{
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return;
-    auto* box = new QMessageBox(
-        QMessageBox::Information, QString(), tr("There is no more backup data. Or Connection failed"), QMessageBox::Ok);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
 }
 
 void CHttpConnect::ProcessPacket(Session& session, int id, int type, const unsigned char* data, std::size_t len)

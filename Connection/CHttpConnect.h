@@ -101,6 +101,8 @@ signals:
     void signalConnectionFailed();
     void signalConnectedDVRStatus(const DISPLAY_DVR_INFO& info);
     void updateBackupProgress(int value);
+    // The DVR ended a backup stream before the range's end.
+    void backupInterrupted();
     void signalEMapStatus(int channel, const QString& time, bool record, EMap_Status::ENUM status);
 
 protected:
@@ -142,7 +144,6 @@ private:
     // meanwhile.
     int readAndDispatch(QTcpSocket& socket, Session& session, cgi::CPacketStream& stream);
     void endAfterDrop(Session& session, int& restartsLeft, bool* restart);
-    void showBackupEnded();
 
     void ProcessPacket(Session& session, int id, int type, const unsigned char* data, std::size_t len);
     void ReceivedResponse(Session& session, const unsigned char* data, std::size_t len);

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the screen wall's state images and overlay icons, the DVR tree's
-connection icons, the PTZ panel's arrows, the search time line's bars and
+group, DVR, camera and connection icons, the PTZ panel's arrows, the search time line's bars and
 cursor, the main window's logo, button icons and style-sheet arrows, and
 records the event alarm sound. The files are committed; run this
 again only to change them:  scripts/draw-resources.py  (from the top of the repository)."""
@@ -17,6 +17,7 @@ SOUND = os.path.join(ROOT, "Settings", "files", "sound")
 TIME_LINE = os.path.join(ROOT, "Recording", "Resources")
 VIEWER_IMAGES = os.path.join(ROOT, "viewer", "files", "images")
 QSS_IMAGES = os.path.join(ROOT, "viewer", "files", "qss", "images")
+PLAYBACK = os.path.join(ROOT, "Recording", "files", "images")
 
 
 class Canvas:
@@ -179,6 +180,33 @@ def sensor():
     c.save("sensor.png")
 
 
+def tree_group():
+    # Two DVR boxes stacked, the back one darker.
+    c = Canvas(16)
+    c.rect(3, 2, 15, 7, (100, 100, 100, 255))
+    c.rect(0, 7, 12, 13, GREY)
+    c.rect(2, 9, 4, 11, YELLOW)
+    c.save("group.png", TREE_IMAGES)
+
+
+def tree_dvr():
+    # A DVR box with a dark lamp: not connected.
+    c = Canvas(16)
+    c.rect(1, 5, 14, 11, GREY)
+    c.disc(11, 8, 2.5, (70, 70, 70, 255))
+    c.save("dvr.png", TREE_IMAGES)
+
+
+def tree_camera():
+    # A camera body with its lens hood to the left, on a short stand.
+    c = Canvas(16)
+    c.rect(4, 4, 14, 9, GREY)
+    c.rect(1, 3, 3, 10, (100, 100, 100, 255))
+    c.rect(9, 10, 10, 14, GREY)
+    c.disc(12, 6.5, 1.2, (60, 120, 220, 255))
+    c.save("camera.png", TREE_IMAGES)
+
+
 def tree_connected():
     # A DVR box with a green lamp.
     c = Canvas(16)
@@ -244,6 +272,8 @@ def minute_cursor():
         c.rect(y, 8 + y, 6 - y, 8 + y, CURSOR)
     c.rect(3, 8, 3, 339, CURSOR)
     c.save("slider.png", TIME_LINE)
+
+
 def ptz_arrows():
     # One white arrow head per direction, pointing away from the centre.
     tips = {
@@ -385,6 +415,37 @@ def style_arrows():
         c.save(name, QSS_IMAGES)
 
 
+# The playback buttons: 20 x 20 glyphs in the colour of the live icons.
+GLYPH = (50, 60, 80, 255)
+
+
+def arrow(c, tip, base, colour):
+    """A triangle over the icon's middle rows, its tip at the column `tip`
+    and its base at the column `base`."""
+    width = abs(base - tip)
+    step = 1 if base > tip else -1
+    for i in range(width + 1):
+        half = i * 7 // width
+        c.rect(tip + step * i, 10 - half, tip + step * i, 9 + half, colour)
+
+
+def playback_buttons():
+    shapes = {
+        "RevPlayback.png": lambda c: arrow(c, 5, 15, GLYPH),
+        "Playback.png": lambda c: arrow(c, 15, 5, GLYPH),
+        "Pause.png": lambda c: (c.rect(5, 3, 8, 16, GLYPH), c.rect(11, 3, 14, 16, GLYPH)),
+        "Stop.png": lambda c: c.rect(4, 4, 15, 15, GLYPH),
+        "PFrame.png": lambda c: (c.rect(3, 3, 5, 16, GLYPH), arrow(c, 7, 15, GLYPH)),
+        "NFrame.png": lambda c: (arrow(c, 12, 4, GLYPH), c.rect(14, 3, 16, 16, GLYPH)),
+        "Slow.png": lambda c: (arrow(c, 2, 10, GLYPH), arrow(c, 10, 18, GLYPH)),
+        "Fast.png": lambda c: (arrow(c, 10, 2, GLYPH), arrow(c, 18, 10, GLYPH)),
+    }
+    for name, draw in shapes.items():
+        c = Canvas(20)
+        draw(c)
+        c.save(name, PLAYBACK)
+
+
 def alarm_sound():
     # About half a second of a two-tone chime: unsigned 8-bit mono at 22,050 Hz.
     rate, count = 22050, 11554
@@ -408,12 +469,16 @@ if __name__ == "__main__":
     os.makedirs(PTZ_IMAGES, exist_ok=True)
     os.makedirs(VIEWER_IMAGES, exist_ok=True)
     os.makedirs(QSS_IMAGES, exist_ok=True)
+    os.makedirs(PLAYBACK, exist_ok=True)
     connection_failed()
     no_authority()
     video_loss()
     record()
     motion()
     sensor()
+    tree_group()
+    tree_dvr()
+    tree_camera()
     tree_connected()
     tree_not_connected()
     ptz_arrows()
@@ -426,3 +491,4 @@ if __name__ == "__main__":
     layout_buttons()
     function_buttons()
     style_arrows()
+    playback_buttons()

@@ -32,6 +32,29 @@
     </message>
 </context>
 <context>
+    <name>CDVRListTree</name>
+    <message>
+        <source>Group name:</source>
+        <translation>Nom du groupe :</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t add the dvr.</source>
+        <translation>Un DVR porte déjà ce nom. Impossible d&apos;ajouter le DVR.</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t edit the dvr.</source>
+        <translation>Un DVR porte déjà ce nom. Impossible de modifier le DVR.</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <translation>Ajouter un groupe</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Modifier le groupe</translation>
+    </message>
+</context>
+<context>
     <name>CHDDWidget</name>
     <message>
         <source>HDD</source>
@@ -175,6 +198,45 @@
     </message>
 </context>
 <context>
+    <name>CMenuDVRList</name>
+    <message>
+        <source>Add Group</source>
+        <translation>Ajouter un groupe</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Modifier le groupe</translation>
+    </message>
+    <message>
+        <source>Delete Group</source>
+        <translation>Supprimer le groupe</translation>
+    </message>
+    <message>
+        <source>Read Camera Name</source>
+        <translation>Lire les noms des caméras</translation>
+    </message>
+    <message>
+        <source>Add DVR</source>
+        <translation>Ajouter un DVR</translation>
+    </message>
+    <message>
+        <source>Edit DVR</source>
+        <translation>Modifier le DVR</translation>
+    </message>
+    <message>
+        <source>Delete DVR</source>
+        <translation>Supprimer le DVR</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+</context>
+<context>
     <name>CPictureWidget</name>
     <message>
         <source>Contrast</source>
@@ -307,6 +369,113 @@
     <message>
         <source>Admin Password</source>
         <translation>Mot de passe admin</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Veuillez remplir tous les champs.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetDVRInfoDialog</name>
+    <message>
+        <source>DVR Info</source>
+        <translation>Infos DVR</translation>
+    </message>
+    <message>
+        <source>Old protocol</source>
+        <translation>Ancien protocole</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Screen Division</source>
+        <translation>Division de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Channel Selection</source>
+        <translation>Choix des canaux</translation>
+    </message>
+    <message>
+        <source>Ch 1</source>
+        <translation>Can. 1</translation>
+    </message>
+    <message>
+        <source>Ch 2</source>
+        <translation>Can. 2</translation>
+    </message>
+    <message>
+        <source>Ch 3</source>
+        <translation>Can. 3</translation>
+    </message>
+    <message>
+        <source>Ch 4</source>
+        <translation>Can. 4</translation>
+    </message>
+    <message>
+        <source>Ch 5</source>
+        <translation>Can. 5</translation>
+    </message>
+    <message>
+        <source>Ch 6</source>
+        <translation>Can. 6</translation>
+    </message>
+    <message>
+        <source>Ch 7</source>
+        <translation>Can. 7</translation>
+    </message>
+    <message>
+        <source>Ch 8</source>
+        <translation>Can. 8</translation>
+    </message>
+    <message>
+        <source>Ch 9</source>
+        <translation>Can. 9</translation>
+    </message>
+    <message>
+        <source>Ch 10</source>
+        <translation>Can. 10</translation>
+    </message>
+    <message>
+        <source>Ch 11</source>
+        <translation>Can. 11</translation>
+    </message>
+    <message>
+        <source>Ch 12</source>
+        <translation>Can. 12</translation>
+    </message>
+    <message>
+        <source>Ch 13</source>
+        <translation>Can. 13</translation>
+    </message>
+    <message>
+        <source>Ch 14</source>
+        <translation>Can. 14</translation>
+    </message>
+    <message>
+        <source>Ch 15</source>
+        <translation>Can. 15</translation>
+    </message>
+    <message>
+        <source>Ch 16</source>
+        <translation>Can. 16</translation>
     </message>
     <message>
         <source>Please fill in all blanks.</source>

@@ -32,6 +32,29 @@
     </message>
 </context>
 <context>
+    <name>CDVRListTree</name>
+    <message>
+        <source>Group name:</source>
+        <translation>그룹 이름:</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t add the dvr.</source>
+        <translation>같은 이름의 DVR이 있습니다. DVR을 추가할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t edit the dvr.</source>
+        <translation>같은 이름의 DVR이 있습니다. DVR을 수정할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <translation>그룹 추가</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>그룹 수정</translation>
+    </message>
+</context>
+<context>
     <name>CHDDWidget</name>
     <message>
         <source>HDD</source>
@@ -175,6 +198,45 @@
     </message>
 </context>
 <context>
+    <name>CMenuDVRList</name>
+    <message>
+        <source>Add Group</source>
+        <translation>그룹 추가</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>그룹 수정</translation>
+    </message>
+    <message>
+        <source>Delete Group</source>
+        <translation>그룹 삭제</translation>
+    </message>
+    <message>
+        <source>Read Camera Name</source>
+        <translation>카메라 이름 읽기</translation>
+    </message>
+    <message>
+        <source>Add DVR</source>
+        <translation>DVR 추가</translation>
+    </message>
+    <message>
+        <source>Edit DVR</source>
+        <translation>DVR 수정</translation>
+    </message>
+    <message>
+        <source>Delete DVR</source>
+        <translation>DVR 삭제</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>연결</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>연결 해제</translation>
+    </message>
+</context>
+<context>
     <name>CPictureWidget</name>
     <message>
         <source>Contrast</source>
@@ -307,6 +369,113 @@
     <message>
         <source>Admin Password</source>
         <translation>관리자 비밀번호</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>빈칸을 모두 채워 주십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetDVRInfoDialog</name>
+    <message>
+        <source>DVR Info</source>
+        <translation>DVR 정보</translation>
+    </message>
+    <message>
+        <source>Old protocol</source>
+        <translation>이전 프로토콜</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>주소</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>아이디</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>Screen Division</source>
+        <translation>화면 분할</translation>
+    </message>
+    <message>
+        <source>Channel Selection</source>
+        <translation>채널 선택</translation>
+    </message>
+    <message>
+        <source>Ch 1</source>
+        <translation>채널 1</translation>
+    </message>
+    <message>
+        <source>Ch 2</source>
+        <translation>채널 2</translation>
+    </message>
+    <message>
+        <source>Ch 3</source>
+        <translation>채널 3</translation>
+    </message>
+    <message>
+        <source>Ch 4</source>
+        <translation>채널 4</translation>
+    </message>
+    <message>
+        <source>Ch 5</source>
+        <translation>채널 5</translation>
+    </message>
+    <message>
+        <source>Ch 6</source>
+        <translation>채널 6</translation>
+    </message>
+    <message>
+        <source>Ch 7</source>
+        <translation>채널 7</translation>
+    </message>
+    <message>
+        <source>Ch 8</source>
+        <translation>채널 8</translation>
+    </message>
+    <message>
+        <source>Ch 9</source>
+        <translation>채널 9</translation>
+    </message>
+    <message>
+        <source>Ch 10</source>
+        <translation>채널 10</translation>
+    </message>
+    <message>
+        <source>Ch 11</source>
+        <translation>채널 11</translation>
+    </message>
+    <message>
+        <source>Ch 12</source>
+        <translation>채널 12</translation>
+    </message>
+    <message>
+        <source>Ch 13</source>
+        <translation>채널 13</translation>
+    </message>
+    <message>
+        <source>Ch 14</source>
+        <translation>채널 14</translation>
+    </message>
+    <message>
+        <source>Ch 15</source>
+        <translation>채널 15</translation>
+    </message>
+    <message>
+        <source>Ch 16</source>
+        <translation>채널 16</translation>
     </message>
     <message>
         <source>Please fill in all blanks.</source>

@@ -32,6 +32,29 @@
     </message>
 </context>
 <context>
+    <name>CDVRListTree</name>
+    <message>
+        <source>Group name:</source>
+        <translation>Gruppenavn:</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t add the dvr.</source>
+        <translation>En DVR har allerede dette navnet. DVR-en kan ikke legges til.</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t edit the dvr.</source>
+        <translation>En DVR har allerede dette navnet. DVR-en kan ikke endres.</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <translation>Legg til gruppe</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Endre gruppe</translation>
+    </message>
+</context>
+<context>
     <name>CHDDWidget</name>
     <message>
         <source>HDD</source>
@@ -175,6 +198,45 @@
     </message>
 </context>
 <context>
+    <name>CMenuDVRList</name>
+    <message>
+        <source>Add Group</source>
+        <translation>Legg til gruppe</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Endre gruppe</translation>
+    </message>
+    <message>
+        <source>Delete Group</source>
+        <translation>Slett gruppe</translation>
+    </message>
+    <message>
+        <source>Read Camera Name</source>
+        <translation>Les kameranavn</translation>
+    </message>
+    <message>
+        <source>Add DVR</source>
+        <translation>Legg til DVR</translation>
+    </message>
+    <message>
+        <source>Edit DVR</source>
+        <translation>Endre DVR</translation>
+    </message>
+    <message>
+        <source>Delete DVR</source>
+        <translation>Slett DVR</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Koble til</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Koble fra</translation>
+    </message>
+</context>
+<context>
     <name>CPictureWidget</name>
     <message>
         <source>Contrast</source>
@@ -307,6 +369,113 @@
     <message>
         <source>Admin Password</source>
         <translation>Administratorpassord</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Fyll ut alle feltene.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetDVRInfoDialog</name>
+    <message>
+        <source>DVR Info</source>
+        <translation>DVR-info</translation>
+    </message>
+    <message>
+        <source>Old protocol</source>
+        <translation>Gammel protokoll</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Bruker-ID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passord</translation>
+    </message>
+    <message>
+        <source>Screen Division</source>
+        <translation>Skjermdeling</translation>
+    </message>
+    <message>
+        <source>Channel Selection</source>
+        <translation>Kanalvalg</translation>
+    </message>
+    <message>
+        <source>Ch 1</source>
+        <translation>Kan. 1</translation>
+    </message>
+    <message>
+        <source>Ch 2</source>
+        <translation>Kan. 2</translation>
+    </message>
+    <message>
+        <source>Ch 3</source>
+        <translation>Kan. 3</translation>
+    </message>
+    <message>
+        <source>Ch 4</source>
+        <translation>Kan. 4</translation>
+    </message>
+    <message>
+        <source>Ch 5</source>
+        <translation>Kan. 5</translation>
+    </message>
+    <message>
+        <source>Ch 6</source>
+        <translation>Kan. 6</translation>
+    </message>
+    <message>
+        <source>Ch 7</source>
+        <translation>Kan. 7</translation>
+    </message>
+    <message>
+        <source>Ch 8</source>
+        <translation>Kan. 8</translation>
+    </message>
+    <message>
+        <source>Ch 9</source>
+        <translation>Kan. 9</translation>
+    </message>
+    <message>
+        <source>Ch 10</source>
+        <translation>Kan. 10</translation>
+    </message>
+    <message>
+        <source>Ch 11</source>
+        <translation>Kan. 11</translation>
+    </message>
+    <message>
+        <source>Ch 12</source>
+        <translation>Kan. 12</translation>
+    </message>
+    <message>
+        <source>Ch 13</source>
+        <translation>Kan. 13</translation>
+    </message>
+    <message>
+        <source>Ch 14</source>
+        <translation>Kan. 14</translation>
+    </message>
+    <message>
+        <source>Ch 15</source>
+        <translation>Kan. 15</translation>
+    </message>
+    <message>
+        <source>Ch 16</source>
+        <translation>Kan. 16</translation>
     </message>
     <message>
         <source>Please fill in all blanks.</source>

@@ -32,6 +32,29 @@
     </message>
 </context>
 <context>
+    <name>CDVRListTree</name>
+    <message>
+        <source>Group name:</source>
+        <translation>Имя группы:</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t add the dvr.</source>
+        <translation>Видеорегистратор с таким именем уже есть. Добавить нельзя.</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t edit the dvr.</source>
+        <translation>Видеорегистратор с таким именем уже есть. Изменить нельзя.</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <translation>Добавить группу</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Изменить группу</translation>
+    </message>
+</context>
+<context>
     <name>CHDDWidget</name>
     <message>
         <source>HDD</source>
@@ -175,6 +198,45 @@
     </message>
 </context>
 <context>
+    <name>CMenuDVRList</name>
+    <message>
+        <source>Add Group</source>
+        <translation>Добавить группу</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Изменить группу</translation>
+    </message>
+    <message>
+        <source>Delete Group</source>
+        <translation>Удалить группу</translation>
+    </message>
+    <message>
+        <source>Read Camera Name</source>
+        <translation>Прочитать имена камер</translation>
+    </message>
+    <message>
+        <source>Add DVR</source>
+        <translation>Добавить видеорегистратор</translation>
+    </message>
+    <message>
+        <source>Edit DVR</source>
+        <translation>Изменить видеорегистратор</translation>
+    </message>
+    <message>
+        <source>Delete DVR</source>
+        <translation>Удалить видеорегистратор</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+</context>
+<context>
     <name>CPictureWidget</name>
     <message>
         <source>Contrast</source>
@@ -307,6 +369,113 @@
     <message>
         <source>Admin Password</source>
         <translation>Пароль администратора</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Заполните все поля.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetDVRInfoDialog</name>
+    <message>
+        <source>DVR Info</source>
+        <translation>Сведения о видеорегистраторе</translation>
+    </message>
+    <message>
+        <source>Old protocol</source>
+        <translation>Старый протокол</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Screen Division</source>
+        <translation>Деление экрана</translation>
+    </message>
+    <message>
+        <source>Channel Selection</source>
+        <translation>Выбор каналов</translation>
+    </message>
+    <message>
+        <source>Ch 1</source>
+        <translation>Кан. 1</translation>
+    </message>
+    <message>
+        <source>Ch 2</source>
+        <translation>Кан. 2</translation>
+    </message>
+    <message>
+        <source>Ch 3</source>
+        <translation>Кан. 3</translation>
+    </message>
+    <message>
+        <source>Ch 4</source>
+        <translation>Кан. 4</translation>
+    </message>
+    <message>
+        <source>Ch 5</source>
+        <translation>Кан. 5</translation>
+    </message>
+    <message>
+        <source>Ch 6</source>
+        <translation>Кан. 6</translation>
+    </message>
+    <message>
+        <source>Ch 7</source>
+        <translation>Кан. 7</translation>
+    </message>
+    <message>
+        <source>Ch 8</source>
+        <translation>Кан. 8</translation>
+    </message>
+    <message>
+        <source>Ch 9</source>
+        <translation>Кан. 9</translation>
+    </message>
+    <message>
+        <source>Ch 10</source>
+        <translation>Кан. 10</translation>
+    </message>
+    <message>
+        <source>Ch 11</source>
+        <translation>Кан. 11</translation>
+    </message>
+    <message>
+        <source>Ch 12</source>
+        <translation>Кан. 12</translation>
+    </message>
+    <message>
+        <source>Ch 13</source>
+        <translation>Кан. 13</translation>
+    </message>
+    <message>
+        <source>Ch 14</source>
+        <translation>Кан. 14</translation>
+    </message>
+    <message>
+        <source>Ch 15</source>
+        <translation>Кан. 15</translation>
+    </message>
+    <message>
+        <source>Ch 16</source>
+        <translation>Кан. 16</translation>
     </message>
     <message>
         <source>Please fill in all blanks.</source>

@@ -32,6 +32,29 @@
     </message>
 </context>
 <context>
+    <name>CDVRListTree</name>
+    <message>
+        <source>Group name:</source>
+        <translation>群組名稱：</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t add the dvr.</source>
+        <translation>已有同名的 DVR，無法新增 DVR。</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t edit the dvr.</source>
+        <translation>已有同名的 DVR，無法編輯 DVR。</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <translation>新增群組</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>編輯群組</translation>
+    </message>
+</context>
+<context>
     <name>CHDDWidget</name>
     <message>
         <source>HDD</source>
@@ -175,6 +198,45 @@
     </message>
 </context>
 <context>
+    <name>CMenuDVRList</name>
+    <message>
+        <source>Add Group</source>
+        <translation>新增群組</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>編輯群組</translation>
+    </message>
+    <message>
+        <source>Delete Group</source>
+        <translation>刪除群組</translation>
+    </message>
+    <message>
+        <source>Read Camera Name</source>
+        <translation>讀取攝影機名稱</translation>
+    </message>
+    <message>
+        <source>Add DVR</source>
+        <translation>新增 DVR</translation>
+    </message>
+    <message>
+        <source>Edit DVR</source>
+        <translation>編輯 DVR</translation>
+    </message>
+    <message>
+        <source>Delete DVR</source>
+        <translation>刪除 DVR</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>連線</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>中斷連線</translation>
+    </message>
+</context>
+<context>
     <name>CPictureWidget</name>
     <message>
         <source>Contrast</source>
@@ -307,6 +369,113 @@
     <message>
         <source>Admin Password</source>
         <translation>管理者密碼</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>請填寫所有欄位。</translation>
+    </message>
+</context>
+<context>
+    <name>CSetDVRInfoDialog</name>
+    <message>
+        <source>DVR Info</source>
+        <translation>DVR 資訊</translation>
+    </message>
+    <message>
+        <source>Old protocol</source>
+        <translation>舊版通訊協定</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>位址</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>連接埠</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>帳號</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>Screen Division</source>
+        <translation>畫面分割</translation>
+    </message>
+    <message>
+        <source>Channel Selection</source>
+        <translation>頻道選擇</translation>
+    </message>
+    <message>
+        <source>Ch 1</source>
+        <translation>頻道 1</translation>
+    </message>
+    <message>
+        <source>Ch 2</source>
+        <translation>頻道 2</translation>
+    </message>
+    <message>
+        <source>Ch 3</source>
+        <translation>頻道 3</translation>
+    </message>
+    <message>
+        <source>Ch 4</source>
+        <translation>頻道 4</translation>
+    </message>
+    <message>
+        <source>Ch 5</source>
+        <translation>頻道 5</translation>
+    </message>
+    <message>
+        <source>Ch 6</source>
+        <translation>頻道 6</translation>
+    </message>
+    <message>
+        <source>Ch 7</source>
+        <translation>頻道 7</translation>
+    </message>
+    <message>
+        <source>Ch 8</source>
+        <translation>頻道 8</translation>
+    </message>
+    <message>
+        <source>Ch 9</source>
+        <translation>頻道 9</translation>
+    </message>
+    <message>
+        <source>Ch 10</source>
+        <translation>頻道 10</translation>
+    </message>
+    <message>
+        <source>Ch 11</source>
+        <translation>頻道 11</translation>
+    </message>
+    <message>
+        <source>Ch 12</source>
+        <translation>頻道 12</translation>
+    </message>
+    <message>
+        <source>Ch 13</source>
+        <translation>頻道 13</translation>
+    </message>
+    <message>
+        <source>Ch 14</source>
+        <translation>頻道 14</translation>
+    </message>
+    <message>
+        <source>Ch 15</source>
+        <translation>頻道 15</translation>
+    </message>
+    <message>
+        <source>Ch 16</source>
+        <translation>頻道 16</translation>
     </message>
     <message>
         <source>Please fill in all blanks.</source>

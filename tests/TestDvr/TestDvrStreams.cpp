@@ -55,6 +55,7 @@ bool parseNew(const TestDvrRequest& request, TestDvrMediaStream::Request* stream
         stream->videoMask = playback.vchmask() & 0xFFFF;
         stream->audioMask = playback.achmask() & 0xFFFF;
         stream->startTime = playback.start_time();
+        stream->skipMode = playback.skip_mode();
         return true;
     }
     case cgi::MODE_BACKUP: {
@@ -116,6 +117,12 @@ void TestDvrStreams::setSettings(const TestDvrStreamSettings& settings)
     m_settings = settings;
 }
 
+void TestDvrStreams::setPlaybackFactory(PlaybackFactory factory)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_playbackFactory = std::move(factory);
+}
+
 TestDvrStreamSettings TestDvrStreams::settings() const
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -157,6 +164,8 @@ TestDvrReply TestDvrStreams::answer(const TestDvrRequest& request, const TestDvr
             m_records.append(record);
             index = int(m_records.size()) - 1;
             settings = m_settings;
+            if (stream.mode != 0 && !stream.audioStream && m_playbackFactory)
+                stream.playback = m_playbackFactory(stream, settings);
         }
         auto* media = new TestDvrMediaStream(stream, settings, content, this, index, parent);
         m_running.insert(stream.id, media);

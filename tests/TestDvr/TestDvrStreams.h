@@ -10,6 +10,8 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <functional>
+#include <memory>
 #include <mutex>
 
 // The stream side of a test DVR: answers raw stream requests of both
@@ -31,8 +33,13 @@ public:
 
     explicit TestDvrStreams(QObject* parent = nullptr);
 
+    // Gives each playback and backup video stream a cursor that it follows.
+    using PlaybackFactory = std::function<std::shared_ptr<TestDvrPlaybackCursor>(
+        const TestDvrMediaStream::Request& request, const TestDvrStreamSettings& settings)>;
+
     void setSettings(const TestDvrStreamSettings& settings);
     TestDvrStreamSettings settings() const;
+    void setPlaybackFactory(PlaybackFactory factory);
 
     // The answer to a raw stream request; a mode that is no stream gets an
     // empty answer and the connection closes.
@@ -58,6 +65,7 @@ private:
 
     mutable std::mutex m_mutex;
     TestDvrStreamSettings m_settings;
+    PlaybackFactory m_playbackFactory;
     QList<Record> m_records;
     QHash<int, QPointer<TestDvrMediaStream>> m_running;
     mutable int m_lastVideoId = 0;
