@@ -81,6 +81,8 @@ public:
     void setSilenceTime(int milliseconds);
     bool isReconnectPending() const { return m_reconnect.isActive(); }
     int reconnectRemaining() const { return m_reconnect.remainingTime(); }
+    // The wait the pending reconnect was armed with.
+    int reconnectDelay() const { return m_reconnect.interval(); }
 
 signals:
     void connected();

@@ -14,6 +14,7 @@ IMAGES = os.path.join(ROOT, "Display", "files", "images")
 TREE_IMAGES = os.path.join(ROOT, "Connection", "files", "images")
 PTZ_IMAGES = os.path.join(ROOT, "DVRSetup", "files", "images")
 SOUND = os.path.join(ROOT, "Settings", "files", "sound")
+SETTINGS_IMAGES = os.path.join(ROOT, "Settings", "files", "images")
 TIME_LINE = os.path.join(ROOT, "Recording", "Resources")
 VIEWER_IMAGES = os.path.join(ROOT, "viewer", "files", "images")
 QSS_IMAGES = os.path.join(ROOT, "viewer", "files", "qss", "images")
@@ -403,6 +404,24 @@ def function_buttons():
     c.save("search_image.png", VIEWER_IMAGES)
 
 
+def pc_setup_menu():
+    # 48 x 48 entries of the PC setup dialog's page list: a gear, and an "i".
+    c = Canvas(48)
+    for i in range(8):
+        a = i * math.pi / 4
+        c.line(24 + 9 * math.cos(a), 24 + 9 * math.sin(a), 24 + 20 * math.cos(a), 24 + 20 * math.sin(a), 7, BLUE)
+    c.disc(24, 24, 15, BLUE)
+    c.disc(24, 24, 6.5, LIGHT)
+    c.save("ViewerSetup.png", SETTINGS_IMAGES)
+    c = Canvas(48)
+    c.disc(24, 24, 21, BLUE)
+    c.disc(24, 13.5, 3.5, LIGHT)
+    c.rect(21, 20, 26, 36, LIGHT)
+    c.rect(18, 20, 21, 22, LIGHT)
+    c.rect(18, 34, 29, 36, LIGHT)
+    c.save("ViewerInfo.png", SETTINGS_IMAGES)
+
+
 def style_arrows():
     for name, points in (
         ("down_arrow.png", ((1, 3), (9, 3), (5, 8))),
@@ -464,6 +483,7 @@ def alarm_sound():
 if __name__ == "__main__":
     os.makedirs(IMAGES, exist_ok=True)
     os.makedirs(SOUND, exist_ok=True)
+    os.makedirs(SETTINGS_IMAGES, exist_ok=True)
     os.makedirs(TREE_IMAGES, exist_ok=True)
     os.makedirs(TIME_LINE, exist_ok=True)
     os.makedirs(PTZ_IMAGES, exist_ok=True)
@@ -492,3 +512,4 @@ if __name__ == "__main__":
     function_buttons()
     style_arrows()
     playback_buttons()
+    pc_setup_menu()

@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>CDVRInfoWidget</name>
+    <message>
+        <source>Info</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>로그</translation>
+    </message>
+</context>
+<context>
     <name>CDVRListTree</name>
     <message>
         <source>Group name:</source>
@@ -137,6 +148,41 @@
     </message>
 </context>
 <context>
+    <name>CInfoWidget</name>
+    <message>
+        <source>Model Name</source>
+        <translation>모델명</translation>
+    </message>
+    <message>
+        <source>Video Type</source>
+        <translation>비디오 형식</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>하드웨어 버전</translation>
+    </message>
+    <message>
+        <source>Kernel Version</source>
+        <translation>커널 버전</translation>
+    </message>
+    <message>
+        <source>Ramdisk Version</source>
+        <translation>램디스크 버전</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC 주소</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+</context>
+<context>
     <name>CListFileStatus</name>
     <message>
         <source>The default list is shown. The file is kept and will be moved aside when the list is saved.</source>
@@ -234,6 +280,175 @@
     <message>
         <source>Disconnect</source>
         <translation>연결 해제</translation>
+    </message>
+</context>
+<context>
+    <name>CPCInfoPage</name>
+    <message>
+        <source>Information</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Copyright (C) COMPANY. All rights reserved.</source>
+        <translation>Copyright (C) COMPANY. 모든 권리 보유.</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupDialog</name>
+    <message>
+        <source>PC Setup</source>
+        <translation>PC 설정</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>정보</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupPage</name>
+    <message>
+        <source>Save Path</source>
+        <translation>저장 경로</translation>
+    </message>
+    <message>
+        <source>Capture : </source>
+        <translation>캡처 : </translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>찾아보기...</translation>
+    </message>
+    <message>
+        <source>Record : </source>
+        <translation>녹화 : </translation>
+    </message>
+    <message>
+        <source>Backup : </source>
+        <translation>백업 : </translation>
+    </message>
+    <message>
+        <source>File Format : </source>
+        <translation>파일 형식 : </translation>
+    </message>
+    <message>
+        <source>HAV</source>
+        <translation>HAV</translation>
+    </message>
+    <message>
+        <source>AVI</source>
+        <translation>AVI</translation>
+    </message>
+    <message>
+        <source>Capture File Format : </source>
+        <translation>캡처 파일 형식 : </translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation>화면 표시</translation>
+    </message>
+    <message>
+        <source>Channel Name : </source>
+        <translation>채널 이름 : </translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>Record Icon : </source>
+        <translation>녹화 아이콘 : </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>아이콘</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>윤곽선</translation>
+    </message>
+    <message>
+        <source>Event Icon : </source>
+        <translation>이벤트 아이콘 : </translation>
+    </message>
+    <message>
+        <source>Language : </source>
+        <translation>언어 : </translation>
+    </message>
+    <message>
+        <source>Alarm Sound : </source>
+        <translation>알람 소리 : </translation>
+    </message>
+    <message>
+        <source>Stream Type : </source>
+        <translation>스트림 종류 : </translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>메인</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation>서브</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>자동</translation>
+    </message>
+    <message>
+        <source>Playback Mode : </source>
+        <translation>재생 모드 : </translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>연속</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>건너뛰기</translation>
+    </message>
+    <message>
+        <source>Sequence Time : </source>
+        <translation>시퀀스 시간 : </translation>
+    </message>
+    <message>
+        <source>Reconnect : </source>
+        <translation>재연결 : </translation>
+    </message>
+    <message>
+        <source>Opengl : </source>
+        <translation>OpenGL : </translation>
+    </message>
+    <message>
+        <source>OpenGL(High PC)</source>
+        <translation>OpenGL(고성능 PC)</translation>
+    </message>
+    <message>
+        <source>OpenGL(Low PC)</source>
+        <translation>OpenGL(저성능 PC)</translation>
+    </message>
+    <message>
+        <source>Please select a folder.</source>
+        <translation>폴더를 선택하십시오.</translation>
     </message>
 </context>
 <context>

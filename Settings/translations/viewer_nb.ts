@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>CDVRInfoWidget</name>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Logg</translation>
+    </message>
+</context>
+<context>
     <name>CDVRListTree</name>
     <message>
         <source>Group name:</source>
@@ -137,6 +148,41 @@
     </message>
 </context>
 <context>
+    <name>CInfoWidget</name>
+    <message>
+        <source>Model Name</source>
+        <translation>Modellnavn</translation>
+    </message>
+    <message>
+        <source>Video Type</source>
+        <translation>Videotype</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>Maskinvareversjon</translation>
+    </message>
+    <message>
+        <source>Kernel Version</source>
+        <translation>Kjerneversjon</translation>
+    </message>
+    <message>
+        <source>Ramdisk Version</source>
+        <translation>Ramdisk-versjon</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC-adresse</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+</context>
+<context>
     <name>CListFileStatus</name>
     <message>
         <source>The default list is shown. The file is kept and will be moved aside when the list is saved.</source>
@@ -234,6 +280,175 @@
     <message>
         <source>Disconnect</source>
         <translation>Koble fra</translation>
+    </message>
+</context>
+<context>
+    <name>CPCInfoPage</name>
+    <message>
+        <source>Information</source>
+        <translation>Informasjon</translation>
+    </message>
+    <message>
+        <source>Copyright (C) COMPANY. All rights reserved.</source>
+        <translation>Copyright (C) COMPANY. Med enerett.</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupDialog</name>
+    <message>
+        <source>PC Setup</source>
+        <translation>PC-oppsett</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Oppsett</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informasjon</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupPage</name>
+    <message>
+        <source>Save Path</source>
+        <translation>Lagringsmapper</translation>
+    </message>
+    <message>
+        <source>Capture : </source>
+        <translation>Stillbilder : </translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Bla gjennom...</translation>
+    </message>
+    <message>
+        <source>Record : </source>
+        <translation>Opptak : </translation>
+    </message>
+    <message>
+        <source>Backup : </source>
+        <translation>Kopiering : </translation>
+    </message>
+    <message>
+        <source>File Format : </source>
+        <translation>Filformat : </translation>
+    </message>
+    <message>
+        <source>HAV</source>
+        <translation>HAV</translation>
+    </message>
+    <message>
+        <source>AVI</source>
+        <translation>AVI</translation>
+    </message>
+    <message>
+        <source>Capture File Format : </source>
+        <translation>Filformat for stillbilder : </translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation>Skjermvisning</translation>
+    </message>
+    <message>
+        <source>Channel Name : </source>
+        <translation>Kanalnavn : </translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Record Icon : </source>
+        <translation>Opptaksikon : </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Ikon</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Omriss</translation>
+    </message>
+    <message>
+        <source>Event Icon : </source>
+        <translation>Hendelsesikon : </translation>
+    </message>
+    <message>
+        <source>Language : </source>
+        <translation>Språk : </translation>
+    </message>
+    <message>
+        <source>Alarm Sound : </source>
+        <translation>Alarmlyd : </translation>
+    </message>
+    <message>
+        <source>Stream Type : </source>
+        <translation>Strømtype : </translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Hoved</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation>Sekundær</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Playback Mode : </source>
+        <translation>Avspillingsmodus : </translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Sammenhengende</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Hopp over</translation>
+    </message>
+    <message>
+        <source>Sequence Time : </source>
+        <translation>Sekvenstid : </translation>
+    </message>
+    <message>
+        <source>Reconnect : </source>
+        <translation>Koble til igjen : </translation>
+    </message>
+    <message>
+        <source>Opengl : </source>
+        <translation>OpenGL : </translation>
+    </message>
+    <message>
+        <source>OpenGL(High PC)</source>
+        <translation>OpenGL (kraftig PC)</translation>
+    </message>
+    <message>
+        <source>OpenGL(Low PC)</source>
+        <translation>OpenGL (svak PC)</translation>
+    </message>
+    <message>
+        <source>Please select a folder.</source>
+        <translation>Velg en mappe.</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>CDVRInfoWidget</name>
+    <message>
+        <source>Info</source>
+        <translation>Сведения</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Журнал</translation>
+    </message>
+</context>
+<context>
     <name>CDVRListTree</name>
     <message>
         <source>Group name:</source>
@@ -137,6 +148,41 @@
     </message>
 </context>
 <context>
+    <name>CInfoWidget</name>
+    <message>
+        <source>Model Name</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Video Type</source>
+        <translation>Видеостандарт</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>Версия оборудования</translation>
+    </message>
+    <message>
+        <source>Kernel Version</source>
+        <translation>Версия ядра</translation>
+    </message>
+    <message>
+        <source>Ramdisk Version</source>
+        <translation>Версия ramdisk</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+</context>
+<context>
     <name>CListFileStatus</name>
     <message>
         <source>The default list is shown. The file is kept and will be moved aside when the list is saved.</source>
@@ -234,6 +280,175 @@
     <message>
         <source>Disconnect</source>
         <translation>Отключить</translation>
+    </message>
+</context>
+<context>
+    <name>CPCInfoPage</name>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Copyright (C) COMPANY. All rights reserved.</source>
+        <translation>© COMPANY. Все права защищены.</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupDialog</name>
+    <message>
+        <source>PC Setup</source>
+        <translation>Настройка ПК</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupPage</name>
+    <message>
+        <source>Save Path</source>
+        <translation>Папки для сохранения</translation>
+    </message>
+    <message>
+        <source>Capture : </source>
+        <translation>Снимки : </translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <source>Record : </source>
+        <translation>Запись : </translation>
+    </message>
+    <message>
+        <source>Backup : </source>
+        <translation>Архивация : </translation>
+    </message>
+    <message>
+        <source>File Format : </source>
+        <translation>Формат файла : </translation>
+    </message>
+    <message>
+        <source>HAV</source>
+        <translation>HAV</translation>
+    </message>
+    <message>
+        <source>AVI</source>
+        <translation>AVI</translation>
+    </message>
+    <message>
+        <source>Capture File Format : </source>
+        <translation>Формат снимков : </translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation>Экранная индикация</translation>
+    </message>
+    <message>
+        <source>Channel Name : </source>
+        <translation>Имя канала : </translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Record Icon : </source>
+        <translation>Значок записи : </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Значок</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Рамка</translation>
+    </message>
+    <message>
+        <source>Event Icon : </source>
+        <translation>Значок события : </translation>
+    </message>
+    <message>
+        <source>Language : </source>
+        <translation>Язык : </translation>
+    </message>
+    <message>
+        <source>Alarm Sound : </source>
+        <translation>Звук тревоги : </translation>
+    </message>
+    <message>
+        <source>Stream Type : </source>
+        <translation>Тип потока : </translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Основной</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation>Дополнительный</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Playback Mode : </source>
+        <translation>Режим воспроизведения : </translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Непрерывно</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>С пропуском</translation>
+    </message>
+    <message>
+        <source>Sequence Time : </source>
+        <translation>Интервал обхода : </translation>
+    </message>
+    <message>
+        <source>Reconnect : </source>
+        <translation>Переподключение : </translation>
+    </message>
+    <message>
+        <source>Opengl : </source>
+        <translation>OpenGL : </translation>
+    </message>
+    <message>
+        <source>OpenGL(High PC)</source>
+        <translation>OpenGL (мощный ПК)</translation>
+    </message>
+    <message>
+        <source>OpenGL(Low PC)</source>
+        <translation>OpenGL (слабый ПК)</translation>
+    </message>
+    <message>
+        <source>Please select a folder.</source>
+        <translation>Выберите папку.</translation>
     </message>
 </context>
 <context>

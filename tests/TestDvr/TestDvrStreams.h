@@ -17,7 +17,8 @@
 // The stream side of a test DVR: answers raw stream requests of both
 // dialects with media streams, gives each video stream a client id of its
 // own (an audio stream is named by the CID of its request), ends the stream
-// that a stop request names, and keeps a record of every stream served.
+// that a stop request names, and keeps a record of every stream served. On
+// the new dialect a video stream's stop ends its audio stream too.
 // Lives on the DVR's thread; settings and records may be used from any.
 class TestDvrStreams : public QObject {
     Q_OBJECT
@@ -46,6 +47,9 @@ public:
     TestDvrReply answer(const TestDvrRequest& request, const TestDvrContent& content);
     // A stop command: ends the running stream with that client id.
     bool stop(int id);
+    // The next video stream gets this client id (1-255), as if another
+    // viewer's numbering had got there.
+    void setNextVideoId(int id);
 
     QList<Record> records() const;
     int runningCount() const;
@@ -67,6 +71,8 @@ private:
     TestDvrStreamSettings m_settings;
     PlaybackFactory m_playbackFactory;
     QList<Record> m_records;
-    QHash<int, QPointer<TestDvrMediaStream>> m_running;
+    // By the id that stops them.
+    QMultiHash<int, QPointer<TestDvrMediaStream>> m_running;
     mutable int m_lastVideoId = 0;
+    mutable int m_nextVideoId = 0;
 };

@@ -9,6 +9,7 @@
 #include "Settings/CAppSettings.h"
 #include "Settings/CLanguage.h"
 #include "Settings/CPCSetupDialog.h"
+#include "WidgetChild.h"
 #include "viewer/CDisplayTitle.h"
 #include "viewer/CStartup.h"
 #include "viewer/Viewer.h"
@@ -26,14 +27,6 @@
 // ten modes entered through the menu buttons, PC setup beside them, keys
 // and clicks that must do nothing, and its languages.
 namespace {
-
-template <typename T = QWidget> T* child(const QWidget& parent, const char* name)
-{
-    T* found = parent.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
 
 QString currentPage(const QWidget& viewer, const char* stack)
 {
