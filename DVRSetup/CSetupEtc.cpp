@@ -84,8 +84,8 @@ void CSetupEtc::ApplyTime()
         send(CSetupQuery::build(COldQuery()
                                     .add("MODE", OLD_MODE_COMMAND)
                                     .add("OP", OLD_OP_TIME)
-                                    .add("ID", QString::fromStdString(m_target.id()))
-                                    .add("PW", QString::fromStdString(m_target.password()))
+                                    .addCredential("ID", QString::fromStdString(m_target.id()))
+                                    .addCredential("PW", QString::fromStdString(m_target.password()))
                                     .add("LEN", request.size())
                                     .addPlain("REQ", request.toLatin1())));
         return;
@@ -101,8 +101,8 @@ void CSetupEtc::ResetDVR()
     if (m_target.oldprotocol()) {
         send(CSetupQuery::build(COldQuery()
                                     .add("MODE", OLD_MODE_COMMAND)
-                                    .add("ID", QString::fromStdString(m_target.id()))
-                                    .add("PW", QString::fromStdString(m_target.password()))
+                                    .addCredential("ID", QString::fromStdString(m_target.id()))
+                                    .addCredential("PW", QString::fromStdString(m_target.password()))
                                     .add("OP", OLD_OP_RESET)));
         return;
     }

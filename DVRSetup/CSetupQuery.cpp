@@ -22,6 +22,10 @@ std::optional<QString> CSetupQuery::build(
 
 std::optional<QString> CSetupQuery::build(const COldQuery& query)
 {
+    if (query.isRefused()) {
+        reportRefused(query.errorText());
+        return std::nullopt;
+    }
     return query.text();
 }
 

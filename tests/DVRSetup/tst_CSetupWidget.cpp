@@ -1,4 +1,5 @@
 #include "ByteMutator.h"
+#include "Common/COldQuery.h"
 #include "DVRSetup/CProgressDialog.h"
 #include "DVRSetup/CSetupEtc.h"
 #include "DVRSetup/CSetupNetwork.h"
@@ -84,9 +85,9 @@ private:
 
 // The address prompt filled in for the test DVR; prefilled gets the
 // password it offered.
-ModalDriver::Answer prompt(int port, QString* prefilled = nullptr)
+ModalDriver::Answer prompt(int port, QString* prefilled = nullptr, const QString& typed = QStringLiteral("1234"))
 {
-    return [port, prefilled](QDialog* dialog) {
+    return [port, prefilled, typed](QDialog* dialog) {
         auto* address = dialog->findChild<QLineEdit*>("address");
         address->clear();
         QTest::keyClicks(address, TestDvr::address());
@@ -95,7 +96,7 @@ ModalDriver::Answer prompt(int port, QString* prefilled = nullptr)
         if (prefilled)
             *prefilled = password->text();
         password->clear();
-        QTest::keyClicks(password, QStringLiteral("1234"));
+        QTest::keyClicks(password, typed);
         dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
     };
 }
@@ -561,18 +562,23 @@ void tst_CSetupWidget::clockAndReset_data()
     QTest::addColumn<bool>("oldProtocol");
     QTest::addColumn<QByteArray>("zone");
     QTest::addColumn<QDateTime>("shown"); // invalid: "Reset"
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("mode"); // -1: refused, nothing sent
     QTest::addColumn<QByteArray>("query"); // old dialect: the command's body
     const QDateTime tenSeconds(QDate(1970, 1, 1), QTime(0, 0, 10));
-    QTest::newRow("clock, UTC") << false << QByteArray("UTC") << tenSeconds << int(cgi::MODE_DVR_TIME) << QByteArray();
-    QTest::newRow("clock, UTC+9") << false << QByteArray("Asia/Seoul") << tenSeconds << int(cgi::MODE_DVR_TIME)
-                                  << QByteArray();
-    QTest::newRow("old clock") << true << QByteArray("America/New_York")
-                               << QDateTime(QDate(2015, 3, 5), QTime(14, 7, 9)) << 5
-                               << QByteArray("MODE=5&OP=19&ID=admin&PW=1234&LEN=12&REQ=150305140709");
-    QTest::newRow("reset") << false << QByteArray("UTC") << QDateTime() << int(cgi::MODE_RESET) << QByteArray();
-    QTest::newRow("old reset") << true << QByteArray("UTC") << QDateTime() << 5
+    const QDateTime march5(QDate(2015, 3, 5), QTime(14, 7, 9));
+    QTest::newRow("clock, UTC") << false << QByteArray("UTC") << tenSeconds << "1234" << int(cgi::MODE_DVR_TIME)
+                                << QByteArray();
+    QTest::newRow("clock, UTC+9") << false << QByteArray("Asia/Seoul") << tenSeconds << "1234"
+                                  << int(cgi::MODE_DVR_TIME) << QByteArray();
+    QTest::newRow("old clock") << true << QByteArray("America/New_York") << march5 << "pw!1" << 5
+                               << QByteArray("MODE=5&OP=19&ID=admin&PW=pw!1&LEN=12&REQ=150305140709");
+    QTest::newRow("old clock, a&b") << true << QByteArray("UTC") << march5 << "a&b" << -1 << QByteArray();
+    QTest::newRow("reset") << false << QByteArray("UTC") << QDateTime() << "1234" << int(cgi::MODE_RESET)
+                           << QByteArray();
+    QTest::newRow("old reset") << true << QByteArray("UTC") << QDateTime() << "1234" << 5
                                << QByteArray("MODE=5&ID=admin&PW=1234&OP=18");
+    QTest::newRow("old reset, a&b") << true << QByteArray("UTC") << QDateTime() << "a&b" << -1 << QByteArray();
 }
 
 void tst_CSetupWidget::clockAndReset()
@@ -580,11 +586,13 @@ void tst_CSetupWidget::clockAndReset()
     QFETCH(bool, oldProtocol);
     QFETCH(QByteArray, zone);
     QFETCH(QDateTime, shown);
+    QFETCH(QString, password);
     QFETCH(int, mode);
     QFETCH(QByteArray, query);
     const QByteArray savedZone = qgetenv("TZ");
     qputenv("TZ", zone);
     tzset();
+    m_dvr->setCredentials(QStringLiteral("admin"), password);
     DVR record = m_dvr->dvrRecord(oldProtocol);
     record.set_id("guest");
     enter(record);
@@ -593,7 +601,7 @@ void tst_CSetupWidget::clockAndReset()
     auto* overlay = m_hub->findChild<CSetupEtc*>();
     auto* date = overlay->findChild<QDateEdit*>("dateEdit");
     date->setDate(QDate(2001, 2, 3));
-    m_driver->queue(prompt(m_dvr->port()));
+    m_driver->queue(prompt(m_dvr->port(), nullptr, password));
     if (shown.isValid()) {
         m_hub->OnDateTime();
         QVERIFY(overlay->isVisible());
@@ -604,9 +612,16 @@ void tst_CSetupWidget::clockAndReset()
     } else {
         m_hub->OnResetDVR();
     }
-    QVERIFY(m_dvr->waitForRequests(before + 1));
     qputenv("TZ", savedZone);
     tzset();
+    if (mode < 0) {
+        QTRY_COMPARE(m_driver->boxes.size(), 1);
+        QVERIFY2(m_driver->boxes.first().contains(COldQuery::errorText(COldQuery::CREDENTIAL_REFUSED)),
+            qPrintable(m_driver->boxes.first()));
+        QCOMPARE(m_dvr->requestCount(), before);
+        return;
+    }
+    QVERIFY(m_dvr->waitForRequests(before + 1));
     const TestDvrRequest command = m_dvr->lastRequest();
     QCOMPARE(command.kind, TestDvrRequest::Command);
     QCOMPARE(command.mode, mode);
