@@ -1,7 +1,7 @@
 #include "Recording/CPlaybackFile.h"
 
 #include "Display/DisplayMode.h"
-#include "SysData/CFrameInfo.h"
+#include "Common/CFrameInfo.h"
 #include "SysData/HavFileHeader.h"
 #include "dvr_protocol/Parser.h"
 #include "dvr_types/CPlaybackSpeed.h"

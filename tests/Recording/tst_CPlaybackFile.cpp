@@ -11,7 +11,7 @@
 #include "Recording/CPlaybackWidget.h"
 #include "Recording/CSearchWidget.h"
 #include "Settings/CAppSettings.h"
-#include "SysData/CFrameInfo.h"
+#include "Common/CFrameInfo.h"
 
 #include <QFile>
 #include <QSignalSpy>
