@@ -1,4 +1,6 @@
 #include "TestDvr.h"
+#include "TestDvrChannelSelect.h"
+#include "TestDvrConfiguration.h"
 #include "TestDvrStreams.h"
 
 #include <QCommandLineParser>
@@ -164,11 +166,14 @@ int main(int argc, char* argv[])
     streams.faultValue = parser.value(faultValueOption).toInt();
 
     TestDvr dvr;
+    TestDvrChannelSelect::install(&dvr);
     dvr.setStreamSettings(streams);
     dvr.setCredentials(parser.value(userOption), parser.value(passwordOption));
     dvr.setFault(fault);
     dvr.setSlowAnswerDelay(parser.value(slowOption).toInt());
     dvr.setErrorStatus(parser.value(statusOption).toInt());
+    // Keeps what the setup window sends, so that it reads it back.
+    TestDvrConfiguration::install(&dvr);
     if (!dvr.listen(static_cast<quint16>(port))) {
         err << "cannot listen on 127.0.0.1:" << port << Qt::endl;
         return 1;
