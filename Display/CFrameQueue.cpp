@@ -50,10 +50,7 @@ bool CFrameQueue::push(const unsigned char* data, std::size_t length, const _DIS
         m_space.wait(lock);
     if (!m_open || m_session != session)
         return false;
-    std::memcpy(m_buffer.get() + m_fill, data, length);
-    m_fill += length;
-    m_lengths.push_back(length);
-    m_infos.push_back(info);
+    append(data, length, info);
     lock.unlock();
     m_data.notify_one();
     return true;
@@ -68,13 +65,18 @@ bool CFrameQueue::tryPush(
         boost::lock_guard<boost::mutex> lock(m_mutex);
         if (!m_open || m_lengths.size() >= maxFrames || m_fill >= kHighWater || m_fill + length > kCapacity)
             return false;
-        std::memcpy(m_buffer.get() + m_fill, data, length);
-        m_fill += length;
-        m_lengths.push_back(length);
-        m_infos.push_back(info);
+        append(data, length, info);
     }
     m_data.notify_one();
     return true;
+}
+
+void CFrameQueue::append(const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info)
+{
+    std::memcpy(m_buffer.get() + m_fill, data, length);
+    m_fill += length;
+    m_lengths.push_back(length);
+    m_infos.push_back(info);
 }
 
 void CFrameQueue::dropQueued()

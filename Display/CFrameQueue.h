@@ -60,6 +60,9 @@ public:
     std::size_t frameCount() const;
 
 private:
+    // Called with m_mutex held and room checked.
+    void append(const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info);
+
     mutable boost::mutex m_mutex;
     boost::condition_variable m_data;
     boost::condition_variable m_space;
