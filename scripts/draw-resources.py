@@ -2,7 +2,7 @@
 """Draws the screen wall's state images and overlay icons, the DVR tree's
 connection icons, the PTZ panel's arrows, the search time line's bars and
 cursor, the main window's logo, button icons and style-sheet arrows, and
-records the event alarm sound. The files are committed; run this
+the E-Map's tree and camera icons, and records the event alarm sound. The files are committed; run this
 again only to change them:  scripts/draw-resources.py  (from the top of the repository)."""
 import math
 import os
@@ -17,6 +17,7 @@ SOUND = os.path.join(ROOT, "Settings", "files", "sound")
 TIME_LINE = os.path.join(ROOT, "Recording", "Resources")
 VIEWER_IMAGES = os.path.join(ROOT, "viewer", "files", "images")
 QSS_IMAGES = os.path.join(ROOT, "viewer", "files", "qss", "images")
+EMAP_IMAGES = os.path.join(ROOT, "EMap", "files", "images")
 
 
 class Canvas:
@@ -385,6 +386,64 @@ def style_arrows():
         c.save(name, QSS_IMAGES)
 
 
+# The E-Map: the map tree's group and map icons, and the camera icon placed on
+# maps. The camera is drawn on a clear ground, so that the state colour
+# painted behind it shows around and through it.
+PAPER = (236, 228, 196, 255)
+FOLD = (196, 184, 140, 255)
+ROAD = (120, 120, 120, 255)
+FOLDER = (232, 184, 60, 255)
+FOLDER_EDGE = (170, 120, 20, 255)
+BODY = (70, 70, 70, 255)
+LENS = (30, 30, 30, 255)
+GLASS = (120, 170, 220, 255)
+
+
+def emap_tree_icons():
+    c = Canvas(16)
+    c.rect(1, 3, 6, 4, FOLDER_EDGE)
+    c.rect(1, 5, 14, 13, FOLDER)
+    c.outline(1, 5, 14, 13, 1, FOLDER_EDGE)
+    c.save("group.png", EMAP_IMAGES)
+
+    def map_sheet():
+        m = Canvas(16)
+        m.rect(1, 2, 14, 13, PAPER)
+        m.rect(5, 2, 5, 13, FOLD)
+        m.rect(10, 2, 10, 13, FOLD)
+        m.line(2, 11, 13, 5, 1.5, ROAD)
+        return m
+
+    map_sheet().save("map.png", EMAP_IMAGES)
+    c = map_sheet()
+    c.disc(11.5, 11.5, 3.5, GREEN)
+    c.save("connected_map.png", EMAP_IMAGES)
+    c = map_sheet()
+    c.outline(0, 0, 15, 15, 2, BLUE)
+    c.disc(11.5, 11.5, 3.5, BLUE)
+    c.save("selected_map_view.png", EMAP_IMAGES)
+    c = map_sheet()
+    c.outline(0, 0, 15, 15, 2, ORANGE)
+    c.line(7, 14, 14, 7, 3, ORANGE)
+    c.save("selected_map_edit.png", EMAP_IMAGES)
+
+
+def emap_cameras():
+    def camera():
+        c = Canvas(32, 24)
+        c.rect(3, 7, 21, 17, BODY)
+        c.rect(22, 9, 29, 15, BODY)
+        c.disc(12, 12, 4, LENS)
+        c.disc(12, 12, 2.5, GLASS)
+        c.rect(8, 18, 10, 21, BODY)
+        return c
+
+    camera().save("camera.png", EMAP_IMAGES)
+    c = camera()
+    c.disc(25, 5, 4, RED)
+    c.save("camera_record.png", EMAP_IMAGES)
+
+
 def alarm_sound():
     # About half a second of a two-tone chime: unsigned 8-bit mono at 22,050 Hz.
     rate, count = 22050, 11554
@@ -408,6 +467,7 @@ if __name__ == "__main__":
     os.makedirs(PTZ_IMAGES, exist_ok=True)
     os.makedirs(VIEWER_IMAGES, exist_ok=True)
     os.makedirs(QSS_IMAGES, exist_ok=True)
+    os.makedirs(EMAP_IMAGES, exist_ok=True)
     connection_failed()
     no_authority()
     video_loss()
@@ -426,3 +486,5 @@ if __name__ == "__main__":
     layout_buttons()
     function_buttons()
     style_arrows()
+    emap_tree_icons()
+    emap_cameras()
