@@ -75,6 +75,7 @@ TestDvrMediaStream::TestDvrMediaStream(const Request& request, const TestDvrStre
     , m_content(content)
     , m_streams(streams)
     , m_record(record)
+    , m_liveStatus(content.liveStatus)
 {
     m_settings.fps = std::clamp(m_settings.fps, 1, 60);
     m_settings.backupSpeed = std::max(1, m_settings.backupSpeed);
@@ -181,6 +182,9 @@ bool TestDvrMediaStream::nextPackets(QList<QByteArray>* out)
     QList<QByteArray>& packets = *out;
     if (tick == 0)
         loadClips();
+    // A change goes out before the frames it concerns.
+    if (takeLiveState())
+        addStatus(packets, true);
     if (m_settings.fault == Fault::Oversize && tick == 1) {
         WireBuilder::NewHeader header;
         header.type = 1;
@@ -257,7 +261,7 @@ QByteArray TestDvrMediaStream::videoFrame(
         header.usec = usec;
         return WireBuilder::newFrame(header, 0) + payload;
     }
-    const cgi::LiveStatus& status = m_content.liveStatus;
+    const cgi::LiveStatus& status = m_liveStatus;
     WireBuilder::OldHeader header;
     header.totalLength = size;
     header.dataSize = size;
@@ -270,6 +274,7 @@ QByteArray TestDvrMediaStream::videoFrame(
     if (bit(status.sensor_chmask(), channel & 15))
         header.info |= 0x10;
     // Forward at normal speed while playing back.
+    header.videoLoss = static_cast<quint16>(status.vloss_chmask());
     header.recordAndPlayback = m_request.mode == 0 ? 0 : 1 << 3;
     header.sec = seconds;
     header.usec = usec;
@@ -313,16 +318,24 @@ void TestDvrMediaStream::addAudio(QList<QByteArray>& packets, quint64 streamMs)
     }
 }
 
-void TestDvrMediaStream::addStatus(QList<QByteArray>& packets)
+bool TestDvrMediaStream::takeLiveState()
+{
+    if (!m_streams || m_streams->liveState().version() == m_liveVersion)
+        return false;
+    m_liveStatus = m_streams->liveState().status(&m_liveVersion);
+    return true;
+}
+
+void TestDvrMediaStream::addStatus(QList<QByteArray>& packets, bool changed)
 {
     if (m_request.oldDialect || m_request.audioStream)
         return;
     const qint64 now = m_clock.elapsed();
-    if (m_lastStatusMs >= 0 && now - m_lastStatusMs < m_settings.statusIntervalMs)
+    if (!changed && m_lastStatusMs >= 0 && now - m_lastStatusMs < m_settings.statusIntervalMs)
         return;
     m_lastStatusMs = now;
     if (m_request.mode == 0) {
-        packets.append(packet(cgi::DATA_LIVE_STATUS, 0, WireBuilder::bytesOf(m_content.liveStatus)));
+        packets.append(packet(cgi::DATA_LIVE_STATUS, 0, WireBuilder::bytesOf(m_liveStatus)));
         return;
     }
     cgi::PbStatus playback;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestDvrContent.h"
+#include "TestDvrLiveState.h"
 #include "TestDvrMediaStream.h"
 #include "TestDvrReply.h"
 #include "TestDvrRequest.h"
@@ -40,6 +41,11 @@ public:
     // A stop command: ends the running stream with that client id.
     bool stop(int id);
 
+    // The DVR closes every running stream, as when it drops its clients.
+    void dropAll();
+    // The channels' live state, shared by every stream.
+    TestDvrLiveState& liveState() { return m_liveState; }
+
     QList<Record> records() const;
     int runningCount() const;
     bool isRunning(int id) const;
@@ -61,4 +67,5 @@ private:
     QList<Record> m_records;
     QHash<int, QPointer<TestDvrMediaStream>> m_running;
     mutable int m_lastVideoId = 0;
+    TestDvrLiveState m_liveState;
 };
