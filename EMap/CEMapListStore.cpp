@@ -28,6 +28,6 @@ bool CEMapListStore::save(const EMapGroupList& list)
 
 void CEMapListStore::tell(const QString& text)
 {
-    m_lastNotice = text;
+    m_notices.append(text);
     CEMapMessage::show(text)->setIcon(QMessageBox::Warning);
 }

@@ -3,7 +3,7 @@
 #include "Common/CListFileStatus.h"
 #include "ProtoBuf/EMapList.pb.h"
 
-#include <QString>
+#include <QStringList>
 
 // Reads and writes the E-Map list file for the map tree, and tells the
 // operator what needs telling: a file that cannot be used (it is kept, and
@@ -15,12 +15,12 @@ public:
     EMapGroupList load();
     bool save(const EMapGroupList& list);
 
-    // The last notice shown, for tests.
-    const QString& lastNotice() const { return m_lastNotice; }
+    // The notices shown so far, for tests.
+    const QStringList& notices() const { return m_notices; }
 
 private:
     void tell(const QString& text);
 
     bool m_failureTold = false;
-    QString m_lastNotice;
+    QStringList m_notices;
 };
