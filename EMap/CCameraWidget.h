@@ -49,6 +49,7 @@ public:
     Qt::GlobalColor statusColor() const { return m_color; }
     bool showsRecording() const { return m_record; }
     CShowVideoDialog* videoDialog() const { return m_videoDialog; }
+    const QTimer& popdownTimer() const { return m_popdownTimer; }
 
     // The name of a DVR's channel; "CH" and the 1-based number when the
     // record holds none.
