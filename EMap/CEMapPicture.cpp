@@ -9,6 +9,8 @@ bool CEMapPicture::load(const QString& path)
     m_original = QPixmap();
     m_scaled = QPixmap();
     m_refusal.clear();
+    if (path.isEmpty())
+        return true;
     QImageReader reader(path);
     // The header alone tells the size, before anything is allocated.
     const QSize size = reader.size();

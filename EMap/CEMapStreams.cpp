@@ -27,6 +27,7 @@ void CEMapStreams::open(const QList<DVR>& requests)
         stream.request = request;
         stream.camera = request;
         connect(stream.link, &CHttpConnect::EMapDataReceived, this, &CEMapStreams::onFrame);
+        connect(stream.link, &CHttpConnect::signalEMapStatus, this, &CEMapStreams::onStatus);
         connect(stream.link, &CHttpConnect::Connected, this, &CEMapStreams::onConnected);
         m_streams.append(stream);
     }
@@ -104,6 +105,13 @@ void CEMapStreams::onFrame(const DISPLAY_DVR_INFO& info, const QByteArray& frame
     const int stream = indexOf(sender());
     if (stream >= 0)
         emit frameReceived(stream, info, frame);
+}
+
+void CEMapStreams::onStatus(int channel, const QString& time, bool record, EMap_Status::ENUM status)
+{
+    const int stream = indexOf(sender());
+    if (stream >= 0)
+        emit cameraStatus(stream, channel, time, record, status);
 }
 
 void CEMapStreams::onConnected(const cgi::DvrInfo&, int clientId)

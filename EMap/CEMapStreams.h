@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Common/DisplayDvrInfo.h"
+#include "Connection/EMapStatus.h"
 #include "ProtoBuf/DVRList.pb.h"
 
 #include <QByteArray>
@@ -46,9 +47,12 @@ public:
 
 signals:
     void frameReceived(int stream, const DISPLAY_DVR_INFO& info, const QByteArray& frame);
+    // A stream's report of one channel's state, with every frame.
+    void cameraStatus(int stream, int channel, const QString& time, bool record, EMap_Status::ENUM status);
 
 private slots:
     void onFrame(const DISPLAY_DVR_INFO& info, const QByteArray& frame);
+    void onStatus(int channel, const QString& time, bool record, EMap_Status::ENUM status);
     void onConnected(const cgi::DvrInfo& info, int clientId);
 
 private:

@@ -44,6 +44,8 @@ CEMapWidget::CEMapWidget(QWidget* parent)
     m_mapLabel->setAutoFillBackground(true);
     setAcceptDrops(true);
     connect(m_streams.get(), &CEMapStreams::frameReceived, this, &CEMapWidget::OnDisplayVideo);
+    // One delivery per report, handed to the stream's icons of that channel.
+    connect(m_streams.get(), &CEMapStreams::cameraStatus, this, &CEMapWidget::OnCameraStatus);
 }
 
 CEMapWidget::~CEMapWidget()
@@ -94,10 +96,6 @@ void CEMapWidget::setSelectedEMap(const EMap& map)
         return;
 
     m_streams->open(plan.streams);
-    for (CCameraWidget* camera : std::as_const(m_cameraWidgets)) {
-        if (CHttpConnect* link = m_streams->link(camera->getConnectionID()))
-            connect(link, &CHttpConnect::signalEMapStatus, camera, &CCameraWidget::OnCameraStatus);
-    }
     m_streams->start();
     m_decoder.init(static_cast<int>(m_cameraWidgets.size()));
 }
@@ -275,6 +273,14 @@ void CEMapWidget::OnUpdateLog(const QString& strTime, EMap_Status::ENUM status)
         CCameraWidget::channelName(dvr, m_cameraWidgets[k]->getCameraIndex()), status);
     if (!line.isEmpty())
         emit updateLog(line);
+}
+
+void CEMapWidget::OnCameraStatus(int stream, int channel, const QString& time, bool record, EMap_Status::ENUM status)
+{
+    for (CCameraWidget* camera : std::as_const(m_cameraWidgets)) {
+        if (camera->getConnectionID() == stream && camera->getCameraIndex() == channel)
+            camera->OnCameraStatus(channel, time, record, status);
+    }
 }
 
 void CEMapWidget::OnDisplayVideo(int stream, const DISPLAY_DVR_INFO& info, const QByteArray& frame)

@@ -75,6 +75,7 @@ private slots:
     void OnUpdateLog(const QString& strTime, EMap_Status::ENUM status);
     void OnDeleteAll();
     void OnDisplayVideo(int stream, const DISPLAY_DVR_INFO& info, const QByteArray& frame);
+    void OnCameraStatus(int stream, int channel, const QString& time, bool record, EMap_Status::ENUM status);
 
 private:
     CCameraWidget* createCamera(const DVR& dvr, int channel);
