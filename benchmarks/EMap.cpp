@@ -20,6 +20,7 @@
 // (without a display it draws on the offscreen platform).
 
 #include "Connection/CHttpConnect.h"
+#include "CpuClock.h"
 #include "Display/OpenGLMode.h"
 #include "EMap/CCameraWidget.h"
 #include "EMap/CEMapStreams.h"
@@ -56,13 +57,6 @@ const int CHANNELS = 16;
 const int TOGGLED = 8;
 const int SETTLE_MS = 3000;
 const int RUN_MS = 10000;
-
-double cpuSeconds(clockid_t clock)
-{
-    timespec now{};
-    clock_gettime(clock, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
 
 QApplication& application()
 {

@@ -110,6 +110,7 @@ private slots:
     void drops();
     void editing();
     void tooLargeImageIsRefused();
+    void adjustScalesTheImageOnly();
     void viewMode_data();
     void viewMode();
     void channelRequestWaitsForTheStreamId();
@@ -300,6 +301,19 @@ void tst_CEMapWidget::tooLargeImageIsRefused()
     // The map works as one without an image: the icon stays where it was put.
     QVERIFY(m_view->mapLabel()->pixmap().isNull());
     QCOMPARE(m_view->cameras().first()->pos(), QPoint(40, 30));
+}
+
+void tst_CEMapWidget::adjustScalesTheImageOnly()
+{
+    CAppSettings().writeSetting(CAppSettings::EMAP_IMAGESIZE, 0);
+    EMap map;
+    map.set_mapimagepath(m_image.toStdString());
+    *map.add_items() = camera(DVR(), 0, 40, 30);
+    QVERIFY(openView(map, true));
+    m_view->resize(900, 700);
+    QTRY_COMPARE(m_view->mapLabel()->pixmap().size(), QSize(900, 700));
+    QCOMPARE(m_view->cameras().first()->pos(), QPoint(40, 30));
+    QCOMPARE(m_saved.size(), 0);
 }
 
 void tst_CEMapWidget::viewMode_data()
