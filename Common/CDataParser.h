@@ -10,6 +10,7 @@
 // stream: a length above the framing's limit or an end marker out of place
 // makes a packet bad, and the search goes on behind its start marker, so a
 // lying length never makes the parser read past its bytes or wait forever.
+// The work is linear in the bytes given, whatever they hold.
 class CDataParser {
 public:
     CDataParser();
@@ -27,14 +28,16 @@ public:
     std::uint32_t getFrameSize() const { return m_header.length; }
 
     // Empties the receive buffer; the last packet stays available.
-    void clear() { m_buffer.clear(); }
+    void clear();
 
     // Bytes held for packets to come.
-    std::size_t bufferedSize() const { return m_buffer.size(); }
+    std::size_t bufferedSize() const { return m_buffer.size() - m_read; }
 
 private:
     cgi::Parser m_parser;
     cgi::PayLoadHeader m_header;
     std::vector<unsigned char> m_buffer;
+    // Bytes at the front of the buffer already consumed.
+    std::size_t m_read = 0;
     std::vector<char> m_result;
 };

@@ -2,21 +2,22 @@
 
 #include "Common/CEucKr.h"
 #include "dvr_types/KAssert.h"
-#include "dvr_types/urlencode.h"
 
 #include <algorithm>
 
 COldQuery& COldQuery::add(const char* key, const QString& value)
 {
-    const QByteArray narrow = CEucKr::fromUnicode(value);
-    append(key, QByteArray::fromStdString(urlencode(std::string_view(narrow.constData(), narrow.size()))));
+    if (!m_query.isEmpty())
+        m_query += QLatin1Char('&');
+    m_query += QLatin1String(key);
+    m_query += QLatin1Char('=');
+    m_query += value;
     return *this;
 }
 
 COldQuery& COldQuery::add(const char* key, long long number)
 {
-    append(key, QByteArray::number(number));
-    return *this;
+    return add(key, QString::number(number));
 }
 
 COldQuery& COldQuery::addPlain(const char* key, const QByteArray& value)
@@ -24,15 +25,29 @@ COldQuery& COldQuery::addPlain(const char* key, const QByteArray& value)
     const bool plain = std::all_of(value.begin(), value.end(),
         [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ','; });
     K_ASSERT(plain, "Common/COldQuery.cpp, COldQuery::addPlain");
-    append(key, value);
-    return *this;
+    return add(key, QString::fromLatin1(value));
 }
 
-void COldQuery::append(const char* key, const QByteArray& escapedValue)
+COldQuery& COldQuery::addCredential(const char* key, const QString& value)
 {
-    if (!m_query.isEmpty())
-        m_query += '&';
-    m_query += key;
-    m_query += '=';
-    m_query += escapedValue;
+    if (!isCarriable(value))
+        m_result = CREDENTIAL_REFUSED;
+    return add(key, value);
+}
+
+QString COldQuery::errorText(int result)
+{
+    return result == CREDENTIAL_REFUSED ? tr("[ERROR]ID or password can not be sent") : QString();
+}
+
+bool COldQuery::isCarriable(const QString& credential)
+{
+    for (const QChar c : credential) {
+        // "&" would end the value and "#" the query; a blank or a control
+        // character breaks the request line or the form body.
+        if (c == QLatin1Char('&') || c == QLatin1Char('#') || c.isSpace() || c.category() == QChar::Other_Control)
+            return false;
+    }
+    // A character without an EUC-KR form would reach the DVR as another one.
+    return CEucKr::toUnicode(CEucKr::fromUnicode(credential)) == credential;
 }

@@ -166,7 +166,6 @@ void CConnectDVR::startPlayback(const PbBackupParam& p)
     m_reconnect.stop();
     showWaitWidget(true);
     watchVideoLink(false);
-    m_backupEnd = p.endTime;
     DVR channels = m_dvr;
     channels.set_bitch(p.channelMask);
     CHttpConnect::ConnParam request;
@@ -174,7 +173,35 @@ void CConnectDVR::startPlayback(const PbBackupParam& p)
     request.skipMode = CAppSettings().readSetting(CAppSettings::PLAYBACK_MODE, 0).toInt() != 0;
     request.startTime = p.startTime;
     request.endTime = p.endTime;
+    if (p.mode == CHttpConnect::BACKUP)
+        armBackupRecording(p.endTime);
     m_video->Connect(channels, request);
+}
+
+void CConnectDVR::armBackupRecording(time_t endTime)
+{
+    recordStop();
+    {
+        std::lock_guard<std::mutex> lock(m_armMutex);
+        m_armed = true;
+    }
+    const QString name = QString::fromStdString(m_dvr.name());
+    const long end = static_cast<long>(endTime);
+    connect(
+        m_video, &CHttpConnect::Connected, this,
+        [this, name, end](const cgi::DvrInfo& info, int) {
+            std::lock_guard<std::mutex> lock(m_armMutex);
+            if (!m_armed)
+                return;
+            m_armed = false;
+            if (!m_recorder->start(name, info, end))
+                QMetaObject::invokeMethod(this, &CConnectDVR::OnRecordNotStarted, Qt::QueuedConnection);
+        },
+        Qt::DirectConnection);
+    connect(m_video, &CHttpConnect::updateBackupProgress, this, &CConnectDVR::updateBackupProgress);
+    connect(m_video, &CHttpConnect::backupInterrupted, this, &CConnectDVR::OnBackupInterrupted);
+    m_video->SetRecordPtr(m_recorder);
+    m_audio->SetRecordPtr(m_recorder);
 }
 
 void CConnectDVR::startAudio(int cid)
@@ -214,19 +241,14 @@ void CConnectDVR::OnPlay(const cgi::DvrInfo& info, int cid)
     m_clientId = cid;
     startAudio(cid);
     m_state = State::Running;
-    if (m_backupEnd != 0)
-        recordStart();
 }
 
 void CConnectDVR::recordStart()
 {
     recordStop();
-    if (m_backupEnd != 0) {
-        connect(m_video, &CHttpConnect::updateBackupProgress, this, &CConnectDVR::updateBackupProgress,
-            Qt::UniqueConnection);
-    }
-    if (!m_recorder->start(QString::fromStdString(m_dvr.name()), m_identity, static_cast<long>(m_backupEnd))) {
+    if (!m_recorder->start(QString::fromStdString(m_dvr.name()), m_identity, 0)) {
         qWarning().noquote() << "[ERROR] recording not started:" << m_recorder->errorString();
+        emit recordFailed(m_recorder->errorString());
         return;
     }
     m_video->SetRecordPtr(m_recorder);
@@ -235,13 +257,28 @@ void CConnectDVR::recordStart()
 
 void CConnectDVR::recordStop()
 {
-    if (!m_recorder->isRecording())
-        return;
+    {
+        std::lock_guard<std::mutex> lock(m_armMutex);
+        m_armed = false;
+    }
     m_video->SetRecordPtr(nullptr);
     m_audio->SetRecordPtr(nullptr);
-    if (!m_recorder->stop())
+    QObject::disconnect(m_video, &CHttpConnect::updateBackupProgress, this, nullptr);
+    QObject::disconnect(m_video, &CHttpConnect::backupInterrupted, this, nullptr);
+    if (m_recorder->isRecording() && !m_recorder->stop()) {
         qWarning().noquote() << "[ERROR] recording not completed:" << m_recorder->errorString();
-    m_backupEnd = 0;
+        emit recordFailed(m_recorder->errorString());
+    }
+}
+
+void CConnectDVR::OnRecordNotStarted()
+{
+    emit recordFailed(m_recorder->errorString());
+}
+
+void CConnectDVR::OnBackupInterrupted()
+{
+    emit recordFailed(tr("There is no more backup data. Or Connection failed"));
 }
 
 void CConnectDVR::OnRecordFailed(const QString& reason)
@@ -250,7 +287,7 @@ void CConnectDVR::OnRecordFailed(const QString& reason)
     qWarning().noquote() << reason;
     m_video->SetRecordPtr(nullptr);
     m_audio->SetRecordPtr(nullptr);
-    m_backupEnd = 0;
+    emit recordFailed(reason);
 }
 
 bool CConnectDVR::isRecording() const

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <ctime>
+#include <mutex>
 
 class CDisplayWidget;
 class CRecord;
@@ -80,11 +81,16 @@ public:
     void setSilenceTime(int milliseconds);
     bool isReconnectPending() const { return m_reconnect.isActive(); }
     int reconnectRemaining() const { return m_reconnect.remainingTime(); }
+    // The wait the pending reconnect was armed with.
+    int reconnectDelay() const { return m_reconnect.interval(); }
 
 signals:
     void connected();
     void disconnected();
     void updateBackupProgress(int value);
+    // A recording (to the PC or a backup) could not be made or completed:
+    // the recorder failed, or the DVR ended a backup before its end.
+    void recordFailed(const QString& reason);
 
 public slots:
     void OnConnected(const cgi::DvrInfo& info, int cid);
@@ -101,6 +107,11 @@ private:
     void armReconnect();
     void setTreeIcon(const QIcon& icon);
     void OnRecordFailed(const QString& reason);
+    void OnRecordNotStarted();
+    void OnBackupInterrupted();
+    // The backup's recording starts on the video link's thread with the
+    // DVR's identity, before the link writes the first frame.
+    void armBackupRecording(time_t endTime);
 
     CHttpConnect* m_video;
     CHttpConnect* m_audio;
@@ -112,7 +123,10 @@ private:
     QPointer<QAbstractItemModel> m_treeModel;
     QPersistentModelIndex m_treeItem;
     cgi::DvrInfo m_identity;
-    time_t m_backupEnd = 0;
+    // Whether the armed backup recording may still start; the link's
+    // thread reads it, recordStop clears it.
+    std::mutex m_armMutex;
+    bool m_armed = false;
 
     State m_state = State::Idle;
     bool m_live = false;

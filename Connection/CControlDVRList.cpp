@@ -48,6 +48,21 @@ QString CControlDVRList::filePath()
     return QDir(CAppDir::getCurrentPath()).filePath(QLatin1String(PB_DVRLIST_FILENAME));
 }
 
+QIcon CControlDVRList::getGroupIcon()
+{
+    return treeIcon("group.png");
+}
+
+QIcon CControlDVRList::getDVRIcon()
+{
+    return treeIcon("dvr.png");
+}
+
+QIcon CControlDVRList::getCameraIcon()
+{
+    return treeIcon("camera.png");
+}
+
 QIcon CControlDVRList::getConnectedIcon()
 {
     return treeIcon("connected.png");

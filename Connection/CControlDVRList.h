@@ -22,7 +22,11 @@ public:
 
     static QString filePath();
 
-    // The connection-state icons of a DVR's tree item (GUI thread only).
+    // The icons of the tree's items (GUI thread only); a DVR item shows the
+    // DVR icon until its connection state replaces it.
+    static QIcon getGroupIcon();
+    static QIcon getDVRIcon();
+    static QIcon getCameraIcon();
     static QIcon getConnectedIcon();
     static QIcon getConnectionFailedIcon();
 };

@@ -1,13 +1,445 @@
 #include "CDVRListTree.h"
 
-CDVRListTree::CDVRListTree(QWidget* parent)
-    : QTreeWidget(parent)
+#include "Common/CEucKr.h"
+#include "Connection/CCameraNameReads.h"
+#include "Connection/CControlDVRList.h"
+#include "Connection/CSetDVRInfoDialog.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <algorithm>
+
+namespace {
+
+template <typename Record> bool recordOf(const QTreeWidgetItem* item, Record* record)
 {
-    setHeaderHidden(true);
+    if (!item)
+        return false;
+    const QVariant data = item->data(0, Qt::UserRole);
+    if (data.metaType() != QMetaType::fromType<Record>())
+        return false;
+    *record = data.value<Record>();
+    return true;
 }
 
-CDVRListTree::~CDVRListTree() = default;
+template <typename Record> void setRecord(QTreeWidgetItem* item, const Record& record)
+{
+    item->setData(0, Qt::UserRole, QVariant::fromValue(record));
+}
 
-void CDVRListTree::clearIcon(int) { }
+bool isDVRItem(const QTreeWidgetItem* item)
+{
+    return item && item->parent() && !item->parent()->parent();
+}
 
-void CDVRListTree::setCameraNameShow(bool) { }
+// The row of a DVR item in its group's record; -1 when the item is no DVR
+// item or its group holds no record of it.
+int rowInGroup(QTreeWidgetItem* item, Group* group)
+{
+    if (!isDVRItem(item) || !recordOf(item->parent(), group))
+        return -1;
+    const int row = item->parent()->indexOfChild(item);
+    return row < group->dvr_size() ? row : -1;
+}
+
+// A camera without a name of its own; stored in the list like a read one.
+QString cameraName(int channel)
+{
+    return QStringLiteral("camera %1").arg(channel + 1);
+}
+
+void showMessage(const QString& text)
+{
+    QMessageBox(QMessageBox::NoIcon, QString(), text).exec();
+}
+
+// Asks for a group name; empty when cancelled or left empty.
+QString askGroupName(const QString& title, const QString& current)
+{
+    bool ok = false;
+    const QString name
+        = QInputDialog::getText(nullptr, title, CDVRListTree::tr("Group name:"), QLineEdit::Normal, current, &ok);
+    return ok ? name : QString();
+}
+
+} // namespace
+
+CDVRListTree::CDVRListTree(QWidget* parent)
+    : QTreeWidget(parent)
+    , m_dialog(new CSetDVRInfoDialog(parent))
+    , m_cameraNames(new CCameraNameReads(this))
+{
+    setHeaderHidden(true);
+    setFixedWidth(TREE_WIDTH);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDragEnabled(false);
+    connect(m_dialog, &QDialog::accepted, this, &CDVRListTree::OnUpdateDVR);
+    connect(this, &QTreeWidget::itemSelectionChanged, this, &CDVRListTree::OnItemChanged);
+    connect(m_cameraNames, &CCameraNameReads::namesRead, this, &CDVRListTree::OnReceivedCameraName);
+    loadDVRList();
+}
+
+CDVRListTree::~CDVRListTree()
+{
+    // Without a parent the dialog is the tree's alone.
+    if (m_dialog && !m_dialog->parent())
+        delete m_dialog;
+}
+
+bool CDVRListTree::IsGroupItem() const
+{
+    QTreeWidgetItem* item = currentItem();
+    return item && !item->parent();
+}
+
+bool CDVRListTree::IsDVRItem() const
+{
+    return isDVRItem(currentItem());
+}
+
+int CDVRListTree::pendingCameraNameReads() const
+{
+    return m_cameraNames->pending();
+}
+
+// ---- The list file ----
+
+void CDVRListTree::loadDVRList()
+{
+    CListFileStatus status;
+    const GroupList groups = CControlDVRList().Load(&status);
+    for (const Group& group : groups.group())
+        addGroup(group, true);
+    // A rebuild finds the same unusable file again; it was told once.
+    if (!m_loadProblemTold && status.needsAttention()) {
+        m_loadProblemTold = true;
+        tell(status);
+    }
+}
+
+void CDVRListTree::saveDVRList()
+{
+    GroupList groups;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        Group group;
+        recordOf(topLevelItem(i), &group);
+        *groups.add_group() = group;
+    }
+    tell(CControlDVRList().Save(groups));
+}
+
+// The operator learns of a list file that cannot be used or written without
+// being stopped: one box at a time, showing the latest news.
+void CDVRListTree::tell(const CListFileStatus& status)
+{
+    if (!status.needsAttention())
+        return;
+    if (!m_fileMessage) {
+        m_fileMessage = new QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok, this);
+        m_fileMessage->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_fileMessage->setText(status.message());
+    m_fileMessage->show();
+}
+
+// ---- Building items ----
+
+void CDVRListTree::addGroup(const Group& group, bool loading)
+{
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, QString::fromStdString(group.name()));
+    item->setIcon(0, CControlDVRList::getGroupIcon());
+    setRecord(item, group);
+    addTopLevelItem(item);
+    setCurrentItem(item);
+    for (const DVR& dvr : group.dvr())
+        addDVR(dvr, loading);
+}
+
+void CDVRListTree::addDVR(const DVR& dvr, bool loading)
+{
+    QTreeWidgetItem* groupItem = currentItem();
+    if (!IsGroupItem())
+        return;
+    if (loading) {
+        appendDVRItem(groupItem, dvr);
+        return;
+    }
+    Group group;
+    if (!recordOf(groupItem, &group))
+        return;
+    if (hasDVRNamed(groupItem, QString::fromStdString(dvr.name()), nullptr)) {
+        showMessage(tr("It has same dvr's name. Can't add the dvr."));
+        return;
+    }
+    *group.add_dvr() = dvr;
+    setRecord(groupItem, group);
+    appendDVRItem(groupItem, dvr);
+}
+
+void CDVRListTree::appendDVRItem(QTreeWidgetItem* groupItem, const DVR& dvr)
+{
+    auto* item = new QTreeWidgetItem(groupItem);
+    groupItem->setExpanded(true);
+    setItemData(item, dvr);
+}
+
+bool CDVRListTree::hasDVRNamed(const QTreeWidgetItem* groupItem, const QString& name, const QTreeWidgetItem* except)
+{
+    for (int i = 0; i < groupItem->childCount(); ++i) {
+        const QTreeWidgetItem* child = groupItem->child(i);
+        if (child != except && child->text(0) == name)
+            return true;
+    }
+    return false;
+}
+
+void CDVRListTree::editGroup(const Group& group)
+{
+    setRecord(currentItem(), group);
+}
+
+void CDVRListTree::editDVR(const DVR& dvr)
+{
+    QTreeWidgetItem* item = currentItem();
+    Group group;
+    const int row = rowInGroup(item, &group);
+    if (row < 0)
+        return;
+    if (hasDVRNamed(item->parent(), QString::fromStdString(dvr.name()), item)) {
+        showMessage(tr("It has same dvr's name. Can't edit the dvr."));
+        return;
+    }
+    // Names read before the edit belong to the DVR as it was.
+    m_cameraNames->cancel(indexFromItem(item));
+    *group.mutable_dvr(row) = dvr;
+    setRecord(item->parent(), group);
+    setItemData(item, dvr);
+}
+
+void CDVRListTree::setItemData(QTreeWidgetItem* item, const DVR& dvr)
+{
+    DVR shown = dvr;
+    if (m_cameraMode) {
+        item->setExpanded(true);
+        qDeleteAll(item->takeChildren());
+        if (shown.chname_size() == 0) {
+            const int cameras = std::clamp(shown.chnum(), 0, MAX_CAMERAS);
+            for (int channel = 0; channel < cameras; ++channel)
+                shown.add_chname(cameraName(channel).toStdString());
+        }
+        const int cameras = std::min(shown.chname_size(), MAX_CAMERAS);
+        for (int channel = 0; channel < cameras; ++channel) {
+            auto* camera = new QTreeWidgetItem(item);
+            camera->setText(0, QString::fromStdString(shown.chname(channel)));
+            camera->setIcon(0, CControlDVRList::getCameraIcon());
+        }
+    }
+    setRecord(item, shown);
+    item->setText(0, QString::fromStdString(shown.name()));
+    item->setIcon(0, CControlDVRList::getDVRIcon());
+}
+
+void CDVRListTree::clearIcon(int groupIndex)
+{
+    QTreeWidgetItem* groupItem = topLevelItem(groupIndex);
+    if (!groupItem)
+        return;
+    for (int i = 0; i < groupItem->childCount(); ++i)
+        groupItem->child(i)->setIcon(0, CControlDVRList::getDVRIcon());
+}
+
+// ---- Operator commands ----
+
+void CDVRListTree::OnAddGroup()
+{
+    const QString name = askGroupName(tr("Add Group"), QString());
+    if (!name.isEmpty()) {
+        Group group;
+        group.set_name(name.toStdString());
+        addGroup(group, false);
+    }
+    saveDVRList();
+}
+
+void CDVRListTree::OnEditGroup()
+{
+    QTreeWidgetItem* item = currentItem();
+    Group group;
+    if (!IsGroupItem() || !recordOf(item, &group))
+        return;
+    const QString name = askGroupName(tr("Edit Group"), item->text(0));
+    if (!name.isEmpty() && item == currentItem()) {
+        item->setText(0, name);
+        item->setIcon(0, CControlDVRList::getGroupIcon());
+        group.set_name(name.toStdString());
+        editGroup(group);
+    }
+    saveDVRList();
+}
+
+void CDVRListTree::OnDeleteGroup()
+{
+    QTreeWidgetItem* item = currentItem();
+    if (!IsGroupItem())
+        return;
+    emit aboutToRemove(indexOfTopLevelItem(item), -1);
+    delete item;
+    saveDVRList();
+}
+
+void CDVRListTree::OnAddDVR()
+{
+    if (!IsGroupItem())
+        return;
+    m_dialogMode = ADD_DVR;
+    m_dialog->setDVR(DVR());
+    m_dialog->show();
+}
+
+void CDVRListTree::OnEditDVR()
+{
+    DVR dvr;
+    m_dialogMode = EDIT_DVR;
+    if (!IsDVRItem() || !recordOf(currentItem(), &dvr))
+        return;
+    m_dialog->setDVR(dvr);
+    m_dialog->show();
+}
+
+void CDVRListTree::OnUpdateDVR()
+{
+    const DVR dvr = m_dialog->getDVR();
+    if (m_dialogMode == EDIT_DVR)
+        editDVR(dvr);
+    else
+        addDVR(dvr, false);
+    saveDVRList();
+}
+
+void CDVRListTree::OnDeleteDVR()
+{
+    QTreeWidgetItem* item = currentItem();
+    Group group;
+    const int row = rowInGroup(item, &group);
+    if (row < 0)
+        return;
+    QTreeWidgetItem* groupItem = item->parent();
+    emit aboutToRemove(indexOfTopLevelItem(groupItem), row);
+    // A new record: the group's auto-connect choice does not survive.
+    Group remaining;
+    remaining.set_name(group.name());
+    for (int i = 0; i < group.dvr_size(); ++i) {
+        if (i != row)
+            *remaining.add_dvr() = group.dvr(i);
+    }
+    setRecord(groupItem, remaining);
+    delete item;
+    saveDVRList();
+}
+
+// ---- Connect, disconnect and selection ----
+
+void CDVRListTree::emitGroupConnect()
+{
+    QTreeWidgetItem* item = currentItem();
+    if (IsGroupItem())
+        emit groupConnect(*item, indexOfTopLevelItem(item), -1);
+    else if (IsDVRItem())
+        emit groupConnect(*item->parent(), indexOfTopLevelItem(item->parent()), item->parent()->indexOfChild(item));
+}
+
+void CDVRListTree::mouseDoubleClickEvent(QMouseEvent*)
+{
+    if (!m_cameraMode)
+        emitGroupConnect();
+}
+
+void CDVRListTree::OnConnectDVR()
+{
+    emitGroupConnect();
+}
+
+void CDVRListTree::OnDisconnectDVR()
+{
+    QTreeWidgetItem* item = currentItem();
+    if (IsGroupItem()) {
+        emit disconnectDVR(indexOfTopLevelItem(item), -1);
+    } else if (IsDVRItem()) {
+        item->setIcon(0, CControlDVRList::getDVRIcon());
+        emit disconnectDVR(indexOfTopLevelItem(item->parent()), item->parent()->indexOfChild(item));
+    }
+}
+
+void CDVRListTree::OnItemChanged()
+{
+    if (m_cameraMode || !IsDVRItem())
+        return;
+    QTreeWidgetItem* item = currentItem();
+    emit changedDVR(indexOfTopLevelItem(item->parent()), item->parent()->indexOfChild(item));
+}
+
+// ---- Camera mode ----
+
+void CDVRListTree::setCameraNameShow(bool show)
+{
+    if (show != m_cameraMode) {
+        m_cameraNames->cancelAll();
+        clear();
+        m_cameraMode = show;
+        loadDVRList();
+    }
+    setDragEnabled(m_cameraMode);
+}
+
+void CDVRListTree::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_cameraMode || event->buttons() == Qt::NoButton) {
+        QTreeWidget::mouseMoveEvent(event);
+        return;
+    }
+    // Only a camera starts a drag, so a map never places the camera of an
+    // earlier drag.
+    QTreeWidgetItem* item = currentItem();
+    DVR dvr;
+    if (!item || !item->parent() || item->childCount() > 0 || !recordOf(item->parent(), &dvr))
+        return;
+    emit dragCameraItem(dvr, item->parent()->indexOfChild(item));
+    QTreeWidget::mouseMoveEvent(event);
+}
+
+void CDVRListTree::dropEvent(QDropEvent* event)
+{
+    event->ignore();
+}
+
+void CDVRListTree::OnReadCameraName()
+{
+    DVR dvr;
+    if (IsDVRItem() && recordOf(currentItem(), &dvr))
+        m_cameraNames->read(indexFromItem(currentItem()), dvr);
+}
+
+void CDVRListTree::OnReceivedCameraName(const QModelIndex& target, const cgi::DvrInfo& info)
+{
+    QTreeWidgetItem* item = itemFromIndex(target);
+    Group group;
+    const int row = rowInGroup(item, &group);
+    if (row < 0)
+        return;
+
+    // Stored as UTF-8, read once through the DVRs' narrow encoding.
+    DVR& dvr = *group.mutable_dvr(row);
+    dvr.clear_chname();
+    const int cameras = static_cast<int>(std::min<quint32>(info.ch_num(), MAX_CAMERAS));
+    for (int channel = 0; channel < cameras; ++channel) {
+        QString name = channel < info.ch_name_size() ? CEucKr::toUnicode(info.ch_name(channel)) : QString();
+        if (name.isEmpty())
+            name = cameraName(channel);
+        dvr.add_chname(name.toStdString());
+    }
+    setRecord(item->parent(), group);
+    setItemData(item, dvr);
+    saveDVRList();
+}

@@ -1,30 +1,103 @@
 #pragma once
 
-#include "ProtoBuf/DVRList.pb.h"
+#include "Common/CListFileStatus.h"
+#include "ProtoBuf/GroupList.pb.h"
+#include "dvr_protocol/cgi_response.pb.h"
 
+#include <QPointer>
 #include <QTreeWidget>
 
-// The DVR and group tree of the main window's side column. Top-level items
-// are groups, each holding its Group record as column 0 data under
-// Qt::UserRole; their children are the group's DVR items in the order of the
-// group's DVR records.
+class CCameraNameReads;
+class CSetDVRInfoDialog;
+class QMessageBox;
+
+// The DVR directory as the operator sees it, and the one editor of the DVR
+// list file. Top-level items are groups, holding their Group record as
+// column 0 data under Qt::UserRole; their children are the group's DVR items
+// holding their DVR records, in the order of the group's records. In camera
+// mode (E-Map editing) each DVR item carries one camera item per channel,
+// which can be dragged onto a map.
+//
+// Every command on the directory saves the whole list at once; loading, a
+// change of camera mode, connecting and selecting never write it.
 class CDVRListTree : public QTreeWidget {
     Q_OBJECT
 
 public:
+    static constexpr int TREE_WIDTH = 172;
+    static constexpr int MAX_CAMERAS = 16;
+
     explicit CDVRListTree(QWidget* parent = nullptr);
     ~CDVRListTree() override;
 
+    // The kind of the current item.
+    bool IsGroupItem() const;
+    bool IsDVRItem() const;
+
     // Shows the plain DVR icon on every DVR item of a top-level group.
     void clearIcon(int groupIndex);
-    // Reloads the list with or without camera items; dragging cameras out of
-    // the tree is possible exactly while they are shown.
+    // Rebuilds the tree from the file with or without camera items when the
+    // mode changes; dragging cameras out of the tree is possible exactly
+    // while they are shown.
     void setCameraNameShow(bool show);
+    bool cameraNameShown() const { return m_cameraMode; }
+
+    // Camera-name reads still waiting for their DVR.
+    int pendingCameraNameReads() const;
+
+public slots:
+    void OnAddGroup();
+    void OnEditGroup();
+    void OnDeleteGroup();
+    void OnReadCameraName();
+    void OnAddDVR();
+    void OnEditDVR();
+    void OnDeleteDVR();
+    void OnConnectDVR();
+    void OnDisconnectDVR();
 
 signals:
-    // dvrIndex is the current DVR item within the group, -1 for the group.
-    void groupConnect(const QTreeWidgetItem& groupItem, int groupIndex, int dvrIndex);
+    // dvrIndex is the chosen DVR item within the group, -1 for the group.
+    void groupConnect(const QTreeWidgetItem& treeItem, int groupIndex, int dvrIndex);
+    // A DVR item became current (never in camera mode).
     void changedDVR(int groupIndex, int dvrIndex);
-    void disconnectDVR(int dvrIndex);
-    void dragCameraItem(const DVR& dvr, int channel);
+    // dvrIndex -1 disconnects the group.
+    void disconnectDVR(int groupIndex, int dvrIndex);
+    // Sent before a group (dvrIndex -1) or a DVR is deleted from the tree.
+    void aboutToRemove(int groupIndex, int dvrIndex);
+    // A camera is about to be dragged: its DVR's record and its channel.
+    void dragCameraItem(const DVR& dvr, int chIndex);
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private slots:
+    void OnItemChanged();
+    void OnUpdateDVR();
+    void OnReceivedCameraName(const QModelIndex& target, const cgi::DvrInfo& info);
+
+private:
+    enum DialogMode { ADD_DVR = 0, EDIT_DVR = 1 };
+
+    void loadDVRList();
+    void saveDVRList();
+    void addGroup(const Group& group, bool loading);
+    void addDVR(const DVR& dvr, bool loading);
+    void editGroup(const Group& group);
+    void editDVR(const DVR& dvr);
+    void setItemData(QTreeWidgetItem* item, const DVR& dvr);
+    void appendDVRItem(QTreeWidgetItem* groupItem, const DVR& dvr);
+    // A DVR item under groupItem other than `except` with this name.
+    static bool hasDVRNamed(const QTreeWidgetItem* groupItem, const QString& name, const QTreeWidgetItem* except);
+    void emitGroupConnect();
+    void tell(const CListFileStatus& status);
+
+    QPointer<CSetDVRInfoDialog> m_dialog;
+    DialogMode m_dialogMode = ADD_DVR;
+    bool m_cameraMode = false;
+    CCameraNameReads* m_cameraNames;
+    bool m_loadProblemTold = false;
+    QPointer<QMessageBox> m_fileMessage;
 };

@@ -1,9 +1,10 @@
 #include "CHttpConnect.h"
 
 #include "Common/CDateTime.h"
-#include "Common/CFrame.h"
+#include "Common/CEucKr.h"
+#include "Common/CFrameInfo.h"
 #include "Common/CNetworkLog.h"
-#include "Common/CUFrame.h"
+#include "Common/COldQuery.h"
 #include "Connection/CStopRequest.h"
 #include "Connection/CStreamIdentity.h"
 #include "Connection/CStreamQuery.h"
@@ -11,10 +12,9 @@
 #include "dvr_protocol/CPacketStream.h"
 #include "dvr_protocol/cgi_protocol.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QNetworkProxy>
 #include <QTcpSocket>
 
@@ -32,54 +32,9 @@ const int OLD_VIDEO_FIRST = 10;
 const int OLD_VIDEO_LAST = 13;
 const int OLD_DVR_INFO = 20;
 
-// Old-dialect info byte of a frame header.
-const int INFO_MOTION = 0x08;
-const int INFO_SENSOR = 0x10;
-const int INFO_RECORD = 0x20;
-
 bool bit(unsigned long long mask, int channel)
 {
     return channel >= 0 && channel < 64 && (mask >> channel) & 1;
-}
-
-// What the link needs of a video or audio frame's header, in either dialect.
-struct FrameFacts {
-    bool headerValid = false;
-    bool valid = false;
-    int channel = -1;
-    std::int64_t seconds = 0;
-    int height = 0;
-    int info = 0;
-    unsigned videoLoss = 0;
-    int pbMode = -1;
-};
-
-FrameFacts readFrame(bool oldProtocol, const unsigned char* data, std::size_t len)
-{
-    FrameFacts facts;
-    const int length = static_cast<int>(std::min<std::size_t>(len, std::size_t(INT_MAX)));
-    int width = 0;
-    if (oldProtocol) {
-        CUFrame header;
-        header.SetData(data, length);
-        facts.headerValid = header.IsHeaderValid();
-        facts.valid = header.IsValid();
-        facts.channel = header.GetChannel();
-        facts.seconds = header.GetTime().sec;
-        header.GetResolution(width, facts.height);
-        facts.info = header.GetInfo();
-        facts.videoLoss = header.GetVideoLoss();
-        facts.pbMode = header.GetPbMode();
-    } else {
-        CFrame header;
-        header.SetData(data, length);
-        facts.headerValid = header.IsHeaderValid();
-        facts.valid = header.IsValid();
-        facts.channel = header.GetChannel();
-        facts.seconds = header.GetTime().sec;
-        header.GetResolution(width, facts.height);
-    }
-    return facts;
 }
 
 QString displayTime(std::int64_t seconds)
@@ -96,6 +51,7 @@ CHttpConnect::CHttpConnect(QObject* parent)
     qRegisterMetaType<cgi::DvrInfo>("cgi::DvrInfo");
     qRegisterMetaType<_DISPLAY_DVR_INFO>("DISPLAY_DVR_INFO");
     qRegisterMetaType<EMap_Status::ENUM>("EMap_Status::ENUM");
+    // Made here, on the owner's thread: the link's thread only emits.
 }
 
 CHttpConnect::~CHttpConnect()
@@ -112,7 +68,9 @@ void CHttpConnect::Connect(const DVR& dvr, const ConnParam& p)
     next.mode = p.mode;
     next.emap = p.emapMode;
     next.backupEnd = p.endTime;
-    next.query = CStreamQuery::video(dvr, p);
+    int result = 0;
+    next.query = CStreamQuery::video(dvr, p, &result);
+    next.refusal = refusalText(result);
     {
         std::lock_guard<std::mutex> lock(m_requestMutex);
         m_request = next;
@@ -136,7 +94,9 @@ void CHttpConnect::audioConnect(const DVR& dvr, const ConnParam& p, int clientId
     next.dvr = dvr;
     next.mode = p.mode;
     next.audio = true;
-    next.query = CStreamQuery::audio(dvr, p, clientId);
+    int result = 0;
+    next.query = CStreamQuery::audio(dvr, p, clientId, &result);
+    next.refusal = refusalText(result);
     {
         std::lock_guard<std::mutex> lock(m_requestMutex);
         m_request = next;
@@ -166,7 +126,8 @@ void CHttpConnect::startThread()
     joinThread();
     const Request next = request();
     if (next.query.isEmpty()) {
-        setConnectionFailed(tr("[ERROR]request too long"));
+        // Refused before anything was sent.
+        setConnectionFailed(next.refusal);
         return;
     }
     m_stop = false;
@@ -197,8 +158,11 @@ void CHttpConnect::sendStop()
     if (clientId < 0)
         return;
     const Request held = request();
+    const QString stop = CStreamQuery::stop(held.dvr, clientId, held.audio);
+    if (stop.isEmpty())
+        return;
     qCDebug(lcDvrNetwork, "SEND STOP");
-    CStopRequest::send(held.dvr, CStreamQuery::stop(held.dvr, clientId, held.audio));
+    CStopRequest::send(held.dvr, stop);
 }
 
 void CHttpConnect::SetRecordPtr(CRecord* recorder)
@@ -257,6 +221,13 @@ CHttpConnect::Request CHttpConnect::request() const
 {
     std::lock_guard<std::mutex> lock(m_requestMutex);
     return m_request;
+}
+
+QString CHttpConnect::refusalText(int result)
+{
+    if (result == COldQuery::CREDENTIAL_REFUSED)
+        return COldQuery::errorText(result);
+    return result == 0 ? QString() : tr("[ERROR]request too long");
 }
 
 QString CHttpConnect::getErrMessage(bool oldProtocol, int code)
@@ -330,11 +301,8 @@ void CHttpConnect::run()
 {
     Session session;
     session.request = request();
-    int restartsLeft = 1;
     while (runSession(session) == SessionEnd::Dropped) {
-        bool restart = false;
-        endAfterDrop(session, restartsLeft, &restart);
-        if (!restart || m_stop.load())
+        if (!endAfterDrop(session) || m_stop.load())
             break;
         session = Session();
         session.request = request();
@@ -352,7 +320,8 @@ CHttpConnect::SessionEnd CHttpConnect::runSession(Session& session)
     socket.setReadBufferSize(SOCKET_READ_BUFFER_SIZE);
     connect(&socket, &QAbstractSocket::errorOccurred, this, &CHttpConnect::slotError, Qt::DirectConnection);
     socket.connectToHost(QString::fromStdString(held.dvr.address()), static_cast<quint16>(held.dvr.port()));
-    socket.write("GET /cgi-bin/webapp.cgi?" + held.query.toLatin1() + "\r\n\r\n");
+    // Old-dialect credentials go as they stand, in the DVR's narrow text.
+    socket.write("GET /cgi-bin/webapp.cgi?" + CEucKr::fromUnicode(held.query) + "\r\n\r\n");
 
     QElapsedTimer silence;
     silence.start();
@@ -420,46 +389,35 @@ int CHttpConnect::readAndDispatch(QTcpSocket& socket, Session& session, cgi::CPa
     return packets;
 }
 
-void CHttpConnect::endAfterDrop(Session& session, int& restartsLeft, bool* restart)
+bool CHttpConnect::endAfterDrop(Session& session)
 {
     qCDebug(lcDvrNetwork, "CHttpConnect httpFinished\n");
     ++session.retry;
     sendStop();
     m_clientId = -1;
     m_connected = false;
-    *restart = false;
 
     const Request& held = session.request;
     // A refusal was reported already; a backup that reached its end time
     // ends with the DVR closing it; audio failures are not watched.
     if (session.refused || session.backupEnded || held.audio)
-        return;
+        return false;
     if (held.mode != LIVE && !m_recorder.load()) {
         // Its owner waits for the first frame: tell it that none will come.
         if (!session.sawVideo)
             setConnectionFailed(tr("Connection failed"));
-        return;
+        return false;
     }
-    if (session.retry <= 2 && restartsLeft > 0) {
-        --restartsLeft;
-        *restart = true;
-        return;
-    }
+    // Whole packets since the last start renewed the budget: a link that
+    // keeps delivering between drops keeps going.
+    if (session.retry <= 2)
+        return true;
     if (held.mode == BACKUP) {
-        QMetaObject::invokeMethod(this, &CHttpConnect::showBackupEnded, Qt::QueuedConnection);
-        return;
+        emit backupInterrupted();
+        return false;
     }
     setConnectionFailed(tr("Connection failed"));
-}
-
-void CHttpConnect::showBackupEnded()
-{
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return;
-    auto* box = new QMessageBox(
-        QMessageBox::Information, QString(), tr("There is no more backup data. Or Connection failed"), QMessageBox::Ok);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    return false;
 }
 
 void CHttpConnect::ProcessPacket(Session& session, int id, int type, const unsigned char* data, std::size_t len)
@@ -546,7 +504,7 @@ void CHttpConnect::ReceivedVideo(Session& session, const unsigned char* data, st
 {
     const Request& held = session.request;
     const bool oldProtocol = held.dvr.oldprotocol();
-    const FrameFacts frame = readFrame(oldProtocol, data, len);
+    const CFrameInfo frame = CFrameInfo::read(oldProtocol, data, len);
     // A map view's frames may be headers alone; every other frame must be
     // whole, and a channel outside 0-15 is never whole.
     const bool emapLink = held.emap && held.mode == LIVE;
@@ -571,10 +529,10 @@ void CHttpConnect::ReceivedVideo(Session& session, const unsigned char* data, st
     bool sensor = bit(info.sensorMask, ch);
     bool videoLoss = bit(info.videoLossMask, ch);
     if (oldProtocol) {
-        record = frame.info & INFO_RECORD;
-        motion = frame.info & INFO_MOTION;
-        sensor = frame.info & INFO_SENSOR;
-        videoLoss = bit(frame.videoLoss, ch);
+        record = frame.record;
+        motion = frame.motion;
+        sensor = frame.sensor;
+        videoLoss = frame.videoLoss;
     }
 
     session.sawVideo = true;
@@ -586,7 +544,7 @@ void CHttpConnect::ReceivedVideo(Session& session, const unsigned char* data, st
         emit Connected(identity, clientId);
     }
 
-    if (held.backupEnd != 0 && frame.seconds >= held.backupEnd) {
+    if (held.backupEnd != 0 && frame.time.sec >= held.backupEnd) {
         if (!session.backupEnded)
             emit updateBackupProgress(-1);
         session.backupEnded = true;
@@ -603,7 +561,7 @@ void CHttpConnect::ReceivedVideo(Session& session, const unsigned char* data, st
             status = EMap_Status::MOTION;
         else if (sensor)
             status = EMap_Status::SENSOR;
-        emit signalEMapStatus(ch, displayTime(frame.seconds), record, status);
+        emit signalEMapStatus(ch, displayTime(frame.time.sec), record, status);
         if (frame.valid)
             emit EMapDataReceived(info, QByteArray(reinterpret_cast<const char*>(data), qsizetype(len)));
         return;
@@ -613,10 +571,10 @@ void CHttpConnect::ReceivedVideo(Session& session, const unsigned char* data, st
     if (recorder && recorder->isRecording() && bit(available, ch)) {
         if (!bit(info.videoLossMask, ch))
             recorder->writeFrame(oldProtocol, QByteArray(reinterpret_cast<const char*>(data), qsizetype(len)));
-        if (session.lastFrameTime == 0 || frame.seconds > session.lastFrameTime) {
+        if (session.lastFrameTime == 0 || frame.time.sec > session.lastFrameTime) {
             if (session.lastFrameTime != 0)
-                emit updateBackupProgress(static_cast<int>(frame.seconds - session.lastFrameTime));
-            session.lastFrameTime = static_cast<time_t>(frame.seconds);
+                emit updateBackupProgress(static_cast<int>(frame.time.sec - session.lastFrameTime));
+            session.lastFrameTime = static_cast<time_t>(frame.time.sec);
         }
     }
     emit VDataReceived(info, data, len);
@@ -625,7 +583,7 @@ void CHttpConnect::ReceivedVideo(Session& session, const unsigned char* data, st
 void CHttpConnect::ReceivedAudio(const Session& session, const unsigned char* data, std::size_t len)
 {
     const bool oldProtocol = session.request.dvr.oldprotocol();
-    const FrameFacts frame = readFrame(oldProtocol, data, len);
+    const CFrameInfo frame = CFrameInfo::read(oldProtocol, data, len);
     if (!frame.valid)
         return;
     const DISPLAY_DVR_INFO info = displayInfo();

@@ -28,11 +28,15 @@ class CPacketStream;
 // with a pointer into the receive buffer that is valid during the call only:
 // connect them directly. Everything else reaches the GUI queued.
 //
-// The link restarts at most once per start when the DVR closes a stream
-// that had delivered packets; it reports "Connection failed" after the
-// silence time without a whole packet (again after each further silence
-// time), and tells the DVR to stop the stream when it ends. A link that its
-// owner stopped never restarts.
+// The link restarts when the DVR closes a stream that delivered whole packets
+// since its last start; a drop before any packet ends it with "Connection
+// failed". It reports "Connection failed" after the silence time without a
+// whole packet (again after each further silence time), and tells the DVR to
+// stop the stream when it ends. A link that its owner stopped never restarts.
+//
+// A request the DVR could not take (a new-dialect query over its limits, an
+// old-dialect id or password that no query can carry) is never sent: it is
+// reported at once as a failure, its reason as the status text.
 //
 // Requests, Disconnect and the queries are for the thread that owns the
 // object (the GUI thread); the state they share with the link's thread is
@@ -92,6 +96,9 @@ public:
     // The text of a response packet's answer code; empty when the request
     // was accepted.
     static QString getErrMessage(bool oldProtocol, int code);
+    // The status text of a request refused before sending (a CStreamQuery
+    // result); empty for 0.
+    static QString refusalText(int result);
 
 signals:
     void VDataReceived(const DISPLAY_DVR_INFO& info, const unsigned char* data, size_t len);
@@ -101,6 +108,8 @@ signals:
     void signalConnectionFailed();
     void signalConnectedDVRStatus(const DISPLAY_DVR_INFO& info);
     void updateBackupProgress(int value);
+    // The DVR ended a backup stream before the range's end.
+    void backupInterrupted();
     void signalEMapStatus(int channel, const QString& time, bool record, EMap_Status::ENUM status);
 
 protected:
@@ -120,6 +129,8 @@ private:
         bool emap = false;
         bool audio = false;
         time_t backupEnd = 0;
+        // Why the query is empty: it was refused before sending.
+        QString refusal;
     };
     enum class SessionEnd { Stopped, Dropped };
 
@@ -141,8 +152,8 @@ private:
     // The whole packets of one read, dispatched; -1 when the link was stopped
     // meanwhile.
     int readAndDispatch(QTcpSocket& socket, Session& session, cgi::CPacketStream& stream);
-    void endAfterDrop(Session& session, int& restartsLeft, bool* restart);
-    void showBackupEnded();
+    // True when the link restarts.
+    bool endAfterDrop(Session& session);
 
     void ProcessPacket(Session& session, int id, int type, const unsigned char* data, std::size_t len);
     void ReceivedResponse(Session& session, const unsigned char* data, std::size_t len);

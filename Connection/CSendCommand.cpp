@@ -31,8 +31,12 @@ void CSendCommand::setTimeLimit(int milliseconds)
     m_timeLimitMs = milliseconds;
 }
 
-void CSendCommand::send(const DVR& dvr, const QString& query)
+bool CSendCommand::send(const DVR& dvr, const QString& query)
 {
+    if (query.isEmpty()) {
+        qCWarning(lcDvrNetwork, "[ERROR] no command sent: the request was refused");
+        return false;
+    }
     const QByteArray address = QByteArray::fromStdString(dvr.address());
     const QByteArray urlText = CDvrUrl::text(address, dvr.port(), true);
     const QUrl url = CDvrUrl::toUrl(urlText, address, dvr.port());
@@ -40,7 +44,7 @@ void CSendCommand::send(const DVR& dvr, const QString& query)
     qCDebug(lcDvrNetwork, "%s%s", urlText.constData(), body.constData());
     if (url.isEmpty()) {
         qCWarning(lcDvrNetwork, "[ERROR] no command sent: invalid DVR address %s", urlText.constData());
-        return;
+        return false;
     }
 
     QNetworkRequest request(url);
@@ -57,6 +61,7 @@ void CSendCommand::send(const DVR& dvr, const QString& query)
     limit->setSingleShot(true);
     connect(limit, &QTimer::timeout, reply, &QNetworkReply::abort);
     limit->start(m_timeLimitMs);
+    return true;
 }
 
 void CSendCommand::OnHttpReadyRead()

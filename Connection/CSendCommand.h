@@ -31,7 +31,9 @@ public:
     explicit CSendCommand(QObject* parent = nullptr);
     ~CSendCommand() override;
 
-    void send(const DVR& dvr, const QString& query);
+    // False, with nothing sent, for an empty query (one that COldQuery or
+    // cgi::Data2Url refused) or an invalid DVR address.
+    bool send(const DVR& dvr, const QString& query);
 
     // How long a reply may stay open; for requests sent after the call.
     void setTimeLimit(int milliseconds);

@@ -34,15 +34,28 @@ cgi::User userOf(const DVR& dvr)
     return user;
 }
 
-QString newQuery(cgi::Mode mode, const DVR& dvr, const google::protobuf::MessageLite& message)
+QString newQuery(cgi::Mode mode, const DVR& dvr, const google::protobuf::MessageLite& message, int* result)
 {
     std::string query;
-    if (cgi::Data2Url(mode, userOf(dvr), message, &query) != cgi::DATA2URL_OK)
-        return QString();
-    return QString::fromStdString(query);
+    const int encoded = cgi::Data2Url(mode, userOf(dvr), message, &query);
+    if (result)
+        *result = encoded;
+    return encoded == cgi::DATA2URL_OK ? QString::fromStdString(query) : QString();
 }
 
-QString newVideo(const DVR& dvr, const CHttpConnect::ConnParam& request)
+QString oldQuery(const COldQuery& query, int* result)
+{
+    if (result)
+        *result = query.result();
+    return query.text();
+}
+
+COldQuery& addUser(COldQuery& query, const DVR& dvr)
+{
+    return query.addCredential("ID", text(dvr.id())).addCredential("PW", text(dvr.password()));
+}
+
+QString newVideo(const DVR& dvr, const CHttpConnect::ConnParam& request, int* result)
 {
     switch (request.mode) {
     case CHttpConnect::PLAYBACK: {
@@ -51,14 +64,14 @@ QString newVideo(const DVR& dvr, const CHttpConnect::ConnParam& request)
         playback.set_vchmask(dvr.bitch());
         playback.set_achmask(dvr.bitch());
         playback.set_skip_mode(request.skipMode);
-        return newQuery(cgi::MODE_PLAYBACK, dvr, playback);
+        return newQuery(cgi::MODE_PLAYBACK, dvr, playback, result);
     }
     case CHttpConnect::BACKUP: {
         cgi::Backup backup;
         backup.set_start_time(static_cast<quint32>(request.startTime));
         backup.set_end_time(static_cast<quint32>(request.endTime));
         backup.set_chmask(dvr.bitch());
-        return newQuery(cgi::MODE_BACKUP, dvr, backup);
+        return newQuery(cgi::MODE_BACKUP, dvr, backup, result);
     }
     default: {
         cgi::Live live;
@@ -67,12 +80,12 @@ QString newVideo(const DVR& dvr, const CHttpConnect::ConnParam& request)
         // A map view asks for headers only; it turns pictures on per camera.
         live.set_achmask(request.emapMode ? 0 : dvr.bitch());
         live.set_header_only_mask(request.emapMode ? dvr.bitch() : 0);
-        return newQuery(cgi::MODE_LIVE, dvr, live);
+        return newQuery(cgi::MODE_LIVE, dvr, live, result);
     }
     }
 }
 
-QString oldVideo(const DVR& dvr, const CHttpConnect::ConnParam& request)
+QString oldVideo(const DVR& dvr, const CHttpConnect::ConnParam& request, int* result)
 {
     COldQuery query;
     if (request.mode == CHttpConnect::LIVE) {
@@ -83,43 +96,42 @@ QString oldVideo(const DVR& dvr, const CHttpConnect::ConnParam& request)
         if (request.mode == CHttpConnect::BACKUP)
             query.add("ENDTIME", CStreamQuery::oldTime(request.endTime));
     }
-    query.add("ID", text(dvr.id()))
-        .add("PW", text(dvr.password()))
-        .add("VER", CStreamQuery::OLD_VERSION)
-        .add("CH", hexMask(dvr));
-    return query.text();
+    addUser(query, dvr).add("VER", CStreamQuery::OLD_VERSION).add("CH", hexMask(dvr));
+    return oldQuery(query, result);
 }
 
 } // namespace
 
-QString CStreamQuery::video(const DVR& dvr, const CHttpConnect::ConnParam& request)
+QString CStreamQuery::video(const DVR& dvr, const CHttpConnect::ConnParam& request, int* result)
 {
-    return dvr.oldprotocol() ? oldVideo(dvr, request) : newVideo(dvr, request);
+    return dvr.oldprotocol() ? oldVideo(dvr, request, result) : newVideo(dvr, request, result);
 }
 
-QString CStreamQuery::audio(const DVR& dvr, const CHttpConnect::ConnParam& request, int videoClientId)
+QString CStreamQuery::audio(const DVR& dvr, const CHttpConnect::ConnParam& request, int videoClientId, int* result)
 {
     int mode = OLD_AUDIO_RECORDED;
     if (request.mode == CHttpConnect::LIVE)
         mode = request.codec != 0 ? OLD_AUDIO_LIVE_SUB : OLD_AUDIO_LIVE;
-    return COldQuery()
-        .add("MODE", mode)
-        .add("ID", text(dvr.id()))
-        .add("PW", text(dvr.password()))
+    COldQuery query;
+    query.add("MODE", mode);
+    addUser(query, dvr)
         .add("VER", OLD_VERSION)
         .add("CH", hexMask(dvr))
-        .add("CID", videoClientId + AUDIO_CLIENT_ID_OFFSET)
-        .text();
+        .add("CID", videoClientId + AUDIO_CLIENT_ID_OFFSET);
+    return oldQuery(query, result);
 }
 
 QString CStreamQuery::stop(const DVR& dvr, int clientId, bool audioLink)
 {
-    const int stream = clientId + (audioLink ? AUDIO_CLIENT_ID_OFFSET : 0);
-    if (dvr.oldprotocol())
+    if (dvr.oldprotocol()) {
+        const int stream = clientId + (audioLink ? AUDIO_CLIENT_ID_OFFSET : 0);
         return COldQuery().add("MODE", OLD_COMMAND).add("CID", stream).add("OP", OLD_OP_STOP).text();
+    }
+    if (audioLink)
+        return QString();
     cgi::StreamStop stop;
-    stop.set_stream_id(static_cast<quint32>(stream));
-    return newQuery(cgi::MODE_STREAM_STOP, dvr, stop);
+    stop.set_stream_id(static_cast<quint32>(clientId));
+    return newQuery(cgi::MODE_STREAM_STOP, dvr, stop, nullptr);
 }
 
 QString CStreamQuery::oldTime(time_t seconds)

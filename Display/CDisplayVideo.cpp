@@ -1,9 +1,7 @@
 #include "CDisplayVideo.h"
 
-#include "Common/CChannelNum.h"
 #include "Common/CDateTime.h"
-#include "Common/CFrame.h"
-#include "Common/CUFrame.h"
+#include "Common/CFrameInfo.h"
 #include "dvr_types/CPlaybackSpeed.h"
 #include "dvr_types/KTimeVal.h"
 
@@ -28,57 +26,18 @@ bool isForwardMoving(PbMode mode)
 
 } // namespace
 
-// A frame header read and checked against the bytes delivered with it.
-struct CDisplayVideo::Frame {
+// A frame whose header and sizes let it reach the decoder.
+struct CDisplayVideo::Frame : CFrameInfo {
     const unsigned char* payload = nullptr;
-    unsigned long payloadSize = 0;
-    int channel = -1;
-    FrameType type = 0;
-    FrameSize size;
-    KTimeVal time;
-    bool record = false;
-    bool motion = false;
-    bool sensor = false;
-    bool videoLoss = false;
 
     bool read(bool oldProtocol, const unsigned char* data, unsigned long length)
     {
-        if (!data || length == 0 || length > kMaxWholeFrame)
+        if (length > kMaxWholeFrame)
             return false;
-        uint64_t offset = 0;
-        if (oldProtocol) {
-            CUFrame header;
-            header.SetData(data, static_cast<int>(length));
-            if (!header.IsValid())
-                return false;
-            offset = header.GetDataOffset();
-            payloadSize = header.GetRawDataSize();
-            channel = header.GetChannel();
-            type = header.GetType();
-            header.GetResolution(size.width, size.height);
-            time = header.GetTime();
-            const int info = header.GetInfo();
-            record = info & 0x20;
-            motion = info & 0x08;
-            sensor = info & 0x10;
-            videoLoss = CChannelNum::isEnabled(header.GetVideoLoss(), channel);
-        } else {
-            CFrame header;
-            header.SetData(data, static_cast<int>(length));
-            if (!header.IsValid())
-                return false;
-            offset = static_cast<uint64_t>(header.GetDataOffset());
-            payloadSize = header.GetRawDataSize();
-            channel = header.GetChannel();
-            type = header.GetType();
-            header.GetResolution(size.width, size.height);
-            time = header.GetTime();
-        }
-        // Nothing a header says may take the payload outside the delivered bytes.
-        if (channel < 0 || channel >= kChannels || payloadSize >= CDecodeVideo::kMaxFrameBytes
-            || offset + payloadSize > length)
+        static_cast<CFrameInfo&>(*this) = CFrameInfo::read(oldProtocol, data, length);
+        if (!valid || dataSize < 0 || static_cast<unsigned long>(dataSize) >= CDecodeVideo::kMaxFrameBytes)
             return false;
-        payload = data + offset;
+        payload = data + dataOffset;
         return true;
     }
 };
@@ -138,10 +97,11 @@ void CDisplayVideo::decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& 
     CDisplayInfo record;
     {
         std::lock_guard<std::mutex> lock(m_slotMutex[info.screenIndex]);
-        const unsigned long bytes = m_decoder.DecodeFrame(
-            info.oldProtocol, info.screenIndex, frame.payload, frame.payloadSize, frame.size, frame.type);
-        const int width = frame.size.width;
-        const int height = frame.size.height;
+        const FrameSize size{frame.width, frame.height};
+        const unsigned long bytes = m_decoder.DecodeFrame(info.oldProtocol, info.screenIndex, frame.payload,
+            static_cast<unsigned long>(frame.dataSize), size, frame.type);
+        const int width = frame.width;
+        const int height = frame.height;
         // Only a whole RGB24 picture of the announced size is shown.
         if (bytes == 0 || bytes != static_cast<unsigned long>(width) * height * 3)
             return;

@@ -1,8 +1,7 @@
 #include "Display/CDisplayWidget.h"
 
 #include "Common/CChannelNum.h"
-#include "Common/CFrame.h"
-#include "Common/CUFrame.h"
+#include "Common/CFrameInfo.h"
 #include "Display/CDisplayVideo.h"
 #include "Display/CScreen.h"
 #include "Display/CWallLayout.h"
@@ -127,6 +126,12 @@ void CDisplayWidget::slotDisplayVideo(const _DISPLAY_DVR_INFO& info, const unsig
     const int screen = screenOfChannel(ch, info);
     if (screen < 0 || !shown.contains(screen))
         return;
+    m_router->makeImage(channelInfo(info, ch, screen, shown), data, static_cast<unsigned long>(len));
+}
+
+_DISPLAY_CHANNEL_INFO CDisplayWidget::channelInfo(
+    const _DISPLAY_DVR_INFO& info, int ch, int screen, const View& shown) const
+{
     _DISPLAY_CHANNEL_INFO channel;
     channel.mode = DISPLAY_MODE::ENUM(info.mode);
     channel.pbMode = PbMode(info.pbMode);
@@ -140,36 +145,22 @@ void CDisplayWidget::slotDisplayVideo(const _DISPLAY_DVR_INFO& info, const unsig
     channel.sensor = bit(info.sensorMask, ch);
     channel.videoLoss = info.mode == DISPLAY_MODE::LIVE && bit(info.videoLossMask, ch);
     channel.oldProtocol = info.oldProtocol;
-    m_router->makeImage(channel, data, static_cast<unsigned long>(len));
+    return channel;
 }
 
 void CDisplayWidget::OnPlayAudio(const _DISPLAY_DVR_INFO& info, const unsigned char* data, size_t len)
 {
     if (!data || len == 0)
         return;
-    const int length = int(qMin<size_t>(len, size_t(INT_MAX)));
-    int ch = -1;
-    std::size_t offset = 0;
-    if (info.oldProtocol) {
-        CUFrame header;
-        header.SetData(data, length);
-        if (!header.IsValid() || header.GetSize() == 0)
-            return;
-        ch = header.GetChannel();
-        offset = header.GetDataOffset();
-    } else {
-        CFrame header;
-        header.SetData(data, length);
-        if (!header.IsValid() || header.GetSize() == 0)
-            return;
-        ch = header.GetChannel();
-        offset = std::size_t(header.GetDataOffset());
-    }
+    const CFrameInfo frame = CFrameInfo::read(info.oldProtocol, data, len);
+    if (!frame.valid || frame.payloadSize == 0)
+        return;
+    const std::size_t offset = std::size_t(frame.dataOffset);
     if (offset > len || len - offset != std::size_t(CDecodeAudio::getEncodedSize(info.oldProtocol))) {
         qDebug() << "audio size error";
         return;
     }
-    const int screen = screenOfChannel(ch, info);
+    const int screen = screenOfChannel(frame.channel, info);
     if (screen < 0 || screen != selectedScreen())
         return;
 
@@ -198,15 +189,8 @@ void CDisplayWidget::slotUpdateDVRStatus(const _DISPLAY_DVR_INFO& info)
         const int screen = screenOfChannel(ch, info);
         if (screen < 0 || !shown.contains(screen))
             continue;
-        _DISPLAY_CHANNEL_INFO channel;
-        channel.mode = DISPLAY_MODE::ENUM(info.mode);
-        channel.pbMode = PbMode(info.pbMode);
-        channel.screenIndex = screen - shown.start;
-        channel.screen = screen;
-        channel.name = info.dvrName;
-        channel.title = info.channelNames[ch];
+        _DISPLAY_CHANNEL_INFO channel = channelInfo(info, ch, screen, shown);
         channel.statusText = info.statusText;
-        channel.authority = bit(static_cast<unsigned int>(info.authorityMask), ch);
         m_router->updateDVRStatus(ch, channel);
     }
 }

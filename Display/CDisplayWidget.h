@@ -6,6 +6,7 @@
 #include "Display/CPlayAudio.h"
 #include "Display/CWallLayout.h"
 #include "Display/CaptureFileFormat.h"
+#include "Display/DisplayChannelInfo.h"
 #include "Display/DisplayMode.h"
 #include "dvr_protocol/cgi_request.pb.h"
 
@@ -149,6 +150,9 @@ private:
     // connection does not show that channel.
     int screenOfChannel(int ch, const _DISPLAY_DVR_INFO& info) const;
     bool isOnView(int screen) const { return view().contains(screen); }
+    // What the frame router is told about a frame or status of channel ch
+    // shown on screen.
+    _DISPLAY_CHANNEL_INFO channelInfo(const _DISPLAY_DVR_INFO& info, int ch, int screen, const View& shown) const;
     void updateEventAlarm();
     void clearTileEvents();
 

@@ -48,7 +48,7 @@ QAudioFormat CPlayAudio::audioFormat(bool oldProtocol)
 {
     QAudioFormat format;
     format.setSampleRate(SAMPLE_RATE);
-    format.setChannelCount(oldProtocol ? 2 : 1);
+    format.setChannelCount(CDecodeAudio::getChannels(oldProtocol));
     format.setSampleFormat(QAudioFormat::Int16);
     return format;
 }
@@ -119,7 +119,10 @@ bool CPlayAudio::openOutput(std::unique_lock<std::mutex>& lock, bool oldProtocol
     QAudioSink* sink = nullptr;
     QIODevice* output = nullptr;
     if (device.isNull() || !device.isFormatSupported(format)) {
-        qDebug() << "raw audio format not supported by backend, cannot play audio.";
+        // Said once until a device plays, not at every retry.
+        if (!m_reportedNoDevice)
+            qDebug() << "raw audio format not supported by backend, cannot play audio.";
+        m_reportedNoDevice = true;
     } else {
         sink = new QAudioSink(device, format);
         sink->setBufferSize(format.bytesForDuration(SINK_BUFFER_MILLISECONDS * 1000));
@@ -135,6 +138,7 @@ bool CPlayAudio::openOutput(std::unique_lock<std::mutex>& lock, bool oldProtocol
         m_retryOpen.setRemainingTime(RETRY_OPEN_MILLISECONDS);
         return false;
     }
+    m_reportedNoDevice = false;
     m_sink = sink;
     m_device = output;
     m_sinkOldProtocol = oldProtocol;

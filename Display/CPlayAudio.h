@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Common/CDecodeAudio.h"
+
 #include <QAudioFormat>
 #include <QByteArray>
 #include <QDeadlineTimer>
@@ -12,20 +14,21 @@ class QIODevice;
 
 // The audio output: the threads that deliver audio frames push decoded PCM of
 // the selected screen's channel; this thread plays it on the default audio
-// output as 8000 Hz 16-bit signed little-endian PCM (two channels for DVRs of
-// the old dialect, one otherwise).
+// output as 8000 Hz 16-bit signed little-endian PCM, with the channels of
+// CDecodeAudio's rule (two for DVRs of the old dialect, one otherwise).
 //
 // The sink lives on this thread alone: it is opened, fed, re-opened for the
 // other format and closed here, never from a delivering thread or the GUI
 // thread. The buffer holds at most two seconds; when a push would overflow it
 // the oldest samples go. Without a usable output device the pushed PCM is
 // dropped, opening is retried at most once a second while audio keeps
-// arriving, and the thread sleeps in between.
+// arriving (the missing device is reported once), and the thread sleeps in
+// between.
 class CPlayAudio : public QThread {
     Q_OBJECT
 
 public:
-    static constexpr int SAMPLE_RATE = 8000;
+    static constexpr int SAMPLE_RATE = CDecodeAudio::SAMPLE_RATE;
     static constexpr int MAX_BUFFERED_SECONDS = 2;
 
     CPlayAudio();
@@ -62,4 +65,5 @@ private:
     QIODevice* m_device = nullptr;
     bool m_sinkOldProtocol = false;
     QDeadlineTimer m_retryOpen;
+    bool m_reportedNoDevice = false;
 };

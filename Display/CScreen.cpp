@@ -67,6 +67,10 @@ CScreen::~CScreen()
 {
     qDeleteAll(m_screenWidgets);
     m_screenWidgets.clear();
+    // The widget rendering's spinner is the parent's child: it goes with its
+    // screen, not with the parent (the scene owns the other renderings').
+    if (!m_scene)
+        delete m_waitWidget;
     // The view goes first: its viewport's context releases the scene's
     // textures while the scene still exists.
     delete m_view;

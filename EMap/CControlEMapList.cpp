@@ -1,6 +1,7 @@
 #include "CControlEMapList.h"
 
 #include "Common/CPBFile.h"
+#include "Connection/CControlDVRList.h"
 #include "Settings/CAppDir.h"
 
 #include <QDir>
@@ -49,7 +50,8 @@ QString CControlEMapList::filePath()
 
 QIcon CControlEMapList::getGroupIcon()
 {
-    return icon("group.png");
+    // One picture per resource name: the DVR tree's.
+    return CControlDVRList::getGroupIcon();
 }
 
 QIcon CControlEMapList::getMapIcon()
@@ -74,7 +76,8 @@ QIcon CControlEMapList::getSelectedMapViewIcon()
 
 QPixmap CControlEMapList::getCameraPixmap()
 {
-    return QPixmap(imagePath("camera.png"));
+    const QIcon camera = CControlDVRList::getCameraIcon();
+    return camera.pixmap(camera.availableSizes().value(0));
 }
 
 QPixmap CControlEMapList::getCameraRecordPixmap()

@@ -1,15 +1,9 @@
 #include "CEMapDecoder.h"
 
-#include "Common/CUFrame.h"
 #include "Display/CDisplayInfo.h"
 #include "Display/OpenGLMode.h"
 
 namespace {
-
-// Old-dialect info byte of a frame header.
-const int INFO_MOTION = 0x08;
-const int INFO_SENSOR = 0x10;
-const int INFO_RECORD = 0x20;
 
 bool bit(unsigned long long mask, int channel)
 {
@@ -56,18 +50,12 @@ bool CEMapDecoder::decode(
     const int ch = header.channel;
     picture->channel = ch;
     picture->screen = 0;
-    picture->record = bit(info.recordMask, ch);
-    picture->motion = bit(info.motionMask, ch);
-    picture->sensor = bit(info.sensorMask, ch);
-    picture->videoLoss = bit(info.videoLossMask, ch);
-    if (info.oldProtocol) {
-        CUFrame old;
-        old.SetData(bytes, static_cast<int>(frame.size()));
-        picture->record = old.GetInfo() & INFO_RECORD;
-        picture->motion = old.GetInfo() & INFO_MOTION;
-        picture->sensor = old.GetInfo() & INFO_SENSOR;
-        picture->videoLoss = bit(old.GetVideoLoss(), ch);
-    }
+    // New-dialect states come with the live status, old-dialect ones with the frame.
+    const bool old = info.oldProtocol;
+    picture->record = old ? header.record : bit(info.recordMask, ch);
+    picture->motion = old ? header.motion : bit(info.motionMask, ch);
+    picture->sensor = old ? header.sensor : bit(info.sensorMask, ch);
+    picture->videoLoss = old ? header.videoLoss : bit(info.videoLossMask, ch);
     picture->authority = bit(static_cast<unsigned>(info.authorityMask), ch);
     picture->status = false;
     picture->length = static_cast<uint32_t>(frame.size());

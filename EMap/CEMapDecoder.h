@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Common/CDecodeVideo.h"
+#include "Common/CFrameInfo.h"
 #include "Common/DisplayDvrInfo.h"
-#include "SysData/CFrameInfo.h"
 
 #include <QByteArray>
 

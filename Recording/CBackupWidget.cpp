@@ -1,43 +1,247 @@
-#include "CBackupWidget.h"
+#include "Recording/CBackupWidget.h"
+
+#include "Common/CDateHour.h"
+#include "Common/CDateTime.h"
+#include "Common/CSearchDataParser.h"
+#include "Recording/CPanelMessage.h"
+#include "Recording/CRemoteSearch.h"
+#include "Recording/CSearchWidget.h"
+#include "ui_CBackupWidget.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const int TOP = 20;
+const int LINE_HEIGHT = 16;
+const int PROGRESS_SPARE = 20;
+const std::time_t MINUTE = 60;
+const std::time_t HOUR = 3600;
+// A first reply shows the five minutes before the shown time.
+const std::time_t FIRST_RANGE = 300;
+const QLatin1String RANGE_PREFIX("Range");
+
+QString shown(std::time_t t)
+{
+    return CDateTime::convert_Timet_QDateTime(long(t)).toString(QStringLiteral("yyyy-MM-dd  hh:mm"));
+}
+
+} // namespace
 
 CBackupWidget::CBackupWidget(QWidget* parent)
     : QWidget(parent)
+    , ui(new Ui::CBackupWidget)
 {
+    ui->setupUi(this);
+    m_search = new CSearchWidget(this);
+    m_remote = new CRemoteSearch(this);
+    m_rangeButtons = findChildren<QPushButton*>(QRegularExpression(QStringLiteral("Range*")));
+    connect(ui->BackupTime1, &QRadioButton::clicked, this, &CBackupWidget::OnSelectedStart);
+    connect(ui->BackupTime2, &QRadioButton::clicked, this, &CBackupWidget::OnSelectedEnd);
+    connect(ui->BackupStart, &QPushButton::clicked, this, &CBackupWidget::OnBackupStart);
+    connect(ui->BackupStop, &QPushButton::clicked, this, &CBackupWidget::OnBackupStop);
+    for (QPushButton* button : std::as_const(m_rangeButtons))
+        connect(button, &QPushButton::clicked, this, &CBackupWidget::OnSetupRange);
+    setRunning(false);
+    m_search->setDVRChannels(16);
+    m_search->clear();
+    connect(m_search, &CSearchWidget::changedTime, this, &CBackupWidget::OnChangedTime);
+    connect(m_search, &CSearchWidget::updateSelected, this, &CBackupWidget::updateSelectedRange);
+    connect(m_remote, &CRemoteSearch::replied, this, &CBackupWidget::displaySearchData);
+    if (parent)
+        resize(parent->size());
+    layoutPanel();
+    clear();
 }
 
-CBackupWidget::~CBackupWidget() = default;
+CBackupWidget::~CBackupWidget()
+{
+    delete ui;
+}
 
-void CBackupWidget::clear() { }
+void CBackupWidget::layoutPanel()
+{
+    m_search->move(0, TOP);
+    ui->BackupControl->move(width() - ui->BackupControl->width(), TOP);
+    ui->BackupTime->adjustSize();
+    ui->BackupTime->move(m_search->x() + m_search->width() - ui->BackupTime->width(), 0);
+    ui->progressBar->setGeometry(
+        0, 0, width() - ui->BackupTime->width() - ui->BackupControl->width() - PROGRESS_SPARE, LINE_HEIGHT);
+}
 
-void CBackupWidget::search(const DVR&, int, int) { }
+void CBackupWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutPanel();
+}
 
-void CBackupWidget::OnBackupStop() { }
+void CBackupWidget::clear()
+{
+    m_search->clear();
+    m_lastShown = CDateTime::currentWallClock();
+    ui->progressBar->setValue(0);
+    ui->progressBar->setTextVisible(false);
+}
+
+void CBackupWidget::search(const DVR& dvr, int channels, int clientId)
+{
+    m_search->clear();
+    m_search->setDVRChannels(channels);
+    m_remote->start(dvr, clientId, m_lastShown);
+}
+
+void CBackupWidget::reloadSearchData()
+{
+    m_remote->reload();
+}
+
+void CBackupWidget::displaySearchData(const CSearchDataParser& result)
+{
+    if (!result.getDateHours().empty())
+        m_search->SetDateHour(result.getDateHours());
+    m_search->AppendDatas(result.getMinDatas());
+    m_search->setSelectedTime(m_lastShown);
+    // A first reply (an old DVR has only first replies) starts a new range.
+    if (result.getVersion() == 0 || (result.getVersion() == 1 && !result.getDateHours().empty())) {
+        ui->BackupTime1->setChecked(false);
+        ui->BackupTime2->setChecked(true);
+        for (QPushButton* button : std::as_const(m_rangeButtons))
+            button->setEnabled(false);
+        m_end = m_lastShown;
+        m_start = m_lastShown - FIRST_RANGE;
+    }
+    m_search->updateTime(m_lastShown);
+    displayTime();
+}
+
+void CBackupWidget::displayTime()
+{
+    m_rangeShown = true;
+    ui->BackupTime->setText(shown(m_start) + QStringLiteral(" ~ ") + shown(m_end));
+    layoutPanel();
+    updateSelectedRange();
+}
+
+void CBackupWidget::updateSelectedRange()
+{
+    m_search->updateSelectedRange(ui->BackupTime1->isChecked(), m_search->getSelectedChannels(), m_start, m_end);
+}
+
+void CBackupWidget::OnChangedTime()
+{
+    const std::time_t t = m_search->getSelectedDateTime();
+    if (t / MINUTE != m_lastShown / MINUTE) {
+        if (ui->BackupTime1->isChecked())
+            m_start = t;
+        else
+            m_end = t;
+        displayTime();
+    }
+    if (t / HOUR != m_lastShown / HOUR && m_remote->searchesByHour()
+        && !m_search->IsExistInDatas(CDateHour::fromTime(quint32(t))))
+        m_remote->searchHour(t);
+    m_lastShown = t;
+}
+
+void CBackupWidget::OnSelectedStart(bool)
+{
+    for (QPushButton* button : std::as_const(m_rangeButtons))
+        button->setEnabled(true);
+    m_search->updateTime(m_start);
+    updateSelectedRange();
+}
+
+void CBackupWidget::OnSelectedEnd(bool)
+{
+    for (QPushButton* button : std::as_const(m_rangeButtons))
+        button->setEnabled(false);
+    m_search->updateTime(m_end);
+    updateSelectedRange();
+}
+
+void CBackupWidget::OnSetupRange()
+{
+    const int minutes = sender()->objectName().mid(RANGE_PREFIX.size()).toInt();
+    m_end = m_start + minutes * MINUTE;
+    displayTime();
+}
 
 bool CBackupWidget::isBackup() const
 {
-    return false;
+    return ui->BackupStop->isEnabled();
 }
 
-void CBackupWidget::setGroupIndex(int index)
+void CBackupWidget::setRunning(bool running)
 {
-    m_groupIndex = index;
+    ui->BackupStart->setEnabled(!running);
+    ui->BackupStop->setEnabled(running);
+    ui->progressBar->setValue(0);
+    ui->progressBar->setTextVisible(running);
+    m_progress = 0;
 }
 
-void CBackupWidget::setDvrIndex(int index)
+void CBackupWidget::OnBackupStart()
 {
-    m_dvrIndex = index;
+    if (m_end <= m_start) {
+        CPanelMessage::show(this, tr("Please select the backup end time again"));
+        return;
+    }
+    setRunning(true);
+    ui->progressBar->setMaximum(int(m_end - m_start - 1));
+    emit backupStart(m_start, m_end, m_search->getSelectedChannels());
 }
 
-int CBackupWidget::getGroupIndex() const
+void CBackupWidget::OnUpdateProgress(int value)
 {
-    return m_groupIndex;
+    if (!isBackup())
+        return;
+    // The seconds reported run from the first frame's to the last one's, so
+    // they reach the maximum (the range's seconds less one) at the first
+    // frame of the range's last second: the range is complete only once
+    // they pass it, or at the end report (-1), which the first frame at the
+    // range's end brings.
+    const int maximum = ui->progressBar->maximum();
+    m_progress = value < 0 ? qint64(maximum) + 1 : m_progress + value;
+    ui->progressBar->setValue(int(qMin<qint64>(m_progress, maximum)));
+    if (m_progress <= maximum)
+        return;
+    // The main window stops the recording as the panel tells it; the files
+    // are complete only when that succeeds.
+    m_completing = true;
+    m_failure.clear();
+    OnBackupStop();
+    m_completing = false;
+    CPanelMessage::show(this, m_failure.isEmpty() ? tr("Backup has been completed.") : m_failure);
 }
 
-int CBackupWidget::getDvrIndex() const
+void CBackupWidget::OnBackupStop()
 {
-    return m_dvrIndex;
+    setRunning(false);
+    emit backupStop();
 }
 
-void CBackupWidget::reloadSearchData() { }
+void CBackupWidget::OnBackupFailed(const QString& reason)
+{
+    if (m_completing) {
+        m_failure = reason;
+        return;
+    }
+    if (!isBackup())
+        return;
+    OnBackupStop();
+    CPanelMessage::show(this, reason);
+}
 
-void CBackupWidget::OnUpdateProgress(int) { }
+void CBackupWidget::languageChange()
+{
+    ui->retranslateUi(this);
+    if (m_rangeShown)
+        displayTime();
+}
+
+void CBackupWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        languageChange();
+    QWidget::changeEvent(event);
+}

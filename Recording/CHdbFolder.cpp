@@ -7,6 +7,10 @@
 #include <climits>
 #include <cstring>
 
+namespace {
+const int MAX_CHANNELS = 16;
+} // namespace
+
 QFileInfoList CHdbFolder::list(const QString& folder)
 {
     return QDir(folder).entryInfoList(
@@ -21,12 +25,15 @@ int CHdbFolder::read(const QFileInfoList& files, CSearchDataParser* parser, HdbF
         if (!file.open(QIODevice::ReadOnly) || file.size() > INT_MAX)
             continue;
         const QByteArray bytes = file.readAll();
+        const HdbFileHeader expected;
         HdbFileHeader found;
-        if (bytes.size() < HdbFileHeader::SIZE || std::memcmp(bytes.constData(), found.code, sizeof found.code) != 0) {
+        if (bytes.size() >= HdbFileHeader::SIZE)
+            std::memcpy(&found, bytes.constData(), HdbFileHeader::SIZE);
+        if (bytes.size() < HdbFileHeader::SIZE || std::memcmp(found.code, expected.code, sizeof found.code) != 0
+            || found.version != expected.version || found.channelCount < 1 || found.channelCount > MAX_CHANNELS) {
             qDebug("[ERROR] not a minute database: %s", qPrintable(info.filePath()));
             continue;
         }
-        std::memcpy(&found, bytes.constData(), HdbFileHeader::SIZE);
         *header = found;
         parser->setLocalData(bytes.constData() + HdbFileHeader::SIZE, int(bytes.size() - HdbFileHeader::SIZE));
         ++read;

@@ -1,16 +1,35 @@
 #pragma once
 
 #include "ProtoBuf/DVRList.pb.h"
+#include "SysData/HdbFileHeader.h"
 #include "dvr_protocol/cgi_request.pb.h"
 
+#include <QFileInfoList>
+#include <QList>
+#include <QPointer>
 #include <QWidget>
 #include <ctime>
 
 class CDisplayWidget;
+class CPlaybackFile;
+class CRemoteSearch;
+class CSearchDataParser;
+class CSearchWidget;
 
-// The search and playback panel of the main window's search and local
-// playback modes: searches a DVR's or a folder's recordings, offers their
-// times, and plays local files into the screen wall.
+namespace Ui {
+class CPlaybackWidget;
+}
+
+// The page of the search and local playback modes. Remote: it searches the
+// current DVR's recordings into its search panel and turns the chosen time
+// and the playback buttons into signals the main window serves with a
+// playback stream and playback commands. Local: it reads the minute
+// databases of a recording folder into the search panel and plays the
+// chosen minute, and the ones after it, from the folder's frame files on its
+// playback thread, straight into the screen wall.
+//
+// The last search decides the mode (a DVR: remote, a folder: local); the
+// panel starts local. Times are the DVR's wall clock, read as UTC.
 class CPlaybackWidget : public QWidget {
     Q_OBJECT
 
@@ -18,30 +37,74 @@ public:
     explicit CPlaybackWidget(QWidget* parent = nullptr);
     ~CPlaybackWidget() override;
 
-    // Clears the panel and selects the PC's current date and time.
+    // Clears the search panel; the hour asked first is that of now.
     void clear();
-    // Remote search; a negative client id requests nothing.
+    // Remote search; a client id below 0 asks nothing.
     void search(const DVR& dvr, int channels, int clientId);
-    // Local search of a folder's recordings; an empty folder only clears.
+    // Local search of the folder's minute databases; an empty name only
+    // clears the panel.
     void search(const QString& folder);
     void setDisplayWidget(CDisplayWidget* wall);
+    // Wires the playback thread to the screen wall (its local-file decoding
+    // already started) and to the panel, and lets it play.
     void connectSignal();
+    // Pauses the playback thread and removes the connections connectSignal
+    // made.
     void disconnectSignal();
+    // Stops local playback and closes its files; stopDisplay() follows.
     void PlayStop();
-    bool IsLocalPlayback() const;
+    bool IsLocalPlayback() const { return m_local; }
     int getSelectedChannels() const;
-    void setGroupIndex(int index);
-    void setDvrIndex(int index);
-    int getGroupIndex() const;
-    int getDvrIndex() const;
+    void setGroupIndex(int index) { m_groupIndex = index; }
+    void setDvrIndex(int index) { m_dvrIndex = index; }
+    int getGroupIndex() const { return m_groupIndex; }
+    int getDvrIndex() const { return m_dvrIndex; }
+    // Shows the last remote reply again, without asking the DVR.
     void reloadSearchData();
+    virtual void languageChange();
 
 signals:
     void selectedTime(time_t time, int channels);
     void changedPbStatus(const cgi::PbControl::Cmd& cmd);
     void stopDisplay();
 
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private slots:
+    void OnClickPbCtrl();
+    void OnSelectedTime(time_t time, int channels);
+    void OnChangedTime();
+    void OnPlayEnd(bool forward);
+    void OnPressedSlider();
+    void OnReleasedSlider();
+
 private:
-    int m_groupIndex = -1;
-    int m_dvrIndex = -1;
+    void displaySearchData(const CSearchDataParser& result);
+    void layoutPanel();
+    void showStartTime();
+    // Stops the thread, which a full channel buffer of the wall may hold
+    // inside a frame: the wall's local decoding stops first.
+    void closeFile();
+    // Loads the file at the index; false when there is none or it does not load.
+    bool loadFile(int index);
+    void doLocal(const QString& action);
+
+    Ui::CPlaybackWidget* ui;
+    CSearchWidget* m_search;
+    CRemoteSearch* m_remote;
+    CPlaybackFile* m_thread;
+    QPointer<CDisplayWidget> m_display;
+    QList<QMetaObject::Connection> m_threadLinks;
+    bool m_local = true;
+    QString m_folder;
+    QFileInfoList m_files;
+    HdbFileHeader m_header;
+    int m_fileIndex = 0;
+    bool m_sliderHeld = false;
+    int m_groupIndex = 0;
+    int m_dvrIndex = 0;
+    std::time_t m_lastShown = 0;
+    QString m_startTime;
 };

@@ -27,7 +27,9 @@ void CReadDVRData::startRead(const DVR& dvr, const QString& query)
     m_result.clear();
     m_address = QByteArray::fromStdString(dvr.address());
     m_port = dvr.port();
-    m_urlText = CDvrUrl::text(m_address, m_port, true) + CEucKr::fromUnicode(query);
+    // The query goes out byte for byte behind the URL's "?"; only the URL
+    // itself must be well-formed.
+    m_query = CEucKr::fromUnicode(query);
     startThread();
 }
 
@@ -62,12 +64,15 @@ void CReadDVRData::waitForRun()
 void CReadDVRData::run()
 {
     const quint64 read = m_read;
-    const QUrl url = CDvrUrl::toUrl(m_urlText, m_address, m_port);
-    if (url.isEmpty()) {
-        qCWarning(lcDvrNetwork, "[ERROR] no read: invalid request %s", m_urlText.constData());
+    const QByteArray urlText = CDvrUrl::text(m_address, m_port, false);
+    const QUrl url = CDvrUrl::toUrl(urlText, m_address, m_port);
+    if (m_query.isEmpty()) {
+        // Refused by its builder: nothing is sent.
+        qCWarning(lcDvrNetwork, "[ERROR] no read: the request was refused");
+    } else if (url.isEmpty()) {
+        qCWarning(lcDvrNetwork, "[ERROR] no read: invalid DVR address %s", urlText.constData());
     } else {
-        const qsizetype pathStart = m_urlText.indexOf("/cgi-bin/");
-        CHttpGet get(url.host(), static_cast<quint16>(m_port), m_urlText.mid(pathStart), m_timeLimitMs);
+        CHttpGet get(url.host(), static_cast<quint16>(m_port), url.path().toLatin1() + '?' + m_query, m_timeLimitMs);
         connect(&get, &CHttpGet::finished, &get, [this] { quit(); });
         get.start();
         exec();

@@ -14,7 +14,9 @@
 // ended: with the whole reply body, or after a failure with what arrived
 // (possibly nothing). A DVR that stays silent for the time limit fails the
 // read the same way, so no caller waits forever. Stopping or destroying a
-// reader ends its read at once and delivers nothing.
+// reader ends its read at once and delivers nothing. An empty query (one
+// that COldQuery or cgi::Data2Url refused) is never sent: the read fails at
+// once.
 class CReadDVRData : public QThread {
     Q_OBJECT
 
@@ -45,7 +47,7 @@ private:
     void startThread();
     void waitForRun();
 
-    QByteArray m_urlText; // as the query was appended: the request target is taken from it
+    QByteArray m_query; // in the DVR's narrow text, sent as it stands
     QByteArray m_address;
     int m_port = 0;
     QByteArray m_result;

@@ -1,5 +1,6 @@
 #include "CLanguage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QRegularExpression>
@@ -45,4 +46,14 @@ QString CLanguage::getLanguageFileName(const QString& languageName) const
     if (index < 0)
         return QString();
     return LANGUAGE_FILE_PREFIX + m_codes.at(index) + FILE_SUFFIX;
+}
+
+bool CLanguage::applyLanguage(const QString& languageName) const
+{
+    // Installing twice would list the translator twice.
+    QCoreApplication::removeTranslator(&g_translator);
+    const QString file = getLanguageFileName(languageName);
+    if (file.isEmpty() || !g_translator.load(file, LANGUAGE_PATH))
+        return false;
+    return QCoreApplication::installTranslator(&g_translator);
 }

@@ -29,6 +29,12 @@ public:
     // first of equal names), otherwise empty. Load it from LANGUAGE_PATH.
     QString getLanguageFileName(const QString& languageName) const;
 
+    // Loads the language's file into g_translator and installs it, whether
+    // or not it was installed before. An unknown name or a file that does
+    // not load takes the translator away, so the source texts show. False
+    // then, and for a file without translations.
+    bool applyLanguage(const QString& languageName) const;
+
 private:
     void LoadLanguageList();
 

@@ -1,10 +1,19 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
-// The PC setup dialog (PC options and PC information). Modal, but the main
-// window shows it without waiting; OK stores the options (saveSettings) and
-// then accepts, so the options are stored before accepted() reaches anyone.
+class CPCInfoPage;
+class CPCSetupPage;
+
+namespace Ui {
+class CPCSetupDialog;
+}
+
+// The PC setup dialog: the PC options page and the information page. Modal,
+// but the main window shows it without waiting. OK stores the options
+// (saveSettings) and then accepts, so the options are stored before
+// accepted() reaches anyone; Cancel and closing store nothing.
 class CPCSetupDialog : public QDialog {
     Q_OBJECT
 
@@ -12,9 +21,20 @@ public:
     explicit CPCSetupDialog(QWidget* parent = nullptr);
     ~CPCSetupDialog() override;
 
-    // Refills the options from the settings store and shows the first page.
+    // For each opening: refills the options from the store, reads the
+    // drive's space again and shows the options page.
     void loadSettings();
+
+    virtual void languageChange();
 
 public slots:
     void saveSettings();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::CPCSetupDialog> m_ui;
+    CPCSetupPage* m_setupPage;
+    CPCInfoPage* m_infoPage;
 };

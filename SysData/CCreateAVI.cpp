@@ -2,7 +2,9 @@
 
 #include "dvr_types/KAssert.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -53,9 +55,9 @@ void endList(std::vector<unsigned char>& out, std::size_t sizeAt)
     set32(out, sizeAt, static_cast<std::uint32_t>(out.size() - sizeAt - 4));
 }
 
-std::uint32_t usecPerFrame(int fps)
+std::uint32_t usecPerFrame(std::uint32_t rateHundredths)
 {
-    return fps > 0 ? static_cast<std::uint32_t>(1000000.0 / fps + 0.99) : 0;
+    return rateHundredths > 0 ? static_cast<std::uint32_t>(100000000.0 / rateHundredths + 0.99) : 0;
 }
 
 std::int64_t indexChunkSize(std::size_t entries)
@@ -114,9 +116,10 @@ void CCreateAVI::setInfo(TYPE videoCodec, int width, int height, TYPE audioCodec
     m_bitsPerSample = bitsPerSample;
 }
 
-void CCreateAVI::setVideoFPS(int fps)
+void CCreateAVI::setVideoFPS(double fps)
 {
-    m_fps = fps;
+    // The stream header's scale of 100 keeps hundredths: 12.5 stays 12.5.
+    m_rateHundredths = fps > 0 ? static_cast<std::uint32_t>(std::lround(std::min(fps, 1.0e6) * 100)) : 0;
 }
 
 int CCreateAVI::init(const char* path)
@@ -168,7 +171,7 @@ void CCreateAVI::buildHeaders(std::vector<unsigned char>& out)
     put32(out, 56);
     m_usecPerFramePos = static_cast<std::int64_t>(out.size());
     if (m_hasVideo) {
-        put32(out, usecPerFrame(m_fps));
+        put32(out, usecPerFrame(m_rateHundredths));
         put32(out, 0);
         put32(out, 0);
         put32(out, AVIF_HASINDEX | AVIF_ISINTERLEAVED);
@@ -199,7 +202,7 @@ void CCreateAVI::buildHeaders(std::vector<unsigned char>& out)
         put32(out, 0);
         put32(out, 100);
         m_videoRatePos = static_cast<std::int64_t>(out.size());
-        put32(out, static_cast<std::uint32_t>(m_fps) * 100);
+        put32(out, m_rateHundredths);
         put32(out, 0);
         m_videoLengthPos = static_cast<std::int64_t>(out.size());
         put32(out, 0);
@@ -385,8 +388,8 @@ bool CCreateAVI::finish(std::int64_t& fileEnd)
     const int blockAlign = m_channels * m_bitsPerSample / 8;
     bool ok = patch(m_totalFramesPos, m_hasVideo ? m_videoChunks : m_audioChunks);
     if (m_hasVideo) {
-        ok = ok && patch(m_usecPerFramePos, usecPerFrame(m_fps));
-        ok = ok && patch(m_videoRatePos, static_cast<std::uint32_t>(m_fps) * 100);
+        ok = ok && patch(m_usecPerFramePos, usecPerFrame(m_rateHundredths));
+        ok = ok && patch(m_videoRatePos, m_rateHundredths);
         ok = ok && patch(m_videoLengthPos, m_videoChunks);
     }
     if (m_hasAudio && blockAlign > 0)

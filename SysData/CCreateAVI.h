@@ -44,8 +44,9 @@ public:
     // channels of bitsPerSample bits.
     void setInfo(TYPE videoCodec, int width, int height, TYPE audioCodec, int samplesPerFrame, int sampleRate,
         int channels, int bitsPerSample);
-    // The video rate for the next init and for closing the current file.
-    void setVideoFPS(int fps);
+    // The video rate for the next init and for closing the current file, in
+    // frames a second; hundredths are kept.
+    void setVideoFPS(double fps);
 
     // Creates a new file (never replacing an existing one) and writes its
     // headers. 0, or 1 when no stream is declared, a file is already open or
@@ -99,7 +100,7 @@ private:
     int m_sampleRate = 0;
     int m_channels = 0;
     int m_bitsPerSample = 0;
-    int m_fps = 0;
+    std::uint32_t m_rateHundredths = 0;
 
     std::vector<IndexEntry> m_index;
     std::uint32_t m_videoChunks = 0;

@@ -1,7 +1,7 @@
 #include "CCreateRaw.h"
 
 #include "Common/CEucKr.h"
-#include "SysData/CFrameInfo.h"
+#include "Common/CFrameInfo.h"
 #include "SysData/CRecordPath.h"
 #include "SysData/Index.h"
 #include "dvr_protocol/cgi_response.pb.h"

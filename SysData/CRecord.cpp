@@ -1,9 +1,9 @@
 #include "CRecord.h"
 
+#include "Common/CFrameInfo.h"
 #include "Common/MakeDecodeFrame.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CSavePath.h"
-#include "SysData/CFrameInfo.h"
 #include "SysData/CRecordPath.h"
 #include "dvr_protocol/cgi_response.pb.h"
 
@@ -17,33 +17,6 @@
 namespace {
 
 const quint32 MAX_CHANNELS = 16;
-// Longer steps between video frames are gaps (event recording, a stalled
-// stream) or a clock set forward; the file holds no pictures of that time.
-const quint64 MAX_FRAME_STEP = 10;
-
-// Counts a video frame: frames counted, the second of the last frame and the
-// seconds the frames span. A step back (the DVR's clock set back) or a gap
-// adds one second, as any new second does.
-void countFrame(CCheckFPS& fps, quint64 second)
-{
-    if (fps.frames == 0) {
-        fps.lastSecond = second;
-        fps.seconds = 0;
-    } else if (second != fps.lastSecond) {
-        const bool step = second > fps.lastSecond && second - fps.lastSecond <= MAX_FRAME_STEP;
-        fps.seconds += step ? second - fps.lastSecond : 1;
-        fps.lastSecond = second;
-    }
-    ++fps.frames;
-}
-
-// Whole frames a second over the span, at least 1. Rounded down: the span
-// counts whole seconds, so it can fall a second short of the time the frames
-// cover, never more.
-int frameRate(const CCheckFPS& fps)
-{
-    return static_cast<int>(std::clamp<quint64>(fps.frames / std::max<quint64>(fps.seconds, 1), 1, 1000));
-}
 
 bool taken(const QString& path)
 {
@@ -163,7 +136,7 @@ QString CRecord::writeAviChunk(Channel& channel, bool oldProtocol, const QByteAr
         data = reinterpret_cast<const unsigned char*>(m_samples.data());
         length = samples * static_cast<int>(sizeof(short));
     } else {
-        countFrame(channel.fps, static_cast<quint64>(info.time.sec));
+        channel.fps.count(info.time);
         if (oldProtocol && info.type == CFrameInfo::TYPE_KEY) {
             // Old-dialect key frames come without parameter sets.
             m_keyFrame.resize(static_cast<size_t>(info.dataSize) + MAX_DECODE_PREFIX);
@@ -204,9 +177,10 @@ QString CRecord::writeAviChunk(Channel& channel, bool oldProtocol, const QByteAr
 
 QString CRecord::openAvi(Channel& channel, int number, bool oldProtocol, const CFrameInfo& info)
 {
-    // The decoded audio is one channel of 16-bit samples.
+    // The sound as live view plays it.
     channel.writer.setInfo(CCreateAVI::H264, info.width, info.height, CCreateAVI::PCM,
-        CDecodeAudio::getDecodedSize(oldProtocol), 8000, 1, 16);
+        CDecodeAudio::getDecodedSize(oldProtocol), CDecodeAudio::SAMPLE_RATE, CDecodeAudio::getChannels(oldProtocol),
+        CDecodeAudio::BITS_PER_SAMPLE);
     const QString stem = CRecordPath::timeStem(m_folder, info.time.sec) + QString::asprintf("_%02d", number + 1);
     for (int attempt = 0; attempt <= CRecordPath::MAX_ATTEMPTS; ++attempt) {
         const QString path = CRecordPath::numbered(stem, attempt) + QStringLiteral(".avi");
@@ -223,7 +197,7 @@ QString CRecord::openAvi(Channel& channel, int number, bool oldProtocol, const C
 
 bool CRecord::closeAvi(Channel& channel)
 {
-    channel.writer.setVideoFPS(frameRate(channel.fps));
+    channel.writer.setVideoFPS(channel.fps.rate());
     channel.fps = CCheckFPS();
     channel.rotate = false;
     return channel.writer.deinit() == 0;

@@ -18,4 +18,6 @@ struct Index {
     quint32 offset = 0;
 
     void write(unsigned char* out) const;
+    // The record stored at `in` (SIZE bytes).
+    static Index read(const unsigned char* in);
 };

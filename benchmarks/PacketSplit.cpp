@@ -1,8 +1,11 @@
 // Packet splitting over 64 MiB of DVR stream, beside a bare search of the same
 // bytes for the start marker. Argument 0: mixed packets with garbage between
 // some of them; argument 1: garbage only, the worst case, where every byte is
-// searched.
+// searched; argument 2: 4 MiB of bad packets (start markers with lengths over
+// the limit), each of which costs the reader a resynchronisation. The reply
+// reader (CDataParser) runs beside the stream reader on the same bytes.
 
+#include "Common/CDataParser.h"
 #include "dvr_protocol/CPacketStream.h"
 #include "dvr_protocol/Parser.h"
 
@@ -65,9 +68,29 @@ const std::vector<unsigned char>& garbage()
     return bytes;
 }
 
+const std::vector<unsigned char>& badPackets()
+{
+    static const std::vector<unsigned char> bytes = [] {
+        const unsigned char bad[15]
+            = {0xFB, 0xFB, 0xFB, 0xFC, 1, 1, 0xFF, 0xFF, 0xFF, 0xFF, 'x', 0xFB, 0xFB, 0xFB, 0xFD};
+        std::vector<unsigned char> out;
+        while (out.size() < (4u << 20))
+            out.insert(out.end(), bad, bad + sizeof bad);
+        return out;
+    }();
+    return bytes;
+}
+
 const std::vector<unsigned char>& input(const benchmark::State& state)
 {
-    return state.range(0) == 0 ? mixedStream() : garbage();
+    switch (state.range(0)) {
+    case 0:
+        return mixedStream();
+    case 1:
+        return garbage();
+    default:
+        return badPackets();
+    }
 }
 
 void BM_SplitPackets(benchmark::State& state)
@@ -84,7 +107,7 @@ void BM_SplitPackets(benchmark::State& state)
             if (parser.FindPacket(scan, end, s, e)) {
                 payload += parser.GetDataSize(s, e) + parser.GetPayLoad(s).type;
                 scan = e;
-            } else if (e == end + 1) {
+            } else if (e == cgi::Parser::BAD_PACKET) {
                 scan = s;
             } else {
                 break;
@@ -109,6 +132,26 @@ void BM_ReassembleFromReads(benchmark::State& state)
             cgi::CPacketStream::Packet packet;
             while (stream.nextPacket(packet))
                 payload += packet.size + packet.header.type;
+        }
+        benchmark::DoNotOptimize(payload);
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(bytes.size()));
+}
+
+void BM_ReplyParser(benchmark::State& state)
+{
+    // As the command sender does with a reply: 64 KiB deliveries, every
+    // packet taken before the next one.
+    const auto& bytes = input(state);
+    for (auto _ : state) {
+        CDataParser parser;
+        std::size_t payload = 0;
+        for (std::size_t at = 0; at < bytes.size();) {
+            const unsigned chunk = unsigned(std::min<std::size_t>(64u << 10, bytes.size() - at));
+            bool more = parser.setReceivedData(reinterpret_cast<const char*>(bytes.data() + at), chunk);
+            for (; more; more = parser.setReceivedData(nullptr, 0))
+                payload += parser.getResultData().size() + parser.getDataType();
+            at += chunk;
         }
         benchmark::DoNotOptimize(payload);
     }
@@ -149,7 +192,8 @@ void BM_BareMemmem(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_SplitPackets)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReassembleFromReads)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BareMemchr)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BareMemmem)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SplitPackets)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReassembleFromReads)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplyParser)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareMemchr)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareMemmem)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

@@ -47,7 +47,7 @@ bool CPacketStream::nextPacket(Packet& packet)
             m_scan = static_cast<std::size_t>(etx - begin);
             return true;
         }
-        if (etx == end + 1) {
+        if (etx == Parser::BAD_PACKET) {
             // Bad packet: stx already stands behind its marker; search on.
             m_scan = static_cast<std::size_t>(stx - begin);
             continue;

@@ -59,12 +59,12 @@ const unsigned char* Parser::FindETX(const unsigned char* stx, const unsigned ch
         return e;
     const std::uint32_t length = ReadLength(stx);
     if (length > MAX_PAYLOAD)
-        return e + 1;
+        return BAD_PACKET;
     if (n < std::size_t(length) + HEADER_SIZE + ETX_SIZE)
         return e;
     const unsigned char* etx = stx + HEADER_SIZE + length;
     if (std::memcmp(etx, ETX, ETX_SIZE) != 0)
-        return e + 1;
+        return BAD_PACKET;
     return etx;
 }
 
@@ -79,7 +79,7 @@ bool Parser::FindPacket(
     etx = FindETX(stx, e);
     if (etx == e)
         return false;
-    if (etx == e + 1) {
+    if (etx == BAD_PACKET) {
         stx += STX_SIZE;
         return false;
     }

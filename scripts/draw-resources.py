@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Draws the screen wall's state images and overlay icons, the DVR tree's
-connection icons, the PTZ panel's arrows, the search time line's bars and
-cursor, the main window's logo, button icons and style-sheet arrows, and
-the E-Map's tree and camera icons, and records the event alarm sound. The files are committed; run this
+group, DVR, camera and connection icons, the PTZ panel's arrows, the search time line's bars and
+cursor, the main window's logo, button icons and style-sheet arrows, the
+E-Map's map and recording camera icons, and records the event alarm sound. The files are committed; run this
 again only to change them:  scripts/draw-resources.py  (from the top of the repository)."""
 import math
 import os
@@ -14,9 +14,11 @@ IMAGES = os.path.join(ROOT, "Display", "files", "images")
 TREE_IMAGES = os.path.join(ROOT, "Connection", "files", "images")
 PTZ_IMAGES = os.path.join(ROOT, "DVRSetup", "files", "images")
 SOUND = os.path.join(ROOT, "Settings", "files", "sound")
+SETTINGS_IMAGES = os.path.join(ROOT, "Settings", "files", "images")
 TIME_LINE = os.path.join(ROOT, "Recording", "Resources")
 VIEWER_IMAGES = os.path.join(ROOT, "viewer", "files", "images")
 QSS_IMAGES = os.path.join(ROOT, "viewer", "files", "qss", "images")
+PLAYBACK = os.path.join(ROOT, "Recording", "files", "images")
 EMAP_IMAGES = os.path.join(ROOT, "EMap", "files", "images")
 
 
@@ -180,6 +182,37 @@ def sensor():
     c.save("sensor.png")
 
 
+def tree_group():
+    # Two DVR boxes stacked, the back one darker.
+    c = Canvas(16)
+    c.rect(3, 2, 15, 7, (100, 100, 100, 255))
+    c.rect(0, 7, 12, 13, GREY)
+    c.rect(2, 9, 4, 11, YELLOW)
+    c.save("group.png", TREE_IMAGES)
+
+
+def tree_dvr():
+    # A DVR box with a dark lamp: not connected.
+    c = Canvas(16)
+    c.rect(1, 5, 14, 11, GREY)
+    c.disc(11, 8, 2.5, (70, 70, 70, 255))
+    c.save("dvr.png", TREE_IMAGES)
+
+
+def camera_canvas():
+    # A camera body with its lens hood to the left, on a short stand.
+    c = Canvas(16)
+    c.rect(4, 4, 14, 9, GREY)
+    c.rect(1, 3, 3, 10, (100, 100, 100, 255))
+    c.rect(9, 10, 10, 14, GREY)
+    c.disc(12, 6.5, 1.2, (60, 120, 220, 255))
+    return c
+
+
+def tree_camera():
+    camera_canvas().save("camera.png", TREE_IMAGES)
+
+
 def tree_connected():
     # A DVR box with a green lamp.
     c = Canvas(16)
@@ -245,6 +278,8 @@ def minute_cursor():
         c.rect(y, 8 + y, 6 - y, 8 + y, CURSOR)
     c.rect(3, 8, 3, 339, CURSOR)
     c.save("slider.png", TIME_LINE)
+
+
 def ptz_arrows():
     # One white arrow head per direction, pointing away from the centre.
     tips = {
@@ -374,6 +409,24 @@ def function_buttons():
     c.save("search_image.png", VIEWER_IMAGES)
 
 
+def pc_setup_menu():
+    # 48 x 48 entries of the PC setup dialog's page list: a gear, and an "i".
+    c = Canvas(48)
+    for i in range(8):
+        a = i * math.pi / 4
+        c.line(24 + 9 * math.cos(a), 24 + 9 * math.sin(a), 24 + 20 * math.cos(a), 24 + 20 * math.sin(a), 7, BLUE)
+    c.disc(24, 24, 15, BLUE)
+    c.disc(24, 24, 6.5, LIGHT)
+    c.save("ViewerSetup.png", SETTINGS_IMAGES)
+    c = Canvas(48)
+    c.disc(24, 24, 21, BLUE)
+    c.disc(24, 13.5, 3.5, LIGHT)
+    c.rect(21, 20, 26, 36, LIGHT)
+    c.rect(18, 20, 21, 22, LIGHT)
+    c.rect(18, 34, 29, 36, LIGHT)
+    c.save("ViewerInfo.png", SETTINGS_IMAGES)
+
+
 def style_arrows():
     for name, points in (
         ("down_arrow.png", ((1, 3), (9, 3), (5, 8))),
@@ -386,26 +439,46 @@ def style_arrows():
         c.save(name, QSS_IMAGES)
 
 
-# The E-Map: the map tree's group and map icons, and the camera icon placed on
-# maps. The camera is drawn on a clear ground, so that the state colour
-# painted behind it shows around and through it.
+# The playback buttons: 20 x 20 glyphs in the colour of the live icons.
+GLYPH = (50, 60, 80, 255)
+
+
+def arrow(c, tip, base, colour):
+    """A triangle over the icon's middle rows, its tip at the column `tip`
+    and its base at the column `base`."""
+    width = abs(base - tip)
+    step = 1 if base > tip else -1
+    for i in range(width + 1):
+        half = i * 7 // width
+        c.rect(tip + step * i, 10 - half, tip + step * i, 9 + half, colour)
+
+
+def playback_buttons():
+    shapes = {
+        "RevPlayback.png": lambda c: arrow(c, 5, 15, GLYPH),
+        "Playback.png": lambda c: arrow(c, 15, 5, GLYPH),
+        "Pause.png": lambda c: (c.rect(5, 3, 8, 16, GLYPH), c.rect(11, 3, 14, 16, GLYPH)),
+        "Stop.png": lambda c: c.rect(4, 4, 15, 15, GLYPH),
+        "PFrame.png": lambda c: (c.rect(3, 3, 5, 16, GLYPH), arrow(c, 7, 15, GLYPH)),
+        "NFrame.png": lambda c: (arrow(c, 12, 4, GLYPH), c.rect(14, 3, 16, 16, GLYPH)),
+        "Slow.png": lambda c: (arrow(c, 2, 10, GLYPH), arrow(c, 10, 18, GLYPH)),
+        "Fast.png": lambda c: (arrow(c, 10, 2, GLYPH), arrow(c, 18, 10, GLYPH)),
+    }
+    for name, draw in shapes.items():
+        c = Canvas(20)
+        draw(c)
+        c.save(name, PLAYBACK)
+
+
+# The E-Map: the map tree's map icons, and the recording camera on a map.
+# Its group icon and plain camera are the DVR tree's pictures: one picture
+# per resource name.
 PAPER = (236, 228, 196, 255)
 FOLD = (196, 184, 140, 255)
 ROAD = (120, 120, 120, 255)
-FOLDER = (232, 184, 60, 255)
-FOLDER_EDGE = (170, 120, 20, 255)
-BODY = (70, 70, 70, 255)
-LENS = (30, 30, 30, 255)
-GLASS = (120, 170, 220, 255)
 
 
 def emap_tree_icons():
-    c = Canvas(16)
-    c.rect(1, 3, 6, 4, FOLDER_EDGE)
-    c.rect(1, 5, 14, 13, FOLDER)
-    c.outline(1, 5, 14, 13, 1, FOLDER_EDGE)
-    c.save("group.png", EMAP_IMAGES)
-
     def map_sheet():
         m = Canvas(16)
         m.rect(1, 2, 14, 13, PAPER)
@@ -428,19 +501,9 @@ def emap_tree_icons():
     c.save("selected_map_edit.png", EMAP_IMAGES)
 
 
-def emap_cameras():
-    def camera():
-        c = Canvas(32, 24)
-        c.rect(3, 7, 21, 17, BODY)
-        c.rect(22, 9, 29, 15, BODY)
-        c.disc(12, 12, 4, LENS)
-        c.disc(12, 12, 2.5, GLASS)
-        c.rect(8, 18, 10, 21, BODY)
-        return c
-
-    camera().save("camera.png", EMAP_IMAGES)
-    c = camera()
-    c.disc(25, 5, 4, RED)
+def emap_record_camera():
+    c = camera_canvas()
+    c.disc(3.5, 12.5, 3, RED)
     c.save("camera_record.png", EMAP_IMAGES)
 
 
@@ -462,11 +525,13 @@ def alarm_sound():
 if __name__ == "__main__":
     os.makedirs(IMAGES, exist_ok=True)
     os.makedirs(SOUND, exist_ok=True)
+    os.makedirs(SETTINGS_IMAGES, exist_ok=True)
     os.makedirs(TREE_IMAGES, exist_ok=True)
     os.makedirs(TIME_LINE, exist_ok=True)
     os.makedirs(PTZ_IMAGES, exist_ok=True)
     os.makedirs(VIEWER_IMAGES, exist_ok=True)
     os.makedirs(QSS_IMAGES, exist_ok=True)
+    os.makedirs(PLAYBACK, exist_ok=True)
     os.makedirs(EMAP_IMAGES, exist_ok=True)
     connection_failed()
     no_authority()
@@ -474,6 +539,9 @@ if __name__ == "__main__":
     record()
     motion()
     sensor()
+    tree_group()
+    tree_dvr()
+    tree_camera()
     tree_connected()
     tree_not_connected()
     ptz_arrows()
@@ -486,5 +554,7 @@ if __name__ == "__main__":
     layout_buttons()
     function_buttons()
     style_arrows()
+    playback_buttons()
+    pc_setup_menu()
     emap_tree_icons()
-    emap_cameras()
+    emap_record_camera()

@@ -25,10 +25,7 @@ void CStartup::prepareApplication()
 
 bool CStartup::installTranslation(const CAppSettings& settings, const CLanguage& languages)
 {
-    const QString file = languages.getLanguageFileName(settings.readLanguage());
-    if (file.isEmpty() || !g_translator.load(file, CLanguage::LANGUAGE_PATH))
-        return false;
-    return QCoreApplication::installTranslator(&g_translator);
+    return languages.applyLanguage(settings.readLanguage());
 }
 
 void CStartup::sendPendingStops(int timeoutMs)

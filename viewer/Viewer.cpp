@@ -256,6 +256,7 @@ void Viewer::createTree()
     connect(m_tree, &CDVRListTree::groupConnect, this, &Viewer::OnGroupConnect);
     connect(m_tree, &CDVRListTree::changedDVR, this, &Viewer::OnChangedDVR);
     connect(m_tree, &CDVRListTree::disconnectDVR, this, &Viewer::slotDisconnectDVR);
+    connect(m_tree, &CDVRListTree::aboutToRemove, this, &Viewer::OnRemovingDVR);
     m_ui->verticalLayout->insertWidget(0, m_tree, 0, Qt::AlignHCenter);
 }
 
@@ -891,7 +892,9 @@ void Viewer::languageChange()
 
 void Viewer::OnChangedDVR(int, int) { }
 
-void Viewer::slotDisconnectDVR(int) { }
+void Viewer::slotDisconnectDVR(int, int) { }
+
+void Viewer::OnRemovingDVR(int, int) { }
 
 void Viewer::OnConnected() { }
 

@@ -93,7 +93,8 @@ public slots:
 
     void OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, int dvrIndex);
     void OnChangedDVR(int groupIndex, int dvrIndex);
-    void slotDisconnectDVR(int dvrIndex);
+    void slotDisconnectDVR(int groupIndex, int dvrIndex);
+    void OnRemovingDVR(int groupIndex, int dvrIndex);
     void OnConnected();
     void OnDisconnected();
     void slotChangedScreen(int screen, int dvrch);

@@ -32,6 +32,40 @@
     </message>
 </context>
 <context>
+    <name>CDVRInfoWidget</name>
+    <message>
+        <source>Info</source>
+        <translation>Infos</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Journal</translation>
+    </message>
+</context>
+<context>
+    <name>CDVRListTree</name>
+    <message>
+        <source>Group name:</source>
+        <translation>Nom du groupe :</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t add the dvr.</source>
+        <translation>Un DVR porte déjà ce nom. Impossible d&apos;ajouter le DVR.</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t edit the dvr.</source>
+        <translation>Un DVR porte déjà ce nom. Impossible de modifier le DVR.</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <translation>Ajouter un groupe</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Modifier le groupe</translation>
+    </message>
+</context>
+<context>
     <name>CHDDWidget</name>
     <message>
         <source>HDD</source>
@@ -114,6 +148,41 @@
     </message>
 </context>
 <context>
+    <name>CInfoWidget</name>
+    <message>
+        <source>Model Name</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Video Type</source>
+        <translation>Type vidéo</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>Version matérielle</translation>
+    </message>
+    <message>
+        <source>Kernel Version</source>
+        <translation>Version du noyau</translation>
+    </message>
+    <message>
+        <source>Ramdisk Version</source>
+        <translation>Version du ramdisk</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>Adresse MAC</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+</context>
+<context>
     <name>CListFileStatus</name>
     <message>
         <source>The default list is shown. The file is kept and will be moved aside when the list is saved.</source>
@@ -172,6 +241,214 @@
     <message>
         <source>Password</source>
         <translation>Mot de passe</translation>
+    </message>
+</context>
+<context>
+    <name>CMenuDVRList</name>
+    <message>
+        <source>Add Group</source>
+        <translation>Ajouter un groupe</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Modifier le groupe</translation>
+    </message>
+    <message>
+        <source>Delete Group</source>
+        <translation>Supprimer le groupe</translation>
+    </message>
+    <message>
+        <source>Read Camera Name</source>
+        <translation>Lire les noms des caméras</translation>
+    </message>
+    <message>
+        <source>Add DVR</source>
+        <translation>Ajouter un DVR</translation>
+    </message>
+    <message>
+        <source>Edit DVR</source>
+        <translation>Modifier le DVR</translation>
+    </message>
+    <message>
+        <source>Delete DVR</source>
+        <translation>Supprimer le DVR</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+</context>
+<context>
+    <name>CPCInfoPage</name>
+    <message>
+        <source>Information</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>Copyright (C) COMPANY. All rights reserved.</source>
+        <translation>Copyright (C) COMPANY. Tous droits réservés.</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupDialog</name>
+    <message>
+        <source>PC Setup</source>
+        <translation>Config. PC</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informations</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupPage</name>
+    <message>
+        <source>Save Path</source>
+        <translation>Dossiers d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Capture : </source>
+        <translation>Capture : </translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Record : </source>
+        <translation>Enregistrement : </translation>
+    </message>
+    <message>
+        <source>Backup : </source>
+        <translation>Sauvegarde : </translation>
+    </message>
+    <message>
+        <source>File Format : </source>
+        <translation>Format de fichier : </translation>
+    </message>
+    <message>
+        <source>HAV</source>
+        <translation>HAV</translation>
+    </message>
+    <message>
+        <source>AVI</source>
+        <translation>AVI</translation>
+    </message>
+    <message>
+        <source>Capture File Format : </source>
+        <translation>Format des captures : </translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation>Affichage à l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Channel Name : </source>
+        <translation>Nom de canal : </translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Record Icon : </source>
+        <translation>Icône d&apos;enregistrement : </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Icône</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contour</translation>
+    </message>
+    <message>
+        <source>Event Icon : </source>
+        <translation>Icône d&apos;événement : </translation>
+    </message>
+    <message>
+        <source>Language : </source>
+        <translation>Langue : </translation>
+    </message>
+    <message>
+        <source>Alarm Sound : </source>
+        <translation>Son d&apos;alarme : </translation>
+    </message>
+    <message>
+        <source>Stream Type : </source>
+        <translation>Type de flux : </translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation>Secondaire</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Playback Mode : </source>
+        <translation>Mode de lecture : </translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Sauter</translation>
+    </message>
+    <message>
+        <source>Sequence Time : </source>
+        <translation>Durée de séquence : </translation>
+    </message>
+    <message>
+        <source>Reconnect : </source>
+        <translation>Reconnexion : </translation>
+    </message>
+    <message>
+        <source>Opengl : </source>
+        <translation>OpenGL : </translation>
+    </message>
+    <message>
+        <source>OpenGL(High PC)</source>
+        <translation>OpenGL (PC puissant)</translation>
+    </message>
+    <message>
+        <source>OpenGL(Low PC)</source>
+        <translation>OpenGL (PC modeste)</translation>
+    </message>
+    <message>
+        <source>Please select a folder.</source>
+        <translation>Veuillez choisir un dossier.</translation>
     </message>
 </context>
 <context>
@@ -307,6 +584,113 @@
     <message>
         <source>Admin Password</source>
         <translation>Mot de passe admin</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Veuillez remplir tous les champs.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetDVRInfoDialog</name>
+    <message>
+        <source>DVR Info</source>
+        <translation>Infos DVR</translation>
+    </message>
+    <message>
+        <source>Old protocol</source>
+        <translation>Ancien protocole</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Screen Division</source>
+        <translation>Division de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Channel Selection</source>
+        <translation>Choix des canaux</translation>
+    </message>
+    <message>
+        <source>Ch 1</source>
+        <translation>Can. 1</translation>
+    </message>
+    <message>
+        <source>Ch 2</source>
+        <translation>Can. 2</translation>
+    </message>
+    <message>
+        <source>Ch 3</source>
+        <translation>Can. 3</translation>
+    </message>
+    <message>
+        <source>Ch 4</source>
+        <translation>Can. 4</translation>
+    </message>
+    <message>
+        <source>Ch 5</source>
+        <translation>Can. 5</translation>
+    </message>
+    <message>
+        <source>Ch 6</source>
+        <translation>Can. 6</translation>
+    </message>
+    <message>
+        <source>Ch 7</source>
+        <translation>Can. 7</translation>
+    </message>
+    <message>
+        <source>Ch 8</source>
+        <translation>Can. 8</translation>
+    </message>
+    <message>
+        <source>Ch 9</source>
+        <translation>Can. 9</translation>
+    </message>
+    <message>
+        <source>Ch 10</source>
+        <translation>Can. 10</translation>
+    </message>
+    <message>
+        <source>Ch 11</source>
+        <translation>Can. 11</translation>
+    </message>
+    <message>
+        <source>Ch 12</source>
+        <translation>Can. 12</translation>
+    </message>
+    <message>
+        <source>Ch 13</source>
+        <translation>Can. 13</translation>
+    </message>
+    <message>
+        <source>Ch 14</source>
+        <translation>Can. 14</translation>
+    </message>
+    <message>
+        <source>Ch 15</source>
+        <translation>Can. 15</translation>
+    </message>
+    <message>
+        <source>Ch 16</source>
+        <translation>Can. 16</translation>
     </message>
     <message>
         <source>Please fill in all blanks.</source>

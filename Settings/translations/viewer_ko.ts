@@ -32,6 +32,40 @@
     </message>
 </context>
 <context>
+    <name>CDVRInfoWidget</name>
+    <message>
+        <source>Info</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>로그</translation>
+    </message>
+</context>
+<context>
+    <name>CDVRListTree</name>
+    <message>
+        <source>Group name:</source>
+        <translation>그룹 이름:</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t add the dvr.</source>
+        <translation>같은 이름의 DVR이 있습니다. DVR을 추가할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t edit the dvr.</source>
+        <translation>같은 이름의 DVR이 있습니다. DVR을 수정할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <translation>그룹 추가</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>그룹 수정</translation>
+    </message>
+</context>
+<context>
     <name>CHDDWidget</name>
     <message>
         <source>HDD</source>
@@ -114,6 +148,41 @@
     </message>
 </context>
 <context>
+    <name>CInfoWidget</name>
+    <message>
+        <source>Model Name</source>
+        <translation>모델명</translation>
+    </message>
+    <message>
+        <source>Video Type</source>
+        <translation>비디오 형식</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>하드웨어 버전</translation>
+    </message>
+    <message>
+        <source>Kernel Version</source>
+        <translation>커널 버전</translation>
+    </message>
+    <message>
+        <source>Ramdisk Version</source>
+        <translation>램디스크 버전</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC 주소</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+</context>
+<context>
     <name>CListFileStatus</name>
     <message>
         <source>The default list is shown. The file is kept and will be moved aside when the list is saved.</source>
@@ -172,6 +241,214 @@
     <message>
         <source>Password</source>
         <translation>비밀번호</translation>
+    </message>
+</context>
+<context>
+    <name>CMenuDVRList</name>
+    <message>
+        <source>Add Group</source>
+        <translation>그룹 추가</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>그룹 수정</translation>
+    </message>
+    <message>
+        <source>Delete Group</source>
+        <translation>그룹 삭제</translation>
+    </message>
+    <message>
+        <source>Read Camera Name</source>
+        <translation>카메라 이름 읽기</translation>
+    </message>
+    <message>
+        <source>Add DVR</source>
+        <translation>DVR 추가</translation>
+    </message>
+    <message>
+        <source>Edit DVR</source>
+        <translation>DVR 수정</translation>
+    </message>
+    <message>
+        <source>Delete DVR</source>
+        <translation>DVR 삭제</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>연결</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>연결 해제</translation>
+    </message>
+</context>
+<context>
+    <name>CPCInfoPage</name>
+    <message>
+        <source>Information</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Copyright (C) COMPANY. All rights reserved.</source>
+        <translation>Copyright (C) COMPANY. 모든 권리 보유.</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupDialog</name>
+    <message>
+        <source>PC Setup</source>
+        <translation>PC 설정</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>정보</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupPage</name>
+    <message>
+        <source>Save Path</source>
+        <translation>저장 경로</translation>
+    </message>
+    <message>
+        <source>Capture : </source>
+        <translation>캡처 : </translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>찾아보기...</translation>
+    </message>
+    <message>
+        <source>Record : </source>
+        <translation>녹화 : </translation>
+    </message>
+    <message>
+        <source>Backup : </source>
+        <translation>백업 : </translation>
+    </message>
+    <message>
+        <source>File Format : </source>
+        <translation>파일 형식 : </translation>
+    </message>
+    <message>
+        <source>HAV</source>
+        <translation>HAV</translation>
+    </message>
+    <message>
+        <source>AVI</source>
+        <translation>AVI</translation>
+    </message>
+    <message>
+        <source>Capture File Format : </source>
+        <translation>캡처 파일 형식 : </translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation>화면 표시</translation>
+    </message>
+    <message>
+        <source>Channel Name : </source>
+        <translation>채널 이름 : </translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>Record Icon : </source>
+        <translation>녹화 아이콘 : </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>아이콘</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>윤곽선</translation>
+    </message>
+    <message>
+        <source>Event Icon : </source>
+        <translation>이벤트 아이콘 : </translation>
+    </message>
+    <message>
+        <source>Language : </source>
+        <translation>언어 : </translation>
+    </message>
+    <message>
+        <source>Alarm Sound : </source>
+        <translation>알람 소리 : </translation>
+    </message>
+    <message>
+        <source>Stream Type : </source>
+        <translation>스트림 종류 : </translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>메인</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation>서브</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>자동</translation>
+    </message>
+    <message>
+        <source>Playback Mode : </source>
+        <translation>재생 모드 : </translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>연속</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>건너뛰기</translation>
+    </message>
+    <message>
+        <source>Sequence Time : </source>
+        <translation>시퀀스 시간 : </translation>
+    </message>
+    <message>
+        <source>Reconnect : </source>
+        <translation>재연결 : </translation>
+    </message>
+    <message>
+        <source>Opengl : </source>
+        <translation>OpenGL : </translation>
+    </message>
+    <message>
+        <source>OpenGL(High PC)</source>
+        <translation>OpenGL(고성능 PC)</translation>
+    </message>
+    <message>
+        <source>OpenGL(Low PC)</source>
+        <translation>OpenGL(저성능 PC)</translation>
+    </message>
+    <message>
+        <source>Please select a folder.</source>
+        <translation>폴더를 선택하십시오.</translation>
     </message>
 </context>
 <context>
@@ -307,6 +584,113 @@
     <message>
         <source>Admin Password</source>
         <translation>관리자 비밀번호</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>빈칸을 모두 채워 주십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetDVRInfoDialog</name>
+    <message>
+        <source>DVR Info</source>
+        <translation>DVR 정보</translation>
+    </message>
+    <message>
+        <source>Old protocol</source>
+        <translation>이전 프로토콜</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>주소</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>아이디</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>Screen Division</source>
+        <translation>화면 분할</translation>
+    </message>
+    <message>
+        <source>Channel Selection</source>
+        <translation>채널 선택</translation>
+    </message>
+    <message>
+        <source>Ch 1</source>
+        <translation>채널 1</translation>
+    </message>
+    <message>
+        <source>Ch 2</source>
+        <translation>채널 2</translation>
+    </message>
+    <message>
+        <source>Ch 3</source>
+        <translation>채널 3</translation>
+    </message>
+    <message>
+        <source>Ch 4</source>
+        <translation>채널 4</translation>
+    </message>
+    <message>
+        <source>Ch 5</source>
+        <translation>채널 5</translation>
+    </message>
+    <message>
+        <source>Ch 6</source>
+        <translation>채널 6</translation>
+    </message>
+    <message>
+        <source>Ch 7</source>
+        <translation>채널 7</translation>
+    </message>
+    <message>
+        <source>Ch 8</source>
+        <translation>채널 8</translation>
+    </message>
+    <message>
+        <source>Ch 9</source>
+        <translation>채널 9</translation>
+    </message>
+    <message>
+        <source>Ch 10</source>
+        <translation>채널 10</translation>
+    </message>
+    <message>
+        <source>Ch 11</source>
+        <translation>채널 11</translation>
+    </message>
+    <message>
+        <source>Ch 12</source>
+        <translation>채널 12</translation>
+    </message>
+    <message>
+        <source>Ch 13</source>
+        <translation>채널 13</translation>
+    </message>
+    <message>
+        <source>Ch 14</source>
+        <translation>채널 14</translation>
+    </message>
+    <message>
+        <source>Ch 15</source>
+        <translation>채널 15</translation>
+    </message>
+    <message>
+        <source>Ch 16</source>
+        <translation>채널 16</translation>
     </message>
     <message>
         <source>Please fill in all blanks.</source>

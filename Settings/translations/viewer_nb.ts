@@ -32,6 +32,40 @@
     </message>
 </context>
 <context>
+    <name>CDVRInfoWidget</name>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Logg</translation>
+    </message>
+</context>
+<context>
+    <name>CDVRListTree</name>
+    <message>
+        <source>Group name:</source>
+        <translation>Gruppenavn:</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t add the dvr.</source>
+        <translation>En DVR har allerede dette navnet. DVR-en kan ikke legges til.</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t edit the dvr.</source>
+        <translation>En DVR har allerede dette navnet. DVR-en kan ikke endres.</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <translation>Legg til gruppe</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Endre gruppe</translation>
+    </message>
+</context>
+<context>
     <name>CHDDWidget</name>
     <message>
         <source>HDD</source>
@@ -114,6 +148,41 @@
     </message>
 </context>
 <context>
+    <name>CInfoWidget</name>
+    <message>
+        <source>Model Name</source>
+        <translation>Modellnavn</translation>
+    </message>
+    <message>
+        <source>Video Type</source>
+        <translation>Videotype</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>Maskinvareversjon</translation>
+    </message>
+    <message>
+        <source>Kernel Version</source>
+        <translation>Kjerneversjon</translation>
+    </message>
+    <message>
+        <source>Ramdisk Version</source>
+        <translation>Ramdisk-versjon</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC-adresse</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+</context>
+<context>
     <name>CListFileStatus</name>
     <message>
         <source>The default list is shown. The file is kept and will be moved aside when the list is saved.</source>
@@ -172,6 +241,214 @@
     <message>
         <source>Password</source>
         <translation>Passord</translation>
+    </message>
+</context>
+<context>
+    <name>CMenuDVRList</name>
+    <message>
+        <source>Add Group</source>
+        <translation>Legg til gruppe</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Endre gruppe</translation>
+    </message>
+    <message>
+        <source>Delete Group</source>
+        <translation>Slett gruppe</translation>
+    </message>
+    <message>
+        <source>Read Camera Name</source>
+        <translation>Les kameranavn</translation>
+    </message>
+    <message>
+        <source>Add DVR</source>
+        <translation>Legg til DVR</translation>
+    </message>
+    <message>
+        <source>Edit DVR</source>
+        <translation>Endre DVR</translation>
+    </message>
+    <message>
+        <source>Delete DVR</source>
+        <translation>Slett DVR</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Koble til</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Koble fra</translation>
+    </message>
+</context>
+<context>
+    <name>CPCInfoPage</name>
+    <message>
+        <source>Information</source>
+        <translation>Informasjon</translation>
+    </message>
+    <message>
+        <source>Copyright (C) COMPANY. All rights reserved.</source>
+        <translation>Copyright (C) COMPANY. Med enerett.</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupDialog</name>
+    <message>
+        <source>PC Setup</source>
+        <translation>PC-oppsett</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Oppsett</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informasjon</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupPage</name>
+    <message>
+        <source>Save Path</source>
+        <translation>Lagringsmapper</translation>
+    </message>
+    <message>
+        <source>Capture : </source>
+        <translation>Stillbilder : </translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Bla gjennom...</translation>
+    </message>
+    <message>
+        <source>Record : </source>
+        <translation>Opptak : </translation>
+    </message>
+    <message>
+        <source>Backup : </source>
+        <translation>Kopiering : </translation>
+    </message>
+    <message>
+        <source>File Format : </source>
+        <translation>Filformat : </translation>
+    </message>
+    <message>
+        <source>HAV</source>
+        <translation>HAV</translation>
+    </message>
+    <message>
+        <source>AVI</source>
+        <translation>AVI</translation>
+    </message>
+    <message>
+        <source>Capture File Format : </source>
+        <translation>Filformat for stillbilder : </translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation>Skjermvisning</translation>
+    </message>
+    <message>
+        <source>Channel Name : </source>
+        <translation>Kanalnavn : </translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Record Icon : </source>
+        <translation>Opptaksikon : </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Ikon</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Omriss</translation>
+    </message>
+    <message>
+        <source>Event Icon : </source>
+        <translation>Hendelsesikon : </translation>
+    </message>
+    <message>
+        <source>Language : </source>
+        <translation>Språk : </translation>
+    </message>
+    <message>
+        <source>Alarm Sound : </source>
+        <translation>Alarmlyd : </translation>
+    </message>
+    <message>
+        <source>Stream Type : </source>
+        <translation>Strømtype : </translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Hoved</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation>Sekundær</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Playback Mode : </source>
+        <translation>Avspillingsmodus : </translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Sammenhengende</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Hopp over</translation>
+    </message>
+    <message>
+        <source>Sequence Time : </source>
+        <translation>Sekvenstid : </translation>
+    </message>
+    <message>
+        <source>Reconnect : </source>
+        <translation>Koble til igjen : </translation>
+    </message>
+    <message>
+        <source>Opengl : </source>
+        <translation>OpenGL : </translation>
+    </message>
+    <message>
+        <source>OpenGL(High PC)</source>
+        <translation>OpenGL (kraftig PC)</translation>
+    </message>
+    <message>
+        <source>OpenGL(Low PC)</source>
+        <translation>OpenGL (svak PC)</translation>
+    </message>
+    <message>
+        <source>Please select a folder.</source>
+        <translation>Velg en mappe.</translation>
     </message>
 </context>
 <context>
@@ -307,6 +584,113 @@
     <message>
         <source>Admin Password</source>
         <translation>Administratorpassord</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Fyll ut alle feltene.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetDVRInfoDialog</name>
+    <message>
+        <source>DVR Info</source>
+        <translation>DVR-info</translation>
+    </message>
+    <message>
+        <source>Old protocol</source>
+        <translation>Gammel protokoll</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Bruker-ID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passord</translation>
+    </message>
+    <message>
+        <source>Screen Division</source>
+        <translation>Skjermdeling</translation>
+    </message>
+    <message>
+        <source>Channel Selection</source>
+        <translation>Kanalvalg</translation>
+    </message>
+    <message>
+        <source>Ch 1</source>
+        <translation>Kan. 1</translation>
+    </message>
+    <message>
+        <source>Ch 2</source>
+        <translation>Kan. 2</translation>
+    </message>
+    <message>
+        <source>Ch 3</source>
+        <translation>Kan. 3</translation>
+    </message>
+    <message>
+        <source>Ch 4</source>
+        <translation>Kan. 4</translation>
+    </message>
+    <message>
+        <source>Ch 5</source>
+        <translation>Kan. 5</translation>
+    </message>
+    <message>
+        <source>Ch 6</source>
+        <translation>Kan. 6</translation>
+    </message>
+    <message>
+        <source>Ch 7</source>
+        <translation>Kan. 7</translation>
+    </message>
+    <message>
+        <source>Ch 8</source>
+        <translation>Kan. 8</translation>
+    </message>
+    <message>
+        <source>Ch 9</source>
+        <translation>Kan. 9</translation>
+    </message>
+    <message>
+        <source>Ch 10</source>
+        <translation>Kan. 10</translation>
+    </message>
+    <message>
+        <source>Ch 11</source>
+        <translation>Kan. 11</translation>
+    </message>
+    <message>
+        <source>Ch 12</source>
+        <translation>Kan. 12</translation>
+    </message>
+    <message>
+        <source>Ch 13</source>
+        <translation>Kan. 13</translation>
+    </message>
+    <message>
+        <source>Ch 14</source>
+        <translation>Kan. 14</translation>
+    </message>
+    <message>
+        <source>Ch 15</source>
+        <translation>Kan. 15</translation>
+    </message>
+    <message>
+        <source>Ch 16</source>
+        <translation>Kan. 16</translation>
     </message>
     <message>
         <source>Please fill in all blanks.</source>

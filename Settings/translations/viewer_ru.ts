@@ -32,6 +32,40 @@
     </message>
 </context>
 <context>
+    <name>CDVRInfoWidget</name>
+    <message>
+        <source>Info</source>
+        <translation>Сведения</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Журнал</translation>
+    </message>
+</context>
+<context>
+    <name>CDVRListTree</name>
+    <message>
+        <source>Group name:</source>
+        <translation>Имя группы:</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t add the dvr.</source>
+        <translation>Видеорегистратор с таким именем уже есть. Добавить нельзя.</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t edit the dvr.</source>
+        <translation>Видеорегистратор с таким именем уже есть. Изменить нельзя.</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <translation>Добавить группу</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Изменить группу</translation>
+    </message>
+</context>
+<context>
     <name>CHDDWidget</name>
     <message>
         <source>HDD</source>
@@ -114,6 +148,41 @@
     </message>
 </context>
 <context>
+    <name>CInfoWidget</name>
+    <message>
+        <source>Model Name</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Video Type</source>
+        <translation>Видеостандарт</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>Версия оборудования</translation>
+    </message>
+    <message>
+        <source>Kernel Version</source>
+        <translation>Версия ядра</translation>
+    </message>
+    <message>
+        <source>Ramdisk Version</source>
+        <translation>Версия ramdisk</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+</context>
+<context>
     <name>CListFileStatus</name>
     <message>
         <source>The default list is shown. The file is kept and will be moved aside when the list is saved.</source>
@@ -172,6 +241,214 @@
     <message>
         <source>Password</source>
         <translation>Пароль</translation>
+    </message>
+</context>
+<context>
+    <name>CMenuDVRList</name>
+    <message>
+        <source>Add Group</source>
+        <translation>Добавить группу</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Изменить группу</translation>
+    </message>
+    <message>
+        <source>Delete Group</source>
+        <translation>Удалить группу</translation>
+    </message>
+    <message>
+        <source>Read Camera Name</source>
+        <translation>Прочитать имена камер</translation>
+    </message>
+    <message>
+        <source>Add DVR</source>
+        <translation>Добавить видеорегистратор</translation>
+    </message>
+    <message>
+        <source>Edit DVR</source>
+        <translation>Изменить видеорегистратор</translation>
+    </message>
+    <message>
+        <source>Delete DVR</source>
+        <translation>Удалить видеорегистратор</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+</context>
+<context>
+    <name>CPCInfoPage</name>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Copyright (C) COMPANY. All rights reserved.</source>
+        <translation>© COMPANY. Все права защищены.</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupDialog</name>
+    <message>
+        <source>PC Setup</source>
+        <translation>Настройка ПК</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupPage</name>
+    <message>
+        <source>Save Path</source>
+        <translation>Папки для сохранения</translation>
+    </message>
+    <message>
+        <source>Capture : </source>
+        <translation>Снимки : </translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <source>Record : </source>
+        <translation>Запись : </translation>
+    </message>
+    <message>
+        <source>Backup : </source>
+        <translation>Архивация : </translation>
+    </message>
+    <message>
+        <source>File Format : </source>
+        <translation>Формат файла : </translation>
+    </message>
+    <message>
+        <source>HAV</source>
+        <translation>HAV</translation>
+    </message>
+    <message>
+        <source>AVI</source>
+        <translation>AVI</translation>
+    </message>
+    <message>
+        <source>Capture File Format : </source>
+        <translation>Формат снимков : </translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation>Экранная индикация</translation>
+    </message>
+    <message>
+        <source>Channel Name : </source>
+        <translation>Имя канала : </translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Record Icon : </source>
+        <translation>Значок записи : </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Значок</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Рамка</translation>
+    </message>
+    <message>
+        <source>Event Icon : </source>
+        <translation>Значок события : </translation>
+    </message>
+    <message>
+        <source>Language : </source>
+        <translation>Язык : </translation>
+    </message>
+    <message>
+        <source>Alarm Sound : </source>
+        <translation>Звук тревоги : </translation>
+    </message>
+    <message>
+        <source>Stream Type : </source>
+        <translation>Тип потока : </translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Основной</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation>Дополнительный</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Playback Mode : </source>
+        <translation>Режим воспроизведения : </translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Непрерывно</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>С пропуском</translation>
+    </message>
+    <message>
+        <source>Sequence Time : </source>
+        <translation>Интервал обхода : </translation>
+    </message>
+    <message>
+        <source>Reconnect : </source>
+        <translation>Переподключение : </translation>
+    </message>
+    <message>
+        <source>Opengl : </source>
+        <translation>OpenGL : </translation>
+    </message>
+    <message>
+        <source>OpenGL(High PC)</source>
+        <translation>OpenGL (мощный ПК)</translation>
+    </message>
+    <message>
+        <source>OpenGL(Low PC)</source>
+        <translation>OpenGL (слабый ПК)</translation>
+    </message>
+    <message>
+        <source>Please select a folder.</source>
+        <translation>Выберите папку.</translation>
     </message>
 </context>
 <context>
@@ -307,6 +584,113 @@
     <message>
         <source>Admin Password</source>
         <translation>Пароль администратора</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Заполните все поля.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetDVRInfoDialog</name>
+    <message>
+        <source>DVR Info</source>
+        <translation>Сведения о видеорегистраторе</translation>
+    </message>
+    <message>
+        <source>Old protocol</source>
+        <translation>Старый протокол</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Screen Division</source>
+        <translation>Деление экрана</translation>
+    </message>
+    <message>
+        <source>Channel Selection</source>
+        <translation>Выбор каналов</translation>
+    </message>
+    <message>
+        <source>Ch 1</source>
+        <translation>Кан. 1</translation>
+    </message>
+    <message>
+        <source>Ch 2</source>
+        <translation>Кан. 2</translation>
+    </message>
+    <message>
+        <source>Ch 3</source>
+        <translation>Кан. 3</translation>
+    </message>
+    <message>
+        <source>Ch 4</source>
+        <translation>Кан. 4</translation>
+    </message>
+    <message>
+        <source>Ch 5</source>
+        <translation>Кан. 5</translation>
+    </message>
+    <message>
+        <source>Ch 6</source>
+        <translation>Кан. 6</translation>
+    </message>
+    <message>
+        <source>Ch 7</source>
+        <translation>Кан. 7</translation>
+    </message>
+    <message>
+        <source>Ch 8</source>
+        <translation>Кан. 8</translation>
+    </message>
+    <message>
+        <source>Ch 9</source>
+        <translation>Кан. 9</translation>
+    </message>
+    <message>
+        <source>Ch 10</source>
+        <translation>Кан. 10</translation>
+    </message>
+    <message>
+        <source>Ch 11</source>
+        <translation>Кан. 11</translation>
+    </message>
+    <message>
+        <source>Ch 12</source>
+        <translation>Кан. 12</translation>
+    </message>
+    <message>
+        <source>Ch 13</source>
+        <translation>Кан. 13</translation>
+    </message>
+    <message>
+        <source>Ch 14</source>
+        <translation>Кан. 14</translation>
+    </message>
+    <message>
+        <source>Ch 15</source>
+        <translation>Кан. 15</translation>
+    </message>
+    <message>
+        <source>Ch 16</source>
+        <translation>Кан. 16</translation>
     </message>
     <message>
         <source>Please fill in all blanks.</source>

@@ -32,6 +32,40 @@
     </message>
 </context>
 <context>
+    <name>CDVRInfoWidget</name>
+    <message>
+        <source>Info</source>
+        <translation>資訊</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>記錄</translation>
+    </message>
+</context>
+<context>
+    <name>CDVRListTree</name>
+    <message>
+        <source>Group name:</source>
+        <translation>群組名稱：</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t add the dvr.</source>
+        <translation>已有同名的 DVR，無法新增 DVR。</translation>
+    </message>
+    <message>
+        <source>It has same dvr&apos;s name. Can&apos;t edit the dvr.</source>
+        <translation>已有同名的 DVR，無法編輯 DVR。</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <translation>新增群組</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>編輯群組</translation>
+    </message>
+</context>
+<context>
     <name>CHDDWidget</name>
     <message>
         <source>HDD</source>
@@ -114,6 +148,41 @@
     </message>
 </context>
 <context>
+    <name>CInfoWidget</name>
+    <message>
+        <source>Model Name</source>
+        <translation>型號名稱</translation>
+    </message>
+    <message>
+        <source>Video Type</source>
+        <translation>視訊類型</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>硬體版本</translation>
+    </message>
+    <message>
+        <source>Kernel Version</source>
+        <translation>核心版本</translation>
+    </message>
+    <message>
+        <source>Ramdisk Version</source>
+        <translation>Ramdisk 版本</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC 位址</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+</context>
+<context>
     <name>CListFileStatus</name>
     <message>
         <source>The default list is shown. The file is kept and will be moved aside when the list is saved.</source>
@@ -172,6 +241,214 @@
     <message>
         <source>Password</source>
         <translation>密碼</translation>
+    </message>
+</context>
+<context>
+    <name>CMenuDVRList</name>
+    <message>
+        <source>Add Group</source>
+        <translation>新增群組</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>編輯群組</translation>
+    </message>
+    <message>
+        <source>Delete Group</source>
+        <translation>刪除群組</translation>
+    </message>
+    <message>
+        <source>Read Camera Name</source>
+        <translation>讀取攝影機名稱</translation>
+    </message>
+    <message>
+        <source>Add DVR</source>
+        <translation>新增 DVR</translation>
+    </message>
+    <message>
+        <source>Edit DVR</source>
+        <translation>編輯 DVR</translation>
+    </message>
+    <message>
+        <source>Delete DVR</source>
+        <translation>刪除 DVR</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>連線</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>中斷連線</translation>
+    </message>
+</context>
+<context>
+    <name>CPCInfoPage</name>
+    <message>
+        <source>Information</source>
+        <translation>資訊</translation>
+    </message>
+    <message>
+        <source>Copyright (C) COMPANY. All rights reserved.</source>
+        <translation>Copyright (C) COMPANY. 版權所有。</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupDialog</name>
+    <message>
+        <source>PC Setup</source>
+        <translation>PC 設定</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>資訊</translation>
+    </message>
+</context>
+<context>
+    <name>CPCSetupPage</name>
+    <message>
+        <source>Save Path</source>
+        <translation>儲存路徑</translation>
+    </message>
+    <message>
+        <source>Capture : </source>
+        <translation>擷取 : </translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>瀏覽...</translation>
+    </message>
+    <message>
+        <source>Record : </source>
+        <translation>錄影 : </translation>
+    </message>
+    <message>
+        <source>Backup : </source>
+        <translation>備份 : </translation>
+    </message>
+    <message>
+        <source>File Format : </source>
+        <translation>檔案格式 : </translation>
+    </message>
+    <message>
+        <source>HAV</source>
+        <translation>HAV</translation>
+    </message>
+    <message>
+        <source>AVI</source>
+        <translation>AVI</translation>
+    </message>
+    <message>
+        <source>Capture File Format : </source>
+        <translation>擷取檔案格式 : </translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation>螢幕顯示</translation>
+    </message>
+    <message>
+        <source>Channel Name : </source>
+        <translation>頻道名稱 : </translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Record Icon : </source>
+        <translation>錄影圖示 : </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>圖示</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>外框</translation>
+    </message>
+    <message>
+        <source>Event Icon : </source>
+        <translation>事件圖示 : </translation>
+    </message>
+    <message>
+        <source>Language : </source>
+        <translation>語言 : </translation>
+    </message>
+    <message>
+        <source>Alarm Sound : </source>
+        <translation>警報聲音 : </translation>
+    </message>
+    <message>
+        <source>Stream Type : </source>
+        <translation>串流類型 : </translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>主串流</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation>子串流</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Playback Mode : </source>
+        <translation>播放模式 : </translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>連續</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>跳過</translation>
+    </message>
+    <message>
+        <source>Sequence Time : </source>
+        <translation>輪播時間 : </translation>
+    </message>
+    <message>
+        <source>Reconnect : </source>
+        <translation>重新連線 : </translation>
+    </message>
+    <message>
+        <source>Opengl : </source>
+        <translation>OpenGL : </translation>
+    </message>
+    <message>
+        <source>OpenGL(High PC)</source>
+        <translation>OpenGL(高效能 PC)</translation>
+    </message>
+    <message>
+        <source>OpenGL(Low PC)</source>
+        <translation>OpenGL(低效能 PC)</translation>
+    </message>
+    <message>
+        <source>Please select a folder.</source>
+        <translation>請選擇資料夾。</translation>
     </message>
 </context>
 <context>
@@ -307,6 +584,113 @@
     <message>
         <source>Admin Password</source>
         <translation>管理者密碼</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>請填寫所有欄位。</translation>
+    </message>
+</context>
+<context>
+    <name>CSetDVRInfoDialog</name>
+    <message>
+        <source>DVR Info</source>
+        <translation>DVR 資訊</translation>
+    </message>
+    <message>
+        <source>Old protocol</source>
+        <translation>舊版通訊協定</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>位址</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>連接埠</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>帳號</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>Screen Division</source>
+        <translation>畫面分割</translation>
+    </message>
+    <message>
+        <source>Channel Selection</source>
+        <translation>頻道選擇</translation>
+    </message>
+    <message>
+        <source>Ch 1</source>
+        <translation>頻道 1</translation>
+    </message>
+    <message>
+        <source>Ch 2</source>
+        <translation>頻道 2</translation>
+    </message>
+    <message>
+        <source>Ch 3</source>
+        <translation>頻道 3</translation>
+    </message>
+    <message>
+        <source>Ch 4</source>
+        <translation>頻道 4</translation>
+    </message>
+    <message>
+        <source>Ch 5</source>
+        <translation>頻道 5</translation>
+    </message>
+    <message>
+        <source>Ch 6</source>
+        <translation>頻道 6</translation>
+    </message>
+    <message>
+        <source>Ch 7</source>
+        <translation>頻道 7</translation>
+    </message>
+    <message>
+        <source>Ch 8</source>
+        <translation>頻道 8</translation>
+    </message>
+    <message>
+        <source>Ch 9</source>
+        <translation>頻道 9</translation>
+    </message>
+    <message>
+        <source>Ch 10</source>
+        <translation>頻道 10</translation>
+    </message>
+    <message>
+        <source>Ch 11</source>
+        <translation>頻道 11</translation>
+    </message>
+    <message>
+        <source>Ch 12</source>
+        <translation>頻道 12</translation>
+    </message>
+    <message>
+        <source>Ch 13</source>
+        <translation>頻道 13</translation>
+    </message>
+    <message>
+        <source>Ch 14</source>
+        <translation>頻道 14</translation>
+    </message>
+    <message>
+        <source>Ch 15</source>
+        <translation>頻道 15</translation>
+    </message>
+    <message>
+        <source>Ch 16</source>
+        <translation>頻道 16</translation>
     </message>
     <message>
         <source>Please fill in all blanks.</source>

@@ -69,6 +69,12 @@ void tst_CDataParser::packets_data()
     QTest::newRow("end marker out of place is skipped") << QList<QByteArray>{shifted + B} << QStringList{"4/7/be"};
     QTest::newRow("big-endian length is not ours")
         << QList<QByteArray>{WireBuilder::packet(1, 1, "old", true) + B} << QStringList{"4/7/be"};
+    // Every bad marker costs a resynchronisation; the reader must not slow
+    // down with the bytes it holds.
+    QByteArray manyBad;
+    for (const QByteArray bad = WireBuilder::packet(1, 1, "x", false, 0xFFFFFFFF); manyBad.size() < (4 << 20);)
+        manyBad += bad;
+    QTest::newRow("4 MiB of bad packets") << QList<QByteArray>{manyBad + A, B} << QStringList{"3/1/alpha", "4/7/be"};
     QTest::newRow("start marker inside a payload")
         << QList<QByteArray>{WireBuilder::packet(2, 2, QByteArray("\xFB\xFB\xFB\xFC", 4) + "in")}
         << QStringList{QStringLiteral("2/2/") + QString::fromLatin1("\xFB\xFB\xFB\xFCin")};

@@ -1,6 +1,4 @@
-#include "Common/CEucKr.h"
 #include "Common/COldQuery.h"
-#include "dvr_types/urlencode.h"
 
 #include <QTest>
 
@@ -16,15 +14,22 @@ void tst_COldQuery::credentials_data()
 {
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("password");
+    // Empty: refused.
     QTest::addColumn<QString>("query");
-    QTest::newRow("query characters") << "ad&min"
-                                      << "p#w=%1&OP=3"
-                                      << "MODE=6&ID=ad%26min&PW=p%23w%3d%251%26OP%3d3&OP=17";
-    QTest::newRow("blank and plus") << "a b"
-                                    << "+"
-                                    << "MODE=6&ID=a%20b&PW=%2b&OP=17";
-    QTest::newRow("hangul is sent as EUC-KR") << QString::fromUtf8("\xed\x95\x9c") << "x"
-                                              << "MODE=6&ID=%c7%d1&PW=x&OP=17";
+    QTest::newRow("signs a DVR takes as they stand") << "a=b+c"
+                                                     << "p%41!1"
+                                                     << "MODE=6&ID=a=b+c&PW=p%41!1&OP=17&REQ=0,1";
+    QTest::newRow("hangul stays Unicode until sent")
+        << QString::fromUtf8("\xed\x95\x9c") << "x" << QString::fromUtf8("MODE=6&ID=\xed\x95\x9c&PW=x&OP=17&REQ=0,1");
+    QTest::newRow("ampersand") << "ad&min"
+                               << "x" << QString();
+    QTest::newRow("hash") << "admin"
+                          << "p#w" << QString();
+    QTest::newRow("blank") << "a b"
+                           << "x" << QString();
+    QTest::newRow("line break") << "admin"
+                                << "p\nw" << QString();
+    QTest::newRow("no EUC-KR form") << QString::fromUtf8("\xe0\xb8\x81") << "x" << QString();
 }
 
 void tst_COldQuery::credentials()
@@ -33,18 +38,12 @@ void tst_COldQuery::credentials()
     QFETCH(QString, password);
     QFETCH(QString, query);
 
-    const QString text = COldQuery().add("MODE", 6).add("ID", id).add("PW", password).add("OP", 17).text();
-    QCOMPARE(text, query);
-
-    // A DVR splitting the query at "&" and "=" gets every value back whole.
-    const QStringList pairs = text.split('&');
-    QCOMPARE(pairs.size(), 4);
-    const auto value = [&](int i) {
-        const QStringList keyValue = pairs.at(i).split('=');
-        return CEucKr::toUnicode(QByteArray::fromStdString(urldecode(keyValue.value(1).toStdString())));
-    };
-    QCOMPARE(value(1), id);
-    QCOMPARE(value(2), password);
+    COldQuery built;
+    built.add("MODE", 6).addCredential("ID", id).addCredential("PW", password).add("OP", 17).addPlain("REQ", "0,1");
+    QCOMPARE(built.text(), query);
+    QCOMPARE(built.isRefused(), query.isEmpty());
+    QCOMPARE(built.result(), query.isEmpty() ? COldQuery::CREDENTIAL_REFUSED : COldQuery::OK);
+    QCOMPARE(built.errorText().isEmpty(), !built.isRefused());
 }
 
 QTEST_APPLESS_MAIN(tst_COldQuery)

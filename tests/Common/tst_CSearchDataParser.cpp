@@ -5,7 +5,6 @@
 #include "dvr_protocol/cal_data.pb.h"
 
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QtEndian>
 #include <csignal>
@@ -220,12 +219,9 @@ void tst_CSearchDataParser::newReplies()
 void tst_CSearchDataParser::hugeSpanStaysInTheRange()
 {
     const QByteArray reply = calendar({{0, 0xFFFFFFF0, 0xFFFF, QList<quint32>(16, 1)}}, 0);
-    QElapsedTimer clock;
-    clock.start();
     CSearchDataParser parser(false);
     parser.setSearchRange(TEN, TEN + 3600);
     parser.setNetData(reply.constData(), int(reply.size()));
-    QVERIFY2(clock.elapsed() < 300, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(parser.getMinDatas().size(), std::size_t(1));
     QCOMPARE(marks(parser).size(), 16 * 60);
     QCOMPARE(hours(parser), QStringList{"2014-01-01 10"});

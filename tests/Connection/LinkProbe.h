@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Connection/CHttpConnect.h"
+#include "WakeUpCounter.h"
 
 #include <QList>
 #include <QObject>
@@ -10,7 +11,7 @@
 
 // Watches one streaming link on behalf of a test: counts what it delivers on
 // its own thread (checking every frame as a receiver would read it), keeps
-// its queued reports, and measures the CPU time its thread used, so that a
+// its queued reports, and counts how often its thread woke up, so that a
 // test can tell a link that streams, one that failed cleanly and one that
 // spins. Made after its link, so that it goes first.
 class LinkProbe : public QObject {
@@ -34,9 +35,9 @@ public:
     QList<QByteArray> emapFrames() const { return m_emapFrames; }
     QList<int> emapStatuses() const { return m_emapStatuses; }
 
-    // Seconds of CPU the link's thread has used in its last run, while it
-    // runs; 0 once it has ended.
-    double threadCpuSeconds() const;
+    // Passes of the link's loop: every pass, and every packet, processes
+    // the thread's events once.
+    int wakeUps() const { return m_wakeUps.count(); }
 
 private:
     void onFrame(const DISPLAY_DVR_INFO& info, const unsigned char* data, size_t len, bool video);
@@ -47,7 +48,7 @@ private:
     std::atomic<int> m_badFrames{0};
     mutable std::mutex m_mutex;
     QSet<int> m_channels;
-    std::atomic<int> m_threadId{0};
+    WakeUpCounter m_wakeUps;
 
     int m_failures = 0;
     QList<int> m_connectedIds;

@@ -155,7 +155,7 @@ void tst_CConnectDVR::liveOpensAudioAfterFirstFrame()
     QSignalSpy connected(&controller, &CConnectDVR::connected);
     QCOMPARE(controller.getDVRChannels(), 16);
     controller.startLive(false);
-    QVERIFY(connected.wait());
+    QVERIFY(connected.wait(30000));
 
     // The audio stream follows the first frame and names the video stream.
     QTRY_COMPARE(m_dvr->streams()->records().size(), 2);
@@ -173,8 +173,10 @@ void tst_CConnectDVR::liveOpensAudioAfterFirstFrame()
     const int before = m_dvr->requestCount();
     controller.disconnect();
     QCOMPARE(disconnected.size(), 1);
-    QVERIFY(m_dvr->waitForRequests(before + 2));
+    // One stop, the video stream's, ends both streams of a new-dialect DVR.
+    QVERIFY(m_dvr->waitForRequests(before + 1));
     QTRY_COMPARE(m_dvr->streams()->runningCount(), 0);
+    QCOMPARE(m_dvr->requestCount(), before + 1);
 }
 
 void tst_CConnectDVR::failure_data()
@@ -214,7 +216,7 @@ void tst_CConnectDVR::failure()
         p.endTime = mode == 2 ? T10 + 10 : 0;
         controller.startPlayback(p);
     }
-    QVERIFY(disconnected.wait());
+    QVERIFY(disconnected.wait(30000));
     // Reports that were under way arm nothing more.
     controller.slotConnectionFailed();
     controller.slotConnectionFailed();
@@ -247,7 +249,7 @@ void tst_CConnectDVR::reconnectGrowsAndIsCancelled()
     QTRY_COMPARE_WITH_TIMEOUT(m_dvr->streamsStarted(), 3, 3000);
     QVERIFY(clock.elapsed() >= 400);
     QTRY_VERIFY(controller.isReconnectPending());
-    QVERIFY(controller.reconnectRemaining() > 300);
+    QCOMPARE(controller.reconnectDelay(), 600);
     QCOMPARE(disconnected.size(), 3);
 
     controller.disconnect();
@@ -272,14 +274,14 @@ void tst_CConnectDVR::deletedTreeItemIsLeftAlone()
     delete item;
     QSignalSpy disconnected(&controller, &CConnectDVR::disconnected);
     controller.startLive(false);
-    QVERIFY(disconnected.wait());
+    QVERIFY(disconnected.wait(30000));
     // The item that took its place keeps its own icon.
     QVERIFY(other->icon(0).isNull());
 
     controller.setDVR(other);
     tree.reset();
     controller.startLive(false);
-    QVERIFY(disconnected.wait());
+    QVERIFY(disconnected.wait(30000));
 }
 
 void tst_CConnectDVR::recordingWritesCheckedFiles_data()
@@ -322,7 +324,7 @@ void tst_CConnectDVR::recordingWritesCheckedFiles()
     } else {
         QSignalSpy connected(&controller, &CConnectDVR::connected);
         controller.startLive(false);
-        QVERIFY(connected.wait());
+        QVERIFY(connected.wait(30000));
         controller.recordStart();
         QVERIFY(controller.isRecording());
         QTest::qWait(700);

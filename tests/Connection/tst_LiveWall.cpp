@@ -7,9 +7,11 @@
 #include "H264TestEncoder.h"
 #include "Settings/CAppSettings.h"
 #include "TestDvr.h"
+#include "TestDvrStreams.h"
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QLoggingCategory>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Live video of a 16-channel DVR through a connection controller onto a real
@@ -61,12 +63,10 @@ private slots:
         controller.setDVR(dvr.dvrRecord(oldProtocol));
         controller.setDisplayScreen(0, 16);
         controller.setDisplayWidget(&wall);
-        QElapsedTimer clock;
-        clock.start();
         controller.startLive(true);
 
         QSet<int> showing;
-        while (showing.size() < 16 && clock.elapsed() < 5000) {
+        for (const QDeadlineTimer patience(30000); showing.size() < 16 && !patience.hasExpired();) {
             QTest::qWait(100);
             const QImage shot = wall.grab().toImage().convertToFormat(QImage::Format_RGB32);
             for (int channel = 0; channel < 16; ++channel) {
@@ -79,6 +79,61 @@ private slots:
             qPrintable(QStringLiteral("%1 of 16 screens showed their channel").arg(showing.size())));
         controller.disconnect();
         // The stop request must reach the DVR before it goes away.
+        QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
+    }
+
+    // The streaming threads call the wall and the recorder directly while
+    // the GUI thread changes the layout, the selection and the page and
+    // starts and stops recording: under the thread checker, every access
+    // they share must be ordered.
+    void layoutAndRecordingChangeUnderLiveVideo_data()
+    {
+        QTest::addColumn<bool>("oldProtocol");
+        QTest::addColumn<int>("fileFormat");
+        QTest::newRow("new dialect, raw files") << false << 0;
+        QTest::newRow("old dialect, AVI files") << true << 1;
+    }
+
+    void layoutAndRecordingChangeUnderLiveVideo()
+    {
+        QFETCH(bool, oldProtocol);
+        QFETCH(int, fileFormat);
+        TestDvr dvr;
+        QVERIFY(dvr.listen());
+        QTemporaryDir folder;
+        CAppSettings settings;
+        settings.writeSetting(CAppSettings::OPENGL, int(OPENGL_OFF));
+        settings.writeSetting(CAppSettings::FILE_FORMAT, fileFormat);
+        settings.writeSetting(CAppSettings::PATH_LIST.at(1), folder.path());
+        CDisplayWidget wall;
+        wall.resetDisplay();
+        wall.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wall));
+
+        CConnectDVR controller;
+        controller.setDVR(dvr.dvrRecord(oldProtocol));
+        controller.setDisplayScreen(0, 16);
+        controller.setDisplayWidget(&wall);
+        controller.startLive(false);
+        QTRY_VERIFY_WITH_TIMEOUT(controller.IsConnected(), 15000);
+        // Audio flows too once its link is up.
+        QTRY_VERIFY_WITH_TIMEOUT(dvr.streams()->runningCount() == 2, 15000);
+
+        const int layouts[] = {16, 1, 4, 9, 16, 4};
+        for (int round = 0; round < 24; ++round) {
+            wall.setScreens(layouts[round % 6]);
+            wall.updateSelectScreen(round % 4);
+            if (round % 5 == 4)
+                wall.setNextPage();
+            if (round % 3 == 0)
+                controller.recordStart();
+            else if (round % 3 == 2)
+                controller.recordStop();
+            QTest::qWait(40);
+        }
+        controller.recordStop();
+        QVERIFY(controller.IsConnected());
+        controller.disconnect();
         QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
     }
 };

@@ -109,11 +109,13 @@ void tst_LocalPlayback::pacesEverySpeed()
     m_router->startDecodeThread(16, DISPLAY_MODE::LOCAL_PLAYBACK);
     // 50 frames 40 ms apart at real DVR times, all queued at once.
     feed(50, pbMode, 40);
-    QTRY_COMPARE_WITH_TIMEOUT(m_probe->shownCount(), 50, int(seconds * 2000));
+    QTRY_COMPARE_WITH_TIMEOUT(m_probe->shownCount(), 50, int(seconds * 4000));
     const auto shown = m_probe->shown();
     // The last frame is shown one frame interval before the stretch ends.
+    // Never faster than the speed; slower only as far as a loaded machine
+    // lags, well short of the next slower speed (twice as long).
     const double spanned = (shown.last().atMs - shown.first().atMs) / 1000.0 + 0.040 * (seconds / 2.0);
-    QVERIFY2(spanned >= seconds * 0.9 && spanned <= seconds * 1.1,
+    QVERIFY2(spanned >= seconds * 0.9 && spanned <= seconds * 1.5,
         qPrintable(QStringLiteral("played in %1 s, expected %2 s").arg(spanned).arg(seconds)));
 }
 
@@ -129,18 +131,14 @@ void tst_LocalPlayback::unpacedModesShowAtOnce()
 {
     QFETCH(int, pbMode);
     m_router->startDecodeThread(16, DISPLAY_MODE::LOCAL_PLAYBACK);
-    QElapsedTimer timer;
-    timer.start();
-    feed(50, pbMode, 40);
-    QTRY_COMPARE_WITH_TIMEOUT(m_probe->shownCount(), 50, 2000);
-    QVERIFY(timer.elapsed() < 1000);
+    // Three seconds apart: paced, they would take two and a half minutes.
+    feed(50, pbMode, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_probe->shownCount(), 50, 30000);
 }
 
 void tst_LocalPlayback::farEarlyFrameRestartsItsSlot()
 {
     m_router->startDecodeThread(16, DISPLAY_MODE::LOCAL_PLAYBACK);
-    QElapsedTimer timer;
-    timer.start();
     // Frames 0-9 of a group, then a jump of six seconds into the stream,
     // continuing with frames 10-19 (an I frame and its P frames).
     for (int i = 0; i < 20; ++i) {
@@ -150,10 +148,9 @@ void tst_LocalPlayback::farEarlyFrameRestartsItsSlot()
     }
     // The far frame is shown at once, and the slot then waits for an I frame:
     // the P frames after it are not shown.
-    QTRY_COMPARE_WITH_TIMEOUT(m_probe->shownCount(), 11, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_probe->shownCount(), 11, 5000);
     QTest::qWait(300);
     QCOMPARE(m_probe->shownCount(), 11);
-    QVERIFY(timer.elapsed() < 2000);
 }
 
 void tst_LocalPlayback::speedChangeWaitsForAnIFrame()
@@ -216,11 +213,9 @@ void tst_LocalPlayback::stopReleasesABlockedProducer()
     QTRY_COMPARE_WITH_TIMEOUT(m_probe->shownCount(), 1, 2000);
     QTest::qWait(200);
     QVERIFY(!returned);
-    QElapsedTimer timer;
-    timer.start();
+    // Returns, and wakes the blocked producer.
     m_router->exitDecodeThread();
     producer.join();
-    QVERIFY(timer.elapsed() < 1000);
     QCOMPARE(queued.load(), 6);
     QCOMPARE(m_probe->shownCount(), 1);
 }

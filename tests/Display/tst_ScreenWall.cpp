@@ -2,6 +2,7 @@
 #include "Display/CGraphicsView.h"
 #include "Display/CScreen.h"
 #include "Display/CScreenWidget.h"
+#include "Display/CWaitWidget.h"
 #include "H264TestEncoder.h"
 #include "Settings/CAppSettings.h"
 #include "WallFeed.h"
@@ -327,6 +328,10 @@ private:
     {
         CAppSettings().writeSetting(CAppSettings::OPENGL, mode);
         wall.resetDisplay();
+        // Rebuilding leaves nothing behind: one spinner, the new wall's (the
+        // OpenGL renderings keep theirs in the scene).
+        wall.resetDisplay();
+        QCOMPARE(wall.findChildren<CWaitWidget*>().size(), mode == 2 ? 1 : 0);
         wall.show();
         QVERIFY(QTest::qWaitForWindowExposed(&wall));
         QCOMPARE(wall.size(), QSize(730, 550));

@@ -3,6 +3,7 @@
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
 #include "EMap/CCameraWidget.h"
+#include "EMap/CControlEMapList.h"
 #include "EMap/CEMapWidget.h"
 #include "EMap/CShowVideoDialog.h"
 #include "H264TestEncoder.h"
@@ -253,6 +254,8 @@ void tst_CEMapWidget::editing()
     QVERIFY(openView(map, true));
     // Opening the map stores nothing.
     QCOMPARE(m_saved.size(), 0);
+    QCOMPARE(CControlEMapList::getCameraPixmap().size(), CControlEMapList::getCameraRecordPixmap().size());
+    QVERIFY(!CControlEMapList::getCameraPixmap().isNull());
     CCameraWidget* door = m_view->cameras().at(0);
     QCOMPARE(door->pos(), QPoint(10, 10));
     QCOMPARE(m_view->cameras().at(1)->toolTip().split('\n').value(4), QStringLiteral("Camera : CH2"));

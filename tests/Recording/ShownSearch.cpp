@@ -1,9 +1,13 @@
 #include "ShownSearch.h"
 
+#include "Recording/CSearchWidget.h"
+
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QImage>
 #include <QTableView>
+#include <QTest>
 
 namespace {
 
@@ -91,6 +95,21 @@ QStringList ShownSearch::grid(QWidget* timeLine)
             rows << QStringLiteral("c%1:%2").arg(channel).arg(row);
     }
     return rows;
+}
+
+void ShownSearch::moveTo(CSearchWidget* panel, std::time_t t)
+{
+    // A move may make the panel ask its DVR; its modal wait dialog takes
+    // the input until the reply.
+    const auto replied = [] { return QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, 5000); };
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(t, Qt::UTC);
+    panel->findChild<QCalendarWidget*>()->setSelectedDate(time.date());
+    replied();
+    QTest::mouseClick(
+        panel->findChild<QWidget*>("TimeLine_Hour"), Qt::LeftButton, {}, QPoint(18 * time.time().hour() + 5, 20));
+    replied();
+    QTest::mouseClick(
+        panel->findChild<QWidget*>("TimeLine_Minute"), Qt::LeftButton, {}, QPoint(7 * time.time().minute() + 3, 30));
 }
 
 QString ShownSearch::day(QCalendarWidget* calendar, const QDate& date)

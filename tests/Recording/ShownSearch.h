@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <ctime>
 
+class CSearchWidget;
 class QCalendarWidget;
 class QWidget;
 
@@ -21,6 +22,11 @@ public:
     // a character per minute: '.' empty, '1' to '3' the kind's colour, 'a'
     // to 'c' that kind marked, '?' another colour.
     static QStringList grid(QWidget* timeLine);
+
+    // Moves the panel's selection to the minute of t as the operator does:
+    // the date on the calendar, then the hour and the minute on the time
+    // line.
+    static void moveTo(CSearchWidget* panel, std::time_t t);
 
     // The cell of a date among those the calendar shows: "filled" (red) or
     // "empty", and " grey" when its number is not drawn in black.

@@ -23,7 +23,7 @@ int write(CCreateAVI& avi, const Chunk& c)
 }
 
 // One file with the given chunks, checked and read back.
-AviFileChecker record(const QTemporaryDir& dir, const QList<Chunk>& chunks, int fps = 25)
+AviFileChecker record(const QTemporaryDir& dir, const QList<Chunk>& chunks, double fps = 25)
 {
     CCreateAVI avi;
     avi.setInfo(CCreateAVI::H264, 704, 480, CCreateAVI::PCM, 320, 8000, 1, 16);
@@ -62,16 +62,17 @@ private slots:
 
 void tst_CCreateAVI::layout_data()
 {
-    QTest::addColumn<int>("fps");
+    QTest::addColumn<double>("fps");
     QTest::addColumn<quint32>("usecPerFrame");
 
-    QTest::newRow("30 fps") << 30 << quint32(33334);
-    QTest::newRow("rate not measured") << 0 << quint32(0);
+    QTest::newRow("30 fps") << 30.0 << quint32(33334);
+    QTest::newRow("12.5 fps keeps its fraction") << 12.5 << quint32(80000);
+    QTest::newRow("rate not measured") << 0.0 << quint32(0);
 }
 
 void tst_CCreateAVI::layout()
 {
-    QFETCH(int, fps);
+    QFETCH(double, fps);
     QFETCH(quint32, usecPerFrame);
 
     // A 1001-byte key frame is padded; audio is even.
@@ -82,6 +83,7 @@ void tst_CCreateAVI::layout()
     QVERIFY2(file.ok(), qPrintable(file.problems()));
     QCOMPARE(file.u32(32), usecPerFrame);
     QCOMPARE(file.u32(132), quint32(fps * 100));
+    QCOMPARE(file.u32(128), 100u);
     const QList<quint32> sizes = {file.u32(64), file.u32(68), file.u32(176), file.u32(180), file.u32(192),
         file.u16(160), file.u16(162), file.u16(298), file.u32(300), file.u16(310), file.u16(314)};
     QCOMPARE(sizes, QList<quint32>({704, 480, 704, 480, 704 * 480 * 6, 704, 480, 1, 8000, 16, 320}));

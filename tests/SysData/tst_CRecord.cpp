@@ -158,8 +158,11 @@ void tst_CRecord::aviPerChannel_data()
     QTest::addColumn<bool>("old");
     QTest::addColumn<int>("audioBytes");
     QTest::addColumn<int>("samplesPerFrame");
-    QTest::newRow("new dialect, A-law") << false << 640 << 320;
-    QTest::newRow("old dialect, G.723") << true << 6400 << 3200;
+    QTest::addColumn<int>("channels");
+    // Sounding as live view plays it: 40 ms of A-law, 200 ms of G.723 in two
+    // interleaved channels.
+    QTest::newRow("new dialect, A-law") << false << 640 << 320 << 1;
+    QTest::newRow("old dialect, G.723") << true << 6400 << 3200 << 2;
 }
 
 void tst_CRecord::aviPerChannel()
@@ -167,6 +170,7 @@ void tst_CRecord::aviPerChannel()
     QFETCH(bool, old);
     QFETCH(int, audioBytes);
     QFETCH(int, samplesPerFrame);
+    QFETCH(int, channels);
 
     const auto make = [old](int type, int channel, quint32 sec) {
         return old ? oldFrame(type, channel, sec) : newFrame(type, channel, sec);
@@ -197,57 +201,86 @@ void tst_CRecord::aviPerChannel()
     QVERIFY(second.chunks[0].key);
     QVERIFY(!second.chunks[2].key);
     for (const AviFileChecker* file : {&first, &second}) {
-        QCOMPARE(file->u16(298), quint16(1)); // mono
+        QCOMPARE(file->u16(298), quint16(channels));
         QCOMPARE(file->u32(300), 8000u);
+        QCOMPARE(file->u16(308), quint16(2 * channels));
         QCOMPARE(file->u16(314), quint16(samplesPerFrame));
         // The key frame decodes alone: old-dialect ones get their
         // parameter sets in front.
         QVERIFY(file->chunks[0].data.startsWith(QByteArray("\x00\x00\x00\x01\x67", 5)));
     }
+
+    // A player reads the sound as long as live view plays it.
+    const QByteArray path = QFile::encodeName(recordFolder() + "/20240101_100000_01.avi");
+    AVFormatContext* format = nullptr;
+    QCOMPARE(avformat_open_input(&format, path.constData(), nullptr, nullptr), 0);
+    const auto close = qScopeGuard([&format] { avformat_close_input(&format); });
+    const AVStream* audio = format->streams[1];
+    QCOMPARE(audio->codecpar->ch_layout.nb_channels, channels);
+    QCOMPARE(audio->codecpar->sample_rate, 8000);
+    QCOMPARE(double(audio->nb_frames) / audio->codecpar->sample_rate, audioBytes / (2.0 * channels * 8000));
 }
 
 void tst_CRecord::frameRate_data()
 {
     QTest::addColumn<QList<quint32>>("seconds"); // start of each run of frames
-    QTest::addColumn<QList<int>>("runs"); // whole seconds of each run
-    QTest::addColumn<int>("fps");
-    QTest::addColumn<int>("rate");
+    QTest::addColumn<QList<int>>("runs"); // seconds of each run
+    QTest::addColumn<double>("fps");
+    QTest::addColumn<int>("rate"); // hundredths
+    // Sound comes with the runs: where the runs follow each other or a gap
+    // is left out, video and sound end together.
+    QTest::addColumn<bool>("endTogether");
 
-    QTest::newRow("25 for a minute") << QList<quint32>{T10} << QList<int>{60} << 25 << 25;
-    // Seconds without frames are part of the time the file covers.
+    QTest::newRow("25 for a minute") << QList<quint32>{T10} << QList<int>{60} << 25.0 << 2500 << true;
+    QTest::newRow("12.5 keeps its fraction") << QList<quint32>{T10} << QList<int>{70} << 12.5 << 1250 << true;
+    // Seconds without frames are part of the time the file covers: 599
+    // steps over 28.97 s.
     QTest::newRow("every third second missing")
         << QList<quint32>{T10, T10 + 3, T10 + 6, T10 + 9, T10 + 12, T10 + 15, T10 + 18, T10 + 21, T10 + 24, T10 + 27}
-        << QList<int>{2, 2, 2, 2, 2, 2, 2, 2, 2, 2} << 30 << 21;
-    QTest::newRow("a long gap counts one second") << QList<quint32>{T10, T10 + 600} << QList<int>{30, 30} << 25 << 25;
-    QTest::newRow("clock set back") << QList<quint32>{T10, T10 - 100} << QList<int>{30, 30} << 25 << 25;
+        << QList<int>{2, 2, 2, 2, 2, 2, 2, 2, 2, 2} << 30.0 << 2068 << false;
+    QTest::newRow("a long gap is left out")
+        << QList<quint32>{T10, T10 + 600} << QList<int>{30, 30} << 25.0 << 2500 << true;
+    QTest::newRow("clock set back") << QList<quint32>{T10, T10 - 100} << QList<int>{30, 30} << 25.0 << 2500 << true;
 }
 
 void tst_CRecord::frameRate()
 {
     QFETCH(QList<quint32>, seconds);
     QFETCH(QList<int>, runs);
-    QFETCH(int, fps);
+    QFETCH(double, fps);
     QFETCH(int, rate);
+    QFETCH(bool, endTogether);
 
     useFormat(1);
     CRecord recorder;
     QVERIFY(recorder.start("DVR", dvrInfo(1), 0));
     bool first = true;
     for (int r = 0; r < seconds.size(); ++r) {
-        for (int s = 0; s < runs[r]; ++s) {
-            for (int f = 0; f < fps; ++f) {
-                recorder.writeFrame(false, newFrame(first ? 0 : 1, 0, seconds[r] + s, quint32(f * 1000000 / fps)));
-                first = false;
-            }
+        const qint64 start = qint64(seconds[r]) * 1000000;
+        for (int f = 0; f < qRound(runs[r] * fps); ++f) {
+            const qint64 us = start + qint64(f * 1000000 / fps);
+            recorder.writeFrame(false, newFrame(first ? 0 : 1, 0, quint32(us / 1000000), quint32(us % 1000000)));
+            first = false;
         }
+        // A-law: 40 ms of sound a frame.
+        for (int a = 0; a < runs[r] * 25; ++a)
+            recorder.writeFrame(false, newFrame(3, 0, seconds[r] + quint32(a / 25), quint32(a % 25 * 40000)));
     }
     QVERIFY(recorder.stop());
     const QStringList avi = files(recordFolder(), "*.avi");
     QCOMPARE(avi.size(), 1);
     const AviFileChecker file(recordFolder() + "/" + avi[0]);
     QVERIFY2(file.ok(), qPrintable(file.problems()));
-    QCOMPARE(file.u32(132), quint32(rate * 100));
-    QCOMPARE(file.u32(32), quint32(1000000.0 / rate + 0.99));
+    QCOMPARE(file.u32(128), 100u);
+    QCOMPARE(file.u32(132), quint32(rate));
+    QCOMPARE(file.u32(32), quint32(1e8 / rate + 0.99));
+
+    const double frame = 100.0 / rate;
+    const double video = file.u32(140) * frame;
+    const double sound = double(file.u32(264)) / file.u32(256);
+    if (endTogether)
+        QVERIFY2(
+            qAbs(video - sound) <= frame, qPrintable(QStringLiteral("video %1 s, sound %2 s").arg(video).arg(sound)));
 }
 
 void tst_CRecord::aviRotation_data()

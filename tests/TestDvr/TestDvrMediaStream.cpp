@@ -3,6 +3,7 @@
 #include "Common/CEucKr.h"
 #include "TestDvrAnswers.h"
 #include "TestDvrAudio.h"
+#include "TestDvrPlaybackCursor.h"
 #include "TestDvrStreams.h"
 #include "VideoFrameWrapper.h"
 #include "WireBuilder.h"
@@ -80,6 +81,7 @@ TestDvrMediaStream::TestDvrMediaStream(const Request& request, const TestDvrStre
     m_settings.fps = std::clamp(m_settings.fps, 1, 60);
     m_settings.backupSpeed = std::max(1, m_settings.backupSpeed);
     m_liveStartUs = quint64(QDateTime::currentMSecsSinceEpoch()) * 1000;
+    m_clipAt.fill(-1);
     m_clock.start();
 }
 
@@ -171,6 +173,8 @@ int TestDvrMediaStream::tickDelayMs() const
 
 bool TestDvrMediaStream::nextPackets(QList<QByteArray>* out)
 {
+    if (m_request.playback)
+        return nextRecordedPackets(out);
     const qint64 tick = m_tick++;
     const quint64 offsetUs = quint64(tick) * 1000000 / quint64(m_settings.fps);
     const quint64 timeUs
@@ -199,6 +203,31 @@ bool TestDvrMediaStream::nextPackets(QList<QByteArray>* out)
     }
     addAudio(packets, offsetUs / 1000);
     addStatus(packets);
+    return true;
+}
+
+bool TestDvrMediaStream::nextRecordedPackets(QList<QByteArray>* out)
+{
+    if (m_tick++ == 0)
+        loadClips();
+    const TestDvrPlaybackCursor::Frames frames = m_request.playback->next();
+    if (frames.ended)
+        return false;
+    const int mode = m_request.playback->mode();
+    for (int channel = 0; channel < 16; ++channel) {
+        const QList<TestDvrClips::Frame>& clip = m_clips.value(channel);
+        int& at = m_clipAt[std::size_t(channel)];
+        if (!bit(frames.channels & m_request.videoMask, channel) || clip.isEmpty()) {
+            at = -1;
+            continue;
+        }
+        at = frames.restart || frames.keyOnly || at < 0 ? 0 : (at + 1) % int(clip.size());
+        const TestDvrClips::Frame& frame = clip.at(at);
+        out->append(packet(cgi::DATA_VIDEO, frame.key ? OLD_VIDEO_KEY : OLD_VIDEO,
+            videoFrame(frame.data, frame.key, channel, frames.timeUs, 0, frames.kinds[std::size_t(channel)], mode)));
+        ++m_videoFrames;
+    }
+    addStatus(*out);
     return true;
 }
 
@@ -244,8 +273,8 @@ void TestDvrMediaStream::addLyingFrames(QList<QByteArray>& packets, quint64 micr
     packets.append(packet(cgi::DATA_VIDEO, OLD_VIDEO, videoFrame(picture, false, 0, microseconds, 1000)));
 }
 
-QByteArray TestDvrMediaStream::videoFrame(
-    const QByteArray& payload, bool key, int channel, quint64 microseconds, qint64 sizeLie) const
+QByteArray TestDvrMediaStream::videoFrame(const QByteArray& payload, bool key, int channel, quint64 microseconds,
+    qint64 sizeLie, quint8 kind, int pbMode) const
 {
     const quint32 seconds = quint32(microseconds / 1000000);
     const quint32 usec = quint32(microseconds % 1000000);
@@ -259,6 +288,7 @@ QByteArray TestDvrMediaStream::videoFrame(
         header.height = static_cast<quint16>(m_settings.height);
         header.sec = seconds;
         header.usec = usec;
+        header.recReason = kind;
         return WireBuilder::newFrame(header, 0) + payload;
     }
     const cgi::LiveStatus& status = m_liveStatus;
@@ -273,9 +303,11 @@ QByteArray TestDvrMediaStream::videoFrame(
         header.info |= 0x08;
     if (bit(status.sensor_chmask(), channel & 15))
         header.info |= 0x10;
-    // Forward at normal speed while playing back.
     header.videoLoss = static_cast<quint16>(status.vloss_chmask());
-    header.recordAndPlayback = m_request.mode == 0 ? 0 : 1 << 3;
+    // Byte 13: the playback code over the record reason (kinds 1 to 3 are
+    // that dialect's reasons 0 to 2).
+    const quint8 reason = kind == 0 ? 0 : quint8(kind - 1);
+    header.recordAndPlayback = m_request.mode == 0 ? 0 : quint8(TestDvrPlaybackCursor::oldCode(pbMode) << 3 | reason);
     header.sec = seconds;
     header.usec = usec;
     header.channel = static_cast<quint8>(channel);
@@ -339,7 +371,7 @@ void TestDvrMediaStream::addStatus(QList<QByteArray>& packets, bool changed)
         return;
     }
     cgi::PbStatus playback;
-    playback.set_mode(0);
+    playback.set_mode(m_request.playback ? quint32(m_request.playback->mode()) : 0);
     packets.append(packet(cgi::DATA_PB_STATUS, 0, WireBuilder::bytesOf(playback)));
 }
 

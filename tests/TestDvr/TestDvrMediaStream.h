@@ -9,14 +9,19 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QPointer>
+#include <array>
+#include <memory>
 
+class TestDvrPlaybackCursor;
 class TestDvrStreams;
 
 // What a DVR streams for one stream request: the answer code, its identity,
 // then video of every requested channel at the frame rate (live at the
 // current time; playback and backup from the start time, a backup up to its
 // end time and then the DVR closes), audio, and live or playback status
-// packets; shaped by the fault switch of the settings.
+// packets; shaped by the fault switch of the settings. A playback or backup
+// stream given a cursor follows the DVR's recordings and its playback
+// commands instead (video and status only).
 class TestDvrMediaStream : public TestDvrStream {
     Q_OBJECT
 
@@ -31,6 +36,8 @@ public:
         quint32 headerOnlyMask = 0;
         quint32 startTime = 0;
         quint32 endTime = 0;
+        bool skipMode = true;
+        std::shared_ptr<TestDvrPlaybackCursor> playback;
     };
 
     TestDvrMediaStream(const Request& request, const TestDvrStreamSettings& settings, const TestDvrContent& content,
@@ -45,6 +52,7 @@ private:
     QList<QByteArray> preamble() const;
     // The packets of the next frame time; false when the stream has ended.
     bool nextPackets(QList<QByteArray>* out);
+    bool nextRecordedPackets(QList<QByteArray>* out);
     // Encoded on first use (once per process), after the answer went out.
     void loadClips();
     void addVideo(QList<QByteArray>& packets, int channel, quint64 microseconds);
@@ -55,7 +63,8 @@ private:
     bool takeLiveState();
     void addLyingFrames(QList<QByteArray>& packets, quint64 microseconds);
     QByteArray packet(int newType, int oldType, const QByteArray& payload) const;
-    QByteArray videoFrame(const QByteArray& payload, bool key, int channel, quint64 microseconds, qint64 sizeLie) const;
+    QByteArray videoFrame(const QByteArray& payload, bool key, int channel, quint64 microseconds, qint64 sizeLie,
+        quint8 kind = 0, int pbMode = 0) const;
     QByteArray oldIdentity() const;
     // Turns packets into pieces on the wire as the fault switch wants them.
     void queue(const QList<QByteArray>& packets, int delayMs);
@@ -68,6 +77,7 @@ private:
     QPointer<TestDvrStreams> m_streams;
     int m_record;
     QList<QList<TestDvrClips::Frame>> m_clips;
+    std::array<int, 16> m_clipAt; // of a recorded stream: each channel's last frame, -1 none
     CG723Coder m_g723;
     QElapsedTimer m_clock;
     quint64 m_liveStartUs = 0;

@@ -53,8 +53,9 @@ void decodeOldDialect(TestDvrRequest* request, const QString& user, const QStrin
         request->authorized = true;
         return;
     }
-    request->userKnown = request->decodedParam("ID") == CEucKr::fromUnicode(user);
-    request->authorized = request->userKnown && request->decodedParam("PW") == CEucKr::fromUnicode(password);
+    // Old DVRs take the values as they stand: no escape is decoded.
+    request->userKnown = request->param("ID") == CEucKr::fromUnicode(user);
+    request->authorized = request->userKnown && request->param("PW") == CEucKr::fromUnicode(password);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QTimeZone>
+#include <utility>
 
 namespace {
 
@@ -55,6 +56,7 @@ bool parseNew(const TestDvrRequest& request, TestDvrMediaStream::Request* stream
         stream->videoMask = playback.vchmask() & 0xFFFF;
         stream->audioMask = playback.achmask() & 0xFFFF;
         stream->startTime = playback.start_time();
+        stream->skipMode = playback.skip_mode();
         return true;
     }
     case cgi::MODE_BACKUP: {
@@ -103,6 +105,13 @@ bool parseOld(const TestDvrRequest& request, TestDvrMediaStream::Request* stream
     }
 }
 
+// The id a stop request names to end a stream: its own, except for the
+// audio of a new-dialect video stream, which ends with that video stream.
+int stopName(const TestDvrMediaStream::Request& stream)
+{
+    return stream.audioStream && !stream.oldDialect ? stream.id - AUDIO_ID_OFFSET : stream.id;
+}
+
 } // namespace
 
 TestDvrStreams::TestDvrStreams(QObject* parent)
@@ -114,6 +123,12 @@ void TestDvrStreams::setSettings(const TestDvrStreamSettings& settings)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     m_settings = settings;
+}
+
+void TestDvrStreams::setPlaybackFactory(PlaybackFactory factory)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_playbackFactory = std::move(factory);
 }
 
 TestDvrStreamSettings TestDvrStreams::settings() const
@@ -157,15 +172,28 @@ TestDvrReply TestDvrStreams::answer(const TestDvrRequest& request, const TestDvr
             m_records.append(record);
             index = int(m_records.size()) - 1;
             settings = m_settings;
+            if (stream.mode != 0 && !stream.audioStream && m_playbackFactory)
+                stream.playback = m_playbackFactory(stream, settings);
         }
         auto* media = new TestDvrMediaStream(stream, settings, content, this, index, parent);
-        m_running.insert(stream.id, media);
+        m_running.insert(stopName(stream), media);
         return media;
     });
 }
 
+void TestDvrStreams::setNextVideoId(int id)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_nextVideoId = id;
+}
+
 int TestDvrStreams::nextVideoId() const
 {
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        if (m_nextVideoId > 0)
+            return std::exchange(m_nextVideoId, 0);
+    }
     for (int tries = 0; tries < MAX_VIDEO_ID; ++tries) {
         m_lastVideoId = m_lastVideoId % MAX_VIDEO_ID + 1;
         if (!isRunning(m_lastVideoId))
@@ -176,17 +204,20 @@ int TestDvrStreams::nextVideoId() const
 
 bool TestDvrStreams::stop(int id)
 {
-    const QPointer<TestDvrMediaStream> stream = m_running.value(id);
-    if (!stream)
+    const QList<QPointer<TestDvrMediaStream>> named = m_running.values(id);
+    if (named.isEmpty())
         return false;
     {
         std::unique_lock<std::mutex> lock(m_mutex);
         for (Record& record : m_records) {
-            if (record.id == id && record.running)
+            if (stopName(record) == id && record.running)
                 record.stoppedByRequest = true;
         }
     }
-    stream->finish();
+    for (const QPointer<TestDvrMediaStream>& stream : named) {
+        if (stream)
+            stream->finish();
+    }
     return true;
 }
 
@@ -237,7 +268,6 @@ void TestDvrStreams::noteEnded(int record, TestDvrMediaStream* stream)
         m_records[record].running = false;
         ended = m_records[record];
     }
-    if (m_running.value(ended.id) == stream)
-        m_running.remove(ended.id);
+    m_running.remove(stopName(ended), QPointer<TestDvrMediaStream>(stream));
     emit streamEnded(ended);
 }

@@ -11,12 +11,15 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <functional>
+#include <memory>
 #include <mutex>
 
 // The stream side of a test DVR: answers raw stream requests of both
 // dialects with media streams, gives each video stream a client id of its
 // own (an audio stream is named by the CID of its request), ends the stream
-// that a stop request names, and keeps a record of every stream served.
+// that a stop request names, and keeps a record of every stream served. On
+// the new dialect a video stream's stop ends its audio stream too.
 // Lives on the DVR's thread; settings and records may be used from any.
 class TestDvrStreams : public QObject {
     Q_OBJECT
@@ -32,14 +35,22 @@ public:
 
     explicit TestDvrStreams(QObject* parent = nullptr);
 
+    // Gives each playback and backup video stream a cursor that it follows.
+    using PlaybackFactory = std::function<std::shared_ptr<TestDvrPlaybackCursor>(
+        const TestDvrMediaStream::Request& request, const TestDvrStreamSettings& settings)>;
+
     void setSettings(const TestDvrStreamSettings& settings);
     TestDvrStreamSettings settings() const;
+    void setPlaybackFactory(PlaybackFactory factory);
 
     // The answer to a raw stream request; a mode that is no stream gets an
     // empty answer and the connection closes.
     TestDvrReply answer(const TestDvrRequest& request, const TestDvrContent& content);
     // A stop command: ends the running stream with that client id.
     bool stop(int id);
+    // The next video stream gets this client id (1-255), as if another
+    // viewer's numbering had got there.
+    void setNextVideoId(int id);
 
     // The DVR closes every running stream, as when it drops its clients.
     void dropAll();
@@ -64,8 +75,11 @@ private:
 
     mutable std::mutex m_mutex;
     TestDvrStreamSettings m_settings;
+    PlaybackFactory m_playbackFactory;
     QList<Record> m_records;
-    QHash<int, QPointer<TestDvrMediaStream>> m_running;
+    // By the id that stops them.
+    QMultiHash<int, QPointer<TestDvrMediaStream>> m_running;
     mutable int m_lastVideoId = 0;
+    mutable int m_nextVideoId = 0;
     TestDvrLiveState m_liveState;
 };

@@ -80,11 +80,10 @@ int SinkMonitor::peak(const QByteArray& pcm)
     return loudest;
 }
 
-qint64 SinkMonitor::lastLoudMillisecond(const QByteArray& pcm, int magnitude)
+int SinkMonitor::loudMilliseconds(const QByteArray& pcm, int magnitude)
 {
-    for (qsizetype i = pcm.size() / 2 - 1; i >= 0; --i) {
-        if (std::abs(int(sampleAt(pcm, i))) >= magnitude)
-            return i * 1000 / RATE;
-    }
-    return -1;
+    qsizetype loud = 0;
+    for (qsizetype i = 0; i < pcm.size() / 2; ++i)
+        loud += std::abs(int(sampleAt(pcm, i))) >= magnitude;
+    return int(loud * 1000 / RATE);
 }

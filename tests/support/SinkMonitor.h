@@ -32,9 +32,8 @@ public:
     int listen(int milliseconds);
 
     static int peak(const QByteArray& pcm);
-    // The time, in milliseconds from the start of pcm, of the last sample of
-    // at least the given magnitude; -1 when none.
-    static qint64 lastLoudMillisecond(const QByteArray& pcm, int magnitude);
+    // How much of pcm, in milliseconds, is at least the given magnitude.
+    static int loudMilliseconds(const QByteArray& pcm, int magnitude);
 
 private:
     QProcess m_recorder;

@@ -1,5 +1,6 @@
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
+#include "Connection/CMenuDVRList.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
@@ -8,6 +9,7 @@
 #include "Settings/CAppSettings.h"
 #include "Settings/CLanguage.h"
 #include "Settings/CPCSetupDialog.h"
+#include "WidgetChild.h"
 #include "viewer/CDisplayTitle.h"
 #include "viewer/CStartup.h"
 #include "viewer/Viewer.h"
@@ -25,14 +27,6 @@
 // ten modes entered through the menu buttons, PC setup beside them, keys
 // and clicks that must do nothing, and its languages.
 namespace {
-
-template <typename T = QWidget> T* child(const QWidget& parent, const char* name)
-{
-    T* found = parent.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
 
 QString currentPage(const QWidget& viewer, const char* stack)
 {
@@ -270,6 +264,44 @@ private slots:
             QContextMenuEvent::Mouse, display->mapTo(&viewer, inside), display->mapToGlobal(inside));
         QCoreApplication::sendEvent(&viewer, &event);
         QVERIFY(!menuOpened);
+    }
+
+    // A right click on the tree opens its menu; "Read Camera Name" only
+    // while an E-Map is edited, where the tree shows cameras.
+    void treeMenu_data()
+    {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("live") << "" << 8;
+        QTest::newRow("E-Map edit") << "EMap EMapEdit" << 9;
+    }
+
+    void treeMenu()
+    {
+        QFETCH(QString, clicks);
+        QFETCH(int, entries);
+        Viewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        for (const QString& button : clicks.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            click(viewer, button);
+        auto* tree = viewer.findChild<CDVRListTree*>();
+        QCOMPARE(tree->cameraNameShown(), entries == 9);
+
+        int shown = 0;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto* menu = qobject_cast<CMenuDVRList*>(QApplication::activePopupWidget())) {
+                for (const QAction* action : menu->actions())
+                    shown += action->isSeparator() ? 0 : 1;
+                menu->close();
+            }
+        });
+        closer.start(50);
+        const QPoint inside = tree->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, tree->mapTo(&viewer, inside), tree->mapToGlobal(inside));
+        QCoreApplication::sendEvent(&viewer, &event);
+        QCOMPARE(shown, entries);
     }
 
     void languages_data()

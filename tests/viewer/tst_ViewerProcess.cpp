@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -7,7 +8,7 @@
 
 // The built program started as the README's run command starts it, on a
 // fresh settings store: it shows its window, probes OpenGL only on its first
-// run, and ends with exit code 0 when its window is closed.
+// run, writes every PC option, and ends with exit code 0 when its window is closed.
 namespace {
 
 #ifdef QELM_SANITIZED
@@ -139,6 +140,14 @@ private slots:
             return;
         }
         QTRY_VERIFY_WITH_TIMEOUT(windows.find("QELM", viewer.processId()) != XCB_WINDOW_NONE, START_TIME_LIMIT_MS);
+        // Building the window writes every PC option and makes the folders.
+        const QSettings written(store, QSettings::IniFormat);
+        for (const char* key :
+            {"Capture", "Record", "Backup", "FileFormat", "CaptureFileFormat", "OsdChName", "OsdRecord", "OsdEvent",
+                "Language", "AlarmSound", "CodecType", "PlaybackMode", "SeqenceInterval", "Reconnect", "Opengl"})
+            QVERIFY2(written.contains(QLatin1String(key)), key);
+        for (const char* folder : {"Capture", "Record", "Backup"})
+            QVERIFY(QDir(home.filePath(QStringLiteral("data/COMPANY/KTAX QELM/") + folder)).exists());
         windows.close(windows.find("QELM", viewer.processId()));
         QVERIFY(viewer.waitForFinished(END_TIME_LIMIT_MS));
         QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);

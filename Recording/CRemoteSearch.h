@@ -1,0 +1,67 @@
+#pragma once
+
+#include "Common/CSearchDataParser.h"
+#include "ProtoBuf/DVRList.pb.h"
+#include "Recording/CSearchRequest.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <ctime>
+#include <memory>
+#include <optional>
+
+class CReadDVRData;
+class CWaitDialog;
+
+// The searches of a DVR's recordings that the playback and backup panels
+// run alike: the first search when a DVR is chosen (the new dialect asks
+// for the hour of the shown time and for every hour that holds recordings;
+// the old dialect for everything, once), a follow-up per hour the operator
+// moves to, and the wait dialog while a reply is awaited. The last reply is
+// kept with the request it answers, so that it is read within the range
+// that was asked for, also when it is shown again without asking the DVR.
+class CRemoteSearch : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CRemoteSearch(QObject* parent = nullptr);
+    ~CRemoteSearch() override;
+
+    // Forgets the DVR and the last reply; a reply under way is not heard.
+    void clear();
+    // Takes the DVR over and sends the first search; a DVR connection
+    // without a client id (negative) asks nothing.
+    void start(const DVR& dvr, int clientId, std::time_t shown);
+    // Whether the DVR answers hour by hour (a reply of a version above 0).
+    bool searchesByHour() const;
+    // Asks for the hour that holds t, without the hours.
+    void searchHour(std::time_t t);
+    // Shows the last reply again; false when there is none.
+    bool reload();
+
+    // The wait dialog, shown modal while the panels wait.
+    CWaitDialog* waitDialog() const { return m_wait.get(); }
+    void showWait();
+    void hideWait();
+
+    // The silence after which a read gives up; for reads sent after the call.
+    void setTimeLimit(int milliseconds) { m_timeLimitMs = milliseconds; }
+
+signals:
+    // A reply to show, read within its request's range.
+    void replied(const CSearchDataParser& result);
+
+private:
+    void send(const CSearchRequest& request);
+    void OnCompleted(const QByteArray& data);
+    void show(const CSearchRequest& request, const QByteArray& reply);
+
+    std::unique_ptr<CWaitDialog> m_wait;
+    std::unique_ptr<CReadDVRData> m_reader;
+    DVR m_dvr;
+    std::optional<CSearchRequest> m_asked;
+    std::optional<CSearchRequest> m_lastRequest;
+    QByteArray m_lastReply;
+    unsigned m_version = 0;
+    int m_timeLimitMs;
+};

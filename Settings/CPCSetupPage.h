@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class CLanguage;
+class QButtonGroup;
+class QLineEdit;
+
+namespace Ui {
+class CPCSetupPage;
+}
+
+// The PC options page of the PC setup dialog: the program's own options
+// (folders, file formats, on-screen marks, language, alarm sound, stream
+// type, playback mode, sequence interval, reconnection, drawing mode),
+// read from the settings store into the controls and written back. Each
+// radio option is a button group whose button ids are the stored values.
+// Built once with the dialog: it loads and at once saves, so that from the
+// first start every option has its key and the folders exist.
+class CPCSetupPage : public QWidget {
+    Q_OBJECT
+
+public:
+    // Capture: the settings key of a path field ("EditCapturePath").
+    static const QString EDIT_REGEX;
+    // Capture: the part of the name its path field shares ("CapturePathBrowse").
+    static const QString BUTTON_REGEX;
+
+    explicit CPCSetupPage(QWidget* parent = nullptr);
+    ~CPCSetupPage() override;
+
+    // Store to controls; creates a folder that does not exist yet. A stored
+    // value no control offers shows the default (radio options) or no
+    // choice (language, sequence interval).
+    void loadSettings();
+    // Controls to store; applies the chosen language at once.
+    void saveSettings();
+
+    // The id when a button of the group has it, else the default id when
+    // one has that, else 0.
+    static int MakeValidId(const QButtonGroup& group, int defaultId, int id);
+
+    virtual void languageChange();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void OnBrowse();
+
+private:
+    struct RadioOption {
+        QString key;
+        int defaultId;
+        QButtonGroup* group;
+    };
+
+    void createButtonGroup();
+    void addItems();
+    QList<QLineEdit*> pathEdits() const;
+
+    std::unique_ptr<Ui::CPCSetupPage> m_ui;
+    std::unique_ptr<CLanguage> m_language;
+    std::vector<RadioOption> m_radioOptions;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTimer>
+
+// Answers the modal dialogs that code under test runs, as an operator
+// would: an input dialog with the next answer (a null text cancels it), a
+// message box by closing it. What they showed is kept.
+class ModalAnswers {
+public:
+    ModalAnswers()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { answer(); });
+        m_timer.start(10);
+    }
+
+    QStringList answers;
+    QStringList asked; // "title|label|initial text" of each input dialog
+    QStringList messages;
+
+private:
+    void answer()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            asked << QStringList{input->windowTitle(), input->labelText(), input->textValue()}.join('|');
+            const QString text = answers.isEmpty() ? QString() : answers.takeFirst();
+            input->setTextValue(text);
+            text.isNull() ? input->reject() : input->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            messages << box->text();
+            box->close();
+        }
+    }
+
+    QTimer m_timer;
+};

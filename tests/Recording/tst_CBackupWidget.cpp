@@ -1,0 +1,301 @@
+// The backup panel: its range, its progress and its ending, alone and wired
+// to a connection controller as the main window wires them, backing up
+// from the test DVR into files the recorder's checkers accept.
+#include "../SysData/AviFileChecker.h"
+#include "../SysData/RawFileChecker.h"
+#include "Common/CCoreMetaTypes.h"
+#include "Common/CDateTime.h"
+#include "Connection/CConnectDVR.h"
+#include "Connection/CStopRequest.h"
+#include "Display/CWaitDialog.h"
+#include "Recording/CBackupWidget.h"
+#include "Recording/CPlaybackWidget.h"
+#include "Recording/CRemoteSearch.h"
+#include "Recording/CSearchWidget.h"
+#include "Settings/CAppSettings.h"
+#include "ShownSearch.h"
+#include "TestDvr.h"
+#include "TestDvrPlayback.h"
+#include "TestDvrRecordings.h"
+#include "TestDvrStreams.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+std::time_t at(const char* text)
+{
+    return ShownSearch::at(QLatin1String(text));
+}
+
+QString shownRange(std::time_t start, std::time_t end)
+{
+    const auto shown = [](std::time_t t) {
+        return CDateTime::convert_Timet_QDateTime(long(t)).toString(QStringLiteral("yyyy-MM-dd  hh:mm"));
+    };
+    return shown(start) + " ~ " + shown(end);
+}
+
+QString lastMessage(QWidget* panel)
+{
+    const QList<QMessageBox*> boxes = panel->findChildren<QMessageBox*>();
+    return boxes.isEmpty() ? QString() : boxes.last()->text();
+}
+
+void click(QWidget* panel, const char* name)
+{
+    QTest::mouseClick(panel->findChild<QAbstractButton*>(name), Qt::LeftButton);
+}
+
+} // namespace
+
+class tst_CBackupWidget : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void range();
+    void languageChangeKeepsTheLabels();
+    void progress_data();
+    void progress();
+    void wiredBackups_data();
+    void wiredBackups();
+
+private:
+    // Searched, with the range chosen by the operator.
+    void prepare(CBackupWidget& panel, std::time_t start, std::time_t end);
+
+    std::unique_ptr<TestDvr> m_dvr;
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+void tst_CBackupWidget::initTestCase()
+{
+    CCoreMetaTypes::registerTypes();
+    QLoggingCategory::setFilterRules(QStringLiteral("qelm.network.debug=false\nqelm.network.warning=false"));
+}
+
+void tst_CBackupWidget::init()
+{
+    m_dvr = std::make_unique<TestDvr>();
+    QVERIFY(m_dvr->listen());
+    // A minute, a minute's gap, three minutes.
+    TestDvrRecordings::of(m_dvr.get())
+        ->setSchedule(TestDvrSchedule()
+                          .add(at("2024-03-10 10:00"), at("2024-03-10 10:01"), 0x3, {1, 2})
+                          .add(at("2024-03-10 10:02"), at("2024-03-10 10:05"), 0x3, {3, 1}));
+    TestDvrPlayback::of(m_dvr.get());
+    TestDvrStreamSettings settings;
+    settings.backupSpeed = 100;
+    m_dvr->setStreamSettings(settings);
+    m_folder = std::make_unique<QTemporaryDir>();
+    CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_folder->filePath("backup"));
+}
+
+void tst_CBackupWidget::cleanup()
+{
+    QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
+    m_dvr.reset();
+}
+
+void tst_CBackupWidget::prepare(CBackupWidget& panel, std::time_t start, std::time_t end)
+{
+    panel.show();
+    panel.search(m_dvr->dvrRecord(), 2, 1);
+    QTRY_VERIFY(!panel.findChild<CRemoteSearch*>()->waitDialog()->isVisible());
+    auto* search = panel.findChild<CSearchWidget*>();
+    click(&panel, "BackupTime1");
+    ShownSearch::moveTo(search, start);
+    click(&panel, "BackupTime2");
+    ShownSearch::moveTo(search, end);
+}
+
+void tst_CBackupWidget::range()
+{
+    const std::time_t before = CDateTime::currentWallClock();
+    CBackupWidget panel;
+    panel.show();
+    panel.search(m_dvr->dvrRecord(), 2, 1);
+    QTRY_VERIFY(!panel.findChild<CRemoteSearch*>()->waitDialog()->isVisible());
+    const std::time_t after = CDateTime::currentWallClock();
+    auto* label = panel.findChild<QLabel*>("BackupTime");
+    // The five minutes before the time shown, with "End" chosen.
+    QVERIFY2(label->text() == shownRange(before - 300, before) || label->text() == shownRange(after - 300, after),
+        qPrintable(label->text()));
+    QVERIFY(panel.findChild<QRadioButton*>("BackupTime2")->isChecked());
+    QVERIFY(!panel.findChild<QPushButton*>("Range60")->isEnabled());
+
+    click(&panel, "BackupTime1");
+    QVERIFY(panel.findChild<QPushButton*>("Range60")->isEnabled());
+    ShownSearch::moveTo(panel.findChild<CSearchWidget*>(), at("2024-03-10 10:15"));
+    click(&panel, "Range60");
+    QCOMPARE(label->text(), "2024-03-10  10:15 ~ 2024-03-10  11:15");
+
+    // A start at the end is refused.
+    QSignalSpy starts(&panel, &CBackupWidget::backupStart);
+    ShownSearch::moveTo(panel.findChild<CSearchWidget*>(), at("2024-03-10 11:15"));
+    click(&panel, "BackupStart");
+    QCOMPARE(lastMessage(&panel), "Please select the backup end time again");
+    QVERIFY(!panel.isBackup());
+    QCOMPARE(starts.size(), 0);
+}
+
+void tst_CBackupWidget::languageChangeKeepsTheLabels()
+{
+    CBackupWidget backup;
+    prepare(backup, at("2024-03-10 10:00"), at("2024-03-10 10:03"));
+    CPlaybackWidget playback;
+    playback.search(QString());
+    ShownSearch::moveTo(playback.findChild<CSearchWidget*>(), at("2024-03-10 10:07"));
+    for (QWidget* panel : {static_cast<QWidget*>(&backup), static_cast<QWidget*>(&playback)}) {
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(panel, &change);
+    }
+    QCOMPARE(backup.findChild<QLabel*>("BackupTime")->text(), "2024-03-10  10:00 ~ 2024-03-10  10:03");
+    QCOMPARE(playback.findChild<QLabel*>("PbStartTime")->text(), "2024-03-10  10:07");
+    QCOMPARE(backup.findChild<QPushButton*>("Range60")->text(), "1 hour");
+}
+
+void tst_CBackupWidget::progress_data()
+{
+    QTest::addColumn<QList<int>>("reports");
+    QTest::addColumn<QString>("failure"); // and when it comes
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<QString>("message");
+    const QString done = "Backup has been completed.";
+    // The range is an hour: 3599 seconds from its first frame to the first
+    // of its last second, whose frames are still to come.
+    QTest::newRow("the end reached") << QList<int>{-1} << "" << false << done;
+    QTest::newRow("the last second reached") << QList<int>{1800, 1799} << "" << true << "";
+    QTest::newRow("past the last second") << QList<int>{3000, 1000} << "" << false << done;
+    QTest::newRow("a failure while running") << QList<int>{1000} << "running" << false << "[ERROR] disk full";
+    QTest::newRow("a failure to complete the files") << QList<int>{-1} << "completing" << false << "[ERROR] disk full";
+}
+
+void tst_CBackupWidget::progress()
+{
+    QFETCH(QList<int>, reports);
+    QFETCH(QString, failure);
+    QFETCH(bool, running);
+    QFETCH(QString, message);
+    CBackupWidget panel;
+    prepare(panel, at("2024-03-10 10:15"), at("2024-03-10 11:15"));
+    QSignalSpy starts(&panel, &CBackupWidget::backupStart);
+    QSignalSpy stops(&panel, &CBackupWidget::backupStop);
+    // As the controller reports a recording it cannot complete when stopped.
+    if (failure == "completing")
+        connect(&panel, &CBackupWidget::backupStop, &panel, [&] { panel.OnBackupFailed("[ERROR] disk full"); });
+    click(&panel, "BackupStart");
+    QCOMPARE(starts.size(), 1);
+    QCOMPARE(starts.at(0).at(0).value<time_t>(), at("2024-03-10 10:15"));
+    QCOMPARE(starts.at(0).at(1).value<time_t>(), at("2024-03-10 11:15"));
+    QCOMPARE(starts.at(0).at(2).toInt(), 0x3);
+    QVERIFY(panel.isBackup());
+    for (int report : reports)
+        panel.OnUpdateProgress(report);
+    if (failure == "running")
+        panel.OnBackupFailed("[ERROR] disk full");
+    QCOMPARE(panel.isBackup(), running);
+    QCOMPARE(stops.size(), running ? 0 : 1);
+    QCOMPARE(lastMessage(&panel), message);
+    // Reports while idle are not heard.
+    if (!running) {
+        panel.OnUpdateProgress(-1);
+        QCOMPARE(stops.size(), 1);
+    }
+}
+
+void tst_CBackupWidget::wiredBackups_data()
+{
+    QTest::addColumn<int>("format"); // -1: no Backup folder can be made
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<QString>("message");
+    const QString done = "Backup has been completed.";
+    const char* start = "2024-03-10 10:00";
+    const char* end = "2024-03-10 10:03";
+    QTest::newRow("raw files across the gap") << 0 << start << end << done;
+    QTest::newRow("AVI files across the gap") << 1 << start << end << done;
+    QTest::newRow("a Backup folder that cannot be made")
+        << -1 << start << end << "[ERROR] Can not create the recording folder";
+    QTest::newRow("a range past the recordings") << 0 << "2024-03-10 10:10"
+                                                 << "2024-03-10 10:13"
+                                                 << "There is no more backup data. Or Connection failed";
+}
+
+void tst_CBackupWidget::wiredBackups()
+{
+    QFETCH(int, format);
+    QFETCH(QString, start);
+    QFETCH(QString, end);
+    QFETCH(QString, message);
+    CAppSettings settings;
+    settings.writeSetting(CAppSettings::FILE_FORMAT, qMax(format, 0));
+    if (format < 0) {
+        // A file where the folder should be.
+        QFile blocker(m_folder->filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        settings.writeSetting(CAppSettings::PATH_LIST.at(2), blocker.fileName() + "/backup");
+    }
+    CBackupWidget panel;
+    CConnectDVR controller;
+    controller.setDVR(m_dvr->dvrRecord());
+    // Wired as the main window wires them.
+    connect(&panel, &CBackupWidget::backupStart, &controller, [&](time_t from, time_t to, int channels) {
+        CConnectDVR::PbBackupParam p;
+        p.mode = CHttpConnect::BACKUP;
+        p.startTime = from;
+        p.endTime = to;
+        p.channelMask = quint32(channels);
+        controller.startPlayback(p);
+    });
+    connect(&controller, &CConnectDVR::updateBackupProgress, &panel, &CBackupWidget::OnUpdateProgress);
+    connect(&controller, &CConnectDVR::recordFailed, &panel, &CBackupWidget::OnBackupFailed);
+    connect(&panel, &CBackupWidget::backupStop, &controller, [&] { controller.recordStop(); });
+    prepare(panel, ShownSearch::at(start), ShownSearch::at(end));
+    click(&panel, "BackupStart");
+    QTRY_VERIFY_WITH_TIMEOUT(!lastMessage(&panel).isEmpty(), 20000);
+    QVERIFY2(lastMessage(&panel).startsWith(message), qPrintable(lastMessage(&panel)));
+    QVERIFY(!panel.isBackup());
+    if (message != "Backup has been completed.")
+        return;
+    QTRY_COMPARE(m_dvr->streams()->runningCount(), 0);
+    controller.disconnect();
+
+    // Every video frame the DVR sent before the range's end, from the first.
+    const TestDvrStreams::Record sent = m_dvr->streams()->records().first();
+    const qint64 expected = sent.videoFrames - 2; // one a channel at the end
+    const QString folder = m_folder->filePath("backup/Test DVR");
+    qint64 written = 0;
+    if (format == 0) {
+        const RawFileChecker checker(folder);
+        QVERIFY2(checker.ok(), qPrintable(checker.problems()));
+        QCOMPARE(checker.pairs.first().entries.first().seconds, quint32(ShownSearch::at(start)));
+        for (const RawFileChecker::Pair& pair : checker.pairs)
+            written += std::count_if(pair.entries.cbegin(), pair.entries.cend(), [](auto& e) { return e.type != 3; });
+    } else {
+        const QStringList files = QDir(folder).entryList({"*.avi"});
+        QCOMPARE(files.size(), 2); // one a channel
+        for (const QString& file : files) {
+            const AviFileChecker checker(folder + "/" + file);
+            QVERIFY2(checker.ok(), qPrintable(file + ": " + checker.problems()));
+            written += std::count_if(
+                checker.chunks.cbegin(), checker.chunks.cend(), [](auto& chunk) { return chunk.code == "00dc"; });
+        }
+    }
+    QCOMPARE(written, expected);
+}
+
+QTEST_MAIN(tst_CBackupWidget)
+#include "tst_CBackupWidget.moc"

@@ -1,0 +1,256 @@
+#include "HddPanelText.h"
+#include "Settings/CAppSettings.h"
+#include "Settings/CLanguage.h"
+#include "Settings/CPCInfoPage.h"
+#include "Settings/CPCSetupDialog.h"
+#include "Settings/CSavePath.h"
+#include "WidgetChild.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+using Blocks = CPCHddInfo::Blocks;
+
+QSettings store()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, CAppSettings::COMPANY_NAME, CAppSettings::APP_NAME);
+}
+
+QString stored(const QString& key)
+{
+    return store().value(key).toString();
+}
+
+void click(const QDialog& dialog, QDialogButtonBox::StandardButton which)
+{
+    child<QDialogButtonBox>(dialog, "buttonBox")->button(which)->click();
+}
+
+QString panelText(const QWidget& dialog)
+{
+    return hddPanelText(*dialog.findChild<CHDDWidget*>());
+}
+
+// The options as shown: the checked radio buttons, the path fields and the
+// two lists' choices.
+QStringList shownOptions(const QWidget& dialog)
+{
+    QStringList shown;
+    for (const QRadioButton* button : dialog.findChildren<QRadioButton*>()) {
+        if (button->isChecked())
+            shown << button->objectName();
+    }
+    for (const QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+        shown << edit->text();
+    return shown << child<QComboBox>(dialog, "selLangauge")->currentText()
+                 << child<QComboBox>(dialog, "selSequenceTime")->currentText();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(std::optional<CPCHddInfo::Blocks>)
+
+// The PC setup dialog on its own, over a settings store of its own.
+class tst_CPCSetupDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
+
+    void init()
+    {
+        store().clear();
+        store().setValue(CAppSettings::LANGUAGE, QStringLiteral("English"));
+    }
+
+    void cleanup() { QCoreApplication::removeTranslator(&g_translator); }
+
+    // Building the dialog writes every option with its default, keeps the
+    // drawing mode that the first start's probe stored, and makes the folders.
+    void freshStoreGetsEveryOption()
+    {
+        store().clear();
+        store().setValue(CAppSettings::OPENGL, 2);
+        const QString language = CAppSettings().readLanguage();
+        const CPCSetupDialog dialog;
+        const QMap<QString, QString> expected = {{"Capture", CSavePath::defaultPath("Capture")},
+            {"Record", CSavePath::defaultPath("Record")}, {"Backup", CSavePath::defaultPath("Backup")},
+            {"FileFormat", "0"}, {"CaptureFileFormat", "0"}, {"OsdChName", "1"}, {"OsdRecord", "1"}, {"OsdEvent", "1"},
+            {"Language", CLanguage().getLanguageName().contains(language) ? language : ""}, {"AlarmSound", "0"},
+            {"CodecType", "3"}, {"PlaybackMode", "1"}, {"SeqenceInterval", "2"}, {"Reconnect", "1"}, {"Opengl", "2"}};
+        QMap<QString, QString> written;
+        for (const QString& key : store().allKeys())
+            written.insert(key, stored(key));
+        QCOMPARE(written, expected);
+        for (const QString& folder : CAppSettings::PATH_LIST)
+            QVERIFY2(QDir(CSavePath::defaultPath(folder)).exists(), qPrintable(folder));
+    }
+
+    void storedValuesAreNormalised_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("stream type 2 is Auto") << "CodecType"
+                                               << "2"
+                                               << "3";
+        QTest::newRow("record icon 7 is Icon") << "OsdRecord"
+                                               << "7"
+                                               << "1";
+        QTest::newRow("record icon 2 stays") << "OsdRecord"
+                                             << "2"
+                                             << "2";
+        QTest::newRow("sequence 3: no choice") << "SeqenceInterval"
+                                               << "3"
+                                               << "";
+        QTest::newRow("unknown language: none") << "Language"
+                                                << "German"
+                                                << "";
+        QTest::newRow("emptied folder stays empty") << "Record"
+                                                    << ""
+                                                    << "";
+    }
+
+    void storedValuesAreNormalised()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, saved);
+        store().setValue(key, value);
+        const CPCSetupDialog dialog;
+        QCOMPARE(stored(key), saved);
+    }
+
+    // OK stores what is shown; Cancel stores nothing and the next opening
+    // shows the stored values on the options page again.
+    void okStoresAndCancelStoresNothing()
+    {
+        CPCSetupDialog dialog;
+        QSignalSpy accepted(&dialog, &QDialog::accepted);
+        dialog.loadSettings();
+        dialog.show();
+        const QStringList before = shownOptions(dialog);
+        child<QListWidget>(dialog, "SetupMenu")->setCurrentRow(1);
+        child<QAbstractButton>(dialog, "selStreamType0")->click();
+        child<QLineEdit>(dialog, "EditBackupPath")->setText(QStringLiteral("elsewhere"));
+        click(dialog, QDialogButtonBox::Cancel);
+        QVERIFY(!dialog.isVisible() && accepted.isEmpty());
+        QCOMPARE(stored("CodecType"), QStringLiteral("3"));
+        QCOMPARE(stored("Backup"), CSavePath::defaultPath("Backup"));
+
+        dialog.loadSettings();
+        QCOMPARE(shownOptions(dialog), before);
+        QCOMPARE(child<QStackedWidget>(dialog, "stackedWidget")->currentIndex(), 0);
+        child<QAbstractButton>(dialog, "selStreamType1")->click();
+        click(dialog, QDialogButtonBox::Ok);
+        QCOMPARE(accepted.count(), 1);
+        QCOMPARE(stored("CodecType"), QStringLiteral("1"));
+    }
+
+    void browseChangesOnlyItsField_data()
+    {
+        QTest::addColumn<bool>("choose");
+        QTest::newRow("chosen") << true;
+        QTest::newRow("cancelled") << false;
+    }
+
+    void browseChangesOnlyItsField()
+    {
+        QFETCH(bool, choose);
+        const QTemporaryDir chosen;
+        CPCSetupDialog dialog;
+        dialog.show();
+        QStringList expected = shownOptions(dialog);
+        if (choose)
+            expected.replace(
+                expected.indexOf(CSavePath::defaultPath("Backup")), QDir::toNativeSeparators(chosen.path()));
+        QString title;
+        QTimer::singleShot(0, this, [&] {
+            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            title = chooser->windowTitle();
+            chooser->setDirectory(chosen.path());
+            choose ? static_cast<QDialog*>(chooser)->accept() : chooser->reject();
+        });
+        child<QAbstractButton>(dialog, "BackupPathBrowse")->click();
+        QCOMPARE(title, QStringLiteral("Please select a folder."));
+        QCOMPARE(shownOptions(dialog), expected);
+    }
+
+    void drivePage_data()
+    {
+        QTest::addColumn<std::optional<Blocks>>("first");
+        QTest::addColumn<std::optional<Blocks>>("reopened");
+        QTest::addColumn<QString>("firstShown");
+        QTest::addColumn<QString>("reopenedShown");
+        const std::optional<Blocks> gigabyte = Blocks{262144, 131072, 4096};
+        const QString half = QStringLiteral("|1,024 MB|512 MB|512 MB|50");
+        const QString zeros = QStringLiteral("|0 MB|0 MB|0 MB|0");
+        QTest::newRow("2^30 bytes, then unreadable") << gigabyte << std::optional<Blocks>() << half << zeros;
+        QTest::newRow("unreadable, then 2^30 bytes") << std::optional<Blocks>() << gigabyte << zeros << half;
+    }
+
+    // The figures come from the file system query; each opening reads again.
+    void drivePage()
+    {
+        QFETCH(std::optional<Blocks>, first);
+        QFETCH(std::optional<Blocks>, reopened);
+        QFETCH(QString, firstShown);
+        QFETCH(QString, reopenedShown);
+        CPCSetupDialog dialog;
+        std::optional<Blocks> figures = first;
+        dialog.findChild<CPCInfoPage*>()->setFileSystemQuery([&](const QString&) { return figures; });
+        QCOMPARE(panelText(dialog), firstShown);
+        figures = reopened;
+        dialog.loadSettings();
+        QCOMPARE(panelText(dialog), reopenedShown);
+
+        quint64 free = 1;
+        quint64 total = 1;
+        QVERIFY(CPCHddInfo::getHddInfo(QDir::rootPath(), free, total) && total > 0 && free <= total);
+        QVERIFY(!CPCHddInfo::getHddInfo(QStringLiteral("/no/such/drive"), free, total) && free + total == 0);
+    }
+
+    // French chosen while no translation is installed turns the program
+    // French; the version, the drive's figures and the options stay.
+    void languageAppliesAndKeepsValues()
+    {
+        CPCSetupDialog dialog;
+        dialog.findChild<CPCInfoPage*>()->setFileSystemQuery([](const QString&) {
+            return std::optional<Blocks>(Blocks{262144, 131072, 4096});
+        });
+        const QString panel = panelText(dialog);
+        auto* language = child<QComboBox>(dialog, "selLangauge");
+        language->setCurrentIndex(language->findText(QStringLiteral("French")));
+        const QStringList options = shownOptions(dialog);
+        QCOMPARE(QCoreApplication::translate("ViewerClass", "Search"), QStringLiteral("Search"));
+
+        click(dialog, QDialogButtonBox::Ok);
+        QCOMPARE(stored("Language"), QStringLiteral("French"));
+        QCOMPARE(QCoreApplication::translate("ViewerClass", "Search"), QStringLiteral("Recherche"));
+        QTRY_COMPARE(child<QListWidget>(dialog, "SetupMenu")->item(0)->text(), QStringLiteral("Réglages"));
+        QCOMPARE(child<QLabel>(dialog, "AppVersion")->text(), QStringLiteral("QELM(Ver0.99.0)"));
+        QCOMPARE(panelText(dialog), panel);
+        QCOMPARE(shownOptions(dialog), options);
+    }
+};
+
+QTEST_MAIN(tst_CPCSetupDialog)
+#include "tst_CPCSetupDialog.moc"
