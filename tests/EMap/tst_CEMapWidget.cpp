@@ -3,7 +3,6 @@
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
 #include "EMap/CCameraWidget.h"
-#include "EMap/CControlEMapList.h"
 #include "EMap/CEMapWidget.h"
 #include "EMap/CShowVideoDialog.h"
 #include "H264TestEncoder.h"
@@ -15,7 +14,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLoggingCategory>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
@@ -23,11 +21,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <QUrl>
 
-// A map view in both modes: drops, moves and deletions in edit mode; in
-// view mode, against test DVRs of both dialects, the streams it opens, what
+// A map view in both modes: drops in edit mode (moves and deletions with
+// the real pointer are tst_EMapDrag's); in view mode, against test DVRs of both dialects, the streams it opens, what
 // the icons and the log make of the DVRs' live state, the channel requests
 // of the video windows, pop-ups, a DVR cutting its streams, and many views
 // opened and closed with windows open.
@@ -57,18 +53,6 @@ QString takeMessage()
     const QString text = box->text();
     box->close();
     return text;
-}
-
-// Chooses the first entry of the next context menu.
-void chooseFromMenu(const std::function<void()>& open)
-{
-    QTimer::singleShot(0, [] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
-            menu->actions().first()->trigger();
-        if (QWidget* popup = QApplication::activePopupWidget())
-            popup->close();
-    });
-    open();
 }
 
 // The channel requests a DVR received: new dialect "vchmask/header_only_mask
@@ -109,7 +93,6 @@ private slots:
     void cleanup();
     void drops_data();
     void drops();
-    void editing();
     void tooLargeImageIsRefused();
     void adjustScalesTheImageOnly();
     void viewMode_data();
@@ -239,51 +222,6 @@ void tst_CEMapWidget::drops()
     QCOMPARE(QPoint(item.posx(), item.posy()), icon->pos());
     QCOMPARE(item.channel(), 5);
     QCOMPARE(item.dvr().name(), std::string("Lobby"));
-}
-
-void tst_CEMapWidget::editing()
-{
-    DVR dvr;
-    dvr.set_address("127.0.0.1");
-    dvr.add_chname("Door");
-    EMap map;
-    map.set_name("site");
-    map.set_mapimagepath(m_image.toStdString());
-    *map.add_items() = camera(dvr, 0, 10, 10);
-    *map.add_items() = camera(dvr, 1, 100, 60);
-    QVERIFY(openView(map, true));
-    // Opening the map stores nothing.
-    QCOMPARE(m_saved.size(), 0);
-    QCOMPARE(CControlEMapList::getCameraPixmap().size(), CControlEMapList::getCameraRecordPixmap().size());
-    QVERIFY(!CControlEMapList::getCameraPixmap().isNull());
-    CCameraWidget* door = m_view->cameras().at(0);
-    QCOMPARE(door->pos(), QPoint(10, 10));
-    QCOMPARE(m_view->cameras().at(1)->toolTip().split('\n').value(4), QStringLiteral("Camera : CH2"));
-
-    const QPoint grip = door->rect().center();
-    QTest::mousePress(door, Qt::LeftButton, {}, grip);
-    for (int step = 1; step <= 3; ++step)
-        QTest::mouseMove(door, grip + QPoint(10, 5));
-    QTest::mouseRelease(door, Qt::LeftButton, {}, door->rect().center());
-    QVERIFY(m_saved.size() >= 1);
-    QCOMPARE(QPoint(m_saved.last().items(0).posx(), m_saved.last().items(0).posy()), door->pos());
-    QVERIFY(door->pos() != QPoint(10, 10));
-
-    chooseFromMenu([door] {
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), door->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(door, &menu);
-    });
-    QTRY_COMPARE(m_view->cameras().size(), 1);
-    QCOMPARE(m_saved.last().items_size(), 1);
-    QCOMPARE(m_saved.last().items(0).channel(), 1);
-
-    chooseFromMenu([this] {
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(250, 150), m_view->mapToGlobal(QPoint(250, 150)));
-        QApplication::sendEvent(m_view, &menu);
-    });
-    QTRY_COMPARE(m_view->cameras().size(), 0);
-    QCOMPARE(m_saved.last().items_size(), 0);
-    QCOMPARE(m_saved.last().name(), std::string("site"));
 }
 
 void tst_CEMapWidget::tooLargeImageIsRefused()
