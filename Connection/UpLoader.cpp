@@ -46,6 +46,11 @@ UpLoader::~UpLoader()
         disconnect(m_reply, nullptr, this, nullptr);
 }
 
+void UpLoader::setTimeLimit(int milliseconds)
+{
+    m_timeLimitMs = milliseconds;
+}
+
 void UpLoader::setBoundary(const QByteArray& boundary)
 {
     m_fixedBoundary = boundary;
@@ -111,6 +116,7 @@ bool UpLoader::upload(const QString& address, int port, const QString& query, co
     request.setRawHeader("Keep-Alive", "300");
     request.setRawHeader("Connection", "keep-alive");
     request.setRawHeader("Content-Type", "multipart/form-data; boundary=" + boundary);
+    request.setTransferTimeout(m_timeLimitMs);
 
     m_reply = m_manager->post(request, m_device);
     connect(m_reply, &QNetworkReply::uploadProgress, this, &UpLoader::progress);

@@ -22,6 +22,10 @@ public:
     bool aborted() const { return m_aborted; }
     bool isUploading() const { return m_uploading; }
 
+    // Time without a byte moving after which a later upload fails as a
+    // network error; 0, the default, waits until abort().
+    void setTimeLimit(int milliseconds);
+
     // The multipart boundary of later uploads; empty draws a random one for
     // each upload. Tests fix it to compare bodies byte for byte.
     void setBoundary(const QByteArray& boundary);
@@ -51,4 +55,5 @@ private:
     bool m_aborted = false;
     bool m_uploading = false;
     QByteArray m_fixedBoundary;
+    int m_timeLimitMs = 0;
 };

@@ -136,6 +136,18 @@ int TestDvr::errorStatus() const
     return m_errorStatus;
 }
 
+void TestDvr::setUploadReadRate(qint64 bytesPerSecond)
+{
+    QMutexLocker lock(&m_mutex);
+    m_uploadReadRate = bytesPerSecond;
+}
+
+qint64 TestDvr::uploadReadRate() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_uploadReadRate;
+}
+
 void TestDvr::setStreamSettings(const TestDvrStreamSettings& settings)
 {
     m_streams->setSettings(settings);

@@ -75,6 +75,11 @@ public:
     void setErrorStatus(int status);
     int errorStatus() const;
 
+    // Bytes a second at which requests are read (uploads progress in steps);
+    // 0, the default, reads as fast as they come. For later connections.
+    void setUploadReadRate(qint64 bytesPerSecond);
+    qint64 uploadReadRate() const;
+
     void setStreamSettings(const TestDvrStreamSettings& settings);
     // The streams served: their requests, ids, counts and states.
     TestDvrStreams* streams() const { return m_streams; }
@@ -117,6 +122,7 @@ private:
     int m_faultCount = -1;
     int m_slowAnswerDelay = 2000;
     int m_errorStatus = 500;
+    qint64 m_uploadReadRate = 0;
     QHash<QPair<int, int>, Handler> m_handlers;
     QList<TestDvrRequest> m_requests;
     int m_openConnections = 0;

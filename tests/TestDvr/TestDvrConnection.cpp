@@ -1,6 +1,7 @@
 #include "TestDvrConnection.h"
 
 #include "TestDvr.h"
+#include "TestDvrReadThrottle.h"
 #include "TestDvrRequestReader.h"
 #include "TestDvrStream.h"
 
@@ -16,6 +17,9 @@ TestDvrConnection::TestDvrConnection(QTcpSocket* socket, TestDvr* dvr)
     m_dvr->noteConnectionOpened();
     connect(m_socket, &QTcpSocket::readyRead, this, &TestDvrConnection::onReadyRead);
     connect(m_socket, &QTcpSocket::disconnected, this, &TestDvrConnection::onDisconnected);
+    if (m_dvr->uploadReadRate() > 0)
+        m_throttle = new TestDvrReadThrottle(
+            m_socket, m_dvr->uploadReadRate(), [this] { onReadyRead(); }, this);
     onReadyRead();
 }
 
@@ -30,7 +34,7 @@ TestDvrConnection::~TestDvrConnection()
 
 void TestDvrConnection::onReadyRead()
 {
-    m_buffer += m_socket->readAll();
+    m_buffer += m_throttle ? m_throttle->read() : m_socket->readAll();
     if (m_requestTaken) {
         // One request per connection; what a streaming client sends later is dropped.
         m_buffer.clear();

@@ -9,6 +9,7 @@
 
 class QTcpSocket;
 class TestDvr;
+class TestDvrReadThrottle;
 class TestDvrStream;
 
 // One client connection of the test DVR: reads one request, answers it
@@ -37,4 +38,5 @@ private:
     bool m_requestTaken = false;
     bool m_closingOurselves = false;
     QPointer<TestDvrStream> m_stream;
+    TestDvrReadThrottle* m_throttle = nullptr; // set: requests are read at the DVR's upload rate
 };

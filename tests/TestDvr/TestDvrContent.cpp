@@ -1,5 +1,6 @@
 #include "TestDvrContent.h"
 
+#include "TestDvrConfiguration.h"
 #include "TestDvrInfoPage.h"
 #include "TestDvrOldSearch.h"
 
@@ -46,7 +47,7 @@ TestDvrContent TestDvrContent::standard()
         content.picture.add_vsharpness(channel % 4);
     }
 
-    content.configuration = QByteArray("\x08\x04\x10\x10", 4);
+    content.configuration = TestDvrConfiguration::standard();
 
     content.calendar.set_dvr_time(JAN_1_2014 + 10 * 3600 + 30 * 60);
     content.calendar.mutable_header()->set_ch_num(16);

@@ -1,4 +1,5 @@
 #include "TestDvr.h"
+#include "TestDvrConfiguration.h"
 #include "TestDvrStreams.h"
 
 #include <QCommandLineParser>
@@ -148,6 +149,8 @@ int main(int argc, char* argv[])
     dvr.setFault(fault);
     dvr.setSlowAnswerDelay(parser.value(slowOption).toInt());
     dvr.setErrorStatus(parser.value(statusOption).toInt());
+    // Keeps what the setup window sends, so that it reads it back.
+    TestDvrConfiguration::install(&dvr);
     if (!dvr.listen(static_cast<quint16>(port))) {
         err << "cannot listen on 127.0.0.1:" << port << Qt::endl;
         return 1;
