@@ -27,6 +27,7 @@
 #include "EMap/CEMapWidget.h"
 #include "Settings/CAppSettings.h"
 #include "TestDvr.h"
+#include "TestDvrChannelSelect.h"
 #include "TestDvrStreams.h"
 #include "dvr_protocol/CPacketStream.h"
 #include "dvr_protocol/cgi_protocol.h"
@@ -97,6 +98,7 @@ public:
                     auto* dvr = new TestDvr;
                     dvr->listen();
                     dvr->setStreamSettings(settings);
+                    TestDvrChannelSelect::install(dvr);
                     dvr->streams()->liveState().set(cgi::LiveStatus());
                     m_dvrs.push_back(dvr);
                 }

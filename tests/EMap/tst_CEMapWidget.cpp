@@ -8,6 +8,7 @@
 #include "H264TestEncoder.h"
 #include "Settings/CAppSettings.h"
 #include "TestDvr.h"
+#include "TestDvrChannelSelect.h"
 #include "TestDvrStreams.h"
 #include "dvr_protocol/cgi_protocol.h"
 
@@ -250,6 +251,8 @@ void tst_CEMapWidget::viewMode()
     TestDvr a;
     TestDvr b;
     QVERIFY(a.listen() && b.listen());
+    // Channel selections change a running stream (old dialect: OP 3 only).
+    TestDvrChannelSelect::install(&a);
     a.streams()->liveState().set(cgi::LiveStatus());
     b.streams()->liveState().set(cgi::LiveStatus());
     DVR first = a.dvrRecord(oldProtocol);
@@ -301,14 +304,11 @@ void tst_CEMapWidget::viewMode()
     const QString id = QString::number(stream.id);
     const QString open = oldProtocol ? "8 @ " + id : "ffff/fff7 @ " + id;
     QTRY_COMPARE(channelRequests(a), QStringList{open});
-    if (oldProtocol) {
-        CShowVideoDialog* window = icons[1]->videoDialog();
-        QTRY_VERIFY_WITH_TIMEOUT(H264TestEncoder::tileShowsPattern(
-                                     window->grab().toImage(), window->screen()->getDisplayRect(0), WIDTH, HEIGHT, 3),
-            5000);
-        QVERIFY(
-            QRegularExpression("^\\d{4}-\\d\\d-\\d\\d  \\d\\d:\\d\\d:\\d\\d$").match(window->windowTitle()).hasMatch());
-    }
+    CShowVideoDialog* window = icons[1]->videoDialog();
+    QTRY_VERIFY_WITH_TIMEOUT(H264TestEncoder::tileShowsPattern(
+                                 window->grab().toImage(), window->screen()->getDisplayRect(0), WIDTH, HEIGHT, 3),
+        5000);
+    QVERIFY(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d  \\d\\d:\\d\\d:\\d\\d$").match(window->windowTitle()).hasMatch());
     icons[1]->videoDialog()->close();
     const QString closed = oldProtocol ? "0 @ " + id : "ffff/ffff @ " + id;
     QTRY_COMPARE(channelRequests(a), (QStringList{open, closed}));
