@@ -17,6 +17,47 @@
     </message>
 </context>
 <context>
+    <name>CCameraWidget</name>
+    <message>
+        <source>DVR Name : %1
+</source>
+        <translation>Nom du DVR : %1
+</translation>
+    </message>
+    <message>
+        <source>Address : %1
+</source>
+        <translation>Adresse : %1
+</translation>
+    </message>
+    <message>
+        <source>Port : %1
+</source>
+        <translation>Port : %1
+</translation>
+    </message>
+    <message>
+        <source>User : %1
+</source>
+        <translation>Utilisateur : %1
+</translation>
+    </message>
+    <message>
+        <source>Camera : %1
+</source>
+        <translation>Caméra : %1
+</translation>
+    </message>
+    <message>
+        <source>Please check the position of the camera.</source>
+        <translation>Veuillez vérifier la position de la caméra.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -63,6 +104,101 @@
     <message>
         <source>Edit Group</source>
         <translation>Modifier le groupe</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapList</name>
+    <message>
+        <source>Modify group name</source>
+        <translation>Modifier le nom du groupe</translation>
+    </message>
+    <message>
+        <source>Group name:</source>
+        <translation>Nom du groupe :</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map?</source>
+        <translation>Voulez-vous vraiment supprimer la carte sélectionnée ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map group?</source>
+        <translation>Voulez-vous vraiment supprimer le groupe de cartes sélectionné ?</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapMenu</name>
+    <message>
+        <source>Add EMap</source>
+        <translation>Ajouter une carte</translation>
+    </message>
+    <message>
+        <source>Edit EMap</source>
+        <translation>Modifier la carte</translation>
+    </message>
+    <message>
+        <source>Delete EMap</source>
+        <translation>Supprimer la carte</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapPicture</name>
+    <message>
+        <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
+        <translation>L&apos;image de carte %1 est trop grande (%2 x %3 pixels, 64 mégapixels au plus). La carte est affichée sans elle.</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapSetupDialog</name>
+    <message>
+        <source>EMap Setup</source>
+        <translation>Réglages EMap</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Fenêtre automatique</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>Fermeture</translation>
+    </message>
+    <message>
+        <source>Image Size</source>
+        <translation>Taille de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Adjust</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Originale</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapWidget</name>
+    <message>
+        <source>CEMapWidget</source>
+        <translation>CEMapWidget</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Please confirm the dvr information.</source>
+        <translation>Veuillez vérifier les informations du DVR.</translation>
+    </message>
+    <message>
+        <source>The camera is in the emap.</source>
+        <translation>La caméra est déjà sur la carte.</translation>
     </message>
 </context>
 <context>
@@ -695,6 +831,33 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>Veuillez remplir tous les champs.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetEMapInfoDialog</name>
+    <message>
+        <source>EMap Info</source>
+        <translation>Infos EMap</translation>
+    </message>
+    <message>
+        <source>Group Name :</source>
+        <translation>Nom du groupe :</translation>
+    </message>
+    <message>
+        <source>EMap Name :</source>
+        <translation>Nom de la carte :</translation>
+    </message>
+    <message>
+        <source>Image Path :</source>
+        <translation>Chemin de l&apos;image :</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Veuillez remplir tous les champs.</translation>
+    </message>
+    <message>
+        <source>Select a Image file</source>
+        <translation>Choisir un fichier image</translation>
     </message>
 </context>
 <context>

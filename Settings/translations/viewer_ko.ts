@@ -17,6 +17,47 @@
     </message>
 </context>
 <context>
+    <name>CCameraWidget</name>
+    <message>
+        <source>DVR Name : %1
+</source>
+        <translation>DVR 이름 : %1
+</translation>
+    </message>
+    <message>
+        <source>Address : %1
+</source>
+        <translation>주소 : %1
+</translation>
+    </message>
+    <message>
+        <source>Port : %1
+</source>
+        <translation>포트 : %1
+</translation>
+    </message>
+    <message>
+        <source>User : %1
+</source>
+        <translation>사용자 : %1
+</translation>
+    </message>
+    <message>
+        <source>Camera : %1
+</source>
+        <translation>카메라 : %1
+</translation>
+    </message>
+    <message>
+        <source>Please check the position of the camera.</source>
+        <translation>카메라 위치를 확인해 주십시오.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -63,6 +104,101 @@
     <message>
         <source>Edit Group</source>
         <translation>그룹 수정</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapList</name>
+    <message>
+        <source>Modify group name</source>
+        <translation>그룹 이름 수정</translation>
+    </message>
+    <message>
+        <source>Group name:</source>
+        <translation>그룹 이름:</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map?</source>
+        <translation>선택한 맵을 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map group?</source>
+        <translation>선택한 맵 그룹을 삭제하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapMenu</name>
+    <message>
+        <source>Add EMap</source>
+        <translation>맵 추가</translation>
+    </message>
+    <message>
+        <source>Edit EMap</source>
+        <translation>맵 편집</translation>
+    </message>
+    <message>
+        <source>Delete EMap</source>
+        <translation>맵 삭제</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapPicture</name>
+    <message>
+        <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
+        <translation>맵 이미지 %1이(가) 너무 큽니다(%2 x %3 픽셀, 최대 64메가픽셀). 이미지 없이 맵을 표시합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapSetupDialog</name>
+    <message>
+        <source>EMap Setup</source>
+        <translation>EMap 설정</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>팝업</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>팝다운</translation>
+    </message>
+    <message>
+        <source>Image Size</source>
+        <translation>이미지 크기</translation>
+    </message>
+    <message>
+        <source>Adjust</source>
+        <translation>맞춤</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>원본</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapWidget</name>
+    <message>
+        <source>CEMapWidget</source>
+        <translation>CEMapWidget</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>모두 삭제</translation>
+    </message>
+    <message>
+        <source>Please confirm the dvr information.</source>
+        <translation>DVR 정보를 확인해 주십시오.</translation>
+    </message>
+    <message>
+        <source>The camera is in the emap.</source>
+        <translation>이미 맵에 있는 카메라입니다.</translation>
     </message>
 </context>
 <context>
@@ -695,6 +831,33 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>빈칸을 모두 채워 주십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetEMapInfoDialog</name>
+    <message>
+        <source>EMap Info</source>
+        <translation>EMap 정보</translation>
+    </message>
+    <message>
+        <source>Group Name :</source>
+        <translation>그룹 이름 :</translation>
+    </message>
+    <message>
+        <source>EMap Name :</source>
+        <translation>맵 이름 :</translation>
+    </message>
+    <message>
+        <source>Image Path :</source>
+        <translation>이미지 경로 :</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>빈칸을 모두 채워 주십시오.</translation>
+    </message>
+    <message>
+        <source>Select a Image file</source>
+        <translation>이미지 파일 선택</translation>
     </message>
 </context>
 <context>

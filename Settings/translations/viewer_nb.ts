@@ -17,6 +17,47 @@
     </message>
 </context>
 <context>
+    <name>CCameraWidget</name>
+    <message>
+        <source>DVR Name : %1
+</source>
+        <translation>DVR-navn : %1
+</translation>
+    </message>
+    <message>
+        <source>Address : %1
+</source>
+        <translation>Adresse : %1
+</translation>
+    </message>
+    <message>
+        <source>Port : %1
+</source>
+        <translation>Port : %1
+</translation>
+    </message>
+    <message>
+        <source>User : %1
+</source>
+        <translation>Bruker : %1
+</translation>
+    </message>
+    <message>
+        <source>Camera : %1
+</source>
+        <translation>Kamera : %1
+</translation>
+    </message>
+    <message>
+        <source>Please check the position of the camera.</source>
+        <translation>Kontroller kameraets plassering.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slett</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -63,6 +104,101 @@
     <message>
         <source>Edit Group</source>
         <translation>Endre gruppe</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapList</name>
+    <message>
+        <source>Modify group name</source>
+        <translation>Endre gruppenavn</translation>
+    </message>
+    <message>
+        <source>Group name:</source>
+        <translation>Gruppenavn:</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map?</source>
+        <translation>Vil du slette det valgte kartet?</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map group?</source>
+        <translation>Vil du slette den valgte kartgruppen?</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapMenu</name>
+    <message>
+        <source>Add EMap</source>
+        <translation>Legg til kart</translation>
+    </message>
+    <message>
+        <source>Edit EMap</source>
+        <translation>Rediger kart</translation>
+    </message>
+    <message>
+        <source>Delete EMap</source>
+        <translation>Slett kart</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapPicture</name>
+    <message>
+        <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
+        <translation>Kartbildet %1 er for stort (%2 x %3 piksler, høyst 64 megapiksler). Kartet vises uten bildet.</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapSetupDialog</name>
+    <message>
+        <source>EMap Setup</source>
+        <translation>EMap-oppsett</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Sprett opp</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>Lukk etter</translation>
+    </message>
+    <message>
+        <source>Image Size</source>
+        <translation>Bildestørrelse</translation>
+    </message>
+    <message>
+        <source>Adjust</source>
+        <translation>Tilpass</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapWidget</name>
+    <message>
+        <source>CEMapWidget</source>
+        <translation>CEMapWidget</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Slett alle</translation>
+    </message>
+    <message>
+        <source>Please confirm the dvr information.</source>
+        <translation>Kontroller DVR-opplysningene.</translation>
+    </message>
+    <message>
+        <source>The camera is in the emap.</source>
+        <translation>Kameraet er allerede på kartet.</translation>
     </message>
 </context>
 <context>
@@ -695,6 +831,33 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>Fyll ut alle feltene.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetEMapInfoDialog</name>
+    <message>
+        <source>EMap Info</source>
+        <translation>EMap-info</translation>
+    </message>
+    <message>
+        <source>Group Name :</source>
+        <translation>Gruppenavn :</translation>
+    </message>
+    <message>
+        <source>EMap Name :</source>
+        <translation>Kartnavn :</translation>
+    </message>
+    <message>
+        <source>Image Path :</source>
+        <translation>Bildebane :</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Fyll ut alle feltene.</translation>
+    </message>
+    <message>
+        <source>Select a Image file</source>
+        <translation>Velg en bildefil</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,47 @@
     </message>
 </context>
 <context>
+    <name>CCameraWidget</name>
+    <message>
+        <source>DVR Name : %1
+</source>
+        <translation>Имя видеорегистратора : %1
+</translation>
+    </message>
+    <message>
+        <source>Address : %1
+</source>
+        <translation>Адрес : %1
+</translation>
+    </message>
+    <message>
+        <source>Port : %1
+</source>
+        <translation>Порт : %1
+</translation>
+    </message>
+    <message>
+        <source>User : %1
+</source>
+        <translation>Пользователь : %1
+</translation>
+    </message>
+    <message>
+        <source>Camera : %1
+</source>
+        <translation>Камера : %1
+</translation>
+    </message>
+    <message>
+        <source>Please check the position of the camera.</source>
+        <translation>Проверьте положение камеры.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -63,6 +104,101 @@
     <message>
         <source>Edit Group</source>
         <translation>Изменить группу</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapList</name>
+    <message>
+        <source>Modify group name</source>
+        <translation>Изменить имя группы</translation>
+    </message>
+    <message>
+        <source>Group name:</source>
+        <translation>Имя группы:</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map?</source>
+        <translation>Удалить выбранную карту?</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map group?</source>
+        <translation>Удалить выбранную группу карт?</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapMenu</name>
+    <message>
+        <source>Add EMap</source>
+        <translation>Добавить карту</translation>
+    </message>
+    <message>
+        <source>Edit EMap</source>
+        <translation>Изменить карту</translation>
+    </message>
+    <message>
+        <source>Delete EMap</source>
+        <translation>Удалить карту</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapPicture</name>
+    <message>
+        <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
+        <translation>Изображение карты %1 слишком велико (%2 x %3 пикселей, не более 64 мегапикселей). Карта показана без него.</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapSetupDialog</name>
+    <message>
+        <source>EMap Setup</source>
+        <translation>Настройка EMap</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Всплывающее окно</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>Закрытие</translation>
+    </message>
+    <message>
+        <source>Image Size</source>
+        <translation>Размер изображения</translation>
+    </message>
+    <message>
+        <source>Adjust</source>
+        <translation>Подогнать</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Исходный</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapWidget</name>
+    <message>
+        <source>CEMapWidget</source>
+        <translation>CEMapWidget</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Please confirm the dvr information.</source>
+        <translation>Проверьте сведения о видеорегистраторе.</translation>
+    </message>
+    <message>
+        <source>The camera is in the emap.</source>
+        <translation>Эта камера уже есть на карте.</translation>
     </message>
 </context>
 <context>
@@ -695,6 +831,33 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>Заполните все поля.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetEMapInfoDialog</name>
+    <message>
+        <source>EMap Info</source>
+        <translation>Сведения EMap</translation>
+    </message>
+    <message>
+        <source>Group Name :</source>
+        <translation>Имя группы :</translation>
+    </message>
+    <message>
+        <source>EMap Name :</source>
+        <translation>Имя карты :</translation>
+    </message>
+    <message>
+        <source>Image Path :</source>
+        <translation>Путь к изображению :</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Заполните все поля.</translation>
+    </message>
+    <message>
+        <source>Select a Image file</source>
+        <translation>Выберите файл изображения</translation>
     </message>
 </context>
 <context>

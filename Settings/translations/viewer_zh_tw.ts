@@ -17,6 +17,47 @@
     </message>
 </context>
 <context>
+    <name>CCameraWidget</name>
+    <message>
+        <source>DVR Name : %1
+</source>
+        <translation>DVR 名稱 : %1
+</translation>
+    </message>
+    <message>
+        <source>Address : %1
+</source>
+        <translation>位址 : %1
+</translation>
+    </message>
+    <message>
+        <source>Port : %1
+</source>
+        <translation>連接埠 : %1
+</translation>
+    </message>
+    <message>
+        <source>User : %1
+</source>
+        <translation>使用者 : %1
+</translation>
+    </message>
+    <message>
+        <source>Camera : %1
+</source>
+        <translation>攝影機 : %1
+</translation>
+    </message>
+    <message>
+        <source>Please check the position of the camera.</source>
+        <translation>請檢查攝影機的位置。</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -63,6 +104,101 @@
     <message>
         <source>Edit Group</source>
         <translation>編輯群組</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapList</name>
+    <message>
+        <source>Modify group name</source>
+        <translation>修改群組名稱</translation>
+    </message>
+    <message>
+        <source>Group name:</source>
+        <translation>群組名稱：</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map?</source>
+        <translation>確定要刪除選取的地圖嗎？</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map group?</source>
+        <translation>確定要刪除選取的地圖群組嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapMenu</name>
+    <message>
+        <source>Add EMap</source>
+        <translation>新增地圖</translation>
+    </message>
+    <message>
+        <source>Edit EMap</source>
+        <translation>編輯地圖</translation>
+    </message>
+    <message>
+        <source>Delete EMap</source>
+        <translation>刪除地圖</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapPicture</name>
+    <message>
+        <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
+        <translation>地圖影像 %1 太大（%2 x %3 像素，最多 64 百萬像素）。地圖將不含影像顯示。</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapSetupDialog</name>
+    <message>
+        <source>EMap Setup</source>
+        <translation>EMap 設定</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>彈出</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>自動關閉</translation>
+    </message>
+    <message>
+        <source>Image Size</source>
+        <translation>影像大小</translation>
+    </message>
+    <message>
+        <source>Adjust</source>
+        <translation>調整</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>原始</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapWidget</name>
+    <message>
+        <source>CEMapWidget</source>
+        <translation>CEMapWidget</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>全部刪除</translation>
+    </message>
+    <message>
+        <source>Please confirm the dvr information.</source>
+        <translation>請確認 DVR 資訊。</translation>
+    </message>
+    <message>
+        <source>The camera is in the emap.</source>
+        <translation>此攝影機已在地圖上。</translation>
     </message>
 </context>
 <context>
@@ -695,6 +831,33 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>請填寫所有欄位。</translation>
+    </message>
+</context>
+<context>
+    <name>CSetEMapInfoDialog</name>
+    <message>
+        <source>EMap Info</source>
+        <translation>EMap 資訊</translation>
+    </message>
+    <message>
+        <source>Group Name :</source>
+        <translation>群組名稱：</translation>
+    </message>
+    <message>
+        <source>EMap Name :</source>
+        <translation>地圖名稱：</translation>
+    </message>
+    <message>
+        <source>Image Path :</source>
+        <translation>影像路徑：</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>請填寫所有欄位。</translation>
+    </message>
+    <message>
+        <source>Select a Image file</source>
+        <translation>選擇影像檔</translation>
     </message>
 </context>
 <context>
