@@ -265,6 +265,8 @@ void tst_CEMapWidget::viewMode()
     *map.add_items() = camera(first, 0, 20, 20);
     *map.add_items() = camera(first, 3, 120, 20);
     *map.add_items() = camera(second, 1, 220, 20);
+    // A channel no stream carries is kept and shown, and asks for nothing.
+    *map.add_items() = camera(first, 20, 20, 120);
     QVERIFY(openView(map, false));
     const QList<CCameraWidget*> icons = m_view->cameras();
 
@@ -275,8 +277,12 @@ void tst_CEMapWidget::viewMode()
     QCOMPARE(stream.videoMask, 0x9u);
     QCOMPARE(stream.headerOnlyMask, oldProtocol ? 0u : 0x9u);
     QCOMPARE(b.streams()->records().first().videoMask, 0x2u);
-    for (CCameraWidget* icon : icons)
+    for (CCameraWidget* icon : icons.mid(0, 3))
         QTRY_COMPARE(icon->statusColor(), Qt::blue);
+    QVERIFY(icons[3]->isVisible());
+    QVERIFY(icons[3]->toolTip().contains(QStringLiteral("CH21")));
+    QCOMPARE(icons[3]->getConnectionID(), -1);
+    QCOMPARE(icons[3]->statusColor(), Qt::transparent);
     QVERIFY(logHas("Test DVR", "Door", "connected") && logHas("Annex", "CH2", "connected"));
 
     struct Change {
@@ -299,6 +305,8 @@ void tst_CEMapWidget::viewMode()
     QCOMPARE(icons[1]->statusColor(), Qt::blue);
 
     // A double click asks for channel 3's video once the stream has its id.
+    QTest::mouseDClick(icons[3], Qt::LeftButton);
+    icons[3]->closeVideoWidget();
     QTest::mouseDClick(icons[1], Qt::LeftButton);
     QVERIFY(icons[1]->isEnableVideoWidget());
     const QString id = QString::number(stream.id);
