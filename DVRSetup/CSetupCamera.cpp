@@ -9,6 +9,7 @@
 #include "sys_conf/types/camera.h"
 #include "ui_CSetupCamera.h"
 
+#include <QBoxLayout>
 #include <QEvent>
 #include <QRegularExpression>
 
@@ -29,11 +30,20 @@ int channelIndexOf(const QObject* edit)
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
+// A picker at the top of its page of the spot controls.
+template <class Picker> Picker* spotPicker(QWidget* page)
+{
+    auto* picker = new Picker(page);
+    auto* layout = static_cast<QBoxLayout*>(page->layout());
+    layout->addWidget(picker);
+    layout->addStretch();
+    return picker;
+}
+
 CChannelWidget* limitedPicker(QWidget* page, int checkable)
 {
-    auto* picker = new CChannelWidget(page);
+    auto* picker = spotPicker<CChannelWidget>(page);
     picker->setCheckableCount(checkable);
-    page->layout()->addWidget(picker);
     return picker;
 }
 
@@ -56,8 +66,7 @@ CSetupCamera::CSetupCamera(QWidget* parent)
     m_spotSingle = limitedPicker(m_ui->spotPage0, 1);
     m_spotQuad = limitedPicker(m_ui->spotPage1, 4);
     m_spotNona = limitedPicker(m_ui->spotPage2, 9);
-    m_spotSeq = new CSeqWidget(m_ui->spotPage4);
-    m_ui->spotPage4->layout()->addWidget(m_spotSeq);
+    m_spotSeq = spotPicker<CSeqWidget>(m_ui->spotPage4);
 
     connect(m_ui->ptzChannel, &QSpinBox::valueChanged, this, &CSetupCamera::OnChangedPtzChannel);
     connect(m_ui->ptzModel, &QComboBox::currentIndexChanged, this, &CSetupCamera::OnChangedPtzModel);
