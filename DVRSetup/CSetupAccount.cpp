@@ -8,7 +8,6 @@
 
 #include <QEvent>
 #include <QMessageBox>
-#include <QRegularExpression>
 
 namespace {
 
@@ -120,20 +119,9 @@ config::Account CSetupAccount::GetConf()
 
 void CSetupAccount::updateChannelCtrl(int channels)
 {
-    static const QRegularExpression channelName(QStringLiteral("ch([0-9]+)"));
     for (QCheckBox* box : std::as_const(m_channels))
         disconnect(box, nullptr, this, nullptr);
-    m_channels.clear();
-    for (QCheckBox* box : findChildren<QCheckBox*>()) {
-        const QRegularExpressionMatch match = channelName.match(box->objectName());
-        if (!match.hasMatch())
-            continue;
-        const bool listed = match.captured(1).toInt() < channels;
-        box->setVisible(listed);
-        if (listed)
-            m_channels.append(box);
-    }
-    CChnum::SortCheckBox(&m_channels);
+    m_channels = CChnum::showChannelBoxes(this, channels);
     for (QCheckBox* box : std::as_const(m_channels))
         connect(box, &QCheckBox::stateChanged, this, &CSetupAccount::SetChAllState);
 }

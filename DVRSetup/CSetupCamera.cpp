@@ -314,28 +314,30 @@ void CSetupCamera::OnChangedPtzID(int id)
         ptz->set_id(static_cast<quint32>(id));
 }
 
-void CSetupCamera::OnChangedPan(int)
+void CSetupCamera::setReverse(void (config::Camera_Ptz::*set)(bool), const QButtonGroup* group)
 {
     if (config::Camera_Ptz* ptz = shownPtz())
-        ptz->set_rev_pan(CSetupControls::isOn(m_ui->panGroup));
+        (ptz->*set)(CSetupControls::isOn(group));
+}
+
+void CSetupCamera::OnChangedPan(int)
+{
+    setReverse(&config::Camera_Ptz::set_rev_pan, m_ui->panGroup);
 }
 
 void CSetupCamera::OnChangedTilt(int)
 {
-    if (config::Camera_Ptz* ptz = shownPtz())
-        ptz->set_rev_tilt(CSetupControls::isOn(m_ui->tiltGroup));
+    setReverse(&config::Camera_Ptz::set_rev_tilt, m_ui->tiltGroup);
 }
 
 void CSetupCamera::OnChangedZoom(int)
 {
-    if (config::Camera_Ptz* ptz = shownPtz())
-        ptz->set_rev_zoom(CSetupControls::isOn(m_ui->zoomGroup));
+    setReverse(&config::Camera_Ptz::set_rev_zoom, m_ui->zoomGroup);
 }
 
 void CSetupCamera::OnChangedFocus(int)
 {
-    if (config::Camera_Ptz* ptz = shownPtz())
-        ptz->set_rev_focus(CSetupControls::isOn(m_ui->focusGroup));
+    setReverse(&config::Camera_Ptz::set_rev_focus, m_ui->focusGroup);
 }
 
 void CSetupCamera::OnChangedBaudRate(int index)

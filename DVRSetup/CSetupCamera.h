@@ -8,6 +8,7 @@
 
 class CChannelWidget;
 class CSeqWidget;
+class QButtonGroup;
 class QLineEdit;
 
 namespace Ui {
@@ -56,6 +57,8 @@ private:
     int channelCount() const;
     // The PTZ entry that the channel spin box names; null when none.
     config::Camera_Ptz* shownPtz();
+    // A reversal switch of the shown PTZ entry from its radio pair.
+    void setReverse(void (config::Camera_Ptz::*set)(bool), const QButtonGroup* group);
     void showSpot(int index);
     void saveSpotToConf(int index);
 
