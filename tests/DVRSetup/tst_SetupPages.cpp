@@ -158,7 +158,13 @@ void tst_SetupPages::run()
         tested->showDefaults(conf.dvr_info());
     }
     BoxCloser boxes;
-    perform(widget, steps);
+    // "reload" loads the same part again, as the hub does for the next DVR.
+    const QStringList phases = steps.split(QStringLiteral("; reload; "));
+    for (int phase = 0; phase < phases.size(); ++phase) {
+        if (phase > 0)
+            tested->load(conf);
+        perform(widget, phases[phase]);
+    }
     for (const QString& check : shown) {
         if (check.startsWith("box="))
             QCOMPARE(boxes.texts.join('|'), check.mid(4));
@@ -248,6 +254,11 @@ void tst_SetupPages::edits_data()
         {"chAll.checked=false", "ch4.checked=false"});
     row("checking the last channel checks ALL", "account", "row userList user3; click ch13; click ch14; click ch15", {},
         {"chAll.checked=true"});
+    row("Modify after another user was shown and the part reloaded", "account",
+        "row userList user2; reload; click userModify", {}, {"name.text=user0"});
+    QTest::newRow("Modify with no current row")
+        << "account" << 4 << 0 << Change([](config::DvrConf& c) { c.mutable_account()->clear_users(); })
+        << "type name eve; type password pw; click userModify" << Change() << QStringList{"userList.count=0"};
     row("Delete", "account", "row userList user2; click userDelete", users({"user0", "user1", "user3"}),
         {"userList.count=3"});
     row("Clear", "account", "row userList user3; click clear", {},
@@ -313,6 +324,12 @@ void tst_SetupPages::edits_data()
         spot(c)->set_mode(config::Camera_Spot::MODE_NONA);
         spot(c)->set_ch_mask_nona(0xFF);
     });
+    QTest::newRow("spot channel beyond the DVR, then checked") << "camera" << 4 << 0 << Change([](config::DvrConf& c) {
+        c.mutable_camera()->mutable_spot(0)->set_ch_num_single(0xFFFFFFFF);
+    }) << "pick spotMode Single; click spotPage0/ch5" << Change([](config::DvrConf& c) {
+        c.mutable_camera()->mutable_spot(0)->set_mode(config::Camera_Spot::MODE_SINGLE);
+        c.mutable_camera()->mutable_spot(0)->set_ch_num_single(5);
+    }) << QStringList();
     row("spot sequence step", "camera", "click spotPage4/chM7",
         [=](config::DvrConf& c) { spot(c)->set_ch_mask_seq(0xFFFF); });
     row("spot dwell", "camera", "pick spotPage4/seqTime 1 sec",
@@ -356,6 +373,12 @@ void tst_SetupPages::edits_data()
     row("bandwidth", "network", "pick BWLimitation 500 kbps",
         [=](config::DvrConf& c) { tcpip(c)->set_bandwidth_limitation(config::Network::BWL_500kbps); },
         {"upnpBWLimitation.currentText=500 kbps", "dhcpBWLimitation.currentText=500 kbps"});
+    row("bandwidth on the UPnP page", "network", "pick networkType Auto UPnP; pick upnpBWLimitation 2000 kbps",
+        [=](config::DvrConf& c) {
+            tcpip(c)->set_type(config::Network::TYPE_AUTO_UPNP);
+            tcpip(c)->set_bandwidth_limitation(config::Network::BWL_2000kbps);
+        },
+        {"BWLimitation.currentText=2000 kbps"});
     row("bandwidth on the DHCP page", "network", "pick networkType DHCP; pick dhcpBWLimitation OFF",
         [=](config::DvrConf& c) {
             tcpip(c)->set_type(config::Network::TYPE_DHCP);
