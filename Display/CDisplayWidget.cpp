@@ -281,7 +281,7 @@ void CDisplayWidget::UpdateDisplayRect(int n, int start)
     m_screen->resize(size());
     // One to three screens lay out as one column of one (whole square root 1).
     emit enableSingleScreen(n < 4);
-    emit sendChannelCommand(n, m_layoutSize > 0 ? start % m_layoutSize : start);
+    emit sendChannelCommand(n, start);
     m_laidOutSize = size();
 }
 

@@ -1250,6 +1250,22 @@
         <source>%1 FPS / %2</source>
         <translation>%1 img/s / %2</translation>
     </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>The image has been saved.</source>
+        <translation>L&apos;image a été enregistrée.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved.</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée.</translation>
+    </message>
 </context>
 <context>
     <name>ViewerClass</name>

@@ -1250,6 +1250,22 @@
         <source>%1 FPS / %2</source>
         <translation>%1 FPS / %2</translation>
     </message>
+    <message>
+        <source>Record</source>
+        <translation>녹화</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>캡처</translation>
+    </message>
+    <message>
+        <source>The image has been saved.</source>
+        <translation>이미지가 저장되었습니다.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved.</source>
+        <translation>이미지를 저장할 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>ViewerClass</name>

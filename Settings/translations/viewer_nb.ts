@@ -1250,6 +1250,22 @@
         <source>%1 FPS / %2</source>
         <translation>%1 FPS / %2</translation>
     </message>
+    <message>
+        <source>Record</source>
+        <translation>Opptak</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Skjermbilde</translation>
+    </message>
+    <message>
+        <source>The image has been saved.</source>
+        <translation>Bildet er lagret.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved.</source>
+        <translation>Bildet kunne ikke lagres.</translation>
+    </message>
 </context>
 <context>
     <name>ViewerClass</name>

@@ -1250,6 +1250,22 @@
         <source>%1 FPS / %2</source>
         <translation>%1 к/с / %2</translation>
     </message>
+    <message>
+        <source>Record</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Снимок</translation>
+    </message>
+    <message>
+        <source>The image has been saved.</source>
+        <translation>Изображение сохранено.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved.</source>
+        <translation>Не удалось сохранить изображение.</translation>
+    </message>
 </context>
 <context>
     <name>ViewerClass</name>

@@ -1250,6 +1250,22 @@
         <source>%1 FPS / %2</source>
         <translation>%1 FPS / %2</translation>
     </message>
+    <message>
+        <source>Record</source>
+        <translation>錄影</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>擷取</translation>
+    </message>
+    <message>
+        <source>The image has been saved.</source>
+        <translation>影像已儲存。</translation>
+    </message>
+    <message>
+        <source>The image could not be saved.</source>
+        <translation>無法儲存影像。</translation>
+    </message>
 </context>
 <context>
     <name>ViewerClass</name>

@@ -82,6 +82,32 @@ TestDvrMediaStream::TestDvrMediaStream(const Request& request, const TestDvrStre
     m_liveStartUs = quint64(QDateTime::currentMSecsSinceEpoch()) * 1000;
     m_clipAt.fill(-1);
     m_clock.start();
+    setVideoChannels(request.videoMask, request.headerOnlyMask);
+    setAudioChannels(request.audioMask);
+}
+
+quint32 TestDvrMediaStream::channelLimit() const
+{
+    const quint32 channels = std::min<quint32>(m_content.dvrInfo.ch_num(), 16);
+    return (1u << channels) - 1;
+}
+
+void TestDvrMediaStream::setVideoChannels(quint32 videoMask, quint32 headerOnlyMask)
+{
+    m_request.videoMask = videoMask & channelLimit();
+    m_request.headerOnlyMask = headerOnlyMask & channelLimit();
+    // Streaming has begun: the pictures of channels new to the stream.
+    if (m_tick > 0)
+        loadClips();
+    if (m_streams)
+        m_streams->noteChannels(m_record, m_request);
+}
+
+void TestDvrMediaStream::setAudioChannels(quint32 audioMask)
+{
+    m_request.audioMask = audioMask & channelLimit();
+    if (m_streams)
+        m_streams->noteChannels(m_record, m_request);
 }
 
 TestDvrMediaStream::~TestDvrMediaStream()
@@ -231,18 +257,18 @@ void TestDvrMediaStream::loadClips()
 {
     if (m_request.audioStream)
         return;
+    m_clips.resize(16);
     for (int channel = 0; channel < 16; ++channel) {
-        const bool wanted = bit(m_request.videoMask | m_request.headerOnlyMask, channel);
-        m_clips.append(wanted ? TestDvrClips::loop(
-                           m_settings.width, m_settings.height, channel, m_settings.clipFrames, m_settings.keyInterval)
-                              : QList<TestDvrClips::Frame>());
+        if (bit(m_request.videoMask | m_request.headerOnlyMask, channel) && m_clips.at(channel).isEmpty())
+            m_clips[channel] = TestDvrClips::loop(
+                m_settings.width, m_settings.height, channel, m_settings.clipFrames, m_settings.keyInterval);
     }
 }
 
 void TestDvrMediaStream::addVideo(QList<QByteArray>& packets, int channel, quint64 microseconds)
 {
     const QList<TestDvrClips::Frame>& clip = m_clips.value(channel);
-    if (clip.isEmpty())
+    if (clip.isEmpty() || !bit(m_request.videoMask | m_request.headerOnlyMask, channel))
         return;
     const TestDvrClips::Frame& frame = clip.at(int((m_tick - 1) % clip.size()));
     const quint8 oldType = frame.key ? OLD_VIDEO_KEY : OLD_VIDEO;

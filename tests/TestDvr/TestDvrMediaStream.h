@@ -44,10 +44,20 @@ public:
         TestDvrStreams* streams, int record, QObject* parent = nullptr);
     ~TestDvrMediaStream() override;
 
+    // The client id its packets carry.
+    int clientId() const { return m_request.id; }
+
+    // From the next frame time on: the video channels with those sent as
+    // headers only (a video stream), the audio channels. Channels beyond the
+    // DVR's count are never sent.
+    void setVideoChannels(quint32 videoMask, quint32 headerOnlyMask);
+    void setAudioChannels(quint32 audioMask);
+
 protected:
     std::optional<Chunk> nextChunk() override;
 
 private:
+    quint32 channelLimit() const;
     bool refuses() const;
     QList<QByteArray> preamble() const;
     // The packets of the next frame time; false when the stream has ended.

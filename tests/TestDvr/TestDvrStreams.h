@@ -24,7 +24,8 @@ class TestDvrStreams : public QObject {
     Q_OBJECT
 
 public:
-    // What a stream was asked for, and how it went.
+    // What a stream was asked for (its channels as they are now), and how it
+    // went.
     struct Record : TestDvrMediaStream::Request {
         qint64 videoFrames = 0; // whole, valid video frames written
         qint64 packets = 0;
@@ -47,6 +48,12 @@ public:
     TestDvrReply answer(const TestDvrRequest& request, const TestDvrContent& content);
     // A stop command: ends the running stream with that client id.
     bool stop(int id);
+    // A channel selection: from its next frame the running stream with that
+    // client id carries these video channels, those of headerOnlyMask as
+    // headers without pictures (an audio stream ignores both).
+    bool changeChannels(int id, quint32 videoMask, quint32 headerOnlyMask);
+    // The same for the audio channels of a stream.
+    bool changeAudioChannels(int id, quint32 audioMask);
     // The next video stream gets this client id (1-255), as if another
     // viewer's numbering had got there.
     void setNextVideoId(int id);
@@ -62,10 +69,13 @@ signals:
 public:
     // Reports of the streams.
     void noteSent(int record, qint64 videoFrames, qint64 packets);
+    void noteChannels(int record, const TestDvrMediaStream::Request& request);
     void noteEnded(int record, TestDvrMediaStream* stream);
 
 private:
     int nextVideoId() const;
+    // The running stream whose packets carry that client id.
+    TestDvrMediaStream* runningStream(int id) const;
 
     mutable std::mutex m_mutex;
     TestDvrStreamSettings m_settings;
