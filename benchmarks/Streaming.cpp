@@ -37,6 +37,7 @@
 
 #include "Common/CFrameInfo.h"
 #include "Connection/CConnectDVR.h"
+#include "CpuClock.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CGraphicsView.h"
 #include "Display/CScreen.h"
@@ -96,13 +97,6 @@ int measuredSeconds()
 {
     const int seconds = qEnvironmentVariableIntValue("QELM_BENCH_SECONDS");
     return seconds > 0 ? seconds : 60;
-}
-
-double cpuSeconds(clockid_t clock)
-{
-    timespec now{};
-    clock_gettime(clock, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
 double processCpuSeconds()
