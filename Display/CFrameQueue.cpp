@@ -23,7 +23,10 @@ void CFrameQueue::close()
     {
         boost::lock_guard<boost::mutex> lock(m_mutex);
         m_open = false;
-        m_buffer.reset();
+        // A consumer may still be reading the frame it took; the buffer then
+        // goes with the next open() or the queue itself.
+        if (!m_frontTaken)
+            m_buffer.reset();
         m_fill = 0;
         m_lengths.clear();
         m_infos.clear();

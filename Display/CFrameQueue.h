@@ -32,8 +32,9 @@ public:
 
     // Allocates the buffer and starts empty.
     void open();
-    // Frees the buffer and drops every queued frame; producers waiting for
-    // room wake up and drop their frames.
+    // Drops every queued frame and frees the buffer, unless the consumer
+    // still works on its frame (it then goes with the next open or the
+    // queue); producers waiting for room wake up and drop their frames.
     void close();
     bool isOpen() const;
 
