@@ -31,8 +31,7 @@ void CEMapViews::open(const EMap& map, bool editable, bool show)
 
     auto* log = new QTextEdit(m_places.logPage);
     log->setReadOnly(true);
-    log->setFixedSize(
-        m_places.bottom->width() - m_places.logSave->width() - SAVE_GAP, m_places.bottom->height());
+    log->setFixedSize(m_places.bottom->width() - m_places.logSave->width() - SAVE_GAP, m_places.bottom->height());
     m_logs.append(log);
 
     QObject::connect(m_places.tree, &CDVRListTree::dragCameraItem, view, &CEMapWidget::setCameraItem);

@@ -1501,8 +1501,8 @@ void Viewer::OnEMapSetupClicked()
 
 void Viewer::OnEMapLogSave()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save File"), CAppDir::getCurrentPath(), tr("Text files(*.txt)"));
+    const QString path
+        = QFileDialog::getSaveFileName(this, tr("Save File"), CAppDir::getCurrentPath(), tr("Text files(*.txt)"));
     if (path.isEmpty())
         return;
     // Without a log on view there is nothing to save: the chosen file keeps
