@@ -1,3 +1,4 @@
+#include "../Connection/ModalAnswers.h"
 #include "../Recording/RecordedFolder.h"
 #include "../Recording/ShownSearch.h"
 #include "Common/CCoreMetaTypes.h"
@@ -28,17 +29,14 @@
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDirIterator>
-#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLoggingCategory>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 #include <memory>
 
 // The modes that lend the main window to other panels, driven as the
@@ -57,41 +55,6 @@ std::time_t recordedStart()
 {
     return QDateTime(QDate(2024, 3, 10), QTime(10, 0), Qt::UTC).toSecsSinceEpoch();
 }
-
-// Answers the file dialogs with the next queued path (an empty one
-// cancels) and closes message boxes, keeping their texts.
-class DialogAnswers {
-public:
-    DialogAnswers()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { answer(); });
-        m_timer.start(10);
-    }
-
-    QStringList paths;
-    QStringList messages;
-
-private:
-    void answer()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            const QString path = paths.isEmpty() ? QString() : paths.takeFirst();
-            if (path.isEmpty()) {
-                dialog->reject();
-                return;
-            }
-            dialog->setOption(QFileDialog::DontConfirmOverwrite);
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            messages << box->text();
-            box->close();
-        }
-    }
-
-    QTimer m_timer;
-};
 
 } // namespace
 
@@ -192,7 +155,7 @@ private slots:
         streamSettings.backupSpeed = 100;
         dvr.setStreamSettings(streamSettings);
 
-        DialogAnswers answers;
+        ModalAnswers answers;
         auto viewer = std::make_unique<Viewer>();
         auto* tree = viewer->findChild<CDVRListTree*>();
         tree->clear();
@@ -237,7 +200,7 @@ private slots:
                 return RecordedFolder::record(RecordedFolder::frames(2, quint32(recordedStart()), 4), 2);
             else if (step.startsWith(QLatin1String("file="))) {
                 const QString name = step.mid(5);
-                answers.paths << (name == QLatin1String("@recorded") ? RecordedFolder::folder()
+                answers.files << (name == QLatin1String("@recorded") ? RecordedFolder::folder()
                         : name.isEmpty()                             ? QString()
                                                                      : folder.filePath(name));
             } else if (step == QLatin1String("codec")) {
@@ -325,7 +288,7 @@ private slots:
             QCOMPARE(kept.readAll(), QByteArray(KEPT_TEXT));
             QVERIFY(answers.messages.isEmpty());
         }
-        QVERIFY(answers.paths.isEmpty());
+        QVERIFY(answers.files.isEmpty());
         viewer.reset();
         QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, STOP_TIME_LIMIT_MS);
     }
