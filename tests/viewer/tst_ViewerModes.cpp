@@ -8,6 +8,7 @@
 #include "Connection/CStopRequest.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
+#include "Display/CScreenWidget.h"
 #include "Display/OpenGLMode.h"
 #include "EMap/CEMapList.h"
 #include "Recording/CBackupWidget.h"
@@ -32,6 +33,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -67,7 +69,6 @@ private slots:
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         CStartup::prepareApplication();
         CCoreMetaTypes::registerTypes();
-        CAppSettings().writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
         QLoggingCategory::setFilterRules(QStringLiteral("qelm.network.debug=false\nqelm.network.warning=false"));
     }
 
@@ -77,16 +78,16 @@ private slots:
     // the backup panel; "recorded" writes a local recording; "file=name"
     // answers the next file dialog with that file of the row's folder
     // ("file=@recorded": the local recording's folder; "file=" cancels);
-    // "codec" changes the stream type in PC setup, "ok" confirms it; "map"
-    // opens an E-Map and "log" adds a line to its log; "switch" runs 50 mode
-    // switches.
+    // "pick=name" opens PC setup and picks that option, "ok" confirms it;
+    // "map" opens an E-Map and "log" adds a line to its log; "switch" runs
+    // 50 mode switches.
     // Checks: "asked" the DVR got its search (or information) request,
     // "shows" the wall shows recorded pictures, "idle" no DVR is connected,
     // "backedUp" the backup's files exist and the panel is idle again,
     // "info" the information window shows, "reconnects" the DVR is asked
-    // for a new stream, "same" the stream stays, "snapshot" the capture
-    // shows, "saved" the log was written and told, "kept" the chosen file
-    // is untouched.
+    // for a new stream, "same" the stream stays, "rebuilt" the wall was
+    // made anew, "snapshot" the capture shows, "saved" the log was written
+    // and told, "kept" the chosen file is untouched.
     void modes_data()
     {
         QTest::addColumn<bool>("oldDialect");
@@ -114,7 +115,9 @@ private slots:
         QTest::newRow("a cancelled folder leaves the panel empty")
             << false << "file= Playback" << int(Viewer::PLAYBACK) << "idle";
         QTest::newRow("a new stream type reconnects")
-            << false << "connect codec ok" << int(Viewer::PC_SETUP) << "reconnects";
+            << false << "connect pick=selStreamType0 ok" << int(Viewer::PC_SETUP) << "reconnects";
+        QTest::newRow("a new OpenGL mode rebuilds the wall")
+            << false << "connect pick=selOpengl0 ok" << int(Viewer::PC_SETUP) << "same rebuilt shows";
         QTest::newRow("an unchanged OK reconnects nothing")
             << false << "connect PCSetup ok" << int(Viewer::PC_SETUP) << "same";
         QTest::newRow("a snapshot shows") << false << "file=shot.png searchImage" << int(Viewer::LIVE_S) << "snapshot";
@@ -137,6 +140,9 @@ private slots:
 
         QTemporaryDir folder;
         CAppSettings settings;
+        // Rows change them in PC setup.
+        settings.writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
+        settings.writeSetting(CAppSettings::CODEC_TYPE, 3);
         settings.writeSetting(CAppSettings::PATH_LIST.at(1), folder.filePath(QStringLiteral("record")));
         settings.writeSetting(CAppSettings::PATH_LIST.at(2), folder.filePath(QStringLiteral("backup")));
         QImage shot(64, 48, QImage::Format_RGB32);
@@ -172,8 +178,14 @@ private slots:
         auto* playback = viewer->findChild<CPlaybackWidget*>();
         auto* backup = viewer->findChild<CBackupWidget*>();
         const auto current = [&] { return viewer->connections().current(); };
-        const auto streamCount = [&] { return dvr.streams()->records().size(); };
-        qsizetype streamsAtConnect = 0;
+        // The video streams the DVR was asked for, and how many still run.
+        const auto videoStreams = [&](bool running) {
+            const QList<TestDvrStreams::Record> records = dvr.streams()->records();
+            return std::count_if(records.cbegin(), records.cend(), [&](const TestDvrStreams::Record& record) {
+                return !record.audioStream && (!running || record.running);
+            });
+        };
+        QPointer<CScreenWidget> tileAtConnect;
 
         const auto run = [&](const QString& step) {
             if (step == QLatin1String("connect")) {
@@ -181,7 +193,7 @@ private slots:
                 const bool shown = QTest::qWaitFor(
                     [&] { return current() && current()->IsConnected() && !wall->wall()->getInfo(0).image.isNull(); },
                     TIME_LIMIT_MS);
-                streamsAtConnect = streamCount();
+                tileAtConnect = wall->findChild<CScreenWidget*>();
                 return shown;
             }
             if (step == QLatin1String("searched"))
@@ -203,10 +215,9 @@ private slots:
                 answers.files << (name == QLatin1String("@recorded") ? RecordedFolder::folder()
                         : name.isEmpty()                             ? QString()
                                                                      : folder.filePath(name));
-            } else if (step == QLatin1String("codec")) {
+            } else if (step.startsWith(QLatin1String("pick="))) {
                 child<QPushButton>(*viewer, "PCSetup")->click();
-                auto* type0 = child<QRadioButton>(*viewer, "selStreamType0");
-                (type0->isChecked() ? child<QRadioButton>(*viewer, "selStreamType1") : type0)->click();
+                child<QRadioButton>(*viewer, qPrintable(step.mid(5)))->click();
             } else if (step == QLatin1String("ok")) {
                 child<QDialogButtonBox>(*viewer, "buttonBox")->button(QDialogButtonBox::Ok)->click();
             } else if (step == QLatin1String("map")) {
@@ -264,11 +275,14 @@ private slots:
             QVERIFY(files.hasNext());
         }
         if (check("reconnects"))
-            QTRY_VERIFY_WITH_TIMEOUT(streamCount() > streamsAtConnect, TIME_LIMIT_MS);
+            QTRY_VERIFY_WITH_TIMEOUT(videoStreams(false) > 1, TIME_LIMIT_MS);
         if (check("same")) {
             QVERIFY(current()->IsConnected());
-            QCOMPARE(streamCount(), streamsAtConnect);
+            QCOMPARE(videoStreams(false), 1);
+            QCOMPARE(videoStreams(true), 1);
         }
+        if (check("rebuilt"))
+            QVERIFY(tileAtConnect.isNull());
         if (check("snapshot")) {
             QVERIFY(!wall->isVisible());
             QCOMPARE(child<QLabel>(*viewer, "snapshotName")->text(),
