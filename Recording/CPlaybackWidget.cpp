@@ -316,10 +316,13 @@ void CPlaybackWidget::disconnectSignal()
 
 void CPlaybackWidget::closeFile()
 {
-    disconnectSignal();
-    if (m_display && m_thread->isRunning())
-        m_display->stop();
+    const bool running = m_thread->isRunning();
+    // The thread ends before its links go: none of its frames is then still
+    // on its way through a link being dropped.
     m_thread->Close();
+    disconnectSignal();
+    if (m_display && running)
+        m_display->stop();
 }
 
 void CPlaybackWidget::PlayStop()

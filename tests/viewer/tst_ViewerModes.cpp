@@ -47,7 +47,7 @@
 // log, with the title-bar Exit reachable whatever the mode.
 namespace {
 
-const int TIME_LIMIT_MS = 10000;
+const int TIME_LIMIT_MS = 30000;
 const int STOP_TIME_LIMIT_MS = 15000;
 const quint32 RECORDED_CHANNELS = 0x3;
 const int MODE_SWITCHES = 50;
