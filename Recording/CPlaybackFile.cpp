@@ -42,6 +42,7 @@ CPlaybackFile::CPlaybackFile(QObject* parent)
     qRegisterMetaType<_DISPLAY_DVR_INFO>("DISPLAY_DVR_INFO");
     m_info.mode = DISPLAY_MODE::LOCAL_PLAYBACK;
     m_info.channelMask = 0xFFFF;
+    connect(this, &CPlaybackFile::ranOut, this, &CPlaybackFile::reportEnd, Qt::QueuedConnection);
 }
 
 CPlaybackFile::~CPlaybackFile()
@@ -151,7 +152,7 @@ void CPlaybackFile::run()
     if (m_stop)
         return;
     m_ended.store(m_load << 1 | (forward ? 1 : 0));
-    QMetaObject::invokeMethod(this, &CPlaybackFile::reportEnd, Qt::QueuedConnection);
+    emit ranOut(QPrivateSignal());
 }
 
 void CPlaybackFile::reportEnd()
@@ -310,6 +311,8 @@ void CPlaybackFile::frame(bool forward)
 
 void CPlaybackFile::pause()
 {
+    // The thread holds the mutex while it sends a frame.
+    Lock lock(m_mutex);
     m_paused = true;
     m_statusWhilePaused = true;
 }

@@ -56,6 +56,9 @@ public:
     void play(bool forward);
     // One key frame on from the position, shown paused.
     void frame(bool forward);
+    // Returns once the thread is between frames: a frame it sent has been
+    // delivered, and it sends no other until it plays again, so receivers of
+    // DisplayVideo and PlayAudio can be disconnected then.
     void pause();
     void restart();
     void slow();
@@ -78,6 +81,8 @@ signals:
     // -1: every channel; frames are about to arrive out of order.
     void signalDecoderRestart(int ch);
     void signalChangedStatus(QString status);
+    // From the thread, as its last act, to the owner's thread.
+    void ranOut(QPrivateSignal);
 
 protected:
     void run() override;
