@@ -1,7 +1,7 @@
 #include "Recording/CPlaybackFile.h"
 
-#include "Display/DisplayMode.h"
 #include "Common/CFrameInfo.h"
+#include "Display/DisplayMode.h"
 #include "SysData/HavFileHeader.h"
 #include "dvr_protocol/Parser.h"
 #include "dvr_types/CPlaybackSpeed.h"
@@ -61,8 +61,10 @@ bool CPlaybackFile::Load(const HdbFileHeader&, const QString& indexPath)
     if (!loadFrameFile(indexPath) || !loadIndex(indexPath)) {
         m_file.close();
         m_index.clear();
+        m_frameCount = 0;
         return false;
     }
+    m_frameCount = int(m_index.size());
     m_position = m_speed > 0 ? 0 : int(m_index.size()) - 1;
     // The dialect of the frames: the first entry whose header either
     // dialect reads decides.
@@ -128,6 +130,7 @@ void CPlaybackFile::Close()
     Lock lock(m_mutex);
     m_file.close();
     m_index.clear();
+    m_frameCount = 0;
     m_speed = 1;
     m_paused = false;
 }
@@ -359,7 +362,7 @@ void CPlaybackFile::setFrameIndex(int position)
 int CPlaybackFile::frameCount() const
 {
     Lock lock(m_mutex);
-    return int(m_index.size());
+    return m_frameCount;
 }
 
 float CPlaybackFile::speed() const

@@ -65,6 +65,8 @@ public:
     void fast();
     // Moves to the position (on to its next key frame) and plays on.
     void setFrameIndex(int position);
+    // The loaded file's entries, also once the thread has run out of them;
+    // 0 after Close or a failed Load.
     int frameCount() const;
 
     float speed() const;
@@ -118,6 +120,7 @@ private:
     _DISPLAY_DVR_INFO m_info;
     float m_speed = 1;
     int m_position = 0;
+    int m_frameCount = 0;
     // The status text and what it was made for (no speed is 0).
     QString m_status;
     float m_statusSpeed = 0;
