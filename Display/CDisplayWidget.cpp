@@ -35,11 +35,6 @@ int layoutForChannels(int channels)
     return k * k;
 }
 
-OpenGLMode openGLModeSetting()
-{
-    const int mode = CAppSettings().readSetting(CAppSettings::OPENGL).toInt();
-    return mode >= OPENGL_HIGH_PERFORMANCE && mode <= OPENGL_OFF ? OpenGLMode(mode) : OPENGL_HIGH_PERFORMANCE;
-}
 } // namespace
 
 CDisplayWidget::CDisplayWidget(QWidget* parent)

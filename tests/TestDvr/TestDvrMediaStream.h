@@ -67,7 +67,10 @@ private:
     void loadClips();
     void addVideo(QList<QByteArray>& packets, int channel, quint64 microseconds);
     void addAudio(QList<QByteArray>& packets, quint64 streamMs);
-    void addStatus(QList<QByteArray>& packets);
+    // A live status packet when it is due, or at once after a change.
+    void addStatus(QList<QByteArray>& packets, bool changed = false);
+    // Takes a change of the DVR's live state; true when there was one.
+    bool takeLiveState();
     void addLyingFrames(QList<QByteArray>& packets, quint64 microseconds);
     QByteArray packet(int newType, int oldType, const QByteArray& payload) const;
     QByteArray videoFrame(const QByteArray& payload, bool key, int channel, quint64 microseconds, qint64 sizeLie,
@@ -91,6 +94,8 @@ private:
     qint64 m_tick = 0;
     qint64 m_audioSamples = 0;
     qint64 m_lastStatusMs = -1;
+    cgi::LiveStatus m_liveStatus;
+    quint64 m_liveVersion = 0;
     qint64 m_videoFrames = 0;
     qint64 m_packets = 0;
     bool m_started = false;

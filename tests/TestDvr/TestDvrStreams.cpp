@@ -249,6 +249,18 @@ bool TestDvrStreams::changeAudioChannels(int id, quint32 audioMask)
     return stream;
 }
 
+void TestDvrStreams::dropAll()
+{
+    // The streams belong to the DVR's thread.
+    QMetaObject::invokeMethod(this, [this] {
+        const QList<QPointer<TestDvrMediaStream>> running = m_running.values();
+        for (const QPointer<TestDvrMediaStream>& stream : running) {
+            if (stream)
+                stream->finish();
+        }
+    });
+}
+
 QList<TestDvrStreams::Record> TestDvrStreams::records() const
 {
     std::unique_lock<std::mutex> lock(m_mutex);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestDvrContent.h"
+#include "TestDvrLiveState.h"
 #include "TestDvrMediaStream.h"
 #include "TestDvrReply.h"
 #include "TestDvrRequest.h"
@@ -58,6 +59,11 @@ public:
     // viewer's numbering had got there.
     void setNextVideoId(int id);
 
+    // The DVR closes every running stream, as when it drops its clients.
+    void dropAll();
+    // The channels' live state, shared by every stream.
+    TestDvrLiveState& liveState() { return m_liveState; }
+
     QList<Record> records() const;
     int runningCount() const;
     bool isRunning(int id) const;
@@ -85,4 +91,5 @@ private:
     QMultiHash<int, QPointer<TestDvrMediaStream>> m_running;
     mutable int m_lastVideoId = 0;
     mutable int m_nextVideoId = 0;
+    TestDvrLiveState m_liveState;
 };
