@@ -308,6 +308,8 @@ void CPlaybackWidget::connectSignal()
 
 void CPlaybackWidget::disconnectSignal()
 {
+    // Dropped only once the thread no longer uses them (mid-frame, the
+    // playback thread reads the direct links' slot objects).
     m_thread->pause();
     for (const QMetaObject::Connection& link : std::as_const(m_threadLinks))
         QObject::disconnect(link);
@@ -316,13 +318,10 @@ void CPlaybackWidget::disconnectSignal()
 
 void CPlaybackWidget::closeFile()
 {
-    const bool running = m_thread->isRunning();
-    // The thread ends before its links go: none of its frames is then still
-    // on its way through a link being dropped.
-    m_thread->Close();
-    disconnectSignal();
-    if (m_display && running)
+    if (m_display && m_thread->isRunning())
         m_display->stop();
+    disconnectSignal();
+    m_thread->Close();
 }
 
 void CPlaybackWidget::PlayStop()
