@@ -20,39 +20,39 @@
     <name>CBackupWidget</name>
     <message>
         <source>CBackupWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>CBackupWidget</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Début</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished">Fin</translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 heure</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Please select the backup end time again</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir à nouveau l&apos;heure de fin de la sauvegarde</translation>
     </message>
     <message>
         <source>Backup has been completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde est terminée.</translation>
     </message>
 </context>
 <context>
@@ -100,89 +100,89 @@
     <name>CChannelWidget</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Canal</translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>CH1</source>
-        <translation type="unfinished">CH1</translation>
+        <translation>CH1</translation>
     </message>
     <message>
         <source>CH2</source>
-        <translation type="unfinished">CH2</translation>
+        <translation>CH2</translation>
     </message>
     <message>
         <source>CH3</source>
-        <translation type="unfinished">CH3</translation>
+        <translation>CH3</translation>
     </message>
     <message>
         <source>CH4</source>
-        <translation type="unfinished">CH4</translation>
+        <translation>CH4</translation>
     </message>
     <message>
         <source>CH5</source>
-        <translation type="unfinished">CH5</translation>
+        <translation>CH5</translation>
     </message>
     <message>
         <source>CH6</source>
-        <translation type="unfinished">CH6</translation>
+        <translation>CH6</translation>
     </message>
     <message>
         <source>CH7</source>
-        <translation type="unfinished">CH7</translation>
+        <translation>CH7</translation>
     </message>
     <message>
         <source>CH8</source>
-        <translation type="unfinished">CH8</translation>
+        <translation>CH8</translation>
     </message>
     <message>
         <source>CH9</source>
-        <translation type="unfinished">CH9</translation>
+        <translation>CH9</translation>
     </message>
     <message>
         <source>CH10</source>
-        <translation type="unfinished">CH10</translation>
+        <translation>CH10</translation>
     </message>
     <message>
         <source>CH11</source>
-        <translation type="unfinished">CH11</translation>
+        <translation>CH11</translation>
     </message>
     <message>
         <source>CH12</source>
-        <translation type="unfinished">CH12</translation>
+        <translation>CH12</translation>
     </message>
     <message>
         <source>CH13</source>
-        <translation type="unfinished">CH13</translation>
+        <translation>CH13</translation>
     </message>
     <message>
         <source>CH14</source>
-        <translation type="unfinished">CH14</translation>
+        <translation>CH14</translation>
     </message>
     <message>
         <source>CH15</source>
-        <translation type="unfinished">CH15</translation>
+        <translation>CH15</translation>
     </message>
     <message>
         <source>CH16</source>
-        <translation type="unfinished">CH16</translation>
+        <translation>CH16</translation>
     </message>
 </context>
 <context>
     <name>CConfFile</name>
     <message>
         <source>The file is too large for a configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est trop volumineux pour une configuration.</translation>
     </message>
     <message>
         <source>The file is not a configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;est pas un fichier de configuration.</translation>
     </message>
 </context>
 <context>
     <name>CConnectDVR</name>
     <message>
         <source>There is no more backup data. Or Connection failed</source>
-        <translation type="unfinished">Il n&apos;y a plus de données à sauvegarder, ou la connexion a échoué</translation>
+        <translation>Il n&apos;y a plus de données à sauvegarder, ou la connexion a échoué</translation>
     </message>
 </context>
 <context>
@@ -546,46 +546,46 @@
     <name>CModelInfoDialog</name>
     <message>
         <source>Model Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos modèle</translation>
     </message>
     <message>
         <source>DVR Model :</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de DVR :</translation>
     </message>
     <message>
         <source>DVR Channels :</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux du DVR :</translation>
     </message>
     <message>
         <source>4 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>4 canaux</translation>
     </message>
     <message>
         <source>8 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>8 canaux</translation>
     </message>
     <message>
         <source>16 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>16 canaux</translation>
     </message>
     <message>
         <source>Video Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Type vidéo :</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished">NTSC</translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished">PAL</translation>
+        <translation>PAL</translation>
     </message>
 </context>
 <context>
     <name>COldQuery</name>
     <message>
         <source>[ERROR]ID or password can not be sent</source>
-        <translation type="unfinished"></translation>
+        <translation>[ERREUR]impossible d&apos;envoyer l&apos;identifiant ou le mot de passe</translation>
     </message>
 </context>
 <context>
@@ -788,22 +788,22 @@
     <name>CPlaybackWidget</name>
     <message>
         <source>CPlaybackWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>CPlaybackWidget</translation>
     </message>
     <message>
         <source>There is no playback file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier à lire.</translation>
     </message>
 </context>
 <context>
     <name>CProgressDialog</name>
     <message>
         <source>Upgrading</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour en cours</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompre</translation>
     </message>
 </context>
 <context>
@@ -922,107 +922,107 @@
     <name>CSeqWidget</name>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux</translation>
     </message>
     <message>
         <source>CH1</source>
-        <translation type="unfinished">CH1</translation>
+        <translation>CH1</translation>
     </message>
     <message>
         <source>CH2</source>
-        <translation type="unfinished">CH2</translation>
+        <translation>CH2</translation>
     </message>
     <message>
         <source>CH3</source>
-        <translation type="unfinished">CH3</translation>
+        <translation>CH3</translation>
     </message>
     <message>
         <source>CH4</source>
-        <translation type="unfinished">CH4</translation>
+        <translation>CH4</translation>
     </message>
     <message>
         <source>CH5</source>
-        <translation type="unfinished">CH5</translation>
+        <translation>CH5</translation>
     </message>
     <message>
         <source>CH6</source>
-        <translation type="unfinished">CH6</translation>
+        <translation>CH6</translation>
     </message>
     <message>
         <source>CH7</source>
-        <translation type="unfinished">CH7</translation>
+        <translation>CH7</translation>
     </message>
     <message>
         <source>CH8</source>
-        <translation type="unfinished">CH8</translation>
+        <translation>CH8</translation>
     </message>
     <message>
         <source>CH9</source>
-        <translation type="unfinished">CH9</translation>
+        <translation>CH9</translation>
     </message>
     <message>
         <source>CH10</source>
-        <translation type="unfinished">CH10</translation>
+        <translation>CH10</translation>
     </message>
     <message>
         <source>CH11</source>
-        <translation type="unfinished">CH11</translation>
+        <translation>CH11</translation>
     </message>
     <message>
         <source>CH12</source>
-        <translation type="unfinished">CH12</translation>
+        <translation>CH12</translation>
     </message>
     <message>
         <source>CH13</source>
-        <translation type="unfinished">CH13</translation>
+        <translation>CH13</translation>
     </message>
     <message>
         <source>CH14</source>
-        <translation type="unfinished">CH14</translation>
+        <translation>CH14</translation>
     </message>
     <message>
         <source>CH15</source>
-        <translation type="unfinished">CH15</translation>
+        <translation>CH15</translation>
     </message>
     <message>
         <source>CH16</source>
-        <translation type="unfinished">CH16</translation>
+        <translation>CH16</translation>
     </message>
     <message>
         <source>M1-4</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-4</translation>
     </message>
     <message>
         <source>M5-8</source>
-        <translation type="unfinished"></translation>
+        <translation>M5-8</translation>
     </message>
     <message>
         <source>M9-12</source>
-        <translation type="unfinished"></translation>
+        <translation>M9-12</translation>
     </message>
     <message>
         <source>M13-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M13-16</translation>
     </message>
     <message>
         <source>M1-9</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-9</translation>
     </message>
     <message>
         <source>M8-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M8-16</translation>
     </message>
     <message>
         <source>M1-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-16</translation>
     </message>
     <message>
         <source>Dwell Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;affichage</translation>
     </message>
     <message>
         <source>M1-8</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-8</translation>
     </message>
 </context>
 <context>
@@ -1457,27 +1457,27 @@
     <name>CSetupEtc</name>
     <message>
         <source>Time &amp; Date</source>
-        <translation type="unfinished">Heure et date</translation>
+        <translation>Heure et date</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Set to PC time</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre l&apos;heure du PC</translation>
     </message>
     <message>
         <source>Apply to DVR</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer au DVR</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -1598,11 +1598,11 @@
     <name>CSetupQuery</name>
     <message>
         <source>DVR</source>
-        <translation type="unfinished">DVR</translation>
+        <translation>DVR</translation>
     </message>
     <message>
         <source>The request was not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La requête n&apos;a pas été envoyée : %1</translation>
     </message>
 </context>
 <context>
@@ -1712,107 +1712,107 @@
     <name>CSetupWidget</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished">Réseau</translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished">Enregistrement</translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>HDD</source>
-        <translation type="unfinished">Disque</translation>
+        <translation>Disque</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Événement</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Caméra</translation>
     </message>
     <message>
         <source>The DVR model %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle de DVR %1 est inconnu.</translation>
     </message>
     <message>
         <source>A DVR with %1 channels is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun DVR à %1 canaux n&apos;est connu.</translation>
     </message>
     <message>
         <source>The DVR did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le DVR n&apos;a pas répondu.</translation>
     </message>
     <message>
         <source>The DVR&apos;s answer is not a configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse du DVR n&apos;est pas une configuration.</translation>
     </message>
     <message>
         <source>The DVR refused the request: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le DVR a refusé la requête : %1</translation>
     </message>
     <message>
         <source>A DVR of the old protocol has no configuration to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un DVR à l&apos;ancien protocole n&apos;a pas de configuration à lire.</translation>
     </message>
     <message>
         <source>The pages show the default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages affichent les réglages par défaut.</translation>
     </message>
     <message>
         <source>The pages keep their settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages conservent leurs réglages.</translation>
     </message>
     <message>
         <source>DVR Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages du DVR</translation>
     </message>
     <message>
         <source>The DVR configuration could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration du DVR n&apos;a pas pu être lue.</translation>
     </message>
     <message>
         <source>The configuration is still being sent to the DVR; nothing more was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration est encore en cours d&apos;envoi au DVR ; rien de plus n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>The transmission error occured!</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur de transmission s&apos;est produite !</translation>
     </message>
     <message>
         <source>The DVR configuration is correctly transfered!</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration du DVR a été transférée correctement !</translation>
     </message>
     <message>
         <source>Please select a configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un fichier de configuration.</translation>
     </message>
     <message>
         <source>Config (*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration (*.conf)</translation>
     </message>
     <message>
         <source>%1 was not saved: a configuration file name ends in &quot;.conf&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;a pas été enregistré : le nom d&apos;un fichier de configuration se termine par « .conf ».</translation>
     </message>
     <message>
         <source>%1 was not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;a pas été enregistré : %2</translation>
     </message>
     <message>
         <source>Configs (*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurations (*.conf)</translation>
     </message>
     <message>
         <source>%1 was not opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;a pas été ouvert : %2</translation>
     </message>
 </context>
 <context>
@@ -1830,39 +1830,39 @@
     <name>CUpgrade</name>
     <message>
         <source>S/W Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour du logiciel</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished">Parcourir...</translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished">Mise à jour</translation>
+        <translation>Mettre à jour</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier</translation>
     </message>
     <message>
         <source>The upgrade is failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour a échoué !</translation>
     </message>
     <message>
         <source>The upgrade is completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour est terminée !</translation>
     </message>
 </context>
 <context>
@@ -1876,19 +1876,19 @@
     <name>QObject</name>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Basse</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Haute</translation>
     </message>
     <message>
         <source>Super</source>
-        <translation type="unfinished"></translation>
+        <translation>Super</translation>
     </message>
 </context>
 <context>

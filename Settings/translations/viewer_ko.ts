@@ -20,39 +20,39 @@
     <name>CBackupWidget</name>
     <message>
         <source>CBackupWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>CBackupWidget</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">시작</translation>
+        <translation>시작</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished">끝</translation>
+        <translation>끝</translation>
     </message>
     <message>
         <source>10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>10분</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30분</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1시간</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>정지</translation>
     </message>
     <message>
         <source>Please select the backup end time again</source>
-        <translation type="unfinished"></translation>
+        <translation>백업 종료 시간을 다시 선택하십시오</translation>
     </message>
     <message>
         <source>Backup has been completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>백업이 완료되었습니다.</translation>
     </message>
 </context>
 <context>
@@ -100,89 +100,89 @@
     <name>CChannelWidget</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">채널</translation>
+        <translation>채널</translation>
     </message>
     <message>
         <source>CH1</source>
-        <translation type="unfinished">CH1</translation>
+        <translation>CH1</translation>
     </message>
     <message>
         <source>CH2</source>
-        <translation type="unfinished">CH2</translation>
+        <translation>CH2</translation>
     </message>
     <message>
         <source>CH3</source>
-        <translation type="unfinished">CH3</translation>
+        <translation>CH3</translation>
     </message>
     <message>
         <source>CH4</source>
-        <translation type="unfinished">CH4</translation>
+        <translation>CH4</translation>
     </message>
     <message>
         <source>CH5</source>
-        <translation type="unfinished">CH5</translation>
+        <translation>CH5</translation>
     </message>
     <message>
         <source>CH6</source>
-        <translation type="unfinished">CH6</translation>
+        <translation>CH6</translation>
     </message>
     <message>
         <source>CH7</source>
-        <translation type="unfinished">CH7</translation>
+        <translation>CH7</translation>
     </message>
     <message>
         <source>CH8</source>
-        <translation type="unfinished">CH8</translation>
+        <translation>CH8</translation>
     </message>
     <message>
         <source>CH9</source>
-        <translation type="unfinished">CH9</translation>
+        <translation>CH9</translation>
     </message>
     <message>
         <source>CH10</source>
-        <translation type="unfinished">CH10</translation>
+        <translation>CH10</translation>
     </message>
     <message>
         <source>CH11</source>
-        <translation type="unfinished">CH11</translation>
+        <translation>CH11</translation>
     </message>
     <message>
         <source>CH12</source>
-        <translation type="unfinished">CH12</translation>
+        <translation>CH12</translation>
     </message>
     <message>
         <source>CH13</source>
-        <translation type="unfinished">CH13</translation>
+        <translation>CH13</translation>
     </message>
     <message>
         <source>CH14</source>
-        <translation type="unfinished">CH14</translation>
+        <translation>CH14</translation>
     </message>
     <message>
         <source>CH15</source>
-        <translation type="unfinished">CH15</translation>
+        <translation>CH15</translation>
     </message>
     <message>
         <source>CH16</source>
-        <translation type="unfinished">CH16</translation>
+        <translation>CH16</translation>
     </message>
 </context>
 <context>
     <name>CConfFile</name>
     <message>
         <source>The file is too large for a configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>파일이 너무 커서 설정 파일일 수 없습니다.</translation>
     </message>
     <message>
         <source>The file is not a configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 파일은 설정 파일이 아닙니다.</translation>
     </message>
 </context>
 <context>
     <name>CConnectDVR</name>
     <message>
         <source>There is no more backup data. Or Connection failed</source>
-        <translation type="unfinished">더 이상 백업할 데이터가 없거나 연결에 실패했습니다</translation>
+        <translation>더 이상 백업할 데이터가 없거나 연결에 실패했습니다</translation>
     </message>
 </context>
 <context>
@@ -546,46 +546,46 @@
     <name>CModelInfoDialog</name>
     <message>
         <source>Model Info</source>
-        <translation type="unfinished"></translation>
+        <translation>모델 정보</translation>
     </message>
     <message>
         <source>DVR Model :</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR 모델 :</translation>
     </message>
     <message>
         <source>DVR Channels :</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR 채널 :</translation>
     </message>
     <message>
         <source>4 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>4채널</translation>
     </message>
     <message>
         <source>8 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>8채널</translation>
     </message>
     <message>
         <source>16 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>16채널</translation>
     </message>
     <message>
         <source>Video Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>비디오 형식 :</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished">NTSC</translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished">PAL</translation>
+        <translation>PAL</translation>
     </message>
 </context>
 <context>
     <name>COldQuery</name>
     <message>
         <source>[ERROR]ID or password can not be sent</source>
-        <translation type="unfinished"></translation>
+        <translation>[오류]아이디 또는 비밀번호를 보낼 수 없습니다</translation>
     </message>
 </context>
 <context>
@@ -788,22 +788,22 @@
     <name>CPlaybackWidget</name>
     <message>
         <source>CPlaybackWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>CPlaybackWidget</translation>
     </message>
     <message>
         <source>There is no playback file.</source>
-        <translation type="unfinished"></translation>
+        <translation>재생할 파일이 없습니다.</translation>
     </message>
 </context>
 <context>
     <name>CProgressDialog</name>
     <message>
         <source>Upgrading</source>
-        <translation type="unfinished"></translation>
+        <translation>업그레이드 중</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>중단</translation>
     </message>
 </context>
 <context>
@@ -922,107 +922,107 @@
     <name>CSeqWidget</name>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>채널</translation>
     </message>
     <message>
         <source>CH1</source>
-        <translation type="unfinished">CH1</translation>
+        <translation>CH1</translation>
     </message>
     <message>
         <source>CH2</source>
-        <translation type="unfinished">CH2</translation>
+        <translation>CH2</translation>
     </message>
     <message>
         <source>CH3</source>
-        <translation type="unfinished">CH3</translation>
+        <translation>CH3</translation>
     </message>
     <message>
         <source>CH4</source>
-        <translation type="unfinished">CH4</translation>
+        <translation>CH4</translation>
     </message>
     <message>
         <source>CH5</source>
-        <translation type="unfinished">CH5</translation>
+        <translation>CH5</translation>
     </message>
     <message>
         <source>CH6</source>
-        <translation type="unfinished">CH6</translation>
+        <translation>CH6</translation>
     </message>
     <message>
         <source>CH7</source>
-        <translation type="unfinished">CH7</translation>
+        <translation>CH7</translation>
     </message>
     <message>
         <source>CH8</source>
-        <translation type="unfinished">CH8</translation>
+        <translation>CH8</translation>
     </message>
     <message>
         <source>CH9</source>
-        <translation type="unfinished">CH9</translation>
+        <translation>CH9</translation>
     </message>
     <message>
         <source>CH10</source>
-        <translation type="unfinished">CH10</translation>
+        <translation>CH10</translation>
     </message>
     <message>
         <source>CH11</source>
-        <translation type="unfinished">CH11</translation>
+        <translation>CH11</translation>
     </message>
     <message>
         <source>CH12</source>
-        <translation type="unfinished">CH12</translation>
+        <translation>CH12</translation>
     </message>
     <message>
         <source>CH13</source>
-        <translation type="unfinished">CH13</translation>
+        <translation>CH13</translation>
     </message>
     <message>
         <source>CH14</source>
-        <translation type="unfinished">CH14</translation>
+        <translation>CH14</translation>
     </message>
     <message>
         <source>CH15</source>
-        <translation type="unfinished">CH15</translation>
+        <translation>CH15</translation>
     </message>
     <message>
         <source>CH16</source>
-        <translation type="unfinished">CH16</translation>
+        <translation>CH16</translation>
     </message>
     <message>
         <source>M1-4</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-4</translation>
     </message>
     <message>
         <source>M5-8</source>
-        <translation type="unfinished"></translation>
+        <translation>M5-8</translation>
     </message>
     <message>
         <source>M9-12</source>
-        <translation type="unfinished"></translation>
+        <translation>M9-12</translation>
     </message>
     <message>
         <source>M13-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M13-16</translation>
     </message>
     <message>
         <source>M1-9</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-9</translation>
     </message>
     <message>
         <source>M8-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M8-16</translation>
     </message>
     <message>
         <source>M1-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-16</translation>
     </message>
     <message>
         <source>Dwell Time</source>
-        <translation type="unfinished"></translation>
+        <translation>표시 시간</translation>
     </message>
     <message>
         <source>M1-8</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-8</translation>
     </message>
 </context>
 <context>
@@ -1457,27 +1457,27 @@
     <name>CSetupEtc</name>
     <message>
         <source>Time &amp; Date</source>
-        <translation type="unfinished">시간 및 날짜</translation>
+        <translation>시간 및 날짜</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>시간</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>날짜</translation>
     </message>
     <message>
         <source>Set to PC time</source>
-        <translation type="unfinished"></translation>
+        <translation>PC 시간으로 설정</translation>
     </message>
     <message>
         <source>Apply to DVR</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR에 적용</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>
@@ -1598,11 +1598,11 @@
     <name>CSetupQuery</name>
     <message>
         <source>DVR</source>
-        <translation type="unfinished">DVR</translation>
+        <translation>DVR</translation>
     </message>
     <message>
         <source>The request was not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>요청을 보내지 못했습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -1712,107 +1712,107 @@
     <name>CSetupWidget</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>시스템</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished">네트워크</translation>
+        <translation>네트워크</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished">녹화</translation>
+        <translation>녹화</translation>
     </message>
     <message>
         <source>HDD</source>
-        <translation type="unfinished">HDD</translation>
+        <translation>HDD</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>이벤트</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>계정</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>카메라</translation>
     </message>
     <message>
         <source>The DVR model %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR 모델 %1은(는) 알 수 없는 모델입니다.</translation>
     </message>
     <message>
         <source>A DVR with %1 channels is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1채널 DVR은 알 수 없는 모델입니다.</translation>
     </message>
     <message>
         <source>The DVR did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR이 응답하지 않았습니다.</translation>
     </message>
     <message>
         <source>The DVR&apos;s answer is not a configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR의 응답이 설정 데이터가 아닙니다.</translation>
     </message>
     <message>
         <source>The DVR refused the request: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR이 요청을 거부했습니다: %1</translation>
     </message>
     <message>
         <source>A DVR of the old protocol has no configuration to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>이전 프로토콜 DVR에는 읽을 설정이 없습니다.</translation>
     </message>
     <message>
         <source>The pages show the default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>각 페이지에 기본 설정을 표시합니다.</translation>
     </message>
     <message>
         <source>The pages keep their settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>각 페이지는 현재 설정을 유지합니다.</translation>
     </message>
     <message>
         <source>DVR Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR 설정</translation>
     </message>
     <message>
         <source>The DVR configuration could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR 설정을 읽을 수 없습니다.</translation>
     </message>
     <message>
         <source>The configuration is still being sent to the DVR; nothing more was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>설정을 아직 DVR에 보내는 중이므로 더 보내지 않았습니다.</translation>
     </message>
     <message>
         <source>The transmission error occured!</source>
-        <translation type="unfinished"></translation>
+        <translation>전송 오류가 발생했습니다!</translation>
     </message>
     <message>
         <source>The DVR configuration is correctly transfered!</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR 설정이 정상적으로 전송되었습니다!</translation>
     </message>
     <message>
         <source>Please select a configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>설정 파일을 선택하십시오.</translation>
     </message>
     <message>
         <source>Config (*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>설정 파일 (*.conf)</translation>
     </message>
     <message>
         <source>%1 was not saved: a configuration file name ends in &quot;.conf&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 저장하지 않았습니다: 설정 파일 이름은 &quot;.conf&quot;로 끝나야 합니다.</translation>
     </message>
     <message>
         <source>%1 was not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 저장하지 못했습니다: %2</translation>
     </message>
     <message>
         <source>Configs (*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>설정 파일 (*.conf)</translation>
     </message>
     <message>
         <source>%1 was not opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 열지 못했습니다: %2</translation>
     </message>
 </context>
 <context>
@@ -1830,39 +1830,39 @@
     <name>CUpgrade</name>
     <message>
         <source>S/W Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>S/W 업그레이드</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">유형</translation>
+        <translation>유형</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>파일</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished">찾아보기...</translation>
+        <translation>찾아보기...</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished">업그레이드</translation>
+        <translation>업그레이드</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 선택</translation>
     </message>
     <message>
         <source>The upgrade is failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>업그레이드에 실패했습니다!</translation>
     </message>
     <message>
         <source>The upgrade is completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>업그레이드가 완료되었습니다!</translation>
     </message>
 </context>
 <context>
@@ -1876,19 +1876,19 @@
     <name>QObject</name>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>낮음</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>보통</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>높음</translation>
     </message>
     <message>
         <source>Super</source>
-        <translation type="unfinished"></translation>
+        <translation>최고</translation>
     </message>
 </context>
 <context>

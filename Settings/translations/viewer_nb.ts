@@ -20,39 +20,39 @@
     <name>CBackupWidget</name>
     <message>
         <source>CBackupWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>CBackupWidget</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Start</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished">Slutt</translation>
+        <translation>Slutt</translation>
     </message>
     <message>
         <source>10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 time</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Please select the backup end time again</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg sluttidspunktet for kopieringen på nytt</translation>
     </message>
     <message>
         <source>Backup has been completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieringen er fullført.</translation>
     </message>
 </context>
 <context>
@@ -100,89 +100,89 @@
     <name>CChannelWidget</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Kanal</translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>CH1</source>
-        <translation type="unfinished">CH1</translation>
+        <translation>CH1</translation>
     </message>
     <message>
         <source>CH2</source>
-        <translation type="unfinished">CH2</translation>
+        <translation>CH2</translation>
     </message>
     <message>
         <source>CH3</source>
-        <translation type="unfinished">CH3</translation>
+        <translation>CH3</translation>
     </message>
     <message>
         <source>CH4</source>
-        <translation type="unfinished">CH4</translation>
+        <translation>CH4</translation>
     </message>
     <message>
         <source>CH5</source>
-        <translation type="unfinished">CH5</translation>
+        <translation>CH5</translation>
     </message>
     <message>
         <source>CH6</source>
-        <translation type="unfinished">CH6</translation>
+        <translation>CH6</translation>
     </message>
     <message>
         <source>CH7</source>
-        <translation type="unfinished">CH7</translation>
+        <translation>CH7</translation>
     </message>
     <message>
         <source>CH8</source>
-        <translation type="unfinished">CH8</translation>
+        <translation>CH8</translation>
     </message>
     <message>
         <source>CH9</source>
-        <translation type="unfinished">CH9</translation>
+        <translation>CH9</translation>
     </message>
     <message>
         <source>CH10</source>
-        <translation type="unfinished">CH10</translation>
+        <translation>CH10</translation>
     </message>
     <message>
         <source>CH11</source>
-        <translation type="unfinished">CH11</translation>
+        <translation>CH11</translation>
     </message>
     <message>
         <source>CH12</source>
-        <translation type="unfinished">CH12</translation>
+        <translation>CH12</translation>
     </message>
     <message>
         <source>CH13</source>
-        <translation type="unfinished">CH13</translation>
+        <translation>CH13</translation>
     </message>
     <message>
         <source>CH14</source>
-        <translation type="unfinished">CH14</translation>
+        <translation>CH14</translation>
     </message>
     <message>
         <source>CH15</source>
-        <translation type="unfinished">CH15</translation>
+        <translation>CH15</translation>
     </message>
     <message>
         <source>CH16</source>
-        <translation type="unfinished">CH16</translation>
+        <translation>CH16</translation>
     </message>
 </context>
 <context>
     <name>CConfFile</name>
     <message>
         <source>The file is too large for a configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen er for stor til å være et oppsett.</translation>
     </message>
     <message>
         <source>The file is not a configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen er ikke en oppsettsfil.</translation>
     </message>
 </context>
 <context>
     <name>CConnectDVR</name>
     <message>
         <source>There is no more backup data. Or Connection failed</source>
-        <translation type="unfinished">Det er ikke flere data å sikkerhetskopiere, eller tilkoblingen mislyktes</translation>
+        <translation>Det er ikke flere data å kopiere, eller tilkoblingen mislyktes</translation>
     </message>
 </context>
 <context>
@@ -546,46 +546,46 @@
     <name>CModelInfoDialog</name>
     <message>
         <source>Model Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellinfo</translation>
     </message>
     <message>
         <source>DVR Model :</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR-modell :</translation>
     </message>
     <message>
         <source>DVR Channels :</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR-kanaler :</translation>
     </message>
     <message>
         <source>4 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>4 kanaler</translation>
     </message>
     <message>
         <source>8 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>8 kanaler</translation>
     </message>
     <message>
         <source>16 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>16 kanaler</translation>
     </message>
     <message>
         <source>Video Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Videotype :</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished">NTSC</translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished">PAL</translation>
+        <translation>PAL</translation>
     </message>
 </context>
 <context>
     <name>COldQuery</name>
     <message>
         <source>[ERROR]ID or password can not be sent</source>
-        <translation type="unfinished"></translation>
+        <translation>[FEIL]bruker-ID eller passord kan ikke sendes</translation>
     </message>
 </context>
 <context>
@@ -788,22 +788,22 @@
     <name>CPlaybackWidget</name>
     <message>
         <source>CPlaybackWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>CPlaybackWidget</translation>
     </message>
     <message>
         <source>There is no playback file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det finnes ingen fil å spille av.</translation>
     </message>
 </context>
 <context>
     <name>CProgressDialog</name>
     <message>
         <source>Upgrading</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppgraderer</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbryt</translation>
     </message>
 </context>
 <context>
@@ -922,107 +922,107 @@
     <name>CSeqWidget</name>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaler</translation>
     </message>
     <message>
         <source>CH1</source>
-        <translation type="unfinished">CH1</translation>
+        <translation>CH1</translation>
     </message>
     <message>
         <source>CH2</source>
-        <translation type="unfinished">CH2</translation>
+        <translation>CH2</translation>
     </message>
     <message>
         <source>CH3</source>
-        <translation type="unfinished">CH3</translation>
+        <translation>CH3</translation>
     </message>
     <message>
         <source>CH4</source>
-        <translation type="unfinished">CH4</translation>
+        <translation>CH4</translation>
     </message>
     <message>
         <source>CH5</source>
-        <translation type="unfinished">CH5</translation>
+        <translation>CH5</translation>
     </message>
     <message>
         <source>CH6</source>
-        <translation type="unfinished">CH6</translation>
+        <translation>CH6</translation>
     </message>
     <message>
         <source>CH7</source>
-        <translation type="unfinished">CH7</translation>
+        <translation>CH7</translation>
     </message>
     <message>
         <source>CH8</source>
-        <translation type="unfinished">CH8</translation>
+        <translation>CH8</translation>
     </message>
     <message>
         <source>CH9</source>
-        <translation type="unfinished">CH9</translation>
+        <translation>CH9</translation>
     </message>
     <message>
         <source>CH10</source>
-        <translation type="unfinished">CH10</translation>
+        <translation>CH10</translation>
     </message>
     <message>
         <source>CH11</source>
-        <translation type="unfinished">CH11</translation>
+        <translation>CH11</translation>
     </message>
     <message>
         <source>CH12</source>
-        <translation type="unfinished">CH12</translation>
+        <translation>CH12</translation>
     </message>
     <message>
         <source>CH13</source>
-        <translation type="unfinished">CH13</translation>
+        <translation>CH13</translation>
     </message>
     <message>
         <source>CH14</source>
-        <translation type="unfinished">CH14</translation>
+        <translation>CH14</translation>
     </message>
     <message>
         <source>CH15</source>
-        <translation type="unfinished">CH15</translation>
+        <translation>CH15</translation>
     </message>
     <message>
         <source>CH16</source>
-        <translation type="unfinished">CH16</translation>
+        <translation>CH16</translation>
     </message>
     <message>
         <source>M1-4</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-4</translation>
     </message>
     <message>
         <source>M5-8</source>
-        <translation type="unfinished"></translation>
+        <translation>M5-8</translation>
     </message>
     <message>
         <source>M9-12</source>
-        <translation type="unfinished"></translation>
+        <translation>M9-12</translation>
     </message>
     <message>
         <source>M13-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M13-16</translation>
     </message>
     <message>
         <source>M1-9</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-9</translation>
     </message>
     <message>
         <source>M8-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M8-16</translation>
     </message>
     <message>
         <source>M1-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-16</translation>
     </message>
     <message>
         <source>Dwell Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Visningstid</translation>
     </message>
     <message>
         <source>M1-8</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-8</translation>
     </message>
 </context>
 <context>
@@ -1457,27 +1457,27 @@
     <name>CSetupEtc</name>
     <message>
         <source>Time &amp; Date</source>
-        <translation type="unfinished">Tid og dato</translation>
+        <translation>Tid og dato</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tid</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato</translation>
     </message>
     <message>
         <source>Set to PC time</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruk PC-ens tid</translation>
     </message>
     <message>
         <source>Apply to DVR</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruk på DVR-en</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Lukk</translation>
     </message>
 </context>
 <context>
@@ -1598,11 +1598,11 @@
     <name>CSetupQuery</name>
     <message>
         <source>DVR</source>
-        <translation type="unfinished">DVR</translation>
+        <translation>DVR</translation>
     </message>
     <message>
         <source>The request was not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Forespørselen ble ikke sendt: %1</translation>
     </message>
 </context>
 <context>
@@ -1712,107 +1712,107 @@
     <name>CSetupWidget</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished">Nettverk</translation>
+        <translation>Nettverk</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished">Opptak</translation>
+        <translation>Opptak</translation>
     </message>
     <message>
         <source>HDD</source>
-        <translation type="unfinished">Disk</translation>
+        <translation>Disk</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Hendelse</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <source>The DVR model %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR-modellen %1 er ukjent.</translation>
     </message>
     <message>
         <source>A DVR with %1 channels is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>En DVR med %1 kanaler er ukjent.</translation>
     </message>
     <message>
         <source>The DVR did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR-en svarte ikke.</translation>
     </message>
     <message>
         <source>The DVR&apos;s answer is not a configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Svaret fra DVR-en er ikke et oppsett.</translation>
     </message>
     <message>
         <source>The DVR refused the request: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR-en avviste forespørselen: %1</translation>
     </message>
     <message>
         <source>A DVR of the old protocol has no configuration to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>En DVR med gammel protokoll har ikke noe oppsett å lese.</translation>
     </message>
     <message>
         <source>The pages show the default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidene viser standardinnstillingene.</translation>
     </message>
     <message>
         <source>The pages keep their settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidene beholder innstillingene sine.</translation>
     </message>
     <message>
         <source>DVR Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR-oppsett</translation>
     </message>
     <message>
         <source>The DVR configuration could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppsettet til DVR-en kunne ikke leses.</translation>
     </message>
     <message>
         <source>The configuration is still being sent to the DVR; nothing more was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppsettet sendes fortsatt til DVR-en; ingenting mer ble sendt.</translation>
     </message>
     <message>
         <source>The transmission error occured!</source>
-        <translation type="unfinished"></translation>
+        <translation>Det oppstod en overføringsfeil!</translation>
     </message>
     <message>
         <source>The DVR configuration is correctly transfered!</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppsettet er overført til DVR-en!</translation>
     </message>
     <message>
         <source>Please select a configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg en oppsettsfil.</translation>
     </message>
     <message>
         <source>Config (*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppsettsfil (*.conf)</translation>
     </message>
     <message>
         <source>%1 was not saved: a configuration file name ends in &quot;.conf&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ble ikke lagret: navnet på en oppsettsfil slutter på «.conf».</translation>
     </message>
     <message>
         <source>%1 was not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ble ikke lagret: %2</translation>
     </message>
     <message>
         <source>Configs (*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppsettsfiler (*.conf)</translation>
     </message>
     <message>
         <source>%1 was not opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ble ikke åpnet: %2</translation>
     </message>
 </context>
 <context>
@@ -1830,39 +1830,39 @@
     <name>CUpgrade</name>
     <message>
         <source>S/W Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Programvareoppgradering</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished">Bla gjennom...</translation>
+        <translation>Bla gjennom...</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished">Oppgrader</translation>
+        <translation>Oppgrader</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Lukk</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg fil</translation>
     </message>
     <message>
         <source>The upgrade is failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppgraderingen mislyktes!</translation>
     </message>
     <message>
         <source>The upgrade is completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppgraderingen er fullført!</translation>
     </message>
 </context>
 <context>
@@ -1876,19 +1876,19 @@
     <name>QObject</name>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Lav</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Middels</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Høy</translation>
     </message>
     <message>
         <source>Super</source>
-        <translation type="unfinished"></translation>
+        <translation>Super</translation>
     </message>
 </context>
 <context>

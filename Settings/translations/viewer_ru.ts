@@ -20,39 +20,39 @@
     <name>CBackupWidget</name>
     <message>
         <source>CBackupWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>CBackupWidget</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">Начало</translation>
+        <translation>Начало</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished">Конец</translation>
+        <translation>Конец</translation>
     </message>
     <message>
         <source>10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>10 мин</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 мин</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 час</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Please select the backup end time again</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите время окончания архивации заново</translation>
     </message>
     <message>
         <source>Backup has been completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Архивация завершена.</translation>
     </message>
 </context>
 <context>
@@ -100,89 +100,89 @@
     <name>CChannelWidget</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Канал</translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>CH1</source>
-        <translation type="unfinished">CH1</translation>
+        <translation>CH1</translation>
     </message>
     <message>
         <source>CH2</source>
-        <translation type="unfinished">CH2</translation>
+        <translation>CH2</translation>
     </message>
     <message>
         <source>CH3</source>
-        <translation type="unfinished">CH3</translation>
+        <translation>CH3</translation>
     </message>
     <message>
         <source>CH4</source>
-        <translation type="unfinished">CH4</translation>
+        <translation>CH4</translation>
     </message>
     <message>
         <source>CH5</source>
-        <translation type="unfinished">CH5</translation>
+        <translation>CH5</translation>
     </message>
     <message>
         <source>CH6</source>
-        <translation type="unfinished">CH6</translation>
+        <translation>CH6</translation>
     </message>
     <message>
         <source>CH7</source>
-        <translation type="unfinished">CH7</translation>
+        <translation>CH7</translation>
     </message>
     <message>
         <source>CH8</source>
-        <translation type="unfinished">CH8</translation>
+        <translation>CH8</translation>
     </message>
     <message>
         <source>CH9</source>
-        <translation type="unfinished">CH9</translation>
+        <translation>CH9</translation>
     </message>
     <message>
         <source>CH10</source>
-        <translation type="unfinished">CH10</translation>
+        <translation>CH10</translation>
     </message>
     <message>
         <source>CH11</source>
-        <translation type="unfinished">CH11</translation>
+        <translation>CH11</translation>
     </message>
     <message>
         <source>CH12</source>
-        <translation type="unfinished">CH12</translation>
+        <translation>CH12</translation>
     </message>
     <message>
         <source>CH13</source>
-        <translation type="unfinished">CH13</translation>
+        <translation>CH13</translation>
     </message>
     <message>
         <source>CH14</source>
-        <translation type="unfinished">CH14</translation>
+        <translation>CH14</translation>
     </message>
     <message>
         <source>CH15</source>
-        <translation type="unfinished">CH15</translation>
+        <translation>CH15</translation>
     </message>
     <message>
         <source>CH16</source>
-        <translation type="unfinished">CH16</translation>
+        <translation>CH16</translation>
     </message>
 </context>
 <context>
     <name>CConfFile</name>
     <message>
         <source>The file is too large for a configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл слишком велик для конфигурации.</translation>
     </message>
     <message>
         <source>The file is not a configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не является файлом конфигурации.</translation>
     </message>
 </context>
 <context>
     <name>CConnectDVR</name>
     <message>
         <source>There is no more backup data. Or Connection failed</source>
-        <translation type="unfinished">Данных для копирования больше нет, или подключение не удалось</translation>
+        <translation>Данных для архивации больше нет, или подключение не удалось</translation>
     </message>
 </context>
 <context>
@@ -546,46 +546,46 @@
     <name>CModelInfoDialog</name>
     <message>
         <source>Model Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения о модели</translation>
     </message>
     <message>
         <source>DVR Model :</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель видеорегистратора :</translation>
     </message>
     <message>
         <source>DVR Channels :</source>
-        <translation type="unfinished"></translation>
+        <translation>Каналы видеорегистратора :</translation>
     </message>
     <message>
         <source>4 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>4 канала</translation>
     </message>
     <message>
         <source>8 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>8 каналов</translation>
     </message>
     <message>
         <source>16 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>16 каналов</translation>
     </message>
     <message>
         <source>Video Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Видеостандарт :</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished">NTSC</translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished">PAL</translation>
+        <translation>PAL</translation>
     </message>
 </context>
 <context>
     <name>COldQuery</name>
     <message>
         <source>[ERROR]ID or password can not be sent</source>
-        <translation type="unfinished"></translation>
+        <translation>[ОШИБКА]не удается отправить имя или пароль</translation>
     </message>
 </context>
 <context>
@@ -788,22 +788,22 @@
     <name>CPlaybackWidget</name>
     <message>
         <source>CPlaybackWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>CPlaybackWidget</translation>
     </message>
     <message>
         <source>There is no playback file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет файла для воспроизведения.</translation>
     </message>
 </context>
 <context>
     <name>CProgressDialog</name>
     <message>
         <source>Upgrading</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление ПО</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Прервать</translation>
     </message>
 </context>
 <context>
@@ -922,107 +922,107 @@
     <name>CSeqWidget</name>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Каналы</translation>
     </message>
     <message>
         <source>CH1</source>
-        <translation type="unfinished">CH1</translation>
+        <translation>CH1</translation>
     </message>
     <message>
         <source>CH2</source>
-        <translation type="unfinished">CH2</translation>
+        <translation>CH2</translation>
     </message>
     <message>
         <source>CH3</source>
-        <translation type="unfinished">CH3</translation>
+        <translation>CH3</translation>
     </message>
     <message>
         <source>CH4</source>
-        <translation type="unfinished">CH4</translation>
+        <translation>CH4</translation>
     </message>
     <message>
         <source>CH5</source>
-        <translation type="unfinished">CH5</translation>
+        <translation>CH5</translation>
     </message>
     <message>
         <source>CH6</source>
-        <translation type="unfinished">CH6</translation>
+        <translation>CH6</translation>
     </message>
     <message>
         <source>CH7</source>
-        <translation type="unfinished">CH7</translation>
+        <translation>CH7</translation>
     </message>
     <message>
         <source>CH8</source>
-        <translation type="unfinished">CH8</translation>
+        <translation>CH8</translation>
     </message>
     <message>
         <source>CH9</source>
-        <translation type="unfinished">CH9</translation>
+        <translation>CH9</translation>
     </message>
     <message>
         <source>CH10</source>
-        <translation type="unfinished">CH10</translation>
+        <translation>CH10</translation>
     </message>
     <message>
         <source>CH11</source>
-        <translation type="unfinished">CH11</translation>
+        <translation>CH11</translation>
     </message>
     <message>
         <source>CH12</source>
-        <translation type="unfinished">CH12</translation>
+        <translation>CH12</translation>
     </message>
     <message>
         <source>CH13</source>
-        <translation type="unfinished">CH13</translation>
+        <translation>CH13</translation>
     </message>
     <message>
         <source>CH14</source>
-        <translation type="unfinished">CH14</translation>
+        <translation>CH14</translation>
     </message>
     <message>
         <source>CH15</source>
-        <translation type="unfinished">CH15</translation>
+        <translation>CH15</translation>
     </message>
     <message>
         <source>CH16</source>
-        <translation type="unfinished">CH16</translation>
+        <translation>CH16</translation>
     </message>
     <message>
         <source>M1-4</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-4</translation>
     </message>
     <message>
         <source>M5-8</source>
-        <translation type="unfinished"></translation>
+        <translation>M5-8</translation>
     </message>
     <message>
         <source>M9-12</source>
-        <translation type="unfinished"></translation>
+        <translation>M9-12</translation>
     </message>
     <message>
         <source>M13-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M13-16</translation>
     </message>
     <message>
         <source>M1-9</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-9</translation>
     </message>
     <message>
         <source>M8-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M8-16</translation>
     </message>
     <message>
         <source>M1-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-16</translation>
     </message>
     <message>
         <source>Dwell Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время показа</translation>
     </message>
     <message>
         <source>M1-8</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-8</translation>
     </message>
 </context>
 <context>
@@ -1457,27 +1457,27 @@
     <name>CSetupEtc</name>
     <message>
         <source>Time &amp; Date</source>
-        <translation type="unfinished">Время и дата</translation>
+        <translation>Время и дата</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Set to PC time</source>
-        <translation type="unfinished"></translation>
+        <translation>Установить время ПК</translation>
     </message>
     <message>
         <source>Apply to DVR</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить к видеорегистратору</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -1598,11 +1598,11 @@
     <name>CSetupQuery</name>
     <message>
         <source>DVR</source>
-        <translation type="unfinished">Видеорегистратор</translation>
+        <translation>Видеорегистратор</translation>
     </message>
     <message>
         <source>The request was not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрос не отправлен: %1</translation>
     </message>
 </context>
 <context>
@@ -1712,107 +1712,107 @@
     <name>CSetupWidget</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Система</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished">Сеть</translation>
+        <translation>Сеть</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished">Запись</translation>
+        <translation>Запись</translation>
     </message>
     <message>
         <source>HDD</source>
-        <translation type="unfinished">Диск</translation>
+        <translation>Диск</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>События</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Учетные записи</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Камера</translation>
     </message>
     <message>
         <source>The DVR model %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель видеорегистратора %1 неизвестна.</translation>
     </message>
     <message>
         <source>A DVR with %1 channels is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Видеорегистратор с числом каналов %1 неизвестен.</translation>
     </message>
     <message>
         <source>The DVR did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Видеорегистратор не ответил.</translation>
     </message>
     <message>
         <source>The DVR&apos;s answer is not a configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ видеорегистратора не является конфигурацией.</translation>
     </message>
     <message>
         <source>The DVR refused the request: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Видеорегистратор отклонил запрос: %1</translation>
     </message>
     <message>
         <source>A DVR of the old protocol has no configuration to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>У видеорегистратора со старым протоколом нет конфигурации для чтения.</translation>
     </message>
     <message>
         <source>The pages show the default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>На страницах показаны настройки по умолчанию.</translation>
     </message>
     <message>
         <source>The pages keep their settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Страницы сохраняют свои настройки.</translation>
     </message>
     <message>
         <source>DVR Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка видеорегистратора</translation>
     </message>
     <message>
         <source>The DVR configuration could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать конфигурацию видеорегистратора.</translation>
     </message>
     <message>
         <source>The configuration is still being sent to the DVR; nothing more was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурация еще передается на видеорегистратор; больше ничего не отправлено.</translation>
     </message>
     <message>
         <source>The transmission error occured!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка передачи!</translation>
     </message>
     <message>
         <source>The DVR configuration is correctly transfered!</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурация видеорегистратора успешно передана!</translation>
     </message>
     <message>
         <source>Please select a configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите файл конфигурации.</translation>
     </message>
     <message>
         <source>Config (*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурация (*.conf)</translation>
     </message>
     <message>
         <source>%1 was not saved: a configuration file name ends in &quot;.conf&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 не сохранен: имя файла конфигурации оканчивается на «.conf».</translation>
     </message>
     <message>
         <source>%1 was not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 не сохранен: %2</translation>
     </message>
     <message>
         <source>Configs (*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурации (*.conf)</translation>
     </message>
     <message>
         <source>%1 was not opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 не открыт: %2</translation>
     </message>
 </context>
 <context>
@@ -1830,39 +1830,39 @@
     <name>CUpgrade</name>
     <message>
         <source>S/W Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление ПО</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Тип</translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished">Обзор...</translation>
+        <translation>Обзор...</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished">Обновление ПО</translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор файла</translation>
     </message>
     <message>
         <source>The upgrade is failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление ПО не удалось!</translation>
     </message>
     <message>
         <source>The upgrade is completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление ПО завершено!</translation>
     </message>
 </context>
 <context>
@@ -1876,19 +1876,19 @@
     <name>QObject</name>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Низкое</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Среднее</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Высокое</translation>
     </message>
     <message>
         <source>Super</source>
-        <translation type="unfinished"></translation>
+        <translation>Наилучшее</translation>
     </message>
 </context>
 <context>

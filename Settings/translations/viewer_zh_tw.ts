@@ -20,39 +20,39 @@
     <name>CBackupWidget</name>
     <message>
         <source>CBackupWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>CBackupWidget</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">開始</translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished">結束</translation>
+        <translation>結束</translation>
     </message>
     <message>
         <source>10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>10 分鐘</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 分鐘</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 小時</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Please select the backup end time again</source>
-        <translation type="unfinished"></translation>
+        <translation>請重新選擇備份結束時間</translation>
     </message>
     <message>
         <source>Backup has been completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>備份已完成。</translation>
     </message>
 </context>
 <context>
@@ -100,89 +100,89 @@
     <name>CChannelWidget</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">頻道</translation>
+        <translation>頻道</translation>
     </message>
     <message>
         <source>CH1</source>
-        <translation type="unfinished">CH1</translation>
+        <translation>CH1</translation>
     </message>
     <message>
         <source>CH2</source>
-        <translation type="unfinished">CH2</translation>
+        <translation>CH2</translation>
     </message>
     <message>
         <source>CH3</source>
-        <translation type="unfinished">CH3</translation>
+        <translation>CH3</translation>
     </message>
     <message>
         <source>CH4</source>
-        <translation type="unfinished">CH4</translation>
+        <translation>CH4</translation>
     </message>
     <message>
         <source>CH5</source>
-        <translation type="unfinished">CH5</translation>
+        <translation>CH5</translation>
     </message>
     <message>
         <source>CH6</source>
-        <translation type="unfinished">CH6</translation>
+        <translation>CH6</translation>
     </message>
     <message>
         <source>CH7</source>
-        <translation type="unfinished">CH7</translation>
+        <translation>CH7</translation>
     </message>
     <message>
         <source>CH8</source>
-        <translation type="unfinished">CH8</translation>
+        <translation>CH8</translation>
     </message>
     <message>
         <source>CH9</source>
-        <translation type="unfinished">CH9</translation>
+        <translation>CH9</translation>
     </message>
     <message>
         <source>CH10</source>
-        <translation type="unfinished">CH10</translation>
+        <translation>CH10</translation>
     </message>
     <message>
         <source>CH11</source>
-        <translation type="unfinished">CH11</translation>
+        <translation>CH11</translation>
     </message>
     <message>
         <source>CH12</source>
-        <translation type="unfinished">CH12</translation>
+        <translation>CH12</translation>
     </message>
     <message>
         <source>CH13</source>
-        <translation type="unfinished">CH13</translation>
+        <translation>CH13</translation>
     </message>
     <message>
         <source>CH14</source>
-        <translation type="unfinished">CH14</translation>
+        <translation>CH14</translation>
     </message>
     <message>
         <source>CH15</source>
-        <translation type="unfinished">CH15</translation>
+        <translation>CH15</translation>
     </message>
     <message>
         <source>CH16</source>
-        <translation type="unfinished">CH16</translation>
+        <translation>CH16</translation>
     </message>
 </context>
 <context>
     <name>CConfFile</name>
     <message>
         <source>The file is too large for a configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>檔案過大，不可能是設定檔。</translation>
     </message>
     <message>
         <source>The file is not a configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>此檔案不是設定檔。</translation>
     </message>
 </context>
 <context>
     <name>CConnectDVR</name>
     <message>
         <source>There is no more backup data. Or Connection failed</source>
-        <translation type="unfinished">已無可備份的資料，或連線失敗</translation>
+        <translation>已無可備份的資料，或連線失敗</translation>
     </message>
 </context>
 <context>
@@ -546,46 +546,46 @@
     <name>CModelInfoDialog</name>
     <message>
         <source>Model Info</source>
-        <translation type="unfinished"></translation>
+        <translation>機型資訊</translation>
     </message>
     <message>
         <source>DVR Model :</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR 型號 :</translation>
     </message>
     <message>
         <source>DVR Channels :</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR 頻道數 :</translation>
     </message>
     <message>
         <source>4 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>4 頻道</translation>
     </message>
     <message>
         <source>8 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>8 頻道</translation>
     </message>
     <message>
         <source>16 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>16 頻道</translation>
     </message>
     <message>
         <source>Video Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>視訊類型 :</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished">NTSC</translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished">PAL</translation>
+        <translation>PAL</translation>
     </message>
 </context>
 <context>
     <name>COldQuery</name>
     <message>
         <source>[ERROR]ID or password can not be sent</source>
-        <translation type="unfinished"></translation>
+        <translation>[錯誤]無法傳送帳號或密碼</translation>
     </message>
 </context>
 <context>
@@ -788,22 +788,22 @@
     <name>CPlaybackWidget</name>
     <message>
         <source>CPlaybackWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>CPlaybackWidget</translation>
     </message>
     <message>
         <source>There is no playback file.</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有可播放的檔案。</translation>
     </message>
 </context>
 <context>
     <name>CProgressDialog</name>
     <message>
         <source>Upgrading</source>
-        <translation type="unfinished"></translation>
+        <translation>升級中</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>中止</translation>
     </message>
 </context>
 <context>
@@ -922,107 +922,107 @@
     <name>CSeqWidget</name>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>頻道</translation>
     </message>
     <message>
         <source>CH1</source>
-        <translation type="unfinished">CH1</translation>
+        <translation>CH1</translation>
     </message>
     <message>
         <source>CH2</source>
-        <translation type="unfinished">CH2</translation>
+        <translation>CH2</translation>
     </message>
     <message>
         <source>CH3</source>
-        <translation type="unfinished">CH3</translation>
+        <translation>CH3</translation>
     </message>
     <message>
         <source>CH4</source>
-        <translation type="unfinished">CH4</translation>
+        <translation>CH4</translation>
     </message>
     <message>
         <source>CH5</source>
-        <translation type="unfinished">CH5</translation>
+        <translation>CH5</translation>
     </message>
     <message>
         <source>CH6</source>
-        <translation type="unfinished">CH6</translation>
+        <translation>CH6</translation>
     </message>
     <message>
         <source>CH7</source>
-        <translation type="unfinished">CH7</translation>
+        <translation>CH7</translation>
     </message>
     <message>
         <source>CH8</source>
-        <translation type="unfinished">CH8</translation>
+        <translation>CH8</translation>
     </message>
     <message>
         <source>CH9</source>
-        <translation type="unfinished">CH9</translation>
+        <translation>CH9</translation>
     </message>
     <message>
         <source>CH10</source>
-        <translation type="unfinished">CH10</translation>
+        <translation>CH10</translation>
     </message>
     <message>
         <source>CH11</source>
-        <translation type="unfinished">CH11</translation>
+        <translation>CH11</translation>
     </message>
     <message>
         <source>CH12</source>
-        <translation type="unfinished">CH12</translation>
+        <translation>CH12</translation>
     </message>
     <message>
         <source>CH13</source>
-        <translation type="unfinished">CH13</translation>
+        <translation>CH13</translation>
     </message>
     <message>
         <source>CH14</source>
-        <translation type="unfinished">CH14</translation>
+        <translation>CH14</translation>
     </message>
     <message>
         <source>CH15</source>
-        <translation type="unfinished">CH15</translation>
+        <translation>CH15</translation>
     </message>
     <message>
         <source>CH16</source>
-        <translation type="unfinished">CH16</translation>
+        <translation>CH16</translation>
     </message>
     <message>
         <source>M1-4</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-4</translation>
     </message>
     <message>
         <source>M5-8</source>
-        <translation type="unfinished"></translation>
+        <translation>M5-8</translation>
     </message>
     <message>
         <source>M9-12</source>
-        <translation type="unfinished"></translation>
+        <translation>M9-12</translation>
     </message>
     <message>
         <source>M13-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M13-16</translation>
     </message>
     <message>
         <source>M1-9</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-9</translation>
     </message>
     <message>
         <source>M8-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M8-16</translation>
     </message>
     <message>
         <source>M1-16</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-16</translation>
     </message>
     <message>
         <source>Dwell Time</source>
-        <translation type="unfinished"></translation>
+        <translation>停留時間</translation>
     </message>
     <message>
         <source>M1-8</source>
-        <translation type="unfinished"></translation>
+        <translation>M1-8</translation>
     </message>
 </context>
 <context>
@@ -1457,27 +1457,27 @@
     <name>CSetupEtc</name>
     <message>
         <source>Time &amp; Date</source>
-        <translation type="unfinished">時間與日期</translation>
+        <translation>時間與日期</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>時間</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Set to PC time</source>
-        <translation type="unfinished"></translation>
+        <translation>設為 PC 時間</translation>
     </message>
     <message>
         <source>Apply to DVR</source>
-        <translation type="unfinished"></translation>
+        <translation>套用至 DVR</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>
@@ -1598,11 +1598,11 @@
     <name>CSetupQuery</name>
     <message>
         <source>DVR</source>
-        <translation type="unfinished">DVR</translation>
+        <translation>DVR</translation>
     </message>
     <message>
         <source>The request was not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>請求未送出：%1</translation>
     </message>
 </context>
 <context>
@@ -1712,107 +1712,107 @@
     <name>CSetupWidget</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>系統</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished">網路</translation>
+        <translation>網路</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished">錄影</translation>
+        <translation>錄影</translation>
     </message>
     <message>
         <source>HDD</source>
-        <translation type="unfinished">硬碟</translation>
+        <translation>硬碟</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>事件</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>帳號</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>攝影機</translation>
     </message>
     <message>
         <source>The DVR model %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR 型號 %1 不明。</translation>
     </message>
     <message>
         <source>A DVR with %1 channels is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明的 %1 頻道 DVR。</translation>
     </message>
     <message>
         <source>The DVR did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR 沒有回應。</translation>
     </message>
     <message>
         <source>The DVR&apos;s answer is not a configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR 的回應不是設定資料。</translation>
     </message>
     <message>
         <source>The DVR refused the request: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR 拒絕了請求：%1</translation>
     </message>
     <message>
         <source>A DVR of the old protocol has no configuration to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>舊版通訊協定的 DVR 沒有可讀取的設定。</translation>
     </message>
     <message>
         <source>The pages show the default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>各頁面顯示預設設定。</translation>
     </message>
     <message>
         <source>The pages keep their settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>各頁面保留原有設定。</translation>
     </message>
     <message>
         <source>DVR Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR 設定</translation>
     </message>
     <message>
         <source>The DVR configuration could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法讀取 DVR 設定。</translation>
     </message>
     <message>
         <source>The configuration is still being sent to the DVR; nothing more was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定仍在傳送至 DVR，因此未再傳送任何內容。</translation>
     </message>
     <message>
         <source>The transmission error occured!</source>
-        <translation type="unfinished"></translation>
+        <translation>發生傳輸錯誤！</translation>
     </message>
     <message>
         <source>The DVR configuration is correctly transfered!</source>
-        <translation type="unfinished"></translation>
+        <translation>DVR 設定已成功傳送！</translation>
     </message>
     <message>
         <source>Please select a configuration file.</source>
-        <translation type="unfinished"></translation>
+        <translation>請選擇設定檔。</translation>
     </message>
     <message>
         <source>Config (*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>設定檔 (*.conf)</translation>
     </message>
     <message>
         <source>%1 was not saved: a configuration file name ends in &quot;.conf&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 未儲存：設定檔名稱須以「.conf」結尾。</translation>
     </message>
     <message>
         <source>%1 was not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 未儲存：%2</translation>
     </message>
     <message>
         <source>Configs (*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>設定檔 (*.conf)</translation>
     </message>
     <message>
         <source>%1 was not opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 未開啟：%2</translation>
     </message>
 </context>
 <context>
@@ -1830,39 +1830,39 @@
     <name>CUpgrade</name>
     <message>
         <source>S/W Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>軟體升級</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">類型</translation>
+        <translation>類型</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>檔案</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished">瀏覽...</translation>
+        <translation>瀏覽...</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished">升級</translation>
+        <translation>升級</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇檔案</translation>
     </message>
     <message>
         <source>The upgrade is failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>升級失敗！</translation>
     </message>
     <message>
         <source>The upgrade is completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>升級完成！</translation>
     </message>
 </context>
 <context>
@@ -1876,19 +1876,19 @@
     <name>QObject</name>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>低</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>中</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>高</translation>
     </message>
     <message>
         <source>Super</source>
-        <translation type="unfinished"></translation>
+        <translation>超高</translation>
     </message>
 </context>
 <context>
