@@ -12,6 +12,7 @@
 #include "WireBuilder.h"
 #include "dvr_protocol/cgi_response.pb.h"
 #include "dvr_types/DvrModelInfo.h"
+#include "tests/sys_conf/ModelSizedDvrConf.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -109,6 +110,13 @@ ModalDriver::Answer chooseFile(const QString& path)
     };
 }
 
+// The test DVR's configuration as its model holds it (model 4, NTSC): the
+// pages have nothing to repair in it.
+QByteArray standard()
+{
+    return WireBuilder::bytesOf(ModelSizedDvrConf::build(4, 0));
+}
+
 config::DvrConf parsed(const QByteArray& bytes)
 {
     config::DvrConf conf;
@@ -127,7 +135,7 @@ QByteArray partsOf(config::DvrConf conf)
 
 QByteArray configurationWith(const std::function<void(config::DvrConf&)>& change)
 {
-    config::DvrConf conf = parsed(TestDvrConfiguration::standard());
+    config::DvrConf conf = parsed(standard());
     change(conf);
     return WireBuilder::bytesOf(conf);
 }
@@ -199,6 +207,9 @@ void tst_CSetupWidget::init()
     m_dvr = std::make_unique<TestDvr>();
     QVERIFY(m_dvr->listen());
     TestDvrConfiguration::install(m_dvr.get());
+    TestDvrContent content = m_dvr->content();
+    content.configuration = standard();
+    m_dvr->setContent(content);
     m_dir = std::make_unique<QTemporaryDir>();
     CAppDir::setCurrentPathOverride(m_dir->path());
     m_hub = std::make_unique<CSetupWidget>();
@@ -331,7 +342,7 @@ void tst_CSetupWidget::runningReadIsCancelled()
     } else if (by == "file") {
         QFile file(m_dir->filePath("opened.conf"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(TestDvrConfiguration::standard());
+        file.write(standard());
         file.close();
         openFile(file.fileName());
     } else {
@@ -422,7 +433,7 @@ void tst_CSetupWidget::applyDuringUploadSendsNothing()
 {
     m_hub->Init();
     m_dvr->setUploadReadRate(8000);
-    QCOMPARE(m_hub->SetDvrConf(parsed(TestDvrConfiguration::standard())), 0);
+    QCOMPARE(m_hub->SetDvrConf(parsed(standard())), 0);
     m_driver->queue(prompt(m_dvr->port()));
     m_hub->OnSendAll();
     m_hub->OnSend();
@@ -694,7 +705,7 @@ void tst_CSetupWidget::upgrade()
 
 void tst_CSetupWidget::mutatedConfigurations()
 {
-    const QByteArray conf = TestDvrConfiguration::standard();
+    const QByteArray conf = standard();
     ByteMutator mutator({WireBuilder::packet(1, cgi::DATA_CONF, conf), conf}, 20, 4096);
     m_hub->Init();
     int applied = 0;
