@@ -8,7 +8,7 @@
 #include "TestDvr.h"
 #include "TestDvrStreams.h"
 #include "WidgetChild.h"
-#include "ZonePicture.h"
+#include "ZoneEditorSupport.h"
 #include "dvr_protocol/cgi_protocol.h"
 
 #include <QLoggingCategory>
@@ -127,7 +127,7 @@ void tst_CMotionZoneDialog::stream()
 
     switch (shows) {
     case Picture:
-        QTRY_VERIFY(ZonePicture::showsChannel(dialog->grab().toImage(), CHANNEL, zone, COLUMNS));
+        QTRY_VERIFY(ZoneEditorSupport::showsChannel(dialog->grab().toImage(), CHANNEL, zone, COLUMNS));
         QTRY_VERIFY_WITH_TIMEOUT(dvr.streams()->records().first().videoFrames >= frames, 60000);
         QCOMPARE(screen->getInfo().channel, CHANNEL);
         QVERIFY(!screen->getInfo().status);
@@ -210,7 +210,7 @@ void tst_CMotionZoneDialog::grid()
     QFETCH(Gesture, gesture);
     QFETCH(QByteArray, expected);
     CMotionDetect grid;
-    grid.resize(ZonePicture::WIDTH, ZonePicture::HEIGHT);
+    grid.resize(ZoneEditorSupport::WIDTH, ZoneEditorSupport::HEIGHT);
     grid.setMotionZone(rows, columns, given);
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));

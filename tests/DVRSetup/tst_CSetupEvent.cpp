@@ -7,7 +7,7 @@
 #include "TestDvr.h"
 #include "TestDvrStreams.h"
 #include "WidgetChild.h"
-#include "ZonePicture.h"
+#include "ZoneEditorSupport.h"
 #include "dvr_protocol/cgi_protocol.h"
 #include "dvr_types/DvrModelInfo.h"
 #include "tests/sys_conf/ModelSizedDvrConf.h"
@@ -42,26 +42,6 @@ template <class List> void resetBools(List& list, int count)
     list.Clear();
     for (int i = 0; i < count; ++i)
         list.Add(false);
-}
-
-// The zone editor the page runs: the grid's cells from (top, left) to
-// (bottom, right) dragged and set (or cleared), then OK, or Cancel.
-std::function<void(CMotionZoneDialog*)> drawBlock(QRect cells, bool set, bool ok)
-{
-    return [cells, set, ok](CMotionZoneDialog* dialog) {
-        CMotionDetect* grid = nullptr;
-        for (QWidget* widget : QApplication::allWidgets()) {
-            if (auto* found = qobject_cast<CMotionDetect*>(widget))
-                grid = found;
-        }
-        const auto centre = [](int row, int column) { return QPoint(column * 22 + 11, row * 20 + 10); };
-        QTest::mousePress(grid, Qt::LeftButton, {}, centre(cells.top(), cells.left()));
-        QTest::mouseMove(grid, centre(cells.bottom(), cells.right()));
-        QTest::mouseRelease(grid, Qt::LeftButton, {}, centre(cells.bottom(), cells.right()));
-        QTest::mouseClick(child<QPushButton>(*dialog, set ? "selection" : "clear"), Qt::LeftButton);
-        auto* box = child<QDialogButtonBox>(*dialog, "buttonBox");
-        box->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
-    };
 }
 
 } // namespace
@@ -362,13 +342,13 @@ void tst_CSetupEvent::zoneEditor()
     const QRect block(QPoint(3, 1), QPoint(5, 2)); // columns 3-5 of rows 1-2
     const int channel = steps < 16 ? steps : -1;
     // "ALL" detects everywhere: only clearing changes it.
-    const auto draw = drawBlock(block, channel >= 0, ok);
+    const auto draw = ZoneEditorSupport::drawBlock(block, channel >= 0, ok);
     const int shown = channel >= 0 ? channel : 0;
     bool pictured = false;
     whenModal<CMotionZoneDialog>([shown, draw, &pictured](CMotionZoneDialog* dialog) {
         // The channel's picture under the grid, the zone's cells tinted.
         pictured = QTest::qWaitFor([dialog, shown] {
-            return ZonePicture::showsChannel(dialog->grab().toImage(), shown, dialog->getMotionZone(), 16);
+            return ZoneEditorSupport::showsChannel(dialog->grab().toImage(), shown, dialog->getMotionZone(), 16);
         });
         draw(dialog);
     });

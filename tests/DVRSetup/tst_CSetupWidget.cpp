@@ -1,5 +1,6 @@
 #include "ByteMutator.h"
 #include "Common/COldQuery.h"
+#include "Connection/CStopRequest.h"
 #include "DVRSetup/CProgressDialog.h"
 #include "DVRSetup/CSetupEtc.h"
 #include "DVRSetup/CSetupNetwork.h"
@@ -10,6 +11,7 @@
 #include "TestDvr.h"
 #include "TestDvrConfiguration.h"
 #include "WireBuilder.h"
+#include "ZoneEditorSupport.h"
 #include "dvr_protocol/cgi_response.pb.h"
 #include "dvr_types/DvrModelInfo.h"
 #include "tests/sys_conf/ModelSizedDvrConf.h"
@@ -26,6 +28,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
@@ -190,6 +193,7 @@ private slots:
     void upgrade_data();
     void upgrade();
     void mutatedConfigurations();
+    void operatorDrawsZoneAndPaintsSchedule();
 
 private:
     void enter(const DVR& record);
@@ -720,6 +724,51 @@ void tst_CSetupWidget::mutatedConfigurations()
             QCOMPARE(WireBuilder::bytesOf(pages()), before);
     }
     QVERIFY(applied > 0);
+}
+
+// As an operator new to the hub: a zone drawn on channel 2 reaches the DVR
+// with Apply, a schedule hour painted "Motion" survives Apply All and Reload.
+void tst_CSetupWidget::operatorDrawsZoneAndPaintsSchedule()
+{
+    TestDvrContent content = m_dvr->content();
+    content.configuration = configurationWith([](config::DvrConf& c) {
+        c.mutable_record()->mutable_schedule(0)->set_record_mode(32, config::RECORD_MANUAL);
+    });
+    m_dvr->setContent(content);
+    enter(m_dvr->dvrRecord());
+    QTRY_VERIFY(pages().camera().ByteSizeLong() > 0);
+    auto* tabs = m_hub->findChild<QTabWidget*>("tabWidget");
+    tabs->setCurrentIndex(4);
+    QTest::keyClick(m_hub->findChild<QComboBox*>("motionCh"), Qt::Key_Down);
+    const QRect block(QPoint(3, 1), QPoint(5, 2));
+    m_driver->queue(ZoneEditorSupport::drawBlock(block, true, true));
+    QTest::mouseClick(m_hub->findChild<QPushButton*>("detectZone"), Qt::LeftButton);
+    m_driver->queue(prompt(m_dvr->port()));
+    m_hub->OnSend();
+    QTRY_COMPARE(m_driver->boxes, QStringList{TRANSFERRED});
+    config::Event expected = parsed(standard()).event();
+    for (int row = block.top(); row <= block.bottom(); ++row) {
+        for (int column = block.left(); column <= block.right(); ++column)
+            expected.mutable_motion_conf()->mutable_motion(1)->set_zone(row * 16 + column, true);
+    }
+    QCOMPARE(WireBuilder::bytesOf(parsed(m_dvr->content().configuration).event()), WireBuilder::bytesOf(expected));
+
+    tabs->setCurrentIndex(2);
+    auto* grid = m_hub->findChild<QTableWidget*>("schedule");
+    QTest::mouseClick(m_hub->findChild<QPushButton*>("motion"), Qt::LeftButton);
+    const QPoint monday8 = grid->visualRect(grid->model()->index(1, 8)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, monday8);
+    m_driver->queue(prompt(m_dvr->port()));
+    m_hub->OnSendAll();
+    QTRY_COMPARE(m_driver->boxes.size(), 2);
+    m_hub->OnLoadDefault();
+    QVERIFY(pages().record().schedule(0).record_mode(32) != config::RECORD_MOTION);
+    m_driver->queue(prompt(m_dvr->port()));
+    m_hub->OnReload();
+    QTRY_COMPARE(pages().record().schedule(0).record_mode(32), int(config::RECORD_MOTION));
+    const QColor shown = grid->viewport()->grab().toImage().pixelColor(monday8);
+    QVERIFY2(shown.green() > shown.red() + 40 && shown.green() > shown.blue() + 40, qPrintable(shown.name()));
+    QTRY_COMPARE(CStopRequest::pending(), 0);
 }
 
 QTEST_MAIN(tst_CSetupWidget)
