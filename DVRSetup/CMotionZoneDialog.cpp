@@ -52,6 +52,8 @@ CMotionZoneDialog::CMotionZoneDialog(QWidget* parent)
     QObject::connect(m_ui->clear, &QPushButton::clicked, this, &CMotionZoneDialog::OnClear);
     QObject::connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     QObject::connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QObject::connect(
+        this, &CMotionZoneDialog::pictureDecoded, this, &CMotionZoneDialog::showPicture, Qt::QueuedConnection);
     m_decoder.Init(1);
     m_decoder.changeOpenglOption(rendering != OPENGL_OFF);
     m_decoder.setDeinterlaced(false);
@@ -112,7 +114,7 @@ void CMotionZoneDialog::slotDisplayVideo(const _DISPLAY_DVR_INFO& info, const un
         return;
     CDisplayInfo record;
     // The decoder's buffer takes the next picture at once: the GUI thread
-    // gets a copy of its own.
+    // gets a copy of its own, queued through the signal.
     record.image = QImage(size.width, size.height, QImage::Format_RGB888);
     if (record.image.isNull())
         return;
@@ -125,8 +127,12 @@ void CMotionZoneDialog::slotDisplayVideo(const _DISPLAY_DVR_INFO& info, const un
     record.videoLoss = info.oldProtocol ? frame.videoLoss : CChannelNum::isEnabled(info.videoLossMask, frame.channel);
     record.authority = CChannelNum::isEnabled(static_cast<unsigned>(info.authorityMask), frame.channel);
     record.length = static_cast<uint32_t>(length);
-    QMetaObject::invokeMethod(
-        this, [this, record] { m_screen->setInfo(SCREEN, record); }, Qt::QueuedConnection);
+    emit pictureDecoded(record);
+}
+
+void CMotionZoneDialog::showPicture(const CDisplayInfo& picture)
+{
+    m_screen->setInfo(SCREEN, picture);
 }
 
 void CMotionZoneDialog::slotConnectionFailed()

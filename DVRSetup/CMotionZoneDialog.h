@@ -2,6 +2,7 @@
 
 #include "Common/CDecodeVideo.h"
 #include "Common/DisplayDvrInfo.h"
+#include "Display/CDisplayInfo.h"
 #include "ProtoBuf/DVRList.pb.h"
 
 #include <QByteArray>
@@ -46,11 +47,17 @@ public slots:
     // On the link's thread, for every video frame.
     void slotDisplayVideo(const _DISPLAY_DVR_INFO& info, const unsigned char* data, size_t length);
 
+signals:
+    // From the link's thread: a decoded picture, a copy of its own, for the
+    // GUI thread to show.
+    void pictureDecoded(const CDisplayInfo& picture);
+
 protected:
     void changeEvent(QEvent* event) override;
 
 private slots:
     void slotConnectionFailed();
+    void showPicture(const CDisplayInfo& picture);
 
 private:
     std::unique_ptr<Ui::CMotionZoneDialog> m_ui;
