@@ -51,6 +51,23 @@ int CChnum::getCheckedChNum(unsigned long mask)
     return int(std::bitset<16>(mask & 0xFFFFUL).count());
 }
 
+QList<QCheckBox*> CChnum::showChannelBoxes(const QWidget* parent, int channels)
+{
+    static const QRegularExpression channelName(QStringLiteral("ch([0-9]+)"));
+    QList<QCheckBox*> shown;
+    for (QCheckBox* box : parent->findChildren<QCheckBox*>()) {
+        const QRegularExpressionMatch match = channelName.match(box->objectName());
+        if (!match.hasMatch())
+            continue;
+        const bool listed = match.captured(1).toInt() < channels;
+        box->setVisible(listed);
+        if (listed)
+            shown.append(box);
+    }
+    SortCheckBox(&shown);
+    return shown;
+}
+
 void CChnum::SortCheckBox(QList<QCheckBox*>* boxes)
 {
     // Each box's number is read once, so the order is a consistent one even

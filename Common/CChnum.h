@@ -3,6 +3,7 @@
 #include <QList>
 
 class QCheckBox;
+class QWidget;
 
 // Lists of channel check-boxes to channel masks and back: box i of a sorted
 // list stands for channel i. Stateless.
@@ -17,4 +18,8 @@ public:
     // Orders the boxes by the channel number in their object names (the
     // first run of decimal digits), numerically.
     static void SortCheckBox(QList<QCheckBox*>* boxes);
+    // The boxes below parent named "ch" and a number: those of channels
+    // below the count are shown and returned in channel order, the others
+    // hidden. Check states are left as they are.
+    static QList<QCheckBox*> showChannelBoxes(const QWidget* parent, int channels);
 };

@@ -243,16 +243,17 @@ void CConnectDVR::OnPlay(const cgi::DvrInfo& info, int cid)
     m_state = State::Running;
 }
 
-void CConnectDVR::recordStart()
+bool CConnectDVR::recordStart()
 {
     recordStop();
     if (!m_recorder->start(QString::fromStdString(m_dvr.name()), m_identity, 0)) {
         qWarning().noquote() << "[ERROR] recording not started:" << m_recorder->errorString();
         emit recordFailed(m_recorder->errorString());
-        return;
+        return false;
     }
     m_video->SetRecordPtr(m_recorder);
     m_audio->SetRecordPtr(m_recorder);
+    return true;
 }
 
 void CConnectDVR::recordStop()
@@ -298,6 +299,12 @@ bool CConnectDVR::isRecording() const
 void CConnectDVR::updateStatus()
 {
     m_video->UpdateConnectedDVRStatus();
+}
+
+void CConnectDVR::refreshTreeIcon()
+{
+    if (m_live && m_state == State::Running)
+        setTreeIcon(CControlDVRList::getConnectedIcon());
 }
 
 void CConnectDVR::stopLinks()

@@ -62,10 +62,14 @@ public:
 
     void startLive(bool showWait);
     void startPlayback(const PbBackupParam& p);
-    void recordStart();
+    // False, with recordFailed, when the recording could not start.
+    bool recordStart();
     void recordStop();
     bool isRecording() const;
     void updateStatus();
+    // Shows the connected icon again on the tree item while live view runs,
+    // after the tree reset the icons of the group.
+    void refreshTreeIcon();
     void disconnect();
 
     int getClientID() const { return m_clientId; }

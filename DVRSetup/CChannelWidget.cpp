@@ -5,7 +5,6 @@
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QRegularExpression>
 
 CChannelWidget::CChannelWidget(QWidget* parent)
     : QWidget(parent)
@@ -19,20 +18,9 @@ CChannelWidget::~CChannelWidget() = default;
 
 void CChannelWidget::updateChannelCtrl(int n)
 {
-    static const QRegularExpression channelName(QStringLiteral("ch([0-9]+)"));
     for (QCheckBox* box : std::as_const(m_channels))
         disconnect(box, nullptr, this, nullptr);
-    m_channels.clear();
-    for (QCheckBox* box : findChildren<QCheckBox*>()) {
-        const QRegularExpressionMatch match = channelName.match(box->objectName());
-        if (!match.hasMatch())
-            continue;
-        const bool listed = match.captured(1).toInt() < n;
-        box->setVisible(listed);
-        if (listed)
-            m_channels.append(box);
-    }
-    CChnum::SortCheckBox(&m_channels);
+    m_channels = CChnum::showChannelBoxes(this, n);
     for (QCheckBox* box : std::as_const(m_channels))
         connect(box, &QCheckBox::clicked, this, &CChannelWidget::OnChannelClicked);
 }

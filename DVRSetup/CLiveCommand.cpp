@@ -6,9 +6,16 @@
 
 #include <QDebug>
 
-CLiveCommand::CLiveCommand()
-    : m_sender(std::make_unique<CSendCommand>())
+CLiveCommand::CLiveCommand(CSendCommand* sender)
+    : m_ownSender(sender ? nullptr : std::make_unique<CSendCommand>())
+    , m_sender(sender ? sender : m_ownSender.get())
 {
+}
+
+CLiveCommand::CLiveCommand(const DVR& dvr, int clientId, CSendCommand* sender)
+    : CLiveCommand(sender)
+{
+    setDVR(dvr, clientId);
 }
 
 CLiveCommand::~CLiveCommand() = default;
@@ -50,12 +57,27 @@ void CLiveCommand::sendOld(int op, const QByteArray& request)
     sendOldQuery(op, std::nullopt, request);
 }
 
-void CLiveCommand::sendOldQuery(int op, std::optional<int> channel, const QByteArray& request)
+COldQuery CLiveCommand::oldCommand(int op, int streamOffset) const
 {
     COldQuery query;
-    query.add("MODE", OLD_COMMAND_MODE).add("CID", m_clientId).add("OP", op);
+    query.add("MODE", OLD_COMMAND_MODE).add("CID", m_clientId + streamOffset).add("OP", op);
+    return query;
+}
+
+void CLiveCommand::sendOld(const COldQuery& query)
+{
+    if (query.isRefused()) {
+        qDebug().noquote() << "[ERROR] command not sent:" << query.errorText();
+        return;
+    }
+    m_sender->send(m_dvr, query.text());
+}
+
+void CLiveCommand::sendOldQuery(int op, std::optional<int> channel, const QByteArray& request)
+{
+    COldQuery query = oldCommand(op);
     if (channel)
         query.add("CH", *channel);
     query.add("LEN", request.size()).addPlain("REQ", request);
-    m_sender->send(m_dvr, query.text());
+    sendOld(query);
 }

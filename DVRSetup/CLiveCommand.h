@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Common/COldQuery.h"
 #include "ProtoBuf/DVRList.pb.h"
 #include "dvr_protocol/cgi_request.pb.h"
 
@@ -14,10 +15,11 @@ namespace google::protobuf {
 class MessageLite;
 }
 
-// The command channel of one live control page: the current DVR, the client
-// id of its streaming connection and the page's own command sender. It
-// speaks whichever dialect the page chooses; a query the DVR could not take
-// is never sent.
+// The command channel to one DVR: the DVR, the client id of its streaming
+// connection and a command sender (its own, or one it is lent). It speaks
+// whichever dialect the caller chooses; a query the DVR could not take is
+// never sent. The live control pages own one each; the main window makes
+// one per command on its own sender.
 class CLiveCommand {
 public:
     // The old dialect's command mode, under which every page sends its OP.
@@ -26,7 +28,10 @@ public:
     static constexpr int OLD_OP_PTZF = 7;
     static constexpr int OLD_OP_RELAY = 20;
 
-    CLiveCommand();
+    // Sends through its own sender, or through the one given, which must
+    // outlive it.
+    explicit CLiveCommand(CSendCommand* sender = nullptr);
+    CLiveCommand(const DVR& dvr, int clientId, CSendCommand* sender);
     ~CLiveCommand();
 
     void setDVR(const DVR& dvr, int clientId);
@@ -41,11 +46,16 @@ public:
     void sendOld(int op, int channel, const QByteArray& request);
     // The same without CH, for commands that name no channel.
     void sendOld(int op, const QByteArray& request);
+    // "MODE=5&CID=%d&OP=%d" naming the stream clientId + streamOffset (the
+    // audio link's is the video link's + 100), for the caller to complete.
+    COldQuery oldCommand(int op, int streamOffset = 0) const;
+    void sendOld(const COldQuery& query);
 
 private:
     void sendOldQuery(int op, std::optional<int> channel, const QByteArray& request);
 
     DVR m_dvr;
     int m_clientId = 0;
-    std::unique_ptr<CSendCommand> m_sender;
+    std::unique_ptr<CSendCommand> m_ownSender;
+    CSendCommand* m_sender;
 };

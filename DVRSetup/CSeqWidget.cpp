@@ -10,7 +10,6 @@
 
 namespace {
 
-const QRegularExpression CHANNEL_REGEX(QStringLiteral("ch([0-9]+)"));
 const QRegularExpression MCHANNEL_REGEX(QStringLiteral("chM([0-9]+)"));
 
 constexpr int FIRST_MULTI_BIT = 16;
@@ -51,21 +50,10 @@ CSeqWidget::~CSeqWidget() = default;
 void CSeqWidget::updateChannelCtrl(int nCh, bool hide)
 {
     m_channelCount = nCh;
-    const QList<QCheckBox*> boxes = findChildren<QCheckBox*>();
-
-    m_single.clear();
-    for (QCheckBox* box : boxes) {
-        const int channel = numberIn(CHANNEL_REGEX, box);
-        if (channel < 0)
-            continue;
-        box->setVisible(channel < nCh);
-        if (channel < nCh)
-            m_single.append(box);
-    }
-    CChnum::SortCheckBox(&m_single);
+    m_single = CChnum::showChannelBoxes(this, nCh);
 
     m_multi.clear();
-    for (QCheckBox* box : boxes) {
+    for (QCheckBox* box : findChildren<QCheckBox*>()) {
         const int step = numberIn(MCHANNEL_REGEX, box);
         if (step < 0)
             continue;

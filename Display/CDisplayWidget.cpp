@@ -35,11 +35,6 @@ int layoutForChannels(int channels)
     return k * k;
 }
 
-OpenGLMode openGLModeSetting()
-{
-    const int mode = CAppSettings().readSetting(CAppSettings::OPENGL).toInt();
-    return mode >= OPENGL_HIGH_PERFORMANCE && mode <= OPENGL_OFF ? OpenGLMode(mode) : OPENGL_HIGH_PERFORMANCE;
-}
 } // namespace
 
 CDisplayWidget::CDisplayWidget(QWidget* parent)
@@ -281,7 +276,7 @@ void CDisplayWidget::UpdateDisplayRect(int n, int start)
     m_screen->resize(size());
     // One to three screens lay out as one column of one (whole square root 1).
     emit enableSingleScreen(n < 4);
-    emit sendChannelCommand(n, m_layoutSize > 0 ? start % m_layoutSize : start);
+    emit sendChannelCommand(n, start);
     m_laidOutSize = size();
 }
 

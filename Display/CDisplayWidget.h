@@ -121,6 +121,7 @@ signals:
     void enableSingleScreen(bool enable);
     void changedScreen(int screen, int dvrch);
     void doubleClicked(int screen);
+    // The screens on view: their count and the first one.
     void sendChannelCommand(int screens, int firstch);
     void signalUpdateTime(QString strtime);
     void signalChangedStatus(QString strstatus);

@@ -9,3 +9,6 @@ enum OpenGLMode {
     // No OpenGL: one plain label per tile.
     OPENGL_OFF = 2,
 };
+
+// The Opengl setting; a stored value outside the three reads as the first.
+OpenGLMode openGLModeSetting();

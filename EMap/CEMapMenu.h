@@ -3,6 +3,7 @@
 #include <QMenu>
 
 class CEMapList;
+class QAction;
 
 // The map tree's context menu (add, edit, delete a map) in E-Map edit mode;
 // run with exec() at the pointer and destroyed afterwards.
@@ -12,4 +13,14 @@ class CEMapMenu : public QMenu {
 public:
     explicit CEMapMenu(CEMapList* tree);
     ~CEMapMenu() override;
+
+    virtual void languageChange();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    QAction* m_add;
+    QAction* m_edit;
+    QAction* m_delete;
 };

@@ -1,8 +1,52 @@
 #include "CEMapSetupDialog.h"
 
+#include "EMap/CEMapSettings.h"
+#include "sys_conf/types/event.h"
+#include "ui_CEMapSetupDialog.h"
+
+#include <QEvent>
+
 CEMapSetupDialog::CEMapSetupDialog(QWidget* parent)
     : QDialog(parent)
+    , m_ui(std::make_unique<Ui::CEMapSetupDialog>())
 {
+    m_ui->setupUi(this);
+    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &CEMapSetupDialog::OnAccept);
+    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &CEMapSetupDialog::reject);
+    m_ui->popupGroup->setId(m_ui->popupOff, 0);
+    m_ui->popupGroup->setId(m_ui->popupOn, 1);
+    m_ui->imageSizeGroup->setId(m_ui->imageSizeAdjust, CEMapSettings::ADJUST);
+    m_ui->imageSizeGroup->setId(m_ui->imageSizeOriginal, CEMapSettings::ORIGINAL);
+    // The table's own texts, the same in every language.
+    for (int row = 0; row <= config::Event_PopDownType_PopDownType_MAX; ++row)
+        m_ui->selPopdown->addItem(QString::fromLatin1(config::PopDownType_Index2String(row)));
+    loadSettings();
 }
 
 CEMapSetupDialog::~CEMapSetupDialog() = default;
+
+void CEMapSetupDialog::loadSettings()
+{
+    m_ui->popupGroup->button(CEMapSettings::popup())->setChecked(true);
+    m_ui->selPopdown->setCurrentIndex(CEMapSettings::popdown());
+    m_ui->imageSizeGroup->button(CEMapSettings::imageSize())->setChecked(true);
+}
+
+void CEMapSetupDialog::OnAccept()
+{
+    CEMapSettings::store(
+        m_ui->popupGroup->checkedId(), m_ui->selPopdown->currentIndex(), m_ui->imageSizeGroup->checkedId());
+    accept();
+}
+
+void CEMapSetupDialog::languageChange()
+{
+    m_ui->retranslateUi(this);
+}
+
+void CEMapSetupDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        languageChange();
+    QDialog::changeEvent(event);
+}

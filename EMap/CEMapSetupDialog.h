@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class CEMapSetupDialog;
+}
 
 // Edits the E-Map settings (pop-up on events, pop-down time, map image
 // size) and stores them when accepted. Run modally.
@@ -10,4 +15,17 @@ class CEMapSetupDialog : public QDialog {
 public:
     explicit CEMapSetupDialog(QWidget* parent = nullptr);
     ~CEMapSetupDialog() override;
+
+    virtual void languageChange();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void OnAccept();
+
+private:
+    void loadSettings();
+
+    std::unique_ptr<Ui::CEMapSetupDialog> m_ui;
 };

@@ -20,6 +20,7 @@
 //       build/benchmarks/bench_ScreenWall
 // (PULSE_SERVER keeps the wall's audio parts away from any real sound server.)
 
+#include "CpuClock.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CGraphicsView.h"
 #include "Display/CScreen.h"
@@ -48,13 +49,6 @@ const int WIDTH = 704;
 const int HEIGHT = 480;
 const int PICTURES_PER_SECOND = 25;
 const int SECONDS = 10;
-
-double cpuSeconds(clockid_t clock)
-{
-    timespec now{};
-    clock_gettime(clock, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
 
 QApplication& application()
 {

@@ -23,6 +23,7 @@
 
 #include "Common/CFrame.h"
 #include "Connection/CConnectDVR.h"
+#include "CpuClock.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/OpenGLMode.h"
 #include "H264TestEncoder.h"
@@ -60,13 +61,6 @@ const int SECONDS = 20;
 // The test DVR loops two seconds of pictures per channel, an I frame a second.
 const int CLIP_FRAMES = 2 * FPS;
 const int KEY_INTERVAL = FPS;
-
-double cpuSeconds(clockid_t clock)
-{
-    timespec now{};
-    clock_gettime(clock, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
 
 double processCpuSeconds()
 {

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Draws the screen wall's state images and overlay icons, the DVR tree's
 group, DVR, camera and connection icons, the PTZ panel's arrows, the search time line's bars and
-cursor, the main window's logo, button icons and style-sheet arrows, and
-records the event alarm sound. The files are committed; run this
+cursor, the main window's logo, button icons and style-sheet arrows, the
+E-Map's map and recording camera icons, and records the event alarm sound. The files are committed; run this
 again only to change them:  scripts/draw-resources.py  (from the top of the repository)."""
 import math
 import os
@@ -19,6 +19,7 @@ TIME_LINE = os.path.join(ROOT, "Recording", "Resources")
 VIEWER_IMAGES = os.path.join(ROOT, "viewer", "files", "images")
 QSS_IMAGES = os.path.join(ROOT, "viewer", "files", "qss", "images")
 PLAYBACK = os.path.join(ROOT, "Recording", "files", "images")
+EMAP_IMAGES = os.path.join(ROOT, "EMap", "files", "images")
 
 
 class Canvas:
@@ -198,14 +199,18 @@ def tree_dvr():
     c.save("dvr.png", TREE_IMAGES)
 
 
-def tree_camera():
+def camera_canvas():
     # A camera body with its lens hood to the left, on a short stand.
     c = Canvas(16)
     c.rect(4, 4, 14, 9, GREY)
     c.rect(1, 3, 3, 10, (100, 100, 100, 255))
     c.rect(9, 10, 10, 14, GREY)
     c.disc(12, 6.5, 1.2, (60, 120, 220, 255))
-    c.save("camera.png", TREE_IMAGES)
+    return c
+
+
+def tree_camera():
+    camera_canvas().save("camera.png", TREE_IMAGES)
 
 
 def tree_connected():
@@ -465,6 +470,43 @@ def playback_buttons():
         c.save(name, PLAYBACK)
 
 
+# The E-Map: the map tree's map icons, and the recording camera on a map.
+# Its group icon and plain camera are the DVR tree's pictures: one picture
+# per resource name.
+PAPER = (236, 228, 196, 255)
+FOLD = (196, 184, 140, 255)
+ROAD = (120, 120, 120, 255)
+
+
+def emap_tree_icons():
+    def map_sheet():
+        m = Canvas(16)
+        m.rect(1, 2, 14, 13, PAPER)
+        m.rect(5, 2, 5, 13, FOLD)
+        m.rect(10, 2, 10, 13, FOLD)
+        m.line(2, 11, 13, 5, 1.5, ROAD)
+        return m
+
+    map_sheet().save("map.png", EMAP_IMAGES)
+    c = map_sheet()
+    c.disc(11.5, 11.5, 3.5, GREEN)
+    c.save("connected_map.png", EMAP_IMAGES)
+    c = map_sheet()
+    c.outline(0, 0, 15, 15, 2, BLUE)
+    c.disc(11.5, 11.5, 3.5, BLUE)
+    c.save("selected_map_view.png", EMAP_IMAGES)
+    c = map_sheet()
+    c.outline(0, 0, 15, 15, 2, ORANGE)
+    c.line(7, 14, 14, 7, 3, ORANGE)
+    c.save("selected_map_edit.png", EMAP_IMAGES)
+
+
+def emap_record_camera():
+    c = camera_canvas()
+    c.disc(3.5, 12.5, 3, RED)
+    c.save("camera_record.png", EMAP_IMAGES)
+
+
 def alarm_sound():
     # About half a second of a two-tone chime: unsigned 8-bit mono at 22,050 Hz.
     rate, count = 22050, 11554
@@ -490,6 +532,7 @@ if __name__ == "__main__":
     os.makedirs(VIEWER_IMAGES, exist_ok=True)
     os.makedirs(QSS_IMAGES, exist_ok=True)
     os.makedirs(PLAYBACK, exist_ok=True)
+    os.makedirs(EMAP_IMAGES, exist_ok=True)
     connection_failed()
     no_authority()
     video_loss()
@@ -513,3 +556,5 @@ if __name__ == "__main__":
     style_arrows()
     playback_buttons()
     pc_setup_menu()
+    emap_tree_icons()
+    emap_record_camera()

@@ -11,7 +11,7 @@ packages=(
     libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
     libboost-thread-dev libboost-system-dev libboost-chrono-dev libboost-date-time-dev
     libgtest-dev libbenchmark-dev
-    libgl1-mesa-dri libgl-dev libxcb1-dev xvfb xauth pulseaudio fonts-dejavu-core
+    libgl1-mesa-dri libgl-dev libxcb1-dev xvfb xauth xdotool pulseaudio fonts-dejavu-core
 )
 
 missing=()

@@ -30,10 +30,28 @@ void CConnectionList::connectGroup(
     }
 }
 
+void CConnectionList::append(const DVR& dvr)
+{
+    auto* controller = new CConnectDVR;
+    controller->setDVR(dvr);
+    m_entries.append(controller);
+}
+
 void CConnectionList::deleteAll()
 {
     qDeleteAll(m_entries);
     m_entries.clear();
+}
+
+void CConnectionList::removeAt(int index)
+{
+    if (index < 0 || index >= m_entries.size())
+        return;
+    delete m_entries.takeAt(index);
+    if (m_current == index)
+        m_current = -1;
+    else if (m_current > index)
+        --m_current;
 }
 
 bool CConnectionList::isCurrentValid() const

@@ -28,7 +28,13 @@ public:
     // DVR at that position. Each controller takes its DVR from the group's
     // child item at its position (the group's own record when there is none).
     void connectGroup(const Group& group, const QTreeWidgetItem& groupItem, int dvrIndex, bool countMaskChannels);
+    // Appends a controller of a DVR that is in no tree.
+    void append(const DVR& dvr);
     void deleteAll();
+    // Deletes the entry's controller and drops the entry, so that the
+    // entries keep the places of the group's remaining DVRs; the current
+    // index follows its DVR, or becomes -1 when that was the one dropped.
+    void removeAt(int index);
 
     const QList<CConnectDVR*>& entries() const { return m_entries; }
     int currentIndex() const { return m_current; }

@@ -39,3 +39,47 @@ void CScreenButtons::uncheckPages()
 {
     uncheck(m_page);
 }
+
+CScreenButtons::Layout CScreenButtons::layoutOf(const QPushButton* button)
+{
+    const QString name = button->objectName();
+    if (name.startsWith(QLatin1String("Ch")))
+        return {1, name.mid(2).toInt()};
+    const QStringList numbers = name.mid(int(qstrlen("Screen"))).split(QRegularExpression(QStringLiteral("[_x]")));
+    const int first = numbers.value(0).toInt();
+    if (name.contains(QLatin1Char('x')))
+        return {first * first, 0};
+    return {first, numbers.value(1).toInt()};
+}
+
+void CScreenButtons::checkAlone(QPushButton* button)
+{
+    if (m_page.contains(button))
+        uncheckPages();
+    else
+        uncheckSingleAndMulti();
+    button->setChecked(true);
+}
+
+void CScreenButtons::rememberChecked(bool oneDvrLayouts)
+{
+    const QList<QPushButton*> buttons = oneDvrLayouts ? m_multi + m_single : m_page;
+    for (QPushButton* button : buttons) {
+        if (button->isChecked())
+            m_remembered = button;
+    }
+}
+
+void CScreenButtons::checkRemembered()
+{
+    if (m_remembered)
+        m_remembered->setChecked(true);
+}
+
+void CScreenButtons::checkSingle(int channel)
+{
+    for (QPushButton* button : std::as_const(m_single)) {
+        if (layoutOf(button).start == channel)
+            button->setChecked(true);
+    }
+}

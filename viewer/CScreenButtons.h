@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 
 class QPushButton;
 class QWidget;
@@ -16,6 +17,13 @@ public:
     static const char MULTI_PATTERN[];
     static const char PAGE_PATTERN[];
 
+    // The screens a button's layout shows: their count and the first.
+    struct Layout {
+        int screens = 0;
+        int start = 0;
+    };
+    static Layout layoutOf(const QPushButton* button);
+
     void collect(const QWidget* singleGroup, const QWidget* multiGroup, const QWidget* pageGroup);
 
     const QList<QPushButton*>& single() const { return m_single; }
@@ -24,9 +32,19 @@ public:
 
     void uncheckSingleAndMulti();
     void uncheckPages();
+    // Checks the button alone among the buttons of its kind (the one-DVR
+    // layouts count as one kind).
+    void checkAlone(QPushButton* button);
+
+    // A double click: the layout of several screens that it leaves is
+    // remembered, so that the next double click can check its button again.
+    void rememberChecked(bool oneDvrLayouts);
+    void checkRemembered();
+    void checkSingle(int channel);
 
 private:
     QList<QPushButton*> m_single;
     QList<QPushButton*> m_multi;
     QList<QPushButton*> m_page;
+    QPointer<QPushButton> m_remembered;
 };

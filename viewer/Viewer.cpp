@@ -4,6 +4,7 @@
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
+#include "Connection/CLogin.h"
 #include "Connection/CMenuDVRList.h"
 #include "Connection/CSendCommand.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
@@ -12,22 +13,31 @@
 #include "Display/CClockWidget.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
+#include "Display/OpenGLMode.h"
 #include "EMap/CEMapList.h"
 #include "EMap/CEMapMenu.h"
 #include "Recording/CBackupWidget.h"
 #include "Recording/CPlaybackWidget.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CPCSetupDialog.h"
+#include "Settings/CSavePath.h"
+#include "dvr_types/DvrModelInfo.h"
 #include "ui_Viewer.h"
+#include "viewer/CCaptureFile.h"
+#include "viewer/CChannelSelection.h"
 #include "viewer/CDisplayTitle.h"
+#include "viewer/CViewerCommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QFile>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QTimer>
 
 namespace {
@@ -40,6 +50,32 @@ const int MAIN_LAYOUT_SPACING = 15;
 const int PAGE_MARGIN = 10;
 const int LAYOUT_SPACING = 15;
 const int LAYOUT_MARGIN = 9;
+const int DVR_CHANNELS = 16;
+// CodecType: the DVR chooses main or sub stream by the screens on view.
+const int CODEC_AUTOMATIC = 3;
+const int FOUR_SCREENS = 4;
+
+// The model whose facts decide the live controls: the reported one, or for
+// a model the table does not know one of the channel count.
+int panelModel(const cgi::DvrInfo& info)
+{
+    const int model = static_cast<int>(info.model());
+    if (DvrModel::IsValid(model))
+        return model;
+    switch (info.ch_num()) {
+    case 4:
+        return 6;
+    case 8:
+        return 5;
+    default:
+        return 4;
+    }
+}
+
+bool hasPictureControls(int model)
+{
+    return model != 64 && model != 65;
+}
 
 } // namespace
 
@@ -69,10 +105,18 @@ Viewer::Viewer(QWidget* parent, Qt::WindowFlags flags)
     m_ui->MainLayout->setSpacing(MAIN_LAYOUT_SPACING);
     setWindowTitle(QStringLiteral("QELM"));
     m_sendCommand = std::make_unique<CSendCommand>();
+    m_commands = std::make_unique<CViewerCommands>(m_sendCommand.get());
 }
 
 Viewer::~Viewer()
 {
+    // A controller going reports its end to nobody: the window goes too.
+    for (CConnectDVR* controller : m_connections.entries()) {
+        if (controller)
+            unwatch(controller);
+    }
+    m_connections.deleteAll();
+    m_commands.reset();
     m_sendCommand.reset();
 }
 
@@ -742,11 +786,42 @@ void Viewer::connectDVR()
     for (CConnectDVR* controller : m_connections.entries()) {
         if (!controller)
             continue;
-        connect(controller, &CConnectDVR::connected, this, &Viewer::OnConnected, Qt::UniqueConnection);
-        connect(controller, &CConnectDVR::disconnected, this, &Viewer::OnDisconnected, Qt::UniqueConnection);
+        watch(controller);
         controller->startLive(true);
     }
     gCheckSpeed.reset();
+}
+
+void Viewer::connectDVR(const QString& address, int port)
+{
+    CLogin login(this);
+    if (login.exec() != QDialog::Accepted)
+        return;
+    disconnectDVR(true);
+    m_connections.setCurrentIndex(0);
+    DVR dvr;
+    dvr.set_address(address.toStdString());
+    dvr.set_port(static_cast<quint32>(port));
+    dvr.set_id(login.getID().toStdString());
+    dvr.set_password(login.getPassword().toStdString());
+    // All 16 channels of the default mask: screens 0 to 15.
+    m_connections.append(dvr);
+    connectDVR();
+}
+
+void Viewer::watch(CConnectDVR* controller)
+{
+    connect(controller, &CConnectDVR::connected, this, &Viewer::OnConnected, Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::disconnected, this, &Viewer::OnDisconnected, Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::recordFailed, this, &Viewer::OnRecordFailed, Qt::UniqueConnection);
+}
+
+void Viewer::unwatch(CConnectDVR* controller)
+{
+    QObject::disconnect(controller, &CConnectDVR::connected, nullptr, nullptr);
+    QObject::disconnect(controller, &CConnectDVR::disconnected, nullptr, nullptr);
+    QObject::disconnect(controller, &CConnectDVR::updateBackupProgress, nullptr, nullptr);
+    QObject::disconnect(controller, &CConnectDVR::recordFailed, nullptr, nullptr);
 }
 
 void Viewer::disconnectDVR(bool remove)
@@ -757,9 +832,7 @@ void Viewer::disconnectDVR(bool remove)
     for (CConnectDVR* controller : m_connections.entries()) {
         if (!controller)
             continue;
-        QObject::disconnect(controller, &CConnectDVR::connected, nullptr, nullptr);
-        QObject::disconnect(controller, &CConnectDVR::disconnected, nullptr, nullptr);
-        QObject::disconnect(controller, &CConnectDVR::updateBackupProgress, nullptr, nullptr);
+        unwatch(controller);
         controller->disconnect();
     }
     if (remove)
@@ -888,51 +961,388 @@ void Viewer::languageChange()
     m_ui->retranslateUi(this);
 }
 
-// ---- Work of the connections, live commands and the other modes, still to come ----
+// ---- The current DVR and the tree's requests ----
 
-void Viewer::OnChangedDVR(int, int) { }
+void Viewer::OnConnected()
+{
+    // The DVR streams its whole mask until told what the view shows.
+    const int index = m_connections.entries().indexOf(qobject_cast<CConnectDVR*>(sender()));
+    if (index >= 0)
+        selectChannels(index, m_display->getViewScreens(), m_display->getViewStartScreen());
+    if (m_connections.isCurrentValid())
+        updateDVRInfo();
+}
 
-void Viewer::slotDisconnectDVR(int, int) { }
+void Viewer::OnDisconnected()
+{
+    // The button shows the current DVR, whichever controller stopped.
+    CConnectDVR* current = m_connections.current();
+    m_ui->RecToPC->setChecked(current && current->isRecording());
+    stopBackup();
+    stopDisplay();
+    redrawLater();
+}
 
-void Viewer::OnRemovingDVR(int, int) { }
+void Viewer::slotDisconnectDVR(int groupIndex, int dvrIndex)
+{
+    // Another group's DVR is not connected.
+    if (groupIndex != m_currentGroup || m_connections.entries().isEmpty())
+        return;
+    if (dvrIndex < 0) {
+        disconnectDVR(false);
+    } else {
+        CConnectDVR* controller = m_connections.entries().value(dvrIndex);
+        if (!controller)
+            return;
+        controller->resetDisplayWidget();
+        unwatch(controller);
+        controller->disconnect();
+        m_tree->clearIcon(m_currentGroup);
+        for (CConnectDVR* other : m_connections.entries()) {
+            if (other)
+                other->refreshTreeIcon();
+        }
+    }
+    QTimer::singleShot(REDRAW_DELAY_MS, this, &Viewer::OnDisconnected);
+}
 
-void Viewer::OnConnected() { }
+void Viewer::OnRemovingDVR(int groupIndex, int dvrIndex)
+{
+    if (dvrIndex < 0 && groupIndex < m_currentGroup) {
+        --m_currentGroup;
+        return;
+    }
+    if (groupIndex != m_currentGroup || m_connections.entries().isEmpty())
+        return;
+    if (dvrIndex < 0) {
+        disconnectDVR(true);
+        m_currentGroup = -1;
+    } else if (dvrIndex < m_connections.entries().size()) {
+        // The remaining DVRs move up in the tree, and so do their entries.
+        if (CConnectDVR* controller = m_connections.entries().at(dvrIndex))
+            unwatch(controller);
+        stopDisplay();
+        m_connections.removeAt(dvrIndex);
+        redrawLater();
+    }
+    updateDVRInfo();
+}
 
-void Viewer::OnDisconnected() { }
+void Viewer::OnChangedDVR(int groupIndex, int dvrIndex)
+{
+    if (m_display->getScreenMode() == CDisplayWidget::MULTI_DVR)
+        return;
+    m_display->ClearScreen();
+    if (groupIndex != m_currentGroup) {
+        stopDisplay();
+        m_connections.setCurrentIndex(-1);
+    } else if (dvrIndex != m_connections.currentIndex()) {
+        stopDisplay();
+        m_connections.setCurrentIndex(dvrIndex);
+        m_playback->clear();
+        m_backup->clear();
+        redrawLater();
+    }
+    const int page = m_ui->bottomWidget->currentIndex();
+    if (page == PLAYBACK_PAGE && m_playback->getGroupIndex() == groupIndex && m_playback->getDvrIndex() == dvrIndex)
+        m_playback->reloadSearchData();
+    else if (page == BACKUP_PAGE && m_backup->getGroupIndex() == groupIndex && m_backup->getDvrIndex() == dvrIndex)
+        m_backup->reloadSearchData();
+    updateDVRInfo();
+    sendChannelCommand(DVR_CHANNELS, 0);
+}
 
-void Viewer::slotChangedScreen(int, int) { }
+void Viewer::slotChangedScreen(int screen, int dvrch)
+{
+    const QList<CConnectDVR*>& entries = m_connections.entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        CConnectDVR* controller = entries.at(i);
+        if (!controller || !controller->isVisible() || screen < controller->getDisplayStartScreen()
+            || screen >= controller->getDisplayEndScreen())
+            continue;
+        if (dvrch < 0 || !controller->IsConnected())
+            return;
+        // The title and the record buttons act on the current DVR, so they
+        // follow it too.
+        m_connections.setCurrentIndex(i);
+        updateDVRInfo();
+        m_liveCtrl->setSelectedChannel(dvrch);
+        return;
+    }
+}
 
-void Viewer::updateDVRInfo() { }
+void Viewer::updateDVRInfo()
+{
+    m_title->left()->clear();
+    m_title->right()->clear();
+    CConnectDVR* current = m_connections.current();
+    if (!current) {
+        m_ui->RecToPC->setChecked(false);
+        return;
+    }
+    if (current->IsConnected())
+        showLiveControls(*current);
+    m_ui->RecToPC->setChecked(current->isRecording());
+    const DVR dvr = current->getDVR();
+    const QString user = QString::fromStdString(dvr.id());
+    const bool admin = user.compare(QLatin1String("ADMIN"), Qt::CaseInsensitive) == 0;
+    m_ui->RecToDVR->setEnabled(admin);
+    m_ui->Setup->setEnabled(admin);
+    m_title->left()->setText(QStringLiteral("%1( %2 )").arg(QString::fromStdString(dvr.name()), user));
+}
 
-void Viewer::sendChannelCommand(int, int) { }
+void Viewer::showLiveControls(const CConnectDVR& controller)
+{
+    const DVR dvr = controller.getDVR();
+    if (dvr.oldprotocol()) {
+        m_liveCtrl->setConnectedDVR(dvr, controller.getClientID(), false);
+        m_liveCtrl->setVisiblePictureCtrl(false);
+        m_ui->Setup->hide();
+        return;
+    }
+    const int model = panelModel(controller.GetDvrInfo());
+    m_liveCtrl->setConnectedDVR(dvr, controller.getClientID(), DvrModelInfo(DvrModel(model)).alarm);
+    m_liveCtrl->setVisiblePictureCtrl(hasPictureControls(model));
+    m_ui->Setup->show();
+}
 
-void Viewer::OnRecordToDVRClicked() { }
+// ---- Live commands ----
 
-void Viewer::OnRecordToPCClicked() { }
+void Viewer::sendChannelCommand(int screens, int startscreen)
+{
+    if (!m_connections.isCurrentValid())
+        return;
+    for (int i = 0; i < m_connections.entries().size(); ++i)
+        selectChannels(i, screens, startscreen);
+    gCheckSpeed.reset();
+}
 
-void Viewer::OnChangedPbStatus(const cgi::PbControl::Cmd&) { }
+void Viewer::selectChannels(int index, int screens, int startscreen)
+{
+    const CConnectDVR* controller = m_connections.entries().value(index);
+    // A recording keeps every channel.
+    if (!controller || !controller->IsConnected() || controller->isRecording())
+        return;
+    const bool manyDvrs = m_display->getScreenMode() == CDisplayWidget::MULTI_DVR;
+    const CChannelSelection::Block block{
+        controller->getDisplayStartScreen(), controller->getDisplayEndScreen() - controller->getDisplayStartScreen()};
+    // In the one-DVR view the wall shows the current DVR alone.
+    const bool onView
+        = manyDvrs ? CChannelSelection::meetsView(block, startscreen, screens) : index == m_connections.currentIndex();
+    if (!onView) {
+        m_commands->selectChannels(*controller, 0, cgi::AUTO_STREAM_NONE);
+        return;
+    }
+    const bool live = controller->IsLive();
+    const quint32 source = live ? controller->getDVR().bitch() : quint32(m_playback->getSelectedChannels());
+    cgi::AutoStream autoStream = cgi::AUTO_STREAM_NONE;
+    if (live && getCodecType() == CODEC_AUTOMATIC)
+        autoStream = m_display->getViewScreens() > FOUR_SCREENS ? cgi::AUTO_STREAM_SUB : cgi::AUTO_STREAM_MAIN;
+    m_commands->selectChannels(
+        *controller, CChannelSelection::channelsOnView(source, block, startscreen, screens, manyDvrs), autoStream);
+}
 
-void Viewer::OnCaptureClicked() { }
+void Viewer::OnRecordToDVRClicked()
+{
+    CConnectDVR* current = m_connections.current();
+    if (current && current->IsConnected())
+        m_commands->recordOnDvr(*current);
+}
 
-void Viewer::OnClickSingleScreen() { }
+void Viewer::OnRecordToPCClicked()
+{
+    CConnectDVR* current = m_connections.current();
+    if (!current || !current->IsConnected()) {
+        m_ui->RecToPC->setChecked(false);
+        return;
+    }
+    if (!m_ui->RecToPC->isChecked()) {
+        current->recordStop();
+        selectChannels(m_connections.currentIndex(), m_display->getViewScreens(), m_display->getViewStartScreen());
+        return;
+    }
+    // A recording holds every channel of the DVR, on view or not.
+    if (current->recordStart())
+        m_commands->selectChannels(*current, current->getDVR().bitch() & 0xFFFF, cgi::AUTO_STREAM_NONE);
+}
 
-void Viewer::OnClickMultiScreen() { }
+void Viewer::OnRecordFailed(const QString& reason)
+{
+    if (sender() == m_connections.current())
+        m_ui->RecToPC->setChecked(false);
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("Record"), reason, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
 
-void Viewer::OnClickPageScreen() { }
+void Viewer::OnChangedPbStatus(const cgi::PbControl::Cmd& cmd)
+{
+    // Only a running playback has a stream to steer; a client id of a
+    // stream that ended may already name another client's.
+    CConnectDVR* current = m_connections.current();
+    if (!current || !current->IsConnected() || current->IsLive())
+        return;
+    m_commands->playbackControl(*current, cmd);
+    m_display->setPbStatus(cmd);
+    if (cmd == cgi::PbControl::CMD_STOP) {
+        disconnectDVR(false);
+        connectDVR();
+    }
+}
 
-void Viewer::OnClickSequence() { }
+// ---- Snapshots and the speed read-out ----
 
-void Viewer::OnClickFullScreen() { }
+void Viewer::OnCaptureClicked()
+{
+    if (m_connections.entries().isEmpty())
+        return;
+    const QString folder = CCaptureFile::folder();
+    const QString path = folder.isEmpty()
+        ? QString()
+        : CCaptureFile::freeName(folder, QDateTime::currentDateTime(), CCaptureFile::format());
+    const QString shown = path.isEmpty() ? CSavePath::folder(CAppSettings::PATH_LIST.at(0)) : path;
+    if (!path.isEmpty() && saveSnapshot(path))
+        QMessageBox::information(
+            nullptr, tr("Capture"), tr("The image has been saved.") + QStringLiteral("\n(%1)").arg(shown));
+    else
+        QMessageBox::warning(
+            nullptr, tr("Capture"), tr("The image could not be saved.") + QStringLiteral("\n(%1)").arg(shown));
+}
 
-void Viewer::OnExitFullScreen() { }
+bool Viewer::saveSnapshot(const QString& path)
+{
+    const CAPTURE_FILEFORMAT::ENUM format = CCaptureFile::format();
+    if (CAppSettings().readSetting(CAppSettings::OPENGL, 0).toInt() == OPENGL_OFF)
+        return m_ui->DisplayFrame->grab().save(path, format == CAPTURE_FILEFORMAT::JPEG ? "JPEG" : "PNG");
+    return m_display->saveCaptureImage(path, format);
+}
 
-void Viewer::OnScreenNext() { }
+// ---- Screen layouts ----
 
-void Viewer::OnScreenPrev() { }
+void Viewer::showScreens(int screens, int start)
+{
+    if (m_display->IsSameScreen(screens, start))
+        return;
+    stopDisplay();
+    m_display->UpdateDisplayRect(screens, start);
+    redrawLater();
+}
 
-void Viewer::OnDoubleClickedDisplay(int) { }
+void Viewer::updatePageText()
+{
+    m_ui->multiPage->setText(m_display->getCurrentPage());
+}
 
-void Viewer::OnDZoomClicked() { }
+void Viewer::OnClickSingleScreen()
+{
+    showOneDvrLayout(qobject_cast<QPushButton*>(sender()));
+}
+
+void Viewer::OnClickMultiScreen()
+{
+    showOneDvrLayout(qobject_cast<QPushButton*>(sender()));
+}
+
+void Viewer::showOneDvrLayout(QPushButton* button)
+{
+    if (!button)
+        return;
+    m_screenButtons.checkAlone(button);
+    exitZoom();
+    ExitSequence();
+    const CScreenButtons::Layout layout = CScreenButtons::layoutOf(button);
+    showScreens(layout.screens, layout.start);
+}
+
+void Viewer::OnClickPageScreen()
+{
+    auto* button = qobject_cast<QPushButton*>(sender());
+    if (!button)
+        return;
+    m_screenButtons.checkAlone(button);
+    ExitSequence();
+    const int screens = CScreenButtons::layoutOf(button).screens;
+    if (m_display->IsSameScreen(screens, 0))
+        return;
+    stopDisplay();
+    m_display->UpdateDisplayRect(screens, 0);
+    m_display->updatePage();
+    updatePageText();
+    redrawLater();
+}
+
+void Viewer::OnClickSequence()
+{
+    m_screenButtons.uncheckSingleAndMulti();
+    m_display->setSequence(m_ui->Sequence->isChecked());
+}
+
+void Viewer::OnClickFullScreen()
+{
+    if (m_display->isFullScreen())
+        return;
+    hide();
+    m_display->EnterFullScreen();
+    if (m_display->isFullScreen())
+        qDebug() << "display is full screen";
+}
+
+void Viewer::OnExitFullScreen()
+{
+    show();
+    m_ui->displayLayout->addWidget(m_display);
+}
+
+void Viewer::OnScreenNext()
+{
+    stopDisplay();
+    m_display->setNextPage();
+    updatePageText();
+    redrawLater();
+}
+
+void Viewer::OnScreenPrev()
+{
+    stopDisplay();
+    m_display->setPrevPage();
+    updatePageText();
+    redrawLater();
+}
+
+void Viewer::OnDZoomClicked()
+{
+    CConnectDVR* current = m_connections.current();
+    if (current && current->IsConnected()) {
+        m_display->setZoom(m_ui->DigitalZoom->isChecked() || m_ui->DigitalZoom_PB->isChecked());
+        return;
+    }
+    m_ui->DigitalZoom->setChecked(false);
+    m_ui->DigitalZoom_PB->setChecked(false);
+}
+
+void Viewer::OnDoubleClickedDisplay(int screen)
+{
+    const bool oneDvrPage = m_ui->controlScreen->currentIndex() == 0;
+    // A single screen's button would be checked again on the whole layout.
+    if (!m_display->isSingleScreen())
+        m_screenButtons.rememberChecked(oneDvrPage);
+    if (oneDvrPage)
+        m_screenButtons.uncheckSingleAndMulti();
+    else
+        m_screenButtons.uncheckPages();
+
+    stopDisplay();
+    m_display->doubleClickedScreen(screen);
+    if (!m_display->isSingleScreen())
+        m_screenButtons.checkRemembered();
+    else if (oneDvrPage)
+        m_screenButtons.checkSingle(screen);
+    if (!oneDvrPage)
+        updatePageText();
+    redrawLater();
+}
+
+// ---- The search, playback, backup and E-Map work, still to come ----
 
 void Viewer::OnDirectoryClicked() { }
 

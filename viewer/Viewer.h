@@ -22,6 +22,7 @@ class CPCSetupDialog;
 class CPlaybackWidget;
 class CSendCommand;
 class CSetupWidget;
+class CViewerCommands;
 class QPushButton;
 class QTreeWidgetItem;
 
@@ -68,6 +69,11 @@ public:
 
     int menuMode() const { return m_menuMode; }
     const CConnectionList& connections() const { return m_connections; }
+    int currentGroup() const { return m_currentGroup; }
+
+    // Connects the one DVR at the address after asking for a user id and
+    // password; it shows on screens 0 to 15.
+    void connectDVR(const QString& address, int port);
 
 public slots:
     void OnLiveSClicked();
@@ -171,7 +177,18 @@ private:
     void disconnectDVR(bool remove);
     void updateDisplayScreen();
     void updateDVRInfo();
+    void showLiveControls(const CConnectDVR& controller);
+    void watch(CConnectDVR* controller);
+    void unwatch(CConnectDVR* controller);
+    void OnRecordFailed(const QString& reason);
     void redrawLater();
+
+    // Live commands and layouts.
+    void selectChannels(int index, int screens, int startscreen);
+    void showOneDvrLayout(QPushButton* button);
+    void showScreens(int screens, int start);
+    void updatePageText();
+    bool saveSnapshot(const QString& path);
 
     std::unique_ptr<Ui::ViewerClass> m_ui;
     CConnectionList m_connections;
@@ -197,4 +214,5 @@ private:
     CDVRListTree* m_tree = nullptr;
     CEMapList* m_emapList = nullptr;
     std::unique_ptr<CSendCommand> m_sendCommand;
+    std::unique_ptr<CViewerCommands> m_commands;
 };

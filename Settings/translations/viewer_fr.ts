@@ -698,6 +698,517 @@
     </message>
 </context>
 <context>
+    <name>CSetupAccount</name>
+    <message>
+        <source>User</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>TOUS</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+    <message>
+        <source>PTZF Control</source>
+        <translation>Contrôle PTZF</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Network Timeout</source>
+        <translation>Délai réseau</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Log off</source>
+        <translation>Déconnexion</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Wait time</source>
+        <translation>Délai d&apos;attente</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>Administrateur</translation>
+    </message>
+    <message>
+        <source>Can&apos;t add same user.</source>
+        <translation>Impossible d&apos;ajouter le même utilisateur.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupCamera</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>CH-1</source>
+        <translation>CH-1</translation>
+    </message>
+    <message>
+        <source>CH-2</source>
+        <translation>CH-2</translation>
+    </message>
+    <message>
+        <source>CH-3</source>
+        <translation>CH-3</translation>
+    </message>
+    <message>
+        <source>CH-4</source>
+        <translation>CH-4</translation>
+    </message>
+    <message>
+        <source>CH-5</source>
+        <translation>CH-5</translation>
+    </message>
+    <message>
+        <source>CH-6</source>
+        <translation>CH-6</translation>
+    </message>
+    <message>
+        <source>CH-7</source>
+        <translation>CH-7</translation>
+    </message>
+    <message>
+        <source>CH-8</source>
+        <translation>CH-8</translation>
+    </message>
+    <message>
+        <source>CH-9</source>
+        <translation>CH-9</translation>
+    </message>
+    <message>
+        <source>CH-10</source>
+        <translation>CH-10</translation>
+    </message>
+    <message>
+        <source>CH-11</source>
+        <translation>CH-11</translation>
+    </message>
+    <message>
+        <source>CH-12</source>
+        <translation>CH-12</translation>
+    </message>
+    <message>
+        <source>CH-13</source>
+        <translation>CH-13</translation>
+    </message>
+    <message>
+        <source>CH-14</source>
+        <translation>CH-14</translation>
+    </message>
+    <message>
+        <source>CH-15</source>
+        <translation>CH-15</translation>
+    </message>
+    <message>
+        <source>CH-16</source>
+        <translation>CH-16</translation>
+    </message>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Reverse Control</source>
+        <translation>Commande inversée</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Panoramique</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Tilt</source>
+        <translation>Inclinaison</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Mise au point</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Débit en bauds</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Netteté</translation>
+    </message>
+    <message>
+        <source>SPOT</source>
+        <translation>SPOT</translation>
+    </message>
+    <message>
+        <source>Spot</source>
+        <translation>Spot</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>Séquence</translation>
+    </message>
+    <message>
+        <source>Covert</source>
+        <translation>Masqué</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupHdd</name>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Write Mode</source>
+        <translation>Mode d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Force Deletion</source>
+        <translation>Suppression forcée</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T.</source>
+        <translation>S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Check Interval</source>
+        <translation>Intervalle de contrôle</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupNetwork</name>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>BW Limitation</source>
+        <translation>Limite de bande passante</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Masque de sous-réseau</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>UPNP</source>
+        <translation>UPNP</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>DNS IP</source>
+        <translation>IP DNS</translation>
+    </message>
+    <message>
+        <source>DDNS Link</source>
+        <translation>Lien DDNS</translation>
+    </message>
+    <message>
+        <source>DDNS</source>
+        <translation>DDNS</translation>
+    </message>
+    <message>
+        <source>Hostname</source>
+        <translation>Nom d&apos;hôte</translation>
+    </message>
+    <message>
+        <source>Stream</source>
+        <translation>Flux</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>FPS</source>
+        <translation>IPS</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Apply network TCP/IP &amp;&amp; DDNS configuration</source>
+        <translation>Appliquer la configuration réseau TCP/IP &amp;&amp; DDNS</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupSystem</name>
+    <message>
+        <source>Name &amp; ID</source>
+        <translation>Nom et ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Time &amp; Date</source>
+        <translation>Heure et date</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Format de l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Format de la date</translation>
+    </message>
+    <message>
+        <source>Timezone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>NTP</source>
+        <translation>NTP</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>NTP Address</source>
+        <translation>Adresse NTP</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>Avertisseur</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Capteur</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Mouvement</translation>
+    </message>
+    <message>
+        <source>Video Loss</source>
+        <translation>Perte vidéo</translation>
+    </message>
+    <message>
+        <source>Record Fail</source>
+        <translation>Échec d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Record Warning</source>
+        <translation>Alerte d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Camera Name</source>
+        <translation>Nom de caméra</translation>
+    </message>
+    <message>
+        <source>Record Icon</source>
+        <translation>Icône d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Motion Icon</source>
+        <translation>Icône de mouvement</translation>
+    </message>
+    <message>
+        <source>Sensor Icon</source>
+        <translation>Icône de capteur</translation>
+    </message>
+    <message>
+        <source>Task Bar</source>
+        <translation>Barre des tâches</translation>
+    </message>
+    <message>
+        <source>VGA Mode</source>
+        <translation>Mode VGA</translation>
+    </message>
+</context>
+<context>
     <name>CTimeLine</name>
     <message>
         <source>ALL</source>
@@ -738,6 +1249,22 @@
     <message>
         <source>%1 FPS / %2</source>
         <translation>%1 img/s / %2</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>The image has been saved.</source>
+        <translation>L&apos;image a été enregistrée.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved.</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée.</translation>
     </message>
 </context>
 <context>

@@ -698,6 +698,517 @@
     </message>
 </context>
 <context>
+    <name>CSetupAccount</name>
+    <message>
+        <source>User</source>
+        <translation>사용자</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>채널</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+    <message>
+        <source>PTZF Control</source>
+        <translation>PTZF 제어</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>백업</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>네트워크</translation>
+    </message>
+    <message>
+        <source>Network Timeout</source>
+        <translation>네트워크 시간 제한</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>지우기</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>수정</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Log off</source>
+        <translation>로그오프</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>자동</translation>
+    </message>
+    <message>
+        <source>Wait time</source>
+        <translation>대기 시간</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>관리자</translation>
+    </message>
+    <message>
+        <source>Can&apos;t add same user.</source>
+        <translation>같은 사용자를 추가할 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupCamera</name>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>CH-1</source>
+        <translation>CH-1</translation>
+    </message>
+    <message>
+        <source>CH-2</source>
+        <translation>CH-2</translation>
+    </message>
+    <message>
+        <source>CH-3</source>
+        <translation>CH-3</translation>
+    </message>
+    <message>
+        <source>CH-4</source>
+        <translation>CH-4</translation>
+    </message>
+    <message>
+        <source>CH-5</source>
+        <translation>CH-5</translation>
+    </message>
+    <message>
+        <source>CH-6</source>
+        <translation>CH-6</translation>
+    </message>
+    <message>
+        <source>CH-7</source>
+        <translation>CH-7</translation>
+    </message>
+    <message>
+        <source>CH-8</source>
+        <translation>CH-8</translation>
+    </message>
+    <message>
+        <source>CH-9</source>
+        <translation>CH-9</translation>
+    </message>
+    <message>
+        <source>CH-10</source>
+        <translation>CH-10</translation>
+    </message>
+    <message>
+        <source>CH-11</source>
+        <translation>CH-11</translation>
+    </message>
+    <message>
+        <source>CH-12</source>
+        <translation>CH-12</translation>
+    </message>
+    <message>
+        <source>CH-13</source>
+        <translation>CH-13</translation>
+    </message>
+    <message>
+        <source>CH-14</source>
+        <translation>CH-14</translation>
+    </message>
+    <message>
+        <source>CH-15</source>
+        <translation>CH-15</translation>
+    </message>
+    <message>
+        <source>CH-16</source>
+        <translation>CH-16</translation>
+    </message>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>채널</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>모델</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Reverse Control</source>
+        <translation>역방향 제어</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>팬</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>Tilt</source>
+        <translation>틸트</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>줌</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>초점</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>전송 속도</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>선명도</translation>
+    </message>
+    <message>
+        <source>SPOT</source>
+        <translation>SPOT</translation>
+    </message>
+    <message>
+        <source>Spot</source>
+        <translation>스팟</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>모드</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>시퀀스</translation>
+    </message>
+    <message>
+        <source>Covert</source>
+        <translation>숨김</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupHdd</name>
+    <message>
+        <source>Mode</source>
+        <translation>모드</translation>
+    </message>
+    <message>
+        <source>Write Mode</source>
+        <translation>쓰기 모드</translation>
+    </message>
+    <message>
+        <source>Force Deletion</source>
+        <translation>강제 삭제</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T.</source>
+        <translation>S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>Check Interval</source>
+        <translation>검사 주기</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupNetwork</name>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>유형</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>BW Limitation</source>
+        <translation>대역폭 제한</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP 주소</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>서브넷 마스크</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>게이트웨이</translation>
+    </message>
+    <message>
+        <source>UPNP</source>
+        <translation>UPNP</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>DNS IP</source>
+        <translation>DNS IP</translation>
+    </message>
+    <message>
+        <source>DDNS Link</source>
+        <translation>DDNS 연결</translation>
+    </message>
+    <message>
+        <source>DDNS</source>
+        <translation>DDNS</translation>
+    </message>
+    <message>
+        <source>Hostname</source>
+        <translation>호스트 이름</translation>
+    </message>
+    <message>
+        <source>Stream</source>
+        <translation>스트림</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>채널</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>화질</translation>
+    </message>
+    <message>
+        <source>FPS</source>
+        <translation>FPS</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Apply network TCP/IP &amp;&amp; DDNS configuration</source>
+        <translation>네트워크 TCP/IP &amp;&amp; DDNS 설정 적용</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupSystem</name>
+    <message>
+        <source>Name &amp; ID</source>
+        <translation>이름 및 ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Time &amp; Date</source>
+        <translation>시간 및 날짜</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>시간 형식</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>날짜 형식</translation>
+    </message>
+    <message>
+        <source>Timezone</source>
+        <translation>시간대</translation>
+    </message>
+    <message>
+        <source>NTP</source>
+        <translation>NTP</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>NTP Address</source>
+        <translation>NTP 주소</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>부저</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>센서</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>모션</translation>
+    </message>
+    <message>
+        <source>Video Loss</source>
+        <translation>영상 손실</translation>
+    </message>
+    <message>
+        <source>Record Fail</source>
+        <translation>녹화 실패</translation>
+    </message>
+    <message>
+        <source>Record Warning</source>
+        <translation>녹화 경고</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>화면 표시</translation>
+    </message>
+    <message>
+        <source>Camera Name</source>
+        <translation>카메라 이름</translation>
+    </message>
+    <message>
+        <source>Record Icon</source>
+        <translation>녹화 아이콘</translation>
+    </message>
+    <message>
+        <source>Motion Icon</source>
+        <translation>모션 아이콘</translation>
+    </message>
+    <message>
+        <source>Sensor Icon</source>
+        <translation>센서 아이콘</translation>
+    </message>
+    <message>
+        <source>Task Bar</source>
+        <translation>작업 표시줄</translation>
+    </message>
+    <message>
+        <source>VGA Mode</source>
+        <translation>VGA 모드</translation>
+    </message>
+</context>
+<context>
     <name>CTimeLine</name>
     <message>
         <source>ALL</source>
@@ -738,6 +1249,22 @@
     <message>
         <source>%1 FPS / %2</source>
         <translation>%1 FPS / %2</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>녹화</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>캡처</translation>
+    </message>
+    <message>
+        <source>The image has been saved.</source>
+        <translation>이미지가 저장되었습니다.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved.</source>
+        <translation>이미지를 저장할 수 없습니다.</translation>
     </message>
 </context>
 <context>

@@ -698,6 +698,517 @@
     </message>
 </context>
 <context>
+    <name>CSetupAccount</name>
+    <message>
+        <source>User</source>
+        <translation>Bruker</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passord</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>ALLE</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+    <message>
+        <source>PTZF Control</source>
+        <translation>PTZF-styring</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Avspilling</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Kopiering</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Nettverk</translation>
+    </message>
+    <message>
+        <source>Network Timeout</source>
+        <translation>Tidsavbrudd for nettverk</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Tøm</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Legg til</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Endre</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slett</translation>
+    </message>
+    <message>
+        <source>Log off</source>
+        <translation>Logg av</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Wait time</source>
+        <translation>Ventetid</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>Administrator</translation>
+    </message>
+    <message>
+        <source>Can&apos;t add same user.</source>
+        <translation>Kan ikke legge til samme bruker.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupCamera</name>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>CH-1</source>
+        <translation>CH-1</translation>
+    </message>
+    <message>
+        <source>CH-2</source>
+        <translation>CH-2</translation>
+    </message>
+    <message>
+        <source>CH-3</source>
+        <translation>CH-3</translation>
+    </message>
+    <message>
+        <source>CH-4</source>
+        <translation>CH-4</translation>
+    </message>
+    <message>
+        <source>CH-5</source>
+        <translation>CH-5</translation>
+    </message>
+    <message>
+        <source>CH-6</source>
+        <translation>CH-6</translation>
+    </message>
+    <message>
+        <source>CH-7</source>
+        <translation>CH-7</translation>
+    </message>
+    <message>
+        <source>CH-8</source>
+        <translation>CH-8</translation>
+    </message>
+    <message>
+        <source>CH-9</source>
+        <translation>CH-9</translation>
+    </message>
+    <message>
+        <source>CH-10</source>
+        <translation>CH-10</translation>
+    </message>
+    <message>
+        <source>CH-11</source>
+        <translation>CH-11</translation>
+    </message>
+    <message>
+        <source>CH-12</source>
+        <translation>CH-12</translation>
+    </message>
+    <message>
+        <source>CH-13</source>
+        <translation>CH-13</translation>
+    </message>
+    <message>
+        <source>CH-14</source>
+        <translation>CH-14</translation>
+    </message>
+    <message>
+        <source>CH-15</source>
+        <translation>CH-15</translation>
+    </message>
+    <message>
+        <source>CH-16</source>
+        <translation>CH-16</translation>
+    </message>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Reverse Control</source>
+        <translation>Omvendt styring</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Panorering</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Tilt</source>
+        <translation>Vipping</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Fokus</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Overføringshastighet</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Skarphet</translation>
+    </message>
+    <message>
+        <source>SPOT</source>
+        <translation>SPOT</translation>
+    </message>
+    <message>
+        <source>Spot</source>
+        <translation>Spot</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>Sekvens</translation>
+    </message>
+    <message>
+        <source>Covert</source>
+        <translation>Skjult</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupHdd</name>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Write Mode</source>
+        <translation>Skrivemodus</translation>
+    </message>
+    <message>
+        <source>Force Deletion</source>
+        <translation>Tvungen sletting</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T.</source>
+        <translation>S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Check Interval</source>
+        <translation>Kontrollintervall</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupNetwork</name>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>BW Limitation</source>
+        <translation>Båndbreddegrense</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-adresse</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Nettmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>UPNP</source>
+        <translation>UPNP</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>DNS IP</source>
+        <translation>DNS-IP</translation>
+    </message>
+    <message>
+        <source>DDNS Link</source>
+        <translation>DDNS-kobling</translation>
+    </message>
+    <message>
+        <source>DDNS</source>
+        <translation>DDNS</translation>
+    </message>
+    <message>
+        <source>Hostname</source>
+        <translation>Vertsnavn</translation>
+    </message>
+    <message>
+        <source>Stream</source>
+        <translation>Strøm</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Kvalitet</translation>
+    </message>
+    <message>
+        <source>FPS</source>
+        <translation>B/s</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bekreftelse</translation>
+    </message>
+    <message>
+        <source>Apply network TCP/IP &amp;&amp; DDNS configuration</source>
+        <translation>Bruk nettverksoppsett for TCP/IP &amp;&amp; DDNS</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupSystem</name>
+    <message>
+        <source>Name &amp; ID</source>
+        <translation>Navn og ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Time &amp; Date</source>
+        <translation>Tid og dato</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Tidsformat</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Datoformat</translation>
+    </message>
+    <message>
+        <source>Timezone</source>
+        <translation>Tidssone</translation>
+    </message>
+    <message>
+        <source>NTP</source>
+        <translation>NTP</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>NTP Address</source>
+        <translation>NTP-adresse</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>Summer</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Bevegelse</translation>
+    </message>
+    <message>
+        <source>Video Loss</source>
+        <translation>Videotap</translation>
+    </message>
+    <message>
+        <source>Record Fail</source>
+        <translation>Opptaksfeil</translation>
+    </message>
+    <message>
+        <source>Record Warning</source>
+        <translation>Opptaksvarsel</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visning</translation>
+    </message>
+    <message>
+        <source>Camera Name</source>
+        <translation>Kameranavn</translation>
+    </message>
+    <message>
+        <source>Record Icon</source>
+        <translation>Opptaksikon</translation>
+    </message>
+    <message>
+        <source>Motion Icon</source>
+        <translation>Bevegelsesikon</translation>
+    </message>
+    <message>
+        <source>Sensor Icon</source>
+        <translation>Sensorikon</translation>
+    </message>
+    <message>
+        <source>Task Bar</source>
+        <translation>Oppgavelinje</translation>
+    </message>
+    <message>
+        <source>VGA Mode</source>
+        <translation>VGA-modus</translation>
+    </message>
+</context>
+<context>
     <name>CTimeLine</name>
     <message>
         <source>ALL</source>
@@ -738,6 +1249,22 @@
     <message>
         <source>%1 FPS / %2</source>
         <translation>%1 FPS / %2</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Opptak</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Skjermbilde</translation>
+    </message>
+    <message>
+        <source>The image has been saved.</source>
+        <translation>Bildet er lagret.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved.</source>
+        <translation>Bildet kunne ikke lagres.</translation>
     </message>
 </context>
 <context>

@@ -698,6 +698,517 @@
     </message>
 </context>
 <context>
+    <name>CSetupAccount</name>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>ВСЕ</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+    <message>
+        <source>PTZF Control</source>
+        <translation>Управление PTZF</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Воспроизв.</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Архивация</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>Network Timeout</source>
+        <translation>Тайм-аут сети</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Log off</source>
+        <translation>Выход из системы</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Wait time</source>
+        <translation>Время ожидания</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>Администратор</translation>
+    </message>
+    <message>
+        <source>Can&apos;t add same user.</source>
+        <translation>Нельзя добавить пользователя с тем же именем.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupCamera</name>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>CH-1</source>
+        <translation>CH-1</translation>
+    </message>
+    <message>
+        <source>CH-2</source>
+        <translation>CH-2</translation>
+    </message>
+    <message>
+        <source>CH-3</source>
+        <translation>CH-3</translation>
+    </message>
+    <message>
+        <source>CH-4</source>
+        <translation>CH-4</translation>
+    </message>
+    <message>
+        <source>CH-5</source>
+        <translation>CH-5</translation>
+    </message>
+    <message>
+        <source>CH-6</source>
+        <translation>CH-6</translation>
+    </message>
+    <message>
+        <source>CH-7</source>
+        <translation>CH-7</translation>
+    </message>
+    <message>
+        <source>CH-8</source>
+        <translation>CH-8</translation>
+    </message>
+    <message>
+        <source>CH-9</source>
+        <translation>CH-9</translation>
+    </message>
+    <message>
+        <source>CH-10</source>
+        <translation>CH-10</translation>
+    </message>
+    <message>
+        <source>CH-11</source>
+        <translation>CH-11</translation>
+    </message>
+    <message>
+        <source>CH-12</source>
+        <translation>CH-12</translation>
+    </message>
+    <message>
+        <source>CH-13</source>
+        <translation>CH-13</translation>
+    </message>
+    <message>
+        <source>CH-14</source>
+        <translation>CH-14</translation>
+    </message>
+    <message>
+        <source>CH-15</source>
+        <translation>CH-15</translation>
+    </message>
+    <message>
+        <source>CH-16</source>
+        <translation>CH-16</translation>
+    </message>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Reverse Control</source>
+        <translation>Обратное управление</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Tilt</source>
+        <translation>Наклон</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Зум</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Фокус</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Скорость передачи</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Резкость</translation>
+    </message>
+    <message>
+        <source>SPOT</source>
+        <translation>SPOT</translation>
+    </message>
+    <message>
+        <source>Spot</source>
+        <translation>Спот</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>Последовательность</translation>
+    </message>
+    <message>
+        <source>Covert</source>
+        <translation>Скрытый</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupHdd</name>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Write Mode</source>
+        <translation>Режим записи</translation>
+    </message>
+    <message>
+        <source>Force Deletion</source>
+        <translation>Принудительное удаление</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T.</source>
+        <translation>S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Check Interval</source>
+        <translation>Интервал проверки</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupNetwork</name>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>BW Limitation</source>
+        <translation>Ограничение полосы</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>UPNP</source>
+        <translation>UPNP</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>DNS IP</source>
+        <translation>IP DNS</translation>
+    </message>
+    <message>
+        <source>DDNS Link</source>
+        <translation>Связь DDNS</translation>
+    </message>
+    <message>
+        <source>DDNS</source>
+        <translation>DDNS</translation>
+    </message>
+    <message>
+        <source>Hostname</source>
+        <translation>Имя хоста</translation>
+    </message>
+    <message>
+        <source>Stream</source>
+        <translation>Поток</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Качество</translation>
+    </message>
+    <message>
+        <source>FPS</source>
+        <translation>Кадр/с</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Подтверждение</translation>
+    </message>
+    <message>
+        <source>Apply network TCP/IP &amp;&amp; DDNS configuration</source>
+        <translation>Применить настройки сети TCP/IP &amp;&amp; DDNS</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupSystem</name>
+    <message>
+        <source>Name &amp; ID</source>
+        <translation>Название и ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Time &amp; Date</source>
+        <translation>Время и дата</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Формат времени</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Формат даты</translation>
+    </message>
+    <message>
+        <source>Timezone</source>
+        <translation>Часовой пояс</translation>
+    </message>
+    <message>
+        <source>NTP</source>
+        <translation>NTP</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>NTP Address</source>
+        <translation>Адрес NTP</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>Зуммер</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Датчик</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Движение</translation>
+    </message>
+    <message>
+        <source>Video Loss</source>
+        <translation>Потеря видео</translation>
+    </message>
+    <message>
+        <source>Record Fail</source>
+        <translation>Сбой записи</translation>
+    </message>
+    <message>
+        <source>Record Warning</source>
+        <translation>Предупреждение записи</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Экран</translation>
+    </message>
+    <message>
+        <source>Camera Name</source>
+        <translation>Имя камеры</translation>
+    </message>
+    <message>
+        <source>Record Icon</source>
+        <translation>Значок записи</translation>
+    </message>
+    <message>
+        <source>Motion Icon</source>
+        <translation>Значок движения</translation>
+    </message>
+    <message>
+        <source>Sensor Icon</source>
+        <translation>Значок датчика</translation>
+    </message>
+    <message>
+        <source>Task Bar</source>
+        <translation>Панель задач</translation>
+    </message>
+    <message>
+        <source>VGA Mode</source>
+        <translation>Режим VGA</translation>
+    </message>
+</context>
+<context>
     <name>CTimeLine</name>
     <message>
         <source>ALL</source>
@@ -738,6 +1249,22 @@
     <message>
         <source>%1 FPS / %2</source>
         <translation>%1 к/с / %2</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Снимок</translation>
+    </message>
+    <message>
+        <source>The image has been saved.</source>
+        <translation>Изображение сохранено.</translation>
+    </message>
+    <message>
+        <source>The image could not be saved.</source>
+        <translation>Не удалось сохранить изображение.</translation>
     </message>
 </context>
 <context>

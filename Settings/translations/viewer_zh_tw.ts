@@ -698,6 +698,517 @@
     </message>
 </context>
 <context>
+    <name>CSetupAccount</name>
+    <message>
+        <source>User</source>
+        <translation>使用者</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>頻道</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+    <message>
+        <source>PTZF Control</source>
+        <translation>PTZF 控制</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>備份</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>網路</translation>
+    </message>
+    <message>
+        <source>Network Timeout</source>
+        <translation>網路逾時</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Log off</source>
+        <translation>登出</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Wait time</source>
+        <translation>等待時間</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>管理員</translation>
+    </message>
+    <message>
+        <source>Can&apos;t add same user.</source>
+        <translation>無法新增相同的使用者。</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupCamera</name>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>CH-1</source>
+        <translation>CH-1</translation>
+    </message>
+    <message>
+        <source>CH-2</source>
+        <translation>CH-2</translation>
+    </message>
+    <message>
+        <source>CH-3</source>
+        <translation>CH-3</translation>
+    </message>
+    <message>
+        <source>CH-4</source>
+        <translation>CH-4</translation>
+    </message>
+    <message>
+        <source>CH-5</source>
+        <translation>CH-5</translation>
+    </message>
+    <message>
+        <source>CH-6</source>
+        <translation>CH-6</translation>
+    </message>
+    <message>
+        <source>CH-7</source>
+        <translation>CH-7</translation>
+    </message>
+    <message>
+        <source>CH-8</source>
+        <translation>CH-8</translation>
+    </message>
+    <message>
+        <source>CH-9</source>
+        <translation>CH-9</translation>
+    </message>
+    <message>
+        <source>CH-10</source>
+        <translation>CH-10</translation>
+    </message>
+    <message>
+        <source>CH-11</source>
+        <translation>CH-11</translation>
+    </message>
+    <message>
+        <source>CH-12</source>
+        <translation>CH-12</translation>
+    </message>
+    <message>
+        <source>CH-13</source>
+        <translation>CH-13</translation>
+    </message>
+    <message>
+        <source>CH-14</source>
+        <translation>CH-14</translation>
+    </message>
+    <message>
+        <source>CH-15</source>
+        <translation>CH-15</translation>
+    </message>
+    <message>
+        <source>CH-16</source>
+        <translation>CH-16</translation>
+    </message>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>頻道</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型號</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Reverse Control</source>
+        <translation>反向控制</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>水平旋轉</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Tilt</source>
+        <translation>垂直傾斜</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>變焦</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>對焦</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>傳輸速率</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>銳利度</translation>
+    </message>
+    <message>
+        <source>SPOT</source>
+        <translation>SPOT</translation>
+    </message>
+    <message>
+        <source>Spot</source>
+        <translation>Spot</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>輪跳</translation>
+    </message>
+    <message>
+        <source>Covert</source>
+        <translation>隱藏</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupHdd</name>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Write Mode</source>
+        <translation>寫入模式</translation>
+    </message>
+    <message>
+        <source>Force Deletion</source>
+        <translation>強制刪除</translation>
+    </message>
+    <message>
+        <source>S.M.A.R.T.</source>
+        <translation>S.M.A.R.T.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Check Interval</source>
+        <translation>檢查間隔</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupNetwork</name>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>連接埠</translation>
+    </message>
+    <message>
+        <source>BW Limitation</source>
+        <translation>頻寬限制</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP 位址</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>子網路遮罩</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>閘道</translation>
+    </message>
+    <message>
+        <source>UPNP</source>
+        <translation>UPNP</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>DNS IP</source>
+        <translation>DNS IP</translation>
+    </message>
+    <message>
+        <source>DDNS Link</source>
+        <translation>DDNS 連結</translation>
+    </message>
+    <message>
+        <source>DDNS</source>
+        <translation>DDNS</translation>
+    </message>
+    <message>
+        <source>Hostname</source>
+        <translation>主機名稱</translation>
+    </message>
+    <message>
+        <source>Stream</source>
+        <translation>串流</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>頻道</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>畫質</translation>
+    </message>
+    <message>
+        <source>FPS</source>
+        <translation>FPS</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Apply network TCP/IP &amp;&amp; DDNS configuration</source>
+        <translation>套用網路 TCP/IP &amp;&amp; DDNS 設定</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupSystem</name>
+    <message>
+        <source>Name &amp; ID</source>
+        <translation>名稱與 ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Time &amp; Date</source>
+        <translation>時間與日期</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>時間格式</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>日期格式</translation>
+    </message>
+    <message>
+        <source>Timezone</source>
+        <translation>時區</translation>
+    </message>
+    <message>
+        <source>NTP</source>
+        <translation>NTP</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>NTP Address</source>
+        <translation>NTP 位址</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>蜂鳴器</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>感應器</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>移動偵測</translation>
+    </message>
+    <message>
+        <source>Video Loss</source>
+        <translation>影像遺失</translation>
+    </message>
+    <message>
+        <source>Record Fail</source>
+        <translation>錄影失敗</translation>
+    </message>
+    <message>
+        <source>Record Warning</source>
+        <translation>錄影警告</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>顯示</translation>
+    </message>
+    <message>
+        <source>Camera Name</source>
+        <translation>攝影機名稱</translation>
+    </message>
+    <message>
+        <source>Record Icon</source>
+        <translation>錄影圖示</translation>
+    </message>
+    <message>
+        <source>Motion Icon</source>
+        <translation>移動圖示</translation>
+    </message>
+    <message>
+        <source>Sensor Icon</source>
+        <translation>感應器圖示</translation>
+    </message>
+    <message>
+        <source>Task Bar</source>
+        <translation>工作列</translation>
+    </message>
+    <message>
+        <source>VGA Mode</source>
+        <translation>VGA 模式</translation>
+    </message>
+</context>
+<context>
     <name>CTimeLine</name>
     <message>
         <source>ALL</source>
@@ -738,6 +1249,22 @@
     <message>
         <source>%1 FPS / %2</source>
         <translation>%1 FPS / %2</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>錄影</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>擷取</translation>
+    </message>
+    <message>
+        <source>The image has been saved.</source>
+        <translation>影像已儲存。</translation>
+    </message>
+    <message>
+        <source>The image could not be saved.</source>
+        <translation>無法儲存影像。</translation>
     </message>
 </context>
 <context>

@@ -1,15 +1,11 @@
 #include "Connection/CControlDVRList.h"
+#include "ReadOnlyFolder.h"
 #include "Settings/CAppDir.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <fcntl.h>
-#include <functional>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -59,32 +55,6 @@ GroupList sampleDirectory()
     empty->set_name("Empty");
     empty->set_autoconnect(1);
     return groups;
-}
-
-// Runs `check` where the data folder and its files are read-only for the
-// code under test. As root permissions do not bind, so it runs in a child
-// that has dropped to an unprivileged user; the result comes back as the
-// child's exit code.
-bool withReadOnlyFolder(const QString& folder, const std::function<bool()>& check)
-{
-    if (geteuid() != 0) {
-        chmod(QFile::encodeName(folder).constData(), 0555);
-        const bool ok = check();
-        chmod(QFile::encodeName(folder).constData(), 0755);
-        return ok;
-    }
-    chmod(QFile::encodeName(folder).constData(), 0755);
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
-        dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
-        if (setgid(65534) != 0 || setuid(65534) != 0)
-            _exit(2);
-        _exit(check() ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace

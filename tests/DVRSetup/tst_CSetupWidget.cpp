@@ -2,8 +2,12 @@
 #include "Common/COldQuery.h"
 #include "Connection/CStopRequest.h"
 #include "DVRSetup/CProgressDialog.h"
+#include "DVRSetup/CSetupAccount.h"
+#include "DVRSetup/CSetupCamera.h"
 #include "DVRSetup/CSetupEtc.h"
+#include "DVRSetup/CSetupHdd.h"
 #include "DVRSetup/CSetupNetwork.h"
+#include "DVRSetup/CSetupSystem.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "DVRSetup/CUpgrade.h"
 #include "Recording/CReadDVRData.h"
@@ -15,6 +19,7 @@
 #include "dvr_protocol/cgi_response.pb.h"
 #include "dvr_types/DvrModelInfo.h"
 #include "tests/sys_conf/ModelSizedDvrConf.h"
+#include "tests/DVRSetup/SetupPageSteps.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -194,6 +199,7 @@ private slots:
     void upgrade();
     void mutatedConfigurations();
     void operatorDrawsZoneAndPaintsSchedule();
+    void triedAsANewUser();
 
 private:
     void enter(const DVR& record);
@@ -393,7 +399,7 @@ void tst_CSetupWidget::uploads()
     DVR record = m_dvr->dvrRecord();
     record.set_id(id.toStdString());
     enter(record);
-    QTRY_VERIFY(pages().camera().ByteSizeLong() > 0);
+    QTRY_COMPARE(partsOf(pages()), partsOf(parsed(m_dvr->content().configuration)));
     m_dvr->setFault(static_cast<TestDvr::Fault>(fault));
     if (fault == int(TestDvr::Fault::NoAnswer))
         m_hub->setTimeLimit(300);
@@ -470,7 +476,7 @@ void tst_CSetupWidget::reloadAfterApplyAllIsByteIdentical()
 void tst_CSetupWidget::saveThenOpen()
 {
     enter(m_dvr->dvrRecord());
-    QTRY_VERIFY(pages().camera().ByteSizeLong() > 0);
+    QTRY_COMPARE(partsOf(pages()), partsOf(parsed(m_dvr->content().configuration)));
     auto* network = m_hub->findChild<CSetupNetwork*>();
     QVERIFY(network->GetApplyNetworkTCPIP());
     m_driver->queue(chooseFile(m_dir->filePath("setup")));
@@ -544,10 +550,11 @@ void tst_CSetupWidget::modelChoice_data()
     QTest::addColumn<int>("channels");
     QTest::addColumn<int>("vtype");
     QTest::addColumn<int>("model");
-    QTest::newRow("AHD 8 PAL") << 1 << 8 << 1 << 52;
-    QTest::newRow("AHD 16 NTSC") << 1 << 16 << 0 << 51;
-    QTest::newRow("960H 4 NTSC") << 2 << 4 << 0 << 6;
-    QTest::newRow("HD-SDI 8 PAL") << 0 << 8 << 1 << 65;
+    QTest::addColumn<QString>("spotModes");
+    QTest::newRow("AHD 8 PAL") << 1 << 8 << 1 << 52 << "Single|Quad|9 Split|Sequence";
+    QTest::newRow("AHD 16 NTSC") << 1 << 16 << 0 << 51 << "Single|Quad|9 Split|16 Split|Sequence";
+    QTest::newRow("960H 4 NTSC") << 2 << 4 << 0 << 6 << "Single|Quad|Sequence";
+    QTest::newRow("HD-SDI 8 PAL") << 0 << 8 << 1 << 65 << "Single|Sequence";
 }
 
 void tst_CSetupWidget::modelChoice()
@@ -556,6 +563,7 @@ void tst_CSetupWidget::modelChoice()
     QFETCH(int, channels);
     QFETCH(int, vtype);
     QFETCH(int, model);
+    QFETCH(QString, spotModes);
     m_hub->Init();
     m_driver->queue([=](QDialog* dialog) {
         dialog->findChild<QComboBox*>("combo_dvrModel")->setCurrentIndex(type);
@@ -570,6 +578,23 @@ void tst_CSetupWidget::modelChoice()
     QCOMPARE(int(info.vtype()), vtype);
     QCOMPARE(info.languages_size(), DvrModelInfo(DvrModel(model)).languages.size());
     QCOMPARE(m_dvr->requestCount(), 0);
+
+    // The pages offer what the chosen model has.
+    auto* camera = m_hub->findChild<CSetupCamera*>();
+    int names = 0;
+    for (int ch = 0; ch < 16; ++ch)
+        names += shownValue(camera, QStringLiteral("name%1.shown").arg(ch)) == "true" ? 1 : 0;
+    QCOMPARE(names, channels);
+    QCOMPARE(shownValue(camera, "ptzChannel.maximum"), QString::number(channels));
+    QCOMPARE(shownValue(camera, "spotMode.items"), spotModes);
+    QStringList streams;
+    for (int ch = 1; ch <= channels; ++ch)
+        streams << QStringLiteral("Ch %1").arg(ch);
+    auto* network = m_hub->findChild<CSetupNetwork*>();
+    QCOMPARE(shownValue(network, "streamChannel.items"), (streams << "All").join('|'));
+    QVERIFY(shownValue(network, "streamFPS.items").endsWith(vtype ? "|12|25" : "|15|30"));
+    const bool sensors = DvrModelInfo(DvrModel(model)).sensors != 0;
+    QCOMPARE(shownValue(m_hub->findChild<CSetupSystem*>(), "sensorLabel.shown"), sensors ? "true" : "false");
 }
 
 void tst_CSetupWidget::clockAndReset_data()
@@ -730,13 +755,14 @@ void tst_CSetupWidget::mutatedConfigurations()
 // with Apply, a schedule hour painted "Motion" survives Apply All and Reload.
 void tst_CSetupWidget::operatorDrawsZoneAndPaintsSchedule()
 {
-    TestDvrContent content = m_dvr->content();
-    content.configuration = configurationWith([](config::DvrConf& c) {
+    const QByteArray held = configurationWith([](config::DvrConf& c) {
         c.mutable_record()->mutable_schedule(0)->set_record_mode(32, config::RECORD_MANUAL);
     });
+    TestDvrContent content = m_dvr->content();
+    content.configuration = held;
     m_dvr->setContent(content);
     enter(m_dvr->dvrRecord());
-    QTRY_VERIFY(pages().camera().ByteSizeLong() > 0);
+    QTRY_COMPARE(partsOf(pages()), partsOf(parsed(held)));
     auto* tabs = m_hub->findChild<QTabWidget*>("tabWidget");
     tabs->setCurrentIndex(4);
     QTest::keyClick(m_hub->findChild<QComboBox*>("motionCh"), Qt::Key_Down);
@@ -769,6 +795,58 @@ void tst_CSetupWidget::operatorDrawsZoneAndPaintsSchedule()
     const QColor shown = grid->viewport()->grab().toImage().pixelColor(monday8);
     QVERIFY2(shown.green() > shown.red() + 40 && shown.green() > shown.blue() + 40, qPrintable(shown.name()));
     QTRY_COMPARE(CStopRequest::pending(), 0);
+}
+
+// Shown the DVR's settings, an operator adds a user, writes once, renames
+// channel 3 and applies all: the DVR holds exactly those changes, and a
+// reload shows them.
+void tst_CSetupWidget::triedAsANewUser()
+{
+    const QByteArray held = configurationWith(
+        [](config::DvrConf& c) { c.mutable_hdd()->mutable_mode()->set_write_mode(config::Hdd::WRITE_OVERWRITE); });
+    TestDvrContent content = m_dvr->content();
+    content.configuration = held;
+    m_dvr->setContent(content);
+    enter(m_dvr->dvrRecord());
+    QTRY_COMPARE(partsOf(pages()), partsOf(parsed(held)));
+    auto* tabs = m_hub->findChild<QTabWidget*>("tabWidget");
+    QWidget* network = m_hub->findChild<CSetupNetwork*>();
+    QWidget* account = m_hub->findChild<CSetupAccount*>();
+    QWidget* camera = m_hub->findChild<CSetupCamera*>();
+    QCOMPARE(shownValue(m_hub->findChild<CSetupSystem*>(), "systemName.text"), "Front door");
+    tabs->setCurrentWidget(network->parentWidget());
+    QCOMPARE(shownValue(network, "ipAddress.text"), "10.0.0.20");
+    tabs->setCurrentWidget(account->parentWidget());
+    QCOMPARE(shownValue(account, "userList.count"), "4");
+    perform(account, "click clear; type name newbie; type password pw; click userAdd");
+    tabs->setCurrentWidget(m_hub->findChild<CSetupHdd*>()->parentWidget());
+    perform(m_hub->findChild<CSetupHdd*>(), "pick writeMode ONCE");
+    tabs->setCurrentWidget(camera->parentWidget());
+    perform(camera, "type name2 Garage");
+    m_driver->queue(prompt(m_dvr->port()));
+    m_hub->OnSendAll();
+    QTRY_COMPARE(m_driver->boxes, QStringList{TRANSFERRED});
+
+    config::DvrConf expected = parsed(held);
+    config::Account_User& user = *expected.mutable_account()->add_users();
+    user.set_name("newbie");
+    user.set_password("pw");
+    user.set_ch_mask(0xFFFF);
+    user.set_ptz(false);
+    user.set_playback(false);
+    user.set_backup(false);
+    user.set_network(true);
+    user.set_network_timeout(config::Account::NETWORK_TIMEOUT_OFF);
+    expected.mutable_hdd()->mutable_mode()->set_write_mode(config::Hdd::WRITE_ONCE);
+    expected.mutable_camera()->mutable_channel(2)->set_name("Garage");
+    QCOMPARE(partsOf(parsed(m_dvr->content().configuration)), partsOf(expected));
+
+    m_hub->OnLoadDefault();
+    m_driver->queue(prompt(m_dvr->port()));
+    m_hub->OnReload();
+    QTRY_COMPARE(partsOf(pages()), partsOf(expected));
+    QCOMPARE(shownValue(camera, "name2.text"), "Garage");
+    QCOMPARE(shownValue(account, "userList.count"), "5");
 }
 
 QTEST_MAIN(tst_CSetupWidget)

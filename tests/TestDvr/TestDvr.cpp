@@ -159,6 +159,12 @@ void TestDvr::setHandler(TestDvrRequest::Dialect dialect, int mode, Handler hand
     m_handlers.insert({dialect, mode}, std::move(handler));
 }
 
+TestDvr::Handler TestDvr::handler(TestDvrRequest::Dialect dialect, int mode) const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_handlers.value({dialect, mode});
+}
+
 QList<TestDvrRequest> TestDvr::requests() const
 {
     QMutexLocker lock(&m_mutex);

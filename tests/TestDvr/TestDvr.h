@@ -85,6 +85,9 @@ public:
     TestDvrStreams* streams() const { return m_streams; }
 
     void setHandler(TestDvrRequest::Dialect dialect, int mode, Handler handler);
+    // The handler set for a dialect and mode, so that a new one can pass on
+    // what it does not handle; empty when none is set.
+    Handler handler(TestDvrRequest::Dialect dialect, int mode) const;
 
     QList<TestDvrRequest> requests() const;
     int requestCount() const;

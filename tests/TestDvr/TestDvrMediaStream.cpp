@@ -76,12 +76,39 @@ TestDvrMediaStream::TestDvrMediaStream(const Request& request, const TestDvrStre
     , m_content(content)
     , m_streams(streams)
     , m_record(record)
+    , m_liveStatus(content.liveStatus)
 {
     m_settings.fps = std::clamp(m_settings.fps, 1, 60);
     m_settings.backupSpeed = std::max(1, m_settings.backupSpeed);
     m_liveStartUs = quint64(QDateTime::currentMSecsSinceEpoch()) * 1000;
     m_clipAt.fill(-1);
     m_clock.start();
+    setVideoChannels(request.videoMask, request.headerOnlyMask);
+    setAudioChannels(request.audioMask);
+}
+
+quint32 TestDvrMediaStream::channelLimit() const
+{
+    const quint32 channels = std::min<quint32>(m_content.dvrInfo.ch_num(), 16);
+    return (1u << channels) - 1;
+}
+
+void TestDvrMediaStream::setVideoChannels(quint32 videoMask, quint32 headerOnlyMask)
+{
+    m_request.videoMask = videoMask & channelLimit();
+    m_request.headerOnlyMask = headerOnlyMask & channelLimit();
+    // Streaming has begun: the pictures of channels new to the stream.
+    if (m_tick > 0)
+        loadClips();
+    if (m_streams)
+        m_streams->noteChannels(m_record, m_request);
+}
+
+void TestDvrMediaStream::setAudioChannels(quint32 audioMask)
+{
+    m_request.audioMask = audioMask & channelLimit();
+    if (m_streams)
+        m_streams->noteChannels(m_record, m_request);
 }
 
 TestDvrMediaStream::~TestDvrMediaStream()
@@ -185,6 +212,9 @@ bool TestDvrMediaStream::nextPackets(QList<QByteArray>* out)
     QList<QByteArray>& packets = *out;
     if (tick == 0)
         loadClips();
+    // A change goes out before the frames it concerns.
+    if (takeLiveState())
+        addStatus(packets, true);
     if (m_settings.fault == Fault::Oversize && tick == 1) {
         WireBuilder::NewHeader header;
         header.type = 1;
@@ -231,18 +261,18 @@ void TestDvrMediaStream::loadClips()
 {
     if (m_request.audioStream)
         return;
+    m_clips.resize(16);
     for (int channel = 0; channel < 16; ++channel) {
-        const bool wanted = bit(m_request.videoMask | m_request.headerOnlyMask, channel);
-        m_clips.append(wanted ? TestDvrClips::loop(
-                           m_settings.width, m_settings.height, channel, m_settings.clipFrames, m_settings.keyInterval)
-                              : QList<TestDvrClips::Frame>());
+        if (bit(m_request.videoMask | m_request.headerOnlyMask, channel) && m_clips.at(channel).isEmpty())
+            m_clips[channel] = TestDvrClips::loop(
+                m_settings.width, m_settings.height, channel, m_settings.clipFrames, m_settings.keyInterval);
     }
 }
 
 void TestDvrMediaStream::addVideo(QList<QByteArray>& packets, int channel, quint64 microseconds)
 {
     const QList<TestDvrClips::Frame>& clip = m_clips.value(channel);
-    if (clip.isEmpty())
+    if (clip.isEmpty() || !bit(m_request.videoMask | m_request.headerOnlyMask, channel))
         return;
     const TestDvrClips::Frame& frame = clip.at(int((m_tick - 1) % clip.size()));
     const quint8 oldType = frame.key ? OLD_VIDEO_KEY : OLD_VIDEO;
@@ -287,7 +317,7 @@ QByteArray TestDvrMediaStream::videoFrame(const QByteArray& payload, bool key, i
         header.recReason = kind;
         return WireBuilder::newFrame(header, 0) + payload;
     }
-    const cgi::LiveStatus& status = m_content.liveStatus;
+    const cgi::LiveStatus& status = m_liveStatus;
     WireBuilder::OldHeader header;
     header.totalLength = size;
     header.dataSize = size;
@@ -299,6 +329,7 @@ QByteArray TestDvrMediaStream::videoFrame(const QByteArray& payload, bool key, i
         header.info |= 0x08;
     if (bit(status.sensor_chmask(), channel & 15))
         header.info |= 0x10;
+    header.videoLoss = static_cast<quint16>(status.vloss_chmask());
     // Byte 13: the playback code over the record reason (kinds 1 to 3 are
     // that dialect's reasons 0 to 2).
     const quint8 reason = kind == 0 ? 0 : quint8(kind - 1);
@@ -345,16 +376,24 @@ void TestDvrMediaStream::addAudio(QList<QByteArray>& packets, quint64 streamMs)
     }
 }
 
-void TestDvrMediaStream::addStatus(QList<QByteArray>& packets)
+bool TestDvrMediaStream::takeLiveState()
+{
+    if (!m_streams || m_streams->liveState().version() == m_liveVersion)
+        return false;
+    m_liveStatus = m_streams->liveState().status(&m_liveVersion);
+    return true;
+}
+
+void TestDvrMediaStream::addStatus(QList<QByteArray>& packets, bool changed)
 {
     if (m_request.oldDialect || m_request.audioStream)
         return;
     const qint64 now = m_clock.elapsed();
-    if (m_lastStatusMs >= 0 && now - m_lastStatusMs < m_settings.statusIntervalMs)
+    if (!changed && m_lastStatusMs >= 0 && now - m_lastStatusMs < m_settings.statusIntervalMs)
         return;
     m_lastStatusMs = now;
     if (m_request.mode == 0) {
-        packets.append(packet(cgi::DATA_LIVE_STATUS, 0, WireBuilder::bytesOf(m_content.liveStatus)));
+        packets.append(packet(cgi::DATA_LIVE_STATUS, 0, WireBuilder::bytesOf(m_liveStatus)));
         return;
     }
     cgi::PbStatus playback;

@@ -44,10 +44,20 @@ public:
         TestDvrStreams* streams, int record, QObject* parent = nullptr);
     ~TestDvrMediaStream() override;
 
+    // The client id its packets carry.
+    int clientId() const { return m_request.id; }
+
+    // From the next frame time on: the video channels with those sent as
+    // headers only (a video stream), the audio channels. Channels beyond the
+    // DVR's count are never sent.
+    void setVideoChannels(quint32 videoMask, quint32 headerOnlyMask);
+    void setAudioChannels(quint32 audioMask);
+
 protected:
     std::optional<Chunk> nextChunk() override;
 
 private:
+    quint32 channelLimit() const;
     bool refuses() const;
     QList<QByteArray> preamble() const;
     // The packets of the next frame time; false when the stream has ended.
@@ -57,7 +67,10 @@ private:
     void loadClips();
     void addVideo(QList<QByteArray>& packets, int channel, quint64 microseconds);
     void addAudio(QList<QByteArray>& packets, quint64 streamMs);
-    void addStatus(QList<QByteArray>& packets);
+    // A live status packet when it is due, or at once after a change.
+    void addStatus(QList<QByteArray>& packets, bool changed = false);
+    // Takes a change of the DVR's live state; true when there was one.
+    bool takeLiveState();
     void addLyingFrames(QList<QByteArray>& packets, quint64 microseconds);
     QByteArray packet(int newType, int oldType, const QByteArray& payload) const;
     QByteArray videoFrame(const QByteArray& payload, bool key, int channel, quint64 microseconds, qint64 sizeLie,
@@ -81,6 +94,8 @@ private:
     qint64 m_tick = 0;
     qint64 m_audioSamples = 0;
     qint64 m_lastStatusMs = -1;
+    cgi::LiveStatus m_liveStatus;
+    quint64 m_liveVersion = 0;
     qint64 m_videoFrames = 0;
     qint64 m_packets = 0;
     bool m_started = false;

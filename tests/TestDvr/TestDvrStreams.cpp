@@ -221,6 +221,46 @@ bool TestDvrStreams::stop(int id)
     return true;
 }
 
+TestDvrMediaStream* TestDvrStreams::runningStream(int id) const
+{
+    // Under its own id, or as a new-dialect audio stream under its video's.
+    for (const int name : {id, id - AUDIO_ID_OFFSET}) {
+        for (const QPointer<TestDvrMediaStream>& stream : m_running.values(name)) {
+            if (stream && stream->clientId() == id)
+                return stream;
+        }
+    }
+    return nullptr;
+}
+
+bool TestDvrStreams::changeChannels(int id, quint32 videoMask, quint32 headerOnlyMask)
+{
+    TestDvrMediaStream* stream = runningStream(id);
+    if (stream)
+        stream->setVideoChannels(videoMask, headerOnlyMask);
+    return stream;
+}
+
+bool TestDvrStreams::changeAudioChannels(int id, quint32 audioMask)
+{
+    TestDvrMediaStream* stream = runningStream(id);
+    if (stream)
+        stream->setAudioChannels(audioMask);
+    return stream;
+}
+
+void TestDvrStreams::dropAll()
+{
+    // The streams belong to the DVR's thread.
+    QMetaObject::invokeMethod(this, [this] {
+        const QList<QPointer<TestDvrMediaStream>> running = m_running.values();
+        for (const QPointer<TestDvrMediaStream>& stream : running) {
+            if (stream)
+                stream->finish();
+        }
+    });
+}
+
 QList<TestDvrStreams::Record> TestDvrStreams::records() const
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -246,6 +286,16 @@ void TestDvrStreams::noteSent(int record, qint64 videoFrames, qint64 packets)
     std::unique_lock<std::mutex> lock(m_mutex);
     m_records[record].videoFrames = videoFrames;
     m_records[record].packets = packets;
+}
+
+void TestDvrStreams::noteChannels(int record, const TestDvrMediaStream::Request& request)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    if (record >= m_records.size())
+        return;
+    m_records[record].videoMask = request.videoMask;
+    m_records[record].audioMask = request.audioMask;
+    m_records[record].headerOnlyMask = request.headerOnlyMask;
 }
 
 void TestDvrStreams::noteEnded(int record, TestDvrMediaStream* stream)

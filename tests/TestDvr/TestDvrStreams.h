@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestDvrContent.h"
+#include "TestDvrLiveState.h"
 #include "TestDvrMediaStream.h"
 #include "TestDvrReply.h"
 #include "TestDvrRequest.h"
@@ -24,7 +25,8 @@ class TestDvrStreams : public QObject {
     Q_OBJECT
 
 public:
-    // What a stream was asked for, and how it went.
+    // What a stream was asked for (its channels as they are now), and how it
+    // went.
     struct Record : TestDvrMediaStream::Request {
         qint64 videoFrames = 0; // whole, valid video frames written
         qint64 packets = 0;
@@ -47,9 +49,20 @@ public:
     TestDvrReply answer(const TestDvrRequest& request, const TestDvrContent& content);
     // A stop command: ends the running stream with that client id.
     bool stop(int id);
+    // A channel selection: from its next frame the running stream with that
+    // client id carries these video channels, those of headerOnlyMask as
+    // headers without pictures (an audio stream ignores both).
+    bool changeChannels(int id, quint32 videoMask, quint32 headerOnlyMask);
+    // The same for the audio channels of a stream.
+    bool changeAudioChannels(int id, quint32 audioMask);
     // The next video stream gets this client id (1-255), as if another
     // viewer's numbering had got there.
     void setNextVideoId(int id);
+
+    // The DVR closes every running stream, as when it drops its clients.
+    void dropAll();
+    // The channels' live state, shared by every stream.
+    TestDvrLiveState& liveState() { return m_liveState; }
 
     QList<Record> records() const;
     int runningCount() const;
@@ -62,10 +75,13 @@ signals:
 public:
     // Reports of the streams.
     void noteSent(int record, qint64 videoFrames, qint64 packets);
+    void noteChannels(int record, const TestDvrMediaStream::Request& request);
     void noteEnded(int record, TestDvrMediaStream* stream);
 
 private:
     int nextVideoId() const;
+    // The running stream whose packets carry that client id.
+    TestDvrMediaStream* runningStream(int id) const;
 
     mutable std::mutex m_mutex;
     TestDvrStreamSettings m_settings;
@@ -75,4 +91,5 @@ private:
     QMultiHash<int, QPointer<TestDvrMediaStream>> m_running;
     mutable int m_lastVideoId = 0;
     mutable int m_nextVideoId = 0;
+    TestDvrLiveState m_liveState;
 };

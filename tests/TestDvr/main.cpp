@@ -1,4 +1,5 @@
 #include "TestDvr.h"
+#include "TestDvrChannelSelect.h"
 #include "TestDvrConfiguration.h"
 #include "TestDvrStreams.h"
 
@@ -144,6 +145,7 @@ int main(int argc, char* argv[])
     streams.faultValue = parser.value(faultValueOption).toInt();
 
     TestDvr dvr;
+    TestDvrChannelSelect::install(&dvr);
     dvr.setStreamSettings(streams);
     dvr.setCredentials(parser.value(userOption), parser.value(passwordOption));
     dvr.setFault(fault);

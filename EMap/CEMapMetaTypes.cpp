@@ -1,0 +1,7 @@
+#include "CEMapMetaTypes.h"
+
+void CEMapMetaTypes::registerTypes()
+{
+    qRegisterMetaType<EMap>("EMap");
+    qRegisterMetaType<EMapList>("EMapList");
+}

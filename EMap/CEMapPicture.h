@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+// The image of a map as its view shows it: read from the map's file unless
+// the file holds a picture too large to hold in memory, and scaled once for
+// each size it is shown at. Without a readable image the map has none.
+class CEMapPicture {
+public:
+    static constexpr qint64 MAX_PIXELS = qint64(64) * 1000 * 1000;
+
+    // False when the picture was refused; refusal() then says why.
+    bool load(const QString& path);
+    const QString& refusal() const { return m_refusal; }
+
+    const QPixmap& original() const { return m_original; }
+    const QPixmap& scaled(const QSize& size);
+
+private:
+    QPixmap m_original;
+    QPixmap m_scaled;
+    QString m_refusal;
+};
