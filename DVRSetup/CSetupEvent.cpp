@@ -1,10 +1,9 @@
 #include "CSetupEvent.h"
 
-#include "Common/CEucKr.h"
 #include "DVRSetup/CModelInfoDialog.h"
 #include "DVRSetup/CMotionZoneDialog.h"
+#include "DVRSetup/CSetupControls.h"
 #include "DVRSetup/KValidator.h"
-#include "DVRSetup/SetupControls.h"
 #include "dvr_types/DvrModelInfo.h"
 #include "sys_conf/types/event.h"
 #include "ui_CSetupEvent.h"
@@ -25,17 +24,6 @@ constexpr int MODEL_TYPE_HD_SDI = 0;
 constexpr int RELAY_GROUP_Y = 410;
 const char* const SENDER = "senderAddress";
 const char* const RECEIVER = "rAddress";
-
-// E-mail strings are the DVR's narrow text.
-std::string narrow(const QString& text)
-{
-    return CEucKr::fromUnicode(text).toStdString();
-}
-
-QString wide(const std::string& text)
-{
-    return CEucKr::toUnicode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-}
 
 QStringList numbered(const QString& prefix, int count)
 {
@@ -59,27 +47,15 @@ int shown(google::protobuf::uint32 value, int most)
     return static_cast<int>(std::min<google::protobuf::uint32>(value, static_cast<google::protobuf::uint32>(most)));
 }
 
-void setText(QLineEdit* edit, const std::string& text)
-{
-    const QSignalBlocker blocker(edit);
-    edit->setText(wide(text));
-}
-
 void setValue(QAbstractSlider* slider, int value)
 {
     const QSignalBlocker blocker(slider);
     slider->setValue(value);
 }
 
-void setValue(QSpinBox* spin, int value)
-{
-    const QSignalBlocker blocker(spin);
-    spin->setValue(value);
-}
-
 } // namespace
 
-using namespace SetupControls;
+using Controls = CSetupControls;
 
 CSetupEvent::CSetupEvent(QWidget* parent)
     : QWidget(parent)
@@ -154,14 +130,16 @@ QList<QButtonGroup*> CSetupEvent::buttonGroups() const
 
 void CSetupEvent::InitControls()
 {
-    refill(m_ui->sensorType, rows(config::SensorType_Index2String, config::Event_Sensor::Type_ARRAYSIZE));
-    refill(m_ui->relayTime, rows(config::RelayKeepTime_Index2String, config::Event_Relay::KeepTime_ARRAYSIZE));
-    refill(m_ui->emailPeriod, rows(config::SendPeriod_Index2String, config::Event_Email::SendPeriod_ARRAYSIZE));
-    refill(m_ui->postAlarmRecord,
+    Controls::setItems(m_ui->sensorType, rows(config::SensorType_Index2String, config::Event_Sensor::Type_ARRAYSIZE));
+    Controls::setItems(
+        m_ui->relayTime, rows(config::RelayKeepTime_Index2String, config::Event_Relay::KeepTime_ARRAYSIZE));
+    Controls::setItems(
+        m_ui->emailPeriod, rows(config::SendPeriod_Index2String, config::Event_Email::SendPeriod_ARRAYSIZE));
+    Controls::setItems(m_ui->postAlarmRecord,
         rows(config::PostAlarmRecordTime_Index2String, config::Event_PostRecord::Time_ARRAYSIZE));
     const QStringList popDown = rows(config::PopDownType_Index2String, config::Event::PopDownType_ARRAYSIZE);
-    refill(m_ui->motionPopdown, popDown);
-    refill(m_ui->sensorPopdown, popDown);
+    Controls::setItems(m_ui->motionPopdown, popDown);
+    Controls::setItems(m_ui->sensorPopdown, popDown);
     {
         const QSignalBlocker blocker(m_ui->sensitivity);
         m_ui->sensitivity->setRange(0, SENSITIVITY_MAX);
@@ -172,7 +150,7 @@ void CSetupEvent::InitControls()
         spin->setRange(0, most);
     }
     for (QButtonGroup* group : buttonGroups())
-        numberPair(group);
+        Controls::setSwitchIds(group);
     UpdateControls();
 }
 
@@ -223,12 +201,12 @@ int CSetupEvent::zoneCells() const
 void CSetupEvent::UpdateControls()
 {
     const QStringList channelTexts = numbered(QStringLiteral("Ch "), channels());
-    refill(m_ui->motionCh, channelTexts + QStringList{QStringLiteral("ALL")});
-    refill(m_ui->sensorLink, channelTexts);
-    refill(m_ui->relayMotion, channelTexts);
+    Controls::setItems(m_ui->motionCh, channelTexts + QStringList{QStringLiteral("ALL")});
+    Controls::setItems(m_ui->sensorLink, channelTexts);
+    Controls::setItems(m_ui->relayMotion, channelTexts);
     const QStringList sensorTexts = numbered(QStringLiteral("Sensor "), sensors());
-    refill(m_ui->sensorCh, sensorTexts);
-    refill(m_ui->relaySensor, sensorTexts);
+    Controls::setItems(m_ui->sensorCh, sensorTexts);
+    Controls::setItems(m_ui->relaySensor, sensorTexts);
 
     const bool withSensors = sensors() > 0;
     m_ui->relayFrame->setVisible(DvrModelInfo(DvrModel(static_cast<int>(m_dvrInfo.model()))).alarm);
@@ -285,7 +263,7 @@ void CSetupEvent::SetConf(const config::Event& event)
 {
     m_event = event;
     MakeConfValid();
-    m_allEdit.forget();
+    m_allEdit.reset();
     ++m_loads;
     m_all = m_event.motion_conf().motion_size() > 0 ? m_event.motion_conf().motion(0) : config::Event_Motion();
     m_all.clear_zone();
@@ -294,21 +272,21 @@ void CSetupEvent::SetConf(const config::Event& event)
     for (int cell = 0; cell < allCells; ++cell)
         m_all.add_zone(true);
 
-    setIndex(m_ui->motionCh, 0);
+    Controls::setRow(m_ui->motionCh, 0);
     m_zone = QByteArray(zoneCells(), 0);
     showMotion(0);
-    setIndex(m_ui->sensorCh, 0);
+    Controls::setRow(m_ui->sensorCh, 0);
     showSensor(0);
-    setIndex(m_ui->relaySensor, 0);
+    Controls::setRow(m_ui->relaySensor, 0);
     showRelaySensor(0);
-    setIndex(m_ui->relayMotion, 0);
+    Controls::setRow(m_ui->relayMotion, 0);
     showRelayMotion(0);
     const config::Event_Relay& relay = m_event.relay();
-    checkButton(m_ui->RecordFailGroup, relay.record_fail());
-    checkButton(m_ui->RecordWarnGroup, relay.record_warning());
-    setIndex(m_ui->relayTime, config::RelayKeepTime_Type2Index(relay.keep_time()));
+    Controls::setSwitch(m_ui->RecordFailGroup, relay.record_fail());
+    Controls::setSwitch(m_ui->RecordWarnGroup, relay.record_warning());
+    Controls::setRow(m_ui->relayTime, config::RelayKeepTime_Type2Index(relay.keep_time()));
     loadEmail();
-    setIndex(m_ui->postAlarmRecord, config::PostAlarmRecordTime_Type2Index(m_event.post_record().time()));
+    Controls::setRow(m_ui->postAlarmRecord, config::PostAlarmRecordTime_Type2Index(m_event.post_record().time()));
 }
 
 void CSetupEvent::loadEmail()
@@ -317,27 +295,27 @@ void CSetupEvent::loadEmail()
     const config::Event_Email_Address& address = email.address();
     QLineEdit* const receivers[] = {m_ui->rAddress1, m_ui->rAddress2, m_ui->rAddress3, m_ui->rAddress4};
     for (int i = 0; i < RECEIVERS; ++i)
-        setText(receivers[i], address.receiver(i));
-    setText(m_ui->senderAddress, address.sender());
+        Controls::setText(receivers[i], Controls::fromNarrow(address.receiver(i)));
+    Controls::setText(m_ui->senderAddress, Controls::fromNarrow(address.sender()));
     const config::Event_Email_SMTP& smtp = email.smtp();
-    setText(m_ui->smtpAddress, smtp.address());
-    setValue(m_ui->smtpPort, shown(smtp.port(), PORT_MAX));
-    checkButton(m_ui->AuthenGroup, smtp.authentication());
-    setText(m_ui->AuthenID, smtp.auth_id());
-    setText(m_ui->AuthenPassword, smtp.auth_password());
-    checkButton(m_ui->sslGroup, smtp.use_ssl());
-    checkButton(m_ui->mimeGroup, smtp.use_mime());
+    Controls::setText(m_ui->smtpAddress, Controls::fromNarrow(smtp.address()));
+    Controls::setValue(m_ui->smtpPort, shown(smtp.port(), PORT_MAX));
+    Controls::setSwitch(m_ui->AuthenGroup, smtp.authentication());
+    Controls::setText(m_ui->AuthenID, Controls::fromNarrow(smtp.auth_id()));
+    Controls::setText(m_ui->AuthenPassword, Controls::fromNarrow(smtp.auth_password()));
+    Controls::setSwitch(m_ui->sslGroup, smtp.use_ssl());
+    Controls::setSwitch(m_ui->mimeGroup, smtp.use_mime());
     const config::Event_Email_SendCond& condition = email.send_cond();
-    setIndex(m_ui->emailPeriod, config::SendPeriod_Type2Index(condition.period()));
-    checkButton(m_ui->prohibitionGroup, condition.prohibition());
-    setValue(m_ui->startHour, shown(condition.prohibition_start(), LAST_HOUR));
-    setValue(m_ui->endHour, shown(condition.prohibition_end(), LAST_HOUR));
+    Controls::setRow(m_ui->emailPeriod, config::SendPeriod_Type2Index(condition.period()));
+    Controls::setSwitch(m_ui->prohibitionGroup, condition.prohibition());
+    Controls::setValue(m_ui->startHour, shown(condition.prohibition_start(), LAST_HOUR));
+    Controls::setValue(m_ui->endHour, shown(condition.prohibition_end(), LAST_HOUR));
     const config::Event_Email_SendContent& content = email.send_content();
-    checkButton(m_ui->motionContentsGroup, content.motion());
-    checkButton(m_ui->sensorContentsGroup, content.sensor());
-    checkButton(m_ui->videoLossContentsGroup, content.video_loss());
-    checkButton(m_ui->recordContentsGroup, content.rec_status());
-    checkButton(m_ui->systemContentsGroup, content.sys_access());
+    Controls::setSwitch(m_ui->motionContentsGroup, content.motion());
+    Controls::setSwitch(m_ui->sensorContentsGroup, content.sensor());
+    Controls::setSwitch(m_ui->videoLossContentsGroup, content.video_loss());
+    Controls::setSwitch(m_ui->recordContentsGroup, content.rec_status());
+    Controls::setSwitch(m_ui->systemContentsGroup, content.sys_access());
 }
 
 config::Event CSetupEvent::GetConf()
@@ -385,9 +363,9 @@ void CSetupEvent::showMotion(int index)
         setValue(m_ui->sensitivity, shown(entry->sensitivity(), SENSITIVITY_MAX));
         for (int cell = 0; cell < m_zone.size(); ++cell)
             m_zone[cell] = cell < entry->zone_size() && entry->zone(cell) ? 1 : 0;
-        checkButton(m_ui->MotionPopupGroup, entry->pop_up());
+        Controls::setSwitch(m_ui->MotionPopupGroup, entry->pop_up());
     }
-    setIndex(m_ui->motionPopdown, config::PopDownType_Type2Index(m_event.motion_conf().pop_down()));
+    Controls::setRow(m_ui->motionPopdown, config::PopDownType_Type2Index(m_event.motion_conf().pop_down()));
 }
 
 void CSetupEvent::showSensor(int index)
@@ -395,29 +373,29 @@ void CSetupEvent::showSensor(int index)
     if (index < 0 || index >= m_event.sensor_conf().sensor_size())
         return;
     const config::Event_Sensor& sensor = m_event.sensor_conf().sensor(index);
-    setIndex(m_ui->sensorType, config::SensorType_Type2Index(sensor.type()));
+    Controls::setRow(m_ui->sensorType, config::SensorType_Type2Index(sensor.type()));
     // A link beyond this DVR's channels shows no channel.
     const bool linked = sensor.link_ch() < static_cast<google::protobuf::uint32>(channels());
-    setIndex(m_ui->sensorLink, linked ? static_cast<int>(sensor.link_ch()) : -1);
-    checkButton(m_ui->SensorPopupGroup, sensor.pop_up());
-    setIndex(m_ui->sensorPopdown, config::PopDownType_Type2Index(m_event.sensor_conf().pop_down()));
+    Controls::setRow(m_ui->sensorLink, linked ? static_cast<int>(sensor.link_ch()) : -1);
+    Controls::setSwitch(m_ui->SensorPopupGroup, sensor.pop_up());
+    Controls::setRow(m_ui->sensorPopdown, config::PopDownType_Type2Index(m_event.sensor_conf().pop_down()));
 }
 
 void CSetupEvent::showRelaySensor(int index)
 {
     if (index >= 0 && index < m_event.relay().sensor_size())
-        checkButton(m_ui->RelaySensorGroup, m_event.relay().sensor(index));
+        Controls::setSwitch(m_ui->RelaySensorGroup, m_event.relay().sensor(index));
 }
 
 void CSetupEvent::showRelayMotion(int index)
 {
     if (index >= 0 && index < m_event.relay().motion_size())
-        checkButton(m_ui->RelayMotionGroup, m_event.relay().motion(index));
+        Controls::setSwitch(m_ui->RelayMotionGroup, m_event.relay().motion(index));
 }
 
 void CSetupEvent::OnChangedMotion(int index)
 {
-    m_allEdit.forget();
+    m_allEdit.reset();
     showMotion(index);
 }
 
@@ -427,7 +405,7 @@ void CSetupEvent::OnChangedSensitivity(int value)
     if (!motion)
         return;
     motion->set_sensitivity(static_cast<google::protobuf::uint32>(value));
-    m_allEdit.edited(allShown());
+    m_allEdit.noteEdit(allShown());
 }
 
 void CSetupEvent::OnChangedMotionPopup(int id)
@@ -438,7 +416,7 @@ void CSetupEvent::OnChangedMotionPopup(int id)
     const bool changed = motion->pop_up() != (id != 0);
     motion->set_pop_up(id != 0);
     if (changed)
-        m_allEdit.edited(allShown());
+        m_allEdit.noteEdit(allShown());
 }
 
 void CSetupEvent::OnChangedMotionPopdown(int index)
@@ -471,7 +449,7 @@ void CSetupEvent::OnDetectZone()
     const int cells = std::min<int>(motion->zone_size(), static_cast<int>(m_zone.size()));
     for (int cell = 0; cell < cells; ++cell)
         motion->set_zone(cell, m_zone.at(cell) != 0);
-    m_allEdit.edited(allShown());
+    m_allEdit.noteEdit(allShown());
 }
 
 void CSetupEvent::OnChangedSensor(int index)
@@ -554,7 +532,7 @@ void CSetupEvent::OnChangedAddress(const QString& text)
     const QString name = sender() ? sender()->objectName() : QString();
     config::Event_Email_Address& address = *m_event.mutable_email()->mutable_address();
     if (name == QLatin1String(SENDER)) {
-        address.set_sender(narrow(text));
+        address.set_sender(Controls::toNarrow(text));
         return;
     }
     if (!name.startsWith(QLatin1String(RECEIVER)))
@@ -562,12 +540,12 @@ void CSetupEvent::OnChangedAddress(const QString& text)
     bool number = false;
     const int n = name.mid(int(qstrlen(RECEIVER))).toInt(&number);
     if (number && n >= 1 && n <= address.receiver_size())
-        address.set_receiver(n - 1, narrow(text));
+        address.set_receiver(n - 1, Controls::toNarrow(text));
 }
 
 void CSetupEvent::OnChangedSmtpAddress(const QString& text)
 {
-    m_event.mutable_email()->mutable_smtp()->set_address(narrow(text));
+    m_event.mutable_email()->mutable_smtp()->set_address(Controls::toNarrow(text));
 }
 
 void CSetupEvent::OnChangedSmtpPort(int value)
@@ -582,12 +560,12 @@ void CSetupEvent::OnChangedAuthen(int id)
 
 void CSetupEvent::OnChangedAuthenID(const QString& text)
 {
-    m_event.mutable_email()->mutable_smtp()->set_auth_id(narrow(text));
+    m_event.mutable_email()->mutable_smtp()->set_auth_id(Controls::toNarrow(text));
 }
 
 void CSetupEvent::OnChangedAuthenPassword(const QString& text)
 {
-    m_event.mutable_email()->mutable_smtp()->set_auth_password(narrow(text));
+    m_event.mutable_email()->mutable_smtp()->set_auth_password(Controls::toNarrow(text));
 }
 
 void CSetupEvent::OnChangedSsl(int id)

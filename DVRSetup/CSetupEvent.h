@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DVRSetup/CAllEntryEdit.h"
+#include "DVRSetup/CAllChannelsEdit.h"
 #include "ProtoBuf/DVRList.pb.h"
 #include "sys_conf/proto/dvr_conf.pb.h"
 
@@ -115,7 +115,7 @@ private:
     config::DvrConf_DvrInfo m_dvrInfo;
     config::Event m_event;
     config::Event_Motion m_all;
-    CAllEntryEdit m_allEdit;
+    CAllChannelsEdit m_allEdit;
     DVR m_dvr;
     // The shown motion entry's zone, one byte per cell (1 detects): what
     // the zone editor edits.

@@ -1,8 +1,8 @@
 #include "CSetupRecord.h"
 
 #include "DVRSetup/CModelInfoDialog.h"
+#include "DVRSetup/CSetupControls.h"
 #include "DVRSetup/DefStream.h"
-#include "DVRSetup/SetupControls.h"
 #include "dvr_types/DvrModelInfo.h"
 #include "sys_conf/types/record.h"
 #include "ui_CSetupRecord.h"
@@ -44,14 +44,13 @@ const Brush BRUSHES[] = {
 };
 constexpr int BRUSH_COUNT = int(std::size(BRUSHES));
 
-const char* const START_POINTS[]
-    = {"2 minutes ago", "10 minutes ago", "1 hour ago", "6 hours ago", "1 day ago", "First"};
+const QStringList START_POINTS = {"2 minutes ago", "10 minutes ago", "1 hour ago", "6 hours ago", "1 day ago", "First"};
 
 // Texts of the resolution combo: HD-SDI and AHD offer three scales from
 // resolution 1; 960H offers four sizes per video standard from resolution 0.
-const char* const SCALES[] = {" 25 %", " 50 %", "100 %"};
-const char* const SIZES_NTSC[] = {"360x240", "720x240", "720x480", "960x480"};
-const char* const SIZES_PAL[] = {"360x288", "720x288", "720x576", "960x576"};
+const QStringList SCALES = {" 25 %", " 50 %", "100 %"};
+const QStringList SIZES_NTSC = {"360x240", "720x240", "720x480", "960x480"};
+const QStringList SIZES_PAL = {"360x288", "720x288", "720x576", "960x576"};
 
 template <class Element> void fill(google::protobuf::RepeatedField<Element>& list, int count, const Element& value)
 {
@@ -78,7 +77,7 @@ QStringList rateTexts(const QList<int>& rates)
 
 } // namespace
 
-using namespace SetupControls;
+using Controls = CSetupControls;
 
 CSetupRecord::CSetupRecord(QWidget* parent)
     : QWidget(parent)
@@ -111,12 +110,12 @@ CSetupRecord::~CSetupRecord() = default;
 
 void CSetupRecord::InitControls()
 {
-    refill(m_ui->quality, DefStream::Quality);
-    refill(m_ui->eventQuality, DefStream::Quality);
-    refill(m_ui->startPoint, START_POINTS);
+    Controls::setItems(m_ui->quality, DefStream::Quality);
+    Controls::setItems(m_ui->eventQuality, DefStream::Quality);
+    Controls::setItems(m_ui->startPoint, START_POINTS);
     InitSchedule();
     for (QButtonGroup* group : {m_ui->audioGroup, m_ui->timeOverlayGroup, m_ui->playbackAudioGroup})
-        numberPair(group);
+        Controls::setSwitchIds(group);
     UpdateControls();
 }
 
@@ -163,22 +162,22 @@ void CSetupRecord::UpdateControls()
 {
     QStringList channelTexts = numbers(channels());
     channelTexts << QStringLiteral("ALL");
-    refill(m_ui->channel, channelTexts);
-    refill(m_ui->playbackChannel, channelTexts);
+    Controls::setItems(m_ui->channel, channelTexts);
+    Controls::setItems(m_ui->playbackChannel, channelTexts);
     if (resolutionOffset() != 0)
-        refill(m_ui->resolution, SCALES);
+        Controls::setItems(m_ui->resolution, SCALES);
     else if (videoType() == config::VIDEO_TYPE_NTSC)
-        refill(m_ui->resolution, SIZES_NTSC);
+        Controls::setItems(m_ui->resolution, SIZES_NTSC);
     else
-        refill(m_ui->resolution, SIZES_PAL);
+        Controls::setItems(m_ui->resolution, SIZES_PAL);
     const QStringList rates
         = rateTexts(videoType() == config::VIDEO_TYPE_NTSC ? DefStream::FPSNtsc : DefStream::FPSPal);
-    refill(m_ui->fps, rates);
-    refill(m_ui->eventFPS, rates);
+    Controls::setItems(m_ui->fps, rates);
+    Controls::setItems(m_ui->eventFPS, rates);
     QStringList modes;
     for (int row = 0; row < config::RecordMode_Count(sensors()); ++row)
         modes << QString::fromLatin1(config::RecordMode_Index2String(sensors(), row, false));
-    refill(m_ui->mode, modes);
+    Controls::setItems(m_ui->mode, modes);
     m_ui->sensor->setVisible(sensors() != 0);
     m_ui->event->setVisible(sensors() != 0);
 }
@@ -271,18 +270,18 @@ void CSetupRecord::SetConf(const config::Record& record)
 {
     m_record = record;
     MakeConfValid();
-    m_allEdit.forget();
-    setIndex(m_ui->channel, 0);
+    m_allEdit.reset();
+    Controls::setRow(m_ui->channel, 0);
     showEntry(0);
     const config::Record_Misc& misc = m_record.misc();
-    checkButton(m_ui->audioGroup, misc.audio_rec());
-    checkButton(m_ui->timeOverlayGroup, misc.time_overlay());
+    Controls::setSwitch(m_ui->audioGroup, misc.audio_rec());
+    Controls::setSwitch(m_ui->timeOverlayGroup, misc.time_overlay());
     const config::Record_Playback& playback = m_record.playback();
     // A channel beyond this DVR's leaves the combo without a current item.
-    setIndex(m_ui->playbackChannel,
+    Controls::setRow(m_ui->playbackChannel,
         playback.chmode() <= static_cast<google::protobuf::uint32>(channels()) ? int(playback.chmode()) : -1);
-    setIndex(m_ui->startPoint, playback.start_point());
-    checkButton(m_ui->playbackAudioGroup, playback.audio_play());
+    Controls::setRow(m_ui->startPoint, playback.start_point());
+    Controls::setSwitch(m_ui->playbackAudioGroup, playback.audio_play());
     {
         const QSignalBlocker blocker(m_ui->scheduleNumber);
         m_ui->scheduleNumber->setValue(1);
@@ -334,9 +333,9 @@ void CSetupRecord::showEntry(int index)
     if (index < 0 || index > channels())
         return;
     const config::Record_Channel& entry = index == channels() ? m_all : m_record.channel(index);
-    setIndex(m_ui->mode, config::RecordMode_Type2Index(sensors(), entry.record_mode()));
+    Controls::setRow(m_ui->mode, config::RecordMode_Type2Index(sensors(), entry.record_mode()));
     enableEventControls(entry.record_mode());
-    setIndex(m_ui->resolution, entry.resolution() - resolutionOffset());
+    Controls::setRow(m_ui->resolution, entry.resolution() - resolutionOffset());
     showResolutionSlots(entry);
 }
 
@@ -347,10 +346,10 @@ void CSetupRecord::showResolutionSlots(const config::Record_Channel& entry)
     const auto position = [this](google::protobuf::uint32 rate) {
         return DefStream::FPS_REAL2IDX(videoType(), int(std::min<google::protobuf::uint32>(rate, INT_MAX)));
     };
-    setIndex(m_ui->quality, entry.qual(r));
-    setIndex(m_ui->fps, position(entry.fps(r)));
-    setIndex(m_ui->eventQuality, entry.qual_evt(r));
-    setIndex(m_ui->eventFPS, position(entry.fps_evt(r)));
+    Controls::setRow(m_ui->quality, entry.qual(r));
+    Controls::setRow(m_ui->fps, position(entry.fps(r)));
+    Controls::setRow(m_ui->eventQuality, entry.qual_evt(r));
+    Controls::setRow(m_ui->eventFPS, position(entry.fps_evt(r)));
 }
 
 void CSetupRecord::enableEventControls(config::RecordMode mode)
@@ -362,12 +361,12 @@ void CSetupRecord::enableEventControls(config::RecordMode mode)
 
 void CSetupRecord::noteEdit()
 {
-    m_allEdit.edited(allShown());
+    m_allEdit.noteEdit(allShown());
 }
 
 void CSetupRecord::OnChangedChannel(int index)
 {
-    m_allEdit.forget();
+    m_allEdit.reset();
     showEntry(index);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DVRSetup/CAllEntryEdit.h"
+#include "DVRSetup/CAllChannelsEdit.h"
 #include "ProtoBuf/ModelInfo.pb.h"
 #include "sys_conf/proto/dvr_conf.pb.h"
 
@@ -90,6 +90,6 @@ private:
     config::DvrConf_DvrInfo m_dvrInfo;
     config::Record m_record;
     config::Record_Channel m_all;
-    CAllEntryEdit m_allEdit;
+    CAllChannelsEdit m_allEdit;
     config::RecordMode m_brush = config::RECORD_MANUAL;
 };
