@@ -18,8 +18,8 @@
 #include "ZoneEditorSupport.h"
 #include "dvr_protocol/cgi_response.pb.h"
 #include "dvr_types/DvrModelInfo.h"
-#include "tests/sys_conf/ModelSizedDvrConf.h"
 #include "tests/DVRSetup/SetupPageSteps.h"
+#include "tests/sys_conf/ModelSizedDvrConf.h"
 
 #include <QApplication>
 #include <QComboBox>
