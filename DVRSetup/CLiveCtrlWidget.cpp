@@ -36,6 +36,7 @@ void CLiveCtrlWidget::setConnectedDVR(const DVR& dvr, int clientId, bool showRel
 {
     // The buttons stay as they are: another page's button may stay checked.
     m_ui->stackedWidget->setCurrentIndex(PTZ_PAGE);
+    enableCurrentPage();
     m_ptzf->setConnectedDVR(dvr, clientId);
     m_autoPreset->setConnectedDVR(dvr, clientId);
     m_ui->DVRControl2->setVisible(showRelay);
@@ -61,13 +62,22 @@ void CLiveCtrlWidget::setVisiblePictureCtrl(bool visible)
 
 void CLiveCtrlWidget::changeState(bool enable)
 {
+    m_singleScreen = enable;
+    enableCurrentPage();
+}
+
+void CLiveCtrlWidget::enableCurrentPage()
+{
     switch (m_ui->stackedWidget->currentIndex()) {
     case PICTURE_PAGE:
-        m_picture->setEnabled(enable);
+        m_picture->setEnabled(m_singleScreen);
         break;
     case PTZ_PAGE:
-        m_ptzf->setEnabled(enable);
-        m_autoPreset->setEnabled(enable);
+        m_ptzf->setEnabled(m_singleScreen);
+        m_autoPreset->setEnabled(m_singleScreen);
+        break;
+    case TOUR_PAGE:
+        m_autoPreset->setEnabled(m_singleScreen);
         break;
     default:
         break;
@@ -81,6 +91,7 @@ void CLiveCtrlWidget::changeWidget()
     if (m_ui->stackedWidget->currentIndex() == TOUR_PAGE)
         m_autoPreset->saveSettings();
     m_ui->stackedWidget->setCurrentIndex(page);
+    enableCurrentPage();
 }
 
 void CLiveCtrlWidget::languageChange()

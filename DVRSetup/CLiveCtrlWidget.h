@@ -39,7 +39,10 @@ public:
     virtual void languageChange();
 
 public slots:
-    // True while the wall shows a single screen.
+    // True while the wall shows a single screen. The pages that act on the
+    // selected screen's channel (PTZ, tour, picture) are enabled only then:
+    // the one showing follows at once, another takes the state up when it
+    // is shown.
     void changeState(bool enable);
 
 protected:
@@ -52,10 +55,13 @@ private:
     enum Page { PTZ_PAGE, TOUR_PAGE, RELAY_PAGE, PICTURE_PAGE };
 
     void createControlGroup();
+    // Gives the single-screen state to the widgets of the page showing.
+    void enableCurrentPage();
 
     std::unique_ptr<Ui::CLiveCtrlWidget> m_ui;
     CPtzfWidget* m_ptzf = nullptr;
     CAutoPresetWidget* m_autoPreset = nullptr;
     CRemotePortWiget* m_remotePort = nullptr;
     CPictureWidget* m_picture = nullptr;
+    bool m_singleScreen = true;
 };

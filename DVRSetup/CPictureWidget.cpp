@@ -5,6 +5,7 @@
 #include "ui_CPictureWidget.h"
 
 #include <QEvent>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <climits>
 
@@ -162,11 +163,16 @@ void CPictureWidget::refreshSliders()
 {
     fillValues();
     for (int row = 0; row < ROW_COUNT; ++row) {
-        const auto& list = values(Row(row));
-        // A value beyond the slider's range is clamped by it, which writes
-        // the clamped value back as a change.
-        if (m_channel >= 0 && m_channel < list.size())
-            slider(Row(row))->setValue(static_cast<int>(std::min<quint32>(list.Get(m_channel), INT_MAX)));
+        auto& list = values(Row(row));
+        if (m_channel < 0 || m_channel >= list.size())
+            continue;
+        // Showing values never writes them: a value beyond the slider's
+        // range is held as the slider shows it, and the DVR keeps its own
+        // until the operator moves the slider.
+        QSlider* shown = slider(Row(row));
+        const QSignalBlocker quiet(shown);
+        shown->setValue(static_cast<int>(std::min<quint32>(list.Get(m_channel), INT_MAX)));
+        list.Set(m_channel, static_cast<quint32>(shown->value()));
     }
 }
 

@@ -17,8 +17,9 @@ class CPictureWidget;
 // The picture page of the live control panel: contrast, brightness,
 // saturation and horizontal and vertical sharpness (0 to 15) of the selected
 // channel. A DVR's values are read once when the DVR changes and then kept
-// up to date by the page's own writes; every change is written at once, a
-// drag once at its release. New dialect only.
+// up to date by the page's own writes; every change the operator makes is
+// written at once, a drag once at its release, and showing values writes
+// nothing. New dialect only.
 class CPictureWidget : public QWidget {
     Q_OBJECT
 

@@ -27,10 +27,24 @@ void CSetupControls::setText(QLineEdit* edit, const QString& text)
     edit->setText(text);
 }
 
+void CSetupControls::setItems(QComboBox* combo, const QStringList& texts)
+{
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    combo->addItems(texts);
+}
+
 void CSetupControls::setSwitchIds(QButtonGroup* group, QAbstractButton* off, QAbstractButton* on)
 {
     group->setId(off, 0);
     group->setId(on, 1);
+}
+
+void CSetupControls::setSwitchIds(QButtonGroup* group)
+{
+    const QList<QAbstractButton*> buttons = group->buttons();
+    if (buttons.size() == 2)
+        setSwitchIds(group, buttons.at(0), buttons.at(1));
 }
 
 void CSetupControls::setSwitch(QButtonGroup* group, bool on)

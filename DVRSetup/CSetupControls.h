@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string>
 
 class QAbstractButton;
@@ -20,8 +21,12 @@ public:
     static void setRow(QComboBox* combo, int row);
     static void setValue(QSpinBox* spinBox, int value);
     static void setText(QLineEdit* edit, const QString& text);
+    // Replaces a combo's rows.
+    static void setItems(QComboBox* combo, const QStringList& texts);
 
     static void setSwitchIds(QButtonGroup* group, QAbstractButton* off, QAbstractButton* on);
+    // The group's two buttons in the form's order: "Off" (or "No") first.
+    static void setSwitchIds(QButtonGroup* group);
     static void setSwitch(QButtonGroup* group, bool on);
     static bool isOn(const QButtonGroup* group);
 

@@ -104,6 +104,7 @@ void CSetupWidget::Init()
     if (m_readNotice)
         m_readNotice->close();
     m_target.Clear();
+    m_event->setTargetDVR(m_target);
     config::DvrConf_DvrInfo info;
     info.set_model(OFFLINE_MODEL);
     info.set_ch_num(DvrModelInfo(DvrModel(OFFLINE_MODEL)).channels);
@@ -225,6 +226,7 @@ int CSetupWidget::Byte2Conf(const QByteArray& data, config::DvrConf& conf, QStri
 void CSetupWidget::readData(const DVR& dvr, int, config::VideoType)
 {
     m_target = dvr;
+    m_event->setTargetDVR(m_target);
     if (m_target.address().empty())
         return;
     startRead();
@@ -302,6 +304,7 @@ bool CSetupWidget::checkConnectedDVR()
     m_target.set_address(prompt.getAddress().toStdString());
     m_target.set_port(prompt.getPort());
     m_target.set_password(prompt.getPassword().toStdString());
+    m_event->setTargetDVR(m_target);
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "Recording/CPlaybackFile.h"
 
-#include "Display/DisplayMode.h"
 #include "Common/CFrameInfo.h"
+#include "Display/DisplayMode.h"
 #include "SysData/HavFileHeader.h"
 #include "dvr_protocol/Parser.h"
 #include "dvr_types/CPlaybackSpeed.h"
@@ -42,6 +42,7 @@ CPlaybackFile::CPlaybackFile(QObject* parent)
     qRegisterMetaType<_DISPLAY_DVR_INFO>("DISPLAY_DVR_INFO");
     m_info.mode = DISPLAY_MODE::LOCAL_PLAYBACK;
     m_info.channelMask = 0xFFFF;
+    connect(this, &CPlaybackFile::ranOut, this, &CPlaybackFile::reportEnd, Qt::QueuedConnection);
 }
 
 CPlaybackFile::~CPlaybackFile()
@@ -60,8 +61,10 @@ bool CPlaybackFile::Load(const HdbFileHeader&, const QString& indexPath)
     if (!loadFrameFile(indexPath) || !loadIndex(indexPath)) {
         m_file.close();
         m_index.clear();
+        m_frameCount = 0;
         return false;
     }
+    m_frameCount = int(m_index.size());
     m_position = m_speed > 0 ? 0 : int(m_index.size()) - 1;
     // The dialect of the frames: the first entry whose header either
     // dialect reads decides.
@@ -127,6 +130,7 @@ void CPlaybackFile::Close()
     Lock lock(m_mutex);
     m_file.close();
     m_index.clear();
+    m_frameCount = 0;
     m_speed = 1;
     m_paused = false;
 }
@@ -151,7 +155,7 @@ void CPlaybackFile::run()
     if (m_stop)
         return;
     m_ended.store(m_load << 1 | (forward ? 1 : 0));
-    QMetaObject::invokeMethod(this, &CPlaybackFile::reportEnd, Qt::QueuedConnection);
+    emit ranOut(QPrivateSignal());
 }
 
 void CPlaybackFile::reportEnd()
@@ -310,6 +314,8 @@ void CPlaybackFile::frame(bool forward)
 
 void CPlaybackFile::pause()
 {
+    // The thread holds the mutex while it sends a frame.
+    Lock lock(m_mutex);
     m_paused = true;
     m_statusWhilePaused = true;
 }
@@ -356,7 +362,7 @@ void CPlaybackFile::setFrameIndex(int position)
 int CPlaybackFile::frameCount() const
 {
     Lock lock(m_mutex);
-    return int(m_index.size());
+    return m_frameCount;
 }
 
 float CPlaybackFile::speed() const

@@ -56,12 +56,17 @@ public:
     void play(bool forward);
     // One key frame on from the position, shown paused.
     void frame(bool forward);
+    // Returns once the thread is between frames: a frame it sent has been
+    // delivered, and it sends no other until it plays again, so receivers of
+    // DisplayVideo and PlayAudio can be disconnected then.
     void pause();
     void restart();
     void slow();
     void fast();
     // Moves to the position (on to its next key frame) and plays on.
     void setFrameIndex(int position);
+    // The loaded file's entries, also once the thread has run out of them;
+    // 0 after Close or a failed Load.
     int frameCount() const;
 
     float speed() const;
@@ -78,6 +83,8 @@ signals:
     // -1: every channel; frames are about to arrive out of order.
     void signalDecoderRestart(int ch);
     void signalChangedStatus(QString status);
+    // From the thread, as its last act, to the owner's thread.
+    void ranOut(QPrivateSignal);
 
 protected:
     void run() override;
@@ -113,6 +120,7 @@ private:
     _DISPLAY_DVR_INFO m_info;
     float m_speed = 1;
     int m_position = 0;
+    int m_frameCount = 0;
     // The status text and what it was made for (no speed is 0).
     QString m_status;
     float m_statusSpeed = 0;

@@ -308,6 +308,8 @@ void CPlaybackWidget::connectSignal()
 
 void CPlaybackWidget::disconnectSignal()
 {
+    // Dropped only once the thread no longer uses them (mid-frame, the
+    // playback thread reads the direct links' slot objects).
     m_thread->pause();
     for (const QMetaObject::Connection& link : std::as_const(m_threadLinks))
         QObject::disconnect(link);
@@ -316,9 +318,9 @@ void CPlaybackWidget::disconnectSignal()
 
 void CPlaybackWidget::closeFile()
 {
-    disconnectSignal();
     if (m_display && m_thread->isRunning())
         m_display->stop();
+    disconnectSignal();
     m_thread->Close();
 }
 

@@ -43,6 +43,16 @@ void CConnectionList::deleteAll()
     m_entries.clear();
 }
 
+void CConnectionList::deleteAllButCurrent()
+{
+    for (int i = 0; i < m_entries.size(); ++i) {
+        if (i != m_current) {
+            delete m_entries.at(i);
+            m_entries[i] = nullptr;
+        }
+    }
+}
+
 void CConnectionList::removeAt(int index)
 {
     if (index < 0 || index >= m_entries.size())

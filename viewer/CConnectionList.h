@@ -31,6 +31,9 @@ public:
     // Appends a controller of a DVR that is in no tree.
     void append(const DVR& dvr);
     void deleteAll();
+    // Deletes every controller but the current DVR's; their entries stay,
+    // empty, so that the others keep their places.
+    void deleteAllButCurrent();
     // Deletes the entry's controller and drops the entry, so that the
     // entries keep the places of the group's remaining DVRs; the current
     // index follows its DVR, or becomes -1 when that was the one dropped.

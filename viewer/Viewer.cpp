@@ -16,8 +16,11 @@
 #include "Display/OpenGLMode.h"
 #include "EMap/CEMapList.h"
 #include "EMap/CEMapMenu.h"
+#include "EMap/CEMapSetupDialog.h"
 #include "Recording/CBackupWidget.h"
+#include "Recording/CPanelMessage.h"
 #include "Recording/CPlaybackWidget.h"
+#include "Settings/CAppDir.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CPCSetupDialog.h"
 #include "Settings/CSavePath.h"
@@ -26,18 +29,24 @@
 #include "viewer/CCaptureFile.h"
 #include "viewer/CChannelSelection.h"
 #include "viewer/CDisplayTitle.h"
+#include "viewer/CEMapViews.h"
+#include "viewer/CSnapshotView.h"
 #include "viewer/CViewerCommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QSaveFile>
+#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -99,6 +108,8 @@ Viewer::Viewer(QWidget* parent, Qt::WindowFlags flags)
     createPCSetup();
     createTree();
     createEMapList();
+    m_emapViews = std::make_unique<CEMapViews>(CEMapViews::Places{m_ui->DisplayFrame, m_ui->displayLayout,
+        m_ui->bottomWidget, m_ui->bottomEMapPage, m_ui->emapLogSave, m_tree, m_emapList});
     loadLogo();
     setDisplayMode(LIVE_PAGE);
     updateTitle();
@@ -214,6 +225,7 @@ void Viewer::createDisplay()
     m_ui->displayLayout->addWidget(m_title);
     m_ui->displayLayout->addWidget(m_display);
     m_display->setDeinterlaced(false);
+    m_snapshot = std::make_unique<CSnapshotView>(m_ui->DisplayFrame, m_ui->displayLayout);
     connect(m_display, &CDisplayWidget::exitFullScreen, this, &Viewer::OnExitFullScreen);
     connect(m_display, &CDisplayWidget::enableSingleScreen, m_ui->DigitalZoom, &QWidget::setEnabled);
     connect(m_display, &CDisplayWidget::enableSingleScreen, m_ui->DigitalZoom_PB, &QWidget::setEnabled);
@@ -272,16 +284,22 @@ void Viewer::createSetup()
 
 void Viewer::createLayout()
 {
-    m_ui->SystemButtons->hide();
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_ui->MainFrame, 0, 0, 3, 1);
     grid->addWidget(m_ui->DisplayFrame, 0, 1, 2, 1);
-    grid->addWidget(m_ui->ControlMenu, 0, 2, 2, 1);
+    // The title-bar buttons top the right column, where the form has them:
+    // without them Exit could not be reached, nor the way back from full
+    // screen, which has no window frame.
+    grid->addWidget(m_ui->SystemButtons, 0, 2);
+    grid->addWidget(m_ui->ControlMenu, 1, 2);
     grid->addWidget(m_ui->bottomWidget, 2, 1, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
     grid->setSpacing(LAYOUT_SPACING);
     grid->setContentsMargins(LAYOUT_MARGIN, LAYOUT_MARGIN, LAYOUT_MARGIN, LAYOUT_MARGIN);
+    // Above the setup and information windows, which reach up to the form's
+    // place of these buttons.
+    m_ui->SystemButtons->raise();
 }
 
 void Viewer::createPCSetup()
@@ -353,6 +371,7 @@ void Viewer::setFunctionWidget()
 
 void Viewer::controlDisplayArea(bool show)
 {
+    m_snapshot->hide();
     if (show) {
         m_ui->CheckSpeed->show();
         m_ui->displayLayout->addWidget(m_title);
@@ -399,7 +418,9 @@ void Viewer::ExitSequence()
 
 void Viewer::stopBackup()
 {
-    if (m_menuMode == BACKUP && m_backup->isBackup())
+    // Not only in backup mode: PC setup or the E-Map may have left it while
+    // the backup ran, and the connection it runs on is about to stop.
+    if (m_backup->isBackup())
         m_backup->OnBackupStop();
 }
 
@@ -457,10 +478,14 @@ void Viewer::updateTitle()
     m_title->follow(m_display, m_menuMode != LIVE_M, m_menuMode == SEARCH || m_menuMode == PLAYBACK);
 }
 
+void Viewer::createEMap(const EMap& map, bool show)
+{
+    m_emapViews->open(map, m_menuMode == EMAP_EDIT, show);
+}
+
 void Viewer::removeEMap()
 {
-    m_emapList->clearIcon();
-    m_currentMap = 0;
+    m_emapViews->closeAll();
 }
 
 void Viewer::redrawLater()
@@ -671,7 +696,9 @@ void Viewer::OnDVRInformation()
 
 void Viewer::OnPCSetupClicked()
 {
-    m_prevMenuMode = m_menuMode;
+    // Opened again after closing: the mode on view is still the one before.
+    if (m_menuMode != PC_SETUP)
+        m_prevMenuMode = m_menuMode;
     m_menuMode = PC_SETUP;
     m_codecType = getCodecType();
     m_openGLMode = getOpenGLMode();
@@ -690,6 +717,7 @@ void Viewer::OnFinishedPCSetup()
 void Viewer::OnEMapClicked()
 {
     m_prevMenuMode = m_menuMode;
+    stopBackup();
     disconnectDVR(true);
     m_ui->controlScreen->hide();
     m_ui->verticalLayout->insertWidget(0, m_emapList, 0, Qt::AlignHCenter);
@@ -814,6 +842,15 @@ void Viewer::watch(CConnectDVR* controller)
     connect(controller, &CConnectDVR::connected, this, &Viewer::OnConnected, Qt::UniqueConnection);
     connect(controller, &CConnectDVR::disconnected, this, &Viewer::OnDisconnected, Qt::UniqueConnection);
     connect(controller, &CConnectDVR::recordFailed, this, &Viewer::OnRecordFailed, Qt::UniqueConnection);
+}
+
+void Viewer::watchBackup(CConnectDVR* controller)
+{
+    connect(controller, &CConnectDVR::connected, this, &Viewer::OnConnected, Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::disconnected, this, &Viewer::OnDisconnected, Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::updateBackupProgress, m_backup, &CBackupWidget::OnUpdateProgress,
+        Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::recordFailed, m_backup, &CBackupWidget::OnBackupFailed, Qt::UniqueConnection);
 }
 
 void Viewer::unwatch(CConnectDVR* controller)
@@ -1342,28 +1379,168 @@ void Viewer::OnDoubleClickedDisplay(int screen)
     redrawLater();
 }
 
-// ---- The search, playback, backup and E-Map work, still to come ----
+// ---- Local and remote playback, backup ----
 
-void Viewer::OnDirectoryClicked() { }
+void Viewer::OnDirectoryClicked()
+{
+    const QString dir = QFileDialog::getExistingDirectory(this, tr("Please select a folder."),
+        CSavePath::folder(CAppSettings::PATH_LIST.at(1)), QFileDialog::ShowDirsOnly);
+    if (!dir.isEmpty())
+        OnUpdatePlaybackPath(dir);
+}
 
-void Viewer::OnSelectedTime(time_t, int) { }
+void Viewer::OnUpdatePlaybackPath(const QString& dir)
+{
+    m_playback->setDisplayWidget(m_display);
+    m_playback->search(dir);
+    controlDisplayArea(true);
+}
 
-void Viewer::OnBackupStart(time_t, time_t, int) { }
+void Viewer::OnSelectedTime(time_t time, int channels)
+{
+    if (m_playback->IsLocalPlayback()) {
+        disconnectDVR(true);
+        m_display->start(DISPLAY_MODE::LOCAL_PLAYBACK);
+        m_playback->connectSignal();
+    } else {
+        // The panel offers the times of the current DVR's recordings; with
+        // no current DVR there is nothing to play.
+        CConnectDVR* current = m_connections.current();
+        if (!current)
+            return;
+        disconnectDVR(false);
+        m_connections.deleteAllButCurrent();
+        updateDisplayScreen();
+        watch(current);
+        current->startPlayback({CHttpConnect::PLAYBACK, time, 0, quint32(channels)});
+    }
+    updateTitle();
+    gCheckSpeed.reset();
+}
 
-void Viewer::OnBackupStop() { }
+void Viewer::OnBackupStart(time_t startTime, time_t endTime, int channels)
+{
+    CConnectDVR* current = m_connections.current();
+    if (!current) {
+        // The panel has nothing to back up from: back to idle.
+        m_backup->OnBackupStop();
+        return;
+    }
+    disconnectDVR(false);
+    m_connections.deleteAllButCurrent();
+    updateDisplayScreen();
+    watchBackup(current);
+    current->startPlayback({CHttpConnect::BACKUP, startTime, endTime, quint32(channels)});
+    updateTitle();
+}
 
-void Viewer::OnApplyPCSetup() { }
+void Viewer::OnBackupStop()
+{
+    CConnectDVR* current = m_connections.current();
+    if (!current)
+        return;
+    // First, while the panel still hears that the files could not be
+    // completed.
+    current->recordStop();
+    disconnectDVR(false);
+    if (m_backup->isBackup())
+        m_backup->OnBackupStop();
+    stopDisplay();
+}
 
-void Viewer::OnEMapSetupClicked() { }
+// ---- PC setup ----
 
-void Viewer::OnEMapLogSave() { }
+void Viewer::OnApplyPCSetup()
+{
+    // The stream type is a live view's; other modes have no live stream to
+    // ask again (and a search panel would be cleared).
+    const bool live = m_prevMenuMode == LIVE_S || m_prevMenuMode == LIVE_M;
+    if (live && getCodecType() != m_codecType) {
+        disconnectDVR(false);
+        connectDVR();
+    }
+    if (getOpenGLMode() == m_openGLMode)
+        return;
+    stopDisplay();
+    m_display->resetDisplay();
+    // The wall starts again with all its screens; so do the buttons.
+    if (m_display->getScreenMode() == CDisplayWidget::MULTI_DVR) {
+        m_screenButtons.uncheckPages();
+        m_ui->Screen8x8->setChecked(true);
+        updatePageText();
+    } else {
+        m_screenButtons.uncheckSingleAndMulti();
+        m_ui->Screen16_0->setChecked(true);
+    }
+    redrawLater();
+}
 
-void Viewer::OnSearchImageClicked() { }
+// ---- Snapshots shown, E-Map ----
 
-void Viewer::OnSelectedEMap(const EMap&) { }
+void Viewer::OnSearchImageClicked()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open File"), CAppDir::getCurrentPath(), tr("Capture Images (*.png *.jpg)"));
+    if (path.isEmpty())
+        return;
+    m_playback->clear();
+    stopLocalPlayback();
+    controlDisplayArea(false);
+    m_snapshot->show(path);
+}
 
-void Viewer::OnSelectedEMapGroup(const EMapList&) { }
+void Viewer::OnEMapSetupClicked()
+{
+    const auto imageSize = [] { return CAppSettings().readSetting(CAppSettings::EMAP_IMAGESIZE, 0).toInt(); };
+    const int before = imageSize();
+    CEMapSetupDialog dialog;
+    dialog.exec();
+    if (imageSize() != before)
+        m_emapViews->updateImageSize();
+}
 
-void Viewer::OnChangedEMap(int) { }
+void Viewer::OnEMapLogSave()
+{
+    const QString path
+        = QFileDialog::getSaveFileName(this, tr("Save File"), CAppDir::getCurrentPath(), tr("Text files(*.txt)"));
+    if (path.isEmpty())
+        return;
+    // Without a log on view there is nothing to save: the chosen file keeps
+    // what it holds.
+    const QTextEdit* log = m_emapViews->shownLog();
+    if (!log)
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(log->toPlainText().toUtf8()) < 0
+        || !file.commit()) {
+        CPanelMessage::show(
+            this, tr("Cannot write file %1:\n%2.").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return;
+    }
+    CPanelMessage::show(this, tr("File saved"));
+}
 
-void Viewer::OnRemoveEMap() { }
+void Viewer::OnSelectedEMap(const EMap& map)
+{
+    removeEMap();
+    createEMap(map, true);
+}
+
+void Viewer::OnSelectedEMapGroup(const EMapList& group)
+{
+    if (m_menuMode == EMAP_EDIT)
+        return;
+    removeEMap();
+    for (int i = 0; i < group.emap_size(); ++i)
+        createEMap(group.emap(i), i == m_emapViews->current());
+}
+
+void Viewer::OnChangedEMap(int index)
+{
+    m_emapViews->showAt(index);
+}
+
+void Viewer::OnRemoveEMap()
+{
+    removeEMap();
+}

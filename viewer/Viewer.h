@@ -17,11 +17,13 @@ class CDVRListTree;
 class CDisplayTitle;
 class CDisplayWidget;
 class CEMapList;
+class CEMapViews;
 class CLiveCtrlWidget;
 class CPCSetupDialog;
 class CPlaybackWidget;
 class CSendCommand;
 class CSetupWidget;
+class CSnapshotView;
 class CViewerCommands;
 class QPushButton;
 class QTreeWidgetItem;
@@ -81,6 +83,7 @@ public slots:
     void OnSearchClicked();
     void OnPlaybackClicked();
     void OnDirectoryClicked();
+    void OnUpdatePlaybackPath(const QString& dir);
     void OnBackupClicked();
     void OnEMapClicked();
     void OnEMapViewClicked();
@@ -170,6 +173,7 @@ private:
     void setPrevMenu();
     QPushButton* menuButton(int mode) const;
     void updateTitle();
+    void createEMap(const EMap& map, bool show);
     void removeEMap();
 
     // Connections.
@@ -179,6 +183,8 @@ private:
     void updateDVRInfo();
     void showLiveControls(const CConnectDVR& controller);
     void watch(CConnectDVR* controller);
+    // A backup's failures are the backup panel's to tell.
+    void watchBackup(CConnectDVR* controller);
     void unwatch(CConnectDVR* controller);
     void OnRecordFailed(const QString& reason);
     void redrawLater();
@@ -195,7 +201,6 @@ private:
     int m_currentGroup = 0;
     int m_menuMode = LIVE_S;
     int m_prevMenuMode = LIVE_S;
-    int m_currentMap = 0;
     QPoint m_dragOffset;
     bool m_dragging = false;
     int m_codecType = -1;
@@ -213,6 +218,8 @@ private:
     CPCSetupDialog* m_pcSetup = nullptr;
     CDVRListTree* m_tree = nullptr;
     CEMapList* m_emapList = nullptr;
+    std::unique_ptr<CEMapViews> m_emapViews;
+    std::unique_ptr<CSnapshotView> m_snapshot;
     std::unique_ptr<CSendCommand> m_sendCommand;
     std::unique_ptr<CViewerCommands> m_commands;
 };

@@ -17,6 +17,175 @@
     </message>
 </context>
 <context>
+    <name>CBackupWidget</name>
+    <message>
+        <source>CBackupWidget</source>
+        <translation>CBackupWidget</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation>10 min</translation>
+    </message>
+    <message>
+        <source>30 min</source>
+        <translation>30 min</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 heure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Please select the backup end time again</source>
+        <translation>Veuillez choisir à nouveau l&apos;heure de fin de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Backup has been completed.</source>
+        <translation>La sauvegarde est terminée.</translation>
+    </message>
+</context>
+<context>
+    <name>CCameraWidget</name>
+    <message>
+        <source>DVR Name : %1
+</source>
+        <translation>Nom du DVR : %1
+</translation>
+    </message>
+    <message>
+        <source>Address : %1
+</source>
+        <translation>Adresse : %1
+</translation>
+    </message>
+    <message>
+        <source>Port : %1
+</source>
+        <translation>Port : %1
+</translation>
+    </message>
+    <message>
+        <source>User : %1
+</source>
+        <translation>Utilisateur : %1
+</translation>
+    </message>
+    <message>
+        <source>Camera : %1
+</source>
+        <translation>Caméra : %1
+</translation>
+    </message>
+    <message>
+        <source>Please check the position of the camera.</source>
+        <translation>Veuillez vérifier la position de la caméra.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelWidget</name>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+</context>
+<context>
+    <name>CConfFile</name>
+    <message>
+        <source>The file is too large for a configuration.</source>
+        <translation>Le fichier est trop volumineux pour une configuration.</translation>
+    </message>
+    <message>
+        <source>The file is not a configuration file.</source>
+        <translation>Le fichier n&apos;est pas un fichier de configuration.</translation>
+    </message>
+</context>
+<context>
+    <name>CConnectDVR</name>
+    <message>
+        <source>There is no more backup data. Or Connection failed</source>
+        <translation>Il n&apos;y a plus de données à sauvegarder, ou la connexion a échoué</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -63,6 +232,101 @@
     <message>
         <source>Edit Group</source>
         <translation>Modifier le groupe</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapList</name>
+    <message>
+        <source>Modify group name</source>
+        <translation>Modifier le nom du groupe</translation>
+    </message>
+    <message>
+        <source>Group name:</source>
+        <translation>Nom du groupe :</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map?</source>
+        <translation>Voulez-vous vraiment supprimer la carte sélectionnée ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map group?</source>
+        <translation>Voulez-vous vraiment supprimer le groupe de cartes sélectionné ?</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapMenu</name>
+    <message>
+        <source>Add EMap</source>
+        <translation>Ajouter une carte</translation>
+    </message>
+    <message>
+        <source>Edit EMap</source>
+        <translation>Modifier la carte</translation>
+    </message>
+    <message>
+        <source>Delete EMap</source>
+        <translation>Supprimer la carte</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapPicture</name>
+    <message>
+        <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
+        <translation>L&apos;image de carte %1 est trop grande (%2 x %3 pixels, 64 mégapixels au plus). La carte est affichée sans elle.</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapSetupDialog</name>
+    <message>
+        <source>EMap Setup</source>
+        <translation>Réglages EMap</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Fenêtre automatique</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>Fermeture</translation>
+    </message>
+    <message>
+        <source>Image Size</source>
+        <translation>Taille de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Adjust</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Originale</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapWidget</name>
+    <message>
+        <source>CEMapWidget</source>
+        <translation>CEMapWidget</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Please confirm the dvr information.</source>
+        <translation>Veuillez vérifier les informations du DVR.</translation>
+    </message>
+    <message>
+        <source>The camera is in the emap.</source>
+        <translation>La caméra est déjà sur la carte.</translation>
     </message>
 </context>
 <context>
@@ -141,10 +405,6 @@
     <message>
         <source>Connection failed</source>
         <translation>Échec de la connexion</translation>
-    </message>
-    <message>
-        <source>There is no more backup data. Or Connection failed</source>
-        <translation>Il n&apos;y a plus de données à sauvegarder, ou la connexion a échoué</translation>
     </message>
 </context>
 <context>
@@ -280,6 +540,52 @@
     <message>
         <source>Disconnect</source>
         <translation>Déconnecter</translation>
+    </message>
+</context>
+<context>
+    <name>CModelInfoDialog</name>
+    <message>
+        <source>Model Info</source>
+        <translation>Infos modèle</translation>
+    </message>
+    <message>
+        <source>DVR Model :</source>
+        <translation>Modèle de DVR :</translation>
+    </message>
+    <message>
+        <source>DVR Channels :</source>
+        <translation>Canaux du DVR :</translation>
+    </message>
+    <message>
+        <source>4 channels</source>
+        <translation>4 canaux</translation>
+    </message>
+    <message>
+        <source>8 channels</source>
+        <translation>8 canaux</translation>
+    </message>
+    <message>
+        <source>16 channels</source>
+        <translation>16 canaux</translation>
+    </message>
+    <message>
+        <source>Video Type :</source>
+        <translation>Type vidéo :</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+</context>
+<context>
+    <name>COldQuery</name>
+    <message>
+        <source>[ERROR]ID or password can not be sent</source>
+        <translation>[ERREUR]impossible d&apos;envoyer l&apos;identifiant ou le mot de passe</translation>
     </message>
 </context>
 <context>
@@ -479,6 +785,28 @@
     </message>
 </context>
 <context>
+    <name>CPlaybackWidget</name>
+    <message>
+        <source>CPlaybackWidget</source>
+        <translation>CPlaybackWidget</translation>
+    </message>
+    <message>
+        <source>There is no playback file.</source>
+        <translation>Aucun fichier à lire.</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Upgrading</source>
+        <translation>Mise à jour en cours</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Interrompre</translation>
+    </message>
+</context>
+<context>
     <name>CPtzfWidget</name>
     <message>
         <source>Zoom</source>
@@ -591,6 +919,113 @@
     </message>
 </context>
 <context>
+    <name>CSeqWidget</name>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+    <message>
+        <source>M1-4</source>
+        <translation>M1-4</translation>
+    </message>
+    <message>
+        <source>M5-8</source>
+        <translation>M5-8</translation>
+    </message>
+    <message>
+        <source>M9-12</source>
+        <translation>M9-12</translation>
+    </message>
+    <message>
+        <source>M13-16</source>
+        <translation>M13-16</translation>
+    </message>
+    <message>
+        <source>M1-9</source>
+        <translation>M1-9</translation>
+    </message>
+    <message>
+        <source>M8-16</source>
+        <translation>M8-16</translation>
+    </message>
+    <message>
+        <source>M1-16</source>
+        <translation>M1-16</translation>
+    </message>
+    <message>
+        <source>Dwell Time</source>
+        <translation>Durée d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>M1-8</source>
+        <translation>M1-8</translation>
+    </message>
+</context>
+<context>
     <name>CSetDVRInfoDialog</name>
     <message>
         <source>DVR Info</source>
@@ -695,6 +1130,33 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>Veuillez remplir tous les champs.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetEMapInfoDialog</name>
+    <message>
+        <source>EMap Info</source>
+        <translation>Infos EMap</translation>
+    </message>
+    <message>
+        <source>Group Name :</source>
+        <translation>Nom du groupe :</translation>
+    </message>
+    <message>
+        <source>EMap Name :</source>
+        <translation>Nom de la carte :</translation>
+    </message>
+    <message>
+        <source>Image Path :</source>
+        <translation>Chemin de l&apos;image :</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Veuillez remplir tous les champs.</translation>
+    </message>
+    <message>
+        <source>Select a Image file</source>
+        <translation>Choisir un fichier image</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1454,33 @@
     </message>
 </context>
 <context>
+    <name>CSetupEtc</name>
+    <message>
+        <source>Time &amp; Date</source>
+        <translation>Heure et date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Set to PC time</source>
+        <translation>Prendre l&apos;heure du PC</translation>
+    </message>
+    <message>
+        <source>Apply to DVR</source>
+        <translation>Appliquer au DVR</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>CSetupHdd</name>
     <message>
         <source>Mode</source>
@@ -1106,6 +1595,17 @@
     </message>
 </context>
 <context>
+    <name>CSetupQuery</name>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>The request was not sent: %1</source>
+        <translation>La requête n&apos;a pas été envoyée : %1</translation>
+    </message>
+</context>
+<context>
     <name>CSetupSystem</name>
     <message>
         <source>Name &amp; ID</source>
@@ -1209,6 +1709,113 @@
     </message>
 </context>
 <context>
+    <name>CSetupWidget</name>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>Disque</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>The DVR model %1 is unknown.</source>
+        <translation>Le modèle de DVR %1 est inconnu.</translation>
+    </message>
+    <message>
+        <source>A DVR with %1 channels is unknown.</source>
+        <translation>Aucun DVR à %1 canaux n&apos;est connu.</translation>
+    </message>
+    <message>
+        <source>The DVR did not answer.</source>
+        <translation>Le DVR n&apos;a pas répondu.</translation>
+    </message>
+    <message>
+        <source>The DVR&apos;s answer is not a configuration.</source>
+        <translation>La réponse du DVR n&apos;est pas une configuration.</translation>
+    </message>
+    <message>
+        <source>The DVR refused the request: %1</source>
+        <translation>Le DVR a refusé la requête : %1</translation>
+    </message>
+    <message>
+        <source>A DVR of the old protocol has no configuration to read.</source>
+        <translation>Un DVR à l&apos;ancien protocole n&apos;a pas de configuration à lire.</translation>
+    </message>
+    <message>
+        <source>The pages show the default settings.</source>
+        <translation>Les pages affichent les réglages par défaut.</translation>
+    </message>
+    <message>
+        <source>The pages keep their settings.</source>
+        <translation>Les pages conservent leurs réglages.</translation>
+    </message>
+    <message>
+        <source>DVR Setup</source>
+        <translation>Réglages du DVR</translation>
+    </message>
+    <message>
+        <source>The DVR configuration could not be read.</source>
+        <translation>La configuration du DVR n&apos;a pas pu être lue.</translation>
+    </message>
+    <message>
+        <source>The configuration is still being sent to the DVR; nothing more was sent.</source>
+        <translation>La configuration est encore en cours d&apos;envoi au DVR ; rien de plus n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The transmission error occured!</source>
+        <translation>Une erreur de transmission s&apos;est produite !</translation>
+    </message>
+    <message>
+        <source>The DVR configuration is correctly transfered!</source>
+        <translation>La configuration du DVR a été transférée correctement !</translation>
+    </message>
+    <message>
+        <source>Please select a configuration file.</source>
+        <translation>Veuillez choisir un fichier de configuration.</translation>
+    </message>
+    <message>
+        <source>Config (*.conf)</source>
+        <translation>Configuration (*.conf)</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a configuration file name ends in &quot;.conf&quot;.</source>
+        <translation>Le fichier %1 n&apos;a pas été enregistré : le nom d&apos;un fichier de configuration se termine par « .conf ».</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: %2</source>
+        <translation>Le fichier %1 n&apos;a pas été enregistré : %2</translation>
+    </message>
+    <message>
+        <source>Configs (*.conf)</source>
+        <translation>Configurations (*.conf)</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2</source>
+        <translation>Le fichier %1 n&apos;a pas été ouvert : %2</translation>
+    </message>
+</context>
+<context>
     <name>CTimeLine</name>
     <message>
         <source>ALL</source>
@@ -1220,10 +1827,68 @@
     </message>
 </context>
 <context>
+    <name>CUpgrade</name>
+    <message>
+        <source>S/W Upgrade</source>
+        <translation>Mise à jour du logiciel</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Choisir un fichier</translation>
+    </message>
+    <message>
+        <source>The upgrade is failed!</source>
+        <translation>La mise à jour a échoué !</translation>
+    </message>
+    <message>
+        <source>The upgrade is completed!</source>
+        <translation>La mise à jour est terminée !</translation>
+    </message>
+</context>
+<context>
     <name>CWaitDialog</name>
     <message>
         <source>Please wait a minute.</source>
         <translation>Veuillez patienter un instant.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Low</source>
+        <translation>Basse</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Haute</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,175 @@
     </message>
 </context>
 <context>
+    <name>CBackupWidget</name>
+    <message>
+        <source>CBackupWidget</source>
+        <translation>CBackupWidget</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>끝</translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation>10분</translation>
+    </message>
+    <message>
+        <source>30 min</source>
+        <translation>30분</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1시간</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>Please select the backup end time again</source>
+        <translation>백업 종료 시간을 다시 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Backup has been completed.</source>
+        <translation>백업이 완료되었습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CCameraWidget</name>
+    <message>
+        <source>DVR Name : %1
+</source>
+        <translation>DVR 이름 : %1
+</translation>
+    </message>
+    <message>
+        <source>Address : %1
+</source>
+        <translation>주소 : %1
+</translation>
+    </message>
+    <message>
+        <source>Port : %1
+</source>
+        <translation>포트 : %1
+</translation>
+    </message>
+    <message>
+        <source>User : %1
+</source>
+        <translation>사용자 : %1
+</translation>
+    </message>
+    <message>
+        <source>Camera : %1
+</source>
+        <translation>카메라 : %1
+</translation>
+    </message>
+    <message>
+        <source>Please check the position of the camera.</source>
+        <translation>카메라 위치를 확인해 주십시오.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelWidget</name>
+    <message>
+        <source>Channel</source>
+        <translation>채널</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+</context>
+<context>
+    <name>CConfFile</name>
+    <message>
+        <source>The file is too large for a configuration.</source>
+        <translation>파일이 너무 커서 설정 파일일 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The file is not a configuration file.</source>
+        <translation>이 파일은 설정 파일이 아닙니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CConnectDVR</name>
+    <message>
+        <source>There is no more backup data. Or Connection failed</source>
+        <translation>더 이상 백업할 데이터가 없거나 연결에 실패했습니다</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -63,6 +232,101 @@
     <message>
         <source>Edit Group</source>
         <translation>그룹 수정</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapList</name>
+    <message>
+        <source>Modify group name</source>
+        <translation>그룹 이름 수정</translation>
+    </message>
+    <message>
+        <source>Group name:</source>
+        <translation>그룹 이름:</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map?</source>
+        <translation>선택한 맵을 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map group?</source>
+        <translation>선택한 맵 그룹을 삭제하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapMenu</name>
+    <message>
+        <source>Add EMap</source>
+        <translation>맵 추가</translation>
+    </message>
+    <message>
+        <source>Edit EMap</source>
+        <translation>맵 편집</translation>
+    </message>
+    <message>
+        <source>Delete EMap</source>
+        <translation>맵 삭제</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapPicture</name>
+    <message>
+        <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
+        <translation>맵 이미지 %1이(가) 너무 큽니다(%2 x %3 픽셀, 최대 64메가픽셀). 이미지 없이 맵을 표시합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapSetupDialog</name>
+    <message>
+        <source>EMap Setup</source>
+        <translation>EMap 설정</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>팝업</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>팝다운</translation>
+    </message>
+    <message>
+        <source>Image Size</source>
+        <translation>이미지 크기</translation>
+    </message>
+    <message>
+        <source>Adjust</source>
+        <translation>맞춤</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>원본</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapWidget</name>
+    <message>
+        <source>CEMapWidget</source>
+        <translation>CEMapWidget</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>모두 삭제</translation>
+    </message>
+    <message>
+        <source>Please confirm the dvr information.</source>
+        <translation>DVR 정보를 확인해 주십시오.</translation>
+    </message>
+    <message>
+        <source>The camera is in the emap.</source>
+        <translation>이미 맵에 있는 카메라입니다.</translation>
     </message>
 </context>
 <context>
@@ -141,10 +405,6 @@
     <message>
         <source>Connection failed</source>
         <translation>연결 실패</translation>
-    </message>
-    <message>
-        <source>There is no more backup data. Or Connection failed</source>
-        <translation>더 이상 백업할 데이터가 없거나 연결에 실패했습니다</translation>
     </message>
 </context>
 <context>
@@ -280,6 +540,52 @@
     <message>
         <source>Disconnect</source>
         <translation>연결 해제</translation>
+    </message>
+</context>
+<context>
+    <name>CModelInfoDialog</name>
+    <message>
+        <source>Model Info</source>
+        <translation>모델 정보</translation>
+    </message>
+    <message>
+        <source>DVR Model :</source>
+        <translation>DVR 모델 :</translation>
+    </message>
+    <message>
+        <source>DVR Channels :</source>
+        <translation>DVR 채널 :</translation>
+    </message>
+    <message>
+        <source>4 channels</source>
+        <translation>4채널</translation>
+    </message>
+    <message>
+        <source>8 channels</source>
+        <translation>8채널</translation>
+    </message>
+    <message>
+        <source>16 channels</source>
+        <translation>16채널</translation>
+    </message>
+    <message>
+        <source>Video Type :</source>
+        <translation>비디오 형식 :</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+</context>
+<context>
+    <name>COldQuery</name>
+    <message>
+        <source>[ERROR]ID or password can not be sent</source>
+        <translation>[오류]아이디 또는 비밀번호를 보낼 수 없습니다</translation>
     </message>
 </context>
 <context>
@@ -479,6 +785,28 @@
     </message>
 </context>
 <context>
+    <name>CPlaybackWidget</name>
+    <message>
+        <source>CPlaybackWidget</source>
+        <translation>CPlaybackWidget</translation>
+    </message>
+    <message>
+        <source>There is no playback file.</source>
+        <translation>재생할 파일이 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Upgrading</source>
+        <translation>업그레이드 중</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>중단</translation>
+    </message>
+</context>
+<context>
     <name>CPtzfWidget</name>
     <message>
         <source>Zoom</source>
@@ -591,6 +919,113 @@
     </message>
 </context>
 <context>
+    <name>CSeqWidget</name>
+    <message>
+        <source>Channels</source>
+        <translation>채널</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+    <message>
+        <source>M1-4</source>
+        <translation>M1-4</translation>
+    </message>
+    <message>
+        <source>M5-8</source>
+        <translation>M5-8</translation>
+    </message>
+    <message>
+        <source>M9-12</source>
+        <translation>M9-12</translation>
+    </message>
+    <message>
+        <source>M13-16</source>
+        <translation>M13-16</translation>
+    </message>
+    <message>
+        <source>M1-9</source>
+        <translation>M1-9</translation>
+    </message>
+    <message>
+        <source>M8-16</source>
+        <translation>M8-16</translation>
+    </message>
+    <message>
+        <source>M1-16</source>
+        <translation>M1-16</translation>
+    </message>
+    <message>
+        <source>Dwell Time</source>
+        <translation>표시 시간</translation>
+    </message>
+    <message>
+        <source>M1-8</source>
+        <translation>M1-8</translation>
+    </message>
+</context>
+<context>
     <name>CSetDVRInfoDialog</name>
     <message>
         <source>DVR Info</source>
@@ -695,6 +1130,33 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>빈칸을 모두 채워 주십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetEMapInfoDialog</name>
+    <message>
+        <source>EMap Info</source>
+        <translation>EMap 정보</translation>
+    </message>
+    <message>
+        <source>Group Name :</source>
+        <translation>그룹 이름 :</translation>
+    </message>
+    <message>
+        <source>EMap Name :</source>
+        <translation>맵 이름 :</translation>
+    </message>
+    <message>
+        <source>Image Path :</source>
+        <translation>이미지 경로 :</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>빈칸을 모두 채워 주십시오.</translation>
+    </message>
+    <message>
+        <source>Select a Image file</source>
+        <translation>이미지 파일 선택</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1454,33 @@
     </message>
 </context>
 <context>
+    <name>CSetupEtc</name>
+    <message>
+        <source>Time &amp; Date</source>
+        <translation>시간 및 날짜</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>시간</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>날짜</translation>
+    </message>
+    <message>
+        <source>Set to PC time</source>
+        <translation>PC 시간으로 설정</translation>
+    </message>
+    <message>
+        <source>Apply to DVR</source>
+        <translation>DVR에 적용</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
     <name>CSetupHdd</name>
     <message>
         <source>Mode</source>
@@ -1106,6 +1595,17 @@
     </message>
 </context>
 <context>
+    <name>CSetupQuery</name>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>The request was not sent: %1</source>
+        <translation>요청을 보내지 못했습니다: %1</translation>
+    </message>
+</context>
+<context>
     <name>CSetupSystem</name>
     <message>
         <source>Name &amp; ID</source>
@@ -1209,6 +1709,113 @@
     </message>
 </context>
 <context>
+    <name>CSetupWidget</name>
+    <message>
+        <source>System</source>
+        <translation>시스템</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>네트워크</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>녹화</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>HDD</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>이벤트</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>계정</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>카메라</translation>
+    </message>
+    <message>
+        <source>The DVR model %1 is unknown.</source>
+        <translation>DVR 모델 %1은(는) 알 수 없는 모델입니다.</translation>
+    </message>
+    <message>
+        <source>A DVR with %1 channels is unknown.</source>
+        <translation>%1채널 DVR은 알 수 없는 모델입니다.</translation>
+    </message>
+    <message>
+        <source>The DVR did not answer.</source>
+        <translation>DVR이 응답하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The DVR&apos;s answer is not a configuration.</source>
+        <translation>DVR의 응답이 설정 데이터가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The DVR refused the request: %1</source>
+        <translation>DVR이 요청을 거부했습니다: %1</translation>
+    </message>
+    <message>
+        <source>A DVR of the old protocol has no configuration to read.</source>
+        <translation>이전 프로토콜 DVR에는 읽을 설정이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The pages show the default settings.</source>
+        <translation>각 페이지에 기본 설정을 표시합니다.</translation>
+    </message>
+    <message>
+        <source>The pages keep their settings.</source>
+        <translation>각 페이지는 현재 설정을 유지합니다.</translation>
+    </message>
+    <message>
+        <source>DVR Setup</source>
+        <translation>DVR 설정</translation>
+    </message>
+    <message>
+        <source>The DVR configuration could not be read.</source>
+        <translation>DVR 설정을 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The configuration is still being sent to the DVR; nothing more was sent.</source>
+        <translation>설정을 아직 DVR에 보내는 중이므로 더 보내지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The transmission error occured!</source>
+        <translation>전송 오류가 발생했습니다!</translation>
+    </message>
+    <message>
+        <source>The DVR configuration is correctly transfered!</source>
+        <translation>DVR 설정이 정상적으로 전송되었습니다!</translation>
+    </message>
+    <message>
+        <source>Please select a configuration file.</source>
+        <translation>설정 파일을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Config (*.conf)</source>
+        <translation>설정 파일 (*.conf)</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a configuration file name ends in &quot;.conf&quot;.</source>
+        <translation>%1을(를) 저장하지 않았습니다: 설정 파일 이름은 &quot;.conf&quot;로 끝나야 합니다.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: %2</source>
+        <translation>%1을(를) 저장하지 못했습니다: %2</translation>
+    </message>
+    <message>
+        <source>Configs (*.conf)</source>
+        <translation>설정 파일 (*.conf)</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2</source>
+        <translation>%1을(를) 열지 못했습니다: %2</translation>
+    </message>
+</context>
+<context>
     <name>CTimeLine</name>
     <message>
         <source>ALL</source>
@@ -1220,10 +1827,68 @@
     </message>
 </context>
 <context>
+    <name>CUpgrade</name>
+    <message>
+        <source>S/W Upgrade</source>
+        <translation>S/W 업그레이드</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>유형</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>찾아보기...</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>업그레이드</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>파일 선택</translation>
+    </message>
+    <message>
+        <source>The upgrade is failed!</source>
+        <translation>업그레이드에 실패했습니다!</translation>
+    </message>
+    <message>
+        <source>The upgrade is completed!</source>
+        <translation>업그레이드가 완료되었습니다!</translation>
+    </message>
+</context>
+<context>
     <name>CWaitDialog</name>
     <message>
         <source>Please wait a minute.</source>
         <translation>잠시 기다려 주십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Low</source>
+        <translation>낮음</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>보통</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>높음</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>최고</translation>
     </message>
 </context>
 <context>

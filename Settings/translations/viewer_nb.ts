@@ -17,6 +17,175 @@
     </message>
 </context>
 <context>
+    <name>CBackupWidget</name>
+    <message>
+        <source>CBackupWidget</source>
+        <translation>CBackupWidget</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Slutt</translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation>10 min</translation>
+    </message>
+    <message>
+        <source>30 min</source>
+        <translation>30 min</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 time</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Please select the backup end time again</source>
+        <translation>Velg sluttidspunktet for kopieringen på nytt</translation>
+    </message>
+    <message>
+        <source>Backup has been completed.</source>
+        <translation>Kopieringen er fullført.</translation>
+    </message>
+</context>
+<context>
+    <name>CCameraWidget</name>
+    <message>
+        <source>DVR Name : %1
+</source>
+        <translation>DVR-navn : %1
+</translation>
+    </message>
+    <message>
+        <source>Address : %1
+</source>
+        <translation>Adresse : %1
+</translation>
+    </message>
+    <message>
+        <source>Port : %1
+</source>
+        <translation>Port : %1
+</translation>
+    </message>
+    <message>
+        <source>User : %1
+</source>
+        <translation>Bruker : %1
+</translation>
+    </message>
+    <message>
+        <source>Camera : %1
+</source>
+        <translation>Kamera : %1
+</translation>
+    </message>
+    <message>
+        <source>Please check the position of the camera.</source>
+        <translation>Kontroller kameraets plassering.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slett</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelWidget</name>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+</context>
+<context>
+    <name>CConfFile</name>
+    <message>
+        <source>The file is too large for a configuration.</source>
+        <translation>Filen er for stor til å være et oppsett.</translation>
+    </message>
+    <message>
+        <source>The file is not a configuration file.</source>
+        <translation>Filen er ikke en oppsettsfil.</translation>
+    </message>
+</context>
+<context>
+    <name>CConnectDVR</name>
+    <message>
+        <source>There is no more backup data. Or Connection failed</source>
+        <translation>Det er ikke flere data å kopiere, eller tilkoblingen mislyktes</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -63,6 +232,101 @@
     <message>
         <source>Edit Group</source>
         <translation>Endre gruppe</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapList</name>
+    <message>
+        <source>Modify group name</source>
+        <translation>Endre gruppenavn</translation>
+    </message>
+    <message>
+        <source>Group name:</source>
+        <translation>Gruppenavn:</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map?</source>
+        <translation>Vil du slette det valgte kartet?</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map group?</source>
+        <translation>Vil du slette den valgte kartgruppen?</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapMenu</name>
+    <message>
+        <source>Add EMap</source>
+        <translation>Legg til kart</translation>
+    </message>
+    <message>
+        <source>Edit EMap</source>
+        <translation>Rediger kart</translation>
+    </message>
+    <message>
+        <source>Delete EMap</source>
+        <translation>Slett kart</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapPicture</name>
+    <message>
+        <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
+        <translation>Kartbildet %1 er for stort (%2 x %3 piksler, høyst 64 megapiksler). Kartet vises uten bildet.</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapSetupDialog</name>
+    <message>
+        <source>EMap Setup</source>
+        <translation>EMap-oppsett</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Sprett opp</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>Lukk etter</translation>
+    </message>
+    <message>
+        <source>Image Size</source>
+        <translation>Bildestørrelse</translation>
+    </message>
+    <message>
+        <source>Adjust</source>
+        <translation>Tilpass</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapWidget</name>
+    <message>
+        <source>CEMapWidget</source>
+        <translation>CEMapWidget</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Slett alle</translation>
+    </message>
+    <message>
+        <source>Please confirm the dvr information.</source>
+        <translation>Kontroller DVR-opplysningene.</translation>
+    </message>
+    <message>
+        <source>The camera is in the emap.</source>
+        <translation>Kameraet er allerede på kartet.</translation>
     </message>
 </context>
 <context>
@@ -141,10 +405,6 @@
     <message>
         <source>Connection failed</source>
         <translation>Tilkoblingen mislyktes</translation>
-    </message>
-    <message>
-        <source>There is no more backup data. Or Connection failed</source>
-        <translation>Det er ikke flere data å sikkerhetskopiere, eller tilkoblingen mislyktes</translation>
     </message>
 </context>
 <context>
@@ -280,6 +540,52 @@
     <message>
         <source>Disconnect</source>
         <translation>Koble fra</translation>
+    </message>
+</context>
+<context>
+    <name>CModelInfoDialog</name>
+    <message>
+        <source>Model Info</source>
+        <translation>Modellinfo</translation>
+    </message>
+    <message>
+        <source>DVR Model :</source>
+        <translation>DVR-modell :</translation>
+    </message>
+    <message>
+        <source>DVR Channels :</source>
+        <translation>DVR-kanaler :</translation>
+    </message>
+    <message>
+        <source>4 channels</source>
+        <translation>4 kanaler</translation>
+    </message>
+    <message>
+        <source>8 channels</source>
+        <translation>8 kanaler</translation>
+    </message>
+    <message>
+        <source>16 channels</source>
+        <translation>16 kanaler</translation>
+    </message>
+    <message>
+        <source>Video Type :</source>
+        <translation>Videotype :</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+</context>
+<context>
+    <name>COldQuery</name>
+    <message>
+        <source>[ERROR]ID or password can not be sent</source>
+        <translation>[FEIL]bruker-ID eller passord kan ikke sendes</translation>
     </message>
 </context>
 <context>
@@ -479,6 +785,28 @@
     </message>
 </context>
 <context>
+    <name>CPlaybackWidget</name>
+    <message>
+        <source>CPlaybackWidget</source>
+        <translation>CPlaybackWidget</translation>
+    </message>
+    <message>
+        <source>There is no playback file.</source>
+        <translation>Det finnes ingen fil å spille av.</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Upgrading</source>
+        <translation>Oppgraderer</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
     <name>CPtzfWidget</name>
     <message>
         <source>Zoom</source>
@@ -591,6 +919,113 @@
     </message>
 </context>
 <context>
+    <name>CSeqWidget</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanaler</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+    <message>
+        <source>M1-4</source>
+        <translation>M1-4</translation>
+    </message>
+    <message>
+        <source>M5-8</source>
+        <translation>M5-8</translation>
+    </message>
+    <message>
+        <source>M9-12</source>
+        <translation>M9-12</translation>
+    </message>
+    <message>
+        <source>M13-16</source>
+        <translation>M13-16</translation>
+    </message>
+    <message>
+        <source>M1-9</source>
+        <translation>M1-9</translation>
+    </message>
+    <message>
+        <source>M8-16</source>
+        <translation>M8-16</translation>
+    </message>
+    <message>
+        <source>M1-16</source>
+        <translation>M1-16</translation>
+    </message>
+    <message>
+        <source>Dwell Time</source>
+        <translation>Visningstid</translation>
+    </message>
+    <message>
+        <source>M1-8</source>
+        <translation>M1-8</translation>
+    </message>
+</context>
+<context>
     <name>CSetDVRInfoDialog</name>
     <message>
         <source>DVR Info</source>
@@ -695,6 +1130,33 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>Fyll ut alle feltene.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetEMapInfoDialog</name>
+    <message>
+        <source>EMap Info</source>
+        <translation>EMap-info</translation>
+    </message>
+    <message>
+        <source>Group Name :</source>
+        <translation>Gruppenavn :</translation>
+    </message>
+    <message>
+        <source>EMap Name :</source>
+        <translation>Kartnavn :</translation>
+    </message>
+    <message>
+        <source>Image Path :</source>
+        <translation>Bildebane :</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Fyll ut alle feltene.</translation>
+    </message>
+    <message>
+        <source>Select a Image file</source>
+        <translation>Velg en bildefil</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1454,33 @@
     </message>
 </context>
 <context>
+    <name>CSetupEtc</name>
+    <message>
+        <source>Time &amp; Date</source>
+        <translation>Tid og dato</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Set to PC time</source>
+        <translation>Bruk PC-ens tid</translation>
+    </message>
+    <message>
+        <source>Apply to DVR</source>
+        <translation>Bruk på DVR-en</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Lukk</translation>
+    </message>
+</context>
+<context>
     <name>CSetupHdd</name>
     <message>
         <source>Mode</source>
@@ -1106,6 +1595,17 @@
     </message>
 </context>
 <context>
+    <name>CSetupQuery</name>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>The request was not sent: %1</source>
+        <translation>Forespørselen ble ikke sendt: %1</translation>
+    </message>
+</context>
+<context>
     <name>CSetupSystem</name>
     <message>
         <source>Name &amp; ID</source>
@@ -1209,6 +1709,113 @@
     </message>
 </context>
 <context>
+    <name>CSetupWidget</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Nettverk</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Opptak</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Hendelse</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>The DVR model %1 is unknown.</source>
+        <translation>DVR-modellen %1 er ukjent.</translation>
+    </message>
+    <message>
+        <source>A DVR with %1 channels is unknown.</source>
+        <translation>En DVR med %1 kanaler er ukjent.</translation>
+    </message>
+    <message>
+        <source>The DVR did not answer.</source>
+        <translation>DVR-en svarte ikke.</translation>
+    </message>
+    <message>
+        <source>The DVR&apos;s answer is not a configuration.</source>
+        <translation>Svaret fra DVR-en er ikke et oppsett.</translation>
+    </message>
+    <message>
+        <source>The DVR refused the request: %1</source>
+        <translation>DVR-en avviste forespørselen: %1</translation>
+    </message>
+    <message>
+        <source>A DVR of the old protocol has no configuration to read.</source>
+        <translation>En DVR med gammel protokoll har ikke noe oppsett å lese.</translation>
+    </message>
+    <message>
+        <source>The pages show the default settings.</source>
+        <translation>Sidene viser standardinnstillingene.</translation>
+    </message>
+    <message>
+        <source>The pages keep their settings.</source>
+        <translation>Sidene beholder innstillingene sine.</translation>
+    </message>
+    <message>
+        <source>DVR Setup</source>
+        <translation>DVR-oppsett</translation>
+    </message>
+    <message>
+        <source>The DVR configuration could not be read.</source>
+        <translation>Oppsettet til DVR-en kunne ikke leses.</translation>
+    </message>
+    <message>
+        <source>The configuration is still being sent to the DVR; nothing more was sent.</source>
+        <translation>Oppsettet sendes fortsatt til DVR-en; ingenting mer ble sendt.</translation>
+    </message>
+    <message>
+        <source>The transmission error occured!</source>
+        <translation>Det oppstod en overføringsfeil!</translation>
+    </message>
+    <message>
+        <source>The DVR configuration is correctly transfered!</source>
+        <translation>Oppsettet er overført til DVR-en!</translation>
+    </message>
+    <message>
+        <source>Please select a configuration file.</source>
+        <translation>Velg en oppsettsfil.</translation>
+    </message>
+    <message>
+        <source>Config (*.conf)</source>
+        <translation>Oppsettsfil (*.conf)</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a configuration file name ends in &quot;.conf&quot;.</source>
+        <translation>%1 ble ikke lagret: navnet på en oppsettsfil slutter på «.conf».</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: %2</source>
+        <translation>%1 ble ikke lagret: %2</translation>
+    </message>
+    <message>
+        <source>Configs (*.conf)</source>
+        <translation>Oppsettsfiler (*.conf)</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2</source>
+        <translation>%1 ble ikke åpnet: %2</translation>
+    </message>
+</context>
+<context>
     <name>CTimeLine</name>
     <message>
         <source>ALL</source>
@@ -1220,10 +1827,68 @@
     </message>
 </context>
 <context>
+    <name>CUpgrade</name>
+    <message>
+        <source>S/W Upgrade</source>
+        <translation>Programvareoppgradering</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fil</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Bla gjennom...</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Oppgrader</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Velg fil</translation>
+    </message>
+    <message>
+        <source>The upgrade is failed!</source>
+        <translation>Oppgraderingen mislyktes!</translation>
+    </message>
+    <message>
+        <source>The upgrade is completed!</source>
+        <translation>Oppgraderingen er fullført!</translation>
+    </message>
+</context>
+<context>
     <name>CWaitDialog</name>
     <message>
         <source>Please wait a minute.</source>
         <translation>Vent litt.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Low</source>
+        <translation>Lav</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Middels</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Høy</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
     </message>
 </context>
 <context>

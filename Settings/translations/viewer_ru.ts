@@ -17,6 +17,175 @@
     </message>
 </context>
 <context>
+    <name>CBackupWidget</name>
+    <message>
+        <source>CBackupWidget</source>
+        <translation>CBackupWidget</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation>10 мин</translation>
+    </message>
+    <message>
+        <source>30 min</source>
+        <translation>30 мин</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 час</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Please select the backup end time again</source>
+        <translation>Выберите время окончания архивации заново</translation>
+    </message>
+    <message>
+        <source>Backup has been completed.</source>
+        <translation>Архивация завершена.</translation>
+    </message>
+</context>
+<context>
+    <name>CCameraWidget</name>
+    <message>
+        <source>DVR Name : %1
+</source>
+        <translation>Имя видеорегистратора : %1
+</translation>
+    </message>
+    <message>
+        <source>Address : %1
+</source>
+        <translation>Адрес : %1
+</translation>
+    </message>
+    <message>
+        <source>Port : %1
+</source>
+        <translation>Порт : %1
+</translation>
+    </message>
+    <message>
+        <source>User : %1
+</source>
+        <translation>Пользователь : %1
+</translation>
+    </message>
+    <message>
+        <source>Camera : %1
+</source>
+        <translation>Камера : %1
+</translation>
+    </message>
+    <message>
+        <source>Please check the position of the camera.</source>
+        <translation>Проверьте положение камеры.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelWidget</name>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+</context>
+<context>
+    <name>CConfFile</name>
+    <message>
+        <source>The file is too large for a configuration.</source>
+        <translation>Файл слишком велик для конфигурации.</translation>
+    </message>
+    <message>
+        <source>The file is not a configuration file.</source>
+        <translation>Файл не является файлом конфигурации.</translation>
+    </message>
+</context>
+<context>
+    <name>CConnectDVR</name>
+    <message>
+        <source>There is no more backup data. Or Connection failed</source>
+        <translation>Данных для архивации больше нет, или подключение не удалось</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -63,6 +232,101 @@
     <message>
         <source>Edit Group</source>
         <translation>Изменить группу</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapList</name>
+    <message>
+        <source>Modify group name</source>
+        <translation>Изменить имя группы</translation>
+    </message>
+    <message>
+        <source>Group name:</source>
+        <translation>Имя группы:</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map?</source>
+        <translation>Удалить выбранную карту?</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map group?</source>
+        <translation>Удалить выбранную группу карт?</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapMenu</name>
+    <message>
+        <source>Add EMap</source>
+        <translation>Добавить карту</translation>
+    </message>
+    <message>
+        <source>Edit EMap</source>
+        <translation>Изменить карту</translation>
+    </message>
+    <message>
+        <source>Delete EMap</source>
+        <translation>Удалить карту</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapPicture</name>
+    <message>
+        <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
+        <translation>Изображение карты %1 слишком велико (%2 x %3 пикселей, не более 64 мегапикселей). Карта показана без него.</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapSetupDialog</name>
+    <message>
+        <source>EMap Setup</source>
+        <translation>Настройка EMap</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Всплывающее окно</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>Закрытие</translation>
+    </message>
+    <message>
+        <source>Image Size</source>
+        <translation>Размер изображения</translation>
+    </message>
+    <message>
+        <source>Adjust</source>
+        <translation>Подогнать</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Исходный</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapWidget</name>
+    <message>
+        <source>CEMapWidget</source>
+        <translation>CEMapWidget</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Please confirm the dvr information.</source>
+        <translation>Проверьте сведения о видеорегистраторе.</translation>
+    </message>
+    <message>
+        <source>The camera is in the emap.</source>
+        <translation>Эта камера уже есть на карте.</translation>
     </message>
 </context>
 <context>
@@ -141,10 +405,6 @@
     <message>
         <source>Connection failed</source>
         <translation>Ошибка подключения</translation>
-    </message>
-    <message>
-        <source>There is no more backup data. Or Connection failed</source>
-        <translation>Данных для копирования больше нет, или подключение не удалось</translation>
     </message>
 </context>
 <context>
@@ -280,6 +540,52 @@
     <message>
         <source>Disconnect</source>
         <translation>Отключить</translation>
+    </message>
+</context>
+<context>
+    <name>CModelInfoDialog</name>
+    <message>
+        <source>Model Info</source>
+        <translation>Сведения о модели</translation>
+    </message>
+    <message>
+        <source>DVR Model :</source>
+        <translation>Модель видеорегистратора :</translation>
+    </message>
+    <message>
+        <source>DVR Channels :</source>
+        <translation>Каналы видеорегистратора :</translation>
+    </message>
+    <message>
+        <source>4 channels</source>
+        <translation>4 канала</translation>
+    </message>
+    <message>
+        <source>8 channels</source>
+        <translation>8 каналов</translation>
+    </message>
+    <message>
+        <source>16 channels</source>
+        <translation>16 каналов</translation>
+    </message>
+    <message>
+        <source>Video Type :</source>
+        <translation>Видеостандарт :</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+</context>
+<context>
+    <name>COldQuery</name>
+    <message>
+        <source>[ERROR]ID or password can not be sent</source>
+        <translation>[ОШИБКА]не удается отправить имя или пароль</translation>
     </message>
 </context>
 <context>
@@ -479,6 +785,28 @@
     </message>
 </context>
 <context>
+    <name>CPlaybackWidget</name>
+    <message>
+        <source>CPlaybackWidget</source>
+        <translation>CPlaybackWidget</translation>
+    </message>
+    <message>
+        <source>There is no playback file.</source>
+        <translation>Нет файла для воспроизведения.</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Upgrading</source>
+        <translation>Обновление ПО</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Прервать</translation>
+    </message>
+</context>
+<context>
     <name>CPtzfWidget</name>
     <message>
         <source>Zoom</source>
@@ -591,6 +919,113 @@
     </message>
 </context>
 <context>
+    <name>CSeqWidget</name>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+    <message>
+        <source>M1-4</source>
+        <translation>M1-4</translation>
+    </message>
+    <message>
+        <source>M5-8</source>
+        <translation>M5-8</translation>
+    </message>
+    <message>
+        <source>M9-12</source>
+        <translation>M9-12</translation>
+    </message>
+    <message>
+        <source>M13-16</source>
+        <translation>M13-16</translation>
+    </message>
+    <message>
+        <source>M1-9</source>
+        <translation>M1-9</translation>
+    </message>
+    <message>
+        <source>M8-16</source>
+        <translation>M8-16</translation>
+    </message>
+    <message>
+        <source>M1-16</source>
+        <translation>M1-16</translation>
+    </message>
+    <message>
+        <source>Dwell Time</source>
+        <translation>Время показа</translation>
+    </message>
+    <message>
+        <source>M1-8</source>
+        <translation>M1-8</translation>
+    </message>
+</context>
+<context>
     <name>CSetDVRInfoDialog</name>
     <message>
         <source>DVR Info</source>
@@ -695,6 +1130,33 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>Заполните все поля.</translation>
+    </message>
+</context>
+<context>
+    <name>CSetEMapInfoDialog</name>
+    <message>
+        <source>EMap Info</source>
+        <translation>Сведения EMap</translation>
+    </message>
+    <message>
+        <source>Group Name :</source>
+        <translation>Имя группы :</translation>
+    </message>
+    <message>
+        <source>EMap Name :</source>
+        <translation>Имя карты :</translation>
+    </message>
+    <message>
+        <source>Image Path :</source>
+        <translation>Путь к изображению :</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>Заполните все поля.</translation>
+    </message>
+    <message>
+        <source>Select a Image file</source>
+        <translation>Выберите файл изображения</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1454,33 @@
     </message>
 </context>
 <context>
+    <name>CSetupEtc</name>
+    <message>
+        <source>Time &amp; Date</source>
+        <translation>Время и дата</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Set to PC time</source>
+        <translation>Установить время ПК</translation>
+    </message>
+    <message>
+        <source>Apply to DVR</source>
+        <translation>Применить к видеорегистратору</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
     <name>CSetupHdd</name>
     <message>
         <source>Mode</source>
@@ -1106,6 +1595,17 @@
     </message>
 </context>
 <context>
+    <name>CSetupQuery</name>
+    <message>
+        <source>DVR</source>
+        <translation>Видеорегистратор</translation>
+    </message>
+    <message>
+        <source>The request was not sent: %1</source>
+        <translation>Запрос не отправлен: %1</translation>
+    </message>
+</context>
+<context>
     <name>CSetupSystem</name>
     <message>
         <source>Name &amp; ID</source>
@@ -1209,6 +1709,113 @@
     </message>
 </context>
 <context>
+    <name>CSetupWidget</name>
+    <message>
+        <source>System</source>
+        <translation>Система</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Учетные записи</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Камера</translation>
+    </message>
+    <message>
+        <source>The DVR model %1 is unknown.</source>
+        <translation>Модель видеорегистратора %1 неизвестна.</translation>
+    </message>
+    <message>
+        <source>A DVR with %1 channels is unknown.</source>
+        <translation>Видеорегистратор с числом каналов %1 неизвестен.</translation>
+    </message>
+    <message>
+        <source>The DVR did not answer.</source>
+        <translation>Видеорегистратор не ответил.</translation>
+    </message>
+    <message>
+        <source>The DVR&apos;s answer is not a configuration.</source>
+        <translation>Ответ видеорегистратора не является конфигурацией.</translation>
+    </message>
+    <message>
+        <source>The DVR refused the request: %1</source>
+        <translation>Видеорегистратор отклонил запрос: %1</translation>
+    </message>
+    <message>
+        <source>A DVR of the old protocol has no configuration to read.</source>
+        <translation>У видеорегистратора со старым протоколом нет конфигурации для чтения.</translation>
+    </message>
+    <message>
+        <source>The pages show the default settings.</source>
+        <translation>На страницах показаны настройки по умолчанию.</translation>
+    </message>
+    <message>
+        <source>The pages keep their settings.</source>
+        <translation>Страницы сохраняют свои настройки.</translation>
+    </message>
+    <message>
+        <source>DVR Setup</source>
+        <translation>Настройка видеорегистратора</translation>
+    </message>
+    <message>
+        <source>The DVR configuration could not be read.</source>
+        <translation>Не удалось прочитать конфигурацию видеорегистратора.</translation>
+    </message>
+    <message>
+        <source>The configuration is still being sent to the DVR; nothing more was sent.</source>
+        <translation>Конфигурация еще передается на видеорегистратор; больше ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>The transmission error occured!</source>
+        <translation>Произошла ошибка передачи!</translation>
+    </message>
+    <message>
+        <source>The DVR configuration is correctly transfered!</source>
+        <translation>Конфигурация видеорегистратора успешно передана!</translation>
+    </message>
+    <message>
+        <source>Please select a configuration file.</source>
+        <translation>Выберите файл конфигурации.</translation>
+    </message>
+    <message>
+        <source>Config (*.conf)</source>
+        <translation>Конфигурация (*.conf)</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a configuration file name ends in &quot;.conf&quot;.</source>
+        <translation>Файл %1 не сохранен: имя файла конфигурации оканчивается на «.conf».</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: %2</source>
+        <translation>Файл %1 не сохранен: %2</translation>
+    </message>
+    <message>
+        <source>Configs (*.conf)</source>
+        <translation>Конфигурации (*.conf)</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2</source>
+        <translation>Файл %1 не открыт: %2</translation>
+    </message>
+</context>
+<context>
     <name>CTimeLine</name>
     <message>
         <source>ALL</source>
@@ -1220,10 +1827,68 @@
     </message>
 </context>
 <context>
+    <name>CUpgrade</name>
+    <message>
+        <source>S/W Upgrade</source>
+        <translation>Обновление ПО</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Выбор файла</translation>
+    </message>
+    <message>
+        <source>The upgrade is failed!</source>
+        <translation>Обновление ПО не удалось!</translation>
+    </message>
+    <message>
+        <source>The upgrade is completed!</source>
+        <translation>Обновление ПО завершено!</translation>
+    </message>
+</context>
+<context>
     <name>CWaitDialog</name>
     <message>
         <source>Please wait a minute.</source>
         <translation>Подождите немного.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Low</source>
+        <translation>Низкое</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Среднее</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Высокое</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Наилучшее</translation>
     </message>
 </context>
 <context>

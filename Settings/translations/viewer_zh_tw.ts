@@ -17,6 +17,175 @@
     </message>
 </context>
 <context>
+    <name>CBackupWidget</name>
+    <message>
+        <source>CBackupWidget</source>
+        <translation>CBackupWidget</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation>10 分鐘</translation>
+    </message>
+    <message>
+        <source>30 min</source>
+        <translation>30 分鐘</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 小時</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Please select the backup end time again</source>
+        <translation>請重新選擇備份結束時間</translation>
+    </message>
+    <message>
+        <source>Backup has been completed.</source>
+        <translation>備份已完成。</translation>
+    </message>
+</context>
+<context>
+    <name>CCameraWidget</name>
+    <message>
+        <source>DVR Name : %1
+</source>
+        <translation>DVR 名稱 : %1
+</translation>
+    </message>
+    <message>
+        <source>Address : %1
+</source>
+        <translation>位址 : %1
+</translation>
+    </message>
+    <message>
+        <source>Port : %1
+</source>
+        <translation>連接埠 : %1
+</translation>
+    </message>
+    <message>
+        <source>User : %1
+</source>
+        <translation>使用者 : %1
+</translation>
+    </message>
+    <message>
+        <source>Camera : %1
+</source>
+        <translation>攝影機 : %1
+</translation>
+    </message>
+    <message>
+        <source>Please check the position of the camera.</source>
+        <translation>請檢查攝影機的位置。</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelWidget</name>
+    <message>
+        <source>Channel</source>
+        <translation>頻道</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+</context>
+<context>
+    <name>CConfFile</name>
+    <message>
+        <source>The file is too large for a configuration.</source>
+        <translation>檔案過大，不可能是設定檔。</translation>
+    </message>
+    <message>
+        <source>The file is not a configuration file.</source>
+        <translation>此檔案不是設定檔。</translation>
+    </message>
+</context>
+<context>
+    <name>CConnectDVR</name>
+    <message>
+        <source>There is no more backup data. Or Connection failed</source>
+        <translation>已無可備份的資料，或連線失敗</translation>
+    </message>
+</context>
+<context>
     <name>CCreateRaw</name>
     <message>
         <source>[ERROR] No free file name for %1</source>
@@ -63,6 +232,101 @@
     <message>
         <source>Edit Group</source>
         <translation>編輯群組</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapList</name>
+    <message>
+        <source>Modify group name</source>
+        <translation>修改群組名稱</translation>
+    </message>
+    <message>
+        <source>Group name:</source>
+        <translation>群組名稱：</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map?</source>
+        <translation>確定要刪除選取的地圖嗎？</translation>
+    </message>
+    <message>
+        <source>Are you sure you delete the selected map group?</source>
+        <translation>確定要刪除選取的地圖群組嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapMenu</name>
+    <message>
+        <source>Add EMap</source>
+        <translation>新增地圖</translation>
+    </message>
+    <message>
+        <source>Edit EMap</source>
+        <translation>編輯地圖</translation>
+    </message>
+    <message>
+        <source>Delete EMap</source>
+        <translation>刪除地圖</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapPicture</name>
+    <message>
+        <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
+        <translation>地圖影像 %1 太大（%2 x %3 像素，最多 64 百萬像素）。地圖將不含影像顯示。</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapSetupDialog</name>
+    <message>
+        <source>EMap Setup</source>
+        <translation>EMap 設定</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>彈出</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>自動關閉</translation>
+    </message>
+    <message>
+        <source>Image Size</source>
+        <translation>影像大小</translation>
+    </message>
+    <message>
+        <source>Adjust</source>
+        <translation>調整</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>原始</translation>
+    </message>
+</context>
+<context>
+    <name>CEMapWidget</name>
+    <message>
+        <source>CEMapWidget</source>
+        <translation>CEMapWidget</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>全部刪除</translation>
+    </message>
+    <message>
+        <source>Please confirm the dvr information.</source>
+        <translation>請確認 DVR 資訊。</translation>
+    </message>
+    <message>
+        <source>The camera is in the emap.</source>
+        <translation>此攝影機已在地圖上。</translation>
     </message>
 </context>
 <context>
@@ -141,10 +405,6 @@
     <message>
         <source>Connection failed</source>
         <translation>連線失敗</translation>
-    </message>
-    <message>
-        <source>There is no more backup data. Or Connection failed</source>
-        <translation>已無可備份的資料，或連線失敗</translation>
     </message>
 </context>
 <context>
@@ -280,6 +540,52 @@
     <message>
         <source>Disconnect</source>
         <translation>中斷連線</translation>
+    </message>
+</context>
+<context>
+    <name>CModelInfoDialog</name>
+    <message>
+        <source>Model Info</source>
+        <translation>機型資訊</translation>
+    </message>
+    <message>
+        <source>DVR Model :</source>
+        <translation>DVR 型號 :</translation>
+    </message>
+    <message>
+        <source>DVR Channels :</source>
+        <translation>DVR 頻道數 :</translation>
+    </message>
+    <message>
+        <source>4 channels</source>
+        <translation>4 頻道</translation>
+    </message>
+    <message>
+        <source>8 channels</source>
+        <translation>8 頻道</translation>
+    </message>
+    <message>
+        <source>16 channels</source>
+        <translation>16 頻道</translation>
+    </message>
+    <message>
+        <source>Video Type :</source>
+        <translation>視訊類型 :</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+</context>
+<context>
+    <name>COldQuery</name>
+    <message>
+        <source>[ERROR]ID or password can not be sent</source>
+        <translation>[錯誤]無法傳送帳號或密碼</translation>
     </message>
 </context>
 <context>
@@ -479,6 +785,28 @@
     </message>
 </context>
 <context>
+    <name>CPlaybackWidget</name>
+    <message>
+        <source>CPlaybackWidget</source>
+        <translation>CPlaybackWidget</translation>
+    </message>
+    <message>
+        <source>There is no playback file.</source>
+        <translation>沒有可播放的檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Upgrading</source>
+        <translation>升級中</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>中止</translation>
+    </message>
+</context>
+<context>
     <name>CPtzfWidget</name>
     <message>
         <source>Zoom</source>
@@ -591,6 +919,113 @@
     </message>
 </context>
 <context>
+    <name>CSeqWidget</name>
+    <message>
+        <source>Channels</source>
+        <translation>頻道</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>CH4</source>
+        <translation>CH4</translation>
+    </message>
+    <message>
+        <source>CH5</source>
+        <translation>CH5</translation>
+    </message>
+    <message>
+        <source>CH6</source>
+        <translation>CH6</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+    <message>
+        <source>M1-4</source>
+        <translation>M1-4</translation>
+    </message>
+    <message>
+        <source>M5-8</source>
+        <translation>M5-8</translation>
+    </message>
+    <message>
+        <source>M9-12</source>
+        <translation>M9-12</translation>
+    </message>
+    <message>
+        <source>M13-16</source>
+        <translation>M13-16</translation>
+    </message>
+    <message>
+        <source>M1-9</source>
+        <translation>M1-9</translation>
+    </message>
+    <message>
+        <source>M8-16</source>
+        <translation>M8-16</translation>
+    </message>
+    <message>
+        <source>M1-16</source>
+        <translation>M1-16</translation>
+    </message>
+    <message>
+        <source>Dwell Time</source>
+        <translation>停留時間</translation>
+    </message>
+    <message>
+        <source>M1-8</source>
+        <translation>M1-8</translation>
+    </message>
+</context>
+<context>
     <name>CSetDVRInfoDialog</name>
     <message>
         <source>DVR Info</source>
@@ -695,6 +1130,33 @@
     <message>
         <source>Please fill in all blanks.</source>
         <translation>請填寫所有欄位。</translation>
+    </message>
+</context>
+<context>
+    <name>CSetEMapInfoDialog</name>
+    <message>
+        <source>EMap Info</source>
+        <translation>EMap 資訊</translation>
+    </message>
+    <message>
+        <source>Group Name :</source>
+        <translation>群組名稱：</translation>
+    </message>
+    <message>
+        <source>EMap Name :</source>
+        <translation>地圖名稱：</translation>
+    </message>
+    <message>
+        <source>Image Path :</source>
+        <translation>影像路徑：</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks.</source>
+        <translation>請填寫所有欄位。</translation>
+    </message>
+    <message>
+        <source>Select a Image file</source>
+        <translation>選擇影像檔</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1454,33 @@
     </message>
 </context>
 <context>
+    <name>CSetupEtc</name>
+    <message>
+        <source>Time &amp; Date</source>
+        <translation>時間與日期</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Set to PC time</source>
+        <translation>設為 PC 時間</translation>
+    </message>
+    <message>
+        <source>Apply to DVR</source>
+        <translation>套用至 DVR</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
     <name>CSetupHdd</name>
     <message>
         <source>Mode</source>
@@ -1106,6 +1595,17 @@
     </message>
 </context>
 <context>
+    <name>CSetupQuery</name>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>The request was not sent: %1</source>
+        <translation>請求未送出：%1</translation>
+    </message>
+</context>
+<context>
     <name>CSetupSystem</name>
     <message>
         <source>Name &amp; ID</source>
@@ -1209,6 +1709,113 @@
     </message>
 </context>
 <context>
+    <name>CSetupWidget</name>
+    <message>
+        <source>System</source>
+        <translation>系統</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>網路</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>錄影</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>硬碟</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>帳號</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>攝影機</translation>
+    </message>
+    <message>
+        <source>The DVR model %1 is unknown.</source>
+        <translation>DVR 型號 %1 不明。</translation>
+    </message>
+    <message>
+        <source>A DVR with %1 channels is unknown.</source>
+        <translation>不明的 %1 頻道 DVR。</translation>
+    </message>
+    <message>
+        <source>The DVR did not answer.</source>
+        <translation>DVR 沒有回應。</translation>
+    </message>
+    <message>
+        <source>The DVR&apos;s answer is not a configuration.</source>
+        <translation>DVR 的回應不是設定資料。</translation>
+    </message>
+    <message>
+        <source>The DVR refused the request: %1</source>
+        <translation>DVR 拒絕了請求：%1</translation>
+    </message>
+    <message>
+        <source>A DVR of the old protocol has no configuration to read.</source>
+        <translation>舊版通訊協定的 DVR 沒有可讀取的設定。</translation>
+    </message>
+    <message>
+        <source>The pages show the default settings.</source>
+        <translation>各頁面顯示預設設定。</translation>
+    </message>
+    <message>
+        <source>The pages keep their settings.</source>
+        <translation>各頁面保留原有設定。</translation>
+    </message>
+    <message>
+        <source>DVR Setup</source>
+        <translation>DVR 設定</translation>
+    </message>
+    <message>
+        <source>The DVR configuration could not be read.</source>
+        <translation>無法讀取 DVR 設定。</translation>
+    </message>
+    <message>
+        <source>The configuration is still being sent to the DVR; nothing more was sent.</source>
+        <translation>設定仍在傳送至 DVR，因此未再傳送任何內容。</translation>
+    </message>
+    <message>
+        <source>The transmission error occured!</source>
+        <translation>發生傳輸錯誤！</translation>
+    </message>
+    <message>
+        <source>The DVR configuration is correctly transfered!</source>
+        <translation>DVR 設定已成功傳送！</translation>
+    </message>
+    <message>
+        <source>Please select a configuration file.</source>
+        <translation>請選擇設定檔。</translation>
+    </message>
+    <message>
+        <source>Config (*.conf)</source>
+        <translation>設定檔 (*.conf)</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a configuration file name ends in &quot;.conf&quot;.</source>
+        <translation>%1 未儲存：設定檔名稱須以「.conf」結尾。</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: %2</source>
+        <translation>%1 未儲存：%2</translation>
+    </message>
+    <message>
+        <source>Configs (*.conf)</source>
+        <translation>設定檔 (*.conf)</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2</source>
+        <translation>%1 未開啟：%2</translation>
+    </message>
+</context>
+<context>
     <name>CTimeLine</name>
     <message>
         <source>ALL</source>
@@ -1220,10 +1827,68 @@
     </message>
 </context>
 <context>
+    <name>CUpgrade</name>
+    <message>
+        <source>S/W Upgrade</source>
+        <translation>軟體升級</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>瀏覽...</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升級</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>選擇檔案</translation>
+    </message>
+    <message>
+        <source>The upgrade is failed!</source>
+        <translation>升級失敗！</translation>
+    </message>
+    <message>
+        <source>The upgrade is completed!</source>
+        <translation>升級完成！</translation>
+    </message>
+</context>
+<context>
     <name>CWaitDialog</name>
     <message>
         <source>Please wait a minute.</source>
         <translation>請稍候。</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>超高</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -8,6 +9,7 @@
 
 // Answers the modal dialogs that code under test runs, as an operator
 // would: an input dialog with the next answer (a null text cancels it), a
+// file dialog with the next file (none or an empty one cancels it), a
 // message box by closing it. What they showed is kept.
 class ModalAnswers {
 public:
@@ -18,6 +20,7 @@ public:
     }
 
     QStringList answers;
+    QStringList files;
     QStringList asked; // "title|label|initial text" of each input dialog
     QStringList messages;
 
@@ -30,6 +33,15 @@ private:
             const QString text = answers.isEmpty() ? QString() : answers.takeFirst();
             input->setTextValue(text);
             text.isNull() ? input->reject() : input->accept();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            const QString file = files.isEmpty() ? QString() : files.takeFirst();
+            if (file.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            dialog->setOption(QFileDialog::DontConfirmOverwrite);
+            dialog->selectFile(file);
+            static_cast<QDialog*>(dialog)->accept();
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages << box->text();
             box->close();

@@ -1,5 +1,6 @@
 #include "ByteMutator.h"
 #include "Common/COldQuery.h"
+#include "Connection/CStopRequest.h"
 #include "DVRSetup/CProgressDialog.h"
 #include "DVRSetup/CSetupAccount.h"
 #include "DVRSetup/CSetupCamera.h"
@@ -14,9 +15,11 @@
 #include "TestDvr.h"
 #include "TestDvrConfiguration.h"
 #include "WireBuilder.h"
+#include "ZoneEditorSupport.h"
 #include "dvr_protocol/cgi_response.pb.h"
 #include "dvr_types/DvrModelInfo.h"
 #include "tests/DVRSetup/SetupPageSteps.h"
+#include "tests/sys_conf/ModelSizedDvrConf.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,6 +33,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
@@ -114,6 +118,13 @@ ModalDriver::Answer chooseFile(const QString& path)
     };
 }
 
+// The test DVR's configuration as its model holds it (model 4, NTSC): the
+// pages have nothing to repair in it.
+QByteArray standard()
+{
+    return WireBuilder::bytesOf(ModelSizedDvrConf::build(4, 0));
+}
+
 config::DvrConf parsed(const QByteArray& bytes)
 {
     config::DvrConf conf;
@@ -132,7 +143,7 @@ QByteArray partsOf(config::DvrConf conf)
 
 QByteArray configurationWith(const std::function<void(config::DvrConf&)>& change)
 {
-    config::DvrConf conf = parsed(TestDvrConfiguration::standard());
+    config::DvrConf conf = parsed(standard());
     change(conf);
     return WireBuilder::bytesOf(conf);
 }
@@ -187,6 +198,7 @@ private slots:
     void upgrade_data();
     void upgrade();
     void mutatedConfigurations();
+    void operatorDrawsZoneAndPaintsSchedule();
     void triedAsANewUser();
 
 private:
@@ -205,6 +217,9 @@ void tst_CSetupWidget::init()
     m_dvr = std::make_unique<TestDvr>();
     QVERIFY(m_dvr->listen());
     TestDvrConfiguration::install(m_dvr.get());
+    TestDvrContent content = m_dvr->content();
+    content.configuration = standard();
+    m_dvr->setContent(content);
     m_dir = std::make_unique<QTemporaryDir>();
     CAppDir::setCurrentPathOverride(m_dir->path());
     m_hub = std::make_unique<CSetupWidget>();
@@ -337,7 +352,7 @@ void tst_CSetupWidget::runningReadIsCancelled()
     } else if (by == "file") {
         QFile file(m_dir->filePath("opened.conf"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(TestDvrConfiguration::standard());
+        file.write(standard());
         file.close();
         openFile(file.fileName());
     } else {
@@ -428,7 +443,7 @@ void tst_CSetupWidget::applyDuringUploadSendsNothing()
 {
     m_hub->Init();
     m_dvr->setUploadReadRate(8000);
-    QCOMPARE(m_hub->SetDvrConf(parsed(TestDvrConfiguration::standard())), 0);
+    QCOMPARE(m_hub->SetDvrConf(parsed(standard())), 0);
     m_driver->queue(prompt(m_dvr->port()));
     m_hub->OnSendAll();
     m_hub->OnSend();
@@ -719,7 +734,7 @@ void tst_CSetupWidget::upgrade()
 
 void tst_CSetupWidget::mutatedConfigurations()
 {
-    const QByteArray conf = TestDvrConfiguration::standard();
+    const QByteArray conf = standard();
     ByteMutator mutator({WireBuilder::packet(1, cgi::DATA_CONF, conf), conf}, 20, 4096);
     m_hub->Init();
     int applied = 0;
@@ -734,6 +749,52 @@ void tst_CSetupWidget::mutatedConfigurations()
             QCOMPARE(WireBuilder::bytesOf(pages()), before);
     }
     QVERIFY(applied > 0);
+}
+
+// As an operator new to the hub: a zone drawn on channel 2 reaches the DVR
+// with Apply, a schedule hour painted "Motion" survives Apply All and Reload.
+void tst_CSetupWidget::operatorDrawsZoneAndPaintsSchedule()
+{
+    const QByteArray held = configurationWith([](config::DvrConf& c) {
+        c.mutable_record()->mutable_schedule(0)->set_record_mode(32, config::RECORD_MANUAL);
+    });
+    TestDvrContent content = m_dvr->content();
+    content.configuration = held;
+    m_dvr->setContent(content);
+    enter(m_dvr->dvrRecord());
+    QTRY_COMPARE(partsOf(pages()), partsOf(parsed(held)));
+    auto* tabs = m_hub->findChild<QTabWidget*>("tabWidget");
+    tabs->setCurrentIndex(4);
+    QTest::keyClick(m_hub->findChild<QComboBox*>("motionCh"), Qt::Key_Down);
+    const QRect block(QPoint(3, 1), QPoint(5, 2));
+    m_driver->queue(ZoneEditorSupport::drawBlock(block, true, true));
+    QTest::mouseClick(m_hub->findChild<QPushButton*>("detectZone"), Qt::LeftButton);
+    m_driver->queue(prompt(m_dvr->port()));
+    m_hub->OnSend();
+    QTRY_COMPARE(m_driver->boxes, QStringList{TRANSFERRED});
+    config::Event expected = parsed(standard()).event();
+    for (int row = block.top(); row <= block.bottom(); ++row) {
+        for (int column = block.left(); column <= block.right(); ++column)
+            expected.mutable_motion_conf()->mutable_motion(1)->set_zone(row * 16 + column, true);
+    }
+    QCOMPARE(WireBuilder::bytesOf(parsed(m_dvr->content().configuration).event()), WireBuilder::bytesOf(expected));
+
+    tabs->setCurrentIndex(2);
+    auto* grid = m_hub->findChild<QTableWidget*>("schedule");
+    QTest::mouseClick(m_hub->findChild<QPushButton*>("motion"), Qt::LeftButton);
+    const QPoint monday8 = grid->visualRect(grid->model()->index(1, 8)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, monday8);
+    m_driver->queue(prompt(m_dvr->port()));
+    m_hub->OnSendAll();
+    QTRY_COMPARE(m_driver->boxes.size(), 2);
+    m_hub->OnLoadDefault();
+    QVERIFY(pages().record().schedule(0).record_mode(32) != config::RECORD_MOTION);
+    m_driver->queue(prompt(m_dvr->port()));
+    m_hub->OnReload();
+    QTRY_COMPARE(pages().record().schedule(0).record_mode(32), int(config::RECORD_MOTION));
+    const QColor shown = grid->viewport()->grab().toImage().pixelColor(monday8);
+    QVERIFY2(shown.green() > shown.red() + 40 && shown.green() > shown.blue() + 40, qPrintable(shown.name()));
+    QTRY_COMPARE(CStopRequest::pending(), 0);
 }
 
 // Shown the DVR's settings, an operator adds a user, writes once, renames

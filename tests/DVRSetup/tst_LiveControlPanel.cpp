@@ -116,8 +116,8 @@ private slots:
     void tourSettings();
     void pictureIsReadOncePerDvr();
     void pictureWrites();
-    void pictureBadReplies_data();
-    void pictureBadReplies();
+    void pictureReplies_data();
+    void pictureReplies();
     void pictureSlowDvrLeft();
     void pageButtons();
     void changeState_data();
@@ -414,26 +414,35 @@ void tst_LiveControlPanel::pictureWrites()
         QList<quint32>(5, TestDvrPictureSet::DEFAULT_VALUE));
 }
 
-void tst_LiveControlPanel::pictureBadReplies_data()
+void tst_LiveControlPanel::pictureReplies_data()
 {
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("body"); // status 0: the DVR garbles its answer, -1: it stays silent
+    QTest::addColumn<QList<int>>("shown");
 
     const QByteArray picture = WireBuilder::bytesOf(pictureOf(16, 1));
     const QByteArray whole = TestDvrAnswers::messagePacket(1, cgi::DATA_PICTURE, pictureOf(16, 1));
-    QTest::newRow("empty") << 200 << QByteArray();
-    QTest::newRow("HTTP 500") << 500 << whole;
-    QTest::newRow("garbled") << 0 << QByteArray();
-    QTest::newRow("type 1") << 200 << WireBuilder::packet(1, cgi::DATA_DVR_INFO, picture);
-    QTest::newRow("cut short") << 200 << whole.left(whole.size() - 5);
-    QTest::newRow("unparsable") << 200 << WireBuilder::packet(1, cgi::DATA_PICTURE, "\xff\xff\xff");
-    QTest::newRow("silent until the time limit") << -1 << QByteArray();
+    const QList<int> defaults(5, 8);
+    QTest::newRow("empty") << 200 << QByteArray() << defaults;
+    QTest::newRow("HTTP 500") << 500 << whole << defaults;
+    QTest::newRow("garbled") << 0 << QByteArray() << defaults;
+    QTest::newRow("type 1") << 200 << WireBuilder::packet(1, cgi::DATA_DVR_INFO, picture) << defaults;
+    QTest::newRow("cut short") << 200 << whole.left(whole.size() - 5) << defaults;
+    QTest::newRow("unparsable") << 200 << WireBuilder::packet(1, cgi::DATA_PICTURE, "\xff\xff\xff") << defaults;
+    QTest::newRow("silent until the time limit") << -1 << QByteArray() << defaults;
+    // Contrast, brightness and saturation beyond the sliders' range: shown
+    // at the end, not written back.
+    QTest::newRow("beyond the range") << 200
+                                      << TestDvrAnswers::messagePacket(
+                                             1, cgi::DATA_PICTURE, TestDvrContent::standard().picture)
+                                      << QList<int>{15, 15, 15, 3, 3};
 }
 
-void tst_LiveControlPanel::pictureBadReplies()
+void tst_LiveControlPanel::pictureReplies()
 {
     QFETCH(int, status);
     QFETCH(QByteArray, body);
+    QFETCH(QList<int>, shown);
 
     m_panel->findChild<CPictureWidget*>()->setReadTimeLimit(300);
     if (status <= 0)
@@ -445,7 +454,8 @@ void tst_LiveControlPanel::pictureBadReplies()
     QSignalSpy completed(m_panel->findChild<CReadDVRData*>(), &CReadDVRData::completed);
     QVERIFY(completed.wait());
     m_panel->setSelectedChannel(CHANNEL);
-    QCOMPARE(sliderValues(), QList<int>(5, 8));
+    QCOMPARE(sliderValues(), shown);
+    // Showing what was read writes nothing back.
     QCOMPARE(received(0), QStringList());
 }
 
@@ -502,21 +512,38 @@ void tst_LiveControlPanel::pageButtons()
 
 void tst_LiveControlPanel::changeState_data()
 {
-    QTest::addColumn<QString>("page");
+    // Steps: a page button clicked, "single" or "multi" from the wall, or
+    // "DVR" for another DVR selected.
+    QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QList<bool>>("enabled"); // PTZ, tour, relay, picture
-    QTest::newRow("PTZ") << "DVRControl0" << QList<bool>{false, false, true, true};
-    QTest::newRow("tour") << "DVRControl1" << QList<bool>{true, true, true, true};
-    QTest::newRow("relay") << "DVRControl2" << QList<bool>{true, true, true, true};
-    QTest::newRow("picture") << "DVRControl3" << QList<bool>{true, true, true, false};
+    QTest::newRow("PTZ") << QStringList{"DVRControl0", "multi"} << QList<bool>{false, false, true, true};
+    QTest::newRow("tour") << QStringList{"DVRControl1", "multi"} << QList<bool>{true, false, true, true};
+    QTest::newRow("relay") << QStringList{"DVRControl2", "multi"} << QList<bool>{true, true, true, true};
+    QTest::newRow("picture") << QStringList{"DVRControl3", "multi"} << QList<bool>{true, true, true, false};
+    const QStringList multiOnPtz{"DVRControl0", "multi"};
+    QTest::newRow("single on the relay page, then PTZ")
+        << multiOnPtz + QStringList{"DVRControl2", "single", "DVRControl0"} << QList<bool>(4, true);
+    QTest::newRow("single on the relay page, then tour")
+        << multiOnPtz + QStringList{"DVRControl2", "single", "DVRControl1"} << QList<bool>{false, true, true, true};
+    QTest::newRow("single on the relay page, then another DVR")
+        << multiOnPtz + QStringList{"DVRControl2", "single", "DVR"} << QList<bool>(4, true);
+    QTest::newRow("multi on the relay page, then picture")
+        << QStringList{"DVRControl2", "multi", "DVRControl3"} << QList<bool>{true, true, true, false};
 }
 
 void tst_LiveControlPanel::changeState()
 {
-    QFETCH(QString, page);
+    QFETCH(QStringList, steps);
     QFETCH(QList<bool>, enabled);
 
-    QTest::mouseClick(child(page.toLatin1().constData()), Qt::LeftButton);
-    m_panel->changeState(false);
+    for (const QString& step : steps) {
+        if (step == "single" || step == "multi")
+            m_panel->changeState(step == "single");
+        else if (step == "DVR")
+            connectDvr(false);
+        else
+            QTest::mouseClick(child(step.toLatin1().constData()), Qt::LeftButton);
+    }
     const QList<bool> state{child<QWidget>("CPtzfWidget")->isEnabled(),
         child<QWidget>("CAutoPresetWidget")->isEnabled(), child<QWidget>("CRemotePortWiget")->isEnabled(),
         child<QWidget>("CPictureWidget")->isEnabled()};

@@ -1,3 +1,4 @@
+#include "../Connection/ModalAnswers.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/CMenuDVRList.h"
@@ -46,6 +47,7 @@ class tst_Viewer : public QObject {
 private slots:
     void initTestCase()
     {
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         CStartup::prepareApplication();
         CAppSettings().writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
     }
@@ -169,6 +171,8 @@ private slots:
         QFETCH(QString, checked);
         const auto words = [](const QString& text) { return text.split(QLatin1Char(' '), Qt::SkipEmptyParts); };
 
+        // Local playback asks for a folder: cancelled.
+        ModalAnswers answers;
         Viewer viewer;
         viewer.show();
         QVERIFY(QTest::qWaitForWindowExposed(&viewer));

@@ -1,0 +1,312 @@
+#include "../Connection/ModalAnswers.h"
+#include "../Recording/RecordedFolder.h"
+#include "../Recording/ShownSearch.h"
+#include "Common/CCoreMetaTypes.h"
+#include "Connection/CConnectDVR.h"
+#include "Connection/CDVRInfoWidget.h"
+#include "Connection/CDVRListTree.h"
+#include "Connection/CStopRequest.h"
+#include "Display/CDisplayWidget.h"
+#include "Display/CScreen.h"
+#include "Display/CScreenWidget.h"
+#include "Display/OpenGLMode.h"
+#include "EMap/CEMapList.h"
+#include "Recording/CBackupWidget.h"
+#include "Recording/CPlaybackWidget.h"
+#include "Recording/CSearchWidget.h"
+#include "Settings/CAppSettings.h"
+#include "Settings/CPCSetupDialog.h"
+#include "TestDvr.h"
+#include "TestDvrPlayback.h"
+#include "TestDvrRecordings.h"
+#include "TestDvrSchedule.h"
+#include "TestDvrStreamSettings.h"
+#include "TestDvrStreams.h"
+#include "WidgetChild.h"
+#include "viewer/CStartup.h"
+#include "viewer/Viewer.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QDirIterator>
+#include <QImage>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <memory>
+
+// The modes that lend the main window to other panels, driven as the
+// operator drives them against a test DVR: search, remote and local
+// playback, backup, information, PC setup, the snapshot view and the E-Map
+// log, with the title-bar Exit reachable whatever the mode.
+namespace {
+
+const int TIME_LIMIT_MS = 30000;
+const int STOP_TIME_LIMIT_MS = 15000;
+const quint32 RECORDED_CHANNELS = 0x3;
+const int MODE_SWITCHES = 50;
+const char* const KEPT_TEXT = "kept\n";
+
+std::time_t recordedStart()
+{
+    return QDateTime(QDate(2024, 3, 10), QTime(10, 0), Qt::UTC).toSecsSinceEpoch();
+}
+
+} // namespace
+
+class tst_ViewerModes : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        CStartup::prepareApplication();
+        CCoreMetaTypes::registerTypes();
+        QLoggingCategory::setFilterRules(QStringLiteral("qelm.network.debug=false\nqelm.network.warning=false"));
+    }
+
+    // Steps: a button's name clicks it; "connect" connects the DVR and waits
+    // for its video; "searched" waits for the search reply; "time" chooses
+    // the recorded time on the playback panel, "backup" a range of it on
+    // the backup panel; "recorded" writes a local recording; "file=name"
+    // answers the next file dialog with that file of the row's folder
+    // ("file=@recorded": the local recording's folder; "file=" cancels);
+    // "pick=name" opens PC setup and picks that option, "ok" confirms it;
+    // "map" opens an E-Map and "log" adds a line to its log; "switch" runs
+    // 50 mode switches.
+    // Checks: "asked" the DVR got its search (or information) request,
+    // "shows" the wall shows recorded pictures, "idle" no DVR is connected,
+    // "backedUp" the backup's files exist and the panel is idle again,
+    // "info" the information window shows, "reconnects" the DVR is asked
+    // for a new stream, "same" the stream stays, "rebuilt" the wall was
+    // made anew, "snapshot" the capture shows, "saved" the log was written
+    // and told, "kept" the chosen file is untouched.
+    void modes_data()
+    {
+        QTest::addColumn<bool>("oldDialect");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("checks");
+
+        for (const bool old : {false, true}) {
+            const QString dialect = old ? QStringLiteral(" (old)") : QString();
+            QTest::addRow("search asks the DVR, live stops%s", qPrintable(dialect))
+                << old << "connect Search searched" << int(Viewer::SEARCH) << "asked idle";
+            QTest::addRow("a chosen time plays from the DVR%s", qPrintable(dialect))
+                << old << "connect Search searched time" << int(Viewer::SEARCH) << "shows";
+            QTest::addRow("information stops live%s", qPrintable(dialect))
+                << old << "connect Information" << int(Viewer::INFORMATION) << "asked idle info";
+        }
+        QTest::newRow("a time without a current DVR does nothing")
+            << false << "Search searched time" << int(Viewer::SEARCH) << "idle";
+        QTest::newRow("Live S after information reconnects")
+            << false << "connect Information LiveS" << int(Viewer::LIVE_S) << "shows";
+        QTest::newRow("a backup completes")
+            << false << "connect Backup searched backup" << int(Viewer::BACKUP) << "backedUp";
+        QTest::newRow("a local recording plays")
+            << false << "recorded file=@recorded Playback time" << int(Viewer::PLAYBACK) << "shows idle";
+        QTest::newRow("a cancelled folder leaves the panel empty")
+            << false << "file= Playback" << int(Viewer::PLAYBACK) << "idle";
+        QTest::newRow("a new stream type reconnects")
+            << false << "connect pick=selStreamType0 ok" << int(Viewer::PC_SETUP) << "reconnects";
+        QTest::newRow("a new OpenGL mode rebuilds the wall")
+            << false << "connect pick=selOpengl0 ok" << int(Viewer::PC_SETUP) << "same rebuilt shows";
+        QTest::newRow("an unchanged OK reconnects nothing")
+            << false << "connect PCSetup ok" << int(Viewer::PC_SETUP) << "same";
+        QTest::newRow("a snapshot shows") << false << "file=shot.png searchImage" << int(Viewer::LIVE_S) << "snapshot";
+        QTest::newRow("the shown E-Map log is saved")
+            << false << "EMap map log file=log.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "saved";
+        QTest::newRow("no log shown: the file stays")
+            << false << "EMap file=kept.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "kept";
+        QTest::newRow("mode switches during a backup")
+            << false << "connect Backup searched backup switch LiveS" << int(Viewer::LIVE_S) << QString();
+        QTest::newRow("mode switches during local playback")
+            << false << "recorded file=@recorded Playback time switch LiveS" << int(Viewer::LIVE_S) << QString();
+    }
+
+    void modes()
+    {
+        QFETCH(bool, oldDialect);
+        QFETCH(QString, steps);
+        QFETCH(int, mode);
+        QFETCH(QString, checks);
+
+        QTemporaryDir folder;
+        CAppSettings settings;
+        // Rows change them in PC setup.
+        settings.writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
+        settings.writeSetting(CAppSettings::CODEC_TYPE, 3);
+        settings.writeSetting(CAppSettings::PATH_LIST.at(1), folder.filePath(QStringLiteral("record")));
+        settings.writeSetting(CAppSettings::PATH_LIST.at(2), folder.filePath(QStringLiteral("backup")));
+        QImage shot(64, 48, QImage::Format_RGB32);
+        shot.fill(Qt::red);
+        QVERIFY(shot.save(folder.filePath(QStringLiteral("shot.png"))));
+        QFile kept(folder.filePath(QStringLiteral("kept.txt")));
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(KEPT_TEXT) > 0);
+        kept.close();
+
+        TestDvr dvr;
+        QVERIFY(dvr.listen());
+        TestDvrRecordings::of(&dvr)->setSchedule(
+            TestDvrSchedule().add(recordedStart(), recordedStart() + 3600, RECORDED_CHANNELS, {1, 2}));
+        TestDvrPlayback::of(&dvr);
+        TestDvrStreamSettings streamSettings;
+        streamSettings.backupSpeed = 100;
+        dvr.setStreamSettings(streamSettings);
+
+        ModalAnswers answers;
+        auto viewer = std::make_unique<Viewer>();
+        auto* tree = viewer->findChild<CDVRListTree*>();
+        tree->clear();
+        Group group;
+        *group.add_dvr() = dvr.dvrRecord(oldDialect);
+        group.mutable_dvr(0)->set_name("DVR");
+        auto* item = new QTreeWidgetItem(tree);
+        (new QTreeWidgetItem(item))->setData(0, Qt::UserRole, QVariant::fromValue(group.dvr(0)));
+        item->setData(0, Qt::UserRole, QVariant::fromValue(group));
+        viewer->show();
+        QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
+
+        auto* wall = viewer->findChild<CDisplayWidget*>();
+        auto* playback = viewer->findChild<CPlaybackWidget*>();
+        auto* backup = viewer->findChild<CBackupWidget*>();
+        const auto current = [&] { return viewer->connections().current(); };
+        // The video streams the DVR was asked for, and how many still run.
+        const auto videoStreams = [&](bool running) {
+            const QList<TestDvrStreams::Record> records = dvr.streams()->records();
+            return std::count_if(records.cbegin(), records.cend(), [&](const TestDvrStreams::Record& record) {
+                return !record.audioStream && (!running || record.running);
+            });
+        };
+        QPointer<CScreenWidget> tileAtConnect;
+
+        const auto run = [&](const QString& step) {
+            if (step == QLatin1String("connect")) {
+                emit tree->groupConnect(*item, 0, 0);
+                const bool shown = QTest::qWaitFor(
+                    [&] { return current() && current()->IsConnected() && !wall->wall()->getInfo(0).image.isNull(); },
+                    TIME_LIMIT_MS);
+                tileAtConnect = wall->findChild<CScreenWidget*>();
+                return shown;
+            }
+            if (step == QLatin1String("searched"))
+                return QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, TIME_LIMIT_MS);
+            if (step == QLatin1String("time")) {
+                emit playback->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
+            } else if (step == QLatin1String("backup")) {
+                auto* search = backup->findChild<CSearchWidget*>();
+                QTest::mouseClick(child<QAbstractButton>(*backup, "BackupTime1"), Qt::LeftButton);
+                ShownSearch::moveTo(search, recordedStart());
+                QTest::mouseClick(child<QAbstractButton>(*backup, "BackupTime2"), Qt::LeftButton);
+                ShownSearch::moveTo(search, recordedStart() + 60);
+                QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
+                return backup->isBackup();
+            } else if (step == QLatin1String("recorded"))
+                return RecordedFolder::record(RecordedFolder::frames(2, quint32(recordedStart()), 4), 2);
+            else if (step.startsWith(QLatin1String("file="))) {
+                const QString name = step.mid(5);
+                answers.files << (name == QLatin1String("@recorded") ? RecordedFolder::folder()
+                        : name.isEmpty()                             ? QString()
+                                                                     : folder.filePath(name));
+            } else if (step.startsWith(QLatin1String("pick="))) {
+                child<QPushButton>(*viewer, "PCSetup")->click();
+                child<QRadioButton>(*viewer, qPrintable(step.mid(5)))->click();
+            } else if (step == QLatin1String("ok")) {
+                child<QDialogButtonBox>(*viewer, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+            } else if (step == QLatin1String("map")) {
+                emit viewer->findChild<CEMapList*>()->signalSelectedEMap(EMap());
+            } else if (step == QLatin1String("log")) {
+                const auto logs = child(*viewer, "bottomEMapPage")->findChildren<QTextEdit*>();
+                if (logs.size() != 1)
+                    return false;
+                logs.first()->append(QStringLiteral("camera 1 motion"));
+            } else if (step == QLatin1String("switch")) {
+                const QStringList buttons{"Search", "Playback", "Backup", "Information", "LiveS", "EMap", "EMapExit"};
+                for (int i = 0; i < MODE_SWITCHES; ++i)
+                    child<QPushButton>(*viewer, qPrintable(buttons.at(i % buttons.size())))->click();
+            } else {
+                child<QPushButton>(*viewer, qPrintable(step))->click();
+            }
+            return true;
+        };
+        for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            QVERIFY2(run(step), qPrintable(step));
+
+        QCOMPARE(viewer->menuMode(), mode);
+        // Whatever the mode, the window can be left.
+        auto* exit = child<QPushButton>(*viewer, "Exit");
+        QVERIFY(exit->isVisible());
+        QCOMPARE(viewer->childAt(exit->mapTo(viewer.get(), exit->rect().center())), exit);
+
+        const QStringList wanted = checks.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const auto check = [&](const char* name) { return wanted.contains(QLatin1String(name)); };
+        if (check("asked")) {
+            // The search: new mode 6, old MODE=7; the information: new mode
+            // 16, old MODE=6 with OP=17.
+            const bool search = mode == Viewer::SEARCH;
+            const int askedMode = oldDialect ? (search ? 7 : 6) : (search ? 6 : 16);
+            const auto asked = [&] {
+                const QList<TestDvrRequest> requests = dvr.requests();
+                return std::any_of(requests.cbegin(), requests.cend(), [&](const TestDvrRequest& request) {
+                    return request.mode == askedMode
+                        && (!oldDialect || search || request.decodedParam("OP").toInt() == 17);
+                });
+            };
+            QTRY_VERIFY_WITH_TIMEOUT(asked(), TIME_LIMIT_MS);
+        }
+        if (check("shows")) {
+            QTRY_VERIFY_WITH_TIMEOUT(!wall->wall()->getInfo(0).image.isNull(), TIME_LIMIT_MS);
+            QTRY_VERIFY_WITH_TIMEOUT(!wall->wall()->getInfo(1).image.isNull(), TIME_LIMIT_MS);
+        }
+        if (check("idle"))
+            QVERIFY(!current() || !current()->IsConnected());
+        if (check("info"))
+            QVERIFY(viewer->findChild<CDVRInfoWidget*>()->isVisible());
+        if (check("backedUp")) {
+            QTRY_VERIFY_WITH_TIMEOUT(!backup->isBackup(), TIME_LIMIT_MS);
+            QDirIterator files(folder.filePath(QStringLiteral("backup")), QDir::Files, QDirIterator::Subdirectories);
+            QVERIFY(files.hasNext());
+        }
+        if (check("reconnects"))
+            QTRY_VERIFY_WITH_TIMEOUT(videoStreams(false) > 1, TIME_LIMIT_MS);
+        if (check("same")) {
+            QVERIFY(current()->IsConnected());
+            QCOMPARE(videoStreams(false), 1);
+            QCOMPARE(videoStreams(true), 1);
+        }
+        if (check("rebuilt"))
+            QVERIFY(tileAtConnect.isNull());
+        if (check("snapshot")) {
+            QVERIFY(!wall->isVisible());
+            QCOMPARE(child<QLabel>(*viewer, "snapshotName")->text(),
+                QDir::toNativeSeparators(folder.filePath(QStringLiteral("shot.png"))));
+            QCOMPARE(child<QLabel>(*viewer, "snapshotImage")->pixmap().size(), shot.size());
+            child<QPushButton>(*viewer, "LiveM")->click();
+            QVERIFY(!child(*viewer, "snapshotImage")->isVisible());
+        }
+        if (check("saved")) {
+            QTRY_COMPARE(answers.messages, QStringList{QStringLiteral("File saved")});
+            QFile log(folder.filePath(QStringLiteral("log.txt")));
+            QVERIFY(log.open(QIODevice::ReadOnly));
+            QCOMPARE(log.readAll(), QByteArray("camera 1 motion"));
+        }
+        if (check("kept")) {
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), QByteArray(KEPT_TEXT));
+            QVERIFY(answers.messages.isEmpty());
+        }
+        QVERIFY(answers.files.isEmpty());
+        viewer.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, STOP_TIME_LIMIT_MS);
+    }
+};
+
+QTEST_MAIN(tst_ViewerModes)
+#include "tst_ViewerModes.moc"
