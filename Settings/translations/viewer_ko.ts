@@ -582,6 +582,21 @@
     </message>
 </context>
 <context>
+    <name>CMotionZoneDialog</name>
+    <message>
+        <source>Motion Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished">지우기</translation>
+    </message>
+</context>
+<context>
     <name>COldQuery</name>
     <message>
         <source>[ERROR]ID or password can not be sent</source>
@@ -1481,6 +1496,185 @@
     </message>
 </context>
 <context>
+    <name>CSetupEvent</name>
+    <message>
+        <source>Motion</source>
+        <translation type="unfinished">모션</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation type="unfinished">채널</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation type="unfinished">팝업</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished">끄기</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished">켜기</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation type="unfinished">팝다운</translation>
+    </message>
+    <message>
+        <source>Detection Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation type="unfinished">센서</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished">유형</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation type="unfinished">릴레이</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Fail</source>
+        <translation type="unfinished">녹화 실패</translation>
+    </message>
+    <message>
+        <source>Record Warning</source>
+        <translation type="unfinished">녹화 경고</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished">시간</translation>
+    </message>
+    <message>
+        <source>Record Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Post Alarm Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Mail Transfer Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prohibition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Mail Transfer Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video Loss</source>
+        <translation type="unfinished">영상 손실</translation>
+    </message>
+    <message>
+        <source>Record Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Mail Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sender Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished">1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation type="unfinished">2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation type="unfinished">3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation type="unfinished">4</translation>
+    </message>
+    <message>
+        <source>SMTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished">주소</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished">포트</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished">비밀번호</translation>
+    </message>
+    <message>
+        <source>SSL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MIME</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CSetupHdd</name>
     <message>
         <source>Mode</source>
@@ -1603,6 +1797,125 @@
     <message>
         <source>The request was not sent: %1</source>
         <translation>요청을 보내지 못했습니다: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupRecord</name>
+    <message>
+        <source>Channel</source>
+        <translation type="unfinished">채널</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation type="unfinished">화질</translation>
+    </message>
+    <message>
+        <source>FPS</source>
+        <translation type="unfinished">FPS</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished">모드</translation>
+    </message>
+    <message>
+        <source>Event Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event FPS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Etc.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished">끄기</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished">켜기</translation>
+    </message>
+    <message>
+        <source>Time Overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation type="unfinished">재생</translation>
+    </message>
+    <message>
+        <source>Startting Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation type="unfinished">연속</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation type="unfinished">모션</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation type="unfinished">센서</translation>
+    </message>
+    <message>
+        <source>Motion + Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cont. + Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SUN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TUE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>THU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FRI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SAT</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1930,6 +2243,35 @@
     <message>
         <source>The image could not be saved.</source>
         <translation>이미지를 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Please select a folder.</source>
+        <translation type="unfinished">폴더를 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capture Images (*.png *.jpg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files(*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File saved</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
