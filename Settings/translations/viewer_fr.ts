@@ -585,15 +585,15 @@
     <name>CMotionZoneDialog</name>
     <message>
         <source>Motion Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de mouvement</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished">Effacer</translation>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
@@ -1499,179 +1499,179 @@
     <name>CSetupEvent</name>
     <message>
         <source>Motion</source>
-        <translation type="unfinished">Mouvement</translation>
+        <translation>Mouvement</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Canal</translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensibilité</translation>
     </message>
     <message>
         <source>Popup</source>
-        <translation type="unfinished">Fenêtre automatique</translation>
+        <translation>Fenêtre automatique</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Arrêt</translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Marche</translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Popdown</source>
-        <translation type="unfinished">Fermeture</translation>
+        <translation>Fermeture</translation>
     </message>
     <message>
         <source>Detection Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de détection</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished">Capteur</translation>
+        <translation>Capteur</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal lié</translation>
     </message>
     <message>
         <source>Relay</source>
-        <translation type="unfinished">Relais</translation>
+        <translation>Relais</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>Record Fail</source>
-        <translation type="unfinished">Échec d&apos;enregistrement</translation>
+        <translation>Échec d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Record Warning</source>
-        <translation type="unfinished">Alerte d&apos;enregistrement</translation>
+        <translation>Alerte d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Heure</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Record Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Post Alarm Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement post-alarme</translation>
     </message>
     <message>
         <source>E-Mail Transfer Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres d&apos;envoi des e-mails</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodicité</translation>
     </message>
     <message>
         <source>Prohibition</source>
-        <translation type="unfinished"></translation>
+        <translation>Interdiction d&apos;envoi</translation>
     </message>
     <message>
         <source>Start Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de début</translation>
     </message>
     <message>
         <source>End Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de fin</translation>
     </message>
     <message>
         <source>E-Mail Transfer Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu des e-mails</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Video Loss</source>
-        <translation type="unfinished">Perte vidéo</translation>
+        <translation>Perte vidéo</translation>
     </message>
     <message>
         <source>Record Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>System Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès au système</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses e-mail</translation>
     </message>
     <message>
         <source>Sender Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de l&apos;expéditeur</translation>
     </message>
     <message>
         <source>Receiver Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses des destinataires</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished">2</translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished">3</translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished">4</translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>SMTP</source>
-        <translation type="unfinished"></translation>
+        <translation>SMTP</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished">Adresse</translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished">Port</translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentification</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished">Mot de passe</translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL</translation>
     </message>
     <message>
         <source>MIME</source>
-        <translation type="unfinished"></translation>
+        <translation>MIME</translation>
     </message>
 </context>
 <context>
@@ -1803,119 +1803,119 @@
     <name>CSetupRecord</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Canal</translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished">Qualité</translation>
+        <translation>Qualité</translation>
     </message>
     <message>
         <source>FPS</source>
-        <translation type="unfinished">IPS</translation>
+        <translation>IPS</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Mode</translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Event Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité sur événement</translation>
     </message>
     <message>
         <source>Event FPS</source>
-        <translation type="unfinished"></translation>
+        <translation>IPS sur événement</translation>
     </message>
     <message>
         <source>Etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Divers</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Arrêt</translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Marche</translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Time Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Incrustation de l&apos;heure</translation>
     </message>
     <message>
         <source>Playback</source>
-        <translation type="unfinished">Lecture</translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Startting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Point de départ</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmation</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>Continuous</source>
-        <translation type="unfinished">Continu</translation>
+        <translation>Continu</translation>
     </message>
     <message>
         <source>Motion</source>
-        <translation type="unfinished">Mouvement</translation>
+        <translation>Mouvement</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished">Capteur</translation>
+        <translation>Capteur</translation>
     </message>
     <message>
         <source>Motion + Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouvement + capteur</translation>
     </message>
     <message>
         <source>Cont. + Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Cont. + événement</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>SUN</source>
-        <translation type="unfinished"></translation>
+        <translation>DIM</translation>
     </message>
     <message>
         <source>MON</source>
-        <translation type="unfinished"></translation>
+        <translation>LUN</translation>
     </message>
     <message>
         <source>TUE</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR</translation>
     </message>
     <message>
         <source>WED</source>
-        <translation type="unfinished"></translation>
+        <translation>MER</translation>
     </message>
     <message>
         <source>THU</source>
-        <translation type="unfinished"></translation>
+        <translation>JEU</translation>
     </message>
     <message>
         <source>FRI</source>
-        <translation type="unfinished"></translation>
+        <translation>VEN</translation>
     </message>
     <message>
         <source>SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>SAM</translation>
     </message>
 </context>
 <context>
@@ -2246,32 +2246,33 @@
     </message>
     <message>
         <source>Please select a folder.</source>
-        <translation type="unfinished">Veuillez choisir un dossier.</translation>
+        <translation>Veuillez choisir un dossier.</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier</translation>
     </message>
     <message>
         <source>Capture Images (*.png *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images capturées (*.png *.jpg)</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier</translation>
     </message>
     <message>
         <source>Text files(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>Cannot write file %1:
 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1 :
+%2.</translation>
     </message>
     <message>
         <source>File saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier enregistré</translation>
     </message>
 </context>
 <context>

@@ -585,15 +585,15 @@
     <name>CMotionZoneDialog</name>
     <message>
         <source>Motion Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>모션 영역</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>선택</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished">지우기</translation>
+        <translation>지우기</translation>
     </message>
 </context>
 <context>
@@ -1499,179 +1499,179 @@
     <name>CSetupEvent</name>
     <message>
         <source>Motion</source>
-        <translation type="unfinished">모션</translation>
+        <translation>모션</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">채널</translation>
+        <translation>채널</translation>
     </message>
     <message>
         <source>Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>감도</translation>
     </message>
     <message>
         <source>Popup</source>
-        <translation type="unfinished">팝업</translation>
+        <translation>팝업</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">끄기</translation>
+        <translation>끄기</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">켜기</translation>
+        <translation>켜기</translation>
     </message>
     <message>
         <source>Popdown</source>
-        <translation type="unfinished">팝다운</translation>
+        <translation>팝다운</translation>
     </message>
     <message>
         <source>Detection Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>감지 영역</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished">센서</translation>
+        <translation>센서</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">유형</translation>
+        <translation>유형</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>연동 채널</translation>
     </message>
     <message>
         <source>Relay</source>
-        <translation type="unfinished">릴레이</translation>
+        <translation>릴레이</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>출력</translation>
     </message>
     <message>
         <source>Record Fail</source>
-        <translation type="unfinished">녹화 실패</translation>
+        <translation>녹화 실패</translation>
     </message>
     <message>
         <source>Record Warning</source>
-        <translation type="unfinished">녹화 경고</translation>
+        <translation>녹화 경고</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">시간</translation>
+        <translation>유지 시간</translation>
     </message>
     <message>
         <source>Record Time</source>
-        <translation type="unfinished"></translation>
+        <translation>녹화 시간</translation>
     </message>
     <message>
         <source>Post Alarm Record</source>
-        <translation type="unfinished"></translation>
+        <translation>알람 후 녹화</translation>
     </message>
     <message>
         <source>E-Mail Transfer Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>이메일 전송 설정</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>전송 주기</translation>
     </message>
     <message>
         <source>Prohibition</source>
-        <translation type="unfinished"></translation>
+        <translation>전송 금지</translation>
     </message>
     <message>
         <source>Start Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>시작 시각</translation>
     </message>
     <message>
         <source>End Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>종료 시각</translation>
     </message>
     <message>
         <source>E-Mail Transfer Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>이메일 전송 내용</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>아니요</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>예</translation>
     </message>
     <message>
         <source>Video Loss</source>
-        <translation type="unfinished">영상 손실</translation>
+        <translation>영상 손실</translation>
     </message>
     <message>
         <source>Record Status</source>
-        <translation type="unfinished"></translation>
+        <translation>녹화 상태</translation>
     </message>
     <message>
         <source>System Access</source>
-        <translation type="unfinished"></translation>
+        <translation>시스템 접근</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
-        <translation type="unfinished"></translation>
+        <translation>이메일 주소</translation>
     </message>
     <message>
         <source>Sender Address</source>
-        <translation type="unfinished"></translation>
+        <translation>보내는 사람 주소</translation>
     </message>
     <message>
         <source>Receiver Address</source>
-        <translation type="unfinished"></translation>
+        <translation>받는 사람 주소</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished">2</translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished">3</translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished">4</translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>SMTP</source>
-        <translation type="unfinished"></translation>
+        <translation>SMTP</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished">주소</translation>
+        <translation>주소</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished">포트</translation>
+        <translation>포트</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>인증</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>아이디</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished">비밀번호</translation>
+        <translation>비밀번호</translation>
     </message>
     <message>
         <source>SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL</translation>
     </message>
     <message>
         <source>MIME</source>
-        <translation type="unfinished"></translation>
+        <translation>MIME</translation>
     </message>
 </context>
 <context>
@@ -1803,119 +1803,119 @@
     <name>CSetupRecord</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">채널</translation>
+        <translation>채널</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>해상도</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished">화질</translation>
+        <translation>화질</translation>
     </message>
     <message>
         <source>FPS</source>
-        <translation type="unfinished">FPS</translation>
+        <translation>FPS</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">모드</translation>
+        <translation>모드</translation>
     </message>
     <message>
         <source>Event Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>이벤트 화질</translation>
     </message>
     <message>
         <source>Event FPS</source>
-        <translation type="unfinished"></translation>
+        <translation>이벤트 FPS</translation>
     </message>
     <message>
         <source>Etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>기타</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>오디오</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">끄기</translation>
+        <translation>끄기</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">켜기</translation>
+        <translation>켜기</translation>
     </message>
     <message>
         <source>Time Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>시간 표시</translation>
     </message>
     <message>
         <source>Playback</source>
-        <translation type="unfinished">재생</translation>
+        <translation>재생</translation>
     </message>
     <message>
         <source>Startting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>시작 지점</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>스케줄</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>수동</translation>
     </message>
     <message>
         <source>Continuous</source>
-        <translation type="unfinished">연속</translation>
+        <translation>연속</translation>
     </message>
     <message>
         <source>Motion</source>
-        <translation type="unfinished">모션</translation>
+        <translation>모션</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished">센서</translation>
+        <translation>센서</translation>
     </message>
     <message>
         <source>Motion + Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>모션 + 센서</translation>
     </message>
     <message>
         <source>Cont. + Event</source>
-        <translation type="unfinished"></translation>
+        <translation>연속 + 이벤트</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>번호</translation>
     </message>
     <message>
         <source>SUN</source>
-        <translation type="unfinished"></translation>
+        <translation>일</translation>
     </message>
     <message>
         <source>MON</source>
-        <translation type="unfinished"></translation>
+        <translation>월</translation>
     </message>
     <message>
         <source>TUE</source>
-        <translation type="unfinished"></translation>
+        <translation>화</translation>
     </message>
     <message>
         <source>WED</source>
-        <translation type="unfinished"></translation>
+        <translation>수</translation>
     </message>
     <message>
         <source>THU</source>
-        <translation type="unfinished"></translation>
+        <translation>목</translation>
     </message>
     <message>
         <source>FRI</source>
-        <translation type="unfinished"></translation>
+        <translation>금</translation>
     </message>
     <message>
         <source>SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>토</translation>
     </message>
 </context>
 <context>
@@ -2246,32 +2246,33 @@
     </message>
     <message>
         <source>Please select a folder.</source>
-        <translation type="unfinished">폴더를 선택하십시오.</translation>
+        <translation>폴더를 선택하십시오.</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 열기</translation>
     </message>
     <message>
         <source>Capture Images (*.png *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>캡처 이미지 (*.png *.jpg)</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 저장</translation>
     </message>
     <message>
         <source>Text files(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>텍스트 파일 (*.txt)</translation>
     </message>
     <message>
         <source>Cannot write file %1:
 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 %1을(를) 쓸 수 없습니다:
+%2.</translation>
     </message>
     <message>
         <source>File saved</source>
-        <translation type="unfinished"></translation>
+        <translation>파일이 저장되었습니다</translation>
     </message>
 </context>
 <context>

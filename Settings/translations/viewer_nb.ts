@@ -585,15 +585,15 @@
     <name>CMotionZoneDialog</name>
     <message>
         <source>Motion Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevegelsessone</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Markering</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished">Tøm</translation>
+        <translation>Tøm</translation>
     </message>
 </context>
 <context>
@@ -1499,179 +1499,179 @@
     <name>CSetupEvent</name>
     <message>
         <source>Motion</source>
-        <translation type="unfinished">Bevegelse</translation>
+        <translation>Bevegelse</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Kanal</translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Følsomhet</translation>
     </message>
     <message>
         <source>Popup</source>
-        <translation type="unfinished">Sprett opp</translation>
+        <translation>Sprett opp</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Av</translation>
+        <translation>Av</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">På</translation>
+        <translation>På</translation>
     </message>
     <message>
         <source>Popdown</source>
-        <translation type="unfinished">Lukk etter</translation>
+        <translation>Lukk etter</translation>
     </message>
     <message>
         <source>Detection Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteksjonssone</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished">Sensor</translation>
+        <translation>Sensor</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Koblet kanal</translation>
     </message>
     <message>
         <source>Relay</source>
-        <translation type="unfinished">Relé</translation>
+        <translation>Relé</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Utgang</translation>
     </message>
     <message>
         <source>Record Fail</source>
-        <translation type="unfinished">Opptaksfeil</translation>
+        <translation>Opptaksfeil</translation>
     </message>
     <message>
         <source>Record Warning</source>
-        <translation type="unfinished">Opptaksvarsel</translation>
+        <translation>Opptaksvarsel</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Tid</translation>
+        <translation>Varighet</translation>
     </message>
     <message>
         <source>Record Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Opptakstid</translation>
     </message>
     <message>
         <source>Post Alarm Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Opptak etter alarm</translation>
     </message>
     <message>
         <source>E-Mail Transfer Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Innstillinger for e-postsending</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>Prohibition</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperretid</translation>
     </message>
     <message>
         <source>Start Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Starttidspunkt</translation>
     </message>
     <message>
         <source>End Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluttidspunkt</translation>
     </message>
     <message>
         <source>E-Mail Transfer Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Innhold i e-posten</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nei</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Video Loss</source>
-        <translation type="unfinished">Videotap</translation>
+        <translation>Videotap</translation>
     </message>
     <message>
         <source>Record Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Opptaksstatus</translation>
     </message>
     <message>
         <source>System Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemtilgang</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-postadresser</translation>
     </message>
     <message>
         <source>Sender Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Avsenderadresse</translation>
     </message>
     <message>
         <source>Receiver Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Mottakeradresser</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished">2</translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished">3</translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished">4</translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>SMTP</source>
-        <translation type="unfinished"></translation>
+        <translation>SMTP</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished">Adresse</translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished">Port</translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Autentisering</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruker-ID</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished">Passord</translation>
+        <translation>Passord</translation>
     </message>
     <message>
         <source>SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL</translation>
     </message>
     <message>
         <source>MIME</source>
-        <translation type="unfinished"></translation>
+        <translation>MIME</translation>
     </message>
 </context>
 <context>
@@ -1803,119 +1803,119 @@
     <name>CSetupRecord</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Kanal</translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppløsning</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished">Kvalitet</translation>
+        <translation>Kvalitet</translation>
     </message>
     <message>
         <source>FPS</source>
-        <translation type="unfinished">B/s</translation>
+        <translation>B/s</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Modus</translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Event Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Kvalitet ved hendelse</translation>
     </message>
     <message>
         <source>Event FPS</source>
-        <translation type="unfinished"></translation>
+        <translation>B/s ved hendelse</translation>
     </message>
     <message>
         <source>Etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annet</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Lyd</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Av</translation>
+        <translation>Av</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">På</translation>
+        <translation>På</translation>
     </message>
     <message>
         <source>Time Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidsvisning i bildet</translation>
     </message>
     <message>
         <source>Playback</source>
-        <translation type="unfinished">Avspilling</translation>
+        <translation>Avspilling</translation>
     </message>
     <message>
         <source>Startting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Startpunkt</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidsplan</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <source>Continuous</source>
-        <translation type="unfinished">Sammenhengende</translation>
+        <translation>Sammenhengende</translation>
     </message>
     <message>
         <source>Motion</source>
-        <translation type="unfinished">Bevegelse</translation>
+        <translation>Bevegelse</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished">Sensor</translation>
+        <translation>Sensor</translation>
     </message>
     <message>
         <source>Motion + Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevegelse + sensor</translation>
     </message>
     <message>
         <source>Cont. + Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Samm. + hendelse</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>SUN</source>
-        <translation type="unfinished"></translation>
+        <translation>SØN</translation>
     </message>
     <message>
         <source>MON</source>
-        <translation type="unfinished"></translation>
+        <translation>MAN</translation>
     </message>
     <message>
         <source>TUE</source>
-        <translation type="unfinished"></translation>
+        <translation>TIR</translation>
     </message>
     <message>
         <source>WED</source>
-        <translation type="unfinished"></translation>
+        <translation>ONS</translation>
     </message>
     <message>
         <source>THU</source>
-        <translation type="unfinished"></translation>
+        <translation>TOR</translation>
     </message>
     <message>
         <source>FRI</source>
-        <translation type="unfinished"></translation>
+        <translation>FRE</translation>
     </message>
     <message>
         <source>SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>LØR</translation>
     </message>
 </context>
 <context>
@@ -2246,32 +2246,33 @@
     </message>
     <message>
         <source>Please select a folder.</source>
-        <translation type="unfinished">Velg en mappe.</translation>
+        <translation>Velg en mappe.</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Åpne fil</translation>
     </message>
     <message>
         <source>Capture Images (*.png *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stillbilder (*.png *.jpg)</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagre fil</translation>
     </message>
     <message>
         <source>Text files(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekstfiler (*.txt)</translation>
     </message>
     <message>
         <source>Cannot write file %1:
 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan ikke skrive filen %1:
+%2.</translation>
     </message>
     <message>
         <source>File saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen er lagret</translation>
     </message>
 </context>
 <context>

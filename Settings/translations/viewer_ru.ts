@@ -585,15 +585,15 @@
     <name>CMotionZoneDialog</name>
     <message>
         <source>Motion Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Зона движения</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Выделение</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished">Очистить</translation>
+        <translation>Очистить</translation>
     </message>
 </context>
 <context>
@@ -1499,179 +1499,179 @@
     <name>CSetupEvent</name>
     <message>
         <source>Motion</source>
-        <translation type="unfinished">Движение</translation>
+        <translation>Движение</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Канал</translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Чувствительность</translation>
     </message>
     <message>
         <source>Popup</source>
-        <translation type="unfinished">Всплывающее окно</translation>
+        <translation>Всплывающее окно</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Выкл.</translation>
+        <translation>Выкл.</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Вкл.</translation>
+        <translation>Вкл.</translation>
     </message>
     <message>
         <source>Popdown</source>
-        <translation type="unfinished">Закрытие</translation>
+        <translation>Закрытие</translation>
     </message>
     <message>
         <source>Detection Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Зона обнаружения</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished">Датчик</translation>
+        <translation>Датчик</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Тип</translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Связанный канал</translation>
     </message>
     <message>
         <source>Relay</source>
-        <translation type="unfinished">Реле</translation>
+        <translation>Реле</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <source>Record Fail</source>
-        <translation type="unfinished">Сбой записи</translation>
+        <translation>Сбой записи</translation>
     </message>
     <message>
         <source>Record Warning</source>
-        <translation type="unfinished">Предупреждение записи</translation>
+        <translation>Предупреждение записи</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Время</translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Record Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время записи</translation>
     </message>
     <message>
         <source>Post Alarm Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись после тревоги</translation>
     </message>
     <message>
         <source>E-Mail Transfer Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры отправки эл. почты</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Периодичность</translation>
     </message>
     <message>
         <source>Prohibition</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрет отправки</translation>
     </message>
     <message>
         <source>Start Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Час начала</translation>
     </message>
     <message>
         <source>End Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Час окончания</translation>
     </message>
     <message>
         <source>E-Mail Transfer Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Содержание писем</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>Video Loss</source>
-        <translation type="unfinished">Потеря видео</translation>
+        <translation>Потеря видео</translation>
     </message>
     <message>
         <source>Record Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние записи</translation>
     </message>
     <message>
         <source>System Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ к системе</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреса эл. почты</translation>
     </message>
     <message>
         <source>Sender Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес отправителя</translation>
     </message>
     <message>
         <source>Receiver Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреса получателей</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished">2</translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished">3</translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished">4</translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>SMTP</source>
-        <translation type="unfinished"></translation>
+        <translation>SMTP</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished">Адрес</translation>
+        <translation>Адрес</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished">Порт</translation>
+        <translation>Порт</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Аутентификация</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished">Пароль</translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL</translation>
     </message>
     <message>
         <source>MIME</source>
-        <translation type="unfinished"></translation>
+        <translation>MIME</translation>
     </message>
 </context>
 <context>
@@ -1803,119 +1803,119 @@
     <name>CSetupRecord</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Канал</translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешение</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished">Качество</translation>
+        <translation>Качество</translation>
     </message>
     <message>
         <source>FPS</source>
-        <translation type="unfinished">Кадр/с</translation>
+        <translation>Кадр/с</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Режим</translation>
+        <translation>Режим</translation>
     </message>
     <message>
         <source>Event Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Качество при событии</translation>
     </message>
     <message>
         <source>Event FPS</source>
-        <translation type="unfinished"></translation>
+        <translation>Кадр/с при событии</translation>
     </message>
     <message>
         <source>Etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прочее</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">Выкл.</translation>
+        <translation>Выкл.</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">Вкл.</translation>
+        <translation>Вкл.</translation>
     </message>
     <message>
         <source>Time Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Наложение времени</translation>
     </message>
     <message>
         <source>Playback</source>
-        <translation type="unfinished">Воспроизв.</translation>
+        <translation>Воспроизведение</translation>
     </message>
     <message>
         <source>Startting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Начальная точка</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Расписание</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Вручную</translation>
     </message>
     <message>
         <source>Continuous</source>
-        <translation type="unfinished">Непрерывно</translation>
+        <translation>Непрерывно</translation>
     </message>
     <message>
         <source>Motion</source>
-        <translation type="unfinished">Движение</translation>
+        <translation>Движение</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished">Датчик</translation>
+        <translation>Датчик</translation>
     </message>
     <message>
         <source>Motion + Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Движение + датчик</translation>
     </message>
     <message>
         <source>Cont. + Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Непр. + событие</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер</translation>
     </message>
     <message>
         <source>SUN</source>
-        <translation type="unfinished"></translation>
+        <translation>ВС</translation>
     </message>
     <message>
         <source>MON</source>
-        <translation type="unfinished"></translation>
+        <translation>ПН</translation>
     </message>
     <message>
         <source>TUE</source>
-        <translation type="unfinished"></translation>
+        <translation>ВТ</translation>
     </message>
     <message>
         <source>WED</source>
-        <translation type="unfinished"></translation>
+        <translation>СР</translation>
     </message>
     <message>
         <source>THU</source>
-        <translation type="unfinished"></translation>
+        <translation>ЧТ</translation>
     </message>
     <message>
         <source>FRI</source>
-        <translation type="unfinished"></translation>
+        <translation>ПТ</translation>
     </message>
     <message>
         <source>SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>СБ</translation>
     </message>
 </context>
 <context>
@@ -2246,32 +2246,33 @@
     </message>
     <message>
         <source>Please select a folder.</source>
-        <translation type="unfinished">Выберите папку.</translation>
+        <translation>Выберите папку.</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть файл</translation>
     </message>
     <message>
         <source>Capture Images (*.png *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Снимки (*.png *.jpg)</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить файл</translation>
     </message>
     <message>
         <source>Text files(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстовые файлы (*.txt)</translation>
     </message>
     <message>
         <source>Cannot write file %1:
 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удается записать файл %1:
+%2.</translation>
     </message>
     <message>
         <source>File saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл сохранен</translation>
     </message>
 </context>
 <context>

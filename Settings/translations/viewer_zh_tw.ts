@@ -585,15 +585,15 @@
     <name>CMotionZoneDialog</name>
     <message>
         <source>Motion Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>移動偵測區域</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>選取</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished">清除</translation>
+        <translation>清除</translation>
     </message>
 </context>
 <context>
@@ -1499,179 +1499,179 @@
     <name>CSetupEvent</name>
     <message>
         <source>Motion</source>
-        <translation type="unfinished">移動偵測</translation>
+        <translation>移動偵測</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">頻道</translation>
+        <translation>頻道</translation>
     </message>
     <message>
         <source>Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>靈敏度</translation>
     </message>
     <message>
         <source>Popup</source>
-        <translation type="unfinished">彈出</translation>
+        <translation>彈出</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">關</translation>
+        <translation>關</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">開</translation>
+        <translation>開</translation>
     </message>
     <message>
         <source>Popdown</source>
-        <translation type="unfinished">自動關閉</translation>
+        <translation>自動關閉</translation>
     </message>
     <message>
         <source>Detection Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>偵測區域</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished">感應器</translation>
+        <translation>感應器</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">類型</translation>
+        <translation>類型</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>連動頻道</translation>
     </message>
     <message>
         <source>Relay</source>
-        <translation type="unfinished">繼電器</translation>
+        <translation>繼電器</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>輸出</translation>
     </message>
     <message>
         <source>Record Fail</source>
-        <translation type="unfinished">錄影失敗</translation>
+        <translation>錄影失敗</translation>
     </message>
     <message>
         <source>Record Warning</source>
-        <translation type="unfinished">錄影警告</translation>
+        <translation>錄影警告</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">時間</translation>
+        <translation>持續時間</translation>
     </message>
     <message>
         <source>Record Time</source>
-        <translation type="unfinished"></translation>
+        <translation>錄影時間</translation>
     </message>
     <message>
         <source>Post Alarm Record</source>
-        <translation type="unfinished"></translation>
+        <translation>警報後錄影</translation>
     </message>
     <message>
         <source>E-Mail Transfer Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>電子郵件傳送設定</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送週期</translation>
     </message>
     <message>
         <source>Prohibition</source>
-        <translation type="unfinished"></translation>
+        <translation>禁止傳送</translation>
     </message>
     <message>
         <source>Start Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>開始時間</translation>
     </message>
     <message>
         <source>End Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>結束時間</translation>
     </message>
     <message>
         <source>E-Mail Transfer Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>電子郵件傳送內容</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>Video Loss</source>
-        <translation type="unfinished">影像遺失</translation>
+        <translation>影像遺失</translation>
     </message>
     <message>
         <source>Record Status</source>
-        <translation type="unfinished"></translation>
+        <translation>錄影狀態</translation>
     </message>
     <message>
         <source>System Access</source>
-        <translation type="unfinished"></translation>
+        <translation>系統存取</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
-        <translation type="unfinished"></translation>
+        <translation>電子郵件位址</translation>
     </message>
     <message>
         <source>Sender Address</source>
-        <translation type="unfinished"></translation>
+        <translation>寄件者位址</translation>
     </message>
     <message>
         <source>Receiver Address</source>
-        <translation type="unfinished"></translation>
+        <translation>收件者位址</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished">2</translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished">3</translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished">4</translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>SMTP</source>
-        <translation type="unfinished"></translation>
+        <translation>SMTP</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished">位址</translation>
+        <translation>位址</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished">連接埠</translation>
+        <translation>連接埠</translation>
     </message>
     <message>
         <source>Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>驗證</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>帳號</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished">密碼</translation>
+        <translation>密碼</translation>
     </message>
     <message>
         <source>SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL</translation>
     </message>
     <message>
         <source>MIME</source>
-        <translation type="unfinished"></translation>
+        <translation>MIME</translation>
     </message>
 </context>
 <context>
@@ -1803,119 +1803,119 @@
     <name>CSetupRecord</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">頻道</translation>
+        <translation>頻道</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>解析度</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished">畫質</translation>
+        <translation>畫質</translation>
     </message>
     <message>
         <source>FPS</source>
-        <translation type="unfinished">FPS</translation>
+        <translation>FPS</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">模式</translation>
+        <translation>模式</translation>
     </message>
     <message>
         <source>Event Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>事件畫質</translation>
     </message>
     <message>
         <source>Event FPS</source>
-        <translation type="unfinished"></translation>
+        <translation>事件 FPS</translation>
     </message>
     <message>
         <source>Etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>其他</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>音訊</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished">關</translation>
+        <translation>關</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished">開</translation>
+        <translation>開</translation>
     </message>
     <message>
         <source>Time Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>時間疊加</translation>
     </message>
     <message>
         <source>Playback</source>
-        <translation type="unfinished">播放</translation>
+        <translation>播放</translation>
     </message>
     <message>
         <source>Startting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>起始點</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>排程</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>手動</translation>
     </message>
     <message>
         <source>Continuous</source>
-        <translation type="unfinished">連續</translation>
+        <translation>連續</translation>
     </message>
     <message>
         <source>Motion</source>
-        <translation type="unfinished">移動偵測</translation>
+        <translation>移動偵測</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished">感應器</translation>
+        <translation>感應器</translation>
     </message>
     <message>
         <source>Motion + Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>移動偵測 + 感應器</translation>
     </message>
     <message>
         <source>Cont. + Event</source>
-        <translation type="unfinished"></translation>
+        <translation>連續 + 事件</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>編號</translation>
     </message>
     <message>
         <source>SUN</source>
-        <translation type="unfinished"></translation>
+        <translation>日</translation>
     </message>
     <message>
         <source>MON</source>
-        <translation type="unfinished"></translation>
+        <translation>一</translation>
     </message>
     <message>
         <source>TUE</source>
-        <translation type="unfinished"></translation>
+        <translation>二</translation>
     </message>
     <message>
         <source>WED</source>
-        <translation type="unfinished"></translation>
+        <translation>三</translation>
     </message>
     <message>
         <source>THU</source>
-        <translation type="unfinished"></translation>
+        <translation>四</translation>
     </message>
     <message>
         <source>FRI</source>
-        <translation type="unfinished"></translation>
+        <translation>五</translation>
     </message>
     <message>
         <source>SAT</source>
-        <translation type="unfinished"></translation>
+        <translation>六</translation>
     </message>
 </context>
 <context>
@@ -2246,32 +2246,33 @@
     </message>
     <message>
         <source>Please select a folder.</source>
-        <translation type="unfinished">請選擇資料夾。</translation>
+        <translation>請選擇資料夾。</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟檔案</translation>
     </message>
     <message>
         <source>Capture Images (*.png *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>擷取影像 (*.png *.jpg)</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存檔案</translation>
     </message>
     <message>
         <source>Text files(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>文字檔 (*.txt)</translation>
     </message>
     <message>
         <source>Cannot write file %1:
 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法寫入檔案 %1：
+%2。</translation>
     </message>
     <message>
         <source>File saved</source>
-        <translation type="unfinished"></translation>
+        <translation>檔案已儲存</translation>
     </message>
 </context>
 <context>
