@@ -582,6 +582,21 @@
     </message>
 </context>
 <context>
+    <name>CMotionZoneDialog</name>
+    <message>
+        <source>Motion Zone</source>
+        <translation>Zone de mouvement</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+</context>
+<context>
     <name>COldQuery</name>
     <message>
         <source>[ERROR]ID or password can not be sent</source>
@@ -1481,6 +1496,185 @@
     </message>
 </context>
 <context>
+    <name>CSetupEvent</name>
+    <message>
+        <source>Motion</source>
+        <translation>Mouvement</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Sensibilité</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Fenêtre automatique</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>Fermeture</translation>
+    </message>
+    <message>
+        <source>Detection Zone</source>
+        <translation>Zone de détection</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Capteur</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Canal lié</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Relais</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Record Fail</source>
+        <translation>Échec d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Record Warning</source>
+        <translation>Alerte d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Record Time</source>
+        <translation>Durée d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Post Alarm Record</source>
+        <translation>Enregistrement post-alarme</translation>
+    </message>
+    <message>
+        <source>E-Mail Transfer Settings</source>
+        <translation>Paramètres d&apos;envoi des e-mails</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Périodicité</translation>
+    </message>
+    <message>
+        <source>Prohibition</source>
+        <translation>Interdiction d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>Start Hour</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End Hour</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>E-Mail Transfer Contents</source>
+        <translation>Contenu des e-mails</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Video Loss</source>
+        <translation>Perte vidéo</translation>
+    </message>
+    <message>
+        <source>Record Status</source>
+        <translation>État de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>System Access</source>
+        <translation>Accès au système</translation>
+    </message>
+    <message>
+        <source>E-Mail Address</source>
+        <translation>Adresses e-mail</translation>
+    </message>
+    <message>
+        <source>Sender Address</source>
+        <translation>Adresse de l&apos;expéditeur</translation>
+    </message>
+    <message>
+        <source>Receiver Address</source>
+        <translation>Adresses des destinataires</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>SMTP</source>
+        <translation>SMTP</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Authentification</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>SSL</source>
+        <translation>SSL</translation>
+    </message>
+    <message>
+        <source>MIME</source>
+        <translation>MIME</translation>
+    </message>
+</context>
+<context>
     <name>CSetupHdd</name>
     <message>
         <source>Mode</source>
@@ -1603,6 +1797,125 @@
     <message>
         <source>The request was not sent: %1</source>
         <translation>La requête n&apos;a pas été envoyée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupRecord</name>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>FPS</source>
+        <translation>IPS</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Event Quality</source>
+        <translation>Qualité sur événement</translation>
+    </message>
+    <message>
+        <source>Event FPS</source>
+        <translation>IPS sur événement</translation>
+    </message>
+    <message>
+        <source>Etc.</source>
+        <translation>Divers</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Time Overlay</source>
+        <translation>Incrustation de l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Startting Point</source>
+        <translation>Point de départ</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Programmation</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Mouvement</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Capteur</translation>
+    </message>
+    <message>
+        <source>Motion + Sensor</source>
+        <translation>Mouvement + capteur</translation>
+    </message>
+    <message>
+        <source>Cont. + Event</source>
+        <translation>Cont. + événement</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>SUN</source>
+        <translation>DIM</translation>
+    </message>
+    <message>
+        <source>MON</source>
+        <translation>LUN</translation>
+    </message>
+    <message>
+        <source>TUE</source>
+        <translation>MAR</translation>
+    </message>
+    <message>
+        <source>WED</source>
+        <translation>MER</translation>
+    </message>
+    <message>
+        <source>THU</source>
+        <translation>JEU</translation>
+    </message>
+    <message>
+        <source>FRI</source>
+        <translation>VEN</translation>
+    </message>
+    <message>
+        <source>SAT</source>
+        <translation>SAM</translation>
     </message>
 </context>
 <context>
@@ -1930,6 +2243,36 @@
     <message>
         <source>The image could not be saved.</source>
         <translation>L&apos;image n&apos;a pas pu être enregistrée.</translation>
+    </message>
+    <message>
+        <source>Please select a folder.</source>
+        <translation>Veuillez choisir un dossier.</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Capture Images (*.png *.jpg)</source>
+        <translation>Images capturées (*.png *.jpg)</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Enregistrer le fichier</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Impossible d&apos;écrire le fichier %1 :
+%2.</translation>
+    </message>
+    <message>
+        <source>File saved</source>
+        <translation>Fichier enregistré</translation>
     </message>
 </context>
 <context>

@@ -582,6 +582,21 @@
     </message>
 </context>
 <context>
+    <name>CMotionZoneDialog</name>
+    <message>
+        <source>Motion Zone</source>
+        <translation>모션 영역</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>선택</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>지우기</translation>
+    </message>
+</context>
+<context>
     <name>COldQuery</name>
     <message>
         <source>[ERROR]ID or password can not be sent</source>
@@ -1481,6 +1496,185 @@
     </message>
 </context>
 <context>
+    <name>CSetupEvent</name>
+    <message>
+        <source>Motion</source>
+        <translation>모션</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>채널</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>감도</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>팝업</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>팝다운</translation>
+    </message>
+    <message>
+        <source>Detection Zone</source>
+        <translation>감지 영역</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>센서</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>유형</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>연동 채널</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>릴레이</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>출력</translation>
+    </message>
+    <message>
+        <source>Record Fail</source>
+        <translation>녹화 실패</translation>
+    </message>
+    <message>
+        <source>Record Warning</source>
+        <translation>녹화 경고</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>유지 시간</translation>
+    </message>
+    <message>
+        <source>Record Time</source>
+        <translation>녹화 시간</translation>
+    </message>
+    <message>
+        <source>Post Alarm Record</source>
+        <translation>알람 후 녹화</translation>
+    </message>
+    <message>
+        <source>E-Mail Transfer Settings</source>
+        <translation>이메일 전송 설정</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>전송 주기</translation>
+    </message>
+    <message>
+        <source>Prohibition</source>
+        <translation>전송 금지</translation>
+    </message>
+    <message>
+        <source>Start Hour</source>
+        <translation>시작 시각</translation>
+    </message>
+    <message>
+        <source>End Hour</source>
+        <translation>종료 시각</translation>
+    </message>
+    <message>
+        <source>E-Mail Transfer Contents</source>
+        <translation>이메일 전송 내용</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>Video Loss</source>
+        <translation>영상 손실</translation>
+    </message>
+    <message>
+        <source>Record Status</source>
+        <translation>녹화 상태</translation>
+    </message>
+    <message>
+        <source>System Access</source>
+        <translation>시스템 접근</translation>
+    </message>
+    <message>
+        <source>E-Mail Address</source>
+        <translation>이메일 주소</translation>
+    </message>
+    <message>
+        <source>Sender Address</source>
+        <translation>보내는 사람 주소</translation>
+    </message>
+    <message>
+        <source>Receiver Address</source>
+        <translation>받는 사람 주소</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>SMTP</source>
+        <translation>SMTP</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>주소</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>인증</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>아이디</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>SSL</source>
+        <translation>SSL</translation>
+    </message>
+    <message>
+        <source>MIME</source>
+        <translation>MIME</translation>
+    </message>
+</context>
+<context>
     <name>CSetupHdd</name>
     <message>
         <source>Mode</source>
@@ -1603,6 +1797,125 @@
     <message>
         <source>The request was not sent: %1</source>
         <translation>요청을 보내지 못했습니다: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupRecord</name>
+    <message>
+        <source>Channel</source>
+        <translation>채널</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>해상도</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>화질</translation>
+    </message>
+    <message>
+        <source>FPS</source>
+        <translation>FPS</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>모드</translation>
+    </message>
+    <message>
+        <source>Event Quality</source>
+        <translation>이벤트 화질</translation>
+    </message>
+    <message>
+        <source>Event FPS</source>
+        <translation>이벤트 FPS</translation>
+    </message>
+    <message>
+        <source>Etc.</source>
+        <translation>기타</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>오디오</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>Time Overlay</source>
+        <translation>시간 표시</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>Startting Point</source>
+        <translation>시작 지점</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>스케줄</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>수동</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>연속</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>모션</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>센서</translation>
+    </message>
+    <message>
+        <source>Motion + Sensor</source>
+        <translation>모션 + 센서</translation>
+    </message>
+    <message>
+        <source>Cont. + Event</source>
+        <translation>연속 + 이벤트</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>번호</translation>
+    </message>
+    <message>
+        <source>SUN</source>
+        <translation>일</translation>
+    </message>
+    <message>
+        <source>MON</source>
+        <translation>월</translation>
+    </message>
+    <message>
+        <source>TUE</source>
+        <translation>화</translation>
+    </message>
+    <message>
+        <source>WED</source>
+        <translation>수</translation>
+    </message>
+    <message>
+        <source>THU</source>
+        <translation>목</translation>
+    </message>
+    <message>
+        <source>FRI</source>
+        <translation>금</translation>
+    </message>
+    <message>
+        <source>SAT</source>
+        <translation>토</translation>
     </message>
 </context>
 <context>
@@ -1930,6 +2243,36 @@
     <message>
         <source>The image could not be saved.</source>
         <translation>이미지를 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Please select a folder.</source>
+        <translation>폴더를 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>파일 열기</translation>
+    </message>
+    <message>
+        <source>Capture Images (*.png *.jpg)</source>
+        <translation>캡처 이미지 (*.png *.jpg)</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>파일 저장</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt)</source>
+        <translation>텍스트 파일 (*.txt)</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>파일 %1을(를) 쓸 수 없습니다:
+%2.</translation>
+    </message>
+    <message>
+        <source>File saved</source>
+        <translation>파일이 저장되었습니다</translation>
     </message>
 </context>
 <context>

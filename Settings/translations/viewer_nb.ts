@@ -582,6 +582,21 @@
     </message>
 </context>
 <context>
+    <name>CMotionZoneDialog</name>
+    <message>
+        <source>Motion Zone</source>
+        <translation>Bevegelsessone</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Markering</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Tøm</translation>
+    </message>
+</context>
+<context>
     <name>COldQuery</name>
     <message>
         <source>[ERROR]ID or password can not be sent</source>
@@ -1481,6 +1496,185 @@
     </message>
 </context>
 <context>
+    <name>CSetupEvent</name>
+    <message>
+        <source>Motion</source>
+        <translation>Bevegelse</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Følsomhet</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Sprett opp</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>Lukk etter</translation>
+    </message>
+    <message>
+        <source>Detection Zone</source>
+        <translation>Deteksjonssone</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Koblet kanal</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Relé</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Utgang</translation>
+    </message>
+    <message>
+        <source>Record Fail</source>
+        <translation>Opptaksfeil</translation>
+    </message>
+    <message>
+        <source>Record Warning</source>
+        <translation>Opptaksvarsel</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Varighet</translation>
+    </message>
+    <message>
+        <source>Record Time</source>
+        <translation>Opptakstid</translation>
+    </message>
+    <message>
+        <source>Post Alarm Record</source>
+        <translation>Opptak etter alarm</translation>
+    </message>
+    <message>
+        <source>E-Mail Transfer Settings</source>
+        <translation>Innstillinger for e-postsending</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>Prohibition</source>
+        <translation>Sperretid</translation>
+    </message>
+    <message>
+        <source>Start Hour</source>
+        <translation>Starttidspunkt</translation>
+    </message>
+    <message>
+        <source>End Hour</source>
+        <translation>Sluttidspunkt</translation>
+    </message>
+    <message>
+        <source>E-Mail Transfer Contents</source>
+        <translation>Innhold i e-posten</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nei</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Video Loss</source>
+        <translation>Videotap</translation>
+    </message>
+    <message>
+        <source>Record Status</source>
+        <translation>Opptaksstatus</translation>
+    </message>
+    <message>
+        <source>System Access</source>
+        <translation>Systemtilgang</translation>
+    </message>
+    <message>
+        <source>E-Mail Address</source>
+        <translation>E-postadresser</translation>
+    </message>
+    <message>
+        <source>Sender Address</source>
+        <translation>Avsenderadresse</translation>
+    </message>
+    <message>
+        <source>Receiver Address</source>
+        <translation>Mottakeradresser</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>SMTP</source>
+        <translation>SMTP</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Autentisering</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Bruker-ID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passord</translation>
+    </message>
+    <message>
+        <source>SSL</source>
+        <translation>SSL</translation>
+    </message>
+    <message>
+        <source>MIME</source>
+        <translation>MIME</translation>
+    </message>
+</context>
+<context>
     <name>CSetupHdd</name>
     <message>
         <source>Mode</source>
@@ -1603,6 +1797,125 @@
     <message>
         <source>The request was not sent: %1</source>
         <translation>Forespørselen ble ikke sendt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupRecord</name>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Oppløsning</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Kvalitet</translation>
+    </message>
+    <message>
+        <source>FPS</source>
+        <translation>B/s</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Event Quality</source>
+        <translation>Kvalitet ved hendelse</translation>
+    </message>
+    <message>
+        <source>Event FPS</source>
+        <translation>B/s ved hendelse</translation>
+    </message>
+    <message>
+        <source>Etc.</source>
+        <translation>Annet</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Lyd</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Time Overlay</source>
+        <translation>Tidsvisning i bildet</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Avspilling</translation>
+    </message>
+    <message>
+        <source>Startting Point</source>
+        <translation>Startpunkt</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Tidsplan</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Sammenhengende</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Bevegelse</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Motion + Sensor</source>
+        <translation>Bevegelse + sensor</translation>
+    </message>
+    <message>
+        <source>Cont. + Event</source>
+        <translation>Samm. + hendelse</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>SUN</source>
+        <translation>SØN</translation>
+    </message>
+    <message>
+        <source>MON</source>
+        <translation>MAN</translation>
+    </message>
+    <message>
+        <source>TUE</source>
+        <translation>TIR</translation>
+    </message>
+    <message>
+        <source>WED</source>
+        <translation>ONS</translation>
+    </message>
+    <message>
+        <source>THU</source>
+        <translation>TOR</translation>
+    </message>
+    <message>
+        <source>FRI</source>
+        <translation>FRE</translation>
+    </message>
+    <message>
+        <source>SAT</source>
+        <translation>LØR</translation>
     </message>
 </context>
 <context>
@@ -1930,6 +2243,36 @@
     <message>
         <source>The image could not be saved.</source>
         <translation>Bildet kunne ikke lagres.</translation>
+    </message>
+    <message>
+        <source>Please select a folder.</source>
+        <translation>Velg en mappe.</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Åpne fil</translation>
+    </message>
+    <message>
+        <source>Capture Images (*.png *.jpg)</source>
+        <translation>Stillbilder (*.png *.jpg)</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Lagre fil</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt)</source>
+        <translation>Tekstfiler (*.txt)</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Kan ikke skrive filen %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>File saved</source>
+        <translation>Filen er lagret</translation>
     </message>
 </context>
 <context>

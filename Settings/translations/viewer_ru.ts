@@ -582,6 +582,21 @@
     </message>
 </context>
 <context>
+    <name>CMotionZoneDialog</name>
+    <message>
+        <source>Motion Zone</source>
+        <translation>Зона движения</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Выделение</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+</context>
+<context>
     <name>COldQuery</name>
     <message>
         <source>[ERROR]ID or password can not be sent</source>
@@ -1481,6 +1496,185 @@
     </message>
 </context>
 <context>
+    <name>CSetupEvent</name>
+    <message>
+        <source>Motion</source>
+        <translation>Движение</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Чувствительность</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>Всплывающее окно</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>Закрытие</translation>
+    </message>
+    <message>
+        <source>Detection Zone</source>
+        <translation>Зона обнаружения</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Датчик</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Связанный канал</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Реле</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Record Fail</source>
+        <translation>Сбой записи</translation>
+    </message>
+    <message>
+        <source>Record Warning</source>
+        <translation>Предупреждение записи</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Record Time</source>
+        <translation>Время записи</translation>
+    </message>
+    <message>
+        <source>Post Alarm Record</source>
+        <translation>Запись после тревоги</translation>
+    </message>
+    <message>
+        <source>E-Mail Transfer Settings</source>
+        <translation>Параметры отправки эл. почты</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Периодичность</translation>
+    </message>
+    <message>
+        <source>Prohibition</source>
+        <translation>Запрет отправки</translation>
+    </message>
+    <message>
+        <source>Start Hour</source>
+        <translation>Час начала</translation>
+    </message>
+    <message>
+        <source>End Hour</source>
+        <translation>Час окончания</translation>
+    </message>
+    <message>
+        <source>E-Mail Transfer Contents</source>
+        <translation>Содержание писем</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Video Loss</source>
+        <translation>Потеря видео</translation>
+    </message>
+    <message>
+        <source>Record Status</source>
+        <translation>Состояние записи</translation>
+    </message>
+    <message>
+        <source>System Access</source>
+        <translation>Доступ к системе</translation>
+    </message>
+    <message>
+        <source>E-Mail Address</source>
+        <translation>Адреса эл. почты</translation>
+    </message>
+    <message>
+        <source>Sender Address</source>
+        <translation>Адрес отправителя</translation>
+    </message>
+    <message>
+        <source>Receiver Address</source>
+        <translation>Адреса получателей</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>SMTP</source>
+        <translation>SMTP</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Аутентификация</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>SSL</source>
+        <translation>SSL</translation>
+    </message>
+    <message>
+        <source>MIME</source>
+        <translation>MIME</translation>
+    </message>
+</context>
+<context>
     <name>CSetupHdd</name>
     <message>
         <source>Mode</source>
@@ -1603,6 +1797,125 @@
     <message>
         <source>The request was not sent: %1</source>
         <translation>Запрос не отправлен: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupRecord</name>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Качество</translation>
+    </message>
+    <message>
+        <source>FPS</source>
+        <translation>Кадр/с</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Event Quality</source>
+        <translation>Качество при событии</translation>
+    </message>
+    <message>
+        <source>Event FPS</source>
+        <translation>Кадр/с при событии</translation>
+    </message>
+    <message>
+        <source>Etc.</source>
+        <translation>Прочее</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Time Overlay</source>
+        <translation>Наложение времени</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Воспроизведение</translation>
+    </message>
+    <message>
+        <source>Startting Point</source>
+        <translation>Начальная точка</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Расписание</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Непрерывно</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Движение</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Датчик</translation>
+    </message>
+    <message>
+        <source>Motion + Sensor</source>
+        <translation>Движение + датчик</translation>
+    </message>
+    <message>
+        <source>Cont. + Event</source>
+        <translation>Непр. + событие</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>SUN</source>
+        <translation>ВС</translation>
+    </message>
+    <message>
+        <source>MON</source>
+        <translation>ПН</translation>
+    </message>
+    <message>
+        <source>TUE</source>
+        <translation>ВТ</translation>
+    </message>
+    <message>
+        <source>WED</source>
+        <translation>СР</translation>
+    </message>
+    <message>
+        <source>THU</source>
+        <translation>ЧТ</translation>
+    </message>
+    <message>
+        <source>FRI</source>
+        <translation>ПТ</translation>
+    </message>
+    <message>
+        <source>SAT</source>
+        <translation>СБ</translation>
     </message>
 </context>
 <context>
@@ -1930,6 +2243,36 @@
     <message>
         <source>The image could not be saved.</source>
         <translation>Не удалось сохранить изображение.</translation>
+    </message>
+    <message>
+        <source>Please select a folder.</source>
+        <translation>Выберите папку.</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>Capture Images (*.png *.jpg)</source>
+        <translation>Снимки (*.png *.jpg)</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Сохранить файл</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt)</source>
+        <translation>Текстовые файлы (*.txt)</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Не удается записать файл %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>File saved</source>
+        <translation>Файл сохранен</translation>
     </message>
 </context>
 <context>

@@ -582,6 +582,21 @@
     </message>
 </context>
 <context>
+    <name>CMotionZoneDialog</name>
+    <message>
+        <source>Motion Zone</source>
+        <translation>移動偵測區域</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>選取</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+</context>
+<context>
     <name>COldQuery</name>
     <message>
         <source>[ERROR]ID or password can not be sent</source>
@@ -1481,6 +1496,185 @@
     </message>
 </context>
 <context>
+    <name>CSetupEvent</name>
+    <message>
+        <source>Motion</source>
+        <translation>移動偵測</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>頻道</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>靈敏度</translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation>彈出</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Popdown</source>
+        <translation>自動關閉</translation>
+    </message>
+    <message>
+        <source>Detection Zone</source>
+        <translation>偵測區域</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>感應器</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>連動頻道</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>繼電器</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>輸出</translation>
+    </message>
+    <message>
+        <source>Record Fail</source>
+        <translation>錄影失敗</translation>
+    </message>
+    <message>
+        <source>Record Warning</source>
+        <translation>錄影警告</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>持續時間</translation>
+    </message>
+    <message>
+        <source>Record Time</source>
+        <translation>錄影時間</translation>
+    </message>
+    <message>
+        <source>Post Alarm Record</source>
+        <translation>警報後錄影</translation>
+    </message>
+    <message>
+        <source>E-Mail Transfer Settings</source>
+        <translation>電子郵件傳送設定</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>傳送週期</translation>
+    </message>
+    <message>
+        <source>Prohibition</source>
+        <translation>禁止傳送</translation>
+    </message>
+    <message>
+        <source>Start Hour</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>End Hour</source>
+        <translation>結束時間</translation>
+    </message>
+    <message>
+        <source>E-Mail Transfer Contents</source>
+        <translation>電子郵件傳送內容</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>Video Loss</source>
+        <translation>影像遺失</translation>
+    </message>
+    <message>
+        <source>Record Status</source>
+        <translation>錄影狀態</translation>
+    </message>
+    <message>
+        <source>System Access</source>
+        <translation>系統存取</translation>
+    </message>
+    <message>
+        <source>E-Mail Address</source>
+        <translation>電子郵件位址</translation>
+    </message>
+    <message>
+        <source>Sender Address</source>
+        <translation>寄件者位址</translation>
+    </message>
+    <message>
+        <source>Receiver Address</source>
+        <translation>收件者位址</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>SMTP</source>
+        <translation>SMTP</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>位址</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>連接埠</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>驗證</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>帳號</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>SSL</source>
+        <translation>SSL</translation>
+    </message>
+    <message>
+        <source>MIME</source>
+        <translation>MIME</translation>
+    </message>
+</context>
+<context>
     <name>CSetupHdd</name>
     <message>
         <source>Mode</source>
@@ -1603,6 +1797,125 @@
     <message>
         <source>The request was not sent: %1</source>
         <translation>請求未送出：%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupRecord</name>
+    <message>
+        <source>Channel</source>
+        <translation>頻道</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>解析度</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>畫質</translation>
+    </message>
+    <message>
+        <source>FPS</source>
+        <translation>FPS</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Event Quality</source>
+        <translation>事件畫質</translation>
+    </message>
+    <message>
+        <source>Event FPS</source>
+        <translation>事件 FPS</translation>
+    </message>
+    <message>
+        <source>Etc.</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音訊</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>Time Overlay</source>
+        <translation>時間疊加</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Startting Point</source>
+        <translation>起始點</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>排程</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手動</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>連續</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>移動偵測</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>感應器</translation>
+    </message>
+    <message>
+        <source>Motion + Sensor</source>
+        <translation>移動偵測 + 感應器</translation>
+    </message>
+    <message>
+        <source>Cont. + Event</source>
+        <translation>連續 + 事件</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>編號</translation>
+    </message>
+    <message>
+        <source>SUN</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>MON</source>
+        <translation>一</translation>
+    </message>
+    <message>
+        <source>TUE</source>
+        <translation>二</translation>
+    </message>
+    <message>
+        <source>WED</source>
+        <translation>三</translation>
+    </message>
+    <message>
+        <source>THU</source>
+        <translation>四</translation>
+    </message>
+    <message>
+        <source>FRI</source>
+        <translation>五</translation>
+    </message>
+    <message>
+        <source>SAT</source>
+        <translation>六</translation>
     </message>
 </context>
 <context>
@@ -1930,6 +2243,36 @@
     <message>
         <source>The image could not be saved.</source>
         <translation>無法儲存影像。</translation>
+    </message>
+    <message>
+        <source>Please select a folder.</source>
+        <translation>請選擇資料夾。</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>開啟檔案</translation>
+    </message>
+    <message>
+        <source>Capture Images (*.png *.jpg)</source>
+        <translation>擷取影像 (*.png *.jpg)</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>儲存檔案</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt)</source>
+        <translation>文字檔 (*.txt)</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>無法寫入檔案 %1：
+%2。</translation>
+    </message>
+    <message>
+        <source>File saved</source>
+        <translation>檔案已儲存</translation>
     </message>
 </context>
 <context>
