@@ -82,6 +82,20 @@ const unsigned char* CDecodeVideo::GetDecodedRGB(int entry) const
     return m_decoder.OutputBuffer(entry);
 }
 
+CVideoPicture CDecodeVideo::GetDecodedPicture(int entry) const
+{
+    if (!m_initialised)
+        return {};
+    return m_decoder.Picture(entry);
+}
+
+int CDecodeVideo::PicturesInUse(int entry) const
+{
+    if (!m_initialised)
+        return 0;
+    return m_decoder.PicturesInUse(entry);
+}
+
 void CDecodeVideo::SetResolution(int entry, const FrameSize& size, const AVCodecID& codecId)
 {
     if (!m_initialised)

@@ -40,8 +40,13 @@ public:
         const FrameSize& size, const FrameType& type);
 
     // The entry's output buffer: the last picture, rows back to back; null
-    // before the entry's first set-up.
+    // before the entry's first picture. Valid until the entry's next frame.
     const unsigned char* GetDecodedRGB(int entry) const;
+    // The entry's last picture, to keep: it stays as it is while held, and
+    // the entry's later pictures go elsewhere. Only the feeding thread asks.
+    CVideoPicture GetDecodedPicture(int entry) const;
+    // The entry's pictures held anywhere now, its last one included.
+    int PicturesInUse(int entry) const;
 
     void SetResolution(int entry, const FrameSize& size, const AVCodecID& codecId);
     void RestartIPicture(int entry);

@@ -24,13 +24,26 @@ struct CH264Decoder::Channel {
     int height = 0;
     AVPixelFormat format = AV_PIX_FMT_NONE;
     std::size_t pictureBytes = 0;
-    uint8_t* planes[4] = {};
-    int strides[4] = {};
 
-    // Both grow to the largest size needed so far and are then reused.
-    std::vector<uint8_t> output;
+    CVideoPicture::Pool* pool = CVideoPicture::Pool::create();
+    CVideoPicture last;
+    // Grows to the largest frame so far and is then reused.
     std::vector<uint8_t> input;
+
+    ~Channel()
+    {
+        last = CVideoPicture();
+        pool->release();
+    }
 };
+
+namespace {
+// The decoder's own frames can be handed out as they are.
+bool sameLayout(int frameFormat, AVPixelFormat wanted)
+{
+    return frameFormat == wanted || (wanted == AV_PIX_FMT_YUV420P && frameFormat == AV_PIX_FMT_YUVJ420P);
+}
+} // namespace
 
 CH264Decoder::CH264Decoder() = default;
 
@@ -56,6 +69,7 @@ void CH264Decoder::Deinit()
         av_frame_free(&channel->decoded);
         av_packet_free(&channel->packet);
     }
+    // Pictures still held elsewhere keep their pools until they are gone.
     m_channels.clear();
     m_MaxChannel = 0;
 }
@@ -74,6 +88,8 @@ bool CH264Decoder::SetupCodec(int ch, int width, int height, const AVCodecID& co
     channel.pictureBytes = 0;
 
     const AVPixelFormat format = m_outputFormat.load();
+    if (width != channel.width || height != channel.height || format != channel.format)
+        channel.pool->releaseFreeBuffers();
     if (width <= 0 || height <= 0 || width > 8192 || height > 8192)
         return false;
     const int bytes = av_image_get_buffer_size(format, width, height, 1);
@@ -117,9 +133,6 @@ bool CH264Decoder::SetupCodec(int ch, int width, int height, const AVCodecID& co
         return false;
     }
 
-    if (channel.output.size() < static_cast<std::size_t>(bytes))
-        channel.output.resize(bytes);
-    av_image_fill_arrays(channel.planes, channel.strides, channel.output.data(), format, width, height, 1);
     channel.width = width;
     channel.height = height;
     channel.format = format;
@@ -161,8 +174,12 @@ long CH264Decoder::DecodeFrame(int ch, const uint8_t* data, std::size_t length)
         if (received < 0)
             return kDecodeError;
         damaged = channel.decoded->decode_error_flags != 0 || (channel.decoded->flags & AV_FRAME_FLAG_CORRUPT);
-        if (!damaged)
-            picture = useSwscaleLibrary(channel);
+        if (!damaged) {
+            CVideoPicture made = makePicture(channel);
+            picture = !made.isNull();
+            if (picture)
+                channel.last = std::move(made);
+        }
         av_frame_unref(channel.decoded);
     }
     if (damaged)
@@ -178,30 +195,52 @@ void CH264Decoder::Flush(int ch)
         avcodec_flush_buffers(channel.context);
 }
 
-bool CH264Decoder::useSwscaleLibrary(Channel& channel)
+CVideoPicture CH264Decoder::makePicture(Channel& channel)
 {
     const AVFrame* frame = channel.decoded;
     if (frame->width <= 0 || frame->height <= 0 || frame->format < 0)
-        return false;
+        return {};
+    if (sameLayout(frame->format, channel.format) && frame->width == channel.width && frame->height == channel.height)
+        return channel.pool->share(frame);
+    return useSwscaleLibrary(channel);
+}
+
+CVideoPicture CH264Decoder::useSwscaleLibrary(Channel& channel)
+{
+    const AVFrame* frame = channel.decoded;
     // The stream's own picture size may differ from the size its headers
-    // announce; the picture is scaled to the announced size, for which the
-    // output buffer was made.
+    // announce; the picture is scaled to the announced size.
     channel.scaler
         = sws_getCachedContext(channel.scaler, frame->width, frame->height, static_cast<AVPixelFormat>(frame->format),
             channel.width, channel.height, channel.format, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
     if (!channel.scaler) {
         std::printf("[ERROR] Failed to get swscale context.\n");
-        return false;
+        return {};
     }
-    return sws_scale(channel.scaler, frame->data, frame->linesize, 0, frame->height, channel.planes, channel.strides)
-        > 0;
+    AVFrame* target = nullptr;
+    CVideoPicture picture = channel.pool->make(channel.width, channel.height, channel.format, &target);
+    if (picture.isNull())
+        return {};
+    if (sws_scale(channel.scaler, frame->data, frame->linesize, 0, frame->height, target->data, target->linesize) <= 0)
+        return {};
+    return picture;
+}
+
+const CVideoPicture& CH264Decoder::Picture(int ch) const
+{
+    K_ASSERT(ch >= 0 && ch < m_MaxChannel, "ch < m_MaxChannel");
+    return m_channels[ch]->last;
 }
 
 const uint8_t* CH264Decoder::OutputBuffer(int ch) const
 {
+    return Picture(ch).data(0);
+}
+
+int CH264Decoder::PicturesInUse(int ch) const
+{
     K_ASSERT(ch >= 0 && ch < m_MaxChannel, "ch < m_MaxChannel");
-    const Channel& channel = *m_channels[ch];
-    return channel.output.empty() ? nullptr : channel.output.data();
+    return m_channels[ch]->pool->inUse();
 }
 
 void CH264Decoder::SetPixelFormat(const AVPixelFormat& format)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Common/CVideoPicture.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -17,8 +19,11 @@ struct AVFrame;
 struct AVPacket;
 struct SwsContext;
 
-// Per-channel H.264 decoding with libavcodec and conversion of each decoded
-// picture with libswscale into the channel's own output buffer. Channels are
+// Per-channel H.264 decoding with libavcodec. Each decoded picture comes out
+// in the output format: planar YUV 4:2:0 pictures are the decoder's own
+// frames, shared without a copy; any other format is converted with
+// libswscale. Either way a picture lives in a slot of the channel's picture
+// pool and is never written while a copy of it is held. Channels are
 // independent: different channels may be decoded on different threads at the
 // same time, one thread per channel at a time.
 class CH264Decoder {
@@ -35,23 +40,28 @@ public:
     void Init(int maxChannel);
     void Deinit();
 
-    // (Re)opens the channel's codec for pictures of width x height and sizes
-    // its output buffer for them in the current output format. False when the
+    // (Re)opens the channel's codec for pictures of width x height in the
+    // current output format. False when the
     // size is unusable or the codec cannot be opened: the channel then gives
     // no pictures until its next set-up.
     bool SetupCodec(int ch, int width, int height, const AVCodecID& codecId);
 
-    // Decodes one frame of the channel. Positive: bytes of the new picture in
-    // the channel's output buffer, converted to the set-up size even when the
-    // stream's own size differs. 0: no picture yet. kDecodeError: the frame
-    // could not be decoded or its picture is damaged.
+    // Decodes one frame of the channel. Positive: bytes of the new picture
+    // (Picture), converted to the set-up size even when the stream's own size
+    // differs. 0: no picture yet. kDecodeError: the frame could not be
+    // decoded or its picture is damaged.
     static constexpr long kDecodeError = -1;
     long DecodeFrame(int ch, const uint8_t* data, std::size_t length);
 
     // Drops whatever the channel's codec holds from earlier frames.
     void Flush(int ch);
 
+    // The channel's last picture, kept until its next one; packed pictures
+    // have their rows back to back.
+    const CVideoPicture& Picture(int ch) const;
     const uint8_t* OutputBuffer(int ch) const;
+    // Pictures of the channel held anywhere now, its last one included.
+    int PicturesInUse(int ch) const;
 
     void SetPixelFormat(const AVPixelFormat& format);
     AVPixelFormat PixelFormat() const { return m_outputFormat.load(); }
@@ -64,7 +74,8 @@ private:
     struct Channel;
 
     void CloseChannel(Channel& channel);
-    bool useSwscaleLibrary(Channel& channel);
+    CVideoPicture useSwscaleLibrary(Channel& channel);
+    CVideoPicture makePicture(Channel& channel);
 
     int m_MaxChannel = 0;
     std::atomic<AVPixelFormat> m_outputFormat{AV_PIX_FMT_YUYV422};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Common/CVideoPicture.h"
+
 #include <QImage>
 #include <QMetaType>
 #include <QString>
@@ -7,7 +9,11 @@
 
 // What one screen of the wall shows: a decoded picture or a status text, with
 // the channel it belongs to and its overlay flags. Filled on the decoding
-// thread and handed to the GUI thread by value; the image owns its pixels.
+// thread and handed to the GUI thread by value; the picture is the record's
+// own (never written while the record holds it).
+//
+// A decoded picture comes as an RGB image, or, for walls that convert on the
+// graphics card, as a planar YUV picture with a null image.
 class CDisplayInfo {
 public:
     CDisplayInfo() = default;
@@ -15,6 +21,8 @@ public:
     void clear() { *this = CDisplayInfo(); }
     bool operator==(const CDisplayInfo& other) const;
     bool operator!=(const CDisplayInfo& other) const { return !(*this == other); }
+    bool hasPicture() const { return !image.isNull() || !picture.isNull(); }
+    QSize pictureSize() const { return image.isNull() ? QSize(picture.width(), picture.height()) : image.size(); }
 
     QImage image; // RGB888; null for status records
     int channel = -1; // DVR channel of the source; -1 when the record holds nothing
@@ -28,6 +36,7 @@ public:
     bool authority = true;
     bool status = false;
     uint32_t length = 0; // bytes of the source frame, header included
+    CVideoPicture picture; // planar YUV; null when the picture is in image
 };
 
 Q_DECLARE_METATYPE(CDisplayInfo)

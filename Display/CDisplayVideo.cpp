@@ -6,10 +6,10 @@
 #include "dvr_types/KTimeVal.h"
 
 #include <QDebug>
+#include <algorithm>
 #include <boost/chrono.hpp>
 #include <boost/thread/thread.hpp>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -22,6 +22,23 @@ constexpr unsigned long kMaxWholeFrame = CDecodeVideo::kMaxFrameBytes + kOldHead
 bool isForwardMoving(PbMode mode)
 {
     return PbMode_IsSlowMode(mode) || PbMode_IsForwardMode(mode) || mode == kStepForward;
+}
+
+void releasePicture(void* picture)
+{
+    delete static_cast<CVideoPicture*>(picture);
+}
+
+// An RGB24 picture as an image of the same pixels, holding the picture for
+// as long as the image or a copy of it lives.
+QImage imageOf(const CVideoPicture& picture)
+{
+    auto* held = new CVideoPicture(picture);
+    QImage image(picture.data(0), picture.width(), picture.height(), picture.stride(0), QImage::Format_RGB888,
+        releasePicture, held);
+    if (image.isNull())
+        delete held;
+    return image;
 }
 
 } // namespace
@@ -51,6 +68,7 @@ CDisplayVideo::CDisplayVideo()
 
 CDisplayVideo::~CDisplayVideo()
 {
+    stopSlotThreads();
     exitDecodeThread();
     clear(-1);
     m_decoder.Deinit();
@@ -74,8 +92,7 @@ void CDisplayVideo::makeImage(const _DISPLAY_CHANNEL_INFO& info, const unsigned 
         checkPlaybackMode(info.pbMode);
 
     if (info.mode != DISPLAY_MODE::LOCAL_PLAYBACK) {
-        decodeImage(info, frame, size);
-        if (frame.type == 0)
+        if (queueForSlot(info, frame, data, size) && frame.type == 0)
             displayTime(info.mode, static_cast<unsigned int>(frame.time.sec), info.pbMode);
         return;
     }
@@ -89,7 +106,97 @@ void CDisplayVideo::makeImage(const _DISPLAY_CHANNEL_INFO& info, const unsigned 
         displayTime(info.mode, static_cast<unsigned int>(frame.time.sec), info.pbMode);
 }
 
-void CDisplayVideo::decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size)
+bool CDisplayVideo::queueForSlot(
+    const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, const unsigned char* data, unsigned long size)
+{
+    const int slot = info.screenIndex;
+    std::atomic<bool>& awaitingKey = m_awaitingKey[slot];
+    if (awaitingKey.load(std::memory_order_acquire)) {
+        if (frame.type != 0)
+            return false;
+        awaitingKey.store(false, std::memory_order_release);
+    }
+    if (!m_slotRunning[slot].load(std::memory_order_acquire))
+        startSlotThread(slot);
+    CFrameQueue& queue = m_slotQueues[slot];
+    if (queue.tryPush(data, size, info, kSlotQueueFrames))
+        return true;
+    // Behind: what waits would only be shown late. Start again from the
+    // next I frame (this one, when it is one).
+    queue.dropQueued();
+    m_decoder.RestartIPicture(slot);
+    if (frame.type == 0 && queue.tryPush(data, size, info, kSlotQueueFrames))
+        return true;
+    awaitingKey.store(true, std::memory_order_release);
+    return false;
+}
+
+void CDisplayVideo::startSlotThread(int slot)
+{
+    std::lock_guard<std::mutex> lock(m_slotStartMutex);
+    if (m_slotsStopped || m_slotRunning[slot].load(std::memory_order_relaxed))
+        return;
+    m_slotQueues[slot].open();
+    m_slotThreads[slot] = std::make_unique<boost::thread>([this, slot] { slotProcess(slot); });
+    m_slotRunning[slot].store(true, std::memory_order_release);
+}
+
+void CDisplayVideo::stopSlotThreads()
+{
+    std::lock_guard<std::mutex> lock(m_slotStartMutex);
+    m_slotsStopped = true;
+    for (int slot = 0; slot < kDecoderSlots; ++slot) {
+        if (!m_slotThreads[slot])
+            continue;
+        m_slotThreads[slot]->interrupt();
+        m_slotQueues[slot].close();
+        m_slotThreads[slot]->join();
+        m_slotThreads[slot].reset();
+    }
+}
+
+std::size_t CDisplayVideo::queuedFrames(int slot) const
+{
+    return slot >= 0 && slot < kDecoderSlots ? m_slotQueues[slot].frameCount() : 0;
+}
+
+void CDisplayVideo::slotProcess(int slot)
+{
+    CFrameQueue& queue = m_slotQueues[slot];
+    try {
+        CFrameQueue::Front front;
+        while (queue.waitFront(front)) {
+            Frame frame;
+            if (frame.read(front.info.oldProtocol, front.data, front.length))
+                decodeImage(front.info, frame, static_cast<unsigned long>(front.length), Pictures::Bounded);
+            queue.popFront();
+            boost::this_thread::interruption_point();
+        }
+    } catch (const boost::thread_interrupted&) {
+        // Stopped with the router.
+    }
+}
+
+bool CDisplayVideo::takePicture(int slot, const Frame& frame, CDisplayInfo& record) const
+{
+    const CVideoPicture picture = m_decoder.GetDecodedPicture(slot);
+    // Only a whole picture of the announced size is shown.
+    if (picture.width() != frame.width || picture.height() != frame.height)
+        return false;
+    if (m_planar.load()) {
+        if (!picture.isPlanarYuv())
+            return false;
+        record.picture = picture;
+        return true;
+    }
+    if (picture.format() != AV_PIX_FMT_RGB24)
+        return false;
+    record.image = imageOf(picture);
+    return !record.image.isNull();
+}
+
+void CDisplayVideo::decodeImage(
+    const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures)
 {
     if (info.screenIndex < 0 || info.screenIndex >= kDecoderSlots || info.screen < 0 || info.screen >= kScreens)
         return;
@@ -97,22 +204,16 @@ void CDisplayVideo::decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& 
     CDisplayInfo record;
     {
         std::lock_guard<std::mutex> lock(m_slotMutex[info.screenIndex]);
+        // Asked before decoding: the slot's last picture, about to be
+        // replaced, is among those in use.
+        const int pixels = std::max(1, frame.width * frame.height);
+        const int allowed = std::clamp(kPixelsInUse / pixels, 2, kPicturesInUse);
+        const bool spare = pictures == Pictures::Unbounded || m_decoder.PicturesInUse(info.screenIndex) < allowed;
         const FrameSize size{frame.width, frame.height};
         const unsigned long bytes = m_decoder.DecodeFrame(info.oldProtocol, info.screenIndex, frame.payload,
             static_cast<unsigned long>(frame.dataSize), size, frame.type);
-        const int width = frame.width;
-        const int height = frame.height;
-        // Only a whole RGB24 picture of the announced size is shown.
-        if (bytes == 0 || bytes != static_cast<unsigned long>(width) * height * 3)
+        if (bytes == 0 || !spare || !takePicture(info.screenIndex, frame, record))
             return;
-        // The record leaves this thread, while the slot's buffer gets the next
-        // picture: it takes a copy of its own.
-        record.image = QImage(width, height, QImage::Format_RGB888);
-        if (record.image.isNull())
-            return;
-        const unsigned char* rgb = m_decoder.GetDecodedRGB(info.screenIndex);
-        for (int y = 0; y < height; ++y)
-            std::memcpy(record.image.scanLine(y), rgb + static_cast<std::size_t>(y) * width * 3, width * 3);
     }
 
     const bool oldProtocol = info.oldProtocol;
@@ -147,6 +248,13 @@ void CDisplayVideo::updateDVRStatus(int channel, const _DISPLAY_CHANNEL_INFO& in
 
 void CDisplayVideo::clear(int ch)
 {
+    for (int slot = 0; slot < kDecoderSlots; ++slot) {
+        if (ch >= 0 && slot != ch)
+            continue;
+        // What waits belongs to the stretch of stream before the clear.
+        m_slotQueues[slot].dropQueued();
+        m_awaitingKey[slot].store(true, std::memory_order_release);
+    }
     if (ch < 0)
         m_decoder.AllRestart();
     else if (ch < kDecoderSlots)
@@ -270,7 +378,7 @@ void CDisplayVideo::decodeProcess(int ch)
                 pacing = PtsDelay();
             }
 
-            decodeImage(front.info, frame, static_cast<unsigned long>(front.length));
+            decodeImage(front.info, frame, static_cast<unsigned long>(front.length), Pictures::Unbounded);
             queue.popFront();
 
             if (paced) {
@@ -293,6 +401,14 @@ void CDisplayVideo::decodeProcess(int ch)
 void CDisplayVideo::changeOpenglOption(bool opengl)
 {
     m_decoder.changeOpenglOption(opengl);
+    if (m_planar.load())
+        m_decoder.SetPixelFormat(AV_PIX_FMT_YUV420P);
+}
+
+void CDisplayVideo::setPlanarPictures(bool planar)
+{
+    m_planar = planar;
+    m_decoder.SetPixelFormat(planar ? AV_PIX_FMT_YUV420P : AV_PIX_FMT_RGB24);
 }
 
 void CDisplayVideo::setDeinterlaced(bool deinterlaced)

@@ -22,12 +22,15 @@ class thread;
 
 // Turns the video frames of the screen wall into display records.
 //
-// Live and remote-playback frames are decoded at once on the thread that
-// delivers them (a streaming connection's thread). Local-playback frames are
-// queued per DVR channel and decoded by one thread per channel, which spaces
-// them out by their own times at the playback speed. Either way a record
-// reaches its receivers by signalUpdateScreen, which is meant to be connected
-// queued to the GUI thread; every record owns its picture.
+// Live and remote-playback frames are queued per decoder slot and decoded by
+// the slot's own thread, so a streaming connection never waits for decoding
+// and a slow channel holds up no other. A slot that falls behind (its queue
+// full) drops what it holds and skips to the next I frame. Local-playback
+// frames are queued per DVR channel and decoded by one thread per channel,
+// which spaces them out by their own times at the playback speed. Either way
+// a record reaches its receivers by signalUpdateScreen, which is meant to be
+// connected queued to the GUI thread; every record holds its own picture,
+// which the decoder does not touch while the record lives.
 //
 // It also keeps the time shown for the stream and announces the playback mode.
 class CDisplayVideo : public QObject {
@@ -37,6 +40,16 @@ public:
     static constexpr int kDecoderSlots = 64;
     static constexpr int kScreens = 256;
     static constexpr int kChannels = 16;
+    // A slot holding this many frames is behind: about half a second of
+    // video at a camera's rate.
+    static constexpr std::size_t kSlotQueueFrames = 12;
+    // A live slot emits no new record while this many of its pictures are
+    // held (by the wall, or on their way to it), nor while they hold
+    // kPixelsInUse pixels (about three full-HD pictures), but always allows
+    // two: its pictures are dropped until the wall lets go, rather than
+    // piling up in the event queue and in memory.
+    static constexpr int kPicturesInUse = 4;
+    static constexpr int kPixelsInUse = 8000000;
 
     CDisplayVideo();
     ~CDisplayVideo() override;
@@ -66,6 +79,11 @@ public:
 
     void changeOpenglOption(bool opengl);
     void setDeinterlaced(bool deinterlaced);
+    // Records carry planar YUV pictures (CDisplayInfo::picture) instead of
+    // RGB images, for walls that convert on the graphics card.
+    void setPlanarPictures(bool planar);
+    // Frames waiting for a decoder slot's thread.
+    std::size_t queuedFrames(int slot) const;
 
 signals:
     void signalUpdateScreen(CDisplayInfo info);
@@ -75,10 +93,21 @@ signals:
 private:
     struct Frame;
 
-    void decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size);
+    // Whether a record may take a new picture: always in local playback,
+    // which waits for the wall rather than dropping pictures.
+    enum class Pictures { Bounded, Unbounded };
+
+    bool queueForSlot(
+        const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, const unsigned char* data, unsigned long size);
+    void startSlotThread(int slot);
+    void stopSlotThreads();
+    void slotProcess(int slot);
+    void decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures);
+    bool takePicture(int slot, const Frame& frame, CDisplayInfo& record) const;
     void decodeProcess(int ch);
 
     CDecodeVideo m_decoder;
+    std::atomic<bool> m_planar{false};
     // One feeder per decoder slot at a time, even while a change of view
     // hands a slot from one stream to another.
     std::array<std::mutex, kDecoderSlots> m_slotMutex;
@@ -87,6 +116,17 @@ private:
     PbMode m_pbMode;
     QDateTime m_shownTime;
 
+    // Live and remote playback: one queue and one thread per decoder slot,
+    // started with the slot's first frame.
+    std::array<CFrameQueue, kDecoderSlots> m_slotQueues;
+    std::array<std::atomic<bool>, kDecoderSlots> m_slotRunning{};
+    // The slot dropped frames and takes none until the next I frame.
+    std::array<std::atomic<bool>, kDecoderSlots> m_awaitingKey{};
+    std::array<std::unique_ptr<boost::thread>, kDecoderSlots> m_slotThreads;
+    std::mutex m_slotStartMutex;
+    bool m_slotsStopped = false;
+
+    // Local playback.
     std::array<CFrameQueue, kChannels> m_queues;
     std::array<PtsDelay, kChannels> m_pacing;
     std::vector<std::unique_ptr<boost::thread>> m_threads;

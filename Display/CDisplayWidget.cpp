@@ -80,6 +80,9 @@ void CDisplayWidget::resetDisplay()
     m_eventSound->UpdateSetting();
     setScreens(viewCount);
     m_router->changeOpenglOption(mode != OPENGL_OFF);
+    // The OpenGL wall turns planar pictures into colour on the graphics
+    // card; the widget tiles scale RGB images.
+    m_router->setPlanarPictures(mode != OPENGL_OFF);
 }
 
 void CDisplayWidget::setScreenMode(SCREEN_MODE mode)

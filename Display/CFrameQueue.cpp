@@ -13,6 +13,7 @@ void CFrameQueue::open()
     m_fill = 0;
     m_lengths.clear();
     m_infos.clear();
+    m_frontTaken = false;
     m_open = true;
     ++m_session;
 }
@@ -22,10 +23,14 @@ void CFrameQueue::close()
     {
         boost::lock_guard<boost::mutex> lock(m_mutex);
         m_open = false;
-        m_buffer.reset();
+        // A consumer may still be reading the frame it took; the buffer then
+        // goes with the next open() or the queue itself.
+        if (!m_frontTaken)
+            m_buffer.reset();
         m_fill = 0;
         m_lengths.clear();
         m_infos.clear();
+        m_frontTaken = false;
         ++m_session;
     }
     m_space.notify_all();
@@ -48,13 +53,47 @@ bool CFrameQueue::push(const unsigned char* data, std::size_t length, const _DIS
         m_space.wait(lock);
     if (!m_open || m_session != session)
         return false;
+    append(data, length, info);
+    lock.unlock();
+    m_data.notify_one();
+    return true;
+}
+
+bool CFrameQueue::tryPush(
+    const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info, std::size_t maxFrames)
+{
+    if (!data || length == 0)
+        return false;
+    {
+        boost::lock_guard<boost::mutex> lock(m_mutex);
+        if (!m_open || m_lengths.size() >= maxFrames || m_fill >= kHighWater || m_fill + length > kCapacity)
+            return false;
+        append(data, length, info);
+    }
+    m_data.notify_one();
+    return true;
+}
+
+void CFrameQueue::append(const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info)
+{
     std::memcpy(m_buffer.get() + m_fill, data, length);
     m_fill += length;
     m_lengths.push_back(length);
     m_infos.push_back(info);
-    lock.unlock();
-    m_data.notify_one();
-    return true;
+}
+
+void CFrameQueue::dropQueued()
+{
+    {
+        boost::lock_guard<boost::mutex> lock(m_mutex);
+        const std::size_t kept = m_frontTaken ? 1 : 0;
+        while (m_lengths.size() > kept) {
+            m_fill -= m_lengths.back();
+            m_lengths.pop_back();
+            m_infos.pop_back();
+        }
+    }
+    m_space.notify_all();
 }
 
 bool CFrameQueue::waitFront(Front& front)
@@ -67,6 +106,7 @@ bool CFrameQueue::waitFront(Front& front)
     front.data = m_buffer.get();
     front.length = m_lengths.front();
     front.info = m_infos.front();
+    m_frontTaken = true;
     return true;
 }
 
@@ -76,6 +116,7 @@ void CFrameQueue::popFront()
         boost::lock_guard<boost::mutex> lock(m_mutex);
         if (!m_open || m_lengths.empty())
             return;
+        m_frontTaken = false;
         const std::size_t length = m_lengths.front();
         std::memmove(m_buffer.get(), m_buffer.get() + length, m_fill - length);
         m_fill -= length;
@@ -89,4 +130,10 @@ std::size_t CFrameQueue::fillLevel() const
 {
     boost::lock_guard<boost::mutex> lock(m_mutex);
     return m_fill;
+}
+
+std::size_t CFrameQueue::frameCount() const
+{
+    boost::lock_guard<boost::mutex> lock(m_mutex);
+    return m_lengths.size();
 }

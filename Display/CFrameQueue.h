@@ -9,10 +9,11 @@
 #include <deque>
 #include <memory>
 
-// The frames of one channel of local playback on their way from the file
-// reader to the channel's decode thread: whole frames back to back in one
-// fixed buffer, with the channel record of each. One producer and one
-// consumer; a full queue holds the producer back rather than dropping frames.
+// The frames of one channel on their way to the thread that decodes them:
+// whole frames back to back in one fixed buffer, with the channel record of
+// each. One consumer. Local playback's file reader waits while the queue is
+// full (push); a streaming link never waits and is told when there is no room
+// (tryPush).
 class CFrameQueue {
 public:
     static constexpr std::size_t kCapacity = 0x100000;
@@ -31,8 +32,9 @@ public:
 
     // Allocates the buffer and starts empty.
     void open();
-    // Frees the buffer and drops every queued frame; producers waiting for
-    // room wake up and drop their frames.
+    // Drops every queued frame and frees the buffer, unless the consumer
+    // still works on its frame (it then goes with the next open or the
+    // queue); producers waiting for room wake up and drop their frames.
     void close();
     bool isOpen() const;
 
@@ -42,14 +44,26 @@ public:
     // the frame went in, or when it could never fit.
     bool push(const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info);
 
+    // Appends a copy of the frame without waiting. False (nothing queued)
+    // when the queue is closed, holds maxFrames frames, or push would wait.
+    bool tryPush(
+        const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info, std::size_t maxFrames);
+    // Drops the queued frames, all but the one the consumer is working on.
+    void dropQueued();
+
     // Waits for the oldest frame; an interruption point of the calling boost
-    // thread. False when the queue is closed.
+    // thread. False when the queue is closed. The frame stays the consumer's
+    // until popFront.
     bool waitFront(Front& front);
     void popFront();
 
     std::size_t fillLevel() const;
+    std::size_t frameCount() const;
 
 private:
+    // Called with m_mutex held and room checked.
+    void append(const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info);
+
     mutable boost::mutex m_mutex;
     boost::condition_variable m_data;
     boost::condition_variable m_space;
@@ -58,5 +72,7 @@ private:
     std::deque<std::size_t> m_lengths;
     std::deque<_DISPLAY_CHANNEL_INFO> m_infos;
     bool m_open = false;
+    // The consumer is working on the first frame.
+    bool m_frontTaken = false;
     uint64_t m_session = 0;
 };

@@ -2,6 +2,9 @@
 
 #include <QDebug>
 #include <QGraphicsSceneMouseEvent>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QOpenGLShaderProgram>
 #include <QPaintDevice>
 #include <QPainter>
 #include <cstring>
@@ -17,10 +20,74 @@ int powerOfTwoAtLeast(int value)
     return power;
 }
 
-// RGB888 rows as OpenGL reads them: padded to 4 bytes (the default unpack
-// alignment) or packed back to back.
+// The fixed-function pipeline draws with the current matrices; the texture
+// coordinates go through as given.
+const char* const YUV_VERTEX_SHADER = R"(
+varying vec2 position;
+void main()
+{
+    gl_Position = ftransform();
+    position = gl_MultiTexCoord0.st;
+}
+)";
+
+// ITU-R BT.601, as libswscale converts by default, in the studio range
+// unless the picture says otherwise.
+const char* const YUV_FRAGMENT_SHADER = R"(
+uniform sampler2D luma;
+uniform sampler2D blue;
+uniform sampler2D red;
+uniform float fullRange;
+varying vec2 position;
+void main()
+{
+    float y = texture2D(luma, position).r;
+    float u = texture2D(blue, position).r - 0.5;
+    float v = texture2D(red, position).r - 0.5;
+    if (fullRange < 0.5) {
+        y = (y - 16.0 / 255.0) * (255.0 / 219.0);
+        u = u * (255.0 / 224.0);
+        v = v * (255.0 / 224.0);
+    }
+    gl_FragColor = vec4(y + 1.402 * v, y - 0.344136 * u - 0.714136 * v, y + 1.772 * u, 1.0);
+}
+)";
+
+std::unique_ptr<QOpenGLShaderProgram> makeYuvProgram()
+{
+    auto program = std::make_unique<QOpenGLShaderProgram>();
+    if (!program->addShaderFromSourceCode(QOpenGLShader::Vertex, YUV_VERTEX_SHADER)
+        || !program->addShaderFromSourceCode(QOpenGLShader::Fragment, YUV_FRAGMENT_SHADER) || !program->link()
+        || !program->bind())
+        return nullptr;
+    program->setUniformValue("luma", 0);
+    program->setUniformValue("blue", 1);
+    program->setUniformValue("red", 2);
+    program->release();
+    return program;
+}
+
+void setTextureParameters()
+{
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+}
+
+bool isBgra(const QImage& image)
+{
+    return Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+        && (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32);
+}
+
+// Rows as OpenGL reads them: 32-bit pixels as they are (the driver takes
+// blue-first pixels without converting them), anything else as RGB888
+// padded to 4 bytes (the default unpack alignment) or packed back to back.
 QImage uploadable(const QImage& image)
 {
+    if (isBgra(image))
+        return image;
     QImage rgb = image.format() == QImage::Format_RGB888 ? image : image.convertToFormat(QImage::Format_RGB888);
     const qsizetype packed = qsizetype(rgb.width()) * 3;
     const qsizetype padded = (packed + 3) / 4 * 4;
@@ -142,15 +209,20 @@ void CGraphicsScene::initializeGL()
 {
     for (Texture& texture : m_textures)
         texture = Texture();
+    m_yuvProgram = makeYuvProgram();
 }
 
 void CGraphicsScene::releaseGL()
 {
-    for (Texture& texture : m_textures) {
-        if (texture.name)
-            glDeleteTextures(1, &texture.name);
-        texture = Texture();
-    }
+    for (Texture& texture : m_textures)
+        releaseTexture(texture);
+    m_yuvProgram.reset();
+}
+
+void CGraphicsScene::releaseTexture(Texture& texture)
+{
+    glDeleteTextures(texture.planar ? 3 : 1, texture.names);
+    texture = Texture();
 }
 
 void CGraphicsScene::mousePressEvent(QGraphicsSceneMouseEvent* event)
@@ -190,7 +262,7 @@ bool CGraphicsScene::showsPicture(int index) const
 {
     const CDisplayInfo& info = m_infos[index];
     const QRect& rect = m_rects[index];
-    return !info.image.isNull() && rect.isValid() && !rect.isNull()
+    return info.hasPicture() && rect.isValid() && !rect.isNull()
         && COverlayPainter::stateOf(info) == COverlayPainter::State::Picture;
 }
 
@@ -242,44 +314,131 @@ void CGraphicsScene::ImageDraw(const QSize& surface, qreal pixelRatio)
     glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
 
-    for (int i = 0; i < m_count; ++i) {
-        if (!showsPicture(i))
-            continue;
-        Texture& texture = m_textures[i];
-        const QImage& picture = m_infos[i].image;
-        if (m_mode == OPENGL_LOW_PERFORMANCE) {
-            if (texture.stale)
-                ConvertToGLImage(picture, &m_glImages[i]);
-            if (texture.stale || !texture.name)
-                uploadTexture(texture, m_glImages[i]);
-        } else if (texture.stale || !texture.name) {
-            uploadTexture(texture, picture);
-        }
-        glBindTexture(GL_TEXTURE_2D, texture.name);
-        ImageDrawToOpenGL(i, picture.size(), texture.size);
-    }
+    drawImages();
+    if (m_yuvProgram)
+        drawPlanarPictures();
 
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_TEXTURE_2D);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+}
+
+bool CGraphicsScene::drawsPlanar(int index) const
+{
+    return m_yuvProgram && !m_infos[index].picture.isNull();
+}
+
+void CGraphicsScene::drawImages()
+{
+    for (int i = 0; i < m_count; ++i) {
+        if (!showsPicture(i) || drawsPlanar(i))
+            continue;
+        const CDisplayInfo& info = m_infos[i];
+        const QSize pictureSize = info.pictureSize();
+        Texture& texture = m_textures[i];
+        if (texture.stale || !texture.names[0] || texture.planar) {
+            // A planar picture without the program to show it is converted
+            // here, the one case where the GUI thread converts pictures.
+            QImage picture = !info.image.isNull()
+                ? info.image
+                : m_converter.scaled(info, QRect(QPoint(0, 0), pictureSize), pictureSize);
+            if (picture.isNull())
+                continue;
+            if (m_mode == OPENGL_LOW_PERFORMANCE) {
+                ConvertToGLImage(picture, &m_glImages[i]);
+                picture = m_glImages[i];
+            }
+            uploadTexture(texture, picture);
+        }
+        glBindTexture(GL_TEXTURE_2D, texture.names[0]);
+        ImageDrawToOpenGL(i, pictureSize, texture.size);
+    }
+}
+
+void CGraphicsScene::drawPlanarPictures()
+{
+    QOpenGLFunctions* gl = QOpenGLContext::currentContext()->functions();
+    m_yuvProgram->bind();
+    for (int i = 0; i < m_count; ++i) {
+        if (!showsPicture(i) || !drawsPlanar(i))
+            continue;
+        const CVideoPicture& picture = m_infos[i].picture;
+        Texture& texture = m_textures[i];
+        if (texture.stale || !texture.planar)
+            uploadPlanes(texture, picture);
+        m_yuvProgram->setUniformValue("fullRange", picture.isFullRange() ? 1.0f : 0.0f);
+        // Shrunk three times or more, bilinear filtering no longer averages
+        // what a screen pixel covers, yet costs a software rasteriser a third
+        // more than taking the nearest sample.
+        const GLint minFilter = picture.width() >= 3 * m_rects[i].width() ? GL_NEAREST : GL_LINEAR;
+        for (int plane = 2; plane >= 0; --plane) {
+            gl->glActiveTexture(GL_TEXTURE0 + plane);
+            glBindTexture(GL_TEXTURE_2D, texture.names[plane]);
+            if (texture.minFilter != minFilter)
+                glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+        }
+        texture.minFilter = minFilter;
+        ImageDrawToOpenGL(i, QSize(picture.width(), picture.height()), texture.size);
+    }
+    m_yuvProgram->release();
+    for (int plane = 2; plane >= 1; --plane) {
+        gl->glActiveTexture(GL_TEXTURE0 + plane);
+        glBindTexture(GL_TEXTURE_2D, 0);
+    }
+    gl->glActiveTexture(GL_TEXTURE0);
 }
 
 void CGraphicsScene::uploadTexture(Texture& texture, const QImage& image)
 {
     const QImage rgb = uploadable(image);
-    if (!texture.name)
-        glGenTextures(1, &texture.name);
-    glBindTexture(GL_TEXTURE_2D, texture.name);
-    if (texture.size != rgb.size()) {
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, rgb.width(), rgb.height(), 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+    const bool bgra = isBgra(rgb);
+    if (texture.planar)
+        releaseTexture(texture);
+    if (!texture.names[0])
+        glGenTextures(1, texture.names);
+    glBindTexture(GL_TEXTURE_2D, texture.names[0]);
+    const GLenum layout = bgra ? GL_BGRA : GL_RGB;
+    if (texture.size != rgb.size() || texture.layout != layout) {
+        setTextureParameters();
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, rgb.width(), rgb.height(), 0, layout, GL_UNSIGNED_BYTE, nullptr);
         texture.size = rgb.size();
+        texture.layout = layout;
     }
-    glPixelStorei(GL_UNPACK_ALIGNMENT, rgb.bytesPerLine() == rgb.width() * 3 ? 1 : 4);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, rgb.width(), rgb.height(), GL_RGB, GL_UNSIGNED_BYTE, rgb.constBits());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, bgra || rgb.bytesPerLine() != rgb.width() * 3 ? 4 : 1);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, rgb.width(), rgb.height(), layout, GL_UNSIGNED_BYTE, rgb.constBits());
+    texture.stale = false;
+}
+
+void CGraphicsScene::uploadPlanes(Texture& texture, const CVideoPicture& picture)
+{
+    const QSize size(picture.width(), picture.height());
+    const QSize textureSize = m_mode == OPENGL_LOW_PERFORMANCE ? glImageSize(size) : size;
+    // Chroma planes cover two by two pixels, rounded up.
+    const auto chroma = [](const QSize& luma) { return QSize((luma.width() + 1) / 2, (luma.height() + 1) / 2); };
+    if (!texture.planar || texture.size != textureSize) {
+        releaseTexture(texture);
+        glGenTextures(3, texture.names);
+        for (int plane = 0; plane < 3; ++plane) {
+            const QSize planeSize = plane == 0 ? textureSize : chroma(textureSize);
+            glBindTexture(GL_TEXTURE_2D, texture.names[plane]);
+            setTextureParameters();
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, planeSize.width(), planeSize.height(), 0, GL_LUMINANCE,
+                GL_UNSIGNED_BYTE, nullptr);
+        }
+        texture.planar = true;
+        texture.size = textureSize;
+        texture.layout = GL_LUMINANCE;
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    for (int plane = 0; plane < 3; ++plane) {
+        const QSize part = plane == 0 ? size : chroma(size);
+        glBindTexture(GL_TEXTURE_2D, texture.names[plane]);
+        glPixelStorei(GL_UNPACK_ROW_LENGTH, picture.stride(plane));
+        glTexSubImage2D(
+            GL_TEXTURE_2D, 0, 0, 0, part.width(), part.height(), GL_LUMINANCE, GL_UNSIGNED_BYTE, picture.data(plane));
+    }
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     texture.stale = false;
 }
 

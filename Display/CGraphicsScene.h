@@ -2,13 +2,17 @@
 
 #include "Display/CDisplayInfo.h"
 #include "Display/COverlayPainter.h"
+#include "Display/CPictureScaler.h"
 #include "Display/OpenGLMode.h"
 
 #include <QGraphicsScene>
 #include <QImage>
 #include <QList>
 #include <QRect>
+#include <memory>
 #include <qopengl.h>
+
+class QOpenGLShaderProgram;
 
 // The scene of the OpenGL wall: it draws every tile as its background, the
 // pictures as textured quads in native OpenGL, then the state images, the
@@ -17,8 +21,11 @@
 // tip of tiles whose connection failed. GUI thread only.
 //
 // Each tile keeps its own texture, uploaded once per new picture; redraws
-// that bring no new picture only draw. Textures belong to the viewport's
-// current context and are made again after the context is re-created.
+// that bring no new picture only draw. Planar YUV pictures go up as three
+// one-byte planes and a fragment program turns them into colour, so neither
+// the decoder nor the driver converts a whole picture; RGB images go up as
+// they are. Textures and the program belong to the viewport's current
+// context and are made again after the context is re-created.
 class CGraphicsScene : public QGraphicsScene {
     Q_OBJECT
 
@@ -68,8 +75,14 @@ protected:
 
 private:
     struct Texture {
-        GLuint name = 0;
+        // One for an RGB image; luma and the two chroma planes of a planar
+        // picture.
+        GLuint names[3] = {};
+        bool planar = false;
+        // Of the texture holding the whole picture (the luma plane).
         QSize size;
+        GLenum layout = 0;
+        GLint minFilter = GL_LINEAR;
         // The tile's picture changed since the last upload.
         bool stale = true;
     };
@@ -79,7 +92,12 @@ private:
     // One to one mapping of scene pixels onto the surface, origin top left.
     void resize(const QSize& size, qreal pixelRatio);
     void ImageDraw(const QSize& surface, qreal pixelRatio);
+    void drawImages();
+    void drawPlanarPictures();
     void uploadTexture(Texture& texture, const QImage& image);
+    void uploadPlanes(Texture& texture, const CVideoPicture& picture);
+    static void releaseTexture(Texture& texture);
+    bool drawsPlanar(int index) const;
     void ImageDrawToOpenGL(int index, const QSize& pictureSize, const QSize& textureSize);
     void displayState(int index, QPainter& painter, COverlayPainter::State state);
     void displayOSD(int index, QPainter& painter);
@@ -92,6 +110,10 @@ private:
     QList<CDisplayInfo> m_infos;
     QList<QImage> m_glImages;
     QList<Texture> m_textures;
+    // Null where the context cannot run it: planar pictures are then
+    // converted here before they go up.
+    std::unique_ptr<QOpenGLShaderProgram> m_yuvProgram;
+    CPictureScaler m_converter;
     QRect m_zoomRect{-1, -1, -1, -1};
     bool m_zoomed = false;
     bool m_zoomMode = false;

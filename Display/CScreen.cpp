@@ -27,7 +27,7 @@ void forwardDoubleClicks(QObject* sender, QWidget* parent)
 
 bool isDrawnPicture(const CDisplayInfo& info)
 {
-    return !info.status && info.authority && !info.videoLoss && !info.image.isNull();
+    return !info.status && info.authority && !info.videoLoss && info.hasPicture();
 }
 } // namespace
 
@@ -58,6 +58,9 @@ CScreen::CScreen(QWidget* parent, OpenGLMode mode, int count)
         m_view->setVisible(true);
         m_waitWidget = new CWaitWidget;
         m_scene->addWidget(m_waitWidget);
+        m_redrawTimer.setSingleShot(true);
+        m_redrawTimer.setTimerType(Qt::PreciseTimer);
+        m_redrawTimer.callOnTimeout([this] { requestRedraw(); });
     }
     centreWaitWidget();
     m_waitWidget->hide();
@@ -108,7 +111,7 @@ void CScreen::setInfo(int index, const CDisplayInfo& info)
         return;
     if (m_scene) {
         m_scene->setInfo(index, info);
-        requestRedraw();
+        requestPictureRedraw();
     } else {
         m_screenWidgets[index]->setInfo(info);
     }
@@ -245,5 +248,18 @@ void CScreen::centreWaitWidget()
 
 void CScreen::requestRedraw()
 {
+    m_redrawTimer.stop();
+    m_sinceRedraw.start();
     m_view->viewport()->update();
+}
+
+void CScreen::requestPictureRedraw()
+{
+    if (m_redrawTimer.isActive())
+        return;
+    const qint64 waitMs = m_sinceRedraw.isValid() ? 1000 / kMaxRedrawsPerSecond - m_sinceRedraw.elapsed() : 0;
+    if (waitMs <= 0)
+        requestRedraw();
+    else
+        m_redrawTimer.start(int(waitMs));
 }

@@ -4,8 +4,10 @@
 #include "Display/CaptureFileFormat.h"
 #include "Display/OpenGLMode.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QRect>
+#include <QTimer>
 
 class CGLWidget;
 class CGraphicsScene;
@@ -19,10 +21,14 @@ class QWidget;
 // The screen wall: the surface on which the records of up to 64 tiles are
 // shown, drawn either by one OpenGL view of a scene of all tiles or by one
 // label per tile. The rendering and the tile count are fixed at construction.
+// The OpenGL wall redraws for new pictures at most kMaxRedrawsPerSecond times
+// a second: the pictures that arrive within one interval share a redraw.
 // Tiles forward their double clicks to the parent's slot
 // mouseDoubleClicked(QMouseEvent*) when it has one. GUI thread only.
 class CScreen {
 public:
+    static constexpr int kMaxRedrawsPerSecond = 30;
+
     CScreen(QWidget* parent, OpenGLMode mode, int count);
     ~CScreen();
     CScreen(const CScreen&) = delete;
@@ -70,6 +76,9 @@ private:
     bool isValidIndex(int index) const { return index >= 0 && index < m_count; }
     void centreWaitWidget();
     void requestRedraw();
+    // A redraw for new pictures: now, or once the interval since the last
+    // one has passed.
+    void requestPictureRedraw();
 
     const OpenGLMode m_mode;
     const int m_count;
@@ -79,4 +88,6 @@ private:
     CGraphicsScene* m_scene = nullptr;
     QList<CScreenWidget*> m_screenWidgets;
     CWaitWidget* m_waitWidget = nullptr;
+    QTimer m_redrawTimer;
+    QElapsedTimer m_sinceRedraw;
 };

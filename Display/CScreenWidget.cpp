@@ -60,7 +60,7 @@ void CScreenWidget::setZoomRect()
 
 QRect CScreenWidget::sourceRect() const
 {
-    const QImage& image = m_info.image;
+    const QSize image = m_info.pictureSize();
     const int w = width();
     const int h = height();
     if (!m_zoomed || !m_zoomRect.isValid() || w == 0 || h == 0)
@@ -120,12 +120,13 @@ void CScreenWidget::updatePixmap()
         return;
     QPixmap pixmap(w, h);
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRect whole(0, 0, w, h);
-    if (m_info.image.isNull())
-        painter.fillRect(whole, Qt::black);
+    // Scaled in one pass here: the painter's smooth scaling would convert
+    // the whole picture first and spread the work over a thread pool.
+    const QImage& picture = m_info.hasPicture() ? m_scaler.scaled(m_info, sourceRect(), size()) : QImage();
+    if (picture.isNull())
+        painter.fillRect(rect(), Qt::black);
     else
-        painter.drawImage(whole, m_info.image, sourceRect());
+        painter.drawImage(0, 0, picture);
 
     const QRect tile(QPoint(0, 0), QPoint(w - 1, h - 1));
     if (m_selected)

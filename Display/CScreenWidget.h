@@ -2,6 +2,7 @@
 
 #include "Display/CDisplayInfo.h"
 #include "Display/COverlayPainter.h"
+#include "Display/CPictureScaler.h"
 
 #include <QLabel>
 #include <QPoint>
@@ -53,6 +54,7 @@ private:
 
     CDisplayInfo m_info;
     COverlayPainter m_overlay;
+    CPictureScaler m_scaler;
     QRect m_zoomRect{-1, -1, -1, -1};
     bool m_zoomed = false;
     bool m_zoomMode = false;

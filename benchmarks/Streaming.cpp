@@ -1,47 +1,70 @@
-// Live video of a 16-channel DVR, 704 x 480 at 25 frames a second per
-// channel, from the test DVR (running as a process of its own) through a
-// connection controller into the screen wall's decoders for 20 seconds;
-// beside it, bare libavcodec and libswscale decoding the same frames to RGB.
+// Live video of a 16-channel DVR with camera-like content (a panning pattern
+// under noise at a camera's bit rate, the channels out of step, an I frame a
+// second) from the test DVR, running as a process of its own, through a
+// connection controller onto the OpenGL wall, at 704 x 480 (2 Mbit/s a
+// channel) and 1920 x 1080 (6 Mbit/s), 25 frames a second per channel, for
+// 60 seconds each; beside it, in the same run, bare libavcodec and libswscale
+// decoding the same frames to RGB on one thread (the floor).
 //
-// Reported for the controller run:
-//   frames_per_s      video frames delivered per second (16 x 25 = 400 when keeping up)
-//   frames_lost       frames missing from each channel's sequence of frame times (goal: 0)
-//   cpu_us_per_frame  processor time of this whole process per frame: receiving,
-//                     splitting, decoding and drawing (the DVR is another process)
-//   link_us_per_frame processor time of the video link's thread per frame:
-//                     receiving, splitting and decoding to RGB
-//   gui_us_per_frame  processor time of the GUI thread per frame: drawing
-//   cpu_pct           processor time of this process, in % of one core
-//   disconnect_ms     how long the controller's disconnect takes: both links
-//                     stopped and their threads ended (goal: about one socket
-//                     wait of a link, 100 ms)
-// and for the bare run: cpu_us_per_frame of decoding and conversion alone.
-// The DVR sends no audio here.
+// Reported per size:
+//   cores, load_avg_1min   the machine and how busy it was when the run began
+//   frames_per_s           video frames delivered per second (16 x 25 = 400 when keeping up)
+//   frames_lost            frames missing from each channel's sequence of frame times
+//   cpu_us_per_frame       processor time of this whole process per frame: receiving,
+//                          decoding, drawing and the software rasteriser (the DVR is
+//                          another process, the X server too)
+//   raster_us_per_frame    of which the rasteriser's own threads (Mesa's llvmpipe)
+//   cpu_ex_raster_us_per_frame   the rest
+//   floor_us_per_frame     bare decoding and conversion of the same frames
+//   ratio, ratio_ex_raster cpu_us_per_frame and cpu_ex_raster_us_per_frame over the floor
+//                          (goals at 704 x 480: at most 3 and 1.5)
+//   min_drawn_fps          pictures drawn per second on the least served screen, each
+//                          picture counted once when a redraw shows it (goal: 24; the
+//                          program exits with 1 when a screen draws fewer than 20)
+//   redraws_per_s          redraws of the wall per second (goal: at most 30)
+//   lag_ms                 mean time from a frame's arrival to the redraw that shows it;
+//   lag_first10_ms, lag_last10_ms  the same over the first and last 10 seconds (flat
+//                          when nothing piles up), lag_max_ms the longest
+//   rss_mib, rss_growth_mib resident memory at the end, and its growth from the 10th
+//                          second to the end (goals: 250 MiB at 704 x 480, 700 MiB at
+//                          1920 x 1080, flat)
+//   disconnect_ms          how long the controller's disconnect takes
 //
-// Run it as it is (the wall draws with plain widgets on the offscreen platform):
+// Run it as it is: without a DISPLAY it starts an Xvfb server of its own (the
+// OpenGL wall then draws with Mesa's software renderer). QELM_BENCH_SECONDS
+// shortens or lengthens the measured time per size.
 //   build/benchmarks/bench_Streaming
 
-#include "Common/CFrame.h"
+#include "Common/CFrameInfo.h"
 #include "Connection/CConnectDVR.h"
 #include "CpuClock.h"
 #include "Display/CDisplayWidget.h"
+#include "Display/CGraphicsView.h"
+#include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
-#include "H264TestEncoder.h"
 #include "Settings/CAppSettings.h"
+#include "TestDvrClips.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <benchmark/benchmark.h>
+#include <csignal>
+#include <cstdlib>
 #include <ctime>
+#include <deque>
 #include <mutex>
 #include <sys/syscall.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -54,30 +77,112 @@ extern "C" {
 namespace {
 
 const int CHANNELS = 16;
-const int WIDTH = 704;
-const int HEIGHT = 480;
 const int FPS = 25;
-const int SECONDS = 20;
 // The test DVR loops two seconds of pictures per channel, an I frame a second.
 const int CLIP_FRAMES = 2 * FPS;
 const int KEY_INTERVAL = FPS;
+const int SETTLE_LIMIT_MS = 120000;
+const double MIN_DRAWN_FPS = 20;
+
+bool g_belowMinimum = false;
+
+struct Size {
+    int width;
+    int height;
+    int kbps;
+};
+const Size SIZES[] = {{704, 480, 2000}, {1920, 1080, 6000}};
+
+int measuredSeconds()
+{
+    const int seconds = qEnvironmentVariableIntValue("QELM_BENCH_SECONDS");
+    return seconds > 0 ? seconds : 60;
+}
 
 double processCpuSeconds()
 {
     return cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
 }
 
-// Processor time of another thread of this process, from /proc.
-double threadCpuSeconds(int tid)
+// Processor time of the rasteriser's threads of this process, from /proc.
+double rasterCpuSeconds()
 {
-    QFile stat(QStringLiteral("/proc/self/task/%1/stat").arg(tid));
-    if (!stat.open(QIODevice::ReadOnly))
+    double seconds = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(tasks.filePath(tid + QStringLiteral("/stat")));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        const qsizetype open = line.indexOf('(');
+        const qsizetype close = line.lastIndexOf(')');
+        if (open < 0 || close < open || !line.mid(open + 1, close - open - 1).startsWith("llvmpipe"))
+            continue;
+        const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+        if (fields.size() > 12)
+            seconds += double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) / double(sysconf(_SC_CLK_TCK));
+    }
+    return seconds;
+}
+
+double residentMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
         return 0;
-    const QByteArray line = stat.readAll();
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() < 13)
-        return 0;
-    return double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) / double(sysconf(_SC_CLK_TCK));
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+double loadAverage()
+{
+    double load[1] = {0};
+    return getloadavg(load, 1) == 1 ? load[0] : -1;
+}
+
+// An X server of our own when there is none, stopped at exit.
+pid_t g_xvfb = 0;
+
+void stopXvfb()
+{
+    if (g_xvfb > 0) {
+        kill(g_xvfb, SIGTERM);
+        waitpid(g_xvfb, nullptr, 0);
+    }
+}
+
+bool ensureDisplay()
+{
+    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+        return true;
+    int fds[2];
+    if (pipe(fds) != 0)
+        return false;
+    g_xvfb = fork();
+    if (g_xvfb == 0) {
+        close(fds[0]);
+        const std::string fd = std::to_string(fds[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+            static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    if (g_xvfb < 0)
+        return false;
+    std::atexit(stopXvfb);
+    // The server writes its display number and a line end once it is ready.
+    QByteArray number;
+    char c = 0;
+    while (read(fds[0], &c, 1) == 1 && c != '\n')
+        number.append(c);
+    close(fds[0]);
+    if (number.isEmpty())
+        return false;
+    qputenv("DISPLAY", ":" + number);
+    return true;
 }
 
 QApplication& application()
@@ -86,53 +191,61 @@ QApplication& application()
     static char name[] = "bench_Streaming";
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        // The wall's audio parts stay away from any real sound server.
+        qputenv("PULSE_SERVER", "unix:/nonexistent");
+        CScreen::prepareOpenGL();
         QStandardPaths::setTestModeEnabled(true);
-        QLoggingCategory::setFilterRules(QStringLiteral("qelm.network.debug=false"));
+        QLoggingCategory::setFilterRules(QStringLiteral("qelm.network.debug=false\ndefault.debug=false"));
         return new QApplication(argc, argv);
     }();
     return *app;
 }
 
-// Counts the frames a link delivers, and the gaps in each channel's frame
-// times, on the link's thread.
-class FrameCounter {
+// What arrives, on the link's thread: frames counted, gaps in each
+// channel's frame times, and when each frame came (by channel and length,
+// which the record drawn from it carries too).
+class Arrivals {
 public:
-    void count(const unsigned char* data, size_t len)
+    void note(const unsigned char* data, size_t len, qint64 nowNs)
     {
-        m_tid = static_cast<int>(syscall(SYS_gettid));
-        CFrame header;
-        header.SetData(data, int(len));
-        if (!header.IsValid())
+        const CFrameInfo frame = CFrameInfo::read(false, data, len);
+        if (!frame.valid)
             return;
-        const KTimeVal time = header.GetTime();
-        const qint64 us = time.sec * 1000000 + time.usec;
+        const qint64 us = frame.time.sec * 1000000 + frame.time.usec;
         std::lock_guard<std::mutex> lock(m_mutex);
-        qint64& last = m_last[std::size_t(header.GetChannel())];
+        Channel& channel = m_channels[std::size_t(frame.channel)];
         if (m_counting) {
             ++m_frames;
-            if (last != 0 && us - last > 1000000 / FPS)
-                m_lost += (us - last) / (1000000 / FPS) - 1;
+            if (channel.lastUs != 0 && us - channel.lastUs > 1000000 / FPS)
+                m_lost += (us - channel.lastUs) / (1000000 / FPS) - 1;
         }
-        last = us;
+        channel.lastUs = us;
+        channel.recent.push_back({uint32_t(len), nowNs});
+        if (channel.recent.size() > 2 * CLIP_FRAMES)
+            channel.recent.pop_front();
     }
-    void start()
+    // When the newest frame of that length came; -1 when unknown.
+    qint64 arrivedNs(int channel, uint32_t length) const
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_counting = true;
+        const auto& recent = m_channels[std::size_t(channel)].recent;
+        for (auto it = recent.rbegin(); it != recent.rend(); ++it) {
+            if (it->first == length)
+                return it->second;
+        }
+        return -1;
     }
-    void stop()
+    void setCounting(bool counting)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_counting = false;
+        m_counting = counting;
     }
     qint64 frames() const
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_frames;
     }
-    int threadId() const { return m_tid.load(); }
     qint64 lost() const
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -140,21 +253,172 @@ public:
     }
 
 private:
+    struct Channel {
+        qint64 lastUs = 0;
+        std::deque<std::pair<uint32_t, qint64>> recent;
+    };
     mutable std::mutex m_mutex;
-    std::array<qint64, CHANNELS> m_last{};
-    std::atomic<int> m_tid{0};
+    std::array<Channel, CHANNELS> m_channels;
     bool m_counting = false;
     qint64 m_frames = 0;
     qint64 m_lost = 0;
 };
 
-void BM_StreamThroughController(benchmark::State& state)
+// Watches the wall's redraws on the GUI thread: each redraw shows what the
+// tiles hold as it begins; a tile whose picture changed since the last
+// redraw has one more picture drawn.
+class DrawnPictures : public QObject {
+public:
+    DrawnPictures(CScreen& wall, const Arrivals& arrivals, const QElapsedTimer& clock)
+        : m_wall(wall)
+        , m_arrivals(arrivals)
+        , m_clock(clock)
+    {
+    }
+
+    void start(qint64 endNs)
+    {
+        m_counting = true;
+        m_startNs = m_clock.nsecsElapsed();
+        m_endNs = endNs;
+    }
+    void stop() { m_counting = false; }
+
+    int redraws = 0;
+    std::array<int, CHANNELS> drawn{};
+    int shownTiles() const
+    {
+        return int(std::count_if(m_shown.begin(), m_shown.end(), [](const Shown& s) { return s.pixels != nullptr; }));
+    }
+    double lagSumMs = 0;
+    double lagMaxMs = 0;
+    int lags = 0;
+    double firstLagSumMs = 0;
+    int firstLags = 0;
+    double lastLagSumMs = 0;
+    int lastLags = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        const qint64 now = m_clock.nsecsElapsed();
+        if (m_counting)
+            ++redraws;
+        for (int tile = 0; tile < CHANNELS; ++tile) {
+            const CDisplayInfo info = m_wall.getInfo(tile);
+            const Shown shown{info.picture.isNull() ? info.image.constBits() : info.picture.data(0), info.length};
+            Shown& last = m_shown[std::size_t(tile)];
+            if (shown.pixels == nullptr || (shown.pixels == last.pixels && shown.length == last.length))
+                continue;
+            last = shown;
+            if (!m_counting || info.channel < 0)
+                continue;
+            ++drawn[std::size_t(tile)];
+            const qint64 arrived = m_arrivals.arrivedNs(info.channel, info.length);
+            if (arrived < 0)
+                continue;
+            const double lagMs = double(now - arrived) / 1e6;
+            lagSumMs += lagMs;
+            lagMaxMs = std::max(lagMaxMs, lagMs);
+            ++lags;
+            if (now - m_startNs < 10000000000LL) {
+                firstLagSumMs += lagMs;
+                ++firstLags;
+            }
+            if (m_endNs - now < 10000000000LL) {
+                lastLagSumMs += lagMs;
+                ++lastLags;
+            }
+        }
+        return false;
+    }
+
+private:
+    struct Shown {
+        const void* pixels = nullptr;
+        uint32_t length = 0;
+    };
+    CScreen& m_wall;
+    const Arrivals& m_arrivals;
+    const QElapsedTimer& m_clock;
+    std::array<Shown, CHANNELS> m_shown{};
+    bool m_counting = false;
+    qint64 m_startNs = 0;
+    qint64 m_endNs = 0;
+};
+
+void wait(int ms)
 {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Bare libavcodec and libswscale on one thread: every frame of the loops,
+// twice over, decoded and converted to RGB24 as the engine did before it
+// handed planar pictures to the graphics card. Processor time per frame.
+double floorSecondsPerFrame(const Size& size, const QList<QList<TestDvrClips::Frame>>& loops)
+{
+    const AVCodec* codec = avcodec_find_decoder(AV_CODEC_ID_H264);
+    std::vector<AVCodecContext*> contexts;
+    for (int ch = 0; ch < CHANNELS; ++ch) {
+        AVCodecContext* context = avcodec_alloc_context3(codec);
+        context->thread_count = 1;
+        context->flags |= AV_CODEC_FLAG_LOW_DELAY;
+        avcodec_open2(context, codec, nullptr);
+        contexts.push_back(context);
+    }
+    AVFrame* picture = av_frame_alloc();
+    AVPacket* packet = av_packet_alloc();
+    SwsContext* scaler = nullptr;
+    std::vector<uint8_t> rgb(std::size_t(size.width) * size.height * 3);
+    uint8_t* planes[4] = {};
+    int strides[4] = {};
+    av_image_fill_arrays(planes, strides, rgb.data(), AV_PIX_FMT_RGB24, size.width, size.height, 1);
+    std::vector<uint8_t> input;
+
+    const int total = CHANNELS * CLIP_FRAMES * 2;
+    const double before = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
+    for (int i = 0; i < total; ++i) {
+        const int ch = i % CHANNELS;
+        const QByteArray& data = loops.at(ch).at((i / CHANNELS) % CLIP_FRAMES).data;
+        input.assign(data.cbegin(), data.cend());
+        input.resize(input.size() + AV_INPUT_BUFFER_PADDING_SIZE);
+        packet->data = input.data();
+        packet->size = int(data.size());
+        avcodec_send_packet(contexts[std::size_t(ch)], packet);
+        while (avcodec_receive_frame(contexts[std::size_t(ch)], picture) == 0) {
+            scaler = sws_getCachedContext(scaler, picture->width, picture->height,
+                static_cast<AVPixelFormat>(picture->format), size.width, size.height, AV_PIX_FMT_RGB24,
+                SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
+            sws_scale(scaler, picture->data, picture->linesize, 0, picture->height, planes, strides);
+            av_frame_unref(picture);
+        }
+    }
+    const double seconds = cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - before;
+    sws_freeContext(scaler);
+    packet->data = nullptr;
+    av_packet_free(&packet);
+    av_frame_free(&picture);
+    for (AVCodecContext* context : contexts)
+        avcodec_free_context(&context);
+    return seconds / total;
+}
+
+void BM_CameraWall(benchmark::State& state)
+{
+    const Size& size = SIZES[state.range(0)];
     QApplication& app = application();
+    state.counters["cores"] = std::thread::hardware_concurrency();
+    state.counters["load_avg_1min"] = loadAverage();
+
     QProcess dvrProcess;
     dvrProcess.start(QStringLiteral(TEST_DVR_PROGRAM),
-        {"--port", "0", "--size", QStringLiteral("%1x%2").arg(WIDTH).arg(HEIGHT), "--fps", QString::number(FPS),
-            "--lifetime", "300", "--no-audio"});
+        {"--port", "0", "--size", QStringLiteral("%1x%2").arg(size.width).arg(size.height), "--fps",
+            QString::number(FPS), "--content", "camera", "--bitrate", QString::number(size.kbps), "--lifetime", "3600",
+            "--no-audio"});
     quint16 port = 0;
     while (port == 0 && dvrProcess.waitForReadyRead(30000)) {
         const QByteArray line = dvrProcess.readLine().trimmed();
@@ -166,7 +430,7 @@ void BM_StreamThroughController(benchmark::State& state)
         return;
     }
 
-    CAppSettings().writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
+    CAppSettings().writeSetting(CAppSettings::OPENGL, OPENGL_HIGH_PERFORMANCE);
     CDisplayWidget wall;
     wall.resetDisplay();
     wall.setScreens(CHANNELS);
@@ -182,42 +446,69 @@ void BM_StreamThroughController(benchmark::State& state)
     controller.setDVR(dvr);
     controller.setDisplayScreen(0, CHANNELS);
     controller.setDisplayWidget(&wall);
-    FrameCounter counter;
+
+    QElapsedTimer clock;
+    clock.start();
+    Arrivals arrivals;
     QObject::connect(
         controller.findChild<CHttpConnect*>(QStringLiteral("video")), &CHttpConnect::VDataReceived, &wall,
-        [&counter](const DISPLAY_DVR_INFO&, const unsigned char* data, size_t len) { counter.count(data, len); },
+        [&arrivals, &clock](const DISPLAY_DVR_INFO&, const unsigned char* data, size_t len) {
+            arrivals.note(data, len, clock.nsecsElapsed());
+        },
         Qt::DirectConnection);
+    DrawnPictures drawn(*wall.wall(), arrivals, clock);
+    wall.wall()->view()->viewport()->installEventFilter(&drawn);
 
+    const int seconds = measuredSeconds();
     for (auto _ : state) {
         controller.startLive(false);
-        // Two seconds to settle: the first I frame of every channel.
-        QEventLoop settle;
-        QTimer::singleShot(2000, &settle, &QEventLoop::quit);
-        settle.exec();
+        // The DVR encodes its loops first; then every screen's first I frame.
+        const qint64 settleStart = clock.elapsed();
+        while (drawn.shownTiles() < CHANNELS && clock.elapsed() - settleStart < SETTLE_LIMIT_MS)
+            wait(500);
+        wait(2000);
 
-        QElapsedTimer clock;
         const double cpuBefore = processCpuSeconds();
-        const double linkBefore = threadCpuSeconds(counter.threadId());
-        const double guiBefore = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
-        clock.start();
-        counter.start();
-        QEventLoop run;
-        QTimer::singleShot(SECONDS * 1000, &run, &QEventLoop::quit);
-        run.exec();
-        counter.stop();
-        const double elapsed = clock.nsecsElapsed() / 1e9;
+        const double rasterBefore = rasterCpuSeconds();
+        const qint64 startNs = clock.nsecsElapsed();
+        arrivals.setCounting(true);
+        drawn.start(startNs + qint64(seconds) * 1000000000);
+        double rssAt10 = 0;
+        double rssPeak = 0;
+        for (int second = 1; second <= seconds; ++second) {
+            wait(int(std::max<qint64>(0, startNs / 1000000 + second * 1000 - clock.elapsed())));
+            const double rss = residentMiB();
+            rssPeak = std::max(rssPeak, rss);
+            if (second == std::min(10, seconds))
+                rssAt10 = rss;
+        }
+        drawn.stop();
+        arrivals.setCounting(false);
+        const double elapsed = double(clock.nsecsElapsed() - startNs) / 1e9;
         const double cpu = processCpuSeconds() - cpuBefore;
-        const double link = threadCpuSeconds(counter.threadId()) - linkBefore;
-        const double gui = cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - guiBefore;
+        const double raster = rasterCpuSeconds() - rasterBefore;
+        const double rss = residentMiB();
         state.SetIterationTime(elapsed);
 
-        const double frames = double(counter.frames());
+        const double frames = double(arrivals.frames());
+        const double perFrame = frames > 0 ? 1e6 / frames : 0;
         state.counters["frames_per_s"] = frames / elapsed;
-        state.counters["frames_lost"] = double(counter.lost());
-        state.counters["cpu_us_per_frame"] = frames > 0 ? cpu / frames * 1e6 : 0;
-        state.counters["link_us_per_frame"] = frames > 0 ? link / frames * 1e6 : 0;
-        state.counters["gui_us_per_frame"] = frames > 0 ? gui / frames * 1e6 : 0;
-        state.counters["cpu_pct"] = cpu / elapsed * 100;
+        state.counters["frames_lost"] = double(arrivals.lost());
+        state.counters["cpu_us_per_frame"] = cpu * perFrame;
+        state.counters["raster_us_per_frame"] = raster * perFrame;
+        state.counters["cpu_ex_raster_us_per_frame"] = (cpu - raster) * perFrame;
+        const double minDrawn = double(*std::min_element(drawn.drawn.begin(), drawn.drawn.end())) / elapsed;
+        state.counters["min_drawn_fps"] = minDrawn;
+        state.counters["redraws_per_s"] = drawn.redraws / elapsed;
+        state.counters["lag_ms"] = drawn.lags ? drawn.lagSumMs / drawn.lags : 0;
+        state.counters["lag_first10_ms"] = drawn.firstLags ? drawn.firstLagSumMs / drawn.firstLags : 0;
+        state.counters["lag_last10_ms"] = drawn.lastLags ? drawn.lastLagSumMs / drawn.lastLags : 0;
+        state.counters["lag_max_ms"] = drawn.lagMaxMs;
+        state.counters["rss_mib"] = rss;
+        state.counters["rss_peak_mib"] = std::max(rssPeak, rss);
+        state.counters["rss_growth_mib"] = rss - rssAt10;
+        if (minDrawn < MIN_DRAWN_FPS)
+            g_belowMinimum = true;
 
         QElapsedTimer disconnecting;
         disconnecting.start();
@@ -227,69 +518,33 @@ void BM_StreamThroughController(benchmark::State& state)
     app.processEvents();
     dvrProcess.terminate();
     dvrProcess.waitForFinished(5000);
-}
 
-void BM_BareDecode(benchmark::State& state)
-{
-    struct Channel {
-        QList<H264TestEncoder::Frame> frames;
-        AVCodecContext* context = nullptr;
-    };
-    std::vector<Channel> channels(CHANNELS);
-    const AVCodec* codec = avcodec_find_decoder(AV_CODEC_ID_H264);
-    for (int ch = 0; ch < CHANNELS; ++ch) {
-        H264TestEncoder encoder(WIDTH, HEIGHT, KEY_INTERVAL, ch);
-        channels[std::size_t(ch)].frames = encoder.encode(CLIP_FRAMES);
-        AVCodecContext*& context = channels[std::size_t(ch)].context;
-        context = avcodec_alloc_context3(codec);
-        context->thread_count = 1;
-        context->flags |= AV_CODEC_FLAG_LOW_DELAY;
-        avcodec_open2(context, codec, nullptr);
-    }
-    AVFrame* picture = av_frame_alloc();
-    AVPacket* packet = av_packet_alloc();
-    SwsContext* scaler = nullptr;
-    std::vector<uint8_t> rgb(std::size_t(WIDTH) * HEIGHT * 3);
-    uint8_t* planes[4] = {};
-    int strides[4] = {};
-    av_image_fill_arrays(planes, strides, rgb.data(), AV_PIX_FMT_RGB24, WIDTH, HEIGHT, 1);
-    std::vector<uint8_t> input;
-
-    const int total = CHANNELS * FPS * SECONDS;
-    for (auto _ : state) {
-        const double cpuBefore = processCpuSeconds();
-        int pictures = 0;
-        for (int i = 0; i < total; ++i) {
-            Channel& channel = channels[std::size_t(i % CHANNELS)];
-            const QByteArray& data = channel.frames.at((i / CHANNELS) % CLIP_FRAMES).data;
-            input.assign(data.cbegin(), data.cend());
-            input.resize(input.size() + AV_INPUT_BUFFER_PADDING_SIZE);
-            packet->data = input.data();
-            packet->size = int(data.size());
-            avcodec_send_packet(channel.context, packet);
-            while (avcodec_receive_frame(channel.context, picture) == 0) {
-                scaler = sws_getCachedContext(scaler, picture->width, picture->height,
-                    static_cast<AVPixelFormat>(picture->format), WIDTH, HEIGHT, AV_PIX_FMT_RGB24, SWS_FAST_BILINEAR,
-                    nullptr, nullptr, nullptr);
-                sws_scale(scaler, picture->data, picture->linesize, 0, picture->height, planes, strides);
-                av_frame_unref(picture);
-                ++pictures;
-            }
-        }
-        const double cpu = processCpuSeconds() - cpuBefore;
-        state.SetIterationTime(cpu);
-        state.counters["frames"] = pictures;
-        state.counters["cpu_us_per_frame"] = cpu / total * 1e6;
-    }
-    sws_freeContext(scaler);
-    packet->data = nullptr;
-    av_packet_free(&packet);
-    av_frame_free(&picture);
-    for (Channel& channel : channels)
-        avcodec_free_context(&channel.context);
+    // The same frames the DVR sent (its encoder gives the same bytes here).
+    QList<int> channels;
+    for (int ch = 0; ch < CHANNELS; ++ch)
+        channels.append(ch);
+    const auto loops = TestDvrClips::loops(size.width, size.height, channels, CLIP_FRAMES, KEY_INTERVAL, size.kbps);
+    const double floor = floorSecondsPerFrame(size, loops) * 1e6;
+    state.counters["floor_us_per_frame"] = floor;
+    state.counters["ratio"] = floor > 0 ? state.counters["cpu_us_per_frame"] / floor : 0;
+    state.counters["ratio_ex_raster"] = floor > 0 ? state.counters["cpu_ex_raster_us_per_frame"] / floor : 0;
 }
 
 } // namespace
 
-BENCHMARK(BM_StreamThroughController)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
-BENCHMARK(BM_BareDecode)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_CameraWall)->ArgName("size")->Arg(0)->Arg(1)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+int main(int argc, char** argv)
+{
+    if (!ensureDisplay()) {
+        std::fprintf(stderr, "bench_Streaming: no DISPLAY and no Xvfb to start\n");
+        return 2;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::AddCustomContext("load_average_at_start", std::to_string(loadAverage()));
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (g_belowMinimum)
+        std::fprintf(stderr, "bench_Streaming: a screen drew fewer than %.0f pictures a second\n", MIN_DRAWN_FPS);
+    return g_belowMinimum ? 1 : 0;
+}

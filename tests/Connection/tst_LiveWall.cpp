@@ -136,6 +136,45 @@ private slots:
         controller.disconnect();
         QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
     }
+
+    // Connect, stream until every screen holds a picture, change the layout
+    // and disconnect, over and over: the decoding threads start and stop
+    // while the wall and its events still hold their pictures. Meant for the
+    // sanitizer builds, which run it QELM_STREAM_CYCLES times (default 10).
+    void connectStreamDisconnectCycles()
+    {
+        const int cycles
+            = qEnvironmentVariableIsSet("QELM_STREAM_CYCLES") ? qEnvironmentVariableIntValue("QELM_STREAM_CYCLES") : 10;
+        TestDvr dvr;
+        QVERIFY(dvr.listen());
+        CAppSettings().writeSetting(CAppSettings::OPENGL, int(OPENGL_HIGH_PERFORMANCE));
+        CDisplayWidget wall;
+        wall.resetDisplay();
+        wall.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wall));
+        const auto everyScreenShows = [&wall] {
+            for (int tile = 0; tile < 16; ++tile) {
+                const CDisplayInfo info = wall.wall()->getInfo(tile);
+                if (info.channel != tile || info.picture.isNull())
+                    return false;
+            }
+            return true;
+        };
+
+        for (int cycle = 0; cycle < cycles; ++cycle) {
+            wall.setScreens(16);
+            wall.wall()->clear();
+            CConnectDVR controller;
+            controller.setDVR(dvr.dvrRecord(cycle % 2 == 1));
+            controller.setDisplayScreen(0, 16);
+            controller.setDisplayWidget(&wall);
+            controller.startLive(false);
+            QTRY_VERIFY2_WITH_TIMEOUT(everyScreenShows(), qPrintable(QStringLiteral("cycle %1").arg(cycle)), 30000);
+            wall.setScreens(cycle % 2 == 0 ? 4 : 9);
+            controller.disconnect();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
+    }
 };
 
 QTEST_MAIN(tst_LiveWall)

@@ -5,6 +5,7 @@
 #include "RouterProbe.h"
 #include "VideoFrameWrapper.h"
 
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
@@ -70,10 +71,13 @@ private slots:
     void videoChannel_data();
     void videoChannel();
     void twoStreamsMayMeetInOneSlot();
+    void aSlowChannelSkipsToIFramesAlone();
 
 private:
     QList<H264TestEncoder::Frame> m_frames;
     CDisplayVideo* m_router = nullptr;
+    // Outlives the router, whose slot threads report to it until they end.
+    std::unique_ptr<RouterProbe> m_probe;
 };
 
 void tst_CDisplayVideo::initTestCase()
@@ -87,12 +91,14 @@ void tst_CDisplayVideo::init()
 {
     m_router = new CDisplayVideo;
     m_router->changeOpenglOption(true);
+    m_probe = std::make_unique<RouterProbe>(*m_router);
 }
 
 void tst_CDisplayVideo::cleanup()
 {
     delete m_router;
     m_router = nullptr;
+    m_probe.reset();
 }
 
 void tst_CDisplayVideo::recordsCarryTheirFlags_data()
@@ -129,7 +135,7 @@ void tst_CDisplayVideo::recordsCarryTheirFlags()
     QFETCH(bool, sensor);
     QFETCH(bool, videoLoss);
 
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     _DISPLAY_CHANNEL_INFO info = liveInfo(37, oldProtocol);
     info.mode = static_cast<DISPLAY_MODE::ENUM>(mode);
     info.record = info.motion = info.sensor = info.videoLoss = infoFlags;
@@ -149,8 +155,8 @@ void tst_CDisplayVideo::recordsCarryTheirFlags()
     }
     m_router->makeImage(info, bytes(frame), static_cast<unsigned long>(frame.size()));
 
+    QTRY_COMPARE(probe.shownCount(), 1);
     const auto shown = probe.shown();
-    QCOMPARE(shown.size(), 1);
     const CDisplayInfo& r = shown.first().info;
     QCOMPARE(r.channel, 2);
     QCOMPARE(r.screen, 37);
@@ -171,15 +177,15 @@ void tst_CDisplayVideo::recordsCarryTheirFlags()
 
 void tst_CDisplayVideo::liveStreamFromItsFirstIFrame()
 {
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     for (int i = 1; i < 8; ++i) {
         const QByteArray f
             = VideoFrameWrapper::newFrame(m_frames[i].data, m_frames[i].key ? 0 : 1, 0, 352, 240, kEpoch + i);
         m_router->makeImage(liveInfo(0), bytes(f), static_cast<unsigned long>(f.size()));
     }
     // P frames 1-3 come before the first I frame (4): nothing of them shows.
+    QTRY_COMPARE(probe.shownCount(), 4);
     const auto shown = probe.shown();
-    QCOMPARE(shown.size(), 4);
     // Each record keeps its own picture after the slot decoded more.
     for (int i = 0; i < 4; ++i)
         QVERIFY(showsPattern(shown[i].info.image, 4 + i));
@@ -222,7 +228,7 @@ void tst_CDisplayVideo::brokenFramesAreDropped()
     QFETCH(QByteArray, frame);
     QFETCH(int, screen);
     QFETCH(bool, oldProtocol);
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     _DISPLAY_CHANNEL_INFO info = liveInfo(0, oldProtocol);
     info.screen = screen;
     m_router->makeImage(info, frame.isEmpty() ? nullptr : bytes(frame), static_cast<unsigned long>(frame.size()));
@@ -238,7 +244,7 @@ void tst_CDisplayVideo::hostileFramesAreDroppedOrDecoded()
     samples.append(
         VideoFrameWrapper::oldFrame(H264PcmSlice::make(H264TestEncoder::pattern(352, 240, 1)), 0, 3, 0x02, kEpoch));
     ByteMutator mutator(samples, 77, 600);
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     for (int i = 0; i < 3000; ++i) {
         const QByteArray frame = mutator.next();
         _DISPLAY_CHANNEL_INFO info = liveInfo(i % 70, i % 2 == 1);
@@ -287,7 +293,7 @@ void tst_CDisplayVideo::statusRecords()
 {
     QFETCH(QString, text);
     QFETCH(bool, authority);
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     _DISPLAY_CHANNEL_INFO info = liveInfo(130);
     info.statusText = text;
     info.authority = authority;
@@ -327,7 +333,7 @@ void tst_CDisplayVideo::playbackTexts()
 {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, texts);
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     int frameIndex = 0;
     for (const QString& step : steps) {
         const int value = step.mid(1).toInt();
@@ -378,7 +384,7 @@ void tst_CDisplayVideo::shownTime()
 {
     QFETCH(QStringList, steps);
     QFETCH(QList<int>, shown);
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     for (const QString& step : steps) {
         if (step.startsWith('m')) {
             m_router->checkPlaybackMode(step.mid(1).toInt());
@@ -421,7 +427,7 @@ void tst_CDisplayVideo::twoStreamsMayMeetInOneSlot()
 {
     // After a change of view two streaming threads can briefly feed the same
     // decoder slot; they take turns instead of sharing the codec.
-    RouterProbe probe(*m_router);
+    RouterProbe& probe = *m_probe;
     H264TestEncoder other(704, 480, 4);
     const auto otherFrames = other.encode(8);
     auto feed = [this](const QList<H264TestEncoder::Frame>& frames, int width, int height, int channel) {
@@ -445,6 +451,70 @@ void tst_CDisplayVideo::twoStreamsMayMeetInOneSlot()
         const QSize expected = shown.info.channel == 1 ? QSize(352, 240) : QSize(704, 480);
         QCOMPARE(shown.info.image.size(), expected);
     }
+}
+
+void tst_CDisplayVideo::aSlowChannelSkipsToIFramesAlone()
+{
+    // Channel 5's decoding stalls: its first record waits for the test. The
+    // streaming thread (here the test itself) never waits for it, the other
+    // channels keep every picture meanwhile, and channel 5's queue stays
+    // bounded, dropping what it held and taking up again at an I frame.
+    const int rounds = 40;
+    const int slow = 5;
+    H264TestEncoder encoder(352, 240, 5);
+    const auto frames = encoder.encode(20);
+    QSet<uint32_t> keyLengths;
+    for (const auto& frame : frames) {
+        if (frame.key)
+            keyLengths.insert(uint32_t(VideoFrameWrapper::newFrame(frame.data, 0, slow, 352, 240, kEpoch).size()));
+    }
+    // A router of its own: the probe keeps every picture it is shown, and a
+    // slot whose pictures are all held shows no more.
+    delete m_router;
+    m_router = new CDisplayVideo;
+    m_router->changeOpenglOption(true);
+    QSemaphore stalled;
+    // However the test ends, the stalled thread goes on.
+    const auto unstall = qScopeGuard([&] { stalled.release(); });
+    std::array<std::atomic<int>, 16> shown{};
+    std::mutex mutex;
+    QList<uint32_t> slowLengths;
+    connect(
+        m_router, &CDisplayVideo::signalUpdateScreen, m_router,
+        [&](const CDisplayInfo& info) {
+            if (info.channel == slow) {
+                std::lock_guard<std::mutex> lock(mutex);
+                slowLengths.append(info.length);
+            }
+            if (shown[std::size_t(info.channel)]++ == 0 && info.channel == slow)
+                stalled.acquire();
+        },
+        Qt::DirectConnection);
+    const auto othersShow = [&](int count) {
+        for (int ch = 0; ch < 16; ++ch) {
+            if (ch != slow && shown[std::size_t(ch)] != count)
+                return false;
+        }
+        return true;
+    };
+
+    for (int round = 0; round < rounds; ++round) {
+        for (int ch = 0; ch < 16; ++ch) {
+            const auto& frame = frames[round % frames.size()];
+            const QByteArray f = VideoFrameWrapper::newFrame(frame.data, frame.key ? 0 : 1, ch, 352, 240, kEpoch);
+            m_router->makeImage(liveInfo(ch), bytes(f), static_cast<unsigned long>(f.size()));
+        }
+        QTRY_VERIFY2(othersShow(round + 1), qPrintable(QStringLiteral("round %1").arg(round)));
+        QCOMPARE(shown[slow].load(), 1);
+        QVERIFY(m_router->queuedFrames(slow) <= CDisplayVideo::kSlotQueueFrames);
+    }
+
+    stalled.release();
+    QTRY_COMPARE(m_router->queuedFrames(slow), std::size_t(0));
+    std::lock_guard<std::mutex> lock(mutex);
+    QVERIFY2(slowLengths.size() > 1 && slowLengths.size() <= int(CDisplayVideo::kSlotQueueFrames) + 1,
+        qPrintable(QStringLiteral("%1 pictures of the stalled channel").arg(slowLengths.size())));
+    QVERIFY(keyLengths.contains(slowLengths.at(1)));
 }
 
 QTEST_GUILESS_MAIN(tst_CDisplayVideo)

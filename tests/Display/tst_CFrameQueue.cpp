@@ -196,6 +196,16 @@ void tst_CFrameQueue::waitingConsumerCanBeInterrupted()
     queue.close();
     second.join();
     QVERIFY(!gotFrame);
+
+    // Closed while the consumer works on its frame: the frame stays readable
+    // until the consumer is done (a stopping decoder may be in the middle of it).
+    queue.open();
+    QVERIFY(push(queue, filled(100, 'c')));
+    CFrameQueue::Front front;
+    QVERIFY(queue.waitFront(front));
+    queue.close();
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(front.data), int(front.length)), filled(100, 'c'));
+    queue.popFront();
 }
 
 QTEST_GUILESS_MAIN(tst_CFrameQueue)

@@ -143,7 +143,10 @@ std::optional<TestDvrStream::Chunk> TestDvrMediaStream::nextChunk()
     }
     if (m_streams)
         m_streams->noteSent(m_record, m_videoFrames, m_packets);
-    return m_pieces.takeFirst();
+    Chunk next = m_pieces.takeFirst();
+    if (!m_pieceDueMs.isEmpty())
+        next.delayMs = int(std::max<qint64>(0, m_pieceDueMs.takeFirst() - m_clock.elapsed()));
+    return next;
 }
 
 QList<QByteArray> TestDvrMediaStream::preamble() const
@@ -202,6 +205,13 @@ bool TestDvrMediaStream::nextPackets(QList<QByteArray>* out)
     if (m_request.playback)
         return nextRecordedPackets(out);
     const qint64 tick = m_tick++;
+    if (tick == 0) {
+        loadClips();
+        // The stream starts once it has pictures: no backlog to catch up
+        // with a burst.
+        m_clock.restart();
+        m_liveStartUs = quint64(QDateTime::currentMSecsSinceEpoch()) * 1000;
+    }
     const quint64 offsetUs = quint64(tick) * 1000000 / quint64(m_settings.fps);
     const quint64 timeUs
         = m_request.mode == 0 ? m_liveStartUs + offsetUs : quint64(m_request.startTime) * 1000000 + offsetUs;
@@ -210,8 +220,6 @@ bool TestDvrMediaStream::nextPackets(QList<QByteArray>* out)
         return false;
 
     QList<QByteArray>& packets = *out;
-    if (tick == 0)
-        loadClips();
     // A change goes out before the frames it concerns.
     if (takeLiveState())
         addStatus(packets, true);
@@ -262,11 +270,15 @@ void TestDvrMediaStream::loadClips()
     if (m_request.audioStream)
         return;
     m_clips.resize(16);
+    QList<int> wanted;
     for (int channel = 0; channel < 16; ++channel) {
         if (bit(m_request.videoMask | m_request.headerOnlyMask, channel) && m_clips.at(channel).isEmpty())
-            m_clips[channel] = TestDvrClips::loop(
-                m_settings.width, m_settings.height, channel, m_settings.clipFrames, m_settings.keyInterval);
+            wanted.append(channel);
     }
+    const QList<QList<TestDvrClips::Frame>> loops = TestDvrClips::loops(m_settings.width, m_settings.height, wanted,
+        m_settings.clipFrames, m_settings.keyInterval, m_settings.cameraKbps);
+    for (qsizetype i = 0; i < wanted.size(); ++i)
+        m_clips[wanted.at(i)] = loops.value(i);
 }
 
 void TestDvrMediaStream::addVideo(QList<QByteArray>& packets, int channel, quint64 microseconds)
@@ -444,6 +456,17 @@ void TestDvrMediaStream::queue(const QList<QByteArray>& packets, int delayMs)
         m_pieces.append({first.left(2), delayMs});
         m_pieces.append({first.mid(2, half - 2), PIECE_DELAY_MS});
         m_pieces.append({first.mid(half) + wire.mid(1).join(), PIECE_DELAY_MS});
+        return;
+    }
+    if (m_settings.cameraKbps > 0) {
+        // Cameras are not in step: their frames come spread over the frame
+        // interval, each at its own time however late the last one went.
+        const qint64 dueMs = m_clock.elapsed() + delayMs;
+        const int spacingMs = 1000 / m_settings.fps / int(wire.size());
+        for (qsizetype i = 0; i < wire.size(); ++i) {
+            m_pieces.append({wire.at(i), 0});
+            m_pieceDueMs.append(dueMs + i * spacingMs);
+        }
         return;
     }
     m_pieces.append({wire.join(), delayMs});

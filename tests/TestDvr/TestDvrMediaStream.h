@@ -101,4 +101,6 @@ private:
     bool m_started = false;
     bool m_ended = false;
     QList<Chunk> m_pieces;
+    // Camera content: when each piece is due on the stream's clock.
+    QList<qint64> m_pieceDueMs;
 };

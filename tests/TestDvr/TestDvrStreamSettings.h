@@ -24,6 +24,11 @@ struct TestDvrStreamSettings {
     // Frames of the picture loop per channel, and an I frame every keyInterval.
     int clipFrames = 10;
     int keyInterval = 5;
+    // 0: the test pattern, all channels' frames sent together. Otherwise
+    // camera-like content at this many kbit/s per channel, the channels'
+    // frames spread over each frame interval as unsynchronised cameras send
+    // them.
+    int cameraKbps = 0;
     bool audio = true;
     int statusIntervalMs = 500;
     // A backup runs this many times faster than real time.

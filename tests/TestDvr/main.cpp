@@ -90,6 +90,14 @@ int main(int argc, char* argv[])
         QStringLiteral("Frames a second per channel, 1 to 60 (default 25)."), QStringLiteral("fps"),
         QStringLiteral("25"));
     const QCommandLineOption noAudioOption(QStringLiteral("no-audio"), QStringLiteral("Stream no audio."));
+    const QCommandLineOption contentOption(QStringLiteral("content"),
+        QStringLiteral("What the video shows: pattern (a test pattern per channel, all channels' frames together) or "
+                       "camera (the pattern panning under noise at a camera's bit rate, the channels out of step) "
+                       "(default pattern)."),
+        QStringLiteral("content"), QStringLiteral("pattern"));
+    const QCommandLineOption bitRateOption(QStringLiteral("bitrate"),
+        QStringLiteral("Camera content: kbit/s per channel, 100 to 20000 (default 2000 up to 720x576, 6000 above)."),
+        QStringLiteral("kbps"));
     const QCommandLineOption streamFaultOption(QStringLiteral("stream-fault"),
         QStringLiteral("Misbehave on streams: none, refuse, garbage, bad-length, oversize, split, close-after, "
                        "silence, slow-drip, corrupt-video, lying-headers or short-names (default none)."),
@@ -99,7 +107,7 @@ int main(int argc, char* argv[])
                        "(default 2)."),
         QStringLiteral("value"), QStringLiteral("2"));
     parser.addOptions({portOption, userOption, passwordOption, faultOption, slowOption, statusOption, lifetimeOption,
-        sizeOption, fpsOption, noAudioOption, streamFaultOption, faultValueOption});
+        sizeOption, fpsOption, noAudioOption, contentOption, bitRateOption, streamFaultOption, faultValueOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -138,6 +146,19 @@ int main(int argc, char* argv[])
     streams.clipFrames = 2 * streams.fps;
     streams.keyInterval = streams.fps;
     streams.audio = !parser.isSet(noAudioOption);
+    const QString content = parser.value(contentOption);
+    if (content == QLatin1String("camera")) {
+        streams.cameraKbps = streams.width * streams.height > 720 * 576 ? 6000 : 2000;
+        if (parser.isSet(bitRateOption))
+            streams.cameraKbps = parser.value(bitRateOption).toInt(&ok);
+        if (!ok || streams.cameraKbps < 100 || streams.cameraKbps > 20000) {
+            err << "invalid bit rate: " << parser.value(bitRateOption) << Qt::endl;
+            return 2;
+        }
+    } else if (content != QLatin1String("pattern")) {
+        err << "unknown content: " << content << Qt::endl;
+        return 2;
+    }
     if (!faultFromName(STREAM_FAULT_NAMES, parser.value(streamFaultOption), &streams.fault)) {
         err << "unknown stream fault: " << parser.value(streamFaultOption) << Qt::endl;
         return 2;

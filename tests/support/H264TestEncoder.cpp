@@ -37,11 +37,12 @@ int blockLeft(int width, int height, int index)
 
 } // namespace
 
-H264TestEncoder::H264TestEncoder(int width, int height, int keyInterval, int channel)
+H264TestEncoder::H264TestEncoder(int width, int height, int keyInterval, int channel, int cameraKbps)
     : m_width(width)
     , m_height(height)
     , m_keyInterval(std::max(1, keyInterval))
     , m_channel(channel)
+    , m_cameraKbps(std::max(0, cameraKbps))
 {
     // Tests feed broken streams on purpose; libav's own complaints about them
     // would only bury the test output.
@@ -69,7 +70,14 @@ H264TestEncoder::H264TestEncoder(int width, int height, int keyInterval, int cha
     av_opt_set(m_context->priv_data, "preset", "ultrafast", 0);
     av_opt_set(m_context->priv_data, "tune", "zerolatency", 0);
     av_opt_set(m_context->priv_data, "profile", "baseline", 0);
-    av_opt_set(m_context->priv_data, "crf", "16", 0);
+    if (m_cameraKbps > 0) {
+        // A camera's constant bit rate: the encoder spends what it is given.
+        m_context->bit_rate = int64_t(m_cameraKbps) * 1000;
+        m_context->rc_max_rate = m_context->bit_rate;
+        m_context->rc_buffer_size = int(m_context->bit_rate);
+    } else {
+        av_opt_set(m_context->priv_data, "crf", "16", 0);
+    }
     av_opt_set(m_context->priv_data, "forced-idr", "1", 0);
     const QByteArray params
         = QStringLiteral("repeat-headers=1:scenecut=0:keyint=%1:min-keyint=%1").arg(m_keyInterval).toLatin1();
@@ -123,6 +131,8 @@ H264TestEncoder::Frame H264TestEncoder::encodeNext()
     if (av_frame_make_writable(m_picture) < 0)
         return frame;
     sws_scale(m_scaler, source, sourceStride, 0, m_height, m_picture->data, m_picture->linesize);
+    if (m_cameraKbps > 0)
+        makeCameraLike(m_index);
     m_picture->pts = m_index;
     m_picture->pict_type = m_index % m_keyInterval == 0 ? AV_PICTURE_TYPE_I : AV_PICTURE_TYPE_NONE;
     ++m_index;
@@ -135,6 +145,35 @@ H264TestEncoder::Frame H264TestEncoder::encodeNext()
         av_packet_unref(m_packet);
     }
     return frame;
+}
+
+void H264TestEncoder::makeCameraLike(int index)
+{
+    // The whole picture pans 4 pixels a frame (chroma 2), wrapping round.
+    for (int plane = 0; plane < 3; ++plane) {
+        const int width = plane == 0 ? m_width : (m_width + 1) / 2;
+        const int height = plane == 0 ? m_height : (m_height + 1) / 2;
+        const int shift = (index * (plane == 0 ? 4 : 2)) % width;
+        QByteArray row(width, Qt::Uninitialized);
+        for (int y = 0; y < height; ++y) {
+            uint8_t* line = m_picture->data[plane] + qsizetype(y) * m_picture->linesize[plane];
+            std::copy(line, line + width, row.begin());
+            std::copy(row.cbegin() + shift, row.cend(), line);
+            std::copy(row.cbegin(), row.cbegin() + shift, line + width - shift);
+        }
+    }
+    // Sensor noise: every luma sample up to 6 steps off, differently each
+    // frame and channel, yet the same in every run.
+    uint64_t state = 0x9E3779B97F4A7C15ULL * uint64_t(index + 1) ^ uint64_t(m_channel + 1) << 32;
+    for (int y = 0; y < m_height; ++y) {
+        uint8_t* line = m_picture->data[0] + qsizetype(y) * m_picture->linesize[0];
+        for (int x = 0; x < m_width; ++x) {
+            state ^= state << 13;
+            state ^= state >> 7;
+            state ^= state << 17;
+            line[x] = static_cast<uint8_t>(std::clamp(int(line[x]) + int(state % 13) - 6, 16, 235));
+        }
+    }
 }
 
 QList<H264TestEncoder::Frame> H264TestEncoder::encode(int count)

@@ -20,6 +20,10 @@ struct SwsContext;
 // which channel a screen shows. Frames are Annex B byte streams; every I frame carries its own sequence
 // and picture parameter sets, as a DVR's live stream does, and there are no B
 // frames, so each frame decodes on its own arrival.
+//
+// Camera-like content (a bit rate given) fills a camera's stream instead:
+// the pattern pans sideways and every pixel carries noise, at that bit rate,
+// so decoding it costs what a camera's stream costs.
 class H264TestEncoder {
 public:
     struct Frame {
@@ -28,7 +32,9 @@ public:
         int index = 0;
     };
 
-    H264TestEncoder(int width, int height, int keyInterval = 10, int channel = 0);
+    // cameraKbps 0: the test pattern at a fixed high quality; otherwise
+    // camera-like content at that many kbit/s.
+    H264TestEncoder(int width, int height, int keyInterval = 10, int channel = 0, int cameraKbps = 0);
     ~H264TestEncoder();
     H264TestEncoder(const H264TestEncoder&) = delete;
     H264TestEncoder& operator=(const H264TestEncoder&) = delete;
@@ -62,11 +68,13 @@ public:
 
 private:
     void fail(const QString& what, int code);
+    void makeCameraLike(int index);
 
     int m_width;
     int m_height;
     int m_keyInterval;
     int m_channel;
+    int m_cameraKbps;
     int m_index = 0;
     QString m_error;
     AVCodecContext* m_context = nullptr;

@@ -155,7 +155,7 @@ public:
     {
         for (int tile = 0; tile < count; ++tile) {
             const CDisplayInfo info = wall()->wall()->getInfo(tile);
-            if (info.channel != tile || info.image.isNull())
+            if (info.channel != tile || !info.hasPicture())
                 return false;
         }
         return true;

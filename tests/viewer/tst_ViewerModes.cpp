@@ -191,7 +191,7 @@ private slots:
             if (step == QLatin1String("connect")) {
                 emit tree->groupConnect(*item, 0, 0);
                 const bool shown = QTest::qWaitFor(
-                    [&] { return current() && current()->IsConnected() && !wall->wall()->getInfo(0).image.isNull(); },
+                    [&] { return current() && current()->IsConnected() && wall->wall()->getInfo(0).hasPicture(); },
                     TIME_LIMIT_MS);
                 tileAtConnect = wall->findChild<CScreenWidget*>();
                 return shown;
@@ -262,8 +262,8 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(asked(), TIME_LIMIT_MS);
         }
         if (check("shows")) {
-            QTRY_VERIFY_WITH_TIMEOUT(!wall->wall()->getInfo(0).image.isNull(), TIME_LIMIT_MS);
-            QTRY_VERIFY_WITH_TIMEOUT(!wall->wall()->getInfo(1).image.isNull(), TIME_LIMIT_MS);
+            QTRY_VERIFY_WITH_TIMEOUT(wall->wall()->getInfo(0).hasPicture(), TIME_LIMIT_MS);
+            QTRY_VERIFY_WITH_TIMEOUT(wall->wall()->getInfo(1).hasPicture(), TIME_LIMIT_MS);
         }
         if (check("idle"))
             QVERIFY(!current() || !current()->IsConnected());
