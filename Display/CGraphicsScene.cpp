@@ -370,15 +370,21 @@ void CGraphicsScene::drawPlanarPictures()
         m_yuvProgram->setUniformValue("fullRange", picture.isFullRange() ? 1.0f : 0.0f);
         // Shrunk three times or more, bilinear filtering no longer averages
         // what a screen pixel covers, yet costs a software rasteriser a third
-        // more than taking the nearest sample.
+        // more than taking the nearest sample. Unzoomed, every plane is then
+        // shrunk everywhere, so the magnifying filter never applies; making it
+        // the same spares the rasteriser choosing a filter per pixel.
         const GLint minFilter = picture.width() >= 3 * m_rects[i].width() ? GL_NEAREST : GL_LINEAR;
+        const GLint magFilter = minFilter == GL_NEAREST && !isZoomed() ? GL_NEAREST : GL_LINEAR;
         for (int plane = 2; plane >= 0; --plane) {
             gl->glActiveTexture(GL_TEXTURE0 + plane);
             glBindTexture(GL_TEXTURE_2D, texture.names[plane]);
             if (texture.minFilter != minFilter)
                 glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+            if (texture.magFilter != magFilter)
+                glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
         }
         texture.minFilter = minFilter;
+        texture.magFilter = magFilter;
         ImageDrawToOpenGL(i, QSize(picture.width(), picture.height()), texture.size);
     }
     m_yuvProgram->release();

@@ -83,6 +83,7 @@ private:
         QSize size;
         GLenum layout = 0;
         GLint minFilter = GL_LINEAR;
+        GLint magFilter = GL_LINEAR;
         // The tile's picture changed since the last upload.
         bool stale = true;
     };
