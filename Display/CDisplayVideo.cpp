@@ -206,8 +206,10 @@ void CDisplayVideo::decodeImage(
         std::lock_guard<std::mutex> lock(m_slotMutex[info.screenIndex]);
         // Asked before decoding: the slot's last picture, about to be
         // replaced, is among those in use.
-        const int pixels = std::max(1, frame.width * frame.height);
-        const int allowed = std::clamp(kPixelsInUse / pixels, 2, kPicturesInUse);
+        // The header's sizes are up to 65535 each: their product needs more
+        // than an int.
+        const long long pixels = std::max(1LL, static_cast<long long>(frame.width) * frame.height);
+        const int allowed = static_cast<int>(std::clamp<long long>(kPixelsInUse / pixels, 2, kPicturesInUse));
         const bool spare = pictures == Pictures::Unbounded || m_decoder.PicturesInUse(info.screenIndex) < allowed;
         const FrameSize size{frame.width, frame.height};
         const unsigned long bytes = m_decoder.DecodeFrame(info.oldProtocol, info.screenIndex, frame.payload,

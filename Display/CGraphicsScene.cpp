@@ -210,6 +210,7 @@ void CGraphicsScene::initializeGL()
     for (Texture& texture : m_textures)
         texture = Texture();
     m_yuvProgram = makeYuvProgram();
+    m_fullRangeUniform = m_yuvProgram ? m_yuvProgram->uniformLocation("fullRange") : -1;
 }
 
 void CGraphicsScene::releaseGL()
@@ -367,7 +368,7 @@ void CGraphicsScene::drawPlanarPictures()
         Texture& texture = m_textures[i];
         if (texture.stale || !texture.planar)
             uploadPlanes(texture, picture);
-        m_yuvProgram->setUniformValue("fullRange", picture.isFullRange() ? 1.0f : 0.0f);
+        m_yuvProgram->setUniformValue(m_fullRangeUniform, picture.isFullRange() ? 1.0f : 0.0f);
         // Shrunk three times or more, bilinear filtering no longer averages
         // what a screen pixel covers, yet costs a software rasteriser a third
         // more than taking the nearest sample. Unzoomed, every plane is then

@@ -114,6 +114,8 @@ private:
     // Null where the context cannot run it: planar pictures are then
     // converted here before they go up.
     std::unique_ptr<QOpenGLShaderProgram> m_yuvProgram;
+    // Looked up once per program rather than by name for every tile drawn.
+    int m_fullRangeUniform = -1;
     CPictureScaler m_converter;
     QRect m_zoomRect{-1, -1, -1, -1};
     bool m_zoomed = false;
