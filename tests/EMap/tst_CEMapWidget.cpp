@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 #include <sys/stat.h>
 
 // A map view in both modes: drops in edit mode (moves and deletions with
@@ -245,9 +246,11 @@ void tst_CEMapWidget::unusableImageIsRefused()
     EMap map;
     map.set_mapimagepath(path.toStdString());
     DVR dvr;
-    *map.add_items() = camera(dvr, 0, 40, 30);
+    // A channel number only a damaged file holds.
+    *map.add_items() = camera(dvr, std::numeric_limits<int>::max(), 40, 30);
     QVERIFY(openView(map, true));
     QVERIFY2(takeMessage().contains(told), qPrintable(told));
+    QVERIFY(m_view->cameras().first()->toolTip().contains(QStringLiteral("CH2147483648")));
     // The map works as one without an image: the icon stays where it was put.
     QVERIFY(m_view->mapLabel()->pixmap().isNull());
     QCOMPARE(m_view->cameras().first()->pos(), QPoint(40, 30));
