@@ -46,7 +46,8 @@ QString CCameraWidget::channelName(const DVR& dvr, int channel)
 {
     if (channel >= 0 && channel < dvr.chname_size())
         return QString::fromStdString(dvr.chname(channel));
-    return QStringLiteral("CH%1").arg(channel + 1);
+    // Widened: a damaged list file may hold any channel number.
+    return QStringLiteral("CH%1").arg(qint64(channel) + 1);
 }
 
 Qt::GlobalColor CCameraWidget::statusColor(int status)

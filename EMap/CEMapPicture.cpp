@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 
 bool CEMapPicture::load(const QString& path)
@@ -11,6 +12,14 @@ bool CEMapPicture::load(const QString& path)
     m_refusal.clear();
     if (path.isEmpty())
         return true;
+    // Opening a pipe or a device waits for a writer or reads without end.
+    const QFileInfo file(path);
+    if (file.exists() && !file.isFile()) {
+        m_refusal = QCoreApplication::translate(
+            "CEMapPicture", "The map image %1 is not a file. The map is shown without it.")
+                        .arg(QDir::toNativeSeparators(path));
+        return false;
+    }
     QImageReader reader(path);
     // The header alone tells the size, before anything is allocated.
     const QSize size = reader.size();

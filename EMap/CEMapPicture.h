@@ -5,8 +5,8 @@
 #include <QString>
 
 // The image of a map as its view shows it: read from the map's file unless
-// the file holds a picture too large to hold in memory, and scaled once for
-// each size it is shown at. Without a readable image the map has none.
+// the path names no plain file or the file holds a picture too large to
+// hold in memory, and scaled once for each size it is shown at. Without a readable image the map has none.
 class CEMapPicture {
 public:
     static constexpr qint64 MAX_PIXELS = qint64(64) * 1000 * 1000;

@@ -13,6 +13,7 @@
 #include "dvr_protocol/cgi_protocol.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMessageBox>
@@ -22,6 +23,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
+#include <sys/stat.h>
 
 // A map view in both modes: drops in edit mode (moves and deletions with
 // the real pointer are tst_EMapDrag's); in view mode, against test DVRs of both dialects, the streams it opens, what
@@ -92,7 +95,8 @@ private slots:
     void cleanup();
     void drops_data();
     void drops();
-    void tooLargeImageIsRefused();
+    void unusableImageIsRefused_data();
+    void unusableImageIsRefused();
     void adjustScalesTheImageOnly();
     void viewMode_data();
     void viewMode();
@@ -205,21 +209,48 @@ void tst_CEMapWidget::drops()
     QCOMPARE(item.channel(), 5);
 }
 
-void tst_CEMapWidget::tooLargeImageIsRefused()
+void tst_CEMapWidget::unusableImageIsRefused_data()
 {
-    // A PNG of 20000 x 20000 pixels whose one row of data is all there is.
-    QFile file(m_dir->filePath(QStringLiteral("huge.png")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200004e2000004e2008020000006c12d16e0000000949444154"
-                                   "789c630000000100015eff7df90000000049454e44ae426082"));
-    file.close();
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("too large") << "huge"
+                               << "20000 x 20000";
+    // Reading these would wait for a writer or read without end.
+    QTest::newRow("named pipe") << "pipe"
+                                << "is not a file";
+    QTest::newRow("device") << "device"
+                            << "is not a file";
+    QTest::newRow("folder") << "folder"
+                            << "is not a file";
+}
+
+void tst_CEMapWidget::unusableImageIsRefused()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, told);
+    QString path = m_dir->filePath(kind);
+    if (kind == QLatin1String("huge")) {
+        // A PNG of 20000 x 20000 pixels whose one row of data is all there is.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200004e2000004e2008020000006c12d16e000000094944"
+                                       "4154789c630000000100015eff7df90000000049454e44ae426082"));
+    } else if (kind == QLatin1String("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("device")) {
+        path = QStringLiteral("/dev/zero");
+    } else {
+        QVERIFY(QDir(m_dir->path()).mkdir(kind));
+    }
 
     EMap map;
-    map.set_mapimagepath(file.fileName().toStdString());
+    map.set_mapimagepath(path.toStdString());
     DVR dvr;
-    *map.add_items() = camera(dvr, 0, 40, 30);
+    // A channel number only a damaged file holds.
+    *map.add_items() = camera(dvr, std::numeric_limits<int>::max(), 40, 30);
     QVERIFY(openView(map, true));
-    QVERIFY(takeMessage().contains(QStringLiteral("20000 x 20000")));
+    QVERIFY2(takeMessage().contains(told), qPrintable(told));
+    QVERIFY(m_view->cameras().first()->toolTip().contains(QStringLiteral("CH2147483648")));
     // The map works as one without an image: the icon stays where it was put.
     QVERIFY(m_view->mapLabel()->pixmap().isNull());
     QCOMPARE(m_view->cameras().first()->pos(), QPoint(40, 30));
