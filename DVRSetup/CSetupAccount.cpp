@@ -55,9 +55,7 @@ void CSetupAccount::InitControls()
     const QSignalBlocker timeout(m_ui->networkTimeout);
     for (int minutes : NETWORK_TIMEOUT_MINUTES)
         m_ui->networkTimeout->addItem(networkTimeoutText(minutes));
-    const QSignalBlocker waitTime(m_ui->logoffWaitTime);
-    for (int row = 0; row < WAIT_TIME_ROWS; ++row)
-        m_ui->logoffWaitTime->addItem(QString::fromLatin1(config::WaitTime_Index2String(row)));
+    CSetupControls::setItems(m_ui->logoffWaitTime, CSetupControls::rows(config::WaitTime_Index2String, WAIT_TIME_ROWS));
     CSetupControls::setSwitchIds(m_ui->ptzfGroup, m_ui->ptzfOff, m_ui->ptzfOn);
     CSetupControls::setSwitchIds(m_ui->playbackGroup, m_ui->playbackOff, m_ui->playbackOn);
     CSetupControls::setSwitchIds(m_ui->backupGroup, m_ui->backupOff, m_ui->backupOn);

@@ -98,19 +98,13 @@ void CSetupCamera::InitControls()
         const QSignalBlocker ptzChannel(m_ui->ptzChannel);
         m_ui->ptzChannel->setRange(1, channelCount());
     }
-    const QSignalBlocker model(m_ui->ptzModel);
-    for (int row = 0; row < PTZ_MODEL_ROWS; ++row)
-        m_ui->ptzModel->addItem(QString::fromLatin1(config::PtzDev_Index2String(row)));
+    CSetupControls::setItems(m_ui->ptzModel, CSetupControls::rows(config::PtzDev_Index2String, PTZ_MODEL_ROWS));
     m_ui->ptzID->setRange(0, PTZ_ID_MAX);
-    const QSignalBlocker baudRate(m_ui->ptzBaudRate);
-    for (int row = 0; row < config::BaudRate_MaxItemNum(); ++row)
-        m_ui->ptzBaudRate->addItem(QString::fromLatin1(config::BaudRate_Index2String(row)));
-    const QSignalBlocker sharpness(m_ui->sharpness);
-    for (int row = 0; row < config::Sharpness_MaxItemNum(); ++row)
-        m_ui->sharpness->addItem(QString::fromLatin1(config::Sharpness_Index2String(row)));
-    const QSignalBlocker spot(m_ui->spot);
-    m_ui->spot->addItem(QStringLiteral("Spot") + QString::number(1));
-    m_ui->spot->setCurrentIndex(0);
+    CSetupControls::setItems(
+        m_ui->ptzBaudRate, CSetupControls::rows(config::BaudRate_Index2String, config::BaudRate_MaxItemNum()));
+    CSetupControls::setItems(
+        m_ui->sharpness, CSetupControls::rows(config::Sharpness_Index2String, config::Sharpness_MaxItemNum()));
+    CSetupControls::setItems(m_ui->spot, CSetupControls::numbered(QStringLiteral("Spot"), 1));
     m_seq->addItems();
     m_spotSeq->addItems();
     CSetupControls::setSwitchIds(m_ui->panGroup, m_ui->panOff, m_ui->panOn);
@@ -133,13 +127,10 @@ void CSetupCamera::UpdateControls()
     const int channels = channelCount();
     m_covert->updateChannelCtrl(channels);
     m_seq->updateChannelCtrl(channels, false);
-    {
-        const QSignalBlocker blocker(m_ui->spotMode);
-        m_ui->spotMode->clear();
-        for (int row = 0; row < config::SpotMode_Count(m_hdSdi, channels); ++row)
-            m_ui->spotMode->addItem(QString::fromLatin1(config::SpotMode_Index2String(m_hdSdi, channels, row)));
-        m_ui->spotMode->setCurrentIndex(0);
-    }
+    CSetupControls::setItems(m_ui->spotMode,
+        CSetupControls::rows(
+            [this, channels](int row) { return config::SpotMode_Index2String(m_hdSdi, channels, row); },
+            config::SpotMode_Count(m_hdSdi, channels)));
     m_spotSingle->updateChannelCtrl(channels);
     m_spotQuad->updateChannelCtrl(channels);
     m_spotNona->updateChannelCtrl(channels);

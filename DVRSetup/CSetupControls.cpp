@@ -3,6 +3,7 @@
 #include "Common/CEucKr.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLineEdit>
@@ -21,6 +22,12 @@ void CSetupControls::setValue(QSpinBox* spinBox, int value)
     spinBox->setValue(value);
 }
 
+void CSetupControls::setValue(QAbstractSlider* slider, int value)
+{
+    const QSignalBlocker blocker(slider);
+    slider->setValue(value);
+}
+
 void CSetupControls::setText(QLineEdit* edit, const QString& text)
 {
     const QSignalBlocker blocker(edit);
@@ -32,6 +39,22 @@ void CSetupControls::setItems(QComboBox* combo, const QStringList& texts)
     const QSignalBlocker blocker(combo);
     combo->clear();
     combo->addItems(texts);
+}
+
+QStringList CSetupControls::numbered(const QString& prefix, int count)
+{
+    QStringList texts;
+    for (int i = 1; i <= count; ++i)
+        texts << prefix + QString::number(i);
+    return texts;
+}
+
+QStringList CSetupControls::numbers(const QList<int>& values)
+{
+    QStringList texts;
+    for (int value : values)
+        texts << QString::number(value);
+    return texts;
 }
 
 void CSetupControls::setSwitchIds(QButtonGroup* group, QAbstractButton* off, QAbstractButton* on)

@@ -5,6 +5,7 @@
 #include <string>
 
 class QAbstractButton;
+class QAbstractSlider;
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
@@ -20,9 +21,21 @@ public:
 
     static void setRow(QComboBox* combo, int row);
     static void setValue(QSpinBox* spinBox, int value);
+    static void setValue(QAbstractSlider* slider, int value);
     static void setText(QLineEdit* edit, const QString& text);
     // Replaces a combo's rows.
     static void setItems(QComboBox* combo, const QStringList& texts);
+    // The texts of a table's first count rows, from its Index2String.
+    template <class Table> static QStringList rows(Table text, int count)
+    {
+        QStringList texts;
+        for (int row = 0; row < count; ++row)
+            texts << QString::fromLatin1(text(row));
+        return texts;
+    }
+    // "Ch 1", "Ch 2"... for the prefix "Ch ".
+    static QStringList numbered(const QString& prefix, int count);
+    static QStringList numbers(const QList<int>& values);
 
     static void setSwitchIds(QButtonGroup* group, QAbstractButton* off, QAbstractButton* on);
     // The group's two buttons in the form's order: "Off" (or "No") first.

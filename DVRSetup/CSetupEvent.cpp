@@ -25,32 +25,10 @@ constexpr int RELAY_GROUP_Y = 410;
 const char* const SENDER = "senderAddress";
 const char* const RECEIVER = "rAddress";
 
-QStringList numbered(const QString& prefix, int count)
-{
-    QStringList texts;
-    for (int i = 1; i <= count; ++i)
-        texts << prefix + QString::number(i);
-    return texts;
-}
-
-template <class Table> QStringList rows(Table text, int count)
-{
-    QStringList texts;
-    for (int row = 0; row < count; ++row)
-        texts << QString::fromLatin1(text(row));
-    return texts;
-}
-
 // A stored number shown on a control of smaller range.
 int shown(google::protobuf::uint32 value, int most)
 {
     return static_cast<int>(std::min<google::protobuf::uint32>(value, static_cast<google::protobuf::uint32>(most)));
-}
-
-void setValue(QAbstractSlider* slider, int value)
-{
-    const QSignalBlocker blocker(slider);
-    slider->setValue(value);
 }
 
 } // namespace
@@ -130,14 +108,15 @@ QList<QButtonGroup*> CSetupEvent::buttonGroups() const
 
 void CSetupEvent::InitControls()
 {
-    Controls::setItems(m_ui->sensorType, rows(config::SensorType_Index2String, config::Event_Sensor::Type_ARRAYSIZE));
     Controls::setItems(
-        m_ui->relayTime, rows(config::RelayKeepTime_Index2String, config::Event_Relay::KeepTime_ARRAYSIZE));
+        m_ui->sensorType, Controls::rows(config::SensorType_Index2String, config::Event_Sensor::Type_ARRAYSIZE));
     Controls::setItems(
-        m_ui->emailPeriod, rows(config::SendPeriod_Index2String, config::Event_Email::SendPeriod_ARRAYSIZE));
+        m_ui->relayTime, Controls::rows(config::RelayKeepTime_Index2String, config::Event_Relay::KeepTime_ARRAYSIZE));
+    Controls::setItems(
+        m_ui->emailPeriod, Controls::rows(config::SendPeriod_Index2String, config::Event_Email::SendPeriod_ARRAYSIZE));
     Controls::setItems(m_ui->postAlarmRecord,
-        rows(config::PostAlarmRecordTime_Index2String, config::Event_PostRecord::Time_ARRAYSIZE));
-    const QStringList popDown = rows(config::PopDownType_Index2String, config::Event::PopDownType_ARRAYSIZE);
+        Controls::rows(config::PostAlarmRecordTime_Index2String, config::Event_PostRecord::Time_ARRAYSIZE));
+    const QStringList popDown = Controls::rows(config::PopDownType_Index2String, config::Event::PopDownType_ARRAYSIZE);
     Controls::setItems(m_ui->motionPopdown, popDown);
     Controls::setItems(m_ui->sensorPopdown, popDown);
     {
@@ -200,11 +179,11 @@ int CSetupEvent::zoneCells() const
 
 void CSetupEvent::UpdateControls()
 {
-    const QStringList channelTexts = numbered(QStringLiteral("Ch "), channels());
+    const QStringList channelTexts = Controls::numbered(QStringLiteral("Ch "), channels());
     Controls::setItems(m_ui->motionCh, channelTexts + QStringList{QStringLiteral("ALL")});
     Controls::setItems(m_ui->sensorLink, channelTexts);
     Controls::setItems(m_ui->relayMotion, channelTexts);
-    const QStringList sensorTexts = numbered(QStringLiteral("Sensor "), sensors());
+    const QStringList sensorTexts = Controls::numbered(QStringLiteral("Sensor "), sensors());
     Controls::setItems(m_ui->sensorCh, sensorTexts);
     Controls::setItems(m_ui->relaySensor, sensorTexts);
 
@@ -360,7 +339,7 @@ void CSetupEvent::showMotion(int index)
     else if (index < m_event.motion_conf().motion_size())
         entry = &m_event.motion_conf().motion(index);
     if (entry) {
-        setValue(m_ui->sensitivity, shown(entry->sensitivity(), SENSITIVITY_MAX));
+        Controls::setValue(m_ui->sensitivity, shown(entry->sensitivity(), SENSITIVITY_MAX));
         for (int cell = 0; cell < m_zone.size(); ++cell)
             m_zone[cell] = cell < entry->zone_size() && entry->zone(cell) ? 1 : 0;
         Controls::setSwitch(m_ui->MotionPopupGroup, entry->pop_up());

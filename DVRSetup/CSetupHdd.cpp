@@ -31,16 +31,11 @@ CSetupHdd::~CSetupHdd() = default;
 
 void CSetupHdd::InitControls()
 {
-    const QSignalBlocker writeMode(m_ui->writeMode);
-    for (int row = 0; row < WRITE_MODE_ROWS; ++row)
-        m_ui->writeMode->addItem(QString::fromLatin1(config::HddWriteMode_Index2String(row)));
-    const QSignalBlocker forceDeletion(m_ui->forceDeletion);
-    m_ui->forceDeletion->addItem(QStringLiteral("Off"));
-    for (int row = 1; row < FORCED_DELETION_ROWS; ++row)
-        m_ui->forceDeletion->addItem(QString::number(row));
-    const QSignalBlocker interval(m_ui->smartCheckInterval);
-    for (int row = 0; row < CHECK_INTERVAL_ROWS; ++row)
-        m_ui->smartCheckInterval->addItem(QString::fromLatin1(config::SmartCheckInterval_Index2String(row)));
+    CSetupControls::setItems(m_ui->writeMode, CSetupControls::rows(config::HddWriteMode_Index2String, WRITE_MODE_ROWS));
+    CSetupControls::setItems(m_ui->forceDeletion,
+        QStringList{QStringLiteral("Off")} + CSetupControls::numbered(QString(), FORCED_DELETION_ROWS - 1));
+    CSetupControls::setItems(
+        m_ui->smartCheckInterval, CSetupControls::rows(config::SmartCheckInterval_Index2String, CHECK_INTERVAL_ROWS));
     CSetupControls::setSwitchIds(m_ui->smartGroup, m_ui->smartOff, m_ui->smartOn);
 }
 

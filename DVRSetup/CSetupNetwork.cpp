@@ -65,22 +65,13 @@ config::VideoType CSetupNetwork::videoType() const
 
 void CSetupNetwork::InitControls()
 {
-    {
-        const QSignalBlocker blocker(m_ui->networkType);
-        for (int row = 0; row < NETWORK_TYPE_ROWS; ++row)
-            m_ui->networkType->addItem(QString::fromLatin1(config::NetworkType_Index2String(row)));
-    }
+    CSetupControls::setItems(
+        m_ui->networkType, CSetupControls::rows(config::NetworkType_Index2String, NETWORK_TYPE_ROWS));
     for (QSpinBox* port : {m_ui->upnpPort, m_ui->port, m_ui->dhcpPort})
         port->setRange(0, PORT_MAX);
-    for (QComboBox* combo : {m_ui->upnpBWLimitation, m_ui->BWLimitation, m_ui->dhcpBWLimitation}) {
-        const QSignalBlocker blocker(combo);
-        for (int row = 0; row < BANDWIDTH_ROWS; ++row)
-            combo->addItem(QString::fromLatin1(config::BandWidthLimitation_Index2String(row)));
-    }
-    {
-        const QSignalBlocker blocker(m_ui->streamQuality);
-        m_ui->streamQuality->addItems(DefStream::Quality);
-    }
+    for (QComboBox* combo : {m_ui->upnpBWLimitation, m_ui->BWLimitation, m_ui->dhcpBWLimitation})
+        CSetupControls::setItems(combo, CSetupControls::rows(config::BandWidthLimitation_Index2String, BANDWIDTH_ROWS));
+    CSetupControls::setItems(m_ui->streamQuality, DefStream::Quality);
     m_ui->applyNetworkTCPIP->setChecked(false);
     CSetupControls::setSwitchIds(m_ui->ddnsLinkGroup, m_ui->ddnsOff, m_ui->ddnsOn);
     CSetupControls::setSwitchIds(m_ui->staticUpnpGroup, m_ui->staticUpnpOff, m_ui->staticUpnpOn);
@@ -90,17 +81,10 @@ void CSetupNetwork::InitControls()
 
 void CSetupNetwork::UpdateControls()
 {
-    {
-        const QSignalBlocker blocker(m_ui->streamChannel);
-        m_ui->streamChannel->clear();
-        for (int ch = 1; ch <= channelCount(); ++ch)
-            m_ui->streamChannel->addItem(QStringLiteral("Ch ") + QString::number(ch));
-        m_ui->streamChannel->addItem(QStringLiteral("All"));
-    }
-    const QSignalBlocker blocker(m_ui->streamFPS);
-    m_ui->streamFPS->clear();
-    for (int rate : videoType() == config::VIDEO_TYPE_NTSC ? DefStream::FPSNtsc : DefStream::FPSPal)
-        m_ui->streamFPS->addItem(QString::number(rate));
+    CSetupControls::setItems(
+        m_ui->streamChannel, CSetupControls::numbered(QStringLiteral("Ch "), channelCount()) + QStringList{"All"});
+    CSetupControls::setItems(m_ui->streamFPS,
+        CSetupControls::numbers(videoType() == config::VIDEO_TYPE_NTSC ? DefStream::FPSNtsc : DefStream::FPSPal));
 }
 
 void CSetupNetwork::InitDvrInfo(const config::DvrConf_DvrInfo& info)

@@ -59,22 +59,6 @@ template <class Element> void fill(google::protobuf::RepeatedField<Element>& lis
         list.Add(value);
 }
 
-QStringList numbers(int count)
-{
-    QStringList texts;
-    for (int i = 1; i <= count; ++i)
-        texts << QString::number(i);
-    return texts;
-}
-
-QStringList rateTexts(const QList<int>& rates)
-{
-    QStringList texts;
-    for (int rate : rates)
-        texts << QString::number(rate);
-    return texts;
-}
-
 } // namespace
 
 using Controls = CSetupControls;
@@ -160,7 +144,7 @@ void CSetupRecord::InitDvrInfo(const config::DvrConf_DvrInfo& info)
 
 void CSetupRecord::UpdateControls()
 {
-    QStringList channelTexts = numbers(channels());
+    QStringList channelTexts = Controls::numbered(QString(), channels());
     channelTexts << QStringLiteral("ALL");
     Controls::setItems(m_ui->channel, channelTexts);
     Controls::setItems(m_ui->playbackChannel, channelTexts);
@@ -171,7 +155,7 @@ void CSetupRecord::UpdateControls()
     else
         Controls::setItems(m_ui->resolution, SIZES_PAL);
     const QStringList rates
-        = rateTexts(videoType() == config::VIDEO_TYPE_NTSC ? DefStream::FPSNtsc : DefStream::FPSPal);
+        = Controls::numbers(videoType() == config::VIDEO_TYPE_NTSC ? DefStream::FPSNtsc : DefStream::FPSPal);
     Controls::setItems(m_ui->fps, rates);
     Controls::setItems(m_ui->eventFPS, rates);
     QStringList modes;

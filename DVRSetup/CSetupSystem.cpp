@@ -7,6 +7,7 @@
 #include "ui_CSetupSystem.h"
 
 #include <QEvent>
+#include <iterator>
 
 namespace {
 
@@ -77,18 +78,11 @@ CSetupSystem::~CSetupSystem() = default;
 void CSetupSystem::InitControls()
 {
     m_ui->systemID->setRange(0, ID_MAX);
-    const QSignalBlocker timeFormat(m_ui->timeFormat);
-    for (int row = 0; row < TIME_FORMAT_ROWS; ++row)
-        m_ui->timeFormat->addItem(QString::fromLatin1(config::TimeFormat_Index2String(row)));
-    const QSignalBlocker dateFormat(m_ui->dateFormat);
-    for (int row = 0; row < DATE_FORMAT_ROWS; ++row)
-        m_ui->dateFormat->addItem(QString::fromLatin1(config::DateFormat_Index2String(row)));
-    const QSignalBlocker timezone(m_ui->timezone);
-    for (const char* zone : TIME_ZONES)
-        m_ui->timezone->addItem(QString::fromLatin1(zone));
-    const QSignalBlocker vgaMode(m_ui->vgaMode);
-    for (int row = 0; row < VGA_MODE_ROWS; ++row)
-        m_ui->vgaMode->addItem(QString::fromLatin1(config::VgaMode_Index2String(row)));
+    CSetupControls::setItems(m_ui->timeFormat, CSetupControls::rows(config::TimeFormat_Index2String, TIME_FORMAT_ROWS));
+    CSetupControls::setItems(m_ui->dateFormat, CSetupControls::rows(config::DateFormat_Index2String, DATE_FORMAT_ROWS));
+    CSetupControls::setItems(m_ui->timezone,
+        CSetupControls::rows([](int row) { return TIME_ZONES[row]; }, static_cast<int>(std::size(TIME_ZONES))));
+    CSetupControls::setItems(m_ui->vgaMode, CSetupControls::rows(config::VgaMode_Index2String, VGA_MODE_ROWS));
     const std::pair<QButtonGroup*, std::pair<QAbstractButton*, QAbstractButton*>> switches[] = {
         {m_ui->ntpGroup, {m_ui->ntpOff, m_ui->ntpOn}},
         {m_ui->sensorGroup, {m_ui->sensorOff, m_ui->sensorOn}},

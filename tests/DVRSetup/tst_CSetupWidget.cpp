@@ -18,7 +18,7 @@
 #include "ZoneEditorSupport.h"
 #include "dvr_protocol/cgi_response.pb.h"
 #include "dvr_types/DvrModelInfo.h"
-#include "tests/DVRSetup/SetupPageSteps.h"
+#include "tests/DVRSetup/SetupPageSupport.h"
 #include "tests/sys_conf/ModelSizedDvrConf.h"
 
 #include <QApplication>
@@ -44,6 +44,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+using namespace SetupPageSupport;
 using Arrange = std::function<void(TestDvr&, DVR&, CSetupWidget&)>;
 Q_DECLARE_METATYPE(Arrange)
 

@@ -5,17 +5,16 @@
 #include "DVRSetup/CSetupSystem.h"
 #include "DVRSetup/DefStream.h"
 #include "WireBuilder.h"
-#include "tests/DVRSetup/SetupPageSteps.h"
+#include "tests/Connection/ModalAnswers.h"
+#include "tests/DVRSetup/SetupPageSupport.h"
 #include "tests/sys_conf/ModelSizedDvrConf.h"
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
+using namespace SetupPageSupport;
 using Change = std::function<void(config::DvrConf&)>;
 Q_DECLARE_METATYPE(Change)
 
@@ -69,25 +68,6 @@ std::unique_ptr<PageUnderTest> makePage(const QString& name)
         return std::make_unique<PageOf<CSetupNetwork, config::Network>>(&config::DvrConf::network);
     return std::make_unique<PageOf<CSetupSystem, config::System>>(&config::DvrConf::system);
 }
-
-// Notes and closes every message box the page opens.
-class BoxCloser : public QObject {
-public:
-    BoxCloser()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts << box->text();
-                box->close();
-            }
-        });
-        m_timer.start(10);
-    }
-    QStringList texts;
-
-private:
-    QTimer m_timer;
-};
 
 const Change asSized = [](config::DvrConf&) {};
 
@@ -157,7 +137,7 @@ void tst_SetupPages::run()
     } else {
         tested->showDefaults(conf.dvr_info());
     }
-    BoxCloser boxes;
+    ModalAnswers boxes;
     // "reload" loads the same part again, as the hub does for the next DVR.
     const QStringList phases = steps.split(QStringLiteral("; reload; "));
     for (int phase = 0; phase < phases.size(); ++phase) {
@@ -167,7 +147,7 @@ void tst_SetupPages::run()
     }
     for (const QString& check : shown) {
         if (check.startsWith("box="))
-            QCOMPARE(boxes.texts.join('|'), check.mid(4));
+            QCOMPARE(boxes.messages.join('|'), check.mid(4));
         else
             QCOMPARE(check.section('=', 0, 0) + '=' + shownValue(widget, check), check);
     }
