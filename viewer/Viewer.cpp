@@ -1404,11 +1404,7 @@ void Viewer::OnSelectedTime(time_t time, int channels)
         CConnectDVR* current = m_connections.current();
         if (!current)
             return;
-        disconnectDVR(false);
-        m_connections.deleteAllButCurrent();
-        updateDisplayScreen();
-        watch(current);
-        current->startPlayback({CHttpConnect::PLAYBACK, time, 0, quint32(channels)});
+        startRecorded(current, CHttpConnect::PLAYBACK, time, 0, channels);
     }
     updateTitle();
     gCheckSpeed.reset();
@@ -1422,12 +1418,21 @@ void Viewer::OnBackupStart(time_t startTime, time_t endTime, int channels)
         m_backup->OnBackupStop();
         return;
     }
+    startRecorded(current, CHttpConnect::BACKUP, startTime, endTime, channels);
+    updateTitle();
+}
+
+void Viewer::startRecorded(CConnectDVR* current, int mode, time_t startTime, time_t endTime, int channels)
+{
+    // The current DVR's stream alone: the others stop, their entries stay.
     disconnectDVR(false);
     m_connections.deleteAllButCurrent();
     updateDisplayScreen();
-    watchBackup(current);
-    current->startPlayback({CHttpConnect::BACKUP, startTime, endTime, quint32(channels)});
-    updateTitle();
+    if (mode == CHttpConnect::BACKUP)
+        watchBackup(current);
+    else
+        watch(current);
+    current->startPlayback({mode, startTime, endTime, quint32(channels)});
 }
 
 void Viewer::OnBackupStop()
