@@ -122,8 +122,11 @@ void CPCSetupPage::saveSettings()
         settings.writeSetting(editName.match(edit->objectName()).captured(1), edit->text());
     for (const RadioOption& option : m_radioOptions)
         settings.writeSetting(option.key, option.group->checkedId());
+    // Applying retranslates every window: only a new choice is worth it (the
+    // page saves once on start-up, after the stored language was applied).
     const QString language = m_ui->selLangauge->currentText();
-    m_language->applyLanguage(language);
+    if (language != settings.readLanguage())
+        m_language->applyLanguage(language);
     settings.writeLanguage(language);
     settings.writeSetting(CAppSettings::SEQ_INTERVAL, m_ui->selSequenceTime->currentText());
 }
