@@ -139,14 +139,7 @@ void CPCSetupPage::OnBrowse()
     const QRegularExpressionMatch name = QRegularExpression(BUTTON_REGEX).match(button->objectName());
     if (!name.hasMatch())
         return;
-    const QString field = name.captured(1);
-    QLineEdit* target = nullptr;
-    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-        if (edit->objectName().contains(field)) {
-            target = edit;
-            break;
-        }
-    }
+    auto* target = findChild<QLineEdit*>(QStringLiteral("Edit") + name.captured(1));
     if (!target)
         return;
     const QString folder = QFileDialog::getExistingDirectory(
