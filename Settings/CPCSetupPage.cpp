@@ -122,8 +122,11 @@ void CPCSetupPage::saveSettings()
         settings.writeSetting(editName.match(edit->objectName()).captured(1), edit->text());
     for (const RadioOption& option : m_radioOptions)
         settings.writeSetting(option.key, option.group->checkedId());
+    // Applying retranslates every window: only a new choice is worth it (the
+    // page saves once on start-up, after the stored language was applied).
     const QString language = m_ui->selLangauge->currentText();
-    m_language->applyLanguage(language);
+    if (language != settings.readLanguage())
+        m_language->applyLanguage(language);
     settings.writeLanguage(language);
     settings.writeSetting(CAppSettings::SEQ_INTERVAL, m_ui->selSequenceTime->currentText());
 }
@@ -136,14 +139,7 @@ void CPCSetupPage::OnBrowse()
     const QRegularExpressionMatch name = QRegularExpression(BUTTON_REGEX).match(button->objectName());
     if (!name.hasMatch())
         return;
-    const QString field = name.captured(1);
-    QLineEdit* target = nullptr;
-    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-        if (edit->objectName().contains(field)) {
-            target = edit;
-            break;
-        }
-    }
+    auto* target = findChild<QLineEdit*>(QStringLiteral("Edit") + name.captured(1));
     if (!target)
         return;
     const QString folder = QFileDialog::getExistingDirectory(

@@ -36,7 +36,7 @@ public:
     // value no control offers shows the default (radio options) or no
     // choice (language, sequence interval).
     void loadSettings();
-    // Controls to store; applies the chosen language at once.
+    // Controls to store; applies a newly chosen language at once.
     void saveSettings();
 
     // The id when a button of the group has it, else the default id when

@@ -7,6 +7,7 @@
 #include "Connection/CLogin.h"
 #include "Connection/CMenuDVRList.h"
 #include "Connection/CSendCommand.h"
+#include "Connection/CStreamIdentity.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "Display/CCheckSpeed.h"
@@ -64,21 +65,16 @@ const int DVR_CHANNELS = 16;
 const int CODEC_AUTOMATIC = 3;
 const int FOUR_SCREENS = 4;
 
+// The 16-channel model stands for a model the table does not know, of a
+// channel count other than 4 or 8.
+const int SIXTEEN_CHANNEL_MODEL = 4;
+
 // The model whose facts decide the live controls: the reported one, or for
 // a model the table does not know one of the channel count.
 int panelModel(const cgi::DvrInfo& info)
 {
-    const int model = static_cast<int>(info.model());
-    if (DvrModel::IsValid(model))
-        return model;
-    switch (info.ch_num()) {
-    case 4:
-        return 6;
-    case 8:
-        return 5;
-    default:
-        return 4;
-    }
+    return CStreamIdentity::normalisedModel(
+        false, static_cast<int>(info.model()), static_cast<int>(info.ch_num()), SIXTEEN_CHANNEL_MODEL);
 }
 
 bool hasPictureControls(int model)
@@ -1408,11 +1404,7 @@ void Viewer::OnSelectedTime(time_t time, int channels)
         CConnectDVR* current = m_connections.current();
         if (!current)
             return;
-        disconnectDVR(false);
-        m_connections.deleteAllButCurrent();
-        updateDisplayScreen();
-        watch(current);
-        current->startPlayback({CHttpConnect::PLAYBACK, time, 0, quint32(channels)});
+        startRecorded(current, CHttpConnect::PLAYBACK, time, 0, channels);
     }
     updateTitle();
     gCheckSpeed.reset();
@@ -1426,12 +1418,21 @@ void Viewer::OnBackupStart(time_t startTime, time_t endTime, int channels)
         m_backup->OnBackupStop();
         return;
     }
+    startRecorded(current, CHttpConnect::BACKUP, startTime, endTime, channels);
+    updateTitle();
+}
+
+void Viewer::startRecorded(CConnectDVR* current, int mode, time_t startTime, time_t endTime, int channels)
+{
+    // The current DVR's stream alone: the others stop, their entries stay.
     disconnectDVR(false);
     m_connections.deleteAllButCurrent();
     updateDisplayScreen();
-    watchBackup(current);
-    current->startPlayback({CHttpConnect::BACKUP, startTime, endTime, quint32(channels)});
-    updateTitle();
+    if (mode == CHttpConnect::BACKUP)
+        watchBackup(current);
+    else
+        watch(current);
+    current->startPlayback({mode, startTime, endTime, quint32(channels)});
 }
 
 void Viewer::OnBackupStop()

@@ -186,6 +186,9 @@ private:
     // A backup's failures are the backup panel's to tell.
     void watchBackup(CConnectDVR* controller);
     void unwatch(CConnectDVR* controller);
+    // Remote playback or backup (by the stream mode) of the current DVR's
+    // recordings.
+    void startRecorded(CConnectDVR* current, int mode, time_t startTime, time_t endTime, int channels);
     void OnRecordFailed(const QString& reason);
     void redrawLater();
 

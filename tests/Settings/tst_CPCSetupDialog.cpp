@@ -64,6 +64,22 @@ QStringList shownOptions(const QWidget& dialog)
                  << child<QComboBox>(dialog, "selSequenceTime")->currentText();
 }
 
+// Counts the language changes the application hears of: each one makes
+// every window translate itself again.
+class LanguageChanges : public QObject {
+public:
+    LanguageChanges() { qApp->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == qApp && event->type() == QEvent::LanguageChange)
+            ++count;
+        return false;
+    }
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(std::optional<CPCHddInfo::Blocks>)
@@ -226,6 +242,21 @@ private slots:
         quint64 total = 1;
         QVERIFY(CPCHddInfo::getHddInfo(QDir::rootPath(), free, total) && total > 0 && free <= total);
         QVERIFY(!CPCHddInfo::getHddInfo(QStringLiteral("/no/such/drive"), free, total) && free + total == 0);
+    }
+
+    // The stored language is in force from start-up: building the dialog
+    // and an OK that keeps it leave the translator alone.
+    void keptLanguageIsNotAppliedAgain()
+    {
+        store().setValue(CAppSettings::LANGUAGE, QStringLiteral("French"));
+        QVERIFY(CLanguage().applyLanguage(QStringLiteral("French")));
+        const LanguageChanges changes;
+        CPCSetupDialog dialog;
+        dialog.loadSettings();
+        click(dialog, QDialogButtonBox::Ok);
+        QCOMPARE(changes.count, 0);
+        QCOMPARE(stored("Language"), QStringLiteral("French"));
+        QCOMPARE(QCoreApplication::translate("ViewerClass", "Search"), QStringLiteral("Recherche"));
     }
 
     // French chosen while no translation is installed turns the program
