@@ -211,8 +211,8 @@ void CInfoWidget::DisplayDvrInfo(const cgi::DvrInfo& info)
 void CInfoWidget::DisplayHddInfo(const cgi::HddInfo& info)
 {
     std::vector<HDD_INFO_T> disks;
-    for (const cgi::HddInfo::Info& entry : info.info())
-        disks.push_back(diskOf(entry));
+    for (int i = 0; i < std::min(info.info_size(), MAX_HDD_PANELS); ++i)
+        disks.push_back(diskOf(info.info(i)));
     showHddPanels(disks);
 }
 
@@ -220,9 +220,11 @@ void CInfoWidget::DisplaySysLog(const cgi::SysLog& log)
 {
     if (!m_logDisplay || log.log_size() == 0)
         return;
+    const int count = std::min(log.log_size(), MAX_LOG_LINES);
     QStringList lines;
-    lines.reserve(log.log_size());
-    for (const cgi::SysLog::Log& entry : log.log()) {
+    lines.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const cgi::SysLog::Log& entry = log.log(i);
         // All three at once: a user or log text holding "%3" stays as it is.
         lines << QStringLiteral("%1    %2    %3")
                      .arg(CDateTime::convert_Timet_QDateTime(long(entry.time())).toString(LOG_TIME_FORMAT),

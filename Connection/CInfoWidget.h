@@ -39,6 +39,9 @@ public:
     // More panels than this would not describe a real DVR; a reply listing
     // more disks shows the first ones.
     static constexpr int MAX_HDD_PANELS = 16;
+    // A reply may list millions of log entries in its largest packet; the
+    // log tab shows the first ones, which a DVR's own log never exceeds.
+    static constexpr int MAX_LOG_LINES = 10000;
 
     explicit CInfoWidget(QWidget* parent = nullptr);
     ~CInfoWidget() override;

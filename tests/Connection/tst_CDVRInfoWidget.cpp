@@ -23,7 +23,7 @@
 namespace {
 
 enum class Answers { Prompt, InfoLast, HddLast, Garbled, OtherTypes, Silent };
-enum class Content { Standard, Unusual, ThousandDisks };
+enum class Content { Standard, Unusual, ThousandDisks, LongLog };
 
 void setUp(TestDvr& dvr, Content content, Answers answers, TestDvrRequest::Dialect dialect)
 {
@@ -34,6 +34,13 @@ void setUp(TestDvr& dvr, Content content, Answers answers, TestDvrRequest::Diale
         for (int i = 1; i < 1000; ++i)
             many.hddInfo.add_info()->CopyFrom(many.hddInfo.info(0));
         dvr.setContent(many);
+    }
+    if (content == Content::LongLog) {
+        TestDvrContent longLog = TestDvrContent::standard();
+        for (int i = 1; i < CInfoWidget::MAX_LOG_LINES; ++i)
+            longLog.sysLog.add_log()->CopyFrom(longLog.sysLog.log(0));
+        longLog.sysLog.add_log()->set_log("beyond the shown lines");
+        dvr.setContent(longLog);
     }
     if (answers == Answers::InfoLast)
         TestDvrDelays::install(dvr, dialect, {{cgi::MODE_DVR_INFO, 300}, {cgi::MODE_HDD_INFO, 150}});
@@ -155,6 +162,9 @@ private slots:
             << "1970/01/01 00:00:00    admin%3    clock <b>reset</b>\n2015/03/01 12:00:00    " + korean;
         row("new, a thousand disks", false, Content::ThousandDisks, Answers::Prompt, "UTC")
             << standard << sixteen << log;
+        row("new, a log longer than shown", false, Content::LongLog, Answers::Prompt, "UTC")
+            << standard << QStringList{disk(1, 1000000, 250000)}
+            << QStringList(CInfoWidget::MAX_LOG_LINES, log).join(QLatin1Char('\n'));
         row("new, garbled", false, Content::Standard, Answers::Garbled, "UTC") << none << QStringList() << "";
         row("new, other packet types", false, Content::Standard, Answers::OtherTypes, "UTC")
             << none << QStringList() << "";

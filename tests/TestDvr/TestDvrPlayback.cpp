@@ -56,10 +56,14 @@ TestDvrPlayback::TestDvrPlayback(TestDvr* dvr)
             }
             return TestDvrAnswers::standard(request, content);
         });
-    dvr->setHandler(
-        TestDvrRequest::OldDialect, OLD_COMMAND, [state](const TestDvrRequest& request, const TestDvrContent& content) {
-            const auto cursor = state->cursor(request.decodedParam("CID").toInt());
-            if (cursor && request.decodedParam("OP").toInt() == OLD_OP_PLAYBACK) {
+    // The old dialect's other commands (channel selection among them) go on
+    // to whatever answered them before.
+    const TestDvr::Handler before = dvr->handler(TestDvrRequest::OldDialect, OLD_COMMAND);
+    dvr->setHandler(TestDvrRequest::OldDialect, OLD_COMMAND,
+        [state, before](const TestDvrRequest& request, const TestDvrContent& content) {
+            if (request.decodedParam("OP").toInt() != OLD_OP_PLAYBACK)
+                return before ? before(request, content) : TestDvrAnswers::standard(request, content);
+            if (const auto cursor = state->cursor(request.decodedParam("CID").toInt())) {
                 const int wanted = request.decodedParam("REQ").toInt();
                 for (int cmd = 0; cmd < int(std::size(OLD_REQUESTS)); ++cmd) {
                     if (OLD_REQUESTS[cmd] == wanted)
