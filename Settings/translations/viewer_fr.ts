@@ -274,6 +274,10 @@
         <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
         <translation>L&apos;image de carte %1 est trop grande (%2 x %3 pixels, 64 mégapixels au plus). La carte est affichée sans elle.</translation>
     </message>
+    <message>
+        <source>The map image %1 is not a file. The map is shown without it.</source>
+        <translation>L&apos;image de carte %1 n&apos;est pas un fichier. La carte est affichée sans elle.</translation>
+    </message>
 </context>
 <context>
     <name>CEMapSetupDialog</name>

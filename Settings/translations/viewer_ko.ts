@@ -274,6 +274,10 @@
         <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
         <translation>맵 이미지 %1이(가) 너무 큽니다(%2 x %3 픽셀, 최대 64메가픽셀). 이미지 없이 맵을 표시합니다.</translation>
     </message>
+    <message>
+        <source>The map image %1 is not a file. The map is shown without it.</source>
+        <translation>맵 이미지 %1은(는) 파일이 아닙니다. 이미지 없이 맵을 표시합니다.</translation>
+    </message>
 </context>
 <context>
     <name>CEMapSetupDialog</name>

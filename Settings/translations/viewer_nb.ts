@@ -274,6 +274,10 @@
         <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
         <translation>Kartbildet %1 er for stort (%2 x %3 piksler, høyst 64 megapiksler). Kartet vises uten bildet.</translation>
     </message>
+    <message>
+        <source>The map image %1 is not a file. The map is shown without it.</source>
+        <translation>Kartbildet %1 er ikke en fil. Kartet vises uten bildet.</translation>
+    </message>
 </context>
 <context>
     <name>CEMapSetupDialog</name>

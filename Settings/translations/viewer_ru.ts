@@ -274,6 +274,10 @@
         <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
         <translation>Изображение карты %1 слишком велико (%2 x %3 пикселей, не более 64 мегапикселей). Карта показана без него.</translation>
     </message>
+    <message>
+        <source>The map image %1 is not a file. The map is shown without it.</source>
+        <translation>Изображение карты %1 не является файлом. Карта показана без него.</translation>
+    </message>
 </context>
 <context>
     <name>CEMapSetupDialog</name>

@@ -274,6 +274,10 @@
         <source>The map image %1 is too large (%2 x %3 pixels, at most 64 megapixels). The map is shown without it.</source>
         <translation>地圖影像 %1 太大（%2 x %3 像素，最多 64 百萬像素）。地圖將不含影像顯示。</translation>
     </message>
+    <message>
+        <source>The map image %1 is not a file. The map is shown without it.</source>
+        <translation>地圖影像 %1 不是檔案。地圖將不顯示影像。</translation>
+    </message>
 </context>
 <context>
     <name>CEMapSetupDialog</name>
