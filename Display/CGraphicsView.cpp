@@ -1,8 +1,10 @@
 #include "Display/CGraphicsView.h"
 
+#include "Display/CGLWidget.h"
 #include "Display/CGraphicsScene.h"
 
 #include <QHelpEvent>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QToolTip>
 
@@ -25,8 +27,38 @@ bool CGraphicsView::event(QEvent* event)
     return QGraphicsView::event(event);
 }
 
+QImage CGraphicsView::grabWall()
+{
+    auto* wall = qobject_cast<CGLWidget*>(viewport());
+    if (!wall)
+        return viewport()->grab().toImage();
+    return wall->renderToImage([this](QPainter& painter) { render(&painter, QRectF(), viewport()->rect()); });
+}
+
+bool CGraphicsView::paintWall(CGLWidget& wall)
+{
+    if (wall.isPaintingElsewhere()) {
+        const QImage picture = grabWall();
+        QPainter painter(&wall);
+        painter.drawImage(wall.rect(), picture);
+        return true;
+    }
+    if (!wall.beginFrame())
+        return true;
+    // The window's buffers keep nothing of the last frame: each frame is
+    // drawn whole, whatever part of the window asked for it.
+    QPaintEvent whole(wall.rect());
+    QGraphicsView::viewportEvent(&whole);
+    wall.endFrame();
+    return true;
+}
+
 bool CGraphicsView::viewportEvent(QEvent* event)
 {
+    if (event->type() == QEvent::Paint) {
+        if (auto* wall = qobject_cast<CGLWidget*>(viewport()))
+            return paintWall(*wall);
+    }
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         auto* wall = qobject_cast<CGraphicsScene*>(scene());

@@ -229,7 +229,7 @@ bool CScreen::saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM for
 {
     if (!m_glWidget)
         return false;
-    const QImage image = m_glWidget->grabFramebuffer();
+    const QImage image = m_view->grabWall();
     return !image.isNull() && image.save(path, format == CAPTURE_FILEFORMAT::JPEG ? "JPEG" : "PNG");
 }
 
