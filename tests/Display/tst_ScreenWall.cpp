@@ -124,13 +124,25 @@ private slots:
         QTRY_VERIFY(bordersShown(shot(wall)));
     }
 
-    void pictureShowsInItsTile_data() { addModes(); }
+    void pictureShowsInItsTile_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("rebuiltOnView");
+        for (int mode = 0; mode <= 2; ++mode) {
+            QTest::addRow("mode %d", mode) << mode << false;
+            // As after PC setup: the new wall's window is made while its parent is shown.
+            QTest::addRow("mode %d, rebuilt on view", mode) << mode << true;
+        }
+    }
 
     void pictureShowsInItsTile()
     {
         QFETCH(int, mode);
+        QFETCH(bool, rebuiltOnView);
         CDisplayWidget wall(nullptr);
         showWall(wall, mode);
+        if (rebuiltOnView)
+            wall.resetDisplay();
         wall.setScreens(16);
         feed(wall, 5);
         const QRect tile = wall.wall()->getDisplayRect(5);
