@@ -23,10 +23,11 @@ void CFrameQueue::close()
     {
         boost::lock_guard<boost::mutex> lock(m_mutex);
         m_open = false;
-        // A consumer may still be reading the frame it took; the buffer then
-        // goes with the next open() or the queue itself.
-        if (!m_frontTaken)
-            m_buffer.reset();
+        // A consumer may still be reading the frame it took: its buffer stays
+        // until it is done, also past an open() that makes a new one.
+        if (m_frontTaken)
+            m_consumersBuffer = std::move(m_buffer);
+        m_buffer.reset();
         m_fill = 0;
         m_lengths.clear();
         m_infos.clear();
@@ -99,6 +100,7 @@ void CFrameQueue::dropQueued()
 bool CFrameQueue::waitFront(Front& front)
 {
     boost::unique_lock<boost::mutex> lock(m_mutex);
+    m_consumersBuffer.reset();
     while (m_open && m_lengths.empty())
         m_data.wait(lock);
     if (!m_open)
@@ -114,6 +116,11 @@ void CFrameQueue::popFront()
 {
     {
         boost::lock_guard<boost::mutex> lock(m_mutex);
+        // The consumer's frame went with the closing, not with the queue now.
+        if (m_consumersBuffer) {
+            m_consumersBuffer.reset();
+            return;
+        }
         if (!m_open || m_lengths.empty())
             return;
         m_frontTaken = false;

@@ -33,8 +33,9 @@ public:
     // Allocates the buffer and starts empty.
     void open();
     // Drops every queued frame and frees the buffer, unless the consumer
-    // still works on its frame (it then goes with the next open or the
-    // queue); producers waiting for room wake up and drop their frames.
+    // still works on its frame (it then goes when the consumer is done with
+    // it, even when the queue is opened again meanwhile); producers waiting
+    // for room wake up and drop their frames.
     void close();
     bool isOpen() const;
 
@@ -53,8 +54,10 @@ public:
 
     // Waits for the oldest frame; an interruption point of the calling boost
     // thread. False when the queue is closed. The frame stays the consumer's
-    // until popFront.
+    // until popFront or the next waitFront.
     bool waitFront(Front& front);
+    // The consumer is done with its frame. A frame queued after the queue
+    // was closed and opened again is not the consumer's and stays.
     void popFront();
 
     std::size_t fillLevel() const;
@@ -74,5 +77,7 @@ private:
     bool m_open = false;
     // The consumer is working on the first frame.
     bool m_frontTaken = false;
+    // The buffer of a closed queue whose frame the consumer still reads.
+    std::unique_ptr<unsigned char[]> m_consumersBuffer;
     uint64_t m_session = 0;
 };

@@ -62,6 +62,8 @@ private slots:
     void closingReleasesAWaitingProducer_data();
     void closingReleasesAWaitingProducer();
     void waitingConsumerCanBeInterrupted();
+    void consumersFrameOutlivesClosing_data();
+    void consumersFrameOutlivesClosing();
 };
 
 void tst_CFrameQueue::keepsFramesInOrder()
@@ -206,6 +208,44 @@ void tst_CFrameQueue::waitingConsumerCanBeInterrupted()
     queue.close();
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(front.data), int(front.length)), filled(100, 'c'));
     queue.popFront();
+}
+
+void tst_CFrameQueue::consumersFrameOutlivesClosing_data()
+{
+    QTest::addColumn<bool>("reopen");
+    QTest::addColumn<int>("newFrames");
+    QTest::newRow("closed") << false << 0;
+    QTest::newRow("closed and opened again") << true << 0;
+    QTest::newRow("opened again and fed") << true << 2;
+}
+
+// The consumer may still be decoding its frame when the queue is closed (and
+// even opened again for a new stream): the frame's bytes stay readable until
+// it is done, and being done takes nothing of the new stream's frames.
+void tst_CFrameQueue::consumersFrameOutlivesClosing()
+{
+    QFETCH(bool, reopen);
+    QFETCH(int, newFrames);
+    CFrameQueue queue;
+    queue.open();
+    QVERIFY(push(queue, filled(4096, 'o')));
+    CFrameQueue::Front front;
+    QVERIFY(queue.waitFront(front));
+
+    queue.close();
+    if (reopen)
+        queue.open();
+    for (int i = 0; i < newFrames; ++i)
+        QVERIFY(push(queue, filled(4096, char('n' + i)), i));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(front.data), int(front.length)), filled(4096, 'o'));
+    queue.popFront();
+
+    QCOMPARE(queue.frameCount(), std::size_t(newFrames));
+    for (int i = 0; i < newFrames; ++i) {
+        QVERIFY(queue.waitFront(front));
+        QCOMPARE(front.info.screen, i);
+        queue.popFront();
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_CFrameQueue)
