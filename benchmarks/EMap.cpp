@@ -19,6 +19,7 @@
 //   xvfb-run -a build/benchmarks/bench_EMap
 // (without a display it draws on the offscreen platform).
 
+#include "BenchApplication.h"
 #include "Connection/CHttpConnect.h"
 #include "CpuClock.h"
 #include "Display/OpenGLMode.h"
@@ -61,17 +62,11 @@ const int RUN_MS = 10000;
 
 QApplication& application()
 {
-    static int argc = 1;
-    static char name[] = "bench_EMap";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
+    return benchApplication<QApplication>("bench_EMap", [] {
         if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        QStandardPaths::setTestModeEnabled(true);
         QLoggingCategory::setFilterRules(QStringLiteral("qelm.network.debug=false\ndefault.debug=false"));
-        return new QApplication(argc, argv);
-    }();
-    return *app;
+    });
 }
 
 void runFor(int milliseconds)

@@ -11,6 +11,7 @@
 //                       copies each frame
 // Goal: PlaybackThread at most 1.5 times PlainReads.
 
+#include "BenchApplication.h"
 #include "Recording/CPlaybackFile.h"
 #include "Settings/CAppSettings.h"
 #include "SysData/CRecord.h"
@@ -35,14 +36,7 @@ const int INDEX_HEADER = 40;
 
 QCoreApplication& application()
 {
-    static int argc = 1;
-    static char name[] = "bench_LocalPlayback";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication* app = [] {
-        QStandardPaths::setTestModeEnabled(true);
-        return new QCoreApplication(argc, argv);
-    }();
-    return *app;
+    return benchApplication<QCoreApplication>("bench_LocalPlayback");
 }
 
 // The frame index of the recorded minute.

@@ -20,6 +20,7 @@
 //       build/benchmarks/bench_ScreenWall
 // (PULSE_SERVER keeps the wall's audio parts away from any real sound server.)
 
+#include "BenchApplication.h"
 #include "CpuClock.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CGraphicsView.h"
@@ -52,15 +53,7 @@ const int SECONDS = 10;
 
 QApplication& application()
 {
-    static int argc = 1;
-    static char name[] = "bench_ScreenWall";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        CScreen::prepareOpenGL();
-        QStandardPaths::setTestModeEnabled(true);
-        return new QApplication(argc, argv);
-    }();
-    return *app;
+    return benchApplication<QApplication>("bench_ScreenWall", CScreen::prepareOpenGL);
 }
 
 // Counts the paint events of a widget: one per wall redraw.

@@ -17,6 +17,7 @@
 //
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
+#include "BenchApplication.h"
 #include "Common/CSearchDataParser.h"
 #include "Recording/CHdbFolder.h"
 #include "Recording/CMinute.h"
@@ -45,16 +46,10 @@ const quint32 FIRST_DAY = 1704067200; // 2024-01-01 00:00 DVR time
 
 QApplication& application()
 {
-    static int argc = 1;
-    static char name[] = "bench_SearchPanel";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
+    return benchApplication<QApplication>("bench_SearchPanel", [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        QStandardPaths::setTestModeEnabled(true);
-        return new QApplication(argc, argv);
-    }();
-    return *app;
+    });
 }
 
 // One recording per day, one frame per channel and minute of it.

@@ -35,6 +35,7 @@
 // shortens or lengthens the measured time per size.
 //   build/benchmarks/bench_Streaming
 
+#include "BenchApplication.h"
 #include "Common/CFrameInfo.h"
 #include "Connection/CConnectDVR.h"
 #include "CpuClock.h"
@@ -187,19 +188,13 @@ bool ensureDisplay()
 
 QApplication& application()
 {
-    static int argc = 1;
-    static char name[] = "bench_Streaming";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
+    return benchApplication<QApplication>("bench_Streaming", [] {
         qputenv("QT_QPA_PLATFORM", "xcb");
         // The wall's audio parts stay away from any real sound server.
         qputenv("PULSE_SERVER", "unix:/nonexistent");
         CScreen::prepareOpenGL();
-        QStandardPaths::setTestModeEnabled(true);
         QLoggingCategory::setFilterRules(QStringLiteral("qelm.network.debug=false\ndefault.debug=false"));
-        return new QApplication(argc, argv);
-    }();
-    return *app;
+    });
 }
 
 // What arrives, on the link's thread: frames counted, gaps in each
