@@ -222,6 +222,10 @@ void tst_CEMapWidget::unusableImageIsRefused_data()
                             << "is not a file";
     QTest::newRow("folder") << "folder"
                             << "is not a file";
+    QTest::newRow("missing") << "missing"
+                             << "cannot be read";
+    QTest::newRow("not an image") << "text"
+                                  << "cannot be read";
 }
 
 void tst_CEMapWidget::unusableImageIsRefused()
@@ -239,7 +243,11 @@ void tst_CEMapWidget::unusableImageIsRefused()
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else if (kind == QLatin1String("device")) {
         path = QStringLiteral("/dev/zero");
-    } else {
+    } else if (kind == QLatin1String("text")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a picture\n");
+    } else if (kind == QLatin1String("folder")) {
         QVERIFY(QDir(m_dir->path()).mkdir(kind));
     }
 
