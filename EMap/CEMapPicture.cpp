@@ -32,6 +32,13 @@ bool CEMapPicture::load(const QString& path)
         return false;
     }
     m_original = QPixmap::fromImageReader(&reader);
+    // A moved or damaged image would otherwise leave a blank map unexplained.
+    if (m_original.isNull()) {
+        m_refusal = QCoreApplication::translate(
+            "CEMapPicture", "The map image %1 cannot be read (%2). The map is shown without it.")
+                        .arg(QDir::toNativeSeparators(path), reader.errorString());
+        return false;
+    }
     return true;
 }
 

@@ -327,22 +327,24 @@ bool CEMapWidget::isCameraOnMap(const DVR& dvr, int channel) const
     return false;
 }
 
-void CEMapWidget::dragEnterEvent(QDragEnterEvent* event)
+void CEMapWidget::acceptTreeDrag(QDragMoveEvent* event)
 {
-    qDebug("EMap Widget dragEnter");
     if (isTreeDrag(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
 }
 
+void CEMapWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    qDebug("EMap Widget dragEnter");
+    acceptTreeDrag(event);
+}
+
 void CEMapWidget::dragMoveEvent(QDragMoveEvent* event)
 {
     qDebug("EMap Widget dragMove");
-    if (isTreeDrag(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    acceptTreeDrag(event);
 }
 
 void CEMapWidget::dragLeaveEvent(QDragLeaveEvent*)

@@ -14,6 +14,7 @@
 class CCameraWidget;
 class CEMapStreams;
 class QLabel;
+class QDragMoveEvent;
 class QMimeData;
 class QScrollArea;
 namespace Ui {
@@ -86,6 +87,8 @@ private:
     int cameraIndex(QObject* camera) const;
     bool isCameraOnMap(const DVR& dvr, int channel) const;
     static bool isTreeDrag(const QMimeData* data);
+    // Entering and moving over the view take the DVR tree's drags alone.
+    static void acceptTreeDrag(QDragMoveEvent* event);
 
     std::unique_ptr<Ui::CEMapWidget> m_ui;
     QLabel* m_mapLabel;

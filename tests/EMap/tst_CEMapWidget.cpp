@@ -1,8 +1,10 @@
 #include "Common/CCoreMetaTypes.h"
+#include "Connection/CHttpConnect.h"
 #include "Connection/CStopRequest.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
 #include "EMap/CCameraWidget.h"
+#include "EMap/CEMapStreams.h"
 #include "EMap/CEMapWidget.h"
 #include "EMap/CShowVideoDialog.h"
 #include "H264TestEncoder.h"
@@ -101,6 +103,8 @@ private slots:
     void viewMode_data();
     void viewMode();
     void channelRequestWaitsForTheStreamId();
+    void unreachableDvrIsLoggedDisconnected_data();
+    void unreachableDvrIsLoggedDisconnected();
     void groupCycles();
 
 private:
@@ -222,6 +226,10 @@ void tst_CEMapWidget::unusableImageIsRefused_data()
                             << "is not a file";
     QTest::newRow("folder") << "folder"
                             << "is not a file";
+    QTest::newRow("missing") << "missing"
+                             << "cannot be read";
+    QTest::newRow("not an image") << "text"
+                                  << "cannot be read";
 }
 
 void tst_CEMapWidget::unusableImageIsRefused()
@@ -239,7 +247,11 @@ void tst_CEMapWidget::unusableImageIsRefused()
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else if (kind == QLatin1String("device")) {
         path = QStringLiteral("/dev/zero");
-    } else {
+    } else if (kind == QLatin1String("text")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a picture\n");
+    } else if (kind == QLatin1String("folder")) {
         QVERIFY(QDir(m_dir->path()).mkdir(kind));
     }
 
@@ -416,6 +428,35 @@ void tst_CEMapWidget::channelRequestWaitsForTheStreamId()
     const QString second = QString::number(dvr.streams()->records().last().id);
     QVERIFY(second != first);
     QTRY_COMPARE(channelRequests(dvr), (QStringList{"ffff/fffe @ " + first, "ffff/fffe @ " + second}));
+}
+
+void tst_CEMapWidget::unreachableDvrIsLoggedDisconnected_data()
+{
+    // Camera records only a damaged or outdated list file holds.
+    QTest::addColumn<bool>("hasAddress");
+    QTest::newRow("DVR gone from its port") << true;
+    QTest::newRow("DVR without an address") << false;
+}
+
+void tst_CEMapWidget::unreachableDvrIsLoggedDisconnected()
+{
+    QFETCH(bool, hasAddress);
+    DVR gone;
+    if (hasAddress) {
+        TestDvr dvr;
+        QVERIFY(dvr.listen());
+        gone = dvr.dvrRecord();
+    }
+    gone.set_name("Gone");
+    EMap map;
+    map.set_mapimagepath(m_image.toStdString());
+    *map.add_items() = camera(gone, 2, 30, 30);
+    QVERIFY(openView(map, false));
+    // A link that never connects says so when its DVR stays silent.
+    m_view->streams()->link(0)->setSilenceTime(200);
+    QTRY_VERIFY(logHas("Gone", "CH3", "disconnected"));
+    QCOMPARE(m_view->cameras().first()->statusColor(), Qt::transparent);
+    QCOMPARE(m_saved.size(), 0);
 }
 
 void tst_CEMapWidget::groupCycles()
