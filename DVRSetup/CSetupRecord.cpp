@@ -312,6 +312,11 @@ int CSetupRecord::chosenResolution() const
     return m_ui->resolution->currentIndex() + resolutionOffset();
 }
 
+google::protobuf::uint32 CSetupRecord::chosenRate(int row) const
+{
+    return static_cast<google::protobuf::uint32>(DefStream::FPS_IDX2REAL(videoType(), row));
+}
+
 void CSetupRecord::showEntry(int index)
 {
     if (index < 0 || index > channels())
@@ -354,63 +359,56 @@ void CSetupRecord::OnChangedChannel(int index)
     showEntry(index);
 }
 
-void CSetupRecord::OnChangedResolution(int index)
+void CSetupRecord::editEntry(int index, const std::function<void(config::Record_Channel&)>& edit)
 {
     config::Record_Channel* entry = currentEntry();
     if (index < 0 || !entry)
         return;
-    entry->set_resolution(static_cast<config::Resolution>(index + resolutionOffset()));
-    showResolutionSlots(*entry);
+    edit(*entry);
     noteEdit();
+}
+
+void CSetupRecord::OnChangedResolution(int index)
+{
+    editEntry(index, [this, index](config::Record_Channel& entry) {
+        entry.set_resolution(static_cast<config::Resolution>(index + resolutionOffset()));
+        showResolutionSlots(entry);
+    });
 }
 
 void CSetupRecord::OnChangedQuality(int index)
 {
-    config::Record_Channel* entry = currentEntry();
-    if (index < 0 || !entry)
-        return;
-    entry->set_qual(chosenResolution(), config::Quality_Index2Type(index));
-    noteEdit();
+    editEntry(index, [this, index](config::Record_Channel& entry) {
+        entry.set_qual(chosenResolution(), config::Quality_Index2Type(index));
+    });
 }
 
 void CSetupRecord::OnChangedFPS(int index)
 {
-    config::Record_Channel* entry = currentEntry();
-    if (index < 0 || !entry)
-        return;
-    entry->set_fps(
-        chosenResolution(), static_cast<google::protobuf::uint32>(DefStream::FPS_IDX2REAL(videoType(), index)));
-    noteEdit();
+    editEntry(
+        index, [this, index](config::Record_Channel& entry) { entry.set_fps(chosenResolution(), chosenRate(index)); });
 }
 
 void CSetupRecord::OnChangedMode(int index)
 {
-    config::Record_Channel* entry = currentEntry();
-    if (index < 0 || !entry)
-        return;
-    const config::RecordMode mode = config::RecordMode_Index2Type(sensors(), index);
-    entry->set_record_mode(mode);
-    enableEventControls(mode);
-    noteEdit();
+    editEntry(index, [this, index](config::Record_Channel& entry) {
+        const config::RecordMode mode = config::RecordMode_Index2Type(sensors(), index);
+        entry.set_record_mode(mode);
+        enableEventControls(mode);
+    });
 }
 
 void CSetupRecord::OnChangedEventQuality(int index)
 {
-    config::Record_Channel* entry = currentEntry();
-    if (index < 0 || !entry)
-        return;
-    entry->set_qual_evt(chosenResolution(), config::Quality_Index2Type(index));
-    noteEdit();
+    editEntry(index, [this, index](config::Record_Channel& entry) {
+        entry.set_qual_evt(chosenResolution(), config::Quality_Index2Type(index));
+    });
 }
 
 void CSetupRecord::OnChangedEventFPS(int index)
 {
-    config::Record_Channel* entry = currentEntry();
-    if (index < 0 || !entry)
-        return;
-    entry->set_fps_evt(
-        chosenResolution(), static_cast<google::protobuf::uint32>(DefStream::FPS_IDX2REAL(videoType(), index)));
-    noteEdit();
+    editEntry(index,
+        [this, index](config::Record_Channel& entry) { entry.set_fps_evt(chosenResolution(), chosenRate(index)); });
 }
 
 void CSetupRecord::OnChangedAudio(int id)
