@@ -236,6 +236,8 @@ void CSetupRecord::MakeConfValid()
         for (int n = 0; n < SCHEDULES; ++n)
             m_record.add_schedule();
     }
+    // The model's facts are looked up once, not for each of the week's hours.
+    const std::size_t inputs = sensors();
     for (config::Record_Schedule& schedule : *m_record.mutable_schedule()) {
         google::protobuf::RepeatedField<int>& modes = *schedule.mutable_record_mode();
         if (modes.size() > WEEK_HOURS)
@@ -243,7 +245,7 @@ void CSetupRecord::MakeConfValid()
         while (modes.size() < WEEK_HOURS)
             modes.Add(config::RECORD_MANUAL);
         for (int& mode : modes) {
-            if (!config::RecordMode_IsSupported(sensors(), static_cast<config::RecordMode>(mode)))
+            if (!config::RecordMode_IsSupported(inputs, static_cast<config::RecordMode>(mode)))
                 mode = config::RECORD_MANUAL;
         }
     }
