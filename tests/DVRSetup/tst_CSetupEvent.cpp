@@ -233,6 +233,10 @@ void tst_CSetupEvent::repairs_data()
         for (int cell = 100; cell < 192; ++cell)
             e.mutable_motion_conf()->mutable_motion(1)->add_zone(false);
     });
+    QTest::newRow("long zone kept") << 4 << 0 << Change([](E& e) {
+        for (int cell = 0; cell < 50; ++cell)
+            e.mutable_motion_conf()->mutable_motion(1)->add_zone(true);
+    }) << Change([](E&) {});
     QTest::newRow("three sensors on 8") << 4 << 0 << Change([](E& e) {
         e.mutable_sensor_conf()->mutable_sensor()->DeleteSubrange(3, 5);
     }) << Change([](E& e) {
