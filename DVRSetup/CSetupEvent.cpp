@@ -311,14 +311,18 @@ bool CSetupEvent::allShown() const
     return m_ui->motionCh->currentIndex() == channels();
 }
 
-config::Event_Motion* CSetupEvent::shownMotion()
+config::Event_Motion* CSetupEvent::motionAt(int index)
 {
-    const int index = m_ui->motionCh->currentIndex();
     if (index < 0)
         return nullptr;
     if (index >= channels())
         return &m_all;
     return index < m_event.motion_conf().motion_size() ? m_event.mutable_motion_conf()->mutable_motion(index) : nullptr;
+}
+
+config::Event_Motion* CSetupEvent::shownMotion()
+{
+    return motionAt(m_ui->motionCh->currentIndex());
 }
 
 config::Event_Sensor* CSetupEvent::shownSensor()
@@ -333,12 +337,7 @@ void CSetupEvent::showMotion(int index)
 {
     if (index < 0)
         return;
-    const config::Event_Motion* entry = nullptr;
-    if (index >= channels())
-        entry = &m_all;
-    else if (index < m_event.motion_conf().motion_size())
-        entry = &m_event.motion_conf().motion(index);
-    if (entry) {
+    if (const config::Event_Motion* entry = motionAt(index)) {
         Controls::setValue(m_ui->sensitivity, shown(entry->sensitivity(), SENSITIVITY_MAX));
         for (int cell = 0; cell < m_zone.size(); ++cell)
             m_zone[cell] = cell < entry->zone_size() && entry->zone(cell) ? 1 : 0;
