@@ -158,12 +158,12 @@ void CSetupRecord::UpdateControls()
         = Controls::numbers(videoType() == config::VIDEO_TYPE_NTSC ? DefStream::FPSNtsc : DefStream::FPSPal);
     Controls::setItems(m_ui->fps, rates);
     Controls::setItems(m_ui->eventFPS, rates);
-    QStringList modes;
-    for (int row = 0; row < config::RecordMode_Count(sensors()); ++row)
-        modes << QString::fromLatin1(config::RecordMode_Index2String(sensors(), row, false));
-    Controls::setItems(m_ui->mode, modes);
-    m_ui->sensor->setVisible(sensors() != 0);
-    m_ui->event->setVisible(sensors() != 0);
+    const std::size_t inputs = sensors();
+    Controls::setItems(m_ui->mode,
+        Controls::rows([inputs](int row) { return config::RecordMode_Index2String(inputs, row, false); },
+            config::RecordMode_Count(inputs)));
+    m_ui->sensor->setVisible(inputs != 0);
+    m_ui->event->setVisible(inputs != 0);
 }
 
 void CSetupRecord::InitConf()
