@@ -213,11 +213,12 @@ void CSetupEvent::MakeConfValid()
         while (motion.zone_size() < cells)
             motion.add_zone(false);
     }
-    if (m_event.sensor_conf().sensor_size() != sensors()) {
-        auto& inputs = *m_event.mutable_sensor_conf()->mutable_sensor();
-        inputs.Clear();
-        for (int input = 0; input < sensors(); ++input)
-            inputs.Add()->set_link_ch(static_cast<google::protobuf::uint32>(input));
+    const int inputs = sensors();
+    if (m_event.sensor_conf().sensor_size() != inputs) {
+        auto& entries = *m_event.mutable_sensor_conf()->mutable_sensor();
+        entries.Clear();
+        for (int input = 0; input < inputs; ++input)
+            entries.Add()->set_link_ch(static_cast<google::protobuf::uint32>(input));
     }
     const auto resize = [](google::protobuf::RepeatedField<bool>& list, int count) {
         if (list.size() == count)
@@ -226,10 +227,8 @@ void CSetupEvent::MakeConfValid()
         for (int i = 0; i < count; ++i)
             list.Add(false);
     };
-    if (m_event.relay().motion_size() != channels())
-        resize(*m_event.mutable_relay()->mutable_motion(), channels());
-    if (m_event.relay().sensor_size() != sensors())
-        resize(*m_event.mutable_relay()->mutable_sensor(), sensors());
+    resize(*m_event.mutable_relay()->mutable_motion(), channels());
+    resize(*m_event.mutable_relay()->mutable_sensor(), inputs);
     if (m_event.email().address().receiver_size() != RECEIVERS) {
         auto& receivers = *m_event.mutable_email()->mutable_address()->mutable_receiver();
         receivers.Clear();
