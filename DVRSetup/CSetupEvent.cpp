@@ -213,11 +213,12 @@ void CSetupEvent::MakeConfValid()
         while (motion.zone_size() < cells)
             motion.add_zone(false);
     }
-    if (m_event.sensor_conf().sensor_size() != sensors()) {
-        auto& inputs = *m_event.mutable_sensor_conf()->mutable_sensor();
-        inputs.Clear();
-        for (int input = 0; input < sensors(); ++input)
-            inputs.Add()->set_link_ch(static_cast<google::protobuf::uint32>(input));
+    const int inputs = sensors();
+    if (m_event.sensor_conf().sensor_size() != inputs) {
+        auto& entries = *m_event.mutable_sensor_conf()->mutable_sensor();
+        entries.Clear();
+        for (int input = 0; input < inputs; ++input)
+            entries.Add()->set_link_ch(static_cast<google::protobuf::uint32>(input));
     }
     const auto resize = [](google::protobuf::RepeatedField<bool>& list, int count) {
         if (list.size() == count)
@@ -226,10 +227,8 @@ void CSetupEvent::MakeConfValid()
         for (int i = 0; i < count; ++i)
             list.Add(false);
     };
-    if (m_event.relay().motion_size() != channels())
-        resize(*m_event.mutable_relay()->mutable_motion(), channels());
-    if (m_event.relay().sensor_size() != sensors())
-        resize(*m_event.mutable_relay()->mutable_sensor(), sensors());
+    resize(*m_event.mutable_relay()->mutable_motion(), channels());
+    resize(*m_event.mutable_relay()->mutable_sensor(), inputs);
     if (m_event.email().address().receiver_size() != RECEIVERS) {
         auto& receivers = *m_event.mutable_email()->mutable_address()->mutable_receiver();
         receivers.Clear();
@@ -311,14 +310,18 @@ bool CSetupEvent::allShown() const
     return m_ui->motionCh->currentIndex() == channels();
 }
 
-config::Event_Motion* CSetupEvent::shownMotion()
+config::Event_Motion* CSetupEvent::motionAt(int index)
 {
-    const int index = m_ui->motionCh->currentIndex();
     if (index < 0)
         return nullptr;
     if (index >= channels())
         return &m_all;
     return index < m_event.motion_conf().motion_size() ? m_event.mutable_motion_conf()->mutable_motion(index) : nullptr;
+}
+
+config::Event_Motion* CSetupEvent::shownMotion()
+{
+    return motionAt(m_ui->motionCh->currentIndex());
 }
 
 config::Event_Sensor* CSetupEvent::shownSensor()
@@ -333,12 +336,7 @@ void CSetupEvent::showMotion(int index)
 {
     if (index < 0)
         return;
-    const config::Event_Motion* entry = nullptr;
-    if (index >= channels())
-        entry = &m_all;
-    else if (index < m_event.motion_conf().motion_size())
-        entry = &m_event.motion_conf().motion(index);
-    if (entry) {
+    if (const config::Event_Motion* entry = motionAt(index)) {
         Controls::setValue(m_ui->sensitivity, shown(entry->sensitivity(), SENSITIVITY_MAX));
         for (int cell = 0; cell < m_zone.size(); ++cell)
             m_zone[cell] = cell < entry->zone_size() && entry->zone(cell) ? 1 : 0;

@@ -103,6 +103,9 @@ private:
     int zoneCells() const;
     QList<QButtonGroup*> buttonGroups() const;
     bool allShown() const;
+    // The motion entry at a row of the motion channel combo ("ALL" after the
+    // channels); null where there is none.
+    config::Event_Motion* motionAt(int index);
     // The motion entry the motion controls edit; null while there is none.
     config::Event_Motion* shownMotion();
     config::Event_Sensor* shownSensor();

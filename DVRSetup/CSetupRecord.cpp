@@ -158,12 +158,12 @@ void CSetupRecord::UpdateControls()
         = Controls::numbers(videoType() == config::VIDEO_TYPE_NTSC ? DefStream::FPSNtsc : DefStream::FPSPal);
     Controls::setItems(m_ui->fps, rates);
     Controls::setItems(m_ui->eventFPS, rates);
-    QStringList modes;
-    for (int row = 0; row < config::RecordMode_Count(sensors()); ++row)
-        modes << QString::fromLatin1(config::RecordMode_Index2String(sensors(), row, false));
-    Controls::setItems(m_ui->mode, modes);
-    m_ui->sensor->setVisible(sensors() != 0);
-    m_ui->event->setVisible(sensors() != 0);
+    const std::size_t inputs = sensors();
+    Controls::setItems(m_ui->mode,
+        Controls::rows([inputs](int row) { return config::RecordMode_Index2String(inputs, row, false); },
+            config::RecordMode_Count(inputs)));
+    m_ui->sensor->setVisible(inputs != 0);
+    m_ui->event->setVisible(inputs != 0);
 }
 
 void CSetupRecord::InitConf()
@@ -236,6 +236,8 @@ void CSetupRecord::MakeConfValid()
         for (int n = 0; n < SCHEDULES; ++n)
             m_record.add_schedule();
     }
+    // The model's facts are looked up once, not for each of the week's hours.
+    const std::size_t inputs = sensors();
     for (config::Record_Schedule& schedule : *m_record.mutable_schedule()) {
         google::protobuf::RepeatedField<int>& modes = *schedule.mutable_record_mode();
         if (modes.size() > WEEK_HOURS)
@@ -243,7 +245,7 @@ void CSetupRecord::MakeConfValid()
         while (modes.size() < WEEK_HOURS)
             modes.Add(config::RECORD_MANUAL);
         for (int& mode : modes) {
-            if (!config::RecordMode_IsSupported(sensors(), static_cast<config::RecordMode>(mode)))
+            if (!config::RecordMode_IsSupported(inputs, static_cast<config::RecordMode>(mode)))
                 mode = config::RECORD_MANUAL;
         }
     }
@@ -312,6 +314,11 @@ int CSetupRecord::chosenResolution() const
     return m_ui->resolution->currentIndex() + resolutionOffset();
 }
 
+google::protobuf::uint32 CSetupRecord::chosenRate(int row) const
+{
+    return static_cast<google::protobuf::uint32>(DefStream::FPS_IDX2REAL(videoType(), row));
+}
+
 void CSetupRecord::showEntry(int index)
 {
     if (index < 0 || index > channels())
@@ -354,63 +361,56 @@ void CSetupRecord::OnChangedChannel(int index)
     showEntry(index);
 }
 
-void CSetupRecord::OnChangedResolution(int index)
+void CSetupRecord::editEntry(int index, const std::function<void(config::Record_Channel&)>& edit)
 {
     config::Record_Channel* entry = currentEntry();
     if (index < 0 || !entry)
         return;
-    entry->set_resolution(static_cast<config::Resolution>(index + resolutionOffset()));
-    showResolutionSlots(*entry);
+    edit(*entry);
     noteEdit();
+}
+
+void CSetupRecord::OnChangedResolution(int index)
+{
+    editEntry(index, [this, index](config::Record_Channel& entry) {
+        entry.set_resolution(static_cast<config::Resolution>(index + resolutionOffset()));
+        showResolutionSlots(entry);
+    });
 }
 
 void CSetupRecord::OnChangedQuality(int index)
 {
-    config::Record_Channel* entry = currentEntry();
-    if (index < 0 || !entry)
-        return;
-    entry->set_qual(chosenResolution(), config::Quality_Index2Type(index));
-    noteEdit();
+    editEntry(index, [this, index](config::Record_Channel& entry) {
+        entry.set_qual(chosenResolution(), config::Quality_Index2Type(index));
+    });
 }
 
 void CSetupRecord::OnChangedFPS(int index)
 {
-    config::Record_Channel* entry = currentEntry();
-    if (index < 0 || !entry)
-        return;
-    entry->set_fps(
-        chosenResolution(), static_cast<google::protobuf::uint32>(DefStream::FPS_IDX2REAL(videoType(), index)));
-    noteEdit();
+    editEntry(
+        index, [this, index](config::Record_Channel& entry) { entry.set_fps(chosenResolution(), chosenRate(index)); });
 }
 
 void CSetupRecord::OnChangedMode(int index)
 {
-    config::Record_Channel* entry = currentEntry();
-    if (index < 0 || !entry)
-        return;
-    const config::RecordMode mode = config::RecordMode_Index2Type(sensors(), index);
-    entry->set_record_mode(mode);
-    enableEventControls(mode);
-    noteEdit();
+    editEntry(index, [this, index](config::Record_Channel& entry) {
+        const config::RecordMode mode = config::RecordMode_Index2Type(sensors(), index);
+        entry.set_record_mode(mode);
+        enableEventControls(mode);
+    });
 }
 
 void CSetupRecord::OnChangedEventQuality(int index)
 {
-    config::Record_Channel* entry = currentEntry();
-    if (index < 0 || !entry)
-        return;
-    entry->set_qual_evt(chosenResolution(), config::Quality_Index2Type(index));
-    noteEdit();
+    editEntry(index, [this, index](config::Record_Channel& entry) {
+        entry.set_qual_evt(chosenResolution(), config::Quality_Index2Type(index));
+    });
 }
 
 void CSetupRecord::OnChangedEventFPS(int index)
 {
-    config::Record_Channel* entry = currentEntry();
-    if (index < 0 || !entry)
-        return;
-    entry->set_fps_evt(
-        chosenResolution(), static_cast<google::protobuf::uint32>(DefStream::FPS_IDX2REAL(videoType(), index)));
-    noteEdit();
+    editEntry(index,
+        [this, index](config::Record_Channel& entry) { entry.set_fps_evt(chosenResolution(), chosenRate(index)); });
 }
 
 void CSetupRecord::OnChangedAudio(int id)

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QWidget>
 #include <cstddef>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -76,10 +77,15 @@ private:
     // The entry the channel controls edit; null while the combo has none.
     config::Record_Channel* currentEntry();
     int chosenResolution() const;
+    // The frame rate of a row of the rate combos.
+    google::protobuf::uint32 chosenRate(int row) const;
     void showEntry(int index);
     void showResolutionSlots(const config::Record_Channel& entry);
     void enableEventControls(config::RecordMode mode);
     void noteEdit();
+    // Applies an operator's edit from a combo now at row index to the shown
+    // entry, if the combo and the channel combo show one.
+    void editEntry(int index, const std::function<void(config::Record_Channel&)>& edit);
     void spreadAll();
 
     void changeCellColor(int row, int column);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "WidgetChild.h"
 #include "WireBuilder.h"
 #include "sys_conf/proto/dvr_conf.pb.h"
+#include "tests/sys_conf/ModelSizedDvrConf.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
@@ -52,6 +55,34 @@ inline void step(QComboBox* combo, int steps)
 inline void choose(QComboBox* combo, const QString& text)
 {
     step(combo, combo->findText(text) - combo->currentIndex());
+}
+
+// A page loaded as a DVR of that model and video type fills it: its
+// identity, then its part of the configuration (part, e.g.
+// &config::DvrConf::event) after given changed it. Returns the part loaded.
+template <class Page, class Part>
+Part loadModel(Page& page, int model, int vtype, const Part& (config::DvrConf::*part)() const,
+    const std::function<void(Part&)>& given = {})
+{
+    const config::DvrConf conf = ModelSizedDvrConf::build(model, static_cast<unsigned>(vtype));
+    Part loaded = (conf.*part)();
+    if (given)
+        given(loaded);
+    page.InitDvrInfo(conf.dvr_info());
+    page.SetConf(loaded);
+    return loaded;
+}
+
+// Operator acts on a page for table rows: the combo of that name moved by
+// steps items, the button of that name clicked.
+template <class Page> std::function<void(Page&)> stepping(const char* name, int steps)
+{
+    return [name, steps](Page& page) { step(::child<QComboBox>(page, name), steps); };
+}
+
+template <class Page> std::function<void(Page&)> clicking(const char* name)
+{
+    return [name](Page& page) { QTest::mouseClick(::child<QAbstractButton>(page, name), Qt::LeftButton); };
 }
 
 // Drives a setup page as an operator would and reads what it shows.

@@ -90,10 +90,7 @@ void tst_CSetupEvent::cleanup()
 
 config::Event tst_CSetupEvent::load(int model, int vtype)
 {
-    const config::DvrConf conf = ModelSizedDvrConf::build(model, static_cast<unsigned>(vtype));
-    m_page->InitDvrInfo(conf.dvr_info());
-    m_page->SetConf(conf.event());
-    return conf.event();
+    return loadModel(*m_page, model, vtype, &config::DvrConf::event);
 }
 
 void tst_CSetupEvent::roundTrip_data()
@@ -123,13 +120,8 @@ void tst_CSetupEvent::edits_data()
 {
     QTest::addColumn<Act>("act");
     QTest::addColumn<Change>("change");
-    const auto combo = [](const char* name, int steps) {
-        return Act([name, steps](CSetupEvent& page) { step(child<QComboBox>(page, name), steps); });
-    };
-    const auto click = [](const char* name) {
-        return Act(
-            [name](CSetupEvent& page) { QTest::mouseClick(child<QAbstractButton>(page, name), Qt::LeftButton); });
-    };
+    const auto combo = &stepping<CSetupEvent>;
+    const auto click = &clicking<CSetupEvent>;
     const auto type = [](const char* name) {
         return Act([name](CSetupEvent& page) { QTest::keyClicks(child<QLineEdit>(page, name), "x"); });
     };
@@ -241,6 +233,10 @@ void tst_CSetupEvent::repairs_data()
         for (int cell = 100; cell < 192; ++cell)
             e.mutable_motion_conf()->mutable_motion(1)->add_zone(false);
     });
+    QTest::newRow("long zone kept") << 4 << 0 << Change([](E& e) {
+        for (int cell = 0; cell < 50; ++cell)
+            e.mutable_motion_conf()->mutable_motion(1)->add_zone(true);
+    }) << Change([](E&) {});
     QTest::newRow("three sensors on 8") << 4 << 0 << Change([](E& e) {
         e.mutable_sensor_conf()->mutable_sensor()->DeleteSubrange(3, 5);
     }) << Change([](E& e) {
@@ -270,11 +266,7 @@ void tst_CSetupEvent::repairs()
     QFETCH(int, vtype);
     QFETCH(Change, given);
     QFETCH(Change, repaired);
-    const config::DvrConf conf = ModelSizedDvrConf::build(model, static_cast<unsigned>(vtype));
-    config::Event event = conf.event();
-    given(event);
-    m_page->InitDvrInfo(conf.dvr_info());
-    m_page->SetConf(event);
+    config::Event event = loadModel(*m_page, model, vtype, &config::DvrConf::event, given);
     repaired(event);
     QCOMPARE(bytes(m_page->GetConf()), bytes(event));
 }

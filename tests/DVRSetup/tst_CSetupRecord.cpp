@@ -78,10 +78,7 @@ void tst_CSetupRecord::cleanup()
 
 config::Record tst_CSetupRecord::load(int model, int vtype)
 {
-    const config::DvrConf conf = ModelSizedDvrConf::build(model, static_cast<unsigned>(vtype));
-    m_page->InitDvrInfo(conf.dvr_info());
-    m_page->SetConf(conf.record());
-    return conf.record();
+    return loadModel(*m_page, model, vtype, &config::DvrConf::record);
 }
 
 void tst_CSetupRecord::roundTrip_data()
@@ -105,13 +102,8 @@ void tst_CSetupRecord::edits_data()
 {
     QTest::addColumn<Act>("act");
     QTest::addColumn<Change>("change");
-    const auto combo = [](const char* name, int steps) {
-        return Act([name, steps](CSetupRecord& page) { step(child<QComboBox>(page, name), steps); });
-    };
-    const auto click = [](const char* name) {
-        return Act(
-            [name](CSetupRecord& page) { QTest::mouseClick(child<QAbstractButton>(page, name), Qt::LeftButton); });
-    };
+    const auto combo = &stepping<CSetupRecord>;
+    const auto click = &clicking<CSetupRecord>;
     // Channel 6 records continuously and on events: its event controls work.
     const auto onChannel6 = [combo](const char* name, int steps) {
         return Act([combo, name, steps](CSetupRecord& page) {
@@ -224,11 +216,7 @@ void tst_CSetupRecord::repairs()
     QFETCH(int, model);
     QFETCH(Change, given);
     QFETCH(Change, repaired);
-    const config::DvrConf conf = ModelSizedDvrConf::build(model, 0);
-    config::Record record = conf.record();
-    given(record);
-    m_page->InitDvrInfo(conf.dvr_info());
-    m_page->SetConf(record);
+    config::Record record = loadModel(*m_page, model, 0, &config::DvrConf::record, given);
     repaired(record);
     QCOMPARE(bytes(m_page->GetConf()), bytes(record));
     if (!record.has_misc()) {

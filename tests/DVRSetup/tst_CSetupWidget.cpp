@@ -149,6 +149,14 @@ QByteArray configurationWith(const std::function<void(config::DvrConf&)>& change
     return WireBuilder::bytesOf(conf);
 }
 
+// The test DVR holds that configuration from now on.
+void hold(TestDvr& dvr, const QByteArray& configuration)
+{
+    TestDvrContent content = dvr.content();
+    content.configuration = configuration;
+    dvr.setContent(content);
+}
+
 // Root writes into read-only folders; the calling thread gives that right up
 // while this lives.
 class WithoutDacOverride {
@@ -218,9 +226,7 @@ void tst_CSetupWidget::init()
     m_dvr = std::make_unique<TestDvr>();
     QVERIFY(m_dvr->listen());
     TestDvrConfiguration::install(m_dvr.get());
-    TestDvrContent content = m_dvr->content();
-    content.configuration = standard();
-    m_dvr->setContent(content);
+    hold(*m_dvr, standard());
     m_dir = std::make_unique<QTemporaryDir>();
     CAppDir::setCurrentPathOverride(m_dir->path());
     m_hub = std::make_unique<CSetupWidget>();
@@ -277,11 +283,7 @@ void tst_CSetupWidget::readsThatApplyNothing_data()
     QTest::addColumn<int>("requests");
     QTest::addColumn<QString>("told"); // empty: nothing to tell
     const auto holding = [](const std::function<void(config::DvrConf&)>& change) {
-        return Arrange([change](TestDvr& dvr, DVR&, CSetupWidget&) {
-            TestDvrContent content = dvr.content();
-            content.configuration = configurationWith(change);
-            dvr.setContent(content);
-        });
+        return Arrange([change](TestDvr& dvr, DVR&, CSetupWidget&) { hold(dvr, configurationWith(change)); });
     };
     const auto replying = [](TestDvrConfiguration::Reply reply) {
         return Arrange([reply](TestDvr& dvr, DVR&, CSetupWidget&) { TestDvrConfiguration::install(&dvr, reply); });
@@ -759,9 +761,7 @@ void tst_CSetupWidget::operatorDrawsZoneAndPaintsSchedule()
     const QByteArray held = configurationWith([](config::DvrConf& c) {
         c.mutable_record()->mutable_schedule(0)->set_record_mode(32, config::RECORD_MANUAL);
     });
-    TestDvrContent content = m_dvr->content();
-    content.configuration = held;
-    m_dvr->setContent(content);
+    hold(*m_dvr, held);
     enter(m_dvr->dvrRecord());
     QTRY_COMPARE(partsOf(pages()), partsOf(parsed(held)));
     auto* tabs = m_hub->findChild<QTabWidget*>("tabWidget");
@@ -805,9 +805,7 @@ void tst_CSetupWidget::triedAsANewUser()
 {
     const QByteArray held = configurationWith(
         [](config::DvrConf& c) { c.mutable_hdd()->mutable_mode()->set_write_mode(config::Hdd::WRITE_OVERWRITE); });
-    TestDvrContent content = m_dvr->content();
-    content.configuration = held;
-    m_dvr->setContent(content);
+    hold(*m_dvr, held);
     enter(m_dvr->dvrRecord());
     QTRY_COMPARE(partsOf(pages()), partsOf(parsed(held)));
     auto* tabs = m_hub->findChild<QTabWidget*>("tabWidget");
