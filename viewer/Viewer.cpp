@@ -1245,7 +1245,7 @@ void Viewer::OnCaptureClicked()
 bool Viewer::saveSnapshot(const QString& path)
 {
     const CAPTURE_FILEFORMAT::ENUM format = CCaptureFile::format();
-    if (CAppSettings().readSetting(CAppSettings::OPENGL, 0).toInt() == OPENGL_OFF)
+    if (openGLModeSetting() == OPENGL_OFF)
         return m_ui->DisplayFrame->grab().save(path, format == CAPTURE_FILEFORMAT::JPEG ? "JPEG" : "PNG");
     return m_display->saveCaptureImage(path, format);
 }
