@@ -1252,13 +1252,14 @@ bool Viewer::saveSnapshot(const QString& path)
 
 // ---- Screen layouts ----
 
-void Viewer::showScreens(int screens, int start)
+bool Viewer::showScreens(int screens, int start)
 {
     if (m_display->IsSameScreen(screens, start))
-        return;
+        return false;
     stopDisplay();
     m_display->UpdateDisplayRect(screens, start);
     redrawLater();
+    return true;
 }
 
 void Viewer::updatePageText()
@@ -1294,14 +1295,11 @@ void Viewer::OnClickPageScreen()
         return;
     m_screenButtons.checkAlone(button);
     ExitSequence();
-    const int screens = CScreenButtons::layoutOf(button).screens;
-    if (m_display->IsSameScreen(screens, 0))
-        return;
-    stopDisplay();
-    m_display->UpdateDisplayRect(screens, 0);
-    m_display->updatePage();
-    updatePageText();
-    redrawLater();
+    // The page that holds the selected screen.
+    if (showScreens(CScreenButtons::layoutOf(button).screens, 0)) {
+        m_display->updatePage();
+        updatePageText();
+    }
 }
 
 void Viewer::OnClickSequence()

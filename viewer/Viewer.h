@@ -195,7 +195,8 @@ private:
     // Live commands and layouts.
     void selectChannels(int index, int screens, int startscreen);
     void showOneDvrLayout(QPushButton* button);
-    void showScreens(int screens, int start);
+    // False when the wall already shows them.
+    bool showScreens(int screens, int start);
     void updatePageText();
     bool saveSnapshot(const QString& path);
 
