@@ -823,6 +823,9 @@ void Viewer::connectDVR(const QString& address, int port)
         return;
     disconnectDVR(true);
     m_connections.setCurrentIndex(0);
+    // The DVR is in no group: what the tree asks of a group's DVRs is not
+    // asked of it.
+    m_currentGroup = -1;
     DVR dvr;
     dvr.set_address(address.toStdString());
     dvr.set_port(static_cast<quint32>(port));

@@ -74,7 +74,8 @@ public:
     int currentGroup() const { return m_currentGroup; }
 
     // Connects the one DVR at the address after asking for a user id and
-    // password; it shows on screens 0 to 15.
+    // password; it shows on screens 0 to 15 and belongs to no group of the
+    // tree.
     void connectDVR(const QString& address, int port);
 
 public slots:
