@@ -71,7 +71,6 @@ public:
 
     int menuMode() const { return m_menuMode; }
     const CConnectionList& connections() const { return m_connections; }
-    int currentGroup() const { return m_currentGroup; }
 
     // Connects the one DVR at the address after asking for a user id and
     // password; it shows on screens 0 to 15 and belongs to no group of the
