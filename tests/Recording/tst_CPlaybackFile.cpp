@@ -1,5 +1,6 @@
 // Local playback of folders the recorder wrote: the playback panel in local
 // mode and its playback thread, feeding a receiver and a real screen wall.
+#include "Common/CFrameInfo.h"
 #include "Common/CSearchDataParser.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
@@ -11,7 +12,6 @@
 #include "Recording/CPlaybackWidget.h"
 #include "Recording/CSearchWidget.h"
 #include "Settings/CAppSettings.h"
-#include "Common/CFrameInfo.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -93,6 +93,7 @@ private slots:
     void damagedDatabasesAreSkipped();
     void wallShowsTheRecordedChannels();
     void cyclesWithFullWallBuffers();
+    void pauseWhileTheWallPacesPlay();
 
 private:
     // Chooses the minute on a panel wired as the main window wires it; the
@@ -417,6 +418,35 @@ void tst_CPlaybackFile::cyclesWithFullWallBuffers()
         panel.PlayStop();
         QVERIFY(!thread->isRunning());
     }
+    CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("backup"));
+}
+
+// The wall takes frames at their pace and the thread waits for it: the
+// operator's pause is taken between two frames, not once the file has run
+// out.
+void tst_CPlaybackFile::pauseWhileTheWallPacesPlay()
+{
+    CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("paced"));
+    QVERIFY(RecordedFolder::record(RecordedFolder::frames(3, T10, 10, true, 20000), 3));
+    CDisplayWidget wall;
+    wall.resetDisplay();
+    wall.setScreens(4);
+    CPlaybackWidget panel;
+    panel.setDisplayWidget(&wall);
+    panel.search(RecordedFolder::folder());
+    auto* thread = panel.findChild<CPlaybackFile*>();
+    choose(
+        panel, T10, [](CPlaybackFile*) {}, &wall);
+    // Under way: frames have gone to the wall.
+    QSignalSpy played(thread, &CPlaybackFile::changedframe);
+    QTRY_VERIFY(played.size() > 10);
+    thread->pause();
+    QVERIFY(thread->isRunning() && thread->isPaused());
+    thread->fast();
+    thread->pause();
+    QVERIFY(thread->isRunning());
+    wall.stop();
+    panel.PlayStop();
     CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("backup"));
 }
 
