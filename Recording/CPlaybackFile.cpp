@@ -54,7 +54,7 @@ bool CPlaybackFile::Load(const HdbFileHeader&, const QString& indexPath)
 {
     if (isRunning())
         return false;
-    Lock lock(m_mutex);
+    Lock lock = control();
     m_stop = false;
     m_path = indexPath;
     ++m_load;
@@ -127,7 +127,7 @@ void CPlaybackFile::Close()
     m_stop = true;
     wake();
     wait();
-    Lock lock(m_mutex);
+    Lock lock = control();
     m_file.close();
     m_index.clear();
     m_frameCount = 0;
@@ -148,6 +148,10 @@ void CPlaybackFile::run()
             continue;
         }
         playOne();
+        // The thread holds the mutex while the wall paces it: a control
+        // waiting for it gets it between two frames.
+        if (m_waiting.load() > 0)
+            m_wake.wait(lock, [this] { return m_waiting.load() == 0; });
     }
     const bool forward = m_speed > 0;
     m_file.close();
@@ -272,6 +276,15 @@ void CPlaybackFile::emitPosition()
     emit changedframe(qBound(0, m_position, qMax(0, int(m_index.size()) - 1)));
 }
 
+CPlaybackFile::Lock CPlaybackFile::control() const
+{
+    ++m_waiting;
+    Lock lock(m_mutex);
+    --m_waiting;
+    m_wake.notify_all();
+    return lock;
+}
+
 void CPlaybackFile::wake()
 {
     m_wake.notify_all();
@@ -279,7 +292,7 @@ void CPlaybackFile::wake()
 
 void CPlaybackFile::play(bool forward)
 {
-    Lock lock(m_mutex);
+    Lock lock = control();
     if (m_index.empty())
         return;
     // Frames of the other direction follow: the decoders start again from a
@@ -293,7 +306,7 @@ void CPlaybackFile::play(bool forward)
 
 void CPlaybackFile::frame(bool forward)
 {
-    Lock lock(m_mutex);
+    Lock lock = control();
     if (m_index.empty())
         return;
     m_paused = true;
@@ -315,7 +328,7 @@ void CPlaybackFile::frame(bool forward)
 void CPlaybackFile::pause()
 {
     // The thread holds the mutex while it sends a frame.
-    Lock lock(m_mutex);
+    Lock lock = control();
     m_paused = true;
     m_statusWhilePaused = true;
 }
@@ -328,7 +341,7 @@ void CPlaybackFile::restart()
 
 void CPlaybackFile::slow()
 {
-    Lock lock(m_mutex);
+    Lock lock = control();
     // Forward down to 1/2X, backward down to -1X.
     const float limit = m_speed <= 0 ? 1 : 0.25f;
     if (wholeSpeed(m_speed) > limit)
@@ -339,7 +352,7 @@ void CPlaybackFile::slow()
 
 void CPlaybackFile::fast()
 {
-    Lock lock(m_mutex);
+    Lock lock = control();
     const int whole = wholeSpeed(m_speed);
     if (whole >= 1 && whole <= 31)
         m_speed *= 2;
@@ -349,7 +362,7 @@ void CPlaybackFile::fast()
 
 void CPlaybackFile::setFrameIndex(int position)
 {
-    Lock lock(m_mutex);
+    Lock lock = control();
     if (m_index.empty() || position == m_position)
         return;
     emit signalDecoderRestart(-1);
@@ -361,12 +374,12 @@ void CPlaybackFile::setFrameIndex(int position)
 
 int CPlaybackFile::frameCount() const
 {
-    Lock lock(m_mutex);
+    Lock lock = control();
     return m_frameCount;
 }
 
 float CPlaybackFile::speed() const
 {
-    Lock lock(m_mutex);
+    Lock lock = control();
     return m_speed;
 }

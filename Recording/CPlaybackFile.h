@@ -110,9 +110,14 @@ private:
     void wake();
     // On the owner's thread, once the thread has run out.
     void reportEnd();
+    // The mutex for a call of the owner's thread, also while the thread
+    // plays.
+    Lock control() const;
 
     mutable std::mutex m_mutex;
-    std::condition_variable m_wake;
+    mutable std::condition_variable m_wake;
+    // Calls of the owner's thread waiting for the mutex.
+    mutable std::atomic<int> m_waiting{0};
     QFile m_file;
     QString m_path;
     std::vector<Index> m_index;

@@ -43,8 +43,7 @@ void CViewerCommands::playbackControl(const CConnectDVR& controller, cgi::PbCont
 {
     CLiveCommand command(controller.getDVR(), controller.getClientID(), m_sender);
     if (command.isOldProtocol()) {
-        const QByteArray request = QByteArray::number(oldPlaybackRequest(cmd));
-        command.sendOld(command.oldCommand(OLD_OP_PLAYBACK).add("LEN", request.size()).addPlain("REQ", request));
+        command.sendOld(OLD_OP_PLAYBACK, QByteArray::number(oldPlaybackRequest(cmd)));
         return;
     }
     cgi::PbControl control;

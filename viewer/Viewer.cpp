@@ -823,6 +823,9 @@ void Viewer::connectDVR(const QString& address, int port)
         return;
     disconnectDVR(true);
     m_connections.setCurrentIndex(0);
+    // The DVR is in no group: what the tree asks of a group's DVRs is not
+    // asked of it.
+    m_currentGroup = -1;
     DVR dvr;
     dvr.set_address(address.toStdString());
     dvr.set_port(static_cast<quint32>(port));
@@ -1245,20 +1248,21 @@ void Viewer::OnCaptureClicked()
 bool Viewer::saveSnapshot(const QString& path)
 {
     const CAPTURE_FILEFORMAT::ENUM format = CCaptureFile::format();
-    if (CAppSettings().readSetting(CAppSettings::OPENGL, 0).toInt() == OPENGL_OFF)
+    if (openGLModeSetting() == OPENGL_OFF)
         return m_ui->DisplayFrame->grab().save(path, format == CAPTURE_FILEFORMAT::JPEG ? "JPEG" : "PNG");
     return m_display->saveCaptureImage(path, format);
 }
 
 // ---- Screen layouts ----
 
-void Viewer::showScreens(int screens, int start)
+bool Viewer::showScreens(int screens, int start)
 {
     if (m_display->IsSameScreen(screens, start))
-        return;
+        return false;
     stopDisplay();
     m_display->UpdateDisplayRect(screens, start);
     redrawLater();
+    return true;
 }
 
 void Viewer::updatePageText()
@@ -1294,14 +1298,11 @@ void Viewer::OnClickPageScreen()
         return;
     m_screenButtons.checkAlone(button);
     ExitSequence();
-    const int screens = CScreenButtons::layoutOf(button).screens;
-    if (m_display->IsSameScreen(screens, 0))
-        return;
-    stopDisplay();
-    m_display->UpdateDisplayRect(screens, 0);
-    m_display->updatePage();
-    updatePageText();
-    redrawLater();
+    // The page that holds the selected screen.
+    if (showScreens(CScreenButtons::layoutOf(button).screens, 0)) {
+        m_display->updatePage();
+        updatePageText();
+    }
 }
 
 void Viewer::OnClickSequence()

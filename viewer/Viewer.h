@@ -71,10 +71,10 @@ public:
 
     int menuMode() const { return m_menuMode; }
     const CConnectionList& connections() const { return m_connections; }
-    int currentGroup() const { return m_currentGroup; }
 
     // Connects the one DVR at the address after asking for a user id and
-    // password; it shows on screens 0 to 15.
+    // password; it shows on screens 0 to 15 and belongs to no group of the
+    // tree.
     void connectDVR(const QString& address, int port);
 
 public slots:
@@ -195,7 +195,8 @@ private:
     // Live commands and layouts.
     void selectChannels(int index, int screens, int startscreen);
     void showOneDvrLayout(QPushButton* button);
-    void showScreens(int screens, int start);
+    // False when the wall already shows them.
+    bool showScreens(int screens, int start);
     void updatePageText();
     bool saveSnapshot(const QString& path);
 

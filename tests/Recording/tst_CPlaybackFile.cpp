@@ -1,5 +1,6 @@
 // Local playback of folders the recorder wrote: the playback panel in local
 // mode and its playback thread, feeding a receiver and a real screen wall.
+#include "Common/CFrameInfo.h"
 #include "Common/CSearchDataParser.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
@@ -11,7 +12,6 @@
 #include "Recording/CPlaybackWidget.h"
 #include "Recording/CSearchWidget.h"
 #include "Settings/CAppSettings.h"
-#include "Common/CFrameInfo.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -75,6 +75,22 @@ bool isKey(const QByteArray& frame)
     return CFrameInfo::read(false, frame).type == 0;
 }
 
+// A playback panel over the recorded folder, playing on a wall of four
+// screens.
+struct PanelOnWall {
+    PanelOnWall()
+    {
+        wall.resetDisplay();
+        wall.setScreens(4);
+        panel.setDisplayWidget(&wall);
+        panel.search(RecordedFolder::folder());
+    }
+    CPlaybackFile* thread() const { return panel.findChild<CPlaybackFile*>(); }
+
+    CDisplayWidget wall;
+    CPlaybackWidget panel;
+};
+
 } // namespace
 
 class tst_CPlaybackFile : public QObject {
@@ -93,6 +109,7 @@ private slots:
     void damagedDatabasesAreSkipped();
     void wallShowsTheRecordedChannels();
     void cyclesWithFullWallBuffers();
+    void pauseWhileTheWallPacesPlay();
 
 private:
     // Chooses the minute on a panel wired as the main window wires it; the
@@ -398,25 +415,44 @@ void tst_CPlaybackFile::cyclesWithFullWallBuffers()
     // Pictures of 200 KB: five fill a channel's buffer of the wall.
     CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("large"));
     QVERIFY(RecordedFolder::record(RecordedFolder::frames(3, T10, 1, true, 200000), 3));
-    CDisplayWidget wall;
-    wall.resetDisplay();
-    wall.setScreens(4);
-    CPlaybackWidget panel;
-    panel.setDisplayWidget(&wall);
-    panel.search(RecordedFolder::folder());
-    auto* thread = panel.findChild<CPlaybackFile*>();
+    PanelOnWall bench;
+    CPlaybackFile* thread = bench.thread();
     for (int cycle = 0; cycle < 200; ++cycle) {
         choose(
-            panel, T10, [](CPlaybackFile*) {}, &wall);
+            bench.panel, T10, [](CPlaybackFile*) {}, &bench.wall);
         QTRY_VERIFY(thread->isRunning());
         thread->frame(cycle % 2 == 0);
         thread->setFrameIndex(cycle % 100); // of 100 entries
         // As the main window leaves the mode, and as the Stop button stops.
         if (cycle % 3 == 0)
-            wall.stop();
-        panel.PlayStop();
+            bench.wall.stop();
+        bench.panel.PlayStop();
         QVERIFY(!thread->isRunning());
     }
+    CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("backup"));
+}
+
+// The wall takes frames at their pace and the thread waits for it: the
+// operator's pause is taken between two frames, not once the file has run
+// out.
+void tst_CPlaybackFile::pauseWhileTheWallPacesPlay()
+{
+    CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("paced"));
+    QVERIFY(RecordedFolder::record(RecordedFolder::frames(3, T10, 10, true, 20000), 3));
+    PanelOnWall bench;
+    CPlaybackFile* thread = bench.thread();
+    choose(
+        bench.panel, T10, [](CPlaybackFile*) {}, &bench.wall);
+    // Under way: frames have gone to the wall.
+    QSignalSpy played(thread, &CPlaybackFile::changedframe);
+    QTRY_VERIFY(played.size() > 10);
+    thread->pause();
+    QVERIFY(thread->isRunning() && thread->isPaused());
+    thread->fast();
+    thread->pause();
+    QVERIFY(thread->isRunning());
+    bench.wall.stop();
+    bench.panel.PlayStop();
     CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("backup"));
 }
 

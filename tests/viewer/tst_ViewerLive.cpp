@@ -395,6 +395,11 @@ private slots:
         QCOMPARE(bench.viewer().connections().entries().size(), 1);
         QCOMPARE(bench.controller(0)->getDisplayEndScreen(), 16);
         QTRY_VERIFY_WITH_TIMEOUT(bench.showsChannels(16), SHOW_TIME_LIMIT_MS);
+        // The first DVR of the first group is another DVR.
+        emit bench.tree()->disconnectDVR(0, 0);
+        emit bench.tree()->aboutToRemove(0, 0);
+        QCOMPARE(bench.viewer().connections().entries().size(), 1);
+        QVERIFY(bench.controller(0)->IsConnected());
     }
 
     void disconnectAndRemove()

@@ -87,7 +87,8 @@ private slots:
     // "info" the information window shows, "reconnects" the DVR is asked
     // for a new stream, "same" the stream stays, "rebuilt" the wall was
     // made anew, "snapshot" the capture shows, "saved" the log was written
-    // and told, "kept" the chosen file is untouched.
+    // and told, "kept" the chosen file is untouched, "refused" the log could
+    // not be written and the operator was told so.
     void modes_data()
     {
         QTest::addColumn<bool>("oldDialect");
@@ -125,6 +126,8 @@ private slots:
             << false << "EMap map log file=log.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "saved";
         QTest::newRow("no log shown: the file stays")
             << false << "EMap file=kept.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "kept";
+        QTest::newRow("a log file that cannot be written is told")
+            << false << "EMap map log file=kept.txt/log.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "refused";
         QTest::newRow("mode switches during a backup")
             << false << "connect Backup searched backup switch LiveS" << int(Viewer::LIVE_S) << QString();
         QTest::newRow("mode switches during local playback")
@@ -301,6 +304,11 @@ private slots:
             QVERIFY(kept.open(QIODevice::ReadOnly));
             QCOMPARE(kept.readAll(), QByteArray(KEPT_TEXT));
             QVERIFY(answers.messages.isEmpty());
+        }
+        if (check("refused")) {
+            QTRY_COMPARE(answers.messages.size(), 1);
+            QVERIFY2(answers.messages.first().startsWith(QStringLiteral("Cannot write file ")),
+                qPrintable(answers.messages.first()));
         }
         QVERIFY(answers.files.isEmpty());
         viewer.reset();
