@@ -278,6 +278,10 @@
         <source>The map image %1 is not a file. The map is shown without it.</source>
         <translation>L&apos;image de carte %1 n&apos;est pas un fichier. La carte est affichée sans elle.</translation>
     </message>
+    <message>
+        <source>The map image %1 cannot be read (%2). The map is shown without it.</source>
+        <translation>L&apos;image de carte %1 ne peut pas être lue (%2). La carte est affichée sans elle.</translation>
+    </message>
 </context>
 <context>
     <name>CEMapSetupDialog</name>

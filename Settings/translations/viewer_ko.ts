@@ -278,6 +278,10 @@
         <source>The map image %1 is not a file. The map is shown without it.</source>
         <translation>맵 이미지 %1은(는) 파일이 아닙니다. 이미지 없이 맵을 표시합니다.</translation>
     </message>
+    <message>
+        <source>The map image %1 cannot be read (%2). The map is shown without it.</source>
+        <translation>맵 이미지 %1을(를) 읽을 수 없습니다(%2). 이미지 없이 맵을 표시합니다.</translation>
+    </message>
 </context>
 <context>
     <name>CEMapSetupDialog</name>

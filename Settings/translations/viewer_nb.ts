@@ -278,6 +278,10 @@
         <source>The map image %1 is not a file. The map is shown without it.</source>
         <translation>Kartbildet %1 er ikke en fil. Kartet vises uten bildet.</translation>
     </message>
+    <message>
+        <source>The map image %1 cannot be read (%2). The map is shown without it.</source>
+        <translation>Kartbildet %1 kan ikke leses (%2). Kartet vises uten bildet.</translation>
+    </message>
 </context>
 <context>
     <name>CEMapSetupDialog</name>

@@ -278,6 +278,10 @@
         <source>The map image %1 is not a file. The map is shown without it.</source>
         <translation>Изображение карты %1 не является файлом. Карта показана без него.</translation>
     </message>
+    <message>
+        <source>The map image %1 cannot be read (%2). The map is shown without it.</source>
+        <translation>Не удаётся прочитать изображение карты %1 (%2). Карта показана без него.</translation>
+    </message>
 </context>
 <context>
     <name>CEMapSetupDialog</name>

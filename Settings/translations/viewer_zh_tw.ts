@@ -278,6 +278,10 @@
         <source>The map image %1 is not a file. The map is shown without it.</source>
         <translation>地圖影像 %1 不是檔案。地圖將不顯示影像。</translation>
     </message>
+    <message>
+        <source>The map image %1 cannot be read (%2). The map is shown without it.</source>
+        <translation>無法讀取地圖影像 %1（%2）。地圖將不顯示影像。</translation>
+    </message>
 </context>
 <context>
     <name>CEMapSetupDialog</name>
