@@ -1,7 +1,9 @@
 #include "CSnapshotView.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDir>
+#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 
@@ -24,7 +26,14 @@ void CSnapshotView::show(const QString& path)
     }
     hide();
     m_name->setText(QDir::toNativeSeparators(path));
-    m_image->setPixmap(QPixmap(path));
+    // A file that is gone or holds no picture is said so where it would show.
+    QImageReader reader(path);
+    const QPixmap picture = QPixmap::fromImageReader(&reader);
+    if (picture.isNull())
+        m_image->setText(QCoreApplication::translate("CSnapshotView", "The image %1 cannot be read (%2).")
+                             .arg(QDir::toNativeSeparators(path), reader.errorString()));
+    else
+        m_image->setPixmap(picture);
     m_layout->addWidget(m_name);
     m_layout->addWidget(m_image);
     m_name->show();

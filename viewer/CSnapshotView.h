@@ -8,7 +8,8 @@ class QString;
 class QWidget;
 
 // A saved snapshot shown in the display area in place of the screen wall:
-// a line with the file's path above the picture, unscaled. The two labels
+// a line with the file's path above the picture, unscaled, or above the
+// reason the picture cannot be read. The two labels
 // are made on first use and stay children of the area.
 class CSnapshotView {
 public:

@@ -2137,6 +2137,13 @@
     </message>
 </context>
 <context>
+    <name>CSnapshotView</name>
+    <message>
+        <source>The image %1 cannot be read (%2).</source>
+        <translation>L&apos;image %1 ne peut pas être lue (%2).</translation>
+    </message>
+</context>
+<context>
     <name>CTimeLine</name>
     <message>
         <source>ALL</source>

@@ -2137,6 +2137,13 @@
     </message>
 </context>
 <context>
+    <name>CSnapshotView</name>
+    <message>
+        <source>The image %1 cannot be read (%2).</source>
+        <translation>이미지 %1을(를) 읽을 수 없습니다(%2).</translation>
+    </message>
+</context>
+<context>
     <name>CTimeLine</name>
     <message>
         <source>ALL</source>

@@ -2137,6 +2137,13 @@
     </message>
 </context>
 <context>
+    <name>CSnapshotView</name>
+    <message>
+        <source>The image %1 cannot be read (%2).</source>
+        <translation>Bildet %1 kan ikke leses (%2).</translation>
+    </message>
+</context>
+<context>
     <name>CTimeLine</name>
     <message>
         <source>ALL</source>

@@ -2137,6 +2137,13 @@
     </message>
 </context>
 <context>
+    <name>CSnapshotView</name>
+    <message>
+        <source>The image %1 cannot be read (%2).</source>
+        <translation>Не удаётся прочитать изображение %1 (%2).</translation>
+    </message>
+</context>
+<context>
     <name>CTimeLine</name>
     <message>
         <source>ALL</source>

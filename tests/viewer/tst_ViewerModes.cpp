@@ -88,7 +88,8 @@ private slots:
     // for a new stream, "same" the stream stays, "rebuilt" the wall was
     // made anew, "snapshot" the capture shows, "saved" the log was written
     // and told, "kept" the chosen file is untouched, "refused" the log could
-    // not be written and the operator was told so.
+    // not be written and the operator was told so, "unreadable" the snapshot
+    // view says why it shows no picture.
     void modes_data()
     {
         QTest::addColumn<bool>("oldDialect");
@@ -122,6 +123,8 @@ private slots:
         QTest::newRow("an unchanged OK reconnects nothing")
             << false << "connect PCSetup ok" << int(Viewer::PC_SETUP) << "same";
         QTest::newRow("a snapshot shows") << false << "file=shot.png searchImage" << int(Viewer::LIVE_S) << "snapshot";
+        QTest::newRow("a file holding no picture is told")
+            << false << "file=notes.png searchImage" << int(Viewer::LIVE_S) << "unreadable";
         QTest::newRow("the shown E-Map log is saved")
             << false << "EMap map log file=log.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "saved";
         QTest::newRow("no log shown: the file stays")
@@ -151,6 +154,9 @@ private slots:
         QImage shot(64, 48, QImage::Format_RGB32);
         shot.fill(Qt::red);
         QVERIFY(shot.save(folder.filePath(QStringLiteral("shot.png"))));
+        QFile notes(folder.filePath(QStringLiteral("notes.png")));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not a picture") > 0);
+        notes.close();
         QFile kept(folder.filePath(QStringLiteral("kept.txt")));
         QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(KEPT_TEXT) > 0);
         kept.close();
@@ -293,6 +299,17 @@ private slots:
             QCOMPARE(child<QLabel>(*viewer, "snapshotImage")->pixmap().size(), shot.size());
             child<QPushButton>(*viewer, "LiveM")->click();
             QVERIFY(!child(*viewer, "snapshotImage")->isVisible());
+        }
+        if (check("unreadable")) {
+            const auto* image = child<QLabel>(*viewer, "snapshotImage");
+            QVERIFY(image->isVisible() && image->pixmap().isNull());
+            QVERIFY2(image->text().contains(QDir::toNativeSeparators(folder.filePath(QStringLiteral("notes.png")))),
+                qPrintable(image->text()));
+            // The next snapshot shows its picture, not the earlier notice.
+            answers.files << folder.filePath(QStringLiteral("shot.png"));
+            child<QPushButton>(*viewer, "searchImage")->click();
+            QCOMPARE(image->pixmap().size(), shot.size());
+            QVERIFY(image->text().isEmpty());
         }
         if (check("saved")) {
             QTRY_COMPARE(answers.messages, QStringList{QStringLiteral("File saved")});
