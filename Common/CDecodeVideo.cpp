@@ -117,6 +117,19 @@ void CDecodeVideo::RestartIPicture(int entry)
     m_entries[entry].started = false;
 }
 
+void CDecodeVideo::ReleaseEntry(int entry)
+{
+    if (!m_initialised)
+        return;
+    K_ASSERT(entry >= 0 && entry < m_count, "ch < m_MaxChannel");
+    Entry& e = m_entries[entry];
+    e.started = false;
+    e.codecId = AV_CODEC_ID_NONE;
+    e.size = FrameSize{};
+    std::vector<unsigned char>().swap(e.scratch);
+    m_decoder.ReleaseChannel(entry);
+}
+
 void CDecodeVideo::AllRestart()
 {
     if (!m_initialised)

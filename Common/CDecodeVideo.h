@@ -51,6 +51,9 @@ public:
     void SetResolution(int entry, const FrameSize& size, const AVCodecID& codecId);
     void RestartIPicture(int entry);
     void AllRestart();
+    // Frees what the entry holds (its codec, its buffers, its last picture)
+    // while it has no stream; its next stream starts at an I frame.
+    void ReleaseEntry(int entry);
     void SetPixelFormat(const AVPixelFormat& format);
     void changeOpenglOption(bool opengl);
     void setDeinterlaced(bool deinterlaced);

@@ -30,9 +30,17 @@ struct CH264Decoder::Channel {
     // Grows to the largest frame so far and is then reused.
     std::vector<uint8_t> input;
 
+    Channel() = default;
+    Channel(const Channel&) = delete;
+    Channel& operator=(const Channel&) = delete;
     ~Channel()
     {
+        avcodec_free_context(&context);
+        sws_freeContext(scaler);
+        av_frame_free(&decoded);
+        av_packet_free(&packet);
         last = CVideoPicture();
+        // Pictures still held elsewhere keep the pool until they are gone.
         pool->release();
     }
 };
@@ -63,15 +71,14 @@ void CH264Decoder::Init(int maxChannel)
 
 void CH264Decoder::Deinit()
 {
-    for (auto& channel : m_channels) {
-        CloseChannel(*channel);
-        sws_freeContext(channel->scaler);
-        av_frame_free(&channel->decoded);
-        av_packet_free(&channel->packet);
-    }
-    // Pictures still held elsewhere keep their pools until they are gone.
     m_channels.clear();
     m_MaxChannel = 0;
+}
+
+void CH264Decoder::ReleaseChannel(int ch)
+{
+    K_ASSERT(ch >= 0 && ch < m_MaxChannel, "ch < m_MaxChannel");
+    m_channels[ch] = std::make_unique<Channel>();
 }
 
 void CH264Decoder::CloseChannel(Channel& channel)

@@ -55,6 +55,9 @@ public:
 
     // Drops whatever the channel's codec holds from earlier frames.
     void Flush(int ch);
+    // Frees the channel's codec, its scaler and its buffers, as if it had
+    // never decoded; it gives pictures again after its next set-up.
+    void ReleaseChannel(int ch);
 
     // The channel's last picture, kept until its next one; packed pictures
     // have their rows back to back.

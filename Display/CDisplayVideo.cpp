@@ -10,6 +10,7 @@
 #include <boost/chrono.hpp>
 #include <boost/thread/thread.hpp>
 #include <cmath>
+#include <pthread.h>
 
 namespace {
 
@@ -136,22 +137,44 @@ void CDisplayVideo::startSlotThread(int slot)
     std::lock_guard<std::mutex> lock(m_slotStartMutex);
     if (m_slotsStopped || m_slotRunning[slot].load(std::memory_order_relaxed))
         return;
+    // An idle thread of the slot has let go of everything and is ending.
+    if (m_slotThreads[slot])
+        m_slotThreads[slot]->join();
     m_slotQueues[slot].open();
     m_slotThreads[slot] = std::make_unique<boost::thread>([this, slot] { slotProcess(slot); });
     m_slotRunning[slot].store(true, std::memory_order_release);
 }
 
+bool CDisplayVideo::endIdleSlot(int slot)
+{
+    // No new thread can start for the slot until it is wholly released.
+    std::lock_guard<std::mutex> lock(m_slotStartMutex);
+    if (!m_slotQueues[slot].closeIfEmpty())
+        return false;
+    {
+        std::lock_guard<std::mutex> decoding(m_slotMutex[slot]);
+        m_decoder.ReleaseEntry(slot);
+    }
+    m_awaitingKey[slot].store(true, std::memory_order_release);
+    m_slotRunning[slot].store(false, std::memory_order_release);
+    return true;
+}
+
 void CDisplayVideo::stopSlotThreads()
 {
-    std::lock_guard<std::mutex> lock(m_slotStartMutex);
-    m_slotsStopped = true;
+    std::array<std::unique_ptr<boost::thread>, kDecoderSlots> threads;
+    {
+        std::lock_guard<std::mutex> lock(m_slotStartMutex);
+        m_slotsStopped = true;
+        threads.swap(m_slotThreads);
+    }
+    // Joined without the lock: an idle thread may be waiting for it to end.
     for (int slot = 0; slot < kDecoderSlots; ++slot) {
-        if (!m_slotThreads[slot])
+        if (!threads[slot])
             continue;
-        m_slotThreads[slot]->interrupt();
+        threads[slot]->interrupt();
         m_slotQueues[slot].close();
-        m_slotThreads[slot]->join();
-        m_slotThreads[slot].reset();
+        threads[slot]->join();
     }
 }
 
@@ -162,10 +185,19 @@ std::size_t CDisplayVideo::queuedFrames(int slot) const
 
 void CDisplayVideo::slotProcess(int slot)
 {
+#if defined(__linux__)
+    // Named for whoever lists the program's threads.
+    pthread_setname_np(pthread_self(), "wall decoder");
+#endif
     CFrameQueue& queue = m_slotQueues[slot];
     try {
-        CFrameQueue::Front front;
-        while (queue.waitFront(front)) {
+        for (;;) {
+            CFrameQueue::Front front;
+            const CFrameQueue::Waited waited = queue.waitFrontFor(front, kSlotIdleMs);
+            if (waited == CFrameQueue::Waited::Closed || (waited == CFrameQueue::Waited::Idle && endIdleSlot(slot)))
+                return;
+            if (waited == CFrameQueue::Waited::Idle)
+                continue;
             Frame frame;
             if (frame.read(front.info.oldProtocol, front.data, front.length))
                 decodeImage(front.info, frame, static_cast<unsigned long>(front.length), Pictures::Bounded);

@@ -25,7 +25,11 @@ class thread;
 // Live and remote-playback frames are queued per decoder slot and decoded by
 // the slot's own thread, so a streaming connection never waits for decoding
 // and a slow channel holds up no other. A slot that falls behind (its queue
-// full) drops what it holds and skips to the next I frame. Local-playback
+// full) drops what it holds and skips to the next I frame. A slot's thread
+// starts with its first frame and ends when no frame came for kSlotIdleMs;
+// the slot then gives up its queue's buffer and its decoder's codec and
+// pictures, so a wall without a stream holds no decoder threads and no
+// decoding memory. Local-playback
 // frames are queued per DVR channel and decoded by one thread per channel,
 // which spaces them out by their own times at the playback speed. Either way
 // a record reaches its receivers by signalUpdateScreen, which is meant to be
@@ -43,6 +47,8 @@ public:
     // A slot holding this many frames is behind: about half a second of
     // video at a camera's rate.
     static constexpr std::size_t kSlotQueueFrames = 12;
+    // Longer than any gap between two frames of a running stream.
+    static constexpr int kSlotIdleMs = 3000;
     // A live slot emits no new record while this many of its pictures are
     // held (by the wall, or on their way to it), nor while they hold
     // kPixelsInUse pixels (about three full-HD pictures), but always allows
@@ -100,6 +106,9 @@ private:
     bool queueForSlot(
         const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, const unsigned char* data, unsigned long size);
     void startSlotThread(int slot);
+    // True when the slot was idle and is now released; false when a frame
+    // came meanwhile.
+    bool endIdleSlot(int slot);
     void stopSlotThreads();
     void slotProcess(int slot);
     void decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures);
@@ -117,7 +126,8 @@ private:
     QDateTime m_shownTime;
 
     // Live and remote playback: one queue and one thread per decoder slot,
-    // started with the slot's first frame.
+    // started with the slot's first frame and ended when it is idle; a
+    // thread that ended is joined when the slot starts again.
     std::array<CFrameQueue, kDecoderSlots> m_slotQueues;
     std::array<std::atomic<bool>, kDecoderSlots> m_slotRunning{};
     // The slot dropped frames and takes none until the next I frame.

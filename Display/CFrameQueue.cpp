@@ -1,5 +1,6 @@
 #include "CFrameQueue.h"
 
+#include <boost/chrono.hpp>
 #include <cstring>
 
 void CFrameQueue::open()
@@ -20,8 +21,20 @@ void CFrameQueue::open()
 
 void CFrameQueue::close()
 {
+    shut(false);
+}
+
+bool CFrameQueue::closeIfEmpty()
+{
+    return shut(true);
+}
+
+bool CFrameQueue::shut(bool onlyWhenEmpty)
+{
     {
         boost::lock_guard<boost::mutex> lock(m_mutex);
+        if (onlyWhenEmpty && !m_lengths.empty())
+            return false;
         m_open = false;
         // A consumer may still be reading the frame it took: its buffer stays
         // until it is done, also past an open() that makes a new one.
@@ -36,6 +49,7 @@ void CFrameQueue::close()
     }
     m_space.notify_all();
     m_data.notify_all();
+    return true;
 }
 
 bool CFrameQueue::isOpen() const
@@ -99,17 +113,27 @@ void CFrameQueue::dropQueued()
 
 bool CFrameQueue::waitFront(Front& front)
 {
+    return waitFrontFor(front, -1) == Waited::Frame;
+}
+
+CFrameQueue::Waited CFrameQueue::waitFrontFor(Front& front, int idleMs)
+{
     boost::unique_lock<boost::mutex> lock(m_mutex);
     m_consumersBuffer.reset();
-    while (m_open && m_lengths.empty())
-        m_data.wait(lock);
+    const auto deadline = boost::chrono::steady_clock::now() + boost::chrono::milliseconds(idleMs);
+    while (m_open && m_lengths.empty()) {
+        if (idleMs < 0)
+            m_data.wait(lock);
+        else if (m_data.wait_until(lock, deadline) == boost::cv_status::timeout && m_open && m_lengths.empty())
+            return Waited::Idle;
+    }
     if (!m_open)
-        return false;
+        return Waited::Closed;
     front.data = m_buffer.get();
     front.length = m_lengths.front();
     front.info = m_infos.front();
     m_frontTaken = true;
-    return true;
+    return Waited::Frame;
 }
 
 void CFrameQueue::popFront()

@@ -56,6 +56,12 @@ public:
     // thread. False when the queue is closed. The frame stays the consumer's
     // until popFront or the next waitFront.
     bool waitFront(Front& front);
+    enum class Waited { Frame, Closed, Idle };
+    // As waitFront, but gives up (Idle) when no frame came within idleMs.
+    Waited waitFrontFor(Front& front, int idleMs);
+    // Closes the queue, as close does, when it holds no frame; false, and
+    // nothing changes, when it holds one.
+    bool closeIfEmpty();
     // The consumer is done with its frame. A frame queued after the queue
     // was closed and opened again is not the consumer's and stays.
     void popFront();
@@ -64,6 +70,8 @@ public:
     std::size_t frameCount() const;
 
 private:
+    // close, or closeIfEmpty.
+    bool shut(bool onlyWhenEmpty);
     // Called with m_mutex held and room checked.
     void append(const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info);
 

@@ -5,6 +5,8 @@
 #include "RouterProbe.h"
 #include "VideoFrameWrapper.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QThread>
@@ -41,6 +43,19 @@ bool showsPattern(const QImage& image, int index, QString* why = nullptr)
     return H264TestEncoder::matchesPattern(bytes(rgb), image.width(), image.height(), index, 24, why);
 }
 
+// The router's decoding threads now running.
+int decoderThreads()
+{
+    int count = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile name(tasks.filePath(task + QStringLiteral("/comm")));
+        if (name.open(QIODevice::ReadOnly) && name.readAll().trimmed() == "wall decoder")
+            ++count;
+    }
+    return count;
+}
+
 QString timeText(quint32 seconds)
 {
     return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC).toString(QStringLiteral("yyyy-MM-dd  hh:mm:ss"));
@@ -72,6 +87,7 @@ private slots:
     void videoChannel();
     void twoStreamsMayMeetInOneSlot();
     void aSlowChannelSkipsToIFramesAlone();
+    void anIdleSlotLetsGoAndComesBack();
 
 private:
     QList<H264TestEncoder::Frame> m_frames;
@@ -522,6 +538,34 @@ void tst_CDisplayVideo::aSlowChannelSkipsToIFramesAlone()
     QVERIFY2(slowLengths.size() > 1 && slowLengths.size() <= int(CDisplayVideo::kSlotQueueFrames) + 1,
         qPrintable(QStringLiteral("%1 pictures of the stalled channel").arg(slowLengths.size())));
     QVERIFY(keyLengths.contains(slowLengths.at(1)));
+}
+
+// A slot without frames for a while ends its thread and lets go of its
+// decoder: the pictures still held stay as they were, P frames that come
+// next are not decoded on a decoder that forgot their I frame, and the slot
+// shows again from the next I frame.
+void tst_CDisplayVideo::anIdleSlotLetsGoAndComesBack()
+{
+    RouterProbe& probe = *m_probe;
+    const auto feed = [this](int from, int to) {
+        for (int i = from; i < to; ++i) {
+            const QByteArray f
+                = VideoFrameWrapper::newFrame(m_frames[i].data, m_frames[i].key ? 0 : 1, 0, 352, 240, kEpoch + i);
+            m_router->makeImage(liveInfo(0), bytes(f), static_cast<unsigned long>(f.size()));
+        }
+    };
+    const int before = decoderThreads();
+    feed(0, 4);
+    QTRY_COMPARE(probe.shownCount(), 4);
+    QCOMPARE(decoderThreads(), before + 1);
+    QTRY_COMPARE_WITH_TIMEOUT(decoderThreads(), before, 3 * CDisplayVideo::kSlotIdleMs);
+
+    feed(5, 8);
+    feed(4, 8);
+    QTRY_COMPARE(probe.shownCount(), 8);
+    const auto shown = probe.shown();
+    for (int i = 0; i < 8; ++i)
+        QVERIFY2(showsPattern(shown[i].info.image, i), qPrintable(QStringLiteral("picture %1").arg(i)));
 }
 
 QTEST_GUILESS_MAIN(tst_CDisplayVideo)

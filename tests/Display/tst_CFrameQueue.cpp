@@ -64,6 +64,8 @@ private slots:
     void waitingConsumerCanBeInterrupted();
     void consumersFrameOutlivesClosing_data();
     void consumersFrameOutlivesClosing();
+    void idleConsumerClosesOnlyAnEmptyQueue_data();
+    void idleConsumerClosesOnlyAnEmptyQueue();
 };
 
 void tst_CFrameQueue::keepsFramesInOrder()
@@ -246,6 +248,30 @@ void tst_CFrameQueue::consumersFrameOutlivesClosing()
         QCOMPARE(front.info.screen, i);
         queue.popFront();
     }
+}
+
+void tst_CFrameQueue::idleConsumerClosesOnlyAnEmptyQueue_data()
+{
+    QTest::addColumn<bool>("frameAfterIdle");
+    QTest::newRow("nothing came") << false;
+    QTest::newRow("a frame came after the wait gave up") << true;
+}
+
+// A consumer that waited in vain closes its queue to end, unless a frame
+// slipped in meanwhile: that frame is neither lost nor left unread.
+void tst_CFrameQueue::idleConsumerClosesOnlyAnEmptyQueue()
+{
+    QFETCH(bool, frameAfterIdle);
+    CFrameQueue queue;
+    queue.open();
+    CFrameQueue::Front front;
+    QVERIFY(queue.waitFrontFor(front, 20) == CFrameQueue::Waited::Idle);
+    if (frameAfterIdle)
+        QVERIFY(push(queue, filled(10, 'f')));
+    QCOMPARE(queue.closeIfEmpty(), !frameAfterIdle);
+    QCOMPARE(queue.isOpen(), frameAfterIdle);
+    QVERIFY(
+        queue.waitFrontFor(front, 20) == (frameAfterIdle ? CFrameQueue::Waited::Frame : CFrameQueue::Waited::Closed));
 }
 
 QTEST_GUILESS_MAIN(tst_CFrameQueue)
