@@ -95,7 +95,10 @@ void CPlayAudio::run()
     std::unique_lock<std::mutex> lock(m_lock);
     while (!m_stop) {
         if (m_buffer.isEmpty()) {
-            m_dataArrived.wait(lock);
+            // The next push starts the thread again.
+            if (m_dataArrived.wait_for(lock, std::chrono::milliseconds(IDLE_MILLISECONDS)) == std::cv_status::timeout
+                && m_buffer.isEmpty())
+                break;
             continue;
         }
         if (!m_sink || m_sinkOldProtocol != m_oldProtocol) {

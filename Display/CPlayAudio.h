@@ -15,7 +15,9 @@ class QIODevice;
 // The audio output: the threads that deliver audio frames push decoded PCM of
 // the selected screen's channel; this thread plays it on the default audio
 // output as 8000 Hz 16-bit signed little-endian PCM, with the channels of
-// CDecodeAudio's rule (two for DVRs of the old dialect, one otherwise).
+// CDecodeAudio's rule (two for DVRs of the old dialect, one otherwise). The
+// thread starts with the first push and ends, closing the sink, when no audio
+// came for IDLE_MILLISECONDS: without a stream the output holds no thread.
 //
 // The sink lives on this thread alone: it is opened, fed, re-opened for the
 // other format and closed here, never from a delivering thread or the GUI
@@ -30,6 +32,8 @@ class CPlayAudio : public QThread {
 public:
     static constexpr int SAMPLE_RATE = CDecodeAudio::SAMPLE_RATE;
     static constexpr int MAX_BUFFERED_SECONDS = 2;
+    // Longer than any gap between two audio frames of a running stream.
+    static constexpr int IDLE_MILLISECONDS = 3000;
 
     CPlayAudio();
     ~CPlayAudio() override;

@@ -1,6 +1,7 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CStopRequest.h"
+#include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
@@ -10,6 +11,8 @@
 #include "TestDvrStreams.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +23,26 @@ namespace {
 
 const int WIDTH = 352;
 const int HEIGHT = 240;
+// The decoder and sound threads see that their stream is gone.
+const int THREADS_END_MS = 3 * CDisplayVideo::kSlotIdleMs;
+
+// Threads of this process, but for the toolkit's own: its HTTP thread (the
+// stop requests' sender starts it with the first stop and keeps it), the
+// sound server's main loop (started with the first sound, kept) and its pool
+// threads (which come and go by themselves).
+int ownThreads()
+{
+    const QStringList toolkit{
+        QStringLiteral("QNetworkAccessM"), QStringLiteral("threaded-ml"), QStringLiteral("Thread (pooled)")};
+    int count = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile name(tasks.filePath(task + QStringLiteral("/comm")));
+        if (name.open(QIODevice::ReadOnly) && !toolkit.contains(QString::fromUtf8(name.readAll().trimmed())))
+            ++count;
+    }
+    return count;
+}
 
 } // namespace
 
@@ -139,8 +162,10 @@ private slots:
 
     // Connect, stream until every screen holds a picture, change the layout
     // and disconnect, over and over: the decoding threads start and stop
-    // while the wall and its events still hold their pictures. Meant for the
-    // sanitizer builds, which run it QELM_STREAM_CYCLES times (default 10).
+    // while the wall and its events still hold their pictures, and after
+    // each disconnect the threads that served the stream (links, decoders,
+    // sound output) are gone. The sanitizer builds run it QELM_STREAM_CYCLES
+    // times (default 10).
     void connectStreamDisconnectCycles()
     {
         const int cycles
@@ -161,6 +186,7 @@ private slots:
             return true;
         };
 
+        const int threads = ownThreads();
         for (int cycle = 0; cycle < cycles; ++cycle) {
             wall.setScreens(16);
             wall.wall()->clear();
@@ -172,6 +198,7 @@ private slots:
             QTRY_VERIFY2_WITH_TIMEOUT(everyScreenShows(), qPrintable(QStringLiteral("cycle %1").arg(cycle)), 30000);
             wall.setScreens(cycle % 2 == 0 ? 4 : 9);
             controller.disconnect();
+            QTRY_COMPARE_WITH_TIMEOUT(ownThreads(), threads, THREADS_END_MS);
         }
         QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
     }

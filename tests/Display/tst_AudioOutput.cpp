@@ -136,9 +136,27 @@ private slots:
         QVERIFY2(wakeUps.count() <= bound, qPrintable(QStringLiteral("%1 wake-ups").arg(wakeUps.count())));
     }
 
+    // Without audio for a while the output closes its stream to the sound
+    // server and its thread ends; the next audio opens them again.
+    void outputEndsWithTheAudioAndComesBack()
+    {
+        CPlayAudio audio;
+        const QStringList playing{QStringLiteral("s16le 1ch 8000Hz")};
+        streamAudio(audio, false, 300);
+        QTRY_COMPARE(SinkMonitor::playingFormats(), playing);
+        QTRY_VERIFY_WITH_TIMEOUT(audio.isFinished(), 3 * CPlayAudio::IDLE_MILLISECONDS);
+        QTRY_COMPARE(SinkMonitor::playingFormats(), QStringList());
+
+        m_monitor.take();
+        streamAudio(audio, false, 300);
+        QTRY_COMPARE(SinkMonitor::playingFormats(), playing);
+        QTest::qWait(200);
+        QVERIFY2(SinkMonitor::peak(m_monitor.take()) > 10000, "the sink received no sound");
+    }
+
     void destroyingWhileWaitingEndsAtOnce()
     {
-        // Returns although the thread waits without a time limit.
+        // Returns at once although the thread waits for more audio.
         CPlayAudio audio;
         audio.PushAudio(false, squareWave(false, 40));
         QTRY_COMPARE(audio.bufferedBytes(), 0);
