@@ -10,11 +10,24 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace {
 
 const int STOP_POLL_MS = 20;
+const int LARGE_BLOCK_BYTES = 128 * 1024;
 
 } // namespace
+
+void CStartup::prepareMemory()
+{
+#if defined(__GLIBC__)
+    // Setting the bar also stops the allocator from moving it.
+    mallopt(M_MMAP_THRESHOLD, LARGE_BLOCK_BYTES);
+#endif
+}
 
 void CStartup::prepareApplication()
 {

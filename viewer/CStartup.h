@@ -9,6 +9,13 @@ public:
     // How long the end waits for stop requests still on their way.
     static constexpr int STOP_REQUEST_WAIT_MS = 5000;
 
+    // First of all: blocks of 128 KiB and more go back to the system when
+    // they are freed. Decoder pictures, frame queues and receive buffers come
+    // and go with every stream; by default the allocator raises its bar for
+    // such blocks as they are freed and then keeps them in its arenas, where
+    // resident memory creeps up with every reconnect for as long as the
+    // program runs.
+    static void prepareMemory();
     // Names the settings store and the data folder and registers the
     // meta-types of queued signals; right after the application object.
     static void prepareApplication();

@@ -10,6 +10,7 @@
 
 int main(int argc, char* argv[])
 {
+    CStartup::prepareMemory();
     GOOGLE_PROTOBUF_VERIFY_VERSION;
     CScreen::prepareOpenGL();
     int exitCode = 0;
