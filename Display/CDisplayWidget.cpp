@@ -504,6 +504,14 @@ void CDisplayWidget::stop()
     m_router->exitDecodeThread();
 }
 
+std::size_t CDisplayWidget::queuedFrames() const
+{
+    std::size_t frames = 0;
+    for (int slot = 0; slot < CDisplayVideo::kDecoderSlots; ++slot)
+        frames += m_router->queuedFrames(slot);
+    return frames;
+}
+
 void CDisplayWidget::updateEventAlarm()
 {
     bool event = false;

@@ -101,6 +101,8 @@ public:
     void stop();
 
     CScreen* wall() const { return m_screen; }
+    // Frames waiting for the decoder threads, over all screens.
+    std::size_t queuedFrames() const;
     CPlayAudio& audioOutput() { return m_audio; }
     CEventSound* eventSound() const { return m_eventSound; }
 

@@ -36,6 +36,7 @@
 //   build/benchmarks/bench_Streaming
 
 #include "BenchApplication.h"
+#include "BenchDisplay.h"
 #include "Common/CFrameInfo.h"
 #include "Connection/CConnectDVR.h"
 #include "CpuClock.h"
@@ -43,6 +44,7 @@
 #include "Display/CGraphicsView.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
+#include "ProcessFigures.h"
 #include "Settings/CAppSettings.h"
 #include "TestDvrClips.h"
 
@@ -58,13 +60,11 @@
 #include <array>
 #include <atomic>
 #include <benchmark/benchmark.h>
-#include <csignal>
 #include <cstdlib>
 #include <ctime>
 #include <deque>
 #include <mutex>
 #include <sys/syscall.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -124,66 +124,6 @@ double rasterCpuSeconds()
             seconds += double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) / double(sysconf(_SC_CLK_TCK));
     }
     return seconds;
-}
-
-double residentMiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return 0;
-}
-
-double loadAverage()
-{
-    double load[1] = {0};
-    return getloadavg(load, 1) == 1 ? load[0] : -1;
-}
-
-// An X server of our own when there is none, stopped at exit.
-pid_t g_xvfb = 0;
-
-void stopXvfb()
-{
-    if (g_xvfb > 0) {
-        kill(g_xvfb, SIGTERM);
-        waitpid(g_xvfb, nullptr, 0);
-    }
-}
-
-bool ensureDisplay()
-{
-    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
-        return true;
-    int fds[2];
-    if (pipe(fds) != 0)
-        return false;
-    g_xvfb = fork();
-    if (g_xvfb == 0) {
-        close(fds[0]);
-        const std::string fd = std::to_string(fds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-            static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(fds[1]);
-    if (g_xvfb < 0)
-        return false;
-    std::atexit(stopXvfb);
-    // The server writes its display number and a line end once it is ready.
-    QByteArray number;
-    char c = 0;
-    while (read(fds[0], &c, 1) == 1 && c != '\n')
-        number.append(c);
-    close(fds[0]);
-    if (number.isEmpty())
-        return false;
-    qputenv("DISPLAY", ":" + number);
-    return true;
 }
 
 QApplication& application()
@@ -407,7 +347,7 @@ void BM_CameraWall(benchmark::State& state)
     const Size& size = SIZES[state.range(0)];
     QApplication& app = application();
     state.counters["cores"] = std::thread::hardware_concurrency();
-    state.counters["load_avg_1min"] = loadAverage();
+    state.counters["load_avg_1min"] = ProcessFigures::loadAverage();
 
     QProcess dvrProcess;
     dvrProcess.start(QStringLiteral(TEST_DVR_PROGRAM),
@@ -472,7 +412,7 @@ void BM_CameraWall(benchmark::State& state)
         double rssPeak = 0;
         for (int second = 1; second <= seconds; ++second) {
             wait(int(std::max<qint64>(0, startNs / 1000000 + second * 1000 - clock.elapsed())));
-            const double rss = residentMiB();
+            const double rss = ProcessFigures::residentMiB();
             rssPeak = std::max(rssPeak, rss);
             if (second == std::min(10, seconds))
                 rssAt10 = rss;
@@ -482,7 +422,7 @@ void BM_CameraWall(benchmark::State& state)
         const double elapsed = double(clock.nsecsElapsed() - startNs) / 1e9;
         const double cpu = processCpuSeconds() - cpuBefore;
         const double raster = rasterCpuSeconds() - rasterBefore;
-        const double rss = residentMiB();
+        const double rss = ProcessFigures::residentMiB();
         state.SetIterationTime(elapsed);
 
         const double frames = double(arrivals.frames());
@@ -531,12 +471,12 @@ BENCHMARK(BM_CameraWall)->ArgName("size")->Arg(0)->Arg(1)->Iterations(1)->UseMan
 
 int main(int argc, char** argv)
 {
-    if (!ensureDisplay()) {
+    if (!BenchDisplay::ensureDisplay()) {
         std::fprintf(stderr, "bench_Streaming: no DISPLAY and no Xvfb to start\n");
         return 2;
     }
     benchmark::Initialize(&argc, argv);
-    benchmark::AddCustomContext("load_average_at_start", std::to_string(loadAverage()));
+    benchmark::AddCustomContext("load_average_at_start", std::to_string(ProcessFigures::loadAverage()));
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     if (g_belowMinimum)
