@@ -6,6 +6,7 @@
 
 #include <QBoxLayout>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace {
@@ -31,6 +32,7 @@ void CEMapViews::open(const EMap& map, bool editable, bool show)
 
     auto* log = new QTextEdit(m_places.logPage);
     log->setReadOnly(true);
+    log->document()->setMaximumBlockCount(MAX_LOG_LINES);
     log->setFixedSize(m_places.bottom->width() - m_places.logSave->width() - SAVE_GAP, m_places.bottom->height());
     m_logs.append(log);
 

@@ -16,6 +16,8 @@ class QWidget;
 // The maps open in the E-Map modes: a map view per map in the display area
 // and its event log on the E-Map page of the bottom panel, beside the log's
 // Save button. One map, the current one, is shown with its log at a time.
+// A log keeps its newest MAX_LOG_LINES lines: a map left open for weeks
+// would otherwise grow its log without end.
 class CEMapViews {
 public:
     // Where the views and logs go, and the neighbours they are wired to.
@@ -30,6 +32,7 @@ public:
     };
 
     static constexpr int SAVE_GAP = 10;
+    static constexpr int MAX_LOG_LINES = 10000;
 
     explicit CEMapViews(const Places& places);
     ~CEMapViews();

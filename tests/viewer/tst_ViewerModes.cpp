@@ -23,6 +23,7 @@
 #include "TestDvrStreamSettings.h"
 #include "TestDvrStreams.h"
 #include "WidgetChild.h"
+#include "viewer/CEMapViews.h"
 #include "viewer/CStartup.h"
 #include "viewer/Viewer.h"
 
@@ -79,15 +80,16 @@ private slots:
     // answers the next file dialog with that file of the row's folder
     // ("file=@recorded": the local recording's folder; "file=" cancels);
     // "pick=name" opens PC setup and picks that option, "ok" confirms it;
-    // "map" opens an E-Map and "log" adds a line to its log; "switch" runs
-    // 50 mode switches.
+    // "map" opens an E-Map and "log" adds a line to its log ("log=n" n
+    // lines); "switch" runs 50 mode switches.
     // Checks: "asked" the DVR got its search (or information) request,
     // "shows" the wall shows recorded pictures, "idle" no DVR is connected,
     // "backedUp" the backup's files exist and the panel is idle again,
     // "info" the information window shows, "reconnects" the DVR is asked
     // for a new stream, "same" the stream stays, "rebuilt" the wall was
     // made anew, "snapshot" the capture shows, "saved" the log was written
-    // and told, "kept" the chosen file is untouched, "refused" the log could
+    // and told, "newest" it holds the newest lines a log keeps, "kept" the
+    // chosen file is untouched, "refused" the log could
     // not be written and the operator was told so, "unreadable" the snapshot
     // view says why it shows no picture.
     void modes_data()
@@ -127,6 +129,9 @@ private slots:
             << false << "file=notes.png searchImage" << int(Viewer::LIVE_S) << "unreadable";
         QTest::newRow("the shown E-Map log is saved")
             << false << "EMap map log file=log.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "saved";
+        QTest::newRow("a map's log keeps its newest lines")
+            << false << QStringLiteral("EMap map log=%1 file=log.txt emapLogSave").arg(CEMapViews::MAX_LOG_LINES + 2)
+            << int(Viewer::EMAP_VIEW) << "newest";
         QTest::newRow("no log shown: the file stays")
             << false << "EMap file=kept.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "kept";
         QTest::newRow("a log file that cannot be written is told")
@@ -231,11 +236,13 @@ private slots:
                 child<QDialogButtonBox>(*viewer, "buttonBox")->button(QDialogButtonBox::Ok)->click();
             } else if (step == QLatin1String("map")) {
                 emit viewer->findChild<CEMapList*>()->signalSelectedEMap(EMap());
-            } else if (step == QLatin1String("log")) {
+            } else if (step == QLatin1String("log") || step.startsWith(QLatin1String("log="))) {
                 const auto logs = child(*viewer, "bottomEMapPage")->findChildren<QTextEdit*>();
                 if (logs.size() != 1)
                     return false;
-                logs.first()->append(QStringLiteral("camera 1 motion"));
+                // Counting down, so that the newest line is always camera 1's.
+                for (int line = step == QLatin1String("log") ? 1 : step.mid(4).toInt(); line >= 1; --line)
+                    logs.first()->append(QStringLiteral("camera %1 motion").arg(line));
             } else if (step == QLatin1String("switch")) {
                 const QStringList buttons{"Search", "Playback", "Backup", "Information", "LiveS", "EMap", "EMapExit"};
                 for (int i = 0; i < MODE_SWITCHES; ++i)
@@ -316,6 +323,15 @@ private slots:
             QFile log(folder.filePath(QStringLiteral("log.txt")));
             QVERIFY(log.open(QIODevice::ReadOnly));
             QCOMPARE(log.readAll(), QByteArray("camera 1 motion"));
+        }
+        if (check("newest")) {
+            QTRY_COMPARE(answers.messages, QStringList{QStringLiteral("File saved")});
+            QFile log(folder.filePath(QStringLiteral("log.txt")));
+            QVERIFY(log.open(QIODevice::ReadOnly));
+            const QList<QByteArray> lines = log.readAll().split('\n');
+            QCOMPARE(lines.size(), CEMapViews::MAX_LOG_LINES);
+            QCOMPARE(lines.first(), QByteArray::number(CEMapViews::MAX_LOG_LINES).prepend("camera ") + " motion");
+            QCOMPARE(lines.last(), QByteArray("camera 1 motion"));
         }
         if (check("kept")) {
             QVERIFY(kept.open(QIODevice::ReadOnly));
