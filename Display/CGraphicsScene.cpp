@@ -315,6 +315,16 @@ void CGraphicsScene::ImageDraw(const QSize& surface, qreal pixelRatio)
     glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
 
+    // A tile without a picture keeps no texture (nor its converted image):
+    // an idle wall holds none.
+    for (int i = 0; i < m_count; ++i) {
+        if (showsPicture(i))
+            continue;
+        if (m_textures[i].names[0])
+            releaseTexture(m_textures[i]);
+        if (i < m_glImages.size())
+            m_glImages[i] = QImage();
+    }
     drawImages();
     if (m_yuvProgram)
         drawPlanarPictures();

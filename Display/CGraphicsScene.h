@@ -20,8 +20,9 @@ class QOpenGLShaderProgram;
 // with the painter. It also carries the digital-zoom selection and the tool
 // tip of tiles whose connection failed. GUI thread only.
 //
-// Each tile keeps its own texture, uploaded once per new picture; redraws
-// that bring no new picture only draw. Planar YUV pictures go up as three
+// Each tile showing a picture keeps its own texture, uploaded once per new
+// picture; redraws that bring no new picture only draw. A tile without a
+// picture keeps none, so the textures never outgrow the pictures on view. Planar YUV pictures go up as three
 // one-byte planes and a fragment program turns them into colour, so neither
 // the decoder nor the driver converts a whole picture; RGB images go up as
 // they are. Textures and the program belong to the viewport's current
