@@ -25,7 +25,9 @@ struct SwsContext;
 // libswscale. Either way a picture lives in a slot of the channel's picture
 // pool and is never written while a copy of it is held. Channels are
 // independent: different channels may be decoded on different threads at the
-// same time, one thread per channel at a time.
+// same time, one thread per channel at a time. A channel holds its codec
+// (with the reference pictures it keeps), scaler and picture pool from its
+// first set-up until ReleaseChannel or Deinit.
 class CH264Decoder {
 public:
     // Largest output picture a channel holds: a full-HD picture at four bytes

@@ -62,8 +62,10 @@ private:
 //
 // The owner (the one thread at a time that feeds the entry) takes pictures
 // from the pool; copies are released on any thread. The pool grows by a slot
-// when all are out, so it holds as many pictures as its users keep at once.
-// It outlives its owner while pictures are out and goes with the last one.
+// when all are out, so it holds as many pictures as its users keep at once
+// and never more: its users bound that (a live wall slot keeps at most four,
+// see CDisplayVideo), and a decoder entry that lets go takes a new pool. It
+// outlives its owner while pictures are out and goes with the last one.
 class CVideoPicture::Pool {
 public:
     // A pool holding its owner's reference; the owner gives it up by release.

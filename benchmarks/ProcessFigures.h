@@ -6,8 +6,10 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <climits>
 #include <cstdlib>
 #include <malloc.h>
+#include <unistd.h>
 
 // What this process holds now, read from /proc: resident memory, the heap in
 // use, threads by name and open files by what they point at; and the
@@ -62,8 +64,10 @@ inline QMap<QString, int> openFiles()
     QMap<QString, int> files;
     const QDir fds(QStringLiteral("/proc/self/fd"));
     for (const QString& fd : fds.entryList(QDir::System | QDir::NoDotAndDotDot)) {
-        QString target = QFile::symLinkTarget(fds.filePath(fd));
-        ++files[target.remove(inode)];
+        char target[PATH_MAX];
+        const ssize_t length = readlink(qPrintable(fds.filePath(fd)), target, sizeof target);
+        if (length > 0)
+            ++files[QString::fromLocal8Bit(target, int(length)).remove(inode)];
     }
     return files;
 }
@@ -79,8 +83,8 @@ inline double loadAverage()
     return getloadavg(load, 1) == 1 ? load[0] : -1;
 }
 
-// "name x2, other" for the names whose counts differ between two lists,
-// signed by which list has more.
+// "+2 name, -1 other" for the names whose counts differ between two lists,
+// by how many more the second list has.
 inline QString difference(const QMap<QString, int>& before, const QMap<QString, int>& after)
 {
     QStringList names = before.keys() + after.keys();
@@ -92,7 +96,7 @@ inline QString difference(const QMap<QString, int>& before, const QMap<QString, 
         if (change != 0)
             parts << QStringLiteral("%1%2 %3").arg(change > 0 ? QStringLiteral("+") : QString()).arg(change).arg(name);
     }
-    return parts.join(QStringLiteral(", "));
+    return parts.isEmpty() ? QStringLiteral("no difference") : parts.join(QStringLiteral(", "));
 }
 
 } // namespace ProcessFigures

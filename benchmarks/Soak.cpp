@@ -106,6 +106,35 @@ const std::pair<const char*, int> TOOLKIT_THREADS[] = {
     {"QNetworkAccessM", 2},
     {"threaded-ml", 1},
 };
+// The files the toolkit keeps open with those threads: each HTTP thread's
+// wake-up event; the sound server client's connection, wake-up pipe and
+// events (one client is opened with the main window, a second one with the
+// first sound played).
+const std::pair<const char*, int> TOOLKIT_FILES[] = {
+    {"anon_inode:[eventfd]", 4},
+    {"pipe:", 2},
+    {"socket:", 1},
+};
+
+// Nothing in `now` that was not in `before`, but for the allowance.
+template <std::size_t N>
+bool within(const QMap<QString, int>& before, const QMap<QString, int>& now,
+    const std::pair<const char*, int> (&allowance)[N])
+{
+    QMap<QString, int> allowed = before;
+    for (const auto& [name, count] : allowance)
+        allowed[QLatin1String(name)] += count;
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        if (it.value() > allowed.value(it.key()))
+            return false;
+    }
+    return true;
+}
+
+int total(const QMap<QString, int>& names)
+{
+    return std::accumulate(names.cbegin(), names.cend(), 0);
+}
 
 int soakSeconds()
 {
@@ -408,7 +437,6 @@ private:
     double elapsed() const { return double(m_clock.elapsed()) / 1000.0; }
     bool timeLeft() const { return m_clock.elapsed() < qint64(m_duration) * 1000; }
 
-    bool threadsBack(const QMap<QString, int>& now) const;
     void click(const char* name);
     void stay(int ms);
     void connectFromTree();
@@ -422,6 +450,7 @@ private:
     void otherModes();
     void dropDvr();
     void sample();
+    void settle();
     void finish();
     bool report();
 
@@ -455,8 +484,13 @@ private:
     std::vector<Watch> m_watches;
     QMap<QString, int> m_threadsBefore;
     QMap<QString, int> m_filesBefore;
-    QMap<QString, int> m_threadsAfter;
-    QMap<QString, int> m_filesAfter;
+    // Threads and files after each disconnect from the tree, the last one's
+    // last.
+    struct Idle {
+        QMap<QString, int> threads;
+        QMap<QString, int> files;
+    };
+    std::vector<Idle> m_idle;
     QStringList m_failures;
     double m_loadMin = 1e9;
     double m_loadMax = 0;
@@ -465,20 +499,6 @@ private:
     int m_round = 0;
     int m_drops = 0;
 };
-
-// No thread is left that was not there before the first connect, but for the
-// toolkit's own.
-bool Soak::threadsBack(const QMap<QString, int>& now) const
-{
-    QMap<QString, int> allowed = m_threadsBefore;
-    for (const auto& [name, count] : TOOLKIT_THREADS)
-        allowed[QLatin1String(name)] += count;
-    for (auto it = now.cbegin(); it != now.cend(); ++it) {
-        if (it.value() > allowed.value(it.key()))
-            return false;
-    }
-    return true;
-}
 
 void Soak::click(const char* name)
 {
@@ -640,7 +660,7 @@ void Soak::otherModes()
     stay(STEP_MS);
 
     disconnectFromTree();
-    stay(STEP_MS / 2);
+    settle();
     connectFromTree();
     if (!waitConnected(CONNECT_LIMIT_MS))
         m_failures << QStringLiteral("no video after connecting again at %1 s").arg(elapsed(), 0, 'f', 0);
@@ -690,16 +710,22 @@ void Soak::sample()
     m_worstLagMs = 0;
 }
 
-// The last disconnect; then what still runs and what is still open.
+// After a disconnect: the stop requests go out and the threads that served
+// the streams end; what still runs and what is still open is noted.
+void Soak::settle()
+{
+    if (!QTest::qWaitFor([] { return CStopRequest::pending() == 0; }, SETTLE_LIMIT_MS))
+        m_failures << QStringLiteral("stop requests still under way at %1 s").arg(elapsed(), 0, 'f', 0);
+    // Judged at the end, on what is left.
+    static_cast<void>(QTest::qWaitFor(
+        [this] { return within(m_threadsBefore, ProcessFigures::threadNames(), TOOLKIT_THREADS); }, SETTLE_LIMIT_MS));
+    m_idle.push_back({ProcessFigures::threadNames(), ProcessFigures::openFiles()});
+}
+
 void Soak::finish()
 {
     disconnectFromTree();
-    if (!QTest::qWaitFor([] { return CStopRequest::pending() == 0; }, SETTLE_LIMIT_MS))
-        m_failures << QStringLiteral("stop requests still under way after the last disconnect");
-    // Judged below, on what is left then.
-    static_cast<void>(QTest::qWaitFor([this] { return threadsBack(ProcessFigures::threadNames()); }, SETTLE_LIMIT_MS));
-    m_threadsAfter = ProcessFigures::threadNames();
-    m_filesAfter = ProcessFigures::openFiles();
+    settle();
     sample();
     m_recorded.finish();
 }
@@ -820,20 +846,28 @@ bool Soak::report()
                   .arg(MAX_SLOPE_MIB_PER_HOUR)
                   .arg(flat ? "met" : "MISSED"));
 
-    const bool threadsEnded = threadsBack(m_threadsAfter);
-    const bool filesBack = m_filesAfter == m_filesBefore;
-    met = met && threadsEnded && filesBack;
-    const auto count = [](const QMap<QString, int>& names) { return std::accumulate(names.cbegin(), names.cend(), 0); };
-    printLine(QStringLiteral("threads: %1 before the first connect, %2 after the last disconnect (%3) %4")
-                  .arg(count(m_threadsBefore))
-                  .arg(count(m_threadsAfter))
-                  .arg(ProcessFigures::difference(m_threadsBefore, m_threadsAfter))
-                  .arg(threadsEnded ? "met" : "MISSED"));
-    printLine(QStringLiteral("open files: %1 before the first connect, %2 after the last disconnect (%3) %4")
-                  .arg(count(m_filesBefore))
-                  .arg(count(m_filesAfter))
-                  .arg(ProcessFigures::difference(m_filesBefore, m_filesAfter))
-                  .arg(filesBack ? "met" : "MISSED"));
+    // After the last disconnect as before the first, but for the toolkit's
+    // own; and the same after the last disconnect as after the first.
+    const Idle& firstIdle = m_idle.front();
+    const Idle& lastIdle = m_idle.back();
+    const bool threadsBack
+        = within(m_threadsBefore, lastIdle.threads, TOOLKIT_THREADS) && lastIdle.threads == firstIdle.threads;
+    const bool filesBack = within(m_filesBefore, lastIdle.files, TOOLKIT_FILES) && lastIdle.files == firstIdle.files;
+    met = met && threadsBack && filesBack;
+    const auto line = [](const char* what, const QMap<QString, int>& before, const Idle& first, const Idle& last,
+                          const QMap<QString, int> Idle::*part, bool kept) {
+        printLine(QStringLiteral("%1: %2 before the first connect, %3 after the first disconnect, %4 after the last "
+                                 "(%5; last against first: %6) %7")
+                      .arg(QLatin1String(what))
+                      .arg(total(before))
+                      .arg(total(first.*part))
+                      .arg(total(last.*part))
+                      .arg(ProcessFigures::difference(before, last.*part))
+                      .arg(ProcessFigures::difference(first.*part, last.*part))
+                      .arg(kept ? "met" : "MISSED"));
+    };
+    line("threads", m_threadsBefore, firstIdle, lastIdle, &Idle::threads, threadsBack);
+    line("open files", m_filesBefore, firstIdle, lastIdle, &Idle::files, filesBack);
     printLine(QStringLiteral("frames received %1, pictures drawn %2").arg(m_received.load()).arg(m_drawn->total()));
 
     // Pictures a second per screen over the watches of the first and of the
