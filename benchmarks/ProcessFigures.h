@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ThreadNames.h"
+
 #include <QDir>
 #include <QFile>
 #include <QMap>
@@ -36,17 +38,12 @@ inline double heapInUseMiB()
     return double(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
 }
 
-// Thread names (as the threads set them, else the program's name) and how
-// many threads carry each.
-inline QMap<QString, int> threadNames()
+// Thread names and how many threads carry each.
+inline QMap<QString, int> threadsByName()
 {
     QMap<QString, int> names;
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString& tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
-        if (comm.open(QIODevice::ReadOnly))
-            ++names[QString::fromUtf8(comm.readAll().trimmed())];
-    }
+    for (const QString& name : threadNames())
+        ++names[name];
     return names;
 }
 

@@ -46,6 +46,7 @@
 #include "Display/CGraphicsView.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
+#include "NewPictures.h"
 #include "ProcessFigures.h"
 #include "Settings/CAppSettings.h"
 #include "SysData/Index.h"
@@ -118,8 +119,8 @@ const std::pair<const char*, int> TOOLKIT_FILES[] = {
 
 // Nothing in `now` that was not in `before`, but for the allowance.
 template <std::size_t N>
-bool within(const QMap<QString, int>& before, const QMap<QString, int>& now,
-    const std::pair<const char*, int> (&allowance)[N])
+bool within(
+    const QMap<QString, int>& before, const QMap<QString, int>& now, const std::pair<const char*, int> (&allowance)[N])
 {
     QMap<QString, int> allowed = before;
     for (const auto& [name, count] : allowance)
@@ -232,8 +233,8 @@ private:
 };
 
 // Pictures drawn per tile: each redraw of the wall shows what the tiles hold
-// as it begins; a tile whose picture changed since the last redraw has one
-// more picture drawn.
+// as it begins; a tile with a new picture since the last redraw has one more
+// picture drawn.
 class DrawnPictures : public QObject {
 public:
     explicit DrawnPictures(CDisplayWidget& wall)
@@ -264,12 +265,8 @@ protected:
         if (event->type() != QEvent::Paint)
             return false;
         for (int tile = 0; tile < CHANNELS; ++tile) {
-            const CDisplayInfo info = m_wall.wall()->getInfo(tile);
-            const Shown shown{info.picture.isNull() ? info.image.constBits() : info.picture.data(0), info.length};
-            Shown& last = m_shown[std::size_t(tile)];
-            if (shown.pixels == nullptr || (shown.pixels == last.pixels && shown.length == last.length))
+            if (!m_new.isNew(tile, m_wall.wall()->getInfo(tile)))
                 continue;
-            last = shown;
             ++m_total;
             ++m_perTile[std::size_t(tile)];
         }
@@ -277,13 +274,9 @@ protected:
     }
 
 private:
-    struct Shown {
-        const void* pixels = nullptr;
-        uint32_t length = 0;
-    };
     CDisplayWidget& m_wall;
     QWidget* m_viewport = nullptr;
-    std::array<Shown, CHANNELS> m_shown{};
+    NewPictures<CHANNELS> m_new;
     std::array<qint64, CHANNELS> m_perTile{};
     qint64 m_total = 0;
 };
@@ -718,8 +711,8 @@ void Soak::settle()
         m_failures << QStringLiteral("stop requests still under way at %1 s").arg(elapsed(), 0, 'f', 0);
     // Judged at the end, on what is left.
     static_cast<void>(QTest::qWaitFor(
-        [this] { return within(m_threadsBefore, ProcessFigures::threadNames(), TOOLKIT_THREADS); }, SETTLE_LIMIT_MS));
-    m_idle.push_back({ProcessFigures::threadNames(), ProcessFigures::openFiles()});
+        [this] { return within(m_threadsBefore, ProcessFigures::threadsByName(), TOOLKIT_THREADS); }, SETTLE_LIMIT_MS));
+    m_idle.push_back({ProcessFigures::threadsByName(), ProcessFigures::openFiles()});
 }
 
 void Soak::finish()
@@ -765,7 +758,7 @@ int Soak::run()
         m_failures << QStringLiteral("the main window was not shown");
     m_drawn = std::make_unique<DrawnPictures>(*wall());
     stay(3000);
-    m_threadsBefore = ProcessFigures::threadNames();
+    m_threadsBefore = ProcessFigures::threadsByName();
     m_filesBefore = ProcessFigures::openFiles();
 
     printLine(QStringLiteral("soak of %1 s: %2 channels 704x480 camera content at 2000 kbit/s, %3 cores, load "

@@ -44,6 +44,7 @@
 #include "Display/CGraphicsView.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
+#include "NewPictures.h"
 #include "ProcessFigures.h"
 #include "Settings/CAppSettings.h"
 #include "TestDvrClips.h"
@@ -221,10 +222,7 @@ public:
 
     int redraws = 0;
     std::array<int, CHANNELS> drawn{};
-    int shownTiles() const
-    {
-        return int(std::count_if(m_shown.begin(), m_shown.end(), [](const Shown& s) { return s.pixels != nullptr; }));
-    }
+    int shownTiles() const { return m_new.tilesShown(); }
     double lagSumMs = 0;
     double lagMaxMs = 0;
     int lags = 0;
@@ -243,12 +241,7 @@ protected:
             ++redraws;
         for (int tile = 0; tile < CHANNELS; ++tile) {
             const CDisplayInfo info = m_wall.getInfo(tile);
-            const Shown shown{info.picture.isNull() ? info.image.constBits() : info.picture.data(0), info.length};
-            Shown& last = m_shown[std::size_t(tile)];
-            if (shown.pixels == nullptr || (shown.pixels == last.pixels && shown.length == last.length))
-                continue;
-            last = shown;
-            if (!m_counting || info.channel < 0)
+            if (!m_new.isNew(tile, info) || !m_counting || info.channel < 0)
                 continue;
             ++drawn[std::size_t(tile)];
             const qint64 arrived = m_arrivals.arrivedNs(info.channel, info.length);
@@ -271,14 +264,10 @@ protected:
     }
 
 private:
-    struct Shown {
-        const void* pixels = nullptr;
-        uint32_t length = 0;
-    };
     CScreen& m_wall;
     const Arrivals& m_arrivals;
     const QElapsedTimer& m_clock;
-    std::array<Shown, CHANNELS> m_shown{};
+    NewPictures<CHANNELS> m_new;
     bool m_counting = false;
     qint64 m_startNs = 0;
     qint64 m_endNs = 0;

@@ -9,13 +9,13 @@
 #include "Settings/CAppSettings.h"
 #include "TestDvr.h"
 #include "TestDvrStreams.h"
+#include "ThreadNames.h"
 
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 // Live video of a 16-channel DVR through a connection controller onto a real
 // screen wall: every screen shows its own channel's picture.
@@ -34,14 +34,9 @@ int ownThreads()
 {
     const QStringList toolkit{
         QStringLiteral("QNetworkAccessM"), QStringLiteral("threaded-ml"), QStringLiteral("Thread (pooled)")};
-    int count = 0;
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile name(tasks.filePath(task + QStringLiteral("/comm")));
-        if (name.open(QIODevice::ReadOnly) && !toolkit.contains(QString::fromUtf8(name.readAll().trimmed())))
-            ++count;
-    }
-    return count;
+    const QStringList names = threadNames();
+    return int(std::count_if(
+        names.cbegin(), names.cend(), [&toolkit](const QString& name) { return !toolkit.contains(name); }));
 }
 
 } // namespace

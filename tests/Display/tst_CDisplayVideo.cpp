@@ -3,10 +3,9 @@
 #include "H264PcmSlice.h"
 #include "H264TestEncoder.h"
 #include "RouterProbe.h"
+#include "ThreadNames.h"
 #include "VideoFrameWrapper.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QThread>
@@ -46,14 +45,7 @@ bool showsPattern(const QImage& image, int index, QString* why = nullptr)
 // The router's decoding threads now running.
 int decoderThreads()
 {
-    int count = 0;
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile name(tasks.filePath(task + QStringLiteral("/comm")));
-        if (name.open(QIODevice::ReadOnly) && name.readAll().trimmed() == "wall decoder")
-            ++count;
-    }
-    return count;
+    return int(threadNames().count(QStringLiteral("wall decoder")));
 }
 
 QString timeText(quint32 seconds)
