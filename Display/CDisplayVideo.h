@@ -29,12 +29,12 @@ class thread;
 // starts with its first frame and ends when no frame came for kSlotIdleMs;
 // the slot then gives up its queue's buffer and its decoder's codec and
 // pictures, so a wall without a stream holds no decoder threads and no
-// decoding memory. Local-playback
-// frames are queued per DVR channel and decoded by one thread per channel,
-// which spaces them out by their own times at the playback speed. Either way
-// a record reaches its receivers by signalUpdateScreen, which is meant to be
-// connected queued to the GUI thread; every record holds its own picture,
-// which the decoder does not touch while the record lives.
+// decoding memory. Local-playback frames are queued per DVR channel and
+// decoded by one thread per channel, which spaces them out by their own times
+// at the playback speed. Either way a record reaches its receivers by
+// signalUpdateScreen, which is meant to be connected queued to the GUI
+// thread; every record holds its own picture, which the decoder does not
+// touch while the record lives.
 //
 // It also keeps the time shown for the stream and announces the playback mode.
 class CDisplayVideo : public QObject {
