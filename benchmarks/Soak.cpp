@@ -5,8 +5,9 @@
 // minutes: a live stretch with recording on (layouts of 16, 4, 9 and 1
 // screens, the sequence, PC setup confirmed with OK), Live M with its pages,
 // back to Live S, a search and back, disconnecting and connecting from the
-// DVR tree, and every third round from the second a DVR that drops (its process killed) and
-// comes back a little later, which the viewer's reconnect setting picks up.
+// DVR tree, and in every third round from the second a DVR that drops (its
+// process killed) and comes back a little later, which the viewer's
+// reconnect setting picks up.
 //
 // Every 10 seconds it prints resident memory, the heap in use, threads, open
 // files and the process's queues (frames waiting for the decoders, audio
@@ -16,10 +17,14 @@
 //   memory slope           least squares of resident memory (and of the heap)
 //                          after the warm-up (the first 10 minutes, or a third of
 //                          a shorter run), in MiB an hour (goal: at most 2)
-//   threads, open files    before the first connect and after the last
-//                          disconnect, by name (goal: equal, but for the
-//                          toolkit's own threads that start on first use and
-//                          stay, named below)
+//   threads, open files    by name and by kind, before the first connect and
+//                          after the first and the last disconnect from the
+//                          tree (goal: after the last as before the first, but
+//                          for the toolkit's own threads that start on first
+//                          use and stay, named below, with their files; and
+//                          after the last as after the first); the toolkit's
+//                          pool threads, which come and go by themselves, are
+//                          left out
 //   pictures drawn a second per screen on the 16-screen layout, first and last
 //                          10 minutes (or thirds) (goal: every screen in the
 //                          last as many as in the first, within 5 %, and at
@@ -53,7 +58,6 @@
 #include "viewer/CStartup.h"
 #include "viewer/Viewer.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -72,7 +76,6 @@
 #include <atomic>
 #include <climits>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <numeric>
 #include <thread>
@@ -209,12 +212,13 @@ private:
 };
 
 // The test DVR as a process of its own, started again on the same port after
-// it was made to drop. Its request log is read and thrown away.
+// it was made to drop. Its request log is read and thrown away (kept, it
+// would grow this process); what it says on its error channel is passed on.
 class DvrProcess {
 public:
     DvrProcess()
     {
-        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         QObject::connect(&m_process, &QProcess::readyReadStandardOutput, [this] {
             while (m_process.canReadLine()) {
                 const QByteArray line = m_process.readLine().trimmed();
@@ -388,6 +392,7 @@ private:
         if (!file.open(QIODevice::ReadOnly))
             return;
         const QByteArray bytes = file.readAll();
+        // Behind the index file's 40-byte header, one record per frame.
         const int header = 40;
         for (qsizetype at = header; at + Index::SIZE <= bytes.size(); at += Index::SIZE) {
             const Index index = Index::read(reinterpret_cast<const unsigned char*>(bytes.constData() + at));
