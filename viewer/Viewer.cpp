@@ -46,6 +46,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QRegion>
 #include <QSaveFile>
 #include <QTextEdit>
 #include <QTimer>
@@ -927,6 +928,19 @@ void Viewer::OnMaximized()
         showFullScreen();
         m_ui->Maximize->setIcon(QIcon(RESTORE_ICON));
     }
+}
+
+void Viewer::setRoundedDialog(int radius)
+{
+    const QRect window = rect();
+    const QSize corner(2 * radius, 2 * radius);
+    QRegion shape(window.adjusted(radius, 0, -radius, 0));
+    shape += window.adjusted(0, radius, 0, -radius);
+    for (const QPoint& topLeft : {window.topLeft(), QPoint(window.right() + 1 - corner.width(), window.top()),
+             QPoint(window.left(), window.bottom() + 1 - corner.height()),
+             window.bottomRight() + QPoint(1, 1) - QPoint(corner.width(), corner.height())})
+        shape += QRegion(QRect(topLeft, corner), QRegion::Ellipse);
+    setMask(shape);
 }
 
 void Viewer::mousePressEvent(QMouseEvent* event)

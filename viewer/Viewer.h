@@ -76,6 +76,9 @@ public:
     // password; it shows on screens 0 to 15 and belongs to no group of the
     // tree.
     void connectDVR(const QString& address, int port);
+    // Rounds the window's corners by the radius: the window is masked to
+    // itself less what lies outside a circle of that radius in each corner.
+    void setRoundedDialog(int radius);
 
 public slots:
     void OnLiveSClicked();

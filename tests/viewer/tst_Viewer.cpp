@@ -241,8 +241,37 @@ private slots:
         dialog->reject();
         QVERIFY(child<QPushButton>(viewer, "Search")->isChecked());
         QCOMPARE(viewer.menuMode(), int(Viewer::PC_SETUP));
+        // Opened again with search still on view: closing it marks search.
+        click(viewer, "PCSetup");
+        dialog->reject();
+        QVERIFY(child<QPushButton>(viewer, "Search")->isChecked());
         click(viewer, "Search");
         QCOMPARE(viewer.menuMode(), int(Viewer::SEARCH));
+    }
+
+    // Each corner is cut by a circle of the radius; the edges stay whole
+    // from the radius on.
+    void roundedCorners_data()
+    {
+        QTest::addColumn<int>("radius");
+        QTest::newRow("radius 10") << 10;
+        QTest::newRow("radius 40") << 40;
+    }
+
+    void roundedCorners()
+    {
+        QFETCH(int, radius);
+        Viewer viewer;
+        viewer.setRoundedDialog(radius);
+        const QRegion shape = viewer.mask();
+        const QRect window = viewer.rect();
+        const QPoint centre = window.center();
+        for (const QPoint& out : {window.topLeft(), window.topRight(), window.bottomLeft(), window.bottomRight(),
+                 QPoint(radius / 3, 0), QPoint(window.right(), window.bottom() - radius / 3)})
+            QVERIFY2(!shape.contains(out), qPrintable(QStringLiteral("%1, %2").arg(out.x()).arg(out.y())));
+        for (const QPoint& in : {QPoint(centre.x(), 0), QPoint(0, centre.y()), QPoint(window.right(), centre.y()),
+                 QPoint(centre.x(), window.bottom()), QPoint(radius, 0), QPoint(radius / 2, radius / 2)})
+            QVERIFY2(shape.contains(in), qPrintable(QStringLiteral("%1, %2").arg(in.x()).arg(in.y())));
     }
 
     void escapeAndStrayRightClicksDoNothing()
