@@ -74,19 +74,33 @@ private slots:
         QTest::addColumn<QString>("steps"); // n next, p previous
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<int>("lastStart");
+        QTest::addColumn<bool>("manyDvrs");
         QTest::newRow("9: back from the first page to the last, 252 to 255")
-            << 9 << "p" << QStringList{"1 / 29", "29 / 29"} << 252;
-        QTest::newRow("16: through the pages") << 16 << "nn" << QStringList{"1 / 16", "2 / 16", "3 / 16"} << 32;
-        QTest::newRow("64: four pages") << 64 << "ppp" << QStringList{"1 / 4", "4 / 4", "3 / 4", "2 / 4"} << 64;
+            << 9 << "p" << QStringList{"1 / 29", "29 / 29"} << 252 << false;
+        QTest::newRow("16: through the pages")
+            << 16 << "nn" << QStringList{"1 / 16", "2 / 16", "3 / 16"} << 32 << false;
+        QTest::newRow("64: four pages") << 64 << "ppp" << QStringList{"1 / 4", "4 / 4", "3 / 4", "2 / 4"} << 64
+                                        << false;
+        QTest::newRow("64 of many DVRs: page 2") << 64 << "n" << QStringList{"1 / 4", "2 / 4"} << 64 << true;
     }
 
+    // The channels asked for follow the page on view, also when the wall is
+    // laid out again at a new size.
     void pages()
     {
         QFETCH(int, screens);
         QFETCH(QString, steps);
         QFETCH(QStringList, texts);
         QFETCH(int, lastStart);
+        QFETCH(bool, manyDvrs);
         CDisplayWidget wall(nullptr);
+        if (manyDvrs) {
+            wall.setScreenMode(CDisplayWidget::MULTI_DVR);
+            wall.resetDisplay();
+        }
+        wall.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wall));
+        QSignalSpy asked(&wall, &CDisplayWidget::sendChannelCommand);
         wall.setScreens(screens);
         QStringList seen{wall.getCurrentPage()};
         for (QChar step : steps) {
@@ -99,6 +113,11 @@ private slots:
         QCOMPARE(seen, texts);
         QCOMPARE(wall.getViewStartScreen(), lastStart);
         QCOMPARE(wall.getViewScreens(), screens);
+        QCOMPARE(asked.last(), (QVariantList{screens, lastStart}));
+        asked.clear();
+        wall.resize(wall.size() + QSize(40, 40));
+        QTRY_VERIFY(!asked.isEmpty());
+        QCOMPARE(asked.last(), (QVariantList{screens, lastStart}));
     }
 
     void pageOfTheSelectedScreen()

@@ -13,10 +13,13 @@
 #include "Recording/CSearchWidget.h"
 #include "Settings/CAppSettings.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <condition_variable>
 #include <mutex>
 
 namespace {
@@ -110,6 +113,8 @@ private slots:
     void wallShowsTheRecordedChannels();
     void cyclesWithFullWallBuffers();
     void pauseWhileTheWallPacesPlay();
+    void pauseWaitsForTheFrameInHand();
+    void aMinuteWithoutAFileIsTold();
 
 private:
     // Chooses the minute on a panel wired as the main window wires it; the
@@ -351,6 +356,8 @@ void tst_CPlaybackFile::damagedPairs()
     if (entries > 0) {
         QCOMPARE(thread.frameCount(), entries);
         QVERIFY(ends.wait());
+        // The slider keeps its range once the file has run out.
+        QCOMPARE(thread.frameCount(), entries);
         const _DISPLAY_DVR_INFO info = receiver.info();
         QCOMPARE(QStringList({info.dvrName, info.channelNames[0], QString::number(info.model)}).join('/'), names);
     }
@@ -458,6 +465,67 @@ void tst_CPlaybackFile::pauseWhileTheWallPacesPlay()
     bench.wall.stop();
     bench.panel.PlayStop();
     CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("backup"));
+}
+
+// A pause returns between two frames, never while a receiver still holds
+// the frame the thread handed it: the panel disconnects the receivers then.
+void tst_CPlaybackFile::pauseWaitsForTheFrameInHand()
+{
+    CPlaybackFile thread;
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool inHand = false;
+    bool paused = false;
+    bool pausedWhileInHand = false;
+    connect(
+        &thread, &CPlaybackFile::DisplayVideo, this,
+        [&](const _DISPLAY_DVR_INFO&, const unsigned char*, size_t) {
+            std::unique_lock<std::mutex> lock(mutex);
+            if (paused)
+                return;
+            inHand = true;
+            changed.notify_all();
+            // A pause that waits for this frame does not return meanwhile.
+            pausedWhileInHand = changed.wait_for(lock, std::chrono::seconds(1), [&] { return paused; });
+            inHand = false;
+        },
+        Qt::DirectConnection);
+    QVERIFY(thread.Load(HdbFileHeader(), RecordedFolder::folder() + "/20240101_100058.hrf"));
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        QVERIFY(changed.wait_for(lock, std::chrono::seconds(10), [&] { return inHand; }));
+    }
+    thread.pause();
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        paused = true;
+        QVERIFY(!inHand);
+    }
+    changed.notify_all();
+    QVERIFY(!pausedWhileInHand);
+    thread.Close();
+}
+
+// A minute no file holds plays nothing and is told: not the minute played
+// before.
+void tst_CPlaybackFile::aMinuteWithoutAFileIsTold()
+{
+    CPlaybackWidget panel;
+    panel.search(RecordedFolder::folder());
+    QSignalSpy chosen(&panel, &CPlaybackWidget::selectedTime);
+    choose(panel, T10 + 60, [](CPlaybackFile*) {});
+    panel.PlayStop();
+    choose(panel, T10 + 600, [](CPlaybackFile*) {});
+    QCOMPARE(chosen.size(), 1);
+    QVERIFY(!panel.findChild<CPlaybackFile*>()->isRunning());
+    QStringList told;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+            told << box->text();
+            box->close();
+        }
+    }
+    QCOMPARE(told, QStringList{"There is no playback file."});
 }
 
 QTEST_MAIN(tst_CPlaybackFile)

@@ -421,6 +421,11 @@ private slots:
         QVERIFY(bench.framesAfterNow(0, 200));
         emit bench.tree()->disconnectDVR(0, 0);
         QVERIFY(!bench.controller(0)->IsConnected());
+        // The tree marks the DVR that still streams, and only that one.
+        const auto icon
+            = [&](int dvr) { return bench.tree()->topLevelItem(0)->child(dvr)->icon(0).pixmap(16).toImage(); };
+        QCOMPARE(icon(0), CControlDVRList::getDVRIcon().pixmap(16).toImage());
+        QCOMPARE(icon(1), CControlDVRList::getConnectedIcon().pixmap(16).toImage());
         QTRY_VERIFY(!bench.button("RecToPC")->isChecked());
         QTRY_COMPARE(bench.dvr(0).streams()->runningCount(), 0);
         QCOMPARE(bench.dvr(1).streams()->runningCount(), 2);
