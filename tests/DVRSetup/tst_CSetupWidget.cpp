@@ -10,6 +10,7 @@
 #include "DVRSetup/CSetupSystem.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "DVRSetup/CUpgrade.h"
+#include "ReadOnlyFolder.h"
 #include "Recording/CReadDVRData.h"
 #include "Settings/CAppDir.h"
 #include "TestDvr.h"
@@ -40,9 +41,6 @@
 #include <QTimer>
 #include <ctime>
 #include <functional>
-#include <linux/capability.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 using namespace SetupPageSupport;
 using Arrange = std::function<void(TestDvr&, DVR&, CSetupWidget&)>;
@@ -156,29 +154,6 @@ void hold(TestDvr& dvr, const QByteArray& configuration)
     content.configuration = configuration;
     dvr.setContent(content);
 }
-
-// Root writes into read-only folders; the calling thread gives that right up
-// while this lives.
-class WithoutDacOverride {
-public:
-    WithoutDacOverride()
-    {
-        syscall(SYS_capget, &m_header, m_data);
-        m_effective = m_data[0].effective;
-        m_data[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
-        syscall(SYS_capset, &m_header, m_data);
-    }
-    ~WithoutDacOverride()
-    {
-        m_data[0].effective = m_effective;
-        syscall(SYS_capset, &m_header, m_data);
-    }
-
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_data[_LINUX_CAPABILITY_U32S_3]{};
-    quint32 m_effective = 0;
-};
 
 } // namespace
 
@@ -535,12 +510,12 @@ void tst_CSetupWidget::refusedFiles()
     if (open) {
         openFile(path);
     } else {
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        const WithoutDacOverride asPlainUser;
-        m_driver->queue(chooseFile(path));
-        m_hub->OnSaveFiles();
+        QVERIFY(withReadOnlyFolder(folder, [&] {
+            m_driver->queue(chooseFile(path));
+            m_hub->OnSaveFiles();
+            return true;
+        }));
     }
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     // Saving over the old file may be asked first.
     QTRY_VERIFY2(m_driver->boxes.join('\n').contains(told), qPrintable(m_driver->boxes.join('\n')));
     QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), content);
