@@ -471,12 +471,13 @@ void tst_CPlaybackFile::pauseWhileTheWallPacesPlay()
 // the frame the thread handed it: the panel disconnects the receivers then.
 void tst_CPlaybackFile::pauseWaitsForTheFrameInHand()
 {
-    CPlaybackFile thread;
+    // Outlive the thread, whose receiver uses them.
     std::mutex mutex;
     std::condition_variable changed;
     bool inHand = false;
     bool paused = false;
     bool pausedWhileInHand = false;
+    CPlaybackFile thread;
     connect(
         &thread, &CPlaybackFile::DisplayVideo, this,
         [&](const _DISPLAY_DVR_INFO&, const unsigned char*, size_t) {
