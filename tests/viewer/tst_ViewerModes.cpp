@@ -131,12 +131,13 @@ private slots:
     // "backedUp" the backup's files exist and the panel is idle again,
     // "info" the information window shows, "reconnects" the DVR is asked
     // for a new stream, "same" the stream stays, "rebuilt" the wall was
-    // made anew, "snapshot" the capture shows, "saved" the log was written
-    // and told, "kept" the chosen file is untouched, "refused" the log could
-    // not be written and the operator was told so, "unreadable" the snapshot
-    // view says why it shows no picture, "playing" the DVR still plays
-    // back, "configured" the setup window shows the DVR's configuration,
-    // "backupEnded" the backup panel is idle again.
+    // made anew with all its screens, "snapshot" the capture shows, "saved"
+    // the log was written and told, "kept" the chosen file is untouched,
+    // "refused" the log could not be written and the operator was told so,
+    // "unreadable" the snapshot view says why it shows no picture,
+    // "playing" the DVR still plays back, "configured" the setup window
+    // shows the DVR's configuration, "backupEnded" the backup panel is idle
+    // again.
     void modes_data()
     {
         QTest::addColumn<bool>("oldDialect");
@@ -172,7 +173,7 @@ private slots:
         QTest::newRow("setup reads the configuration, live stops")
             << false << "connect Setup" << int(Viewer::SETUP) << "asked idle configured";
         QTest::newRow("a new OpenGL mode rebuilds the wall")
-            << false << "connect pick=selOpengl0 ok" << int(Viewer::PC_SETUP) << "same rebuilt shows";
+            << false << "connect Screen4_0 pick=selOpengl0 ok" << int(Viewer::PC_SETUP) << "same rebuilt shows";
         QTest::newRow("an unchanged OK reconnects nothing")
             << false << "connect PCSetup ok" << int(Viewer::PC_SETUP) << "same";
         QTest::newRow("a snapshot shows") << false << "file=shot.png searchImage" << int(Viewer::LIVE_S) << "snapshot";
@@ -347,8 +348,12 @@ private slots:
         }
         if (check("backupEnded"))
             QVERIFY(!backup->isBackup());
-        if (check("rebuilt"))
+        if (check("rebuilt")) {
             QVERIFY(tileAtConnect.isNull());
+            // The wall starts again with all its screens, and says so.
+            QCOMPARE(wall->getViewScreens(), 16);
+            QVERIFY(child<QPushButton>(*viewer, "Screen16_0")->isChecked());
+        }
         if (check("snapshot")) {
             QVERIFY(!wall->isVisible());
             QCOMPARE(child<QLabel>(*viewer, "snapshotName")->text(),
