@@ -3,11 +3,14 @@
 #include "ProtoBuf/EMapList.pb.h"
 #include "dvr_protocol/cgi_request.pb.h"
 #include "viewer/CConnectionList.h"
+#include "viewer/CModeTable.h"
 #include "viewer/CScreenButtons.h"
 
 #include <QPoint>
 #include <QWidget>
 #include <ctime>
+#include <functional>
+#include <map>
 #include <memory>
 
 class CBackupWidget;
@@ -18,13 +21,13 @@ class CDisplayTitle;
 class CDisplayWidget;
 class CEMapList;
 class CEMapViews;
+class CLiveView;
 class CLiveCtrlWidget;
 class CPCSetupDialog;
 class CPlaybackWidget;
 class CSendCommand;
 class CSetupWidget;
 class CSnapshotView;
-class CViewerCommands;
 class QPushButton;
 class QTreeWidgetItem;
 
@@ -33,32 +36,23 @@ class ViewerClass;
 }
 
 // The main window. It owns every page and panel for the life of the
-// process and switches between ten modes: live for one DVR or many, search,
-// local playback, backup, E-Map view and edit, DVR information, DVR setup
-// and PC setup. It coordinates the panels: the screen wall with its title,
-// the DVR tree, the bottom panels of the modes, and one connection
-// controller per DVR of the connected group.
+// process, lays them out and wires them together. Its ten modes (live for
+// one DVR or many, search, local playback, backup, E-Map view and edit, DVR
+// information, DVR setup and PC setup) change as the mode table says, step
+// by step; the live view of the connected group is the live-view
+// coordinator's, to which its slots of the live view forward. GUI thread.
 class Viewer : public QWidget {
     Q_OBJECT
 
 public:
-    // The page of the bottom panel.
-    enum VIEW_MODE { LIVE_PAGE = 0, PLAYBACK_PAGE = 1, BACKUP_PAGE = 2, EMAP_PAGE = 3 };
-    enum MENU_MODE {
-        LIVE_S = 0,
-        LIVE_M = 1,
-        SEARCH = 2,
-        PLAYBACK = 3,
-        BACKUP = 4,
-        EMAP_VIEW = 5,
-        EMAP_EDIT = 6,
-        INFORMATION = 7,
-        SETUP = 8,
-        PC_SETUP = 9,
-    };
+    using MENU_MODE = CModeTable::Mode;
+    static constexpr MENU_MODE LIVE_S = CModeTable::LIVE_S, LIVE_M = CModeTable::LIVE_M, SEARCH = CModeTable::SEARCH,
+                               PLAYBACK = CModeTable::PLAYBACK, BACKUP = CModeTable::BACKUP,
+                               EMAP_VIEW = CModeTable::EMAP_VIEW, EMAP_EDIT = CModeTable::EMAP_EDIT,
+                               INFORMATION = CModeTable::INFORMATION, SETUP = CModeTable::SETUP,
+                               PC_SETUP = CModeTable::PC_SETUP;
     static constexpr int LIVE_PAGE_HEIGHT = 130;
     static constexpr int OTHER_PAGE_HEIGHT = 190;
-    static constexpr int REDRAW_DELAY_MS = 100;
 
     explicit Viewer(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
     ~Viewer() override;
@@ -69,8 +63,8 @@ public:
     // The CodecType setting, 0 when absent.
     static int getCodecType();
 
-    int menuMode() const { return m_menuMode; }
-    const CConnectionList& connections() const { return m_connections; }
+    int menuMode() const { return m_modes.current(); }
+    const CConnectionList& connections() const;
 
     // Connects the one DVR at the address after asking for a user id and
     // password; it shows on screens 0 to 15 and belongs to no group of the
@@ -161,53 +155,38 @@ private:
     void createPCSetup();
     void createTree();
     void createEMapList();
+    void createLiveView();
     void loadLogo();
 
-    // Mode switching.
+    // The steps of the mode table.
+    void defineSteps();
+    void run(const CModeTable::Steps& steps);
     void setDisplayMode(int page);
     void setFunctionWidget();
     void controlDisplayArea(bool show);
-    void hideDisplayWidget();
+    void hideDisplayArea();
     void exitZoom();
     void ExitSequence();
-    void stopBackup();
-    void stopLocalPlayback();
-    void readyForSearch();
-    void setPrevMenu();
+    void showOneDvrLayout();
+    void showManyDvrLayout();
+    void showMapList(bool show);
+    void readSetup();
+    void readInformation();
+    void showMaps(bool edit);
+    void openPCSetup();
+    void stopRecordToPC();
     QPushButton* menuButton(int mode) const;
-    void updateTitle();
     void createEMap(const EMap& map, bool show);
     void removeEMap();
 
-    // Connections.
-    void connectDVR();
-    void disconnectDVR(bool remove);
-    void updateDisplayScreen();
-    void updateDVRInfo();
-    void showLiveControls(const CConnectDVR& controller);
-    void watch(CConnectDVR* controller);
-    // A backup's failures are the backup panel's to tell.
-    void watchBackup(CConnectDVR* controller);
-    void unwatch(CConnectDVR* controller);
-    // Remote playback or backup (by the stream mode) of the current DVR's
-    // recordings.
-    void startRecorded(CConnectDVR* current, int mode, time_t startTime, time_t endTime, int channels);
-    void OnRecordFailed(const QString& reason);
-    void redrawLater();
-
-    // Live commands and layouts.
-    void selectChannels(int index, int screens, int startscreen);
-    void showOneDvrLayout(QPushButton* button);
-    // False when the wall already shows them.
-    bool showScreens(int screens, int start);
+    // Layouts of the wall.
+    void selectLayout(QPushButton* button);
     void updatePageText();
     bool saveSnapshot(const QString& path);
 
     std::unique_ptr<Ui::ViewerClass> m_ui;
-    CConnectionList m_connections;
-    int m_currentGroup = 0;
-    int m_menuMode = LIVE_S;
-    int m_prevMenuMode = LIVE_S;
+    CModeTable m_modes;
+    std::map<CModeTable::Step, std::function<void()>> m_steps;
     QPoint m_dragOffset;
     bool m_dragging = false;
     int m_codecType = -1;
@@ -228,5 +207,5 @@ private:
     std::unique_ptr<CEMapViews> m_emapViews;
     std::unique_ptr<CSnapshotView> m_snapshot;
     std::unique_ptr<CSendCommand> m_sendCommand;
-    std::unique_ptr<CViewerCommands> m_commands;
+    std::unique_ptr<CLiveView> m_live;
 };
