@@ -2,7 +2,9 @@
 
 #include "Connection/CDVRListTree.h"
 #include "EMap/CEMapList.h"
+#include "EMap/CEMapSetupDialog.h"
 #include "EMap/CEMapWidget.h"
+#include "Settings/CAppSettings.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
@@ -48,6 +50,21 @@ void CEMapViews::open(const EMap& map, bool editable, bool show)
     setShown(count() - 1, true);
 }
 
+void CEMapViews::openMap(const EMap& map, bool editable)
+{
+    closeAll();
+    open(map, editable, true);
+}
+
+void CEMapViews::openGroup(const EMapList& group, bool editing)
+{
+    if (editing)
+        return;
+    closeAll();
+    for (int i = 0; i < group.emap_size(); ++i)
+        open(group.emap(i), false, i == m_current);
+}
+
 void CEMapViews::closeAll()
 {
     if (!m_views.isEmpty() && m_views.value(m_current))
@@ -67,6 +84,28 @@ void CEMapViews::closeAll()
     m_logs.clear();
     m_places.list->clearIcon();
     m_current = 0;
+}
+
+void CEMapViews::showList(bool editable)
+{
+    closeAll();
+    m_places.tree->setVisible(editable);
+    m_places.list->show();
+    m_places.list->setEditable(editable);
+    if (editable)
+        m_places.tree->setCameraNameShow(true);
+    m_places.bottom->show();
+    m_places.logSave->hide();
+}
+
+void CEMapViews::runSetup()
+{
+    const auto imageSize = [] { return CAppSettings().readSetting(CAppSettings::EMAP_IMAGESIZE, 0).toInt(); };
+    const int before = imageSize();
+    CEMapSetupDialog dialog;
+    dialog.exec();
+    if (imageSize() != before)
+        updateImageSize();
 }
 
 void CEMapViews::showAt(int index)

@@ -16,7 +16,6 @@
 #include "Display/OpenGLMode.h"
 #include "EMap/CEMapList.h"
 #include "EMap/CEMapMenu.h"
-#include "EMap/CEMapSetupDialog.h"
 #include "Recording/CBackupWidget.h"
 #include "Recording/CPanelMessage.h"
 #include "Recording/CPlaybackWidget.h"
@@ -127,11 +126,6 @@ int Viewer::getOpenGLMode()
 int Viewer::getCodecType()
 {
     return CLiveView::codecType();
-}
-
-const CConnectionList& Viewer::connections() const
-{
-    return m_live->connections();
 }
 
 // ---- Construction ----
@@ -331,7 +325,7 @@ void Viewer::defineSteps()
     m_steps = {
         {S::ShowMainMenu, [this] { m_ui->MainMenu->setCurrentWidget(m_ui->MainPage); }},
         {S::HideMapList, [this] { showMapList(false); }},
-        {S::CloseMaps, [this] { removeEMap(); }},
+        {S::CloseMaps, [this] { m_emapViews->closeAll(); }},
         {S::CheckMenuButton, [this] { menuButton(m_modes.current())->setChecked(true); }},
         {S::ExitZoom, [this] { exitZoom(); }},
         {S::SequenceOff, [this] { ExitSequence(); }},
@@ -499,14 +493,7 @@ void Viewer::readInformation()
 // Maps are edited with cameras dragged from the tree.
 void Viewer::showMaps(bool edit)
 {
-    removeEMap();
-    m_tree->setVisible(edit);
-    m_emapList->show();
-    m_emapList->setEditable(edit);
-    if (edit)
-        m_tree->setCameraNameShow(true);
-    m_ui->bottomWidget->show();
-    m_ui->emapLogSave->hide();
+    m_emapViews->showList(edit);
     (edit ? m_ui->EMapEdit : m_ui->EMapView)->setChecked(true);
 }
 
@@ -532,62 +519,7 @@ QPushButton* Viewer::menuButton(int mode) const
     return mode >= 0 && mode < CModeTable::MODES ? buttons[mode] : nullptr;
 }
 
-void Viewer::createEMap(const EMap& map, bool show)
-{
-    m_emapViews->open(map, m_modes.editsMaps(), show);
-}
-
-void Viewer::removeEMap()
-{
-    m_emapViews->closeAll();
-}
-
 // ---- The modes ----
-
-void Viewer::OnLiveSClicked()
-{
-    run(m_modes.enter(CModeTable::LIVE_S));
-}
-
-void Viewer::OnLiveMClicked()
-{
-    run(m_modes.enter(CModeTable::LIVE_M));
-}
-
-void Viewer::OnSearchClicked()
-{
-    run(m_modes.enter(CModeTable::SEARCH));
-}
-
-void Viewer::OnPlaybackClicked()
-{
-    run(m_modes.enter(CModeTable::PLAYBACK));
-}
-
-void Viewer::OnBackupClicked()
-{
-    run(m_modes.enter(CModeTable::BACKUP));
-}
-
-void Viewer::OnDVRSetupClicked()
-{
-    run(m_modes.enter(CModeTable::SETUP));
-}
-
-void Viewer::OnConfigExit()
-{
-    run(m_modes.back());
-}
-
-void Viewer::OnDVRInformation()
-{
-    run(m_modes.enter(CModeTable::INFORMATION));
-}
-
-void Viewer::OnPCSetupClicked()
-{
-    run(m_modes.enter(CModeTable::PC_SETUP));
-}
 
 void Viewer::OnFinishedPCSetup()
 {
@@ -595,32 +527,7 @@ void Viewer::OnFinishedPCSetup()
         button->setChecked(true);
 }
 
-void Viewer::OnEMapClicked()
-{
-    run(m_modes.openEMap());
-}
-
-void Viewer::OnEMapViewClicked()
-{
-    run(m_modes.enter(CModeTable::EMAP_VIEW));
-}
-
-void Viewer::OnEMapEditClicked()
-{
-    run(m_modes.enter(CModeTable::EMAP_EDIT));
-}
-
-void Viewer::OnEMapExitClicked()
-{
-    run(m_modes.back());
-}
-
 // ---- The live view ----
-
-void Viewer::OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, int dvrIndex)
-{
-    m_live->OnGroupConnect(treeItem, groupIndex, dvrIndex);
-}
 
 void Viewer::connectDVR(const QString& address, int port)
 {
@@ -634,81 +541,6 @@ void Viewer::connectDVR(const QString& address, int port)
     dvr.set_password(login.getPassword().toStdString());
     // All 16 channels of the default mask: screens 0 to 15.
     m_live->connectOne(dvr);
-}
-
-void Viewer::OnChangedDVR(int groupIndex, int dvrIndex)
-{
-    m_live->OnChangedDVR(groupIndex, dvrIndex);
-}
-
-void Viewer::slotDisconnectDVR(int groupIndex, int dvrIndex)
-{
-    m_live->slotDisconnectDVR(groupIndex, dvrIndex);
-}
-
-void Viewer::OnRemovingDVR(int groupIndex, int dvrIndex)
-{
-    m_live->OnRemovingDVR(groupIndex, dvrIndex);
-}
-
-void Viewer::OnConnected()
-{
-    m_live->OnConnected();
-}
-
-void Viewer::OnDisconnected()
-{
-    m_live->OnDisconnected();
-}
-
-void Viewer::slotChangedScreen(int screen, int dvrch)
-{
-    m_live->slotChangedScreen(screen, dvrch);
-}
-
-void Viewer::restoreScreen()
-{
-    m_live->restoreScreen();
-}
-
-void Viewer::stopDisplay()
-{
-    m_live->stopDisplay();
-}
-
-void Viewer::sendChannelCommand(int screens, int startscreen)
-{
-    m_live->sendChannelCommand(screens, startscreen);
-}
-
-void Viewer::OnRecordToDVRClicked()
-{
-    m_live->recordOnDvr();
-}
-
-void Viewer::OnRecordToPCClicked()
-{
-    m_live->recordToPc(m_ui->RecToPC->isChecked());
-}
-
-void Viewer::OnChangedPbStatus(const cgi::PbControl::Cmd& cmd)
-{
-    m_live->OnChangedPbStatus(cmd);
-}
-
-void Viewer::OnSelectedTime(time_t time, int channels)
-{
-    m_live->OnSelectedTime(time, channels);
-}
-
-void Viewer::OnBackupStart(time_t startTime, time_t endTime, int channels)
-{
-    m_live->OnBackupStart(startTime, endTime, channels);
-}
-
-void Viewer::OnBackupStop()
-{
-    m_live->OnBackupStop();
 }
 
 void Viewer::OnDisplaySpeed()
@@ -854,16 +686,6 @@ void Viewer::updatePageText()
     m_ui->multiPage->setText(m_display->getCurrentPage());
 }
 
-void Viewer::OnClickSingleScreen()
-{
-    selectLayout(qobject_cast<QPushButton*>(sender()));
-}
-
-void Viewer::OnClickMultiScreen()
-{
-    selectLayout(qobject_cast<QPushButton*>(sender()));
-}
-
 void Viewer::selectLayout(QPushButton* button)
 {
     if (!button)
@@ -911,18 +733,13 @@ void Viewer::OnExitFullScreen()
     m_ui->displayLayout->addWidget(m_display);
 }
 
-void Viewer::OnScreenNext()
+void Viewer::turnPage(bool next)
 {
     m_live->stopDisplay();
-    m_display->setNextPage();
-    updatePageText();
-    m_live->redrawLater();
-}
-
-void Viewer::OnScreenPrev()
-{
-    m_live->stopDisplay();
-    m_display->setPrevPage();
+    if (next)
+        m_display->setNextPage();
+    else
+        m_display->setPrevPage();
     updatePageText();
     m_live->redrawLater();
 }
@@ -957,6 +774,11 @@ void Viewer::OnDoubleClickedDisplay(int screen)
     if (!oneDvrPage)
         updatePageText();
     m_live->redrawLater();
+}
+
+void Viewer::OnRecordToPCClicked()
+{
+    m_live->recordToPc(m_ui->RecToPC->isChecked());
 }
 
 // ---- Local playback ----
@@ -1017,16 +839,6 @@ void Viewer::OnSearchImageClicked()
     m_snapshot->show(path);
 }
 
-void Viewer::OnEMapSetupClicked()
-{
-    const auto imageSize = [] { return CAppSettings().readSetting(CAppSettings::EMAP_IMAGESIZE, 0).toInt(); };
-    const int before = imageSize();
-    CEMapSetupDialog dialog;
-    dialog.exec();
-    if (imageSize() != before)
-        m_emapViews->updateImageSize();
-}
-
 void Viewer::OnEMapLogSave()
 {
     const QString path
@@ -1046,29 +858,4 @@ void Viewer::OnEMapLogSave()
         return;
     }
     CPanelMessage::show(this, tr("File saved"));
-}
-
-void Viewer::OnSelectedEMap(const EMap& map)
-{
-    removeEMap();
-    createEMap(map, true);
-}
-
-void Viewer::OnSelectedEMapGroup(const EMapList& group)
-{
-    if (m_modes.editsMaps())
-        return;
-    removeEMap();
-    for (int i = 0; i < group.emap_size(); ++i)
-        createEMap(group.emap(i), i == m_emapViews->current());
-}
-
-void Viewer::OnChangedEMap(int index)
-{
-    m_emapViews->showAt(index);
-}
-
-void Viewer::OnRemoveEMap()
-{
-    removeEMap();
 }

@@ -2,11 +2,13 @@
 
 #include "ProtoBuf/EMapList.pb.h"
 #include "dvr_protocol/cgi_request.pb.h"
-#include "viewer/CConnectionList.h"
+#include "viewer/CEMapViews.h"
+#include "viewer/CLiveView.h"
 #include "viewer/CModeTable.h"
 #include "viewer/CScreenButtons.h"
 
 #include <QPoint>
+#include <QPushButton>
 #include <QWidget>
 #include <ctime>
 #include <functional>
@@ -20,15 +22,12 @@ class CDVRListTree;
 class CDisplayTitle;
 class CDisplayWidget;
 class CEMapList;
-class CEMapViews;
-class CLiveView;
 class CLiveCtrlWidget;
 class CPCSetupDialog;
 class CPlaybackWidget;
 class CSendCommand;
 class CSetupWidget;
 class CSnapshotView;
-class QPushButton;
 class QTreeWidgetItem;
 
 namespace Ui {
@@ -64,7 +63,7 @@ public:
     static int getCodecType();
 
     int menuMode() const { return m_modes.current(); }
-    const CConnectionList& connections() const;
+    const CConnectionList& connections() const { return m_live->connections(); }
 
     // Connects the one DVR at the address after asking for a user id and
     // password; it shows on screens 0 to 15 and belongs to no group of the
@@ -75,62 +74,68 @@ public:
     void setRoundedDialog(int radius);
 
 public slots:
-    void OnLiveSClicked();
-    void OnLiveMClicked();
-    void OnSearchClicked();
-    void OnPlaybackClicked();
+    void OnLiveSClicked() { run(m_modes.enter(CModeTable::LIVE_S)); }
+    void OnLiveMClicked() { run(m_modes.enter(CModeTable::LIVE_M)); }
+    void OnSearchClicked() { run(m_modes.enter(CModeTable::SEARCH)); }
+    void OnPlaybackClicked() { run(m_modes.enter(CModeTable::PLAYBACK)); }
     void OnDirectoryClicked();
     void OnUpdatePlaybackPath(const QString& dir);
-    void OnBackupClicked();
-    void OnEMapClicked();
-    void OnEMapViewClicked();
-    void OnEMapEditClicked();
-    void OnEMapSetupClicked();
-    void OnEMapExitClicked();
+    void OnBackupClicked() { run(m_modes.enter(CModeTable::BACKUP)); }
+    void OnEMapClicked() { run(m_modes.openEMap()); }
+    void OnEMapViewClicked() { run(m_modes.enter(CModeTable::EMAP_VIEW)); }
+    void OnEMapEditClicked() { run(m_modes.enter(CModeTable::EMAP_EDIT)); }
+    void OnEMapSetupClicked() { m_emapViews->runSetup(); }
+    void OnEMapExitClicked() { run(m_modes.back()); }
     void OnEMapLogSave();
-    void OnDVRInformation();
-    void OnDVRSetupClicked();
-    void OnConfigExit();
-    void OnPCSetupClicked();
+    void OnDVRInformation() { run(m_modes.enter(CModeTable::INFORMATION)); }
+    void OnDVRSetupClicked() { run(m_modes.enter(CModeTable::SETUP)); }
+    void OnConfigExit() { run(m_modes.back()); }
+    void OnPCSetupClicked() { run(m_modes.enter(CModeTable::PC_SETUP)); }
     void OnApplyPCSetup();
     void OnFinishedPCSetup();
     void OnMaximized();
     void OnDisplaySpeed();
 
-    void OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, int dvrIndex);
-    void OnChangedDVR(int groupIndex, int dvrIndex);
-    void slotDisconnectDVR(int groupIndex, int dvrIndex);
-    void OnRemovingDVR(int groupIndex, int dvrIndex);
-    void OnConnected();
-    void OnDisconnected();
-    void slotChangedScreen(int screen, int dvrch);
-    void restoreScreen();
-    void stopDisplay();
+    void OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, int dvrIndex)
+    {
+        m_live->OnGroupConnect(treeItem, groupIndex, dvrIndex);
+    }
+    void OnChangedDVR(int groupIndex, int dvrIndex) { m_live->OnChangedDVR(groupIndex, dvrIndex); }
+    void slotDisconnectDVR(int groupIndex, int dvrIndex) { m_live->slotDisconnectDVR(groupIndex, dvrIndex); }
+    void OnRemovingDVR(int groupIndex, int dvrIndex) { m_live->OnRemovingDVR(groupIndex, dvrIndex); }
+    void OnConnected() { m_live->OnConnected(); }
+    void OnDisconnected() { m_live->OnDisconnected(); }
+    void slotChangedScreen(int screen, int dvrch) { m_live->slotChangedScreen(screen, dvrch); }
+    void restoreScreen() { m_live->restoreScreen(); }
+    void stopDisplay() { m_live->stopDisplay(); }
 
-    void sendChannelCommand(int screens, int startscreen);
-    void OnRecordToDVRClicked();
+    void sendChannelCommand(int screens, int startscreen) { m_live->sendChannelCommand(screens, startscreen); }
+    void OnRecordToDVRClicked() { m_live->recordOnDvr(); }
     void OnRecordToPCClicked();
-    void OnChangedPbStatus(const cgi::PbControl::Cmd& cmd);
+    void OnChangedPbStatus(const cgi::PbControl::Cmd& cmd) { m_live->OnChangedPbStatus(cmd); }
     void OnCaptureClicked();
-    void OnClickSingleScreen();
-    void OnClickMultiScreen();
+    void OnClickSingleScreen() { selectLayout(qobject_cast<QPushButton*>(sender())); }
+    void OnClickMultiScreen() { selectLayout(qobject_cast<QPushButton*>(sender())); }
     void OnClickPageScreen();
     void OnClickSequence();
     void OnClickFullScreen();
     void OnExitFullScreen();
-    void OnScreenNext();
-    void OnScreenPrev();
+    void OnScreenNext() { turnPage(true); }
+    void OnScreenPrev() { turnPage(false); }
     void OnDoubleClickedDisplay(int screen);
     void OnDZoomClicked();
 
-    void OnSelectedTime(time_t time, int channels);
-    void OnBackupStart(time_t startTime, time_t endTime, int channels);
-    void OnBackupStop();
+    void OnSelectedTime(time_t time, int channels) { m_live->OnSelectedTime(time, channels); }
+    void OnBackupStart(time_t startTime, time_t endTime, int channels)
+    {
+        m_live->OnBackupStart(startTime, endTime, channels);
+    }
+    void OnBackupStop() { m_live->OnBackupStop(); }
     void OnSearchImageClicked();
-    void OnSelectedEMap(const EMap& map);
-    void OnSelectedEMapGroup(const EMapList& group);
-    void OnChangedEMap(int index);
-    void OnRemoveEMap();
+    void OnSelectedEMap(const EMap& map) { m_emapViews->openMap(map, m_modes.editsMaps()); }
+    void OnSelectedEMapGroup(const EMapList& group) { m_emapViews->openGroup(group, m_modes.editsMaps()); }
+    void OnChangedEMap(int index) { m_emapViews->showAt(index); }
+    void OnRemoveEMap() { m_emapViews->closeAll(); }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -176,11 +181,10 @@ private:
     void openPCSetup();
     void stopRecordToPC();
     QPushButton* menuButton(int mode) const;
-    void createEMap(const EMap& map, bool show);
-    void removeEMap();
 
     // Layouts of the wall.
     void selectLayout(QPushButton* button);
+    void turnPage(bool next);
     void updatePageText();
     bool saveSnapshot(const QString& path);
 
