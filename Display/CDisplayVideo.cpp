@@ -119,14 +119,18 @@ bool CDisplayVideo::queueForSlot(
     if (!m_slotRunning[slot].load(std::memory_order_acquire))
         startSlotThread(slot);
     CFrameQueue& queue = m_slotQueues[slot];
-    if (queue.tryPush(data, size, info, kSlotQueueFrames))
+    if (queue.tryPush(data, size, info, kSlotQueueFrames)) {
+        m_showsStatus[slot].store(false, std::memory_order_release);
         return true;
+    }
     // Behind: what waits would only be shown late. Start again from the
     // next I frame (this one, when it is one).
     queue.dropQueued();
     m_decoder.RestartIPicture(slot);
-    if (frame.type == 0 && queue.tryPush(data, size, info, kSlotQueueFrames))
+    if (frame.type == 0 && queue.tryPush(data, size, info, kSlotQueueFrames)) {
+        m_showsStatus[slot].store(false, std::memory_order_release);
         return true;
+    }
     awaitingKey.store(true, std::memory_order_release);
     return false;
 }
@@ -158,6 +162,11 @@ void CDisplayVideo::stopSlotThreads()
 std::size_t CDisplayVideo::queuedFrames(int slot) const
 {
     return slot >= 0 && slot < kDecoderSlots ? m_slotQueues[slot].frameCount() : 0;
+}
+
+bool CDisplayVideo::showsStatus(int slot) const
+{
+    return slot >= 0 && slot < kDecoderSlots && m_showsStatus[slot].load(std::memory_order_acquire);
 }
 
 void CDisplayVideo::slotProcess(int slot)
@@ -214,7 +223,8 @@ void CDisplayVideo::decodeImage(
         const FrameSize size{frame.width, frame.height};
         const unsigned long bytes = m_decoder.DecodeFrame(info.oldProtocol, info.screenIndex, frame.payload,
             static_cast<unsigned long>(frame.dataSize), size, frame.type);
-        if (bytes == 0 || !spare || !takePicture(info.screenIndex, frame, record))
+        // A failed stream's last frames must not cover its failed state.
+        if (bytes == 0 || !spare || showsStatus(info.screenIndex) || !takePicture(info.screenIndex, frame, record))
             return;
     }
 
@@ -243,6 +253,13 @@ void CDisplayVideo::updateDVRStatus(int channel, const _DISPLAY_CHANNEL_INFO& in
     if (!info.statusText.isEmpty()) {
         record.status = true;
         record.name = info.statusText;
+        const int slot = info.screenIndex;
+        if (info.mode != DISPLAY_MODE::LOCAL_PLAYBACK && slot >= 0 && slot < kDecoderSlots) {
+            // What the slot still holds came before the failure.
+            m_showsStatus[slot].store(true, std::memory_order_release);
+            m_slotQueues[slot].dropQueued();
+            m_awaitingKey[slot].store(true, std::memory_order_release);
+        }
     }
     record.authority = info.authority;
     emit signalUpdateScreen(record);
@@ -256,6 +273,7 @@ void CDisplayVideo::clear(int ch)
         // What waits belongs to the stretch of stream before the clear.
         m_slotQueues[slot].dropQueued();
         m_awaitingKey[slot].store(true, std::memory_order_release);
+        m_showsStatus[slot].store(false, std::memory_order_release);
     }
     if (ch < 0)
         m_decoder.AllRestart();

@@ -84,6 +84,9 @@ public:
     void setPlanarPictures(bool planar);
     // Frames waiting for a decoder slot's thread.
     std::size_t queuedFrames(int slot) const;
+    // The slot shows a status (a failed connection) and its stream sent no
+    // frame since: pictures decoded before are stale.
+    bool showsStatus(int slot) const;
 
 signals:
     void signalUpdateScreen(CDisplayInfo info);
@@ -122,6 +125,7 @@ private:
     std::array<std::atomic<bool>, kDecoderSlots> m_slotRunning{};
     // The slot dropped frames and takes none until the next I frame.
     std::array<std::atomic<bool>, kDecoderSlots> m_awaitingKey{};
+    std::array<std::atomic<bool>, kDecoderSlots> m_showsStatus{};
     std::array<std::unique_ptr<boost::thread>, kDecoderSlots> m_slotThreads;
     std::mutex m_slotStartMutex;
     bool m_slotsStopped = false;

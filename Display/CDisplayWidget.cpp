@@ -221,6 +221,9 @@ void CDisplayWidget::slotUpdateScreen(const CDisplayInfo& info)
     const int tile = screenToWidgetIndex(screen);
     if (tile < 0 || tile >= getViewScreens())
         return;
+    // Pictures on their way when a connection failed came before it.
+    if (!info.status && info.hasPicture() && m_router->showsStatus(tile))
+        return;
     const int selectedTile = screenToWidgetIndex(selectedScreen());
     const int channelBefore = m_screen->getInfo(selectedTile).channel;
     m_screen->setInfo(tile, info);
