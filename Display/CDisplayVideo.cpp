@@ -99,11 +99,9 @@ void CDisplayVideo::makeImage(const _DISPLAY_CHANNEL_INFO& info, const unsigned 
 
     if (!m_decoding)
         return;
-    if (!m_queues[frame.channel].push(data, size, info))
-        return;
-    // The shown time of local playback is that of the newest queued I frame.
-    if (frame.type == 0)
-        displayTime(info.mode, static_cast<unsigned int>(frame.time.sec), info.pbMode);
+    // The shown time of local playback follows the pictures as they are
+    // drawn (decodeProcess).
+    m_queues[frame.channel].push(data, size, info, kLocalQueueFrames);
 }
 
 bool CDisplayVideo::queueForSlot(
@@ -204,11 +202,11 @@ bool CDisplayVideo::takePicture(int slot, const Frame& frame, CDisplayInfo& reco
     return !record.image.isNull();
 }
 
-void CDisplayVideo::decodeImage(
+bool CDisplayVideo::decodeImage(
     const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures)
 {
     if (info.screenIndex < 0 || info.screenIndex >= kDecoderSlots || info.screen < 0 || info.screen >= kScreens)
-        return;
+        return false;
 
     CDisplayInfo record;
     {
@@ -225,7 +223,7 @@ void CDisplayVideo::decodeImage(
             static_cast<unsigned long>(frame.dataSize), size, frame.type);
         // A failed stream's last frames must not cover its failed state.
         if (bytes == 0 || !spare || showsStatus(info.screenIndex) || !takePicture(info.screenIndex, frame, record))
-            return;
+            return false;
     }
 
     const bool oldProtocol = info.oldProtocol;
@@ -241,6 +239,7 @@ void CDisplayVideo::decodeImage(
     record.authority = info.authority;
     record.status = false;
     emit signalUpdateScreen(record);
+    return true;
 }
 
 void CDisplayVideo::updateDVRStatus(int channel, const _DISPLAY_CHANNEL_INFO& info)
@@ -275,10 +274,14 @@ void CDisplayVideo::clear(int ch)
         m_awaitingKey[slot].store(true, std::memory_order_release);
         m_showsStatus[slot].store(false, std::memory_order_release);
     }
-    if (ch < 0)
+    if (ch < 0) {
+        // Local playback jumps or turns: what waits would be shown first.
+        for (CFrameQueue& queue : m_queues)
+            queue.dropQueued();
         m_decoder.AllRestart();
-    else if (ch < kDecoderSlots)
+    } else if (ch < kDecoderSlots) {
         m_decoder.RestartIPicture(ch);
+    }
     std::lock_guard<std::mutex> lock(m_stateMutex);
     m_shownTime = QDateTime();
     m_pbMode = kStop;
@@ -398,7 +401,8 @@ void CDisplayVideo::decodeProcess(int ch)
                 pacing = PtsDelay();
             }
 
-            decodeImage(front.info, frame, static_cast<unsigned long>(front.length), Pictures::Unbounded);
+            if (decodeImage(front.info, frame, static_cast<unsigned long>(front.length), Pictures::Unbounded))
+                displayTime(front.info.mode, static_cast<unsigned int>(frame.time.sec), front.info.pbMode);
             queue.popFront();
 
             if (paced) {

@@ -50,6 +50,10 @@ public:
     // piling up in the event queue and in memory.
     static constexpr int kPicturesInUse = 4;
     static constexpr int kPixelsInUse = 8000000;
+    // Local playback queues this many frames of a channel, the one being
+    // decoded included: Pause, speed, step and seek reach the screen within
+    // a frame or two, however small the recording's frames.
+    static constexpr std::size_t kLocalQueueFrames = 2;
 
     CDisplayVideo();
     ~CDisplayVideo() override;
@@ -61,8 +65,9 @@ public:
     // The channel of a frame, or -1 when its header is not valid.
     static int getVideoChannel(bool oldProtocol, const unsigned char* data, unsigned long size);
 
-    // ch < 0: every decoder slot waits for its next I frame; otherwise slot ch.
-    // Forgets the shown time and the playback mode.
+    // ch < 0: every decoder slot waits for its next I frame and local
+    // playback's queued frames go; otherwise slot ch. Forgets the shown time
+    // and the playback mode.
     void clear(int ch);
 
     // Starts local playback's decode threads (only for mode local playback);
@@ -105,7 +110,8 @@ private:
     void startSlotThread(int slot);
     void stopSlotThreads();
     void slotProcess(int slot);
-    void decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures);
+    // True when a record went out.
+    bool decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures);
     bool takePicture(int slot, const Frame& frame, CDisplayInfo& record) const;
     void decodeProcess(int ch);
 
