@@ -1209,6 +1209,7 @@ void Viewer::OnRecordFailed(const QString& reason)
     if (sender() == m_connections.current())
         m_ui->RecToPC->setChecked(false);
     auto* box = new QMessageBox(QMessageBox::Warning, tr("Record"), reason, QMessageBox::Ok, this);
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
