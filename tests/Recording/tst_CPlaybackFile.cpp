@@ -120,6 +120,9 @@ private:
     void choose(CPlaybackWidget& panel, quint32 minute, const std::function<void(CPlaybackFile*)>& action,
         CDisplayWidget* wall = nullptr);
     QString pairCopy(const QString& stem);
+    // Plays the folder's minute at 10:00 on the bench until more than
+    // `positions` positions went by: frames have gone to the wall.
+    void playUntil(PanelOnWall& bench, int positions);
 
     QTemporaryDir m_root;
     QList<QByteArray> m_first; // 10:00:58 to 10:01:01
@@ -438,21 +441,25 @@ void tst_CPlaybackFile::cyclesWithFullWallBuffers()
 // The wall takes frames at their pace and the thread waits for it: the
 // operator's pause is taken between two frames, not once the file has run
 // out.
+void tst_CPlaybackFile::playUntil(PanelOnWall& bench, int positions)
+{
+    choose(
+        bench.panel, T10, [](CPlaybackFile*) {}, &bench.wall);
+    // Counted on this thread, as the panel takes the thread's signals.
+    int played = 0;
+    QObject counter;
+    connect(
+        bench.thread(), &CPlaybackFile::changedframe, &counter, [&played] { ++played; }, Qt::QueuedConnection);
+    QTRY_VERIFY(played > positions);
+}
+
 void tst_CPlaybackFile::pauseWhileTheWallPacesPlay()
 {
     CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("paced"));
     QVERIFY(RecordedFolder::record(RecordedFolder::frames(3, T10, 10, true, 20000), 3));
     PanelOnWall bench;
     CPlaybackFile* thread = bench.thread();
-    choose(
-        bench.panel, T10, [](CPlaybackFile*) {}, &bench.wall);
-    // Under way: frames have gone to the wall. Counted on this thread, as
-    // the panel takes the thread's signals.
-    int played = 0;
-    QObject counter;
-    connect(
-        thread, &CPlaybackFile::changedframe, &counter, [&played] { ++played; }, Qt::QueuedConnection);
-    QTRY_VERIFY(played > 10);
+    playUntil(bench, 10);
     thread->pause();
     QVERIFY(thread->isRunning() && thread->isPaused());
     thread->fast();
@@ -492,13 +499,7 @@ void tst_CPlaybackFile::controlsActOnWhatIsShown()
                 ++drawn[info.channel];
         },
         Qt::DirectConnection);
-    choose(
-        bench.panel, T10, [](CPlaybackFile*) {}, &bench.wall);
-    int played = 0;
-    QObject counter;
-    connect(
-        thread, &CPlaybackFile::changedframe, &counter, [&played] { ++played; }, Qt::QueuedConnection);
-    QTRY_VERIFY(played > 30);
+    playUntil(bench, 30);
     if (control == QLatin1String("pause"))
         thread->pause();
     else
