@@ -906,12 +906,14 @@ void Viewer::OnDisplaySpeed()
 {
     quint64 bytes = 0;
     quint64 pictures = 0;
-    const std::deque<CCheckSpeed::Data> history = gCheckSpeed.history();
+    const std::deque<CCheckSpeed::Data> history = gCheckSpeed.historyAt();
     for (const CCheckSpeed::Data& second : history) {
         bytes += second.bytes;
         pictures += second.pictures;
     }
-    const bool measured = !history.empty() && bytes > 0 && pictures > 0;
+    // A wall that drew nothing in the last second is not drawing: no rate
+    // of pictures from before is shown for it.
+    const bool measured = !history.empty() && history.back().pictures > 0 && bytes > 0 && pictures > 0;
     const quint64 fps = measured ? pictures / history.size() : 0;
     const quint64 pictureBytes = measured ? bytes / pictures : 0;
     m_ui->CheckSpeed->setText(tr("%1 FPS / %2").arg(fps).arg(pictureBytes));
@@ -1221,6 +1223,7 @@ void Viewer::OnRecordFailed(const QString& reason)
     if (sender() == m_connections.current())
         m_ui->RecToPC->setChecked(false);
     auto* box = new QMessageBox(QMessageBox::Warning, tr("Record"), reason, QMessageBox::Ok, this);
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
