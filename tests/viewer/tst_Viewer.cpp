@@ -1,12 +1,22 @@
 #include "../Connection/ModalAnswers.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
+#include "Connection/CLogin.h"
 #include "Connection/CMenuDVRList.h"
+#include "Connection/CSendDVRInfoWidget.h"
+#include "Connection/CSetDVRInfoDialog.h"
+#include "CutTexts.h"
+#include "DVRSetup/CLiveCtrlWidget.h"
+#include "DVRSetup/CModelInfoDialog.h"
+#include "DVRSetup/CMotionZoneDialog.h"
+#include "DVRSetup/CProgressDialog.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
 #include "EMap/CEMapList.h"
+#include "EMap/CEMapSetupDialog.h"
+#include "EMap/CSetEMapInfoDialog.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CLanguage.h"
 #include "Settings/CPCSetupDialog.h"
@@ -17,6 +27,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -26,7 +37,7 @@
 
 // The main window as the operator meets it: its form after start-up, the
 // ten modes entered through the menu buttons, PC setup beside them, keys
-// and clicks that must do nothing, and its languages.
+// and clicks that must do nothing, and its languages, whose captions fit.
 namespace {
 
 QString currentPage(const QWidget& viewer, const char* stack)
@@ -353,6 +364,47 @@ private slots:
         QCOMPARE(viewer.windowTitle(), QStringLiteral("QELM"));
         QVERIFY(!child<QLabel>(viewer, "Logo")->pixmap().isNull());
         QCOMPARE(child<QLabel>(viewer, "multiPage")->text(), QStringLiteral("1 / 4"));
+    }
+
+    void textsFit_data()
+    {
+        QTest::addColumn<QString>("language");
+        const CLanguage languages;
+        for (const QString& name : languages.getLanguageName())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+
+    // Every caption of the main window, its panels and pages, and of every
+    // dialog it opens shows whole in every language.
+    void textsFit()
+    {
+        QFETCH(QString, language);
+        CAppSettings settings;
+        settings.writeSetting(CAppSettings::LANGUAGE, language);
+        CStartup::installTranslation(settings, CLanguage());
+        ModalAnswers answers;
+        Viewer viewer;
+        QStringList cut;
+        for (const char* mode : {"LiveS", "LiveM", "Search", "Backup", "EMap", "EMapExit", "Setup"}) {
+            click(viewer, mode);
+            cut << cutTexts(viewer, Pages::Shown);
+        }
+        cut << cutTexts(*viewer.findChild<CSetupWidget*>()) << cutTexts(*viewer.findChild<CDVRInfoWidget*>())
+            << cutTexts(*viewer.findChild<CLiveCtrlWidget*>());
+        for (QDialog* dialog : viewer.findChildren<QDialog*>())
+            cut << cutTexts(*dialog);
+        CSetDVRInfoDialog dvr;
+        CLogin login;
+        CSendDVRInfoWidget address;
+        CModelInfoDialog model;
+        CProgressDialog progress;
+        CMotionZoneDialog zone;
+        CEMapSetupDialog emapSetup;
+        CSetEMapInfoDialog emapInfo;
+        for (QWidget* window :
+            std::initializer_list<QWidget*>{&dvr, &login, &address, &model, &progress, &zone, &emapSetup, &emapInfo})
+            cut << cutTexts(*window);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("\n"))));
     }
 };
 
