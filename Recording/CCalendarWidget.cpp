@@ -1,5 +1,6 @@
 #include "Recording/CCalendarWidget.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QTextCharFormat>
 
@@ -9,11 +10,22 @@ CCalendarWidget::CCalendarWidget(QWidget* parent)
     setFixedSize(200, 170);
     setDateRange(QDate(1900, 1, 1), QDate(3000, 12, 31));
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Seven columns of this width show one letter of a day's name whole in
+    // every language, not the short names.
+    setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     setGridVisible(true);
     QTextCharFormat header = headerTextFormat();
     header.setFontWeight(QFont::Bold);
     setHeaderTextFormat(header);
     connect(this, &QCalendarWidget::currentPageChanged, this, &CCalendarWidget::OnChangedMonth);
+}
+
+void CCalendarWidget::changeEvent(QEvent* event)
+{
+    // The chosen language's locale is the default once the language changed.
+    if (event->type() == QEvent::LanguageChange)
+        setLocale(QLocale());
+    QCalendarWidget::changeEvent(event);
 }
 
 void CCalendarWidget::addRecoredDate(const QDate& date)

@@ -113,7 +113,11 @@ QString whyCut(const QWidget& widget, const Caption& shown, const QWidget& windo
 {
     // Antialiased edges that reach a pixel further still read whole.
     if (!shown.room.adjusted(-1, -1, 1, 1).contains(shown.text))
-        return QStringLiteral("too large");
+        return QStringLiteral("%1 x %2 in %3 x %4")
+            .arg(shown.text.width())
+            .arg(shown.text.height())
+            .arg(shown.room.width())
+            .arg(shown.room.height());
     QRect caption = shown.text;
     for (const QWidget* at = &widget; at != &window; at = at->parentWidget()) {
         if (!at->rect().contains(caption))
@@ -179,6 +183,8 @@ QStringList cutTexts(QWidget& window, Pages pages)
 {
     window.show();
     settle();
+    if (!window.isVisible())
+        return {window.objectName() + QLatin1String(": not shown")};
     QStringList cut;
     collect(window, window, pages, cut);
     cut.removeDuplicates();

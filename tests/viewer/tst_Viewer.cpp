@@ -10,6 +10,7 @@
 #include "DVRSetup/CModelInfoDialog.h"
 #include "DVRSetup/CMotionZoneDialog.h"
 #include "DVRSetup/CProgressDialog.h"
+#include "DVRSetup/CScheduleGrid.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
@@ -17,6 +18,7 @@
 #include "EMap/CEMapList.h"
 #include "EMap/CEMapSetupDialog.h"
 #include "EMap/CSetEMapInfoDialog.h"
+#include "Recording/CCalendarWidget.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CLanguage.h"
 #include "Settings/CPCSetupDialog.h"
@@ -32,8 +34,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 // The main window as the operator meets it: its form after start-up, the
 // ten modes entered through the menu buttons, PC setup beside them, keys
@@ -325,17 +329,20 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("installed");
         QTest::addColumn<QStringList>("texts"); // LiveS, Search, PCSetup, configExit
-        QTest::newRow("English: nothing to translate")
-            << "English" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
-        QTest::newRow("French") << "French" << true << QStringList{"Direct S", "Recherche", "Config. PC", "Quitter"};
-        QTest::newRow("Korean") << "Korean" << true << QStringList{"라이브 S", "검색", "PC 설정", "나가기"};
+        QTest::addColumn<QString>("month"); // the search calendar's, in January
+        const QStringList english{"Live S", "Search", "PC Setup", "Exit"};
+        QTest::newRow("English: nothing to translate") << "English" << false << english << "January";
+        QTest::newRow("French") << "French" << true << QStringList{"Direct S", "Recherche", "Config. PC", "Quitter"}
+                                << "janvier";
+        QTest::newRow("Korean") << "Korean" << true << QStringList{"라이브 S", "검색", "PC 설정", "나가기"} << "1월";
         QTest::newRow("Norwegian Bokmal")
-            << "Norwegian Bokmal" << true << QStringList{"Direkte S", "Søk", "PC-oppsett", "Avslutt"};
-        QTest::newRow("Russian") << "Russian" << true << QStringList{"Просмотр S", "Поиск", "Настройка ПК", "Выход"};
-        QTest::newRow("Chinese") << "Chinese" << true << QStringList{"即時 S", "搜尋", "PC 設定", "離開"};
-        QTest::newRow("German") << "German" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
-        QTest::newRow("french") << "french" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
-        QTest::newRow("C locale") << "C" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
+            << "Norwegian Bokmal" << true << QStringList{"Direkte S", "Søk", "PC-oppsett", "Avslutt"} << "januar";
+        QTest::newRow("Russian") << "Russian" << true << QStringList{"Просмотр S", "Поиск", "Настройка ПК", "Выход"}
+                                 << "январь";
+        QTest::newRow("Chinese") << "Chinese" << true << QStringList{"即時 S", "搜尋", "PC 設定", "離開"} << "1月";
+        QTest::newRow("German") << "German" << false << english << "January";
+        QTest::newRow("french") << "french" << false << english << "January";
+        QTest::newRow("C locale") << "C" << false << english << "January";
     }
 
     // Start-up installs the language's translation before the window is
@@ -345,6 +352,7 @@ private slots:
         QFETCH(QString, language);
         QFETCH(bool, installed);
         QFETCH(QStringList, texts);
+        QFETCH(QString, month);
         CAppSettings settings;
         settings.writeSetting(CAppSettings::LANGUAGE, language);
         const CLanguage languages;
@@ -357,6 +365,9 @@ private slots:
             return shown;
         };
         QCOMPARE(captions(), texts);
+        auto* calendar = viewer.findChild<CCalendarWidget*>();
+        calendar->setSelectedDate(QDate(2027, 1, 15));
+        QCOMPARE(calendar->findChild<QToolButton*>("qt_calendar_monthbutton")->text(), month);
 
         child<QLabel>(viewer, "multiPage")->setText(QStringLiteral("1 / 4"));
         QCoreApplication::removeTranslator(&g_translator);
@@ -388,9 +399,23 @@ private slots:
         for (const char* mode : {"LiveS", "LiveM", "Search", "Backup", "EMap", "EMapExit", "Setup"}) {
             click(viewer, mode);
             cut << cutTexts(viewer, Pages::Shown);
+            if (viewer.menuMode() == 0)
+                cut << cutTexts(*viewer.findChild<CLiveCtrlWidget*>());
+            if (viewer.menuMode() == 5) // the log's button, once a map is open
+                cut << cutTexts(*child(viewer, "emapLogSave"));
         }
-        cut << cutTexts(*viewer.findChild<CSetupWidget*>()) << cutTexts(*viewer.findChild<CDVRInfoWidget*>())
-            << cutTexts(*viewer.findChild<CLiveCtrlWidget*>());
+        auto* setup = viewer.findChild<CSetupWidget*>();
+        cut << cutTexts(*setup) << cutTexts(*viewer.findChild<CDVRInfoWidget*>());
+        // The record schedule's last hour shows on the page, where a click
+        // sets it.
+        auto* tabs = setup->findChild<QTabWidget*>();
+        auto* grid = setup->findChild<CScheduleGrid*>();
+        for (int page = 0; page < tabs->count(); ++page) {
+            if (tabs->widget(page)->isAncestorOf(grid))
+                tabs->setCurrentIndex(page);
+        }
+        QVERIFY(grid->isVisible());
+        QVERIFY(grid->viewport()->visibleRegion().contains(grid->visualRect(grid->model()->index(6, 23))));
         for (QDialog* dialog : viewer.findChildren<QDialog*>())
             cut << cutTexts(*dialog);
         CSetDVRInfoDialog dvr;
