@@ -38,6 +38,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <cmath>
 
 // The main window as the operator meets it: its form after start-up, the
 // ten modes entered through the menu buttons, PC setup beside them, keys
@@ -52,6 +53,42 @@ QString currentPage(const QWidget& viewer, const char* stack)
 void click(const QWidget& viewer, const QString& button)
 {
     viewer.findChild<QPushButton*>(button)->click();
+}
+
+// How far a widget's text stands out from what is drawn under it, as the
+// ratio of their relative luminances (1 to 21); the background is the mean
+// colour of the widget's place in its window, text included.
+double textContrast(const QWidget& widget)
+{
+    const QImage place = widget.window()->grab(QRect(widget.mapTo(widget.window(), QPoint()), widget.size())).toImage();
+    double red = 0, green = 0, blue = 0;
+    for (int y = 0; y < place.height(); ++y) {
+        for (int x = 0; x < place.width(); ++x) {
+            const QColor pixel = place.pixelColor(x, y);
+            red += pixel.redF();
+            green += pixel.greenF();
+            blue += pixel.blueF();
+        }
+    }
+    const double pixels = double(place.width()) * place.height();
+    const auto luminance = [](double r, double g, double b) {
+        const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
+    };
+    const QColor text = widget.palette().color(widget.foregroundRole());
+    const double fore = luminance(text.redF(), text.greenF(), text.blueF());
+    const double back = luminance(red / pixels, green / pixels, blue / pixels);
+    return (std::max(fore, back) + 0.05) / (std::min(fore, back) + 0.05);
+}
+
+// Makes the setup page current that holds the widget.
+void showTab(const CSetupWidget& setup, const QWidget& widget)
+{
+    auto* tabs = setup.findChild<QTabWidget*>();
+    for (int page = 0; page < tabs->count(); ++page) {
+        if (tabs->widget(page)->isAncestorOf(&widget))
+            tabs->setCurrentIndex(page);
+    }
 }
 
 } // namespace
@@ -377,6 +414,60 @@ private slots:
         QCOMPARE(child<QLabel>(viewer, "multiPage")->text(), QStringLiteral("1 / 4"));
     }
 
+    void readableTexts_data()
+    {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("object");
+        QTest::newRow("PTZ label of a wall of many screens") << "LiveS"
+                                                             << "CLiveCtrlWidget"
+                                                             << "zoom";
+        QTest::newRow("PC setup folder button") << "PCSetup"
+                                                << "CPCSetupDialog"
+                                                << "CapturePathBrowse";
+        QTest::newRow("PC setup OK") << "PCSetup"
+                                     << "CPCSetupDialog"
+                                     << "OK";
+        QTest::newRow("Sensor brush") << "Setup"
+                                      << "CSetupRecord"
+                                      << "sensor";
+        QTest::newRow("Cont. + Event brush") << "Setup"
+                                             << "CSetupRecord"
+                                             << "contEvent";
+    }
+
+    // Captions stand out from what lies under them at least three to one.
+    void readableTexts()
+    {
+        QFETCH(QString, clicks);
+        QFETCH(QString, panel);
+        QFETCH(QString, object);
+        Viewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        click(viewer, clicks);
+        QWidget* shown = nullptr;
+        for (QWidget* widget : viewer.findChildren<QWidget*>()) {
+            if (widget->metaObject()->className() == panel)
+                shown = widget;
+        }
+        QVERIFY(shown);
+        if (shown->isWindow())
+            QVERIFY(QTest::qWaitForWindowExposed(shown));
+        showTab(*viewer.findChild<CSetupWidget*>(), *shown);
+        QWidget* caption = shown->findChild<QWidget*>(object);
+        if (!caption) { // a button box's button, found by its text
+            for (QPushButton* button : shown->findChildren<QPushButton*>()) {
+                if (button->text().remove(QLatin1Char('&')) == object)
+                    caption = button;
+            }
+        }
+        QVERIFY(caption && caption->isVisible());
+        QVERIFY2(textContrast(*caption) >= 3, qPrintable(QString::number(textContrast(*caption))));
+        if (shown->isWindow())
+            shown->close();
+    }
+
     void textsFit_data()
     {
         QTest::addColumn<QString>("language");
@@ -408,12 +499,8 @@ private slots:
         cut << cutTexts(*setup) << cutTexts(*viewer.findChild<CDVRInfoWidget*>());
         // The record schedule's last hour shows on the page, where a click
         // sets it.
-        auto* tabs = setup->findChild<QTabWidget*>();
         auto* grid = setup->findChild<CScheduleGrid*>();
-        for (int page = 0; page < tabs->count(); ++page) {
-            if (tabs->widget(page)->isAncestorOf(grid))
-                tabs->setCurrentIndex(page);
-        }
+        showTab(*setup, *grid);
         QVERIFY(grid->isVisible());
         QVERIFY(grid->viewport()->visibleRegion().contains(grid->visualRect(grid->model()->index(6, 23))));
         for (QDialog* dialog : viewer.findChildren<QDialog*>())
