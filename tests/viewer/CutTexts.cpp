@@ -71,10 +71,9 @@ Caption captionOf(const QWidget& widget)
             room.setBottom(button->height() - 1);
             return {QStyle::alignedRect(button->layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter, size, room), room};
         }
-        // The style clips a push button's text to the contents, inside the
-        // padding; it may be as high as the button.
-        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        const QRect room(contents.left(), 0, contents.width(), button->height());
+        // The style clips a push button's text to its contents, inside the
+        // border and the padding.
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         return {QStyle::alignedRect(button->layoutDirection(), Qt::AlignCenter, size, room), room};
     }
     if (const auto* box = qobject_cast<const QGroupBox*>(&widget)) {
