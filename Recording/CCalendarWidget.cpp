@@ -1,8 +1,16 @@
 #include "Recording/CCalendarWidget.h"
 
 #include <QEvent>
+#include <QHeaderView>
 #include <QPainter>
+#include <QTableView>
 #include <QTextCharFormat>
+
+namespace {
+
+const int MIN_ROW_HEIGHT = 12;
+
+} // namespace
 
 CCalendarWidget::CCalendarWidget(QWidget* parent)
     : QCalendarWidget(parent)
@@ -13,6 +21,11 @@ CCalendarWidget::CCalendarWidget(QWidget* parent)
     // Seven columns of this width show one letter of a day's name whole in
     // every language, not the short names.
     setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    // The day names and six weeks share the fixed height, which is less
+    // than seven of the view's default rows in most fonts: the last week
+    // would be cut.
+    if (auto* view = findChild<QTableView*>())
+        view->verticalHeader()->setMinimumSectionSize(MIN_ROW_HEIGHT);
     setGridVisible(true);
     QTextCharFormat header = headerTextFormat();
     header.setFontWeight(QFont::Bold);
