@@ -17,6 +17,7 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 
 namespace {
@@ -75,6 +76,20 @@ Caption captionOf(const QWidget& widget)
         // border and the padding.
         const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         return {QStyle::alignedRect(button->layoutDirection(), Qt::AlignCenter, size, room), room};
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        const QRect room
+            = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+        int width = 0;
+        for (int item = 0; item < combo->count(); ++item)
+            width = std::max(width, combo->fontMetrics().horizontalAdvance(combo->itemText(item)));
+        if (combo->count() == 0)
+            return {};
+        return {QStyle::alignedRect(combo->layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter, QSize(width, 1), room),
+            room};
     }
     if (const auto* box = qobject_cast<const QGroupBox*>(&widget)) {
         if (box->title().isEmpty())
@@ -140,6 +155,8 @@ QString caption(const QWidget& widget)
         return label->text();
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
         return button->text();
+    if (const auto* combo = qobject_cast<const QComboBox*>(&widget))
+        return combo->currentText();
     return qobject_cast<const QGroupBox*>(&widget)->title();
 }
 
