@@ -78,6 +78,8 @@ Caption captionOf(const QWidget& widget)
         return {QStyle::alignedRect(button->layoutDirection(), Qt::AlignCenter, size, room), room};
     }
     if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) {
+        if (combo->count() == 0)
+            return {};
         QStyleOptionComboBox option;
         option.initFrom(combo);
         option.editable = combo->isEditable();
@@ -86,8 +88,6 @@ Caption captionOf(const QWidget& widget)
         int width = 0;
         for (int item = 0; item < combo->count(); ++item)
             width = std::max(width, combo->fontMetrics().horizontalAdvance(combo->itemText(item)));
-        if (combo->count() == 0)
-            return {};
         return {QStyle::alignedRect(combo->layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter, QSize(width, 1), room),
             room};
     }
