@@ -249,12 +249,16 @@ void Viewer::createBackup()
     connect(m_backup, &CBackupWidget::backupStop, this, &Viewer::OnBackupStop);
 }
 
-void Viewer::createSetup()
+QRect Viewer::panelArea() const
 {
     const int x = m_ui->MainFrame->width() + PAGE_MARGIN;
     const int y = m_ui->SystemButtons->geometry().bottom() + 1;
-    const QRect area(x, y, width() - x, height() - y);
+    return QRect(x, y, width() - x, height() - y);
+}
 
+void Viewer::createSetup()
+{
+    const QRect area = panelArea();
     m_setup = new CSetupWidget(this);
     m_setup->setGeometry(area);
     m_setup->hide();
@@ -976,7 +980,15 @@ void Viewer::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void Viewer::resizeEvent(QResizeEvent*) { }
+void Viewer::resizeEvent(QResizeEvent*)
+{
+    // The window grows past its form's size to hold its layout; the setup
+    // and information panels cover what it has, or their right columns
+    // would be cut.
+    const QRect area = panelArea();
+    m_setup->setGeometry(area);
+    m_dvrInfo->setGeometry(area);
+}
 
 void Viewer::closeEvent(QCloseEvent* event)
 {
