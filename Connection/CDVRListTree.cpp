@@ -51,7 +51,10 @@ QString cameraName(int channel)
 
 void showMessage(const QString& text)
 {
-    QMessageBox(QMessageBox::NoIcon, QString(), text).exec();
+    QMessageBox box(QMessageBox::NoIcon, QString(), text);
+    // Names from the list file, shown as they stand.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 // Asks for a group name; empty when cancelled or left empty.
@@ -138,6 +141,7 @@ void CDVRListTree::tell(const CListFileStatus& status)
     if (!m_fileMessage) {
         m_fileMessage = new QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok, this);
         m_fileMessage->setAttribute(Qt::WA_DeleteOnClose);
+        m_fileMessage->setTextFormat(Qt::PlainText);
     }
     m_fileMessage->setText(status.message());
     m_fileMessage->show();

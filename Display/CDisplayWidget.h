@@ -101,6 +101,8 @@ public:
     void stop();
 
     CScreen* wall() const { return m_screen; }
+    // The frame router, for tools and tests that watch the pictures go out.
+    CDisplayVideo* router() const { return m_router; }
     CPlayAudio& audioOutput() { return m_audio; }
     CEventSound* eventSound() const { return m_eventSound; }
 

@@ -8,9 +8,22 @@
 
 #include <QBoxLayout>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace {
+
+// A log line as it stands: the names of maps, DVRs and cameras in it are
+// never read as markup.
+void appendPlain(QTextEdit* log, const QString& line)
+{
+    QTextCursor cursor(log->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!log->document()->isEmpty())
+        cursor.insertBlock();
+    cursor.insertText(line);
+}
 
 const int SAVE_X_GAP = 4;
 const int SAVE_Y = 5;
@@ -38,7 +51,7 @@ void CEMapViews::open(const EMap& map, bool editable, bool show)
 
     QObject::connect(m_places.tree, &CDVRListTree::dragCameraItem, view, &CEMapWidget::setCameraItem);
     QObject::connect(view, &CEMapWidget::signalSaveEMap, m_places.list, &CEMapList::OnSaveEMap);
-    QObject::connect(view, &CEMapWidget::updateLog, log, &QTextEdit::append);
+    QObject::connect(view, &CEMapWidget::updateLog, log, [log](const QString& line) { appendPlain(log, line); });
 
     if (!show) {
         view->hide();

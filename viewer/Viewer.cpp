@@ -214,12 +214,16 @@ void Viewer::createBackup()
     m_backup = new CBackupWidget(m_ui->bottomBackupPage);
 }
 
-void Viewer::createSetup()
+QRect Viewer::panelArea() const
 {
     const int x = m_ui->MainFrame->width() + PAGE_MARGIN;
     const int y = m_ui->SystemButtons->geometry().bottom() + 1;
-    const QRect area(x, y, width() - x, height() - y);
+    return QRect(x, y, width() - x, height() - y);
+}
 
+void Viewer::createSetup()
+{
+    const QRect area = panelArea();
     m_setup = new CSetupWidget(this);
     m_setup->setGeometry(area);
     m_setup->hide();
@@ -305,6 +309,7 @@ void Viewer::createLiveView()
     connect(m_live.get(), &CLiveView::setupShown, m_ui->Setup, &QWidget::setVisible);
     connect(m_live.get(), &CLiveView::recordFailed, this, [this](const QString& reason) {
         auto* box = new QMessageBox(QMessageBox::Warning, tr("Record"), reason, QMessageBox::Ok, this);
+        box->setTextFormat(Qt::PlainText);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     });
@@ -547,12 +552,14 @@ void Viewer::OnDisplaySpeed()
 {
     quint64 bytes = 0;
     quint64 pictures = 0;
-    const std::deque<CCheckSpeed::Data> history = gCheckSpeed.history();
+    const std::deque<CCheckSpeed::Data> history = gCheckSpeed.historyAt();
     for (const CCheckSpeed::Data& second : history) {
         bytes += second.bytes;
         pictures += second.pictures;
     }
-    const bool measured = !history.empty() && bytes > 0 && pictures > 0;
+    // A wall that drew nothing in the last second is not drawing: no rate
+    // of pictures from before is shown for it.
+    const bool measured = !history.empty() && history.back().pictures > 0 && bytes > 0 && pictures > 0;
     const quint64 fps = measured ? pictures / history.size() : 0;
     const quint64 pictureBytes = measured ? bytes / pictures : 0;
     m_ui->CheckSpeed->setText(tr("%1 FPS / %2").arg(fps).arg(pictureBytes));
@@ -615,7 +622,15 @@ void Viewer::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void Viewer::resizeEvent(QResizeEvent*) { }
+void Viewer::resizeEvent(QResizeEvent*)
+{
+    // The window grows past its form's size to hold its layout; the setup
+    // and information panels cover what it has, or their right columns
+    // would be cut.
+    const QRect area = panelArea();
+    m_setup->setGeometry(area);
+    m_dvrInfo->setGeometry(area);
+}
 
 void Viewer::closeEvent(QCloseEvent* event)
 {

@@ -150,6 +150,9 @@ protected:
 
 private:
     static void loadStyleSheet();
+    // Where the setup and information panels lie: right of the menu column,
+    // below the title-bar buttons, to the window's edges.
+    QRect panelArea() const;
     void connectButtons();
     void createClock();
     void createDisplay();

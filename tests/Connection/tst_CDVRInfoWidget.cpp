@@ -63,8 +63,11 @@ QStringList shownFields(const QWidget& window)
 {
     QStringList fields;
     for (const char* name :
-        {"ModelName", "VideoType", "HardwareVersion", "KernelVersion", "RamdiskVersion", "MacAddress"})
-        fields << child<QLabel>(window, name)->text();
+        {"ModelName", "VideoType", "HardwareVersion", "KernelVersion", "RamdiskVersion", "MacAddress"}) {
+        // DVR text is never read as markup.
+        const QLabel* label = child<QLabel>(window, name);
+        fields << (label->textFormat() == Qt::PlainText ? label->text() : "as markup: " + label->text());
+    }
     return fields;
 }
 
@@ -136,6 +139,7 @@ private slots:
         QStringList unusualFields = standard;
         unusualFields[0] = QString();
         unusualFields[1] = QStringLiteral("PAL");
+        unusualFields[2] = QStringLiteral("<i>HW</i> 1.2");
         unusualFields[4] = TestDvrInfoContent::koreanVersion();
         QStringList newDisks;
         QStringList oldDisks;

@@ -10,9 +10,12 @@
 #include "TestDvrStreams.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QLoggingCategory>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 // Live video of a 16-channel DVR through a connection controller onto a real
 // screen wall: every screen shows its own channel's picture.
@@ -20,6 +23,26 @@ namespace {
 
 const int WIDTH = 352;
 const int HEIGHT = 240;
+
+bool everyTile(const CDisplayWidget& wall, const std::function<bool(const CDisplayInfo&)>& test)
+{
+    for (int tile = 0; tile < 16; ++tile) {
+        if (!test(wall.wall()->getInfo(tile)))
+            return false;
+    }
+    return true;
+}
+
+// A test DVR of its own process, listening on a free port of 127.0.0.1.
+bool startDvrProgram(QProcess& program, quint16* port)
+{
+    program.start(QStringLiteral(TEST_DVR_PROGRAM), {QStringLiteral("--lifetime"), QStringLiteral("300")});
+    if (!program.waitForReadyRead(10000))
+        return false;
+    const QByteArray line = program.readLine();
+    *port = line.mid(line.lastIndexOf(':') + 1).trimmed().toUShort();
+    return line.startsWith("listening on 127.0.0.1:") && *port != 0;
+}
 
 } // namespace
 
@@ -135,6 +158,69 @@ private slots:
         QVERIFY(controller.IsConnected());
         controller.disconnect();
         QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
+    }
+
+    // A DVR that goes away while 16 channels stream, its port closed or its
+    // program killed, shows the failed state on every tile long before the
+    // silence rule, every time. QELM_LOST_DVR_ROUNDS rounds (default 20).
+    void aLostDvrFailsEveryTile_data()
+    {
+        QTest::addColumn<bool>("killProgram");
+        QTest::newRow("port closed") << false;
+        QTest::newRow("program killed") << true;
+    }
+
+    void aLostDvrFailsEveryTile()
+    {
+        QFETCH(bool, killProgram);
+        const int rounds = qEnvironmentVariableIsSet("QELM_LOST_DVR_ROUNDS")
+            ? qEnvironmentVariableIntValue("QELM_LOST_DVR_ROUNDS")
+            : 20;
+        TestDvr inProcess;
+        QVERIFY(inProcess.listen());
+        const quint16 inProcessPort = inProcess.port();
+        inProcess.close();
+        CAppSettings().writeSetting(CAppSettings::OPENGL, int(OPENGL_HIGH_PERFORMANCE));
+        CDisplayWidget wall;
+        wall.resetDisplay();
+        wall.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wall));
+        QList<qint64> shownAfter;
+        for (int round = 0; round < rounds; ++round) {
+            const QString where = QStringLiteral("round %1").arg(round);
+            QProcess program;
+            DVR record = inProcess.dvrRecord(round % 2 == 1);
+            quint16 port = inProcessPort;
+            if (killProgram)
+                QVERIFY2(startDvrProgram(program, &port), qPrintable(where));
+            else
+                QVERIFY(inProcess.listen(port));
+            record.set_port(port);
+            wall.setScreens(16);
+            wall.wall()->clear();
+            CConnectDVR controller;
+            controller.setDVR(record);
+            controller.setDisplayScreen(0, 16);
+            controller.setDisplayWidget(&wall);
+            controller.startLive(false);
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                everyTile(wall, [](const CDisplayInfo& info) { return info.hasPicture(); }), qPrintable(where), 30000);
+
+            QElapsedTimer clock;
+            clock.start();
+            if (killProgram)
+                program.kill();
+            else
+                inProcess.close();
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                everyTile(wall, [](const CDisplayInfo& info) { return info.status; }), qPrintable(where), 10000);
+            shownAfter << clock.elapsed();
+            controller.disconnect();
+            program.waitForFinished(10000);
+        }
+        std::sort(shownAfter.begin(), shownAfter.end());
+        qInfo("failed state on every tile after %lld ms (median), %lld ms (slowest) of %d rounds",
+            shownAfter.at(shownAfter.size() / 2), shownAfter.last(), int(shownAfter.size()));
     }
 
     // Connect, stream until every screen holds a picture, change the layout

@@ -1,4 +1,5 @@
 #include "Display/CDisplayWidget.h"
+#include "Display/CGraphicsScene.h"
 #include "Display/CGraphicsView.h"
 #include "Display/CScreen.h"
 #include "Display/CScreenWidget.h"
@@ -354,6 +355,46 @@ private slots:
         QSignalSpy changed(&wall, &CDisplayWidget::changedScreen);
         wall.updateSelectScreen(0);
         QCOMPARE(changed.last(), (QList<QVariant>{0, 0}));
+        // A picture decoded before the failure, delivered after it, leaves
+        // the failed state on view.
+        wall.slotUpdateScreen(eventRecord(0, false));
+        QVERIFY(wall.wall()->getInfo(0).status);
+    }
+
+    // From the first start (no overlay key stored yet) the wall draws the
+    // names and icons PC setup shows, and follows a change at once.
+    void overlaysAsPcSetupShowsThem_data()
+    {
+        QTest::addColumn<int>("rendering");
+        QTest::newRow("OpenGL") << int(OPENGL_HIGH_PERFORMANCE);
+        QTest::newRow("widgets") << int(OPENGL_OFF);
+    }
+
+    void overlaysAsPcSetupShowsThem()
+    {
+        QFETCH(int, rendering);
+        CAppSettings settings;
+        for (const QString& key : {CAppSettings::OSD_CH_NAME, CAppSettings::OSD_RECORD, CAppSettings::OSD_EVENT})
+            settings.remove(key);
+        settings.writeSetting(CAppSettings::OPENGL, rendering);
+        CDisplayWidget wall(nullptr);
+        wall.resetDisplay();
+        const auto overlay = [&wall]() -> const COverlayPainter& {
+            CScreen* screen = wall.wall();
+            return screen->scene() ? screen->scene()->overlay() : screen->screenWidgets().first()->overlay();
+        };
+        QCOMPARE(overlay().showNames(), true);
+        QCOMPARE(overlay().recordMode(), 1);
+        QCOMPARE(overlay().eventMode(), 1);
+        settings.writeSetting(CAppSettings::OSD_CH_NAME, 0);
+        settings.writeSetting(CAppSettings::OSD_RECORD, 2);
+        settings.writeSetting(CAppSettings::OSD_EVENT, 0);
+        wall.UpdateDisplaySettings();
+        QCOMPARE(overlay().showNames(), false);
+        QCOMPARE(overlay().recordMode(), 2);
+        QCOMPARE(overlay().eventMode(), 0);
+        for (const QString& key : {CAppSettings::OSD_CH_NAME, CAppSettings::OSD_RECORD, CAppSettings::OSD_EVENT})
+            settings.remove(key);
     }
 };
 

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -141,6 +142,9 @@ void tst_CBackupWidget::range()
     ShownSearch::moveTo(panel.findChild<CSearchWidget*>(), at("2024-03-10 10:15"));
     click(&panel, "Range60");
     QCOMPARE(label->text(), "2024-03-10  10:15 ~ 2024-03-10  11:15");
+    // The range reads beside the progress bar, left of the controls.
+    QVERIFY(!label->geometry().intersects(panel.findChild<QProgressBar*>("progressBar")->geometry()));
+    QVERIFY(label->geometry().right() < panel.findChild<QWidget*>("BackupControl")->x());
 
     // A start at the end is refused.
     QSignalSpy starts(&panel, &CBackupWidget::backupStart);

@@ -2,6 +2,7 @@
 // mode and its playback thread, feeding a receiver and a real screen wall.
 #include "Common/CFrameInfo.h"
 #include "Common/CSearchDataParser.h"
+#include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
@@ -115,6 +116,8 @@ private slots:
     void pauseWhileTheWallPacesPlay();
     void pauseWaitsForTheFrameInHand();
     void aMinuteWithoutAFileIsTold();
+    void controlsActOnWhatIsShown_data();
+    void controlsActOnWhatIsShown();
 
 private:
     // Chooses the minute on a panel wired as the main window wires it; the
@@ -122,6 +125,9 @@ private:
     void choose(CPlaybackWidget& panel, quint32 minute, const std::function<void(CPlaybackFile*)>& action,
         CDisplayWidget* wall = nullptr);
     QString pairCopy(const QString& stem);
+    // Plays the folder's minute at 10:00 on the bench until more than
+    // `positions` positions went by: frames have gone to the wall.
+    void playUntil(PanelOnWall& bench, int positions);
 
     QTemporaryDir m_root;
     QList<QByteArray> m_first; // 10:00:58 to 10:01:01
@@ -442,21 +448,25 @@ void tst_CPlaybackFile::cyclesWithFullWallBuffers()
 // The wall takes frames at their pace and the thread waits for it: the
 // operator's pause is taken between two frames, not once the file has run
 // out.
+void tst_CPlaybackFile::playUntil(PanelOnWall& bench, int positions)
+{
+    choose(
+        bench.panel, T10, [](CPlaybackFile*) {}, &bench.wall);
+    // Counted on this thread, as the panel takes the thread's signals.
+    int played = 0;
+    QObject counter;
+    connect(
+        bench.thread(), &CPlaybackFile::changedframe, &counter, [&played] { ++played; }, Qt::QueuedConnection);
+    QTRY_VERIFY(played > positions);
+}
+
 void tst_CPlaybackFile::pauseWhileTheWallPacesPlay()
 {
     CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("paced"));
     QVERIFY(RecordedFolder::record(RecordedFolder::frames(3, T10, 10, true, 20000), 3));
     PanelOnWall bench;
     CPlaybackFile* thread = bench.thread();
-    choose(
-        bench.panel, T10, [](CPlaybackFile*) {}, &bench.wall);
-    // Under way: frames have gone to the wall. Counted on this thread, as
-    // the panel takes the thread's signals.
-    int played = 0;
-    QObject counter;
-    connect(
-        thread, &CPlaybackFile::changedframe, &counter, [&played] { ++played; }, Qt::QueuedConnection);
-    QTRY_VERIFY(played > 10);
+    playUntil(bench, 10);
     thread->pause();
     QVERIFY(thread->isRunning() && thread->isPaused());
     thread->fast();
@@ -527,6 +537,62 @@ void tst_CPlaybackFile::aMinuteWithoutAFileIsTold()
         }
     }
     QCOMPARE(told, QStringList{"There is no playback file."});
+}
+
+void tst_CPlaybackFile::controlsActOnWhatIsShown_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("pause") << "pause";
+    QTest::newRow("step") << "step";
+}
+
+// A low bit-rate recording: many seconds of its small frames would fit under
+// the wall's byte mark. After the control, at most the two frames already
+// handed to a channel's decoder are still drawn at the old pace (a step adds
+// the one frame it shows).
+void tst_CPlaybackFile::controlsActOnWhatIsShown()
+{
+    QFETCH(QString, control);
+    CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("small"));
+    QVERIFY(RecordedFolder::record(RecordedFolder::frames(3, T10, 20, false), 3));
+    PanelOnWall bench;
+    CPlaybackFile* thread = bench.thread();
+    std::mutex mutex;
+    QHash<int, int> drawn;
+    bool counting = false;
+    connect(
+        bench.wall.router(), &CDisplayVideo::signalUpdateScreen, &bench.wall,
+        [&](const CDisplayInfo& info) {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (counting)
+                ++drawn[info.channel];
+        },
+        Qt::DirectConnection);
+    playUntil(bench, 30);
+    if (control == QLatin1String("pause"))
+        thread->pause();
+    else
+        thread->frame(true);
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        counting = true;
+    }
+    // Half a second of play would draw a dozen pictures a channel.
+    QTest::qWait(500);
+    const int allowed = control == QLatin1String("step") ? 3 : 2;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        counting = false;
+        for (auto channel = drawn.cbegin(); channel != drawn.cend(); ++channel)
+            QVERIFY2(channel.value() <= allowed,
+                qPrintable(QStringLiteral("channel %1: %2 pictures after the %3")
+                               .arg(channel.key())
+                               .arg(channel.value())
+                               .arg(control)));
+    }
+    bench.wall.stop();
+    bench.panel.PlayStop();
+    CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("backup"));
 }
 
 QTEST_MAIN(tst_CPlaybackFile)

@@ -16,6 +16,7 @@
 #include "Recording/CPlaybackWidget.h"
 #include "Recording/CSearchWidget.h"
 #include "Settings/CAppSettings.h"
+#include "ShownText.h"
 #include "TestDvr.h"
 #include "TestDvrChannelSelect.h"
 #include "TestDvrPlayback.h"
@@ -504,7 +505,7 @@ private slots:
         bench.addGroup(QStringLiteral("My Group"), {dvr});
         bench.connectGroup(0);
         const auto tile = [&] { return bench.wall()->wall()->screenWidgets().at(0); };
-        QTRY_COMPARE_WITH_TIMEOUT(tile()->toolTip(), status, SHOW_TIME_LIMIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(shownText(tile()->toolTip()), status, SHOW_TIME_LIMIT_MS);
         QVERIFY(!bench.controller(0)->IsConnected());
         QVERIFY(!QApplication::activeModalWidget());
     }
