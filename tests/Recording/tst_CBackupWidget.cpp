@@ -115,11 +115,7 @@ void tst_CBackupWidget::prepare(CBackupWidget& panel, std::time_t start, std::ti
     panel.show();
     panel.search(m_dvr->dvrRecord(), 2, 1);
     QTRY_VERIFY(!panel.findChild<CRemoteSearch*>()->waitDialog()->isVisible());
-    auto* search = panel.findChild<CSearchWidget*>();
-    click(&panel, "BackupTime1");
-    ShownSearch::moveTo(search, start);
-    click(&panel, "BackupTime2");
-    ShownSearch::moveTo(search, end);
+    ShownSearch::chooseBackupRange(&panel, start, end);
 }
 
 void tst_CBackupWidget::range()

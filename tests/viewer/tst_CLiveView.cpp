@@ -19,6 +19,7 @@
 #include "ShownText.h"
 #include "TestDvr.h"
 #include "TestDvrChannelSelect.h"
+#include "TestDvrGroups.h"
 #include "TestDvrPlayback.h"
 #include "TestDvrRecordings.h"
 #include "TestDvrSchedule.h"
@@ -42,7 +43,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-#include <vector>
 
 // The live view of a connected group on a wall, with the title, the live
 // controls, the playback and backup panels and the DVR tree beside it but
@@ -65,7 +65,7 @@ std::time_t recordedStart()
 
 // The coordinator with the panels it drives, and groups of test DVRs in
 // the tree, driven as the window's steps and the tree drive it.
-class LiveBench {
+class LiveBench : public TestDvrGroups {
 public:
     LiveBench()
         : m_title(new CDisplayTitle(&m_window))
@@ -86,8 +86,7 @@ public:
         for (QWidget* panel :
             {static_cast<QWidget*>(m_liveCtrl), static_cast<QWidget*>(m_playback), static_cast<QWidget*>(m_backup)})
             m_bottom->addWidget(panel);
-        // Only the groups of the test: none from the list file.
-        m_tree->clear();
+        setTree(m_tree);
         m_window.resize(1200, 900);
         m_window.show();
         if (!QTest::qWaitForWindowExposed(&m_window))
@@ -104,44 +103,6 @@ public:
 
     LiveBench(const LiveBench&) = delete;
     LiveBench& operator=(const LiveBench&) = delete;
-
-    // A running test DVR of that many channels that honours channel
-    // selections; its record carries the name and the channel mask.
-    DVR addDvr(const QString& name, bool oldProtocol, int channels = 16, quint32 mask = ALL)
-    {
-        auto dvr = std::make_unique<TestDvr>();
-        TestDvrContent content = TestDvrContent::standard();
-        content.dvrInfo.set_ch_num(static_cast<quint32>(channels));
-        dvr->setContent(content);
-        TestDvrChannelSelect::install(dvr.get());
-        if (!dvr->listen())
-            qWarning("a test DVR could not listen");
-        DVR record = dvr->dvrRecord(oldProtocol);
-        record.set_name(name.toStdString());
-        record.set_chnum(static_cast<quint32>(channels));
-        record.set_bitch(mask);
-        m_dvrs.push_back(std::move(dvr));
-        return record;
-    }
-
-    // A top-level tree item holding the group, with one child per DVR.
-    void addGroup(const QString& name, const QList<DVR>& dvrs)
-    {
-        Group group;
-        group.set_name(name.toStdString());
-        auto* item = new QTreeWidgetItem(m_tree);
-        for (const DVR& dvr : dvrs) {
-            *group.add_dvr() = dvr;
-            (new QTreeWidgetItem(item))->setData(0, Qt::UserRole, QVariant::fromValue(dvr));
-        }
-        item->setData(0, Qt::UserRole, QVariant::fromValue(group));
-    }
-
-    // What a double click on the group (or on one of its DVRs) emits.
-    void connectGroup(int group, int dvrIndex = -1)
-    {
-        emit m_tree->groupConnect(*m_tree->topLevelItem(group), group, dvrIndex);
-    }
 
     // The wall of the mode: in the many-DVR view 64 screens.
     void layOut(CModeTable::Mode mode)
@@ -172,14 +133,7 @@ public:
         }
     }
 
-    // Every controller has video flowing.
-    bool connected() const
-    {
-        const QList<CConnectDVR*>& entries = m_live.connections().entries();
-        return !entries.isEmpty() && std::all_of(entries.cbegin(), entries.cend(), [](const CConnectDVR* controller) {
-            return !controller || (controller->IsConnected() && controller->getClientID() > 0);
-        });
-    }
+    bool connected() const { return TestDvrGroups::connected(m_live.connections()); }
 
     // DVR i streams that many more video frames within the time limit.
     bool framesAfterNow(int i, qint64 frames)
@@ -203,7 +157,6 @@ public:
         return true;
     }
 
-    TestDvr& dvr(int i) { return *m_dvrs.at(size_t(i)); }
     CLiveView& live() { return m_live; }
     CModeTable& modes() { return m_modes; }
     CDVRListTree* tree() const { return m_tree; }
@@ -214,7 +167,6 @@ public:
     QString leftTitle() const { return m_title->left()->text(); }
 
 private:
-    std::vector<std::unique_ptr<TestDvr>> m_dvrs;
     QWidget m_window;
     CDisplayTitle* m_title;
     CDisplayWidget* m_wall;
@@ -661,11 +613,7 @@ private slots:
         QVERIFY(searched());
 
         CBackupWidget* backup = bench.backup();
-        auto* search = backup->findChild<CSearchWidget*>();
-        QTest::mouseClick(child<QAbstractButton>(*backup, "BackupTime1"), Qt::LeftButton);
-        ShownSearch::moveTo(search, recordedStart());
-        QTest::mouseClick(child<QAbstractButton>(*backup, "BackupTime2"), Qt::LeftButton);
-        ShownSearch::moveTo(search, recordedStart() + 60);
+        ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + 60);
         QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
         QVERIFY(backup->isBackup());
         if (stopped) {

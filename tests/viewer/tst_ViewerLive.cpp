@@ -12,7 +12,7 @@
 #include "Settings/CAppSettings.h"
 #include "Settings/CSavePath.h"
 #include "TestDvr.h"
-#include "TestDvrChannelSelect.h"
+#include "TestDvrGroups.h"
 #include "TestDvrStreams.h"
 #include "viewer/CCaptureFile.h"
 #include "viewer/CDisplayTitle.h"
@@ -31,7 +31,6 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
-#include <vector>
 
 // From the tree's connect request to live video in the main window: the
 // wall, the title, the live controls and the buttons that follow the
@@ -46,14 +45,13 @@ const int ALL = 0xFFFF;
 
 // A main window with groups of test DVRs in its DVR tree, driven as the
 // operator and the tree drive it.
-class ViewerBench {
+class ViewerBench : public TestDvrGroups {
 public:
     ViewerBench()
         : m_viewer(std::make_unique<Viewer>())
         , m_tree(m_viewer->findChild<CDVRListTree*>())
     {
-        // Only the groups of the test: none from the list file.
-        m_tree->clear();
+        setTree(m_tree);
         m_viewer->show();
         if (!QTest::qWaitForWindowExposed(m_viewer.get()))
             qWarning("the main window was not shown");
@@ -70,45 +68,6 @@ public:
     ViewerBench(const ViewerBench&) = delete;
     ViewerBench& operator=(const ViewerBench&) = delete;
 
-    // A running test DVR of that many channels that honours channel
-    // selections; its record carries the name and the channel mask.
-    DVR addDvr(const QString& name, bool oldProtocol, int channels = 16, quint32 mask = ALL)
-    {
-        auto dvr = std::make_unique<TestDvr>();
-        TestDvrContent content = TestDvrContent::standard();
-        content.dvrInfo.set_ch_num(static_cast<quint32>(channels));
-        dvr->setContent(content);
-        TestDvrChannelSelect::install(dvr.get());
-        if (!dvr->listen())
-            qWarning("a test DVR could not listen");
-        DVR record = dvr->dvrRecord(oldProtocol);
-        record.set_name(name.toStdString());
-        record.set_chnum(static_cast<quint32>(channels));
-        record.set_bitch(mask);
-        m_dvrs.push_back(std::move(dvr));
-        return record;
-    }
-
-    // A top-level tree item holding the group, with one child per DVR.
-    void addGroup(const QString& name, const QList<DVR>& dvrs)
-    {
-        Group group;
-        group.set_name(name.toStdString());
-        auto* item = new QTreeWidgetItem(m_tree);
-        for (const DVR& dvr : dvrs) {
-            *group.add_dvr() = dvr;
-            (new QTreeWidgetItem(item))->setData(0, Qt::UserRole, QVariant::fromValue(dvr));
-        }
-        item->setData(0, Qt::UserRole, QVariant::fromValue(group));
-    }
-
-    // What a double click on the group (or on one of its DVRs) emits.
-    void connectGroup(int group, int dvrIndex = -1)
-    {
-        emit m_tree->groupConnect(*m_tree->topLevelItem(group), group, dvrIndex);
-    }
-
-    TestDvr& dvr(int i) { return *m_dvrs.at(size_t(i)); }
     Viewer& viewer() { return *m_viewer; }
     CDVRListTree* tree() const { return m_tree; }
     CDisplayWidget* wall() const { return m_viewer->findChild<CDisplayWidget*>(); }
@@ -128,13 +87,7 @@ public:
     }
 
     // Every controller has video flowing and the main window heard so.
-    bool connected() const
-    {
-        const QList<CConnectDVR*>& entries = m_viewer->connections().entries();
-        return !entries.isEmpty() && std::all_of(entries.cbegin(), entries.cend(), [](const CConnectDVR* controller) {
-            return !controller || (controller->IsConnected() && controller->getClientID() > 0);
-        });
-    }
+    bool connected() const { return TestDvrGroups::connected(m_viewer->connections()); }
 
     // The tiles [0, count) show their own channel's pictures.
     bool showsChannels(int count) const
@@ -148,7 +101,6 @@ public:
     }
 
 private:
-    std::vector<std::unique_ptr<TestDvr>> m_dvrs;
     std::unique_ptr<Viewer> m_viewer;
     CDVRListTree* m_tree;
 };

@@ -242,11 +242,7 @@ private slots:
             if (step == QLatin1String("time")) {
                 emit playback->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
             } else if (step == QLatin1String("backup")) {
-                auto* search = backup->findChild<CSearchWidget*>();
-                QTest::mouseClick(child<QAbstractButton>(*backup, "BackupTime1"), Qt::LeftButton);
-                ShownSearch::moveTo(search, recordedStart());
-                QTest::mouseClick(child<QAbstractButton>(*backup, "BackupTime2"), Qt::LeftButton);
-                ShownSearch::moveTo(search, recordedStart() + 60);
+                ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + 60);
                 QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
                 return backup->isBackup();
             } else if (step == QLatin1String("recorded"))
