@@ -82,9 +82,10 @@ public:
     Mode current() const { return m_current; }
     Mode previous() const { return m_previous; }
 
-    // The steps from the current mode to `to`, which becomes current; none
-    // when `to` is current and ignores re-entry (every mode but the E-Map's
-    // two and PC setup).
+    // The steps from the current mode to `to`, which becomes current at
+    // once, so that the steps act for it as the window runs them; none when
+    // `to` is current and ignores re-entry (every mode but the E-Map's two
+    // and PC setup).
     Steps enter(Mode to);
     // The E-Map button: the maps replace the wall and the E-Map view is
     // entered, also when a way out of the E-Map found no mode to return to.
