@@ -217,6 +217,9 @@ private slots:
             QTRY_VERIFY2_WITH_TIMEOUT(
                 everyTile(wall, [](const CDisplayInfo& info) { return info.hasPicture(); }), qPrintable(where), 30000);
 
+            // Both links fall silent: the audio link is up too.
+            if (loss == int(Loss::Silence))
+                QTRY_COMPARE_WITH_TIMEOUT(inProcess.streams()->runningCount(), 2, 15000);
             const int started = inProcess.streamsStarted();
             QElapsedTimer clock;
             clock.start();
