@@ -40,6 +40,7 @@ void setUp(TestDvr& dvr, Content content, Answers answers, TestDvrRequest::Diale
         for (int i = 1; i < CInfoWidget::MAX_LOG_LINES; ++i)
             longLog.sysLog.add_log()->CopyFrom(longLog.sysLog.log(0));
         longLog.sysLog.add_log()->set_log("beyond the shown lines");
+        longLog.dvrInfo.set_model_name("<b>TDVR</b>-16 &amp;");
         dvr.setContent(longLog);
     }
     if (answers == Answers::InfoLast)
@@ -166,8 +167,10 @@ private slots:
             << "1970/01/01 00:00:00    admin%3    clock <b>reset</b>\n2015/03/01 12:00:00    " + korean;
         row("new, a thousand disks", false, Content::ThousandDisks, Answers::Prompt, "UTC")
             << standard << sixteen << log;
-        row("new, a log longer than shown", false, Content::LongLog, Answers::Prompt, "UTC")
-            << standard << QStringList{disk(1, 1000000, 250000)}
+        QStringList markedModel = standard;
+        markedModel[0] = QStringLiteral("<b>TDVR</b>-16 &amp;");
+        row("new, a log longer than shown, markup in the model name", false, Content::LongLog, Answers::Prompt, "UTC")
+            << markedModel << QStringList{disk(1, 1000000, 250000)}
             << QStringList(CInfoWidget::MAX_LOG_LINES, log).join(QLatin1Char('\n'));
         row("new, garbled", false, Content::Standard, Answers::Garbled, "UTC") << none << QStringList() << "";
         row("new, other packet types", false, Content::Standard, Answers::OtherTypes, "UTC")
