@@ -78,10 +78,6 @@ CInfoWidget::CInfoWidget(QWidget* parent)
     , m_ui(std::make_unique<Ui::CInfoWidget>())
 {
     m_ui->setupUi(this);
-    // What the DVR reports is shown as it stands, never read as markup.
-    for (QLabel* value : {m_ui->ModelName, m_ui->VideoType, m_ui->HardwareVersion, m_ui->KernelVersion,
-             m_ui->RamdiskVersion, m_ui->MacAddress})
-        value->setTextFormat(Qt::PlainText);
     // The panels stand on the tab's own background.
     m_ui->HddArea->viewport()->setAutoFillBackground(false);
     m_ui->HddPanels->setAutoFillBackground(false);

@@ -1,6 +1,7 @@
 #include "Viewer.h"
 
 #include "Common/CEucKr.h"
+#include "Common/CPlainMessageBox.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
@@ -308,8 +309,7 @@ void Viewer::createLiveView()
     connect(m_live.get(), &CLiveView::adminRights, m_ui->Setup, &QWidget::setEnabled);
     connect(m_live.get(), &CLiveView::setupShown, m_ui->Setup, &QWidget::setVisible);
     connect(m_live.get(), &CLiveView::recordFailed, this, [this](const QString& reason) {
-        auto* box = new QMessageBox(QMessageBox::Warning, tr("Record"), reason, QMessageBox::Ok, this);
-        box->setTextFormat(Qt::PlainText);
+        auto* box = new CPlainMessageBox(QMessageBox::Warning, tr("Record"), reason, QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     });
@@ -679,10 +679,10 @@ void Viewer::OnCaptureClicked()
         : CCaptureFile::freeName(folder, QDateTime::currentDateTime(), CCaptureFile::format());
     const QString shown = path.isEmpty() ? CSavePath::folder(CAppSettings::PATH_LIST.at(0)) : path;
     if (!path.isEmpty() && saveSnapshot(path))
-        QMessageBox::information(
+        CPlainMessageBox::information(
             nullptr, tr("Capture"), tr("The image has been saved.") + QStringLiteral("\n(%1)").arg(shown));
     else
-        QMessageBox::warning(
+        CPlainMessageBox::warning(
             nullptr, tr("Capture"), tr("The image could not be saved.") + QStringLiteral("\n(%1)").arg(shown));
 }
 

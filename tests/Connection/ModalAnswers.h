@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ShownText.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -12,7 +14,7 @@
 // Answers the modal dialogs that code under test runs, as an operator
 // would: an input dialog with the next answer (a null text cancels it), a
 // file dialog with the next file (none or an empty one cancels it), a
-// message box by closing it, any other dialog by answerDialog when one is
+// message box by closing it (its text kept as the operator reads it), any other dialog by answerDialog when one is
 // given. What they showed is kept.
 class ModalAnswers {
 public:
@@ -49,7 +51,7 @@ private:
             dialog->selectFile(file);
             static_cast<QDialog*>(dialog)->accept();
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            messages << box->text();
+            messages << shownText(*box);
             box->close();
         } else if (auto* other = qobject_cast<QDialog*>(modal); other && answerDialog && other != m_answered) {
             m_answered = other;

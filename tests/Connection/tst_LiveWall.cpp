@@ -1,5 +1,6 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Connection/CConnectDVR.h"
+#include "Connection/CHttpConnect.h"
 #include "Connection/CStopRequest.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
@@ -23,6 +24,9 @@ namespace {
 
 const int WIDTH = 352;
 const int HEIGHT = 240;
+
+// How a DVR is lost while it streams.
+enum class Loss { PortClosed, ProgramKilled, Silence };
 
 bool everyTile(const CDisplayWidget& wall, const std::function<bool(const CDisplayInfo&)>& test)
 {
@@ -162,20 +166,26 @@ private slots:
 
     // A DVR that goes away while 16 channels stream, its port closed or its
     // program killed, shows the failed state on every tile long before the
-    // silence rule, every time. QELM_LOST_DVR_ROUNDS rounds (default 20).
+    // silence rule, every time. One that only falls silent, its links left
+    // open, is not taken for one that went away: its tiles fail by the
+    // silence rule (here a short silence time). QELM_LOST_DVR_ROUNDS rounds
+    // for each row.
     void aLostDvrFailsEveryTile_data()
     {
-        QTest::addColumn<bool>("killProgram");
-        QTest::newRow("port closed") << false;
-        QTest::newRow("program killed") << true;
+        QTest::addColumn<int>("loss");
+        QTest::addColumn<int>("rounds");
+        QTest::newRow("port closed") << int(Loss::PortClosed) << 20;
+        QTest::newRow("program killed") << int(Loss::ProgramKilled) << 20;
+        QTest::newRow("silent, links left open") << int(Loss::Silence) << 2;
     }
 
     void aLostDvrFailsEveryTile()
     {
-        QFETCH(bool, killProgram);
-        const int rounds = qEnvironmentVariableIsSet("QELM_LOST_DVR_ROUNDS")
-            ? qEnvironmentVariableIntValue("QELM_LOST_DVR_ROUNDS")
-            : 20;
+        QFETCH(int, loss);
+        QFETCH(int, rounds);
+        if (qEnvironmentVariableIsSet("QELM_LOST_DVR_ROUNDS"))
+            rounds = qEnvironmentVariableIntValue("QELM_LOST_DVR_ROUNDS");
+        const int silenceMs = loss == int(Loss::Silence) ? 3000 : CHttpConnect::DEFAULT_SILENCE_MS;
         TestDvr inProcess;
         QVERIFY(inProcess.listen());
         const quint16 inProcessPort = inProcess.port();
@@ -191,7 +201,7 @@ private slots:
             QProcess program;
             DVR record = inProcess.dvrRecord(round % 2 == 1);
             quint16 port = inProcessPort;
-            if (killProgram)
+            if (loss == int(Loss::ProgramKilled))
                 QVERIFY2(startDvrProgram(program, &port), qPrintable(where));
             else
                 QVERIFY(inProcess.listen(port));
@@ -202,21 +212,35 @@ private slots:
             controller.setDVR(record);
             controller.setDisplayScreen(0, 16);
             controller.setDisplayWidget(&wall);
+            controller.setSilenceTime(silenceMs);
             controller.startLive(false);
             QTRY_VERIFY2_WITH_TIMEOUT(
                 everyTile(wall, [](const CDisplayInfo& info) { return info.hasPicture(); }), qPrintable(where), 30000);
 
+            // Both links fall silent: the audio link is up too.
+            if (loss == int(Loss::Silence))
+                QTRY_COMPARE_WITH_TIMEOUT(inProcess.streams()->runningCount(), 2, 15000);
+            const int started = inProcess.streamsStarted();
             QElapsedTimer clock;
             clock.start();
-            if (killProgram)
+            if (loss == int(Loss::ProgramKilled))
                 program.kill();
-            else
+            else if (loss == int(Loss::PortClosed))
                 inProcess.close();
-            QTRY_VERIFY2_WITH_TIMEOUT(
-                everyTile(wall, [](const CDisplayInfo& info) { return info.status; }), qPrintable(where), 10000);
+            else
+                inProcess.streams()->silenceAll();
+            if (loss == int(Loss::Silence))
+                QVERIFY2(everyTile(wall, [](const CDisplayInfo& info) { return !info.status; }), qPrintable(where));
+            QTRY_VERIFY2_WITH_TIMEOUT(everyTile(wall, [](const CDisplayInfo& info) { return info.status; }),
+                qPrintable(where), std::min(silenceMs, 10000) + 10000);
             shownAfter << clock.elapsed();
+            // A silent link is neither restarted nor closed: the DVR still
+            // serves the streams it started.
+            if (loss == int(Loss::Silence))
+                QCOMPARE(inProcess.streamsStarted(), started);
             controller.disconnect();
             program.waitForFinished(10000);
+            inProcess.close();
         }
         std::sort(shownAfter.begin(), shownAfter.end());
         qInfo("failed state on every tile after %lld ms (median), %lld ms (slowest) of %d rounds",

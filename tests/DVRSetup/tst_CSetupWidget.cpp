@@ -13,6 +13,7 @@
 #include "ReadOnlyFolder.h"
 #include "Recording/CReadDVRData.h"
 #include "Settings/CAppDir.h"
+#include "ShownText.h"
 #include "TestDvr.h"
 #include "TestDvrConfiguration.h"
 #include "WireBuilder.h"
@@ -53,7 +54,8 @@ const QString TRANSMISSION_ERROR = QStringLiteral("The transmission error occure
 
 // Answers the modal windows the hub opens, as an operator would: each
 // dialog once by the next queued answer (none left: Cancel), each message
-// box by noting its text and pressing "Yes" or closing it.
+// box by noting its text as the operator reads it and pressing "Yes" or
+// closing it.
 class ModalDriver : public QObject {
 public:
     using Answer = std::function<void(QDialog*)>;
@@ -72,7 +74,7 @@ private:
     {
         QWidget* window = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(window)) {
-            boxes << box->text();
+            boxes << shownText(*box);
             if (QAbstractButton* yes = box->button(QMessageBox::Yes))
                 yes->click();
             else
@@ -485,6 +487,8 @@ void tst_CSetupWidget::refusedFiles_data()
     QTest::newRow("read-only folder") << false << "locked/x.conf" << QByteArray("old bytes") << "was not saved";
     QTest::newRow("not a configuration") << true << "bad.conf" << QByteArray("\xff\xff\xff", 3)
                                          << "not a configuration";
+    QTest::newRow("name holding markup") << true << "<b>bad.conf" << QByteArray("\xff", 1)
+                                         << "<b>bad.conf was not opened";
     QTest::newRow("unknown model") << true << "model18.conf"
                                    << configurationWith([](config::DvrConf& c) { c.mutable_dvr_info()->set_model(18); })
                                    << "model 18 is unknown";
