@@ -98,6 +98,11 @@ void CConnectDVR::showWaitWidget(bool show)
 {
     if (m_wall)
         m_wall->showWaitWidget(show);
+    // A controller that left the wall while it connected (a DVR
+    // disconnected then) still takes its indicator off.
+    if (!show && m_waitingWall && m_waitingWall != m_wall)
+        m_waitingWall->showWaitWidget(false);
+    m_waitingWall = show ? m_wall : nullptr;
 }
 
 void CConnectDVR::setDisplayScreen(int first, int count)

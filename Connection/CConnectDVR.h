@@ -120,6 +120,9 @@ private:
     CHttpConnect* m_video;
     CHttpConnect* m_audio;
     QPointer<CDisplayWidget> m_wall;
+    // The wall showing this controller's wait indicator, also once the
+    // controller has left it.
+    QPointer<CDisplayWidget> m_waitingWall;
     CRecord* m_recorder;
     int m_clientId = 0;
     DVR m_dvr;

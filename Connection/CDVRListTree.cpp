@@ -1,6 +1,7 @@
 #include "CDVRListTree.h"
 
 #include "Common/CEucKr.h"
+#include "Common/CPlainMessageBox.h"
 #include "Connection/CCameraNameReads.h"
 #include "Connection/CControlDVRList.h"
 #include "Connection/CSetDVRInfoDialog.h"
@@ -51,7 +52,7 @@ QString cameraName(int channel)
 
 void showMessage(const QString& text)
 {
-    QMessageBox(QMessageBox::NoIcon, QString(), text).exec();
+    CPlainMessageBox(QMessageBox::NoIcon, QString(), text).exec();
 }
 
 // Asks for a group name; empty when cancelled or left empty.
@@ -136,7 +137,7 @@ void CDVRListTree::tell(const CListFileStatus& status)
     if (!status.needsAttention())
         return;
     if (!m_fileMessage) {
-        m_fileMessage = new QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok, this);
+        m_fileMessage = new CPlainMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok, this);
         m_fileMessage->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_fileMessage->setText(status.message());

@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QNetworkProxy>
 #include <QTcpSocket>
+#include <algorithm>
 
 namespace {
 
@@ -301,13 +302,47 @@ void CHttpConnect::run()
 {
     Session session;
     session.request = request();
+    int drops = 0;
     while (runSession(session) == SessionEnd::Dropped) {
         if (!endAfterDrop(session) || m_stop.load())
             break;
+        const int wait = restartWait(session.ranMs, &drops);
+        if (wait > 0 && !waitBeforeRestart(wait))
+            break;
         session = Session();
         session.request = request();
+        session.restarted = true;
     }
     m_exiting.store(true, std::memory_order_release);
+}
+
+int CHttpConnect::restartWait(qint64 ranMs, int* drops)
+{
+    *drops = ranMs >= STEADY_MS ? 1 : *drops + 1;
+    if (*drops <= 1)
+        return 0;
+    const int doublings = std::min(*drops - 2, 5);
+    return std::min(FIRST_RESTART_WAIT_MS << doublings, LONGEST_RESTART_WAIT_MS);
+}
+
+bool CHttpConnect::waitBeforeRestart(int milliseconds)
+{
+    qCDebug(lcDvrNetwork, "restart in %d ms", milliseconds);
+    {
+        std::lock_guard<std::mutex> lock(m_infoMutex);
+        m_info.statusText = tr("Connection failed");
+    }
+    UpdateConnectedDVRStatus();
+    QElapsedTimer waited;
+    waited.start();
+    while (!m_stop.load() && waited.elapsed() < milliseconds)
+        QThread::msleep(POLL_MS);
+    {
+        // The restarted stream's pictures replace the failed state.
+        std::lock_guard<std::mutex> lock(m_infoMutex);
+        m_info.statusText.clear();
+    }
+    return !m_stop.load();
 }
 
 CHttpConnect::SessionEnd CHttpConnect::runSession(Session& session)
@@ -325,6 +360,8 @@ CHttpConnect::SessionEnd CHttpConnect::runSession(Session& session)
 
     QElapsedTimer silence;
     silence.start();
+    QElapsedTimer running;
+    running.start();
     bool wasConnected = false;
     SessionEnd end = SessionEnd::Stopped;
     for (;;) {
@@ -339,7 +376,10 @@ CHttpConnect::SessionEnd CHttpConnect::runSession(Session& session)
                 break;
             if (packets > 0)
                 silence.restart();
-        } else if (wasConnected && state == QAbstractSocket::UnconnectedState) {
+        } else if ((wasConnected || session.restarted) && state == QAbstractSocket::UnconnectedState) {
+            // A restart that could not connect at all is a drop before any
+            // packet: the DVR went away. A first start keeps trying until
+            // the silence time.
             end = SessionEnd::Dropped;
             break;
         }
@@ -358,6 +398,7 @@ CHttpConnect::SessionEnd CHttpConnect::runSession(Session& session)
     }
     disconnect(&socket, nullptr, this, nullptr);
     socket.abort();
+    session.ranMs = running.elapsed();
     return end;
 }
 

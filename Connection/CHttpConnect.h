@@ -29,10 +29,15 @@ class CPacketStream;
 // connect them directly. Everything else reaches the GUI queued.
 //
 // The link restarts when the DVR closes a stream that delivered whole packets
-// since its last start; a drop before any packet ends it with "Connection
-// failed". It reports "Connection failed" after the silence time without a
-// whole packet (again after each further silence time), and tells the DVR to
-// stop the stream when it ends. A link that its owner stopped never restarts.
+// since its last start; a drop before any packet, or a restart that cannot
+// reach the DVR (its port closed, its program gone), ends it with "Connection
+// failed" at once. The first restart after a drop is immediate; when drops
+// keep following restarts soon, the link waits 1, 2, 4 ... up to 30 s before
+// each further restart and shows "Connection failed" on its screens while it
+// waits; a stream that then runs for STEADY_MS starts that count afresh. It
+// reports "Connection failed" after the silence time without a whole packet
+// (again after each further silence time), and tells the DVR to stop the
+// stream when it ends. A link that its owner stopped never restarts.
 //
 // A request the DVR could not take (a new-dialect query over its limits, an
 // old-dialect id or password that no query can carry) is never sent: it is
@@ -58,6 +63,12 @@ public:
     };
 
     static constexpr int DEFAULT_SILENCE_MS = 60000;
+    // Waits before a restart that follows a drop soon after the last one:
+    // the first of them, doubled each time, at most the longest.
+    static constexpr int FIRST_RESTART_WAIT_MS = 1000;
+    static constexpr int LONGEST_RESTART_WAIT_MS = 30000;
+    // A stream that ran this long before it dropped restarts at once.
+    static constexpr int STEADY_MS = 10000;
     static constexpr std::size_t RECEIVE_BUFFER_SIZE = 0x500000;
     static constexpr int SOCKET_READ_BUFFER_SIZE = 8192;
 
@@ -92,6 +103,11 @@ public:
     // Time without a whole packet before "Connection failed"; for the next
     // start.
     void setSilenceTime(int milliseconds);
+
+    // The wait before a restart after a stream that ran ranMs and dropped;
+    // drops counts the drops that came soon after their start, this one
+    // included (0 before the first).
+    static int restartWait(qint64 ranMs, int* drops);
 
     // The text of a response packet's answer code; empty when the request
     // was accepted.
@@ -138,10 +154,14 @@ private:
     struct Session {
         Request request;
         int retry = 3;
+        // A restart after a drop: the DVR refusing it is a drop too.
+        bool restarted = false;
         bool refused = false;
         bool sawVideo = false;
         bool backupEnded = false;
         time_t lastFrameTime = 0;
+        // How long the session ran before it ended.
+        qint64 ranMs = 0;
     };
 
     void startThread();
@@ -154,6 +174,9 @@ private:
     int readAndDispatch(QTcpSocket& socket, Session& session, cgi::CPacketStream& stream);
     // True when the link restarts.
     bool endAfterDrop(Session& session);
+    // Shows the failed state while the link waits; false when the link was
+    // stopped meanwhile.
+    bool waitBeforeRestart(int milliseconds);
 
     void ProcessPacket(Session& session, int id, int type, const unsigned char* data, std::size_t len);
     void ReceivedResponse(Session& session, const unsigned char* data, std::size_t len);

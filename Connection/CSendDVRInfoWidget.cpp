@@ -1,5 +1,6 @@
 #include "CSendDVRInfoWidget.h"
 
+#include "Common/CPlainMessageBox.h"
 #include "ui_CSendDVRInfoWidget.h"
 
 #include <QEvent>
@@ -51,7 +52,7 @@ QString CSendDVRInfoWidget::getPassword() const
 void CSendDVRInfoWidget::OnAccept()
 {
     if (getAddress().isEmpty() || getPort() <= 0 || getPassword().isEmpty()) {
-        QMessageBox::warning(nullptr, windowTitle(), tr("Please fill in all blanks."));
+        CPlainMessageBox::warning(nullptr, windowTitle(), tr("Please fill in all blanks."));
         return;
     }
     accept();

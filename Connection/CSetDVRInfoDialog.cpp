@@ -1,6 +1,7 @@
 #include "CSetDVRInfoDialog.h"
 
 #include "Common/CChnum.h"
+#include "Common/CPlainMessageBox.h"
 #include "ui_CSetDVRInfoDialog.h"
 
 #include <QCheckBox>
@@ -57,7 +58,7 @@ void CSetDVRInfoDialog::accept()
 {
     for (const QLineEdit* field : {m_ui->name, m_ui->address, m_ui->id, m_ui->password}) {
         if (field->text().isEmpty()) {
-            QMessageBox(QMessageBox::NoIcon, QString(), tr("Please fill in all blanks.")).exec();
+            CPlainMessageBox(QMessageBox::NoIcon, QString(), tr("Please fill in all blanks.")).exec();
             return;
         }
     }

@@ -63,7 +63,10 @@ void CLiveCtrlWidget::setVisiblePictureCtrl(bool visible)
 void CLiveCtrlWidget::changeState(bool enable)
 {
     m_singleScreen = enable;
-    enableCurrentPage();
+    // The tour and relay pages stay as they are while they show.
+    const int page = m_ui->stackedWidget->currentIndex();
+    if (page == PTZ_PAGE || page == PICTURE_PAGE)
+        enableCurrentPage();
 }
 
 void CLiveCtrlWidget::enableCurrentPage()

@@ -1,6 +1,7 @@
 #include "CSetupAccount.h"
 
 #include "Common/CChnum.h"
+#include "Common/CPlainMessageBox.h"
 #include "DVRSetup/CSetupControls.h"
 #include "DVRSetup/KValidator.h"
 #include "sys_conf/types/account.h"
@@ -185,8 +186,7 @@ void CSetupAccount::OnAdd()
     const QString name = m_ui->name->text();
     for (int row = 0; row < m_ui->userList->count(); ++row) {
         if (m_ui->userList->item(row)->text().compare(name, Qt::CaseInsensitive) == 0) {
-            QMessageBox box(QMessageBox::NoIcon, QString(), tr("Can't add same user."), QMessageBox::Ok);
-            box.exec();
+            CPlainMessageBox(QMessageBox::NoIcon, QString(), tr("Can't add same user."), QMessageBox::Ok).exec();
             return;
         }
     }

@@ -1,6 +1,7 @@
 #include "CSetupQuery.h"
 
 #include "Common/COldQuery.h"
+#include "Common/CPlainMessageBox.h"
 #include "dvr_protocol/cgi_protocol.h"
 
 #include <QMessageBox>
@@ -32,5 +33,5 @@ std::optional<QString> CSetupQuery::build(const COldQuery& query)
 void CSetupQuery::reportRefused(const QString& reason)
 {
     qDebug("[ERROR] request not sent: %s", qPrintable(reason));
-    QMessageBox::warning(nullptr, tr("DVR"), tr("The request was not sent: %1").arg(reason));
+    CPlainMessageBox::warning(nullptr, tr("DVR"), tr("The request was not sent: %1").arg(reason));
 }

@@ -1,5 +1,6 @@
 #include "CSetupWidget.h"
 
+#include "Common/CPlainMessageBox.h"
 #include "Connection/CHttpConnect.h"
 #include "Connection/CSendDVRInfoWidget.h"
 #include "Connection/UpLoader.h"
@@ -284,7 +285,7 @@ void CSetupWidget::tellReadFailed(const QString& reason)
         m_readNotice->close();
     const QString pages
         = m_pagesShowDefaults ? tr("The pages show the default settings.") : tr("The pages keep their settings.");
-    m_readNotice = new QMessageBox(QMessageBox::Warning, tr("DVR Setup"),
+    m_readNotice = new CPlainMessageBox(QMessageBox::Warning, tr("DVR Setup"),
         tr("The DVR configuration could not be read.") + QLatin1Char('\n') + reason + QLatin1Char('\n') + pages,
         QMessageBox::Ok, this);
     m_readNotice->setAttribute(Qt::WA_DeleteOnClose);
@@ -321,7 +322,7 @@ void CSetupWidget::OnSendAll()
 void CSetupWidget::sendConf(bool all)
 {
     if (m_upLoader->isUploading()) {
-        QMessageBox::information(
+        CPlainMessageBox::information(
             this, tr("DVR Setup"), tr("The configuration is still being sent to the DVR; nothing more was sent."));
         return;
     }
@@ -359,9 +360,9 @@ void CSetupWidget::FinishUpload(bool error, bool aborted, const QString& text)
                        .arg(int(aborted))
                        .arg(text)));
     if (error)
-        QMessageBox::warning(nullptr, tr("DVR Setup"), tr("The transmission error occured!"));
+        CPlainMessageBox::warning(nullptr, tr("DVR Setup"), tr("The transmission error occured!"));
     else
-        QMessageBox::information(nullptr, tr("DVR Setup"), tr("The DVR configuration is correctly transfered!"));
+        CPlainMessageBox::information(nullptr, tr("DVR Setup"), tr("The DVR configuration is correctly transfered!"));
 }
 
 void CSetupWidget::OnSaveFiles()
@@ -374,7 +375,7 @@ void CSetupWidget::OnSaveFiles()
         path += QLatin1String(CONF_SUFFIX);
     if (!path.endsWith(QLatin1String(CONF_SUFFIX))) {
         qDebug("[ERROR] File extension is not conf");
-        QMessageBox::warning(this, tr("DVR Setup"),
+        CPlainMessageBox::warning(this, tr("DVR Setup"),
             tr("%1 was not saved: a configuration file name ends in \".conf\".").arg(QFileInfo(path).fileName()));
         return;
     }
@@ -382,7 +383,7 @@ void CSetupWidget::OnSaveFiles()
     Make_DvrConf(true, conf, m_network->GetApplyNetworkTCPIP());
     const QString problem = CConfFile::save(path, conf);
     if (!problem.isEmpty())
-        QMessageBox::warning(this, tr("DVR Setup"), tr("%1 was not saved: %2").arg(path, problem));
+        CPlainMessageBox::warning(this, tr("DVR Setup"), tr("%1 was not saved: %2").arg(path, problem));
 }
 
 void CSetupWidget::OnOpenFiles()
@@ -397,7 +398,7 @@ void CSetupWidget::OnOpenFiles()
         cancelRead();
         return;
     }
-    QMessageBox::warning(this, tr("DVR Setup"), tr("%1 was not opened: %2").arg(path, problem));
+    CPlainMessageBox::warning(this, tr("DVR Setup"), tr("%1 was not opened: %2").arg(path, problem));
 }
 
 void CSetupWidget::OnSetupModel()

@@ -1,5 +1,6 @@
 #include "CUpgrade.h"
 
+#include "Common/CPlainMessageBox.h"
 #include "Connection/UpLoader.h"
 #include "DVRSetup/CProgressDialog.h"
 #include "DVRSetup/CSetupQuery.h"
@@ -73,9 +74,9 @@ void CUpgrade::FinishUpload(bool error, bool aborted, const QString& text)
     if (aborted)
         return;
     if (error)
-        QMessageBox::warning(nullptr, tr("S/W Upgrade"), tr("The upgrade is failed!"));
+        CPlainMessageBox::warning(nullptr, tr("S/W Upgrade"), tr("The upgrade is failed!"));
     else
-        QMessageBox::information(nullptr, tr("S/W Upgrade"), tr("The upgrade is completed!"));
+        CPlainMessageBox::information(nullptr, tr("S/W Upgrade"), tr("The upgrade is completed!"));
 }
 
 void CUpgrade::languageChange()

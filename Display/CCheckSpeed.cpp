@@ -1,6 +1,7 @@
 #include "CCheckSpeed.h"
 
 #include <QDateTime>
+#include <algorithm>
 #include <mutex>
 
 CCheckSpeed gCheckSpeed;
@@ -44,4 +45,20 @@ std::deque<CCheckSpeed::Data> CCheckSpeed::history() const
 {
     std::shared_lock<std::shared_mutex> lock(m_lock);
     return m_history;
+}
+
+std::deque<CCheckSpeed::Data> CCheckSpeed::historyAt(long now) const
+{
+    const int64_t t = now != 0 ? now : QDateTime::currentSecsSinceEpoch();
+    std::shared_lock<std::shared_mutex> lock(m_lock);
+    std::deque<Data> seconds = m_history;
+    if (m_currentSecond == 0 || t <= m_currentSecond)
+        return seconds;
+    const int64_t finished = std::min<int64_t>(t - m_currentSecond, kHistorySeconds);
+    for (int64_t i = 0; i < finished; ++i) {
+        seconds.push_back(i == 0 ? m_current : Data());
+        if (seconds.size() > static_cast<std::size_t>(kHistorySeconds))
+            seconds.pop_front();
+    }
+    return seconds;
 }

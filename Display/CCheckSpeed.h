@@ -29,6 +29,10 @@ public:
 
     // One entry per finished second, oldest first.
     std::deque<Data> history() const;
+    // The same as at `now` (seconds since 1970; 0 means the current time):
+    // the seconds since the last picture finished without pictures, so a
+    // wall that stopped drawing never reads as drawing.
+    std::deque<Data> historyAt(long now = 0) const;
 
 private:
     // Writers take it exclusively, readers shared.

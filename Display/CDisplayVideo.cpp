@@ -100,11 +100,9 @@ void CDisplayVideo::makeImage(const _DISPLAY_CHANNEL_INFO& info, const unsigned 
 
     if (!m_decoding)
         return;
-    if (!m_queues[frame.channel].push(data, size, info))
-        return;
-    // The shown time of local playback is that of the newest queued I frame.
-    if (frame.type == 0)
-        displayTime(info.mode, static_cast<unsigned int>(frame.time.sec), info.pbMode);
+    // The shown time of local playback follows the pictures as they are
+    // drawn (decodeProcess).
+    m_queues[frame.channel].push(data, size, info, kLocalQueueFrames);
 }
 
 bool CDisplayVideo::queueForSlot(
@@ -120,14 +118,18 @@ bool CDisplayVideo::queueForSlot(
     if (!m_slotRunning[slot].load(std::memory_order_acquire))
         startSlotThread(slot);
     CFrameQueue& queue = m_slotQueues[slot];
-    if (queue.tryPush(data, size, info, kSlotQueueFrames))
+    if (queue.tryPush(data, size, info, kSlotQueueFrames)) {
+        m_showsStatus[slot].store(false, std::memory_order_release);
         return true;
+    }
     // Behind: what waits would only be shown late. Start again from the
     // next I frame (this one, when it is one).
     queue.dropQueued();
     m_decoder.RestartIPicture(slot);
-    if (frame.type == 0 && queue.tryPush(data, size, info, kSlotQueueFrames))
+    if (frame.type == 0 && queue.tryPush(data, size, info, kSlotQueueFrames)) {
+        m_showsStatus[slot].store(false, std::memory_order_release);
         return true;
+    }
     awaitingKey.store(true, std::memory_order_release);
     return false;
 }
@@ -183,6 +185,11 @@ std::size_t CDisplayVideo::queuedFrames(int slot) const
     return slot >= 0 && slot < kDecoderSlots ? m_slotQueues[slot].frameCount() : 0;
 }
 
+bool CDisplayVideo::showsStatus(int slot) const
+{
+    return slot >= 0 && slot < kDecoderSlots && m_showsStatus[slot].load(std::memory_order_acquire);
+}
+
 void CDisplayVideo::slotProcess(int slot)
 {
 #if defined(__linux__)
@@ -227,11 +234,11 @@ bool CDisplayVideo::takePicture(int slot, const Frame& frame, CDisplayInfo& reco
     return !record.image.isNull();
 }
 
-void CDisplayVideo::decodeImage(
+bool CDisplayVideo::decodeImage(
     const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures)
 {
     if (info.screenIndex < 0 || info.screenIndex >= kDecoderSlots || info.screen < 0 || info.screen >= kScreens)
-        return;
+        return false;
 
     CDisplayInfo record;
     {
@@ -246,8 +253,9 @@ void CDisplayVideo::decodeImage(
         const FrameSize size{frame.width, frame.height};
         const unsigned long bytes = m_decoder.DecodeFrame(info.oldProtocol, info.screenIndex, frame.payload,
             static_cast<unsigned long>(frame.dataSize), size, frame.type);
-        if (bytes == 0 || !spare || !takePicture(info.screenIndex, frame, record))
-            return;
+        // A failed stream's last frames must not cover its failed state.
+        if (bytes == 0 || !spare || showsStatus(info.screenIndex) || !takePicture(info.screenIndex, frame, record))
+            return false;
     }
 
     const bool oldProtocol = info.oldProtocol;
@@ -263,6 +271,7 @@ void CDisplayVideo::decodeImage(
     record.authority = info.authority;
     record.status = false;
     emit signalUpdateScreen(record);
+    return true;
 }
 
 void CDisplayVideo::updateDVRStatus(int channel, const _DISPLAY_CHANNEL_INFO& info)
@@ -275,6 +284,13 @@ void CDisplayVideo::updateDVRStatus(int channel, const _DISPLAY_CHANNEL_INFO& in
     if (!info.statusText.isEmpty()) {
         record.status = true;
         record.name = info.statusText;
+        const int slot = info.screenIndex;
+        if (info.mode != DISPLAY_MODE::LOCAL_PLAYBACK && slot >= 0 && slot < kDecoderSlots) {
+            // What the slot still holds came before the failure.
+            m_showsStatus[slot].store(true, std::memory_order_release);
+            m_slotQueues[slot].dropQueued();
+            m_awaitingKey[slot].store(true, std::memory_order_release);
+        }
     }
     record.authority = info.authority;
     emit signalUpdateScreen(record);
@@ -288,11 +304,16 @@ void CDisplayVideo::clear(int ch)
         // What waits belongs to the stretch of stream before the clear.
         m_slotQueues[slot].dropQueued();
         m_awaitingKey[slot].store(true, std::memory_order_release);
+        m_showsStatus[slot].store(false, std::memory_order_release);
     }
-    if (ch < 0)
+    if (ch < 0) {
+        // Local playback jumps or turns: what waits would be shown first.
+        for (CFrameQueue& queue : m_queues)
+            queue.dropQueued();
         m_decoder.AllRestart();
-    else if (ch < kDecoderSlots)
+    } else if (ch < kDecoderSlots) {
         m_decoder.RestartIPicture(ch);
+    }
     std::lock_guard<std::mutex> lock(m_stateMutex);
     m_shownTime = QDateTime();
     m_pbMode = kStop;
@@ -412,7 +433,8 @@ void CDisplayVideo::decodeProcess(int ch)
                 pacing = PtsDelay();
             }
 
-            decodeImage(front.info, frame, static_cast<unsigned long>(front.length), Pictures::Unbounded);
+            if (decodeImage(front.info, frame, static_cast<unsigned long>(front.length), Pictures::Unbounded))
+                displayTime(front.info.mode, static_cast<unsigned int>(frame.time.sec), front.info.pbMode);
             queue.popFront();
 
             if (paced) {

@@ -56,6 +56,10 @@ public:
     // piling up in the event queue and in memory.
     static constexpr int kPicturesInUse = 4;
     static constexpr int kPixelsInUse = 8000000;
+    // Local playback queues this many frames of a channel, the one being
+    // decoded included: Pause, speed, step and seek reach the screen within
+    // a frame or two, however small the recording's frames.
+    static constexpr std::size_t kLocalQueueFrames = 2;
 
     CDisplayVideo();
     ~CDisplayVideo() override;
@@ -67,8 +71,9 @@ public:
     // The channel of a frame, or -1 when its header is not valid.
     static int getVideoChannel(bool oldProtocol, const unsigned char* data, unsigned long size);
 
-    // ch < 0: every decoder slot waits for its next I frame; otherwise slot ch.
-    // Forgets the shown time and the playback mode.
+    // ch < 0: every decoder slot waits for its next I frame and local
+    // playback's queued frames go; otherwise slot ch. Forgets the shown time
+    // and the playback mode.
     void clear(int ch);
 
     // Starts local playback's decode threads (only for mode local playback);
@@ -90,6 +95,9 @@ public:
     void setPlanarPictures(bool planar);
     // Frames waiting for a decoder slot's thread.
     std::size_t queuedFrames(int slot) const;
+    // The slot shows a status (a failed connection) and its stream sent no
+    // frame since: pictures decoded before are stale.
+    bool showsStatus(int slot) const;
 
 signals:
     void signalUpdateScreen(CDisplayInfo info);
@@ -111,7 +119,8 @@ private:
     bool endIdleSlot(int slot);
     void stopSlotThreads();
     void slotProcess(int slot);
-    void decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures);
+    // True when a record went out.
+    bool decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures);
     bool takePicture(int slot, const Frame& frame, CDisplayInfo& record) const;
     void decodeProcess(int ch);
 
@@ -132,6 +141,7 @@ private:
     std::array<std::atomic<bool>, kDecoderSlots> m_slotRunning{};
     // The slot dropped frames and takes none until the next I frame.
     std::array<std::atomic<bool>, kDecoderSlots> m_awaitingKey{};
+    std::array<std::atomic<bool>, kDecoderSlots> m_showsStatus{};
     std::array<std::unique_ptr<boost::thread>, kDecoderSlots> m_slotThreads;
     std::mutex m_slotStartMutex;
     bool m_slotsStopped = false;

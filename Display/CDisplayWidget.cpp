@@ -93,8 +93,12 @@ void CDisplayWidget::setScreenMode(SCREEN_MODE mode)
 void CDisplayWidget::UpdateDisplaySettings()
 {
     CAppSettings settings;
-    m_screen->setDisplaySettings(settings.readSetting(CAppSettings::OSD_CH_NAME).toBool(),
-        settings.readSetting(CAppSettings::OSD_RECORD).toInt(), settings.readSetting(CAppSettings::OSD_EVENT).toInt());
+    // The same defaults as PC setup: a wall made before PC setup stored
+    // them shows what PC setup shows.
+    m_screen->setDisplaySettings(
+        settings.readSetting(CAppSettings::OSD_CH_NAME, CAppSettings::OSD_CH_NAME_DEFAULT).toBool(),
+        settings.readSetting(CAppSettings::OSD_RECORD, CAppSettings::OSD_RECORD_DEFAULT).toInt(),
+        settings.readSetting(CAppSettings::OSD_EVENT, CAppSettings::OSD_EVENT_DEFAULT).toInt());
 }
 
 void CDisplayWidget::UpdateEventAlarmSetting()
@@ -220,6 +224,9 @@ void CDisplayWidget::slotUpdateScreen(const CDisplayInfo& info)
     const int screen = getScreenMode() == MULTI_DVR ? info.screen : info.channel;
     const int tile = screenToWidgetIndex(screen);
     if (tile < 0 || tile >= getViewScreens())
+        return;
+    // Pictures on their way when a connection failed came before it.
+    if (!info.status && info.hasPicture() && m_router->showsStatus(tile))
         return;
     const int selectedTile = screenToWidgetIndex(selectedScreen());
     const int channelBefore = m_screen->getInfo(selectedTile).channel;

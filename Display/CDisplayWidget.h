@@ -103,6 +103,8 @@ public:
     CScreen* wall() const { return m_screen; }
     // Frames waiting for the decoder threads, over all screens.
     std::size_t queuedFrames() const;
+    // The frame router, for tools and tests that watch the pictures go out.
+    CDisplayVideo* router() const { return m_router; }
     CPlayAudio& audioOutput() { return m_audio; }
     CEventSound* eventSound() const { return m_eventSound; }
 

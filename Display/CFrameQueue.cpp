@@ -58,13 +58,15 @@ bool CFrameQueue::isOpen() const
     return m_open;
 }
 
-bool CFrameQueue::push(const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info)
+bool CFrameQueue::push(
+    const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info, std::size_t maxFrames)
 {
-    if (!data || length == 0 || length > kCapacity)
+    if (!data || length == 0 || length > kCapacity || maxFrames == 0)
         return false;
     boost::unique_lock<boost::mutex> lock(m_mutex);
     const uint64_t session = m_session;
-    while (m_open && m_session == session && (m_fill >= kHighWater || m_fill + length > kCapacity))
+    while (m_open && m_session == session
+        && (m_fill >= kHighWater || m_fill + length > kCapacity || m_lengths.size() >= maxFrames))
         m_space.wait(lock);
     if (!m_open || m_session != session)
         return false;

@@ -40,10 +40,12 @@ public:
     bool isOpen() const;
 
     // Appends a copy of the frame. Waits while kHighWater bytes or more are
-    // queued, or while the frame would not fit behind them. False (the frame
-    // is dropped) when the queue is closed, or closed and opened again, before
+    // queued, while the frame would not fit behind them, or while maxFrames
+    // frames (the consumer's included) are queued. False (the frame is
+    // dropped) when the queue is closed, or closed and opened again, before
     // the frame went in, or when it could never fit.
-    bool push(const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info);
+    bool push(const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info,
+        std::size_t maxFrames = SIZE_MAX);
 
     // Appends a copy of the frame without waiting. False (nothing queued)
     // when the queue is closed, holds maxFrames frames, or push would wait.

@@ -6,6 +6,7 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QTextDocument>
 #include <QToolTip>
 
 CGraphicsView::CGraphicsView(QWidget* parent)
@@ -66,7 +67,7 @@ bool CGraphicsView::viewportEvent(QEvent* event)
         if (text.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), text, viewport());
+            QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal), viewport());
         return true;
     }
     return QGraphicsView::viewportEvent(event);

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextDocument>
 
 namespace {
 const QRect NO_ZOOM(-1, -1, -1, -1);
@@ -141,7 +142,8 @@ void CScreenWidget::updatePixmap()
     } else {
         displayState(painter, state);
         if (state == COverlayPainter::State::ConnectionFailed)
-            setToolTip(m_info.name);
+            // A status text, never read as markup.
+            setToolTip(Qt::convertFromPlainText(m_info.name, Qt::WhiteSpaceNormal));
     }
     painter.end();
     setPixmap(pixmap);

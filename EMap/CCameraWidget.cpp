@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 CCameraWidget::CCameraWidget(QWidget* mapLabel)
@@ -25,6 +26,8 @@ CCameraWidget::CCameraWidget(QWidget* mapLabel)
     layout->setSpacing(0);
     layout->addWidget(m_imageLabel);
     layout->addWidget(m_nameLabel);
+    // The DVR's camera name as it stands, never read as markup.
+    m_nameLabel->setTextFormat(Qt::PlainText);
     const QPixmap camera = CControlEMapList::getCameraPixmap();
     m_imageLabel->setFixedSize(camera.size());
     m_imageLabel->setPixmap(camera);
@@ -81,10 +84,11 @@ void CCameraWidget::setDVR(const DVR& dvr, int camera)
 
 void CCameraWidget::languageChange()
 {
-    setToolTip(tr("DVR Name : %1\n").arg(QString::fromStdString(m_dvr.name()))
+    // Names from the list file and the DVR, never read as markup.
+    setToolTip(Qt::convertFromPlainText(tr("DVR Name : %1\n").arg(QString::fromStdString(m_dvr.name()))
         + tr("Address : %1\n").arg(QString::fromStdString(m_dvr.address())) + tr("Port : %1\n").arg(m_dvr.port())
         + tr("User : %1\n").arg(QString::fromStdString(m_dvr.id()))
-        + tr("Camera : %1\n").arg(channelName(m_dvr, m_camera)));
+        + tr("Camera : %1\n").arg(channelName(m_dvr, m_camera))));
 }
 
 void CCameraWidget::placeAt(const QPoint& point, bool byOperator)

@@ -1,5 +1,6 @@
 #include "CEMapList.h"
 
+#include "Common/CPlainMessageBox.h"
 #include "EMap/CControlEMapList.h"
 #include "EMap/CEMapMetaTypes.h"
 #include "EMap/CSetEMapInfoDialog.h"
@@ -245,7 +246,7 @@ void CEMapList::OnDeleteEMap()
         return;
     const QString question = item->parent() ? tr("Are you sure you delete the selected map?")
                                             : tr("Are you sure you delete the selected map group?");
-    if (QMessageBox::question(nullptr, QString(), question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
+    if (CPlainMessageBox::question(nullptr, QString(), question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
         != QMessageBox::Ok)
         return;
     // The tree may have changed while the question was open.

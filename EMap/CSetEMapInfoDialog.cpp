@@ -1,5 +1,6 @@
 #include "CSetEMapInfoDialog.h"
 
+#include "Common/CPlainMessageBox.h"
 #include "ui_CSetEMapInfoDialog.h"
 
 #include <QEvent>
@@ -44,7 +45,7 @@ void CSetEMapInfoDialog::accept()
 {
     if (m_ui->EditGroupName->text().isEmpty() || m_ui->EditEMapName->text().isEmpty()
         || m_ui->EditImagePath->toPlainText().isEmpty()) {
-        QMessageBox::information(nullptr, QString(), tr("Please fill in all blanks."));
+        CPlainMessageBox::information(nullptr, QString(), tr("Please fill in all blanks."));
         return;
     }
     QDialog::accept();

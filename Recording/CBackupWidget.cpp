@@ -64,9 +64,10 @@ void CBackupWidget::layoutPanel()
     m_search->move(0, TOP);
     ui->BackupControl->move(width() - ui->BackupControl->width(), TOP);
     ui->BackupTime->adjustSize();
-    ui->BackupTime->move(m_search->x() + m_search->width() - ui->BackupTime->width(), 0);
-    ui->progressBar->setGeometry(
-        0, 0, width() - ui->BackupTime->width() - ui->BackupControl->width() - PROGRESS_SPARE, LINE_HEIGHT);
+    const int progressWidth = width() - ui->BackupTime->width() - ui->BackupControl->width() - PROGRESS_SPARE;
+    ui->progressBar->setGeometry(0, 0, progressWidth, LINE_HEIGHT);
+    // Right after the bar, never over it, however long the range reads.
+    ui->BackupTime->move(progressWidth + PROGRESS_SPARE / 2, 0);
 }
 
 void CBackupWidget::resizeEvent(QResizeEvent* event)

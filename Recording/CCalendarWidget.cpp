@@ -1,7 +1,16 @@
 #include "Recording/CCalendarWidget.h"
 
+#include <QEvent>
+#include <QHeaderView>
 #include <QPainter>
+#include <QTableView>
 #include <QTextCharFormat>
+
+namespace {
+
+const int MIN_ROW_HEIGHT = 12;
+
+} // namespace
 
 CCalendarWidget::CCalendarWidget(QWidget* parent)
     : QCalendarWidget(parent)
@@ -9,11 +18,27 @@ CCalendarWidget::CCalendarWidget(QWidget* parent)
     setFixedSize(200, 170);
     setDateRange(QDate(1900, 1, 1), QDate(3000, 12, 31));
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Seven columns of this width show one letter of a day's name whole in
+    // every language, not the short names.
+    setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    // The day names and six weeks share the fixed height, which is less
+    // than seven of the view's default rows in most fonts: the last week
+    // would be cut.
+    if (auto* view = findChild<QTableView*>())
+        view->verticalHeader()->setMinimumSectionSize(MIN_ROW_HEIGHT);
     setGridVisible(true);
     QTextCharFormat header = headerTextFormat();
     header.setFontWeight(QFont::Bold);
     setHeaderTextFormat(header);
     connect(this, &QCalendarWidget::currentPageChanged, this, &CCalendarWidget::OnChangedMonth);
+}
+
+void CCalendarWidget::changeEvent(QEvent* event)
+{
+    // The chosen language's locale is the default once the language changed.
+    if (event->type() == QEvent::LanguageChange)
+        setLocale(QLocale());
+    QCalendarWidget::changeEvent(event);
 }
 
 void CCalendarWidget::addRecoredDate(const QDate& date)

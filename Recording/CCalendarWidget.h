@@ -6,7 +6,8 @@
 // The month calendar of the search panel. Days of the shown month that hold
 // recordings are filled red; the days of the neighbouring months are grey
 // and never marked. Turning the month page keeps the selection on the same
-// day of the month shown (the last day when the month is shorter).
+// day of the month shown (the last day when the month is shorter). Month
+// and day names follow the program's language, not the system's.
 class CCalendarWidget : public QCalendarWidget {
     Q_OBJECT
 
@@ -17,6 +18,7 @@ public:
     void clear();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
 
 private slots:

@@ -1,10 +1,12 @@
 #include "Recording/CPanelMessage.h"
 
+#include "Common/CPlainMessageBox.h"
+
 #include <QMessageBox>
 
 void CPanelMessage::show(QWidget* parent, const QString& text)
 {
-    auto* box = new QMessageBox(QMessageBox::Information, QString(), text, QMessageBox::Ok, parent);
+    auto* box = new CPlainMessageBox(QMessageBox::Information, QString(), text, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

@@ -27,6 +27,11 @@ public:
     static const QString OSD_CH_NAME;
     static const QString OSD_RECORD;
     static const QString OSD_EVENT;
+    // What PC setup shows and stores while the overlay keys are absent: the
+    // wall reads them the same way, also before PC setup ever stored them.
+    static constexpr int OSD_CH_NAME_DEFAULT = 1;
+    static constexpr int OSD_RECORD_DEFAULT = 1;
+    static constexpr int OSD_EVENT_DEFAULT = 1;
     static const QString ALARM_SOUND;
     static const QString FILE_FORMAT;
     static const QString CAPTURE_FILE_FORMAT;

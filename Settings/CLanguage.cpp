@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
 
 QTranslator g_translator;
+QTranslator g_toolkitTranslator;
 
 const QString CLanguage::LANGUAGE_PATH = QStringLiteral(":/Viewer/files/translations");
 const QString CLanguage::LANGUAGE_FILE_PREFIX = QStringLiteral("viewer_");
@@ -15,6 +17,14 @@ namespace {
 
 const QString FILE_FILTER = QStringLiteral("viewer_*.qm");
 const QString FILE_SUFFIX = QStringLiteral(".qm");
+const QString TOOLKIT_PREFIX = QStringLiteral("qt");
+
+// The toolkit ships no Bokmal texts; Nynorsk reads far closer to it than the
+// English source texts.
+QString toolkitCode(const QString& code)
+{
+    return code == QLatin1String("nb") ? QStringLiteral("nn") : code;
+}
 
 } // namespace
 
@@ -50,8 +60,15 @@ QString CLanguage::getLanguageFileName(const QString& languageName) const
 
 bool CLanguage::applyLanguage(const QString& languageName) const
 {
-    // Installing twice would list the translator twice.
+    // Installing twice would list a translator twice.
     QCoreApplication::removeTranslator(&g_translator);
+    QCoreApplication::removeTranslator(&g_toolkitTranslator);
+    const qsizetype index = m_names.indexOf(languageName);
+    const QString code = index < 0 ? QStringLiteral("en") : m_codes.at(index);
+    QLocale::setDefault(QLocale(code));
+    if (g_toolkitTranslator.load(QLocale(toolkitCode(code)), TOOLKIT_PREFIX, QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&g_toolkitTranslator);
     const QString file = getLanguageFileName(languageName);
     if (file.isEmpty() || !g_translator.load(file, LANGUAGE_PATH))
         return false;

@@ -32,7 +32,11 @@ public:
     // Loads the language's file into g_translator and installs it, whether
     // or not it was installed before. An unknown name or a file that does
     // not load takes the translator away, so the source texts show. False
-    // then, and for a file without translations.
+    // then, and for a file without translations. Beside it, the toolkit's
+    // own texts (file dialogs, standard buttons) come from the toolkit's
+    // translation of the language when the system has one, and the
+    // language's locale becomes the default, so dates and numbers read in
+    // it too (English for an unknown name).
     bool applyLanguage(const QString& languageName) const;
 
 private:
@@ -45,3 +49,5 @@ private:
 // The program's one translator: installed at start-up when the language's
 // file loads, reloaded when the operator chooses another language.
 extern QTranslator g_translator;
+// The toolkit's texts in the same language, loaded and installed with it.
+extern QTranslator g_toolkitTranslator;

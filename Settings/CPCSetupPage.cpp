@@ -52,9 +52,9 @@ void CPCSetupPage::createButtonGroup()
     const RadioTable table[] = {
         {"selFileFormat", CAppSettings::FILE_FORMAT, 0},
         {"selCaptureFileFormat", CAppSettings::CAPTURE_FILE_FORMAT, 0},
-        {"selChName", CAppSettings::OSD_CH_NAME, 1},
-        {"selRecordIcon", CAppSettings::OSD_RECORD, 1},
-        {"selEventIcon", CAppSettings::OSD_EVENT, 1},
+        {"selChName", CAppSettings::OSD_CH_NAME, CAppSettings::OSD_CH_NAME_DEFAULT},
+        {"selRecordIcon", CAppSettings::OSD_RECORD, CAppSettings::OSD_RECORD_DEFAULT},
+        {"selEventIcon", CAppSettings::OSD_EVENT, CAppSettings::OSD_EVENT_DEFAULT},
         {"selAlarmSound", CAppSettings::ALARM_SOUND, 0},
         {"selStreamType", CAppSettings::CODEC_TYPE, 3},
         {"selPlaybackMode", CAppSettings::PLAYBACK_MODE, 1},

@@ -12,6 +12,7 @@ packages=(
     libboost-thread-dev libboost-system-dev libboost-chrono-dev libboost-date-time-dev
     libgtest-dev libbenchmark-dev
     libgl1-mesa-dri libgl-dev libxcb1-dev xvfb xauth xdotool pulseaudio fonts-dejavu-core
+    fonts-noto-cjk qt6-translations-l10n
 )
 
 missing=()

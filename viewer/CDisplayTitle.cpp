@@ -11,6 +11,8 @@ QLabel* makeLabel(QWidget* parent, Qt::Alignment alignment)
 {
     auto* label = new QLabel(parent);
     label->setAlignment(alignment | Qt::AlignVCenter);
+    // DVR and camera names and status texts, shown as they stand.
+    label->setTextFormat(Qt::PlainText);
     QFont font = label->font();
     font.setWeight(QFont::Bold);
     label->setFont(font);

@@ -2,14 +2,28 @@
 
 #include "Connection/CDVRListTree.h"
 #include "EMap/CEMapList.h"
+#include "EMap/CEMapSetupDialog.h"
 #include "EMap/CEMapWidget.h"
+#include "Settings/CAppSettings.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 
 namespace {
+
+// A log line as it stands: the names of maps, DVRs and cameras in it are
+// never read as markup.
+void appendPlain(QTextEdit* log, const QString& line)
+{
+    QTextCursor cursor(log->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!log->document()->isEmpty())
+        cursor.insertBlock();
+    cursor.insertText(line);
+}
 
 const int SAVE_X_GAP = 4;
 const int SAVE_Y = 5;
@@ -38,7 +52,7 @@ void CEMapViews::open(const EMap& map, bool editable, bool show)
 
     QObject::connect(m_places.tree, &CDVRListTree::dragCameraItem, view, &CEMapWidget::setCameraItem);
     QObject::connect(view, &CEMapWidget::signalSaveEMap, m_places.list, &CEMapList::OnSaveEMap);
-    QObject::connect(view, &CEMapWidget::updateLog, log, &QTextEdit::append);
+    QObject::connect(view, &CEMapWidget::updateLog, log, [log](const QString& line) { appendPlain(log, line); });
 
     if (!show) {
         view->hide();
@@ -48,6 +62,21 @@ void CEMapViews::open(const EMap& map, bool editable, bool show)
     m_places.logSave->move(log->width() + SAVE_X_GAP, SAVE_Y);
     m_places.logSave->setVisible(!editable);
     setShown(count() - 1, true);
+}
+
+void CEMapViews::openMap(const EMap& map, bool editable)
+{
+    closeAll();
+    open(map, editable, true);
+}
+
+void CEMapViews::openGroup(const EMapList& group, bool editing)
+{
+    if (editing)
+        return;
+    closeAll();
+    for (int i = 0; i < group.emap_size(); ++i)
+        open(group.emap(i), false, i == m_current);
 }
 
 void CEMapViews::closeAll()
@@ -69,6 +98,28 @@ void CEMapViews::closeAll()
     m_logs.clear();
     m_places.list->clearIcon();
     m_current = 0;
+}
+
+void CEMapViews::showList(bool editable)
+{
+    closeAll();
+    m_places.tree->setVisible(editable);
+    m_places.list->show();
+    m_places.list->setEditable(editable);
+    if (editable)
+        m_places.tree->setCameraNameShow(true);
+    m_places.bottom->show();
+    m_places.logSave->hide();
+}
+
+void CEMapViews::runSetup()
+{
+    const auto imageSize = [] { return CAppSettings().readSetting(CAppSettings::EMAP_IMAGESIZE, 0).toInt(); };
+    const int before = imageSize();
+    CEMapSetupDialog dialog;
+    dialog.exec();
+    if (imageSize() != before)
+        updateImageSize();
 }
 
 void CEMapViews::showAt(int index)

@@ -20,9 +20,11 @@ void CSnapshotView::show(const QString& path)
         m_name->setObjectName(QStringLiteral("snapshotName"));
         m_name->setFixedHeight(NAME_HEIGHT);
         m_name->setAlignment(Qt::AlignCenter);
+        m_name->setTextFormat(Qt::PlainText);
         m_image = new QLabel(m_area);
         m_image->setObjectName(QStringLiteral("snapshotImage"));
         m_image->setAlignment(Qt::AlignCenter);
+        m_image->setTextFormat(Qt::PlainText);
     }
     hide();
     m_name->setText(QDir::toNativeSeparators(path));

@@ -1,13 +1,13 @@
 #include "Viewer.h"
 
 #include "Common/CEucKr.h"
+#include "Common/CPlainMessageBox.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/CLogin.h"
 #include "Connection/CMenuDVRList.h"
 #include "Connection/CSendCommand.h"
-#include "Connection/CStreamIdentity.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "Display/CCheckSpeed.h"
@@ -17,7 +17,6 @@
 #include "Display/OpenGLMode.h"
 #include "EMap/CEMapList.h"
 #include "EMap/CEMapMenu.h"
-#include "EMap/CEMapSetupDialog.h"
 #include "Recording/CBackupWidget.h"
 #include "Recording/CPanelMessage.h"
 #include "Recording/CPlaybackWidget.h"
@@ -25,14 +24,12 @@
 #include "Settings/CAppSettings.h"
 #include "Settings/CPCSetupDialog.h"
 #include "Settings/CSavePath.h"
-#include "dvr_types/DvrModelInfo.h"
 #include "ui_Viewer.h"
 #include "viewer/CCaptureFile.h"
-#include "viewer/CChannelSelection.h"
 #include "viewer/CDisplayTitle.h"
 #include "viewer/CEMapViews.h"
+#include "viewer/CLiveView.h"
 #include "viewer/CSnapshotView.h"
-#include "viewer/CViewerCommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -46,9 +43,9 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QRegion>
 #include <QSaveFile>
 #include <QTextEdit>
-#include <QTimer>
 
 namespace {
 
@@ -60,27 +57,8 @@ const int MAIN_LAYOUT_SPACING = 15;
 const int PAGE_MARGIN = 10;
 const int LAYOUT_SPACING = 15;
 const int LAYOUT_MARGIN = 9;
-const int DVR_CHANNELS = 16;
-// CodecType: the DVR chooses main or sub stream by the screens on view.
-const int CODEC_AUTOMATIC = 3;
-const int FOUR_SCREENS = 4;
-
-// The 16-channel model stands for a model the table does not know, of a
-// channel count other than 4 or 8.
-const int SIXTEEN_CHANNEL_MODEL = 4;
-
-// The model whose facts decide the live controls: the reported one, or for
-// a model the table does not know one of the channel count.
-int panelModel(const cgi::DvrInfo& info)
-{
-    return CStreamIdentity::normalisedModel(
-        false, static_cast<int>(info.model()), static_cast<int>(info.ch_num()), SIXTEEN_CHANNEL_MODEL);
-}
-
-bool hasPictureControls(int model)
-{
-    return model != 64 && model != 65;
-}
+const int ONE_DVR_SCREENS = 16;
+const int MANY_DVR_SCREENS = 64;
 
 } // namespace
 
@@ -106,24 +84,20 @@ Viewer::Viewer(QWidget* parent, Qt::WindowFlags flags)
     createEMapList();
     m_emapViews = std::make_unique<CEMapViews>(CEMapViews::Places{m_ui->DisplayFrame, m_ui->displayLayout,
         m_ui->bottomWidget, m_ui->bottomEMapPage, m_ui->emapLogSave, m_tree, m_emapList});
+    m_sendCommand = std::make_unique<CSendCommand>();
+    createLiveView();
+    defineSteps();
     loadLogo();
-    setDisplayMode(LIVE_PAGE);
-    updateTitle();
+    setDisplayMode(CModeTable::LIVE_PAGE);
+    m_live->updateTitle();
     m_ui->MainLayout->setSpacing(MAIN_LAYOUT_SPACING);
     setWindowTitle(QStringLiteral("QELM"));
-    m_sendCommand = std::make_unique<CSendCommand>();
-    m_commands = std::make_unique<CViewerCommands>(m_sendCommand.get());
 }
 
 Viewer::~Viewer()
 {
-    // A controller going reports its end to nobody: the window goes too.
-    for (CConnectDVR* controller : m_connections.entries()) {
-        if (controller)
-            unwatch(controller);
-    }
-    m_connections.deleteAll();
-    m_commands.reset();
+    // The controllers go before the sender their stop requests use.
+    m_live.reset();
     m_sendCommand.reset();
 }
 
@@ -152,7 +126,7 @@ int Viewer::getOpenGLMode()
 
 int Viewer::getCodecType()
 {
-    return CAppSettings().readSetting(CAppSettings::CODEC_TYPE, 0).toInt();
+    return CLiveView::codecType();
 }
 
 // ---- Construction ----
@@ -226,34 +200,31 @@ void Viewer::createDisplay()
     connect(m_display, &CDisplayWidget::enableSingleScreen, m_ui->DigitalZoom, &QWidget::setEnabled);
     connect(m_display, &CDisplayWidget::enableSingleScreen, m_ui->DigitalZoom_PB, &QWidget::setEnabled);
     connect(m_display, &CDisplayWidget::enableSingleScreen, m_liveCtrl, &CLiveCtrlWidget::changeState);
-    connect(m_display, &CDisplayWidget::changedScreen, this, &Viewer::slotChangedScreen);
     connect(m_display, &CDisplayWidget::doubleClicked, this, &Viewer::OnDoubleClickedDisplay);
-    connect(m_display, &CDisplayWidget::sendChannelCommand, this, &Viewer::sendChannelCommand);
 }
 
 void Viewer::createPlayback()
 {
     m_ui->bottomPlaybackPage->setFixedWidth(m_ui->bottomWidget->width());
     m_playback = new CPlaybackWidget(m_ui->bottomPlaybackPage);
-    connect(m_playback, &CPlaybackWidget::selectedTime, this, &Viewer::OnSelectedTime);
-    connect(m_playback, &CPlaybackWidget::changedPbStatus, this, &Viewer::OnChangedPbStatus);
-    connect(m_playback, &CPlaybackWidget::stopDisplay, this, &Viewer::stopDisplay);
 }
 
 void Viewer::createBackup()
 {
     m_ui->bottomBackupPage->setFixedWidth(m_ui->bottomWidget->width());
     m_backup = new CBackupWidget(m_ui->bottomBackupPage);
-    connect(m_backup, &CBackupWidget::backupStart, this, &Viewer::OnBackupStart);
-    connect(m_backup, &CBackupWidget::backupStop, this, &Viewer::OnBackupStop);
+}
+
+QRect Viewer::panelArea() const
+{
+    const int x = m_ui->MainFrame->width() + PAGE_MARGIN;
+    const int y = m_ui->SystemButtons->geometry().bottom() + 1;
+    return QRect(x, y, width() - x, height() - y);
 }
 
 void Viewer::createSetup()
 {
-    const int x = m_ui->MainFrame->width() + PAGE_MARGIN;
-    const int y = m_ui->SystemButtons->geometry().bottom() + 1;
-    const QRect area(x, y, width() - x, height() - y);
-
+    const QRect area = panelArea();
     m_setup = new CSetupWidget(this);
     m_setup->setGeometry(area);
     m_setup->hide();
@@ -311,10 +282,6 @@ void Viewer::createTree()
 {
     m_tree = new CDVRListTree(this);
     m_tree->setCameraNameShow(false);
-    connect(m_tree, &CDVRListTree::groupConnect, this, &Viewer::OnGroupConnect);
-    connect(m_tree, &CDVRListTree::changedDVR, this, &Viewer::OnChangedDVR);
-    connect(m_tree, &CDVRListTree::disconnectDVR, this, &Viewer::slotDisconnectDVR);
-    connect(m_tree, &CDVRListTree::aboutToRemove, this, &Viewer::OnRemovingDVR);
     m_ui->verticalLayout->insertWidget(0, m_tree, 0, Qt::AlignHCenter);
 }
 
@@ -328,6 +295,26 @@ void Viewer::createEMapList()
     connect(m_emapList, &CEMapList::signalRemoveEMap, this, &Viewer::OnRemoveEMap);
 }
 
+void Viewer::createLiveView()
+{
+    m_live = std::make_unique<CLiveView>(
+        CLiveView::Panels{m_display, m_title, m_liveCtrl, m_playback, m_backup, m_tree}, m_modes, m_sendCommand.get());
+    connect(m_live.get(), &CLiveView::streamsStopping, this, [this] {
+        exitZoom();
+        ExitSequence();
+    });
+    connect(m_live.get(), &CLiveView::recordToPcChecked, m_ui->RecToPC, &QAbstractButton::setChecked);
+    connect(m_live.get(), &CLiveView::recordToPcEnabled, m_ui->RecToPC, &QWidget::setEnabled);
+    connect(m_live.get(), &CLiveView::adminRights, m_ui->RecToDVR, &QWidget::setEnabled);
+    connect(m_live.get(), &CLiveView::adminRights, m_ui->Setup, &QWidget::setEnabled);
+    connect(m_live.get(), &CLiveView::setupShown, m_ui->Setup, &QWidget::setVisible);
+    connect(m_live.get(), &CLiveView::recordFailed, this, [this](const QString& reason) {
+        auto* box = new CPlainMessageBox(QMessageBox::Warning, tr("Record"), reason, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
+}
+
 void Viewer::loadLogo()
 {
     m_ui->MainLayout->activate();
@@ -335,33 +322,82 @@ void Viewer::loadLogo()
         QPixmap(LOGO).scaled(m_ui->Logo->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
-// ---- Helpers of the mode switches ----
+// ---- The steps of the mode changes ----
+
+void Viewer::defineSteps()
+{
+    using S = CModeTable::Step;
+    m_steps = {
+        {S::ShowMainMenu, [this] { m_ui->MainMenu->setCurrentWidget(m_ui->MainPage); }},
+        {S::HideMapList, [this] { showMapList(false); }},
+        {S::CloseMaps, [this] { m_emapViews->closeAll(); }},
+        {S::CheckMenuButton, [this] { menuButton(m_modes.current())->setChecked(true); }},
+        {S::ExitZoom, [this] { exitZoom(); }},
+        {S::SequenceOff, [this] { ExitSequence(); }},
+        {S::StopBackup, [this] { m_live->stopBackup(); }},
+        {S::StopLocalPlayback, [this] { m_live->stopLocalPlayback(); }},
+        {S::StopDisplay, [this] { m_live->stopDisplay(); }},
+        {S::ShowWall, [this] { controlDisplayArea(true); }},
+        {S::HideWall, [this] { controlDisplayArea(false); }},
+        {S::HideDisplayArea, [this] { hideDisplayArea(); }},
+        {S::OneDvrLayout, [this] { showOneDvrLayout(); }},
+        {S::ManyDvrLayout, [this] { showManyDvrLayout(); }},
+        {S::ShowMapList, [this] { showMapList(true); }},
+        {S::BottomPage, [this] { setDisplayMode(m_modes.bottomPage()); }},
+        {S::SendViewChannels, [this] { m_live->sendChannelCommand(MANY_DVR_SCREENS, 0); }},
+        {S::Redraw, [this] { m_live->redrawLater(); }},
+        {S::Reconnect,
+            [this] {
+                m_live->stop(false);
+                m_live->start();
+            }},
+        {S::DropConnections, [this] { m_live->stop(true); }},
+        {S::SearchCurrent, [this] { m_live->searchCurrent(); }},
+        {S::LocalFiles, [this] { m_live->browseLocalFiles(); }},
+        {S::BackupCurrent, [this] { m_live->backupCurrent(); }},
+        {S::ReadInformation, [this] { readInformation(); }},
+        {S::ReadSetup, [this] { readSetup(); }},
+        {S::ViewMaps, [this] { showMaps(false); }},
+        {S::EditMaps, [this] { showMaps(true); }},
+        {S::OpenPCSetup, [this] { openPCSetup(); }},
+        {S::FunctionPage, [this] { setFunctionWidget(); }},
+        {S::EnableRecordToPC, [this] { m_ui->RecToPC->setEnabled(true); }},
+        {S::StopRecordToPC, [this] { stopRecordToPC(); }},
+        {S::UpdateDvrInfo, [this] { m_live->updateDvrInfo(); }},
+        {S::UpdateTitle, [this] { m_live->updateTitle(); }},
+        {S::PageText, [this] { updatePageText(); }},
+        {S::RepaintWall, [this] { m_display->repaint(); }},
+        {S::ChooseFolder, [this] { OnDirectoryClicked(); }},
+    };
+}
+
+void Viewer::run(const CModeTable::Steps& steps)
+{
+    for (const CModeTable::Step step : steps)
+        m_steps.at(step)();
+}
 
 void Viewer::setDisplayMode(int page)
 {
     m_ui->DisplayFrame->show();
     m_ui->ControlMenu->show();
     m_ui->bottomWidget->show();
-    m_ui->CheckSpeed->setVisible(page != EMAP_PAGE);
+    m_ui->CheckSpeed->setVisible(page != CModeTable::EMAP_PAGE);
     m_setup->hide();
     m_dvrInfo->hide();
     m_ui->bottomWidget->setCurrentIndex(page);
-    m_ui->bottomWidget->setFixedHeight(page == LIVE_PAGE ? LIVE_PAGE_HEIGHT : OTHER_PAGE_HEIGHT);
+    m_ui->bottomWidget->setFixedHeight(page == CModeTable::LIVE_PAGE ? LIVE_PAGE_HEIGHT : OTHER_PAGE_HEIGHT);
 }
 
 void Viewer::setFunctionWidget()
 {
-    const int page = m_ui->bottomWidget->currentIndex();
-    if (page == BACKUP_PAGE || page == EMAP_PAGE) {
-        m_ui->functionWidget->hide();
-        return;
-    }
-    m_ui->functionWidget->show();
-    if (m_menuMode == LIVE_S || m_menuMode == LIVE_M)
+    const CModeTable::Functions functions = m_modes.functions();
+    m_ui->functionWidget->setVisible(functions != CModeTable::NO_FUNCTIONS);
+    if (functions == CModeTable::LIVE_FUNCTIONS)
         m_ui->functionWidget->setCurrentWidget(m_ui->LivePage);
-    else if (m_menuMode == SEARCH)
+    else if (functions == CModeTable::SEARCH_FUNCTIONS)
         m_ui->functionWidget->setCurrentWidget(m_ui->SearchPage);
-    else if (m_menuMode == PLAYBACK)
+    else if (functions == CModeTable::PLAYBACK_FUNCTIONS)
         m_ui->functionWidget->setCurrentWidget(m_ui->PlaybackPage);
 }
 
@@ -383,17 +419,12 @@ void Viewer::controlDisplayArea(bool show)
     m_ui->CheckSpeed->hide();
 }
 
-void Viewer::hideDisplayWidget()
+void Viewer::hideDisplayArea()
 {
-    exitZoom();
-    ExitSequence();
     m_ui->DisplayFrame->hide();
     m_ui->ControlMenu->hide();
     m_ui->bottomWidget->hide();
     m_ui->CheckSpeed->hide();
-    stopBackup();
-    stopLocalPlayback();
-    stopDisplay();
 }
 
 void Viewer::exitZoom()
@@ -412,505 +443,123 @@ void Viewer::ExitSequence()
     m_ui->Sequence->setChecked(false);
 }
 
-void Viewer::stopBackup()
+void Viewer::showOneDvrLayout()
 {
-    // Not only in backup mode: PC setup or the E-Map may have left it while
-    // the backup ran, and the connection it runs on is about to stop.
-    if (m_backup->isBackup())
-        m_backup->OnBackupStop();
-}
-
-void Viewer::stopLocalPlayback()
-{
-    if (!m_playback->IsLocalPlayback())
-        return;
-    m_display->stop();
-    m_playback->PlayStop();
-}
-
-void Viewer::readyForSearch()
-{
-    m_ui->controlScreen->setCurrentIndex(0);
+    m_ui->controlScreen->setCurrentWidget(m_ui->SScreen);
     m_display->setScreenMode(CDisplayWidget::SINGLE_DVR);
-    stopBackup();
-    stopLocalPlayback();
-    stopDisplay();
     m_screenButtons.uncheckSingleAndMulti();
-    m_display->setScreens(16);
+    m_display->setScreens(ONE_DVR_SCREENS);
     m_ui->Screen16_0->setChecked(true);
-    redrawLater();
 }
 
-QPushButton* Viewer::menuButton(int mode) const
+void Viewer::showManyDvrLayout()
 {
-    switch (mode) {
-    case LIVE_S:
-        return m_ui->LiveS;
-    case LIVE_M:
-        return m_ui->LiveM;
-    case SEARCH:
-        return m_ui->Search;
-    case PLAYBACK:
-        return m_ui->Playback;
-    case BACKUP:
-        return m_ui->Backup;
-    case INFORMATION:
-        return m_ui->Information;
-    case SETUP:
-        return m_ui->Setup;
-    default:
-        return nullptr;
-    }
-}
-
-void Viewer::setPrevMenu()
-{
-    if (QPushButton* button = menuButton(m_prevMenuMode))
-        button->click();
-}
-
-void Viewer::updateTitle()
-{
-    m_title->follow(m_display, m_menuMode != LIVE_M, m_menuMode == SEARCH || m_menuMode == PLAYBACK);
-}
-
-void Viewer::createEMap(const EMap& map, bool show)
-{
-    m_emapViews->open(map, m_menuMode == EMAP_EDIT, show);
-}
-
-void Viewer::removeEMap()
-{
-    m_emapViews->closeAll();
-}
-
-void Viewer::redrawLater()
-{
-    QTimer::singleShot(REDRAW_DELAY_MS, this, &Viewer::restoreScreen);
-}
-
-void Viewer::stopDisplay()
-{
-    for (CConnectDVR* controller : m_connections.entries()) {
-        if (controller)
-            controller->resetDisplayWidget();
-    }
-    if (m_playback->IsLocalPlayback())
-        m_playback->disconnectSignal();
-    m_display->ClearScreen();
-    m_title->clear();
-    gCheckSpeed.reset();
-}
-
-// ---- Live modes ----
-
-void Viewer::OnLiveSClicked()
-{
-    if (m_menuMode == LIVE_S)
-        return;
-    controlDisplayArea(true);
-    m_screenButtons.uncheckSingleAndMulti();
-    exitZoom();
-    ExitSequence();
-    stopBackup();
-    stopLocalPlayback();
-    stopDisplay();
-
-    m_ui->controlScreen->setCurrentIndex(0);
-    m_display->setScreenMode(CDisplayWidget::SINGLE_DVR);
-    setDisplayMode(LIVE_PAGE);
-    m_display->setScreens(16);
-    m_ui->Screen16_0->setChecked(true);
-
-    if (m_menuMode == LIVE_M) {
-        redrawLater();
-    } else {
-        disconnectDVR(false);
-        connectDVR();
-    }
-
-    m_menuMode = LIVE_S;
-    setFunctionWidget();
-    m_ui->RecToPC->setEnabled(true);
-    updateDVRInfo();
-    updateTitle();
-}
-
-void Viewer::OnLiveMClicked()
-{
-    if (m_menuMode == LIVE_M)
-        return;
-    controlDisplayArea(true);
-    m_screenButtons.uncheckPages();
-    exitZoom();
-    ExitSequence();
-    stopBackup();
-    stopLocalPlayback();
-    stopDisplay();
-
-    m_ui->controlScreen->setCurrentIndex(1);
+    m_ui->controlScreen->setCurrentWidget(m_ui->MScreen);
     m_display->setScreenMode(CDisplayWidget::MULTI_DVR);
-    setDisplayMode(LIVE_PAGE);
-    m_display->setScreens(64);
+    m_screenButtons.uncheckPages();
+    m_display->setScreens(MANY_DVR_SCREENS);
     m_ui->Screen8x8->setChecked(true);
-    sendChannelCommand(64, 0);
-
-    if (m_menuMode == LIVE_S) {
-        redrawLater();
-    } else {
-        disconnectDVR(false);
-        connectDVR();
-    }
-
-    m_menuMode = LIVE_M;
-    setFunctionWidget();
-    if (m_ui->RecToPC->isChecked()) {
-        if (CConnectDVR* current = m_connections.current())
-            current->recordStop();
-    }
-    m_ui->RecToPC->setEnabled(false);
-    updateDVRInfo();
-    updateTitle();
-    m_ui->multiPage->setText(m_display->getCurrentPage());
 }
 
-// ---- Search, playback, backup, setup, information, PC setup ----
-
-void Viewer::OnSearchClicked()
+// The map list takes the place of the layout buttons, and the E-Map's menu
+// that of the main menu.
+void Viewer::showMapList(bool show)
 {
-    if (m_menuMode == SEARCH)
+    m_ui->controlScreen->setVisible(!show);
+    if (show) {
+        m_ui->verticalLayout->insertWidget(0, m_emapList, 0, Qt::AlignHCenter);
+        m_ui->MainMenu->setCurrentWidget(m_ui->EMapPage);
         return;
-    controlDisplayArea(true);
-    exitZoom();
-    ExitSequence();
-    readyForSearch();
-    setDisplayMode(PLAYBACK_PAGE);
-    m_playback->clear();
-
-    if (CConnectDVR* current = m_connections.current()) {
-        if (current->IsConnected())
-            disconnectDVR(false);
-        m_playback->search(current->getDVR(), current->getDVRChannels(), current->getClientID());
-    } else {
-        m_playback->search(DVR(), 16, -1);
     }
-
-    m_menuMode = SEARCH;
-    setFunctionWidget();
-    updateTitle();
+    m_emapList->hide();
+    m_ui->verticalLayout->removeWidget(m_emapList);
+    m_tree->setCameraNameShow(false);
+    m_tree->show();
 }
 
-void Viewer::OnPlaybackClicked()
+void Viewer::readSetup()
 {
-    if (m_menuMode == PLAYBACK)
-        return;
-    controlDisplayArea(true);
-    exitZoom();
-    ExitSequence();
-    readyForSearch();
-    setDisplayMode(PLAYBACK_PAGE);
-
-    if (CConnectDVR* current = m_connections.current(); current && current->IsConnected())
-        disconnectDVR(true);
-
-    m_playback->clear();
-    m_playback->setDisplayWidget(m_display);
-    m_playback->search(QString());
-
-    m_menuMode = PLAYBACK;
-    setFunctionWidget();
-    updateTitle();
-    m_display->repaint();
-    OnDirectoryClicked();
-}
-
-void Viewer::OnBackupClicked()
-{
-    if (m_menuMode == BACKUP)
-        return;
-    controlDisplayArea(true);
-    exitZoom();
-    ExitSequence();
-    readyForSearch();
-    setDisplayMode(BACKUP_PAGE);
-
-    CConnectDVR* current = m_connections.current();
-    if (current && current->IsConnected()) {
-        disconnectDVR(false);
-        m_backup->search(current->getDVR(), current->getDVRChannels(), current->getClientID());
-    } else {
-        m_backup->clear();
-    }
-
-    m_menuMode = BACKUP;
-    setFunctionWidget();
-    updateTitle();
-}
-
-void Viewer::OnDVRSetupClicked()
-{
-    if (m_menuMode == SETUP)
-        return;
-    m_prevMenuMode = m_menuMode;
-    hideDisplayWidget();
     m_setup->Init();
-
-    if (CConnectDVR* current = m_connections.current()) {
-        if (current->IsConnected())
-            disconnectDVR(false);
+    if (const CConnectDVR* current = m_live->stopForPage())
         m_setup->readData(current->getDVR(), current->getDVRChannels(), config::VideoType(current->getVideoType()));
-    }
-
     m_dvrInfo->hide();
     m_setup->show();
     m_ui->MainMenu->setCurrentWidget(m_ui->configPage);
-    m_menuMode = SETUP;
-    setFunctionWidget();
 }
 
-void Viewer::OnConfigExit()
+void Viewer::readInformation()
 {
-    m_ui->MainMenu->setCurrentWidget(m_ui->MainPage);
-    setPrevMenu();
-}
-
-void Viewer::OnDVRInformation()
-{
-    if (m_menuMode == INFORMATION)
-        return;
-    hideDisplayWidget();
-    if (CConnectDVR* current = m_connections.current()) {
-        if (current->IsConnected())
-            disconnectDVR(false);
+    if (const CConnectDVR* current = m_live->stopForPage())
         m_dvrInfo->readData(current->getDVR());
-    }
     m_setup->hide();
     m_dvrInfo->show();
-    m_menuMode = INFORMATION;
-    setFunctionWidget();
 }
 
-void Viewer::OnPCSetupClicked()
+// Maps are edited with cameras dragged from the tree.
+void Viewer::showMaps(bool edit)
 {
-    // Opened again after closing: the mode on view is still the one before.
-    if (m_menuMode != PC_SETUP)
-        m_prevMenuMode = m_menuMode;
-    m_menuMode = PC_SETUP;
+    m_emapViews->showList(edit);
+    (edit ? m_ui->EMapEdit : m_ui->EMapView)->setChecked(true);
+}
+
+void Viewer::openPCSetup()
+{
     m_codecType = getCodecType();
     m_openGLMode = getOpenGLMode();
     m_pcSetup->loadSettings();
     m_pcSetup->show();
 }
 
+void Viewer::stopRecordToPC()
+{
+    if (m_ui->RecToPC->isChecked())
+        m_live->stopRecordingToPc();
+    m_ui->RecToPC->setEnabled(false);
+}
+
+QPushButton* Viewer::menuButton(int mode) const
+{
+    QPushButton* const buttons[CModeTable::MODES] = {m_ui->LiveS, m_ui->LiveM, m_ui->Search, m_ui->Playback,
+        m_ui->Backup, nullptr, nullptr, m_ui->Information, m_ui->Setup, nullptr};
+    return mode >= 0 && mode < CModeTable::MODES ? buttons[mode] : nullptr;
+}
+
+// ---- The modes ----
+
 void Viewer::OnFinishedPCSetup()
 {
-    if (QPushButton* button = menuButton(m_prevMenuMode))
+    if (QPushButton* button = menuButton(m_modes.previous()))
         button->setChecked(true);
 }
 
-// ---- E-Map ----
-
-void Viewer::OnEMapClicked()
-{
-    m_prevMenuMode = m_menuMode;
-    stopBackup();
-    disconnectDVR(true);
-    m_ui->controlScreen->hide();
-    m_ui->verticalLayout->insertWidget(0, m_emapList, 0, Qt::AlignHCenter);
-    controlDisplayArea(false);
-    setDisplayMode(EMAP_PAGE);
-    m_ui->MainMenu->setCurrentWidget(m_ui->EMapPage);
-    m_ui->EMapView->click();
-}
-
-void Viewer::OnEMapViewClicked()
-{
-    removeEMap();
-    m_tree->hide();
-    m_emapList->show();
-    m_emapList->setEditable(false);
-    m_ui->bottomWidget->show();
-    m_ui->emapLogSave->hide();
-    m_menuMode = EMAP_VIEW;
-    setFunctionWidget();
-}
-
-void Viewer::OnEMapEditClicked()
-{
-    removeEMap();
-    m_tree->show();
-    m_emapList->show();
-    m_emapList->setEditable(true);
-    m_tree->setCameraNameShow(true);
-    m_ui->bottomWidget->show();
-    m_ui->emapLogSave->hide();
-    m_menuMode = EMAP_EDIT;
-    setFunctionWidget();
-}
-
-void Viewer::OnEMapExitClicked()
-{
-    m_ui->MainMenu->setCurrentWidget(m_ui->MainPage);
-    m_emapList->hide();
-    m_ui->verticalLayout->removeWidget(m_emapList);
-    m_ui->controlScreen->show();
-    m_tree->setCameraNameShow(false);
-    m_tree->show();
-    removeEMap();
-    controlDisplayArea(true);
-    setPrevMenu();
-}
-
-// ---- Connections ----
-
-void Viewer::OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, int dvrIndex)
-{
-    if (m_menuMode == PLAYBACK)
-        return;
-    disconnectDVR(true);
-    m_connections.setCurrentIndex(dvrIndex < 0 ? 0 : dvrIndex);
-    m_currentGroup = groupIndex;
-
-    const QVariant data = treeItem.data(0, Qt::UserRole);
-    if (data.metaType() != QMetaType::fromType<Group>())
-        return;
-    m_connections.connectGroup(
-        data.value<Group>(), treeItem, dvrIndex, m_display->getScreenMode() == CDisplayWidget::MULTI_DVR);
-
-    const int page = m_ui->bottomWidget->currentIndex();
-    if (page == PLAYBACK_PAGE) {
-        m_playback->setGroupIndex(groupIndex);
-        m_playback->setDvrIndex(dvrIndex);
-    } else if (page == BACKUP_PAGE) {
-        m_backup->setGroupIndex(groupIndex);
-        m_backup->setDvrIndex(dvrIndex);
-    }
-    connectDVR();
-}
-
-void Viewer::connectDVR()
-{
-    updateDisplayScreen();
-    m_playback->clear();
-    m_backup->clear();
-
-    CConnectDVR* current = m_connections.current();
-    const int page = m_ui->bottomWidget->currentIndex();
-    if (page == PLAYBACK_PAGE) {
-        if (current)
-            m_playback->search(current->getDVR(), current->getDVRChannels(), current->getClientID());
-        return;
-    }
-    if (page == BACKUP_PAGE) {
-        if (current)
-            m_backup->search(current->getDVR(), current->getDVRChannels(), current->getClientID());
-        return;
-    }
-    m_ui->RecToPC->setEnabled(true);
-    for (CConnectDVR* controller : m_connections.entries()) {
-        if (!controller)
-            continue;
-        watch(controller);
-        controller->startLive(true);
-    }
-    gCheckSpeed.reset();
-}
+// ---- The live view ----
 
 void Viewer::connectDVR(const QString& address, int port)
 {
     CLogin login(this);
     if (login.exec() != QDialog::Accepted)
         return;
-    disconnectDVR(true);
-    m_connections.setCurrentIndex(0);
-    // The DVR is in no group: what the tree asks of a group's DVRs is not
-    // asked of it.
-    m_currentGroup = -1;
     DVR dvr;
     dvr.set_address(address.toStdString());
     dvr.set_port(static_cast<quint32>(port));
     dvr.set_id(login.getID().toStdString());
     dvr.set_password(login.getPassword().toStdString());
     // All 16 channels of the default mask: screens 0 to 15.
-    m_connections.append(dvr);
-    connectDVR();
-}
-
-void Viewer::watch(CConnectDVR* controller)
-{
-    connect(controller, &CConnectDVR::connected, this, &Viewer::OnConnected, Qt::UniqueConnection);
-    connect(controller, &CConnectDVR::disconnected, this, &Viewer::OnDisconnected, Qt::UniqueConnection);
-    connect(controller, &CConnectDVR::recordFailed, this, &Viewer::OnRecordFailed, Qt::UniqueConnection);
-}
-
-void Viewer::watchBackup(CConnectDVR* controller)
-{
-    connect(controller, &CConnectDVR::connected, this, &Viewer::OnConnected, Qt::UniqueConnection);
-    connect(controller, &CConnectDVR::disconnected, this, &Viewer::OnDisconnected, Qt::UniqueConnection);
-    connect(controller, &CConnectDVR::updateBackupProgress, m_backup, &CBackupWidget::OnUpdateProgress,
-        Qt::UniqueConnection);
-    connect(controller, &CConnectDVR::recordFailed, m_backup, &CBackupWidget::OnBackupFailed, Qt::UniqueConnection);
-}
-
-void Viewer::unwatch(CConnectDVR* controller)
-{
-    QObject::disconnect(controller, &CConnectDVR::connected, nullptr, nullptr);
-    QObject::disconnect(controller, &CConnectDVR::disconnected, nullptr, nullptr);
-    QObject::disconnect(controller, &CConnectDVR::updateBackupProgress, nullptr, nullptr);
-    QObject::disconnect(controller, &CConnectDVR::recordFailed, nullptr, nullptr);
-}
-
-void Viewer::disconnectDVR(bool remove)
-{
-    exitZoom();
-    ExitSequence();
-    stopDisplay();
-    for (CConnectDVR* controller : m_connections.entries()) {
-        if (!controller)
-            continue;
-        unwatch(controller);
-        controller->disconnect();
-    }
-    if (remove)
-        m_connections.deleteAll();
-    m_tree->clearIcon(m_currentGroup);
-}
-
-void Viewer::updateDisplayScreen()
-{
-    m_connections.assignScreens(m_display);
-    sendChannelCommand(
-        m_display->getViewEndScreen() - m_display->getViewStartScreen(), m_display->getViewStartScreen());
-}
-
-void Viewer::restoreScreen()
-{
-    m_display->ClearScreen();
-    m_title->centre()->clear();
-    gCheckSpeed.reset();
-    updateDisplayScreen();
-    if (m_ui->controlScreen->currentIndex() == 1) {
-        for (CConnectDVR* controller : m_connections.entries()) {
-            if (controller)
-                controller->updateStatus();
-        }
-    } else if (CConnectDVR* current = m_connections.current()) {
-        current->updateStatus();
-    }
-    if (m_playback->IsLocalPlayback())
-        m_playback->connectSignal();
+    m_live->connectOne(dvr);
 }
 
 void Viewer::OnDisplaySpeed()
 {
     quint64 bytes = 0;
     quint64 pictures = 0;
-    const std::deque<CCheckSpeed::Data> history = gCheckSpeed.history();
+    const std::deque<CCheckSpeed::Data> history = gCheckSpeed.historyAt();
     for (const CCheckSpeed::Data& second : history) {
         bytes += second.bytes;
         pictures += second.pictures;
     }
-    const bool measured = !history.empty() && bytes > 0 && pictures > 0;
+    // A wall that drew nothing in the last second is not drawing: no rate
+    // of pictures from before is shown for it.
+    const bool measured = !history.empty() && history.back().pictures > 0 && bytes > 0 && pictures > 0;
     const quint64 fps = measured ? pictures / history.size() : 0;
     const quint64 pictureBytes = measured ? bytes / pictures : 0;
     m_ui->CheckSpeed->setText(tr("%1 FPS / %2").arg(fps).arg(pictureBytes));
@@ -927,6 +576,19 @@ void Viewer::OnMaximized()
         showFullScreen();
         m_ui->Maximize->setIcon(QIcon(RESTORE_ICON));
     }
+}
+
+void Viewer::setRoundedDialog(int radius)
+{
+    const QRect window = rect();
+    const QSize corner(2 * radius, 2 * radius);
+    QRegion shape(window.adjusted(radius, 0, -radius, 0));
+    shape += window.adjusted(0, radius, 0, -radius);
+    for (const QPoint& topLeft : {window.topLeft(), QPoint(window.right() + 1 - corner.width(), window.top()),
+             QPoint(window.left(), window.bottom() + 1 - corner.height()),
+             window.bottomRight() + QPoint(1, 1) - QPoint(corner.width(), corner.height())})
+        shape += QRegion(QRect(topLeft, corner), QRegion::Ellipse);
+    setMask(shape);
 }
 
 void Viewer::mousePressEvent(QMouseEvent* event)
@@ -960,12 +622,20 @@ void Viewer::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void Viewer::resizeEvent(QResizeEvent*) { }
+void Viewer::resizeEvent(QResizeEvent*)
+{
+    // The window grows past its form's size to hold its layout; the setup
+    // and information panels cover what it has, or their right columns
+    // would be cut.
+    const QRect area = panelArea();
+    m_setup->setGeometry(area);
+    m_dvrInfo->setGeometry(area);
+}
 
 void Viewer::closeEvent(QCloseEvent* event)
 {
-    stopLocalPlayback();
-    disconnectDVR(true);
+    m_live->stopLocalPlayback();
+    m_live->stop(true);
     event->accept();
 }
 
@@ -976,10 +646,10 @@ void Viewer::contextMenuEvent(QContextMenuEvent* event)
             && QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()).contains(event->globalPos());
     };
     if (contains(m_tree)) {
-        CMenuDVRList menu(m_tree, m_menuMode == EMAP_EDIT);
+        CMenuDVRList menu(m_tree, m_modes.editsMaps());
         menu.exec(event->globalPos());
     }
-    if (m_menuMode == EMAP_EDIT && contains(m_emapList)) {
+    if (m_modes.editsMaps() && contains(m_emapList)) {
         CEMapMenu menu(m_emapList);
         menu.exec(event->globalPos());
     }
@@ -997,240 +667,11 @@ void Viewer::languageChange()
     m_ui->retranslateUi(this);
 }
 
-// ---- The current DVR and the tree's requests ----
-
-void Viewer::OnConnected()
-{
-    // The DVR streams its whole mask until told what the view shows.
-    const int index = m_connections.entries().indexOf(qobject_cast<CConnectDVR*>(sender()));
-    if (index >= 0)
-        selectChannels(index, m_display->getViewScreens(), m_display->getViewStartScreen());
-    if (m_connections.isCurrentValid())
-        updateDVRInfo();
-}
-
-void Viewer::OnDisconnected()
-{
-    // The button shows the current DVR, whichever controller stopped.
-    CConnectDVR* current = m_connections.current();
-    m_ui->RecToPC->setChecked(current && current->isRecording());
-    stopBackup();
-    stopDisplay();
-    redrawLater();
-}
-
-void Viewer::slotDisconnectDVR(int groupIndex, int dvrIndex)
-{
-    // Another group's DVR is not connected.
-    if (groupIndex != m_currentGroup || m_connections.entries().isEmpty())
-        return;
-    if (dvrIndex < 0) {
-        disconnectDVR(false);
-    } else {
-        CConnectDVR* controller = m_connections.entries().value(dvrIndex);
-        if (!controller)
-            return;
-        controller->resetDisplayWidget();
-        unwatch(controller);
-        controller->disconnect();
-        m_tree->clearIcon(m_currentGroup);
-        for (CConnectDVR* other : m_connections.entries()) {
-            if (other)
-                other->refreshTreeIcon();
-        }
-    }
-    QTimer::singleShot(REDRAW_DELAY_MS, this, &Viewer::OnDisconnected);
-}
-
-void Viewer::OnRemovingDVR(int groupIndex, int dvrIndex)
-{
-    if (dvrIndex < 0 && groupIndex < m_currentGroup) {
-        --m_currentGroup;
-        return;
-    }
-    if (groupIndex != m_currentGroup || m_connections.entries().isEmpty())
-        return;
-    if (dvrIndex < 0) {
-        disconnectDVR(true);
-        m_currentGroup = -1;
-    } else if (dvrIndex < m_connections.entries().size()) {
-        // The remaining DVRs move up in the tree, and so do their entries.
-        if (CConnectDVR* controller = m_connections.entries().at(dvrIndex))
-            unwatch(controller);
-        stopDisplay();
-        m_connections.removeAt(dvrIndex);
-        redrawLater();
-    }
-    updateDVRInfo();
-}
-
-void Viewer::OnChangedDVR(int groupIndex, int dvrIndex)
-{
-    if (m_display->getScreenMode() == CDisplayWidget::MULTI_DVR)
-        return;
-    m_display->ClearScreen();
-    if (groupIndex != m_currentGroup) {
-        stopDisplay();
-        m_connections.setCurrentIndex(-1);
-    } else if (dvrIndex != m_connections.currentIndex()) {
-        stopDisplay();
-        m_connections.setCurrentIndex(dvrIndex);
-        m_playback->clear();
-        m_backup->clear();
-        redrawLater();
-    }
-    const int page = m_ui->bottomWidget->currentIndex();
-    if (page == PLAYBACK_PAGE && m_playback->getGroupIndex() == groupIndex && m_playback->getDvrIndex() == dvrIndex)
-        m_playback->reloadSearchData();
-    else if (page == BACKUP_PAGE && m_backup->getGroupIndex() == groupIndex && m_backup->getDvrIndex() == dvrIndex)
-        m_backup->reloadSearchData();
-    updateDVRInfo();
-    sendChannelCommand(DVR_CHANNELS, 0);
-}
-
-void Viewer::slotChangedScreen(int screen, int dvrch)
-{
-    const QList<CConnectDVR*>& entries = m_connections.entries();
-    for (int i = 0; i < entries.size(); ++i) {
-        CConnectDVR* controller = entries.at(i);
-        if (!controller || !controller->isVisible() || screen < controller->getDisplayStartScreen()
-            || screen >= controller->getDisplayEndScreen())
-            continue;
-        if (dvrch < 0 || !controller->IsConnected())
-            return;
-        // The title and the record buttons act on the current DVR, so they
-        // follow it too.
-        m_connections.setCurrentIndex(i);
-        updateDVRInfo();
-        m_liveCtrl->setSelectedChannel(dvrch);
-        return;
-    }
-}
-
-void Viewer::updateDVRInfo()
-{
-    m_title->left()->clear();
-    m_title->right()->clear();
-    CConnectDVR* current = m_connections.current();
-    if (!current) {
-        m_ui->RecToPC->setChecked(false);
-        return;
-    }
-    if (current->IsConnected())
-        showLiveControls(*current);
-    m_ui->RecToPC->setChecked(current->isRecording());
-    const DVR dvr = current->getDVR();
-    const QString user = QString::fromStdString(dvr.id());
-    const bool admin = user.compare(QLatin1String("ADMIN"), Qt::CaseInsensitive) == 0;
-    m_ui->RecToDVR->setEnabled(admin);
-    m_ui->Setup->setEnabled(admin);
-    m_title->left()->setText(QStringLiteral("%1( %2 )").arg(QString::fromStdString(dvr.name()), user));
-}
-
-void Viewer::showLiveControls(const CConnectDVR& controller)
-{
-    const DVR dvr = controller.getDVR();
-    if (dvr.oldprotocol()) {
-        m_liveCtrl->setConnectedDVR(dvr, controller.getClientID(), false);
-        m_liveCtrl->setVisiblePictureCtrl(false);
-        m_ui->Setup->hide();
-        return;
-    }
-    const int model = panelModel(controller.GetDvrInfo());
-    m_liveCtrl->setConnectedDVR(dvr, controller.getClientID(), DvrModelInfo(DvrModel(model)).alarm);
-    m_liveCtrl->setVisiblePictureCtrl(hasPictureControls(model));
-    m_ui->Setup->show();
-}
-
-// ---- Live commands ----
-
-void Viewer::sendChannelCommand(int screens, int startscreen)
-{
-    if (!m_connections.isCurrentValid())
-        return;
-    for (int i = 0; i < m_connections.entries().size(); ++i)
-        selectChannels(i, screens, startscreen);
-    gCheckSpeed.reset();
-}
-
-void Viewer::selectChannels(int index, int screens, int startscreen)
-{
-    const CConnectDVR* controller = m_connections.entries().value(index);
-    // A recording keeps every channel.
-    if (!controller || !controller->IsConnected() || controller->isRecording())
-        return;
-    const bool manyDvrs = m_display->getScreenMode() == CDisplayWidget::MULTI_DVR;
-    const CChannelSelection::Block block{
-        controller->getDisplayStartScreen(), controller->getDisplayEndScreen() - controller->getDisplayStartScreen()};
-    // In the one-DVR view the wall shows the current DVR alone.
-    const bool onView
-        = manyDvrs ? CChannelSelection::meetsView(block, startscreen, screens) : index == m_connections.currentIndex();
-    if (!onView) {
-        m_commands->selectChannels(*controller, 0, cgi::AUTO_STREAM_NONE);
-        return;
-    }
-    const bool live = controller->IsLive();
-    const quint32 source = live ? controller->getDVR().bitch() : quint32(m_playback->getSelectedChannels());
-    cgi::AutoStream autoStream = cgi::AUTO_STREAM_NONE;
-    if (live && getCodecType() == CODEC_AUTOMATIC)
-        autoStream = m_display->getViewScreens() > FOUR_SCREENS ? cgi::AUTO_STREAM_SUB : cgi::AUTO_STREAM_MAIN;
-    m_commands->selectChannels(
-        *controller, CChannelSelection::channelsOnView(source, block, startscreen, screens, manyDvrs), autoStream);
-}
-
-void Viewer::OnRecordToDVRClicked()
-{
-    CConnectDVR* current = m_connections.current();
-    if (current && current->IsConnected())
-        m_commands->recordOnDvr(*current);
-}
-
-void Viewer::OnRecordToPCClicked()
-{
-    CConnectDVR* current = m_connections.current();
-    if (!current || !current->IsConnected()) {
-        m_ui->RecToPC->setChecked(false);
-        return;
-    }
-    if (!m_ui->RecToPC->isChecked()) {
-        current->recordStop();
-        selectChannels(m_connections.currentIndex(), m_display->getViewScreens(), m_display->getViewStartScreen());
-        return;
-    }
-    // A recording holds every channel of the DVR, on view or not.
-    if (current->recordStart())
-        m_commands->selectChannels(*current, current->getDVR().bitch() & 0xFFFF, cgi::AUTO_STREAM_NONE);
-}
-
-void Viewer::OnRecordFailed(const QString& reason)
-{
-    if (sender() == m_connections.current())
-        m_ui->RecToPC->setChecked(false);
-    auto* box = new QMessageBox(QMessageBox::Warning, tr("Record"), reason, QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-}
-
-void Viewer::OnChangedPbStatus(const cgi::PbControl::Cmd& cmd)
-{
-    // Only a running playback has a stream to steer; a client id of a
-    // stream that ended may already name another client's.
-    CConnectDVR* current = m_connections.current();
-    if (!current || !current->IsConnected() || current->IsLive())
-        return;
-    m_commands->playbackControl(*current, cmd);
-    m_display->setPbStatus(cmd);
-    if (cmd == cgi::PbControl::CMD_STOP) {
-        disconnectDVR(false);
-        connectDVR();
-    }
-}
-
 // ---- Snapshots and the speed read-out ----
 
 void Viewer::OnCaptureClicked()
 {
-    if (m_connections.entries().isEmpty())
+    if (m_live->connections().entries().isEmpty())
         return;
     const QString folder = CCaptureFile::folder();
     const QString path = folder.isEmpty()
@@ -1238,10 +679,10 @@ void Viewer::OnCaptureClicked()
         : CCaptureFile::freeName(folder, QDateTime::currentDateTime(), CCaptureFile::format());
     const QString shown = path.isEmpty() ? CSavePath::folder(CAppSettings::PATH_LIST.at(0)) : path;
     if (!path.isEmpty() && saveSnapshot(path))
-        QMessageBox::information(
+        CPlainMessageBox::information(
             nullptr, tr("Capture"), tr("The image has been saved.") + QStringLiteral("\n(%1)").arg(shown));
     else
-        QMessageBox::warning(
+        CPlainMessageBox::warning(
             nullptr, tr("Capture"), tr("The image could not be saved.") + QStringLiteral("\n(%1)").arg(shown));
 }
 
@@ -1255,32 +696,12 @@ bool Viewer::saveSnapshot(const QString& path)
 
 // ---- Screen layouts ----
 
-bool Viewer::showScreens(int screens, int start)
-{
-    if (m_display->IsSameScreen(screens, start))
-        return false;
-    stopDisplay();
-    m_display->UpdateDisplayRect(screens, start);
-    redrawLater();
-    return true;
-}
-
 void Viewer::updatePageText()
 {
     m_ui->multiPage->setText(m_display->getCurrentPage());
 }
 
-void Viewer::OnClickSingleScreen()
-{
-    showOneDvrLayout(qobject_cast<QPushButton*>(sender()));
-}
-
-void Viewer::OnClickMultiScreen()
-{
-    showOneDvrLayout(qobject_cast<QPushButton*>(sender()));
-}
-
-void Viewer::showOneDvrLayout(QPushButton* button)
+void Viewer::selectLayout(QPushButton* button)
 {
     if (!button)
         return;
@@ -1288,7 +709,7 @@ void Viewer::showOneDvrLayout(QPushButton* button)
     exitZoom();
     ExitSequence();
     const CScreenButtons::Layout layout = CScreenButtons::layoutOf(button);
-    showScreens(layout.screens, layout.start);
+    m_live->showScreens(layout.screens, layout.start);
 }
 
 void Viewer::OnClickPageScreen()
@@ -1299,7 +720,7 @@ void Viewer::OnClickPageScreen()
     m_screenButtons.checkAlone(button);
     ExitSequence();
     // The page that holds the selected screen.
-    if (showScreens(CScreenButtons::layoutOf(button).screens, 0)) {
+    if (m_live->showScreens(CScreenButtons::layoutOf(button).screens, 0)) {
         m_display->updatePage();
         updatePageText();
     }
@@ -1327,26 +748,20 @@ void Viewer::OnExitFullScreen()
     m_ui->displayLayout->addWidget(m_display);
 }
 
-void Viewer::OnScreenNext()
+void Viewer::turnPage(bool next)
 {
-    stopDisplay();
-    m_display->setNextPage();
+    m_live->stopDisplay();
+    if (next)
+        m_display->setNextPage();
+    else
+        m_display->setPrevPage();
     updatePageText();
-    redrawLater();
-}
-
-void Viewer::OnScreenPrev()
-{
-    stopDisplay();
-    m_display->setPrevPage();
-    updatePageText();
-    redrawLater();
+    m_live->redrawLater();
 }
 
 void Viewer::OnDZoomClicked()
 {
-    CConnectDVR* current = m_connections.current();
-    if (current && current->IsConnected()) {
+    if (m_live->isCurrentConnected()) {
         m_display->setZoom(m_ui->DigitalZoom->isChecked() || m_ui->DigitalZoom_PB->isChecked());
         return;
     }
@@ -1356,7 +771,7 @@ void Viewer::OnDZoomClicked()
 
 void Viewer::OnDoubleClickedDisplay(int screen)
 {
-    const bool oneDvrPage = m_ui->controlScreen->currentIndex() == 0;
+    const bool oneDvrPage = m_display->getScreenMode() == CDisplayWidget::SINGLE_DVR;
     // A single screen's button would be checked again on the whole layout.
     if (!m_display->isSingleScreen())
         m_screenButtons.rememberChecked(oneDvrPage);
@@ -1365,7 +780,7 @@ void Viewer::OnDoubleClickedDisplay(int screen)
     else
         m_screenButtons.uncheckPages();
 
-    stopDisplay();
+    m_live->stopDisplay();
     m_display->doubleClickedScreen(screen);
     if (!m_display->isSingleScreen())
         m_screenButtons.checkRemembered();
@@ -1373,10 +788,15 @@ void Viewer::OnDoubleClickedDisplay(int screen)
         m_screenButtons.checkSingle(screen);
     if (!oneDvrPage)
         updatePageText();
-    redrawLater();
+    m_live->redrawLater();
 }
 
-// ---- Local and remote playback, backup ----
+void Viewer::OnRecordToPCClicked()
+{
+    m_live->recordToPc(m_ui->RecToPC->isChecked());
+}
+
+// ---- Local playback ----
 
 void Viewer::OnDirectoryClicked()
 {
@@ -1393,77 +813,20 @@ void Viewer::OnUpdatePlaybackPath(const QString& dir)
     controlDisplayArea(true);
 }
 
-void Viewer::OnSelectedTime(time_t time, int channels)
-{
-    if (m_playback->IsLocalPlayback()) {
-        disconnectDVR(true);
-        m_display->start(DISPLAY_MODE::LOCAL_PLAYBACK);
-        m_playback->connectSignal();
-    } else {
-        // The panel offers the times of the current DVR's recordings; with
-        // no current DVR there is nothing to play.
-        CConnectDVR* current = m_connections.current();
-        if (!current)
-            return;
-        startRecorded(current, CHttpConnect::PLAYBACK, time, 0, channels);
-    }
-    updateTitle();
-    gCheckSpeed.reset();
-}
-
-void Viewer::OnBackupStart(time_t startTime, time_t endTime, int channels)
-{
-    CConnectDVR* current = m_connections.current();
-    if (!current) {
-        // The panel has nothing to back up from: back to idle.
-        m_backup->OnBackupStop();
-        return;
-    }
-    startRecorded(current, CHttpConnect::BACKUP, startTime, endTime, channels);
-    updateTitle();
-}
-
-void Viewer::startRecorded(CConnectDVR* current, int mode, time_t startTime, time_t endTime, int channels)
-{
-    // The current DVR's stream alone: the others stop, their entries stay.
-    disconnectDVR(false);
-    m_connections.deleteAllButCurrent();
-    updateDisplayScreen();
-    if (mode == CHttpConnect::BACKUP)
-        watchBackup(current);
-    else
-        watch(current);
-    current->startPlayback({mode, startTime, endTime, quint32(channels)});
-}
-
-void Viewer::OnBackupStop()
-{
-    CConnectDVR* current = m_connections.current();
-    if (!current)
-        return;
-    // First, while the panel still hears that the files could not be
-    // completed.
-    current->recordStop();
-    disconnectDVR(false);
-    if (m_backup->isBackup())
-        m_backup->OnBackupStop();
-    stopDisplay();
-}
-
 // ---- PC setup ----
 
 void Viewer::OnApplyPCSetup()
 {
     // The stream type is a live view's; other modes have no live stream to
     // ask again (and a search panel would be cleared).
-    const bool live = m_prevMenuMode == LIVE_S || m_prevMenuMode == LIVE_M;
+    const bool live = m_modes.previous() == CModeTable::LIVE_S || m_modes.previous() == CModeTable::LIVE_M;
     if (live && getCodecType() != m_codecType) {
-        disconnectDVR(false);
-        connectDVR();
+        m_live->stop(false);
+        m_live->start();
     }
     if (getOpenGLMode() == m_openGLMode)
         return;
-    stopDisplay();
+    m_live->stopDisplay();
     m_display->resetDisplay();
     // The wall starts again with all its screens; so do the buttons.
     if (m_display->getScreenMode() == CDisplayWidget::MULTI_DVR) {
@@ -1474,7 +837,7 @@ void Viewer::OnApplyPCSetup()
         m_screenButtons.uncheckSingleAndMulti();
         m_ui->Screen16_0->setChecked(true);
     }
-    redrawLater();
+    m_live->redrawLater();
 }
 
 // ---- Snapshots shown, E-Map ----
@@ -1486,19 +849,9 @@ void Viewer::OnSearchImageClicked()
     if (path.isEmpty())
         return;
     m_playback->clear();
-    stopLocalPlayback();
+    m_live->stopLocalPlayback();
     controlDisplayArea(false);
     m_snapshot->show(path);
-}
-
-void Viewer::OnEMapSetupClicked()
-{
-    const auto imageSize = [] { return CAppSettings().readSetting(CAppSettings::EMAP_IMAGESIZE, 0).toInt(); };
-    const int before = imageSize();
-    CEMapSetupDialog dialog;
-    dialog.exec();
-    if (imageSize() != before)
-        m_emapViews->updateImageSize();
 }
 
 void Viewer::OnEMapLogSave()
@@ -1520,29 +873,4 @@ void Viewer::OnEMapLogSave()
         return;
     }
     CPanelMessage::show(this, tr("File saved"));
-}
-
-void Viewer::OnSelectedEMap(const EMap& map)
-{
-    removeEMap();
-    createEMap(map, true);
-}
-
-void Viewer::OnSelectedEMapGroup(const EMapList& group)
-{
-    if (m_menuMode == EMAP_EDIT)
-        return;
-    removeEMap();
-    for (int i = 0; i < group.emap_size(); ++i)
-        createEMap(group.emap(i), i == m_emapViews->current());
-}
-
-void Viewer::OnChangedEMap(int index)
-{
-    m_emapViews->showAt(index);
-}
-
-void Viewer::OnRemoveEMap()
-{
-    removeEMap();
 }

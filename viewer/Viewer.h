@@ -2,12 +2,17 @@
 
 #include "ProtoBuf/EMapList.pb.h"
 #include "dvr_protocol/cgi_request.pb.h"
-#include "viewer/CConnectionList.h"
+#include "viewer/CEMapViews.h"
+#include "viewer/CLiveView.h"
+#include "viewer/CModeTable.h"
 #include "viewer/CScreenButtons.h"
 
 #include <QPoint>
+#include <QPushButton>
 #include <QWidget>
 #include <ctime>
+#include <functional>
+#include <map>
 #include <memory>
 
 class CBackupWidget;
@@ -17,15 +22,12 @@ class CDVRListTree;
 class CDisplayTitle;
 class CDisplayWidget;
 class CEMapList;
-class CEMapViews;
 class CLiveCtrlWidget;
 class CPCSetupDialog;
 class CPlaybackWidget;
 class CSendCommand;
 class CSetupWidget;
 class CSnapshotView;
-class CViewerCommands;
-class QPushButton;
 class QTreeWidgetItem;
 
 namespace Ui {
@@ -33,32 +35,23 @@ class ViewerClass;
 }
 
 // The main window. It owns every page and panel for the life of the
-// process and switches between ten modes: live for one DVR or many, search,
-// local playback, backup, E-Map view and edit, DVR information, DVR setup
-// and PC setup. It coordinates the panels: the screen wall with its title,
-// the DVR tree, the bottom panels of the modes, and one connection
-// controller per DVR of the connected group.
+// process, lays them out and wires them together. Its ten modes (live for
+// one DVR or many, search, local playback, backup, E-Map view and edit, DVR
+// information, DVR setup and PC setup) change as the mode table says, step
+// by step; the live view of the connected group is the live-view
+// coordinator's, to which its slots of the live view forward. GUI thread.
 class Viewer : public QWidget {
     Q_OBJECT
 
 public:
-    // The page of the bottom panel.
-    enum VIEW_MODE { LIVE_PAGE = 0, PLAYBACK_PAGE = 1, BACKUP_PAGE = 2, EMAP_PAGE = 3 };
-    enum MENU_MODE {
-        LIVE_S = 0,
-        LIVE_M = 1,
-        SEARCH = 2,
-        PLAYBACK = 3,
-        BACKUP = 4,
-        EMAP_VIEW = 5,
-        EMAP_EDIT = 6,
-        INFORMATION = 7,
-        SETUP = 8,
-        PC_SETUP = 9,
-    };
+    using MENU_MODE = CModeTable::Mode;
+    static constexpr MENU_MODE LIVE_S = CModeTable::LIVE_S, LIVE_M = CModeTable::LIVE_M, SEARCH = CModeTable::SEARCH,
+                               PLAYBACK = CModeTable::PLAYBACK, BACKUP = CModeTable::BACKUP,
+                               EMAP_VIEW = CModeTable::EMAP_VIEW, EMAP_EDIT = CModeTable::EMAP_EDIT,
+                               INFORMATION = CModeTable::INFORMATION, SETUP = CModeTable::SETUP,
+                               PC_SETUP = CModeTable::PC_SETUP;
     static constexpr int LIVE_PAGE_HEIGHT = 130;
     static constexpr int OTHER_PAGE_HEIGHT = 190;
-    static constexpr int REDRAW_DELAY_MS = 100;
 
     explicit Viewer(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
     ~Viewer() override;
@@ -69,71 +62,80 @@ public:
     // The CodecType setting, 0 when absent.
     static int getCodecType();
 
-    int menuMode() const { return m_menuMode; }
-    const CConnectionList& connections() const { return m_connections; }
+    int menuMode() const { return m_modes.current(); }
+    const CConnectionList& connections() const { return m_live->connections(); }
 
     // Connects the one DVR at the address after asking for a user id and
     // password; it shows on screens 0 to 15 and belongs to no group of the
     // tree.
     void connectDVR(const QString& address, int port);
+    // Rounds the window's corners by the radius: the window is masked to
+    // itself less what lies outside a circle of that radius in each corner.
+    void setRoundedDialog(int radius);
 
 public slots:
-    void OnLiveSClicked();
-    void OnLiveMClicked();
-    void OnSearchClicked();
-    void OnPlaybackClicked();
+    void OnLiveSClicked() { run(m_modes.enter(CModeTable::LIVE_S)); }
+    void OnLiveMClicked() { run(m_modes.enter(CModeTable::LIVE_M)); }
+    void OnSearchClicked() { run(m_modes.enter(CModeTable::SEARCH)); }
+    void OnPlaybackClicked() { run(m_modes.enter(CModeTable::PLAYBACK)); }
     void OnDirectoryClicked();
     void OnUpdatePlaybackPath(const QString& dir);
-    void OnBackupClicked();
-    void OnEMapClicked();
-    void OnEMapViewClicked();
-    void OnEMapEditClicked();
-    void OnEMapSetupClicked();
-    void OnEMapExitClicked();
+    void OnBackupClicked() { run(m_modes.enter(CModeTable::BACKUP)); }
+    void OnEMapClicked() { run(m_modes.openEMap()); }
+    void OnEMapViewClicked() { run(m_modes.enter(CModeTable::EMAP_VIEW)); }
+    void OnEMapEditClicked() { run(m_modes.enter(CModeTable::EMAP_EDIT)); }
+    void OnEMapSetupClicked() { m_emapViews->runSetup(); }
+    void OnEMapExitClicked() { run(m_modes.back()); }
     void OnEMapLogSave();
-    void OnDVRInformation();
-    void OnDVRSetupClicked();
-    void OnConfigExit();
-    void OnPCSetupClicked();
+    void OnDVRInformation() { run(m_modes.enter(CModeTable::INFORMATION)); }
+    void OnDVRSetupClicked() { run(m_modes.enter(CModeTable::SETUP)); }
+    void OnConfigExit() { run(m_modes.back()); }
+    void OnPCSetupClicked() { run(m_modes.enter(CModeTable::PC_SETUP)); }
     void OnApplyPCSetup();
     void OnFinishedPCSetup();
     void OnMaximized();
     void OnDisplaySpeed();
 
-    void OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, int dvrIndex);
-    void OnChangedDVR(int groupIndex, int dvrIndex);
-    void slotDisconnectDVR(int groupIndex, int dvrIndex);
-    void OnRemovingDVR(int groupIndex, int dvrIndex);
-    void OnConnected();
-    void OnDisconnected();
-    void slotChangedScreen(int screen, int dvrch);
-    void restoreScreen();
-    void stopDisplay();
+    void OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, int dvrIndex)
+    {
+        m_live->OnGroupConnect(treeItem, groupIndex, dvrIndex);
+    }
+    void OnChangedDVR(int groupIndex, int dvrIndex) { m_live->OnChangedDVR(groupIndex, dvrIndex); }
+    void slotDisconnectDVR(int groupIndex, int dvrIndex) { m_live->slotDisconnectDVR(groupIndex, dvrIndex); }
+    void OnRemovingDVR(int groupIndex, int dvrIndex) { m_live->OnRemovingDVR(groupIndex, dvrIndex); }
+    void OnConnected() { m_live->OnConnected(); }
+    void OnDisconnected() { m_live->OnDisconnected(); }
+    void slotChangedScreen(int screen, int dvrch) { m_live->slotChangedScreen(screen, dvrch); }
+    void restoreScreen() { m_live->restoreScreen(); }
+    void stopDisplay() { m_live->stopDisplay(); }
 
-    void sendChannelCommand(int screens, int startscreen);
-    void OnRecordToDVRClicked();
+    void sendChannelCommand(int screens, int startscreen) { m_live->sendChannelCommand(screens, startscreen); }
+    void OnRecordToDVRClicked() { m_live->recordOnDvr(); }
     void OnRecordToPCClicked();
-    void OnChangedPbStatus(const cgi::PbControl::Cmd& cmd);
+    void OnChangedPbStatus(const cgi::PbControl::Cmd& cmd) { m_live->OnChangedPbStatus(cmd); }
     void OnCaptureClicked();
-    void OnClickSingleScreen();
-    void OnClickMultiScreen();
+    void OnClickSingleScreen() { selectLayout(qobject_cast<QPushButton*>(sender())); }
+    void OnClickMultiScreen() { selectLayout(qobject_cast<QPushButton*>(sender())); }
     void OnClickPageScreen();
     void OnClickSequence();
     void OnClickFullScreen();
     void OnExitFullScreen();
-    void OnScreenNext();
-    void OnScreenPrev();
+    void OnScreenNext() { turnPage(true); }
+    void OnScreenPrev() { turnPage(false); }
     void OnDoubleClickedDisplay(int screen);
     void OnDZoomClicked();
 
-    void OnSelectedTime(time_t time, int channels);
-    void OnBackupStart(time_t startTime, time_t endTime, int channels);
-    void OnBackupStop();
+    void OnSelectedTime(time_t time, int channels) { m_live->OnSelectedTime(time, channels); }
+    void OnBackupStart(time_t startTime, time_t endTime, int channels)
+    {
+        m_live->OnBackupStart(startTime, endTime, channels);
+    }
+    void OnBackupStop() { m_live->OnBackupStop(); }
     void OnSearchImageClicked();
-    void OnSelectedEMap(const EMap& map);
-    void OnSelectedEMapGroup(const EMapList& group);
-    void OnChangedEMap(int index);
-    void OnRemoveEMap();
+    void OnSelectedEMap(const EMap& map) { m_emapViews->openMap(map, m_modes.editsMaps()); }
+    void OnSelectedEMapGroup(const EMapList& group) { m_emapViews->openGroup(group, m_modes.editsMaps()); }
+    void OnChangedEMap(int index) { m_emapViews->showAt(index); }
+    void OnRemoveEMap() { m_emapViews->closeAll(); }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -148,6 +150,9 @@ protected:
 
 private:
     static void loadStyleSheet();
+    // Where the setup and information panels lie: right of the menu column,
+    // below the title-bar buttons, to the window's edges.
+    QRect panelArea() const;
     void connectButtons();
     void createClock();
     void createDisplay();
@@ -158,53 +163,37 @@ private:
     void createPCSetup();
     void createTree();
     void createEMapList();
+    void createLiveView();
     void loadLogo();
 
-    // Mode switching.
+    // The steps of the mode table.
+    void defineSteps();
+    void run(const CModeTable::Steps& steps);
     void setDisplayMode(int page);
     void setFunctionWidget();
     void controlDisplayArea(bool show);
-    void hideDisplayWidget();
+    void hideDisplayArea();
     void exitZoom();
     void ExitSequence();
-    void stopBackup();
-    void stopLocalPlayback();
-    void readyForSearch();
-    void setPrevMenu();
+    void showOneDvrLayout();
+    void showManyDvrLayout();
+    void showMapList(bool show);
+    void readSetup();
+    void readInformation();
+    void showMaps(bool edit);
+    void openPCSetup();
+    void stopRecordToPC();
     QPushButton* menuButton(int mode) const;
-    void updateTitle();
-    void createEMap(const EMap& map, bool show);
-    void removeEMap();
 
-    // Connections.
-    void connectDVR();
-    void disconnectDVR(bool remove);
-    void updateDisplayScreen();
-    void updateDVRInfo();
-    void showLiveControls(const CConnectDVR& controller);
-    void watch(CConnectDVR* controller);
-    // A backup's failures are the backup panel's to tell.
-    void watchBackup(CConnectDVR* controller);
-    void unwatch(CConnectDVR* controller);
-    // Remote playback or backup (by the stream mode) of the current DVR's
-    // recordings.
-    void startRecorded(CConnectDVR* current, int mode, time_t startTime, time_t endTime, int channels);
-    void OnRecordFailed(const QString& reason);
-    void redrawLater();
-
-    // Live commands and layouts.
-    void selectChannels(int index, int screens, int startscreen);
-    void showOneDvrLayout(QPushButton* button);
-    // False when the wall already shows them.
-    bool showScreens(int screens, int start);
+    // Layouts of the wall.
+    void selectLayout(QPushButton* button);
+    void turnPage(bool next);
     void updatePageText();
     bool saveSnapshot(const QString& path);
 
     std::unique_ptr<Ui::ViewerClass> m_ui;
-    CConnectionList m_connections;
-    int m_currentGroup = 0;
-    int m_menuMode = LIVE_S;
-    int m_prevMenuMode = LIVE_S;
+    CModeTable m_modes;
+    std::map<CModeTable::Step, std::function<void()>> m_steps;
     QPoint m_dragOffset;
     bool m_dragging = false;
     int m_codecType = -1;
@@ -225,5 +214,5 @@ private:
     std::unique_ptr<CEMapViews> m_emapViews;
     std::unique_ptr<CSnapshotView> m_snapshot;
     std::unique_ptr<CSendCommand> m_sendCommand;
-    std::unique_ptr<CViewerCommands> m_commands;
+    std::unique_ptr<CLiveView> m_live;
 };

@@ -1041,7 +1041,7 @@
     </message>
     <message>
         <source>Dwell Time</source>
-        <translation>Durée d&apos;affichage</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>M1-8</source>
@@ -1080,11 +1080,11 @@
     </message>
     <message>
         <source>Screen Division</source>
-        <translation>Division de l&apos;écran</translation>
+        <translation>Mosaïque</translation>
     </message>
     <message>
         <source>Channel Selection</source>
-        <translation>Choix des canaux</translation>
+        <translation>Canaux</translation>
     </message>
     <message>
         <source>Ch 1</source>
@@ -1559,11 +1559,11 @@
     </message>
     <message>
         <source>Record Fail</source>
-        <translation>Échec d&apos;enregistrement</translation>
+        <translation>Échec d&apos;enreg.</translation>
     </message>
     <message>
         <source>Record Warning</source>
-        <translation>Alerte d&apos;enregistrement</translation>
+        <translation>Alerte d&apos;enreg.</translation>
     </message>
     <message>
         <source>Time</source>

@@ -945,7 +945,7 @@
     <name>CSeqWidget</name>
     <message>
         <source>Channels</source>
-        <translation>Каналы</translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>CH1</source>
@@ -1041,7 +1041,7 @@
     </message>
     <message>
         <source>Dwell Time</source>
-        <translation>Время показа</translation>
+        <translation>Интервал</translation>
     </message>
     <message>
         <source>M1-8</source>
@@ -1080,11 +1080,11 @@
     </message>
     <message>
         <source>Screen Division</source>
-        <translation>Деление экрана</translation>
+        <translation>Раскладка</translation>
     </message>
     <message>
         <source>Channel Selection</source>
-        <translation>Выбор каналов</translation>
+        <translation>Каналы</translation>
     </message>
     <message>
         <source>Ch 1</source>
@@ -1270,7 +1270,7 @@
     </message>
     <message>
         <source>PTZF Control</source>
-        <translation>Управление PTZF</translation>
+        <translation>Упр. PTZF</translation>
     </message>
     <message>
         <source>Off</source>
@@ -1449,7 +1449,7 @@
     </message>
     <message>
         <source>Baud Rate</source>
-        <translation>Скорость передачи</translation>
+        <translation>Скорость, бод</translation>
     </message>
     <message>
         <source>Sharpness</source>
@@ -1563,7 +1563,7 @@
     </message>
     <message>
         <source>Record Warning</source>
-        <translation>Предупреждение записи</translation>
+        <translation>Предупр. записи</translation>
     </message>
     <message>
         <source>Time</source>
@@ -2374,7 +2374,7 @@
     </message>
     <message>
         <source>Upgrade</source>
-        <translation>Обновление ПО</translation>
+        <translation>Обновить ПО</translation>
     </message>
     <message>
         <source>Date &amp;&amp; Time</source>

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "ShownText.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 
 // Answers the modal dialogs that code under test runs, as an operator
 // would: an input dialog with the next answer (a null text cancels it), a
 // file dialog with the next file (none or an empty one cancels it), a
-// message box by closing it. What they showed is kept.
+// message box by closing it (its text kept as the operator reads it), any other dialog by answerDialog when one is
+// given. What they showed is kept.
 class ModalAnswers {
 public:
     ModalAnswers()
@@ -23,6 +28,8 @@ public:
     QStringList files;
     QStringList asked; // "title|label|initial text" of each input dialog
     QStringList messages;
+    QStringList dialogs; // the class of each file dialog and other dialog answered
+    std::function<void(QDialog*)> answerDialog;
 
 private:
     void answer()
@@ -34,6 +41,7 @@ private:
             input->setTextValue(text);
             text.isNull() ? input->reject() : input->accept();
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            dialogs << dialog->metaObject()->className();
             const QString file = files.isEmpty() ? QString() : files.takeFirst();
             if (file.isEmpty()) {
                 dialog->reject();
@@ -43,10 +51,15 @@ private:
             dialog->selectFile(file);
             static_cast<QDialog*>(dialog)->accept();
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            messages << box->text();
+            messages << shownText(*box);
             box->close();
+        } else if (auto* other = qobject_cast<QDialog*>(modal); other && answerDialog && other != m_answered) {
+            m_answered = other;
+            dialogs << other->metaObject()->className();
+            answerDialog(other);
         }
     }
 
     QTimer m_timer;
+    QPointer<QDialog> m_answered;
 };

@@ -5,6 +5,7 @@
 #include "Connection/CControlDVRList.h"
 #include "Connection/CStopRequest.h"
 #include "Display/CDisplayWidget.h"
+#include "Display/CWaitWidget.h"
 #include "Display/OpenGLMode.h"
 #include "Settings/CAppSettings.h"
 #include "TestDvr.h"
@@ -58,6 +59,7 @@ private slots:
     void codecChoice();
     void unknownPlaybackModeStartsNothing();
     void liveOpensAudioAfterFirstFrame();
+    void waitIndicatorGoesWithItsController();
     void failure_data();
     void failure();
     void reconnectGrowsAndIsCancelled();
@@ -177,6 +179,26 @@ void tst_CConnectDVR::liveOpensAudioAfterFirstFrame()
     QVERIFY(m_dvr->waitForRequests(before + 1));
     QTRY_COMPARE(m_dvr->streams()->runningCount(), 0);
     QCOMPARE(m_dvr->requestCount(), before + 1);
+}
+
+// The wall's wait indicator goes when the controller that showed it stops,
+// also when the controller left the wall first (a DVR disconnected while it
+// still connects).
+void tst_CConnectDVR::waitIndicatorGoesWithItsController()
+{
+    TestDvrStreamSettings settings;
+    settings.fault = Fault::Silence;
+    m_dvr->setStreamSettings(settings);
+    CDisplayWidget wall;
+    CConnectDVR controller;
+    controller.setDVR(m_dvr->dvrRecord());
+    controller.setDisplayWidget(&wall);
+    controller.startLive(true);
+    const auto* indicator = wall.findChild<CWaitWidget*>();
+    QVERIFY(indicator && indicator->isVisibleTo(&wall));
+    controller.resetDisplayWidget();
+    controller.disconnect();
+    QVERIFY(!indicator->isVisibleTo(&wall));
 }
 
 void tst_CConnectDVR::failure_data()

@@ -1,8 +1,10 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Connection/CDVRInfoWidget.h"
+#include "Connection/CElidedLabel.h"
 #include "Connection/CInfoWidget.h"
 #include "Display/CWaitWidget.h"
 #include "HddPanelText.h"
+#include "ShownText.h"
 #include "TestDvr.h"
 #include "TestDvrAnswers.h"
 #include "TestDvrDelays.h"
@@ -22,6 +24,12 @@
 
 namespace {
 
+// Markup, and longer than the information page is wide.
+QString longModelName()
+{
+    return QStringLiteral("<b>TDVR</b>-16 &amp;") + QString(120, QLatin1Char('X'));
+}
+
 enum class Answers { Prompt, InfoLast, HddLast, Garbled, OtherTypes, Silent };
 enum class Content { Standard, Unusual, ThousandDisks, LongLog };
 
@@ -40,6 +48,7 @@ void setUp(TestDvr& dvr, Content content, Answers answers, TestDvrRequest::Diale
         for (int i = 1; i < CInfoWidget::MAX_LOG_LINES; ++i)
             longLog.sysLog.add_log()->CopyFrom(longLog.sysLog.log(0));
         longLog.sysLog.add_log()->set_log("beyond the shown lines");
+        longLog.dvrInfo.set_model_name(longModelName().toStdString());
         dvr.setContent(longLog);
     }
     if (answers == Answers::InfoLast)
@@ -63,8 +72,11 @@ QStringList shownFields(const QWidget& window)
 {
     QStringList fields;
     for (const char* name :
-        {"ModelName", "VideoType", "HardwareVersion", "KernelVersion", "RamdiskVersion", "MacAddress"})
-        fields << child<QLabel>(window, name)->text();
+        {"ModelName", "VideoType", "HardwareVersion", "KernelVersion", "RamdiskVersion", "MacAddress"}) {
+        // DVR text is never read as markup.
+        const QLabel* label = child<QLabel>(window, name);
+        fields << (label->textFormat() == Qt::PlainText ? label->text() : "as markup: " + label->text());
+    }
     return fields;
 }
 
@@ -136,6 +148,7 @@ private slots:
         QStringList unusualFields = standard;
         unusualFields[0] = QString();
         unusualFields[1] = QStringLiteral("PAL");
+        unusualFields[2] = QStringLiteral("<i>HW</i> 1.2");
         unusualFields[4] = TestDvrInfoContent::koreanVersion();
         QStringList newDisks;
         QStringList oldDisks;
@@ -162,8 +175,11 @@ private slots:
             << "1970/01/01 00:00:00    admin%3    clock <b>reset</b>\n2015/03/01 12:00:00    " + korean;
         row("new, a thousand disks", false, Content::ThousandDisks, Answers::Prompt, "UTC")
             << standard << sixteen << log;
-        row("new, a log longer than shown", false, Content::LongLog, Answers::Prompt, "UTC")
-            << standard << QStringList{disk(1, 1000000, 250000)}
+        QStringList markedModel = standard;
+        markedModel[0] = longModelName();
+        row("new, a log longer than shown, markup in a long model name", false, Content::LongLog, Answers::Prompt,
+            "UTC")
+            << markedModel << QStringList{disk(1, 1000000, 250000)}
             << QStringList(CInfoWidget::MAX_LOG_LINES, log).join(QLatin1Char('\n'));
         row("new, garbled", false, Content::Standard, Answers::Garbled, "UTC") << none << QStringList() << "";
         row("new, other packet types", false, Content::Standard, Answers::OtherTypes, "UTC")
@@ -213,6 +229,11 @@ private slots:
                 QCoreApplication::sendEvent(widget, &change);
         }
         QVERIFY(!window.findChild<CWaitWidget*>());
+        // A text cut by its label is whole in the tool tip.
+        for (QLabel* value : window.findChildren<CElidedLabel*>()) {
+            const bool cut = value->fontMetrics().horizontalAdvance(value->text()) > value->contentsRect().width();
+            QTRY_COMPARE(shownText(value->toolTip()), cut ? value->text() : QString());
+        }
 
         // The first six panels keep their places; every panel can be
         // scrolled into view.

@@ -465,6 +465,8 @@ private slots:
         row("old-protocol DVR", read, TestDvr::Fault::None, "", four, true);
         row("missing names", "Site[A{Door,camera 2-4},B{camera 1}]", TestDvr::Fault::None, "", {"Door", "", "", ""});
         row("EUC-KR name", "Site[A{한글},B{camera 1}]", TestDvr::Fault::None, "", {"\xc7\xd1\xb1\xdb"});
+        row("names holding markup", "Site[A{<b>Door</b>,Hall &amp;,Yard,Gate},B{camera 1}]", TestDvr::Fault::None, "",
+            {"<b>Door</b>", "Hall &amp;", "Yard", "Gate"});
         QByteArrayList many;
         for (int i = 1; i <= 20; ++i)
             many << "C" + QByteArray::number(i);

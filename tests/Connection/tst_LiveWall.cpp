@@ -1,5 +1,6 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Connection/CConnectDVR.h"
+#include "Connection/CHttpConnect.h"
 #include "Connection/CStopRequest.h"
 #include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
@@ -12,7 +13,9 @@
 #include "ThreadNames.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QLoggingCategory>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -37,6 +40,29 @@ int ownThreads()
     const QStringList names = threadNames();
     return int(std::count_if(
         names.cbegin(), names.cend(), [&toolkit](const QString& name) { return !toolkit.contains(name); }));
+}
+
+// How a DVR is lost while it streams.
+enum class Loss { PortClosed, ProgramKilled, Silence };
+
+bool everyTile(const CDisplayWidget& wall, const std::function<bool(const CDisplayInfo&)>& test)
+{
+    for (int tile = 0; tile < 16; ++tile) {
+        if (!test(wall.wall()->getInfo(tile)))
+            return false;
+    }
+    return true;
+}
+
+// A test DVR of its own process, listening on a free port of 127.0.0.1.
+bool startDvrProgram(QProcess& program, quint16* port)
+{
+    program.start(QStringLiteral(TEST_DVR_PROGRAM), {QStringLiteral("--lifetime"), QStringLiteral("300")});
+    if (!program.waitForReadyRead(10000))
+        return false;
+    const QByteArray line = program.readLine();
+    *port = line.mid(line.lastIndexOf(':') + 1).trimmed().toUShort();
+    return line.startsWith("listening on 127.0.0.1:") && *port != 0;
 }
 
 } // namespace
@@ -153,6 +179,89 @@ private slots:
         QVERIFY(controller.IsConnected());
         controller.disconnect();
         QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
+    }
+
+    // A DVR that goes away while 16 channels stream, its port closed or its
+    // program killed, shows the failed state on every tile long before the
+    // silence rule, every time. One that only falls silent, its links left
+    // open, is not taken for one that went away: its tiles fail by the
+    // silence rule (here a short silence time). QELM_LOST_DVR_ROUNDS rounds
+    // for each row.
+    void aLostDvrFailsEveryTile_data()
+    {
+        QTest::addColumn<int>("loss");
+        QTest::addColumn<int>("rounds");
+        QTest::newRow("port closed") << int(Loss::PortClosed) << 20;
+        QTest::newRow("program killed") << int(Loss::ProgramKilled) << 20;
+        QTest::newRow("silent, links left open") << int(Loss::Silence) << 2;
+    }
+
+    void aLostDvrFailsEveryTile()
+    {
+        QFETCH(int, loss);
+        QFETCH(int, rounds);
+        if (qEnvironmentVariableIsSet("QELM_LOST_DVR_ROUNDS"))
+            rounds = qEnvironmentVariableIntValue("QELM_LOST_DVR_ROUNDS");
+        const int silenceMs = loss == int(Loss::Silence) ? 3000 : CHttpConnect::DEFAULT_SILENCE_MS;
+        TestDvr inProcess;
+        QVERIFY(inProcess.listen());
+        const quint16 inProcessPort = inProcess.port();
+        inProcess.close();
+        CAppSettings().writeSetting(CAppSettings::OPENGL, int(OPENGL_HIGH_PERFORMANCE));
+        CDisplayWidget wall;
+        wall.resetDisplay();
+        wall.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wall));
+        QList<qint64> shownAfter;
+        for (int round = 0; round < rounds; ++round) {
+            const QString where = QStringLiteral("round %1").arg(round);
+            QProcess program;
+            DVR record = inProcess.dvrRecord(round % 2 == 1);
+            quint16 port = inProcessPort;
+            if (loss == int(Loss::ProgramKilled))
+                QVERIFY2(startDvrProgram(program, &port), qPrintable(where));
+            else
+                QVERIFY(inProcess.listen(port));
+            record.set_port(port);
+            wall.setScreens(16);
+            wall.wall()->clear();
+            CConnectDVR controller;
+            controller.setDVR(record);
+            controller.setDisplayScreen(0, 16);
+            controller.setDisplayWidget(&wall);
+            controller.setSilenceTime(silenceMs);
+            controller.startLive(false);
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                everyTile(wall, [](const CDisplayInfo& info) { return info.hasPicture(); }), qPrintable(where), 30000);
+
+            // Both links fall silent: the audio link is up too.
+            if (loss == int(Loss::Silence))
+                QTRY_COMPARE_WITH_TIMEOUT(inProcess.streams()->runningCount(), 2, 15000);
+            const int started = inProcess.streamsStarted();
+            QElapsedTimer clock;
+            clock.start();
+            if (loss == int(Loss::ProgramKilled))
+                program.kill();
+            else if (loss == int(Loss::PortClosed))
+                inProcess.close();
+            else
+                inProcess.streams()->silenceAll();
+            if (loss == int(Loss::Silence))
+                QVERIFY2(everyTile(wall, [](const CDisplayInfo& info) { return !info.status; }), qPrintable(where));
+            QTRY_VERIFY2_WITH_TIMEOUT(everyTile(wall, [](const CDisplayInfo& info) { return info.status; }),
+                qPrintable(where), std::min(silenceMs, 10000) + 10000);
+            shownAfter << clock.elapsed();
+            // A silent link is neither restarted nor closed: the DVR still
+            // serves the streams it started.
+            if (loss == int(Loss::Silence))
+                QCOMPARE(inProcess.streamsStarted(), started);
+            controller.disconnect();
+            program.waitForFinished(10000);
+            inProcess.close();
+        }
+        std::sort(shownAfter.begin(), shownAfter.end());
+        qInfo("failed state on every tile after %lld ms (median), %lld ms (slowest) of %d rounds",
+            shownAfter.at(shownAfter.size() / 2), shownAfter.last(), int(shownAfter.size()));
     }
 
     // Connect, stream until every screen holds a picture, change the layout

@@ -140,6 +140,11 @@ void tst_CSetupRecord::edits_data()
         auto* grid = child<QTableWidget>(page, "schedule");
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, 1, 8));
     }) << Change([](config::Record& r) { r.mutable_schedule(0)->set_record_mode(32, config::RECORD_CONTINUOUS); });
+    QTest::newRow("last hour of the week") << Act([](CSetupRecord& page) {
+        QTest::mouseClick(child<QPushButton>(page, "motion"), Qt::LeftButton);
+        auto* grid = child<QTableWidget>(page, "schedule");
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, 6, 23));
+    }) << Change([](config::Record& r) { r.mutable_schedule(0)->set_record_mode(167, config::RECORD_MOTION); });
 }
 
 void tst_CSetupRecord::edits()

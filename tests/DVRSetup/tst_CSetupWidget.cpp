@@ -10,8 +10,10 @@
 #include "DVRSetup/CSetupSystem.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "DVRSetup/CUpgrade.h"
+#include "ReadOnlyFolder.h"
 #include "Recording/CReadDVRData.h"
 #include "Settings/CAppDir.h"
+#include "ShownText.h"
 #include "TestDvr.h"
 #include "TestDvrConfiguration.h"
 #include "WireBuilder.h"
@@ -40,9 +42,6 @@
 #include <QTimer>
 #include <ctime>
 #include <functional>
-#include <linux/capability.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 using namespace SetupPageSupport;
 using Arrange = std::function<void(TestDvr&, DVR&, CSetupWidget&)>;
@@ -55,7 +54,8 @@ const QString TRANSMISSION_ERROR = QStringLiteral("The transmission error occure
 
 // Answers the modal windows the hub opens, as an operator would: each
 // dialog once by the next queued answer (none left: Cancel), each message
-// box by noting its text and pressing "Yes" or closing it.
+// box by noting its text as the operator reads it and pressing "Yes" or
+// closing it.
 class ModalDriver : public QObject {
 public:
     using Answer = std::function<void(QDialog*)>;
@@ -74,7 +74,7 @@ private:
     {
         QWidget* window = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(window)) {
-            boxes << box->text();
+            boxes << shownText(*box);
             if (QAbstractButton* yes = box->button(QMessageBox::Yes))
                 yes->click();
             else
@@ -156,29 +156,6 @@ void hold(TestDvr& dvr, const QByteArray& configuration)
     content.configuration = configuration;
     dvr.setContent(content);
 }
-
-// Root writes into read-only folders; the calling thread gives that right up
-// while this lives.
-class WithoutDacOverride {
-public:
-    WithoutDacOverride()
-    {
-        syscall(SYS_capget, &m_header, m_data);
-        m_effective = m_data[0].effective;
-        m_data[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
-        syscall(SYS_capset, &m_header, m_data);
-    }
-    ~WithoutDacOverride()
-    {
-        m_data[0].effective = m_effective;
-        syscall(SYS_capset, &m_header, m_data);
-    }
-
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_data[_LINUX_CAPABILITY_U32S_3]{};
-    quint32 m_effective = 0;
-};
 
 } // namespace
 
@@ -510,6 +487,8 @@ void tst_CSetupWidget::refusedFiles_data()
     QTest::newRow("read-only folder") << false << "locked/x.conf" << QByteArray("old bytes") << "was not saved";
     QTest::newRow("not a configuration") << true << "bad.conf" << QByteArray("\xff\xff\xff", 3)
                                          << "not a configuration";
+    QTest::newRow("name holding markup") << true << "<b>bad.conf" << QByteArray("\xff", 1)
+                                         << "<b>bad.conf was not opened";
     QTest::newRow("unknown model") << true << "model18.conf"
                                    << configurationWith([](config::DvrConf& c) { c.mutable_dvr_info()->set_model(18); })
                                    << "model 18 is unknown";
@@ -535,12 +514,12 @@ void tst_CSetupWidget::refusedFiles()
     if (open) {
         openFile(path);
     } else {
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        const WithoutDacOverride asPlainUser;
-        m_driver->queue(chooseFile(path));
-        m_hub->OnSaveFiles();
+        QVERIFY(withReadOnlyFolder(folder, [&] {
+            m_driver->queue(chooseFile(path));
+            m_hub->OnSaveFiles();
+            return true;
+        }));
     }
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     // Saving over the old file may be asked first.
     QTRY_VERIFY2(m_driver->boxes.join('\n').contains(told), qPrintable(m_driver->boxes.join('\n')));
     QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), content);

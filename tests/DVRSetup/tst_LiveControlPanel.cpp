@@ -504,10 +504,13 @@ void tst_LiveControlPanel::pageButtons()
         {"DVRControl0", "PTZ"}, {"Go", "Go"}, {"AutoStart", "Start"}, {"RPOn0", "On"}, {"set_default", "Default"}};
     for (const auto& [name, text] : texts)
         child(name)->setText("x");
+    child<QSlider>("Speed")->setValue(3);
     QEvent change(QEvent::LanguageChange);
     QCoreApplication::sendEvent(m_panel.get(), &change);
     for (const auto& [name, text] : texts)
         QCOMPARE(child(name)->text(), text);
+    // The speed's name is the slider's, not the form's.
+    QCOMPARE(child<QLabel>("SpeedLabel")->text(), "Very Fast");
 }
 
 void tst_LiveControlPanel::changeState_data()
@@ -517,7 +520,9 @@ void tst_LiveControlPanel::changeState_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QList<bool>>("enabled"); // PTZ, tour, relay, picture
     QTest::newRow("PTZ") << QStringList{"DVRControl0", "multi"} << QList<bool>{false, false, true, true};
-    QTest::newRow("tour") << QStringList{"DVRControl1", "multi"} << QList<bool>{true, false, true, true};
+    QTest::newRow("tour") << QStringList{"DVRControl1", "multi"} << QList<bool>(4, true);
+    QTest::newRow("multi on the tour page, then the tour again")
+        << QStringList{"DVRControl1", "multi", "DVRControl1"} << QList<bool>{true, false, true, true};
     QTest::newRow("relay") << QStringList{"DVRControl2", "multi"} << QList<bool>{true, true, true, true};
     QTest::newRow("picture") << QStringList{"DVRControl3", "multi"} << QList<bool>{true, true, true, false};
     const QStringList multiOnPtz{"DVRControl0", "multi"};

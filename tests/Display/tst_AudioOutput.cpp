@@ -6,7 +6,6 @@
 #include "WallFeed.h"
 #include "WireBuilder.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 #include <QtEndian>
 
@@ -25,15 +24,18 @@ QByteArray squareWave(bool oldProtocol, int milliseconds)
     return pcm;
 }
 
-// Pushes audio frame by frame at its real rate, as a live stream would.
-void streamAudio(CPlayAudio& audio, bool oldProtocol, int milliseconds)
+// Pushes audio frame by frame as a live stream would, each once the player
+// has handed the one before to the sink.
+bool streamAudio(CPlayAudio& audio, bool oldProtocol, int milliseconds)
 {
     const int frameMilliseconds = 40;
     const QByteArray frame = squareWave(oldProtocol, frameMilliseconds);
     for (int t = 0; t < milliseconds; t += frameMilliseconds) {
         audio.PushAudio(oldProtocol, frame);
-        QTest::qWait(frameMilliseconds);
+        if (!QTest::qWaitFor([&] { return audio.bufferedBytes() == 0; }))
+            return false;
     }
+    return true;
 }
 
 // One second of one channel's A-law audio, delivered as a connection does.
@@ -75,10 +77,9 @@ private slots:
         CPlayAudio audio;
         m_monitor.take();
         for (bool oldProtocol : dialects)
-            streamAudio(audio, oldProtocol, 300);
+            QVERIFY(streamAudio(audio, oldProtocol, 300));
         QTRY_COMPARE(SinkMonitor::playingFormats(), QStringList{lastFormat});
-        QTest::qWait(200);
-        QVERIFY2(SinkMonitor::peak(m_monitor.take()) > 10000, "the sink received no sound");
+        QVERIFY2(m_monitor.hears(10000, 1), "the sink received no sound");
     }
 
     void clearSilencesPromptly()
@@ -91,9 +92,10 @@ private slots:
         const int handedOver = pushed - audio.bufferedBytes() * 1000 / (2 * CPlayAudio::SAMPLE_RATE);
         audio.clear();
         QCOMPARE(audio.bufferedBytes(), 0);
-        QTest::qWait(1200);
         // What the sink already held plays out (the output may hand over one
-        // more sink's worth, 250 ms, before the clear); the rest does not.
+        // more sink's worth, 250 ms, before the clear); then the sound ends.
+        QVERIFY(m_monitor.hears(10000, 1));
+        QVERIFY(m_monitor.hearsItEnd(10000, 500));
         const int played = SinkMonitor::loudMilliseconds(m_monitor.take(), 10000);
         QVERIFY(played > 0);
         QVERIFY2(played <= handedOver + 300 && played < pushed,
@@ -125,14 +127,14 @@ private slots:
     {
         CPlayAudio audio;
         WakeUpCounter wakeUps(audio);
-        QElapsedTimer clock;
-        clock.start();
-        audio.PushAudio(false, squareWave(false, 2000));
-        QTest::qWait(1000);
+        const int pushed = 2000;
+        audio.PushAudio(false, squareWave(false, pushed));
+        const auto handedOver = [&] { return pushed - audio.bufferedBytes() * 1000 / (2 * CPlayAudio::SAMPLE_RATE); };
+        QTRY_VERIFY(handedOver() >= pushed / 2);
         QVERIFY(audio.bufferedBytes() > 0);
-        // A pass per write and per 20 ms wait; the bound only grows when the
-        // machine is slow.
-        const qint64 bound = clock.elapsed() / 5 + 50;
+        // A pass per write and per 20 ms wait for room: a few for every 20 ms
+        // of sound the sink took, where a spinning thread makes thousands.
+        const int bound = handedOver() / 5 + 50;
         QVERIFY2(wakeUps.count() <= bound, qPrintable(QStringLiteral("%1 wake-ups").arg(wakeUps.count())));
     }
 
@@ -171,10 +173,10 @@ private slots:
         m_monitor.take();
         for (int i = 0; i < 10; ++i) {
             deliver(wall, WallFeed::dvr(), 2, 2);
-            QTest::qWait(80);
+            QTRY_COMPARE(wall.audioOutput().bufferedBytes(), 0);
         }
         QTRY_COMPARE(SinkMonitor::playingFormats(), QStringList{QStringLiteral("s16le 1ch 8000Hz")});
-        QVERIFY(SinkMonitor::peak(m_monitor.take()) > 20000);
+        QVERIFY(m_monitor.hears(20000, 1));
     }
 
     // Which screen a channel's audio belongs to, in both views.

@@ -25,6 +25,8 @@ class tst_CCheckSpeed : public QObject {
 private slots:
     void countsWholeSeconds_data();
     void countsWholeSeconds();
+    void historyAtCountsSecondsWithoutPictures_data();
+    void historyAtCountsSecondsWithoutPictures();
     void keepsTheLastSixtySeconds();
     void aLongGapDoesNotSpin();
     void resetStartsOver();
@@ -54,6 +56,32 @@ void tst_CCheckSpeed::countsWholeSeconds()
     for (const auto& sample : samples)
         meter.addData(sample.second, sample.first);
     QCOMPARE(entries(meter), expected);
+}
+
+void tst_CCheckSpeed::historyAtCountsSecondsWithoutPictures_data()
+{
+    QTest::addColumn<long>("later");
+    QTest::addColumn<Entries>("expected");
+    // Pictures in s+2 and s+3, read at s+3+later.
+    QTest::newRow("within the drawing second") << 0L << Entries{{30, 1}};
+    QTest::newRow("one second on: the last second closes") << 1L << Entries{{30, 1}, {40, 1}};
+    QTest::newRow("drawing stopped: empty seconds follow") << 3L << Entries{{30, 1}, {40, 1}, {0, 0}, {0, 0}};
+}
+
+void tst_CCheckSpeed::historyAtCountsSecondsWithoutPictures()
+{
+    QFETCH(long, later);
+    QFETCH(Entries, expected);
+    CCheckSpeed meter;
+    const long s = 1'700'000'000;
+    for (long t = s; t <= s + 3; ++t)
+        meter.addData(static_cast<unsigned long>((t - s) * 10 + 10), t);
+    Entries list;
+    for (const auto& data : meter.historyAt(s + 3 + later))
+        list.append({data.bytes, data.pictures});
+    QCOMPARE(list, expected);
+    // Reading changes nothing.
+    QCOMPARE(entries(meter), (Entries{{30, 1}}));
 }
 
 void tst_CCheckSpeed::keepsTheLastSixtySeconds()

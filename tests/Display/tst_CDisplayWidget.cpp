@@ -1,4 +1,5 @@
 #include "Display/CDisplayWidget.h"
+#include "Display/CGraphicsScene.h"
 #include "Display/CGraphicsView.h"
 #include "Display/CScreen.h"
 #include "Display/CScreenWidget.h"
@@ -74,19 +75,33 @@ private slots:
         QTest::addColumn<QString>("steps"); // n next, p previous
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<int>("lastStart");
+        QTest::addColumn<bool>("manyDvrs");
         QTest::newRow("9: back from the first page to the last, 252 to 255")
-            << 9 << "p" << QStringList{"1 / 29", "29 / 29"} << 252;
-        QTest::newRow("16: through the pages") << 16 << "nn" << QStringList{"1 / 16", "2 / 16", "3 / 16"} << 32;
-        QTest::newRow("64: four pages") << 64 << "ppp" << QStringList{"1 / 4", "4 / 4", "3 / 4", "2 / 4"} << 64;
+            << 9 << "p" << QStringList{"1 / 29", "29 / 29"} << 252 << false;
+        QTest::newRow("16: through the pages")
+            << 16 << "nn" << QStringList{"1 / 16", "2 / 16", "3 / 16"} << 32 << false;
+        QTest::newRow("64: four pages") << 64 << "ppp" << QStringList{"1 / 4", "4 / 4", "3 / 4", "2 / 4"} << 64
+                                        << false;
+        QTest::newRow("64 of many DVRs: page 2") << 64 << "n" << QStringList{"1 / 4", "2 / 4"} << 64 << true;
     }
 
+    // The channels asked for follow the page on view, also when the wall is
+    // laid out again at a new size.
     void pages()
     {
         QFETCH(int, screens);
         QFETCH(QString, steps);
         QFETCH(QStringList, texts);
         QFETCH(int, lastStart);
+        QFETCH(bool, manyDvrs);
         CDisplayWidget wall(nullptr);
+        if (manyDvrs) {
+            wall.setScreenMode(CDisplayWidget::MULTI_DVR);
+            wall.resetDisplay();
+        }
+        wall.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wall));
+        QSignalSpy asked(&wall, &CDisplayWidget::sendChannelCommand);
         wall.setScreens(screens);
         QStringList seen{wall.getCurrentPage()};
         for (QChar step : steps) {
@@ -99,6 +114,11 @@ private slots:
         QCOMPARE(seen, texts);
         QCOMPARE(wall.getViewStartScreen(), lastStart);
         QCOMPARE(wall.getViewScreens(), screens);
+        QCOMPARE(asked.last(), (QVariantList{screens, lastStart}));
+        asked.clear();
+        wall.resize(wall.size() + QSize(40, 40));
+        QTRY_VERIFY(!asked.isEmpty());
+        QCOMPARE(asked.last(), (QVariantList{screens, lastStart}));
     }
 
     void pageOfTheSelectedScreen()
@@ -335,6 +355,46 @@ private slots:
         QSignalSpy changed(&wall, &CDisplayWidget::changedScreen);
         wall.updateSelectScreen(0);
         QCOMPARE(changed.last(), (QList<QVariant>{0, 0}));
+        // A picture decoded before the failure, delivered after it, leaves
+        // the failed state on view.
+        wall.slotUpdateScreen(eventRecord(0, false));
+        QVERIFY(wall.wall()->getInfo(0).status);
+    }
+
+    // From the first start (no overlay key stored yet) the wall draws the
+    // names and icons PC setup shows, and follows a change at once.
+    void overlaysAsPcSetupShowsThem_data()
+    {
+        QTest::addColumn<int>("rendering");
+        QTest::newRow("OpenGL") << int(OPENGL_HIGH_PERFORMANCE);
+        QTest::newRow("widgets") << int(OPENGL_OFF);
+    }
+
+    void overlaysAsPcSetupShowsThem()
+    {
+        QFETCH(int, rendering);
+        CAppSettings settings;
+        for (const QString& key : {CAppSettings::OSD_CH_NAME, CAppSettings::OSD_RECORD, CAppSettings::OSD_EVENT})
+            settings.remove(key);
+        settings.writeSetting(CAppSettings::OPENGL, rendering);
+        CDisplayWidget wall(nullptr);
+        wall.resetDisplay();
+        const auto overlay = [&wall]() -> const COverlayPainter& {
+            CScreen* screen = wall.wall();
+            return screen->scene() ? screen->scene()->overlay() : screen->screenWidgets().first()->overlay();
+        };
+        QCOMPARE(overlay().showNames(), true);
+        QCOMPARE(overlay().recordMode(), 1);
+        QCOMPARE(overlay().eventMode(), 1);
+        settings.writeSetting(CAppSettings::OSD_CH_NAME, 0);
+        settings.writeSetting(CAppSettings::OSD_RECORD, 2);
+        settings.writeSetting(CAppSettings::OSD_EVENT, 0);
+        wall.UpdateDisplaySettings();
+        QCOMPARE(overlay().showNames(), false);
+        QCOMPARE(overlay().recordMode(), 2);
+        QCOMPARE(overlay().eventMode(), 0);
+        for (const QString& key : {CAppSettings::OSD_CH_NAME, CAppSettings::OSD_RECORD, CAppSettings::OSD_EVENT})
+            settings.remove(key);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "Display/CWaitWidget.h"
 #include "H264TestEncoder.h"
 #include "Settings/CAppSettings.h"
+#include "ShownText.h"
 #include "WallFeed.h"
 
 #include <QApplication>
@@ -170,12 +171,12 @@ private slots:
         QVERIFY(near(shot(wall).pixel(tile.left() + 10, tile.bottom() - 10), qRgb(0, 0, 0), 10));
 
         if (mode == OPENGL_OFF) {
-            QCOMPARE(wall.wall()->screenWidgets()[5]->toolTip(), dvr.statusText);
+            QCOMPARE(shownText(wall.wall()->screenWidgets()[5]->toolTip()), dvr.statusText);
         } else {
             QWidget* viewport = wall.wall()->view()->viewport();
             QHelpEvent help(QEvent::ToolTip, middle, viewport->mapToGlobal(middle));
             QApplication::sendEvent(viewport, &help);
-            QTRY_COMPARE(QToolTip::text(), dvr.statusText);
+            QTRY_COMPARE(shownText(QToolTip::text()), dvr.statusText);
             QToolTip::hideText();
         }
     }

@@ -25,6 +25,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <limits>
 #include <sys/stat.h>
 
@@ -97,6 +98,8 @@ private slots:
     void cleanup();
     void drops_data();
     void drops();
+    void namesShownAsTheyStand_data();
+    void namesShownAsTheyStand();
     void unusableImageIsRefused_data();
     void unusableImageIsRefused();
     void adjustScalesTheImageOnly();
@@ -211,6 +214,39 @@ void tst_CEMapWidget::drops()
     const EMapItems& item = m_saved.last().items(0);
     QCOMPARE(QPoint(item.posx(), item.posy()), icon->pos());
     QCOMPARE(item.channel(), 5);
+}
+
+void tst_CEMapWidget::namesShownAsTheyStand_data()
+{
+    QTest::addColumn<QString>("dvrName");
+    QTest::addColumn<QString>("cameraName");
+    QTest::newRow("tags") << "<i>Front</i> DVR"
+                          << "<b>Gate</b> 1";
+    QTest::newRow("entity and line break") << "A &amp; B"
+                                           << "Yard<br>2";
+}
+
+// A camera icon shows its DVR's names as text, under the icon and in its
+// tool tip.
+void tst_CEMapWidget::namesShownAsTheyStand()
+{
+    QFETCH(QString, dvrName);
+    QFETCH(QString, cameraName);
+    QLabel map;
+    DVR dvr;
+    dvr.set_name(dvrName.toStdString());
+    dvr.add_chname(cameraName.toStdString());
+    auto* icon = new CCameraWidget(&map);
+    icon->setDVR(dvr, 0);
+    bool labelled = false;
+    for (const QLabel* label : icon->findChildren<QLabel*>())
+        labelled = labelled || (label->text() == cameraName && label->textFormat() == Qt::PlainText);
+    QVERIFY(labelled);
+    QTextDocument tip;
+    tip.setHtml(icon->toolTip());
+    QVERIFY(tip.toPlainText().contains(dvrName));
+    QVERIFY(tip.toPlainText().contains(cameraName));
+    delete icon;
 }
 
 void tst_CEMapWidget::unusableImageIsRefused_data()

@@ -13,9 +13,10 @@ const int WIDTH = 352;
 const int HEIGHT = 240;
 } // namespace
 
-QList<QByteArray> RecordedFolder::frames(int channels, quint32 from, int seconds, bool audio, int padding)
+QList<QByteArray> RecordedFolder::frames(
+    int channels, quint32 from, int seconds, bool audio, int padding, int timedLength)
 {
-    const QByteArray filler = QByteArray("\0\0\0\1\x0C", 5) + QByteArray(padding, '\xFF');
+    const QByteArray fillerStart("\0\0\0\1\x0C", 5);
     QList<QByteArray> frames;
     for (int tick = 0; tick < FPS * seconds; ++tick) {
         const quint32 sec = from + quint32(tick / FPS);
@@ -23,8 +24,11 @@ QList<QByteArray> RecordedFolder::frames(int channels, quint32 from, int seconds
         for (int channel = 0; channel < channels; ++channel) {
             const QList<TestDvrClips::Frame> loop = TestDvrClips::loop(WIDTH, HEIGHT, channel, 10, 5);
             const TestDvrClips::Frame& picture = loop.at(tick % loop.size());
-            frames << VideoFrameWrapper::newFrame(picture.data + (padding > 0 ? filler : QByteArray()),
-                picture.key ? 0 : 1, channel, WIDTH, HEIGHT, sec, usec, 1 + channel % 3);
+            const qsizetype fill
+                = timedLength > 0 ? timedLength + tick - picture.data.size() - fillerStart.size() : padding;
+            const QByteArray filler = fill > 0 ? fillerStart + QByteArray(fill, '\xFF') : QByteArray();
+            frames << VideoFrameWrapper::newFrame(
+                picture.data + filler, picture.key ? 0 : 1, channel, WIDTH, HEIGHT, sec, usec, 1 + channel % 3);
         }
         if (audio)
             frames << VideoFrameWrapper::newFrame(WallFeed::alawFrame(0).mid(40), 3, 0, WIDTH, HEIGHT, sec, usec);

@@ -11,8 +11,11 @@
 namespace RecordedFolder {
 
 // The frames of the channels from `from` for `seconds`, in stream order;
-// `padding` bytes of H.264 filler make every picture that much larger.
-QList<QByteArray> frames(int channels, quint32 from, int seconds, bool audio = true, int padding = 0);
+// `padding` bytes of H.264 filler make every picture that much larger; a
+// `timedLength` above 0 fills every picture up to that many bytes plus one
+// for each frame time since `from`, so that a picture's length tells its time.
+QList<QByteArray> frames(
+    int channels, quint32 from, int seconds, bool audio = true, int padding = 0, int timedLength = 0);
 // Records them as one recording; false when the recorder refused.
 bool record(const QList<QByteArray>& frames, int channels);
 QString folder();

@@ -2,6 +2,7 @@
 
 #include "Recording/CSearchWidget.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QCalendarWidget>
@@ -110,6 +111,15 @@ void ShownSearch::moveTo(CSearchWidget* panel, std::time_t t)
     replied();
     QTest::mouseClick(
         panel->findChild<QWidget*>("TimeLine_Minute"), Qt::LeftButton, {}, QPoint(7 * time.time().minute() + 3, 30));
+}
+
+void ShownSearch::chooseBackupRange(QWidget* backupPanel, std::time_t start, std::time_t end)
+{
+    auto* search = backupPanel->findChild<CSearchWidget*>();
+    QTest::mouseClick(backupPanel->findChild<QAbstractButton*>("BackupTime1"), Qt::LeftButton);
+    moveTo(search, start);
+    QTest::mouseClick(backupPanel->findChild<QAbstractButton*>("BackupTime2"), Qt::LeftButton);
+    moveTo(search, end);
 }
 
 QString ShownSearch::day(QCalendarWidget* calendar, const QDate& date)

@@ -27,6 +27,9 @@ public:
     // the date on the calendar, then the hour and the minute on the time
     // line.
     static void moveTo(CSearchWidget* panel, std::time_t t);
+    // Chooses a backup panel's range as the operator does: its start button
+    // and the start minute, its end button and the end minute.
+    static void chooseBackupRange(QWidget* backupPanel, std::time_t start, std::time_t end);
 
     // The cell of a date among those the calendar shows: "filled" (red) or
     // "empty", and " grey" when its number is not drawn in black.

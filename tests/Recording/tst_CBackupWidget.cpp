@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -114,11 +115,7 @@ void tst_CBackupWidget::prepare(CBackupWidget& panel, std::time_t start, std::ti
     panel.show();
     panel.search(m_dvr->dvrRecord(), 2, 1);
     QTRY_VERIFY(!panel.findChild<CRemoteSearch*>()->waitDialog()->isVisible());
-    auto* search = panel.findChild<CSearchWidget*>();
-    click(&panel, "BackupTime1");
-    ShownSearch::moveTo(search, start);
-    click(&panel, "BackupTime2");
-    ShownSearch::moveTo(search, end);
+    ShownSearch::chooseBackupRange(&panel, start, end);
 }
 
 void tst_CBackupWidget::range()
@@ -141,6 +138,9 @@ void tst_CBackupWidget::range()
     ShownSearch::moveTo(panel.findChild<CSearchWidget*>(), at("2024-03-10 10:15"));
     click(&panel, "Range60");
     QCOMPARE(label->text(), "2024-03-10  10:15 ~ 2024-03-10  11:15");
+    // The range reads beside the progress bar, left of the controls.
+    QVERIFY(!label->geometry().intersects(panel.findChild<QProgressBar*>("progressBar")->geometry()));
+    QVERIFY(label->geometry().right() < panel.findChild<QWidget*>("BackupControl")->x());
 
     // A start at the end is refused.
     QSignalSpy starts(&panel, &CBackupWidget::backupStart);

@@ -2,6 +2,7 @@
 // mode and its playback thread, feeding a receiver and a real screen wall.
 #include "Common/CFrameInfo.h"
 #include "Common/CSearchDataParser.h"
+#include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
@@ -13,10 +14,13 @@
 #include "Recording/CSearchWidget.h"
 #include "Settings/CAppSettings.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <condition_variable>
 #include <mutex>
 
 namespace {
@@ -110,6 +114,10 @@ private slots:
     void wallShowsTheRecordedChannels();
     void cyclesWithFullWallBuffers();
     void pauseWhileTheWallPacesPlay();
+    void pauseWaitsForTheFrameInHand();
+    void aMinuteWithoutAFileIsTold();
+    void controlsActOnWhatIsShown_data();
+    void controlsActOnWhatIsShown();
 
 private:
     // Chooses the minute on a panel wired as the main window wires it; the
@@ -117,6 +125,9 @@ private:
     void choose(CPlaybackWidget& panel, quint32 minute, const std::function<void(CPlaybackFile*)>& action,
         CDisplayWidget* wall = nullptr);
     QString pairCopy(const QString& stem);
+    // Plays the folder's minute at 10:00 on the bench until more than
+    // `positions` positions went by: frames have gone to the wall.
+    void playUntil(PanelOnWall& bench, int positions);
 
     QTemporaryDir m_root;
     QList<QByteArray> m_first; // 10:00:58 to 10:01:01
@@ -351,6 +362,8 @@ void tst_CPlaybackFile::damagedPairs()
     if (entries > 0) {
         QCOMPARE(thread.frameCount(), entries);
         QVERIFY(ends.wait());
+        // The slider keeps its range once the file has run out.
+        QCOMPARE(thread.frameCount(), entries);
         const _DISPLAY_DVR_INFO info = receiver.info();
         QCOMPARE(QStringList({info.dvrName, info.channelNames[0], QString::number(info.model)}).join('/'), names);
     }
@@ -435,26 +448,220 @@ void tst_CPlaybackFile::cyclesWithFullWallBuffers()
 // The wall takes frames at their pace and the thread waits for it: the
 // operator's pause is taken between two frames, not once the file has run
 // out.
+void tst_CPlaybackFile::playUntil(PanelOnWall& bench, int positions)
+{
+    choose(
+        bench.panel, T10, [](CPlaybackFile*) {}, &bench.wall);
+    // Counted on this thread, as the panel takes the thread's signals.
+    int played = 0;
+    QObject counter;
+    connect(
+        bench.thread(), &CPlaybackFile::changedframe, &counter, [&played] { ++played; }, Qt::QueuedConnection);
+    QTRY_VERIFY(played > positions);
+}
+
 void tst_CPlaybackFile::pauseWhileTheWallPacesPlay()
 {
     CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("paced"));
     QVERIFY(RecordedFolder::record(RecordedFolder::frames(3, T10, 10, true, 20000), 3));
     PanelOnWall bench;
     CPlaybackFile* thread = bench.thread();
-    choose(
-        bench.panel, T10, [](CPlaybackFile*) {}, &bench.wall);
-    // Under way: frames have gone to the wall. Counted on this thread, as
-    // the panel takes the thread's signals.
-    int played = 0;
-    QObject counter;
-    connect(
-        thread, &CPlaybackFile::changedframe, &counter, [&played] { ++played; }, Qt::QueuedConnection);
-    QTRY_VERIFY(played > 10);
+    playUntil(bench, 10);
     thread->pause();
     QVERIFY(thread->isRunning() && thread->isPaused());
     thread->fast();
     thread->pause();
     QVERIFY(thread->isRunning());
+    bench.wall.stop();
+    bench.panel.PlayStop();
+    CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("backup"));
+}
+
+// A pause returns between two frames, never while a receiver still holds
+// the frame the thread handed it: the panel disconnects the receivers then.
+void tst_CPlaybackFile::pauseWaitsForTheFrameInHand()
+{
+    // Outlive the thread, whose receiver uses them.
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool inHand = false;
+    bool paused = false;
+    bool pausedWhileInHand = false;
+    CPlaybackFile thread;
+    connect(
+        &thread, &CPlaybackFile::DisplayVideo, this,
+        [&](const _DISPLAY_DVR_INFO&, const unsigned char*, size_t) {
+            std::unique_lock<std::mutex> lock(mutex);
+            if (paused)
+                return;
+            inHand = true;
+            changed.notify_all();
+            // A pause that waits for this frame does not return meanwhile.
+            pausedWhileInHand = changed.wait_for(lock, std::chrono::seconds(1), [&] { return paused; });
+            inHand = false;
+        },
+        Qt::DirectConnection);
+    QVERIFY(thread.Load(HdbFileHeader(), RecordedFolder::folder() + "/20240101_100058.hrf"));
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        QVERIFY(changed.wait_for(lock, std::chrono::seconds(10), [&] { return inHand; }));
+    }
+    thread.pause();
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        paused = true;
+        QVERIFY(!inHand);
+    }
+    changed.notify_all();
+    QVERIFY(!pausedWhileInHand);
+    thread.Close();
+}
+
+// A minute no file holds plays nothing and is told: not the minute played
+// before.
+void tst_CPlaybackFile::aMinuteWithoutAFileIsTold()
+{
+    CPlaybackWidget panel;
+    panel.search(RecordedFolder::folder());
+    QSignalSpy chosen(&panel, &CPlaybackWidget::selectedTime);
+    choose(panel, T10 + 60, [](CPlaybackFile*) {});
+    panel.PlayStop();
+    choose(panel, T10 + 600, [](CPlaybackFile*) {});
+    QCOMPARE(chosen.size(), 1);
+    QVERIFY(!panel.findChild<CPlaybackFile*>()->isRunning());
+    QStringList told;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+            told << box->text();
+            box->close();
+        }
+    }
+    QCOMPARE(told, QStringList{"There is no playback file."});
+}
+
+void tst_CPlaybackFile::controlsActOnWhatIsShown_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("pause") << "pause";
+    QTest::newRow("step") << "step";
+    QTest::newRow("slow") << "slow";
+    QTest::newRow("reverse") << "reverse";
+    QTest::newRow("slider seek") << "seek";
+    QTest::newRow("new minute") << "minute";
+}
+
+// A low bit-rate recording: many seconds of its small frames would fit under
+// the wall's byte mark. A drawn picture's length tells which frame it shows.
+// After the control a channel draws at most the two frames already handed to
+// its decoder before the first frame sent after the control (pause and step
+// play on again, so that such frames come).
+void tst_CPlaybackFile::controlsActOnWhatIsShown()
+{
+    QFETCH(QString, control);
+    CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("small"));
+    const QList<QByteArray> minutes[]
+        = {RecordedFolder::frames(3, T10, 10, false, 0, 4096), RecordedFolder::frames(3, T10 + 60, 2, false, 0, 8192)};
+    if (!QFile::exists(RecordedFolder::folder())) {
+        for (const QList<QByteArray>& minute : minutes)
+            QVERIFY(RecordedFolder::record(minute, 3));
+    }
+    // A frame is known by its channel and length.
+    QSet<QPair<int, qsizetype>> frames;
+    for (const QByteArray& frame : minutes[0] + minutes[1])
+        frames.insert({CFrameInfo::read(false, frame).channel, frame.size()});
+    QCOMPARE(frames.size(), minutes[0].size() + minutes[1].size());
+
+    // Outlive the bench, whose threads use them.
+    std::mutex mutex;
+    bool after = false; // frames sent from now on come after the control
+    bool counting = false;
+    // Lengths by channel.
+    QHash<int, QSet<qsizetype>> sentAfter;
+    QHash<int, QList<qsizetype>> drawn;
+    PanelOnWall bench;
+    CPlaybackFile* thread = bench.thread();
+    const int playing = CPlaybackFile::Speed2PlayMode(1);
+    // Made before the panel wires the wall, so that a frame is noted before
+    // the wall can draw it.
+    connect(
+        thread, &CPlaybackFile::DisplayVideo, this,
+        [&](const _DISPLAY_DVR_INFO& info, const unsigned char* data, size_t len) {
+            const int channel = CFrameInfo::read(false, data, len).channel;
+            std::lock_guard<std::mutex> lock(mutex);
+            after = after || info.pbMode != playing;
+            if (after)
+                sentAfter[channel].insert(qsizetype(len));
+        },
+        Qt::DirectConnection);
+    connect(
+        thread, &CPlaybackFile::signalDecoderRestart, this,
+        [&] {
+            std::lock_guard<std::mutex> lock(mutex);
+            after = true;
+        },
+        Qt::DirectConnection);
+    connect(
+        bench.wall.router(), &CDisplayVideo::signalUpdateScreen, this,
+        [&](const CDisplayInfo& info) {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (counting)
+                drawn[info.channel] << qsizetype(info.length);
+        },
+        Qt::DirectConnection);
+    playUntil(bench, 60);
+
+    const bool playOn = control == QLatin1String("pause") || control == QLatin1String("step");
+    if (control == QLatin1String("pause"))
+        thread->pause();
+    else if (control == QLatin1String("step"))
+        thread->frame(true);
+    else if (control == QLatin1String("slow"))
+        thread->slow();
+    else if (control == QLatin1String("reverse"))
+        thread->play(false);
+    else if (control == QLatin1String("seek"))
+        thread->setFrameIndex(thread->frameCount() * 3 / 4);
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        counting = true;
+        // Paused: nothing goes out until play goes on. A new minute's
+        // frames come from another file.
+        after = after || playOn || control == QLatin1String("minute");
+    }
+    if (playOn)
+        thread->restart();
+    else if (control == QLatin1String("minute"))
+        choose(
+            bench.panel, T10 + 60, [](CPlaybackFile*) {}, &bench.wall);
+
+    // The frames drawn on a channel before its first one sent after the
+    // control, once every channel has drawn such a frame.
+    const auto drawnBefore = [&](int channel) {
+        const QList<qsizetype>& pictures = drawn.value(channel);
+        for (int i = 0; i < pictures.size(); ++i) {
+            if (sentAfter.value(channel).contains(pictures.at(i)))
+                return i;
+        }
+        return -1;
+    };
+    const auto settled = [&] {
+        std::lock_guard<std::mutex> lock(mutex);
+        for (int channel = 0; channel < 3; ++channel) {
+            if (drawnBefore(channel) < 0)
+                return false;
+        }
+        return true;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(settled(), 10000);
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        for (int channel = 0; channel < 3; ++channel)
+            QVERIFY2(drawnBefore(channel) <= 2,
+                qPrintable(QStringLiteral("channel %1: %2 pictures from before the %3")
+                               .arg(channel)
+                               .arg(drawnBefore(channel))
+                               .arg(control)));
+    }
     bench.wall.stop();
     bench.panel.PlayStop();
     CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("backup"));

@@ -71,13 +71,15 @@ private slots:
         CAppSettings().writeSetting(CAppSettings::ALARM_SOUND, 1);
         CEventSound sound;
         sound.UpdateSetting();
+        m_monitor.take();
         sound.setEvent(true);
-        // The sound lasts half a second: still heard later, it repeats.
-        QTest::qWait(700);
-        QVERIFY(m_monitor.listen(500) > 2000);
+        // The sound is loud for less than half a second: a second of it
+        // heard, it repeats.
+        QVERIFY(m_monitor.hears(2000, 1000));
         sound.setEvent(false);
-        QTest::qWait(300);
-        QVERIFY(m_monitor.listen(300) < 100);
+        // It ends and does not come back.
+        QVERIFY(m_monitor.hearsItEnd(100, 300));
+        QVERIFY(m_monitor.staysQuiet(100, 300));
     }
 
 private:

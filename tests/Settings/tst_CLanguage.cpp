@@ -1,13 +1,19 @@
 #include "Settings/CLanguage.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QGlyphRun>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTextLayout>
 #include <QXmlStreamReader>
 
 // The languages on offer come from the embedded translation files, map back
-// to their files by exact name, and every translation source is complete.
+// to their files by exact name, bring the toolkit's texts and locale along,
+// can be drawn with the fonts the program gets, and every translation
+// source is complete.
 namespace {
 
 struct Message {
@@ -89,6 +95,66 @@ private slots:
         QCOMPARE(languages.getLanguageFileName(name), file);
         if (!file.isEmpty())
             QVERIFY(QFile::exists(CLanguage::LANGUAGE_PATH + QLatin1Char('/') + file));
+    }
+
+    void toolkitFollows_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("translated");
+        QTest::addColumn<QString>("month");
+        QTest::newRow("English: the source texts") << "English" << false << "January";
+        QTest::newRow("French") << "French" << true << "janvier";
+        QTest::newRow("Korean") << "Korean" << true << "1월";
+        QTest::newRow("Norwegian Bokmal: the toolkit's Nynorsk") << "Norwegian Bokmal" << true << "januar";
+        QTest::newRow("Russian") << "Russian" << true << "январь";
+        QTest::newRow("Chinese") << "Chinese" << true << "1月";
+        QTest::newRow("no translation: English") << "German" << false << "January";
+    }
+
+    // File dialogs and standard buttons speak the chosen language, and
+    // dates follow it whatever the system's locale.
+    void toolkitFollows()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, translated);
+        QFETCH(QString, month);
+        CLanguage().applyLanguage(language);
+        const QString lookIn = QStringLiteral("Look in:");
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:") != lookIn, translated);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"), translated);
+        QCOMPARE(QLocale().standaloneMonthName(1), month);
+        CLanguage().applyLanguage(QString());
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), lookIn);
+    }
+
+    void scriptsAreDrawn_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("Hangul") << "ko";
+        QTest::newRow("Traditional Chinese") << "zh_tw";
+    }
+
+    // The fonts the program gets hold a glyph for every character of a
+    // translated caption, through the font fallback if need be.
+    void scriptsAreDrawn()
+    {
+        QFETCH(QString, code);
+        QTranslator translator;
+        QVERIFY(translator.load(CLanguage::LANGUAGE_FILE_PREFIX + code, CLanguage::LANGUAGE_PATH));
+        const QString text = translator.translate("ViewerClass", "Configuration");
+        QVERIFY(!text.isEmpty() && text.at(0).unicode() > 0x2e80);
+        QTextLayout layout(text, QGuiApplication::font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        int glyphs = 0;
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            for (const quint32 glyph : run.glyphIndexes()) {
+                QVERIFY2(glyph != 0, qPrintable(run.rawFont().familyName() + QLatin1String(" lacks a glyph")));
+                ++glyphs;
+            }
+        }
+        QCOMPARE(glyphs, text.size());
     }
 
     void sourcesAreComplete_data()

@@ -23,6 +23,11 @@ TestDvr::TestDvr(QObject* parent)
 
 TestDvr::~TestDvr()
 {
+    close();
+}
+
+void TestDvr::close()
+{
     m_server->close();
     // The connections report to this object while they go, so they go first.
     qDeleteAll(findChildren<TestDvrConnection*>(Qt::FindDirectChildrenOnly));

@@ -49,6 +49,9 @@ public:
 
     // Listens on 127.0.0.1 only; port 0 picks a free port.
     bool listen(quint16 port = 0);
+    // Stops listening and drops every connection, as a DVR whose program
+    // ends; listen() opens the port again.
+    void close();
     quint16 port() const;
     static QString address();
     // A directory record that points at this DVR with its credentials.

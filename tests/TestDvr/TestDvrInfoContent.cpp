@@ -36,6 +36,8 @@ TestDvrContent TestDvrInfoContent::unusual()
     content.dvrInfo.set_model_name("");
     content.dvrInfo.set_vtype(1);
     content.dvrInfo.set_app_version(eucKr(koreanVersion()));
+    // Markup the window must show as it stands.
+    content.dvrInfo.set_hardware_version("<i>HW</i> 1.2");
 
     content.hddInfo.clear_info();
     for (int i = 0; i < DISKS; ++i) {

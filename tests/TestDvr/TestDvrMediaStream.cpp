@@ -111,6 +111,13 @@ void TestDvrMediaStream::setAudioChannels(quint32 audioMask)
         m_streams->noteChannels(m_record, m_request);
 }
 
+void TestDvrMediaStream::fallSilent()
+{
+    m_silent = true;
+    m_pieces.clear();
+    m_pieceDueMs.clear();
+}
+
 TestDvrMediaStream::~TestDvrMediaStream()
 {
     if (m_streams)
@@ -129,7 +136,7 @@ std::optional<TestDvrStream::Chunk> TestDvrMediaStream::nextChunk()
                 m_ended = true;
             continue;
         }
-        if (m_settings.fault == Fault::Silence)
+        if (m_silent || m_settings.fault == Fault::Silence)
             return Chunk{QByteArray(), SILENCE_STEP_MS};
         const int delay = tickDelayMs();
         QList<QByteArray> packets;

@@ -52,6 +52,9 @@ public:
     // DVR's count are never sent.
     void setVideoChannels(quint32 videoMask, quint32 headerOnlyMask);
     void setAudioChannels(quint32 audioMask);
+    // Sends nothing more and keeps the connection open, as a DVR that hangs
+    // or a link cut on the way.
+    void fallSilent();
 
 protected:
     std::optional<Chunk> nextChunk() override;
@@ -100,6 +103,7 @@ private:
     qint64 m_packets = 0;
     bool m_started = false;
     bool m_ended = false;
+    bool m_silent = false;
     QList<Chunk> m_pieces;
     // Camera content: when each piece is due on the stream's clock.
     QList<qint64> m_pieceDueMs;

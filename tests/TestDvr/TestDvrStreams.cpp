@@ -251,12 +251,22 @@ bool TestDvrStreams::changeAudioChannels(int id, quint32 audioMask)
 
 void TestDvrStreams::dropAll()
 {
+    forEachRunning([](TestDvrMediaStream* stream) { stream->finish(); });
+}
+
+void TestDvrStreams::silenceAll()
+{
+    forEachRunning([](TestDvrMediaStream* stream) { stream->fallSilent(); });
+}
+
+void TestDvrStreams::forEachRunning(const std::function<void(TestDvrMediaStream*)>& act)
+{
     // The streams belong to the DVR's thread.
-    QMetaObject::invokeMethod(this, [this] {
+    QMetaObject::invokeMethod(this, [this, act] {
         const QList<QPointer<TestDvrMediaStream>> running = m_running.values();
         for (const QPointer<TestDvrMediaStream>& stream : running) {
             if (stream)
-                stream->finish();
+                act(stream);
         }
     });
 }

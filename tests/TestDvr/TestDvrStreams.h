@@ -61,6 +61,8 @@ public:
 
     // The DVR closes every running stream, as when it drops its clients.
     void dropAll();
+    // Every running stream falls silent with its connection left open.
+    void silenceAll();
     // The channels' live state, shared by every stream.
     TestDvrLiveState& liveState() { return m_liveState; }
 
@@ -80,6 +82,8 @@ public:
 
 private:
     int nextVideoId() const;
+    // On the DVR's thread, for each running stream.
+    void forEachRunning(const std::function<void(TestDvrMediaStream*)>& act);
     // The running stream whose packets carry that client id.
     TestDvrMediaStream* runningStream(int id) const;
 

@@ -106,8 +106,11 @@ int main(int argc, char* argv[])
         QStringLiteral("The refusal code, the packets before closing or the milliseconds between dripped bytes "
                        "(default 2)."),
         QStringLiteral("value"), QStringLiteral("2"));
+    const QCommandLineOption modelNameOption(QStringLiteral("model-name"),
+        QStringLiteral("The model name the DVR reports (default its own)."), QStringLiteral("name"));
     parser.addOptions({portOption, userOption, passwordOption, faultOption, slowOption, statusOption, lifetimeOption,
-        sizeOption, fpsOption, noAudioOption, contentOption, bitRateOption, streamFaultOption, faultValueOption});
+        sizeOption, fpsOption, noAudioOption, contentOption, bitRateOption, streamFaultOption, faultValueOption,
+        modelNameOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -172,6 +175,11 @@ int main(int argc, char* argv[])
     dvr.setFault(fault);
     dvr.setSlowAnswerDelay(parser.value(slowOption).toInt());
     dvr.setErrorStatus(parser.value(statusOption).toInt());
+    if (parser.isSet(modelNameOption)) {
+        TestDvrContent reported = dvr.content();
+        reported.dvrInfo.set_model_name(parser.value(modelNameOption).toStdString());
+        dvr.setContent(reported);
+    }
     // Keeps what the setup window sends, so that it reads it back.
     TestDvrConfiguration::install(&dvr);
     if (!dvr.listen(static_cast<quint16>(port))) {

@@ -54,22 +54,56 @@ bool SinkMonitor::start()
     return m_recorder.waitForStarted(5000) && m_recorder.waitForReadyRead(10000);
 }
 
+void SinkMonitor::record()
+{
+    m_heard += m_recorder.readAllStandardOutput();
+}
+
 QByteArray SinkMonitor::take()
 {
-    QByteArray pcm = m_recorder.readAllStandardOutput();
+    record();
+    QByteArray pcm;
+    pcm.swap(m_heard);
     // Keep whole samples; an odd byte waits for its partner.
     if (pcm.size() % 2) {
-        m_recorder.ungetChar(pcm.back());
+        m_heard = pcm.right(1);
         pcm.chop(1);
     }
     return pcm;
 }
 
-int SinkMonitor::listen(int milliseconds)
+bool SinkMonitor::hears(int magnitude, int milliseconds, int timeLimitMs)
+{
+    return QTest::qWaitFor(
+        [&] {
+            record();
+            return loudMilliseconds(m_heard, magnitude) >= milliseconds;
+        },
+        timeLimitMs);
+}
+
+bool SinkMonitor::hearsItEnd(int magnitude, int milliseconds, int timeLimitMs)
+{
+    const qsizetype tail = bytesOf(milliseconds);
+    return QTest::qWaitFor(
+        [&] {
+            record();
+            const qsizetype whole = m_heard.size() - m_heard.size() % 2;
+            return whole >= tail && peak(m_heard.mid(whole - tail, tail)) < magnitude;
+        },
+        timeLimitMs);
+}
+
+bool SinkMonitor::staysQuiet(int magnitude, int milliseconds, int timeLimitMs)
 {
     take();
-    QTest::qWait(milliseconds);
-    return peak(take());
+    const bool heard = QTest::qWaitFor(
+        [&] {
+            record();
+            return m_heard.size() >= bytesOf(milliseconds);
+        },
+        timeLimitMs);
+    return heard && peak(take()) < magnitude;
 }
 
 int SinkMonitor::peak(const QByteArray& pcm)

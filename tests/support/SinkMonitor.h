@@ -11,6 +11,7 @@
 class SinkMonitor {
 public:
     static constexpr int RATE = 8000;
+    static constexpr int TIME_LIMIT_MS = 10000;
 
     SinkMonitor() = default;
     ~SinkMonitor();
@@ -27,14 +28,27 @@ public:
     bool start();
     // Everything recorded since the last take (or since start).
     QByteArray take();
-    // Drops what was recorded so far, records for the given time and returns
-    // the loudest sample's magnitude.
-    int listen(int milliseconds);
+    // Records on until what was recorded since the last take holds that
+    // much sound at or above the magnitude; false when it does not come
+    // within the time limit.
+    bool hears(int magnitude, int milliseconds, int timeLimitMs = TIME_LIMIT_MS);
+    // Records on until the sound ends: the last milliseconds recorded stay
+    // below the magnitude. False when it goes on past the time limit.
+    bool hearsItEnd(int magnitude, int milliseconds, int timeLimitMs = TIME_LIMIT_MS);
+    // Drops what was recorded so far and records that much sound (as many
+    // samples, however long the server takes): true when all of it stays
+    // below the magnitude, false when it does not or does not come.
+    bool staysQuiet(int magnitude, int milliseconds, int timeLimitMs = TIME_LIMIT_MS);
 
     static int peak(const QByteArray& pcm);
     // How much of pcm, in milliseconds, is at least the given magnitude.
     static int loudMilliseconds(const QByteArray& pcm, int magnitude);
 
 private:
+    // Adds what the recorder delivered to what was heard.
+    void record();
+    static qsizetype bytesOf(int milliseconds) { return qsizetype(milliseconds) * RATE / 1000 * 2; }
+
     QProcess m_recorder;
+    QByteArray m_heard; // since the last take
 };

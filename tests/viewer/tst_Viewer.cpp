@@ -1,12 +1,24 @@
 #include "../Connection/ModalAnswers.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
+#include "Connection/CLogin.h"
 #include "Connection/CMenuDVRList.h"
+#include "Connection/CSendDVRInfoWidget.h"
+#include "Connection/CSetDVRInfoDialog.h"
+#include "CutTexts.h"
+#include "DVRSetup/CLiveCtrlWidget.h"
+#include "DVRSetup/CModelInfoDialog.h"
+#include "DVRSetup/CMotionZoneDialog.h"
+#include "DVRSetup/CProgressDialog.h"
+#include "DVRSetup/CScheduleGrid.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
 #include "EMap/CEMapList.h"
+#include "EMap/CEMapSetupDialog.h"
+#include "EMap/CSetEMapInfoDialog.h"
+#include "Recording/CCalendarWidget.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CLanguage.h"
 #include "Settings/CPCSetupDialog.h"
@@ -17,16 +29,20 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <cmath>
 
 // The main window as the operator meets it: its form after start-up, the
 // ten modes entered through the menu buttons, PC setup beside them, keys
-// and clicks that must do nothing, and its languages.
+// and clicks that must do nothing, and its languages, whose captions fit.
 namespace {
 
 QString currentPage(const QWidget& viewer, const char* stack)
@@ -37,6 +53,42 @@ QString currentPage(const QWidget& viewer, const char* stack)
 void click(const QWidget& viewer, const QString& button)
 {
     viewer.findChild<QPushButton*>(button)->click();
+}
+
+// How far a widget's text stands out from what is drawn under it, as the
+// ratio of their relative luminances (1 to 21); the background is the mean
+// colour of the widget's place in its window, text included.
+double textContrast(const QWidget& widget)
+{
+    const QImage place = widget.window()->grab(QRect(widget.mapTo(widget.window(), QPoint()), widget.size())).toImage();
+    double red = 0, green = 0, blue = 0;
+    for (int y = 0; y < place.height(); ++y) {
+        for (int x = 0; x < place.width(); ++x) {
+            const QColor pixel = place.pixelColor(x, y);
+            red += pixel.redF();
+            green += pixel.greenF();
+            blue += pixel.blueF();
+        }
+    }
+    const double pixels = double(place.width()) * place.height();
+    const auto luminance = [](double r, double g, double b) {
+        const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
+    };
+    const QColor text = widget.palette().color(widget.foregroundRole());
+    const double fore = luminance(text.redF(), text.greenF(), text.blueF());
+    const double back = luminance(red / pixels, green / pixels, blue / pixels);
+    return (std::max(fore, back) + 0.05) / (std::min(fore, back) + 0.05);
+}
+
+// Makes the setup page current that holds the widget.
+void showTab(const CSetupWidget& setup, const QWidget& widget)
+{
+    auto* tabs = setup.findChild<QTabWidget*>();
+    for (int page = 0; page < tabs->count(); ++page) {
+        if (tabs->widget(page)->isAncestorOf(&widget))
+            tabs->setCurrentIndex(page);
+    }
 }
 
 } // namespace
@@ -241,8 +293,37 @@ private slots:
         dialog->reject();
         QVERIFY(child<QPushButton>(viewer, "Search")->isChecked());
         QCOMPARE(viewer.menuMode(), int(Viewer::PC_SETUP));
+        // Opened again with search still on view: closing it marks search.
+        click(viewer, "PCSetup");
+        dialog->reject();
+        QVERIFY(child<QPushButton>(viewer, "Search")->isChecked());
         click(viewer, "Search");
         QCOMPARE(viewer.menuMode(), int(Viewer::SEARCH));
+    }
+
+    // Each corner is cut by a circle of the radius; the edges stay whole
+    // from the radius on.
+    void roundedCorners_data()
+    {
+        QTest::addColumn<int>("radius");
+        QTest::newRow("radius 10") << 10;
+        QTest::newRow("radius 40") << 40;
+    }
+
+    void roundedCorners()
+    {
+        QFETCH(int, radius);
+        Viewer viewer;
+        viewer.setRoundedDialog(radius);
+        const QRegion shape = viewer.mask();
+        const QRect window = viewer.rect();
+        const QPoint centre = window.center();
+        for (const QPoint& out : {window.topLeft(), window.topRight(), window.bottomLeft(), window.bottomRight(),
+                 QPoint(radius / 3, 0), QPoint(window.right(), window.bottom() - radius / 3)})
+            QVERIFY2(!shape.contains(out), qPrintable(QStringLiteral("%1, %2").arg(out.x()).arg(out.y())));
+        for (const QPoint& in : {QPoint(centre.x(), 0), QPoint(0, centre.y()), QPoint(window.right(), centre.y()),
+                 QPoint(centre.x(), window.bottom()), QPoint(radius, 0), QPoint(radius / 2, radius / 2)})
+            QVERIFY2(shape.contains(in), qPrintable(QStringLiteral("%1, %2").arg(in.x()).arg(in.y())));
     }
 
     void escapeAndStrayRightClicksDoNothing()
@@ -314,17 +395,20 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("installed");
         QTest::addColumn<QStringList>("texts"); // LiveS, Search, PCSetup, configExit
-        QTest::newRow("English: nothing to translate")
-            << "English" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
-        QTest::newRow("French") << "French" << true << QStringList{"Direct S", "Recherche", "Config. PC", "Quitter"};
-        QTest::newRow("Korean") << "Korean" << true << QStringList{"라이브 S", "검색", "PC 설정", "나가기"};
+        QTest::addColumn<QString>("month"); // the search calendar's, in January
+        const QStringList english{"Live S", "Search", "PC Setup", "Exit"};
+        QTest::newRow("English: nothing to translate") << "English" << false << english << "January";
+        QTest::newRow("French") << "French" << true << QStringList{"Direct S", "Recherche", "Config. PC", "Quitter"}
+                                << "janvier";
+        QTest::newRow("Korean") << "Korean" << true << QStringList{"라이브 S", "검색", "PC 설정", "나가기"} << "1월";
         QTest::newRow("Norwegian Bokmal")
-            << "Norwegian Bokmal" << true << QStringList{"Direkte S", "Søk", "PC-oppsett", "Avslutt"};
-        QTest::newRow("Russian") << "Russian" << true << QStringList{"Просмотр S", "Поиск", "Настройка ПК", "Выход"};
-        QTest::newRow("Chinese") << "Chinese" << true << QStringList{"即時 S", "搜尋", "PC 設定", "離開"};
-        QTest::newRow("German") << "German" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
-        QTest::newRow("french") << "french" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
-        QTest::newRow("C locale") << "C" << false << QStringList{"Live S", "Search", "PC Setup", "Exit"};
+            << "Norwegian Bokmal" << true << QStringList{"Direkte S", "Søk", "PC-oppsett", "Avslutt"} << "januar";
+        QTest::newRow("Russian") << "Russian" << true << QStringList{"Просмотр S", "Поиск", "Настройка ПК", "Выход"}
+                                 << "январь";
+        QTest::newRow("Chinese") << "Chinese" << true << QStringList{"即時 S", "搜尋", "PC 設定", "離開"} << "1月";
+        QTest::newRow("German") << "German" << false << english << "January";
+        QTest::newRow("french") << "french" << false << english << "January";
+        QTest::newRow("C locale") << "C" << false << english << "January";
     }
 
     // Start-up installs the language's translation before the window is
@@ -334,6 +418,7 @@ private slots:
         QFETCH(QString, language);
         QFETCH(bool, installed);
         QFETCH(QStringList, texts);
+        QFETCH(QString, month);
         CAppSettings settings;
         settings.writeSetting(CAppSettings::LANGUAGE, language);
         const CLanguage languages;
@@ -346,6 +431,9 @@ private slots:
             return shown;
         };
         QCOMPARE(captions(), texts);
+        auto* calendar = viewer.findChild<CCalendarWidget*>();
+        calendar->setSelectedDate(QDate(2027, 1, 15));
+        QCOMPARE(calendar->findChild<QToolButton*>("qt_calendar_monthbutton")->text(), month);
 
         child<QLabel>(viewer, "multiPage")->setText(QStringLiteral("1 / 4"));
         QCoreApplication::removeTranslator(&g_translator);
@@ -353,6 +441,111 @@ private slots:
         QCOMPARE(viewer.windowTitle(), QStringLiteral("QELM"));
         QVERIFY(!child<QLabel>(viewer, "Logo")->pixmap().isNull());
         QCOMPARE(child<QLabel>(viewer, "multiPage")->text(), QStringLiteral("1 / 4"));
+    }
+
+    void readableTexts_data()
+    {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("object");
+        QTest::newRow("PTZ label of a wall of many screens") << "LiveS"
+                                                             << "CLiveCtrlWidget"
+                                                             << "zoom";
+        QTest::newRow("PC setup folder button") << "PCSetup"
+                                                << "CPCSetupDialog"
+                                                << "CapturePathBrowse";
+        QTest::newRow("PC setup OK") << "PCSetup"
+                                     << "CPCSetupDialog"
+                                     << "OK";
+        QTest::newRow("Sensor brush") << "Setup"
+                                      << "CSetupRecord"
+                                      << "sensor";
+        QTest::newRow("Cont. + Event brush") << "Setup"
+                                             << "CSetupRecord"
+                                             << "contEvent";
+    }
+
+    // Captions stand out from what lies under them at least three to one.
+    void readableTexts()
+    {
+        QFETCH(QString, clicks);
+        QFETCH(QString, panel);
+        QFETCH(QString, object);
+        Viewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        click(viewer, clicks);
+        QWidget* shown = nullptr;
+        for (QWidget* widget : viewer.findChildren<QWidget*>()) {
+            if (widget->metaObject()->className() == panel)
+                shown = widget;
+        }
+        QVERIFY(shown);
+        if (shown->isWindow())
+            QVERIFY(QTest::qWaitForWindowExposed(shown));
+        showTab(*viewer.findChild<CSetupWidget*>(), *shown);
+        QWidget* caption = shown->findChild<QWidget*>(object);
+        if (!caption) { // a button box's button, found by its text
+            for (QPushButton* button : shown->findChildren<QPushButton*>()) {
+                if (button->text().remove(QLatin1Char('&')) == object)
+                    caption = button;
+            }
+        }
+        QVERIFY(caption && caption->isVisible());
+        QVERIFY2(textContrast(*caption) >= 3, qPrintable(QString::number(textContrast(*caption))));
+        if (shown->isWindow())
+            shown->close();
+    }
+
+    void textsFit_data()
+    {
+        QTest::addColumn<QString>("language");
+        const CLanguage languages;
+        for (const QString& name : languages.getLanguageName())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+
+    // Every caption of the main window, its panels and pages, and of every
+    // dialog it opens shows whole in every language.
+    void textsFit()
+    {
+        QFETCH(QString, language);
+        CAppSettings settings;
+        settings.writeSetting(CAppSettings::LANGUAGE, language);
+        CStartup::installTranslation(settings, CLanguage());
+        ModalAnswers answers;
+        Viewer viewer;
+        QStringList cut;
+        for (const char* mode : {"LiveS", "LiveM", "Search", "Backup", "EMap", "EMapExit", "Setup"}) {
+            click(viewer, mode);
+            cut << cutTexts(viewer, Pages::Shown);
+            if (viewer.menuMode() == 0)
+                cut << cutTexts(*viewer.findChild<CLiveCtrlWidget*>());
+            if (viewer.menuMode() == 5) // the log's button, once a map is open
+                cut << cutTexts(*child(viewer, "emapLogSave"));
+        }
+        auto* setup = viewer.findChild<CSetupWidget*>();
+        cut << cutTexts(*setup) << cutTexts(*viewer.findChild<CDVRInfoWidget*>());
+        // The record schedule's last hour shows on the page, where a click
+        // sets it.
+        auto* grid = setup->findChild<CScheduleGrid*>();
+        showTab(*setup, *grid);
+        QVERIFY(grid->isVisible());
+        QVERIFY(grid->viewport()->visibleRegion().contains(grid->visualRect(grid->model()->index(6, 23))));
+        for (QDialog* dialog : viewer.findChildren<QDialog*>())
+            cut << cutTexts(*dialog);
+        CSetDVRInfoDialog dvr;
+        CLogin login;
+        CSendDVRInfoWidget address;
+        CModelInfoDialog model;
+        CProgressDialog progress;
+        CMotionZoneDialog zone;
+        CEMapSetupDialog emapSetup;
+        CSetEMapInfoDialog emapInfo;
+        for (QWidget* window :
+            std::initializer_list<QWidget*>{&dvr, &login, &address, &model, &progress, &zone, &emapSetup, &emapInfo})
+            cut << cutTexts(*window);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("\n"))));
     }
 };
 

@@ -6,6 +6,9 @@
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/CStopRequest.h"
+#include "DVRSetup/CSetupEtc.h"
+#include "DVRSetup/CSetupWidget.h"
+#include "DVRSetup/CUpgrade.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
 #include "Display/CScreenWidget.h"
@@ -17,6 +20,7 @@
 #include "Settings/CAppSettings.h"
 #include "Settings/CPCSetupDialog.h"
 #include "TestDvr.h"
+#include "TestDvrConfiguration.h"
 #include "TestDvrPlayback.h"
 #include "TestDvrRecordings.h"
 #include "TestDvrSchedule.h"
@@ -30,22 +34,25 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
-#include <QDirIterator>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <memory>
 
-// The modes that lend the main window to other panels, driven as the
-// operator drives them against a test DVR: search, remote and local
-// playback, backup, information, PC setup, the snapshot view and the E-Map
-// log, with the title-bar Exit reachable whatever the mode.
+// The modes that lend the main window to other panels, where they need the
+// whole window, driven as the operator drives them against a test DVR: the
+// information and setup windows, PC setup, the folder and file dialogs, the
+// snapshot view and the E-Map log, and backups and local playback that mode
+// switches leave behind, with the title-bar Exit reachable whatever the
+// mode.
 namespace {
 
 const int TIME_LIMIT_MS = 30000;
@@ -57,6 +64,45 @@ const char* const KEPT_TEXT = "kept\n";
 std::time_t recordedStart()
 {
     return QDateTime(QDate(2024, 3, 10), QTime(10, 0), Qt::UTC).toSecsSinceEpoch();
+}
+
+// A main window whose tree holds one group of the one DVR, named "DVR".
+std::unique_ptr<Viewer> viewerOf(const DVR& record)
+{
+    auto viewer = std::make_unique<Viewer>();
+    auto* tree = viewer->findChild<CDVRListTree*>();
+    tree->clear();
+    Group group;
+    *group.add_dvr() = record;
+    group.mutable_dvr(0)->set_name("DVR");
+    auto* item = new QTreeWidgetItem(tree);
+    (new QTreeWidgetItem(item))->setData(0, Qt::UserRole, QVariant::fromValue(group.dvr(0)));
+    item->setData(0, Qt::UserRole, QVariant::fromValue(group));
+    viewer->show();
+    return viewer;
+}
+
+// Connects the group as a double click on its DVR does; true once the DVR's
+// video shows.
+bool connectShown(const Viewer& viewer)
+{
+    auto* tree = viewer.findChild<CDVRListTree*>();
+    emit tree->groupConnect(*tree->topLevelItem(0), 0, 0);
+    const auto* wall = viewer.findChild<CDisplayWidget*>();
+    return QTest::qWaitFor(
+        [&] {
+            const CConnectDVR* current = viewer.connections().current();
+            return current && current->IsConnected() && wall->wall()->getInfo(0).hasPicture();
+        },
+        TIME_LIMIT_MS);
+}
+
+// The DVR name the setup window's system page shows.
+std::string shownDvrName(const Viewer& viewer)
+{
+    config::DvrConf shown;
+    viewer.findChild<CSetupWidget*>()->Make_DvrConf(true, shown, false);
+    return shown.system().name_id().dvr_name();
 }
 
 } // namespace
@@ -82,16 +128,17 @@ private slots:
     // "pick=name" opens PC setup and picks that option, "ok" confirms it;
     // "map" opens an E-Map and "log" adds a line to its log ("log=n" n
     // lines); "switch" runs 50 mode switches.
-    // Checks: "asked" the DVR got its search (or information) request,
-    // "shows" the wall shows recorded pictures, "idle" no DVR is connected,
-    // "backedUp" the backup's files exist and the panel is idle again,
-    // "info" the information window shows, "reconnects" the DVR is asked
-    // for a new stream, "same" the stream stays, "rebuilt" the wall was
-    // made anew, "snapshot" the capture shows, "saved" the log was written
-    // and told, "newest" it holds the newest lines a log keeps, "kept" the
-    // chosen file is untouched, "refused" the log could
-    // not be written and the operator was told so, "unreadable" the snapshot
-    // view says why it shows no picture.
+    // Checks: "asked" the DVR got its information (setup) request, "shows"
+    // the wall shows pictures, "idle" no DVR is connected, "info" the
+    // information window shows, "reconnects" the DVR is asked for a new
+    // stream, "same" the stream stays, "rebuilt" the wall was made anew with
+    // all its screens, "snapshot" the capture shows, "saved" the log was
+    // written and told, "newest" it holds the newest lines a log keeps,
+    // "kept" the chosen file is untouched, "refused" the log could not be
+    // written and the operator was told so, "unreadable" the snapshot view
+    // says why it shows no picture, "playing" the DVR still plays back,
+    // "configured" the setup window shows the DVR's configuration,
+    // "backupEnded" the backup panel is idle again.
     void modes_data()
     {
         QTest::addColumn<bool>("oldDialect");
@@ -100,28 +147,23 @@ private slots:
         QTest::addColumn<QString>("checks");
 
         for (const bool old : {false, true}) {
-            const QString dialect = old ? QStringLiteral(" (old)") : QString();
-            QTest::addRow("search asks the DVR, live stops%s", qPrintable(dialect))
-                << old << "connect Search searched" << int(Viewer::SEARCH) << "asked idle";
-            QTest::addRow("a chosen time plays from the DVR%s", qPrintable(dialect))
-                << old << "connect Search searched time" << int(Viewer::SEARCH) << "shows";
-            QTest::addRow("information stops live%s", qPrintable(dialect))
+            QTest::addRow("information stops live%s", old ? " (old)" : "")
                 << old << "connect Information" << int(Viewer::INFORMATION) << "asked idle info";
         }
-        QTest::newRow("a time without a current DVR does nothing")
-            << false << "Search searched time" << int(Viewer::SEARCH) << "idle";
         QTest::newRow("Live S after information reconnects")
             << false << "connect Information LiveS" << int(Viewer::LIVE_S) << "shows";
-        QTest::newRow("a backup completes")
-            << false << "connect Backup searched backup" << int(Viewer::BACKUP) << "backedUp";
-        QTest::newRow("a local recording plays")
-            << false << "recorded file=@recorded Playback time" << int(Viewer::PLAYBACK) << "shows idle";
         QTest::newRow("a cancelled folder leaves the panel empty")
             << false << "file= Playback" << int(Viewer::PLAYBACK) << "idle";
         QTest::newRow("a new stream type reconnects")
             << false << "connect pick=selStreamType0 ok" << int(Viewer::PC_SETUP) << "reconnects";
+        // The stream type is a live view's: a playback from the DVR goes on.
+        QTest::newRow("a new stream type during playback reconnects nothing")
+            << false << "connect Search searched time pick=selStreamType0 ok" << int(Viewer::PC_SETUP)
+            << "shows playing";
+        QTest::newRow("setup reads the configuration, live stops")
+            << false << "connect Setup" << int(Viewer::SETUP) << "asked idle configured";
         QTest::newRow("a new OpenGL mode rebuilds the wall")
-            << false << "connect pick=selOpengl0 ok" << int(Viewer::PC_SETUP) << "same rebuilt shows";
+            << false << "connect Screen4_0 pick=selOpengl0 ok" << int(Viewer::PC_SETUP) << "same rebuilt shows";
         QTest::newRow("an unchanged OK reconnects nothing")
             << false << "connect PCSetup ok" << int(Viewer::PC_SETUP) << "same";
         QTest::newRow("a snapshot shows") << false << "file=shot.png searchImage" << int(Viewer::LIVE_S) << "snapshot";
@@ -136,6 +178,8 @@ private slots:
             << false << "EMap file=kept.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "kept";
         QTest::newRow("a log file that cannot be written is told")
             << false << "EMap map log file=kept.txt/log.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "refused";
+        QTest::newRow("a mode entered after PC setup ends a backup")
+            << false << "connect Backup searched backup PCSetup LiveS" << int(Viewer::LIVE_S) << "backupEnded";
         QTest::newRow("mode switches during a backup")
             << false << "connect Backup searched backup switch LiveS" << int(Viewer::LIVE_S) << QString();
         QTest::newRow("mode switches during local playback")
@@ -171,21 +215,13 @@ private slots:
         TestDvrRecordings::of(&dvr)->setSchedule(
             TestDvrSchedule().add(recordedStart(), recordedStart() + 3600, RECORDED_CHANNELS, {1, 2}));
         TestDvrPlayback::of(&dvr);
+        TestDvrConfiguration::install(&dvr);
         TestDvrStreamSettings streamSettings;
         streamSettings.backupSpeed = 100;
         dvr.setStreamSettings(streamSettings);
 
         ModalAnswers answers;
-        auto viewer = std::make_unique<Viewer>();
-        auto* tree = viewer->findChild<CDVRListTree*>();
-        tree->clear();
-        Group group;
-        *group.add_dvr() = dvr.dvrRecord(oldDialect);
-        group.mutable_dvr(0)->set_name("DVR");
-        auto* item = new QTreeWidgetItem(tree);
-        (new QTreeWidgetItem(item))->setData(0, Qt::UserRole, QVariant::fromValue(group.dvr(0)));
-        item->setData(0, Qt::UserRole, QVariant::fromValue(group));
-        viewer->show();
+        auto viewer = viewerOf(dvr.dvrRecord(oldDialect));
         QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
 
         auto* wall = viewer->findChild<CDisplayWidget*>();
@@ -203,10 +239,7 @@ private slots:
 
         const auto run = [&](const QString& step) {
             if (step == QLatin1String("connect")) {
-                emit tree->groupConnect(*item, 0, 0);
-                const bool shown = QTest::qWaitFor(
-                    [&] { return current() && current()->IsConnected() && wall->wall()->getInfo(0).hasPicture(); },
-                    TIME_LIMIT_MS);
+                const bool shown = connectShown(*viewer);
                 tileAtConnect = wall->findChild<CScreenWidget*>();
                 return shown;
             }
@@ -215,11 +248,7 @@ private slots:
             if (step == QLatin1String("time")) {
                 emit playback->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
             } else if (step == QLatin1String("backup")) {
-                auto* search = backup->findChild<CSearchWidget*>();
-                QTest::mouseClick(child<QAbstractButton>(*backup, "BackupTime1"), Qt::LeftButton);
-                ShownSearch::moveTo(search, recordedStart());
-                QTest::mouseClick(child<QAbstractButton>(*backup, "BackupTime2"), Qt::LeftButton);
-                ShownSearch::moveTo(search, recordedStart() + 60);
+                ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + 60);
                 QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
                 return backup->isBackup();
             } else if (step == QLatin1String("recorded"))
@@ -264,15 +293,13 @@ private slots:
         const QStringList wanted = checks.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         const auto check = [&](const char* name) { return wanted.contains(QLatin1String(name)); };
         if (check("asked")) {
-            // The search: new mode 6, old MODE=7; the information: new mode
-            // 16, old MODE=6 with OP=17.
-            const bool search = mode == Viewer::SEARCH;
-            const int askedMode = oldDialect ? (search ? 7 : 6) : (search ? 6 : 16);
+            // The information: new mode 16, old MODE=6 with OP=17; the
+            // configuration: mode 22.
+            const int askedMode = mode == Viewer::SETUP ? int(cgi::MODE_CONF_READ) : oldDialect ? 6 : 16;
             const auto asked = [&] {
                 const QList<TestDvrRequest> requests = dvr.requests();
                 return std::any_of(requests.cbegin(), requests.cend(), [&](const TestDvrRequest& request) {
-                    return request.mode == askedMode
-                        && (!oldDialect || search || request.decodedParam("OP").toInt() == 17);
+                    return request.mode == askedMode && (!oldDialect || request.decodedParam("OP").toInt() == 17);
                 });
             };
             QTRY_VERIFY_WITH_TIMEOUT(asked(), TIME_LIMIT_MS);
@@ -285,11 +312,6 @@ private slots:
             QVERIFY(!current() || !current()->IsConnected());
         if (check("info"))
             QVERIFY(viewer->findChild<CDVRInfoWidget*>()->isVisible());
-        if (check("backedUp")) {
-            QTRY_VERIFY_WITH_TIMEOUT(!backup->isBackup(), TIME_LIMIT_MS);
-            QDirIterator files(folder.filePath(QStringLiteral("backup")), QDir::Files, QDirIterator::Subdirectories);
-            QVERIFY(files.hasNext());
-        }
         if (check("reconnects"))
             QTRY_VERIFY_WITH_TIMEOUT(videoStreams(false) > 1, TIME_LIMIT_MS);
         if (check("same")) {
@@ -297,8 +319,21 @@ private slots:
             QCOMPARE(videoStreams(false), 1);
             QCOMPARE(videoStreams(true), 1);
         }
-        if (check("rebuilt"))
+        if (check("playing"))
+            QTRY_VERIFY(current()->IsConnected() && !current()->IsLive());
+        if (check("configured")) {
+            config::DvrConf held;
+            QVERIFY(held.ParseFromString(dvr.content().configuration.toStdString()));
+            QTRY_COMPARE(shownDvrName(*viewer), held.system().name_id().dvr_name());
+        }
+        if (check("backupEnded"))
+            QVERIFY(!backup->isBackup());
+        if (check("rebuilt")) {
             QVERIFY(tileAtConnect.isNull());
+            // The wall starts again with all its screens, and says so.
+            QCOMPARE(wall->getViewScreens(), 16);
+            QVERIFY(child<QPushButton>(*viewer, "Screen16_0")->isChecked());
+        }
         if (check("snapshot")) {
             QVERIFY(!wall->isVisible());
             QCOMPARE(child<QLabel>(*viewer, "snapshotName")->text(),
@@ -344,6 +379,101 @@ private slots:
                 qPrintable(answers.messages.first()));
         }
         QVERIFY(answers.files.isEmpty());
+        viewer.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, STOP_TIME_LIMIT_MS);
+    }
+
+    // Setup's buttons in the main menu, each reaching its part of the setup
+    // window: the dialogs it opens (file dialogs, the model choice and the
+    // address prompt answered for the test DVR), what the DVR gets after the
+    // entry's read, and what the window shows.
+    void configurationButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("trace");
+        QTest::newRow("Open") << "open"
+                              << "QFileDialog opened";
+        QTest::newRow("Save") << "save"
+                              << "QFileDialog saved";
+        QTest::newRow("Model") << "setupModel"
+                               << "CModelInfoDialog defaults";
+        QTest::newRow("Load Default") << "loadDefault"
+                                      << "defaults";
+        QTest::newRow("Reload") << "reload"
+                                << "CSendDVRInfoWidget read";
+        QTest::newRow("Apply") << "send"
+                               << "CSendDVRInfoWidget upload-one";
+        QTest::newRow("Apply All") << "sendAll"
+                                   << "CSendDVRInfoWidget upload-all";
+        QTest::newRow("Upgrade") << "upgrade"
+                                 << "CSendDVRInfoWidget upgrade";
+        QTest::newRow("Date & Time") << "dateTime"
+                                     << "CSendDVRInfoWidget clock";
+        QTest::newRow("Reset") << "reset"
+                               << "CSendDVRInfoWidget reset";
+    }
+
+    void configurationButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, trace);
+        QTemporaryDir folder;
+        TestDvr dvr;
+        QVERIFY(dvr.listen());
+        TestDvrConfiguration::install(&dvr);
+        config::DvrConf opened;
+        QVERIFY(opened.ParseFromString(dvr.content().configuration.toStdString()));
+        const std::string held = opened.system().name_id().dvr_name();
+        opened.mutable_system()->mutable_name_id()->set_dvr_name("Opened");
+        QFile conf(folder.filePath(QStringLiteral("opened.conf")));
+        QVERIFY(conf.open(QIODevice::WriteOnly) && conf.write(QByteArray::fromStdString(opened.SerializeAsString())));
+        conf.close();
+        const QString saved = folder.filePath(QStringLiteral("saved.conf"));
+
+        ModalAnswers answers;
+        answers.answerDialog = [&dvr](QDialog* dialog) {
+            if (auto* address = dialog->findChild<QLineEdit*>(QStringLiteral("address"))) {
+                address->setText(TestDvr::address());
+                dialog->findChild<QSpinBox*>(QStringLiteral("port"))->setValue(dvr.port());
+                dialog->findChild<QLineEdit*>(QStringLiteral("password"))->setText(QStringLiteral("1234"));
+            }
+            dialog->accept();
+        };
+        auto viewer = viewerOf(dvr.dvrRecord());
+        QVERIFY(connectShown(*viewer));
+        child<QPushButton>(*viewer, "Setup")->click();
+        QTRY_COMPARE(shownDvrName(*viewer), held);
+        const qsizetype entered = dvr.requests().size();
+
+        const auto traced = [&] {
+            QStringList facts = answers.dialogs;
+            for (const TestDvrRequest& request : dvr.requests().mid(entered)) {
+                config::DvrConf sent;
+                if (request.kind == TestDvrRequest::DataRead && request.mode == cgi::MODE_CONF_READ)
+                    facts << QStringLiteral("read");
+                else if (request.kind == TestDvrRequest::Upload && !request.parts.isEmpty()
+                    && sent.ParseFromString(request.parts.first().content.toStdString()))
+                    facts << (sent.has_account() ? QStringLiteral("upload-all") : QStringLiteral("upload-one"));
+                else if (request.kind == TestDvrRequest::Command && request.mode == cgi::MODE_RESET)
+                    facts << QStringLiteral("reset");
+            }
+            if (viewer->findChild<CUpgrade*>()->isVisible())
+                facts << QStringLiteral("upgrade");
+            if (viewer->findChild<CSetupEtc*>()->isVisible())
+                facts << QStringLiteral("clock");
+            const std::string name = shownDvrName(*viewer);
+            if (name != held)
+                facts << (name == "Opened" ? QStringLiteral("opened") : QStringLiteral("defaults"));
+            if (QFile::exists(saved))
+                facts << QStringLiteral("saved");
+            return facts.join(QLatin1Char(' '));
+        };
+        if (button == QLatin1String("open"))
+            answers.files << conf.fileName();
+        else if (button == QLatin1String("save"))
+            answers.files << saved;
+        child<QPushButton>(*viewer, qPrintable(button))->click();
+        QTRY_COMPARE(traced(), trace);
         viewer.reset();
         QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, STOP_TIME_LIMIT_MS);
     }

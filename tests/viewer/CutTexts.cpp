@@ -1,0 +1,208 @@
+#include "CutTexts.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
+
+namespace {
+
+QString shownText(const QAbstractButton& button)
+{
+    QString text = button.text();
+    return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+}
+
+// Glyphs need their ink, not the font's line spacing, to read whole.
+int inkHeight(const QWidget& widget, const QString& text)
+{
+    return widget.fontMetrics().tightBoundingRect(text).height();
+}
+
+// Where the widget draws its caption and the room its style leaves for it,
+// in its own coordinates; an empty caption when it has none.
+struct Caption {
+    QRect text;
+    QRect room;
+};
+
+Caption captionOf(const QWidget& widget)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+        if (label->text().isEmpty())
+            return {};
+        const QSize size = label->wordWrap()
+            ? QSize(label->width(), label->heightForWidth(label->width()))
+            : QSize(label->minimumSizeHint().width(), inkHeight(*label, label->text()));
+        return {QStyle::alignedRect(label->layoutDirection(), label->alignment(), size, label->rect()), label->rect()};
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+        if (button->text().isEmpty())
+            return {};
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        option.icon = button->icon();
+        option.iconSize = button->iconSize();
+        int width = button->fontMetrics().horizontalAdvance(shownText(*button));
+        if (!button->icon().isNull())
+            width += button->iconSize().width() + 4;
+        const QSize size(width, inkHeight(*button, button->text()));
+        if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button)) {
+            const QStyle::SubElement area
+                = qobject_cast<const QCheckBox*>(button) ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents;
+            QRect room = button->style()->subElementRect(area, &option, button);
+            room.setRight(button->width() - 1);
+            room.setTop(0);
+            room.setBottom(button->height() - 1);
+            return {QStyle::alignedRect(button->layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter, size, room), room};
+        }
+        // The style clips a push button's text to its contents, inside the
+        // border and the padding.
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        return {QStyle::alignedRect(button->layoutDirection(), Qt::AlignCenter, size, room), room};
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) {
+        if (combo->count() == 0)
+            return {};
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        const QRect room
+            = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+        int width = 0;
+        for (int item = 0; item < combo->count(); ++item)
+            width = std::max(width, combo->fontMetrics().horizontalAdvance(combo->itemText(item)));
+        return {QStyle::alignedRect(combo->layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter, QSize(width, 1), room),
+            room};
+    }
+    if (const auto* box = qobject_cast<const QGroupBox*>(&widget)) {
+        if (box->title().isEmpty())
+            return {};
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        return {box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box), box->rect()};
+    }
+    return {};
+}
+
+// The part of a sibling that hides what lies under it: the caption of a
+// label or check box, the whole of a control.
+QRect coverRect(const QWidget& sibling)
+{
+    if (qobject_cast<const QLabel*>(&sibling) || qobject_cast<const QCheckBox*>(&sibling)
+        || qobject_cast<const QRadioButton*>(&sibling)) {
+        return captionOf(sibling).text.translated(sibling.pos());
+    }
+    if (qobject_cast<const QAbstractButton*>(&sibling) || qobject_cast<const QLineEdit*>(&sibling)
+        || qobject_cast<const QComboBox*>(&sibling) || qobject_cast<const QAbstractSpinBox*>(&sibling)
+        || qobject_cast<const QAbstractScrollArea*>(&sibling) || qobject_cast<const QProgressBar*>(&sibling)
+        || qobject_cast<const QAbstractSlider*>(&sibling) || sibling.autoFillBackground()) {
+        return sibling.geometry();
+    }
+    return {};
+}
+
+// Why the caption does not show whole, or empty when it does: it must lie
+// in its room and in each parent up to the window (or up to a scrolled
+// area, whose content scrolls into view), under no sibling on the way.
+QString whyCut(const QWidget& widget, const Caption& shown, const QWidget& window)
+{
+    // Antialiased edges that reach a pixel further still read whole.
+    if (!shown.room.adjusted(-1, -1, 1, 1).contains(shown.text))
+        return QStringLiteral("%1 x %2 in %3 x %4")
+            .arg(shown.text.width())
+            .arg(shown.text.height())
+            .arg(shown.room.width())
+            .arg(shown.room.height());
+    QRect caption = shown.text;
+    for (const QWidget* at = &widget; at != &window; at = at->parentWidget()) {
+        if (!at->rect().contains(caption))
+            return QLatin1String("outside ") + at->objectName();
+        const QWidget* parent = at->parentWidget();
+        if (qobject_cast<const QAbstractScrollArea*>(parent->parentWidget()))
+            return {};
+        caption.translate(at->pos());
+        for (const QWidget* sibling : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (sibling != at && !sibling->isWindow() && sibling->isVisibleTo(parent)
+                && coverRect(*sibling).intersects(caption))
+                return QLatin1String("under ") + sibling->objectName();
+        }
+    }
+    return {};
+}
+
+QString caption(const QWidget& widget)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(&widget))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
+        return button->text();
+    if (const auto* combo = qobject_cast<const QComboBox*>(&widget))
+        return combo->currentText();
+    return qobject_cast<const QGroupBox*>(&widget)->title();
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QApplication::processEvents();
+}
+
+void collect(QWidget& widget, const QWidget& window, Pages pages, QStringList& cut)
+{
+    auto* stack = qobject_cast<QStackedWidget*>(&widget);
+    if (stack && pages == Pages::All) {
+        const int current = stack->currentIndex();
+        for (int page = 0; page < stack->count(); ++page) {
+            stack->setCurrentIndex(page);
+            settle();
+            collect(*stack->widget(page), window, pages, cut);
+        }
+        stack->setCurrentIndex(current);
+        settle();
+        return;
+    }
+    const Caption shown = captionOf(widget);
+    if (!shown.text.isEmpty()) {
+        const QString why = whyCut(widget, shown, window);
+        if (!why.isEmpty())
+            cut << widget.objectName() + QLatin1String(": ") + caption(widget) + QLatin1String(" (") + why
+                    + QLatin1Char(')');
+    }
+    for (QWidget* child : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow() && child->isVisibleTo(&widget))
+            collect(*child, window, pages, cut);
+    }
+}
+
+} // namespace
+
+QStringList cutTexts(QWidget& window, Pages pages)
+{
+    window.show();
+    settle();
+    if (!window.isVisible())
+        return {window.objectName() + QLatin1String(": not shown")};
+    QStringList cut;
+    collect(window, window, pages, cut);
+    cut.removeDuplicates();
+    return cut;
+}

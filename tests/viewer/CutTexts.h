@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+
+// Which pages of stacked widgets (tab pages included) are looked at: all of
+// them in turn, or those shown, for a window whose own mode switches pages
+// and sizes them.
+enum class Pages { All, Shown };
+
+// The captions of a window that its widgets cannot show whole: every label,
+// button, check box, radio button, group box title and combo box item (the
+// widest), measured in the widget's own font against the room its style leaves for text, its parents
+// and the controls beside it. Each entry reads "object: text (why)". Shows
+// the window; the current pages are put back.
+QStringList cutTexts(QWidget& window, Pages pages = Pages::All);

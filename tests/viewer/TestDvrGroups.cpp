@@ -1,0 +1,60 @@
+#include "TestDvrGroups.h"
+
+#include "Connection/CConnectDVR.h"
+#include "Connection/CDVRListTree.h"
+#include "TestDvr.h"
+#include "TestDvrChannelSelect.h"
+#include "viewer/CConnectionList.h"
+
+TestDvrGroups::TestDvrGroups() = default;
+
+TestDvrGroups::~TestDvrGroups() = default;
+
+void TestDvrGroups::setTree(CDVRListTree* tree)
+{
+    m_tree = tree;
+    // Only the groups of the test: none from the list file.
+    m_tree->clear();
+}
+
+DVR TestDvrGroups::addDvr(const QString& name, bool oldProtocol, int channels, quint32 mask)
+{
+    auto dvr = std::make_unique<TestDvr>();
+    TestDvrContent content = TestDvrContent::standard();
+    content.dvrInfo.set_ch_num(static_cast<quint32>(channels));
+    dvr->setContent(content);
+    TestDvrChannelSelect::install(dvr.get());
+    if (!dvr->listen())
+        qWarning("a test DVR could not listen");
+    DVR record = dvr->dvrRecord(oldProtocol);
+    record.set_name(name.toStdString());
+    record.set_chnum(static_cast<quint32>(channels));
+    record.set_bitch(mask);
+    m_dvrs.push_back(std::move(dvr));
+    return record;
+}
+
+void TestDvrGroups::addGroup(const QString& name, const QList<DVR>& dvrs)
+{
+    Group group;
+    group.set_name(name.toStdString());
+    auto* item = new QTreeWidgetItem(m_tree);
+    for (const DVR& dvr : dvrs) {
+        *group.add_dvr() = dvr;
+        (new QTreeWidgetItem(item))->setData(0, Qt::UserRole, QVariant::fromValue(dvr));
+    }
+    item->setData(0, Qt::UserRole, QVariant::fromValue(group));
+}
+
+void TestDvrGroups::connectGroup(int group, int dvrIndex)
+{
+    emit m_tree->groupConnect(*m_tree->topLevelItem(group), group, dvrIndex);
+}
+
+bool TestDvrGroups::connected(const CConnectionList& connections)
+{
+    const QList<CConnectDVR*>& entries = connections.entries();
+    return !entries.isEmpty() && std::all_of(entries.cbegin(), entries.cend(), [](const CConnectDVR* controller) {
+        return !controller || (controller->IsConnected() && controller->getClientID() > 0);
+    });
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ProtoBuf/GroupList.pb.h"
+
+#include <QList>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class CConnectionList;
+class CDVRListTree;
+class TestDvr;
+
+// Running test DVRs that honour channel selections, and groups of them in a
+// DVR tree, as the live view tests connect them. A test bench that derives
+// from it keeps its DVRs running until all it built has gone. GUI thread.
+class TestDvrGroups {
+public:
+    TestDvrGroups();
+    ~TestDvrGroups();
+    TestDvrGroups(const TestDvrGroups&) = delete;
+    TestDvrGroups& operator=(const TestDvrGroups&) = delete;
+
+    // The tree the groups go into; its own groups are taken out.
+    void setTree(CDVRListTree* tree);
+    // A running test DVR of that many channels; its record carries the name
+    // and the channel mask.
+    DVR addDvr(const QString& name, bool oldProtocol, int channels = 16, quint32 mask = 0xFFFF);
+    // A top-level tree item holding the group, with one child per DVR.
+    void addGroup(const QString& name, const QList<DVR>& dvrs);
+    // What a double click on the group (or on one of its DVRs) emits.
+    void connectGroup(int group, int dvrIndex = -1);
+    TestDvr& dvr(int i) { return *m_dvrs.at(size_t(i)); }
+
+    // Every controller of the list has video flowing and a client id.
+    static bool connected(const CConnectionList& connections);
+
+private:
+    std::vector<std::unique_ptr<TestDvr>> m_dvrs;
+    CDVRListTree* m_tree = nullptr;
+};

@@ -1,0 +1,657 @@
+#include "../Recording/RecordedFolder.h"
+#include "../Recording/ShownSearch.h"
+#include "../SysData/RawFileChecker.h"
+#include "Common/CCoreMetaTypes.h"
+#include "Connection/CConnectDVR.h"
+#include "Connection/CControlDVRList.h"
+#include "Connection/CDVRListTree.h"
+#include "Connection/CSendCommand.h"
+#include "Connection/CStopRequest.h"
+#include "DVRSetup/CLiveCtrlWidget.h"
+#include "Display/CDisplayWidget.h"
+#include "Display/CScreen.h"
+#include "Display/CScreenWidget.h"
+#include "Display/OpenGLMode.h"
+#include "Recording/CBackupWidget.h"
+#include "Recording/CPlaybackWidget.h"
+#include "Recording/CSearchWidget.h"
+#include "Settings/CAppSettings.h"
+#include "ShownText.h"
+#include "TestDvr.h"
+#include "TestDvrChannelSelect.h"
+#include "TestDvrGroups.h"
+#include "TestDvrPlayback.h"
+#include "TestDvrRecordings.h"
+#include "TestDvrSchedule.h"
+#include "TestDvrStreams.h"
+#include "WidgetChild.h"
+#include "viewer/CDisplayTitle.h"
+#include "viewer/CLiveView.h"
+#include "viewer/CModeTable.h"
+#include "viewer/CStartup.h"
+#include "viewer/CViewerCommands.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDateTime>
+#include <QDirIterator>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+// The live view of a connected group on a wall, with the title, the live
+// controls, the playback and backup panels and the DVR tree beside it but
+// no main window: the channels each DVR streams for the view, groups of
+// DVRs, the tree's disconnect and remove requests, failures, recording on
+// the DVR and to the PC, remote playback control, and the search, playback
+// and backup of the current DVR that the modes hand it to.
+namespace {
+
+const int SHOW_TIME_LIMIT_MS = 5000;
+const int TIME_LIMIT_MS = 30000;
+const int STOP_TIME_LIMIT_MS = 15000;
+const int ALL = 0xFFFF;
+const quint32 RECORDED_CHANNELS = 0x3;
+
+std::time_t recordedStart()
+{
+    return QDateTime(QDate(2024, 3, 10), QTime(10, 0), Qt::UTC).toSecsSinceEpoch();
+}
+
+// The coordinator with the panels it drives, and groups of test DVRs in
+// the tree, driven as the window's steps and the tree drive it.
+class LiveBench : public TestDvrGroups {
+public:
+    LiveBench()
+        : m_title(new CDisplayTitle(&m_window))
+        , m_wall(new CDisplayWidget(&m_window))
+        , m_bottom(new QStackedWidget(&m_window))
+        , m_liveCtrl(new CLiveCtrlWidget(m_bottom))
+        , m_playback(new CPlaybackWidget(m_bottom))
+        , m_backup(new CBackupWidget(m_bottom))
+        , m_tree(new CDVRListTree(&m_window))
+        , m_live(CLiveView::Panels{m_wall, m_title, m_liveCtrl, m_playback, m_backup, m_tree}, m_modes, &m_sender)
+    {
+        auto* grid = new QGridLayout(&m_window);
+        grid->addWidget(m_title, 0, 0);
+        grid->addWidget(m_wall, 1, 0);
+        grid->addWidget(m_tree, 0, 1, 2, 1);
+        grid->addWidget(m_bottom, 2, 0, 1, 2);
+        grid->setRowStretch(1, 1);
+        for (QWidget* panel :
+            {static_cast<QWidget*>(m_liveCtrl), static_cast<QWidget*>(m_playback), static_cast<QWidget*>(m_backup)})
+            m_bottom->addWidget(panel);
+        setTree(m_tree);
+        m_window.resize(1200, 900);
+        m_window.show();
+        if (!QTest::qWaitForWindowExposed(&m_window))
+            qWarning("the wall was not shown");
+    }
+
+    ~LiveBench()
+    {
+        m_live.stop(true);
+        // The DVRs hear the stop requests before they go.
+        if (!QTest::qWaitFor([] { return CStopRequest::pending() == 0; }, STOP_TIME_LIMIT_MS))
+            qWarning("stop requests were still under way");
+    }
+
+    LiveBench(const LiveBench&) = delete;
+    LiveBench& operator=(const LiveBench&) = delete;
+
+    // The wall of the mode: in the many-DVR view 64 screens.
+    void layOut(CModeTable::Mode mode)
+    {
+        m_modes.enter(mode);
+        const bool many = mode == CModeTable::LIVE_M;
+        m_wall->setScreenMode(many ? CDisplayWidget::MULTI_DVR : CDisplayWidget::SINGLE_DVR);
+        m_wall->setScreens(many ? 64 : 16);
+        // The pages in the bottom page's order.
+        m_bottom->setCurrentIndex(m_modes.bottomPage());
+    }
+
+    // Each action in turn: "<n>@<s>" n screens from screen s, "next" the
+    // next page, "step" a step of the sequence.
+    void act(const QString& actions)
+    {
+        for (const QString& action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (action == QLatin1String("step")) {
+                m_wall->setSequence(true);
+                m_wall->switchChannel();
+            } else if (action == QLatin1String("next")) {
+                m_live.stopDisplay();
+                m_wall->setNextPage();
+                m_live.redrawLater();
+            } else {
+                m_live.showScreens(action.section('@', 0, 0).toInt(), action.section('@', 1).toInt());
+            }
+        }
+    }
+
+    bool connected() const { return TestDvrGroups::connected(m_live.connections()); }
+
+    // DVR i streams that many more video frames within the time limit.
+    bool framesAfterNow(int i, qint64 frames)
+    {
+        const auto sent = [this, i] {
+            qint64 total = 0;
+            for (const TestDvrStreams::Record& record : dvr(i).streams()->records())
+                total += record.videoFrames;
+            return total;
+        };
+        const qint64 target = sent() + frames;
+        return QTest::qWaitFor([&] { return sent() >= target; }, SHOW_TIME_LIMIT_MS);
+    }
+
+    bool showsPictures(int tiles) const
+    {
+        for (int tile = 0; tile < tiles; ++tile) {
+            if (!m_wall->wall()->getInfo(tile).hasPicture())
+                return false;
+        }
+        return true;
+    }
+
+    CLiveView& live() { return m_live; }
+    CModeTable& modes() { return m_modes; }
+    CDVRListTree* tree() const { return m_tree; }
+    CDisplayWidget* wall() const { return m_wall; }
+    CPlaybackWidget* playback() const { return m_playback; }
+    CBackupWidget* backup() const { return m_backup; }
+    CConnectDVR* controller(int i) const { return m_live.connections().entries().value(i); }
+    QString leftTitle() const { return m_title->left()->text(); }
+
+private:
+    QWidget m_window;
+    CDisplayTitle* m_title;
+    CDisplayWidget* m_wall;
+    QStackedWidget* m_bottom;
+    CLiveCtrlWidget* m_liveCtrl;
+    CPlaybackWidget* m_playback;
+    CBackupWidget* m_backup;
+    CDVRListTree* m_tree;
+    CModeTable m_modes;
+    CSendCommand m_sender;
+    CLiveView m_live;
+};
+
+// Commands of a kind: new dialect by mode, old dialect by OP of MODE 5.
+QList<TestDvrRequest> commands(const TestDvr& dvr, int newMode, int oldOp)
+{
+    QList<TestDvrRequest> found;
+    for (const TestDvrRequest& request : dvr.requests()) {
+        const bool isNew = request.dialect == TestDvrRequest::NewDialect;
+        if (request.kind == TestDvrRequest::Command
+            && (isNew ? request.mode == newMode
+                      : request.mode == TestDvrChannelSelect::OLD_COMMAND_MODE
+                        && request.decodedParam("OP").toInt() == oldOp))
+            found << request;
+    }
+    return found;
+}
+
+QList<TestDvrRequest> selections(const TestDvr& dvr)
+{
+    return commands(dvr, cgi::MODE_STREAM_CHANNEL, TestDvrChannelSelect::OLD_OP_CHANNELS);
+}
+
+// The last channel selection naming the stream: the mask in hexadecimal,
+// in the new dialect followed by " mode <m>" and " auto <a>" when sent.
+QString lastSelection(const TestDvr& dvr, int stream)
+{
+    QString last;
+    for (const TestDvrRequest& request : selections(dvr)) {
+        cgi::StreamChannel channels;
+        if (request.dialect == TestDvrRequest::OldDialect) {
+            if (request.decodedParam("CID").toInt() == stream)
+                last = QString::fromLatin1(request.decodedParam("CH"));
+        } else if (channels.ParseFromString(request.data.toStdString()) && int(channels.stream_id()) == stream) {
+            last = QStringLiteral("%1 mode %2").arg(channels.vchmask(), 0, 16).arg(int(channels.mode()));
+            if (channels.achmask() != channels.vchmask())
+                last += QStringLiteral(" audio %1").arg(channels.achmask(), 0, 16);
+            if (channels.has_auto_stream())
+                last += QStringLiteral(" auto %1").arg(int(channels.auto_stream()));
+        }
+    }
+    return last;
+}
+
+// The channels the running video stream of that id carries.
+quint32 streamedChannels(const TestDvr& dvr, int stream)
+{
+    for (const TestDvrStreams::Record& record : dvr.streams()->records()) {
+        if (record.running && !record.audioStream && record.id == stream)
+            return record.videoMask;
+    }
+    return ~0u;
+}
+
+void connectMyDvr(LiveBench& bench, bool oldProtocol, quint32 mask = ALL)
+{
+    bench.addGroup(QStringLiteral("My Group"), {bench.addDvr(QStringLiteral("My DVR"), oldProtocol, 16, mask)});
+    bench.connectGroup(0);
+}
+
+// A DVR holding an hour of recordings of channels 1 and 2, connected.
+void connectRecordingDvr(LiveBench& bench, bool oldProtocol)
+{
+    DVR record = bench.addDvr(QStringLiteral("DVR"), oldProtocol);
+    TestDvrRecordings::of(&bench.dvr(0))
+        ->setSchedule(TestDvrSchedule().add(recordedStart(), recordedStart() + 3600, RECORDED_CHANNELS, {1, 2}));
+    TestDvrPlayback::of(&bench.dvr(0));
+    TestDvrStreamSettings streamSettings;
+    streamSettings.backupSpeed = 100;
+    bench.dvr(0).setStreamSettings(streamSettings);
+    bench.addGroup(QStringLiteral("Group"), {record});
+    bench.connectGroup(0, 0);
+}
+
+bool searched()
+{
+    return QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, TIME_LIMIT_MS);
+}
+
+} // namespace
+
+class tst_CLiveView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        CStartup::prepareApplication();
+        QLoggingCategory::setFilterRules(QStringLiteral("qelm.network.debug=false\nqelm.network.warning=false"));
+        CAppSettings().writeSetting(CAppSettings::OSD_CH_NAME, 0);
+    }
+
+    void init()
+    {
+        CAppSettings settings;
+        settings.writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
+        settings.writeSetting(CAppSettings::CODEC_TYPE, 0);
+    }
+
+    void dialects_data()
+    {
+        QTest::addColumn<bool>("oldProtocol");
+        QTest::newRow("new dialect") << false;
+        QTest::newRow("old dialect") << true;
+    }
+
+    // Actions as LiveBench::act takes them, on the many-DVR wall with
+    // "many" first. The selection as lastSelection gives it.
+    void channelSelections_data()
+    {
+        QTest::addColumn<bool>("oldProtocol");
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<int>("codecType");
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QString>("extra");
+        for (const bool old : {false, true}) {
+            const QString dialect = old ? QStringLiteral("old: ") : QStringLiteral("new: ");
+            const auto row
+                = [&](const char* name) -> QTestData& { return QTest::newRow(qPrintable(dialect + name)) << old; };
+            row("one screen") << ALL << 0 << "1@5" << 0x0020 << "";
+            row("4 screens from 4") << ALL << 0 << "4@4" << 0x00F0 << "";
+            row("9 screens from 7") << ALL << 0 << "9@7" << 0xFF80 << "";
+            row("a sequence step") << ALL << 0 << "step" << 0x0002 << "";
+            row("many DVRs, 2x2 page 2") << ALL << 0 << "many 4@0 next" << 0x00F0 << "";
+            row("many DVRs, mask 0x000A") << 0x000A << 0 << "many" << 0x000A << "";
+            row("mask 0x00F0 on 4 screens from 4") << 0x00F0 << 0 << "4@4" << 0x00F0 << "";
+        }
+        QTest::newRow("new: automatic, 9 screens") << false << ALL << 3 << "9@0" << 0x01FF << " auto 2";
+        QTest::newRow("new: automatic, 4 screens") << false << ALL << 3 << "4@8" << 0x0F00 << " auto 1";
+    }
+
+    void channelSelections()
+    {
+        QFETCH(bool, oldProtocol);
+        QFETCH(int, mask);
+        QFETCH(int, codecType);
+        QFETCH(QString, actions);
+        QFETCH(int, channels);
+        QFETCH(QString, extra);
+        CAppSettings().writeSetting(CAppSettings::CODEC_TYPE, codecType);
+        LiveBench bench;
+        if (actions.startsWith(QLatin1String("many")))
+            bench.layOut(CModeTable::LIVE_M);
+        connectMyDvr(bench, oldProtocol, quint32(mask));
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
+        const int id = bench.controller(0)->getClientID();
+        bench.act(actions.remove(QLatin1String("many")));
+
+        const QString hex = QString::number(channels, 16);
+        const TestDvr& dvr = bench.dvr(0);
+        if (oldProtocol)
+            QTRY_COMPARE(lastSelection(dvr, id + 100), hex);
+        QTRY_COMPARE(lastSelection(dvr, id), oldProtocol ? hex : hex + QStringLiteral(" mode 0") + extra);
+        QTRY_COMPARE(streamedChannels(dvr, id), quint32(channels));
+    }
+
+    // DVRs of 16, 16 and 8 channels on the many-DVR wall; the third asks
+    // for 16 but streams the 8 it has.
+    void groupOnTheWall()
+    {
+        LiveBench bench;
+        bench.addGroup(QStringLiteral("Shop"),
+            {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), true),
+                bench.addDvr(QStringLiteral("C"), false, 8)});
+        bench.addGroup(QStringLiteral("Other"), {bench.addDvr(QStringLiteral("D"), false)});
+        bench.layOut(CModeTable::LIVE_M);
+        bench.connectGroup(0);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
+        QList<int> starts;
+        QList<quint32> streamed;
+        for (int i = 0; i < 3; ++i) {
+            starts << bench.controller(i)->getDisplayStartScreen();
+            streamed << streamedChannels(bench.dvr(i), bench.controller(i)->getClientID());
+        }
+        QCOMPARE(starts, (QList<int>{0, 16, 32}));
+        QCOMPARE(streamed, (QList<quint32>{ALL, ALL, 0x00FF}));
+
+        // A screen of the second makes it current.
+        QTRY_COMPARE_WITH_TIMEOUT(bench.wall()->wall()->getInfo(20).channel, 4, SHOW_TIME_LIMIT_MS);
+        bench.wall()->updateSelectScreen(20);
+        QCOMPARE(bench.live().connections().currentIndex(), 1);
+        QCOMPARE(bench.leftTitle(), QStringLiteral("B( admin )"));
+
+        const auto lastOfEach = [&] {
+            QStringList last;
+            for (int i = 0; i < 3; ++i)
+                last << lastSelection(bench.dvr(i), bench.controller(i)->getClientID()).section(' ', 0, 0);
+            return last.join(QLatin1Char(' '));
+        };
+        bench.act(QStringLiteral("4@0"));
+        QTRY_COMPARE(lastOfEach(), QStringLiteral("f 0 0"));
+        // Page 2 holds none of them, also after the wall is resized.
+        bench.act(QStringLiteral("64@0 next"));
+        QTRY_COMPARE(lastOfEach(), QStringLiteral("0 0 0"));
+        const qsizetype sent = selections(bench.dvr(0)).size();
+        bench.wall()->window()->resize(bench.wall()->window()->size() + QSize(40, 40));
+        QTRY_VERIFY(selections(bench.dvr(0)).size() > sent);
+        QCOMPARE(lastOfEach(), QStringLiteral("0 0 0"));
+        QTRY_COMPARE(streamedChannels(bench.dvr(2), bench.controller(2)->getClientID()), 0u);
+
+        // Choosing a DVR of another group forgets the current one only.
+        bench.layOut(CModeTable::LIVE_S);
+        emit bench.tree()->changedDVR(1, 0);
+        QCOMPARE(bench.live().connections().currentIndex(), -1);
+        QVERIFY(bench.connected());
+    }
+
+    void disconnectAndRemove()
+    {
+        QTemporaryDir records;
+        CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(1), records.path());
+        LiveBench bench;
+        bench.addGroup(QStringLiteral("Shop"),
+            {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), true)});
+        bench.addGroup(QStringLiteral("Other"), {bench.addDvr(QStringLiteral("C"), false)});
+        bench.connectGroup(0);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
+
+        // Another group's DVR is not connected: nothing stops.
+        emit bench.tree()->disconnectDVR(1, 0);
+        QVERIFY(bench.connected());
+
+        QSignalSpy recordButton(&bench.live(), &CLiveView::recordToPcChecked);
+        bench.live().recordToPc(true);
+        QVERIFY(bench.framesAfterNow(0, 200));
+        emit bench.tree()->disconnectDVR(0, 0);
+        QVERIFY(!bench.controller(0)->IsConnected());
+        // The tree marks the DVR that still streams, and only that one.
+        const auto icon
+            = [&](int dvr) { return bench.tree()->topLevelItem(0)->child(dvr)->icon(0).pixmap(16).toImage(); };
+        QCOMPARE(icon(0), CControlDVRList::getDVRIcon().pixmap(16).toImage());
+        QCOMPARE(icon(1), CControlDVRList::getConnectedIcon().pixmap(16).toImage());
+        QTRY_VERIFY(!recordButton.isEmpty() && !recordButton.last().at(0).toBool());
+        QTRY_COMPARE(bench.dvr(0).streams()->runningCount(), 0);
+        QCOMPARE(bench.dvr(1).streams()->runningCount(), 2);
+        const RawFileChecker files(records.filePath(QStringLiteral("A")));
+        QVERIFY2(files.ok() && !files.pairs.isEmpty(), qPrintable(files.problems()));
+
+        // Removing a connected DVR disconnects it first.
+        emit bench.tree()->aboutToRemove(0, 1);
+        QCOMPARE(bench.live().connections().entries().size(), 1);
+        QTRY_COMPARE(bench.dvr(1).streams()->runningCount(), 0);
+
+        // Removing an earlier group keeps the connected group's index.
+        bench.connectGroup(1);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
+        emit bench.tree()->aboutToRemove(0, -1);
+        emit bench.tree()->disconnectDVR(0, -1);
+        QTRY_COMPARE(bench.dvr(2).streams()->runningCount(), 0);
+    }
+
+    void failuresShowOnTheWall_data()
+    {
+        QTest::addColumn<bool>("oldProtocol");
+        QTest::addColumn<bool>("wrongPassword");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("new: wrong password") << false << true << "[ERROR]password miss";
+        QTest::newRow("old: wrong password") << true << true << "[ERROR]password miss";
+        QTest::newRow("new: closed at once") << false << false << "Connection failed";
+        QTest::newRow("old: closed at once") << true << false << "Connection failed";
+    }
+
+    void failuresShowOnTheWall()
+    {
+        QFETCH(bool, oldProtocol);
+        QFETCH(bool, wrongPassword);
+        QFETCH(QString, status);
+        LiveBench bench;
+        DVR dvr = bench.addDvr(QStringLiteral("My DVR"), oldProtocol);
+        TestDvrStreamSettings settings;
+        settings.fault = TestDvrStreamSettings::Fault::CloseAfter;
+        settings.faultValue = 0; // closed before any packet
+        if (wrongPassword)
+            dvr.set_password("wrong");
+        else
+            bench.dvr(0).setStreamSettings(settings);
+        bench.addGroup(QStringLiteral("My Group"), {dvr});
+        bench.connectGroup(0);
+        const auto tile = [&] { return bench.wall()->wall()->screenWidgets().at(0); };
+        QTRY_COMPARE_WITH_TIMEOUT(shownText(tile()->toolTip()), status, SHOW_TIME_LIMIT_MS);
+        QVERIFY(!bench.controller(0)->IsConnected());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void recording_data() { dialects_data(); }
+
+    void recording()
+    {
+        QFETCH(bool, oldProtocol);
+        QTemporaryDir records;
+        CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(1), records.path());
+        LiveBench bench;
+        QSignalSpy admin(&bench.live(), &CLiveView::adminRights);
+        connectMyDvr(bench, oldProtocol);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
+        QTRY_VERIFY(!admin.isEmpty() && admin.last().at(0).toBool());
+
+        bench.live().recordOnDvr();
+        QTRY_COMPARE(commands(bench.dvr(0), cgi::MODE_RECORD, CViewerCommands::OLD_OP_RECORD).size(), 1);
+        if (oldProtocol)
+            QCOMPARE(commands(bench.dvr(0), 0, CViewerCommands::OLD_OP_RECORD).first().query,
+                QStringLiteral("MODE=5&CID=%1&OP=11").arg(bench.controller(0)->getClientID()).toLatin1());
+
+        // A recording asks for every channel, whatever the view shows.
+        const int id = bench.controller(0)->getClientID();
+        bench.act(QStringLiteral("1@3"));
+        QTRY_COMPARE(streamedChannels(bench.dvr(0), id), 0x0008u);
+        bench.live().recordToPc(true);
+        QTRY_COMPARE(streamedChannels(bench.dvr(0), id), quint32(ALL));
+        QVERIFY(bench.framesAfterNow(0, 200));
+        bench.live().recordToPc(false);
+        QVERIFY(!bench.controller(0)->isRecording());
+        QTRY_COMPARE(streamedChannels(bench.dvr(0), id), 0x0008u);
+        const RawFileChecker files(records.filePath(QStringLiteral("My DVR")));
+        QVERIFY2(files.ok() && !files.pairs.isEmpty(), qPrintable(files.problems()));
+
+        // A folder that cannot be made: the button goes back, the reason is
+        // told.
+        CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(1),
+            records.filePath(QStringLiteral("My DVR/%1.hav/x").arg(files.pairs.first().stem)));
+        QSignalSpy failed(&bench.live(), &CLiveView::recordFailed);
+        QSignalSpy recordButton(&bench.live(), &CLiveView::recordToPcChecked);
+        bench.live().recordToPc(true);
+        QTRY_COMPARE(failed.size(), 1);
+        QVERIFY(failed.first().at(0).toString().startsWith(QStringLiteral("[ERROR]")));
+        QCOMPARE(recordButton.last().at(0).toBool(), false);
+    }
+
+    void playbackControl_data() { dialects_data(); }
+
+    void playbackControl()
+    {
+        QFETCH(bool, oldProtocol);
+        LiveBench bench;
+        connectMyDvr(bench, oldProtocol);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
+        emit bench.playback()->changedPbStatus(cgi::PbControl::CMD_PAUSE); // live: nothing
+
+        bench.layOut(CModeTable::SEARCH);
+        bench.live().searchCurrent();
+        CConnectDVR* controller = bench.controller(0);
+        controller->startPlayback(
+            {CHttpConnect::PLAYBACK, time_t(QDateTime::currentSecsSinceEpoch() - 3600), 0, 0xFFFF});
+        QTRY_VERIFY_WITH_TIMEOUT(controller->IsConnected(), SHOW_TIME_LIMIT_MS);
+        const int id = controller->getClientID();
+        // Stop last: it ends the playback.
+        QStringList expected;
+        for (const int cmd : {0, 1, 2, 4, 5, 6, 7, 3}) {
+            emit bench.playback()->changedPbStatus(cgi::PbControl::Cmd(cmd));
+            expected << (oldProtocol ? QStringLiteral("MODE=5&CID=%1&OP=8&LEN=1&REQ=%2")
+                                           .arg(id)
+                                           .arg(CViewerCommands::oldPlaybackRequest(cmd))
+                                     : QStringLiteral("%1 %2").arg(id).arg(cmd));
+        }
+        QVERIFY(!controller->IsConnected());
+        const auto received = [&] {
+            QStringList texts;
+            for (const TestDvrRequest& request :
+                commands(bench.dvr(0), cgi::MODE_PB_CONTROL, CViewerCommands::OLD_OP_PLAYBACK)) {
+                cgi::PbControl control;
+                control.ParseFromString(request.data.toStdString());
+                texts << (oldProtocol ? QString::fromLatin1(request.query)
+                                      : QStringLiteral("%1 %2").arg(control.stream_id()).arg(int(control.cmd())));
+            }
+            return texts;
+        };
+        QTRY_COMPARE(received(), expected);
+        QCOMPARE(CViewerCommands::oldPlaybackRequest(99), 1);
+    }
+
+    // The search page: live stops and the panel asks the DVR for its
+    // recordings; a chosen time plays them from the DVR.
+    void searchAndPlay_data()
+    {
+        QTest::addColumn<bool>("oldProtocol");
+        QTest::addColumn<bool>("connect");
+        QTest::newRow("new dialect") << false << true;
+        QTest::newRow("old dialect") << true << true;
+        QTest::newRow("no current DVR: a time does nothing") << false << false;
+    }
+
+    void searchAndPlay()
+    {
+        QFETCH(bool, oldProtocol);
+        QFETCH(bool, connect);
+        LiveBench bench;
+        if (connect) {
+            connectRecordingDvr(bench, oldProtocol);
+            QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
+        }
+        bench.layOut(CModeTable::SEARCH);
+        bench.live().searchCurrent();
+        QVERIFY(searched());
+        CConnectDVR* current = bench.live().current();
+        QCOMPARE(current != nullptr, connect);
+        if (current) {
+            QVERIFY(!current->IsConnected());
+            // The search: new mode 6, old MODE=7.
+            const int searchMode = oldProtocol ? 7 : 6;
+            const QList<TestDvrRequest> requests = bench.dvr(0).requests();
+            QVERIFY(std::any_of(requests.cbegin(), requests.cend(),
+                [&](const TestDvrRequest& request) { return request.mode == searchMode; }));
+        }
+
+        emit bench.playback()->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
+        if (!current) {
+            QVERIFY(!bench.live().current());
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(bench.showsPictures(2), TIME_LIMIT_MS);
+        QVERIFY(!current->IsLive());
+    }
+
+    // The backup page: a backup of a minute completes into files; the
+    // stops of the next mode end one that still runs.
+    void backup_data()
+    {
+        QTest::addColumn<bool>("stopped");
+        QTest::newRow("completes") << false;
+        QTest::newRow("ended by the next mode") << true;
+    }
+
+    void backup()
+    {
+        QFETCH(bool, stopped);
+        QTemporaryDir folder;
+        CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), folder.path());
+        LiveBench bench;
+        connectRecordingDvr(bench, false);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
+        bench.layOut(CModeTable::BACKUP);
+        bench.live().backupCurrent();
+        QVERIFY(searched());
+
+        CBackupWidget* backup = bench.backup();
+        ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + 60);
+        QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
+        QVERIFY(backup->isBackup());
+        if (stopped) {
+            bench.live().stopBackup();
+            bench.live().stop(true);
+            QVERIFY(!backup->isBackup());
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!backup->isBackup(), TIME_LIMIT_MS);
+        QVERIFY(QDirIterator(folder.path(), QDir::Files, QDirIterator::Subdirectories).hasNext());
+    }
+
+    // Local files replace the group; a chosen time plays them on the wall.
+    void localPlayback()
+    {
+        QTemporaryDir folder;
+        CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), folder.path());
+        QVERIFY(RecordedFolder::record(RecordedFolder::frames(2, quint32(recordedStart()), 4), 2));
+        LiveBench bench;
+        connectRecordingDvr(bench, false);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
+        bench.layOut(CModeTable::PLAYBACK);
+        bench.live().browseLocalFiles();
+        QVERIFY(bench.live().connections().entries().isEmpty());
+        bench.playback()->search(RecordedFolder::folder());
+        emit bench.playback()->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.showsPictures(2), TIME_LIMIT_MS);
+        bench.live().stopLocalPlayback();
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    CScreen::prepareOpenGL();
+    QApplication application(argc, argv);
+    CCoreMetaTypes::registerTypes();
+    tst_CLiveView test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_CLiveView.moc"

@@ -1,0 +1,607 @@
+#include "CLiveView.h"
+
+#include "Connection/CConnectDVR.h"
+#include "Connection/CDVRListTree.h"
+#include "Connection/CStreamIdentity.h"
+#include "DVRSetup/CLiveCtrlWidget.h"
+#include "Display/CCheckSpeed.h"
+#include "Display/CDisplayWidget.h"
+#include "Recording/CBackupWidget.h"
+#include "Recording/CPlaybackWidget.h"
+#include "Settings/CAppSettings.h"
+#include "dvr_types/DvrModelInfo.h"
+#include "viewer/CChannelSelection.h"
+#include "viewer/CDisplayTitle.h"
+#include "viewer/CModeTable.h"
+#include "viewer/CViewerCommands.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QTreeWidgetItem>
+
+namespace {
+
+const int DVR_CHANNELS = 16;
+// CodecType: the DVR chooses main or sub stream by the screens on view.
+const int CODEC_AUTOMATIC = 3;
+const int FOUR_SCREENS = 4;
+
+// The 16-channel model stands for a model the table does not know, of a
+// channel count other than 4 or 8.
+const int SIXTEEN_CHANNEL_MODEL = 4;
+
+// The model whose facts decide the live controls: the reported one, or for
+// a model the table does not know one of the channel count.
+int panelModel(const cgi::DvrInfo& info)
+{
+    return CStreamIdentity::normalisedModel(
+        false, static_cast<int>(info.model()), static_cast<int>(info.ch_num()), SIXTEEN_CHANNEL_MODEL);
+}
+
+bool hasPictureControls(int model)
+{
+    return model != 64 && model != 65;
+}
+
+} // namespace
+
+CLiveView::CLiveView(const Panels& panels, const CModeTable& modes, CSendCommand* sender, QObject* parent)
+    : QObject(parent)
+    , m_panels(panels)
+    , m_modes(modes)
+    , m_commands(std::make_unique<CViewerCommands>(sender))
+{
+    CDVRListTree* tree = panels.tree;
+    connect(tree, &CDVRListTree::groupConnect, this, &CLiveView::OnGroupConnect);
+    connect(tree, &CDVRListTree::changedDVR, this, &CLiveView::OnChangedDVR);
+    connect(tree, &CDVRListTree::disconnectDVR, this, &CLiveView::slotDisconnectDVR);
+    connect(tree, &CDVRListTree::aboutToRemove, this, &CLiveView::OnRemovingDVR);
+    connect(panels.wall, &CDisplayWidget::changedScreen, this, &CLiveView::slotChangedScreen);
+    connect(panels.wall, &CDisplayWidget::sendChannelCommand, this, &CLiveView::sendChannelCommand);
+    connect(panels.playback, &CPlaybackWidget::selectedTime, this, &CLiveView::OnSelectedTime);
+    connect(panels.playback, &CPlaybackWidget::changedPbStatus, this, &CLiveView::OnChangedPbStatus);
+    connect(panels.playback, &CPlaybackWidget::stopDisplay, this, &CLiveView::stopDisplay);
+    connect(panels.backup, &CBackupWidget::backupStart, this, &CLiveView::OnBackupStart);
+    connect(panels.backup, &CBackupWidget::backupStop, this, &CLiveView::OnBackupStop);
+}
+
+CLiveView::~CLiveView()
+{
+    for (CConnectDVR* controller : m_connections.entries()) {
+        if (controller)
+            unwatch(controller);
+    }
+    m_connections.deleteAll();
+}
+
+int CLiveView::codecType()
+{
+    return CAppSettings().readSetting(CAppSettings::CODEC_TYPE, 0).toInt();
+}
+
+bool CLiveView::isCurrentConnected() const
+{
+    const CConnectDVR* controller = current();
+    return controller && controller->IsConnected();
+}
+
+// ---- Connecting ----
+
+void CLiveView::OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, int dvrIndex)
+{
+    if (m_modes.current() == CModeTable::PLAYBACK)
+        return;
+    stop(true);
+    m_connections.setCurrentIndex(dvrIndex < 0 ? 0 : dvrIndex);
+    m_currentGroup = groupIndex;
+
+    const QVariant data = treeItem.data(0, Qt::UserRole);
+    if (data.metaType() != QMetaType::fromType<Group>())
+        return;
+    m_connections.connectGroup(
+        data.value<Group>(), treeItem, dvrIndex, m_panels.wall->getScreenMode() == CDisplayWidget::MULTI_DVR);
+
+    const CModeTable::Page page = m_modes.bottomPage();
+    if (page == CModeTable::PLAYBACK_PAGE) {
+        m_panels.playback->setGroupIndex(groupIndex);
+        m_panels.playback->setDvrIndex(dvrIndex);
+    } else if (page == CModeTable::BACKUP_PAGE) {
+        m_panels.backup->setGroupIndex(groupIndex);
+        m_panels.backup->setDvrIndex(dvrIndex);
+    }
+    start();
+}
+
+void CLiveView::connectOne(const DVR& dvr)
+{
+    stop(true);
+    m_connections.setCurrentIndex(0);
+    // The DVR is in no group: what the tree asks of a group's DVRs is not
+    // asked of it.
+    m_currentGroup = -1;
+    m_connections.append(dvr);
+    start();
+}
+
+void CLiveView::start()
+{
+    updateDisplayScreen();
+    m_panels.playback->clear();
+    m_panels.backup->clear();
+
+    CConnectDVR* controller = current();
+    const CModeTable::Page page = m_modes.bottomPage();
+    if (page == CModeTable::PLAYBACK_PAGE) {
+        if (controller)
+            m_panels.playback->search(controller->getDVR(), controller->getDVRChannels(), controller->getClientID());
+        return;
+    }
+    if (page == CModeTable::BACKUP_PAGE) {
+        if (controller)
+            m_panels.backup->search(controller->getDVR(), controller->getDVRChannels(), controller->getClientID());
+        return;
+    }
+    emit recordToPcEnabled(true);
+    for (CConnectDVR* entry : m_connections.entries()) {
+        if (!entry)
+            continue;
+        watch(entry);
+        entry->startLive(true);
+    }
+    gCheckSpeed.reset();
+}
+
+void CLiveView::stop(bool remove)
+{
+    emit streamsStopping();
+    stopDisplay();
+    for (CConnectDVR* controller : m_connections.entries()) {
+        if (!controller)
+            continue;
+        unwatch(controller);
+        controller->disconnect();
+    }
+    if (remove)
+        m_connections.deleteAll();
+    m_panels.tree->clearIcon(m_currentGroup);
+}
+
+void CLiveView::watch(CConnectDVR* controller)
+{
+    connect(controller, &CConnectDVR::connected, this, &CLiveView::OnConnected, Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::disconnected, this, &CLiveView::OnDisconnected, Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::recordFailed, this, &CLiveView::OnRecordFailed, Qt::UniqueConnection);
+}
+
+void CLiveView::watchBackup(CConnectDVR* controller)
+{
+    CBackupWidget* backup = m_panels.backup;
+    connect(controller, &CConnectDVR::connected, this, &CLiveView::OnConnected, Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::disconnected, this, &CLiveView::OnDisconnected, Qt::UniqueConnection);
+    connect(
+        controller, &CConnectDVR::updateBackupProgress, backup, &CBackupWidget::OnUpdateProgress, Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::recordFailed, backup, &CBackupWidget::OnBackupFailed, Qt::UniqueConnection);
+}
+
+void CLiveView::unwatch(CConnectDVR* controller)
+{
+    QObject::disconnect(controller, &CConnectDVR::connected, nullptr, nullptr);
+    QObject::disconnect(controller, &CConnectDVR::disconnected, nullptr, nullptr);
+    QObject::disconnect(controller, &CConnectDVR::updateBackupProgress, nullptr, nullptr);
+    QObject::disconnect(controller, &CConnectDVR::recordFailed, nullptr, nullptr);
+}
+
+// ---- Pages that act on the current DVR ----
+
+CConnectDVR* CLiveView::stopForPage()
+{
+    CConnectDVR* controller = current();
+    if (controller && controller->IsConnected())
+        stop(false);
+    return controller;
+}
+
+void CLiveView::searchCurrent()
+{
+    m_panels.playback->clear();
+    if (CConnectDVR* controller = stopForPage())
+        m_panels.playback->search(controller->getDVR(), controller->getDVRChannels(), controller->getClientID());
+    else
+        m_panels.playback->search(DVR(), DVR_CHANNELS, -1);
+}
+
+void CLiveView::browseLocalFiles()
+{
+    if (isCurrentConnected())
+        stop(true);
+    m_panels.playback->clear();
+    m_panels.playback->setDisplayWidget(m_panels.wall);
+    m_panels.playback->search(QString());
+}
+
+void CLiveView::backupCurrent()
+{
+    // A backup needs the DVR's answer to its search.
+    CConnectDVR* controller = current();
+    if (!controller || !controller->IsConnected()) {
+        m_panels.backup->clear();
+        return;
+    }
+    stop(false);
+    m_panels.backup->search(controller->getDVR(), controller->getDVRChannels(), controller->getClientID());
+}
+
+void CLiveView::stopBackup()
+{
+    // Not only in backup mode: PC setup or the E-Map may have left it while
+    // the backup ran, and the connection it runs on is about to stop.
+    if (m_panels.backup->isBackup())
+        m_panels.backup->OnBackupStop();
+}
+
+void CLiveView::stopLocalPlayback()
+{
+    if (!m_panels.playback->IsLocalPlayback())
+        return;
+    m_panels.wall->stop();
+    m_panels.playback->PlayStop();
+}
+
+// ---- The wall ----
+
+void CLiveView::stopDisplay()
+{
+    for (CConnectDVR* controller : m_connections.entries()) {
+        if (controller)
+            controller->resetDisplayWidget();
+    }
+    if (m_panels.playback->IsLocalPlayback())
+        m_panels.playback->disconnectSignal();
+    m_panels.wall->ClearScreen();
+    m_panels.title->clear();
+    gCheckSpeed.reset();
+}
+
+void CLiveView::redrawLater()
+{
+    QTimer::singleShot(REDRAW_DELAY_MS, this, &CLiveView::restoreScreen);
+}
+
+void CLiveView::restoreScreen()
+{
+    m_panels.wall->ClearScreen();
+    m_panels.title->centre()->clear();
+    gCheckSpeed.reset();
+    updateDisplayScreen();
+    if (m_panels.wall->getScreenMode() == CDisplayWidget::MULTI_DVR) {
+        for (CConnectDVR* controller : m_connections.entries()) {
+            if (controller)
+                controller->updateStatus();
+        }
+    } else if (CConnectDVR* controller = current()) {
+        controller->updateStatus();
+    }
+    if (m_panels.playback->IsLocalPlayback())
+        m_panels.playback->connectSignal();
+}
+
+void CLiveView::updateDisplayScreen()
+{
+    CDisplayWidget* wall = m_panels.wall;
+    m_connections.assignScreens(wall);
+    sendChannelCommand(wall->getViewEndScreen() - wall->getViewStartScreen(), wall->getViewStartScreen());
+}
+
+bool CLiveView::showScreens(int screens, int start)
+{
+    if (m_panels.wall->IsSameScreen(screens, start))
+        return false;
+    stopDisplay();
+    m_panels.wall->UpdateDisplayRect(screens, start);
+    redrawLater();
+    return true;
+}
+
+void CLiveView::updateTitle()
+{
+    m_panels.title->follow(m_panels.wall, m_modes.titleShowsTime(), m_modes.titleShowsStatus());
+}
+
+// ---- The controllers' and the tree's reports ----
+
+void CLiveView::OnConnected()
+{
+    // The DVR streams its whole mask until told what the view shows.
+    const int index = m_connections.entries().indexOf(qobject_cast<CConnectDVR*>(sender()));
+    if (index >= 0)
+        selectChannels(index, m_panels.wall->getViewScreens(), m_panels.wall->getViewStartScreen());
+    if (m_connections.isCurrentValid())
+        updateDvrInfo();
+}
+
+void CLiveView::OnDisconnected()
+{
+    // The button shows the current DVR, whichever controller stopped.
+    const CConnectDVR* controller = current();
+    emit recordToPcChecked(controller && controller->isRecording());
+    stopBackup();
+    stopDisplay();
+    redrawLater();
+}
+
+void CLiveView::slotDisconnectDVR(int groupIndex, int dvrIndex)
+{
+    // Another group's DVR is not connected.
+    if (groupIndex != m_currentGroup || m_connections.entries().isEmpty())
+        return;
+    if (dvrIndex < 0)
+        stop(false);
+    else if (!m_connections.entries().value(dvrIndex))
+        return;
+    else
+        stopOne(dvrIndex);
+    QTimer::singleShot(REDRAW_DELAY_MS, this, &CLiveView::OnDisconnected);
+}
+
+void CLiveView::stopOne(int dvrIndex)
+{
+    CConnectDVR* controller = m_connections.entries().at(dvrIndex);
+    controller->resetDisplayWidget();
+    unwatch(controller);
+    controller->disconnect();
+    m_panels.tree->clearIcon(m_currentGroup);
+    for (CConnectDVR* other : m_connections.entries()) {
+        if (other)
+            other->refreshTreeIcon();
+    }
+}
+
+void CLiveView::OnRemovingDVR(int groupIndex, int dvrIndex)
+{
+    if (dvrIndex < 0 && groupIndex < m_currentGroup) {
+        --m_currentGroup;
+        return;
+    }
+    if (groupIndex != m_currentGroup || m_connections.entries().isEmpty())
+        return;
+    if (dvrIndex < 0) {
+        stop(true);
+        m_currentGroup = -1;
+    } else if (dvrIndex < m_connections.entries().size()) {
+        // The remaining DVRs move up in the tree, and so do their entries.
+        if (CConnectDVR* controller = m_connections.entries().at(dvrIndex))
+            unwatch(controller);
+        stopDisplay();
+        m_connections.removeAt(dvrIndex);
+        redrawLater();
+    }
+    updateDvrInfo();
+}
+
+void CLiveView::OnChangedDVR(int groupIndex, int dvrIndex)
+{
+    if (m_panels.wall->getScreenMode() == CDisplayWidget::MULTI_DVR)
+        return;
+    m_panels.wall->ClearScreen();
+    if (groupIndex != m_currentGroup) {
+        stopDisplay();
+        m_connections.setCurrentIndex(-1);
+    } else if (dvrIndex != m_connections.currentIndex()) {
+        stopDisplay();
+        m_connections.setCurrentIndex(dvrIndex);
+        m_panels.playback->clear();
+        m_panels.backup->clear();
+        redrawLater();
+    }
+    const CModeTable::Page page = m_modes.bottomPage();
+    CPlaybackWidget* playback = m_panels.playback;
+    CBackupWidget* backup = m_panels.backup;
+    if (page == CModeTable::PLAYBACK_PAGE && playback->getGroupIndex() == groupIndex
+        && playback->getDvrIndex() == dvrIndex)
+        playback->reloadSearchData();
+    else if (page == CModeTable::BACKUP_PAGE && backup->getGroupIndex() == groupIndex
+        && backup->getDvrIndex() == dvrIndex)
+        backup->reloadSearchData();
+    updateDvrInfo();
+    sendChannelCommand(DVR_CHANNELS, 0);
+}
+
+void CLiveView::slotChangedScreen(int screen, int dvrch)
+{
+    const QList<CConnectDVR*>& entries = m_connections.entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        CConnectDVR* controller = entries.at(i);
+        if (!controller || !controller->isVisible() || screen < controller->getDisplayStartScreen()
+            || screen >= controller->getDisplayEndScreen())
+            continue;
+        if (dvrch < 0 || !controller->IsConnected())
+            return;
+        // The title and the record buttons act on the current DVR, so they
+        // follow it too.
+        m_connections.setCurrentIndex(i);
+        updateDvrInfo();
+        m_panels.liveCtrl->setSelectedChannel(dvrch);
+        return;
+    }
+}
+
+void CLiveView::updateDvrInfo()
+{
+    CDisplayTitle* title = m_panels.title;
+    title->left()->clear();
+    title->right()->clear();
+    const CConnectDVR* controller = current();
+    if (!controller) {
+        emit recordToPcChecked(false);
+        return;
+    }
+    if (controller->IsConnected())
+        showLiveControls(*controller);
+    emit recordToPcChecked(controller->isRecording());
+    const DVR dvr = controller->getDVR();
+    const QString user = QString::fromStdString(dvr.id());
+    emit adminRights(user.compare(QLatin1String("ADMIN"), Qt::CaseInsensitive) == 0);
+    title->left()->setText(QStringLiteral("%1( %2 )").arg(QString::fromStdString(dvr.name()), user));
+}
+
+void CLiveView::showLiveControls(const CConnectDVR& controller)
+{
+    const DVR dvr = controller.getDVR();
+    CLiveCtrlWidget* liveCtrl = m_panels.liveCtrl;
+    if (dvr.oldprotocol()) {
+        liveCtrl->setConnectedDVR(dvr, controller.getClientID(), false);
+        liveCtrl->setVisiblePictureCtrl(false);
+        emit setupShown(false);
+        return;
+    }
+    const int model = panelModel(controller.GetDvrInfo());
+    liveCtrl->setConnectedDVR(dvr, controller.getClientID(), DvrModelInfo(DvrModel(model)).alarm);
+    liveCtrl->setVisiblePictureCtrl(hasPictureControls(model));
+    emit setupShown(true);
+}
+
+// ---- Commands ----
+
+void CLiveView::sendChannelCommand(int screens, int startscreen)
+{
+    if (!m_connections.isCurrentValid())
+        return;
+    for (int i = 0; i < m_connections.entries().size(); ++i)
+        selectChannels(i, screens, startscreen);
+    gCheckSpeed.reset();
+}
+
+void CLiveView::selectChannels(int index, int screens, int startscreen)
+{
+    const CConnectDVR* controller = m_connections.entries().value(index);
+    // A recording keeps every channel.
+    if (!controller || !controller->IsConnected() || controller->isRecording())
+        return;
+    const CDisplayWidget* wall = m_panels.wall;
+    const bool manyDvrs = wall->getScreenMode() == CDisplayWidget::MULTI_DVR;
+    const CChannelSelection::Block block{
+        controller->getDisplayStartScreen(), controller->getDisplayEndScreen() - controller->getDisplayStartScreen()};
+    // In the one-DVR view the wall shows the current DVR alone.
+    const bool onView
+        = manyDvrs ? CChannelSelection::meetsView(block, startscreen, screens) : index == m_connections.currentIndex();
+    if (!onView) {
+        m_commands->selectChannels(*controller, 0, cgi::AUTO_STREAM_NONE);
+        return;
+    }
+    const bool live = controller->IsLive();
+    const quint32 source = live ? controller->getDVR().bitch() : quint32(m_panels.playback->getSelectedChannels());
+    cgi::AutoStream autoStream = cgi::AUTO_STREAM_NONE;
+    if (live && codecType() == CODEC_AUTOMATIC)
+        autoStream = wall->getViewScreens() > FOUR_SCREENS ? cgi::AUTO_STREAM_SUB : cgi::AUTO_STREAM_MAIN;
+    m_commands->selectChannels(
+        *controller, CChannelSelection::channelsOnView(source, block, startscreen, screens, manyDvrs), autoStream);
+}
+
+void CLiveView::recordOnDvr()
+{
+    if (isCurrentConnected())
+        m_commands->recordOnDvr(*current());
+}
+
+void CLiveView::recordToPc(bool on)
+{
+    CConnectDVR* controller = current();
+    if (!controller || !controller->IsConnected()) {
+        emit recordToPcChecked(false);
+        return;
+    }
+    if (!on) {
+        controller->recordStop();
+        const CDisplayWidget* wall = m_panels.wall;
+        selectChannels(m_connections.currentIndex(), wall->getViewScreens(), wall->getViewStartScreen());
+        return;
+    }
+    if (controller->recordStart())
+        m_commands->selectChannels(*controller, controller->getDVR().bitch() & 0xFFFF, cgi::AUTO_STREAM_NONE);
+}
+
+void CLiveView::stopRecordingToPc()
+{
+    if (CConnectDVR* controller = current())
+        controller->recordStop();
+}
+
+void CLiveView::OnRecordFailed(const QString& reason)
+{
+    if (sender() == current())
+        emit recordToPcChecked(false);
+    emit recordFailed(reason);
+}
+
+// ---- Remote playback and backup ----
+
+void CLiveView::OnChangedPbStatus(const cgi::PbControl::Cmd& cmd)
+{
+    // Only a running playback has a stream to steer; a client id of a
+    // stream that ended may already name another client's.
+    CConnectDVR* controller = current();
+    if (!controller || !controller->IsConnected() || controller->IsLive())
+        return;
+    m_commands->playbackControl(*controller, cmd);
+    m_panels.wall->setPbStatus(cmd);
+    if (cmd == cgi::PbControl::CMD_STOP) {
+        stop(false);
+        start();
+    }
+}
+
+void CLiveView::OnSelectedTime(time_t time, int channels)
+{
+    if (m_panels.playback->IsLocalPlayback()) {
+        stop(true);
+        m_panels.wall->start(DISPLAY_MODE::LOCAL_PLAYBACK);
+        m_panels.playback->connectSignal();
+    } else {
+        // The panel offers the times of the current DVR's recordings; with
+        // no current DVR there is nothing to play.
+        CConnectDVR* controller = current();
+        if (!controller)
+            return;
+        startRecorded(controller, CHttpConnect::PLAYBACK, time, 0, channels);
+    }
+    updateTitle();
+    gCheckSpeed.reset();
+}
+
+void CLiveView::OnBackupStart(time_t startTime, time_t endTime, int channels)
+{
+    CConnectDVR* controller = current();
+    if (!controller) {
+        // The panel has nothing to back up from: back to idle.
+        m_panels.backup->OnBackupStop();
+        return;
+    }
+    startRecorded(controller, CHttpConnect::BACKUP, startTime, endTime, channels);
+    updateTitle();
+}
+
+void CLiveView::startRecorded(CConnectDVR* controller, int mode, time_t startTime, time_t endTime, int channels)
+{
+    // The current DVR's stream alone: the others stop, their entries stay.
+    stop(false);
+    m_connections.deleteAllButCurrent();
+    updateDisplayScreen();
+    if (mode == CHttpConnect::BACKUP)
+        watchBackup(controller);
+    else
+        watch(controller);
+    controller->startPlayback({mode, startTime, endTime, quint32(channels)});
+}
+
+void CLiveView::OnBackupStop()
+{
+    CConnectDVR* controller = current();
+    if (!controller)
+        return;
+    // First, while the panel still hears that the files could not be
+    // completed.
+    controller->recordStop();
+    stop(false);
+    stopBackup();
+    stopDisplay();
+}

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "dvr_protocol/cgi_request.pb.h"
+#include "viewer/CConnectionList.h"
+
+#include <QObject>
+#include <ctime>
+#include <memory>
+
+class CBackupWidget;
+class CDVRListTree;
+class CDisplayTitle;
+class CDisplayWidget;
+class CLiveCtrlWidget;
+class CModeTable;
+class CPlaybackWidget;
+class CSendCommand;
+class CViewerCommands;
+class QTreeWidgetItem;
+
+// The main window's live view of the connected group: one connection
+// controller per DVR of the group, the current group and DVR, the screens of
+// the wall each DVR fills and the channels each streams for the view (with
+// the automatic stream choice), recording to the PC and on the DVR, remote
+// playback and backup of the current DVR, and what the controllers and the
+// DVR tree report. It drives the wall, its title, the live control panel,
+// the playback and backup panels and the tree through their own interfaces,
+// takes their requests by their signals, reads the window's mode from the
+// mode table and tells the window by signals what the record and setup
+// buttons show. GUI thread; a DVR that fails shows so on the wall.
+class CLiveView : public QObject {
+    Q_OBJECT
+
+public:
+    struct Panels {
+        CDisplayWidget* wall = nullptr;
+        CDisplayTitle* title = nullptr;
+        CLiveCtrlWidget* liveCtrl = nullptr;
+        CPlaybackWidget* playback = nullptr;
+        CBackupWidget* backup = nullptr;
+        CDVRListTree* tree = nullptr;
+    };
+
+    static constexpr int REDRAW_DELAY_MS = 100;
+
+    CLiveView(const Panels& panels, const CModeTable& modes, CSendCommand* sender, QObject* parent = nullptr);
+    // Deletes the controllers, which report their end to nobody.
+    ~CLiveView() override;
+
+    // The CodecType setting, 0 when absent.
+    static int codecType();
+
+    const CConnectionList& connections() const { return m_connections; }
+    // nullptr unless the current DVR is valid.
+    CConnectDVR* current() const { return m_connections.current(); }
+    bool isCurrentConnected() const;
+
+    // Connects one DVR that belongs to no group of the tree, on screens 0 to
+    // 15.
+    void connectOne(const DVR& dvr);
+    // Starts what the bottom page of the mode needs: the current DVR's
+    // search on the search and backup pages, live streams on the others.
+    void start();
+    // Stops every connection; `remove` deletes the controllers too.
+    void stop(bool remove);
+
+    // Handing the current DVR to a page that acts on it. Its connections
+    // stop while it is connected; the current controller, if any.
+    CConnectDVR* stopForPage();
+    void searchCurrent();
+    // Local files replace the group: its controllers go while the current
+    // DVR is connected.
+    void browseLocalFiles();
+    void backupCurrent();
+
+    void stopBackup();
+    void stopLocalPlayback();
+    void redrawLater();
+    void updateDvrInfo();
+    // The title follows the wall's time and playback status as the mode
+    // wants.
+    void updateTitle();
+    // Lays the wall out for that many screens from `start` unless it shows
+    // them already; false when it did.
+    bool showScreens(int screens, int start);
+
+    void recordOnDvr();
+    // A recording holds every channel of its DVR, on view or not.
+    void recordToPc(bool on);
+    void stopRecordingToPc();
+
+public slots:
+    void OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, int dvrIndex);
+    void OnChangedDVR(int groupIndex, int dvrIndex);
+    void slotDisconnectDVR(int groupIndex, int dvrIndex);
+    void OnRemovingDVR(int groupIndex, int dvrIndex);
+    void OnConnected();
+    void OnDisconnected();
+    void slotChangedScreen(int screen, int dvrch);
+    void restoreScreen();
+    void stopDisplay();
+    void sendChannelCommand(int screens, int startscreen);
+    void OnChangedPbStatus(const cgi::PbControl::Cmd& cmd);
+    void OnSelectedTime(time_t time, int channels);
+    void OnBackupStart(time_t startTime, time_t endTime, int channels);
+    void OnBackupStop();
+
+signals:
+    // The streams are about to stop: the wall's zoom and sequence end.
+    void streamsStopping();
+    void recordToPcChecked(bool checked);
+    void recordToPcEnabled(bool enabled);
+    // Recording on the DVR and its setup are for its administrator.
+    void adminRights(bool admin);
+    // Only the newer dialect can be set up remotely.
+    void setupShown(bool shown);
+    void recordFailed(const QString& reason);
+
+private:
+    void updateDisplayScreen();
+    void showLiveControls(const CConnectDVR& controller);
+    void watch(CConnectDVR* controller);
+    // A backup's failures are the backup panel's to tell.
+    void watchBackup(CConnectDVR* controller);
+    void unwatch(CConnectDVR* controller);
+    void stopOne(int dvrIndex);
+    // Remote playback or backup (by the stream mode) of the current DVR's
+    // recordings.
+    void startRecorded(CConnectDVR* current, int mode, time_t startTime, time_t endTime, int channels);
+    void selectChannels(int index, int screens, int startscreen);
+    void OnRecordFailed(const QString& reason);
+
+    Panels m_panels;
+    const CModeTable& m_modes;
+    std::unique_ptr<CViewerCommands> m_commands;
+    CConnectionList m_connections;
+    int m_currentGroup = 0;
+};
