@@ -102,6 +102,7 @@ CGraphicsScene::CGraphicsScene(OpenGLMode mode, int count)
     , m_count(qMax(0, count))
     , m_rects(m_count, QRect())
     , m_infos(m_count)
+    , m_waiting(std::size_t(m_count))
     , m_glImages(mode == OPENGL_LOW_PERFORMANCE ? m_count : 0)
     , m_textures(m_count)
 {
@@ -113,6 +114,12 @@ void CGraphicsScene::setInfo(int index, const CDisplayInfo& info)
 {
     if (!isValidIndex(index))
         return;
+    const bool picture = info.hasPicture() && COverlayPainter::stateOf(info) == COverlayPainter::State::Picture;
+    if (picture && showsPicture(index) && m_textures[index].stale) {
+        m_waiting[std::size_t(index)] = info;
+        return;
+    }
+    m_waiting[std::size_t(index)].reset();
     m_infos[index] = info;
     m_textures[index].stale = true;
 }
@@ -126,6 +133,7 @@ void CGraphicsScene::clearInfo()
 {
     for (int i = 0; i < m_count; ++i) {
         m_infos[i].clear();
+        m_waiting[std::size_t(i)].reset();
         m_textures[i].stale = true;
     }
 }
@@ -290,6 +298,23 @@ void CGraphicsScene::drawBackground(QPainter* painter, const QRectF&)
                 COverlayPainter::drawOutline(*painter, m_zoomRect, Qt::white);
         }
     }
+    promoteWaitingPictures();
+}
+
+void CGraphicsScene::promoteWaitingPictures()
+{
+    bool promoted = false;
+    for (int i = 0; i < m_count; ++i) {
+        std::optional<CDisplayInfo>& waiting = m_waiting[std::size_t(i)];
+        if (!waiting)
+            continue;
+        m_infos[i] = *waiting;
+        m_textures[i].stale = true;
+        waiting.reset();
+        promoted = true;
+    }
+    if (promoted)
+        emit picturesWaiting();
 }
 
 void CGraphicsScene::resize(const QSize& size, qreal pixelRatio)

@@ -10,7 +10,9 @@
 #include <QList>
 #include <QRect>
 #include <memory>
+#include <optional>
 #include <qopengl.h>
+#include <vector>
 
 class QOpenGLShaderProgram;
 
@@ -22,10 +24,16 @@ class QOpenGLShaderProgram;
 //
 // Each tile showing a picture keeps its own texture, uploaded once per new
 // picture; redraws that bring no new picture only draw. A tile without a
-// picture keeps none, so the textures never outgrow the pictures on view. Planar YUV pictures go up as three
-// one-byte planes and a fragment program turns them into colour, so neither
-// the decoder nor the driver converts a whole picture; RGB images go up as
-// they are. Textures and the program belong to the viewport's current
+// picture keeps none, so the textures never outgrow the pictures on view.
+// Planar YUV pictures go up as three one-byte planes and a fragment program
+// turns them into colour, so neither the decoder nor the driver converts a
+// whole picture; RGB images go up as they are.
+//
+// A picture that arrives while the tile's last one waits to be drawn waits
+// for the next redraw instead of replacing it (a newer one replaces the one
+// waiting), so a wall that redraws more often than its streams send draws
+// every picture even when their times jitter; picturesWaiting asks for that
+// redraw. getInfo gives the picture on the tile, not the one waiting. Textures and the program belong to the viewport's current
 // context and are made again after the context is re-created.
 class CGraphicsScene : public QGraphicsScene {
     Q_OBJECT
@@ -61,6 +69,10 @@ public:
     // smallest powers of two of at least 2 that hold it.
     static QSize glImageSize(const QSize& size);
     static void ConvertToGLImage(const QImage& source, QImage* target);
+
+signals:
+    // A redraw put waiting pictures on their tiles: they need one more.
+    void picturesWaiting();
 
 public slots:
     // A new context is current: the textures of the old one are gone.
@@ -104,12 +116,15 @@ private:
     void displayState(int index, QPainter& painter, COverlayPainter::State state);
     void displayOSD(int index, QPainter& painter);
     QRect zoomSelection() const;
+    void promoteWaitingPictures();
 
     const OpenGLMode m_mode;
     const int m_count;
     COverlayPainter m_overlay;
     QList<QRect> m_rects;
     QList<CDisplayInfo> m_infos;
+    // At most one picture a tile, for the redraw after the next.
+    std::vector<std::optional<CDisplayInfo>> m_waiting;
     QList<QImage> m_glImages;
     QList<Texture> m_textures;
     // Null where the context cannot run it: planar pictures are then

@@ -49,6 +49,10 @@ CScreen::CScreen(QWidget* parent, OpenGLMode mode, int count)
         m_scene = new CGraphicsScene(mode, m_count);
         QObject::connect(m_glWidget, &CGLWidget::contextCreated, m_scene, &CGraphicsScene::initializeGL);
         QObject::connect(m_glWidget, &CGLWidget::contextAboutToBeDestroyed, m_scene, &CGraphicsScene::releaseGL);
+        // Queued: the request comes from within a redraw.
+        QObject::connect(
+            m_scene, &CGraphicsScene::picturesWaiting, m_scene, [this] { requestPictureRedraw(); },
+            Qt::QueuedConnection);
         m_view = new CGraphicsView(parent);
         forwardDoubleClicks(m_view, parent);
         m_view->setViewport(m_glWidget);

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <functional>
 
 // What the wall draws, read back from the screen in each of its three
 // renderings: tile borders, pictures, state images, overlays, zoom, full
@@ -48,6 +49,27 @@ bool isWhite(QRgb pixel)
 {
     return near(pixel, qRgb(255, 255, 255), 10);
 }
+
+// Calls back as each redraw of the widget begins.
+class PaintWatch : public QObject {
+public:
+    PaintWatch(QWidget* widget, std::function<void()> onPaint)
+        : m_onPaint(std::move(onPaint))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_onPaint();
+        return false;
+    }
+
+private:
+    std::function<void()> m_onPaint;
+};
 
 CDisplayInfo pictureRecord(int channel, const QColor& colour)
 {
@@ -150,6 +172,48 @@ private slots:
         QCOMPARE(tile, QRect(184, 139, 180, 135));
         QTRY_VERIFY(showsPattern(shot(wall), tile));
         QVERIFY(!showsPattern(shot(wall), wall.wall()->getDisplayRect(4)));
+    }
+
+    // Pictures that come faster than the wall redraws each reach the screen
+    // in turn; one that waits gives way to a newer one, and a status at once.
+    void picturesBetweenRedrawsWaitTheirTurn_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("OpenGL, fast PC") << 0;
+        QTest::newRow("OpenGL, slow PC") << 1;
+    }
+
+    void picturesBetweenRedrawsWaitTheirTurn()
+    {
+        QFETCH(int, mode);
+        CDisplayWidget wall(nullptr);
+        showWall(wall, mode);
+        wall.setScreens(16);
+        CScreen& screens = *wall.wall();
+        const auto colourOf = [&screens] {
+            const QImage image = screens.getInfo(5).image;
+            return image.isNull() ? QColor() : image.pixelColor(0, 0);
+        };
+        QList<QColor> drawn;
+        PaintWatch watch(screens.view()->viewport(), [&] { drawn << colourOf(); });
+
+        screens.setInfo(5, pictureRecord(5, Qt::red));
+        screens.setInfo(5, pictureRecord(5, Qt::green));
+        screens.setInfo(5, pictureRecord(5, Qt::blue));
+        QCOMPARE(colourOf(), QColor(Qt::red));
+        QTRY_VERIFY(drawn.contains(QColor(Qt::blue)));
+        QCOMPARE(drawn.first(), QColor(Qt::red));
+        QVERIFY(!drawn.contains(QColor(Qt::green)));
+
+        screens.setInfo(5, pictureRecord(5, Qt::yellow));
+        screens.setInfo(5, pictureRecord(5, Qt::magenta));
+        _DISPLAY_DVR_INFO dvr = WallFeed::dvr(1 << 5);
+        dvr.statusText = QStringLiteral("Connection failed");
+        wall.slotUpdateDVRStatus(dvr);
+        QCOMPARE(screens.getInfo(5).name, dvr.statusText);
+        drawn.clear();
+        QTRY_VERIFY(!drawn.isEmpty());
+        QCOMPARE(screens.getInfo(5).name, dvr.statusText);
     }
 
     void statusShowsImageAndToolTip_data() { addModes(); }
