@@ -33,8 +33,10 @@ class QOpenGLShaderProgram;
 // for the next redraw instead of replacing it (a newer one replaces the one
 // waiting), so a wall that redraws more often than its streams send draws
 // every picture even when their times jitter; picturesWaiting asks for that
-// redraw. getInfo gives the picture on the tile, not the one waiting. Textures and the program belong to the viewport's current
-// context and are made again after the context is re-created.
+// redraw. getInfo gives the picture on the tile, not the one waiting.
+//
+// Textures and the program belong to the viewport's current context and are
+// made again after the context is re-created.
 class CGraphicsScene : public QGraphicsScene {
     Q_OBJECT
 
