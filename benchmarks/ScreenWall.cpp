@@ -25,6 +25,7 @@
 #include "Display/CDisplayWidget.h"
 #include "Display/CGraphicsView.h"
 #include "Display/CScreen.h"
+#include "PaintWatch.h"
 #include "Settings/CAppSettings.h"
 
 #include <QApplication>
@@ -55,20 +56,6 @@ QApplication& application()
 {
     return benchApplication<QApplication>("bench_ScreenWall", CScreen::prepareOpenGL);
 }
-
-// Counts the paint events of a widget: one per wall redraw.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 // One picture per screen every 40 ms, from a thread of its own; each call to
 // show runs on the GUI thread with the record and the time it was sent.
@@ -145,8 +132,8 @@ void runLoad(
     benchmark::State& state, QObject* receiver, QWidget* target, const std::function<void(const CDisplayInfo&)>& show)
 {
     QApplication& app = application();
-    PaintCounter counter;
-    target->installEventFilter(&counter);
+    int paints = 0;
+    PaintWatch watch(target, [&paints] { ++paints; });
     Load load;
     QElapsedTimer clock;
     Feeder feeder(receiver, [&](const CDisplayInfo& info, qint64 sent) {
@@ -167,10 +154,10 @@ void runLoad(
         const double gui = cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - guiBefore;
         const double process = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - processBefore;
         state.SetIterationTime(elapsed);
-        state.counters["gui_ms_per_redraw"] = counter.paints ? gui * 1000 / counter.paints : 0;
+        state.counters["gui_ms_per_redraw"] = paints ? gui * 1000 / paints : 0;
         state.counters["gui_ms_per_picture"] = load.pictures ? gui * 1000 / load.pictures : 0;
         state.counters["process_cpu_pct"] = process / elapsed * 100;
-        state.counters["redraws_per_s"] = counter.paints / elapsed;
+        state.counters["redraws_per_s"] = paints / elapsed;
         state.counters["pictures_per_s"] = load.pictures / elapsed;
         state.counters["min_screen_fps"]
             = double(*std::min_element(load.updates.begin(), load.updates.end())) / SECONDS;
@@ -178,7 +165,6 @@ void runLoad(
         state.counters["last_second_lag_ms"]
             = load.lastSecondCount ? double(load.lastSecondLagNs) / load.lastSecondCount / 1e6 : 0;
     }
-    target->removeEventFilter(&counter);
 }
 
 void BM_ScreenWall(benchmark::State& state)

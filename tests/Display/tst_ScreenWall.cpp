@@ -4,6 +4,7 @@
 #include "Display/CScreenWidget.h"
 #include "Display/CWaitWidget.h"
 #include "H264TestEncoder.h"
+#include "PaintWatch.h"
 #include "Settings/CAppSettings.h"
 #include "ShownText.h"
 #include "WallFeed.h"
@@ -17,7 +18,6 @@
 #include <QTest>
 #include <QToolTip>
 #include <QVBoxLayout>
-#include <functional>
 
 // What the wall draws, read back from the screen in each of its three
 // renderings: tile borders, pictures, state images, overlays, zoom, full
@@ -49,27 +49,6 @@ bool isWhite(QRgb pixel)
 {
     return near(pixel, qRgb(255, 255, 255), 10);
 }
-
-// Calls back as each redraw of the widget begins.
-class PaintWatch : public QObject {
-public:
-    PaintWatch(QWidget* widget, std::function<void()> onPaint)
-        : m_onPaint(std::move(onPaint))
-    {
-        widget->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            m_onPaint();
-        return false;
-    }
-
-private:
-    std::function<void()> m_onPaint;
-};
 
 CDisplayInfo pictureRecord(int channel, const QColor& colour)
 {
