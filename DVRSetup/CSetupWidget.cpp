@@ -29,6 +29,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QResizeEvent>
+#include <QScrollArea>
 #include <QTemporaryFile>
 #include <QVBoxLayout>
 
@@ -39,12 +40,20 @@ constexpr int OVERLAY_MARGIN = 10;
 const char* const ADMIN = "admin";
 const char* const CONF_SUFFIX = ".conf";
 
+// A page keeps the room its controls need and scrolls when its tab is
+// smaller; it stands on the tab's own background.
 template <class Page> Page* addPage(QWidget* tab)
 {
-    auto* page = new Page(tab);
+    auto* scroll = new QScrollArea(tab);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* page = new Page;
+    scroll->setWidget(page);
+    scroll->viewport()->setAutoFillBackground(false);
+    page->setAutoFillBackground(false);
     auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(page);
+    layout->addWidget(scroll);
     return page;
 }
 

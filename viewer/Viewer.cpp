@@ -264,6 +264,14 @@ void Viewer::createLayout()
     grid->setRowStretch(1, 1);
     grid->setSpacing(LAYOUT_SPACING);
     grid->setContentsMargins(LAYOUT_MARGIN, LAYOUT_MARGIN, LAYOUT_MARGIN, LAYOUT_MARGIN);
+    // The setup and information panels take the room of the areas they
+    // hide, so the window keeps its smallest size with them, where both
+    // have their pages' room.
+    for (QWidget* area : std::initializer_list<QWidget*>{m_ui->DisplayFrame, m_ui->ControlMenu, m_ui->bottomWidget}) {
+        QSizePolicy policy = area->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        area->setSizePolicy(policy);
+    }
     // Above the setup and information windows, which reach up to the form's
     // place of these buttons.
     m_ui->SystemButtons->raise();

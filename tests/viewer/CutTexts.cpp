@@ -14,11 +14,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QTabBar>
+#include <functional>
 
 namespace {
 
@@ -166,7 +169,9 @@ void settle()
     QApplication::processEvents();
 }
 
-void collect(QWidget& widget, const QWidget& window, Pages pages, QStringList& cut)
+// Visits the widget and every widget shown under it that visit lets it
+// reach; with all pages, each page of a stack in turn.
+void walk(QWidget& widget, Pages pages, const std::function<bool(QWidget&)>& visit)
 {
     auto* stack = qobject_cast<QStackedWidget*>(&widget);
     if (stack && pages == Pages::All) {
@@ -174,23 +179,54 @@ void collect(QWidget& widget, const QWidget& window, Pages pages, QStringList& c
         for (int page = 0; page < stack->count(); ++page) {
             stack->setCurrentIndex(page);
             settle();
-            collect(*stack->widget(page), window, pages, cut);
+            walk(*stack->widget(page), pages, visit);
         }
         stack->setCurrentIndex(current);
         settle();
         return;
     }
-    const Caption shown = captionOf(widget);
-    if (!shown.text.isEmpty()) {
-        const QString why = whyCut(widget, shown, window);
-        if (!why.isEmpty())
-            cut << widget.objectName() + QLatin1String(": ") + caption(widget) + QLatin1String(" (") + why
-                    + QLatin1Char(')');
-    }
+    if (!visit(widget))
+        return;
     for (QWidget* child : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!child->isWindow() && child->isVisibleTo(&widget))
-            collect(*child, window, pages, cut);
+            walk(*child, pages, visit);
     }
+}
+
+// What the operator works: its parts are no controls of their own. A
+// scroll area of other widgets is only a way to them.
+bool isControl(const QWidget& widget)
+{
+    return qobject_cast<const QAbstractButton*>(&widget) || qobject_cast<const QComboBox*>(&widget)
+        || qobject_cast<const QLineEdit*>(&widget) || qobject_cast<const QAbstractSpinBox*>(&widget)
+        || qobject_cast<const QAbstractSlider*>(&widget) || qobject_cast<const QTabBar*>(&widget)
+        || (qobject_cast<const QAbstractScrollArea*>(&widget) && !qobject_cast<const QScrollArea*>(&widget));
+}
+
+// Why the operator cannot get at the whole control, or empty when he can:
+// squeezed below its smallest useful size, or lying outside a parent on its
+// way to the window, unless the scroll areas on that way bring it into view.
+QString whyUnreachable(QWidget& control)
+{
+    const QSize least = control.minimumSizeHint();
+    if (least.isValid() && (control.width() < least.width() || control.height() < least.height()))
+        return QStringLiteral("%1 x %2, needs %3 x %4")
+            .arg(control.width())
+            .arg(control.height())
+            .arg(least.width())
+            .arg(least.height());
+    const QWidget* window = control.window();
+    for (QWidget* at = &control; at != window; at = at->parentWidget()) {
+        QWidget* parent = at->parentWidget();
+        auto* area = qobject_cast<QScrollArea*>(parent->parentWidget());
+        if (area && parent == area->viewport()) {
+            area->ensureWidgetVisible(&control, 0, 0);
+            settle();
+        }
+        if (!parent->rect().contains(QRect(control.mapTo(parent, QPoint()), control.size())))
+            return QLatin1String("outside ") + parent->objectName();
+    }
+    return {};
 }
 
 } // namespace
@@ -202,7 +238,35 @@ QStringList cutTexts(QWidget& window, Pages pages)
     if (!window.isVisible())
         return {window.objectName() + QLatin1String(": not shown")};
     QStringList cut;
-    collect(window, window, pages, cut);
+    walk(window, pages, [&](QWidget& widget) {
+        const Caption shown = captionOf(widget);
+        if (!shown.text.isEmpty()) {
+            const QString why = whyCut(widget, shown, window);
+            if (!why.isEmpty())
+                cut << widget.objectName() + QLatin1String(": ") + caption(widget) + QLatin1String(" (") + why
+                        + QLatin1Char(')');
+        }
+        return true;
+    });
     cut.removeDuplicates();
     return cut;
+}
+
+QStringList unreachableControls(QWidget& panel)
+{
+    settle();
+    if (!panel.isVisible())
+        return {panel.objectName() + QLatin1String(": not shown")};
+    QStringList unreachable;
+    walk(panel, Pages::All, [&](QWidget& widget) {
+        if (!isControl(widget))
+            return true;
+        const QString why = widget.isEnabled() ? whyUnreachable(widget) : QString();
+        if (!why.isEmpty())
+            unreachable << widget.metaObject()->className() + QLatin1Char(' ') + widget.objectName()
+                    + QLatin1String(" (") + why + QLatin1Char(')');
+        return false;
+    });
+    unreachable.removeDuplicates();
+    return unreachable;
 }

@@ -31,6 +31,7 @@
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -546,6 +547,45 @@ private slots:
             std::initializer_list<QWidget*>{&dvr, &login, &address, &model, &progress, &zone, &emapSetup, &emapInfo})
             cut << cutTexts(*window);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("\n"))));
+    }
+
+    void controlsReachable_data() { textsFit_data(); }
+
+    // At the main window's smallest size, which the panel modes keep,
+    // every control of the information window and of the setup pages and
+    // overlays can be reached whole.
+    void controlsReachable()
+    {
+        QFETCH(QString, language);
+        CAppSettings settings;
+        settings.writeSetting(CAppSettings::LANGUAGE, language);
+        CStartup::installTranslation(settings, CLanguage());
+        ModalAnswers answers;
+        answers.answerDialog = [](QDialog* prompt) {
+            prompt->findChild<QLineEdit*>("address")->setText(QStringLiteral("127.0.0.1"));
+            prompt->findChild<QLineEdit*>("password")->setText(QStringLiteral("1234"));
+            prompt->accept();
+        };
+        Viewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        const QSize smallest = viewer.minimumSize();
+        QStringList unreachable;
+        const auto atSmallest = [&](const char* mode, QWidget& panel) {
+            click(viewer, mode);
+            viewer.resize(1, 1);
+            if (viewer.size() != smallest)
+                unreachable << QStringLiteral("%1: %2 x %3").arg(mode).arg(viewer.width()).arg(viewer.height());
+            unreachable << unreachableControls(panel);
+        };
+        atSmallest("Information", *viewer.findChild<CDVRInfoWidget*>());
+        auto* setup = viewer.findChild<CSetupWidget*>();
+        atSmallest("Setup", *setup);
+        for (const char* overlay : {"dateTime", "upgrade"}) {
+            click(viewer, overlay);
+            unreachable << unreachableControls(*setup);
+        }
+        QVERIFY2(unreachable.isEmpty(), qPrintable(unreachable.join(QLatin1String("\n"))));
     }
 };
 
