@@ -264,9 +264,9 @@ void Viewer::createLayout()
     grid->setRowStretch(1, 1);
     grid->setSpacing(LAYOUT_SPACING);
     grid->setContentsMargins(LAYOUT_MARGIN, LAYOUT_MARGIN, LAYOUT_MARGIN, LAYOUT_MARGIN);
-    // The setup and information panels take the room of the areas they
-    // hide, so the window keeps its smallest size with them, where both
-    // have their pages' room.
+    // The areas that the setup and information modes hide keep their room,
+    // so the window keeps its smallest size in those modes too: the panels
+    // that cover the areas are laid out for that size.
     for (QWidget* area : std::initializer_list<QWidget*>{m_ui->DisplayFrame, m_ui->ControlMenu, m_ui->bottomWidget}) {
         QSizePolicy policy = area->sizePolicy();
         policy.setRetainSizeWhenHidden(true);

@@ -583,6 +583,7 @@ private slots:
         atSmallest("Setup", *setup);
         for (const char* overlay : {"dateTime", "upgrade"}) {
             click(viewer, overlay);
+            QVERIFY2(!child(*setup, "tabWidget")->isVisible(), overlay);
             unreachable << unreachableControls(*setup);
         }
         QVERIFY2(unreachable.isEmpty(), qPrintable(unreachable.join(QLatin1String("\n"))));
