@@ -92,6 +92,14 @@ void showTab(const CSetupWidget& setup, const QWidget& widget)
     }
 }
 
+// Start-up's translation of the language, as chosen in the settings.
+void installLanguage(const QString& language)
+{
+    CAppSettings settings;
+    settings.writeSetting(CAppSettings::LANGUAGE, language);
+    CStartup::installTranslation(settings, CLanguage());
+}
+
 } // namespace
 
 class tst_Viewer : public QObject {
@@ -511,9 +519,7 @@ private slots:
     void textsFit()
     {
         QFETCH(QString, language);
-        CAppSettings settings;
-        settings.writeSetting(CAppSettings::LANGUAGE, language);
-        CStartup::installTranslation(settings, CLanguage());
+        installLanguage(language);
         ModalAnswers answers;
         Viewer viewer;
         QStringList cut;
@@ -557,9 +563,7 @@ private slots:
     void controlsReachable()
     {
         QFETCH(QString, language);
-        CAppSettings settings;
-        settings.writeSetting(CAppSettings::LANGUAGE, language);
-        CStartup::installTranslation(settings, CLanguage());
+        installLanguage(language);
         ModalAnswers answers;
         answers.answerDialog = [](QDialog* prompt) {
             prompt->findChild<QLineEdit*>("address")->setText(QStringLiteral("127.0.0.1"));
