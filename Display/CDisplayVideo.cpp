@@ -185,6 +185,11 @@ std::size_t CDisplayVideo::queuedFrames(int slot) const
     return slot >= 0 && slot < kDecoderSlots ? m_slotQueues[slot].frameCount() : 0;
 }
 
+std::size_t CDisplayVideo::queuedLocalFrames(int channel) const
+{
+    return channel >= 0 && channel < kChannels ? m_queues[channel].frameCount() : 0;
+}
+
 bool CDisplayVideo::showsStatus(int slot) const
 {
     return slot >= 0 && slot < kDecoderSlots && m_showsStatus[slot].load(std::memory_order_acquire);

@@ -95,6 +95,9 @@ public:
     void setPlanarPictures(bool planar);
     // Frames waiting for a decoder slot's thread.
     std::size_t queuedFrames(int slot) const;
+    // Local playback's frames of a DVR channel queued for its decode thread,
+    // the one it works on included.
+    std::size_t queuedLocalFrames(int channel) const;
     // The slot shows a status (a failed connection) and its stream sent no
     // frame since: pictures decoded before are stale.
     bool showsStatus(int slot) const;

@@ -261,7 +261,7 @@ void CScreen::requestPictureRedraw()
 {
     if (m_redrawTimer.isActive())
         return;
-    const qint64 waitMs = m_sinceRedraw.isValid() ? 1000 / kMaxRedrawsPerSecond - m_sinceRedraw.elapsed() : 0;
+    const qint64 waitMs = m_sinceRedraw.isValid() ? m_redrawIntervalMs - m_sinceRedraw.elapsed() : 0;
     if (waitMs <= 0)
         requestRedraw();
     else

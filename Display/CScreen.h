@@ -64,6 +64,9 @@ public:
     // The widget rendering saves nothing (the caller grabs the widgets).
     bool saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format);
     void showWaitWidget(QWidget* widget, bool show);
+    // The OpenGL wall's least time between two redraws for new pictures
+    // (1000 / kMaxRedrawsPerSecond ms unless set); 0 redraws for each.
+    void setRedrawInterval(int milliseconds) { m_redrawIntervalMs = qMax(0, milliseconds); }
 
     // The parts, for the controller's event handling and for tests.
     CGraphicsView* view() const { return m_view; }
@@ -90,4 +93,5 @@ private:
     CWaitWidget* m_waitWidget = nullptr;
     QTimer m_redrawTimer;
     QElapsedTimer m_sinceRedraw;
+    int m_redrawIntervalMs = 1000 / kMaxRedrawsPerSecond;
 };

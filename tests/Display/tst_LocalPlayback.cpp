@@ -52,6 +52,7 @@ private slots:
     void speedChangeWaitsForAnIFrame();
     void framesWithoutDecodeThreadsAreDropped();
     void showsTheTimeOfThePictureOnView();
+    void aSeekOrTurnDropsTheQueuedFrames();
     void stopReleasesABlockedProducer();
     void stopWhileFeeding();
 
@@ -194,6 +195,19 @@ void tst_LocalPlayback::showsTheTimeOfThePictureOnView()
     for (int second = 0; second < 3; ++second)
         expected << QDateTime::fromSecsSinceEpoch(kEpoch + second, Qt::UTC).toString("yyyy-MM-dd  hh:mm:ss");
     QCOMPARE(m_probe->times(), expected);
+}
+
+void tst_LocalPlayback::aSeekOrTurnDropsTheQueuedFrames()
+{
+    m_router->startDecodeThread(16, DISPLAY_MODE::LOCAL_PLAYBACK);
+    // Four seconds apart: the channel's thread holds the second frame back
+    // while the third waits behind it.
+    feed(3, 0, 4000);
+    QCOMPARE(m_router->queuedLocalFrames(0), std::size_t(2));
+    // As a seek or a turn of the file reader clears the view: only the frame
+    // the thread works on may stay.
+    m_router->clear(-1);
+    QVERIFY(m_router->queuedLocalFrames(0) <= 1);
 }
 
 void tst_LocalPlayback::stopReleasesABlockedProducer()

@@ -176,6 +176,17 @@ private slots:
         QList<QColor> drawn;
         PaintWatch watch(screens.view()->viewport(), [&] { drawn << colourOf(); });
 
+        // Unthrottled, on an idle wall: no timer redraws what waited, only
+        // the wall's own request after the redraw that left it waiting.
+        screens.setRedrawInterval(0);
+        screens.setInfo(5, pictureRecord(5, Qt::gray));
+        QTRY_VERIFY(drawn.contains(QColor(Qt::gray)));
+        screens.setInfo(5, pictureRecord(5, Qt::cyan));
+        screens.setInfo(5, pictureRecord(5, Qt::darkCyan));
+        QTRY_VERIFY(drawn.contains(QColor(Qt::darkCyan)));
+        screens.setRedrawInterval(1000 / CScreen::kMaxRedrawsPerSecond);
+        drawn.clear();
+
         screens.setInfo(5, pictureRecord(5, Qt::red));
         screens.setInfo(5, pictureRecord(5, Qt::green));
         screens.setInfo(5, pictureRecord(5, Qt::blue));

@@ -12,6 +12,7 @@
 #include "DVRSetup/CProgressDialog.h"
 #include "DVRSetup/CScheduleGrid.h"
 #include "DVRSetup/CSetupWidget.h"
+#include "Display/CCheckSpeed.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
@@ -29,6 +30,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -146,6 +148,16 @@ private slots:
         QCOMPARE(found("PageScreenGroup", CScreenButtons::PAGE_PATTERN), 7);
 
         viewer.OnDisplaySpeed();
+        QCOMPARE(child<QLabel>(viewer, "CheckSpeed")->text(), QStringLiteral("0 FPS / 0"));
+        // A wall that drew ten pictures a second until three seconds ago
+        // reads as not drawing, whenever the read-out runs.
+        const long now = long(QDateTime::currentSecsSinceEpoch());
+        for (long second = now - 6; second <= now - 3; ++second) {
+            for (int picture = 0; picture < 10; ++picture)
+                gCheckSpeed.addData(100, second);
+        }
+        viewer.OnDisplaySpeed();
+        gCheckSpeed.reset();
         QCOMPARE(child<QLabel>(viewer, "CheckSpeed")->text(), QStringLiteral("0 FPS / 0"));
         QVERIFY(!child<QLabel>(viewer, "Logo")->pixmap().isNull());
 
@@ -333,6 +345,14 @@ private slots:
         for (const QPoint& in : {QPoint(centre.x(), 0), QPoint(0, centre.y()), QPoint(window.right(), centre.y()),
                  QPoint(centre.x(), window.bottom()), QPoint(radius, 0), QPoint(radius / 2, radius / 2)})
             QVERIFY2(shape.contains(in), qPrintable(QStringLiteral("%1, %2").arg(in.x()).arg(in.y())));
+        // Every corner keeps what lies just inside its arc, which a straight
+        // cut from one end of the arc to the other would take.
+        const int inward = radius * 3 / 10 + 1;
+        for (const QPoint& corner : {window.topLeft(), window.topRight(), window.bottomLeft(), window.bottomRight()}) {
+            const QPoint in = corner
+                + QPoint(corner.x() == window.left() ? inward : -inward, corner.y() == window.top() ? inward : -inward);
+            QVERIFY2(shape.contains(in), qPrintable(QStringLiteral("%1, %2").arg(in.x()).arg(in.y())));
+        }
     }
 
     void escapeAndStrayRightClicksDoNothing()

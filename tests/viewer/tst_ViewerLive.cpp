@@ -11,6 +11,7 @@
 #include "Recording/CPlaybackWidget.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CSavePath.h"
+#include "ShownText.h"
 #include "TestDvr.h"
 #include "TestDvrGroups.h"
 #include "TestDvrStreams.h"
@@ -111,13 +112,14 @@ void connectMyDvr(ViewerBench& bench, bool oldProtocol, quint32 mask = ALL)
     bench.connectGroup(0);
 }
 
-// Clicks the button and returns the text of the modal box it opened.
+// Clicks the button and returns the text of the modal box it opened, as
+// the operator reads it.
 QString clickForBox(QPushButton* button)
 {
     QString text;
     QTimer::singleShot(0, [&text] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        text = box->text();
+        text = shownText(*box);
         box->accept();
     });
     button->click();
@@ -209,19 +211,23 @@ private slots:
     {
         QTest::addColumn<int>("rendering");
         QTest::addColumn<int>("format");
-        QTest::newRow("OpenGL, JPEG") << int(OPENGL_HIGH_PERFORMANCE) << int(CAPTURE_FILEFORMAT::JPEG);
-        QTest::newRow("widgets, PNG") << int(OPENGL_OFF) << int(CAPTURE_FILEFORMAT::PNG);
+        QTest::addColumn<QString>("subfolder");
+        QTest::newRow("OpenGL, JPEG") << int(OPENGL_HIGH_PERFORMANCE) << int(CAPTURE_FILEFORMAT::JPEG) << "shots";
+        QTest::newRow("widgets, PNG") << int(OPENGL_OFF) << int(CAPTURE_FILEFORMAT::PNG) << "shots";
+        QTest::newRow("a folder named with markup") << int(OPENGL_OFF) << int(CAPTURE_FILEFORMAT::PNG) << "<i>snap</i>";
     }
 
     void snapshots()
     {
         QFETCH(int, rendering);
         QFETCH(int, format);
+        QFETCH(QString, subfolder);
         QTemporaryDir folder;
+        const QString shots = folder.filePath(subfolder);
         CAppSettings settings;
         settings.writeSetting(CAppSettings::OPENGL, rendering);
         settings.writeSetting(CAppSettings::CAPTURE_FILE_FORMAT, format);
-        settings.writeSetting(CAppSettings::PATH_LIST.at(0), folder.path());
+        settings.writeSetting(CAppSettings::PATH_LIST.at(0), shots);
         ViewerBench bench;
         connectMyDvr(bench, false);
         QTRY_VERIFY_WITH_TIMEOUT(bench.showsChannels(16), SHOW_TIME_LIMIT_MS);
@@ -231,6 +237,7 @@ private slots:
             = QRegularExpression(QStringLiteral("^The image has been saved.\\n\\((.*/\\d{8}_\\d{6}\\.(png|jpg))\\)$"))
                   .match(text);
         QVERIFY2(saved.hasMatch(), qPrintable(text));
+        QCOMPARE(QFileInfo(saved.captured(1)).path(), shots);
         QCOMPARE(saved.captured(2), format == CAPTURE_FILEFORMAT::PNG ? QStringLiteral("png") : QStringLiteral("jpg"));
         // Widget mode grabs the display area, title included.
         const QPoint wallAt = rendering == OPENGL_OFF ? bench.wall()->pos() : QPoint();

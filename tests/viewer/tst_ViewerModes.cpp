@@ -178,6 +178,8 @@ private slots:
             << false << "EMap file=kept.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "kept";
         QTest::newRow("a log file that cannot be written is told")
             << false << "EMap map log file=kept.txt/log.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "refused";
+        QTest::newRow("the E-Map ends a backup")
+            << false << "connect Backup searched backup EMap" << int(Viewer::EMAP_VIEW) << "backupEnded";
         QTest::newRow("a mode entered after PC setup ends a backup")
             << false << "connect Backup searched backup PCSetup LiveS" << int(Viewer::LIVE_S) << "backupEnded";
         QTest::newRow("mode switches during a backup")
