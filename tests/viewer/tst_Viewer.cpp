@@ -34,6 +34,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -55,30 +56,71 @@ void click(const QWidget& viewer, const QString& button)
     viewer.findChild<QPushButton*>(button)->click();
 }
 
-// How far a widget's text stands out from what is drawn under it, as the
-// ratio of their relative luminances (1 to 21); the background is the mean
-// colour of the widget's place in its window, text included.
-double textContrast(const QWidget& widget)
+// The mean colour of what the window draws at a place of a widget.
+QColor meanColour(const QWidget& widget, const QRect& place)
 {
-    const QImage place = widget.window()->grab(QRect(widget.mapTo(widget.window(), QPoint()), widget.size())).toImage();
+    const QImage drawn = widget.window()->grab(place.translated(widget.mapTo(widget.window(), QPoint()))).toImage();
     double red = 0, green = 0, blue = 0;
-    for (int y = 0; y < place.height(); ++y) {
-        for (int x = 0; x < place.width(); ++x) {
-            const QColor pixel = place.pixelColor(x, y);
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor pixel = drawn.pixelColor(x, y);
             red += pixel.redF();
             green += pixel.greenF();
             blue += pixel.blueF();
         }
     }
-    const double pixels = double(place.width()) * place.height();
-    const auto luminance = [](double r, double g, double b) {
-        const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
-    };
-    const QColor text = widget.palette().color(widget.foregroundRole());
-    const double fore = luminance(text.redF(), text.greenF(), text.blueF());
-    const double back = luminance(red / pixels, green / pixels, blue / pixels);
+    const double pixels = double(drawn.width()) * drawn.height();
+    return QColor::fromRgbF(float(red / pixels), float(green / pixels), float(blue / pixels));
+}
+
+double luminance(const QColor& colour)
+{
+    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+// How far a text colour stands out from its background, as the ratio of
+// their relative luminances (1 to 21).
+double contrast(const QColor& text, const QColor& background)
+{
+    const double fore = luminance(text);
+    const double back = luminance(background);
     return (std::max(fore, back) + 0.05) / (std::min(fore, back) + 0.05);
+}
+
+// A widget's text against the mean colour of its place in its window, text
+// included.
+double textContrast(const QWidget& widget)
+{
+    return contrast(widget.palette().color(widget.foregroundRole()), meanColour(widget, widget.rect()));
+}
+
+// A tab's text colour is the style sheet's as the tab is drawn, not the tab
+// bar's palette: it is read where the tab changes most when its text goes,
+// and set against what is drawn there without the text.
+double tabTextContrast(QTabBar& bar, int tab)
+{
+    const QRect place = bar.tabRect(tab);
+    const QImage drawn = bar.grab(place).toImage();
+    const QString text = bar.tabText(tab);
+    bar.setTabText(tab, QString());
+    const QImage behind = bar.grab(place).toImage();
+    const QColor background = meanColour(bar, place);
+    bar.setTabText(tab, text);
+    if (bar.tabRect(tab) != place)
+        return 0;
+    QColor ink = background;
+    double most = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const double change = std::abs(luminance(drawn.pixelColor(x, y)) - luminance(behind.pixelColor(x, y)));
+            if (change > most) {
+                most = change;
+                ink = drawn.pixelColor(x, y);
+            }
+        }
+    }
+    return contrast(ink, background);
 }
 
 // Makes the setup page current that holds the widget.
@@ -463,9 +505,37 @@ private slots:
         QTest::newRow("Cont. + Event brush") << "Setup"
                                              << "CSetupRecord"
                                              << "contEvent";
+        QTest::newRow("Continuous brush") << "Setup"
+                                          << "CSetupRecord"
+                                          << "continuous";
+        QTest::newRow("Motion brush") << "Setup"
+                                      << "CSetupRecord"
+                                      << "motion";
+        QTest::newRow("Motion + Sensor brush") << "Setup"
+                                               << "CSetupRecord"
+                                               << "event";
+        QTest::newRow("group title") << "Setup"
+                                     << "CSetupRecord"
+                                     << "channelTitle";
+        QTest::newRow("unselected tab") << "Setup"
+                                        << "CSetupWidget"
+                                        << "tabWidget";
+        QTest::newRow("Detection Zone") << "Setup"
+                                        << "CSetupEvent"
+                                        << "detectZone";
+        for (const char* button : {"clear", "userAdd", "userModify", "userDelete"})
+            QTest::addRow("account %s", button) << "Setup"
+                                                << "CSetupAccount" << button;
+        for (const char* button : {"browse", "upgrade", "close"})
+            QTest::addRow("upgrade %s", button) << "Setup"
+                                                << "CUpgrade" << button;
+        for (const char* button : {"set", "apply", "close"})
+            QTest::addRow("date and time %s", button) << "Setup"
+                                                      << "CSetupEtc" << button;
     }
 
-    // Captions stand out from what lies under them at least three to one.
+    // Captions stand out from what lies under them at least 4.5 to 1, those
+    // of disabled controls 3 to 1.
     void readableTexts()
     {
         QFETCH(QString, clicks);
@@ -481,6 +551,7 @@ private slots:
                 shown = widget;
         }
         QVERIFY(shown);
+        shown->show(); // an overlay of the setup page, shown once a DVR is connected
         if (shown->isWindow())
             QVERIFY(QTest::qWaitForWindowExposed(shown));
         showTab(*viewer.findChild<CSetupWidget*>(), *shown);
@@ -492,7 +563,12 @@ private slots:
             }
         }
         QVERIFY(caption && caption->isVisible());
-        QVERIFY2(textContrast(*caption) >= 3, qPrintable(QString::number(textContrast(*caption))));
+        const auto* tabs = qobject_cast<QTabWidget*>(caption);
+        const double ratio
+            = tabs ? tabTextContrast(*tabs->tabBar(), tabs->currentIndex() == 0 ? 1 : 0) : textContrast(*caption);
+        // A disabled control only has to show what it is.
+        const double minimum = caption->isEnabled() ? 4.5 : 3;
+        QVERIFY2(ratio >= minimum, qPrintable(QString::number(ratio)));
         if (shown->isWindow())
             shown->close();
     }
