@@ -1,5 +1,6 @@
 #include "CStartup.h"
 
+#include "Common/CComboListFit.h"
 #include "Common/CCoreMetaTypes.h"
 #include "Connection/CStopRequest.h"
 #include "Settings/CAppSettings.h"
@@ -34,6 +35,8 @@ void CStartup::prepareApplication()
     QCoreApplication::setOrganizationName(CAppSettings::COMPANY_NAME);
     QCoreApplication::setApplicationName(CAppSettings::APP_NAME);
     CCoreMetaTypes::registerTypes();
+    QCoreApplication* application = QCoreApplication::instance();
+    application->installEventFilter(new CComboListFit(application));
 }
 
 bool CStartup::installTranslation(const CAppSettings& settings, const CLanguage& languages)
