@@ -2,6 +2,7 @@
 
 #include "Common/CComboListFit.h"
 #include "Common/CCoreMetaTypes.h"
+#include "Common/CFileListLocale.h"
 #include "Connection/CStopRequest.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CLanguage.h"
@@ -37,6 +38,7 @@ void CStartup::prepareApplication()
     CCoreMetaTypes::registerTypes();
     QCoreApplication* application = QCoreApplication::instance();
     application->installEventFilter(new CComboListFit(application));
+    application->installEventFilter(new CFileDialogLocale(application));
 }
 
 bool CStartup::installTranslation(const CAppSettings& settings, const CLanguage& languages)

@@ -11,6 +11,7 @@
 #include "DVRSetup/CMotionZoneDialog.h"
 #include "DVRSetup/CProgressDialog.h"
 #include "DVRSetup/CScheduleGrid.h"
+#include "DVRSetup/CSetupCamera.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
@@ -30,15 +31,18 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 #include <cmath>
 
 // The main window as the operator meets it: its form after start-up, the
@@ -121,6 +125,29 @@ double tabTextContrast(QTabBar& bar, int tab)
         }
     }
     return contrast(ink, background);
+}
+
+// What a file dialog lists as the type of a folder and as the size of a
+// file of 68 bytes, once it has read the folder that holds them.
+QStringList listedFiles()
+{
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir(QStringLiteral("folder"));
+    QFile file(folder.filePath(QStringLiteral("file")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(68, 'x')) != 68)
+        return {};
+    file.close();
+    QFileDialog dialog(nullptr, QString(), folder.path());
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.show();
+    const auto* list = dialog.findChild<QTreeView*>();
+    const auto cell = [list](int row, int column) {
+        return list->model()->index(row, column, list->rootIndex()).data().toString();
+    };
+    // Folders come first.
+    if (!QTest::qWaitFor([&] { return !cell(1, 1).isEmpty(); }))
+        return {};
+    return {cell(0, 2), cell(1, 1)};
 }
 
 // Makes the setup page current that holds the widget.
@@ -438,19 +465,26 @@ private slots:
         QTest::addColumn<bool>("installed");
         QTest::addColumn<QStringList>("texts"); // LiveS, Search, PCSetup, configExit
         QTest::addColumn<QString>("month"); // the search calendar's, in January
-        const QStringList english{"Live S", "Search", "PC Setup", "Exit"};
-        QTest::newRow("English: nothing to translate") << "English" << false << english << "January";
-        QTest::newRow("French") << "French" << true << QStringList{"Direct S", "Recherche", "Config. PC", "Quitter"}
-                                << "janvier";
-        QTest::newRow("Korean") << "Korean" << true << QStringList{"라이브 S", "검색", "PC 설정", "나가기"} << "1월";
+        QTest::addColumn<QStringList>("files"); // a file dialog's type of a folder, size of 68 bytes
+        const QStringList english{"Live S", "Search", "PC Setup", "Exit", "Spot"};
+        const QStringList englishFiles{"Folder", "68 bytes"};
+        QTest::newRow("English: nothing to translate") << "English" << false << english << "January" << englishFiles;
+        QTest::newRow("French") << "French" << true
+                                << QStringList{"Direct S", "Recherche", "Config. PC", "Quitter", "Spot"} << "janvier"
+                                << QStringList{"Dossier", "68 octets"};
+        QTest::newRow("Korean") << "Korean" << true << QStringList{"라이브 S", "검색", "PC 설정", "나가기", "스팟"}
+                                << "1월" << QStringList{"폴더", "68 바이트"};
         QTest::newRow("Norwegian Bokmal")
-            << "Norwegian Bokmal" << true << QStringList{"Direkte S", "Søk", "PC-oppsett", "Avslutt"} << "januar";
-        QTest::newRow("Russian") << "Russian" << true << QStringList{"Просмотр S", "Поиск", "Настройка ПК", "Выход"}
-                                 << "январь";
-        QTest::newRow("Chinese") << "Chinese" << true << QStringList{"即時 S", "搜尋", "PC 設定", "離開"} << "1月";
-        QTest::newRow("German") << "German" << false << english << "January";
-        QTest::newRow("french") << "french" << false << english << "January";
-        QTest::newRow("C locale") << "C" << false << english << "January";
+            << "Norwegian Bokmal" << true << QStringList{"Direkte S", "Søk", "PC-oppsett", "Avslutt", "Spot"}
+            << "januar" << QStringList{"Mappe", "68 byte"};
+        QTest::newRow("Russian") << "Russian" << true
+                                 << QStringList{"Просмотр S", "Поиск", "Настройка ПК", "Выход", "Спот"} << "январь"
+                                 << QStringList{"Папка", "68 байты"};
+        QTest::newRow("Chinese") << "Chinese" << true << QStringList{"即時 S", "搜尋", "PC 設定", "離開", "輔助輸出"}
+                                 << "1月" << QStringList{"資料夾", "68 byte"};
+        QTest::newRow("German") << "German" << false << english << "January" << englishFiles;
+        QTest::newRow("french") << "french" << false << english << "January" << englishFiles;
+        QTest::newRow("C locale") << "C" << false << english << "January" << englishFiles;
     }
 
     // Start-up installs the language's translation before the window is
@@ -461,6 +495,7 @@ private slots:
         QFETCH(bool, installed);
         QFETCH(QStringList, texts);
         QFETCH(QString, month);
+        QFETCH(QStringList, files);
         CAppSettings settings;
         settings.writeSetting(CAppSettings::LANGUAGE, language);
         const CLanguage languages;
@@ -470,16 +505,17 @@ private slots:
             QStringList shown;
             for (const char* name : {"LiveS", "Search", "PCSetup", "configExit"})
                 shown << child<QPushButton>(viewer, name)->text();
-            return shown;
+            return shown << child<QLabel>(*viewer.findChild<CSetupCamera*>(), "label2_0")->text();
         };
         QCOMPARE(captions(), texts);
         auto* calendar = viewer.findChild<CCalendarWidget*>();
         calendar->setSelectedDate(QDate(2027, 1, 15));
         QCOMPARE(calendar->findChild<QToolButton*>("qt_calendar_monthbutton")->text(), month);
+        QCOMPARE(listedFiles(), files);
 
         child<QLabel>(viewer, "multiPage")->setText(QStringLiteral("1 / 4"));
         QCoreApplication::removeTranslator(&g_translator);
-        QTRY_COMPARE(captions(), QStringList({"Live S", "Search", "PC Setup", "Exit"}));
+        QTRY_COMPARE(captions(), QStringList({"Live S", "Search", "PC Setup", "Exit", "Spot"}));
         QCOMPARE(viewer.windowTitle(), QStringLiteral("QELM"));
         QVERIFY(!child<QLabel>(viewer, "Logo")->pixmap().isNull());
         QCOMPARE(child<QLabel>(viewer, "multiPage")->text(), QStringLiteral("1 / 4"));
