@@ -18,6 +18,14 @@ const int DATE_COLUMN = 3;
 const char* const TOOLKIT_CONTEXT = "QFileDialog";
 const char* const FOLDER = "Folder";
 
+// The toolkit keeps the day period letter of some locales' short times (the
+// Chinese "Bh:mm") as a literal "B"; its morning and afternoon texts stand in.
+QString shortDateTimeFormat(const QLocale& locale)
+{
+    QString format = locale.dateTimeFormat(QLocale::ShortFormat);
+    return format.replace(QLatin1String("Bh"), QLatin1String("APh"));
+}
+
 } // namespace
 
 QVariant CFileListLocale::data(const QModelIndex& index, int role) const
@@ -34,7 +42,7 @@ QVariant CFileListLocale::data(const QModelIndex& index, int role) const
         return type == QLatin1String(FOLDER) ? QCoreApplication::translate(TOOLKIT_CONTEXT, FOLDER) : type;
     }
     case DATE_COLUMN:
-        return QLocale().toString(files->lastModified(file), QLocale::ShortFormat);
+        return QLocale().toString(files->lastModified(file), shortDateTimeFormat(QLocale()));
     default:
         return QIdentityProxyModel::data(index, role);
     }

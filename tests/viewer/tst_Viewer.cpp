@@ -134,7 +134,8 @@ QStringList listedFiles()
     QTemporaryDir folder;
     QDir(folder.path()).mkdir(QStringLiteral("folder"));
     QFile file(folder.filePath(QStringLiteral("file")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(68, 'x')) != 68)
+    if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(68, 'x')) != 68 || !file.flush()
+        || !file.setFileTime(QDateTime(QDate(2027, 1, 15), QTime(13, 5)), QFileDevice::FileModificationTime))
         return {};
     file.close();
     QFileDialog dialog(nullptr, QString(), folder.path());
@@ -147,7 +148,7 @@ QStringList listedFiles()
     // Folders come first.
     if (!QTest::qWaitFor([&] { return !cell(1, 1).isEmpty(); }))
         return {};
-    return {cell(0, 2), cell(1, 1)};
+    return {cell(0, 2), cell(1, 1), cell(1, 3)};
 }
 
 // Makes the setup page current that holds the widget.
@@ -465,23 +466,26 @@ private slots:
         QTest::addColumn<bool>("installed");
         QTest::addColumn<QStringList>("texts"); // LiveS, Search, PCSetup, configExit
         QTest::addColumn<QString>("month"); // the search calendar's, in January
-        QTest::addColumn<QStringList>("files"); // a file dialog's type of a folder, size of 68 bytes
+        // A file dialog's type of a folder, size of 68 bytes and date of a
+        // file, the date in the chosen language's locale (the system's
+        // locale, not checked, where none is chosen).
+        QTest::addColumn<QStringList>("files");
         const QStringList english{"Live S", "Search", "PC Setup", "Exit", "Spot"};
-        const QStringList englishFiles{"Folder", "68 bytes"};
+        const QStringList englishFiles{"Folder", "68 bytes", QString()};
         QTest::newRow("English: nothing to translate") << "English" << false << english << "January" << englishFiles;
         QTest::newRow("French") << "French" << true
                                 << QStringList{"Direct S", "Recherche", "Config. PC", "Quitter", "Spot"} << "janvier"
-                                << QStringList{"Dossier", "68 octets"};
+                                << QStringList{"Dossier", "68 octets", "15/01/2027 13:05"};
         QTest::newRow("Korean") << "Korean" << true << QStringList{"라이브 S", "검색", "PC 설정", "나가기", "스팟"}
-                                << "1월" << QStringList{"폴더", "68 바이트"};
+                                << "1월" << QStringList{"폴더", "68 바이트", "27. 1. 15. 오후 1:05"};
         QTest::newRow("Norwegian Bokmal")
             << "Norwegian Bokmal" << true << QStringList{"Direkte S", "Søk", "PC-oppsett", "Avslutt", "Spot"}
-            << "januar" << QStringList{"Mappe", "68 byte"};
+            << "januar" << QStringList{"Mappe", "68 byte", "15.01.2027 13:05"};
         QTest::newRow("Russian") << "Russian" << true
                                  << QStringList{"Просмотр S", "Поиск", "Настройка ПК", "Выход", "Спот"} << "январь"
-                                 << QStringList{"Папка", "68 байты"};
+                                 << QStringList{"Папка", "68 байты", "15.01.2027 13:05"};
         QTest::newRow("Chinese") << "Chinese" << true << QStringList{"即時 S", "搜尋", "PC 設定", "離開", "輔助輸出"}
-                                 << "1月" << QStringList{"資料夾", "68 byte"};
+                                 << "1月" << QStringList{"資料夾", "68 byte", "2027/1/15 下午1:05"};
         QTest::newRow("German") << "German" << false << english << "January" << englishFiles;
         QTest::newRow("french") << "french" << false << english << "January" << englishFiles;
         QTest::newRow("C locale") << "C" << false << english << "January" << englishFiles;
@@ -511,7 +515,10 @@ private slots:
         auto* calendar = viewer.findChild<CCalendarWidget*>();
         calendar->setSelectedDate(QDate(2027, 1, 15));
         QCOMPARE(calendar->findChild<QToolButton*>("qt_calendar_monthbutton")->text(), month);
-        QCOMPARE(listedFiles(), files);
+        const QStringList listed = listedFiles();
+        if (files.value(2).isEmpty())
+            files[2] = listed.value(2);
+        QCOMPARE(listed, files);
 
         child<QLabel>(viewer, "multiPage")->setText(QStringLiteral("1 / 4"));
         QCoreApplication::removeTranslator(&g_translator);
