@@ -2,11 +2,11 @@
 
 #include "Display/CGLWidget.h"
 #include "Display/CGraphicsScene.h"
+#include "Display/TileToolTip.h"
 
 #include <QHelpEvent>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QTextDocument>
 #include <QToolTip>
 
 CGraphicsView::CGraphicsView(QWidget* parent)
@@ -67,7 +67,7 @@ bool CGraphicsView::viewportEvent(QEvent* event)
         if (text.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal), viewport());
+            QToolTip::showText(help->globalPos(), tileToolTip(text), viewport());
         return true;
     }
     return QGraphicsView::viewportEvent(event);

@@ -1,8 +1,9 @@
 #include "Display/CScreenWidget.h"
 
+#include "Display/TileToolTip.h"
+
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTextDocument>
 
 namespace {
 const QRect NO_ZOOM(-1, -1, -1, -1);
@@ -142,8 +143,7 @@ void CScreenWidget::updatePixmap()
     } else {
         displayState(painter, state);
         if (state == COverlayPainter::State::ConnectionFailed)
-            // A status text, never read as markup.
-            setToolTip(Qt::convertFromPlainText(m_info.name, Qt::WhiteSpaceNormal));
+            setToolTip(tileToolTip(m_info.name));
     }
     painter.end();
     setPixmap(pixmap);

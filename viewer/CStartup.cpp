@@ -1,6 +1,8 @@
 #include "CStartup.h"
 
+#include "Common/CComboListFit.h"
 #include "Common/CCoreMetaTypes.h"
+#include "Common/CFileListLocale.h"
 #include "Connection/CStopRequest.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CLanguage.h"
@@ -34,6 +36,9 @@ void CStartup::prepareApplication()
     QCoreApplication::setOrganizationName(CAppSettings::COMPANY_NAME);
     QCoreApplication::setApplicationName(CAppSettings::APP_NAME);
     CCoreMetaTypes::registerTypes();
+    QCoreApplication* application = QCoreApplication::instance();
+    application->installEventFilter(new CComboListFit(application));
+    application->installEventFilter(new CFileDialogLocale(application));
 }
 
 bool CStartup::installTranslation(const CAppSettings& settings, const CLanguage& languages)

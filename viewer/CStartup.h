@@ -16,8 +16,10 @@ public:
     // resident memory creeps up with every reconnect for as long as the
     // program runs.
     static void prepareMemory();
-    // Names the settings store and the data folder and registers the
-    // meta-types of queued signals; right after the application object.
+    // Names the settings store and the data folder, registers the
+    // meta-types of queued signals, has every combo box's open list fit its
+    // items and the file dialogs' lists follow the chosen language; right
+    // after the application object.
     static void prepareApplication();
     // Loads the translation of the Language setting into g_translator and
     // installs it only when it loads. False leaves the program in English.

@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>Spot</source>
-        <translation>Spot</translation>
+        <translation>輔助輸出</translation>
     </message>
     <message>
         <source>Mode</source>

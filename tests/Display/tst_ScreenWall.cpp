@@ -206,16 +206,29 @@ private slots:
         QCOMPARE(screens.getInfo(5).name, dvr.statusText);
     }
 
-    void statusShowsImageAndToolTip_data() { addModes(); }
+    void statusShowsImageAndToolTip_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("status");
+        const QString failed = QStringLiteral("Connection failed");
+        const QString dvrStatus = QStringLiteral("[ERROR]password <b>miss</b>");
+        QTest::newRow("OpenGL, fast PC") << 0 << failed;
+        QTest::newRow("OpenGL, slow PC") << 1 << failed;
+        QTest::newRow("widgets") << 2 << failed;
+        QTest::newRow("OpenGL: a DVR's status") << 0 << dvrStatus;
+        QTest::newRow("widgets: a DVR's status") << 2 << dvrStatus;
+    }
 
+    // The tool tip shows the status as it stands, on one line.
     void statusShowsImageAndToolTip()
     {
         QFETCH(int, mode);
+        QFETCH(QString, status);
         CDisplayWidget wall(nullptr);
         showWall(wall, mode);
         wall.setScreens(16);
         _DISPLAY_DVR_INFO dvr = WallFeed::dvr(1 << 5);
-        dvr.statusText = QStringLiteral("Connection failed");
+        dvr.statusText = status;
         wall.slotUpdateDVRStatus(dvr);
         const QRect tile = wall.wall()->getDisplayRect(5);
         QCOMPARE(wall.wall()->getInfo(5).name, dvr.statusText);
@@ -224,15 +237,18 @@ private slots:
         QTRY_VERIFY(near(shot(wall).pixel(middle), qRgb(230, 30, 30), 60));
         QVERIFY(near(shot(wall).pixel(tile.left() + 10, tile.bottom() - 10), qRgb(0, 0, 0), 10));
 
-        if (mode == OPENGL_OFF) {
-            QCOMPARE(shownText(wall.wall()->screenWidgets()[5]->toolTip()), dvr.statusText);
-        } else {
-            QWidget* viewport = wall.wall()->view()->viewport();
-            QHelpEvent help(QEvent::ToolTip, middle, viewport->mapToGlobal(middle));
-            QApplication::sendEvent(viewport, &help);
-            QTRY_COMPARE(shownText(QToolTip::text()), dvr.statusText);
-            QToolTip::hideText();
+        QWidget* target = mode == OPENGL_OFF ? wall.wall()->screenWidgets()[5] : wall.wall()->view()->viewport();
+        const QPoint at = mode == OPENGL_OFF ? target->rect().center() : middle;
+        if (mode == OPENGL_OFF)
+            QCOMPARE(shownText(target->toolTip()), dvr.statusText);
+        QHelpEvent help(QEvent::ToolTip, at, target->mapToGlobal(at));
+        QApplication::sendEvent(target, &help);
+        QTRY_COMPARE(shownText(QToolTip::text()), dvr.statusText);
+        for (const QWidget* tip : QApplication::topLevelWidgets()) {
+            if (tip->objectName() == QLatin1String("qtooltip_label") && tip->isVisible())
+                QVERIFY(tip->height() < 2 * tip->fontMetrics().lineSpacing());
         }
+        QToolTip::hideText();
     }
 
     void overlaysWhereTheSettingsSay_data()

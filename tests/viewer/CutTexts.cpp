@@ -1,6 +1,7 @@
 #include "CutTexts.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -169,6 +171,38 @@ void settle()
     QApplication::processEvents();
 }
 
+// Whether an item of a combo box's open list draws its text up to the
+// list's right edge, where the list cuts it: the last pixels of its row
+// change when the text goes.
+bool reachesEdge(QComboBox& combo, int row)
+{
+    const QSignalBlocker quiet(&combo);
+    QAbstractItemView* list = combo.view();
+    const QModelIndex item = combo.model()->index(row, combo.modelColumn());
+    list->scrollTo(item);
+    const int edgeWidth = 3; // wider than the gap between two glyphs
+    const QRect edge = list->visualRect(item)
+        & QRect(list->viewport()->width() - edgeWidth, 0, edgeWidth, list->viewport()->height());
+    const QImage drawn = list->viewport()->grab(edge).toImage();
+    const QString text = combo.itemText(row);
+    combo.setItemText(row, QString());
+    const bool reaches = list->viewport()->grab(edge).toImage() != drawn;
+    combo.setItemText(row, text);
+    return reaches;
+}
+
+// A combo box's open list shows each item whole.
+void collectItems(QComboBox& combo, QStringList& cut)
+{
+    combo.showPopup();
+    settle();
+    for (int row = 0; row < combo.count(); ++row) {
+        if (reachesEdge(combo, row))
+            cut << combo.objectName() + QLatin1String(" list: ") + combo.itemText(row);
+    }
+    combo.hidePopup();
+}
+
 // Visits the widget and every widget shown under it that visit lets it
 // reach; with all pages, each page of a stack in turn.
 void walk(QWidget& widget, Pages pages, const std::function<bool(QWidget&)>& visit)
@@ -239,6 +273,8 @@ QStringList cutTexts(QWidget& window, Pages pages)
         return {window.objectName() + QLatin1String(": not shown")};
     QStringList cut;
     walk(window, pages, [&](QWidget& widget) {
+        if (auto* combo = qobject_cast<QComboBox*>(&widget); combo && combo->count() > 0)
+            collectItems(*combo, cut);
         const Caption shown = captionOf(widget);
         if (!shown.text.isEmpty()) {
             const QString why = whyCut(widget, shown, window);

@@ -12,8 +12,9 @@ enum class Pages { All, Shown };
 // The captions of a window that its widgets cannot show whole: every label,
 // button, check box, radio button, group box title and combo box item (the
 // widest), measured in the widget's own font against the room its style leaves for text, its parents
-// and the controls beside it. Each entry reads "object: text (why)". Shows
-// the window; the current pages are put back.
+// and the controls beside it. Each entry reads "object: text (why)"; an item
+// that a combo box's open list cuts reads "object list: text". Shows the
+// window; the current pages are put back.
 QStringList cutTexts(QWidget& window, Pages pages = Pages::All);
 
 // The controls of a shown panel that the operator cannot reach at the

@@ -11,6 +11,7 @@
 #include "DVRSetup/CMotionZoneDialog.h"
 #include "DVRSetup/CProgressDialog.h"
 #include "DVRSetup/CScheduleGrid.h"
+#include "DVRSetup/CSetupCamera.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "Display/CCheckSpeed.h"
 #include "Display/CDisplayWidget.h"
@@ -32,15 +33,19 @@
 #include <QContextMenuEvent>
 #include <QDateTime>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 #include <cmath>
 
 // The main window as the operator meets it: its form after start-up, the
@@ -58,30 +63,95 @@ void click(const QWidget& viewer, const QString& button)
     viewer.findChild<QPushButton*>(button)->click();
 }
 
-// How far a widget's text stands out from what is drawn under it, as the
-// ratio of their relative luminances (1 to 21); the background is the mean
-// colour of the widget's place in its window, text included.
-double textContrast(const QWidget& widget)
+// The mean colour of what the window draws at a place of a widget.
+QColor meanColour(const QWidget& widget, const QRect& place)
 {
-    const QImage place = widget.window()->grab(QRect(widget.mapTo(widget.window(), QPoint()), widget.size())).toImage();
+    const QImage drawn = widget.window()->grab(place.translated(widget.mapTo(widget.window(), QPoint()))).toImage();
     double red = 0, green = 0, blue = 0;
-    for (int y = 0; y < place.height(); ++y) {
-        for (int x = 0; x < place.width(); ++x) {
-            const QColor pixel = place.pixelColor(x, y);
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor pixel = drawn.pixelColor(x, y);
             red += pixel.redF();
             green += pixel.greenF();
             blue += pixel.blueF();
         }
     }
-    const double pixels = double(place.width()) * place.height();
-    const auto luminance = [](double r, double g, double b) {
-        const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
-    };
-    const QColor text = widget.palette().color(widget.foregroundRole());
-    const double fore = luminance(text.redF(), text.greenF(), text.blueF());
-    const double back = luminance(red / pixels, green / pixels, blue / pixels);
+    const double pixels = double(drawn.width()) * drawn.height();
+    return QColor::fromRgbF(float(red / pixels), float(green / pixels), float(blue / pixels));
+}
+
+double luminance(const QColor& colour)
+{
+    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+// How far a text colour stands out from its background, as the ratio of
+// their relative luminances (1 to 21).
+double contrast(const QColor& text, const QColor& background)
+{
+    const double fore = luminance(text);
+    const double back = luminance(background);
     return (std::max(fore, back) + 0.05) / (std::min(fore, back) + 0.05);
+}
+
+// A widget's text against the mean colour of its place in its window, text
+// included.
+double textContrast(const QWidget& widget)
+{
+    return contrast(widget.palette().color(widget.foregroundRole()), meanColour(widget, widget.rect()));
+}
+
+// A tab's text colour is the style sheet's as the tab is drawn, not the tab
+// bar's palette: it is read where the tab changes most when its text goes,
+// and set against what is drawn there without the text.
+double tabTextContrast(QTabBar& bar, int tab)
+{
+    const QRect place = bar.tabRect(tab);
+    const QImage drawn = bar.grab(place).toImage();
+    const QString text = bar.tabText(tab);
+    bar.setTabText(tab, QString());
+    const QImage behind = bar.grab(place).toImage();
+    const QColor background = meanColour(bar, place);
+    bar.setTabText(tab, text);
+    if (bar.tabRect(tab) != place)
+        return 0;
+    QColor ink = background;
+    double most = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const double change = std::abs(luminance(drawn.pixelColor(x, y)) - luminance(behind.pixelColor(x, y)));
+            if (change > most) {
+                most = change;
+                ink = drawn.pixelColor(x, y);
+            }
+        }
+    }
+    return contrast(ink, background);
+}
+
+// What a file dialog lists as the type of a folder and as the size of a
+// file of 68 bytes, once it has read the folder that holds them.
+QStringList listedFiles()
+{
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir(QStringLiteral("folder"));
+    QFile file(folder.filePath(QStringLiteral("file")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(68, 'x')) != 68 || !file.flush()
+        || !file.setFileTime(QDateTime(QDate(2027, 1, 15), QTime(13, 5)), QFileDevice::FileModificationTime))
+        return {};
+    file.close();
+    QFileDialog dialog(nullptr, QString(), folder.path());
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.show();
+    const auto* list = dialog.findChild<QTreeView*>();
+    const auto cell = [list](int row, int column) {
+        return list->model()->index(row, column, list->rootIndex()).data().toString();
+    };
+    // Folders come first.
+    if (!QTest::qWaitFor([&] { return !cell(1, 1).isEmpty(); }))
+        return {};
+    return {cell(0, 2), cell(1, 1), cell(1, 3)};
 }
 
 // Makes the setup page current that holds the widget.
@@ -425,19 +495,29 @@ private slots:
         QTest::addColumn<bool>("installed");
         QTest::addColumn<QStringList>("texts"); // LiveS, Search, PCSetup, configExit
         QTest::addColumn<QString>("month"); // the search calendar's, in January
-        const QStringList english{"Live S", "Search", "PC Setup", "Exit"};
-        QTest::newRow("English: nothing to translate") << "English" << false << english << "January";
-        QTest::newRow("French") << "French" << true << QStringList{"Direct S", "Recherche", "Config. PC", "Quitter"}
-                                << "janvier";
-        QTest::newRow("Korean") << "Korean" << true << QStringList{"라이브 S", "검색", "PC 설정", "나가기"} << "1월";
+        // A file dialog's type of a folder, size of 68 bytes and date of a
+        // file, the date in the chosen language's locale (the system's
+        // locale, not checked, where none is chosen).
+        QTest::addColumn<QStringList>("files");
+        const QStringList english{"Live S", "Search", "PC Setup", "Exit", "Spot"};
+        const QStringList englishFiles{"Folder", "68 bytes", QString()};
+        QTest::newRow("English: nothing to translate") << "English" << false << english << "January" << englishFiles;
+        QTest::newRow("French") << "French" << true
+                                << QStringList{"Direct S", "Recherche", "Config. PC", "Quitter", "Spot"} << "janvier"
+                                << QStringList{"Dossier", "68 octets", "15/01/2027 13:05"};
+        QTest::newRow("Korean") << "Korean" << true << QStringList{"라이브 S", "검색", "PC 설정", "나가기", "스팟"}
+                                << "1월" << QStringList{"폴더", "68 바이트", "27. 1. 15. 오후 1:05"};
         QTest::newRow("Norwegian Bokmal")
-            << "Norwegian Bokmal" << true << QStringList{"Direkte S", "Søk", "PC-oppsett", "Avslutt"} << "januar";
-        QTest::newRow("Russian") << "Russian" << true << QStringList{"Просмотр S", "Поиск", "Настройка ПК", "Выход"}
-                                 << "январь";
-        QTest::newRow("Chinese") << "Chinese" << true << QStringList{"即時 S", "搜尋", "PC 設定", "離開"} << "1月";
-        QTest::newRow("German") << "German" << false << english << "January";
-        QTest::newRow("french") << "french" << false << english << "January";
-        QTest::newRow("C locale") << "C" << false << english << "January";
+            << "Norwegian Bokmal" << true << QStringList{"Direkte S", "Søk", "PC-oppsett", "Avslutt", "Spot"}
+            << "januar" << QStringList{"Mappe", "68 byte", "15.01.2027 13:05"};
+        QTest::newRow("Russian") << "Russian" << true
+                                 << QStringList{"Просмотр S", "Поиск", "Настройка ПК", "Выход", "Спот"} << "январь"
+                                 << QStringList{"Папка", "68 байты", "15.01.2027 13:05"};
+        QTest::newRow("Chinese") << "Chinese" << true << QStringList{"即時 S", "搜尋", "PC 設定", "離開", "輔助輸出"}
+                                 << "1月" << QStringList{"資料夾", "68 byte", "2027/1/15 下午1:05"};
+        QTest::newRow("German") << "German" << false << english << "January" << englishFiles;
+        QTest::newRow("french") << "french" << false << english << "January" << englishFiles;
+        QTest::newRow("C locale") << "C" << false << english << "January" << englishFiles;
     }
 
     // Start-up installs the language's translation before the window is
@@ -448,6 +528,7 @@ private slots:
         QFETCH(bool, installed);
         QFETCH(QStringList, texts);
         QFETCH(QString, month);
+        QFETCH(QStringList, files);
         CAppSettings settings;
         settings.writeSetting(CAppSettings::LANGUAGE, language);
         const CLanguage languages;
@@ -457,16 +538,20 @@ private slots:
             QStringList shown;
             for (const char* name : {"LiveS", "Search", "PCSetup", "configExit"})
                 shown << child<QPushButton>(viewer, name)->text();
-            return shown;
+            return shown << child<QLabel>(*viewer.findChild<CSetupCamera*>(), "label2_0")->text();
         };
         QCOMPARE(captions(), texts);
         auto* calendar = viewer.findChild<CCalendarWidget*>();
         calendar->setSelectedDate(QDate(2027, 1, 15));
         QCOMPARE(calendar->findChild<QToolButton*>("qt_calendar_monthbutton")->text(), month);
+        const QStringList listed = listedFiles();
+        if (files.value(2).isEmpty())
+            files[2] = listed.value(2);
+        QCOMPARE(listed, files);
 
         child<QLabel>(viewer, "multiPage")->setText(QStringLiteral("1 / 4"));
         QCoreApplication::removeTranslator(&g_translator);
-        QTRY_COMPARE(captions(), QStringList({"Live S", "Search", "PC Setup", "Exit"}));
+        QTRY_COMPARE(captions(), QStringList({"Live S", "Search", "PC Setup", "Exit", "Spot"}));
         QCOMPARE(viewer.windowTitle(), QStringLiteral("QELM"));
         QVERIFY(!child<QLabel>(viewer, "Logo")->pixmap().isNull());
         QCOMPARE(child<QLabel>(viewer, "multiPage")->text(), QStringLiteral("1 / 4"));
@@ -492,9 +577,37 @@ private slots:
         QTest::newRow("Cont. + Event brush") << "Setup"
                                              << "CSetupRecord"
                                              << "contEvent";
+        QTest::newRow("Continuous brush") << "Setup"
+                                          << "CSetupRecord"
+                                          << "continuous";
+        QTest::newRow("Motion brush") << "Setup"
+                                      << "CSetupRecord"
+                                      << "motion";
+        QTest::newRow("Motion + Sensor brush") << "Setup"
+                                               << "CSetupRecord"
+                                               << "event";
+        QTest::newRow("group title") << "Setup"
+                                     << "CSetupRecord"
+                                     << "channelTitle";
+        QTest::newRow("unselected tab") << "Setup"
+                                        << "CSetupWidget"
+                                        << "tabWidget";
+        QTest::newRow("Detection Zone") << "Setup"
+                                        << "CSetupEvent"
+                                        << "detectZone";
+        for (const char* button : {"clear", "userAdd", "userModify", "userDelete"})
+            QTest::addRow("account %s", button) << "Setup"
+                                                << "CSetupAccount" << button;
+        for (const char* button : {"browse", "upgrade", "close"})
+            QTest::addRow("upgrade %s", button) << "Setup"
+                                                << "CUpgrade" << button;
+        for (const char* button : {"set", "apply", "close"})
+            QTest::addRow("date and time %s", button) << "Setup"
+                                                      << "CSetupEtc" << button;
     }
 
-    // Captions stand out from what lies under them at least three to one.
+    // Captions stand out from what lies under them at least 4.5 to 1, those
+    // of disabled controls 3 to 1.
     void readableTexts()
     {
         QFETCH(QString, clicks);
@@ -510,6 +623,7 @@ private slots:
                 shown = widget;
         }
         QVERIFY(shown);
+        shown->show(); // an overlay of the setup page, shown once a DVR is connected
         if (shown->isWindow())
             QVERIFY(QTest::qWaitForWindowExposed(shown));
         showTab(*viewer.findChild<CSetupWidget*>(), *shown);
@@ -521,7 +635,12 @@ private slots:
             }
         }
         QVERIFY(caption && caption->isVisible());
-        QVERIFY2(textContrast(*caption) >= 3, qPrintable(QString::number(textContrast(*caption))));
+        const auto* tabs = qobject_cast<QTabWidget*>(caption);
+        const double ratio
+            = tabs ? tabTextContrast(*tabs->tabBar(), tabs->currentIndex() == 0 ? 1 : 0) : textContrast(*caption);
+        // A disabled control only has to show what it is.
+        const double minimum = caption->isEnabled() ? 4.5 : 3;
+        QVERIFY2(ratio >= minimum, qPrintable(QString::number(ratio)));
         if (shown->isWindow())
             shown->close();
     }
