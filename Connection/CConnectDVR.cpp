@@ -129,7 +129,6 @@ int CConnectDVR::getCodec() const
 void CConnectDVR::setReconnectDelay(int milliseconds)
 {
     m_reconnectMs = std::max(1, milliseconds);
-    m_nextReconnectMs = m_reconnectMs;
 }
 
 void CConnectDVR::setSilenceTime(int milliseconds)
@@ -231,8 +230,6 @@ void CConnectDVR::OnConnected(const cgi::DvrInfo& info, int cid)
         CStreamIdentity::normalisedModel(m_dvr.oldprotocol(), model, static_cast<int>(info.ch_num()), model)));
     m_clientId = cid;
     setTreeIcon(CControlDVRList::getConnectedIcon());
-    if (m_state != State::Running)
-        m_runningFor.start();
     m_state = State::Running;
     emit connected();
 }
@@ -326,7 +323,6 @@ void CConnectDVR::stopLinks()
 void CConnectDVR::disconnect()
 {
     m_reconnect.stop();
-    m_nextReconnectMs = m_reconnectMs;
     stopLinks();
     emit disconnected();
 }
@@ -337,27 +333,14 @@ void CConnectDVR::slotConnectionFailed()
     if (m_state == State::Idle)
         return;
     const bool live = m_live;
-    const bool wasRunning = m_state == State::Running;
     setTreeIcon(CControlDVRList::getConnectionFailedIcon());
     stopLinks();
     // Only live view comes back by itself; a playback or backup that failed
     // is the operator's to start again.
-    if (live && CAppSettings().readSetting(CAppSettings::RECONNECT, false).toBool()) {
-        // A DVR that ran a good while before failing is tried again after
-        // the plain delay; one that keeps failing, ever later.
-        if (wasRunning && m_runningFor.elapsed() >= m_reconnectMs)
-            m_nextReconnectMs = m_reconnectMs;
-        armReconnect();
-    }
+    if (live && CAppSettings().readSetting(CAppSettings::RECONNECT, false).toBool())
+        m_reconnect.start(m_reconnectMs);
     // Last: a receiver may drop this controller.
     emit disconnected();
-}
-
-void CConnectDVR::armReconnect()
-{
-    m_reconnect.start(m_nextReconnectMs);
-    const qint64 longest = qint64(m_reconnectMs) * MAX_RECONNECT_FACTOR;
-    m_nextReconnectMs = static_cast<int>(std::min<qint64>(longest, qint64(m_nextReconnectMs) * 2));
 }
 
 void CConnectDVR::OnTimer()

@@ -4,7 +4,6 @@
 #include "ProtoBuf/DVRList.pb.h"
 #include "dvr_protocol/cgi_response.pb.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPersistentModelIndex>
 #include <QPointer>
@@ -23,10 +22,11 @@ class QTreeWidgetItem;
 // state as the icon of the DVR's tree item, and after a failure of live view
 // reconnects by itself when the operator's reconnect setting is on.
 //
-// Reconnecting waits the reconnect delay (60 s) and twice as long after
-// each further failure that follows soon after, up to 16 times the delay;
-// disconnecting cancels it. Lives and works on the GUI thread. Its links are
-// its children "video" and "audio".
+// Reconnecting waits the reconnect delay (60 s) after every failure, however
+// many came before: the video link's own restart back-off already spares a
+// DVR that keeps dropping, and an operator never waits longer than the delay
+// to see a DVR that is back. Disconnecting cancels it. Lives and works on the
+// GUI thread. Its links are its children "video" and "audio".
 class CConnectDVR : public QObject {
     Q_OBJECT
 
@@ -39,7 +39,6 @@ public:
     };
 
     static constexpr int DEFAULT_RECONNECT_MS = 60000;
-    static constexpr int MAX_RECONNECT_FACTOR = 16;
 
     CConnectDVR();
     // Stops both links and the recording.
@@ -79,7 +78,7 @@ public:
     bool IsLive() const { return m_video->IsLive(); }
     int getCodec() const;
 
-    // For the next failure: the first wait before reconnecting.
+    // For the next failure: the wait before reconnecting.
     void setReconnectDelay(int milliseconds);
     // For the next start: the links' silence time.
     void setSilenceTime(int milliseconds);
@@ -108,7 +107,6 @@ private:
     void watchVideoLink(bool live);
     void startAudio(int cid);
     void stopLinks();
-    void armReconnect();
     void setTreeIcon(const QIcon& icon);
     void OnRecordFailed(const QString& reason);
     void OnRecordNotStarted();
@@ -139,6 +137,4 @@ private:
     bool m_live = false;
     QTimer m_reconnect;
     int m_reconnectMs = DEFAULT_RECONNECT_MS;
-    int m_nextReconnectMs = DEFAULT_RECONNECT_MS;
-    QElapsedTimer m_runningFor;
 };

@@ -218,6 +218,11 @@ void CHttpConnect::setSilenceTime(int milliseconds)
     m_silenceMs = milliseconds;
 }
 
+void CHttpConnect::setSteadyTime(int milliseconds)
+{
+    m_steadyMs = milliseconds;
+}
+
 CHttpConnect::Request CHttpConnect::request() const
 {
     std::lock_guard<std::mutex> lock(m_requestMutex);
@@ -306,7 +311,7 @@ void CHttpConnect::run()
     while (runSession(session) == SessionEnd::Dropped) {
         if (!endAfterDrop(session) || m_stop.load())
             break;
-        const int wait = restartWait(session.ranMs, &drops);
+        const int wait = restartWait(session.ranMs, m_steadyMs.load(), &drops);
         if (wait > 0 && !waitBeforeRestart(wait))
             break;
         session = Session();
@@ -316,9 +321,9 @@ void CHttpConnect::run()
     m_exiting.store(true, std::memory_order_release);
 }
 
-int CHttpConnect::restartWait(qint64 ranMs, int* drops)
+int CHttpConnect::restartWait(qint64 ranMs, int steadyMs, int* drops)
 {
-    *drops = ranMs >= STEADY_MS ? 1 : *drops + 1;
+    *drops = ranMs >= steadyMs ? 1 : *drops + 1;
     if (*drops <= 1)
         return 0;
     const int doublings = std::min(*drops - 2, 5);

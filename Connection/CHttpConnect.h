@@ -34,10 +34,11 @@ class CPacketStream;
 // failed" at once. The first restart after a drop is immediate; when drops
 // keep following restarts soon, the link waits 1, 2, 4 ... up to 30 s before
 // each further restart and shows "Connection failed" on its screens while it
-// waits; a stream that then runs for STEADY_MS starts that count afresh. It
-// reports "Connection failed" after the silence time without a whole packet
-// (again after each further silence time), and tells the DVR to stop the
-// stream when it ends. A link that its owner stopped never restarts.
+// waits; a stream that then runs for the steady time (STEADY_MS) starts that
+// count afresh. It reports "Connection failed" after the silence time without
+// a whole packet (again after each further silence time), and tells the DVR
+// to stop the stream when it ends. A link that its owner stopped never
+// restarts.
 //
 // A request the DVR could not take (a new-dialect query over its limits, an
 // old-dialect id or password that no query can carry) is never sent: it is
@@ -103,11 +104,14 @@ public:
     // Time without a whole packet before "Connection failed"; for the next
     // start.
     void setSilenceTime(int milliseconds);
+    // Time a stream must run for its drop to restart at once, the count of
+    // quick drops starting afresh; for the next drop.
+    void setSteadyTime(int milliseconds);
 
     // The wait before a restart after a stream that ran ranMs and dropped;
-    // drops counts the drops that came soon after their start, this one
-    // included (0 before the first).
-    static int restartWait(qint64 ranMs, int* drops);
+    // drops counts the drops that came within steadyMs of their start, this
+    // one included (0 before the first).
+    static int restartWait(qint64 ranMs, int steadyMs, int* drops);
 
     // The text of a response packet's answer code; empty when the request
     // was accepted.
@@ -199,5 +203,6 @@ private:
     std::atomic<int> m_clientId{-1};
     std::atomic<int> m_videoType{0};
     std::atomic<int> m_silenceMs{DEFAULT_SILENCE_MS};
+    std::atomic<int> m_steadyMs{STEADY_MS};
     std::atomic<CRecord*> m_recorder{nullptr};
 };

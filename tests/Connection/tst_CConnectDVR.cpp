@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <algorithm>
 #include <memory>
 #include <numeric>
 
@@ -62,7 +63,8 @@ private slots:
     void waitIndicatorGoesWithItsController();
     void failure_data();
     void failure();
-    void reconnectGrowsAndIsCancelled();
+    void reconnectWaitsAlikeAndIsCancelled_data();
+    void reconnectWaitsAlikeAndIsCancelled();
     void deletedTreeItemIsLeftAlone();
     void recordingWritesCheckedFiles_data();
     void recordingWritesCheckedFiles();
@@ -252,32 +254,61 @@ void tst_CConnectDVR::failure()
         QVERIFY(controller.reconnectRemaining() > 10000);
 }
 
-void tst_CConnectDVR::reconnectGrowsAndIsCancelled()
+void tst_CConnectDVR::reconnectWaitsAlikeAndIsCancelled_data()
 {
+    QTest::addColumn<bool>("dvrRestarts");
+    QTest::newRow("refused each time") << false;
+    // Gone at each failure and back well before the delay, as a DVR that
+    // reboots again and again.
+    QTest::newRow("DVR restarted each time") << true;
+}
+
+void tst_CConnectDVR::reconnectWaitsAlikeAndIsCancelled()
+{
+    QFETCH(bool, dvrRestarts);
     CAppSettings().writeSetting(CAppSettings::RECONNECT, true);
-    TestDvrStreamSettings settings;
-    settings.fault = Fault::Refuse;
-    settings.faultValue = 2;
-    m_dvr->setStreamSettings(settings);
+    if (!dvrRestarts) {
+        TestDvrStreamSettings settings;
+        settings.fault = Fault::Refuse;
+        settings.faultValue = 2;
+        m_dvr->setStreamSettings(settings);
+    }
+    const quint16 port = m_dvr->port();
+    const auto videoStreams = [this] {
+        const QList<TestDvrStreams::Record> streams = m_dvr->streams()->records();
+        return int(std::count_if(streams.cbegin(), streams.cend(), [](const auto& s) { return !s.audioStream; }));
+    };
+    // Longer than a failure takes after its start, so that a wait that
+    // grew with quick failures would show.
+    const int delay = 1000;
 
     CConnectDVR controller;
     controller.setDVR(m_dvr->dvrRecord());
-    controller.setReconnectDelay(150);
+    controller.setReconnectDelay(delay);
+    QSignalSpy connected(&controller, &CConnectDVR::connected);
     QSignalSpy disconnected(&controller, &CConnectDVR::disconnected);
     controller.startLive(false);
-    // Refused at once each time: 150 ms, then 300, then 600 between tries.
-    QElapsedTimer clock;
-    clock.start();
-    QTRY_COMPARE_WITH_TIMEOUT(m_dvr->streamsStarted(), 3, 3000);
-    QVERIFY(clock.elapsed() >= 400);
-    QTRY_VERIFY(controller.isReconnectPending());
-    QCOMPARE(controller.reconnectDelay(), 600);
-    QCOMPARE(disconnected.size(), 3);
+    for (int failure = 1; failure <= 3; ++failure) {
+        if (dvrRestarts) {
+            QTRY_COMPARE_WITH_TIMEOUT(connected.size(), failure, 30000);
+            m_dvr->close();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(disconnected.size(), failure, 30000);
+        QVERIFY(controller.isReconnectPending());
+        QCOMPARE(controller.reconnectDelay(), delay);
+        QCOMPARE(videoStreams(), failure);
+        if (dvrRestarts)
+            QVERIFY(m_dvr->listen(port));
+        // One request per failure, once the delay has passed.
+        QTRY_COMPARE_WITH_TIMEOUT(videoStreams(), failure + 1, 30000);
+    }
 
     controller.disconnect();
     QVERIFY(!controller.isReconnectPending());
-    QTest::qWait(700);
-    QCOMPARE(m_dvr->streamsStarted(), 3);
+    // Reports under way at the stop arm nothing.
+    QCoreApplication::processEvents();
+    QVERIFY(!controller.isReconnectPending());
+    QCOMPARE(videoStreams(), 4);
 }
 
 void tst_CConnectDVR::deletedTreeItemIsLeftAlone()

@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <atomic>
 #include <memory>
 
@@ -66,6 +67,14 @@ CHttpConnect::ConnParam param(Kind kind)
     return p;
 }
 
+// The link's reports that showed the failed state on its screens.
+int failedStateShown(const LinkProbe& probe)
+{
+    const QList<DISPLAY_DVR_INFO> reports = probe.statusReports();
+    return int(std::count_if(reports.cbegin(), reports.cend(),
+        [](const DISPLAY_DVR_INFO& report) { return report.statusText == QLatin1String("Connection failed"); }));
+}
+
 } // namespace
 
 class tst_CHttpConnect : public QObject {
@@ -92,6 +101,7 @@ private slots:
     void restartWaits_data();
     void restartWaits();
     void droppingLinkBacksOff();
+    void steadyStreamRestartsAtOnce();
     void stoppedLinkNeverRestarts();
     void everyFaultEndsCleanly();
     void connectDisconnectCycles();
@@ -610,7 +620,7 @@ void tst_CHttpConnect::restartWaits()
     int drops = 0;
     QList<int> got;
     for (qint64 ms : ran)
-        got << CHttpConnect::restartWait(ms, &drops);
+        got << CHttpConnect::restartWait(ms, CHttpConnect::STEADY_MS, &drops);
     QCOMPARE(got, waits);
 }
 
@@ -633,12 +643,37 @@ void tst_CHttpConnect::droppingLinkBacksOff()
     QCOMPARE(m_dvr->streamsStarted(), started);
     // The screens showed the failed state while the link waited, and the
     // link has not given up.
-    int failedShown = 0;
-    for (const DISPLAY_DVR_INFO& report : probe.statusReports())
-        failedShown += report.statusText == QLatin1String("Connection failed") ? 1 : 0;
+    const int failedShown = failedStateShown(probe);
     QVERIFY2(failedShown >= 2, qPrintable(QString::number(failedShown)));
     QCOMPARE(probe.failures(), 0);
     QVERIFY(link.isRunning());
+    link.Disconnect();
+}
+
+void tst_CHttpConnect::steadyStreamRestartsAtOnce()
+{
+    // Quick drops first: the DVR closes each stream after one packet.
+    TestDvrStreamSettings settings = smallStreams(10);
+    settings.fault = Fault::CloseAfter;
+    settings.faultValue = 1;
+    m_dvr->setStreamSettings(settings);
+    CHttpConnect link;
+    LinkProbe probe(link);
+    link.setSteadyTime(600);
+    link.Connect(record(false), param(Live));
+    // Started, restarted at once, then a wait that shows the failed state.
+    QTRY_COMPARE_WITH_TIMEOUT(failedStateShown(probe), 1, 10000);
+    QCOMPARE(m_dvr->streamsStarted(), 2);
+    // The next streams run one and a half seconds, well beyond the steady
+    // time.
+    settings.faultValue = 120;
+    m_dvr->setStreamSettings(settings);
+    QTRY_VERIFY_WITH_TIMEOUT(m_dvr->streamsStarted() >= 4, 20000);
+    QCoreApplication::processEvents();
+    // The steady stream's drop restarted without a wait, so without the
+    // failed state.
+    QCOMPARE(failedStateShown(probe), 1);
+    QCOMPARE(probe.failures(), 0);
     link.Disconnect();
 }
 
