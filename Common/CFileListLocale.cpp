@@ -4,10 +4,13 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLocale>
+#include <QTreeView>
 
 namespace {
 
+const int NAME_COLUMN = 0;
 const int SIZE_COLUMN = 1;
 const int TYPE_COLUMN = 2;
 const int DATE_COLUMN = 3;
@@ -24,6 +27,21 @@ QString shortDateTimeFormat(const QLocale& locale)
 {
     QString format = locale.dateTimeFormat(QLocale::ShortFormat);
     return format.replace(QLatin1String("Bh"), QLatin1String("APh"));
+}
+
+// The toolkit sizes the columns for English sizes, types and dates, which
+// other languages write longer: those take the room their texts need, and
+// the names what is left.
+void fitColumns(QFileDialog& dialog)
+{
+    auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!list)
+        return;
+    QHeaderView* header = list->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(NAME_COLUMN, QHeaderView::Stretch);
+    for (const int column : {SIZE_COLUMN, TYPE_COLUMN, DATE_COLUMN})
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }
 
 } // namespace
@@ -53,8 +71,10 @@ bool CFileDialogLocale::eventFilter(QObject* watched, QEvent* event)
     // Shown, the dialog has built its own widgets, unless the platform's
     // dialog stands in for it, which speaks the system's language itself.
     if (event->type() == QEvent::Show) {
-        if (auto* dialog = qobject_cast<QFileDialog*>(watched); dialog && !dialog->proxyModel())
+        if (auto* dialog = qobject_cast<QFileDialog*>(watched); dialog && !dialog->proxyModel()) {
             dialog->setProxyModel(new CFileListLocale(dialog));
+            fitColumns(*dialog);
+        }
     }
     return QObject::eventFilter(watched, event);
 }

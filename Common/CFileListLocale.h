@@ -19,7 +19,8 @@ public:
 };
 
 // Gives every toolkit file dialog of the program a CFileListLocale as it is
-// shown. Installed once on the application; GUI thread only.
+// shown, with list columns that fit its texts. Installed once on the
+// application; GUI thread only.
 class CFileDialogLocale : public QObject {
     Q_OBJECT
 

@@ -1457,7 +1457,7 @@
     </message>
     <message>
         <source>SPOT</source>
-        <translation>SPOT</translation>
+        <translation>스팟</translation>
     </message>
     <message>
         <source>Spot</source>

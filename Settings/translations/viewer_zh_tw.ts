@@ -1457,7 +1457,7 @@
     </message>
     <message>
         <source>SPOT</source>
-        <translation>SPOT</translation>
+        <translation>輔助輸出</translation>
     </message>
     <message>
         <source>Spot</source>
