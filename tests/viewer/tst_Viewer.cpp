@@ -577,48 +577,33 @@ private slots:
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("object");
-        QTest::newRow("PTZ label of a wall of many screens") << "LiveS"
-                                                             << "CLiveCtrlWidget"
-                                                             << "zoom";
-        QTest::newRow("PC setup folder button") << "PCSetup"
-                                                << "CPCSetupDialog"
-                                                << "CapturePathBrowse";
-        QTest::newRow("PC setup OK") << "PCSetup"
-                                     << "CPCSetupDialog"
-                                     << "OK";
-        QTest::newRow("Sensor brush") << "Setup"
-                                      << "CSetupRecord"
-                                      << "sensor";
-        QTest::newRow("Cont. + Event brush") << "Setup"
-                                             << "CSetupRecord"
-                                             << "contEvent";
-        QTest::newRow("Continuous brush") << "Setup"
-                                          << "CSetupRecord"
-                                          << "continuous";
-        QTest::newRow("Motion brush") << "Setup"
-                                      << "CSetupRecord"
-                                      << "motion";
-        QTest::newRow("Motion + Sensor brush") << "Setup"
-                                               << "CSetupRecord"
-                                               << "event";
-        QTest::newRow("group title") << "Setup"
-                                     << "CSetupRecord"
-                                     << "channelTitle";
-        QTest::newRow("unselected tab") << "Setup"
-                                        << "CSetupWidget"
-                                        << "tabWidget";
-        QTest::newRow("Detection Zone") << "Setup"
-                                        << "CSetupEvent"
-                                        << "detectZone";
-        for (const char* button : {"clear", "userAdd", "userModify", "userDelete"})
-            QTest::addRow("account %s", button) << "Setup"
-                                                << "CSetupAccount" << button;
-        for (const char* button : {"browse", "upgrade", "close"})
-            QTest::addRow("upgrade %s", button) << "Setup"
-                                                << "CUpgrade" << button;
-        for (const char* button : {"set", "apply", "close"})
-            QTest::addRow("date and time %s", button) << "Setup"
-                                                      << "CSetupEtc" << button;
+        // Row, the clicks that show it, the panel and the caption's object
+        // (or a button box's button's text).
+        const char* const rows[][4] = {
+            {"PTZ label of a wall of many screens", "LiveS", "CLiveCtrlWidget", "zoom"},
+            {"PC setup folder button", "PCSetup", "CPCSetupDialog", "CapturePathBrowse"},
+            {"PC setup OK", "PCSetup", "CPCSetupDialog", "OK"},
+            {"Sensor brush", "Setup", "CSetupRecord", "sensor"},
+            {"Cont. + Event brush", "Setup", "CSetupRecord", "contEvent"},
+            {"Continuous brush", "Setup", "CSetupRecord", "continuous"},
+            {"Motion brush", "Setup", "CSetupRecord", "motion"},
+            {"Motion + Sensor brush", "Setup", "CSetupRecord", "event"},
+            {"group title", "Setup", "CSetupRecord", "channelTitle"},
+            {"unselected tab", "Setup", "CSetupWidget", "tabWidget"},
+            {"Detection Zone", "Setup", "CSetupEvent", "detectZone"},
+            {"account clear", "Setup", "CSetupAccount", "clear"},
+            {"account userAdd", "Setup", "CSetupAccount", "userAdd"},
+            {"account userModify", "Setup", "CSetupAccount", "userModify"},
+            {"account userDelete", "Setup", "CSetupAccount", "userDelete"},
+            {"upgrade browse", "Setup", "CUpgrade", "browse"},
+            {"upgrade upgrade", "Setup", "CUpgrade", "upgrade"},
+            {"upgrade close", "Setup", "CUpgrade", "close"},
+            {"date and time set", "Setup", "CSetupEtc", "set"},
+            {"date and time apply", "Setup", "CSetupEtc", "apply"},
+            {"date and time close", "Setup", "CSetupEtc", "close"},
+        };
+        for (const auto& [row, clicks, panel, object] : rows)
+            QTest::newRow(row) << QString(clicks) << QString(panel) << QString(object);
     }
 
     // Captions stand out from what lies under them at least 4.5 to 1, those
