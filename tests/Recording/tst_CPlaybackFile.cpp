@@ -248,10 +248,12 @@ void tst_CPlaybackFile::controls()
     QFETCH(QString, actions);
     QFETCH(float, speed);
     QFETCH(QString, status);
+    QStringList statuses; // as the wall gets them, on this thread
     CPlaybackFile thread;
     Receiver receiver(&thread);
-    QStringList statuses; // as the wall gets them, on this thread
-    connect(&thread, &CPlaybackFile::signalChangedStatus, this, [&](const QString& text) { statuses << text; });
+    // Queued to the receiver: statuses the thread sent after the last look
+    // go with it when the row ends, not into a later test's stack.
+    connect(&thread, &CPlaybackFile::signalChangedStatus, &receiver, [&](const QString& text) { statuses << text; });
     thread.pause();
     QVERIFY(thread.Load(HdbFileHeader(), RecordedFolder::folder() + "/20240101_100058.hrf"));
     // Held between the actions, so that the file outlasts them.
