@@ -46,6 +46,12 @@ void fitColumns(QFileDialog& dialog)
 
 } // namespace
 
+CFileListLocale::CFileListLocale(QObject* parent)
+    : QIdentityProxyModel(parent)
+    , m_dateTimeFormat(shortDateTimeFormat(m_locale))
+{
+}
+
 QVariant CFileListLocale::data(const QModelIndex& index, int role) const
 {
     const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
@@ -54,13 +60,13 @@ QVariant CFileListLocale::data(const QModelIndex& index, int role) const
     const QModelIndex file = mapToSource(index);
     switch (index.column()) {
     case SIZE_COLUMN:
-        return files->isDir(file) ? QString() : QLocale().formattedDataSize(files->size(file));
+        return files->isDir(file) ? QString() : m_locale.formattedDataSize(files->size(file));
     case TYPE_COLUMN: {
         const QString type = QIdentityProxyModel::data(index, role).toString();
         return type == QLatin1String(FOLDER) ? QCoreApplication::translate(TOOLKIT_CONTEXT, FOLDER) : type;
     }
     case DATE_COLUMN:
-        return QLocale().toString(files->lastModified(file), shortDateTimeFormat(QLocale()));
+        return m_locale.toString(files->lastModified(file), m_dateTimeFormat);
     default:
         return QIdentityProxyModel::data(index, role);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIdentityProxyModel>
+#include <QLocale>
 
 // The file list of the toolkit's own file dialog in the program's language:
 // the toolkit's list writes sizes and dates in the system's locale and
@@ -13,9 +14,14 @@ class CFileListLocale : public QIdentityProxyModel {
     Q_OBJECT
 
 public:
-    using QIdentityProxyModel::QIdentityProxyModel;
+    explicit CFileListLocale(QObject* parent = nullptr);
 
     QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    // The chosen language's, as the dialog opened.
+    const QLocale m_locale;
+    const QString m_dateTimeFormat;
 };
 
 // Gives every toolkit file dialog of the program a CFileListLocale as it is
