@@ -206,29 +206,17 @@ private slots:
         QCOMPARE(screens.getInfo(5).name, dvr.statusText);
     }
 
-    void statusShowsImageAndToolTip_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("status");
-        const QString failed = QStringLiteral("Connection failed");
-        const QString dvrStatus = QStringLiteral("[ERROR]password <b>miss</b>");
-        QTest::newRow("OpenGL, fast PC") << 0 << failed;
-        QTest::newRow("OpenGL, slow PC") << 1 << failed;
-        QTest::newRow("widgets") << 2 << failed;
-        QTest::newRow("OpenGL: a DVR's status") << 0 << dvrStatus;
-        QTest::newRow("widgets: a DVR's status") << 2 << dvrStatus;
-    }
+    void statusShowsImageAndToolTip_data() { addModes(); }
 
-    // The tool tip shows the status as it stands, on one line.
+    // The tool tip shows a DVR's status as it stands, on one line.
     void statusShowsImageAndToolTip()
     {
         QFETCH(int, mode);
-        QFETCH(QString, status);
         CDisplayWidget wall(nullptr);
         showWall(wall, mode);
         wall.setScreens(16);
         _DISPLAY_DVR_INFO dvr = WallFeed::dvr(1 << 5);
-        dvr.statusText = status;
+        dvr.statusText = QStringLiteral("[ERROR]password <b>miss</b>");
         wall.slotUpdateDVRStatus(dvr);
         const QRect tile = wall.wall()->getDisplayRect(5);
         QCOMPARE(wall.wall()->getInfo(5).name, dvr.statusText);
