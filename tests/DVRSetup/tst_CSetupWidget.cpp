@@ -788,24 +788,18 @@ void tst_CSetupWidget::triedAsANewUser()
     enter(m_dvr->dvrRecord());
     QTRY_COMPARE(partsOf(pages()), partsOf(parsed(held)));
     auto* tabs = m_hub->findChild<QTabWidget*>("tabWidget");
-    const auto showTab = [tabs](const QWidget* page) {
-        for (int tab = 0; tab < tabs->count(); ++tab) {
-            if (tabs->widget(tab)->isAncestorOf(page))
-                tabs->setCurrentIndex(tab);
-        }
-    };
     QWidget* network = m_hub->findChild<CSetupNetwork*>();
     QWidget* account = m_hub->findChild<CSetupAccount*>();
     QWidget* camera = m_hub->findChild<CSetupCamera*>();
     QCOMPARE(shownValue(m_hub->findChild<CSetupSystem*>(), "systemName.text"), "Front door");
-    showTab(network);
+    showTabOf(*tabs, *network);
     QCOMPARE(shownValue(network, "ipAddress.text"), "10.0.0.20");
-    showTab(account);
+    showTabOf(*tabs, *account);
     QCOMPARE(shownValue(account, "userList.count"), "4");
     perform(account, "click clear; type name newbie; type password pw; click userAdd");
-    showTab(m_hub->findChild<CSetupHdd*>());
+    showTabOf(*tabs, *m_hub->findChild<CSetupHdd*>());
     perform(m_hub->findChild<CSetupHdd*>(), "pick writeMode ONCE");
-    showTab(camera);
+    showTabOf(*tabs, *camera);
     perform(camera, "type name2 Garage");
     m_driver->queue(prompt(m_dvr->port()));
     m_hub->OnSendAll();

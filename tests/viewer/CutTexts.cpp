@@ -171,34 +171,26 @@ void settle()
     QApplication::processEvents();
 }
 
-// Whether an item of a combo box's open list draws its text up to the
-// list's right edge, where the list cuts it: the last pixels of its row
-// change when the text goes.
-bool reachesEdge(QComboBox& combo, int row)
-{
-    const QSignalBlocker quiet(&combo);
-    QAbstractItemView* list = combo.view();
-    const QModelIndex item = combo.model()->index(row, combo.modelColumn());
-    list->scrollTo(item);
-    const int edgeWidth = 3; // wider than the gap between two glyphs
-    const QRect edge = list->visualRect(item)
-        & QRect(list->viewport()->width() - edgeWidth, 0, edgeWidth, list->viewport()->height());
-    const QImage drawn = list->viewport()->grab(edge).toImage();
-    const QString text = combo.itemText(row);
-    combo.setItemText(row, QString());
-    const bool reaches = list->viewport()->grab(edge).toImage() != drawn;
-    combo.setItemText(row, text);
-    return reaches;
-}
-
-// A combo box's open list shows each item whole.
+// The items of a combo box's open list that it cuts: those that draw up to
+// the list's right edge (its last pixels change when the text goes).
 void collectItems(QComboBox& combo, QStringList& cut)
 {
+    const QSignalBlocker quiet(&combo);
     combo.showPopup();
     settle();
+    QWidget* list = combo.view()->viewport();
     for (int row = 0; row < combo.count(); ++row) {
-        if (reachesEdge(combo, row))
-            cut << combo.objectName() + QLatin1String(" list: ") + combo.itemText(row);
+        const QModelIndex item = combo.model()->index(row, combo.modelColumn());
+        combo.view()->scrollTo(item);
+        const int edgeWidth = 3; // wider than the gap between two glyphs
+        const QRect edge
+            = combo.view()->visualRect(item) & QRect(list->width() - edgeWidth, 0, edgeWidth, list->height());
+        const QImage drawn = list->grab(edge).toImage();
+        const QString text = combo.itemText(row);
+        combo.setItemText(row, QString());
+        if (list->grab(edge).toImage() != drawn)
+            cut << combo.objectName() + QLatin1String(" list: ") + text;
+        combo.setItemText(row, text);
     }
     combo.hidePopup();
 }
@@ -244,11 +236,8 @@ QString whyUnreachable(QWidget& control)
 {
     const QSize least = control.minimumSizeHint();
     if (least.isValid() && (control.width() < least.width() || control.height() < least.height()))
-        return QStringLiteral("%1 x %2, needs %3 x %4")
-            .arg(control.width())
-            .arg(control.height())
-            .arg(least.width())
-            .arg(least.height());
+        return QString::asprintf(
+            "%d x %d, needs %d x %d", control.width(), control.height(), least.width(), least.height());
     const QWidget* window = control.window();
     for (QWidget* at = &control; at != window; at = at->parentWidget()) {
         QWidget* parent = at->parentWidget();

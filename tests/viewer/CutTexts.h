@@ -17,10 +17,8 @@ enum class Pages { All, Shown };
 // window; the current pages are put back.
 QStringList cutTexts(QWidget& window, Pages pages = Pages::All);
 
-// The controls of a shown panel that the operator cannot reach at the
-// window's present size: every visible, enabled control (buttons, choices,
-// edits, sliders, tab bars, lists and text views), on every page of its
-// stacks, must lie inside the window, or inside a scroll area that scrolls
-// it into view, no smaller than its minimum size hint. Each entry reads
-// "class object (why)". Scroll areas are left where that put them.
+// The visible, enabled controls of a shown panel, on every page, that lie
+// outside the window even once the scroll areas above them scroll them into
+// view, or that are squeezed below their minimum size hint. Each entry reads
+// "class object (why)".
 QStringList unreachableControls(QWidget& panel);
