@@ -25,6 +25,11 @@ bool isForwardMoving(PbMode mode)
     return PbMode_IsSlowMode(mode) || PbMode_IsForwardMode(mode) || mode == kStepForward;
 }
 
+bool isSpeed(PbMode mode)
+{
+    return PbMode_IsSlowMode(mode) || PbMode_IsForwardMode(mode) || PbMode_IsReverseMode(mode);
+}
+
 void releasePicture(void* picture)
 {
     delete static_cast<CVideoPicture*>(picture);
@@ -322,13 +327,17 @@ void CDisplayVideo::clear(int ch)
     std::lock_guard<std::mutex> lock(m_stateMutex);
     m_shownTime = QDateTime();
     m_pbMode = kStop;
+    m_speedHeld = QDeadlineTimer();
 }
 
 void CDisplayVideo::setPbStatus(const cgi::PbControl_Cmd& cmd)
 {
+    const bool standsStill = cmd == cgi::PbControl::CMD_PAUSE || cmd == cgi::PbControl::CMD_STEP_FORWARD
+        || cmd == cgi::PbControl::CMD_STEP_REVERSE;
     {
         std::lock_guard<std::mutex> lock(m_stateMutex);
         m_pbMode = kStop;
+        m_speedHeld = standsStill ? QDeadlineTimer(kCommandSettleMs) : QDeadlineTimer();
     }
     if (cmd == cgi::PbControl::CMD_PAUSE || cmd == cgi::PbControl::CMD_STOP)
         emit signalChangedStatus(QString());
@@ -338,6 +347,13 @@ void CDisplayVideo::checkPlaybackMode(const PbMode& mode)
 {
     {
         std::lock_guard<std::mutex> lock(m_stateMutex);
+        if (!m_speedHeld.hasExpired()) {
+            if (isSpeed(mode))
+                return;
+            // The DVR's own word that it stands still: what follows on the
+            // stream was sent after it took the command.
+            m_speedHeld = QDeadlineTimer();
+        }
         if (mode == m_pbMode)
             return;
         m_pbMode = mode;

@@ -9,6 +9,7 @@
 #include "dvr_types/PtsDelay.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <array>
 #include <atomic>
@@ -60,6 +61,9 @@ public:
     // decoded included: Pause, speed, step and seek reach the screen within
     // a frame or two, however small the recording's frames.
     static constexpr std::size_t kLocalQueueFrames = 2;
+    // A DVR takes a playback command, and the frames it sent before reach
+    // us, well within this time.
+    static constexpr int kCommandSettleMs = 2000;
 
     CDisplayVideo();
     ~CDisplayVideo() override;
@@ -83,6 +87,13 @@ public:
     void exitDecodeThread();
     bool isDecoding() const { return m_decoding; }
 
+    // A playback command from the panel: the next frame announces its mode
+    // again; Pause and Stop empty the status. After Pause or a step the DVR
+    // stands still, yet frames it sent before it took the command may still
+    // be on their way and announce the speed it had: for kCommandSettleMs no
+    // frame announces a speed, unless the DVR's own frames already told a
+    // mode that is no speed (it took the command). A speed that frames still
+    // announce after that time comes from a DVR that plays on.
     void setPbStatus(const cgi::PbControl_Cmd& cmd);
     void checkPlaybackMode(const PbMode& mode);
     void displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int time, const PbMode& pbMode);
@@ -135,6 +146,8 @@ private:
 
     mutable std::mutex m_stateMutex;
     PbMode m_pbMode;
+    // Running after Pause or a step: frames announce no speed meanwhile.
+    QDeadlineTimer m_speedHeld;
     QDateTime m_shownTime;
 
     // Live and remote playback: one queue and one thread per decoder slot,

@@ -334,8 +334,12 @@ void tst_CDisplayVideo::playbackTexts_data()
     QTest::addColumn<QStringList>("texts");
     QTest::newRow("speed change announced once")
         << QStringList{"f0", "f0", "f1", "f1", "f1"} << QStringList{"Playback( +1X )", "Playback( +2X )"};
-    QTest::newRow("pause empties the text, next frame announces again")
-        << QStringList{"f1", "c2", "f1", "f1"} << QStringList{"Playback( +2X )", "", "Playback( +2X )"};
+    QTest::newRow("pause empties the text, frames still on their way claim no speed")
+        << QStringList{"f1", "c2", "f1", "f1", "c5", "f1"} << QStringList{"Playback( +2X )", ""};
+    QTest::newRow("after a pause the DVR's own word shows, and a speed after it") << QStringList{
+        "f0", "c2", "f0", "f51", "f0"} << QStringList{"Playback( +1X )", "", "Playback( STEP+ )", "Playback( +1X )"};
+    QTest::newRow("play or a clear after a pause: the next frame announces") << QStringList{"f1", "c2", "c0", "f0",
+        "c2", "x", "f0"} << QStringList{"Playback( +2X )", "", "Playback( +1X )", "", "Playback( +1X )"};
     QTest::newRow("stop likewise") << QStringList{"f16", "c3", "f16"}
                                    << QStringList{"Playback( -1X )", "", "Playback( -1X )"};
     QTest::newRow("other commands only reset the mode")

@@ -42,7 +42,7 @@ TestDvrPlayback::TestDvrPlayback(TestDvr* dvr)
         [state, recordings](const TestDvrMediaStream::Request& request, const TestDvrStreamSettings& settings) {
             const bool backup = request.mode == 2;
             auto cursor = std::make_shared<TestDvrPlaybackCursor>(recordings->schedule(), request.startTime,
-                backup ? request.endTime : 0, request.skipMode, settings.fps);
+                backup ? request.endTime : 0, request.skipMode, settings.fps, settings.playbackCommandLag);
             std::lock_guard<std::mutex> lock(state->mutex);
             state->cursors.insert(request.id, cursor);
             return cursor;

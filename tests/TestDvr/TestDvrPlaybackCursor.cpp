@@ -20,11 +20,12 @@ int log2(int value)
 } // namespace
 
 TestDvrPlaybackCursor::TestDvrPlaybackCursor(
-    const TestDvrSchedule& schedule, quint32 start, quint32 backupEnd, bool skipMode, int fps)
+    const TestDvrSchedule& schedule, quint32 start, quint32 backupEnd, bool skipMode, int fps, int commandLag)
     : m_schedule(schedule)
     , m_endUs(quint64(backupEnd) * US)
     , m_skip(skipMode || backupEnd != 0)
     , m_tickUs(US / quint64(std::clamp(fps, 1, 60)))
+    , m_commandLag(std::max(0, commandLag))
     , m_timeUs(quint64(start) * US)
 {
 }
@@ -32,6 +33,7 @@ TestDvrPlaybackCursor::TestDvrPlaybackCursor(
 TestDvrPlaybackCursor::Frames TestDvrPlaybackCursor::next()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    takeDueCommands();
     Frames frames;
     frames.ended = m_ended;
     if (m_ended || m_stopped || (m_paused && m_steps == 0))
@@ -106,6 +108,24 @@ void TestDvrPlaybackCursor::command(cgi::PbControl::Cmd cmd)
     // A backup is not played.
     if (m_endUs != 0)
         return;
+    if (m_commandLag > 0)
+        m_pending.emplace_back(m_commandLag, cmd);
+    else
+        apply(cmd);
+}
+
+void TestDvrPlaybackCursor::takeDueCommands()
+{
+    while (!m_pending.empty() && m_pending.front().first == 0) {
+        apply(m_pending.front().second);
+        m_pending.pop_front();
+    }
+    for (auto& pending : m_pending)
+        --pending.first;
+}
+
+void TestDvrPlaybackCursor::apply(cgi::PbControl::Cmd cmd)
+{
     const int direction = m_direction;
     m_lastStep = 0;
     switch (cmd) {

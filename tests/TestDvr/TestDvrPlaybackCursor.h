@@ -4,6 +4,7 @@
 #include "dvr_protocol/cgi_request.pb.h"
 
 #include <array>
+#include <deque>
 #include <mutex>
 
 // Where a playback or backup stream of the test DVR stands in the DVR's
@@ -11,7 +12,8 @@
 // sent only at recorded times, with each channel's kind as record reason;
 // in skip mode (and in a backup) a gap is jumped. A backup runs forward at
 // 1X, sends one frame at or after its end time and ends there, or ends
-// where the recordings end. Commands and ticks may come from any thread.
+// where the recordings end. A command takes effect commandLag ticks after
+// it came. Commands and ticks may come from any thread.
 class TestDvrPlaybackCursor {
 public:
     // What one tick sends.
@@ -26,7 +28,8 @@ public:
         bool restart = false;
     };
 
-    TestDvrPlaybackCursor(const TestDvrSchedule& schedule, quint32 start, quint32 backupEnd, bool skipMode, int fps);
+    TestDvrPlaybackCursor(
+        const TestDvrSchedule& schedule, quint32 start, quint32 backupEnd, bool skipMode, int fps, int commandLag);
 
     Frames next();
     void command(cgi::PbControl::Cmd cmd);
@@ -41,12 +44,17 @@ private:
     // none.
     bool findRecorded(quint64* t, int direction) const;
     int modeLocked() const;
+    void takeDueCommands();
+    void apply(cgi::PbControl::Cmd cmd);
 
     mutable std::mutex m_mutex;
     const TestDvrSchedule m_schedule;
     const quint64 m_endUs; // 0: no end
     const bool m_skip;
     const quint64 m_tickUs;
+    const int m_commandLag;
+    // Commands that came, with the ticks still to pass before each.
+    std::deque<std::pair<int, cgi::PbControl::Cmd>> m_pending;
     quint64 m_timeUs;
     int m_direction = 1;
     int m_quarters = 4; // speed in quarters of 1X

@@ -33,6 +33,10 @@ struct TestDvrStreamSettings {
     int statusIntervalMs = 500;
     // A backup runs this many times faster than real time.
     int backupSpeed = 4;
+    // A playback command takes effect only after the stream has sent this
+    // many more frame times, as if those frames had been on their way when
+    // the command came.
+    int playbackCommandLag = 0;
     Fault fault = Fault::None;
     int faultValue = 0;
 };

@@ -38,6 +38,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -165,6 +166,12 @@ public:
     CBackupWidget* backup() const { return m_backup; }
     CConnectDVR* controller(int i) const { return m_live.connections().entries().value(i); }
     QString leftTitle() const { return m_title->left()->text(); }
+    QString rightTitle() const { return m_title->right()->text(); }
+    // A button of the playback panel, "PbCtrl_" left out.
+    void press(const char* button)
+    {
+        QTest::mouseClick(m_playback->findChild<QPushButton*>(QStringLiteral("PbCtrl_") + button), Qt::LeftButton);
+    }
 
 private:
     QWidget m_window;
@@ -237,8 +244,9 @@ void connectMyDvr(LiveBench& bench, bool oldProtocol, quint32 mask = ALL)
     bench.connectGroup(0);
 }
 
-// A DVR holding an hour of recordings of channels 1 and 2, connected.
-void connectRecordingDvr(LiveBench& bench, bool oldProtocol)
+// A DVR holding an hour of recordings of channels 1 and 2, connected; its
+// playback streams take each command that many frame times late.
+void connectRecordingDvr(LiveBench& bench, bool oldProtocol, int commandLag = 0)
 {
     DVR record = bench.addDvr(QStringLiteral("DVR"), oldProtocol);
     TestDvrRecordings::of(&bench.dvr(0))
@@ -246,6 +254,7 @@ void connectRecordingDvr(LiveBench& bench, bool oldProtocol)
     TestDvrPlayback::of(&bench.dvr(0));
     TestDvrStreamSettings streamSettings;
     streamSettings.backupSpeed = 100;
+    streamSettings.playbackCommandLag = commandLag;
     bench.dvr(0).setStreamSettings(streamSettings);
     bench.addGroup(QStringLiteral("Group"), {record});
     bench.connectGroup(0, 0);
@@ -589,6 +598,66 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(bench.showsPictures(2), TIME_LIMIT_MS);
         QVERIFY(!current->IsLive());
+    }
+
+    // Pause while frames that the DVR sent before it took the command are
+    // still on their way: they claim no speed in the title, and the DVR's
+    // own next word shows (the new dialect's playback status; a step's frame
+    // in the old one). A DVR that plays on shows its speed again.
+    void pauseClaimsNoSpeed_data()
+    {
+        QTest::addColumn<bool>("oldProtocol");
+        QTest::addColumn<bool>("playsOn");
+        QTest::addColumn<QStringList>("statuses");
+        const QString speed = QStringLiteral("Playback( +1X )");
+        QTest::newRow("new: frames on their way") << false << false << QStringList{QString()};
+        QTest::newRow("old: frames on their way")
+            << true << false << QStringList{QString(), QStringLiteral("Playback( STEP+ )")};
+        QTest::newRow("new: the DVR plays on") << false << true << QStringList{QString(), speed};
+        QTest::newRow("old: the DVR plays on") << true << true << QStringList{QString(), speed};
+    }
+
+    void pauseClaimsNoSpeed()
+    {
+        QFETCH(bool, oldProtocol);
+        QFETCH(bool, playsOn);
+        QFETCH(QStringList, statuses);
+        LiveBench bench;
+        // Frame times a command lags: a few, or more than the test lasts.
+        connectRecordingDvr(bench, oldProtocol, playsOn ? 1000000 : 5);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
+        bench.layOut(CModeTable::SEARCH);
+        bench.live().searchCurrent();
+        QVERIFY(searched());
+        QSignalSpy shown(bench.wall(), &CDisplayWidget::signalChangedStatus);
+        qsizetype paused = 0;
+        const auto texts = [&] {
+            QStringList all;
+            for (const QList<QVariant>& status : std::as_const(shown))
+                all << status.first().toString();
+            return all.mid(paused);
+        };
+        emit bench.playback()->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
+        QTRY_VERIFY_WITH_TIMEOUT(texts().contains(QStringLiteral("Playback( +1X )")), TIME_LIMIT_MS);
+        const int stream = bench.controller(0)->getClientID();
+        paused = shown.size();
+        bench.press("Pause");
+        if (playsOn) {
+            QTRY_COMPARE_WITH_TIMEOUT(texts(), statuses, TIME_LIMIT_MS);
+            return;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(TestDvrPlayback::of(&bench.dvr(0))->mode(stream), 48, TIME_LIMIT_MS);
+        // What the DVR sends after it took the Pause comes behind what was
+        // on its way: its playback status, or a step's frame.
+        if (oldProtocol) {
+            bench.press("NextFrame");
+            QTRY_COMPARE_WITH_TIMEOUT(bench.rightTitle(), statuses.last(), TIME_LIMIT_MS);
+        } else {
+            const auto* link = bench.controller(0)->findChild<CHttpConnect*>(QStringLiteral("video"));
+            QTRY_COMPARE_WITH_TIMEOUT(link->displayInfo().pbMode, 48, TIME_LIMIT_MS);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(texts(), statuses);
     }
 
     // The backup page: a backup of a minute completes into files; the
