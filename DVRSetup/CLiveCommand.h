@@ -36,6 +36,7 @@ public:
 
     void setDVR(const DVR& dvr, int clientId);
     const DVR& dvr() const { return m_dvr; }
+    int clientId() const { return m_clientId; }
     bool isOldProtocol() const { return m_dvr.oldprotocol(); }
 
     // "MODE=%d&USER=%s&DATA=%s" with the DVR's user; empty when the DVR

@@ -25,6 +25,7 @@ CRemotePortWiget::CRemotePortWiget(QWidget* parent)
     timer->setSingleShot(true);
     connect(timer, &QTimer::timeout, this, &CRemotePortWiget::OnTimer);
     m_autoOffTimers.append(timer);
+    m_autoOffCommands.push_back(std::make_unique<CLiveCommand>(&m_sender));
 }
 
 CRemotePortWiget::~CRemotePortWiget() = default;
@@ -41,14 +42,19 @@ void CRemotePortWiget::setSecondLength(int milliseconds)
 
 void CRemotePortWiget::sendCommand(unsigned int relay, bool on)
 {
-    if (m_command.isOldProtocol()) {
-        m_command.sendOld(CLiveCommand::OLD_OP_RELAY, QStringLiteral("%1,%2").arg(relay).arg(on ? 1 : 0).toLatin1());
+    send(m_command, relay, on);
+}
+
+void CRemotePortWiget::send(CLiveCommand& command, unsigned int relay, bool on)
+{
+    if (command.isOldProtocol()) {
+        command.sendOld(CLiveCommand::OLD_OP_RELAY, QStringLiteral("%1,%2").arg(relay).arg(on ? 1 : 0).toLatin1());
         return;
     }
     // The message names no relay: a DVR has one.
     cgi::RelayPort port;
     port.set_cmd(on ? cgi::RelayPort::CMD_ON : cgi::RelayPort::CMD_OFF);
-    m_command.sendNew(cgi::MODE_RELAY_PORT, port);
+    command.sendNew(cgi::MODE_RELAY_PORT, port);
 }
 
 void CRemotePortWiget::OnClickedRP()
@@ -73,8 +79,10 @@ void CRemotePortWiget::OnClickedAutoRP()
     m_autoOffTimers.at(relay)->stop();
     sendCommand(static_cast<unsigned>(relay), true);
     // Unchecked by this click: the relay stays on without a switch-off.
-    if (m_autoButtons.at(relay)->isChecked())
-        m_autoOffTimers.at(relay)->start(m_autoOffSeconds * m_secondMs);
+    if (!m_autoButtons.at(relay)->isChecked())
+        return;
+    m_autoOffCommands.at(std::size_t(relay))->setDVR(m_command.dvr(), m_command.clientId());
+    m_autoOffTimers.at(relay)->start(m_autoOffSeconds * m_secondMs);
 }
 
 void CRemotePortWiget::OnClickedOffSecond()
@@ -88,7 +96,7 @@ void CRemotePortWiget::OnTimer()
     const int relay = static_cast<int>(m_autoOffTimers.indexOf(qobject_cast<QTimer*>(sender())));
     if (relay < 0)
         return;
-    sendCommand(static_cast<unsigned>(relay), false);
+    send(*m_autoOffCommands.at(std::size_t(relay)), static_cast<unsigned>(relay), false);
     m_autoButtons.at(relay)->setChecked(false);
 }
 

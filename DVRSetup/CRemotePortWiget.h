@@ -1,11 +1,13 @@
 #pragma once
 
+#include "Connection/CSendCommand.h"
 #include "DVRSetup/CLiveCommand.h"
 
 #include <QList>
 #include <QRegularExpression>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QPushButton;
 class QTimer;
@@ -16,8 +18,10 @@ class CRemotePortWiget;
 
 // The relay page of the live control panel: switches the DVR's relay output
 // on and off by hand, or on with an automatic switch-off after the chosen
-// number of seconds. Nothing is read back, so the page does not know the
-// relay's real state. Object names end in the relay number.
+// number of seconds. The switch-off goes to the DVR and stream that were
+// switched on, even when the page has since been pointed at another DVR.
+// Nothing is read back, so the page does not know the relay's real state.
+// Object names end in the relay number.
 class CRemotePortWiget : public QWidget {
     Q_OBJECT
 
@@ -48,11 +52,15 @@ private slots:
     void OnTimer();
 
 private:
+    static void send(CLiveCommand& command, unsigned int relay, bool on);
+
     std::unique_ptr<Ui::CRemotePortWiget> m_ui;
-    CLiveCommand m_command;
+    CSendCommand m_sender;
+    CLiveCommand m_command{&m_sender};
     int m_autoOffSeconds = 0;
     int m_secondMs = SECOND_MS;
     // Indexed by relay number.
     QList<QPushButton*> m_autoButtons;
     QList<QTimer*> m_autoOffTimers;
+    std::vector<std::unique_ptr<CLiveCommand>> m_autoOffCommands;
 };

@@ -110,9 +110,7 @@ void CSetupWidget::setTimeLimit(int milliseconds)
 
 void CSetupWidget::Init()
 {
-    cancelRead();
-    if (m_readNotice)
-        m_readNotice->close();
+    leave();
     m_target.Clear();
     m_event->setTargetDVR(m_target);
     config::DvrConf_DvrInfo info;
@@ -120,6 +118,13 @@ void CSetupWidget::Init()
     info.set_ch_num(DvrModelInfo(DvrModel(OFFLINE_MODEL)).channels);
     info.set_vtype(config::VIDEO_TYPE_NTSC);
     InitDvrInfo(info);
+}
+
+void CSetupWidget::leave()
+{
+    cancelRead();
+    if (m_readNotice)
+        m_readNotice->close();
 }
 
 void CSetupWidget::InitDvrInfo(const config::DvrConf_DvrInfo& info)

@@ -49,6 +49,10 @@ public:
     // On every entry to setup mode: no DVR, model 4, every page at its
     // defaults; a read still running is cancelled.
     void Init();
+    // On every way out of setup mode: a read still running is abandoned and
+    // delivers nothing, and the notice of a failed read closes. Uploads and
+    // upgrades under way go on and report.
+    void leave();
     // Reads the configuration of the current view's DVR (not of an
     // old-protocol one). The channel count and video type are not used.
     void readData(const DVR& dvr, int channels, config::VideoType videoType);

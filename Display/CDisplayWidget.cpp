@@ -475,8 +475,6 @@ void CDisplayWidget::ClearScreen()
 {
     m_router->clear(-1);
     m_screen->clear();
-    m_sequenceTimer->stop();
-    m_eventSound->reset();
     clearTileEvents();
     m_audio.clear();
 }

@@ -90,6 +90,10 @@ public:
     void setZoom(bool on);
     bool IsZoom() const { return m_zoom; }
     void EnterFullScreen();
+    // Empties every tile and silences the alarm of the events shown. A
+    // running sequence goes on stepping and the alarm stays switched as its
+    // setting says: the redraws after a layout change or a DVR's failure
+    // clear the wall too.
     void ClearScreen();
 
     void setPbStatus(const cgi::PbControl_Cmd& cmd);

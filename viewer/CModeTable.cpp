@@ -24,9 +24,10 @@ CModeTable::Steps CModeTable::enter(Mode to)
         return {};
     Steps steps = leaving(from, to);
     steps += entering(to, from);
-    // Opened again, PC setup still returns to the mode on view behind it.
-    const bool remembers = to == SETUP || (to == PC_SETUP && from != PC_SETUP) || (isEMap(to) && !isEMap(from));
-    if (remembers)
+    // Opened again, PC setup still returns to the mode on view behind it;
+    // what is entered from its dialog returns there too.
+    const bool remembers = to == SETUP || to == PC_SETUP || (isEMap(to) && !isEMap(from));
+    if (remembers && from != PC_SETUP)
         m_previous = from;
     m_current = to;
     return steps;
@@ -36,7 +37,8 @@ CModeTable::Steps CModeTable::openEMap()
 {
     Steps steps = leaving(m_current, EMAP_VIEW);
     steps += enteringEMap(EMAP_VIEW, true);
-    m_previous = m_current;
+    if (m_current != PC_SETUP)
+        m_previous = m_current;
     m_current = EMAP_VIEW;
     return steps;
 }
@@ -103,7 +105,7 @@ CModeTable::Steps CModeTable::leaves(Mode from)
     if (isEMap(from))
         return {Step::ShowMainMenu, Step::HideMapList, Step::CloseMaps, Step::ShowWall};
     if (from == SETUP)
-        return {Step::ShowMainMenu};
+        return {Step::ShowMainMenu, Step::LeaveSetup};
     return {};
 }
 

@@ -6,9 +6,11 @@
 // each pair of modes the steps of leaving the one and entering the other, in
 // the order the window carries them out, and the one current mode, with the
 // mode that the E-Map, DVR setup and PC setup return to, that the rest of the
-// window reads. It holds no widgets: the window runs the steps. The pages of
-// the window's stacked panels follow from the mode; nothing reads them back.
-// GUI thread; it cannot fail.
+// window reads (PC setup is a dialog over a mode, not a mode to return to:
+// setup or the E-Map entered from it return to the mode before it). It holds
+// no widgets: the window runs the steps. The pages of the window's stacked
+// panels follow from the mode; nothing reads them back. GUI thread; it
+// cannot fail.
 class CModeTable {
 public:
     enum Mode {
@@ -33,6 +35,7 @@ public:
     enum class Step {
         // Leaving DVR setup or the E-Map.
         ShowMainMenu, // the main menu's own page
+        LeaveSetup, // its reads end; its uploads go on
         HideMapList, // the map list goes, the layout buttons and the tree come back
         CloseMaps,
         // The way back: the menu button of the mode returned to is checked.
@@ -91,9 +94,8 @@ public:
     // entered, also when a way out of the E-Map found no mode to return to.
     Steps openEMap();
     // The way out of DVR setup and the E-Map: the mode before is entered as
-    // its menu button would enter it. A mode before without a menu button
-    // (the E-Map's, PC setup) is not entered: the current mode's panels go
-    // and the mode stays.
+    // its menu button would enter it. A mode before without a menu button is
+    // not entered: the current mode's panels go and the mode stays.
     Steps back();
 
     // The modes that have a button in the main menu.

@@ -337,6 +337,7 @@ void Viewer::defineSteps()
     using S = CModeTable::Step;
     m_steps = {
         {S::ShowMainMenu, [this] { m_ui->MainMenu->setCurrentWidget(m_ui->MainPage); }},
+        {S::LeaveSetup, [this] { m_setup->leave(); }},
         {S::HideMapList, [this] { showMapList(false); }},
         {S::CloseMaps, [this] { m_emapViews->closeAll(); }},
         {S::CheckMenuButton, [this] { menuButton(m_modes.current())->setChecked(true); }},
@@ -834,6 +835,8 @@ void Viewer::OnApplyPCSetup()
     }
     if (getOpenGLMode() == m_openGLMode)
         return;
+    // The wall is made anew with all its screens: a sequence ends.
+    ExitSequence();
     m_live->stopDisplay();
     m_display->resetDisplay();
     // The wall starts again with all its screens; so do the buttons.

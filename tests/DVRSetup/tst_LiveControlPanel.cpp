@@ -27,6 +27,7 @@
 namespace {
 
 const int CLIENT_ID = 12;
+const int OTHER_CLIENT_ID = 13;
 const int CHANNEL = 3;
 const int REPEAT_MS = 50;
 const int SECOND_MS = 20; // 30 s of auto-off last 600 ms
@@ -214,7 +215,9 @@ QList<int> tst_LiveControlPanel::sliderValues() const
 void tst_LiveControlPanel::commands_data()
 {
     QTest::addColumn<bool>("oldProtocol");
-    QTest::addColumn<QStringList>("clicks"); // speed 2, preset 99, tour from preset 2 to 5 every 10 s
+    // Speed 2, preset 99, tour from preset 2 to 5 every 10 s; "other" points
+    // the panel at another DVR.
+    QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QStringList>("sent");
     QTest::addColumn<bool>("late"); // the last command comes only after a wait: the relay's auto-off
 
@@ -260,6 +263,8 @@ void tst_LiveControlPanel::commands_data()
         row("10, Auto, Off", {"AutoOff1", "RPAuto0", "RPOff0"}, {on, off});
         row("30, Auto, Auto", {"AutoOff3", "RPAuto0", "RPAuto0"}, {on, on});
         row("30, Auto, 5", {"AutoOff3", "RPAuto0", "AutoOff0"}, {on, off}, true);
+        // The switch-off goes to the DVR and stream that were switched on.
+        row("10, Auto, another DVR", {"AutoOff1", "RPAuto0", "other"}, {on, off});
     }
 }
 
@@ -274,14 +279,23 @@ void tst_LiveControlPanel::commands()
     child<QSlider>("Speed")->setValue(2);
     child<QComboBox>("presetNum")->setCurrentIndex(98);
     chooseTour();
-    for (const QString& name : clicks)
-        QTest::mouseClick(child(qPrintable(name)), Qt::LeftButton);
+    TestDvr other;
+    QVERIFY(other.listen());
+    for (const QString& name : clicks) {
+        if (name == QLatin1String("other"))
+            m_panel->setConnectedDVR(other.dvrRecord(oldProtocol), OTHER_CLIENT_ID, true);
+        else
+            QTest::mouseClick(child(qPrintable(name)), Qt::LeftButton);
+    }
     // Seconds of the relay last 20 ms: 5 s would be over within the first wait.
     if (late)
         QCOMPARE(received(sent.size() - 1, 150), sent.mid(0, sent.size() - 1));
     const bool relay = clicks.first() == "DVRControl2";
     QCOMPARE(received(sent.size(), relay ? RELAY_QUIET_MS : QUIET_MS), sent);
     QVERIFY(!child("RPAuto0")->isChecked());
+    const QList<TestDvrRequest> toOther = other.requests();
+    QVERIFY(std::none_of(toOther.cbegin(), toOther.cend(),
+        [](const TestDvrRequest& request) { return request.kind == TestDvrRequest::Command; }));
     if (relay || sent.size() < 2)
         return;
 

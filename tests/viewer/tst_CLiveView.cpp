@@ -16,10 +16,12 @@
 #include "Recording/CPlaybackWidget.h"
 #include "Recording/CSearchWidget.h"
 #include "Settings/CAppSettings.h"
+#include "Settings/CEventSound.h"
 #include "ShownText.h"
 #include "TestDvr.h"
 #include "TestDvrChannelSelect.h"
 #include "TestDvrGroups.h"
+#include "TestDvrLiveState.h"
 #include "TestDvrPlayback.h"
 #include "TestDvrRecordings.h"
 #include "TestDvrSchedule.h"
@@ -283,6 +285,7 @@ private slots:
         CAppSettings settings;
         settings.writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
         settings.writeSetting(CAppSettings::CODEC_TYPE, 0);
+        settings.remove(CAppSettings::ALARM_SOUND);
     }
 
     void dialects_data()
@@ -469,6 +472,38 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(shownText(tile()->toolTip()), status, SHOW_TIME_LIMIT_MS);
         QVERIFY(!bench.controller(0)->IsConnected());
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // The redraws after connecting, a layout change and a DVR's failure
+    // clear the wall; the alarm still sounds for events and a sequence goes
+    // on stepping.
+    void redrawsKeepTheAlarmAndTheSequence()
+    {
+        CAppSettings().writeSetting(CAppSettings::ALARM_SOUND, 1);
+        LiveBench bench;
+        bench.layOut(CModeTable::LIVE_S);
+        bench.addGroup(QStringLiteral("Shop"),
+            {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), false)});
+        bench.connectGroup(0);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
+        const CEventSound* alarm = bench.wall()->eventSound();
+        bench.dvr(0).streams()->liveState().setFlag(0, TestDvrLiveState::Motion, true);
+        QTRY_VERIFY_WITH_TIMEOUT(alarm->isPlaying(), SHOW_TIME_LIMIT_MS);
+        // The new view's channels are asked for at once and again by the
+        // redraw.
+        const qsizetype asked = selections(bench.dvr(0)).size();
+        bench.act(QStringLiteral("4@0"));
+        QTRY_VERIFY(selections(bench.dvr(0)).size() >= asked + 2);
+        QTRY_VERIFY_WITH_TIMEOUT(alarm->isPlaying(), SHOW_TIME_LIMIT_MS);
+
+        bench.wall()->setSequence(true);
+        QSignalSpy failed(bench.controller(1), &CConnectDVR::disconnected);
+        bench.dvr(1).close();
+        QVERIFY(failed.wait(TIME_LIMIT_MS));
+        const int shown = bench.wall()->getViewStartScreen();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            bench.wall()->getViewStartScreen() != shown, 3 * CDisplayWidget::MIN_SEQUENCE_SECONDS * 1000);
+        QVERIFY(bench.wall()->isSequence());
     }
 
     void recording_data() { dialects_data(); }

@@ -148,9 +148,10 @@ private slots:
         for (int from = 0; from < CModeTable::MODES; ++from) {
             for (int to = 0; to < CModeTable::MODES; ++to) {
                 const bool ignored = from == to && !isEMap(to) && to != CModeTable::PC_SETUP;
-                const bool remembers = !ignored
-                    && (to == CModeTable::SETUP || (to == CModeTable::PC_SETUP && from != to)
-                        || (isEMap(to) && !isEMap(from)));
+                // What is entered from PC setup's dialog returns to the mode
+                // before it.
+                const bool remembers = !ignored && from != CModeTable::PC_SETUP
+                    && (to == CModeTable::SETUP || to == CModeTable::PC_SETUP || (isEMap(to) && !isEMap(from)));
                 QTest::addRow("%d to %d", from, to) << from << int(EARLIER) << to << expected(from, to)
                                                     << (ignored ? from : to) << (remembers ? from : int(EARLIER));
             }
@@ -161,10 +162,16 @@ private slots:
             << int(CModeTable::SETUP) << int(CModeTable::LIVE_M) << BACK << expected(CModeTable::SETUP, 1) << 1 << 1;
         QTest::newRow("E-Map edit back to search") << int(CModeTable::EMAP_EDIT) << int(CModeTable::SEARCH) << BACK
                                                    << expected(CModeTable::EMAP_EDIT, 2) << 2 << 2;
+        // PC setup is a dialog over a mode: setup and the E-Map entered from
+        // it return to the mode before it.
+        QTest::newRow("setup after PC setup: the mode before it")
+            << int(CModeTable::PC_SETUP) << int(CModeTable::LIVE_S) << int(CModeTable::SETUP)
+            << expected(CModeTable::PC_SETUP, CModeTable::SETUP) << 8 << 0;
+        QTest::newRow("E-Map after PC setup: the mode before it")
+            << int(CModeTable::PC_SETUP) << int(CModeTable::SEARCH) << OPEN_EMAP
+            << expected(CModeTable::PC_SETUP, CModeTable::EMAP_VIEW) << 5 << 2;
         // Nothing to return to: only the mode's own panels go.
-        QTest::newRow("setup after PC setup: the mode stays")
-            << int(CModeTable::SETUP) << int(CModeTable::PC_SETUP) << BACK << "setup - - - - - - - -" << 8 << 9;
-        QTest::newRow("E-Map after PC setup: the mode stays")
+        QTest::newRow("E-Map with no mode before: the mode stays")
             << int(CModeTable::EMAP_VIEW) << int(CModeTable::PC_SETUP) << BACK << "emap - wall - - - - - -" << 5 << 9;
         // The E-Map button after such a way out opens the E-Map again.
         QTest::newRow("the E-Map button from an E-Map mode")
@@ -191,7 +198,7 @@ private slots:
         QCOMPARE(int(table.current()), mode);
         QCOMPARE(int(table.previous()), previousAfter);
 
-        const QList<Step> leaving{Step::ShowMainMenu, Step::HideMapList, Step::CloseMaps};
+        const QList<Step> leaving{Step::ShowMainMenu, Step::LeaveSetup, Step::HideMapList, Step::CloseMaps};
         const QList<Step> connections{Step::Redraw, Step::Reconnect, Step::DropConnections, Step::SearchCurrent,
             Step::LocalFiles, Step::BackupCurrent, Step::ReadInformation, Step::ReadSetup};
         QCOMPARE(taken.indexOf(Step::CheckMenuButton), to == BACK && mode != from ? 0 : -1);

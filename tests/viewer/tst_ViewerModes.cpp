@@ -21,9 +21,11 @@
 #include "Settings/CPCSetupDialog.h"
 #include "TestDvr.h"
 #include "TestDvrConfiguration.h"
+#include "TestDvrDelays.h"
 #include "TestDvrPlayback.h"
 #include "TestDvrRecordings.h"
 #include "TestDvrSchedule.h"
+#include "TestDvrStream.h"
 #include "TestDvrStreamSettings.h"
 #include "TestDvrStreams.h"
 #include "WidgetChild.h"
@@ -127,7 +129,8 @@ private slots:
     // ("file=@recorded": the local recording's folder; "file=" cancels);
     // "pick=name" opens PC setup and picks that option, "ok" confirms it;
     // "map" opens an E-Map and "log" adds a line to its log ("log=n" n
-    // lines); "switch" runs 50 mode switches.
+    // lines); "switch" runs 50 mode switches; "held" makes the DVR hold its
+    // answers to configuration reads, "holding" waits until it holds one.
     // Checks: "asked" the DVR got its information (setup) request, "shows"
     // the wall shows pictures, "idle" no DVR is connected, "info" the
     // information window shows, "reconnects" the DVR is asked for a new
@@ -138,7 +141,9 @@ private slots:
     // written and the operator was told so, "unreadable" the snapshot view
     // says why it shows no picture, "playing" the DVR still plays back,
     // "configured" the setup window shows the DVR's configuration,
-    // "backupEnded" the backup panel is idle again.
+    // "backupEnded" the backup panel is idle again, "abandoned" the held read
+    // was given up and no notice came, "sequenceOff" the sequence is off and
+    // shown so, "liveShown" the wall is back with Live S checked.
     void modes_data()
     {
         QTest::addColumn<bool>("oldDialect");
@@ -164,6 +169,12 @@ private slots:
             << false << "connect Setup" << int(Viewer::SETUP) << "asked idle configured";
         QTest::newRow("a new OpenGL mode rebuilds the wall")
             << false << "connect Screen4_0 pick=selOpengl0 ok" << int(Viewer::PC_SETUP) << "same rebuilt shows";
+        QTest::newRow("a new OpenGL mode ends the sequence") << false << "connect Screen4_0 Sequence pick=selOpengl0 ok"
+                                                             << int(Viewer::PC_SETUP) << "sequenceOff rebuilt shows";
+        QTest::newRow("Exit ends the setup read")
+            << false << "connect held Setup holding configExit" << int(Viewer::LIVE_S) << "abandoned liveShown shows";
+        QTest::newRow("Exit after PC setup returns to Live S")
+            << false << "PCSetup ok Setup configExit" << int(Viewer::LIVE_S) << "liveShown";
         QTest::newRow("an unchanged OK reconnects nothing")
             << false << "connect PCSetup ok" << int(Viewer::PC_SETUP) << "same";
         QTest::newRow("a snapshot shows") << false << "file=shot.png searchImage" << int(Viewer::LIVE_S) << "snapshot";
@@ -238,6 +249,8 @@ private slots:
             });
         };
         QPointer<CScreenWidget> tileAtConnect;
+        bool readHeld = false;
+        QPointer<QObject> heldRead;
 
         const auto run = [&](const QString& step) {
             if (step == QLatin1String("connect")) {
@@ -274,6 +287,22 @@ private slots:
                 // Counting down, so that the newest line is always camera 1's.
                 for (int line = step == QLatin1String("log") ? 1 : step.mid(4).toInt(); line >= 1; --line)
                     logs.first()->append(QStringLiteral("camera %1 motion").arg(line));
+            } else if (step == QLatin1String("held")) {
+                const TestDvr::Handler read = dvr.handler(TestDvrRequest::NewDialect, cgi::MODE_CONF_READ);
+                dvr.setHandler(TestDvrRequest::NewDialect, cgi::MODE_CONF_READ,
+                    [&, read](const TestDvrRequest& request, const TestDvrContent& content) {
+                        TestDvrReply reply = TestDvrDelays::delayed(read(request, content), TIME_LIMIT_MS);
+                        const TestDvrReply::StreamFactory answer = reply.stream;
+                        reply.stream = [&, answer](QObject* parent) {
+                            TestDvrStream* stream = answer(parent);
+                            readHeld = true;
+                            heldRead = stream;
+                            return stream;
+                        };
+                        return reply;
+                    });
+            } else if (step == QLatin1String("holding")) {
+                return QTest::qWaitFor([&] { return readHeld; }, TIME_LIMIT_MS);
             } else if (step == QLatin1String("switch")) {
                 const QStringList buttons{"Search", "Playback", "Backup", "Information", "LiveS", "EMap", "EMapExit"};
                 for (int i = 0; i < MODE_SWITCHES; ++i)
@@ -330,6 +359,20 @@ private slots:
         }
         if (check("backupEnded"))
             QVERIFY(!backup->isBackup());
+        if (check("abandoned")) {
+            QTRY_VERIFY(heldRead.isNull());
+            QVERIFY(answers.messages.isEmpty());
+        }
+        if (check("sequenceOff")) {
+            QVERIFY(!child<QPushButton>(*viewer, "Sequence")->isChecked());
+            QVERIFY(!wall->isSequence());
+        }
+        if (check("liveShown")) {
+            QVERIFY(wall->isVisible());
+            QVERIFY(child<QPushButton>(*viewer, "LiveS")->isChecked());
+            QVERIFY(!child<QPushButton>(*viewer, "Setup")->isChecked());
+            QVERIFY(!viewer->findChild<CSetupWidget*>()->isVisible());
+        }
         if (check("rebuilt")) {
             QVERIFY(tileAtConnect.isNull());
             // The wall starts again with all its screens, and says so.
