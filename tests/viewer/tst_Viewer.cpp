@@ -631,7 +631,8 @@ private slots:
     // Every caption of the main window, its panels and pages, and of every
     // dialog it opens shows whole in every language; at the live modes'
     // smallest size, which the panel modes keep, every control of the
-    // information window and of the setup pages and overlays can be reached.
+    // information window and of the setup pages and overlays can be reached,
+    // and no page of them has to be scrolled sideways.
     void textsFit()
     {
         QFETCH(QString, language);
@@ -674,7 +675,7 @@ private slots:
             viewer.resize(1, 1);
             if (viewer.size() != smallest)
                 cut << QStringLiteral("%1: %2 x %3").arg(mode).arg(viewer.width()).arg(viewer.height());
-            cut << unreachableControls(*panel);
+            cut << unreachableControls(*panel) << sidewaysScrolling(*panel);
         }
         for (const char* overlay : {"dateTime", "upgrade"}) {
             click(viewer, overlay);
