@@ -1,4 +1,5 @@
 #include "../Connection/ModalAnswers.h"
+#include "Common/CFileListLocale.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/CLogin.h"
@@ -34,12 +35,16 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -175,12 +180,21 @@ class tst_Viewer : public QObject {
 private slots:
     void initTestCase()
     {
+        // Not the operator's settings, nor those the toolkit shares between
+        // the operator's programs.
+        QVERIFY(m_settings.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         CStartup::prepareApplication();
         CAppSettings().writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
     }
 
     void cleanup() { QCoreApplication::removeTranslator(&g_translator); }
+
+private:
+    QTemporaryDir m_settings;
+
+private slots:
 
     void formAfterStartUp()
     {
@@ -550,6 +564,60 @@ private slots:
         QCOMPARE(viewer.windowTitle(), QStringLiteral("QELM"));
         QVERIFY(!child<QLabel>(viewer, "Logo")->pixmap().isNull());
         QCOMPARE(child<QLabel>(viewer, "multiPage")->text(), QStringLiteral("1 / 4"));
+    }
+
+    // A file dialog's columns, fitted to the chosen language's texts, can
+    // still be dragged, and the toolkit keeps of them, in the settings that
+    // all the operator's programs share, the resize modes it keeps without
+    // the fitting.
+    void fileDialogColumns()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QFile(folder.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly));
+        QSettings shared(QSettings::UserScope, QStringLiteral("QtProject"));
+        auto* fitting = qApp->findChild<CFileDialogLocale*>();
+        QVERIFY(fitting);
+        // The columns' resize modes that a dialog leaves in the settings,
+        // once its type column was dragged wider.
+        const auto keptModes = [&](bool fitted, bool& dragged) {
+            if (!fitted)
+                qApp->removeEventFilter(fitting);
+            shared.remove(QStringLiteral("FileDialog"));
+            {
+                QFileDialog dialog(nullptr, QString(), folder.path());
+                dialog.setViewMode(QFileDialog::Detail);
+                dialog.show();
+                // Read, the folder's columns are fitted.
+                QSignalSpy read(dialog.findChild<QFileSystemModel*>(), &QFileSystemModel::directoryLoaded);
+                const bool fitted
+                    = QTest::qWaitFor([&] { return read.contains({QDir(folder.path()).absolutePath()}); });
+                QHeaderView* header = dialog.findChild<QTreeView*>()->header();
+                const int type = 2;
+                const int width = header->sectionSize(type);
+                const QPoint edge(header->sectionViewportPosition(type) + width - 1, header->height() / 2);
+                QTest::mousePress(header->viewport(), Qt::LeftButton, {}, edge);
+                QTest::mouseMove(header->viewport(), edge + QPoint(40, 0));
+                QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, edge + QPoint(40, 0));
+                dragged = fitted && header->sectionSize(type) > width;
+            }
+            qApp->installEventFilter(fitting);
+            QStandardItemModel columns(0, 4);
+            QHeaderView kept(Qt::Horizontal);
+            kept.setModel(&columns);
+            QStringList modes;
+            if (kept.restoreState(shared.value(QStringLiteral("FileDialog/treeViewHeader")).toByteArray())) {
+                for (int column = 0; column < columns.columnCount(); ++column)
+                    modes << QString::number(kept.sectionResizeMode(column));
+                modes << QString::number(kept.stretchLastSection());
+            }
+            return modes;
+        };
+        bool dragged = false;
+        const QStringList plain = keptModes(false, dragged);
+        QVERIFY(dragged);
+        QVERIFY(!plain.isEmpty());
+        QCOMPARE(keptModes(true, dragged), plain);
+        QVERIFY(dragged);
     }
 
     void readableTexts_data()
