@@ -834,9 +834,9 @@ void tst_CSetupWidget::triedAsANewUser()
     QCOMPARE(shownValue(account, "userList.count"), "5");
 }
 
-// A page smaller than its tab's room scrolls under a wheel turn over a
-// setting that the operator has not clicked into, leaving the setting as
-// it is; a setting clicked into takes the wheel.
+// A page taller than its tab scrolls under a wheel turn over a setting that
+// the operator has not clicked into, leaving the setting as it is; a
+// setting clicked into takes the wheel.
 void tst_CSetupWidget::wheelOverPage_data()
 {
     QTest::addColumn<QString>("control");

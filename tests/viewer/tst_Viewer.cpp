@@ -191,11 +191,6 @@ private slots:
 
     void cleanup() { QCoreApplication::removeTranslator(&g_translator); }
 
-private:
-    QTemporaryDir m_settings;
-
-private slots:
-
     void formAfterStartUp()
     {
         Viewer viewer;
@@ -579,8 +574,8 @@ private slots:
         QVERIFY(fitting);
         // The columns' resize modes that a dialog leaves in the settings,
         // once its type column was dragged wider.
-        const auto keptModes = [&](bool fitted, bool& dragged) {
-            if (!fitted)
+        const auto keptModes = [&](bool withFitting, bool& dragged) {
+            if (!withFitting)
                 qApp->removeEventFilter(fitting);
             shared.remove(QStringLiteral("FileDialog"));
             {
@@ -589,7 +584,7 @@ private slots:
                 dialog.show();
                 // Read, the folder's columns are fitted.
                 QSignalSpy read(dialog.findChild<QFileSystemModel*>(), &QFileSystemModel::directoryLoaded);
-                const bool fitted
+                const bool loaded
                     = QTest::qWaitFor([&] { return read.contains({QDir(folder.path()).absolutePath()}); });
                 QHeaderView* header = dialog.findChild<QTreeView*>()->header();
                 const int type = 2;
@@ -598,7 +593,7 @@ private slots:
                 QTest::mousePress(header->viewport(), Qt::LeftButton, {}, edge);
                 QTest::mouseMove(header->viewport(), edge + QPoint(40, 0));
                 QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, edge + QPoint(40, 0));
-                dragged = fitted && header->sectionSize(type) > width;
+                dragged = loaded && header->sectionSize(type) > width;
             }
             qApp->installEventFilter(fitting);
             QStandardItemModel columns(0, 4);
@@ -766,6 +761,9 @@ private slots:
             cut << cutTexts(*window);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("\n"))));
     }
+
+private:
+    QTemporaryDir m_settings;
 };
 
 int main(int argc, char* argv[])
