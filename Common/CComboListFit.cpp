@@ -3,7 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
-#include <QLayout>
+#include <QScreen>
 #include <QStyleOptionMenuItem>
 
 bool CComboListFit::eventFilter(QObject* watched, QEvent* event)
@@ -32,8 +32,15 @@ void CComboListFit::fit(QComboBox& combo)
         widest = std::max(widest, list->fontMetrics().horizontalAdvance(combo.itemText(row)));
     const QSize room = combo.style()->sizeFromContents(
         QStyle::CT_MenuItem, &item, QSize(widest, list->fontMetrics().height()), &combo);
-    list->setMinimumWidth(room.width() + 2 * list->frameWidth());
-    // Now, before the popup is drawn: its layout widens it to the list.
-    if (QLayout* layout = list->window()->layout())
-        layout->activate();
+    // The toolkit has sized and placed the popup for the items it holds now;
+    // it only grows, and like the toolkit's own lists it stays wholly on the
+    // screen, moved left where it would pass the right edge.
+    QWidget* popup = list->window();
+    const int popupFrame = popup->width() - list->width();
+    const QRect screen = combo.screen()->availableGeometry();
+    QRect place = popup->geometry();
+    place.setWidth(
+        std::min(std::max(place.width(), room.width() + 2 * list->frameWidth() + popupFrame), screen.width()));
+    place.moveRight(std::min(place.right(), screen.right()));
+    popup->setGeometry(place);
 }

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QTreeView>
+#include <memory>
 
 namespace {
 
@@ -30,18 +31,38 @@ QString shortDateTimeFormat(const QLocale& locale)
 }
 
 // The toolkit sizes the columns for English sizes, types and dates, which
-// other languages write longer: those take the room their texts need, and
-// the names what is left.
-void fitColumns(QFileDialog& dialog)
+// other languages write longer: once the dialog's folder has been read,
+// those take the room their texts need, and the names what is left. The
+// columns stay as the toolkit made them, resizable by hand: the toolkit
+// keeps their resize modes in settings that every program of the user
+// shares.
+void fitColumns(QTreeView& list)
+{
+    QHeaderView* header = list.header();
+    int others = 0;
+    for (const int column : {SIZE_COLUMN, TYPE_COLUMN, DATE_COLUMN}) {
+        header->resizeSection(column,
+            std::max(header->sectionSizeHint(column), static_cast<QAbstractItemView&>(list).sizeHintForColumn(column)));
+        others += header->sectionSize(column);
+    }
+    header->resizeSection(
+        NAME_COLUMN, std::max(header->sectionSizeHint(NAME_COLUMN), list.viewport()->width() - others));
+}
+
+void fitColumnsOnceRead(QFileDialog& dialog)
 {
     auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
-    if (!list)
+    auto* files = dialog.findChild<QFileSystemModel*>();
+    if (!list || !files)
         return;
-    QHeaderView* header = list->header();
-    header->setStretchLastSection(false);
-    header->setSectionResizeMode(NAME_COLUMN, QHeaderView::Stretch);
-    for (const int column : {SIZE_COLUMN, TYPE_COLUMN, DATE_COLUMN})
-        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    auto once = std::make_shared<QMetaObject::Connection>();
+    *once
+        = QObject::connect(files, &QFileSystemModel::directoryLoaded, list, [files, list, once](const QString& folder) {
+              if (folder == files->rootPath()) {
+                  QObject::disconnect(*once);
+                  fitColumns(*list);
+              }
+          });
 }
 
 } // namespace
@@ -79,7 +100,7 @@ bool CFileDialogLocale::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Show) {
         if (auto* dialog = qobject_cast<QFileDialog*>(watched); dialog && !dialog->proxyModel()) {
             dialog->setProxyModel(new CFileListLocale(dialog));
-            fitColumns(*dialog);
+            fitColumnsOnceRead(*dialog);
         }
     }
     return QObject::eventFilter(watched, event);

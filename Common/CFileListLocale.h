@@ -25,7 +25,8 @@ private:
 };
 
 // Gives every toolkit file dialog of the program a CFileListLocale as it is
-// shown, with list columns that fit its texts. Installed once on the
+// shown, and fits the list's columns to its texts once the dialog's folder
+// has been read; the operator can still resize them. Installed once on the
 // application; GUI thread only.
 class CFileDialogLocale : public QObject {
     Q_OBJECT

@@ -16,6 +16,7 @@
 #include "DVRSetup/CSetupRecord.h"
 #include "DVRSetup/CSetupSystem.h"
 #include "DVRSetup/CUpgrade.h"
+#include "DVRSetup/CWheelNeedsFocus.h"
 #include "Recording/CReadDVRData.h"
 #include "Settings/CAppDir.h"
 #include "dvr_protocol/Parser.h"
@@ -41,13 +42,17 @@ const char* const ADMIN = "admin";
 const char* const CONF_SUFFIX = ".conf";
 
 // A page keeps the room its controls need and scrolls when its tab is
-// smaller; it stands on the tab's own background.
+// smaller; it stands on the tab's own background. The scroll area is no Tab
+// stop of its own (Tab brings the control it reaches into view), and the
+// wheel scrolls it over a setting that the operator has not clicked into.
 template <class Page> Page* addPage(QWidget* tab)
 {
     auto* scroll = new QScrollArea(tab);
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     auto* page = new Page;
+    CWheelNeedsFocus::guard(*page);
     scroll->setWidget(page);
     scroll->viewport()->setAutoFillBackground(false);
     page->setAutoFillBackground(false);

@@ -5,6 +5,7 @@
 #include "DVRSetup/CSetupAccount.h"
 #include "DVRSetup/CSetupCamera.h"
 #include "DVRSetup/CSetupEtc.h"
+#include "DVRSetup/CSetupEvent.h"
 #include "DVRSetup/CSetupHdd.h"
 #include "DVRSetup/CSetupNetwork.h"
 #include "DVRSetup/CSetupSystem.h"
@@ -33,7 +34,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -186,6 +190,9 @@ private slots:
     void mutatedConfigurations();
     void operatorDrawsZoneAndPaintsSchedule();
     void triedAsANewUser();
+    void wheelOverPage_data();
+    void wheelOverPage();
+    void tabWalksControls();
 
 private:
     void enter(const DVR& record);
@@ -825,6 +832,65 @@ void tst_CSetupWidget::triedAsANewUser()
     QTRY_COMPARE(partsOf(pages()), partsOf(expected));
     QCOMPARE(shownValue(camera, "name2.text"), "Garage");
     QCOMPARE(shownValue(account, "userList.count"), "5");
+}
+
+// A page taller than its tab scrolls under a wheel turn over a setting that
+// the operator has not clicked into, leaving the setting as it is; a
+// setting clicked into takes the wheel.
+void tst_CSetupWidget::wheelOverPage_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("combo box") << "relayTime" << false;
+    QTest::newRow("spin box") << "smtpPort" << false;
+    QTest::newRow("combo box clicked into") << "relayTime" << true;
+}
+
+void tst_CSetupWidget::wheelOverPage()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, focused);
+    m_hub->resize(800, 400);
+    auto* setting = m_hub->findChild<QWidget*>(control);
+    showTabOf(*m_hub->findChild<QTabWidget*>("tabWidget"), *setting);
+    QWidget* scrolled = setting;
+    while (scrolled && !qobject_cast<QScrollArea*>(scrolled))
+        scrolled = scrolled->parentWidget();
+    auto* area = qobject_cast<QScrollArea*>(scrolled);
+    QVERIFY(area);
+    QTRY_VERIFY(area->verticalScrollBar()->maximum() > 0);
+    // The toolkit gives a real wheel turn's control focus first where it
+    // takes focus from the wheel.
+    QVERIFY(setting->focusPolicy() != Qt::WheelFocus);
+    if (focused) {
+        m_hub->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_hub.get()));
+        setting->setFocus(Qt::MouseFocusReason);
+        QVERIFY(setting->hasFocus());
+    }
+    const QMetaProperty value = setting->metaObject()->userProperty();
+    const QVariant before = value.read(setting);
+    QWheelEvent turn(QPointF(setting->rect().center()), QPointF(setting->mapToGlobal(setting->rect().center())),
+        QPoint(), QPoint(0, -QWheelEvent::DefaultDeltasPerStep), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+        false);
+    QApplication::sendEvent(setting, &turn);
+    QCOMPARE(value.read(setting) != before, focused);
+    QCOMPARE(area->verticalScrollBar()->value() > 0, !focused);
+}
+
+// Tab goes from the tab bar to the page's first control and on from control
+// to control, with no stop between them.
+void tst_CSetupWidget::tabWalksControls()
+{
+    auto* tabs = m_hub->findChild<QTabWidget*>("tabWidget");
+    const QWidget* page = m_hub->findChild<CSetupEvent*>();
+    showTabOf(*tabs, *page);
+    tabs->tabBar()->setFocus();
+    for (int step = 0; step < 4; ++step) {
+        QTest::keyClick(m_hub->focusWidget(), Qt::Key_Tab);
+        QWidget* reached = m_hub->focusWidget();
+        QVERIFY2(page->isAncestorOf(reached), reached->metaObject()->className());
+    }
 }
 
 QTEST_MAIN(tst_CSetupWidget)

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyle>
@@ -294,4 +295,18 @@ QStringList unreachableControls(QWidget& panel)
     });
     unreachable.removeDuplicates();
     return unreachable;
+}
+
+QStringList sidewaysScrolling(QWidget& panel)
+{
+    settle();
+    QStringList sideways;
+    walk(panel, Pages::All, [&](QWidget& widget) {
+        const auto* area = qobject_cast<QScrollArea*>(&widget);
+        if (area && area->widget() && area->horizontalScrollBar()->isVisible())
+            sideways << QString::asprintf(
+                "%s (%d px)", area->widget()->metaObject()->className(), area->horizontalScrollBar()->maximum());
+        return true;
+    });
+    return sideways;
 }

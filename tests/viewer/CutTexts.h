@@ -22,3 +22,8 @@ QStringList cutTexts(QWidget& window, Pages pages = Pages::All);
 // view, or that are squeezed below their minimum size hint. Each entry reads
 // "class object (why)".
 QStringList unreachableControls(QWidget& panel);
+
+// The scroll areas of a shown panel, on every page, whose content is wider
+// than they are, so that the operator has to scroll sideways. Each entry
+// reads "class of the content (pixels hidden)".
+QStringList sidewaysScrolling(QWidget& panel);
