@@ -21,8 +21,9 @@ private:
 
 // A folder that a test can make full. Where the test may mount (as root), it
 // is a small tmpfs of its own, unmounted when the object goes, whatever the
-// test's outcome; otherwise a plain temporary folder, made "full" by a file
-// size limit of 0, which checks less: it cannot leave room for a few bytes.
+// test's outcome; otherwise a plain temporary folder, and "full" is a file
+// size limit of 0 on the whole process, which checks less: no file can take
+// the few bytes left in its last page.
 class FullDisk {
 public:
     FullDisk();
@@ -31,7 +32,6 @@ public:
     FullDisk& operator=(const FullDisk&) = delete;
 
     bool isValid() const { return m_dir.isValid(); }
-    bool isTmpfs() const { return m_mounted; }
     QString path() const { return m_dir.path(); }
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
     // The system's text for the failure a write meets while full, as the
