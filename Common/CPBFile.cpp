@@ -1,11 +1,11 @@
 #include "CPBFile.h"
 
+#include "Common/CWholeFileWriter.h"
 #include "dvr_types/KAssert.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtDebug>
 #include <google/protobuf/message_lite.h>
 #include <memory>
@@ -81,14 +81,10 @@ CListFileStatus CPBFile::Save(const google::protobuf::MessageLite& message) cons
         }
     }
 
-    QSaveFile file(m_path);
-    bool written = file.open(QIODevice::WriteOnly);
-    written = written && file.write(m_code) == m_code.size();
-    written = written && file.write(body.data(), static_cast<qint64>(body.size())) == static_cast<qint64>(body.size());
-    written = written && file.commit();
-    if (!written) {
+    QString reason;
+    if (!CWholeFileWriter::write(m_path, m_code + QByteArray::fromStdString(body), &reason)) {
         qWarning("error: file create error %s", QFile::encodeName(m_path).constData());
-        CListFileStatus failed(CListFileStatus::SaveFailed, m_path, file.errorString());
+        CListFileStatus failed(CListFileStatus::SaveFailed, m_path, reason);
         failed.setAsidePath(asidePath);
         return failed;
     }

@@ -1,9 +1,9 @@
 #include "CConfFile.h"
 
+#include "Common/CWholeFileWriter.h"
 #include "sys_conf/types/CConfParser.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 QByteArray CConfFile::serialize(const config::DvrConf& conf)
 {
@@ -14,11 +14,8 @@ QByteArray CConfFile::serialize(const config::DvrConf& conf)
 
 QString CConfFile::save(const QString& path, const config::DvrConf& conf)
 {
-    const QByteArray bytes = serialize(conf);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return QString();
+    QString reason;
+    return CWholeFileWriter::write(path, serialize(conf), &reason) ? QString() : reason;
 }
 
 QString CConfFile::load(const QString& path, config::DvrConf* conf)

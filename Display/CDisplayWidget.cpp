@@ -489,9 +489,9 @@ void CDisplayWidget::setDeinterlaced(bool deinterlaced)
     m_router->setDeinterlaced(deinterlaced);
 }
 
-bool CDisplayWidget::saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format)
+bool CDisplayWidget::saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason)
 {
-    return m_screen->saveCaptureImage(path, format);
+    return m_screen->saveCaptureImage(path, format, reason);
 }
 
 void CDisplayWidget::showWaitWidget(bool show)

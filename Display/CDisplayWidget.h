@@ -98,7 +98,8 @@ public:
 
     void setPbStatus(const cgi::PbControl_Cmd& cmd);
     void setDeinterlaced(bool deinterlaced);
-    bool saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format);
+    // Whole or not at all; reason: why not, when known.
+    bool saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason = nullptr);
     void showWaitWidget(bool show);
     // Local-file playback runs the router's decode threads between these.
     void start(const DISPLAY_MODE::ENUM& mode);

@@ -5,6 +5,7 @@
 #include "Display/CGraphicsScene.h"
 #include "Display/CGraphicsView.h"
 #include "Display/CScreenWidget.h"
+#include "Display/CSnapshotWriter.h"
 #include "Display/CWaitWidget.h"
 #include "Display/GLExtensionFunctions.h"
 #include "dvr_types/KAssert.h"
@@ -229,12 +230,11 @@ void CScreen::endZoom()
         label->endZoom();
 }
 
-bool CScreen::saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format)
+bool CScreen::saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason)
 {
     if (!m_glWidget)
         return false;
-    const QImage image = m_view->grabWall();
-    return !image.isNull() && image.save(path, format == CAPTURE_FILEFORMAT::JPEG ? "JPEG" : "PNG");
+    return CSnapshotWriter::write(m_view->grabWall(), path, format, reason);
 }
 
 void CScreen::showWaitWidget(QWidget*, bool show)

@@ -60,9 +60,10 @@ public:
     void addWidget(QWidget* widget);
     void startZoom(int index);
     void endZoom();
-    // OpenGL renderings: saves what the wall shows as JPEG (format 0) or PNG.
-    // The widget rendering saves nothing (the caller grabs the widgets).
-    bool saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format);
+    // OpenGL renderings: saves what the wall shows as JPEG (format 0) or PNG,
+    // whole or not at all (reason: why not, when known). The widget
+    // rendering saves nothing (the caller grabs the widgets).
+    bool saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason = nullptr);
     void showWaitWidget(QWidget* widget, bool show);
     // The OpenGL wall's least time between two redraws for new pictures
     // (1000 / kMaxRedrawsPerSecond ms unless set); 0 redraws for each.

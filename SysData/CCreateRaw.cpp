@@ -260,10 +260,17 @@ bool CCreateRaw::appendPending()
 
 bool CCreateRaw::write(QFile& file, const char* data, qint64 size)
 {
-    if (file.write(data, size) == size)
-        return true;
-    fail(tr("[ERROR] Can not write the recording file %1: %2").arg(file.fileName(), file.errorString()));
-    return false;
+    // A write cut short (a disk filling up) sets no error: writing the rest
+    // either finishes or fails with the system's reason.
+    for (qint64 done = 0; done < size;) {
+        const qint64 n = file.write(data + done, size - done);
+        if (n <= 0) {
+            fail(tr("[ERROR] Can not write the recording file %1: %2").arg(file.fileName(), file.errorString()));
+            return false;
+        }
+        done += n;
+    }
+    return true;
 }
 
 bool CCreateRaw::createNew(QFile& file, const QString& path, const char* debugLine, bool& isTaken)

@@ -39,9 +39,9 @@
 // PulseAudio installed it plays the sound into a null sink of its own):
 //   QELM_SOAK_SECONDS=7200 build/benchmarks/bench_Soak
 // QELM_SOAK_SECONDS is the length of the run, 600 by default. QELM_SOAK_NO_SOUND=1
-// starts no sound server, so the viewer runs as on a PC without a sound
-// device while the DVR still sends audio. Settings, lists and recordings go to
-// a temporary home of its own.
+// (any number but 0) starts no sound server, so the viewer runs as on a PC
+// without a sound device while the DVR still sends audio. Settings, lists and
+// recordings go to a temporary home of its own.
 
 #include "BenchApplication.h"
 #include "BenchDisplay.h"
@@ -203,7 +203,7 @@ private:
     void startSound()
     {
         const QString state = m_dir.filePath("sound");
-        m_sound = !qEnvironmentVariableIsSet("QELM_SOAK_NO_SOUND")
+        m_sound = qEnvironmentVariableIntValue("QELM_SOAK_NO_SOUND") == 0
             && QProcess::execute(QStringLiteral(PULSE_SCRIPT), {QStringLiteral("start"), state}) == 0;
         qputenv("PULSE_SERVER", m_sound ? "unix:" + state.toLocal8Bit() + "/pulse/native" : "unix:/nonexistent");
         if (!m_sound)

@@ -2,6 +2,7 @@
 
 #include "Common/CEucKr.h"
 #include "Common/CPlainMessageBox.h"
+#include "Common/CWholeFileWriter.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
@@ -14,6 +15,7 @@
 #include "Display/CClockWidget.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
+#include "Display/CSnapshotWriter.h"
 #include "Display/OpenGLMode.h"
 #include "EMap/CEMapList.h"
 #include "EMap/CEMapMenu.h"
@@ -44,7 +46,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QRegion>
-#include <QSaveFile>
 #include <QTextEdit>
 
 namespace {
@@ -687,20 +688,22 @@ void Viewer::OnCaptureClicked()
         ? QString()
         : CCaptureFile::freeName(folder, QDateTime::currentDateTime(), CCaptureFile::format());
     const QString shown = path.isEmpty() ? CSavePath::folder(CAppSettings::PATH_LIST.at(0)) : path;
-    if (!path.isEmpty() && saveSnapshot(path))
+    QString reason;
+    if (!path.isEmpty() && saveSnapshot(path, &reason))
         CPlainMessageBox::information(
             nullptr, tr("Capture"), tr("The image has been saved.") + QStringLiteral("\n(%1)").arg(shown));
     else
-        CPlainMessageBox::warning(
-            nullptr, tr("Capture"), tr("The image could not be saved.") + QStringLiteral("\n(%1)").arg(shown));
+        CPlainMessageBox::warning(nullptr, tr("Capture"),
+            tr("The image could not be saved.") + QStringLiteral("\n(%1)").arg(shown)
+                + (reason.isEmpty() ? QString() : QStringLiteral("\n") + reason));
 }
 
-bool Viewer::saveSnapshot(const QString& path)
+bool Viewer::saveSnapshot(const QString& path, QString* reason)
 {
     const CAPTURE_FILEFORMAT::ENUM format = CCaptureFile::format();
     if (openGLModeSetting() == OPENGL_OFF)
-        return m_ui->DisplayFrame->grab().save(path, format == CAPTURE_FILEFORMAT::JPEG ? "JPEG" : "PNG");
-    return m_display->saveCaptureImage(path, format);
+        return CSnapshotWriter::write(m_ui->DisplayFrame->grab().toImage(), path, format, reason);
+    return m_display->saveCaptureImage(path, format, reason);
 }
 
 // ---- Screen layouts ----
@@ -876,11 +879,9 @@ void Viewer::OnEMapLogSave()
     const QTextEdit* log = m_emapViews->shownLog();
     if (!log)
         return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(log->toPlainText().toUtf8()) < 0
-        || !file.commit()) {
-        CPanelMessage::show(
-            this, tr("Cannot write file %1:\n%2.").arg(QDir::toNativeSeparators(path), file.errorString()));
+    QString reason;
+    if (!CWholeFileWriter::write(path, log->toPlainText().toUtf8(), &reason, QIODevice::Text)) {
+        CPanelMessage::show(this, tr("Cannot write file %1:\n%2.").arg(QDir::toNativeSeparators(path), reason));
         return;
     }
     CPanelMessage::show(this, tr("File saved"));

@@ -189,7 +189,7 @@ private:
     void selectLayout(QPushButton* button);
     void turnPage(bool next);
     void updatePageText();
-    bool saveSnapshot(const QString& path);
+    bool saveSnapshot(const QString& path, QString* reason);
 
     std::unique_ptr<Ui::ViewerClass> m_ui;
     CModeTable m_modes;

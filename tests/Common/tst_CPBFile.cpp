@@ -1,4 +1,5 @@
 #include "Common/CPBFile.h"
+#include "FullDisk.h"
 #include "ProtoBuf/GroupList.pb.h"
 
 #include <QDir>
@@ -43,6 +44,7 @@ private slots:
     void init();
     void oversizedFileCountsAsDamaged();
     void unusableFilesAreMovedAsideOnce();
+    void fullDiskKeepsTheOldFile();
 
 private:
     QString m_path;
@@ -92,6 +94,27 @@ void tst_CPBFile::unusableFilesAreMovedAsideOnce()
     QVERIFY(third.asidePath().isEmpty());
     QCOMPARE(contentOf(m_path), CODE);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 3);
+}
+
+void tst_CPBFile::fullDiskKeepsTheOldFile()
+{
+    const FullDisk disk;
+    QVERIFY(disk.isValid());
+    const QString path = disk.filePath(QStringLiteral("DVRlist.pb"));
+    QVERIFY(CPBFile(path, CODE).Save(sampleList()).isOk());
+    const QByteArray before = contentOf(path);
+
+    GroupList longer = sampleList();
+    longer.mutable_group(0)->add_dvr()->set_name("Lobby");
+    CListFileStatus status;
+    QVERIFY(disk.whileFull([&] {
+        status = CPBFile(path, CODE).Save(longer);
+        return true;
+    }));
+    QCOMPARE(int(status.code()), int(CListFileStatus::SaveFailed));
+    QCOMPARE(status.detail(), disk.reason());
+    QCOMPARE(contentOf(path), before);
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("DVRlist.pb")});
 }
 
 QTEST_GUILESS_MAIN(tst_CPBFile)

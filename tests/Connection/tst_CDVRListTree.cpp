@@ -3,6 +3,7 @@
 #include "Connection/CDVRListTree.h"
 #include "Connection/CMenuDVRList.h"
 #include "Connection/CSetDVRInfoDialog.h"
+#include "FullDisk.h"
 #include "ModalAnswers.h"
 #include "Settings/CAppDir.h"
 #include "TestDvr.h"
@@ -570,23 +571,49 @@ private slots:
     }
 
     // The operator is told; the tree keeps the change, the file stays as it was.
+    void failedSaveIsTold_data()
+    {
+        QTest::addColumn<bool>("fullDisk"); // else a read-only folder
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("read-only folder, group deleted") << false << "sel:0;delGroup"
+                                                         << "Shop[Till,Door,Yard]";
+        QTest::newRow("full disk, DVR added") << true << "sel:1;addDVR:Lobby"
+                                              << "Office[Front,Back] Shop[Till,Door,Yard,Lobby]";
+    }
+
     void failedSaveIsTold()
     {
+        QFETCH(bool, fullDisk);
+        QFETCH(QString, steps);
+        QFETCH(QString, shown);
+        const FullDisk disk;
+        if (fullDisk)
+            CAppDir::setCurrentPathOverride(disk.path());
         seedFile();
         const QByteArray before = contentOf(CControlDVRList::filePath());
         Window window;
-        const QByteArray folder = QFile::encodeName(m_dir->path());
-        chmod(folder.constData(), 0555);
-        // Permissions do not bind root: the save runs as nobody.
-        const bool root = geteuid() == 0;
-        QVERIFY(!root || seteuid(65534) == 0);
-        window.run("sel:0;delGroup");
-        QVERIFY(!root || seteuid(0) == 0);
-        chmod(folder.constData(), 0700);
+        if (fullDisk) {
+            QVERIFY(disk.whileFull([&] {
+                window.run(steps);
+                return true;
+            }));
+        } else {
+            const QByteArray folder = QFile::encodeName(m_dir->path());
+            chmod(folder.constData(), 0555);
+            // Permissions do not bind root: the save runs as nobody.
+            const bool root = geteuid() == 0;
+            QVERIFY(!root || seteuid(65534) == 0);
+            window.run(steps);
+            QVERIFY(!root || seteuid(0) == 0);
+            chmod(folder.constData(), 0700);
+        }
 
-        QCOMPARE(layout(*window.tree), QStringLiteral("Shop[Till,Door,Yard]"));
+        QCOMPARE(layout(*window.tree), shown);
         QCOMPARE(window.fileMessages().size(), 1);
-        QVERIFY(window.fileMessages().first()->text().contains("could not be saved"));
+        const QString told = window.fileMessages().first()->text();
+        QVERIFY(told.contains("could not be saved"));
+        QVERIFY2(!fullDisk || told.contains(disk.reason()), qPrintable(told));
         QCOMPARE(contentOf(CControlDVRList::filePath()), before);
     }
 

@@ -11,6 +11,7 @@
 #include "DVRSetup/CSetupSystem.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "DVRSetup/CUpgrade.h"
+#include "FullDisk.h"
 #include "ReadOnlyFolder.h"
 #include "Recording/CReadDVRData.h"
 #include "Settings/CAppDir.h"
@@ -490,15 +491,18 @@ void tst_CSetupWidget::refusedFiles_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content"); // of the file there before
     QTest::addColumn<QString>("told");
-    QTest::newRow("extension in capitals") << false << "x.CONF" << QByteArray() << "was not saved";
-    QTest::newRow("read-only folder") << false << "locked/x.conf" << QByteArray("old bytes") << "was not saved";
-    QTest::newRow("not a configuration") << true << "bad.conf" << QByteArray("\xff\xff\xff", 3)
-                                         << "not a configuration";
+    QTest::addColumn<bool>("fullDisk"); // saves: onto a full disk, else into a read-only folder
+    QTest::newRow("extension in capitals") << false << "x.CONF" << QByteArray() << "was not saved" << false;
+    QTest::newRow("read-only folder") << false << "locked/x.conf" << QByteArray("old bytes") << "was not saved"
+                                      << false;
+    QTest::newRow("full disk") << false << "x.conf" << QByteArray("old bytes") << "was not saved: " << true;
+    QTest::newRow("not a configuration") << true << "bad.conf" << QByteArray("\xff\xff\xff", 3) << "not a configuration"
+                                         << false;
     QTest::newRow("name holding markup") << true << "<b>bad.conf" << QByteArray("\xff", 1)
-                                         << "<b>bad.conf was not opened";
+                                         << "<b>bad.conf was not opened" << false;
     QTest::newRow("unknown model") << true << "model18.conf"
                                    << configurationWith([](config::DvrConf& c) { c.mutable_dvr_info()->set_model(18); })
-                                   << "model 18 is unknown";
+                                   << "model 18 is unknown" << false;
 }
 
 void tst_CSetupWidget::refusedFiles()
@@ -507,7 +511,11 @@ void tst_CSetupWidget::refusedFiles()
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(QString, told);
-    const QString path = m_dir->filePath(name);
+    QFETCH(bool, fullDisk);
+    const FullDisk disk;
+    const QString path = fullDisk ? disk.filePath(name) : m_dir->filePath(name);
+    if (fullDisk)
+        told += disk.reason();
     const QString folder = QFileInfo(path).absolutePath();
     QDir().mkpath(folder);
     QFile file(path);
@@ -521,11 +529,12 @@ void tst_CSetupWidget::refusedFiles()
     if (open) {
         openFile(path);
     } else {
-        QVERIFY(withReadOnlyFolder(folder, [&] {
+        const auto save = [&] {
             m_driver->queue(chooseFile(path));
             m_hub->OnSaveFiles();
             return true;
-        }));
+        };
+        QVERIFY(fullDisk ? disk.whileFull(save) : withReadOnlyFolder(folder, save));
     }
     // Saving over the old file may be asked first.
     QTRY_VERIFY2(m_driver->boxes.join('\n').contains(told), qPrintable(m_driver->boxes.join('\n')));

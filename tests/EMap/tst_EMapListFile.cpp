@@ -1,5 +1,6 @@
 #include "EMap/CControlEMapList.h"
 #include "EMap/CEMapListStore.h"
+#include "FullDisk.h"
 #include "ReadOnlyFolder.h"
 #include "Settings/CAppDir.h"
 
@@ -42,6 +43,7 @@ private slots:
     void roundTripKeepsOrderAndDuplicates();
     void unusableFileIsToldKeptAndMovedAside_data();
     void unusableFileIsToldKeptAndMovedAside();
+    void failedSaveKeepsTheFileAndIsToldOnce_data();
     void failedSaveKeepsTheFileAndIsToldOnce();
 
 private:
@@ -151,17 +153,35 @@ void tst_EMapListFile::unusableFileIsToldKeptAndMovedAside()
     QCOMPARE(CControlEMapList::Load().SerializeAsString(), oneGroup("A", "m", "p").SerializeAsString());
 }
 
+void tst_EMapListFile::failedSaveKeepsTheFileAndIsToldOnce_data()
+{
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("read-only folder") << false;
+    QTest::newRow("full disk") << true;
+}
+
 void tst_EMapListFile::failedSaveKeepsTheFileAndIsToldOnce()
 {
+    QFETCH(bool, fullDisk);
+    const FullDisk disk;
+    if (fullDisk)
+        CAppDir::setCurrentPathOverride(disk.path());
+    const QString path = CControlEMapList::filePath();
     QVERIFY(CControlEMapList::Save(oneGroup("A", "m", "p")).isOk());
-    const QByteArray before = fileBytes(m_path);
-    QVERIFY(withReadOnlyFolder(m_dir->path(), [] {
+    const QByteArray before = fileBytes(path);
+    QStringList notices;
+    const auto saveTwice = [&notices] {
         CEMapListStore store;
         const bool failedTwice = !store.save(oneGroup("B", "m", "p")) && !store.save(oneGroup("C", "m", "p"));
-        const int toldOnce = int(store.notices().size());
-        return failedTwice && toldOnce == 1 && store.save(EMapGroupList()) == false && store.notices().size() == 1;
-    }));
-    QCOMPARE(fileBytes(m_path), before);
+        const bool failedAgain = !store.save(EMapGroupList());
+        notices = store.notices();
+        return failedTwice && failedAgain;
+    };
+    QVERIFY(fullDisk ? disk.whileFull(saveTwice) : withReadOnlyFolder(m_dir->path(), saveTwice));
+    QCOMPARE(notices.size(), 1);
+    if (fullDisk)
+        QVERIFY2(notices.first().contains(disk.reason()), qPrintable(notices.first()));
+    QCOMPARE(fileBytes(path), before);
 }
 
 QTEST_MAIN(tst_EMapListFile)

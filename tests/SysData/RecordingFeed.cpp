@@ -2,8 +2,6 @@
 
 #include "VideoFrameWrapper.h"
 
-#include <csignal>
-
 namespace RecordingFeed {
 
 QByteArray nal(int header, int bytes)
@@ -42,20 +40,6 @@ QByteArray oldFrame(int typeCode, int channel, quint32 sec, int reason, const QB
         : typeCode == 1                       ? pPicture()
                                               : nal(0x65, 200);
     return VideoFrameWrapper::oldFrame(data, typeCode, channel, 0x04, sec, 0, 0, reason);
-}
-
-DiskFull::DiskFull(rlim_t bytes)
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &m_saved);
-    rlimit limited = m_saved;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-}
-
-DiskFull::~DiskFull()
-{
-    setrlimit(RLIMIT_FSIZE, &m_saved);
 }
 
 } // namespace RecordingFeed

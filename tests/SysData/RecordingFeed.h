@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <sys/resource.h>
 
-// DVR frames of both dialects for the recorder tests, and a full disk.
+// DVR frames of both dialects for the recorder tests.
 namespace RecordingFeed {
 
 // 2024-01-01 10:00:00 in DVR time.
@@ -23,15 +22,5 @@ QByteArray newFrame(int type, int channel, quint32 sec, quint32 usec = 0, const 
 // payload: an IDR picture without parameter sets (as these DVRs send
 // them), pPicture or 1200 bytes of G.723.
 QByteArray oldFrame(int typeCode, int channel, quint32 sec, int reason = 0, const QByteArray& payload = QByteArray());
-
-// While it lives, writes past `bytes` in any file fail as on a full disk.
-class DiskFull {
-public:
-    explicit DiskFull(rlim_t bytes);
-    ~DiskFull();
-
-private:
-    rlimit m_saved;
-};
 
 } // namespace RecordingFeed

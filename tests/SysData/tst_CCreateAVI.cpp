@@ -1,4 +1,5 @@
 #include "AviFileChecker.h"
+#include "FullDisk.h"
 #include "RecordingFeed.h"
 #include "SysData/CCreateAVI.h"
 
@@ -177,7 +178,7 @@ void tst_CCreateAVI::failedWriteLeavesAPlayableFile()
     int result = CCreateAVI::WRITE_OK;
     int closed = 0;
     {
-        const RecordingFeed::DiskFull full(30000);
+        const FileSizeLimit full(30000);
         while (result == CCreateAVI::WRITE_OK)
             written += (result = write(avi, p)) == CCreateAVI::WRITE_OK;
         closed = avi.deinit();

@@ -1,3 +1,4 @@
+#include "FullDisk.h"
 #include "RawFileChecker.h"
 #include "RecordingFeed.h"
 #include "SysData/CCreateRaw.h"
@@ -224,7 +225,7 @@ void tst_CCreateRaw::failures()
     raw.init("DVR", dir.path(), dvrInfo(16));
     int written = 0;
     {
-        const DiskFull full(20000);
+        const FileSizeLimit full(20000);
         for (quint32 i = 0; i < 400
              && raw.writeData(false, newFrame(i % 10 ? 1 : 0, int(i % 4), T10 + i / 4, 0, nal(0x41, 997)))
                  == CCreateRaw::Written;
@@ -237,6 +238,21 @@ void tst_CCreateRaw::failures()
     QVERIFY2(c.ok(), qPrintable(c.problems()));
     QCOMPARE(c.pairs.size(), 1);
     QCOMPARE(c.pairs[0].entries.size(), written);
+
+    // A frame that got in part way before the disk filled up: the system's
+    // reason, not an unknown error.
+    const FullDisk disk;
+    raw.init("DVR", disk.path(), dvrInfo(16));
+    QCOMPARE(raw.writeData(false, newFrame(0, 0, T10, 0, nal(0x65, 997))), CCreateRaw::Written);
+    QVERIFY(disk.whileFull([&raw] {
+        for (quint32 i = 1; i < 100; ++i) {
+            if (raw.writeData(false, newFrame(1, 0, T10, i * 1000, nal(0x41, 997))) == CCreateRaw::Failed)
+                return true;
+        }
+        return false;
+    }));
+    QVERIFY2(raw.errorString().endsWith(QStringLiteral(": ") + disk.reason()), qPrintable(raw.errorString()));
+    raw.deinit();
 
     // Nothing is written once the recording ended, or for a DVR without channels.
     QCOMPARE(raw.writeData(false, frame(0, T10, 0, 0).frame), CCreateRaw::Dropped);

@@ -1,4 +1,5 @@
 #include "AviFileChecker.h"
+#include "FullDisk.h"
 #include "H264TestEncoder.h"
 #include "RawFileChecker.h"
 #include "RecordingFeed.h"
@@ -422,7 +423,7 @@ void tst_CRecord::writeFailureStopsAndReports()
     QSignalSpy failed(&recorder, &CRecord::failed);
     QVERIFY(recorder.start("DVR", dvrInfo(2), 0));
     {
-        const DiskFull full(20000);
+        const FileSizeLimit full(20000);
         for (quint32 i = 0; i < 800 && recorder.isRecording(); ++i) {
             const quint32 n = i / 2;
             recorder.writeFrame(false, newFrame(n % 25 ? 1 : 0, int(i % 2), T10 + n / 25, n % 25 * 40000));

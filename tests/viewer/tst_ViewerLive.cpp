@@ -7,6 +7,7 @@
 #include "Display/CScreen.h"
 #include "Display/CScreenWidget.h"
 #include "Display/OpenGLMode.h"
+#include "FullDisk.h"
 #include "H264TestEncoder.h"
 #include "Recording/CPlaybackWidget.h"
 #include "Settings/CAppSettings.h"
@@ -22,6 +23,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
@@ -247,6 +249,18 @@ private slots:
 
         settings.writeSetting(CAppSettings::PATH_LIST.at(0), saved.captured(1) + QStringLiteral("/inside"));
         QVERIFY(clickForBox(bench.button("Capture")).startsWith(QStringLiteral("The image could not be saved.")));
+
+        // On a full disk no file is left behind, and the box says why.
+        const FullDisk disk;
+        settings.writeSetting(CAppSettings::PATH_LIST.at(0), disk.path());
+        QString told;
+        QVERIFY(disk.whileFull([&] {
+            told = clickForBox(bench.button("Capture"));
+            return true;
+        }));
+        QVERIFY2(told.startsWith(QStringLiteral("The image could not be saved.")) && told.endsWith(disk.reason()),
+            qPrintable(told));
+        QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     }
 
     void snapshotNames()

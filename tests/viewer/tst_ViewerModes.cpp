@@ -14,6 +14,7 @@
 #include "Display/CScreenWidget.h"
 #include "Display/OpenGLMode.h"
 #include "EMap/CEMapList.h"
+#include "FullDisk.h"
 #include "Recording/CBackupWidget.h"
 #include "Recording/CPlaybackWidget.h"
 #include "Recording/CSearchWidget.h"
@@ -48,6 +49,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <memory>
+#include <optional>
 
 // The modes that lend the main window to other panels, where they need the
 // whole window, driven as the operator drives them against a test DVR: the
@@ -189,6 +191,8 @@ private slots:
             << false << "EMap file=kept.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "kept";
         QTest::newRow("a log file that cannot be written is told")
             << false << "EMap map log file=kept.txt/log.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "refused";
+        QTest::newRow("a log file on a full disk is told and kept")
+            << false << "EMap map log fullLogSave" << int(Viewer::EMAP_VIEW) << "refusedFull";
         QTest::newRow("the E-Map ends a backup")
             << false << "connect Backup searched backup EMap" << int(Viewer::EMAP_VIEW) << "backupEnded";
         QTest::newRow("a mode entered after PC setup ends a backup")
@@ -251,6 +255,7 @@ private slots:
         QPointer<CScreenWidget> tileAtConnect;
         bool readHeld = false;
         QPointer<QObject> heldRead;
+        std::optional<FullDisk> disk;
 
         const auto run = [&](const QString& step) {
             if (step == QLatin1String("connect")) {
@@ -303,6 +308,14 @@ private slots:
                     });
             } else if (step == QLatin1String("holding")) {
                 return QTest::qWaitFor([&] { return readHeld; }, TIME_LIMIT_MS);
+            } else if (step == QLatin1String("fullLogSave")) {
+                disk.emplace();
+                const QString onDisk = disk->filePath(QStringLiteral("kept.txt"));
+                answers.files << onDisk;
+                return QFile::copy(kept.fileName(), onDisk) && disk->whileFull([&] {
+                    child<QPushButton>(*viewer, "emapLogSave")->click();
+                    return true;
+                });
             } else if (step == QLatin1String("switch")) {
                 const QStringList buttons{"Search", "Playback", "Backup", "Information", "LiveS", "EMap", "EMapExit"};
                 for (int i = 0; i < MODE_SWITCHES; ++i)
@@ -422,6 +435,13 @@ private slots:
             QTRY_COMPARE(answers.messages.size(), 1);
             QVERIFY2(answers.messages.first().startsWith(QStringLiteral("Cannot write file ")),
                 qPrintable(answers.messages.first()));
+        }
+        if (check("refusedFull")) {
+            QTRY_COMPARE(answers.messages.size(), 1);
+            QVERIFY2(answers.messages.first().contains(disk->reason()), qPrintable(answers.messages.first()));
+            QFile onDisk(disk->filePath(QStringLiteral("kept.txt")));
+            QVERIFY(onDisk.open(QIODevice::ReadOnly));
+            QCOMPARE(onDisk.readAll(), QByteArray(KEPT_TEXT));
         }
         QVERIFY(answers.files.isEmpty());
         viewer.reset();
