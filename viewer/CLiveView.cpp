@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QTreeWidgetItem>
+#include <algorithm>
 
 namespace {
 
@@ -193,12 +194,19 @@ void CLiveView::unwatch(CConnectDVR* controller)
 
 // ---- Pages that act on the current DVR ----
 
+bool CLiveView::anyInUse() const
+{
+    const QList<CConnectDVR*>& entries = m_connections.entries();
+    return std::any_of(entries.cbegin(), entries.cend(), [](const CConnectDVR* controller) {
+        return controller && (controller->isStarted() || controller->isReconnectPending());
+    });
+}
+
 CConnectDVR* CLiveView::stopForPage()
 {
-    CConnectDVR* controller = current();
-    if (controller && controller->IsConnected())
+    if (anyInUse())
         stop(false);
-    return controller;
+    return current();
 }
 
 void CLiveView::searchCurrent()
@@ -212,7 +220,7 @@ void CLiveView::searchCurrent()
 
 void CLiveView::browseLocalFiles()
 {
-    if (isCurrentConnected())
+    if (anyInUse())
         stop(true);
     m_panels.playback->clear();
     m_panels.playback->setDisplayWidget(m_panels.wall);
@@ -221,13 +229,15 @@ void CLiveView::browseLocalFiles()
 
 void CLiveView::backupCurrent()
 {
-    // A backup needs the DVR's answer to its search.
-    CConnectDVR* controller = current();
-    if (!controller || !controller->IsConnected()) {
+    // A backup needs the DVR's answer to its search, which a DVR that
+    // failed cannot give; one still starting may.
+    const CConnectDVR* controller = current();
+    const bool mayAnswer = controller && controller->isStarted();
+    stopForPage();
+    if (!mayAnswer) {
         m_panels.backup->clear();
         return;
     }
-    stop(false);
     m_panels.backup->search(controller->getDVR(), controller->getDVRChannels(), controller->getClientID());
 }
 
