@@ -532,8 +532,10 @@ void CLiveView::recordToPc(bool on)
 
 void CLiveView::stopRecordingToPc()
 {
-    if (CConnectDVR* controller = current())
-        controller->recordStop();
+    for (CConnectDVR* controller : m_connections.entries()) {
+        if (controller)
+            controller->recordStop();
+    }
 }
 
 void CLiveView::OnRecordFailed(const QString& reason)

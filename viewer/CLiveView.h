@@ -88,6 +88,7 @@ public:
     void recordOnDvr();
     // A recording holds every channel of its DVR, on view or not.
     void recordToPc(bool on);
+    // Every DVR's recording to the PC.
     void stopRecordingToPc();
 
 public slots:
