@@ -298,7 +298,10 @@ void CLiveView::restoreScreen()
 void CLiveView::updateDisplayScreen()
 {
     CDisplayWidget* wall = m_panels.wall;
-    m_connections.assignScreens(wall);
+    // A current DVR that left the view hands the title, the live controls
+    // and the commands to a DVR on view, and the title says so.
+    if (m_connections.assignScreens(wall))
+        updateDvrInfo();
     sendChannelCommand(wall->getViewEndScreen() - wall->getViewStartScreen(), wall->getViewStartScreen());
 }
 
