@@ -75,6 +75,9 @@ public:
     int getDVRChannels() const;
     int getVideoType() const { return m_video->getVideoType(); }
     bool IsConnected() const { return m_video->IsConnected(); }
+    // Live view, playback or backup was started and has not stopped: it
+    // streams, or waits for the DVR's first frame.
+    bool isStarted() const { return m_state != State::Idle; }
     bool IsLive() const { return m_video->IsLive(); }
     int getCodec() const;
 

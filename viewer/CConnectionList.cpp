@@ -74,10 +74,12 @@ CConnectDVR* CConnectionList::current() const
     return isCurrentValid() ? m_entries.at(m_current) : nullptr;
 }
 
-void CConnectionList::assignScreens(CDisplayWidget* wall)
+bool CConnectionList::assignScreens(CDisplayWidget* wall)
 {
     const bool manyDvrs = wall->getScreenMode() == CDisplayWidget::MULTI_DVR;
     int offset = 0;
+    int lastOnView = -1;
+    bool currentOnView = false;
     for (int i = 0; i < m_entries.size(); ++i) {
         CConnectDVR* controller = m_entries.at(i);
         if (!controller)
@@ -92,7 +94,12 @@ void CConnectionList::assignScreens(CDisplayWidget* wall)
                 controller->setDisplayWidget(wall);
         } else if (start < wall->getViewEndScreen() && start + count > wall->getViewStartScreen()) {
             controller->setDisplayWidget(wall);
-            m_current = i;
+            lastOnView = i;
+            currentOnView = currentOnView || i == m_current;
         }
     }
+    if (currentOnView || lastOnView < 0)
+        return false;
+    m_current = lastOnView;
+    return true;
 }

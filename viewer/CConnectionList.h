@@ -49,9 +49,11 @@ public:
     // Gives each controller its screens (in the many-DVR view one after the
     // other, one screen per channel of its mask; else from screen 0) and the
     // wall: in the one-DVR view only the current DVR's controller, in the
-    // many-DVR view every controller with a screen on view, the last of which
-    // becomes the current DVR.
-    void assignScreens(CDisplayWidget* wall);
+    // many-DVR view every controller with a screen on view. There the
+    // current DVR stays while it has a screen on view, failed or not;
+    // otherwise the last DVR on view becomes current. True when the current
+    // DVR changed.
+    bool assignScreens(CDisplayWidget* wall);
 
 private:
     QList<CConnectDVR*> m_entries;

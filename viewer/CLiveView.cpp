@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QTreeWidgetItem>
+#include <algorithm>
 
 namespace {
 
@@ -193,12 +194,19 @@ void CLiveView::unwatch(CConnectDVR* controller)
 
 // ---- Pages that act on the current DVR ----
 
+bool CLiveView::anyInUse() const
+{
+    const QList<CConnectDVR*>& entries = m_connections.entries();
+    return std::any_of(entries.cbegin(), entries.cend(), [](const CConnectDVR* controller) {
+        return controller && (controller->isStarted() || controller->isReconnectPending());
+    });
+}
+
 CConnectDVR* CLiveView::stopForPage()
 {
-    CConnectDVR* controller = current();
-    if (controller && controller->IsConnected())
+    if (anyInUse())
         stop(false);
-    return controller;
+    return current();
 }
 
 void CLiveView::searchCurrent()
@@ -212,7 +220,7 @@ void CLiveView::searchCurrent()
 
 void CLiveView::browseLocalFiles()
 {
-    if (isCurrentConnected())
+    if (anyInUse())
         stop(true);
     m_panels.playback->clear();
     m_panels.playback->setDisplayWidget(m_panels.wall);
@@ -221,13 +229,15 @@ void CLiveView::browseLocalFiles()
 
 void CLiveView::backupCurrent()
 {
-    // A backup needs the DVR's answer to its search.
-    CConnectDVR* controller = current();
-    if (!controller || !controller->IsConnected()) {
+    // A backup needs the DVR's answer to its search, which a DVR that
+    // failed cannot give; one still starting may.
+    const CConnectDVR* controller = current();
+    const bool mayAnswer = controller && controller->isStarted();
+    stopForPage();
+    if (!mayAnswer) {
         m_panels.backup->clear();
         return;
     }
-    stop(false);
     m_panels.backup->search(controller->getDVR(), controller->getDVRChannels(), controller->getClientID());
 }
 
@@ -288,7 +298,10 @@ void CLiveView::restoreScreen()
 void CLiveView::updateDisplayScreen()
 {
     CDisplayWidget* wall = m_panels.wall;
-    m_connections.assignScreens(wall);
+    // A current DVR that left the view hands the title, the live controls
+    // and the commands to a DVR on view, and the title says so.
+    if (m_connections.assignScreens(wall))
+        updateDvrInfo();
     sendChannelCommand(wall->getViewEndScreen() - wall->getViewStartScreen(), wall->getViewStartScreen());
 }
 
@@ -522,8 +535,10 @@ void CLiveView::recordToPc(bool on)
 
 void CLiveView::stopRecordingToPc()
 {
-    if (CConnectDVR* controller = current())
-        controller->recordStop();
+    for (CConnectDVR* controller : m_connections.entries()) {
+        if (controller)
+            controller->recordStop();
+    }
 }
 
 void CLiveView::OnRecordFailed(const QString& reason)

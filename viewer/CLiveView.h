@@ -64,12 +64,13 @@ public:
     // Stops every connection; `remove` deletes the controllers too.
     void stop(bool remove);
 
-    // Handing the current DVR to a page that acts on it. Its connections
-    // stop while it is connected; the current controller, if any.
+    // Handing the current DVR to a page that acts on it. The connections
+    // stop while any streams, starts or waits to reconnect; the current
+    // controller, if any.
     CConnectDVR* stopForPage();
     void searchCurrent();
-    // Local files replace the group: its controllers go while the current
-    // DVR is connected.
+    // Local files replace the group: its controllers go while any streams,
+    // starts or waits to reconnect.
     void browseLocalFiles();
     void backupCurrent();
 
@@ -87,6 +88,7 @@ public:
     void recordOnDvr();
     // A recording holds every channel of its DVR, on view or not.
     void recordToPc(bool on);
+    // Every DVR's recording to the PC.
     void stopRecordingToPc();
 
 public slots:
@@ -124,6 +126,9 @@ private:
     void watchBackup(CConnectDVR* controller);
     void unwatch(CConnectDVR* controller);
     void stopOne(int dvrIndex);
+    // A controller streams, starts to, or waits to reconnect: left alone
+    // it would feed the wall (or stream unseen) once its DVR answers.
+    bool anyInUse() const;
     // Remote playback or backup (by the stream mode) of the current DVR's
     // recordings.
     void startRecorded(CConnectDVR* current, int mode, time_t startTime, time_t endTime, int channels);

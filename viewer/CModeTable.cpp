@@ -118,7 +118,8 @@ CModeTable::Steps CModeTable::entering(Mode to, Mode from)
                 Step::FunctionPage, Step::EnableRecordToPC, Step::UpdateDvrInfo, Step::UpdateTitle};
     case LIVE_M:
         // A recording to the PC keeps every channel of its DVR, which the
-        // many-DVR wall has no room for.
+        // many-DVR wall has no room for; the redraw or the restart that
+        // follows asks for the channels on view once none records.
         return Steps{Step::ShowWall} + STOPS
             + Steps{Step::ManyDvrLayout, Step::BottomPage, Step::SendViewChannels,
                 from == LIVE_S ? Step::Redraw : Step::Reconnect, Step::FunctionPage, Step::StopRecordToPC,

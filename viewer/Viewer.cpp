@@ -522,8 +522,9 @@ void Viewer::openPCSetup()
 
 void Viewer::stopRecordToPC()
 {
-    if (m_ui->RecToPC->isChecked())
-        m_live->stopRecordingToPc();
+    // Also the recordings of DVRs that are not current: nothing in this
+    // mode would show or stop them.
+    m_live->stopRecordingToPc();
     m_ui->RecToPC->setEnabled(false);
 }
 

@@ -158,6 +158,22 @@ void TestDvr::setStreamSettings(const TestDvrStreamSettings& settings)
     m_streams->setSettings(settings);
 }
 
+void TestDvr::holdStreams(bool hold)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        m_streamsHeld = hold;
+    }
+    if (!hold)
+        emit streamsLetGo();
+}
+
+bool TestDvr::streamsHeld() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_streamsHeld;
+}
+
 void TestDvr::setHandler(TestDvrRequest::Dialect dialect, int mode, Handler handler)
 {
     QMutexLocker lock(&m_mutex);

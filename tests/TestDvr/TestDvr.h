@@ -84,6 +84,11 @@ public:
     qint64 uploadReadRate() const;
 
     void setStreamSettings(const TestDvrStreamSettings& settings);
+    // While held, stream requests are read and recorded but not answered, as
+    // a DVR slow to start a stream; letting go answers those whose client
+    // still waits.
+    void holdStreams(bool hold);
+    bool streamsHeld() const;
     // The streams served: their requests, ids, counts and states.
     TestDvrStreams* streams() const { return m_streams; }
 
@@ -113,6 +118,7 @@ public:
 
 signals:
     void requestReceived(int count);
+    void streamsLetGo();
 
 private:
     void onNewConnection();
@@ -129,6 +135,7 @@ private:
     int m_slowAnswerDelay = 2000;
     int m_errorStatus = 500;
     qint64 m_uploadReadRate = 0;
+    bool m_streamsHeld = false;
     QHash<QPair<int, int>, Handler> m_handlers;
     QList<TestDvrRequest> m_requests;
     int m_openConnections = 0;

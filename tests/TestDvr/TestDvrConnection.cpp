@@ -53,7 +53,14 @@ void TestDvrConnection::onReadyRead()
         break;
     }
     const bool raw = request.version.isEmpty();
-    respond(m_dvr->answer(&request), raw);
+    const TestDvrReply reply = m_dvr->answer(&request);
+    if (raw && m_dvr->streamsHeld()) {
+        // Answered once the DVR lets go, unless the client has gone by then.
+        connect(
+            m_dvr, &TestDvr::streamsLetGo, this, [this, reply, raw] { respond(reply, raw); }, Qt::SingleShotConnection);
+        return;
+    }
+    respond(reply, raw);
 }
 
 void TestDvrConnection::respond(TestDvrReply reply, bool raw)

@@ -15,6 +15,7 @@ struct Row {
     QList<int> channels; // per DVR
     QList<int> masks; // per DVR
     int children = -1; // DVR items under the group item; -1: one per DVR
+    int current = 0; // before the screens are given
 };
 
 } // namespace
@@ -43,10 +44,14 @@ private slots:
         QTest::newRow("named DVR of five")
             << Row{{16, 16, 16, 16, 16}, {all, all, all, all, all}} << 2 << false << "--c--" << QList<int>{0} << 2;
         QTest::newRow("many DVRs: masks count")
-            << Row{{16, 16}, {0x7, all}} << -1 << true << "cc" << QList<int>{0, 3} << 1;
+            << Row{{16, 16}, {0x7, all}} << -1 << true << "cc" << QList<int>{0, 3} << 0;
+        const QList<int> sixteenStarts{0, 16, 32, 48, 64, 80, 96, 112, 128, 144, 160, 176, 192, 208, 224};
         QTest::newRow("many DVRs: 16 masks of 16 exceed 255")
             << Row{QList<int>(16, 4), QList<int>(16, all)} << -1 << true << QString(15, QLatin1Char('c'))
-            << QList<int>{0, 16, 32, 48, 64, 80, 96, 112, 128, 144, 160, 176, 192, 208, 224} << 3;
+            << sixteenStarts << 0;
+        QTest::newRow("many DVRs: the current DVR off view")
+            << Row{QList<int>(16, 4), QList<int>(16, all), -1, 5} << -1 << true << QString(15, QLatin1Char('c'))
+            << sixteenStarts << 3;
         QTest::newRow("DVR without tree item")
             << Row{{16, 16}, {all, all}, 1} << -1 << false << "cc" << QList<int>{0, 0} << 0;
     }
@@ -78,9 +83,10 @@ private slots:
         wall.setScreenMode(manyDvrs ? CDisplayWidget::MULTI_DVR : CDisplayWidget::SINGLE_DVR);
         wall.setScreens(manyDvrs ? 64 : 16);
         CConnectionList list;
-        list.setCurrentIndex(dvrIndex < 0 ? 0 : dvrIndex);
+        list.setCurrentIndex(dvrIndex < 0 ? group.current : dvrIndex);
         list.connectGroup(record, groupItem, dvrIndex, manyDvrs);
-        list.assignScreens(&wall);
+        const bool changed = list.assignScreens(&wall);
+        QCOMPARE(changed, list.currentIndex() != (dvrIndex < 0 ? group.current : dvrIndex));
 
         QString shape;
         QList<int> assigned;

@@ -60,6 +60,7 @@ const int TIME_LIMIT_MS = 30000;
 const int STOP_TIME_LIMIT_MS = 15000;
 const int ALL = 0xFFFF;
 const quint32 RECORDED_CHANNELS = 0x3;
+const int RECONNECT_DELAY_MS = 300;
 
 std::time_t recordedStart()
 {
@@ -167,6 +168,7 @@ public:
     CPlaybackWidget* playback() const { return m_playback; }
     CBackupWidget* backup() const { return m_backup; }
     CConnectDVR* controller(int i) const { return m_live.connections().entries().value(i); }
+    const CSendCommand& sender() const { return m_sender; }
     QString leftTitle() const { return m_title->left()->text(); }
     QString rightTitle() const { return m_title->right()->text(); }
     // A button of the playback panel, "PbCtrl_" left out.
@@ -286,6 +288,7 @@ private slots:
         settings.writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
         settings.writeSetting(CAppSettings::CODEC_TYPE, 0);
         settings.remove(CAppSettings::ALARM_SOUND);
+        settings.writeSetting(CAppSettings::RECONNECT, false);
     }
 
     void dialects_data()
@@ -439,6 +442,72 @@ private slots:
         emit bench.tree()->aboutToRemove(0, -1);
         emit bench.tree()->disconnectDVR(0, -1);
         QTRY_COMPARE(bench.dvr(2).streams()->runningCount(), 0);
+    }
+
+    // DVR A of two on the many-DVR wall fails. The commands go to no other
+    // DVR unless the title names it: after the redraw that follows, or
+    // when the current DVR B leaves the view for a view of A alone. With
+    // reconnect on, A comes back streaming the channels on view alone.
+    void failureInTheGroup_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("then");
+        QTest::newRow("a record command") << 10 << "redraw";
+        QTest::newRow("a view of A alone") << 17 << "4@0";
+        QTest::newRow("back by itself") << 10 << "reconnect";
+    }
+
+    void failureInTheGroup()
+    {
+        QFETCH(int, selected);
+        QFETCH(QString, then);
+        const bool reconnect = then == QLatin1String("reconnect");
+        CAppSettings().writeSetting(CAppSettings::RECONNECT, reconnect);
+        LiveBench bench;
+        bench.addGroup(QStringLiteral("Shop"),
+            {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), false)});
+        bench.layOut(CModeTable::LIVE_M);
+        bench.connectGroup(0);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
+        // Screens 9 to 17: channels 9 to 15 of A, 0 and 1 of B, once redrawn.
+        bench.act(QStringLiteral("9@9"));
+        QTRY_VERIFY(bench.controller(0)->isVisible() && bench.controller(1)->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(bench.showsPictures(9), SHOW_TIME_LIMIT_MS);
+        bench.wall()->updateSelectScreen(selected);
+        QCOMPARE(bench.leftTitle(), selected < 16 ? QStringLiteral("A( admin )") : QStringLiteral("B( admin )"));
+
+        CConnectDVR* a = bench.controller(0);
+        a->setReconnectDelay(RECONNECT_DELAY_MS);
+        QSignalSpy failed(a, &CConnectDVR::disconnected);
+        const quint16 port = bench.dvr(0).port();
+        bench.dvr(0).close();
+        QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, SHOW_TIME_LIMIT_MS);
+        if (reconnect) {
+            QTRY_VERIFY_WITH_TIMEOUT(a->isReconnectPending(), SHOW_TIME_LIMIT_MS);
+            QVERIFY(bench.dvr(0).listen(port));
+            QTRY_VERIFY_WITH_TIMEOUT(bench.dvr(0).streams()->runningCount() == 2 && bench.connected(), TIME_LIMIT_MS);
+            QTRY_COMPARE(lastSelection(bench.dvr(0), a->getClientID()), QStringLiteral("fe00 mode 0"));
+            QTRY_COMPARE(streamedChannels(bench.dvr(0), a->getClientID()), 0xFE00u);
+            return;
+        }
+        if (then == QLatin1String("redraw")) {
+            // The redraw that follows a failure, at once.
+            bench.live().restoreScreen();
+        } else {
+            bench.act(then);
+            QTRY_VERIFY(a->isVisible() && !bench.controller(1)->isVisible());
+        }
+        bench.live().recordOnDvr();
+        QTRY_COMPARE(bench.sender().activeReplies(), 0);
+        const bool namesB = bench.leftTitle() == QLatin1String("B( admin )");
+        QCOMPARE(commands(bench.dvr(1), cgi::MODE_RECORD, CViewerCommands::OLD_OP_RECORD).size(), namesB ? 1 : 0);
+        // The title names the DVR the commands go to; while that one has
+        // failed it may name none.
+        const QString current = bench.live().connections().currentIndex() == 0 ? QStringLiteral("A( admin )")
+                                                                               : QStringLiteral("B( admin )");
+        if (then == QLatin1String("redraw") && bench.leftTitle().isEmpty())
+            return;
+        QCOMPARE(bench.leftTitle(), current);
     }
 
     void failuresShowOnTheWall_data()

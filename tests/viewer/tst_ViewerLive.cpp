@@ -209,6 +209,34 @@ private slots:
         QVERIFY(box && box->isVisible() && box->text().startsWith(QStringLiteral("[ERROR]")));
     }
 
+    // Live M has no recording to the PC: it also ends that of a DVR that is
+    // not current, which then streams the channels on view alone.
+    void manyDvrsEndRecordingsToPc()
+    {
+        QTemporaryDir records;
+        CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(1), records.path());
+        ViewerBench bench;
+        bench.addGroup(QStringLiteral("Shop"),
+            {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), false)});
+        bench.connectGroup(0);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
+        bench.act(QStringLiteral("RecToPC"));
+        QVERIFY(bench.controller(0)->isRecording());
+        emit bench.tree()->changedDVR(0, 1);
+        QVERIFY(!bench.button("RecToPC")->isChecked());
+
+        bench.act(QStringLiteral("LiveM Screen2x2"));
+        QVERIFY(!bench.controller(0)->isRecording());
+        const auto streamed = [&] {
+            for (const TestDvrStreams::Record& record : bench.dvr(0).streams()->records()) {
+                if (record.running && !record.audioStream && record.id == bench.controller(0)->getClientID())
+                    return record.videoMask;
+            }
+            return 0u;
+        };
+        QTRY_COMPARE(streamed(), 0x000Fu);
+    }
+
     void snapshots_data()
     {
         QTest::addColumn<int>("rendering");

@@ -63,6 +63,9 @@ const int TIME_LIMIT_MS = 30000;
 const int STOP_TIME_LIMIT_MS = 15000;
 const quint32 RECORDED_CHANNELS = 0x3;
 const int MODE_SWITCHES = 50;
+const int RECONNECT_DELAY_MS = 300;
+// Well past the reconnect delay.
+const int QUIET_MS = 2000;
 const char* const KEPT_TEXT = "kept\n";
 
 std::time_t recordedStart()
@@ -131,8 +134,13 @@ private slots:
     // ("file=@recorded": the local recording's folder; "file=" cancels);
     // "pick=name" opens PC setup and picks that option, "ok" confirms it;
     // "map" opens an E-Map and "log" adds a line to its log ("log=n" n
-    // lines); "switch" runs 50 mode switches; "held" makes the DVR hold its
-    // answers to configuration reads, "holding" waits until it holds one.
+    // lines); "switch" runs 50 mode switches; "fail" makes the DVR fail with
+    // a reconnect pending and starts it again; "quiet" waits past the
+    // reconnect delay, and no live stream may be asked for since the
+    // failure; "hold" makes the DVR hold its answers to stream requests,
+    // "held" waits for it to hold a playback request, "release" answers;
+    // "holdReads" makes the DVR hold its answers to configuration reads,
+    // "readHeld" waits until it holds one.
     // Checks: "asked" the DVR got its information (setup) request, "shows"
     // the wall shows pictures, "idle" no DVR is connected, "info" the
     // information window shows, "reconnects" the DVR is asked for a new
@@ -145,7 +153,9 @@ private slots:
     // "configured" the setup window shows the DVR's configuration,
     // "backupEnded" the backup panel is idle again, "abandoned" the held read
     // was given up and no notice came, "sequenceOff" the sequence is off and
-    // shown so, "liveShown" the wall is back with Live S checked.
+    // shown so, "liveShown" the wall is back with Live S checked,
+    // "noStreams" no stream runs, "searchedAgain" the DVR was searched after
+    // the last button.
     void modes_data()
     {
         QTest::addColumn<bool>("oldDialect");
@@ -174,7 +184,7 @@ private slots:
         QTest::newRow("a new OpenGL mode ends the sequence") << false << "connect Screen4_0 Sequence pick=selOpengl0 ok"
                                                              << int(Viewer::PC_SETUP) << "sequenceOff rebuilt shows";
         QTest::newRow("Exit ends the setup read")
-            << false << "connect held Setup holding configExit" << int(Viewer::LIVE_S) << "abandoned liveShown shows";
+            << false << "connect holdReads Setup readHeld configExit" << int(Viewer::LIVE_S) << "abandoned liveShown shows";
         QTest::newRow("Exit after PC setup returns to Live S")
             << false << "PCSetup ok Setup configExit" << int(Viewer::LIVE_S) << "liveShown";
         QTest::newRow("an unchanged OK reconnects nothing")
@@ -199,6 +209,23 @@ private slots:
             << false << "connect Backup searched backup PCSetup LiveS" << int(Viewer::LIVE_S) << "backupEnded";
         QTest::newRow("mode switches during a backup")
             << false << "connect Backup searched backup switch LiveS" << int(Viewer::LIVE_S) << QString();
+        // A DVR that failed, or whose playback still starts, is stopped by
+        // the modes that stop live view as a connected one is, and comes
+        // back as one does (local playback drops the connections).
+        const QList<QPair<const char*, const char*>> entered{
+            {"Search", "Search searched"}, {"Backup", "Backup"}, {"Information", "Information"}, {"Setup", "Setup"}};
+        for (const auto& [mode, steps] : entered) {
+            QTest::addRow("failed: no live in %s", mode)
+                << false << QStringLiteral("connect fail %1 quiet LiveS").arg(steps) << int(Viewer::LIVE_S) << "shows";
+        }
+        QTest::newRow("failed: no live in Playback")
+            << false << "connect fail file= Playback quiet" << int(Viewer::PLAYBACK) << "idle";
+        QTest::newRow("information stops a playback that still starts")
+            << false << "connect Search searched hold time held Information release" << int(Viewer::INFORMATION)
+            << "noStreams";
+        QTest::newRow("backup stops a playback that still starts")
+            << false << "connect Search searched hold time held Backup release" << int(Viewer::BACKUP)
+            << "noStreams searchedAgain";
         QTest::newRow("mode switches during local playback")
             << false << "recorded file=@recorded Playback time switch LiveS" << int(Viewer::LIVE_S) << QString();
     }
@@ -252,10 +279,23 @@ private slots:
                 return !record.audioStream && (!running || record.running);
             });
         };
+        const auto liveStreams = [&] {
+            const QList<TestDvrStreams::Record> records = dvr.streams()->records();
+            return std::count_if(records.cbegin(), records.cend(),
+                [](const TestDvrStreams::Record& record) { return !record.audioStream && record.mode == 0; });
+        };
+        const auto searches = [&] {
+            const QList<TestDvrRequest> requests = dvr.requests();
+            return std::count_if(requests.cbegin(), requests.cend(),
+                [](const TestDvrRequest& request) { return request.mode == cgi::MODE_SEARCH; });
+        };
+        settings.writeSetting(CAppSettings::RECONNECT, steps.contains(QLatin1String("fail")));
         QPointer<CScreenWidget> tileAtConnect;
         bool readHeld = false;
         QPointer<QObject> heldRead;
         std::optional<FullDisk> disk;
+        qsizetype liveAtFailure = 0;
+        qsizetype searchesBefore = 0;
 
         const auto run = [&](const QString& step) {
             if (step == QLatin1String("connect")) {
@@ -265,12 +305,35 @@ private slots:
             }
             if (step == QLatin1String("searched"))
                 return QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, TIME_LIMIT_MS);
+            if (step == QLatin1String("fail")) {
+                current()->setReconnectDelay(RECONNECT_DELAY_MS);
+                const quint16 port = dvr.port();
+                dvr.close();
+                if (!QTest::qWaitFor([&] { return current()->isReconnectPending(); }, TIME_LIMIT_MS))
+                    return false;
+                liveAtFailure = liveStreams();
+                return dvr.listen(port);
+            }
+            if (step == QLatin1String("quiet"))
+                return !QTest::qWaitFor([&] { return liveStreams() > liveAtFailure; }, QUIET_MS);
+            if (step == QLatin1String("held")) {
+                return QTest::qWaitFor(
+                    [&] {
+                        const QList<TestDvrRequest> requests = dvr.requests();
+                        return std::any_of(requests.cbegin(), requests.cend(), [](const TestDvrRequest& request) {
+                            return request.kind == TestDvrRequest::StreamRequest && request.mode == cgi::MODE_PLAYBACK;
+                        });
+                    },
+                    TIME_LIMIT_MS);
+            }
             if (step == QLatin1String("time")) {
                 emit playback->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
             } else if (step == QLatin1String("backup")) {
                 ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + 60);
                 QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
                 return backup->isBackup();
+            } else if (step == QLatin1String("hold") || step == QLatin1String("release")) {
+                dvr.holdStreams(step == QLatin1String("hold"));
             } else if (step == QLatin1String("recorded"))
                 return RecordedFolder::record(RecordedFolder::frames(2, quint32(recordedStart()), 4), 2);
             else if (step.startsWith(QLatin1String("file="))) {
@@ -292,7 +355,7 @@ private slots:
                 // Counting down, so that the newest line is always camera 1's.
                 for (int line = step == QLatin1String("log") ? 1 : step.mid(4).toInt(); line >= 1; --line)
                     logs.first()->append(QStringLiteral("camera %1 motion").arg(line));
-            } else if (step == QLatin1String("held")) {
+            } else if (step == QLatin1String("holdReads")) {
                 const TestDvr::Handler read = dvr.handler(TestDvrRequest::NewDialect, cgi::MODE_CONF_READ);
                 dvr.setHandler(TestDvrRequest::NewDialect, cgi::MODE_CONF_READ,
                     [&, read](const TestDvrRequest& request, const TestDvrContent& content) {
@@ -306,7 +369,7 @@ private slots:
                         };
                         return reply;
                     });
-            } else if (step == QLatin1String("holding")) {
+            } else if (step == QLatin1String("readHeld")) {
                 return QTest::qWaitFor([&] { return readHeld; }, TIME_LIMIT_MS);
             } else if (step == QLatin1String("fullLogSave")) {
                 disk.emplace();
@@ -321,6 +384,7 @@ private slots:
                 for (int i = 0; i < MODE_SWITCHES; ++i)
                     child<QPushButton>(*viewer, qPrintable(buttons.at(i % buttons.size())))->click();
             } else {
+                searchesBefore = searches();
                 child<QPushButton>(*viewer, qPrintable(step))->click();
             }
             return true;
@@ -386,6 +450,10 @@ private slots:
             QVERIFY(!child<QPushButton>(*viewer, "Setup")->isChecked());
             QVERIFY(!viewer->findChild<CSetupWidget*>()->isVisible());
         }
+        if (check("noStreams"))
+            QTRY_COMPARE(dvr.streams()->runningCount(), 0);
+        if (check("searchedAgain"))
+            QTRY_VERIFY(searches() > searchesBefore);
         if (check("rebuilt")) {
             QVERIFY(tileAtConnect.isNull());
             // The wall starts again with all its screens, and says so.
