@@ -183,8 +183,8 @@ private slots:
             << false << "connect Screen4_0 pick=selOpengl0 ok" << int(Viewer::PC_SETUP) << "same rebuilt shows";
         QTest::newRow("a new OpenGL mode ends the sequence") << false << "connect Screen4_0 Sequence pick=selOpengl0 ok"
                                                              << int(Viewer::PC_SETUP) << "sequenceOff rebuilt shows";
-        QTest::newRow("Exit ends the setup read")
-            << false << "connect holdReads Setup readHeld configExit" << int(Viewer::LIVE_S) << "abandoned liveShown shows";
+        QTest::newRow("Exit ends the setup read") << false << "connect holdReads Setup readHeld configExit"
+                                                  << int(Viewer::LIVE_S) << "abandoned liveShown shows";
         QTest::newRow("Exit after PC setup returns to Live S")
             << false << "PCSetup ok Setup configExit" << int(Viewer::LIVE_S) << "liveShown";
         QTest::newRow("an unchanged OK reconnects nothing")
