@@ -3,31 +3,15 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QScreen>
 #include <QTest>
 
-namespace {
-
-// Where the list of the box lies on the screen while it is open.
-QRect openList(QComboBox& combo)
-{
-    combo.showPopup();
-    const QRect place = combo.view()->window()->geometry();
-    combo.hidePopup();
-    return place;
-}
-
-} // namespace
-
-// An open combo box list is as wide as its widest item needs, never
-// narrower than the toolkit makes it, and on the screen as the toolkit
-// places its own lists.
+// An open combo box list is as wide as its items need, never narrower than
+// the toolkit makes it, and on the screen as the toolkit places its lists.
 class tst_CComboListFit : public QObject {
     Q_OBJECT
 
 private slots:
-    // Width: the toolkit's, wider than the toolkit's, or the screen's.
     void listOnScreen_data()
     {
         QTest::addColumn<QStringList>("before"); // the items as the list opened before
@@ -44,27 +28,26 @@ private slots:
         QFETCH(QStringList, before);
         QFETCH(QStringList, items);
         QFETCH(QString, width);
-        QWidget window;
-        auto* combo = new QComboBox(&window);
-        combo->setFixedWidth(150);
-        (new QHBoxLayout(&window))->addWidget(combo);
-        const QRect screen = window.screen()->availableGeometry();
-        window.setGeometry(screen.right() - 170, screen.top() + 100, 170, 40);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        combo->addItems(items);
-        const QRect toolkits = openList(*combo);
+        QComboBox combo;
+        const QRect screen = combo.screen()->availableGeometry();
+        combo.setGeometry(screen.right() - 160, screen.top() + 100, 150, 30);
+        combo.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&combo));
+        const auto openList = [&combo](const QStringList& shown) {
+            combo.clear();
+            combo.addItems(shown);
+            combo.showPopup();
+            const QRect place = combo.view()->window()->geometry();
+            combo.hidePopup();
+            return place;
+        };
+        const QRect toolkits = openList(items);
 
         CComboListFit fit;
         qApp->installEventFilter(&fit);
-        if (!before.isEmpty()) {
-            combo->clear();
-            combo->addItems(before);
-            openList(*combo);
-            combo->clear();
-            combo->addItems(items);
-        }
-        const QRect fitted = openList(*combo);
+        if (!before.isEmpty())
+            openList(before);
+        const QRect fitted = openList(items);
         QVERIFY2(screen.contains(fitted), qPrintable(QString::asprintf("%d to %d", fitted.left(), fitted.right())));
         if (width == QLatin1String("wider"))
             QVERIFY(fitted.width() > toolkits.width());

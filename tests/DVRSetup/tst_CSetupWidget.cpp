@@ -488,21 +488,19 @@ void tst_CSetupWidget::saveThenOpen()
 void tst_CSetupWidget::refusedFiles_data()
 {
     QTest::addColumn<bool>("open");
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("name"); // "full/name" on a full disk
     QTest::addColumn<QByteArray>("content"); // of the file there before
     QTest::addColumn<QString>("told");
-    QTest::addColumn<bool>("fullDisk"); // saves: onto a full disk, else into a read-only folder
-    QTest::newRow("extension in capitals") << false << "x.CONF" << QByteArray() << "was not saved" << false;
-    QTest::newRow("read-only folder") << false << "locked/x.conf" << QByteArray("old bytes") << "was not saved"
-                                      << false;
-    QTest::newRow("full disk") << false << "x.conf" << QByteArray("old bytes") << "was not saved: " << true;
-    QTest::newRow("not a configuration") << true << "bad.conf" << QByteArray("\xff\xff\xff", 3) << "not a configuration"
-                                         << false;
+    QTest::newRow("extension in capitals") << false << "x.CONF" << QByteArray() << "was not saved";
+    QTest::newRow("read-only folder") << false << "locked/x.conf" << QByteArray("old bytes") << "was not saved";
+    QTest::newRow("full disk") << false << "full/x.conf" << QByteArray("old bytes") << "was not saved";
+    QTest::newRow("not a configuration") << true << "bad.conf" << QByteArray("\xff\xff\xff", 3)
+                                         << "not a configuration";
     QTest::newRow("name holding markup") << true << "<b>bad.conf" << QByteArray("\xff", 1)
-                                         << "<b>bad.conf was not opened" << false;
+                                         << "<b>bad.conf was not opened";
     QTest::newRow("unknown model") << true << "model18.conf"
                                    << configurationWith([](config::DvrConf& c) { c.mutable_dvr_info()->set_model(18); })
-                                   << "model 18 is unknown" << false;
+                                   << "model 18 is unknown";
 }
 
 void tst_CSetupWidget::refusedFiles()
@@ -511,11 +509,9 @@ void tst_CSetupWidget::refusedFiles()
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(QString, told);
-    QFETCH(bool, fullDisk);
-    const FullDisk disk;
-    const QString path = fullDisk ? disk.filePath(name) : m_dir->filePath(name);
-    if (fullDisk)
-        told += disk.reason();
+    FullDisk disk;
+    const bool full = name.startsWith(QLatin1String("full/"));
+    const QString path = full ? disk.filePath(name.mid(5)) : m_dir->filePath(name);
     const QString folder = QFileInfo(path).absolutePath();
     QDir().mkpath(folder);
     QFile file(path);
@@ -534,7 +530,9 @@ void tst_CSetupWidget::refusedFiles()
             m_hub->OnSaveFiles();
             return true;
         };
-        QVERIFY(fullDisk ? disk.whileFull(save) : withReadOnlyFolder(folder, save));
+        if (full)
+            disk.fill();
+        QVERIFY(full ? save() : withReadOnlyFolder(folder, save));
     }
     // Saving over the old file may be asked first.
     QTRY_VERIFY2(m_driver->boxes.join('\n').contains(told), qPrintable(m_driver->boxes.join('\n')));
@@ -843,9 +841,8 @@ void tst_CSetupWidget::triedAsANewUser()
     QCOMPARE(shownValue(account, "userList.count"), "5");
 }
 
-// A page taller than its tab scrolls under a wheel turn over a setting that
-// the operator has not clicked into, leaving the setting as it is; a
-// setting clicked into takes the wheel.
+// Over a setting not clicked into, a wheel turn scrolls the page, taller
+// than its tab, and leaves the setting; a setting clicked into takes it.
 void tst_CSetupWidget::wheelOverPage_data()
 {
     QTest::addColumn<QString>("control");
@@ -860,22 +857,17 @@ void tst_CSetupWidget::wheelOverPage()
     QFETCH(QString, control);
     QFETCH(bool, focused);
     m_hub->resize(800, 400);
-    auto* setting = m_hub->findChild<QWidget*>(control);
-    showTabOf(*m_hub->findChild<QTabWidget*>("tabWidget"), *setting);
-    QWidget* scrolled = setting;
-    while (scrolled && !qobject_cast<QScrollArea*>(scrolled))
-        scrolled = scrolled->parentWidget();
-    auto* area = qobject_cast<QScrollArea*>(scrolled);
-    QVERIFY(area);
-    QTRY_VERIFY(area->verticalScrollBar()->maximum() > 0);
-    // The toolkit gives a real wheel turn's control focus first where it
-    // takes focus from the wheel.
+    auto* page = m_hub->findChild<CSetupEvent*>();
+    showTabOf(*m_hub->findChild<QTabWidget*>("tabWidget"), *page);
+    const QScrollBar* bar = qobject_cast<QScrollArea*>(page->parentWidget()->parentWidget())->verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 0);
+    auto* setting = page->findChild<QWidget*>(control);
+    // A real turn first gives focus to a control that takes it from the wheel.
     QVERIFY(setting->focusPolicy() != Qt::WheelFocus);
     if (focused) {
         m_hub->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_hub.get()));
         setting->setFocus(Qt::MouseFocusReason);
-        QVERIFY(setting->hasFocus());
     }
     const QMetaProperty value = setting->metaObject()->userProperty();
     const QVariant before = value.read(setting);
@@ -884,7 +876,7 @@ void tst_CSetupWidget::wheelOverPage()
         false);
     QApplication::sendEvent(setting, &turn);
     QCOMPARE(value.read(setting) != before, focused);
-    QCOMPARE(area->verticalScrollBar()->value() > 0, !focused);
+    QCOMPARE(bar->value() > 0, !focused);
 }
 
 // Tab goes from the tab bar to the page's first control and on from control

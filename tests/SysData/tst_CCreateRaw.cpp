@@ -233,26 +233,14 @@ void tst_CCreateRaw::failures()
             ++written;
         raw.deinit();
     }
-    QVERIFY(raw.errorString().startsWith("[ERROR] Can not write the recording file"));
+    // A frame cut short tells the system's reason, not an unknown error.
+    QVERIFY2(raw.errorString().startsWith("[ERROR] Can not write the recording file")
+            && raw.errorString().endsWith(": " + qt_error_string(EFBIG)),
+        qPrintable(raw.errorString()));
     const RawFileChecker c(dir.path());
     QVERIFY2(c.ok(), qPrintable(c.problems()));
     QCOMPARE(c.pairs.size(), 1);
     QCOMPARE(c.pairs[0].entries.size(), written);
-
-    // A frame that got in part way before the disk filled up: the system's
-    // reason, not an unknown error.
-    const FullDisk disk;
-    raw.init("DVR", disk.path(), dvrInfo(16));
-    QCOMPARE(raw.writeData(false, newFrame(0, 0, T10, 0, nal(0x65, 997))), CCreateRaw::Written);
-    QVERIFY(disk.whileFull([&raw] {
-        for (quint32 i = 1; i < 100; ++i) {
-            if (raw.writeData(false, newFrame(1, 0, T10, i * 1000, nal(0x41, 997))) == CCreateRaw::Failed)
-                return true;
-        }
-        return false;
-    }));
-    QVERIFY2(raw.errorString().endsWith(QStringLiteral(": ") + disk.reason()), qPrintable(raw.errorString()));
-    raw.deinit();
 
     // Nothing is written once the recording ended, or for a DVR without channels.
     QCOMPARE(raw.writeData(false, frame(0, T10, 0, 0).frame), CCreateRaw::Dropped);

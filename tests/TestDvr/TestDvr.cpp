@@ -158,20 +158,25 @@ void TestDvr::setStreamSettings(const TestDvrStreamSettings& settings)
     m_streams->setSettings(settings);
 }
 
-void TestDvr::holdStreams(bool hold)
+void TestDvr::holdAnswers(std::optional<int> mode)
 {
     {
         QMutexLocker lock(&m_mutex);
-        m_streamsHeld = hold;
+        m_heldMode = mode;
     }
-    if (!hold)
-        emit streamsLetGo();
+    if (!mode)
+        emit answersLetGo();
 }
 
-bool TestDvr::streamsHeld() const
+bool TestDvr::holdsAnswers(int mode) const
 {
     QMutexLocker lock(&m_mutex);
-    return m_streamsHeld;
+    return m_heldMode == mode;
+}
+
+int TestDvr::heldAnswers() const
+{
+    return receivers(SIGNAL(answersLetGo()));
 }
 
 void TestDvr::setHandler(TestDvrRequest::Dialect dialect, int mode, Handler handler)

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QTcpServer;
 class TestDvrStreams;
@@ -84,11 +85,12 @@ public:
     qint64 uploadReadRate() const;
 
     void setStreamSettings(const TestDvrStreamSettings& settings);
-    // While held, stream requests are read and recorded but not answered, as
-    // a DVR slow to start a stream; letting go answers those whose client
-    // still waits.
-    void holdStreams(bool hold);
-    bool streamsHeld() const;
+    // While a mode is held, the answers to its requests wait, as from a DVR
+    // slow to answer; holding none sends those whose client still waits.
+    void holdAnswers(std::optional<int> mode);
+    bool holdsAnswers(int mode) const;
+    // Held answers whose client still waits for them.
+    int heldAnswers() const;
     // The streams served: their requests, ids, counts and states.
     TestDvrStreams* streams() const { return m_streams; }
 
@@ -118,7 +120,7 @@ public:
 
 signals:
     void requestReceived(int count);
-    void streamsLetGo();
+    void answersLetGo();
 
 private:
     void onNewConnection();
@@ -135,7 +137,7 @@ private:
     int m_slowAnswerDelay = 2000;
     int m_errorStatus = 500;
     qint64 m_uploadReadRate = 0;
-    bool m_streamsHeld = false;
+    std::optional<int> m_heldMode;
     QHash<QPair<int, int>, Handler> m_handlers;
     QList<TestDvrRequest> m_requests;
     int m_openConnections = 0;

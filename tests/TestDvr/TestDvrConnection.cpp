@@ -54,10 +54,10 @@ void TestDvrConnection::onReadyRead()
     }
     const bool raw = request.version.isEmpty();
     const TestDvrReply reply = m_dvr->answer(&request);
-    if (raw && m_dvr->streamsHeld()) {
+    if (m_dvr->holdsAnswers(request.mode)) {
         // Answered once the DVR lets go, unless the client has gone by then.
         connect(
-            m_dvr, &TestDvr::streamsLetGo, this, [this, reply, raw] { respond(reply, raw); }, Qt::SingleShotConnection);
+            m_dvr, &TestDvr::answersLetGo, this, [this, reply, raw] { respond(reply, raw); }, Qt::SingleShotConnection);
         return;
     }
     respond(reply, raw);

@@ -33,6 +33,8 @@ TestDvrPlaybackCursor::TestDvrPlaybackCursor(
 TestDvrPlaybackCursor::Frames TestDvrPlaybackCursor::next()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    for (auto& pending : m_pending)
+        --pending.first;
     takeDueCommands();
     Frames frames;
     frames.ended = m_ended;
@@ -108,20 +110,14 @@ void TestDvrPlaybackCursor::command(cgi::PbControl::Cmd cmd)
     // A backup is not played.
     if (m_endUs != 0)
         return;
-    if (m_commandLag > 0)
-        m_pending.emplace_back(m_commandLag, cmd);
-    else
-        apply(cmd);
+    m_pending.emplace_back(m_commandLag, cmd);
+    takeDueCommands();
 }
 
 void TestDvrPlaybackCursor::takeDueCommands()
 {
-    while (!m_pending.empty() && m_pending.front().first == 0) {
+    for (; !m_pending.empty() && m_pending.front().first <= 0; m_pending.pop_front())
         apply(m_pending.front().second);
-        m_pending.pop_front();
-    }
-    for (auto& pending : m_pending)
-        --pending.first;
 }
 
 void TestDvrPlaybackCursor::apply(cgi::PbControl::Cmd cmd)

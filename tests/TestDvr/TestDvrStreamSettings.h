@@ -33,9 +33,8 @@ struct TestDvrStreamSettings {
     int statusIntervalMs = 500;
     // A backup runs this many times faster than real time.
     int backupSpeed = 4;
-    // A playback command takes effect only after the stream has sent this
-    // many more frame times, as if those frames had been on their way when
-    // the command came.
+    // A playback command takes effect this many frame times late, as if
+    // those frames had been on their way when it came.
     int playbackCommandLag = 0;
     Fault fault = Fault::None;
     int faultValue = 0;

@@ -1,11 +1,8 @@
 #include "FullDisk.h"
 
-#include <QFile>
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <sys/mount.h>
-#include <unistd.h>
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes)
 {
@@ -22,12 +19,9 @@ FileSizeLimit::~FileSizeLimit()
 }
 
 FullDisk::FullDisk()
+    : m_mounted(
+        mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=1m") == 0)
 {
-    if (!m_dir.isValid())
-        return;
-    m_mounted = mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
-                    "size=1m,mode=0755")
-        == 0;
 }
 
 FullDisk::~FullDisk()
@@ -42,19 +36,16 @@ QString FullDisk::reason() const
     return qt_error_string(m_mounted ? ENOSPC : EFBIG);
 }
 
-bool FullDisk::whileFull(const std::function<bool()>& check) const
+void FullDisk::fill()
 {
     if (!m_mounted) {
-        const FileSizeLimit none(0);
-        return check();
+        m_limit.emplace(0);
+        return;
     }
-    const QByteArray filler = QFile::encodeName(m_dir.filePath(QStringLiteral(".filler")));
-    const int fd = open(filler.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    static const char block[64 * 1024] = {};
-    while (fd >= 0 && write(fd, block, sizeof block) > 0) { }
-    if (fd >= 0)
-        close(fd);
-    const bool result = check();
-    unlink(filler.constData());
-    return result;
+    // Unlinked at once, the filler leaves the folder as it was, but full.
+    m_filler.setFileName(filePath(QStringLiteral("filler")));
+    if (m_filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && QFile::remove(m_filler.fileName())) {
+        const QByteArray block(64 * 1024, 0);
+        while (m_filler.write(block) > 0) { }
+    }
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
-#include <functional>
+#include <optional>
 #include <sys/resource.h>
 
 // While it lives, no file of this process may grow past `bytes`: a write
@@ -19,31 +20,23 @@ private:
     rlimit m_saved;
 };
 
-// A folder that a test can make full. Where the test may mount (as root), it
-// is a small tmpfs of its own, unmounted when the object goes, whatever the
-// test's outcome; otherwise a plain temporary folder, and "full" is a file
-// size limit of 0 on the whole process, which checks less: no file can take
-// the few bytes left in its last page.
+// A folder that a test can fill up: a small tmpfs of its own where the test
+// may mount one (as root), else a plain folder where, once "full", no file
+// of the process may grow until the object goes.
 class FullDisk {
 public:
     FullDisk();
     ~FullDisk();
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
 
-    bool isValid() const { return m_dir.isValid(); }
     QString path() const { return m_dir.path(); }
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
-    // The system's text for the failure a write meets while full, as the
-    // toolkit words it: "No space left on device" (or "File too large").
+    // The system's words for a write that finds no room.
     QString reason() const;
-
-    // Runs check() with no room left in the folder and returns its result;
-    // the room comes back afterwards. On tmpfs, a file already there may
-    // still grow into the rest of its last page.
-    bool whileFull(const std::function<bool()>& check) const;
+    void fill();
 
 private:
     QTemporaryDir m_dir;
-    bool m_mounted = false;
+    const bool m_mounted;
+    QFile m_filler;
+    std::optional<FileSizeLimit> m_limit;
 };

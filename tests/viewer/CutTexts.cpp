@@ -285,6 +285,10 @@ QStringList unreachableControls(QWidget& panel)
         return {panel.objectName() + QLatin1String(": not shown")};
     QStringList unreachable;
     walk(panel, Pages::All, [&](QWidget& widget) {
+        const auto* area = qobject_cast<QScrollArea*>(&widget);
+        if (area && area->widget() && area->horizontalScrollBar()->isVisible())
+            unreachable << QString::asprintf("%s (%d px sideways)", area->widget()->metaObject()->className(),
+                area->horizontalScrollBar()->maximum());
         if (!isControl(widget))
             return true;
         const QString why = widget.isEnabled() ? whyUnreachable(widget) : QString();
@@ -295,18 +299,4 @@ QStringList unreachableControls(QWidget& panel)
     });
     unreachable.removeDuplicates();
     return unreachable;
-}
-
-QStringList sidewaysScrolling(QWidget& panel)
-{
-    settle();
-    QStringList sideways;
-    walk(panel, Pages::All, [&](QWidget& widget) {
-        const auto* area = qobject_cast<QScrollArea*>(&widget);
-        if (area && area->widget() && area->horizontalScrollBar()->isVisible())
-            sideways << QString::asprintf(
-                "%s (%d px)", area->widget()->metaObject()->className(), area->horizontalScrollBar()->maximum());
-        return true;
-    });
-    return sideways;
 }

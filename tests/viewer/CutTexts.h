@@ -20,10 +20,7 @@ QStringList cutTexts(QWidget& window, Pages pages = Pages::All);
 // The visible, enabled controls of a shown panel, on every page, that lie
 // outside the window even once the scroll areas above them scroll them into
 // view, or that are squeezed below their minimum size hint. Each entry reads
-// "class object (why)".
+// "class object (why)". Also the scroll areas whose content is wider than
+// they are, so that the operator has to scroll sideways: "class of the
+// content (pixels hidden)".
 QStringList unreachableControls(QWidget& panel);
-
-// The scroll areas of a shown panel, on every page, whose content is wider
-// than they are, so that the operator has to scroll sideways. Each entry
-// reads "class of the content (pixels hidden)".
-QStringList sidewaysScrolling(QWidget& panel);
