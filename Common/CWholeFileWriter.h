@@ -16,4 +16,9 @@ public:
     // device"). extraMode may add QIODevice::Text.
     static bool write(const QString& path, const QByteArray& bytes, QString* reason = nullptr,
         QIODevice::OpenMode extraMode = QIODevice::NotOpen);
+
+    // Writes every byte to an open device, or stops at the first write that
+    // fails. A write cut short (a disk filling up) sets no error; writing
+    // the rest gives the device the system's reason.
+    static bool writeAll(QIODevice& device, const char* data, qint64 size);
 };

@@ -2,6 +2,7 @@
 
 #include "Common/CEucKr.h"
 #include "Common/CFrameInfo.h"
+#include "Common/CWholeFileWriter.h"
 #include "SysData/CRecordPath.h"
 #include "SysData/Index.h"
 #include "dvr_protocol/cgi_response.pb.h"
@@ -260,17 +261,10 @@ bool CCreateRaw::appendPending()
 
 bool CCreateRaw::write(QFile& file, const char* data, qint64 size)
 {
-    // A write cut short (a disk filling up) sets no error: writing the rest
-    // either finishes or fails with the system's reason.
-    for (qint64 done = 0; done < size;) {
-        const qint64 n = file.write(data + done, size - done);
-        if (n <= 0) {
-            fail(tr("[ERROR] Can not write the recording file %1: %2").arg(file.fileName(), file.errorString()));
-            return false;
-        }
-        done += n;
-    }
-    return true;
+    if (CWholeFileWriter::writeAll(file, data, size))
+        return true;
+    fail(tr("[ERROR] Can not write the recording file %1: %2").arg(file.fileName(), file.errorString()));
+    return false;
 }
 
 bool CCreateRaw::createNew(QFile& file, const QString& path, const char* debugLine, bool& isTaken)

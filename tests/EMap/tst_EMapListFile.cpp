@@ -1,6 +1,5 @@
 #include "EMap/CControlEMapList.h"
 #include "EMap/CEMapListStore.h"
-#include "FullDisk.h"
 #include "ReadOnlyFolder.h"
 #include "Settings/CAppDir.h"
 
@@ -43,7 +42,6 @@ private slots:
     void roundTripKeepsOrderAndDuplicates();
     void unusableFileIsToldKeptAndMovedAside_data();
     void unusableFileIsToldKeptAndMovedAside();
-    void failedSaveKeepsTheFileAndIsToldOnce_data();
     void failedSaveKeepsTheFileAndIsToldOnce();
 
 private:
@@ -153,31 +151,17 @@ void tst_EMapListFile::unusableFileIsToldKeptAndMovedAside()
     QCOMPARE(CControlEMapList::Load().SerializeAsString(), oneGroup("A", "m", "p").SerializeAsString());
 }
 
-void tst_EMapListFile::failedSaveKeepsTheFileAndIsToldOnce_data()
-{
-    QTest::addColumn<bool>("fullDisk"); // else a read-only folder
-    QTest::newRow("read-only folder") << false;
-    QTest::newRow("full disk") << true;
-}
-
 void tst_EMapListFile::failedSaveKeepsTheFileAndIsToldOnce()
 {
-    QFETCH(bool, fullDisk);
-    FullDisk disk;
-    if (fullDisk)
-        CAppDir::setCurrentPathOverride(disk.path());
     QVERIFY(CControlEMapList::Save(oneGroup("A", "m", "p")).isOk());
-    const QByteArray before = fileBytes(CControlEMapList::filePath());
-    const auto saveTwice = [] {
+    const QByteArray before = fileBytes(m_path);
+    QVERIFY(withReadOnlyFolder(m_dir->path(), [] {
         CEMapListStore store;
         const bool failedTwice = !store.save(oneGroup("B", "m", "p")) && !store.save(oneGroup("C", "m", "p"));
         const int toldOnce = int(store.notices().size());
         return failedTwice && toldOnce == 1 && store.save(EMapGroupList()) == false && store.notices().size() == 1;
-    };
-    if (fullDisk)
-        disk.fill();
-    QVERIFY(fullDisk ? saveTwice() : withReadOnlyFolder(m_dir->path(), saveTwice));
-    QCOMPARE(fileBytes(CControlEMapList::filePath()), before);
+    }));
+    QCOMPARE(fileBytes(m_path), before);
 }
 
 QTEST_MAIN(tst_EMapListFile)
