@@ -1,5 +1,5 @@
 #include "Common/CPBFile.h"
-#include "FullDisk.h"
+#include "FileSizeLimit.h"
 #include "ProtoBuf/GroupList.pb.h"
 
 #include <QDir>
@@ -98,15 +98,13 @@ void tst_CPBFile::unusableFilesAreMovedAsideOnce()
 
 void tst_CPBFile::fullDiskKeepsTheOldFile()
 {
-    FullDisk disk;
-    const QString path = disk.filePath(QStringLiteral("DVRlist.pb"));
-    QVERIFY(CPBFile(path, CODE).Save(sampleList()).isOk());
-    const QByteArray before = contentOf(path);
-    disk.fill();
-    const CListFileStatus status = CPBFile(path, CODE).Save(GroupList());
+    QVERIFY(CPBFile(m_path, CODE).Save(sampleList()).isOk());
+    const QByteArray before = contentOf(m_path);
+    const FileSizeLimit full(0);
+    const CListFileStatus status = CPBFile(m_path, CODE).Save(GroupList());
     QCOMPARE(int(status.code()), int(CListFileStatus::SaveFailed));
-    QCOMPARE(status.detail(), disk.reason());
-    QCOMPARE(contentOf(path), before);
+    QCOMPARE(status.detail(), qt_error_string(EFBIG));
+    QCOMPARE(contentOf(m_path), before);
 }
 
 QTEST_GUILESS_MAIN(tst_CPBFile)

@@ -1,5 +1,5 @@
 #include "AviFileChecker.h"
-#include "FullDisk.h"
+#include "FileSizeLimit.h"
 #include "RecordingFeed.h"
 #include "SysData/CCreateAVI.h"
 

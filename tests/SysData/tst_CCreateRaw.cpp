@@ -1,4 +1,4 @@
-#include "FullDisk.h"
+#include "FileSizeLimit.h"
 #include "RawFileChecker.h"
 #include "RecordingFeed.h"
 #include "SysData/CCreateRaw.h"

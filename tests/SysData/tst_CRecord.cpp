@@ -1,5 +1,5 @@
 #include "AviFileChecker.h"
-#include "FullDisk.h"
+#include "FileSizeLimit.h"
 #include "H264TestEncoder.h"
 #include "RawFileChecker.h"
 #include "RecordingFeed.h"

@@ -14,7 +14,6 @@
 #include "Display/CScreenWidget.h"
 #include "Display/OpenGLMode.h"
 #include "EMap/CEMapList.h"
-#include "FullDisk.h"
 #include "Recording/CBackupWidget.h"
 #include "Recording/CPlaybackWidget.h"
 #include "Recording/CSearchWidget.h"
@@ -47,7 +46,6 @@
 #include <QTest>
 #include <QTextEdit>
 #include <memory>
-#include <optional>
 
 // The modes that lend the main window to other panels, where they need the
 // whole window, driven as the operator drives them against a test DVR: the
@@ -135,8 +133,7 @@ private slots:
     // reconnect pending and starts it again, "quiet" waits past the
     // reconnect delay for no new video stream; "hold=playback" ("hold=read")
     // makes the DVR hold its answers to playback (configuration reads),
-    // "held" waits for a held answer, "release" sends them; "full" answers
-    // the next file dialog with a copy of kept.txt on a full disk.
+    // "held" waits for a held answer, "release" sends them.
     // Checks: "asked" the DVR got its information (setup) request, "shows"
     // the wall shows pictures, "idle" no DVR is connected, "info" the
     // information window shows, "reconnects" the DVR is asked for a new
@@ -149,8 +146,7 @@ private slots:
     // "configured" the setup window shows the DVR's configuration,
     // "backupEnded" the backup panel is idle again, "abandoned" no held
     // answer is awaited, "sequenceOff" the sequence is off and shown so,
-    // "liveShown" Live S shows its wall, "noPlayback" no playback runs,
-    // "fullKept" the full disk's copy is untouched and the reason told.
+    // "liveShown" Live S shows its wall, "noPlayback" no playback runs.
     void modes_data()
     {
         QTest::addColumn<bool>("oldDialect");
@@ -196,8 +192,6 @@ private slots:
             << false << "EMap file=kept.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "kept";
         QTest::newRow("a log file that cannot be written is told")
             << false << "EMap map log file=kept.txt/log.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "refused";
-        QTest::newRow("a log file on a full disk is told and kept")
-            << false << "EMap map log full emapLogSave" << int(Viewer::EMAP_VIEW) << "refused fullKept";
         QTest::newRow("the E-Map ends a backup")
             << false << "connect Backup searched backup EMap" << int(Viewer::EMAP_VIEW) << "backupEnded";
         QTest::newRow("a mode entered after PC setup ends a backup")
@@ -273,7 +267,6 @@ private slots:
         };
         settings.writeSetting(CAppSettings::RECONNECT, steps.contains(QLatin1String("fail")));
         QPointer<CScreenWidget> tileAtConnect;
-        std::optional<FullDisk> disk;
         qsizetype streamsAtFailure = 0;
 
         const auto run = [&](const QString& step) {
@@ -328,12 +321,6 @@ private slots:
                 // Counting down, so that the newest line is always camera 1's.
                 for (int line = step == QLatin1String("log") ? 1 : step.mid(4).toInt(); line >= 1; --line)
                     logs.first()->append(QStringLiteral("camera %1 motion").arg(line));
-            } else if (step == QLatin1String("full")) {
-                disk.emplace();
-                answers.files << disk->filePath(QStringLiteral("kept.txt"));
-                if (!QFile::copy(kept.fileName(), answers.files.last()))
-                    return false;
-                disk->fill();
             } else if (step == QLatin1String("switch")) {
                 const QStringList buttons{"Search", "Playback", "Backup", "Information", "LiveS", "EMap", "EMapExit"};
                 for (int i = 0; i < MODE_SWITCHES; ++i)
@@ -447,12 +434,6 @@ private slots:
             QTRY_COMPARE(answers.messages.size(), 1);
             QVERIFY2(answers.messages.first().startsWith(QStringLiteral("Cannot write file ")),
                 qPrintable(answers.messages.first()));
-        }
-        if (check("fullKept")) {
-            QVERIFY2(answers.messages.first().contains(disk->reason()), qPrintable(answers.messages.first()));
-            QFile onDisk(disk->filePath(QStringLiteral("kept.txt")));
-            QVERIFY(onDisk.open(QIODevice::ReadOnly));
-            QCOMPARE(onDisk.readAll(), QByteArray(KEPT_TEXT));
         }
         QVERIFY(answers.files.isEmpty());
         viewer.reset();
