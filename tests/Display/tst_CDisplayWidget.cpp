@@ -248,6 +248,9 @@ private slots:
             shown.append(wall.getViewStartScreen());
         }
         QCOMPARE(shown, (QList<int>{0, 1, 2, 3, 0}));
+        // The redraws after a layout change or a DVR's failure clear the wall.
+        wall.ClearScreen();
+        QVERIFY(timer->isActive());
         wall.setSequence(false);
         QVERIFY(!timer->isActive());
     }
@@ -264,7 +267,8 @@ private slots:
         QCOMPARE(wall.getViewScreens(), 64);
     }
 
-    // Steps: tile and whether its record shows motion; the alarm after each.
+    // Steps: tile and whether its record shows motion (tile -1 clears the
+    // wall, as the redraws do); the alarm after each.
     void alarmFollowsEveryShownScreen_data()
     {
         QTest::addColumn<Records>("records");
@@ -273,6 +277,8 @@ private slots:
             << Records{{0, true}, {1, false}, {1, false}, {0, false}} << QList<bool>{true, true, true, false};
         QTest::newRow("stops only when the last event ends")
             << Records{{0, true}, {2, true}, {0, false}, {2, false}} << QList<bool>{true, true, true, false};
+        QTest::newRow("a cleared wall still sounds for the next event")
+            << Records{{0, true}, {-1, false}, {1, true}} << QList<bool>{true, false, true};
     }
 
     void alarmFollowsEveryShownScreen()
@@ -284,7 +290,10 @@ private slots:
         wall.setScreens(4);
         QList<bool> seen;
         for (const auto& record : records) {
-            wall.slotUpdateScreen(eventRecord(record.first, record.second));
+            if (record.first < 0)
+                wall.ClearScreen();
+            else
+                wall.slotUpdateScreen(eventRecord(record.first, record.second));
             seen.append(wall.eventSound()->isPlaying());
         }
         QCOMPARE(seen, playing);

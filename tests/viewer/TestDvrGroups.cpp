@@ -4,6 +4,7 @@
 #include "Connection/CDVRListTree.h"
 #include "TestDvr.h"
 #include "TestDvrChannelSelect.h"
+#include "TestDvrStreams.h"
 #include "viewer/CConnectionList.h"
 
 TestDvrGroups::TestDvrGroups() = default;
@@ -57,4 +58,13 @@ bool TestDvrGroups::connected(const CConnectionList& connections)
     return !entries.isEmpty() && std::all_of(entries.cbegin(), entries.cend(), [](const CConnectDVR* controller) {
         return !controller || (controller->IsConnected() && controller->getClientID() > 0);
     });
+}
+
+quint32 TestDvrGroups::streamedChannels(const TestDvr& dvr, int stream)
+{
+    for (const TestDvrStreams::Record& record : dvr.streams()->records()) {
+        if (record.running && !record.audioStream && record.id == stream)
+            return record.videoMask;
+    }
+    return ~0u;
 }

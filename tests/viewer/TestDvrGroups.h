@@ -34,6 +34,9 @@ public:
 
     // Every controller of the list has video flowing and a client id.
     static bool connected(const CConnectionList& connections);
+    // The channels the running video stream of that id carries; all bits
+    // set when none runs.
+    static quint32 streamedChannels(const TestDvr& dvr, int stream);
 
 private:
     std::vector<std::unique_ptr<TestDvr>> m_dvrs;

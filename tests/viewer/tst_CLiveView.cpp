@@ -16,12 +16,10 @@
 #include "Recording/CPlaybackWidget.h"
 #include "Recording/CSearchWidget.h"
 #include "Settings/CAppSettings.h"
-#include "Settings/CEventSound.h"
 #include "ShownText.h"
 #include "TestDvr.h"
 #include "TestDvrChannelSelect.h"
 #include "TestDvrGroups.h"
-#include "TestDvrLiveState.h"
 #include "TestDvrPlayback.h"
 #include "TestDvrRecordings.h"
 #include "TestDvrSchedule.h"
@@ -225,16 +223,6 @@ QString lastSelection(const TestDvr& dvr, int stream)
     return last;
 }
 
-// The channels the running video stream of that id carries.
-quint32 streamedChannels(const TestDvr& dvr, int stream)
-{
-    for (const TestDvrStreams::Record& record : dvr.streams()->records()) {
-        if (record.running && !record.audioStream && record.id == stream)
-            return record.videoMask;
-    }
-    return ~0u;
-}
-
 void connectMyDvr(LiveBench& bench, bool oldProtocol, quint32 mask = ALL)
 {
     bench.addGroup(QStringLiteral("My Group"), {bench.addDvr(QStringLiteral("My DVR"), oldProtocol, 16, mask)});
@@ -280,7 +268,6 @@ private slots:
         CAppSettings settings;
         settings.writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
         settings.writeSetting(CAppSettings::CODEC_TYPE, 0);
-        settings.remove(CAppSettings::ALARM_SOUND);
         settings.writeSetting(CAppSettings::RECONNECT, false);
     }
 
@@ -339,7 +326,7 @@ private slots:
         if (oldProtocol)
             QTRY_COMPARE(lastSelection(dvr, id + 100), hex);
         QTRY_COMPARE(lastSelection(dvr, id), oldProtocol ? hex : hex + QStringLiteral(" mode 0") + extra);
-        QTRY_COMPARE(streamedChannels(dvr, id), quint32(channels));
+        QTRY_COMPARE(TestDvrGroups::streamedChannels(dvr, id), quint32(channels));
     }
 
     // DVRs of 16, 16 and 8 channels on the many-DVR wall; the third asks
@@ -358,7 +345,7 @@ private slots:
         QList<quint32> streamed;
         for (int i = 0; i < 3; ++i) {
             starts << bench.controller(i)->getDisplayStartScreen();
-            streamed << streamedChannels(bench.dvr(i), bench.controller(i)->getClientID());
+            streamed << TestDvrGroups::streamedChannels(bench.dvr(i), bench.controller(i)->getClientID());
         }
         QCOMPARE(starts, (QList<int>{0, 16, 32}));
         QCOMPARE(streamed, (QList<quint32>{ALL, ALL, 0x00FF}));
@@ -384,7 +371,7 @@ private slots:
         bench.wall()->window()->resize(bench.wall()->window()->size() + QSize(40, 40));
         QTRY_VERIFY(selections(bench.dvr(0)).size() > sent);
         QCOMPARE(lastOfEach(), QStringLiteral("0 0 0"));
-        QTRY_COMPARE(streamedChannels(bench.dvr(2), bench.controller(2)->getClientID()), 0u);
+        QTRY_COMPARE(TestDvrGroups::streamedChannels(bench.dvr(2), bench.controller(2)->getClientID()), 0u);
 
         // Choosing a DVR of another group forgets the current one only.
         bench.layOut(CModeTable::LIVE_S);
@@ -475,7 +462,8 @@ private slots:
         QVERIFY(failed.wait(SHOW_TIME_LIMIT_MS));
         if (then == QLatin1String("reconnect")) {
             QVERIFY(bench.dvr(0).listen(port));
-            QTRY_COMPARE_WITH_TIMEOUT(streamedChannels(bench.dvr(0), a->getClientID()), 0xFE00u, TIME_LIMIT_MS);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                TestDvrGroups::streamedChannels(bench.dvr(0), a->getClientID()), 0xFE00u, TIME_LIMIT_MS);
             return;
         }
         if (then == QLatin1String("redraw")) {
@@ -525,35 +513,6 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
-    // The redraws after connecting, a layout change and a DVR's failure
-    // clear the wall; the alarm still sounds and a sequence goes on.
-    void redrawsKeepTheAlarmAndTheSequence()
-    {
-        CAppSettings().writeSetting(CAppSettings::ALARM_SOUND, 1);
-        LiveBench bench;
-        bench.addGroup(QStringLiteral("Shop"),
-            {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), false)});
-        bench.connectGroup(0);
-        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
-        const CEventSound* alarm = bench.wall()->eventSound();
-        bench.dvr(0).streams()->liveState().setFlag(0, TestDvrLiveState::Motion, true);
-        QTRY_VERIFY_WITH_TIMEOUT(alarm->isPlaying(), SHOW_TIME_LIMIT_MS);
-        // The new view's channels are asked for at once, then by the redraw.
-        const qsizetype asked = selections(bench.dvr(0)).size();
-        bench.act(QStringLiteral("4@0"));
-        QTRY_VERIFY(selections(bench.dvr(0)).size() >= asked + 2);
-        QTRY_VERIFY_WITH_TIMEOUT(alarm->isPlaying(), SHOW_TIME_LIMIT_MS);
-
-        bench.wall()->setSequence(true);
-        QSignalSpy failed(bench.controller(1), &CConnectDVR::disconnected);
-        bench.dvr(1).close();
-        QVERIFY(failed.wait(TIME_LIMIT_MS));
-        const int shown = bench.wall()->getViewStartScreen();
-        QTRY_VERIFY_WITH_TIMEOUT(
-            bench.wall()->getViewStartScreen() != shown, 3 * CDisplayWidget::MIN_SEQUENCE_SECONDS * 1000);
-        QVERIFY(bench.wall()->isSequence());
-    }
-
     void recording_data() { dialects_data(); }
 
     void recording()
@@ -576,13 +535,13 @@ private slots:
         // A recording asks for every channel, whatever the view shows.
         const int id = bench.controller(0)->getClientID();
         bench.act(QStringLiteral("1@3"));
-        QTRY_COMPARE(streamedChannels(bench.dvr(0), id), 0x0008u);
+        QTRY_COMPARE(TestDvrGroups::streamedChannels(bench.dvr(0), id), 0x0008u);
         bench.live().recordToPc(true);
-        QTRY_COMPARE(streamedChannels(bench.dvr(0), id), quint32(ALL));
+        QTRY_COMPARE(TestDvrGroups::streamedChannels(bench.dvr(0), id), quint32(ALL));
         QVERIFY(bench.framesAfterNow(0, 200));
         bench.live().recordToPc(false);
         QVERIFY(!bench.controller(0)->isRecording());
-        QTRY_COMPARE(streamedChannels(bench.dvr(0), id), 0x0008u);
+        QTRY_COMPARE(TestDvrGroups::streamedChannels(bench.dvr(0), id), 0x0008u);
         const RawFileChecker files(records.filePath(QStringLiteral("My DVR")));
         QVERIFY2(files.ok() && !files.pairs.isEmpty(), qPrintable(files.problems()));
 
@@ -683,31 +642,24 @@ private slots:
         QVERIFY(!current->IsLive());
     }
 
-    // Frames sent before the DVR took the Pause claim no speed; its own next
-    // word shows (a status, or a step's frame in the old dialect). A DVR that
-    // plays on shows its speed again.
+    // Frames sent before the DVR took the Pause claim no speed; its paused
+    // status shows nothing. A DVR that plays on shows its speed again.
     void pauseClaimsNoSpeed_data()
     {
-        QTest::addColumn<bool>("oldProtocol");
         QTest::addColumn<bool>("playsOn");
         QTest::addColumn<QStringList>("statuses");
-        const QString speed = QStringLiteral("Playback( +1X )");
-        QTest::newRow("new: frames on their way") << false << false << QStringList{QString()};
-        QTest::newRow("old: frames on their way")
-            << true << false << QStringList{QString(), QStringLiteral("Playback( STEP+ )")};
-        QTest::newRow("new: the DVR plays on") << false << true << QStringList{QString(), speed};
-        QTest::newRow("old: the DVR plays on") << true << true << QStringList{QString(), speed};
+        QTest::newRow("frames on their way") << false << QStringList{QString()};
+        QTest::newRow("the DVR plays on") << true << QStringList{QString(), QStringLiteral("Playback( +1X )")};
     }
 
     void pauseClaimsNoSpeed()
     {
-        QFETCH(bool, oldProtocol);
         QFETCH(bool, playsOn);
         QFETCH(QStringList, statuses);
         QStringList texts;
         LiveBench bench;
         // Frame times a command lags: a few, or more than the test lasts.
-        connectRecordingDvr(bench, oldProtocol, playsOn ? 1000000 : 5);
+        connectRecordingDvr(bench, false, playsOn ? 1000000 : 5);
         QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
         bench.layOut(CModeTable::SEARCH);
         bench.live().searchCurrent();
@@ -719,15 +671,9 @@ private slots:
         texts.clear();
         emit bench.playback()->changedPbStatus(cgi::PbControl::CMD_PAUSE);
         if (!playsOn) {
-            // What the DVR sends once paused comes behind what was on its way.
-            CConnectDVR* controller = bench.controller(0);
-            QTRY_COMPARE_WITH_TIMEOUT(
-                TestDvrPlayback::of(&bench.dvr(0))->mode(controller->getClientID()), 48, TIME_LIMIT_MS);
-            if (oldProtocol)
-                emit bench.playback()->changedPbStatus(cgi::PbControl::CMD_STEP_FORWARD);
-            const auto* link = controller->findChild<CHttpConnect*>(QStringLiteral("video"));
-            QTRY_VERIFY_WITH_TIMEOUT(
-                oldProtocol ? texts.contains(statuses.last()) : link->displayInfo().pbMode == 48, TIME_LIMIT_MS);
+            // Its paused status comes behind the frames that were on their way.
+            const auto* link = bench.controller(0)->findChild<CHttpConnect*>(QStringLiteral("video"));
+            QTRY_COMPARE_WITH_TIMEOUT(link->displayInfo().pbMode, 48, TIME_LIMIT_MS);
             QCoreApplication::processEvents();
         }
         QTRY_COMPARE_WITH_TIMEOUT(texts, statuses, TIME_LIMIT_MS);

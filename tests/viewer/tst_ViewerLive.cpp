@@ -227,14 +227,7 @@ private slots:
 
         bench.act(QStringLiteral("LiveM Screen2x2"));
         QVERIFY(!bench.controller(0)->isRecording());
-        const auto streamed = [&] {
-            for (const TestDvrStreams::Record& record : bench.dvr(0).streams()->records()) {
-                if (record.running && !record.audioStream && record.id == bench.controller(0)->getClientID())
-                    return record.videoMask;
-            }
-            return 0u;
-        };
-        QTRY_COMPARE(streamed(), 0x000Fu);
+        QTRY_COMPARE(TestDvrGroups::streamedChannels(bench.dvr(0), bench.controller(0)->getClientID()), 0x000Fu);
     }
 
     void snapshots_data()
