@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QStyleOptionMenuItem>
 
@@ -37,7 +38,10 @@ void CComboListFit::fit(QComboBox& combo)
     // screen, moved left where it would pass the right edge.
     QWidget* popup = list->window();
     const int popupFrame = popup->width() - list->width();
-    const QRect screen = combo.screen()->availableGeometry();
+    // The screen the box lies on, which with two monitors need not be the
+    // one its window is on.
+    const QScreen* boxScreen = QGuiApplication::screenAt(combo.mapToGlobal(combo.rect().center()));
+    const QRect screen = (boxScreen ? boxScreen : combo.screen())->availableGeometry();
     QRect place = popup->geometry();
     place.setWidth(
         std::min(std::max(place.width(), room.width() + 2 * list->frameWidth() + popupFrame), screen.width()));

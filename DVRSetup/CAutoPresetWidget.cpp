@@ -42,6 +42,11 @@ void CAutoPresetWidget::setConnectedDVR(const DVR& dvr, int clientId)
     m_command.setDVR(dvr, clientId);
 }
 
+void CAutoPresetWidget::clearConnectedDVR()
+{
+    m_command.clearDVR();
+}
+
 void CAutoPresetWidget::setChannel(int channel)
 {
     m_channel = channel;

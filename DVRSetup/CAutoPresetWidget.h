@@ -21,6 +21,7 @@ public:
     ~CAutoPresetWidget() override;
 
     void setConnectedDVR(const DVR& dvr, int clientId);
+    void clearConnectedDVR();
     // Shows the stored tour of the channel, dropping unsaved choices.
     void setChannel(int channel);
     void saveSettings();

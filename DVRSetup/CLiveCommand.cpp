@@ -24,6 +24,19 @@ void CLiveCommand::setDVR(const DVR& dvr, int clientId)
 {
     m_dvr.CopyFrom(dvr);
     m_clientId = clientId;
+    m_hasDvr = true;
+}
+
+void CLiveCommand::clearDVR()
+{
+    m_dvr.Clear();
+    m_clientId = 0;
+    m_hasDvr = false;
+}
+
+bool CLiveCommand::isSameDVR(const DVR& dvr) const
+{
+    return m_hasDvr && m_dvr.address() == dvr.address() && m_dvr.port() == dvr.port();
 }
 
 QString CLiveCommand::newQuery(cgi::Mode mode, const google::protobuf::MessageLite& message) const
@@ -42,6 +55,8 @@ QString CLiveCommand::newQuery(cgi::Mode mode, const google::protobuf::MessageLi
 
 void CLiveCommand::sendNew(cgi::Mode mode, const google::protobuf::MessageLite& message)
 {
+    if (!m_hasDvr)
+        return;
     const QString query = newQuery(mode, message);
     if (!query.isEmpty())
         m_sender->send(m_dvr, query);
@@ -66,6 +81,8 @@ COldQuery CLiveCommand::oldCommand(int op, int streamOffset) const
 
 void CLiveCommand::sendOld(const COldQuery& query)
 {
+    if (!m_hasDvr)
+        return;
     if (query.isRefused()) {
         qDebug().noquote() << "[ERROR] command not sent:" << query.errorText();
         return;

@@ -18,8 +18,9 @@ class MessageLite;
 // The command channel to one DVR: the DVR, the client id of its streaming
 // connection and a command sender (its own, or one it is lent). It speaks
 // whichever dialect the caller chooses; a query the DVR could not take is
-// never sent. The live control pages own one each; the main window makes
-// one per command on its own sender.
+// never sent, nor is anything while it names no DVR. The live control
+// pages own one each; the main window makes one per command on its own
+// sender.
 class CLiveCommand {
 public:
     // The old dialect's command mode, under which every page sends its OP.
@@ -35,6 +36,11 @@ public:
     ~CLiveCommand();
 
     void setDVR(const DVR& dvr, int clientId);
+    // Names no DVR: what is sent from now on goes nowhere.
+    void clearDVR();
+    bool hasDVR() const { return m_hasDvr; }
+    // The same DVR, whatever its stream: one address and port.
+    bool isSameDVR(const DVR& dvr) const;
     const DVR& dvr() const { return m_dvr; }
     int clientId() const { return m_clientId; }
     bool isOldProtocol() const { return m_dvr.oldprotocol(); }
@@ -57,6 +63,7 @@ private:
 
     DVR m_dvr;
     int m_clientId = 0;
+    bool m_hasDvr = false;
     std::unique_ptr<CSendCommand> m_ownSender;
     CSendCommand* m_sender;
 };

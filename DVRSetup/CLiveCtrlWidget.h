@@ -19,8 +19,9 @@ class CLiveCtrlWidget;
 // preset tour, relay outputs, picture adjustment) behind a column of page
 // buttons. It hands the current DVR, its client id and the selected channel
 // to the pages and stores the tour when the operator leaves its page; the
-// main window decides which page buttons show. The panel sends nothing
-// itself: each page has its own command sender.
+// main window decides which page buttons show. With no DVR (the current one
+// failed or is still starting) the pages show disabled and send nothing.
+// The panel sends nothing itself: each page has its own command sender.
 class CLiveCtrlWidget : public QWidget {
     Q_OBJECT
 
@@ -32,6 +33,11 @@ public:
     ~CLiveCtrlWidget() override;
 
     void setConnectedDVR(const DVR& dvr, int clientId, bool showRelay);
+    // A movement held on the PTZ page ends on the DVR it moved; a relay's
+    // pending switch-off still goes out.
+    void clearConnectedDVR();
+    // The pages act on that DVR's stream.
+    bool isConnectedTo(const DVR& dvr, int clientId) const;
     // The zero-based channel of the selected screen within its DVR.
     void setSelectedChannel(int channel);
     void setVisiblePictureCtrl(bool visible);
@@ -65,4 +71,7 @@ private:
     CRemotePortWiget* m_remotePort = nullptr;
     CPictureWidget* m_picture = nullptr;
     bool m_singleScreen = true;
+    bool m_hasDvr = false;
+    DVR m_dvr;
+    int m_clientId = 0;
 };

@@ -89,9 +89,9 @@ google::protobuf::RepeatedField<google::protobuf::uint32>& CPictureWidget::value
 bool CPictureWidget::sameDVR(const DVR& dvr) const
 {
     const DVR& held = m_command.dvr();
-    return dvr.name() == held.name() && dvr.address() == held.address() && dvr.port() == held.port()
-        && dvr.id() == held.id() && dvr.password() == held.password() && dvr.chnum() == held.chnum()
-        && dvr.bitch() == held.bitch()
+    return m_command.hasDVR() && dvr.name() == held.name() && dvr.address() == held.address()
+        && dvr.port() == held.port() && dvr.id() == held.id() && dvr.password() == held.password()
+        && dvr.chnum() == held.chnum() && dvr.bitch() == held.bitch()
         && std::equal(dvr.chname().begin(), dvr.chname().end(), held.chname().begin(), held.chname().end());
 }
 
@@ -113,15 +113,33 @@ void CPictureWidget::SetConnectedDVR(const DVR& dvr, int clientId)
         m_reader->startRead(dvr, query);
 }
 
+void CPictureWidget::clearConnectedDVR()
+{
+    if (!m_command.hasDVR())
+        return;
+    m_pressed = false;
+    m_values.Clear();
+    m_command.clearDVR();
+    fillValues();
+    dropReader();
+    refreshSliders();
+}
+
+void CPictureWidget::dropReader()
+{
+    // The DVR's read ends now: nothing it still delivers may reach another
+    // DVR's values, and a silent DVR must not hold up the window.
+    if (!m_reader)
+        return;
+    disconnect(m_reader, nullptr, this, nullptr);
+    m_reader->stopRead();
+    m_reader->deleteLater();
+    m_reader = nullptr;
+}
+
 void CPictureWidget::replaceReader()
 {
-    // The previous DVR's read ends now: nothing it still delivers may reach
-    // this DVR's values, and a silent DVR must not hold up the window.
-    if (m_reader) {
-        disconnect(m_reader, nullptr, this, nullptr);
-        m_reader->stopRead();
-        m_reader->deleteLater();
-    }
+    dropReader();
     m_reader = new CReadDVRData(this);
     m_reader->setTimeLimit(m_readTimeLimitMs);
     connect(m_reader, &CReadDVRData::completed, this, &CPictureWidget::PictureControlReaded);

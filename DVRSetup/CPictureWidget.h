@@ -31,6 +31,8 @@ public:
 
     // The client id is not used: the page does not stream.
     void SetConnectedDVR(const DVR& dvr, int clientId);
+    // Forgets the values: the next DVR, even the same again, is read anew.
+    void clearConnectedDVR();
     void SetChannel(int channel);
     // The silence after which a read of the values gives up.
     void setReadTimeLimit(int milliseconds);
@@ -66,6 +68,7 @@ private:
     void changeValue(Row row, int value);
     void releaseSlider(Row row);
     void sendSet(cgi::PictureControlSet::Type type, int value);
+    void dropReader();
     void replaceReader();
 
     std::unique_ptr<Ui::CPictureWidget> m_ui;

@@ -93,10 +93,27 @@ CPtzfWidget::~CPtzfWidget()
 
 void CPtzfWidget::setConnectedDVR(const DVR& dvr, int clientId)
 {
+    endHeldMovement();
     m_command.setDVR(dvr, clientId);
     // The old dialect has no iris codes.
     m_ui->ptzf_iris_open->setEnabled(!dvr.oldprotocol());
     m_ui->ptzf_iris_close->setEnabled(!dvr.oldprotocol());
+}
+
+void CPtzfWidget::clearConnectedDVR()
+{
+    endHeldMovement();
+    m_command.clearDVR();
+}
+
+void CPtzfWidget::endHeldMovement()
+{
+    if (!m_repeatTimer->isActive())
+        return;
+    sendCommand(QString());
+    m_repeatTimer->stop();
+    for (QPushButton* button : std::as_const(m_ptzfButtons))
+        button->setDown(false);
 }
 
 void CPtzfWidget::setRepeatInterval(int milliseconds)

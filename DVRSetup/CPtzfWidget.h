@@ -15,8 +15,9 @@ class CPtzfWidget;
 
 // The PTZ page of the live control panel: steers the camera on the selected
 // channel. A movement runs while its button is held (sent at the press,
-// repeated at every tick, stopped at the release); presets 1 to 99 are
-// stored and recalled. The speed is kept in the settings store.
+// repeated at every tick, stopped at the release, or stopped on its DVR
+// when the page is pointed elsewhere); presets 1 to 99 are stored and
+// recalled. The speed is kept in the settings store.
 class CPtzfWidget : public QWidget {
     Q_OBJECT
 
@@ -27,6 +28,7 @@ public:
     ~CPtzfWidget() override;
 
     void setConnectedDVR(const DVR& dvr, int clientId);
+    void clearConnectedDVR();
     // How often a held movement is sent again.
     void setRepeatInterval(int milliseconds);
 
@@ -46,6 +48,9 @@ private slots:
     void OnTimer();
 
 private:
+    // Stops a held movement on the DVR it moves; the button's release then
+    // sends nothing more.
+    void endHeldMovement();
     void sendCommand(const QString& name);
     // One command in the DVR's dialect; an empty old request is not sent.
     void send(cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int preset);

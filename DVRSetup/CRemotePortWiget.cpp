@@ -3,7 +3,6 @@
 #include "ui_CRemotePortWiget.h"
 
 #include <QEvent>
-#include <QTimer>
 
 const QRegularExpression CRemotePortWiget::AUX_BUTTON_REGEX(QStringLiteral("RP([On|Off]+)([0-9])"));
 const QRegularExpression CRemotePortWiget::AUX_AUTO_BUTTON_REGEX(QStringLiteral("RP([Auto]+)([0-9])"));
@@ -11,6 +10,7 @@ const QRegularExpression CRemotePortWiget::AUX_AUTO_BUTTON_REGEX(QStringLiteral(
 CRemotePortWiget::CRemotePortWiget(QWidget* parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::CRemotePortWiget>())
+    , m_switchOffs(&m_sender, [](CLiveCommand& command, unsigned relay) { send(command, relay, false); })
 {
     m_ui->setupUi(this);
     for (QPushButton* button : findChildren<QPushButton*>(AUX_BUTTON_REGEX))
@@ -19,13 +19,7 @@ CRemotePortWiget::CRemotePortWiget(QWidget* parent)
     connect(m_ui->RPAuto0, &QPushButton::clicked, this, &CRemotePortWiget::OnClickedAutoRP);
     for (QPushButton* button : findChildren<QPushButton*>(QRegularExpression(QStringLiteral("AutoOff([0-9])"))))
         connect(button, &QPushButton::clicked, this, &CRemotePortWiget::OnClickedOffSecond);
-
-    // Fires once per start: the automatic switch-off.
-    auto* timer = new QTimer(this);
-    timer->setSingleShot(true);
-    connect(timer, &QTimer::timeout, this, &CRemotePortWiget::OnTimer);
-    m_autoOffTimers.append(timer);
-    m_autoOffCommands.push_back(std::make_unique<CLiveCommand>(&m_sender));
+    connect(&m_switchOffs, &CRelaySwitchOffs::switchedOff, this, &CRemotePortWiget::showAutoStates);
 }
 
 CRemotePortWiget::~CRemotePortWiget() = default;
@@ -33,6 +27,19 @@ CRemotePortWiget::~CRemotePortWiget() = default;
 void CRemotePortWiget::setConnectedDVR(const DVR& dvr, int clientId)
 {
     m_command.setDVR(dvr, clientId);
+    showAutoStates();
+}
+
+void CRemotePortWiget::clearConnectedDVR()
+{
+    m_command.clearDVR();
+    showAutoStates();
+}
+
+void CRemotePortWiget::showAutoStates()
+{
+    for (int relay = 0; relay < m_autoButtons.size(); ++relay)
+        m_autoButtons.at(relay)->setChecked(m_switchOffs.isPending(m_command, static_cast<unsigned>(relay)));
 }
 
 void CRemotePortWiget::setSecondLength(int milliseconds)
@@ -65,8 +72,8 @@ void CRemotePortWiget::OnClickedRP()
     if (!match.hasMatch() || relay >= m_autoButtons.size()
         || (action != QLatin1String("On") && action != QLatin1String("Off")))
         return;
+    m_switchOffs.cancel(m_command, static_cast<unsigned>(relay));
     m_autoButtons.at(relay)->setChecked(false);
-    m_autoOffTimers.at(relay)->stop();
     sendCommand(static_cast<unsigned>(relay), action == QLatin1String("On"));
 }
 
@@ -76,28 +83,23 @@ void CRemotePortWiget::OnClickedAutoRP()
     const int relay = match.captured(2).toInt();
     if (!match.hasMatch() || relay >= m_autoButtons.size())
         return;
-    m_autoOffTimers.at(relay)->stop();
+    QPushButton* autoButton = m_autoButtons.at(relay);
+    // Without a DVR nothing is switched, so nothing is pending either.
+    if (!m_command.hasDVR()) {
+        autoButton->setChecked(false);
+        return;
+    }
+    m_switchOffs.cancel(m_command, static_cast<unsigned>(relay));
     sendCommand(static_cast<unsigned>(relay), true);
     // Unchecked by this click: the relay stays on without a switch-off.
-    if (!m_autoButtons.at(relay)->isChecked())
-        return;
-    m_autoOffCommands.at(std::size_t(relay))->setDVR(m_command.dvr(), m_command.clientId());
-    m_autoOffTimers.at(relay)->start(m_autoOffSeconds * m_secondMs);
+    if (autoButton->isChecked())
+        m_switchOffs.arm(m_command, static_cast<unsigned>(relay), m_autoOffSeconds * m_secondMs);
 }
 
 void CRemotePortWiget::OnClickedOffSecond()
 {
     // A running switch-off keeps its time; this one applies at the next start.
     m_autoOffSeconds = qobject_cast<QPushButton*>(sender())->text().toInt();
-}
-
-void CRemotePortWiget::OnTimer()
-{
-    const int relay = static_cast<int>(m_autoOffTimers.indexOf(qobject_cast<QTimer*>(sender())));
-    if (relay < 0)
-        return;
-    send(*m_autoOffCommands.at(std::size_t(relay)), static_cast<unsigned>(relay), false);
-    m_autoButtons.at(relay)->setChecked(false);
 }
 
 void CRemotePortWiget::languageChange()

@@ -2,15 +2,14 @@
 
 #include "Connection/CSendCommand.h"
 #include "DVRSetup/CLiveCommand.h"
+#include "DVRSetup/CRelaySwitchOffs.h"
 
 #include <QList>
 #include <QRegularExpression>
 #include <QWidget>
 #include <memory>
-#include <vector>
 
 class QPushButton;
-class QTimer;
 
 namespace Ui {
 class CRemotePortWiget;
@@ -18,10 +17,13 @@ class CRemotePortWiget;
 
 // The relay page of the live control panel: switches the DVR's relay output
 // on and off by hand, or on with an automatic switch-off after the chosen
-// number of seconds. The switch-off goes to the DVR and stream that were
-// switched on, even when the page has since been pointed at another DVR.
-// Nothing is read back, so the page does not know the relay's real state.
-// Object names end in the relay number.
+// number of seconds. A switch-off is the DVR's own: it goes to the DVR and
+// stream that were switched on when due, even when the page has since been
+// pointed at another DVR, and only On, Off or Auto on that DVR's relay
+// replaces it. Auto shows checked while the shown DVR's switch-off pends.
+// With no DVR the page sends nothing. Nothing is read back, so the page
+// does not know the relay's real state. Object names end in the relay
+// number.
 class CRemotePortWiget : public QWidget {
     Q_OBJECT
 
@@ -36,6 +38,8 @@ public:
     ~CRemotePortWiget() override;
 
     void setConnectedDVR(const DVR& dvr, int clientId);
+    // Pending switch-offs still go out.
+    void clearConnectedDVR();
     void sendCommand(unsigned int relay, bool on);
     // How long one second of the auto-off time lasts.
     void setSecondLength(int milliseconds);
@@ -49,10 +53,11 @@ private slots:
     void OnClickedRP();
     void OnClickedAutoRP();
     void OnClickedOffSecond();
-    void OnTimer();
 
 private:
     static void send(CLiveCommand& command, unsigned int relay, bool on);
+    // Auto shows whether the shown DVR's switch-off pends.
+    void showAutoStates();
 
     std::unique_ptr<Ui::CRemotePortWiget> m_ui;
     CSendCommand m_sender;
@@ -61,6 +66,5 @@ private:
     int m_secondMs = SECOND_MS;
     // Indexed by relay number.
     QList<QPushButton*> m_autoButtons;
-    QList<QTimer*> m_autoOffTimers;
-    std::vector<std::unique_ptr<CLiveCommand>> m_autoOffCommands;
+    CRelaySwitchOffs m_switchOffs;
 };

@@ -324,8 +324,16 @@ void CDisplayVideo::clear(int ch)
     } else if (ch < kDecoderSlots) {
         m_decoder.RestartIPicture(ch);
     }
+    // A redraw clears too, while frames sent before a Pause may still be on
+    // their way: the hold stays.
     std::lock_guard<std::mutex> lock(m_stateMutex);
     m_shownTime = QDateTime();
+    m_pbMode = kStop;
+}
+
+void CDisplayVideo::newPlaybackStream()
+{
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     m_pbMode = kStop;
     m_speedHeld = QDeadlineTimer();
 }

@@ -77,8 +77,10 @@ public:
 
     // ch < 0: every decoder slot waits for its next I frame and local
     // playback's queued frames go; otherwise slot ch. Forgets the shown time
-    // and the playback mode.
+    // and the playback mode, not a command's hold (setPbStatus).
     void clear(int ch);
+    // A remote playback starts: its frames answer no earlier command.
+    void newPlaybackStream();
 
     // Starts local playback's decode threads (only for mode local playback);
     // does nothing while they run.
@@ -93,7 +95,8 @@ public:
     // be on their way and announce the speed it had: for kCommandSettleMs no
     // frame announces a speed, unless the DVR's own frames already told a
     // mode that is no speed (it took the command). A speed that frames still
-    // announce after that time comes from a DVR that plays on.
+    // announce after that time comes from a DVR that plays on. Only a new
+    // stream, Play, a speed or Stop ends the hold early; a clear does not.
     void setPbStatus(const cgi::PbControl_Cmd& cmd);
     void checkPlaybackMode(const PbMode& mode);
     void displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int time, const PbMode& pbMode);

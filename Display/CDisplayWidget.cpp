@@ -484,6 +484,11 @@ void CDisplayWidget::setPbStatus(const cgi::PbControl_Cmd& cmd)
     m_router->setPbStatus(cmd);
 }
 
+void CDisplayWidget::newPlaybackStream()
+{
+    m_router->newPlaybackStream();
+}
+
 void CDisplayWidget::setDeinterlaced(bool deinterlaced)
 {
     m_router->setDeinterlaced(deinterlaced);

@@ -97,6 +97,8 @@ public:
     void ClearScreen();
 
     void setPbStatus(const cgi::PbControl_Cmd& cmd);
+    // A remote playback starts: its status answers no earlier command.
+    void newPlaybackStream();
     void setDeinterlaced(bool deinterlaced);
     // Whole or not at all; reason: why not, when known.
     bool saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason = nullptr);

@@ -164,6 +164,8 @@ void CLiveView::stop(bool remove)
     }
     if (remove)
         m_connections.deleteAll();
+    // No stream is left for the panel's commands to name.
+    m_panels.liveCtrl->clearConnectedDVR();
     m_panels.tree->clearIcon(m_currentGroup);
 }
 
@@ -302,6 +304,8 @@ void CLiveView::updateDisplayScreen()
     // and the commands to a DVR on view, and the title says so.
     if (m_connections.assignScreens(wall))
         updateDvrInfo();
+    else
+        followCurrentDvr();
     sendChannelCommand(wall->getViewEndScreen() - wall->getViewStartScreen(), wall->getViewStartScreen());
 }
 
@@ -339,6 +343,9 @@ void CLiveView::OnDisconnected()
     emit recordToPcChecked(controller && controller->isRecording());
     stopBackup();
     stopDisplay();
+    // At once: until the redraw the panel would still command a DVR that
+    // failed.
+    followCurrentDvr();
     redrawLater();
 }
 
@@ -353,6 +360,7 @@ void CLiveView::slotDisconnectDVR(int groupIndex, int dvrIndex)
         return;
     else
         stopOne(dvrIndex);
+    followCurrentDvr();
     QTimer::singleShot(REDRAW_DELAY_MS, this, &CLiveView::OnDisconnected);
 }
 
@@ -440,16 +448,30 @@ void CLiveView::slotChangedScreen(int screen, int dvrch)
 
 void CLiveView::updateDvrInfo()
 {
+    m_panels.title->right()->clear();
+    showCurrentDvr(true);
+}
+
+void CLiveView::followCurrentDvr()
+{
+    if (m_modes.bottomPage() == CModeTable::LIVE_PAGE)
+        showCurrentDvr(false);
+}
+
+void CLiveView::showCurrentDvr(bool repointPanel)
+{
     CDisplayTitle* title = m_panels.title;
     title->left()->clear();
-    title->right()->clear();
     const CConnectDVR* controller = current();
+    CLiveCtrlWidget* liveCtrl = m_panels.liveCtrl;
+    if (!controller || !controller->IsConnected())
+        liveCtrl->clearConnectedDVR();
+    else if (repointPanel || !liveCtrl->isConnectedTo(controller->getDVR(), controller->getClientID()))
+        showLiveControls(*controller);
     if (!controller) {
         emit recordToPcChecked(false);
         return;
     }
-    if (controller->IsConnected())
-        showLiveControls(*controller);
     emit recordToPcChecked(controller->isRecording());
     const DVR dvr = controller->getDVR();
     const QString user = QString::fromStdString(dvr.id());
@@ -601,10 +623,12 @@ void CLiveView::startRecorded(CConnectDVR* controller, int mode, time_t startTim
     stop(false);
     m_connections.deleteAllButCurrent();
     updateDisplayScreen();
-    if (mode == CHttpConnect::BACKUP)
+    if (mode == CHttpConnect::BACKUP) {
         watchBackup(controller);
-    else
+    } else {
         watch(controller);
+        m_panels.wall->newPlaybackStream();
+    }
     controller->startPlayback({mode, startTime, endTime, quint32(channels)});
 }
 

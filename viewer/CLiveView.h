@@ -77,6 +77,9 @@ public:
     void stopBackup();
     void stopLocalPlayback();
     void redrawLater();
+    // The title names the current DVR, failed or not; the live control
+    // panel and the record commands act on it while it streams, and on no
+    // DVR otherwise. The panel is pointed at it anew (its PTZ page shown).
     void updateDvrInfo();
     // The title follows the wall's time and playback status as the mode
     // wants.
@@ -120,6 +123,10 @@ signals:
 
 private:
     void updateDisplayScreen();
+    // As updateDvrInfo in the live view, but a panel that already acts on
+    // the current DVR's stream keeps its page, and the status stays.
+    void followCurrentDvr();
+    void showCurrentDvr(bool repointPanel);
     void showLiveControls(const CConnectDVR& controller);
     void watch(CConnectDVR* controller);
     // A backup's failures are the backup panel's to tell.

@@ -839,8 +839,9 @@ void Viewer::OnApplyPCSetup()
     }
     if (getOpenGLMode() == m_openGLMode)
         return;
-    // The wall is made anew with all its screens: a sequence ends.
+    // The wall is made anew with all its screens: a sequence and a zoom end.
     ExitSequence();
+    exitZoom();
     m_live->stopDisplay();
     m_display->resetDisplay();
     // The wall starts again with all its screens; so do the buttons.

@@ -44,6 +44,7 @@ private slots:
     void init();
     void oversizedFileCountsAsDamaged();
     void unusableFilesAreMovedAsideOnce();
+    void fullDiskKeepsTheOldFile_data();
     void fullDiskKeepsTheOldFile();
 
 private:
@@ -96,12 +97,22 @@ void tst_CPBFile::unusableFilesAreMovedAsideOnce()
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 3);
 }
 
+void tst_CPBFile::fullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<int>("room"); // bytes a file may grow to
+    QTest::newRow("no room") << 0;
+    QTest::newRow("room for part of the list") << 16;
+}
+
 void tst_CPBFile::fullDiskKeepsTheOldFile()
 {
+    QFETCH(int, room);
     QVERIFY(CPBFile(m_path, CODE).Save(sampleList()).isOk());
     const QByteArray before = contentOf(m_path);
-    const FileSizeLimit full(0);
-    const CListFileStatus status = CPBFile(m_path, CODE).Save(GroupList());
+    GroupList longer = sampleList();
+    longer.mutable_group(0)->set_name(std::string(200, 'L'));
+    const FileSizeLimit full(static_cast<rlim_t>(room));
+    const CListFileStatus status = CPBFile(m_path, CODE).Save(longer);
     QCOMPARE(int(status.code()), int(CListFileStatus::SaveFailed));
     QCOMPARE(status.detail(), qt_error_string(EFBIG));
     QCOMPARE(contentOf(m_path), before);

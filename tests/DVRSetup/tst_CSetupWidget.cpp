@@ -11,6 +11,7 @@
 #include "DVRSetup/CSetupSystem.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "DVRSetup/CUpgrade.h"
+#include "FileSizeLimit.h"
 #include "ReadOnlyFolder.h"
 #include "Recording/CReadDVRData.h"
 #include "Settings/CAppDir.h"
@@ -54,6 +55,9 @@ Q_DECLARE_METATYPE(Arrange)
 namespace {
 
 const QString TRANSFERRED = QStringLiteral("The DVR configuration is correctly transfered!");
+
+// How a row of refusedFiles reaches its file.
+enum FileAction { Open, SaveReadOnly, SaveFullDisk };
 const QString TRANSMISSION_ERROR = QStringLiteral("The transmission error occured!");
 
 // Answers the modal windows the hub opens, as an operator would: each
@@ -485,24 +489,27 @@ void tst_CSetupWidget::saveThenOpen()
 
 void tst_CSetupWidget::refusedFiles_data()
 {
-    QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("action");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content"); // of the file there before
     QTest::addColumn<QString>("told");
-    QTest::newRow("extension in capitals") << false << "x.CONF" << QByteArray() << "was not saved";
-    QTest::newRow("read-only folder") << false << "locked/x.conf" << QByteArray("old bytes") << "was not saved";
-    QTest::newRow("not a configuration") << true << "bad.conf" << QByteArray("\xff\xff\xff", 3)
+    QTest::newRow("extension in capitals") << int(SaveReadOnly) << "x.CONF" << QByteArray() << "was not saved";
+    QTest::newRow("read-only folder") << int(SaveReadOnly) << "locked/x.conf" << QByteArray("old bytes")
+                                      << "was not saved";
+    QTest::newRow("full disk") << int(SaveFullDisk) << "full/x.conf" << QByteArray("old bytes")
+                               << "was not saved: " + qt_error_string(EFBIG);
+    QTest::newRow("not a configuration") << int(Open) << "bad.conf" << QByteArray("\xff\xff\xff", 3)
                                          << "not a configuration";
-    QTest::newRow("name holding markup") << true << "<b>bad.conf" << QByteArray("\xff", 1)
+    QTest::newRow("name holding markup") << int(Open) << "<b>bad.conf" << QByteArray("\xff", 1)
                                          << "<b>bad.conf was not opened";
-    QTest::newRow("unknown model") << true << "model18.conf"
+    QTest::newRow("unknown model") << int(Open) << "model18.conf"
                                    << configurationWith([](config::DvrConf& c) { c.mutable_dvr_info()->set_model(18); })
                                    << "model 18 is unknown";
 }
 
 void tst_CSetupWidget::refusedFiles()
 {
-    QFETCH(bool, open);
+    QFETCH(int, action);
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(QString, told);
@@ -517,8 +524,12 @@ void tst_CSetupWidget::refusedFiles()
     }
     m_hub->Init();
     const QByteArray before = WireBuilder::bytesOf(pages());
-    if (open) {
+    if (action == Open) {
         openFile(path);
+    } else if (action == SaveFullDisk) {
+        m_driver->queue(chooseFile(path));
+        const FileSizeLimit full(0);
+        m_hub->OnSaveFiles();
     } else {
         QVERIFY(withReadOnlyFolder(folder, [&] {
             m_driver->queue(chooseFile(path));

@@ -64,9 +64,10 @@ QString describe(const TestDvrRequest& request)
     }
 }
 
-QString oldQuery(const QString& op, const QString& request, bool channel = true)
+QString oldQuery(const QString& op, const QString& request, bool channel = true, int clientId = CLIENT_ID)
 {
-    return QStringLiteral("MODE=5&CID=12&OP=%1%2&LEN=%3&REQ=%4")
+    return QStringLiteral("MODE=5&CID=%1&OP=%2%3&LEN=%4&REQ=%5")
+        .arg(clientId)
         .arg(op, channel ? QStringLiteral("&CH=3") : QString())
         .arg(request.size())
         .arg(request);
@@ -111,6 +112,8 @@ private slots:
     void cleanup();
     void commands_data();
     void commands();
+    void commandsStayWithTheirDvr_data();
+    void commandsStayWithTheirDvr();
     void ptzfSpeedIsKept();
     void tourSettings_data();
     void tourSettings();
@@ -260,9 +263,6 @@ void tst_LiveControlPanel::commands_data()
         row("10, Auto, Off", {"AutoOff1", "RPAuto0", "RPOff0"}, {on, off});
         row("30, Auto, Auto", {"AutoOff3", "RPAuto0", "RPAuto0"}, {on, on});
         row("30, Auto, 5", {"AutoOff3", "RPAuto0", "AutoOff0"}, {on, off}, true);
-        // "other" points the panel at another DVR: the switch-off still goes
-        // to the DVR and stream that were switched on.
-        row("10, Auto, another DVR", {"AutoOff1", "RPAuto0", "other"}, {on, off});
     }
 }
 
@@ -277,14 +277,8 @@ void tst_LiveControlPanel::commands()
     child<QSlider>("Speed")->setValue(2);
     child<QComboBox>("presetNum")->setCurrentIndex(98);
     chooseTour();
-    TestDvr other;
-    QVERIFY(other.listen());
-    for (const QString& name : clicks) {
-        if (name == QLatin1String("other"))
-            m_panel->setConnectedDVR(other.dvrRecord(oldProtocol), CLIENT_ID + 1, true);
-        else
-            QTest::mouseClick(child(qPrintable(name)), Qt::LeftButton);
-    }
+    for (const QString& name : clicks)
+        QTest::mouseClick(child(qPrintable(name)), Qt::LeftButton);
     // Seconds of the relay last 20 ms: 5 s would be over within the first wait.
     if (late)
         QCOMPARE(received(sent.size() - 1, 150), sent.mid(0, sent.size() - 1));
@@ -302,6 +296,85 @@ void tst_LiveControlPanel::commands()
     const QStringList holding = received(sent.size() + 4).mid(sent.size());
     QVERIFY2(holding.size() >= 4, qPrintable(holding.join('\n')));
     QCOMPARE(holding, QStringList(holding.size() - 1, sent.first()) << sent.last());
+}
+
+void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
+{
+    // Clicks; "press=<name>" only presses the button; "A" and "B" point the
+    // panel at that DVR (A is the one connected first).
+    QTest::addColumn<bool>("oldProtocol");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QStringList>("sentToA");
+    QTest::addColumn<QStringList>("sentToB");
+    QTest::addColumn<QList<bool>>("autoShown"); // Auto checked, after each DVR change
+    for (const bool old : {false, true}) {
+        const auto on = [old](int cid) { return old ? oldQuery("20", "0,1", false, cid) : QStringLiteral("relay 0"); };
+        const auto off = [old](int cid) { return old ? oldQuery("20", "0,0", false, cid) : QStringLiteral("relay 1"); };
+        const QStringList a{on(CLIENT_ID), off(CLIENT_ID)};
+        const QStringList b{on(CLIENT_ID + 1), off(CLIENT_ID + 1)};
+        // Auto with 30 s on A's relay first.
+        const auto row = [&](const char* name, const QStringList& clicks) -> QTestData& {
+            return QTest::addRow("%s: %s", old ? "old" : "new", name)
+                << old << QStringList{"DVRControl2", "AutoOff3", "RPAuto0"} + clicks;
+        };
+        row("Auto on A, then B", {"B"}) << a << QStringList() << QList<bool>{false};
+        row("On and Off on B while A's switch-off pends", {"B", "RPOn0", "RPOff0"}) << a << b << QList<bool>{false};
+        row("Auto on B while A's switch-off pends", {"B", "RPAuto0"}) << a << b << QList<bool>{false};
+        row("back on A, its Auto still shows", {"B", "A"}) << a << QStringList() << QList<bool>{false, true};
+        row("back on A, its Off replaces its switch-off", {"B", "A", "RPOff0"})
+            << a << QStringList() << QList<bool>{false, true};
+        const QString move = old ? oldQuery("7", "4S0") : QStringLiteral("ptzf 6 ch3 s0");
+        const QString stop = old ? oldQuery("7", "8") : QStringLiteral("ptzf 10 ch3 s0");
+        QTest::addRow("%s: a move held while the panel turns to B stops on A", old ? "old" : "new")
+            << old << QStringList{"press=ptzf_right", "B"} << QStringList{move, stop} << QStringList()
+            << QList<bool>{false};
+    }
+}
+
+void tst_LiveControlPanel::commandsStayWithTheirDvr()
+{
+    QFETCH(bool, oldProtocol);
+    QFETCH(QStringList, clicks);
+    QFETCH(QStringList, sentToA);
+    QFETCH(QStringList, sentToB);
+    QFETCH(QList<bool>, autoShown);
+    TestDvr other;
+    QVERIFY(other.listen());
+    // A held move is sent once while the row runs.
+    m_panel->findChild<CPtzfWidget*>()->setRepeatInterval(60000);
+    connectDvr(oldProtocol);
+    QList<bool> shown;
+    for (const QString& name : clicks) {
+        if (name == QLatin1String("A") || name == QLatin1String("B")) {
+            const bool b = name == QLatin1String("B");
+            m_panel->setConnectedDVR((b ? other : *m_dvr).dvrRecord(oldProtocol), b ? CLIENT_ID + 1 : CLIENT_ID, true);
+            shown << child("RPAuto0")->isChecked();
+        } else if (name.startsWith(QLatin1String("press="))) {
+            QTest::mousePress(child(qPrintable(name.mid(6))), Qt::LeftButton);
+        } else {
+            QTest::mouseClick(child(qPrintable(name)), Qt::LeftButton);
+        }
+    }
+    // The operator lets go of whatever was held.
+    for (QPushButton* button : m_panel->findChildren<QPushButton*>())
+        QTest::mouseRelease(button, Qt::LeftButton);
+    const auto commandsOf = [](const TestDvr& dvr) {
+        QStringList lines;
+        for (const TestDvrRequest& request : dvr.requests()) {
+            if (request.kind == TestDvrRequest::Command)
+                lines << describe(request);
+        }
+        return lines;
+    };
+    QTRY_COMPARE(commandsOf(*m_dvr), sentToA);
+    QTRY_COMPARE(commandsOf(other), sentToB);
+    // Nothing more comes once every switch-off was due.
+    static_cast<void>(QTest::qWaitFor(
+        [&] { return commandsOf(*m_dvr).size() > sentToA.size() || commandsOf(other).size() > sentToB.size(); },
+        RELAY_QUIET_MS));
+    QCOMPARE(commandsOf(*m_dvr), sentToA);
+    QCOMPARE(commandsOf(other), sentToB);
+    QCOMPARE(shown, autoShown);
 }
 
 void tst_LiveControlPanel::ptzfSpeedIsKept()
@@ -524,8 +597,9 @@ void tst_LiveControlPanel::pageButtons()
 
 void tst_LiveControlPanel::changeState_data()
 {
-    // Steps: a page button clicked, "single" or "multi" from the wall, or
-    // "DVR" for another DVR selected.
+    // Steps, with a DVR connected: a page button clicked, "single" or
+    // "multi" from the wall, "DVR" for another DVR selected, or "none" for
+    // no DVR (it failed).
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QList<bool>>("enabled"); // PTZ, tour, relay, picture
     QTest::newRow("PTZ") << QStringList{"DVRControl0", "multi"} << QList<bool>{false, false, true, true};
@@ -543,6 +617,8 @@ void tst_LiveControlPanel::changeState_data()
         << multiOnPtz + QStringList{"DVRControl2", "single", "DVR"} << QList<bool>(4, true);
     QTest::newRow("multi on the relay page, then picture")
         << QStringList{"DVRControl2", "multi", "DVRControl3"} << QList<bool>{true, true, true, false};
+    QTest::newRow("no DVR: every page disabled") << QStringList{"DVRControl2", "none"} << QList<bool>(4, false);
+    QTest::newRow("no DVR, then a DVR again") << QStringList{"none", "DVR"} << QList<bool>(4, true);
 }
 
 void tst_LiveControlPanel::changeState()
@@ -550,11 +626,14 @@ void tst_LiveControlPanel::changeState()
     QFETCH(QStringList, steps);
     QFETCH(QList<bool>, enabled);
 
+    connectDvr(false);
     for (const QString& step : steps) {
         if (step == "single" || step == "multi")
             m_panel->changeState(step == "single");
         else if (step == "DVR")
             connectDvr(false);
+        else if (step == "none")
+            m_panel->clearConnectedDVR();
         else
             QTest::mouseClick(child(step.toLatin1().constData()), Qt::LeftButton);
     }

@@ -329,7 +329,8 @@ void tst_CDisplayVideo::statusRecords()
 void tst_CDisplayVideo::playbackTexts_data()
 {
     // Steps: "f<mode>" a remote-playback frame reporting that mode, "c<cmd>"
-    // a playback command from the panel, "x" a clear.
+    // a playback command from the panel, "x" a clear (a redraw), "n" a new
+    // playback stream.
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("texts");
     QTest::newRow("speed change announced once")
@@ -338,8 +339,12 @@ void tst_CDisplayVideo::playbackTexts_data()
         << QStringList{"f1", "c2", "f1", "f1", "c5", "f1"} << QStringList{"Playback( +2X )", ""};
     QTest::newRow("after a pause the DVR's own word shows, and a speed after it") << QStringList{
         "f0", "c2", "f0", "f51", "f0"} << QStringList{"Playback( +1X )", "", "Playback( STEP+ )", "Playback( +1X )"};
-    QTest::newRow("play or a clear after a pause: the next frame announces") << QStringList{"f1", "c2", "c0", "f0",
-        "c2", "x", "f0"} << QStringList{"Playback( +2X )", "", "Playback( +1X )", "", "Playback( +1X )"};
+    QTest::newRow("play or a new stream after a pause: the next frame announces") << QStringList{"f1", "c2", "c0", "f0",
+        "c2", "n", "f0"} << QStringList{"Playback( +2X )", "", "Playback( +1X )", "", "Playback( +1X )"};
+    QTest::newRow("a redraw after a pause keeps frames on their way from claiming a speed")
+        << QStringList{"f0", "c2", "x", "f0"} << QStringList{"Playback( +1X )", ""};
+    QTest::newRow("reverse frames on their way after a pause claim no speed")
+        << QStringList{"f16", "c2", "f16", "f16"} << QStringList{"Playback( -1X )", ""};
     QTest::newRow("stop likewise") << QStringList{"f16", "c3", "f16"}
                                    << QStringList{"Playback( -1X )", "", "Playback( -1X )"};
     QTest::newRow("other commands only reset the mode")
@@ -365,6 +370,8 @@ void tst_CDisplayVideo::playbackTexts()
             m_router->makeImage(info, bytes(f), static_cast<unsigned long>(f.size()));
         } else if (step.startsWith('c')) {
             m_router->setPbStatus(static_cast<cgi::PbControl_Cmd>(value));
+        } else if (step == QLatin1String("n")) {
+            m_router->newPlaybackStream();
         } else {
             m_router->clear(-1);
         }

@@ -30,6 +30,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -44,6 +45,7 @@ namespace {
 
 const int SHOW_TIME_LIMIT_MS = 5000;
 const int STOP_TIME_LIMIT_MS = 15000;
+const int QUIET_MS = 500;
 const int ALL = 0xFFFF;
 
 // A main window with groups of test DVRs in its DVR tree, driven as the
@@ -92,6 +94,25 @@ public:
     // Every controller has video flowing and the main window heard so.
     bool connected() const { return TestDvrGroups::connected(m_viewer->connections()); }
 
+    // Every tile on view that a DVR fills shows a picture or the DVR's
+    // state: the redraw after a layout change or a failure is done.
+    bool settled() const
+    {
+        const CDisplayWidget* display = wall();
+        for (int tile = 0; tile < display->getViewScreens(); ++tile) {
+            const int screen = display->getViewStartScreen() + tile;
+            const QList<CConnectDVR*>& entries = m_viewer->connections().entries();
+            const bool filled = std::any_of(entries.cbegin(), entries.cend(), [screen](const CConnectDVR* controller) {
+                return controller && controller->isVisible() && screen >= controller->getDisplayStartScreen()
+                    && screen < controller->getDisplayEndScreen();
+            });
+            const CDisplayInfo info = display->wall()->getInfo(tile);
+            if (filled && !info.hasPicture() && !info.status)
+                return false;
+        }
+        return true;
+    }
+
     // The tiles [0, count) show their own channel's pictures.
     bool showsChannels(int count) const
     {
@@ -107,6 +128,23 @@ private:
     std::unique_ptr<Viewer> m_viewer;
     CDVRListTree* m_tree;
 };
+
+// The live commands a DVR received after its first `skip` requests, by
+// kind in a fixed order: "-" for none.
+QString liveCommandsSince(const TestDvr& dvr, qsizetype skip)
+{
+    const QList<QPair<int, const char*>> kinds{{cgi::MODE_PTZF, "ptz"}, {cgi::MODE_RELAY_PORT, "relay"},
+        {cgi::MODE_PICTURE_SET, "picture"}, {cgi::MODE_RECORD, "record"}};
+    const QList<TestDvrRequest> requests = dvr.requests().mid(skip);
+    QStringList seen;
+    for (const auto& [mode, name] : kinds) {
+        if (std::any_of(requests.cbegin(), requests.cend(), [mode = mode](const TestDvrRequest& request) {
+                return request.kind == TestDvrRequest::Command && request.mode == mode;
+            }))
+            seen << QLatin1String(name);
+    }
+    return seen.isEmpty() ? QStringLiteral("-") : seen.join(QLatin1Char(','));
+}
 
 void connectMyDvr(ViewerBench& bench, bool oldProtocol, quint32 mask = ALL)
 {
@@ -313,6 +351,116 @@ private slots:
         QVERIFY(bench.viewer().isVisible());
         QCOMPARE(wall->parentWidget()->objectName(), QStringLiteral("DisplayFrame"));
         QTRY_VERIFY_WITH_TIMEOUT(bench.showsChannels(16), SHOW_TIME_LIMIT_MS);
+    }
+
+    // A group of DVRs A and B, driven by the operator's events: "connect"
+    // the group from the tree ("connect=<i>" naming DVR i), a button's
+    // name clicks it, "select=<s>" selects screen s, "dclick=<s>" double
+    // clicks it, "fail=<i>" stops DVR i, "back=<i>" starts it again and
+    // reconnects. Then the title names the current DVR, and the commands of
+    // the live control panel (PTZ, relay, picture) and of the main window
+    // (record on the DVR) reach the DVR it names, or none while that DVR is
+    // not connected. PTZ and picture act on a single screen only.
+    void commandsFollowTheTitle_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("received"); // "A <kinds> | B <kinds>"
+        const QString all = QStringLiteral("ptz,relay,picture,record");
+        QTest::newRow("B selected, A fails, a double click on A's failed tile")
+            << "connect LiveM select=16 fail=0 dclick=3"
+            << "A( admin )"
+            << "A - | B -";
+        QTest::newRow("then A comes back") << "connect LiveM select=16 fail=0 dclick=3 back=0"
+                                           << "A( admin )"
+                                           << "A " + all + " | B -";
+        QTest::newRow("the current DVR fails in Live S") << "connect fail=0"
+                                                         << "A( admin )"
+                                                         << "A - | B -";
+        QTest::newRow("the current DVR fails in Live M") << "connect LiveM fail=0"
+                                                         << "A( admin )"
+                                                         << "A - | B -";
+        QTest::newRow("another DVR fails: the selected one stays") << "connect LiveM select=16 fail=0"
+                                                                   << "B( admin )"
+                                                                   << "A - | B relay,record";
+        QTest::newRow("a page change takes the selected DVR off the view") << "connect LiveM select=16 Screen2x2"
+                                                                           << "A( admin )"
+                                                                           << "A relay,record | B -";
+        QTest::newRow("Live S shows the DVR selected in Live M") << "connect LiveM select=16 LiveS"
+                                                                 << "B( admin )"
+                                                                 << "A - | B relay,record";
+        QTest::newRow("a single screen of B") << "connect LiveM select=16 dclick=16"
+                                              << "B( admin )"
+                                              << "A - | B " + all;
+        QTest::newRow("B connected from the tree after A failed") << "connect fail=0 connect=1"
+                                                                  << "B( admin )"
+                                                                  << "A - | B relay,record";
+    }
+
+    void commandsFollowTheTitle()
+    {
+        QFETCH(QString, events);
+        QFETCH(QString, title);
+        QFETCH(QString, received);
+        CAppSettings().writeSetting(CAppSettings::RECONNECT, false);
+        ViewerBench bench;
+        bench.addGroup(QStringLiteral("Shop"),
+            {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), false)});
+        const QList<quint16> ports{bench.dvr(0).port(), bench.dvr(1).port()};
+        CDisplayWidget* wall = bench.wall();
+        const auto run = [&](const QString& event) {
+            const QString name = event.section(QLatin1Char('='), 0, 0);
+            const int value = event.section(QLatin1Char('='), 1).toInt();
+            const bool valued = event.contains(QLatin1Char('='));
+            if (name == QLatin1String("connect")) {
+                bench.connectGroup(0, valued ? value : -1);
+                return QTest::qWaitFor([&] { return bench.connected(); }, SHOW_TIME_LIMIT_MS);
+            }
+            if (name == QLatin1String("select")) {
+                if (!QTest::qWaitFor([&] { return wall->wall()->getInfo(value).hasPicture(); }, SHOW_TIME_LIMIT_MS))
+                    return false;
+                wall->updateSelectScreen(value);
+            } else if (name == QLatin1String("dclick")) {
+                emit wall->doubleClicked(value);
+            } else if (name == QLatin1String("fail")) {
+                bench.dvr(value).close();
+                if (!QTest::qWaitFor([&] { return !bench.controller(value)->isStarted(); }, SHOW_TIME_LIMIT_MS))
+                    return false;
+            } else if (name == QLatin1String("back")) {
+                if (!bench.dvr(value).listen(ports.at(value)))
+                    return false;
+                bench.controller(value)->OnTimer();
+                if (!QTest::qWaitFor([&] { return bench.connected(); }, SHOW_TIME_LIMIT_MS))
+                    return false;
+            } else {
+                bench.button(qPrintable(event))->click();
+            }
+            return QTest::qWaitFor([&] { return bench.settled(); }, SHOW_TIME_LIMIT_MS);
+        };
+        for (const QString& event : events.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            QVERIFY2(run(event), qPrintable(event));
+        QTRY_COMPARE(bench.leftTitle(), title);
+
+        // As the operator gives them: a PTZ move and its stop, a relay
+        // switched on, a picture value changed, record on the DVR.
+        const QList<qsizetype> before{bench.dvr(0).requests().size(), bench.dvr(1).requests().size()};
+        bench.button("DVRControl0")->click();
+        QTest::mousePress(bench.button("ptzf_right"), Qt::LeftButton);
+        QTest::mouseRelease(bench.button("ptzf_right"), Qt::LeftButton);
+        bench.button("DVRControl2")->click();
+        QTest::mouseClick(bench.button("RPOn0"), Qt::LeftButton);
+        bench.button("DVRControl3")->click();
+        auto* contrast = bench.viewer().findChild<QSlider*>(QStringLiteral("contrast"));
+        QTest::keyClick(contrast, contrast->value() < contrast->maximum() ? Qt::Key_Right : Qt::Key_Left);
+        QTest::mouseClick(bench.button("RecToDVR"), Qt::LeftButton);
+        const auto shown = [&] {
+            return QStringLiteral("A %1 | B %2")
+                .arg(liveCommandsSince(bench.dvr(0), before.at(0)), liveCommandsSince(bench.dvr(1), before.at(1)));
+        };
+        QTRY_COMPARE(shown(), received);
+        // A command to the wrong DVR would come within this time.
+        static_cast<void>(QTest::qWaitFor([&] { return shown() != received; }, QUIET_MS));
+        QCOMPARE(shown(), received);
     }
 
     void connectCycles()

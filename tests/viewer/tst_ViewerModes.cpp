@@ -14,6 +14,7 @@
 #include "Display/CScreenWidget.h"
 #include "Display/OpenGLMode.h"
 #include "EMap/CEMapList.h"
+#include "FileSizeLimit.h"
 #include "Recording/CBackupWidget.h"
 #include "Recording/CPlaybackWidget.h"
 #include "Recording/CSearchWidget.h"
@@ -59,8 +60,8 @@ const int TIME_LIMIT_MS = 30000;
 const int STOP_TIME_LIMIT_MS = 15000;
 const quint32 RECORDED_CHANNELS = 0x3;
 const int MODE_SWITCHES = 50;
-const int RECONNECT_DELAY_MS = 300;
-const int QUIET_MS = 2000; // well past the reconnect delay
+// Longer than any row: a reconnect comes only when the row asks for it.
+const int RECONNECT_DELAY_MS = 3600 * 1000;
 const char* const KEPT_TEXT = "kept\n";
 
 std::time_t recordedStart()
@@ -68,17 +69,21 @@ std::time_t recordedStart()
     return QDateTime(QDate(2024, 3, 10), QTime(10, 0), Qt::UTC).toSecsSinceEpoch();
 }
 
-// A main window whose tree holds one group of the one DVR, named "DVR".
-std::unique_ptr<Viewer> viewerOf(const DVR& record)
+// A main window whose tree holds one group of the DVRs, the first named
+// "DVR".
+std::unique_ptr<Viewer> viewerOf(const QList<DVR>& records)
 {
     auto viewer = std::make_unique<Viewer>();
     auto* tree = viewer->findChild<CDVRListTree*>();
     tree->clear();
     Group group;
-    *group.add_dvr() = record;
-    group.mutable_dvr(0)->set_name("DVR");
     auto* item = new QTreeWidgetItem(tree);
-    (new QTreeWidgetItem(item))->setData(0, Qt::UserRole, QVariant::fromValue(group.dvr(0)));
+    for (const DVR& record : records) {
+        DVR* dvr = group.add_dvr();
+        *dvr = record;
+        dvr->set_name(group.dvr_size() == 1 ? "DVR" : "DVR " + std::to_string(group.dvr_size()));
+        (new QTreeWidgetItem(item))->setData(0, Qt::UserRole, QVariant::fromValue(*dvr));
+    }
     item->setData(0, Qt::UserRole, QVariant::fromValue(group));
     viewer->show();
     return viewer;
@@ -127,13 +132,17 @@ private slots:
     // the backup panel; "recorded" writes a local recording; "file=name"
     // answers the next file dialog with that file of the row's folder
     // ("file=@recorded": the local recording's folder; "file=" cancels);
+    // "group" connects both DVRs of the group, "stopCurrent" disconnects
+    // the current DVR from the tree;
     // "pick=name" opens PC setup and picks that option, "ok" confirms it;
+    // "full=name" clicks that button while no file may grow;
     // "map" opens an E-Map and "log" adds a line to its log ("log=n" n
     // lines); "switch" runs 50 mode switches; "fail" fails the DVR with a
-    // reconnect pending and starts it again, "quiet" waits past the
-    // reconnect delay for no new video stream; "hold=playback" ("hold=read")
+    // reconnect pending and starts it again, "quiet" checks that no
+    // reconnect is pending and no new video stream was asked for; "hold=playback" ("hold=read")
     // makes the DVR hold its answers to playback (configuration reads),
-    // "held" waits for a held answer, "release" sends them.
+    // "held" waits for a held answer, "release" sends them; "zoom" zooms the
+    // single screen shown.
     // Checks: "asked" the DVR got its information (setup) request, "shows"
     // the wall shows pictures, "idle" no DVR is connected, "info" the
     // information window shows, "reconnects" the DVR is asked for a new
@@ -146,7 +155,10 @@ private slots:
     // "configured" the setup window shows the DVR's configuration,
     // "backupEnded" the backup panel is idle again, "abandoned" no held
     // answer is awaited, "sequenceOff" the sequence is off and shown so,
-    // "liveShown" Live S shows its wall, "noPlayback" no playback runs.
+    // "liveShown" Live S shows its wall, "noPlayback" no playback runs,
+    // "zoomOff" the zoom is off, shown so, and a double click is taken,
+    // "fullDisk" the file kept its bytes and the operator was told why,
+    // "othersIdle" the DVR that was not current streams no more.
     void modes_data()
     {
         QTest::addColumn<bool>("oldDialect");
@@ -174,6 +186,8 @@ private slots:
             << false << "connect Screen4_0 pick=selOpengl0 ok" << int(Viewer::PC_SETUP) << "same rebuilt shows";
         QTest::newRow("a new OpenGL mode ends the sequence")
             << false << "connect Screen4_0 Sequence pick=selOpengl0 ok" << int(Viewer::PC_SETUP) << "sequenceOff";
+        QTest::newRow("a new OpenGL mode ends the zoom")
+            << false << "connect Ch0 zoom pick=selOpengl0 ok" << int(Viewer::PC_SETUP) << "zoomOff";
         QTest::newRow("Exit ends the setup read")
             << false << "connect hold=read Setup held configExit" << int(Viewer::LIVE_S) << "abandoned";
         QTest::newRow("Exit after PC setup returns to Live S")
@@ -192,6 +206,8 @@ private slots:
             << false << "EMap file=kept.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "kept";
         QTest::newRow("a log file that cannot be written is told")
             << false << "EMap map log file=kept.txt/log.txt emapLogSave" << int(Viewer::EMAP_VIEW) << "refused";
+        QTest::newRow("a log saved onto a full disk leaves the old file")
+            << false << "EMap map log file=kept.txt full=emapLogSave" << int(Viewer::EMAP_VIEW) << "fullDisk";
         QTest::newRow("the E-Map ends a backup")
             << false << "connect Backup searched backup EMap" << int(Viewer::EMAP_VIEW) << "backupEnded";
         QTest::newRow("a mode entered after PC setup ends a backup")
@@ -206,6 +222,9 @@ private slots:
         }
         QTest::newRow("failed: no live in Playback")
             << false << "connect fail file= Playback quiet" << int(Viewer::PLAYBACK) << "idle";
+        // The current DVR idle, another still streams: it stops too.
+        QTest::newRow("a streaming DVR that is not current stops for information")
+            << false << "LiveM group stopCurrent Information" << int(Viewer::INFORMATION) << "othersIdle";
         QTest::newRow("information stops a playback that still starts")
             << false << "connect Search searched hold=playback time held Information release"
             << int(Viewer::INFORMATION) << "noPlayback";
@@ -251,7 +270,10 @@ private slots:
         dvr.setStreamSettings(streamSettings);
 
         ModalAnswers answers;
-        auto viewer = viewerOf(dvr.dvrRecord(oldDialect));
+        // A second DVR, connected only by the rows that connect the group.
+        TestDvr other;
+        QVERIFY(other.listen());
+        auto viewer = viewerOf({dvr.dvrRecord(oldDialect), other.dvrRecord(oldDialect)});
         QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
 
         auto* wall = viewer->findChild<CDisplayWidget*>();
@@ -275,6 +297,21 @@ private slots:
                 tileAtConnect = wall->findChild<CScreenWidget*>();
                 return shown;
             }
+            if (step == QLatin1String("group")) {
+                auto* tree = viewer->findChild<CDVRListTree*>();
+                emit tree->groupConnect(*tree->topLevelItem(0), 0, -1);
+                return QTest::qWaitFor(
+                    [&] {
+                        const QList<CConnectDVR*>& entries = viewer->connections().entries();
+                        return std::all_of(entries.cbegin(), entries.cend(),
+                            [](const CConnectDVR* controller) { return controller->IsConnected(); });
+                    },
+                    TIME_LIMIT_MS);
+            }
+            if (step == QLatin1String("stopCurrent")) {
+                emit viewer->findChild<CDVRListTree*>()->disconnectDVR(0, viewer->connections().currentIndex());
+                return !current()->isStarted();
+            }
             if (step == QLatin1String("searched"))
                 return QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, TIME_LIMIT_MS);
             if (step == QLatin1String("fail")) {
@@ -286,8 +323,13 @@ private slots:
                 streamsAtFailure = videoStreams(false);
                 return dvr.listen(port);
             }
+            // The reconnect that was pending is gone, so no stream can come.
             if (step == QLatin1String("quiet"))
-                return !QTest::qWaitFor([&] { return videoStreams(false) > streamsAtFailure; }, QUIET_MS);
+                return (!current() || !current()->isReconnectPending()) && videoStreams(false) == streamsAtFailure;
+            if (step == QLatin1String("zoom")) {
+                child<QPushButton>(*viewer, "DigitalZoom")->click();
+                return wall->IsZoom();
+            }
             if (step == QLatin1String("held"))
                 return QTest::qWaitFor([&] { return dvr.heldAnswers() > 0; }, TIME_LIMIT_MS);
             if (step == QLatin1String("time")) {
@@ -307,6 +349,9 @@ private slots:
                 answers.files << (name == QLatin1String("@recorded") ? RecordedFolder::folder()
                         : name.isEmpty()                             ? QString()
                                                                      : folder.filePath(name));
+            } else if (step.startsWith(QLatin1String("full="))) {
+                const FileSizeLimit full(0);
+                child<QPushButton>(*viewer, qPrintable(step.mid(5)))->click();
             } else if (step.startsWith(QLatin1String("pick="))) {
                 child<QPushButton>(*viewer, "PCSetup")->click();
                 child<QRadioButton>(*viewer, qPrintable(step.mid(5)))->click();
@@ -377,8 +422,19 @@ private slots:
         }
         if (check("backupEnded"))
             QVERIFY(!backup->isBackup());
+        if (check("othersIdle")) {
+            QVERIFY(!viewer->connections().entries().at(1)->isStarted());
+            QTRY_COMPARE(other.streams()->runningCount(), 0);
+        }
         if (check("abandoned"))
             QTRY_COMPARE(dvr.heldAnswers(), 0);
+        if (check("zoomOff")) {
+            QVERIFY(!child<QPushButton>(*viewer, "DigitalZoom")->isChecked() && !wall->IsZoom());
+            // Double clicks work again on the rebuilt wall.
+            QWidget* target = wall->childAt(wall->rect().center());
+            QTest::mouseDClick(target, Qt::LeftButton, {}, target->mapFrom(wall, wall->rect().center()));
+            QVERIFY(wall->isSingleScreen());
+        }
         if (check("sequenceOff"))
             QVERIFY(!child<QPushButton>(*viewer, "Sequence")->isChecked() && !wall->isSequence());
         if (check("liveShown"))
@@ -398,6 +454,12 @@ private slots:
             QCOMPARE(child<QLabel>(*viewer, "snapshotImage")->pixmap().size(), shot.size());
             child<QPushButton>(*viewer, "LiveM")->click();
             QVERIFY(!child(*viewer, "snapshotImage")->isVisible());
+        }
+        if (check("fullDisk")) {
+            QTRY_COMPARE(answers.messages.size(), 1);
+            QVERIFY2(answers.messages.first().contains(qt_error_string(EFBIG)), qPrintable(answers.messages.first()));
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), QByteArray(KEPT_TEXT));
         }
         if (check("unreadable")) {
             const auto* image = child<QLabel>(*viewer, "snapshotImage");
@@ -496,7 +558,7 @@ private slots:
             }
             dialog->accept();
         };
-        auto viewer = viewerOf(dvr.dvrRecord());
+        auto viewer = viewerOf({dvr.dvrRecord()});
         QVERIFY(connectShown(*viewer));
         child<QPushButton>(*viewer, "Setup")->click();
         QTRY_COMPARE(shownDvrName(*viewer), held);
