@@ -44,30 +44,24 @@ void CLiveCtrlWidget::setConnectedDVR(const DVR& dvr, int clientId, bool showRel
     m_remotePort->setVisible(showRelay);
     m_remotePort->setConnectedDVR(dvr, clientId);
     m_picture->SetConnectedDVR(dvr, clientId);
-    m_dvr.CopyFrom(dvr);
-    m_clientId = clientId;
-    m_hasDvr = true;
     m_ui->stackedWidget->setEnabled(true);
 }
 
 void CLiveCtrlWidget::clearConnectedDVR()
 {
-    if (!m_hasDvr)
-        return;
-    // The pages first, while a held button can still end its movement.
     m_ptzf->clearConnectedDVR();
     m_autoPreset->clearConnectedDVR();
     m_remotePort->clearConnectedDVR();
     m_picture->clearConnectedDVR();
-    m_dvr.Clear();
-    m_clientId = 0;
-    m_hasDvr = false;
     m_ui->stackedWidget->setEnabled(false);
 }
 
 bool CLiveCtrlWidget::isConnectedTo(const DVR& dvr, int clientId) const
 {
-    return m_hasDvr && clientId == m_clientId && dvr.SerializeAsString() == m_dvr.SerializeAsString();
+    // Every page is pointed at once: the PTZ page speaks for them all.
+    const CLiveCommand& command = m_ptzf->command();
+    return command.hasDVR() && command.clientId() == clientId
+        && command.dvr().SerializeAsString() == dvr.SerializeAsString();
 }
 
 void CLiveCtrlWidget::setSelectedChannel(int channel)

@@ -71,7 +71,4 @@ private:
     CRemotePortWiget* m_remotePort = nullptr;
     CPictureWidget* m_picture = nullptr;
     bool m_singleScreen = true;
-    bool m_hasDvr = false;
-    DVR m_dvr;
-    int m_clientId = 0;
 };

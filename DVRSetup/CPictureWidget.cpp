@@ -121,25 +121,15 @@ void CPictureWidget::clearConnectedDVR()
     m_values.Clear();
     m_command.clearDVR();
     fillValues();
-    dropReader();
+    CReadDVRData::discard(m_reader);
     refreshSliders();
-}
-
-void CPictureWidget::dropReader()
-{
-    // The DVR's read ends now: nothing it still delivers may reach another
-    // DVR's values, and a silent DVR must not hold up the window.
-    if (!m_reader)
-        return;
-    disconnect(m_reader, nullptr, this, nullptr);
-    m_reader->stopRead();
-    m_reader->deleteLater();
-    m_reader = nullptr;
 }
 
 void CPictureWidget::replaceReader()
 {
-    dropReader();
+    // The previous DVR's read ends now: nothing it still delivers may reach
+    // this DVR's values, and a silent DVR must not hold up the window.
+    CReadDVRData::discard(m_reader);
     m_reader = new CReadDVRData(this);
     m_reader->setTimeLimit(m_readTimeLimitMs);
     connect(m_reader, &CReadDVRData::completed, this, &CPictureWidget::PictureControlReaded);

@@ -68,7 +68,6 @@ private:
     void changeValue(Row row, int value);
     void releaseSlider(Row row);
     void sendSet(cgi::PictureControlSet::Type type, int value);
-    void dropReader();
     void replaceReader();
 
     std::unique_ptr<Ui::CPictureWidget> m_ui;

@@ -29,6 +29,8 @@ public:
 
     void setConnectedDVR(const DVR& dvr, int clientId);
     void clearConnectedDVR();
+    // Where the page's commands go.
+    const CLiveCommand& command() const { return m_command; }
     // How often a held movement is sent again.
     void setRepeatInterval(int milliseconds);
 

@@ -1,31 +1,12 @@
 #include "DVRSetup/CRelaySwitchOffs.h"
 
-#include <QTimer>
+#include <QTimerEvent>
 #include <algorithm>
 
 struct CRelaySwitchOffs::Pending {
-    Pending(const CLiveCommand& target, unsigned relayNumber, CSendCommand* sender)
-        : command(target.dvr(), target.clientId(), sender)
-        , relay(relayNumber)
-        , timer(new QTimer)
-    {
-        timer->setSingleShot(true);
-    }
-
-    // The timer may be the one whose timeout removes this entry.
-    ~Pending()
-    {
-        timer->stop();
-        timer->disconnect();
-        timer->deleteLater();
-    }
-
-    Pending(const Pending&) = delete;
-    Pending& operator=(const Pending&) = delete;
-
     CLiveCommand command;
     unsigned relay;
-    QTimer* timer;
+    int timerId;
 };
 
 CRelaySwitchOffs::CRelaySwitchOffs(CSendCommand* sender, SwitchOff switchOff, QObject* parent)
@@ -51,17 +32,17 @@ void CRelaySwitchOffs::arm(const CLiveCommand& target, unsigned relay, int milli
     if (!target.hasDVR())
         return;
     cancel(target, relay);
-    m_pending.push_back(std::make_unique<Pending>(target, relay, m_sender));
-    const Pending* pending = m_pending.back().get();
-    connect(pending->timer, &QTimer::timeout, this, [this, pending] { fire(pending); });
-    pending->timer->start(milliseconds);
+    m_pending.push_back(std::unique_ptr<Pending>(
+        new Pending{CLiveCommand(target.dvr(), target.clientId(), m_sender), relay, startTimer(milliseconds)}));
 }
 
 void CRelaySwitchOffs::cancel(const CLiveCommand& target, unsigned relay)
 {
     const int index = indexOf(target, relay);
-    if (index >= 0)
-        m_pending.erase(m_pending.begin() + index);
+    if (index < 0)
+        return;
+    killTimer(m_pending[std::size_t(index)]->timerId);
+    m_pending.erase(m_pending.begin() + index);
 }
 
 bool CRelaySwitchOffs::isPending(const CLiveCommand& target, unsigned relay) const
@@ -69,12 +50,15 @@ bool CRelaySwitchOffs::isPending(const CLiveCommand& target, unsigned relay) con
     return indexOf(target, relay) >= 0;
 }
 
-void CRelaySwitchOffs::fire(const Pending* pending)
+void CRelaySwitchOffs::timerEvent(QTimerEvent* event)
 {
     const auto found = std::find_if(m_pending.begin(), m_pending.end(),
-        [pending](const std::unique_ptr<Pending>& entry) { return entry.get() == pending; });
-    if (found == m_pending.end())
+        [event](const std::unique_ptr<Pending>& entry) { return entry->timerId == event->timerId(); });
+    if (found == m_pending.end()) {
+        QObject::timerEvent(event);
         return;
+    }
+    killTimer(event->timerId());
     // Taken out first: whoever hears of the switch-off sees it done.
     const std::unique_ptr<Pending> due = std::move(*found);
     m_pending.erase(found);

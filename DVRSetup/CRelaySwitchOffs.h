@@ -38,7 +38,8 @@ private:
 
     // -1 when none pends.
     int indexOf(const CLiveCommand& target, unsigned relay) const;
-    void fire(const Pending* pending);
+    // A switch-off is due.
+    void timerEvent(QTimerEvent* event) override;
 
     CSendCommand* m_sender;
     SwitchOff m_switchOff;

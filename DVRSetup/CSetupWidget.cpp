@@ -277,12 +277,7 @@ void CSetupWidget::startRead()
 
 void CSetupWidget::cancelRead()
 {
-    if (!m_reader)
-        return;
-    disconnect(m_reader, nullptr, this, nullptr);
-    m_reader->stopRead();
-    m_reader->deleteLater();
-    m_reader = nullptr;
+    CReadDVRData::discard(m_reader);
 }
 
 void CSetupWidget::OnReloadCompleted(const QByteArray& data)

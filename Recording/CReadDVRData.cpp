@@ -55,6 +55,16 @@ void CReadDVRData::stopRead()
     waitForRun();
 }
 
+void CReadDVRData::discard(CReadDVRData*& reader)
+{
+    if (!reader)
+        return;
+    disconnect(reader, &CReadDVRData::completed, nullptr, nullptr);
+    reader->stopRead();
+    reader->deleteLater();
+    reader = nullptr;
+}
+
 void CReadDVRData::waitForRun()
 {
     wait();

@@ -28,6 +28,10 @@ public:
 
     void startRead(const DVR& dvr, const QString& query);
     void stopRead();
+    // Ends the reader's read and lets no completed() of it reach anyone;
+    // the reader goes once control returns to the event loop, and the
+    // pointer is null. Nothing happens to a null pointer.
+    static void discard(CReadDVRData*& reader);
     // Reads the same URL again without clearing what was gathered.
     void tryConnect();
 
