@@ -55,10 +55,10 @@ Q_DECLARE_METATYPE(Arrange)
 namespace {
 
 const QString TRANSFERRED = QStringLiteral("The DVR configuration is correctly transfered!");
+const QString TRANSMISSION_ERROR = QStringLiteral("The transmission error occured!");
 
 // How a row of refusedFiles reaches its file.
 enum FileAction { Open, SaveReadOnly, SaveFullDisk };
-const QString TRANSMISSION_ERROR = QStringLiteral("The transmission error occured!");
 
 // Answers the modal windows the hub opens, as an operator would: each
 // dialog once by the next queued answer (none left: Cancel), each message

@@ -178,11 +178,9 @@ private slots:
         remembering("PC setup remembers search", CModeTable::SEARCH, CModeTable::PC_SETUP, CModeTable::SEARCH);
         remembering("the E-Map remembers live M", CModeTable::LIVE_M, CModeTable::EMAP_EDIT, CModeTable::LIVE_M);
         remembering("setup after PC setup: the mode before it", CModeTable::PC_SETUP, CModeTable::SETUP, EARLIER);
-        remembering("PC setup again: the mode before it", CModeTable::PC_SETUP, CModeTable::PC_SETUP, EARLIER);
         remembering(
             "between the E-Map's modes: the mode before them", CModeTable::EMAP_VIEW, CModeTable::EMAP_EDIT, EARLIER);
         remembering("search remembers nothing", CModeTable::LIVE_S, CModeTable::SEARCH, EARLIER);
-        remembering("information remembers nothing", CModeTable::BACKUP, CModeTable::INFORMATION, EARLIER);
         // The ways out of setup and the E-Map enter the mode before, as its
         // menu button would, and check that button.
         QTest::newRow("setup back to live M")

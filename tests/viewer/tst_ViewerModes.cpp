@@ -22,6 +22,7 @@
 #include "Settings/CPCSetupDialog.h"
 #include "TestDvr.h"
 #include "TestDvrConfiguration.h"
+#include "TestDvrGroups.h"
 #include "TestDvrPlayback.h"
 #include "TestDvrRecordings.h"
 #include "TestDvrSchedule.h"
@@ -300,13 +301,7 @@ private slots:
             if (step == QLatin1String("group")) {
                 auto* tree = viewer->findChild<CDVRListTree*>();
                 emit tree->groupConnect(*tree->topLevelItem(0), 0, -1);
-                return QTest::qWaitFor(
-                    [&] {
-                        const QList<CConnectDVR*>& entries = viewer->connections().entries();
-                        return std::all_of(entries.cbegin(), entries.cend(),
-                            [](const CConnectDVR* controller) { return controller->IsConnected(); });
-                    },
-                    TIME_LIMIT_MS);
+                return QTest::qWaitFor([&] { return TestDvrGroups::connected(viewer->connections()); }, TIME_LIMIT_MS);
             }
             if (step == QLatin1String("stopCurrent")) {
                 emit viewer->findChild<CDVRListTree*>()->disconnectDVR(0, viewer->connections().currentIndex());
