@@ -31,7 +31,7 @@ void CSendCommand::setTimeLimit(int milliseconds)
     m_timeLimitMs = milliseconds;
 }
 
-bool CSendCommand::send(const DVR& dvr, const QString& query)
+bool CSendCommand::send(const DVR& dvr, const QString& query, Answered answered)
 {
     if (query.isEmpty()) {
         qCWarning(lcDvrNetwork, "[ERROR] no command sent: the request was refused");
@@ -51,7 +51,7 @@ bool CSendCommand::send(const DVR& dvr, const QString& query)
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/x-www-form-urlencoded"));
     request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
     QNetworkReply* reply = m_manager->post(request, body);
-    m_readers.emplace(reply, std::make_unique<CDataParser>());
+    m_readers.emplace(reply, Reply{std::make_unique<CDataParser>(), std::move(answered)});
 
     connect(reply, &QNetworkReply::finished, this, &CSendCommand::OnHttpFinished);
     connect(reply, &QNetworkReply::readyRead, this, &CSendCommand::OnHttpReadyRead);
@@ -81,7 +81,7 @@ bool CSendCommand::findDvrInfo(QNetworkReply* reply, cgi::DvrInfo* info)
     const auto found = m_readers.find(reply);
     if (found == m_readers.end())
         return false;
-    CDataParser& reader = *found->second;
+    CDataParser& reader = *found->second.reader;
     const QByteArray bytes = reply->readAll();
     bool packet = reader.setReceivedData(bytes.constData(), static_cast<unsigned>(bytes.size()));
     for (; packet; packet = reader.setReceivedData(nullptr, 0)) {
@@ -101,9 +101,16 @@ void CSendCommand::OnHttpFinished()
     auto* reply = qobject_cast<QNetworkReply*>(sender());
     if (!reply)
         return;
-    m_readers.erase(reply);
+    const auto found = m_readers.find(reply);
+    Answered answered;
+    if (found != m_readers.end()) {
+        answered = std::move(found->second.answered);
+        m_readers.erase(found);
+    }
     disconnect(reply, nullptr, this, nullptr);
     reply->deleteLater();
+    if (answered)
+        answered(reply->error() == QNetworkReply::NoError);
 }
 
 void CSendCommand::OnHttpError(QNetworkReply::NetworkError code)

@@ -6,6 +6,7 @@
 #include <QNetworkReply>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 
@@ -19,6 +20,10 @@ class QNetworkAccessManager;
 // on as camera names; the reply is then closed. Every reply is closed and
 // freed when it finishes, when the identity was found, or at the latest
 // after the time limit, so a stream opened by a live request never stays.
+// A caller that must know whether the DVR took the command passes an
+// answer callback: it hears once, when the reply ends, whether the DVR
+// answered (a refused connection, an HTTP error status, a reply cut off or
+// one that outlived the time limit did not).
 //
 // Lives and works in one thread (the GUI thread) and must outlive its
 // requests: destroying it cancels those still running.
@@ -28,12 +33,16 @@ class CSendCommand : public QObject {
 public:
     static constexpr int DEFAULT_TIME_LIMIT_MS = 30000;
 
+    using Answered = std::function<void(bool answered)>;
+
     explicit CSendCommand(QObject* parent = nullptr);
     ~CSendCommand() override;
 
-    // False, with nothing sent, for an empty query (one that COldQuery or
-    // cgi::Data2Url refused) or an invalid DVR address.
-    bool send(const DVR& dvr, const QString& query);
+    // False, with nothing sent and `answered` never called, for an empty
+    // query (one that COldQuery or cgi::Data2Url refused) or an invalid DVR
+    // address. `answered` is called on this sender's thread and must not
+    // destroy the sender.
+    bool send(const DVR& dvr, const QString& query, Answered answered = {});
 
     // How long a reply may stay open; for requests sent after the call.
     void setTimeLimit(int milliseconds);
@@ -48,9 +57,14 @@ private slots:
     void OnHttpError(QNetworkReply::NetworkError code);
 
 private:
+    struct Reply {
+        std::unique_ptr<CDataParser> reader;
+        Answered answered;
+    };
+
     bool findDvrInfo(QNetworkReply* reply, cgi::DvrInfo* info);
 
     QNetworkAccessManager* m_manager;
-    std::unordered_map<QNetworkReply*, std::unique_ptr<CDataParser>> m_readers;
+    std::unordered_map<QNetworkReply*, Reply> m_readers;
     int m_timeLimitMs = DEFAULT_TIME_LIMIT_MS;
 };

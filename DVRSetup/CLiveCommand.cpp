@@ -55,21 +55,27 @@ QString CLiveCommand::newQuery(cgi::Mode mode, const google::protobuf::MessageLi
 
 void CLiveCommand::sendNew(cgi::Mode mode, const google::protobuf::MessageLite& message)
 {
-    if (!m_hasDvr)
-        return;
-    const QString query = newQuery(mode, message);
-    if (!query.isEmpty())
-        m_sender->send(m_dvr, query);
+    if (m_hasDvr)
+        send(newQuery(mode, message));
+}
+
+QString CLiveCommand::oldQuery(int op, std::optional<int> channel, const QByteArray& request) const
+{
+    COldQuery query = oldCommand(op);
+    if (channel)
+        query.add("CH", *channel);
+    query.add("LEN", request.size()).addPlain("REQ", request);
+    return checked(query);
 }
 
 void CLiveCommand::sendOld(int op, int channel, const QByteArray& request)
 {
-    sendOldQuery(op, channel, request);
+    send(oldQuery(op, channel, request));
 }
 
 void CLiveCommand::sendOld(int op, const QByteArray& request)
 {
-    sendOldQuery(op, std::nullopt, request);
+    send(oldQuery(op, std::nullopt, request));
 }
 
 COldQuery CLiveCommand::oldCommand(int op, int streamOffset) const
@@ -81,20 +87,18 @@ COldQuery CLiveCommand::oldCommand(int op, int streamOffset) const
 
 void CLiveCommand::sendOld(const COldQuery& query)
 {
-    if (!m_hasDvr)
-        return;
-    if (query.isRefused()) {
-        qDebug().noquote() << "[ERROR] command not sent:" << query.errorText();
-        return;
-    }
-    m_sender->send(m_dvr, query.text());
+    if (m_hasDvr)
+        send(checked(query));
 }
 
-void CLiveCommand::sendOldQuery(int op, std::optional<int> channel, const QByteArray& request)
+bool CLiveCommand::send(const QString& query, CSendCommand::Answered answered)
 {
-    COldQuery query = oldCommand(op);
-    if (channel)
-        query.add("CH", *channel);
-    query.add("LEN", request.size()).addPlain("REQ", request);
-    sendOld(query);
+    return m_hasDvr && !query.isEmpty() && m_sender->send(m_dvr, query, std::move(answered));
+}
+
+QString CLiveCommand::checked(const COldQuery& query)
+{
+    if (query.isRefused())
+        qDebug().noquote() << "[ERROR] command not sent:" << query.errorText();
+    return query.text();
 }

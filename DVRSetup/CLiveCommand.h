@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Common/COldQuery.h"
+#include "Connection/CSendCommand.h"
 #include "ProtoBuf/DVRList.pb.h"
 #include "dvr_protocol/cgi_request.pb.h"
 
@@ -8,8 +9,6 @@
 #include <QString>
 #include <memory>
 #include <optional>
-
-class CSendCommand;
 
 namespace google::protobuf {
 class MessageLite;
@@ -49,7 +48,10 @@ public:
     // could not take it.
     QString newQuery(cgi::Mode mode, const google::protobuf::MessageLite& message) const;
     void sendNew(cgi::Mode mode, const google::protobuf::MessageLite& message);
-    // "MODE=5&CID=%d&OP=%d&CH=%d&LEN=%d&REQ=%s"; the REQ text as it stands.
+    // "MODE=5&CID=%d&OP=%d&CH=%d&LEN=%d&REQ=%s", without CH when no channel
+    // is given; the REQ text as it stands. Empty when the DVR could not
+    // take it.
+    QString oldQuery(int op, std::optional<int> channel, const QByteArray& request) const;
     void sendOld(int op, int channel, const QByteArray& request);
     // The same without CH, for commands that name no channel.
     void sendOld(int op, const QByteArray& request);
@@ -57,9 +59,12 @@ public:
     // audio link's is the video link's + 100), for the caller to complete.
     COldQuery oldCommand(int op, int streamOffset = 0) const;
     void sendOld(const COldQuery& query);
+    // Sends a query built for this DVR. False, with nothing sent, while it
+    // names no DVR or for an empty query; `answered` as the sender's.
+    bool send(const QString& query, CSendCommand::Answered answered = {});
 
 private:
-    void sendOldQuery(int op, std::optional<int> channel, const QByteArray& request);
+    static QString checked(const COldQuery& query);
 
     DVR m_dvr;
     int m_clientId = 0;

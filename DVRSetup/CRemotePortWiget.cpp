@@ -1,5 +1,7 @@
 #include "DVRSetup/CRemotePortWiget.h"
 
+#include "DVRSetup/CRelayCommand.h"
+#include "DVRSetup/CRelaySwitchOffs.h"
 #include "ui_CRemotePortWiget.h"
 
 #include <QEvent>
@@ -10,7 +12,6 @@ const QRegularExpression CRemotePortWiget::AUX_AUTO_BUTTON_REGEX(QStringLiteral(
 CRemotePortWiget::CRemotePortWiget(QWidget* parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::CRemotePortWiget>())
-    , m_switchOffs(&m_sender, [](CLiveCommand& command, unsigned relay) { send(command, relay, false); })
 {
     m_ui->setupUi(this);
     for (QPushButton* button : findChildren<QPushButton*>(AUX_BUTTON_REGEX))
@@ -19,7 +20,7 @@ CRemotePortWiget::CRemotePortWiget(QWidget* parent)
     connect(m_ui->RPAuto0, &QPushButton::clicked, this, &CRemotePortWiget::OnClickedAutoRP);
     for (QPushButton* button : findChildren<QPushButton*>(QRegularExpression(QStringLiteral("AutoOff([0-9])"))))
         connect(button, &QPushButton::clicked, this, &CRemotePortWiget::OnClickedOffSecond);
-    connect(&m_switchOffs, &CRelaySwitchOffs::switchedOff, this, &CRemotePortWiget::showAutoStates);
+    connect(&CRelaySwitchOffs::ofApplication(), &CRelaySwitchOffs::changed, this, &CRemotePortWiget::showAutoStates);
 }
 
 CRemotePortWiget::~CRemotePortWiget() = default;
@@ -39,7 +40,8 @@ void CRemotePortWiget::clearConnectedDVR()
 void CRemotePortWiget::showAutoStates()
 {
     for (int relay = 0; relay < m_autoButtons.size(); ++relay)
-        m_autoButtons.at(relay)->setChecked(m_switchOffs.isPending(m_command, static_cast<unsigned>(relay)));
+        m_autoButtons.at(relay)->setChecked(
+            CRelaySwitchOffs::ofApplication().isPending(m_command, static_cast<unsigned>(relay)));
 }
 
 void CRemotePortWiget::setSecondLength(int milliseconds)
@@ -49,19 +51,7 @@ void CRemotePortWiget::setSecondLength(int milliseconds)
 
 void CRemotePortWiget::sendCommand(unsigned int relay, bool on)
 {
-    send(m_command, relay, on);
-}
-
-void CRemotePortWiget::send(CLiveCommand& command, unsigned int relay, bool on)
-{
-    if (command.isOldProtocol()) {
-        command.sendOld(CLiveCommand::OLD_OP_RELAY, QStringLiteral("%1,%2").arg(relay).arg(on ? 1 : 0).toLatin1());
-        return;
-    }
-    // The message names no relay: a DVR has one.
-    cgi::RelayPort port;
-    port.set_cmd(on ? cgi::RelayPort::CMD_ON : cgi::RelayPort::CMD_OFF);
-    command.sendNew(cgi::MODE_RELAY_PORT, port);
+    m_command.send(CRelayCommand::query(m_command, relay, on));
 }
 
 void CRemotePortWiget::OnClickedRP()
@@ -72,7 +62,7 @@ void CRemotePortWiget::OnClickedRP()
     if (!match.hasMatch() || relay >= m_autoButtons.size()
         || (action != QLatin1String("On") && action != QLatin1String("Off")))
         return;
-    m_switchOffs.cancel(m_command, static_cast<unsigned>(relay));
+    CRelaySwitchOffs::ofApplication().cancel(m_command, static_cast<unsigned>(relay));
     m_autoButtons.at(relay)->setChecked(false);
     sendCommand(static_cast<unsigned>(relay), action == QLatin1String("On"));
 }
@@ -89,11 +79,12 @@ void CRemotePortWiget::OnClickedAutoRP()
         autoButton->setChecked(false);
         return;
     }
-    m_switchOffs.cancel(m_command, static_cast<unsigned>(relay));
+    CRelaySwitchOffs& switchOffs = CRelaySwitchOffs::ofApplication();
+    switchOffs.cancel(m_command, static_cast<unsigned>(relay));
     sendCommand(static_cast<unsigned>(relay), true);
     // Unchecked by this click: the relay stays on without a switch-off.
     if (autoButton->isChecked())
-        m_switchOffs.arm(m_command, static_cast<unsigned>(relay), m_autoOffSeconds * m_secondMs);
+        switchOffs.arm(m_command, static_cast<unsigned>(relay), m_autoOffSeconds * m_secondMs);
 }
 
 void CRemotePortWiget::OnClickedOffSecond()

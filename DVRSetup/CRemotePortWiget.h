@@ -2,7 +2,6 @@
 
 #include "Connection/CSendCommand.h"
 #include "DVRSetup/CLiveCommand.h"
-#include "DVRSetup/CRelaySwitchOffs.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -17,10 +16,12 @@ class CRemotePortWiget;
 
 // The relay page of the live control panel: switches the DVR's relay output
 // on and off by hand, or on with an automatic switch-off after the chosen
-// number of seconds. A switch-off is the DVR's own: it goes to the DVR and
-// stream that were switched on when due, even when the page has since been
-// pointed at another DVR, and only On, Off or Auto on that DVR's relay
-// replaces it. Auto shows checked while the shown DVR's switch-off pends.
+// number of seconds. A switch-off is the DVR's own, kept by the
+// application's CRelaySwitchOffs rather than the page: it goes to the DVR
+// that was switched on when due, even when the page has since been pointed
+// at another DVR or has gone, and only On, Off or Auto on that DVR's relay
+// replaces it. Auto shows checked while the shown DVR's switch-off pends,
+// that is until the DVR has answered it.
 // With no DVR the page sends nothing. Nothing is read back, so the page
 // does not know the relay's real state. Object names end in the relay
 // number.
@@ -55,7 +56,6 @@ private slots:
     void OnClickedOffSecond();
 
 private:
-    static void send(CLiveCommand& command, unsigned int relay, bool on);
     // Auto shows whether the shown DVR's switch-off pends.
     void showAutoStates();
 
@@ -66,5 +66,4 @@ private:
     int m_secondMs = SECOND_MS;
     // Indexed by relay number.
     QList<QPushButton*> m_autoButtons;
-    CRelaySwitchOffs m_switchOffs;
 };

@@ -345,10 +345,16 @@ void CDisplayVideo::setPbStatus(const cgi::PbControl_Cmd& cmd)
     {
         std::lock_guard<std::mutex> lock(m_stateMutex);
         m_pbMode = kStop;
-        m_speedHeld = standsStill ? QDeadlineTimer(kCommandSettleMs) : QDeadlineTimer();
+        m_speedHeld = standsStill ? QDeadlineTimer(m_commandSettleMs) : QDeadlineTimer();
     }
     if (cmd == cgi::PbControl::CMD_PAUSE || cmd == cgi::PbControl::CMD_STOP)
         emit signalChangedStatus(QString());
+}
+
+void CDisplayVideo::setCommandSettleTime(int milliseconds)
+{
+    std::lock_guard<std::mutex> lock(m_stateMutex);
+    m_commandSettleMs = milliseconds;
 }
 
 void CDisplayVideo::checkPlaybackMode(const PbMode& mode)

@@ -98,6 +98,8 @@ public:
     // announce after that time comes from a DVR that plays on. Only a new
     // stream, Play, a speed or Stop ends the hold early; a clear does not.
     void setPbStatus(const cgi::PbControl_Cmd& cmd);
+    // How long the hold after Pause or a step lasts; for the next command.
+    void setCommandSettleTime(int milliseconds);
     void checkPlaybackMode(const PbMode& mode);
     void displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int time, const PbMode& pbMode);
     bool isForwardPlayback() const;
@@ -151,6 +153,7 @@ private:
     PbMode m_pbMode;
     // Running after Pause or a step: frames announce no speed meanwhile.
     QDeadlineTimer m_speedHeld;
+    int m_commandSettleMs = kCommandSettleMs;
     QDateTime m_shownTime;
 
     // Live and remote playback: one queue and one thread per decoder slot,

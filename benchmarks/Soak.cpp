@@ -839,7 +839,7 @@ int Soak::run()
 
     m_drawn.reset();
     m_viewer.reset();
-    CStartup::sendPendingStops();
+    CStartup::sendPendingCommands();
     return met ? 0 : 1;
 }
 

@@ -4,6 +4,7 @@
 #include "Connection/CDVRListTree.h"
 #include "Connection/CStreamIdentity.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
+#include "DVRSetup/CRelaySwitchOffs.h"
 #include "Display/CCheckSpeed.h"
 #include "Display/CDisplayWidget.h"
 #include "Recording/CBackupWidget.h"
@@ -328,8 +329,11 @@ void CLiveView::updateTitle()
 
 void CLiveView::OnConnected()
 {
+    auto* controller = qobject_cast<CConnectDVR*>(sender());
+    if (controller && controller->IsLive())
+        CRelaySwitchOffs::ofApplication().linkConnected(controller->getDVR(), controller->getClientID());
     // The DVR streams its whole mask until told what the view shows.
-    const int index = m_connections.entries().indexOf(qobject_cast<CConnectDVR*>(sender()));
+    const int index = m_connections.entries().indexOf(controller);
     if (index >= 0)
         selectChannels(index, m_panels.wall->getViewScreens(), m_panels.wall->getViewStartScreen());
     if (m_connections.isCurrentValid())
@@ -379,6 +383,7 @@ void CLiveView::stopOne(int dvrIndex)
 
 void CLiveView::OnRemovingDVR(int groupIndex, int dvrIndex)
 {
+    forgetSwitchOffs(groupIndex, dvrIndex);
     if (dvrIndex < 0 && groupIndex < m_currentGroup) {
         --m_currentGroup;
         return;
@@ -397,6 +402,19 @@ void CLiveView::OnRemovingDVR(int groupIndex, int dvrIndex)
         redrawLater();
     }
     updateDvrInfo();
+}
+
+void CLiveView::forgetSwitchOffs(int groupIndex, int dvrIndex)
+{
+    const QTreeWidgetItem* groupItem = m_panels.tree->topLevelItem(groupIndex);
+    const QVariant data = groupItem ? groupItem->data(0, Qt::UserRole) : QVariant();
+    if (data.metaType() != QMetaType::fromType<Group>())
+        return;
+    const Group group = data.value<Group>();
+    for (int i = 0; i < group.dvr_size(); ++i) {
+        if (dvrIndex < 0 || i == dvrIndex)
+            CRelaySwitchOffs::ofApplication().forget(group.dvr(i));
+    }
 }
 
 void CLiveView::OnChangedDVR(int groupIndex, int dvrIndex)

@@ -133,6 +133,8 @@ private:
     void watchBackup(CConnectDVR* controller);
     void unwatch(CConnectDVR* controller);
     void stopOne(int dvrIndex);
+    // The relays of DVRs that leave the directory are not switched off.
+    void forgetSwitchOffs(int groupIndex, int dvrIndex);
     // A controller streams, starts to, or waits to reconnect: left alone
     // it would feed the wall (or stream unseen) once its DVR answers.
     bool anyInUse() const;

@@ -4,6 +4,7 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Common/CFileListLocale.h"
 #include "Connection/CStopRequest.h"
+#include "DVRSetup/CRelaySwitchOffs.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CLanguage.h"
 
@@ -46,18 +47,22 @@ bool CStartup::installTranslation(const CAppSettings& settings, const CLanguage&
     return languages.applyLanguage(settings.readLanguage());
 }
 
-void CStartup::sendPendingStops(int timeoutMs)
+void CStartup::sendPendingCommands(int timeoutMs)
 {
     // Links that stopped on their own threads have posted their requests.
     QCoreApplication::sendPostedEvents();
+    CRelaySwitchOffs& switchOffs = CRelaySwitchOffs::ofApplication();
+    switchOffs.sendAllNow();
+    const auto pending = [&switchOffs] { return CStopRequest::pending() + switchOffs.awaitingAnswer(); };
     const QDeadlineTimer deadline(timeoutMs);
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (CStopRequest::pending() == 0 || deadline.hasExpired())
+        if (pending() == 0 || deadline.hasExpired())
             loop.quit();
     });
     poll.start(STOP_POLL_MS);
-    if (CStopRequest::pending() > 0)
+    if (pending() > 0)
         loop.exec();
+    switchOffs.reportUnsent();
 }

@@ -6,8 +6,9 @@ class CLanguage;
 // The steps of the program's start and end around the main window.
 class CStartup {
 public:
-    // How long the end waits for stop requests still on their way.
-    static constexpr int STOP_REQUEST_WAIT_MS = 5000;
+    // How long the end waits for the answers to the commands still on
+    // their way.
+    static constexpr int PENDING_COMMANDS_WAIT_MS = 5000;
 
     // First of all: blocks of 128 KiB and more go back to the system when
     // they are freed. Decoder pictures, frame queues and receive buffers come
@@ -24,7 +25,9 @@ public:
     // Loads the translation of the Language setting into g_translator and
     // installs it only when it loads. False leaves the program in English.
     static bool installTranslation(const CAppSettings& settings, const CLanguage& languages);
-    // After the main window has gone: lets the DVRs' stop requests go out,
-    // waiting at most the given time for their answers.
-    static void sendPendingStops(int timeoutMs = STOP_REQUEST_WAIT_MS);
+    // After the main window has gone: the relays' pending switch-offs go
+    // out now beside the streams' stop requests, and the end waits at most
+    // the given time for their answers. A switch-off left unanswered is
+    // reported on the log.
+    static void sendPendingCommands(int timeoutMs = PENDING_COMMANDS_WAIT_MS);
 };

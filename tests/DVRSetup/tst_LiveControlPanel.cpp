@@ -2,6 +2,7 @@
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "DVRSetup/CPictureWidget.h"
 #include "DVRSetup/CPtzfWidget.h"
+#include "DVRSetup/CRelaySwitchOffs.h"
 #include "DVRSetup/CRemotePortWiget.h"
 #include "Recording/CReadDVRData.h"
 #include "Settings/CAppSettings.h"
@@ -170,6 +171,8 @@ void tst_LiveControlPanel::init()
 void tst_LiveControlPanel::cleanup()
 {
     m_panel.reset();
+    // A switch-off outlives the panel; it must not outlive the DVR.
+    CRelaySwitchOffs::ofApplication().forget(m_dvr->dvrRecord());
     m_dvr.reset();
 }
 
@@ -362,6 +365,7 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     QCOMPARE(received(sentToA.size(), RELAY_QUIET_MS), sentToA);
     QCOMPARE(requests(TestDvrRequest::Command, &other), sentToB);
     QCOMPARE(shown, autoShown);
+    CRelaySwitchOffs::ofApplication().forget(other.dvrRecord());
 }
 
 void tst_LiveControlPanel::ptzfSpeedIsKept()

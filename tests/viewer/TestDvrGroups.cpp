@@ -2,6 +2,7 @@
 
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRListTree.h"
+#include "DVRSetup/CRelaySwitchOffs.h"
 #include "TestDvr.h"
 #include "TestDvrChannelSelect.h"
 #include "TestDvrStreams.h"
@@ -9,7 +10,11 @@
 
 TestDvrGroups::TestDvrGroups() = default;
 
-TestDvrGroups::~TestDvrGroups() = default;
+TestDvrGroups::~TestDvrGroups()
+{
+    for (const std::unique_ptr<TestDvr>& dvr : m_dvrs)
+        CRelaySwitchOffs::ofApplication().forget(dvr->dvrRecord());
+}
 
 void TestDvrGroups::setTree(CDVRListTree* tree)
 {

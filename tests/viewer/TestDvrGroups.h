@@ -13,7 +13,8 @@ class TestDvr;
 
 // Running test DVRs that honour channel selections, and groups of them in a
 // DVR tree, as the live view tests connect them. A test bench that derives
-// from it keeps its DVRs running until all it built has gone. GUI thread.
+// from it keeps its DVRs running until all it built has gone, and no relay
+// switch-off outlives them. GUI thread.
 class TestDvrGroups {
 public:
     TestDvrGroups();
@@ -31,6 +32,7 @@ public:
     // What a double click on the group (or on one of its DVRs) emits.
     void connectGroup(int group, int dvrIndex = -1);
     TestDvr& dvr(int i) { return *m_dvrs.at(size_t(i)); }
+    const TestDvr& dvr(int i) const { return *m_dvrs.at(size_t(i)); }
 
     // Every controller of the list has video flowing and a client id.
     static bool connected(const CConnectionList& connections);

@@ -8,6 +8,7 @@
 #include "Connection/CSendCommand.h"
 #include "Connection/CStopRequest.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
+#include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
 #include "Display/CScreenWidget.h"
@@ -615,14 +616,18 @@ private slots:
     void pauseClaimsNoSpeed_data()
     {
         QTest::addColumn<bool>("playsOn");
+        QTest::addColumn<bool>("newPlayback"); // a time chosen again after the pause, within a long hold
         QTest::addColumn<QStringList>("statuses");
-        QTest::newRow("frames on their way") << false << QStringList{QString()};
-        QTest::newRow("the DVR plays on") << true << QStringList{QString(), QStringLiteral("Playback( +1X )")};
+        const QString speed = QStringLiteral("Playback( +1X )");
+        QTest::newRow("frames on their way") << false << false << QStringList{QString()};
+        QTest::newRow("the DVR plays on") << true << false << QStringList{QString(), speed};
+        QTest::newRow("a new playback ends the hold") << true << true << QStringList{QString(), speed};
     }
 
     void pauseClaimsNoSpeed()
     {
         QFETCH(bool, playsOn);
+        QFETCH(bool, newPlayback);
         QFETCH(QStringList, statuses);
         QStringList texts;
         LiveBench bench;
@@ -637,7 +642,11 @@ private slots:
         emit bench.playback()->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
         QTRY_VERIFY_WITH_TIMEOUT(texts.contains(QStringLiteral("Playback( +1X )")), TIME_LIMIT_MS);
         texts.clear();
+        if (newPlayback)
+            bench.wall()->router()->setCommandSettleTime(3600000);
         emit bench.playback()->changedPbStatus(cgi::PbControl::CMD_PAUSE);
+        if (newPlayback)
+            emit bench.playback()->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
         if (!playsOn) {
             // Its paused status comes behind the frames that were on their way.
             const auto* link = bench.controller(0)->findChild<CHttpConnect*>(QStringLiteral("video"));

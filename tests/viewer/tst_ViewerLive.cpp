@@ -3,6 +3,8 @@
 #include "Connection/CControlDVRList.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/CStopRequest.h"
+#include "DVRSetup/CRelaySwitchOffs.h"
+#include "DVRSetup/CRemotePortWiget.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
 #include "Display/CScreenWidget.h"
@@ -34,6 +36,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -69,6 +72,37 @@ public:
         // The DVRs hear the stop requests before they go.
         if (!QTest::qWaitFor([] { return CStopRequest::pending() == 0; }, STOP_TIME_LIMIT_MS))
             qWarning("stop requests were still under way");
+    }
+
+    // Plays the operator's and the DVRs' events in turn, each once the one
+    // before has taken effect; returns the first that did not, or nothing.
+    //   connect[=i]  the group from the tree (naming DVR i)
+    //   select=s     a click on screen s, once it shows a picture
+    //   dclick=s     a double click on screen s
+    //   fail=i       DVR i stops; back=i: it starts again and is reconnected
+    //   refuse=i     DVR i refuses the next relay switch-off
+    //   offs=i:n     DVR i has received n switch-offs
+    //   auto=0|1     the relay page's Auto shows unchecked or checked
+    //   close        the window closes and the program ends as main() ends it
+    //   <name>       a click on the button, or "step" for a sequence step
+    QString play(const QString& events)
+    {
+        for (const QString& event : events.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (!run(event))
+                return event;
+        }
+        return QString();
+    }
+
+    // The relay switch-offs the DVR received.
+    int switchOffs(int i) const
+    {
+        const QList<TestDvrRequest> requests = dvr(i).requests();
+        return int(std::count_if(requests.cbegin(), requests.cend(), [](const TestDvrRequest& request) {
+            cgi::RelayPort port;
+            return request.kind == TestDvrRequest::Command && request.mode == cgi::MODE_RELAY_PORT
+                && port.ParseFromString(request.data.toStdString()) && port.cmd() == cgi::RelayPort::CMD_OFF;
+        }));
     }
 
     ViewerBench(const ViewerBench&) = delete;
@@ -126,8 +160,64 @@ public:
     }
 
 private:
+    bool run(const QString& event)
+    {
+        const QString name = event.section(QLatin1Char('='), 0, 0);
+        const int value = event.section(QLatin1Char('='), 1).toInt();
+        CDisplayWidget* display = m_viewer ? wall() : nullptr;
+        std::function<bool()> done = [this] { return settled(); };
+        if (name == QLatin1String("connect")) {
+            connectGroup(0, event.contains(QLatin1Char('=')) ? value : -1);
+            done = [this] { return connected(); };
+        } else if (name == QLatin1String("select")) {
+            if (!QTest::qWaitFor([&] { return display->wall()->getInfo(value).hasPicture(); }, SHOW_TIME_LIMIT_MS))
+                return false;
+            display->updateSelectScreen(value);
+        } else if (name == QLatin1String("dclick")) {
+            emit display->doubleClicked(value);
+        } else if (name == QLatin1String("fail")) {
+            m_ports[value] = dvr(value).port();
+            dvr(value).close();
+            done = [this, value] { return !controller(value)->isStarted() && settled(); };
+        } else if (name == QLatin1String("back")) {
+            if (!dvr(value).listen(m_ports.value(value)))
+                return false;
+            controller(value)->OnTimer();
+            done = [this] { return connected() && settled(); };
+        } else if (name == QLatin1String("refuse")) {
+            refuseSwitchOff(dvr(value));
+        } else if (name == QLatin1String("offs")) {
+            const int i = event.section(QLatin1Char('='), 1).section(QLatin1Char(':'), 0, 0).toInt();
+            const int count = event.section(QLatin1Char(':'), 1).toInt();
+            done = [this, i, count] { return switchOffs(i) >= count; };
+        } else if (name == QLatin1String("auto")) {
+            return button("RPAuto0")->isChecked() == (value == 1);
+        } else if (name == QLatin1String("close")) {
+            m_viewer.reset();
+            CStartup::sendPendingCommands();
+            return true;
+        } else {
+            act(event);
+        }
+        return QTest::qWaitFor(done, SHOW_TIME_LIMIT_MS);
+    }
+
+    // The DVR answers its next relay switch-off with an error status.
+    static void refuseSwitchOff(TestDvr& dvr)
+    {
+        auto refusals = std::make_shared<std::atomic<int>>(1);
+        dvr.setHandler(TestDvrRequest::NewDialect, cgi::MODE_RELAY_PORT,
+            [refusals](const TestDvrRequest& request, const TestDvrContent&) {
+                cgi::RelayPort port;
+                const bool off
+                    = port.ParseFromString(request.data.toStdString()) && port.cmd() == cgi::RelayPort::CMD_OFF;
+                return off && refusals->fetch_sub(1) > 0 ? TestDvrReply::http(500) : TestDvrReply::http(200);
+            });
+    }
+
     std::unique_ptr<Viewer> m_viewer;
     CDVRListTree* m_tree;
+    QHash<int, quint16> m_ports;
 };
 
 // The live commands a DVR received after its first `skip` requests, by
@@ -393,36 +483,8 @@ private slots:
         ViewerBench bench;
         bench.addGroup(QStringLiteral("Shop"),
             {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), false)});
-        const QList<quint16> ports{bench.dvr(0).port(), bench.dvr(1).port()};
-        CDisplayWidget* wall = bench.wall();
-        const auto run = [&](const QString& event) {
-            const QString name = event.section(QLatin1Char('='), 0, 0);
-            const int value = event.section(QLatin1Char('='), 1).toInt();
-            std::function<bool()> done = [&] { return bench.settled(); };
-            if (name == QLatin1String("connect")) {
-                bench.connectGroup(0, event.contains(QLatin1Char('=')) ? value : -1);
-                done = [&] { return bench.connected(); };
-            } else if (name == QLatin1String("select")) {
-                if (!QTest::qWaitFor([&] { return wall->wall()->getInfo(value).hasPicture(); }, SHOW_TIME_LIMIT_MS))
-                    return false;
-                wall->updateSelectScreen(value);
-            } else if (name == QLatin1String("dclick")) {
-                emit wall->doubleClicked(value);
-            } else if (name == QLatin1String("fail")) {
-                bench.dvr(value).close();
-                done = [&] { return !bench.controller(value)->isStarted() && bench.settled(); };
-            } else if (name == QLatin1String("back")) {
-                if (!bench.dvr(value).listen(ports.at(value)))
-                    return false;
-                bench.controller(value)->OnTimer();
-                done = [&] { return bench.connected() && bench.settled(); };
-            } else {
-                bench.act(event);
-            }
-            return QTest::qWaitFor(done, SHOW_TIME_LIMIT_MS);
-        };
-        for (const QString& event : events.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            QVERIFY2(run(event), qPrintable(event));
+        const QString failed = bench.play(events);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
         QTRY_COMPARE(bench.leftTitle(), title + "( admin )");
 
         // As the operator gives them: a PTZ move and its stop, a relay
@@ -445,6 +507,45 @@ private slots:
         // A command to the wrong DVR would come within this time.
         static_cast<void>(QTest::qWaitFor([&] { return shown() != received; }, QUIET_MS));
         QCOMPARE(shown(), received);
+    }
+
+    // A relay switched on for a while on A or B (Auto with 10 s) is
+    // switched off whatever happens meanwhile: the program ends, the DVR
+    // refuses the switch-off, its link drops and comes back. The
+    // switch-offs each DVR received, and Auto shows checked until then.
+    void switchOffsReachTheDvr_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<int>("secondMs"); // how long a second of the auto-off lasts
+        QTest::addColumn<int>("retryMs");
+        QTest::addColumn<QList<int>>("offs"); // A's and B's
+        const QString autoOff = QStringLiteral(" DVRControl2 AutoOff1 RPAuto0");
+        QTest::newRow("closed while A's pends") << "connect" + autoOff + " close" << 1000 << 1000 << QList<int>{1, 0};
+        QTest::newRow("closed while A's and B's pend")
+            << "connect" + autoOff + " LiveM select=16" + autoOff + " close" << 1000 << 1000 << QList<int>{1, 1};
+        QTest::newRow("refused, then sent again")
+            << "refuse=0 connect" + autoOff + " offs=0:1 auto=1" << 20 << 1000 << QList<int>{2, 0};
+        QTest::newRow("refused, then sent when the link is back")
+            << "refuse=0 connect" + autoOff + " offs=0:1 fail=0 back=0" << 20 << 3600000 << QList<int>{2, 0};
+    }
+
+    void switchOffsReachTheDvr()
+    {
+        QFETCH(QString, events);
+        QFETCH(int, secondMs);
+        QFETCH(int, retryMs);
+        QFETCH(QList<int>, offs);
+        CAppSettings().writeSetting(CAppSettings::RECONNECT, false);
+        CRelaySwitchOffs::ofApplication().setRetryInterval(retryMs);
+        ViewerBench bench;
+        bench.addGroup(QStringLiteral("Shop"),
+            {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), false)});
+        bench.viewer().findChild<CRemotePortWiget*>()->setSecondLength(secondMs);
+        const QString failed = bench.play(events);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        if (!events.endsWith(QLatin1String("close")))
+            QTRY_VERIFY(!bench.button("RPAuto0")->isChecked());
+        QCOMPARE((QList<int>{bench.switchOffs(0), bench.switchOffs(1)}), offs);
     }
 
     void connectCycles()

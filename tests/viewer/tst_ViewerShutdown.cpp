@@ -98,7 +98,7 @@ private slots:
         QTimer::singleShot(END_TIME_LIMIT_MS, qApp, [] { QCoreApplication::exit(1); });
         const int exitCode = QApplication::exec();
         delete viewer;
-        CStartup::sendPendingStops();
+        CStartup::sendPendingCommands();
         QCOMPARE(exitCode, 0);
 
         for (int i = 0; i < DVRS; ++i) {

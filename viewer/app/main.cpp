@@ -26,9 +26,10 @@ int main(int argc, char* argv[])
         exitCode = application.exec();
 
         // The window goes first, with every message its children hold;
-        // then the stop requests of the closed connections go out.
+        // then the stop requests of the closed connections and the relays'
+        // pending switch-offs go out.
         viewer.reset();
-        CStartup::sendPendingStops();
+        CStartup::sendPendingCommands();
     }
     google::protobuf::ShutdownProtobufLibrary();
     return exitCode;
