@@ -35,6 +35,7 @@ CConnectDVR::CConnectDVR()
     m_reconnect.setSingleShot(true);
     connect(&m_reconnect, &QTimer::timeout, this, &CConnectDVR::OnTimer);
     connect(m_recorder, &CRecord::failed, this, &CConnectDVR::OnRecordFailed);
+    connect(m_video, &CHttpConnect::Dropped, this, &CConnectDVR::streamDropped);
 }
 
 CConnectDVR::~CConnectDVR()

@@ -93,6 +93,9 @@ public:
 signals:
     void connected();
     void disconnected();
+    // The video link lost its stream and restarts by itself: until
+    // `connected` comes again it is not connected.
+    void streamDropped();
     void updateBackupProgress(int value);
     // A recording (to the PC or a backup) could not be made or completed:
     // the recorder failed, or the DVR ended a backup before its end.

@@ -9,6 +9,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <algorithm>
 
 namespace {
@@ -217,6 +218,7 @@ void CDVRListTree::editDVR(const DVR& dvr)
     *group.mutable_dvr(row) = dvr;
     setRecord(item->parent(), group);
     setItemData(item, dvr);
+    emit editedDVR(indexOfTopLevelItem(item->parent()), row);
 }
 
 void CDVRListTree::setItemData(QTreeWidgetItem* item, const DVR& dvr)
@@ -286,7 +288,7 @@ void CDVRListTree::OnDeleteGroup()
     if (!IsGroupItem())
         return;
     emit aboutToRemove(indexOfTopLevelItem(item), -1);
-    delete item;
+    deleteItem(item);
     saveDVRList();
 }
 
@@ -336,8 +338,19 @@ void CDVRListTree::OnDeleteDVR()
             *remaining.add_dvr() = group.dvr(i);
     }
     setRecord(groupItem, remaining);
-    delete item;
+    deleteItem(item);
     saveDVRList();
+}
+
+void CDVRListTree::deleteItem(QTreeWidgetItem* item)
+{
+    // The toolkit selects a neighbour as the item goes, naming it by its
+    // place before the deletion. Nothing is selected afterwards, so that
+    // the operator's next click on any row selects it, and is heard.
+    const QSignalBlocker quiet(this);
+    delete item;
+    setCurrentItem(nullptr);
+    clearSelection();
 }
 
 // ---- Connect, disconnect and selection ----

@@ -65,6 +65,8 @@ signals:
     void disconnectDVR(int groupIndex, int dvrIndex);
     // Sent before a group (dvrIndex -1) or a DVR is deleted from the tree.
     void aboutToRemove(int groupIndex, int dvrIndex);
+    // The DVR item holds the record the operator edited.
+    void editedDVR(int groupIndex, int dvrIndex);
     // A camera is about to be dragged: its DVR's record and its channel.
     void dragCameraItem(const DVR& dvr, int chIndex);
 
@@ -92,6 +94,7 @@ private:
     // A DVR item under groupItem other than `except` with this name.
     static bool hasDVRNamed(const QTreeWidgetItem* groupItem, const QString& name, const QTreeWidgetItem* except);
     void emitGroupConnect();
+    void deleteItem(QTreeWidgetItem* item);
     void tell(const CListFileStatus& status);
 
     QPointer<CSetDVRInfoDialog> m_dialog;

@@ -311,6 +311,7 @@ void CHttpConnect::run()
     while (runSession(session) == SessionEnd::Dropped) {
         if (!endAfterDrop(session) || m_stop.load())
             break;
+        emit Dropped();
         const int wait = restartWait(session.ranMs, m_steadyMs.load(), &drops);
         if (wait > 0 && !waitBeforeRestart(wait))
             break;

@@ -126,6 +126,9 @@ signals:
     void EMapDataReceived(const DISPLAY_DVR_INFO& info, const QByteArray& frame);
     void Connected(const cgi::DvrInfo& info, int clientId);
     void signalConnectionFailed();
+    // The DVR closed a stream that delivered: the link is no longer
+    // connected and restarts (Connected follows once it delivers again).
+    void Dropped();
     void signalConnectedDVRStatus(const DISPLAY_DVR_INFO& info);
     void updateBackupProgress(int value);
     // The DVR ended a backup stream before the range's end.

@@ -1,5 +1,6 @@
 #include "DVRSetup/CLiveCommand.h"
 
+#include "Common/CDvrIdentity.h"
 #include "Common/COldQuery.h"
 #include "Connection/CSendCommand.h"
 #include "dvr_protocol/cgi_protocol.h"
@@ -36,7 +37,7 @@ void CLiveCommand::clearDVR()
 
 bool CLiveCommand::isSameDVR(const DVR& dvr) const
 {
-    return m_hasDvr && m_dvr.address() == dvr.address() && m_dvr.port() == dvr.port();
+    return m_hasDvr && CDvrIdentity::same(m_dvr, dvr);
 }
 
 QString CLiveCommand::newQuery(cgi::Mode mode, const google::protobuf::MessageLite& message) const

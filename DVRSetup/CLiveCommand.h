@@ -38,7 +38,7 @@ public:
     // Names no DVR: what is sent from now on goes nowhere.
     void clearDVR();
     bool hasDVR() const { return m_hasDvr; }
-    // The same DVR, whatever its stream: one address and port.
+    // The same DVR (CDvrIdentity), whatever its stream.
     bool isSameDVR(const DVR& dvr) const;
     const DVR& dvr() const { return m_dvr; }
     int clientId() const { return m_clientId; }

@@ -35,15 +35,14 @@ void CLiveCtrlWidget::createControlGroup()
 
 void CLiveCtrlWidget::setConnectedDVR(const DVR& dvr, int clientId, bool showRelay)
 {
-    // The buttons stay as they are: another page's button may stay checked.
-    m_ui->stackedWidget->setCurrentIndex(PTZ_PAGE);
-    enableCurrentPage();
     m_ptzf->setConnectedDVR(dvr, clientId);
     m_autoPreset->setConnectedDVR(dvr, clientId);
     m_ui->DVRControl2->setVisible(showRelay);
     m_remotePort->setVisible(showRelay);
     m_remotePort->setConnectedDVR(dvr, clientId);
     m_picture->SetConnectedDVR(dvr, clientId);
+    if (!showRelay && m_ui->stackedWidget->currentIndex() == RELAY_PAGE)
+        showPage(PTZ_PAGE);
     m_ui->stackedWidget->setEnabled(true);
 }
 
@@ -56,27 +55,27 @@ void CLiveCtrlWidget::clearConnectedDVR()
     m_ui->stackedWidget->setEnabled(false);
 }
 
-bool CLiveCtrlWidget::isConnectedTo(const DVR& dvr, int clientId) const
-{
-    // Every page is pointed at once: the PTZ page speaks for them all.
-    const CLiveCommand& command = m_ptzf->command();
-    return command.hasDVR() && command.clientId() == clientId
-        && command.dvr().SerializeAsString() == dvr.SerializeAsString();
-}
-
 void CLiveCtrlWidget::setSelectedChannel(int channel)
 {
-    // The picture page follows the selected screen whichever page shows.
+    if (channel == m_channel)
+        return;
+    m_channel = channel;
+    // Every page acts on the framed tile's channel, whichever page shows.
     m_picture->SetChannel(channel);
-    if (m_ui->stackedWidget->currentIndex() == PTZ_PAGE) {
-        m_ptzf->setChannel(channel);
-        m_autoPreset->setChannel(channel);
-    }
+    m_ptzf->setChannel(channel);
+    m_autoPreset->setChannel(channel);
 }
 
 void CLiveCtrlWidget::setVisiblePictureCtrl(bool visible)
 {
     m_ui->DVRControl3->setVisible(visible);
+    if (!visible && m_ui->stackedWidget->currentIndex() == PICTURE_PAGE)
+        showPage(PTZ_PAGE);
+}
+
+int CLiveCtrlWidget::currentPage() const
+{
+    return m_ui->stackedWidget->currentIndex();
 }
 
 void CLiveCtrlWidget::changeState(bool enable)
@@ -109,10 +108,18 @@ void CLiveCtrlWidget::enableCurrentPage()
 void CLiveCtrlWidget::changeWidget()
 {
     const QRegularExpressionMatch match = BUTTON_REGEX.match(sender()->objectName());
-    const int page = match.hasMatch() ? match.captured(1).toInt() : PTZ_PAGE;
+    showPage(match.hasMatch() ? match.captured(1).toInt() : PTZ_PAGE);
+}
+
+void CLiveCtrlWidget::showPage(int page)
+{
     if (m_ui->stackedWidget->currentIndex() == TOUR_PAGE)
         m_autoPreset->saveSettings();
     m_ui->stackedWidget->setCurrentIndex(page);
+    // The button of the page shown is the one checked, however the page
+    // came to show.
+    if (auto* button = findChild<QPushButton*>(QStringLiteral("DVRControl%1").arg(page)))
+        button->setChecked(true);
     enableCurrentPage();
 }
 

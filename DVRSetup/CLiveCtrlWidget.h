@@ -19,9 +19,12 @@ class CLiveCtrlWidget;
 // preset tour, relay outputs, picture adjustment) behind a column of page
 // buttons. It hands the current DVR, its client id and the selected channel
 // to the pages and stores the tour when the operator leaves its page; the
-// main window decides which page buttons show. With no DVR (the current one
-// failed or is still starting) the pages show disabled and send nothing.
-// The panel sends nothing itself: each page has its own command sender.
+// main window decides which page buttons show. The page shown is the one
+// whose button is checked: it stays when the panel is pointed elsewhere,
+// unless the new DVR lacks it, and then the PTZ page shows. With no DVR
+// (the current one failed or is still starting) the pages show disabled
+// and send nothing. The panel sends nothing itself: each page has its own
+// command sender.
 class CLiveCtrlWidget : public QWidget {
     Q_OBJECT
 
@@ -32,15 +35,18 @@ public:
     explicit CLiveCtrlWidget(QWidget* parent = nullptr);
     ~CLiveCtrlWidget() override;
 
+    // The pages act on the DVR's stream. A movement held on the PTZ page
+    // ends on the DVR it moved when this is another DVR.
     void setConnectedDVR(const DVR& dvr, int clientId, bool showRelay);
     // A movement held on the PTZ page ends on the DVR it moved; a relay's
     // pending switch-off still goes out.
     void clearConnectedDVR();
-    // The pages act on that DVR's stream.
-    bool isConnectedTo(const DVR& dvr, int clientId) const;
-    // The zero-based channel of the selected screen within its DVR.
+    // The zero-based channel of the selected screen within its DVR; a
+    // movement held on another channel ends.
     void setSelectedChannel(int channel);
     void setVisiblePictureCtrl(bool visible);
+    // The page shown: 0 PTZ, 1 preset tour, 2 relay, 3 picture.
+    int currentPage() const;
 
     virtual void languageChange();
 
@@ -62,6 +68,8 @@ private:
     enum Page { PTZ_PAGE, TOUR_PAGE, RELAY_PAGE, PICTURE_PAGE };
 
     void createControlGroup();
+    // Shows the page and checks its button.
+    void showPage(int page);
     // Gives the single-screen state to the widgets of the page showing.
     void enableCurrentPage();
 
@@ -71,4 +79,5 @@ private:
     CRemotePortWiget* m_remotePort = nullptr;
     CPictureWidget* m_picture = nullptr;
     bool m_singleScreen = true;
+    int m_channel = -1;
 };

@@ -86,20 +86,16 @@ google::protobuf::RepeatedField<google::protobuf::uint32>& CPictureWidget::value
     return *m_values.mutable_contrast();
 }
 
-bool CPictureWidget::sameDVR(const DVR& dvr) const
-{
-    const DVR& held = m_command.dvr();
-    return m_command.hasDVR() && dvr.name() == held.name() && dvr.address() == held.address()
-        && dvr.port() == held.port() && dvr.id() == held.id() && dvr.password() == held.password()
-        && dvr.chnum() == held.chnum() && dvr.bitch() == held.bitch()
-        && std::equal(dvr.chname().begin(), dvr.chname().end(), held.chname().begin(), held.chname().end());
-}
-
 void CPictureWidget::SetConnectedDVR(const DVR& dvr, int clientId)
 {
-    // The values already read stay in use, however often the DVR reconnects.
-    if (sameDVR(dvr))
+    // The values already read stay in use while the same DVR answers the
+    // same way: a reconnection or a rename does not read them again.
+    const DVR& held = m_command.dvr();
+    if (m_command.isSameDVR(dvr) && dvr.id() == held.id() && dvr.password() == held.password()
+        && dvr.oldprotocol() == held.oldprotocol()) {
+        m_command.setDVR(dvr, clientId);
         return;
+    }
     m_pressed = false;
     m_values.Clear();
     m_command.setDVR(dvr, clientId);

@@ -62,7 +62,6 @@ private:
 
     QSlider* slider(Row row) const;
     google::protobuf::RepeatedField<google::protobuf::uint32>& values(Row row);
-    bool sameDVR(const DVR& dvr) const;
     void fillValues();
     void refreshSliders();
     void changeValue(Row row, int value);

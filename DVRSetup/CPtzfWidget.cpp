@@ -93,7 +93,10 @@ CPtzfWidget::~CPtzfWidget()
 
 void CPtzfWidget::setConnectedDVR(const DVR& dvr, int clientId)
 {
-    endHeldMovement();
+    // The same DVR under a new client id, or with an edited record, goes on
+    // moving.
+    if (!m_command.isSameDVR(dvr))
+        endHeldMovement();
     m_command.setDVR(dvr, clientId);
     // The old dialect has no iris codes.
     m_ui->ptzf_iris_open->setEnabled(!dvr.oldprotocol());
@@ -123,6 +126,8 @@ void CPtzfWidget::setRepeatInterval(int milliseconds)
 
 void CPtzfWidget::setChannel(int channel)
 {
+    if (channel != m_channel)
+        endHeldMovement();
     m_channel = channel;
 }
 

@@ -16,8 +16,8 @@ class CPtzfWidget;
 // The PTZ page of the live control panel: steers the camera on the selected
 // channel. A movement runs while its button is held (sent at the press,
 // repeated at every tick, stopped at the release, or stopped on its DVR
-// when the page is pointed elsewhere); presets 1 to 99 are stored and
-// recalled. The speed is kept in the settings store.
+// when the page is pointed at another DVR or channel, or at none); presets
+// 1 to 99 are stored and recalled. The speed is kept in the settings store.
 class CPtzfWidget : public QWidget {
     Q_OBJECT
 

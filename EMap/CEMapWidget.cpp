@@ -1,5 +1,6 @@
 #include "CEMapWidget.h"
 
+#include "Common/CDvrIdentity.h"
 #include "Connection/CHttpConnect.h"
 #include "Display/CDisplayInfo.h"
 #include "EMap/CCameraWidget.h"
@@ -321,7 +322,7 @@ bool CEMapWidget::isCameraOnMap(const DVR& dvr, int channel) const
 {
     for (const CCameraWidget* camera : m_cameraWidgets) {
         const DVR& placed = camera->getDVR();
-        if (placed.address() == dvr.address() && placed.port() == dvr.port() && camera->getCameraIndex() == channel)
+        if (CDvrIdentity::same(placed, dvr) && camera->getCameraIndex() == channel)
             return true;
     }
     return false;

@@ -31,6 +31,14 @@ quint32 CChannelSelection::channelsOnView(quint32 source, Block block, int viewS
     return channels;
 }
 
+int CChannelSelection::channelOfScreen(quint32 mask, Block block, int screen, bool manyDvrs)
+{
+    if (!manyDvrs)
+        return screen >= 0 && screen < CHANNELS && (mask >> screen & 1) ? screen : -1;
+    const int place = screen - block.first;
+    return place >= 0 && place < block.count ? channelAtRank(mask, place) : -1;
+}
+
 bool CChannelSelection::meetsView(Block block, int viewStart, int viewCount)
 {
     return block.first < viewStart + viewCount && viewStart < block.first + block.count;

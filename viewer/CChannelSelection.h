@@ -19,6 +19,10 @@ public:
     // in the many-DVR view only.
     static quint32 channelsOnView(quint32 source, Block block, int viewStart, int viewCount, bool manyDvrs);
 
+    // The channel a screen shows; -1 when none of the mask's (in the
+    // many-DVR view, a screen outside the block).
+    static int channelOfScreen(quint32 mask, Block block, int screen, bool manyDvrs);
+
     // The block shares a screen with the view.
     static bool meetsView(Block block, int viewStart, int viewCount);
 };

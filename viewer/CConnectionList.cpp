@@ -77,8 +77,10 @@ CConnectDVR* CConnectionList::current() const
 bool CConnectionList::assignScreens(CDisplayWidget* wall)
 {
     const bool manyDvrs = wall->getScreenMode() == CDisplayWidget::MULTI_DVR;
+    const int framed = wall->selectedScreen();
     int offset = 0;
     int lastOnView = -1;
+    int framedOwner = -1;
     bool currentOnView = false;
     for (int i = 0; i < m_entries.size(); ++i) {
         CConnectDVR* controller = m_entries.at(i);
@@ -96,10 +98,13 @@ bool CConnectionList::assignScreens(CDisplayWidget* wall)
             controller->setDisplayWidget(wall);
             lastOnView = i;
             currentOnView = currentOnView || i == m_current;
+            if (framed >= start && framed < start + count)
+                framedOwner = i;
         }
     }
-    if (currentOnView || lastOnView < 0)
+    const int current = framedOwner >= 0 ? framedOwner : currentOnView || lastOnView < 0 ? m_current : lastOnView;
+    if (current == m_current)
         return false;
-    m_current = lastOnView;
+    m_current = current;
     return true;
 }

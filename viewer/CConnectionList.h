@@ -49,10 +49,12 @@ public:
     // Gives each controller its screens (in the many-DVR view one after the
     // other, one screen per channel of its mask; else from screen 0) and the
     // wall: in the one-DVR view only the current DVR's controller, in the
-    // many-DVR view every controller with a screen on view. There the
-    // current DVR stays while it has a screen on view, failed or not;
-    // otherwise the last DVR on view becomes current. True when the current
-    // DVR changed.
+    // many-DVR view every controller with a screen on view. There the DVR
+    // of the wall's framed tile becomes current, failed or not, so that the
+    // frame and the current DVR never name two DVRs; with no DVR on the
+    // framed tile the current DVR stays while it has a screen on view,
+    // and otherwise the last DVR on view becomes current. True when the
+    // current DVR changed.
     bool assignScreens(CDisplayWidget* wall);
 
 private:

@@ -53,11 +53,13 @@ CLiveView::CLiveView(const Panels& panels, const CModeTable& modes, CSendCommand
     , m_modes(modes)
     , m_commands(std::make_unique<CViewerCommands>(sender))
 {
+    connect(&m_selection, &CLiveSelection::changed, this, &CLiveView::showSelection);
     CDVRListTree* tree = panels.tree;
     connect(tree, &CDVRListTree::groupConnect, this, &CLiveView::OnGroupConnect);
     connect(tree, &CDVRListTree::changedDVR, this, &CLiveView::OnChangedDVR);
     connect(tree, &CDVRListTree::disconnectDVR, this, &CLiveView::slotDisconnectDVR);
     connect(tree, &CDVRListTree::aboutToRemove, this, &CLiveView::OnRemovingDVR);
+    connect(tree, &CDVRListTree::editedDVR, this, &CLiveView::OnEditedDVR);
     connect(panels.wall, &CDisplayWidget::changedScreen, this, &CLiveView::slotChangedScreen);
     connect(panels.wall, &CDisplayWidget::sendChannelCommand, this, &CLiveView::sendChannelCommand);
     connect(panels.playback, &CPlaybackWidget::selectedTime, this, &CLiveView::OnSelectedTime);
@@ -83,8 +85,7 @@ int CLiveView::codecType()
 
 bool CLiveView::isCurrentConnected() const
 {
-    const CConnectDVR* controller = current();
-    return controller && controller->IsConnected();
+    return m_selection.isConnected();
 }
 
 // ---- Connecting ----
@@ -166,7 +167,7 @@ void CLiveView::stop(bool remove)
     if (remove)
         m_connections.deleteAll();
     // No stream is left for the panel's commands to name.
-    m_panels.liveCtrl->clearConnectedDVR();
+    refreshSelection();
     m_panels.tree->clearIcon(m_currentGroup);
 }
 
@@ -174,6 +175,7 @@ void CLiveView::watch(CConnectDVR* controller)
 {
     connect(controller, &CConnectDVR::connected, this, &CLiveView::OnConnected, Qt::UniqueConnection);
     connect(controller, &CConnectDVR::disconnected, this, &CLiveView::OnDisconnected, Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::streamDropped, this, &CLiveView::refreshSelection, Qt::UniqueConnection);
     connect(controller, &CConnectDVR::recordFailed, this, &CLiveView::OnRecordFailed, Qt::UniqueConnection);
 }
 
@@ -191,6 +193,7 @@ void CLiveView::unwatch(CConnectDVR* controller)
 {
     QObject::disconnect(controller, &CConnectDVR::connected, nullptr, nullptr);
     QObject::disconnect(controller, &CConnectDVR::disconnected, nullptr, nullptr);
+    QObject::disconnect(controller, &CConnectDVR::streamDropped, nullptr, nullptr);
     QObject::disconnect(controller, &CConnectDVR::updateBackupProgress, nullptr, nullptr);
     QObject::disconnect(controller, &CConnectDVR::recordFailed, nullptr, nullptr);
 }
@@ -271,7 +274,9 @@ void CLiveView::stopDisplay()
     if (m_panels.playback->IsLocalPlayback())
         m_panels.playback->disconnectSignal();
     m_panels.wall->ClearScreen();
-    m_panels.title->clear();
+    // The left label names the current DVR: it follows the selection.
+    m_panels.title->centre()->clear();
+    m_panels.title->right()->clear();
     gCheckSpeed.reset();
 }
 
@@ -301,12 +306,9 @@ void CLiveView::restoreScreen()
 void CLiveView::updateDisplayScreen()
 {
     CDisplayWidget* wall = m_panels.wall;
-    // A current DVR that left the view hands the title, the live controls
-    // and the commands to a DVR on view, and the title says so.
-    if (m_connections.assignScreens(wall))
-        updateDvrInfo();
-    else
-        followCurrentDvr();
+    // The framed tile's DVR, or one on view, becomes current.
+    m_connections.assignScreens(wall);
+    refreshSelection();
     sendChannelCommand(wall->getViewEndScreen() - wall->getViewStartScreen(), wall->getViewStartScreen());
 }
 
@@ -336,8 +338,7 @@ void CLiveView::OnConnected()
     const int index = m_connections.entries().indexOf(controller);
     if (index >= 0)
         selectChannels(index, m_panels.wall->getViewScreens(), m_panels.wall->getViewStartScreen());
-    if (m_connections.isCurrentValid())
-        updateDvrInfo();
+    refreshSelection();
 }
 
 void CLiveView::OnDisconnected()
@@ -349,7 +350,7 @@ void CLiveView::OnDisconnected()
     stopDisplay();
     // At once: until the redraw the panel would still command a DVR that
     // failed.
-    followCurrentDvr();
+    refreshSelection();
     redrawLater();
 }
 
@@ -364,7 +365,7 @@ void CLiveView::slotDisconnectDVR(int groupIndex, int dvrIndex)
         return;
     else
         stopOne(dvrIndex);
-    followCurrentDvr();
+    refreshSelection();
     QTimer::singleShot(REDRAW_DELAY_MS, this, &CLiveView::OnDisconnected);
 }
 
@@ -401,7 +402,7 @@ void CLiveView::OnRemovingDVR(int groupIndex, int dvrIndex)
         m_connections.removeAt(dvrIndex);
         redrawLater();
     }
-    updateDvrInfo();
+    refreshSelection();
 }
 
 void CLiveView::forgetSwitchOffs(int groupIndex, int dvrIndex)
@@ -445,72 +446,93 @@ void CLiveView::OnChangedDVR(int groupIndex, int dvrIndex)
     sendChannelCommand(DVR_CHANNELS, 0);
 }
 
-void CLiveView::slotChangedScreen(int screen, int dvrch)
+void CLiveView::OnEditedDVR(int groupIndex, int dvrIndex)
 {
-    const QList<CConnectDVR*>& entries = m_connections.entries();
-    for (int i = 0; i < entries.size(); ++i) {
-        CConnectDVR* controller = entries.at(i);
-        if (!controller || !controller->isVisible() || screen < controller->getDisplayStartScreen()
-            || screen >= controller->getDisplayEndScreen())
-            continue;
-        if (dvrch < 0 || !controller->IsConnected())
-            return;
-        // The title and the record buttons act on the current DVR, so they
-        // follow it too.
-        m_connections.setCurrentIndex(i);
-        updateDvrInfo();
-        m_panels.liveCtrl->setSelectedChannel(dvrch);
+    CConnectDVR* controller = groupIndex == m_currentGroup ? m_connections.entries().value(dvrIndex) : nullptr;
+    const QTreeWidgetItem* groupItem = m_panels.tree->topLevelItem(groupIndex);
+    if (!controller || !groupItem)
         return;
+    // The edit gave the item a new record and the plain icon.
+    controller->setDVR(groupItem->child(dvrIndex));
+    controller->refreshTreeIcon();
+    refreshSelection();
+}
+
+void CLiveView::slotChangedScreen(int screen, int /*dvrch*/)
+{
+    // In the many-DVR view a click frames a tile of any DVR, failed or not,
+    // and that DVR becomes current; the one-DVR view shows the current DVR
+    // alone.
+    if (m_panels.wall->getScreenMode() == CDisplayWidget::MULTI_DVR) {
+        const QList<CConnectDVR*>& entries = m_connections.entries();
+        for (int i = 0; i < entries.size(); ++i) {
+            const CConnectDVR* controller = entries.at(i);
+            if (controller && controller->isVisible() && screen >= controller->getDisplayStartScreen()
+                && screen < controller->getDisplayEndScreen()) {
+                m_connections.setCurrentIndex(i);
+                break;
+            }
+        }
     }
+    refreshSelection();
 }
 
 void CLiveView::updateDvrInfo()
 {
     m_panels.title->right()->clear();
-    showCurrentDvr(true);
+    refreshSelection();
 }
 
-void CLiveView::followCurrentDvr()
+void CLiveView::refreshSelection()
 {
-    if (m_modes.bottomPage() == CModeTable::LIVE_PAGE)
-        showCurrentDvr(false);
+    CLiveSelection::Value value;
+    if (const CConnectDVR* controller = current()) {
+        value.hasDvr = true;
+        value.dvr = controller->getDVR();
+        value.connected = controller->IsConnected();
+        value.channel = framedChannel(*controller);
+        if (value.connected) {
+            value.clientId = controller->getClientID();
+            const int model = panelModel(controller->GetDvrInfo());
+            value.hasRelay = !value.dvr.oldprotocol() && DvrModelInfo(DvrModel(model)).alarm;
+            value.hasPicture = !value.dvr.oldprotocol() && hasPictureControls(model);
+        }
+    }
+    m_selection.set(value);
 }
 
-void CLiveView::showCurrentDvr(bool repointPanel)
+int CLiveView::framedChannel(const CConnectDVR& controller) const
 {
-    CDisplayTitle* title = m_panels.title;
-    title->left()->clear();
+    const CDisplayWidget* wall = m_panels.wall;
+    const CChannelSelection::Block block{
+        controller.getDisplayStartScreen(), controller.getDisplayEndScreen() - controller.getDisplayStartScreen()};
+    return CChannelSelection::channelOfScreen(
+        controller.getDVR().bitch(), block, wall->selectedScreen(), wall->getScreenMode() == CDisplayWidget::MULTI_DVR);
+}
+
+void CLiveView::showSelection(const CLiveSelection::Value& now)
+{
     const CConnectDVR* controller = current();
+    emit recordToPcChecked(controller && controller->isRecording());
+    QLabel* title = m_panels.title->left();
     CLiveCtrlWidget* liveCtrl = m_panels.liveCtrl;
-    if (!controller || !controller->IsConnected())
+    if (!now.hasDvr) {
+        title->clear();
         liveCtrl->clearConnectedDVR();
-    else if (repointPanel || !liveCtrl->isConnectedTo(controller->getDVR(), controller->getClientID()))
-        showLiveControls(*controller);
-    if (!controller) {
-        emit recordToPcChecked(false);
         return;
     }
-    emit recordToPcChecked(controller->isRecording());
-    const DVR dvr = controller->getDVR();
-    const QString user = QString::fromStdString(dvr.id());
+    const QString user = QString::fromStdString(now.dvr.id());
     emit adminRights(user.compare(QLatin1String("ADMIN"), Qt::CaseInsensitive) == 0);
-    title->left()->setText(QStringLiteral("%1( %2 )").arg(QString::fromStdString(dvr.name()), user));
-}
-
-void CLiveView::showLiveControls(const CConnectDVR& controller)
-{
-    const DVR dvr = controller.getDVR();
-    CLiveCtrlWidget* liveCtrl = m_panels.liveCtrl;
-    if (dvr.oldprotocol()) {
-        liveCtrl->setConnectedDVR(dvr, controller.getClientID(), false);
-        liveCtrl->setVisiblePictureCtrl(false);
-        emit setupShown(false);
+    title->setText(QStringLiteral("%1( %2 )").arg(QString::fromStdString(now.dvr.name()), user));
+    if (!now.connected) {
+        liveCtrl->clearConnectedDVR();
         return;
     }
-    const int model = panelModel(controller.GetDvrInfo());
-    liveCtrl->setConnectedDVR(dvr, controller.getClientID(), DvrModelInfo(DvrModel(model)).alarm);
-    liveCtrl->setVisiblePictureCtrl(hasPictureControls(model));
-    emit setupShown(true);
+    liveCtrl->setConnectedDVR(now.dvr, now.clientId, now.hasRelay);
+    liveCtrl->setVisiblePictureCtrl(now.hasPicture);
+    if (now.channel >= 0)
+        liveCtrl->setSelectedChannel(now.channel);
+    emit setupShown(!now.dvr.oldprotocol());
 }
 
 // ---- Commands ----
@@ -559,7 +581,7 @@ void CLiveView::recordOnDvr()
 void CLiveView::recordToPc(bool on)
 {
     CConnectDVR* controller = current();
-    if (!controller || !controller->IsConnected()) {
+    if (!isCurrentConnected()) {
         emit recordToPcChecked(false);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "dvr_protocol/cgi_request.pb.h"
 #include "viewer/CConnectionList.h"
+#include "viewer/CLiveSelection.h"
 
 #include <QObject>
 #include <ctime>
@@ -27,7 +28,11 @@ class QTreeWidgetItem;
 // the playback and backup panels and the tree through their own interfaces,
 // takes their requests by their signals, reads the window's mode from the
 // mode table and tells the window by signals what the record and setup
-// buttons show. GUI thread; a DVR that fails shows so on the wall.
+// buttons show. The title, the live control panel and those buttons follow
+// the live selection (CLiveSelection) alone, which this class sets anew
+// after everything that may change it; the framed tile's DVR is the current
+// DVR in the many-DVR view. GUI thread; a DVR that fails shows so on the
+// wall.
 class CLiveView : public QObject {
     Q_OBJECT
 
@@ -53,6 +58,8 @@ public:
     const CConnectionList& connections() const { return m_connections; }
     // nullptr unless the current DVR is valid.
     CConnectDVR* current() const { return m_connections.current(); }
+    const CLiveSelection& selection() const { return m_selection; }
+    // The current DVR's video stream delivers: live commands may go to it.
     bool isCurrentConnected() const;
 
     // Connects one DVR that belongs to no group of the tree, on screens 0 to
@@ -77,9 +84,8 @@ public:
     void stopBackup();
     void stopLocalPlayback();
     void redrawLater();
-    // The title names the current DVR, failed or not; the live control
-    // panel and the record commands act on it while it streams, and on no
-    // DVR otherwise. The panel is pointed at it anew (its PTZ page shown).
+    // Clears the playback status of the title and sets the live selection
+    // anew.
     void updateDvrInfo();
     // The title follows the wall's time and playback status as the mode
     // wants.
@@ -99,6 +105,8 @@ public slots:
     void OnChangedDVR(int groupIndex, int dvrIndex);
     void slotDisconnectDVR(int groupIndex, int dvrIndex);
     void OnRemovingDVR(int groupIndex, int dvrIndex);
+    // The tree item holds an edited record: the DVR's controller takes it.
+    void OnEditedDVR(int groupIndex, int dvrIndex);
     void OnConnected();
     void OnDisconnected();
     void slotChangedScreen(int screen, int dvrch);
@@ -123,11 +131,15 @@ signals:
 
 private:
     void updateDisplayScreen();
-    // As updateDvrInfo in the live view, but a panel that already acts on
-    // the current DVR's stream keeps its page, and the status stays.
-    void followCurrentDvr();
-    void showCurrentDvr(bool repointPanel);
-    void showLiveControls(const CConnectDVR& controller);
+    // The selection as the current DVR, its stream and the framed tile now
+    // are; its followers hear of it only when it changed.
+    void refreshSelection();
+    // The channel of the framed tile within the DVR; -1 when the tile is
+    // not one of its.
+    int framedChannel(const CConnectDVR& controller) const;
+    // The title, the live control panel and the buttons follow the
+    // selection.
+    void showSelection(const CLiveSelection::Value& now);
     void watch(CConnectDVR* controller);
     // A backup's failures are the backup panel's to tell.
     void watchBackup(CConnectDVR* controller);
@@ -148,5 +160,6 @@ private:
     const CModeTable& m_modes;
     std::unique_ptr<CViewerCommands> m_commands;
     CConnectionList m_connections;
+    CLiveSelection m_selection;
     int m_currentGroup = 0;
 };

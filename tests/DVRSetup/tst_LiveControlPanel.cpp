@@ -412,6 +412,8 @@ void tst_LiveControlPanel::tourSettings()
         QCOMPARE(QSettings(CAppSettings::COMPANY_NAME, CAppSettings::APP_NAME).value("channel3/EndPreset"), 4);
     }
 
+    // Another screen, then this one again.
+    m_panel->setSelectedChannel(CHANNEL + 1);
     connectDvr(false);
     const QStringList texts{child<QComboBox>("StartPreset")->currentText(),
         child<QComboBox>("EndPreset")->currentText(), child<QComboBox>("Interval")->currentText()};
@@ -604,8 +606,8 @@ void tst_LiveControlPanel::changeState_data()
         << multiOnPtz + QStringList{"DVRControl2", "single", "DVRControl0"} << QList<bool>(4, true);
     QTest::newRow("single on the relay page, then tour")
         << multiOnPtz + QStringList{"DVRControl2", "single", "DVRControl1"} << QList<bool>{false, true, true, true};
-    QTest::newRow("single on the relay page, then another DVR")
-        << multiOnPtz + QStringList{"DVRControl2", "single", "DVR"} << QList<bool>(4, true);
+    QTest::newRow("single on the relay page, then another DVR: the relay page stays")
+        << multiOnPtz + QStringList{"DVRControl2", "single", "DVR"} << QList<bool>{false, false, true, true};
     QTest::newRow("multi on the relay page, then picture")
         << QStringList{"DVRControl2", "multi", "DVRControl3"} << QList<bool>{true, true, true, false};
     QTest::newRow("no DVR: every page disabled") << QStringList{"DVRControl2", "none"} << QList<bool>(4, false);

@@ -49,9 +49,9 @@ private slots:
         QTest::newRow("many DVRs: 16 masks of 16 exceed 255")
             << Row{QList<int>(16, 4), QList<int>(16, all)} << -1 << true << QString(15, QLatin1Char('c'))
             << sixteenStarts << 0;
-        QTest::newRow("many DVRs: the current DVR off view")
+        QTest::newRow("many DVRs: the framed tile's DVR becomes current")
             << Row{QList<int>(16, 4), QList<int>(16, all), -1, 5} << -1 << true << QString(15, QLatin1Char('c'))
-            << sixteenStarts << 3;
+            << sixteenStarts << 0;
         QTest::newRow("DVR without tree item")
             << Row{{16, 16}, {all, all}, 1} << -1 << false << "cc" << QList<int>{0, 0} << 0;
     }

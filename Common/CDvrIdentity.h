@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ProtoBuf/DVRList.pb.h"
+
+// What makes two directory records one DVR: its address and port. The name,
+// the credentials and the channel choice may change with an edit in the
+// tree, and a stream may reconnect under a new client id; commands, pending
+// switch-offs and the pages that show a DVR's values still name the same
+// DVR. No state.
+class CDvrIdentity {
+public:
+    static bool same(const DVR& a, const DVR& b);
+};

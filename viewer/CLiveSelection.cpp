@@ -1,0 +1,26 @@
+#include "CLiveSelection.h"
+
+bool CLiveSelection::Value::operator==(const Value& other) const
+{
+    if (hasDvr != other.hasDvr)
+        return false;
+    return !hasDvr
+        || (dvr.SerializeAsString() == other.dvr.SerializeAsString() && connected == other.connected
+            && clientId == other.clientId && channel == other.channel && hasRelay == other.hasRelay
+            && hasPicture == other.hasPicture);
+}
+
+CLiveSelection::CLiveSelection(QObject* parent)
+    : QObject(parent)
+{
+}
+
+CLiveSelection::~CLiveSelection() = default;
+
+void CLiveSelection::set(const Value& value)
+{
+    if (value == m_value)
+        return;
+    m_value = value;
+    emit changed(m_value);
+}
