@@ -138,6 +138,12 @@ void CConnectDVR::setSilenceTime(int milliseconds)
     m_audio->setSilenceTime(milliseconds);
 }
 
+void CConnectDVR::setRequestedChannels(quint32 channels)
+{
+    m_video->setRequestedChannels(channels);
+    m_audio->setRequestedChannels(channels);
+}
+
 void CConnectDVR::watchVideoLink(bool live)
 {
     QObject::disconnect(m_video, &CHttpConnect::Connected, this, nullptr);

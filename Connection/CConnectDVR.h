@@ -85,6 +85,9 @@ public:
     void setReconnectDelay(int milliseconds);
     // For the next start: the links' silence time.
     void setSilenceTime(int milliseconds);
+    // The channels the DVR was last asked to stream, on both links: while
+    // none, its silence fails neither.
+    void setRequestedChannels(quint32 channels);
     bool isReconnectPending() const { return m_reconnect.isActive(); }
     int reconnectRemaining() const { return m_reconnect.remainingTime(); }
     // The wait the pending reconnect was armed with.

@@ -218,6 +218,11 @@ void CHttpConnect::setSilenceTime(int milliseconds)
     m_silenceMs = milliseconds;
 }
 
+void CHttpConnect::setRequestedChannels(quint32 channels)
+{
+    m_requestedChannels = channels;
+}
+
 void CHttpConnect::setSteadyTime(int milliseconds)
 {
     m_steadyMs = milliseconds;
@@ -355,6 +360,9 @@ CHttpConnect::SessionEnd CHttpConnect::runSession(Session& session)
 {
     const Request& held = session.request;
     cgi::CPacketStream stream(held.dvr.oldprotocol(), RECEIVE_BUFFER_SIZE);
+    // A new stream carries the request's channels until a selection changes
+    // them.
+    m_requestedChannels = held.dvr.bitch();
 
     QTcpSocket socket;
     socket.setProxy(QNetworkProxy::NoProxy);
@@ -389,6 +397,10 @@ CHttpConnect::SessionEnd CHttpConnect::runSession(Session& session)
             end = SessionEnd::Dropped;
             break;
         }
+        // A DVR asked for no channel may rightly say nothing; one that cannot
+        // be reached is still failed by its silence.
+        if (m_requestedChannels.load() == 0 && state == QAbstractSocket::ConnectedState)
+            silence.restart();
         // Checked on every pass, so that a stream of bytes that never forms
         // a packet counts as silence too.
         if (silence.elapsed() > m_silenceMs.load()) {

@@ -36,9 +36,11 @@ class CPacketStream;
 // each further restart and shows "Connection failed" on its screens while it
 // waits; a stream that then runs for the steady time (STEADY_MS) starts that
 // count afresh. It reports "Connection failed" after the silence time without
-// a whole packet (again after each further silence time), and tells the DVR
-// to stop the stream when it ends. A link that its owner stopped never
-// restarts.
+// a whole packet (again after each further silence time), but only while its
+// DVR is asked for at least one channel: a DVR told to stream none may send
+// nothing at all (an old one does), and is not failed for that while its
+// connection stands. It tells the DVR to stop the stream when it ends. A link
+// that its owner stopped never restarts.
 //
 // A request the DVR could not take (a new-dialect query over its limits, an
 // old-dialect id or password that no query can carry) is never sent: it is
@@ -104,6 +106,11 @@ public:
     // Time without a whole packet before "Connection failed"; for the next
     // start.
     void setSilenceTime(int milliseconds);
+    // The channels the DVR was last asked to stream on this link (a channel
+    // selection); each start and restart asks for the request's channels.
+    // While none is asked, silence is no failure; once channels are asked
+    // again, the silence time counts from then.
+    void setRequestedChannels(quint32 channels);
     // Time a stream must run for its drop to restart at once, the count of
     // quick drops starting afresh; for the next drop.
     void setSteadyTime(int milliseconds);
@@ -206,6 +213,7 @@ private:
     std::atomic<int> m_clientId{-1};
     std::atomic<int> m_videoType{0};
     std::atomic<int> m_silenceMs{DEFAULT_SILENCE_MS};
+    std::atomic<quint32> m_requestedChannels{0};
     std::atomic<int> m_steadyMs{STEADY_MS};
     std::atomic<CRecord*> m_recorder{nullptr};
 };

@@ -548,7 +548,7 @@ void CLiveView::sendChannelCommand(int screens, int startscreen)
 
 void CLiveView::selectChannels(int index, int screens, int startscreen)
 {
-    const CConnectDVR* controller = m_connections.entries().value(index);
+    CConnectDVR* controller = m_connections.entries().value(index);
     // A recording keeps every channel.
     if (!controller || !controller->IsConnected() || controller->isRecording())
         return;

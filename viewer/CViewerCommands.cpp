@@ -11,8 +11,9 @@ CViewerCommands::CViewerCommands(CSendCommand* sender)
 {
 }
 
-void CViewerCommands::selectChannels(const CConnectDVR& controller, quint32 channels, cgi::AutoStream autoStream)
+void CViewerCommands::selectChannels(CConnectDVR& controller, quint32 channels, cgi::AutoStream autoStream)
 {
+    controller.setRequestedChannels(channels);
     CLiveCommand command(controller.getDVR(), controller.getClientID(), m_sender);
     if (command.isOldProtocol()) {
         const QByteArray mask = QByteArray::number(channels, 16);

@@ -24,8 +24,10 @@ public:
     // audio alike; an empty mask leaves the stream with status only. The
     // new dialect names the stream's kind (live or playback) and may let
     // the DVR choose main or sub stream; the old one sends the mask in
-    // lower-case hexadecimal to the video and to the audio stream.
-    void selectChannels(const CConnectDVR& controller, quint32 channels, cgi::AutoStream autoStream);
+    // lower-case hexadecimal to the video and to the audio stream. The
+    // controller's links learn what was asked: a DVR asked for no channel
+    // may fall silent without failing.
+    void selectChannels(CConnectDVR& controller, quint32 channels, cgi::AutoStream autoStream);
     // The DVR starts or stops its own recording.
     void recordOnDvr(const CConnectDVR& controller);
     void playbackControl(const CConnectDVR& controller, cgi::PbControl::Cmd cmd);

@@ -98,6 +98,8 @@ private slots:
     void emapLinkReportsStatesAndCopies();
     void dropRules_data();
     void dropRules();
+    void askedForNoChannel_data();
+    void askedForNoChannel();
     void restartWaits_data();
     void restartWaits();
     void droppingLinkBacksOff();
@@ -596,6 +598,77 @@ void tst_CHttpConnect::dropRules()
     QCOMPARE(interruptions.load(), interrupted ? 1 : 0);
     link.Disconnect();
     recorder.stop();
+}
+
+void tst_CHttpConnect::askedForNoChannel_data()
+{
+    QTest::addColumn<int>("kind");
+    // What follows the time asked for nothing: asked for channels again
+    // while the DVR still sends nothing, or the DVR going away.
+    QTest::addColumn<bool>("dvrCloses");
+    QTest::addColumn<int>("failures");
+    QTest::newRow("video asked again") << int(Live) << false << 1;
+    QTest::newRow("audio asked again") << int(AudioLive) << false << 1;
+    QTest::newRow("video, DVR closes") << int(Live) << true << 1;
+    QTest::newRow("audio, DVR closes") << int(AudioLive) << true << 0;
+}
+
+// An old DVR told to stream no channel sends nothing. Its silence is counted
+// against a reference link whose DVR stream falls silent too, without the
+// link being told: that one reports a failure each of its silence times.
+void tst_CHttpConnect::askedForNoChannel()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, dvrCloses);
+    QFETCH(int, failures);
+    const int referenceSilenceMs = 700;
+    TestDvrStreams* streams = m_dvr->streams();
+
+    CHttpConnect reference;
+    LinkProbe referenceProbe(reference);
+    reference.setSilenceTime(referenceSilenceMs);
+    streams->setNextVideoId(7);
+    reference.Connect(record(true), param(Live));
+    QTRY_COMPARE(referenceProbe.connectedIds(), QList<int>{7});
+    CHttpConnect link;
+    LinkProbe probe(link);
+    link.setSilenceTime(3 * referenceSilenceMs);
+    int stream = 107;
+    if (kind == AudioLive) {
+        link.audioConnect(record(true), param(Live), 7);
+        QTRY_VERIFY(probe.audioFrames() > 0);
+    } else {
+        link.Connect(record(true), param(Live));
+        QTRY_COMPARE(probe.connectedIds().size(), 1);
+        stream = probe.connectedIds().first();
+    }
+
+    streams->changeChannels(7, 0, 0);
+    streams->changeChannels(stream, 0, 0);
+    streams->changeAudioChannels(stream, 0);
+    link.setRequestedChannels(0);
+    const int failed = probe.failures();
+    const int referenceBefore = referenceProbe.failures();
+    // Three of the link's silence times.
+    QTRY_VERIFY_WITH_TIMEOUT(referenceProbe.failures() >= referenceBefore + 9, 30000);
+    QCOMPARE(probe.failures(), failed);
+    QVERIFY(link.isRunning());
+
+    if (dvrCloses) {
+        // A drop, not silence: the link ends.
+        m_dvr->close();
+        QTRY_VERIFY(link.isFinished());
+        QCoreApplication::processEvents();
+        QCOMPARE(probe.failures(), failed + failures);
+        return;
+    }
+    const int referenceFailed = referenceProbe.failures();
+    link.setRequestedChannels(0x3);
+    QTRY_VERIFY_WITH_TIMEOUT(probe.failures() > failed, 15000);
+    // Counted from the new request, not from the last packet long ago.
+    QVERIFY(referenceProbe.failures() > referenceFailed);
+    QCOMPARE(probe.failures(), failed + failures);
+    QCOMPARE(probe.statusReports().last().statusText, QStringLiteral("Connection failed"));
 }
 
 void tst_CHttpConnect::restartWaits_data()
