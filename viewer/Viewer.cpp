@@ -649,10 +649,12 @@ bool Viewer::isGrip(const QPoint& position) const
 
 void Viewer::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && isGrip(event->position().toPoint())) {
+    // Each press decides anew: the release of an earlier one may never have
+    // come here (a double click on the wall changes the layout under the
+    // pointer), and its drag must not go on.
+    m_dragging = event->button() == Qt::LeftButton && isGrip(event->position().toPoint());
+    if (m_dragging)
         m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-        m_dragging = true;
-    }
     event->accept();
 }
 
