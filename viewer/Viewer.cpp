@@ -33,8 +33,12 @@
 #include "viewer/CLiveView.h"
 #include "viewer/CSnapshotView.h"
 
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDateTime>
 #include <QDir>
@@ -42,10 +46,12 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QRegion>
+#include <QTabBar>
 #include <QTextEdit>
 
 namespace {
@@ -60,6 +66,17 @@ const int LAYOUT_SPACING = 15;
 const int LAYOUT_MARGIN = 9;
 const int ONE_DVR_SCREENS = 16;
 const int MANY_DVR_SCREENS = 64;
+
+// The widgets other than buttons that the operator works with the mouse.
+// Disabled, they pass a press on to their parents and so to the window,
+// which must not take it for a grip (a disabled button keeps its presses);
+// labels and frames pass it on enabled or not.
+bool isControl(const QWidget* widget)
+{
+    return qobject_cast<const QAbstractSlider*>(widget) || qobject_cast<const QComboBox*>(widget)
+        || qobject_cast<const QAbstractSpinBox*>(widget) || qobject_cast<const QLineEdit*>(widget)
+        || qobject_cast<const QAbstractScrollArea*>(widget) || qobject_cast<const QTabBar*>(widget);
+}
 
 } // namespace
 
@@ -383,8 +400,27 @@ void Viewer::defineSteps()
 
 void Viewer::run(const CModeTable::Steps& steps)
 {
+    const QSize before = size();
     for (const CModeTable::Step step : steps)
         m_steps.at(step)();
+    keepSize(before);
+}
+
+void Viewer::keepSize(const QSize& before)
+{
+    // A size the operator gave the window since it grew is the one to keep.
+    if (before != m_grownSize)
+        m_grownSize = QSize();
+    // The new mode's smallest size, and the growth it forces, now.
+    layout()->activate();
+    if (!m_grownSize.isValid()) {
+        if (size() == before)
+            return;
+        m_sizeBeforeGrowth = before;
+    } else {
+        resize(m_sizeBeforeGrowth);
+    }
+    m_grownSize = size() == m_sizeBeforeGrowth ? QSize() : size();
 }
 
 void Viewer::setDisplayMode(int page)
@@ -602,12 +638,23 @@ void Viewer::setRoundedDialog(int radius)
     setMask(shape);
 }
 
+bool Viewer::isGrip(const QPoint& position) const
+{
+    for (const QWidget* widget = childAt(position); widget && widget != this; widget = widget->parentWidget()) {
+        if (isControl(widget))
+            return widget->isEnabled();
+    }
+    return true;
+}
+
 void Viewer::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
+    // Each press decides anew: the release of an earlier one may never have
+    // come here (a double click on the wall changes the layout under the
+    // pointer), and its drag must not go on.
+    m_dragging = event->button() == Qt::LeftButton && isGrip(event->position().toPoint());
+    if (m_dragging)
         m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-        m_dragging = true;
-    }
     event->accept();
 }
 

@@ -169,6 +169,10 @@ private:
     // The steps of the mode table.
     void defineSteps();
     void run(const CModeTable::Steps& steps);
+    // A mode whose panels need more room than the window has grows it; the
+    // window gives that room back as soon as a mode fits in the size it had
+    // before, unless the operator has resized it since.
+    void keepSize(const QSize& before);
     void setDisplayMode(int page);
     void setFunctionWidget();
     void controlDisplayArea(bool show);
@@ -184,6 +188,8 @@ private:
     void openPCSetup();
     void stopRecordToPC();
     QPushButton* menuButton(int mode) const;
+    // A press there drags the window: anywhere but on a disabled control.
+    bool isGrip(const QPoint& position) const;
 
     // Layouts of the wall.
     void selectLayout(QPushButton* button);
@@ -196,6 +202,9 @@ private:
     std::map<CModeTable::Step, std::function<void()>> m_steps;
     QPoint m_dragOffset;
     bool m_dragging = false;
+    // While a mode keeps the window grown: its size before and after.
+    QSize m_sizeBeforeGrowth;
+    QSize m_grownSize;
     int m_codecType = -1;
     int m_openGLMode = 0;
     CScreenButtons m_screenButtons;

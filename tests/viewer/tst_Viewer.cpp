@@ -649,6 +649,124 @@ private slots:
             shown->close();
     }
 
+    // A disabled button of the live control panel keeps an outline that
+    // shows on the window's grey, and its caption or arrow looks other than
+    // when enabled.
+    void disabledPanelButtons_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("button");
+        for (const char* button : {"RPAuto0", "RPOn0", "RPOff0"})
+            QTest::newRow(button) << "DVRControl2" << button;
+        for (const char* button : {"ptzf_up", "ptzf_zoom_in", "Go"})
+            QTest::newRow(button) << "DVRControl0" << button;
+    }
+
+    void disabledPanelButtons()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, button);
+        Viewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        click(viewer, page);
+        auto* panel = viewer.findChild<CLiveCtrlWidget*>();
+        panel->changeState(true); // a single screen: only the DVR is missing
+        auto* shown = child<QPushButton>(viewer, qPrintable(button));
+        QList<QColor> seen; // enabled, then disabled: the caption's or arrow's ink and the face under it
+        for (const bool enabled : {true, false}) {
+            child(*panel, "stackedWidget")->setEnabled(enabled);
+            const QImage drawn = shown->grab().toImage();
+            const QIcon icon = shown->icon();
+            const QString text = shown->text();
+            shown->setIcon(QIcon());
+            shown->setText(QString());
+            const QImage bare = shown->grab().toImage();
+            shown->setIcon(icon);
+            shown->setText(text);
+            const auto change
+                = [&](QPoint at) { return std::abs(luminance(drawn.pixelColor(at)) - luminance(bare.pixelColor(at))); };
+            QPoint ink;
+            for (int y = 0; y < drawn.height(); ++y) {
+                for (int x = 0; x < drawn.width(); ++x)
+                    ink = change({x, y}) > change(ink) ? QPoint(x, y) : ink;
+            }
+            seen << drawn.pixelColor(ink) << bare.pixelColor(ink);
+        }
+        const int middle = shown->height() / 2;
+        const double outline
+            = contrast(shown->grab().toImage().pixelColor(1, middle), meanColour(*shown, QRect(-4, middle, 2, 2)));
+        QVERIFY2(outline >= 1.5, qPrintable(QString::number(outline)));
+        const double dimmed
+            = std::max(contrast(seen[0], seen[2]), contrast(seen[0], seen[1]) / contrast(seen[2], seen[3]));
+        QVERIFY2(dimmed >= 1.6, qPrintable(QString::number(dimmed)));
+    }
+
+    // A press on a disabled control does not drag the window; one on a
+    // label, disabled or not, still does.
+    void dragWindow_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<bool>("drags");
+        const std::tuple<const char*, const char*, bool> rows[]
+            = {{"DVRControl0", "Speed", false}, {"DVRControl3", "contrast", false}, {"DVRControl0", "presetNum", false},
+                {"DVRControl0", "zoom", true}, {"DVRControl0", "Logo", true}};
+        for (const auto& [page, pressed, drags] : rows)
+            QTest::newRow(pressed) << page << pressed << drags;
+    }
+
+    void dragWindow()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, pressed);
+        QFETCH(bool, drags);
+        Viewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        click(viewer, page);
+        QWidget* widget = child(viewer, qPrintable(pressed));
+        QCOMPARE(widget->isEnabled(), pressed == "Logo");
+        const QPoint start = viewer.pos();
+        const QPoint at = widget->rect().center();
+        // A press on the window whose release went elsewhere comes first.
+        QTest::mousePress(child(viewer, "Logo"), Qt::LeftButton);
+        QTest::mousePress(widget, Qt::LeftButton, {}, at);
+        QTest::mouseMove(widget, at + QPoint(40, 30));
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, at + QPoint(40, 30));
+        QCOMPARE(viewer.pos(), drags ? start + QPoint(40, 30) : start);
+    }
+
+    // The window grows for a mode that needs more room and gives it back on
+    // the way out, unless the operator resized it meanwhile.
+    void sizeKept_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("search and back") << "Search LiveS";
+        QTest::newRow("round trips") << "Search LiveS Backup LiveS Search LiveM";
+        QTest::newRow("through the E-Map") << "Search EMap EMapExit LiveS";
+        QTest::newRow("smallest") << "smallest Search LiveS";
+        QTest::newRow("taller in search") << "Search taller LiveS";
+    }
+
+    void sizeKept()
+    {
+        QFETCH(QString, steps);
+        Viewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        QSize given = viewer.size();
+        for (const QString& step : steps.split(QLatin1Char(' '))) {
+            if (step == "smallest" || step == "taller") {
+                viewer.resize(step == "taller" ? viewer.size() + QSize(0, 50) : QSize(1, 1));
+                given = viewer.size();
+            } else {
+                click(viewer, step);
+            }
+        }
+        QCOMPARE(viewer.size(), given);
+    }
+
     void textsFit_data()
     {
         QTest::addColumn<QString>("language");
