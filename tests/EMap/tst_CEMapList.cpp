@@ -312,6 +312,7 @@ void tst_CEMapList::setupDialogStoresTheChoices()
         else
             settings.remove(keys[i]);
     }
+    QVERIFY(settings.save());
 
     CEMapSetupDialog dialog;
     auto* popup = dialog.findChild<QButtonGroup*>(QStringLiteral("popupGroup"));

@@ -57,6 +57,7 @@ void tst_CAppSettings::keysAsStored()
     settings.remove(CAppSettings::EMAP_IMAGESIZE);
     QVERIFY(!settings.contains(CAppSettings::EMAP_IMAGESIZE));
     settings.writeSetting(CAppSettings::EMAP_IMAGESIZE, 7);
+    QVERIFY(settings.save());
     QCOMPARE(rawStore().allKeys().size(), stored.size() + 3);
     for (const QString& key : stored + CAppSettings::PATH_LIST)
         QVERIFY2(rawStore().value(key).toInt() == 7, qPrintable(key));
@@ -95,6 +96,7 @@ void tst_CAppSettings::autoPreset()
     QCOMPARE(QList<int>({readStart, readEnd, readInterval}), QList<int>({0, 0, 0}));
     // The group is closed again: plain keys land at the top level.
     settings.writeSetting(CAppSettings::RECONNECT, 1);
+    QVERIFY(settings.save());
     QVERIFY(rawStore().contains("Reconnect"));
 }
 
