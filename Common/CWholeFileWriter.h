@@ -5,9 +5,12 @@
 #include <QString>
 
 // Writes a file whole or not at all. The bytes go to a temporary file beside
-// it, which takes the file's place only once every byte is with the system;
-// a file that cannot be written whole (a full disk, a read-only folder)
-// leaves the old file as it was, or no file, and tells the system's reason.
+// it, which takes the file's place only once every byte is on the disk; the
+// folder is then synced too, so that a write reported done outlives a power
+// cut. A file that cannot be written whole (a full disk, a read-only folder,
+// a failed sync) leaves the old file as it was, or no file, and tells the
+// system's reason. When only the folder's sync fails, the new file is in
+// place but may not outlive a power cut, and the write counts as failed.
 // No state; any thread.
 class CWholeFileWriter {
 public:

@@ -37,10 +37,11 @@ int CEMapSettings::popdownMilliseconds()
     return seconds >= std::numeric_limits<int>::max() / 1000 ? 0 : seconds * 1000;
 }
 
-void CEMapSettings::store(int popup, int popdown, int imageSize)
+bool CEMapSettings::store(int popup, int popdown, int imageSize, QString* reason)
 {
     CAppSettings settings;
     settings.writeSetting(CAppSettings::EMAP_POPUP, popup);
     settings.writeSetting(CAppSettings::EMAP_POPDOWN, popdown);
     settings.writeSetting(CAppSettings::EMAP_IMAGESIZE, imageSize);
+    return settings.save(reason);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+class QString;
+
 // The three E-Map settings, as the setup dialog writes them and the map
 // views and camera icons read them. A stored value that is no choice of the
 // dialog (another program's, or edited by hand) reads as the first choice,
@@ -16,5 +18,7 @@ public:
     // How long a popped-up window stays open; 0: until it is closed.
     static int popdownMilliseconds();
 
-    static void store(int popup, int popdown, int imageSize);
+    // All three or none; false, with the system's reason, when the
+    // settings file could not be saved.
+    static bool store(int popup, int popdown, int imageSize, QString* reason);
 };

@@ -1,6 +1,8 @@
 #include "CEMapSetupDialog.h"
 
+#include "Common/CPlainMessageBox.h"
 #include "EMap/CEMapSettings.h"
+#include "Settings/CAppSettings.h"
 #include "sys_conf/types/event.h"
 #include "ui_CEMapSetupDialog.h"
 
@@ -34,8 +36,12 @@ void CEMapSetupDialog::loadSettings()
 
 void CEMapSetupDialog::OnAccept()
 {
-    CEMapSettings::store(
-        m_ui->popupGroup->checkedId(), m_ui->selPopdown->currentIndex(), m_ui->imageSizeGroup->checkedId());
+    QString reason;
+    if (!CEMapSettings::store(m_ui->popupGroup->checkedId(), m_ui->selPopdown->currentIndex(),
+            m_ui->imageSizeGroup->checkedId(), &reason)) {
+        CPlainMessageBox::warning(this, windowTitle(), CAppSettings::saveFailedMessage(reason));
+        return;
+    }
     accept();
 }
 

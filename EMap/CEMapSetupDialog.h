@@ -8,7 +8,9 @@ class CEMapSetupDialog;
 }
 
 // Edits the E-Map settings (pop-up on events, pop-down time, map image
-// size) and stores them when accepted. Run modally.
+// size) and stores them when accepted. Run modally. When they cannot be
+// stored, a message names the settings file and the system's reason, and
+// the dialog stays open.
 class CEMapSetupDialog : public QDialog {
     Q_OBJECT
 

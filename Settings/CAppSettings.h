@@ -1,12 +1,24 @@
 #pragma once
 
+#include <QMap>
 #include <QObject>
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
+#include <optional>
 
-// The program's options in the per-user settings store. Made on the stack for
-// each use; the store itself holds no defaults, so every read passes its own.
+// The program's options in the per-user settings file (INI). Made on the
+// stack for each use; the file itself holds no defaults, so every read
+// passes its own.
+//
+// The file is saved whole or not at all: the object keeps its writes, and
+// save() merges them into what the file holds at that moment (keys of other
+// objects and keys this program does not know stay) and puts the whole file
+// in place at once. A file that cannot be written (a full disk) keeps what
+// it held, and save() tells the system's reason. The destructor saves what
+// was not saved and only logs a failure, for the writes nobody asked for by
+// a button. An object belongs to the thread that made it; saves from any
+// threads are taken one at a time.
 class CAppSettings : public QObject {
     Q_OBJECT
 
@@ -42,6 +54,7 @@ public:
     CAppSettings();
     ~CAppSettings() override;
 
+    // Reads see this object's own writes before the file's values.
     QVariant readSetting(const QString& key, const QVariant& defaultValue = QVariant()) const;
     void writeSetting(const QString& key, const QVariant& value);
     bool contains(const QString& key) const;
@@ -56,8 +69,21 @@ public:
     // when none (or an empty one) is stored.
     QString readLanguage() const;
 
+    // Writes this object's writes into the file, or fails with the system's
+    // reason (also logged) and leaves the file as it was. Either way the
+    // writes are no longer pending: the object then reads the file.
+    bool save(QString* reason = nullptr);
+
+    static QString fileName();
+    // The operator's sentence for a failed save: the file, the reason and
+    // that the previous settings are kept.
+    static QString saveFailedMessage(const QString& reason);
+
 private:
     static QString channelGroup(int channel);
 
-    QSettings m_settings;
+    // Read only: the toolkit's INI reader stays the one reader of the file.
+    QSettings m_file;
+    // Keys written (a value) or removed (none) since the last save.
+    QMap<QString, std::optional<QVariant>> m_writes;
 };

@@ -1,5 +1,7 @@
 #include "CPCSetupDialog.h"
 
+#include "Common/CPlainMessageBox.h"
+#include "Settings/CAppSettings.h"
 #include "Settings/CPCInfoPage.h"
 #include "Settings/CPCSetupPage.h"
 #include "ui_CPCSetupDialog.h"
@@ -32,7 +34,11 @@ void CPCSetupDialog::loadSettings()
 
 void CPCSetupDialog::saveSettings()
 {
-    m_setupPage->saveSettings();
+    QString reason;
+    if (!m_setupPage->saveSettings(&reason)) {
+        CPlainMessageBox::warning(this, windowTitle(), CAppSettings::saveFailedMessage(reason));
+        return;
+    }
     accept();
 }
 

@@ -13,7 +13,9 @@ class CPCSetupDialog;
 // The PC setup dialog: the PC options page and the information page. Modal,
 // but the main window shows it without waiting. OK stores the options
 // (saveSettings) and then accepts, so the options are stored before
-// accepted() reaches anyone; Cancel and closing store nothing.
+// accepted() reaches anyone; Cancel and closing store nothing. When the
+// options cannot be stored, a message names the file and the system's
+// reason, and the dialog stays open with nothing applied.
 class CPCSetupDialog : public QDialog {
     Q_OBJECT
 

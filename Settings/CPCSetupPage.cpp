@@ -114,7 +114,7 @@ void CPCSetupPage::loadSettings()
         m_ui->selSequenceTime->findText(interval, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
-void CPCSetupPage::saveSettings()
+bool CPCSetupPage::saveSettings(QString* reason)
 {
     CAppSettings settings;
     const QRegularExpression editName(EDIT_REGEX);
@@ -125,10 +125,14 @@ void CPCSetupPage::saveSettings()
     // Applying retranslates every window: only a new choice is worth it (the
     // page saves once on start-up, after the stored language was applied).
     const QString language = m_ui->selLangauge->currentText();
-    if (language != settings.readLanguage())
-        m_language->applyLanguage(language);
+    const bool newLanguage = language != settings.readLanguage();
     settings.writeLanguage(language);
     settings.writeSetting(CAppSettings::SEQ_INTERVAL, m_ui->selSequenceTime->currentText());
+    if (!settings.save(reason))
+        return false;
+    if (newLanguage)
+        m_language->applyLanguage(language);
+    return true;
 }
 
 void CPCSetupPage::OnBrowse()

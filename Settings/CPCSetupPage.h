@@ -36,8 +36,10 @@ public:
     // value no control offers shows the default (radio options) or no
     // choice (language, sequence interval).
     void loadSettings();
-    // Controls to store; applies a newly chosen language at once.
-    void saveSettings();
+    // Controls to store, all or nothing; then applies a newly chosen
+    // language. False, with the system's reason, when the store could not
+    // be saved: it keeps the previous settings and nothing is applied.
+    bool saveSettings(QString* reason = nullptr);
 
     // The id when a button of the group has it, else the default id when
     // one has that, else 0.

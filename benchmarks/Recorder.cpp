@@ -79,6 +79,7 @@ void record(benchmark::State& state, int format)
     CAppSettings settings;
     settings.writeSetting("Record", dir.path());
     settings.writeSetting("FileFormat", format);
+    settings.save();
     cgi::DvrInfo info;
     info.set_ch_num(CHANNELS);
     const std::vector<QByteArray> frames = stream();

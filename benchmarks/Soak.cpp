@@ -758,6 +758,7 @@ int Soak::run()
     settings.writeSetting(CAppSettings::FILE_FORMAT, 0);
     settings.writeSetting(CAppSettings::RECONNECT, true);
     settings.writeSetting(CAppSettings::SEQ_INTERVAL, CDisplayWidget::MIN_SEQUENCE_SECONDS);
+    settings.save();
     QDir().mkpath(m_home.path("record"));
 
     if (!m_dvr.start()) {

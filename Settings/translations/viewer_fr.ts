@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CAppSettings</name>
+    <message>
+        <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés dans %1 (%2). Les réglages précédents sont conservés.</translation>
+    </message>
+</context>
+<context>
     <name>CAutoPresetWidget</name>
     <message>
         <source>Start</source>

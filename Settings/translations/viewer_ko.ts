@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>CAppSettings</name>
+    <message>
+        <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
+        <translation>설정을 %1에 저장할 수 없습니다 (%2). 이전 설정이 유지됩니다.</translation>
+    </message>
+</context>
+<context>
     <name>CAutoPresetWidget</name>
     <message>
         <source>Start</source>

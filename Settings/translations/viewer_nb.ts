@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO">
 <context>
+    <name>CAppSettings</name>
+    <message>
+        <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
+        <translation>Innstillingene kunne ikke lagres til %1 (%2). De forrige innstillingene beholdes.</translation>
+    </message>
+</context>
+<context>
     <name>CAutoPresetWidget</name>
     <message>
         <source>Start</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>CAppSettings</name>
+    <message>
+        <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
+        <translation>Не удалось сохранить настройки в %1 (%2). Прежние настройки остаются без изменений.</translation>
+    </message>
+</context>
+<context>
     <name>CAutoPresetWidget</name>
     <message>
         <source>Start</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>CAppSettings</name>
+    <message>
+        <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
+        <translation>無法將設定儲存至 %1（%2）。先前的設定保持不變。</translation>
+    </message>
+</context>
+<context>
     <name>CAutoPresetWidget</name>
     <message>
         <source>Start</source>

@@ -1,7 +1,9 @@
 #include "EMap/CControlEMapList.h"
 #include "EMap/CEMapList.h"
+#include "EMap/CEMapSettings.h"
 #include "EMap/CEMapSetupDialog.h"
 #include "EMap/CSetEMapInfoDialog.h"
+#include "FileSizeLimit.h"
 #include "Settings/CAppDir.h"
 #include "Settings/CAppSettings.h"
 
@@ -9,11 +11,13 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -131,6 +135,7 @@ private slots:
     void treeSteps();
     void setupDialogStoresTheChoices_data();
     void setupDialogStoresTheChoices();
+    void setupDialogTellsOfAFullDisk();
 
 private:
     void step(const QString& action);
@@ -312,6 +317,7 @@ void tst_CEMapList::setupDialogStoresTheChoices()
         else
             settings.remove(keys[i]);
     }
+    QVERIFY(settings.save());
 
     CEMapSetupDialog dialog;
     auto* popup = dialog.findChild<QButtonGroup*>(QStringLiteral("popupGroup"));
@@ -333,6 +339,25 @@ void tst_CEMapList::setupDialogStoresTheChoices()
     const QVariantList read{settings.readSetting(keys[0]).toInt(), settings.readSetting(keys[1]).toInt(),
         settings.readSetting(keys[2]).toInt()};
     QCOMPARE(read, after);
+}
+
+// The operator learns why OK did nothing; the dialog stays open and the
+// stored choice stays.
+void tst_CEMapList::setupDialogTellsOfAFullDisk()
+{
+    const int stored = CEMapSettings::popup();
+    CEMapSetupDialog dialog;
+    QSignalSpy accepted(&dialog, &QDialog::accepted);
+    dialog.findChild<QButtonGroup*>(QStringLiteral("popupGroup"))->button(1 - stored)->click();
+    QString told;
+    {
+        const FileSizeLimit full(0);
+        told = answerModal([&dialog] { pressOk(&dialog); }, [](QWidget* box) { box->close(); });
+    }
+    QVERIFY2(told.contains(QDir::toNativeSeparators(CAppSettings::fileName())), qPrintable(told));
+    QVERIFY2(told.contains(qt_error_string(EFBIG)), qPrintable(told));
+    QVERIFY(accepted.isEmpty());
+    QCOMPARE(CEMapSettings::popup(), stored);
 }
 
 QTEST_MAIN(tst_CEMapList)

@@ -1,6 +1,11 @@
+#include "FileSizeLimit.h"
 #include "Settings/CAppSettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRect>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -12,7 +17,20 @@ QSettings rawStore()
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, "COMPANY", "KTAX QELM");
 }
 
+QByteArray storedBytes()
+{
+    QFile file(CAppSettings::fileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 } // namespace
+
+// The disk's own pace would part saves that follow each other within a
+// millisecond of the file's clock; these tests need no data on the disk.
+extern "C" int fsync(int)
+{
+    return 0;
+}
 
 class tst_CAppSettings : public QObject {
     Q_OBJECT
@@ -26,6 +44,11 @@ private slots:
     void language_data();
     void language();
     void absentKeys();
+    void valuesReadBackAsWritten_data();
+    void valuesReadBackAsWritten();
+    void savesKeepEachOthersKeys();
+    void fullDiskKeepsTheFile_data();
+    void fullDiskKeepsTheFile();
 };
 
 void tst_CAppSettings::init()
@@ -37,6 +60,7 @@ void tst_CAppSettings::storeIsIsolated()
 {
     QVERIFY2(rawStore().fileName().contains(QLatin1String(".qttest")), qPrintable(rawStore().fileName()));
     QVERIFY(rawStore().fileName().endsWith(QLatin1String("COMPANY/KTAX QELM.conf")));
+    QCOMPARE(CAppSettings::fileName(), rawStore().fileName());
 }
 
 void tst_CAppSettings::keysAsStored()
@@ -57,6 +81,7 @@ void tst_CAppSettings::keysAsStored()
     settings.remove(CAppSettings::EMAP_IMAGESIZE);
     QVERIFY(!settings.contains(CAppSettings::EMAP_IMAGESIZE));
     settings.writeSetting(CAppSettings::EMAP_IMAGESIZE, 7);
+    QVERIFY(settings.save());
     QCOMPARE(rawStore().allKeys().size(), stored.size() + 3);
     for (const QString& key : stored + CAppSettings::PATH_LIST)
         QVERIFY2(rawStore().value(key).toInt() == 7, qPrintable(key));
@@ -95,6 +120,7 @@ void tst_CAppSettings::autoPreset()
     QCOMPARE(QList<int>({readStart, readEnd, readInterval}), QList<int>({0, 0, 0}));
     // The group is closed again: plain keys land at the top level.
     settings.writeSetting(CAppSettings::RECONNECT, 1);
+    QVERIFY(settings.save());
     QVERIFY(rawStore().contains("Reconnect"));
 }
 
@@ -124,6 +150,100 @@ void tst_CAppSettings::absentKeys()
     QVERIFY(!settings.contains(CAppSettings::OPENGL));
     QCOMPARE(settings.readSetting(CAppSettings::OPENGL).toInt(), 0);
     QCOMPARE(settings.readSetting(CAppSettings::CODEC_TYPE, 3).toInt(), 3);
+}
+
+void tst_CAppSettings::valuesReadBackAsWritten_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QVariant>("read");
+    // read: as the toolkit's reader gives it back, when not the value itself
+    const auto row = [](const char* name, const QString& key, const QVariant& value, const QVariant& read = {}) {
+        QTest::newRow(name) << key << value << (read.isValid() ? read : value);
+    };
+    row("number in a channel's group", "channel3/StartPreset", 4, "4");
+    row("path with blanks and non-ASCII", "Record", "/home/op/Vidéos/녹화 기록");
+    row("quotes, commas, ';', '=', '#'", "Note", R"(a, "b"; c=d #e)");
+    row("blanks around", "Blank", "  x  ");
+    row("'@' at the start", "At", "@Invalid()");
+    row("backslashes, control characters", "Control", QStringLiteral("C:\\a\tb\n\x01") + "Fe");
+    row("key with blanks, comma, non-ASCII", "My group/key, 채널/leaf", 1, "1");
+    row("group named General", "General/Speed", 2, "2");
+    row("empty variant", "Nothing", QVariant());
+    row("bytes", "Bytes", QByteArray("\0\xff@,\"1", 6));
+    row("text list", "List", QStringList{"a b", "c,d", "@e", ""});
+    row("other types", "Rect", QRect(1, 2, 3, 4));
+}
+
+// The toolkit stays the one reader of the file: what is saved reads back
+// through it as the toolkit's own writer would have it.
+void tst_CAppSettings::valuesReadBackAsWritten()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    QFETCH(QVariant, read);
+    CAppSettings settings;
+    settings.writeSetting(key, value);
+    QVERIFY(settings.save());
+    const QSettings reader(CAppSettings::fileName(), QSettings::IniFormat);
+    QCOMPARE(reader.allKeys(), QStringList{key});
+    QCOMPARE(reader.value(key), read);
+}
+
+void tst_CAppSettings::savesKeepEachOthersKeys()
+{
+    CAppSettings first;
+    CAppSettings second;
+    // Another program saves meanwhile, in the toolkit's own format.
+    QDir().mkpath(QFileInfo(CAppSettings::fileName()).path());
+    QFile other(CAppSettings::fileName());
+    QVERIFY(
+        other.open(QIODevice::WriteOnly) && other.write("[General]\nReconnect=1\n\n[Foreign]\nRect=@Rect(1 2 3 4)\n"));
+    other.close();
+    first.writeSetting(CAppSettings::OPENGL, 2);
+    second.writeSetting("Speed", 3);
+    second.remove(CAppSettings::RECONNECT);
+    QVERIFY(first.save() && second.save());
+    QCOMPARE(rawStore().allKeys(), QStringList({"Foreign/Rect", "Opengl", "Speed"}));
+    QCOMPARE(rawStore().value("Foreign/Rect"), QVariant(QRect(1, 2, 3, 4)));
+    // Saves of the same size quicker than the file's clock still read back.
+    for (int i = 0; i < 20; ++i) {
+        CAppSettings().writeSetting(CAppSettings::OPENGL, i % 10);
+        QCOMPARE(CAppSettings().readSetting(CAppSettings::OPENGL).toInt(), i % 10);
+    }
+}
+
+void tst_CAppSettings::fullDiskKeepsTheFile_data()
+{
+    QTest::addColumn<int>("room"); // bytes a file may grow to
+    QTest::newRow("no room") << 0;
+    QTest::newRow("room for part of the file") << 256;
+}
+
+void tst_CAppSettings::fullDiskKeepsTheFile()
+{
+    QFETCH(int, room);
+    {
+        CAppSettings settings;
+        settings.writeLanguage("English");
+        for (int channel = 0; channel < 16; ++channel)
+            settings.writeAutoPreset(channel, 1, 4, 10);
+    }
+    const QByteArray before = storedBytes();
+    const QString logged = QStringLiteral("error: settings not saved to %1: %2")
+                               .arg(QDir::toNativeSeparators(CAppSettings::fileName()), qt_error_string(EFBIG));
+    const FileSizeLimit full(static_cast<rlim_t>(room));
+    CAppSettings settings;
+    settings.writeLanguage("French");
+    QString reason;
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(logged));
+    QVERIFY(!settings.save(&reason));
+    QCOMPARE(reason, qt_error_string(EFBIG));
+    QCOMPARE(settings.readLanguage(), QStringLiteral("English"));
+    // Writes saved as their object goes are only logged.
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(logged));
+    CAppSettings().writeSetting("Speed", 3);
+    QCOMPARE(storedBytes(), before);
 }
 
 int main(int argc, char* argv[])

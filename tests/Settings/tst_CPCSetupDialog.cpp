@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "HddPanelText.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CLanguage.h"
@@ -11,11 +12,13 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -280,6 +283,48 @@ private slots:
         QCOMPARE(child<QLabel>(dialog, "AppVersion")->text(), QStringLiteral("QELM(Ver0.99.0)"));
         QCOMPARE(panelText(dialog), panel);
         QCOMPARE(shownOptions(dialog), options);
+    }
+
+    void fullDiskKeepsTheSettings_data()
+    {
+        QTest::addColumn<int>("room"); // bytes a file may grow to
+        QTest::newRow("no room") << 0;
+        QTest::newRow("room for part of the file") << 256;
+    }
+
+    // OK that cannot be saved says so, names the file and why, and applies
+    // nothing: the language stays and the dialog stays open.
+    void fullDiskKeepsTheSettings()
+    {
+        QFETCH(int, room);
+        for (int channel = 0; channel < 16; ++channel)
+            CAppSettings().writeAutoPreset(channel, 1, 4, 10);
+        CPCSetupDialog dialog;
+        QSignalSpy accepted(&dialog, &QDialog::accepted);
+        dialog.show();
+        auto* language = child<QComboBox>(dialog, "selLangauge");
+        language->setCurrentIndex(language->findText(QStringLiteral("French")));
+        child<QComboBox>(dialog, "selSequenceTime")->setCurrentIndex(4);
+        QFile file(CAppSettings::fileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        QString told;
+        QTimer::singleShot(0, &dialog, [&told] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told = box->text();
+                box->close();
+            }
+        });
+        {
+            const FileSizeLimit full(static_cast<rlim_t>(room));
+            click(dialog, QDialogButtonBox::Ok);
+        }
+        QVERIFY2(told.contains(QDir::toNativeSeparators(CAppSettings::fileName())), qPrintable(told));
+        QVERIFY2(told.contains(qt_error_string(EFBIG)), qPrintable(told));
+        QVERIFY(dialog.isVisible() && accepted.isEmpty());
+        QCOMPARE(QCoreApplication::translate("ViewerClass", "Search"), QStringLiteral("Search"));
+        QVERIFY(file.seek(0));
+        QCOMPARE(file.readAll(), before);
     }
 };
 

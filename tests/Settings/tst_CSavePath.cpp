@@ -48,6 +48,7 @@ void tst_CSavePath::folder()
     settings.remove(key);
     if (stored.isValid())
         settings.writeSetting(key, stored);
+    QVERIFY(settings.save());
     QCOMPARE(CSavePath::folder(key), folder);
     QCOMPARE(CSavePath::defaultPath(key), QDir::toNativeSeparators(m_data.path() + "/" + key));
 }

@@ -21,6 +21,8 @@ int main(int argc, char** argv)
     CAppSettings settings;
     settings.writeSetting("Record", QString::fromLocal8Bit(argv[1]));
     settings.writeSetting("FileFormat", 0);
+    if (!settings.save())
+        return 1;
 
     cgi::DvrInfo info;
     info.set_ch_num(4);

@@ -111,6 +111,7 @@ void tst_CRecord::init()
         settings.remove(key);
     settings.writeSetting("Record", m_root.filePath("rec"));
     settings.remove("FileFormat");
+    QVERIFY(settings.save());
     QDir(m_root.filePath("rec")).removeRecursively();
 }
 
@@ -145,6 +146,7 @@ void tst_CRecord::folder()
         else
             settings.writeSetting(key, setup[i].isEmpty() ? setup[i] : m_root.filePath(setup[i]));
     }
+    QVERIFY(settings.save());
     CRecord recorder;
     QVERIFY(recorder.start(setup[2], dvrInfo(4), mode));
     recorder.writeFrame(false, newFrame(0, 0, T10));

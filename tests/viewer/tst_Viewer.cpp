@@ -529,6 +529,7 @@ private slots:
         QFETCH(QStringList, files);
         CAppSettings settings;
         settings.writeSetting(CAppSettings::LANGUAGE, language);
+        QVERIFY(settings.save());
         const CLanguage languages;
         QCOMPARE(CStartup::installTranslation(settings, languages), installed);
         Viewer viewer;
@@ -785,6 +786,7 @@ private slots:
         QFETCH(QString, language);
         CAppSettings settings;
         settings.writeSetting(CAppSettings::LANGUAGE, language);
+        QVERIFY(settings.save());
         CStartup::installTranslation(settings, CLanguage());
         ModalAnswers answers;
         answers.answerDialog = [](QDialog* prompt) {

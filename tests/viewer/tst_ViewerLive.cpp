@@ -525,6 +525,7 @@ private slots:
         settings.writeSetting(CAppSettings::OPENGL, rendering);
         settings.writeSetting(CAppSettings::CAPTURE_FILE_FORMAT, format);
         settings.writeSetting(CAppSettings::PATH_LIST.at(0), shots);
+        QVERIFY(settings.save());
         ViewerBench bench;
         connectMyDvr(bench, false);
         QTRY_VERIFY_WITH_TIMEOUT(bench.showsChannels(16), SHOW_TIME_LIMIT_MS);
@@ -543,11 +544,13 @@ private slots:
         QVERIFY(H264TestEncoder::tileShowsPattern(image, tile, 352, 240, 5));
 
         settings.writeSetting(CAppSettings::PATH_LIST.at(0), saved.captured(1) + QStringLiteral("/inside"));
+        QVERIFY(settings.save());
         QVERIFY(clickForBox(bench.button("Capture")).startsWith(QStringLiteral("The image could not be saved.")));
 
         // No room for the picture: no file is left behind, and the box says why.
         const QTemporaryDir full;
         settings.writeSetting(CAppSettings::PATH_LIST.at(0), full.path());
+        QVERIFY(settings.save());
         const FileSizeLimit noRoom(0);
         const QString told = clickForBox(bench.button("Capture"));
         QVERIFY2(told.endsWith(QLatin1Char('\n') + qt_error_string(EFBIG)), qPrintable(told));
