@@ -467,7 +467,9 @@ void CLiveView::slotChangedScreen(int screen, int /*dvrch*/)
         const QList<CConnectDVR*>& entries = m_connections.entries();
         for (int i = 0; i < entries.size(); ++i) {
             const CConnectDVR* controller = entries.at(i);
-            if (controller && controller->isVisible() && screen >= controller->getDisplayStartScreen()
+            // Screens stay with their DVR across pages: a tile on a new page
+            // names its DVR before the redraw shows it.
+            if (controller && screen >= controller->getDisplayStartScreen()
                 && screen < controller->getDisplayEndScreen()) {
                 m_connections.setCurrentIndex(i);
                 break;
