@@ -46,11 +46,11 @@ void CLiveCtrlWidget::setConnectedDVR(const DVR& dvr, int clientId, bool showRel
     m_ui->stackedWidget->setEnabled(true);
 }
 
-void CLiveCtrlWidget::clearConnectedDVR()
+void CLiveCtrlWidget::clearConnectedDVR(const DVR& named)
 {
     m_ptzf->clearConnectedDVR();
     m_autoPreset->clearConnectedDVR();
-    m_remotePort->clearConnectedDVR();
+    m_remotePort->clearConnectedDVR(named);
     m_picture->clearConnectedDVR();
     m_ui->stackedWidget->setEnabled(false);
 }

@@ -38,9 +38,11 @@ public:
     // The pages act on the DVR's stream. A movement held on the PTZ page
     // ends on the DVR it moved when this is another DVR.
     void setConnectedDVR(const DVR& dvr, int clientId, bool showRelay);
-    // A movement held on the PTZ page ends on the DVR it moved; a relay's
-    // pending switch-off still goes out.
-    void clearConnectedDVR();
+    // The pages send nothing. A movement held on the PTZ page ends on the
+    // DVR it moved; a relay's pending switch-off still goes out, and the
+    // relay page shows whether that of `named` (the DVR the title still
+    // names, whose stream failed) pends.
+    void clearConnectedDVR(const DVR& named = DVR());
     // The zero-based channel of the selected screen within its DVR; a
     // movement held on another channel ends.
     void setSelectedChannel(int channel);

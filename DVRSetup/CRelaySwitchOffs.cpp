@@ -83,9 +83,9 @@ void CRelaySwitchOffs::cancel(const CLiveCommand& target, unsigned relay)
     m_pending.erase(found);
 }
 
-bool CRelaySwitchOffs::isPending(const CLiveCommand& target, unsigned relay) const
+bool CRelaySwitchOffs::isPending(const DVR& dvr, unsigned relay) const
 {
-    return target.hasDVR() && find(target.dvr(), relay) != m_pending.end();
+    return find(dvr, relay) != m_pending.end();
 }
 
 void CRelaySwitchOffs::linkConnected(const DVR& dvr, int clientId)

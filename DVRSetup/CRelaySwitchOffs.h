@@ -34,7 +34,7 @@ public:
     // switch-off pending for that DVR's relay is replaced.
     void arm(const CLiveCommand& target, unsigned relay, int milliseconds);
     void cancel(const CLiveCommand& target, unsigned relay);
-    bool isPending(const CLiveCommand& target, unsigned relay) const;
+    bool isPending(const DVR& dvr, unsigned relay) const;
 
     // The DVR's live link connected under that client id: its switch-offs
     // name the new stream, and those that failed go out now.

@@ -31,17 +31,19 @@ void CRemotePortWiget::setConnectedDVR(const DVR& dvr, int clientId)
     showAutoStates();
 }
 
-void CRemotePortWiget::clearConnectedDVR()
+void CRemotePortWiget::clearConnectedDVR(const DVR& named)
 {
     m_command.clearDVR();
+    m_named = named;
     showAutoStates();
 }
 
 void CRemotePortWiget::showAutoStates()
 {
+    const DVR& shown = m_command.hasDVR() ? m_command.dvr() : m_named;
     for (int relay = 0; relay < m_autoButtons.size(); ++relay)
         m_autoButtons.at(relay)->setChecked(
-            CRelaySwitchOffs::ofApplication().isPending(m_command, static_cast<unsigned>(relay)));
+            CRelaySwitchOffs::ofApplication().isPending(shown, static_cast<unsigned>(relay)));
 }
 
 void CRemotePortWiget::setSecondLength(int milliseconds)

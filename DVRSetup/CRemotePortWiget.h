@@ -21,7 +21,8 @@ class CRemotePortWiget;
 // that was switched on when due, even when the page has since been pointed
 // at another DVR or has gone, and only On, Off or Auto on that DVR's relay
 // replaces it. Auto shows checked while the shown DVR's switch-off pends,
-// that is until the DVR has answered it.
+// that is until the DVR has answered it, also while the page is cleared
+// because that DVR's stream failed.
 // With no DVR the page sends nothing. Nothing is read back, so the page
 // does not know the relay's real state. Object names end in the relay
 // number.
@@ -39,8 +40,9 @@ public:
     ~CRemotePortWiget() override;
 
     void setConnectedDVR(const DVR& dvr, int clientId);
-    // Pending switch-offs still go out.
-    void clearConnectedDVR();
+    // Sends nothing from now on; pending switch-offs still go out, and Auto
+    // shows whether the named DVR's pends.
+    void clearConnectedDVR(const DVR& named = DVR());
     void sendCommand(unsigned int relay, bool on);
     // How long one second of the auto-off time lasts.
     void setSecondLength(int milliseconds);
@@ -62,6 +64,8 @@ private:
     std::unique_ptr<Ui::CRemotePortWiget> m_ui;
     CSendCommand m_sender;
     CLiveCommand m_command{&m_sender};
+    // The DVR whose switch-offs Auto shows while no command goes out.
+    DVR m_named;
     int m_autoOffSeconds = 0;
     int m_secondMs = SECOND_MS;
     // Indexed by relay number.

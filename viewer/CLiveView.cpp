@@ -520,14 +520,14 @@ void CLiveView::showSelection(const CLiveSelection::Value& now)
     CLiveCtrlWidget* liveCtrl = m_panels.liveCtrl;
     if (!now.hasDvr) {
         title->clear();
-        liveCtrl->clearConnectedDVR();
+        liveCtrl->clearConnectedDVR(now.dvr);
         return;
     }
     const QString user = QString::fromStdString(now.dvr.id());
     emit adminRights(user.compare(QLatin1String("ADMIN"), Qt::CaseInsensitive) == 0);
     title->setText(QStringLiteral("%1( %2 )").arg(QString::fromStdString(now.dvr.name()), user));
     if (!now.connected) {
-        liveCtrl->clearConnectedDVR();
+        liveCtrl->clearConnectedDVR(now.dvr);
         return;
     }
     liveCtrl->setConnectedDVR(now.dvr, now.clientId, now.hasRelay);

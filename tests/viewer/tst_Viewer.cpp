@@ -703,6 +703,21 @@ private slots:
         QVERIFY2(dimmed >= 1.6, qPrintable(QString::number(dimmed)));
     }
 
+    // On a disabled page a choice that still holds (Auto of a pending
+    // switch-off) looks other than one that does not.
+    void checkedShowsWhenDisabled()
+    {
+        Viewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        click(viewer, "DVRControl2");
+        auto* autoOff = child<QPushButton>(viewer, "RPAuto0");
+        QVERIFY(!autoOff->isEnabled());
+        const QImage unchecked = autoOff->grab().toImage();
+        autoOff->setChecked(true);
+        QVERIFY(autoOff->grab().toImage() != unchecked);
+    }
+
     // A press on a disabled control does not drag the window; one on a
     // label, disabled or not, still does.
     void dragWindow_data()

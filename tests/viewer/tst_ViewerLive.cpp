@@ -676,7 +676,7 @@ private slots:
         QTest::newRow("refused, then sent again")
             << "refuse=0 connect" + autoOff + " offs=0:1 auto=1" << 20 << 1000 << QList<int>{2, 0};
         QTest::newRow("refused, then sent when the link is back")
-            << "refuse=0 connect" + autoOff + " offs=0:1 fail=0 back=0" << 20 << 3600000 << QList<int>{2, 0};
+            << "refuse=0 connect" + autoOff + " offs=0:1 fail=0 auto=1 back=0" << 20 << 3600000 << QList<int>{2, 0};
     }
 
     void switchOffsReachTheDvr()
