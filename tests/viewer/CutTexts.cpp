@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QTest>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -258,6 +259,9 @@ QString whyUnreachable(QWidget& control)
 QStringList cutTexts(QWidget& window, Pages pages)
 {
     window.show();
+    // A window of its own is laid out for the size the display gave it.
+    if (window.isWindow() && !QTest::qWaitForWindowExposed(&window))
+        return {window.objectName() + QLatin1String(": not exposed")};
     settle();
     if (!window.isVisible())
         return {window.objectName() + QLatin1String(": not shown")};
