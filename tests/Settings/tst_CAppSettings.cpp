@@ -1,4 +1,3 @@
-#include "FileSizeLimit.h"
 #include "Settings/CAppSettings.h"
 
 #include <QCoreApplication>
@@ -15,12 +14,6 @@ namespace {
 QSettings rawStore()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, "COMPANY", "KTAX QELM");
-}
-
-QByteArray storedBytes()
-{
-    QFile file(CAppSettings::fileName());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 } // namespace
@@ -47,8 +40,6 @@ private slots:
     void valuesReadBackAsWritten_data();
     void valuesReadBackAsWritten();
     void savesKeepEachOthersKeys();
-    void fullDiskKeepsTheFile_data();
-    void fullDiskKeepsTheFile();
 };
 
 void tst_CAppSettings::init()
@@ -211,39 +202,6 @@ void tst_CAppSettings::savesKeepEachOthersKeys()
         CAppSettings().writeSetting(CAppSettings::OPENGL, i % 10);
         QCOMPARE(CAppSettings().readSetting(CAppSettings::OPENGL).toInt(), i % 10);
     }
-}
-
-void tst_CAppSettings::fullDiskKeepsTheFile_data()
-{
-    QTest::addColumn<int>("room"); // bytes a file may grow to
-    QTest::newRow("no room") << 0;
-    QTest::newRow("room for part of the file") << 256;
-}
-
-void tst_CAppSettings::fullDiskKeepsTheFile()
-{
-    QFETCH(int, room);
-    {
-        CAppSettings settings;
-        settings.writeLanguage("English");
-        for (int channel = 0; channel < 16; ++channel)
-            settings.writeAutoPreset(channel, 1, 4, 10);
-    }
-    const QByteArray before = storedBytes();
-    const QString logged = QStringLiteral("error: settings not saved to %1: %2")
-                               .arg(QDir::toNativeSeparators(CAppSettings::fileName()), qt_error_string(EFBIG));
-    const FileSizeLimit full(static_cast<rlim_t>(room));
-    CAppSettings settings;
-    settings.writeLanguage("French");
-    QString reason;
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(logged));
-    QVERIFY(!settings.save(&reason));
-    QCOMPARE(reason, qt_error_string(EFBIG));
-    QCOMPARE(settings.readLanguage(), QStringLiteral("English"));
-    // Writes saved as their object goes are only logged.
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(logged));
-    CAppSettings().writeSetting("Speed", 3);
-    QCOMPARE(storedBytes(), before);
 }
 
 int main(int argc, char* argv[])
