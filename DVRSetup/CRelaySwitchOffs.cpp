@@ -104,8 +104,10 @@ void CRelaySwitchOffs::linkConnected(const DVR& dvr, int clientId)
 
 void CRelaySwitchOffs::forget(const DVR& dvr)
 {
-    const auto gone = std::remove_if(m_pending.begin(), m_pending.end(),
-        [&](const std::unique_ptr<Pending>& pending) { return pending->command.isSameDVR(dvr); });
+    // Partitioned, not removed: the entries that go must still be there to
+    // have their timers stopped.
+    const auto gone = std::stable_partition(m_pending.begin(), m_pending.end(),
+        [&](const std::unique_ptr<Pending>& pending) { return !pending->command.isSameDVR(dvr); });
     if (gone == m_pending.end())
         return;
     std::for_each(gone, m_pending.end(), [this](const std::unique_ptr<Pending>& pending) { stopTimer(*pending); });

@@ -115,6 +115,7 @@ private slots:
     void commands();
     void commandsStayWithTheirDvr_data();
     void commandsStayWithTheirDvr();
+    void deletedDvrLosesItsSwitchOffsAlone();
     void ptzfSpeedIsKept();
     void tourSettings_data();
     void tourSettings();
@@ -366,6 +367,26 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     QCOMPARE(requests(TestDvrRequest::Command, &other), sentToB);
     QCOMPARE(shown, autoShown);
     CRelaySwitchOffs::ofApplication().forget(other.dvrRecord());
+}
+
+// A DVR taken out of the directory is not switched off; the others still
+// are.
+void tst_LiveControlPanel::deletedDvrLosesItsSwitchOffsAlone()
+{
+    QList<DVR> dvrs;
+    for (quint16 port : {1001, 1002, 1003}) {
+        dvrs << m_dvr->dvrRecord();
+        dvrs.last().set_port(port);
+    }
+    CRelaySwitchOffs& switchOffs = CRelaySwitchOffs::ofApplication();
+    for (const DVR& dvr : dvrs)
+        switchOffs.arm(CLiveCommand(dvr, CLIENT_ID, nullptr), 0, 3600000);
+    switchOffs.forget(dvrs.at(0));
+    QCOMPARE((QList<bool>{switchOffs.isPending(dvrs.at(0), 0), switchOffs.isPending(dvrs.at(1), 0),
+                 switchOffs.isPending(dvrs.at(2), 0)}),
+        (QList<bool>{false, true, true}));
+    for (const DVR& dvr : dvrs.mid(1))
+        switchOffs.forget(dvr);
 }
 
 void tst_LiveControlPanel::ptzfSpeedIsKept()
