@@ -10,4 +10,7 @@
 class CDvrIdentity {
 public:
     static bool same(const DVR& a, const DVR& b);
+    // Links opened with either record reach the DVR and stream alike: the
+    // records differ at most in the DVR's and its cameras' names.
+    static bool streamsAlike(const DVR& a, const DVR& b);
 };

@@ -28,6 +28,7 @@ CConnectDVR::CConnectDVR()
     : m_video(new CHttpConnect(this))
     , m_audio(new CHttpConnect(this))
     , m_recorder(new CRecord)
+    , m_entry(CDirectoryEntry::newKey())
 {
     // Named, so that a tool can watch a link's frames.
     m_video->setObjectName(QStringLiteral("video"));
@@ -35,7 +36,6 @@ CConnectDVR::CConnectDVR()
     m_reconnect.setSingleShot(true);
     connect(&m_reconnect, &QTimer::timeout, this, &CConnectDVR::OnTimer);
     connect(m_recorder, &CRecord::failed, this, &CConnectDVR::OnRecordFailed);
-    connect(m_video, &CHttpConnect::Dropped, this, &CConnectDVR::streamDropped);
 }
 
 CConnectDVR::~CConnectDVR()
@@ -53,6 +53,7 @@ void CConnectDVR::setDVR(QTreeWidgetItem* item)
     const QVariant data = item->data(0, Qt::UserRole);
     if (data.metaType() == QMetaType::fromType<DVR>())
         m_dvr = data.value<DVR>();
+    m_entry = CDirectoryEntry::of(item);
     m_treeModel = nullptr;
     m_treeItem = QPersistentModelIndex();
     if (item->treeWidget()) {
@@ -146,10 +147,13 @@ void CConnectDVR::setRequestedChannels(quint32 channels)
 
 void CConnectDVR::watchVideoLink(bool live)
 {
+    // Every stop of the links cut these: each session makes them anew.
     QObject::disconnect(m_video, &CHttpConnect::Connected, this, nullptr);
     QObject::disconnect(m_video, &CHttpConnect::signalConnectionFailed, this, nullptr);
+    QObject::disconnect(m_video, &CHttpConnect::Dropped, this, nullptr);
     connect(m_video, &CHttpConnect::Connected, this, live ? &CConnectDVR::OnConnected : &CConnectDVR::OnPlay);
     connect(m_video, &CHttpConnect::signalConnectionFailed, this, &CConnectDVR::slotConnectionFailed);
+    connect(m_video, &CHttpConnect::Dropped, this, &CConnectDVR::streamDropped);
     m_live = live;
     m_state = State::Starting;
 }

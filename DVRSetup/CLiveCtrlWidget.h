@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Connection/CDirectoryEntry.h"
 #include "ProtoBuf/DVRList.pb.h"
 
 #include <QRegularExpression>
@@ -23,8 +24,9 @@ class CLiveCtrlWidget;
 // whose button is checked: it stays when the panel is pointed elsewhere,
 // unless the new DVR lacks it, and then the PTZ page shows. With no DVR
 // (the current one failed or is still starting) the pages show disabled
-// and send nothing. The panel sends nothing itself: each page has its own
-// command sender.
+// and send nothing. The panel sends nothing itself: the PTZ and relay
+// pages send through the application's sender, whose commands outlive the
+// window, the tour and picture pages through their own.
 class CLiveCtrlWidget : public QWidget {
     Q_OBJECT
 
@@ -35,14 +37,15 @@ public:
     explicit CLiveCtrlWidget(QWidget* parent = nullptr);
     ~CLiveCtrlWidget() override;
 
-    // The pages act on the DVR's stream. A movement held on the PTZ page
-    // ends on the DVR it moved when this is another DVR.
-    void setConnectedDVR(const DVR& dvr, int clientId, bool showRelay);
+    // The pages act on the stream of the directory entry's DVR. A movement
+    // held on the PTZ page ends on the DVR it moved when this is another
+    // DVR.
+    void setConnectedDVR(const DVR& dvr, int clientId, bool showRelay, CDirectoryEntry::Key entry);
     // The pages send nothing. A movement held on the PTZ page ends on the
     // DVR it moved; a relay's pending switch-off still goes out, and the
-    // relay page shows whether that of `named` (the DVR the title still
-    // names, whose stream failed) pends.
-    void clearConnectedDVR(const DVR& named = DVR());
+    // relay page shows whether that of the `named` entry (the DVR the title
+    // still names, whose stream failed) pends.
+    void clearConnectedDVR(CDirectoryEntry::Key named = CDirectoryEntry::NONE);
     // The zero-based channel of the selected screen within its DVR; a
     // movement held on another channel ends.
     void setSelectedChannel(int channel);

@@ -1,5 +1,6 @@
 #include "DVRSetup/CPtzfWidget.h"
 
+#include "Connection/CApplicationSender.h"
 #include "Settings/CAppSettings.h"
 #include "ui_CPtzfWidget.h"
 
@@ -62,6 +63,7 @@ QString speedName(int speed)
 CPtzfWidget::CPtzfWidget(QWidget* parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::CPtzfWidget>())
+    , m_command(&CApplicationSender::instance())
 {
     initPtzImages();
     m_ui->setupUi(this);
@@ -88,6 +90,7 @@ CPtzfWidget::CPtzfWidget(QWidget* parent)
 
 CPtzfWidget::~CPtzfWidget()
 {
+    endHeldMovement();
     CAppSettings().writeSetting(SPEED_KEY, m_ui->Speed->value());
 }
 

@@ -16,8 +16,11 @@ class CPtzfWidget;
 // The PTZ page of the live control panel: steers the camera on the selected
 // channel. A movement runs while its button is held (sent at the press,
 // repeated at every tick, stopped at the release, or stopped on its DVR
-// when the page is pointed at another DVR or channel, or at none); presets
-// 1 to 99 are stored and recalled. The speed is kept in the settings store.
+// when the page is pointed at another DVR or channel, or at none, or when
+// the page goes); presets 1 to 99 are stored and recalled. Its commands go
+// through the application's sender (CApplicationSender), so the stop of a
+// movement held as the window closes still reaches the DVR. The speed is
+// kept in the settings store.
 class CPtzfWidget : public QWidget {
     Q_OBJECT
 
@@ -25,6 +28,7 @@ public:
     static constexpr int REPEAT_INTERVAL_MS = 1000;
 
     explicit CPtzfWidget(QWidget* parent = nullptr);
+    // Ends a held movement.
     ~CPtzfWidget() override;
 
     void setConnectedDVR(const DVR& dvr, int clientId);

@@ -1,7 +1,7 @@
 #include "DVRSetup/CRemotePortWiget.h"
 
-#include "DVRSetup/CRelayCommand.h"
-#include "DVRSetup/CRelaySwitchOffs.h"
+#include "Connection/CApplicationSender.h"
+#include "DVRSetup/CRelaySwitches.h"
 #include "ui_CRemotePortWiget.h"
 
 #include <QEvent>
@@ -12,6 +12,7 @@ const QRegularExpression CRemotePortWiget::AUX_AUTO_BUTTON_REGEX(QStringLiteral(
 CRemotePortWiget::CRemotePortWiget(QWidget* parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::CRemotePortWiget>())
+    , m_command(&CApplicationSender::instance())
 {
     m_ui->setupUi(this);
     for (QPushButton* button : findChildren<QPushButton*>(AUX_BUTTON_REGEX))
@@ -20,40 +21,35 @@ CRemotePortWiget::CRemotePortWiget(QWidget* parent)
     connect(m_ui->RPAuto0, &QPushButton::clicked, this, &CRemotePortWiget::OnClickedAutoRP);
     for (QPushButton* button : findChildren<QPushButton*>(QRegularExpression(QStringLiteral("AutoOff([0-9])"))))
         connect(button, &QPushButton::clicked, this, &CRemotePortWiget::OnClickedOffSecond);
-    connect(&CRelaySwitchOffs::ofApplication(), &CRelaySwitchOffs::changed, this, &CRemotePortWiget::showAutoStates);
+    connect(&CRelaySwitches::ofApplication(), &CRelaySwitches::changed, this, &CRemotePortWiget::showAutoStates);
 }
 
 CRemotePortWiget::~CRemotePortWiget() = default;
 
-void CRemotePortWiget::setConnectedDVR(const DVR& dvr, int clientId)
+void CRemotePortWiget::setConnectedDVR(const DVR& dvr, int clientId, CDirectoryEntry::Key entry)
 {
     m_command.setDVR(dvr, clientId);
+    m_entry = entry;
     showAutoStates();
 }
 
-void CRemotePortWiget::clearConnectedDVR(const DVR& named)
+void CRemotePortWiget::clearConnectedDVR(CDirectoryEntry::Key named)
 {
     m_command.clearDVR();
-    m_named = named;
+    m_entry = named;
     showAutoStates();
 }
 
 void CRemotePortWiget::showAutoStates()
 {
-    const DVR& shown = m_command.hasDVR() ? m_command.dvr() : m_named;
     for (int relay = 0; relay < m_autoButtons.size(); ++relay)
         m_autoButtons.at(relay)->setChecked(
-            CRelaySwitchOffs::ofApplication().isPending(shown, static_cast<unsigned>(relay)));
+            CRelaySwitches::ofApplication().isPending(m_entry, static_cast<unsigned>(relay)));
 }
 
 void CRemotePortWiget::setSecondLength(int milliseconds)
 {
     m_secondMs = milliseconds;
-}
-
-void CRemotePortWiget::sendCommand(unsigned int relay, bool on)
-{
-    m_command.send(CRelayCommand::query(m_command, relay, on));
 }
 
 void CRemotePortWiget::OnClickedRP()
@@ -64,9 +60,9 @@ void CRemotePortWiget::OnClickedRP()
     if (!match.hasMatch() || relay >= m_autoButtons.size()
         || (action != QLatin1String("On") && action != QLatin1String("Off")))
         return;
-    CRelaySwitchOffs::ofApplication().cancel(m_command, static_cast<unsigned>(relay));
-    m_autoButtons.at(relay)->setChecked(false);
-    sendCommand(static_cast<unsigned>(relay), action == QLatin1String("On"));
+    CRelaySwitches::ofApplication().switchNow(
+        m_entry, m_command, static_cast<unsigned>(relay), action == QLatin1String("On"));
+    showAutoStates();
 }
 
 void CRemotePortWiget::OnClickedAutoRP()
@@ -81,12 +77,13 @@ void CRemotePortWiget::OnClickedAutoRP()
         autoButton->setChecked(false);
         return;
     }
-    CRelaySwitchOffs& switchOffs = CRelaySwitchOffs::ofApplication();
-    switchOffs.cancel(m_command, static_cast<unsigned>(relay));
-    sendCommand(static_cast<unsigned>(relay), true);
+    CRelaySwitches& switches = CRelaySwitches::ofApplication();
     // Unchecked by this click: the relay stays on without a switch-off.
     if (autoButton->isChecked())
-        switchOffs.arm(m_command, static_cast<unsigned>(relay), m_autoOffSeconds * m_secondMs);
+        switches.switchOnFor(m_entry, m_command, static_cast<unsigned>(relay), m_autoOffSeconds * m_secondMs);
+    else
+        switches.switchNow(m_entry, m_command, static_cast<unsigned>(relay), true);
+    showAutoStates();
 }
 
 void CRemotePortWiget::OnClickedOffSecond()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Connection/CSendCommand.h"
+#include "Connection/CDirectoryEntry.h"
 #include "DVRSetup/CLiveCommand.h"
 
 #include <QList>
@@ -16,13 +16,13 @@ class CRemotePortWiget;
 
 // The relay page of the live control panel: switches the DVR's relay output
 // on and off by hand, or on with an automatic switch-off after the chosen
-// number of seconds. A switch-off is the DVR's own, kept by the
-// application's CRelaySwitchOffs rather than the page: it goes to the DVR
-// that was switched on when due, even when the page has since been pointed
-// at another DVR or has gone, and only On, Off or Auto on that DVR's relay
-// replaces it. Auto shows checked while the shown DVR's switch-off pends,
-// that is until the DVR has answered it, also while the page is cleared
-// because that DVR's stream failed.
+// number of seconds. Every relay command is the application's
+// (CRelaySwitches), not the page's: it reaches the DVR even when the page
+// has since been pointed at another DVR or has gone. A switch-off belongs
+// to the directory entry it was armed on, and only On, Off or Auto on that
+// entry's relay replaces it. Auto shows checked while the shown entry's
+// switch-off pends, that is until the DVR has answered it, also while the
+// page is cleared because that DVR's stream failed.
 // With no DVR the page sends nothing. Nothing is read back, so the page
 // does not know the relay's real state. Object names end in the relay
 // number.
@@ -39,11 +39,11 @@ public:
     explicit CRemotePortWiget(QWidget* parent = nullptr);
     ~CRemotePortWiget() override;
 
-    void setConnectedDVR(const DVR& dvr, int clientId);
+    // The DVR of that directory entry.
+    void setConnectedDVR(const DVR& dvr, int clientId, CDirectoryEntry::Key entry);
     // Sends nothing from now on; pending switch-offs still go out, and Auto
-    // shows whether the named DVR's pends.
-    void clearConnectedDVR(const DVR& named = DVR());
-    void sendCommand(unsigned int relay, bool on);
+    // shows whether the named entry's pends.
+    void clearConnectedDVR(CDirectoryEntry::Key named = CDirectoryEntry::NONE);
     // How long one second of the auto-off time lasts.
     void setSecondLength(int milliseconds);
 
@@ -58,14 +58,15 @@ private slots:
     void OnClickedOffSecond();
 
 private:
-    // Auto shows whether the shown DVR's switch-off pends.
+    // Auto shows whether the shown entry's switch-off pends.
     void showAutoStates();
 
     std::unique_ptr<Ui::CRemotePortWiget> m_ui;
-    CSendCommand m_sender;
-    CLiveCommand m_command{&m_sender};
-    // The DVR whose switch-offs Auto shows while no command goes out.
-    DVR m_named;
+    // Names the DVR; the commands go out through CRelaySwitches.
+    CLiveCommand m_command;
+    // The entry whose switch-offs Auto shows, also while no command goes
+    // out.
+    CDirectoryEntry::Key m_entry = CDirectoryEntry::NONE;
     int m_autoOffSeconds = 0;
     int m_secondMs = SECOND_MS;
     // Indexed by relay number.

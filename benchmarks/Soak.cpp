@@ -45,10 +45,10 @@
 
 #include "BenchApplication.h"
 #include "BenchDisplay.h"
+#include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/CHttpConnect.h"
-#include "Connection/CStopRequest.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CGraphicsView.h"
 #include "Display/CScreen.h"
@@ -721,7 +721,7 @@ void Soak::sample()
                   .arg(ProcessFigures::openFileCount(), 5)
                   .arg(qulonglong(display->queuedFrames()), 6)
                   .arg(display->audioOutput().bufferedBytes(), 6)
-                  .arg(CStopRequest::pending(), 5)
+                  .arg(CApplicationSender::pending(), 5)
                   .arg(m_worstLagMs, 6)
                   .arg(m_received.load(), 10)
                   .arg(m_drawn->total(), 10)
@@ -733,7 +733,7 @@ void Soak::sample()
 // the streams end; what still runs and what is still open is noted.
 void Soak::settle()
 {
-    if (!QTest::qWaitFor([] { return CStopRequest::pending() == 0; }, SETTLE_LIMIT_MS))
+    if (!QTest::qWaitFor([] { return CApplicationSender::pending() == 0; }, SETTLE_LIMIT_MS))
         m_failures << QStringLiteral("stop requests still under way at %1 s").arg(elapsed(), 0, 'f', 0);
     // Judged at the end, on what is left.
     const QMap<QString, int> before = m_before.withoutPool().threads;

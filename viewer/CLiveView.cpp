@@ -1,10 +1,11 @@
 #include "CLiveView.h"
 
+#include "Common/CDvrIdentity.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/CStreamIdentity.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
-#include "DVRSetup/CRelaySwitchOffs.h"
+#include "DVRSetup/CRelaySwitches.h"
 #include "Display/CCheckSpeed.h"
 #include "Display/CDisplayWidget.h"
 #include "Recording/CBackupWidget.h"
@@ -333,7 +334,8 @@ void CLiveView::OnConnected()
 {
     auto* controller = qobject_cast<CConnectDVR*>(sender());
     if (controller && controller->IsLive())
-        CRelaySwitchOffs::ofApplication().linkConnected(controller->getDVR(), controller->getClientID());
+        CRelaySwitches::ofApplication().linkConnected(
+            controller->entry(), controller->getDVR(), controller->getClientID());
     // The DVR streams its whole mask until told what the view shows.
     const int index = m_connections.entries().indexOf(controller);
     if (index >= 0)
@@ -384,7 +386,7 @@ void CLiveView::stopOne(int dvrIndex)
 
 void CLiveView::OnRemovingDVR(int groupIndex, int dvrIndex)
 {
-    forgetSwitchOffs(groupIndex, dvrIndex);
+    // A relay's pending switch-off still goes out: the relay is on.
     if (dvrIndex < 0 && groupIndex < m_currentGroup) {
         --m_currentGroup;
         return;
@@ -403,19 +405,6 @@ void CLiveView::OnRemovingDVR(int groupIndex, int dvrIndex)
         redrawLater();
     }
     refreshSelection();
-}
-
-void CLiveView::forgetSwitchOffs(int groupIndex, int dvrIndex)
-{
-    const QTreeWidgetItem* groupItem = m_panels.tree->topLevelItem(groupIndex);
-    const QVariant data = groupItem ? groupItem->data(0, Qt::UserRole) : QVariant();
-    if (data.metaType() != QMetaType::fromType<Group>())
-        return;
-    const Group group = data.value<Group>();
-    for (int i = 0; i < group.dvr_size(); ++i) {
-        if (dvrIndex < 0 || i == dvrIndex)
-            CRelaySwitchOffs::ofApplication().forget(group.dvr(i));
-    }
 }
 
 void CLiveView::OnChangedDVR(int groupIndex, int dvrIndex)
@@ -452,10 +441,40 @@ void CLiveView::OnEditedDVR(int groupIndex, int dvrIndex)
     const QTreeWidgetItem* groupItem = m_panels.tree->topLevelItem(groupIndex);
     if (!controller || !groupItem)
         return;
+    const DVR before = controller->getDVR();
     // The edit gave the item a new record and the plain icon.
     controller->setDVR(groupItem->child(dvrIndex));
-    controller->refreshTreeIcon();
+    if (CDvrIdentity::streamsAlike(before, controller->getDVR())) {
+        controller->refreshTreeIcon();
+        refreshSelection();
+        return;
+    }
+    // Another address, account or channel choice: the pictures on view and
+    // the commands must come from one record, so the DVR's streams start
+    // anew from the new one, as a disconnect and a connect would.
+    restart(controller);
+}
+
+void CLiveView::restart(CConnectDVR* controller)
+{
+    const CModeTable::Page page = m_modes.bottomPage();
+    if (page == CModeTable::PLAYBACK_PAGE || page == CModeTable::BACKUP_PAGE) {
+        // The panel's search and any playback came from the old record.
+        if (controller == current()) {
+            stop(false);
+            start();
+        }
+        return;
+    }
+    const bool inUse = controller->isStarted() || controller->isReconnectPending();
+    stopDisplay();
+    controller->disconnect();
+    if (inUse) {
+        watch(controller);
+        controller->startLive(true);
+    }
     refreshSelection();
+    redrawLater();
 }
 
 void CLiveView::slotChangedScreen(int screen, int /*dvrch*/)
@@ -490,6 +509,7 @@ void CLiveView::refreshSelection()
     CLiveSelection::Value value;
     if (const CConnectDVR* controller = current()) {
         value.hasDvr = true;
+        value.entry = controller->entry();
         value.dvr = controller->getDVR();
         value.connected = controller->IsConnected();
         value.channel = framedChannel(*controller);
@@ -520,17 +540,17 @@ void CLiveView::showSelection(const CLiveSelection::Value& now)
     CLiveCtrlWidget* liveCtrl = m_panels.liveCtrl;
     if (!now.hasDvr) {
         title->clear();
-        liveCtrl->clearConnectedDVR(now.dvr);
+        liveCtrl->clearConnectedDVR();
         return;
     }
     const QString user = QString::fromStdString(now.dvr.id());
     emit adminRights(user.compare(QLatin1String("ADMIN"), Qt::CaseInsensitive) == 0);
     title->setText(QStringLiteral("%1( %2 )").arg(QString::fromStdString(now.dvr.name()), user));
     if (!now.connected) {
-        liveCtrl->clearConnectedDVR(now.dvr);
+        liveCtrl->clearConnectedDVR(now.entry);
         return;
     }
-    liveCtrl->setConnectedDVR(now.dvr, now.clientId, now.hasRelay);
+    liveCtrl->setConnectedDVR(now.dvr, now.clientId, now.hasRelay, now.entry);
     liveCtrl->setVisiblePictureCtrl(now.hasPicture);
     if (now.channel >= 0)
         liveCtrl->setSelectedChannel(now.channel);

@@ -105,7 +105,8 @@ public slots:
     void OnChangedDVR(int groupIndex, int dvrIndex);
     void slotDisconnectDVR(int groupIndex, int dvrIndex);
     void OnRemovingDVR(int groupIndex, int dvrIndex);
-    // The tree item holds an edited record: the DVR's controller takes it.
+    // The tree item holds an edited record: the DVR's controller takes it,
+    // and restarts from it unless only names changed.
     void OnEditedDVR(int groupIndex, int dvrIndex);
     void OnConnected();
     void OnDisconnected();
@@ -145,8 +146,9 @@ private:
     void watchBackup(CConnectDVR* controller);
     void unwatch(CConnectDVR* controller);
     void stopOne(int dvrIndex);
-    // The relays of DVRs that leave the directory are not switched off.
-    void forgetSwitchOffs(int groupIndex, int dvrIndex);
+    // The DVR's record changed how it is reached or what it streams: its
+    // streams, or the current DVR's search, start anew from the new record.
+    void restart(CConnectDVR* controller);
     // A controller streams, starts to, or waits to reconnect: left alone
     // it would feed the wall (or stream unseen) once its DVR answers.
     bool anyInUse() const;

@@ -3,8 +3,8 @@
 #include "Common/CComboListFit.h"
 #include "Common/CCoreMetaTypes.h"
 #include "Common/CFileListLocale.h"
-#include "Connection/CStopRequest.h"
-#include "DVRSetup/CRelaySwitchOffs.h"
+#include "Connection/CApplicationSender.h"
+#include "DVRSetup/CRelaySwitches.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CLanguage.h"
 
@@ -51,9 +51,9 @@ void CStartup::sendPendingCommands(int timeoutMs)
 {
     // Links that stopped on their own threads have posted their requests.
     QCoreApplication::sendPostedEvents();
-    CRelaySwitchOffs& switchOffs = CRelaySwitchOffs::ofApplication();
-    switchOffs.sendAllNow();
-    const auto pending = [&switchOffs] { return CStopRequest::pending() + switchOffs.awaitingAnswer(); };
+    CRelaySwitches& relays = CRelaySwitches::ofApplication();
+    relays.sendAllNow();
+    const auto pending = [] { return CApplicationSender::pending(); };
     const QDeadlineTimer deadline(timeoutMs);
     QEventLoop loop;
     QTimer poll;
@@ -64,5 +64,5 @@ void CStartup::sendPendingCommands(int timeoutMs)
     poll.start(STOP_POLL_MS);
     if (pending() > 0)
         loop.exec();
-    switchOffs.reportUnsent();
+    relays.reportUnanswered();
 }

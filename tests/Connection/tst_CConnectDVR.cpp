@@ -1,9 +1,9 @@
 #include "../SysData/AviFileChecker.h"
 #include "../SysData/RawFileChecker.h"
 #include "Common/CCoreMetaTypes.h"
+#include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CControlDVRList.h"
-#include "Connection/CStopRequest.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CWaitWidget.h"
 #include "Display/OpenGLMode.h"
@@ -96,7 +96,7 @@ void tst_CConnectDVR::cleanup()
 {
     // Stop requests still on their way would otherwise be cut off at exit.
     QCoreApplication::processEvents();
-    QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, 15000);
     m_dvr.reset();
 }
 

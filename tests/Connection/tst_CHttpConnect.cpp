@@ -1,9 +1,9 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Common/CEucKr.h"
 #include "Common/COldQuery.h"
+#include "Connection/CApplicationSender.h"
 #include "Connection/CHttpConnect.h"
 #include "Connection/CSendCommand.h"
-#include "Connection/CStopRequest.h"
 #include "Display/CDisplayVideo.h"
 #include "LinkProbe.h"
 #include "Recording/CReadDVRData.h"
@@ -130,7 +130,7 @@ void tst_CHttpConnect::cleanup()
 {
     // Stop requests still on their way would otherwise be cut off at exit.
     QCoreApplication::processEvents();
-    QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, 15000);
     m_dvr.reset();
 }
 
@@ -228,7 +228,7 @@ void tst_CHttpConnect::requestsAndStopRequests()
     QCOMPARE(link.getClientID(), -1);
     if (audio && !oldProtocol) {
         // Its video link's stop ends it; ids above 100 are other viewers'.
-        QCOMPARE(CStopRequest::pending(), 0);
+        QCOMPARE(CApplicationSender::pending(), 0);
         QTRY_COMPARE(m_dvr->streams()->runningCount(), 0);
         QCOMPARE(m_dvr->requestCount(), 1);
         return;
@@ -281,7 +281,7 @@ void tst_CHttpConnect::audioLinkLeavesOtherStreams()
     audio.audioConnect(record(oldProtocol), param(Live), 7);
     QTRY_VERIFY(audio.isFinished());
     m_dvr->setStreamSettings(smallStreams());
-    QTRY_COMPARE(CStopRequest::pending(), 0);
+    QTRY_COMPARE(CApplicationSender::pending(), 0);
     const int before = videoProbe.videoFrames();
     QTRY_VERIFY(videoProbe.videoFrames() > before + 10);
     QVERIFY(m_dvr->streams()->isRunning(7));
@@ -292,7 +292,7 @@ void tst_CHttpConnect::audioLinkLeavesOtherStreams()
     QTRY_VERIFY(!m_dvr->streams()->isRunning(7));
     QCOMPARE(videoProbe.failures(), 0);
     if (!oldProtocol) {
-        QTRY_COMPARE(CStopRequest::pending(), 0);
+        QTRY_COMPARE(CApplicationSender::pending(), 0);
         const int otherBefore = otherProbe.videoFrames();
         QTRY_VERIFY(otherProbe.videoFrames() > otherBefore + 10);
         QVERIFY(m_dvr->streams()->isRunning(107));

@@ -1,7 +1,7 @@
 #include "Common/CCoreMetaTypes.h"
+#include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CHttpConnect.h"
-#include "Connection/CStopRequest.h"
 #include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
@@ -123,7 +123,7 @@ private slots:
             qPrintable(QStringLiteral("%1 of 16 screens showed their channel").arg(showing.size())));
         controller.disconnect();
         // The stop request must reach the DVR before it goes away.
-        QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, 15000);
     }
 
     // The streaming threads call the wall and the recorder directly while
@@ -179,7 +179,7 @@ private slots:
         controller.recordStop();
         QVERIFY(controller.IsConnected());
         controller.disconnect();
-        QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, 15000);
     }
 
     // A DVR that goes away while 16 channels stream, its port closed or its
@@ -305,7 +305,7 @@ private slots:
             controller.disconnect();
             QTRY_COMPARE_WITH_TIMEOUT(ownThreads(), threads, THREADS_END_MS);
         }
-        QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, 15000);
     }
 };
 

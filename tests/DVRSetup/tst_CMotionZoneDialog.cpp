@@ -1,5 +1,5 @@
 #include "Common/CCoreMetaTypes.h"
-#include "Connection/CStopRequest.h"
+#include "Connection/CApplicationSender.h"
 #include "DVRSetup/CMotionDetect.h"
 #include "DVRSetup/CMotionZoneDialog.h"
 #include "Display/CScreenWidget.h"
@@ -77,7 +77,7 @@ void tst_CMotionZoneDialog::initTestCase()
 void tst_CMotionZoneDialog::cleanupTestCase()
 {
     // Stop requests must reach the DVR before it goes away.
-    QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, 15000);
 }
 
 void tst_CMotionZoneDialog::stream_data()

@@ -1,5 +1,5 @@
 #include "Common/CCoreMetaTypes.h"
-#include "Connection/CStopRequest.h"
+#include "Connection/CApplicationSender.h"
 #include "DVRSetup/CMotionDetect.h"
 #include "DVRSetup/CMotionZoneDialog.h"
 #include "DVRSetup/CSetupEvent.h"
@@ -352,7 +352,7 @@ void tst_CSetupEvent::zoneEditor()
     // Closing the editor asks the DVR to stop the stream.
     QVERIFY(dvr.waitForRequests(2));
     QCOMPARE(dvr.lastRequest().mode, int(cgi::MODE_STREAM_STOP));
-    QTRY_COMPARE(CStopRequest::pending(), 0);
+    QTRY_COMPARE(CApplicationSender::pending(), 0);
     if (ok && channel >= 0) {
         for (int row = block.top(); row <= block.bottom(); ++row) {
             for (int column = block.left(); column <= block.right(); ++column)

@@ -1,6 +1,6 @@
 #include "ByteMutator.h"
 #include "Common/COldQuery.h"
-#include "Connection/CStopRequest.h"
+#include "Connection/CApplicationSender.h"
 #include "DVRSetup/CProgressDialog.h"
 #include "DVRSetup/CSetupAccount.h"
 #include "DVRSetup/CSetupCamera.h"
@@ -791,7 +791,7 @@ void tst_CSetupWidget::operatorDrawsZoneAndPaintsSchedule()
     QTRY_COMPARE(pages().record().schedule(0).record_mode(32), int(config::RECORD_MOTION));
     const QColor shown = grid->viewport()->grab().toImage().pixelColor(monday8);
     QVERIFY2(shown.green() > shown.red() + 40 && shown.green() > shown.blue() + 40, qPrintable(shown.name()));
-    QTRY_COMPARE(CStopRequest::pending(), 0);
+    QTRY_COMPARE(CApplicationSender::pending(), 0);
 }
 
 // Shown the DVR's settings, an operator adds a user, writes once, renames

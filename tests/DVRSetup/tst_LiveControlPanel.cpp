@@ -1,8 +1,9 @@
 #include "Common/CCoreMetaTypes.h"
+#include "Connection/CApplicationSender.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "DVRSetup/CPictureWidget.h"
 #include "DVRSetup/CPtzfWidget.h"
-#include "DVRSetup/CRelaySwitchOffs.h"
+#include "DVRSetup/CRelaySwitches.h"
 #include "DVRSetup/CRemotePortWiget.h"
 #include "Recording/CReadDVRData.h"
 #include "Settings/CAppSettings.h"
@@ -28,6 +29,9 @@
 namespace {
 
 const int CLIENT_ID = 12;
+// The directory entries of the DVRs the panel is pointed at.
+const CDirectoryEntry::Key ENTRY_A = 1001;
+const CDirectoryEntry::Key ENTRY_B = 1002;
 const int CHANNEL = 3;
 const int REPEAT_MS = 50;
 const int SECOND_MS = 20; // 30 s of auto-off last 600 ms
@@ -115,7 +119,6 @@ private slots:
     void commands();
     void commandsStayWithTheirDvr_data();
     void commandsStayWithTheirDvr();
-    void deletedDvrLosesItsSwitchOffsAlone();
     void ptzfSpeedIsKept();
     void tourSettings_data();
     void tourSettings();
@@ -167,19 +170,22 @@ void tst_LiveControlPanel::init()
     m_panel->findChild<CRemotePortWiget*>()->setSecondLength(SECOND_MS);
     m_panel->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
+    // A refused switch-off is sent again only when a row says so.
+    CRelaySwitches::ofApplication().setRetryInterval(3600000);
 }
 
 void tst_LiveControlPanel::cleanup()
 {
     m_panel.reset();
     // A switch-off outlives the panel; it must not outlive the DVR.
-    CRelaySwitchOffs::ofApplication().forget(m_dvr->dvrRecord());
+    CRelaySwitches::ofApplication().sendAllNow();
+    QTRY_COMPARE(CApplicationSender::pending(), 0);
     m_dvr.reset();
 }
 
 void tst_LiveControlPanel::connectDvr(bool oldProtocol, bool showRelay)
 {
-    m_panel->setConnectedDVR(m_dvr->dvrRecord(oldProtocol), CLIENT_ID, showRelay);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(oldProtocol), CLIENT_ID, showRelay, ENTRY_A);
     m_panel->setSelectedChannel(CHANNEL);
 }
 
@@ -306,7 +312,11 @@ void tst_LiveControlPanel::commands()
 void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
 {
     // Clicks; "press=<name>" only presses the button; "A" and "B" point the
-    // panel at that DVR (A is the one connected first).
+    // panel at that DVR (A is the one connected first), "E" at B's DVR as
+    // A's entry (A's address edited to B's); "ch=<n>" selects that channel;
+    // "wait=<n>": A has received and answered n commands; "refuse": A
+    // refuses the next;
+    // "linked": A's live link connected again, under a new client id.
     QTest::addColumn<bool>("oldProtocol");
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QStringList>("sentToA");
@@ -327,11 +337,22 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         row("Auto on B while A's switch-off pends", {"B", "RPAuto0"}) << a << b << QList<bool>{false};
         row("back on A, its Auto shows until its Off", {"B", "A", "RPOff0"})
             << a << QStringList() << QList<bool>{false, true};
+        row("A's address edited while its switch-off pends: Auto shows, the Off goes to A", {"E"})
+            << a << QStringList() << QList<bool>{true};
+        row("then On on the edited entry replaces it", {"E", "RPOn0"})
+            << a.mid(0, 1) << b.mid(0, 1) << QList<bool>{true};
+        row("refused, then sent when A's link is back, naming its new stream", {"wait=1", "refuse", "wait=2", "linked"})
+            << a + QStringList{relay(CLIENT_ID + 2, false)} << QStringList() << QList<bool>();
         QTest::addRow("%s: a move held while the panel turns to B stops on A", old ? "old" : "new")
             << old << QStringList{"press=ptzf_right", "B"}
             << (old ? QStringList{oldQuery("7", "4S0"), oldQuery("7", "8")}
                     : QStringList{"ptzf 6 ch3 s0", "ptzf 10 ch3 s0"})
             << QStringList() << QList<bool>{false};
+        QTest::addRow("%s: a move held while another channel is framed stops on its own", old ? "old" : "new")
+            << old << QStringList{"press=ptzf_right", "ch=5"}
+            << (old ? QStringList{oldQuery("7", "4S0"), oldQuery("7", "8")}
+                    : QStringList{"ptzf 6 ch3 s0", "ptzf 10 ch3 s0"})
+            << QStringList() << QList<bool>();
     }
 }
 
@@ -349,12 +370,23 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     connectDvr(oldProtocol);
     QList<bool> shown;
     for (const QString& name : clicks) {
-        if (name == QLatin1String("A") || name == QLatin1String("B")) {
-            const bool b = name == QLatin1String("B");
-            m_panel->setConnectedDVR((b ? other : *m_dvr).dvrRecord(oldProtocol), b ? CLIENT_ID + 1 : CLIENT_ID, true);
+        const QString argument = name.section('=', 1);
+        if (name == "A" || name == "B" || name == "E") {
+            const bool b = name != "A";
+            m_panel->setConnectedDVR((b ? other : *m_dvr).dvrRecord(oldProtocol), b ? CLIENT_ID + 1 : CLIENT_ID, true,
+                name == "B" ? ENTRY_B : ENTRY_A);
             shown << child("RPAuto0")->isChecked();
-        } else if (name.startsWith(QLatin1String("press="))) {
-            QTest::mousePress(child(qPrintable(name.mid(6))), Qt::LeftButton);
+        } else if (name.startsWith("press=")) {
+            QTest::mousePress(child(qPrintable(argument)), Qt::LeftButton);
+        } else if (name.startsWith("ch=")) {
+            m_panel->setSelectedChannel(argument.toInt());
+        } else if (name.startsWith("wait=")) {
+            QTRY_VERIFY(requests(TestDvrRequest::Command).size() >= argument.toInt());
+            QTRY_COMPARE(CApplicationSender::pending(), 0);
+        } else if (name == "refuse") {
+            m_dvr->setFault(TestDvr::Fault::HttpError, 1);
+        } else if (name == "linked") {
+            CRelaySwitches::ofApplication().linkConnected(ENTRY_A, m_dvr->dvrRecord(oldProtocol), CLIENT_ID + 2);
         } else {
             QTest::mouseClick(child(qPrintable(name)), Qt::LeftButton);
         }
@@ -366,27 +398,8 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     QCOMPARE(received(sentToA.size(), RELAY_QUIET_MS), sentToA);
     QCOMPARE(requests(TestDvrRequest::Command, &other), sentToB);
     QCOMPARE(shown, autoShown);
-    CRelaySwitchOffs::ofApplication().forget(other.dvrRecord());
-}
-
-// A DVR taken out of the directory is not switched off; the others still
-// are.
-void tst_LiveControlPanel::deletedDvrLosesItsSwitchOffsAlone()
-{
-    QList<DVR> dvrs;
-    for (quint16 port : {1001, 1002, 1003}) {
-        dvrs << m_dvr->dvrRecord();
-        dvrs.last().set_port(port);
-    }
-    CRelaySwitchOffs& switchOffs = CRelaySwitchOffs::ofApplication();
-    for (const DVR& dvr : dvrs)
-        switchOffs.arm(CLiveCommand(dvr, CLIENT_ID, nullptr), 0, 3600000);
-    switchOffs.forget(dvrs.at(0));
-    QCOMPARE((QList<bool>{switchOffs.isPending(dvrs.at(0), 0), switchOffs.isPending(dvrs.at(1), 0),
-                 switchOffs.isPending(dvrs.at(2), 0)}),
-        (QList<bool>{false, true, true}));
-    for (const DVR& dvr : dvrs.mid(1))
-        switchOffs.forget(dvr);
+    CRelaySwitches::ofApplication().sendAllNow();
+    QTRY_COMPARE(CApplicationSender::pending(), 0);
 }
 
 void tst_LiveControlPanel::ptzfSpeedIsKept()
@@ -464,7 +477,7 @@ void tst_LiveControlPanel::pictureIsReadOncePerDvr()
 
     DVR old = m_dvr->dvrRecord(true);
     old.set_name("Old DVR");
-    m_panel->setConnectedDVR(old, CLIENT_ID, false);
+    m_panel->setConnectedDVR(old, CLIENT_ID, false, ENTRY_A);
     m_panel->setSelectedChannel(CHANNEL);
     QCOMPARE(sliderValues(), QList<int>(5, 8));
     QCOMPARE(received(0), QStringList());
@@ -476,7 +489,7 @@ void tst_LiveControlPanel::pictureWrites()
     TestDvrContent content = m_dvr->content();
     content.picture = pictureOf(16, 14); // channel 5: contrast 3, brightness 4
     m_dvr->setContent(content);
-    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true, ENTRY_A);
     m_panel->setSelectedChannel(5); // while the PTZ page shows
     QTest::mouseClick(child("DVRControl3"), Qt::LeftButton);
     QSlider* contrast = child<QSlider>("contrast");
@@ -546,7 +559,7 @@ void tst_LiveControlPanel::pictureReplies()
     else
         m_dvr->setHandler(TestDvrRequest::NewDialect, cgi::MODE_PICTURE_GET,
             [=](const TestDvrRequest&, const TestDvrContent&) { return TestDvrReply::http(status, body); });
-    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true, ENTRY_A);
     QSignalSpy completed(m_panel->findChild<CReadDVRData*>(), &CReadDVRData::completed);
     QVERIFY(completed.wait());
     m_panel->setSelectedChannel(CHANNEL);
@@ -565,10 +578,10 @@ void tst_LiveControlPanel::pictureSlowDvrLeft()
     other.setContent(content);
     m_dvr->setFault(TestDvr::Fault::SlowAnswer);
     m_dvr->setSlowAnswerDelay(200);
-    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true, ENTRY_A);
     QVERIFY(m_dvr->waitForRequests(1));
     QPointer<CReadDVRData> slowRead = m_panel->findChildren<CReadDVRData*>().last();
-    m_panel->setConnectedDVR(other.dvrRecord(), CLIENT_ID, true);
+    m_panel->setConnectedDVR(other.dvrRecord(), CLIENT_ID, true, ENTRY_B);
     m_panel->setSelectedChannel(CHANNEL);
     // The slow read is gone: its answer has nowhere to go.
     QTRY_VERIFY(slowRead.isNull());
@@ -589,7 +602,12 @@ void tst_LiveControlPanel::pageButtons()
     QVERIFY(child("DVRControl2")->isHidden());
     QVERIFY(m_panel->findChild<CRemotePortWiget*>()->isHidden());
 
+    // A DVR without picture controls shows the PTZ page in place of them.
+    connectDvr(false);
+    QTest::mouseClick(child("DVRControl3"), Qt::LeftButton);
     m_panel->setVisiblePictureCtrl(false);
+    QCOMPARE(pages->currentIndex(), 0);
+    QVERIFY(child("DVRControl0")->isChecked());
     QVERIFY(child("DVRControl3")->isHidden());
     QVERIFY(!m_panel->findChild<CPictureWidget*>()->isHidden());
     QVERIFY(!child("DVRControl0")->isHidden() && !child("DVRControl1")->isHidden());

@@ -1,6 +1,6 @@
 #include "Common/CCoreMetaTypes.h"
+#include "Connection/CApplicationSender.h"
 #include "Connection/CHttpConnect.h"
-#include "Connection/CStopRequest.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
 #include "EMap/CCameraWidget.h"
@@ -146,7 +146,7 @@ void tst_CEMapWidget::init()
 void tst_CEMapWidget::cleanup()
 {
     delete m_view;
-    QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, 15000);
     QCOMPARE(takeMessage(), QString());
 }
 

@@ -5,8 +5,8 @@
 #include "../SysData/RawFileChecker.h"
 #include "Common/CCoreMetaTypes.h"
 #include "Common/CDateTime.h"
+#include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
-#include "Connection/CStopRequest.h"
 #include "Display/CWaitDialog.h"
 #include "Recording/CBackupWidget.h"
 #include "Recording/CPlaybackWidget.h"
@@ -106,7 +106,7 @@ void tst_CBackupWidget::init()
 
 void tst_CBackupWidget::cleanup()
 {
-    QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, 15000);
     m_dvr.reset();
 }
 

@@ -4,9 +4,9 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Common/CDateTime.h"
 #include "Common/COldQuery.h"
+#include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CSendCommand.h"
-#include "Connection/CStopRequest.h"
 #include "Display/CWaitDialog.h"
 #include "Recording/CBackupWidget.h"
 #include "Recording/CPlaybackWidget.h"
@@ -104,7 +104,7 @@ void tst_CPlaybackWidget::init()
 
 void tst_CPlaybackWidget::cleanup()
 {
-    QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, 15000);
     m_dvr.reset();
 }
 

@@ -1,19 +1,23 @@
 #include "TestDvrGroups.h"
 
+#include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRListTree.h"
-#include "DVRSetup/CRelaySwitchOffs.h"
+#include "DVRSetup/CRelaySwitches.h"
 #include "TestDvr.h"
 #include "TestDvrChannelSelect.h"
 #include "TestDvrStreams.h"
 #include "viewer/CConnectionList.h"
 
+#include <QTest>
+
 TestDvrGroups::TestDvrGroups() = default;
 
 TestDvrGroups::~TestDvrGroups()
 {
-    for (const std::unique_ptr<TestDvr>& dvr : m_dvrs)
-        CRelaySwitchOffs::ofApplication().forget(dvr->dvrRecord());
+    CRelaySwitches::ofApplication().sendAllNow();
+    if (!QTest::qWaitFor([] { return CApplicationSender::pending() == 0; }))
+        qWarning("relay commands were still under way");
 }
 
 void TestDvrGroups::setTree(CDVRListTree* tree)

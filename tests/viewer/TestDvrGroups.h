@@ -33,6 +33,7 @@ public:
     void connectGroup(int group, int dvrIndex = -1);
     TestDvr& dvr(int i) { return *m_dvrs.at(size_t(i)); }
     const TestDvr& dvr(int i) const { return *m_dvrs.at(size_t(i)); }
+    int dvrCount() const { return int(m_dvrs.size()); }
 
     // Every controller of the list has video flowing and a client id.
     static bool connected(const CConnectionList& connections);

@@ -2,11 +2,11 @@
 #include "../Recording/ShownSearch.h"
 #include "../SysData/RawFileChecker.h"
 #include "Common/CCoreMetaTypes.h"
+#include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CControlDVRList.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/CSendCommand.h"
-#include "Connection/CStopRequest.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
@@ -98,7 +98,7 @@ public:
     {
         m_live.stop(true);
         // The DVRs hear the stop requests before they go.
-        if (!QTest::qWaitFor([] { return CStopRequest::pending() == 0; }, STOP_TIME_LIMIT_MS))
+        if (!QTest::qWaitFor([] { return CApplicationSender::pending() == 0; }, STOP_TIME_LIMIT_MS))
             qWarning("stop requests were still under way");
     }
 

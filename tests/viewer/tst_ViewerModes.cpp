@@ -2,10 +2,10 @@
 #include "../Recording/RecordedFolder.h"
 #include "../Recording/ShownSearch.h"
 #include "Common/CCoreMetaTypes.h"
+#include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
-#include "Connection/CStopRequest.h"
 #include "DVRSetup/CSetupEtc.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "DVRSetup/CUpgrade.h"
@@ -496,7 +496,7 @@ private slots:
         }
         QVERIFY(answers.files.isEmpty());
         viewer.reset();
-        QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, STOP_TIME_LIMIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, STOP_TIME_LIMIT_MS);
     }
 
     // Setup's buttons in the main menu, each reaching its part of the setup
@@ -591,7 +591,7 @@ private slots:
         child<QPushButton>(*viewer, qPrintable(button))->click();
         QTRY_COMPARE(traced(), trace);
         viewer.reset();
-        QTRY_COMPARE_WITH_TIMEOUT(CStopRequest::pending(), 0, STOP_TIME_LIMIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, STOP_TIME_LIMIT_MS);
     }
 };
 
