@@ -32,13 +32,10 @@
 #include "viewer/CEMapViews.h"
 #include "viewer/CLiveView.h"
 #include "viewer/CSnapshotView.h"
+#include "viewer/CWindowGeometry.h"
 
-#include <QAbstractScrollArea>
-#include <QAbstractSlider>
-#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDateTime>
 #include <QDir>
@@ -46,12 +43,9 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QRegion>
-#include <QTabBar>
 #include <QTextEdit>
 
 namespace {
@@ -67,17 +61,6 @@ const int LAYOUT_MARGIN = 9;
 const int ONE_DVR_SCREENS = 16;
 const int MANY_DVR_SCREENS = 64;
 
-// The widgets other than buttons that the operator works with the mouse.
-// Disabled, they pass a press on to their parents and so to the window,
-// which must not take it for a grip (a disabled button keeps its presses);
-// labels and frames pass it on enabled or not.
-bool isControl(const QWidget* widget)
-{
-    return qobject_cast<const QAbstractSlider*>(widget) || qobject_cast<const QComboBox*>(widget)
-        || qobject_cast<const QAbstractSpinBox*>(widget) || qobject_cast<const QLineEdit*>(widget)
-        || qobject_cast<const QAbstractScrollArea*>(widget) || qobject_cast<const QTabBar*>(widget);
-}
-
 } // namespace
 
 Viewer::Viewer(QWidget* parent, Qt::WindowFlags flags)
@@ -88,6 +71,7 @@ Viewer::Viewer(QWidget* parent, Qt::WindowFlags flags)
     m_ui->setupUi(this);
     if (parent)
         resize(parent->size());
+    m_geometry = new CWindowGeometry(*this);
     m_openGLMode = getOpenGLMode();
     connectButtons();
     createClock();
@@ -403,24 +387,7 @@ void Viewer::run(const CModeTable::Steps& steps)
     const QSize before = size();
     for (const CModeTable::Step step : steps)
         m_steps.at(step)();
-    keepSize(before);
-}
-
-void Viewer::keepSize(const QSize& before)
-{
-    // A size the operator gave the window since it grew is the one to keep.
-    if (before != m_grownSize)
-        m_grownSize = QSize();
-    // The new mode's smallest size, and the growth it forces, now.
-    layout()->activate();
-    if (!m_grownSize.isValid()) {
-        if (size() == before)
-            return;
-        m_sizeBeforeGrowth = before;
-    } else {
-        resize(m_sizeBeforeGrowth);
-    }
-    m_grownSize = size() == m_sizeBeforeGrowth ? QSize() : size();
+    m_geometry->modeChanged(before);
 }
 
 void Viewer::setDisplayMode(int page)
@@ -636,38 +603,6 @@ void Viewer::setRoundedDialog(int radius)
              window.bottomRight() + QPoint(1, 1) - QPoint(corner.width(), corner.height())})
         shape += QRegion(QRect(topLeft, corner), QRegion::Ellipse);
     setMask(shape);
-}
-
-bool Viewer::isGrip(const QPoint& position) const
-{
-    for (const QWidget* widget = childAt(position); widget && widget != this; widget = widget->parentWidget()) {
-        if (isControl(widget))
-            return widget->isEnabled();
-    }
-    return true;
-}
-
-void Viewer::mousePressEvent(QMouseEvent* event)
-{
-    // Each press decides anew: the release of an earlier one may never have
-    // come here (a double click on the wall changes the layout under the
-    // pointer), and its drag must not go on.
-    m_dragging = event->button() == Qt::LeftButton && isGrip(event->position().toPoint());
-    if (m_dragging)
-        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-    event->accept();
-}
-
-void Viewer::mouseReleaseEvent(QMouseEvent*)
-{
-    m_dragging = false;
-}
-
-void Viewer::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_dragging && !isFullScreen() && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - m_dragOffset);
-    event->accept();
 }
 
 void Viewer::keyPressEvent(QKeyEvent* event)

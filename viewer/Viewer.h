@@ -7,7 +7,6 @@
 #include "viewer/CModeTable.h"
 #include "viewer/CScreenButtons.h"
 
-#include <QPoint>
 #include <QPushButton>
 #include <QWidget>
 #include <ctime>
@@ -28,6 +27,7 @@ class CPlaybackWidget;
 class CSendCommand;
 class CSetupWidget;
 class CSnapshotView;
+class CWindowGeometry;
 class QTreeWidgetItem;
 
 namespace Ui {
@@ -39,7 +39,8 @@ class ViewerClass;
 // one DVR or many, search, local playback, backup, E-Map view and edit, DVR
 // information, DVR setup and PC setup) change as the mode table says, step
 // by step; the live view of the connected group is the live-view
-// coordinator's, to which its slots of the live view forward. GUI thread.
+// coordinator's, to which its slots of the live view forward, and its drag
+// and the room a mode grows it by are the window geometry's. GUI thread.
 class Viewer : public QWidget {
     Q_OBJECT
 
@@ -138,9 +139,6 @@ public slots:
     void OnRemoveEMap() { m_emapViews->closeAll(); }
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -169,10 +167,6 @@ private:
     // The steps of the mode table.
     void defineSteps();
     void run(const CModeTable::Steps& steps);
-    // A mode whose panels need more room than the window has grows it; the
-    // window gives that room back as soon as a mode fits in the size it had
-    // before, unless the operator has resized it since.
-    void keepSize(const QSize& before);
     void setDisplayMode(int page);
     void setFunctionWidget();
     void controlDisplayArea(bool show);
@@ -188,8 +182,6 @@ private:
     void openPCSetup();
     void stopRecordToPC();
     QPushButton* menuButton(int mode) const;
-    // A press there drags the window: anywhere but on a disabled control.
-    bool isGrip(const QPoint& position) const;
 
     // Layouts of the wall.
     void selectLayout(QPushButton* button);
@@ -200,15 +192,11 @@ private:
     std::unique_ptr<Ui::ViewerClass> m_ui;
     CModeTable m_modes;
     std::map<CModeTable::Step, std::function<void()>> m_steps;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
-    // While a mode keeps the window grown: its size before and after.
-    QSize m_sizeBeforeGrowth;
-    QSize m_grownSize;
     int m_codecType = -1;
     int m_openGLMode = 0;
     CScreenButtons m_screenButtons;
 
+    CWindowGeometry* m_geometry = nullptr;
     CClockWidget* m_clock = nullptr;
     CLiveCtrlWidget* m_liveCtrl = nullptr;
     CDisplayTitle* m_title = nullptr;
