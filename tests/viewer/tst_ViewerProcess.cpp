@@ -1,3 +1,13 @@
+#include "Common/CCoreMetaTypes.h"
+#include "Common/CPBFile.h"
+#include "Connection/CControlDVRList.h"
+#include "Connection/CDVRListTree.h"
+#include "TestDvr.h"
+#include "TestDvrStreams.h"
+#include "viewer/CStartup.h"
+#include "viewer/Viewer.h"
+
+#include <QApplication>
 #include <QDir>
 #include <QProcess>
 #include <QSettings>
@@ -8,7 +18,9 @@
 
 // The built program started as the README's run command starts it, on a
 // fresh settings store: it shows its window, probes OpenGL only on its first
-// run, writes every PC option, and ends with exit code 0 when its window is closed.
+// run, writes every PC option, and ends with exit code 0 when its window is
+// closed, once the commands still on their way when it closed have reached
+// their DVR.
 namespace {
 
 #ifdef QELM_SANITIZED
@@ -50,6 +62,15 @@ public:
         return XCB_WINDOW_NONE;
     }
 
+    // Where the window's inside begins on the screen.
+    QPoint origin(xcb_window_t window)
+    {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+        const auto place = reply(xcb_translate_coordinates_reply(
+            m_connection, xcb_translate_coordinates(m_connection, window, root, 0, 0), nullptr));
+        return place ? QPoint(place->dst_x, place->dst_y) : QPoint();
+    }
+
     // What a window manager's close button sends.
     void close(xcb_window_t window)
     {
@@ -85,6 +106,29 @@ private:
     xcb_connection_t* m_connection;
 };
 
+// The environment of a program whose home, settings and data are in `home`.
+QProcessEnvironment environmentIn(const QTemporaryDir& home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
+    return environment;
+}
+
+// Where the first row of the DVR tree lies in a main window of the program,
+// from the window's inside: the program lays its window out as this one.
+QPoint firstTreeRow()
+{
+    Viewer viewer;
+    viewer.show();
+    if (!QTest::qWaitForWindowExposed(&viewer))
+        return QPoint();
+    const CDVRListTree* tree = viewer.findChild<CDVRListTree*>();
+    return tree->viewport()->mapTo(&viewer, tree->visualItemRect(tree->topLevelItem(0)).center());
+}
+
 } // namespace
 
 class tst_ViewerProcess : public QObject {
@@ -112,11 +156,7 @@ private slots:
         const QString store = home.filePath(QStringLiteral("config/COMPANY/KTAX QELM.conf"));
         if (stored.isValid())
             QSettings(store, QSettings::IniFormat).setValue(QStringLiteral("Opengl"), stored);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), home.path());
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-        environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
+        QProcessEnvironment environment = environmentIn(home);
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
         if (!onX) {
             environment.remove(QStringLiteral("DISPLAY"));
@@ -154,7 +194,63 @@ private slots:
         QCOMPARE(viewer.exitCode(), 0);
         QCOMPARE(storedMode().toInt(), mode);
     }
+
+    // A group streaming live when the window closes: the stop request of
+    // its stream reaches the DVR before the program ends.
+    void closingSendsWhatIsPending()
+    {
+        TestDvr dvr;
+        QVERIFY(dvr.listen());
+        QTemporaryDir home;
+        GroupList groups;
+        Group* group = groups.add_group();
+        group->set_name("Shop");
+        *group->add_dvr() = dvr.dvrRecord();
+        const QString data = home.filePath(QStringLiteral("data/COMPANY/KTAX QELM"));
+        QVERIFY(QDir().mkpath(data));
+        QVERIFY(CPBFile(
+            data + QLatin1Char('/') + CControlDVRList::PB_DVRLIST_FILENAME, CControlDVRList::PB_DVRLIST_FILECODE)
+                    .Save(groups)
+                    .isOk());
+        QSettings(home.filePath(QStringLiteral("config/COMPANY/KTAX QELM.conf")), QSettings::IniFormat)
+            .setValue(QStringLiteral("Opengl"), 2);
+        const QPoint row = firstTreeRow();
+        QVERIFY(!row.isNull());
+
+        X11Windows windows;
+        QProcess viewer;
+        viewer.setProcessEnvironment(environmentIn(home));
+        viewer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        viewer.start(QStringLiteral(QELM_VIEWER_PROGRAM), {});
+        QVERIFY(viewer.waitForStarted());
+        xcb_window_t window = XCB_WINDOW_NONE;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (window = windows.find("QELM", viewer.processId())) != XCB_WINDOW_NONE, START_TIME_LIMIT_MS);
+
+        // The operator double-clicks the group.
+        const QPoint at = windows.origin(window) + row;
+        QProcess pointer;
+        pointer.start(QStringLiteral("xdotool"),
+            {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "--repeat", "2",
+                "--delay", "100", "1"});
+        QVERIFY(pointer.waitForFinished());
+        QTRY_COMPARE_WITH_TIMEOUT(dvr.streams()->runningCount(), 2, START_TIME_LIMIT_MS);
+
+        windows.close(window);
+        // The DVR answers while the program waits for it.
+        QTRY_VERIFY_WITH_TIMEOUT(viewer.state() == QProcess::NotRunning, END_TIME_LIMIT_MS);
+        QCOMPARE(viewer.exitCode(), 0);
+        const QList<TestDvrRequest> requests = dvr.requests();
+        QVERIFY(std::any_of(requests.cbegin(), requests.cend(),
+            [](const TestDvrRequest& request) { return request.mode == cgi::MODE_STREAM_STOP; }));
+    }
 };
 
-QTEST_GUILESS_MAIN(tst_ViewerProcess)
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    CStartup::prepareApplication();
+    tst_ViewerProcess test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_ViewerProcess.moc"
