@@ -17,7 +17,7 @@ bool CListFileStatus::isUnusableFile() const
 
 bool CListFileStatus::needsAttention() const
 {
-    return isUnusableFile() || m_code == SaveFailed || !m_asidePath.isEmpty();
+    return isUnusableFile() || m_code == SaveFailed || m_code == SaveUnconfirmed || !m_asidePath.isEmpty();
 }
 
 QString CListFileStatus::message() const
@@ -47,6 +47,11 @@ QString CListFileStatus::message() const
     case SaveFailed:
         text = QCoreApplication::translate(
             "CListFileStatus", "The list could not be saved to %1 (%2). The previous file is unchanged.")
+                   .arg(path, m_detail);
+        break;
+    case SaveUnconfirmed:
+        text = QCoreApplication::translate("CListFileStatus",
+            "The list was saved to %1, but the system could not confirm that it is on the disk (%2).")
                    .arg(path, m_detail);
         break;
     }

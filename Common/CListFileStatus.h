@@ -13,7 +13,8 @@ public:
         Unreadable, // the file exists but cannot be opened or read
         InvalidFormat, // the file does not start with its code
         Damaged, // the code is right but the rest is not a valid list
-        SaveFailed // nothing was written; the previous file is unchanged
+        SaveFailed, // nothing was written; the previous file is unchanged
+        SaveUnconfirmed // the list is in the file, but the system could not confirm that it is on the disk
     };
 
     CListFileStatus() = default;
@@ -28,10 +29,12 @@ public:
     void setAsidePath(const QString& asidePath) { m_asidePath = asidePath; }
 
     bool isOk() const { return m_code == Ok; }
+    // After a save: true when the file holds the list.
+    bool isSaved() const { return m_code == Ok || m_code == SaveUnconfirmed; }
     // True when the file in place could not be used: a save must move it aside first.
     bool isUnusableFile() const;
-    // True when the operator should be told: an unusable file, a failed save,
-    // or a file moved aside.
+    // True when the operator should be told: an unusable file, a failed or
+    // unconfirmed save, or a file moved aside.
     bool needsAttention() const;
     // A translated sentence for the operator; empty when nothing needs telling.
     QString message() const;

@@ -82,13 +82,19 @@ CListFileStatus CPBFile::Save(const google::protobuf::MessageLite& message) cons
     }
 
     QString reason;
-    if (!CWholeFileWriter::write(m_path, m_code + QByteArray::fromStdString(body), &reason)) {
-        qWarning("error: file create error %s", QFile::encodeName(m_path).constData());
-        CListFileStatus failed(CListFileStatus::SaveFailed, m_path, reason);
-        failed.setAsidePath(asidePath);
-        return failed;
-    }
     CListFileStatus saved(CListFileStatus::Ok, m_path);
+    switch (CWholeFileWriter::write(m_path, m_code + QByteArray::fromStdString(body), &reason)) {
+    case CWholeFileWriter::Result::Written:
+        break;
+    case CWholeFileWriter::Result::Unconfirmed:
+        qWarning("error: file sync error %s: %s", QFile::encodeName(m_path).constData(), qPrintable(reason));
+        saved = CListFileStatus(CListFileStatus::SaveUnconfirmed, m_path, reason);
+        break;
+    case CWholeFileWriter::Result::Failed:
+        qWarning("error: file create error %s", QFile::encodeName(m_path).constData());
+        saved = CListFileStatus(CListFileStatus::SaveFailed, m_path, reason);
+        break;
+    }
     saved.setAsidePath(asidePath);
     return saved;
 }

@@ -1,5 +1,6 @@
 #include "CWholeFileWriter.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
@@ -41,7 +42,7 @@ bool syncFolder(const QString& path, QString* reason)
 
 } // namespace
 
-bool CWholeFileWriter::write(
+CWholeFileWriter::Result CWholeFileWriter::write(
     const QString& path, const QByteArray& bytes, QString* reason, QIODevice::OpenMode extraMode)
 {
     QSaveFile file(path);
@@ -55,19 +56,20 @@ bool CWholeFileWriter::write(
         if (reason)
             *reason = file.errorString();
         // Without a commit the temporary file goes with the object.
-        return false;
+        return Result::Failed;
     }
     // Some file systems (network homes, quotas) tell of a full disk only
     // when the data reaches the disk, and commit() checks neither its own
     // sync nor the closing of the temporary file.
     if (!syncDescriptor(file.handle(), reason))
-        return false;
+        return Result::Failed;
     if (!file.commit()) {
         if (reason)
             *reason = file.errorString();
-        return false;
+        return Result::Failed;
     }
-    return syncFolder(path, reason);
+    // The rename is done: from here on the file holds the new bytes.
+    return syncFolder(path, reason) ? Result::Written : Result::Unconfirmed;
 }
 
 bool CWholeFileWriter::writeAll(QIODevice& device, const char* data, qint64 size)
@@ -79,4 +81,10 @@ bool CWholeFileWriter::writeAll(QIODevice& device, const char* data, qint64 size
         done += written;
     }
     return true;
+}
+
+QString CWholeFileWriter::unconfirmedMessage(const QString& path, const QString& reason)
+{
+    return tr("%1 was saved, but the system could not confirm that it is on the disk (%2).")
+        .arg(QDir::toNativeSeparators(path), reason);
 }

@@ -1,6 +1,5 @@
 #include "CConfFile.h"
 
-#include "Common/CWholeFileWriter.h"
 #include "sys_conf/types/CConfParser.h"
 
 #include <QFile>
@@ -12,10 +11,9 @@ QByteArray CConfFile::serialize(const config::DvrConf& conf)
     return bytes;
 }
 
-QString CConfFile::save(const QString& path, const config::DvrConf& conf)
+CWholeFileWriter::Result CConfFile::save(const QString& path, const config::DvrConf& conf, QString* reason)
 {
-    QString reason;
-    return CWholeFileWriter::write(path, serialize(conf), &reason) ? QString() : reason;
+    return CWholeFileWriter::write(path, serialize(conf), reason);
 }
 
 QString CConfFile::load(const QString& path, config::DvrConf* conf)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Common/CWholeFileWriter.h"
 #include "sys_conf/proto/dvr_conf.pb.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,9 @@ public:
     // The bytes of a configuration, as files and uploads hold them.
     static QByteArray serialize(const config::DvrConf& conf);
 
-    // Both return an empty text on success, otherwise what went wrong.
-    static QString save(const QString& path, const config::DvrConf& conf);
+    // As the whole-file writer has it; *reason says what went wrong, or why
+    // the file is not confirmed on the disk.
+    static CWholeFileWriter::Result save(const QString& path, const config::DvrConf& conf, QString* reason);
+    // An empty text on success, otherwise what went wrong.
     static QString load(const QString& path, config::DvrConf* conf);
 };

@@ -395,9 +395,17 @@ void CSetupWidget::OnSaveFiles()
     }
     config::DvrConf conf;
     Make_DvrConf(true, conf, m_network->GetApplyNetworkTCPIP());
-    const QString problem = CConfFile::save(path, conf);
-    if (!problem.isEmpty())
+    QString problem;
+    switch (CConfFile::save(path, conf, &problem)) {
+    case CWholeFileWriter::Result::Written:
+        break;
+    case CWholeFileWriter::Result::Unconfirmed:
+        CPlainMessageBox::warning(this, tr("DVR Setup"), CWholeFileWriter::unconfirmedMessage(path, problem));
+        break;
+    case CWholeFileWriter::Result::Failed:
         CPlainMessageBox::warning(this, tr("DVR Setup"), tr("%1 was not saved: %2").arg(path, problem));
+        break;
+    }
 }
 
 void CSetupWidget::OnOpenFiles()

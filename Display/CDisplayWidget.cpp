@@ -494,7 +494,8 @@ void CDisplayWidget::setDeinterlaced(bool deinterlaced)
     m_router->setDeinterlaced(deinterlaced);
 }
 
-bool CDisplayWidget::saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason)
+CWholeFileWriter::Result CDisplayWidget::saveCaptureImage(
+    const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason)
 {
     return m_screen->saveCaptureImage(path, format, reason);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Common/CDecodeAudio.h"
+#include "Common/CWholeFileWriter.h"
 #include "Common/DisplayDvrInfo.h"
 #include "Display/CDisplayInfo.h"
 #include "Display/CPlayAudio.h"
@@ -100,8 +101,10 @@ public:
     // A remote playback starts: its status answers no earlier command.
     void newPlaybackStream();
     void setDeinterlaced(bool deinterlaced);
-    // Whole or not at all; reason: why not, when known.
-    bool saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason = nullptr);
+    // Whole or not at all, as the snapshot writer has it; reason: why not, or
+    // why not confirmed, when known.
+    CWholeFileWriter::Result saveCaptureImage(
+        const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason = nullptr);
     void showWaitWidget(bool show);
     // Local-file playback runs the router's decode threads between these.
     void start(const DISPLAY_MODE::ENUM& mode);

@@ -230,10 +230,11 @@ void CScreen::endZoom()
         label->endZoom();
 }
 
-bool CScreen::saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason)
+CWholeFileWriter::Result CScreen::saveCaptureImage(
+    const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason)
 {
     if (!m_glWidget)
-        return false;
+        return CWholeFileWriter::Result::Failed;
     return CSnapshotWriter::write(m_view->grabWall(), path, format, reason);
 }
 

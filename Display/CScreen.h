@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Common/CWholeFileWriter.h"
 #include "Display/CDisplayInfo.h"
 #include "Display/CaptureFileFormat.h"
 #include "Display/OpenGLMode.h"
@@ -61,9 +62,11 @@ public:
     void startZoom(int index);
     void endZoom();
     // OpenGL renderings: saves what the wall shows as JPEG (format 0) or PNG,
-    // whole or not at all (reason: why not, when known). The widget
-    // rendering saves nothing (the caller grabs the widgets).
-    bool saveCaptureImage(const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason = nullptr);
+    // whole or not at all, as the snapshot writer has it (reason: why not,
+    // or why not confirmed, when known). The widget rendering saves nothing
+    // (the caller grabs the widgets).
+    CWholeFileWriter::Result saveCaptureImage(
+        const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason = nullptr);
     void showWaitWidget(QWidget* widget, bool show);
     // The OpenGL wall's least time between two redraws for new pictures
     // (1000 / kMaxRedrawsPerSecond ms unless set); 0 redraws for each.

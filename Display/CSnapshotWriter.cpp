@@ -1,15 +1,14 @@
 #include "CSnapshotWriter.h"
 
-#include "Common/CWholeFileWriter.h"
-
 #include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
 
-bool CSnapshotWriter::write(const QImage& image, const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason)
+CWholeFileWriter::Result CSnapshotWriter::write(
+    const QImage& image, const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason)
 {
     if (image.isNull())
-        return false;
+        return CWholeFileWriter::Result::Failed;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -17,7 +16,7 @@ bool CSnapshotWriter::write(const QImage& image, const QString& path, CAPTURE_FI
     if (!encoder.write(image)) {
         if (reason)
             *reason = encoder.errorString();
-        return false;
+        return CWholeFileWriter::Result::Failed;
     }
     return CWholeFileWriter::write(path, bytes, reason);
 }

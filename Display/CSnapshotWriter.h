@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Common/CWholeFileWriter.h"
 #include "Display/CaptureFileFormat.h"
 
 #include <QString>
@@ -11,8 +12,10 @@ class QImage;
 // empty or cut one that would pass for a snapshot. No state; any thread.
 class CSnapshotWriter {
 public:
-    // True when the file holds the whole picture. Otherwise *reason, when
-    // given, says why (for example "No space left on device"); it stays
+    // Written or Unconfirmed when the file holds the whole picture (as the
+    // whole-file writer has them). Otherwise, and when Unconfirmed, *reason,
+    // when given, says why (for example "No space left on device"); it stays
     // empty when there was no picture to save.
-    static bool write(const QImage& image, const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason);
+    static CWholeFileWriter::Result write(
+        const QImage& image, const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason);
 };

@@ -17,13 +17,13 @@ EMapGroupList CEMapListStore::load()
 bool CEMapListStore::save(const EMapGroupList& list)
 {
     const CListFileStatus status = CControlEMapList::Save(list);
-    const bool failed = !status.isOk();
-    // A failure repeats at every change until the cause goes away: once is
-    // enough, and the moved-aside file is told whatever became of the save.
-    if (status.needsAttention() && (!failed || !m_failureTold || !status.asidePath().isEmpty()))
+    // A failed or unconfirmed save repeats at every change until the cause
+    // goes away: once is enough, and the moved-aside file is told whatever
+    // became of the save.
+    if (status.needsAttention() && (status.code() != m_troubleTold || !status.asidePath().isEmpty()))
         tell(status.message());
-    m_failureTold = failed;
-    return !failed;
+    m_troubleTold = status.code();
+    return status.isSaved();
 }
 
 void CEMapListStore::tell(const QString& text)

@@ -8,11 +8,13 @@
 // Reads and writes the E-Map list file for the map tree, and tells the
 // operator what needs telling: a file that cannot be used (it is kept, and
 // moved aside by the next save, which says where it went), and a save that
-// failed, once until a save succeeds again. The notices do not block: a
-// save may happen in the middle of a drag.
+// failed or was not confirmed on the disk, once until a save succeeds again
+// or fares otherwise. The notices do not block: a save may happen in the
+// middle of a drag.
 class CEMapListStore {
 public:
     EMapGroupList load();
+    // True when the file holds the list.
     bool save(const EMapGroupList& list);
 
     // The notices shown so far, for tests.
@@ -21,6 +23,7 @@ public:
 private:
     void tell(const QString& text);
 
-    bool m_failureTold = false;
+    // How the last save fared: the same trouble again is not told again.
+    CListFileStatus::Code m_troubleTold = CListFileStatus::Ok;
     QStringList m_notices;
 };

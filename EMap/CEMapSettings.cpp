@@ -37,7 +37,7 @@ int CEMapSettings::popdownMilliseconds()
     return seconds >= std::numeric_limits<int>::max() / 1000 ? 0 : seconds * 1000;
 }
 
-bool CEMapSettings::store(int popup, int popdown, int imageSize, QString* reason)
+CWholeFileWriter::Result CEMapSettings::store(int popup, int popdown, int imageSize, QString* reason)
 {
     CAppSettings settings;
     settings.writeSetting(CAppSettings::EMAP_POPUP, popup);

@@ -1,6 +1,6 @@
 #pragma once
 
-class QString;
+#include "Common/CWholeFileWriter.h"
 
 // The three E-Map settings, as the setup dialog writes them and the map
 // views and camera icons read them. A stored value that is no choice of the
@@ -18,7 +18,7 @@ public:
     // How long a popped-up window stays open; 0: until it is closed.
     static int popdownMilliseconds();
 
-    // All three or none; false, with the system's reason, when the
-    // settings file could not be saved.
-    static bool store(int popup, int popdown, int imageSize, QString* reason);
+    // All three or none, as the settings store saves them; the system's
+    // reason when not Written.
+    static CWholeFileWriter::Result store(int popup, int popdown, int imageSize, QString* reason);
 };

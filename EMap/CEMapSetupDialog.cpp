@@ -37,12 +37,12 @@ void CEMapSetupDialog::loadSettings()
 void CEMapSetupDialog::OnAccept()
 {
     QString reason;
-    if (!CEMapSettings::store(m_ui->popupGroup->checkedId(), m_ui->selPopdown->currentIndex(),
-            m_ui->imageSizeGroup->checkedId(), &reason)) {
-        CPlainMessageBox::warning(this, windowTitle(), CAppSettings::saveFailedMessage(reason));
-        return;
-    }
-    accept();
+    const CWholeFileWriter::Result saved = CEMapSettings::store(
+        m_ui->popupGroup->checkedId(), m_ui->selPopdown->currentIndex(), m_ui->imageSizeGroup->checkedId(), &reason);
+    if (saved != CWholeFileWriter::Result::Written)
+        CPlainMessageBox::warning(this, windowTitle(), CAppSettings::saveMessage(saved, reason));
+    if (saved != CWholeFileWriter::Result::Failed)
+        accept();
 }
 
 void CEMapSetupDialog::languageChange()

@@ -1,6 +1,6 @@
 #include "CAppSettings.h"
 
-#include "Common/CWholeFileWriter.h"
+#include "Settings/CIniFileReader.h"
 #include "Settings/CIniWriter.h"
 
 #include <QDateTime>
@@ -8,19 +8,23 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QLockFile>
 #include <QMutex>
+#include <QSettings>
 #include <QtDebug>
+#include <cerrno>
 
 namespace {
 
-// One merge at a time, so that no save writes over keys another object
-// saved after this one read the file.
+// One merge at a time within the process; the lock file parts processes.
 QMutex g_saveMutex;
 
-// The toolkit's cache of settings files takes a file of the same size and
-// modification time (to the millisecond) as unchanged. A save within the
-// millisecond of the file it replaced would leave every reader in this
-// process with the older values, and the next merge would write them back.
+// The toolkit's store in another program (and in this one) takes a file of
+// the same size and modification time (to the millisecond) as unchanged. A
+// save within the millisecond of the file it replaced would leave such a
+// reader with the older values, and its next save would write them back.
+// Where the file system keeps coarser times this cannot help; this
+// program's own reads do not depend on it.
 void stampAfter(const QString& path, const QDateTime& previous)
 {
     if (!previous.isValid() || QFileInfo(path).lastModified() > previous)
@@ -56,10 +60,7 @@ const QString CAppSettings::EMAP_POPUP = QStringLiteral("EmapPopup");
 const QString CAppSettings::EMAP_POPDOWN = QStringLiteral("EmapPopdown");
 const QString CAppSettings::EMAP_IMAGESIZE = QStringLiteral("EmapImageSize");
 
-CAppSettings::CAppSettings()
-    : m_file(fileName(), QSettings::IniFormat)
-{
-}
+CAppSettings::CAppSettings() = default;
 
 CAppSettings::~CAppSettings()
 {
@@ -70,7 +71,16 @@ CAppSettings::~CAppSettings()
 QVariant CAppSettings::readSetting(const QString& key, const QVariant& defaultValue) const
 {
     const auto written = m_writes.constFind(key);
-    return written != m_writes.cend() ? written->value_or(defaultValue) : m_file.value(key, defaultValue);
+    if (written != m_writes.cend() && written->has_value())
+        return **written;
+    if (written == m_writes.cend()) {
+        const auto stored = fileValues().constFind(key);
+        if (stored != fileValues().cend())
+            return *stored;
+    }
+    if (organisationFile().contains(key))
+        return organisationFile().value(key);
+    return systemFiles().value(key, defaultValue);
 }
 
 void CAppSettings::writeSetting(const QString& key, const QVariant& value)
@@ -81,7 +91,9 @@ void CAppSettings::writeSetting(const QString& key, const QVariant& value)
 bool CAppSettings::contains(const QString& key) const
 {
     const auto written = m_writes.constFind(key);
-    return written != m_writes.cend() ? written->has_value() : m_file.contains(key);
+    if (written != m_writes.cend() && written->has_value())
+        return true;
+    return (written == m_writes.cend() && fileValues().contains(key)) || fallbacksContain(key);
 }
 
 void CAppSettings::remove(const QString& key)
@@ -118,37 +130,90 @@ QString CAppSettings::readLanguage() const
     return stored.isEmpty() ? fallback : stored;
 }
 
-bool CAppSettings::save(QString* reason)
+CWholeFileWriter::Result CAppSettings::save(QString* reason)
 {
     if (m_writes.isEmpty())
-        return true;
-    const QMutexLocker lock(&g_saveMutex);
-    m_file.sync();
-    QMap<QString, QVariant> values;
-    for (const QString& key : m_file.allKeys())
-        values.insert(key, m_file.value(key));
+        return CWholeFileWriter::Result::Written;
+    QString why;
+    const CWholeFileWriter::Result result = mergeIntoFile(&why);
+    m_writes.clear();
+    m_fileValues.reset();
+    const QByteArray path = QDir::toNativeSeparators(fileName()).toLocal8Bit();
+    if (result == CWholeFileWriter::Result::Failed)
+        qWarning("error: settings not saved to %s: %s", path.constData(), qPrintable(why));
+    else if (result == CWholeFileWriter::Result::Unconfirmed)
+        qWarning("error: settings saved to %s but not confirmed on the disk: %s", path.constData(), qPrintable(why));
+    if (reason)
+        *reason = why;
+    return result;
+}
+
+CWholeFileWriter::Result CAppSettings::mergeIntoFile(QString* reason) const
+{
+    const QMutexLocker inProcess(&g_saveMutex);
+    const QString path = fileName();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    // The lock file the toolkit's store takes for this file when it writes.
+    QLockFile betweenPrograms(path + QStringLiteral(".lock"));
+    if (!betweenPrograms.lock()) {
+        // The lock keeps no reason; its last call to the system (making the
+        // lock file in a full or read-only folder) left it in errno.
+        *reason = qt_error_string(errno);
+        return CWholeFileWriter::Result::Failed;
+    }
+    // A copy beside the file needs no room the save itself does not need.
+    std::optional<QMap<QString, QVariant>> values = CIniFileReader::read(path, reason, QFileInfo(path).absolutePath());
+    if (!values)
+        return CWholeFileWriter::Result::Failed;
     for (auto it = m_writes.cbegin(); it != m_writes.cend(); ++it) {
         if (it->has_value())
-            values.insert(it.key(), **it);
+            values->insert(it.key(), **it);
         else
-            values.remove(it.key());
+            values->remove(it.key());
     }
-    m_writes.clear();
-
-    const QString path = fileName();
     const QDateTime previous = QFileInfo(path).lastModified();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QString failure;
-    if (!CWholeFileWriter::write(path, CIniWriter::toIni(values), &failure)) {
-        qWarning(
-            "error: settings not saved to %s: %s", qPrintable(QDir::toNativeSeparators(path)), qPrintable(failure));
-        if (reason)
-            *reason = failure;
-        return false;
+    const CWholeFileWriter::Result result = CWholeFileWriter::write(path, CIniWriter::toIni(*values), reason);
+    if (result != CWholeFileWriter::Result::Failed)
+        stampAfter(path, previous);
+    return result;
+}
+
+const QMap<QString, QVariant>& CAppSettings::fileValues() const
+{
+    if (!m_fileValues) {
+        m_fileValues = CIniFileReader::read(fileName());
+        // Without a copy to read from, the toolkit reads the file itself; a
+        // file that cannot be read has no values, as in the toolkit's store.
+        if (!m_fileValues) {
+            const QSettings file(fileName(), QSettings::IniFormat);
+            m_fileValues.emplace();
+            for (const QString& key : file.allKeys())
+                m_fileValues->insert(key, file.value(key));
+        }
     }
-    stampAfter(path, previous);
-    m_file.sync();
-    return true;
+    return *m_fileValues;
+}
+
+const QSettings& CAppSettings::organisationFile() const
+{
+    if (!m_organisationFile) {
+        const QString path = QSettings(QSettings::NativeFormat, QSettings::UserScope, COMPANY_NAME).fileName();
+        m_organisationFile = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    }
+    return *m_organisationFile;
+}
+
+const QSettings& CAppSettings::systemFiles() const
+{
+    if (!m_systemFiles)
+        m_systemFiles
+            = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::SystemScope, COMPANY_NAME, APP_NAME);
+    return *m_systemFiles;
+}
+
+bool CAppSettings::fallbacksContain(const QString& key) const
+{
+    return organisationFile().contains(key) || systemFiles().contains(key);
 }
 
 QString CAppSettings::fileName()
@@ -160,10 +225,19 @@ QString CAppSettings::fileName()
     return path;
 }
 
-QString CAppSettings::saveFailedMessage(const QString& reason)
+QString CAppSettings::saveMessage(CWholeFileWriter::Result result, const QString& reason)
 {
-    return tr("The settings could not be saved to %1 (%2). The previous settings are kept.")
-        .arg(QDir::toNativeSeparators(fileName()), reason);
+    const QString path = QDir::toNativeSeparators(fileName());
+    switch (result) {
+    case CWholeFileWriter::Result::Written:
+        break;
+    case CWholeFileWriter::Result::Failed:
+        return tr("The settings could not be saved to %1 (%2). The previous settings are kept.").arg(path, reason);
+    case CWholeFileWriter::Result::Unconfirmed:
+        return tr("The new settings were saved to %1, but the system could not confirm that they are on the disk (%2).")
+            .arg(path, reason);
+    }
+    return QString();
 }
 
 QString CAppSettings::channelGroup(int channel)

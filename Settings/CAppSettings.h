@@ -1,24 +1,39 @@
 #pragma once
 
+#include "Common/CWholeFileWriter.h"
+
 #include <QMap>
 #include <QObject>
-#include <QSettings>
 #include <QStringList>
 #include <QVariant>
+#include <memory>
 #include <optional>
+
+class QSettings;
 
 // The program's options in the per-user settings file (INI). Made on the
 // stack for each use; the file itself holds no defaults, so every read
 // passes its own.
 //
+// Reads see the object's own writes first, then the user's file, then the
+// files the toolkit's store falls back to (the user's file of the whole
+// organisation, then the system configuration folders' files), read as the
+// toolkit reads them; a removed key reads as those files have it. The user's file is read by its content (see
+// CIniFileReader), so what a save wrote is what the next read returns
+// whatever the file system's time resolution.
+//
 // The file is saved whole or not at all: the object keeps its writes, and
-// save() merges them into what the file holds at that moment (keys of other
-// objects and keys this program does not know stay) and puts the whole file
-// in place at once. A file that cannot be written (a full disk) keeps what
-// it held, and save() tells the system's reason. The destructor saves what
-// was not saved and only logs a failure, for the writes nobody asked for by
-// a button. An object belongs to the thread that made it; saves from any
-// threads are taken one at a time.
+// save() merges them into what the user's file holds at that moment (keys of
+// other objects and programs and keys this program does not know stay; the
+// fallback files' values are not copied in) and puts the whole file in
+// place at once. The save holds the toolkit's own lock file for the settings
+// file throughout, so programs that save through the toolkit's store, and
+// other viewers, take turns with it. A file that cannot be read or written
+// (no read permission, a full disk) keeps what it held, and save() tells
+// the system's reason. The destructor saves what was not saved and only
+// logs a failure, for the writes nobody asked for by a button. An object
+// belongs to the thread that made it; saves from any threads are taken one
+// at a time.
 class CAppSettings : public QObject {
     Q_OBJECT
 
@@ -69,21 +84,31 @@ public:
     // when none (or an empty one) is stored.
     QString readLanguage() const;
 
-    // Writes this object's writes into the file, or fails with the system's
-    // reason (also logged) and leaves the file as it was. Either way the
-    // writes are no longer pending: the object then reads the file.
-    bool save(QString* reason = nullptr);
+    // Writes this object's writes into the file (Written), or fails with
+    // the system's reason (also logged) and leaves the file as it was
+    // (Failed). Unconfirmed: the file holds the new settings, but the system
+    // could not confirm that they are on the disk (*reason says why). Either
+    // way the writes are no longer pending: the object then reads the file.
+    CWholeFileWriter::Result save(QString* reason = nullptr);
 
     static QString fileName();
-    // The operator's sentence for a failed save: the file, the reason and
-    // that the previous settings are kept.
-    static QString saveFailedMessage(const QString& reason);
+    // The operator's sentence for a save that was not Written: the file, the
+    // reason, and what the file now holds.
+    static QString saveMessage(CWholeFileWriter::Result result, const QString& reason);
 
 private:
     static QString channelGroup(int channel);
+    CWholeFileWriter::Result mergeIntoFile(QString* reason) const;
+    // The user's file as it was when first asked for since the last save.
+    const QMap<QString, QVariant>& fileValues() const;
+    const QSettings& organisationFile() const;
+    const QSettings& systemFiles() const;
+    bool fallbacksContain(const QString& key) const;
 
-    // Read only: the toolkit's INI reader stays the one reader of the file.
-    QSettings m_file;
+    mutable std::optional<QMap<QString, QVariant>> m_fileValues;
+    // Read only and made when first asked: most keys are in the user's file.
+    mutable std::unique_ptr<QSettings> m_organisationFile;
+    mutable std::unique_ptr<QSettings> m_systemFiles;
     // Keys written (a value) or removed (none) since the last save.
     QMap<QString, std::optional<QVariant>> m_writes;
 };

@@ -35,11 +35,11 @@ void CPCSetupDialog::loadSettings()
 void CPCSetupDialog::saveSettings()
 {
     QString reason;
-    if (!m_setupPage->saveSettings(&reason)) {
-        CPlainMessageBox::warning(this, windowTitle(), CAppSettings::saveFailedMessage(reason));
-        return;
-    }
-    accept();
+    const CWholeFileWriter::Result saved = m_setupPage->saveSettings(&reason);
+    if (saved != CWholeFileWriter::Result::Written)
+        CPlainMessageBox::warning(this, windowTitle(), CAppSettings::saveMessage(saved, reason));
+    if (saved != CWholeFileWriter::Result::Failed)
+        accept();
 }
 
 void CPCSetupDialog::languageChange()

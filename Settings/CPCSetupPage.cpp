@@ -114,7 +114,7 @@ void CPCSetupPage::loadSettings()
         m_ui->selSequenceTime->findText(interval, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
-bool CPCSetupPage::saveSettings(QString* reason)
+CWholeFileWriter::Result CPCSetupPage::saveSettings(QString* reason)
 {
     CAppSettings settings;
     const QRegularExpression editName(EDIT_REGEX);
@@ -128,11 +128,10 @@ bool CPCSetupPage::saveSettings(QString* reason)
     const bool newLanguage = language != settings.readLanguage();
     settings.writeLanguage(language);
     settings.writeSetting(CAppSettings::SEQ_INTERVAL, m_ui->selSequenceTime->currentText());
-    if (!settings.save(reason))
-        return false;
-    if (newLanguage)
+    const CWholeFileWriter::Result saved = settings.save(reason);
+    if (saved != CWholeFileWriter::Result::Failed && newLanguage)
         m_language->applyLanguage(language);
-    return true;
+    return saved;
 }
 
 void CPCSetupPage::OnBrowse()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Common/CWholeFileWriter.h"
+
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -37,9 +39,12 @@ public:
     // choice (language, sequence interval).
     void loadSettings();
     // Controls to store, all or nothing; then applies a newly chosen
-    // language. False, with the system's reason, when the store could not
+    // language. Failed, with the system's reason, when the store could not
     // be saved: it keeps the previous settings and nothing is applied.
-    bool saveSettings(QString* reason = nullptr);
+    // Unconfirmed (the new settings are in the file, but the system could
+    // not confirm that they are on the disk) applies them, as the next start
+    // reads them.
+    CWholeFileWriter::Result saveSettings(QString* reason = nullptr);
 
     // The id when a button of the group has it, else the default id when
     // one has that, else 0.

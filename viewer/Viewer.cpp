@@ -672,16 +672,20 @@ void Viewer::OnCaptureClicked()
         : CCaptureFile::freeName(folder, QDateTime::currentDateTime(), CCaptureFile::format());
     const QString shown = path.isEmpty() ? CSavePath::folder(CAppSettings::PATH_LIST.at(0)) : path;
     QString reason;
-    if (!path.isEmpty() && saveSnapshot(path, &reason))
-        CPlainMessageBox::information(
-            nullptr, tr("Capture"), tr("The image has been saved.") + QStringLiteral("\n(%1)").arg(shown));
-    else
+    const CWholeFileWriter::Result saved
+        = path.isEmpty() ? CWholeFileWriter::Result::Failed : saveSnapshot(path, &reason);
+    const QString where = QStringLiteral("\n(%1)").arg(shown);
+    const QString why = reason.isEmpty() ? QString() : QStringLiteral("\n") + reason;
+    if (saved == CWholeFileWriter::Result::Written)
+        CPlainMessageBox::information(nullptr, tr("Capture"), tr("The image has been saved.") + where);
+    else if (saved == CWholeFileWriter::Result::Unconfirmed)
         CPlainMessageBox::warning(nullptr, tr("Capture"),
-            tr("The image could not be saved.") + QStringLiteral("\n(%1)").arg(shown)
-                + (reason.isEmpty() ? QString() : QStringLiteral("\n") + reason));
+            tr("The image has been saved, but the system could not confirm that it is on the disk.") + where + why);
+    else
+        CPlainMessageBox::warning(nullptr, tr("Capture"), tr("The image could not be saved.") + where + why);
 }
 
-bool Viewer::saveSnapshot(const QString& path, QString* reason)
+CWholeFileWriter::Result Viewer::saveSnapshot(const QString& path, QString* reason)
 {
     const CAPTURE_FILEFORMAT::ENUM format = CCaptureFile::format();
     if (openGLModeSetting() == OPENGL_OFF)
@@ -864,9 +868,15 @@ void Viewer::OnEMapLogSave()
     if (!log)
         return;
     QString reason;
-    if (!CWholeFileWriter::write(path, log->toPlainText().toUtf8(), &reason, QIODevice::Text)) {
+    switch (CWholeFileWriter::write(path, log->toPlainText().toUtf8(), &reason, QIODevice::Text)) {
+    case CWholeFileWriter::Result::Written:
+        CPanelMessage::show(this, tr("File saved"));
+        break;
+    case CWholeFileWriter::Result::Unconfirmed:
+        CPanelMessage::show(this, CWholeFileWriter::unconfirmedMessage(path, reason));
+        break;
+    case CWholeFileWriter::Result::Failed:
         CPanelMessage::show(this, tr("Cannot write file %1:\n%2.").arg(QDir::toNativeSeparators(path), reason));
-        return;
+        break;
     }
-    CPanelMessage::show(this, tr("File saved"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Common/CWholeFileWriter.h"
 #include "ProtoBuf/EMapList.pb.h"
 #include "dvr_protocol/cgi_request.pb.h"
 #include "viewer/CEMapViews.h"
@@ -187,7 +188,7 @@ private:
     void selectLayout(QPushButton* button);
     void turnPage(bool next);
     void updatePageText();
-    bool saveSnapshot(const QString& path, QString* reason);
+    CWholeFileWriter::Result saveSnapshot(const QString& path, QString* reason);
 
     std::unique_ptr<Ui::ViewerClass> m_ui;
     CModeTable m_modes;

@@ -7,6 +7,10 @@
         <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
         <translation>Les réglages n&apos;ont pas pu être enregistrés dans %1 (%2). Les réglages précédents sont conservés.</translation>
     </message>
+    <message>
+        <source>The new settings were saved to %1, but the system could not confirm that they are on the disk (%2).</source>
+        <translation>Les nouveaux réglages ont été enregistrés dans %1, mais le système n&apos;a pas pu confirmer qu&apos;ils sont sur le disque (%2).</translation>
+    </message>
 </context>
 <context>
     <name>CAutoPresetWidget</name>
@@ -482,6 +486,10 @@
     <message>
         <source>The unusable list file was moved to %1.</source>
         <translation>Le fichier de liste inutilisable a été déplacé vers %1.</translation>
+    </message>
+    <message>
+        <source>The list was saved to %1, but the system could not confirm that it is on the disk (%2).</source>
+        <translation>La liste a été enregistrée dans %1, mais le système n&apos;a pas pu confirmer qu&apos;elle est sur le disque (%2).</translation>
     </message>
 </context>
 <context>
@@ -2208,6 +2216,13 @@
     </message>
 </context>
 <context>
+    <name>CWholeFileWriter</name>
+    <message>
+        <source>%1 was saved, but the system could not confirm that it is on the disk (%2).</source>
+        <translation>Le fichier %1 a été enregistré, mais le système n&apos;a pas pu confirmer qu&apos;il est sur le disque (%2).</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Low</source>
@@ -2295,6 +2310,10 @@
     <message>
         <source>File saved</source>
         <translation>Fichier enregistré</translation>
+    </message>
+    <message>
+        <source>The image has been saved, but the system could not confirm that it is on the disk.</source>
+        <translation>L&apos;image a été enregistrée, mais le système n&apos;a pas pu confirmer qu&apos;elle est sur le disque.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
         <translation>설정을 %1에 저장할 수 없습니다 (%2). 이전 설정이 유지됩니다.</translation>
     </message>
+    <message>
+        <source>The new settings were saved to %1, but the system could not confirm that they are on the disk (%2).</source>
+        <translation>새 설정을 %1에 저장했지만, 디스크에 기록되었는지 시스템이 확인하지 못했습니다 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>CAutoPresetWidget</name>
@@ -482,6 +486,10 @@
     <message>
         <source>The unusable list file was moved to %1.</source>
         <translation>사용할 수 없는 목록 파일을 %1(으)로 옮겼습니다.</translation>
+    </message>
+    <message>
+        <source>The list was saved to %1, but the system could not confirm that it is on the disk (%2).</source>
+        <translation>목록을 %1에 저장했지만, 디스크에 기록되었는지 시스템이 확인하지 못했습니다 (%2).</translation>
     </message>
 </context>
 <context>
@@ -2208,6 +2216,13 @@
     </message>
 </context>
 <context>
+    <name>CWholeFileWriter</name>
+    <message>
+        <source>%1 was saved, but the system could not confirm that it is on the disk (%2).</source>
+        <translation>%1을(를) 저장했지만, 디스크에 기록되었는지 시스템이 확인하지 못했습니다 (%2).</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Low</source>
@@ -2295,6 +2310,10 @@
     <message>
         <source>File saved</source>
         <translation>파일이 저장되었습니다</translation>
+    </message>
+    <message>
+        <source>The image has been saved, but the system could not confirm that it is on the disk.</source>
+        <translation>이미지를 저장했지만, 디스크에 기록되었는지 시스템이 확인하지 못했습니다.</translation>
     </message>
 </context>
 <context>

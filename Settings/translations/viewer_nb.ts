@@ -7,6 +7,10 @@
         <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
         <translation>Innstillingene kunne ikke lagres til %1 (%2). De forrige innstillingene beholdes.</translation>
     </message>
+    <message>
+        <source>The new settings were saved to %1, but the system could not confirm that they are on the disk (%2).</source>
+        <translation>De nye innstillingene ble lagret til %1, men systemet kunne ikke bekrefte at de er på disken (%2).</translation>
+    </message>
 </context>
 <context>
     <name>CAutoPresetWidget</name>
@@ -482,6 +486,10 @@
     <message>
         <source>The unusable list file was moved to %1.</source>
         <translation>Den ubrukelige listefilen ble flyttet til %1.</translation>
+    </message>
+    <message>
+        <source>The list was saved to %1, but the system could not confirm that it is on the disk (%2).</source>
+        <translation>Listen ble lagret til %1, men systemet kunne ikke bekrefte at den er på disken (%2).</translation>
     </message>
 </context>
 <context>
@@ -2208,6 +2216,13 @@
     </message>
 </context>
 <context>
+    <name>CWholeFileWriter</name>
+    <message>
+        <source>%1 was saved, but the system could not confirm that it is on the disk (%2).</source>
+        <translation>%1 ble lagret, men systemet kunne ikke bekrefte at filen er på disken (%2).</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Low</source>
@@ -2295,6 +2310,10 @@
     <message>
         <source>File saved</source>
         <translation>Filen er lagret</translation>
+    </message>
+    <message>
+        <source>The image has been saved, but the system could not confirm that it is on the disk.</source>
+        <translation>Bildet ble lagret, men systemet kunne ikke bekrefte at det er på disken.</translation>
     </message>
 </context>
 <context>

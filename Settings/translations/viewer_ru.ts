@@ -7,6 +7,10 @@
         <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
         <translation>Не удалось сохранить настройки в %1 (%2). Прежние настройки остаются без изменений.</translation>
     </message>
+    <message>
+        <source>The new settings were saved to %1, but the system could not confirm that they are on the disk (%2).</source>
+        <translation>Новые настройки сохранены в %1, но системе не удалось подтвердить, что они записаны на диск (%2).</translation>
+    </message>
 </context>
 <context>
     <name>CAutoPresetWidget</name>
@@ -482,6 +486,10 @@
     <message>
         <source>The unusable list file was moved to %1.</source>
         <translation>Непригодный файл списка перемещен в %1.</translation>
+    </message>
+    <message>
+        <source>The list was saved to %1, but the system could not confirm that it is on the disk (%2).</source>
+        <translation>Список сохранен в %1, но системе не удалось подтвердить, что он записан на диск (%2).</translation>
     </message>
 </context>
 <context>
@@ -2208,6 +2216,13 @@
     </message>
 </context>
 <context>
+    <name>CWholeFileWriter</name>
+    <message>
+        <source>%1 was saved, but the system could not confirm that it is on the disk (%2).</source>
+        <translation>Файл %1 сохранен, но системе не удалось подтвердить, что он записан на диск (%2).</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Low</source>
@@ -2295,6 +2310,10 @@
     <message>
         <source>File saved</source>
         <translation>Файл сохранен</translation>
+    </message>
+    <message>
+        <source>The image has been saved, but the system could not confirm that it is on the disk.</source>
+        <translation>Изображение сохранено, но системе не удалось подтвердить, что оно записано на диск.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
         <translation>無法將設定儲存至 %1（%2）。先前的設定保持不變。</translation>
     </message>
+    <message>
+        <source>The new settings were saved to %1, but the system could not confirm that they are on the disk (%2).</source>
+        <translation>新的設定已儲存至 %1，但系統無法確認其已寫入磁碟（%2）。</translation>
+    </message>
 </context>
 <context>
     <name>CAutoPresetWidget</name>
@@ -482,6 +486,10 @@
     <message>
         <source>The unusable list file was moved to %1.</source>
         <translation>無法使用的清單檔案已移至 %1。</translation>
+    </message>
+    <message>
+        <source>The list was saved to %1, but the system could not confirm that it is on the disk (%2).</source>
+        <translation>清單已儲存至 %1，但系統無法確認其已寫入磁碟（%2）。</translation>
     </message>
 </context>
 <context>
@@ -2208,6 +2216,13 @@
     </message>
 </context>
 <context>
+    <name>CWholeFileWriter</name>
+    <message>
+        <source>%1 was saved, but the system could not confirm that it is on the disk (%2).</source>
+        <translation>%1 已儲存，但系統無法確認其已寫入磁碟（%2）。</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Low</source>
@@ -2295,6 +2310,10 @@
     <message>
         <source>File saved</source>
         <translation>檔案已儲存</translation>
+    </message>
+    <message>
+        <source>The image has been saved, but the system could not confirm that it is on the disk.</source>
+        <translation>影像已儲存，但系統無法確認其已寫入磁碟。</translation>
     </message>
 </context>
 <context>

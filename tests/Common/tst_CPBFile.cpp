@@ -1,11 +1,13 @@
 #include "Common/CPBFile.h"
 #include "FileSizeLimit.h"
 #include "ProtoBuf/GroupList.pb.h"
+#include "SyncFault.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -44,8 +46,8 @@ private slots:
     void init();
     void oversizedFileCountsAsDamaged();
     void unusableFilesAreMovedAsideOnce();
-    void fullDiskKeepsTheOldFile_data();
-    void fullDiskKeepsTheOldFile();
+    void savesTheDiskRefuses_data();
+    void savesTheDiskRefuses();
 
 private:
     QString m_path;
@@ -97,25 +99,48 @@ void tst_CPBFile::unusableFilesAreMovedAsideOnce()
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 3);
 }
 
-void tst_CPBFile::fullDiskKeepsTheOldFile_data()
+void tst_CPBFile::savesTheDiskRefuses_data()
 {
-    QTest::addColumn<int>("room"); // bytes a file may grow to
-    QTest::newRow("no room") << 0;
-    QTest::newRow("room for part of the list") << 16;
+    QTest::addColumn<int>("room"); // bytes a file may grow to; -1: no limit
+    QTest::addColumn<int>("folderSyncError");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("full disk: no room") << 0 << 0 << int(CListFileStatus::SaveFailed) << EFBIG
+                                        << "The list could not be saved to ";
+    QTest::newRow("full disk: room for part of the list")
+        << 16 << 0 << int(CListFileStatus::SaveFailed) << EFBIG << "The list could not be saved to ";
+    // The new list is in place: it is no failure, but the operator hears it.
+    QTest::newRow("the folder's sync fails")
+        << -1 << EIO << int(CListFileStatus::SaveUnconfirmed) << EIO << "The list was saved to ";
 }
 
-void tst_CPBFile::fullDiskKeepsTheOldFile()
+void tst_CPBFile::savesTheDiskRefuses()
 {
     QFETCH(int, room);
+    QFETCH(int, folderSyncError);
+    QFETCH(int, code);
+    QFETCH(int, error);
+    QFETCH(QString, told);
     QVERIFY(CPBFile(m_path, CODE).Save(sampleList()).isOk());
     const QByteArray before = contentOf(m_path);
     GroupList longer = sampleList();
     longer.mutable_group(0)->set_name(std::string(200, 'L'));
-    const FileSizeLimit full(static_cast<rlim_t>(room));
+    std::optional<FileSizeLimit> full;
+    if (room >= 0)
+        full.emplace(static_cast<rlim_t>(room));
+    SyncFault::failNext(true, folderSyncError);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^error: file (create|sync) error")));
     const CListFileStatus status = CPBFile(m_path, CODE).Save(longer);
-    QCOMPARE(int(status.code()), int(CListFileStatus::SaveFailed));
-    QCOMPARE(status.detail(), qt_error_string(EFBIG));
-    QCOMPARE(contentOf(m_path), before);
+    full.reset();
+    QCOMPARE(int(status.code()), code);
+    QCOMPARE(status.detail(), qt_error_string(error));
+    QCOMPARE(status.isSaved(), code == CListFileStatus::SaveUnconfirmed);
+    QVERIFY(status.needsAttention());
+    QVERIFY2(status.message().startsWith(told + m_path), qPrintable(status.message()));
+    QVERIFY2(status.message().contains(qt_error_string(error)), qPrintable(status.message()));
+    QCOMPARE(
+        contentOf(m_path), status.isSaved() ? CODE + QByteArray::fromStdString(longer.SerializeAsString()) : before);
 }
 
 QTEST_GUILESS_MAIN(tst_CPBFile)

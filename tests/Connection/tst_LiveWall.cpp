@@ -149,7 +149,7 @@ private slots:
         settings.writeSetting(CAppSettings::OPENGL, int(OPENGL_OFF));
         settings.writeSetting(CAppSettings::FILE_FORMAT, fileFormat);
         settings.writeSetting(CAppSettings::PATH_LIST.at(1), folder.path());
-        QVERIFY(settings.save());
+        QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
         CDisplayWidget wall;
         wall.resetDisplay();
         wall.show();

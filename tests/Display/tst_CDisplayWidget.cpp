@@ -387,7 +387,7 @@ private slots:
         for (const QString& key : {CAppSettings::OSD_CH_NAME, CAppSettings::OSD_RECORD, CAppSettings::OSD_EVENT})
             settings.remove(key);
         settings.writeSetting(CAppSettings::OPENGL, rendering);
-        QVERIFY(settings.save());
+        QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
         CDisplayWidget wall(nullptr);
         wall.resetDisplay();
         const auto overlay = [&wall]() -> const COverlayPainter& {
@@ -400,7 +400,7 @@ private slots:
         settings.writeSetting(CAppSettings::OSD_CH_NAME, 0);
         settings.writeSetting(CAppSettings::OSD_RECORD, 2);
         settings.writeSetting(CAppSettings::OSD_EVENT, 0);
-        QVERIFY(settings.save());
+        QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
         wall.UpdateDisplaySettings();
         QCOMPARE(overlay().showNames(), false);
         QCOMPARE(overlay().recordMode(), 2);

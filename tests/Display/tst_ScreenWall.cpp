@@ -377,7 +377,8 @@ private slots:
 
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("snapshot"));
-        QCOMPARE(wall.saveCaptureImage(path, CAPTURE_FILEFORMAT::ENUM(format)), !magic.isEmpty());
+        QCOMPARE(wall.saveCaptureImage(path, CAPTURE_FILEFORMAT::ENUM(format)),
+            magic.isEmpty() ? CWholeFileWriter::Result::Failed : CWholeFileWriter::Result::Written);
         QFile file(path);
         if (magic.isEmpty()) {
             QVERIFY(!file.exists());

@@ -6,6 +6,7 @@
 #include "FileSizeLimit.h"
 #include "Settings/CAppDir.h"
 #include "Settings/CAppSettings.h"
+#include "SyncFault.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -23,6 +24,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 // The map tree as the operator drives it, step by step, against what it
 // shows, what it tells the main window and what the list file then holds;
@@ -135,7 +137,8 @@ private slots:
     void treeSteps();
     void setupDialogStoresTheChoices_data();
     void setupDialogStoresTheChoices();
-    void setupDialogTellsOfAFullDisk();
+    void setupDialogTellsOfASaveTheDiskRefuses_data();
+    void setupDialogTellsOfASaveTheDiskRefuses();
 
 private:
     void step(const QString& action);
@@ -317,7 +320,7 @@ void tst_CEMapList::setupDialogStoresTheChoices()
         else
             settings.remove(keys[i]);
     }
-    QVERIFY(settings.save());
+    QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
 
     CEMapSetupDialog dialog;
     auto* popup = dialog.findChild<QButtonGroup*>(QStringLiteral("popupGroup"));
@@ -341,23 +344,40 @@ void tst_CEMapList::setupDialogStoresTheChoices()
     QCOMPARE(read, after);
 }
 
-// The operator learns why OK did nothing; the dialog stays open and the
-// stored choice stays.
-void tst_CEMapList::setupDialogTellsOfAFullDisk()
+void tst_CEMapList::setupDialogTellsOfASaveTheDiskRefuses_data()
 {
+    QTest::addColumn<bool>("fullDisk"); // else the folder's sync fails
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("result");
+    QTest::newRow("a full disk") << true << EFBIG << int(CWholeFileWriter::Result::Failed);
+    QTest::newRow("the folder's sync fails") << false << EIO << int(CWholeFileWriter::Result::Unconfirmed);
+}
+
+// The operator learns why OK did nothing, and then the dialog stays open
+// and the stored choice stays; or that the new choice, in force, may not be
+// on the disk.
+void tst_CEMapList::setupDialogTellsOfASaveTheDiskRefuses()
+{
+    QFETCH(bool, fullDisk);
+    QFETCH(int, error);
+    QFETCH(int, result);
+    const bool saved = result == int(CWholeFileWriter::Result::Unconfirmed);
     const int stored = CEMapSettings::popup();
     CEMapSetupDialog dialog;
     QSignalSpy accepted(&dialog, &QDialog::accepted);
     dialog.findChild<QButtonGroup*>(QStringLiteral("popupGroup"))->button(1 - stored)->click();
     QString told;
     {
-        const FileSizeLimit full(0);
+        std::optional<FileSizeLimit> full;
+        if (fullDisk)
+            full.emplace(0);
+        else
+            SyncFault::failNext(true, error);
         told = answerModal([&dialog] { pressOk(&dialog); }, [](QWidget* box) { box->close(); });
     }
-    QVERIFY2(told.contains(QDir::toNativeSeparators(CAppSettings::fileName())), qPrintable(told));
-    QVERIFY2(told.contains(qt_error_string(EFBIG)), qPrintable(told));
-    QVERIFY(accepted.isEmpty());
-    QCOMPARE(CEMapSettings::popup(), stored);
+    QCOMPARE(told, CAppSettings::saveMessage(CWholeFileWriter::Result(result), qt_error_string(error)));
+    QCOMPARE(accepted.count(), saved ? 1 : 0);
+    QCOMPARE(CEMapSettings::popup(), saved ? 1 - stored : stored);
 }
 
 QTEST_MAIN(tst_CEMapList)

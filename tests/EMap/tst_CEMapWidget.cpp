@@ -138,7 +138,7 @@ void tst_CEMapWidget::init()
     CAppSettings settings;
     settings.writeSetting(CAppSettings::EMAP_IMAGESIZE, 1);
     settings.writeSetting(CAppSettings::EMAP_POPUP, 0);
-    QVERIFY(settings.save());
+    QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
     m_log.clear();
     m_saved.clear();
 }
@@ -406,7 +406,7 @@ void tst_CEMapWidget::viewMode()
     CAppSettings settings;
     settings.writeSetting(CAppSettings::EMAP_POPUP, 1);
     settings.writeSetting(CAppSettings::EMAP_POPDOWN, 2);
-    QVERIFY(settings.save());
+    QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
     a.streams()->liveState().setFlag(3, TestDvrLiveState::Motion, true);
     QTRY_VERIFY(icons[1]->isEnableVideoWidget());
     QCOMPARE(icons[1]->popdownTimer().interval(), 10000);
@@ -419,7 +419,7 @@ void tst_CEMapWidget::viewMode()
     QTRY_VERIFY(icons[1]->isEnableVideoWidget());
     QTRY_VERIFY_WITH_TIMEOUT(!icons[1]->isEnableVideoWidget(), 15000);
     settings.writeSetting(CAppSettings::EMAP_POPDOWN, 0);
-    QVERIFY(settings.save());
+    QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
     a.streams()->liveState().setFlag(3, TestDvrLiveState::Motion, true);
     QTRY_VERIFY(icons[1]->isEnableVideoWidget());
     const QPointer<CShowVideoDialog> kept = icons[1]->videoDialog();

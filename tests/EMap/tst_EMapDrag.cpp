@@ -177,7 +177,7 @@ void tst_EMapDrag::placeMoveAndDeleteCameras()
     CAppSettings settings;
     settings.writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
     settings.writeSetting(CAppSettings::EMAP_IMAGESIZE, 1);
-    QVERIFY(settings.save());
+    QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
     GroupList groups;
     Group* shop = groups.add_group();
     shop->set_name("Shop");

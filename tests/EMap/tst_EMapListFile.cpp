@@ -2,6 +2,7 @@
 #include "EMap/CEMapListStore.h"
 #include "ReadOnlyFolder.h"
 #include "Settings/CAppDir.h"
+#include "SyncFault.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,6 +44,7 @@ private slots:
     void unusableFileIsToldKeptAndMovedAside_data();
     void unusableFileIsToldKeptAndMovedAside();
     void failedSaveKeepsTheFileAndIsToldOnce();
+    void unconfirmedSaveIsToldOnce();
 
 private:
     QScopedPointer<QTemporaryDir> m_dir;
@@ -162,6 +164,23 @@ void tst_EMapListFile::failedSaveKeepsTheFileAndIsToldOnce()
         return failedTwice && toldOnce == 1 && store.save(EMapGroupList()) == false && store.notices().size() == 1;
     }));
     QCOMPARE(fileBytes(m_path), before);
+}
+
+// The list is in the file, though the system could not confirm that it is on
+// the disk: the operator hears it once, and a failure after it is news.
+void tst_EMapListFile::unconfirmedSaveIsToldOnce()
+{
+    CEMapListStore store;
+    for (const char* group : {"A", "B"}) {
+        SyncFault::failNext(true, EIO);
+        QVERIFY(store.save(oneGroup(group, "m", "p")));
+    }
+    QCOMPARE(store.notices().size(), 1);
+    QVERIFY2(store.notices().first().startsWith(QStringLiteral("The list was saved to ")),
+        qPrintable(store.notices().first()));
+    QCOMPARE(CControlEMapList::Load().SerializeAsString(), oneGroup("B", "m", "p").SerializeAsString());
+    QVERIFY(withReadOnlyFolder(m_dir->path(), [&store] { return !store.save(oneGroup("C", "m", "p")); }));
+    QCOMPARE(store.notices().size(), 2);
 }
 
 QTEST_MAIN(tst_EMapListFile)

@@ -248,7 +248,7 @@ void tst_CBackupWidget::wiredBackups()
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         settings.writeSetting(CAppSettings::PATH_LIST.at(2), blocker.fileName() + "/backup");
     }
-    QVERIFY(settings.save());
+    QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
     CBackupWidget panel;
     CConnectDVR controller;
     controller.setDVR(m_dvr->dvrRecord());

@@ -141,7 +141,7 @@ void tst_CPlaybackFile::initTestCase()
     settings.writeSetting(CAppSettings::PATH_LIST.at(2), m_root.filePath("backup"));
     settings.writeSetting(CAppSettings::FILE_FORMAT, 0);
     settings.writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
-    QVERIFY(settings.save());
+    QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
     m_first = RecordedFolder::frames(3, T10 + 58, 3);
     m_again = RecordedFolder::frames(3, T10 + 60, 1);
     m_cut = RecordedFolder::frames(3, T10 + 120, 1);

@@ -1,19 +1,71 @@
+#include "PlainUser.h"
 #include "Settings/CAppSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRect>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
 QSettings rawStore()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, "COMPANY", "KTAX QELM");
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// The user's file of the whole organisation, beside the program's folder.
+QString organisationFile()
+{
+    return QFileInfo(CAppSettings::fileName()).dir().absoluteFilePath(QStringLiteral("../COMPANY.conf"));
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+}
+
+// Another program saving `count` keys "<prefix>0", "<prefix>1" ... one save
+// each, as a viewer does or through the toolkit's store, from the moment it
+// reads a line: this test program started again (see main()).
+const char SAVE_KEYS[] = "--save-keys";
+
+int saveKeys(const QString& how, const QString& prefix, int count)
+{
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly) || input.readLine().isEmpty())
+        return 2;
+    for (int i = 0; i < count; ++i) {
+        const QString key = prefix + QString::number(i);
+        if (how == QLatin1String("viewer")) {
+            CAppSettings settings;
+            settings.writeSetting(key, i);
+            if (settings.save() != CWholeFileWriter::Result::Written)
+                return 1;
+        } else {
+            QSettings settings = rawStore();
+            settings.setValue(key, i);
+            settings.sync();
+            if (settings.status() != QSettings::NoError)
+                return 1;
+        }
+    }
+    return 0;
 }
 
 } // namespace
@@ -25,11 +77,17 @@ extern "C" int fsync(int)
     return 0;
 }
 
+extern "C" int fdatasync(int)
+{
+    return 0;
+}
+
 class tst_CAppSettings : public QObject {
     Q_OBJECT
 
 private slots:
     void init();
+    void cleanup();
     void storeIsIsolated();
     void keysAsStored();
     void autoPreset_data();
@@ -40,11 +98,23 @@ private slots:
     void valuesReadBackAsWritten_data();
     void valuesReadBackAsWritten();
     void savesKeepEachOthersKeys();
+    void programsSavingAtOnceKeepEachOthersKeys_data();
+    void programsSavingAtOnceKeepEachOthersKeys();
+    void unreadableFileIsKept();
+    void wholeSecondFileTimes();
+    void fallbackFiles_data();
+    void fallbackFiles();
 };
 
 void tst_CAppSettings::init()
 {
     rawStore().clear();
+}
+
+void tst_CAppSettings::cleanup()
+{
+    QFile::remove(organisationFile());
+    qunsetenv("XDG_CONFIG_DIRS");
 }
 
 void tst_CAppSettings::storeIsIsolated()
@@ -72,7 +142,7 @@ void tst_CAppSettings::keysAsStored()
     settings.remove(CAppSettings::EMAP_IMAGESIZE);
     QVERIFY(!settings.contains(CAppSettings::EMAP_IMAGESIZE));
     settings.writeSetting(CAppSettings::EMAP_IMAGESIZE, 7);
-    QVERIFY(settings.save());
+    QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
     QCOMPARE(rawStore().allKeys().size(), stored.size() + 3);
     for (const QString& key : stored + CAppSettings::PATH_LIST)
         QVERIFY2(rawStore().value(key).toInt() == 7, qPrintable(key));
@@ -111,7 +181,7 @@ void tst_CAppSettings::autoPreset()
     QCOMPARE(QList<int>({readStart, readEnd, readInterval}), QList<int>({0, 0, 0}));
     // The group is closed again: plain keys land at the top level.
     settings.writeSetting(CAppSettings::RECONNECT, 1);
-    QVERIFY(settings.save());
+    QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
     QVERIFY(rawStore().contains("Reconnect"));
 }
 
@@ -156,10 +226,17 @@ void tst_CAppSettings::valuesReadBackAsWritten_data()
     row("path with blanks and non-ASCII", "Record", "/home/op/Vidéos/녹화 기록");
     row("quotes, commas, ';', '=', '#'", "Note", R"(a, "b"; c=d #e)");
     row("blanks around", "Blank", "  x  ");
+    row("blank before", "Blank", " x");
+    row("blanks after", "Blank", "x  ");
+    row("a blank alone", "Blank", " ");
+    row("blanks around list items", "List", QStringList{" a", "b ", "c"});
     row("'@' at the start", "At", "@Invalid()");
     row("backslashes, control characters", "Control", QStringLiteral("C:\\a\tb\n\x01") + "Fe");
     row("key with blanks, comma, non-ASCII", "My group/key, 채널/leaf", 1, "1");
     row("group named General", "General/Speed", 2, "2");
+    row("'%' in a key", "100%", 1, "1");
+    row("'%' and hex digits in a key", "a%41b%U0042", 1, "1");
+    row("'%' in a group", "%20 rate%/Speed", 1, "1");
     row("empty variant", "Nothing", QVariant());
     row("bytes", "Bytes", QByteArray("\0\xff@,\"1", 6));
     row("text list", "List", QStringList{"a b", "c,d", "@e", ""});
@@ -175,10 +252,11 @@ void tst_CAppSettings::valuesReadBackAsWritten()
     QFETCH(QVariant, read);
     CAppSettings settings;
     settings.writeSetting(key, value);
-    QVERIFY(settings.save());
+    QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
     const QSettings reader(CAppSettings::fileName(), QSettings::IniFormat);
     QCOMPARE(reader.allKeys(), QStringList{key});
     QCOMPARE(reader.value(key), read);
+    QCOMPARE(CAppSettings().readSetting(key), read);
 }
 
 void tst_CAppSettings::savesKeepEachOthersKeys()
@@ -194,7 +272,8 @@ void tst_CAppSettings::savesKeepEachOthersKeys()
     first.writeSetting(CAppSettings::OPENGL, 2);
     second.writeSetting("Speed", 3);
     second.remove(CAppSettings::RECONNECT);
-    QVERIFY(first.save() && second.save());
+    QCOMPARE(first.save(), CWholeFileWriter::Result::Written);
+    QCOMPARE(second.save(), CWholeFileWriter::Result::Written);
     QCOMPARE(rawStore().allKeys(), QStringList({"Foreign/Rect", "Opengl", "Speed"}));
     QCOMPARE(rawStore().value("Foreign/Rect"), QVariant(QRect(1, 2, 3, 4)));
     // Saves of the same size quicker than the file's clock still read back.
@@ -204,8 +283,137 @@ void tst_CAppSettings::savesKeepEachOthersKeys()
     }
 }
 
+void tst_CAppSettings::programsSavingAtOnceKeepEachOthersKeys_data()
+{
+    QTest::addColumn<QString>("other");
+    QTest::newRow("two viewers") << "viewer";
+    QTest::newRow("a viewer and a program saving through the toolkit") << "toolkit";
+}
+
+// Two programs on one settings file, both saving as fast as they can from
+// the same moment: each takes its turn, and reads what the other saved.
+void tst_CAppSettings::programsSavingAtOnceKeepEachOthersKeys()
+{
+    QFETCH(QString, other);
+    const int count = 40;
+    QProcess first;
+    QProcess second;
+    first.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const QString program = QCoreApplication::applicationFilePath();
+    first.start(program, {SAVE_KEYS, QStringLiteral("viewer"), QStringLiteral("A"), QString::number(count)});
+    second.start(program, {SAVE_KEYS, other, QStringLiteral("B"), QString::number(count)});
+    QVERIFY(first.waitForStarted() && second.waitForStarted());
+    first.write("go\n");
+    second.write("go\n");
+    QVERIFY(first.waitForBytesWritten() && second.waitForBytesWritten());
+    QVERIFY(first.waitForFinished(60000) && second.waitForFinished(60000));
+    QCOMPARE(first.exitCode(), 0);
+    QCOMPARE(second.exitCode(), 0);
+
+    const CAppSettings settings;
+    QStringList lost;
+    for (int i = 0; i < count; ++i) {
+        for (const QString& prefix : {QStringLiteral("A"), QStringLiteral("B")}) {
+            if (settings.readSetting(prefix + QString::number(i), -1).toInt() != i)
+                lost << prefix + QString::number(i);
+        }
+    }
+    QVERIFY2(lost.isEmpty(), qPrintable(lost.join(u' ')));
+}
+
+// A file the program may write but not read is never replaced: what it
+// holds is not known, so no merge could keep it.
+void tst_CAppSettings::unreadableFileIsKept()
+{
+    CAppSettings stored;
+    stored.writeSetting(CAppSettings::PATH_LIST.at(0), QStringLiteral("/shots"));
+    stored.writeLanguage(QStringLiteral("French"));
+    QCOMPARE(stored.save(), CWholeFileWriter::Result::Written);
+    const QByteArray path = QFile::encodeName(CAppSettings::fileName());
+    const QByteArray before = fileBytes(CAppSettings::fileName());
+    QCOMPARE(chmod(path.constData(), 0200), 0);
+    QString reason;
+    CWholeFileWriter::Result result = CWholeFileWriter::Result::Written;
+    {
+        const PlainUser asPlainUser;
+        CAppSettings settings;
+        settings.writeSetting("Speed", 2);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^error: settings not saved to ")));
+        result = settings.save(&reason);
+    }
+    QCOMPARE(chmod(path.constData(), 0600), 0);
+    QCOMPARE(result, CWholeFileWriter::Result::Failed);
+    QCOMPARE(reason, qt_error_string(EACCES));
+    QCOMPARE(fileBytes(CAppSettings::fileName()), before);
+}
+
+// Where the file system keeps whole seconds, saves within one second leave
+// the file with the same time, and often the same size.
+void tst_CAppSettings::wholeSecondFileTimes()
+{
+    const QString path = CAppSettings::fileName();
+    QDateTime second = QDateTime::currentDateTime();
+    second.setTime(QTime(second.time().hour(), second.time().minute(), second.time().second()));
+    const auto save = [&](const QString& key, int value) {
+        CAppSettings settings;
+        settings.writeSetting(key, value);
+        QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.setFileTime(second, QFileDevice::FileModificationTime));
+    };
+    for (const int speed : {10, 11, 12}) {
+        save("Speed", speed);
+        QCOMPARE(CAppSettings().readSetting("Speed").toInt(), speed);
+    }
+    save(CAppSettings::RECONNECT, 1);
+    QCOMPARE(CAppSettings().readSetting("Speed").toInt(), 12);
+    QVERIFY(fileBytes(path).contains("\nSpeed=12\n"));
+}
+
+void tst_CAppSettings::fallbackFiles_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("read");
+    QTest::newRow("the user's own file first") << "Record" << QVariant("/mine");
+    QTest::newRow("then the user's file of the organisation") << "PlaybackMode" << QVariant("1");
+    QTest::newRow("then the system's file of the program") << "Language" << QVariant("French");
+    QTest::newRow("the program's file before the organisation's") << "CodecType" << QVariant("1");
+    QTest::newRow("then the system's file of the organisation") << "Backup" << QVariant("/org");
+    QTest::newRow("in no file") << "Reconnect" << QVariant(-1);
+}
+
+// The files the toolkit's store reads below the user's own, in its order;
+// a save writes none of their values into the user's file.
+void tst_CAppSettings::fallbackFiles()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, read);
+    const QTemporaryDir system;
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(system.path()));
+    writeFile(CAppSettings::fileName(), "[General]\nRecord=/mine\n");
+    writeFile(organisationFile(), "[General]\nPlaybackMode=1\nRecord=/user-org\n");
+    writeFile(system.filePath("COMPANY/KTAX QELM.conf"), "[General]\nLanguage=French\nCodecType=1\nRecord=/sys\n");
+    writeFile(system.filePath("COMPANY.conf"), "[General]\nCodecType=2\nBackup=/org\nLanguage=Korean\n");
+
+    const QSettings toolkit = rawStore();
+    QCOMPARE(toolkit.value(key, -1), read);
+    CAppSettings settings;
+    QCOMPARE(settings.readSetting(key, -1), read);
+    QCOMPARE(settings.contains(key), read != QVariant(-1));
+    settings.writeSetting("Speed", 2);
+    QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
+    QCOMPARE(QSettings(CAppSettings::fileName(), QSettings::IniFormat).allKeys(), QStringList({"Record", "Speed"}));
+    QCOMPARE(CAppSettings().readSetting(key, -1), read);
+}
+
 int main(int argc, char* argv[])
 {
+    if (argc == 5 && qstrcmp(argv[1], SAVE_KEYS) == 0) {
+        QStandardPaths::setTestModeEnabled(true);
+        const QCoreApplication app(argc, argv);
+        return saveKeys(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), atoi(argv[4]));
+    }
     // The system locale is read from the environment when first needed, and
     // the store's location is fixed by the first settings object: both must
     // be set before anything else runs.

@@ -5,6 +5,7 @@
 #include "Settings/CPCInfoPage.h"
 #include "Settings/CPCSetupDialog.h"
 #include "Settings/CSavePath.h"
+#include "SyncFault.h"
 #include "WidgetChild.h"
 
 #include <QAbstractButton>
@@ -27,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 namespace {
 
@@ -45,6 +47,20 @@ QString stored(const QString& key)
 void click(const QDialog& dialog, QDialogButtonBox::StandardButton which)
 {
     child<QDialogButtonBox>(dialog, "buttonBox")->button(which)->click();
+}
+
+// Clicks OK and gives the text of the message box that it opens.
+QString clickOkForBox(QDialog& dialog)
+{
+    QString told;
+    QTimer::singleShot(0, &dialog, [&told] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            told = box->text();
+            box->close();
+        }
+    });
+    click(dialog, QDialogButtonBox::Ok);
+    return told;
 }
 
 QString panelText(const QWidget& dialog)
@@ -285,18 +301,27 @@ private slots:
         QCOMPARE(shownOptions(dialog), options);
     }
 
-    void fullDiskKeepsTheSettings_data()
+    void okTheDiskRefuses_data()
     {
-        QTest::addColumn<int>("room"); // bytes a file may grow to
-        QTest::newRow("no room") << 0;
-        QTest::newRow("room for part of the file") << 256;
+        QTest::addColumn<int>("room"); // bytes a file may grow to; -1: no limit
+        QTest::addColumn<int>("folderSyncError");
+        QTest::addColumn<int>("result");
+        const int failed = int(CWholeFileWriter::Result::Failed);
+        QTest::newRow("full disk: no room") << 0 << 0 << failed;
+        QTest::newRow("full disk: room for part of the file") << 256 << 0 << failed;
+        QTest::newRow("the folder's sync fails") << -1 << EIO << int(CWholeFileWriter::Result::Unconfirmed);
     }
 
     // OK that cannot be saved says so, names the file and why, and applies
-    // nothing: the language stays and the dialog stays open.
-    void fullDiskKeepsTheSettings()
+    // nothing: the language stays and the dialog stays open. When only the
+    // folder's sync fails, the new settings are already what the next start
+    // reads: OK says that they may not be on the disk, and applies them.
+    void okTheDiskRefuses()
     {
         QFETCH(int, room);
+        QFETCH(int, folderSyncError);
+        QFETCH(int, result);
+        const bool saved = result == int(CWholeFileWriter::Result::Unconfirmed);
         for (int channel = 0; channel < 16; ++channel)
             CAppSettings().writeAutoPreset(channel, 1, 4, 10);
         CPCSetupDialog dialog;
@@ -309,22 +334,24 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray before = file.readAll();
         QString told;
-        QTimer::singleShot(0, &dialog, [&told] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                told = box->text();
-                box->close();
-            }
-        });
         {
-            const FileSizeLimit full(static_cast<rlim_t>(room));
-            click(dialog, QDialogButtonBox::Ok);
+            std::optional<FileSizeLimit> full;
+            if (room >= 0)
+                full.emplace(static_cast<rlim_t>(room));
+            SyncFault::failNext(true, folderSyncError);
+            told = clickOkForBox(dialog);
         }
+        const QString reason = qt_error_string(saved ? folderSyncError : EFBIG);
+        QCOMPARE(told, CAppSettings::saveMessage(CWholeFileWriter::Result(result), reason));
         QVERIFY2(told.contains(QDir::toNativeSeparators(CAppSettings::fileName())), qPrintable(told));
-        QVERIFY2(told.contains(qt_error_string(EFBIG)), qPrintable(told));
-        QVERIFY(dialog.isVisible() && accepted.isEmpty());
-        QCOMPARE(QCoreApplication::translate("ViewerClass", "Search"), QStringLiteral("Search"));
+        QCOMPARE(dialog.isVisible(), !saved);
+        QCOMPARE(accepted.count(), saved ? 1 : 0);
+        QCOMPARE(QCoreApplication::translate("ViewerClass", "Search"), saved ? "Recherche" : "Search");
         QVERIFY(file.seek(0));
-        QCOMPARE(file.readAll(), before);
+        if (saved)
+            QCOMPARE(QStringList({stored("Language"), stored("SeqenceInterval")}), QStringList({"French", "10"}));
+        else
+            QCOMPARE(file.readAll(), before);
     }
 };
 

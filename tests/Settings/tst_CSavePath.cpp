@@ -48,7 +48,7 @@ void tst_CSavePath::folder()
     settings.remove(key);
     if (stored.isValid())
         settings.writeSetting(key, stored);
-    QVERIFY(settings.save());
+    QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
     QCOMPARE(CSavePath::folder(key), folder);
     QCOMPARE(CSavePath::defaultPath(key), QDir::toNativeSeparators(m_data.path() + "/" + key));
 }

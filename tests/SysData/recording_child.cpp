@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     CAppSettings settings;
     settings.writeSetting("Record", QString::fromLocal8Bit(argv[1]));
     settings.writeSetting("FileFormat", 0);
-    if (!settings.save())
+    if (settings.save() != CWholeFileWriter::Result::Written)
         return 1;
 
     cgi::DvrInfo info;

@@ -111,7 +111,7 @@ void tst_CRecord::init()
         settings.remove(key);
     settings.writeSetting("Record", m_root.filePath("rec"));
     settings.remove("FileFormat");
-    QVERIFY(settings.save());
+    QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
     QDir(m_root.filePath("rec")).removeRecursively();
 }
 
@@ -146,7 +146,7 @@ void tst_CRecord::folder()
         else
             settings.writeSetting(key, setup[i].isEmpty() ? setup[i] : m_root.filePath(setup[i]));
     }
-    QVERIFY(settings.save());
+    QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
     CRecord recorder;
     QVERIFY(recorder.start(setup[2], dvrInfo(4), mode));
     recorder.writeFrame(false, newFrame(0, 0, T10));

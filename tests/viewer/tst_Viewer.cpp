@@ -529,7 +529,7 @@ private slots:
         QFETCH(QStringList, files);
         CAppSettings settings;
         settings.writeSetting(CAppSettings::LANGUAGE, language);
-        QVERIFY(settings.save());
+        QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
         const CLanguage languages;
         QCOMPARE(CStartup::installTranslation(settings, languages), installed);
         Viewer viewer;
@@ -801,7 +801,7 @@ private slots:
         QFETCH(QString, language);
         CAppSettings settings;
         settings.writeSetting(CAppSettings::LANGUAGE, language);
-        QVERIFY(settings.save());
+        QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
         CStartup::installTranslation(settings, CLanguage());
         ModalAnswers answers;
         answers.answerDialog = [](QDialog* prompt) {

@@ -19,6 +19,7 @@
 #include "Settings/CAppSettings.h"
 #include "Settings/CSavePath.h"
 #include "ShownText.h"
+#include "SyncFault.h"
 #include "TestDvr.h"
 #include "TestDvrDelays.h"
 #include "TestDvrGroups.h"
@@ -580,7 +581,7 @@ private slots:
         settings.writeSetting(CAppSettings::OPENGL, rendering);
         settings.writeSetting(CAppSettings::CAPTURE_FILE_FORMAT, format);
         settings.writeSetting(CAppSettings::PATH_LIST.at(0), shots);
-        QVERIFY(settings.save());
+        QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
         ViewerBench bench;
         connectMyDvr(bench, false);
         QTRY_VERIFY_WITH_TIMEOUT(bench.showsChannels(16), SHOW_TIME_LIMIT_MS);
@@ -598,14 +599,26 @@ private slots:
         const QImage image = QImage(saved.captured(1)).convertToFormat(QImage::Format_RGB32);
         QVERIFY(H264TestEncoder::tileShowsPattern(image, tile, 352, 240, 5));
 
+        // The folder's sync fails after the picture took its place: the box
+        // says it is saved, and that it may not be on the disk.
+        SyncFault::failNext(true, EIO);
+        const QString unconfirmed = clickForBox(bench.button("Capture"));
+        const QRegularExpressionMatch kept = QRegularExpression(
+            QStringLiteral("^The image has been saved, but the system could not confirm that it is "
+                           "on the disk.\\n\\((.*)\\)\\n")
+            + QRegularExpression::escape(qt_error_string(EIO)) + u'$')
+                                                 .match(unconfirmed);
+        QVERIFY2(kept.hasMatch(), qPrintable(unconfirmed));
+        QVERIFY(QImage(kept.captured(1)).size() == image.size());
+
         settings.writeSetting(CAppSettings::PATH_LIST.at(0), saved.captured(1) + QStringLiteral("/inside"));
-        QVERIFY(settings.save());
+        QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
         QVERIFY(clickForBox(bench.button("Capture")).startsWith(QStringLiteral("The image could not be saved.")));
 
         // No room for the picture: no file is left behind, and the box says why.
         const QTemporaryDir full;
         settings.writeSetting(CAppSettings::PATH_LIST.at(0), full.path());
-        QVERIFY(settings.save());
+        QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
         const FileSizeLimit noRoom(0);
         const QString told = clickForBox(bench.button("Capture"));
         QVERIFY2(told.endsWith(QLatin1Char('\n') + qt_error_string(EFBIG)), qPrintable(told));

@@ -250,7 +250,7 @@ private slots:
         settings.writeSetting(CAppSettings::CODEC_TYPE, 3);
         settings.writeSetting(CAppSettings::PATH_LIST.at(1), folder.filePath(QStringLiteral("record")));
         settings.writeSetting(CAppSettings::PATH_LIST.at(2), folder.filePath(QStringLiteral("backup")));
-        QVERIFY(settings.save());
+        QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
         QImage shot(64, 48, QImage::Format_RGB32);
         shot.fill(Qt::red);
         QVERIFY(shot.save(folder.filePath(QStringLiteral("shot.png"))));
@@ -290,7 +290,7 @@ private slots:
             });
         };
         settings.writeSetting(CAppSettings::RECONNECT, steps.contains(QLatin1String("fail")));
-        QVERIFY(settings.save());
+        QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
         QPointer<CScreenWidget> tileAtConnect;
         qsizetype streamsAtFailure = 0;
 
