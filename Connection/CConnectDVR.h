@@ -86,7 +86,7 @@ public:
     // For the next start: the links' silence time.
     void setSilenceTime(int milliseconds);
     // The channels the DVR was last asked to stream, on both links: while
-    // none, its silence fails neither.
+    // none, an old-dialect DVR's silence fails neither.
     void setRequestedChannels(quint32 channels);
     bool isReconnectPending() const { return m_reconnect.isActive(); }
     int reconnectRemaining() const { return m_reconnect.remainingTime(); }
