@@ -284,10 +284,11 @@ void CDisplayWidget::UpdateDisplayRect(int n, int start)
     for (int i = 0; i < CWallLayout::MAX_TILES; ++i)
         m_screen->updateDisplayRect(i, rects[i]);
     m_screen->resize(size());
+    m_laidOutSize = size();
     // One to three screens lay out as one column of one (whole square root 1).
     emit enableSingleScreen(n < 4);
     emit sendChannelCommand(n, start);
-    m_laidOutSize = size();
+    emit tilesCleared();
 }
 
 void CDisplayWidget::updateSelectScreen(int screen)
@@ -477,6 +478,7 @@ void CDisplayWidget::ClearScreen()
     m_screen->clear();
     clearTileEvents();
     m_audio.clear();
+    emit tilesCleared();
 }
 
 void CDisplayWidget::setPbStatus(const cgi::PbControl_Cmd& cmd)
