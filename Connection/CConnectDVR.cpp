@@ -79,6 +79,9 @@ void CConnectDVR::setDisplayWidget(CDisplayWidget* wall)
     m_wall = wall;
     if (!wall)
         return;
+    // The wall keeps no state of its own: emptied, its tiles show the
+    // failure again only when told.
+    connect(wall, &CDisplayWidget::tilesCleared, this, &CConnectDVR::showFailureAgain);
     // Frames are drawn from the links' threads; the pointer they carry is
     // valid during the call only.
     connect(m_video, &CHttpConnect::VDataReceived, wall, &CDisplayWidget::slotDisplayVideo, Qt::DirectConnection);
@@ -89,6 +92,8 @@ void CConnectDVR::setDisplayWidget(CDisplayWidget* wall)
 
 void CConnectDVR::resetDisplayWidget()
 {
+    if (m_wall)
+        QObject::disconnect(m_wall, &CDisplayWidget::tilesCleared, this, nullptr);
     m_wall = nullptr;
     QObject::disconnect(m_video, &CHttpConnect::VDataReceived, nullptr, nullptr);
     QObject::disconnect(m_video, &CHttpConnect::signalConnectedDVRStatus, nullptr, nullptr);
@@ -234,6 +239,7 @@ void CConnectDVR::OnConnected(const cgi::DvrInfo& info, int cid)
     if (m_state == State::Idle)
         return;
     showWaitWidget(false);
+    m_failure.clear();
     m_identity = info;
     startAudio(cid);
     const int model = static_cast<int>(info.model());
@@ -250,6 +256,7 @@ void CConnectDVR::OnPlay(const cgi::DvrInfo& info, int cid)
     if (m_state == State::Idle)
         return;
     showWaitWidget(false);
+    m_failure.clear();
     m_identity = info;
     m_clientId = cid;
     startAudio(cid);
@@ -311,7 +318,23 @@ bool CConnectDVR::isRecording() const
 
 void CConnectDVR::updateStatus()
 {
-    m_video->UpdateConnectedDVRStatus();
+    if (m_wall)
+        m_wall->slotUpdateDVRStatus(shownStatus());
+}
+
+DISPLAY_DVR_INFO CConnectDVR::shownStatus() const
+{
+    DISPLAY_DVR_INFO status = m_video->displayInfo();
+    if (!m_failure.isEmpty())
+        status.statusText = m_failure;
+    return status;
+}
+
+void CConnectDVR::showFailureAgain()
+{
+    const DISPLAY_DVR_INFO status = shownStatus();
+    if (m_wall && !status.statusText.isEmpty())
+        m_wall->slotUpdateDVRStatus(status);
 }
 
 void CConnectDVR::refreshTreeIcon()
@@ -334,6 +357,7 @@ void CConnectDVR::stopLinks()
 void CConnectDVR::disconnect()
 {
     m_reconnect.stop();
+    m_failure.clear();
     stopLinks();
     emit disconnected();
 }
@@ -344,6 +368,9 @@ void CConnectDVR::slotConnectionFailed()
     if (m_state == State::Idle)
         return;
     const bool live = m_live;
+    // Held until the DVR streams again: a reconnect attempt starts the link
+    // afresh, its state cleared, while the DVR is still gone.
+    m_failure = m_video->displayInfo().statusText;
     setTreeIcon(CControlDVRList::getConnectionFailedIcon());
     stopLinks();
     // Only live view comes back by itself; a playback or backup that failed

@@ -23,6 +23,11 @@ class QTreeWidgetItem;
 // state as the icon of the DVR's tree item, and after a failure of live view
 // reconnects by itself when the operator's reconnect setting is on.
 //
+// It owns the DVR's failure: from the failure until the DVR streams again
+// (through reconnect attempts) or the operator stops it, its tiles show the
+// failed state, also each time the wall empties them (a new layout, a
+// sequence step, a clear).
+//
 // Reconnecting waits the reconnect delay (60 s) after every failure, however
 // many came before: the video link's own restart back-off already spares a
 // DVR that keeps dropping, and an operator never waits longer than the delay
@@ -69,6 +74,7 @@ public:
     bool recordStart();
     void recordStop();
     bool isRecording() const;
+    // Shows on the wall the DVR's failure, or else its video link's state.
     void updateStatus();
     // Shows the connected icon again on the tree item while live view runs,
     // after the tree reset the icons of the group.
@@ -90,7 +96,7 @@ public:
     // For the next start: the links' silence time.
     void setSilenceTime(int milliseconds);
     // The channels the DVR was last asked to stream, on both links: while
-    // none, its silence fails neither.
+    // none, an old-dialect DVR's silence fails neither.
     void setRequestedChannels(quint32 channels);
     bool isReconnectPending() const { return m_reconnect.isActive(); }
     int reconnectRemaining() const { return m_reconnect.remainingTime(); }
@@ -121,6 +127,10 @@ private:
     void startAudio(int cid);
     void stopLinks();
     void setTreeIcon(const QIcon& icon);
+    // The video link's display information with the failure, if any.
+    DISPLAY_DVR_INFO shownStatus() const;
+    // The wall emptied its tiles: a failed state is shown again.
+    void showFailureAgain();
     void OnRecordFailed(const QString& reason);
     void OnRecordNotStarted();
     void OnBackupInterrupted();
@@ -149,6 +159,9 @@ private:
 
     State m_state = State::Idle;
     bool m_live = false;
+    // The status text of the last failure; empty once the DVR streams again
+    // or is stopped.
+    QString m_failure;
     QTimer m_reconnect;
     int m_reconnectMs = DEFAULT_RECONNECT_MS;
 };

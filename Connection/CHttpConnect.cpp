@@ -397,9 +397,10 @@ CHttpConnect::SessionEnd CHttpConnect::runSession(Session& session)
             end = SessionEnd::Dropped;
             break;
         }
-        // A DVR asked for no channel may rightly say nothing; one that cannot
-        // be reached is still failed by its silence.
-        if (m_requestedChannels.load() == 0 && state == QAbstractSocket::ConnectedState)
+        // An old DVR asked for no channel rightly says nothing; a new one
+        // still sends its status, so its silence means it is gone. One that
+        // cannot be reached is failed by its silence either way.
+        if (held.dvr.oldprotocol() && m_requestedChannels.load() == 0 && state == QAbstractSocket::ConnectedState)
             silence.restart();
         // Checked on every pass, so that a stream of bytes that never forms
         // a packet counts as silence too.

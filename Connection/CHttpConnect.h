@@ -36,11 +36,12 @@ class CPacketStream;
 // each further restart and shows "Connection failed" on its screens while it
 // waits; a stream that then runs for the steady time (STEADY_MS) starts that
 // count afresh. It reports "Connection failed" after the silence time without
-// a whole packet (again after each further silence time), but only while its
-// DVR is asked for at least one channel: a DVR told to stream none may send
-// nothing at all (an old one does), and is not failed for that while its
-// connection stands. It tells the DVR to stop the stream when it ends. A link
-// that its owner stopped never restarts.
+// a whole packet (again after each further silence time). An old-dialect DVR
+// told to stream no channel sends nothing at all, so an old-dialect link is
+// judged so only while its DVR is asked for at least one channel or its
+// connection does not stand; a new-dialect DVR keeps sending its status
+// whatever it streams, so its link is always judged. It tells the DVR to stop
+// the stream when it ends. A link that its owner stopped never restarts.
 //
 // A request the DVR could not take (a new-dialect query over its limits, an
 // old-dialect id or password that no query can carry) is never sent: it is
@@ -108,8 +109,8 @@ public:
     void setSilenceTime(int milliseconds);
     // The channels the DVR was last asked to stream on this link (a channel
     // selection); each start and restart asks for the request's channels.
-    // While none is asked, silence is no failure; once channels are asked
-    // again, the silence time counts from then.
+    // While none is asked of an old-dialect DVR, silence is no failure; once
+    // channels are asked again, the silence time counts from then.
     void setRequestedChannels(quint32 channels);
     // Time a stream must run for its drop to restart at once, the count of
     // quick drops starting afresh; for the next drop.

@@ -37,6 +37,7 @@ public:
     bool status = false;
     uint32_t length = 0; // bytes of the source frame, header included
     CVideoPicture picture; // planar YUV; null when the picture is in image
+    uint32_t localRun = 0; // the local playback run that made it; 0 for live and remote playback
 };
 
 Q_DECLARE_METATYPE(CDisplayInfo)

@@ -245,7 +245,7 @@ bool CDisplayVideo::takePicture(int slot, const Frame& frame, CDisplayInfo& reco
 }
 
 bool CDisplayVideo::decodeImage(
-    const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures)
+    const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures, uint32_t localRun)
 {
     if (info.screenIndex < 0 || info.screenIndex >= kDecoderSlots || info.screen < 0 || info.screen >= kScreens)
         return false;
@@ -280,6 +280,7 @@ bool CDisplayVideo::decodeImage(
     record.videoLoss = oldProtocol ? frame.videoLoss : info.videoLoss;
     record.authority = info.authority;
     record.status = false;
+    record.localRun = localRun;
     emit signalUpdateScreen(record);
     return true;
 }
@@ -409,11 +410,18 @@ void CDisplayVideo::startDecodeThread(int n, const DISPLAY_MODE::ENUM& mode)
     if (m_decoding || mode != DISPLAY_MODE::LOCAL_PLAYBACK)
         return;
     const int count = n < 0 ? 0 : (n > kChannels ? kChannels : n);
+    const uint32_t run = m_localRun.load() + 1;
+    m_localRun = run;
     for (int ch = 0; ch < count; ++ch)
         m_queues[ch].open();
     for (int ch = 0; ch < count; ++ch)
-        m_threads.push_back(std::make_unique<boost::thread>([this, ch] { decodeProcess(ch); }));
+        m_threads.push_back(std::make_unique<boost::thread>([this, ch, run] { decodeProcess(ch, run); }));
     m_decoding = true;
+}
+
+bool CDisplayVideo::isStale(const CDisplayInfo& record) const
+{
+    return record.localRun != 0 && (!m_decoding.load() || record.localRun != m_localRun.load());
 }
 
 void CDisplayVideo::exitDecodeThread()
@@ -429,7 +437,7 @@ void CDisplayVideo::exitDecodeThread()
         queue.close();
 }
 
-void CDisplayVideo::decodeProcess(int ch)
+void CDisplayVideo::decodeProcess(int ch, uint32_t run)
 {
     CFrameQueue& queue = m_queues[ch];
     PtsDelay& pacing = m_pacing[ch];
@@ -468,7 +476,7 @@ void CDisplayVideo::decodeProcess(int ch)
                 pacing = PtsDelay();
             }
 
-            if (decodeImage(front.info, frame, static_cast<unsigned long>(front.length), Pictures::Unbounded))
+            if (decodeImage(front.info, frame, static_cast<unsigned long>(front.length), Pictures::Unbounded, run))
                 displayTime(front.info.mode, static_cast<unsigned int>(frame.time.sec), front.info.pbMode);
             queue.popFront();
 

@@ -32,10 +32,11 @@ class thread;
 // pictures, so a wall without a stream holds no decoder threads and no
 // decoding memory. Local-playback frames are queued per DVR channel and
 // decoded by one thread per channel, which spaces them out by their own times
-// at the playback speed. Either way a record reaches its receivers by
-// signalUpdateScreen, which is meant to be connected queued to the GUI
-// thread; every record holds its own picture, which the decoder does not
-// touch while the record lives.
+// at the playback speed; each run of them (start to stop) stamps its records.
+// Either way a record reaches its receivers by signalUpdateScreen, which is
+// meant to be connected queued to the GUI thread; every record holds its own
+// picture, which the decoder does not touch while the record lives. Records
+// of a local playback run still on their way once it stopped are stale.
 //
 // It also keeps the time shown for the stream and announces the playback mode.
 class CDisplayVideo : public QObject {
@@ -82,12 +83,16 @@ public:
     // A remote playback starts: its frames answer no earlier command.
     void newPlaybackStream();
 
-    // Starts local playback's decode threads (only for mode local playback);
-    // does nothing while they run.
+    // Starts local playback's decode threads (only for mode local playback),
+    // a new run; does nothing while they run.
     void startDecodeThread(int n, const DISPLAY_MODE::ENUM& mode);
-    // Stops and joins the decode threads and drops every queued frame.
+    // Stops and joins the decode threads and drops every queued frame: the
+    // run's records still on their way are stale from now on.
     void exitDecodeThread();
     bool isDecoding() const { return m_decoding; }
+    // A record of a local playback run that has stopped: it must not be
+    // drawn. For the thread that runs start and stop.
+    bool isStale(const CDisplayInfo& record) const;
 
     // A playback command from the panel: the next frame announces its mode
     // again; Pause and Stop empty the status. After Pause or a step the DVR
@@ -138,10 +143,12 @@ private:
     bool endIdleSlot(int slot);
     void stopSlotThreads();
     void slotProcess(int slot);
-    // True when a record went out.
-    bool decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures);
+    // True when a record went out; localRun stamps it (0 for live and remote
+    // playback).
+    bool decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures,
+        uint32_t localRun = 0);
     bool takePicture(int slot, const Frame& frame, CDisplayInfo& record) const;
-    void decodeProcess(int ch);
+    void decodeProcess(int ch, uint32_t run);
 
     CDecodeVideo m_decoder;
     std::atomic<bool> m_planar{false};
@@ -173,4 +180,6 @@ private:
     std::array<PtsDelay, kChannels> m_pacing;
     std::vector<std::unique_ptr<boost::thread>> m_threads;
     std::atomic<bool> m_decoding{false};
+    // The run the decode threads belong to (the last one once they stopped).
+    std::atomic<uint32_t> m_localRun{0};
 };

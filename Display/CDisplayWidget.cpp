@@ -225,6 +225,10 @@ void CDisplayWidget::slotUpdateScreen(const CDisplayInfo& info)
     const int tile = screenToWidgetIndex(screen);
     if (tile < 0 || tile >= getViewScreens())
         return;
+    // Pictures of a local playback that has stopped were on their way: the
+    // wall shows none of them, whatever it shows now.
+    if (m_router->isStale(info))
+        return;
     // Pictures on their way when a connection failed came before it.
     if (!info.status && info.hasPicture() && m_router->showsStatus(tile))
         return;
@@ -284,10 +288,11 @@ void CDisplayWidget::UpdateDisplayRect(int n, int start)
     for (int i = 0; i < CWallLayout::MAX_TILES; ++i)
         m_screen->updateDisplayRect(i, rects[i]);
     m_screen->resize(size());
+    m_laidOutSize = size();
     // One to three screens lay out as one column of one (whole square root 1).
     emit enableSingleScreen(n < 4);
     emit sendChannelCommand(n, start);
-    m_laidOutSize = size();
+    emit tilesCleared();
 }
 
 void CDisplayWidget::updateSelectScreen(int screen)
@@ -477,6 +482,7 @@ void CDisplayWidget::ClearScreen()
     m_screen->clear();
     clearTileEvents();
     m_audio.clear();
+    emit tilesCleared();
 }
 
 void CDisplayWidget::setPbStatus(const cgi::PbControl_Cmd& cmd)

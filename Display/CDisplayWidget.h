@@ -91,10 +91,10 @@ public:
     void setZoom(bool on);
     bool IsZoom() const { return m_zoom; }
     void EnterFullScreen();
-    // Empties every tile and silences the alarm of the events shown. A
-    // running sequence goes on stepping and the alarm stays switched as its
-    // setting says: the redraws after a layout change or a DVR's failure
-    // clear the wall too.
+    // Empties every tile and silences the alarm of the events shown, then
+    // emits tilesCleared. A running sequence goes on stepping and the alarm
+    // stays switched as its setting says: the redraws after a layout change
+    // or a DVR's failure clear the wall too.
     void ClearScreen();
 
     void setPbStatus(const cgi::PbControl_Cmd& cmd);
@@ -137,6 +137,10 @@ signals:
     void doubleClicked(int screen);
     // The screens on view: their count and the first one.
     void sendChannelCommand(int screens, int firstch);
+    // Every tile was emptied (a new layout or page, a sequence step, a
+    // clear): the wall keeps no state of a connection, so a connection that
+    // shows one rather than pictures (a failure) shows it again.
+    void tilesCleared();
     void signalUpdateTime(QString strtime);
     void signalChangedStatus(QString strstatus);
 

@@ -466,14 +466,16 @@ void CLiveView::restart(CConnectDVR* controller)
         }
         return;
     }
-    const bool inUse = controller->isStarted() || controller->isReconnectPending();
-    stopDisplay();
-    controller->disconnect();
-    if (inUse) {
+    // One that does not stream (failed, or disconnected from the tree) takes
+    // the new record at its next start.
+    if (controller->isStarted() || controller->isReconnectPending()) {
+        stopDisplay();
+        controller->disconnect();
         watch(controller);
         controller->startLive(true);
     }
     refreshSelection();
+    // The screens follow the new channels.
     redrawLater();
 }
 

@@ -25,8 +25,8 @@ public:
     // new dialect names the stream's kind (live or playback) and may let
     // the DVR choose main or sub stream; the old one sends the mask in
     // lower-case hexadecimal to the video and to the audio stream. The
-    // controller's links learn what was asked: a DVR asked for no channel
-    // may fall silent without failing.
+    // controller's links learn what was asked: an old-dialect DVR asked for
+    // no channel may fall silent without failing.
     void selectChannels(CConnectDVR& controller, quint32 channels, cgi::AutoStream autoStream);
     // The DVR starts or stops its own recording.
     void recordOnDvr(const CConnectDVR& controller);

@@ -34,6 +34,9 @@ using Fault = TestDvrStreamSettings::Fault;
 
 enum Kind { Live, LiveSub, EMap, Playback, Backup, AudioLive, AudioPlayback };
 
+// What follows a time asked for no channel.
+enum Then { AskedAgain, DvrCloses, DvrFreezes };
+
 const quint32 T10 = 1704103200; // 2024-01-01 10:00:00 on the DVR's clock
 // Signs that a query could mistake, as an old DVR takes them: as they stand.
 const char* const USER = "a=d+min";
@@ -602,15 +605,20 @@ void tst_CHttpConnect::dropRules()
 
 void tst_CHttpConnect::askedForNoChannel_data()
 {
+    QTest::addColumn<bool>("oldProtocol");
     QTest::addColumn<int>("kind");
     // What follows the time asked for nothing: asked for channels again
-    // while the DVR still sends nothing, or the DVR going away.
-    QTest::addColumn<bool>("dvrCloses");
+    // while the DVR still sends nothing, the DVR going away, or the DVR
+    // freezing with its connection left open.
+    QTest::addColumn<int>("then");
     QTest::addColumn<int>("failures");
-    QTest::newRow("video asked again") << int(Live) << false << 1;
-    QTest::newRow("audio asked again") << int(AudioLive) << false << 1;
-    QTest::newRow("video, DVR closes") << int(Live) << true << 1;
-    QTest::newRow("audio, DVR closes") << int(AudioLive) << true << 0;
+    QTest::newRow("old video asked again") << true << int(Live) << int(AskedAgain) << 1;
+    QTest::newRow("old audio asked again") << true << int(AudioLive) << int(AskedAgain) << 1;
+    QTest::newRow("old video, DVR closes") << true << int(Live) << int(DvrCloses) << 1;
+    QTest::newRow("old audio, DVR closes") << true << int(AudioLive) << int(DvrCloses) << 0;
+    QTest::newRow("old video, DVR freezes") << true << int(Live) << int(DvrFreezes) << 0;
+    // A new DVR keeps sending its status: its silence means it is gone.
+    QTest::newRow("new video, DVR freezes") << false << int(Live) << int(DvrFreezes) << 1;
 }
 
 // An old DVR told to stream no channel sends nothing. Its silence is counted
@@ -618,8 +626,9 @@ void tst_CHttpConnect::askedForNoChannel_data()
 // link being told: that one reports a failure each of its silence times.
 void tst_CHttpConnect::askedForNoChannel()
 {
+    QFETCH(bool, oldProtocol);
     QFETCH(int, kind);
-    QFETCH(bool, dvrCloses);
+    QFETCH(int, then);
     QFETCH(int, failures);
     const int referenceSilenceMs = 700;
     TestDvrStreams* streams = m_dvr->streams();
@@ -635,10 +644,10 @@ void tst_CHttpConnect::askedForNoChannel()
     link.setSilenceTime(3 * referenceSilenceMs);
     int stream = 107;
     if (kind == AudioLive) {
-        link.audioConnect(record(true), param(Live), 7);
+        link.audioConnect(record(oldProtocol), param(Live), 7);
         QTRY_VERIFY(probe.audioFrames() > 0);
     } else {
-        link.Connect(record(true), param(Live));
+        link.Connect(record(oldProtocol), param(Live));
         QTRY_COMPARE(probe.connectedIds().size(), 1);
         stream = probe.connectedIds().first();
     }
@@ -648,13 +657,13 @@ void tst_CHttpConnect::askedForNoChannel()
     streams->changeAudioChannels(stream, 0);
     link.setRequestedChannels(0);
     const int failed = probe.failures();
-    const int referenceBefore = referenceProbe.failures();
+    int referenceBefore = referenceProbe.failures();
     // Three of the link's silence times.
     QTRY_VERIFY_WITH_TIMEOUT(referenceProbe.failures() >= referenceBefore + 9, 30000);
     QCOMPARE(probe.failures(), failed);
     QVERIFY(link.isRunning());
 
-    if (dvrCloses) {
+    if (then == DvrCloses) {
         // A drop, not silence: the link ends.
         m_dvr->close();
         QTRY_VERIFY(link.isFinished());
@@ -662,11 +671,21 @@ void tst_CHttpConnect::askedForNoChannel()
         QCOMPARE(probe.failures(), failed + failures);
         return;
     }
-    const int referenceFailed = referenceProbe.failures();
-    link.setRequestedChannels(0x3);
+    referenceBefore = referenceProbe.failures();
+    if (then == DvrFreezes) {
+        streams->silenceAll();
+        if (failures == 0) {
+            QTRY_VERIFY_WITH_TIMEOUT(referenceProbe.failures() >= referenceBefore + 9, 30000);
+            QCOMPARE(probe.failures(), failed);
+            return;
+        }
+    } else {
+        link.setRequestedChannels(0x3);
+    }
     QTRY_VERIFY_WITH_TIMEOUT(probe.failures() > failed, 15000);
-    // Counted from the new request, not from the last packet long ago.
-    QVERIFY(referenceProbe.failures() > referenceFailed);
+    // Counted from the new request or the last packet, not from the time
+    // asked for nothing long ago.
+    QVERIFY(referenceProbe.failures() >= referenceBefore + 2);
     QCOMPARE(probe.failures(), failed + failures);
     QCOMPARE(probe.statusReports().last().statusText, QStringLiteral("Connection failed"));
 }

@@ -1,3 +1,4 @@
+#include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CGraphicsView.h"
 #include "Display/CScreen.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QScreen>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,6 +27,8 @@
 namespace {
 const int WIDTH = 704;
 const int HEIGHT = 480;
+// Local playback paused: its frames are shown as they come.
+const int PAUSED = 48;
 
 bool near(QRgb actual, QRgb expected, int tolerance = 48)
 {
@@ -393,6 +397,46 @@ private slots:
         QVERIFY(isWhite(saved.pixel(tile.left(), tile.center().y())));
     }
 
+    // Leaving local playback: the pictures its decode threads made before
+    // they stopped are still on their way to the wall, and none of them is
+    // drawn, also once another local playback has started.
+    void stoppedLocalPlaybackDrawsNothing_data()
+    {
+        QTest::addColumn<bool>("startedAgain");
+        QTest::newRow("stopped") << false;
+        QTest::newRow("stopped and started again") << true;
+    }
+
+    void stoppedLocalPlaybackDrawsNothing()
+    {
+        QFETCH(bool, startedAgain);
+        CDisplayWidget wall(nullptr);
+        showWall(wall, OPENGL_OFF);
+        wall.setScreens(16);
+        QSemaphore made;
+        connect(wall.router(), &CDisplayVideo::signalUpdateScreen, [&made](const CDisplayInfo&) { made.release(); });
+        _DISPLAY_DVR_INFO playback = WallFeed::dvr();
+        playback.mode = DISPLAY_MODE::LOCAL_PLAYBACK;
+        playback.pbMode = PAUSED;
+        wall.start(DISPLAY_MODE::LOCAL_PLAYBACK);
+        feed(wall, 5, playback);
+        // Made on the decode threads; not yet drawn, as this thread has not
+        // taken them.
+        QVERIFY(made.tryAcquire(m_pictures.size(), 10000));
+        // As the main window leaves local playback.
+        wall.stop();
+        if (startedAgain)
+            wall.start(DISPLAY_MODE::LOCAL_PLAYBACK);
+        wall.ClearScreen();
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(!wall.wall()->getInfo(5).hasPicture());
+        if (!startedAgain)
+            return;
+        feed(wall, 5, playback);
+        QTRY_VERIFY(wall.wall()->getInfo(5).hasPicture());
+        wall.stop();
+    }
+
 private:
     static void addModes()
     {
@@ -416,9 +460,8 @@ private:
         QCOMPARE(wall.size(), QSize(730, 550));
     }
 
-    void feed(CDisplayWidget& wall, int channel)
+    void feed(CDisplayWidget& wall, int channel, const _DISPLAY_DVR_INFO& dvr = WallFeed::dvr())
     {
-        const _DISPLAY_DVR_INFO dvr = WallFeed::dvr();
         for (const QByteArray& frame : WallFeed::videoFrames(channel, m_pictures))
             wall.slotDisplayVideo(dvr, reinterpret_cast<const unsigned char*>(frame.constData()), size_t(frame.size()));
     }

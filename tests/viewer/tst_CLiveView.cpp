@@ -482,6 +482,52 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
+    // B, off view in Live S, is asked for no channel: an old DVR then sends
+    // nothing and is not failed for it; a new one keeps sending its status,
+    // so once it freezes its silence fails it. Silence times are counted by
+    // a link of the test's own whose old DVR is told to stream nothing: it
+    // fails once each.
+    void offViewDvrJudgedByItsDialect_data()
+    {
+        QTest::addColumn<bool>("oldProtocol");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("old: silent while off view") << true << false;
+        QTest::newRow("new: frozen while off view") << false << true;
+    }
+
+    void offViewDvrJudgedByItsDialect()
+    {
+        QFETCH(bool, oldProtocol);
+        QFETCH(bool, fails);
+        const int silenceMs = 700;
+        CAppSettings().writeSetting(CAppSettings::RECONNECT, false);
+        LiveBench bench;
+        bench.addGroup(QStringLiteral("Shop"),
+            {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), oldProtocol)});
+        const DVR clockDvr = bench.addDvr(QStringLiteral("Clock"), true);
+        bench.connectGroup(0);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
+        // Started again with a short silence time.
+        for (int i = 0; i < 2; ++i)
+            bench.controller(i)->setSilenceTime(silenceMs);
+        bench.live().stop(false);
+        bench.live().start();
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
+        QTRY_COMPARE(TestDvrGroups::streamedChannels(bench.dvr(1), bench.controller(1)->getClientID()), 0u);
+        QSignalSpy failed(bench.controller(1), &CConnectDVR::disconnected);
+
+        CHttpConnect clock;
+        int silenceTimes = 0;
+        connect(&clock, &CHttpConnect::signalConnectionFailed, &clock, [&silenceTimes] { ++silenceTimes; });
+        clock.setSilenceTime(silenceMs);
+        bench.dvr(2).streams()->setNextVideoId(7);
+        clock.Connect(clockDvr, CHttpConnect::ConnParam());
+        QTRY_VERIFY(bench.dvr(2).streams()->changeChannels(7, 0, 0));
+        bench.dvr(1).streams()->silenceAll();
+        QTRY_VERIFY_WITH_TIMEOUT(!failed.isEmpty() || silenceTimes >= 4, TIME_LIMIT_MS);
+        QCOMPARE(!failed.isEmpty(), fails);
+    }
+
     void recording_data() { dialects_data(); }
 
     void recording()

@@ -88,6 +88,9 @@ public:
     //   dclick=s     a double click on screen s
     //   fail=i       DVR i ends its streams and refuses new ones, but still
     //                takes commands; back=i: it streams again, reconnected
+    //   kill=i       DVR i's program ends: its port closes with its streams
+    //   retry=i      DVR i's controller tries to reconnect at once after
+    //                each failure
     //   restart=i    DVR i closes every stream soon: its link restarts by
     //                itself, waiting longer each time (until the tiles say
     //                failed)
@@ -106,6 +109,8 @@ public:
     //   mask=i:m     the tree's edit gives row i the channel mask m
     //   delete=i     the tree's row i is deleted; click=i: a click on row i
     //   disconnect=i the tree disconnects row i; icon=i: row i shows connected
+    //   failed       every tile on view shows a DVR's failed state; live:
+    //                a picture
     //   idle         no modal window is open
     //   off          the live control panel commands no DVR right now;
     //                panel=<name>: it commands that DVR
@@ -271,6 +276,12 @@ private:
                 controller(value)->OnTimer();
                 done = [this] { return connected() && settled(); };
             }
+        } else if (name == QLatin1String("kill")) {
+            dvr(value).close();
+            done = [this, value] { return !controller(value)->IsConnected(); };
+        } else if (name == QLatin1String("retry")) {
+            CAppSettings().writeSetting(CAppSettings::RECONNECT, true);
+            controller(value)->setReconnectDelay(1);
         } else if (name == QLatin1String("restart")) {
             TestDvrStreamSettings settings;
             settings.fault = TestDvrStreamSettings::Fault::CloseAfter;
@@ -340,6 +351,16 @@ private:
             done = [this, argument] {
                 const CLiveCommand& panel = m_viewer->findChild<CPtzfWidget*>()->command();
                 return panel.hasDVR() && QString::fromStdString(panel.dvr().name()) == argument;
+            };
+        } else if (name == QLatin1String("failed") || name == QLatin1String("live")) {
+            const bool failed = name == QLatin1String("failed");
+            done = [display, failed] {
+                for (int tile = 0; tile < display->getViewScreens(); ++tile) {
+                    const CDisplayInfo info = display->wall()->getInfo(tile);
+                    if (failed ? !info.status : info.status || !info.hasPicture())
+                        return false;
+                }
+                return true;
             };
         } else if (name == QLatin1String("idle")) {
             done = [] { return !QApplication::activeModalWidget(); };
@@ -768,6 +789,33 @@ private slots:
             channels.removeAll(QString());
             QCOMPARE(channels.join(QLatin1Char(',')), channel);
         }
+    }
+
+    // The current DVR fails in Live S while the sequence runs or before it
+    // starts: each step, and each layout after the sequence, shows the
+    // failed state on every tile, as the layouts without the sequence do.
+    void failedDvrInTheSequence_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::newRow("steps after the failure") << "connect Sequence fail=0 failed step failed step failed";
+        QTest::newRow("the sequence after the failure") << "connect fail=0 failed Sequence failed step failed";
+        QTest::newRow("the sequence turned off, then layouts")
+            << "connect Sequence fail=0 failed step Sequence failed Screen4_0 failed Screen16_0 failed Ch3 failed";
+        QTest::newRow("a reconnect attempt to a DVR still gone")
+            << "connect retry=0 Sequence kill=0 failed step failed Sequence Screen4_0 failed Screen16_0 failed";
+        QTest::newRow("a layout ends the sequence") << "connect Sequence fail=0 failed step step Screen4_4 failed";
+        QTest::newRow("the DVR back in the sequence") << "connect Sequence fail=0 failed step back=0 live step live";
+    }
+
+    void failedDvrInTheSequence()
+    {
+        QFETCH(QString, events);
+        CAppSettings().writeSetting(CAppSettings::RECONNECT, false);
+        ViewerBench bench;
+        bench.addGroup(QStringLiteral("Shop"),
+            {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), false)});
+        const QString failed = bench.play(events);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
     }
 
     // A relay switched on for a while on A or B (Auto with 10 s) is
