@@ -321,11 +321,11 @@ private:
                 if (held->isDown())
                     QTest::mouseRelease(held, Qt::LeftButton);
             }
-        } else if (name == QLatin1String("rename")) {
-            rename(value, QStringLiteral("Z"));
-        } else if (name == QLatin1String("port") || name == QLatin1String("mask")) {
+        } else if (name == QLatin1String("rename") || name == QLatin1String("port") || name == QLatin1String("mask")) {
             DVR record = m_tree->topLevelItem(0)->child(value)->data(0, Qt::UserRole).value<DVR>();
-            if (name == QLatin1String("port"))
+            if (name == QLatin1String("rename"))
+                record.set_name("Z");
+            else if (name == QLatin1String("port"))
                 record.set_port(dvr(count).port());
             else
                 record.set_bitch(argument.section(QLatin1Char(':'), 1).toUInt(nullptr, 0));
@@ -372,16 +372,6 @@ private:
             act(event);
         }
         return QTest::qWaitFor(done, SHOW_TIME_LIMIT_MS);
-    }
-
-    // The operator gives DVR item i of group 0 a new name in the edit dialog.
-    void rename(int i, const QString& name)
-    {
-        m_tree->setCurrentItem(m_tree->topLevelItem(0)->child(i));
-        m_tree->OnEditDVR();
-        auto* dialog = m_viewer->findChild<CSetDVRInfoDialog*>();
-        dialog->findChild<QLineEdit*>(QStringLiteral("name"))->setText(name);
-        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     }
 
     // The operator enters the record in the edit dialog of DVR item i.
