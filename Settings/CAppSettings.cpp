@@ -4,6 +4,7 @@
 #include "Settings/CIniWriter.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,8 @@
 #include <QSettings>
 #include <QtDebug>
 #include <cerrno>
+#include <chrono>
+#include <mutex>
 
 namespace {
 
@@ -150,15 +153,31 @@ CWholeFileWriter::Result CAppSettings::save(QString* reason)
 
 CWholeFileWriter::Result CAppSettings::mergeIntoFile(QString* reason) const
 {
-    const QMutexLocker inProcess(&g_saveMutex);
     const QString path = fileName();
+    const QString lockPath = path + QStringLiteral(".lock");
+    const QDeadlineTimer deadline(LOCK_WAIT_MS);
+    // Another thread's save holds the mutex only while it waits for the same
+    // lock, so the wait for it counts against the same bound.
+    const std::unique_lock<QMutex> inProcess(g_saveMutex, std::chrono::milliseconds(LOCK_WAIT_MS));
+    if (!inProcess.owns_lock()) {
+        *reason = inUseReason(lockPath);
+        return CWholeFileWriter::Result::Failed;
+    }
     QDir().mkpath(QFileInfo(path).absolutePath());
     // The lock file the toolkit's store takes for this file when it writes.
-    QLockFile betweenPrograms(path + QStringLiteral(".lock"));
-    if (!betweenPrograms.lock()) {
-        // The lock keeps no reason; its last call to the system (making the
-        // lock file in a full or read-only folder) left it in errno.
-        *reason = qt_error_string(errno);
+    QLockFile betweenPrograms(lockPath);
+    // No lock is ever old enough to take over: a program that hangs while
+    // it saves still holds it. The toolkit takes over at once the lock of a
+    // program of this computer that has ended (or whose number another
+    // program now has); the lock of another computer, or a lock file that
+    // does not say whose it is, may be a live program's.
+    betweenPrograms.setStaleLockTime(0);
+    if (!betweenPrograms.tryLock(int(deadline.remainingTime()))) {
+        // The lock keeps no reason for the other errors; its last call to
+        // the system (making the lock file in a full or read-only folder)
+        // left it in errno.
+        *reason
+            = betweenPrograms.error() == QLockFile::LockFailedError ? inUseReason(lockPath) : qt_error_string(errno);
         return CWholeFileWriter::Result::Failed;
     }
     // A copy beside the file needs no room the save itself does not need.
@@ -238,6 +257,13 @@ QString CAppSettings::saveMessage(CWholeFileWriter::Result result, const QString
             .arg(path, reason);
     }
     return QString();
+}
+
+QString CAppSettings::inUseReason(const QString& lockPath)
+{
+    // Named, so that the operator can remove a lock that no program holds
+    // any more (one left by another computer, or a damaged one).
+    return tr("it is in use by another program, which holds the lock file %1").arg(QDir::toNativeSeparators(lockPath));
 }
 
 QString CAppSettings::channelGroup(int channel)

@@ -28,12 +28,15 @@ class QSettings;
 // fallback files' values are not copied in) and puts the whole file in
 // place at once. The save holds the toolkit's own lock file for the settings
 // file throughout, so programs that save through the toolkit's store, and
-// other viewers, take turns with it. A file that cannot be read or written
-// (no read permission, a full disk) keeps what it held, and save() tells
-// the system's reason. The destructor saves what was not saved and only
-// logs a failure, for the writes nobody asked for by a button. An object
-// belongs to the thread that made it; saves from any threads are taken one
-// at a time.
+// other viewers, take turns with it. It waits LOCK_WAIT_MS at most for its
+// turn: a lock that another program holds (or that cannot be told apart
+// from one) fails the save, and the reason names the lock file; only the
+// lock of a program of this computer that has ended is taken over. A file
+// that cannot be read or written (no read permission, a full disk) keeps
+// what it held, and save() tells the system's reason. The destructor saves
+// what was not saved and only logs a failure, for the writes nobody asked
+// for by a button. An object belongs to the thread that made it; saves from
+// any threads are taken one at a time, within the same wait.
 class CAppSettings : public QObject {
     Q_OBJECT
 
@@ -65,6 +68,9 @@ public:
     static const QString EMAP_POPUP;
     static const QString EMAP_POPDOWN;
     static const QString EMAP_IMAGESIZE;
+    // The longest a save waits for its turn, on the thread that saves (the
+    // GUI thread, also while the window closes).
+    static constexpr int LOCK_WAIT_MS = 3000;
 
     CAppSettings();
     ~CAppSettings() override;
@@ -99,6 +105,7 @@ public:
 private:
     static QString channelGroup(int channel);
     CWholeFileWriter::Result mergeIntoFile(QString* reason) const;
+    static QString inUseReason(const QString& lockPath);
     // The user's file as it was when first asked for since the last save.
     const QMap<QString, QVariant>& fileValues() const;
     const QSettings& organisationFile() const;

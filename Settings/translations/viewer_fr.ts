@@ -11,6 +11,10 @@
         <source>The new settings were saved to %1, but the system could not confirm that they are on the disk (%2).</source>
         <translation>Les nouveaux réglages ont été enregistrés dans %1, mais le système n&apos;a pas pu confirmer qu&apos;ils sont sur le disque (%2).</translation>
     </message>
+    <message>
+        <source>it is in use by another program, which holds the lock file %1</source>
+        <translation>il est utilisé par un autre programme, qui détient le fichier de verrou %1</translation>
+    </message>
 </context>
 <context>
     <name>CAutoPresetWidget</name>

@@ -11,6 +11,10 @@
         <source>The new settings were saved to %1, but the system could not confirm that they are on the disk (%2).</source>
         <translation>새 설정을 %1에 저장했지만, 디스크에 기록되었는지 시스템이 확인하지 못했습니다 (%2).</translation>
     </message>
+    <message>
+        <source>it is in use by another program, which holds the lock file %1</source>
+        <translation>다른 프로그램이 사용 중이며, 그 프로그램이 잠금 파일 %1을(를) 보유하고 있습니다</translation>
+    </message>
 </context>
 <context>
     <name>CAutoPresetWidget</name>

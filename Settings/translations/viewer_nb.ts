@@ -11,6 +11,10 @@
         <source>The new settings were saved to %1, but the system could not confirm that they are on the disk (%2).</source>
         <translation>De nye innstillingene ble lagret til %1, men systemet kunne ikke bekrefte at de er på disken (%2).</translation>
     </message>
+    <message>
+        <source>it is in use by another program, which holds the lock file %1</source>
+        <translation>den er i bruk av et annet program, som holder låsefilen %1</translation>
+    </message>
 </context>
 <context>
     <name>CAutoPresetWidget</name>

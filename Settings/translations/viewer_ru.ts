@@ -11,6 +11,10 @@
         <source>The new settings were saved to %1, but the system could not confirm that they are on the disk (%2).</source>
         <translation>Новые настройки сохранены в %1, но системе не удалось подтвердить, что они записаны на диск (%2).</translation>
     </message>
+    <message>
+        <source>it is in use by another program, which holds the lock file %1</source>
+        <translation>он используется другой программой, которая удерживает файл блокировки %1</translation>
+    </message>
 </context>
 <context>
     <name>CAutoPresetWidget</name>

@@ -11,6 +11,10 @@
         <source>The new settings were saved to %1, but the system could not confirm that they are on the disk (%2).</source>
         <translation>新的設定已儲存至 %1，但系統無法確認其已寫入磁碟（%2）。</translation>
     </message>
+    <message>
+        <source>it is in use by another program, which holds the lock file %1</source>
+        <translation>另一個程式正在使用它，並持有鎖定檔 %1</translation>
+    </message>
 </context>
 <context>
     <name>CAutoPresetWidget</name>
