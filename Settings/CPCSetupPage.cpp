@@ -40,8 +40,10 @@ CPCSetupPage::CPCSetupPage(QWidget* parent)
         connect(browse, &QPushButton::clicked, this, &CPCSetupPage::OnBrowse);
     m_language = std::make_unique<CLanguage>();
     addItems();
+    // Start-up applied the stored language before the window was built.
+    m_appliedLanguage = CAppSettings().readLanguage();
     loadSettings();
-    saveSettings();
+    save(true, nullptr);
     m_ui->SavePathLayout->setVerticalSpacing(SAVE_PATH_SPACING);
 }
 
@@ -112,25 +114,49 @@ void CPCSetupPage::loadSettings()
     const QString interval = settings.readSetting(CAppSettings::SEQ_INTERVAL, SEQUENCE_SECONDS.first()).toString();
     m_ui->selSequenceTime->setCurrentIndex(
         m_ui->selSequenceTime->findText(interval, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    m_loaded = shownOptions();
 }
 
 CWholeFileWriter::Result CPCSetupPage::saveSettings(QString* reason)
 {
-    CAppSettings settings;
+    return save(false, reason);
+}
+
+QMap<QString, QVariant> CPCSetupPage::shownOptions() const
+{
+    QMap<QString, QVariant> shown;
     const QRegularExpression editName(EDIT_REGEX);
     for (const QLineEdit* edit : pathEdits())
-        settings.writeSetting(editName.match(edit->objectName()).captured(1), edit->text());
+        shown.insert(editName.match(edit->objectName()).captured(1), edit->text());
     for (const RadioOption& option : m_radioOptions)
-        settings.writeSetting(option.key, option.group->checkedId());
-    // Applying retranslates every window: only a new choice is worth it (the
-    // page saves once on start-up, after the stored language was applied).
-    const QString language = m_ui->selLangauge->currentText();
-    const bool newLanguage = language != settings.readLanguage();
-    settings.writeLanguage(language);
-    settings.writeSetting(CAppSettings::SEQ_INTERVAL, m_ui->selSequenceTime->currentText());
+        shown.insert(option.key, option.group->checkedId());
+    shown.insert(CAppSettings::LANGUAGE, m_ui->selLangauge->currentText());
+    shown.insert(CAppSettings::SEQ_INTERVAL, m_ui->selSequenceTime->currentText());
+    return shown;
+}
+
+CWholeFileWriter::Result CPCSetupPage::save(bool everyOption, QString* reason)
+{
+    const QMap<QString, QVariant> shown = shownOptions();
+    QMap<QString, QVariant> written;
+    for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
+        if (everyOption || m_loaded.value(it.key()) != *it)
+            written.insert(it.key(), *it);
+    }
+    CAppSettings settings;
+    for (auto it = written.cbegin(); it != written.cend(); ++it)
+        settings.writeSetting(it.key(), *it);
+    // Applying retranslates every window: only a new choice is worth it.
+    const QString language = written.value(CAppSettings::LANGUAGE, m_appliedLanguage).toString();
+    const bool newLanguage = language != m_appliedLanguage;
     const CWholeFileWriter::Result saved = settings.save(reason);
-    if (saved != CWholeFileWriter::Result::Failed && newLanguage)
+    if (saved == CWholeFileWriter::Result::Failed)
+        return saved;
+    m_loaded = shown;
+    if (newLanguage) {
         m_language->applyLanguage(language);
+        m_appliedLanguage = language;
+    }
     return saved;
 }
 

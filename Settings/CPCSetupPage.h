@@ -2,7 +2,9 @@
 
 #include "Common/CWholeFileWriter.h"
 
+#include <QMap>
 #include <QString>
+#include <QVariant>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -20,8 +22,11 @@ class CPCSetupPage;
 // type, playback mode, sequence interval, reconnection, drawing mode),
 // read from the settings store into the controls and written back. Each
 // radio option is a button group whose button ids are the stored values.
-// Built once with the dialog: it loads and at once saves, so that from the
-// first start every option has its key and the folders exist.
+// Built once with the dialog: it loads and at once saves every option, so
+// that from the first start every option has its key and the folders exist.
+// After that a save writes only the options changed since the page loaded:
+// another viewer on the same settings file keeps the options it saved
+// meanwhile.
 class CPCSetupPage : public QWidget {
     Q_OBJECT
 
@@ -38,8 +43,8 @@ public:
     // value no control offers shows the default (radio options) or no
     // choice (language, sequence interval).
     void loadSettings();
-    // Controls to store, all or nothing; then applies a newly chosen
-    // language. Failed, with the system's reason, when the store could not
+    // The options changed since the last load to store, all or nothing;
+    // then applies a newly chosen language. Failed, with the system's reason, when the store could not
     // be saved: it keeps the previous settings and nothing is applied.
     // Unconfirmed (the new settings are in the file, but the system could
     // not confirm that they are on the disk) applies them, as the next start
@@ -68,8 +73,16 @@ private:
     void createButtonGroup();
     void addItems();
     QList<QLineEdit*> pathEdits() const;
+    // Each option's key and the value its control shows, as stored.
+    QMap<QString, QVariant> shownOptions() const;
+    CWholeFileWriter::Result save(bool everyOption, QString* reason);
 
     std::unique_ptr<Ui::CPCSetupPage> m_ui;
     std::unique_ptr<CLanguage> m_language;
     std::vector<RadioOption> m_radioOptions;
+    // What the controls showed when the page last loaded or saved.
+    QMap<QString, QVariant> m_loaded;
+    // The language the program shows: the stored one at start-up, then each
+    // one the page applied.
+    QString m_appliedLanguage;
 };
