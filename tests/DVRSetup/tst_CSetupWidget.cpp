@@ -16,6 +16,7 @@
 #include "Recording/CReadDVRData.h"
 #include "Settings/CAppDir.h"
 #include "ShownText.h"
+#include "SyncFault.h"
 #include "TestDvr.h"
 #include "TestDvrConfiguration.h"
 #include "WireBuilder.h"
@@ -185,6 +186,7 @@ private slots:
     void saveThenOpen();
     void refusedFiles_data();
     void refusedFiles();
+    void unconfirmedSaveIsTold();
     void modelChoice_data();
     void modelChoice();
     void clockAndReset_data();
@@ -541,6 +543,21 @@ void tst_CSetupWidget::refusedFiles()
     QTRY_VERIFY2(m_driver->boxes.join('\n').contains(told), qPrintable(m_driver->boxes.join('\n')));
     QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), content);
     QCOMPARE(WireBuilder::bytesOf(pages()), before);
+}
+
+// The file is in place, but the system could not confirm that it is on the
+// disk: the operator reads that, not a success nor a failure.
+void tst_CSetupWidget::unconfirmedSaveIsTold()
+{
+    m_hub->Init();
+    const QString path = m_dir->filePath(QStringLiteral("setup.conf"));
+    m_driver->queue(chooseFile(path));
+    SyncFault::failNext(true, EIO);
+    m_hub->OnSaveFiles();
+    QCOMPARE(m_driver->boxes,
+        QStringList{path + " was saved, but the system could not confirm that it is on the disk ("
+            + qt_error_string(EIO) + ")."});
+    QVERIFY(QFile::exists(path));
 }
 
 void tst_CSetupWidget::modelChoice_data()

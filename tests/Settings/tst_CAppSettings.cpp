@@ -1,11 +1,17 @@
 #include "PlainUser.h"
 #include "Settings/CAppSettings.h"
+#include "Settings/CPCSetupDialog.h"
+#include "WidgetChild.h"
 
-#include <QCoreApplication>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QRect>
 #include <QSettings>
 #include <QStandardPaths>
@@ -40,15 +46,38 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
 }
 
-// Another program saving `count` keys "<prefix>0", "<prefix>1" ... one save
-// each, as a viewer does or through the toolkit's store, from the moment it
-// reads a line: this test program started again (see main()).
+// Other programs on the same settings file: this test program started
+// again (see main()). Each says "ready" when it has done what comes before
+// its go, and goes on when it reads a line.
 const char SAVE_KEYS[] = "--save-keys";
+const char PC_SETUP_OK[] = "--pc-setup-ok";
+const char HOLD_LOCK[] = "--hold-lock";
 
+bool readyThenWait()
+{
+    QFile output;
+    QFile input;
+    return output.open(stdout, QIODevice::WriteOnly) && output.write("ready\n") == 6 && output.flush()
+        && input.open(stdin, QIODevice::ReadOnly) && !input.readLine().isEmpty();
+}
+
+// Starts another program; true once it is ready.
+bool startReady(QProcess& process, const QStringList& arguments)
+{
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QCoreApplication::applicationFilePath(), arguments);
+    while (!process.canReadLine()) {
+        if (!process.waitForReadyRead(30000))
+            return false;
+    }
+    return process.readLine() == "ready\n";
+}
+
+// Saves `count` keys "<prefix>0", "<prefix>1" ... one save each, as a viewer
+// does or through the toolkit's store.
 int saveKeys(const QString& how, const QString& prefix, int count)
 {
-    QFile input;
-    if (!input.open(stdin, QIODevice::ReadOnly) || input.readLine().isEmpty())
+    if (!readyThenWait())
         return 2;
     for (int i = 0; i < count; ++i) {
         const QString key = prefix + QString::number(i);
@@ -66,6 +95,30 @@ int saveKeys(const QString& how, const QString& prefix, int count)
         }
     }
     return 0;
+}
+
+// A viewer's PC setup, opened as the operator opens it; on the go the
+// operator clicks the radio button and OK.
+int pcSetupOk(const QString& button)
+{
+    CPCSetupDialog dialog;
+    dialog.loadSettings();
+    dialog.show();
+    if (!readyThenWait())
+        return 2;
+    child<QAbstractButton>(dialog, qPrintable(button))->click();
+    child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+    return dialog.result() == QDialog::Accepted ? 0 : 1;
+}
+
+// Holds the settings' lock as another program does while it saves, until
+// it reads a line.
+int holdLock()
+{
+    QLockFile lock(CAppSettings::fileName() + QStringLiteral(".lock"));
+    if (!lock.tryLock(0))
+        return 1;
+    return readyThenWait() ? 0 : 2;
 }
 
 } // namespace
@@ -100,6 +153,8 @@ private slots:
     void savesKeepEachOthersKeys();
     void programsSavingAtOnceKeepEachOthersKeys_data();
     void programsSavingAtOnceKeepEachOthersKeys();
+    void lockOfAnotherProgram_data();
+    void lockOfAnotherProgram();
     void unreadableFileIsKept();
     void wholeSecondFileTimes();
     void fallbackFiles_data();
@@ -113,6 +168,7 @@ void tst_CAppSettings::init()
 
 void tst_CAppSettings::cleanup()
 {
+    QFile::remove(CAppSettings::fileName() + QStringLiteral(".lock"));
     QFile::remove(organisationFile());
     qunsetenv("XDG_CONFIG_DIRS");
 }
@@ -276,50 +332,133 @@ void tst_CAppSettings::savesKeepEachOthersKeys()
     QCOMPARE(second.save(), CWholeFileWriter::Result::Written);
     QCOMPARE(rawStore().allKeys(), QStringList({"Foreign/Rect", "Opengl", "Speed"}));
     QCOMPARE(rawStore().value("Foreign/Rect"), QVariant(QRect(1, 2, 3, 4)));
-    // Saves of the same size quicker than the file's clock still read back.
+    // Saves of the same size quicker than the file's clock still read back,
+    // and the copies that reading makes go with their reads.
+    const QTemporaryDir temporaryFiles;
+    const QByteArray previousTemporaryFiles = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temporaryFiles.path()));
     for (int i = 0; i < 20; ++i) {
         CAppSettings().writeSetting(CAppSettings::OPENGL, i % 10);
         QCOMPARE(CAppSettings().readSetting(CAppSettings::OPENGL).toInt(), i % 10);
     }
+    qputenv("TMPDIR", previousTemporaryFiles);
+    QCOMPARE(
+        QDir(temporaryFiles.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(QFileInfo(CAppSettings::fileName()).dir().entryList(QDir::Files | QDir::Hidden),
+        QStringList({QFileInfo(CAppSettings::fileName()).fileName()}));
 }
 
 void tst_CAppSettings::programsSavingAtOnceKeepEachOthersKeys_data()
 {
-    QTest::addColumn<QString>("other");
-    QTest::newRow("two viewers") << "viewer";
-    QTest::newRow("a viewer and a program saving through the toolkit") << "toolkit";
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    QTest::addColumn<QVariantMap>("kept");
+    const int count = 40;
+    const auto keys = [](const QString& how, const QString& prefix) {
+        return QStringList{SAVE_KEYS, how, prefix, QString::number(count)};
+    };
+    QVariantMap both;
+    for (int i = 0; i < count; ++i) {
+        both.insert(QStringLiteral("A%1").arg(i), i);
+        both.insert(QStringLiteral("B%1").arg(i), i);
+    }
+    QTest::newRow("two viewers") << keys("viewer", "A") << keys("viewer", "B") << both;
+    QTest::newRow("a viewer and a program saving through the toolkit")
+        << keys("viewer", "A") << keys("toolkit", "B") << both;
+    // Both opened before either OK.
+    QTest::newRow("two viewers' PC setup")
+        << QStringList{PC_SETUP_OK, "selFileFormat1"} << QStringList{PC_SETUP_OK, "selCaptureFileFormat1"}
+        << QVariantMap{{"FileFormat", 1}, {"CaptureFileFormat", 1}};
 }
 
 // Two programs on one settings file, both saving as fast as they can from
-// the same moment: each takes its turn, and reads what the other saved.
+// the same moment: each takes its turn, and keeps what the other saved.
 void tst_CAppSettings::programsSavingAtOnceKeepEachOthersKeys()
 {
-    QFETCH(QString, other);
-    const int count = 40;
-    QProcess first;
-    QProcess second;
-    first.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    const QString program = QCoreApplication::applicationFilePath();
-    first.start(program, {SAVE_KEYS, QStringLiteral("viewer"), QStringLiteral("A"), QString::number(count)});
-    second.start(program, {SAVE_KEYS, other, QStringLiteral("B"), QString::number(count)});
-    QVERIFY(first.waitForStarted() && second.waitForStarted());
-    first.write("go\n");
-    second.write("go\n");
-    QVERIFY(first.waitForBytesWritten() && second.waitForBytesWritten());
-    QVERIFY(first.waitForFinished(60000) && second.waitForFinished(60000));
-    QCOMPARE(first.exitCode(), 0);
-    QCOMPARE(second.exitCode(), 0);
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    QFETCH(QVariantMap, kept);
+    QProcess one;
+    QProcess other;
+    QVERIFY(startReady(one, first) && startReady(other, second));
+    one.write("go\n");
+    other.write("go\n");
+    QVERIFY(one.waitForBytesWritten() && other.waitForBytesWritten());
+    QVERIFY(one.waitForFinished(60000) && other.waitForFinished(60000));
+    QCOMPARE(one.exitCode(), 0);
+    QCOMPARE(other.exitCode(), 0);
 
     const CAppSettings settings;
     QStringList lost;
-    for (int i = 0; i < count; ++i) {
-        for (const QString& prefix : {QStringLiteral("A"), QStringLiteral("B")}) {
-            if (settings.readSetting(prefix + QString::number(i), -1).toInt() != i)
-                lost << prefix + QString::number(i);
-        }
+    for (auto it = kept.cbegin(); it != kept.cend(); ++it) {
+        if (settings.readSetting(it.key()).toString() != it->toString())
+            lost << it.key();
     }
     QVERIFY2(lost.isEmpty(), qPrintable(lost.join(u' ')));
+}
+
+void tst_CAppSettings::lockOfAnotherProgram_data()
+{
+    QTest::addColumn<QString>("lock");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("held by a live program") << "live" << false;
+    QTest::newRow("naming another computer") << "another computer" << false;
+    QTest::newRow("garbage") << "garbage" << false;
+    QTest::newRow("left by a program that ended") << "ended" << true;
+}
+
+// A save waits a few seconds at most for the lock: a save that waited for
+// the lock to go would not fail. Only the lock of a program of this computer
+// that has ended is taken over; any other may be a live program's, however
+// old, and stays as it is.
+void tst_CAppSettings::lockOfAnotherProgram()
+{
+    QFETCH(QString, lock);
+    QFETCH(bool, taken);
+    CAppSettings stored;
+    stored.writeSetting(CAppSettings::RECONNECT, 1);
+    QCOMPARE(stored.save(), CWholeFileWriter::Result::Written);
+    const QString path = CAppSettings::fileName();
+    const QString lockPath = path + QStringLiteral(".lock");
+    QProcess holder;
+    QVERIFY(startReady(holder, {HOLD_LOCK}));
+    if (lock != QLatin1String("live")) {
+        const QByteArray pid = QByteArray::number(holder.processId());
+        holder.kill();
+        QVERIFY(holder.waitForFinished());
+        if (lock == QLatin1String("another computer"))
+            writeFile(lockPath, pid + "\ntst_CAppSettings\nanother-computer\n");
+        else if (lock == QLatin1String("garbage"))
+            writeFile(lockPath, "\x01\xfe not a lock\n");
+    }
+    QFile lockFile(lockPath);
+    QVERIFY(lockFile.open(QIODevice::ReadWrite)
+        && lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    lockFile.close();
+    const QByteArray lockBefore = fileBytes(lockPath);
+    const QByteArray before = fileBytes(path);
+
+    CAppSettings settings;
+    settings.writeSetting("Speed", 2);
+    if (!taken)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^error: settings not saved to ")));
+    QString reason;
+    const CWholeFileWriter::Result result = settings.save(&reason);
+    const bool lockKept = QFile::exists(lockPath) && fileBytes(lockPath) == lockBefore;
+    if (holder.state() == QProcess::Running) {
+        holder.write("go\n");
+        QVERIFY(holder.waitForFinished());
+    }
+    if (taken) {
+        QCOMPARE(result, CWholeFileWriter::Result::Written);
+        QCOMPARE(CAppSettings().readSetting("Speed").toInt(), 2);
+        QVERIFY(!lockKept);
+    } else {
+        QCOMPARE(result, CWholeFileWriter::Result::Failed);
+        QCOMPARE(reason, "it is in use by another program, which holds the lock file " + lockPath);
+        QCOMPARE(fileBytes(path), before);
+        QVERIFY(lockKept);
+    }
 }
 
 // A file the program may write but not read is never replaced: what it
@@ -377,6 +516,7 @@ void tst_CAppSettings::fallbackFiles_data()
     QTest::addColumn<QVariant>("read");
     QTest::newRow("the user's own file first") << "Record" << QVariant("/mine");
     QTest::newRow("then the user's file of the organisation") << "PlaybackMode" << QVariant("1");
+    QTest::newRow("the organisation's file before the system's file of the program") << "OsdEvent" << QVariant("1");
     QTest::newRow("then the system's file of the program") << "Language" << QVariant("French");
     QTest::newRow("the program's file before the organisation's") << "CodecType" << QVariant("1");
     QTest::newRow("then the system's file of the organisation") << "Backup" << QVariant("/org");
@@ -392,8 +532,9 @@ void tst_CAppSettings::fallbackFiles()
     const QTemporaryDir system;
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(system.path()));
     writeFile(CAppSettings::fileName(), "[General]\nRecord=/mine\n");
-    writeFile(organisationFile(), "[General]\nPlaybackMode=1\nRecord=/user-org\n");
-    writeFile(system.filePath("COMPANY/KTAX QELM.conf"), "[General]\nLanguage=French\nCodecType=1\nRecord=/sys\n");
+    writeFile(organisationFile(), "[General]\nPlaybackMode=1\nRecord=/user-org\nOsdEvent=1\n");
+    writeFile(system.filePath("COMPANY/KTAX QELM.conf"),
+        "[General]\nLanguage=French\nCodecType=1\nRecord=/sys\nOsdEvent=2\n");
     writeFile(system.filePath("COMPANY.conf"), "[General]\nCodecType=2\nBackup=/org\nLanguage=Korean\n");
 
     const QSettings toolkit = rawStore();
@@ -413,6 +554,16 @@ int main(int argc, char* argv[])
         QStandardPaths::setTestModeEnabled(true);
         const QCoreApplication app(argc, argv);
         return saveKeys(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), atoi(argv[4]));
+    }
+    if (argc == 3 && qstrcmp(argv[1], PC_SETUP_OK) == 0) {
+        QStandardPaths::setTestModeEnabled(true);
+        const QApplication app(argc, argv);
+        return pcSetupOk(QString::fromLocal8Bit(argv[2]));
+    }
+    if (argc == 2 && qstrcmp(argv[1], HOLD_LOCK) == 0) {
+        QStandardPaths::setTestModeEnabled(true);
+        const QCoreApplication app(argc, argv);
+        return holdLock();
     }
     // The system locale is read from the environment when first needed, and
     // the store's location is fixed by the first settings object: both must
