@@ -37,11 +37,15 @@ int CEMapSettings::popdownMilliseconds()
     return seconds >= std::numeric_limits<int>::max() / 1000 ? 0 : seconds * 1000;
 }
 
-CWholeFileWriter::Result CEMapSettings::store(int popup, int popdown, int imageSize, QString* reason)
+CWholeFileWriter::Result CEMapSettings::store(
+    std::optional<int> popup, std::optional<int> popdown, std::optional<int> imageSize, QString* reason)
 {
     CAppSettings settings;
-    settings.writeSetting(CAppSettings::EMAP_POPUP, popup);
-    settings.writeSetting(CAppSettings::EMAP_POPDOWN, popdown);
-    settings.writeSetting(CAppSettings::EMAP_IMAGESIZE, imageSize);
+    if (popup)
+        settings.writeSetting(CAppSettings::EMAP_POPUP, *popup);
+    if (popdown)
+        settings.writeSetting(CAppSettings::EMAP_POPDOWN, *popdown);
+    if (imageSize)
+        settings.writeSetting(CAppSettings::EMAP_IMAGESIZE, *imageSize);
     return settings.save(reason);
 }

@@ -2,6 +2,8 @@
 
 #include "Common/CWholeFileWriter.h"
 
+#include <optional>
+
 // The three E-Map settings, as the setup dialog writes them and the map
 // views and camera icons read them. A stored value that is no choice of the
 // dialog (another program's, or edited by hand) reads as the first choice,
@@ -18,7 +20,9 @@ public:
     // How long a popped-up window stays open; 0: until it is closed.
     static int popdownMilliseconds();
 
-    // All three or none, as the settings store saves them; the system's
-    // reason when not Written.
-    static CWholeFileWriter::Result store(int popup, int popdown, int imageSize, QString* reason);
+    // The given ones, all or none, as the settings store saves them; the
+    // system's reason when not Written. The others keep what the store holds
+    // (another viewer may have saved them).
+    static CWholeFileWriter::Result store(
+        std::optional<int> popup, std::optional<int> popdown, std::optional<int> imageSize, QString* reason);
 };

@@ -29,16 +29,21 @@ CEMapSetupDialog::~CEMapSetupDialog() = default;
 
 void CEMapSetupDialog::loadSettings()
 {
-    m_ui->popupGroup->button(CEMapSettings::popup())->setChecked(true);
-    m_ui->selPopdown->setCurrentIndex(CEMapSettings::popdown());
-    m_ui->imageSizeGroup->button(CEMapSettings::imageSize())->setChecked(true);
+    m_loadedPopup = CEMapSettings::popup();
+    m_loadedPopdown = CEMapSettings::popdown();
+    m_loadedImageSize = CEMapSettings::imageSize();
+    m_ui->popupGroup->button(m_loadedPopup)->setChecked(true);
+    m_ui->selPopdown->setCurrentIndex(m_loadedPopdown);
+    m_ui->imageSizeGroup->button(m_loadedImageSize)->setChecked(true);
 }
 
 void CEMapSetupDialog::OnAccept()
 {
+    const auto changed = [](int shown, int loaded) { return shown == loaded ? std::nullopt : std::optional(shown); };
     QString reason;
-    const CWholeFileWriter::Result saved = CEMapSettings::store(
-        m_ui->popupGroup->checkedId(), m_ui->selPopdown->currentIndex(), m_ui->imageSizeGroup->checkedId(), &reason);
+    const CWholeFileWriter::Result saved = CEMapSettings::store(changed(m_ui->popupGroup->checkedId(), m_loadedPopup),
+        changed(m_ui->selPopdown->currentIndex(), m_loadedPopdown),
+        changed(m_ui->imageSizeGroup->checkedId(), m_loadedImageSize), &reason);
     if (saved != CWholeFileWriter::Result::Written)
         CPlainMessageBox::warning(this, windowTitle(), CAppSettings::saveMessage(saved, reason));
     if (saved != CWholeFileWriter::Result::Failed)

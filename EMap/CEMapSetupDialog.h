@@ -8,7 +8,8 @@ class CEMapSetupDialog;
 }
 
 // Edits the E-Map settings (pop-up on events, pop-down time, map image
-// size) and stores them when accepted. Run modally. When they cannot be
+// size) and stores those the operator changed when accepted, so that
+// another viewer's saved meanwhile stay. Run modally. When they cannot be
 // stored, a message names the settings file and the system's reason, and
 // the dialog stays open.
 class CEMapSetupDialog : public QDialog {
@@ -30,4 +31,8 @@ private:
     void loadSettings();
 
     std::unique_ptr<Ui::CEMapSetupDialog> m_ui;
+    // The choices shown when the dialog loaded.
+    int m_loadedPopup = 0;
+    int m_loadedPopdown = 0;
+    int m_loadedImageSize = 0;
 };

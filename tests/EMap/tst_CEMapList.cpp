@@ -293,23 +293,30 @@ void tst_CEMapList::setupDialogStoresTheChoices_data()
 {
     QTest::addColumn<QVariantList>("stored"); // popup, popdown, image size; invalid: absent
     QTest::addColumn<QVariantList>("shown");
+    QTest::addColumn<QVariantList>("meanwhile"); // another viewer's save while the dialog is open
     QTest::addColumn<QVariantList>("chosen"); // empty: cancel
     QTest::addColumn<QVariantList>("after");
     const QVariant none;
+    const QVariantList nothing{none, none, none};
     QTest::newRow("fresh: Off, CONT, Adjust; On, 10 s, Original stored as 1, 2, 1")
-        << QVariantList{none, none, none} << QVariantList{0, 0, 0} << QVariantList{1, 2, 1} << QVariantList{1, 2, 1};
+        << nothing << QVariantList{0, 0, 0} << nothing << QVariantList{1, 2, 1} << QVariantList{1, 2, 1};
     QTest::newRow("shown as stored, cancel changes nothing")
-        << QVariantList{1, 3, 1} << QVariantList{1, 3, 1} << QVariantList() << QVariantList{1, 3, 1};
-    QTest::newRow("values the dialog never writes read as the first choice")
-        << QVariantList{-1, 4, 7} << QVariantList{0, 0, 0} << QVariantList{0, 0, 0} << QVariantList{0, 0, 0};
+        << QVariantList{1, 3, 1} << QVariantList{1, 3, 1} << nothing << QVariantList() << QVariantList{1, 3, 1};
+    QTest::newRow("values the dialog never writes read as the first choice, and stay unless chosen") << QVariantList{
+        -1, 4, 7} << QVariantList{0, 0, 0} << nothing << QVariantList{0, 0, 0} << QVariantList{-1, 4, 7};
     QTest::newRow("text in the store reads as the first choice")
-        << QVariantList{"on", "x", ""} << QVariantList{0, 0, 0} << QVariantList{1, 1, 0} << QVariantList{1, 1, 0};
+        << QVariantList{"on", "x", ""} << QVariantList{0, 0, 0} << nothing << QVariantList{1, 1, 0}
+        << QVariantList{1, 1, 0};
+    QTest::newRow("another viewer's choices saved meanwhile stay")
+        << QVariantList{0, 0, 0} << QVariantList{0, 0, 0} << QVariantList{none, 3, 1} << QVariantList{1, 0, 0}
+        << QVariantList{1, 3, 1};
 }
 
 void tst_CEMapList::setupDialogStoresTheChoices()
 {
     QFETCH(QVariantList, stored);
     QFETCH(QVariantList, shown);
+    QFETCH(QVariantList, meanwhile);
     QFETCH(QVariantList, chosen);
     QFETCH(QVariantList, after);
     const QStringList keys{CAppSettings::EMAP_POPUP, CAppSettings::EMAP_POPDOWN, CAppSettings::EMAP_IMAGESIZE};
@@ -329,6 +336,12 @@ void tst_CEMapList::setupDialogStoresTheChoices()
     QCOMPARE(popdown->count(), 4);
     QCOMPARE(popdown->itemText(3), QStringLiteral("30 s"));
     QCOMPARE((QVariantList{popup->checkedId(), popdown->currentIndex(), imageSize->checkedId()}), shown);
+    CAppSettings otherViewer;
+    for (int i = 0; i < 3; ++i) {
+        if (meanwhile[i].isValid())
+            otherViewer.writeSetting(keys[i], meanwhile[i]);
+    }
+    QCOMPARE(otherViewer.save(), CWholeFileWriter::Result::Written);
 
     if (chosen.isEmpty()) {
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
