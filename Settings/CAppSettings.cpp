@@ -6,12 +6,15 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
 #include <QMutex>
 #include <QSettings>
+#include <QThread>
+#include <QTimer>
 #include <QtDebug>
 #include <cerrno>
 #include <chrono>
@@ -21,6 +24,7 @@ namespace {
 
 // One merge at a time within the process; the lock file parts processes.
 QMutex g_saveMutex;
+const int LOCK_RETRY_MS = 50;
 
 // The toolkit's store in another program (and in this one) takes a file of
 // the same size and modification time (to the millisecond) as unchanged. A
@@ -35,6 +39,29 @@ void stampAfter(const QString& path, const QDateTime& previous)
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         file.setFileTime(previous.addMSecs(1), QFileDevice::FileModificationTime);
+}
+
+// Takes the lock by the deadline or fails. While the thread's event loop
+// runs (PC setup's OK, not the window's end), the wait lets the window draw
+// and the streams flow: the operator's input waits, so that no other save
+// starts meanwhile.
+bool takeLock(QLockFile& lock, const QDeadlineTimer& deadline)
+{
+    if (QThread::currentThread()->loopLevel() == 0)
+        return lock.tryLock(int(deadline.remainingTime()));
+    const auto settled
+        = [&] { return lock.tryLock(0) || lock.error() != QLockFile::LockFailedError || deadline.hasExpired(); };
+    if (settled())
+        return lock.isLocked();
+    QEventLoop waiting;
+    QTimer retry;
+    QObject::connect(&retry, &QTimer::timeout, &waiting, [&] {
+        if (settled())
+            waiting.quit();
+    });
+    retry.start(LOCK_RETRY_MS);
+    waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    return lock.isLocked();
 }
 
 } // namespace
@@ -172,7 +199,7 @@ CWholeFileWriter::Result CAppSettings::mergeIntoFile(QString* reason) const
     // program now has); the lock of another computer, or a lock file that
     // does not say whose it is, may be a live program's.
     betweenPrograms.setStaleLockTime(0);
-    if (!betweenPrograms.tryLock(int(deadline.remainingTime()))) {
+    if (!takeLock(betweenPrograms, deadline)) {
         // The lock keeps no reason for the other errors; its last call to
         // the system (making the lock file in a full or read-only folder)
         // left it in errno.

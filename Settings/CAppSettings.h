@@ -29,9 +29,11 @@ class QSettings;
 // place at once. The save holds the toolkit's own lock file for the settings
 // file throughout, so programs that save through the toolkit's store, and
 // other viewers, take turns with it. It waits LOCK_WAIT_MS at most for its
-// turn: a lock that another program holds (or that cannot be told apart
-// from one) fails the save, and the reason names the lock file; only the
-// lock of a program of this computer that has ended is taken over. A file
+// turn (in a running event loop the window draws meanwhile, and the
+// operator's input waits): a lock that another program holds (or that
+// cannot be told apart from one) fails the save, and the reason names the
+// lock file; only the lock of a program of this computer that has ended is
+// taken over. A file
 // that cannot be read or written (no read permission, a full disk) keeps
 // what it held, and save() tells the system's reason. The destructor saves
 // what was not saved and only logs a failure, for the writes nobody asked

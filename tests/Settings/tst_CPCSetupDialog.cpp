@@ -49,17 +49,29 @@ void click(const QDialog& dialog, QDialogButtonBox::StandardButton which)
     child<QDialogButtonBox>(dialog, "buttonBox")->button(which)->click();
 }
 
-// Clicks OK and gives the text of the message box that it opens.
-QString clickOkForBox(QDialog& dialog)
+// Clicks OK from the event loop, as the operator does, and gives the text of
+// the message box that it opens; *turnsBefore: how often the event loop
+// turned before the box showed.
+QString clickOkForBox(QDialog& dialog, int* turnsBefore)
 {
     QString told;
-    QTimer::singleShot(0, &dialog, [&told] {
+    int turns = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             told = box->text();
             box->close();
+        } else if (told.isEmpty()) {
+            ++turns;
         }
     });
-    click(dialog, QDialogButtonBox::Ok);
+    poll.start(10);
+    QAbstractButton* ok = child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok);
+    QSignalSpy clicked(ok, &QAbstractButton::clicked);
+    QTimer::singleShot(0, ok, &QAbstractButton::click);
+    if (!clicked.wait(10000))
+        return QStringLiteral("<OK not done>");
+    *turnsBefore = turns;
     return told;
 }
 
@@ -354,6 +366,7 @@ private slots:
         QFile file(CAppSettings::fileName());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray before = file.readAll();
+        int turns = 0;
         QFile lock(CAppSettings::fileName() + QStringLiteral(".lock"));
         QVERIFY(lockFile.isEmpty() || (lock.open(QIODevice::WriteOnly) && lock.write(lockFile) == lockFile.size()));
         lock.close();
@@ -362,8 +375,10 @@ private slots:
             if (room >= 0)
                 full.emplace(static_cast<rlim_t>(room));
             SyncFault::failNext(true, folderSyncError);
-            QCOMPARE(clickOkForBox(dialog), told);
+            QCOMPARE(clickOkForBox(dialog, &turns), told);
         }
+        // While OK waits for the lock, the window goes on drawing.
+        QVERIFY(lockFile.isEmpty() || turns > 0);
         QCOMPARE(dialog.isVisible(), !saved);
         QCOMPARE(accepted.count(), saved ? 1 : 0);
         QCOMPARE(QCoreApplication::translate("ViewerClass", "Search"), saved ? "Recherche" : "Search");

@@ -27,7 +27,9 @@ int main(int argc, char* argv[])
 
         // The window goes first, with every message its children hold;
         // then the stop requests of the closed connections and the relays'
-        // pending switch-offs go out.
+        // pending switch-offs go out. The window's going saves the PTZ
+        // speed: a settings file that another program holds delays them by
+        // CAppSettings::LOCK_WAIT_MS at most.
         viewer.reset();
         CStartup::sendPendingCommands();
     }
