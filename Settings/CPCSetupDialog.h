@@ -11,11 +11,12 @@ class CPCSetupDialog;
 }
 
 // The PC setup dialog: the PC options page and the information page. Modal,
-// but the main window shows it without waiting. OK stores the options
-// (saveSettings) and then accepts, so the options are stored before
-// accepted() reaches anyone; Cancel and closing store nothing. When the
-// options cannot be stored, a message names the file and the system's
-// reason, and the dialog stays open with nothing applied.
+// but the main window shows it without waiting. OK stores the options the
+// operator changed (saveSettings) and then accepts, so they are stored
+// before accepted() reaches anyone; Cancel and closing store nothing. When
+// the options cannot be stored, a message names the file and the reason
+// (the system's, or another program that holds the file), and the dialog
+// stays open with nothing applied.
 class CPCSetupDialog : public QDialog {
     Q_OBJECT
 

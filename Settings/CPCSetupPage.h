@@ -44,8 +44,9 @@ public:
     // choice (language, sequence interval).
     void loadSettings();
     // The options changed since the last load to store, all or nothing;
-    // then applies a newly chosen language. Failed, with the system's reason, when the store could not
-    // be saved: it keeps the previous settings and nothing is applied.
+    // then applies a newly chosen language. Failed, with the reason, when
+    // the store could not be saved (also when another program holds it):
+    // it keeps the previous settings and nothing is applied.
     // Unconfirmed (the new settings are in the file, but the system could
     // not confirm that they are on the disk) applies them, as the next start
     // reads them.

@@ -550,19 +550,14 @@ void tst_CAppSettings::fallbackFiles()
 
 int main(int argc, char* argv[])
 {
-    if (argc == 5 && qstrcmp(argv[1], SAVE_KEYS) == 0) {
-        QStandardPaths::setTestModeEnabled(true);
-        const QCoreApplication app(argc, argv);
-        return saveKeys(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), atoi(argv[4]));
-    }
-    if (argc == 3 && qstrcmp(argv[1], PC_SETUP_OK) == 0) {
+    if (argc > 1 && qstrncmp(argv[1], "--", 2) == 0) {
         QStandardPaths::setTestModeEnabled(true);
         const QApplication app(argc, argv);
-        return pcSetupOk(QString::fromLocal8Bit(argv[2]));
-    }
-    if (argc == 2 && qstrcmp(argv[1], HOLD_LOCK) == 0) {
-        QStandardPaths::setTestModeEnabled(true);
-        const QCoreApplication app(argc, argv);
+        const QStringList arguments = QCoreApplication::arguments();
+        if (arguments.at(1) == QLatin1String(SAVE_KEYS) && argc == 5)
+            return saveKeys(arguments.at(2), arguments.at(3), arguments.at(4).toInt());
+        if (arguments.at(1) == QLatin1String(PC_SETUP_OK) && argc == 3)
+            return pcSetupOk(arguments.at(2));
         return holdLock();
     }
     // The system locale is read from the environment when first needed, and
