@@ -461,6 +461,9 @@ void CLiveView::restart(CConnectDVR* controller)
     if (page == CModeTable::PLAYBACK_PAGE || page == CModeTable::BACKUP_PAGE) {
         // The panel's search and any playback came from the old record.
         if (controller == current()) {
+            // While the controller is still watched, so that the panel hears
+            // whether the backup's files were completed.
+            m_panels.backup->OnDvrChanged();
             stop(false);
             start();
         }
