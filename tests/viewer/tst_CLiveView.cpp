@@ -876,6 +876,59 @@ private slots:
         QVERIFY2(files.ok() && !files.pairs.isEmpty(), qPrintable(files.problems()));
     }
 
+    // The connected DVR edited in the tree: a new password or dialect
+    // restarts its streams, whose next request carries the new password or
+    // speaks the new dialect; a rename goes on streaming, also when the
+    // stored record left unset what the dialog sets to the same default.
+    void editRestartsStreams_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<bool>("restarts");
+        QTest::newRow("password") << "password" << true;
+        QTest::newRow("dialect") << "dialect" << true;
+        QTest::newRow("renamed, defaults unset in the list") << "name" << false;
+    }
+
+    void editRestartsStreams()
+    {
+        QFETCH(QString, edit);
+        QFETCH(bool, restarts);
+        LiveBench bench;
+        DVR stored = bench.addDvr(QStringLiteral("My DVR"), false);
+        stored.clear_chnum();
+        stored.clear_bitch();
+        stored.clear_oldprotocol();
+        bench.addGroup(QStringLiteral("My Group"), {stored});
+        bench.connectGroup(0);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
+        const int stream = bench.controller(0)->getClientID();
+        const qsizetype before = bench.dvr(0).requests().size();
+        if (edit == QLatin1String("password"))
+            bench.dvr(0).setCredentials(bench.dvr(0).user(), QStringLiteral("5678"));
+        bench.edit(0, [&edit](DVR& record) {
+            if (edit == QLatin1String("password"))
+                record.set_password("5678");
+            else if (edit == QLatin1String("dialect"))
+                record.set_oldprotocol(true);
+            else
+                record.set_name("Renamed");
+        });
+        if (!restarts) {
+            QVERIFY(bench.controller(0)->IsConnected());
+            QCOMPARE(bench.controller(0)->getClientID(), stream);
+            QCOMPARE(bench.leftTitle(), QStringLiteral("Renamed( admin )"));
+            return;
+        }
+        const auto restarted = [&] {
+            const QList<TestDvrRequest> since = bench.dvr(0).requests().mid(before);
+            return std::any_of(since.cbegin(), since.cend(), [&](const TestDvrRequest& request) {
+                return request.kind == TestDvrRequest::StreamRequest && request.authorized
+                    && (request.dialect == TestDvrRequest::OldDialect) == (edit == QLatin1String("dialect"));
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(restarted() && bench.connected(), SHOW_TIME_LIMIT_MS);
+    }
+
     // Local files replace the group; a chosen time plays them on the wall.
     void localPlayback()
     {
