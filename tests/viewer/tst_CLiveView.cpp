@@ -776,36 +776,42 @@ private slots:
         QVERIFY(QDirIterator(folder.path(), QDir::Files, QDirIterator::Subdirectories).hasNext());
     }
 
-    // The current DVR edited in the tree while a backup, a playback or a
+    // The tree acts on the current DVR while a backup, a playback or a
     // recording to the PC of it runs. An edit that restarts its streams
     // ends the backup as its Stop does, and says why; ends the recording as
-    // its button does; ends the playback. Files are complete, and the page
+    // its button does; ends the playback. Deleting the DVR, connecting its
+    // group again or a DVR by its address ends the backup too. Files are complete, and the page
     // searches again, or live view streams again, from the new record. A
     // rename ends nothing.
-    void editDuringRecording_data()
+    void treeActsDuringRecording_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<QStringList>("edits"); // a channel mask, or "name"
+        // A new channel mask, "name", "delete", "connect", or "address": a DVR
+        // connected by its address.
+        QTest::addColumn<QStringList>("actions");
         QTest::addColumn<bool>("goesOn");
         QTest::addColumn<QStringList>("messages");
         const QStringList stopped{QStringLiteral("The backup stopped because the DVR's settings changed.")};
-        QTest::newRow("backup, channels edited")
-            << int(CModeTable::BACKUP) << QStringList{"0x00FF"} << false << stopped;
-        QTest::newRow("backup, edited twice")
-            << int(CModeTable::BACKUP) << QStringList{"0x00FF", "0x000F"} << false << stopped;
+        const int backup = CModeTable::BACKUP;
+        QTest::newRow("backup, channels edited") << backup << QStringList{"0x00FF"} << false << stopped;
+        QTest::newRow("backup, edited twice") << backup << QStringList{"0x00FF", "0x000F"} << false << stopped;
         QTest::newRow("backup, renamed: it goes on to its end")
-            << int(CModeTable::BACKUP) << QStringList{"name"} << true
-            << QStringList{QStringLiteral("Backup has been completed.")};
+            << backup << QStringList{"name"} << true << QStringList{QStringLiteral("Backup has been completed.")};
+        QTest::newRow("backup, the DVR deleted") << backup << QStringList{"delete"} << false << QStringList();
+        QTest::newRow("backup, the group connected again")
+            << backup << QStringList{"connect"} << false << QStringList();
+        QTest::newRow("backup, a DVR connected by its address")
+            << backup << QStringList{"address"} << false << QStringList();
         QTest::newRow("playback, channels edited")
             << int(CModeTable::SEARCH) << QStringList{"0x00FF"} << false << QStringList();
         QTest::newRow("recording to the PC, channels edited")
             << int(CModeTable::LIVE_S) << QStringList{"0x00FF"} << false << QStringList();
     }
 
-    void editDuringRecording()
+    void treeActsDuringRecording()
     {
         QFETCH(int, mode);
-        QFETCH(QStringList, edits);
+        QFETCH(QStringList, actions);
         QFETCH(bool, goesOn);
         QFETCH(QStringList, messages);
         QTemporaryDir folder;
@@ -836,23 +842,32 @@ private slots:
             QVERIFY(bench.framesAfterNow(0, 200));
         }
 
-        CConnectDVR* controller = bench.controller(0);
-        for (const QString& edit : edits) {
+        for (const QString& action : actions) {
             const qsizetype searchesBefore = searches(bench.dvr(0));
             const int streamsBefore = bench.dvr(0).streamsStarted();
-            bench.edit(0, [&edit](DVR& record) {
-                if (edit == QLatin1String("name"))
-                    record.set_name("Renamed");
-                else
-                    record.set_bitch(edit.toUInt(nullptr, 16));
-            });
+            const CConnectDVR* controller = bench.controller(0);
+            if (action == QLatin1String("delete")) {
+                bench.tree()->setCurrentItem(bench.tree()->topLevelItem(0)->child(0));
+                bench.tree()->OnDeleteDVR();
+            } else if (action == QLatin1String("connect")) {
+                bench.connectGroup(0, 0);
+            } else if (action == QLatin1String("address")) {
+                bench.live().connectOne(bench.dvr(0).dvrRecord());
+            } else {
+                bench.edit(0, [&action](DVR& record) {
+                    if (action == QLatin1String("name"))
+                        record.set_name("Renamed");
+                    else
+                        record.set_bitch(action.toUInt(nullptr, 16));
+                });
+            }
             if (mode == CModeTable::BACKUP)
                 QCOMPARE(backup->isBackup(), goesOn);
             else if (mode == CModeTable::SEARCH)
                 QVERIFY(!controller->isStarted());
             else
                 QVERIFY(!controller->isRecording() && !recordButton.last().at(0).toBool());
-            if (goesOn)
+            if (goesOn || action == QLatin1String("delete"))
                 continue;
             // Asked again from the new record.
             if (mode == CModeTable::LIVE_S) {
