@@ -113,9 +113,8 @@ public:
     //   again        the tree connects the group again, whatever its DVRs
     //                answer
     //   failed       every tile on view shows a DVR's failed state; live:
-    //                a picture; failed=i: so, with DVR i drawn again;
-    //                empty=i: DVR i is drawn again, and no tile shows a
-    //                state or a picture
+    //                a picture; empty: neither. failed=i, live=i, empty=i:
+    //                so once DVR i is on the wall again, its redraw done
     //   idle         no modal window is open
     //   off          the live control panel commands no DVR right now;
     //                panel=<name>: it commands that DVR
@@ -359,26 +358,19 @@ private:
                 const CLiveCommand& panel = m_viewer->findChild<CPtzfWidget*>()->command();
                 return panel.hasDVR() && QString::fromStdString(panel.dvr().name()) == argument;
             };
-        } else if (name == QLatin1String("failed") || name == QLatin1String("live")) {
+        } else if (name == QLatin1String("failed") || name == QLatin1String("live") || name == QLatin1String("empty")) {
             const bool failed = name == QLatin1String("failed");
+            const bool picture = name == QLatin1String("live");
             const bool drawn = !argument.isEmpty();
-            done = [this, display, failed, drawn, value] {
+            done = [this, display, failed, picture, drawn, value] {
                 for (int tile = 0; tile < display->getViewScreens(); ++tile) {
                     const CDisplayInfo info = display->wall()->getInfo(tile);
-                    if (failed ? !info.status : info.status || !info.hasPicture())
+                    if (info.status != failed || (!failed && info.hasPicture() != picture))
                         return false;
                 }
+                // The redraw that puts it on the wall shows its state in
+                // the same step.
                 return !drawn || controller(value)->isVisible();
-            };
-        } else if (name == QLatin1String("empty")) {
-            // Its redraw shows it at once.
-            done = [this, display, value] {
-                for (int tile = 0; tile < display->getViewScreens(); ++tile) {
-                    const CDisplayInfo info = display->wall()->getInfo(tile);
-                    if (info.status || info.hasPicture())
-                        return false;
-                }
-                return controller(value)->isVisible();
             };
         } else if (name == QLatin1String("idle")) {
             done = [] { return !QApplication::activeModalWidget(); };
