@@ -7,11 +7,8 @@ bool CDvrIdentity::same(const DVR& a, const DVR& b)
 
 bool CDvrIdentity::streamsAlike(const DVR& a, const DVR& b)
 {
-    DVR unnamedA = a;
-    DVR unnamedB = b;
-    for (DVR* record : {&unnamedA, &unnamedB}) {
-        record->clear_name();
-        record->clear_chname();
-    }
-    return unnamedA.SerializeAsString() == unnamedB.SerializeAsString();
+    // By value: a field the list file leaves unset reads as its default, as
+    // the same default that the DVR dialog sets does.
+    return same(a, b) && a.id() == b.id() && a.password() == b.password() && a.chnum() == b.chnum()
+        && a.bitch() == b.bitch() && a.oldprotocol() == b.oldprotocol();
 }

@@ -11,6 +11,7 @@ class CDvrIdentity {
 public:
     static bool same(const DVR& a, const DVR& b);
     // Links opened with either record reach the DVR and stream alike: the
-    // records differ at most in the DVR's and its cameras' names.
+    // records' values differ at most in the DVR's and its cameras' names. A
+    // field the links come to read must be compared here.
     static bool streamsAlike(const DVR& a, const DVR& b);
 };

@@ -325,7 +325,10 @@ void CConnectDVR::updateStatus()
 DISPLAY_DVR_INFO CConnectDVR::shownStatus() const
 {
     DISPLAY_DVR_INFO status = m_video->displayInfo();
-    if (!m_failure.isEmpty())
+    // A stopped link keeps the text of its last state; stopped, the DVR
+    // shows only the failure this controller holds, none once the operator
+    // stopped it.
+    if (!m_failure.isEmpty() || m_state == State::Idle)
         status.statusText = m_failure;
     return status;
 }

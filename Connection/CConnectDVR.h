@@ -26,7 +26,7 @@ class QTreeWidgetItem;
 // It owns the DVR's failure: from the failure until the DVR streams again
 // (through reconnect attempts) or the operator stops it, its tiles show the
 // failed state, also each time the wall empties them (a new layout, a
-// sequence step, a clear).
+// sequence step, a clear). Stopped by the operator, its tiles show nothing.
 //
 // Reconnecting waits the reconnect delay (60 s) after every failure, however
 // many came before: the video link's own restart back-off already spares a
@@ -74,7 +74,8 @@ public:
     bool recordStart();
     void recordStop();
     bool isRecording() const;
-    // Shows on the wall the DVR's failure, or else its video link's state.
+    // Shows on the wall the DVR's failure, or else its video link's state
+    // while it runs.
     void updateStatus();
     // Shows the connected icon again on the tree item while live view runs,
     // after the tree reset the icons of the group.
@@ -127,7 +128,8 @@ private:
     void startAudio(int cid);
     void stopLinks();
     void setTreeIcon(const QIcon& icon);
-    // The video link's display information with the failure, if any.
+    // The video link's display information with the failure, if any; while
+    // stopped, no state but the failure.
     DISPLAY_DVR_INFO shownStatus() const;
     // The wall emptied its tiles: a failed state is shown again.
     void showFailureAgain();

@@ -206,13 +206,19 @@ void CBackupWidget::OnUpdateProgress(int value)
     ui->progressBar->setValue(int(qMin<qint64>(m_progress, maximum)));
     if (m_progress <= maximum)
         return;
+    const QString failure = stopAndHearFailure();
+    CPanelMessage::show(this, failure.isEmpty() ? tr("Backup has been completed.") : failure);
+}
+
+QString CBackupWidget::stopAndHearFailure()
+{
     // The main window stops the recording as the panel tells it; the files
     // are complete only when that succeeds.
     m_completing = true;
     m_failure.clear();
     OnBackupStop();
     m_completing = false;
-    CPanelMessage::show(this, m_failure.isEmpty() ? tr("Backup has been completed.") : m_failure);
+    return m_failure;
 }
 
 void CBackupWidget::OnBackupStop()
@@ -231,6 +237,15 @@ void CBackupWidget::OnBackupFailed(const QString& reason)
         return;
     OnBackupStop();
     CPanelMessage::show(this, reason);
+}
+
+void CBackupWidget::OnDvrChanged()
+{
+    if (!isBackup())
+        return;
+    const QString failure = stopAndHearFailure();
+    const QString reason = tr("The backup stopped because the DVR's settings changed.");
+    CPanelMessage::show(this, failure.isEmpty() ? reason : reason + QLatin1Char('\n') + failure);
 }
 
 void CBackupWidget::languageChange()

@@ -20,7 +20,8 @@ class CBackupWidget;
 // (or a length of 10, 30 or 60 minutes from the start) and the channels,
 // and asks the main window to back it up. While the backup runs it sums
 // the stream's progress reports, and it returns to idle when the range is
-// complete, when the operator stops, or when the backup fails.
+// complete, when the operator stops, when the backup fails, or when the
+// DVR's record changes under it.
 //
 // Times are the DVR's wall clock, read as UTC.
 class CBackupWidget : public QWidget {
@@ -51,6 +52,9 @@ public slots:
     // The backup cannot be completed (the recorder failed, the DVR ended the
     // stream early): back to idle, with the reason shown.
     void OnBackupFailed(const QString& reason);
+    // The DVR's record was edited while its backup ran: the backup ends as
+    // Stop ends it, and the operator is told why. Nothing while none runs.
+    void OnDvrChanged();
 
 signals:
     void backupStart(time_t startTime, time_t endTime, int channels);
@@ -73,6 +77,9 @@ private:
     void displayTime();
     void layoutPanel();
     void setRunning(bool running);
+    // Ends the backup as Stop does; the failure the main window reports
+    // while it completes the files, empty when they are complete.
+    QString stopAndHearFailure();
 
     Ui::CBackupWidget* ui;
     CSearchWidget* m_search;
@@ -85,9 +92,9 @@ private:
     bool m_rangeShown = false;
     std::time_t m_lastShown = 0;
     qint64 m_progress = 0;
-    // While the panel tells the main window that the range is complete: a
-    // failure reported meanwhile (the recorder could not finish its files)
-    // replaces the completion message.
+    // While the panel tells the main window that the backup ends: a failure
+    // reported meanwhile (the recorder could not finish its files) is told
+    // with, or instead of, the panel's own message.
     bool m_completing = false;
     QString m_failure;
 };

@@ -95,6 +95,8 @@ void CLiveView::OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, 
 {
     if (m_modes.current() == CModeTable::PLAYBACK)
         return;
+    // The backup's stream goes with its controller.
+    stopBackup();
     stop(true);
     m_connections.setCurrentIndex(dvrIndex < 0 ? 0 : dvrIndex);
     m_currentGroup = groupIndex;
@@ -118,6 +120,7 @@ void CLiveView::OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, 
 
 void CLiveView::connectOne(const DVR& dvr)
 {
+    stopBackup();
     stop(true);
     m_connections.setCurrentIndex(0);
     // The DVR is in no group: what the tree asks of a group's DVRs is not
@@ -393,6 +396,9 @@ void CLiveView::OnRemovingDVR(int groupIndex, int dvrIndex)
     }
     if (groupIndex != m_currentGroup || m_connections.entries().isEmpty())
         return;
+    // A backup runs on the current DVR's stream alone.
+    if (dvrIndex < 0 || dvrIndex == m_connections.currentIndex())
+        stopBackup();
     if (dvrIndex < 0) {
         stop(true);
         m_currentGroup = -1;
@@ -461,6 +467,9 @@ void CLiveView::restart(CConnectDVR* controller)
     if (page == CModeTable::PLAYBACK_PAGE || page == CModeTable::BACKUP_PAGE) {
         // The panel's search and any playback came from the old record.
         if (controller == current()) {
+            // While the controller is still watched, so that the panel hears
+            // whether the backup's files were completed.
+            m_panels.backup->OnDvrChanged();
             stop(false);
             start();
         }

@@ -69,6 +69,10 @@
         <source>Backup has been completed.</source>
         <translation>La sauvegarde est terminée.</translation>
     </message>
+    <message>
+        <source>The backup stopped because the DVR&apos;s settings changed.</source>
+        <translation>La sauvegarde s&apos;est arrêtée, car les paramètres du DVR ont changé.</translation>
+    </message>
 </context>
 <context>
     <name>CCameraWidget</name>

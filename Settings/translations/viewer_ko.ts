@@ -69,6 +69,10 @@
         <source>Backup has been completed.</source>
         <translation>백업이 완료되었습니다.</translation>
     </message>
+    <message>
+        <source>The backup stopped because the DVR&apos;s settings changed.</source>
+        <translation>DVR 설정이 바뀌어 백업이 중지되었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CCameraWidget</name>

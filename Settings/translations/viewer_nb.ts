@@ -69,6 +69,10 @@
         <source>Backup has been completed.</source>
         <translation>Kopieringen er fullført.</translation>
     </message>
+    <message>
+        <source>The backup stopped because the DVR&apos;s settings changed.</source>
+        <translation>Kopieringen stoppet fordi innstillingene for DVR-en ble endret.</translation>
+    </message>
 </context>
 <context>
     <name>CCameraWidget</name>

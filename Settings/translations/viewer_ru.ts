@@ -69,6 +69,10 @@
         <source>Backup has been completed.</source>
         <translation>Архивация завершена.</translation>
     </message>
+    <message>
+        <source>The backup stopped because the DVR&apos;s settings changed.</source>
+        <translation>Архивация остановлена, так как настройки видеорегистратора изменились.</translation>
+    </message>
 </context>
 <context>
     <name>CCameraWidget</name>

@@ -69,6 +69,10 @@
         <source>Backup has been completed.</source>
         <translation>備份已完成。</translation>
     </message>
+    <message>
+        <source>The backup stopped because the DVR&apos;s settings changed.</source>
+        <translation>DVR 的設定已變更，因此備份已停止。</translation>
+    </message>
 </context>
 <context>
     <name>CCameraWidget</name>

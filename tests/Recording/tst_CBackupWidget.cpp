@@ -170,7 +170,7 @@ void tst_CBackupWidget::languageChangeKeepsTheLabels()
 void tst_CBackupWidget::progress_data()
 {
     QTest::addColumn<QList<int>>("reports");
-    QTest::addColumn<QString>("failure"); // and when it comes
+    QTest::addColumn<QString>("failure"); // and when it comes, or "changed": the DVR's record
     QTest::addColumn<bool>("running");
     QTest::addColumn<QString>("message");
     const QString done = "Backup has been completed.";
@@ -181,6 +181,10 @@ void tst_CBackupWidget::progress_data()
     QTest::newRow("past the last second") << QList<int>{3000, 1000} << "" << false << done;
     QTest::newRow("a failure while running") << QList<int>{1000} << "running" << false << "[ERROR] disk full";
     QTest::newRow("a failure to complete the files") << QList<int>{-1} << "completing" << false << "[ERROR] disk full";
+    const QString changed = "The backup stopped because the DVR's settings changed.";
+    QTest::newRow("the DVR's settings changed") << QList<int>{1000} << "changed" << false << changed;
+    QTest::newRow("the DVR's settings changed, the files not completed")
+        << QList<int>{1000} << "changed, completing" << false << changed + "\n[ERROR] disk full";
 }
 
 void tst_CBackupWidget::progress()
@@ -194,7 +198,7 @@ void tst_CBackupWidget::progress()
     QSignalSpy starts(&panel, &CBackupWidget::backupStart);
     QSignalSpy stops(&panel, &CBackupWidget::backupStop);
     // As the controller reports a recording it cannot complete when stopped.
-    if (failure == "completing")
+    if (failure.endsWith("completing"))
         connect(&panel, &CBackupWidget::backupStop, &panel, [&] { panel.OnBackupFailed("[ERROR] disk full"); });
     click(&panel, "BackupStart");
     QCOMPARE(starts.size(), 1);
@@ -206,6 +210,8 @@ void tst_CBackupWidget::progress()
         panel.OnUpdateProgress(report);
     if (failure == "running")
         panel.OnBackupFailed("[ERROR] disk full");
+    if (failure.startsWith("changed"))
+        panel.OnDvrChanged();
     QCOMPARE(panel.isBackup(), running);
     QCOMPARE(stops.size(), running ? 0 : 1);
     QCOMPARE(lastMessage(&panel), message);

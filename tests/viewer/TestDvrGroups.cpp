@@ -54,6 +54,8 @@ void TestDvrGroups::addGroup(const QString& name, const QList<DVR>& dvrs)
         (new QTreeWidgetItem(item))->setData(0, Qt::UserRole, QVariant::fromValue(dvr));
     }
     item->setData(0, Qt::UserRole, QVariant::fromValue(group));
+    // As the tree shows a group it adds DVRs to: its rows can be clicked.
+    item->setExpanded(true);
 }
 
 void TestDvrGroups::connectGroup(int group, int dvrIndex)

@@ -7,14 +7,17 @@
 #include "Connection/CControlDVRList.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/CSendCommand.h"
+#include "Connection/CSetDVRInfoDialog.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
 #include "Display/CScreenWidget.h"
+#include "Display/CWaitDialog.h"
 #include "Display/OpenGLMode.h"
 #include "Recording/CBackupWidget.h"
 #include "Recording/CPlaybackWidget.h"
+#include "Recording/CRemoteSearch.h"
 #include "Recording/CSearchWidget.h"
 #include "Settings/CAppSettings.h"
 #include "ShownText.h"
@@ -35,14 +38,19 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QDirIterator>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 // The live view of a connected group on a wall, with the title, the live
@@ -158,6 +166,29 @@ public:
         return true;
     }
 
+    // The operator changes DVR item i of the first group in the tree's edit
+    // dialog.
+    void edit(int i, const std::function<void(DVR&)>& change)
+    {
+        QTreeWidgetItem* item = m_tree->topLevelItem(0)->child(i);
+        DVR record = item->data(0, Qt::UserRole).value<DVR>();
+        change(record);
+        m_tree->setCurrentItem(item);
+        m_tree->OnEditDVR();
+        auto* dialog = m_window.findChild<CSetDVRInfoDialog*>();
+        dialog->setDVR(record);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    }
+
+    // The texts of the message boxes shown beside the wall, oldest first.
+    QStringList messages() const
+    {
+        QStringList texts;
+        for (const QMessageBox* box : m_window.findChildren<QMessageBox*>())
+            texts << box->text();
+        return texts;
+    }
+
     CLiveView& live() { return m_live; }
     CModeTable& modes() { return m_modes; }
     CDVRListTree* tree() const { return m_tree; }
@@ -248,6 +279,14 @@ void connectRecordingDvr(LiveBench& bench, bool oldProtocol, int commandLag = 0)
 bool searched()
 {
     return QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, TIME_LIMIT_MS);
+}
+
+// The recordings searches the DVR was asked for: new mode 6.
+qsizetype searches(const TestDvr& dvr)
+{
+    const QList<TestDvrRequest> requests = dvr.requests();
+    return std::count_if(
+        requests.cbegin(), requests.cend(), [](const TestDvrRequest& request) { return request.mode == 6; });
 }
 
 } // namespace
@@ -735,6 +774,174 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(!backup->isBackup(), TIME_LIMIT_MS);
         QVERIFY(QDirIterator(folder.path(), QDir::Files, QDirIterator::Subdirectories).hasNext());
+    }
+
+    // The tree acts on the current DVR while a backup, a playback or a
+    // recording to the PC of it runs. An edit that restarts its streams
+    // ends the backup as its Stop does, and says why; ends the recording as
+    // its button does; ends the playback. Deleting the DVR, connecting its
+    // group again or a DVR by its address ends the backup too. Files are complete, and the page
+    // searches again, or live view streams again, from the new record. A
+    // rename ends nothing.
+    void treeActsDuringRecording_data()
+    {
+        QTest::addColumn<int>("mode");
+        // A new channel mask, "name", "delete", "connect", or "address": a DVR
+        // connected by its address.
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<bool>("goesOn");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList stopped{QStringLiteral("The backup stopped because the DVR's settings changed.")};
+        const int backup = CModeTable::BACKUP;
+        QTest::newRow("backup, channels edited") << backup << QStringList{"0x00FF"} << false << stopped;
+        QTest::newRow("backup, edited twice") << backup << QStringList{"0x00FF", "0x000F"} << false << stopped;
+        QTest::newRow("backup, renamed: it goes on to its end")
+            << backup << QStringList{"name"} << true << QStringList{QStringLiteral("Backup has been completed.")};
+        QTest::newRow("backup, the DVR deleted") << backup << QStringList{"delete"} << false << QStringList();
+        QTest::newRow("backup, the group connected again")
+            << backup << QStringList{"connect"} << false << QStringList();
+        QTest::newRow("backup, a DVR connected by its address")
+            << backup << QStringList{"address"} << false << QStringList();
+        QTest::newRow("playback, channels edited")
+            << int(CModeTable::SEARCH) << QStringList{"0x00FF"} << false << QStringList();
+        QTest::newRow("recording to the PC, channels edited")
+            << int(CModeTable::LIVE_S) << QStringList{"0x00FF"} << false << QStringList();
+    }
+
+    void treeActsDuringRecording()
+    {
+        QFETCH(int, mode);
+        QFETCH(QStringList, actions);
+        QFETCH(bool, goesOn);
+        QFETCH(QStringList, messages);
+        QTemporaryDir folder;
+        CAppSettings settings;
+        settings.writeSetting(CAppSettings::PATH_LIST.at(1), folder.filePath(QStringLiteral("record")));
+        settings.writeSetting(CAppSettings::PATH_LIST.at(2), folder.filePath(QStringLiteral("backup")));
+        QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
+        LiveBench bench;
+        connectRecordingDvr(bench, false);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
+        CBackupWidget* backup = bench.backup();
+        QSignalSpy recordButton(&bench.live(), &CLiveView::recordToPcChecked);
+        bench.layOut(CModeTable::Mode(mode));
+        if (mode == CModeTable::BACKUP) {
+            bench.live().backupCurrent();
+            QVERIFY(searched());
+            // Five minutes, which take the DVR three seconds.
+            ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + 300);
+            QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(child<QProgressBar>(*backup, "progressBar")->value() > 0, TIME_LIMIT_MS);
+        } else if (mode == CModeTable::SEARCH) {
+            bench.live().searchCurrent();
+            QVERIFY(searched());
+            emit bench.playback()->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
+            QTRY_VERIFY_WITH_TIMEOUT(bench.showsPictures(2), TIME_LIMIT_MS);
+        } else {
+            bench.live().recordToPc(true);
+            QVERIFY(bench.framesAfterNow(0, 200));
+        }
+
+        for (const QString& action : actions) {
+            const qsizetype searchesBefore = searches(bench.dvr(0));
+            const int streamsBefore = bench.dvr(0).streamsStarted();
+            const CConnectDVR* controller = bench.controller(0);
+            if (action == QLatin1String("delete")) {
+                bench.tree()->setCurrentItem(bench.tree()->topLevelItem(0)->child(0));
+                bench.tree()->OnDeleteDVR();
+            } else if (action == QLatin1String("connect")) {
+                bench.connectGroup(0, 0);
+            } else if (action == QLatin1String("address")) {
+                bench.live().connectOne(bench.dvr(0).dvrRecord());
+            } else {
+                bench.edit(0, [&action](DVR& record) {
+                    if (action == QLatin1String("name"))
+                        record.set_name("Renamed");
+                    else
+                        record.set_bitch(action.toUInt(nullptr, 16));
+                });
+            }
+            if (mode == CModeTable::BACKUP)
+                QCOMPARE(backup->isBackup(), goesOn);
+            else if (mode == CModeTable::SEARCH)
+                QVERIFY(!controller->isStarted());
+            else
+                QVERIFY(!controller->isRecording() && !recordButton.last().at(0).toBool());
+            if (goesOn || action == QLatin1String("delete"))
+                continue;
+            // Asked again from the new record.
+            if (mode == CModeTable::LIVE_S) {
+                QTRY_VERIFY_WITH_TIMEOUT(
+                    bench.dvr(0).streamsStarted() > streamsBefore && bench.connected(), TIME_LIMIT_MS);
+                continue;
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(searches(bench.dvr(0)) > searchesBefore, TIME_LIMIT_MS);
+            QTRY_VERIFY_WITH_TIMEOUT(!bench.live().current()->isStarted(), TIME_LIMIT_MS);
+            for (const CRemoteSearch* search : bench.backup()->window()->findChildren<CRemoteSearch*>())
+                QTRY_VERIFY_WITH_TIMEOUT(!search->waitDialog()->isVisible(), TIME_LIMIT_MS);
+        }
+        if (goesOn)
+            QTRY_VERIFY_WITH_TIMEOUT(!backup->isBackup(), TIME_LIMIT_MS);
+        QTRY_COMPARE(bench.messages(), messages);
+
+        if (mode == CModeTable::SEARCH)
+            return;
+        const RawFileChecker files(
+            folder.filePath(mode == CModeTable::BACKUP ? QStringLiteral("backup/DVR") : QStringLiteral("record/DVR")));
+        QVERIFY2(files.ok() && !files.pairs.isEmpty(), qPrintable(files.problems()));
+    }
+
+    // The connected DVR edited in the tree: a new password or dialect
+    // restarts its streams, whose next request carries the new password or
+    // speaks the new dialect; a rename goes on streaming, also when the
+    // stored record left unset what the dialog sets to the same default.
+    void editRestartsStreams_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<bool>("restarts");
+        QTest::newRow("password") << "password" << true;
+        QTest::newRow("dialect") << "dialect" << true;
+        QTest::newRow("renamed, defaults unset in the list") << "name" << false;
+    }
+
+    void editRestartsStreams()
+    {
+        QFETCH(QString, edit);
+        QFETCH(bool, restarts);
+        LiveBench bench;
+        DVR stored = bench.addDvr(QStringLiteral("My DVR"), false);
+        stored.clear_chnum();
+        stored.clear_bitch();
+        stored.clear_oldprotocol();
+        bench.addGroup(QStringLiteral("My Group"), {stored});
+        bench.connectGroup(0);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), SHOW_TIME_LIMIT_MS);
+        const int stream = bench.controller(0)->getClientID();
+        const qsizetype before = bench.dvr(0).requests().size();
+        if (edit == QLatin1String("password"))
+            bench.dvr(0).setCredentials(bench.dvr(0).user(), QStringLiteral("5678"));
+        bench.edit(0, [&edit](DVR& record) {
+            if (edit == QLatin1String("password"))
+                record.set_password("5678");
+            else if (edit == QLatin1String("dialect"))
+                record.set_oldprotocol(true);
+            else
+                record.set_name("Renamed");
+        });
+        if (!restarts) {
+            QVERIFY(bench.controller(0)->IsConnected());
+            QCOMPARE(bench.controller(0)->getClientID(), stream);
+            QCOMPARE(bench.leftTitle(), QStringLiteral("Renamed( admin )"));
+            return;
+        }
+        const auto restarted = [&] {
+            const QList<TestDvrRequest> since = bench.dvr(0).requests().mid(before);
+            return std::any_of(since.cbegin(), since.cend(), [&](const TestDvrRequest& request) {
+                return request.kind == TestDvrRequest::StreamRequest && request.authorized
+                    && (request.dialect == TestDvrRequest::OldDialect) == (edit == QLatin1String("dialect"));
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(restarted() && bench.connected(), SHOW_TIME_LIMIT_MS);
     }
 
     // Local files replace the group; a chosen time plays them on the wall.

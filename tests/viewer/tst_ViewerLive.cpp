@@ -108,9 +108,13 @@ public:
     //   port=i:j     the tree's edit gives row i the port of DVR j
     //   mask=i:m     the tree's edit gives row i the channel mask m
     //   delete=i     the tree's row i is deleted; click=i: a click on row i
-    //   disconnect=i the tree disconnects row i; icon=i: row i shows connected
+    //   disconnect=i the tree disconnects row i (-1: the group); icon=i: row
+    //                i shows connected
+    //   again        the tree connects the group again, whatever its DVRs
+    //                answer
     //   failed       every tile on view shows a DVR's failed state; live:
-    //                a picture
+    //                a picture; empty: neither. failed=i, live=i, empty=i:
+    //                so once DVR i is on the wall again, its redraw done
     //   idle         no modal window is open
     //   off          the live control panel commands no DVR right now;
     //                panel=<name>: it commands that DVR
@@ -338,7 +342,9 @@ private:
             QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, {}, row.center());
         } else if (name == QLatin1String("disconnect")) {
             emit m_tree->disconnectDVR(0, value);
-            done = [this, value] { return !controller(value)->isStarted() && settled(); };
+            done = [this, value] { return !controller(std::max(value, 0))->isStarted() && settled(); };
+        } else if (name == QLatin1String("again")) {
+            connectGroup(0);
         } else if (name == QLatin1String("icon")) {
             const QIcon connected = CControlDVRList::getConnectedIcon();
             return m_tree->topLevelItem(0)->child(value)->icon(0).pixmap(16).toImage()
@@ -352,15 +358,19 @@ private:
                 const CLiveCommand& panel = m_viewer->findChild<CPtzfWidget*>()->command();
                 return panel.hasDVR() && QString::fromStdString(panel.dvr().name()) == argument;
             };
-        } else if (name == QLatin1String("failed") || name == QLatin1String("live")) {
+        } else if (name == QLatin1String("failed") || name == QLatin1String("live") || name == QLatin1String("empty")) {
             const bool failed = name == QLatin1String("failed");
-            done = [display, failed] {
+            const bool picture = name == QLatin1String("live");
+            const bool drawn = !argument.isEmpty();
+            done = [this, display, failed, picture, drawn, value] {
                 for (int tile = 0; tile < display->getViewScreens(); ++tile) {
                     const CDisplayInfo info = display->wall()->getInfo(tile);
-                    if (failed ? !info.status : info.status || !info.hasPicture())
+                    if (info.status != failed || (!failed && info.hasPicture() != picture))
                         return false;
                 }
-                return true;
+                // The redraw that puts it on the wall shows its state in
+                // the same step.
+                return !drawn || controller(value)->isVisible();
             };
         } else if (name == QLatin1String("idle")) {
             done = [] { return !QApplication::activeModalWidget(); };
@@ -801,6 +811,39 @@ private slots:
     {
         QFETCH(QString, events);
         CAppSettings().writeSetting(CAppSettings::RECONNECT, false);
+        ViewerBench bench;
+        bench.addGroup(QStringLiteral("Shop"),
+            {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), false)});
+        const QString failed = bench.play(events);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+    }
+
+    // A failed DVR's tiles show the failure again when the wall is cleared
+    // (its row chosen in the tree); once the operator disconnected it they
+    // show nothing, in any layout, until a new connect fails again. With
+    // "reconnect" the setting is on: the DVR waits a minute to reconnect.
+    void disconnectedFailureShowsNothing_data()
+    {
+        QTest::addColumn<bool>("reconnect");
+        QTest::addColumn<QString>("events");
+        QTest::newRow("a clear after the failure") << false << "connect fail=0 failed=0 click=0 failed";
+        QTest::newRow("disconnected, then 4, 16 and 1 screens")
+            << false << "connect fail=0 failed disconnect=0 empty=0 Screen4_0 empty=0 Screen16_0 empty=0 Ch3 empty=0";
+        QTest::newRow("the group disconnected in Live M")
+            << false << "connect LiveM Screen2x2 fail=0 failed disconnect=-1 empty=0 Screen3x3 empty=0";
+        QTest::newRow("disconnected while it waits to reconnect")
+            << true << "connect fail=0 failed disconnect=0 empty=0 Screen4_0 empty=0";
+        QTest::newRow("disconnected among reconnect attempts")
+            << false << "connect retry=0 kill=0 failed disconnect=0 empty=0 Screen4_0 empty=0";
+        QTest::newRow("connected again, still failing")
+            << false << "connect fail=0 failed disconnect=0 empty=0 again failed Screen4_0 failed";
+    }
+
+    void disconnectedFailureShowsNothing()
+    {
+        QFETCH(bool, reconnect);
+        QFETCH(QString, events);
+        CAppSettings().writeSetting(CAppSettings::RECONNECT, reconnect);
         ViewerBench bench;
         bench.addGroup(QStringLiteral("Shop"),
             {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), false)});
