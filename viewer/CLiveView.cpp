@@ -418,6 +418,10 @@ void CLiveView::OnChangedDVR(int groupIndex, int dvrIndex)
     if (m_panels.wall->getScreenMode() == CDisplayWidget::MULTI_DVR)
         return;
     m_panels.wall->ClearScreen();
+    // A backup runs on the current DVR's stream: it ends, as Stop ends it,
+    // before that DVR is current no more and Stop could not reach it.
+    if (groupIndex != m_currentGroup || dvrIndex != m_connections.currentIndex())
+        stopBackup();
     if (groupIndex != m_currentGroup) {
         stopDisplay();
         m_connections.setCurrentIndex(-1);

@@ -786,8 +786,8 @@ private slots:
     void treeActsDuringRecording_data()
     {
         QTest::addColumn<int>("mode");
-        // A new channel mask, "name", "delete", "connect", or "address": a DVR
-        // connected by its address.
+        // A new channel mask, "name", "delete", "connect", "address": a DVR
+        // connected by its address, or "other": a DVR of another group chosen.
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<bool>("goesOn");
         QTest::addColumn<QStringList>("messages");
@@ -802,6 +802,8 @@ private slots:
             << backup << QStringList{"connect"} << false << QStringList();
         QTest::newRow("backup, a DVR connected by its address")
             << backup << QStringList{"address"} << false << QStringList();
+        QTest::newRow("backup, a DVR of another group chosen")
+            << backup << QStringList{"other"} << false << QStringList();
         QTest::newRow("playback, channels edited")
             << int(CModeTable::SEARCH) << QStringList{"0x00FF"} << false << QStringList();
         QTest::newRow("recording to the PC, channels edited")
@@ -853,6 +855,8 @@ private slots:
                 bench.connectGroup(0, 0);
             } else if (action == QLatin1String("address")) {
                 bench.live().connectOne(bench.dvr(0).dvrRecord());
+            } else if (action == QLatin1String("other")) {
+                emit bench.tree()->changedDVR(1, 0);
             } else {
                 bench.edit(0, [&action](DVR& record) {
                     if (action == QLatin1String("name"))
@@ -867,7 +871,7 @@ private slots:
                 QVERIFY(!controller->isStarted());
             else
                 QVERIFY(!controller->isRecording() && !recordButton.last().at(0).toBool());
-            if (goesOn || action == QLatin1String("delete"))
+            if (goesOn || action == QLatin1String("delete") || action == QLatin1String("other"))
                 continue;
             // Asked again from the new record.
             if (mode == CModeTable::LIVE_S) {
