@@ -26,6 +26,8 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <atomic>
+#include <memory>
 
 namespace {
 
@@ -90,6 +92,22 @@ cgi::PictureControlGet pictureOf(int channels, quint32 first)
         ++row;
     }
     return picture;
+}
+
+// The DVR answers its next relay Off with an error status.
+void refuseNextOff(TestDvr& dvr, bool oldProtocol)
+{
+    auto refusals = std::make_shared<std::atomic<int>>(1);
+    dvr.setHandler(oldProtocol ? TestDvrRequest::OldDialect : TestDvrRequest::NewDialect,
+        oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : cgi::MODE_RELAY_PORT,
+        [refusals](const TestDvrRequest& request, const TestDvrContent& content) {
+            cgi::RelayPort port;
+            const bool off = request.dialect == TestDvrRequest::OldDialect
+                ? request.decodedParam("REQ").endsWith(",0")
+                : port.ParseFromString(request.data.toStdString()) && port.cmd() == cgi::RelayPort::CMD_OFF;
+            return off && refusals->fetch_sub(1) > 0 ? TestDvrReply::http(500)
+                                                     : TestDvrAnswers::standard(request, content);
+        });
 }
 
 QPoint handleAt(QSlider* slider, int value)
@@ -314,9 +332,9 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
     // panel at that DVR (A is the one connected first), "A2" at A's DVR
     // under a second directory entry, of another name; "ch=<n>" selects that
     // channel; "wait=<n>": A has received and answered n commands;
-    // "refuse": A refuses the next; "late": A handles the next a second
-    // late, as a slow link brings it; "linked": A's live link connected
-    // again, under a new client id.
+    // "refuse": A refuses the next relay Off; "late": A handles the next
+    // command a second late, as a slow link brings it; "linked": A's live
+    // link connected again, under a new client id.
     QTest::addColumn<bool>("oldProtocol");
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QStringList>("sentToA");
@@ -341,7 +359,8 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
             << QStringList{a.first(), a.first()} << QStringList() << QList<bool>{true};
         row("A's second entry shows its switch-off, Off there replaces it", {"A2", "RPOff0"})
             << a << QStringList() << QList<bool>{true};
-        row("refused, then sent when A's link is back, naming its new stream", {"wait=1", "refuse", "wait=2", "linked"})
+        QTest::addRow("%s: refused, then sent when A's link is back, naming its new stream", old ? "old" : "new")
+            << old << QStringList{"refuse", "DVRControl2", "AutoOff3", "RPAuto0", "wait=2", "linked"}
             << a + QStringList{relay(CLIENT_ID + 2, false)} << QStringList() << QList<bool>();
         // One at a time, in the order given, the last of those waiting alone.
         QTest::addRow("%s: the first handled late, then Auto with no duration", old ? "old" : "new")
@@ -349,6 +368,9 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         QTest::addRow("%s: On, Off, On while the first is unanswered", old ? "old" : "new")
             << old << QStringList{"late", "DVRControl2", "RPOn0", "RPOff0", "RPOn0"}
             << QStringList{a.first(), a.first()} << QStringList() << QList<bool>();
+        QTest::addRow("%s: the first refused, the next still goes", old ? "old" : "new")
+            << old << QStringList{"refuse", "DVRControl2", "RPOff0", "RPOn0"} << QStringList{a.last(), a.first()}
+            << QStringList() << QList<bool>();
         QTest::addRow("%s: a move held while the panel turns to B stops on A", old ? "old" : "new")
             << old << QStringList{"press=ptzf_right", "B"}
             << (old ? QStringList{oldQuery("7", "4S0"), oldQuery("7", "8")}
@@ -391,7 +413,7 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
             QTRY_VERIFY(requests(TestDvrRequest::Command).size() >= argument.toInt());
             QTRY_COMPARE(CApplicationSender::pending(), 0);
         } else if (name == "refuse") {
-            m_dvr->setFault(TestDvr::Fault::HttpError, 1);
+            refuseNextOff(*m_dvr, oldProtocol);
         } else if (name == "late") {
             m_dvr->handleLate(oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : cgi::MODE_RELAY_PORT, 1000);
         } else if (name == "linked") {
