@@ -867,9 +867,9 @@ private slots:
         row("then On on the edited entry goes to C alone", "connect" + autoOff + " port=0:2 panel=A auto=0 RPOn0 close",
             1000, 1000, {"on off", "-", "on"});
         row("A's other entry shows its switch-off, On there replaces it",
-            "connect" + autoOff + " connect=1:1 auto=1 RPOn0 auto=0 close", 1000, 1000, {"on on", "-", "-"});
+            "connect" + autoOff + " connect=1:1 auto=1 RPOn0 auto=0 close", 3000, 1000, {"on on", "-", "-"});
         row("A's other entry shows its switch-off, Off there replaces it",
-            "connect" + autoOff + " connect=1:1 auto=1 RPOff0 auto=0 close", 1000, 1000, onOff);
+            "connect" + autoOff + " connect=1:1 auto=1 RPOff0 auto=0 close", 3000, 1000, onOff);
         row("A deleted while its switch-off pends", "connect" + autoOff + " delete=0 offs=0:1", 20, 1000, onOff);
         row("the first handled late, then Auto with no duration", "late=0 connect DVRControl2 RPAuto0 offs=0:1", 1000,
             1000, onOff);
