@@ -28,7 +28,6 @@ CConnectDVR::CConnectDVR()
     : m_video(new CHttpConnect(this))
     , m_audio(new CHttpConnect(this))
     , m_recorder(new CRecord)
-    , m_entry(CDirectoryEntry::newKey())
 {
     // Named, so that a tool can watch a link's frames.
     m_video->setObjectName(QStringLiteral("video"));
@@ -53,7 +52,6 @@ void CConnectDVR::setDVR(QTreeWidgetItem* item)
     const QVariant data = item->data(0, Qt::UserRole);
     if (data.metaType() == QMetaType::fromType<DVR>())
         m_dvr = data.value<DVR>();
-    m_entry = CDirectoryEntry::of(item);
     m_treeModel = nullptr;
     m_treeItem = QPersistentModelIndex();
     if (item->treeWidget()) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Connection/CDirectoryEntry.h"
 #include "Connection/CHttpConnect.h"
 #include "ProtoBuf/DVRList.pb.h"
 #include "dvr_protocol/cgi_response.pb.h"
@@ -50,14 +49,11 @@ public:
     // Stops both links and the recording.
     ~CConnectDVR() override;
 
-    // Takes the DVR record and the entry key the item holds and shows the
-    // state on the item for as long as the item exists.
+    // Takes the DVR record the item holds and shows the state on the item
+    // for as long as the item exists.
     void setDVR(QTreeWidgetItem* item);
-    // The record alone: the entry stays the one the controller had (its own
-    // key when it was given no item).
     void setDVR(const DVR& dvr);
     DVR getDVR() const { return m_dvr; }
-    CDirectoryEntry::Key entry() const { return m_entry; }
     cgi::DvrInfo GetDvrInfo() const { return m_identity; }
 
     void setDisplayWidget(CDisplayWidget* wall);
@@ -149,7 +145,6 @@ private:
     CRecord* m_recorder;
     int m_clientId = 0;
     DVR m_dvr;
-    CDirectoryEntry::Key m_entry;
     // The tree item, by its place in its tree: the tree may delete it.
     QPointer<QAbstractItemModel> m_treeModel;
     QPersistentModelIndex m_treeItem;

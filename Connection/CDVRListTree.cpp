@@ -4,7 +4,6 @@
 #include "Common/CPlainMessageBox.h"
 #include "Connection/CCameraNameReads.h"
 #include "Connection/CControlDVRList.h"
-#include "Connection/CDirectoryEntry.h"
 #include "Connection/CSetDVRInfoDialog.h"
 
 #include <QInputDialog>
@@ -401,12 +400,9 @@ void CDVRListTree::setCameraNameShow(bool show)
 {
     if (show != m_cameraMode) {
         m_cameraNames->cancelAll();
-        // The entries are still the same entries, read anew.
-        const CDirectoryEntry::Places places = CDirectoryEntry::places(*this);
         clear();
         m_cameraMode = show;
         loadDVRList();
-        CDirectoryEntry::restore(*this, places);
     }
     setDragEnabled(m_cameraMode);
 }

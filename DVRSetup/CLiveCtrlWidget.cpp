@@ -33,20 +33,20 @@ void CLiveCtrlWidget::createControlGroup()
     m_picture = new CPictureWidget(m_ui->page3);
 }
 
-void CLiveCtrlWidget::setConnectedDVR(const DVR& dvr, int clientId, bool showRelay, CDirectoryEntry::Key entry)
+void CLiveCtrlWidget::setConnectedDVR(const DVR& dvr, int clientId, bool showRelay)
 {
     m_ptzf->setConnectedDVR(dvr, clientId);
     m_autoPreset->setConnectedDVR(dvr, clientId);
     m_ui->DVRControl2->setVisible(showRelay);
     m_remotePort->setVisible(showRelay);
-    m_remotePort->setConnectedDVR(dvr, clientId, entry);
+    m_remotePort->setConnectedDVR(dvr, clientId);
     m_picture->SetConnectedDVR(dvr, clientId);
     if (!showRelay && m_ui->stackedWidget->currentIndex() == RELAY_PAGE)
         showPage(PTZ_PAGE);
     m_ui->stackedWidget->setEnabled(true);
 }
 
-void CLiveCtrlWidget::clearConnectedDVR(CDirectoryEntry::Key named)
+void CLiveCtrlWidget::clearConnectedDVR(const std::optional<DVR>& named)
 {
     m_ptzf->clearConnectedDVR();
     m_autoPreset->clearConnectedDVR();

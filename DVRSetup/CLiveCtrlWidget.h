@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Connection/CDirectoryEntry.h"
 #include "ProtoBuf/DVRList.pb.h"
 
 #include <QRegularExpression>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class CAutoPresetWidget;
 class CPictureWidget;
@@ -37,15 +37,14 @@ public:
     explicit CLiveCtrlWidget(QWidget* parent = nullptr);
     ~CLiveCtrlWidget() override;
 
-    // The pages act on the stream of the directory entry's DVR. A movement
-    // held on the PTZ page ends on the DVR it moved when this is another
-    // DVR.
-    void setConnectedDVR(const DVR& dvr, int clientId, bool showRelay, CDirectoryEntry::Key entry);
+    // The pages act on the DVR's stream. A movement held on the PTZ page
+    // ends on the DVR it moved when this is another DVR.
+    void setConnectedDVR(const DVR& dvr, int clientId, bool showRelay);
     // The pages send nothing. A movement held on the PTZ page ends on the
     // DVR it moved; a relay's pending switch-off still goes out, and the
-    // relay page shows whether that of the `named` entry (the DVR the title
+    // relay page shows whether that of the `named` DVR (the one the title
     // still names, whose stream failed) pends.
-    void clearConnectedDVR(CDirectoryEntry::Key named = CDirectoryEntry::NONE);
+    void clearConnectedDVR(const std::optional<DVR>& named = std::nullopt);
     // The zero-based channel of the selected screen within its DVR; a
     // movement held on another channel ends.
     void setSelectedChannel(int channel);

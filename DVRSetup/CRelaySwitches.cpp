@@ -1,5 +1,6 @@
 #include "DVRSetup/CRelaySwitches.h"
 
+#include "Common/CDvrIdentity.h"
 #include "Common/CNetworkLog.h"
 #include "Connection/CApplicationSender.h"
 #include "DVRSetup/CRelayCommand.h"
@@ -16,30 +17,53 @@ const char* const INSTANCE_NAME = "qelm_relay_switches";
 } // namespace
 
 struct CRelaySwitches::Command {
-    Command(CDirectoryEntry::Key entry, const CLiveCommand& target, unsigned relay, bool on, bool switchOff)
-        : entry(entry)
-        , target(target.dvr(), target.clientId(), &CApplicationSender::instance())
-        , relay(relay)
+    Command(const CLiveCommand& given, bool on, bool switchOff)
+        : target(given.dvr(), given.clientId(), &CApplicationSender::instance())
         , on(on)
         , switchOff(switchOff)
     {
     }
 
-    CDirectoryEntry::Key entry;
-    // The DVR as it took the On: an edit of the entry does not move it.
+    // The DVR as it was given: the page may show another by the time the
+    // command goes out.
     CLiveCommand target;
-    unsigned relay;
     bool on;
-    // Auto's: pending until the DVR answers; else a command by hand, kept
-    // while on its way.
+    // Auto's, still pending: false once replaced.
     bool switchOff;
-    // The due time's or the retry's; 0 while none runs.
-    int timerId = 0;
-    // The request whose answer is awaited; 0 while none is.
-    quint64 serial = 0;
-    bool failed = false;
-    // Sent as the program ends: not tried again.
+    // Given before the program's end: not tried again.
     bool last = false;
+};
+
+struct CRelaySwitches::Relay {
+    Relay(const DVR& dvr, unsigned number)
+        : dvr(dvr)
+        , number(number)
+    {
+    }
+
+    bool idle() const { return !sent && !waiting && !armed; }
+    // The command given last, which decides how the relay ends: an armed
+    // switch-off came after its On, and anything given later replaced it.
+    const Command* lastGiven() const
+    {
+        if (armed)
+            return armed.get();
+        return waiting ? waiting.get() : sent.get();
+    }
+    bool hasSwitchOff() const { return armed || (waiting && waiting->switchOff) || (sent && sent->switchOff); }
+
+    // Names the relay by its address and port, with `number`.
+    DVR dvr;
+    unsigned number;
+    // On its way, under `serial`.
+    std::unique_ptr<Command> sent;
+    quint64 serial = 0;
+    // Goes out when the one on its way has ended.
+    std::unique_ptr<Command> waiting;
+    // A switch-off not yet due, or failed and waiting to be sent again.
+    std::unique_ptr<Command> armed;
+    int timerId = 0;
+    bool armedFailed = false;
 };
 
 CRelaySwitches& CRelaySwitches::ofApplication()
@@ -60,88 +84,109 @@ CRelaySwitches::CRelaySwitches(QObject* parent)
 
 CRelaySwitches::~CRelaySwitches() = default;
 
-CRelaySwitches::Commands::iterator CRelaySwitches::findSwitchOff(CDirectoryEntry::Key entry, unsigned relay)
+CRelaySwitches::Relays::const_iterator CRelaySwitches::findRelay(const DVR& dvr, unsigned number) const
 {
-    return std::find_if(m_commands.begin(), m_commands.end(), [&](const std::unique_ptr<Command>& command) {
-        return command->switchOff && command->entry == entry && command->relay == relay;
+    return std::find_if(m_relays.cbegin(), m_relays.cend(), [&](const std::unique_ptr<Relay>& relay) {
+        return relay->number == number && CDvrIdentity::same(relay->dvr, dvr);
     });
 }
 
-void CRelaySwitches::switchNow(CDirectoryEntry::Key entry, const CLiveCommand& target, unsigned relay, bool on)
+CRelaySwitches::Relay& CRelaySwitches::relayOf(const DVR& dvr, unsigned number)
+{
+    const auto found = findRelay(dvr, number);
+    if (found != m_relays.cend())
+        return **found;
+    m_relays.push_back(std::make_unique<Relay>(dvr, number));
+    return *m_relays.back();
+}
+
+void CRelaySwitches::switchNow(const CLiveCommand& target, unsigned relay, bool on)
 {
     if (!target.hasDVR())
         return;
-    replace(entry, relay);
-    m_commands.push_back(std::make_unique<Command>(entry, target, relay, on, false));
-    send(*m_commands.back());
+    Relay& named = relayOf(target.dvr(), relay);
+    const bool replaced = replace(named);
+    give(named, std::make_unique<Command>(target, on, false));
+    if (replaced)
+        emit changed();
 }
 
-void CRelaySwitches::switchOnFor(
-    CDirectoryEntry::Key entry, const CLiveCommand& target, unsigned relay, int milliseconds)
+void CRelaySwitches::switchOnFor(const CLiveCommand& target, unsigned relay, int milliseconds)
 {
     if (!target.hasDVR())
         return;
-    switchNow(entry, target, relay, true);
-    auto switchOff = std::make_unique<Command>(entry, target, relay, false, true);
-    switchOff->timerId = startTimer(milliseconds);
-    m_commands.push_back(std::move(switchOff));
+    switchNow(target, relay, true);
+    Relay& named = relayOf(target.dvr(), relay);
+    named.armed = std::make_unique<Command>(target, false, true);
+    named.armedFailed = false;
+    named.timerId = startTimer(milliseconds);
     emit changed();
 }
 
-void CRelaySwitches::replace(CDirectoryEntry::Key entry, unsigned relay)
+bool CRelaySwitches::replace(Relay& relay)
 {
-    const auto found = findSwitchOff(entry, relay);
-    if (found == m_commands.end())
-        return;
-    stopTimer(**found);
-    m_commands.erase(found);
-    emit changed();
+    const bool pending = relay.hasSwitchOff();
+    stopTimer(relay);
+    relay.armed.reset();
+    relay.waiting.reset();
+    // It may still reach the DVR, but before what replaces it.
+    if (relay.sent)
+        relay.sent->switchOff = false;
+    return pending;
 }
 
-bool CRelaySwitches::isPending(CDirectoryEntry::Key entry, unsigned relay) const
+bool CRelaySwitches::isPending(const DVR& dvr, unsigned relay) const
 {
-    return const_cast<CRelaySwitches*>(this)->findSwitchOff(entry, relay) != m_commands.end();
+    const auto found = findRelay(dvr, relay);
+    return found != m_relays.cend() && (*found)->hasSwitchOff();
 }
 
-void CRelaySwitches::linkConnected(CDirectoryEntry::Key entry, const DVR& dvr, int clientId)
+void CRelaySwitches::linkConnected(const DVR& dvr, int clientId)
 {
-    for (const std::unique_ptr<Command>& command : m_commands) {
-        const bool sameDvr = command->target.isSameDVR(dvr);
-        if (!command->switchOff || (command->entry != entry && !sameDvr))
+    for (const std::unique_ptr<Relay>& relay : m_relays) {
+        if (!CDvrIdentity::same(relay->dvr, dvr))
             continue;
-        // The older dialect's command names the stream, of the DVR it goes to.
-        if (sameDvr)
-            command->target.setDVR(command->target.dvr(), clientId);
-        if (command->failed && command->serial == 0) {
-            stopTimer(*command);
-            send(*command);
+        // The older dialect's command names the stream.
+        for (Command* command : {relay->waiting.get(), relay->armed.get()}) {
+            if (command)
+                command->target.setDVR(command->target.dvr(), clientId);
         }
+        if (relay->armed && relay->armedFailed)
+            sendSwitchOff(*relay);
     }
 }
 
 void CRelaySwitches::sendAllNow()
 {
-    for (const std::unique_ptr<Command>& command : m_commands) {
-        command->last = true;
-        if (command->switchOff && command->serial == 0) {
-            stopTimer(*command);
-            send(*command);
+    for (const std::unique_ptr<Relay>& relay : m_relays) {
+        for (Command* command : {relay->sent.get(), relay->waiting.get(), relay->armed.get()}) {
+            if (command)
+                command->last = true;
         }
+        if (relay->armed)
+            sendSwitchOff(*relay);
     }
+}
+
+bool CRelaySwitches::isSending() const
+{
+    return std::any_of(m_relays.cbegin(), m_relays.cend(),
+        [](const std::unique_ptr<Relay>& relay) { return relay->sent || relay->waiting; });
 }
 
 void CRelaySwitches::reportUnanswered() const
 {
-    for (const std::unique_ptr<Command>& command : m_commands) {
-        if (!command->on)
-            reportLeftOn(*command);
+    for (const std::unique_ptr<Relay>& relay : m_relays) {
+        const Command* last = relay->lastGiven();
+        if (last && !last->on)
+            reportLeftOn(*relay, *last);
     }
 }
 
-void CRelaySwitches::reportLeftOn(const Command& command)
+void CRelaySwitches::reportLeftOn(const Relay& relay, const Command& command)
 {
     const DVR& dvr = command.target.dvr();
-    qWarning("[ERROR] relay %u of DVR \"%s\" (%s:%u) may stay on: its switch-off was not answered", command.relay,
+    qWarning("[ERROR] relay %u of DVR \"%s\" (%s:%u) may stay on: its switch-off was not answered", relay.number,
         dvr.name().c_str(), dvr.address().c_str(), dvr.port());
 }
 
@@ -150,14 +195,23 @@ void CRelaySwitches::setRetryInterval(int milliseconds)
     m_retryMs = milliseconds;
 }
 
-void CRelaySwitches::send(Command& command)
+void CRelaySwitches::give(Relay& relay, std::unique_ptr<Command> command)
+{
+    if (relay.sent)
+        relay.waiting = std::move(command);
+    else
+        send(relay, std::move(command));
+}
+
+void CRelaySwitches::send(Relay& relay, std::unique_ptr<Command> command)
 {
     const quint64 serial = ++m_lastSerial;
-    command.serial = serial;
-    const QString query = CRelayCommand::query(command.target, command.relay, command.on);
+    relay.sent = std::move(command);
+    relay.serial = serial;
+    const QString query = CRelayCommand::query(relay.sent->target, relay.number, relay.sent->on);
     // The application's sender may outlive this object.
     const QPointer<CRelaySwitches> self(this);
-    if (command.target.send(query, [self, serial](bool answered) {
+    if (relay.sent->target.send(query, [self, serial](bool answered) {
             if (self)
                 self->onAnswer(serial, answered);
         }))
@@ -170,42 +224,53 @@ void CRelaySwitches::send(Command& command)
 
 void CRelaySwitches::onAnswer(quint64 serial, bool answered, bool mayRetry)
 {
-    const auto found = std::find_if(m_commands.begin(), m_commands.end(),
-        [serial](const std::unique_ptr<Command>& command) { return command->serial == serial; });
-    // Replaced meanwhile.
-    if (found == m_commands.end())
+    const auto found = std::find_if(m_relays.begin(), m_relays.end(),
+        [serial](const std::unique_ptr<Relay>& relay) { return relay->sent && relay->serial == serial; });
+    if (found == m_relays.end())
         return;
-    Command& command = **found;
-    command.serial = 0;
-    if (!answered && command.switchOff && mayRetry && !command.last) {
+    Relay& relay = **found;
+    std::unique_ptr<Command> done = std::move(relay.sent);
+    relay.serial = 0;
+    const bool switchOff = done->switchOff;
+    // Still pending, so nothing was given after it: it goes again.
+    if (!answered && switchOff && mayRetry && !done->last) {
         qCDebug(lcDvrNetwork, "relay switch-off not answered; sent again in %d ms", m_retryMs);
-        command.failed = true;
-        command.timerId = startTimer(m_retryMs);
+        relay.armed = std::move(done);
+        relay.armedFailed = true;
+        relay.timerId = startTimer(m_retryMs);
         return;
     }
-    if (!answered && !command.on)
-        reportLeftOn(command);
-    const bool switchOff = command.switchOff;
-    m_commands.erase(found);
+    if (!answered && !done->on && !relay.waiting)
+        reportLeftOn(relay, *done);
+    if (relay.waiting)
+        send(relay, std::move(relay.waiting));
+    else if (relay.idle())
+        m_relays.erase(found);
     if (switchOff)
         emit changed();
 }
 
-void CRelaySwitches::stopTimer(Command& command)
+void CRelaySwitches::sendSwitchOff(Relay& relay)
 {
-    if (command.timerId != 0)
-        killTimer(command.timerId);
-    command.timerId = 0;
+    stopTimer(relay);
+    relay.armedFailed = false;
+    give(relay, std::move(relay.armed));
+}
+
+void CRelaySwitches::stopTimer(Relay& relay)
+{
+    if (relay.timerId != 0)
+        killTimer(relay.timerId);
+    relay.timerId = 0;
 }
 
 void CRelaySwitches::timerEvent(QTimerEvent* event)
 {
-    const auto found = std::find_if(m_commands.begin(), m_commands.end(),
-        [event](const std::unique_ptr<Command>& command) { return command->timerId == event->timerId(); });
-    if (found == m_commands.end()) {
+    const auto found = std::find_if(m_relays.cbegin(), m_relays.cend(),
+        [event](const std::unique_ptr<Relay>& relay) { return relay->timerId == event->timerId(); });
+    if (found == m_relays.cend()) {
         QObject::timerEvent(event);
         return;
     }
-    stopTimer(**found);
-    send(**found);
+    sendSwitchOff(**found);
 }

@@ -26,17 +26,17 @@ CRemotePortWiget::CRemotePortWiget(QWidget* parent)
 
 CRemotePortWiget::~CRemotePortWiget() = default;
 
-void CRemotePortWiget::setConnectedDVR(const DVR& dvr, int clientId, CDirectoryEntry::Key entry)
+void CRemotePortWiget::setConnectedDVR(const DVR& dvr, int clientId)
 {
     m_command.setDVR(dvr, clientId);
-    m_entry = entry;
+    m_shown = dvr;
     showAutoStates();
 }
 
-void CRemotePortWiget::clearConnectedDVR(CDirectoryEntry::Key named)
+void CRemotePortWiget::clearConnectedDVR(const std::optional<DVR>& named)
 {
     m_command.clearDVR();
-    m_entry = named;
+    m_shown = named;
     showAutoStates();
 }
 
@@ -44,7 +44,7 @@ void CRemotePortWiget::showAutoStates()
 {
     for (int relay = 0; relay < m_autoButtons.size(); ++relay)
         m_autoButtons.at(relay)->setChecked(
-            CRelaySwitches::ofApplication().isPending(m_entry, static_cast<unsigned>(relay)));
+            m_shown && CRelaySwitches::ofApplication().isPending(*m_shown, static_cast<unsigned>(relay)));
 }
 
 void CRemotePortWiget::setSecondLength(int milliseconds)
@@ -60,8 +60,7 @@ void CRemotePortWiget::OnClickedRP()
     if (!match.hasMatch() || relay >= m_autoButtons.size()
         || (action != QLatin1String("On") && action != QLatin1String("Off")))
         return;
-    CRelaySwitches::ofApplication().switchNow(
-        m_entry, m_command, static_cast<unsigned>(relay), action == QLatin1String("On"));
+    CRelaySwitches::ofApplication().switchNow(m_command, static_cast<unsigned>(relay), action == QLatin1String("On"));
     showAutoStates();
 }
 
@@ -80,9 +79,9 @@ void CRemotePortWiget::OnClickedAutoRP()
     CRelaySwitches& switches = CRelaySwitches::ofApplication();
     // Unchecked by this click: the relay stays on without a switch-off.
     if (autoButton->isChecked())
-        switches.switchOnFor(m_entry, m_command, static_cast<unsigned>(relay), m_autoOffSeconds * m_secondMs);
+        switches.switchOnFor(m_command, static_cast<unsigned>(relay), m_autoOffSeconds * m_secondMs);
     else
-        switches.switchNow(m_entry, m_command, static_cast<unsigned>(relay), true);
+        switches.switchNow(m_command, static_cast<unsigned>(relay), true);
     showAutoStates();
 }
 

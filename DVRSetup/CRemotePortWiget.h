@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Connection/CDirectoryEntry.h"
 #include "DVRSetup/CLiveCommand.h"
 
 #include <QList>
 #include <QRegularExpression>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class QPushButton;
 
@@ -19,10 +19,10 @@ class CRemotePortWiget;
 // number of seconds. Every relay command is the application's
 // (CRelaySwitches), not the page's: it reaches the DVR even when the page
 // has since been pointed at another DVR or has gone. A switch-off belongs
-// to the directory entry it was armed on, and only On, Off or Auto on that
-// entry's relay replaces it. Auto shows checked while the shown entry's
-// switch-off pends, that is until the DVR has answered it, also while the
-// page is cleared because that DVR's stream failed.
+// to the DVR's relay, whichever directory entry shows that DVR, and On, Off
+// or Auto on that relay replace it. Auto shows checked while the shown
+// DVR's switch-off pends, that is until the DVR has answered it, also while
+// the page is cleared because that DVR's stream failed.
 // With no DVR the page sends nothing. Nothing is read back, so the page
 // does not know the relay's real state. Object names end in the relay
 // number.
@@ -39,11 +39,10 @@ public:
     explicit CRemotePortWiget(QWidget* parent = nullptr);
     ~CRemotePortWiget() override;
 
-    // The DVR of that directory entry.
-    void setConnectedDVR(const DVR& dvr, int clientId, CDirectoryEntry::Key entry);
+    void setConnectedDVR(const DVR& dvr, int clientId);
     // Sends nothing from now on; pending switch-offs still go out, and Auto
-    // shows whether the named entry's pends.
-    void clearConnectedDVR(CDirectoryEntry::Key named = CDirectoryEntry::NONE);
+    // shows whether the named DVR's pends.
+    void clearConnectedDVR(const std::optional<DVR>& named = std::nullopt);
     // How long one second of the auto-off time lasts.
     void setSecondLength(int milliseconds);
 
@@ -58,15 +57,14 @@ private slots:
     void OnClickedOffSecond();
 
 private:
-    // Auto shows whether the shown entry's switch-off pends.
+    // Auto shows whether the shown DVR's switch-off pends.
     void showAutoStates();
 
     std::unique_ptr<Ui::CRemotePortWiget> m_ui;
     // Names the DVR; the commands go out through CRelaySwitches.
     CLiveCommand m_command;
-    // The entry whose switch-offs Auto shows, also while no command goes
-    // out.
-    CDirectoryEntry::Key m_entry = CDirectoryEntry::NONE;
+    // The DVR whose switch-offs Auto shows, also while no command goes out.
+    std::optional<DVR> m_shown;
     int m_autoOffSeconds = 0;
     int m_secondMs = SECOND_MS;
     // Indexed by relay number.

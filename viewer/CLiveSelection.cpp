@@ -5,9 +5,9 @@ bool CLiveSelection::Value::operator==(const Value& other) const
     if (hasDvr != other.hasDvr)
         return false;
     return !hasDvr
-        || (entry == other.entry && dvr.SerializeAsString() == other.dvr.SerializeAsString()
-            && connected == other.connected && clientId == other.clientId && channel == other.channel
-            && hasRelay == other.hasRelay && hasPicture == other.hasPicture);
+        || (dvr.SerializeAsString() == other.dvr.SerializeAsString() && connected == other.connected
+            && clientId == other.clientId && channel == other.channel && hasRelay == other.hasRelay
+            && hasPicture == other.hasPicture);
 }
 
 CLiveSelection::CLiveSelection(QObject* parent)

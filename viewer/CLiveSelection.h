@@ -1,19 +1,18 @@
 #pragma once
 
-#include "Connection/CDirectoryEntry.h"
 #include "ProtoBuf/DVRList.pb.h"
 
 #include <QMetaType>
 #include <QObject>
 
-// What the live commands act on: the current DVR (its directory entry and
-// record), whether its video stream is connected (and under which client
-// id), the channel of the framed tile, and which pages of the live control
-// panel the DVR has. The title, the live control panel, the record and
-// setup buttons follow it through the one `changed` signal, and nothing else
-// points them: the live view sets it anew whenever one of its sources may
-// have changed (the current DVR, a stream's state, the framed tile, a DVR's
-// record), and only a value that differs reaches the followers. GUI thread.
+// What the live commands act on: the current DVR, whether its video stream
+// is connected (and under which client id), the channel of the framed tile,
+// and which pages of the live control panel the DVR has. The title, the
+// live control panel, the record and setup buttons follow it through the
+// one `changed` signal, and nothing else points them: the live view sets it
+// anew whenever one of its sources may have changed (the current DVR, a
+// stream's state, the framed tile, a DVR's record), and only a value that
+// differs reaches the followers. GUI thread.
 class CLiveSelection : public QObject {
     Q_OBJECT
 
@@ -21,7 +20,6 @@ public:
     struct Value {
         // False: no current DVR, and nothing below counts.
         bool hasDvr = false;
-        CDirectoryEntry::Key entry = CDirectoryEntry::NONE;
         DVR dvr;
         // Its video stream delivers: commands may go to it.
         bool connected = false;

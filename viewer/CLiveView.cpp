@@ -337,8 +337,7 @@ void CLiveView::OnConnected()
 {
     auto* controller = qobject_cast<CConnectDVR*>(sender());
     if (controller && controller->IsLive())
-        CRelaySwitches::ofApplication().linkConnected(
-            controller->entry(), controller->getDVR(), controller->getClientID());
+        CRelaySwitches::ofApplication().linkConnected(controller->getDVR(), controller->getClientID());
     // The DVR streams its whole mask until told what the view shows.
     const int index = m_connections.entries().indexOf(controller);
     if (index >= 0)
@@ -524,7 +523,6 @@ void CLiveView::refreshSelection()
     CLiveSelection::Value value;
     if (const CConnectDVR* controller = current()) {
         value.hasDvr = true;
-        value.entry = controller->entry();
         value.dvr = controller->getDVR();
         value.connected = controller->IsConnected();
         value.channel = framedChannel(*controller);
@@ -562,10 +560,10 @@ void CLiveView::showSelection(const CLiveSelection::Value& now)
     emit adminRights(user.compare(QLatin1String("ADMIN"), Qt::CaseInsensitive) == 0);
     title->setText(QStringLiteral("%1( %2 )").arg(QString::fromStdString(now.dvr.name()), user));
     if (!now.connected) {
-        liveCtrl->clearConnectedDVR(now.entry);
+        liveCtrl->clearConnectedDVR(now.dvr);
         return;
     }
-    liveCtrl->setConnectedDVR(now.dvr, now.clientId, now.hasRelay, now.entry);
+    liveCtrl->setConnectedDVR(now.dvr, now.clientId, now.hasRelay);
     liveCtrl->setVisiblePictureCtrl(now.hasPicture);
     if (now.channel >= 0)
         liveCtrl->setSelectedChannel(now.channel);

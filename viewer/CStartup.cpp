@@ -53,16 +53,17 @@ void CStartup::sendPendingCommands(int timeoutMs)
     QCoreApplication::sendPostedEvents();
     CRelaySwitches& relays = CRelaySwitches::ofApplication();
     relays.sendAllNow();
-    const auto pending = [] { return CApplicationSender::pending(); };
+    // A relay command waiting for the one before it is not yet the sender's.
+    const auto pending = [&relays] { return CApplicationSender::pending() > 0 || relays.isSending(); };
     const QDeadlineTimer deadline(timeoutMs);
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (pending() == 0 || deadline.hasExpired())
+        if (!pending() || deadline.hasExpired())
             loop.quit();
     });
     poll.start(STOP_POLL_MS);
-    if (pending() > 0)
+    if (pending())
         loop.exec();
     relays.reportUnanswered();
 }

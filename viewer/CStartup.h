@@ -26,9 +26,10 @@ public:
     // installs it only when it loads. False leaves the program in English.
     static bool installTranslation(const CAppSettings& settings, const CLanguage& languages);
     // After the main window has gone: the relays' pending switch-offs go
-    // out now, and the end waits at most the given time for the answers to
-    // every command of the application's sender (the streams' stop
-    // requests, relay commands, PTZ moves and stops). A relay left on by a
-    // switch-off or an Off that got no answer is reported on the log.
+    // out now, each relay's commands in turn, and the end waits at most the
+    // given time for the answers to every command of the application's
+    // sender (the streams' stop requests, relay commands, PTZ moves and
+    // stops). A relay left on by a switch-off or an Off that got no answer,
+    // or that was still waiting to go out, is reported on the log.
     static void sendPendingCommands(int timeoutMs = PENDING_COMMANDS_WAIT_MS);
 };

@@ -1,7 +1,6 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Connection/CControlDVRList.h"
 #include "Connection/CDVRListTree.h"
-#include "Connection/CDirectoryEntry.h"
 #include "Connection/CMenuDVRList.h"
 #include "Connection/CSetDVRInfoDialog.h"
 #include "ModalAnswers.h"
@@ -568,46 +567,6 @@ private slots:
         QVERIFY(window.fileMessages().first()->text().contains("moved"));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
         verifyFileHoldsTheTree(*window.tree);
-    }
-
-    // A directory entry stays the same entry through edits, the deletion of
-    // others and the tree built anew for the E-Map and back: each DVR item,
-    // as "<name>:<the name its entry had at first>", "-" for a new entry.
-    void entriesKeepTheirKeys_data()
-    {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("entries");
-        const QString all = QStringLiteral("Front:Front Back:Back Till:Till Door:Door Yard:Yard");
-        QTest::newRow("E-Map edit and back") << "camera:on;camera:off" << all;
-        QTest::newRow("renamed, then E-Map edit") << "sel:0/1;editDVR:Rear;camera:on"
-                                                  << "Front:Front Rear:Back Till:Till Door:Door Yard:Yard";
-        QTest::newRow("another deleted, then E-Map edit and back") << "sel:1/1;delDVR;camera:on;camera:off"
-                                                                   << "Front:Front Back:Back Till:Till Yard:Yard";
-        QTest::newRow("added") << "sel:1;addDVR:Gate" << all + " Gate:-";
-    }
-
-    void entriesKeepTheirKeys()
-    {
-        QFETCH(QString, steps);
-        QFETCH(QString, entries);
-        seedFile();
-        Window window;
-        const auto dvrItems = [&window] {
-            QList<QTreeWidgetItem*> items;
-            for (int g = 0; g < window.tree->topLevelItemCount(); ++g) {
-                for (int d = 0; d < window.tree->topLevelItem(g)->childCount(); ++d)
-                    items << window.tree->topLevelItem(g)->child(d);
-            }
-            return items;
-        };
-        QHash<CDirectoryEntry::Key, QString> first;
-        for (QTreeWidgetItem* item : dvrItems())
-            first.insert(CDirectoryEntry::of(item), item->text(0));
-        window.run(steps);
-        QStringList shown;
-        for (QTreeWidgetItem* item : dvrItems())
-            shown << item->text(0) + ':' + first.value(CDirectoryEntry::of(item), QStringLiteral("-"));
-        QCOMPARE(shown.join(' '), entries);
     }
 
     // The operator is told; the tree keeps the change, the file stays as it was.

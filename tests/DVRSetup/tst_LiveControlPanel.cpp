@@ -1,5 +1,6 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Connection/CApplicationSender.h"
+#include "DVRSetup/CLiveCommand.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "DVRSetup/CPictureWidget.h"
 #include "DVRSetup/CPtzfWidget.h"
@@ -25,13 +26,12 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <atomic>
+#include <memory>
 
 namespace {
 
 const int CLIENT_ID = 12;
-// The directory entries of the DVRs the panel is pointed at.
-const CDirectoryEntry::Key ENTRY_A = 1001;
-const CDirectoryEntry::Key ENTRY_B = 1002;
 const int CHANNEL = 3;
 const int REPEAT_MS = 50;
 const int SECOND_MS = 20; // 30 s of auto-off last 600 ms
@@ -92,6 +92,22 @@ cgi::PictureControlGet pictureOf(int channels, quint32 first)
         ++row;
     }
     return picture;
+}
+
+// The DVR answers its next relay Off with an error status.
+void refuseNextOff(TestDvr& dvr, bool oldProtocol)
+{
+    auto refusals = std::make_shared<std::atomic<int>>(1);
+    dvr.setHandler(oldProtocol ? TestDvrRequest::OldDialect : TestDvrRequest::NewDialect,
+        oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : cgi::MODE_RELAY_PORT,
+        [refusals](const TestDvrRequest& request, const TestDvrContent& content) {
+            cgi::RelayPort port;
+            const bool off = request.dialect == TestDvrRequest::OldDialect
+                ? request.decodedParam("REQ").endsWith(",0")
+                : port.ParseFromString(request.data.toStdString()) && port.cmd() == cgi::RelayPort::CMD_OFF;
+            return off && refusals->fetch_sub(1) > 0 ? TestDvrReply::http(500)
+                                                     : TestDvrAnswers::standard(request, content);
+        });
 }
 
 QPoint handleAt(QSlider* slider, int value)
@@ -178,14 +194,15 @@ void tst_LiveControlPanel::cleanup()
 {
     m_panel.reset();
     // A switch-off outlives the panel; it must not outlive the DVR.
-    CRelaySwitches::ofApplication().sendAllNow();
-    QTRY_COMPARE(CApplicationSender::pending(), 0);
+    CRelaySwitches& relays = CRelaySwitches::ofApplication();
+    relays.sendAllNow();
+    QTRY_VERIFY(CApplicationSender::pending() == 0 && !relays.isSending());
     m_dvr.reset();
 }
 
 void tst_LiveControlPanel::connectDvr(bool oldProtocol, bool showRelay)
 {
-    m_panel->setConnectedDVR(m_dvr->dvrRecord(oldProtocol), CLIENT_ID, showRelay, ENTRY_A);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(oldProtocol), CLIENT_ID, showRelay);
     m_panel->setSelectedChannel(CHANNEL);
 }
 
@@ -312,11 +329,12 @@ void tst_LiveControlPanel::commands()
 void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
 {
     // Clicks; "press=<name>" only presses the button; "A" and "B" point the
-    // panel at that DVR (A is the one connected first), "E" at B's DVR as
-    // A's entry (A's address edited to B's); "ch=<n>" selects that channel;
-    // "wait=<n>": A has received and answered n commands; "refuse": A
-    // refuses the next;
-    // "linked": A's live link connected again, under a new client id.
+    // panel at that DVR (A is the one connected first), "A2" at A's DVR
+    // under a second directory entry, of another name; "ch=<n>" selects that
+    // channel; "wait=<n>": A has received and answered n commands;
+    // "refuse": A refuses the next relay Off; "late": A handles the next
+    // command a second late, as a slow link brings it; "linked": A's live
+    // link connected again, under a new client id.
     QTest::addColumn<bool>("oldProtocol");
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QStringList>("sentToA");
@@ -337,12 +355,22 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         row("Auto on B while A's switch-off pends", {"B", "RPAuto0"}) << a << b << QList<bool>{false};
         row("back on A, its Auto shows until its Off", {"B", "A", "RPOff0"})
             << a << QStringList() << QList<bool>{false, true};
-        row("A's address edited while its switch-off pends: Auto shows, the Off goes to A", {"E"})
+        row("A's second entry shows its switch-off, On there replaces it", {"A2", "RPOn0"})
+            << QStringList{a.first(), a.first()} << QStringList() << QList<bool>{true};
+        row("A's second entry shows its switch-off, Off there replaces it", {"A2", "RPOff0"})
             << a << QStringList() << QList<bool>{true};
-        row("then On on the edited entry replaces it", {"E", "RPOn0"})
-            << a.mid(0, 1) << b.mid(0, 1) << QList<bool>{true};
-        row("refused, then sent when A's link is back, naming its new stream", {"wait=1", "refuse", "wait=2", "linked"})
+        QTest::addRow("%s: refused, then sent when A's link is back, naming its new stream", old ? "old" : "new")
+            << old << QStringList{"refuse", "DVRControl2", "AutoOff3", "RPAuto0", "wait=2", "linked"}
             << a + QStringList{relay(CLIENT_ID + 2, false)} << QStringList() << QList<bool>();
+        // One at a time, in the order given, the last of those waiting alone.
+        QTest::addRow("%s: the first handled late, then Auto with no duration", old ? "old" : "new")
+            << old << QStringList{"late", "DVRControl2", "RPAuto0"} << a << QStringList() << QList<bool>();
+        QTest::addRow("%s: On, Off, On while the first is unanswered", old ? "old" : "new")
+            << old << QStringList{"late", "DVRControl2", "RPOn0", "RPOff0", "RPOn0"}
+            << QStringList{a.first(), a.first()} << QStringList() << QList<bool>();
+        QTest::addRow("%s: the first refused, the next still goes", old ? "old" : "new")
+            << old << QStringList{"refuse", "DVRControl2", "RPOff0", "RPOn0"} << QStringList{a.last(), a.first()}
+            << QStringList() << QList<bool>();
         QTest::addRow("%s: a move held while the panel turns to B stops on A", old ? "old" : "new")
             << old << QStringList{"press=ptzf_right", "B"}
             << (old ? QStringList{oldQuery("7", "4S0"), oldQuery("7", "8")}
@@ -371,10 +399,11 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     QList<bool> shown;
     for (const QString& name : clicks) {
         const QString argument = name.section('=', 1);
-        if (name == "A" || name == "B" || name == "E") {
-            const bool b = name != "A";
-            m_panel->setConnectedDVR((b ? other : *m_dvr).dvrRecord(oldProtocol), b ? CLIENT_ID + 1 : CLIENT_ID, true,
-                name == "B" ? ENTRY_B : ENTRY_A);
+        if (name == "A" || name == "A2" || name == "B") {
+            const bool b = name == "B";
+            DVR record = (b ? other : *m_dvr).dvrRecord(oldProtocol);
+            record.set_name(name.toStdString());
+            m_panel->setConnectedDVR(record, b ? CLIENT_ID + 1 : CLIENT_ID, true);
             shown << child("RPAuto0")->isChecked();
         } else if (name.startsWith("press=")) {
             QTest::mousePress(child(qPrintable(argument)), Qt::LeftButton);
@@ -384,9 +413,11 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
             QTRY_VERIFY(requests(TestDvrRequest::Command).size() >= argument.toInt());
             QTRY_COMPARE(CApplicationSender::pending(), 0);
         } else if (name == "refuse") {
-            m_dvr->setFault(TestDvr::Fault::HttpError, 1);
+            refuseNextOff(*m_dvr, oldProtocol);
+        } else if (name == "late") {
+            m_dvr->handleLate(oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : cgi::MODE_RELAY_PORT, 1000);
         } else if (name == "linked") {
-            CRelaySwitches::ofApplication().linkConnected(ENTRY_A, m_dvr->dvrRecord(oldProtocol), CLIENT_ID + 2);
+            CRelaySwitches::ofApplication().linkConnected(m_dvr->dvrRecord(oldProtocol), CLIENT_ID + 2);
         } else {
             QTest::mouseClick(child(qPrintable(name)), Qt::LeftButton);
         }
@@ -398,8 +429,9 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     QCOMPARE(received(sentToA.size(), RELAY_QUIET_MS), sentToA);
     QCOMPARE(requests(TestDvrRequest::Command, &other), sentToB);
     QCOMPARE(shown, autoShown);
-    CRelaySwitches::ofApplication().sendAllNow();
-    QTRY_COMPARE(CApplicationSender::pending(), 0);
+    CRelaySwitches& relays = CRelaySwitches::ofApplication();
+    relays.sendAllNow();
+    QTRY_VERIFY(CApplicationSender::pending() == 0 && !relays.isSending());
 }
 
 void tst_LiveControlPanel::ptzfSpeedIsKept()
@@ -477,7 +509,7 @@ void tst_LiveControlPanel::pictureIsReadOncePerDvr()
 
     DVR old = m_dvr->dvrRecord(true);
     old.set_name("Old DVR");
-    m_panel->setConnectedDVR(old, CLIENT_ID, false, ENTRY_A);
+    m_panel->setConnectedDVR(old, CLIENT_ID, false);
     m_panel->setSelectedChannel(CHANNEL);
     QCOMPARE(sliderValues(), QList<int>(5, 8));
     QCOMPARE(received(0), QStringList());
@@ -489,7 +521,7 @@ void tst_LiveControlPanel::pictureWrites()
     TestDvrContent content = m_dvr->content();
     content.picture = pictureOf(16, 14); // channel 5: contrast 3, brightness 4
     m_dvr->setContent(content);
-    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true, ENTRY_A);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true);
     m_panel->setSelectedChannel(5); // while the PTZ page shows
     QTest::mouseClick(child("DVRControl3"), Qt::LeftButton);
     QSlider* contrast = child<QSlider>("contrast");
@@ -559,7 +591,7 @@ void tst_LiveControlPanel::pictureReplies()
     else
         m_dvr->setHandler(TestDvrRequest::NewDialect, cgi::MODE_PICTURE_GET,
             [=](const TestDvrRequest&, const TestDvrContent&) { return TestDvrReply::http(status, body); });
-    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true, ENTRY_A);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true);
     QSignalSpy completed(m_panel->findChild<CReadDVRData*>(), &CReadDVRData::completed);
     QVERIFY(completed.wait());
     m_panel->setSelectedChannel(CHANNEL);
@@ -578,10 +610,10 @@ void tst_LiveControlPanel::pictureSlowDvrLeft()
     other.setContent(content);
     m_dvr->setFault(TestDvr::Fault::SlowAnswer);
     m_dvr->setSlowAnswerDelay(200);
-    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true, ENTRY_A);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true);
     QVERIFY(m_dvr->waitForRequests(1));
     QPointer<CReadDVRData> slowRead = m_panel->findChildren<CReadDVRData*>().last();
-    m_panel->setConnectedDVR(other.dvrRecord(), CLIENT_ID, true, ENTRY_B);
+    m_panel->setConnectedDVR(other.dvrRecord(), CLIENT_ID, true);
     m_panel->setSelectedChannel(CHANNEL);
     // The slow read is gone: its answer has nowhere to go.
     QTRY_VERIFY(slowRead.isNull());

@@ -179,6 +179,28 @@ int TestDvr::heldAnswers() const
     return receivers(SIGNAL(answersLetGo()));
 }
 
+void TestDvr::handleLate(int mode, int delayMs, int count)
+{
+    QMutexLocker lock(&m_mutex);
+    m_lateMode = mode;
+    m_lateDelayMs = delayMs;
+    m_lateCount = count;
+}
+
+int TestDvr::takeLateDelay(const TestDvrRequest& request)
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_lateCount == 0)
+        return 0;
+    // Decoded here only to learn the mode; it is recorded when handled.
+    TestDvrRequest decoded = request;
+    TestDvrRequestDecoder::decode(&decoded, m_user, m_password);
+    if (decoded.mode != m_lateMode)
+        return 0;
+    --m_lateCount;
+    return m_lateDelayMs;
+}
+
 void TestDvr::setHandler(TestDvrRequest::Dialect dialect, int mode, Handler handler)
 {
     QMutexLocker lock(&m_mutex);

@@ -91,6 +91,10 @@ public:
     bool holdsAnswers(int mode) const;
     // Held answers whose client still waits for them.
     int heldAnswers() const;
+    // The next `count` requests of that mode are handled (recorded and
+    // answered) only `delayMs` after they came, as a link slow to deliver
+    // them would bring them; those after them are handled as they come.
+    void handleLate(int mode, int delayMs, int count = 1);
     // The streams served: their requests, ids, counts and states.
     TestDvrStreams* streams() const { return m_streams; }
 
@@ -114,6 +118,9 @@ public:
     // its answer; takes the fault that applies to one request.
     TestDvrReply answer(TestDvrRequest* request);
     Fault takeFault();
+    // How long the request waits before it is handled; takes one of the
+    // late ones.
+    int takeLateDelay(const TestDvrRequest& request);
     void noteConnectionOpened();
     void noteStreamStarted();
     void noteConnectionClosed(bool streamClosedByClient);
@@ -138,6 +145,9 @@ private:
     int m_errorStatus = 500;
     qint64 m_uploadReadRate = 0;
     std::optional<int> m_heldMode;
+    int m_lateMode = -1;
+    int m_lateDelayMs = 0;
+    int m_lateCount = 0;
     QHash<QPair<int, int>, Handler> m_handlers;
     QList<TestDvrRequest> m_requests;
     int m_openConnections = 0;

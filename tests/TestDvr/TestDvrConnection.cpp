@@ -53,6 +53,16 @@ void TestDvrConnection::onReadyRead()
         break;
     }
     const bool raw = request.version.isEmpty();
+    if (const int lateMs = m_dvr->takeLateDelay(request); lateMs > 0) {
+        // Not handled at all if the client has gone by then.
+        QTimer::singleShot(lateMs, this, [this, request, raw] { handle(request, raw); });
+        return;
+    }
+    handle(request, raw);
+}
+
+void TestDvrConnection::handle(TestDvrRequest request, bool raw)
+{
     const TestDvrReply reply = m_dvr->answer(&request);
     if (m_dvr->holdsAnswers(request.mode)) {
         // Answered once the DVR lets go, unless the client has gone by then.

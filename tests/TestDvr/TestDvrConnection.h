@@ -24,6 +24,7 @@ public:
 
 private:
     void onReadyRead();
+    void handle(TestDvrRequest request, bool raw);
     void onDisconnected();
     void respond(TestDvrReply reply, bool raw);
     void writeWhole(const TestDvrReply& reply, bool raw);

@@ -49,6 +49,27 @@ const char* kindName(TestDvrRequest::Kind kind)
     return "malformed";
 }
 
+// " relay on" or " relay off" for a relay command of either dialect, so
+// that what reaches the relay can be counted; empty for other requests.
+QString relayWord(const TestDvrRequest& request)
+{
+    constexpr int OLD_COMMAND = 5;
+    constexpr int OLD_OP_RELAY = 20;
+    if (request.kind != TestDvrRequest::Command)
+        return QString();
+    bool on = false;
+    cgi::RelayPort port;
+    if (request.dialect == TestDvrRequest::NewDialect && request.mode == cgi::MODE_RELAY_PORT && request.dataDecoded
+        && port.ParseFromString(request.data.toStdString()))
+        on = port.cmd() == cgi::RelayPort::CMD_ON;
+    else if (request.dialect == TestDvrRequest::OldDialect && request.mode == OLD_COMMAND
+        && request.decodedParam("OP").toInt() == OLD_OP_RELAY)
+        on = request.decodedParam("REQ").endsWith(",1");
+    else
+        return QString();
+    return on ? QStringLiteral(" relay on") : QStringLiteral(" relay off");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -193,7 +214,7 @@ int main(int argc, char* argv[])
         const TestDvrRequest request = dvr.lastRequest();
         out << kindName(request.kind) << ' ' << (request.dialect == TestDvrRequest::NewDialect ? "new" : "old")
             << " mode " << request.mode << (request.authorized ? "" : " refused") << ": " << request.method << ' '
-            << request.target << Qt::endl;
+            << request.target << relayWord(request) << Qt::endl;
     });
     QObject::connect(dvr.streams(), &TestDvrStreams::streamEnded, &dvr, [&out](const TestDvrStreams::Record& record) {
         out << (record.audioStream ? "audio" : "video") << " stream " << record.id << " ended: " << record.videoFrames

@@ -15,8 +15,9 @@ TestDvrGroups::TestDvrGroups() = default;
 
 TestDvrGroups::~TestDvrGroups()
 {
-    CRelaySwitches::ofApplication().sendAllNow();
-    if (!QTest::qWaitFor([] { return CApplicationSender::pending() == 0; }))
+    CRelaySwitches& relays = CRelaySwitches::ofApplication();
+    relays.sendAllNow();
+    if (!QTest::qWaitFor([&relays] { return CApplicationSender::pending() == 0 && !relays.isSending(); }))
         qWarning("relay commands were still under way");
 }
 
