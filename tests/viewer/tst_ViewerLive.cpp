@@ -19,6 +19,7 @@
 #include "Settings/CAppSettings.h"
 #include "Settings/CSavePath.h"
 #include "ShownText.h"
+#include "StoredFolderReset.h"
 #include "SyncFault.h"
 #include "TestDvr.h"
 #include "TestDvrDelays.h"
@@ -560,6 +561,7 @@ private slots:
     void recordFailureIsTold()
     {
         QTemporaryDir records;
+        const StoredFolderReset forgetFolders;
         QVERIFY(QFile(records.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly));
         CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(1), records.filePath(QStringLiteral("file/x")));
         ViewerBench bench;
@@ -576,6 +578,7 @@ private slots:
     void manyDvrsEndRecordingsToPc()
     {
         QTemporaryDir records;
+        const StoredFolderReset forgetFolders;
         CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(1), records.path());
         ViewerBench bench;
         bench.addGroup(QStringLiteral("Shop"),
@@ -608,6 +611,7 @@ private slots:
         QFETCH(int, format);
         QFETCH(QString, subfolder);
         QTemporaryDir folder;
+        const StoredFolderReset forgetFolders;
         const QString shots = folder.filePath(subfolder);
         CAppSettings settings;
         settings.writeSetting(CAppSettings::OPENGL, rendering);
