@@ -304,7 +304,10 @@ void tst_LiveControlPanel::commands()
     QTest::mousePress(held, Qt::LeftButton);
     QVERIFY(QTest::qWaitFor([&] { return requests(TestDvrRequest::Command).size() >= sent.size() + 3; }));
     QTest::mouseRelease(held, Qt::LeftButton);
-    const QStringList holding = received(sent.size() + 4).mid(sent.size());
+    // The DVR has every command once the sender has all its answers, however
+    // late the stop came; a repeat after it would come within the quiet time.
+    QTRY_COMPARE(CApplicationSender::pending(), 0);
+    const QStringList holding = received(requests(TestDvrRequest::Command).size()).mid(sent.size());
     QVERIFY2(holding.size() >= 4, qPrintable(holding.join('\n')));
     QCOMPARE(holding, QStringList(holding.size() - 1, sent.first()) << sent.last());
 }
