@@ -1,6 +1,7 @@
 #include "DVRSetup/CPtzfWidget.h"
 
 #include "Connection/CApplicationSender.h"
+#include "Connection/COrderedCommands.h"
 #include "Settings/CAppSettings.h"
 #include "ui_CPtzfWidget.h"
 
@@ -63,6 +64,7 @@ QString speedName(int speed)
 CPtzfWidget::CPtzfWidget(QWidget* parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::CPtzfWidget>())
+    // Names the DVR and builds its queries; COrderedCommands sends them.
     , m_command(&CApplicationSender::instance())
 {
     initPtzImages();
@@ -160,7 +162,7 @@ void CPtzfWidget::OnTimer()
 {
     for (QPushButton* button : std::as_const(m_ptzfButtons)) {
         if (button->isDown()) {
-            sendCommand(button->objectName());
+            sendCommand(button->objectName(), COrderedCommands::Kind::Repeat);
             return;
         }
     }
@@ -168,30 +170,33 @@ void CPtzfWidget::OnTimer()
     m_repeatTimer->stop();
 }
 
-void CPtzfWidget::sendCommand(const QString& name)
+void CPtzfWidget::sendCommand(const QString& name, COrderedCommands::Kind kind)
 {
     const int preset = m_ui->presetNum->currentIndex();
     const QByteArray presetNumber = QByteArray::number(preset + 1);
     if (name.contains(QLatin1String("Set"))) {
-        send(cgi::Ptzf::CMD_PRESET_SET, "9S" + presetNumber, preset);
+        send(cgi::Ptzf::CMD_PRESET_SET, "9S" + presetNumber, preset, kind);
     } else if (name.contains(QLatin1String("Go"))) {
-        send(cgi::Ptzf::CMD_PRESET_GO, "9G" + presetNumber, preset);
+        send(cgi::Ptzf::CMD_PRESET_GO, "9G" + presetNumber, preset, kind);
     } else if (name.contains(QLatin1String("ptzf_"))) {
         const Movement* movement = findMovement(name.mid(NAME_PREFIX_LENGTH));
         if (!movement)
             return;
         const QByteArray speed = QByteArray::number(m_ui->Speed->value());
-        send(movement->command, movement->oldCode ? movement->oldCode + speed : QByteArray(), 0);
+        send(movement->command, movement->oldCode ? movement->oldCode + speed : QByteArray(), 0, kind);
     } else {
-        send(cgi::Ptzf::CMD_STOP, "8", 0);
+        send(cgi::Ptzf::CMD_STOP, "8", 0, kind);
     }
 }
 
-void CPtzfWidget::send(cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int preset)
+void CPtzfWidget::send(cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int preset, COrderedCommands::Kind kind)
 {
+    if (!m_command.hasDVR())
+        return;
     if (m_command.isOldProtocol()) {
         if (!oldRequest.isEmpty())
-            m_command.sendOld(CLiveCommand::OLD_OP_PTZF, m_channel, oldRequest);
+            COrderedCommands::ofApplication().send(
+                m_command.dvr(), m_command.oldQuery(CLiveCommand::OLD_OP_PTZF, m_channel, oldRequest), kind);
         return;
     }
     cgi::Ptzf ptzf;
@@ -201,7 +206,7 @@ void CPtzfWidget::send(cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int
     // Presets travel as the list position: the first entry is 0.
     if (command == cgi::Ptzf::CMD_PRESET_SET || command == cgi::Ptzf::CMD_PRESET_GO)
         ptzf.set_preset(static_cast<quint32>(preset));
-    m_command.sendNew(cgi::MODE_PTZF, ptzf);
+    COrderedCommands::ofApplication().send(m_command.dvr(), m_command.newQuery(cgi::MODE_PTZF, ptzf), kind);
 }
 
 void CPtzfWidget::languageChange()

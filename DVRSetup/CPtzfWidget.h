@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Connection/COrderedCommands.h"
 #include "DVRSetup/CLiveCommand.h"
 
 #include <QList>
@@ -18,9 +19,10 @@ class CPtzfWidget;
 // repeated at every tick, stopped at the release, or stopped on its DVR
 // when the page is pointed at another DVR or channel, or at none, or when
 // the page goes); presets 1 to 99 are stored and recalled. Its commands go
-// through the application's sender (CApplicationSender), so the stop of a
-// movement held as the window closes still reaches the DVR. The speed is
-// kept in the settings store.
+// in order (COrderedCommands) through the application's sender, so a DVR
+// takes the stop after the movement it stops, also one held as the window
+// closes; a repeat is left out while the DVR has not taken the command
+// before it. The speed is kept in the settings store.
 class CPtzfWidget : public QWidget {
     Q_OBJECT
 
@@ -57,9 +59,9 @@ private:
     // Stops a held movement on the DVR it moves; the button's release then
     // sends nothing more.
     void endHeldMovement();
-    void sendCommand(const QString& name);
+    void sendCommand(const QString& name, COrderedCommands::Kind kind = COrderedCommands::Kind::Once);
     // One command in the DVR's dialect; an empty old request is not sent.
-    void send(cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int preset);
+    void send(cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int preset, COrderedCommands::Kind kind);
 
     std::unique_ptr<Ui::CPtzfWidget> m_ui;
     CLiveCommand m_command;

@@ -26,6 +26,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QTimer>
 #include <atomic>
 #include <memory>
 
@@ -135,6 +136,8 @@ private slots:
     void commands();
     void commandsStayWithTheirDvr_data();
     void commandsStayWithTheirDvr();
+    void stopComesLast_data();
+    void stopComesLast();
     void ptzfSpeedIsKept();
     void tourSettings_data();
     void tourSettings();
@@ -321,7 +324,10 @@ void tst_LiveControlPanel::commands()
     QTest::mousePress(held, Qt::LeftButton);
     QVERIFY(QTest::qWaitFor([&] { return requests(TestDvrRequest::Command).size() >= sent.size() + 3; }));
     QTest::mouseRelease(held, Qt::LeftButton);
-    const QStringList holding = received(sent.size() + 4).mid(sent.size());
+    // The DVR has every command once the sender has all its answers, however
+    // late the stop came; a repeat after it would come within the quiet time.
+    QTRY_COMPARE(CApplicationSender::pending(), 0);
+    const QStringList holding = received(requests(TestDvrRequest::Command).size()).mid(sent.size());
     QVERIFY2(holding.size() >= 4, qPrintable(holding.join('\n')));
     QCOMPARE(holding, QStringList(holding.size() - 1, sent.first()) << sent.last());
 }
@@ -432,6 +438,75 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     CRelaySwitches& relays = CRelaySwitches::ofApplication();
     relays.sendAllNow();
     QTRY_VERIFY(CApplicationSender::pending() == 0 && !relays.isSending());
+}
+
+void tst_LiveControlPanel::stopComesLast_data()
+{
+    // Events: "press" and "release" of the right arrow; "tick" of the
+    // repeat timer; "slow": the DVR takes the request of its next
+    // connection slowly, "fast" once that connection is open; "answered":
+    // the DVR has answered all; "B": the panel turns to another DVR;
+    // "closed": the panel goes.
+    QTest::addColumn<bool>("oldProtocol");
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<QString>("sent"); // to the first DVR
+    for (const bool old : {false, true}) {
+        const auto row = [old](const char* name, const char* events, const char* sent) {
+            QTest::addRow("%s: %s", old ? "old" : "new", name) << old << QString(events) << QString(sent);
+        };
+        row("the move at the press comes late", "slow press fast release", "move stop");
+        row("a repeat comes late, ticks meanwhile add nothing", "press answered slow tick fast tick tick release",
+            "move move stop");
+        row("repeats that the DVR answers", "press answered tick answered tick release", "move move move stop");
+        row("the panel turns to another DVR while the move comes late", "slow press fast B release", "move stop");
+        row("the panel goes while the move comes late", "slow press fast closed", "move stop");
+    }
+}
+
+void tst_LiveControlPanel::stopComesLast()
+{
+    QFETCH(bool, oldProtocol);
+    QFETCH(QString, events);
+    QFETCH(QString, sent);
+    TestDvr other;
+    QVERIFY(other.listen());
+    auto* page = m_panel->findChild<CPtzfWidget*>();
+    page->setRepeatInterval(3600000);
+    QTimer* repeat = page->findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+    connectDvr(oldProtocol);
+    const auto answered = [&] { return CApplicationSender::pending() == 0 && m_dvr->openConnections() == 0; };
+    // The picture page's read is over: the next connection is a command's.
+    QTRY_VERIFY(requests(TestDvrRequest::DataRead).size() == (oldProtocol ? 0 : 1) && answered());
+    for (const QString& event : events.split(' ')) {
+        if (event == "press") {
+            QTest::mousePress(child("ptzf_right"), Qt::LeftButton);
+        } else if (event == "release") {
+            QTest::mouseRelease(child("ptzf_right"), Qt::LeftButton);
+        } else if (event == "tick") {
+            QVERIFY(QMetaObject::invokeMethod(repeat, "timeout"));
+        } else if (event == "slow") {
+            m_dvr->setUploadReadRate(200);
+        } else if (event == "fast") {
+            QTRY_COMPARE(m_dvr->openConnections(), 1);
+            m_dvr->setUploadReadRate(0);
+        } else if (event == "answered") {
+            QTRY_VERIFY(answered());
+        } else if (event == "B") {
+            m_panel->setConnectedDVR(other.dvrRecord(oldProtocol), CLIENT_ID + 1, true);
+        } else {
+            m_panel.reset();
+        }
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(answered(), 10000);
+    QStringList expected;
+    for (const QString& command : sent.split(' ')) {
+        if (command == "move")
+            expected << (oldProtocol ? oldQuery("7", "4S0") : "ptzf 6 ch3 s0");
+        else
+            expected << (oldProtocol ? oldQuery("7", "8") : "ptzf 10 ch3 s0");
+    }
+    QCOMPARE(requests(TestDvrRequest::Command), expected);
+    QCOMPARE(requests(TestDvrRequest::Command, &other), QStringList());
 }
 
 void tst_LiveControlPanel::ptzfSpeedIsKept()

@@ -19,6 +19,7 @@
 #include "Settings/CAppSettings.h"
 #include "Settings/CSavePath.h"
 #include "ShownText.h"
+#include "StoredFolderReset.h"
 #include "SyncFault.h"
 #include "TestDvr.h"
 #include "TestDvrDelays.h"
@@ -251,6 +252,24 @@ public:
         return true;
     }
 
+    // The DVRs' screens are those of the view shown: one DVR's after
+    // another in the many-DVR view, each from screen 0 in the one-DVR view.
+    // Until the redraw after a change of view they are still those of the
+    // view before, and a click on a tile may frame no DVR's screen yet.
+    bool laidOut() const
+    {
+        const bool manyDvrs = wall()->getScreenMode() == CDisplayWidget::MULTI_DVR;
+        int next = 0;
+        for (const CConnectDVR* controller : m_viewer->connections().entries()) {
+            if (!controller)
+                continue;
+            if (controller->getDisplayStartScreen() != (manyDvrs ? next : 0))
+                return false;
+            next += controller->getDisplayEndScreen() - controller->getDisplayStartScreen();
+        }
+        return true;
+    }
+
     // The tiles [0, count) show their own channel's pictures.
     bool showsChannels(int count) const
     {
@@ -401,6 +420,9 @@ private:
             return true;
         } else {
             act(event);
+            // A change of view lays the DVRs' screens out at its redraw.
+            if (event == QLatin1String("LiveS") || event == QLatin1String("LiveM"))
+                done = [this] { return laidOut() && settled(); };
         }
         return QTest::qWaitFor(done, SHOW_TIME_LIMIT_MS);
     }
@@ -570,6 +592,7 @@ private slots:
     void recordFailureIsTold()
     {
         QTemporaryDir records;
+        const StoredFolderReset forgetFolders;
         QVERIFY(QFile(records.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly));
         CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(1), records.filePath(QStringLiteral("file/x")));
         ViewerBench bench;
@@ -586,6 +609,7 @@ private slots:
     void manyDvrsEndRecordingsToPc()
     {
         QTemporaryDir records;
+        const StoredFolderReset forgetFolders;
         CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(1), records.path());
         ViewerBench bench;
         bench.addGroup(QStringLiteral("Shop"),
@@ -618,6 +642,7 @@ private slots:
         QFETCH(int, format);
         QFETCH(QString, subfolder);
         QTemporaryDir folder;
+        const StoredFolderReset forgetFolders;
         const QString shots = folder.filePath(subfolder);
         CAppSettings settings;
         settings.writeSetting(CAppSettings::OPENGL, rendering);

@@ -20,6 +20,7 @@
 #include "Recording/CSearchWidget.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CPCSetupDialog.h"
+#include "StoredFolderReset.h"
 #include "TestDvr.h"
 #include "TestDvrConfiguration.h"
 #include "TestDvrGroups.h"
@@ -244,6 +245,7 @@ private slots:
         QFETCH(QString, checks);
 
         QTemporaryDir folder;
+        const StoredFolderReset forgetFolders;
         CAppSettings settings;
         // Rows change them in PC setup.
         settings.writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
