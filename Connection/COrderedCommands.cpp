@@ -1,10 +1,12 @@
 #include "COrderedCommands.h"
 
+#include "Common/CDvrIdentity.h"
 #include "Connection/CApplicationSender.h"
 #include "Connection/CSendCommand.h"
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <algorithm>
 
 namespace {
 
@@ -29,42 +31,42 @@ COrderedCommands::COrderedCommands(QObject* parent)
 {
 }
 
-QString COrderedCommands::lineOf(const DVR& dvr)
+COrderedCommands::Lines::iterator COrderedCommands::lineOf(const DVR& dvr)
 {
-    return QString::fromStdString(dvr.address()) + QLatin1Char(':') + QString::number(dvr.port());
+    return std::find_if(
+        m_lines.begin(), m_lines.end(), [&dvr](const Line& line) { return CDvrIdentity::same(line.dvr, dvr); });
 }
 
 void COrderedCommands::send(const DVR& dvr, const QString& query, Kind kind)
 {
     if (query.isEmpty())
         return;
-    const QString line = lineOf(dvr);
-    const auto busy = m_waiting.find(line);
-    if (busy == m_waiting.end())
-        start(line, {dvr, query});
-    else if (kind == Kind::Once)
-        busy->append({dvr, query});
+    const auto busy = lineOf(dvr);
+    if (busy != m_lines.end()) {
+        if (kind == Kind::Once)
+            busy->waiting.append({dvr, query});
+    } else if (start({dvr, query})) {
+        m_lines.push_back({dvr, {}});
+    }
 }
 
-bool COrderedCommands::start(const QString& line, const Command& command)
+bool COrderedCommands::start(const Command& command)
 {
     QPointer<COrderedCommands> self(this);
-    const bool sent = CApplicationSender::instance().send(command.dvr, command.query, [self, line](bool) {
+    return CApplicationSender::instance().send(command.dvr, command.query, [self, dvr = command.dvr](bool) {
         if (self)
-            self->next(line);
+            self->next(dvr);
     });
-    if (sent && !m_waiting.contains(line))
-        m_waiting.insert(line, {});
-    return sent;
 }
 
-void COrderedCommands::next(const QString& line)
+void COrderedCommands::next(const DVR& dvr)
 {
-    QList<Command>& waiting = m_waiting[line];
-    while (!waiting.isEmpty()) {
-        const Command command = waiting.takeFirst();
-        if (start(line, command))
+    const auto line = lineOf(dvr);
+    if (line == m_lines.end())
+        return;
+    while (!line->waiting.isEmpty()) {
+        if (start(line->waiting.takeFirst()))
             return;
     }
-    m_waiting.remove(line);
+    m_lines.erase(line);
 }

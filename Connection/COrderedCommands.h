@@ -2,10 +2,10 @@
 
 #include "ProtoBuf/DVRList.pb.h"
 
-#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <vector>
 
 // Sends commands through the application's sender (CApplicationSender) so
 // that a DVR takes them in the order given, whatever becomes of their
@@ -38,14 +38,20 @@ private:
         QString query;
     };
 
-    explicit COrderedCommands(QObject* parent);
-    static QString lineOf(const DVR& dvr);
-    // False when the sender refused it.
-    bool start(const QString& line, const Command& command);
-    // The command on its way on the line has ended: the next waiting goes.
-    void next(const QString& line);
+    // The commands to one DVR: a line is kept while a command of it is on
+    // its way, with those waiting behind it.
+    struct Line {
+        DVR dvr;
+        QList<Command> waiting;
+    };
+    using Lines = std::vector<Line>;
 
-    // The commands waiting on each DVR's line; a line is kept while a
-    // command of it is on its way.
-    QHash<QString, QList<Command>> m_waiting;
+    explicit COrderedCommands(QObject* parent);
+    Lines::iterator lineOf(const DVR& dvr);
+    // False when the sender refused it.
+    bool start(const Command& command);
+    // The command on its way to the DVR has ended: the next waiting goes.
+    void next(const DVR& dvr);
+
+    Lines m_lines;
 };
