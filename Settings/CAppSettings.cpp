@@ -147,11 +147,6 @@ void CAppSettings::readAutoPreset(int channel, int& start, int& end, int& interv
     interval = readSetting(group + PRESET_INTERVAL, 0).toInt();
 }
 
-void CAppSettings::writeLanguage(const QString& name)
-{
-    writeSetting(LANGUAGE, name);
-}
-
 QString CAppSettings::readLanguage() const
 {
     const QString language = QLocale::system().name().split(QLatin1Char('_')).first();

@@ -87,7 +87,6 @@ public:
     void writeAutoPreset(int channel, int start, int end, int interval);
     void readAutoPreset(int channel, int& start, int& end, int& interval);
 
-    void writeLanguage(const QString& name);
     // The stored language name, or the English name of the system language
     // when none (or an empty one) is stored.
     QString readLanguage() const;

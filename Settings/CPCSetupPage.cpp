@@ -40,8 +40,6 @@ CPCSetupPage::CPCSetupPage(QWidget* parent)
         connect(browse, &QPushButton::clicked, this, &CPCSetupPage::OnBrowse);
     m_language = std::make_unique<CLanguage>();
     addItems();
-    // Start-up applied the stored language before the window was built.
-    m_appliedLanguage = CAppSettings().readLanguage();
     loadSettings();
     save(true, nullptr);
     m_ui->SavePathLayout->setVerticalSpacing(SAVE_PATH_SPACING);
@@ -138,25 +136,22 @@ QMap<QString, QVariant> CPCSetupPage::shownOptions() const
 CWholeFileWriter::Result CPCSetupPage::save(bool everyOption, QString* reason)
 {
     const QMap<QString, QVariant> shown = shownOptions();
-    QMap<QString, QVariant> written;
+    CAppSettings settings;
     for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
         if (everyOption || m_loaded.value(it.key()) != *it)
-            written.insert(it.key(), *it);
+            settings.writeSetting(it.key(), *it);
     }
-    CAppSettings settings;
-    for (auto it = written.cbegin(); it != written.cend(); ++it)
-        settings.writeSetting(it.key(), *it);
-    // Applying retranslates every window: only a new choice is worth it.
-    const QString language = written.value(CAppSettings::LANGUAGE, m_appliedLanguage).toString();
-    const bool newLanguage = language != m_appliedLanguage;
+    // Applying retranslates every window: only the operator's new choice is
+    // worth it (start-up applied the stored language before the window was
+    // built).
+    const QString language = shown.value(CAppSettings::LANGUAGE).toString();
+    const bool newLanguage = !everyOption && language != m_loaded.value(CAppSettings::LANGUAGE).toString();
     const CWholeFileWriter::Result saved = settings.save(reason);
     if (saved == CWholeFileWriter::Result::Failed)
         return saved;
     m_loaded = shown;
-    if (newLanguage) {
+    if (newLanguage)
         m_language->applyLanguage(language);
-        m_appliedLanguage = language;
-    }
     return saved;
 }
 

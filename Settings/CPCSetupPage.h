@@ -83,7 +83,4 @@ private:
     std::vector<RadioOption> m_radioOptions;
     // What the controls showed when the page last loaded or saved.
     QMap<QString, QVariant> m_loaded;
-    // The language the program shows: the stored one at start-up, then each
-    // one the page applied.
-    QString m_appliedLanguage;
 };

@@ -256,7 +256,7 @@ void tst_CAppSettings::language()
     QFETCH(QVariant, stored);
     QFETCH(QString, read);
     if (stored.isValid())
-        CAppSettings().writeLanguage(stored.toString());
+        CAppSettings().writeSetting(CAppSettings::LANGUAGE, stored.toString());
     QCOMPARE(rawStore().contains("Language"), stored.isValid());
     QCOMPARE(CAppSettings().readLanguage(), read);
 }
@@ -467,7 +467,7 @@ void tst_CAppSettings::unreadableFileIsKept()
 {
     CAppSettings stored;
     stored.writeSetting(CAppSettings::PATH_LIST.at(0), QStringLiteral("/shots"));
-    stored.writeLanguage(QStringLiteral("French"));
+    stored.writeSetting(CAppSettings::LANGUAGE, QStringLiteral("French"));
     QCOMPARE(stored.save(), CWholeFileWriter::Result::Written);
     const QByteArray path = QFile::encodeName(CAppSettings::fileName());
     const QByteArray before = fileBytes(CAppSettings::fileName());
