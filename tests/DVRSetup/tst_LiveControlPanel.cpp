@@ -27,7 +27,6 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
-#include <atomic>
 #include <memory>
 
 namespace {
@@ -93,22 +92,6 @@ cgi::PictureControlGet pictureOf(int channels, quint32 first)
         ++row;
     }
     return picture;
-}
-
-// The DVR answers its next relay Off with an error status.
-void refuseNextOff(TestDvr& dvr, bool oldProtocol)
-{
-    auto refusals = std::make_shared<std::atomic<int>>(1);
-    dvr.setHandler(oldProtocol ? TestDvrRequest::OldDialect : TestDvrRequest::NewDialect,
-        oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : cgi::MODE_RELAY_PORT,
-        [refusals](const TestDvrRequest& request, const TestDvrContent& content) {
-            cgi::RelayPort port;
-            const bool off = request.dialect == TestDvrRequest::OldDialect
-                ? request.decodedParam("REQ").endsWith(",0")
-                : port.ParseFromString(request.data.toStdString()) && port.cmd() == cgi::RelayPort::CMD_OFF;
-            return off && refusals->fetch_sub(1) > 0 ? TestDvrReply::http(500)
-                                                     : TestDvrAnswers::standard(request, content);
-        });
 }
 
 QPoint handleAt(QSlider* slider, int value)
@@ -419,7 +402,7 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
             QTRY_VERIFY(requests(TestDvrRequest::Command).size() >= argument.toInt());
             QTRY_COMPARE(CApplicationSender::pending(), 0);
         } else if (name == "refuse") {
-            refuseNextOff(*m_dvr, oldProtocol);
+            m_dvr->refuseNextRelayOff();
         } else if (name == "late") {
             m_dvr->handleLate(oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : cgi::MODE_RELAY_PORT, 1000);
         } else if (name == "linked") {

@@ -11,6 +11,14 @@
 #include <QMutexLocker>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <atomic>
+#include <memory>
+
+namespace {
+
+const int OLD_COMMAND_MODE = 5;
+
+} // namespace
 
 TestDvr::TestDvr(QObject* parent)
     : QObject(parent)
@@ -201,6 +209,18 @@ int TestDvr::takeLateDelay(const TestDvrRequest& request)
     return m_lateDelayMs;
 }
 
+void TestDvr::refuseNextRelayOff()
+{
+    auto refusals = std::make_shared<std::atomic<int>>(1);
+    const Handler refuse = [refusals](const TestDvrRequest& request, const TestDvrContent& content) {
+        const std::optional<bool> on = request.relayOn();
+        return on && !*on && refusals->fetch_sub(1) > 0 ? TestDvrReply::http(500)
+                                                        : TestDvrAnswers::standard(request, content);
+    };
+    setHandler(TestDvrRequest::NewDialect, cgi::MODE_RELAY_PORT, refuse);
+    setHandler(TestDvrRequest::OldDialect, OLD_COMMAND_MODE, refuse);
+}
+
 void TestDvr::setHandler(TestDvrRequest::Dialect dialect, int mode, Handler handler)
 {
     QMutexLocker lock(&m_mutex);
@@ -312,7 +332,6 @@ TestDvrReply TestDvr::answer(TestDvrRequest* request)
 
 void TestDvr::stopNamedStream(const TestDvrRequest& request)
 {
-    constexpr int OLD_COMMAND = 5;
     constexpr int OLD_OP_STOP = 5;
     if (request.dialect == TestDvrRequest::NewDialect) {
         cgi::StreamStop stop;
@@ -321,7 +340,7 @@ void TestDvr::stopNamedStream(const TestDvrRequest& request)
             m_streams->stop(static_cast<int>(stop.stream_id()));
         return;
     }
-    if (request.mode == OLD_COMMAND && request.decodedParam("OP").toInt() == OLD_OP_STOP)
+    if (request.mode == OLD_COMMAND_MODE && request.decodedParam("OP").toInt() == OLD_OP_STOP)
         m_streams->stop(request.decodedParam("CID").toInt());
 }
 

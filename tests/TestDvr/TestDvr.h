@@ -99,6 +99,9 @@ public:
     TestDvrStreams* streams() const { return m_streams; }
 
     void setHandler(TestDvrRequest::Dialect dialect, int mode, Handler handler);
+    // The next relay Off, of either dialect, is answered with an error
+    // status; every other command as usual.
+    void refuseNextRelayOff();
     // The handler set for a dialect and mode, so that a new one can pass on
     // what it does not handle; empty when none is set.
     Handler handler(TestDvrRequest::Dialect dialect, int mode) const;

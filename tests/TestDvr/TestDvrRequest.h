@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QPair>
+#include <optional>
 
 using TestDvrPairs = QList<QPair<QByteArray, QByteArray>>;
 
@@ -47,4 +48,6 @@ struct TestDvrRequest {
     bool hasParam(const QByteArray& key) const;
     QByteArray param(const QByteArray& key) const; // as sent (still escaped)
     QByteArray decodedParam(const QByteArray& key) const; // URL-unescaped
+    // A relay command of either dialect: whether it switches the relay on.
+    std::optional<bool> relayOn() const;
 };

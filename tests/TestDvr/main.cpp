@@ -53,21 +53,10 @@ const char* kindName(TestDvrRequest::Kind kind)
 // that what reaches the relay can be counted; empty for other requests.
 QString relayWord(const TestDvrRequest& request)
 {
-    constexpr int OLD_COMMAND = 5;
-    constexpr int OLD_OP_RELAY = 20;
-    if (request.kind != TestDvrRequest::Command)
+    const std::optional<bool> on = request.relayOn();
+    if (!on)
         return QString();
-    bool on = false;
-    cgi::RelayPort port;
-    if (request.dialect == TestDvrRequest::NewDialect && request.mode == cgi::MODE_RELAY_PORT && request.dataDecoded
-        && port.ParseFromString(request.data.toStdString()))
-        on = port.cmd() == cgi::RelayPort::CMD_ON;
-    else if (request.dialect == TestDvrRequest::OldDialect && request.mode == OLD_COMMAND
-        && request.decodedParam("OP").toInt() == OLD_OP_RELAY)
-        on = request.decodedParam("REQ").endsWith(",1");
-    else
-        return QString();
-    return on ? QStringLiteral(" relay on") : QStringLiteral(" relay off");
+    return *on ? QStringLiteral(" relay on") : QStringLiteral(" relay off");
 }
 
 } // namespace

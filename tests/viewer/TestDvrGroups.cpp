@@ -3,12 +3,15 @@
 #include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRListTree.h"
+#include "Connection/CSetDVRInfoDialog.h"
 #include "DVRSetup/CRelaySwitches.h"
 #include "TestDvr.h"
 #include "TestDvrChannelSelect.h"
 #include "TestDvrStreams.h"
 #include "viewer/CConnectionList.h"
 
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QTest>
 
 TestDvrGroups::TestDvrGroups() = default;
@@ -57,6 +60,18 @@ void TestDvrGroups::addGroup(const QString& name, const QList<DVR>& dvrs)
     item->setData(0, Qt::UserRole, QVariant::fromValue(group));
     // As the tree shows a group it adds DVRs to: its rows can be clicked.
     item->setExpanded(true);
+}
+
+void TestDvrGroups::edit(int i, const std::function<void(DVR&)>& change)
+{
+    QTreeWidgetItem* item = m_tree->topLevelItem(0)->child(i);
+    DVR record = item->data(0, Qt::UserRole).value<DVR>();
+    change(record);
+    m_tree->setCurrentItem(item);
+    m_tree->OnEditDVR();
+    auto* dialog = m_tree->window()->findChild<CSetDVRInfoDialog*>();
+    dialog->setDVR(record);
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
 }
 
 void TestDvrGroups::connectGroup(int group, int dvrIndex)

@@ -7,7 +7,6 @@
 #include "Connection/CControlDVRList.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/CSendCommand.h"
-#include "Connection/CSetDVRInfoDialog.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
@@ -38,19 +37,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
-#include <QDialogButtonBox>
 #include <QDirIterator>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <functional>
 #include <memory>
 
 // The live view of a connected group on a wall, with the title, the live
@@ -164,20 +160,6 @@ public:
                 return false;
         }
         return true;
-    }
-
-    // The operator changes DVR item i of the first group in the tree's edit
-    // dialog.
-    void edit(int i, const std::function<void(DVR&)>& change)
-    {
-        QTreeWidgetItem* item = m_tree->topLevelItem(0)->child(i);
-        DVR record = item->data(0, Qt::UserRole).value<DVR>();
-        change(record);
-        m_tree->setCurrentItem(item);
-        m_tree->OnEditDVR();
-        auto* dialog = m_window.findChild<CSetDVRInfoDialog*>();
-        dialog->setDVR(record);
-        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     }
 
     // The texts of the message boxes shown beside the wall, oldest first.

@@ -4,7 +4,6 @@
 #include "Connection/CControlDVRList.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/CSendCommand.h"
-#include "Connection/CSetDVRInfoDialog.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "DVRSetup/CPtzfWidget.h"
 #include "DVRSetup/CRelaySwitches.h"
@@ -32,7 +31,6 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,7 +42,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -134,31 +131,29 @@ public:
         return QString();
     }
 
-    // The relay switch-offs the DVR received.
-    int switchOffs(int i) const
-    {
-        return commandsOf<cgi::RelayPort>(
-            i, cgi::MODE_RELAY_PORT, [](const cgi::RelayPort& port) { return port.cmd() == cgi::RelayPort::CMD_OFF; });
-    }
-
     // The relay commands the DVR received, in order: "on off ...", or "-".
     QString relayCommands(int i) const
     {
         QStringList commands;
         for (const TestDvrRequest& request : dvr(i).requests()) {
-            cgi::RelayPort port;
-            if (request.kind == TestDvrRequest::Command && request.mode == cgi::MODE_RELAY_PORT
-                && port.ParseFromString(request.data.toStdString()))
-                commands << QLatin1String(port.cmd() == cgi::RelayPort::CMD_ON ? "on" : "off");
+            if (const std::optional<bool> on = request.relayOn())
+                commands << QLatin1String(*on ? "on" : "off");
         }
         return commands.isEmpty() ? QStringLiteral("-") : commands.join(QLatin1Char(' '));
     }
 
+    // The relay switch-offs the DVR received.
+    int switchOffs(int i) const { return int(relayCommands(i).split(QLatin1Char(' ')).count(QLatin1String("off"))); }
+
     // The PTZ stops the DVR received.
     int ptzStops(int i) const
     {
-        return commandsOf<cgi::Ptzf>(
-            i, cgi::MODE_PTZF, [](const cgi::Ptzf& ptzf) { return ptzf.cmd() == cgi::Ptzf::CMD_STOP; });
+        const QList<TestDvrRequest> requests = dvr(i).requests();
+        return int(std::count_if(requests.cbegin(), requests.cend(), [](const TestDvrRequest& request) {
+            cgi::Ptzf ptzf;
+            return request.kind == TestDvrRequest::Command && request.mode == cgi::MODE_PTZF
+                && ptzf.ParseFromString(request.data.toStdString()) && ptzf.cmd() == cgi::Ptzf::CMD_STOP;
+        }));
     }
 
     // What the framed tile, the title and the live control panel name (a
@@ -335,7 +330,7 @@ private:
                 return tile.status && tile.name == QLatin1String("Connection failed");
             };
         } else if (name == QLatin1String("refuse")) {
-            refuseSwitchOff(dvr(value));
+            dvr(value).refuseNextRelayOff();
         } else if (name == QLatin1String("slow")) {
             TestDvrDelays::install(dvr(value), TestDvrRequest::NewDialect, {{cgi::MODE_RELAY_PORT, 1000}});
         } else if (name == QLatin1String("late")) {
@@ -366,14 +361,14 @@ private:
                     QTest::mouseRelease(held, Qt::LeftButton);
             }
         } else if (name == QLatin1String("rename") || name == QLatin1String("port") || name == QLatin1String("mask")) {
-            DVR record = m_tree->topLevelItem(0)->child(value)->data(0, Qt::UserRole).value<DVR>();
-            if (name == QLatin1String("rename"))
-                record.set_name("Z");
-            else if (name == QLatin1String("port"))
-                record.set_port(dvr(count).port());
-            else
-                record.set_bitch(argument.section(QLatin1Char(':'), 1).toUInt(nullptr, 0));
-            edit(value, record);
+            edit(value, [&](DVR& record) {
+                if (name == QLatin1String("rename"))
+                    record.set_name("Z");
+                else if (name == QLatin1String("port"))
+                    record.set_port(dvr(count).port());
+                else
+                    record.set_bitch(argument.section(QLatin1Char(':'), 1).toUInt(nullptr, 0));
+            });
         } else if (name == QLatin1String("delete")) {
             m_tree->setCurrentItem(m_tree->topLevelItem(0)->child(value));
             m_tree->OnDeleteDVR();
@@ -425,39 +420,6 @@ private:
                 done = [this] { return laidOut() && settled(); };
         }
         return QTest::qWaitFor(done, SHOW_TIME_LIMIT_MS);
-    }
-
-    // The operator enters the record in the edit dialog of DVR item i.
-    void edit(int i, const DVR& record)
-    {
-        m_tree->setCurrentItem(m_tree->topLevelItem(0)->child(i));
-        m_tree->OnEditDVR();
-        auto* dialog = m_viewer->findChild<CSetDVRInfoDialog*>();
-        dialog->setDVR(record);
-        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    }
-
-    // The DVR answers its next relay switch-off with an error status.
-    static void refuseSwitchOff(TestDvr& dvr)
-    {
-        auto refusals = std::make_shared<std::atomic<int>>(1);
-        dvr.setHandler(TestDvrRequest::NewDialect, cgi::MODE_RELAY_PORT,
-            [refusals](const TestDvrRequest& request, const TestDvrContent&) {
-                cgi::RelayPort port;
-                const bool off
-                    = port.ParseFromString(request.data.toStdString()) && port.cmd() == cgi::RelayPort::CMD_OFF;
-                return off && refusals->fetch_sub(1) > 0 ? TestDvrReply::http(500) : TestDvrReply::http(200);
-            });
-    }
-
-    template <typename Message, typename Test> int commandsOf(int i, cgi::Mode mode, Test test) const
-    {
-        const QList<TestDvrRequest> requests = dvr(i).requests();
-        return int(std::count_if(requests.cbegin(), requests.cend(), [&](const TestDvrRequest& request) {
-            Message message;
-            return request.kind == TestDvrRequest::Command && request.mode == mode
-                && message.ParseFromString(request.data.toStdString()) && test(message);
-        }));
     }
 
     std::unique_ptr<Viewer> m_viewer;
