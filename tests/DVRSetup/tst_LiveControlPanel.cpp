@@ -119,8 +119,6 @@ private slots:
     void commands();
     void commandsStayWithTheirDvr_data();
     void commandsStayWithTheirDvr();
-    void stopComesLast_data();
-    void stopComesLast();
     void ptzfSpeedIsKept();
     void tourSettings_data();
     void tourSettings();
@@ -321,9 +319,11 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
     // panel at that DVR (A is the one connected first), "A2" at A's DVR
     // under a second directory entry, of another name; "ch=<n>" selects that
     // channel; "wait=<n>": A has received and answered n commands;
-    // "refuse": A refuses the next relay Off; "late": A handles the next
-    // command a second late, as a slow link brings it; "linked": A's live
-    // link connected again, under a new client id.
+    // "refuse": A refuses the next relay Off; "late" ("late=ptz"): A handles
+    // the next relay (PTZ) command a second late, as a slow link brings it;
+    // "tick": the held move's repeat is due; "linked": A's live link
+    // connected again, under a new client id; "closed": the panel goes. The
+    // operator lets go of what is held at the end.
     QTest::addColumn<bool>("oldProtocol");
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QStringList>("sentToA");
@@ -333,6 +333,8 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         const auto relay = [old](int cid, bool on) {
             return old ? oldQuery("20", on ? "0,1" : "0,0", false, cid) : QStringLiteral("relay %1").arg(on ? 0 : 1);
         };
+        const QString move = old ? oldQuery("7", "4S0") : "ptzf 6 ch3 s0";
+        const QString stop = old ? oldQuery("7", "8") : "ptzf 10 ch3 s0";
         const QStringList a{relay(CLIENT_ID, true), relay(CLIENT_ID, false)};
         const QStringList b{relay(CLIENT_ID + 1, true), relay(CLIENT_ID + 1, false)};
         // Auto with 30 s on A's relay first.
@@ -360,16 +362,21 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         QTest::addRow("%s: the first refused, the next still goes", old ? "old" : "new")
             << old << QStringList{"refuse", "DVRControl2", "RPOff0", "RPOn0"} << QStringList{a.last(), a.first()}
             << QStringList() << QList<bool>();
-        QTest::addRow("%s: a move held while the panel turns to B stops on A", old ? "old" : "new")
-            << old << QStringList{"press=ptzf_right", "B"}
-            << (old ? QStringList{oldQuery("7", "4S0"), oldQuery("7", "8")}
-                    : QStringList{"ptzf 6 ch3 s0", "ptzf 10 ch3 s0"})
-            << QStringList() << QList<bool>{false};
-        QTest::addRow("%s: a move held while another channel is framed stops on its own", old ? "old" : "new")
-            << old << QStringList{"press=ptzf_right", "ch=5"}
-            << (old ? QStringList{oldQuery("7", "4S0"), oldQuery("7", "8")}
-                    : QStringList{"ptzf 6 ch3 s0", "ptzf 10 ch3 s0"})
-            << QStringList() << QList<bool>();
+        // A held move's stop comes after the move, on the DVR it moves.
+        const auto moveRow = [&](const char* name, const QStringList& clicks, const QStringList& sent) {
+            // Auto shows unchecked when the panel turns to B.
+            QTest::addRow("%s: %s", old ? "old" : "new", name)
+                << old << clicks << sent << QStringList() << QList<bool>(clicks.count("B"), false);
+        };
+        moveRow("the move comes late", {"late=ptz", "press=ptzf_right"}, {move, stop});
+        moveRow("a repeat comes late, ticks meanwhile add nothing",
+            {"press=ptzf_right", "wait=1", "late=ptz", "tick", "tick", "tick"}, {move, move, stop});
+        moveRow("repeats that the DVR answers", {"press=ptzf_right", "wait=1", "tick", "wait=2", "tick"},
+            {move, move, move, stop});
+        moveRow("the move comes late as the panel turns to B", {"late=ptz", "press=ptzf_right", "B"}, {move, stop});
+        moveRow("the move comes late as the panel goes", {"late=ptz", "press=ptzf_right", "closed"}, {move, stop});
+        moveRow(
+            "a move held while another channel is framed stops on its own", {"press=ptzf_right", "ch=5"}, {move, stop});
     }
 }
 
@@ -382,8 +389,8 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     QFETCH(QList<bool>, autoShown);
     TestDvr other;
     QVERIFY(other.listen());
-    // A held move is sent once while the row runs.
-    m_panel->findChild<CPtzfWidget*>()->setRepeatInterval(60000);
+    // A held move is repeated only at a tick.
+    m_panel->findChild<CPtzfWidget*>()->setRepeatInterval(3600000);
     connectDvr(oldProtocol);
     QList<bool> shown;
     for (const QString& name : clicks) {
@@ -403,16 +410,22 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
             QTRY_COMPARE(CApplicationSender::pending(), 0);
         } else if (name == "refuse") {
             m_dvr->refuseNextRelayOff();
-        } else if (name == "late") {
-            m_dvr->handleLate(oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : cgi::MODE_RELAY_PORT, 1000);
+        } else if (name.startsWith("late")) {
+            const int newMode = argument == "ptz" ? cgi::MODE_PTZF : cgi::MODE_RELAY_PORT;
+            m_dvr->handleLate(oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : newMode, 1000);
+        } else if (name == "tick") {
+            QVERIFY(QMetaObject::invokeMethod(
+                m_panel->findChild<CPtzfWidget*>()->findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly),
+                "timeout"));
         } else if (name == "linked") {
             CRelaySwitches::ofApplication().linkConnected(m_dvr->dvrRecord(oldProtocol), CLIENT_ID + 2);
+        } else if (name == "closed") {
+            m_panel.reset();
         } else {
             QTest::mouseClick(child(qPrintable(name)), Qt::LeftButton);
         }
     }
-    // The operator lets go of whatever was held.
-    for (QPushButton* button : m_panel->findChildren<QPushButton*>())
+    for (QPushButton* button : m_panel ? m_panel->findChildren<QPushButton*>() : QList<QPushButton*>())
         QTest::mouseRelease(button, Qt::LeftButton);
     // The quiet time outlasts every switch-off, B's too.
     QCOMPARE(received(sentToA.size(), RELAY_QUIET_MS), sentToA);
@@ -421,75 +434,6 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     CRelaySwitches& relays = CRelaySwitches::ofApplication();
     relays.sendAllNow();
     QTRY_VERIFY(CApplicationSender::pending() == 0 && !relays.isSending());
-}
-
-void tst_LiveControlPanel::stopComesLast_data()
-{
-    // Events: "press" and "release" of the right arrow; "tick" of the
-    // repeat timer; "slow": the DVR takes the request of its next
-    // connection slowly, "fast" once that connection is open; "answered":
-    // the DVR has answered all; "B": the panel turns to another DVR;
-    // "closed": the panel goes.
-    QTest::addColumn<bool>("oldProtocol");
-    QTest::addColumn<QString>("events");
-    QTest::addColumn<QString>("sent"); // to the first DVR
-    for (const bool old : {false, true}) {
-        const auto row = [old](const char* name, const char* events, const char* sent) {
-            QTest::addRow("%s: %s", old ? "old" : "new", name) << old << QString(events) << QString(sent);
-        };
-        row("the move at the press comes late", "slow press fast release", "move stop");
-        row("a repeat comes late, ticks meanwhile add nothing", "press answered slow tick fast tick tick release",
-            "move move stop");
-        row("repeats that the DVR answers", "press answered tick answered tick release", "move move move stop");
-        row("the panel turns to another DVR while the move comes late", "slow press fast B release", "move stop");
-        row("the panel goes while the move comes late", "slow press fast closed", "move stop");
-    }
-}
-
-void tst_LiveControlPanel::stopComesLast()
-{
-    QFETCH(bool, oldProtocol);
-    QFETCH(QString, events);
-    QFETCH(QString, sent);
-    TestDvr other;
-    QVERIFY(other.listen());
-    auto* page = m_panel->findChild<CPtzfWidget*>();
-    page->setRepeatInterval(3600000);
-    QTimer* repeat = page->findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
-    connectDvr(oldProtocol);
-    const auto answered = [&] { return CApplicationSender::pending() == 0 && m_dvr->openConnections() == 0; };
-    // The picture page's read is over: the next connection is a command's.
-    QTRY_VERIFY(requests(TestDvrRequest::DataRead).size() == (oldProtocol ? 0 : 1) && answered());
-    for (const QString& event : events.split(' ')) {
-        if (event == "press") {
-            QTest::mousePress(child("ptzf_right"), Qt::LeftButton);
-        } else if (event == "release") {
-            QTest::mouseRelease(child("ptzf_right"), Qt::LeftButton);
-        } else if (event == "tick") {
-            QVERIFY(QMetaObject::invokeMethod(repeat, "timeout"));
-        } else if (event == "slow") {
-            m_dvr->setUploadReadRate(200);
-        } else if (event == "fast") {
-            QTRY_COMPARE(m_dvr->openConnections(), 1);
-            m_dvr->setUploadReadRate(0);
-        } else if (event == "answered") {
-            QTRY_VERIFY(answered());
-        } else if (event == "B") {
-            m_panel->setConnectedDVR(other.dvrRecord(oldProtocol), CLIENT_ID + 1, true);
-        } else {
-            m_panel.reset();
-        }
-    }
-    QTRY_VERIFY_WITH_TIMEOUT(answered(), 10000);
-    QStringList expected;
-    for (const QString& command : sent.split(' ')) {
-        if (command == "move")
-            expected << (oldProtocol ? oldQuery("7", "4S0") : "ptzf 6 ch3 s0");
-        else
-            expected << (oldProtocol ? oldQuery("7", "8") : "ptzf 10 ch3 s0");
-    }
-    QCOMPARE(requests(TestDvrRequest::Command), expected);
-    QCOMPARE(requests(TestDvrRequest::Command, &other), QStringList());
 }
 
 void tst_LiveControlPanel::ptzfSpeedIsKept()
