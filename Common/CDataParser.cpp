@@ -1,7 +1,7 @@
 #include "CDataParser.h"
 
-CDataParser::CDataParser()
-    : m_parser(false)
+CDataParser::CDataParser(bool oldProtocol)
+    : m_parser(oldProtocol)
     , m_header{0, 0, 0}
 {
 }

@@ -6,14 +6,15 @@
 #include <vector>
 
 // Pulls framed packets, one per call, out of the body of one HTTP reply of
-// a DVR (new dialect: little-endian lengths). Packets are judged as on a
+// a DVR, in the framing of the DVR's dialect (lengths big-endian from
+// old-protocol DVRs, little-endian otherwise). Packets are judged as on a
 // stream: a length above the framing's limit or an end marker out of place
 // makes a packet bad, and the search goes on behind its start marker, so a
 // lying length never makes the parser read past its bytes or wait forever.
 // The work is linear in the bytes given, whatever they hold.
 class CDataParser {
 public:
-    CDataParser();
+    explicit CDataParser(bool oldProtocol = false);
 
     // Appends the bytes and takes at most one whole packet. True: a packet
     // was found and its header and payload are available. False: no whole

@@ -1,57 +1,126 @@
 #pragma once
 
+#include "Connection/CCommandAnswer.h"
+#include "Connection/CSendCommand.h"
 #include "ProtoBuf/DVRList.pb.h"
 
-#include <QList>
 #include <QObject>
 #include <QString>
+#include <deque>
+#include <functional>
+#include <memory>
 #include <vector>
 
-// Sends commands through the application's sender (CApplicationSender) so
-// that a DVR takes them in the order given, whatever becomes of their
-// connections on the way: a command goes to a DVR once the one before it
-// has been answered or given up. A repeat, which only keeps a movement
-// going, is dropped while another command to that DVR is still on its way
-// or waits: the DVR has not taken the one it repeats yet. So the stop of a
-// PTZ movement comes after the movement it stops, also when the window
-// closes right after it: the waiting commands live with the application,
-// and the program's end waits for them as for the sender's replies. A DVR
-// is its address and port (CDvrIdentity). GUI thread; a DVR that never
-// answers holds each later command up to the sender's time limit.
+// The one line of commands to each DVR: every PTZ, preset tour and relay
+// command the operator gives goes through it, on the application's sender
+// (CApplicationSender), so that a DVR takes them in the order given,
+// whatever becomes of the page or window that gave them. A DVR is its
+// address and port (CDvrIdentity).
+//
+// One command of a line is on its way at a time: the next goes when the
+// DVR has answered the one before, refused it, or the sender gave it up at
+// its time limit, so a slow link cannot let a later command overtake an
+// earlier one. What waits meanwhile is bounded: a command takes the place of
+// the waiting one of its kind (the same camera's moves, the same camera's
+// tour, the same relay), so the DVR follows the operator's last intent; a
+// repeat, which only keeps a movement going, is dropped while anything is on
+// its way or waits.
+//
+// A query is built when its command goes out, from the record and the live
+// link's client id the line then knows for its DVR: a record edited in the
+// tree, or a live link that connected again under a new client id, reaches
+// the commands that wait. A refusal, or a command that got no answer, is
+// logged with the DVR and the answer's text, and each command's giver hears
+// what became of it (never from within send()).
+//
+// At the program's end (sendEndingNow) the commands that end something (a
+// stop, a tour's end, an Off) still waiting go out at once, even behind one
+// that has not been answered; reportUnfinished logs what was never sent or
+// never answered. GUI thread.
 class COrderedCommands : public QObject {
     Q_OBJECT
 
 public:
-    enum class Kind { Once, Repeat };
+    struct Kind {
+        enum Family { Ptz, Tour, Relay };
+        Family family;
+        // The camera's channel, or the relay's number.
+        int number;
+        bool operator==(const Kind& other) const { return family == other.family && number == other.number; }
+    };
+    // The query for the DVR's record and its live link's client id as the
+    // line knows them when the command goes out; empty when the DVR cannot
+    // take it.
+    using Query = std::function<QString(const DVR& record, int clientId)>;
+
+    struct Command {
+        Kind kind;
+        // What it is, for the log: "PTZ stop on channel 4".
+        QString what;
+        Query query;
+        // Only keeps a movement going.
+        bool repeat = false;
+        // Ends something: goes out at the program's end whatever waits ahead.
+        bool ending = false;
+        CSendCommand::Answered answered;
+    };
 
     // The application's one instance, made on first use; it goes with the
     // application object.
     static COrderedCommands& ofApplication();
 
-    // An empty query, or one to an invalid address, is neither sent nor
-    // kept.
-    void send(const DVR& dvr, const QString& query, Kind kind = Kind::Once);
+    // The DVR's record as it now stands (edited in the tree, or its live
+    // link connected), with that link's client id or keeping the one known:
+    // the commands to it are built from them from now on.
+    void know(const DVR& record, int clientId);
+    void know(const DVR& record);
+    // Queues the command on the line of the record's DVR; the record and
+    // client id become what the line knows of it.
+    void send(const DVR& record, int clientId, Command command);
+    // Queues it on the line of that DVR, to be built from what the line
+    // knows by then (a DVR without a line yet: the record as given).
+    void send(const DVR& dvr, Command command);
+
+    // A command is on its way to a DVR, or waits for one.
+    bool isBusy() const;
+    // The program ends: every waiting command that ends something goes out
+    // now, in the order given.
+    void sendEndingNow();
+    // Logs each command still on its way (not answered) or waiting (not
+    // sent), with its DVR.
+    void reportUnfinished() const;
+
+signals:
+    // A DVR's record or client id was made known: a command that failed may
+    // go again.
+    void known(const DVR& record);
 
 private:
-    struct Command {
-        DVR dvr;
-        QString query;
+    struct Entry {
+        quint64 serial;
+        Command command;
     };
-
-    // The commands to one DVR: a line is kept while a command of it is on
-    // its way, with those waiting behind it.
     struct Line {
-        DVR dvr;
-        QList<Command> waiting;
+        DVR record;
+        int clientId = 0;
+        std::deque<Entry> waiting;
+        std::vector<Entry> onItsWay;
     };
-    using Lines = std::vector<Line>;
+    using Lines = std::vector<std::unique_ptr<Line>>;
 
     explicit COrderedCommands(QObject* parent);
-    Lines::iterator lineOf(const DVR& dvr);
-    // False when the sender refused it.
-    bool start(const Command& command);
-    // The command on its way to the DVR has ended: the next waiting goes.
-    void next(const DVR& dvr);
+    Line* findLine(const DVR& dvr) const;
+    Line& lineOf(const DVR& dvr);
+    void queue(Line& line, Command command);
+    // Sends what waits while nothing is on its way.
+    void pump(Line& line);
+    // One that cannot go out is logged, and its giver hears so.
+    void start(Line& line, Entry entry);
+    void onAnswer(quint64 serial, const CCommandAnswer& answer);
+    // Outside the caller's call, so that a giver never hears within send().
+    void tellLater(Entry entry, const CCommandAnswer& answer);
+    static void log(const Line& line, const Command& command, const QString& what);
 
     Lines m_lines;
+    quint64 m_lastSerial = 0;
 };

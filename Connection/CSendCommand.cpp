@@ -4,11 +4,13 @@
 #include "Common/CDvrUrl.h"
 #include "Common/CEucKr.h"
 #include "Common/CNetworkLog.h"
+#include "Connection/CHttpConnect.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkRequest>
 #include <QTimer>
+#include <optional>
 
 CSendCommand::CSendCommand(QObject* parent)
     : QObject(parent)
@@ -51,7 +53,11 @@ bool CSendCommand::send(const DVR& dvr, const QString& query, Answered answered)
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/x-www-form-urlencoded"));
     request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
     QNetworkReply* reply = m_manager->post(request, body);
-    m_readers.emplace(reply, Reply{std::make_unique<CDataParser>(), std::move(answered)});
+    Reply read;
+    read.reader = std::make_unique<CDataParser>(dvr.oldprotocol());
+    read.answered = std::move(answered);
+    read.oldProtocol = dvr.oldprotocol();
+    m_readers.emplace(reply, std::move(read));
 
     connect(reply, &QNetworkReply::finished, this, &CSendCommand::OnHttpFinished);
     connect(reply, &QNetworkReply::readyRead, this, &CSendCommand::OnHttpReadyRead);
@@ -68,31 +74,54 @@ void CSendCommand::OnHttpReadyRead()
 {
     qCDebug(lcDvrNetwork, "sendcommand OnHttpReadyRead");
     auto* reply = qobject_cast<QNetworkReply*>(sender());
+    const auto found = reply ? m_readers.find(reply) : m_readers.end();
     cgi::DvrInfo info;
-    if (!reply || !findDvrInfo(reply, &info))
+    if (found == m_readers.end() || !readPackets(reply, found->second, &info))
         return;
     // Closed first, so that a receiver may even destroy the sender.
     reply->abort();
     emit receivedCameraName(info);
 }
 
-bool CSendCommand::findDvrInfo(QNetworkReply* reply, cgi::DvrInfo* info)
+bool CSendCommand::readPackets(QNetworkReply* reply, Reply& read, cgi::DvrInfo* info)
 {
-    const auto found = m_readers.find(reply);
-    if (found == m_readers.end())
-        return false;
-    CDataParser& reader = *found->second.reader;
+    // The older dialect numbers its packet types otherwise: its response is
+    // type 1, and its identity is not read here.
+    constexpr unsigned char OLD_RESPONSE = 1;
+    const unsigned char response = read.oldProtocol ? OLD_RESPONSE : static_cast<unsigned char>(cgi::DATA_RESPONSE);
+    CDataParser& reader = *read.reader;
     const QByteArray bytes = reply->readAll();
     bool packet = reader.setReceivedData(bytes.constData(), static_cast<unsigned>(bytes.size()));
     for (; packet; packet = reader.setReceivedData(nullptr, 0)) {
-        if (reader.getDataType() != cgi::DATA_DVR_INFO)
-            continue;
         const std::vector<char>& payload = reader.getResultData();
-        // A payload that does not parse still gives what it held.
-        info->ParsePartialFromArray(payload.data(), static_cast<int>(payload.size()));
-        return true;
+        if (reader.getDataType() == response) {
+            // A payload of another size names no code: an unknown refusal.
+            const int code = payload.size() == 1 ? static_cast<unsigned char>(payload.front()) : -1;
+            const QString text = CHttpConnect::getErrMessage(read.oldProtocol, code);
+            if (!text.isEmpty() && read.refusal.isEmpty())
+                read.refusal = text;
+        } else if (!read.oldProtocol && reader.getDataType() == cgi::DATA_DVR_INFO) {
+            // A payload that does not parse still gives what it held.
+            info->ParsePartialFromArray(payload.data(), static_cast<int>(payload.size()));
+            read.identified = true;
+            return true;
+        }
     }
     return false;
+}
+
+CCommandAnswer CSendCommand::answerOf(const QNetworkReply* reply, const Reply& read)
+{
+    if (!read.refusal.isEmpty())
+        return CCommandAnswer::refused(read.refusal);
+    // Closed by the sender once the identity came.
+    if (read.identified)
+        return CCommandAnswer::taken();
+    if (reply->error() != QNetworkReply::NoError) {
+        const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        return CCommandAnswer::unanswered(CNetworkLog::errorName(status.isValid() ? status.toInt() : reply->error()));
+    }
+    return CCommandAnswer::taken();
 }
 
 void CSendCommand::OnHttpFinished()
@@ -103,14 +132,20 @@ void CSendCommand::OnHttpFinished()
         return;
     const auto found = m_readers.find(reply);
     Answered answered;
+    std::optional<CCommandAnswer> answer;
     if (found != m_readers.end()) {
+        cgi::DvrInfo unused;
+        // The last bytes may come with the end.
+        if (!found->second.identified && reply->isOpen())
+            readPackets(reply, found->second, &unused);
         answered = std::move(found->second.answered);
+        answer = answerOf(reply, found->second);
         m_readers.erase(found);
     }
     disconnect(reply, nullptr, this, nullptr);
     reply->deleteLater();
-    if (answered)
-        answered(reply->error() == QNetworkReply::NoError);
+    if (answered && answer)
+        answered(*answer);
 }
 
 void CSendCommand::OnHttpError(QNetworkReply::NetworkError code)

@@ -1,5 +1,7 @@
 #include "DVRSetup/CAutoPresetWidget.h"
 
+#include "Connection/CApplicationSender.h"
+#include "Connection/COrderedCommands.h"
 #include "Settings/CAppSettings.h"
 #include "ui_CAutoPresetWidget.h"
 
@@ -22,6 +24,8 @@ void selectStored(QComboBox* box, int index)
 CAutoPresetWidget::CAutoPresetWidget(QWidget* parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::CAutoPresetWidget>())
+    // Names the DVR; COrderedCommands sends the commands.
+    , m_command(&CApplicationSender::instance())
 {
     m_ui->setupUi(this);
     for (int preset = 1; preset <= 99; ++preset) {
@@ -76,12 +80,6 @@ void CAutoPresetWidget::OnClickedAutoStart()
     const int start = m_ui->StartPreset->currentIndex();
     const int end = m_ui->EndPreset->currentIndex();
     const int interval = m_ui->Interval->currentText().toInt();
-    if (m_command.isOldProtocol()) {
-        const QString request
-            = QStringLiteral("%1G%2,%3,%4").arg(OLD_TOUR_START).arg(start + 1).arg(end + 1).arg(interval);
-        m_command.sendOld(CLiveCommand::OLD_OP_PTZF, m_channel, request.toLatin1());
-        return;
-    }
     cgi::AutoPreset tour;
     tour.set_cmd(cgi::AutoPreset::CMD_START);
     tour.set_channel(static_cast<quint32>(m_channel));
@@ -89,19 +87,32 @@ void CAutoPresetWidget::OnClickedAutoStart()
     tour.set_start_preset(static_cast<quint32>(start));
     tour.set_end_preset(static_cast<quint32>(end + 1));
     tour.set_interval(static_cast<quint32>(interval));
-    m_command.sendNew(cgi::MODE_AUTO_PRESET, tour);
+    send(QStringLiteral("start"), tour,
+        QStringLiteral("%1G%2,%3,%4").arg(OLD_TOUR_START).arg(start + 1).arg(end + 1).arg(interval).toLatin1());
 }
 
 void CAutoPresetWidget::OnClickedAutoEnd()
 {
-    if (m_command.isOldProtocol()) {
-        m_command.sendOld(CLiveCommand::OLD_OP_PTZF, m_channel, QByteArray::number(OLD_TOUR_STOP));
-        return;
-    }
     cgi::AutoPreset tour;
     tour.set_cmd(cgi::AutoPreset::CMD_STOP);
     tour.set_channel(static_cast<quint32>(m_channel));
-    m_command.sendNew(cgi::MODE_AUTO_PRESET, tour);
+    send(QStringLiteral("end"), tour, QByteArray::number(OLD_TOUR_STOP));
+}
+
+void CAutoPresetWidget::send(const QString& what, const cgi::AutoPreset& tour, const QByteArray& oldRequest)
+{
+    if (!m_command.hasDVR())
+        return;
+    COrderedCommands::Command line;
+    line.kind = {COrderedCommands::Kind::Tour, m_channel};
+    line.what = QStringLiteral("preset tour %1 on channel %2").arg(what).arg(m_channel + 1);
+    line.ending = tour.cmd() == cgi::AutoPreset::CMD_STOP;
+    line.query = [tour, oldRequest, channel = m_channel](const DVR& dvr, int clientId) {
+        if (dvr.oldprotocol())
+            return CLiveCommand::oldQuery(clientId, CLiveCommand::OLD_OP_PTZF, channel, oldRequest);
+        return CLiveCommand::newQuery(dvr, cgi::MODE_AUTO_PRESET, tour);
+    };
+    COrderedCommands::ofApplication().send(m_command.dvr(), m_command.clientId(), std::move(line));
 }
 
 void CAutoPresetWidget::languageChange()

@@ -10,9 +10,12 @@ class CAutoPresetWidget;
 }
 
 // The preset tour page of the live control panel: starts and stops a tour
-// of the selected channel's camera from a start to an end preset. Each
-// channel's choices are kept in the settings store, saved when the
-// operator leaves the page.
+// of the selected channel's camera from a start to an end preset. Its
+// commands go through the DVR's line of commands (COrderedCommands), so
+// Start and End reach the DVR in the order given, also when the window
+// closes right after, and the last of them waiting alone. Each channel's
+// choices are kept in the settings store, saved when the operator leaves
+// the page.
 class CAutoPresetWidget : public QWidget {
     Q_OBJECT
 
@@ -37,6 +40,9 @@ private slots:
     void OnClickedAutoEnd();
 
 private:
+    // One command, in the DVR's dialect when it goes out.
+    void send(const QString& what, const cgi::AutoPreset& tour, const QByteArray& oldRequest);
+
     std::unique_ptr<Ui::CAutoPresetWidget> m_ui;
     int m_channel = 0;
     CLiveCommand m_command;

@@ -7,6 +7,17 @@
 
 #include <QDebug>
 
+namespace {
+
+COldQuery commandNaming(int clientId, int op)
+{
+    COldQuery query;
+    query.add("MODE", CLiveCommand::OLD_COMMAND_MODE).add("CID", clientId).add("OP", op);
+    return query;
+}
+
+} // namespace
+
 CLiveCommand::CLiveCommand(CSendCommand* sender)
     : m_ownSender(sender ? nullptr : std::make_unique<CSendCommand>())
     , m_sender(sender ? sender : m_ownSender.get())
@@ -42,9 +53,14 @@ bool CLiveCommand::isSameDVR(const DVR& dvr) const
 
 QString CLiveCommand::newQuery(cgi::Mode mode, const google::protobuf::MessageLite& message) const
 {
+    return newQuery(m_dvr, mode, message);
+}
+
+QString CLiveCommand::newQuery(const DVR& dvr, cgi::Mode mode, const google::protobuf::MessageLite& message)
+{
     cgi::User user;
-    user.set_name(m_dvr.id());
-    user.set_password(m_dvr.password());
+    user.set_name(dvr.id());
+    user.set_password(dvr.password());
     std::string query;
     const int result = cgi::Data2Url(mode, user, message, &query);
     if (result != cgi::DATA2URL_OK) {
@@ -62,7 +78,12 @@ void CLiveCommand::sendNew(cgi::Mode mode, const google::protobuf::MessageLite& 
 
 QString CLiveCommand::oldQuery(int op, std::optional<int> channel, const QByteArray& request) const
 {
-    COldQuery query = oldCommand(op);
+    return oldQuery(m_clientId, op, channel, request);
+}
+
+QString CLiveCommand::oldQuery(int clientId, int op, std::optional<int> channel, const QByteArray& request)
+{
+    COldQuery query = commandNaming(clientId, op);
     if (channel)
         query.add("CH", *channel);
     query.add("LEN", request.size()).addPlain("REQ", request);
@@ -81,9 +102,7 @@ void CLiveCommand::sendOld(int op, const QByteArray& request)
 
 COldQuery CLiveCommand::oldCommand(int op, int streamOffset) const
 {
-    COldQuery query;
-    query.add("MODE", OLD_COMMAND_MODE).add("CID", m_clientId + streamOffset).add("OP", op);
-    return query;
+    return commandNaming(m_clientId + streamOffset, op);
 }
 
 void CLiveCommand::sendOld(const COldQuery& query)

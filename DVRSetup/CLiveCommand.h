@@ -46,11 +46,13 @@ public:
 
     // "MODE=%d&USER=%s&DATA=%s" with the DVR's user; empty when the DVR
     // could not take it.
+    static QString newQuery(const DVR& dvr, cgi::Mode mode, const google::protobuf::MessageLite& message);
     QString newQuery(cgi::Mode mode, const google::protobuf::MessageLite& message) const;
     void sendNew(cgi::Mode mode, const google::protobuf::MessageLite& message);
-    // "MODE=5&CID=%d&OP=%d&CH=%d&LEN=%d&REQ=%s", without CH when no channel
-    // is given; the REQ text as it stands. Empty when the DVR could not
-    // take it.
+    // "MODE=5&CID=%d&OP=%d&CH=%d&LEN=%d&REQ=%s" naming the stream of that
+    // client id, without CH when no channel is given; the REQ text as it
+    // stands. Empty when the DVR could not take it.
+    static QString oldQuery(int clientId, int op, std::optional<int> channel, const QByteArray& request);
     QString oldQuery(int op, std::optional<int> channel, const QByteArray& request) const;
     void sendOld(int op, int channel, const QByteArray& request);
     // The same without CH, for commands that name no channel.

@@ -64,7 +64,7 @@ QString speedName(int speed)
 CPtzfWidget::CPtzfWidget(QWidget* parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::CPtzfWidget>())
-    // Names the DVR and builds its queries; COrderedCommands sends them.
+    // Names the DVR; COrderedCommands sends the commands.
     , m_command(&CApplicationSender::instance())
 {
     initPtzImages();
@@ -162,7 +162,7 @@ void CPtzfWidget::OnTimer()
 {
     for (QPushButton* button : std::as_const(m_ptzfButtons)) {
         if (button->isDown()) {
-            sendCommand(button->objectName(), COrderedCommands::Kind::Repeat);
+            sendCommand(button->objectName(), true);
             return;
         }
     }
@@ -170,35 +170,33 @@ void CPtzfWidget::OnTimer()
     m_repeatTimer->stop();
 }
 
-void CPtzfWidget::sendCommand(const QString& name, COrderedCommands::Kind kind)
+void CPtzfWidget::sendCommand(const QString& name, bool repeat)
 {
     const int preset = m_ui->presetNum->currentIndex();
     const QByteArray presetNumber = QByteArray::number(preset + 1);
     if (name.contains(QLatin1String("Set"))) {
-        send(cgi::Ptzf::CMD_PRESET_SET, "9S" + presetNumber, preset, kind);
+        send(QStringLiteral("preset %1 set").arg(preset + 1), cgi::Ptzf::CMD_PRESET_SET, "9S" + presetNumber, preset,
+            repeat);
     } else if (name.contains(QLatin1String("Go"))) {
-        send(cgi::Ptzf::CMD_PRESET_GO, "9G" + presetNumber, preset, kind);
+        send(QStringLiteral("preset %1 go").arg(preset + 1), cgi::Ptzf::CMD_PRESET_GO, "9G" + presetNumber, preset,
+            repeat);
     } else if (name.contains(QLatin1String("ptzf_"))) {
         const Movement* movement = findMovement(name.mid(NAME_PREFIX_LENGTH));
         if (!movement)
             return;
         const QByteArray speed = QByteArray::number(m_ui->Speed->value());
-        send(movement->command, movement->oldCode ? movement->oldCode + speed : QByteArray(), 0, kind);
+        send(QLatin1String(movement->name), movement->command,
+            movement->oldCode ? movement->oldCode + speed : QByteArray(), 0, repeat);
     } else {
-        send(cgi::Ptzf::CMD_STOP, "8", 0, kind);
+        send(QStringLiteral("stop"), cgi::Ptzf::CMD_STOP, "8", 0, repeat);
     }
 }
 
-void CPtzfWidget::send(cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int preset, COrderedCommands::Kind kind)
+void CPtzfWidget::send(
+    const QString& what, cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int preset, bool repeat)
 {
-    if (!m_command.hasDVR())
+    if (!m_command.hasDVR() || (m_command.isOldProtocol() && oldRequest.isEmpty()))
         return;
-    if (m_command.isOldProtocol()) {
-        if (!oldRequest.isEmpty())
-            COrderedCommands::ofApplication().send(
-                m_command.dvr(), m_command.oldQuery(CLiveCommand::OLD_OP_PTZF, m_channel, oldRequest), kind);
-        return;
-    }
     cgi::Ptzf ptzf;
     ptzf.set_cmd(command);
     ptzf.set_channel(static_cast<quint32>(m_channel));
@@ -206,7 +204,19 @@ void CPtzfWidget::send(cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int
     // Presets travel as the list position: the first entry is 0.
     if (command == cgi::Ptzf::CMD_PRESET_SET || command == cgi::Ptzf::CMD_PRESET_GO)
         ptzf.set_preset(static_cast<quint32>(preset));
-    COrderedCommands::ofApplication().send(m_command.dvr(), m_command.newQuery(cgi::MODE_PTZF, ptzf), kind);
+
+    COrderedCommands::Command line;
+    line.kind = {COrderedCommands::Kind::Ptz, m_channel};
+    line.what = QStringLiteral("PTZ %1 on channel %2").arg(what).arg(m_channel + 1);
+    line.repeat = repeat;
+    line.ending = command == cgi::Ptzf::CMD_STOP;
+    line.query = [ptzf, oldRequest, channel = m_channel](const DVR& dvr, int clientId) {
+        if (!dvr.oldprotocol())
+            return CLiveCommand::newQuery(dvr, cgi::MODE_PTZF, ptzf);
+        return oldRequest.isEmpty() ? QString()
+                                    : CLiveCommand::oldQuery(clientId, CLiveCommand::OLD_OP_PTZF, channel, oldRequest);
+    };
+    COrderedCommands::ofApplication().send(m_command.dvr(), m_command.clientId(), std::move(line));
 }
 
 void CPtzfWidget::languageChange()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Connection/COrderedCommands.h"
 #include "DVRSetup/CLiveCommand.h"
 
 #include <QList>
@@ -59,9 +58,11 @@ private:
     // Stops a held movement on the DVR it moves; the button's release then
     // sends nothing more.
     void endHeldMovement();
-    void sendCommand(const QString& name, COrderedCommands::Kind kind = COrderedCommands::Kind::Once);
-    // One command in the DVR's dialect; an empty old request is not sent.
-    void send(cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int preset, COrderedCommands::Kind kind);
+    // A button's command, or the stop for an empty name.
+    void sendCommand(const QString& name, bool repeat = false);
+    // One command, in the DVR's dialect when it goes out; one the older
+    // dialect has no request for (empty) is not given to such a DVR.
+    void send(const QString& what, cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int preset, bool repeat);
 
     std::unique_ptr<Ui::CPtzfWidget> m_ui;
     CLiveCommand m_command;

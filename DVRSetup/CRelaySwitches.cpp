@@ -1,8 +1,7 @@
 #include "DVRSetup/CRelaySwitches.h"
 
 #include "Common/CDvrIdentity.h"
-#include "Common/CNetworkLog.h"
-#include "Connection/CApplicationSender.h"
+#include "Connection/COrderedCommands.h"
 #include "DVRSetup/CRelayCommand.h"
 
 #include <QCoreApplication>
@@ -13,24 +12,19 @@
 namespace {
 
 const char* const INSTANCE_NAME = "qelm_relay_switches";
+const int NO_AUTO_OFF = -1;
 
 } // namespace
 
-struct CRelaySwitches::Command {
-    Command(const CLiveCommand& given, bool on, bool switchOff)
-        : target(given.dvr(), given.clientId(), &CApplicationSender::instance())
-        , on(on)
-        , switchOff(switchOff)
-    {
-    }
-
-    // The DVR as it was given: the page may show another by the time the
-    // command goes out.
-    CLiveCommand target;
-    bool on;
-    // Auto's, still pending: false once replaced.
-    bool switchOff;
-    // Given before the program's end: not tried again.
+struct CRelaySwitches::Given {
+    quint64 serial = 0;
+    bool on = false;
+    // A switch-off still pending: false once replaced.
+    bool switchOff = false;
+    // Auto's On: its switch-off is armed this long after the DVR answered
+    // it; NO_AUTO_OFF for none, or once replaced.
+    int autoOffMs = NO_AUTO_OFF;
+    // Given for the program's end: not tried again.
     bool last = false;
 };
 
@@ -41,29 +35,23 @@ struct CRelaySwitches::Relay {
     {
     }
 
-    bool idle() const { return !sent && !waiting && !armed; }
-    // The command given last, which decides how the relay ends: an armed
-    // switch-off came after its On, and anything given later replaced it.
-    const Command* lastGiven() const
+    bool pending() const
     {
-        if (armed)
-            return armed.get();
-        return waiting ? waiting.get() : sent.get();
+        return armed || std::any_of(given.cbegin(), given.cend(), [](const Given& command) {
+            return command.switchOff || command.autoOffMs != NO_AUTO_OFF;
+        });
     }
-    bool hasSwitchOff() const { return armed || (waiting && waiting->switchOff) || (sent && sent->switchOff); }
 
     // Names the relay by its address and port, with `number`.
     DVR dvr;
     unsigned number;
-    // On its way, under `serial`.
-    std::unique_ptr<Command> sent;
-    quint64 serial = 0;
-    // Goes out when the one on its way has ended.
-    std::unique_ptr<Command> waiting;
-    // A switch-off not yet due, or failed and waiting to be sent again.
-    std::unique_ptr<Command> armed;
-    int timerId = 0;
+    // Given to the DVR's line and not yet heard of, in the order given.
+    std::vector<Given> given;
+    // A switch-off not yet due, or failed and waiting to go again.
+    bool armed = false;
     bool armedFailed = false;
+    int timerId = 0;
+    QString problem;
 };
 
 CRelaySwitches& CRelaySwitches::ofApplication()
@@ -80,22 +68,23 @@ CRelaySwitches& CRelaySwitches::ofApplication()
 CRelaySwitches::CRelaySwitches(QObject* parent)
     : QObject(parent)
 {
+    connect(&COrderedCommands::ofApplication(), &COrderedCommands::known, this, &CRelaySwitches::onKnown);
 }
 
 CRelaySwitches::~CRelaySwitches() = default;
 
-CRelaySwitches::Relays::const_iterator CRelaySwitches::findRelay(const DVR& dvr, unsigned number) const
+CRelaySwitches::Relay* CRelaySwitches::findRelay(const DVR& dvr, unsigned number) const
 {
-    return std::find_if(m_relays.cbegin(), m_relays.cend(), [&](const std::unique_ptr<Relay>& relay) {
+    const auto found = std::find_if(m_relays.cbegin(), m_relays.cend(), [&](const std::unique_ptr<Relay>& relay) {
         return relay->number == number && CDvrIdentity::same(relay->dvr, dvr);
     });
+    return found == m_relays.cend() ? nullptr : found->get();
 }
 
 CRelaySwitches::Relay& CRelaySwitches::relayOf(const DVR& dvr, unsigned number)
 {
-    const auto found = findRelay(dvr, number);
-    if (found != m_relays.cend())
-        return **found;
+    if (Relay* found = findRelay(dvr, number))
+        return *found;
     m_relays.push_back(std::make_unique<Relay>(dvr, number));
     return *m_relays.back();
 }
@@ -105,156 +94,179 @@ void CRelaySwitches::switchNow(const CLiveCommand& target, unsigned relay, bool 
     if (!target.hasDVR())
         return;
     Relay& named = relayOf(target.dvr(), relay);
-    const bool replaced = replace(named);
-    give(named, std::make_unique<Command>(target, on, false));
-    if (replaced)
-        emit changed();
+    replace(named);
+    Given command;
+    command.on = on;
+    give(named, &target, command);
+    emit changed();
 }
 
 void CRelaySwitches::switchOnFor(const CLiveCommand& target, unsigned relay, int milliseconds)
 {
     if (!target.hasDVR())
         return;
-    switchNow(target, relay, true);
     Relay& named = relayOf(target.dvr(), relay);
-    named.armed = std::make_unique<Command>(target, false, true);
-    named.armedFailed = false;
-    named.timerId = startTimer(milliseconds);
+    replace(named);
+    Given command;
+    command.on = true;
+    command.autoOffMs = std::max(milliseconds, 0);
+    give(named, &target, command);
     emit changed();
 }
 
-bool CRelaySwitches::replace(Relay& relay)
+void CRelaySwitches::replace(Relay& relay)
 {
-    const bool pending = relay.hasSwitchOff();
     stopTimer(relay);
-    relay.armed.reset();
-    relay.waiting.reset();
+    relay.armed = false;
+    relay.armedFailed = false;
+    relay.problem.clear();
     // It may still reach the DVR, but before what replaces it.
-    if (relay.sent)
-        relay.sent->switchOff = false;
-    return pending;
+    for (Given& command : relay.given) {
+        command.switchOff = false;
+        command.autoOffMs = NO_AUTO_OFF;
+    }
 }
 
 bool CRelaySwitches::isPending(const DVR& dvr, unsigned relay) const
 {
-    const auto found = findRelay(dvr, relay);
-    return found != m_relays.cend() && (*found)->hasSwitchOff();
+    const Relay* found = findRelay(dvr, relay);
+    return found && found->pending();
 }
 
-void CRelaySwitches::linkConnected(const DVR& dvr, int clientId)
+QString CRelaySwitches::problem(const DVR& dvr, unsigned relay) const
+{
+    const Relay* found = findRelay(dvr, relay);
+    return found ? found->problem : QString();
+}
+
+void CRelaySwitches::give(Relay& relay, const CLiveCommand* target, const Given& given)
+{
+    Given command = given;
+    command.serial = ++m_lastSerial;
+    relay.given.push_back(command);
+
+    COrderedCommands::Command line;
+    line.kind = {COrderedCommands::Kind::Relay, static_cast<int>(relay.number)};
+    line.what = QStringLiteral("relay %1 %2").arg(relay.number).arg(command.on ? "on" : "off");
+    line.ending = !command.on;
+    line.query = [number = relay.number, on = command.on](
+                     const DVR& dvr, int clientId) { return CRelayCommand::query(dvr, clientId, number, on); };
+    // The line may outlive this object.
+    const QPointer<CRelaySwitches> self(this);
+    line.answered = [self, serial = command.serial](const CCommandAnswer& answer) {
+        if (self)
+            self->onAnswer(serial, answer);
+    };
+    COrderedCommands& lines = COrderedCommands::ofApplication();
+    if (target)
+        lines.send(target->dvr(), target->clientId(), std::move(line));
+    else
+        lines.send(relay.dvr, std::move(line));
+}
+
+void CRelaySwitches::onAnswer(quint64 serial, const CCommandAnswer& answer)
+{
+    for (const std::unique_ptr<Relay>& named : m_relays) {
+        Relay& relay = *named;
+        const auto found = std::find_if(relay.given.begin(), relay.given.end(),
+            [serial](const Given& command) { return command.serial == serial; });
+        if (found == relay.given.end())
+            continue;
+        const Given done = *found;
+        relay.given.erase(found);
+        const bool mayBeOn = answer.outcome() == CCommandAnswer::Unanswered;
+        if (answer.outcome() == CCommandAnswer::Taken) {
+            relay.problem.clear();
+            if (done.autoOffMs != NO_AUTO_OFF)
+                arm(relay, done.autoOffMs, false);
+        } else if (answer.failed()) {
+            relay.problem = problemText(answer);
+            const bool sentAgain = done.switchOff && !done.last && answer.outcome() != CCommandAnswer::NotSent;
+            // An On that was not answered may have switched the relay on.
+            if (done.autoOffMs != NO_AUTO_OFF && mayBeOn)
+                arm(relay, done.autoOffMs, false);
+            else if (sentAgain)
+                arm(relay, m_retryMs, true);
+            else if (!done.on && relay.given.empty() && !relay.armed)
+                reportLeftOn(relay);
+        }
+        emit changed();
+        return;
+    }
+}
+
+void CRelaySwitches::onKnown(const DVR& record)
 {
     for (const std::unique_ptr<Relay>& relay : m_relays) {
-        if (!CDvrIdentity::same(relay->dvr, dvr))
-            continue;
-        // The older dialect's command names the stream.
-        for (Command* command : {relay->waiting.get(), relay->armed.get()}) {
-            if (command)
-                command->target.setDVR(command->target.dvr(), clientId);
-        }
-        if (relay->armed && relay->armedFailed)
-            sendSwitchOff(*relay);
+        if (relay->armed && relay->armedFailed && CDvrIdentity::same(relay->dvr, record))
+            sendSwitchOff(*relay, false);
     }
+}
+
+void CRelaySwitches::arm(Relay& relay, int milliseconds, bool failed)
+{
+    stopTimer(relay);
+    relay.armed = true;
+    relay.armedFailed = failed;
+    relay.timerId = startTimer(milliseconds);
+}
+
+void CRelaySwitches::sendSwitchOff(Relay& relay, bool last)
+{
+    stopTimer(relay);
+    relay.armed = false;
+    relay.armedFailed = false;
+    Given command;
+    command.switchOff = true;
+    command.last = last;
+    give(relay, nullptr, command);
 }
 
 void CRelaySwitches::sendAllNow()
 {
     for (const std::unique_ptr<Relay>& relay : m_relays) {
-        for (Command* command : {relay->sent.get(), relay->waiting.get(), relay->armed.get()}) {
-            if (command)
-                command->last = true;
+        bool switchOffDue = relay->armed;
+        for (Given& command : relay->given) {
+            command.last = true;
+            // Its On has not been answered yet: the switch-off follows it.
+            switchOffDue = switchOffDue || command.autoOffMs != NO_AUTO_OFF;
+            command.autoOffMs = NO_AUTO_OFF;
         }
-        if (relay->armed)
-            sendSwitchOff(*relay);
+        if (switchOffDue)
+            sendSwitchOff(*relay, true);
     }
-}
-
-bool CRelaySwitches::isSending() const
-{
-    return std::any_of(m_relays.cbegin(), m_relays.cend(),
-        [](const std::unique_ptr<Relay>& relay) { return relay->sent || relay->waiting; });
 }
 
 void CRelaySwitches::reportUnanswered() const
 {
     for (const std::unique_ptr<Relay>& relay : m_relays) {
-        const Command* last = relay->lastGiven();
-        if (last && !last->on)
-            reportLeftOn(*relay, *last);
+        if (relay->armed || (!relay->given.empty() && !relay->given.back().on))
+            reportLeftOn(*relay);
     }
 }
 
-void CRelaySwitches::reportLeftOn(const Relay& relay, const Command& command)
+QString CRelaySwitches::problemText(const CCommandAnswer& answer)
 {
-    const DVR& dvr = command.target.dvr();
-    qWarning("[ERROR] relay %u of DVR \"%s\" (%s:%u) may stay on: its switch-off was not answered", relay.number,
+    switch (answer.outcome()) {
+    case CCommandAnswer::Refused:
+        return tr("The DVR refused the relay command: %1").arg(answer.text());
+    case CCommandAnswer::Unanswered:
+        return tr("The DVR did not answer the relay command: %1").arg(answer.text());
+    default:
+        return tr("The relay command was not sent: %1").arg(answer.text());
+    }
+}
+
+void CRelaySwitches::reportLeftOn(const Relay& relay)
+{
+    const DVR& dvr = relay.dvr;
+    qWarning("[ERROR] relay %u of DVR \"%s\" (%s:%u) may stay on: its switch-off was not taken", relay.number,
         dvr.name().c_str(), dvr.address().c_str(), dvr.port());
 }
 
 void CRelaySwitches::setRetryInterval(int milliseconds)
 {
     m_retryMs = milliseconds;
-}
-
-void CRelaySwitches::give(Relay& relay, std::unique_ptr<Command> command)
-{
-    if (relay.sent)
-        relay.waiting = std::move(command);
-    else
-        send(relay, std::move(command));
-}
-
-void CRelaySwitches::send(Relay& relay, std::unique_ptr<Command> command)
-{
-    const quint64 serial = ++m_lastSerial;
-    relay.sent = std::move(command);
-    relay.serial = serial;
-    const QString query = CRelayCommand::query(relay.sent->target, relay.number, relay.sent->on);
-    // The application's sender may outlive this object.
-    const QPointer<CRelaySwitches> self(this);
-    if (relay.sent->target.send(query, [self, serial](bool answered) {
-            if (self)
-                self->onAnswer(serial, answered);
-        }))
-        return;
-    // A query the DVR could not take (nor its switch-on) never goes out;
-    // sending it again would not change that. Later, as an answer would.
-    QMetaObject::invokeMethod(
-        this, [this, serial] { onAnswer(serial, false, false); }, Qt::QueuedConnection);
-}
-
-void CRelaySwitches::onAnswer(quint64 serial, bool answered, bool mayRetry)
-{
-    const auto found = std::find_if(m_relays.begin(), m_relays.end(),
-        [serial](const std::unique_ptr<Relay>& relay) { return relay->sent && relay->serial == serial; });
-    if (found == m_relays.end())
-        return;
-    Relay& relay = **found;
-    std::unique_ptr<Command> done = std::move(relay.sent);
-    relay.serial = 0;
-    const bool switchOff = done->switchOff;
-    // Still pending, so nothing was given after it: it goes again.
-    if (!answered && switchOff && mayRetry && !done->last) {
-        qCDebug(lcDvrNetwork, "relay switch-off not answered; sent again in %d ms", m_retryMs);
-        relay.armed = std::move(done);
-        relay.armedFailed = true;
-        relay.timerId = startTimer(m_retryMs);
-        return;
-    }
-    if (!answered && !done->on && !relay.waiting)
-        reportLeftOn(relay, *done);
-    if (relay.waiting)
-        send(relay, std::move(relay.waiting));
-    else if (relay.idle())
-        m_relays.erase(found);
-    if (switchOff)
-        emit changed();
-}
-
-void CRelaySwitches::sendSwitchOff(Relay& relay)
-{
-    stopTimer(relay);
-    relay.armedFailed = false;
-    give(relay, std::move(relay.armed));
 }
 
 void CRelaySwitches::stopTimer(Relay& relay)
@@ -272,5 +284,5 @@ void CRelaySwitches::timerEvent(QTimerEvent* event)
         QObject::timerEvent(event);
         return;
     }
-    sendSwitchOff(**found);
+    sendSwitchOff(**found, false);
 }

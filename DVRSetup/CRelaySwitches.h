@@ -1,36 +1,40 @@
 #pragma once
 
+#include "Connection/CCommandAnswer.h"
 #include "DVRSetup/CLiveCommand.h"
 
 #include <QObject>
+#include <QString>
 #include <memory>
 #include <vector>
 
 // Every relay command: On and Off by hand, and Auto's On with its automatic
 // switch-off. A relay command is promised to a DVR, not a page's state: it
 // lives with the application rather than with any window and goes through
-// the application's sender (CApplicationSender), whose replies the
-// program's end waits for, so an Off clicked just before the window closes
-// still reaches the DVR.
+// the DVR's line of commands (COrderedCommands), which keeps the order
+// given, lets only the last waiting command of a relay go, builds each
+// query from the DVR's record when it goes out, and which the program's
+// end waits for. So an Off clicked just before the window closes still
+// reaches the DVR.
 //
 // A relay is named by the DVR its commands go to (address and port,
 // CDvrIdentity) and its number, whichever directory entry or page gave the
-// command: two entries of one DVR show and command the same relay. Its
-// commands go out one at a time, in the order given: the next goes when
-// the DVR has answered the one before, refused it or when the sender gave
-// it up at its time limit, so a slow link cannot let a later command
-// overtake an earlier one. Of the commands waiting meanwhile only the last
-// given goes out.
+// command: two entries of one DVR show and command the same relay.
 //
-// A relay's switch-off goes with the DVR record its On went to, when due,
-// whichever DVR a page shows by then, and stays pending until the DVR
-// answers it: one that fails is sent again every retry interval, and at
-// once when that DVR's live link connects again. On, Off or Auto on the
-// same relay replace it; one already on its way is no longer awaited and
-// the replacing command follows its end. Deleting or editing a directory
-// entry does not touch it. At the program's end every switch-off still
-// pending goes out in turn. An Off or a switch-off that never got its
-// answer may leave a relay on: it is reported on the log. GUI thread.
+// Auto's switch-off is armed when the DVR has answered its On, so the relay
+// is on for the whole time chosen; it then goes when due, whichever DVR a
+// page shows by then, and stays pending until the DVR takes it: one that is
+// refused or not answered goes again every retry interval, and at once when
+// that DVR's record is edited or its live link connects again. On, Off or
+// Auto on the same relay replace it; one already on its way is no longer
+// awaited. Deleting or editing a directory entry does not touch it. At the
+// program's end every pending switch-off goes out, and one that fails then
+// is reported rather than tried again.
+//
+// A command the DVR refuses or does not answer is what the relay page tells
+// the operator (problem()); an Off or a switch-off that was not taken, with
+// nothing given after it, may leave the relay on: that is reported on the
+// log. GUI thread.
 class CRelaySwitches : public QObject {
     Q_OBJECT
 
@@ -45,59 +49,54 @@ public:
     // switch-off is replaced. Nothing is sent while the command names no
     // DVR.
     void switchNow(const CLiveCommand& target, unsigned relay, bool on);
-    // Switches it on, and off after `milliseconds`.
+    // Switches it on, and off `milliseconds` after the DVR answered the On.
     void switchOnFor(const CLiveCommand& target, unsigned relay, int milliseconds);
-    // A switch-off of that DVR's relay waits for its time, for the commands
-    // before it or for the DVR's answer.
+    // A switch-off of that DVR's relay is promised and not yet taken.
     bool isPending(const DVR& dvr, unsigned relay) const;
+    // Why the relay's last command was not carried out, for the operator;
+    // empty when nothing went wrong or a command was given since.
+    QString problem(const DVR& dvr, unsigned relay) const;
 
-    // That DVR's live link connected under that client id: its switch-offs
-    // and waiting commands name the new stream, and its switch-offs that
-    // failed go out now. Those not yet due wait for their time.
-    void linkConnected(const DVR& dvr, int clientId);
-    // The program ends: every pending switch-off goes out in turn, and one
-    // that fails is reported rather than tried again.
+    // The program ends: every pending switch-off goes out now, and one that
+    // fails is reported rather than tried again.
     void sendAllNow();
-    // A command is on its way to a DVR, or waits for the one before it.
-    bool isSending() const;
     // Reports on the log each relay that may stay on: the last command given
-    // for it is an Off or a switch-off that got no answer.
+    // for it is an Off or a switch-off still unanswered.
     void reportUnanswered() const;
 
     // How long a failed switch-off waits before it is sent again.
     void setRetryInterval(int milliseconds);
 
 signals:
-    // A switch-off was armed, answered or replaced: what Auto shows may
-    // change.
+    // A switch-off was promised, taken or replaced, or a command failed:
+    // what the relay page shows may change.
     void changed();
 
 private:
-    struct Command;
+    struct Given;
     struct Relay;
     using Relays = std::vector<std::unique_ptr<Relay>>;
 
     explicit CRelaySwitches(QObject* parent);
     ~CRelaySwitches() override;
 
-    Relays::const_iterator findRelay(const DVR& dvr, unsigned number) const;
+    Relay* findRelay(const DVR& dvr, unsigned number) const;
     Relay& relayOf(const DVR& dvr, unsigned number);
-    // The relay's switch-off is replaced by a command given now: one not
-    // yet sent goes, one on its way is no longer awaited. True when one was
-    // pending.
-    bool replace(Relay& relay);
-    // Sends the command, or has it wait for the one on its way in place of
-    // any waiting.
-    void give(Relay& relay, std::unique_ptr<Command> command);
-    void send(Relay& relay, std::unique_ptr<Command> command);
-    void onAnswer(quint64 serial, bool answered, bool mayRetry = true);
-    // The relay's armed switch-off is due, or due to be sent again.
-    void sendSwitchOff(Relay& relay);
-    static void reportLeftOn(const Relay& relay, const Command& command);
+    // A command given now replaces the relay's switch-off: one not yet due
+    // is dropped, one on its way is no longer awaited.
+    void replace(Relay& relay);
+    // Gives a command to the DVR's line: with the page's record and client
+    // id, or, without a target, built from what the line knows by then.
+    void give(Relay& relay, const CLiveCommand* target, const Given& given);
+    void onAnswer(quint64 serial, const CCommandAnswer& answer);
+    void onKnown(const DVR& record);
+    void arm(Relay& relay, int milliseconds, bool failed);
+    void sendSwitchOff(Relay& relay, bool last);
+    static QString problemText(const CCommandAnswer& answer);
+    static void reportLeftOn(const Relay& relay);
     void stopTimer(Relay& relay);
     void timerEvent(QTimerEvent* event) override;
 
-    // Those with a command on its way, waiting or armed.
     Relays m_relays;
     quint64 m_lastSerial = 0;
     int m_retryMs = RETRY_MS;

@@ -21,7 +21,7 @@ CRemotePortWiget::CRemotePortWiget(QWidget* parent)
     connect(m_ui->RPAuto0, &QPushButton::clicked, this, &CRemotePortWiget::OnClickedAutoRP);
     for (QPushButton* button : findChildren<QPushButton*>(QRegularExpression(QStringLiteral("AutoOff([0-9])"))))
         connect(button, &QPushButton::clicked, this, &CRemotePortWiget::OnClickedOffSecond);
-    connect(&CRelaySwitches::ofApplication(), &CRelaySwitches::changed, this, &CRemotePortWiget::showAutoStates);
+    connect(&CRelaySwitches::ofApplication(), &CRelaySwitches::changed, this, &CRemotePortWiget::showRelayStates);
 }
 
 CRemotePortWiget::~CRemotePortWiget() = default;
@@ -30,21 +30,27 @@ void CRemotePortWiget::setConnectedDVR(const DVR& dvr, int clientId)
 {
     m_command.setDVR(dvr, clientId);
     m_shown = dvr;
-    showAutoStates();
+    showRelayStates();
 }
 
 void CRemotePortWiget::clearConnectedDVR(const std::optional<DVR>& named)
 {
     m_command.clearDVR();
     m_shown = named;
-    showAutoStates();
+    showRelayStates();
 }
 
-void CRemotePortWiget::showAutoStates()
+void CRemotePortWiget::showRelayStates()
 {
-    for (int relay = 0; relay < m_autoButtons.size(); ++relay)
-        m_autoButtons.at(relay)->setChecked(
-            m_shown && CRelaySwitches::ofApplication().isPending(*m_shown, static_cast<unsigned>(relay)));
+    const CRelaySwitches& switches = CRelaySwitches::ofApplication();
+    QStringList problems;
+    for (int relay = 0; relay < m_autoButtons.size(); ++relay) {
+        m_autoButtons.at(relay)->setChecked(m_shown && switches.isPending(*m_shown, static_cast<unsigned>(relay)));
+        if (m_shown)
+            problems << switches.problem(*m_shown, static_cast<unsigned>(relay));
+    }
+    problems.removeAll(QString());
+    m_ui->relayProblem->setText(problems.join(QLatin1Char('\n')));
 }
 
 void CRemotePortWiget::setSecondLength(int milliseconds)
@@ -61,7 +67,7 @@ void CRemotePortWiget::OnClickedRP()
         || (action != QLatin1String("On") && action != QLatin1String("Off")))
         return;
     CRelaySwitches::ofApplication().switchNow(m_command, static_cast<unsigned>(relay), action == QLatin1String("On"));
-    showAutoStates();
+    showRelayStates();
 }
 
 void CRemotePortWiget::OnClickedAutoRP()
@@ -82,7 +88,7 @@ void CRemotePortWiget::OnClickedAutoRP()
         switches.switchOnFor(m_command, static_cast<unsigned>(relay), m_autoOffSeconds * m_secondMs);
     else
         switches.switchNow(m_command, static_cast<unsigned>(relay), true);
-    showAutoStates();
+    showRelayStates();
 }
 
 void CRemotePortWiget::OnClickedOffSecond()

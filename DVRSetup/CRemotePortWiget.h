@@ -21,11 +21,12 @@ class CRemotePortWiget;
 // has since been pointed at another DVR or has gone. A switch-off belongs
 // to the DVR's relay, whichever directory entry shows that DVR, and On, Off
 // or Auto on that relay replace it. Auto shows checked while the shown
-// DVR's switch-off pends, that is until the DVR has answered it, also while
-// the page is cleared because that DVR's stream failed.
-// With no DVR the page sends nothing. Nothing is read back, so the page
-// does not know the relay's real state. Object names end in the relay
-// number.
+// DVR's switch-off pends, from the click until the DVR has taken it, also
+// while the page is cleared because that DVR's stream failed. A command the
+// DVR refused or did not answer is told below the buttons until the next
+// command to that relay. With no DVR the page sends nothing. Nothing is
+// read back, so the page does not know the relay's real state. Object names
+// end in the relay number.
 class CRemotePortWiget : public QWidget {
     Q_OBJECT
 
@@ -57,8 +58,9 @@ private slots:
     void OnClickedOffSecond();
 
 private:
-    // Auto shows whether the shown DVR's switch-off pends.
-    void showAutoStates();
+    // Auto shows whether the shown DVR's switch-off pends, and the page why
+    // its last command was not carried out.
+    void showRelayStates();
 
     std::unique_ptr<Ui::CRemotePortWiget> m_ui;
     // Names the DVR; the commands go out through CRelaySwitches.

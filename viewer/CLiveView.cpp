@@ -3,9 +3,9 @@
 #include "Common/CDvrIdentity.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRListTree.h"
+#include "Connection/COrderedCommands.h"
 #include "Connection/CStreamIdentity.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
-#include "DVRSetup/CRelaySwitches.h"
 #include "Display/CCheckSpeed.h"
 #include "Display/CDisplayWidget.h"
 #include "Recording/CBackupWidget.h"
@@ -336,8 +336,9 @@ void CLiveView::updateTitle()
 void CLiveView::OnConnected()
 {
     auto* controller = qobject_cast<CConnectDVR*>(sender());
+    // The commands waiting for that DVR name its new stream.
     if (controller && controller->IsLive())
-        CRelaySwitches::ofApplication().linkConnected(controller->getDVR(), controller->getClientID());
+        COrderedCommands::ofApplication().know(controller->getDVR(), controller->getClientID());
     // The DVR streams its whole mask until told what the view shows.
     const int index = m_connections.entries().indexOf(controller);
     if (index >= 0)
@@ -446,9 +447,17 @@ void CLiveView::OnChangedDVR(int groupIndex, int dvrIndex)
 
 void CLiveView::OnEditedDVR(int groupIndex, int dvrIndex)
 {
-    CConnectDVR* controller = groupIndex == m_currentGroup ? m_connections.entries().value(dvrIndex) : nullptr;
     const QTreeWidgetItem* groupItem = m_panels.tree->topLevelItem(groupIndex);
-    if (!controller || !groupItem)
+    const QTreeWidgetItem* item = groupItem ? groupItem->child(dvrIndex) : nullptr;
+    if (!item)
+        return;
+    // Whether connected or not: commands still to go to that DVR take the
+    // edited record.
+    const QVariant record = item->data(0, Qt::UserRole);
+    if (record.metaType() == QMetaType::fromType<DVR>())
+        COrderedCommands::ofApplication().know(record.value<DVR>());
+    CConnectDVR* controller = groupIndex == m_currentGroup ? m_connections.entries().value(dvrIndex) : nullptr;
+    if (!controller)
         return;
     const DVR before = controller->getDVR();
     // The edit gave the item a new record and the plain icon.

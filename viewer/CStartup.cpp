@@ -4,6 +4,7 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Common/CFileListLocale.h"
 #include "Connection/CApplicationSender.h"
+#include "Connection/COrderedCommands.h"
 #include "DVRSetup/CRelaySwitches.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CLanguage.h"
@@ -12,6 +13,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -20,6 +22,7 @@
 namespace {
 
 const int STOP_POLL_MS = 20;
+const int ENDING_MARGIN_MS = 1500;
 const int LARGE_BLOCK_BYTES = 128 * 1024;
 
 } // namespace
@@ -51,19 +54,28 @@ void CStartup::sendPendingCommands(int timeoutMs)
 {
     // Links that stopped on their own threads have posted their requests.
     QCoreApplication::sendPostedEvents();
+    COrderedCommands& lines = COrderedCommands::ofApplication();
     CRelaySwitches& relays = CRelaySwitches::ofApplication();
     relays.sendAllNow();
-    // A relay command waiting for the one before it is not yet the sender's.
-    const auto pending = [&relays] { return CApplicationSender::pending() > 0 || relays.isSending(); };
+    const auto pending = [&lines] { return CApplicationSender::pending() > 0 || lines.isBusy(); };
     const QDeadlineTimer deadline(timeoutMs);
+    // A stop or an Off waiting behind a command the DVR has not answered
+    // goes out anyway while there is time left for its answer.
+    const QDeadlineTimer lastCall(std::max(timeoutMs - ENDING_MARGIN_MS, 0));
+    bool endingSent = false;
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (!endingSent && lastCall.hasExpired()) {
+            lines.sendEndingNow();
+            endingSent = true;
+        }
         if (!pending() || deadline.hasExpired())
             loop.quit();
     });
     poll.start(STOP_POLL_MS);
     if (pending())
         loop.exec();
+    lines.reportUnfinished();
     relays.reportUnanswered();
 }

@@ -26,10 +26,13 @@ public:
     // installs it only when it loads. False leaves the program in English.
     static bool installTranslation(const CAppSettings& settings, const CLanguage& languages);
     // After the main window has gone: the relays' pending switch-offs go
-    // out now, each relay's commands in turn, and the end waits at most the
-    // given time for the answers to every command of the application's
-    // sender (the streams' stop requests, relay commands, PTZ moves and
-    // stops). A relay left on by a switch-off or an Off that got no answer,
-    // or that was still waiting to go out, is reported on the log.
+    // out now, and the end waits at most the given time for every DVR's
+    // line of commands (relay, PTZ and tour commands, each line in order)
+    // and for the answers to every command of the application's sender (the
+    // streams' stop requests too). Shortly before that time is up, a stop or
+    // an Off still waiting behind an unanswered command goes out anyway.
+    // What was not sent or not answered is logged with its DVR, and a relay
+    // whose last command is an Off or a switch-off not taken is reported as
+    // one that may stay on.
     static void sendPendingCommands(int timeoutMs = PENDING_COMMANDS_WAIT_MS);
 };

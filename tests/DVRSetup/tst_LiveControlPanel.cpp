@@ -1,5 +1,6 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Connection/CApplicationSender.h"
+#include "Connection/COrderedCommands.h"
 #include "DVRSetup/CLiveCommand.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "DVRSetup/CPictureWidget.h"
@@ -180,7 +181,7 @@ void tst_LiveControlPanel::cleanup()
     // A switch-off outlives the panel; it must not outlive the DVR.
     CRelaySwitches& relays = CRelaySwitches::ofApplication();
     relays.sendAllNow();
-    QTRY_VERIFY(CApplicationSender::pending() == 0 && !relays.isSending());
+    QTRY_VERIFY(CApplicationSender::pending() == 0 && !COrderedCommands::ofApplication().isBusy());
     m_dvr.reset();
 }
 
@@ -418,7 +419,7 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
                 m_panel->findChild<CPtzfWidget*>()->findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly),
                 "timeout"));
         } else if (name == "linked") {
-            CRelaySwitches::ofApplication().linkConnected(m_dvr->dvrRecord(oldProtocol), CLIENT_ID + 2);
+            COrderedCommands::ofApplication().know(m_dvr->dvrRecord(oldProtocol), CLIENT_ID + 2);
         } else if (name == "closed") {
             m_panel.reset();
         } else {
@@ -433,7 +434,7 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     QCOMPARE(shown, autoShown);
     CRelaySwitches& relays = CRelaySwitches::ofApplication();
     relays.sendAllNow();
-    QTRY_VERIFY(CApplicationSender::pending() == 0 && !relays.isSending());
+    QTRY_VERIFY(CApplicationSender::pending() == 0 && !COrderedCommands::ofApplication().isBusy());
 }
 
 void tst_LiveControlPanel::ptzfSpeedIsKept()

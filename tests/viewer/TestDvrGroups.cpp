@@ -3,6 +3,7 @@
 #include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRListTree.h"
+#include "Connection/COrderedCommands.h"
 #include "Connection/CSetDVRInfoDialog.h"
 #include "DVRSetup/CRelaySwitches.h"
 #include "TestDvr.h"
@@ -20,7 +21,8 @@ TestDvrGroups::~TestDvrGroups()
 {
     CRelaySwitches& relays = CRelaySwitches::ofApplication();
     relays.sendAllNow();
-    if (!QTest::qWaitFor([&relays] { return CApplicationSender::pending() == 0 && !relays.isSending(); }))
+    if (!QTest::qWaitFor(
+            [] { return CApplicationSender::pending() == 0 && !COrderedCommands::ofApplication().isBusy(); }))
         qWarning("relay commands were still under way");
 }
 
