@@ -635,6 +635,13 @@
     </message>
 </context>
 <context>
+    <name>COrderedCommands</name>
+    <message>
+        <source>The DVR cannot take this command.</source>
+        <translation>Le DVR ne peut pas recevoir cette commande.</translation>
+    </message>
+</context>
+<context>
     <name>CPCInfoPage</name>
     <message>
         <source>Information</source>
@@ -900,6 +907,21 @@
     <message>
         <source>[ERROR] Can not complete the recording file %1</source>
         <translation>[ERREUR] Impossible de terminer le fichier d&apos;enregistrement %1</translation>
+    </message>
+</context>
+<context>
+    <name>CRelaySwitches</name>
+    <message>
+        <source>The DVR refused the relay command: %1</source>
+        <translation>Le DVR a refusé la commande du relais : %1</translation>
+    </message>
+    <message>
+        <source>The DVR did not answer the relay command: %1</source>
+        <translation>Le DVR n&apos;a pas répondu à la commande du relais : %1</translation>
+    </message>
+    <message>
+        <source>The relay command was not sent: %1</source>
+        <translation>La commande du relais n&apos;a pas été envoyée : %1</translation>
     </message>
 </context>
 <context>

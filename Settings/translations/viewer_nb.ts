@@ -635,6 +635,13 @@
     </message>
 </context>
 <context>
+    <name>COrderedCommands</name>
+    <message>
+        <source>The DVR cannot take this command.</source>
+        <translation>DVR-en kan ikke ta imot denne kommandoen.</translation>
+    </message>
+</context>
+<context>
     <name>CPCInfoPage</name>
     <message>
         <source>Information</source>
@@ -900,6 +907,21 @@
     <message>
         <source>[ERROR] Can not complete the recording file %1</source>
         <translation>[FEIL] Kan ikke fullføre opptaksfilen %1</translation>
+    </message>
+</context>
+<context>
+    <name>CRelaySwitches</name>
+    <message>
+        <source>The DVR refused the relay command: %1</source>
+        <translation>DVR-en avviste relékommandoen: %1</translation>
+    </message>
+    <message>
+        <source>The DVR did not answer the relay command: %1</source>
+        <translation>DVR-en svarte ikke på relékommandoen: %1</translation>
+    </message>
+    <message>
+        <source>The relay command was not sent: %1</source>
+        <translation>Relékommandoen ble ikke sendt: %1</translation>
     </message>
 </context>
 <context>

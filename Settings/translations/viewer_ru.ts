@@ -635,6 +635,13 @@
     </message>
 </context>
 <context>
+    <name>COrderedCommands</name>
+    <message>
+        <source>The DVR cannot take this command.</source>
+        <translation>DVR не может принять эту команду.</translation>
+    </message>
+</context>
+<context>
     <name>CPCInfoPage</name>
     <message>
         <source>Information</source>
@@ -900,6 +907,21 @@
     <message>
         <source>[ERROR] Can not complete the recording file %1</source>
         <translation>[ОШИБКА] Не удается завершить файл записи %1</translation>
+    </message>
+</context>
+<context>
+    <name>CRelaySwitches</name>
+    <message>
+        <source>The DVR refused the relay command: %1</source>
+        <translation>DVR отклонил команду реле: %1</translation>
+    </message>
+    <message>
+        <source>The DVR did not answer the relay command: %1</source>
+        <translation>DVR не ответил на команду реле: %1</translation>
+    </message>
+    <message>
+        <source>The relay command was not sent: %1</source>
+        <translation>Команда реле не отправлена: %1</translation>
     </message>
 </context>
 <context>

@@ -635,6 +635,13 @@
     </message>
 </context>
 <context>
+    <name>COrderedCommands</name>
+    <message>
+        <source>The DVR cannot take this command.</source>
+        <translation>DVR 無法接受此命令。</translation>
+    </message>
+</context>
+<context>
     <name>CPCInfoPage</name>
     <message>
         <source>Information</source>
@@ -900,6 +907,21 @@
     <message>
         <source>[ERROR] Can not complete the recording file %1</source>
         <translation>[錯誤] 無法完成錄影檔 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CRelaySwitches</name>
+    <message>
+        <source>The DVR refused the relay command: %1</source>
+        <translation>DVR 拒絕了繼電器命令：%1</translation>
+    </message>
+    <message>
+        <source>The DVR did not answer the relay command: %1</source>
+        <translation>DVR 未回應繼電器命令：%1</translation>
+    </message>
+    <message>
+        <source>The relay command was not sent: %1</source>
+        <translation>繼電器命令未送出：%1</translation>
     </message>
 </context>
 <context>
