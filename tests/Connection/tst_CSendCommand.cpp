@@ -3,6 +3,7 @@
 #include "TestDvr.h"
 #include "TestDvrAnswers.h"
 #include "TestDvrScriptedStream.h"
+#include "WireBuilder.h"
 #include "dvr_protocol/cgi_protocol.h"
 
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -59,6 +61,8 @@ private slots:
     void postsTheQuery();
     void cameraNames_data();
     void cameraNames();
+    void answers_data();
+    void answers();
     void silentDvrIsLeftAtTheTimeLimit();
     void unreachableDvr_data();
     void unreachableDvr();
@@ -177,6 +181,87 @@ void tst_CSendCommand::cameraNames()
         QCOMPARE(info.ch_name_size(), 2);
         QCOMPARE(info.ch_name(1), std::string("Hall"));
     }
+}
+
+void tst_CSendCommand::answers_data()
+{
+    // The reply's status and body, or status 0: the chunks of a body that
+    // goes on until the time limit; -1: the DVR's own answer, to a wrong
+    // password when the body says "wrong".
+    QTest::addColumn<bool>("oldProtocol");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArrayList>("body");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("text");
+    const auto response = [](quint8 code, bool old = false) { return TestDvrAnswers::responsePacket(1, code, old); };
+    const QByteArray denied = response(TestDvrAnswers::ANSWER_PERMISSION_DENIED);
+    const int taken = CCommandAnswer::Taken;
+    const int refused = CCommandAnswer::Refused;
+    const int unanswered = CCommandAnswer::Unanswered;
+    QTest::newRow("empty") << false << 200 << QByteArrayList() << taken << QString();
+    QTest::newRow("accepted") << false << 200 << QByteArrayList{response(0)} << taken << QString();
+    QTest::newRow("permission denied") << false << 200 << QByteArrayList{denied} << refused
+                                       << "[ERROR]permission denied";
+    QTest::newRow("refused in the older dialect, whose code 0 is a refusal too")
+        << true << 200 << QByteArrayList{response(0, true)} << refused << "[ERROR]unknown";
+    QTest::newRow("refused in the older dialect, password miss")
+        << true << 200 << QByteArrayList{response(TestDvrAnswers::ANSWER_PASSWORD_MISS, true)} << refused
+        << "[ERROR]password miss";
+    QTest::newRow("wrong password") << false << -1 << QByteArrayList{"wrong"} << refused << "[ERROR]password miss";
+    QTest::newRow("refusal with an error status")
+        << false << 500 << QByteArrayList{denied} << refused << "[ERROR]permission denied";
+    QTest::newRow("refusal without a code")
+        << false << 200 << QByteArrayList{WireBuilder::packet(1, cgi::DATA_RESPONSE, "ab")} << refused
+        << "[ERROR]unknown";
+    QTest::newRow("refusal split, then the time limit")
+        << false << 0 << QByteArrayList{denied.left(5), denied.mid(5)} << refused << "[ERROR]permission denied";
+    QTest::newRow("error status") << false << 500 << QByteArrayList() << unanswered << "http Error code = 500";
+    QTest::newRow("nothing listens") << false << -1 << QByteArrayList() << unanswered << "ConnectionRefusedError";
+}
+
+void tst_CSendCommand::answers()
+{
+    QFETCH(bool, oldProtocol);
+    QFETCH(int, status);
+    QFETCH(QByteArrayList, body);
+    QFETCH(int, outcome);
+    QFETCH(QString, text);
+    DVR dvr = m_dvr->dvrRecord(oldProtocol);
+    const TestDvrRequest::Dialect dialect = oldProtocol ? TestDvrRequest::OldDialect : TestDvrRequest::NewDialect;
+    const int mode = oldProtocol ? 5 : cgi::MODE_RELAY_PORT;
+    if (status == 0) {
+        Script script;
+        for (const QByteArray& chunk : body)
+            script.append({chunk, 100});
+        const TestDvrStream::Chunk filler{statusPacket(), 100};
+        m_dvr->setHandler(dialect, mode, [script, filler](const TestDvrRequest&, const TestDvrContent&) {
+            return TestDvrReply::streamed(
+                [script, filler](QObject* parent) { return new TestDvrScriptedStream(script, filler, parent); });
+        });
+    } else if (status > 0) {
+        const QByteArray bytes = body.join();
+        m_dvr->setHandler(dialect, mode, [status, bytes](const TestDvrRequest&, const TestDvrContent&) {
+            return TestDvrReply::http(status, bytes);
+        });
+    } else if (body.isEmpty()) {
+        dvr.set_port(TestDvr::unusedPort());
+    } else {
+        dvr.set_password("wrong");
+    }
+
+    CSendCommand sender;
+    sender.setTimeLimit(1000);
+    std::optional<CCommandAnswer> heard;
+    const QString query = oldProtocol
+        ? QStringLiteral("MODE=5&CID=1&OP=20&LEN=3&REQ=0,0")
+        : TestDvr::newQuery(cgi::MODE_RELAY_PORT, cgi::RelayPort(), dvr.id(), dvr.password());
+    QVERIFY(sender.send(dvr, query, [&heard](const CCommandAnswer& answer) {
+        QVERIFY(!heard);
+        heard = answer;
+    }));
+    QTRY_VERIFY(heard);
+    QCOMPARE(int(heard->outcome()), outcome);
+    QCOMPARE(heard->text(), text);
 }
 
 void tst_CSendCommand::silentDvrIsLeftAtTheTimeLimit()

@@ -320,11 +320,18 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
     // panel at that DVR (A is the one connected first), "A2" at A's DVR
     // under a second directory entry, of another name; "ch=<n>" selects that
     // channel; "wait=<n>": A has received and answered n commands;
-    // "refuse": A refuses the next relay Off; "late" ("late=ptz"): A handles
-    // the next relay (PTZ) command a second late, as a slow link brings it;
-    // "tick": the held move's repeat is due; "linked": A's live link
-    // connected again, under a new client id; "closed": the panel goes. The
-    // operator lets go of what is held at the end.
+    // "flight=<n>": A has received n commands and another is on its way;
+    // "B=<n>": B has received n commands; "refuse" ("refuse=on"): A refuses
+    // the next relay Off (On); "late" ("late=<n>", "late=ptz", "late=tour"):
+    // A handles the next relay command (the next n, the next PTZ or tour
+    // command) a second late, as a slow link brings it; "hold=ptz": A holds
+    // its answers to PTZ commands until the end; "retry": a refused
+    // switch-off goes again soon; "tick": the held move's repeat is due;
+    // "linked": A's live link connected again, under a new client id;
+    // "closed": the panel goes; "told=<text>": the relay page tells that
+    // text, or nothing; "auto=<0|1>": Auto shows unchecked (checked);
+    // "leftOn": A's relay is reported as it may stay on, which no other row
+    // may report. The operator lets go of what is held at the end.
     QTest::addColumn<bool>("oldProtocol");
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QStringList>("sentToA");
@@ -351,9 +358,37 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
             << QStringList{a.first(), a.first()} << QStringList() << QList<bool>{true};
         row("A's second entry shows its switch-off, Off there replaces it", {"A2", "RPOff0"})
             << a << QStringList() << QList<bool>{true};
-        QTest::addRow("%s: refused, then sent when A's link is back, naming its new stream", old ? "old" : "new")
-            << old << QStringList{"refuse", "DVRControl2", "AutoOff3", "RPAuto0", "wait=2", "linked"}
-            << a + QStringList{relay(CLIENT_ID + 2, false)} << QStringList() << QList<bool>();
+        const auto relayRow = [&](const char* name, const QStringList& clicks, const QStringList& sent) {
+            QTest::addRow("%s: %s", old ? "old" : "new", name)
+                << old << clicks << sent << QStringList() << QList<bool>();
+        };
+        const QString refused = QStringLiteral("told=The DVR refused the relay command: ");
+        const QString denied = refused + (old ? "[ERROR]client limit" : "[ERROR]permission denied");
+        relayRow("refused, told and pending, then sent when A's link is back, naming its new stream",
+            {"refuse", "DVRControl2", "AutoOff3", "RPAuto0", "wait=2", denied, "auto=1", "linked", "auto=0", "told="},
+            a + QStringList{relay(CLIENT_ID + 2, false)});
+        relayRow("an On refused is told, and Auto with it ends",
+            {"refuse=on", "DVRControl2", "RPAuto0", denied, "auto=0"}, {a.first()});
+        relayRow("an Off refused with nothing after it may stay on",
+            {"leftOn", "refuse", "DVRControl2", "RPOff0", denied}, {a.last()});
+        // Auto's switch-off time runs from its On's answer.
+        relayRow("an Off handled late, then Auto with no duration: the relay pulses",
+            {"late", "DVRControl2", "RPOff0", "RPAuto0"}, {a.last(), a.first(), a.last()});
+        relayRow("an Off handled late, then Auto with 5 s: the relay pulses",
+            {"late", "DVRControl2", "RPOff0", "AutoOff0", "RPAuto0"}, {a.last(), a.first(), a.last()});
+        relayRow("an On handled late, then Auto with no duration", {"late", "DVRControl2", "RPOn0", "RPAuto0"},
+            {a.first(), a.first(), a.last()});
+        // Auto unchecked while its switch-off is on its way: that switch-off
+        // is not sent again when refused.
+        relayRow("a switch-off handled late and refused, replaced on its way",
+            {"retry", "refuse", "late=2", "DVRControl2", "RPAuto0", "flight=1", "RPAuto0", "wait=3"},
+            {a.first(), a.last(), a.first()});
+        const QString start = old ? oldQuery("7", "10G1,1,5") : "tour 0 ch3 0-1 5";
+        const QString end = old ? oldQuery("7", "11") : "tour 1 ch3 0-0 0";
+        relayRow("a tour's start handled late, its end after it", {"late=tour", "DVRControl1", "AutoStart", "AutoEnd"},
+            {start, end});
+        relayRow("a tour's end clicked as the panel goes",
+            {"late=tour", "DVRControl1", "AutoStart", "AutoEnd", "closed"}, {start, end});
         // One at a time, in the order given, the last of those waiting alone.
         QTest::addRow("%s: the first handled late, then Auto with no duration", old ? "old" : "new")
             << old << QStringList{"late", "DVRControl2", "RPAuto0"} << a << QStringList() << QList<bool>();
@@ -378,6 +413,13 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         moveRow("the move comes late as the panel goes", {"late=ptz", "press=ptzf_right", "closed"}, {move, stop});
         moveRow(
             "a move held while another channel is framed stops on its own", {"press=ptzf_right", "ch=5"}, {move, stop});
+        // Each DVR its own line: A's unanswered move holds up no other DVR
+        // at its address.
+        const QString moveB = old ? oldQuery("7", "4S0", true, CLIENT_ID + 1) : move;
+        const QString stopB = old ? oldQuery("7", "8", true, CLIENT_ID + 1) : stop;
+        QTest::addRow("%s: A's move unanswered, B's moves go", old ? "old" : "new")
+            << old << QStringList{"hold=ptz", "press=ptzf_right", "B", "press=ptzf_right", "B=1"}
+            << QStringList{move, stop} << QStringList{moveB, stopB} << QList<bool>{false};
     }
 }
 
@@ -388,6 +430,7 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     QFETCH(QStringList, sentToA);
     QFETCH(QStringList, sentToB);
     QFETCH(QList<bool>, autoShown);
+    QTest::failOnWarning(QRegularExpression("may stay on"));
     TestDvr other;
     QVERIFY(other.listen());
     // A held move is repeated only at a tick.
@@ -409,11 +452,29 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
         } else if (name.startsWith("wait=")) {
             QTRY_VERIFY(requests(TestDvrRequest::Command).size() >= argument.toInt());
             QTRY_COMPARE(CApplicationSender::pending(), 0);
-        } else if (name == "refuse") {
-            m_dvr->refuseNextRelayOff();
+        } else if (name.startsWith("flight=")) {
+            QTRY_VERIFY(requests(TestDvrRequest::Command).size() >= argument.toInt());
+            QTRY_COMPARE(CApplicationSender::pending(), 1);
+        } else if (name.startsWith("B=")) {
+            QTRY_VERIFY(requests(TestDvrRequest::Command, &other).size() >= argument.toInt());
+        } else if (name.startsWith("refuse")) {
+            m_dvr->refuseNextRelay(argument == "on");
         } else if (name.startsWith("late")) {
-            const int newMode = argument == "ptz" ? cgi::MODE_PTZF : cgi::MODE_RELAY_PORT;
-            m_dvr->handleLate(oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : newMode, 1000);
+            const int newMode = argument == "ptz" ? cgi::MODE_PTZF
+                : argument == "tour"              ? cgi::MODE_AUTO_PRESET
+                                                  : cgi::MODE_RELAY_PORT;
+            m_dvr->handleLate(
+                oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : newMode, 1000, std::max(argument.toInt(), 1));
+        } else if (name == "hold=ptz") {
+            m_dvr->holdAnswers(oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : cgi::MODE_PTZF);
+        } else if (name == "retry") {
+            CRelaySwitches::ofApplication().setRetryInterval(50);
+        } else if (name.startsWith("told=")) {
+            QTRY_COMPARE(child<QLabel>("relayProblem")->text(), argument);
+        } else if (name.startsWith("auto=")) {
+            QTRY_COMPARE(child("RPAuto0")->isChecked(), argument == "1");
+        } else if (name == "leftOn") {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("relay 0 of DVR .* may stay on"));
         } else if (name == "tick") {
             QVERIFY(QMetaObject::invokeMethod(
                 m_panel->findChild<CPtzfWidget*>()->findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly),
@@ -428,6 +489,7 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     }
     for (QPushButton* button : m_panel ? m_panel->findChildren<QPushButton*>() : QList<QPushButton*>())
         QTest::mouseRelease(button, Qt::LeftButton);
+    m_dvr->holdAnswers(std::nullopt);
     // The quiet time outlasts every switch-off, B's too.
     QCOMPARE(received(sentToA.size(), RELAY_QUIET_MS), sentToA);
     QCOMPARE(requests(TestDvrRequest::Command, &other), sentToB);

@@ -209,13 +209,16 @@ int TestDvr::takeLateDelay(const TestDvrRequest& request)
     return m_lateDelayMs;
 }
 
-void TestDvr::refuseNextRelayOff()
+void TestDvr::refuseNextRelay(bool on)
 {
     auto refusals = std::make_shared<std::atomic<int>>(1);
-    const Handler refuse = [refusals](const TestDvrRequest& request, const TestDvrContent& content) {
-        const std::optional<bool> on = request.relayOn();
-        return on && !*on && refusals->fetch_sub(1) > 0 ? TestDvrReply::http(500)
-                                                        : TestDvrAnswers::standard(request, content);
+    const Handler refuse = [refusals, on](const TestDvrRequest& request, const TestDvrContent& content) {
+        const std::optional<bool> switches = request.relayOn();
+        if (!switches || *switches != on || refusals->fetch_sub(1) <= 0)
+            return TestDvrAnswers::standard(request, content);
+        return TestDvrReply::http(200,
+            TestDvrAnswers::responsePacket(content.clientId, TestDvrAnswers::ANSWER_PERMISSION_DENIED,
+                request.dialect == TestDvrRequest::OldDialect));
     };
     setHandler(TestDvrRequest::NewDialect, cgi::MODE_RELAY_PORT, refuse);
     setHandler(TestDvrRequest::OldDialect, OLD_COMMAND_MODE, refuse);

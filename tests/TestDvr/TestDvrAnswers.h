@@ -15,6 +15,7 @@ public:
     static constexpr quint8 ANSWER_ACCEPTED = 0;
     static constexpr quint8 ANSWER_USER_UNKNOWN = 1;
     static constexpr quint8 ANSWER_PASSWORD_MISS = 2;
+    static constexpr quint8 ANSWER_PERMISSION_DENIED = 4;
     // The old dialect's response packet type.
     static constexpr quint8 OLD_RESPONSE_TYPE = 1;
 

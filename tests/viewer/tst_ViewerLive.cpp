@@ -330,9 +330,17 @@ private:
                 return tile.status && tile.name == QLatin1String("Connection failed");
             };
         } else if (name == QLatin1String("refuse")) {
-            dvr(value).refuseNextRelayOff();
+            dvr(value).refuseNextRelay();
         } else if (name == QLatin1String("slow")) {
             TestDvrDelays::install(dvr(value), TestDvrRequest::NewDialect, {{cgi::MODE_RELAY_PORT, 1000}});
+        } else if (name == QLatin1String("slowmoves")) {
+            TestDvrDelays::install(dvr(value), TestDvrRequest::NewDialect, {{cgi::MODE_PTZF, 8000}});
+        } else if (name == QLatin1String("newpassword")) {
+            dvr(value).setCredentials(dvr(value).user(), QStringLiteral("5678"));
+        } else if (name == QLatin1String("told")) {
+            done = [this, argument] {
+                return m_viewer->findChild<QLabel*>(QStringLiteral("relayProblem"))->text().contains(argument);
+            };
         } else if (name == QLatin1String("late")) {
             dvr(value).handleLate(cgi::MODE_RELAY_PORT, 1000);
         } else if (name == QLatin1String("hold")) {
@@ -349,6 +357,9 @@ private:
         } else if (name == QLatin1String("offs") || name == QLatin1String("stops")) {
             const bool offs = name == QLatin1String("offs");
             done = [this, offs, value, count] { return (offs ? switchOffs(value) : ptzStops(value)) >= count; };
+        } else if (name == QLatin1String("stopped")) {
+            // As the program ends: no later answer lets a stop go.
+            return ptzStops(value) >= count;
         } else if (name == QLatin1String("auto")) {
             return button("RPAuto0")->isChecked() == (value == 1);
         } else if (name == QLatin1String("press")) {
@@ -360,10 +371,13 @@ private:
                 if (held->isDown())
                     QTest::mouseRelease(held, Qt::LeftButton);
             }
-        } else if (name == QLatin1String("rename") || name == QLatin1String("port") || name == QLatin1String("mask")) {
+        } else if (name == QLatin1String("rename") || name == QLatin1String("port") || name == QLatin1String("mask")
+            || name == QLatin1String("password")) {
             edit(value, [&](DVR& record) {
                 if (name == QLatin1String("rename"))
                     record.set_name("Z");
+                else if (name == QLatin1String("password"))
+                    record.set_password("5678");
                 else if (name == QLatin1String("port"))
                     record.set_port(dvr(count).port());
                 else
@@ -867,9 +881,11 @@ private slots:
     // shows it. Commands to one relay reach it one at a time, in the order
     // given, also over a link that brings one late. The relay commands each
     // DVR (A, B and C beside them) received, in order, and Auto shows checked
-    // until the switch-off is answered; nothing is reported left on unless
-    // the DVR never answers an Off. The relay page's own Off reaches the DVR
-    // as the program ends, too, and so does the stop of a PTZ move held.
+    // until the DVR takes the switch-off, which it may refuse, as the relay
+    // page tells; nothing is reported left on unless the DVR never answers
+    // an Off. The relay page's own Off reaches the DVR as the program ends,
+    // too, and so does the stop of a PTZ move held, also behind a move the
+    // DVR answers only after the program's end.
     void switchOffsReachTheDvr_data()
     {
         QTest::addColumn<QString>("events");
@@ -913,8 +929,21 @@ private slots:
             1000, 1000, onOff);
         row("an Off never answered: it may stay on", "hold=0 connect DVRControl2 RPOff0 close=200", 1000, 1000,
             {"off", "-", "-"}, true);
+        // At the end an Off waiting behind an unanswered On goes anyway; an
+        // On that never went leaves the relay as the Off before it did.
+        row("an On never answered, an Off behind it: the Off goes, it may stay on",
+            "hold=0 connect DVRControl2 RPOn0 RPOff0 close=2000", 1000, 1000, {"on off", "-", "-"}, true);
+        row("an Off never answered, an On behind it: nothing stays on",
+            "hold=0 connect DVRControl2 RPOff0 RPOn0 close=2000", 1000, 1000, {"off", "-", "-"});
+        // Told, pending, and sent again at once with the password edited in
+        // the tree.
+        row("refused for the DVR's new password, then its entry edited",
+            "connect" + autoOff + " sent=0:0 newpassword=0 offs=0:1 told=password auto=1 password=0 offs=0:2", 100,
+            3600000, {"on off off", "-", "-"});
         row("a PTZ move held as the window closes: it stops", "connect dclick=0 press=ptzf_right close stops=0:1", 1000,
             1000, {"-", "-", "-"});
+        row("a PTZ move answered 8 s late, let go as the window closes: it stops",
+            "slowmoves=0 connect dclick=0 press=ptzf_right release close stopped=0:1", 1000, 1000, {"-", "-", "-"});
     }
 
     void switchOffsReachTheDvr()
