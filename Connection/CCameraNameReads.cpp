@@ -16,6 +16,7 @@ void CCameraNameReads::read(const QModelIndex& target, const DVR& dvr)
 {
     cancel(target);
     prune();
+    // The read speaks the newer dialect to every DVR, and reads its answer so.
     DVR newDialect = dvr;
     newDialect.set_oldprotocol(false);
     const QString query = CStreamQuery::video(newDialect, CHttpConnect::ConnParam());
@@ -27,7 +28,7 @@ void CCameraNameReads::read(const QModelIndex& target, const DVR& dvr)
     const CSendCommand* key = sender.get();
     connect(sender.get(), &CSendCommand::receivedCameraName, this,
         [this, key](const cgi::DvrInfo& info) { received(key, info); });
-    sender->send(dvr, query);
+    sender->send(newDialect, query);
     m_reads.push_back({std::move(sender), QPersistentModelIndex(target)});
 }
 
