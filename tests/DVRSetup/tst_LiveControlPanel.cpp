@@ -322,13 +322,13 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
     // channel; "wait=<n>": A has received and answered n commands;
     // "flight=<n>": A has received n commands and another is on its way;
     // "B=<n>": B has received n commands; "refuse" ("refuse=on"): A refuses
-    // the next relay Off (On); "late" ("late=<n>", "late=ptz", "late=tour"):
-    // A handles the next relay command (the next n, the next PTZ or tour
-    // command) a second late, as a slow link brings it; "hold=ptz": A holds
-    // its answers to PTZ commands until the end; "retry": a refused
-    // switch-off goes again soon; "tick": the held move's repeat is due;
-    // "linked": A's live link connected again, under a new client id;
-    // "closed": the panel goes; "told=<text>": the relay page tells that
+    // the next relay Off (On); "late" ("late=ptz", "late=tour"): A handles
+    // the next relay (PTZ, tour) command a second late, as a slow link
+    // brings it; "hold=ptz": A holds its answers to PTZ commands until the
+    // end; "second=<ms>": a second of the auto-off lasts that long; "retry":
+    // a refused switch-off goes again soon; "tick": the held move's repeat
+    // is due; "linked": A's live link connected again, under a new client
+    // id; "closed": the panel goes; "told=<text>": the relay page tells that
     // text, or nothing; "auto=<0|1>": Auto shows unchecked (checked);
     // "leftOn": A's relay is reported as it may stay on, which no other row
     // may report. The operator lets go of what is held at the end.
@@ -381,7 +381,8 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         // Auto unchecked while its switch-off is on its way: that switch-off
         // is not sent again when refused.
         relayRow("a switch-off handled late and refused, replaced on its way",
-            {"retry", "refuse", "late=2", "DVRControl2", "RPAuto0", "flight=1", "RPAuto0", "wait=3"},
+            {"retry", "refuse", "second=200", "DVRControl2", "AutoOff0", "RPAuto0", "wait=1", "late", "flight=1",
+                "RPAuto0", "wait=3"},
             {a.first(), a.last(), a.first()});
         const QString start = old ? oldQuery("7", "10G1,1,5") : "tour 0 ch3 0-1 5";
         const QString end = old ? oldQuery("7", "11") : "tour 1 ch3 0-0 0";
@@ -463,10 +464,11 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
             const int newMode = argument == "ptz" ? cgi::MODE_PTZF
                 : argument == "tour"              ? cgi::MODE_AUTO_PRESET
                                                   : cgi::MODE_RELAY_PORT;
-            m_dvr->handleLate(
-                oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : newMode, 1000, std::max(argument.toInt(), 1));
+            m_dvr->handleLate(oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : newMode, 1000);
         } else if (name == "hold=ptz") {
             m_dvr->holdAnswers(oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : cgi::MODE_PTZF);
+        } else if (name.startsWith("second=")) {
+            m_panel->findChild<CRemotePortWiget*>()->setSecondLength(argument.toInt());
         } else if (name == "retry") {
             CRelaySwitches::ofApplication().setRetryInterval(50);
         } else if (name.startsWith("told=")) {
