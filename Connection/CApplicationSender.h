@@ -3,8 +3,8 @@
 class CSendCommand;
 
 // The command sender of the commands that must outlive the window that gave
-// them: the streams' stop requests, every relay command and the PTZ page's
-// moves with their stops. One CSendCommand on the application's thread,
+// them: the streams' stop requests, and every PTZ, preset tour and relay
+// command, which reach it through their DVR's line (COrderedCommands). One CSendCommand on the application's thread,
 // owned by the application object and made on first use, so a page, a link
 // or the whole main window may go right after sending; the program's end
 // waits for its replies (CStartup::sendPendingCommands). A request that
