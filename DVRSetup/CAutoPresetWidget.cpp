@@ -55,7 +55,12 @@ void CAutoPresetWidget::setChannel(int channel)
 
 void CAutoPresetWidget::saveSettings()
 {
-    CAppSettings().writeAutoPreset(m_channel, m_ui->StartPreset->currentIndex(), m_ui->EndPreset->currentIndex(),
+    m_stored.save(shownTour());
+}
+
+QMap<QString, QVariant> CAutoPresetWidget::shownTour() const
+{
+    return CAppSettings::autoPreset(m_channel, m_ui->StartPreset->currentIndex(), m_ui->EndPreset->currentIndex(),
         m_ui->Interval->currentText().toInt());
 }
 
@@ -69,6 +74,7 @@ void CAutoPresetWidget::readSettings()
     selectStored(m_ui->EndPreset, end);
     selectStored(
         m_ui->Interval, m_ui->Interval->findText(QString::number(interval), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    m_stored.setLoaded(shownTour());
 }
 
 void CAutoPresetWidget::OnClickedAutoStart()

@@ -2,6 +2,7 @@
 
 #include "Connection/COrderedCommands.h"
 #include "DVRSetup/CLiveCommand.h"
+#include "Settings/CChangedSettings.h"
 
 #include <QList>
 #include <QWidget>
@@ -22,7 +23,8 @@ class CPtzfWidget;
 // in order (COrderedCommands) through the application's sender, so a DVR
 // takes the stop after the movement it stops, also one held as the window
 // closes; a repeat is left out while the DVR has not taken the command
-// before it. The speed is kept in the settings store.
+// before it. The speed is kept in the settings store, saved as the page
+// goes when the operator changed it, so that another viewer's stays.
 class CPtzfWidget : public QWidget {
     Q_OBJECT
 
@@ -69,4 +71,5 @@ private:
     QList<QPushButton*> m_ptzfButtons;
     QTimer* m_repeatTimer;
     int m_repeatIntervalMs = REPEAT_INTERVAL_MS;
+    CChangedSettings m_storedSpeed;
 };
