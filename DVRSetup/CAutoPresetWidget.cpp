@@ -33,6 +33,8 @@ CAutoPresetWidget::CAutoPresetWidget(QWidget* parent)
         m_ui->Interval->addItem(QLatin1String(seconds));
     connect(m_ui->AutoStart, &QPushButton::clicked, this, &CAutoPresetWidget::OnClickedAutoStart);
     connect(m_ui->AutoEnd, &QPushButton::clicked, this, &CAutoPresetWidget::OnClickedAutoEnd);
+    // Shown before any channel's tour is read: left so, it stores nothing.
+    m_stored.setLoaded(shownTour());
 }
 
 CAutoPresetWidget::~CAutoPresetWidget() = default;

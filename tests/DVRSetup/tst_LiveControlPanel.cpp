@@ -476,6 +476,11 @@ void tst_LiveControlPanel::tourSettings()
 
     if (!stored.isEmpty())
         CAppSettings().writeSettings(CAppSettings::autoPreset(CHANNEL, stored[0], stored[1], stored[2]));
+    // Shown and left before the panel was pointed at a DVR: nothing stored.
+    QTest::mouseClick(child("DVRControl1"), Qt::LeftButton);
+    QTest::mouseClick(child("DVRControl0"), Qt::LeftButton);
+    QCOMPARE(QSettings(CAppSettings::COMPANY_NAME, CAppSettings::APP_NAME).childGroups(),
+        stored.isEmpty() ? QStringList() : QStringList{"channel3"});
     connectDvr(false);
     QTest::mouseClick(child("DVRControl1"), Qt::LeftButton);
     chooseTour();
