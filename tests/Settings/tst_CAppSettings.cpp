@@ -62,8 +62,7 @@ void writeFile(const QString& path, const QByteArray& bytes)
 // its go, and goes on when it reads a line.
 const char SAVE_KEYS[] = "--save-keys";
 const char PC_SETUP_OK[] = "--pc-setup-ok";
-const char PC_SETUP_START[] = "--pc-setup-start";
-const char OPENGL_PROBE[] = "--opengl-probe";
+const char VIEWER_START[] = "--viewer-start";
 const char LIVE_PANEL[] = "--live-panel";
 const char HOLD_LOCK[] = "--hold-lock";
 const char SAVE_WHILE_HOLDING[] = "--save-while-holding";
@@ -139,43 +138,34 @@ int pcSetupOk(const QString& button)
     return dialog.result() == QDialog::Accepted ? 0 : 1;
 }
 
-// A viewer's PC setup built as the window's start builds it, on the go.
-int pcSetupStart()
+// On the go, a viewer's window start as far as its settings go: the
+// OpenGL probe when no mode is stored, then the PC options.
+int viewerStart()
 {
     if (!readyThenWait())
         return 2;
+    const CLockWaitShare oneWait;
+    Viewer::getOpenGLMode();
     const CPCSetupDialog dialog;
     return 0;
 }
 
-// A viewer's first start without the drawing mode stored: it probes, on
-// the go.
-int openGLProbe()
-{
-    if (!readyThenWait())
-        return 2;
-    Viewer::getOpenGLMode();
-    return 0;
-}
-
 // A viewer's live control panel on channel 3, its tour page shown. On the
-// go the operator chooses the tour "start,end,interval" and the PTZ speed
-// ("-": touches them not), leaves the tour page and closes the window.
-int livePanel(const QString& tour, const QString& speed)
+// go the operator chooses the tour 3, 7, 20 and the PTZ speed 3 (or, to
+// keep them, nothing), leaves the tour page and closes the window.
+int livePanel(bool change)
 {
     auto panel = std::make_unique<CLiveCtrlWidget>();
     panel->setSelectedChannel(3);
     child<QAbstractButton>(*panel, "DVRControl1")->click();
     if (!readyThenWait())
         return 2;
-    const QStringList chosen = tour.split(u',');
-    if (chosen.size() == 3) {
-        child<QComboBox>(*panel, "StartPreset")->setCurrentIndex(chosen[0].toInt());
-        child<QComboBox>(*panel, "EndPreset")->setCurrentIndex(chosen[1].toInt());
-        child<QComboBox>(*panel, "Interval")->setCurrentText(chosen[2]);
+    if (change) {
+        child<QComboBox>(*panel, "StartPreset")->setCurrentIndex(3);
+        child<QComboBox>(*panel, "EndPreset")->setCurrentIndex(7);
+        child<QComboBox>(*panel, "Interval")->setCurrentText(QStringLiteral("20"));
+        child<QSlider>(*panel, "Speed")->setValue(3);
     }
-    if (speed != QLatin1String("-"))
-        child<QSlider>(*panel, "Speed")->setValue(speed.toInt());
     child<QAbstractButton>(*panel, "DVRControl0")->click();
     return 0;
 }
@@ -472,19 +462,20 @@ void tst_CAppSettings::programsKeepEachOthersSaves_data()
     QTest::newRow("a viewer's tour and PTZ speed, then another's panel left untouched")
         << QVariantMap{{"channel3/StartPreset", 1}, {"channel3/EndPreset", 4}, {"channel3/PresetInterval", 10},
                {"Speed", 1}}
-        << QStringList{LIVE_PANEL, "3,7,20", "3"} << QStringList{LIVE_PANEL, "-", "-"} << true
+        << QStringList{LIVE_PANEL, "change"} << QStringList{LIVE_PANEL, "keep"} << true
         << QVariantMap{
                {"channel3/StartPreset", 3}, {"channel3/EndPreset", 7}, {"channel3/PresetInterval", 20}, {"Speed", 3}};
     // The start-up write fills in the keys the file lacks and keeps what
     // it holds.
     const QString shots = QFileInfo(CAppSettings::fileName()).absolutePath() + QStringLiteral("/shots");
     QTest::newRow("a save made while a viewer's start waits for the lock")
-        << QVariantMap{{"Capture", shots}, {"OsdChName", 1}} << QStringList{SAVE_WHILE_HOLDING, "OsdChName", "0"}
-        << QStringList{PC_SETUP_START} << false << QVariantMap{{"OsdChName", 0}, {"CodecType", 3}, {"Capture", shots}};
+        << QVariantMap{{"Capture", shots}, {"OsdChName", 1}, {"Opengl", 2}}
+        << QStringList{SAVE_WHILE_HOLDING, "OsdChName", "0"} << QStringList{VIEWER_START} << false
+        << QVariantMap{{"OsdChName", 0}, {"CodecType", 3}, {"Capture", shots}};
     // A mode the probe never stores.
     QTest::newRow("a drawing mode stored while a viewer's first start waits for the lock")
-        << QVariantMap() << QStringList{SAVE_WHILE_HOLDING, "Opengl", "1"} << QStringList{OPENGL_PROBE} << false
-        << QVariantMap{{"Opengl", 1}};
+        << QVariantMap() << QStringList{SAVE_WHILE_HOLDING, "Opengl", "1"} << QStringList{VIEWER_START} << false
+        << QVariantMap{{"Opengl", 1}, {"CodecType", 3}};
 }
 
 // Two programs on one settings file, saving from the same moment or one
@@ -707,14 +698,12 @@ int main(int argc, char* argv[])
             return saveKeys(arguments.at(2), arguments.at(3), arguments.at(4).toInt());
         if (arguments.at(1) == QLatin1String(PC_SETUP_OK) && argc == 3)
             return pcSetupOk(arguments.at(2));
-        if (arguments.at(1) == QLatin1String(PC_SETUP_START))
-            return pcSetupStart();
-        if (arguments.at(1) == QLatin1String(LIVE_PANEL) && argc == 4)
-            return livePanel(arguments.at(2), arguments.at(3));
+        if (arguments.at(1) == QLatin1String(VIEWER_START))
+            return viewerStart();
+        if (arguments.at(1) == QLatin1String(LIVE_PANEL) && argc == 3)
+            return livePanel(arguments.at(2) == QLatin1String("change"));
         if (arguments.at(1) == QLatin1String(SAVE_WHILE_HOLDING) && argc == 4)
             return saveWhileHolding(arguments.at(2), arguments.at(3).toInt());
-        if (arguments.at(1) == QLatin1String(OPENGL_PROBE))
-            return openGLProbe();
         return holdLock(arguments.value(2, QStringLiteral("-1")).toInt());
     }
     // The system locale is read from the environment when first needed, and
