@@ -1,5 +1,7 @@
 #include "CDvrIdentity.h"
 
+#include <algorithm>
+
 bool CDvrIdentity::same(const DVR& a, const DVR& b)
 {
     return a.address() == b.address() && a.port() == b.port();
@@ -11,4 +13,10 @@ bool CDvrIdentity::streamsAlike(const DVR& a, const DVR& b)
     // the same default that the DVR dialog sets does.
     return same(a, b) && a.id() == b.id() && a.password() == b.password() && a.chnum() == b.chnum()
         && a.bitch() == b.bitch() && a.oldprotocol() == b.oldprotocol();
+}
+
+bool CDvrIdentity::equal(const DVR& a, const DVR& b)
+{
+    return streamsAlike(a, b) && a.name() == b.name()
+        && std::equal(a.chname().cbegin(), a.chname().cend(), b.chname().cbegin(), b.chname().cend());
 }

@@ -14,4 +14,9 @@ public:
     // records' values differ at most in the DVR's and its cameras' names. A
     // field the links come to read must be compared here.
     static bool streamsAlike(const DVR& a, const DVR& b);
+    // The records hold the same values, the names too. A field left unset
+    // reads as its default, as the same default set does: a list file
+    // leaves defaults unset, the tree's edit dialog sets them. Every field
+    // of the record must be compared here.
+    static bool equal(const DVR& a, const DVR& b);
 };

@@ -37,6 +37,8 @@ CAutoPresetWidget::CAutoPresetWidget(QWidget* parent)
         m_ui->Interval->addItem(QLatin1String(seconds));
     connect(m_ui->AutoStart, &QPushButton::clicked, this, &CAutoPresetWidget::OnClickedAutoStart);
     connect(m_ui->AutoEnd, &QPushButton::clicked, this, &CAutoPresetWidget::OnClickedAutoEnd);
+    // Shown before any channel's tour is read: left so, it stores nothing.
+    m_stored.setLoaded(shownTour());
 }
 
 CAutoPresetWidget::~CAutoPresetWidget() = default;
@@ -59,7 +61,12 @@ void CAutoPresetWidget::setChannel(int channel)
 
 void CAutoPresetWidget::saveSettings()
 {
-    CAppSettings().writeAutoPreset(m_channel, m_ui->StartPreset->currentIndex(), m_ui->EndPreset->currentIndex(),
+    m_stored.save(shownTour());
+}
+
+QMap<QString, QVariant> CAutoPresetWidget::shownTour() const
+{
+    return CAppSettings::autoPreset(m_channel, m_ui->StartPreset->currentIndex(), m_ui->EndPreset->currentIndex(),
         m_ui->Interval->currentText().toInt());
 }
 
@@ -73,6 +80,7 @@ void CAutoPresetWidget::readSettings()
     selectStored(m_ui->EndPreset, end);
     selectStored(
         m_ui->Interval, m_ui->Interval->findText(QString::number(interval), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    m_stored.setLoaded(shownTour());
 }
 
 void CAutoPresetWidget::OnClickedAutoStart()

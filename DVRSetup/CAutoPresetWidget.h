@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DVRSetup/CLiveCommand.h"
+#include "Settings/CChangedSettings.h"
 
 #include <QWidget>
 #include <memory>
@@ -15,7 +16,8 @@ class CAutoPresetWidget;
 // Start and End reach the DVR in the order given, also when the window
 // closes right after, and the last of them waiting alone. Each channel's
 // choices are kept in the settings store, saved when the operator leaves
-// the page.
+// the page: only those changed since they were shown, so that another
+// viewer's tour stays.
 class CAutoPresetWidget : public QWidget {
     Q_OBJECT
 
@@ -42,8 +44,10 @@ private slots:
 private:
     // One command, in the DVR's dialect when it goes out.
     void send(const QString& what, const cgi::AutoPreset& tour, const QByteArray& oldRequest);
+    QMap<QString, QVariant> shownTour() const;
 
     std::unique_ptr<Ui::CAutoPresetWidget> m_ui;
+    CChangedSettings m_stored;
     int m_channel = 0;
     CLiveCommand m_command;
 };

@@ -88,12 +88,13 @@ CPtzfWidget::CPtzfWidget(QWidget* parent)
 
     m_ui->Speed->setValue(CAppSettings().readSetting(SPEED_KEY, 0).toInt());
     OnChangedSpeed(m_ui->Speed->value());
+    m_storedSpeed.setLoaded({{SPEED_KEY, m_ui->Speed->value()}});
 }
 
 CPtzfWidget::~CPtzfWidget()
 {
     endHeldMovement();
-    CAppSettings().writeSetting(SPEED_KEY, m_ui->Speed->value());
+    m_storedSpeed.save({{SPEED_KEY, m_ui->Speed->value()}});
 }
 
 void CPtzfWidget::setConnectedDVR(const DVR& dvr, int clientId)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DVRSetup/CLiveCommand.h"
+#include "Settings/CChangedSettings.h"
 
 #include <QList>
 #include <QWidget>
@@ -18,10 +19,12 @@ class CPtzfWidget;
 // repeated at every tick, stopped at the release, or stopped on its DVR
 // when the page is pointed at another DVR or channel, or at none, or when
 // the page goes); presets 1 to 99 are stored and recalled. Its commands go
-// in order (COrderedCommands) through the application's sender, so a DVR
-// takes the stop after the movement it stops, also one held as the window
-// closes; a repeat is left out while the DVR has not taken the command
-// before it. The speed is kept in the settings store.
+// through the DVR's line of commands (COrderedCommands), so a DVR takes the
+// stop after the movement it stops, also one held as the window closes; a
+// repeat is left out while the DVR has not taken the command before it, and
+// a command takes the place of one to the same camera that still waits. The
+// speed is kept in the settings store, saved as the page goes when the
+// operator changed it, so that another viewer's stays.
 class CPtzfWidget : public QWidget {
     Q_OBJECT
 
@@ -70,4 +73,5 @@ private:
     QList<QPushButton*> m_ptzfButtons;
     QTimer* m_repeatTimer;
     int m_repeatIntervalMs = REPEAT_INTERVAL_MS;
+    CChangedSettings m_storedSpeed;
 };

@@ -36,16 +36,3 @@ int CEMapSettings::popdownMilliseconds()
     const int seconds = config::PopDownType_Type2Value(config::PopDownType_Index2Type(popdown()));
     return seconds >= std::numeric_limits<int>::max() / 1000 ? 0 : seconds * 1000;
 }
-
-CWholeFileWriter::Result CEMapSettings::store(
-    std::optional<int> popup, std::optional<int> popdown, std::optional<int> imageSize, QString* reason)
-{
-    CAppSettings settings;
-    if (popup)
-        settings.writeSetting(CAppSettings::EMAP_POPUP, *popup);
-    if (popdown)
-        settings.writeSetting(CAppSettings::EMAP_POPDOWN, *popdown);
-    if (imageSize)
-        settings.writeSetting(CAppSettings::EMAP_IMAGESIZE, *imageSize);
-    return settings.save(reason);
-}

@@ -29,21 +29,23 @@ CEMapSetupDialog::~CEMapSetupDialog() = default;
 
 void CEMapSetupDialog::loadSettings()
 {
-    m_loadedPopup = CEMapSettings::popup();
-    m_loadedPopdown = CEMapSettings::popdown();
-    m_loadedImageSize = CEMapSettings::imageSize();
-    m_ui->popupGroup->button(m_loadedPopup)->setChecked(true);
-    m_ui->selPopdown->setCurrentIndex(m_loadedPopdown);
-    m_ui->imageSizeGroup->button(m_loadedImageSize)->setChecked(true);
+    m_ui->popupGroup->button(CEMapSettings::popup())->setChecked(true);
+    m_ui->selPopdown->setCurrentIndex(CEMapSettings::popdown());
+    m_ui->imageSizeGroup->button(CEMapSettings::imageSize())->setChecked(true);
+    m_stored.setLoaded(shownChoices());
+}
+
+QMap<QString, QVariant> CEMapSetupDialog::shownChoices() const
+{
+    return {{CAppSettings::EMAP_POPUP, m_ui->popupGroup->checkedId()},
+        {CAppSettings::EMAP_POPDOWN, m_ui->selPopdown->currentIndex()},
+        {CAppSettings::EMAP_IMAGESIZE, m_ui->imageSizeGroup->checkedId()}};
 }
 
 void CEMapSetupDialog::OnAccept()
 {
-    const auto changed = [](int shown, int loaded) { return shown == loaded ? std::nullopt : std::optional(shown); };
     QString reason;
-    const CWholeFileWriter::Result saved = CEMapSettings::store(changed(m_ui->popupGroup->checkedId(), m_loadedPopup),
-        changed(m_ui->selPopdown->currentIndex(), m_loadedPopdown),
-        changed(m_ui->imageSizeGroup->checkedId(), m_loadedImageSize), &reason);
+    const CWholeFileWriter::Result saved = m_stored.save(shownChoices(), &reason);
     if (saved != CWholeFileWriter::Result::Written)
         CPlainMessageBox::warning(this, windowTitle(), CAppSettings::saveMessage(saved, reason));
     if (saved != CWholeFileWriter::Result::Failed)

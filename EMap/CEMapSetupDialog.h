@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Settings/CChangedSettings.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -29,10 +31,8 @@ private slots:
 
 private:
     void loadSettings();
+    QMap<QString, QVariant> shownChoices() const;
 
     std::unique_ptr<Ui::CEMapSetupDialog> m_ui;
-    // The choices shown when the dialog loaded.
-    int m_loadedPopup = 0;
-    int m_loadedPopdown = 0;
-    int m_loadedImageSize = 0;
+    CChangedSettings m_stored;
 };

@@ -2,10 +2,12 @@
 
 #include "Settings/CIniFileReader.h"
 #include "Settings/CIniWriter.h"
+#include "Settings/CLockWaitShare.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -13,11 +15,14 @@
 #include <QLockFile>
 #include <QMutex>
 #include <QSettings>
+#include <QSysInfo>
 #include <QThread>
 #include <QTimer>
 #include <QtDebug>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <mutex>
 
 namespace {
@@ -41,18 +46,48 @@ void stampAfter(const QString& path, const QDateTime& previous)
         file.setFileTime(previous.addMSecs(1), QFileDevice::FileModificationTime);
 }
 
-// Takes the lock by the deadline or fails. While the thread's event loop
-// runs (PC setup's OK, not the window's end), the wait lets the window draw
-// and the streams flow: the operator's input waits, so that no other save
-// starts meanwhile.
-bool takeLock(QLockFile& lock, const QDeadlineTimer& deadline)
+// Whether the lock file names no live program that could be checked: one
+// of another computer, or none readable (a lock file damaged by a power
+// cut), and is older than the stale time. As the toolkit does, a time in
+// the future (another computer's clock) counts by its distance.
+bool uncheckedAndStale(const QLockFile& lock, std::chrono::milliseconds staleTime)
 {
-    if (QThread::currentThread()->loopLevel() == 0)
-        return lock.tryLock(int(deadline.remainingTime()));
-    const auto settled
-        = [&] { return lock.tryLock(0) || lock.error() != QLockFile::LockFailedError || deadline.hasExpired(); };
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&pid, &host, &application) && (host.isEmpty() || host == QSysInfo::machineHostName()))
+        return false;
+    const QDateTime modified = QFileInfo(lock.fileName()).lastModified();
+    return modified.isValid() && std::abs(modified.msecsTo(QDateTime::currentDateTime())) > staleTime.count();
+}
+
+// One try; true when it settled the matter: taken, or failed for another
+// reason than a holder.
+bool tryOnce(QLockFile& lock, std::chrono::milliseconds staleTime)
+{
+    if (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError)
+        return true;
+    // The removal fails while a program holds the file's own lock.
+    if (uncheckedAndStale(lock, staleTime) && lock.removeStaleLockFile())
+        return lock.tryLock(0) || lock.error() != QLockFile::LockFailedError;
+    return false;
+}
+
+// Takes the lock by the deadline or fails. While the thread's event loop
+// runs (PC setup's OK, not the window's start or end), the wait lets the
+// window draw and the streams flow: the operator's input waits, so that no
+// other save starts meanwhile.
+bool takeLock(QLockFile& lock, std::chrono::milliseconds staleTime, const QDeadlineTimer& deadline)
+{
+    const auto settled = [&] { return tryOnce(lock, staleTime) || deadline.hasExpired(); };
     if (settled())
         return lock.isLocked();
+    if (QThread::currentThread()->loopLevel() == 0) {
+        do
+            QThread::msleep(std::clamp<qint64>(deadline.remainingTime(), 0, LOCK_RETRY_MS));
+        while (!settled());
+        return lock.isLocked();
+    }
     QEventLoop waiting;
     QTimer retry;
     QObject::connect(&retry, &QTimer::timeout, &waiting, [&] {
@@ -131,12 +166,16 @@ void CAppSettings::remove(const QString& key)
     m_writes.insert(key, std::nullopt);
 }
 
-void CAppSettings::writeAutoPreset(int channel, int start, int end, int interval)
+void CAppSettings::writeSettings(const QMap<QString, QVariant>& values)
+{
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        writeSetting(it.key(), *it);
+}
+
+QMap<QString, QVariant> CAppSettings::autoPreset(int channel, int start, int end, int interval)
 {
     const QString group = channelGroup(channel);
-    writeSetting(group + START_PRESET, start);
-    writeSetting(group + END_PRESET, end);
-    writeSetting(group + PRESET_INTERVAL, interval);
+    return {{group + START_PRESET, start}, {group + END_PRESET, end}, {group + PRESET_INTERVAL, interval}};
 }
 
 void CAppSettings::readAutoPreset(int channel, int& start, int& end, int& interval)
@@ -159,8 +198,13 @@ CWholeFileWriter::Result CAppSettings::save(QString* reason)
 {
     if (m_writes.isEmpty())
         return CWholeFileWriter::Result::Written;
+    return saveFilling({}, reason);
+}
+
+CWholeFileWriter::Result CAppSettings::saveFilling(const std::function<void()>& fill, QString* reason)
+{
     QString why;
-    const CWholeFileWriter::Result result = mergeIntoFile(&why);
+    const CWholeFileWriter::Result result = mergeIntoFile(fill, &why);
     m_writes.clear();
     m_fileValues.reset();
     const QByteArray path = QDir::toNativeSeparators(fileName()).toLocal8Bit();
@@ -173,28 +217,34 @@ CWholeFileWriter::Result CAppSettings::save(QString* reason)
     return result;
 }
 
-CWholeFileWriter::Result CAppSettings::mergeIntoFile(QString* reason) const
+CWholeFileWriter::Result CAppSettings::mergeIntoFile(const std::function<void()>& fill, QString* reason)
 {
     const QString path = fileName();
     const QString lockPath = path + QStringLiteral(".lock");
-    const QDeadlineTimer deadline(LOCK_WAIT_MS);
+    const int allowance = CLockWaitShare::allowance(LOCK_WAIT_MS);
+    const QDeadlineTimer deadline(allowance);
+    QElapsedTimer waiting;
+    waiting.start();
     // Another thread's save holds the mutex only while it waits for the same
     // lock, so the wait for it counts against the same bound.
-    const std::unique_lock<QMutex> inProcess(g_saveMutex, std::chrono::milliseconds(LOCK_WAIT_MS));
+    const std::unique_lock<QMutex> inProcess(g_saveMutex, std::chrono::milliseconds(allowance));
     if (!inProcess.owns_lock()) {
+        CLockWaitShare::spend(waiting.elapsed());
         *reason = inUseReason(lockPath);
         return CWholeFileWriter::Result::Failed;
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
     // The lock file the toolkit's store takes for this file when it writes.
     QLockFile betweenPrograms(lockPath);
-    // No lock is ever old enough to take over: a program that hangs while
-    // it saves still holds it. The toolkit takes over at once the lock of a
-    // program of this computer that has ended (or whose number another
-    // program now has); the lock of another computer, or a lock file that
-    // does not say whose it is, may be a live program's.
+    const std::chrono::milliseconds toolkitStaleTime = betweenPrograms.staleLockTimeAsDuration();
+    // The toolkit would take over any lock older than its stale time, also
+    // a live program's that hangs while it saves. Itself it takes over at
+    // once the lock of a program of this computer that has ended (or whose
+    // number another program now has); tryOnce() the unchecked ones.
     betweenPrograms.setStaleLockTime(0);
-    if (!takeLock(betweenPrograms, deadline)) {
+    const bool locked = takeLock(betweenPrograms, toolkitStaleTime, deadline);
+    CLockWaitShare::spend(waiting.elapsed());
+    if (!locked) {
         // The lock keeps no reason for the other errors; its last call to
         // the system (making the lock file in a full or read-only folder)
         // left it in errno.
@@ -206,6 +256,10 @@ CWholeFileWriter::Result CAppSettings::mergeIntoFile(QString* reason) const
     std::optional<QMap<QString, QVariant>> values = CIniFileReader::read(path, reason, QFileInfo(path).absolutePath());
     if (!values)
         return CWholeFileWriter::Result::Failed;
+    if (fill) {
+        m_fileValues = values;
+        fill();
+    }
     for (auto it = m_writes.cbegin(); it != m_writes.cend(); ++it) {
         if (it->has_value())
             values->insert(it.key(), **it);

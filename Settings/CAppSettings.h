@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -30,10 +31,14 @@ class QSettings;
 // file throughout, so programs that save through the toolkit's store, and
 // other viewers, take turns with it. It waits LOCK_WAIT_MS at most for its
 // turn (in a running event loop the window draws meanwhile, and the
-// operator's input waits): a lock that another program holds (or that
-// cannot be told apart from one) fails the save, and the reason names the
-// lock file; only the lock of a program of this computer that has ended is
-// taken over. A file
+// operator's input waits; a CLockWaitShare makes several saves share that
+// wait): a lock that another program holds fails the save, and the reason
+// names the lock file. The lock of a program of this computer that has
+// ended is taken over at once; a lock whose owner cannot be checked (it
+// names another computer, or no one readable: a lock file damaged by a
+// power cut) once it is older than the toolkit's own stale time, which no
+// save of this program comes near; a live program's lock of this computer
+// never. A file
 // that cannot be read or written (no read permission, a full disk) keeps
 // what it held, and save() tells the system's reason. The destructor saves
 // what was not saved and only logs a failure, for the writes nobody asked
@@ -80,11 +85,13 @@ public:
     // Reads see this object's own writes before the file's values.
     QVariant readSetting(const QString& key, const QVariant& defaultValue = QVariant()) const;
     void writeSetting(const QString& key, const QVariant& value);
+    void writeSettings(const QMap<QString, QVariant>& values);
     bool contains(const QString& key) const;
     void remove(const QString& key);
 
-    // A channel's preset tour, in the group "channel" and the channel number.
-    void writeAutoPreset(int channel, int start, int end, int interval);
+    // A channel's preset tour, in the group "channel" and the channel number:
+    // its keys and values, and the stored ones.
+    static QMap<QString, QVariant> autoPreset(int channel, int start, int end, int interval);
     void readAutoPreset(int channel, int& start, int& end, int& interval);
 
     // The stored language name, or the English name of the system language
@@ -97,6 +104,13 @@ public:
     // could not confirm that they are on the disk (*reason says why). Either
     // way the writes are no longer pending: the object then reads the file.
     CWholeFileWriter::Result save(QString* reason = nullptr);
+    // The same, for writes made from what the file holds (filling in what
+    // it lacks, normalising what it has): `fill` runs once this program
+    // holds the lock, with this object reading the file as it is then, and
+    // what it writes is saved. A save that another program made while this
+    // one waited is so never undone. Not run when the save fails before
+    // (the lock not had, the file unreadable). `fill` must not save.
+    CWholeFileWriter::Result saveFilling(const std::function<void()>& fill, QString* reason = nullptr);
 
     static QString fileName();
     // The operator's sentence for a save that was not Written: the file, the
@@ -105,7 +119,7 @@ public:
 
 private:
     static QString channelGroup(int channel);
-    CWholeFileWriter::Result mergeIntoFile(QString* reason) const;
+    CWholeFileWriter::Result mergeIntoFile(const std::function<void()>& fill, QString* reason);
     static QString inUseReason(const QString& lockPath);
     // The user's file as it was when first asked for since the last save.
     const QMap<QString, QVariant>& fileValues() const;

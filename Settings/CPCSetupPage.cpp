@@ -40,8 +40,7 @@ CPCSetupPage::CPCSetupPage(QWidget* parent)
         connect(browse, &QPushButton::clicked, this, &CPCSetupPage::OnBrowse);
     m_language = std::make_unique<CLanguage>();
     addItems();
-    loadSettings();
-    save(true, nullptr);
+    writeEveryOption();
     m_ui->SavePathLayout->setVerticalSpacing(SAVE_PATH_SPACING);
 }
 
@@ -90,9 +89,30 @@ int CPCSetupPage::MakeValidId(const QButtonGroup& group, int defaultId, int id)
     return 0;
 }
 
+void CPCSetupPage::writeEveryOption()
+{
+    CAppSettings settings;
+    bool loaded = false;
+    settings.saveFilling([&] {
+        load(settings);
+        loaded = true;
+        settings.writeSettings(shownOptions());
+    });
+    // Without the lock the page shows what the file holds; the missing keys
+    // wait for the next start.
+    if (!loaded)
+        load(settings);
+    m_stored.setLoaded(shownOptions());
+}
+
 void CPCSetupPage::loadSettings()
 {
-    const CAppSettings settings;
+    load(CAppSettings());
+    m_stored.setLoaded(shownOptions());
+}
+
+void CPCSetupPage::load(const CAppSettings& settings)
+{
     const QRegularExpression editName(EDIT_REGEX);
     for (QLineEdit* edit : pathEdits()) {
         const QString key = editName.match(edit->objectName()).captured(1);
@@ -112,12 +132,20 @@ void CPCSetupPage::loadSettings()
     const QString interval = settings.readSetting(CAppSettings::SEQ_INTERVAL, SEQUENCE_SECONDS.first()).toString();
     m_ui->selSequenceTime->setCurrentIndex(
         m_ui->selSequenceTime->findText(interval, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    m_loaded = shownOptions();
 }
 
 CWholeFileWriter::Result CPCSetupPage::saveSettings(QString* reason)
 {
-    return save(false, reason);
+    const QMap<QString, QVariant> shown = shownOptions();
+    // Applying retranslates every window: only the operator's new choice is
+    // worth it (start-up applied the stored language before the window was
+    // built).
+    const QString language = shown.value(CAppSettings::LANGUAGE).toString();
+    const bool newLanguage = language != m_stored.loaded(CAppSettings::LANGUAGE).toString();
+    const CWholeFileWriter::Result saved = m_stored.save(shown, reason);
+    if (saved != CWholeFileWriter::Result::Failed && newLanguage)
+        m_language->applyLanguage(language);
+    return saved;
 }
 
 QMap<QString, QVariant> CPCSetupPage::shownOptions() const
@@ -131,28 +159,6 @@ QMap<QString, QVariant> CPCSetupPage::shownOptions() const
     shown.insert(CAppSettings::LANGUAGE, m_ui->selLangauge->currentText());
     shown.insert(CAppSettings::SEQ_INTERVAL, m_ui->selSequenceTime->currentText());
     return shown;
-}
-
-CWholeFileWriter::Result CPCSetupPage::save(bool everyOption, QString* reason)
-{
-    const QMap<QString, QVariant> shown = shownOptions();
-    CAppSettings settings;
-    for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
-        if (everyOption || m_loaded.value(it.key()) != *it)
-            settings.writeSetting(it.key(), *it);
-    }
-    // Applying retranslates every window: only the operator's new choice is
-    // worth it (start-up applied the stored language before the window was
-    // built).
-    const QString language = shown.value(CAppSettings::LANGUAGE).toString();
-    const bool newLanguage = !everyOption && language != m_loaded.value(CAppSettings::LANGUAGE).toString();
-    const CWholeFileWriter::Result saved = settings.save(reason);
-    if (saved == CWholeFileWriter::Result::Failed)
-        return saved;
-    m_loaded = shown;
-    if (newLanguage)
-        m_language->applyLanguage(language);
-    return saved;
 }
 
 void CPCSetupPage::OnBrowse()

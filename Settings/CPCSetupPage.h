@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Common/CWholeFileWriter.h"
+#include "Settings/CChangedSettings.h"
 
 #include <QMap>
 #include <QString>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class CAppSettings;
 class CLanguage;
 class QButtonGroup;
 class QLineEdit;
@@ -22,11 +24,12 @@ class CPCSetupPage;
 // type, playback mode, sequence interval, reconnection, drawing mode),
 // read from the settings store into the controls and written back. Each
 // radio option is a button group whose button ids are the stored values.
-// Built once with the dialog: it loads and at once saves every option, so
-// that from the first start every option has its key and the folders exist.
-// After that a save writes only the options changed since the page loaded:
-// another viewer on the same settings file keeps the options it saved
-// meanwhile.
+// Built once with the dialog: it writes every option, as the file holds it
+// once the settings lock is had (a missing key with its default, a value
+// no control offers as shown), so that from the first start every option
+// has its key and the folders exist. After that a save writes only the
+// options changed since the page loaded: another viewer on the same
+// settings file keeps the options it saved meanwhile.
 class CPCSetupPage : public QWidget {
     Q_OBJECT
 
@@ -76,11 +79,12 @@ private:
     QList<QLineEdit*> pathEdits() const;
     // Each option's key and the value its control shows, as stored.
     QMap<QString, QVariant> shownOptions() const;
-    CWholeFileWriter::Result save(bool everyOption, QString* reason);
+    // The start-up write; without the lock it only loads.
+    void writeEveryOption();
+    void load(const CAppSettings& settings);
 
     std::unique_ptr<Ui::CPCSetupPage> m_ui;
     std::unique_ptr<CLanguage> m_language;
     std::vector<RadioOption> m_radioOptions;
-    // What the controls showed when the page last loaded or saved.
-    QMap<QString, QVariant> m_loaded;
+    CChangedSettings m_stored;
 };

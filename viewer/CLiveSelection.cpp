@@ -1,13 +1,14 @@
 #include "CLiveSelection.h"
 
+#include "Common/CDvrIdentity.h"
+
 bool CLiveSelection::Value::operator==(const Value& other) const
 {
     if (hasDvr != other.hasDvr)
         return false;
     return !hasDvr
-        || (dvr.SerializeAsString() == other.dvr.SerializeAsString() && connected == other.connected
-            && clientId == other.clientId && channel == other.channel && hasRelay == other.hasRelay
-            && hasPicture == other.hasPicture);
+        || (CDvrIdentity::equal(dvr, other.dvr) && connected == other.connected && clientId == other.clientId
+            && channel == other.channel && hasRelay == other.hasRelay && hasPicture == other.hasPicture);
 }
 
 CLiveSelection::CLiveSelection(QObject* parent)

@@ -122,7 +122,12 @@ int Viewer::getOpenGLMode()
     if (settings.contains(CAppSettings::OPENGL))
         return settings.readSetting(CAppSettings::OPENGL).toInt();
     const int mode = CScreen::initOpengl(16) ? OPENGL_HIGH_PERFORMANCE : OPENGL_OFF;
-    settings.writeSetting(CAppSettings::OPENGL, mode);
+    // Only into a file that still lacks it once the lock is had: a mode
+    // that another viewer stored meanwhile stays.
+    settings.saveFilling([&settings, mode] {
+        if (!settings.contains(CAppSettings::OPENGL))
+            settings.writeSetting(CAppSettings::OPENGL, mode);
+    });
     return mode;
 }
 

@@ -504,7 +504,11 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
 void tst_LiveControlPanel::ptzfSpeedIsKept()
 {
     CAppSettings().writeSetting(QStringLiteral("Speed"), 7);
+    // Shown in the slider's range, stored as it was unless changed.
     auto page = std::make_unique<CPtzfWidget>();
+    page.reset();
+    QCOMPARE(CAppSettings().readSetting(QStringLiteral("Speed")), QVariant(7));
+    page = std::make_unique<CPtzfWidget>();
     QCOMPARE(page->findChild<QLabel*>("SpeedLabel")->text(), "Very Fast");
     page->findChild<QSlider*>("Speed")->setValue(1);
     QCOMPARE(page->findChild<QLabel*>("SpeedLabel")->text(), "Normal");
@@ -536,7 +540,12 @@ void tst_LiveControlPanel::tourSettings()
     QFETCH(QStringList, shown);
 
     if (!stored.isEmpty())
-        CAppSettings().writeAutoPreset(CHANNEL, stored[0], stored[1], stored[2]);
+        CAppSettings().writeSettings(CAppSettings::autoPreset(CHANNEL, stored[0], stored[1], stored[2]));
+    // Shown and left before the panel was pointed at a DVR: nothing stored.
+    QTest::mouseClick(child("DVRControl1"), Qt::LeftButton);
+    QTest::mouseClick(child("DVRControl0"), Qt::LeftButton);
+    QCOMPARE(QSettings(CAppSettings::COMPANY_NAME, CAppSettings::APP_NAME).childGroups(),
+        stored.isEmpty() ? QStringList() : QStringList{"channel3"});
     connectDvr(false);
     QTest::mouseClick(child("DVRControl1"), Qt::LeftButton);
     chooseTour();

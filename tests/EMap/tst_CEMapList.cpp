@@ -300,6 +300,8 @@ void tst_CEMapList::setupDialogStoresTheChoices_data()
     const QVariantList nothing{none, none, none};
     QTest::newRow("fresh: Off, CONT, Adjust; On, 10 s, Original stored as 1, 2, 1")
         << nothing << QVariantList{0, 0, 0} << nothing << QVariantList{1, 2, 1} << QVariantList{1, 2, 1};
+    QTest::newRow("each read from its own key, OK keeps them")
+        << QVariantList{1, 3, 0} << QVariantList{1, 3, 0} << nothing << QVariantList{1, 3, 0} << QVariantList{1, 3, 0};
     QTest::newRow("shown as stored, cancel changes nothing")
         << QVariantList{1, 3, 1} << QVariantList{1, 3, 1} << nothing << QVariantList() << QVariantList{1, 3, 1};
     QTest::newRow("values the dialog never writes read as the first choice, and stay unless chosen") << QVariantList{

@@ -1,10 +1,16 @@
+#include "DVRSetup/CLiveCtrlWidget.h"
 #include "PlainUser.h"
 #include "Settings/CAppSettings.h"
+#include "Settings/CIniFileReader.h"
+#include "Settings/CIniWriter.h"
+#include "Settings/CLockWaitShare.h"
 #include "Settings/CPCSetupDialog.h"
 #include "WidgetChild.h"
+#include "viewer/Viewer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -14,11 +20,16 @@
 #include <QPushButton>
 #include <QRect>
 #include <QSettings>
+#include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
+#include <memory>
+#include <optional>
+#include <poll.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -51,14 +62,30 @@ void writeFile(const QString& path, const QByteArray& bytes)
 // its go, and goes on when it reads a line.
 const char SAVE_KEYS[] = "--save-keys";
 const char PC_SETUP_OK[] = "--pc-setup-ok";
+const char VIEWER_START[] = "--viewer-start";
+const char LIVE_PANEL[] = "--live-panel";
 const char HOLD_LOCK[] = "--hold-lock";
+const char SAVE_WHILE_HOLDING[] = "--save-while-holding";
+
+bool sayReady()
+{
+    QFile output;
+    return output.open(stdout, QIODevice::WriteOnly) && output.write("ready\n") == 6 && output.flush();
+}
+
+// True when the go came within the time (-1: any time).
+bool waitForGo(int timeoutMs = -1)
+{
+    pollfd input{STDIN_FILENO, POLLIN, 0};
+    if (poll(&input, 1, timeoutMs) != 1)
+        return false;
+    QFile go;
+    return go.open(stdin, QIODevice::ReadOnly) && !go.readLine().isEmpty();
+}
 
 bool readyThenWait()
 {
-    QFile output;
-    QFile input;
-    return output.open(stdout, QIODevice::WriteOnly) && output.write("ready\n") == 6 && output.flush()
-        && input.open(stdin, QIODevice::ReadOnly) && !input.readLine().isEmpty();
+    return sayReady() && waitForGo();
 }
 
 // Starts another program; true once it is ready.
@@ -111,14 +138,74 @@ int pcSetupOk(const QString& button)
     return dialog.result() == QDialog::Accepted ? 0 : 1;
 }
 
-// Holds the settings' lock as another program does while it saves, until
-// it reads a line.
-int holdLock()
+// On the go, a viewer's window start as far as its settings go: the
+// OpenGL probe when no mode is stored, then the PC options.
+int viewerStart()
 {
-    QLockFile lock(CAppSettings::fileName() + QStringLiteral(".lock"));
-    if (!lock.tryLock(0))
+    if (!readyThenWait())
+        return 2;
+    const CLockWaitShare oneWait;
+    Viewer::getOpenGLMode();
+    const CPCSetupDialog dialog;
+    return 0;
+}
+
+// A viewer's live control panel on channel 3, its tour page shown. On the
+// go the operator chooses the tour 3, 7, 20 and the PTZ speed 3 (or, to
+// keep them, nothing), leaves the tour page and closes the window.
+int livePanel(bool change)
+{
+    auto panel = std::make_unique<CLiveCtrlWidget>();
+    panel->setSelectedChannel(3);
+    child<QAbstractButton>(*panel, "DVRControl1")->click();
+    if (!readyThenWait())
+        return 2;
+    if (change) {
+        child<QComboBox>(*panel, "StartPreset")->setCurrentIndex(3);
+        child<QComboBox>(*panel, "EndPreset")->setCurrentIndex(7);
+        child<QComboBox>(*panel, "Interval")->setCurrentText(QStringLiteral("20"));
+        child<QSlider>(*panel, "Speed")->setValue(3);
+    }
+    child<QAbstractButton>(*panel, "DVRControl0")->click();
+    return 0;
+}
+
+QLockFile& settingsLock()
+{
+    static QLockFile lock(CAppSettings::fileName() + QStringLiteral(".lock"));
+    return lock;
+}
+
+// Holds the settings' lock as another program does while it saves, and
+// lets it go when it has held it that long; ends at the go.
+int holdLock(int releaseMs)
+{
+    if (!settingsLock().tryLock(0) || !sayReady())
         return 1;
-    return readyThenWait() ? 0 : 2;
+    if (!waitForGo(releaseMs)) {
+        settingsLock().unlock();
+        return waitForGo() ? 0 : 2;
+    }
+    return 0;
+}
+
+// Another program that holds the lock: at the go it saves the value under
+// the key once the stored capture folder is made (by the viewer starting
+// beside it), or when none is made in 1.5 s; then it lets the lock go.
+int saveWhileHolding(const QString& key, int value)
+{
+    if (!settingsLock().tryLock(0) || !readyThenWait())
+        return 1;
+    const QString folder = CAppSettings().readSetting(CAppSettings::PATH_LIST.at(0)).toString();
+    static_cast<void>(QTest::qWaitFor([&] { return QFileInfo::exists(folder); }, 1500));
+    std::optional<QMap<QString, QVariant>> values = CIniFileReader::read(CAppSettings::fileName());
+    if (!values)
+        return 2;
+    values->insert(key, value);
+    return CWholeFileWriter::write(CAppSettings::fileName(), CIniWriter::toIni(*values))
+            == CWholeFileWriter::Result::Written
+        ? 0
+        : 3;
 }
 
 } // namespace
@@ -151,8 +238,8 @@ private slots:
     void valuesReadBackAsWritten_data();
     void valuesReadBackAsWritten();
     void savesKeepEachOthersKeys();
-    void programsSavingAtOnceKeepEachOthersKeys_data();
-    void programsSavingAtOnceKeepEachOthersKeys();
+    void programsKeepEachOthersSaves_data();
+    void programsKeepEachOthersSaves();
     void lockOfAnotherProgram_data();
     void lockOfAnotherProgram();
     void unreadableFileIsKept();
@@ -221,7 +308,7 @@ void tst_CAppSettings::autoPreset()
     QFETCH(int, start);
     QFETCH(int, end);
     QFETCH(int, interval);
-    CAppSettings().writeAutoPreset(channel, start, end, interval);
+    CAppSettings().writeSettings(CAppSettings::autoPreset(channel, start, end, interval));
 
     const QString group = QStringLiteral("channel%1/").arg(channel);
     QSettings raw = rawStore();
@@ -348,10 +435,12 @@ void tst_CAppSettings::savesKeepEachOthersKeys()
         QStringList({QFileInfo(CAppSettings::fileName()).fileName()}));
 }
 
-void tst_CAppSettings::programsSavingAtOnceKeepEachOthersKeys_data()
+void tst_CAppSettings::programsKeepEachOthersSaves_data()
 {
+    QTest::addColumn<QVariantMap>("stored");
     QTest::addColumn<QStringList>("first");
     QTest::addColumn<QStringList>("second");
+    QTest::addColumn<bool>("inTurn"); // else both go at once
     QTest::addColumn<QVariantMap>("kept");
     const int count = 40;
     const auto keys = [](const QString& how, const QString& prefix) {
@@ -362,29 +451,61 @@ void tst_CAppSettings::programsSavingAtOnceKeepEachOthersKeys_data()
         both.insert(QStringLiteral("A%1").arg(i), i);
         both.insert(QStringLiteral("B%1").arg(i), i);
     }
-    QTest::newRow("two viewers") << keys("viewer", "A") << keys("viewer", "B") << both;
+    QTest::newRow("two viewers") << QVariantMap() << keys("viewer", "A") << keys("viewer", "B") << false << both;
     QTest::newRow("a viewer and a program saving through the toolkit")
-        << keys("viewer", "A") << keys("toolkit", "B") << both;
+        << QVariantMap() << keys("viewer", "A") << keys("toolkit", "B") << false << both;
     // Both opened before either OK.
-    QTest::newRow("two viewers' PC setup")
-        << QStringList{PC_SETUP_OK, "selFileFormat1"} << QStringList{PC_SETUP_OK, "selCaptureFileFormat1"}
-        << QVariantMap{{"FileFormat", 1}, {"CaptureFileFormat", 1}};
+    QTest::newRow("two viewers' PC setup") << QVariantMap() << QStringList{PC_SETUP_OK, "selFileFormat1"}
+                                           << QStringList{PC_SETUP_OK, "selCaptureFileFormat1"} << false
+                                           << QVariantMap{{"FileFormat", 1}, {"CaptureFileFormat", 1}};
+    // Both panels showed the stored tour and speed before either changed.
+    QTest::newRow("a viewer's tour and PTZ speed, then another's panel left untouched")
+        << QVariantMap{{"channel3/StartPreset", 1}, {"channel3/EndPreset", 4}, {"channel3/PresetInterval", 10},
+               {"Speed", 1}}
+        << QStringList{LIVE_PANEL, "change"} << QStringList{LIVE_PANEL, "keep"} << true
+        << QVariantMap{
+               {"channel3/StartPreset", 3}, {"channel3/EndPreset", 7}, {"channel3/PresetInterval", 20}, {"Speed", 3}};
+    // The start-up write fills in the keys the file lacks and keeps what
+    // it holds.
+    const QString shots = QFileInfo(CAppSettings::fileName()).absolutePath() + QStringLiteral("/shots");
+    QTest::newRow("a save made while a viewer's start waits for the lock")
+        << QVariantMap{{"Capture", shots}, {"OsdChName", 1}, {"Opengl", 2}}
+        << QStringList{SAVE_WHILE_HOLDING, "OsdChName", "0"} << QStringList{VIEWER_START} << false
+        << QVariantMap{{"OsdChName", 0}, {"CodecType", 3}, {"Capture", shots}};
+    // A mode the probe never stores.
+    QTest::newRow("a drawing mode stored while a viewer's first start waits for the lock")
+        << QVariantMap() << QStringList{SAVE_WHILE_HOLDING, "Opengl", "1"} << QStringList{VIEWER_START} << false
+        << QVariantMap{{"Opengl", 1}, {"CodecType", 3}};
 }
 
-// Two programs on one settings file, both saving as fast as they can from
-// the same moment: each takes its turn, and keeps what the other saved.
-void tst_CAppSettings::programsSavingAtOnceKeepEachOthersKeys()
+// Two programs on one settings file, saving from the same moment or one
+// after the other: each keeps what the other saved.
+void tst_CAppSettings::programsKeepEachOthersSaves()
 {
+    QFETCH(QVariantMap, stored);
     QFETCH(QStringList, first);
     QFETCH(QStringList, second);
+    QFETCH(bool, inTurn);
     QFETCH(QVariantMap, kept);
+    CAppSettings settingsBefore;
+    for (auto it = stored.cbegin(); it != stored.cend(); ++it) {
+        if (CAppSettings::PATH_LIST.contains(it.key()))
+            QVERIFY(QDir(it->toString()).removeRecursively());
+    }
+    settingsBefore.writeSettings(stored);
+    QCOMPARE(settingsBefore.save(), CWholeFileWriter::Result::Written);
     QProcess one;
     QProcess other;
     QVERIFY(startReady(one, first) && startReady(other, second));
+    const auto ended
+        = [](QProcess& process) { return process.state() == QProcess::NotRunning || process.waitForFinished(60000); };
     one.write("go\n");
+    QVERIFY(one.waitForBytesWritten());
+    if (inTurn)
+        QVERIFY(ended(one));
     other.write("go\n");
-    QVERIFY(one.waitForBytesWritten() && other.waitForBytesWritten());
-    QVERIFY(one.waitForFinished(60000) && other.waitForFinished(60000));
+    QVERIFY(other.waitForBytesWritten());
+    QVERIFY(ended(one) && ended(other));
     QCOMPARE(one.exitCode(), 0);
     QCOMPARE(other.exitCode(), 0);
 
@@ -400,20 +521,29 @@ void tst_CAppSettings::programsSavingAtOnceKeepEachOthersKeys()
 void tst_CAppSettings::lockOfAnotherProgram_data()
 {
     QTest::addColumn<QString>("lock");
+    QTest::addColumn<bool>("old"); // older than the toolkit's stale time
+    QTest::addColumn<int>("saves"); // made sharing one wait
     QTest::addColumn<bool>("taken");
-    QTest::newRow("held by a live program") << "live" << false;
-    QTest::newRow("naming another computer") << "another computer" << false;
-    QTest::newRow("garbage") << "garbage" << false;
-    QTest::newRow("left by a program that ended") << "ended" << true;
+    QTest::newRow("held by a live program") << "live" << true << 1 << false;
+    QTest::newRow("held by a live program, two saves sharing one wait") << "live" << true << 2 << false;
+    QTest::newRow("naming another computer") << "another computer" << false << 1 << false;
+    QTest::newRow("naming another computer, older than the stale time") << "another computer" << true << 1 << true;
+    QTest::newRow("garbage") << "garbage" << false << 1 << false;
+    QTest::newRow("garbage, older than the stale time") << "garbage" << true << 1 << true;
+    QTest::newRow("empty, older than the stale time") << "empty" << true << 1 << true;
+    QTest::newRow("left by a program that ended") << "ended" << false << 1 << true;
 }
 
-// A save waits a few seconds at most for the lock: a save that waited for
-// the lock to go would not fail. Only the lock of a program of this computer
-// that has ended is taken over; any other may be a live program's, however
-// old, and stays as it is.
+// A save waits a few seconds at most for the lock: the live program lets it
+// go after 5 s, and a save that waited for that would not fail. The lock of
+// a program of this computer that has ended is taken over, and one whose
+// owner cannot be checked once it is older than the stale time; a live
+// program's, however old, stays as it is.
 void tst_CAppSettings::lockOfAnotherProgram()
 {
     QFETCH(QString, lock);
+    QFETCH(bool, old);
+    QFETCH(int, saves);
     QFETCH(bool, taken);
     CAppSettings stored;
     stored.writeSetting(CAppSettings::RECONNECT, 1);
@@ -421,7 +551,7 @@ void tst_CAppSettings::lockOfAnotherProgram()
     const QString path = CAppSettings::fileName();
     const QString lockPath = path + QStringLiteral(".lock");
     QProcess holder;
-    QVERIFY(startReady(holder, {HOLD_LOCK}));
+    QVERIFY(startReady(holder, {HOLD_LOCK, "5000"}));
     if (lock != QLatin1String("live")) {
         const QByteArray pid = QByteArray::number(holder.processId());
         holder.kill();
@@ -430,31 +560,41 @@ void tst_CAppSettings::lockOfAnotherProgram()
             writeFile(lockPath, pid + "\ntst_CAppSettings\nanother-computer\n");
         else if (lock == QLatin1String("garbage"))
             writeFile(lockPath, "\x01\xfe not a lock\n");
+        else if (lock == QLatin1String("empty"))
+            writeFile(lockPath, QByteArray());
     }
-    QFile lockFile(lockPath);
-    QVERIFY(lockFile.open(QIODevice::ReadWrite)
-        && lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
-    lockFile.close();
+    if (old) {
+        QFile lockFile(lockPath);
+        QVERIFY(lockFile.open(QIODevice::ReadWrite)
+            && lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
     const QByteArray lockBefore = fileBytes(lockPath);
     const QByteArray before = fileBytes(path);
 
-    CAppSettings settings;
-    settings.writeSetting("Speed", 2);
-    if (!taken)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^error: settings not saved to ")));
     QString reason;
-    const CWholeFileWriter::Result result = settings.save(&reason);
+    QList<CWholeFileWriter::Result> results;
+    {
+        const CLockWaitShare oneWait;
+        for (int i = 0; i < saves; ++i) {
+            CAppSettings settings;
+            settings.writeSetting("Speed", 2);
+            if (!taken)
+                QTest::ignoreMessage(
+                    QtWarningMsg, QRegularExpression(QStringLiteral("^error: settings not saved to ")));
+            results << settings.save(&reason);
+        }
+    }
     const bool lockKept = QFile::exists(lockPath) && fileBytes(lockPath) == lockBefore;
     if (holder.state() == QProcess::Running) {
         holder.write("go\n");
         QVERIFY(holder.waitForFinished());
     }
     if (taken) {
-        QCOMPARE(result, CWholeFileWriter::Result::Written);
+        QCOMPARE(results, QList<CWholeFileWriter::Result>{CWholeFileWriter::Result::Written});
         QCOMPARE(CAppSettings().readSetting("Speed").toInt(), 2);
         QVERIFY(!lockKept);
     } else {
-        QCOMPARE(result, CWholeFileWriter::Result::Failed);
+        QCOMPARE(results, QList<CWholeFileWriter::Result>(saves, CWholeFileWriter::Result::Failed));
         QCOMPARE(reason, "it is in use by another program, which holds the lock file " + lockPath);
         QCOMPARE(fileBytes(path), before);
         QVERIFY(lockKept);
@@ -558,7 +698,13 @@ int main(int argc, char* argv[])
             return saveKeys(arguments.at(2), arguments.at(3), arguments.at(4).toInt());
         if (arguments.at(1) == QLatin1String(PC_SETUP_OK) && argc == 3)
             return pcSetupOk(arguments.at(2));
-        return holdLock();
+        if (arguments.at(1) == QLatin1String(VIEWER_START))
+            return viewerStart();
+        if (arguments.at(1) == QLatin1String(LIVE_PANEL) && argc == 3)
+            return livePanel(arguments.at(2) == QLatin1String("change"));
+        if (arguments.at(1) == QLatin1String(SAVE_WHILE_HOLDING) && argc == 4)
+            return saveWhileHolding(arguments.at(2), arguments.at(3).toInt());
+        return holdLock(arguments.value(2, QStringLiteral("-1")).toInt());
     }
     // The system locale is read from the environment when first needed, and
     // the store's location is fixed by the first settings object: both must

@@ -356,7 +356,7 @@ private slots:
         QFETCH(QString, told);
         const bool saved = result == int(CWholeFileWriter::Result::Unconfirmed);
         for (int channel = 0; channel < 16; ++channel)
-            CAppSettings().writeAutoPreset(channel, 1, 4, 10);
+            CAppSettings().writeSettings(CAppSettings::autoPreset(channel, 1, 4, 10));
         CPCSetupDialog dialog;
         QSignalSpy accepted(&dialog, &QDialog::accepted);
         dialog.show();

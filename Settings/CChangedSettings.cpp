@@ -1,0 +1,26 @@
+#include "CChangedSettings.h"
+
+#include "Settings/CAppSettings.h"
+
+void CChangedSettings::setLoaded(const QMap<QString, QVariant>& shown)
+{
+    m_loaded = shown;
+}
+
+QVariant CChangedSettings::loaded(const QString& key) const
+{
+    return m_loaded.value(key);
+}
+
+CWholeFileWriter::Result CChangedSettings::save(const QMap<QString, QVariant>& shown, QString* reason)
+{
+    CAppSettings settings;
+    for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
+        if (m_loaded.value(it.key()) != *it)
+            settings.writeSetting(it.key(), *it);
+    }
+    const CWholeFileWriter::Result saved = settings.save(reason);
+    if (saved != CWholeFileWriter::Result::Failed)
+        m_loaded.insert(shown);
+    return saved;
+}
