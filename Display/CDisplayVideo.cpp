@@ -86,7 +86,7 @@ int CDisplayVideo::getVideoChannel(bool oldProtocol, const unsigned char* data, 
     return frame.read(oldProtocol, data, size) ? frame.channel : -1;
 }
 
-void CDisplayVideo::makeImage(const _DISPLAY_CHANNEL_INFO& info, const unsigned char* data, unsigned long size)
+void CDisplayVideo::makeImage(_DISPLAY_CHANNEL_INFO info, const unsigned char* data, unsigned long size)
 {
     if (info.screenIndex < 0 || info.screenIndex >= kDecoderSlots || info.screen < 0 || info.screen >= kScreens)
         return;
@@ -98,6 +98,8 @@ void CDisplayVideo::makeImage(const _DISPLAY_CHANNEL_INFO& info, const unsigned 
         checkPlaybackMode(info.pbMode);
 
     if (info.mode != DISPLAY_MODE::LOCAL_PLAYBACK) {
+        // Read before the frame is queued: a clear meanwhile makes it stale.
+        info.clears = m_clears.load();
         if (queueForSlot(info, frame, data, size) && frame.type == 0)
             displayTime(info.mode, static_cast<unsigned int>(frame.time.sec), info.pbMode);
         return;
@@ -281,6 +283,7 @@ bool CDisplayVideo::decodeImage(
     record.authority = info.authority;
     record.status = false;
     record.localRun = localRun;
+    record.clears = info.clears;
     emit signalUpdateScreen(record);
     return true;
 }
@@ -318,6 +321,8 @@ void CDisplayVideo::clear(int ch)
         m_showsStatus[slot].store(false, std::memory_order_release);
     }
     if (ch < 0) {
+        // Pictures decoded from what came before are on their way still.
+        ++m_clears;
         // Local playback jumps or turns: what waits would be shown first.
         for (CFrameQueue& queue : m_queues)
             queue.dropQueued();
@@ -421,7 +426,9 @@ void CDisplayVideo::startDecodeThread(int n, const DISPLAY_MODE::ENUM& mode)
 
 bool CDisplayVideo::isStale(const CDisplayInfo& record) const
 {
-    return record.localRun != 0 && (!m_decoding.load() || record.localRun != m_localRun.load());
+    if (record.localRun != 0)
+        return !m_decoding.load() || record.localRun != m_localRun.load();
+    return record.hasPicture() && record.clears != m_clears.load();
 }
 
 void CDisplayVideo::exitDecodeThread()

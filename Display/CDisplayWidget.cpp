@@ -225,8 +225,9 @@ void CDisplayWidget::slotUpdateScreen(const CDisplayInfo& info)
     const int tile = screenToWidgetIndex(screen);
     if (tile < 0 || tile >= getViewScreens())
         return;
-    // Pictures of a local playback that has stopped were on their way: the
-    // wall shows none of them, whatever it shows now.
+    // Pictures of a local playback that has stopped, or of frames that came
+    // before the wall was cleared, were on their way: the wall shows none of
+    // them, whatever it shows now.
     if (m_router->isStale(info))
         return;
     // Pictures on their way when a connection failed came before it.
