@@ -97,6 +97,9 @@ public:
     // frame came before the last clear of the whole wall: it must not be
     // drawn. For the thread that runs start, stop and clear.
     bool isStale(const CDisplayInfo& record) const;
+    // How often the whole wall was cleared: what a record of a frame that
+    // comes now carries.
+    uint32_t clears() const { return m_clears.load(); }
 
     // A playback command from the panel: the next frame announces its mode
     // again; Pause and Stop empty the status. After Pause or a step the DVR
