@@ -97,11 +97,11 @@ void CDisplayVideo::makeImage(_DISPLAY_CHANNEL_INFO info, const unsigned char* d
     if (info.mode == DISPLAY_MODE::PLAYBACK)
         checkPlaybackMode(info.pbMode);
 
+    // Read before the frame is queued: a clear meanwhile makes it stale.
+    info.clears = m_clears.load();
     if (info.mode != DISPLAY_MODE::LOCAL_PLAYBACK) {
-        // Read before the frame is queued: a clear meanwhile makes it stale.
-        info.clears = m_clears.load();
         if (queueForSlot(info, frame, data, size) && frame.type == 0)
-            displayTime(info.mode, static_cast<unsigned int>(frame.time.sec), info.pbMode);
+            displayTime(info.mode, static_cast<unsigned int>(frame.time.sec), info.pbMode, info.clears);
         return;
     }
 
@@ -387,7 +387,8 @@ bool CDisplayVideo::isForwardPlayback() const
     return isForwardMoving(m_pbMode);
 }
 
-void CDisplayVideo::displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int time, const PbMode& pbMode)
+void CDisplayVideo::displayTime(
+    const DISPLAY_MODE::ENUM& mode, unsigned int time, const PbMode& pbMode, uint32_t clears)
 {
     const QDateTime frameTime = CDateTime::convert_Timet_QDateTime(static_cast<long>(time));
     QString text;
@@ -407,7 +408,7 @@ void CDisplayVideo::displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int tim
         m_shownTime = frameTime;
         text = m_shownTime.toString(CDateTime::DISPLAY_TIME_FORMAT);
     }
-    emit signalUpdateTime(text);
+    emit signalUpdateTime(text, clears);
 }
 
 void CDisplayVideo::startDecodeThread(int n, const DISPLAY_MODE::ENUM& mode)
@@ -484,7 +485,8 @@ void CDisplayVideo::decodeProcess(int ch, uint32_t run)
             }
 
             if (decodeImage(front.info, frame, static_cast<unsigned long>(front.length), Pictures::Unbounded, run))
-                displayTime(front.info.mode, static_cast<unsigned int>(frame.time.sec), front.info.pbMode);
+                displayTime(
+                    front.info.mode, static_cast<unsigned int>(frame.time.sec), front.info.pbMode, front.info.clears);
             queue.popFront();
 
             if (paced) {

@@ -37,9 +37,9 @@ class thread;
 // meant to be connected queued to the GUI thread; every record holds its own
 // picture, which the decoder does not touch while the record lives. Records
 // of a local playback run still on their way once it stopped are stale, and
-// so are pictures of live and remote playback frames that came before the
-// whole wall was last cleared (clear(-1)): a stream stopped and cleared
-// away leaves none of its pictures behind.
+// so are pictures and times of live and remote playback frames that came
+// before the whole wall was last cleared (clear(-1)): a stream stopped and
+// cleared away leaves none of its pictures behind.
 //
 // It also keeps the time shown for the stream and announces the playback mode.
 class CDisplayVideo : public QObject {
@@ -113,7 +113,8 @@ public:
     // How long the hold after Pause or a step lasts; for the next command.
     void setCommandSettleTime(int milliseconds);
     void checkPlaybackMode(const PbMode& mode);
-    void displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int time, const PbMode& pbMode);
+    // The time of a frame that came after the wall's clears-th clear.
+    void displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int time, const PbMode& pbMode, uint32_t clears);
     bool isForwardPlayback() const;
 
     void changeOpenglOption(bool opengl);
@@ -132,7 +133,9 @@ public:
 
 signals:
     void signalUpdateScreen(CDisplayInfo info);
-    void signalUpdateTime(QString time);
+    // The frame's time to show, with the wall's clears before it came: a
+    // time of a frame that came before the last clear is stale.
+    void signalUpdateTime(QString time, uint32_t clears);
     void signalChangedStatus(QString status);
 
 private:

@@ -44,7 +44,6 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QSemaphore>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -224,6 +223,46 @@ QList<TestDvrRequest> commands(const TestDvr& dvr, int newMode, int oldOp)
     }
     return found;
 }
+
+// The pictures the wall's router makes, on their way to the wall: held, they
+// wait, and reach the wall in their order when let go.
+class PicturesOnTheirWay : public QObject {
+public:
+    explicit PicturesOnTheirWay(CDisplayWidget* wall)
+        : m_wall(wall)
+    {
+        QObject::disconnect(
+            wall->router(), &CDisplayVideo::signalUpdateScreen, wall, &CDisplayWidget::slotUpdateScreen);
+        connect(wall->router(), &CDisplayVideo::signalUpdateScreen, this, [this](const CDisplayInfo& record) {
+            if (m_holding)
+                m_held << record;
+            else
+                m_wall->slotUpdateScreen(record);
+        });
+    }
+
+    ~PicturesOnTheirWay() override
+    {
+        connect(m_wall->router(), &CDisplayVideo::signalUpdateScreen, m_wall, &CDisplayWidget::slotUpdateScreen);
+    }
+
+    void hold() { m_holding = true; }
+    bool holdsOne() const
+    {
+        return std::any_of(m_held.cbegin(), m_held.cend(), [](const CDisplayInfo& held) { return held.hasPicture(); });
+    }
+    void letGo()
+    {
+        m_holding = false;
+        for (const CDisplayInfo& held : std::exchange(m_held, {}))
+            m_wall->slotUpdateScreen(held);
+    }
+
+private:
+    CDisplayWidget* m_wall;
+    bool m_holding = false;
+    QList<CDisplayInfo> m_held;
+};
 
 // While it lives, the calls queued to an object stay on their way: they are
 // dropped.
@@ -891,23 +930,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
         CBackupWidget* backup = bench.backup();
         QSignalSpy recordButton(&bench.live(), &CLiveView::recordToPcChecked);
-        // Pictures made for the wall, and those that reached this thread: the
-        // others are on their way while it waits.
-        std::atomic<int> made{0};
-        QSemaphore another;
-        int arrived = 0;
-        CDisplayVideo* router = bench.wall()->router();
-        connect(
-            router, &CDisplayVideo::signalUpdateScreen, bench.wall(),
-            [&](const CDisplayInfo& record) {
-                if (record.hasPicture()) {
-                    ++made;
-                    another.release();
-                }
-            },
-            Qt::DirectConnection);
-        connect(router, &CDisplayVideo::signalUpdateScreen, bench.wall(),
-            [&](const CDisplayInfo& record) { arrived += record.hasPicture() ? 1 : 0; });
+        PicturesOnTheirWay pictures(bench.wall());
         const auto startBackup = [&] {
             // Five minutes take the DVR three seconds; an hour runs on while
             // the test acts.
@@ -948,8 +971,8 @@ private slots:
             const bool ends = running && !goesOn && !recorded;
             if (ends) {
                 // As it ends, a picture of its stream is on its way.
-                while (made.load() == arrived && another.tryAcquire(1, TIME_LIMIT_MS)) { }
-                QVERIFY(made.load() > arrived);
+                pictures.hold();
+                QTRY_VERIFY_WITH_TIMEOUT(pictures.holdsOne(), TIME_LIMIT_MS);
             }
             QTreeWidgetItem* group = bench.tree()->topLevelItem(0);
             if (action == QLatin1String("stop")) {
@@ -1007,7 +1030,7 @@ private slots:
             }
             if (ends) {
                 // What was on its way is not drawn.
-                QCoreApplication::sendPostedEvents();
+                pictures.letGo();
                 QVERIFY(!bench.showsAnyPicture());
             }
             if (mode == CModeTable::BACKUP) {
