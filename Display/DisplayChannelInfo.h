@@ -23,5 +23,5 @@ struct _DISPLAY_CHANNEL_INFO {
     bool sensor = false;
     bool videoLoss = false;
     bool oldProtocol = false; // 80-byte old-dialect frame headers
-    uint32_t clears = 0; // live and remote playback: the wall's clears before the frame came
+    uint32_t clears = 0; // the wall's clears before the frame came, set by the router
 };
