@@ -213,7 +213,7 @@ void CConnectDVR::armBackupRecording(time_t endTime)
                 return;
             m_armed = false;
             if (!m_recorder->start(name, info, end))
-                QMetaObject::invokeMethod(this, &CConnectDVR::OnRecordNotStarted, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(this, &CConnectDVR::OnRecordFailed, Qt::QueuedConnection);
         },
         Qt::DirectConnection);
     connect(m_video, &CHttpConnect::updateBackupProgress, this, &CConnectDVR::updateBackupProgress);
@@ -265,8 +265,7 @@ bool CConnectDVR::recordStart()
 {
     recordStop();
     if (!m_recorder->start(QString::fromStdString(m_dvr.name()), m_identity, 0)) {
-        qWarning().noquote() << "[ERROR] recording not started:" << m_recorder->errorString();
-        emit recordFailed(m_recorder->errorString());
+        tellRecordFailure("[ERROR] recording not started:");
         return false;
     }
     m_video->SetRecordPtr(m_recorder);
@@ -284,15 +283,24 @@ void CConnectDVR::recordStop()
     m_audio->SetRecordPtr(nullptr);
     QObject::disconnect(m_video, &CHttpConnect::updateBackupProgress, this, nullptr);
     QObject::disconnect(m_video, &CHttpConnect::backupInterrupted, this, nullptr);
-    if (m_recorder->isRecording() && !m_recorder->stop()) {
-        qWarning().noquote() << "[ERROR] recording not completed:" << m_recorder->errorString();
-        emit recordFailed(m_recorder->errorString());
-    }
+    m_recorder->stop();
+    // The stop's own failure, or that of a write just before it whose report
+    // is still on its way from the link's thread: told now, while the caller
+    // still listens.
+    tellRecordFailure("[ERROR] recording not completed:");
 }
 
-void CConnectDVR::OnRecordNotStarted()
+void CConnectDVR::tellRecordFailure(const char* what)
 {
-    emit recordFailed(m_recorder->errorString());
+    const QString reason = m_recorder->takeFailure();
+    if (reason.isEmpty())
+        return;
+    // Nothing is recorded any more.
+    m_video->SetRecordPtr(nullptr);
+    m_audio->SetRecordPtr(nullptr);
+    qWarning().noquote() << what << reason;
+    // Last: a receiver may drop this controller.
+    emit recordFailed(reason);
 }
 
 void CConnectDVR::OnBackupInterrupted()
@@ -300,13 +308,11 @@ void CConnectDVR::OnBackupInterrupted()
     emit recordFailed(tr("There is no more backup data. Or Connection failed"));
 }
 
-void CConnectDVR::OnRecordFailed(const QString& reason)
+void CConnectDVR::OnRecordFailed()
 {
-    // The recorder has stopped itself and closed its files.
-    qWarning().noquote() << reason;
-    m_video->SetRecordPtr(nullptr);
-    m_audio->SetRecordPtr(nullptr);
-    emit recordFailed(reason);
+    // The recorder has stopped itself and closed its files, or did not
+    // start; a stop or a start since may have told it already.
+    tellRecordFailure("[ERROR] recording failed:");
 }
 
 bool CConnectDVR::isRecording() const

@@ -68,6 +68,8 @@ public:
     void startPlayback(const PbBackupParam& p);
     // False, with recordFailed, when the recording could not start.
     bool recordStart();
+    // Ends the recording; a failure to complete its files, or one of a write
+    // just before, is reported by recordFailed before it returns.
     void recordStop();
     bool isRecording() const;
     // Shows on the wall the DVR's failure, or else its video link's state
@@ -129,8 +131,12 @@ private:
     DISPLAY_DVR_INFO shownStatus() const;
     // The wall emptied its tiles: a failed state is shown again.
     void showFailureAgain();
-    void OnRecordFailed(const QString& reason);
-    void OnRecordNotStarted();
+    // The recorder's failure, reported from the link's thread: a write
+    // failed or the backup's recording did not start.
+    void OnRecordFailed();
+    // The recorder's failure not yet told, if any, is told now: each failure
+    // reaches recordFailed once, by whichever way comes first.
+    void tellRecordFailure(const char* what);
     void OnBackupInterrupted();
     // The backup's recording starts on the video link's thread with the
     // DVR's identity, before the link writes the first frame.

@@ -38,6 +38,7 @@ public:
     uint32_t length = 0; // bytes of the source frame, header included
     CVideoPicture picture; // planar YUV; null when the picture is in image
     uint32_t localRun = 0; // the local playback run that made it; 0 for live and remote playback
+    uint32_t clears = 0; // the wall's clears before its frame came
 };
 
 Q_DECLARE_METATYPE(CDisplayInfo)

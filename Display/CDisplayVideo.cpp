@@ -86,7 +86,7 @@ int CDisplayVideo::getVideoChannel(bool oldProtocol, const unsigned char* data, 
     return frame.read(oldProtocol, data, size) ? frame.channel : -1;
 }
 
-void CDisplayVideo::makeImage(const _DISPLAY_CHANNEL_INFO& info, const unsigned char* data, unsigned long size)
+void CDisplayVideo::makeImage(_DISPLAY_CHANNEL_INFO info, const unsigned char* data, unsigned long size)
 {
     if (info.screenIndex < 0 || info.screenIndex >= kDecoderSlots || info.screen < 0 || info.screen >= kScreens)
         return;
@@ -97,9 +97,11 @@ void CDisplayVideo::makeImage(const _DISPLAY_CHANNEL_INFO& info, const unsigned 
     if (info.mode == DISPLAY_MODE::PLAYBACK)
         checkPlaybackMode(info.pbMode);
 
+    // Read before the frame is queued: a clear meanwhile makes it stale.
+    info.clears = m_clears.load();
     if (info.mode != DISPLAY_MODE::LOCAL_PLAYBACK) {
         if (queueForSlot(info, frame, data, size) && frame.type == 0)
-            displayTime(info.mode, static_cast<unsigned int>(frame.time.sec), info.pbMode);
+            displayTime(info.mode, static_cast<unsigned int>(frame.time.sec), info.pbMode, info.clears);
         return;
     }
 
@@ -281,6 +283,7 @@ bool CDisplayVideo::decodeImage(
     record.authority = info.authority;
     record.status = false;
     record.localRun = localRun;
+    record.clears = info.clears;
     emit signalUpdateScreen(record);
     return true;
 }
@@ -318,6 +321,8 @@ void CDisplayVideo::clear(int ch)
         m_showsStatus[slot].store(false, std::memory_order_release);
     }
     if (ch < 0) {
+        // Pictures decoded from what came before are on their way still.
+        ++m_clears;
         // Local playback jumps or turns: what waits would be shown first.
         for (CFrameQueue& queue : m_queues)
             queue.dropQueued();
@@ -382,7 +387,8 @@ bool CDisplayVideo::isForwardPlayback() const
     return isForwardMoving(m_pbMode);
 }
 
-void CDisplayVideo::displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int time, const PbMode& pbMode)
+void CDisplayVideo::displayTime(
+    const DISPLAY_MODE::ENUM& mode, unsigned int time, const PbMode& pbMode, uint32_t clears)
 {
     const QDateTime frameTime = CDateTime::convert_Timet_QDateTime(static_cast<long>(time));
     QString text;
@@ -402,7 +408,7 @@ void CDisplayVideo::displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int tim
         m_shownTime = frameTime;
         text = m_shownTime.toString(CDateTime::DISPLAY_TIME_FORMAT);
     }
-    emit signalUpdateTime(text);
+    emit signalUpdateTime(text, clears);
 }
 
 void CDisplayVideo::startDecodeThread(int n, const DISPLAY_MODE::ENUM& mode)
@@ -421,7 +427,9 @@ void CDisplayVideo::startDecodeThread(int n, const DISPLAY_MODE::ENUM& mode)
 
 bool CDisplayVideo::isStale(const CDisplayInfo& record) const
 {
-    return record.localRun != 0 && (!m_decoding.load() || record.localRun != m_localRun.load());
+    if (record.localRun != 0)
+        return !m_decoding.load() || record.localRun != m_localRun.load();
+    return record.hasPicture() && record.clears != m_clears.load();
 }
 
 void CDisplayVideo::exitDecodeThread()
@@ -477,7 +485,8 @@ void CDisplayVideo::decodeProcess(int ch, uint32_t run)
             }
 
             if (decodeImage(front.info, frame, static_cast<unsigned long>(front.length), Pictures::Unbounded, run))
-                displayTime(front.info.mode, static_cast<unsigned int>(frame.time.sec), front.info.pbMode);
+                displayTime(
+                    front.info.mode, static_cast<unsigned int>(frame.time.sec), front.info.pbMode, front.info.clears);
             queue.popFront();
 
             if (paced) {

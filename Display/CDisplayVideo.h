@@ -36,7 +36,10 @@ class thread;
 // Either way a record reaches its receivers by signalUpdateScreen, which is
 // meant to be connected queued to the GUI thread; every record holds its own
 // picture, which the decoder does not touch while the record lives. Records
-// of a local playback run still on their way once it stopped are stale.
+// of a local playback run still on their way once it stopped are stale, and
+// so are pictures and times of live and remote playback frames that came
+// before the whole wall was last cleared (clear(-1)): a stream stopped and
+// cleared away leaves none of its pictures behind.
 //
 // It also keeps the time shown for the stream and announces the playback mode.
 class CDisplayVideo : public QObject {
@@ -70,7 +73,7 @@ public:
     ~CDisplayVideo() override;
 
     // One video frame, header included, with where and how to show it.
-    void makeImage(const _DISPLAY_CHANNEL_INFO& info, const unsigned char* data, unsigned long size);
+    void makeImage(_DISPLAY_CHANNEL_INFO info, const unsigned char* data, unsigned long size);
     // Shows a status (or nothing) on the screen named in info.
     void updateDVRStatus(int channel, const _DISPLAY_CHANNEL_INFO& info);
     // The channel of a frame, or -1 when its header is not valid.
@@ -90,9 +93,13 @@ public:
     // run's records still on their way are stale from now on.
     void exitDecodeThread();
     bool isDecoding() const { return m_decoding; }
-    // A record of a local playback run that has stopped: it must not be
-    // drawn. For the thread that runs start and stop.
+    // A record of a local playback run that has stopped, or a picture whose
+    // frame came before the last clear of the whole wall: it must not be
+    // drawn. For the thread that runs start, stop and clear.
     bool isStale(const CDisplayInfo& record) const;
+    // How often the whole wall was cleared: what a record of a frame that
+    // comes now carries.
+    uint32_t clears() const { return m_clears.load(); }
 
     // A playback command from the panel: the next frame announces its mode
     // again; Pause and Stop empty the status. After Pause or a step the DVR
@@ -106,7 +113,8 @@ public:
     // How long the hold after Pause or a step lasts; for the next command.
     void setCommandSettleTime(int milliseconds);
     void checkPlaybackMode(const PbMode& mode);
-    void displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int time, const PbMode& pbMode);
+    // The time of a frame that came after the wall's clears-th clear.
+    void displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int time, const PbMode& pbMode, uint32_t clears);
     bool isForwardPlayback() const;
 
     void changeOpenglOption(bool opengl);
@@ -125,7 +133,9 @@ public:
 
 signals:
     void signalUpdateScreen(CDisplayInfo info);
-    void signalUpdateTime(QString time);
+    // The frame's time to show, with the wall's clears before it came: a
+    // time of a frame that came before the last clear is stale.
+    void signalUpdateTime(QString time, uint32_t clears);
     void signalChangedStatus(QString status);
 
 private:
@@ -182,4 +192,6 @@ private:
     std::atomic<bool> m_decoding{false};
     // The run the decode threads belong to (the last one once they stopped).
     std::atomic<uint32_t> m_localRun{0};
+    // How often the whole wall was cleared.
+    std::atomic<uint32_t> m_clears{0};
 };

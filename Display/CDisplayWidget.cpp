@@ -47,7 +47,12 @@ CDisplayWidget::CDisplayWidget(QWidget* parent)
     connect(m_sequenceTimer, &QTimer::timeout, this, &CDisplayWidget::switchChannel);
     m_router = new CDisplayVideo;
     connect(m_router, &CDisplayVideo::signalUpdateScreen, this, &CDisplayWidget::slotUpdateScreen);
-    connect(m_router, &CDisplayVideo::signalUpdateTime, this, &CDisplayWidget::signalUpdateTime);
+    // The time of a frame that came before the wall was cleared is stale, as
+    // its picture is.
+    connect(m_router, &CDisplayVideo::signalUpdateTime, this, [this](const QString& time, uint32_t clears) {
+        if (clears == m_router->clears())
+            emit signalUpdateTime(time);
+    });
     connect(m_router, &CDisplayVideo::signalChangedStatus, this, &CDisplayWidget::signalChangedStatus);
     resetDisplay();
 }
@@ -225,8 +230,9 @@ void CDisplayWidget::slotUpdateScreen(const CDisplayInfo& info)
     const int tile = screenToWidgetIndex(screen);
     if (tile < 0 || tile >= getViewScreens())
         return;
-    // Pictures of a local playback that has stopped were on their way: the
-    // wall shows none of them, whatever it shows now.
+    // Pictures of a local playback that has stopped, or of frames that came
+    // before the wall was cleared, were on their way: the wall shows none of
+    // them, whatever it shows now.
     if (m_router->isStale(info))
         return;
     // Pictures on their way when a connection failed came before it.

@@ -4,6 +4,7 @@
 #include "dvr_types/PbMode.h"
 
 #include <QString>
+#include <cstdint>
 
 // What the screen wall tells the frame router about one arriving frame (or
 // status change) of a channel: where it goes on the wall and what to show
@@ -22,4 +23,5 @@ struct _DISPLAY_CHANNEL_INFO {
     bool sensor = false;
     bool videoLoss = false;
     bool oldProtocol = false; // 80-byte old-dialect frame headers
+    uint32_t clears = 0; // the wall's clears before the frame came, set by the router
 };

@@ -206,46 +206,48 @@ void CBackupWidget::OnUpdateProgress(int value)
     ui->progressBar->setValue(int(qMin<qint64>(m_progress, maximum)));
     if (m_progress <= maximum)
         return;
-    const QString failure = stopAndHearFailure();
-    CPanelMessage::show(this, failure.isEmpty() ? tr("Backup has been completed.") : failure);
+    end(QString(), tr("Backup has been completed."));
 }
 
-QString CBackupWidget::stopAndHearFailure()
+void CBackupWidget::end(const QString& why, const QString& otherwise)
 {
-    // The main window stops the recording as the panel tells it; the files
+    // Once: the main window may end it again while it completes the files.
+    if (!isBackup() || m_completing)
+        return;
+    // The main window stops the recording as the page tells it; the files
     // are complete only when that succeeds.
     m_completing = true;
     m_failure.clear();
-    OnBackupStop();
+    emit backupStop();
     m_completing = false;
-    return m_failure;
+    setRunning(false);
+    QStringList lines;
+    if (!why.isEmpty())
+        lines << why;
+    if (!m_failure.isEmpty())
+        lines << m_failure;
+    else if (lines.isEmpty() && !otherwise.isEmpty())
+        lines << otherwise;
+    if (!lines.isEmpty())
+        CPanelMessage::show(this, lines.join(QLatin1Char('\n')));
 }
 
 void CBackupWidget::OnBackupStop()
 {
-    setRunning(false);
-    emit backupStop();
+    end(QString());
 }
 
 void CBackupWidget::OnBackupFailed(const QString& reason)
 {
-    if (m_completing) {
+    if (m_completing)
         m_failure = reason;
-        return;
-    }
-    if (!isBackup())
-        return;
-    OnBackupStop();
-    CPanelMessage::show(this, reason);
+    else
+        end(reason);
 }
 
-void CBackupWidget::OnDvrChanged()
+void CBackupWidget::OnBackupEnded(const QString& why)
 {
-    if (!isBackup())
-        return;
-    const QString failure = stopAndHearFailure();
-    const QString reason = tr("The backup stopped because the DVR's settings changed.");
-    CPanelMessage::show(this, failure.isEmpty() ? reason : reason + QLatin1Char('\n') + failure);
+    end(why);
 }
 
 void CBackupWidget::languageChange()

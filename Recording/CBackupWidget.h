@@ -19,9 +19,14 @@ class CBackupWidget;
 // playback panel does, lets the operator mark a range by its start and end
 // (or a length of 10, 30 or 60 minutes from the start) and the channels,
 // and asks the main window to back it up. While the backup runs it sums
-// the stream's progress reports, and it returns to idle when the range is
-// complete, when the operator stops, when the backup fails, or when the
-// DVR's record changes under it.
+// the stream's progress reports.
+//
+// Every end of a backup goes one way, the way Stop goes: the range complete,
+// Stop, a failure, or the main window ending it (a mode change, a lost
+// connection, an act in the DVR tree). The main window stops the stream and
+// completes the files while the page still runs, so that the page hears a
+// failure to complete them; then the page is idle, and the operator reads
+// why the backup ended when it was not Stop or its end, and the failure.
 //
 // Times are the DVR's wall clock, read as UTC.
 class CBackupWidget : public QWidget {
@@ -46,15 +51,16 @@ public:
     virtual void languageChange();
 
 public slots:
+    // Stop, also for the main window. Nothing while none runs.
     void OnBackupStop();
     // Seconds the backup stream moved on; -1 when it reached the range's end.
     void OnUpdateProgress(int value);
     // The backup cannot be completed (the recorder failed, the DVR ended the
-    // stream early): back to idle, with the reason shown.
+    // stream early), or its files could not be completed as it ended.
     void OnBackupFailed(const QString& reason);
-    // The DVR's record was edited while its backup ran: the backup ends as
-    // Stop ends it, and the operator is told why. Nothing while none runs.
-    void OnDvrChanged();
+    // The main window ends the backup for another reason than Stop: the
+    // operator is told why. Nothing while none runs.
+    void OnBackupEnded(const QString& why);
 
 signals:
     void backupStart(time_t startTime, time_t endTime, int channels);
@@ -77,9 +83,9 @@ private:
     void displayTime();
     void layoutPanel();
     void setRunning(bool running);
-    // Ends the backup as Stop does; the failure the main window reports
-    // while it completes the files, empty when they are complete.
-    QString stopAndHearFailure();
+    // Every end of a backup: the operator reads why (when given), the failure
+    // to complete the files, or else `otherwise` (when given).
+    void end(const QString& why, const QString& otherwise = QString());
 
     Ui::CBackupWidget* ui;
     CSearchWidget* m_search;
@@ -92,9 +98,8 @@ private:
     bool m_rangeShown = false;
     std::time_t m_lastShown = 0;
     qint64 m_progress = 0;
-    // While the panel tells the main window that the backup ends: a failure
-    // reported meanwhile (the recorder could not finish its files) is told
-    // with, or instead of, the panel's own message.
+    // While the main window completes the backup's files: a failure
+    // reported meanwhile is told with the end.
     bool m_completing = false;
     QString m_failure;
 };

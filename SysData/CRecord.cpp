@@ -74,6 +74,14 @@ QString CRecord::errorString() const
     return m_error;
 }
 
+QString CRecord::takeFailure()
+{
+    QMutexLocker lock(&m_mutex);
+    QString failure;
+    failure.swap(m_error);
+    return failure;
+}
+
 void CRecord::writeFrame(bool oldProtocol, const QByteArray& frame)
 {
     if (!isRecording())

@@ -55,8 +55,12 @@ public:
     // recording.
     void writeFrame(bool oldProtocol, const QByteArray& frame);
     bool isRecording() const { return m_recording.load(std::memory_order_acquire); }
-    // The last failure; empty while none occurred since start.
+    // The last failure; empty while none occurred since start or since it
+    // was taken.
     QString errorString() const;
+    // The last failure, forgotten from now on: a failure is told once, by
+    // whoever takes it first (failed() may still be on its way meanwhile).
+    QString takeFailure();
 
 signals:
     // The recording stopped because a file could not be created or written.

@@ -95,8 +95,9 @@ void CLiveView::OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, 
 {
     if (m_modes.current() == CModeTable::PLAYBACK)
         return;
-    // The backup's stream goes with its controller.
-    stopBackup();
+    endWork(-1,
+        {tr("The backup stopped because a group was connected."),
+            tr("The recording to the PC stopped because a group was connected.")});
     stop(true);
     m_connections.setCurrentIndex(dvrIndex < 0 ? 0 : dvrIndex);
     m_currentGroup = groupIndex;
@@ -120,7 +121,9 @@ void CLiveView::OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, 
 
 void CLiveView::connectOne(const DVR& dvr)
 {
-    stopBackup();
+    endWork(-1,
+        {tr("The backup stopped because a DVR was connected by its address."),
+            tr("The recording to the PC stopped because a DVR was connected by its address.")});
     stop(true);
     m_connections.setCurrentIndex(0);
     // The DVR is in no group: what the tree asks of a group's DVRs is not
@@ -161,13 +164,16 @@ void CLiveView::start()
 void CLiveView::stop(bool remove)
 {
     emit streamsStopping();
-    stopDisplay();
     for (CConnectDVR* controller : m_connections.entries()) {
         if (!controller)
             continue;
+        // While watched: a failure to complete a recording's files is told.
+        controller->recordStop();
         unwatch(controller);
         controller->disconnect();
     }
+    // Once no link runs: no picture of theirs is still on its way.
+    stopDisplay();
     if (remove)
         m_connections.deleteAll();
     // No stream is left for the panel's commands to name.
@@ -255,8 +261,46 @@ void CLiveView::stopBackup()
 {
     // Not only in backup mode: PC setup or the E-Map may have left it while
     // the backup ran, and the connection it runs on is about to stop.
-    if (m_panels.backup->isBackup())
-        m_panels.backup->OnBackupStop();
+    m_panels.backup->OnBackupStop();
+}
+
+void CLiveView::stopPlayback()
+{
+    CConnectDVR* controller = current();
+    if (!controller || !controller->isStarted() || controller->IsLive())
+        return;
+    // Only a stream that delivers has a client id for the command to name;
+    // one still starting ends with its link.
+    if (controller->IsConnected()) {
+        m_commands->playbackControl(*controller, cgi::PbControl::CMD_STOP);
+        m_panels.wall->setPbStatus(cgi::PbControl::CMD_STOP);
+    }
+    stop(false);
+}
+
+void CLiveView::endCurrentWork(const QString& backupWhy)
+{
+    // Both run on the current DVR's stream alone.
+    m_panels.backup->OnBackupEnded(backupWhy);
+    stopPlayback();
+}
+
+void CLiveView::endWork(int dvrIndex, const Ending& why)
+{
+    if (dvrIndex < 0 || dvrIndex == m_connections.currentIndex())
+        endCurrentWork(why.backup);
+    bool ended = false;
+    const QList<CConnectDVR*>& entries = m_connections.entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        CConnectDVR* controller = entries.at(i);
+        if (!controller || (dvrIndex >= 0 && i != dvrIndex) || !controller->isRecording())
+            continue;
+        // While watched: a failure to complete the files is told.
+        controller->recordStop();
+        ended = true;
+    }
+    if (ended)
+        emit recordToPcEnded(why.recording);
 }
 
 void CLiveView::stopLocalPlayback()
@@ -361,13 +405,15 @@ void CLiveView::OnDisconnected()
 
 void CLiveView::slotDisconnectDVR(int groupIndex, int dvrIndex)
 {
-    // Another group's DVR is not connected.
-    if (groupIndex != m_currentGroup || m_connections.entries().isEmpty())
+    // Another group's DVR, or a DVR of the group left out, is not connected.
+    if (groupIndex != m_currentGroup || m_connections.entries().isEmpty()
+        || (dvrIndex >= 0 && !m_connections.entries().value(dvrIndex)))
         return;
+    endWork(dvrIndex,
+        {tr("The backup stopped because the DVR was disconnected."),
+            tr("The recording to the PC stopped because the DVR was disconnected.")});
     if (dvrIndex < 0)
         stop(false);
-    else if (!m_connections.entries().value(dvrIndex))
-        return;
     else
         stopOne(dvrIndex);
     refreshSelection();
@@ -396,9 +442,9 @@ void CLiveView::OnRemovingDVR(int groupIndex, int dvrIndex)
     }
     if (groupIndex != m_currentGroup || m_connections.entries().isEmpty())
         return;
-    // A backup runs on the current DVR's stream alone.
-    if (dvrIndex < 0 || dvrIndex == m_connections.currentIndex())
-        stopBackup();
+    endWork(dvrIndex,
+        {tr("The backup stopped because the DVR was deleted."),
+            tr("The recording to the PC stopped because the DVR was deleted.")});
     if (dvrIndex < 0) {
         stop(true);
         m_currentGroup = -1;
@@ -418,10 +464,11 @@ void CLiveView::OnChangedDVR(int groupIndex, int dvrIndex)
     if (m_panels.wall->getScreenMode() == CDisplayWidget::MULTI_DVR)
         return;
     m_panels.wall->ClearScreen();
-    // A backup runs on the current DVR's stream: it ends, as Stop ends it,
-    // before that DVR is current no more and Stop could not reach it.
+    // A backup or a remote playback runs on the current DVR's stream: it
+    // ends, as its Stop ends it, before that DVR is current no more and Stop
+    // could not reach it.
     if (groupIndex != m_currentGroup || dvrIndex != m_connections.currentIndex())
-        stopBackup();
+        endCurrentWork(tr("The backup stopped because another DVR was chosen."));
     if (groupIndex != m_currentGroup) {
         stopDisplay();
         m_connections.setCurrentIndex(-1);
@@ -470,18 +517,19 @@ void CLiveView::OnEditedDVR(int groupIndex, int dvrIndex)
     // Another address, account or channel choice: the pictures on view and
     // the commands must come from one record, so the DVR's streams start
     // anew from the new one, as a disconnect and a connect would.
-    restart(controller);
+    restart(dvrIndex);
 }
 
-void CLiveView::restart(CConnectDVR* controller)
+void CLiveView::restart(int dvrIndex)
 {
+    CConnectDVR* controller = m_connections.entries().at(dvrIndex);
+    endWork(dvrIndex,
+        {tr("The backup stopped because the DVR's settings changed."),
+            tr("The recording to the PC stopped because the DVR's settings changed.")});
     const CModeTable::Page page = m_modes.bottomPage();
     if (page == CModeTable::PLAYBACK_PAGE || page == CModeTable::BACKUP_PAGE) {
-        // The panel's search and any playback came from the old record.
+        // The panel's search came from the old record.
         if (controller == current()) {
-            // While the controller is still watched, so that the panel hears
-            // whether the backup's files were completed.
-            m_panels.backup->OnDvrChanged();
             stop(false);
             start();
         }
@@ -651,7 +699,7 @@ void CLiveView::OnRecordFailed(const QString& reason)
 {
     if (sender() == current())
         emit recordToPcChecked(false);
-    emit recordFailed(reason);
+    emit recordToPcEnded(reason);
 }
 
 // ---- Remote playback and backup ----
@@ -663,12 +711,13 @@ void CLiveView::OnChangedPbStatus(const cgi::PbControl::Cmd& cmd)
     CConnectDVR* controller = current();
     if (!controller || !controller->IsConnected() || controller->IsLive())
         return;
+    if (cmd == cgi::PbControl::CMD_STOP) {
+        stopPlayback();
+        start();
+        return;
+    }
     m_commands->playbackControl(*controller, cmd);
     m_panels.wall->setPbStatus(cmd);
-    if (cmd == cgi::PbControl::CMD_STOP) {
-        stop(false);
-        start();
-    }
 }
 
 void CLiveView::OnSelectedTime(time_t time, int channels)
@@ -718,13 +767,8 @@ void CLiveView::startRecorded(CConnectDVR* controller, int mode, time_t startTim
 
 void CLiveView::OnBackupStop()
 {
-    CConnectDVR* controller = current();
-    if (!controller)
-        return;
-    // First, while the panel still hears that the files could not be
-    // completed.
-    controller->recordStop();
-    stop(false);
-    stopBackup();
-    stopDisplay();
+    // The stop completes the files while the panel still hears that they
+    // could not be completed.
+    if (current())
+        stop(false);
 }

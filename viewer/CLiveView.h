@@ -31,8 +31,12 @@ class QTreeWidgetItem;
 // buttons show. The title, the live control panel and those buttons follow
 // the live selection (CLiveSelection) alone, which this class sets anew
 // after everything that may change it; the framed tile's DVR is the current
-// DVR in the many-DVR view. GUI thread; a DVR that fails shows so on the
-// wall.
+// DVR in the many-DVR view.
+//
+// Work the operator started on a DVR (a backup, a remote playback, a
+// recording to the PC) ends one way, the way its Stop goes, also when an act
+// in the DVR tree takes the DVR's streams away; a backup or a recording so
+// ended is told, with why. GUI thread; a DVR that fails shows so on the wall.
 class CLiveView : public QObject {
     Q_OBJECT
 
@@ -81,6 +85,7 @@ public:
     void browseLocalFiles();
     void backupCurrent();
 
+    // As the backup panel's Stop; nothing while no backup runs.
     void stopBackup();
     void stopLocalPlayback();
     void redrawLater();
@@ -128,7 +133,10 @@ signals:
     void adminRights(bool admin);
     // Only the newer dialect can be set up remotely.
     void setupShown(bool shown);
-    void recordFailed(const QString& reason);
+    // A recording to the PC ended other than by its button: it failed, its
+    // files could not be completed, or an act in the tree ended it. Why, for
+    // the operator.
+    void recordToPcEnded(const QString& why);
 
 private:
     void updateDisplayScreen();
@@ -148,7 +156,22 @@ private:
     void stopOne(int dvrIndex);
     // The DVR's record changed how it is reached or what it streams: its
     // streams, or the current DVR's search, start anew from the new record.
-    void restart(CConnectDVR* controller);
+    void restart(int dvrIndex);
+    // Why an act of the tree ends the operator's work: a backup's and a
+    // recording's to the PC.
+    struct Ending {
+        QString backup;
+        QString recording;
+    };
+    // The tree takes away the streams of the DVR at `dvrIndex`, of every DVR
+    // when negative: the work the operator started on them ends first, as
+    // its Stop ends it, while their controllers are still heard, and the
+    // operator is told why.
+    void endWork(int dvrIndex, const Ending& why);
+    // The current DVR's backup (told why) and remote playback.
+    void endCurrentWork(const QString& backupWhy);
+    // As the playback panel's Stop: the DVR is told, the streams stop.
+    void stopPlayback();
     // A controller streams, starts to, or waits to reconnect: left alone
     // it would feed the wall (or stream unseen) once its DVR answers.
     bool anyInUse() const;

@@ -323,7 +323,7 @@ void Viewer::createLiveView()
     connect(m_live.get(), &CLiveView::adminRights, m_ui->RecToDVR, &QWidget::setEnabled);
     connect(m_live.get(), &CLiveView::adminRights, m_ui->Setup, &QWidget::setEnabled);
     connect(m_live.get(), &CLiveView::setupShown, m_ui->Setup, &QWidget::setVisible);
-    connect(m_live.get(), &CLiveView::recordFailed, this, [this](const QString& reason) {
+    connect(m_live.get(), &CLiveView::recordToPcEnded, this, [this](const QString& reason) {
         auto* box = new CPlainMessageBox(QMessageBox::Warning, tr("Record"), reason, QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();

@@ -132,7 +132,7 @@ public slots:
     {
         m_live->OnBackupStart(startTime, endTime, channels);
     }
-    void OnBackupStop() { m_live->OnBackupStop(); }
+    void OnBackupStop() { m_live->stopBackup(); }
     void OnSearchImageClicked();
     void OnSelectedEMap(const EMap& map) { m_emapViews->openMap(map, m_modes.editsMaps()); }
     void OnSelectedEMapGroup(const EMapList& group) { m_emapViews->openGroup(group, m_modes.editsMaps()); }

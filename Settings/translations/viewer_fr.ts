@@ -69,10 +69,6 @@
         <source>Backup has been completed.</source>
         <translation>La sauvegarde est terminée.</translation>
     </message>
-    <message>
-        <source>The backup stopped because the DVR&apos;s settings changed.</source>
-        <translation>La sauvegarde s&apos;est arrêtée, car les paramètres du DVR ont changé.</translation>
-    </message>
 </context>
 <context>
     <name>CCameraWidget</name>
@@ -517,6 +513,53 @@
     <message>
         <source>Picture ctrl</source>
         <translation>Image</translation>
+    </message>
+</context>
+<context>
+    <name>CLiveView</name>
+    <message>
+        <source>The backup stopped because a group was connected.</source>
+        <translation>La sauvegarde s&apos;est arrêtée, car un groupe a été connecté.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because a group was connected.</source>
+        <translation>L&apos;enregistrement sur le PC s&apos;est arrêté, car un groupe a été connecté.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because a DVR was connected by its address.</source>
+        <translation>La sauvegarde s&apos;est arrêtée, car un DVR a été connecté par son adresse.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because a DVR was connected by its address.</source>
+        <translation>L&apos;enregistrement sur le PC s&apos;est arrêté, car un DVR a été connecté par son adresse.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR was disconnected.</source>
+        <translation>La sauvegarde s&apos;est arrêtée, car le DVR a été déconnecté.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR was disconnected.</source>
+        <translation>L&apos;enregistrement sur le PC s&apos;est arrêté, car le DVR a été déconnecté.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR was deleted.</source>
+        <translation>La sauvegarde s&apos;est arrêtée, car le DVR a été supprimé.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR was deleted.</source>
+        <translation>L&apos;enregistrement sur le PC s&apos;est arrêté, car le DVR a été supprimé.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because another DVR was chosen.</source>
+        <translation>La sauvegarde s&apos;est arrêtée, car un autre DVR a été choisi.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR&apos;s settings changed.</source>
+        <translation>La sauvegarde s&apos;est arrêtée, car les paramètres du DVR ont changé.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR&apos;s settings changed.</source>
+        <translation>L&apos;enregistrement sur le PC s&apos;est arrêté, car les paramètres du DVR ont changé.</translation>
     </message>
 </context>
 <context>

@@ -69,10 +69,6 @@
         <source>Backup has been completed.</source>
         <translation>백업이 완료되었습니다.</translation>
     </message>
-    <message>
-        <source>The backup stopped because the DVR&apos;s settings changed.</source>
-        <translation>DVR 설정이 바뀌어 백업이 중지되었습니다.</translation>
-    </message>
 </context>
 <context>
     <name>CCameraWidget</name>
@@ -517,6 +513,53 @@
     <message>
         <source>Picture ctrl</source>
         <translation>화면 조정</translation>
+    </message>
+</context>
+<context>
+    <name>CLiveView</name>
+    <message>
+        <source>The backup stopped because a group was connected.</source>
+        <translation>그룹이 연결되어 백업이 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because a group was connected.</source>
+        <translation>그룹이 연결되어 PC 녹화가 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because a DVR was connected by its address.</source>
+        <translation>주소로 DVR이 연결되어 백업이 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because a DVR was connected by its address.</source>
+        <translation>주소로 DVR이 연결되어 PC 녹화가 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR was disconnected.</source>
+        <translation>DVR 연결이 해제되어 백업이 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR was disconnected.</source>
+        <translation>DVR 연결이 해제되어 PC 녹화가 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR was deleted.</source>
+        <translation>DVR이 삭제되어 백업이 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR was deleted.</source>
+        <translation>DVR이 삭제되어 PC 녹화가 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because another DVR was chosen.</source>
+        <translation>다른 DVR이 선택되어 백업이 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR&apos;s settings changed.</source>
+        <translation>DVR 설정이 바뀌어 백업이 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR&apos;s settings changed.</source>
+        <translation>DVR 설정이 바뀌어 PC 녹화가 중지되었습니다.</translation>
     </message>
 </context>
 <context>

@@ -69,10 +69,6 @@
         <source>Backup has been completed.</source>
         <translation>Kopieringen er fullført.</translation>
     </message>
-    <message>
-        <source>The backup stopped because the DVR&apos;s settings changed.</source>
-        <translation>Kopieringen stoppet fordi innstillingene for DVR-en ble endret.</translation>
-    </message>
 </context>
 <context>
     <name>CCameraWidget</name>
@@ -517,6 +513,53 @@
     <message>
         <source>Picture ctrl</source>
         <translation>Bilde</translation>
+    </message>
+</context>
+<context>
+    <name>CLiveView</name>
+    <message>
+        <source>The backup stopped because a group was connected.</source>
+        <translation>Kopieringen stoppet fordi en gruppe ble koblet til.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because a group was connected.</source>
+        <translation>Opptaket til PC-en stoppet fordi en gruppe ble koblet til.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because a DVR was connected by its address.</source>
+        <translation>Kopieringen stoppet fordi en DVR ble koblet til med adressen sin.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because a DVR was connected by its address.</source>
+        <translation>Opptaket til PC-en stoppet fordi en DVR ble koblet til med adressen sin.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR was disconnected.</source>
+        <translation>Kopieringen stoppet fordi DVR-en ble koblet fra.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR was disconnected.</source>
+        <translation>Opptaket til PC-en stoppet fordi DVR-en ble koblet fra.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR was deleted.</source>
+        <translation>Kopieringen stoppet fordi DVR-en ble slettet.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR was deleted.</source>
+        <translation>Opptaket til PC-en stoppet fordi DVR-en ble slettet.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because another DVR was chosen.</source>
+        <translation>Kopieringen stoppet fordi en annen DVR ble valgt.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR&apos;s settings changed.</source>
+        <translation>Kopieringen stoppet fordi innstillingene for DVR-en ble endret.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR&apos;s settings changed.</source>
+        <translation>Opptaket til PC-en stoppet fordi innstillingene for DVR-en ble endret.</translation>
     </message>
 </context>
 <context>

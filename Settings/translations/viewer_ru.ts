@@ -69,10 +69,6 @@
         <source>Backup has been completed.</source>
         <translation>Архивация завершена.</translation>
     </message>
-    <message>
-        <source>The backup stopped because the DVR&apos;s settings changed.</source>
-        <translation>Архивация остановлена, так как настройки видеорегистратора изменились.</translation>
-    </message>
 </context>
 <context>
     <name>CCameraWidget</name>
@@ -517,6 +513,53 @@
     <message>
         <source>Picture ctrl</source>
         <translation>Изображение</translation>
+    </message>
+</context>
+<context>
+    <name>CLiveView</name>
+    <message>
+        <source>The backup stopped because a group was connected.</source>
+        <translation>Архивация остановлена, так как была подключена группа.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because a group was connected.</source>
+        <translation>Запись на ПК остановлена, так как была подключена группа.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because a DVR was connected by its address.</source>
+        <translation>Архивация остановлена, так как был подключен видеорегистратор по адресу.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because a DVR was connected by its address.</source>
+        <translation>Запись на ПК остановлена, так как был подключен видеорегистратор по адресу.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR was disconnected.</source>
+        <translation>Архивация остановлена, так как видеорегистратор был отключен.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR was disconnected.</source>
+        <translation>Запись на ПК остановлена, так как видеорегистратор был отключен.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR was deleted.</source>
+        <translation>Архивация остановлена, так как видеорегистратор был удален.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR was deleted.</source>
+        <translation>Запись на ПК остановлена, так как видеорегистратор был удален.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because another DVR was chosen.</source>
+        <translation>Архивация остановлена, так как был выбран другой видеорегистратор.</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR&apos;s settings changed.</source>
+        <translation>Архивация остановлена, так как настройки видеорегистратора изменились.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR&apos;s settings changed.</source>
+        <translation>Запись на ПК остановлена, так как настройки видеорегистратора изменились.</translation>
     </message>
 </context>
 <context>

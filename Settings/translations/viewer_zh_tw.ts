@@ -69,10 +69,6 @@
         <source>Backup has been completed.</source>
         <translation>備份已完成。</translation>
     </message>
-    <message>
-        <source>The backup stopped because the DVR&apos;s settings changed.</source>
-        <translation>DVR 的設定已變更，因此備份已停止。</translation>
-    </message>
 </context>
 <context>
     <name>CCameraWidget</name>
@@ -517,6 +513,53 @@
     <message>
         <source>Picture ctrl</source>
         <translation>影像調整</translation>
+    </message>
+</context>
+<context>
+    <name>CLiveView</name>
+    <message>
+        <source>The backup stopped because a group was connected.</source>
+        <translation>已連線群組，因此備份已停止。</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because a group was connected.</source>
+        <translation>已連線群組，因此 PC 錄影已停止。</translation>
+    </message>
+    <message>
+        <source>The backup stopped because a DVR was connected by its address.</source>
+        <translation>已依位址連線 DVR，因此備份已停止。</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because a DVR was connected by its address.</source>
+        <translation>已依位址連線 DVR，因此 PC 錄影已停止。</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR was disconnected.</source>
+        <translation>DVR 已中斷連線，因此備份已停止。</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR was disconnected.</source>
+        <translation>DVR 已中斷連線，因此 PC 錄影已停止。</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR was deleted.</source>
+        <translation>DVR 已刪除，因此備份已停止。</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR was deleted.</source>
+        <translation>DVR 已刪除，因此 PC 錄影已停止。</translation>
+    </message>
+    <message>
+        <source>The backup stopped because another DVR was chosen.</source>
+        <translation>已選擇其他 DVR，因此備份已停止。</translation>
+    </message>
+    <message>
+        <source>The backup stopped because the DVR&apos;s settings changed.</source>
+        <translation>DVR 的設定已變更，因此備份已停止。</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the DVR&apos;s settings changed.</source>
+        <translation>DVR 的設定已變更，因此 PC 錄影已停止。</translation>
     </message>
 </context>
 <context>

@@ -416,8 +416,8 @@ void tst_CDisplayVideo::shownTime()
             m_router->checkPlaybackMode(step.mid(1).toInt());
         } else if (step.startsWith('t')) {
             const QStringList parts = step.mid(1).split(',');
-            m_router->displayTime(
-                static_cast<DISPLAY_MODE::ENUM>(parts[0].toInt()), kEpoch + parts[2].toUInt(), parts[1].toInt());
+            m_router->displayTime(static_cast<DISPLAY_MODE::ENUM>(parts[0].toInt()), kEpoch + parts[2].toUInt(),
+                parts[1].toInt(), m_router->clears());
         } else {
             m_router->clear(3);
         }

@@ -1,3 +1,4 @@
+#include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CGraphicsScene.h"
 #include "Display/CGraphicsView.h"
@@ -22,9 +23,11 @@ namespace {
 // Tiles and whether their record shows motion.
 using Records = QList<QPair<int, bool>>;
 
-CDisplayInfo eventRecord(int channel, bool motion)
+// A picture of a frame that came now.
+CDisplayInfo eventRecord(const CDisplayWidget& wall, int channel, bool motion)
 {
     CDisplayInfo info;
+    info.clears = wall.router()->clears();
     info.image = QImage(64, 48, QImage::Format_RGB888);
     info.image.fill(Qt::darkGray);
     info.channel = channel;
@@ -294,12 +297,12 @@ private slots:
             if (record.first < 0)
                 wall.ClearScreen();
             else
-                wall.slotUpdateScreen(eventRecord(record.first, record.second));
+                wall.slotUpdateScreen(eventRecord(wall, record.first, record.second));
             seen.append(wall.eventSound()->isPlaying());
         }
         QCOMPARE(seen, playing);
         // A new layout shows nothing, so no event either.
-        wall.slotUpdateScreen(eventRecord(3, true));
+        wall.slotUpdateScreen(eventRecord(wall, 3, true));
         wall.setScreens(9);
         QVERIFY(!wall.eventSound()->isPlaying());
     }
@@ -352,6 +355,19 @@ private slots:
         QCoreApplication::processEvents();
     }
 
+    // The time of a frame that came before the wall was cleared arrives after
+    // the clear: it is not shown; that of a later frame is.
+    void noTimeOfFramesBeforeAClear()
+    {
+        CDisplayWidget wall(nullptr);
+        QSignalSpy times(&wall, &CDisplayWidget::signalUpdateTime);
+        const uint32_t before = wall.router()->clears();
+        wall.ClearScreen();
+        emit wall.router()->signalUpdateTime(QStringLiteral("10:00:00"), before);
+        emit wall.router()->signalUpdateTime(QStringLiteral("10:00:01"), wall.router()->clears());
+        QCOMPARE(times, QList<QList<QVariant>>{{QStringLiteral("10:00:01")}});
+    }
+
     void statusOnlyOnTheDvrsChannels()
     {
         CDisplayWidget wall(nullptr);
@@ -367,7 +383,7 @@ private slots:
         QCOMPARE(changed.last(), (QList<QVariant>{0, 0}));
         // A picture decoded before the failure, delivered after it, leaves
         // the failed state on view.
-        wall.slotUpdateScreen(eventRecord(0, false));
+        wall.slotUpdateScreen(eventRecord(wall, 0, false));
         QVERIFY(wall.wall()->getInfo(0).status);
     }
 

@@ -46,6 +46,9 @@ QString shownRange(std::time_t start, std::time_t end)
     return shown(start) + " ~ " + shown(end);
 }
 
+// Why the main window ends a backup, as it tells the panel.
+const QString WHY = QStringLiteral("The DVR went away.");
+
 QString lastMessage(QWidget* panel)
 {
     const QList<QMessageBox*> boxes = panel->findChildren<QMessageBox*>();
@@ -170,27 +173,32 @@ void tst_CBackupWidget::languageChangeKeepsTheLabels()
 void tst_CBackupWidget::progress_data()
 {
     QTest::addColumn<QList<int>>("reports");
-    QTest::addColumn<QString>("failure"); // and when it comes, or "changed": the DVR's record
+    // How it ends after the reports: "stop" (its button), "failure" (while
+    // it runs), "ended" (by the main window, with why); "incomplete": the
+    // files cannot be completed as it ends.
+    QTest::addColumn<QString>("ending");
     QTest::addColumn<bool>("running");
     QTest::addColumn<QString>("message");
     const QString done = "Backup has been completed.";
+    const QString full = "[ERROR] disk full";
     // The range is an hour: 3599 seconds from its first frame to the first
     // of its last second, whose frames are still to come.
     QTest::newRow("the end reached") << QList<int>{-1} << "" << false << done;
     QTest::newRow("the last second reached") << QList<int>{1800, 1799} << "" << true << "";
     QTest::newRow("past the last second") << QList<int>{3000, 1000} << "" << false << done;
-    QTest::newRow("a failure while running") << QList<int>{1000} << "running" << false << "[ERROR] disk full";
-    QTest::newRow("a failure to complete the files") << QList<int>{-1} << "completing" << false << "[ERROR] disk full";
-    const QString changed = "The backup stopped because the DVR's settings changed.";
-    QTest::newRow("the DVR's settings changed") << QList<int>{1000} << "changed" << false << changed;
-    QTest::newRow("the DVR's settings changed, the files not completed")
-        << QList<int>{1000} << "changed, completing" << false << changed + "\n[ERROR] disk full";
+    QTest::newRow("a failure while running") << QList<int>{1000} << "failure" << false << full;
+    QTest::newRow("a failure to complete the files") << QList<int>{-1} << "incomplete" << false << full;
+    QTest::newRow("Stop") << QList<int>{1000} << "stop" << false << "";
+    QTest::newRow("Stop, the files not completed") << QList<int>{1000} << "stop incomplete" << false << full;
+    QTest::newRow("ended by the main window") << QList<int>{1000} << "ended" << false << WHY;
+    QTest::newRow("ended, the files not completed")
+        << QList<int>{1000} << "ended incomplete" << false << WHY + "\n" + full;
 }
 
 void tst_CBackupWidget::progress()
 {
     QFETCH(QList<int>, reports);
-    QFETCH(QString, failure);
+    QFETCH(QString, ending);
     QFETCH(bool, running);
     QFETCH(QString, message);
     CBackupWidget panel;
@@ -198,7 +206,7 @@ void tst_CBackupWidget::progress()
     QSignalSpy starts(&panel, &CBackupWidget::backupStart);
     QSignalSpy stops(&panel, &CBackupWidget::backupStop);
     // As the controller reports a recording it cannot complete when stopped.
-    if (failure.endsWith("completing"))
+    if (ending.contains("incomplete"))
         connect(&panel, &CBackupWidget::backupStop, &panel, [&] { panel.OnBackupFailed("[ERROR] disk full"); });
     click(&panel, "BackupStart");
     QCOMPARE(starts.size(), 1);
@@ -208,17 +216,21 @@ void tst_CBackupWidget::progress()
     QVERIFY(panel.isBackup());
     for (int report : reports)
         panel.OnUpdateProgress(report);
-    if (failure == "running")
+    if (ending.startsWith("failure"))
         panel.OnBackupFailed("[ERROR] disk full");
-    if (failure.startsWith("changed"))
-        panel.OnDvrChanged();
+    else if (ending.startsWith("stop"))
+        click(&panel, "BackupStop");
+    else if (ending.startsWith("ended"))
+        panel.OnBackupEnded(WHY);
     QCOMPARE(panel.isBackup(), running);
     QCOMPARE(stops.size(), running ? 0 : 1);
     QCOMPARE(lastMessage(&panel), message);
-    // Reports while idle are not heard.
+    // Reports and ends while idle are not heard.
     if (!running) {
         panel.OnUpdateProgress(-1);
+        panel.OnBackupEnded(WHY);
         QCOMPARE(stops.size(), 1);
+        QCOMPARE(panel.findChildren<QMessageBox*>().size(), message.isEmpty() ? 0 : 1);
     }
 }
 

@@ -14,6 +14,7 @@
 #include "Display/CScreenWidget.h"
 #include "Display/CWaitDialog.h"
 #include "Display/OpenGLMode.h"
+#include "FileSizeLimit.h"
 #include "Recording/CBackupWidget.h"
 #include "Recording/CPlaybackWidget.h"
 #include "Recording/CRemoteSearch.h"
@@ -92,6 +93,8 @@ public:
             {static_cast<QWidget*>(m_liveCtrl), static_cast<QWidget*>(m_playback), static_cast<QWidget*>(m_backup)})
             m_bottom->addWidget(panel);
         setTree(m_tree);
+        QObject::connect(
+            &m_live, &CLiveView::recordToPcEnded, &m_window, [this](const QString& why) { m_recordingsEnded << why; });
         m_window.resize(1200, 900);
         m_window.show();
         if (!QTest::qWaitForWindowExposed(&m_window))
@@ -153,6 +156,15 @@ public:
         return QTest::qWaitFor([&] { return sent() >= target; }, SHOW_TIME_LIMIT_MS);
     }
 
+    bool showsAnyPicture() const
+    {
+        for (int tile = 0; tile < m_wall->getViewScreens(); ++tile) {
+            if (m_wall->wall()->getInfo(tile).hasPicture())
+                return true;
+        }
+        return false;
+    }
+
     bool showsPictures(int tiles) const
     {
         for (int tile = 0; tile < tiles; ++tile) {
@@ -162,13 +174,14 @@ public:
         return true;
     }
 
-    // The texts of the message boxes shown beside the wall, oldest first.
+    // The texts of the message boxes shown beside the wall, oldest first,
+    // then what the window would tell of recordings to the PC.
     QStringList messages() const
     {
         QStringList texts;
         for (const QMessageBox* box : m_window.findChildren<QMessageBox*>())
             texts << box->text();
-        return texts;
+        return texts + m_recordingsEnded;
     }
 
     CLiveView& live() { return m_live; }
@@ -193,6 +206,7 @@ private:
     CModeTable m_modes;
     CSendCommand m_sender;
     CLiveView m_live;
+    QStringList m_recordingsEnded;
 };
 
 // Commands of a kind: new dialect by mode, old dialect by OP of MODE 5.
@@ -209,6 +223,52 @@ QList<TestDvrRequest> commands(const TestDvr& dvr, int newMode, int oldOp)
     }
     return found;
 }
+
+// The pictures the wall's router makes, on their way to the wall for as long
+// as this lives: held, they wait, and reach the wall in their order when let
+// go.
+class PicturesOnTheirWay : public QObject {
+public:
+    explicit PicturesOnTheirWay(CDisplayWidget* wall)
+        : m_wall(wall)
+    {
+        QObject::disconnect(
+            wall->router(), &CDisplayVideo::signalUpdateScreen, wall, &CDisplayWidget::slotUpdateScreen);
+        connect(wall->router(), &CDisplayVideo::signalUpdateScreen, this, [this](const CDisplayInfo& record) {
+            if (m_holding)
+                m_held << record;
+            else
+                m_wall->slotUpdateScreen(record);
+        });
+    }
+
+    void hold() { m_holding = true; }
+    bool holdsOne() const
+    {
+        return std::any_of(m_held.cbegin(), m_held.cend(), [](const CDisplayInfo& held) { return held.hasPicture(); });
+    }
+    void letGo()
+    {
+        m_holding = false;
+        for (const CDisplayInfo& held : std::exchange(m_held, {}))
+            m_wall->slotUpdateScreen(held);
+    }
+
+private:
+    CDisplayWidget* m_wall;
+    bool m_holding = false;
+    QList<CDisplayInfo> m_held;
+};
+
+// While it lives, the calls queued to an object stay on their way: they are
+// dropped.
+class CallsOnTheirWay : public QObject {
+public:
+    explicit CallsOnTheirWay(QObject* target) { target->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::MetaCall; }
+};
 
 QList<TestDvrRequest> selections(const TestDvr& dvr)
 {
@@ -242,8 +302,9 @@ void connectMyDvr(LiveBench& bench, bool oldProtocol, quint32 mask = ALL)
     bench.connectGroup(0);
 }
 
-// A DVR holding an hour of recordings of channels 1 and 2, connected; its
-// playback streams take each command that many frame times late.
+// A DVR holding an hour of recordings of channels 1 and 2, connected, and
+// another DVR of its group, not connected; its playback streams take each
+// command that many frame times late.
 void connectRecordingDvr(LiveBench& bench, bool oldProtocol, int commandLag = 0)
 {
     DVR record = bench.addDvr(QStringLiteral("DVR"), oldProtocol);
@@ -260,7 +321,7 @@ void connectRecordingDvr(LiveBench& bench, bool oldProtocol, int commandLag = 0)
     streamSettings.backupSpeed = 100;
     streamSettings.playbackCommandLag = commandLag;
     bench.dvr(0).setStreamSettings(streamSettings);
-    bench.addGroup(QStringLiteral("Group"), {record});
+    bench.addGroup(QStringLiteral("Group"), {record, bench.addDvr(QStringLiteral("Other"), oldProtocol)});
     bench.connectGroup(0, 0);
 }
 
@@ -591,7 +652,7 @@ private slots:
         // told.
         CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(1),
             records.filePath(QStringLiteral("My DVR/%1.hav/x").arg(files.pairs.first().stem)));
-        QSignalSpy failed(&bench.live(), &CLiveView::recordFailed);
+        QSignalSpy failed(&bench.live(), &CLiveView::recordToPcEnded);
         QSignalSpy recordButton(&bench.live(), &CLiveView::recordToPcChecked);
         bench.live().recordToPc(true);
         QTRY_COMPARE(failed.size(), 1);
@@ -764,40 +825,69 @@ private slots:
         QVERIFY(QDirIterator(folder.path(), QDir::Files, QDirIterator::Subdirectories).hasNext());
     }
 
-    // The tree acts on the current DVR while a backup, a playback or a
-    // recording to the PC of it runs. An edit that restarts its streams
-    // ends the backup as its Stop does, and says why; ends the recording as
-    // its button does; ends the playback. Deleting the DVR, connecting its
-    // group again or a DVR by its address ends the backup too. Files are complete, and the page
+    // Acts on the current DVR while a backup, a playback or a recording to
+    // the PC of it runs: its Stop, and the acts of the tree. Every end goes
+    // the way Stop goes: the files are complete, the wall keeps no picture
+    // of the stream (a picture is on its way as it ends), and the operator
+    // is told why when it was not Stop, and when the files could not be
+    // completed. After an edit that restarts the DVR's streams the page
     // searches again, or live view streams again, from the new record. A
     // rename ends nothing.
     void treeActsDuringRecording_data()
     {
         QTest::addColumn<int>("mode");
-        // A new channel mask, "name", "password", "dialect" (the older),
-        // "delete", "connect", "address": a DVR connected by its address, or
-        // "other": a DVR of another group chosen.
+        // "stop": the backup's Stop; "stop, no room": with no room for its
+        // files; "stop, write failed": just after a write failed; "start":
+        // the backup again. Edits: a new channel mask, "name", "password",
+        // "user", "dialect" (the older). "delete": the DVR deleted, "delete
+        // group": its group; "disconnect"; "connect": its group again;
+        // "address": a DVR by its address; "other": a DVR of another group
+        // chosen, "sibling": another DVR of its group. "search, no room": the
+        // search page chosen with no room for the files.
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<bool>("goesOn");
         QTest::addColumn<QStringList>("messages");
-        const QStringList stopped{QStringLiteral("The backup stopped because the DVR's settings changed.")};
-        const int backup = CModeTable::BACKUP;
-        QTest::newRow("backup, channels edited") << backup << QStringList{"0x00FF"} << false << stopped;
-        QTest::newRow("backup, edited twice") << backup << QStringList{"0x00FF", "0x000F"} << false << stopped;
-        QTest::newRow("backup, renamed: it goes on to its end")
-            << backup << QStringList{"name"} << true << QStringList{QStringLiteral("Backup has been completed.")};
-        QTest::newRow("backup, the DVR deleted") << backup << QStringList{"delete"} << false << QStringList();
-        QTest::newRow("backup, the group connected again")
-            << backup << QStringList{"connect"} << false << QStringList();
-        QTest::newRow("backup, a DVR connected by its address")
-            << backup << QStringList{"address"} << false << QStringList();
-        QTest::newRow("backup, a DVR of another group chosen")
-            << backup << QStringList{"other"} << false << QStringList();
-        QTest::newRow("playback, channels edited")
-            << int(CModeTable::SEARCH) << QStringList{"0x00FF"} << false << QStringList();
-        for (const char* edit : {"0x00FF", "password", "dialect"})
+        const QString backup = QStringLiteral("The backup stopped because ");
+        const QString recording = QStringLiteral("The recording to the PC stopped because ");
+        const QString changed = QStringLiteral("the DVR's settings changed.");
+        const QString deleted = QStringLiteral("the DVR was deleted.");
+        const QString disconnected = QStringLiteral("the DVR was disconnected.");
+        const QString connected = QStringLiteral("a group was connected.");
+        const QString address = QStringLiteral("a DVR was connected by its address.");
+        const QString noRoom = QStringLiteral("[ERROR] Can not write the recording file ");
+        const auto row = [](int mode, const char* name, const QStringList& actions, const QStringList& messages,
+                             bool goesOn = false) -> QTestData& {
+            return QTest::newRow(name) << mode << actions << goesOn << messages;
+        };
+        const int backupMode = CModeTable::BACKUP;
+        row(backupMode, "backup, stopped", {"stop"}, {});
+        row(backupMode, "backup, stopped, started again and stopped", {"stop", "start", "stop"}, {});
+        row(backupMode, "backup, stopped with no room for its files", {"stop, no room"}, {noRoom});
+        row(backupMode, "backup, stopped just after a write failed", {"stop, write failed"}, {noRoom});
+        row(backupMode, "backup, channels edited", {"0x00FF"}, {backup + changed});
+        row(backupMode, "backup, edited twice", {"0x00FF", "0x000F"}, {backup + changed});
+        row(backupMode, "backup, renamed: it goes on to its end", {"name"}, {"Backup has been completed."}, true);
+        row(backupMode, "backup, the DVR deleted", {"delete"}, {backup + deleted});
+        row(backupMode, "backup, its group deleted", {"delete group"}, {backup + deleted});
+        row(backupMode, "backup, the DVR disconnected", {"disconnect"}, {backup + disconnected});
+        row(backupMode, "backup, the group connected again", {"connect"}, {backup + connected});
+        row(backupMode, "backup, a DVR connected by its address", {"address"}, {backup + address});
+        const QString other = backup + QStringLiteral("another DVR was chosen.");
+        row(backupMode, "backup, a DVR of another group chosen", {"other"}, {other});
+        row(backupMode, "backup, another DVR of its group chosen", {"sibling"}, {other});
+        const int search = CModeTable::SEARCH;
+        row(search, "playback, channels edited", {"0x00FF"}, {});
+        row(search, "playback, a DVR of another group chosen", {"other"}, {});
+        row(search, "playback, another DVR of its group chosen", {"sibling"}, {});
+        for (const char* edit : {"0x00FF", "password", "user", "dialect"}) {
             QTest::addRow("recording to the PC, %s edited", edit)
-                << int(CModeTable::LIVE_S) << QStringList{edit} << false << QStringList();
+                << int(CModeTable::LIVE_S) << QStringList{edit} << false << QStringList{recording + changed};
+        }
+        const int live = CModeTable::LIVE_S;
+        row(live, "recording to the PC, the DVR deleted", {"delete"}, {recording + deleted});
+        row(live, "recording to the PC, the DVR disconnected", {"disconnect"}, {recording + disconnected});
+        row(live, "recording to the PC, the group connected again", {"connect"}, {recording + connected});
+        row(live, "recording to the PC, the search page chosen with no room", {"search, no room"}, {noRoom});
     }
 
     void treeActsDuringRecording()
@@ -816,14 +906,25 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
         CBackupWidget* backup = bench.backup();
         QSignalSpy recordButton(&bench.live(), &CLiveView::recordToPcChecked);
+        PicturesOnTheirWay pictures(bench.wall());
+        const auto startBackup = [&] {
+            // Five minutes take the DVR three seconds; an hour runs on while
+            // the test acts.
+            ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + (goesOn ? 300 : 3600));
+            QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
+            return QTest::qWaitFor(
+                [&] { return child<QProgressBar>(*backup, "progressBar")->value() > 0; }, TIME_LIMIT_MS);
+        };
+        const auto recording = [&] {
+            const QList<CConnectDVR*>& entries = bench.live().connections().entries();
+            return std::any_of(entries.cbegin(), entries.cend(),
+                [](const CConnectDVR* controller) { return controller && controller->isRecording(); });
+        };
         bench.layOut(CModeTable::Mode(mode));
         if (mode == CModeTable::BACKUP) {
             bench.live().backupCurrent();
             QVERIFY(searched());
-            // Five minutes, which take the DVR three seconds.
-            ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + 300);
-            QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
-            QTRY_VERIFY_WITH_TIMEOUT(child<QProgressBar>(*backup, "progressBar")->value() > 0, TIME_LIMIT_MS);
+            QVERIFY(startBackup());
         } else if (mode == CModeTable::SEARCH) {
             bench.live().searchCurrent();
             QVERIFY(searched());
@@ -835,39 +936,92 @@ private slots:
         }
 
         for (const QString& action : actions) {
+            if (action == QLatin1String("start")) {
+                QVERIFY(startBackup());
+                continue;
+            }
             const qsizetype searchesBefore = searches(bench.dvr(0));
             const qsizetype requestsBefore = bench.dvr(0).requests().size();
-            const CConnectDVR* controller = bench.controller(0);
-            if (action == QLatin1String("delete")) {
-                bench.tree()->setCurrentItem(bench.tree()->topLevelItem(0)->child(0));
+            const bool recorded = mode == CModeTable::LIVE_S;
+            const bool running = recorded || (mode == CModeTable::BACKUP ? backup->isBackup() : !goesOn);
+            const bool ends = running && !goesOn && !recorded;
+            if (ends) {
+                // As it ends, a picture of its stream is on its way.
+                pictures.hold();
+                QTRY_VERIFY_WITH_TIMEOUT(pictures.holdsOne(), TIME_LIMIT_MS);
+            }
+            QTreeWidgetItem* group = bench.tree()->topLevelItem(0);
+            if (action == QLatin1String("stop")) {
+                QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStop"), Qt::LeftButton);
+            } else if (action == QLatin1String("stop, no room")) {
+                const FileSizeLimit noRoom(0);
+                QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStop"), Qt::LeftButton);
+            } else if (action == QLatin1String("stop, write failed")) {
+                // The failure's report is still on its way from the link's
+                // thread as Stop is clicked.
+                const CallsOnTheirWay held(bench.controller(0));
+                {
+                    const FileSizeLimit noRoom(0);
+                    QTRY_VERIFY_WITH_TIMEOUT(!bench.controller(0)->isRecording(), TIME_LIMIT_MS);
+                }
+                QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStop"), Qt::LeftButton);
+            } else if (action == QLatin1String("search, no room")) {
+                const FileSizeLimit noRoom(0);
+                bench.layOut(CModeTable::SEARCH);
+                bench.live().searchCurrent();
+            } else if (action == QLatin1String("delete")) {
+                bench.tree()->setCurrentItem(group->child(0));
                 bench.tree()->OnDeleteDVR();
+            } else if (action == QLatin1String("delete group")) {
+                bench.tree()->setCurrentItem(group);
+                bench.tree()->OnDeleteGroup();
+            } else if (action == QLatin1String("disconnect")) {
+                bench.tree()->setCurrentItem(group->child(0));
+                bench.tree()->OnDisconnectDVR();
             } else if (action == QLatin1String("connect")) {
                 bench.connectGroup(0, 0);
             } else if (action == QLatin1String("address")) {
                 bench.live().connectOne(bench.dvr(0).dvrRecord());
             } else if (action == QLatin1String("other")) {
                 emit bench.tree()->changedDVR(1, 0);
+            } else if (action == QLatin1String("sibling")) {
+                bench.tree()->setCurrentItem(group->child(1));
             } else {
                 if (action == QLatin1String("password"))
                     bench.dvr(0).setCredentials(bench.dvr(0).user(), QStringLiteral("5678"));
+                if (action == QLatin1String("user"))
+                    bench.dvr(0).setCredentials(QStringLiteral("operator"), bench.dvr(0).password());
                 bench.edit(0, [&action](DVR& record) {
                     if (action == QLatin1String("name"))
                         record.set_name("Renamed");
                     else if (action == QLatin1String("password"))
                         record.set_password("5678");
+                    else if (action == QLatin1String("user"))
+                        record.set_id("operator");
                     else if (action == QLatin1String("dialect"))
                         record.set_oldprotocol(true);
                     else
                         record.set_bitch(action.toUInt(nullptr, 16));
                 });
             }
-            if (mode == CModeTable::BACKUP)
+            if (ends) {
+                // What was on its way is not drawn.
+                pictures.letGo();
+                QVERIFY(!bench.showsAnyPicture());
+            }
+            if (mode == CModeTable::BACKUP) {
                 QCOMPARE(backup->isBackup(), goesOn);
-            else if (mode == CModeTable::SEARCH)
-                QVERIFY(!controller->isStarted());
-            else
-                QVERIFY(!controller->isRecording() && !recordButton.last().at(0).toBool());
-            if (goesOn || action == QLatin1String("delete") || action == QLatin1String("other"))
+            } else if (mode == CModeTable::SEARCH) {
+                // Ended as its Stop ends it: the DVR is told (Stop is the
+                // only playback command sent).
+                QTRY_VERIFY(!commands(bench.dvr(0), cgi::MODE_PB_CONTROL, CViewerCommands::OLD_OP_PLAYBACK).isEmpty());
+                QTRY_COMPARE(bench.dvr(0).streams()->runningCount(), 0);
+            } else {
+                QVERIFY(!recording() && !recordButton.last().at(0).toBool());
+            }
+            const bool edited = action.startsWith(QLatin1String("0x")) || action == QLatin1String("password")
+                || action == QLatin1String("user") || action == QLatin1String("dialect");
+            if (!edited && action != QLatin1String("connect") && action != QLatin1String("address"))
                 continue;
             // Asked again from the new record: with its password, in its
             // dialect.
@@ -890,9 +1044,17 @@ private slots:
         }
         if (goesOn)
             QTRY_VERIFY_WITH_TIMEOUT(!backup->isBackup(), TIME_LIMIT_MS);
-        QTRY_COMPARE(bench.messages(), messages);
+        // As they begin: a failure names the file.
+        const auto begun = [&] {
+            QStringList shown = bench.messages();
+            for (qsizetype i = 0; i < qMin(shown.size(), messages.size()); ++i)
+                shown[i].truncate(messages.at(i).size());
+            return shown;
+        };
+        QTRY_COMPARE(begun(), messages);
 
-        if (mode == CModeTable::SEARCH)
+        // Without room, the files are complete only as far as it let them.
+        if (mode == CModeTable::SEARCH || messages.value(0).startsWith(QLatin1String("[ERROR]")))
             return;
         const RawFileChecker files(
             folder.filePath(mode == CModeTable::BACKUP ? QStringLiteral("backup/DVR") : QStringLiteral("record/DVR")));
