@@ -48,19 +48,12 @@ COrderedCommands::Line& COrderedCommands::lineOf(const DVR& dvr)
     return *m_lines.back();
 }
 
-void COrderedCommands::know(const DVR& record, int clientId)
+void COrderedCommands::know(const DVR& record, std::optional<int> clientId)
 {
     if (Line* line = findLine(record)) {
         line->record = record;
-        line->clientId = clientId;
+        line->clientId = clientId.value_or(line->clientId);
     }
-    emit known(record);
-}
-
-void COrderedCommands::know(const DVR& record)
-{
-    if (Line* line = findLine(record))
-        line->record = record;
     emit known(record);
 }
 

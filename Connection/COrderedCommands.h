@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // The one line of commands to each DVR: every PTZ, preset tour and relay
@@ -70,10 +71,10 @@ public:
     static COrderedCommands& ofApplication();
 
     // The DVR's record as it now stands (edited in the tree, or its live
-    // link connected), with that link's client id or keeping the one known:
-    // the commands to it are built from them from now on.
-    void know(const DVR& record, int clientId);
-    void know(const DVR& record);
+    // link connected), with that link's client id, or keeping the one known
+    // when none is given: the commands to it are built from them from now
+    // on.
+    void know(const DVR& record, std::optional<int> clientId = std::nullopt);
     // Queues the command on the line of the record's DVR; the record and
     // client id become what the line knows of it.
     void send(const DVR& record, int clientId, Command command);

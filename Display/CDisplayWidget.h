@@ -93,9 +93,10 @@ public:
     void EnterFullScreen();
     // Empties every tile and silences the alarm of the events shown, then
     // emits tilesCleared. Pictures and times of live and remote playback
-    // frames that came before are not shown even when they arrive later. A running sequence goes on stepping and the
-    // alarm stays switched as its setting says: the redraws after a layout change or a DVR's failure clear the wall
-    // too.
+    // frames that came before are not shown even when they arrive later. A
+    // running sequence goes on stepping and the alarm stays switched as its
+    // setting says: the redraws after a layout change or a DVR's failure
+    // clear the wall too.
     void ClearScreen();
 
     void setPbStatus(const cgi::PbControl_Cmd& cmd);

@@ -89,8 +89,8 @@ public:
     bool contains(const QString& key) const;
     void remove(const QString& key);
 
-    // A channel's preset tour, in the group "channel" and the channel number:
-    // its keys and values, and the stored ones.
+    // A channel's preset tour as keys and values to write, the keys in the
+    // group "channel" and the channel number; readAutoPreset reads them.
     static QMap<QString, QVariant> autoPreset(int channel, int start, int end, int interval);
     void readAutoPreset(int channel, int& start, int& end, int& interval);
 
