@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QTreeWidgetItem>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -290,17 +291,20 @@ void CLiveView::endWork(int dvrIndex, const Ending& why)
     if (dvrIndex < 0 || dvrIndex == m_connections.currentIndex())
         endCurrentWork(why.backup);
     bool ended = false;
+    m_endingFailures.emplace();
     const QList<CConnectDVR*>& entries = m_connections.entries();
     for (int i = 0; i < entries.size(); ++i) {
         CConnectDVR* controller = entries.at(i);
-        if (!controller || (dvrIndex >= 0 && i != dvrIndex) || !controller->isRecording())
+        if (!controller || (dvrIndex >= 0 && i != dvrIndex))
             continue;
-        // While watched: a failure to complete the files is told.
+        ended = controller->isRecording() || ended;
+        // While watched: a failure to complete the files, or that of a
+        // write just before whose report is still on its way, is heard.
         controller->recordStop();
-        ended = true;
     }
-    if (ended)
-        emit recordToPcEnded(why.recording);
+    const QStringList failures = *std::exchange(m_endingFailures, std::nullopt);
+    if (ended || !failures.isEmpty())
+        emit recordToPcEnded((QStringList{why.recording} + failures).join(QLatin1Char('\n')));
 }
 
 void CLiveView::stopLocalPlayback()
@@ -699,7 +703,10 @@ void CLiveView::OnRecordFailed(const QString& reason)
 {
     if (sender() == current())
         emit recordToPcChecked(false);
-    emit recordToPcEnded(reason);
+    if (m_endingFailures)
+        m_endingFailures->append(reason);
+    else
+        emit recordToPcEnded(reason);
 }
 
 // ---- Remote playback and backup ----

@@ -5,8 +5,10 @@
 #include "viewer/CLiveSelection.h"
 
 #include <QObject>
+#include <QStringList>
 #include <ctime>
 #include <memory>
+#include <optional>
 
 class CBackupWidget;
 class CDVRListTree;
@@ -187,4 +189,7 @@ private:
     CConnectionList m_connections;
     CLiveSelection m_selection;
     int m_currentGroup = 0;
+    // While endWork ends the recordings to the PC: the failures to complete
+    // their files, told with why they ended.
+    std::optional<QStringList> m_endingFailures;
 };

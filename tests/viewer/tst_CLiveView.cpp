@@ -885,6 +885,9 @@ private slots:
         }
         const int live = CModeTable::LIVE_S;
         row(live, "recording to the PC, the DVR deleted", {"delete"}, {recording + deleted});
+        // One message: why, and on its next line the failure.
+        row(live, "recording to the PC, the DVR disconnected with no room", {"disconnect, no room"},
+            {recording + disconnected + QLatin1Char('\n') + noRoom});
         row(live, "recording to the PC, the DVR disconnected", {"disconnect"}, {recording + disconnected});
         row(live, "recording to the PC, the group connected again", {"connect"}, {recording + connected});
         row(live, "recording to the PC, the search page chosen with no room", {"search, no room"}, {noRoom});
@@ -975,7 +978,10 @@ private slots:
             } else if (action == QLatin1String("delete group")) {
                 bench.tree()->setCurrentItem(group);
                 bench.tree()->OnDeleteGroup();
-            } else if (action == QLatin1String("disconnect")) {
+            } else if (action.startsWith(QLatin1String("disconnect"))) {
+                std::optional<FileSizeLimit> noRoom;
+                if (action.endsWith(QLatin1String("no room")))
+                    noRoom.emplace(0);
                 bench.tree()->setCurrentItem(group->child(0));
                 bench.tree()->OnDisconnectDVR();
             } else if (action == QLatin1String("connect")) {
@@ -1054,7 +1060,7 @@ private slots:
         QTRY_COMPARE(begun(), messages);
 
         // Without room, the files are complete only as far as it let them.
-        if (mode == CModeTable::SEARCH || messages.value(0).startsWith(QLatin1String("[ERROR]")))
+        if (mode == CModeTable::SEARCH || messages.value(0).contains(QLatin1String("[ERROR]")))
             return;
         const RawFileChecker files(
             folder.filePath(mode == CModeTable::BACKUP ? QStringLiteral("backup/DVR") : QStringLiteral("record/DVR")));
