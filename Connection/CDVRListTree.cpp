@@ -1,5 +1,6 @@
 #include "CDVRListTree.h"
 
+#include "Common/CDvrIdentity.h"
 #include "Common/CEucKr.h"
 #include "Common/CPlainMessageBox.h"
 #include "Connection/CCameraNameReads.h"
@@ -215,10 +216,37 @@ void CDVRListTree::editDVR(const DVR& dvr)
     }
     // Names read before the edit belong to the DVR as it was.
     m_cameraNames->cancel(indexFromItem(item));
+    const DVR before = group.dvr(row);
     *group.mutable_dvr(row) = dvr;
     setRecord(item->parent(), group);
     setItemData(item, dvr);
     emit editedDVR(indexOfTopLevelItem(item->parent()), row);
+    tellUnlisted({before});
+}
+
+bool CDVRListTree::namesDvr(const DVR& dvr) const
+{
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        Group group;
+        if (!recordOf(topLevelItem(i), &group))
+            continue;
+        if (std::any_of(group.dvr().cbegin(), group.dvr().cend(),
+                [&dvr](const DVR& listed) { return CDvrIdentity::same(listed, dvr); }))
+            return true;
+    }
+    return false;
+}
+
+void CDVRListTree::tellUnlisted(const QList<DVR>& gone)
+{
+    QList<DVR> told;
+    for (const DVR& dvr : gone) {
+        const auto same = [&dvr](const DVR& other) { return CDvrIdentity::same(other, dvr); };
+        if (namesDvr(dvr) || std::any_of(told.cbegin(), told.cend(), same))
+            continue;
+        told << dvr;
+        emit unlisted(dvr);
+    }
 }
 
 void CDVRListTree::setItemData(QTreeWidgetItem* item, const DVR& dvr)
@@ -287,8 +315,11 @@ void CDVRListTree::OnDeleteGroup()
     QTreeWidgetItem* item = currentItem();
     if (!IsGroupItem())
         return;
+    Group group;
+    recordOf(item, &group);
     emit aboutToRemove(indexOfTopLevelItem(item), -1);
     deleteItem(item);
+    tellUnlisted(QList<DVR>(group.dvr().cbegin(), group.dvr().cend()));
     saveDVRList();
 }
 
@@ -339,6 +370,7 @@ void CDVRListTree::OnDeleteDVR()
     }
     setRecord(groupItem, remaining);
     deleteItem(item);
+    tellUnlisted({group.dvr(row)});
     saveDVRList();
 }
 

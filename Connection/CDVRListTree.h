@@ -67,6 +67,9 @@ signals:
     void aboutToRemove(int groupIndex, int dvrIndex);
     // The DVR item holds the record the operator edited.
     void editedDVR(int groupIndex, int dvrIndex);
+    // No entry names the record's DVR (address and port) any more: the
+    // entries that did were deleted, or edited to name another DVR.
+    void unlisted(const DVR& record);
     // A camera is about to be dragged: its DVR's record and its channel.
     void dragCameraItem(const DVR& dvr, int chIndex);
 
@@ -95,6 +98,10 @@ private:
     static bool hasDVRNamed(const QTreeWidgetItem* groupItem, const QString& name, const QTreeWidgetItem* except);
     void emitGroupConnect();
     void deleteItem(QTreeWidgetItem* item);
+    // An entry of a group record names the DVR (CDvrIdentity).
+    bool namesDvr(const DVR& dvr) const;
+    // Emits unlisted once for each DVR of those that no entry names now.
+    void tellUnlisted(const QList<DVR>& gone);
     void tell(const CListFileStatus& status);
 
     QPointer<CSetDVRInfoDialog> m_dialog;

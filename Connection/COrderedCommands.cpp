@@ -1,6 +1,7 @@
 #include "COrderedCommands.h"
 
 #include "Common/CDvrIdentity.h"
+#include "Common/CNetworkLog.h"
 #include "Connection/CApplicationSender.h"
 
 #include <QCoreApplication>
@@ -37,57 +38,99 @@ COrderedCommands::Line* COrderedCommands::findLine(const DVR& dvr) const
     return found == m_lines.cend() ? nullptr : found->get();
 }
 
-COrderedCommands::Line& COrderedCommands::lineOf(const DVR& dvr)
+COrderedCommands::Line& COrderedCommands::lineOf(const DVR& dvr, int clientId)
 {
     if (Line* line = findLine(dvr))
         return *line;
-    // Lines stay: a DVR's record outlives its commands, for a switch-off
-    // that is due later.
+    // Lines stay while the directory names their DVR: its record outlives
+    // its commands, for a switch-off that is due later.
     m_lines.push_back(std::make_unique<Line>());
     m_lines.back()->record = dvr;
+    m_lines.back()->clientId = clientId;
     return *m_lines.back();
 }
 
 void COrderedCommands::know(const DVR& record, std::optional<int> clientId)
 {
-    if (Line* line = findLine(record)) {
-        line->record = record;
-        line->clientId = clientId.value_or(line->clientId);
-    }
+    Line& line = lineOf(record, 0);
+    line.record = record;
+    line.clientId = clientId.value_or(line.clientId);
+    line.unlisted = false;
     emit known(record);
 }
 
-void COrderedCommands::send(const DVR& record, int clientId, Command command)
+void COrderedCommands::unlist(const DVR& record)
 {
-    Line& line = lineOf(record);
-    line.record = record;
-    line.clientId = clientId;
-    queue(line, std::move(command));
+    if (Line* line = findLine(record))
+        line->unlisted = true;
+    // Their last commands join the line before it may go.
+    emit unlisted(record);
+    if (const Line* line = findLine(record))
+        dropIfDone(*line);
+}
+
+void COrderedCommands::send(const DVR& dvr, int clientId, Command command)
+{
+    queue(lineOf(dvr, clientId), std::move(command));
 }
 
 void COrderedCommands::send(const DVR& dvr, Command command)
 {
-    queue(lineOf(dvr), std::move(command));
+    send(dvr, 0, std::move(command));
 }
 
 void COrderedCommands::queue(Line& line, Command command)
 {
     Entry entry{++m_lastSerial, std::move(command)};
     if (entry.command.repeat && (!line.onItsWay.empty() || !line.waiting.empty())) {
-        tellLater(std::move(entry), CCommandAnswer::replaced());
+        drop(line, std::move(entry), QStringLiteral("a command before it is not answered yet"), false);
         return;
     }
-    const Kind kind = entry.command.kind;
-    for (auto waiting = line.waiting.begin(); waiting != line.waiting.end();) {
-        if (waiting->command.kind == kind) {
-            tellLater(std::move(*waiting), CCommandAnswer::replaced());
-            waiting = line.waiting.erase(waiting);
-        } else {
-            ++waiting;
-        }
-    }
+    if (entry.command.act)
+        makeRoomForAct(line, entry.command.kind);
+    else
+        replaceWaiting(line, entry.command);
     line.waiting.push_back(std::move(entry));
     pump(line);
+    dropIfDone(line);
+}
+
+void COrderedCommands::replaceWaiting(Line& line, const Command& newer)
+{
+    // At most one command of a kind waits after its kind's last act.
+    for (auto waiting = line.waiting.end(); waiting != line.waiting.begin();) {
+        --waiting;
+        if (!(waiting->command.kind == newer.kind))
+            continue;
+        if (waiting->command.act)
+            return;
+        Entry replaced = std::move(*waiting);
+        line.waiting.erase(waiting);
+        const bool changesTheEnd = replaced.command.ending && !newer.ending;
+        drop(line, std::move(replaced), QStringLiteral("replaced by ") + newer.what, changesTheEnd);
+        return;
+    }
+}
+
+void COrderedCommands::makeRoomForAct(Line& line, const Kind& kind)
+{
+    const auto isAct = [&kind](const Entry& entry) { return entry.command.act && entry.command.kind == kind; };
+    if (std::count_if(line.waiting.cbegin(), line.waiting.cend(), isAct) < MAX_WAITING_ACTS)
+        return;
+    const auto oldest = std::find_if(line.waiting.begin(), line.waiting.end(), isAct);
+    Entry dropped = std::move(*oldest);
+    line.waiting.erase(oldest);
+    drop(line, std::move(dropped), QStringLiteral("too many acts wait"), true);
+}
+
+void COrderedCommands::drop(const Line& line, Entry entry, const QString& why, bool changesTheEnd)
+{
+    const QString text = describe(line, entry.command, QStringLiteral("not sent: ") + why);
+    if (changesTheEnd)
+        qWarning("[ERROR] %s", qPrintable(text));
+    else
+        qCDebug(lcDvrNetwork, "%s", qPrintable(text));
+    tellLater(std::move(entry), CCommandAnswer::replaced());
 }
 
 void COrderedCommands::pump(Line& line)
@@ -132,10 +175,19 @@ void COrderedCommands::onAnswer(quint64 serial, const CCommandAnswer& answer)
         else if (answer.outcome() == CCommandAnswer::Unanswered)
             log(*line, done.command, QStringLiteral("not answered: ") + answer.text());
         pump(*line);
+        dropIfDone(*line);
         if (done.command.answered)
             done.command.answered(answer);
         return;
     }
+}
+
+void COrderedCommands::dropIfDone(const Line& line)
+{
+    if (!line.unlisted || !line.onItsWay.empty() || !line.waiting.empty())
+        return;
+    m_lines.erase(std::find_if(
+        m_lines.begin(), m_lines.end(), [&line](const std::unique_ptr<Line>& held) { return held.get() == &line; }));
 }
 
 void COrderedCommands::tellLater(Entry entry, const CCommandAnswer& answer)
@@ -178,6 +230,13 @@ void COrderedCommands::reportUnfinished() const
 
 void COrderedCommands::log(const Line& line, const Command& command, const QString& what)
 {
-    qWarning("[ERROR] %s to DVR \"%s\" (%s:%u): %s", qPrintable(command.what), line.record.name().c_str(),
-        line.record.address().c_str(), line.record.port(), qPrintable(what));
+    qWarning("[ERROR] %s", qPrintable(describe(line, command, what)));
+}
+
+QString COrderedCommands::describe(const Line& line, const Command& command, const QString& what)
+{
+    return QStringLiteral("%1 to DVR \"%2\" (%3:%4): %5")
+        .arg(command.what, QString::fromStdString(line.record.name()), QString::fromStdString(line.record.address()))
+        .arg(line.record.port())
+        .arg(what);
 }

@@ -22,17 +22,31 @@
 // DVR has answered the one before, refused it, or the sender gave it up at
 // its time limit, so a slow link cannot let a later command overtake an
 // earlier one. What waits meanwhile is bounded: a command takes the place of
-// the waiting one of its kind (the same camera's moves, the same camera's
-// tour, the same relay), so the DVR follows the operator's last intent; a
-// repeat, which only keeps a movement going, is dropped while anything is on
-// its way or waits.
+// the waiting one of its kind (the same camera's moves and stop, the same
+// camera's tour, the same relay), so the DVR follows the operator's last
+// intent; a repeat, which only keeps a movement going, is dropped while
+// anything is on its way or waits. An act (a preset stored or recalled) is
+// a state of its own: it never takes another's place nor gives up its own,
+// and what of its kind was given before it is not replaced by what comes
+// after it, so the DVR gets a stop before the act that follows it. At most
+// MAX_WAITING_ACTS of a kind wait; beyond that the oldest is dropped. A
+// command dropped unsent is logged with its DVR: as a warning when it was a
+// stop, an Off or an act that nothing like it replaced, since what the DVR
+// ends with changes, otherwise as a debug line.
 //
-// A query is built when its command goes out, from the record and the live
-// link's client id the line then knows for its DVR: a record edited in the
-// tree, or a live link that connected again under a new client id, reaches
-// the commands that wait. A refusal, or a command that got no answer, is
-// logged with the DVR and the answer's text, and each command's giver hears
-// what became of it (never from within send()).
+// A line knows its DVR's record and the live link's client id from the
+// directory and the link alone (know()); a page's record names the DVR
+// only, so a page holding an older record cannot put stale credentials back
+// on the commands that wait. A query is built when its command goes out,
+// from what the line then knows: a record edited in the tree, or a live
+// link that connected again under a new client id, reaches the commands
+// that wait. A refusal, or a command that got no answer, is logged with the
+// DVR and the answer's text, and each command's giver hears what became of
+// it (never from within send()).
+//
+// When no directory entry names a DVR any more (unlist()), what is pending
+// for it ends (unlisted), and its line goes, record and all, once nothing of
+// it is on its way or waits.
 //
 // At the program's end (sendEndingNow) the commands that end something (a
 // stop, a tour's end, an Off) still waiting go out at once, even behind one
@@ -63,8 +77,13 @@ public:
         bool repeat = false;
         // Ends something: goes out at the program's end whatever waits ahead.
         bool ending = false;
+        // An act of its own, neither replacing nor replaced.
+        bool act = false;
         CSendCommand::Answered answered;
     };
+
+    // Acts of one kind waiting at a time.
+    static constexpr int MAX_WAITING_ACTS = 4;
 
     // The application's one instance, made on first use; it goes with the
     // application object.
@@ -73,13 +92,17 @@ public:
     // The DVR's record as it now stands (edited in the tree, or its live
     // link connected), with that link's client id, or keeping the one known
     // when none is given: the commands to it are built from them from now
-    // on.
+    // on, its line made for them if need be.
     void know(const DVR& record, std::optional<int> clientId = std::nullopt);
-    // Queues the command on the line of the record's DVR; the record and
-    // client id become what the line knows of it.
-    void send(const DVR& record, int clientId, Command command);
-    // Queues it on the line of that DVR, to be built from what the line
-    // knows by then (a DVR without a line yet: the record as given).
+    // No directory entry names the record's DVR any more: listeners end what
+    // they hold pending for it, and its line goes once nothing of it is on
+    // its way or waits. Its live link connecting again (know()) keeps it.
+    void unlist(const DVR& record);
+    // Queues the command on the line of that DVR, to be built from what the
+    // line knows by then; a DVR without a line yet is known by the record
+    // and client id given.
+    void send(const DVR& dvr, int clientId, Command command);
+    // The same, without a client id for a DVR the line does not know yet.
     void send(const DVR& dvr, Command command);
 
     // A command is on its way to a DVR, or waits for one.
@@ -95,6 +118,10 @@ signals:
     // A DVR's record or client id was made known: a command that failed may
     // go again.
     void known(const DVR& record);
+    // No directory entry names that DVR any more: what is pending for it
+    // ends now, not at the program's end. What is given to it meanwhile
+    // still goes on its line.
+    void unlisted(const DVR& record);
 
 private:
     struct Entry {
@@ -106,21 +133,34 @@ private:
         int clientId = 0;
         std::deque<Entry> waiting;
         std::vector<Entry> onItsWay;
+        // No directory entry names the DVR: the line goes once idle.
+        bool unlisted = false;
     };
     using Lines = std::vector<std::unique_ptr<Line>>;
 
     explicit COrderedCommands(QObject* parent);
     Line* findLine(const DVR& dvr) const;
-    Line& lineOf(const DVR& dvr);
+    // A DVR without a line gets one that knows it by what is given.
+    Line& lineOf(const DVR& dvr, int clientId);
     void queue(Line& line, Command command);
+    // A command other than an act takes the place of the one of its kind
+    // given since that kind's last act.
+    void replaceWaiting(Line& line, const Command& newer);
+    // The oldest act of the kind goes when the bound is reached.
+    void makeRoomForAct(Line& line, const Kind& kind);
+    // Logs a command that will not be sent and tells its giver.
+    void drop(const Line& line, Entry entry, const QString& why, bool changesTheEnd);
     // Sends what waits while nothing is on its way.
     void pump(Line& line);
+    // An unlisted line with nothing on its way or waiting goes.
+    void dropIfDone(const Line& line);
     // One that cannot go out is logged, and its giver hears so.
     void start(Line& line, Entry entry);
     void onAnswer(quint64 serial, const CCommandAnswer& answer);
     // Outside the caller's call, so that a giver never hears within send().
     void tellLater(Entry entry, const CCommandAnswer& answer);
     static void log(const Line& line, const Command& command, const QString& what);
+    static QString describe(const Line& line, const Command& command, const QString& what);
 
     Lines m_lines;
     quint64 m_lastSerial = 0;

@@ -90,11 +90,6 @@ QString CLiveCommand::oldQuery(int clientId, int op, std::optional<int> channel,
     return checked(query);
 }
 
-void CLiveCommand::sendOld(int op, int channel, const QByteArray& request)
-{
-    send(oldQuery(op, channel, request));
-}
-
 void CLiveCommand::sendOld(int op, const QByteArray& request)
 {
     send(oldQuery(op, std::nullopt, request));

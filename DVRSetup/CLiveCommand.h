@@ -54,8 +54,7 @@ public:
     // stands. Empty when the DVR could not take it.
     static QString oldQuery(int clientId, int op, std::optional<int> channel, const QByteArray& request);
     QString oldQuery(int op, std::optional<int> channel, const QByteArray& request) const;
-    void sendOld(int op, int channel, const QByteArray& request);
-    // The same without CH, for commands that name no channel.
+    // Sends that query without CH, for commands that name no channel.
     void sendOld(int op, const QByteArray& request);
     // "MODE=5&CID=%d&OP=%d" naming the stream clientId + streamOffset (the
     // audio link's is the video link's + 100), for the caller to complete.

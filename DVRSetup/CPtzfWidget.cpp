@@ -211,6 +211,7 @@ void CPtzfWidget::send(
     line.what = QStringLiteral("PTZ %1 on channel %2").arg(what).arg(m_channel + 1);
     line.repeat = repeat;
     line.ending = command == cgi::Ptzf::CMD_STOP;
+    line.act = command == cgi::Ptzf::CMD_PRESET_SET || command == cgi::Ptzf::CMD_PRESET_GO;
     line.query = [ptzf, oldRequest, channel = m_channel](const DVR& dvr, int clientId) {
         if (!dvr.oldprotocol())
             return CLiveCommand::newQuery(dvr, cgi::MODE_PTZF, ptzf);

@@ -22,7 +22,9 @@ class CPtzfWidget;
 // through the DVR's line of commands (COrderedCommands), so a DVR takes the
 // stop after the movement it stops, also one held as the window closes; a
 // repeat is left out while the DVR has not taken the command before it, and
-// a command takes the place of one to the same camera that still waits. The
+// a movement or stop takes the place of one to the same camera that still
+// waits, while a preset stored or recalled is an act that keeps its place
+// among them, in the order clicked. The
 // speed is kept in the settings store, saved as the page goes when the
 // operator changed it, so that another viewer's stays.
 class CPtzfWidget : public QWidget {

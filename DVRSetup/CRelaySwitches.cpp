@@ -52,6 +52,9 @@ struct CRelaySwitches::Relay {
     bool armedFailed = false;
     int timerId = 0;
     QString problem;
+    // No directory entry names its DVR: no page shows or commands it any
+    // more, and it goes once its last commands are heard of.
+    bool unlisted = false;
 };
 
 CRelaySwitches& CRelaySwitches::ofApplication()
@@ -68,7 +71,9 @@ CRelaySwitches& CRelaySwitches::ofApplication()
 CRelaySwitches::CRelaySwitches(QObject* parent)
     : QObject(parent)
 {
-    connect(&COrderedCommands::ofApplication(), &COrderedCommands::known, this, &CRelaySwitches::onKnown);
+    COrderedCommands& lines = COrderedCommands::ofApplication();
+    connect(&lines, &COrderedCommands::known, this, &CRelaySwitches::onKnown);
+    connect(&lines, &COrderedCommands::unlisted, this, &CRelaySwitches::onUnlisted);
 }
 
 CRelaySwitches::~CRelaySwitches() = default;
@@ -76,7 +81,7 @@ CRelaySwitches::~CRelaySwitches() = default;
 CRelaySwitches::Relay* CRelaySwitches::findRelay(const DVR& dvr, unsigned number) const
 {
     const auto found = std::find_if(m_relays.cbegin(), m_relays.cend(), [&](const std::unique_ptr<Relay>& relay) {
-        return relay->number == number && CDvrIdentity::same(relay->dvr, dvr);
+        return !relay->unlisted && relay->number == number && CDvrIdentity::same(relay->dvr, dvr);
     });
     return found == m_relays.cend() ? nullptr : found->get();
 }
@@ -190,6 +195,8 @@ void CRelaySwitches::onAnswer(quint64 serial, const CCommandAnswer& answer)
             else if (!done.on && relay.given.empty() && !relay.armed)
                 reportLeftOn(relay);
         }
+        if (relay.unlisted && relay.given.empty())
+            m_relays.erase(std::find(m_relays.begin(), m_relays.end(), named));
         emit changed();
         return;
     }
@@ -201,6 +208,25 @@ void CRelaySwitches::onKnown(const DVR& record)
         if (relay->armed && relay->armedFailed && CDvrIdentity::same(relay->dvr, record))
             sendSwitchOff(*relay, false);
     }
+}
+
+void CRelaySwitches::onUnlisted(const DVR& record)
+{
+    bool unlisted = false;
+    for (const std::unique_ptr<Relay>& relay : m_relays) {
+        if (relay->unlisted || !CDvrIdentity::same(relay->dvr, record))
+            continue;
+        // Nothing would try again once it failed.
+        sendLast(*relay);
+        relay->unlisted = true;
+        unlisted = true;
+    }
+    if (!unlisted)
+        return;
+    m_relays.erase(std::remove_if(m_relays.begin(), m_relays.end(),
+                       [](const std::unique_ptr<Relay>& relay) { return relay->unlisted && relay->given.empty(); }),
+        m_relays.end());
+    emit changed();
 }
 
 void CRelaySwitches::arm(Relay& relay, int milliseconds, bool failed)
@@ -224,17 +250,21 @@ void CRelaySwitches::sendSwitchOff(Relay& relay, bool last)
 
 void CRelaySwitches::sendAllNow()
 {
-    for (const std::unique_ptr<Relay>& relay : m_relays) {
-        bool switchOffDue = relay->armed;
-        for (Given& command : relay->given) {
-            command.last = true;
-            // Its On has not been answered yet: the switch-off follows it.
-            switchOffDue = switchOffDue || command.autoOffMs != NO_AUTO_OFF;
-            command.autoOffMs = NO_AUTO_OFF;
-        }
-        if (switchOffDue)
-            sendSwitchOff(*relay, true);
+    for (const std::unique_ptr<Relay>& relay : m_relays)
+        sendLast(*relay);
+}
+
+void CRelaySwitches::sendLast(Relay& relay)
+{
+    bool switchOffDue = relay.armed;
+    for (Given& command : relay.given) {
+        command.last = true;
+        // Its On has not been answered yet: the switch-off follows it.
+        switchOffDue = switchOffDue || command.autoOffMs != NO_AUTO_OFF;
+        command.autoOffMs = NO_AUTO_OFF;
     }
+    if (switchOffDue)
+        sendSwitchOff(relay, true);
 }
 
 void CRelaySwitches::reportUnanswered() const

@@ -27,8 +27,9 @@
 // refused or not answered goes again every retry interval, and at once when
 // that DVR's record is edited or its live link connects again. On, Off or
 // Auto on the same relay replace it; one already on its way is no longer
-// awaited. Deleting or editing a directory entry does not touch it. At the
-// program's end every pending switch-off goes out, and one that fails then
+// awaited. It lives as long as a directory entry names its DVR: when none
+// does any more (COrderedCommands::unlisted), and likewise at the program's
+// end, every pending switch-off goes out at once, and one that fails then
 // is reported rather than tried again.
 //
 // A command the DVR refuses or does not answer is what the relay page tells
@@ -90,8 +91,14 @@ private:
     void give(Relay& relay, const CLiveCommand* target, const Given& given);
     void onAnswer(quint64 serial, const CCommandAnswer& answer);
     void onKnown(const DVR& record);
+    // No page shows that DVR's relays any more: they end as at the
+    // program's end.
+    void onUnlisted(const DVR& record);
     void arm(Relay& relay, int milliseconds, bool failed);
     void sendSwitchOff(Relay& relay, bool last);
+    // A switch-off pending or following an unanswered On goes out now, and
+    // none of the relay's commands is tried again.
+    void sendLast(Relay& relay);
     static QString problemText(const CCommandAnswer& answer);
     static void reportLeftOn(const Relay& relay);
     void stopTimer(Relay& relay);

@@ -62,6 +62,8 @@ CLiveView::CLiveView(const Panels& panels, const CModeTable& modes, CSendCommand
     connect(tree, &CDVRListTree::disconnectDVR, this, &CLiveView::slotDisconnectDVR);
     connect(tree, &CDVRListTree::aboutToRemove, this, &CLiveView::OnRemovingDVR);
     connect(tree, &CDVRListTree::editedDVR, this, &CLiveView::OnEditedDVR);
+    // What is pending for a DVR ends with the last entry naming it.
+    connect(tree, &CDVRListTree::unlisted, &COrderedCommands::ofApplication(), &COrderedCommands::unlist);
     connect(panels.wall, &CDisplayWidget::changedScreen, this, &CLiveView::slotChangedScreen);
     connect(panels.wall, &CDisplayWidget::sendChannelCommand, this, &CLiveView::sendChannelCommand);
     connect(panels.playback, &CPlaybackWidget::selectedTime, this, &CLiveView::OnSelectedTime);
@@ -439,7 +441,6 @@ void CLiveView::stopOne(int dvrIndex)
 
 void CLiveView::OnRemovingDVR(int groupIndex, int dvrIndex)
 {
-    // A relay's pending switch-off still goes out: the relay is on.
     if (dvrIndex < 0 && groupIndex < m_currentGroup) {
         --m_currentGroup;
         return;

@@ -45,6 +45,8 @@ QString describe(const TestDvrRequest& request)
 {
     if (request.dialect == TestDvrRequest::OldDialect)
         return QString::fromLatin1(request.query);
+    if (!request.authorized)
+        return QStringLiteral("refused for its password");
     const std::string data = request.data.toStdString();
     cgi::Ptzf ptzf;
     cgi::AutoPreset tour;
@@ -182,6 +184,8 @@ void tst_LiveControlPanel::cleanup()
     CRelaySwitches& relays = CRelaySwitches::ofApplication();
     relays.sendAllNow();
     QTRY_VERIFY(CApplicationSender::pending() == 0 && !COrderedCommands::ofApplication().isBusy());
+    // The next row's DVR may listen on this port: its line starts afresh.
+    COrderedCommands::ofApplication().unlist(m_dvr->dvrRecord());
     m_dvr.reset();
 }
 
@@ -331,7 +335,10 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
     // id; "closed": the panel goes; "told=<text>": the relay page tells that
     // text, or nothing; "auto=<0|1>": Auto shows unchecked (checked);
     // "leftOn": A's relay is reported as it may stay on, which no other row
-    // may report. The operator lets go of what is held at the end.
+    // may report; "warns=<text>": a warning holding the text is logged next;
+    // "release": the operator lets go of what is held, as at the end;
+    // "password": A takes a new password, as its record edited in the tree
+    // now holds, which the panel's record does not.
     QTest::addColumn<bool>("oldProtocol");
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QStringList>("sentToA");
@@ -421,6 +428,34 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         QTest::addRow("%s: A's move unanswered, B's moves go", old ? "old" : "new")
             << old << QStringList{"hold=ptz", "press=ptzf_right", "B", "press=ptzf_right", "B=1"}
             << QStringList{move, stop} << QStringList{moveB, stopB} << QList<bool>{false};
+        // A preset act keeps its place among the moves and their stops:
+        // the camera ends as the last click says.
+        const QString set = old ? oldQuery("7", "9S1") : "ptzf 11 ch3 s0 p0";
+        const QString go = old ? oldQuery("7", "9G1") : "ptzf 12 ch3 s0 p0";
+        const QStringList shortPan{"press=ptzf_right", "release"};
+        moveRow("a short pan and Set behind a late move", QStringList{"late=ptz"} + shortPan + QStringList{"Set"},
+            {move, stop, set});
+        moveRow("a short pan and Go behind a late move", QStringList{"late=ptz"} + shortPan + QStringList{"Go"},
+            {move, stop, go});
+        moveRow("a pan, Set, a pan behind a late move",
+            QStringList{"late=ptz"} + shortPan + QStringList{"Set"} + shortPan, {move, stop, set, stop});
+        const QString tooMany = QStringLiteral("warns=preset 1 go on channel 4 .*not sent: too many acts wait");
+        moveRow("Go six times behind a held move: the last four",
+            QStringList{"hold=ptz"} + shortPan + QStringList{tooMany, "Go", "Go", "Go", "Go", "Go", tooMany, "Go"},
+            {move, stop, go, go, go, go});
+        if (old)
+            continue;
+        // A relay command goes with the password that A's record holds when
+        // it goes out, whatever record the page holds (the older dialect's
+        // commands carry none).
+        relayRow("the page's older record does not undo a new password",
+            {"DVRControl2", "RPOn0", "wait=1", "password", "RPOff0", "wait=2", "told="}, a);
+        relayRow("a command waiting across a new password goes with it",
+            {"late", "DVRControl2", "RPOn0", "RPOff0", "password", "wait=2", "told="},
+            {"refused for its password", a.last()});
+        // Each camera's commands wait apart.
+        moveRow("a short pan on two cameras behind a late move",
+            QStringList{"late=ptz"} + shortPan + QStringList{"ch=5"} + shortPan, {move, stop, "ptzf 10 ch5 s0"});
     }
 }
 
@@ -477,6 +512,16 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
             QTRY_COMPARE(child("RPAuto0")->isChecked(), argument == "1");
         } else if (name == "leftOn") {
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("relay 0 of DVR .* may stay on"));
+        } else if (name.startsWith("warns=")) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(argument));
+        } else if (name == "release") {
+            for (QPushButton* button : m_panel->findChildren<QPushButton*>()) {
+                if (button->isDown())
+                    QTest::mouseRelease(button, Qt::LeftButton);
+            }
+        } else if (name == "password") {
+            m_dvr->setCredentials(QStringLiteral("admin"), QStringLiteral("5678"));
+            COrderedCommands::ofApplication().know(m_dvr->dvrRecord(oldProtocol));
         } else if (name == "tick") {
             QVERIFY(QMetaObject::invokeMethod(
                 m_panel->findChild<CPtzfWidget*>()->findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly),
@@ -499,6 +544,7 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     CRelaySwitches& relays = CRelaySwitches::ofApplication();
     relays.sendAllNow();
     QTRY_VERIFY(CApplicationSender::pending() == 0 && !COrderedCommands::ofApplication().isBusy());
+    COrderedCommands::ofApplication().unlist(other.dvrRecord());
 }
 
 void tst_LiveControlPanel::ptzfSpeedIsKept()

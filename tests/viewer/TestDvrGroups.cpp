@@ -24,6 +24,9 @@ TestDvrGroups::~TestDvrGroups()
     if (!QTest::qWaitFor(
             [] { return CApplicationSender::pending() == 0 && !COrderedCommands::ofApplication().isBusy(); }))
         qWarning("relay commands were still under way");
+    // A later DVR may listen on one of these ports: its line starts afresh.
+    for (const std::unique_ptr<TestDvr>& dvr : m_dvrs)
+        COrderedCommands::ofApplication().unlist(dvr->dvrRecord());
 }
 
 void TestDvrGroups::setTree(CDVRListTree* tree)

@@ -108,7 +108,8 @@ public:
     //                title names that DVR right now
     //   port=i:j     the tree's edit gives row i the port of DVR j
     //   mask=i:m     the tree's edit gives row i the channel mask m
-    //   delete=i     the tree's row i is deleted; click=i: a click on row i
+    //   delete=i[:g] the tree's row i (of group g, else 0) is deleted;
+    //                deletegroup=g: group g is; click=i: a click on row i
     //   disconnect=i the tree disconnects row i (-1: the group); icon=i: row
     //                i shows connected
     //   again        the tree connects the group again, whatever its DVRs
@@ -384,8 +385,11 @@ private:
                     record.set_bitch(argument.section(QLatin1Char(':'), 1).toUInt(nullptr, 0));
             });
         } else if (name == QLatin1String("delete")) {
-            m_tree->setCurrentItem(m_tree->topLevelItem(0)->child(value));
+            m_tree->setCurrentItem(m_tree->topLevelItem(count)->child(value));
             m_tree->OnDeleteDVR();
+        } else if (name == QLatin1String("deletegroup")) {
+            m_tree->setCurrentItem(m_tree->topLevelItem(value));
+            m_tree->OnDeleteGroup();
         } else if (name == QLatin1String("click")) {
             const QRect row = m_tree->visualItemRect(m_tree->topLevelItem(0)->child(value));
             QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, {}, row.center());
@@ -893,11 +897,16 @@ private slots:
         QTest::addColumn<int>("retryMs");
         QTest::addColumn<QStringList>("relays"); // A's, B's and C's
         QTest::addColumn<bool>("leftOn"); // A's relay is reported as it may stay on
+        QTest::addColumn<QStringList>("logged"); // further warnings, as patterns
         const QString autoOff = QStringLiteral(" DVRControl2 AutoOff1 RPAuto0");
         const QStringList onOff{"on off", "-", "-"};
-        const auto row
-            = [](const char* name, const QString& events, int secondMs, int retryMs, const QStringList& relays,
-                  bool leftOn = false) { QTest::newRow(name) << events << secondMs << retryMs << relays << leftOn; };
+        const auto row = [](const char* name, const QString& events, int secondMs, int retryMs,
+                             const QStringList& relays, bool leftOn = false, const QStringList& logged = {}) {
+            QTest::newRow(name) << events << secondMs << retryMs << relays << leftOn << logged;
+        };
+        const auto unfinished = [](const char* command, const char* what) {
+            return QStringLiteral("relay 0 %1 to DVR \"A\".*: not %2 before the program ended").arg(command, what);
+        };
         row("closed while A's pends", "connect" + autoOff + " close", 1000, 1000, onOff);
         row("closed while A's pends, answered late", "slow=0 connect" + autoOff + " close", 1000, 1000, onOff);
         row("closed while A's and B's pend", "connect" + autoOff + " LiveM select=16" + autoOff + " close", 1000, 1000,
@@ -928,18 +937,34 @@ private slots:
         row("the relay page's Off, closed at once over a slow link", "slow=0 connect DVRControl2 RPOn0 RPOff0 close",
             1000, 1000, onOff);
         row("an Off never answered: it may stay on", "hold=0 connect DVRControl2 RPOff0 close=200", 1000, 1000,
-            {"off", "-", "-"}, true);
+            {"off", "-", "-"}, true, {unfinished("off", "answered")});
         // At the end an Off waiting behind an unanswered On goes anyway; an
         // On that never went leaves the relay as the Off before it did.
         row("an On never answered, an Off behind it: the Off goes, it may stay on",
             "hold=0 connect DVRControl2 RPOn0 RPOff0 close=2000", 1000, 1000, {"on off", "-", "-"}, true);
         row("an Off never answered, an On behind it: nothing stays on",
-            "hold=0 connect DVRControl2 RPOff0 RPOn0 close=2000", 1000, 1000, {"off", "-", "-"});
+            "hold=0 connect DVRControl2 RPOff0 RPOn0 close=2000", 1000, 1000, {"off", "-", "-"}, false,
+            {unfinished("off", "answered"), unfinished("on", "sent")});
         // Told, pending, and sent again at once with the password edited in
         // the tree.
+        const QString refused = QStringLiteral(" sent=0:0 newpassword=0 offs=0:1 told=password");
         row("refused for the DVR's new password, then its entry edited",
-            "connect" + autoOff + " sent=0:0 newpassword=0 offs=0:1 told=password auto=1 password=0 offs=0:2", 100,
-            3600000, {"on off off", "-", "-"});
+            "connect" + autoOff + refused + " auto=1 password=0 offs=0:2", 100, 3600000, {"on off off", "-", "-"});
+        row("the same, edited while disconnected", "connect" + autoOff + refused + " disconnect=0 password=0 offs=0:2",
+            100, 3600000, {"on off off", "-", "-"});
+        // What is pending for A ends with the last entry naming it: its
+        // switch-off goes once more at once, then A's relay may stay on.
+        row("refused, then A's entries deleted",
+            "connect" + autoOff + refused + " delete=1:1 delete=0 offs=0:2 sent=0:2", 100, 3600000,
+            {"on off off", "-", "-"}, true);
+        row("refused, then A's groups deleted",
+            "connect" + autoOff + refused + " deletegroup=1 auto=1 deletegroup=0 offs=0:2 sent=0:2", 100, 3600000,
+            {"on off off", "-", "-"}, true);
+        row("refused, then A's entries edited to C's address",
+            "connect" + autoOff + refused + " deletegroup=1 auto=1 port=0:2 offs=0:2 panel=A auto=0 sent=0:2", 100,
+            3600000, {"on off off", "-", "-"}, true);
+        row("A's entries deleted before its switch-off is due: it goes at once",
+            "connect" + autoOff + " sent=0:0 delete=1:1 delete=0 offs=0:1", 1000, 3600000, onOff);
         row("a PTZ move held as the window closes: it stops", "connect dclick=0 press=ptzf_right close stops=0:1", 1000,
             1000, {"-", "-", "-"});
         row("a PTZ move answered 8 s late, let go as the window closes: it stops",
@@ -953,6 +978,9 @@ private slots:
         QFETCH(int, retryMs);
         QFETCH(QStringList, relays);
         QFETCH(bool, leftOn);
+        QFETCH(QStringList, logged);
+        for (const QString& pattern : logged)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(pattern));
         if (leftOn)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("relay 0 of DVR \"A\".*may stay on")));
         else
