@@ -30,9 +30,9 @@
 // and what of its kind was given before it is not replaced by what comes
 // after it, so the DVR gets a stop before the act that follows it. At most
 // MAX_WAITING_ACTS of a kind wait; beyond that the oldest is dropped. A
-// command dropped unsent is logged with its DVR: as a warning when it was a
-// stop, an Off or an act that nothing like it replaced, since what the DVR
-// ends with changes, otherwise as a debug line.
+// command dropped unsent is logged with its DVR: as a warning when what the
+// DVR ends with changes (an act, or a stop or an Off replaced by a command
+// that ends nothing), otherwise as a debug line.
 //
 // A line knows its DVR's record and the live link's client id from the
 // directory and the link alone (know()); a page's record names the DVR

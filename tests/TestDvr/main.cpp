@@ -3,6 +3,8 @@
 #include "TestDvrConfiguration.h"
 #include "TestDvrStreams.h"
 
+#include "dvr_protocol/cgi_request.pb.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
@@ -57,6 +59,19 @@ QString relayWord(const TestDvrRequest& request)
     if (!on)
         return QString();
     return *on ? QStringLiteral(" relay on") : QStringLiteral(" relay off");
+}
+
+// " ptz <command> <preset>" for a newer-dialect PTZ command (its cmd
+// number, and the preset of a preset act), so that the order of moves, stops
+// and presets reaching a camera can be read; empty for other requests.
+QString ptzWord(const TestDvrRequest& request)
+{
+    cgi::Ptzf ptzf;
+    if (request.kind != TestDvrRequest::Command || request.dialect != TestDvrRequest::NewDialect
+        || request.mode != cgi::MODE_PTZF || !ptzf.ParseFromString(request.data.toStdString()))
+        return QString();
+    return QStringLiteral(" ptz %1 channel %2").arg(ptzf.cmd()).arg(ptzf.channel())
+        + (ptzf.has_preset() ? QStringLiteral(" preset %1").arg(ptzf.preset()) : QString());
 }
 
 } // namespace
@@ -203,7 +218,7 @@ int main(int argc, char* argv[])
         const TestDvrRequest request = dvr.lastRequest();
         out << kindName(request.kind) << ' ' << (request.dialect == TestDvrRequest::NewDialect ? "new" : "old")
             << " mode " << request.mode << (request.authorized ? "" : " refused") << ": " << request.method << ' '
-            << request.target << relayWord(request) << Qt::endl;
+            << request.target << relayWord(request) << ptzWord(request) << Qt::endl;
     });
     QObject::connect(dvr.streams(), &TestDvrStreams::streamEnded, &dvr, [&out](const TestDvrStreams::Record& record) {
         out << (record.audioStream ? "audio" : "video") << " stream " << record.id << " ended: " << record.videoFrames
