@@ -96,6 +96,12 @@ void CBackupWidget::reloadSearchData()
     m_remote->reload();
 }
 
+void CBackupWidget::forgetDvr()
+{
+    clear();
+    m_remote->clear();
+}
+
 void CBackupWidget::displaySearchData(const CSearchDataParser& result)
 {
     if (!result.getDateHours().empty())

@@ -48,6 +48,9 @@ public:
     int getDvrIndex() const { return m_dvrIndex; }
     // Shows the last reply again, without asking the DVR.
     void reloadSearchData();
+    // The DVR searched left the directory: its recordings leave the page,
+    // and neither a reload nor a move to another hour asks it again.
+    void forgetDvr();
     virtual void languageChange();
 
 public slots:

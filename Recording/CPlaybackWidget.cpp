@@ -168,6 +168,14 @@ void CPlaybackWidget::reloadSearchData()
     m_remote->reload();
 }
 
+void CPlaybackWidget::forgetDvr()
+{
+    if (m_local)
+        return;
+    clear();
+    m_remote->clear();
+}
+
 void CPlaybackWidget::setDisplayWidget(CDisplayWidget* wall)
 {
     m_display = wall;

@@ -61,6 +61,10 @@ public:
     int getDvrIndex() const { return m_dvrIndex; }
     // Shows the last remote reply again, without asking the DVR.
     void reloadSearchData();
+    // The DVR searched left the directory: its recordings leave the panel,
+    // and neither a reload nor a move to another hour asks it again. Local
+    // files stay.
+    void forgetDvr();
     virtual void languageChange();
 
 signals:

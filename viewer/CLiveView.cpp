@@ -144,14 +144,8 @@ void CLiveView::start()
 
     CConnectDVR* controller = current();
     const CModeTable::Page page = m_modes.bottomPage();
-    if (page == CModeTable::PLAYBACK_PAGE) {
-        if (controller)
-            m_panels.playback->search(controller->getDVR(), controller->getDVRChannels(), controller->getClientID());
-        return;
-    }
-    if (page == CModeTable::BACKUP_PAGE) {
-        if (controller)
-            m_panels.backup->search(controller->getDVR(), controller->getDVRChannels(), controller->getClientID());
+    if (page == CModeTable::PLAYBACK_PAGE || page == CModeTable::BACKUP_PAGE) {
+        searchRecordings(page, controller);
         return;
     }
     emit recordToPcEnabled(true);
@@ -231,10 +225,7 @@ CConnectDVR* CLiveView::stopForPage()
 void CLiveView::searchCurrent()
 {
     m_panels.playback->clear();
-    if (CConnectDVR* controller = stopForPage())
-        m_panels.playback->search(controller->getDVR(), controller->getDVRChannels(), controller->getClientID());
-    else
-        m_panels.playback->search(DVR(), DVR_CHANNELS, -1);
+    searchRecordings(CModeTable::PLAYBACK_PAGE, stopForPage());
 }
 
 void CLiveView::browseLocalFiles()
@@ -248,16 +239,20 @@ void CLiveView::browseLocalFiles()
 
 void CLiveView::backupCurrent()
 {
-    // A backup needs the DVR's answer to its search, which a DVR that
-    // failed cannot give; one still starting may.
-    const CConnectDVR* controller = current();
-    const bool mayAnswer = controller && controller->isStarted();
-    stopForPage();
-    if (!mayAnswer) {
-        m_panels.backup->clear();
-        return;
-    }
-    m_panels.backup->search(controller->getDVR(), controller->getDVRChannels(), controller->getClientID());
+    m_panels.backup->clear();
+    searchRecordings(CModeTable::BACKUP_PAGE, stopForPage());
+}
+
+void CLiveView::searchRecordings(CModeTable::Page page, CConnectDVR* controller)
+{
+    m_searched = controller;
+    const DVR dvr = controller ? controller->getDVR() : DVR();
+    const int channels = controller ? controller->getDVRChannels() : DVR_CHANNELS;
+    const int clientId = controller ? controller->getClientID() : -1;
+    if (page == CModeTable::BACKUP_PAGE)
+        m_panels.backup->search(dvr, channels, clientId);
+    else
+        m_panels.playback->search(dvr, channels, clientId);
 }
 
 void CLiveView::stopBackup()
@@ -450,6 +445,13 @@ void CLiveView::OnRemovingDVR(int groupIndex, int dvrIndex)
     endWork(dvrIndex,
         {tr("The backup stopped because the DVR was deleted."),
             tr("The recording to the PC stopped because the DVR was deleted.")});
+    // Nothing on the pages, nor a later reload or search of another hour,
+    // offers the recordings of a DVR no longer in the tree.
+    const QList<CConnectDVR*>& entries = m_connections.entries();
+    if (m_searched && (dvrIndex < 0 ? entries.contains(m_searched) : entries.value(dvrIndex) == m_searched)) {
+        m_panels.playback->forgetDvr();
+        m_panels.backup->forgetDvr();
+    }
     if (dvrIndex < 0) {
         stop(true);
         m_currentGroup = -1;

@@ -3,8 +3,10 @@
 #include "dvr_protocol/cgi_request.pb.h"
 #include "viewer/CConnectionList.h"
 #include "viewer/CLiveSelection.h"
+#include "viewer/CModeTable.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <ctime>
 #include <memory>
@@ -15,7 +17,6 @@ class CDVRListTree;
 class CDisplayTitle;
 class CDisplayWidget;
 class CLiveCtrlWidget;
-class CModeTable;
 class CPlaybackWidget;
 class CSendCommand;
 class CViewerCommands;
@@ -85,6 +86,8 @@ public:
     // Local files replace the group: its controllers go while any streams,
     // starts or waits to reconnect.
     void browseLocalFiles();
+    // As the search page: a valid current DVR is asked for its recordings,
+    // whether its live link ran, was stopped for another page or failed.
     void backupCurrent();
 
     // As the backup panel's Stop; nothing while no backup runs.
@@ -177,6 +180,9 @@ private:
     // A controller streams, starts to, or waits to reconnect: left alone
     // it would feed the wall (or stream unseen) once its DVR answers.
     bool anyInUse() const;
+    // The page (the playback or the backup page) asks for the recordings of
+    // the controller's DVR; with none it asks nothing and holds nothing.
+    void searchRecordings(CModeTable::Page page, CConnectDVR* controller);
     // Remote playback or backup (by the stream mode) of the current DVR's
     // recordings.
     void startRecorded(CConnectDVR* current, int mode, time_t startTime, time_t endTime, int channels);
@@ -189,6 +195,8 @@ private:
     CConnectionList m_connections;
     CLiveSelection m_selection;
     int m_currentGroup = 0;
+    // The controller of the DVR whose recordings the pages searched last.
+    QPointer<CConnectDVR> m_searched;
     // While endWork ends the recordings to the PC: the failures to complete
     // their files, told with why they ended.
     std::optional<QStringList> m_endingFailures;

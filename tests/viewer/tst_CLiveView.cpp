@@ -832,7 +832,8 @@ private slots:
     // is told why when it was not Stop, and when the files could not be
     // completed. After an edit that restarts the DVR's streams the page
     // searches again, or live view streams again, from the new record. A
-    // rename ends nothing.
+    // rename ends nothing: the same stream goes on. A deleted DVR's
+    // recordings leave the page.
     void treeActsDuringRecording_data()
     {
         QTest::addColumn<int>("mode");
@@ -879,12 +880,15 @@ private slots:
         row(search, "playback, channels edited", {"0x00FF"}, {});
         row(search, "playback, a DVR of another group chosen", {"other"}, {});
         row(search, "playback, another DVR of its group chosen", {"sibling"}, {});
+        row(search, "playback, the DVR deleted", {"delete"}, {});
+        row(search, "playback, its group deleted", {"delete group"}, {});
         for (const char* edit : {"0x00FF", "password", "user", "dialect"}) {
             QTest::addRow("recording to the PC, %s edited", edit)
                 << int(CModeTable::LIVE_S) << QStringList{edit} << false << QStringList{recording + changed};
         }
         const int live = CModeTable::LIVE_S;
         row(live, "recording to the PC, the DVR deleted", {"delete"}, {recording + deleted});
+        row(live, "recording to the PC, renamed: the same stream goes on", {"name"}, {}, true);
         // One message: why, and on its next line the failure.
         row(live, "recording to the PC, the DVR disconnected with no room", {"disconnect, no room"},
             {recording + disconnected + QLatin1Char('\n') + noRoom});
@@ -945,6 +949,7 @@ private slots:
             }
             const qsizetype searchesBefore = searches(bench.dvr(0));
             const qsizetype requestsBefore = bench.dvr(0).requests().size();
+            const int stream = bench.controller(0)->getClientID();
             const bool recorded = mode == CModeTable::LIVE_S;
             const bool running = recorded || (mode == CModeTable::BACKUP ? backup->isBackup() : !goesOn);
             const bool ends = running && !goesOn && !recorded;
@@ -1022,8 +1027,20 @@ private slots:
                 // only playback command sent).
                 QTRY_VERIFY(!commands(bench.dvr(0), cgi::MODE_PB_CONTROL, CViewerCommands::OLD_OP_PLAYBACK).isEmpty());
                 QTRY_COMPARE(bench.dvr(0).streams()->runningCount(), 0);
+            } else if (goesOn) {
+                QVERIFY(recording() && bench.controller(0)->IsConnected());
+                QCOMPARE(bench.controller(0)->getClientID(), stream);
+                QCOMPARE(bench.leftTitle(), QStringLiteral("Renamed( admin )"));
             } else {
                 QVERIFY(!recording() && !recordButton.last().at(0).toBool());
+            }
+            if (action.startsWith(QLatin1String("delete")) && mode != CModeTable::LIVE_S) {
+                // The page keeps nothing of the deleted DVR's recordings and
+                // asks it nothing as the operator moves to them.
+                QWidget* page = mode == CModeTable::BACKUP ? static_cast<QWidget*>(backup) : bench.playback();
+                ShownSearch::moveTo(page->findChild<CSearchWidget*>(), recordedStart());
+                QCOMPARE(ShownSearch::hours(page), QString(24, QLatin1Char('.')));
+                QCOMPARE(searches(bench.dvr(0)), searchesBefore);
             }
             const bool edited = action.startsWith(QLatin1String("0x")) || action == QLatin1String("password")
                 || action == QLatin1String("user") || action == QLatin1String("dialect");
@@ -1048,8 +1065,10 @@ private slots:
             for (const CRemoteSearch* search : bench.backup()->window()->findChildren<CRemoteSearch*>())
                 QTRY_VERIFY_WITH_TIMEOUT(!search->waitDialog()->isVisible(), TIME_LIMIT_MS);
         }
-        if (goesOn)
+        if (goesOn) {
             QTRY_VERIFY_WITH_TIMEOUT(!backup->isBackup(), TIME_LIMIT_MS);
+            bench.live().stopRecordingToPc();
+        }
         // As they begin: a failure names the file.
         const auto begun = [&] {
             QStringList shown = bench.messages();

@@ -160,7 +160,8 @@ private slots:
     // "liveShown" Live S shows its wall, "noPlayback" no playback runs,
     // "zoomOff" the zoom is off, shown so, and a double click is taken,
     // "fullDisk" the file kept its bytes and the operator was told why,
-    // "othersIdle" the DVR that was not current streams no more.
+    // "othersIdle" the DVR that was not current streams no more, "offered"
+    // the backup panel marks the recorded hour.
     void modes_data()
     {
         QTest::addColumn<bool>("oldDialect");
@@ -216,6 +217,8 @@ private slots:
             << false << "connect Backup searched backup PCSetup LiveS" << int(Viewer::LIVE_S) << "backupEnded";
         QTest::newRow("mode switches during a backup")
             << false << "connect Backup searched backup switch LiveS" << int(Viewer::LIVE_S) << QString();
+        QTest::newRow("backup after a search offers the recordings")
+            << false << "connect Search searched Backup searched backup" << int(Viewer::BACKUP) << "offered";
         // A DVR that failed, or whose playback still starts, stops and comes
         // back as a connected one does (local playback drops the connections).
         for (const QString& entered : QStringList{"Search searched", "Backup", "Information", "Setup"}) {
@@ -421,6 +424,9 @@ private slots:
         }
         if (check("backupEnded"))
             QVERIFY(!backup->isBackup());
+        // The recordings start at 10:00.
+        if (check("offered"))
+            QCOMPARE(ShownSearch::hours(backup).at(10), QLatin1Char('#'));
         if (check("othersIdle")) {
             QVERIFY(!viewer->connections().entries().at(1)->isStarted());
             QTRY_COMPARE(other.streams()->runningCount(), 0);
