@@ -76,6 +76,10 @@ public:
     void start();
     // Stops every connection; `remove` deletes the controllers too.
     void stop(bool remove);
+    // The program's end: every connection stops and goes. Returns the
+    // failures to complete the files of the recordings and the backup that
+    // end with them, which the window tells before the program ends.
+    QStringList end();
 
     // Handing the current DVR to a page that acts on it. The connections
     // stop while any streams, starts or waits to reconnect; the current
@@ -189,7 +193,7 @@ private:
     CConnectionList m_connections;
     CLiveSelection m_selection;
     int m_currentGroup = 0;
-    // While endWork ends the recordings to the PC: the failures to complete
-    // their files, told with why they ended.
+    // While endWork or end ends the recordings: the failures to complete
+    // their files, told with why they ended or at the program's end.
     std::optional<QStringList> m_endingFailures;
 };
