@@ -54,11 +54,7 @@ QList<int> stoppedIds(const TestDvr& dvr)
 
 QMessageBox* shownBox()
 {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
-            return box;
-    }
-    return nullptr;
+    return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
 }
 
 } // namespace
@@ -123,6 +119,7 @@ private slots:
         QList<QList<int>> expected;
         for (int i = 0; i < DVRS; ++i) {
             const int id = viewer->connections().entries().at(i)->getClientID();
+            QVERIFY(id > 0);
             // The video link's stop; an old DVR's audio link names its own
             // stream, a new DVR's audio ends with the video stream.
             expected << (i % 2 == 1 ? QList<int>{id, id + 100} : QList<int>{id});
@@ -139,10 +136,8 @@ private slots:
         if (!recording.isEmpty()) {
             viewer->findChild<QPushButton*>("RecToPC")->click();
             QVERIFY(recorded->isRecording());
-            const QDir folder(records.filePath(QStringLiteral("DVR 0")));
-            QTRY_VERIFY_WITH_TIMEOUT(!folder.entryList(QDir::Files).isEmpty()
-                    && QFileInfo(folder.filePath(folder.entryList(QDir::Files).first())).size() > 0,
-                STREAM_TIME_LIMIT_MS);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                !QDir(records.filePath(QStringLiteral("DVR 0"))).isEmpty(QDir::Files), STREAM_TIME_LIMIT_MS);
         }
         if (recording == QLatin1String("told")) {
             {
