@@ -178,6 +178,20 @@ void CLiveView::stop(bool remove)
     m_panels.tree->clearIcon(m_currentGroup);
 }
 
+QStringList CLiveView::end()
+{
+    m_endingFailures.emplace();
+    for (CConnectDVR* controller : m_connections.entries()) {
+        if (!controller)
+            continue;
+        // A backup's too: its panel goes with the window.
+        QObject::disconnect(controller, &CConnectDVR::recordFailed, nullptr, nullptr);
+        connect(controller, &CConnectDVR::recordFailed, this, &CLiveView::OnRecordFailed);
+    }
+    stop(true);
+    return *std::exchange(m_endingFailures, std::nullopt);
+}
+
 void CLiveView::watch(CConnectDVR* controller)
 {
     connect(controller, &CConnectDVR::connected, this, &CLiveView::OnConnected, Qt::UniqueConnection);

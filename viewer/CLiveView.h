@@ -77,6 +77,10 @@ public:
     void start();
     // Stops every connection; `remove` deletes the controllers too.
     void stop(bool remove);
+    // The program's end: every connection stops and goes. Returns the
+    // failures to complete the files of the recordings and the backup that
+    // end with them, which the window tells before the program ends.
+    QStringList end();
 
     // Handing the current DVR to a page that acts on it. The connections
     // stop while any streams, starts or waits to reconnect; the current
@@ -197,7 +201,7 @@ private:
     int m_currentGroup = 0;
     // The controller of the DVR whose recordings the pages searched last.
     QPointer<CConnectDVR> m_searched;
-    // While endWork ends the recordings to the PC: the failures to complete
-    // their files, told with why they ended.
+    // While endWork or end ends the recordings: the failures to complete
+    // their files, told with why they ended or at the program's end.
     std::optional<QStringList> m_endingFailures;
 };

@@ -8,6 +8,8 @@
 #include "DVRSetup/CRelaySwitches.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CLanguage.h"
+#include "Settings/CLockWaitShare.h"
+#include "viewer/Viewer.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -48,6 +50,25 @@ void CStartup::prepareApplication()
 bool CStartup::installTranslation(const CAppSettings& settings, const CLanguage& languages)
 {
     return languages.applyLanguage(settings.readLanguage());
+}
+
+std::unique_ptr<Viewer> CStartup::showMainWindow()
+{
+    std::unique_ptr<Viewer> window;
+    {
+        const CLockWaitShare oneWait;
+        window = std::make_unique<Viewer>();
+    }
+    window->show();
+    return window;
+}
+
+void CStartup::end(std::unique_ptr<Viewer> window)
+{
+    window.reset();
+    // The closed connections' stop requests and the relays' pending
+    // switch-offs.
+    sendPendingCommands();
 }
 
 void CStartup::sendPendingCommands(int timeoutMs)

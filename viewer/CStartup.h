@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
+
 class CAppSettings;
 class CLanguage;
+class Viewer;
 
 // The steps of the program's start and end around the main window.
 class CStartup {
@@ -25,6 +28,16 @@ public:
     // Loads the translation of the Language setting into g_translator and
     // installs it only when it loads. False leaves the program in English.
     static bool installTranslation(const CAppSettings& settings, const CLanguage& languages);
+    // Builds the main window and shows it. The building saves the settings
+    // more than once (the first start's OpenGL probe, the PC options): a
+    // settings file that another program holds delays it by
+    // CAppSettings::LOCK_WAIT_MS at most, once.
+    static std::unique_ptr<Viewer> showMainWindow();
+    // Once the event loop has ended: the window goes, with every message its
+    // children hold (its going saves the PTZ speed at most, which a held
+    // settings file delays by CAppSettings::LOCK_WAIT_MS at most), then
+    // sendPendingCommands.
+    static void end(std::unique_ptr<Viewer> window);
     // After the main window has gone: the relays' pending switch-offs go
     // out now, and the end waits at most the given time for every DVR's
     // line of commands (relay, PTZ and tour commands, each line in order)

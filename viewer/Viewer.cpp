@@ -633,7 +633,11 @@ void Viewer::resizeEvent(QResizeEvent*)
 void Viewer::closeEvent(QCloseEvent* event)
 {
     m_live->stopLocalPlayback();
-    m_live->stop(true);
+    // Files that could not be completed are told before the program ends;
+    // the operator's OK ends it.
+    const QStringList failures = m_live->end();
+    if (!failures.isEmpty())
+        CPlainMessageBox::warning(this, tr("Record"), failures.join(QLatin1Char('\n')));
     event->accept();
 }
 

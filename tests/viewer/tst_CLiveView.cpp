@@ -844,7 +844,9 @@ private slots:
         // group": its group; "disconnect"; "connect": its group again;
         // "address": a DVR by its address; "other": a DVR of another group
         // chosen, "sibling": another DVR of its group. "search, no room": the
-        // search page chosen with no room for the files.
+        // search page chosen with no room for the files. "end, no room": the
+        // program ends with no room for the files; what it gives the window
+        // to tell is listed after "end: ".
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<bool>("goesOn");
         QTest::addColumn<QStringList>("messages");
@@ -865,6 +867,8 @@ private slots:
         row(backupMode, "backup, stopped, started again and stopped", {"stop", "start", "stop"}, {});
         row(backupMode, "backup, stopped with no room for its files", {"stop, no room"}, {noRoom});
         row(backupMode, "backup, stopped just after a write failed", {"stop, write failed"}, {noRoom});
+        row(backupMode, "backup, the program ends with no room for its files", {"end, no room"},
+            {QStringLiteral("end: ") + noRoom});
         row(backupMode, "backup, channels edited", {"0x00FF"}, {backup + changed});
         row(backupMode, "backup, edited twice", {"0x00FF", "0x000F"}, {backup + changed});
         row(backupMode, "backup, renamed: it goes on to its end", {"name"}, {"Backup has been completed."}, true);
@@ -942,9 +946,16 @@ private slots:
             QVERIFY(bench.framesAfterNow(0, 200));
         }
 
+        QStringList toldAtEnd;
         for (const QString& action : actions) {
             if (action == QLatin1String("start")) {
                 QVERIFY(startBackup());
+                continue;
+            }
+            if (action == QLatin1String("end, no room")) {
+                const FileSizeLimit noRoom(0);
+                for (const QString& failure : bench.live().end())
+                    toldAtEnd << QStringLiteral("end: ") + failure;
                 continue;
             }
             const qsizetype searchesBefore = searches(bench.dvr(0));
@@ -1071,7 +1082,7 @@ private slots:
         }
         // As they begin: a failure names the file.
         const auto begun = [&] {
-            QStringList shown = bench.messages();
+            QStringList shown = bench.messages() + toldAtEnd;
             for (qsizetype i = 0; i < qMin(shown.size(), messages.size()); ++i)
                 shown[i].truncate(messages.at(i).size());
             return shown;

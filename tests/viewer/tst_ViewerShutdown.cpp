@@ -3,8 +3,10 @@
 #include "Connection/CDVRListTree.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
+#include "FileSizeLimit.h"
 #include "Settings/CAppSettings.h"
 #include "TestDvr.h"
+#include "TestDvrGroups.h"
 #include "TestDvrStreams.h"
 #include "dvr_protocol/cgi_request.pb.h"
 #include "viewer/CStartup.h"
@@ -12,18 +14,24 @@
 
 #include <QApplication>
 #include <QLoggingCategory>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
-// The program's end with a group of DVRs streaming live: closing the window
-// stops every stream, each DVR gets the stop requests of its links, and the
-// event loop ends with exit code 0.
+// The program's end with a group of DVRs streaming live, as the program
+// starts and ends: closing the window stops every stream, each DVR gets the
+// stop requests of its links, and the event loop ends with exit code 0. A
+// recording to the PC whose files cannot be completed is told, and the
+// program ends at the operator's OK.
 namespace {
 
 const int DVRS = 4;
 const int END_TIME_LIMIT_MS = 10000;
+const int STREAM_TIME_LIMIT_MS = 20000;
 
 // The client ids named by the stop requests a DVR received: new-dialect
 // stream stops (mode 4) and old-dialect OP 5 commands.
@@ -44,6 +52,11 @@ QList<int> stoppedIds(const TestDvr& dvr)
     return ids;
 }
 
+QMessageBox* shownBox()
+{
+    return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+}
+
 } // namespace
 
 class tst_ViewerShutdown : public QObject {
@@ -57,8 +70,26 @@ private slots:
         CAppSettings().writeSetting(CAppSettings::OPENGL, OPENGL_OFF);
     }
 
-    void closingStopsEveryStream()
+    void closing_data()
     {
+        // "": the first DVR is not recorded; "no room": the disk is full as
+        // the window closes; "told": a write failed, and the operator read
+        // why, before the close.
+        QTest::addColumn<QString>("recording");
+        // The start of the message at the close; none when empty.
+        QTest::addColumn<QString>("told");
+        const QString noRoom = QStringLiteral("[ERROR] Can not write the recording file ");
+        QTest::newRow("nothing to tell") << QString() << QString();
+        QTest::newRow("recording to the PC, no room to complete its files") << "no room" << noRoom;
+        QTest::newRow("recording to the PC, a write failed and was told before") << "told" << QString();
+    }
+
+    void closing()
+    {
+        QFETCH(QString, recording);
+        QFETCH(QString, told);
+        QTemporaryDir records;
+        CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(1), records.path());
         std::vector<std::unique_ptr<TestDvr>> dvrs;
         Group group;
         group.set_name("Shop");
@@ -72,9 +103,8 @@ private slots:
             *group.add_dvr() = record;
         }
 
-        auto* viewer = new Viewer;
-        viewer->show();
-        QVERIFY(QTest::qWaitForWindowExposed(viewer));
+        std::unique_ptr<Viewer> viewer = CStartup::showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
         auto* tree = viewer->findChild<CDVRListTree*>();
         auto* groupItem = new QTreeWidgetItem(tree);
         groupItem->setData(0, Qt::UserRole, QVariant::fromValue(group));
@@ -84,7 +114,8 @@ private slots:
 
         // Video and audio of every DVR.
         for (const auto& dvr : dvrs)
-            QTRY_COMPARE_WITH_TIMEOUT(dvr->streams()->runningCount(), 2, 20000);
+            QTRY_COMPARE_WITH_TIMEOUT(dvr->streams()->runningCount(), 2, STREAM_TIME_LIMIT_MS);
+        QTRY_VERIFY_WITH_TIMEOUT(TestDvrGroups::connected(viewer->connections()), STREAM_TIME_LIMIT_MS);
         QList<QList<int>> expected;
         for (int i = 0; i < DVRS; ++i) {
             const int id = viewer->connections().entries().at(i)->getClientID();
@@ -93,18 +124,66 @@ private slots:
             // stream, a new DVR's audio ends with the video stream.
             expected << (i % 2 == 1 ? QList<int>{id, id + 100} : QList<int>{id});
         }
+        const auto stopsSent = [&] {
+            for (int i = 0; i < DVRS; ++i) {
+                if (stoppedIds(*dvrs.at(i)) != expected.at(i))
+                    return false;
+            }
+            return true;
+        };
 
-        QTimer::singleShot(0, viewer, [viewer] { viewer->findChild<QPushButton*>("Exit")->click(); });
+        CConnectDVR* recorded = viewer->connections().entries().at(0);
+        if (!recording.isEmpty()) {
+            viewer->findChild<QPushButton*>("RecToPC")->click();
+            QVERIFY(recorded->isRecording());
+            QTRY_VERIFY_WITH_TIMEOUT(
+                !QDir(records.filePath(QStringLiteral("DVR 0"))).isEmpty(QDir::Files), STREAM_TIME_LIMIT_MS);
+        }
+        if (recording == QLatin1String("told")) {
+            {
+                const FileSizeLimit noRoom(0);
+                QTRY_VERIFY_WITH_TIMEOUT(!recorded->isRecording(), STREAM_TIME_LIMIT_MS);
+            }
+            QTRY_VERIFY(shownBox());
+            shownBox()->button(QMessageBox::Ok)->click();
+        }
+
+        // The message stays while the connections end; the program ends at
+        // its OK.
+        std::optional<FileSizeLimit> noRoom;
+        QString shown;
+        bool dismissed = false;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            QMessageBox* box = shownBox();
+            if (!box || dismissed)
+                return;
+            shown = box->text();
+            noRoom.reset();
+            if (!stopsSent() || !viewer->isVisible())
+                return;
+            dismissed = true;
+            box->button(QMessageBox::Ok)->click();
+        });
+        watch.start(20);
+        QTimer::singleShot(0, viewer.get(), [&] {
+            if (recording == QLatin1String("no room"))
+                noRoom.emplace(0);
+            viewer->findChild<QPushButton*>("Exit")->click();
+        });
         QTimer::singleShot(END_TIME_LIMIT_MS, qApp, [] { QCoreApplication::exit(1); });
         const int exitCode = QApplication::exec();
-        delete viewer;
-        CStartup::sendPendingCommands();
+        watch.stop();
+        noRoom.reset();
+        CStartup::end(std::move(viewer));
         QCOMPARE(exitCode, 0);
+        QCOMPARE(told.isEmpty() ? shown : shown.left(told.size()), told);
+        QCOMPARE(dismissed, !told.isEmpty());
 
-        for (int i = 0; i < DVRS; ++i) {
-            QCOMPARE(stoppedIds(*dvrs.at(i)), expected.at(i));
-            QTRY_COMPARE(dvrs.at(i)->streams()->runningCount(), 0);
-            QTRY_COMPARE(dvrs.at(i)->openConnections(), 0);
+        QVERIFY(stopsSent());
+        for (const auto& dvr : dvrs) {
+            QTRY_COMPARE(dvr->streams()->runningCount(), 0);
+            QTRY_COMPARE(dvr->openConnections(), 0);
         }
     }
 };
