@@ -9,6 +9,7 @@
 #include "Display/CCheckSpeed.h"
 #include "Display/CDisplayWidget.h"
 #include "Recording/CBackupWidget.h"
+#include "Recording/CPanelMessage.h"
 #include "Recording/CPlaybackWidget.h"
 #include "Settings/CAppSettings.h"
 #include "dvr_types/DvrModelInfo.h"
@@ -168,6 +169,9 @@ void CLiveView::stop(bool remove)
     for (CConnectDVR* controller : m_connections.entries()) {
         if (!controller)
             continue;
+        // However the playback ends, the DVR hears what the panel's Stop
+        // tells it.
+        tellPlaybackStop(*controller);
         // While watched: a failure to complete a recording's files is told.
         controller->recordStop();
         unwatch(controller);
@@ -188,6 +192,7 @@ void CLiveView::watch(CConnectDVR* controller)
     connect(controller, &CConnectDVR::disconnected, this, &CLiveView::OnDisconnected, Qt::UniqueConnection);
     connect(controller, &CConnectDVR::streamDropped, this, &CLiveView::refreshSelection, Qt::UniqueConnection);
     connect(controller, &CConnectDVR::recordFailed, this, &CLiveView::OnRecordFailed, Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::failing, this, &CLiveView::OnFailing, Qt::UniqueConnection);
 }
 
 void CLiveView::watchBackup(CConnectDVR* controller)
@@ -198,6 +203,7 @@ void CLiveView::watchBackup(CConnectDVR* controller)
     connect(
         controller, &CConnectDVR::updateBackupProgress, backup, &CBackupWidget::OnUpdateProgress, Qt::UniqueConnection);
     connect(controller, &CConnectDVR::recordFailed, backup, &CBackupWidget::OnBackupFailed, Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::failing, this, &CLiveView::OnFailing, Qt::UniqueConnection);
 }
 
 void CLiveView::unwatch(CConnectDVR* controller)
@@ -207,6 +213,7 @@ void CLiveView::unwatch(CConnectDVR* controller)
     QObject::disconnect(controller, &CConnectDVR::streamDropped, nullptr, nullptr);
     QObject::disconnect(controller, &CConnectDVR::updateBackupProgress, nullptr, nullptr);
     QObject::disconnect(controller, &CConnectDVR::recordFailed, nullptr, nullptr);
+    QObject::disconnect(controller, &CConnectDVR::failing, nullptr, nullptr);
 }
 
 // ---- Pages that act on the current DVR ----
@@ -265,31 +272,47 @@ void CLiveView::stopBackup()
     m_panels.backup->OnBackupStop();
 }
 
-void CLiveView::stopPlayback()
+bool CLiveView::stopPlayback()
 {
-    CConnectDVR* controller = current();
-    if (!controller || !controller->isStarted() || controller->IsLive())
-        return;
-    // Only a stream that delivers has a client id for the command to name;
-    // one still starting ends with its link.
-    if (controller->IsConnected()) {
-        m_commands->playbackControl(*controller, cgi::PbControl::CMD_STOP);
-        m_panels.wall->setPbStatus(cgi::PbControl::CMD_STOP);
-    }
+    const CConnectDVR* controller = current();
+    if (!controller || !controller->isStarted() || !controller->isPlayback())
+        return false;
     stop(false);
+    return true;
 }
 
-void CLiveView::endCurrentWork(const QString& backupWhy)
+void CLiveView::tellPlaybackStop(CConnectDVR& controller)
+{
+    // Only a stream that delivers has a client id for the command to name;
+    // one still starting ends with its link.
+    if (!controller.isStarted() || !controller.isPlayback() || !controller.IsConnected())
+        return;
+    m_commands->playbackControl(controller, cgi::PbControl::CMD_STOP);
+    m_panels.wall->setPbStatus(cgi::PbControl::CMD_STOP);
+}
+
+void CLiveView::endCurrentWork(const QString& backupWhy, const QString& playbackWhy)
 {
     // Both run on the current DVR's stream alone.
     m_panels.backup->OnBackupEnded(backupWhy);
-    stopPlayback();
+    if (stopPlayback() && !playbackWhy.isEmpty())
+        CPanelMessage::show(m_panels.playback, playbackWhy);
+}
+
+void CLiveView::OnFailing(const QString& status)
+{
+    const int index = m_connections.entries().indexOf(qobject_cast<CConnectDVR*>(sender()));
+    if (index < 0)
+        return;
+    endWork(index,
+        {CConnectDVR::backupLostReason(), tr("The recording to the PC stopped: %1").arg(status),
+            tr("The playback stopped: %1").arg(status)});
 }
 
 void CLiveView::endWork(int dvrIndex, const Ending& why)
 {
     if (dvrIndex < 0 || dvrIndex == m_connections.currentIndex())
-        endCurrentWork(why.backup);
+        endCurrentWork(why.backup, why.playback);
     bool ended = false;
     m_endingFailures.emplace();
     const QList<CConnectDVR*>& entries = m_connections.entries();
