@@ -1,6 +1,7 @@
 #include "CLiveView.h"
 
 #include "Common/CDvrIdentity.h"
+#include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/COrderedCommands.h"
@@ -55,6 +56,7 @@ CLiveView::CLiveView(const Panels& panels, const CModeTable& modes, CSendCommand
     , m_panels(panels)
     , m_modes(modes)
     , m_commands(std::make_unique<CViewerCommands>(sender))
+    , m_playbackCommands(std::make_unique<CViewerCommands>(&CApplicationSender::instance()))
 {
     connect(&m_selection, &CLiveSelection::changed, this, &CLiveView::showSelection);
     CDVRListTree* tree = panels.tree;
@@ -287,7 +289,7 @@ void CLiveView::tellPlaybackStop(CConnectDVR& controller)
     // one still starting ends with its link.
     if (!controller.isStarted() || !controller.isPlayback() || !controller.IsConnected())
         return;
-    m_commands->playbackControl(controller, cgi::PbControl::CMD_STOP);
+    m_playbackCommands->playbackControl(controller, cgi::PbControl::CMD_STOP);
     m_panels.wall->setPbStatus(cgi::PbControl::CMD_STOP);
 }
 
@@ -746,7 +748,7 @@ void CLiveView::OnChangedPbStatus(const cgi::PbControl::Cmd& cmd)
         start();
         return;
     }
-    m_commands->playbackControl(*controller, cmd);
+    m_playbackCommands->playbackControl(*controller, cmd);
     m_panels.wall->setPbStatus(cmd);
 }
 

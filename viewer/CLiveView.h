@@ -199,6 +199,9 @@ private:
     Panels m_panels;
     const CModeTable& m_modes;
     std::unique_ptr<CViewerCommands> m_commands;
+    // Through the application's sender, in their order: the stop that ends
+    // a playback as the program ends outlives the window.
+    std::unique_ptr<CViewerCommands> m_playbackCommands;
     CConnectionList m_connections;
     CLiveSelection m_selection;
     int m_currentGroup = 0;

@@ -144,7 +144,8 @@ private slots:
     // reconnect is pending and no new video stream was asked for; "hold=playback" ("hold=read")
     // makes the DVR hold its answers to playback (configuration reads),
     // "held" waits for a held answer, "release" sends them; "zoom" zooms the
-    // single screen shown; "plays" waits for the playback's first frame.
+    // single screen shown; "plays" waits for the playback's first frame;
+    // "close" closes the window and ends the program as main() ends it.
     // Checks: "asked" the DVR got its information (setup) request, "shows"
     // the wall shows pictures, "idle" no DVR is connected, "info" the
     // information window shows, "reconnects" the DVR is asked for a new
@@ -247,6 +248,8 @@ private slots:
         }
         QTest::newRow("a playback left for another minute")
             << false << "connect Search searched time plays time" << int(Viewer::SEARCH) << "playbackStopped";
+        QTest::newRow("a playback left as the program ends") << false << "connect Search searched time plays close"
+                                                             << int(Viewer::SEARCH) << "playbackStopped noPlayback";
     }
 
     void modes()
@@ -343,6 +346,12 @@ private slots:
             }
             if (step == QLatin1String("held"))
                 return QTest::qWaitFor([&] { return dvr.heldAnswers() > 0; }, TIME_LIMIT_MS);
+            if (step == QLatin1String("close")) {
+                viewer->close();
+                viewer.reset();
+                CStartup::sendPendingCommands();
+                return true;
+            }
             if (step == QLatin1String("plays"))
                 return QTest::qWaitFor([&] { return current()->IsConnected() && !current()->IsLive(); }, TIME_LIMIT_MS);
             if (step == QLatin1String("time")) {
@@ -391,11 +400,13 @@ private slots:
         for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts))
             QVERIFY2(run(step), qPrintable(step));
 
-        QCOMPARE(viewer->menuMode(), mode);
-        // Whatever the mode, the window can be left.
-        auto* exit = child<QPushButton>(*viewer, "Exit");
-        QVERIFY(exit->isVisible());
-        QCOMPARE(viewer->childAt(exit->mapTo(viewer.get(), exit->rect().center())), exit);
+        if (viewer) {
+            QCOMPARE(viewer->menuMode(), mode);
+            // Whatever the mode, the window can be left.
+            auto* exit = child<QPushButton>(*viewer, "Exit");
+            QVERIFY(exit->isVisible());
+            QCOMPARE(viewer->childAt(exit->mapTo(viewer.get(), exit->rect().center())), exit);
+        }
 
         const QStringList wanted = checks.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         const auto check = [&](const char* name) { return wanted.contains(QLatin1String(name)); };
