@@ -757,7 +757,8 @@ private slots:
         const QString speed = QStringLiteral("Playback( +1X )");
         QTest::newRow("frames on their way") << false << false << QStringList{QString()};
         QTest::newRow("the DVR plays on") << true << false << QStringList{QString(), speed};
-        QTest::newRow("a new playback ends the hold") << true << true << QStringList{QString(), speed};
+        // The paused playback ends as its Stop ends it.
+        QTest::newRow("a new playback ends the hold") << true << true << QStringList{QString(), QString(), speed};
     }
 
     void pauseClaimsNoSpeed()
