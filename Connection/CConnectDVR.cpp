@@ -303,9 +303,14 @@ void CConnectDVR::tellRecordFailure(const char* what)
     emit recordFailed(reason);
 }
 
+QString CConnectDVR::backupLostReason()
+{
+    return tr("There is no more backup data. Or Connection failed");
+}
+
 void CConnectDVR::OnBackupInterrupted()
 {
-    emit recordFailed(tr("There is no more backup data. Or Connection failed"));
+    emit recordFailed(backupLostReason());
 }
 
 void CConnectDVR::OnRecordFailed()
@@ -374,10 +379,15 @@ void CConnectDVR::slotConnectionFailed()
     // Every report after the first comes from a link already stopped.
     if (m_state == State::Idle)
         return;
+    const QString status = m_video->displayInfo().statusText;
+    emit failing(status);
+    // The work on the links ended as its Stop ends it, and stopped them.
+    if (m_state == State::Idle)
+        return;
     const bool live = m_live;
     // Held until the DVR streams again: a reconnect attempt starts the link
     // afresh, its state cleared, while the DVR is still gone.
-    m_failure = m_video->displayInfo().statusText;
+    m_failure = status;
     setTreeIcon(CControlDVRList::getConnectionFailedIcon());
     stopLinks();
     // Only live view comes back by itself; a playback or backup that failed

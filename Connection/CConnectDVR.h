@@ -88,6 +88,8 @@ public:
     // streams, or waits for the DVR's first frame.
     bool isStarted() const { return m_state != State::Idle; }
     bool IsLive() const { return m_video->IsLive(); }
+    // The video link serves a remote playback (not a backup, not live).
+    bool isPlayback() const { return m_video->getConnectedMode() == CHttpConnect::PLAYBACK; }
     int getCodec() const;
 
     // For the next failure: the wait before reconnecting.
@@ -102,12 +104,21 @@ public:
     // The wait the pending reconnect was armed with.
     int reconnectDelay() const { return m_reconnect.interval(); }
 
+    // Why a backup ends when the DVR stops sending it before its end.
+    static QString backupLostReason();
+
 signals:
     void connected();
     void disconnected();
     // The video link lost its stream and restarts by itself: until
     // `connected` comes again it is not connected.
     void streamDropped();
+    // The video link failed (`status` says how): sent first, while the
+    // links and the recording still run, so that a receiver ends the work on
+    // them as its Stop ends it; it may stop this controller, not delete it.
+    // Unless it stopped it, the failure is then shown and `disconnected`
+    // follows.
+    void failing(const QString& status);
     void updateBackupProgress(int value);
     // A recording (to the PC or a backup) could not be made or completed:
     // the recorder failed, or the DVR ended a backup before its end.

@@ -1,6 +1,7 @@
 #include "CLiveView.h"
 
 #include "Common/CDvrIdentity.h"
+#include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/COrderedCommands.h"
@@ -9,6 +10,7 @@
 #include "Display/CCheckSpeed.h"
 #include "Display/CDisplayWidget.h"
 #include "Recording/CBackupWidget.h"
+#include "Recording/CPanelMessage.h"
 #include "Recording/CPlaybackWidget.h"
 #include "Settings/CAppSettings.h"
 #include "dvr_types/DvrModelInfo.h"
@@ -54,6 +56,7 @@ CLiveView::CLiveView(const Panels& panels, const CModeTable& modes, CSendCommand
     , m_panels(panels)
     , m_modes(modes)
     , m_commands(std::make_unique<CViewerCommands>(sender))
+    , m_playbackCommands(std::make_unique<CViewerCommands>(&CApplicationSender::instance()))
 {
     connect(&m_selection, &CLiveSelection::changed, this, &CLiveView::showSelection);
     CDVRListTree* tree = panels.tree;
@@ -164,6 +167,9 @@ void CLiveView::stop(bool remove)
     for (CConnectDVR* controller : m_connections.entries()) {
         if (!controller)
             continue;
+        // However the playback ends, the DVR hears what the panel's Stop
+        // tells it.
+        tellPlaybackStop(*controller);
         // While watched: a failure to complete a recording's files is told.
         controller->recordStop();
         unwatch(controller);
@@ -198,6 +204,7 @@ void CLiveView::watch(CConnectDVR* controller)
     connect(controller, &CConnectDVR::disconnected, this, &CLiveView::OnDisconnected, Qt::UniqueConnection);
     connect(controller, &CConnectDVR::streamDropped, this, &CLiveView::refreshSelection, Qt::UniqueConnection);
     connect(controller, &CConnectDVR::recordFailed, this, &CLiveView::OnRecordFailed, Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::failing, this, &CLiveView::OnFailing, Qt::UniqueConnection);
 }
 
 void CLiveView::watchBackup(CConnectDVR* controller)
@@ -208,6 +215,7 @@ void CLiveView::watchBackup(CConnectDVR* controller)
     connect(
         controller, &CConnectDVR::updateBackupProgress, backup, &CBackupWidget::OnUpdateProgress, Qt::UniqueConnection);
     connect(controller, &CConnectDVR::recordFailed, backup, &CBackupWidget::OnBackupFailed, Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::failing, this, &CLiveView::OnFailing, Qt::UniqueConnection);
 }
 
 void CLiveView::unwatch(CConnectDVR* controller)
@@ -217,6 +225,7 @@ void CLiveView::unwatch(CConnectDVR* controller)
     QObject::disconnect(controller, &CConnectDVR::streamDropped, nullptr, nullptr);
     QObject::disconnect(controller, &CConnectDVR::updateBackupProgress, nullptr, nullptr);
     QObject::disconnect(controller, &CConnectDVR::recordFailed, nullptr, nullptr);
+    QObject::disconnect(controller, &CConnectDVR::failing, nullptr, nullptr);
 }
 
 // ---- Pages that act on the current DVR ----
@@ -276,31 +285,47 @@ void CLiveView::stopBackup()
     m_panels.backup->OnBackupStop();
 }
 
-void CLiveView::stopPlayback()
+bool CLiveView::stopPlayback()
 {
-    CConnectDVR* controller = current();
-    if (!controller || !controller->isStarted() || controller->IsLive())
-        return;
-    // Only a stream that delivers has a client id for the command to name;
-    // one still starting ends with its link.
-    if (controller->IsConnected()) {
-        m_commands->playbackControl(*controller, cgi::PbControl::CMD_STOP);
-        m_panels.wall->setPbStatus(cgi::PbControl::CMD_STOP);
-    }
+    const CConnectDVR* controller = current();
+    if (!controller || !controller->isStarted() || !controller->isPlayback())
+        return false;
     stop(false);
+    return true;
 }
 
-void CLiveView::endCurrentWork(const QString& backupWhy)
+void CLiveView::tellPlaybackStop(CConnectDVR& controller)
+{
+    // Only a stream that delivers has a client id for the command to name;
+    // one still starting ends with its link.
+    if (!controller.isStarted() || !controller.isPlayback() || !controller.IsConnected())
+        return;
+    m_playbackCommands->playbackControl(controller, cgi::PbControl::CMD_STOP);
+    m_panels.wall->setPbStatus(cgi::PbControl::CMD_STOP);
+}
+
+void CLiveView::endCurrentWork(const QString& backupWhy, const QString& playbackWhy)
 {
     // Both run on the current DVR's stream alone.
     m_panels.backup->OnBackupEnded(backupWhy);
-    stopPlayback();
+    if (stopPlayback() && !playbackWhy.isEmpty())
+        CPanelMessage::show(m_panels.playback, playbackWhy);
+}
+
+void CLiveView::OnFailing(const QString& status)
+{
+    const int index = m_connections.entries().indexOf(qobject_cast<CConnectDVR*>(sender()));
+    if (index < 0)
+        return;
+    endWork(index,
+        {CConnectDVR::backupLostReason(), tr("The recording to the PC stopped: %1").arg(status),
+            tr("The playback stopped: %1").arg(status)});
 }
 
 void CLiveView::endWork(int dvrIndex, const Ending& why)
 {
     if (dvrIndex < 0 || dvrIndex == m_connections.currentIndex())
-        endCurrentWork(why.backup);
+        endCurrentWork(why.backup, why.playback);
     bool ended = false;
     m_endingFailures.emplace();
     const QList<CConnectDVR*>& entries = m_connections.entries();
@@ -740,7 +765,7 @@ void CLiveView::OnChangedPbStatus(const cgi::PbControl::Cmd& cmd)
         start();
         return;
     }
-    m_commands->playbackControl(*controller, cmd);
+    m_playbackCommands->playbackControl(*controller, cmd);
     m_panels.wall->setPbStatus(cmd);
 }
 

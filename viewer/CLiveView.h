@@ -38,8 +38,10 @@ class QTreeWidgetItem;
 //
 // Work the operator started on a DVR (a backup, a remote playback, a
 // recording to the PC) ends one way, the way its Stop goes, also when an act
-// in the DVR tree takes the DVR's streams away; a backup or a recording so
-// ended is told, with why. GUI thread; a DVR that fails shows so on the wall.
+// in the DVR tree or a mode change takes the DVR's streams away or the DVR's
+// stream fails; a backup or a recording so ended is told, with why, and so is
+// a playback that the DVR's failure ended. GUI thread; a DVR that fails shows
+// so on the wall.
 class CLiveView : public QObject {
     Q_OBJECT
 
@@ -75,7 +77,8 @@ public:
     // Starts what the bottom page of the mode needs: the current DVR's
     // search on the search and backup pages, live streams on the others.
     void start();
-    // Stops every connection; `remove` deletes the controllers too.
+    // Stops every connection, a remote playback as its Stop stops it;
+    // `remove` deletes the controllers too.
     void stop(bool remove);
     // The program's end: every connection stops and goes. Returns the
     // failures to complete the files of the recordings and the backup that
@@ -166,21 +169,31 @@ private:
     // The DVR's record changed how it is reached or what it streams: its
     // streams, or the current DVR's search, start anew from the new record.
     void restart(int dvrIndex);
-    // Why an act of the tree ends the operator's work: a backup's and a
-    // recording's to the PC.
+    // Why an act of the tree, or the DVR's failure, ends the operator's
+    // work: a backup's, a recording's to the PC and a remote playback's.
     struct Ending {
         QString backup;
         QString recording;
+        // Empty: a playback so ended is not told.
+        QString playback = {};
     };
-    // The tree takes away the streams of the DVR at `dvrIndex`, of every DVR
-    // when negative: the work the operator started on them ends first, as
-    // its Stop ends it, while their controllers are still heard, and the
-    // operator is told why.
+    // The tree (or the DVR's failure) takes away the streams of the DVR at
+    // `dvrIndex`, of every DVR when negative: the work the operator started
+    // on them ends first, as its Stop ends it, while their controllers are
+    // still heard, and the operator is told why.
     void endWork(int dvrIndex, const Ending& why);
-    // The current DVR's backup (told why) and remote playback.
-    void endCurrentWork(const QString& backupWhy);
-    // As the playback panel's Stop: the DVR is told, the streams stop.
-    void stopPlayback();
+    // The current DVR's backup (told why) and remote playback (told why
+    // when given).
+    void endCurrentWork(const QString& backupWhy, const QString& playbackWhy = QString());
+    // As the playback panel's Stop: the streams stop, the DVR told as `stop`
+    // tells it. False when no remote playback ran.
+    bool stopPlayback();
+    // The DVR is told that the controller's remote playback ends, as the
+    // panel's Stop tells it.
+    void tellPlaybackStop(CConnectDVR& controller);
+    // The controller's video link failed: the work on it ends told, as a
+    // tree act ends it.
+    void OnFailing(const QString& status);
     // A controller streams, starts to, or waits to reconnect: left alone
     // it would feed the wall (or stream unseen) once its DVR answers.
     bool anyInUse() const;
@@ -196,6 +209,9 @@ private:
     Panels m_panels;
     const CModeTable& m_modes;
     std::unique_ptr<CViewerCommands> m_commands;
+    // Through the application's sender, in their order: the stop that ends
+    // a playback as the program ends outlives the window.
+    std::unique_ptr<CViewerCommands> m_playbackCommands;
     CConnectionList m_connections;
     CLiveSelection m_selection;
     int m_currentGroup = 0;

@@ -8,7 +8,7 @@ class CConnectDVR;
 class CSendCommand;
 
 // The commands the main window sends to a connected DVR, in the DVR's
-// dialect, through the main window's sender: which channels its stream
+// dialect, through the sender it is given: which channels its stream
 // carries, record on the DVR, and remote playback control. Each names the
 // DVR's video stream by the controller's client id.
 class CViewerCommands {

@@ -561,6 +561,14 @@
         <source>The recording to the PC stopped because the DVR&apos;s settings changed.</source>
         <translation>L&apos;enregistrement sur le PC s&apos;est arrêté, car les paramètres du DVR ont changé.</translation>
     </message>
+    <message>
+        <source>The recording to the PC stopped: %1</source>
+        <translation>L&apos;enregistrement sur le PC s&apos;est arrêté : %1</translation>
+    </message>
+    <message>
+        <source>The playback stopped: %1</source>
+        <translation>La lecture s&apos;est arrêtée : %1</translation>
+    </message>
 </context>
 <context>
     <name>CLogin</name>

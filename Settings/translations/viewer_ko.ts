@@ -561,6 +561,14 @@
         <source>The recording to the PC stopped because the DVR&apos;s settings changed.</source>
         <translation>DVR 설정이 바뀌어 PC 녹화가 중지되었습니다.</translation>
     </message>
+    <message>
+        <source>The recording to the PC stopped: %1</source>
+        <translation>PC 녹화가 중지되었습니다: %1</translation>
+    </message>
+    <message>
+        <source>The playback stopped: %1</source>
+        <translation>재생이 중지되었습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>CLogin</name>

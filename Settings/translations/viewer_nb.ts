@@ -561,6 +561,14 @@
         <source>The recording to the PC stopped because the DVR&apos;s settings changed.</source>
         <translation>Opptaket til PC-en stoppet fordi innstillingene for DVR-en ble endret.</translation>
     </message>
+    <message>
+        <source>The recording to the PC stopped: %1</source>
+        <translation>Opptaket til PC-en stoppet: %1</translation>
+    </message>
+    <message>
+        <source>The playback stopped: %1</source>
+        <translation>Avspillingen stoppet: %1</translation>
+    </message>
 </context>
 <context>
     <name>CLogin</name>

@@ -561,6 +561,14 @@
         <source>The recording to the PC stopped because the DVR&apos;s settings changed.</source>
         <translation>Запись на ПК остановлена, так как настройки видеорегистратора изменились.</translation>
     </message>
+    <message>
+        <source>The recording to the PC stopped: %1</source>
+        <translation>Запись на ПК остановлена: %1</translation>
+    </message>
+    <message>
+        <source>The playback stopped: %1</source>
+        <translation>Воспроизведение остановлено: %1</translation>
+    </message>
 </context>
 <context>
     <name>CLogin</name>

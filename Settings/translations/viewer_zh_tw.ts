@@ -561,6 +561,14 @@
         <source>The recording to the PC stopped because the DVR&apos;s settings changed.</source>
         <translation>DVR 的設定已變更，因此 PC 錄影已停止。</translation>
     </message>
+    <message>
+        <source>The recording to the PC stopped: %1</source>
+        <translation>PC 錄影已停止：%1</translation>
+    </message>
+    <message>
+        <source>The playback stopped: %1</source>
+        <translation>播放已停止：%1</translation>
+    </message>
 </context>
 <context>
     <name>CLogin</name>

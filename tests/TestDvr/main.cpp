@@ -1,6 +1,10 @@
+#include "Common/CDateTime.h"
 #include "TestDvr.h"
 #include "TestDvrChannelSelect.h"
 #include "TestDvrConfiguration.h"
+#include "TestDvrPlayback.h"
+#include "TestDvrRecordings.h"
+#include "TestDvrSchedule.h"
 #include "TestDvrStreams.h"
 
 #include "dvr_protocol/cgi_request.pb.h"
@@ -15,6 +19,7 @@ namespace {
 
 constexpr int DEFAULT_LIFETIME_SECONDS = 300;
 constexpr int MAX_LIFETIME_SECONDS = 3600;
+constexpr int MAX_RECORDED_HOURS = 24;
 
 // The names of the fault switches, in the order of their enumerations.
 const char* const FAULT_NAMES[] = {"none", "no-answer", "slow", "close", "http-error", "garbled"};
@@ -133,9 +138,13 @@ int main(int argc, char* argv[])
         QStringLiteral("value"), QStringLiteral("2"));
     const QCommandLineOption modelNameOption(QStringLiteral("model-name"),
         QStringLiteral("The model name the DVR reports (default its own)."), QStringLiteral("name"));
+    const QCommandLineOption recordedOption(QStringLiteral("recorded"),
+        QStringLiteral("Hours before its start that every channel recorded, for search, playback and backup, 0 to "
+                       "24 (default 0)."),
+        QStringLiteral("hours"), QStringLiteral("0"));
     parser.addOptions({portOption, userOption, passwordOption, faultOption, slowOption, statusOption, lifetimeOption,
         sizeOption, fpsOption, noAudioOption, contentOption, bitRateOption, streamFaultOption, faultValueOption,
-        modelNameOption});
+        modelNameOption, recordedOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -192,6 +201,11 @@ int main(int argc, char* argv[])
         return 2;
     }
     streams.faultValue = parser.value(faultValueOption).toInt();
+    const int recordedHours = parser.value(recordedOption).toInt(&ok);
+    if (!ok || recordedHours < 0 || recordedHours > MAX_RECORDED_HOURS) {
+        err << "invalid recorded hours: " << parser.value(recordedOption) << Qt::endl;
+        return 2;
+    }
 
     TestDvr dvr;
     TestDvrChannelSelect::install(&dvr);
@@ -207,6 +221,13 @@ int main(int argc, char* argv[])
     }
     // Keeps what the setup window sends, so that it reads it back.
     TestDvrConfiguration::install(&dvr);
+    if (recordedHours > 0) {
+        // The DVR's clock is the viewer's wall clock read as UTC.
+        const auto now = quint32(CDateTime::currentWallClock());
+        TestDvrRecordings::of(&dvr)->setSchedule(
+            TestDvrSchedule().add(now - quint32(recordedHours) * 3600, now, 0xFFFF));
+        TestDvrPlayback::of(&dvr);
+    }
     if (!dvr.listen(static_cast<quint16>(port))) {
         err << "cannot listen on 127.0.0.1:" << port << Qt::endl;
         return 1;

@@ -61,6 +61,8 @@ namespace {
 const int SHOW_TIME_LIMIT_MS = 5000;
 const int TIME_LIMIT_MS = 30000;
 const int STOP_TIME_LIMIT_MS = 15000;
+// A DVR that sends nothing for this long has failed.
+const int SILENCE_MS = 2000;
 const int ALL = 0xFFFF;
 const quint32 RECORDED_CHANNELS = 0x3;
 
@@ -755,7 +757,8 @@ private slots:
         const QString speed = QStringLiteral("Playback( +1X )");
         QTest::newRow("frames on their way") << false << false << QStringList{QString()};
         QTest::newRow("the DVR plays on") << true << false << QStringList{QString(), speed};
-        QTest::newRow("a new playback ends the hold") << true << true << QStringList{QString(), speed};
+        // The paused playback ends as its Stop ends it.
+        QTest::newRow("a new playback ends the hold") << true << true << QStringList{QString(), QString(), speed};
     }
 
     void pauseClaimsNoSpeed()
@@ -846,7 +849,8 @@ private slots:
         // chosen, "sibling": another DVR of its group. "search, no room": the
         // search page chosen with no room for the files. "end, no room": the
         // program ends with no room for the files; what it gives the window
-        // to tell is listed after "end: ".
+        // to tell is listed after "end: ". "silent": the DVR stops sending,
+        // its connection left open.
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<bool>("goesOn");
         QTest::addColumn<QStringList>("messages");
@@ -880,12 +884,16 @@ private slots:
         const QString other = backup + QStringLiteral("another DVR was chosen.");
         row(backupMode, "backup, a DVR of another group chosen", {"other"}, {other});
         row(backupMode, "backup, another DVR of its group chosen", {"sibling"}, {other});
+        // As when the DVR drops the stream.
+        row(backupMode, "backup, the DVR falls silent", {"silent"},
+            {"There is no more backup data. Or Connection failed"});
         const int search = CModeTable::SEARCH;
         row(search, "playback, channels edited", {"0x00FF"}, {});
         row(search, "playback, a DVR of another group chosen", {"other"}, {});
         row(search, "playback, another DVR of its group chosen", {"sibling"}, {});
         row(search, "playback, the DVR deleted", {"delete"}, {});
         row(search, "playback, its group deleted", {"delete group"}, {});
+        row(search, "playback, the DVR falls silent", {"silent"}, {"The playback stopped: Connection failed"});
         for (const char* edit : {"0x00FF", "password", "user", "dialect"}) {
             QTest::addRow("recording to the PC, %s edited", edit)
                 << int(CModeTable::LIVE_S) << QStringList{edit} << false << QStringList{recording + changed};
@@ -899,6 +907,8 @@ private slots:
         row(live, "recording to the PC, the DVR disconnected", {"disconnect"}, {recording + disconnected});
         row(live, "recording to the PC, the group connected again", {"connect"}, {recording + connected});
         row(live, "recording to the PC, the search page chosen with no room", {"search, no room"}, {noRoom});
+        row(live, "recording to the PC, the DVR falls silent", {"silent"},
+            {"The recording to the PC stopped: Connection failed"});
     }
 
     void treeActsDuringRecording()
@@ -915,13 +925,15 @@ private slots:
         LiveBench bench;
         connectRecordingDvr(bench, false);
         QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
+        if (actions.contains(QLatin1String("silent")))
+            bench.controller(0)->setSilenceTime(SILENCE_MS);
         CBackupWidget* backup = bench.backup();
         QSignalSpy recordButton(&bench.live(), &CLiveView::recordToPcChecked);
         PicturesOnTheirWay pictures(bench.wall());
         const auto startBackup = [&] {
-            // Five minutes take the DVR three seconds; an hour runs on while
+            // A minute takes the DVR a few seconds; an hour runs on while
             // the test acts.
-            ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + (goesOn ? 300 : 3600));
+            ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + (goesOn ? 60 : 3600));
             QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
             return QTest::qWaitFor(
                 [&] { return child<QProgressBar>(*backup, "progressBar")->value() > 0; }, TIME_LIMIT_MS);
@@ -1008,6 +1020,9 @@ private slots:
                 emit bench.tree()->changedDVR(1, 0);
             } else if (action == QLatin1String("sibling")) {
                 bench.tree()->setCurrentItem(group->child(1));
+            } else if (action == QLatin1String("silent")) {
+                bench.dvr(0).streams()->silenceAll();
+                QTRY_VERIFY_WITH_TIMEOUT(!bench.controller(0)->isStarted(), TIME_LIMIT_MS);
             } else {
                 if (action == QLatin1String("password"))
                     bench.dvr(0).setCredentials(bench.dvr(0).user(), QStringLiteral("5678"));

@@ -36,6 +36,7 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSlider>
@@ -230,16 +231,19 @@ public:
     bool connected() const { return TestDvrGroups::connected(m_viewer->connections()); }
 
     // Every tile on view that a DVR fills shows a picture or the DVR's
-    // state: the redraw after a layout change or a failure is done.
+    // state: the redraw after a layout change or a failure is done. A DVR
+    // the tree disconnected fills its tiles with nothing until it starts
+    // again.
     bool settled() const
     {
         const CDisplayWidget* display = wall();
         for (int tile = 0; tile < display->getViewScreens(); ++tile) {
             const int screen = display->getViewStartScreen() + tile;
             const QList<CConnectDVR*>& entries = m_viewer->connections().entries();
-            const bool filled = std::any_of(entries.cbegin(), entries.cend(), [screen](const CConnectDVR* controller) {
-                return controller && controller->isVisible() && screen >= controller->getDisplayStartScreen()
-                    && screen < controller->getDisplayEndScreen();
+            const bool filled = std::any_of(entries.cbegin(), entries.cend(), [&](CConnectDVR* controller) {
+                return controller && controller->isVisible()
+                    && (controller->isStarted() || !m_disconnected.contains(controller))
+                    && screen >= controller->getDisplayStartScreen() && screen < controller->getDisplayEndScreen();
             });
             const CDisplayInfo info = display->wall()->getInfo(tile);
             if (filled && !info.hasPicture() && !info.status)
@@ -394,6 +398,10 @@ private:
             const QRect row = m_tree->visualItemRect(m_tree->topLevelItem(0)->child(value));
             QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, {}, row.center());
         } else if (name == QLatin1String("disconnect")) {
+            for (int i = 0; i < m_viewer->connections().entries().size(); ++i) {
+                if (value < 0 || i == value)
+                    m_disconnected << controller(i);
+            }
             emit m_tree->disconnectDVR(0, value);
             done = [this, value] { return !controller(std::max(value, 0))->isStarted() && settled(); };
         } else if (name == QLatin1String("again")) {
@@ -443,6 +451,7 @@ private:
     std::unique_ptr<Viewer> m_viewer;
     CDVRListTree* m_tree;
     CSendCommand m_marker;
+    QList<QPointer<CConnectDVR>> m_disconnected;
 };
 
 // The live commands a DVR received after its first `skip` requests, by

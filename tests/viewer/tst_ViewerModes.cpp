@@ -144,7 +144,8 @@ private slots:
     // reconnect is pending and no new video stream was asked for; "hold=playback" ("hold=read")
     // makes the DVR hold its answers to playback (configuration reads),
     // "held" waits for a held answer, "release" sends them; "zoom" zooms the
-    // single screen shown.
+    // single screen shown; "plays" waits for the playback's first frame;
+    // "close" closes the window and ends the program as main() ends it.
     // Checks: "asked" the DVR got its information (setup) request, "shows"
     // the wall shows pictures, "idle" no DVR is connected, "info" the
     // information window shows, "reconnects" the DVR is asked for a new
@@ -159,6 +160,7 @@ private slots:
     // answer is awaited, "sequenceOff" the sequence is off and shown so,
     // "liveShown" Live S shows its wall, "noPlayback" no playback runs,
     // "zoomOff" the zoom is off, shown so, and a double click is taken,
+    // "playbackStopped" the DVR got the playback's Stop,
     // "fullDisk" the file kept its bytes and the operator was told why,
     // "othersIdle" the DVR that was not current streams no more, "offered"
     // the backup panel marks the recorded hour.
@@ -238,6 +240,19 @@ private slots:
             << "noPlayback";
         QTest::newRow("mode switches during local playback")
             << false << "recorded file=@recorded Playback time switch LiveS" << int(Viewer::LIVE_S) << QString();
+        // However the operator leaves a playback, the DVR hears the Stop.
+        const QList<QPair<const char*, int>> leaving{{"Information", Viewer::INFORMATION}, {"EMap", Viewer::EMAP_VIEW},
+            {"LiveS", Viewer::LIVE_S}, {"LiveM", Viewer::LIVE_M}, {"Backup", Viewer::BACKUP}, {"Setup", Viewer::SETUP},
+            {"file= Playback", Viewer::PLAYBACK}};
+        for (const auto& [left, entered] : leaving) {
+            QTest::addRow("a playback left for %s", qPrintable(QString::fromLatin1(left).section(' ', -1)))
+                << false << QStringLiteral("connect Search searched time plays %1").arg(left) << entered
+                << "playbackStopped noPlayback";
+        }
+        QTest::newRow("a playback left for another minute")
+            << false << "connect Search searched time plays time" << int(Viewer::SEARCH) << "playbackStopped";
+        QTest::newRow("a playback left as the program ends") << false << "connect Search searched time plays close"
+                                                             << int(Viewer::SEARCH) << "playbackStopped noPlayback";
     }
 
     void modes()
@@ -334,6 +349,14 @@ private slots:
             }
             if (step == QLatin1String("held"))
                 return QTest::qWaitFor([&] { return dvr.heldAnswers() > 0; }, TIME_LIMIT_MS);
+            if (step == QLatin1String("close")) {
+                viewer->close();
+                viewer.reset();
+                CStartup::sendPendingCommands();
+                return true;
+            }
+            if (step == QLatin1String("plays"))
+                return QTest::qWaitFor([&] { return current()->IsConnected() && !current()->IsLive(); }, TIME_LIMIT_MS);
             if (step == QLatin1String("time")) {
                 emit playback->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
             } else if (step == QLatin1String("backup")) {
@@ -380,11 +403,13 @@ private slots:
         for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts))
             QVERIFY2(run(step), qPrintable(step));
 
-        QCOMPARE(viewer->menuMode(), mode);
-        // Whatever the mode, the window can be left.
-        auto* exit = child<QPushButton>(*viewer, "Exit");
-        QVERIFY(exit->isVisible());
-        QCOMPARE(viewer->childAt(exit->mapTo(viewer.get(), exit->rect().center())), exit);
+        if (viewer) {
+            QCOMPARE(viewer->menuMode(), mode);
+            // Whatever the mode, the window can be left.
+            auto* exit = child<QPushButton>(*viewer, "Exit");
+            QVERIFY(exit->isVisible());
+            QCOMPARE(viewer->childAt(exit->mapTo(viewer.get(), exit->rect().center())), exit);
+        }
 
         const QStringList wanted = checks.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         const auto check = [&](const char* name) { return wanted.contains(QLatin1String(name)); };
@@ -446,6 +471,18 @@ private slots:
             QVERIFY(wall->isVisible() && child<QPushButton>(*viewer, "LiveS")->isChecked());
         if (check("noPlayback"))
             QTRY_COMPARE(videoStreams(true, cgi::MODE_PLAYBACK), 0);
+        if (check("playbackStopped")) {
+            const auto stopped = [&] {
+                const QList<TestDvrRequest> requests = dvr.requests();
+                return std::any_of(requests.cbegin(), requests.cend(), [](const TestDvrRequest& request) {
+                    cgi::PbControl control;
+                    return request.kind == TestDvrRequest::Command && request.mode == cgi::MODE_PB_CONTROL
+                        && control.ParseFromString(request.data.toStdString())
+                        && control.cmd() == cgi::PbControl::CMD_STOP;
+                });
+            };
+            QTRY_VERIFY_WITH_TIMEOUT(stopped(), TIME_LIMIT_MS);
+        }
         if (check("rebuilt")) {
             QVERIFY(tileAtConnect.isNull());
             // The wall starts again with all its screens, and says so.
