@@ -14,8 +14,10 @@ start)
     fi
     rm -f "$state/display"
     # The server's own output goes to a file: ctest waits for every holder of
-    # the test's pipes, and the server outlives this script.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+    # the test's pipes, and the server outlives this script. Without
+    # -noreset the server resets whenever its last client leaves, and a test
+    # that connects during the reset cannot open the display.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
         3>"$state/display" </dev/null >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
     for _ in $(seq 100); do
