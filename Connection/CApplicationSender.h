@@ -3,7 +3,8 @@
 class CSendCommand;
 
 // The command sender of the commands that must outlive the window that gave
-// them: the streams' stop requests, and every PTZ, preset tour and relay
+// them: the streams' stop requests, a remote playback's control commands
+// (its stop as the program ends), and every PTZ, preset tour and relay
 // command, which reach it through their DVR's line (COrderedCommands). One
 // CSendCommand on the application's thread, owned by the application object
 // and made on first use, so a page, a link or the whole main window may go
