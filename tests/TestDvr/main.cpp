@@ -6,7 +6,6 @@
 #include "TestDvrRecordings.h"
 #include "TestDvrSchedule.h"
 #include "TestDvrStreams.h"
-
 #include "dvr_protocol/cgi_request.pb.h"
 
 #include <QCommandLineParser>
