@@ -74,11 +74,6 @@ void COrderedCommands::send(const DVR& dvr, int clientId, Command command)
     queue(lineOf(dvr, clientId), std::move(command));
 }
 
-void COrderedCommands::send(const DVR& dvr, Command command)
-{
-    send(dvr, 0, std::move(command));
-}
-
 void COrderedCommands::queue(Line& line, Command command)
 {
     Entry entry{++m_lastSerial, std::move(command)};

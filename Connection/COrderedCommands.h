@@ -102,8 +102,6 @@ public:
     // line knows by then; a DVR without a line yet is known by the record
     // and client id given.
     void send(const DVR& dvr, int clientId, Command command);
-    // The same, without a client id for a DVR the line does not know yet.
-    void send(const DVR& dvr, Command command);
 
     // A command is on its way to a DVR, or waits for one.
     bool isBusy() const;

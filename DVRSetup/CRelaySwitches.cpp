@@ -162,11 +162,8 @@ void CRelaySwitches::give(Relay& relay, const CLiveCommand* target, const Given&
         if (self)
             self->onAnswer(serial, answer);
     };
-    COrderedCommands& lines = COrderedCommands::ofApplication();
-    if (target)
-        lines.send(target->dvr(), target->clientId(), std::move(line));
-    else
-        lines.send(relay.dvr, std::move(line));
+    COrderedCommands::ofApplication().send(
+        target ? target->dvr() : relay.dvr, target ? target->clientId() : 0, std::move(line));
 }
 
 void CRelaySwitches::onAnswer(quint64 serial, const CCommandAnswer& answer)

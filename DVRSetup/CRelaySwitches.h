@@ -86,8 +86,9 @@ private:
     // A command given now replaces the relay's switch-off: one not yet due
     // is dropped, one on its way is no longer awaited.
     void replace(Relay& relay);
-    // Gives a command to the DVR's line: with the page's record and client
-    // id, or, without a target, built from what the line knows by then.
+    // Gives a command to the DVR's line, built from what the line knows when
+    // it goes out; the page's record and client id (or, without a target,
+    // the relay's record) only name a DVR the line does not know yet.
     void give(Relay& relay, const CLiveCommand* target, const Given& given);
     void onAnswer(quint64 serial, const CCommandAnswer& answer);
     void onKnown(const DVR& record);

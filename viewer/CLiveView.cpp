@@ -51,12 +51,11 @@ bool hasPictureControls(int model)
 
 } // namespace
 
-CLiveView::CLiveView(const Panels& panels, const CModeTable& modes, CSendCommand* sender, QObject* parent)
+CLiveView::CLiveView(const Panels& panels, const CModeTable& modes, QObject* parent)
     : QObject(parent)
     , m_panels(panels)
     , m_modes(modes)
-    , m_commands(std::make_unique<CViewerCommands>(sender))
-    , m_playbackCommands(std::make_unique<CViewerCommands>(&CApplicationSender::instance()))
+    , m_commands(std::make_unique<CViewerCommands>(&CApplicationSender::instance()))
 {
     connect(&m_selection, &CLiveSelection::changed, this, &CLiveView::showSelection);
     CDVRListTree* tree = panels.tree;
@@ -300,7 +299,7 @@ void CLiveView::tellPlaybackStop(CConnectDVR& controller)
     // one still starting ends with its link.
     if (!controller.isStarted() || !controller.isPlayback() || !controller.IsConnected())
         return;
-    m_playbackCommands->playbackControl(controller, cgi::PbControl::CMD_STOP);
+    m_commands->playbackControl(controller, cgi::PbControl::CMD_STOP);
     m_panels.wall->setPbStatus(cgi::PbControl::CMD_STOP);
 }
 
@@ -765,7 +764,7 @@ void CLiveView::OnChangedPbStatus(const cgi::PbControl::Cmd& cmd)
         start();
         return;
     }
-    m_playbackCommands->playbackControl(*controller, cmd);
+    m_commands->playbackControl(*controller, cmd);
     m_panels.wall->setPbStatus(cmd);
 }
 

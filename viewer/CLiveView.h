@@ -18,7 +18,6 @@ class CDisplayTitle;
 class CDisplayWidget;
 class CLiveCtrlWidget;
 class CPlaybackWidget;
-class CSendCommand;
 class CViewerCommands;
 class QTreeWidgetItem;
 
@@ -57,7 +56,7 @@ public:
 
     static constexpr int REDRAW_DELAY_MS = 100;
 
-    CLiveView(const Panels& panels, const CModeTable& modes, CSendCommand* sender, QObject* parent = nullptr);
+    CLiveView(const Panels& panels, const CModeTable& modes, QObject* parent = nullptr);
     // Deletes the controllers, which report their end to nobody.
     ~CLiveView() override;
 
@@ -208,10 +207,9 @@ private:
 
     Panels m_panels;
     const CModeTable& m_modes;
+    // Through the application's sender: the stop that ends a playback as
+    // the program ends outlives the window.
     std::unique_ptr<CViewerCommands> m_commands;
-    // Through the application's sender, in their order: the stop that ends
-    // a playback as the program ends outlives the window.
-    std::unique_ptr<CViewerCommands> m_playbackCommands;
     CConnectionList m_connections;
     CLiveSelection m_selection;
     int m_currentGroup = 0;

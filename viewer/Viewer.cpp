@@ -8,7 +8,6 @@
 #include "Connection/CDVRListTree.h"
 #include "Connection/CLogin.h"
 #include "Connection/CMenuDVRList.h"
-#include "Connection/CSendCommand.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "DVRSetup/CSetupWidget.h"
 #include "Display/CCheckSpeed.h"
@@ -86,7 +85,6 @@ Viewer::Viewer(QWidget* parent, Qt::WindowFlags flags)
     createEMapList();
     m_emapViews = std::make_unique<CEMapViews>(CEMapViews::Places{m_ui->DisplayFrame, m_ui->displayLayout,
         m_ui->bottomWidget, m_ui->bottomEMapPage, m_ui->emapLogSave, m_tree, m_emapList});
-    m_sendCommand = std::make_unique<CSendCommand>();
     createLiveView();
     defineSteps();
     loadLogo();
@@ -96,12 +94,7 @@ Viewer::Viewer(QWidget* parent, Qt::WindowFlags flags)
     setWindowTitle(QStringLiteral("QELM"));
 }
 
-Viewer::~Viewer()
-{
-    // The controllers go before the sender their stop requests use.
-    m_live.reset();
-    m_sendCommand.reset();
-}
+Viewer::~Viewer() = default;
 
 void Viewer::loadStyleSheet()
 {
@@ -313,7 +306,7 @@ void Viewer::createEMapList()
 void Viewer::createLiveView()
 {
     m_live = std::make_unique<CLiveView>(
-        CLiveView::Panels{m_display, m_title, m_liveCtrl, m_playback, m_backup, m_tree}, m_modes, m_sendCommand.get());
+        CLiveView::Panels{m_display, m_title, m_liveCtrl, m_playback, m_backup, m_tree}, m_modes);
     connect(m_live.get(), &CLiveView::streamsStopping, this, [this] {
         exitZoom();
         ExitSequence();

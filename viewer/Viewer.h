@@ -25,7 +25,6 @@ class CEMapList;
 class CLiveCtrlWidget;
 class CPCSetupDialog;
 class CPlaybackWidget;
-class CSendCommand;
 class CSetupWidget;
 class CSnapshotView;
 class CWindowGeometry;
@@ -213,6 +212,5 @@ private:
     CEMapList* m_emapList = nullptr;
     std::unique_ptr<CEMapViews> m_emapViews;
     std::unique_ptr<CSnapshotView> m_snapshot;
-    std::unique_ptr<CSendCommand> m_sendCommand;
     std::unique_ptr<CLiveView> m_live;
 };

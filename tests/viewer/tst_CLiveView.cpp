@@ -6,7 +6,6 @@
 #include "Connection/CConnectDVR.h"
 #include "Connection/CControlDVRList.h"
 #include "Connection/CDVRListTree.h"
-#include "Connection/CSendCommand.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
@@ -83,7 +82,7 @@ public:
         , m_playback(new CPlaybackWidget(m_bottom))
         , m_backup(new CBackupWidget(m_bottom))
         , m_tree(new CDVRListTree(&m_window))
-        , m_live(CLiveView::Panels{m_wall, m_title, m_liveCtrl, m_playback, m_backup, m_tree}, m_modes, &m_sender)
+        , m_live(CLiveView::Panels{m_wall, m_title, m_liveCtrl, m_playback, m_backup, m_tree}, m_modes)
     {
         auto* grid = new QGridLayout(&m_window);
         grid->addWidget(m_title, 0, 0);
@@ -193,7 +192,6 @@ public:
     CPlaybackWidget* playback() const { return m_playback; }
     CBackupWidget* backup() const { return m_backup; }
     CConnectDVR* controller(int i) const { return m_live.connections().entries().value(i); }
-    const CSendCommand& sender() const { return m_sender; }
     QString leftTitle() const { return m_title->left()->text(); }
 
 private:
@@ -206,7 +204,6 @@ private:
     CBackupWidget* m_backup;
     CDVRListTree* m_tree;
     CModeTable m_modes;
-    CSendCommand m_sender;
     CLiveView m_live;
     QStringList m_recordingsEnded;
 };
@@ -535,7 +532,7 @@ private slots:
         bench.act(QStringLiteral("4@0"));
         QTRY_COMPARE(bench.leftTitle(), QStringLiteral("A( admin )"));
         bench.live().recordOnDvr();
-        QTRY_COMPARE(bench.sender().activeReplies(), 0);
+        QTRY_COMPARE(CApplicationSender::pending(), 0);
         QVERIFY(commands(bench.dvr(1), cgi::MODE_RECORD, CViewerCommands::OLD_OP_RECORD).isEmpty());
     }
 
