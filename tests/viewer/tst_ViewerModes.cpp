@@ -351,8 +351,7 @@ private slots:
                 return QTest::qWaitFor([&] { return dvr.heldAnswers() > 0; }, TIME_LIMIT_MS);
             if (step == QLatin1String("close")) {
                 viewer->close();
-                viewer.reset();
-                CStartup::sendPendingCommands();
+                CStartup::end(std::move(viewer));
                 return true;
             }
             if (step == QLatin1String("plays"))
