@@ -1,6 +1,8 @@
 #include "Common/CCoreMetaTypes.h"
+#include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRListTree.h"
+#include "Connection/CSendCommand.h"
 #include "Display/CScreen.h"
 #include "Display/OpenGLMode.h"
 #include "FileSizeLimit.h"
@@ -176,6 +178,9 @@ private slots:
         watch.stop();
         noRoom.reset();
         CStartup::end(std::move(viewer));
+        // The application object's end takes the sender's idle keep-alive
+        // connections with it; this one lives on through the rows.
+        delete &CApplicationSender::instance();
         QCOMPARE(exitCode, 0);
         QCOMPARE(told.isEmpty() ? shown : shown.left(told.size()), told);
         QCOMPARE(dismissed, !told.isEmpty());
