@@ -463,8 +463,11 @@ bool CHttpConnect::endAfterDrop(Session& session)
     if (session.refused || session.backupEnded || held.audio)
         return false;
     if (held.mode != LIVE && !m_recorder.load()) {
-        // Its owner waits for the first frame: tell it that none will come.
-        if (!session.sawVideo)
+        // A DVR keeps a playback open past its recordings, so one it closes
+        // is lost: its owner must end it, not leave the last pictures
+        // standing. An owner waiting for a first frame hears that none will
+        // come.
+        if (held.mode == PLAYBACK || !session.sawVideo)
             setConnectionFailed(tr("Connection failed"));
         return false;
     }

@@ -31,7 +31,8 @@ class CPacketStream;
 // The link restarts when the DVR closes a stream that delivered whole packets
 // since its last start; a drop before any packet, or a restart that cannot
 // reach the DVR (its port closed, its program gone), ends it with "Connection
-// failed" at once. The first restart after a drop is immediate; when drops
+// failed" at once, as does the drop of a playback that is not being recorded
+// (it never restarts). The first restart after a drop is immediate; when drops
 // keep following restarts soon, the link waits 1, 2, 4 ... up to 30 s before
 // each further restart and shows "Connection failed" on its screens while it
 // waits; a stream that then runs for the steady time (STEADY_MS) starts that

@@ -549,7 +549,7 @@ void tst_CHttpConnect::dropRules_data()
     QTest::newRow("live closed before video restarts") << int(Live) << false << 2 << -1 << 0 << false;
     QTest::newRow("live closed before any packet") << int(Live) << false << 0 << 1 << 1 << false;
     QTest::newRow("playback before its first frame") << int(Playback) << false << 2 << 1 << 1 << false;
-    QTest::newRow("playback after frames") << int(Playback) << false << 30 << 1 << 0 << false;
+    QTest::newRow("playback after frames fails, unrestarted") << int(Playback) << false << 30 << 1 << 1 << false;
     QTest::newRow("recorded playback restarts") << int(Playback) << true << 30 << -1 << 0 << false;
     QTest::newRow("backup never restarts") << int(Backup) << true << 30 << 1 << 0 << true;
     QTest::newRow("audio link") << int(AudioLive) << false << 2 << 1 << 0 << false;

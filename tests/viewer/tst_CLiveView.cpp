@@ -847,7 +847,7 @@ private slots:
         // search page chosen with no room for the files. "end, no room": the
         // program ends with no room for the files; what it gives the window
         // to tell is listed after "end: ". "silent": the DVR stops sending,
-        // its connection left open.
+        // its connection left open; "dropped": it closes the stream.
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<bool>("goesOn");
         QTest::addColumn<QStringList>("messages");
@@ -891,6 +891,7 @@ private slots:
         row(search, "playback, the DVR deleted", {"delete"}, {});
         row(search, "playback, its group deleted", {"delete group"}, {});
         row(search, "playback, the DVR falls silent", {"silent"}, {"The playback stopped: Connection failed"});
+        row(search, "playback, the DVR drops it", {"dropped"}, {"The playback stopped: Connection failed"});
         for (const char* edit : {"0x00FF", "password", "user", "dialect"}) {
             QTest::addRow("recording to the PC, %s edited", edit)
                 << int(CModeTable::LIVE_S) << QStringList{edit} << false << QStringList{recording + changed};
@@ -1017,8 +1018,11 @@ private slots:
                 emit bench.tree()->changedDVR(1, 0);
             } else if (action == QLatin1String("sibling")) {
                 bench.tree()->setCurrentItem(group->child(1));
-            } else if (action == QLatin1String("silent")) {
-                bench.dvr(0).streams()->silenceAll();
+            } else if (action == QLatin1String("silent") || action == QLatin1String("dropped")) {
+                if (action == QLatin1String("silent"))
+                    bench.dvr(0).streams()->silenceAll();
+                else
+                    bench.dvr(0).streams()->dropAll();
                 QTRY_VERIFY_WITH_TIMEOUT(!bench.controller(0)->isStarted(), TIME_LIMIT_MS);
             } else {
                 if (action == QLatin1String("password"))
@@ -1047,8 +1051,10 @@ private slots:
                 QCOMPARE(backup->isBackup(), goesOn);
             } else if (mode == CModeTable::SEARCH) {
                 // Ended as its Stop ends it: the DVR is told (Stop is the
-                // only playback command sent).
-                QTRY_VERIFY(!commands(bench.dvr(0), cgi::MODE_PB_CONTROL, CViewerCommands::OLD_OP_PLAYBACK).isEmpty());
+                // only playback command sent), unless it closed the stream.
+                if (action != QLatin1String("dropped"))
+                    QTRY_VERIFY(
+                        !commands(bench.dvr(0), cgi::MODE_PB_CONTROL, CViewerCommands::OLD_OP_PLAYBACK).isEmpty());
                 QTRY_COMPARE(bench.dvr(0).streams()->runningCount(), 0);
             } else if (goesOn) {
                 QVERIFY(recording() && bench.controller(0)->IsConnected());
