@@ -433,10 +433,6 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         const QString set = old ? oldQuery("7", "9S1") : "ptzf 11 ch3 s0 p0";
         const QString go = old ? oldQuery("7", "9G1") : "ptzf 12 ch3 s0 p0";
         const QStringList shortPan{"press=ptzf_right", "release"};
-        moveRow("a short pan and Set behind a late move", QStringList{"late=ptz"} + shortPan + QStringList{"Set"},
-            {move, stop, set});
-        moveRow("a short pan and Go behind a late move", QStringList{"late=ptz"} + shortPan + QStringList{"Go"},
-            {move, stop, go});
         moveRow("a pan, Set, a pan behind a late move",
             QStringList{"late=ptz"} + shortPan + QStringList{"Set"} + shortPan, {move, stop, set, stop});
         const QString tooMany = QStringLiteral("warns=preset 1 go on channel 4 .*not sent: too many acts wait");

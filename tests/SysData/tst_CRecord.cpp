@@ -436,6 +436,9 @@ void tst_CRecord::writeFailureStopsAndReports()
     QCOMPARE(failed.size(), 1);
     QCOMPARE(failed[0][0].toString(), recorder.errorString());
     QVERIFY(recorder.errorString().startsWith("[ERROR] Can not write the recording file"));
+    // Told once, by whoever takes it first.
+    QCOMPARE(recorder.takeFailure(), failed[0][0].toString());
+    QCOMPARE(recorder.takeFailure(), QString());
 
     const QStringList before = files(recordFolder());
     recorder.writeFrame(false, newFrame(0, 0, T10 + 100));

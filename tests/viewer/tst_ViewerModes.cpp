@@ -32,6 +32,7 @@
 #include "WidgetChild.h"
 #include "viewer/CEMapViews.h"
 #include "viewer/CStartup.h"
+#include "viewer/CViewerCommands.h"
 #include "viewer/Viewer.h"
 
 #include <QApplication>
@@ -412,17 +413,17 @@ private slots:
 
         const QStringList wanted = checks.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         const auto check = [&](const char* name) { return wanted.contains(QLatin1String(name)); };
+        const auto received = [&](int wantedMode, int oldOp) {
+            const QList<TestDvrRequest> requests = dvr.requests();
+            return std::any_of(requests.cbegin(), requests.cend(), [&](const TestDvrRequest& request) {
+                return request.mode == wantedMode && (!oldDialect || request.decodedParam("OP").toInt() == oldOp);
+            });
+        };
         if (check("asked")) {
             // The information: new mode 16, old MODE=6 with OP=17; the
             // configuration: mode 22.
             const int askedMode = mode == Viewer::SETUP ? int(cgi::MODE_CONF_READ) : oldDialect ? 6 : 16;
-            const auto asked = [&] {
-                const QList<TestDvrRequest> requests = dvr.requests();
-                return std::any_of(requests.cbegin(), requests.cend(), [&](const TestDvrRequest& request) {
-                    return request.mode == askedMode && (!oldDialect || request.decodedParam("OP").toInt() == 17);
-                });
-            };
-            QTRY_VERIFY_WITH_TIMEOUT(asked(), TIME_LIMIT_MS);
+            QTRY_VERIFY_WITH_TIMEOUT(received(askedMode, 17), TIME_LIMIT_MS);
         }
         if (check("shows")) {
             QTRY_VERIFY_WITH_TIMEOUT(wall->wall()->getInfo(0).hasPicture(), TIME_LIMIT_MS);
@@ -470,18 +471,9 @@ private slots:
             QVERIFY(wall->isVisible() && child<QPushButton>(*viewer, "LiveS")->isChecked());
         if (check("noPlayback"))
             QTRY_COMPARE(videoStreams(true, cgi::MODE_PLAYBACK), 0);
-        if (check("playbackStopped")) {
-            const auto stopped = [&] {
-                const QList<TestDvrRequest> requests = dvr.requests();
-                return std::any_of(requests.cbegin(), requests.cend(), [](const TestDvrRequest& request) {
-                    cgi::PbControl control;
-                    return request.kind == TestDvrRequest::Command && request.mode == cgi::MODE_PB_CONTROL
-                        && control.ParseFromString(request.data.toStdString())
-                        && control.cmd() == cgi::PbControl::CMD_STOP;
-                });
-            };
-            QTRY_VERIFY_WITH_TIMEOUT(stopped(), TIME_LIMIT_MS);
-        }
+        // Stop is the only playback command these rows send.
+        if (check("playbackStopped"))
+            QTRY_VERIFY_WITH_TIMEOUT(received(cgi::MODE_PB_CONTROL, CViewerCommands::OLD_OP_PLAYBACK), TIME_LIMIT_MS);
         if (check("rebuilt")) {
             QVERIFY(tileAtConnect.isNull());
             // The wall starts again with all its screens, and says so.
