@@ -903,7 +903,7 @@
     <name>CPresetNames</name>
     <message>
         <source>preset %1</source>
-        <translation>forvalg %1</translation>
+        <translation>posisjon %1</translation>
     </message>
 </context>
 <context>

@@ -590,9 +590,6 @@ void tst_LiveControlPanel::tourSettings_data()
     QTest::newRow("the PTZ page") << QList<int>() << true << QStringList{"DVRControl0"} << chosen << chosenNames;
     QTest::newRow("its own page") << QList<int>() << true << QStringList{"DVRControl1"} << chosen << chosenNames;
     QTest::newRow("the picture page") << QList<int>() << true << QStringList{"DVRControl3"} << chosen << chosenNames;
-    QTest::newRow("another screen framed and back") << QList<int>() << true << screen << chosen << chosenNames;
-    QTest::newRow("the panel goes while the page shows")
-        << QList<int>() << true << QStringList{"close"} << chosen << QStringList();
     QTest::newRow("another viewer's later save, the panel goes")
         << QList<int>() << true << QStringList{"other", "close"} << QList<int>{1, 7, 10} << QStringList();
     QTest::newRow("another viewer's later save, another screen framed and back")
