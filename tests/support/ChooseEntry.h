@@ -6,7 +6,7 @@
 
 // The operator opens the list and picks the entry with the keyboard: one
 // choice, as the list tells it (activated), also of the entry already
-// chosen. A disabled list takes no choice.
+// chosen.
 inline void chooseEntry(QComboBox& list, int index)
 {
     list.showPopup();
