@@ -2,6 +2,7 @@
 
 #include "Connection/CApplicationSender.h"
 #include "Connection/COrderedCommands.h"
+#include "DVRSetup/CPresetNames.h"
 #include "Settings/CAppSettings.h"
 #include "ui_CAutoPresetWidget.h"
 
@@ -28,20 +29,25 @@ CAutoPresetWidget::CAutoPresetWidget(QWidget* parent)
     , m_command(&CApplicationSender::instance())
 {
     m_ui->setupUi(this);
-    for (int preset = 1; preset <= 99; ++preset) {
-        const QString name = QStringLiteral("preset %1").arg(preset);
-        m_ui->StartPreset->addItem(name);
-        m_ui->EndPreset->addItem(name);
-    }
+    CPresetNames::name(m_ui->StartPreset);
+    CPresetNames::name(m_ui->EndPreset);
     for (const char* seconds : {"5", "10", "15", "20", "30", "60"})
         m_ui->Interval->addItem(QLatin1String(seconds));
     connect(m_ui->AutoStart, &QPushButton::clicked, this, &CAutoPresetWidget::OnClickedAutoStart);
     connect(m_ui->AutoEnd, &QPushButton::clicked, this, &CAutoPresetWidget::OnClickedAutoEnd);
+    // Only the operator's choices: a channel's tour read into the lists is
+    // no choice.
+    for (QComboBox* list : {m_ui->StartPreset, m_ui->EndPreset, m_ui->Interval})
+        connect(list, &QComboBox::activated, this, &CAutoPresetWidget::keep);
     // Shown before any channel's tour is read: left so, it stores nothing.
     m_stored.setLoaded(shownTour());
 }
 
-CAutoPresetWidget::~CAutoPresetWidget() = default;
+CAutoPresetWidget::~CAutoPresetWidget()
+{
+    // A choice whose save failed gets its last try.
+    keep();
+}
 
 void CAutoPresetWidget::setConnectedDVR(const DVR& dvr, int clientId)
 {
@@ -55,11 +61,14 @@ void CAutoPresetWidget::clearConnectedDVR()
 
 void CAutoPresetWidget::setChannel(int channel)
 {
+    // Its channel's choice whose save failed is tried again before another
+    // channel's tour takes its place.
+    keep();
     m_channel = channel;
     readSettings();
 }
 
-void CAutoPresetWidget::saveSettings()
+void CAutoPresetWidget::keep()
 {
     m_stored.save(shownTour());
 }
@@ -126,6 +135,8 @@ void CAutoPresetWidget::send(const QString& what, const cgi::AutoPreset& tour, c
 void CAutoPresetWidget::languageChange()
 {
     m_ui->retranslateUi(this);
+    CPresetNames::name(m_ui->StartPreset);
+    CPresetNames::name(m_ui->EndPreset);
 }
 
 void CAutoPresetWidget::changeEvent(QEvent* event)

@@ -15,9 +15,11 @@ class CAutoPresetWidget;
 // commands go through the DVR's line of commands (COrderedCommands), so
 // Start and End reach the DVR in the order given, also when the window
 // closes right after, and the last of them waiting alone. Each channel's
-// choices are kept in the settings store, saved when the operator leaves
-// the page: only those changed since they were shown, so that another
-// viewer's tour stays.
+// choices are kept in the settings store as soon as the operator makes
+// them, whatever comes next: only those changed since they were shown, so
+// that another viewer's tour stays. A save that failed (the settings file
+// held by another program) is tried again before another channel's tour
+// shows, and as the page goes.
 class CAutoPresetWidget : public QWidget {
     Q_OBJECT
 
@@ -27,9 +29,8 @@ public:
 
     void setConnectedDVR(const DVR& dvr, int clientId);
     void clearConnectedDVR();
-    // Shows the stored tour of the channel, dropping unsaved choices.
+    // Shows the stored tour of the channel.
     void setChannel(int channel);
-    void saveSettings();
     void readSettings();
 
     virtual void languageChange();
@@ -40,6 +41,8 @@ protected:
 private slots:
     void OnClickedAutoStart();
     void OnClickedAutoEnd();
+    // Saves the choices shown that the operator changed.
+    void keep();
 
 private:
     // One command, in the DVR's dialect when it goes out.

@@ -113,8 +113,6 @@ void CLiveCtrlWidget::changeWidget()
 
 void CLiveCtrlWidget::showPage(int page)
 {
-    if (m_ui->stackedWidget->currentIndex() == TOUR_PAGE)
-        m_autoPreset->saveSettings();
     m_ui->stackedWidget->setCurrentIndex(page);
     // The button of the page shown is the one checked, however the page
     // came to show.

@@ -19,7 +19,7 @@ class CLiveCtrlWidget;
 // The strip below the screen wall in the live modes: four pages (PTZ,
 // preset tour, relay outputs, picture adjustment) behind a column of page
 // buttons. It hands the current DVR, its client id and the selected channel
-// to the pages and stores the tour when the operator leaves its page; the
+// to the pages, which keep the operator's choices themselves; the
 // main window decides which page buttons show. The page shown is the one
 // whose button is checked: it stays when the panel is pointed elsewhere,
 // unless the new DVR lacks it, and then the PTZ page shows. With no DVR

@@ -2,6 +2,7 @@
 
 #include "Connection/CApplicationSender.h"
 #include "Connection/COrderedCommands.h"
+#include "DVRSetup/CPresetNames.h"
 #include "Settings/CAppSettings.h"
 #include "ui_CPtzfWidget.h"
 
@@ -55,8 +56,10 @@ const Movement* findMovement(const QString& name)
 
 QString speedName(int speed)
 {
-    static const char* const NAMES[] = {"Slow", "Normal", "Fast", "Very Fast"};
-    return speed >= 0 && speed < 4 ? QString::fromLatin1(NAMES[speed]) : QString();
+    static const char* const NAMES[]
+        = {QT_TRANSLATE_NOOP("CPtzfWidget", "Slow"), QT_TRANSLATE_NOOP("CPtzfWidget", "Normal"),
+            QT_TRANSLATE_NOOP("CPtzfWidget", "Fast"), QT_TRANSLATE_NOOP("CPtzfWidget", "Very Fast")};
+    return speed >= 0 && speed < 4 ? CPtzfWidget::tr(NAMES[speed]) : QString();
 }
 
 } // namespace
@@ -69,8 +72,7 @@ CPtzfWidget::CPtzfWidget(QWidget* parent)
 {
     initPtzImages();
     m_ui->setupUi(this);
-    for (int preset = 1; preset <= 99; ++preset)
-        m_ui->presetNum->addItem(QStringLiteral("preset %1").arg(preset));
+    CPresetNames::name(m_ui->presetNum);
     m_ui->presetNum->setCurrentIndex(0);
 
     connect(m_ui->Set, &QPushButton::clicked, this, &CPtzfWidget::OnSendPreset);
@@ -88,13 +90,31 @@ CPtzfWidget::CPtzfWidget(QWidget* parent)
 
     m_ui->Speed->setValue(CAppSettings().readSetting(SPEED_KEY, 0).toInt());
     OnChangedSpeed(m_ui->Speed->value());
-    m_storedSpeed.setLoaded({{SPEED_KEY, m_ui->Speed->value()}});
+    m_storedSpeed.setLoaded(shownSpeed());
+    // The operator's speed is kept as soon as it is chosen, a dragged one
+    // once let go.
+    connect(m_ui->Speed, &QSlider::valueChanged, this, [this] {
+        if (!m_ui->Speed->isSliderDown())
+            keepSpeed();
+    });
+    connect(m_ui->Speed, &QSlider::sliderReleased, this, &CPtzfWidget::keepSpeed);
 }
 
 CPtzfWidget::~CPtzfWidget()
 {
     endHeldMovement();
-    m_storedSpeed.save({{SPEED_KEY, m_ui->Speed->value()}});
+    // A speed whose save failed gets its last try.
+    keepSpeed();
+}
+
+QMap<QString, QVariant> CPtzfWidget::shownSpeed() const
+{
+    return {{SPEED_KEY, m_ui->Speed->value()}};
+}
+
+void CPtzfWidget::keepSpeed()
+{
+    m_storedSpeed.save(shownSpeed());
 }
 
 void CPtzfWidget::setConnectedDVR(const DVR& dvr, int clientId)
@@ -224,6 +244,8 @@ void CPtzfWidget::send(
 void CPtzfWidget::languageChange()
 {
     m_ui->retranslateUi(this);
+    CPresetNames::name(m_ui->presetNum);
+    OnChangedSpeed(m_ui->Speed->value());
 }
 
 void CPtzfWidget::changeEvent(QEvent* event)

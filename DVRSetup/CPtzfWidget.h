@@ -25,8 +25,9 @@ class CPtzfWidget;
 // a movement or stop takes the place of one to the same camera that still
 // waits, while a preset stored or recalled is an act that keeps its place
 // among them, in the order clicked. The
-// speed is kept in the settings store, saved as the page goes when the
-// operator changed it, so that another viewer's stays.
+// speed is kept in the settings store as soon as the operator chooses it,
+// and only then, so that another viewer's stays; a save that failed (the
+// settings file held by another program) is tried again as the page goes.
 class CPtzfWidget : public QWidget {
     Q_OBJECT
 
@@ -68,6 +69,9 @@ private:
     // One command, in the DVR's dialect when it goes out; one the older
     // dialect has no request for (empty) is not given to such a DVR.
     void send(const QString& what, cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int preset, bool repeat);
+    QMap<QString, QVariant> shownSpeed() const;
+    // Saves the speed shown when the operator changed it.
+    void keepSpeed();
 
     std::unique_ptr<Ui::CPtzfWidget> m_ui;
     CLiveCommand m_command;

@@ -65,7 +65,10 @@ std::unique_ptr<Viewer> CStartup::showMainWindow()
 
 void CStartup::end(std::unique_ptr<Viewer> window)
 {
-    window.reset();
+    {
+        const CLockWaitShare oneWait;
+        window.reset();
+    }
     // The closed connections' stop requests and the relays' pending
     // switch-offs.
     sendPendingCommands();

@@ -34,9 +34,11 @@ public:
     // CAppSettings::LOCK_WAIT_MS at most, once.
     static std::unique_ptr<Viewer> showMainWindow();
     // Once the event loop has ended: the window goes, with every message its
-    // children hold (its going saves the PTZ speed at most, which a held
-    // settings file delays by CAppSettings::LOCK_WAIT_MS at most), then
-    // sendPendingCommands.
+    // children hold, then sendPendingCommands. Its going saves what the
+    // operator chose on the live control panel and could not save then (the
+    // PTZ speed, a channel's tour: more than one save): a settings file that
+    // another program holds delays it by CAppSettings::LOCK_WAIT_MS at most,
+    // once.
     static void end(std::unique_ptr<Viewer> window);
     // After the main window has gone: the relays' pending switch-offs go
     // out now, and the end waits at most the given time for every DVR's

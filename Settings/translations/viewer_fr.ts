@@ -900,6 +900,13 @@
     </message>
 </context>
 <context>
+    <name>CPresetNames</name>
+    <message>
+        <source>preset %1</source>
+        <translation>préréglage %1</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Upgrading</source>
@@ -931,6 +938,22 @@
     <message>
         <source>Go</source>
         <translation>Aller</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lente</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>Very Fast</source>
+        <translation>Très rapide</translation>
     </message>
 </context>
 <context>

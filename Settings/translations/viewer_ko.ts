@@ -900,6 +900,13 @@
     </message>
 </context>
 <context>
+    <name>CPresetNames</name>
+    <message>
+        <source>preset %1</source>
+        <translation>프리셋 %1</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Upgrading</source>
@@ -931,6 +938,22 @@
     <message>
         <source>Go</source>
         <translation>이동</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>느림</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>보통</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>빠름</translation>
+    </message>
+    <message>
+        <source>Very Fast</source>
+        <translation>매우 빠름</translation>
     </message>
 </context>
 <context>

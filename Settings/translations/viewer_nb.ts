@@ -900,6 +900,13 @@
     </message>
 </context>
 <context>
+    <name>CPresetNames</name>
+    <message>
+        <source>preset %1</source>
+        <translation>posisjon %1</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Upgrading</source>
@@ -931,6 +938,22 @@
     <message>
         <source>Go</source>
         <translation>Gå til</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsom</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rask</translation>
+    </message>
+    <message>
+        <source>Very Fast</source>
+        <translation>Svært rask</translation>
     </message>
 </context>
 <context>

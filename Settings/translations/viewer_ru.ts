@@ -900,6 +900,13 @@
     </message>
 </context>
 <context>
+    <name>CPresetNames</name>
+    <message>
+        <source>preset %1</source>
+        <translation>пресет %1</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Upgrading</source>
@@ -931,6 +938,22 @@
     <message>
         <source>Go</source>
         <translation>Перейти</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Медленно</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Нормально</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Быстро</translation>
+    </message>
+    <message>
+        <source>Very Fast</source>
+        <translation>Очень быстро</translation>
     </message>
 </context>
 <context>

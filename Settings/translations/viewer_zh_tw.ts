@@ -900,6 +900,13 @@
     </message>
 </context>
 <context>
+    <name>CPresetNames</name>
+    <message>
+        <source>preset %1</source>
+        <translation>預設點 %1</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Upgrading</source>
@@ -931,6 +938,22 @@
     <message>
         <source>Go</source>
         <translation>前往</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>慢速</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>快速</translation>
+    </message>
+    <message>
+        <source>Very Fast</source>
+        <translation>極快</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,4 @@
+#include "ChooseEntry.h"
 #include "Common/CCoreMetaTypes.h"
 #include "Connection/CApplicationSender.h"
 #include "Connection/COrderedCommands.h"
@@ -9,6 +10,7 @@
 #include "DVRSetup/CRemotePortWiget.h"
 #include "Recording/CReadDVRData.h"
 #include "Settings/CAppSettings.h"
+#include "Settings/CLanguage.h"
 #include "TestDvr.h"
 #include "TestDvrAnswers.h"
 #include "TestDvrPictureSet.h"
@@ -144,7 +146,9 @@ private:
     QStringList requests(TestDvrRequest::Kind kind, const TestDvr* dvr = nullptr) const;
     // Waits for that many commands and a quiet time after them.
     QStringList received(int count, int quietMs = QUIET_MS) const;
+    // Start preset 2, end preset 5, 10 s, as the operator chooses them.
     void chooseTour() const;
+    static QList<int> storedTour(int channel);
     QList<int> sliderValues() const;
 
     std::unique_ptr<TestDvr> m_dvr;
@@ -218,9 +222,16 @@ QStringList tst_LiveControlPanel::received(int count, int quietMs) const
 
 void tst_LiveControlPanel::chooseTour() const
 {
-    child<QComboBox>("StartPreset")->setCurrentIndex(1);
-    child<QComboBox>("EndPreset")->setCurrentIndex(4);
-    child<QComboBox>("Interval")->setCurrentText("10");
+    chooseEntry(*child<QComboBox>("StartPreset"), 1);
+    chooseEntry(*child<QComboBox>("EndPreset"), 4);
+    chooseEntry(*child<QComboBox>("Interval"), 1); // 10 s
+}
+
+QList<int> tst_LiveControlPanel::storedTour(int channel)
+{
+    QList<int> tour(3);
+    CAppSettings().readAutoPreset(channel, tour[0], tour[1], tour[2]);
+    return tour;
 }
 
 QList<int> tst_LiveControlPanel::sliderValues() const
@@ -543,6 +554,7 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     COrderedCommands::ofApplication().unlist(other.dvrRecord());
 }
 
+// The operator's speed is stored as soon as it is chosen, and only then.
 void tst_LiveControlPanel::ptzfSpeedIsKept()
 {
     CAppSettings().writeSetting(QStringLiteral("Speed"), 7);
@@ -552,33 +564,54 @@ void tst_LiveControlPanel::ptzfSpeedIsKept()
     QCOMPARE(CAppSettings().readSetting(QStringLiteral("Speed")), QVariant(7));
     page = std::make_unique<CPtzfWidget>();
     QCOMPARE(page->findChild<QLabel*>("SpeedLabel")->text(), "Very Fast");
-    page->findChild<QSlider*>("Speed")->setValue(1);
-    QCOMPARE(page->findChild<QLabel*>("SpeedLabel")->text(), "Normal");
+    QTest::keyClick(page->findChild<QSlider*>("Speed"), Qt::Key_Down);
+    QCOMPARE(page->findChild<QLabel*>("SpeedLabel")->text(), "Fast");
+    QCOMPARE(CAppSettings().readSetting(QStringLiteral("Speed")), QVariant(2));
+    // Another viewer's later speed is not undone as the page goes.
+    CAppSettings().writeSetting(QStringLiteral("Speed"), 1);
     page.reset();
     QCOMPARE(CAppSettings().readSetting(QStringLiteral("Speed")), QVariant(1));
 }
 
 void tst_LiveControlPanel::tourSettings_data()
 {
-    QTest::addColumn<QString>("leaveBy"); // a page button, or a new screen selection
     QTest::addColumn<QList<int>>("stored"); // start and end positions, interval
-    QTest::addColumn<QStringList>("shown"); // when the screen is selected again
-    const QStringList chosen{"preset 2", "preset 5", "10"};
+    QTest::addColumn<bool>("choose"); // the tour of chooseTour()
+    // Then: a page button, "screen" (another screen framed and this one
+    // again), "other" (another viewer saves end preset 8 for the channel),
+    // "close" (the panel goes).
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QList<int>>("kept"); // stored at the end
+    QTest::addColumn<QStringList>("shown"); // at the end, while the panel is there
+    const QList<int> chosen{1, 4, 10};
+    const QStringList chosenNames{"preset 2", "preset 5", "10"};
     const QStringList fresh{"preset 1", "preset 1", "5"};
-    QTest::newRow("PTZ page") << "DVRControl0" << QList<int>() << chosen;
-    QTest::newRow("its own page") << "DVRControl1" << QList<int>() << chosen;
-    QTest::newRow("picture page") << "DVRControl3" << QList<int>() << chosen;
-    QTest::newRow("new screen, nothing stored") << "" << QList<int>() << fresh;
-    QTest::newRow("new screen, 0 s stored") << "" << QList<int>{0, 0, 0} << fresh;
-    QTest::newRow("new screen, 20 s stored")
-        << "" << QList<int>{0, 98, 20} << QStringList{"preset 1", "preset 99", "20"};
-    QTest::newRow("new screen, positions out of the lists") << "" << QList<int>{99, -1, 5} << fresh;
+    const QStringList screen{"screen"};
+    QTest::newRow("the PTZ page") << QList<int>() << true << QStringList{"DVRControl0"} << chosen << chosenNames;
+    QTest::newRow("its own page") << QList<int>() << true << QStringList{"DVRControl1"} << chosen << chosenNames;
+    QTest::newRow("the picture page") << QList<int>() << true << QStringList{"DVRControl3"} << chosen << chosenNames;
+    QTest::newRow("another viewer's later save, the panel goes")
+        << QList<int>() << true << QStringList{"other", "close"} << QList<int>{1, 7, 10} << QStringList();
+    QTest::newRow("another viewer's later save, another screen framed and back")
+        << QList<int>() << true << QStringList{"other", "screen"} << QList<int>{1, 7, 10}
+        << QStringList{"preset 2", "preset 8", "10"};
+    QTest::newRow("nothing stored") << QList<int>() << false << screen << QList<int>{0, 0, 0} << fresh;
+    QTest::newRow("0 s stored") << QList<int>{0, 0, 0} << false << screen << QList<int>{0, 0, 0} << fresh;
+    QTest::newRow("20 s stored") << QList<int>{0, 98, 20} << false << screen << QList<int>{0, 98, 20}
+                                 << QStringList{"preset 1", "preset 99", "20"};
+    // Shown as the first entries, stored as they are.
+    QTest::newRow("positions out of the lists")
+        << QList<int>{99, -1, 5} << false << screen << QList<int>{99, -1, 5} << fresh;
 }
 
+// Each choice on the tour page is stored for its channel as it is made,
+// whatever the operator does next; only what the operator changed.
 void tst_LiveControlPanel::tourSettings()
 {
-    QFETCH(QString, leaveBy);
     QFETCH(QList<int>, stored);
+    QFETCH(bool, choose);
+    QFETCH(QStringList, steps);
+    QFETCH(QList<int>, kept);
     QFETCH(QStringList, shown);
 
     if (!stored.isEmpty())
@@ -590,15 +623,26 @@ void tst_LiveControlPanel::tourSettings()
         stored.isEmpty() ? QStringList() : QStringList{"channel3"});
     connectDvr(false);
     QTest::mouseClick(child("DVRControl1"), Qt::LeftButton);
-    chooseTour();
-    if (!leaveBy.isEmpty()) {
-        QTest::mouseClick(child(qPrintable(leaveBy)), Qt::LeftButton);
-        QCOMPARE(QSettings(CAppSettings::COMPANY_NAME, CAppSettings::APP_NAME).value("channel3/EndPreset"), 4);
+    if (choose) {
+        chooseTour();
+        QCOMPARE(storedTour(CHANNEL), QList<int>({1, 4, 10}));
     }
-
-    // Another screen, then this one again.
-    m_panel->setSelectedChannel(CHANNEL + 1);
-    connectDvr(false);
+    for (const QString& step : steps) {
+        if (step == "screen") {
+            m_panel->setSelectedChannel(CHANNEL + 1);
+            connectDvr(false);
+        } else if (step == "other") {
+            CAppSettings().writeSetting(QStringLiteral("channel%1/EndPreset").arg(CHANNEL), 7);
+        } else if (step == "close") {
+            m_panel.reset();
+        } else {
+            QTest::mouseClick(child(qPrintable(step)), Qt::LeftButton);
+        }
+    }
+    QCOMPARE(storedTour(CHANNEL), kept);
+    QCOMPARE(storedTour(CHANNEL + 1), QList<int>({0, 0, 0}));
+    if (!m_panel)
+        return;
     const QStringList texts{child<QComboBox>("StartPreset")->currentText(),
         child<QComboBox>("EndPreset")->currentText(), child<QComboBox>("Interval")->currentText()};
     QCOMPARE(texts, shown);
@@ -775,6 +819,19 @@ void tst_LiveControlPanel::pageButtons()
         QCOMPARE(child(name)->text(), text);
     // The speed's name is the slider's, not the form's.
     QCOMPARE(child<QLabel>("SpeedLabel")->text(), "Very Fast");
+
+    // The speed's and the presets' names follow the language; the entries
+    // chosen stay.
+    child<QComboBox>("presetNum")->setCurrentIndex(98);
+    child<QComboBox>("EndPreset")->setCurrentIndex(4);
+    const auto names = [this] {
+        return QStringList{child<QLabel>("SpeedLabel")->text(), child<QComboBox>("presetNum")->currentText(),
+            child<QComboBox>("StartPreset")->currentText(), child<QComboBox>("EndPreset")->currentText()};
+    };
+    QVERIFY(CLanguage().applyLanguage(QStringLiteral("French")));
+    QTRY_COMPARE(names(), QStringList({"Très rapide", "préréglage 99", "préréglage 1", "préréglage 5"}));
+    CLanguage().applyLanguage(QStringLiteral("English"));
+    QTRY_COMPARE(names(), QStringList({"Very Fast", "preset 99", "preset 1", "preset 5"}));
 }
 
 void tst_LiveControlPanel::changeState_data()

@@ -1,3 +1,4 @@
+#include "ChooseEntry.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "PlainUser.h"
 #include "Settings/CAppSettings.h"
@@ -5,6 +6,7 @@
 #include "Settings/CIniWriter.h"
 #include "Settings/CLockWaitShare.h"
 #include "Settings/CPCSetupDialog.h"
+#include "TestDvr.h"
 #include "WidgetChild.h"
 #include "viewer/CStartup.h"
 #include "viewer/Viewer.h"
@@ -25,10 +27,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <cerrno>
 #include <memory>
 #include <optional>
-#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -64,6 +66,7 @@ void writeFile(const QString& path, const QByteArray& bytes)
 const char SAVE_KEYS[] = "--save-keys";
 const char PC_SETUP_OK[] = "--pc-setup-ok";
 const char VIEWER_START[] = "--viewer-start";
+const char VIEWER_END[] = "--viewer-end";
 const char LIVE_PANEL[] = "--live-panel";
 const char HOLD_LOCK[] = "--hold-lock";
 const char SAVE_WHILE_HOLDING[] = "--save-while-holding";
@@ -74,14 +77,16 @@ bool sayReady()
     return output.open(stdout, QIODevice::WriteOnly) && output.write("ready\n") == 6 && output.flush();
 }
 
-// True when the go came within the time (-1: any time).
-bool waitForGo(int timeoutMs = -1)
+// True when a go came. Read a byte at a time: a later go stays in the pipe
+// for the next wait.
+bool waitForGo()
 {
-    pollfd input{STDIN_FILENO, POLLIN, 0};
-    if (poll(&input, 1, timeoutMs) != 1)
-        return false;
-    QFile go;
-    return go.open(stdin, QIODevice::ReadOnly) && !go.readLine().isEmpty();
+    char byte = 0;
+    while (read(STDIN_FILENO, &byte, 1) == 1) {
+        if (byte == '\n')
+            return true;
+    }
+    return false;
 }
 
 bool readyThenWait()
@@ -89,16 +94,30 @@ bool readyThenWait()
     return sayReady() && waitForGo();
 }
 
-// Starts another program; true once it is ready.
-bool startReady(QProcess& process, const QStringList& arguments)
+// Starts another program; true once it is ready. Its messages show with
+// this program's, or are read (failedSaves).
+bool startReady(QProcess& process, const QStringList& arguments, bool readMessages = false)
 {
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setProcessChannelMode(readMessages ? QProcess::SeparateChannels : QProcess::ForwardedErrorChannel);
     process.start(QCoreApplication::applicationFilePath(), arguments);
     while (!process.canReadLine()) {
         if (!process.waitForReadyRead(30000))
             return false;
     }
     return process.readLine() == "ready\n";
+}
+
+// Reads the program's messages until that many saves have failed.
+bool failedSaves(QProcess& process, int count)
+{
+    process.setReadChannel(QProcess::StandardError);
+    while (count > 0) {
+        if (!process.canReadLine() && !process.waitForReadyRead(30000))
+            return false;
+        if (process.readLine().startsWith("error: settings not saved to "))
+            --count;
+    }
+    return true;
 }
 
 // Saves `count` keys "<prefix>0", "<prefix>1" ... one save each, as a viewer
@@ -149,23 +168,59 @@ int viewerStart()
     return 0;
 }
 
-// A viewer's live control panel on channel 3, its tour page shown. On the
-// go the operator chooses the tour 3, 7, 20 and the PTZ speed 3 (or, to
-// keep them, nothing), leaves the tour page and closes the window.
-int livePanel(bool change)
+// The live control panel pointed at channel 3 of a DVR on a single screen,
+// the PTZ page shown.
+void pointAtDvr(CLiveCtrlWidget& panel, const TestDvr& dvr)
 {
-    auto panel = std::make_unique<CLiveCtrlWidget>();
-    panel->setSelectedChannel(3);
-    child<QAbstractButton>(*panel, "DVRControl1")->click();
+    panel.setConnectedDVR(dvr.dvrRecord(), 1, true);
+    panel.setSelectedChannel(3);
+    panel.changeState(true);
+}
+
+// The operator chooses the PTZ speed 3, then, on the tour page, a tour's
+// start preset 4 (and, if `whole`, its end preset 8 and 20 s).
+void chooseSpeedAndTour(CLiveCtrlWidget& panel, bool whole)
+{
+    QTest::keyClick(child<QSlider>(panel, "Speed"), Qt::Key_End);
+    child<QAbstractButton>(panel, "DVRControl1")->click();
+    chooseEntry(*child<QComboBox>(panel, "StartPreset"), 3);
+    if (whole) {
+        chooseEntry(*child<QComboBox>(panel, "EndPreset"), 7);
+        chooseEntry(*child<QComboBox>(panel, "Interval"), 3);
+    }
+}
+
+// A viewer started with the settings free. On the go the operator chooses
+// the PTZ speed and a tour's start preset (each saved at once, if the
+// settings are free then), and closes the window.
+int viewerEnd()
+{
+    TestDvr dvr;
+    if (!dvr.listen())
+        return 3;
+    std::unique_ptr<Viewer> window = CStartup::showMainWindow();
+    pointAtDvr(*window->findChild<CLiveCtrlWidget*>(), dvr);
     if (!readyThenWait())
         return 2;
-    if (change) {
-        child<QComboBox>(*panel, "StartPreset")->setCurrentIndex(3);
-        child<QComboBox>(*panel, "EndPreset")->setCurrentIndex(7);
-        child<QComboBox>(*panel, "Interval")->setCurrentText(QStringLiteral("20"));
-        child<QSlider>(*panel, "Speed")->setValue(3);
-    }
-    child<QAbstractButton>(*panel, "DVRControl0")->click();
+    chooseSpeedAndTour(*window->findChild<CLiveCtrlWidget*>(), false);
+    CStartup::end(std::move(window));
+    return 0;
+}
+
+// A viewer's live control panel. On the go the operator chooses the PTZ
+// speed 3 and the tour 4, 8, 20 (or, to keep them, nothing) and closes the
+// window.
+int livePanel(bool change)
+{
+    TestDvr dvr;
+    if (!dvr.listen())
+        return 3;
+    auto panel = std::make_unique<CLiveCtrlWidget>();
+    pointAtDvr(*panel, dvr);
+    if (!readyThenWait())
+        return 2;
+    if (change)
+        chooseSpeedAndTour(*panel, true);
     return 0;
 }
 
@@ -175,17 +230,18 @@ QLockFile& settingsLock()
     return lock;
 }
 
-// Holds the settings' lock as another program does while it saves, and
-// lets it go when it has held it that long; ends at the go.
+// Holds the settings' lock as another program does while it saves. Ends at
+// the go; or, given a time, lets the lock go that long after the go, and
+// ends at the next.
 int holdLock(int releaseMs)
 {
-    if (!settingsLock().tryLock(0) || !sayReady())
+    if (!settingsLock().tryLock(0) || !readyThenWait())
         return 1;
-    if (!waitForGo(releaseMs)) {
-        settingsLock().unlock();
-        return waitForGo() ? 0 : 2;
-    }
-    return 0;
+    if (releaseMs < 0)
+        return 0;
+    QThread::msleep(releaseMs);
+    settingsLock().unlock();
+    return waitForGo() ? 0 : 2;
 }
 
 // Another program that holds the lock: at the go it saves the value under
@@ -521,44 +577,60 @@ void tst_CAppSettings::lockOfAnotherProgram_data()
 {
     QTest::addColumn<QString>("lock");
     QTest::addColumn<bool>("old"); // older than the toolkit's stale time
-    QTest::addColumn<int>("saves"); // made sharing one wait; 0: a viewer's first start and end
+    // The saves this program makes sharing one wait, or none and a viewer's
+    // first start or its end.
+    QTest::addColumn<int>("saves");
+    QTest::addColumn<QString>("viewer");
+    // A live program lets its lock go half a wait after that many saves
+    // failed (0: it keeps it): a save that then waited on its own would
+    // take it.
+    QTest::addColumn<int>("releaseAfter");
     QTest::addColumn<bool>("taken");
-    QTest::newRow("held by a live program") << "live" << true << 1 << false;
-    QTest::newRow("held by a live program, two saves sharing one wait") << "live" << true << 2 << false;
-    // Its two saves share one wait: the second fails at once, not once the
-    // lock is let go.
-    QTest::newRow("held by a live program, a viewer's first start") << "live" << false << 0 << false;
-    QTest::newRow("naming another computer") << "another computer" << false << 1 << false;
-    QTest::newRow("naming another computer, older than the stale time") << "another computer" << true << 1 << true;
-    QTest::newRow("garbage") << "garbage" << false << 1 << false;
-    QTest::newRow("garbage, older than the stale time") << "garbage" << true << 1 << true;
-    QTest::newRow("empty, older than the stale time") << "empty" << true << 1 << true;
-    QTest::newRow("left by a program that ended") << "ended" << false << 1 << true;
+    const QString none;
+    QTest::newRow("held by a live program") << "live" << true << 1 << none << 0 << false;
+    QTest::newRow("held by a live program, two saves sharing one wait") << "live" << true << 2 << none << 1 << false;
+    // The probe's and the PC options' saves share one wait.
+    QTest::newRow("held by a live program, a viewer's first start")
+        << "live" << false << 0 << QString(VIEWER_START) << 1 << false;
+    // The speed and the tour start chosen, each failing on its own; their
+    // saves at the end share one wait.
+    QTest::newRow("held by a live program, a viewer's end after two choices")
+        << "live" << false << 0 << QString(VIEWER_END) << 3 << false;
+    QTest::newRow("naming another computer") << "another computer" << false << 1 << none << 0 << false;
+    QTest::newRow("naming another computer, older than the stale time")
+        << "another computer" << true << 1 << none << 0 << true;
+    QTest::newRow("garbage") << "garbage" << false << 1 << none << 0 << false;
+    QTest::newRow("garbage, older than the stale time") << "garbage" << true << 1 << none << 0 << true;
+    QTest::newRow("empty, older than the stale time") << "empty" << true << 1 << none << 0 << true;
+    QTest::newRow("left by a program that ended") << "ended" << false << 1 << none << 0 << true;
 }
 
-// A save waits a few seconds at most for the lock: the live program lets it
-// go after 5 s, and a save that waited for that would not fail. The lock of
-// a program of this computer that has ended is taken over, and one whose
-// owner cannot be checked once it is older than the stale time; a live
-// program's, however old, stays as it is.
+// A save waits a few seconds at most for the lock, and saves made together
+// (the window's start, its end) wait that long once. The lock of a program
+// of this computer that has ended is taken over, and one whose owner cannot
+// be checked once it is older than the stale time; a live program's,
+// however old, stays as it is.
 void tst_CAppSettings::lockOfAnotherProgram()
 {
     QFETCH(QString, lock);
     QFETCH(bool, old);
     QFETCH(int, saves);
+    QFETCH(QString, viewer);
+    QFETCH(int, releaseAfter);
     QFETCH(bool, taken);
     CAppSettings stored;
     stored.writeSetting(CAppSettings::RECONNECT, 1);
     QCOMPARE(stored.save(), CWholeFileWriter::Result::Written);
     const QString path = CAppSettings::fileName();
     const QString lockPath = path + QStringLiteral(".lock");
-    QProcess viewer;
-    // Ready before the lock is held: the time its start takes counts from
-    // the go.
-    if (saves == 0)
-        QVERIFY(startReady(viewer, {VIEWER_START}));
+    QProcess viewerProgram;
+    // Started with the settings free.
+    if (!viewer.isEmpty())
+        QVERIFY(startReady(viewerProgram, {viewer}, true));
     QProcess holder;
-    QVERIFY(startReady(holder, {HOLD_LOCK, "5000"}));
+    const int releaseMs = releaseAfter > 0 ? CAppSettings::LOCK_WAIT_MS / 2 : -1;
+    QVERIFY(startReady(holder, {HOLD_LOCK, QString::number(releaseMs)}));
+    const auto go = [](QProcess& process) { return process.write("go\n") == 3 && process.waitForBytesWritten(); };
     if (lock != QLatin1String("live")) {
         const QByteArray pid = QByteArray::number(holder.processId());
         holder.kill();
@@ -580,10 +652,12 @@ void tst_CAppSettings::lockOfAnotherProgram()
 
     QString reason;
     QList<CWholeFileWriter::Result> results;
-    if (saves == 0) {
-        viewer.write("go\n");
-        QVERIFY(viewer.waitForBytesWritten() && viewer.waitForFinished(60000));
-        QCOMPARE(viewer.exitCode(), 0);
+    if (!viewer.isEmpty()) {
+        QVERIFY(go(viewerProgram));
+        QVERIFY(failedSaves(viewerProgram, releaseAfter));
+        QVERIFY(go(holder));
+        QVERIFY(viewerProgram.waitForFinished(60000));
+        QCOMPARE(viewerProgram.exitCode(), 0);
     } else {
         const CLockWaitShare oneWait;
         for (int i = 0; i < saves; ++i) {
@@ -593,11 +667,13 @@ void tst_CAppSettings::lockOfAnotherProgram()
                 QTest::ignoreMessage(
                     QtWarningMsg, QRegularExpression(QStringLiteral("^error: settings not saved to ")));
             results << settings.save(&reason);
+            if (i + 1 == releaseAfter)
+                QVERIFY(go(holder));
         }
     }
     const bool lockKept = QFile::exists(lockPath) && fileBytes(lockPath) == lockBefore;
     if (holder.state() == QProcess::Running) {
-        holder.write("go\n");
+        QVERIFY(go(holder));
         QVERIFY(holder.waitForFinished());
     }
     if (taken) {
@@ -610,7 +686,8 @@ void tst_CAppSettings::lockOfAnotherProgram()
             QCOMPARE(reason, "it is in use by another program, which holds the lock file " + lockPath);
         }
         QCOMPARE(fileBytes(path), before);
-        QVERIFY(lockKept);
+        // A live program that lets its lock go itself took it away.
+        QVERIFY(lockKept || releaseAfter > 0);
     }
 }
 
@@ -713,6 +790,8 @@ int main(int argc, char* argv[])
             return pcSetupOk(arguments.at(2));
         if (arguments.at(1) == QLatin1String(VIEWER_START))
             return viewerStart();
+        if (arguments.at(1) == QLatin1String(VIEWER_END))
+            return viewerEnd();
         if (arguments.at(1) == QLatin1String(LIVE_PANEL) && argc == 3)
             return livePanel(arguments.at(2) == QLatin1String("change"));
         if (arguments.at(1) == QLatin1String(SAVE_WHILE_HOLDING) && argc == 4)

@@ -1,3 +1,4 @@
+#include "ChooseEntry.h"
 #include "Common/CCoreMetaTypes.h"
 #include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
@@ -30,6 +31,7 @@
 #include "viewer/Viewer.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QLabel>
@@ -103,6 +105,7 @@ public:
     //   streams=i:n  DVR i serves n streams
     //   tile=s:c     screen s shows a picture of channel c
     //   auto=0|1     the relay page's Auto shows unchecked or checked
+    //   choose=<list>:n the operator chooses entry n of the list
     //   press=<name> presses the button; held=<name>: it is still down;
     //   release      lets go of every button
     //   rename=i     the tree's edit dialog names row i "Z"; title=<name>: the
@@ -367,6 +370,10 @@ private:
             return ptzStops(value) >= count;
         } else if (name == QLatin1String("auto")) {
             return button("RPAuto0")->isChecked() == (value == 1);
+        } else if (name == QLatin1String("choose")) {
+            const QString list = argument.section(QLatin1Char(':'), 0, 0);
+            chooseEntry(*m_viewer->findChild<QComboBox*>(list), count);
+            return true;
         } else if (name == QLatin1String("press")) {
             QTest::mousePress(button(argument.toLatin1().constData()), Qt::LeftButton);
         } else if (name == QLatin1String("held")) {
@@ -1006,6 +1013,41 @@ private slots:
             QTRY_VERIFY(!bench.button("RPAuto0")->isChecked());
         QCOMPARE((QStringList{bench.relayCommands(0), bench.relayCommands(1), bench.relayCommands(2)}), relays);
         bench.dvr(0).holdAnswers(std::nullopt);
+    }
+
+    void tourChoicesAreKept_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::newRow("a close on the tour page") << "close";
+        QTest::newRow("a close after Information mode") << "Information close";
+        QTest::newRow("another screen framed and back") << "Ch1 select=1 Ch0 select=0";
+        QTest::newRow("the PTZ page, then a close") << "DVRControl0 close";
+    }
+
+    // A tour chosen on channel 1 is kept for it, whatever the operator does
+    // next.
+    void tourChoicesAreKept()
+    {
+        QFETCH(QString, then);
+        {
+            CAppSettings earlier;
+            for (const QString& key : CAppSettings::autoPreset(0, 0, 0, 0).keys())
+                earlier.remove(key);
+        }
+        ViewerBench bench;
+        connectMyDvr(bench, false);
+        const QString failed
+            = bench.play("Ch0 DVRControl1 choose=StartPreset:2 choose=EndPreset:5 choose=Interval:3 " + then); // 20 s
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        QList<int> stored(3);
+        CAppSettings().readAutoPreset(0, stored[0], stored[1], stored[2]);
+        QCOMPARE(stored, QList<int>({2, 5, 20}));
+        if (then.contains(QLatin1String("close")))
+            return;
+        QStringList shown;
+        for (const char* list : {"StartPreset", "EndPreset", "Interval"})
+            shown << bench.viewer().findChild<QComboBox*>(QLatin1String(list))->currentText();
+        QCOMPARE(shown, QStringList({"preset 3", "preset 6", "20"}));
     }
 
     void connectCycles()
