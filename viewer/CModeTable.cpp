@@ -159,7 +159,7 @@ CModeTable::Steps CModeTable::enteringEMap(Mode to, bool opening)
         return maps;
     // Dropping the connections ends zoom, sequence and the wall's pictures;
     // a backup would lose its stream.
-    return Steps{Step::StopBackup, Step::StopRecordToPC, Step::DropConnections, Step::ShowMapList, Step::HideWall,
-               Step::BottomPage}
-        + maps;
+    const Steps opens{Step::StopBackup, Step::StopRecordToPC, Step::DropConnections, Step::ShowMapList, Step::HideWall,
+        Step::BottomPage};
+    return opens + maps;
 }

@@ -1179,7 +1179,8 @@ private slots:
                 QVERIFY(recording() && bench.controller(0)->IsConnected());
                 QCOMPARE(bench.controller(0)->getClientID(), stream);
                 QCOMPARE(bench.leftTitle(),
-                    action == QLatin1String("name") ? QStringLiteral("Renamed( admin )") : QStringLiteral("DVR( admin )"));
+                    action == QLatin1String("name") ? QStringLiteral("Renamed( admin )")
+                                                    : QStringLiteral("DVR( admin )"));
                 QVERIFY(!recordButton.isEmpty() && recordButton.last().at(0).toBool());
             } else {
                 QVERIFY(!recording() && !recordButton.last().at(0).toBool());

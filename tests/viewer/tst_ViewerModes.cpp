@@ -498,7 +498,8 @@ private slots:
         // Stop is the only playback command these rows send: once for the
         // one end, with nothing more on its way.
         if (check("playbackStopped")) {
-            QTRY_VERIFY_WITH_TIMEOUT(received(cgi::MODE_PB_CONTROL, CViewerCommands::OLD_OP_PLAYBACK) > 0, TIME_LIMIT_MS);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                received(cgi::MODE_PB_CONTROL, CViewerCommands::OLD_OP_PLAYBACK) > 0, TIME_LIMIT_MS);
             QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, STOP_TIME_LIMIT_MS);
             QCOMPARE(received(cgi::MODE_PB_CONTROL, CViewerCommands::OLD_OP_PLAYBACK), 1);
         }

@@ -166,7 +166,8 @@ private slots:
         // Nothing to tell shows no box at all.
         QCOMPARE(shown.has_value(), noRoom);
         if (noRoom)
-            QVERIFY2(shown->startsWith(QStringLiteral("[ERROR] Can not write the recording file ")), qPrintable(*shown));
+            QVERIFY2(
+                shown->startsWith(QStringLiteral("[ERROR] Can not write the recording file ")), qPrintable(*shown));
         QCOMPARE(dismissed, noRoom);
 
         QVERIFY(stopsSent());
