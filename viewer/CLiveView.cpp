@@ -49,7 +49,8 @@ bool hasPictureControls(int model)
     return model != 64 && model != 65;
 }
 
-// A backup records too, on a link of its own kind.
+// A recording to the PC runs on a live link; a backup records on a link of
+// its own.
 bool recordsToPc(const CConnectDVR* controller)
 {
     return controller && controller->IsLive() && controller->isRecording();
@@ -744,7 +745,7 @@ void CLiveView::recordToPc(bool on)
         const CDisplayWidget* wall = m_panels.wall;
         selectChannels(m_connections.currentIndex(), wall->getViewScreens(), wall->getViewStartScreen());
     }
-    // Back as it was when nothing could start.
+    // What the recorder does now, also when it could not start.
     showRecorder();
 }
 
