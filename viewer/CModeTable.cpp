@@ -6,8 +6,8 @@ namespace {
 
 // Zoom and sequence end before the streams they act on; a backup and local
 // playback stop before the wall they feed is cleared. Every mode change that
-// may stop the streams ends the recordings to the PC first, so that their
-// end is told; a backup's recording is the backup's.
+// may stop the streams ends the recordings to the PC before they stop, so
+// that their end is told; a backup's recording is the backup's.
 const CModeTable::Steps STOPS = {Step::ExitZoom, Step::SequenceOff, Step::StopBackup, Step::StopRecordToPC,
     Step::StopLocalPlayback, Step::StopDisplay};
 

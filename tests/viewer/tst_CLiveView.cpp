@@ -328,6 +328,17 @@ void connectRecordingDvr(LiveBench& bench, bool oldProtocol, int commandLag = 0)
     bench.connectGroup(0, 0);
 }
 
+// The DVR refuses every stream that starts from now on with the answer code,
+// its backups still fast.
+void refuseStreams(LiveBench& bench, int code)
+{
+    TestDvrStreamSettings refusing;
+    refusing.backupSpeed = 100;
+    refusing.fault = TestDvrStreamSettings::Fault::Refuse;
+    refusing.faultValue = code;
+    bench.dvr(0).setStreamSettings(refusing);
+}
+
 bool searched()
 {
     return QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, TIME_LIMIT_MS);
@@ -711,20 +722,30 @@ private slots:
     {
         QTest::addColumn<bool>("oldProtocol");
         QTest::addColumn<bool>("connect");
-        QTest::newRow("new dialect") << false << true;
-        QTest::newRow("old dialect") << true << true;
-        QTest::newRow("no current DVR: a time does nothing") << false << false;
+        // The DVR's answer code to the playback stream, and what the operator
+        // is told then.
+        QTest::addColumn<int>("refusal");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("new dialect") << false << true << 0 << "";
+        QTest::newRow("old dialect") << true << true << 0 << "";
+        QTest::newRow("no current DVR: a time does nothing") << false << false << 0 << "";
+        QTest::newRow("refused: the DVR's reason")
+            << false << true << 4 << "The playback stopped: [ERROR]permission denied";
     }
 
     void searchAndPlay()
     {
         QFETCH(bool, oldProtocol);
         QFETCH(bool, connect);
+        QFETCH(int, refusal);
+        QFETCH(QString, told);
         LiveBench bench;
         if (connect) {
             connectRecordingDvr(bench, oldProtocol);
             QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
         }
+        if (refusal != 0)
+            refuseStreams(bench, refusal);
         bench.layOut(CModeTable::SEARCH);
         bench.live().searchCurrent();
         QVERIFY(searched());
@@ -742,6 +763,11 @@ private slots:
         emit bench.playback()->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
         if (!current) {
             QVERIFY(!bench.live().current());
+            return;
+        }
+        if (refusal != 0) {
+            QTRY_COMPARE_WITH_TIMEOUT(bench.messages(), QStringList{told}, TIME_LIMIT_MS);
+            QVERIFY(!current->isStarted());
             return;
         }
         QTRY_VERIFY_WITH_TIMEOUT(bench.showsPictures(2), TIME_LIMIT_MS);
@@ -799,6 +825,14 @@ private slots:
     // announces the speed. Once stopped, the title says no playback.
     void stopLeavesNoPlaybackStatus()
     {
+        // Before the bench: the link's thread may touch them until the bench
+        // has gone.
+        const QString playing = QStringLiteral("Playback( +1X )");
+        QSemaphore held;
+        QSemaphore letGo;
+        QSemaphore announced;
+        std::atomic<bool> holding{true};
+        std::optional<bool> announcedAfterStop;
         LiveBench bench;
         connectRecordingDvr(bench, false);
         QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
@@ -806,17 +840,12 @@ private slots:
         bench.live().updateTitle();
         bench.live().searchCurrent();
         QVERIFY(searched());
-        const QString playing = QStringLiteral("Playback( +1X )");
         emit bench.playback()->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
         QTRY_COMPARE_WITH_TIMEOUT(bench.rightTitle(), playing, TIME_LIMIT_MS);
 
         // The link's thread waits inside a frame's delivery while the DVR
         // sends more; the Stop lets it go on.
         auto* link = bench.controller(0)->findChild<CHttpConnect*>(QStringLiteral("video"));
-        QSemaphore held;
-        QSemaphore letGo;
-        QSemaphore announced;
-        std::atomic<bool> holding{true};
         connect(
             link, &CHttpConnect::VDataReceived, link,
             [&] {
@@ -835,7 +864,6 @@ private slots:
                     announced.release();
             },
             Qt::DirectConnection);
-        std::optional<bool> announcedAfterStop;
         connect(bench.wall(), &CDisplayWidget::signalChangedStatus, bench.wall(), [&](const QString& status) {
             if (!status.isEmpty() || announcedAfterStop)
                 return;
@@ -849,65 +877,32 @@ private slots:
         QCOMPARE(bench.rightTitle(), QString());
     }
 
-    // Work the DVR refuses at its start ends told in the DVR's own words.
-    void refusedWork_data()
+    // The backup page: a backup of a minute completes into files; the
+    // stops of the next mode end one that still runs; one the DVR refuses
+    // ends told in the DVR's words.
+    void backup_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<int>("refusal"); // the DVR's answer code to the stream
         QTest::addColumn<QString>("told");
-        const int backup = CModeTable::BACKUP;
-        QTest::newRow("backup, permission denied") << backup << 4 << "The backup stopped: [ERROR]permission denied";
-        QTest::newRow("backup, client limit") << backup << 3 << "The backup stopped: [ERROR]client limit";
-        QTest::newRow("playback, permission denied")
-            << int(CModeTable::SEARCH) << 4 << "The playback stopped: [ERROR]permission denied";
+        QTest::newRow("completes") << false << 0 << "";
+        QTest::newRow("ended by the next mode") << true << 0 << "";
+        QTest::newRow("refused: permission denied") << false << 4 << "The backup stopped: [ERROR]permission denied";
+        QTest::newRow("refused: client limit") << false << 3 << "The backup stopped: [ERROR]client limit";
     }
 
-    void refusedWork()
+    void backup()
     {
-        QFETCH(int, mode);
-        QFETCH(int, code);
+        QFETCH(bool, stopped);
+        QFETCH(int, refusal);
         QFETCH(QString, told);
         QTemporaryDir folder;
         CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), folder.path());
         LiveBench bench;
         connectRecordingDvr(bench, false);
         QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
-        TestDvrStreamSettings refusing;
-        refusing.fault = TestDvrStreamSettings::Fault::Refuse;
-        refusing.faultValue = code;
-        bench.dvr(0).setStreamSettings(refusing);
-        bench.layOut(CModeTable::Mode(mode));
-        if (mode == CModeTable::BACKUP) {
-            bench.live().backupCurrent();
-            QVERIFY(searched());
-            ShownSearch::chooseBackupRange(bench.backup(), recordedStart(), recordedStart() + 60);
-            QTest::mouseClick(child<QAbstractButton>(*bench.backup(), "BackupStart"), Qt::LeftButton);
-        } else {
-            bench.live().searchCurrent();
-            QVERIFY(searched());
-            emit bench.playback()->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
-        }
-        QTRY_COMPARE_WITH_TIMEOUT(bench.messages(), QStringList{told}, TIME_LIMIT_MS);
-        QVERIFY(!bench.backup()->isBackup() && !bench.live().current()->isStarted());
-    }
-
-    // The backup page: a backup of a minute completes into files; the
-    // stops of the next mode end one that still runs.
-    void backup_data()
-    {
-        QTest::addColumn<bool>("stopped");
-        QTest::newRow("completes") << false;
-        QTest::newRow("ended by the next mode") << true;
-    }
-
-    void backup()
-    {
-        QFETCH(bool, stopped);
-        QTemporaryDir folder;
-        CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), folder.path());
-        LiveBench bench;
-        connectRecordingDvr(bench, false);
-        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
+        if (refusal != 0)
+            refuseStreams(bench, refusal);
         bench.layOut(CModeTable::BACKUP);
         bench.live().backupCurrent();
         QVERIFY(searched());
@@ -916,6 +911,11 @@ private slots:
         ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + 60);
         QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
         QVERIFY(backup->isBackup());
+        if (refusal != 0) {
+            QTRY_COMPARE_WITH_TIMEOUT(bench.messages(), QStringList{told}, TIME_LIMIT_MS);
+            QVERIFY(!backup->isBackup());
+            return;
+        }
         if (stopped) {
             bench.live().stopBackup();
             bench.live().stop(true);
