@@ -241,6 +241,11 @@ QString CHttpConnect::refusalText(int result)
     return result == 0 ? QString() : tr("[ERROR]request too long");
 }
 
+QString CHttpConnect::lostText()
+{
+    return tr("Connection failed");
+}
+
 QString CHttpConnect::getErrMessage(bool oldProtocol, int code)
 {
     if (oldProtocol) {
@@ -341,7 +346,7 @@ bool CHttpConnect::waitBeforeRestart(int milliseconds)
     qCDebug(lcDvrNetwork, "restart in %d ms", milliseconds);
     {
         std::lock_guard<std::mutex> lock(m_infoMutex);
-        m_info.statusText = tr("Connection failed");
+        m_info.statusText = lostText();
     }
     UpdateConnectedDVRStatus();
     QElapsedTimer waited;
@@ -406,7 +411,7 @@ CHttpConnect::SessionEnd CHttpConnect::runSession(Session& session)
         // a packet counts as silence too.
         if (silence.elapsed() > m_silenceMs.load()) {
             silence.restart();
-            setConnectionFailed(tr("Connection failed"));
+            setConnectionFailed(lostText());
         }
         if (socket.bytesAvailable() > 0)
             continue;
@@ -468,7 +473,7 @@ bool CHttpConnect::endAfterDrop(Session& session)
         // standing. An owner waiting for a first frame hears that none will
         // come.
         if (held.mode == PLAYBACK || !session.sawVideo)
-            setConnectionFailed(tr("Connection failed"));
+            setConnectionFailed(lostText());
         return false;
     }
     // Whole packets since the last start renewed the budget: a link that
@@ -479,7 +484,7 @@ bool CHttpConnect::endAfterDrop(Session& session)
         emit backupInterrupted();
         return false;
     }
-    setConnectionFailed(tr("Connection failed"));
+    setConnectionFailed(lostText());
     return false;
 }
 

@@ -122,6 +122,9 @@ public:
     // one included (0 before the first).
     static int restartWait(qint64 ranMs, int steadyMs, int* drops);
 
+    // The status text of a link that lost its DVR (silence, a drop); any
+    // other failure is a refusal, in the DVR's words or ours.
+    static QString lostText();
     // The text of a response packet's answer code; empty when the request
     // was accepted.
     static QString getErrMessage(bool oldProtocol, int code);

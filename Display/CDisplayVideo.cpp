@@ -94,11 +94,10 @@ void CDisplayVideo::makeImage(_DISPLAY_CHANNEL_INFO info, const unsigned char* d
     if (!frame.read(info.oldProtocol, data, size))
         return;
 
-    if (info.mode == DISPLAY_MODE::PLAYBACK)
-        checkPlaybackMode(info.pbMode);
-
-    // Read before the frame is queued: a clear meanwhile makes it stale.
+    // Read before the frame is looked at: a clear meanwhile makes it stale.
     info.clears = m_clears.load();
+    if (info.mode == DISPLAY_MODE::PLAYBACK)
+        checkPlaybackMode(info.pbMode, info.clears);
     if (info.mode != DISPLAY_MODE::LOCAL_PLAYBACK) {
         if (queueForSlot(info, frame, data, size) && frame.type == 0)
             displayTime(info.mode, static_cast<unsigned int>(frame.time.sec), info.pbMode, info.clears);
@@ -354,7 +353,7 @@ void CDisplayVideo::setPbStatus(const cgi::PbControl_Cmd& cmd)
         m_speedHeld = standsStill ? QDeadlineTimer(m_commandSettleMs) : QDeadlineTimer();
     }
     if (cmd == cgi::PbControl::CMD_PAUSE || cmd == cgi::PbControl::CMD_STOP)
-        emit signalChangedStatus(QString());
+        emit signalChangedStatus(QString(), m_clears.load());
 }
 
 void CDisplayVideo::setCommandSettleTime(int milliseconds)
@@ -363,10 +362,13 @@ void CDisplayVideo::setCommandSettleTime(int milliseconds)
     m_commandSettleMs = milliseconds;
 }
 
-void CDisplayVideo::checkPlaybackMode(const PbMode& mode)
+void CDisplayVideo::checkPlaybackMode(const PbMode& mode, uint32_t clears)
 {
     {
         std::lock_guard<std::mutex> lock(m_stateMutex);
+        // The clear forgot the mode; the next frame announces it again.
+        if (clears != m_clears.load())
+            return;
         if (!m_speedHeld.hasExpired()) {
             if (isSpeed(mode))
                 return;
@@ -378,7 +380,7 @@ void CDisplayVideo::checkPlaybackMode(const PbMode& mode)
             return;
         m_pbMode = mode;
     }
-    emit signalChangedStatus(QStringLiteral("Playback( ") + PbMode_Mode2String(mode) + QStringLiteral(" )"));
+    emit signalChangedStatus(QStringLiteral("Playback( ") + PbMode_Mode2String(mode) + QStringLiteral(" )"), clears);
 }
 
 bool CDisplayVideo::isForwardPlayback() const

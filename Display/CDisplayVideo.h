@@ -37,9 +37,10 @@ class thread;
 // meant to be connected queued to the GUI thread; every record holds its own
 // picture, which the decoder does not touch while the record lives. Records
 // of a local playback run still on their way once it stopped are stale, and
-// so are pictures and times of live and remote playback frames that came
-// before the whole wall was last cleared (clear(-1)): a stream stopped and
-// cleared away leaves none of its pictures behind.
+// so are pictures, times and playback modes of live and remote playback
+// frames that came before the whole wall was last cleared (clear(-1)): a
+// stream stopped and cleared away leaves none of its pictures, nor its
+// status, behind.
 //
 // It also keeps the time shown for the stream and announces the playback mode.
 class CDisplayVideo : public QObject {
@@ -112,7 +113,9 @@ public:
     void setPbStatus(const cgi::PbControl_Cmd& cmd);
     // How long the hold after Pause or a step lasts; for the next command.
     void setCommandSettleTime(int milliseconds);
-    void checkPlaybackMode(const PbMode& mode);
+    // The mode a remote-playback frame that came after the wall's clears-th
+    // clear announces.
+    void checkPlaybackMode(const PbMode& mode, uint32_t clears);
     // The time of a frame that came after the wall's clears-th clear.
     void displayTime(const DISPLAY_MODE::ENUM& mode, unsigned int time, const PbMode& pbMode, uint32_t clears);
     bool isForwardPlayback() const;
@@ -136,7 +139,10 @@ signals:
     // The frame's time to show, with the wall's clears before it came: a
     // time of a frame that came before the last clear is stale.
     void signalUpdateTime(QString time, uint32_t clears);
-    void signalChangedStatus(QString status);
+    // The playback status to show, with the wall's clears before the frame
+    // that announced it came: a status of a frame that came before the last
+    // clear is stale.
+    void signalChangedStatus(QString status, uint32_t clears);
 
 private:
     struct Frame;

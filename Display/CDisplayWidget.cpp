@@ -47,13 +47,16 @@ CDisplayWidget::CDisplayWidget(QWidget* parent)
     connect(m_sequenceTimer, &QTimer::timeout, this, &CDisplayWidget::switchChannel);
     m_router = new CDisplayVideo;
     connect(m_router, &CDisplayVideo::signalUpdateScreen, this, &CDisplayWidget::slotUpdateScreen);
-    // The time of a frame that came before the wall was cleared is stale, as
-    // its picture is.
+    // The time and the playback status of a frame that came before the wall
+    // was cleared are stale, as its picture is.
     connect(m_router, &CDisplayVideo::signalUpdateTime, this, [this](const QString& time, uint32_t clears) {
         if (clears == m_router->clears())
             emit signalUpdateTime(time);
     });
-    connect(m_router, &CDisplayVideo::signalChangedStatus, this, &CDisplayWidget::signalChangedStatus);
+    connect(m_router, &CDisplayVideo::signalChangedStatus, this, [this](const QString& status, uint32_t clears) {
+        if (clears == m_router->clears())
+            emit signalChangedStatus(status);
+    });
     resetDisplay();
 }
 

@@ -49,6 +49,13 @@ bool hasPictureControls(int model)
     return model != 64 && model != 65;
 }
 
+// A recording to the PC runs on a live link; a backup records on a link of
+// its own.
+bool recordsToPc(const CConnectDVR* controller)
+{
+    return controller && controller->IsLive() && controller->isRecording();
+}
+
 } // namespace
 
 CLiveView::CLiveView(const Panels& panels, const CModeTable& modes, QObject* parent)
@@ -185,35 +192,35 @@ void CLiveView::stop(bool remove)
 
 QStringList CLiveView::end()
 {
+    // A backup's too: its panel goes with the window.
+    return failuresOf([this] { stop(true); });
+}
+
+QStringList CLiveView::failuresOf(const std::function<void()>& ending)
+{
     m_endingFailures.emplace();
-    for (CConnectDVR* controller : m_connections.entries()) {
-        if (!controller)
-            continue;
-        // A backup's too: its panel goes with the window.
-        QObject::disconnect(controller, &CConnectDVR::recordFailed, nullptr, nullptr);
-        connect(controller, &CConnectDVR::recordFailed, this, &CLiveView::OnRecordFailed);
-    }
-    stop(true);
+    ending();
     return *std::exchange(m_endingFailures, std::nullopt);
 }
 
 void CLiveView::watch(CConnectDVR* controller)
 {
-    connect(controller, &CConnectDVR::connected, this, &CLiveView::OnConnected, Qt::UniqueConnection);
-    connect(controller, &CConnectDVR::disconnected, this, &CLiveView::OnDisconnected, Qt::UniqueConnection);
+    watchWork(controller);
     connect(controller, &CConnectDVR::streamDropped, this, &CLiveView::refreshSelection, Qt::UniqueConnection);
-    connect(controller, &CConnectDVR::recordFailed, this, &CLiveView::OnRecordFailed, Qt::UniqueConnection);
-    connect(controller, &CConnectDVR::failing, this, &CLiveView::OnFailing, Qt::UniqueConnection);
 }
 
 void CLiveView::watchBackup(CConnectDVR* controller)
 {
-    CBackupWidget* backup = m_panels.backup;
+    watchWork(controller);
+    connect(controller, &CConnectDVR::updateBackupProgress, m_panels.backup, &CBackupWidget::OnUpdateProgress,
+        Qt::UniqueConnection);
+}
+
+void CLiveView::watchWork(CConnectDVR* controller)
+{
     connect(controller, &CConnectDVR::connected, this, &CLiveView::OnConnected, Qt::UniqueConnection);
     connect(controller, &CConnectDVR::disconnected, this, &CLiveView::OnDisconnected, Qt::UniqueConnection);
-    connect(
-        controller, &CConnectDVR::updateBackupProgress, backup, &CBackupWidget::OnUpdateProgress, Qt::UniqueConnection);
-    connect(controller, &CConnectDVR::recordFailed, backup, &CBackupWidget::OnBackupFailed, Qt::UniqueConnection);
+    connect(controller, &CConnectDVR::recordFailed, this, &CLiveView::OnRecordFailed, Qt::UniqueConnection);
     connect(controller, &CConnectDVR::failing, this, &CLiveView::OnFailing, Qt::UniqueConnection);
 }
 
@@ -316,30 +323,40 @@ void CLiveView::OnFailing(const QString& status)
     const int index = m_connections.entries().indexOf(qobject_cast<CConnectDVR*>(sender()));
     if (index < 0)
         return;
+    // A DVR that refused the backup says why; one that went away is told as
+    // when it ends the backup's stream early.
+    const QString backup = status == CHttpConnect::lostText() ? CConnectDVR::backupLostReason()
+                                                              : tr("The backup stopped: %1").arg(status);
     endWork(index,
-        {CConnectDVR::backupLostReason(), tr("The recording to the PC stopped: %1").arg(status),
-            tr("The playback stopped: %1").arg(status)});
+        {backup, tr("The recording to the PC stopped: %1").arg(status), tr("The playback stopped: %1").arg(status)});
 }
 
 void CLiveView::endWork(int dvrIndex, const Ending& why)
 {
     if (dvrIndex < 0 || dvrIndex == m_connections.currentIndex())
         endCurrentWork(why.backup, why.playback);
+    endRecordings(dvrIndex, why.recording);
+}
+
+void CLiveView::endRecordings(int dvrIndex, const QString& why)
+{
     bool ended = false;
-    m_endingFailures.emplace();
-    const QList<CConnectDVR*>& entries = m_connections.entries();
-    for (int i = 0; i < entries.size(); ++i) {
-        CConnectDVR* controller = entries.at(i);
-        if (!controller || (dvrIndex >= 0 && i != dvrIndex))
-            continue;
-        ended = controller->isRecording() || ended;
-        // While watched: a failure to complete the files, or that of a
-        // write just before whose report is still on its way, is heard.
-        controller->recordStop();
-    }
-    const QStringList failures = *std::exchange(m_endingFailures, std::nullopt);
+    const QStringList failures = failuresOf([&] {
+        const QList<CConnectDVR*>& entries = m_connections.entries();
+        for (int i = 0; i < entries.size(); ++i) {
+            CConnectDVR* controller = entries.at(i);
+            // A backup is the backup panel's to end.
+            if (!controller || !controller->IsLive() || (dvrIndex >= 0 && i != dvrIndex))
+                continue;
+            ended = controller->isRecording() || ended;
+            // While watched: a failure to complete the files, or that of a
+            // write just before whose report is still on its way, is heard.
+            controller->recordStop();
+        }
+    });
+    showRecorder();
     if (ended || !failures.isEmpty())
-        emit recordToPcEnded((QStringList{why.recording} + failures).join(QLatin1Char('\n')));
+        emit recordToPcEnded((QStringList{why} + failures).join(QLatin1Char('\n')));
 }
 
 void CLiveView::stopLocalPlayback()
@@ -431,9 +448,6 @@ void CLiveView::OnConnected()
 
 void CLiveView::OnDisconnected()
 {
-    // The button shows the current DVR, whichever controller stopped.
-    const CConnectDVR* controller = current();
-    emit recordToPcChecked(controller && controller->isRecording());
     stopBackup();
     stopDisplay();
     // At once: until the redraw the panel would still command a DVR that
@@ -636,6 +650,13 @@ void CLiveView::refreshSelection()
         }
     }
     m_selection.set(value);
+    // Whether or not the selection changed: the recorder may have.
+    showRecorder();
+}
+
+void CLiveView::showRecorder()
+{
+    emit recordToPcChecked(recordsToPc(current()));
 }
 
 int CLiveView::framedChannel(const CConnectDVR& controller) const
@@ -649,8 +670,6 @@ int CLiveView::framedChannel(const CConnectDVR& controller) const
 
 void CLiveView::showSelection(const CLiveSelection::Value& now)
 {
-    const CConnectDVR* controller = current();
-    emit recordToPcChecked(controller && controller->isRecording());
     QLabel* title = m_panels.title->left();
     CLiveCtrlWidget* liveCtrl = m_panels.liveCtrl;
     if (!now.hasDvr) {
@@ -717,37 +736,37 @@ void CLiveView::recordOnDvr()
 
 void CLiveView::recordToPc(bool on)
 {
-    CConnectDVR* controller = current();
-    if (!isCurrentConnected()) {
-        emit recordToPcChecked(false);
-        return;
-    }
-    if (!on) {
+    CConnectDVR* controller = isCurrentConnected() ? current() : nullptr;
+    if (controller && on) {
+        if (controller->recordStart())
+            m_commands->selectChannels(*controller, controller->getDVR().bitch() & 0xFFFF, cgi::AUTO_STREAM_NONE);
+    } else if (controller) {
         controller->recordStop();
         const CDisplayWidget* wall = m_panels.wall;
         selectChannels(m_connections.currentIndex(), wall->getViewScreens(), wall->getViewStartScreen());
-        return;
     }
-    if (controller->recordStart())
-        m_commands->selectChannels(*controller, controller->getDVR().bitch() & 0xFFFF, cgi::AUTO_STREAM_NONE);
+    // What the recorder does now, also when it could not start.
+    showRecorder();
 }
 
-void CLiveView::stopRecordingToPc()
+void CLiveView::stopRecordingToPc(RecordingEnd why)
 {
-    for (CConnectDVR* controller : m_connections.entries()) {
-        if (controller)
-            controller->recordStop();
-    }
+    endRecordings(-1,
+        why == RecordingEnd::ModeChanged ? tr("The recording to the PC stopped because another mode was chosen.")
+                                         : tr("The recording to the PC stopped because the stream type changed."));
 }
 
 void CLiveView::OnRecordFailed(const QString& reason)
 {
-    if (sender() == current())
-        emit recordToPcChecked(false);
-    if (m_endingFailures)
+    const auto* controller = qobject_cast<const CConnectDVR*>(sender());
+    if (m_endingFailures) {
         m_endingFailures->append(reason);
-    else
+    } else if (controller && !controller->IsLive()) {
+        m_panels.backup->OnBackupFailed(reason);
+    } else {
+        showRecorder();
         emit recordToPcEnded(reason);
+    }
 }
 
 // ---- Remote playback and backup ----

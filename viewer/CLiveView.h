@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -33,14 +34,15 @@ class QTreeWidgetItem;
 // buttons show. The title, the live control panel and those buttons follow
 // the live selection (CLiveSelection) alone, which this class sets anew
 // after everything that may change it; the framed tile's DVR is the current
-// DVR in the many-DVR view.
+// DVR in the many-DVR view. The record-to-PC button is read from the current
+// DVR's recorder each time.
 //
 // Work the operator started on a DVR (a backup, a remote playback, a
 // recording to the PC) ends one way, the way its Stop goes, also when an act
 // in the DVR tree or a mode change takes the DVR's streams away or the DVR's
 // stream fails; a backup or a recording so ended is told, with why, and so is
-// a playback that the DVR's failure ended. GUI thread; a DVR that fails shows
-// so on the wall.
+// a playback that the DVR's failure ended, or that the DVR refused. GUI
+// thread; a DVR that fails shows so on the wall.
 class CLiveView : public QObject {
     Q_OBJECT
 
@@ -113,8 +115,10 @@ public:
     void recordOnDvr();
     // A recording holds every channel of its DVR, on view or not.
     void recordToPc(bool on);
-    // Every DVR's recording to the PC.
-    void stopRecordingToPc();
+    // What ends the recordings to the PC other than their button.
+    enum class RecordingEnd { ModeChanged, StreamTypeChanged };
+    // Every DVR's recording to the PC ends, told why.
+    void stopRecordingToPc(RecordingEnd why);
 
 public slots:
     void OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, int dvrIndex);
@@ -145,8 +149,8 @@ signals:
     // Only the newer dialect can be set up remotely.
     void setupShown(bool shown);
     // A recording to the PC ended other than by its button: it failed, its
-    // files could not be completed, or an act in the tree ended it. Why, for
-    // the operator.
+    // files could not be completed, or an act in the tree, a mode change or
+    // a new stream type ended it. Why, for the operator.
     void recordToPcEnded(const QString& why);
 
 private:
@@ -160,9 +164,13 @@ private:
     // The title, the live control panel and the buttons follow the
     // selection.
     void showSelection(const CLiveSelection::Value& now);
+    // The record-to-PC button shows whether the current DVR records to the
+    // PC now.
+    void showRecorder();
     void watch(CConnectDVR* controller);
-    // A backup's failures are the backup panel's to tell.
     void watchBackup(CConnectDVR* controller);
+    // What a live view, a playback and a backup all report.
+    void watchWork(CConnectDVR* controller);
     void unwatch(CConnectDVR* controller);
     void stopOne(int dvrIndex);
     // The DVR's record changed how it is reached or what it streams: its
@@ -181,6 +189,13 @@ private:
     // on them ends first, as its Stop ends it, while their controllers are
     // still heard, and the operator is told why.
     void endWork(int dvrIndex, const Ending& why);
+    // The recordings to the PC of the DVR at `dvrIndex`, of every DVR when
+    // negative, end as their button ends them; the operator is told why
+    // when one ran, with the failures to complete their files.
+    void endRecordings(int dvrIndex, const QString& why);
+    // Runs `ending`, gathering the failures to complete the files of the
+    // recordings and the backup it ends instead of telling them.
+    QStringList failuresOf(const std::function<void()>& ending);
     // The current DVR's backup (told why) and remote playback (told why
     // when given).
     void endCurrentWork(const QString& backupWhy, const QString& playbackWhy = QString());
@@ -203,6 +218,7 @@ private:
     // recordings.
     void startRecorded(CConnectDVR* current, int mode, time_t startTime, time_t endTime, int channels);
     void selectChannels(int index, int screens, int startscreen);
+    // A backup's failure is the backup panel's to tell.
     void OnRecordFailed(const QString& reason);
 
     Panels m_panels;
@@ -215,7 +231,7 @@ private:
     int m_currentGroup = 0;
     // The controller of the DVR whose recordings the pages searched last.
     QPointer<CConnectDVR> m_searched;
-    // While endWork or end ends the recordings: the failures to complete
-    // their files, told with why they ended or at the program's end.
+    // While failuresOf runs: the failures to complete the files, told with
+    // why they ended or at the program's end.
     std::optional<QStringList> m_endingFailures;
 };

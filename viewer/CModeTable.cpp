@@ -5,9 +5,11 @@ using Step = CModeTable::Step;
 namespace {
 
 // Zoom and sequence end before the streams they act on; a backup and local
-// playback stop before the wall they feed is cleared.
-const CModeTable::Steps STOPS
-    = {Step::ExitZoom, Step::SequenceOff, Step::StopBackup, Step::StopLocalPlayback, Step::StopDisplay};
+// playback stop before the wall they feed is cleared. Every mode change that
+// may stop the streams ends the recordings to the PC before they stop, so
+// that their end is told; a backup's recording is the backup's.
+const CModeTable::Steps STOPS = {Step::ExitZoom, Step::SequenceOff, Step::StopBackup, Step::StopRecordToPC,
+    Step::StopLocalPlayback, Step::StopDisplay};
 
 } // namespace
 
@@ -118,11 +120,11 @@ CModeTable::Steps CModeTable::entering(Mode to, Mode from)
                 Step::FunctionPage, Step::EnableRecordToPC, Step::UpdateDvrInfo, Step::UpdateTitle};
     case LIVE_M:
         // A recording to the PC keeps every channel of its DVR, which the
-        // many-DVR wall has no room for; the redraw or the restart that
-        // follows asks for the channels on view once none records.
+        // many-DVR wall has no room for: the stops end it, and the wall asks
+        // for the channels on view.
         return Steps{Step::ShowWall} + STOPS
             + Steps{Step::ManyDvrLayout, Step::BottomPage, Step::SendViewChannels,
-                from == LIVE_S ? Step::Redraw : Step::Reconnect, Step::FunctionPage, Step::StopRecordToPC,
+                from == LIVE_S ? Step::Redraw : Step::Reconnect, Step::FunctionPage, Step::DisableRecordToPC,
                 Step::UpdateDvrInfo, Step::UpdateTitle, Step::PageText};
     case SEARCH:
         return enteringRecordings(Step::SearchCurrent);
@@ -157,5 +159,7 @@ CModeTable::Steps CModeTable::enteringEMap(Mode to, bool opening)
         return maps;
     // Dropping the connections ends zoom, sequence and the wall's pictures;
     // a backup would lose its stream.
-    return Steps{Step::StopBackup, Step::DropConnections, Step::ShowMapList, Step::HideWall, Step::BottomPage} + maps;
+    const Steps opens{Step::StopBackup, Step::StopRecordToPC, Step::DropConnections, Step::ShowMapList, Step::HideWall,
+        Step::BottomPage};
+    return opens + maps;
 }

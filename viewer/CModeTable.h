@@ -44,6 +44,7 @@ public:
         ExitZoom,
         SequenceOff,
         StopBackup,
+        StopRecordToPC, // told, before the streams it writes stop
         StopLocalPlayback, // its decode threads before the wall is cleared
         StopDisplay,
         // The display area.
@@ -71,7 +72,7 @@ public:
         // Once the mode is entered.
         FunctionPage,
         EnableRecordToPC,
-        StopRecordToPC,
+        DisableRecordToPC,
         UpdateDvrInfo,
         UpdateTitle,
         PageText,

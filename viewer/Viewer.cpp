@@ -344,6 +344,7 @@ void Viewer::defineSteps()
         {S::ExitZoom, [this] { exitZoom(); }},
         {S::SequenceOff, [this] { ExitSequence(); }},
         {S::StopBackup, [this] { m_live->stopBackup(); }},
+        {S::StopRecordToPC, [this] { m_live->stopRecordingToPc(CLiveView::RecordingEnd::ModeChanged); }},
         {S::StopLocalPlayback, [this] { m_live->stopLocalPlayback(); }},
         {S::StopDisplay, [this] { m_live->stopDisplay(); }},
         {S::ShowWall, [this] { controlDisplayArea(true); }},
@@ -371,7 +372,7 @@ void Viewer::defineSteps()
         {S::OpenPCSetup, [this] { openPCSetup(); }},
         {S::FunctionPage, [this] { setFunctionWidget(); }},
         {S::EnableRecordToPC, [this] { m_ui->RecToPC->setEnabled(true); }},
-        {S::StopRecordToPC, [this] { stopRecordToPC(); }},
+        {S::DisableRecordToPC, [this] { m_ui->RecToPC->setEnabled(false); }},
         {S::UpdateDvrInfo, [this] { m_live->updateDvrInfo(); }},
         {S::UpdateTitle, [this] { m_live->updateTitle(); }},
         {S::PageText, [this] { updatePageText(); }},
@@ -519,14 +520,6 @@ void Viewer::openPCSetup()
     m_openGLMode = getOpenGLMode();
     m_pcSetup->loadSettings();
     m_pcSetup->show();
-}
-
-void Viewer::stopRecordToPC()
-{
-    // Also the recordings of DVRs that are not current: nothing in this
-    // mode would show or stop them.
-    m_live->stopRecordingToPc();
-    m_ui->RecToPC->setEnabled(false);
 }
 
 QPushButton* Viewer::menuButton(int mode) const
@@ -822,6 +815,7 @@ void Viewer::OnApplyPCSetup()
     // ask again (and a search panel would be cleared).
     const bool live = m_modes.previous() == CModeTable::LIVE_S || m_modes.previous() == CModeTable::LIVE_M;
     if (live && getCodecType() != m_codecType) {
+        m_live->stopRecordingToPc(CLiveView::RecordingEnd::StreamTypeChanged);
         m_live->stop(false);
         m_live->start();
     }

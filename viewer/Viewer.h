@@ -182,7 +182,6 @@ private:
     void readInformation();
     void showMaps(bool edit);
     void openPCSetup();
-    void stopRecordToPC();
     QPushButton* menuButton(int mode) const;
 
     // Layouts of the wall.

@@ -569,6 +569,18 @@
         <source>The playback stopped: %1</source>
         <translation>La lecture s&apos;est arrêtée : %1</translation>
     </message>
+    <message>
+        <source>The backup stopped: %1</source>
+        <translation>La sauvegarde s&apos;est arrêtée : %1</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because another mode was chosen.</source>
+        <translation>L&apos;enregistrement sur le PC s&apos;est arrêté, car un autre mode a été choisi.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the stream type changed.</source>
+        <translation>L&apos;enregistrement sur le PC s&apos;est arrêté, car le type de flux a changé.</translation>
+    </message>
 </context>
 <context>
     <name>CLogin</name>

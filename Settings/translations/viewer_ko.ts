@@ -569,6 +569,18 @@
         <source>The playback stopped: %1</source>
         <translation>재생이 중지되었습니다: %1</translation>
     </message>
+    <message>
+        <source>The backup stopped: %1</source>
+        <translation>백업이 중지되었습니다: %1</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because another mode was chosen.</source>
+        <translation>다른 모드가 선택되어 PC 녹화가 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the stream type changed.</source>
+        <translation>스트림 종류가 바뀌어 PC 녹화가 중지되었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CLogin</name>

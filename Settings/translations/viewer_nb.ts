@@ -569,6 +569,18 @@
         <source>The playback stopped: %1</source>
         <translation>Avspillingen stoppet: %1</translation>
     </message>
+    <message>
+        <source>The backup stopped: %1</source>
+        <translation>Kopieringen stoppet: %1</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because another mode was chosen.</source>
+        <translation>Opptaket til PC-en stoppet fordi en annen modus ble valgt.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the stream type changed.</source>
+        <translation>Opptaket til PC-en stoppet fordi strømtypen ble endret.</translation>
+    </message>
 </context>
 <context>
     <name>CLogin</name>

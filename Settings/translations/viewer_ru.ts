@@ -569,6 +569,18 @@
         <source>The playback stopped: %1</source>
         <translation>Воспроизведение остановлено: %1</translation>
     </message>
+    <message>
+        <source>The backup stopped: %1</source>
+        <translation>Архивация остановлена: %1</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because another mode was chosen.</source>
+        <translation>Запись на ПК остановлена, так как был выбран другой режим.</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the stream type changed.</source>
+        <translation>Запись на ПК остановлена, так как изменился тип потока.</translation>
+    </message>
 </context>
 <context>
     <name>CLogin</name>

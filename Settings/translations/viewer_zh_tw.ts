@@ -569,6 +569,18 @@
         <source>The playback stopped: %1</source>
         <translation>播放已停止：%1</translation>
     </message>
+    <message>
+        <source>The backup stopped: %1</source>
+        <translation>備份已停止：%1</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because another mode was chosen.</source>
+        <translation>已選擇其他模式，因此 PC 錄影已停止。</translation>
+    </message>
+    <message>
+        <source>The recording to the PC stopped because the stream type changed.</source>
+        <translation>串流類型已變更，因此 PC 錄影已停止。</translation>
+    </message>
 </context>
 <context>
     <name>CLogin</name>

@@ -413,7 +413,7 @@ void tst_CDisplayVideo::shownTime()
     RouterProbe& probe = *m_probe;
     for (const QString& step : steps) {
         if (step.startsWith('m')) {
-            m_router->checkPlaybackMode(step.mid(1).toInt());
+            m_router->checkPlaybackMode(step.mid(1).toInt(), m_router->clears());
         } else if (step.startsWith('t')) {
             const QStringList parts = step.mid(1).split(',');
             m_router->displayTime(static_cast<DISPLAY_MODE::ENUM>(parts[0].toInt()), kEpoch + parts[2].toUInt(),

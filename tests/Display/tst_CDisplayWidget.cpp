@@ -355,17 +355,32 @@ private slots:
         QCoreApplication::processEvents();
     }
 
-    // The time of a frame that came before the wall was cleared arrives after
-    // the clear: it is not shown; that of a later frame is.
-    void noTimeOfFramesBeforeAClear()
+    // The time or the playback status of a frame that came before the wall
+    // was cleared arrives after the clear: it is not shown; that of a later
+    // frame is.
+    void nothingOfFramesBeforeAClear_data()
     {
+        QTest::addColumn<bool>("status");
+        QTest::newRow("time") << false;
+        QTest::newRow("playback status") << true;
+    }
+
+    void nothingOfFramesBeforeAClear()
+    {
+        QFETCH(bool, status);
         CDisplayWidget wall(nullptr);
-        QSignalSpy times(&wall, &CDisplayWidget::signalUpdateTime);
+        QSignalSpy shown(&wall, status ? &CDisplayWidget::signalChangedStatus : &CDisplayWidget::signalUpdateTime);
+        const auto arrive = [&](const QString& text, uint32_t clears) {
+            if (status)
+                emit wall.router()->signalChangedStatus(text, clears);
+            else
+                emit wall.router()->signalUpdateTime(text, clears);
+        };
         const uint32_t before = wall.router()->clears();
         wall.ClearScreen();
-        emit wall.router()->signalUpdateTime(QStringLiteral("10:00:00"), before);
-        emit wall.router()->signalUpdateTime(QStringLiteral("10:00:01"), wall.router()->clears());
-        QCOMPARE(times, QList<QList<QVariant>>{{QStringLiteral("10:00:01")}});
+        arrive(QStringLiteral("before"), before);
+        arrive(QStringLiteral("after"), wall.router()->clears());
+        QCOMPARE(shown, QList<QList<QVariant>>{{QStringLiteral("after")}});
     }
 
     void statusOnlyOnTheDvrsChannels()

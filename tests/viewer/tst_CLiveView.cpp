@@ -43,11 +43,14 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 #include <memory>
+#include <optional>
 
 // The live view of a connected group on a wall, with the title, the live
 // controls, the playback and backup panels and the DVR tree beside it but
@@ -193,6 +196,7 @@ public:
     CBackupWidget* backup() const { return m_backup; }
     CConnectDVR* controller(int i) const { return m_live.connections().entries().value(i); }
     QString leftTitle() const { return m_title->left()->text(); }
+    QString rightTitle() const { return m_title->right()->text(); }
 
 private:
     QWidget m_window;
@@ -322,6 +326,17 @@ void connectRecordingDvr(LiveBench& bench, bool oldProtocol, int commandLag = 0)
     bench.dvr(0).setStreamSettings(streamSettings);
     bench.addGroup(QStringLiteral("Group"), {record, bench.addDvr(QStringLiteral("Other"), oldProtocol)});
     bench.connectGroup(0, 0);
+}
+
+// The DVR refuses every stream that starts from now on with the answer code,
+// its backups still fast.
+void refuseStreams(LiveBench& bench, int code)
+{
+    TestDvrStreamSettings refusing;
+    refusing.backupSpeed = 100;
+    refusing.fault = TestDvrStreamSettings::Fault::Refuse;
+    refusing.faultValue = code;
+    bench.dvr(0).setStreamSettings(refusing);
 }
 
 bool searched()
@@ -707,20 +722,30 @@ private slots:
     {
         QTest::addColumn<bool>("oldProtocol");
         QTest::addColumn<bool>("connect");
-        QTest::newRow("new dialect") << false << true;
-        QTest::newRow("old dialect") << true << true;
-        QTest::newRow("no current DVR: a time does nothing") << false << false;
+        // The DVR's answer code to the playback stream, and what the operator
+        // is told then.
+        QTest::addColumn<int>("refusal");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("new dialect") << false << true << 0 << "";
+        QTest::newRow("old dialect") << true << true << 0 << "";
+        QTest::newRow("no current DVR: a time does nothing") << false << false << 0 << "";
+        QTest::newRow("refused: the DVR's reason")
+            << false << true << 4 << "The playback stopped: [ERROR]permission denied";
     }
 
     void searchAndPlay()
     {
         QFETCH(bool, oldProtocol);
         QFETCH(bool, connect);
+        QFETCH(int, refusal);
+        QFETCH(QString, told);
         LiveBench bench;
         if (connect) {
             connectRecordingDvr(bench, oldProtocol);
             QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
         }
+        if (refusal != 0)
+            refuseStreams(bench, refusal);
         bench.layOut(CModeTable::SEARCH);
         bench.live().searchCurrent();
         QVERIFY(searched());
@@ -738,6 +763,11 @@ private slots:
         emit bench.playback()->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
         if (!current) {
             QVERIFY(!bench.live().current());
+            return;
+        }
+        if (refusal != 0) {
+            QTRY_COMPARE_WITH_TIMEOUT(bench.messages(), QStringList{told}, TIME_LIMIT_MS);
+            QVERIFY(!current->isStarted());
             return;
         }
         QTRY_VERIFY_WITH_TIMEOUT(bench.showsPictures(2), TIME_LIMIT_MS);
@@ -790,23 +820,89 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(texts, statuses, TIME_LIMIT_MS);
     }
 
+    // The panel's Stop while a frame of the playback is on its way: it comes
+    // after the Stop emptied the status, before the link stopped, and
+    // announces the speed. Once stopped, the title says no playback.
+    void stopLeavesNoPlaybackStatus()
+    {
+        // Before the bench: the link's thread may touch them until the bench
+        // has gone.
+        const QString playing = QStringLiteral("Playback( +1X )");
+        QSemaphore held;
+        QSemaphore letGo;
+        QSemaphore announced;
+        std::atomic<bool> holding{true};
+        std::optional<bool> announcedAfterStop;
+        LiveBench bench;
+        connectRecordingDvr(bench, false);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
+        bench.layOut(CModeTable::SEARCH);
+        bench.live().updateTitle();
+        bench.live().searchCurrent();
+        QVERIFY(searched());
+        emit bench.playback()->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.rightTitle(), playing, TIME_LIMIT_MS);
+
+        // The link's thread waits inside a frame's delivery while the DVR
+        // sends more; the Stop lets it go on.
+        auto* link = bench.controller(0)->findChild<CHttpConnect*>(QStringLiteral("video"));
+        connect(
+            link, &CHttpConnect::VDataReceived, link,
+            [&] {
+                if (!holding.exchange(false))
+                    return;
+                held.release();
+                letGo.tryAcquire(1, TIME_LIMIT_MS);
+            },
+            Qt::DirectConnection);
+        QTRY_COMPARE_WITH_TIMEOUT(held.available(), 1, TIME_LIMIT_MS);
+        QVERIFY(bench.framesAfterNow(0, 5));
+        connect(
+            bench.wall()->router(), &CDisplayVideo::signalChangedStatus, link,
+            [&](const QString& status) {
+                if (status == playing)
+                    announced.release();
+            },
+            Qt::DirectConnection);
+        connect(bench.wall(), &CDisplayWidget::signalChangedStatus, bench.wall(), [&](const QString& status) {
+            if (!status.isEmpty() || announcedAfterStop)
+                return;
+            letGo.release();
+            announcedAfterStop = announced.tryAcquire(1, TIME_LIMIT_MS);
+        });
+        emit bench.playback()->changedPbStatus(cgi::PbControl::CMD_STOP);
+        QVERIFY(announcedAfterStop.value_or(false));
+        // What the link sent before it stopped arrives.
+        QCoreApplication::processEvents();
+        QCOMPARE(bench.rightTitle(), QString());
+    }
+
     // The backup page: a backup of a minute completes into files; the
-    // stops of the next mode end one that still runs.
+    // stops of the next mode end one that still runs; one the DVR refuses
+    // ends told in the DVR's words.
     void backup_data()
     {
         QTest::addColumn<bool>("stopped");
-        QTest::newRow("completes") << false;
-        QTest::newRow("ended by the next mode") << true;
+        QTest::addColumn<int>("refusal"); // the DVR's answer code to the stream
+        QTest::addColumn<QString>("told");
+        QTest::newRow("completes") << false << 0 << "";
+        QTest::newRow("ended by the next mode") << true << 0 << "";
+        QTest::newRow("refused: permission denied") << false << 4 << "The backup stopped: [ERROR]permission denied";
+        QTest::newRow("refused: client limit") << false << 3 << "The backup stopped: [ERROR]client limit";
     }
 
     void backup()
     {
         QFETCH(bool, stopped);
+        QFETCH(int, refusal);
+        QFETCH(QString, told);
         QTemporaryDir folder;
         CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), folder.path());
         LiveBench bench;
         connectRecordingDvr(bench, false);
         QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
+        if (refusal != 0)
+            refuseStreams(bench, refusal);
         bench.layOut(CModeTable::BACKUP);
         bench.live().backupCurrent();
         QVERIFY(searched());
@@ -815,6 +911,11 @@ private slots:
         ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + 60);
         QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
         QVERIFY(backup->isBackup());
+        if (refusal != 0) {
+            QTRY_COMPARE_WITH_TIMEOUT(bench.messages(), QStringList{told}, TIME_LIMIT_MS);
+            QVERIFY(!backup->isBackup());
+            return;
+        }
         if (stopped) {
             bench.live().stopBackup();
             bench.live().stop(true);
@@ -847,7 +948,8 @@ private slots:
         // search page chosen with no room for the files. "end, no room": the
         // program ends with no room for the files; what it gives the window
         // to tell is listed after "end: ". "silent": the DVR stops sending,
-        // its connection left open; "dropped": it closes the stream.
+        // its connection left open; "dropped": it closes the stream; "other
+        // silent": the other DVR of the group, connected too, stops sending.
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<bool>("goesOn");
         QTest::addColumn<QStringList>("messages");
@@ -858,6 +960,7 @@ private slots:
         const QString disconnected = QStringLiteral("the DVR was disconnected.");
         const QString connected = QStringLiteral("a group was connected.");
         const QString address = QStringLiteral("a DVR was connected by its address.");
+        const QString modeChanged = QStringLiteral("another mode was chosen.");
         const QString noRoom = QStringLiteral("[ERROR] Can not write the recording file ");
         const auto row = [](int mode, const char* name, const QStringList& actions, const QStringList& messages,
                              bool goesOn = false) -> QTestData& {
@@ -904,9 +1007,11 @@ private slots:
             {recording + disconnected + QLatin1Char('\n') + noRoom});
         row(live, "recording to the PC, the DVR disconnected", {"disconnect"}, {recording + disconnected});
         row(live, "recording to the PC, the group connected again", {"connect"}, {recording + connected});
-        row(live, "recording to the PC, the search page chosen with no room", {"search, no room"}, {noRoom});
+        row(live, "recording to the PC, the search page chosen with no room", {"search, no room"},
+            {recording + modeChanged + QLatin1Char('\n') + noRoom});
         row(live, "recording to the PC, the DVR falls silent", {"silent"},
             {"The recording to the PC stopped: Connection failed"});
+        row(live, "recording to the PC, another DVR of the group falls silent", {"other silent"}, {}, true);
     }
 
     void treeActsDuringRecording()
@@ -922,9 +1027,12 @@ private slots:
         QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
         LiveBench bench;
         connectRecordingDvr(bench, false);
+        const bool otherSilent = actions.contains(QLatin1String("other silent"));
+        if (otherSilent)
+            bench.connectGroup(0);
         QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
-        if (actions.contains(QLatin1String("silent")))
-            bench.controller(0)->setSilenceTime(SILENCE_MS);
+        if (actions.contains(QLatin1String("silent")) || otherSilent)
+            bench.controller(otherSilent ? 1 : 0)->setSilenceTime(SILENCE_MS);
         CBackupWidget* backup = bench.backup();
         QSignalSpy recordButton(&bench.live(), &CLiveView::recordToPcChecked);
         PicturesOnTheirWay pictures(bench.wall());
@@ -996,7 +1104,9 @@ private slots:
                 QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStop"), Qt::LeftButton);
             } else if (action == QLatin1String("search, no room")) {
                 const FileSizeLimit noRoom(0);
+                // As the window's steps go.
                 bench.layOut(CModeTable::SEARCH);
+                bench.live().stopRecordingToPc(CLiveView::RecordingEnd::ModeChanged);
                 bench.live().searchCurrent();
             } else if (action == QLatin1String("delete")) {
                 bench.tree()->setCurrentItem(group->child(0));
@@ -1024,6 +1134,15 @@ private slots:
                 else
                     bench.dvr(0).streams()->dropAll();
                 QTRY_VERIFY_WITH_TIMEOUT(!bench.controller(0)->isStarted(), TIME_LIMIT_MS);
+                // Ended as its Stop ends it, the backup or the playback
+                // leaves the DVR idle, not failed.
+                if (mode != CModeTable::LIVE_S) {
+                    const QIcon icon = group->child(0)->icon(0);
+                    QCOMPARE(icon.pixmap(16).toImage(), CControlDVRList::getDVRIcon().pixmap(16).toImage());
+                }
+            } else if (action == QLatin1String("other silent")) {
+                bench.dvr(1).streams()->silenceAll();
+                QTRY_VERIFY_WITH_TIMEOUT(!bench.controller(1)->isStarted(), TIME_LIMIT_MS);
             } else {
                 if (action == QLatin1String("password"))
                     bench.dvr(0).setCredentials(bench.dvr(0).user(), QStringLiteral("5678"));
@@ -1059,7 +1178,10 @@ private slots:
             } else if (goesOn) {
                 QVERIFY(recording() && bench.controller(0)->IsConnected());
                 QCOMPARE(bench.controller(0)->getClientID(), stream);
-                QCOMPARE(bench.leftTitle(), QStringLiteral("Renamed( admin )"));
+                QCOMPARE(bench.leftTitle(),
+                    action == QLatin1String("name") ? QStringLiteral("Renamed( admin )")
+                                                    : QStringLiteral("DVR( admin )"));
+                QVERIFY(!recordButton.isEmpty() && recordButton.last().at(0).toBool());
             } else {
                 QVERIFY(!recording() && !recordButton.last().at(0).toBool());
             }
@@ -1096,7 +1218,7 @@ private slots:
         }
         if (goesOn) {
             QTRY_VERIFY_WITH_TIMEOUT(!backup->isBackup(), TIME_LIMIT_MS);
-            bench.live().stopRecordingToPc();
+            bench.live().recordToPc(false);
         }
         // As they begin: a failure names the file.
         const auto begun = [&] {

@@ -136,7 +136,7 @@ private slots:
     // answers the next file dialog with that file of the row's folder
     // ("file=@recorded": the local recording's folder; "file=" cancels);
     // "group" connects both DVRs of the group, "stopCurrent" disconnects
-    // the current DVR from the tree;
+    // the current DVR from the tree, "choose=i" chooses DVR i in the tree;
     // "pick=name" opens PC setup and picks that option, "ok" confirms it;
     // "full=name" clicks that button while no file may grow;
     // "map" opens an E-Map and "log" adds a line to its log ("log=n" n
@@ -164,7 +164,11 @@ private slots:
     // "playbackStopped" the DVR got the playback's Stop,
     // "fullDisk" the file kept its bytes and the operator was told why,
     // "othersIdle" the DVR that was not current streams no more, "offered"
-    // the backup panel marks the recorded hour.
+    // the backup panel marks the recorded hour, "recordingTold" the
+    // operator was told that a mode change ended the recording to the PC
+    // ("streamTypeTold": a new stream type), "recordOff" the current DVR
+    // records nothing and the record button shows so, "recordOn" it records
+    // on, shown so, and nothing was told.
     void modes_data()
     {
         QTest::addColumn<bool>("oldDialect");
@@ -254,6 +258,21 @@ private slots:
             << false << "connect Search searched time plays time" << int(Viewer::SEARCH) << "playbackStopped";
         QTest::newRow("a playback left as the program ends") << false << "connect Search searched time plays close"
                                                              << int(Viewer::SEARCH) << "playbackStopped noPlayback";
+        // However the operator leaves a recording to the PC, it ends told;
+        // back in Live S with its DVR chosen, the button shows the recorder.
+        const QList<QPair<const char*, const char*>> recorded{{"LiveM", "LiveM LiveS"},
+            {"Search", "Search searched LiveS"}, {"Playback", "file= Playback LiveS"},
+            {"Backup", "Backup searched LiveS"}, {"Information", "Information LiveS"}, {"Setup", "Setup configExit"},
+            {"EMap", "EMap EMapExit"}};
+        for (const auto& [left, there] : recorded) {
+            QTest::addRow("a recording left for %s and back", left)
+                << false << QStringLiteral("connect RecToPC %1 choose=0").arg(QLatin1String(there))
+                << int(Viewer::LIVE_S) << "recordingTold recordOff";
+        }
+        QTest::newRow("a new stream type ends a recording")
+            << false << "connect RecToPC pick=selStreamType0 ok" << int(Viewer::PC_SETUP) << "streamTypeTold recordOff";
+        QTest::newRow("another DVR chosen: the recording goes on")
+            << false << "connect RecToPC choose=1 choose=0" << int(Viewer::LIVE_S) << "recordOn";
     }
 
     void modes()
@@ -325,6 +344,11 @@ private slots:
                 auto* tree = viewer->findChild<CDVRListTree*>();
                 emit tree->groupConnect(*tree->topLevelItem(0), 0, -1);
                 return QTest::qWaitFor([&] { return TestDvrGroups::connected(viewer->connections()); }, TIME_LIMIT_MS);
+            }
+            if (step.startsWith(QLatin1String("choose="))) {
+                auto* tree = viewer->findChild<CDVRListTree*>();
+                tree->setCurrentItem(tree->topLevelItem(0)->child(step.mid(7).toInt()));
+                return true;
             }
             if (step == QLatin1String("stopCurrent")) {
                 emit viewer->findChild<CDVRListTree*>()->disconnectDVR(0, viewer->connections().currentIndex());
@@ -415,7 +439,7 @@ private slots:
         const auto check = [&](const char* name) { return wanted.contains(QLatin1String(name)); };
         const auto received = [&](int wantedMode, int oldOp) {
             const QList<TestDvrRequest> requests = dvr.requests();
-            return std::any_of(requests.cbegin(), requests.cend(), [&](const TestDvrRequest& request) {
+            return std::count_if(requests.cbegin(), requests.cend(), [&](const TestDvrRequest& request) {
                 return request.mode == wantedMode && (!oldDialect || request.decodedParam("OP").toInt() == oldOp);
             });
         };
@@ -423,7 +447,7 @@ private slots:
             // The information: new mode 16, old MODE=6 with OP=17; the
             // configuration: mode 22.
             const int askedMode = mode == Viewer::SETUP ? int(cgi::MODE_CONF_READ) : oldDialect ? 6 : 16;
-            QTRY_VERIFY_WITH_TIMEOUT(received(askedMode, 17), TIME_LIMIT_MS);
+            QTRY_VERIFY_WITH_TIMEOUT(received(askedMode, 17) > 0, TIME_LIMIT_MS);
         }
         if (check("shows")) {
             QTRY_VERIFY_WITH_TIMEOUT(wall->wall()->getInfo(0).hasPicture(), TIME_LIMIT_MS);
@@ -471,9 +495,28 @@ private slots:
             QVERIFY(wall->isVisible() && child<QPushButton>(*viewer, "LiveS")->isChecked());
         if (check("noPlayback"))
             QTRY_COMPARE(videoStreams(true, cgi::MODE_PLAYBACK), 0);
-        // Stop is the only playback command these rows send.
-        if (check("playbackStopped"))
-            QTRY_VERIFY_WITH_TIMEOUT(received(cgi::MODE_PB_CONTROL, CViewerCommands::OLD_OP_PLAYBACK), TIME_LIMIT_MS);
+        // Stop is the only playback command these rows send: once for the
+        // one end, with nothing more on its way.
+        if (check("playbackStopped")) {
+            QTRY_VERIFY_WITH_TIMEOUT(
+                received(cgi::MODE_PB_CONTROL, CViewerCommands::OLD_OP_PLAYBACK) > 0, TIME_LIMIT_MS);
+            QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, STOP_TIME_LIMIT_MS);
+            QCOMPARE(received(cgi::MODE_PB_CONTROL, CViewerCommands::OLD_OP_PLAYBACK), 1);
+        }
+        const auto recordingTold = [&](const char* why) {
+            return QStringList{QStringLiteral("The recording to the PC stopped because %1").arg(QLatin1String(why))};
+        };
+        if (check("recordingTold"))
+            QTRY_COMPARE(answers.messages, recordingTold("another mode was chosen."));
+        if (check("streamTypeTold"))
+            QTRY_COMPARE(answers.messages, recordingTold("the stream type changed."));
+        if (check("recordOff") || check("recordOn")) {
+            const bool on = check("recordOn");
+            QCOMPARE(current() && current()->isRecording(), on);
+            QCOMPARE(child<QPushButton>(*viewer, "RecToPC")->isChecked(), on);
+            if (on)
+                QVERIFY(answers.messages.isEmpty());
+        }
         if (check("rebuilt")) {
             QVERIFY(tileAtConnect.isNull());
             // The wall starts again with all its screens, and says so.
