@@ -756,35 +756,35 @@ private slots:
         // clicked, "other": a DVR of another group; "delete=n": DVR n
         // deleted as the operator deletes it (clicked, then Delete).
         QTest::addColumn<QString>("steps");
-        // As the page on view moves to another hour: the DVRs asked for it,
-        // the one hour the page then marks (-1: none), and whether it says
-        // it has no DVR to search.
-        QTest::addColumn<QString>("asked");
+        // As the page on view moves to another hour: the one hour it then
+        // marks (-1: none), whether it says it has no DVR to search, and the
+        // DVRs asked for that hour.
         QTest::addColumn<int>("hour");
         QTest::addColumn<bool>("noDvr");
-        QTest::newRow("search A, B chosen") << "group Search choose=1" << "B" << 12 << false;
-        QTest::newRow("backup A, B chosen") << "group Backup choose=1" << "B" << 12 << false;
-        QTest::newRow("search A, another group chosen") << "group Search other" << "" << -1 << true;
-        QTest::newRow("search A, A deleted") << "group Search delete=0" << "" << -1 << true;
+        QTest::addColumn<QString>("asked");
+        QTest::newRow("search A, B chosen") << "group Search choose=1" << 12 << false << "B";
+        QTest::newRow("backup A, B chosen") << "group Backup choose=1" << 12 << false << "B";
+        QTest::newRow("search A, another group chosen") << "group Search other" << -1 << true << "";
+        QTest::newRow("search A, A deleted") << "group Search delete=0" << -1 << true << "";
         QTest::newRow("search, the first of three deleted, the second chosen")
-            << "group Search delete=0 choose=0" << "B" << 12 << false;
+            << "group Search delete=0 choose=0" << 12 << false << "B";
         QTest::newRow("search, the first of three deleted, the third chosen")
-            << "group Search delete=0 choose=1" << "C" << 14 << false;
+            << "group Search delete=0 choose=1" << 14 << false << "C";
         QTest::newRow("B alone, the first deleted, the third chosen")
-            << "Search connect=1 delete=0 choose=1" << "" << -1 << true;
+            << "Search connect=1 delete=0 choose=1" << -1 << true << "";
         QTest::newRow("B alone, then the group in Live M, B chosen in Search")
-            << "Search connect=1 LiveM group Search choose=1" << "B" << 12 << false;
-        QTest::newRow("backup, no DVR connected") << "Backup" << "" << -1 << true;
+            << "Search connect=1 LiveM group Search choose=1" << 12 << false << "B";
+        QTest::newRow("backup, no DVR connected") << "Backup" << -1 << true << "";
         QTest::newRow("local files stay as the searched DVR is deleted")
-            << "connect=0 Search local delete=0" << "" << 10 << false;
+            << "connect=0 Search local delete=0" << 10 << false << "";
     }
 
     void pagesShowTheCurrentDvr()
     {
         QFETCH(QString, steps);
-        QFETCH(QString, asked);
         QFETCH(int, hour);
         QFETCH(bool, noDvr);
+        QFETCH(QString, asked);
         QTemporaryDir folder;
         CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), folder.path());
         QVERIFY(RecordedFolder::record(RecordedFolder::frames(2, quint32(recordedStart()), 4), 2));
@@ -799,10 +799,6 @@ private slots:
         }
         bench.addGroup(QStringLiteral("Group"), dvrs);
         QTreeWidgetItem* group = bench.tree()->topLevelItem(0);
-        const auto pageOnView = [&]() -> QWidget* {
-            return bench.modes().bottomPage() == CModeTable::BACKUP_PAGE ? static_cast<QWidget*>(bench.backup())
-                                                                         : bench.playback();
-        };
         for (const QString& step : steps.split(QLatin1Char(' '))) {
             const int n = step.section(QLatin1Char('='), 1).toInt();
             if (step == QLatin1String("Search")) {
@@ -835,7 +831,8 @@ private slots:
             QVERIFY2(searched(), qPrintable(step));
         }
 
-        QWidget* page = pageOnView();
+        QWidget* page = bench.modes().bottomPage() == CModeTable::BACKUP_PAGE ? static_cast<QWidget*>(bench.backup())
+                                                                              : bench.playback();
         QList<qsizetype> before;
         for (int i = 0; i < names.size(); ++i)
             before << searches(bench.dvr(i));
