@@ -42,8 +42,8 @@ public:
     void clear();
     // Remote search; a client id below 0 asks nothing.
     void search(const DVR& dvr, int channels, int clientId);
-    // Local search of the folder's minute databases; an empty name only
-    // clears the panel.
+    // Local search of the folder's minute databases; an empty name clears
+    // the panel, which then holds no folder, and no DVR either.
     void search(const QString& folder);
     void setDisplayWidget(CDisplayWidget* wall);
     // Wires the playback thread to the screen wall (its local-file decoding
