@@ -3,6 +3,7 @@
 #include "Common/CDateHour.h"
 #include "Common/CDateTime.h"
 #include "Common/CSearchDataParser.h"
+#include "Recording/CNoDvrLine.h"
 #include "Recording/CPanelMessage.h"
 #include "Recording/CRemoteSearch.h"
 #include "Recording/CSearchWidget.h"
@@ -35,6 +36,7 @@ CBackupWidget::CBackupWidget(QWidget* parent)
     ui->setupUi(this);
     m_search = new CSearchWidget(this);
     m_remote = new CRemoteSearch(this);
+    m_noDvr = new CNoDvrLine(this);
     m_rangeButtons = findChildren<QPushButton*>(QRegularExpression(QStringLiteral("Range*")));
     connect(ui->BackupTime1, &QRadioButton::clicked, this, &CBackupWidget::OnSelectedStart);
     connect(ui->BackupTime2, &QRadioButton::clicked, this, &CBackupWidget::OnSelectedEnd);
@@ -52,6 +54,7 @@ CBackupWidget::CBackupWidget(QWidget* parent)
         resize(parent->size());
     layoutPanel();
     clear();
+    showNoDvr();
 }
 
 CBackupWidget::~CBackupWidget()
@@ -89,6 +92,7 @@ void CBackupWidget::search(const DVR& dvr, int channels, int clientId)
     m_search->clear();
     m_search->setDVRChannels(channels);
     m_remote->start(dvr, clientId, m_lastShown);
+    showNoDvr();
 }
 
 void CBackupWidget::reloadSearchData()
@@ -96,10 +100,31 @@ void CBackupWidget::reloadSearchData()
     m_remote->reload();
 }
 
+bool CBackupWidget::searched(const DVR& dvr) const
+{
+    return m_remote->searches(dvr);
+}
+
 void CBackupWidget::forgetDvr()
 {
     clear();
     m_remote->clear();
+    // A range chosen in its recordings would back up another DVR's.
+    m_start = 0;
+    m_end = 0;
+    m_rangeShown = false;
+    ui->BackupTime->clear();
+    layoutPanel();
+    showNoDvr();
+}
+
+void CBackupWidget::showNoDvr()
+{
+    const bool none = !m_remote->hasDvr();
+    m_noDvr->setVisible(none);
+    // The line takes the idle progress bar's place.
+    ui->progressBar->setVisible(!none);
+    ui->BackupStart->setEnabled(!none && !isBackup());
 }
 
 void CBackupWidget::displaySearchData(const CSearchDataParser& result)
@@ -180,8 +205,8 @@ bool CBackupWidget::isBackup() const
 
 void CBackupWidget::setRunning(bool running)
 {
-    ui->BackupStart->setEnabled(!running);
     ui->BackupStop->setEnabled(running);
+    ui->BackupStart->setEnabled(!running && m_remote->hasDvr());
     ui->progressBar->setValue(0);
     ui->progressBar->setTextVisible(running);
     m_progress = 0;

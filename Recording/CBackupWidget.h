@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <ctime>
 
+class CNoDvrLine;
 class CRemoteSearch;
 class CSearchDataParser;
 class CSearchWidget;
@@ -19,7 +20,8 @@ class CBackupWidget;
 // playback panel does, lets the operator mark a range by its start and end
 // (or a length of 10, 30 or 60 minutes from the start) and the channels,
 // and asks the main window to back it up. While the backup runs it sums
-// the stream's progress reports.
+// the stream's progress reports. With no DVR to search it says so, and
+// there is nothing to start.
 //
 // Every end of a backup goes one way, the way Stop goes: the range complete,
 // Stop, a failure, or the main window ending it (a mode change, a lost
@@ -42,14 +44,14 @@ public:
     // Remote search; a client id below 0 asks nothing.
     void search(const DVR& dvr, int channels, int clientId);
     bool isBackup() const;
-    void setGroupIndex(int index) { m_groupIndex = index; }
-    void setDvrIndex(int index) { m_dvrIndex = index; }
-    int getGroupIndex() const { return m_groupIndex; }
-    int getDvrIndex() const { return m_dvrIndex; }
+    // The recordings searched are that DVR's (by its address and port).
+    bool searched(const DVR& dvr) const;
     // Shows the last reply again, without asking the DVR.
     void reloadSearchData();
-    // The DVR searched left the directory: its recordings leave the page,
-    // and neither a reload nor a move to another hour asks it again.
+    // The DVR searched is not the one to show any more: its recordings and
+    // the range chosen in them leave the page, and neither a reload nor a
+    // move to another hour asks it again; the page says it has no DVR to
+    // search.
     void forgetDvr();
     virtual void languageChange();
 
@@ -86,6 +88,9 @@ private:
     void displayTime();
     void layoutPanel();
     void setRunning(bool running);
+    // Whether there is a DVR to search and back up: the line, and Start
+    // while idle, follow it.
+    void showNoDvr();
     // Every end of a backup: the operator reads why (when given), the failure
     // to complete the files, or else `otherwise` (when given).
     void end(const QString& why, const QString& otherwise = QString());
@@ -93,9 +98,8 @@ private:
     Ui::CBackupWidget* ui;
     CSearchWidget* m_search;
     CRemoteSearch* m_remote;
+    CNoDvrLine* m_noDvr;
     QList<QPushButton*> m_rangeButtons;
-    int m_groupIndex = 0;
-    int m_dvrIndex = 0;
     std::time_t m_start = 0;
     std::time_t m_end = 0;
     bool m_rangeShown = false;

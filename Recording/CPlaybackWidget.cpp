@@ -5,6 +5,7 @@
 #include "Common/CSearchDataParser.h"
 #include "Display/CDisplayWidget.h"
 #include "Recording/CHdbFolder.h"
+#include "Recording/CNoDvrLine.h"
 #include "Recording/CPanelMessage.h"
 #include "Recording/CPlaybackFile.h"
 #include "Recording/CRemoteSearch.h"
@@ -69,6 +70,7 @@ CPlaybackWidget::CPlaybackWidget(QWidget* parent)
     ui->setupUi(this);
     m_search = new CSearchWidget(this);
     m_remote = new CRemoteSearch(this);
+    m_noDvr = new CNoDvrLine(this);
     m_thread = new CPlaybackFile(this);
     connect(m_search, &CSearchWidget::selectedTime, this, &CPlaybackWidget::OnSelectedTime);
     connect(m_search, &CSearchWidget::changedTime, this, &CPlaybackWidget::OnChangedTime);
@@ -81,6 +83,7 @@ CPlaybackWidget::CPlaybackWidget(QWidget* parent)
         resize(parent->size());
     layoutPanel();
     clear();
+    showNoDvr();
 }
 
 CPlaybackWidget::~CPlaybackWidget()
@@ -123,6 +126,7 @@ void CPlaybackWidget::search(const DVR& dvr, int channels, int clientId)
     m_local = false;
     m_search->setDVRChannels(channels);
     m_remote->start(dvr, clientId, m_lastShown);
+    showNoDvr();
 }
 
 void CPlaybackWidget::search(const QString& folder)
@@ -132,10 +136,13 @@ void CPlaybackWidget::search(const QString& folder)
     ui->PlaybackSlider->setValue(0);
     ui->PlaybackSlider->show();
     m_search->setDVRChannels(16);
-    if (folder.isEmpty())
-        return;
+    // Local also before a folder is chosen: no DVR's search is the panel's,
+    // and no earlier folder plays.
     m_local = true;
     m_folder = folder;
+    showNoDvr();
+    if (folder.isEmpty())
+        return;
     const QFileInfoList databases = CHdbFolder::list(folder);
     if (databases.isEmpty()) {
         CPanelMessage::show(nullptr, tr("There is no playback file."));
@@ -168,12 +175,23 @@ void CPlaybackWidget::reloadSearchData()
     m_remote->reload();
 }
 
+bool CPlaybackWidget::searched(const DVR& dvr) const
+{
+    return !m_local && m_remote->searches(dvr);
+}
+
 void CPlaybackWidget::forgetDvr()
 {
     if (m_local)
         return;
     clear();
     m_remote->clear();
+    showNoDvr();
+}
+
+void CPlaybackWidget::showNoDvr()
+{
+    m_noDvr->setVisible(!m_local && !m_remote->hasDvr());
 }
 
 void CPlaybackWidget::setDisplayWidget(CDisplayWidget* wall)

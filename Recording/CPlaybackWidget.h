@@ -11,6 +11,7 @@
 #include <ctime>
 
 class CDisplayWidget;
+class CNoDvrLine;
 class CPlaybackFile;
 class CRemoteSearch;
 class CSearchDataParser;
@@ -41,8 +42,8 @@ public:
     void clear();
     // Remote search; a client id below 0 asks nothing.
     void search(const DVR& dvr, int channels, int clientId);
-    // Local search of the folder's minute databases; an empty name only
-    // clears the panel.
+    // Local search of the folder's minute databases; an empty name clears
+    // the panel, which then holds no folder, and no DVR either.
     void search(const QString& folder);
     void setDisplayWidget(CDisplayWidget* wall);
     // Wires the playback thread to the screen wall (its local-file decoding
@@ -55,15 +56,13 @@ public:
     void PlayStop();
     bool IsLocalPlayback() const { return m_local; }
     int getSelectedChannels() const;
-    void setGroupIndex(int index) { m_groupIndex = index; }
-    void setDvrIndex(int index) { m_dvrIndex = index; }
-    int getGroupIndex() const { return m_groupIndex; }
-    int getDvrIndex() const { return m_dvrIndex; }
+    // The recordings searched are that DVR's (by its address and port).
+    bool searched(const DVR& dvr) const;
     // Shows the last remote reply again, without asking the DVR.
     void reloadSearchData();
-    // The DVR searched left the directory: its recordings leave the panel,
-    // and neither a reload nor a move to another hour asks it again. Local
-    // files stay.
+    // The DVR searched is not the one to show any more: its recordings
+    // leave the panel, and neither a reload nor a move to another hour asks
+    // it again; the panel says it has no DVR to search. Local files stay.
     void forgetDvr();
     virtual void languageChange();
 
@@ -88,6 +87,8 @@ private:
     void displaySearchData(const CSearchDataParser& result);
     void layoutPanel();
     void showStartTime();
+    // Remote, with no DVR to search: the panel says so.
+    void showNoDvr();
     // Stops the thread, which a full channel buffer of the wall may hold
     // inside a frame: the wall's local decoding stops first.
     void closeFile();
@@ -98,6 +99,7 @@ private:
     Ui::CPlaybackWidget* ui;
     CSearchWidget* m_search;
     CRemoteSearch* m_remote;
+    CNoDvrLine* m_noDvr;
     CPlaybackFile* m_thread;
     QPointer<CDisplayWidget> m_display;
     QList<QMetaObject::Connection> m_threadLinks;
@@ -107,8 +109,6 @@ private:
     HdbFileHeader m_header;
     int m_fileIndex = 0;
     bool m_sliderHeld = false;
-    int m_groupIndex = 0;
-    int m_dvrIndex = 0;
     std::time_t m_lastShown = 0;
     QString m_startTime;
 };

@@ -1,5 +1,6 @@
 #include "Recording/CRemoteSearch.h"
 
+#include "Common/CDvrIdentity.h"
 #include "Display/CWaitDialog.h"
 #include "Recording/CReadDVRData.h"
 
@@ -19,7 +20,7 @@ CRemoteSearch::~CRemoteSearch() = default;
 void CRemoteSearch::clear()
 {
     m_reader.reset();
-    m_dvr.Clear();
+    m_dvr.reset();
     m_asked.reset();
     m_lastRequest.reset();
     m_lastReply.clear();
@@ -32,7 +33,7 @@ void CRemoteSearch::start(const DVR& dvr, int clientId, std::time_t shown)
     clear();
     if (clientId < 0)
         return;
-    m_dvr.CopyFrom(dvr);
+    m_dvr = dvr;
     m_reader = std::make_unique<CReadDVRData>();
     connect(m_reader.get(), &CReadDVRData::completed, this, &CRemoteSearch::OnCompleted);
     const auto hour = std::uint32_t(shown / HOUR * HOUR);
@@ -40,9 +41,14 @@ void CRemoteSearch::start(const DVR& dvr, int clientId, std::time_t shown)
                            : CSearchRequest::newDialect(true, hour, std::uint32_t(hour + HOUR)));
 }
 
+bool CRemoteSearch::searches(const DVR& dvr) const
+{
+    return m_dvr && CDvrIdentity::same(*m_dvr, dvr);
+}
+
 bool CRemoteSearch::searchesByHour() const
 {
-    return m_version != 0 && !m_dvr.address().empty();
+    return m_version != 0 && m_dvr && !m_dvr->address().empty();
 }
 
 void CRemoteSearch::searchHour(std::time_t t)
@@ -53,16 +59,16 @@ void CRemoteSearch::searchHour(std::time_t t)
 
 void CRemoteSearch::send(const CSearchRequest& request)
 {
-    if (!m_reader)
+    if (!m_reader || !m_dvr)
         return;
     // Credentials that do not fit in a query are not sent cut.
-    const QString query = request.query(m_dvr);
+    const QString query = request.query(*m_dvr);
     if (query.isEmpty())
         return;
     m_asked = request;
     showWait();
     m_reader->setTimeLimit(m_timeLimitMs);
-    m_reader->startRead(m_dvr, query);
+    m_reader->startRead(*m_dvr, query);
 }
 
 void CRemoteSearch::OnCompleted(const QByteArray& data)

@@ -20,6 +20,8 @@ class CWaitDialog;
 // moves to, and the wait dialog while a reply is awaited. The last reply is
 // kept with the request it answers, so that it is read within the range
 // that was asked for, also when it is shown again without asking the DVR.
+// The DVR it took over is the one whose recordings its page shows: known
+// by its address and port, it is asked and nothing else is.
 class CRemoteSearch : public QObject {
     Q_OBJECT
 
@@ -30,8 +32,12 @@ public:
     // Forgets the DVR and the last reply; a reply under way is not heard.
     void clear();
     // Takes the DVR over and sends the first search; a DVR connection
-    // without a client id (negative) asks nothing.
+    // without a client id (negative) asks nothing and takes no DVR.
     void start(const DVR& dvr, int clientId, std::time_t shown);
+    // A DVR was taken over and not forgotten since.
+    bool hasDvr() const { return m_dvr.has_value(); }
+    // The DVR taken over is that one: the same address and port.
+    bool searches(const DVR& dvr) const;
     // Whether the DVR answers hour by hour (a reply of a version above 0).
     bool searchesByHour() const;
     // Asks for the hour that holds t, without the hours.
@@ -58,7 +64,7 @@ private:
 
     std::unique_ptr<CWaitDialog> m_wait;
     std::unique_ptr<CReadDVRData> m_reader;
-    DVR m_dvr;
+    std::optional<DVR> m_dvr;
     std::optional<CSearchRequest> m_asked;
     std::optional<CSearchRequest> m_lastRequest;
     QByteArray m_lastReply;

@@ -65,6 +65,7 @@ CLiveView::CLiveView(const Panels& panels, const CModeTable& modes, QObject* par
     , m_commands(std::make_unique<CViewerCommands>(&CApplicationSender::instance()))
 {
     connect(&m_selection, &CLiveSelection::changed, this, &CLiveView::showSelection);
+    connect(&m_selection, &CLiveSelection::changed, this, &CLiveView::forgetOtherDvrs);
     CDVRListTree* tree = panels.tree;
     connect(tree, &CDVRListTree::groupConnect, this, &CLiveView::OnGroupConnect);
     connect(tree, &CDVRListTree::changedDVR, this, &CLiveView::OnChangedDVR);
@@ -119,15 +120,6 @@ void CLiveView::OnGroupConnect(const QTreeWidgetItem& treeItem, int groupIndex, 
         return;
     m_connections.connectGroup(
         data.value<Group>(), treeItem, dvrIndex, m_panels.wall->getScreenMode() == CDisplayWidget::MULTI_DVR);
-
-    const CModeTable::Page page = m_modes.bottomPage();
-    if (page == CModeTable::PLAYBACK_PAGE) {
-        m_panels.playback->setGroupIndex(groupIndex);
-        m_panels.playback->setDvrIndex(dvrIndex);
-    } else if (page == CModeTable::BACKUP_PAGE) {
-        m_panels.backup->setGroupIndex(groupIndex);
-        m_panels.backup->setDvrIndex(dvrIndex);
-    }
     start();
 }
 
@@ -274,7 +266,6 @@ void CLiveView::backupCurrent()
 
 void CLiveView::searchRecordings(CModeTable::Page page, CConnectDVR* controller)
 {
-    m_searched = controller;
     const DVR dvr = controller ? controller->getDVR() : DVR();
     const int channels = controller ? controller->getDVRChannels() : DVR_CHANNELS;
     const int clientId = controller ? controller->getClientID() : -1;
@@ -497,13 +488,8 @@ void CLiveView::OnRemovingDVR(int groupIndex, int dvrIndex)
     endWork(dvrIndex,
         {tr("The backup stopped because the DVR was deleted."),
             tr("The recording to the PC stopped because the DVR was deleted.")});
-    // Nothing on the pages, nor a later reload or search of another hour,
-    // offers the recordings of a DVR no longer in the tree.
-    const QList<CConnectDVR*>& entries = m_connections.entries();
-    if (m_searched && (dvrIndex < 0 ? entries.contains(m_searched) : entries.value(dvrIndex) == m_searched)) {
-        m_panels.playback->forgetDvr();
-        m_panels.backup->forgetDvr();
-    }
+    // A deleted current DVR leaves no current DVR, and its recordings leave
+    // the pages as the selection follows.
     if (dvrIndex < 0) {
         stop(true);
         m_currentGroup = -1;
@@ -534,21 +520,40 @@ void CLiveView::OnChangedDVR(int groupIndex, int dvrIndex)
     } else if (dvrIndex != m_connections.currentIndex()) {
         stopDisplay();
         m_connections.setCurrentIndex(dvrIndex);
-        m_panels.playback->clear();
-        m_panels.backup->clear();
         redrawLater();
     }
-    const CModeTable::Page page = m_modes.bottomPage();
-    CPlaybackWidget* playback = m_panels.playback;
-    CBackupWidget* backup = m_panels.backup;
-    if (page == CModeTable::PLAYBACK_PAGE && playback->getGroupIndex() == groupIndex
-        && playback->getDvrIndex() == dvrIndex)
-        playback->reloadSearchData();
-    else if (page == CModeTable::BACKUP_PAGE && backup->getGroupIndex() == groupIndex
-        && backup->getDvrIndex() == dvrIndex)
-        backup->reloadSearchData();
+    // The pages forget the DVR that is no longer current first.
     updateDvrInfo();
+    showCurrentRecordings();
     sendChannelCommand(DVR_CHANNELS, 0);
+}
+
+void CLiveView::showCurrentRecordings()
+{
+    const CModeTable::Page page = m_modes.bottomPage();
+    CConnectDVR* controller = current();
+    const auto show = [&](auto* panel) {
+        if (controller && panel->searched(controller->getDVR()))
+            panel->reloadSearchData();
+        else
+            searchRecordings(page, controller);
+    };
+    if (page == CModeTable::PLAYBACK_PAGE && !m_panels.playback->IsLocalPlayback())
+        show(m_panels.playback);
+    else if (page == CModeTable::BACKUP_PAGE)
+        show(m_panels.backup);
+}
+
+void CLiveView::forgetOtherDvrs(const CLiveSelection::Value& now)
+{
+    // Another DVR's reply would be shown, played or backed up as the current
+    // DVR's, and its hours asked of it.
+    const auto keepCurrent = [&now](auto* panel) {
+        if (!now.hasDvr || !panel->searched(now.dvr))
+            panel->forgetDvr();
+    };
+    keepCurrent(m_panels.playback);
+    keepCurrent(m_panels.backup);
 }
 
 void CLiveView::OnEditedDVR(int groupIndex, int dvrIndex)

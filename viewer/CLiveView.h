@@ -6,7 +6,6 @@
 #include "viewer/CModeTable.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 #include <ctime>
 #include <functional>
@@ -35,7 +34,8 @@ class QTreeWidgetItem;
 // the live selection (CLiveSelection) alone, which this class sets anew
 // after everything that may change it; the framed tile's DVR is the current
 // DVR in the many-DVR view. The record-to-PC button is read from the current
-// DVR's recorder each time.
+// DVR's recorder each time. The search and backup pages hold the recordings
+// of the selection's DVR alone, known by its address and port.
 //
 // Work the operator started on a DVR (a backup, a remote playback, a
 // recording to the PC) ends one way, the way its Stop goes, also when an act
@@ -214,6 +214,12 @@ private:
     // The page (the playback or the backup page) asks for the recordings of
     // the controller's DVR; with none it asks nothing and holds nothing.
     void searchRecordings(CModeTable::Page page, CConnectDVR* controller);
+    // The search or backup page on view shows the current DVR's recordings:
+    // the reply it holds of that very DVR, or else the DVR is asked.
+    void showCurrentRecordings();
+    // The pages hold the recordings of the current DVR alone, whatever made
+    // another DVR current or left none.
+    void forgetOtherDvrs(const CLiveSelection::Value& now);
     // Remote playback or backup (by the stream mode) of the current DVR's
     // recordings.
     void startRecorded(CConnectDVR* current, int mode, time_t startTime, time_t endTime, int channels);
@@ -229,8 +235,6 @@ private:
     CConnectionList m_connections;
     CLiveSelection m_selection;
     int m_currentGroup = 0;
-    // The controller of the DVR whose recordings the pages searched last.
-    QPointer<CConnectDVR> m_searched;
     // While failuresOf runs: the failures to complete the files, told with
     // why they ended or at the program's end.
     std::optional<QStringList> m_endingFailures;

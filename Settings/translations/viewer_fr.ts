@@ -691,6 +691,13 @@
     </message>
 </context>
 <context>
+    <name>CNoDvrLine</name>
+    <message>
+        <source>No DVR to search: double-click a DVR in the list.</source>
+        <translation>Aucun DVR à rechercher : double-cliquez sur un DVR de la liste.</translation>
+    </message>
+</context>
+<context>
     <name>COldQuery</name>
     <message>
         <source>[ERROR]ID or password can not be sent</source>

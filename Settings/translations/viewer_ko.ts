@@ -691,6 +691,13 @@
     </message>
 </context>
 <context>
+    <name>CNoDvrLine</name>
+    <message>
+        <source>No DVR to search: double-click a DVR in the list.</source>
+        <translation>검색할 DVR이 없습니다. 목록에서 DVR을 더블 클릭하십시오.</translation>
+    </message>
+</context>
+<context>
     <name>COldQuery</name>
     <message>
         <source>[ERROR]ID or password can not be sent</source>

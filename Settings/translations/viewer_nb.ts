@@ -691,6 +691,13 @@
     </message>
 </context>
 <context>
+    <name>CNoDvrLine</name>
+    <message>
+        <source>No DVR to search: double-click a DVR in the list.</source>
+        <translation>Ingen DVR å søke i: dobbeltklikk på en DVR i listen.</translation>
+    </message>
+</context>
+<context>
     <name>COldQuery</name>
     <message>
         <source>[ERROR]ID or password can not be sent</source>

@@ -178,6 +178,8 @@ void tst_CPlaybackWidget::searches()
         backup.reloadSearchData();
     });
     QCOMPARE(done.join(' '), asked);
+    // Without a DVR to search, the panel says so.
+    QCOMPARE(shown->findChild<QWidget*>("NoDvrLine")->isVisible(), clientId < 0);
     QStringList received;
     for (const TestDvrRequest& request : m_dvr->requests())
         received << describe(request, hour);

@@ -774,6 +774,116 @@ private slots:
         QVERIFY(!current->IsLive());
     }
 
+    // The search and backup pages show and ask the current DVR alone, known
+    // by its address and port, whatever made it current: a click on another
+    // DVR, a DVR deleted before it, a DVR connected alone before its group.
+    // Each DVR records in an hour of its own.
+    void pagesShowTheCurrentDvr_data()
+    {
+        // "Search", "Backup", "LiveM": that mode entered; "local": Playback
+        // entered and the local recording opened; "group": the group
+        // connected, "connect=n": its DVR n alone; "choose=n": DVR n
+        // clicked, "other": a DVR of another group; "delete=n": DVR n
+        // deleted as the operator deletes it (clicked, then Delete).
+        QTest::addColumn<QString>("steps");
+        // As the page on view moves to another hour: the one hour it then
+        // marks (-1: none), whether it says it has no DVR to search, and the
+        // DVRs asked for that hour.
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<bool>("noDvr");
+        QTest::addColumn<QString>("asked");
+        QTest::newRow("search A, B chosen") << "group Search choose=1" << 12 << false << "B";
+        QTest::newRow("backup A, B chosen") << "group Backup choose=1" << 12 << false << "B";
+        QTest::newRow("search A, another group chosen") << "group Search other" << -1 << true << "";
+        QTest::newRow("search A, A deleted") << "group Search delete=0" << -1 << true << "";
+        QTest::newRow("search, the first of three deleted, the second chosen")
+            << "group Search delete=0 choose=0" << 12 << false << "B";
+        QTest::newRow("search, the first of three deleted, the third chosen")
+            << "group Search delete=0 choose=1" << 14 << false << "C";
+        QTest::newRow("B alone, the first deleted, the third chosen")
+            << "Search connect=1 delete=0 choose=1" << -1 << true << "";
+        QTest::newRow("B alone, then the group in Live M, B chosen in Search")
+            << "Search connect=1 LiveM group Search choose=1" << 12 << false << "B";
+        QTest::newRow("backup, no DVR connected") << "Backup" << -1 << true << "";
+        QTest::newRow("local files stay as the searched DVR is deleted")
+            << "connect=0 Search local delete=0" << 10 << false << "";
+    }
+
+    void pagesShowTheCurrentDvr()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, hour);
+        QFETCH(bool, noDvr);
+        QFETCH(QString, asked);
+        QTemporaryDir folder;
+        CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), folder.path());
+        QVERIFY(RecordedFolder::record(RecordedFolder::frames(2, quint32(recordedStart()), 4), 2));
+        LiveBench bench;
+        const QString names = QStringLiteral("ABC");
+        QList<DVR> dvrs;
+        for (int i = 0; i < names.size(); ++i) {
+            dvrs << bench.addDvr(names.at(i), false);
+            const std::time_t from = recordedStart() + 2 * 3600 * i;
+            TestDvrRecordings::of(&bench.dvr(i))
+                ->setSchedule(TestDvrSchedule().add(from, from + 3600, RECORDED_CHANNELS, {1, 2}));
+        }
+        bench.addGroup(QStringLiteral("Group"), dvrs);
+        QTreeWidgetItem* group = bench.tree()->topLevelItem(0);
+        for (const QString& step : steps.split(QLatin1Char(' '))) {
+            const int n = step.section(QLatin1Char('='), 1).toInt();
+            if (step == QLatin1String("Search")) {
+                bench.layOut(CModeTable::SEARCH);
+                bench.live().searchCurrent();
+            } else if (step == QLatin1String("Backup")) {
+                bench.layOut(CModeTable::BACKUP);
+                bench.live().backupCurrent();
+            } else if (step == QLatin1String("LiveM")) {
+                bench.layOut(CModeTable::LIVE_M);
+            } else if (step == QLatin1String("local")) {
+                bench.layOut(CModeTable::PLAYBACK);
+                bench.live().browseLocalFiles();
+                bench.playback()->search(RecordedFolder::folder());
+            } else if (step == QLatin1String("group")) {
+                bench.connectGroup(0);
+                if (bench.modes().bottomPage() == CModeTable::LIVE_PAGE)
+                    QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
+            } else if (step.startsWith(QLatin1String("connect="))) {
+                bench.connectGroup(0, n);
+            } else if (step.startsWith(QLatin1String("choose="))) {
+                emit bench.tree()->changedDVR(0, n);
+            } else if (step == QLatin1String("other")) {
+                emit bench.tree()->changedDVR(1, 0);
+            } else if (step.startsWith(QLatin1String("delete="))) {
+                bench.tree()->setCurrentItem(group->child(n));
+                QVERIFY(searched());
+                bench.tree()->OnDeleteDVR();
+            }
+            QVERIFY2(searched(), qPrintable(step));
+        }
+
+        QWidget* page = bench.modes().bottomPage() == CModeTable::BACKUP_PAGE ? static_cast<QWidget*>(bench.backup())
+                                                                              : bench.playback();
+        QList<qsizetype> before;
+        for (int i = 0; i < names.size(); ++i)
+            before << searches(bench.dvr(i));
+        ShownSearch::moveTo(page->findChild<CSearchWidget*>(), recordedStart() + 6 * 3600 + 1800);
+        QVERIFY(searched());
+        QString askedNow;
+        for (int i = 0; i < names.size(); ++i) {
+            if (searches(bench.dvr(i)) > before.at(i))
+                askedNow += names.at(i);
+        }
+        QCOMPARE(askedNow, asked);
+        QString hours(24, QLatin1Char('.'));
+        if (hour >= 0)
+            hours[hour] = QLatin1Char('#');
+        QCOMPARE(ShownSearch::hours(page), hours);
+        const auto* line = page->findChild<QWidget*>(QStringLiteral("NoDvrLine"));
+        QCOMPARE(line && line->isVisible(), noDvr);
+        if (page == bench.backup())
+            QCOMPARE(child<QAbstractButton>(*page, "BackupStart")->isEnabled(), !noDvr);
+    }
+
     // Frames sent before the DVR took the Pause claim no speed; its paused
     // status shows nothing. A DVR that plays on shows its speed again.
     void pauseClaimsNoSpeed_data()

@@ -168,7 +168,8 @@ private slots:
     // operator was told that a mode change ended the recording to the PC
     // ("streamTypeTold": a new stream type), "recordOff" the current DVR
     // records nothing and the record button shows so, "recordOn" it records
-    // on, shown so, and nothing was told.
+    // on, shown so, and nothing was told, "noDvr" the page on view says it
+    // has no DVR to search and nothing can be backed up.
     void modes_data()
     {
         QTest::addColumn<bool>("oldDialect");
@@ -226,6 +227,11 @@ private slots:
             << false << "connect Backup searched backup switch LiveS" << int(Viewer::LIVE_S) << QString();
         QTest::newRow("backup after a search offers the recordings")
             << false << "connect Search searched Backup searched backup" << int(Viewer::BACKUP) << "offered";
+        // The E-Map dropped every connection.
+        QTest::newRow("backup after the E-Map's Exit has no DVR")
+            << false << "connect EMap EMapExit Backup" << int(Viewer::BACKUP) << "noDvr";
+        QTest::newRow("search after the E-Map's Exit has no DVR")
+            << false << "connect EMap EMapExit Search" << int(Viewer::SEARCH) << "noDvr";
         // A DVR that failed, or whose playback still starts, stops and comes
         // back as a connected one does (local playback drops the connections).
         for (const QString& entered : QStringList{"Search searched", "Backup", "Information", "Setup"}) {
@@ -476,6 +482,12 @@ private slots:
         // The recordings start at 10:00.
         if (check("offered"))
             QCOMPARE(ShownSearch::hours(backup).at(10), QLatin1Char('#'));
+        if (check("noDvr")) {
+            QWidget* page = mode == Viewer::BACKUP ? static_cast<QWidget*>(backup) : playback;
+            const auto* line = page->findChild<QWidget*>(QStringLiteral("NoDvrLine"));
+            QVERIFY(line && line->isVisible());
+            QVERIFY(!child<QPushButton>(*backup, "BackupStart")->isEnabled());
+        }
         if (check("othersIdle")) {
             QVERIFY(!viewer->connections().entries().at(1)->isStarted());
             QTRY_COMPARE(other.streams()->runningCount(), 0);
