@@ -67,6 +67,10 @@ public:
     void setCredentials(const QString& user, const QString& password);
     QString user() const;
     QString password() const;
+    // A second account of the newer dialect, which may watch but not steer
+    // the cameras: its PTZ and preset tour commands are refused with the
+    // answer code 4 (permission denied). An empty user: none.
+    void setGuest(const QString& user, const QString& password);
 
     TestDvrContent content() const;
     void setContent(const TestDvrContent& content);
@@ -142,6 +146,8 @@ private:
     mutable QMutex m_mutex;
     QString m_user = QStringLiteral("admin");
     QString m_password = QStringLiteral("1234");
+    QString m_guestUser;
+    QString m_guestPassword;
     TestDvrContent m_content;
     Fault m_fault = Fault::None;
     int m_faultCount = -1;

@@ -67,9 +67,9 @@ void TestDvrGroups::addGroup(const QString& name, const QList<DVR>& dvrs)
     item->setExpanded(true);
 }
 
-void TestDvrGroups::edit(int i, const std::function<void(DVR&)>& change)
+void TestDvrGroups::edit(int i, const std::function<void(DVR&)>& change, int group)
 {
-    QTreeWidgetItem* item = m_tree->topLevelItem(0)->child(i);
+    QTreeWidgetItem* item = m_tree->topLevelItem(group)->child(i);
     DVR record = item->data(0, Qt::UserRole).value<DVR>();
     change(record);
     m_tree->setCurrentItem(item);

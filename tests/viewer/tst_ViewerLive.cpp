@@ -105,12 +105,13 @@ public:
     //   auto=0|1     the relay page's Auto shows unchecked or checked
     //   press=<name> presses the button; held=<name>: it is still down;
     //   release      lets go of every button
-    //   rename=i     the tree's edit dialog names row i "Z"; title=<name>: the
-    //                title names that DVR right now
+    //   rename=i[:g] the tree's edit dialog names row i (of group g, else 0)
+    //                "Z"; title=<name>: the title names that DVR right now
     //   port=i:j     the tree's edit gives row i the port of DVR j
     //   mask=i:m     the tree's edit gives row i the channel mask m
     //   delete=i[:g] the tree's row i (of group g, else 0) is deleted;
-    //                deletegroup=g: group g is; click=i: a click on row i
+    //                deletegroup=g: group g is; click=i[:g]: a click on
+    //                row i (of group g, else 0)
     //   disconnect=i the tree disconnects row i (-1: the group); icon=i: row
     //                i shows connected
     //   again        the tree connects the group again, whatever its DVRs
@@ -378,16 +379,20 @@ private:
             }
         } else if (name == QLatin1String("rename") || name == QLatin1String("port") || name == QLatin1String("mask")
             || name == QLatin1String("password")) {
-            edit(value, [&](DVR& record) {
-                if (name == QLatin1String("rename"))
-                    record.set_name("Z");
-                else if (name == QLatin1String("password"))
-                    record.set_password("5678");
-                else if (name == QLatin1String("port"))
-                    record.set_port(dvr(count).port());
-                else
-                    record.set_bitch(argument.section(QLatin1Char(':'), 1).toUInt(nullptr, 0));
-            });
+            const bool rename = name == QLatin1String("rename");
+            edit(
+                value,
+                [&](DVR& record) {
+                    if (rename)
+                        record.set_name("Z");
+                    else if (name == QLatin1String("password"))
+                        record.set_password("5678");
+                    else if (name == QLatin1String("port"))
+                        record.set_port(dvr(count).port());
+                    else
+                        record.set_bitch(argument.section(QLatin1Char(':'), 1).toUInt(nullptr, 0));
+                },
+                rename ? count : 0);
         } else if (name == QLatin1String("delete")) {
             m_tree->setCurrentItem(m_tree->topLevelItem(count)->child(value));
             m_tree->OnDeleteDVR();
@@ -395,7 +400,7 @@ private:
             m_tree->setCurrentItem(m_tree->topLevelItem(value));
             m_tree->OnDeleteGroup();
         } else if (name == QLatin1String("click")) {
-            const QRect row = m_tree->visualItemRect(m_tree->topLevelItem(0)->child(value));
+            const QRect row = m_tree->visualItemRect(m_tree->topLevelItem(count)->child(value));
             QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, {}, row.center());
         } else if (name == QLatin1String("disconnect")) {
             for (int i = 0; i < m_viewer->connections().entries().size(); ++i) {
@@ -455,7 +460,8 @@ private:
 };
 
 // The live commands a DVR received after its first `skip` requests, by
-// kind in a fixed order: "-" for none.
+// kind in a fixed order, a kind "as guest" when one came with the guest's
+// account: "-" for none.
 QString liveCommandsSince(const TestDvr& dvr, qsizetype skip)
 {
     const QList<QPair<int, const char*>> kinds{{cgi::MODE_PTZF, "ptz"}, {cgi::MODE_RELAY_PORT, "relay"},
@@ -463,10 +469,14 @@ QString liveCommandsSince(const TestDvr& dvr, qsizetype skip)
     const QList<TestDvrRequest> requests = dvr.requests().mid(skip);
     QStringList seen;
     for (const auto& [mode, name] : kinds) {
-        if (std::any_of(requests.cbegin(), requests.cend(), [mode = mode](const TestDvrRequest& request) {
-                return request.kind == TestDvrRequest::Command && request.mode == mode;
-            }))
-            seen << QLatin1String(name);
+        const auto ofKind = [mode = mode](const TestDvrRequest& request) {
+            return request.kind == TestDvrRequest::Command && request.mode == mode;
+        };
+        if (std::none_of(requests.cbegin(), requests.cend(), ofKind))
+            continue;
+        const bool guest = std::any_of(requests.cbegin(), requests.cend(),
+            [&ofKind](const TestDvrRequest& request) { return ofKind(request) && request.guest; });
+        seen << QLatin1String(name) + (guest ? QStringLiteral(" as guest") : QString());
     }
     return seen.isEmpty() ? QStringLiteral("-") : seen.join(QLatin1Char(','));
 }
@@ -775,6 +785,16 @@ private slots:
             "A A - 0/0", "- | -");
         row("a held move, the tree disconnects the current DVR",
             "connect dclick=0 press=ptzf_right disconnect=0 stops=0:1 release", "A A - 0/0", "- | -");
+        // Group 1 lists A twice: as A, and as A2 under the guest's account,
+        // which may not steer the cameras nor record. Each entry's commands
+        // go with its own account, whichever entry's link connected or was
+        // edited last.
+        row("A's entries clicked in turn", "connect=-1:1 click=0:1 click=1:1 click=0:1 dclick=0", "A A A 0/0",
+            all + " | -", "0");
+        row("A's guest entry edited last", "connect=-1:1 rename=1:1 click=0:1 dclick=0", "A A A 0/0", all + " | -",
+            "0");
+        row("A's guest entry clicked", "connect=-1:1 click=1:1 dclick=0", "A2 A2 A2 0/0",
+            "ptz as guest,relay as guest,picture as guest | -", "0");
     }
 
     void commandsFollowTheTitle()
@@ -785,9 +805,15 @@ private slots:
         QFETCH(QString, channel);
         CAppSettings().writeSetting(CAppSettings::RECONNECT, false);
         ViewerBench bench;
-        bench.addGroup(QStringLiteral("Shop"),
-            {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), false)});
+        const DVR a = bench.addDvr(QStringLiteral("A"), false);
+        bench.addGroup(QStringLiteral("Shop"), {a, bench.addDvr(QStringLiteral("B"), false)});
         bench.addDvr(QStringLiteral("C"), false);
+        DVR guest = a;
+        guest.set_name("A2");
+        guest.set_id("guest");
+        guest.set_password("9999");
+        bench.dvr(0).setGuest(QStringLiteral("guest"), QStringLiteral("9999"));
+        bench.addGroup(QStringLiteral("Twice"), {a, guest});
         const QString failed = bench.play(events);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
         QTRY_COMPARE(bench.selection(), selection);
