@@ -134,13 +134,14 @@ public:
         return QString();
     }
 
-    // The relay commands the DVR received, in order: "on off ...", or "-".
+    // The relay commands the DVR received, in order: "on off ...", each
+    // "(guest)" when it came with the guest's account; or "-".
     QString relayCommands(int i) const
     {
         QStringList commands;
         for (const TestDvrRequest& request : dvr(i).requests()) {
             if (const std::optional<bool> on = request.relayOn())
-                commands << QLatin1String(*on ? "on" : "off");
+                commands << QLatin1String(*on ? "on" : "off") + QLatin1String(request.guest ? "(guest)" : "");
         }
         return commands.isEmpty() ? QStringLiteral("-") : commands.join(QLatin1Char(' '));
     }
@@ -808,11 +809,8 @@ private slots:
         const DVR a = bench.addDvr(QStringLiteral("A"), false);
         bench.addGroup(QStringLiteral("Shop"), {a, bench.addDvr(QStringLiteral("B"), false)});
         bench.addDvr(QStringLiteral("C"), false);
-        DVR guest = a;
+        DVR guest = bench.asGuest(a);
         guest.set_name("A2");
-        guest.set_id("guest");
-        guest.set_password("9999");
-        bench.dvr(0).setGuest(QStringLiteral("guest"), QStringLiteral("9999"));
         bench.addGroup(QStringLiteral("Twice"), {a, guest});
         const QString failed = bench.play(events);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
@@ -916,11 +914,11 @@ private slots:
     // switched off whatever happens meanwhile: the program ends, the DVR
     // refuses the switch-off or answers late, its link drops and comes
     // back, its entry is edited or deleted. A's DVR is listed twice, in Shop
-    // and in All; a switch-off belongs to the DVR's relay, whichever entry
-    // shows it. Commands to one relay reach it one at a time, in the order
-    // given, also over a link that brings one late. The relay commands each
-    // DVR (A, B and C beside them) received, in order, and Auto shows checked
-    // until the DVR takes the switch-off, which it may refuse, as the relay
+    // and in All under the guest's account; a switch-off belongs to the
+    // DVR's relay, whichever entry shows it, and goes with the account of
+    // the entry that gave its On, also once that entry is deleted. Commands to one relay reach it one at a time, in the
+    // order given, also over a link that brings one late. The relay commands each DVR (A, B and C beside them)
+    // received, in order, and Auto shows checked until the DVR takes the switch-off, which it may refuse, as the relay
     // page tells; nothing is reported left on unless the DVR never answers
     // an Off. The relay page's own Off reaches the DVR as the program ends,
     // too, and so does the stop of a PTZ move held, also behind a move the
@@ -958,9 +956,9 @@ private slots:
         row("then On on the edited entry goes to C alone", "connect" + autoOff + " port=0:2 panel=A auto=0 RPOn0 close",
             1000, 1000, {"on off", "-", "on"});
         row("A's other entry shows its switch-off, On there replaces it",
-            "connect" + autoOff + " connect=1:1 auto=1 RPOn0 auto=0 close", 3000, 1000, {"on on", "-", "-"});
+            "connect" + autoOff + " connect=1:1 auto=1 RPOn0 auto=0 close", 3000, 1000, {"on on(guest)", "-", "-"});
         row("A's other entry shows its switch-off, Off there replaces it",
-            "connect" + autoOff + " connect=1:1 auto=1 RPOff0 auto=0 close", 3000, 1000, onOff);
+            "connect" + autoOff + " connect=1:1 auto=1 RPOff0 auto=0 close", 3000, 1000, {"on off(guest)", "-", "-"});
         row("A deleted while its switch-off pends", "connect" + autoOff + " delete=0 offs=0:1", 20, 1000, onOff);
         row("the first handled late, then Auto with no duration", "late=0 connect DVRControl2 RPAuto0 offs=0:1", 1000,
             1000, onOff);
@@ -1024,7 +1022,7 @@ private slots:
         const DVR b = bench.addDvr(QStringLiteral("B"), false);
         bench.addGroup(QStringLiteral("Shop"), {a, b});
         bench.addDvr(QStringLiteral("C"), false);
-        bench.addGroup(QStringLiteral("All"), {b, a});
+        bench.addGroup(QStringLiteral("All"), {b, bench.asGuest(a)});
         bench.viewer().findChild<CRemotePortWiget*>()->setSecondLength(secondMs);
         const QString failed = bench.play(events);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
