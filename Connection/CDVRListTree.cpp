@@ -457,15 +457,14 @@ QList<QPair<DVR, CDirectoryEntry::Id>> CDVRListTree::entries() const
 
 void CDVRListTree::keepEntries(const QList<QPair<DVR, CDirectoryEntry::Id>>& before)
 {
-    // The list file holds what the tree held, unless a save failed: then
-    // an item that holds another DVR or account is a new entry.
-    const QList<QPair<DVR, CDirectoryEntry::Id>> now = entries();
+    // The list file holds what the tree held, unless a save failed: then an
+    // item that holds another DVR or account is another entry.
     qsizetype next = 0;
     for (int i = 0; i < topLevelItemCount(); ++i) {
         QTreeWidgetItem* groupItem = topLevelItem(i);
-        for (int row = 0; row < groupItem->childCount(); ++row, ++next) {
-            if (next < before.size() && before.at(next).second != CDirectoryEntry::NONE
-                && CDvrIdentity::streamsAlike(before.at(next).first, now.at(next).first))
+        for (int row = 0; row < groupItem->childCount() && next < before.size(); ++row, ++next) {
+            DVR now;
+            if (recordOf(groupItem->child(row), &now) && CDvrIdentity::streamsAlike(before.at(next).first, now))
                 CDirectoryEntry::keep(groupItem->child(row), before.at(next).second);
         }
     }
