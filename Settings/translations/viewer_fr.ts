@@ -903,15 +903,15 @@
     <name>CProblemLine</name>
     <message>
         <source>The DVR refused the command: %1</source>
-        <translation>Le DVR a refusé la commande : %1</translation>
+        <translation>Le DVR a refusé la commande : %1</translation>
     </message>
     <message>
         <source>The DVR did not answer the command: %1</source>
-        <translation>Le DVR n&apos;a pas répondu à la commande : %1</translation>
+        <translation>Le DVR n&apos;a pas répondu à la commande : %1</translation>
     </message>
     <message>
         <source>The command was not sent: %1</source>
-        <translation>La commande n&apos;a pas été envoyée : %1</translation>
+        <translation>La commande n&apos;a pas été envoyée : %1</translation>
     </message>
 </context>
 <context>

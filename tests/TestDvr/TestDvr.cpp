@@ -314,6 +314,16 @@ bool TestDvr::waitForStreamsClosedByClient(int count, int timeoutMs) const
     return waitUntil([&] { return streamsClosedByClient() >= count; }, timeoutMs);
 }
 
+bool TestDvr::isGuest(const TestDvrRequest& request) const
+{
+    if (request.dialect == TestDvrRequest::NewDialect)
+        return request.user.name() == m_guestUser.toStdString()
+            && request.user.password() == m_guestPassword.toStdString();
+    // The older dialect's streams name their account; its commands name a
+    // stream.
+    return request.param("ID") == m_guestUser.toUtf8() && request.param("PW") == m_guestPassword.toUtf8();
+}
+
 TestDvrReply TestDvr::answer(TestDvrRequest* request)
 {
     Handler handler;
@@ -322,9 +332,7 @@ TestDvrReply TestDvr::answer(TestDvrRequest* request)
     {
         QMutexLocker lock(&m_mutex);
         TestDvrRequestDecoder::decode(request, m_user, m_password);
-        request->guest = !request->authorized && request->dialect == TestDvrRequest::NewDialect
-            && !m_guestUser.isEmpty() && request->user.name() == m_guestUser.toStdString()
-            && request->user.password() == m_guestPassword.toStdString();
+        request->guest = !request->authorized && !m_guestUser.isEmpty() && isGuest(*request);
         if (request->guest)
             request->userKnown = request->authorized = true;
         m_requests.append(*request);

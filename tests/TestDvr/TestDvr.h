@@ -67,9 +67,9 @@ public:
     void setCredentials(const QString& user, const QString& password);
     QString user() const;
     QString password() const;
-    // A second account of the newer dialect, which may watch but not steer
-    // the cameras: its PTZ and preset tour commands are refused with the
-    // answer code 4 (permission denied). An empty user: none.
+    // A second account, which may watch but not steer the cameras: its
+    // newer-dialect PTZ and preset tour commands are refused with the answer
+    // code 4 (permission denied). An empty user: none.
     void setGuest(const QString& user, const QString& password);
 
     TestDvrContent content() const;
@@ -140,6 +140,8 @@ signals:
 private:
     void onNewConnection();
     void stopNamedStream(const TestDvrRequest& request);
+    // The request names the guest's account (under the mutex).
+    bool isGuest(const TestDvrRequest& request) const;
 
     QTcpServer* m_server;
     TestDvrStreams* m_streams;

@@ -1,5 +1,6 @@
 #include "Common/CDateTime.h"
 #include "TestDvr.h"
+#include "TestDvrAnswers.h"
 #include "TestDvrChannelSelect.h"
 #include "TestDvrConfiguration.h"
 #include "TestDvrPlayback.h"
@@ -12,7 +13,9 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <QTimer>
+#include <atomic>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -109,6 +112,10 @@ int main(int argc, char* argv[])
         QStringLiteral("A second account, which may watch but not steer the cameras: its PTZ and preset tour "
                        "commands (newer dialect) are refused with permission denied."),
         QStringLiteral("user:password"));
+    const QCommandLineOption refusePtzOption(QStringLiteral("refuse-ptz"),
+        QStringLiteral("Refuses the first <count> PTZ and preset tour commands (newer dialect) with permission "
+                       "denied, whatever their account (default 0)."),
+        QStringLiteral("count"), QStringLiteral("0"));
     const QCommandLineOption passwordOption(QStringLiteral("password"),
         QStringLiteral("Password the DVR accepts (default 1234)."), QStringLiteral("password"), QStringLiteral("1234"));
     const QCommandLineOption faultOption(QStringLiteral("fault"),
@@ -154,9 +161,9 @@ int main(int argc, char* argv[])
         QStringLiteral("Hours before its start that every channel recorded, for search, playback and backup, 0 to "
                        "24 (default 0)."),
         QStringLiteral("hours"), QStringLiteral("0"));
-    parser.addOptions({portOption, userOption, passwordOption, guestOption, faultOption, slowOption, statusOption,
-        lifetimeOption, sizeOption, fpsOption, noAudioOption, contentOption, bitRateOption, streamFaultOption,
-        faultValueOption, modelNameOption, recordedOption});
+    parser.addOptions({portOption, userOption, passwordOption, guestOption, refusePtzOption, faultOption, slowOption,
+        statusOption, lifetimeOption, sizeOption, fpsOption, noAudioOption, contentOption, bitRateOption,
+        streamFaultOption, faultValueOption, modelNameOption, recordedOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -234,6 +241,22 @@ int main(int argc, char* argv[])
     dvr.setFault(fault);
     dvr.setSlowAnswerDelay(parser.value(slowOption).toInt());
     dvr.setErrorStatus(parser.value(statusOption).toInt());
+    const int refusedPtz = parser.value(refusePtzOption).toInt(&ok);
+    if (!ok || refusedPtz < 0) {
+        err << "invalid count of refused PTZ commands: " << parser.value(refusePtzOption) << Qt::endl;
+        return 2;
+    }
+    if (refusedPtz > 0) {
+        const auto left = std::make_shared<std::atomic<int>>(refusedPtz);
+        const TestDvr::Handler refuse = [left](const TestDvrRequest& request, const TestDvrContent& reported) {
+            if (left->fetch_sub(1) <= 0)
+                return TestDvrAnswers::standard(request, reported);
+            return TestDvrReply::http(200,
+                TestDvrAnswers::responsePacket(reported.clientId, TestDvrAnswers::ANSWER_PERMISSION_DENIED, false));
+        };
+        dvr.setHandler(TestDvrRequest::NewDialect, cgi::MODE_PTZF, refuse);
+        dvr.setHandler(TestDvrRequest::NewDialect, cgi::MODE_AUTO_PRESET, refuse);
+    }
     if (parser.isSet(modelNameOption)) {
         TestDvrContent reported = dvr.content();
         reported.dvrInfo.set_model_name(parser.value(modelNameOption).toStdString());
