@@ -33,7 +33,7 @@ void CLiveCtrlWidget::createControlGroup()
     m_picture = new CPictureWidget(m_ui->page3);
 }
 
-void CLiveCtrlWidget::setConnectedDVR(const DVR& dvr, int clientId, CDirectoryEntry::Id entry, bool showRelay)
+void CLiveCtrlWidget::setConnectedDVR(const DVR& dvr, int clientId, bool showRelay, CDirectoryEntry::Id entry)
 {
     m_ptzf->setConnectedDVR(dvr, clientId, entry);
     m_autoPreset->setConnectedDVR(dvr, clientId, entry);

@@ -666,7 +666,7 @@ void CLiveView::showSelection(const CLiveSelection::Value& now)
         liveCtrl->clearConnectedDVR(now.dvr);
         return;
     }
-    liveCtrl->setConnectedDVR(now.dvr, now.clientId, now.entry, now.hasRelay);
+    liveCtrl->setConnectedDVR(now.dvr, now.clientId, now.hasRelay, now.entry);
     liveCtrl->setVisiblePictureCtrl(now.hasPicture);
     if (now.channel >= 0)
         liveCtrl->setSelectedChannel(now.channel);

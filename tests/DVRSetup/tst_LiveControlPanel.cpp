@@ -211,7 +211,7 @@ void tst_LiveControlPanel::cleanup()
 
 void tst_LiveControlPanel::connectDvr(bool oldProtocol, bool showRelay)
 {
-    m_panel->setConnectedDVR(m_dvr->dvrRecord(oldProtocol), CLIENT_ID, m_entryA, showRelay);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(oldProtocol), CLIENT_ID, showRelay, m_entryA);
     m_panel->setSelectedChannel(CHANNEL);
 }
 
@@ -567,7 +567,7 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
         const QString argument = name.section('=', 1);
         if (name == "A" || name == "A2" || name == "G" || name == "B") {
             const int clientId = name == "B" ? CLIENT_ID + 1 : name == "G" ? CLIENT_ID + 3 : CLIENT_ID;
-            m_panel->setConnectedDVR(entryRecord(name, other, oldProtocol), clientId, entryOf(name), true);
+            m_panel->setConnectedDVR(entryRecord(name, other, oldProtocol), clientId, true, entryOf(name));
             shown << child("RPAuto0")->isChecked();
         } else if (name == "known=A2") {
             COrderedCommands::ofApplication().know(m_entryA2, entryRecord("G", other, oldProtocol), CLIENT_ID + 3);
@@ -729,7 +729,7 @@ void tst_LiveControlPanel::pictureIsReadOncePerDvr()
 
     DVR old = m_dvr->dvrRecord(true);
     old.set_name("Old DVR");
-    m_panel->setConnectedDVR(old, CLIENT_ID, m_entryA, false);
+    m_panel->setConnectedDVR(old, CLIENT_ID, false);
     m_panel->setSelectedChannel(CHANNEL);
     QCOMPARE(sliderValues(), QList<int>(5, 8));
     QCOMPARE(received(0), QStringList());
@@ -741,7 +741,7 @@ void tst_LiveControlPanel::pictureWrites()
     TestDvrContent content = m_dvr->content();
     content.picture = pictureOf(16, 14); // channel 5: contrast 3, brightness 4
     m_dvr->setContent(content);
-    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, m_entryA, true);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true);
     m_panel->setSelectedChannel(5); // while the PTZ page shows
     QTest::mouseClick(child("DVRControl3"), Qt::LeftButton);
     QSlider* contrast = child<QSlider>("contrast");
@@ -811,7 +811,7 @@ void tst_LiveControlPanel::pictureReplies()
     else
         m_dvr->setHandler(TestDvrRequest::NewDialect, cgi::MODE_PICTURE_GET,
             [=](const TestDvrRequest&, const TestDvrContent&) { return TestDvrReply::http(status, body); });
-    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, m_entryA, true);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true);
     QSignalSpy completed(m_panel->findChild<CReadDVRData*>(), &CReadDVRData::completed);
     QVERIFY(completed.wait());
     m_panel->setSelectedChannel(CHANNEL);
@@ -830,10 +830,10 @@ void tst_LiveControlPanel::pictureSlowDvrLeft()
     other.setContent(content);
     m_dvr->setFault(TestDvr::Fault::SlowAnswer);
     m_dvr->setSlowAnswerDelay(200);
-    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, m_entryA, true);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(), CLIENT_ID, true);
     QVERIFY(m_dvr->waitForRequests(1));
     QPointer<CReadDVRData> slowRead = m_panel->findChildren<CReadDVRData*>().last();
-    m_panel->setConnectedDVR(other.dvrRecord(), CLIENT_ID, m_entryB, true);
+    m_panel->setConnectedDVR(other.dvrRecord(), CLIENT_ID, true);
     m_panel->setSelectedChannel(CHANNEL);
     // The slow read is gone: its answer has nowhere to go.
     QTRY_VERIFY(slowRead.isNull());
