@@ -52,8 +52,8 @@
 // (never from within send()).
 //
 // When no directory entry names a DVR any more (unlist()), what is pending
-// for it ends (unlisted), and its line goes, record and all, once nothing of
-// it is on its way or waits.
+// for it ends (unlisted), and its line goes, its entries' records and all,
+// once nothing of it is on its way or waits.
 //
 // At the program's end (sendEndingNow) the commands that end something (a
 // stop, a tour's end, an Off) still waiting go out at once, even behind one
