@@ -52,6 +52,7 @@ void CConnectDVR::setDVR(QTreeWidgetItem* item)
     const QVariant data = item->data(0, Qt::UserRole);
     if (data.metaType() == QMetaType::fromType<DVR>())
         m_dvr = data.value<DVR>();
+    m_entry = CDirectoryEntry::of(item);
     m_treeModel = nullptr;
     m_treeItem = QPersistentModelIndex();
     if (item->treeWidget()) {

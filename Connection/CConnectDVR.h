@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Connection/CDirectoryEntry.h"
 #include "Connection/CHttpConnect.h"
 #include "ProtoBuf/DVRList.pb.h"
 #include "dvr_protocol/cgi_response.pb.h"
@@ -50,10 +51,13 @@ public:
     ~CConnectDVR() override;
 
     // Takes the DVR record the item holds and shows the state on the item
-    // for as long as the item exists.
+    // for as long as the item exists; the live commands given for it are
+    // that entry's.
     void setDVR(QTreeWidgetItem* item);
     void setDVR(const DVR& dvr);
     DVR getDVR() const { return m_dvr; }
+    // The directory entry of the item, or one of its own without an item.
+    CDirectoryEntry::Id entry() const { return m_entry; }
     cgi::DvrInfo GetDvrInfo() const { return m_identity; }
 
     void setDisplayWidget(CDisplayWidget* wall);
@@ -162,6 +166,7 @@ private:
     CRecord* m_recorder;
     int m_clientId = 0;
     DVR m_dvr;
+    CDirectoryEntry::Id m_entry = CDirectoryEntry::fresh();
     // The tree item, by its place in its tree: the tree may delete it.
     QPointer<QAbstractItemModel> m_treeModel;
     QPersistentModelIndex m_treeItem;

@@ -432,11 +432,42 @@ void CDVRListTree::setCameraNameShow(bool show)
 {
     if (show != m_cameraMode) {
         m_cameraNames->cancelAll();
+        const QList<QPair<DVR, CDirectoryEntry::Id>> before = entries();
         clear();
         m_cameraMode = show;
         loadDVRList();
+        keepEntries(before);
     }
     setDragEnabled(m_cameraMode);
+}
+
+QList<QPair<DVR, CDirectoryEntry::Id>> CDVRListTree::entries() const
+{
+    QList<QPair<DVR, CDirectoryEntry::Id>> held;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* groupItem = topLevelItem(i);
+        for (int row = 0; row < groupItem->childCount(); ++row) {
+            DVR dvr;
+            recordOf(groupItem->child(row), &dvr);
+            held.append({dvr, CDirectoryEntry::held(groupItem->child(row))});
+        }
+    }
+    return held;
+}
+
+void CDVRListTree::keepEntries(const QList<QPair<DVR, CDirectoryEntry::Id>>& before)
+{
+    // The list file holds what the tree held, unless a save failed: then an
+    // item that holds another DVR or account is another entry.
+    qsizetype next = 0;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem* groupItem = topLevelItem(i);
+        for (int row = 0; row < groupItem->childCount() && next < before.size(); ++row, ++next) {
+            DVR now;
+            if (recordOf(groupItem->child(row), &now) && CDvrIdentity::streamsAlike(before.at(next).first, now))
+                CDirectoryEntry::keep(groupItem->child(row), before.at(next).second);
+        }
+    }
 }
 
 void CDVRListTree::mouseMoveEvent(QMouseEvent* event)

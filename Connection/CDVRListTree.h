@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Common/CListFileStatus.h"
+#include "Connection/CDirectoryEntry.h"
 #include "ProtoBuf/GroupList.pb.h"
 #include "dvr_protocol/cgi_response.pb.h"
 
@@ -102,6 +103,10 @@ private:
     bool namesDvr(const DVR& dvr) const;
     // Emits unlisted once for each DVR of those that no entry names now.
     void tellUnlisted(const QList<DVR>& gone);
+    // Every DVR item's record and entry number, group after group.
+    QList<QPair<DVR, CDirectoryEntry::Id>> entries() const;
+    // The items rebuilt from those records name the same entries.
+    void keepEntries(const QList<QPair<DVR, CDirectoryEntry::Id>>& before);
     void tell(const CListFileStatus& status);
 
     QPointer<CSetDVRInfoDialog> m_dialog;

@@ -34,27 +34,27 @@ COrderedCommands::COrderedCommands(QObject* parent)
 COrderedCommands::Line* COrderedCommands::findLine(const DVR& dvr) const
 {
     const auto found = std::find_if(m_lines.cbegin(), m_lines.cend(),
-        [&dvr](const std::unique_ptr<Line>& line) { return CDvrIdentity::same(line->record, dvr); });
+        [&dvr](const std::unique_ptr<Line>& line) { return CDvrIdentity::same(line->dvr, dvr); });
     return found == m_lines.cend() ? nullptr : found->get();
 }
 
-COrderedCommands::Line& COrderedCommands::lineOf(const DVR& dvr, int clientId)
+COrderedCommands::Line& COrderedCommands::lineOf(const DVR& dvr)
 {
     if (Line* line = findLine(dvr))
         return *line;
-    // Lines stay while the directory names their DVR: its record outlives
-    // its commands, for a switch-off that is due later.
+    // Lines stay while the directory names their DVR: its entries' records
+    // outlive their commands, for a switch-off that is due later.
     m_lines.push_back(std::make_unique<Line>());
-    m_lines.back()->record = dvr;
-    m_lines.back()->clientId = clientId;
+    m_lines.back()->dvr = dvr;
     return *m_lines.back();
 }
 
-void COrderedCommands::know(const DVR& record, std::optional<int> clientId)
+void COrderedCommands::know(CDirectoryEntry::Id entry, const DVR& record, std::optional<int> clientId)
 {
-    Line& line = lineOf(record, 0);
-    line.record = record;
-    line.clientId = clientId.value_or(line.clientId);
+    Line& line = lineOf(record);
+    Known& held = line.entries[entry];
+    held.record = record;
+    held.clientId = clientId.value_or(held.clientId);
     line.unlisted = false;
     emit known(record);
 }
@@ -69,23 +69,24 @@ void COrderedCommands::unlist(const DVR& record)
         dropIfDone(*line);
 }
 
-void COrderedCommands::send(const DVR& dvr, int clientId, Command command)
+void COrderedCommands::send(const Giver& giver, Command command)
 {
-    queue(lineOf(dvr, clientId), std::move(command));
+    Line& line = lineOf(giver.record);
+    line.entries.try_emplace(giver.entry, Known{giver.record, giver.clientId});
+    queue(line, Queued{++m_lastSerial, giver.entry, std::move(command)});
 }
 
-void COrderedCommands::queue(Line& line, Command command)
+void COrderedCommands::queue(Line& line, Queued queued)
 {
-    Entry entry{++m_lastSerial, std::move(command)};
-    if (entry.command.repeat && (!line.onItsWay.empty() || !line.waiting.empty())) {
-        drop(line, std::move(entry), QStringLiteral("a command before it is not answered yet"), false);
+    if (queued.command.repeat && (!line.onItsWay.empty() || !line.waiting.empty())) {
+        drop(line, std::move(queued), QStringLiteral("a command before it is not answered yet"), false);
         return;
     }
-    if (entry.command.act)
-        makeRoomForAct(line, entry.command.kind);
+    if (queued.command.act)
+        makeRoomForAct(line, queued.command.kind);
     else
-        replaceWaiting(line, entry.command);
-    line.waiting.push_back(std::move(entry));
+        replaceWaiting(line, queued.command);
+    line.waiting.push_back(std::move(queued));
     pump(line);
     dropIfDone(line);
 }
@@ -99,7 +100,7 @@ void COrderedCommands::replaceWaiting(Line& line, const Command& newer)
             continue;
         if (waiting->command.act)
             return;
-        Entry replaced = std::move(*waiting);
+        Queued replaced = std::move(*waiting);
         line.waiting.erase(waiting);
         const bool changesTheEnd = replaced.command.ending && !newer.ending;
         drop(line, std::move(replaced), QStringLiteral("replaced by ") + newer.what, changesTheEnd);
@@ -109,66 +110,67 @@ void COrderedCommands::replaceWaiting(Line& line, const Command& newer)
 
 void COrderedCommands::makeRoomForAct(Line& line, const Kind& kind)
 {
-    const auto isAct = [&kind](const Entry& entry) { return entry.command.act && entry.command.kind == kind; };
+    const auto isAct = [&kind](const Queued& queued) { return queued.command.act && queued.command.kind == kind; };
     if (std::count_if(line.waiting.cbegin(), line.waiting.cend(), isAct) < MAX_WAITING_ACTS)
         return;
     const auto oldest = std::find_if(line.waiting.begin(), line.waiting.end(), isAct);
-    Entry dropped = std::move(*oldest);
+    Queued dropped = std::move(*oldest);
     line.waiting.erase(oldest);
     drop(line, std::move(dropped), QStringLiteral("too many acts wait"), true);
 }
 
-void COrderedCommands::drop(const Line& line, Entry entry, const QString& why, bool changesTheEnd)
+void COrderedCommands::drop(const Line& line, Queued queued, const QString& why, bool changesTheEnd)
 {
-    const QString text = describe(line, entry.command, QStringLiteral("not sent: ") + why);
+    const QString text = describe(line, queued, QStringLiteral("not sent: ") + why);
     if (changesTheEnd)
         qWarning("[ERROR] %s", qPrintable(text));
     else
         qCDebug(lcDvrNetwork, "%s", qPrintable(text));
-    tellLater(std::move(entry), CCommandAnswer::replaced());
+    tellLater(std::move(queued), CCommandAnswer::replaced());
 }
 
 void COrderedCommands::pump(Line& line)
 {
     while (line.onItsWay.empty() && !line.waiting.empty()) {
-        Entry next = std::move(line.waiting.front());
+        Queued next = std::move(line.waiting.front());
         line.waiting.pop_front();
         start(line, std::move(next));
     }
 }
 
-void COrderedCommands::start(Line& line, Entry entry)
+void COrderedCommands::start(Line& line, Queued queued)
 {
-    const QString query = entry.command.query(line.record, line.clientId);
-    const quint64 serial = entry.serial;
+    const Known& giver = line.entries.at(queued.entry);
+    const QString query = queued.command.query(giver.record, giver.clientId);
+    const quint64 serial = queued.serial;
     // The application's sender may outlive this object.
     const QPointer<COrderedCommands> self(this);
     if (query.isEmpty()
-        || !CApplicationSender::instance().send(line.record, query, [self, serial](const CCommandAnswer& answer) {
+        || !CApplicationSender::instance().send(giver.record, query, [self, serial](const CCommandAnswer& answer) {
                if (self)
                    self->onAnswer(serial, answer);
            })) {
         const CCommandAnswer answer = CCommandAnswer::notSent(tr("The DVR cannot take this command."));
-        log(line, entry.command, answer.text());
-        tellLater(std::move(entry), answer);
+        log(line, queued, answer.text());
+        tellLater(std::move(queued), answer);
         return;
     }
-    line.onItsWay.push_back(std::move(entry));
+    line.onItsWay.push_back(std::move(queued));
 }
 
 void COrderedCommands::onAnswer(quint64 serial, const CCommandAnswer& answer)
 {
     for (const std::unique_ptr<Line>& line : m_lines) {
         const auto found = std::find_if(line->onItsWay.begin(), line->onItsWay.end(),
-            [serial](const Entry& entry) { return entry.serial == serial; });
+            [serial](const Queued& queued) { return queued.serial == serial; });
         if (found == line->onItsWay.end())
             continue;
-        Entry done = std::move(*found);
+        Queued done = std::move(*found);
         line->onItsWay.erase(found);
         if (answer.outcome() == CCommandAnswer::Refused)
-            log(*line, done.command, QStringLiteral("refused: ") + answer.text());
+            log(*line, done, QStringLiteral("refused: ") + answer.text());
         else if (answer.outcome() == CCommandAnswer::Unanswered)
-            log(*line, done.command, QStringLiteral("not answered: ") + answer.text());
+            log(*line, done, QStringLiteral("not answered: ") + answer.text());
         pump(*line);
         dropIfDone(*line);
         if (done.command.answered)
@@ -185,12 +187,12 @@ void COrderedCommands::dropIfDone(const Line& line)
         m_lines.begin(), m_lines.end(), [&line](const std::unique_ptr<Line>& held) { return held.get() == &line; }));
 }
 
-void COrderedCommands::tellLater(Entry entry, const CCommandAnswer& answer)
+void COrderedCommands::tellLater(Queued queued, const CCommandAnswer& answer)
 {
-    if (!entry.command.answered)
+    if (!queued.command.answered)
         return;
     QMetaObject::invokeMethod(
-        this, [answered = std::move(entry.command.answered), answer] { answered(answer); }, Qt::QueuedConnection);
+        this, [answered = std::move(queued.command.answered), answer] { answered(answer); }, Qt::QueuedConnection);
 }
 
 bool COrderedCommands::isBusy() const
@@ -202,12 +204,12 @@ bool COrderedCommands::isBusy() const
 void COrderedCommands::sendEndingNow()
 {
     for (const std::unique_ptr<Line>& line : m_lines) {
-        std::deque<Entry> rest;
-        for (Entry& entry : line->waiting) {
-            if (entry.command.ending)
-                start(*line, std::move(entry));
+        std::deque<Queued> rest;
+        for (Queued& queued : line->waiting) {
+            if (queued.command.ending)
+                start(*line, std::move(queued));
             else
-                rest.push_back(std::move(entry));
+                rest.push_back(std::move(queued));
         }
         line->waiting = std::move(rest);
     }
@@ -216,22 +218,23 @@ void COrderedCommands::sendEndingNow()
 void COrderedCommands::reportUnfinished() const
 {
     for (const std::unique_ptr<Line>& line : m_lines) {
-        for (const Entry& entry : line->onItsWay)
-            log(*line, entry.command, QStringLiteral("not answered before the program ended"));
-        for (const Entry& entry : line->waiting)
-            log(*line, entry.command, QStringLiteral("not sent before the program ended"));
+        for (const Queued& queued : line->onItsWay)
+            log(*line, queued, QStringLiteral("not answered before the program ended"));
+        for (const Queued& queued : line->waiting)
+            log(*line, queued, QStringLiteral("not sent before the program ended"));
     }
 }
 
-void COrderedCommands::log(const Line& line, const Command& command, const QString& what)
+void COrderedCommands::log(const Line& line, const Queued& queued, const QString& what)
 {
-    qWarning("[ERROR] %s", qPrintable(describe(line, command, what)));
+    qWarning("[ERROR] %s", qPrintable(describe(line, queued, what)));
 }
 
-QString COrderedCommands::describe(const Line& line, const Command& command, const QString& what)
+QString COrderedCommands::describe(const Line& line, const Queued& queued, const QString& what)
 {
+    const DVR& record = line.entries.at(queued.entry).record;
     return QStringLiteral("%1 to DVR \"%2\" (%3:%4): %5")
-        .arg(command.what, QString::fromStdString(line.record.name()), QString::fromStdString(line.record.address()))
-        .arg(line.record.port())
+        .arg(queued.command.what, QString::fromStdString(record.name()), QString::fromStdString(record.address()))
+        .arg(record.port())
         .arg(what);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Connection/CCommandAnswer.h"
+#include "Connection/CDirectoryEntry.h"
 #include "Connection/CSendCommand.h"
 #include "ProtoBuf/DVRList.pb.h"
 
@@ -8,6 +9,7 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -34,19 +36,24 @@
 // DVR ends with changes (an act, or a stop or an Off replaced by a command
 // that ends nothing), otherwise as a debug line.
 //
-// A line knows its DVR's record and the live link's client id from the
-// directory and the link alone (know()); a page's record names the DVR
-// only, so a page holding an older record cannot put stale credentials back
-// on the commands that wait. A query is built when its command goes out,
-// from what the line then knows: a record edited in the tree, or a live
-// link that connected again under a new client id, reaches the commands
-// that wait. A refusal, or a command that got no answer, is logged with the
-// DVR and the answer's text, and each command's giver hears what became of
-// it (never from within send()).
+// A command goes as the directory entry whose page gave it: a DVR listed
+// twice under two accounts gets each command with the account of its own
+// entry, in the one order of its line. A line knows each entry's record and
+// its live link's client id from the directory and the link alone (know());
+// a page's record names the DVR and serves only while the line knows
+// nothing of the entry, so a page holding an older record cannot put stale
+// credentials back on the commands that wait. A query is built when its
+// command goes out, from what the line then knows of its entry: a record
+// edited in the tree, or a live link that connected again under a new
+// client id, reaches the commands that wait. An entry deleted, or edited to
+// name another DVR, leaves the line its last record for the commands it
+// gave. A refusal, or a command that got no answer, is logged with the DVR
+// and the answer's text, and each command's giver hears what became of it
+// (never from within send()).
 //
 // When no directory entry names a DVR any more (unlist()), what is pending
-// for it ends (unlisted), and its line goes, record and all, once nothing of
-// it is on its way or waits.
+// for it ends (unlisted), and its line goes, its entries' records and all,
+// once nothing of it is on its way or waits.
 //
 // At the program's end (sendEndingNow) the commands that end something (a
 // stop, a tour's end, an Off) still waiting go out at once, even behind one
@@ -63,10 +70,18 @@ public:
         int number;
         bool operator==(const Kind& other) const { return family == other.family && number == other.number; }
     };
-    // The query for the DVR's record and its live link's client id as the
-    // line knows them when the command goes out; empty when the DVR cannot
-    // take it.
+    // The query for the record and the live link's client id of the entry
+    // that gave it, as the line knows them when the command goes out; empty
+    // when the DVR cannot take it.
     using Query = std::function<QString(const DVR& record, int clientId)>;
+
+    // The directory entry whose page gives a command, with the record and
+    // the client id that the page holds, which name the DVR.
+    struct Giver {
+        CDirectoryEntry::Id entry = CDirectoryEntry::NONE;
+        DVR record;
+        int clientId = 0;
+    };
 
     struct Command {
         Kind kind;
@@ -89,19 +104,19 @@ public:
     // application object.
     static COrderedCommands& ofApplication();
 
-    // The DVR's record as it now stands (edited in the tree, or its live
+    // The entry's record as it now stands (edited in the tree, or its live
     // link connected), with that link's client id, or keeping the one known
-    // when none is given: the commands to it are built from them from now
-    // on, its line made for them if need be.
-    void know(const DVR& record, std::optional<int> clientId = std::nullopt);
+    // when none is given: the entry's commands to that DVR are built from
+    // them from now on, its line made for them if need be.
+    void know(CDirectoryEntry::Id entry, const DVR& record, std::optional<int> clientId = std::nullopt);
     // No directory entry names the record's DVR any more: listeners end what
     // they hold pending for it, and its line goes once nothing of it is on
     // its way or waits. Its live link connecting again (know()) keeps it.
     void unlist(const DVR& record);
-    // Queues the command on the line of that DVR, to be built from what the
-    // line knows by then; a DVR without a line yet is known by the record
-    // and client id given.
-    void send(const DVR& dvr, int clientId, Command command);
+    // Queues the command on the line of the giver's DVR, to be built from
+    // what the line knows of the giver's entry by then; an entry the line
+    // does not know yet is known by the record and client id given.
+    void send(const Giver& giver, Command command);
 
     // A command is on its way to a DVR, or waits for one.
     bool isBusy() const;
@@ -122,15 +137,22 @@ signals:
     void unlisted(const DVR& record);
 
 private:
-    struct Entry {
+    // What the line knows of one entry.
+    struct Known {
+        DVR record;
+        int clientId = 0;
+    };
+    struct Queued {
         quint64 serial;
+        CDirectoryEntry::Id entry;
         Command command;
     };
     struct Line {
-        DVR record;
-        int clientId = 0;
-        std::deque<Entry> waiting;
-        std::vector<Entry> onItsWay;
+        // Names the DVR: its address and port.
+        DVR dvr;
+        std::map<CDirectoryEntry::Id, Known> entries;
+        std::deque<Queued> waiting;
+        std::vector<Queued> onItsWay;
         // No directory entry names the DVR: the line goes once idle.
         bool unlisted = false;
     };
@@ -138,27 +160,26 @@ private:
 
     explicit COrderedCommands(QObject* parent);
     Line* findLine(const DVR& dvr) const;
-    // A DVR without a line gets one that knows it by what is given.
-    Line& lineOf(const DVR& dvr, int clientId);
-    void queue(Line& line, Command command);
+    Line& lineOf(const DVR& dvr);
+    void queue(Line& line, Queued queued);
     // A command other than an act takes the place of the one of its kind
     // given since that kind's last act.
     void replaceWaiting(Line& line, const Command& newer);
     // The oldest act of the kind goes when the bound is reached.
     void makeRoomForAct(Line& line, const Kind& kind);
     // Logs a command that will not be sent and tells its giver.
-    void drop(const Line& line, Entry entry, const QString& why, bool changesTheEnd);
+    void drop(const Line& line, Queued queued, const QString& why, bool changesTheEnd);
     // Sends what waits while nothing is on its way.
     void pump(Line& line);
     // An unlisted line with nothing on its way or waiting goes.
     void dropIfDone(const Line& line);
     // One that cannot go out is logged, and its giver hears so.
-    void start(Line& line, Entry entry);
+    void start(Line& line, Queued queued);
     void onAnswer(quint64 serial, const CCommandAnswer& answer);
     // Outside the caller's call, so that a giver never hears within send().
-    void tellLater(Entry entry, const CCommandAnswer& answer);
-    static void log(const Line& line, const Command& command, const QString& what);
-    static QString describe(const Line& line, const Command& command, const QString& what);
+    void tellLater(Queued queued, const CCommandAnswer& answer);
+    static void log(const Line& line, const Queued& queued, const QString& what);
+    static QString describe(const Line& line, const Queued& queued, const QString& what);
 
     Lines m_lines;
     quint64 m_lastSerial = 0;

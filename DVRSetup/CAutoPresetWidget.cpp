@@ -49,14 +49,16 @@ CAutoPresetWidget::~CAutoPresetWidget()
     keep();
 }
 
-void CAutoPresetWidget::setConnectedDVR(const DVR& dvr, int clientId)
+void CAutoPresetWidget::setConnectedDVR(const DVR& dvr, int clientId, CDirectoryEntry::Id entry)
 {
-    m_command.setDVR(dvr, clientId);
+    m_command.setDVR(dvr, clientId, entry);
+    m_ui->tourProblem->follow(entry);
 }
 
 void CAutoPresetWidget::clearConnectedDVR()
 {
     m_command.clearDVR();
+    m_ui->tourProblem->follow(CDirectoryEntry::NONE);
 }
 
 void CAutoPresetWidget::setChannel(int channel)
@@ -129,7 +131,8 @@ void CAutoPresetWidget::send(const QString& what, const cgi::AutoPreset& tour, c
             return CLiveCommand::oldQuery(clientId, CLiveCommand::OLD_OP_PTZF, channel, oldRequest);
         return CLiveCommand::newQuery(dvr, cgi::MODE_AUTO_PRESET, tour);
     };
-    COrderedCommands::ofApplication().send(m_command.dvr(), m_command.clientId(), std::move(line));
+    line.answered = m_ui->tourProblem->teller();
+    COrderedCommands::ofApplication().send(m_command.giver(), std::move(line));
 }
 
 void CAutoPresetWidget::languageChange()

@@ -27,7 +27,9 @@ public:
     explicit CAutoPresetWidget(QWidget* parent = nullptr);
     ~CAutoPresetWidget() override;
 
-    void setConnectedDVR(const DVR& dvr, int clientId);
+    // The commands go with the account of that entry; one the DVR refuses
+    // or does not answer is told on the page until a later one is taken.
+    void setConnectedDVR(const DVR& dvr, int clientId, CDirectoryEntry::Id entry);
     void clearConnectedDVR();
     // Shows the stored tour of the channel.
     void setChannel(int channel);

@@ -32,10 +32,11 @@ CLiveCommand::CLiveCommand(const DVR& dvr, int clientId, CSendCommand* sender)
 
 CLiveCommand::~CLiveCommand() = default;
 
-void CLiveCommand::setDVR(const DVR& dvr, int clientId)
+void CLiveCommand::setDVR(const DVR& dvr, int clientId, CDirectoryEntry::Id entry)
 {
     m_dvr.CopyFrom(dvr);
     m_clientId = clientId;
+    m_entry = entry;
     m_hasDvr = true;
 }
 
@@ -43,6 +44,7 @@ void CLiveCommand::clearDVR()
 {
     m_dvr.Clear();
     m_clientId = 0;
+    m_entry = CDirectoryEntry::NONE;
     m_hasDvr = false;
 }
 

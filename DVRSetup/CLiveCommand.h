@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Common/COldQuery.h"
+#include "Connection/COrderedCommands.h"
 #include "Connection/CSendCommand.h"
 #include "ProtoBuf/DVRList.pb.h"
 #include "dvr_protocol/cgi_request.pb.h"
@@ -14,12 +15,12 @@ namespace google::protobuf {
 class MessageLite;
 }
 
-// The command channel to one DVR: the DVR, the client id of its streaming
-// connection and a command sender (its own, or one it is lent). It speaks
-// whichever dialect the caller chooses; a query the DVR could not take is
-// never sent, nor is anything while it names no DVR. The live control
-// pages own one each; the main window makes one per command on its own
-// sender.
+// The command channel to one DVR: the DVR, the directory entry it was
+// chosen by, the client id of its streaming connection and a command sender
+// (its own, or one it is lent). It speaks whichever dialect the caller
+// chooses; a query the DVR could not take is never sent, nor is anything
+// while it names no DVR. The live control pages own one each; the main
+// window makes one per command on its own sender.
 class CLiveCommand {
 public:
     // The old dialect's command mode, under which every page sends its OP.
@@ -34,7 +35,7 @@ public:
     CLiveCommand(const DVR& dvr, int clientId, CSendCommand* sender);
     ~CLiveCommand();
 
-    void setDVR(const DVR& dvr, int clientId);
+    void setDVR(const DVR& dvr, int clientId, CDirectoryEntry::Id entry = CDirectoryEntry::NONE);
     // Names no DVR: what is sent from now on goes nowhere.
     void clearDVR();
     bool hasDVR() const { return m_hasDvr; }
@@ -42,6 +43,9 @@ public:
     bool isSameDVR(const DVR& dvr) const;
     const DVR& dvr() const { return m_dvr; }
     int clientId() const { return m_clientId; }
+    CDirectoryEntry::Id entry() const { return m_entry; }
+    // Who gives the commands that go through the DVR's line.
+    COrderedCommands::Giver giver() const { return {m_entry, m_dvr, m_clientId}; }
     bool isOldProtocol() const { return m_dvr.oldprotocol(); }
 
     // "MODE=%d&USER=%s&DATA=%s" with the DVR's user; empty when the DVR
@@ -69,6 +73,7 @@ private:
 
     DVR m_dvr;
     int m_clientId = 0;
+    CDirectoryEntry::Id m_entry = CDirectoryEntry::NONE;
     bool m_hasDvr = false;
     std::unique_ptr<CSendCommand> m_ownSender;
     CSendCommand* m_sender;

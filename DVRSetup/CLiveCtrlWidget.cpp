@@ -33,13 +33,13 @@ void CLiveCtrlWidget::createControlGroup()
     m_picture = new CPictureWidget(m_ui->page3);
 }
 
-void CLiveCtrlWidget::setConnectedDVR(const DVR& dvr, int clientId, bool showRelay)
+void CLiveCtrlWidget::setConnectedDVR(const DVR& dvr, int clientId, bool showRelay, CDirectoryEntry::Id entry)
 {
-    m_ptzf->setConnectedDVR(dvr, clientId);
-    m_autoPreset->setConnectedDVR(dvr, clientId);
+    m_ptzf->setConnectedDVR(dvr, clientId, entry);
+    m_autoPreset->setConnectedDVR(dvr, clientId, entry);
     m_ui->DVRControl2->setVisible(showRelay);
     m_remotePort->setVisible(showRelay);
-    m_remotePort->setConnectedDVR(dvr, clientId);
+    m_remotePort->setConnectedDVR(dvr, clientId, entry);
     m_picture->SetConnectedDVR(dvr, clientId);
     if (!showRelay && m_ui->stackedWidget->currentIndex() == RELAY_PAGE)
         showPage(PTZ_PAGE);

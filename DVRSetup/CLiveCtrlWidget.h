@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Connection/CDirectoryEntry.h"
 #include "ProtoBuf/DVRList.pb.h"
 
 #include <QRegularExpression>
@@ -37,9 +38,12 @@ public:
     explicit CLiveCtrlWidget(QWidget* parent = nullptr);
     ~CLiveCtrlWidget() override;
 
-    // The pages act on the DVR's stream. A movement held on the PTZ page
-    // ends on the DVR it moved when this is another DVR.
-    void setConnectedDVR(const DVR& dvr, int clientId, bool showRelay);
+    // The pages act on the DVR's stream, their commands going with the
+    // account of the directory entry (NONE for a DVR that no entry holds).
+    // A movement held on the PTZ page ends on the DVR it moved when this is
+    // another DVR or entry.
+    void setConnectedDVR(
+        const DVR& dvr, int clientId, bool showRelay, CDirectoryEntry::Id entry = CDirectoryEntry::NONE);
     // The pages send nothing. A movement held on the PTZ page ends on the
     // DVR it moved; a relay's pending switch-off still goes out, and the
     // relay page shows whether that of the `named` DVR (the one the title

@@ -117,13 +117,14 @@ void CPtzfWidget::keepSpeed()
     m_storedSpeed.save(shownSpeed());
 }
 
-void CPtzfWidget::setConnectedDVR(const DVR& dvr, int clientId)
+void CPtzfWidget::setConnectedDVR(const DVR& dvr, int clientId, CDirectoryEntry::Id entry)
 {
-    // The same DVR under a new client id, or with an edited record, goes on
-    // moving.
-    if (!m_command.isSameDVR(dvr))
+    // The same entry under a new client id, or with an edited record, goes
+    // on moving.
+    if (!m_command.isSameDVR(dvr) || m_command.entry() != entry)
         endHeldMovement();
-    m_command.setDVR(dvr, clientId);
+    m_command.setDVR(dvr, clientId, entry);
+    m_ui->ptzProblem->follow(entry);
     // The old dialect has no iris codes.
     m_ui->ptzf_iris_open->setEnabled(!dvr.oldprotocol());
     m_ui->ptzf_iris_close->setEnabled(!dvr.oldprotocol());
@@ -133,6 +134,7 @@ void CPtzfWidget::clearConnectedDVR()
 {
     endHeldMovement();
     m_command.clearDVR();
+    m_ui->ptzProblem->follow(CDirectoryEntry::NONE);
 }
 
 void CPtzfWidget::endHeldMovement()
@@ -238,7 +240,8 @@ void CPtzfWidget::send(
         return oldRequest.isEmpty() ? QString()
                                     : CLiveCommand::oldQuery(clientId, CLiveCommand::OLD_OP_PTZF, channel, oldRequest);
     };
-    COrderedCommands::ofApplication().send(m_command.dvr(), m_command.clientId(), std::move(line));
+    line.answered = m_ui->ptzProblem->teller();
+    COrderedCommands::ofApplication().send(m_command.giver(), std::move(line));
 }
 
 void CPtzfWidget::languageChange()

@@ -38,7 +38,9 @@ public:
     // Ends a held movement.
     ~CPtzfWidget() override;
 
-    void setConnectedDVR(const DVR& dvr, int clientId);
+    // The commands go with the account of that entry; one the DVR refuses
+    // or does not answer is told on the page until a later one is taken.
+    void setConnectedDVR(const DVR& dvr, int clientId, CDirectoryEntry::Id entry);
     void clearConnectedDVR();
     // Where the page's commands go.
     const CLiveCommand& command() const { return m_command; }

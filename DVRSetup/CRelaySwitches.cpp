@@ -1,13 +1,14 @@
 #include "DVRSetup/CRelaySwitches.h"
 
 #include "Common/CDvrIdentity.h"
-#include "Connection/COrderedCommands.h"
+#include "DVRSetup/CProblemLine.h"
 #include "DVRSetup/CRelayCommand.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimerEvent>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -18,6 +19,9 @@ const int NO_AUTO_OFF = -1;
 
 struct CRelaySwitches::Given {
     quint64 serial = 0;
+    // The page's entry that gave it, or that gave the On whose switch-off
+    // it is: it goes with that entry's account.
+    COrderedCommands::Giver giver;
     bool on = false;
     // A switch-off still pending: false once replaced.
     bool switchOff = false;
@@ -47,9 +51,11 @@ struct CRelaySwitches::Relay {
     unsigned number;
     // Given to the DVR's line and not yet heard of, in the order given.
     std::vector<Given> given;
-    // A switch-off not yet due, or failed and waiting to go again.
+    // A switch-off not yet due, or failed and waiting to go again, for the
+    // entry that gave its On.
     bool armed = false;
     bool armedFailed = false;
+    COrderedCommands::Giver armedBy;
     int timerId = 0;
     QString problem;
     // No directory entry names its DVR: no page shows or commands it any
@@ -101,8 +107,9 @@ void CRelaySwitches::switchNow(const CLiveCommand& target, unsigned relay, bool 
     Relay& named = relayOf(target.dvr(), relay);
     replace(named);
     Given command;
+    command.giver = target.giver();
     command.on = on;
-    give(named, &target, command);
+    give(named, command);
     emit changed();
 }
 
@@ -113,9 +120,10 @@ void CRelaySwitches::switchOnFor(const CLiveCommand& target, unsigned relay, int
     Relay& named = relayOf(target.dvr(), relay);
     replace(named);
     Given command;
+    command.giver = target.giver();
     command.on = true;
     command.autoOffMs = std::max(milliseconds, 0);
-    give(named, &target, command);
+    give(named, command);
     emit changed();
 }
 
@@ -144,7 +152,7 @@ QString CRelaySwitches::problem(const DVR& dvr, unsigned relay) const
     return found ? found->problem : QString();
 }
 
-void CRelaySwitches::give(Relay& relay, const CLiveCommand* target, const Given& given)
+void CRelaySwitches::give(Relay& relay, const Given& given)
 {
     Given command = given;
     command.serial = ++m_lastSerial;
@@ -162,8 +170,7 @@ void CRelaySwitches::give(Relay& relay, const CLiveCommand* target, const Given&
         if (self)
             self->onAnswer(serial, answer);
     };
-    COrderedCommands::ofApplication().send(
-        target ? target->dvr() : relay.dvr, target ? target->clientId() : 0, std::move(line));
+    COrderedCommands::ofApplication().send(command.giver, std::move(line));
 }
 
 void CRelaySwitches::onAnswer(quint64 serial, const CCommandAnswer& answer)
@@ -180,15 +187,15 @@ void CRelaySwitches::onAnswer(quint64 serial, const CCommandAnswer& answer)
         if (answer.outcome() == CCommandAnswer::Taken) {
             relay.problem.clear();
             if (done.autoOffMs != NO_AUTO_OFF)
-                arm(relay, done.autoOffMs, false);
+                arm(relay, done.autoOffMs, false, done.giver);
         } else if (answer.failed()) {
-            relay.problem = problemText(answer);
+            relay.problem = CProblemLine::textOf(answer);
             const bool sentAgain = done.switchOff && !done.last && answer.outcome() != CCommandAnswer::NotSent;
             // An On that was not answered may have switched the relay on.
             if (done.autoOffMs != NO_AUTO_OFF && mayBeOn)
-                arm(relay, done.autoOffMs, false);
+                arm(relay, done.autoOffMs, false, done.giver);
             else if (sentAgain)
-                arm(relay, m_retryMs, true);
+                arm(relay, m_retryMs, true, done.giver);
             else if (!done.on && relay.given.empty() && !relay.armed)
                 reportLeftOn(relay);
         }
@@ -203,7 +210,7 @@ void CRelaySwitches::onKnown(const DVR& record)
 {
     for (const std::unique_ptr<Relay>& relay : m_relays) {
         if (relay->armed && relay->armedFailed && CDvrIdentity::same(relay->dvr, record))
-            sendSwitchOff(*relay, false);
+            sendSwitchOff(*relay, false, relay->armedBy);
     }
 }
 
@@ -226,23 +233,25 @@ void CRelaySwitches::onUnlisted(const DVR& record)
     emit changed();
 }
 
-void CRelaySwitches::arm(Relay& relay, int milliseconds, bool failed)
+void CRelaySwitches::arm(Relay& relay, int milliseconds, bool failed, const COrderedCommands::Giver& by)
 {
     stopTimer(relay);
     relay.armed = true;
     relay.armedFailed = failed;
+    relay.armedBy = by;
     relay.timerId = startTimer(milliseconds);
 }
 
-void CRelaySwitches::sendSwitchOff(Relay& relay, bool last)
+void CRelaySwitches::sendSwitchOff(Relay& relay, bool last, const COrderedCommands::Giver& by)
 {
     stopTimer(relay);
     relay.armed = false;
     relay.armedFailed = false;
     Given command;
+    command.giver = by;
     command.switchOff = true;
     command.last = last;
-    give(relay, nullptr, command);
+    give(relay, command);
 }
 
 void CRelaySwitches::sendAllNow()
@@ -253,15 +262,18 @@ void CRelaySwitches::sendAllNow()
 
 void CRelaySwitches::sendLast(Relay& relay)
 {
-    bool switchOffDue = relay.armed;
+    std::optional<COrderedCommands::Giver> switchOffBy;
+    if (relay.armed)
+        switchOffBy = relay.armedBy;
     for (Given& command : relay.given) {
         command.last = true;
         // Its On has not been answered yet: the switch-off follows it.
-        switchOffDue = switchOffDue || command.autoOffMs != NO_AUTO_OFF;
+        if (command.autoOffMs != NO_AUTO_OFF)
+            switchOffBy = command.giver;
         command.autoOffMs = NO_AUTO_OFF;
     }
-    if (switchOffDue)
-        sendSwitchOff(relay, true);
+    if (switchOffBy)
+        sendSwitchOff(relay, true, *switchOffBy);
 }
 
 void CRelaySwitches::reportUnanswered() const
@@ -269,18 +281,6 @@ void CRelaySwitches::reportUnanswered() const
     for (const std::unique_ptr<Relay>& relay : m_relays) {
         if (relay->armed || (!relay->given.empty() && !relay->given.back().on))
             reportLeftOn(*relay);
-    }
-}
-
-QString CRelaySwitches::problemText(const CCommandAnswer& answer)
-{
-    switch (answer.outcome()) {
-    case CCommandAnswer::Refused:
-        return tr("The DVR refused the relay command: %1").arg(answer.text());
-    case CCommandAnswer::Unanswered:
-        return tr("The DVR did not answer the relay command: %1").arg(answer.text());
-    default:
-        return tr("The relay command was not sent: %1").arg(answer.text());
     }
 }
 
@@ -311,5 +311,5 @@ void CRelaySwitches::timerEvent(QTimerEvent* event)
         QObject::timerEvent(event);
         return;
     }
-    sendSwitchOff(**found, false);
+    sendSwitchOff(**found, false, (*found)->armedBy);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Connection/CCommandAnswer.h"
+#include "Connection/COrderedCommands.h"
 #include "DVRSetup/CLiveCommand.h"
 
 #include <QObject>
@@ -19,7 +20,9 @@
 //
 // A relay is named by the DVR its commands go to (address and port,
 // CDvrIdentity) and its number, whichever directory entry or page gave the
-// command: two entries of one DVR show and command the same relay.
+// command: two entries of one DVR show and command the same relay. Each
+// command goes with the account of the entry whose page gave it, and a
+// switch-off with that of the entry that gave its On.
 //
 // Auto's switch-off is armed when the DVR has answered its On, so the relay
 // is on for the whole time chosen; it then goes when due, whichever DVR a
@@ -86,21 +89,19 @@ private:
     // A command given now replaces the relay's switch-off: one not yet due
     // is dropped, one on its way is no longer awaited.
     void replace(Relay& relay);
-    // Gives a command to the DVR's line, built from what the line knows when
-    // it goes out; the page's record and client id (or, without a target,
-    // the relay's record) only name a DVR the line does not know yet.
-    void give(Relay& relay, const CLiveCommand* target, const Given& given);
+    // Gives a command to the DVR's line, built from what the line knows of
+    // its giver's entry when it goes out.
+    void give(Relay& relay, const Given& given);
     void onAnswer(quint64 serial, const CCommandAnswer& answer);
     void onKnown(const DVR& record);
     // No page shows that DVR's relays any more: they end as at the
     // program's end.
     void onUnlisted(const DVR& record);
-    void arm(Relay& relay, int milliseconds, bool failed);
-    void sendSwitchOff(Relay& relay, bool last);
+    void arm(Relay& relay, int milliseconds, bool failed, const COrderedCommands::Giver& by);
+    void sendSwitchOff(Relay& relay, bool last, const COrderedCommands::Giver& by);
     // A switch-off pending or following an unanswered On goes out now, and
     // none of the relay's commands is tried again.
     void sendLast(Relay& relay);
-    static QString problemText(const CCommandAnswer& answer);
     static void reportLeftOn(const Relay& relay);
     void stopTimer(Relay& relay);
     void timerEvent(QTimerEvent* event) override;

@@ -26,9 +26,9 @@ CRemotePortWiget::CRemotePortWiget(QWidget* parent)
 
 CRemotePortWiget::~CRemotePortWiget() = default;
 
-void CRemotePortWiget::setConnectedDVR(const DVR& dvr, int clientId)
+void CRemotePortWiget::setConnectedDVR(const DVR& dvr, int clientId, CDirectoryEntry::Id entry)
 {
-    m_command.setDVR(dvr, clientId);
+    m_command.setDVR(dvr, clientId, entry);
     m_shown = dvr;
     showRelayStates();
 }

@@ -40,7 +40,8 @@ public:
     explicit CRemotePortWiget(QWidget* parent = nullptr);
     ~CRemotePortWiget() override;
 
-    void setConnectedDVR(const DVR& dvr, int clientId);
+    // The commands go as that entry's.
+    void setConnectedDVR(const DVR& dvr, int clientId, CDirectoryEntry::Id entry);
     // Sends nothing from now on; pending switch-offs still go out, and Auto
     // shows whether the named DVR's pends.
     void clearConnectedDVR(const std::optional<DVR>& named = std::nullopt);

@@ -7,8 +7,9 @@ bool CLiveSelection::Value::operator==(const Value& other) const
     if (hasDvr != other.hasDvr)
         return false;
     return !hasDvr
-        || (CDvrIdentity::equal(dvr, other.dvr) && connected == other.connected && clientId == other.clientId
-            && channel == other.channel && hasRelay == other.hasRelay && hasPicture == other.hasPicture);
+        || (CDvrIdentity::equal(dvr, other.dvr) && entry == other.entry && connected == other.connected
+            && clientId == other.clientId && channel == other.channel && hasRelay == other.hasRelay
+            && hasPicture == other.hasPicture);
 }
 
 CLiveSelection::CLiveSelection(QObject* parent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Connection/CDirectoryEntry.h"
 #include "ProtoBuf/DVRList.pb.h"
 
 #include <QMetaType>
@@ -21,6 +22,8 @@ public:
         // False: no current DVR, and nothing below counts.
         bool hasDvr = false;
         DVR dvr;
+        // Whose account the commands go with.
+        CDirectoryEntry::Id entry = CDirectoryEntry::NONE;
         // Its video stream delivers: commands may go to it.
         bool connected = false;
         int clientId = 0;

@@ -427,9 +427,9 @@ void CLiveView::updateTitle()
 void CLiveView::OnConnected()
 {
     auto* controller = qobject_cast<CConnectDVR*>(sender());
-    // The commands waiting for that DVR name its new stream.
+    // The commands waiting from that entry name its new stream.
     if (controller && controller->IsLive())
-        COrderedCommands::ofApplication().know(controller->getDVR(), controller->getClientID());
+        COrderedCommands::ofApplication().know(controller->entry(), controller->getDVR(), controller->getClientID());
     // The DVR streams its whole mask until told what the view shows.
     const int index = m_connections.entries().indexOf(controller);
     if (index >= 0)
@@ -559,14 +559,14 @@ void CLiveView::forgetOtherDvrs(const CLiveSelection::Value& now)
 void CLiveView::OnEditedDVR(int groupIndex, int dvrIndex)
 {
     const QTreeWidgetItem* groupItem = m_panels.tree->topLevelItem(groupIndex);
-    const QTreeWidgetItem* item = groupItem ? groupItem->child(dvrIndex) : nullptr;
+    QTreeWidgetItem* item = groupItem ? groupItem->child(dvrIndex) : nullptr;
     if (!item)
         return;
-    // Whether connected or not: commands still to go to that DVR take the
-    // edited record.
+    // Whether connected or not: commands still to go from that entry take
+    // the edited record.
     const QVariant record = item->data(0, Qt::UserRole);
     if (record.metaType() == QMetaType::fromType<DVR>())
-        COrderedCommands::ofApplication().know(record.value<DVR>());
+        COrderedCommands::ofApplication().know(CDirectoryEntry::of(item), record.value<DVR>());
     CConnectDVR* controller = groupIndex == m_currentGroup ? m_connections.entries().value(dvrIndex) : nullptr;
     if (!controller)
         return;
@@ -645,6 +645,7 @@ void CLiveView::refreshSelection()
     if (const CConnectDVR* controller = current()) {
         value.hasDvr = true;
         value.dvr = controller->getDVR();
+        value.entry = controller->entry();
         value.connected = controller->IsConnected();
         value.channel = framedChannel(*controller);
         if (value.connected) {
@@ -689,7 +690,7 @@ void CLiveView::showSelection(const CLiveSelection::Value& now)
         liveCtrl->clearConnectedDVR(now.dvr);
         return;
     }
-    liveCtrl->setConnectedDVR(now.dvr, now.clientId, now.hasRelay);
+    liveCtrl->setConnectedDVR(now.dvr, now.clientId, now.hasRelay, now.entry);
     liveCtrl->setVisiblePictureCtrl(now.hasPicture);
     if (now.channel >= 0)
         liveCtrl->setSelectedChannel(now.channel);

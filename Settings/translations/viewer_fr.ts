@@ -926,6 +926,21 @@
     </message>
 </context>
 <context>
+    <name>CProblemLine</name>
+    <message>
+        <source>The DVR refused the command: %1</source>
+        <translation>Le DVR a refusé la commande&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The DVR did not answer the command: %1</source>
+        <translation>Le DVR n&apos;a pas répondu à la commande&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The command was not sent: %1</source>
+        <translation>La commande n&apos;a pas été envoyée&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Upgrading</source>
@@ -1000,21 +1015,6 @@
     <message>
         <source>[ERROR] Can not complete the recording file %1</source>
         <translation>[ERREUR] Impossible de terminer le fichier d&apos;enregistrement %1</translation>
-    </message>
-</context>
-<context>
-    <name>CRelaySwitches</name>
-    <message>
-        <source>The DVR refused the relay command: %1</source>
-        <translation>Le DVR a refusé la commande du relais : %1</translation>
-    </message>
-    <message>
-        <source>The DVR did not answer the relay command: %1</source>
-        <translation>Le DVR n&apos;a pas répondu à la commande du relais : %1</translation>
-    </message>
-    <message>
-        <source>The relay command was not sent: %1</source>
-        <translation>La commande du relais n&apos;a pas été envoyée : %1</translation>
     </message>
 </context>
 <context>

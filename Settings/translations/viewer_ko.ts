@@ -926,6 +926,21 @@
     </message>
 </context>
 <context>
+    <name>CProblemLine</name>
+    <message>
+        <source>The DVR refused the command: %1</source>
+        <translation>DVR이 명령을 거부했습니다: %1</translation>
+    </message>
+    <message>
+        <source>The DVR did not answer the command: %1</source>
+        <translation>DVR이 명령에 응답하지 않았습니다: %1</translation>
+    </message>
+    <message>
+        <source>The command was not sent: %1</source>
+        <translation>명령을 보내지 못했습니다: %1</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Upgrading</source>
@@ -1000,21 +1015,6 @@
     <message>
         <source>[ERROR] Can not complete the recording file %1</source>
         <translation>[오류] 녹화 파일 %1을(를) 마무리할 수 없습니다</translation>
-    </message>
-</context>
-<context>
-    <name>CRelaySwitches</name>
-    <message>
-        <source>The DVR refused the relay command: %1</source>
-        <translation>DVR이 릴레이 명령을 거부했습니다: %1</translation>
-    </message>
-    <message>
-        <source>The DVR did not answer the relay command: %1</source>
-        <translation>DVR이 릴레이 명령에 응답하지 않았습니다: %1</translation>
-    </message>
-    <message>
-        <source>The relay command was not sent: %1</source>
-        <translation>릴레이 명령을 보내지 못했습니다: %1</translation>
     </message>
 </context>
 <context>

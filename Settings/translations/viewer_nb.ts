@@ -926,6 +926,21 @@
     </message>
 </context>
 <context>
+    <name>CProblemLine</name>
+    <message>
+        <source>The DVR refused the command: %1</source>
+        <translation>DVR-en avviste kommandoen: %1</translation>
+    </message>
+    <message>
+        <source>The DVR did not answer the command: %1</source>
+        <translation>DVR-en svarte ikke på kommandoen: %1</translation>
+    </message>
+    <message>
+        <source>The command was not sent: %1</source>
+        <translation>Kommandoen ble ikke sendt: %1</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Upgrading</source>
@@ -1000,21 +1015,6 @@
     <message>
         <source>[ERROR] Can not complete the recording file %1</source>
         <translation>[FEIL] Kan ikke fullføre opptaksfilen %1</translation>
-    </message>
-</context>
-<context>
-    <name>CRelaySwitches</name>
-    <message>
-        <source>The DVR refused the relay command: %1</source>
-        <translation>DVR-en avviste relékommandoen: %1</translation>
-    </message>
-    <message>
-        <source>The DVR did not answer the relay command: %1</source>
-        <translation>DVR-en svarte ikke på relékommandoen: %1</translation>
-    </message>
-    <message>
-        <source>The relay command was not sent: %1</source>
-        <translation>Relékommandoen ble ikke sendt: %1</translation>
     </message>
 </context>
 <context>

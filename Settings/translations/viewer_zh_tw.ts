@@ -926,6 +926,21 @@
     </message>
 </context>
 <context>
+    <name>CProblemLine</name>
+    <message>
+        <source>The DVR refused the command: %1</source>
+        <translation>DVR 拒絕了命令：%1</translation>
+    </message>
+    <message>
+        <source>The DVR did not answer the command: %1</source>
+        <translation>DVR 未回應命令：%1</translation>
+    </message>
+    <message>
+        <source>The command was not sent: %1</source>
+        <translation>命令未送出：%1</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDialog</name>
     <message>
         <source>Upgrading</source>
@@ -1000,21 +1015,6 @@
     <message>
         <source>[ERROR] Can not complete the recording file %1</source>
         <translation>[錯誤] 無法完成錄影檔 %1</translation>
-    </message>
-</context>
-<context>
-    <name>CRelaySwitches</name>
-    <message>
-        <source>The DVR refused the relay command: %1</source>
-        <translation>DVR 拒絕了繼電器命令：%1</translation>
-    </message>
-    <message>
-        <source>The DVR did not answer the relay command: %1</source>
-        <translation>DVR 未回應繼電器命令：%1</translation>
-    </message>
-    <message>
-        <source>The relay command was not sent: %1</source>
-        <translation>繼電器命令未送出：%1</translation>
     </message>
 </context>
 <context>

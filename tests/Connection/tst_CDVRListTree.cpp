@@ -1,6 +1,7 @@
 #include "Common/CCoreMetaTypes.h"
 #include "Connection/CControlDVRList.h"
 #include "Connection/CDVRListTree.h"
+#include "Connection/CDirectoryEntry.h"
 #include "Connection/CMenuDVRList.h"
 #include "Connection/CSetDVRInfoDialog.h"
 #include "ModalAnswers.h"
@@ -321,6 +322,56 @@ private slots:
             QCOMPARE(savedList().group_size() > 0 ? savedList().group(0).autoconnect() : -1, autoConnect);
         }
         QVERIFY(window.fileMessages().isEmpty());
+    }
+
+    // A DVR entry keeps its number whatever becomes of the other items,
+    // and while the tree is rebuilt for the camera mode; a new entry's
+    // number is one that no entry had.
+    void entriesKeepTheirNumbers_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QStringList>("renamed"); // "before>after"
+        QTest::addColumn<QStringList>("added");
+        QTest::newRow("camera mode on and off") << "camera:on;camera:off" << QStringList() << QStringList();
+        QTest::newRow("in camera mode") << "camera:on" << QStringList() << QStringList();
+        QTest::newRow("a DVR before it deleted") << "sel:1/0;delDVR" << QStringList() << QStringList();
+        QTest::newRow("a group before it deleted") << "sel:0;delGroup" << QStringList() << QStringList();
+        QTest::newRow("edited") << "sel:0/1;editDVR:Rear" << QStringList{"Back>Rear"} << QStringList();
+        QTest::newRow("edited in camera mode, then back")
+            << "camera:on;sel:1/2;editDVR:Garden;camera:off" << QStringList{"Yard>Garden"} << QStringList();
+        QTest::newRow("a DVR added, one deleted")
+            << "sel:1;addDVR:Cash;sel:1/1;delDVR;sel:1;addDVR:Door" << QStringList() << QStringList{"Cash", "Door"};
+    }
+
+    void entriesKeepTheirNumbers()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QStringList, renamed);
+        QFETCH(QStringList, added);
+        seedFile();
+        Window window;
+        // Each DVR item's number, by its name.
+        const auto numbers = [&window] {
+            QMap<QString, CDirectoryEntry::Id> held;
+            for (int i = 0; i < window.tree->topLevelItemCount(); ++i) {
+                QTreeWidgetItem* group = window.tree->topLevelItem(i);
+                for (int row = 0; row < group->childCount(); ++row)
+                    held.insert(group->child(row)->text(0), CDirectoryEntry::of(group->child(row)));
+            }
+            return held;
+        };
+        const QMap<QString, CDirectoryEntry::Id> before = numbers();
+        window.run(steps);
+        const QMap<QString, CDirectoryEntry::Id> after = numbers();
+        QMap<QString, QString> names;
+        for (const QString& pair : renamed)
+            names.insert(pair.section('>', 1), pair.section('>', 0, 0));
+        for (auto it = after.cbegin(); it != after.cend(); ++it) {
+            if (added.contains(it.key()))
+                QVERIFY2(!before.values().contains(*it), qPrintable(it.key()));
+            else
+                QCOMPARE(*it, before.value(names.value(it.key(), it.key())));
+        }
     }
 
     void dialogFieldsReachTheFile()

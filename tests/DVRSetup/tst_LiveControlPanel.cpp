@@ -5,6 +5,7 @@
 #include "DVRSetup/CLiveCommand.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "DVRSetup/CPictureWidget.h"
+#include "DVRSetup/CProblemLine.h"
 #include "DVRSetup/CPtzfWidget.h"
 #include "DVRSetup/CRelaySwitches.h"
 #include "DVRSetup/CRemotePortWiget.h"
@@ -40,6 +41,10 @@ const int REPEAT_MS = 50;
 const int SECOND_MS = 20; // 30 s of auto-off last 600 ms
 const int QUIET_MS = 250; // several repeat periods: what has not come by then does not come
 const int RELAY_QUIET_MS = 700; // longer than any auto-off
+// The account of A's second directory entry in some rows: the DVR lets it
+// watch but not steer the cameras.
+const char* const GUEST = "guest";
+const char* const GUEST_PASSWORD = "9999";
 
 // A request as one line: the old dialect's query as it stands, the new
 // dialect's message fields in order.
@@ -49,6 +54,7 @@ QString describe(const TestDvrRequest& request)
         return QString::fromLatin1(request.query);
     if (!request.authorized)
         return QStringLiteral("refused for its password");
+    const QString account = request.guest ? QStringLiteral(" as guest") : QString();
     const std::string data = request.data.toStdString();
     cgi::Ptzf ptzf;
     cgi::AutoPreset tour;
@@ -58,14 +64,15 @@ QString describe(const TestDvrRequest& request)
     case cgi::MODE_PTZF:
         ptzf.ParseFromString(data);
         return QString::asprintf("ptzf %d ch%u s%u", ptzf.cmd(), ptzf.channel(), ptzf.speed())
-            + (ptzf.has_preset() ? QString::asprintf(" p%u", ptzf.preset()) : QString());
+            + (ptzf.has_preset() ? QString::asprintf(" p%u", ptzf.preset()) : QString()) + account;
     case cgi::MODE_AUTO_PRESET:
         tour.ParseFromString(data);
         return QString::asprintf("tour %d ch%u %u-%u %u", tour.cmd(), tour.channel(), tour.start_preset(),
-            tour.end_preset(), tour.interval());
+                   tour.end_preset(), tour.interval())
+            + account;
     case cgi::MODE_RELAY_PORT:
         relay.ParseFromString(data);
-        return QString::asprintf("relay %d", relay.cmd());
+        return QString::asprintf("relay %d", relay.cmd()) + account;
     case cgi::MODE_PICTURE_SET:
         picture.ParseFromString(data);
         return QString::asprintf("picture ch%u t%d v%u", picture.channel(), picture.type(), picture.value());
@@ -142,6 +149,12 @@ private:
         return m_panel->findChild<T*>(QLatin1String(name));
     }
     void connectDvr(bool oldProtocol, bool showRelay = true);
+    // The record of a directory entry of the test's DVRs: "A" (A's first),
+    // "A2" (A's second), "G" (A's second under the guest account) or "B".
+    DVR entryRecord(const QString& name, const TestDvr& other, bool oldProtocol) const;
+    CDirectoryEntry::Id entryOf(const QString& name) const;
+    // The problem line of the page shown.
+    const CProblemLine* problemLine() const;
     // From the panel's DVR, or from the one given.
     QStringList requests(TestDvrRequest::Kind kind, const TestDvr* dvr = nullptr) const;
     // Waits for that many commands and a quiet time after them.
@@ -153,6 +166,10 @@ private:
 
     std::unique_ptr<TestDvr> m_dvr;
     std::unique_ptr<CLiveCtrlWidget> m_panel;
+    // A's two entries and B's.
+    CDirectoryEntry::Id m_entryA = CDirectoryEntry::NONE;
+    CDirectoryEntry::Id m_entryA2 = CDirectoryEntry::NONE;
+    CDirectoryEntry::Id m_entryB = CDirectoryEntry::NONE;
 };
 
 void tst_LiveControlPanel::initTestCase()
@@ -160,6 +177,9 @@ void tst_LiveControlPanel::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     CCoreMetaTypes::registerTypes();
     QLoggingCategory::setFilterRules(QStringLiteral("qelm.network.debug=false"));
+    m_entryA = CDirectoryEntry::fresh();
+    m_entryA2 = CDirectoryEntry::fresh();
+    m_entryB = CDirectoryEntry::fresh();
 }
 
 void tst_LiveControlPanel::init()
@@ -195,8 +215,29 @@ void tst_LiveControlPanel::cleanup()
 
 void tst_LiveControlPanel::connectDvr(bool oldProtocol, bool showRelay)
 {
-    m_panel->setConnectedDVR(m_dvr->dvrRecord(oldProtocol), CLIENT_ID, showRelay);
+    m_panel->setConnectedDVR(m_dvr->dvrRecord(oldProtocol), CLIENT_ID, showRelay, m_entryA);
     m_panel->setSelectedChannel(CHANNEL);
+}
+
+DVR tst_LiveControlPanel::entryRecord(const QString& name, const TestDvr& other, bool oldProtocol) const
+{
+    DVR record = (name == "B" ? other : *m_dvr).dvrRecord(oldProtocol);
+    record.set_name(name == "G" ? "A2" : name.toStdString());
+    if (name == "G") {
+        record.set_id(GUEST);
+        record.set_password(GUEST_PASSWORD);
+    }
+    return record;
+}
+
+CDirectoryEntry::Id tst_LiveControlPanel::entryOf(const QString& name) const
+{
+    return name == "B" ? m_entryB : name == "A" ? m_entryA : m_entryA2;
+}
+
+const CProblemLine* tst_LiveControlPanel::problemLine() const
+{
+    return child<QStackedWidget>("stackedWidget")->currentWidget()->findChild<CProblemLine*>();
 }
 
 QStringList tst_LiveControlPanel::requests(TestDvrRequest::Kind kind, const TestDvr* dvr) const
@@ -349,7 +390,9 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
     // may report; "warns=<text>": a warning holding the text is logged next;
     // "release": the operator lets go of what is held, as at the end;
     // "password": A takes a new password, as its record edited in the tree
-    // now holds, which the panel's record does not.
+    // now holds, which the panel's record does not; "unlist": no directory
+    // entry names A any more; "relisted": A's record is made known again, as
+    // by an edit in the tree; "quiet": no warning may be logged from now on.
     QTest::addColumn<bool>("oldProtocol");
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QStringList>("sentToA");
@@ -376,11 +419,15 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
             << QStringList{a.first(), a.first()} << QStringList() << QList<bool>{true};
         row("A's second entry shows its switch-off, Off there replaces it", {"A2", "RPOff0"})
             << a << QStringList() << QList<bool>{true};
+        // Auto shows unchecked whenever the panel turns to an entry.
+        const auto unchecked = [](const QStringList& clicks) {
+            return QList<bool>(clicks.count("A") + clicks.count("A2") + clicks.count("G") + clicks.count("B"), false);
+        };
         const auto relayRow = [&](const char* name, const QStringList& clicks, const QStringList& sent) {
             QTest::addRow("%s: %s", old ? "old" : "new", name)
-                << old << clicks << sent << QStringList() << QList<bool>();
+                << old << clicks << sent << QStringList() << unchecked(clicks);
         };
-        const QString refused = QStringLiteral("told=The DVR refused the relay command: ");
+        const QString refused = QStringLiteral("told=The DVR refused the command: ");
         const QString denied = refused + (old ? "[ERROR]client limit" : "[ERROR]permission denied");
         relayRow("refused, told and pending, then sent when A's link is back, naming its new stream",
             {"refuse", "DVRControl2", "AutoOff3", "RPAuto0", "wait=2", denied, "auto=1", "linked", "auto=0", "told="},
@@ -411,17 +458,35 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         // One at a time, in the order given, the last of those waiting alone.
         QTest::addRow("%s: the first handled late, then Auto with no duration", old ? "old" : "new")
             << old << QStringList{"late", "DVRControl2", "RPAuto0"} << a << QStringList() << QList<bool>();
+        // An Off left out changes how the relay ends only when no Off follows.
         QTest::addRow("%s: On, Off, On while the first is unanswered", old ? "old" : "new")
-            << old << QStringList{"late", "DVRControl2", "RPOn0", "RPOff0", "RPOn0"}
+            << old
+            << QStringList{"late", "DVRControl2", "RPOn0", "RPOff0",
+                   "warns=relay 0 off to DVR .*not sent: replaced by relay 0 on", "RPOn0"}
             << QStringList{a.first(), a.first()} << QStringList() << QList<bool>();
+        relayRow("On, Off, Off while the first is unanswered",
+            {"late", "DVRControl2", "RPOn0", "RPOff0", "quiet", "RPOff0"}, a);
+        // A DVR no entry names any more, named again while its relay's
+        // command is on its way: Auto's switch-off belongs to the relay as
+        // now listed.
+        relayRow("unlisted while a command is on its way, then listed again: Auto",
+            {"late", "DVRControl2", "RPOn0", "unlist", "relisted", "RPAuto0"}, {a.first(), a.first(), a.last()});
+        if (old) {
+            // What the line knew goes with it: the page's stream names the DVR again.
+            relayRow("unlisted while idle: the link's client id goes with its line",
+                {"linked", "DVRControl2", "RPOn0", "wait=1", "unlist", "RPOff0"},
+                {relay(CLIENT_ID + 2, true), relay(CLIENT_ID, false)});
+            relayRow("unlisted with a command on its way: the line goes after its answer",
+                {"linked", "late", "DVRControl2", "RPOn0", "unlist", "wait=1", "RPOff0"},
+                {relay(CLIENT_ID + 2, true), relay(CLIENT_ID, false)});
+        }
         QTest::addRow("%s: the first refused, the next still goes", old ? "old" : "new")
             << old << QStringList{"refuse", "DVRControl2", "RPOff0", "RPOn0"} << QStringList{a.last(), a.first()}
             << QStringList() << QList<bool>();
         // A held move's stop comes after the move, on the DVR it moves.
         const auto moveRow = [&](const char* name, const QStringList& clicks, const QStringList& sent) {
-            // Auto shows unchecked when the panel turns to B.
             QTest::addRow("%s: %s", old ? "old" : "new", name)
-                << old << clicks << sent << QStringList() << QList<bool>(clicks.count("B"), false);
+                << old << clicks << sent << QStringList() << unchecked(clicks);
         };
         moveRow("the move comes late", {"late=ptz", "press=ptzf_right"}, {move, stop});
         moveRow("a repeat comes late, ticks meanwhile add nothing",
@@ -450,8 +515,27 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         moveRow("Go six times behind a held move: the last four",
             QStringList{"hold=ptz"} + shortPan + QStringList{tooMany, "Go", "Go", "Go", "Go", "Go", tooMany, "Go"},
             {move, stop, go, go, go, go});
+        // Each entry of A its own account and link: A's commands go as A's
+        // although A's second entry made itself known last.
+        relayRow(
+            "A's commands after its second entry's link connected", {"known=A2", "DVRControl2", "RPOn0", "RPOff0"}, a);
+        moveRow("A's pan after its second entry's link connected", {"known=A2", "press=ptzf_right", "release"},
+            {move, stop});
         if (old)
             continue;
+        // The guest may not steer A's cameras: the page that gave the
+        // command tells the DVR's refusal until a later command is taken, or
+        // the page turns to another entry.
+        const QString permissionDenied = QStringLiteral("told=The DVR refused the command: [ERROR]permission denied");
+        moveRow("a pan refused to the guest entry is told until the page turns",
+            {"G", "press=ptzf_right", "release", permissionDenied, "A", "told=", "G", "told="},
+            {move + " as guest", stop + " as guest"});
+        moveRow("a refusal is told until a later command is taken",
+            {"G", "Go", permissionDenied, "admin=A2", "Go", "told="}, {go + " as guest", go});
+        relayRow("a tour start refused to the guest entry is told", {"G", "DVRControl1", "AutoStart", permissionDenied},
+            {start + " as guest"});
+        relayRow("the guest's relay commands go as the guest's", {"A", "G", "DVRControl2", "RPOn0", "A", "RPOff0"},
+            {a.first() + " as guest", a.last()});
         // A relay command goes with the password that A's record holds when
         // it goes out, whatever record the page holds (the older dialect's
         // commands carry none).
@@ -459,6 +543,11 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
             {"DVRControl2", "RPOn0", "wait=1", "password", "RPOff0", "wait=2", "told="}, a);
         relayRow("a command waiting across a new password goes with it",
             {"late", "DVRControl2", "RPOn0", "RPOff0", "password", "wait=2", "told="},
+            {"refused for its password", a.last()});
+        relayRow("a new password made known before the first command goes with it",
+            {"password", "DVRControl2", "RPOn0", "wait=1", "told="}, {a.first()});
+        relayRow("unlisted while a command is on its way, then known with a new password",
+            {"late", "DVRControl2", "RPOn0", "unlist", "password", "wait=1", "RPOff0", "wait=2", "told="},
             {"refused for its password", a.last()});
         // Each camera's commands wait apart.
         moveRow("a short pan on two cameras behind a late move",
@@ -476,18 +565,25 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
     QTest::failOnWarning(QRegularExpression("may stay on"));
     TestDvr other;
     QVERIFY(other.listen());
+    m_dvr->setGuest(GUEST, GUEST_PASSWORD);
     // A held move is repeated only at a tick.
     m_panel->findChild<CPtzfWidget*>()->setRepeatInterval(3600000);
     connectDvr(oldProtocol);
+    // The rows' moves carry speed 0: not whatever the settings store holds
+    // when the panel is made, which another program sharing the store may
+    // have changed since the store was cleared.
+    child<QSlider>("Speed")->setValue(0);
     QList<bool> shown;
     for (const QString& name : clicks) {
         const QString argument = name.section('=', 1);
-        if (name == "A" || name == "A2" || name == "B") {
-            const bool b = name == "B";
-            DVR record = (b ? other : *m_dvr).dvrRecord(oldProtocol);
-            record.set_name(name.toStdString());
-            m_panel->setConnectedDVR(record, b ? CLIENT_ID + 1 : CLIENT_ID, true);
+        if (name == "A" || name == "A2" || name == "G" || name == "B") {
+            const int clientId = name == "B" ? CLIENT_ID + 1 : name == "G" ? CLIENT_ID + 3 : CLIENT_ID;
+            m_panel->setConnectedDVR(entryRecord(name, other, oldProtocol), clientId, true, entryOf(name));
             shown << child("RPAuto0")->isChecked();
+        } else if (name == "known=A2") {
+            COrderedCommands::ofApplication().know(m_entryA2, entryRecord("G", other, oldProtocol), CLIENT_ID + 3);
+        } else if (name == "admin=A2") {
+            COrderedCommands::ofApplication().know(m_entryA2, entryRecord("A2", other, oldProtocol));
         } else if (name.startsWith("press=")) {
             QTest::mousePress(child(qPrintable(argument)), Qt::LeftButton);
         } else if (name.startsWith("ch=")) {
@@ -514,7 +610,7 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
         } else if (name == "retry") {
             CRelaySwitches::ofApplication().setRetryInterval(50);
         } else if (name.startsWith("told=")) {
-            QTRY_COMPARE(child<QLabel>("relayProblem")->text(), argument);
+            QTRY_COMPARE(problemLine()->text(), argument);
         } else if (name.startsWith("auto=")) {
             QTRY_COMPARE(child("RPAuto0")->isChecked(), argument == "1");
         } else if (name == "leftOn") {
@@ -526,15 +622,21 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
                 if (button->isDown())
                     QTest::mouseRelease(button, Qt::LeftButton);
             }
+        } else if (name == "unlist") {
+            COrderedCommands::ofApplication().unlist(m_dvr->dvrRecord(oldProtocol));
+        } else if (name == "relisted") {
+            COrderedCommands::ofApplication().know(m_entryA, m_dvr->dvrRecord(oldProtocol));
+        } else if (name == "quiet") {
+            QTest::failOnWarning(QRegularExpression("."));
         } else if (name == "password") {
             m_dvr->setCredentials(QStringLiteral("admin"), QStringLiteral("5678"));
-            COrderedCommands::ofApplication().know(m_dvr->dvrRecord(oldProtocol));
+            COrderedCommands::ofApplication().know(m_entryA, m_dvr->dvrRecord(oldProtocol));
         } else if (name == "tick") {
             QVERIFY(QMetaObject::invokeMethod(
                 m_panel->findChild<CPtzfWidget*>()->findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly),
                 "timeout"));
         } else if (name == "linked") {
-            COrderedCommands::ofApplication().know(m_dvr->dvrRecord(oldProtocol), CLIENT_ID + 2);
+            COrderedCommands::ofApplication().know(m_entryA, m_dvr->dvrRecord(oldProtocol), CLIENT_ID + 2);
         } else if (name == "closed") {
             m_panel.reset();
         } else {

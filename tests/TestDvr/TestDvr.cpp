@@ -106,6 +106,13 @@ QString TestDvr::password() const
     return m_password;
 }
 
+void TestDvr::setGuest(const QString& user, const QString& password)
+{
+    QMutexLocker lock(&m_mutex);
+    m_guestUser = user;
+    m_guestPassword = password;
+}
+
 TestDvrContent TestDvr::content() const
 {
     QMutexLocker lock(&m_mutex);
@@ -307,6 +314,16 @@ bool TestDvr::waitForStreamsClosedByClient(int count, int timeoutMs) const
     return waitUntil([&] { return streamsClosedByClient() >= count; }, timeoutMs);
 }
 
+bool TestDvr::isGuest(const TestDvrRequest& request) const
+{
+    if (request.dialect == TestDvrRequest::NewDialect)
+        return request.user.name() == m_guestUser.toStdString()
+            && request.user.password() == m_guestPassword.toStdString();
+    // The older dialect's streams name their account; its commands name a
+    // stream.
+    return request.param("ID") == m_guestUser.toUtf8() && request.param("PW") == m_guestPassword.toUtf8();
+}
+
 TestDvrReply TestDvr::answer(TestDvrRequest* request)
 {
     Handler handler;
@@ -315,6 +332,9 @@ TestDvrReply TestDvr::answer(TestDvrRequest* request)
     {
         QMutexLocker lock(&m_mutex);
         TestDvrRequestDecoder::decode(request, m_user, m_password);
+        request->guest = !request->authorized && !m_guestUser.isEmpty() && isGuest(*request);
+        if (request->guest)
+            request->userKnown = request->authorized = true;
         m_requests.append(*request);
         count = static_cast<int>(m_requests.size());
         handler = m_handlers.value({request->dialect, request->mode});
@@ -324,6 +344,10 @@ TestDvrReply TestDvr::answer(TestDvrRequest* request)
 
     if (request->kind != TestDvrRequest::Malformed && !request->authorized)
         return TestDvrAnswers::refusal(*request, content);
+    if (request->guest && request->kind == TestDvrRequest::Command
+        && (request->mode == cgi::MODE_PTZF || request->mode == cgi::MODE_AUTO_PRESET))
+        return TestDvrReply::http(
+            200, TestDvrAnswers::responsePacket(content.clientId, TestDvrAnswers::ANSWER_PERMISSION_DENIED, false));
     if (request->kind == TestDvrRequest::Command)
         stopNamedStream(*request);
     if (handler && request->kind != TestDvrRequest::Malformed)

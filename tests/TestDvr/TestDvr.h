@@ -67,6 +67,10 @@ public:
     void setCredentials(const QString& user, const QString& password);
     QString user() const;
     QString password() const;
+    // A second account, which may watch but not steer the cameras: its
+    // newer-dialect PTZ and preset tour commands are refused with the answer
+    // code 4 (permission denied). An empty user: none.
+    void setGuest(const QString& user, const QString& password);
 
     TestDvrContent content() const;
     void setContent(const TestDvrContent& content);
@@ -136,12 +140,16 @@ signals:
 private:
     void onNewConnection();
     void stopNamedStream(const TestDvrRequest& request);
+    // The request names the guest's account (under the mutex).
+    bool isGuest(const TestDvrRequest& request) const;
 
     QTcpServer* m_server;
     TestDvrStreams* m_streams;
     mutable QMutex m_mutex;
     QString m_user = QStringLiteral("admin");
     QString m_password = QStringLiteral("1234");
+    QString m_guestUser;
+    QString m_guestPassword;
     TestDvrContent m_content;
     Fault m_fault = Fault::None;
     int m_faultCount = -1;

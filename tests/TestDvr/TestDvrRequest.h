@@ -43,6 +43,7 @@ struct TestDvrRequest {
     QList<TestDvrUploadPart> parts;
     bool userKnown = false; // the user id is the DVR's
     bool authorized = false; // user id and password are right
+    bool guest = false; // authorized as the account that may not steer the cameras
 
     QByteArray header(const QByteArray& name) const; // case-insensitive; empty when absent
     bool hasParam(const QByteArray& key) const;

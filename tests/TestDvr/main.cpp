@@ -1,5 +1,6 @@
 #include "Common/CDateTime.h"
 #include "TestDvr.h"
+#include "TestDvrAnswers.h"
 #include "TestDvrChannelSelect.h"
 #include "TestDvrConfiguration.h"
 #include "TestDvrPlayback.h"
@@ -12,7 +13,9 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <QTimer>
+#include <atomic>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -65,6 +68,15 @@ QString relayWord(const TestDvrRequest& request)
     return *on ? QStringLiteral(" relay on") : QStringLiteral(" relay off");
 }
 
+// " as <user>" for a newer-dialect request, so that the account each
+// command goes with can be read; empty for the older dialect's.
+QString userWord(const TestDvrRequest& request)
+{
+    if (request.dialect != TestDvrRequest::NewDialect || !request.userDecoded)
+        return QString();
+    return QStringLiteral(" as ") + QString::fromStdString(request.user.name());
+}
+
 // " ptz <command> <preset>" for a newer-dialect PTZ command (its cmd
 // number, and the preset of a preset act), so that the order of moves, stops
 // and presets reaching a camera can be read; empty for other requests.
@@ -96,6 +108,14 @@ int main(int argc, char* argv[])
         QStringLiteral("0"));
     const QCommandLineOption userOption(QStringLiteral("user"),
         QStringLiteral("User id the DVR accepts (default admin)."), QStringLiteral("id"), QStringLiteral("admin"));
+    const QCommandLineOption guestOption(QStringLiteral("guest"),
+        QStringLiteral("A second account, which may watch but not steer the cameras: its PTZ and preset tour "
+                       "commands (newer dialect) are refused with permission denied."),
+        QStringLiteral("user:password"));
+    const QCommandLineOption refusePtzOption(QStringLiteral("refuse-ptz"),
+        QStringLiteral("Refuses the first <count> PTZ and preset tour commands (newer dialect) with permission "
+                       "denied, whatever their account (default 0)."),
+        QStringLiteral("count"), QStringLiteral("0"));
     const QCommandLineOption passwordOption(QStringLiteral("password"),
         QStringLiteral("Password the DVR accepts (default 1234)."), QStringLiteral("password"), QStringLiteral("1234"));
     const QCommandLineOption faultOption(QStringLiteral("fault"),
@@ -141,9 +161,9 @@ int main(int argc, char* argv[])
         QStringLiteral("Hours before its start that every channel recorded, for search, playback and backup, 0 to "
                        "24 (default 0)."),
         QStringLiteral("hours"), QStringLiteral("0"));
-    parser.addOptions({portOption, userOption, passwordOption, faultOption, slowOption, statusOption, lifetimeOption,
-        sizeOption, fpsOption, noAudioOption, contentOption, bitRateOption, streamFaultOption, faultValueOption,
-        modelNameOption, recordedOption});
+    parser.addOptions({portOption, userOption, passwordOption, guestOption, refusePtzOption, faultOption, slowOption,
+        statusOption, lifetimeOption, sizeOption, fpsOption, noAudioOption, contentOption, bitRateOption,
+        streamFaultOption, faultValueOption, modelNameOption, recordedOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -210,9 +230,33 @@ int main(int argc, char* argv[])
     TestDvrChannelSelect::install(&dvr);
     dvr.setStreamSettings(streams);
     dvr.setCredentials(parser.value(userOption), parser.value(passwordOption));
+    if (parser.isSet(guestOption)) {
+        const QString guest = parser.value(guestOption);
+        if (!guest.contains(QLatin1Char(':'))) {
+            err << "invalid guest account: " << guest << Qt::endl;
+            return 2;
+        }
+        dvr.setGuest(guest.section(QLatin1Char(':'), 0, 0), guest.section(QLatin1Char(':'), 1));
+    }
     dvr.setFault(fault);
     dvr.setSlowAnswerDelay(parser.value(slowOption).toInt());
     dvr.setErrorStatus(parser.value(statusOption).toInt());
+    const int refusedPtz = parser.value(refusePtzOption).toInt(&ok);
+    if (!ok || refusedPtz < 0) {
+        err << "invalid count of refused PTZ commands: " << parser.value(refusePtzOption) << Qt::endl;
+        return 2;
+    }
+    if (refusedPtz > 0) {
+        const auto left = std::make_shared<std::atomic<int>>(refusedPtz);
+        const TestDvr::Handler refuse = [left](const TestDvrRequest& request, const TestDvrContent& reported) {
+            if (left->fetch_sub(1) <= 0)
+                return TestDvrAnswers::standard(request, reported);
+            return TestDvrReply::http(200,
+                TestDvrAnswers::responsePacket(reported.clientId, TestDvrAnswers::ANSWER_PERMISSION_DENIED, false));
+        };
+        dvr.setHandler(TestDvrRequest::NewDialect, cgi::MODE_PTZF, refuse);
+        dvr.setHandler(TestDvrRequest::NewDialect, cgi::MODE_AUTO_PRESET, refuse);
+    }
     if (parser.isSet(modelNameOption)) {
         TestDvrContent reported = dvr.content();
         reported.dvrInfo.set_model_name(parser.value(modelNameOption).toStdString());
@@ -237,8 +281,8 @@ int main(int argc, char* argv[])
     QObject::connect(&dvr, &TestDvr::requestReceived, &dvr, [&dvr, &out](int) {
         const TestDvrRequest request = dvr.lastRequest();
         out << kindName(request.kind) << ' ' << (request.dialect == TestDvrRequest::NewDialect ? "new" : "old")
-            << " mode " << request.mode << (request.authorized ? "" : " refused") << ": " << request.method << ' '
-            << request.target << relayWord(request) << ptzWord(request) << Qt::endl;
+            << " mode " << request.mode << (request.authorized ? "" : " refused") << userWord(request) << ": "
+            << request.method << ' ' << request.target << relayWord(request) << ptzWord(request) << Qt::endl;
     });
     QObject::connect(dvr.streams(), &TestDvrStreams::streamEnded, &dvr, [&out](const TestDvrStreams::Record& record) {
         out << (record.audioStream ? "audio" : "video") << " stream " << record.id << " ended: " << record.videoFrames

@@ -53,6 +53,20 @@ DVR TestDvrGroups::addDvr(const QString& name, bool oldProtocol, int channels, q
     return record;
 }
 
+DVR TestDvrGroups::asGuest(const DVR& record)
+{
+    const QString user = QStringLiteral("guest");
+    const QString password = QStringLiteral("9999");
+    for (const std::unique_ptr<TestDvr>& dvr : m_dvrs) {
+        if (dvr->port() == record.port())
+            dvr->setGuest(user, password);
+    }
+    DVR guest = record;
+    guest.set_id(user.toStdString());
+    guest.set_password(password.toStdString());
+    return guest;
+}
+
 void TestDvrGroups::addGroup(const QString& name, const QList<DVR>& dvrs)
 {
     Group group;
@@ -67,9 +81,9 @@ void TestDvrGroups::addGroup(const QString& name, const QList<DVR>& dvrs)
     item->setExpanded(true);
 }
 
-void TestDvrGroups::edit(int i, const std::function<void(DVR&)>& change)
+void TestDvrGroups::edit(int i, const std::function<void(DVR&)>& change, int group)
 {
-    QTreeWidgetItem* item = m_tree->topLevelItem(0)->child(i);
+    QTreeWidgetItem* item = m_tree->topLevelItem(group)->child(i);
     DVR record = item->data(0, Qt::UserRole).value<DVR>();
     change(record);
     m_tree->setCurrentItem(item);

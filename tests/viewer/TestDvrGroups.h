@@ -28,11 +28,14 @@ public:
     // A running test DVR of that many channels; its record carries the name
     // and the channel mask.
     DVR addDvr(const QString& name, bool oldProtocol, int channels = 16, quint32 mask = 0xFFFF);
+    // The record of one of these DVRs under its guest account, which may
+    // watch but not steer the cameras (TestDvr::setGuest).
+    DVR asGuest(const DVR& record);
     // A top-level tree item holding the group, with one child per DVR.
     void addGroup(const QString& name, const QList<DVR>& dvrs);
-    // The operator changes DVR item i of the first group in the tree's edit
-    // dialog and clicks OK.
-    void edit(int i, const std::function<void(DVR&)>& change);
+    // The operator changes DVR item i of the group (the first when none is
+    // given) in the tree's edit dialog and clicks OK.
+    void edit(int i, const std::function<void(DVR&)>& change, int group = 0);
     // What a double click on the group (or on one of its DVRs) emits.
     void connectGroup(int group, int dvrIndex = -1);
     TestDvr& dvr(int i) { return *m_dvrs.at(size_t(i)); }

@@ -1,6 +1,8 @@
 #include "../Connection/ModalAnswers.h"
+#include "Common/CNetworkLog.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
+#include "Connection/CHttpConnect.h"
 #include "Connection/CLogin.h"
 #include "Connection/CMenuDVRList.h"
 #include "Connection/CSendDVRInfoWidget.h"
@@ -9,6 +11,7 @@
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "DVRSetup/CModelInfoDialog.h"
 #include "DVRSetup/CMotionZoneDialog.h"
+#include "DVRSetup/CProblemLine.h"
 #include "DVRSetup/CProgressDialog.h"
 #include "DVRSetup/CScheduleGrid.h"
 #include "DVRSetup/CSetupCamera.h"
@@ -169,6 +172,26 @@ QStringList listedFiles()
         return true;
     });
     return whole ? shown : QStringList();
+}
+
+// What the live control panel cannot show whole, its pages' problem lines
+// empty and as full as the DVRs' longest answers make them.
+QStringList panelTexts(CLiveCtrlWidget& panel)
+{
+    QStringList cut = cutTexts(panel);
+    const QList<CCommandAnswer> longest{CCommandAnswer::refused(CHttpConnect::getErrMessage(false, 4)),
+        CCommandAnswer::refused(CHttpConnect::getErrMessage(true, 14)),
+        CCommandAnswer::unanswered(CNetworkLog::errorName(QNetworkReply::ConnectionRefusedError)),
+        CCommandAnswer::notSent(QCoreApplication::translate("COrderedCommands", "The DVR cannot take this command."))};
+    const QList<CProblemLine*> lines = panel.findChildren<CProblemLine*>();
+    for (const CCommandAnswer& answer : longest) {
+        for (CProblemLine* line : lines)
+            line->setText(CProblemLine::textOf(answer));
+        cut << cutTexts(panel);
+    }
+    for (CProblemLine* line : lines)
+        line->clear();
+    return cut;
 }
 
 } // namespace
@@ -817,7 +840,7 @@ private slots:
             click(viewer, mode);
             cut << cutTexts(viewer, Pages::Shown);
             if (viewer.menuMode() == 0)
-                cut << cutTexts(*viewer.findChild<CLiveCtrlWidget*>());
+                cut << panelTexts(*viewer.findChild<CLiveCtrlWidget*>());
             if (viewer.menuMode() == 5) // the log's button, once a map is open
                 cut << cutTexts(*child(viewer, "emapLogSave"));
         }

@@ -108,12 +108,13 @@ public:
     //   choose=<list>:n the operator chooses entry n of the list
     //   press=<name> presses the button; held=<name>: it is still down;
     //   release      lets go of every button
-    //   rename=i     the tree's edit dialog names row i "Z"; title=<name>: the
-    //                title names that DVR right now
+    //   rename=i[:g] the tree's edit dialog names row i (of group g, else 0)
+    //                "Z"; title=<name>: the title names that DVR right now
     //   port=i:j     the tree's edit gives row i the port of DVR j
     //   mask=i:m     the tree's edit gives row i the channel mask m
     //   delete=i[:g] the tree's row i (of group g, else 0) is deleted;
-    //                deletegroup=g: group g is; click=i: a click on row i
+    //                deletegroup=g: group g is; click=i[:g]: a click on
+    //                row i (of group g, else 0)
     //   disconnect=i the tree disconnects row i (-1: the group); icon=i: row
     //                i shows connected
     //   again        the tree connects the group again, whatever its DVRs
@@ -136,13 +137,14 @@ public:
         return QString();
     }
 
-    // The relay commands the DVR received, in order: "on off ...", or "-".
+    // The relay commands the DVR received, in order: "on off ...", each
+    // "(guest)" when it came with the guest's account; or "-".
     QString relayCommands(int i) const
     {
         QStringList commands;
         for (const TestDvrRequest& request : dvr(i).requests()) {
             if (const std::optional<bool> on = request.relayOn())
-                commands << QLatin1String(*on ? "on" : "off");
+                commands << QLatin1String(*on ? "on" : "off") + QLatin1String(request.guest ? "(guest)" : "");
         }
         return commands.isEmpty() ? QStringLiteral("-") : commands.join(QLatin1Char(' '));
     }
@@ -385,16 +387,20 @@ private:
             }
         } else if (name == QLatin1String("rename") || name == QLatin1String("port") || name == QLatin1String("mask")
             || name == QLatin1String("password")) {
-            edit(value, [&](DVR& record) {
-                if (name == QLatin1String("rename"))
-                    record.set_name("Z");
-                else if (name == QLatin1String("password"))
-                    record.set_password("5678");
-                else if (name == QLatin1String("port"))
-                    record.set_port(dvr(count).port());
-                else
-                    record.set_bitch(argument.section(QLatin1Char(':'), 1).toUInt(nullptr, 0));
-            });
+            const bool rename = name == QLatin1String("rename");
+            edit(
+                value,
+                [&](DVR& record) {
+                    if (rename)
+                        record.set_name("Z");
+                    else if (name == QLatin1String("password"))
+                        record.set_password("5678");
+                    else if (name == QLatin1String("port"))
+                        record.set_port(dvr(count).port());
+                    else
+                        record.set_bitch(argument.section(QLatin1Char(':'), 1).toUInt(nullptr, 0));
+                },
+                rename ? count : 0);
         } else if (name == QLatin1String("delete")) {
             m_tree->setCurrentItem(m_tree->topLevelItem(count)->child(value));
             m_tree->OnDeleteDVR();
@@ -402,7 +408,7 @@ private:
             m_tree->setCurrentItem(m_tree->topLevelItem(value));
             m_tree->OnDeleteGroup();
         } else if (name == QLatin1String("click")) {
-            const QRect row = m_tree->visualItemRect(m_tree->topLevelItem(0)->child(value));
+            const QRect row = m_tree->visualItemRect(m_tree->topLevelItem(count)->child(value));
             QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, {}, row.center());
         } else if (name == QLatin1String("disconnect")) {
             for (int i = 0; i < m_viewer->connections().entries().size(); ++i) {
@@ -462,7 +468,8 @@ private:
 };
 
 // The live commands a DVR received after its first `skip` requests, by
-// kind in a fixed order: "-" for none.
+// kind in a fixed order, a kind "as guest" when one came with the guest's
+// account: "-" for none.
 QString liveCommandsSince(const TestDvr& dvr, qsizetype skip)
 {
     const QList<QPair<int, const char*>> kinds{{cgi::MODE_PTZF, "ptz"}, {cgi::MODE_RELAY_PORT, "relay"},
@@ -470,10 +477,14 @@ QString liveCommandsSince(const TestDvr& dvr, qsizetype skip)
     const QList<TestDvrRequest> requests = dvr.requests().mid(skip);
     QStringList seen;
     for (const auto& [mode, name] : kinds) {
-        if (std::any_of(requests.cbegin(), requests.cend(), [mode = mode](const TestDvrRequest& request) {
-                return request.kind == TestDvrRequest::Command && request.mode == mode;
-            }))
-            seen << QLatin1String(name);
+        const auto ofKind = [mode = mode](const TestDvrRequest& request) {
+            return request.kind == TestDvrRequest::Command && request.mode == mode;
+        };
+        if (std::none_of(requests.cbegin(), requests.cend(), ofKind))
+            continue;
+        const bool guest = std::any_of(requests.cbegin(), requests.cend(),
+            [&ofKind](const TestDvrRequest& request) { return ofKind(request) && request.guest; });
+        seen << QLatin1String(name) + (guest ? QStringLiteral(" as guest") : QString());
     }
     return seen.isEmpty() ? QStringLiteral("-") : seen.join(QLatin1Char(','));
 }
@@ -782,6 +793,16 @@ private slots:
             "A A - 0/0", "- | -");
         row("a held move, the tree disconnects the current DVR",
             "connect dclick=0 press=ptzf_right disconnect=0 stops=0:1 release", "A A - 0/0", "- | -");
+        // Group 1 lists A twice: as A, and as A2 under the guest's account,
+        // which may not steer the cameras nor record. Each entry's commands
+        // go with its own account, whichever entry's link connected or was
+        // edited last.
+        row("A's entries clicked in turn", "connect=-1:1 click=0:1 click=1:1 click=0:1 dclick=0", "A A A 0/0",
+            all + " | -", "0");
+        row("A's guest entry edited last", "connect=-1:1 rename=1:1 click=0:1 dclick=0", "A A A 0/0", all + " | -",
+            "0");
+        row("A's guest entry clicked", "connect=-1:1 click=1:1 dclick=0", "A2 A2 A2 0/0",
+            "ptz as guest,relay as guest,picture as guest | -", "0");
     }
 
     void commandsFollowTheTitle()
@@ -792,9 +813,12 @@ private slots:
         QFETCH(QString, channel);
         CAppSettings().writeSetting(CAppSettings::RECONNECT, false);
         ViewerBench bench;
-        bench.addGroup(QStringLiteral("Shop"),
-            {bench.addDvr(QStringLiteral("A"), false), bench.addDvr(QStringLiteral("B"), false)});
+        const DVR a = bench.addDvr(QStringLiteral("A"), false);
+        bench.addGroup(QStringLiteral("Shop"), {a, bench.addDvr(QStringLiteral("B"), false)});
         bench.addDvr(QStringLiteral("C"), false);
+        DVR guest = bench.asGuest(a);
+        guest.set_name("A2");
+        bench.addGroup(QStringLiteral("Twice"), {a, guest});
         const QString failed = bench.play(events);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
         QTRY_COMPARE(bench.selection(), selection);
@@ -897,11 +921,11 @@ private slots:
     // switched off whatever happens meanwhile: the program ends, the DVR
     // refuses the switch-off or answers late, its link drops and comes
     // back, its entry is edited or deleted. A's DVR is listed twice, in Shop
-    // and in All; a switch-off belongs to the DVR's relay, whichever entry
-    // shows it. Commands to one relay reach it one at a time, in the order
-    // given, also over a link that brings one late. The relay commands each
-    // DVR (A, B and C beside them) received, in order, and Auto shows checked
-    // until the DVR takes the switch-off, which it may refuse, as the relay
+    // and in All under the guest's account; a switch-off belongs to the
+    // DVR's relay, whichever entry shows it, and goes with the account of
+    // the entry that gave its On, also once that entry is deleted. Commands to one relay reach it one at a time, in the
+    // order given, also over a link that brings one late. The relay commands each DVR (A, B and C beside them)
+    // received, in order, and Auto shows checked until the DVR takes the switch-off, which it may refuse, as the relay
     // page tells; nothing is reported left on unless the DVR never answers
     // an Off. The relay page's own Off reaches the DVR as the program ends,
     // too, and so does the stop of a PTZ move held, also behind a move the
@@ -939,9 +963,9 @@ private slots:
         row("then On on the edited entry goes to C alone", "connect" + autoOff + " port=0:2 panel=A auto=0 RPOn0 close",
             1000, 1000, {"on off", "-", "on"});
         row("A's other entry shows its switch-off, On there replaces it",
-            "connect" + autoOff + " connect=1:1 auto=1 RPOn0 auto=0 close", 3000, 1000, {"on on", "-", "-"});
+            "connect" + autoOff + " connect=1:1 auto=1 RPOn0 auto=0 close", 3000, 1000, {"on on(guest)", "-", "-"});
         row("A's other entry shows its switch-off, Off there replaces it",
-            "connect" + autoOff + " connect=1:1 auto=1 RPOff0 auto=0 close", 3000, 1000, onOff);
+            "connect" + autoOff + " connect=1:1 auto=1 RPOff0 auto=0 close", 3000, 1000, {"on off(guest)", "-", "-"});
         row("A deleted while its switch-off pends", "connect" + autoOff + " delete=0 offs=0:1", 20, 1000, onOff);
         row("the first handled late, then Auto with no duration", "late=0 connect DVRControl2 RPAuto0 offs=0:1", 1000,
             1000, onOff);
@@ -1005,7 +1029,7 @@ private slots:
         const DVR b = bench.addDvr(QStringLiteral("B"), false);
         bench.addGroup(QStringLiteral("Shop"), {a, b});
         bench.addDvr(QStringLiteral("C"), false);
-        bench.addGroup(QStringLiteral("All"), {b, a});
+        bench.addGroup(QStringLiteral("All"), {b, bench.asGuest(a)});
         bench.viewer().findChild<CRemotePortWiget*>()->setSecondLength(secondMs);
         const QString failed = bench.play(events);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
