@@ -4,6 +4,7 @@
 #include "Connection/CConnectDVR.h"
 #include "Connection/CControlDVRList.h"
 #include "Connection/CDVRListTree.h"
+#include "Connection/COrderedCommands.h"
 #include "Connection/CSendCommand.h"
 #include "DVRSetup/CLiveCtrlWidget.h"
 #include "DVRSetup/CPtzfWidget.h"
@@ -190,11 +191,16 @@ public:
             .arg(checked);
     }
 
-    // Sends each DVR a request of no live kind, through a sender of the
-    // test's own, and waits until all have it: what the main window sent
-    // them before has arrived by then.
+    // Waits until the application's sender has had its answers, then sends
+    // each DVR a request of no live kind, through a sender of the test's
+    // own, and waits until all have it: what the main window sent them
+    // before has arrived by then. The test's own link is no later in line
+    // than the application's, hence the wait for the answers first.
     bool mark()
     {
+        if (!QTest::qWaitFor(
+                [] { return CApplicationSender::pending() == 0 && !COrderedCommands::ofApplication().isBusy(); }))
+            return false;
         QList<qsizetype> before;
         for (int i = 0; i < dvrCount(); ++i) {
             before << dvr(i).requests().size();
