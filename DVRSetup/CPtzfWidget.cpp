@@ -249,6 +249,9 @@ void CPtzfWidget::languageChange()
     m_ui->retranslateUi(this);
     CPresetNames::name(m_ui->presetNum);
     OnChangedSpeed(m_ui->Speed->value());
+    // The layout of a page not shown is not laid out again as its texts
+    // change: it would keep the widths of the language before.
+    m_ui->gridLayout_2->activate();
 }
 
 void CPtzfWidget::changeEvent(QEvent* event)

@@ -809,9 +809,12 @@ private slots:
     void textsFit_data()
     {
         QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("chosenWhileOpen"); // the window opened in English
         const CLanguage languages;
-        for (const QString& name : languages.getLanguageName())
-            QTest::newRow(qPrintable(name)) << name;
+        for (const QString& name : languages.getLanguageName()) {
+            QTest::newRow(qPrintable(name)) << name << false;
+            QTest::addRow("%s, chosen while open", qPrintable(name)) << name << true;
+        }
     }
 
     // Every caption of the main window, its panels and pages, and of every
@@ -822,10 +825,12 @@ private slots:
     void textsFit()
     {
         QFETCH(QString, language);
+        QFETCH(bool, chosenWhileOpen);
+        const CLanguage languages;
         CAppSettings settings;
-        settings.writeSetting(CAppSettings::LANGUAGE, language);
+        settings.writeSetting(CAppSettings::LANGUAGE, chosenWhileOpen ? languages.getLanguageName().first() : language);
         QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
-        CStartup::installTranslation(settings, CLanguage());
+        CStartup::installTranslation(settings, languages);
         ModalAnswers answers;
         answers.answerDialog = [](QDialog* prompt) {
             if (auto* address = prompt->findChild<QLineEdit*>("address")) { // the overlays' DVR
@@ -835,15 +840,25 @@ private slots:
             }
         };
         Viewer viewer;
-        QStringList cut;
-        for (const char* mode : {"LiveS", "LiveM", "Search", "Backup", "EMap", "EMapExit", "Setup"}) {
-            click(viewer, mode);
-            cut << cutTexts(viewer, Pages::Shown);
-            if (viewer.menuMode() == 0)
-                cut << panelTexts(*viewer.findChild<CLiveCtrlWidget*>());
-            if (viewer.menuMode() == 5) // the log's button, once a map is open
-                cut << cutTexts(*child(viewer, "emapLogSave"));
+        const auto everyMode = [&viewer] {
+            QStringList cut;
+            for (const char* mode : {"LiveS", "LiveM", "Search", "Backup", "EMap", "EMapExit", "Setup"}) {
+                click(viewer, mode);
+                cut << cutTexts(viewer, Pages::Shown);
+                if (viewer.menuMode() == 0)
+                    cut << panelTexts(*viewer.findChild<CLiveCtrlWidget*>());
+                if (viewer.menuMode() == 5) // the log's button, once a map is open
+                    cut << cutTexts(*child(viewer, "emapLogSave"));
+            }
+            return cut;
+        };
+        if (chosenWhileOpen) {
+            // Every page shown in English first: what sizes itself on its
+            // first show has done so.
+            everyMode();
+            languages.applyLanguage(language);
         }
+        QStringList cut = everyMode();
         auto* setup = viewer.findChild<CSetupWidget*>();
         cut << cutTexts(*setup) << cutTexts(*viewer.findChild<CDVRInfoWidget*>());
         // The record schedule's last hour shows on the page, where a click
