@@ -43,12 +43,10 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QSemaphore>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -196,7 +194,6 @@ public:
     CBackupWidget* backup() const { return m_backup; }
     CConnectDVR* controller(int i) const { return m_live.connections().entries().value(i); }
     QString leftTitle() const { return m_title->left()->text(); }
-    QString rightTitle() const { return m_title->right()->text(); }
 
 private:
     QWidget m_window;
@@ -928,63 +925,6 @@ private slots:
             QCoreApplication::processEvents();
         }
         QTRY_COMPARE_WITH_TIMEOUT(texts, statuses, TIME_LIMIT_MS);
-    }
-
-    // The panel's Stop while a frame of the playback is on its way: it comes
-    // after the Stop emptied the status, before the link stopped, and
-    // announces the speed. Once stopped, the title says no playback.
-    void stopLeavesNoPlaybackStatus()
-    {
-        // Before the bench: the link's thread may touch them until the bench
-        // has gone.
-        const QString playing = QStringLiteral("Playback( +1X )");
-        QSemaphore held;
-        QSemaphore letGo;
-        QSemaphore announced;
-        std::atomic<bool> holding{true};
-        std::optional<bool> announcedAfterStop;
-        LiveBench bench;
-        connectRecordingDvr(bench, false);
-        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
-        bench.layOut(CModeTable::SEARCH);
-        bench.live().updateTitle();
-        bench.live().searchCurrent();
-        QVERIFY(searched());
-        emit bench.playback()->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
-        QTRY_COMPARE_WITH_TIMEOUT(bench.rightTitle(), playing, TIME_LIMIT_MS);
-
-        // The link's thread waits inside a frame's delivery while the DVR
-        // sends more; the Stop lets it go on.
-        auto* link = bench.controller(0)->findChild<CHttpConnect*>(QStringLiteral("video"));
-        connect(
-            link, &CHttpConnect::VDataReceived, link,
-            [&] {
-                if (!holding.exchange(false))
-                    return;
-                held.release();
-                letGo.tryAcquire(1, TIME_LIMIT_MS);
-            },
-            Qt::DirectConnection);
-        QTRY_COMPARE_WITH_TIMEOUT(held.available(), 1, TIME_LIMIT_MS);
-        QVERIFY(bench.framesAfterNow(0, 5));
-        connect(
-            bench.wall()->router(), &CDisplayVideo::signalChangedStatus, link,
-            [&](const QString& status) {
-                if (status == playing)
-                    announced.release();
-            },
-            Qt::DirectConnection);
-        connect(bench.wall(), &CDisplayWidget::signalChangedStatus, bench.wall(), [&](const QString& status) {
-            if (!status.isEmpty() || announcedAfterStop)
-                return;
-            letGo.release();
-            announcedAfterStop = announced.tryAcquire(1, TIME_LIMIT_MS);
-        });
-        emit bench.playback()->changedPbStatus(cgi::PbControl::CMD_STOP);
-        QVERIFY(announcedAfterStop.value_or(false));
-        // What the link sent before it stopped arrives.
-        QCoreApplication::processEvents();
-        QCOMPARE(bench.rightTitle(), QString());
     }
 
     // The backup page: a backup of a minute completes into files; the
