@@ -4,6 +4,7 @@
 #include "Connection/COrderedCommands.h"
 #include "DVRSetup/CPresetNames.h"
 #include "Settings/CAppSettings.h"
+#include "Settings/CPendingSettings.h"
 #include "ui_CAutoPresetWidget.h"
 
 #include <QEvent>
@@ -43,11 +44,7 @@ CAutoPresetWidget::CAutoPresetWidget(QWidget* parent)
     m_stored.setLoaded(shownTour());
 }
 
-CAutoPresetWidget::~CAutoPresetWidget()
-{
-    // A choice whose save failed gets its last try.
-    keep();
-}
+CAutoPresetWidget::~CAutoPresetWidget() = default;
 
 void CAutoPresetWidget::setConnectedDVR(const DVR& dvr, int clientId, CDirectoryEntry::Id entry)
 {
@@ -63,16 +60,13 @@ void CAutoPresetWidget::clearConnectedDVR()
 
 void CAutoPresetWidget::setChannel(int channel)
 {
-    // Its channel's choice whose save failed is tried again before another
-    // channel's tour takes its place.
-    keep();
     m_channel = channel;
     readSettings();
 }
 
 void CAutoPresetWidget::keep()
 {
-    m_stored.save(shownTour());
+    m_stored.keep(shownTour(), [channel = m_channel] { return tr("the preset tour of channel %1").arg(channel + 1); });
 }
 
 QMap<QString, QVariant> CAutoPresetWidget::shownTour() const
@@ -83,10 +77,11 @@ QMap<QString, QVariant> CAutoPresetWidget::shownTour() const
 
 void CAutoPresetWidget::readSettings()
 {
-    int start = 0;
-    int end = 0;
-    int interval = 0;
-    CAppSettings().readAutoPreset(m_channel, start, end, interval);
+    const CPendingSettings& pending = CPendingSettings::ofApplication();
+    const QStringList keys = CAppSettings::autoPresetKeys(m_channel);
+    const int start = pending.value(keys.at(0), 0).toInt();
+    const int end = pending.value(keys.at(1), 0).toInt();
+    const int interval = pending.value(keys.at(2), 0).toInt();
     selectStored(m_ui->StartPreset, start);
     selectStored(m_ui->EndPreset, end);
     selectStored(

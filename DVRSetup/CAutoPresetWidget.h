@@ -17,9 +17,9 @@ class CAutoPresetWidget;
 // closes right after, and the last of them waiting alone. Each channel's
 // choices are kept in the settings store as soon as the operator makes
 // them, whatever comes next: only those changed since they were shown, so
-// that another viewer's tour stays. A save that failed (the settings file
-// held by another program) is tried again before another channel's tour
-// shows, and as the page goes.
+// that another viewer's tour stays. A choice the settings file could not
+// take yet (held by another program) stays pending (CPendingSettings) and
+// shows whenever its channel's tour does.
 class CAutoPresetWidget : public QWidget {
     Q_OBJECT
 
@@ -31,7 +31,8 @@ public:
     // or does not answer is told on the page until a later one is taken.
     void setConnectedDVR(const DVR& dvr, int clientId, CDirectoryEntry::Id entry);
     void clearConnectedDVR();
-    // Shows the stored tour of the channel.
+    // Shows the channel's tour: as chosen on this viewer when that is not
+    // written yet, otherwise as stored.
     void setChannel(int channel);
     void readSettings();
 
@@ -43,7 +44,7 @@ protected:
 private slots:
     void OnClickedAutoStart();
     void OnClickedAutoEnd();
-    // Saves the choices shown that the operator changed.
+    // Keeps the choices shown that the operator changed.
     void keep();
 
 private:

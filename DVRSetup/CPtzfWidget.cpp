@@ -3,7 +3,7 @@
 #include "Connection/CApplicationSender.h"
 #include "Connection/COrderedCommands.h"
 #include "DVRSetup/CPresetNames.h"
-#include "Settings/CAppSettings.h"
+#include "Settings/CPendingSettings.h"
 #include "ui_CPtzfWidget.h"
 
 #include <QEvent>
@@ -88,7 +88,7 @@ CPtzfWidget::CPtzfWidget(QWidget* parent)
     m_repeatTimer = new QTimer(this);
     connect(m_repeatTimer, &QTimer::timeout, this, &CPtzfWidget::OnTimer);
 
-    m_ui->Speed->setValue(CAppSettings().readSetting(SPEED_KEY, 0).toInt());
+    m_ui->Speed->setValue(CPendingSettings::ofApplication().value(SPEED_KEY, 0).toInt());
     OnChangedSpeed(m_ui->Speed->value());
     m_storedSpeed.setLoaded(shownSpeed());
     // The operator's speed is kept as soon as it is chosen, a dragged one
@@ -103,7 +103,7 @@ CPtzfWidget::CPtzfWidget(QWidget* parent)
 CPtzfWidget::~CPtzfWidget()
 {
     endHeldMovement();
-    // A speed whose save failed gets its last try.
+    // A speed still being dragged.
     keepSpeed();
 }
 
@@ -114,7 +114,7 @@ QMap<QString, QVariant> CPtzfWidget::shownSpeed() const
 
 void CPtzfWidget::keepSpeed()
 {
-    m_storedSpeed.save(shownSpeed());
+    m_storedSpeed.keep(shownSpeed(), [] { return tr("the PTZ speed"); });
 }
 
 void CPtzfWidget::setConnectedDVR(const DVR& dvr, int clientId, CDirectoryEntry::Id entry)

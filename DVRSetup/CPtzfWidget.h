@@ -26,8 +26,9 @@ class CPtzfWidget;
 // waits, while a preset stored or recalled is an act that keeps its place
 // among them, in the order clicked. The
 // speed is kept in the settings store as soon as the operator chooses it,
-// and only then, so that another viewer's stays; a save that failed (the
-// settings file held by another program) is tried again as the page goes.
+// and only then, so that another viewer's stays; one the settings file
+// could not take yet (held by another program) stays pending
+// (CPendingSettings).
 class CPtzfWidget : public QWidget {
     Q_OBJECT
 
@@ -72,7 +73,7 @@ private:
     // dialect has no request for (empty) is not given to such a DVR.
     void send(const QString& what, cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int preset, bool repeat);
     QMap<QString, QVariant> shownSpeed() const;
-    // Saves the speed shown when the operator changed it.
+    // Keeps the speed shown when the operator changed it.
     void keepSpeed();
 
     std::unique_ptr<Ui::CPtzfWidget> m_ui;

@@ -178,6 +178,12 @@ QMap<QString, QVariant> CAppSettings::autoPreset(int channel, int start, int end
     return {{group + START_PRESET, start}, {group + END_PRESET, end}, {group + PRESET_INTERVAL, interval}};
 }
 
+QStringList CAppSettings::autoPresetKeys(int channel)
+{
+    const QString group = channelGroup(channel);
+    return {group + START_PRESET, group + END_PRESET, group + PRESET_INTERVAL};
+}
+
 void CAppSettings::readAutoPreset(int channel, int& start, int& end, int& interval)
 {
     const QString group = channelGroup(channel);
@@ -203,12 +209,25 @@ CWholeFileWriter::Result CAppSettings::save(QString* reason)
 
 CWholeFileWriter::Result CAppSettings::saveFilling(const std::function<void()>& fill, QString* reason)
 {
+    return saveWithin(CLockWaitShare::allowance(LOCK_WAIT_MS), true, fill, reason);
+}
+
+CWholeFileWriter::Result CAppSettings::trySave(QString* reason)
+{
+    if (m_writes.isEmpty())
+        return CWholeFileWriter::Result::Written;
+    return saveWithin(0, false, {}, reason);
+}
+
+CWholeFileWriter::Result CAppSettings::saveWithin(
+    int waitMs, bool log, const std::function<void()>& fill, QString* reason)
+{
     QString why;
-    const CWholeFileWriter::Result result = mergeIntoFile(fill, &why);
+    const CWholeFileWriter::Result result = mergeIntoFile(waitMs, fill, &why);
     m_writes.clear();
     m_fileValues.reset();
     const QByteArray path = QDir::toNativeSeparators(fileName()).toLocal8Bit();
-    if (result == CWholeFileWriter::Result::Failed)
+    if (result == CWholeFileWriter::Result::Failed && log)
         qWarning("error: settings not saved to %s: %s", path.constData(), qPrintable(why));
     else if (result == CWholeFileWriter::Result::Unconfirmed)
         qWarning("error: settings saved to %s but not confirmed on the disk: %s", path.constData(), qPrintable(why));
@@ -217,11 +236,10 @@ CWholeFileWriter::Result CAppSettings::saveFilling(const std::function<void()>& 
     return result;
 }
 
-CWholeFileWriter::Result CAppSettings::mergeIntoFile(const std::function<void()>& fill, QString* reason)
+CWholeFileWriter::Result CAppSettings::mergeIntoFile(int allowance, const std::function<void()>& fill, QString* reason)
 {
     const QString path = fileName();
     const QString lockPath = path + QStringLiteral(".lock");
-    const int allowance = CLockWaitShare::allowance(LOCK_WAIT_MS);
     const QDeadlineTimer deadline(allowance);
     QElapsedTimer waiting;
     waiting.start();

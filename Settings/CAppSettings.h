@@ -92,6 +92,8 @@ public:
     // A channel's preset tour as keys and values to write, the keys in the
     // group "channel" and the channel number; readAutoPreset reads them.
     static QMap<QString, QVariant> autoPreset(int channel, int start, int end, int interval);
+    // Those keys: the start's, the end's and the interval's.
+    static QStringList autoPresetKeys(int channel);
     void readAutoPreset(int channel, int& start, int& end, int& interval);
 
     // The stored language name, or the English name of the system language
@@ -111,6 +113,11 @@ public:
     // one waited is so never undone. Not run when the save fails before
     // (the lock not had, the file unreadable). `fill` must not save.
     CWholeFileWriter::Result saveFilling(const std::function<void()>& fill, QString* reason = nullptr);
+    // The same as save() while the lock is free this moment; otherwise it
+    // fails at once, without waiting for its turn, so that the operator's
+    // click does not wait. Logs nothing: the caller keeps what failed and
+    // tells it.
+    CWholeFileWriter::Result trySave(QString* reason = nullptr);
 
     static QString fileName();
     // The operator's sentence for a save that was not Written: the file, the
@@ -119,7 +126,10 @@ public:
 
 private:
     static QString channelGroup(int channel);
-    CWholeFileWriter::Result mergeIntoFile(const std::function<void()>& fill, QString* reason);
+    // Saves within `waitMs` for the lock (0: one try), logging a failure
+    // when asked.
+    CWholeFileWriter::Result saveWithin(int waitMs, bool log, const std::function<void()>& fill, QString* reason);
+    CWholeFileWriter::Result mergeIntoFile(int allowance, const std::function<void()>& fill, QString* reason);
     static QString inUseReason(const QString& lockPath);
     // The user's file as it was when first asked for since the last save.
     const QMap<QString, QVariant>& fileValues() const;

@@ -15,12 +15,25 @@ QVariant CChangedSettings::loaded(const QString& key) const
 CWholeFileWriter::Result CChangedSettings::save(const QMap<QString, QVariant>& shown, QString* reason)
 {
     CAppSettings settings;
-    for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
-        if (m_loaded.value(it.key()) != *it)
-            settings.writeSetting(it.key(), *it);
-    }
+    settings.writeSettings(changes(shown));
     const CWholeFileWriter::Result saved = settings.save(reason);
     if (saved != CWholeFileWriter::Result::Failed)
         m_loaded.insert(shown);
     return saved;
+}
+
+void CChangedSettings::keep(const QMap<QString, QVariant>& shown, const CPendingSettings::Naming& name)
+{
+    CPendingSettings::ofApplication().keep(changes(shown), name);
+    m_loaded.insert(shown);
+}
+
+QMap<QString, QVariant> CChangedSettings::changes(const QMap<QString, QVariant>& shown) const
+{
+    QMap<QString, QVariant> changed;
+    for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
+        if (m_loaded.value(it.key()) != *it)
+            changed.insert(it.key(), *it);
+    }
+    return changed;
 }

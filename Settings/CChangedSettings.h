@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Common/CWholeFileWriter.h"
+#include "Settings/CPendingSettings.h"
 
 #include <QMap>
 #include <QString>
@@ -12,7 +13,9 @@
 // value the page shows otherwise than stored (one no control offers) counts
 // as loaded, and stays stored as it is unless the operator changes it. The
 // settings store is opened for each save; a failed save (the reason as
-// CAppSettings::save gives it) keeps the changes pending for the next one.
+// CAppSettings::save gives it) keeps the changes pending for the next one;
+// a page whose choices are saved as they are made hands them to
+// CPendingSettings instead, which keeps them until the file takes them.
 // GUI thread.
 class CChangedSettings {
 public:
@@ -22,7 +25,12 @@ public:
     // Writes the keys of `shown` whose value differs from the loaded one,
     // all or none; unless Failed, they are then the loaded values.
     CWholeFileWriter::Result save(const QMap<QString, QVariant>& shown, QString* reason = nullptr);
+    // Hands those keys to the application's pending settings, written at
+    // once when the file is free; they are then the loaded values.
+    void keep(const QMap<QString, QVariant>& shown, const CPendingSettings::Naming& name);
 
 private:
+    QMap<QString, QVariant> changes(const QMap<QString, QVariant>& shown) const;
+
     QMap<QString, QVariant> m_loaded;
 };

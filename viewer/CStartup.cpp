@@ -2,6 +2,7 @@
 
 #include "Common/CComboListFit.h"
 #include "Common/CCoreMetaTypes.h"
+#include "Common/CPlainMessageBox.h"
 #include "Common/CFileListLocale.h"
 #include "Connection/CApplicationSender.h"
 #include "Connection/COrderedCommands.h"
@@ -9,6 +10,7 @@
 #include "Settings/CAppSettings.h"
 #include "Settings/CLanguage.h"
 #include "Settings/CLockWaitShare.h"
+#include "Settings/CPendingSettings.h"
 #include "viewer/Viewer.h"
 
 #include <QCoreApplication>
@@ -65,13 +67,19 @@ std::unique_ptr<Viewer> CStartup::showMainWindow()
 
 void CStartup::end(std::unique_ptr<Viewer> window)
 {
+    QString reason;
+    QStringList lost;
     {
         const CLockWaitShare oneWait;
         window.reset();
+        lost = CPendingSettings::ofApplication().saveOrGiveUp(&reason);
     }
     // The closed connections' stop requests and the relays' pending
-    // switch-offs.
+    // switch-offs, before the message waits for the operator.
     sendPendingCommands();
+    if (!lost.isEmpty())
+        CPlainMessageBox::warning(
+            nullptr, CPendingSettings::tr("Settings"), CPendingSettings::lostMessage(lost, reason));
 }
 
 void CStartup::sendPendingCommands(int timeoutMs)

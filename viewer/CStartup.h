@@ -34,11 +34,11 @@ public:
     // CAppSettings::LOCK_WAIT_MS at most, once.
     static std::unique_ptr<Viewer> showMainWindow();
     // Once the event loop has ended: the window goes, with every message its
-    // children hold, then sendPendingCommands. Its going saves what the
-    // operator chose on the live control panel and could not save then (the
-    // PTZ speed, a channel's tour: more than one save): a settings file that
-    // another program holds delays it by CAppSettings::LOCK_WAIT_MS at most,
-    // once.
+    // children hold, and what the operator chose on this viewer and the
+    // settings file could not take yet (CPendingSettings) is saved; a
+    // settings file that another program holds delays that by
+    // CAppSettings::LOCK_WAIT_MS at most, once. Then sendPendingCommands,
+    // and what could still not be saved is told to the operator.
     static void end(std::unique_ptr<Viewer> window);
     // After the main window has gone: the relays' pending switch-offs go
     // out now, and the end waits at most the given time for every DVR's

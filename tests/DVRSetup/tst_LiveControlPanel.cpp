@@ -12,16 +12,20 @@
 #include "Recording/CReadDVRData.h"
 #include "Settings/CAppSettings.h"
 #include "Settings/CLanguage.h"
+#include "Settings/CPendingSettings.h"
 #include "TestDvr.h"
 #include "TestDvrAnswers.h"
 #include "TestDvrPictureSet.h"
 #include "WireBuilder.h"
 
 #include <QComboBox>
+#include <QEventLoop>
 #include <QLabel>
+#include <QLockFile>
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
@@ -134,6 +138,10 @@ private slots:
     void ptzfSpeedIsKept();
     void tourSettings_data();
     void tourSettings();
+    void choicesWhileTheFileIsHeld_data();
+    void choicesWhileTheFileIsHeld();
+    void noChoiceWaitsForTheFile_data();
+    void noChoiceWaitsForTheFile();
     void pictureIsReadOncePerDvr();
     void pictureWrites();
     void pictureReplies_data();
@@ -164,8 +172,12 @@ private:
     static QList<int> storedTour(int channel);
     QList<int> sliderValues() const;
 
+    // Holds the settings file's lock as another program does while it saves.
+    void holdSettings();
+
     std::unique_ptr<TestDvr> m_dvr;
     std::unique_ptr<CLiveCtrlWidget> m_panel;
+    std::unique_ptr<QLockFile> m_settingsLock;
     // A's two entries and B's.
     CDirectoryEntry::Id m_entryA = CDirectoryEntry::NONE;
     CDirectoryEntry::Id m_entryA2 = CDirectoryEntry::NONE;
@@ -204,6 +216,9 @@ void tst_LiveControlPanel::init()
 void tst_LiveControlPanel::cleanup()
 {
     m_panel.reset();
+    // A row's choices still pending are written before the next row starts.
+    m_settingsLock.reset();
+    QTRY_VERIFY(CPendingSettings::ofApplication().isEmpty());
     // A switch-off outlives the panel; it must not outlive the DVR.
     CRelaySwitches& relays = CRelaySwitches::ofApplication();
     relays.sendAllNow();
@@ -266,6 +281,12 @@ void tst_LiveControlPanel::chooseTour() const
     chooseEntry(*child<QComboBox>("StartPreset"), 1);
     chooseEntry(*child<QComboBox>("EndPreset"), 4);
     chooseEntry(*child<QComboBox>("Interval"), 1); // 10 s
+}
+
+void tst_LiveControlPanel::holdSettings()
+{
+    m_settingsLock = std::make_unique<QLockFile>(CAppSettings::fileName() + QStringLiteral(".lock"));
+    QVERIFY(m_settingsLock->tryLock(0));
 }
 
 QList<int> tst_LiveControlPanel::storedTour(int channel)
@@ -669,6 +690,16 @@ void tst_LiveControlPanel::ptzfSpeedIsKept()
     QTest::keyClick(page->findChild<QSlider*>("Speed"), Qt::Key_Down);
     QCOMPARE(page->findChild<QLabel*>("SpeedLabel")->text(), "Fast");
     QCOMPARE(CAppSettings().readSetting(QStringLiteral("Speed")), QVariant(2));
+    // A dragged speed, once let go, with the page still there.
+    auto* slider = page->findChild<QSlider*>("Speed");
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+    QTest::mousePress(slider, Qt::LeftButton, {}, handleAt(slider, 2));
+    QTest::mouseMove(slider, handleAt(slider, 0));
+    QCOMPARE(CAppSettings().readSetting(QStringLiteral("Speed")), QVariant(2));
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, handleAt(slider, 0));
+    QCOMPARE(slider->value(), 0);
+    QCOMPARE(CAppSettings().readSetting(QStringLiteral("Speed")), QVariant(0));
     // Another viewer's later speed is not undone as the page goes.
     CAppSettings().writeSetting(QStringLiteral("Speed"), 1);
     page.reset();
@@ -748,6 +779,121 @@ void tst_LiveControlPanel::tourSettings()
     const QStringList texts{child<QComboBox>("StartPreset")->currentText(),
         child<QComboBox>("EndPreset")->currentText(), child<QComboBox>("Interval")->currentText()};
     QCOMPARE(texts, shown);
+}
+
+void tst_LiveControlPanel::choicesWhileTheFileIsHeld_data()
+{
+    // Each step: "tour" (chooseTour() on the channel shown), "tour 3 6 20"
+    // (start preset 3, end preset 6, 20 s), "speed" (Very Fast by the
+    // keyboard), "frame N" (the panel's screen shows channel N), "release"
+    // (the other program lets the lock go), "close" (the panel goes). The
+    // settings file is held from the start.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QList<int>>("tour3"); // kept in the end: channel 3's tour
+    QTest::addColumn<QList<int>>("tour4");
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<QStringList>("shown"); // the tour shown in the end, while the panel is there
+    const QList<int> none{0, 0, 0};
+    const QList<int> chosen{1, 4, 10};
+    const QStringList chosenNames{"preset 2", "preset 5", "10"};
+    const QStringList fresh{"preset 1", "preset 1", "5"};
+    QTest::newRow("a tour, written once the file is free")
+        << QStringList{"tour", "release"} << chosen << none << 0 << chosenNames;
+    QTest::newRow("a tour, another channel framed and back")
+        << QStringList{"tour", "frame 4", "frame 3", "release"} << chosen << none << 0 << chosenNames;
+    QTest::newRow("two channels' tours")
+        << QStringList{"tour", "frame 4", "tour 3 6 20", "frame 3", "release"} << chosen << QList<int>{2, 5, 20} << 0
+        << chosenNames;
+    QTest::newRow("another channel framed while held: its own tour shows")
+        << QStringList{"tour", "frame 4", "release"} << chosen << none << 0 << fresh;
+    QTest::newRow("the speed") << QStringList{"speed", "release"} << none << none << 3 << fresh;
+    QTest::newRow("the panel goes while held")
+        << QStringList{"speed", "tour", "close", "release"} << chosen << none << 3 << QStringList();
+}
+
+// A choice that the settings file cannot take while another program holds
+// it stays this viewer's: shown as chosen, written on its own as soon as
+// the file is free, whatever the operator frames meanwhile.
+void tst_LiveControlPanel::choicesWhileTheFileIsHeld()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QList<int>, tour3);
+    QFETCH(QList<int>, tour4);
+    QFETCH(int, speed);
+    QFETCH(QStringList, shown);
+
+    connectDvr(false);
+    QTest::mouseClick(child("DVRControl1"), Qt::LeftButton);
+    holdSettings();
+    for (const QString& step : steps) {
+        if (step == "tour") {
+            chooseTour();
+        } else if (step == "tour 3 6 20") {
+            chooseEntry(*child<QComboBox>("StartPreset"), 2);
+            chooseEntry(*child<QComboBox>("EndPreset"), 5);
+            chooseEntry(*child<QComboBox>("Interval"), 3);
+        } else if (step == "speed") {
+            QTest::keyClick(child<QSlider>("Speed"), Qt::Key_End);
+        } else if (step.startsWith("frame ")) {
+            m_panel->setSelectedChannel(step.mid(6).toInt());
+        } else if (step == "close") {
+            m_panel.reset();
+        } else if (step == "release") {
+            // Nothing was written while held.
+            QCOMPARE(storedTour(CHANNEL), QList<int>({0, 0, 0}));
+            QCOMPARE(CAppSettings().readSetting(QStringLiteral("Speed"), 0), QVariant(0));
+            m_settingsLock.reset();
+        }
+    }
+    // No other event: the pending choices are tried again on their own.
+    QTRY_COMPARE(storedTour(CHANNEL), tour3);
+    QTRY_COMPARE(storedTour(CHANNEL + 1), tour4);
+    QTRY_COMPARE(CAppSettings().readSetting(QStringLiteral("Speed"), 0), QVariant(speed));
+    QVERIFY(CPendingSettings::ofApplication().isEmpty());
+    if (!m_panel)
+        return;
+    const QStringList texts{child<QComboBox>("StartPreset")->currentText(),
+        child<QComboBox>("EndPreset")->currentText(), child<QComboBox>("Interval")->currentText()};
+    QCOMPARE(texts, shown);
+    QCOMPARE(child<QSlider>("Speed")->value(), speed);
+}
+
+void tst_LiveControlPanel::noChoiceWaitsForTheFile_data()
+{
+    QTest::addColumn<QString>("choice");
+    QTest::newRow("a tour's start") << "tour";
+    QTest::newRow("the speed") << "speed";
+    QTest::newRow("another channel framed after a tour's choice") << "frame";
+}
+
+// While another program holds the settings file, the operator's next
+// event is not held back by a choice: the choice's handling runs no wait
+// in which other events are taken meanwhile.
+void tst_LiveControlPanel::noChoiceWaitsForTheFile()
+{
+    QFETCH(QString, choice);
+    connectDvr(false);
+    QTest::mouseClick(child("DVRControl1"), Qt::LeftButton);
+    holdSettings();
+    if (choice == "frame")
+        chooseEntry(*child<QComboBox>("StartPreset"), 2);
+    bool otherEventTaken = false;
+    bool takenDuringChoice = true;
+    QEventLoop running;
+    QTimer::singleShot(0, this, [&] {
+        QTimer::singleShot(0, this, [&] { otherEventTaken = true; });
+        if (choice == "tour")
+            chooseEntry(*child<QComboBox>("StartPreset"), 2);
+        else if (choice == "speed")
+            QTest::keyClick(child<QSlider>("Speed"), Qt::Key_End);
+        else
+            m_panel->setSelectedChannel(CHANNEL + 1);
+        takenDuringChoice = otherEventTaken;
+        running.quit();
+    });
+    running.exec();
+    QVERIFY(!takenDuringChoice);
+    QVERIFY(!CPendingSettings::ofApplication().isEmpty());
 }
 
 void tst_LiveControlPanel::pictureIsReadOncePerDvr()
@@ -930,6 +1076,8 @@ void tst_LiveControlPanel::pageButtons()
         return QStringList{child<QLabel>("SpeedLabel")->text(), child<QComboBox>("presetNum")->currentText(),
             child<QComboBox>("StartPreset")->currentText(), child<QComboBox>("EndPreset")->currentText()};
     };
+    // Whatever this row's end, the later rows run in English.
+    const auto english = qScopeGuard([] { CLanguage().applyLanguage(QStringLiteral("English")); });
     QVERIFY(CLanguage().applyLanguage(QStringLiteral("French")));
     QTRY_COMPARE(names(), QStringList({"Très rapide", "préréglage 99", "préréglage 1", "préréglage 5"}));
     CLanguage().applyLanguage(QStringLiteral("English"));

@@ -5,6 +5,7 @@
 #include "Settings/CIniFileReader.h"
 #include "Settings/CIniWriter.h"
 #include "Settings/CLockWaitShare.h"
+#include "Settings/CPendingSettings.h"
 #include "Settings/CPCSetupDialog.h"
 #include "TestDvr.h"
 #include "WidgetChild.h"
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRect>
@@ -28,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <cerrno>
 #include <memory>
 #include <optional>
@@ -192,7 +195,9 @@ void chooseSpeedAndTour(CLiveCtrlWidget& panel, bool whole)
 
 // A viewer started with the settings free. On the go the operator chooses
 // the PTZ speed and a tour's start preset (each saved at once, if the
-// settings are free then), and closes the window.
+// settings are free then), and closes the window. What the end tells the
+// operator is written out as "told: " and the text, its lines parted by
+// " | ", and answered.
 int viewerEnd()
 {
     TestDvr dvr;
@@ -203,6 +208,17 @@ int viewerEnd()
     if (!readyThenWait())
         return 2;
     chooseSpeedAndTour(*window->findChild<CLiveCtrlWidget*>(), false);
+    QTimer operatorAnswers;
+    QObject::connect(&operatorAnswers, &QTimer::timeout, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        QFile output;
+        if (output.open(stdout, QIODevice::WriteOnly))
+            output.write("told: " + box->text().replace(u'\n', QStringLiteral(" | ")).toUtf8() + '\n');
+        box->button(QMessageBox::Ok)->click();
+    });
+    operatorAnswers.start(20);
     CStartup::end(std::move(window));
     return 0;
 }
@@ -221,7 +237,9 @@ int livePanel(bool change)
         return 2;
     if (change)
         chooseSpeedAndTour(*panel, true);
-    return 0;
+    // As the program's end: what the file could not take at once.
+    QString reason;
+    return CPendingSettings::ofApplication().saveOrGiveUp(&reason).isEmpty() ? 0 : 4;
 }
 
 QLockFile& settingsLock()
@@ -592,8 +610,8 @@ void tst_CAppSettings::lockOfAnotherProgram_data()
     // The probe's and the PC options' saves share one wait.
     QTest::newRow("held by a live program, a viewer's first start")
         << "live" << false << 0 << QString(VIEWER_START) << 1 << false;
-    // The speed and the tour start chosen, each failing on its own; their
-    // saves at the end share one wait.
+    // The speed and the tour start chosen, each failing at once and kept;
+    // the end's save of both waits once, fails, and is told.
     QTest::newRow("held by a live program, a viewer's end after two choices")
         << "live" << false << 0 << QString(VIEWER_END) << 3 << false;
     QTest::newRow("naming another computer") << "another computer" << false << 1 << none << 0 << false;
@@ -658,6 +676,13 @@ void tst_CAppSettings::lockOfAnotherProgram()
         QVERIFY(go(holder));
         QVERIFY(viewerProgram.waitForFinished(60000));
         QCOMPARE(viewerProgram.exitCode(), 0);
+        const QString told = QString::fromUtf8(viewerProgram.readAllStandardOutput());
+        if (viewer == QLatin1String(VIEWER_END))
+            QCOMPARE(told,
+                "told: These choices could not be saved to " + path + " (it is in use by another program, which holds "
+                    "the lock file " + lockPath + ") and are lost: | the PTZ speed | the preset tour of channel 4\n");
+        else
+            QCOMPARE(told, QString());
     } else {
         const CLockWaitShare oneWait;
         for (int i = 0; i < saves; ++i) {
