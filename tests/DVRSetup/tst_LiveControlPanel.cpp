@@ -115,6 +115,9 @@ QPoint handleAt(QSlider* slider, int value)
     QStyleOptionSlider option;
     option.initFrom(slider);
     option.orientation = slider->orientation();
+    // As the slider draws itself: a vertical one has its minimum at the bottom.
+    option.upsideDown
+        = slider->orientation() == Qt::Vertical ? !slider->invertedAppearance() : slider->invertedAppearance();
     option.minimum = slider->minimum();
     option.maximum = slider->maximum();
     option.sliderPosition = value;
@@ -892,6 +895,7 @@ void tst_LiveControlPanel::noChoiceWaitsForTheFile()
         running.quit();
     });
     running.exec();
+    QTRY_VERIFY(otherEventTaken);
     QVERIFY(!takenDuringChoice);
     QVERIFY(!CPendingSettings::ofApplication().isEmpty());
 }
