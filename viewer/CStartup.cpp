@@ -2,8 +2,8 @@
 
 #include "Common/CComboListFit.h"
 #include "Common/CCoreMetaTypes.h"
-#include "Common/CPlainMessageBox.h"
 #include "Common/CFileListLocale.h"
+#include "Common/CPlainMessageBox.h"
 #include "Connection/CApplicationSender.h"
 #include "Connection/COrderedCommands.h"
 #include "DVRSetup/CRelaySwitches.h"

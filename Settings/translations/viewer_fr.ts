@@ -30,6 +30,10 @@
         <source>Interval(sec)</source>
         <translation>Intervalle (s)</translation>
     </message>
+    <message>
+        <source>the preset tour of channel %1</source>
+        <translation>la tournée de préréglages du canal %1</translation>
+    </message>
 </context>
 <context>
     <name>CBackupWidget</name>
@@ -881,6 +885,17 @@
     </message>
 </context>
 <context>
+    <name>CPendingSettings</name>
+    <message>
+        <source>These choices could not be saved to %1 (%2) and are lost:</source>
+        <translation>Ces choix n’ont pas pu être enregistrés dans %1 (%2) et sont perdus :</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+</context>
+<context>
     <name>CPictureWidget</name>
     <message>
         <source>Contrast</source>
@@ -988,6 +1003,10 @@
     <message>
         <source>Very Fast</source>
         <translation>Très rapide</translation>
+    </message>
+    <message>
+        <source>the PTZ speed</source>
+        <translation>la vitesse PTZ</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@
         <source>Interval(sec)</source>
         <translation>간격(초)</translation>
     </message>
+    <message>
+        <source>the preset tour of channel %1</source>
+        <translation>채널 %1의 프리셋 투어</translation>
+    </message>
 </context>
 <context>
     <name>CBackupWidget</name>
@@ -881,6 +885,17 @@
     </message>
 </context>
 <context>
+    <name>CPendingSettings</name>
+    <message>
+        <source>These choices could not be saved to %1 (%2) and are lost:</source>
+        <translation>다음 선택 사항을 %1에 저장하지 못하여 잃었습니다 (%2):</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+</context>
+<context>
     <name>CPictureWidget</name>
     <message>
         <source>Contrast</source>
@@ -988,6 +1003,10 @@
     <message>
         <source>Very Fast</source>
         <translation>매우 빠름</translation>
+    </message>
+    <message>
+        <source>the PTZ speed</source>
+        <translation>PTZ 속도</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@
         <source>Interval(sec)</source>
         <translation>Intervall (s)</translation>
     </message>
+    <message>
+        <source>the preset tour of channel %1</source>
+        <translation>forhåndsinnstillingsrunden for kanal %1</translation>
+    </message>
 </context>
 <context>
     <name>CBackupWidget</name>
@@ -881,6 +885,17 @@
     </message>
 </context>
 <context>
+    <name>CPendingSettings</name>
+    <message>
+        <source>These choices could not be saved to %1 (%2) and are lost:</source>
+        <translation>Disse valgene kunne ikke lagres i %1 (%2) og er tapt:</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Innstillinger</translation>
+    </message>
+</context>
+<context>
     <name>CPictureWidget</name>
     <message>
         <source>Contrast</source>
@@ -988,6 +1003,10 @@
     <message>
         <source>Very Fast</source>
         <translation>Svært rask</translation>
+    </message>
+    <message>
+        <source>the PTZ speed</source>
+        <translation>PTZ-hastigheten</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@
         <source>Interval(sec)</source>
         <translation>Интервал (с)</translation>
     </message>
+    <message>
+        <source>the preset tour of channel %1</source>
+        <translation>обход предустановок канала %1</translation>
+    </message>
 </context>
 <context>
     <name>CBackupWidget</name>
@@ -881,6 +885,17 @@
     </message>
 </context>
 <context>
+    <name>CPendingSettings</name>
+    <message>
+        <source>These choices could not be saved to %1 (%2) and are lost:</source>
+        <translation>Эти настройки не удалось сохранить в %1 (%2), и они потеряны:</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+</context>
+<context>
     <name>CPictureWidget</name>
     <message>
         <source>Contrast</source>
@@ -988,6 +1003,10 @@
     <message>
         <source>Very Fast</source>
         <translation>Очень быстро</translation>
+    </message>
+    <message>
+        <source>the PTZ speed</source>
+        <translation>скорость PTZ</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@
         <source>Interval(sec)</source>
         <translation>間隔(秒)</translation>
     </message>
+    <message>
+        <source>the preset tour of channel %1</source>
+        <translation>頻道 %1 的預設點巡航</translation>
+    </message>
 </context>
 <context>
     <name>CBackupWidget</name>
@@ -881,6 +885,17 @@
     </message>
 </context>
 <context>
+    <name>CPendingSettings</name>
+    <message>
+        <source>These choices could not be saved to %1 (%2) and are lost:</source>
+        <translation>這些選擇無法儲存到 %1（%2），已遺失：</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
     <name>CPictureWidget</name>
     <message>
         <source>Contrast</source>
@@ -988,6 +1003,10 @@
     <message>
         <source>Very Fast</source>
         <translation>極快</translation>
+    </message>
+    <message>
+        <source>the PTZ speed</source>
+        <translation>PTZ 速度</translation>
     </message>
 </context>
 <context>

@@ -804,9 +804,8 @@ void tst_LiveControlPanel::choicesWhileTheFileIsHeld_data()
         << QStringList{"tour", "release"} << chosen << none << 0 << chosenNames;
     QTest::newRow("a tour, another channel framed and back")
         << QStringList{"tour", "frame 4", "frame 3", "release"} << chosen << none << 0 << chosenNames;
-    QTest::newRow("two channels' tours")
-        << QStringList{"tour", "frame 4", "tour 3 6 20", "frame 3", "release"} << chosen << QList<int>{2, 5, 20} << 0
-        << chosenNames;
+    QTest::newRow("two channels' tours") << QStringList{"tour", "frame 4", "tour 3 6 20", "frame 3", "release"}
+                                         << chosen << QList<int>{2, 5, 20} << 0 << chosenNames;
     QTest::newRow("another channel framed while held: its own tour shows")
         << QStringList{"tour", "frame 4", "release"} << chosen << none << 0 << fresh;
     QTest::newRow("the speed") << QStringList{"speed", "release"} << none << none << 3 << fresh;

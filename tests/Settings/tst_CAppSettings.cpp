@@ -5,8 +5,8 @@
 #include "Settings/CIniFileReader.h"
 #include "Settings/CIniWriter.h"
 #include "Settings/CLockWaitShare.h"
-#include "Settings/CPendingSettings.h"
 #include "Settings/CPCSetupDialog.h"
+#include "Settings/CPendingSettings.h"
 #include "TestDvr.h"
 #include "WidgetChild.h"
 #include "viewer/CStartup.h"
@@ -679,8 +679,10 @@ void tst_CAppSettings::lockOfAnotherProgram()
         const QString told = QString::fromUtf8(viewerProgram.readAllStandardOutput());
         if (viewer == QLatin1String(VIEWER_END))
             QCOMPARE(told,
-                "told: These choices could not be saved to " + path + " (it is in use by another program, which holds "
-                    "the lock file " + lockPath + ") and are lost: | the PTZ speed | the preset tour of channel 4\n");
+                "told: These choices could not be saved to " + path
+                    + " (it is in use by another program, which holds "
+                      "the lock file "
+                    + lockPath + ") and are lost: | the PTZ speed | the preset tour of channel 4\n");
         else
             QCOMPARE(told, QString());
     } else {
