@@ -116,7 +116,7 @@ void tst_CBackupWidget::cleanup()
 void tst_CBackupWidget::prepare(CBackupWidget& panel, std::time_t start, std::time_t end)
 {
     panel.show();
-    panel.search(m_dvr->dvrRecord(), 2, 1);
+    panel.search(m_dvr->dvrRecord(), 1, 2, 1);
     QTRY_VERIFY(!panel.findChild<CRemoteSearch*>()->waitDialog()->isVisible());
     ShownSearch::chooseBackupRange(&panel, start, end);
 }
@@ -126,7 +126,7 @@ void tst_CBackupWidget::range()
     const std::time_t before = CDateTime::currentWallClock();
     CBackupWidget panel;
     panel.show();
-    panel.search(m_dvr->dvrRecord(), 2, 1);
+    panel.search(m_dvr->dvrRecord(), 1, 2, 1);
     QTRY_VERIFY(!panel.findChild<CRemoteSearch*>()->waitDialog()->isVisible());
     const std::time_t after = CDateTime::currentWallClock();
     auto* label = panel.findChild<QLabel*>("BackupTime");
