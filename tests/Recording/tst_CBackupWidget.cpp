@@ -12,6 +12,7 @@
 #include "Recording/CPlaybackWidget.h"
 #include "Recording/CRemoteSearch.h"
 #include "Recording/CSearchWidget.h"
+#include "Recording/CTimeLine.h"
 #include "Settings/CAppSettings.h"
 #include "ShownSearch.h"
 #include "TestDvr.h"
@@ -19,6 +20,7 @@
 #include "TestDvrRecordings.h"
 #include "TestDvrStreams.h"
 
+#include <QCalendarWidget>
 #include <QDir>
 #include <QLabel>
 #include <QLoggingCategory>
@@ -71,6 +73,8 @@ private slots:
     void cleanup();
     void range();
     void languageChangeKeepsTheLabels();
+    void forgettingTheDvr_data();
+    void forgettingTheDvr();
     void progress_data();
     void progress();
     void wiredBackups_data();
@@ -168,6 +172,58 @@ void tst_CBackupWidget::languageChangeKeepsTheLabels()
     QCOMPARE(backup.findChild<QLabel*>("BackupTime")->text(), "2024-03-10  10:00 ~ 2024-03-10  10:03");
     QCOMPARE(playback.findChild<QLabel*>("PbStartTime")->text(), "2024-03-10  10:07");
     QCOMPARE(backup.findChild<QPushButton*>("Range60")->text(), "1 hour");
+}
+
+void tst_CBackupWidget::forgettingTheDvr_data()
+{
+    QTest::addColumn<bool>("backup");
+    // The label that reads the chosen time: the range or the start time.
+    QTest::addColumn<QString>("label");
+    QTest::newRow("backup") << true << "BackupTime";
+    QTest::newRow("playback") << false << "PbStartTime";
+}
+
+// What a page forgets, its labels forget too: the range or the start time,
+// the calendar's date and the time line's hour show now, the time the next
+// search asks for. The no-DVR line reads whole beside the label that comes
+// back as the operator moves the time.
+void tst_CBackupWidget::forgettingTheDvr()
+{
+    QFETCH(bool, backup);
+    QFETCH(QString, label);
+    CBackupWidget backupPage;
+    CPlaybackWidget playbackPage;
+    QWidget* page = backup ? static_cast<QWidget*>(&backupPage) : &playbackPage;
+    page->resize(1000, 300);
+    page->show();
+    backup ? backupPage.search(m_dvr->dvrRecord(), 1, 2, 1) : playbackPage.search(m_dvr->dvrRecord(), 1, 2, 1);
+    QTRY_VERIFY(!page->findChild<CRemoteSearch*>()->waitDialog()->isVisible());
+    auto* search = page->findChild<CSearchWidget*>();
+    if (backup)
+        ShownSearch::chooseBackupRange(page, at("2024-03-10 10:00"), at("2024-03-10 10:03"));
+    else
+        ShownSearch::moveTo(search, at("2024-03-10 10:07"));
+    auto* shown = page->findChild<QLabel*>(label);
+    QVERIFY(!shown->text().isEmpty());
+
+    const QDateTime before = CDateTime::convert_Timet_QDateTime(long(CDateTime::currentWallClock()));
+    backup ? backupPage.forgetDvr() : playbackPage.forgetDvr();
+    const QDateTime after = CDateTime::convert_Timet_QDateTime(long(CDateTime::currentWallClock()));
+    QCOMPARE(shown->text(), QString());
+    const QDate date = page->findChild<QCalendarWidget*>()->selectedDate();
+    QVERIFY2(date == before.date() || date == after.date(), qPrintable(date.toString()));
+    const int hour = page->findChild<CTimeLine*>()->getHour();
+    QVERIFY(hour == before.time().hour() || hour == after.time().hour());
+    const auto* line = page->findChild<QLabel*>("NoDvrLine");
+    QVERIFY(line->isVisible());
+    if (backup)
+        QVERIFY(!backupPage.findChild<QPushButton*>("BackupStart")->isEnabled());
+
+    ShownSearch::moveTo(search, at("2024-03-10 10:07"));
+    QVERIFY(!shown->text().isEmpty());
+    QVERIFY(!line->geometry().intersects(shown->geometry()));
+    QVERIFY(line->width() >= line->sizeHint().width());
+    QVERIFY(line->height() >= line->sizeHint().height());
 }
 
 void tst_CBackupWidget::progress_data()
