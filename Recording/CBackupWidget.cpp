@@ -70,9 +70,9 @@ void CBackupWidget::layoutPanel()
     ui->BackupTime->adjustSize();
     const int progressWidth = width() - ui->BackupTime->width() - ui->BackupControl->width() - PROGRESS_SPARE;
     ui->progressBar->setGeometry(0, 0, progressWidth, LINE_HEIGHT);
-    // The no-DVR line takes the idle progress bar's place, in the strip
-    // above the search panel.
-    m_noDvr->setGeometry(0, 0, progressWidth, TOP);
+    // The no-DVR line has the strip above the search panel and the controls
+    // to itself: the range it would run under is hidden while it shows.
+    m_noDvr->setGeometry(0, 0, width(), TOP);
     // Right after the bar, never over it, however long the range reads.
     ui->BackupTime->move(progressWidth + PROGRESS_SPARE / 2, 0);
 }
@@ -130,8 +130,10 @@ void CBackupWidget::showNoDvr()
 {
     const bool none = !m_remote->hasDvr();
     m_noDvr->setVisible(none);
-    // The line takes the idle progress bar's place.
+    // The line takes the place of the idle progress bar and of the range,
+    // which backs nothing up without a DVR.
     ui->progressBar->setVisible(!none);
+    ui->BackupTime->setVisible(!none);
     ui->BackupStart->setEnabled(!none && !isBackup());
 }
 

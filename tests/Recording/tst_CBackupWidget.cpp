@@ -14,6 +14,7 @@
 #include "Recording/CSearchWidget.h"
 #include "Recording/CTimeLine.h"
 #include "Settings/CAppSettings.h"
+#include "Settings/CLanguage.h"
 #include "ShownSearch.h"
 #include "TestDvr.h"
 #include "TestDvrPlayback.h"
@@ -28,6 +29,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -185,8 +187,8 @@ void tst_CBackupWidget::forgettingTheDvr_data()
 
 // What a page forgets, its labels forget too: the range or the start time,
 // the calendar's date and the time line's hour show now, the time the next
-// search asks for. The no-DVR line reads whole beside the label that comes
-// back as the operator moves the time.
+// search asks for. The no-DVR line reads whole in every language, under no
+// label, also as the operator moves the time.
 void tst_CBackupWidget::forgettingTheDvr()
 {
     QFETCH(bool, backup);
@@ -194,7 +196,8 @@ void tst_CBackupWidget::forgettingTheDvr()
     CBackupWidget backupPage;
     CPlaybackWidget playbackPage;
     QWidget* page = backup ? static_cast<QWidget*>(&backupPage) : &playbackPage;
-    page->resize(1000, 300);
+    // As wide as the pages are in the smallest main window.
+    page->resize(901, 480);
     page->show();
     backup ? backupPage.search(m_dvr->dvrRecord(), 1, 2, 1) : playbackPage.search(m_dvr->dvrRecord(), 1, 2, 1);
     QTRY_VERIFY(!page->findChild<CRemoteSearch*>()->waitDialog()->isVisible());
@@ -221,9 +224,18 @@ void tst_CBackupWidget::forgettingTheDvr()
 
     ShownSearch::moveTo(search, at("2024-03-10 10:07"));
     QVERIFY(!shown->text().isEmpty());
-    QVERIFY(!line->geometry().intersects(shown->geometry()));
-    QVERIFY(line->width() >= line->sizeHint().width());
-    QVERIFY(line->height() >= line->sizeHint().height());
+    const CLanguage languages;
+    const auto english = qScopeGuard([&languages] { languages.applyLanguage(QStringLiteral("English")); });
+    for (const QString& language : languages.getLanguageName()) {
+        languages.applyLanguage(language);
+        QCoreApplication::processEvents();
+        QVERIFY2(line->width() >= line->sizeHint().width(), qPrintable(language));
+        QVERIFY2(line->height() >= line->sizeHint().height(), qPrintable(language));
+        for (const QLabel* other : page->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (other != line && other->isVisible())
+                QVERIFY2(!line->geometry().intersects(other->geometry()), qPrintable(language + ": " + other->text()));
+        }
+    }
 }
 
 void tst_CBackupWidget::progress_data()
