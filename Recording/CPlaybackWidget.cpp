@@ -136,6 +136,9 @@ void CPlaybackWidget::search(const DVR& dvr, CDirectoryEntry::Id entry, int chan
     ui->PlaybackSlider->hide();
     m_local = false;
     m_search->setDVRChannels(channels);
+    // The new time line sets the search panel's width, and with it the room
+    // of the strip above it.
+    layoutPanel();
     m_remote->start(dvr, entry, clientId, m_lastShown);
     showNoDvr();
 }
@@ -147,6 +150,7 @@ void CPlaybackWidget::search(const QString& folder)
     ui->PlaybackSlider->setValue(0);
     ui->PlaybackSlider->show();
     m_search->setDVRChannels(16);
+    layoutPanel();
     // Local also before a folder is chosen: no DVR's search is the panel's,
     // and no earlier folder plays.
     m_local = true;
