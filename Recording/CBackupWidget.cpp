@@ -10,6 +10,7 @@
 #include "ui_CBackupWidget.h"
 
 #include <QRegularExpression>
+#include <utility>
 
 namespace {
 
@@ -69,6 +70,9 @@ void CBackupWidget::layoutPanel()
     ui->BackupTime->adjustSize();
     const int progressWidth = width() - ui->BackupTime->width() - ui->BackupControl->width() - PROGRESS_SPARE;
     ui->progressBar->setGeometry(0, 0, progressWidth, LINE_HEIGHT);
+    // The no-DVR line has the strip above the search panel and the controls
+    // to itself: the range it would run under is hidden while it shows.
+    m_noDvr->setGeometry(0, 0, width(), TOP);
     // Right after the bar, never over it, however long the range reads.
     ui->BackupTime->move(progressWidth + PROGRESS_SPARE / 2, 0);
 }
@@ -83,26 +87,30 @@ void CBackupWidget::clear()
 {
     m_search->clear();
     m_lastShown = CDateTime::currentWallClock();
+    // The calendar and the hour mark show the time the next search asks
+    // for, not the last one's.
+    m_search->setSelectedTime(m_lastShown);
     ui->progressBar->setValue(0);
     ui->progressBar->setTextVisible(false);
 }
 
-void CBackupWidget::search(const DVR& dvr, int channels, int clientId)
+void CBackupWidget::search(const DVR& dvr, CDirectoryEntry::Id entry, int channels, int clientId)
 {
     m_search->clear();
     m_search->setDVRChannels(channels);
-    m_remote->start(dvr, clientId, m_lastShown);
+    m_remote->start(dvr, entry, clientId, m_lastShown);
+    m_rangeDue = true;
     showNoDvr();
 }
 
-void CBackupWidget::reloadSearchData()
+bool CBackupWidget::reloadSearchData()
 {
-    m_remote->reload();
+    return m_remote->reload();
 }
 
-bool CBackupWidget::searched(const DVR& dvr) const
+bool CBackupWidget::searched(const DVR& dvr, CDirectoryEntry::Id entry) const
 {
-    return m_remote->searches(dvr);
+    return m_remote->searches(dvr, entry);
 }
 
 void CBackupWidget::forgetDvr()
@@ -122,8 +130,10 @@ void CBackupWidget::showNoDvr()
 {
     const bool none = !m_remote->hasDvr();
     m_noDvr->setVisible(none);
-    // The line takes the idle progress bar's place.
+    // The line takes the place of the idle progress bar and of the range,
+    // which backs nothing up without a DVR.
     ui->progressBar->setVisible(!none);
+    ui->BackupTime->setVisible(!none);
     ui->BackupStart->setEnabled(!none && !isBackup());
 }
 
@@ -133,8 +143,11 @@ void CBackupWidget::displaySearchData(const CSearchDataParser& result)
         m_search->SetDateHour(result.getDateHours());
     m_search->AppendDatas(result.getMinDatas());
     m_search->setSelectedTime(m_lastShown);
-    // A first reply (an old DVR has only first replies) starts a new range.
-    if (result.getVersion() == 0 || (result.getVersion() == 1 && !result.getDateHours().empty())) {
+    // The first reply of a new search starts a new range; a reply shown
+    // again (the current DVR chosen again) keeps the range under way, which
+    // a running backup backs up and a later Start will. An old DVR's reply
+    // is a first reply whenever it is shown, so the reply cannot tell.
+    if (std::exchange(m_rangeDue, false)) {
         ui->BackupTime1->setChecked(false);
         ui->BackupTime2->setChecked(true);
         for (QPushButton* button : std::as_const(m_rangeButtons))

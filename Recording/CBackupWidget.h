@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Connection/CDirectoryEntry.h"
 #include "ProtoBuf/DVRList.pb.h"
 
 #include <QList>
@@ -38,16 +39,19 @@ public:
     explicit CBackupWidget(QWidget* parent = nullptr);
     ~CBackupWidget() override;
 
-    // Clears the search panel and the progress; the hour asked first is
-    // that of now.
+    // Clears the search panel and the progress; the hour asked first, and
+    // shown, is that of now.
     void clear();
-    // Remote search; a client id below 0 asks nothing.
-    void search(const DVR& dvr, int channels, int clientId);
+    // Remote search of the entry's DVR, with its account; a client id
+    // below 0 asks nothing.
+    void search(const DVR& dvr, CDirectoryEntry::Id entry, int channels, int clientId);
     bool isBackup() const;
-    // The recordings searched are that DVR's (by its address and port).
-    bool searched(const DVR& dvr) const;
-    // Shows the last reply again, without asking the DVR.
-    void reloadSearchData();
+    // The recordings searched are that DVR's (by its address and port),
+    // searched for that entry.
+    bool searched(const DVR& dvr, CDirectoryEntry::Id entry) const;
+    // Shows the last reply again, without asking the DVR; false when the
+    // search has no reply to show (refused, unanswered or still awaited).
+    bool reloadSearchData();
     // The DVR searched is not the one to show any more: its recordings and
     // the range chosen in them leave the page, and neither a reload nor a
     // move to another hour asks it again; the page says it has no DVR to
@@ -103,6 +107,8 @@ private:
     std::time_t m_start = 0;
     std::time_t m_end = 0;
     bool m_rangeShown = false;
+    // A search was started whose first reply is still to be shown.
+    bool m_rangeDue = false;
     std::time_t m_lastShown = 0;
     qint64 m_progress = 0;
     // While the main window completes the backup's files: a failure

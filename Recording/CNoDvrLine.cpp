@@ -13,8 +13,8 @@ CNoDvrLine::CNoDvrLine(QWidget* page)
 
 void CNoDvrLine::retranslate()
 {
+    // Its page gives it its place; the text takes what it needs of it.
     setText(tr("No DVR to search: double-click a DVR in the list."));
-    adjustSize();
 }
 
 void CNoDvrLine::changeEvent(QEvent* event)

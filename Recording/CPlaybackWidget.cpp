@@ -29,6 +29,7 @@ namespace {
 const int SLIDER_SPARE = 300;
 const int LINE_HEIGHT = 16;
 const int TOP = 20;
+const int GAP = 10; // between the no-DVR line and the start time
 const std::time_t MINUTE = 60;
 const std::time_t HOUR = 3600;
 const QLatin1String BUTTON_PREFIX("PbCtrl_");
@@ -111,21 +112,34 @@ void CPlaybackWidget::showStartTime()
     ui->PbStartTime->setText(m_startTime);
     ui->PbStartTime->adjustSize();
     ui->PbStartTime->move(m_search->x() + m_search->width() - ui->PbStartTime->width(), 0);
+    // The no-DVR line has the strip above the search panel left of the start
+    // time, never under it, however long it reads in the operator's
+    // language.
+    const int end = m_startTime.isEmpty() ? m_search->x() + m_search->width() : ui->PbStartTime->x() - GAP;
+    m_noDvr->setGeometry(0, 0, end, TOP);
 }
 
 void CPlaybackWidget::clear()
 {
     m_search->clear();
     m_lastShown = CDateTime::currentWallClock();
+    // The calendar, the hour mark and the start time show the time the
+    // next search asks for, not the last one's.
+    m_search->setSelectedTime(m_lastShown);
+    m_startTime.clear();
+    showStartTime();
 }
 
-void CPlaybackWidget::search(const DVR& dvr, int channels, int clientId)
+void CPlaybackWidget::search(const DVR& dvr, CDirectoryEntry::Id entry, int channels, int clientId)
 {
     m_search->clear();
     ui->PlaybackSlider->hide();
     m_local = false;
     m_search->setDVRChannels(channels);
-    m_remote->start(dvr, clientId, m_lastShown);
+    // The new time line sets the search panel's width, and with it the room
+    // of the strip above it.
+    layoutPanel();
+    m_remote->start(dvr, entry, clientId, m_lastShown);
     showNoDvr();
 }
 
@@ -136,6 +150,7 @@ void CPlaybackWidget::search(const QString& folder)
     ui->PlaybackSlider->setValue(0);
     ui->PlaybackSlider->show();
     m_search->setDVRChannels(16);
+    layoutPanel();
     // Local also before a folder is chosen: no DVR's search is the panel's,
     // and no earlier folder plays.
     m_local = true;
@@ -170,14 +185,14 @@ void CPlaybackWidget::displaySearchData(const CSearchDataParser& result)
     m_search->setSelectedTime(m_lastShown);
 }
 
-void CPlaybackWidget::reloadSearchData()
+bool CPlaybackWidget::reloadSearchData()
 {
-    m_remote->reload();
+    return m_remote->reload();
 }
 
-bool CPlaybackWidget::searched(const DVR& dvr) const
+bool CPlaybackWidget::searched(const DVR& dvr, CDirectoryEntry::Id entry) const
 {
-    return !m_local && m_remote->searches(dvr);
+    return !m_local && m_remote->searches(dvr, entry);
 }
 
 void CPlaybackWidget::forgetDvr()

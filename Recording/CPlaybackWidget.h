@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Connection/CDirectoryEntry.h"
 #include "ProtoBuf/DVRList.pb.h"
 #include "SysData/HdbFileHeader.h"
 #include "dvr_protocol/cgi_request.pb.h"
@@ -38,10 +39,12 @@ public:
     explicit CPlaybackWidget(QWidget* parent = nullptr);
     ~CPlaybackWidget() override;
 
-    // Clears the search panel; the hour asked first is that of now.
+    // Clears the search panel and the start time; the hour asked first,
+    // and shown, is that of now.
     void clear();
-    // Remote search; a client id below 0 asks nothing.
-    void search(const DVR& dvr, int channels, int clientId);
+    // Remote search of the entry's DVR, with its account; a client id
+    // below 0 asks nothing.
+    void search(const DVR& dvr, CDirectoryEntry::Id entry, int channels, int clientId);
     // Local search of the folder's minute databases; an empty name clears
     // the panel, which then holds no folder, and no DVR either.
     void search(const QString& folder);
@@ -56,10 +59,12 @@ public:
     void PlayStop();
     bool IsLocalPlayback() const { return m_local; }
     int getSelectedChannels() const;
-    // The recordings searched are that DVR's (by its address and port).
-    bool searched(const DVR& dvr) const;
-    // Shows the last remote reply again, without asking the DVR.
-    void reloadSearchData();
+    // The recordings searched are that DVR's (by its address and port),
+    // searched for that entry.
+    bool searched(const DVR& dvr, CDirectoryEntry::Id entry) const;
+    // Shows the last remote reply again, without asking the DVR; false when
+    // the search has no reply to show (refused, unanswered or still awaited).
+    bool reloadSearchData();
     // The DVR searched is not the one to show any more: its recordings
     // leave the panel, and neither a reload nor a move to another hour asks
     // it again; the panel says it has no DVR to search. Local files stay.

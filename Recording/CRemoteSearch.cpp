@@ -21,6 +21,7 @@ void CRemoteSearch::clear()
 {
     m_reader.reset();
     m_dvr.reset();
+    m_entry = CDirectoryEntry::NONE;
     m_asked.reset();
     m_lastRequest.reset();
     m_lastReply.clear();
@@ -28,12 +29,13 @@ void CRemoteSearch::clear()
     hideWait();
 }
 
-void CRemoteSearch::start(const DVR& dvr, int clientId, std::time_t shown)
+void CRemoteSearch::start(const DVR& dvr, CDirectoryEntry::Id entry, int clientId, std::time_t shown)
 {
     clear();
     if (clientId < 0)
         return;
     m_dvr = dvr;
+    m_entry = entry;
     m_reader = std::make_unique<CReadDVRData>();
     connect(m_reader.get(), &CReadDVRData::completed, this, &CRemoteSearch::OnCompleted);
     const auto hour = std::uint32_t(shown / HOUR * HOUR);
@@ -41,9 +43,9 @@ void CRemoteSearch::start(const DVR& dvr, int clientId, std::time_t shown)
                            : CSearchRequest::newDialect(true, hour, std::uint32_t(hour + HOUR)));
 }
 
-bool CRemoteSearch::searches(const DVR& dvr) const
+bool CRemoteSearch::searches(const DVR& dvr, CDirectoryEntry::Id entry) const
 {
-    return m_dvr && CDvrIdentity::same(*m_dvr, dvr);
+    return m_dvr && CDvrIdentity::same(*m_dvr, dvr) && m_entry == entry;
 }
 
 bool CRemoteSearch::searchesByHour() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Common/CSearchDataParser.h"
+#include "Connection/CDirectoryEntry.h"
 #include "ProtoBuf/DVRList.pb.h"
 #include "Recording/CSearchRequest.h"
 
@@ -20,8 +21,11 @@ class CWaitDialog;
 // moves to, and the wait dialog while a reply is awaited. The last reply is
 // kept with the request it answers, so that it is read within the range
 // that was asked for, also when it is shown again without asking the DVR.
-// The DVR it took over is the one whose recordings its page shows: known
-// by its address and port, it is asked and nothing else is.
+// The DVR it took over is the one whose recordings its page shows, asked
+// with the account of the directory entry that chose it: known by its
+// address and port and by that entry, it is asked and nothing else is. The
+// same DVR chosen by another entry is searched anew, with that entry's
+// account, since the DVR may show the accounts different recordings.
 class CRemoteSearch : public QObject {
     Q_OBJECT
 
@@ -31,13 +35,15 @@ public:
 
     // Forgets the DVR and the last reply; a reply under way is not heard.
     void clear();
-    // Takes the DVR over and sends the first search; a DVR connection
-    // without a client id (negative) asks nothing and takes no DVR.
-    void start(const DVR& dvr, int clientId, std::time_t shown);
+    // Takes the entry's DVR over and sends the first search; a DVR
+    // connection without a client id (negative) asks nothing and takes no
+    // DVR.
+    void start(const DVR& dvr, CDirectoryEntry::Id entry, int clientId, std::time_t shown);
     // A DVR was taken over and not forgotten since.
     bool hasDvr() const { return m_dvr.has_value(); }
-    // The DVR taken over is that one: the same address and port.
-    bool searches(const DVR& dvr) const;
+    // The DVR taken over is that one (the same address and port), taken
+    // over for that entry.
+    bool searches(const DVR& dvr, CDirectoryEntry::Id entry) const;
     // Whether the DVR answers hour by hour (a reply of a version above 0).
     bool searchesByHour() const;
     // Asks for the hour that holds t, without the hours.
@@ -65,6 +71,7 @@ private:
     std::unique_ptr<CWaitDialog> m_wait;
     std::unique_ptr<CReadDVRData> m_reader;
     std::optional<DVR> m_dvr;
+    CDirectoryEntry::Id m_entry = CDirectoryEntry::NONE;
     std::optional<CSearchRequest> m_asked;
     std::optional<CSearchRequest> m_lastRequest;
     QByteArray m_lastReply;

@@ -269,10 +269,11 @@ void CLiveView::searchRecordings(CModeTable::Page page, CConnectDVR* controller)
     const DVR dvr = controller ? controller->getDVR() : DVR();
     const int channels = controller ? controller->getDVRChannels() : DVR_CHANNELS;
     const int clientId = controller ? controller->getClientID() : -1;
+    const CDirectoryEntry::Id entry = controller ? controller->entry() : CDirectoryEntry::NONE;
     if (page == CModeTable::BACKUP_PAGE)
-        m_panels.backup->search(dvr, channels, clientId);
+        m_panels.backup->search(dvr, entry, channels, clientId);
     else
-        m_panels.playback->search(dvr, channels, clientId);
+        m_panels.playback->search(dvr, entry, channels, clientId);
 }
 
 void CLiveView::stopBackup()
@@ -532,10 +533,10 @@ void CLiveView::showCurrentRecordings()
 {
     const CModeTable::Page page = m_modes.bottomPage();
     CConnectDVR* controller = current();
+    // A search that has no reply to show (refused or unanswered) is asked
+    // again, rather than leaving the page empty without a word.
     const auto show = [&](auto* panel) {
-        if (controller && panel->searched(controller->getDVR()))
-            panel->reloadSearchData();
-        else
+        if (!controller || !panel->searched(controller->getDVR(), controller->entry()) || !panel->reloadSearchData())
             searchRecordings(page, controller);
     };
     if (page == CModeTable::PLAYBACK_PAGE && !m_panels.playback->IsLocalPlayback())
@@ -549,7 +550,7 @@ void CLiveView::forgetOtherDvrs(const CLiveSelection::Value& now)
     // Another DVR's reply would be shown, played or backed up as the current
     // DVR's, and its hours asked of it.
     const auto keepCurrent = [&now](auto* panel) {
-        if (!now.hasDvr || !panel->searched(now.dvr))
+        if (!now.hasDvr || !panel->searched(now.dvr, now.entry))
             panel->forgetDvr();
     };
     keepCurrent(m_panels.playback);

@@ -35,7 +35,8 @@ class QTreeWidgetItem;
 // after everything that may change it; the framed tile's DVR is the current
 // DVR in the many-DVR view. The record-to-PC button is read from the current
 // DVR's recorder each time. The search and backup pages hold the recordings
-// of the selection's DVR alone, known by its address and port.
+// of the selection's DVR alone, known by its address and port and searched
+// with the account of the selection's entry.
 //
 // Work the operator started on a DVR (a backup, a remote playback, a
 // recording to the PC) ends one way, the way its Stop goes, also when an act

@@ -12,13 +12,16 @@
 #include "Recording/CPlaybackWidget.h"
 #include "Recording/CRemoteSearch.h"
 #include "Recording/CSearchWidget.h"
+#include "Recording/CTimeLine.h"
 #include "Settings/CAppSettings.h"
+#include "Settings/CLanguage.h"
 #include "ShownSearch.h"
 #include "TestDvr.h"
 #include "TestDvrPlayback.h"
 #include "TestDvrRecordings.h"
 #include "TestDvrStreams.h"
 
+#include <QCalendarWidget>
 #include <QDir>
 #include <QLabel>
 #include <QLoggingCategory>
@@ -26,6 +29,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +75,8 @@ private slots:
     void cleanup();
     void range();
     void languageChangeKeepsTheLabels();
+    void forgettingTheDvr_data();
+    void forgettingTheDvr();
     void progress_data();
     void progress();
     void wiredBackups_data();
@@ -116,7 +122,7 @@ void tst_CBackupWidget::cleanup()
 void tst_CBackupWidget::prepare(CBackupWidget& panel, std::time_t start, std::time_t end)
 {
     panel.show();
-    panel.search(m_dvr->dvrRecord(), 2, 1);
+    panel.search(m_dvr->dvrRecord(), 1, 2, 1);
     QTRY_VERIFY(!panel.findChild<CRemoteSearch*>()->waitDialog()->isVisible());
     ShownSearch::chooseBackupRange(&panel, start, end);
 }
@@ -126,7 +132,7 @@ void tst_CBackupWidget::range()
     const std::time_t before = CDateTime::currentWallClock();
     CBackupWidget panel;
     panel.show();
-    panel.search(m_dvr->dvrRecord(), 2, 1);
+    panel.search(m_dvr->dvrRecord(), 1, 2, 1);
     QTRY_VERIFY(!panel.findChild<CRemoteSearch*>()->waitDialog()->isVisible());
     const std::time_t after = CDateTime::currentWallClock();
     auto* label = panel.findChild<QLabel*>("BackupTime");
@@ -168,6 +174,68 @@ void tst_CBackupWidget::languageChangeKeepsTheLabels()
     QCOMPARE(backup.findChild<QLabel*>("BackupTime")->text(), "2024-03-10  10:00 ~ 2024-03-10  10:03");
     QCOMPARE(playback.findChild<QLabel*>("PbStartTime")->text(), "2024-03-10  10:07");
     QCOMPARE(backup.findChild<QPushButton*>("Range60")->text(), "1 hour");
+}
+
+void tst_CBackupWidget::forgettingTheDvr_data()
+{
+    QTest::addColumn<bool>("backup");
+    // The label that reads the chosen time: the range or the start time.
+    QTest::addColumn<QString>("label");
+    QTest::newRow("backup") << true << "BackupTime";
+    QTest::newRow("playback") << false << "PbStartTime";
+}
+
+// What a page forgets, its labels forget too: the range or the start time,
+// the calendar's date and the time line's hour show now, the time the next
+// search asks for. The no-DVR line reads whole in every language, under no
+// label, also as the operator moves the time.
+void tst_CBackupWidget::forgettingTheDvr()
+{
+    QFETCH(bool, backup);
+    QFETCH(QString, label);
+    CBackupWidget backupPage;
+    CPlaybackWidget playbackPage;
+    QWidget* page = backup ? static_cast<QWidget*>(&backupPage) : &playbackPage;
+    // As wide as the pages are in the smallest main window.
+    page->resize(901, 480);
+    page->show();
+    backup ? backupPage.search(m_dvr->dvrRecord(), 1, 2, 1) : playbackPage.search(m_dvr->dvrRecord(), 1, 2, 1);
+    QTRY_VERIFY(!page->findChild<CRemoteSearch*>()->waitDialog()->isVisible());
+    auto* search = page->findChild<CSearchWidget*>();
+    if (backup)
+        ShownSearch::chooseBackupRange(page, at("2024-03-10 10:00"), at("2024-03-10 10:03"));
+    else
+        ShownSearch::moveTo(search, at("2024-03-10 10:07"));
+    auto* shown = page->findChild<QLabel*>(label);
+    QVERIFY(!shown->text().isEmpty());
+
+    const QDateTime before = CDateTime::convert_Timet_QDateTime(long(CDateTime::currentWallClock()));
+    backup ? backupPage.forgetDvr() : playbackPage.forgetDvr();
+    const QDateTime after = CDateTime::convert_Timet_QDateTime(long(CDateTime::currentWallClock()));
+    QCOMPARE(shown->text(), QString());
+    const QDate date = page->findChild<QCalendarWidget*>()->selectedDate();
+    QVERIFY2(date == before.date() || date == after.date(), qPrintable(date.toString()));
+    const int hour = page->findChild<CTimeLine*>()->getHour();
+    QVERIFY(hour == before.time().hour() || hour == after.time().hour());
+    const auto* line = page->findChild<QLabel*>("NoDvrLine");
+    QVERIFY(line->isVisible());
+    if (backup)
+        QVERIFY(!backupPage.findChild<QPushButton*>("BackupStart")->isEnabled());
+
+    ShownSearch::moveTo(search, at("2024-03-10 10:07"));
+    QVERIFY(!shown->text().isEmpty());
+    const CLanguage languages;
+    const auto english = qScopeGuard([&languages] { languages.applyLanguage(QStringLiteral("English")); });
+    for (const QString& language : languages.getLanguageName()) {
+        languages.applyLanguage(language);
+        QCoreApplication::processEvents();
+        QVERIFY2(line->width() >= line->sizeHint().width(), qPrintable(language));
+        QVERIFY2(line->height() >= line->sizeHint().height(), qPrintable(language));
+        for (const QLabel* other : page->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (other != line && other->isVisible())
+                QVERIFY2(!line->geometry().intersects(other->geometry()), qPrintable(language + ": " + other->text()));
+        }
+    }
 }
 
 void tst_CBackupWidget::progress_data()

@@ -166,7 +166,8 @@ void tst_CPlaybackWidget::searches()
     };
     const DVR dvr = m_dvr->dvrRecord(oldProtocol);
     const std::time_t minute = hour + (m_now + 60) % HOUR / 60 * 60;
-    act("search", [&] { panel == "playback" ? playback.search(dvr, 16, clientId) : backup.search(dvr, 16, clientId); });
+    act("search",
+        [&] { panel == "playback" ? playback.search(dvr, 1, 16, clientId) : backup.search(dvr, 1, 16, clientId); });
     act("minute", [&] { ShownSearch::moveTo(search, minute); });
     const std::time_t away = hour - hour % 86400 + (hour % 86400 + 43200) % 86400;
     act("hour", [&] { ShownSearch::moveTo(search, away); });
@@ -192,7 +193,7 @@ void tst_CPlaybackWidget::searches()
 void tst_CPlaybackWidget::buttonsEmitTheirCommands()
 {
     CPlaybackWidget panel;
-    panel.search(m_dvr->dvrRecord(), 16, -1);
+    panel.search(m_dvr->dvrRecord(), 1, 16, -1);
     QSignalSpy commands(&panel, &CPlaybackWidget::changedPbStatus);
     for (const char* name : BUTTONS)
         QTest::mouseClick(panel.findChild<QPushButton*>(name), Qt::LeftButton);
@@ -241,7 +242,7 @@ void tst_CPlaybackWidget::commandsChangeTheStream()
     connect(&panel, &CPlaybackWidget::changedPbStatus, &sender,
         [&](const cgi::PbControl::Cmd& cmd) { sendCommand(sender, dvr, controller.getClientID(), cmd); });
     panel.show();
-    panel.search(dvr, 2, 1);
+    panel.search(dvr, 1, 2, 1);
     QTRY_VERIFY(!panel.findChild<CRemoteSearch*>()->waitDialog()->isVisible());
     // Chooses the shown minute, which holds recordings.
     const std::time_t shown = panel.findChild<CSearchWidget*>()->getSelectedDateTime();

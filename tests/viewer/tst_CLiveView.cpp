@@ -349,6 +349,21 @@ qsizetype searches(const TestDvr& dvr)
         requests.cbegin(), requests.cend(), [](const TestDvrRequest& request) { return request.mode == 6; });
 }
 
+// The accounts of the recordings searches the DVR was asked for since its
+// request `from`, each once: "a" its own, "g" the guest's, "ag" both; "-"
+// none.
+QString searchAccounts(const TestDvr& dvr, qsizetype from)
+{
+    bool own = false;
+    bool guest = false;
+    for (const TestDvrRequest& request : dvr.requests().mid(from)) {
+        if (request.mode == 6)
+            (request.guest ? guest : own) = true;
+    }
+    const QString accounts = QLatin1String(own ? "a" : "") + QLatin1String(guest ? "g" : "");
+    return accounts.isEmpty() ? QStringLiteral("-") : accounts;
+}
+
 } // namespace
 
 class tst_CLiveView : public QObject {
@@ -778,7 +793,8 @@ private slots:
     void pagesShowTheCurrentDvr_data()
     {
         // "Search", "Backup", "LiveM": that mode entered; "local": Playback
-        // entered and the local recording opened; "group": the group
+        // entered and the local recording opened, "browse": no folder
+        // chosen; "group": the group
         // connected, "connect=n": its DVR n alone; "choose=n": DVR n
         // clicked, "other": a DVR of another group; "delete=n": DVR n
         // deleted as the operator deletes it (clicked, then Delete).
@@ -802,6 +818,7 @@ private slots:
         QTest::newRow("B alone, then the group in Live M, B chosen in Search")
             << "Search connect=1 LiveM group Search choose=1" << 12 << false << "B";
         QTest::newRow("backup, no DVR connected") << "Backup" << -1 << true << "";
+        QTest::newRow("the local page with no folder chosen, B chosen") << "group browse choose=1" << -1 << false << "";
         QTest::newRow("local files stay as the searched DVR is deleted")
             << "connect=0 Search local delete=0" << 10 << false << "";
     }
@@ -836,6 +853,9 @@ private slots:
                 bench.live().backupCurrent();
             } else if (step == QLatin1String("LiveM")) {
                 bench.layOut(CModeTable::LIVE_M);
+            } else if (step == QLatin1String("browse")) {
+                bench.layOut(CModeTable::PLAYBACK);
+                bench.live().browseLocalFiles();
             } else if (step == QLatin1String("local")) {
                 bench.layOut(CModeTable::PLAYBACK);
                 bench.live().browseLocalFiles();
@@ -879,6 +899,117 @@ private slots:
         QCOMPARE(line && line->isVisible(), noDvr);
         if (page == bench.backup())
             QCOMPARE(child<QAbstractButton>(*page, "BackupStart")->isEnabled(), !noDvr);
+    }
+
+    // One DVR listed twice in a group: A with its own account, G with the
+    // guest's. Each entry's page searches with that entry's account; a
+    // search that has no reply to show is asked again as its entry is
+    // chosen, instead of leaving the page empty without a word.
+    void pagesSearchAsTheirEntry_data()
+    {
+        // "Search", "Backup": that mode entered; "choose=n": entry n
+        // clicked; "silent": the DVR leaves its searches unanswered from
+        // now on, "answers": it answers them again; "hour": the page moves
+        // to another hour of the day.
+        QTest::addColumn<QString>("steps");
+        // Step by step, the accounts of the searches it made, as
+        // searchAccounts gives them. The page then shows the recorded hour.
+        QTest::addColumn<QString>("asked");
+        QTest::newRow("search A, G chosen") << "Search choose=1 hour"
+                                            << "a g g";
+        QTest::newRow("backup A, G chosen") << "Backup choose=1 hour"
+                                            << "a g g";
+        QTest::newRow("search G, A chosen") << "Search choose=1 choose=0 hour"
+                                            << "a g a a";
+        QTest::newRow("A's search unanswered, G chosen") << "silent Search answers choose=1"
+                                                         << "- a - g";
+        QTest::newRow("A's search unanswered, A chosen again") << "silent Search answers choose=0"
+                                                               << "- a - a";
+        QTest::newRow("A's backup search unanswered, A chosen again") << "silent Backup answers choose=0"
+                                                                      << "- a - a";
+        QTest::newRow("A's search answered, A chosen again: shown again") << "Search choose=0"
+                                                                          << "a -";
+    }
+
+    void pagesSearchAsTheirEntry()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, asked);
+        LiveBench bench;
+        const DVR admin = bench.addDvr(QStringLiteral("A"), false);
+        TestDvrRecordings::of(&bench.dvr(0))
+            ->setSchedule(TestDvrSchedule().add(recordedStart(), recordedStart() + 3600, RECORDED_CHANNELS, {1, 2}));
+        bench.addGroup(QStringLiteral("Group"), {admin, bench.asGuest(admin)});
+        bench.connectGroup(0);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
+        for (QWidget* page : {static_cast<QWidget*>(bench.playback()), static_cast<QWidget*>(bench.backup())})
+            page->findChild<CRemoteSearch*>()->setTimeLimit(300);
+        QWidget* page = bench.playback();
+        QStringList made;
+        for (const QString& step : steps.split(QLatin1Char(' '))) {
+            const qsizetype before = bench.dvr(0).requests().size();
+            if (step == QLatin1String("Search")) {
+                bench.layOut(CModeTable::SEARCH);
+                bench.live().searchCurrent();
+            } else if (step == QLatin1String("Backup")) {
+                bench.layOut(CModeTable::BACKUP);
+                bench.live().backupCurrent();
+                page = bench.backup();
+            } else if (step.startsWith(QLatin1String("choose="))) {
+                emit bench.tree()->changedDVR(0, step.section(QLatin1Char('='), 1).toInt());
+            } else if (step == QLatin1String("silent")) {
+                bench.dvr(0).holdAnswers(6);
+            } else if (step == QLatin1String("answers")) {
+                bench.dvr(0).holdAnswers(std::nullopt);
+            } else if (step == QLatin1String("hour")) {
+                ShownSearch::moveTo(page->findChild<CSearchWidget*>(), recordedStart() + 6 * 3600 + 1800);
+                QVERIFY(searched());
+                ShownSearch::moveTo(page->findChild<CSearchWidget*>(), recordedStart() + 1800);
+            }
+            QVERIFY2(searched(), qPrintable(step));
+            made << searchAccounts(bench.dvr(0), before);
+        }
+        QCOMPARE(made.join(QLatin1Char(' ')), asked);
+        ShownSearch::moveTo(page->findChild<CSearchWidget*>(), recordedStart() + 1800);
+        QVERIFY(searched());
+        QCOMPARE(ShownSearch::hours(page).at(10), QLatin1Char('#'));
+        QVERIFY(!page->findChild<QWidget*>(QStringLiteral("NoDvrLine"))->isVisible());
+    }
+
+    // Choosing the current DVR again shows its recordings again, and
+    // neither the running backup nor the range it shows changes: a later
+    // Start backs up that range. An old DVR's reply is shown again as a
+    // first reply.
+    void backupRangeStaysAsTheDvrIsChosenAgain_data() { dialects_data(); }
+
+    void backupRangeStaysAsTheDvrIsChosenAgain()
+    {
+        QFETCH(bool, oldProtocol);
+        QTemporaryDir folder;
+        CAppSettings().writeSetting(CAppSettings::PATH_LIST.at(2), folder.path());
+        LiveBench bench;
+        connectRecordingDvr(bench, oldProtocol);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.connected(), TIME_LIMIT_MS);
+        bench.layOut(CModeTable::BACKUP);
+        bench.live().backupCurrent();
+        QVERIFY(searched());
+        CBackupWidget* backup = bench.backup();
+        const std::time_t end = recordedStart() + 1800;
+        ShownSearch::chooseBackupRange(backup, recordedStart(), end);
+        const auto* range = child<QLabel>(*backup, "BackupTime");
+        const QString chosen = range->text();
+        QSignalSpy starts(backup, &CBackupWidget::backupStart);
+        QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(child<QProgressBar>(*backup, "progressBar")->value() > 0, TIME_LIMIT_MS);
+        emit bench.tree()->changedDVR(0, 0);
+        QVERIFY(searched());
+        QVERIFY(backup->isBackup());
+        QCOMPARE(range->text(), chosen);
+        QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStop"), Qt::LeftButton);
+        QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
+        QCOMPARE(starts.size(), 2);
+        QCOMPARE(starts.last().at(0).value<time_t>(), recordedStart());
+        QCOMPARE(starts.last().at(1).value<time_t>(), end);
     }
 
     // Frames sent before the DVR took the Pause claim no speed; its paused
@@ -989,7 +1120,8 @@ private slots:
     {
         QTest::addColumn<int>("mode");
         // "stop": the backup's Stop; "stop, no room": with no room for its
-        // files; "stop, write failed": just after a write failed; "start":
+        // files; "stop, write failed": just after a write failed; "write
+        // fails": a write fails while it runs; "start":
         // the backup again. Edits: a new channel mask, "name", "password",
         // "user", "dialect" (the older). "delete": the DVR deleted, "delete
         // group": its group; "disconnect"; "connect": its group again;
@@ -1021,6 +1153,7 @@ private slots:
         row(backupMode, "backup, stopped, started again and stopped", {"stop", "start", "stop"}, {});
         row(backupMode, "backup, stopped with no room for its files", {"stop, no room"}, {noRoom});
         row(backupMode, "backup, stopped just after a write failed", {"stop, write failed"}, {noRoom});
+        row(backupMode, "backup, a write fails", {"write fails"}, {noRoom});
         row(backupMode, "backup, the program ends with no room for its files", {"end, no room"},
             {QStringLiteral("end: ") + noRoom});
         row(backupMode, "backup, channels edited", {"0x00FF"}, {backup + changed});
@@ -1152,6 +1285,9 @@ private slots:
                     QTRY_VERIFY_WITH_TIMEOUT(!bench.controller(0)->isRecording(), TIME_LIMIT_MS);
                 }
                 QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStop"), Qt::LeftButton);
+            } else if (action == QLatin1String("write fails")) {
+                const FileSizeLimit noRoom(0);
+                QTRY_VERIFY_WITH_TIMEOUT(!backup->isBackup(), TIME_LIMIT_MS);
             } else if (action == QLatin1String("search, no room")) {
                 const FileSizeLimit noRoom(0);
                 // As the window's steps go.
