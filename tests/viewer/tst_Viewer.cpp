@@ -66,6 +66,30 @@ QString currentPage(const QWidget& viewer, const char* stack)
     return child<QStackedWidget>(viewer, stack)->currentWidget()->objectName();
 }
 
+// The speed meter's events, seconds relative to now: "r-4" a reset, "p-3" ten
+// pictures of 100 bytes, "q-3" five of 200 bytes, "p-10..-2" one such step a
+// second.
+void driveMeter(const QString& events, long now)
+{
+    // A reset long after another without pictures in between leaves the
+    // meter with no figure from earlier rows.
+    gCheckSpeed.reset(now - 200);
+    gCheckSpeed.reset(now - 100);
+    for (const QString& event : events.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList range = event.mid(1).split(QStringLiteral(".."));
+        const long first = now + range.first().toLong();
+        const long last = now + range.last().toLong();
+        for (long second = first; second <= last; ++second) {
+            if (event.front() == QLatin1Char('r'))
+                gCheckSpeed.reset(second);
+            for (int picture = 0; event.front() == QLatin1Char('p') && picture < 10; ++picture)
+                gCheckSpeed.addData(100, second);
+            for (int picture = 0; event.front() == QLatin1Char('q') && picture < 5; ++picture)
+                gCheckSpeed.addData(200, second);
+        }
+    }
+}
+
 void click(const QWidget& viewer, const QString& button)
 {
     viewer.findChild<QPushButton*>(button)->click();
@@ -266,6 +290,41 @@ private slots:
     // controlScreen and functionWidget ("-" hidden) and of MainMenu. Title:
     // 'T' the centre label follows the time, 'S' the right one the playback
     // status, '-' not.
+    // The read-out never reads 0 while pictures are drawn: the seconds after
+    // a reset that the meter does not count show the last figure or none. A
+    // wall that draws nothing reads 0. Each row holds whether the clock
+    // turns a second while it runs.
+    void speedReadOut_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("pictures right after a reset") << "r-1 p-1"
+                                                      << "";
+        QTest::newRow("pictures after a reset: the last figure") << "p-10..-2 r-1 p-1"
+                                                                 << "10 FPS / 100";
+        QTest::newRow("resets in a row keep the first figure") << "p-10..-3 r-2 p-2 r-1 p-1"
+                                                               << "10 FPS / 100";
+        QTest::newRow("a figure from a wall that had stopped drawing is not kept") << "p-12..-6 r-1 p-1"
+                                                                                   << "";
+        QTest::newRow("a reset, its first picture awaited") << "p-10..-2 r0"
+                                                            << "";
+        QTest::newRow("a reset, nothing drawn since") << "p-10..-5 r-4"
+                                                      << "0 FPS / 0";
+        QTest::newRow("counted again once settled") << "p-12..-6 r-5 q-5..0"
+                                                    << "5 FPS / 200";
+    }
+
+    void speedReadOut()
+    {
+        QFETCH(QString, events);
+        QFETCH(QString, shown);
+        Viewer viewer;
+        driveMeter(events, long(QDateTime::currentSecsSinceEpoch()));
+        viewer.OnDisplaySpeed();
+        gCheckSpeed.reset();
+        QCOMPARE(child<QLabel>(viewer, "CheckSpeed")->text(), shown);
+    }
+
     void modes_data()
     {
         QTest::addColumn<QString>("clicks");
