@@ -588,6 +588,8 @@ private slots:
             {"Korean", "라이브 S|검색|PC 설정|나가기|스팟|스팟", "1월", "폴더|68 바이트|27. 1. 15. 오후 1:05"},
             {"Norwegian Bokmal", "Direkte S|Søk|PC-oppsett|Avslutt|Spot|SPOT", "januar",
                 "Mappe|68 byte|15.01.2027 13:05"},
+            {"Norwegian Bokmål", "Direkte S|Søk|PC-oppsett|Avslutt|Spot|SPOT", "januar",
+                "Mappe|68 byte|15.01.2027 13:05"},
             {"Russian", "Просмотр S|Поиск|Настройка ПК|Выход|Спот|Спот", "январь", "Папка|68 байты|15.01.2027 13:05"},
             {"Chinese", "即時 S|搜尋|PC 設定|離開|輔助輸出|輔助輸出", "1月", "資料夾|68 byte|2027/1/15 下午1:05"},
             // Nothing to translate: no such file, or not the list's spelling.
