@@ -47,6 +47,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -323,6 +324,45 @@ private slots:
         viewer.OnDisplaySpeed();
         gCheckSpeed.reset();
         QCOMPARE(child<QLabel>(viewer, "CheckSpeed")->text(), shown);
+    }
+
+    void titleKeepsMargin_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("playback at 2X") << "right"
+                                        << "Playback( +2X )";
+        QTest::newRow("playback at 1X") << "right"
+                                        << "Playback( +1X )";
+        QTest::newRow("the current DVR") << "left"
+                                         << "DVR 1( admin )";
+    }
+
+    // The title's texts keep at least a blank's width from the display
+    // frame's border.
+    void titleKeepsMargin()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        Viewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        auto* title = viewer.findChild<CDisplayTitle*>();
+        QLabel* shown = label == QLatin1String("left") ? title->left() : title->right();
+        shown->setText(text);
+        const QFontMetrics metrics(shown->font());
+        const QRect textRect = QStyle::alignedRect(shown->layoutDirection(), shown->alignment(),
+            QSize(metrics.horizontalAdvance(text), metrics.height()), shown->contentsRect());
+        const QWidget* frame = child(viewer, "DisplayFrame");
+        const QRect inFrame(shown->mapTo(frame, textRect.topLeft()), textRect.size());
+        const int blank = metrics.horizontalAdvance(QLatin1Char(' '));
+        const QRect inside = frame->contentsRect().adjusted(blank, 0, -blank, 0);
+        QVERIFY2(inside.contains(inFrame),
+            qPrintable(QStringLiteral("%1..%2 in a frame of %3..%4")
+                           .arg(inFrame.left())
+                           .arg(inFrame.right())
+                           .arg(frame->contentsRect().left())
+                           .arg(frame->contentsRect().right())));
     }
 
     void modes_data()
