@@ -15,9 +15,9 @@ public:
     };
 
     // What the read-out shows at a moment. While the meter settles after a
-    // reset (pictures drawn but no whole second counted yet, or the first
-    // picture still awaited) the seconds are those counted before the reset:
-    // the last figure, never a count of the settling seconds.
+    // reset the seconds are none while the first picture is awaited, then
+    // those counted before the reset: no figure or the last one, never a
+    // count of the settling seconds.
     struct Reading {
         std::deque<Data> seconds;
         bool settling = false;

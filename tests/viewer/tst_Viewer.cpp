@@ -80,13 +80,13 @@ void driveMeter(const QString& events, long now)
         const QStringList range = event.mid(1).split(QStringLiteral(".."));
         const long first = now + range.first().toLong();
         const long last = now + range.last().toLong();
+        const QChar kind = event.front();
+        const int pictures = kind == QLatin1Char('p') ? 10 : kind == QLatin1Char('q') ? 5 : 0;
         for (long second = first; second <= last; ++second) {
-            if (event.front() == QLatin1Char('r'))
+            if (kind == QLatin1Char('r'))
                 gCheckSpeed.reset(second);
-            for (int picture = 0; event.front() == QLatin1Char('p') && picture < 10; ++picture)
-                gCheckSpeed.addData(100, second);
-            for (int picture = 0; event.front() == QLatin1Char('q') && picture < 5; ++picture)
-                gCheckSpeed.addData(200, second);
+            for (int picture = 0; picture < pictures; ++picture)
+                gCheckSpeed.addData(1000 / pictures, second);
         }
     }
 }
@@ -358,7 +358,7 @@ private slots:
         const int blank = metrics.horizontalAdvance(QLatin1Char(' '));
         const QRect inside = frame->contentsRect().adjusted(blank, 0, -blank, 0);
         QVERIFY2(inside.contains(inFrame),
-            qPrintable(QStringLiteral("%1..%2 in a frame of %3..%4")
+            qPrintable(QStringLiteral("text %1..%2, frame %3..%4")
                            .arg(inFrame.left())
                            .arg(inFrame.right())
                            .arg(frame->contentsRect().left())
