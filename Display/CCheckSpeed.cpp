@@ -11,7 +11,11 @@ void CCheckSpeed::addData(unsigned long bytes, long now)
     std::unique_lock<std::shared_mutex> lock(m_lock);
     const int64_t t = now != 0 ? now : QDateTime::currentSecsSinceEpoch();
     if (m_currentSecond == 0) {
-        m_currentSecond = t + 2;
+        // A wall that read as not drawing before this picture has no last
+        // figure to show while it settles.
+        if (t > m_resetSecond + kSettleSeconds)
+            m_previous.clear();
+        m_currentSecond = t + kSettleSeconds;
         return;
     }
     if (t < m_currentSecond)
@@ -33,12 +37,18 @@ void CCheckSpeed::addData(unsigned long bytes, long now)
     m_current.pictures += 1;
 }
 
-void CCheckSpeed::reset()
+void CCheckSpeed::reset(long now)
 {
+    const int64_t t = now != 0 ? now : QDateTime::currentSecsSinceEpoch();
     std::unique_lock<std::shared_mutex> lock(m_lock);
+    // Resets in a row (a sequence stepping faster than the meter settles)
+    // keep the figure from before the first of them.
+    if (!readingLocked(t).settling)
+        m_previous = countedAt(t);
     m_history.clear();
     m_current = Data();
     m_currentSecond = 0;
+    m_resetSecond = t;
 }
 
 std::deque<CCheckSpeed::Data> CCheckSpeed::history() const
@@ -47,14 +57,34 @@ std::deque<CCheckSpeed::Data> CCheckSpeed::history() const
     return m_history;
 }
 
-std::deque<CCheckSpeed::Data> CCheckSpeed::historyAt(long now) const
+CCheckSpeed::Reading CCheckSpeed::readingAt(long now) const
 {
     const int64_t t = now != 0 ? now : QDateTime::currentSecsSinceEpoch();
     std::shared_lock<std::shared_mutex> lock(m_lock);
+    return readingLocked(t);
+}
+
+CCheckSpeed::Reading CCheckSpeed::readingLocked(int64_t now) const
+{
+    Reading reading{countedAt(now), false};
+    if (!reading.seconds.empty() || m_resetSecond == 0)
+        return reading;
+    const bool drawing = m_currentSecond != 0;
+    // No picture within the settling seconds: the wall draws nothing.
+    if (!drawing && now > m_resetSecond + kSettleSeconds)
+        return reading;
+    reading.settling = true;
+    if (drawing)
+        reading.seconds = m_previous;
+    return reading;
+}
+
+std::deque<CCheckSpeed::Data> CCheckSpeed::countedAt(int64_t now) const
+{
     std::deque<Data> seconds = m_history;
-    if (m_currentSecond == 0 || t <= m_currentSecond)
+    if (m_currentSecond == 0 || now <= m_currentSecond)
         return seconds;
-    const int64_t finished = std::min<int64_t>(t - m_currentSecond, kHistorySeconds);
+    const int64_t finished = std::min<int64_t>(now - m_currentSecond, kHistorySeconds);
     for (int64_t i = 0; i < finished; ++i) {
         seconds.push_back(i == 0 ? m_current : Data());
         if (seconds.size() > static_cast<std::size_t>(kHistorySeconds))

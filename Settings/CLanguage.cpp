@@ -26,6 +26,27 @@ QString toolkitCode(const QString& code)
     return code == QLatin1String("nb") ? QStringLiteral("nn") : code;
 }
 
+// Stored settings name a language as the toolkit first spelled it, without
+// accents; a later toolkit's accented spelling must not change what is
+// stored.
+QString storedName(const QString& toolkitName)
+{
+    const QString decomposed = toolkitName.normalized(QString::NormalizationForm_D);
+    QString folded;
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            folded += c;
+    }
+    return folded;
+}
+
+// The toolkit's English name drops the letters of some languages' own names.
+// Like the other names in the list it is English in every language.
+QString shownName(const QString& code, const QString& toolkitName)
+{
+    return code == QLatin1String("nb") ? QStringLiteral("Norwegian Bokm\u00e5l") : toolkitName;
+}
+
 } // namespace
 
 CLanguage::CLanguage()
@@ -45,14 +66,22 @@ void CLanguage::LoadLanguageList()
         if (!match.hasMatch())
             continue;
         const QString code = match.captured(1);
+        const QString name = QLocale::languageToString(QLocale(code).language());
         m_codes << code;
-        m_names << QLocale::languageToString(QLocale(code).language());
+        m_names << storedName(name);
+        m_shownNames << shownName(code, name);
     }
+}
+
+qsizetype CLanguage::languageIndex(const QString& languageName) const
+{
+    const qsizetype stored = m_names.indexOf(languageName);
+    return stored >= 0 ? stored : m_shownNames.indexOf(languageName);
 }
 
 QString CLanguage::getLanguageFileName(const QString& languageName) const
 {
-    const qsizetype index = m_names.indexOf(languageName);
+    const qsizetype index = languageIndex(languageName);
     if (index < 0)
         return QString();
     return LANGUAGE_FILE_PREFIX + m_codes.at(index) + FILE_SUFFIX;
@@ -63,7 +92,7 @@ bool CLanguage::applyLanguage(const QString& languageName) const
     // Installing twice would list a translator twice.
     QCoreApplication::removeTranslator(&g_translator);
     QCoreApplication::removeTranslator(&g_toolkitTranslator);
-    const qsizetype index = m_names.indexOf(languageName);
+    const qsizetype index = languageIndex(languageName);
     const QString code = index < 0 ? QStringLiteral("en") : m_codes.at(index);
     QLocale::setDefault(QLocale(code));
     if (g_toolkitTranslator.load(QLocale(toolkitCode(code)), TOOLKIT_PREFIX, QStringLiteral("_"),

@@ -7,9 +7,10 @@
 
 // The user-interface languages on offer: one per compiled translation file
 // "viewer_<code>.qm" in the resource folder LANGUAGE_PATH. The Language
-// setting names a language by its English display name (Qt's name of the
-// code's language); this maps such a name back to its file. Immutable once
-// built.
+// setting names a language by its English name as Qt spelled it when the
+// program first stored it, without accents; the list shows the name spelled
+// as the language spells itself. Either spelling maps back to the file.
+// Immutable once built.
 class CLanguage : public QObject {
     Q_OBJECT
 
@@ -21,12 +22,16 @@ public:
     CLanguage();
     ~CLanguage() override;
 
-    // Display names and codes of the files, in the folder's order (by name,
-    // ignoring case); both lists have the same length.
+    // Stored names, shown names and codes of the files, in the folder's
+    // order (by name, ignoring case); the lists have the same length.
     const QStringList& getLanguageName() const { return m_names; }
+    const QStringList& getShownLanguageName() const { return m_shownNames; }
     const QStringList& getLanguageCode() const { return m_codes; }
-    // "viewer_<code>.qm" for a known display name (exact, case-sensitive; the
-    // first of equal names), otherwise empty. Load it from LANGUAGE_PATH.
+    // The position of the language stored or shown under that name (exact,
+    // case-sensitive; the first of equal names), -1 for none.
+    qsizetype languageIndex(const QString& languageName) const;
+    // "viewer_<code>.qm" for a known name, otherwise empty. Load it from
+    // LANGUAGE_PATH.
     QString getLanguageFileName(const QString& languageName) const;
 
     // Loads the language's file into g_translator and installs it, whether
@@ -43,6 +48,7 @@ private:
     void LoadLanguageList();
 
     QStringList m_names;
+    QStringList m_shownNames;
     QStringList m_codes;
 };
 

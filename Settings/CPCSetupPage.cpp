@@ -71,7 +71,10 @@ void CPCSetupPage::createButtonGroup()
 
 void CPCSetupPage::addItems()
 {
-    m_ui->selLangauge->addItems(m_language->getLanguageName());
+    // Shown as spelled, stored as before.
+    const QStringList& shown = m_language->getShownLanguageName();
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        m_ui->selLangauge->addItem(shown.at(i), m_language->getLanguageName().at(i));
     m_ui->selSequenceTime->addItems(SEQUENCE_SECONDS);
 }
 
@@ -128,7 +131,7 @@ void CPCSetupPage::load(const CAppSettings& settings)
     }
     QComboBox* language = m_ui->selLangauge;
     language->setEnabled(language->count() > 0);
-    language->setCurrentIndex(language->findText(settings.readLanguage(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    language->setCurrentIndex(static_cast<int>(m_language->languageIndex(settings.readLanguage())));
     const QString interval = settings.readSetting(CAppSettings::SEQ_INTERVAL, SEQUENCE_SECONDS.first()).toString();
     m_ui->selSequenceTime->setCurrentIndex(
         m_ui->selSequenceTime->findText(interval, Qt::MatchExactly | Qt::MatchCaseSensitive));
@@ -156,7 +159,7 @@ QMap<QString, QVariant> CPCSetupPage::shownOptions() const
         shown.insert(editName.match(edit->objectName()).captured(1), edit->text());
     for (const RadioOption& option : m_radioOptions)
         shown.insert(option.key, option.group->checkedId());
-    shown.insert(CAppSettings::LANGUAGE, m_ui->selLangauge->currentText());
+    shown.insert(CAppSettings::LANGUAGE, m_ui->selLangauge->currentData().toString());
     shown.insert(CAppSettings::SEQ_INTERVAL, m_ui->selSequenceTime->currentText());
     return shown;
 }

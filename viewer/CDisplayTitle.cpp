@@ -44,7 +44,7 @@ CDisplayTitle::CDisplayTitle(QWidget* parent)
 {
     setFixedHeight(HEIGHT);
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(TEXT_MARGIN, 0, TEXT_MARGIN, 0);
     layout->addWidget(m_left);
     layout->addWidget(m_centre);
     layout->addWidget(m_right);

@@ -12,6 +12,9 @@ class CDisplayTitle : public QFrame {
 
 public:
     static constexpr int HEIGHT = 25;
+    // Between the texts and the display frame's border, which curves in at
+    // the title's corners.
+    static constexpr int TEXT_MARGIN = 6;
 
     explicit CDisplayTitle(QWidget* parent = nullptr);
     ~CDisplayTitle() override;

@@ -557,7 +557,8 @@ void Viewer::OnDisplaySpeed()
 {
     quint64 bytes = 0;
     quint64 pictures = 0;
-    const std::deque<CCheckSpeed::Data> history = gCheckSpeed.historyAt();
+    const CCheckSpeed::Reading reading = gCheckSpeed.readingAt();
+    const std::deque<CCheckSpeed::Data>& history = reading.seconds;
     for (const CCheckSpeed::Data& second : history) {
         bytes += second.bytes;
         pictures += second.pictures;
@@ -565,6 +566,12 @@ void Viewer::OnDisplaySpeed()
     // A wall that drew nothing in the last second is not drawing: no rate
     // of pictures from before is shown for it.
     const bool measured = !history.empty() && history.back().pictures > 0 && bytes > 0 && pictures > 0;
+    // While the meter settles the wall may well be drawing: without a last
+    // figure no figure is shown, rather than a false 0.
+    if (!measured && reading.settling) {
+        m_ui->CheckSpeed->clear();
+        return;
+    }
     const quint64 fps = measured ? pictures / history.size() : 0;
     const quint64 pictureBytes = measured ? bytes / pictures : 0;
     m_ui->CheckSpeed->setText(tr("%1 FPS / %2").arg(fps).arg(pictureBytes));

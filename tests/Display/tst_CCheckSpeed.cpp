@@ -25,8 +25,8 @@ class tst_CCheckSpeed : public QObject {
 private slots:
     void countsWholeSeconds_data();
     void countsWholeSeconds();
-    void historyAtCountsSecondsWithoutPictures_data();
-    void historyAtCountsSecondsWithoutPictures();
+    void readingCountsSecondsWithoutPictures_data();
+    void readingCountsSecondsWithoutPictures();
     void keepsTheLastSixtySeconds();
     void aLongGapDoesNotSpin();
     void resetStartsOver();
@@ -58,7 +58,7 @@ void tst_CCheckSpeed::countsWholeSeconds()
     QCOMPARE(entries(meter), expected);
 }
 
-void tst_CCheckSpeed::historyAtCountsSecondsWithoutPictures_data()
+void tst_CCheckSpeed::readingCountsSecondsWithoutPictures_data()
 {
     QTest::addColumn<long>("later");
     QTest::addColumn<Entries>("expected");
@@ -68,7 +68,7 @@ void tst_CCheckSpeed::historyAtCountsSecondsWithoutPictures_data()
     QTest::newRow("drawing stopped: empty seconds follow") << 3L << Entries{{30, 1}, {40, 1}, {0, 0}, {0, 0}};
 }
 
-void tst_CCheckSpeed::historyAtCountsSecondsWithoutPictures()
+void tst_CCheckSpeed::readingCountsSecondsWithoutPictures()
 {
     QFETCH(long, later);
     QFETCH(Entries, expected);
@@ -77,7 +77,7 @@ void tst_CCheckSpeed::historyAtCountsSecondsWithoutPictures()
     for (long t = s; t <= s + 3; ++t)
         meter.addData(static_cast<unsigned long>((t - s) * 10 + 10), t);
     Entries list;
-    for (const auto& data : meter.historyAt(s + 3 + later))
+    for (const auto& data : meter.readingAt(s + 3 + later).seconds)
         list.append({data.bytes, data.pictures});
     QCOMPARE(list, expected);
     // Reading changes nothing.

@@ -69,6 +69,8 @@ private slots:
         QCOMPARE(languages.getLanguageCode(), QStringList({"en", "fr", "ko", "nb", "ru", "zh_tw"}));
         QCOMPARE(languages.getLanguageName(),
             QStringList({"English", "French", "Korean", "Norwegian Bokmal", "Russian", "Chinese"}));
+        QCOMPARE(languages.getShownLanguageName(),
+            QStringList({"English", "French", "Korean", "Norwegian Bokmål", "Russian", "Chinese"}));
     }
 
     void fileOfName_data()
@@ -81,6 +83,10 @@ private slots:
                                              << "viewer_zh_tw.qm";
         QTest::newRow("English") << "English"
                                  << "viewer_en.qm";
+        QTest::newRow("Bokmal as stored") << "Norwegian Bokmal"
+                                          << "viewer_nb.qm";
+        QTest::newRow("Bokmål as spelled") << "Norwegian Bokmål"
+                                           << "viewer_nb.qm";
         QTest::newRow("no translation") << "German" << QString();
         QTest::newRow("other case") << "french" << QString();
         QTest::newRow("C locale") << "C" << QString();
@@ -106,6 +112,7 @@ private slots:
         QTest::newRow("French") << "French" << true << "janvier";
         QTest::newRow("Korean") << "Korean" << true << "1월";
         QTest::newRow("Norwegian Bokmal: the toolkit's Nynorsk") << "Norwegian Bokmal" << true << "januar";
+        QTest::newRow("Norwegian Bokmål, as spelled") << "Norwegian Bokmål" << true << "januar";
         QTest::newRow("Russian") << "Russian" << true << "январь";
         QTest::newRow("Chinese") << "Chinese" << true << "1月";
         QTest::newRow("no translation: English") << "German" << false << "January";

@@ -317,6 +317,37 @@ private slots:
         QCOMPARE(shownOptions(dialog), options);
     }
 
+    void norwegianInEitherSpelling_data()
+    {
+        QTest::addColumn<QString>("storedBefore");
+        QTest::addColumn<bool>("chosen"); // by the operator, from the list
+        QTest::newRow("stored as the program stores it") << "Norwegian Bokmal" << false;
+        QTest::newRow("stored as spelled") << "Norwegian Bokmål" << false;
+        QTest::newRow("chosen in the list") << "English" << true;
+    }
+
+    // The list spells the language as it spells itself; the store is read
+    // in either spelling and keeps the spelling it always held.
+    void norwegianInEitherSpelling()
+    {
+        QFETCH(QString, storedBefore);
+        QFETCH(bool, chosen);
+        store().setValue(CAppSettings::LANGUAGE, storedBefore);
+        CPCSetupDialog dialog;
+        dialog.loadSettings();
+        auto* language = child<QComboBox>(dialog, "selLangauge");
+        QCOMPARE(language->findText(QStringLiteral("Norwegian Bokmal")), -1);
+        const int norwegian = language->findText(QStringLiteral("Norwegian Bokmål"));
+        QVERIFY(norwegian >= 0);
+        if (chosen)
+            language->setCurrentIndex(norwegian);
+        QCOMPARE(language->currentIndex(), norwegian);
+        click(dialog, QDialogButtonBox::Ok);
+        QCOMPARE(stored("Language"), QStringLiteral("Norwegian Bokmal"));
+        if (chosen)
+            QCOMPARE(QCoreApplication::translate("ViewerClass", "Search"), QStringLiteral("Søk"));
+    }
+
     void okTheDiskRefuses_data()
     {
         QTest::addColumn<int>("room"); // bytes a file may grow to; -1: no limit

@@ -47,6 +47,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -64,6 +65,30 @@ namespace {
 QString currentPage(const QWidget& viewer, const char* stack)
 {
     return child<QStackedWidget>(viewer, stack)->currentWidget()->objectName();
+}
+
+// The speed meter's events, seconds relative to now: "r-4" a reset, "p-3" ten
+// pictures of 100 bytes, "q-3" five of 200 bytes, "p-10..-2" one such step a
+// second.
+void driveMeter(const QString& events, long now)
+{
+    // A reset long after another without pictures in between leaves the
+    // meter with no figure from earlier rows.
+    gCheckSpeed.reset(now - 200);
+    gCheckSpeed.reset(now - 100);
+    for (const QString& event : events.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList range = event.mid(1).split(QStringLiteral(".."));
+        const long first = now + range.first().toLong();
+        const long last = now + range.last().toLong();
+        const QChar kind = event.front();
+        const int pictures = kind == QLatin1Char('p') ? 10 : kind == QLatin1Char('q') ? 5 : 0;
+        for (long second = first; second <= last; ++second) {
+            if (kind == QLatin1Char('r'))
+                gCheckSpeed.reset(second);
+            for (int picture = 0; picture < pictures; ++picture)
+                gCheckSpeed.addData(1000 / pictures, second);
+        }
+    }
 }
 
 void click(const QWidget& viewer, const QString& button)
@@ -266,6 +291,80 @@ private slots:
     // controlScreen and functionWidget ("-" hidden) and of MainMenu. Title:
     // 'T' the centre label follows the time, 'S' the right one the playback
     // status, '-' not.
+    // The read-out never reads 0 while pictures are drawn: the seconds after
+    // a reset that the meter does not count show the last figure or none. A
+    // wall that draws nothing reads 0. Each row holds whether the clock
+    // turns a second while it runs.
+    void speedReadOut_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("pictures right after a reset") << "r-1 p-1"
+                                                      << "";
+        QTest::newRow("pictures after a reset: the last figure") << "p-10..-2 r-1 p-1"
+                                                                 << "10 FPS / 100";
+        QTest::newRow("resets in a row keep the first figure") << "p-10..-3 r-2 p-2 r-1 p-1"
+                                                               << "10 FPS / 100";
+        QTest::newRow("a figure from a wall that had stopped drawing is not kept") << "p-12..-6 r-1 p-1"
+                                                                                   << "";
+        QTest::newRow("a reset, its first picture awaited") << "p-10..-2 r0"
+                                                            << "";
+        QTest::newRow("a reset, nothing drawn since") << "p-10..-5 r-4"
+                                                      << "0 FPS / 0";
+        QTest::newRow("counted again once settled") << "p-12..-6 r-5 q-5..0"
+                                                    << "5 FPS / 200";
+    }
+
+    void speedReadOut()
+    {
+        QFETCH(QString, events);
+        QFETCH(QString, shown);
+        Viewer viewer;
+        driveMeter(events, long(QDateTime::currentSecsSinceEpoch()));
+        viewer.OnDisplaySpeed();
+        gCheckSpeed.reset();
+        QCOMPARE(child<QLabel>(viewer, "CheckSpeed")->text(), shown);
+    }
+
+    void titleKeepsMargin_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("playback at 2X") << "right"
+                                        << "Playback( +2X )";
+        QTest::newRow("playback at 1X") << "right"
+                                        << "Playback( +1X )";
+        QTest::newRow("the current DVR") << "left"
+                                         << "DVR 1( admin )";
+    }
+
+    // The title's texts keep at least a blank's width from the display
+    // frame's border.
+    void titleKeepsMargin()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        Viewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        auto* title = viewer.findChild<CDisplayTitle*>();
+        QLabel* shown = label == QLatin1String("left") ? title->left() : title->right();
+        shown->setText(text);
+        const QFontMetrics metrics(shown->font());
+        const QRect textRect = QStyle::alignedRect(shown->layoutDirection(), shown->alignment(),
+            QSize(metrics.horizontalAdvance(text), metrics.height()), shown->contentsRect());
+        const QWidget* frame = child(viewer, "DisplayFrame");
+        const QRect inFrame(shown->mapTo(frame, textRect.topLeft()), textRect.size());
+        const int blank = metrics.horizontalAdvance(QLatin1Char(' '));
+        const QRect inside = frame->contentsRect().adjusted(blank, 0, -blank, 0);
+        QVERIFY2(inside.contains(inFrame),
+            qPrintable(QStringLiteral("text %1..%2, frame %3..%4")
+                           .arg(inFrame.left())
+                           .arg(inFrame.right())
+                           .arg(frame->contentsRect().left())
+                           .arg(frame->contentsRect().right())));
+    }
+
     void modes_data()
     {
         QTest::addColumn<QString>("clicks");
@@ -528,6 +627,8 @@ private slots:
                 "Dossier|68 octets|15/01/2027 13:05"},
             {"Korean", "라이브 S|검색|PC 설정|나가기|스팟|스팟", "1월", "폴더|68 바이트|27. 1. 15. 오후 1:05"},
             {"Norwegian Bokmal", "Direkte S|Søk|PC-oppsett|Avslutt|Spot|SPOT", "januar",
+                "Mappe|68 byte|15.01.2027 13:05"},
+            {"Norwegian Bokmål", "Direkte S|Søk|PC-oppsett|Avslutt|Spot|SPOT", "januar",
                 "Mappe|68 byte|15.01.2027 13:05"},
             {"Russian", "Просмотр S|Поиск|Настройка ПК|Выход|Спот|Спот", "январь", "Папка|68 байты|15.01.2027 13:05"},
             {"Chinese", "即時 S|搜尋|PC 設定|離開|輔助輸出|輔助輸出", "1月", "資料夾|68 byte|2027/1/15 下午1:05"},
