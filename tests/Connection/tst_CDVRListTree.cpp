@@ -188,21 +188,21 @@ struct Window {
     // "cancelDVR", "delDVR", "read", "connect", "disconnect", "camera:on|off".
     void run(const QString& steps)
     {
-        static const QHash<QString, void (CDVRListTree::*)()> commands = {{"delGroup", &CDVRListTree::OnDeleteGroup},
+        static const QHash<QString, void (CDVRListTree::*)(QTreeWidgetItem*)> commands = {{"delGroup", &CDVRListTree::OnDeleteGroup},
             {"delDVR", &CDVRListTree::OnDeleteDVR}, {"read", &CDVRListTree::OnReadCameraName},
             {"connect", &CDVRListTree::OnConnectDVR}, {"disconnect", &CDVRListTree::OnDisconnectDVR}};
         for (const QString& step : steps.split(';', Qt::SkipEmptyParts)) {
             const QString command = step.section(':', 0, 0);
             const QString name = step.contains(':') ? step.section(':', 1) : QString();
             if (commands.contains(command)) {
-                (tree->*commands.value(command))();
+                (tree->*commands.value(command))(tree->currentItem());
             } else if (command == "sel") {
                 tree->setCurrentItem(itemByPath(*tree, name));
             } else if (command == "camera") {
                 tree->setCameraNameShow(name == "on");
             } else if (command.endsWith("Group")) {
                 user.answers << name;
-                command == "addGroup" ? tree->OnAddGroup() : tree->OnEditGroup();
+                command == "addGroup" ? tree->OnAddGroup() : tree->OnEditGroup(tree->currentItem());
             } else {
                 enterDVR(command, name);
             }
@@ -211,7 +211,7 @@ struct Window {
 
     void enterDVR(const QString& command, const QString& name)
     {
-        command == "editDVR" ? tree->OnEditDVR() : tree->OnAddDVR();
+        command == "editDVR" ? tree->OnEditDVR(tree->currentItem()) : tree->OnAddDVR(tree->currentItem());
         QVERIFY(dialog()->isVisible());
         if (command == "cancelDVR")
             return dialog()->reject();
@@ -248,7 +248,7 @@ private slots:
         QCOMPARE(layout(*window.tree), QStringLiteral("My Group[My DVR]"));
         QCOMPARE(window.tree->width(), CDVRListTree::TREE_WIDTH);
         window.run("camera:on;camera:off;sel:0/0");
-        window.tree->OnConnectDVR();
+        window.tree->OnConnectDVR(window.tree->currentItem());
         QVERIFY(QDir(m_dir->path()).isEmpty());
 
         window.run("addGroup");
@@ -379,7 +379,7 @@ private slots:
         seedFile();
         Window window;
         window.run("sel:1");
-        window.tree->OnAddDVR();
+        window.tree->OnAddDVR(window.tree->currentItem());
         DVR entered = record("Gate", 8);
         entered.set_port(8081);
         entered.set_bitch(0x00FB);
@@ -470,7 +470,7 @@ private slots:
                 tree->visualItemRect(tree->topLevelItem(0)).center(), Qt::MoveAction, data.get(), Qt::LeftButton, {});
             QApplication::sendEvent(tree->viewport(), &drop);
         } else if (action == "menu") {
-            CMenuDVRList menu(tree, cameraMode);
+            CMenuDVRList menu(tree, tree->currentItem(), cameraMode);
             menu.popup(tree->mapToGlobal(QPoint(10, 10)));
             QTRY_VERIFY(menu.isVisible());
             QStringList enabled;

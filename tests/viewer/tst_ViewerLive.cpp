@@ -409,10 +409,10 @@ private:
                 rename ? count : 0);
         } else if (name == QLatin1String("delete")) {
             m_tree->setCurrentItem(m_tree->topLevelItem(count)->child(value));
-            m_tree->OnDeleteDVR();
+            m_tree->OnDeleteDVR(m_tree->currentItem());
         } else if (name == QLatin1String("deletegroup")) {
             m_tree->setCurrentItem(m_tree->topLevelItem(value));
-            m_tree->OnDeleteGroup();
+            m_tree->OnDeleteGroup(m_tree->currentItem());
         } else if (name == QLatin1String("click")) {
             const QRect row = m_tree->visualItemRect(m_tree->topLevelItem(count)->child(value));
             QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, {}, row.center());
