@@ -491,6 +491,90 @@ private slots:
             QCOMPARE(layout(*tree).left(12), QStringLiteral("Office[Front"));
     }
 
+    // The highlighted row is the one the main window shows as its current
+    // DVR, which it shows without choosing; the operator's left click
+    // chooses a DVR row even when highlighted, the right button never, and
+    // the menu acts on the row under the pointer. Steps separated by ';':
+    // "show:PATH" (or "show:none", or "show:other" for an entry no item
+    // holds), "click:PATH", "right:PATH", "menu:PATH:ENTRY" (the menu of
+    // that row, its entry triggered), "edit:PATH" (the edit dialog opened,
+    // its OK clicked last).
+    void highlight_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("highlighted"); // the path of the selected row, "" for none
+        QTest::addColumn<QString>("events");
+        const auto row = [](const char* name, const char* steps, const char* highlighted, const char* events) {
+            QTest::newRow(name) << QString(steps) << QString(highlighted) << QString(events);
+        };
+        row("shown, not chosen", "show:1/1", "1/1", "");
+        row("shown again elsewhere", "click:1/1;show:0/0", "0/0", "changedDVR 1 1");
+        row("no DVR current", "click:1/1;show:none", "", "changedDVR 1 1");
+        row("a DVR the tree does not hold", "click:1/1;show:other", "", "changedDVR 1 1");
+        row("a click on the highlighted row chooses it", "show:1/1;click:1/1", "1/1", "changedDVR 1 1");
+        row("a click on another row", "show:1/1;click:1/2", "1/2", "changedDVR 1 2");
+        row("a right click chooses nothing", "show:1/0;right:1/2", "1/0", "");
+        row("a right click with nothing highlighted", "right:1/2", "", "");
+        row("the menu deletes the row under the pointer", "show:1/0;menu:1/2:Delete DVR", "1/0",
+            "aboutToRemove 1 2 Yard");
+        row("the menu disconnects the row under the pointer", "show:1/0;menu:0/1:Disconnect", "1/0",
+            "disconnectDVR 0 1 plain");
+        row("the shown row deleted", "show:1/2;menu:1/2:Delete DVR", "", "aboutToRemove 1 2 Yard");
+        row("the shown row's group deleted", "show:1/2;menu:1:Delete Group", "", "aboutToRemove 1 -1 Shop");
+        row("another group deleted", "show:1/2;menu:0:Delete Group", "0/2", "aboutToRemove 0 -1 Office");
+        row("an edit names the row it was opened for", "show:1/0;edit:1/2;show:0/0", "0/0", "");
+    }
+
+    void highlight()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, highlighted);
+        QFETCH(QString, events);
+        seedFile();
+        Window window;
+        NotingTree* tree = window.tree;
+        tree->expandAll();
+        // Nothing is current before the window shows a DVR.
+        tree->showCurrent(CDirectoryEntry::NONE);
+        tree->events.clear();
+        QString edited;
+        for (const QString& step : steps.split(';')) {
+            const QString what = step.section(':', 0, 0);
+            const QString path = step.section(':', 1, 1);
+            QTreeWidgetItem* item = itemByPath(*tree, path);
+            const QPoint centre = item ? tree->visualItemRect(item).center() : QPoint();
+            if (what == "show") {
+                tree->showCurrent(path == "none" ? CDirectoryEntry::NONE
+                        : path == "other"        ? CDirectoryEntry::fresh()
+                                                 : CDirectoryEntry::of(item));
+            } else if (what == "click") {
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, centre);
+            } else if (what == "right") {
+                QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, centre);
+            } else if (what == "menu") {
+                CMenuDVRList menu(tree, item, false);
+                emit menu.aboutToShow();
+                const QList<QAction*> actions = menu.actions();
+                const auto entry = std::find_if(actions.cbegin(), actions.cend(),
+                    [&](const QAction* action) { return action->text() == step.section(':', 2); });
+                QVERIFY(entry != actions.cend() && (*entry)->isEnabled());
+                (*entry)->trigger();
+            } else {
+                edited = item->text(0);
+                tree->OnEditDVR(item);
+            }
+        }
+        if (!edited.isEmpty()) {
+            auto* name = window.dialog()->findChild<QLineEdit*>("name");
+            name->setText(edited + "2");
+            window.dialog()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            QCOMPARE(layout(*tree), QStringLiteral("Office[Front,Back] Shop[Till,Door,Yard2]"));
+        }
+        const QList<QTreeWidgetItem*> selected = tree->selectedItems();
+        QCOMPARE(selected, highlighted.isEmpty() ? QList<QTreeWidgetItem*>() : QList{itemByPath(*tree, highlighted)});
+        QCOMPARE(tree->events.join(';'), events);
+    }
+
     // "Read Camera Name" against test DVRs A and B of one group (A answers
     // after 300 ms with the slow fault): a live request in the new dialect
     // whatever the DVR speaks; the names, read once as the DVR's narrow text,
