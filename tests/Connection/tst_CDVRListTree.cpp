@@ -188,9 +188,10 @@ struct Window {
     // "cancelDVR", "delDVR", "read", "connect", "disconnect", "camera:on|off".
     void run(const QString& steps)
     {
-        static const QHash<QString, void (CDVRListTree::*)(QTreeWidgetItem*)> commands = {{"delGroup", &CDVRListTree::OnDeleteGroup},
-            {"delDVR", &CDVRListTree::OnDeleteDVR}, {"read", &CDVRListTree::OnReadCameraName},
-            {"connect", &CDVRListTree::OnConnectDVR}, {"disconnect", &CDVRListTree::OnDisconnectDVR}};
+        static const QHash<QString, void (CDVRListTree::*)(QTreeWidgetItem*)> commands
+            = {{"delGroup", &CDVRListTree::OnDeleteGroup}, {"delDVR", &CDVRListTree::OnDeleteDVR},
+                {"read", &CDVRListTree::OnReadCameraName}, {"connect", &CDVRListTree::OnConnectDVR},
+                {"disconnect", &CDVRListTree::OnDisconnectDVR}};
         for (const QString& step : steps.split(';', Qt::SkipEmptyParts)) {
             const QString command = step.section(':', 0, 0);
             const QString name = step.contains(':') ? step.section(':', 1) : QString();

@@ -45,7 +45,7 @@ public:
 
     // The operator right-clicks the tree's item, as the platform reports it
     // (the button's press, the context menu, the release), and chooses the
-    // menu entry of that text, or leaves the menu with Escape when none is
+    // menu entry of that text, or closes the menu unused when none is
     // given. False when no menu of the tree opened.
     static bool rightClick(CDVRListTree* tree, QTreeWidgetItem* item, const QString& entry = QString());
     // Every controller of the list has video flowing and a client id.

@@ -190,8 +190,7 @@ private slots:
             << false << "connect pick=selStreamType0 ok" << int(Viewer::LIVE_S) << "reconnects";
         // The stream type is a live view's: a playback from the DVR goes on.
         QTest::newRow("a new stream type during playback reconnects nothing")
-            << false << "connect Search searched time pick=selStreamType0 ok" << int(Viewer::SEARCH)
-            << "shows playing";
+            << false << "connect Search searched time pick=selStreamType0 ok" << int(Viewer::SEARCH) << "shows playing";
         QTest::newRow("setup reads the configuration, live stops")
             << false << "connect Setup" << int(Viewer::SETUP) << "asked idle configured";
         QTest::newRow("a new OpenGL mode rebuilds the wall")
@@ -287,7 +286,8 @@ private slots:
                 << false << QStringLiteral("connect RecToPC PCSetup %1 LiveS").arg(QLatin1String(close))
                 << int(Viewer::LIVE_S) << "recordOn liveShown";
             QTest::addRow("PC setup's %s over a backup, then Backup: it goes on", close)
-                << false << QStringLiteral("connect Backup searched longBackup PCSetup %1 Backup").arg(QLatin1String(close))
+                << false
+                << QStringLiteral("connect Backup searched longBackup PCSetup %1 Backup").arg(QLatin1String(close))
                 << int(Viewer::BACKUP) << "backupOn";
         }
         // The tree's menu acts on the row under the pointer and opening it
@@ -379,8 +379,10 @@ private slots:
             }
             if (step.startsWith(QLatin1String("rightClick=")) || step.startsWith(QLatin1String("deleteFromMenu="))) {
                 auto* tree = viewer->findChild<CDVRListTree*>();
-                const QString entry = step.startsWith(QLatin1String("delete")) ? QStringLiteral("Delete DVR") : QString();
-                return TestDvrGroups::rightClick(tree, tree->topLevelItem(0)->child(step.section('=', 1).toInt()), entry);
+                const QString entry
+                    = step.startsWith(QLatin1String("delete")) ? QStringLiteral("Delete DVR") : QString();
+                return TestDvrGroups::rightClick(
+                    tree, tree->topLevelItem(0)->child(step.section('=', 1).toInt()), entry);
             }
             if (step == QLatin1String("stopCurrent")) {
                 emit viewer->findChild<CDVRListTree*>()->disconnectDVR(0, viewer->connections().currentIndex());
