@@ -93,7 +93,7 @@ void TestDvrGroups::edit(int i, const std::function<void(DVR&)>& change, int gro
     DVR record = item->data(0, Qt::UserRole).value<DVR>();
     change(record);
     m_tree->setCurrentItem(item);
-    m_tree->OnEditDVR(m_tree->currentItem());
+    m_tree->OnEditDVR(item);
     auto* dialog = m_tree->window()->findChild<CSetDVRInfoDialog*>();
     dialog->setDVR(record);
     dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();

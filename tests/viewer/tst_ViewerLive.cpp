@@ -411,11 +411,15 @@ private:
                 },
                 rename ? count : 0);
         } else if (name == QLatin1String("delete")) {
-            m_tree->setCurrentItem(m_tree->topLevelItem(count)->child(value));
-            m_tree->OnDeleteDVR(m_tree->currentItem());
+            // Chosen first, as a click would: a row of a group not connected
+            // leaves no DVR current and none highlighted.
+            QTreeWidgetItem* item = m_tree->topLevelItem(count)->child(value);
+            m_tree->setCurrentItem(item);
+            m_tree->OnDeleteDVR(item);
         } else if (name == QLatin1String("deletegroup")) {
-            m_tree->setCurrentItem(m_tree->topLevelItem(value));
-            m_tree->OnDeleteGroup(m_tree->currentItem());
+            QTreeWidgetItem* item = m_tree->topLevelItem(value);
+            m_tree->setCurrentItem(item);
+            m_tree->OnDeleteGroup(item);
         } else if (name == QLatin1String("click")) {
             const QRect row = m_tree->visualItemRect(m_tree->topLevelItem(count)->child(value));
             QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, {}, row.center());
