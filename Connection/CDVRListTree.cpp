@@ -90,15 +90,33 @@ CDVRListTree::~CDVRListTree()
         delete m_dialog;
 }
 
-bool CDVRListTree::IsGroupItem() const
+bool CDVRListTree::IsGroupItem(const QTreeWidgetItem* item)
 {
-    QTreeWidgetItem* item = currentItem();
     return item && !item->parent();
 }
 
-bool CDVRListTree::IsDVRItem() const
+bool CDVRListTree::IsDVRItem(const QTreeWidgetItem* item)
 {
-    return isDVRItem(currentItem());
+    return isDVRItem(item);
+}
+
+void CDVRListTree::showCurrent(CDirectoryEntry::Id entry)
+{
+    QTreeWidgetItem* shown = nullptr;
+    for (int i = 0; i < topLevelItemCount() && !shown && entry != CDirectoryEntry::NONE; ++i) {
+        QTreeWidgetItem* groupItem = topLevelItem(i);
+        for (int row = 0; row < groupItem->childCount() && !shown; ++row) {
+            if (CDirectoryEntry::held(groupItem->child(row)) == entry)
+                shown = groupItem->child(row);
+        }
+    }
+    if (shown == currentItem() && (!shown || shown->isSelected()))
+        return;
+    // The window already acts on that DVR: nothing is chosen.
+    const QSignalBlocker quiet(this);
+    setCurrentItem(shown);
+    if (!shown)
+        clearSelection();
 }
 
 int CDVRListTree::pendingCameraNameReads() const
@@ -157,13 +175,12 @@ void CDVRListTree::addGroup(const Group& group, bool loading)
     addTopLevelItem(item);
     setCurrentItem(item);
     for (const DVR& dvr : group.dvr())
-        addDVR(dvr, loading);
+        addDVR(item, dvr, loading);
 }
 
-void CDVRListTree::addDVR(const DVR& dvr, bool loading)
+void CDVRListTree::addDVR(QTreeWidgetItem* groupItem, const DVR& dvr, bool loading)
 {
-    QTreeWidgetItem* groupItem = currentItem();
-    if (!IsGroupItem())
+    if (!IsGroupItem(groupItem))
         return;
     if (loading) {
         appendDVRItem(groupItem, dvr);
@@ -198,14 +215,8 @@ bool CDVRListTree::hasDVRNamed(const QTreeWidgetItem* groupItem, const QString& 
     return false;
 }
 
-void CDVRListTree::editGroup(const Group& group)
+void CDVRListTree::editDVR(QTreeWidgetItem* item, const DVR& dvr)
 {
-    setRecord(currentItem(), group);
-}
-
-void CDVRListTree::editDVR(const DVR& dvr)
-{
-    QTreeWidgetItem* item = currentItem();
     Group group;
     const int row = rowInGroup(item, &group);
     if (row < 0)
@@ -294,26 +305,27 @@ void CDVRListTree::OnAddGroup()
     saveDVRList();
 }
 
-void CDVRListTree::OnEditGroup()
+void CDVRListTree::OnEditGroup(QTreeWidgetItem* item)
 {
-    QTreeWidgetItem* item = currentItem();
     Group group;
-    if (!IsGroupItem() || !recordOf(item, &group))
+    if (!IsGroupItem(item) || !recordOf(item, &group))
         return;
+    // The dialog waits for the operator; the item may go meanwhile.
+    const QPersistentModelIndex edited = indexFromItem(item);
     const QString name = askGroupName(tr("Edit Group"), item->text(0));
-    if (!name.isEmpty() && item == currentItem()) {
+    if (!name.isEmpty() && edited.isValid()) {
+        item = itemFromIndex(edited);
         item->setText(0, name);
         item->setIcon(0, CControlDVRList::getGroupIcon());
         group.set_name(name.toStdString());
-        editGroup(group);
+        setRecord(item, group);
     }
     saveDVRList();
 }
 
-void CDVRListTree::OnDeleteGroup()
+void CDVRListTree::OnDeleteGroup(QTreeWidgetItem* item)
 {
-    QTreeWidgetItem* item = currentItem();
-    if (!IsGroupItem())
+    if (!IsGroupItem(item))
         return;
     Group group;
     recordOf(item, &group);
@@ -323,38 +335,42 @@ void CDVRListTree::OnDeleteGroup()
     saveDVRList();
 }
 
-void CDVRListTree::OnAddDVR()
+void CDVRListTree::OnAddDVR(QTreeWidgetItem* groupItem)
 {
-    if (!IsGroupItem())
+    if (!IsGroupItem(groupItem))
         return;
     m_dialogMode = ADD_DVR;
+    m_dialogItem = indexFromItem(groupItem);
     m_dialog->setDVR(DVR());
     m_dialog->show();
 }
 
-void CDVRListTree::OnEditDVR()
+void CDVRListTree::OnEditDVR(QTreeWidgetItem* item)
 {
     DVR dvr;
-    m_dialogMode = EDIT_DVR;
-    if (!IsDVRItem() || !recordOf(currentItem(), &dvr))
+    if (!IsDVRItem(item) || !recordOf(item, &dvr))
         return;
+    m_dialogMode = EDIT_DVR;
+    m_dialogItem = indexFromItem(item);
     m_dialog->setDVR(dvr);
     m_dialog->show();
 }
 
 void CDVRListTree::OnUpdateDVR()
 {
+    // The item the dialog was opened for, whatever is highlighted now; none
+    // when it went.
+    QTreeWidgetItem* item = m_dialogItem.isValid() ? itemFromIndex(m_dialogItem) : nullptr;
     const DVR dvr = m_dialog->getDVR();
     if (m_dialogMode == EDIT_DVR)
-        editDVR(dvr);
+        editDVR(item, dvr);
     else
-        addDVR(dvr, false);
+        addDVR(item, dvr, false);
     saveDVRList();
 }
 
-void CDVRListTree::OnDeleteDVR()
+void CDVRListTree::OnDeleteDVR(QTreeWidgetItem* item)
 {
-    QTreeWidgetItem* item = currentItem();
     Group group;
     const int row = rowInGroup(item, &group);
     if (row < 0)
@@ -377,42 +393,68 @@ void CDVRListTree::OnDeleteDVR()
 void CDVRListTree::deleteItem(QTreeWidgetItem* item)
 {
     // The toolkit selects a neighbour as the item goes, naming it by its
-    // place before the deletion. Nothing is selected afterwards, so that
-    // the operator's next click on any row selects it, and is heard.
+    // place before the deletion: the highlight stays on the current DVR
+    // while that stays, and nothing is highlighted when it goes.
     const QSignalBlocker quiet(this);
+    QTreeWidgetItem* shown = currentItem() && currentItem()->isSelected() ? currentItem() : nullptr;
+    for (const QTreeWidgetItem* above = shown; above; above = above->parent()) {
+        if (above == item)
+            shown = nullptr;
+    }
     delete item;
-    setCurrentItem(nullptr);
-    clearSelection();
+    setCurrentItem(shown);
+    if (!shown)
+        clearSelection();
 }
 
 // ---- Connect, disconnect and selection ----
 
-void CDVRListTree::emitGroupConnect()
+void CDVRListTree::emitGroupConnect(QTreeWidgetItem* item)
 {
-    QTreeWidgetItem* item = currentItem();
-    if (IsGroupItem())
+    if (IsGroupItem(item))
         emit groupConnect(*item, indexOfTopLevelItem(item), -1);
-    else if (IsDVRItem())
+    else if (IsDVRItem(item))
         emit groupConnect(*item->parent(), indexOfTopLevelItem(item->parent()), item->parent()->indexOfChild(item));
 }
 
-void CDVRListTree::mouseDoubleClickEvent(QMouseEvent*)
+void CDVRListTree::mousePressEvent(QMouseEvent* event)
 {
-    if (!m_cameraMode)
-        emitGroupConnect();
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTreeWidgetItem* item = itemAt(event->position().toPoint());
+    const bool highlighted = item && item->isSelected();
+    QTreeWidget::mousePressEvent(event);
+    // A newly selected item was chosen as it was selected.
+    if (highlighted && event->button() == Qt::LeftButton && item == currentItem())
+        choose(item);
 }
 
-void CDVRListTree::OnConnectDVR()
+void CDVRListTree::mouseReleaseEvent(QMouseEvent* event)
 {
-    emitGroupConnect();
+    if (event->button() == Qt::RightButton)
+        event->accept();
+    else
+        QTreeWidget::mouseReleaseEvent(event);
 }
 
-void CDVRListTree::OnDisconnectDVR()
+void CDVRListTree::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QTreeWidgetItem* item = currentItem();
-    if (IsGroupItem()) {
+    if (!m_cameraMode && event->button() == Qt::LeftButton)
+        emitGroupConnect(itemAt(event->position().toPoint()));
+}
+
+void CDVRListTree::OnConnectDVR(QTreeWidgetItem* item)
+{
+    emitGroupConnect(item);
+}
+
+void CDVRListTree::OnDisconnectDVR(QTreeWidgetItem* item)
+{
+    if (IsGroupItem(item)) {
         emit disconnectDVR(indexOfTopLevelItem(item), -1);
-    } else if (IsDVRItem()) {
+    } else if (IsDVRItem(item)) {
         item->setIcon(0, CControlDVRList::getDVRIcon());
         emit disconnectDVR(indexOfTopLevelItem(item->parent()), item->parent()->indexOfChild(item));
     }
@@ -420,9 +462,13 @@ void CDVRListTree::OnDisconnectDVR()
 
 void CDVRListTree::OnItemChanged()
 {
-    if (m_cameraMode || !IsDVRItem())
+    choose(currentItem());
+}
+
+void CDVRListTree::choose(QTreeWidgetItem* item)
+{
+    if (m_cameraMode || !IsDVRItem(item))
         return;
-    QTreeWidgetItem* item = currentItem();
     emit changedDVR(indexOfTopLevelItem(item->parent()), item->parent()->indexOfChild(item));
 }
 
@@ -491,11 +537,11 @@ void CDVRListTree::dropEvent(QDropEvent* event)
     event->ignore();
 }
 
-void CDVRListTree::OnReadCameraName()
+void CDVRListTree::OnReadCameraName(QTreeWidgetItem* item)
 {
     DVR dvr;
-    if (IsDVRItem() && recordOf(currentItem(), &dvr))
-        m_cameraNames->read(indexFromItem(currentItem()), dvr);
+    if (IsDVRItem(item) && recordOf(item, &dvr))
+        m_cameraNames->read(indexFromItem(item), dvr);
 }
 
 void CDVRListTree::OnReceivedCameraName(const QModelIndex& target, const cgi::DvrInfo& info)

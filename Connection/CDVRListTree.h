@@ -5,6 +5,7 @@
 #include "ProtoBuf/GroupList.pb.h"
 #include "dvr_protocol/cgi_response.pb.h"
 
+#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QTreeWidget>
 
@@ -21,6 +22,11 @@ class QMessageBox;
 //
 // Every command on the directory saves the whole list at once; loading, a
 // change of camera mode, connecting and selecting never write it.
+//
+// The highlighted DVR item is the main window's current DVR, which the window
+// shows through showCurrent. A left click (or the keyboard) on a DVR item
+// chooses it, also when it is highlighted already; the right button chooses
+// nothing, as the context menu acts on the item under the pointer.
 class CDVRListTree : public QTreeWidget {
     Q_OBJECT
 
@@ -31,9 +37,13 @@ public:
     explicit CDVRListTree(QWidget* parent = nullptr);
     ~CDVRListTree() override;
 
-    // The kind of the current item.
-    bool IsGroupItem() const;
-    bool IsDVRItem() const;
+    // The kind of an item; false for none.
+    static bool IsGroupItem(const QTreeWidgetItem* item);
+    static bool IsDVRItem(const QTreeWidgetItem* item);
+
+    // Highlights the DVR item of the entry, nothing for an entry no item
+    // holds, without choosing it.
+    void showCurrent(CDirectoryEntry::Id entry);
 
     // Shows the plain DVR icon on every DVR item of a top-level group.
     void clearIcon(int groupIndex);
@@ -46,16 +56,17 @@ public:
     // Camera-name reads still waiting for their DVR.
     int pendingCameraNameReads() const;
 
-public slots:
+    // The operator's commands, each on the item it names (a group or a DVR
+    // item as the command needs; nothing for another or none).
     void OnAddGroup();
-    void OnEditGroup();
-    void OnDeleteGroup();
-    void OnReadCameraName();
-    void OnAddDVR();
-    void OnEditDVR();
-    void OnDeleteDVR();
-    void OnConnectDVR();
-    void OnDisconnectDVR();
+    void OnEditGroup(QTreeWidgetItem* item);
+    void OnDeleteGroup(QTreeWidgetItem* item);
+    void OnReadCameraName(QTreeWidgetItem* item);
+    void OnAddDVR(QTreeWidgetItem* groupItem);
+    void OnEditDVR(QTreeWidgetItem* item);
+    void OnDeleteDVR(QTreeWidgetItem* item);
+    void OnConnectDVR(QTreeWidgetItem* item);
+    void OnDisconnectDVR(QTreeWidgetItem* item);
 
 signals:
     // dvrIndex is the chosen DVR item within the group, -1 for the group.
@@ -75,6 +86,8 @@ signals:
     void dragCameraItem(const DVR& dvr, int chIndex);
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -90,14 +103,15 @@ private:
     void loadDVRList();
     void saveDVRList();
     void addGroup(const Group& group, bool loading);
-    void addDVR(const DVR& dvr, bool loading);
-    void editGroup(const Group& group);
-    void editDVR(const DVR& dvr);
+    void addDVR(QTreeWidgetItem* groupItem, const DVR& dvr, bool loading);
+    void editDVR(QTreeWidgetItem* item, const DVR& dvr);
     void setItemData(QTreeWidgetItem* item, const DVR& dvr);
     void appendDVRItem(QTreeWidgetItem* groupItem, const DVR& dvr);
     // A DVR item under groupItem other than `except` with this name.
     static bool hasDVRNamed(const QTreeWidgetItem* groupItem, const QString& name, const QTreeWidgetItem* except);
-    void emitGroupConnect();
+    void emitGroupConnect(QTreeWidgetItem* item);
+    // The DVR item is chosen: the main window makes its DVR current.
+    void choose(QTreeWidgetItem* item);
     void deleteItem(QTreeWidgetItem* item);
     // An entry of a group record names the DVR (CDvrIdentity).
     bool namesDvr(const DVR& dvr) const;
@@ -111,6 +125,8 @@ private:
 
     QPointer<CSetDVRInfoDialog> m_dialog;
     DialogMode m_dialogMode = ADD_DVR;
+    // The group the dialog adds to, or the DVR item it edits.
+    QPersistentModelIndex m_dialogItem;
     bool m_cameraMode = false;
     CCameraNameReads* m_cameraNames;
     bool m_loadProblemTold = false;

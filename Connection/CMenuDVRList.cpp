@@ -2,9 +2,10 @@
 
 #include "Connection/CDVRListTree.h"
 
-CMenuDVRList::CMenuDVRList(CDVRListTree* tree, bool editMode)
+CMenuDVRList::CMenuDVRList(CDVRListTree* tree, QTreeWidgetItem* item, bool editMode)
     : QMenu(tree)
     , m_tree(tree)
+    , m_item(item)
     , m_editMode(editMode)
 {
     createActions();
@@ -25,16 +26,17 @@ CMenuDVRList::CMenuDVRList(CDVRListTree* tree, bool editMode)
 
 CMenuDVRList::~CMenuDVRList() = default;
 
-QAction* CMenuDVRList::treeAction(const QString& text, void (CDVRListTree::*slot)())
+QAction* CMenuDVRList::treeAction(const QString& text, void (CDVRListTree::*command)(QTreeWidgetItem*))
 {
     auto* action = new QAction(text, this);
-    connect(action, &QAction::triggered, m_tree, slot);
+    connect(action, &QAction::triggered, m_tree, [this, command] { (m_tree->*command)(m_item); });
     return action;
 }
 
 void CMenuDVRList::createActions()
 {
-    m_addGroup = treeAction(tr("Add Group"), &CDVRListTree::OnAddGroup);
+    m_addGroup = new QAction(tr("Add Group"), this);
+    connect(m_addGroup, &QAction::triggered, m_tree, &CDVRListTree::OnAddGroup);
     m_editGroup = treeAction(tr("Edit Group"), &CDVRListTree::OnEditGroup);
     m_deleteGroup = treeAction(tr("Delete Group"), &CDVRListTree::OnDeleteGroup);
     if (m_editMode)
@@ -48,8 +50,8 @@ void CMenuDVRList::createActions()
 
 void CMenuDVRList::OnShow()
 {
-    const bool group = m_tree->IsGroupItem();
-    const bool dvr = m_tree->IsDVRItem();
+    const bool group = CDVRListTree::IsGroupItem(m_item);
+    const bool dvr = CDVRListTree::IsDVRItem(m_item);
     for (QAction* action : {m_addGroup, m_editGroup, m_deleteGroup, m_addDVR})
         action->setEnabled(group);
     for (QAction* action : {m_readCameraName, m_editDVR, m_deleteDVR}) {

@@ -3,18 +3,20 @@
 #include <QMenu>
 
 class CDVRListTree;
+class QTreeWidgetItem;
 
-// The DVR tree's context menu. Each entry calls the tree's slot for its
-// current item; which entries are enabled is decided each time the menu
-// opens. The main window runs it with exec() at the pointer and destroys it
-// afterwards.
+// The DVR tree's context menu, for the item under the pointer: each entry
+// calls the tree's command for that item, whichever item is highlighted, and
+// opening the menu chooses nothing. Which entries are enabled is decided each
+// time the menu opens. The main window runs it with exec() at the pointer and
+// destroys it afterwards, while the item stays in the tree.
 class CMenuDVRList : public QMenu {
     Q_OBJECT
 
 public:
-    // The tree is the menu's parent; editMode (E-Map editing) adds "Read
-    // Camera Name".
-    CMenuDVRList(CDVRListTree* tree, bool editMode);
+    // The tree is the menu's parent; item is none when the pointer is on no
+    // item; editMode (E-Map editing) adds "Read Camera Name".
+    CMenuDVRList(CDVRListTree* tree, QTreeWidgetItem* item, bool editMode);
     ~CMenuDVRList() override;
 
 private slots:
@@ -22,9 +24,10 @@ private slots:
 
 private:
     void createActions();
-    QAction* treeAction(const QString& text, void (CDVRListTree::*slot)());
+    QAction* treeAction(const QString& text, void (CDVRListTree::*command)(QTreeWidgetItem*));
 
     CDVRListTree* m_tree;
+    QTreeWidgetItem* m_item;
     bool m_editMode;
     QAction* m_addGroup = nullptr;
     QAction* m_editGroup = nullptr;

@@ -507,8 +507,12 @@ void CLiveView::OnRemovingDVR(int groupIndex, int dvrIndex)
 
 void CLiveView::OnChangedDVR(int groupIndex, int dvrIndex)
 {
-    if (m_panels.wall->getScreenMode() == CDisplayWidget::MULTI_DVR)
+    // The many-DVR view's current DVR is its framed tile's, which the tree
+    // shows again.
+    if (m_panels.wall->getScreenMode() == CDisplayWidget::MULTI_DVR) {
+        refreshSelection();
         return;
+    }
     m_panels.wall->ClearScreen();
     // A backup or a remote playback runs on the current DVR's stream: it
     // ends, as its Stop ends it, before that DVR is current no more and Stop
@@ -657,6 +661,7 @@ void CLiveView::refreshSelection()
         }
     }
     m_selection.set(value);
+    m_panels.tree->showCurrent(value.hasDvr ? value.entry : CDirectoryEntry::NONE);
     // Whether or not the selection changed: the recorder may have.
     showRecorder();
 }

@@ -54,6 +54,14 @@ CModeTable::Steps CModeTable::back()
     return steps;
 }
 
+CModeTable::Steps CModeTable::closePCSetup()
+{
+    if (m_current != PC_SETUP)
+        return {};
+    m_current = m_previous;
+    return hasMenuButton(m_current) ? Steps{Step::CheckMenuButton} : Steps{};
+}
+
 bool CModeTable::hasMenuButton(Mode mode)
 {
     return mode != EMAP_VIEW && mode != EMAP_EDIT && mode != PC_SETUP;

@@ -94,6 +94,9 @@ public:
     // The E-Map button: the maps replace the wall and the E-Map view is
     // entered, also when a way out of the E-Map found no mode to return to.
     Steps openEMap();
+    // The PC setup dialog closed: the mode on view behind it is current
+    // again, its menu button checked; nothing of it stops.
+    Steps closePCSetup();
     // The way out of DVR setup and the E-Map: the mode before is entered as
     // its menu button would enter it. A mode before without a menu button is
     // not entered: the current mode's panels go and the mode stays.

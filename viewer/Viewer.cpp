@@ -533,8 +533,7 @@ QPushButton* Viewer::menuButton(int mode) const
 
 void Viewer::OnFinishedPCSetup()
 {
-    if (QPushButton* button = menuButton(m_modes.previous()))
-        button->setChecked(true);
+    run(m_modes.closePCSetup());
 }
 
 // ---- The live view ----
@@ -641,7 +640,8 @@ void Viewer::contextMenuEvent(QContextMenuEvent* event)
             && QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()).contains(event->globalPos());
     };
     if (contains(m_tree)) {
-        CMenuDVRList menu(m_tree, m_modes.editsMaps());
+        QTreeWidgetItem* item = m_tree->itemAt(m_tree->viewport()->mapFromGlobal(event->globalPos()));
+        CMenuDVRList menu(m_tree, item, m_modes.editsMaps());
         menu.exec(event->globalPos());
     }
     if (m_modes.editsMaps() && contains(m_emapList)) {

@@ -188,21 +188,22 @@ struct Window {
     // "cancelDVR", "delDVR", "read", "connect", "disconnect", "camera:on|off".
     void run(const QString& steps)
     {
-        static const QHash<QString, void (CDVRListTree::*)()> commands = {{"delGroup", &CDVRListTree::OnDeleteGroup},
-            {"delDVR", &CDVRListTree::OnDeleteDVR}, {"read", &CDVRListTree::OnReadCameraName},
-            {"connect", &CDVRListTree::OnConnectDVR}, {"disconnect", &CDVRListTree::OnDisconnectDVR}};
+        static const QHash<QString, void (CDVRListTree::*)(QTreeWidgetItem*)> commands
+            = {{"delGroup", &CDVRListTree::OnDeleteGroup}, {"delDVR", &CDVRListTree::OnDeleteDVR},
+                {"read", &CDVRListTree::OnReadCameraName}, {"connect", &CDVRListTree::OnConnectDVR},
+                {"disconnect", &CDVRListTree::OnDisconnectDVR}};
         for (const QString& step : steps.split(';', Qt::SkipEmptyParts)) {
             const QString command = step.section(':', 0, 0);
             const QString name = step.contains(':') ? step.section(':', 1) : QString();
             if (commands.contains(command)) {
-                (tree->*commands.value(command))();
+                (tree->*commands.value(command))(tree->currentItem());
             } else if (command == "sel") {
                 tree->setCurrentItem(itemByPath(*tree, name));
             } else if (command == "camera") {
                 tree->setCameraNameShow(name == "on");
             } else if (command.endsWith("Group")) {
                 user.answers << name;
-                command == "addGroup" ? tree->OnAddGroup() : tree->OnEditGroup();
+                command == "addGroup" ? tree->OnAddGroup() : tree->OnEditGroup(tree->currentItem());
             } else {
                 enterDVR(command, name);
             }
@@ -211,7 +212,7 @@ struct Window {
 
     void enterDVR(const QString& command, const QString& name)
     {
-        command == "editDVR" ? tree->OnEditDVR() : tree->OnAddDVR();
+        command == "editDVR" ? tree->OnEditDVR(tree->currentItem()) : tree->OnAddDVR(tree->currentItem());
         QVERIFY(dialog()->isVisible());
         if (command == "cancelDVR")
             return dialog()->reject();
@@ -248,7 +249,7 @@ private slots:
         QCOMPARE(layout(*window.tree), QStringLiteral("My Group[My DVR]"));
         QCOMPARE(window.tree->width(), CDVRListTree::TREE_WIDTH);
         window.run("camera:on;camera:off;sel:0/0");
-        window.tree->OnConnectDVR();
+        window.tree->OnConnectDVR(window.tree->currentItem());
         QVERIFY(QDir(m_dir->path()).isEmpty());
 
         window.run("addGroup");
@@ -379,7 +380,7 @@ private slots:
         seedFile();
         Window window;
         window.run("sel:1");
-        window.tree->OnAddDVR();
+        window.tree->OnAddDVR(window.tree->currentItem());
         DVR entered = record("Gate", 8);
         entered.set_port(8081);
         entered.set_bitch(0x00FB);
@@ -470,7 +471,7 @@ private slots:
                 tree->visualItemRect(tree->topLevelItem(0)).center(), Qt::MoveAction, data.get(), Qt::LeftButton, {});
             QApplication::sendEvent(tree->viewport(), &drop);
         } else if (action == "menu") {
-            CMenuDVRList menu(tree, cameraMode);
+            CMenuDVRList menu(tree, tree->currentItem(), cameraMode);
             menu.popup(tree->mapToGlobal(QPoint(10, 10)));
             QTRY_VERIFY(menu.isVisible());
             QStringList enabled;
@@ -489,6 +490,90 @@ private slots:
         QCOMPARE(tree->events.join(';'), events);
         if (action == "drop")
             QCOMPARE(layout(*tree).left(12), QStringLiteral("Office[Front"));
+    }
+
+    // The highlighted row is the one the main window shows as its current
+    // DVR, which it shows without choosing; the operator's left click
+    // chooses a DVR row even when highlighted, the right button never, and
+    // the menu acts on the row under the pointer. Steps separated by ';':
+    // "show:PATH" (or "show:none", or "show:other" for an entry no item
+    // holds), "click:PATH", "right:PATH", "menu:PATH:ENTRY" (the menu of
+    // that row, its entry triggered), "edit:PATH" (the edit dialog opened,
+    // its OK clicked last).
+    void highlight_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("highlighted"); // the path of the selected row, "" for none
+        QTest::addColumn<QString>("events");
+        const auto row = [](const char* name, const char* steps, const char* highlighted, const char* events) {
+            QTest::newRow(name) << QString(steps) << QString(highlighted) << QString(events);
+        };
+        row("shown, not chosen", "show:1/1", "1/1", "");
+        row("shown again elsewhere", "click:1/1;show:0/0", "0/0", "changedDVR 1 1");
+        row("no DVR current", "click:1/1;show:none", "", "changedDVR 1 1");
+        row("a DVR the tree does not hold", "click:1/1;show:other", "", "changedDVR 1 1");
+        row("a click on the highlighted row chooses it", "show:1/1;click:1/1", "1/1", "changedDVR 1 1");
+        row("a click on another row", "show:1/1;click:1/2", "1/2", "changedDVR 1 2");
+        row("a right click chooses nothing", "show:1/0;right:1/2", "1/0", "");
+        row("a right click with nothing highlighted", "right:1/2", "", "");
+        row("the menu deletes the row under the pointer", "show:1/0;menu:1/2:Delete DVR", "1/0",
+            "aboutToRemove 1 2 Yard");
+        row("the menu disconnects the row under the pointer", "show:1/0;menu:0/1:Disconnect", "1/0",
+            "disconnectDVR 0 1 plain");
+        row("the shown row deleted", "show:1/2;menu:1/2:Delete DVR", "", "aboutToRemove 1 2 Yard");
+        row("the shown row's group deleted", "show:1/2;menu:1:Delete Group", "", "aboutToRemove 1 -1 Shop");
+        row("another group deleted", "show:1/2;menu:0:Delete Group", "0/2", "aboutToRemove 0 -1 Office");
+        row("an edit names the row it was opened for", "show:1/0;edit:1/2;show:0/0", "0/0", "");
+    }
+
+    void highlight()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, highlighted);
+        QFETCH(QString, events);
+        seedFile();
+        Window window;
+        NotingTree* tree = window.tree;
+        tree->expandAll();
+        // Nothing is current before the window shows a DVR.
+        tree->showCurrent(CDirectoryEntry::NONE);
+        tree->events.clear();
+        QString edited;
+        for (const QString& step : steps.split(';')) {
+            const QString what = step.section(':', 0, 0);
+            const QString path = step.section(':', 1, 1);
+            QTreeWidgetItem* item = itemByPath(*tree, path);
+            const QPoint centre = item ? tree->visualItemRect(item).center() : QPoint();
+            if (what == "show") {
+                tree->showCurrent(path == "none" ? CDirectoryEntry::NONE
+                        : path == "other"        ? CDirectoryEntry::fresh()
+                                                 : CDirectoryEntry::of(item));
+            } else if (what == "click") {
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, centre);
+            } else if (what == "right") {
+                QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, centre);
+            } else if (what == "menu") {
+                CMenuDVRList menu(tree, item, false);
+                emit menu.aboutToShow();
+                const QList<QAction*> actions = menu.actions();
+                const auto entry = std::find_if(actions.cbegin(), actions.cend(),
+                    [&](const QAction* action) { return action->text() == step.section(':', 2); });
+                QVERIFY(entry != actions.cend() && (*entry)->isEnabled());
+                (*entry)->trigger();
+            } else {
+                edited = item->text(0);
+                tree->OnEditDVR(item);
+            }
+        }
+        if (!edited.isEmpty()) {
+            auto* name = window.dialog()->findChild<QLineEdit*>("name");
+            name->setText(edited + "2");
+            window.dialog()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            QCOMPARE(layout(*tree), QStringLiteral("Office[Front,Back] Shop[Till,Door,Yard2]"));
+        }
+        const QList<QTreeWidgetItem*> selected = tree->selectedItems();
+        QCOMPARE(selected, highlighted.isEmpty() ? QList<QTreeWidgetItem*>() : QList{itemByPath(*tree, highlighted)});
+        QCOMPARE(tree->events.join(';'), events);
     }
 
     // "Read Camera Name" against test DVRs A and B of one group (A answers

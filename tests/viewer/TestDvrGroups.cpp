@@ -3,6 +3,7 @@
 #include "Connection/CApplicationSender.h"
 #include "Connection/CConnectDVR.h"
 #include "Connection/CDVRListTree.h"
+#include "Connection/CMenuDVRList.h"
 #include "Connection/COrderedCommands.h"
 #include "Connection/CSetDVRInfoDialog.h"
 #include "DVRSetup/CRelaySwitches.h"
@@ -11,9 +12,14 @@
 #include "TestDvrStreams.h"
 #include "viewer/CConnectionList.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidgetItem>
+#include <algorithm>
 
 TestDvrGroups::TestDvrGroups() = default;
 
@@ -87,7 +93,7 @@ void TestDvrGroups::edit(int i, const std::function<void(DVR&)>& change, int gro
     DVR record = item->data(0, Qt::UserRole).value<DVR>();
     change(record);
     m_tree->setCurrentItem(item);
-    m_tree->OnEditDVR();
+    m_tree->OnEditDVR(item);
     auto* dialog = m_tree->window()->findChild<CSetDVRInfoDialog*>();
     dialog->setDVR(record);
     dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
@@ -113,4 +119,38 @@ quint32 TestDvrGroups::streamedChannels(const TestDvr& dvr, int stream)
             return record.videoMask;
     }
     return ~0u;
+}
+
+bool TestDvrGroups::rightClick(CDVRListTree* tree, QTreeWidgetItem* item, const QString& entry)
+{
+    bool opened = false;
+    // The menu runs its own event loop until an entry or Escape ends it.
+    QTimer chooser;
+    QObject::connect(&chooser, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<CMenuDVRList*>(QApplication::activePopupWidget());
+        if (!menu || !menu->isVisible())
+            return;
+        chooser.stop();
+        opened = true;
+        const QList<QAction*> actions = menu->actions();
+        const auto chosen = std::find_if(actions.cbegin(), actions.cend(),
+            [&](const QAction* action) { return !entry.isEmpty() && action->text() == entry; });
+        if (chosen != actions.cend()) {
+            menu->setActiveAction(*chosen);
+            QTest::keyClick(menu, Qt::Key_Return);
+        } else {
+            menu->close();
+        }
+    });
+    chooser.start(10);
+    QWidget* viewport = tree->viewport();
+    const QPoint at = tree->visualItemRect(item).center();
+    QTest::mousePress(viewport, Qt::RightButton, {}, at);
+    // Where the press did not bring the menu, the platform sends it after.
+    if (!opened) {
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
+        QCoreApplication::sendEvent(viewport, &menuEvent);
+    }
+    QTest::mouseRelease(viewport, Qt::RightButton, {}, at);
+    return opened;
 }

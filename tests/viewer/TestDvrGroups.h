@@ -10,6 +10,7 @@
 
 class CConnectionList;
 class CDVRListTree;
+class QTreeWidgetItem;
 class TestDvr;
 
 // Running test DVRs that honour channel selections, and groups of them in a
@@ -42,6 +43,11 @@ public:
     const TestDvr& dvr(int i) const { return *m_dvrs.at(size_t(i)); }
     int dvrCount() const { return int(m_dvrs.size()); }
 
+    // The operator right-clicks the tree's item, as the platform reports it
+    // (the button's press, the context menu, the release), and chooses the
+    // menu entry of that text, or closes the menu unused when none is
+    // given. False when no menu of the tree opened.
+    static bool rightClick(CDVRListTree* tree, QTreeWidgetItem* item, const QString& entry = QString());
     // Every controller of the list has video flowing and a client id.
     static bool connected(const CConnectionList& connections);
     // The channels the running video stream of that id carries; all bits

@@ -873,7 +873,7 @@ private slots:
             } else if (step.startsWith(QLatin1String("delete="))) {
                 bench.tree()->setCurrentItem(group->child(n));
                 QVERIFY(searched());
-                bench.tree()->OnDeleteDVR();
+                bench.tree()->OnDeleteDVR(group->child(n));
             }
             QVERIFY2(searched(), qPrintable(step));
         }
@@ -1296,16 +1296,16 @@ private slots:
                 bench.live().searchCurrent();
             } else if (action == QLatin1String("delete")) {
                 bench.tree()->setCurrentItem(group->child(0));
-                bench.tree()->OnDeleteDVR();
+                bench.tree()->OnDeleteDVR(group->child(0));
             } else if (action == QLatin1String("delete group")) {
                 bench.tree()->setCurrentItem(group);
-                bench.tree()->OnDeleteGroup();
+                bench.tree()->OnDeleteGroup(group);
             } else if (action.startsWith(QLatin1String("disconnect"))) {
                 std::optional<FileSizeLimit> noRoom;
                 if (action.endsWith(QLatin1String("no room")))
                     noRoom.emplace(0);
                 bench.tree()->setCurrentItem(group->child(0));
-                bench.tree()->OnDisconnectDVR();
+                bench.tree()->OnDisconnectDVR(group->child(0));
             } else if (action == QLatin1String("connect")) {
                 bench.connectGroup(0, 0);
             } else if (action == QLatin1String("address")) {

@@ -17,6 +17,9 @@ using Step = CModeTable::Step;
 // E-Map button.
 const int BACK = -1;
 const int OPEN_EMAP = -2;
+// The PC setup dialog closed, and then the menu button of the mode on view.
+const int CLOSE_PC_SETUP = -3;
+const int CLOSE_PC_SETUP_AND_BACK = -4;
 // Whatever mode a row starts from, this was the one before it.
 const Mode EARLIER = CModeTable::BACKUP;
 // The rows made for every pair of modes leave the mode before to the rows
@@ -62,13 +65,20 @@ QString leftOf(const CModeTable::Steps& steps)
     return menu ? QStringLiteral("menu") : QStringLiteral("-");
 }
 
+// "all", or which of the operator's work ends: "backup", "recording" (to the
+// PC), both as "backup+recording".
 QString stopsOf(const CModeTable::Steps& steps)
 {
-    const QList<Step> all{
-        Step::ExitZoom, Step::SequenceOff, Step::StopBackup, Step::StopLocalPlayback, Step::StopDisplay};
+    const QList<Step> all{Step::ExitZoom, Step::SequenceOff, Step::StopBackup, Step::StopRecordToPC,
+        Step::StopLocalPlayback, Step::StopDisplay};
     if (std::all_of(all.cbegin(), all.cend(), [&](Step step) { return steps.contains(step); }))
         return QStringLiteral("all");
-    return steps.contains(Step::StopBackup) ? QStringLiteral("backup") : QStringLiteral("-");
+    QStringList work;
+    if (steps.contains(Step::StopBackup))
+        work << QStringLiteral("backup");
+    if (steps.contains(Step::StopRecordToPC))
+        work << QStringLiteral("recording");
+    return work.isEmpty() ? QStringLiteral("-") : work.join(QLatin1Char('+'));
 }
 
 // What the steps do, in the words of the rows.
@@ -105,8 +115,8 @@ const char* const ENTERING[CModeTable::MODES] = {
     "all wall one search search stopped search TS",
     "all wall one search playback deleted files TS",
     "all wall one backup none stopped backup T-",
-    "backup maps list emap none deleted view -",
-    "backup maps list emap none deleted edit -",
+    "backup+recording maps list emap none deleted view -",
+    "backup+recording maps list emap none deleted edit -",
     "all hidden - - kept stopped information -",
     "all hidden - - kept stopped setup -",
     "- - - - - - pcsetup -",
@@ -206,6 +216,22 @@ private slots:
             << expected(CModeTable::LIVE_S, CModeTable::EMAP_VIEW) << 5 << 5;
         QTest::newRow("the E-Map button from live M") << int(CModeTable::LIVE_M) << int(EARLIER) << OPEN_EMAP
                                                       << expected(CModeTable::LIVE_M, CModeTable::EMAP_VIEW) << 5 << 1;
+        // PC setup closed: the mode behind it is current again, its button
+        // checked and nothing of it stopped; the mode on view clicked again
+        // is then ignored.
+        for (const Mode behind : {CModeTable::LIVE_S, CModeTable::BACKUP, CModeTable::INFORMATION}) {
+            QTest::addRow("PC setup closed over %d", int(behind))
+                << int(CModeTable::PC_SETUP) << int(behind) << CLOSE_PC_SETUP << "- - - - - - - - -" << int(behind)
+                << int(behind);
+            QTest::addRow("PC setup closed over %d, then its button", int(behind))
+                << int(CModeTable::PC_SETUP) << int(behind) << CLOSE_PC_SETUP_AND_BACK << "- - - - - - - - -"
+                << int(behind) << int(behind);
+        }
+        QTest::newRow("PC setup closed, no mode with a button behind it")
+            << int(CModeTable::PC_SETUP) << int(CModeTable::EMAP_VIEW) << CLOSE_PC_SETUP << "- - - - - - - - -" << 5
+            << 5;
+        QTest::newRow("PC setup already left: closing changes nothing")
+            << int(CModeTable::SETUP) << int(CModeTable::LIVE_M) << CLOSE_PC_SETUP << "- - - - - - - - -" << 8 << 1;
     }
 
     void changes()
@@ -218,9 +244,18 @@ private slots:
         QFETCH(int, previousAfter);
 
         CModeTable table{Mode(from), Mode(previous)};
-        const CModeTable::Steps taken = to == BACK ? table.back()
-            : to == OPEN_EMAP                      ? table.openEMap()
-                                                   : table.enter(Mode(to));
+        CModeTable::Steps taken;
+        if (to == CLOSE_PC_SETUP || to == CLOSE_PC_SETUP_AND_BACK) {
+            const bool closed = table.current() == CModeTable::PC_SETUP;
+            const CModeTable::Steps closing = table.closePCSetup();
+            QCOMPARE(closing,
+                closed && CModeTable::hasMenuButton(table.current()) ? CModeTable::Steps{Step::CheckMenuButton}
+                                                                     : CModeTable::Steps{});
+            if (to == CLOSE_PC_SETUP_AND_BACK)
+                taken = table.enter(table.current());
+        } else {
+            taken = to == BACK ? table.back() : to == OPEN_EMAP ? table.openEMap() : table.enter(Mode(to));
+        }
         QCOMPARE(described(taken, table), steps);
         QCOMPARE(int(table.current()), mode);
         if (previousAfter != UNCHECKED)
@@ -233,9 +268,10 @@ private slots:
         QVERIFY(inOrder(taken, leaving, connections + QList<Step>{Step::ExitZoom, Step::HideWall, Step::BottomPage}));
         // The wall's feeds stop before it is cleared, and all of it before
         // the connections change.
-        QVERIFY(inOrder(taken, {Step::ExitZoom, Step::SequenceOff, Step::StopBackup, Step::StopLocalPlayback},
+        QVERIFY(inOrder(taken,
+            {Step::ExitZoom, Step::SequenceOff, Step::StopBackup, Step::StopRecordToPC, Step::StopLocalPlayback},
             {Step::StopDisplay}));
-        QVERIFY(inOrder(taken, {Step::StopBackup, Step::StopDisplay}, connections));
+        QVERIFY(inOrder(taken, {Step::StopBackup, Step::StopRecordToPC, Step::StopDisplay}, connections));
         // What follows the mode reads it once the connections are set.
         QVERIFY(inOrder(taken, connections + QList<Step>{Step::BottomPage},
             {Step::FunctionPage, Step::UpdateDvrInfo, Step::UpdateTitle, Step::ChooseFolder}));

@@ -489,28 +489,32 @@ private slots:
             QVERIFY(child(viewer, "RecToPC")->isEnabled());
     }
 
-    // The dialog is shown without waiting; closing it checks the button of
-    // the mode before it again, without entering that mode.
+    // The dialog is shown without waiting over the mode on view; closing it
+    // (OK or Cancel) makes that mode current again, its button checked.
+    void pcSetupBesideTheModes_data()
+    {
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("cancelled") << false;
+        QTest::newRow("accepted") << true;
+    }
+
     void pcSetupBesideTheModes()
     {
+        QFETCH(bool, accepted);
         Viewer viewer;
         viewer.show();
         QVERIFY(QTest::qWaitForWindowExposed(&viewer));
         click(viewer, "Search");
-        click(viewer, "PCSetup");
-        auto* dialog = viewer.findChild<CPCSetupDialog*>();
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(viewer.menuMode(), int(Viewer::PC_SETUP));
-        QVERIFY(child<QPushButton>(viewer, "PCSetup")->isChecked());
-        dialog->reject();
-        QVERIFY(child<QPushButton>(viewer, "Search")->isChecked());
-        QCOMPARE(viewer.menuMode(), int(Viewer::PC_SETUP));
-        // Opened again with search still on view: closing it marks search.
-        click(viewer, "PCSetup");
-        dialog->reject();
-        QVERIFY(child<QPushButton>(viewer, "Search")->isChecked());
-        click(viewer, "Search");
-        QCOMPARE(viewer.menuMode(), int(Viewer::SEARCH));
+        for (int opened = 0; opened < 2; ++opened) {
+            click(viewer, "PCSetup");
+            auto* dialog = viewer.findChild<CPCSetupDialog*>();
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(viewer.menuMode(), int(Viewer::PC_SETUP));
+            QVERIFY(child<QPushButton>(viewer, "PCSetup")->isChecked());
+            accepted ? dialog->accept() : dialog->reject();
+            QVERIFY(child<QPushButton>(viewer, "Search")->isChecked());
+            QCOMPARE(viewer.menuMode(), int(Viewer::SEARCH));
+        }
     }
 
     // Each corner is cut by a circle of the radius; the edges stay whole

@@ -116,6 +116,9 @@ public:
     //   delete=i[:g] the tree's row i (of group g, else 0) is deleted;
     //                deletegroup=g: group g is; click=i[:g]: a click on
     //                row i (of group g, else 0)
+    //   rightClick=i[:g] a right click on row i (of group g, else 0), its
+    //                menu left with Escape; tree=<name>: the tree highlights
+    //                that DVR's row alone ("-": no row)
     //   disconnect=i the tree disconnects row i (-1: the group); icon=i: row
     //                i shows connected
     //   again        the tree connects the group again, whatever its DVRs
@@ -408,14 +411,27 @@ private:
                 },
                 rename ? count : 0);
         } else if (name == QLatin1String("delete")) {
-            m_tree->setCurrentItem(m_tree->topLevelItem(count)->child(value));
-            m_tree->OnDeleteDVR();
+            // Chosen first, as a click would: a row of a group not connected
+            // leaves no DVR current and none highlighted.
+            QTreeWidgetItem* item = m_tree->topLevelItem(count)->child(value);
+            m_tree->setCurrentItem(item);
+            m_tree->OnDeleteDVR(item);
         } else if (name == QLatin1String("deletegroup")) {
-            m_tree->setCurrentItem(m_tree->topLevelItem(value));
-            m_tree->OnDeleteGroup();
+            QTreeWidgetItem* item = m_tree->topLevelItem(value);
+            m_tree->setCurrentItem(item);
+            m_tree->OnDeleteGroup(item);
         } else if (name == QLatin1String("click")) {
             const QRect row = m_tree->visualItemRect(m_tree->topLevelItem(count)->child(value));
             QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, {}, row.center());
+        } else if (name == QLatin1String("rightClick")) {
+            return rightClick(m_tree, m_tree->topLevelItem(count)->child(value));
+        } else if (name == QLatin1String("tree")) {
+            done = [this, argument] {
+                const QList<QTreeWidgetItem*> shown = m_tree->selectedItems();
+                return shown.isEmpty() ? argument == QLatin1String("-")
+                                       : shown.size() == 1
+                        && QString::fromStdString(shown.first()->data(0, Qt::UserRole).value<DVR>().name()) == argument;
+            };
         } else if (name == QLatin1String("disconnect")) {
             for (int i = 0; i < m_viewer->connections().entries().size(); ++i) {
                 if (value < 0 || i == value)
@@ -786,6 +802,15 @@ private slots:
             "connect LiveM Screen6x6 mask=0:0x00F0 tile=3:7 tile=4:0 dclick=3", "A A A 0/0", all + " | -", "7");
         row("the current DVR deleted, then a click on the selected row", "connect delete=0 click=0", "B B B 0/0",
             "- | relay,record");
+        // The tree highlights the DVR the title names, whatever made it
+        // current; a click on a row makes its DVR current, a right click
+        // chooses nothing.
+        row("B chosen, Live M, back to Live S", "connect click=1 title=B LiveM LiveS tree=A", "A A A 0/0",
+            "relay,record | -");
+        row("then B clicked", "connect click=1 LiveM LiveS tree=A click=1 tree=B", "B B B 0/0", "- | relay,record");
+        row("a tile of B framed in Live M", "connect LiveM select=16 tree=B", "B B B 0/0", "- | relay,record");
+        row("a right click on B", "connect tree=A rightClick=1 tree=A", "A A A 0/0", "relay,record | -");
+        row("the E-Map's Exit leaves no DVR current", "connect click=1 EMap EMapExit tree=-", "- - - 0/0", "- | -");
         row("another DVR reconnects during a held move",
             "connect LiveM dclick=16 fail=0 press=ptzf_right back=0 held=ptzf_right release", "B B B 0/0",
             "- | " + all);

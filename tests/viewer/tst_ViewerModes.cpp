@@ -157,7 +157,8 @@ private slots:
     // written and the operator was told so, "unreadable" the snapshot view
     // says why it shows no picture, "playing" the DVR still plays back,
     // "configured" the setup window shows the DVR's configuration,
-    // "backupEnded" the backup panel is idle again, "abandoned" no held
+    // "backupEnded" the backup panel is idle again, "backupOn" the current
+    // DVR's backup still runs, nothing told, "abandoned" no held
     // answer is awaited, "sequenceOff" the sequence is off and shown so,
     // "liveShown" Live S shows its wall, "noPlayback" no playback runs,
     // "zoomOff" the zoom is off, shown so, and a double click is taken,
@@ -168,7 +169,7 @@ private slots:
     // operator was told that a mode change ended the recording to the PC
     // ("streamTypeTold": a new stream type), "recordOff" the current DVR
     // records nothing and the record button shows so, "recordOn" it records
-    // on, shown so, and nothing was told, "noDvr" the page on view says it
+    // on, shown so, its row highlighted, and nothing was told, "noDvr" the page on view says it
     // has no DVR to search and nothing can be backed up.
     void modes_data()
     {
@@ -186,25 +187,24 @@ private slots:
         QTest::newRow("a cancelled folder leaves the panel empty")
             << false << "file= Playback" << int(Viewer::PLAYBACK) << "idle";
         QTest::newRow("a new stream type reconnects")
-            << false << "connect pick=selStreamType0 ok" << int(Viewer::PC_SETUP) << "reconnects";
+            << false << "connect pick=selStreamType0 ok" << int(Viewer::LIVE_S) << "reconnects";
         // The stream type is a live view's: a playback from the DVR goes on.
         QTest::newRow("a new stream type during playback reconnects nothing")
-            << false << "connect Search searched time pick=selStreamType0 ok" << int(Viewer::PC_SETUP)
-            << "shows playing";
+            << false << "connect Search searched time pick=selStreamType0 ok" << int(Viewer::SEARCH) << "shows playing";
         QTest::newRow("setup reads the configuration, live stops")
             << false << "connect Setup" << int(Viewer::SETUP) << "asked idle configured";
         QTest::newRow("a new OpenGL mode rebuilds the wall")
-            << false << "connect Screen4_0 pick=selOpengl0 ok" << int(Viewer::PC_SETUP) << "same rebuilt shows";
+            << false << "connect Screen4_0 pick=selOpengl0 ok" << int(Viewer::LIVE_S) << "same rebuilt shows";
         QTest::newRow("a new OpenGL mode ends the sequence")
-            << false << "connect Screen4_0 Sequence pick=selOpengl0 ok" << int(Viewer::PC_SETUP) << "sequenceOff";
+            << false << "connect Screen4_0 Sequence pick=selOpengl0 ok" << int(Viewer::LIVE_S) << "sequenceOff";
         QTest::newRow("a new OpenGL mode ends the zoom")
-            << false << "connect Ch0 zoom pick=selOpengl0 ok" << int(Viewer::PC_SETUP) << "zoomOff";
+            << false << "connect Ch0 zoom pick=selOpengl0 ok" << int(Viewer::LIVE_S) << "zoomOff";
         QTest::newRow("Exit ends the setup read")
             << false << "connect hold=read Setup held configExit" << int(Viewer::LIVE_S) << "abandoned";
         QTest::newRow("Exit after PC setup returns to Live S")
             << false << "PCSetup ok Setup configExit" << int(Viewer::LIVE_S) << "liveShown";
         QTest::newRow("an unchanged OK reconnects nothing")
-            << false << "connect PCSetup ok" << int(Viewer::PC_SETUP) << "same";
+            << false << "connect PCSetup ok" << int(Viewer::LIVE_S) << "same liveShown";
         QTest::newRow("a snapshot shows") << false << "file=shot.png searchImage" << int(Viewer::LIVE_S) << "snapshot";
         QTest::newRow("a file holding no picture is told")
             << false << "file=notes.png searchImage" << int(Viewer::LIVE_S) << "unreadable";
@@ -276,9 +276,30 @@ private slots:
                 << int(Viewer::LIVE_S) << "recordingTold recordOff";
         }
         QTest::newRow("a new stream type ends a recording")
-            << false << "connect RecToPC pick=selStreamType0 ok" << int(Viewer::PC_SETUP) << "streamTypeTold recordOff";
+            << false << "connect RecToPC pick=selStreamType0 ok" << int(Viewer::LIVE_S) << "streamTypeTold recordOff";
         QTest::newRow("another DVR chosen: the recording goes on")
             << false << "connect RecToPC choose=1 choose=0" << int(Viewer::LIVE_S) << "recordOn";
+        // PC setup is a dialog over the mode on view: closed, that mode is
+        // current again, and its own button changes nothing.
+        for (const char* close : {"cancel", "ok"}) {
+            QTest::addRow("PC setup's %s, then Live S: the recording goes on", close)
+                << false << QStringLiteral("connect RecToPC PCSetup %1 LiveS").arg(QLatin1String(close))
+                << int(Viewer::LIVE_S) << "recordOn liveShown";
+            QTest::addRow("PC setup's %s over a backup, then Backup: it goes on", close)
+                << false
+                << QStringLiteral("connect Backup searched longBackup PCSetup %1 Backup").arg(QLatin1String(close))
+                << int(Viewer::BACKUP) << "backupOn";
+        }
+        // The tree's menu acts on the row under the pointer and opening it
+        // chooses nothing; deleting another DVR leaves the current one's work.
+        QTest::newRow("a right click during a backup ends nothing")
+            << false << "connect Backup searched longBackup rightClick=1" << int(Viewer::BACKUP) << "backupOn";
+        QTest::newRow("another DVR deleted during a backup")
+            << false << "connect Backup searched longBackup deleteFromMenu=1" << int(Viewer::BACKUP) << "backupOn";
+        QTest::newRow("a right click during a recording ends nothing")
+            << false << "connect RecToPC rightClick=1" << int(Viewer::LIVE_S) << "recordOn";
+        QTest::newRow("another DVR deleted during a recording")
+            << false << "connect RecToPC deleteFromMenu=1" << int(Viewer::LIVE_S) << "recordOn";
     }
 
     void modes()
@@ -356,6 +377,13 @@ private slots:
                 tree->setCurrentItem(tree->topLevelItem(0)->child(step.mid(7).toInt()));
                 return true;
             }
+            if (step.startsWith(QLatin1String("rightClick=")) || step.startsWith(QLatin1String("deleteFromMenu="))) {
+                auto* tree = viewer->findChild<CDVRListTree*>();
+                const QString entry
+                    = step.startsWith(QLatin1String("delete")) ? QStringLiteral("Delete DVR") : QString();
+                return TestDvrGroups::rightClick(
+                    tree, tree->topLevelItem(0)->child(step.section('=', 1).toInt()), entry);
+            }
             if (step == QLatin1String("stopCurrent")) {
                 emit viewer->findChild<CDVRListTree*>()->disconnectDVR(0, viewer->connections().currentIndex());
                 return !current()->isStarted();
@@ -389,8 +417,10 @@ private slots:
                 return QTest::qWaitFor([&] { return current()->IsConnected() && !current()->IsLive(); }, TIME_LIMIT_MS);
             if (step == QLatin1String("time")) {
                 emit playback->findChild<CSearchWidget*>()->selectedTime(recordedStart(), RECORDED_CHANNELS);
-            } else if (step == QLatin1String("backup")) {
-                ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + 60);
+            } else if (step == QLatin1String("backup") || step == QLatin1String("longBackup")) {
+                // A long one runs until the row ends.
+                const int seconds = step == QLatin1String("backup") ? 60 : 3600;
+                ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + seconds);
                 QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
                 return backup->isBackup();
             } else if (step.startsWith(QLatin1String("hold="))) {
@@ -410,8 +440,10 @@ private slots:
             } else if (step.startsWith(QLatin1String("pick="))) {
                 child<QPushButton>(*viewer, "PCSetup")->click();
                 child<QRadioButton>(*viewer, qPrintable(step.mid(5)))->click();
-            } else if (step == QLatin1String("ok")) {
-                child<QDialogButtonBox>(*viewer, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+            } else if (step == QLatin1String("ok") || step == QLatin1String("cancel")) {
+                child<QDialogButtonBox>(*viewer, "buttonBox")
+                    ->button(step == QLatin1String("ok") ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+                    ->click();
             } else if (step == QLatin1String("map")) {
                 emit viewer->findChild<CEMapList*>()->signalSelectedEMap(EMap());
             } else if (step == QLatin1String("log") || step.startsWith(QLatin1String("log="))) {
@@ -479,6 +511,13 @@ private slots:
         }
         if (check("backupEnded"))
             QVERIFY(!backup->isBackup());
+        // The backup runs on, of the DVR that stays current and highlighted.
+        if (check("backupOn")) {
+            QVERIFY(backup->isBackup());
+            QCOMPARE(viewer->connections().currentIndex(), 0);
+            QVERIFY(answers.messages.isEmpty());
+            QVERIFY(current()->isStarted() && !current()->IsLive());
+        }
         // The recordings start at 10:00.
         if (check("offered"))
             QCOMPARE(ShownSearch::hours(backup).at(10), QLatin1Char('#'));
@@ -524,6 +563,10 @@ private slots:
             QTRY_COMPARE(answers.messages, recordingTold("the stream type changed."));
         if (check("recordOff") || check("recordOn")) {
             const bool on = check("recordOn");
+            if (on) {
+                const auto* tree = viewer->findChild<CDVRListTree*>();
+                QCOMPARE(tree->selectedItems(), QList<QTreeWidgetItem*>{tree->topLevelItem(0)->child(0)});
+            }
             QCOMPARE(current() && current()->isRecording(), on);
             QCOMPARE(child<QPushButton>(*viewer, "RecToPC")->isChecked(), on);
             if (on)
