@@ -85,25 +85,30 @@ void COrderedCommands::queue(Line& line, Queued queued)
     if (queued.command.act)
         makeRoomForAct(line, queued.command.kind);
     else
-        replaceWaiting(line, queued.command);
+        replaceWaiting(line, queued);
     line.waiting.push_back(std::move(queued));
     pump(line);
     dropIfDone(line);
 }
 
-void COrderedCommands::replaceWaiting(Line& line, const Command& newer)
+void COrderedCommands::replaceWaiting(Line& line, const Queued& newer)
 {
-    // At most one command of a kind waits after its kind's last act.
+    // At most one command of a kind and entry waits after its kind's last
+    // act. Another entry's command never takes its place: one entry's stop
+    // replaced by another's move, which the DVR may refuse to that entry's
+    // account, would leave the camera moving.
     for (auto waiting = line.waiting.end(); waiting != line.waiting.begin();) {
         --waiting;
-        if (!(waiting->command.kind == newer.kind))
+        if (!(waiting->command.kind == newer.command.kind))
             continue;
         if (waiting->command.act)
             return;
+        if (waiting->entry != newer.entry)
+            continue;
         Queued replaced = std::move(*waiting);
         line.waiting.erase(waiting);
-        const bool changesTheEnd = replaced.command.ending && !newer.ending;
-        drop(line, std::move(replaced), QStringLiteral("replaced by ") + newer.what, changesTheEnd);
+        const bool changesTheEnd = replaced.command.ending && !newer.command.ending;
+        drop(line, std::move(replaced), QStringLiteral("replaced by ") + newer.command.what, changesTheEnd);
         return;
     }
 }

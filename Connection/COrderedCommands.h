@@ -25,9 +25,12 @@
 // its time limit, so a slow link cannot let a later command overtake an
 // earlier one. What waits meanwhile is bounded: a command takes the place of
 // the waiting one of its kind (the same camera's moves and stop, the same
-// camera's tour, the same relay), so the DVR follows the operator's last
-// intent; a repeat, which only keeps a movement going, is dropped while
-// anything is on its way or waits. An act (a preset stored or recalled) is
+// camera's tour, the same relay) that its own directory entry gave, so the
+// DVR follows the operator's last intent. Another entry's command goes with
+// another account, which the DVR may refuse: it never takes the place of
+// what waits, so a stop, a tour's end or an Off of one entry reaches the DVR
+// whatever the other entry gives. A repeat, which only keeps a movement
+// going, is dropped while anything is on its way or waits. An act (a preset stored or recalled) is
 // a state of its own: it never takes another's place nor gives up its own,
 // and what of its kind was given before it is not replaced by what comes
 // after it, so the DVR gets a stop before the act that follows it. At most
@@ -163,8 +166,8 @@ private:
     Line& lineOf(const DVR& dvr);
     void queue(Line& line, Queued queued);
     // A command other than an act takes the place of the one of its kind
-    // given since that kind's last act.
-    void replaceWaiting(Line& line, const Command& newer);
+    // that its own entry gave since that kind's last act.
+    void replaceWaiting(Line& line, const Queued& newer);
     // The oldest act of the kind goes when the bound is reached.
     void makeRoomForAct(Line& line, const Kind& kind);
     // Logs a command that will not be sent and tells its giver.
