@@ -200,7 +200,7 @@ void CRelaySwitches::onAnswer(quint64 serial, const CCommandAnswer& answer)
                 arm(relay, done.autoOffMs, false, done.giver);
             else if (sentAgain)
                 arm(relay, m_retryMs, true, done.giver);
-            else if (!done.on && relay.given.empty() && !relay.armed)
+            else if (!done.on && relay.given.empty() && !switchOffPends(relay))
                 reportLeftOn(relay);
         }
         if (relay.unlisted && relay.given.empty())
@@ -278,6 +278,13 @@ void CRelaySwitches::sendLast(Relay& relay)
     }
     if (switchOffBy)
         sendSwitchOff(relay, true, *switchOffBy);
+}
+
+bool CRelaySwitches::switchOffPends(const Relay& relay) const
+{
+    return std::any_of(m_relays.cbegin(), m_relays.cend(), [&relay](const std::unique_ptr<Relay>& held) {
+        return held->number == relay.number && CDvrIdentity::same(held->dvr, relay.dvr) && held->pending();
+    });
 }
 
 void CRelaySwitches::reportUnanswered() const

@@ -106,6 +106,9 @@ private:
     // A switch-off pending or following an unanswered On goes out now, and
     // none of the relay's commands is tried again.
     void sendLast(Relay& relay);
+    // A switch-off of the DVR's relay pends, given by any entry: the relay
+    // is not left on.
+    bool switchOffPends(const Relay& relay) const;
     static void reportLeftOn(const Relay& relay);
     void stopTimer(Relay& relay);
     void timerEvent(QTimerEvent* event) override;
