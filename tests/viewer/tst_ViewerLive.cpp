@@ -970,6 +970,9 @@ private slots:
             1000, 1000, {"on off", "-", "on"});
         row("A's switch-off pends past On on its other entry", "connect" + autoOff + " connect=1:1 auto=0 RPOn0 close",
             3000, 1000, {"on on(guest) off", "-", "-"});
+        // Again, A's entry in a third group, is A's record as it stands.
+        row("A's switch-off pends past On on its entry in another group with the same account",
+            "connect" + autoOff + " connect=0:2 auto=0 RPOn0 close", 3000, 1000, {"on on off", "-", "-"});
         row("A's switch-off pends past Off on its other entry",
             "connect" + autoOff + " connect=1:1 auto=0 RPOff0 close", 3000, 1000, {"on off(guest) off", "-", "-"});
         row("A deleted while its switch-off pends", "connect" + autoOff + " delete=0 offs=0:1", 20, 1000, onOff);
@@ -1036,6 +1039,7 @@ private slots:
         bench.addGroup(QStringLiteral("Shop"), {a, b});
         bench.addDvr(QStringLiteral("C"), false);
         bench.addGroup(QStringLiteral("All"), {b, bench.asGuest(a)});
+        bench.addGroup(QStringLiteral("Again"), {a});
         bench.viewer().findChild<CRemotePortWiget*>()->setSecondLength(secondMs);
         const QString failed = bench.play(events);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
