@@ -30,10 +30,11 @@
 // another account, which the DVR may refuse: it never takes the place of
 // what waits, so a stop, a tour's end or an Off of one entry reaches the DVR
 // whatever the other entry gives. A repeat, which only keeps a movement
-// going, is dropped while anything is on its way or waits. An act (a preset stored or recalled) is
-// a state of its own: it never takes another's place nor gives up its own,
-// and what of its kind was given before it is not replaced by what comes
-// after it, so the DVR gets a stop before the act that follows it. At most
+// going, is dropped while anything is on its way or waits. An act (a preset
+// stored or recalled) is a state of its own: it never takes another's place
+// nor gives up its own, and what of its kind was given before it, by any
+// entry, is not replaced by what comes after it, so the DVR gets a stop
+// before the act that follows it. At most
 // MAX_WAITING_ACTS of a kind wait; beyond that the oldest is dropped. A
 // command dropped unsent is logged with its DVR: as a warning when what the
 // DVR ends with changes (an act, or a stop or an Off replaced by a command

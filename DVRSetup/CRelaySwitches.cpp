@@ -47,9 +47,9 @@ struct CRelaySwitches::Relay {
         });
     }
 
-    // Names the relay by its address and port, with `number`.
+    // Names the relay by its address and port, with `entry`, whose page gave
+    // its commands, and `number`.
     DVR dvr;
-    // Whose page gave its commands.
     CDirectoryEntry::Id entry;
     unsigned number;
     // Given to the DVR's line and not yet heard of, in the order given.

@@ -31,16 +31,16 @@
 // page shows by then, and stays pending until the DVR takes it: one that is
 // refused or not answered goes again every retry interval, and at once when
 // that DVR's record is edited or its live link connects again. On, Off or
-// Auto of the same entry on the same relay replace it; one already on its way is no longer
-// awaited. It lives as long as a directory entry names its DVR: when none
-// does any more (COrderedCommands::unlisted), and likewise at the program's
-// end, every pending switch-off goes out at once, and one that fails then
-// is reported rather than tried again.
+// Auto of the same entry on the same relay replace it; one already on its
+// way is no longer awaited. It lives as long as a directory entry names its
+// DVR: when none does any more (COrderedCommands::unlisted), and likewise at
+// the program's end, every pending switch-off goes out at once, and one that
+// fails then is reported rather than tried again.
 //
 // A command the DVR refuses or does not answer is what the relay page tells
 // the operator (problem()); an Off or a switch-off that was not taken, with
-// nothing given after it, may leave the relay on: that is reported on the
-// log. GUI thread.
+// nothing given after it, may leave the relay on unless another entry's
+// switch-off of it pends: that is reported on the log. GUI thread.
 class CRelaySwitches : public QObject {
     Q_OBJECT
 
@@ -90,8 +90,9 @@ private:
 
     Relay* findRelay(const DVR& dvr, CDirectoryEntry::Id entry, unsigned number) const;
     Relay& relayOf(const CLiveCommand& target, unsigned number);
-    // A command given now replaces the switch-off of the relay (its entry's): one not yet due
-    // is dropped, one on its way is no longer awaited.
+    // A command given now replaces the switch-off of the relay as its entry
+    // gave it: one not yet due is dropped, one on its way is no longer
+    // awaited.
     void replace(Relay& relay);
     // Gives a command to the DVR's line, built from what the line knows of
     // its giver's entry when it goes out.

@@ -25,9 +25,9 @@ class CRemotePortWiget;
 // until the DVR has taken it, also while the page is cleared because that
 // DVR's stream failed. A command of the shown entry that the DVR refused or
 // did not answer is told below the buttons until that entry's next command
-// to that relay. With no DVR the page sends nothing. Nothing is
-// read back, so the page does not know the relay's real state. Object names
-// end in the relay number.
+// to that relay. With no DVR the page sends nothing. Nothing is read back,
+// so the page does not know the relay's real state. Object names end in the
+// relay number.
 class CRemotePortWiget : public QWidget {
     Q_OBJECT
 
@@ -70,6 +70,7 @@ private:
     CLiveCommand m_command;
     // The DVR whose switch-offs Auto shows, also while no command goes out.
     std::optional<DVR> m_shown;
+    // Whose switch-offs those are.
     CDirectoryEntry::Id m_shownEntry = CDirectoryEntry::NONE;
     int m_autoOffSeconds = 0;
     int m_secondMs = SECOND_MS;
