@@ -83,7 +83,7 @@ void COrderedCommands::queue(Line& line, Queued queued)
         return;
     }
     if (queued.command.act)
-        makeRoomForAct(line, queued.command.kind);
+        makeRoomForAct(line, queued);
     else
         replaceWaiting(line, queued);
     line.waiting.push_back(std::move(queued));
@@ -113,9 +113,11 @@ void COrderedCommands::replaceWaiting(Line& line, const Queued& newer)
     }
 }
 
-void COrderedCommands::makeRoomForAct(Line& line, const Kind& kind)
+void COrderedCommands::makeRoomForAct(Line& line, const Queued& newer)
 {
-    const auto isAct = [&kind](const Queued& queued) { return queued.command.act && queued.command.kind == kind; };
+    const auto isAct = [&newer](const Queued& queued) {
+        return queued.command.act && queued.command.kind == newer.command.kind && queued.entry == newer.entry;
+    };
     if (std::count_if(line.waiting.cbegin(), line.waiting.cend(), isAct) < MAX_WAITING_ACTS)
         return;
     const auto oldest = std::find_if(line.waiting.begin(), line.waiting.end(), isAct);

@@ -567,6 +567,9 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         row("the guest's Off refused while A's switch-off pends",
             {"G", "refuse", "RPOff0", denied, "A", "auto=1", "told="})
             << QStringList{a.first(), a.last() + " as guest", a.last()} << QStringList() << QList<bool>{false, true};
+        moveRow("Go four times behind a held move, then the guest's Go: A's four go",
+            QStringList{"hold=ptz"} + shortPan + QStringList{"Go", "Go", "Go", "Go", "G", "Go"},
+            {move, stop, go, go, go, go, go + " as guest"});
         moveRow("the guest's refusal answered after the page turned to A",
             {"hold=ptz", "G", "Go", "A", "answer", "wait=1", "told="}, {go + " as guest"});
         // Each camera's commands wait apart.
