@@ -83,34 +83,41 @@ void COrderedCommands::queue(Line& line, Queued queued)
         return;
     }
     if (queued.command.act)
-        makeRoomForAct(line, queued.command.kind);
+        makeRoomForAct(line, queued);
     else
-        replaceWaiting(line, queued.command);
+        replaceWaiting(line, queued);
     line.waiting.push_back(std::move(queued));
     pump(line);
     dropIfDone(line);
 }
 
-void COrderedCommands::replaceWaiting(Line& line, const Command& newer)
+void COrderedCommands::replaceWaiting(Line& line, const Queued& newer)
 {
-    // At most one command of a kind waits after its kind's last act.
+    // At most one command of a kind and entry waits after its kind's last
+    // act. Another entry's command never takes its place: one entry's stop
+    // replaced by another's move, which the DVR may refuse to that entry's
+    // account, would leave the camera moving.
     for (auto waiting = line.waiting.end(); waiting != line.waiting.begin();) {
         --waiting;
-        if (!(waiting->command.kind == newer.kind))
+        if (!(waiting->command.kind == newer.command.kind))
             continue;
         if (waiting->command.act)
             return;
+        if (waiting->entry != newer.entry)
+            continue;
         Queued replaced = std::move(*waiting);
         line.waiting.erase(waiting);
-        const bool changesTheEnd = replaced.command.ending && !newer.ending;
-        drop(line, std::move(replaced), QStringLiteral("replaced by ") + newer.what, changesTheEnd);
+        const bool changesTheEnd = replaced.command.ending && !newer.command.ending;
+        drop(line, std::move(replaced), QStringLiteral("replaced by ") + newer.command.what, changesTheEnd);
         return;
     }
 }
 
-void COrderedCommands::makeRoomForAct(Line& line, const Kind& kind)
+void COrderedCommands::makeRoomForAct(Line& line, const Queued& newer)
 {
-    const auto isAct = [&kind](const Queued& queued) { return queued.command.act && queued.command.kind == kind; };
+    const auto isAct = [&newer](const Queued& queued) {
+        return queued.command.act && queued.command.kind == newer.command.kind && queued.entry == newer.entry;
+    };
     if (std::count_if(line.waiting.cbegin(), line.waiting.cend(), isAct) < MAX_WAITING_ACTS)
         return;
     const auto oldest = std::find_if(line.waiting.begin(), line.waiting.end(), isAct);

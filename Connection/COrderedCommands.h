@@ -25,14 +25,18 @@
 // its time limit, so a slow link cannot let a later command overtake an
 // earlier one. What waits meanwhile is bounded: a command takes the place of
 // the waiting one of its kind (the same camera's moves and stop, the same
-// camera's tour, the same relay), so the DVR follows the operator's last
-// intent; a repeat, which only keeps a movement going, is dropped while
-// anything is on its way or waits. An act (a preset stored or recalled) is
-// a state of its own: it never takes another's place nor gives up its own,
-// and what of its kind was given before it is not replaced by what comes
-// after it, so the DVR gets a stop before the act that follows it. At most
-// MAX_WAITING_ACTS of a kind wait; beyond that the oldest is dropped. A
-// command dropped unsent is logged with its DVR: as a warning when what the
+// camera's tour, the same relay) that its own directory entry gave, so the
+// DVR follows the operator's last intent. Another entry's command goes with
+// another account, which the DVR may refuse: it never takes the place of
+// what waits, so a stop, a tour's end or an Off of one entry reaches the DVR
+// whatever the other entry gives. A repeat, which only keeps a movement
+// going, is dropped while anything is on its way or waits. An act (a preset
+// stored or recalled) is a state of its own: it never takes another's place
+// nor gives up its own, and what of its kind was given before it, by any
+// entry, is not replaced by what comes after it, so the DVR gets a stop
+// before the act that follows it. At most MAX_WAITING_ACTS of a kind wait
+// for each entry; beyond that the entry's oldest is dropped. A command
+// dropped unsent is logged with its DVR: as a warning when what the
 // DVR ends with changes (an act, or a stop or an Off replaced by a command
 // that ends nothing), otherwise as a debug line.
 //
@@ -97,7 +101,7 @@ public:
         CSendCommand::Answered answered;
     };
 
-    // Acts of one kind waiting at a time.
+    // Acts of one kind and entry waiting at a time.
     static constexpr int MAX_WAITING_ACTS = 4;
 
     // The application's one instance, made on first use; it goes with the
@@ -163,10 +167,11 @@ private:
     Line& lineOf(const DVR& dvr);
     void queue(Line& line, Queued queued);
     // A command other than an act takes the place of the one of its kind
-    // given since that kind's last act.
-    void replaceWaiting(Line& line, const Command& newer);
-    // The oldest act of the kind goes when the bound is reached.
-    void makeRoomForAct(Line& line, const Kind& kind);
+    // that its own entry gave since that kind's last act.
+    void replaceWaiting(Line& line, const Queued& newer);
+    // The oldest act of the kind that the same entry gave goes when the
+    // bound is reached.
+    void makeRoomForAct(Line& line, const Queued& newer);
     // Logs a command that will not be sent and tells its giver.
     void drop(const Line& line, Queued queued, const QString& why, bool changesTheEnd);
     // Sends what waits while nothing is on its way.

@@ -46,11 +46,11 @@ void CLiveCtrlWidget::setConnectedDVR(const DVR& dvr, int clientId, bool showRel
     m_ui->stackedWidget->setEnabled(true);
 }
 
-void CLiveCtrlWidget::clearConnectedDVR(const std::optional<DVR>& named)
+void CLiveCtrlWidget::clearConnectedDVR(const std::optional<DVR>& named, CDirectoryEntry::Id entry)
 {
     m_ptzf->clearConnectedDVR();
     m_autoPreset->clearConnectedDVR();
-    m_remotePort->clearConnectedDVR(named);
+    m_remotePort->clearConnectedDVR(named, entry);
     m_picture->clearConnectedDVR();
     m_ui->stackedWidget->setEnabled(false);
 }

@@ -47,8 +47,9 @@ public:
     // The pages send nothing. A movement held on the PTZ page ends on the
     // DVR it moved; a relay's pending switch-off still goes out, and the
     // relay page shows whether that of the `named` DVR (the one the title
-    // still names, whose stream failed) pends.
-    void clearConnectedDVR(const std::optional<DVR>& named = std::nullopt);
+    // still names, whose stream failed), as the entry gave it, pends.
+    void clearConnectedDVR(
+        const std::optional<DVR>& named = std::nullopt, CDirectoryEntry::Id entry = CDirectoryEntry::NONE);
     // The zero-based channel of the selected screen within its DVR; a
     // movement held on another channel ends.
     void setSelectedChannel(int channel);

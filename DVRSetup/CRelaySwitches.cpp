@@ -33,8 +33,9 @@ struct CRelaySwitches::Given {
 };
 
 struct CRelaySwitches::Relay {
-    Relay(const DVR& dvr, unsigned number)
+    Relay(const DVR& dvr, CDirectoryEntry::Id entry, unsigned number)
         : dvr(dvr)
+        , entry(entry)
         , number(number)
     {
     }
@@ -46,8 +47,10 @@ struct CRelaySwitches::Relay {
         });
     }
 
-    // Names the relay by its address and port, with `number`.
+    // Names the relay by its address and port, with `entry`, whose page gave
+    // its commands, and `number`.
     DVR dvr;
+    CDirectoryEntry::Id entry;
     unsigned number;
     // Given to the DVR's line and not yet heard of, in the order given.
     std::vector<Given> given;
@@ -84,19 +87,20 @@ CRelaySwitches::CRelaySwitches(QObject* parent)
 
 CRelaySwitches::~CRelaySwitches() = default;
 
-CRelaySwitches::Relay* CRelaySwitches::findRelay(const DVR& dvr, unsigned number) const
+CRelaySwitches::Relay* CRelaySwitches::findRelay(const DVR& dvr, CDirectoryEntry::Id entry, unsigned number) const
 {
     const auto found = std::find_if(m_relays.cbegin(), m_relays.cend(), [&](const std::unique_ptr<Relay>& relay) {
-        return !relay->unlisted && relay->number == number && CDvrIdentity::same(relay->dvr, dvr);
+        return !relay->unlisted && relay->number == number && relay->entry == entry
+            && CDvrIdentity::same(relay->dvr, dvr);
     });
     return found == m_relays.cend() ? nullptr : found->get();
 }
 
-CRelaySwitches::Relay& CRelaySwitches::relayOf(const DVR& dvr, unsigned number)
+CRelaySwitches::Relay& CRelaySwitches::relayOf(const CLiveCommand& target, unsigned number)
 {
-    if (Relay* found = findRelay(dvr, number))
+    if (Relay* found = findRelay(target.dvr(), target.entry(), number))
         return *found;
-    m_relays.push_back(std::make_unique<Relay>(dvr, number));
+    m_relays.push_back(std::make_unique<Relay>(target.dvr(), target.entry(), number));
     return *m_relays.back();
 }
 
@@ -104,7 +108,7 @@ void CRelaySwitches::switchNow(const CLiveCommand& target, unsigned relay, bool 
 {
     if (!target.hasDVR())
         return;
-    Relay& named = relayOf(target.dvr(), relay);
+    Relay& named = relayOf(target, relay);
     replace(named);
     Given command;
     command.giver = target.giver();
@@ -117,7 +121,7 @@ void CRelaySwitches::switchOnFor(const CLiveCommand& target, unsigned relay, int
 {
     if (!target.hasDVR())
         return;
-    Relay& named = relayOf(target.dvr(), relay);
+    Relay& named = relayOf(target, relay);
     replace(named);
     Given command;
     command.giver = target.giver();
@@ -140,15 +144,15 @@ void CRelaySwitches::replace(Relay& relay)
     }
 }
 
-bool CRelaySwitches::isPending(const DVR& dvr, unsigned relay) const
+bool CRelaySwitches::isPending(const DVR& dvr, CDirectoryEntry::Id entry, unsigned relay) const
 {
-    const Relay* found = findRelay(dvr, relay);
+    const Relay* found = findRelay(dvr, entry, relay);
     return found && found->pending();
 }
 
-QString CRelaySwitches::problem(const DVR& dvr, unsigned relay) const
+QString CRelaySwitches::problem(const DVR& dvr, CDirectoryEntry::Id entry, unsigned relay) const
 {
-    const Relay* found = findRelay(dvr, relay);
+    const Relay* found = findRelay(dvr, entry, relay);
     return found ? found->problem : QString();
 }
 
@@ -196,7 +200,7 @@ void CRelaySwitches::onAnswer(quint64 serial, const CCommandAnswer& answer)
                 arm(relay, done.autoOffMs, false, done.giver);
             else if (sentAgain)
                 arm(relay, m_retryMs, true, done.giver);
-            else if (!done.on && relay.given.empty() && !relay.armed)
+            else if (!done.on && relay.given.empty() && !switchOffPends(relay))
                 reportLeftOn(relay);
         }
         if (relay.unlisted && relay.given.empty())
@@ -274,6 +278,13 @@ void CRelaySwitches::sendLast(Relay& relay)
     }
     if (switchOffBy)
         sendSwitchOff(relay, true, *switchOffBy);
+}
+
+bool CRelaySwitches::switchOffPends(const Relay& relay) const
+{
+    return std::any_of(m_relays.cbegin(), m_relays.cend(), [&relay](const std::unique_ptr<Relay>& held) {
+        return held->number == relay.number && CDvrIdentity::same(held->dvr, relay.dvr) && held->pending();
+    });
 }
 
 void CRelaySwitches::reportUnanswered() const

@@ -30,13 +30,15 @@ void CRemotePortWiget::setConnectedDVR(const DVR& dvr, int clientId, CDirectoryE
 {
     m_command.setDVR(dvr, clientId, entry);
     m_shown = dvr;
+    m_shownEntry = entry;
     showRelayStates();
 }
 
-void CRemotePortWiget::clearConnectedDVR(const std::optional<DVR>& named)
+void CRemotePortWiget::clearConnectedDVR(const std::optional<DVR>& named, CDirectoryEntry::Id entry)
 {
     m_command.clearDVR();
     m_shown = named;
+    m_shownEntry = entry;
     showRelayStates();
 }
 
@@ -45,9 +47,10 @@ void CRemotePortWiget::showRelayStates()
     const CRelaySwitches& switches = CRelaySwitches::ofApplication();
     QStringList problems;
     for (int relay = 0; relay < m_autoButtons.size(); ++relay) {
-        m_autoButtons.at(relay)->setChecked(m_shown && switches.isPending(*m_shown, static_cast<unsigned>(relay)));
+        const auto number = static_cast<unsigned>(relay);
+        m_autoButtons.at(relay)->setChecked(m_shown && switches.isPending(*m_shown, m_shownEntry, number));
         if (m_shown)
-            problems << switches.problem(*m_shown, static_cast<unsigned>(relay));
+            problems << switches.problem(*m_shown, m_shownEntry, number);
     }
     problems.removeAll(QString());
     m_ui->relayProblem->setText(problems.join(QLatin1Char('\n')));

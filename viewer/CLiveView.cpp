@@ -693,7 +693,7 @@ void CLiveView::showSelection(const CLiveSelection::Value& now)
     emit adminRights(user.compare(QLatin1String("ADMIN"), Qt::CaseInsensitive) == 0);
     title->setText(QStringLiteral("%1( %2 )").arg(QString::fromStdString(now.dvr.name()), user));
     if (!now.connected) {
-        liveCtrl->clearConnectedDVR(now.dvr);
+        liveCtrl->clearConnectedDVR(now.dvr, now.entry);
         return;
     }
     liveCtrl->setConnectedDVR(now.dvr, now.clientId, now.hasRelay, now.entry);

@@ -398,7 +398,8 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
 {
     // Clicks; "press=<name>" only presses the button; "A" and "B" point the
     // panel at that DVR (A is the one connected first), "A2" at A's DVR
-    // under a second directory entry, of another name; "ch=<n>" selects that
+    // under a second directory entry, of another name, "G" at that entry
+    // under the guest account, which may not steer cameras; "ch=<n>" selects that
     // channel; "wait=<n>": A has received and answered n commands;
     // "flight=<n>": A has received n commands and another is on its way;
     // "B=<n>": B has received n commands; "refuse" ("refuse=on"): A refuses
@@ -413,6 +414,7 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
     // "leftOn": A's relay is reported as it may stay on, which no other row
     // may report; "warns=<text>": a warning holding the text is logged next;
     // "release": the operator lets go of what is held, as at the end;
+    // "answer": A sends the answers it holds;
     // "password": A takes a new password, as its record edited in the tree
     // now holds, which the panel's record does not; "unlist": no directory
     // entry names A any more; "relisted": A's record is made known again, as
@@ -439,10 +441,10 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         row("Auto on B while A's switch-off pends", {"B", "RPAuto0"}) << a << b << QList<bool>{false};
         row("back on A, its Auto shows until its Off", {"B", "A", "RPOff0"})
             << a << QStringList() << QList<bool>{false, true};
-        row("A's second entry shows its switch-off, On there replaces it", {"A2", "RPOn0"})
-            << QStringList{a.first(), a.first()} << QStringList() << QList<bool>{true};
-        row("A's second entry shows its switch-off, Off there replaces it", {"A2", "RPOff0"})
-            << a << QStringList() << QList<bool>{true};
+        // Each entry of a DVR its own switch-offs: the other entry's On and
+        // Off go, and A's switch-off still follows.
+        row("On and Off on A's second entry while A's switch-off pends", {"A2", "RPOn0", "wait=2", "RPOff0", "A"})
+            << QStringList{a.first(), a.first(), a.last(), a.last()} << QStringList() << QList<bool>{false, true};
         // Auto shows unchecked whenever the panel turns to an entry.
         const auto unchecked = [](const QStringList& clicks) {
             return QList<bool>(clicks.count("A") + clicks.count("A2") + clicks.count("G") + clicks.count("B"), false);
@@ -573,6 +575,27 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         relayRow("unlisted while a command is on its way, then known with a new password",
             {"late", "DVRControl2", "RPOn0", "unlist", "password", "wait=1", "RPOff0", "wait=2", "told="},
             {"refused for its password", a.last()});
+        // A command of the guest entry, which the DVR refuses, never takes
+        // the place of what A's entry left waiting; A's later commands still
+        // take the place of its own.
+        moveRow("A's stop waiting, the guest's pan",
+            {"hold=ptz", "press=ptzf_right", "release", "G", "press=ptzf_left", "release"},
+            {move, stop, stop + " as guest"});
+        moveRow("A's stop waiting, the guest's pan, then A's again",
+            {"hold=ptz", "press=ptzf_right", "release", "G", "press=ptzf_left", "release", "A",
+                "warns=PTZ stop on channel 4 .*not sent: replaced by PTZ right", "press=ptzf_right", "release"},
+            {move, stop + " as guest", stop});
+        relayRow("A's tour end waiting, the guest's tour start",
+            {"late=tour", "DVRControl1", "AutoStart", "AutoEnd", "G", "AutoStart"}, {start, end, start + " as guest"});
+        // A's page does not tell what the DVR refused the guest's.
+        row("the guest's Off refused while A's switch-off pends",
+            {"G", "refuse", "RPOff0", denied, "A", "auto=1", "told="})
+            << QStringList{a.first(), a.last() + " as guest", a.last()} << QStringList() << QList<bool>{false, true};
+        moveRow("Go four times behind a held move, then the guest's Go: A's four go",
+            QStringList{"hold=ptz"} + shortPan + QStringList{"Go", "Go", "Go", "Go", "G", "Go"},
+            {move, stop, go, go, go, go, go + " as guest"});
+        moveRow("the guest's refusal answered after the page turned to A",
+            {"hold=ptz", "G", "Go", "A", "answer", "wait=1", "told="}, {go + " as guest"});
         // Each camera's commands wait apart.
         moveRow("a short pan on two cameras behind a late move",
             QStringList{"late=ptz"} + shortPan + QStringList{"ch=5"} + shortPan, {move, stop, "ptzf 10 ch5 s0"});
@@ -627,6 +650,8 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
                 : argument == "tour"              ? cgi::MODE_AUTO_PRESET
                                                   : cgi::MODE_RELAY_PORT;
             m_dvr->handleLate(oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : newMode, 1000);
+        } else if (name == "answer") {
+            m_dvr->holdAnswers(std::nullopt);
         } else if (name == "hold=ptz") {
             m_dvr->holdAnswers(oldProtocol ? CLiveCommand::OLD_COMMAND_MODE : cgi::MODE_PTZF);
         } else if (name.startsWith("second=")) {

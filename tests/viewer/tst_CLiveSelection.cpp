@@ -49,9 +49,6 @@ private slots:
             << Edit([](CLiveSelection::Value& value) { value.dvr.add_chname("yard"); }) << true;
         QTest::newRow("another password")
             << Edit([](CLiveSelection::Value& value) { value.dvr.set_password("x"); }) << true;
-        // The commands go as the entry the panel names.
-        QTest::newRow("the same record by another entry")
-            << Edit([](CLiveSelection::Value& value) { value.entry = 7; }) << true;
     }
 
     void changedOnlyByValue()
