@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Every relay command: On and Off by hand, and Auto's On with its automatic
@@ -58,8 +59,8 @@ public:
     // A switch-off of that DVR's relay is promised and not yet taken.
     bool isPending(const DVR& dvr, unsigned relay) const;
     // Why the relay's last command was not carried out, for the operator;
-    // empty when nothing went wrong or a command was given since.
-    QString problem(const DVR& dvr, unsigned relay) const;
+    // none when nothing went wrong or a command was given since.
+    std::optional<CCommandAnswer> problem(const DVR& dvr, unsigned relay) const;
 
     // The program ends: every pending switch-off goes out now, and one that
     // fails is reported rather than tried again.

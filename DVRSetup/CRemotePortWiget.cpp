@@ -43,14 +43,15 @@ void CRemotePortWiget::clearConnectedDVR(const std::optional<DVR>& named)
 void CRemotePortWiget::showRelayStates()
 {
     const CRelaySwitches& switches = CRelaySwitches::ofApplication();
-    QStringList problems;
+    QList<CCommandAnswer> problems;
     for (int relay = 0; relay < m_autoButtons.size(); ++relay) {
         m_autoButtons.at(relay)->setChecked(m_shown && switches.isPending(*m_shown, static_cast<unsigned>(relay)));
-        if (m_shown)
-            problems << switches.problem(*m_shown, static_cast<unsigned>(relay));
+        if (!m_shown)
+            continue;
+        if (const std::optional<CCommandAnswer> problem = switches.problem(*m_shown, static_cast<unsigned>(relay)))
+            problems << *problem;
     }
-    problems.removeAll(QString());
-    m_ui->relayProblem->setText(problems.join(QLatin1Char('\n')));
+    m_ui->relayProblem->tell(problems);
 }
 
 void CRemotePortWiget::setSecondLength(int milliseconds)
