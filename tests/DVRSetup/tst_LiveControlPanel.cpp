@@ -670,7 +670,9 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
         } else if (name == "relisted") {
             COrderedCommands::ofApplication().know(m_entryA, m_dvr->dvrRecord(oldProtocol));
         } else if (name.startsWith("lang=")) {
-            QVERIFY(CLanguage().applyLanguage(argument));
+            // English has no translations to load: its texts are the code's.
+            const bool loaded = CLanguage().applyLanguage(argument);
+            QVERIFY(loaded || argument == "English");
         } else if (name == "quiet") {
             QTest::failOnWarning(QRegularExpression("."));
         } else if (name == "password") {
