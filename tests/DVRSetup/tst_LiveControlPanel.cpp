@@ -570,7 +570,7 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         relayRow("a tour start refused to the guest entry is told", {"G", "DVRControl1", "AutoStart", permissionDenied},
             {start + " as guest"});
         moveRow("a pan refused, told again in French",
-            {"G", "press=ptzf_right", "release", permissionDenied, "lang=French",
+            {"G", "press=ptzf_right", "release", "wait=2", permissionDenied, "lang=French",
                 "told=Le DVR a refusé la commande\u00a0: [ERREUR]permission refusée"},
             {move + " as guest", stop + " as guest"});
         relayRow("a tour start refused, told again in Korean",
