@@ -24,7 +24,8 @@ public:
     static CCommandAnswer refused(bool oldProtocol, int code);
     // The network's name of the error, which no translation changes.
     static CCommandAnswer unanswered(const QString& error);
-    // The program's reason, as marked for translation in that context.
+    // The program's reason, as marked for translation in that context; both
+    // are literals, kept as given.
     static CCommandAnswer notSent(const char* context, const char* reason);
     static CCommandAnswer replaced() { return CCommandAnswer(Replaced); }
 

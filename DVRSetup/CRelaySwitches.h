@@ -5,7 +5,6 @@
 #include "DVRSetup/CLiveCommand.h"
 
 #include <QObject>
-#include <QString>
 #include <memory>
 #include <optional>
 #include <vector>

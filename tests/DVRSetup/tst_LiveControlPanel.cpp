@@ -420,7 +420,8 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
     // now holds, which the panel's record does not; "unlist": no directory
     // entry names A any more; "relisted": A's record is made known again, as
     // by an edit in the tree; "quiet": no warning may be logged from now on;
-    // "lang=<name>": the operator switches to that language.
+    // "lang=<name>": the operator switches to that language; "tooLong": A's
+    // record takes a password too long for any query.
     QTest::addColumn<bool>("oldProtocol");
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QStringList>("sentToA");
@@ -569,6 +570,11 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
             {"G", "Go", permissionDenied, "admin=A2", "Go", "told="}, {go + " as guest", go});
         relayRow("a tour start refused to the guest entry is told", {"G", "DVRControl1", "AutoStart", permissionDenied},
             {start + " as guest"});
+        relayRow("an On not sent, told again in French",
+            {"tooLong", "DVRControl2", "RPOn0", "told=The command was not sent: The DVR cannot take this command.",
+                "lang=French",
+                "told=La commande n'a pas été envoyée\u00a0: Le DVR ne peut pas recevoir cette commande."},
+            {});
         moveRow("a pan refused, told again in French",
             {"G", "press=ptzf_right", "release", "wait=2", permissionDenied, "lang=French",
                 "told=Le DVR a refusé la commande\u00a0: [ERREUR]permission refusée"},
@@ -669,6 +675,10 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
             COrderedCommands::ofApplication().unlist(m_dvr->dvrRecord(oldProtocol));
         } else if (name == "relisted") {
             COrderedCommands::ofApplication().know(m_entryA, m_dvr->dvrRecord(oldProtocol));
+        } else if (name == "tooLong") {
+            DVR record = m_dvr->dvrRecord(oldProtocol);
+            record.set_password(std::string(1000, 'p'));
+            COrderedCommands::ofApplication().know(m_entryA, record);
         } else if (name.startsWith("lang=")) {
             // English has no translations to load: its texts are the code's.
             const bool loaded = CLanguage().applyLanguage(argument);
