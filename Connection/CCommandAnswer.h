@@ -3,36 +3,50 @@
 #include <QString>
 
 // What became of one command to a DVR. Taken: the DVR answered and did not
-// refuse it. Refused: the DVR answered with a refusal code (the text of its
-// answer code, such as "[ERROR]permission denied"). Unanswered: no answer
-// came (the connection was refused or dropped, the DVR answered with an
-// HTTP error status, or it outlived the sender's time limit); the DVR may or
-// may not have carried it out. NotSent: it never went out, because the DVR
-// could not take the query or its address is not valid. Replaced: it never
-// went out, because a later command took its place while it waited. A
-// value; the text says why, for the log and the operator.
+// refuse it. Refused: the DVR answered with a refusal code. Unanswered: no
+// answer came (the connection was refused or dropped, the DVR answered with
+// an HTTP error status, or it outlived the sender's time limit); the DVR may
+// or may not have carried it out. NotSent: it never went out, because the
+// DVR could not take the query or its address is not valid. Replaced: it
+// never went out, because a later command took its place while it waited.
+//
+// A value. It keeps what was said, not a finished text: the DVR's refusal
+// code in its dialect, the network's own name of its error, the program's
+// reason untranslated. So text() words it in the language chosen when it is
+// read, and a line told before the operator switched languages can be told
+// again in the new one.
 class CCommandAnswer {
 public:
     enum Outcome { Taken, Refused, Unanswered, NotSent, Replaced };
 
-    static CCommandAnswer taken() { return CCommandAnswer(Taken, QString()); }
-    static CCommandAnswer refused(const QString& text) { return CCommandAnswer(Refused, text); }
-    static CCommandAnswer unanswered(const QString& text) { return CCommandAnswer(Unanswered, text); }
-    static CCommandAnswer notSent(const QString& text) { return CCommandAnswer(NotSent, text); }
-    static CCommandAnswer replaced() { return CCommandAnswer(Replaced, QString()); }
+    static CCommandAnswer taken() { return CCommandAnswer(Taken); }
+    // The DVR's answer code in its dialect (-1: an answer that names none).
+    static CCommandAnswer refused(bool oldProtocol, int code);
+    // The network's name of the error, which no translation changes.
+    static CCommandAnswer unanswered(const QString& error);
+    // The program's reason, as marked for translation in that context; both
+    // are literals, kept as given.
+    static CCommandAnswer notSent(const char* context, const char* reason);
+    static CCommandAnswer replaced() { return CCommandAnswer(Replaced); }
 
     Outcome outcome() const { return m_outcome; }
-    const QString& text() const { return m_text; }
+    // Why, in the language chosen now: for a refusal the text of the DVR's
+    // code (as the streaming link words it, such as "[ERROR]permission
+    // denied"); empty for a command taken or replaced.
+    QString text() const;
     // The DVR said no, or nothing says that it carried the command out.
     bool failed() const { return m_outcome == Refused || m_outcome == Unanswered || m_outcome == NotSent; }
 
 private:
-    CCommandAnswer(Outcome outcome, const QString& text)
+    explicit CCommandAnswer(Outcome outcome)
         : m_outcome(outcome)
-        , m_text(text)
     {
     }
 
     Outcome m_outcome;
-    QString m_text;
+    bool m_oldProtocol = false;
+    int m_code = 0;
+    QString m_error;
+    const char* m_context = nullptr;
+    const char* m_reason = nullptr;
 };

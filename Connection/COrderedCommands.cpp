@@ -157,7 +157,8 @@ void COrderedCommands::start(Line& line, Queued queued)
                if (self)
                    self->onAnswer(serial, answer);
            })) {
-        const CCommandAnswer answer = CCommandAnswer::notSent(tr("The DVR cannot take this command."));
+        const CCommandAnswer answer = CCommandAnswer::notSent(
+            "COrderedCommands", QT_TRANSLATE_NOOP("COrderedCommands", "The DVR cannot take this command."));
         log(line, queued, answer.text());
         tellLater(std::move(queued), answer);
         return;

@@ -10,7 +10,6 @@
 #include <QNetworkProxy>
 #include <QNetworkRequest>
 #include <QTimer>
-#include <optional>
 
 CSendCommand::CSendCommand(QObject* parent)
     : QObject(parent)
@@ -97,9 +96,9 @@ bool CSendCommand::readPackets(QNetworkReply* reply, Reply& read, cgi::DvrInfo* 
         if (reader.getDataType() == response) {
             // A payload of another size names no code: an unknown refusal.
             const int code = payload.size() == 1 ? static_cast<unsigned char>(payload.front()) : -1;
-            const QString text = CHttpConnect::getErrMessage(read.oldProtocol, code);
-            if (!text.isEmpty() && read.refusal.isEmpty())
-                read.refusal = text;
+            // Only a code that words a refusal is one.
+            if (!read.refusal && !CHttpConnect::getErrMessage(read.oldProtocol, code).isEmpty())
+                read.refusal = code;
         } else if (!read.oldProtocol && reader.getDataType() == cgi::DATA_DVR_INFO) {
             // A payload that does not parse still gives what it held.
             info->ParsePartialFromArray(payload.data(), static_cast<int>(payload.size()));
@@ -112,8 +111,8 @@ bool CSendCommand::readPackets(QNetworkReply* reply, Reply& read, cgi::DvrInfo* 
 
 CCommandAnswer CSendCommand::answerOf(const QNetworkReply* reply, const Reply& read)
 {
-    if (!read.refusal.isEmpty())
-        return CCommandAnswer::refused(read.refusal);
+    if (read.refusal)
+        return CCommandAnswer::refused(read.oldProtocol, *read.refusal);
     // Closed by the sender once the identity came.
     if (read.identified)
         return CCommandAnswer::taken();

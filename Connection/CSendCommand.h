@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 class CDataParser;
@@ -66,8 +67,8 @@ private:
         Answered answered;
         bool oldProtocol = false;
         bool identified = false;
-        // The DVR's refusal, once a response packet said so.
-        QString refusal;
+        // The DVR's refusal code, once a response packet said so.
+        std::optional<int> refusal;
     };
 
     // Reads the packets the reply holds now. True when one was the DVR's

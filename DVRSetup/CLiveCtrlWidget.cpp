@@ -81,10 +81,10 @@ int CLiveCtrlWidget::currentPage() const
 void CLiveCtrlWidget::changeState(bool enable)
 {
     m_singleScreen = enable;
-    // The tour and relay pages stay as they are while they show.
-    const int page = m_ui->stackedWidget->currentIndex();
-    if (page == PTZ_PAGE || page == PICTURE_PAGE)
-        enableCurrentPage();
+    // A tour acts on the framed channel as PTZ does, so the tour page
+    // follows the wall while it shows too; the relay page acts on no
+    // channel and has no part in it.
+    enableCurrentPage();
 }
 
 void CLiveCtrlWidget::enableCurrentPage()

@@ -62,9 +62,8 @@ public:
 public slots:
     // True while the wall shows a single screen. The pages that act on the
     // selected screen's channel (PTZ, tour, picture) are enabled only then:
-    // the PTZ or picture page showing follows at once; a tour page showing
-    // keeps its state until it is shown again; a page takes the state up
-    // when it is shown, so none stays disabled on a single screen.
+    // the one showing follows at once, and a page takes the state up when it
+    // is shown, so none stays disabled on a single screen.
     void changeState(bool enable);
 
 protected:

@@ -1,6 +1,8 @@
 #include "DVRSetup/CProblemLine.h"
 
+#include <QEvent>
 #include <QPointer>
+#include <QStringList>
 
 namespace {
 
@@ -35,10 +37,31 @@ QString CProblemLine::textOf(const CCommandAnswer& answer)
     return QString();
 }
 
+void CProblemLine::tell(const QList<CCommandAnswer>& failures)
+{
+    m_told = failures;
+    word();
+}
+
+void CProblemLine::word()
+{
+    QStringList lines;
+    for (const CCommandAnswer& answer : std::as_const(m_told))
+        lines << textOf(answer);
+    setText(lines.join(QLatin1Char('\n')));
+}
+
+void CProblemLine::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        word();
+    QLabel::changeEvent(event);
+}
+
 void CProblemLine::follow(CDirectoryEntry::Id entry)
 {
     if (entry != m_entry)
-        clear();
+        tell({});
     m_entry = entry;
 }
 
@@ -49,8 +72,8 @@ CSendCommand::Answered CProblemLine::teller()
         if (!line || line->m_entry != entry)
             return;
         if (answer.failed())
-            line->setText(textOf(answer));
+            line->tell({answer});
         else if (answer.outcome() == CCommandAnswer::Taken)
-            line->clear();
+            line->tell({});
     };
 }

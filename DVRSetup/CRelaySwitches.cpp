@@ -1,7 +1,6 @@
 #include "DVRSetup/CRelaySwitches.h"
 
 #include "Common/CDvrIdentity.h"
-#include "DVRSetup/CProblemLine.h"
 #include "DVRSetup/CRelayCommand.h"
 
 #include <QCoreApplication>
@@ -60,7 +59,9 @@ struct CRelaySwitches::Relay {
     bool armedFailed = false;
     COrderedCommands::Giver armedBy;
     int timerId = 0;
-    QString problem;
+    // The relay's last command failed so; none once a command was given
+    // since.
+    std::optional<CCommandAnswer> problem;
     // No directory entry names its DVR: no page shows or commands it any
     // more, and it goes once its last commands are heard of.
     bool unlisted = false;
@@ -136,7 +137,7 @@ void CRelaySwitches::replace(Relay& relay)
     stopTimer(relay);
     relay.armed = false;
     relay.armedFailed = false;
-    relay.problem.clear();
+    relay.problem.reset();
     // It may still reach the DVR, but before what replaces it.
     for (Given& command : relay.given) {
         command.switchOff = false;
@@ -150,10 +151,10 @@ bool CRelaySwitches::isPending(const DVR& dvr, CDirectoryEntry::Id entry, unsign
     return found && found->pending();
 }
 
-QString CRelaySwitches::problem(const DVR& dvr, CDirectoryEntry::Id entry, unsigned relay) const
+std::optional<CCommandAnswer> CRelaySwitches::problem(const DVR& dvr, CDirectoryEntry::Id entry, unsigned relay) const
 {
     const Relay* found = findRelay(dvr, entry, relay);
-    return found ? found->problem : QString();
+    return found ? found->problem : std::nullopt;
 }
 
 void CRelaySwitches::give(Relay& relay, const Given& given)
@@ -189,11 +190,11 @@ void CRelaySwitches::onAnswer(quint64 serial, const CCommandAnswer& answer)
         relay.given.erase(found);
         const bool mayBeOn = answer.outcome() == CCommandAnswer::Unanswered;
         if (answer.outcome() == CCommandAnswer::Taken) {
-            relay.problem.clear();
+            relay.problem.reset();
             if (done.autoOffMs != NO_AUTO_OFF)
                 arm(relay, done.autoOffMs, false, done.giver);
         } else if (answer.failed()) {
-            relay.problem = CProblemLine::textOf(answer);
+            relay.problem = answer;
             const bool sentAgain = done.switchOff && !done.last && answer.outcome() != CCommandAnswer::NotSent;
             // An On that was not answered may have switched the relay on.
             if (done.autoOffMs != NO_AUTO_OFF && mayBeOn)

@@ -5,8 +5,8 @@
 #include "DVRSetup/CLiveCommand.h"
 
 #include <QObject>
-#include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Every relay command: On and Off by hand, and Auto's On with its automatic
@@ -61,9 +61,9 @@ public:
     // not yet taken.
     bool isPending(const DVR& dvr, CDirectoryEntry::Id entry, unsigned relay) const;
     // Why the last command that entry gave the relay was not carried out,
-    // for the operator; empty when nothing went wrong or a command was given
+    // for the operator; none when nothing went wrong or a command was given
     // since.
-    QString problem(const DVR& dvr, CDirectoryEntry::Id entry, unsigned relay) const;
+    std::optional<CCommandAnswer> problem(const DVR& dvr, CDirectoryEntry::Id entry, unsigned relay) const;
 
     // The program ends: every pending switch-off goes out now, and one that
     // fails is reported rather than tried again.

@@ -45,15 +45,16 @@ void CRemotePortWiget::clearConnectedDVR(const std::optional<DVR>& named, CDirec
 void CRemotePortWiget::showRelayStates()
 {
     const CRelaySwitches& switches = CRelaySwitches::ofApplication();
-    QStringList problems;
+    QList<CCommandAnswer> problems;
     for (int relay = 0; relay < m_autoButtons.size(); ++relay) {
         const auto number = static_cast<unsigned>(relay);
         m_autoButtons.at(relay)->setChecked(m_shown && switches.isPending(*m_shown, m_shownEntry, number));
-        if (m_shown)
-            problems << switches.problem(*m_shown, m_shownEntry, number);
+        if (!m_shown)
+            continue;
+        if (const std::optional<CCommandAnswer> problem = switches.problem(*m_shown, m_shownEntry, number))
+            problems << *problem;
     }
-    problems.removeAll(QString());
-    m_ui->relayProblem->setText(problems.join(QLatin1Char('\n')));
+    m_ui->relayProblem->tell(problems);
 }
 
 void CRemotePortWiget::setSecondLength(int milliseconds)

@@ -218,6 +218,9 @@ void tst_LiveControlPanel::init()
 
 void tst_LiveControlPanel::cleanup()
 {
+    // A row that failed while another language was chosen leaves it to none
+    // of the later ones.
+    CLanguage().applyLanguage(QStringLiteral("English"));
     m_panel.reset();
     // A row's choices still pending are written before the next row starts.
     m_settingsLock.reset();
@@ -418,7 +421,9 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
     // "password": A takes a new password, as its record edited in the tree
     // now holds, which the panel's record does not; "unlist": no directory
     // entry names A any more; "relisted": A's record is made known again, as
-    // by an edit in the tree; "quiet": no warning may be logged from now on.
+    // by an edit in the tree; "quiet": no warning may be logged from now on;
+    // "lang=<name>": the operator switches to that language; "tooLong": A's
+    // record takes a password too long for any query.
     QTest::addColumn<bool>("oldProtocol");
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QStringList>("sentToA");
@@ -460,6 +465,13 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
             a + QStringList{relay(CLIENT_ID + 2, false)});
         relayRow("an On refused is told, and Auto with it ends",
             {"refuse=on", "DVRControl2", "RPAuto0", denied, "auto=0"}, {a.first()});
+        // What a line told is worded again when the operator switches
+        // languages, the DVR's refusal with it.
+        const QString frenchDenied = QStringLiteral("told=Le DVR a refusé la commande\u00a0: ")
+            + (old ? "[ERREUR]limite de clients atteinte" : "[ERREUR]permission refusée");
+        relayRow("an On refused, told again in French and then in English",
+            {"refuse=on", "DVRControl2", "RPOn0", denied, "lang=French", frenchDenied, "lang=English", denied},
+            {a.first()});
         relayRow("an Off refused with nothing after it may stay on",
             {"leftOn", "refuse", "DVRControl2", "RPOff0", denied}, {a.last()});
         // Auto's switch-off time runs from its On's answer.
@@ -559,6 +571,19 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         moveRow("a refusal is told until a later command is taken",
             {"G", "Go", permissionDenied, "admin=A2", "Go", "told="}, {go + " as guest", go});
         relayRow("a tour start refused to the guest entry is told", {"G", "DVRControl1", "AutoStart", permissionDenied},
+            {start + " as guest"});
+        relayRow("an On not sent, told again in French",
+            {"tooLong", "DVRControl2", "RPOn0", "told=The command was not sent: The DVR cannot take this command.",
+                "lang=French",
+                "told=La commande n'a pas été envoyée\u00a0: Le DVR ne peut pas recevoir cette commande."},
+            {});
+        moveRow("a pan refused, told again in French",
+            {"G", "press=ptzf_right", "release", "wait=2", permissionDenied, "lang=French",
+                "told=Le DVR a refusé la commande\u00a0: [ERREUR]permission refusée"},
+            {move + " as guest", stop + " as guest"});
+        relayRow("a tour start refused, told again in Korean",
+            {"G", "DVRControl1", "AutoStart", permissionDenied, "lang=Korean",
+                "told=DVR이 명령을 거부했습니다: [오류]권한이 없습니다"},
             {start + " as guest"});
         relayRow("the guest's relay commands go as the guest's", {"A", "G", "DVRControl2", "RPOn0", "A", "RPOff0"},
             {a.first() + " as guest", a.last()});
@@ -675,6 +700,14 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
             COrderedCommands::ofApplication().unlist(m_dvr->dvrRecord(oldProtocol));
         } else if (name == "relisted") {
             COrderedCommands::ofApplication().know(m_entryA, m_dvr->dvrRecord(oldProtocol));
+        } else if (name == "tooLong") {
+            DVR record = m_dvr->dvrRecord(oldProtocol);
+            record.set_password(std::string(1000, 'p'));
+            COrderedCommands::ofApplication().know(m_entryA, record);
+        } else if (name.startsWith("lang=")) {
+            // English has no translations to load: its texts are the code's.
+            const bool loaded = CLanguage().applyLanguage(argument);
+            QVERIFY(loaded || argument == "English");
         } else if (name == "quiet") {
             QTest::failOnWarning(QRegularExpression("."));
         } else if (name == "password") {
@@ -1120,7 +1153,13 @@ void tst_LiveControlPanel::changeState_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QList<bool>>("enabled"); // PTZ, tour, relay, picture
     QTest::newRow("PTZ") << QStringList{"DVRControl0", "multi"} << QList<bool>{false, false, true, true};
-    QTest::newRow("tour") << QStringList{"DVRControl1", "multi"} << QList<bool>(4, true);
+    // The tour page acts on the framed channel as the PTZ page does, and
+    // follows the wall like it, also while it shows.
+    QTest::newRow("tour") << QStringList{"DVRControl1", "multi"} << QList<bool>{true, false, true, true};
+    QTest::newRow("multi on the tour page, then single")
+        << QStringList{"DVRControl1", "multi", "single"} << QList<bool>(4, true);
+    QTest::newRow("multi on the PTZ page, then the tour page, then single")
+        << QStringList{"DVRControl0", "multi", "DVRControl1", "single"} << QList<bool>{false, true, true, true};
     QTest::newRow("multi on the tour page, then the tour again")
         << QStringList{"DVRControl1", "multi", "DVRControl1"} << QList<bool>{true, false, true, true};
     QTest::newRow("relay") << QStringList{"DVRControl2", "multi"} << QList<bool>{true, true, true, true};

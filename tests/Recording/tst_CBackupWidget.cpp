@@ -77,6 +77,7 @@ private slots:
     void languageChangeKeepsTheLabels();
     void forgettingTheDvr_data();
     void forgettingTheDvr();
+    void noDvrLineFollowsTheLanguage();
     void progress_data();
     void progress();
     void wiredBackups_data();
@@ -115,6 +116,9 @@ void tst_CBackupWidget::init()
 
 void tst_CBackupWidget::cleanup()
 {
+    // A test that failed while another language was chosen leaves it to none
+    // of the later ones.
+    CLanguage().applyLanguage(QStringLiteral("English"));
     QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, 15000);
     m_dvr.reset();
 }
@@ -236,6 +240,26 @@ void tst_CBackupWidget::forgettingTheDvr()
                 QVERIFY2(!line->geometry().intersects(other->geometry()), qPrintable(language + ": " + other->text()));
         }
     }
+}
+
+// The line that says there is no DVR to search reads in the language the
+// operator switches to while it shows.
+void tst_CBackupWidget::noDvrLineFollowsTheLanguage()
+{
+    CBackupWidget backup;
+    CPlaybackWidget playback;
+    playback.search(QString());
+    const QList<QLabel*> lines{backup.findChild<QLabel*>("NoDvrLine"), playback.findChild<QLabel*>("NoDvrLine")};
+    const auto texts = [&lines] {
+        QStringList shown;
+        for (const QLabel* line : lines)
+            shown << line->text();
+        return shown;
+    };
+    QVERIFY(CLanguage().applyLanguage(QStringLiteral("French")));
+    QTRY_COMPARE(texts(), QStringList(2, "Aucun DVR à rechercher : double-cliquez sur un DVR de la liste."));
+    QVERIFY(CLanguage().applyLanguage(QStringLiteral("Korean")));
+    QTRY_COMPARE(texts(), QStringList(2, "검색할 DVR이 없습니다. 목록에서 DVR을 더블 클릭하십시오."));
 }
 
 void tst_CBackupWidget::progress_data()

@@ -2,7 +2,6 @@
 #include "Common/CNetworkLog.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
-#include "Connection/CHttpConnect.h"
 #include "Connection/CLogin.h"
 #include "Connection/CMenuDVRList.h"
 #include "Connection/CSendDVRInfoWidget.h"
@@ -204,18 +203,17 @@ QStringList listedFiles()
 QStringList panelTexts(CLiveCtrlWidget& panel)
 {
     QStringList cut = cutTexts(panel);
-    const QList<CCommandAnswer> longest{CCommandAnswer::refused(CHttpConnect::getErrMessage(false, 4)),
-        CCommandAnswer::refused(CHttpConnect::getErrMessage(true, 14)),
+    const QList<CCommandAnswer> longest{CCommandAnswer::refused(false, 4), CCommandAnswer::refused(true, 14),
         CCommandAnswer::unanswered(CNetworkLog::errorName(QNetworkReply::ConnectionRefusedError)),
-        CCommandAnswer::notSent(QCoreApplication::translate("COrderedCommands", "The DVR cannot take this command."))};
+        CCommandAnswer::notSent("COrderedCommands", "The DVR cannot take this command.")};
     const QList<CProblemLine*> lines = panel.findChildren<CProblemLine*>();
     for (const CCommandAnswer& answer : longest) {
         for (CProblemLine* line : lines)
-            line->setText(CProblemLine::textOf(answer));
+            line->tell({answer});
         cut << cutTexts(panel);
     }
     for (CProblemLine* line : lines)
-        line->clear();
+        line->tell({});
     return cut;
 }
 

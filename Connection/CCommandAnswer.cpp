@@ -1,0 +1,44 @@
+#include "Connection/CCommandAnswer.h"
+
+#include "Connection/CHttpConnect.h"
+
+#include <QCoreApplication>
+
+CCommandAnswer CCommandAnswer::refused(bool oldProtocol, int code)
+{
+    CCommandAnswer answer(Refused);
+    answer.m_oldProtocol = oldProtocol;
+    answer.m_code = code;
+    return answer;
+}
+
+CCommandAnswer CCommandAnswer::unanswered(const QString& error)
+{
+    CCommandAnswer answer(Unanswered);
+    answer.m_error = error;
+    return answer;
+}
+
+CCommandAnswer CCommandAnswer::notSent(const char* context, const char* reason)
+{
+    CCommandAnswer answer(NotSent);
+    answer.m_context = context;
+    answer.m_reason = reason;
+    return answer;
+}
+
+QString CCommandAnswer::text() const
+{
+    switch (m_outcome) {
+    case Refused:
+        return CHttpConnect::getErrMessage(m_oldProtocol, m_code);
+    case Unanswered:
+        return m_error;
+    case NotSent:
+        return QCoreApplication::translate(m_context, m_reason);
+    case Taken:
+    case Replaced:
+        break;
+    }
+    return QString();
+}
