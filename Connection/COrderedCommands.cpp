@@ -1,5 +1,6 @@
 #include "COrderedCommands.h"
 
+#include "Common/ApplicationInstance.h"
 #include "Common/CDvrIdentity.h"
 #include "Common/CNetworkLog.h"
 #include "Connection/CApplicationSender.h"
@@ -16,14 +17,8 @@ const char* const INSTANCE_NAME = "qelm_ordered_commands";
 
 COrderedCommands& COrderedCommands::ofApplication()
 {
-    QCoreApplication* application = QCoreApplication::instance();
-    auto* instance
-        = application->findChild<COrderedCommands*>(QLatin1String(INSTANCE_NAME), Qt::FindDirectChildrenOnly);
-    if (!instance) {
-        instance = new COrderedCommands(application);
-        instance->setObjectName(QLatin1String(INSTANCE_NAME));
-    }
-    return *instance;
+    return applicationInstance<COrderedCommands>(
+        INSTANCE_NAME, [](QObject* application) { return new COrderedCommands(application); });
 }
 
 COrderedCommands::COrderedCommands(QObject* parent)

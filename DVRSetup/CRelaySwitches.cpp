@@ -1,5 +1,6 @@
 #include "DVRSetup/CRelaySwitches.h"
 
+#include "Common/ApplicationInstance.h"
 #include "Common/CDvrIdentity.h"
 #include "DVRSetup/CRelayCommand.h"
 
@@ -69,13 +70,8 @@ struct CRelaySwitches::Relay {
 
 CRelaySwitches& CRelaySwitches::ofApplication()
 {
-    QCoreApplication* application = QCoreApplication::instance();
-    auto* instance = application->findChild<CRelaySwitches*>(QLatin1String(INSTANCE_NAME), Qt::FindDirectChildrenOnly);
-    if (!instance) {
-        instance = new CRelaySwitches(application);
-        instance->setObjectName(QLatin1String(INSTANCE_NAME));
-    }
-    return *instance;
+    return applicationInstance<CRelaySwitches>(
+        INSTANCE_NAME, [](QObject* application) { return new CRelaySwitches(application); });
 }
 
 CRelaySwitches::CRelaySwitches(QObject* parent)

@@ -1,5 +1,6 @@
 #include "CPendingSettings.h"
 
+#include "Common/ApplicationInstance.h"
 #include "Settings/CAppSettings.h"
 
 #include <QCoreApplication>
@@ -21,14 +22,8 @@ CPendingSettings::CPendingSettings(QObject* parent)
 
 CPendingSettings& CPendingSettings::ofApplication()
 {
-    QCoreApplication* application = QCoreApplication::instance();
-    auto* instance
-        = application->findChild<CPendingSettings*>(QLatin1String(INSTANCE_NAME), Qt::FindDirectChildrenOnly);
-    if (!instance) {
-        instance = new CPendingSettings(application);
-        instance->setObjectName(QLatin1String(INSTANCE_NAME));
-    }
-    return *instance;
+    return applicationInstance<CPendingSettings>(
+        INSTANCE_NAME, [](QObject* application) { return new CPendingSettings(application); });
 }
 
 void CPendingSettings::keep(const QMap<QString, QVariant>& values, const Naming& name)
