@@ -32,9 +32,13 @@ public:
                 m_times.append(time);
             },
             Qt::DirectConnection);
+        // As a wall takes them: a status of the stream before the last
+        // clear is not shown.
         QObject::connect(
             &router, &CDisplayVideo::signalChangedStatus, &router,
-            [this](const QString& status) {
+            [this, &router](const QString& status, uint32_t clears) {
+                if (clears != router.clears())
+                    return;
                 std::lock_guard<std::mutex> lock(m_mutex);
                 m_statuses.append(status);
             },

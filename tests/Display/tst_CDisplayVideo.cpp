@@ -330,7 +330,8 @@ void tst_CDisplayVideo::playbackTexts_data()
 {
     // Steps: "f<mode>" a remote-playback frame reporting that mode, "c<cmd>"
     // a playback command from the panel, "x" a clear (a redraw), "n" a new
-    // playback stream.
+    // playback stream, "b<mode>" a mode announced by a frame from before the
+    // last clear that reaches the router only after it.
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("texts");
     QTest::newRow("speed change announced once")
@@ -351,6 +352,8 @@ void tst_CDisplayVideo::playbackTexts_data()
         << QStringList{"f34", "c7", "f34"} << QStringList{"Playback( +1/2X )", "Playback( +1/2X )"};
     QTest::newRow("clear resets the mode")
         << QStringList{"f48", "x", "f48"} << QStringList{"Playback( PAUSE )", "Playback( PAUSE )"};
+    QTest::newRow("a mode from before a clear is not taken for the next picture's")
+        << QStringList{"f48", "x", "b48", "f48"} << QStringList{"Playback( PAUSE )", "Playback( PAUSE )"};
 }
 
 void tst_CDisplayVideo::playbackTexts()
@@ -370,6 +373,8 @@ void tst_CDisplayVideo::playbackTexts()
             m_router->makeImage(info, bytes(f), static_cast<unsigned long>(f.size()));
         } else if (step.startsWith('c')) {
             m_router->setPbStatus(static_cast<cgi::PbControl_Cmd>(value));
+        } else if (step.startsWith('b')) {
+            m_router->checkPlaybackMode(value, m_router->clears() - 1);
         } else if (step == QLatin1String("n")) {
             m_router->newPlaybackStream();
         } else {

@@ -43,6 +43,7 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -158,7 +159,8 @@ private slots:
     // says why it shows no picture, "playing" the DVR still plays back,
     // "configured" the setup window shows the DVR's configuration,
     // "backupEnded" the backup panel is idle again, "backupOn" the current
-    // DVR's backup still runs, nothing told, "abandoned" no held
+    // DVR's backup still runs, its row highlighted, the record button
+    // unchecked, nothing told, "abandoned" no held
     // answer is awaited, "sequenceOff" the sequence is off and shown so,
     // "liveShown" Live S shows its wall, "noPlayback" no playback runs,
     // "zoomOff" the zoom is off, shown so, and a double click is taken,
@@ -277,6 +279,10 @@ private slots:
         }
         QTest::newRow("a new stream type ends a recording")
             << false << "connect RecToPC pick=selStreamType0 ok" << int(Viewer::LIVE_S) << "streamTypeTold recordOff";
+        // With no DVR connected nothing can record: a click on the record
+        // button is read back from the recorder, unchecked.
+        QTest::newRow("its DVR disconnected, the record button records nothing")
+            << false << "connect RecToPC stopCurrent RecToPC" << int(Viewer::LIVE_S) << "recordOff";
         QTest::newRow("another DVR chosen: the recording goes on")
             << false << "connect RecToPC choose=1 choose=0" << int(Viewer::LIVE_S) << "recordOn";
         // PC setup is a dialog over the mode on view: closed, that mode is
@@ -422,7 +428,10 @@ private slots:
                 const int seconds = step == QLatin1String("backup") ? 60 : 3600;
                 ShownSearch::chooseBackupRange(backup, recordedStart(), recordedStart() + seconds);
                 QTest::mouseClick(child<QAbstractButton>(*backup, "BackupStart"), Qt::LeftButton);
-                return backup->isBackup();
+                // Under way once the DVR's data is written, not only asked
+                // for.
+                const auto* progress = child<QProgressBar>(*backup, "progressBar");
+                return QTest::qWaitFor([&] { return backup->isBackup() && progress->value() > 0; }, TIME_LIMIT_MS);
             } else if (step.startsWith(QLatin1String("hold="))) {
                 dvr.holdAnswers(step == QLatin1String("hold=read") ? cgi::MODE_CONF_READ : cgi::MODE_PLAYBACK);
             } else if (step == QLatin1String("release")) {
@@ -515,6 +524,10 @@ private slots:
         if (check("backupOn")) {
             QVERIFY(backup->isBackup());
             QCOMPARE(viewer->connections().currentIndex(), 0);
+            const auto* tree = viewer->findChild<CDVRListTree*>();
+            QCOMPARE(tree->selectedItems(), QList<QTreeWidgetItem*>{tree->topLevelItem(0)->child(0)});
+            // A backup records on a link of its own: not a recording to the PC.
+            QVERIFY(!child<QPushButton>(*viewer, "RecToPC")->isChecked());
             QVERIFY(answers.messages.isEmpty());
             QVERIFY(current()->isStarted() && !current()->IsLive());
         }
