@@ -330,8 +330,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("playback at 2X") << "right"
                                         << "Playback( +2X )";
-        QTest::newRow("playback at 1X") << "right"
-                                        << "Playback( +1X )";
         QTest::newRow("the current DVR") << "left"
                                          << "DVR 1( admin )";
     }
