@@ -251,6 +251,9 @@ bool CDisplayVideo::decodeImage(
     if (info.screenIndex < 0 || info.screenIndex >= kDecoderSlots || info.screen < 0 || info.screen >= kScreens)
         return false;
 
+    // Frames come from a queue, which leaves the decoder's padding behind
+    // each: one whose payload ends with it is decoded where it lies.
+    const bool padded = static_cast<unsigned long>(frame.dataOffset) + static_cast<unsigned long>(frame.dataSize) == size;
     CDisplayInfo record;
     {
         std::lock_guard<std::mutex> lock(m_slotMutex[info.screenIndex]);
@@ -263,7 +266,7 @@ bool CDisplayVideo::decodeImage(
         const bool spare = pictures == Pictures::Unbounded || m_decoder.PicturesInUse(info.screenIndex) < allowed;
         const FrameSize size{frame.width, frame.height};
         const unsigned long bytes = m_decoder.DecodeFrame(info.oldProtocol, info.screenIndex, frame.payload,
-            static_cast<unsigned long>(frame.dataSize), size, frame.type);
+            static_cast<unsigned long>(frame.dataSize), size, frame.type, padded);
         // A failed stream's last frames must not cover its failed state.
         if (bytes == 0 || !spare || showsStatus(info.screenIndex) || !takePicture(info.screenIndex, frame, record))
             return false;

@@ -33,9 +33,10 @@ class thread;
 // decoding memory. Local-playback frames are queued per DVR channel and
 // decoded by one thread per channel, which spaces them out by their own times
 // at the playback speed; each run of them (start to stop) stamps its records.
-// Either way a record reaches its receivers by signalUpdateScreen, which is
-// meant to be connected queued to the GUI thread; every record holds its own
-// picture, which the decoder does not touch while the record lives. Records
+// Either way a record reaches its receivers by signalUpdateScreen, emitted on
+// the thread that made it (the wall takes it from there coalesced, see
+// CRecordHandOff, rather than one queued event per picture); every record
+// holds its own picture, which the decoder does not touch while the record lives. Records
 // of a local playback run still on their way once it stopped are stale, and
 // so are pictures, times and playback modes of live and remote playback
 // frames that came before the whole wall was last cleared (clear(-1)): a
