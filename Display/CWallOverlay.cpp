@@ -3,6 +3,15 @@
 #include "Display/CDisplayInfo.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+// The overlay is laid over blocks of this many pixels each way that hold
+// anything: thin lines cost a strip of blocks, not the surface.
+const int COVERED_BLOCK = 4;
+} // namespace
 
 bool CWallOverlay::Tile::operator==(const Tile& other) const
 {
@@ -79,6 +88,7 @@ void CWallOverlay::draw(const Look& look, const COverlayPainter& images)
             QPainter painter(&m_image);
             paint(painter, look, images);
         }
+        m_covered = coveredParts(m_image, COVERED_BLOCK);
         m_drawn = look;
         m_valid = true;
         m_uploaded = false;
@@ -108,21 +118,90 @@ void CWallOverlay::draw(const Look& look, const COverlayPainter& images)
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    const float width = float(look.surface.width());
-    const float height = float(look.surface.height());
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2f(0, 0);
-    glTexCoord2f(1, 0);
-    glVertex2f(width, 0);
-    glTexCoord2f(1, 1);
-    glVertex2f(width, height);
-    glTexCoord2f(0, 1);
-    glVertex2f(0, height);
-    glEnd();
+    layOver(look.surface);
     glDisable(GL_BLEND);
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_TEXTURE_2D);
+}
+
+void CWallOverlay::layOver(const QSize& surface) const
+{
+    // The surface's units are the image's pixels; a part's texture
+    // coordinates are its corners over the image's size.
+    const float width = float(surface.width());
+    const float height = float(surface.height());
+    std::vector<GLfloat> vertices;
+    std::vector<GLfloat> texels;
+    vertices.reserve(std::size_t(m_covered.size()) * 8);
+    texels.reserve(std::size_t(m_covered.size()) * 8);
+    for (const QRect& part : m_covered) {
+        const float x0 = float(part.left());
+        const float y0 = float(part.top());
+        const float x1 = float(part.left() + part.width());
+        const float y1 = float(part.top() + part.height());
+        for (const auto& [x, y] : {std::pair{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}) {
+            vertices.push_back(x);
+            vertices.push_back(y);
+            texels.push_back(x / width);
+            texels.push_back(y / height);
+        }
+    }
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glVertexPointer(2, GL_FLOAT, 0, vertices.data());
+    glTexCoordPointer(2, GL_FLOAT, 0, texels.data());
+    glDrawArrays(GL_QUADS, 0, GLsizei(vertices.size() / 2));
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+QList<QRect> CWallOverlay::coveredParts(const QImage& image, int block)
+{
+    QList<QRect> parts;
+    if (image.isNull() || block <= 0)
+        return parts;
+    const int columns = (image.width() + block - 1) / block;
+    std::vector<char> used(static_cast<std::size_t>(columns));
+    // Runs of the block row above, still open for the rows below to join.
+    QList<QRect> open;
+    for (int top = 0; top < image.height(); top += block) {
+        const int bottom = qMin(top + block, image.height());
+        std::fill(used.begin(), used.end(), 0);
+        for (int y = top; y < bottom; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(line[x]) != 0)
+                    used[std::size_t(x / block)] = 1;
+            }
+        }
+        QList<QRect> runs;
+        for (int column = 0; column < columns;) {
+            if (!used[std::size_t(column)]) {
+                ++column;
+                continue;
+            }
+            const int first = column;
+            while (column < columns && used[std::size_t(column)])
+                ++column;
+            const int left = first * block;
+            runs.append(QRect(left, top, qMin(column * block, image.width()) - left, bottom - top));
+        }
+        QList<QRect> stillOpen;
+        for (QRect run : runs) {
+            for (qsizetype i = 0; i < open.size(); ++i) {
+                if (open[i].left() == run.left() && open[i].width() == run.width()) {
+                    run.setTop(open[i].top());
+                    open.removeAt(i);
+                    break;
+                }
+            }
+            stillOpen.append(run);
+        }
+        parts.append(open);
+        open = stillOpen;
+    }
+    parts.append(open);
+    return parts;
 }
 
 void CWallOverlay::releaseGL()

@@ -18,8 +18,10 @@ class QPainter;
 // minute; so it is painted into an image only when what it shows changes
 // (a name, a flag, a state, the selection, the band, the settings, the
 // layout, the size, the wording of the language) and laid over every redraw
-// as one blended texture. GUI thread only; the texture belongs to the
-// context current while drawing and is made again after releaseGL.
+// as one blended texture, only where it holds something (blending the whole
+// surface cost the software rasteriser more than the painting it spared).
+// GUI thread only; the texture belongs to the context current while drawing
+// and is made again after releaseGL.
 class CWallOverlay {
 public:
     // What one tile shows of the overlay.
@@ -71,9 +73,20 @@ public:
     // look costs nothing.
     int paints() const { return m_paints; }
     const QImage& image() const { return m_image; }
+    // The parts of the image laid over the pictures, in image pixels: every
+    // pixel that is not wholly transparent lies in one of them.
+    const QList<QRect>& covered() const { return m_covered; }
+
+    // The rectangles, of blocks of `block` pixels, that hold every pixel of
+    // the image that is not wholly transparent; blocks side by side and runs
+    // of the same width one under the other are joined.
+    static QList<QRect> coveredParts(const QImage& image, int block);
 
 private:
+    void layOver(const QSize& surface) const;
+
     QImage m_image;
+    QList<QRect> m_covered;
     Look m_drawn;
     bool m_valid = false;
     int m_paints = 0;

@@ -161,7 +161,7 @@ quint16 testDvr(int sizeIndex)
     auto dvrProcess = std::make_unique<QProcess>();
     dvrProcess->start(QStringLiteral(TEST_DVR_PROGRAM),
         {"--port", "0", "--size", QStringLiteral("%1x%2").arg(size.width).arg(size.height), "--fps",
-            QString::number(FPS), "--content", "camera", "--bitrate", QString::number(size.kbps), "--lifetime", "7200",
+            QString::number(FPS), "--content", "camera", "--bitrate", QString::number(size.kbps), "--lifetime", "3600",
             "--no-audio"});
     quint16 port = 0;
     while (port == 0 && dvrProcess->waitForReadyRead(30000)) {
