@@ -162,6 +162,7 @@ bool CDisplayVideo::endIdleSlot(int slot)
     {
         std::lock_guard<std::mutex> decoding(m_slotMutex[slot]);
         m_decoder.ReleaseEntry(slot);
+        m_tileScalers[slot].release();
     }
     m_awaitingKey[slot].store(true, std::memory_order_release);
     m_slotRunning[slot].store(false, std::memory_order_release);
@@ -227,7 +228,7 @@ void CDisplayVideo::slotProcess(int slot)
     }
 }
 
-bool CDisplayVideo::takePicture(int slot, const Frame& frame, CDisplayInfo& record) const
+bool CDisplayVideo::takePicture(int slot, const Frame& frame, CDisplayInfo& record)
 {
     const CVideoPicture picture = m_decoder.GetDecodedPicture(slot);
     // Only a whole picture of the announced size is shown.
@@ -237,6 +238,8 @@ bool CDisplayVideo::takePicture(int slot, const Frame& frame, CDisplayInfo& reco
         if (!picture.isPlanarYuv())
             return false;
         record.picture = picture;
+        const uint32_t tile = m_tileSizes[slot].load(std::memory_order_relaxed);
+        record.tileImage = m_tileScalers[slot].scaled(picture, QSize(int(tile >> 16), int(tile & 0xFFFF)));
         return true;
     }
     if (picture.format() != AV_PIX_FMT_RGB24)
@@ -522,6 +525,15 @@ void CDisplayVideo::setPlanarPictures(bool planar)
 {
     m_planar = planar;
     m_decoder.SetPixelFormat(planar ? AV_PIX_FMT_YUV420P : AV_PIX_FMT_RGB24);
+}
+
+void CDisplayVideo::setTileSize(int slot, const QSize& size)
+{
+    if (slot < 0 || slot >= kDecoderSlots)
+        return;
+    const uint32_t width = uint32_t(qBound(0, size.width(), 0xFFFF));
+    const uint32_t height = uint32_t(qBound(0, size.height(), 0xFFFF));
+    m_tileSizes[slot].store(width << 16 | height, std::memory_order_relaxed);
 }
 
 void CDisplayVideo::setDeinterlaced(bool deinterlaced)

@@ -3,6 +3,7 @@
 #include "Common/CDecodeVideo.h"
 #include "Display/CDisplayInfo.h"
 #include "Display/CFrameQueue.h"
+#include "Display/CTileScaler.h"
 #include "Display/DisplayChannelInfo.h"
 #include "dvr_protocol/cgi_request.pb.h"
 #include "dvr_types/PbMode.h"
@@ -126,6 +127,11 @@ public:
     // Records carry planar YUV pictures (CDisplayInfo::picture) instead of
     // RGB images, for walls that convert on the graphics card.
     void setPlanarPictures(bool planar);
+    // The size of the tile a decoder slot's pictures are shown on (empty:
+    // none). A planar picture that the tile shows shrunk comes shrunk to it
+    // as well (CDisplayInfo::tileImage), from the slot's next picture on.
+    // Any thread.
+    void setTileSize(int slot, const QSize& size);
     // Frames waiting for a decoder slot's thread.
     std::size_t queuedFrames(int slot) const;
     // Local playback's frames of a DVR channel queued for its decode thread,
@@ -164,7 +170,7 @@ private:
     // playback).
     bool decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures,
         uint32_t localRun = 0);
-    bool takePicture(int slot, const Frame& frame, CDisplayInfo& record) const;
+    bool takePicture(int slot, const Frame& frame, CDisplayInfo& record);
     void decodeProcess(int ch, uint32_t run);
 
     CDecodeVideo m_decoder;
@@ -188,6 +194,10 @@ private:
     // The slot dropped frames and takes none until the next I frame.
     std::array<std::atomic<bool>, kDecoderSlots> m_awaitingKey{};
     std::array<std::atomic<bool>, kDecoderSlots> m_showsStatus{};
+    // Width and height of each slot's tile, packed.
+    std::array<std::atomic<uint32_t>, kDecoderSlots> m_tileSizes{};
+    // Each used under its slot's m_slotMutex.
+    std::array<CTileScaler, kDecoderSlots> m_tileScalers;
     std::array<std::unique_ptr<boost::thread>, kDecoderSlots> m_slotThreads;
     std::mutex m_slotStartMutex;
     bool m_slotsStopped = false;

@@ -313,8 +313,10 @@ void CDisplayWidget::UpdateDisplayRect(int n, int start)
     m_screen->clear();
     clearTileEvents();
     const QList<QRect> rects = CWallLayout::tileRects(n, size());
-    for (int i = 0; i < CWallLayout::MAX_TILES; ++i)
+    for (int i = 0; i < CWallLayout::MAX_TILES; ++i) {
         m_screen->updateDisplayRect(i, rects[i]);
+        m_router->setTileSize(i, i < n ? rects[i].size() : QSize());
+    }
     m_screen->resize(size());
     m_laidOutSize = size();
     // One to three screens lay out as one column of one (whole square root 1).

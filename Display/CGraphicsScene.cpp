@@ -372,7 +372,16 @@ void CGraphicsScene::ImageDraw(const QSize& surface, qreal pixelRatio)
 
 bool CGraphicsScene::drawsPlanar(int index) const
 {
-    return m_yuvProgram && !m_infos[index].picture.isNull();
+    return m_yuvProgram && !m_infos[index].picture.isNull() && !drawsTileImage(index);
+}
+
+bool CGraphicsScene::drawsTileImage(int index) const
+{
+    // Zoomed, the tile shows a part of the whole picture; a grab is drawn
+    // from whole pictures; a tile laid out anew waits for its size.
+    const QImage& image = m_infos[index].tileImage;
+    return !image.isNull() && image.size() == m_rects[index].size() && !m_drawingGrab
+        && !(m_zoomed && m_zoomRect.isValid());
 }
 
 void CGraphicsScene::drawImages()
@@ -381,13 +390,17 @@ void CGraphicsScene::drawImages()
         if (!showsPicture(i) || drawsPlanar(i))
             continue;
         const CDisplayInfo& info = m_infos[i];
-        const QSize pictureSize = info.pictureSize();
+        const bool tileImage = drawsTileImage(i);
+        const QSize pictureSize = tileImage ? info.tileImage.size() : info.pictureSize();
         Texture& texture = m_textures[i];
-        const CPictureUpload upload = uploadPlan(i);
-        if (texture.stale || !texture.names[0] || texture.planar || texture.upload != upload) {
+        const CPictureUpload upload
+            = tileImage ? CPictureUpload::plan(pictureSize, {}, {}, true) : uploadPlan(i);
+        if (texture.stale || !texture.names[0] || texture.planar || texture.upload != upload
+            || texture.tileImage != tileImage) {
             // A planar picture without the program to show it is converted
             // here, the one case where the GUI thread converts pictures.
-            QImage picture = !info.image.isNull()
+            QImage picture = tileImage ? info.tileImage
+                : !info.image.isNull()
                 ? info.image
                 : m_converter.scaled(info, QRect(QPoint(0, 0), pictureSize), pictureSize);
             if (picture.isNull())
@@ -397,8 +410,17 @@ void CGraphicsScene::drawImages()
                 picture = m_glImages[i];
             }
             uploadTexture(texture, picture, upload);
+            texture.tileImage = tileImage;
         }
         glBindTexture(GL_TEXTURE_2D, texture.names[0]);
+        // A picture made at the tile's size is copied, pixel for pixel.
+        const GLint filter = tileImage ? GL_NEAREST : GL_LINEAR;
+        if (texture.minFilter != filter || texture.magFilter != filter) {
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+            texture.minFilter = filter;
+            texture.magFilter = filter;
+        }
         ImageDrawToOpenGL(i, pictureSize, texture);
     }
 }
@@ -479,6 +501,8 @@ void CGraphicsScene::uploadTexture(Texture& texture, const QImage& image, const 
     const QSize size(rgb.width(), done.textureRows(rgb.height()));
     if (texture.size != size || texture.layout != layout) {
         setTextureParameters();
+        texture.minFilter = GL_LINEAR;
+        texture.magFilter = GL_LINEAR;
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, size.width(), size.height(), 0, layout, GL_UNSIGNED_BYTE, nullptr);
         texture.size = size;
         texture.layout = layout;

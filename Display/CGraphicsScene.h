@@ -118,6 +118,8 @@ private:
         // every rowStep of the picture's.
         CPictureUpload upload;
         int rowStep = 1;
+        // It holds the picture shrunk to the tile on the decoding thread.
+        bool tileImage = false;
     };
 
     bool isValidIndex(int index) const { return index >= 0 && index < m_count; }
@@ -131,6 +133,8 @@ private:
     void uploadPlanes(Texture& texture, const CVideoPicture& picture, const CPictureUpload& upload);
     static void releaseTexture(Texture& texture);
     bool drawsPlanar(int index) const;
+    // The tile shows the picture its decoder shrank to its size.
+    bool drawsTileImage(int index) const;
     void ImageDrawToOpenGL(int index, const QSize& pictureSize, const Texture& texture);
     // The part of a tile's picture the zoom shows, in picture pixels; null
     // when the whole picture shows.
