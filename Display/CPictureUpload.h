@@ -23,9 +23,6 @@ struct CPictureUpload {
 
     // The texture's rows: the picture's height over the row step, rounded up.
     int textureRows(int pictureHeight) const { return (pictureHeight + rowStep - 1) / rowStep; }
-    bool operator==(const CPictureUpload& other) const
-    {
-        return rowStep == other.rowStep && source == other.source;
-    }
+    bool operator==(const CPictureUpload& other) const { return rowStep == other.rowStep && source == other.source; }
     bool operator!=(const CPictureUpload& other) const { return !(*this == other); }
 };

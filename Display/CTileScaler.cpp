@@ -29,8 +29,7 @@ CTileScaler::~CTileScaler()
 
 bool CTileScaler::shrinks(const QSize& picture, const QSize& tile)
 {
-    return !tile.isEmpty() && tile.width() <= picture.width() && tile.height() <= picture.height()
-        && tile != picture;
+    return !tile.isEmpty() && tile.width() <= picture.width() && tile.height() <= picture.height() && tile != picture;
 }
 
 QImage CTileScaler::scaled(const CVideoPicture& picture, const QSize& tile)
@@ -58,8 +57,8 @@ QImage CTileScaler::scaled(const CVideoPicture& picture, const QSize& tile)
     if (sws_scale(m_context, planes, strides, 0, size.height(), target->data, target->linesize) <= 0)
         return QImage();
     auto* held = new CVideoPicture(scaled);
-    QImage image(scaled.data(0), tile.width(), tile.height(), scaled.stride(0), QImage::Format_RGB32, releasePicture,
-        held);
+    QImage image(
+        scaled.data(0), tile.width(), tile.height(), scaled.stride(0), QImage::Format_RGB32, releasePicture, held);
     if (image.isNull())
         delete held;
     return image;

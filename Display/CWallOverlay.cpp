@@ -1,7 +1,5 @@
 #include "Display/CWallOverlay.h"
 
-#include "Display/CDisplayInfo.h"
-
 #include <QPainter>
 #include <algorithm>
 #include <utility>
@@ -15,9 +13,7 @@ const int COVERED_BLOCK = 4;
 
 bool CWallOverlay::Tile::operator==(const Tile& other) const
 {
-    return rect == other.rect && state == other.state && osd == other.osd && channel == other.channel
-        && name == other.name && title == other.title && record == other.record && motion == other.motion
-        && sensor == other.sensor;
+    return rect == other.rect && state == other.state && osd == other.osd && shown == other.shown;
 }
 
 bool CWallOverlay::Look::operator==(const Look& other) const
@@ -35,12 +31,12 @@ CWallOverlay::Tile CWallOverlay::tileOf(const QRect& rect, const CDisplayInfo& i
     // A failed connection names itself over its state image.
     tile.osd = tile.state == COverlayPainter::State::Picture || tile.state == COverlayPainter::State::ConnectionFailed;
     if (tile.osd) {
-        tile.channel = info.channel;
-        tile.name = info.name;
-        tile.title = info.title;
-        tile.record = info.record;
-        tile.motion = info.motion;
-        tile.sensor = info.sensor;
+        tile.shown.channel = info.channel;
+        tile.shown.name = info.name;
+        tile.shown.title = info.title;
+        tile.shown.record = info.record;
+        tile.shown.motion = info.motion;
+        tile.shown.sensor = info.sensor;
     }
     return tile;
 }
@@ -54,16 +50,8 @@ void CWallOverlay::paint(QPainter& painter, const Look& look, const COverlayPain
         const Tile& tile = look.tiles[i];
         if (tile.state != COverlayPainter::State::Picture && !tile.rect.isNull())
             overlay.drawState(painter, tile.rect, tile.state);
-        if (tile.osd) {
-            CDisplayInfo shown;
-            shown.channel = tile.channel;
-            shown.name = tile.name;
-            shown.title = tile.title;
-            shown.record = tile.record;
-            shown.motion = tile.motion;
-            shown.sensor = tile.sensor;
-            overlay.drawOSD(painter, tile.rect, shown);
-        }
+        if (tile.osd)
+            overlay.drawOSD(painter, tile.rect, tile.shown);
         if (!tile.rect.isValid())
             continue;
         COverlayPainter::drawOutline(painter, tile.rect, Qt::white);

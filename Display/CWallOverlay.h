@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Display/CDisplayInfo.h"
 #include "Display/COverlayPainter.h"
 
 #include <QImage>
@@ -8,7 +9,6 @@
 #include <QString>
 #include <qopengl.h>
 
-class CDisplayInfo;
 class QPainter;
 
 // What the OpenGL wall lays over its pictures: the state images, the
@@ -29,12 +29,9 @@ public:
         QRect rect;
         COverlayPainter::State state = COverlayPainter::State::Picture;
         bool osd = false;
-        int channel = -1;
-        QString name;
-        QString title;
-        bool record = false;
-        bool motion = false;
-        bool sensor = false;
+        // What the on-screen display names and marks: the record's channel,
+        // names and flags, nothing of its picture.
+        CDisplayInfo shown;
         bool operator==(const Tile& other) const;
     };
 

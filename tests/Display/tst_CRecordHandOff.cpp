@@ -61,9 +61,8 @@ private slots:
             << QStringList{"s1:p1", "s1:failed"} << QStringList{"s1:failed"};
         QTest::newRow("the newest record without a picture stands")
             << QStringList{"s1:failed", "s1:-", "s1:p4"} << QStringList{"s1:-", "s1:p4"};
-        QTest::newRow("screens apart, in the order they first had something")
-            << QStringList{"s5:p1", "s2:p1", "s5:p2", "s200:failed", "s2:p2"}
-            << QStringList{"s5:p2", "s2:p2", "s200:failed"};
+        QTest::newRow("screens apart, in the order they first had something") << QStringList{
+            "s5:p1", "s2:p1", "s5:p2", "s200:failed", "s2:p2"} << QStringList{"s5:p2", "s2:p2", "s200:failed"};
         QTest::newRow("screens outside the wall are not handed over")
             << QStringList{"s-1:p1", "s256:p1", "s255:p1"} << QStringList{"s255:p1"};
     }

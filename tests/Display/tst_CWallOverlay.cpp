@@ -15,15 +15,12 @@ private slots:
         QTest::addColumn<QList<QRect>>("parts");
         QTest::newRow("nothing") << QList<QRect>{} << QList<QRect>{};
         QTest::newRow("one pixel: its block") << QList<QRect>{{5, 6, 1, 1}} << QList<QRect>{{4, 4, 4, 4}};
-        QTest::newRow("a line across: one strip")
-            << QList<QRect>{{0, 9, 30, 1}} << QList<QRect>{{0, 8, 30, 4}};
+        QTest::newRow("a line across: one strip") << QList<QRect>{{0, 9, 30, 1}} << QList<QRect>{{0, 8, 30, 4}};
         QTest::newRow("a line down: one column") << QList<QRect>{{13, 0, 1, 21}} << QList<QRect>{{12, 0, 4, 21}};
-        QTest::newRow("a frame: top, sides, bottom")
-            << QList<QRect>{{0, 0, 30, 1}, {0, 0, 1, 21}, {29, 0, 1, 21}, {0, 20, 30, 1}}
-            << QList<QRect>{{0, 0, 30, 4}, {0, 4, 4, 16}, {28, 4, 2, 16}, {0, 20, 30, 1}};
+        QTest::newRow("a frame: top, sides, bottom") << QList<QRect>{{0, 0, 30, 1}, {0, 0, 1, 21}, {29, 0, 1, 21},
+            {0, 20, 30, 1}} << QList<QRect>{{0, 0, 30, 4}, {0, 4, 4, 16}, {28, 4, 2, 16}, {0, 20, 30, 1}};
         QTest::newRow("a filled tile and a mark apart")
-            << QList<QRect>{{2, 2, 10, 10}, {22, 2, 2, 2}}
-            << QList<QRect>{{20, 0, 4, 4}, {0, 0, 12, 12}};
+            << QList<QRect>{{2, 2, 10, 10}, {22, 2, 2, 2}} << QList<QRect>{{20, 0, 4, 4}, {0, 0, 12, 12}};
     }
 
     void coversWhatIsDrawnInFewParts()
