@@ -176,8 +176,8 @@ long CH264Decoder::DecodeFrame(int ch, const uint8_t* data, std::size_t length, 
     }
     // A packet with a buffer of its own is only referenced by the codec; one
     // without would be copied into memory allocated and freed per frame.
-    channel.packet->buf = av_buffer_create(const_cast<uint8_t*>(input), int(length + kInputPadding), keepBuffer,
-        nullptr, AV_BUFFER_FLAG_READONLY);
+    channel.packet->buf = av_buffer_create(
+        const_cast<uint8_t*>(input), int(length + kInputPadding), keepBuffer, nullptr, AV_BUFFER_FLAG_READONLY);
     if (!channel.packet->buf)
         return kDecodeError;
     channel.packet->data = const_cast<uint8_t*>(input);

@@ -256,7 +256,8 @@ bool CDisplayVideo::decodeImage(
 
     // Frames come from a queue, which leaves the decoder's padding behind
     // each: one whose payload ends with it is decoded where it lies.
-    const bool padded = static_cast<unsigned long>(frame.dataOffset) + static_cast<unsigned long>(frame.dataSize) == size;
+    const bool padded
+        = static_cast<unsigned long>(frame.dataOffset) + static_cast<unsigned long>(frame.dataSize) == size;
     CDisplayInfo record;
     {
         std::lock_guard<std::mutex> lock(m_slotMutex[info.screenIndex]);

@@ -37,8 +37,9 @@ class thread;
 // Either way a record reaches its receivers by signalUpdateScreen, emitted on
 // the thread that made it (the wall takes it from there coalesced, see
 // CRecordHandOff, rather than one queued event per picture); every record
-// holds its own picture, which the decoder does not touch while the record lives. Records
-// of a local playback run still on their way once it stopped are stale, and
+// holds its own picture, which the decoder does not touch while the record
+// lives. Records of a local playback run still on their way once it stopped
+// are stale, and
 // so are pictures, times and playback modes of live and remote playback
 // frames that came before the whole wall was last cleared (clear(-1)): a
 // stream stopped and cleared away leaves none of its pictures, nor its

@@ -299,8 +299,7 @@ CWallOverlay::Look CGraphicsScene::overlayLook(const QSize& surface, qreal pixel
 void CGraphicsScene::drawBackground(QPainter* painter, const QRectF&)
 {
     const QPaintDevice* device = painter->device();
-    const CWallOverlay::Look look
-        = overlayLook(QSize(device->width(), device->height()), device->devicePixelRatioF());
+    const CWallOverlay::Look look = overlayLook(QSize(device->width(), device->height()), device->devicePixelRatioF());
     painter->beginNativePainting();
     ImageDraw(look.surface, look.pixelRatio);
     if (!m_drawingGrab)
@@ -393,16 +392,14 @@ void CGraphicsScene::drawImages()
         const bool tileImage = drawsTileImage(i);
         const QSize pictureSize = tileImage ? info.tileImage.size() : info.pictureSize();
         Texture& texture = m_textures[i];
-        const CPictureUpload upload
-            = tileImage ? CPictureUpload::plan(pictureSize, {}, {}, true) : uploadPlan(i);
+        const CPictureUpload upload = tileImage ? CPictureUpload::plan(pictureSize, {}, {}, true) : uploadPlan(i);
         if (texture.stale || !texture.names[0] || texture.planar || texture.upload != upload
             || texture.tileImage != tileImage) {
             // A planar picture without the program to show it is converted
             // here, the one case where the GUI thread converts pictures.
             QImage picture = tileImage ? info.tileImage
-                : !info.image.isNull()
-                ? info.image
-                : m_converter.scaled(info, QRect(QPoint(0, 0), pictureSize), pictureSize);
+                : !info.image.isNull() ? info.image
+                                       : m_converter.scaled(info, QRect(QPoint(0, 0), pictureSize), pictureSize);
             if (picture.isNull())
                 continue;
             if (m_mode == OPENGL_LOW_PERFORMANCE) {
@@ -480,8 +477,8 @@ QRectF CGraphicsScene::zoomedPart(int index, const QSize& pictureSize) const
         return QRectF();
     const qreal x = qreal(pictureSize.width()) / rect.width();
     const qreal y = qreal(pictureSize.height()) / rect.height();
-    return QRectF(QPointF(m_zoomRect.left() * x, m_zoomRect.top() * y),
-        QPointF(m_zoomRect.right() * x, m_zoomRect.bottom() * y));
+    return QRectF(
+        QPointF(m_zoomRect.left() * x, m_zoomRect.top() * y), QPointF(m_zoomRect.right() * x, m_zoomRect.bottom() * y));
 }
 
 void CGraphicsScene::uploadTexture(Texture& texture, const QImage& image, const CPictureUpload& upload)
@@ -510,12 +507,11 @@ void CGraphicsScene::uploadTexture(Texture& texture, const QImage& image, const 
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, GLint(rgb.bytesPerLine() / pixelBytes * done.rowStep));
     if (done.rowStep > 1) {
-        glTexSubImage2D(
-            GL_TEXTURE_2D, 0, 0, 0, size.width(), size.height(), layout, GL_UNSIGNED_BYTE, rgb.constBits());
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, size.width(), size.height(), layout, GL_UNSIGNED_BYTE, rgb.constBits());
     } else {
         const QRect part = done.source & rgb.rect();
-        glTexSubImage2D(GL_TEXTURE_2D, 0, part.x(), part.y(), part.width(), part.height(), layout,
-            GL_UNSIGNED_BYTE, rgb.constScanLine(part.y()) + part.x() * pixelBytes);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, part.x(), part.y(), part.width(), part.height(), layout, GL_UNSIGNED_BYTE,
+            rgb.constScanLine(part.y()) + part.x() * pixelBytes);
     }
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     texture.rowStep = done.rowStep;

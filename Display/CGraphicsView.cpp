@@ -36,8 +36,7 @@ QImage CGraphicsView::grabWall()
     auto* wallScene = qobject_cast<CGraphicsScene*>(scene());
     if (wallScene)
         wallScene->setDrawingGrab(true);
-    QImage image
-        = wall->renderToImage([this](QPainter& painter) { render(&painter, QRectF(), viewport()->rect()); });
+    QImage image = wall->renderToImage([this](QPainter& painter) { render(&painter, QRectF(), viewport()->rect()); });
     if (wallScene)
         wallScene->setDrawingGrab(false);
     return image;

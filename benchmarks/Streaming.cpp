@@ -555,8 +555,7 @@ int main(int argc, char** argv)
     }
     benchmark::Initialize(&argc, argv);
     // size, window, busy
-    const std::array<std::array<int, 3>, 6> cases{
-        {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0}, {0, 0, 1}, {1, 0, 1}}};
+    const std::array<std::array<int, 3>, 6> cases{{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0}, {0, 0, 1}, {1, 0, 1}}};
     for (const auto& args : cases) {
         benchmark::RegisterBenchmark("BM_CameraWall", BM_CameraWall)
             ->ArgNames({"size", "window", "busy"})

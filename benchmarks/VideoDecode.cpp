@@ -19,10 +19,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <map>
 #include <string>
 #include <thread>
-#include <ctime>
 #include <vector>
 
 extern "C" {
@@ -250,8 +250,7 @@ void BM_EngineThreads(benchmark::State& state)
             const auto& frame = frames[(first + i) % frames.size()];
             const unsigned long length = static_cast<unsigned long>(frame.data.size()) - CDecodeVideo::kInputPadding;
             benchmark::DoNotOptimize(decoder.DecodeFrame(false, channel,
-                reinterpret_cast<const unsigned char*>(frame.data.constData()), length, size, frame.key ? 0 : 1,
-                true));
+                reinterpret_cast<const unsigned char*>(frame.data.constData()), length, size, frame.key ? 0 : 1, true));
             benchmark::DoNotOptimize(decoder.GetDecodedPicture(channel));
         }
     };

@@ -326,8 +326,7 @@ private slots:
     void overlayPaintedAgainOnlyForAChange_data()
     {
         QTest::addColumn<QString>("change");
-        for (const char* change :
-            {"name", "title", "flag", "selection", "state image", "zoom band", "layout", "size"})
+        for (const char* change : {"name", "title", "flag", "selection", "state image", "zoom band", "layout", "size"})
             QTest::newRow(change) << QString::fromLatin1(change);
     }
 
