@@ -121,7 +121,7 @@ void CScreen::setInfo(int index, const CDisplayInfo& info)
         m_screenWidgets[index]->setInfo(info);
     }
     if (isDrawnPicture(info))
-        gCheckSpeed.addData(info.length, 0);
+        gCheckSpeed.addData(info.length);
 }
 
 CDisplayInfo CScreen::getInfo(int index) const

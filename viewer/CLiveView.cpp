@@ -156,7 +156,7 @@ void CLiveView::start()
         watch(entry);
         entry->startLive(true);
     }
-    gCheckSpeed.reset();
+    resetMeter();
 }
 
 void CLiveView::stop(bool remove)
@@ -373,7 +373,7 @@ void CLiveView::stopDisplay()
     // The left label names the current DVR: it follows the selection.
     m_panels.title->centre()->clear();
     m_panels.title->right()->clear();
-    gCheckSpeed.reset();
+    resetMeter();
 }
 
 void CLiveView::redrawLater()
@@ -385,7 +385,7 @@ void CLiveView::restoreScreen()
 {
     m_panels.wall->ClearScreen();
     m_panels.title->centre()->clear();
-    gCheckSpeed.reset();
+    resetMeter();
     updateDisplayScreen();
     if (m_panels.wall->getScreenMode() == CDisplayWidget::MULTI_DVR) {
         for (CConnectDVR* controller : m_connections.entries()) {
@@ -406,6 +406,12 @@ void CLiveView::updateDisplayScreen()
     m_connections.assignScreens(wall);
     refreshSelection();
     sendChannelCommand(wall->getViewEndScreen() - wall->getViewStartScreen(), wall->getViewStartScreen());
+}
+
+void CLiveView::resetMeter()
+{
+    gCheckSpeed.reset();
+    emit meterReset();
 }
 
 bool CLiveView::showScreens(int screens, int start)
@@ -707,11 +713,13 @@ void CLiveView::showSelection(const CLiveSelection::Value& now)
 
 void CLiveView::sendChannelCommand(int screens, int startscreen)
 {
+    // The wall shows other tiles (a layout, a page, a sequence step), also
+    // with no DVR current, as during a local playback.
+    resetMeter();
     if (!m_connections.isCurrentValid())
         return;
     for (int i = 0; i < m_connections.entries().size(); ++i)
         selectChannels(i, screens, startscreen);
-    gCheckSpeed.reset();
 }
 
 void CLiveView::selectChannels(int index, int screens, int startscreen)
@@ -814,7 +822,7 @@ void CLiveView::OnSelectedTime(time_t time, int channels)
         startRecorded(controller, CHttpConnect::PLAYBACK, time, 0, channels);
     }
     updateTitle();
-    gCheckSpeed.reset();
+    resetMeter();
 }
 
 void CLiveView::OnBackupStart(time_t startTime, time_t endTime, int channels)

@@ -153,9 +153,14 @@ signals:
     // files could not be completed, or an act in the tree, a mode change or
     // a new stream type ended it. Why, for the operator.
     void recordToPcEnded(const QString& why);
+    // The wall's content changed: the speed meter's figure so far was
+    // another wall's.
+    void meterReset();
 
 private:
     void updateDisplayScreen();
+    // Starts the speed meter over for the wall's new content.
+    void resetMeter();
     // The selection as the current DVR, its stream and the framed tile now
     // are; its followers hear of it only when it changed.
     void refreshSelection();

@@ -187,6 +187,13 @@
     </message>
 </context>
 <context>
+    <name>CCheckSpeed</name>
+    <message>
+        <source>%1 FPS / %2</source>
+        <translation>%1 img/s / %2</translation>
+    </message>
+</context>
+<context>
     <name>CConfFile</name>
     <message>
         <source>The file is too large for a configuration.</source>
@@ -2403,10 +2410,6 @@
 </context>
 <context>
     <name>Viewer</name>
-    <message>
-        <source>%1 FPS / %2</source>
-        <translation>%1 img/s / %2</translation>
-    </message>
     <message>
         <source>Record</source>
         <translation>Enregistrement</translation>
