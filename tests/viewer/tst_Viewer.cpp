@@ -1,5 +1,4 @@
 #include "../Connection/ModalAnswers.h"
-#include "Common/CNetworkLog.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/CLogin.h"
@@ -203,9 +202,15 @@ QStringList listedFiles()
 QStringList panelTexts(CLiveCtrlWidget& panel)
 {
     QStringList cut = cutTexts(panel);
-    const QList<CCommandAnswer> longest{CCommandAnswer::refused(false, 4), CCommandAnswer::refused(true, 14),
-        CCommandAnswer::unanswered(CNetworkLog::errorName(QNetworkReply::ConnectionRefusedError)),
+    QList<CCommandAnswer> longest{CCommandAnswer::refused(false, 4), CCommandAnswer::refused(true, 14),
+        CCommandAnswer::unanswered(QNetworkReply::ContentNotFoundError, 404),
         CCommandAnswer::notSent("COrderedCommands", "The DVR cannot take this command.")};
+    for (const QNetworkReply::NetworkError error :
+        {QNetworkReply::ConnectionRefusedError, QNetworkReply::RemoteHostClosedError, QNetworkReply::HostNotFoundError,
+            QNetworkReply::TimeoutError, QNetworkReply::OperationCanceledError,
+            QNetworkReply::TemporaryNetworkFailureError, QNetworkReply::ProtocolFailure,
+            QNetworkReply::UnknownNetworkError, QNetworkReply::ProxyConnectionRefusedError})
+        longest << CCommandAnswer::unanswered(error);
     const QList<CProblemLine*> lines = panel.findChildren<CProblemLine*>();
     for (const CCommandAnswer& answer : longest) {
         for (CProblemLine* line : lines)
