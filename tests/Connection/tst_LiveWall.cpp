@@ -314,7 +314,10 @@ private slots:
         controller.setDVR(record);
         controller.setDisplayScreen(0, 4);
         controller.setDisplayWidget(&wall);
-        controller.setSilenceTime(500);
+        // A DVR that cannot be reached fails by its silence; one that
+        // refuses, however late its refusal comes, by its refusal.
+        if (!reachable)
+            controller.setSilenceTime(500);
         controller.startLive(false);
         const CScreenWidget* tile = wall.wall()->screenWidgets().at(0);
         QTRY_VERIFY(wall.wall()->getInfo(0).status);
