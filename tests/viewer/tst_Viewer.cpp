@@ -202,15 +202,12 @@ QStringList listedFiles()
 QStringList panelTexts(CLiveCtrlWidget& panel)
 {
     QStringList cut = cutTexts(panel);
-    QList<CCommandAnswer> longest{CCommandAnswer::refused(false, 4), CCommandAnswer::refused(true, 14),
-        CCommandAnswer::unanswered(QNetworkReply::ContentNotFoundError, 404),
+    // The network's failures worded longest in each language: an answer that
+    // could not be read, none within the time limit.
+    const QList<CCommandAnswer> longest{CCommandAnswer::refused(false, 4), CCommandAnswer::refused(true, 14),
+        CCommandAnswer::unanswered(QNetworkReply::ProtocolFailure),
+        CCommandAnswer::unanswered(QNetworkReply::OperationCanceledError),
         CCommandAnswer::notSent("COrderedCommands", "The DVR cannot take this command.")};
-    for (const QNetworkReply::NetworkError error :
-        {QNetworkReply::ConnectionRefusedError, QNetworkReply::RemoteHostClosedError, QNetworkReply::HostNotFoundError,
-            QNetworkReply::TimeoutError, QNetworkReply::OperationCanceledError,
-            QNetworkReply::TemporaryNetworkFailureError, QNetworkReply::ProtocolFailure,
-            QNetworkReply::UnknownNetworkError, QNetworkReply::ProxyConnectionRefusedError})
-        longest << CCommandAnswer::unanswered(error);
     const QList<CProblemLine*> lines = panel.findChildren<CProblemLine*>();
     for (const CCommandAnswer& answer : longest) {
         for (CProblemLine* line : lines)
