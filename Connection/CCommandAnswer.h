@@ -13,9 +13,9 @@
 //
 // A value. It keeps what was said, not a finished text: the DVR's refusal
 // code in its dialect, the network's error and the HTTP status if there was
-// one, the program's reason untranslated. So text() words it in the language chosen when it is
-// read, and a line told before the operator switched languages can be told
-// again in the new one.
+// one, the program's reason untranslated. So text() words it in the language
+// chosen when it is read, and a line told before the operator switched
+// languages can be told again in the new one.
 class CCommandAnswer {
 public:
     enum Outcome { Taken, Refused, Unanswered, NotSent, Replaced };

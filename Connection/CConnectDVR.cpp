@@ -335,7 +335,7 @@ void CConnectDVR::updateStatus()
 DISPLAY_DVR_INFO CConnectDVR::shownStatus() const
 {
     DISPLAY_DVR_INFO status = m_video->displayInfo();
-    // A stopped link keeps the text of its last state; stopped, the DVR
+    // A stopped link keeps the failure of its last state; stopped, the DVR
     // shows only the failure this controller holds, none once the operator
     // stopped it.
     if (!m_failure.isNull() || m_state == State::Idle)

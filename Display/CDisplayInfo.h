@@ -11,9 +11,9 @@
 // What one screen of the wall shows: a decoded picture or a failed state, with
 // the channel it belongs to and its overlay flags. A failed state keeps what
 // happened, not its text: statusText() words it in the language chosen when
-// the wall shows it. Filled on the decoding
-// thread and handed to the GUI thread by value; the picture is the record's
-// own (never written while the record holds it).
+// the wall shows it. Filled on the decoding thread and handed to the GUI
+// thread by value; the picture is the record's own (never written while the
+// record holds it).
 //
 // A decoded picture comes as an RGB image, or, for walls that convert on the
 // graphics card, as a planar YUV picture with a null image.
