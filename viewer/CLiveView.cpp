@@ -310,15 +310,16 @@ void CLiveView::endCurrentWork(const QString& backupWhy, const QString& playback
         CPanelMessage::show(m_panels.playback, playbackWhy);
 }
 
-void CLiveView::OnFailing(const QString& status)
+void CLiveView::OnFailing(const CLinkFailure& failure)
 {
     const int index = m_connections.entries().indexOf(qobject_cast<CConnectDVR*>(sender()));
     if (index < 0)
         return;
     // A DVR that refused the backup says why; one that went away is told as
     // when it ends the backup's stream early.
-    const QString backup = status == CHttpConnect::lostText() ? CConnectDVR::backupLostReason()
-                                                              : tr("The backup stopped: %1").arg(status);
+    const QString status = failure.text();
+    const QString backup
+        = failure.isLost() ? CConnectDVR::backupLostReason() : tr("The backup stopped: %1").arg(status);
     endWork(index,
         {backup, tr("The recording to the PC stopped: %1").arg(status), tr("The playback stopped: %1").arg(status)});
 }

@@ -13,6 +13,7 @@
 #include <optional>
 
 class CBackupWidget;
+class CLinkFailure;
 class CDVRListTree;
 class CDisplayTitle;
 class CDisplayWidget;
@@ -213,7 +214,7 @@ private:
     void tellPlaybackStop(CConnectDVR& controller);
     // The controller's video link failed: the work on it ends told, as a
     // tree act ends it.
-    void OnFailing(const QString& status);
+    void OnFailing(const CLinkFailure& failure);
     // A controller streams, starts to, or waits to reconnect: left alone
     // it would feed the wall (or stream unseen) once its DVR answers.
     bool anyInUse() const;

@@ -1,5 +1,4 @@
 #include "../Connection/ModalAnswers.h"
-#include "Common/CNetworkLog.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/CLogin.h"
@@ -209,8 +208,11 @@ QStringList listedFiles()
 QStringList panelTexts(CLiveCtrlWidget& panel)
 {
     QStringList cut = cutTexts(panel);
+    // The network's failures worded longest in each language: an answer that
+    // could not be read, none within the time limit.
     const QList<CCommandAnswer> longest{CCommandAnswer::refused(false, 4), CCommandAnswer::refused(true, 14),
-        CCommandAnswer::unanswered(CNetworkLog::errorName(QNetworkReply::ConnectionRefusedError)),
+        CCommandAnswer::unanswered(QNetworkReply::ProtocolFailure),
+        CCommandAnswer::unanswered(QNetworkReply::OperationCanceledError),
         CCommandAnswer::notSent("COrderedCommands", "The DVR cannot take this command.")};
     const QList<CProblemLine*> lines = panel.findChildren<CProblemLine*>();
     for (const CCommandAnswer& answer : longest) {
