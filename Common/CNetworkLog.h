@@ -10,6 +10,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcDvrNetwork)
 class CNetworkLog {
 public:
     // The debug text of a network error code: the code's name for the
-    // common ones, "http Error code = %d" for any other.
+    // common ones, "http Error code = %d" for any other. For the log only:
+    // what the operator reads of a failure is worded in the operator's
+    // language where it is shown.
     static QString errorName(int code);
 };

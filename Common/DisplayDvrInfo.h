@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Common/CLinkFailure.h"
+
 #include <QMetaType>
 #include <QString>
 #include <array>
@@ -22,8 +24,8 @@ struct _DISPLAY_DVR_INFO {
     QString dvrName;
     // Camera names by DVR channel; only the DVR's channels are filled.
     std::array<QString, 16> channelNames;
-    // Shown instead of pictures after a failure.
-    QString statusText;
+    // Shown instead of pictures after a failure, worded when shown.
+    CLinkFailure failure;
     // DvrModel number, normalised by the connection.
     int model = 0;
     // Live event state by channel (new dialect only).

@@ -1,6 +1,7 @@
 #include "Connection/CCommandAnswer.h"
 
-#include "Connection/CHttpConnect.h"
+#include "Common/CAnswerCode.h"
+#include "Connection/CNetworkFailure.h"
 
 #include <QCoreApplication>
 
@@ -12,10 +13,11 @@ CCommandAnswer CCommandAnswer::refused(bool oldProtocol, int code)
     return answer;
 }
 
-CCommandAnswer CCommandAnswer::unanswered(const QString& error)
+CCommandAnswer CCommandAnswer::unanswered(QNetworkReply::NetworkError error, int httpStatus)
 {
     CCommandAnswer answer(Unanswered);
     answer.m_error = error;
+    answer.m_httpStatus = httpStatus;
     return answer;
 }
 
@@ -31,9 +33,9 @@ QString CCommandAnswer::text() const
 {
     switch (m_outcome) {
     case Refused:
-        return CHttpConnect::getErrMessage(m_oldProtocol, m_code);
+        return CAnswerCode::text(m_oldProtocol, m_code);
     case Unanswered:
-        return m_error;
+        return CNetworkFailure::text(m_error, m_httpStatus);
     case NotSent:
         return QCoreApplication::translate(m_context, m_reason);
     case Taken:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QNetworkReply>
 #include <QString>
 
 // What became of one command to a DVR. Taken: the DVR answered and did not
@@ -11,10 +12,10 @@
 // never went out, because a later command took its place while it waited.
 //
 // A value. It keeps what was said, not a finished text: the DVR's refusal
-// code in its dialect, the network's own name of its error, the program's
-// reason untranslated. So text() words it in the language chosen when it is
-// read, and a line told before the operator switched languages can be told
-// again in the new one.
+// code in its dialect, the network's error and the HTTP status if there was
+// one, the program's reason untranslated. So text() words it in the language
+// chosen when it is read, and a line told before the operator switched
+// languages can be told again in the new one.
 class CCommandAnswer {
 public:
     enum Outcome { Taken, Refused, Unanswered, NotSent, Replaced };
@@ -22,8 +23,9 @@ public:
     static CCommandAnswer taken() { return CCommandAnswer(Taken); }
     // The DVR's answer code in its dialect (-1: an answer that names none).
     static CCommandAnswer refused(bool oldProtocol, int code);
-    // The network's name of the error, which no translation changes.
-    static CCommandAnswer unanswered(const QString& error);
+    // The network's error, and the HTTP error status the DVR answered with
+    // (0: none).
+    static CCommandAnswer unanswered(QNetworkReply::NetworkError error, int httpStatus = 0);
     // The program's reason, as marked for translation in that context; both
     // are literals, kept as given.
     static CCommandAnswer notSent(const char* context, const char* reason);
@@ -46,7 +48,8 @@ private:
     Outcome m_outcome;
     bool m_oldProtocol = false;
     int m_code = 0;
-    QString m_error;
+    QNetworkReply::NetworkError m_error = QNetworkReply::NoError;
+    int m_httpStatus = 0;
     const char* m_context = nullptr;
     const char* m_reason = nullptr;
 };

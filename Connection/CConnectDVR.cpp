@@ -238,7 +238,7 @@ void CConnectDVR::OnConnected(const cgi::DvrInfo& info, int cid)
     if (m_state == State::Idle)
         return;
     showWaitWidget(false);
-    m_failure.clear();
+    m_failure = CLinkFailure();
     m_identity = info;
     startAudio(cid);
     const int model = static_cast<int>(info.model());
@@ -255,7 +255,7 @@ void CConnectDVR::OnPlay(const cgi::DvrInfo& info, int cid)
     if (m_state == State::Idle)
         return;
     showWaitWidget(false);
-    m_failure.clear();
+    m_failure = CLinkFailure();
     m_identity = info;
     m_clientId = cid;
     startAudio(cid);
@@ -335,18 +335,18 @@ void CConnectDVR::updateStatus()
 DISPLAY_DVR_INFO CConnectDVR::shownStatus() const
 {
     DISPLAY_DVR_INFO status = m_video->displayInfo();
-    // A stopped link keeps the text of its last state; stopped, the DVR
+    // A stopped link keeps the failure of its last state; stopped, the DVR
     // shows only the failure this controller holds, none once the operator
     // stopped it.
-    if (!m_failure.isEmpty() || m_state == State::Idle)
-        status.statusText = m_failure;
+    if (!m_failure.isNull() || m_state == State::Idle)
+        status.failure = m_failure;
     return status;
 }
 
 void CConnectDVR::showFailureAgain()
 {
     const DISPLAY_DVR_INFO status = shownStatus();
-    if (m_wall && !status.statusText.isEmpty())
+    if (m_wall && !status.failure.isNull())
         m_wall->slotUpdateDVRStatus(status);
 }
 
@@ -370,7 +370,7 @@ void CConnectDVR::stopLinks()
 void CConnectDVR::disconnect()
 {
     m_reconnect.stop();
-    m_failure.clear();
+    m_failure = CLinkFailure();
     stopLinks();
     emit disconnected();
 }
@@ -380,7 +380,7 @@ void CConnectDVR::slotConnectionFailed()
     // Every report after the first comes from a link already stopped.
     if (m_state == State::Idle)
         return;
-    const QString status = m_video->displayInfo().statusText;
+    const CLinkFailure status = m_video->displayInfo().failure;
     emit failing(status);
     // The work on the links ended as its Stop ends it, and stopped them.
     if (m_state == State::Idle)

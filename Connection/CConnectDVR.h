@@ -122,7 +122,7 @@ signals:
     // them as its Stop ends it; it may stop this controller, not delete it.
     // Unless it stopped it, the failure is then shown and `disconnected`
     // follows.
-    void failing(const QString& status);
+    void failing(const CLinkFailure& status);
     void updateBackupProgress(int value);
     // A recording (to the PC or a backup) could not be made or completed:
     // the recorder failed, or the DVR ended a backup before its end.
@@ -178,9 +178,8 @@ private:
 
     State m_state = State::Idle;
     bool m_live = false;
-    // The status text of the last failure; empty once the DVR streams again
-    // or is stopped.
-    QString m_failure;
+    // The last failure; null once the DVR streams again or is stopped.
+    CLinkFailure m_failure;
     QTimer m_reconnect;
     int m_reconnectMs = DEFAULT_RECONNECT_MS;
 };

@@ -4,7 +4,6 @@
 #include "Common/CEucKr.h"
 #include "Common/CFrameInfo.h"
 #include "Common/CNetworkLog.h"
-#include "Common/COldQuery.h"
 #include "Connection/CStopRequest.h"
 #include "Connection/CStreamIdentity.h"
 #include "Connection/CStreamQuery.h"
@@ -71,7 +70,7 @@ void CHttpConnect::Connect(const DVR& dvr, const ConnParam& p)
     next.backupEnd = p.endTime;
     int result = 0;
     next.query = CStreamQuery::video(dvr, p, &result);
-    next.refusal = refusalText(result);
+    next.refusal = CLinkFailure::notSent(result);
     {
         std::lock_guard<std::mutex> lock(m_requestMutex);
         m_request = next;
@@ -81,7 +80,7 @@ void CHttpConnect::Connect(const DVR& dvr, const ConnParam& p)
         m_info.mode = p.mode == LIVE ? 0 : 1;
         m_info.dvrName = QString::fromStdString(dvr.name());
         m_info.channelMask = static_cast<int>(dvr.bitch());
-        m_info.statusText.clear();
+        m_info.failure = CLinkFailure();
         // Known from the record before any identity arrives, so that the
         // first frames are read with the right header.
         m_info.oldProtocol = dvr.oldprotocol();
@@ -97,7 +96,7 @@ void CHttpConnect::audioConnect(const DVR& dvr, const ConnParam& p, int clientId
     next.audio = true;
     int result = 0;
     next.query = CStreamQuery::audio(dvr, p, clientId, &result);
-    next.refusal = refusalText(result);
+    next.refusal = CLinkFailure::notSent(result);
     {
         std::lock_guard<std::mutex> lock(m_requestMutex);
         m_request = next;
@@ -234,62 +233,6 @@ CHttpConnect::Request CHttpConnect::request() const
     return m_request;
 }
 
-QString CHttpConnect::refusalText(int result)
-{
-    if (result == COldQuery::CREDENTIAL_REFUSED)
-        return COldQuery::errorText(result);
-    return result == 0 ? QString() : tr("[ERROR]request too long");
-}
-
-QString CHttpConnect::lostText()
-{
-    return tr("Connection failed");
-}
-
-QString CHttpConnect::getErrMessage(bool oldProtocol, int code)
-{
-    if (oldProtocol) {
-        switch (code) {
-        case 1:
-            return tr("[ERROR]user unknown");
-        case 2:
-            return tr("[ERROR]password miss");
-        case 3:
-            return tr("[ERROR]protocol version");
-        case 4:
-            return tr("[ERROR]client limit");
-        case 5:
-            return tr("[ERROR]super exist");
-        case 6:
-            return tr("[ERROR]no video data");
-        case 7:
-            return tr("[ERROR]no video channel");
-        case 10:
-            return tr("[ERROR]mpeg push end");
-        case 14:
-            return tr("[ERROR]connection timeout");
-        default:
-            return tr("[ERROR]unknown");
-        }
-    }
-    switch (code) {
-    case 0:
-        return QString();
-    case 1:
-        return tr("[ERROR]user unknown");
-    case 2:
-        return tr("[ERROR]password miss");
-    case 3:
-        return tr("[ERROR]client limit");
-    case 4:
-        return tr("[ERROR]permission denied");
-    case 5:
-        return tr("[ERROR]network timeout");
-    default:
-        return tr("[ERROR]unknown");
-    }
-}
-
 void CHttpConnect::UpdateConnectedDVRStatus()
 {
     const Request held = request();
@@ -302,12 +245,12 @@ void CHttpConnect::UpdateConnectedDVRStatus()
     emit signalConnectedDVRStatus(displayInfo());
 }
 
-void CHttpConnect::setConnectionFailed(const QString& text)
+void CHttpConnect::setConnectionFailed(const CLinkFailure& failure)
 {
     {
         std::lock_guard<std::mutex> lock(m_infoMutex);
-        if (m_info.statusText.isEmpty())
-            m_info.statusText = text;
+        if (m_info.failure.isNull())
+            m_info.failure = failure;
     }
     UpdateConnectedDVRStatus();
     emit signalConnectionFailed();
@@ -346,7 +289,7 @@ bool CHttpConnect::waitBeforeRestart(int milliseconds)
     qCDebug(lcDvrNetwork, "restart in %d ms", milliseconds);
     {
         std::lock_guard<std::mutex> lock(m_infoMutex);
-        m_info.statusText = lostText();
+        m_info.failure = CLinkFailure::lost();
     }
     UpdateConnectedDVRStatus();
     QElapsedTimer waited;
@@ -356,7 +299,7 @@ bool CHttpConnect::waitBeforeRestart(int milliseconds)
     {
         // The restarted stream's pictures replace the failed state.
         std::lock_guard<std::mutex> lock(m_infoMutex);
-        m_info.statusText.clear();
+        m_info.failure = CLinkFailure();
     }
     return !m_stop.load();
 }
@@ -411,7 +354,7 @@ CHttpConnect::SessionEnd CHttpConnect::runSession(Session& session)
         // a packet counts as silence too.
         if (silence.elapsed() > m_silenceMs.load()) {
             silence.restart();
-            setConnectionFailed(lostText());
+            setConnectionFailed(CLinkFailure::lost());
         }
         if (socket.bytesAvailable() > 0)
             continue;
@@ -473,7 +416,7 @@ bool CHttpConnect::endAfterDrop(Session& session)
         // standing. An owner waiting for a first frame hears that none will
         // come.
         if (held.mode == PLAYBACK || !session.sawVideo)
-            setConnectionFailed(lostText());
+            setConnectionFailed(CLinkFailure::lost());
         return false;
     }
     // Whole packets since the last start renewed the budget: a link that
@@ -484,7 +427,7 @@ bool CHttpConnect::endAfterDrop(Session& session)
         emit backupInterrupted();
         return false;
     }
-    setConnectionFailed(lostText());
+    setConnectionFailed(CLinkFailure::lost());
     return false;
 }
 
@@ -536,14 +479,15 @@ void CHttpConnect::ReceivedResponse(Session& session, const unsigned char* data,
     CRecord* recorder = m_recorder.load();
     if (session.request.mode != LIVE && recorder && recorder->isRecording())
         return;
-    QString text;
+    // A response that names no code fails the link without a text.
+    CLinkFailure failure;
     if (len == 1) {
-        text = getErrMessage(session.request.dvr.oldprotocol(), data[0]);
-        if (text.isEmpty())
+        failure = CLinkFailure::refused(session.request.dvr.oldprotocol(), data[0]);
+        if (failure.isNull())
             return;
     }
     session.refused = true;
-    setConnectionFailed(text);
+    setConnectionFailed(failure);
 }
 
 void CHttpConnect::ReceivedDVRInfo(const Session& session, const unsigned char* data, std::size_t len)

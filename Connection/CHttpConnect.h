@@ -46,7 +46,7 @@ class CPacketStream;
 //
 // A request the DVR could not take (a new-dialect query over its limits, an
 // old-dialect id or password that no query can carry) is never sent: it is
-// reported at once as a failure, its reason as the status text.
+// reported at once as a failure, its reason as the failure shown.
 //
 // Requests, Disconnect and the queries are for the thread that owns the
 // object (the GUI thread); the state they share with the link's thread is
@@ -94,7 +94,9 @@ public:
     int getStartScreen() const;
     int getEndScreen() const;
     void UpdateConnectedDVRStatus();
-    void setConnectionFailed(const QString& text);
+    // Shows the failure on the link's screens unless one shows already (a
+    // null one shows none), and tells that the link failed.
+    void setConnectionFailed(const CLinkFailure& failure);
 
     bool IsLive() const;
     int getConnectedMode() const;
@@ -121,16 +123,6 @@ public:
     // drops counts the drops that came within steadyMs of their start, this
     // one included (0 before the first).
     static int restartWait(qint64 ranMs, int steadyMs, int* drops);
-
-    // The status text of a link that lost its DVR (silence, a drop); any
-    // other failure is a refusal, in the DVR's words or ours.
-    static QString lostText();
-    // The text of a response packet's answer code; empty when the request
-    // was accepted.
-    static QString getErrMessage(bool oldProtocol, int code);
-    // The status text of a request refused before sending (a CStreamQuery
-    // result); empty for 0.
-    static QString refusalText(int result);
 
 signals:
     void VDataReceived(const DISPLAY_DVR_INFO& info, const unsigned char* data, size_t len);
@@ -165,7 +157,7 @@ private:
         bool audio = false;
         time_t backupEnd = 0;
         // Why the query is empty: it was refused before sending.
-        QString refusal;
+        CLinkFailure refusal;
     };
     enum class SessionEnd { Stopped, Dropped };
 

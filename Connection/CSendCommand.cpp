@@ -1,10 +1,10 @@
 #include "CSendCommand.h"
 
+#include "Common/CAnswerCode.h"
 #include "Common/CDataParser.h"
 #include "Common/CDvrUrl.h"
 #include "Common/CEucKr.h"
 #include "Common/CNetworkLog.h"
-#include "Connection/CHttpConnect.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -97,7 +97,7 @@ bool CSendCommand::readPackets(QNetworkReply* reply, Reply& read, cgi::DvrInfo* 
             // A payload of another size names no code: an unknown refusal.
             const int code = payload.size() == 1 ? static_cast<unsigned char>(payload.front()) : -1;
             // Only a code that words a refusal is one.
-            if (!read.refusal && !CHttpConnect::getErrMessage(read.oldProtocol, code).isEmpty())
+            if (!read.refusal && !CAnswerCode::text(read.oldProtocol, code).isEmpty())
                 read.refusal = code;
         } else if (!read.oldProtocol && reader.getDataType() == cgi::DATA_DVR_INFO) {
             // A payload that does not parse still gives what it held.
@@ -117,8 +117,10 @@ CCommandAnswer CSendCommand::answerOf(const QNetworkReply* reply, const Reply& r
     if (read.identified)
         return CCommandAnswer::taken();
     if (reply->error() != QNetworkReply::NoError) {
-        const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        return CCommandAnswer::unanswered(CNetworkLog::errorName(status.isValid() ? status.toInt() : reply->error()));
+        // A reply cut off after a head that said OK failed on the network,
+        // not by its status.
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        return CCommandAnswer::unanswered(reply->error(), status >= 400 ? status : 0);
     }
     return CCommandAnswer::taken();
 }

@@ -21,7 +21,7 @@ class QNetworkAccessManager;
 // DVR's dialect, however it is split: a DVR information packet is passed on
 // as camera names and the reply is then closed; a response packet carries
 // the DVR's answer code, whose refusal texts are the streaming link's
-// (CHttpConnect::getErrMessage). Every reply is closed and freed when it
+// (CAnswerCode). Every reply is closed and freed when it
 // finishes, when the identity was found, or at the latest after the time
 // limit, so a stream opened by a live request never stays. A caller that
 // must know what became of the command passes an answer callback: it hears

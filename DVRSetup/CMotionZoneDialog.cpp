@@ -140,7 +140,7 @@ void CMotionZoneDialog::slotConnectionFailed()
     CDisplayInfo record;
     record.screen = SCREEN;
     record.status = true;
-    record.name = m_link->displayInfo().statusText;
+    record.failure = m_link->displayInfo().failure;
     m_screen->setInfo(SCREEN, record);
 }
 

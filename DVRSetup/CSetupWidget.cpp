@@ -1,7 +1,7 @@
 #include "CSetupWidget.h"
 
+#include "Common/CAnswerCode.h"
 #include "Common/CPlainMessageBox.h"
-#include "Connection/CHttpConnect.h"
 #include "Connection/CSendDVRInfoWidget.h"
 #include "Connection/UpLoader.h"
 #include "DVRSetup/CConfFile.h"
@@ -231,7 +231,7 @@ int CSetupWidget::Byte2Conf(const QByteArray& data, config::DvrConf& conf, QStri
     const cgi::PayLoadHeader header = parser.GetPayLoad(stx);
     const std::size_t size = parser.GetDataSize(stx, etx);
     if (header.type == cgi::DATA_RESPONSE && size >= 1) {
-        const QString refusal = CHttpConnect::getErrMessage(false, *parser.GetDataPoint(stx));
+        const QString refusal = CAnswerCode::text(false, *parser.GetDataPoint(stx));
         if (!refusal.isEmpty())
             return fail(tr("The DVR refused the request: %1").arg(refusal));
     }

@@ -1,94 +1,92 @@
 #include "CCheckSpeed.h"
 
-#include <QDateTime>
 #include <algorithm>
 #include <mutex>
 
 CCheckSpeed gCheckSpeed;
 
-void CCheckSpeed::addData(unsigned long bytes, long now)
+namespace {
+
+using Seconds = std::chrono::duration<double>;
+
+QString rateText(double perSecond)
+{
+    // Whole pictures a second would read a slow wall as 0.
+    if (perSecond < 9.95)
+        return QString::number(perSecond, 'g', 2);
+    return QString::number(perSecond, 'f', 0);
+}
+
+} // namespace
+
+void CCheckSpeed::addData(unsigned long bytes, Clock::time_point at)
 {
     std::unique_lock<std::shared_mutex> lock(m_lock);
-    const int64_t t = now != 0 ? now : QDateTime::currentSecsSinceEpoch();
-    if (m_currentSecond == 0) {
-        // A wall that read as not drawing before this picture has no last
-        // figure to show while it settles.
-        if (t > m_resetSecond + kSettleSeconds)
-            m_previous.clear();
-        m_currentSecond = t + kSettleSeconds;
+    if (!m_first) {
+        m_first = at;
+        m_last = at;
         return;
     }
-    if (t < m_currentSecond)
-        return;
-    if (t > m_currentSecond) {
-        // Seconds without pictures enter the history as zero entries; more
-        // than the history holds would only be dropped again.
-        const int64_t finished = t - m_currentSecond;
-        const int64_t kept = finished < kHistorySeconds ? finished : kHistorySeconds + 1;
-        for (int64_t i = 0; i < kept; ++i) {
-            m_history.push_back(m_current);
-            while (m_history.size() > static_cast<std::size_t>(kHistorySeconds))
-                m_history.pop_front();
-            m_current = Data();
-        }
-        m_currentSecond = t;
+    // Writers on several threads take their times before the lock: one may
+    // come in a little behind another. It was drawn all the same.
+    at = std::max(at, m_last);
+    const int64_t second = std::chrono::duration_cast<std::chrono::seconds>(at - *m_first).count();
+    const int64_t end = m_dropped + static_cast<int64_t>(m_seconds.size());
+    if (second >= end) {
+        // Seconds without pictures enter as empty ones; those that would be
+        // dropped at once are never made.
+        const int64_t front = std::max(m_dropped, second - kHistorySeconds + 1);
+        const int64_t drop = std::min<int64_t>(front - m_dropped, static_cast<int64_t>(m_seconds.size()));
+        m_seconds.erase(m_seconds.begin(), m_seconds.begin() + drop);
+        m_dropped = front;
+        m_seconds.resize(static_cast<std::size_t>(second - m_dropped + 1));
     }
-    m_current.bytes += bytes;
-    m_current.pictures += 1;
+    m_seconds.back().bytes += bytes;
+    m_seconds.back().pictures += 1;
+    m_last = at;
 }
 
-void CCheckSpeed::reset(long now)
+void CCheckSpeed::reset(Clock::time_point at)
 {
-    const int64_t t = now != 0 ? now : QDateTime::currentSecsSinceEpoch();
     std::unique_lock<std::shared_mutex> lock(m_lock);
-    // Resets in a row (a sequence stepping faster than the meter settles)
-    // keep the figure from before the first of them.
-    if (!readingLocked(t).settling)
-        m_previous = countedAt(t);
-    m_history.clear();
-    m_current = Data();
-    m_currentSecond = 0;
-    m_resetSecond = t;
+    m_reset = at;
+    m_first.reset();
+    m_seconds.clear();
+    m_dropped = 0;
 }
 
-std::deque<CCheckSpeed::Data> CCheckSpeed::history() const
+QString CCheckSpeed::readOut(Clock::time_point at) const
 {
-    std::shared_lock<std::shared_mutex> lock(m_lock);
-    return m_history;
-}
-
-CCheckSpeed::Reading CCheckSpeed::readingAt(long now) const
-{
-    const int64_t t = now != 0 ? now : QDateTime::currentSecsSinceEpoch();
-    std::shared_lock<std::shared_mutex> lock(m_lock);
-    return readingLocked(t);
-}
-
-CCheckSpeed::Reading CCheckSpeed::readingLocked(int64_t now) const
-{
-    Reading reading{countedAt(now), false};
-    if (!reading.seconds.empty() || m_resetSecond == 0)
-        return reading;
-    const bool drawing = m_currentSecond != 0;
-    // No picture within the settling seconds: the wall draws nothing.
-    if (!drawing && now > m_resetSecond + kSettleSeconds)
-        return reading;
-    reading.settling = true;
-    if (drawing)
-        reading.seconds = m_previous;
-    return reading;
-}
-
-std::deque<CCheckSpeed::Data> CCheckSpeed::countedAt(int64_t now) const
-{
-    std::deque<Data> seconds = m_history;
-    if (m_currentSecond == 0 || now <= m_currentSecond)
-        return seconds;
-    const int64_t finished = std::min<int64_t>(now - m_currentSecond, kHistorySeconds);
-    for (int64_t i = 0; i < finished; ++i) {
-        seconds.push_back(i == 0 ? m_current : Data());
-        if (seconds.size() > static_cast<std::size_t>(kHistorySeconds))
-            seconds.pop_front();
+    std::optional<Figure> figure;
+    {
+        std::shared_lock<std::shared_mutex> lock(m_lock);
+        figure = figureLocked(at);
     }
-    return seconds;
+    if (!figure)
+        return QString();
+    return tr("%1 FPS / %2").arg(rateText(figure->perSecond)).arg(figure->bytesPerPicture);
+}
+
+std::optional<CCheckSpeed::Figure> CCheckSpeed::figureLocked(Clock::time_point at) const
+{
+    if (!m_first) {
+        // The first picture may still come: no figure rather than a false 0.
+        if (m_reset && at - *m_reset <= kQuiet)
+            return std::nullopt;
+        return Figure();
+    }
+    Data counted;
+    for (const Data& second : m_seconds) {
+        counted.bytes += second.bytes;
+        counted.pictures += second.pictures;
+    }
+    const Clock::duration span = m_last - (*m_first + std::chrono::seconds(m_dropped));
+    Clock::duration quiet = kQuiet;
+    if (counted.pictures > 0)
+        quiet = std::max<Clock::duration>(quiet, 2 * span / static_cast<Clock::rep>(counted.pictures));
+    if (at - m_last > quiet)
+        return Figure();
+    if (counted.pictures == 0 || span < kShortestSpan)
+        return std::nullopt;
+    return Figure{counted.pictures / Seconds(span).count(), counted.bytes / counted.pictures};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Common/CLinkFailure.h"
 #include "Common/CVideoPicture.h"
 
 #include <QImage>
@@ -7,10 +8,12 @@
 #include <QString>
 #include <cstdint>
 
-// What one screen of the wall shows: a decoded picture or a status text, with
-// the channel it belongs to and its overlay flags. Filled on the decoding
-// thread and handed to the GUI thread by value; the picture is the record's
-// own (never written while the record holds it).
+// What one screen of the wall shows: a decoded picture or a failed state, with
+// the channel it belongs to and its overlay flags. A failed state keeps what
+// happened, not its text: statusText() words it in the language chosen when
+// the wall shows it. Filled on the decoding thread and handed to the GUI
+// thread by value; the picture is the record's own (never written while the
+// record holds it).
 //
 // A decoded picture comes as an RGB image, or, for walls that convert on the
 // graphics card, as a planar YUV picture with a null image.
@@ -23,6 +26,8 @@ public:
     bool operator!=(const CDisplayInfo& other) const { return !(*this == other); }
     bool hasPicture() const { return !image.isNull() || !picture.isNull(); }
     QSize pictureSize() const { return image.isNull() ? QSize(picture.width(), picture.height()) : image.size(); }
+    // The failure's text in the language chosen now; empty for a picture.
+    QString statusText() const { return failure.text(); }
 
     QImage image; // RGB888; null for status records
     int channel = -1; // DVR channel of the source; -1 when the record holds nothing
@@ -30,11 +35,12 @@ public:
     bool record = false;
     bool motion = false;
     bool sensor = false;
-    QString name; // the DVR name, or the status text when status is set
+    QString name; // the DVR name
     QString title; // the channel title
     bool videoLoss = false;
     bool authority = true;
-    bool status = false;
+    bool status = false; // the failed state, whose reason is failure (null when it has no text)
+    CLinkFailure failure;
     uint32_t length = 0; // bytes of the source frame, header included
     CVideoPicture picture; // planar YUV; null when the picture is in image
     // The planar picture already shrunk to its tile's size (as it was when

@@ -301,9 +301,9 @@ void CDisplayVideo::updateDVRStatus(int channel, const _DISPLAY_CHANNEL_INFO& in
     CDisplayInfo record;
     record.channel = channel;
     record.screen = info.screen;
-    if (!info.statusText.isEmpty()) {
+    if (!info.failure.isNull()) {
         record.status = true;
-        record.name = info.statusText;
+        record.failure = info.failure;
         const int slot = info.screenIndex;
         if (info.mode != DISPLAY_MODE::LOCAL_PLAYBACK && slot >= 0 && slot < kDecoderSlots) {
             // What the slot still holds came before the failure.

@@ -217,7 +217,7 @@ void CDisplayWidget::slotUpdateDVRStatus(const _DISPLAY_DVR_INFO& info)
         if (screen < 0 || !shown.contains(screen))
             continue;
         _DISPLAY_CHANNEL_INFO channel = channelInfo(info, ch, screen, shown);
-        channel.statusText = info.statusText;
+        channel.failure = info.failure;
         m_router->updateDVRStatus(ch, channel);
     }
 }

@@ -191,7 +191,7 @@ QString CGraphicsScene::getToolTip(const QPoint& pos) const
     for (int i = 0; i < m_count; ++i) {
         if (m_rects[i].contains(pos) && m_infos[i].status) {
             qDebug("tooltip channel %d", i);
-            return m_infos[i].name;
+            return m_infos[i].statusText();
         }
     }
     return {};

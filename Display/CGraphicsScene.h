@@ -77,7 +77,8 @@ public:
     QRect zoomRect() const { return m_zoomRect; }
     bool isZoomed() const { return m_zoomed; }
 
-    // The status text of the first failed tile at the position; empty when none.
+    // The status text of the first failed tile at the position, in the
+    // language chosen now; empty when none.
     QString getToolTip(const QPoint& pos) const;
 
     // The working image size for a picture in the low-performance mode: the

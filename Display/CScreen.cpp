@@ -10,11 +10,13 @@
 #include "Display/GLExtensionFunctions.h"
 #include "dvr_types/KAssert.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 #include <QWidget>
+#include <functional>
 #include <qopengl.h>
 
 namespace {
@@ -30,6 +32,27 @@ bool isDrawnPicture(const CDisplayInfo& info)
 {
     return !info.status && info.authority && !info.videoLoss && info.hasPicture();
 }
+
+// Calls back when the watched widget hears that the operator switched
+// languages. Not the widget's child: it must not outlive the wall it calls.
+class LanguageWatch : public QObject {
+public:
+    LanguageWatch(QWidget* watched, std::function<void()> changed)
+        : m_changed(std::move(changed))
+    {
+        watched->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            m_changed();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_changed;
+};
 } // namespace
 
 CScreen::CScreen(QWidget* parent, OpenGLMode mode, int count)
@@ -69,6 +92,8 @@ CScreen::CScreen(QWidget* parent, OpenGLMode mode, int count)
     }
     centreWaitWidget();
     m_waitWidget->hide();
+    if (parent)
+        m_languageWatch = std::make_unique<LanguageWatch>(parent, [this] { languageChanged(); });
 }
 
 CScreen::~CScreen()
@@ -121,7 +146,7 @@ void CScreen::setInfo(int index, const CDisplayInfo& info)
         m_screenWidgets[index]->setInfo(info);
     }
     if (isDrawnPicture(info))
-        gCheckSpeed.addData(info.length, 0);
+        gCheckSpeed.addData(info.length);
 }
 
 CDisplayInfo CScreen::getInfo(int index) const
@@ -241,6 +266,16 @@ CWholeFileWriter::Result CScreen::saveCaptureImage(
 void CScreen::showWaitWidget(QWidget*, bool show)
 {
     m_waitWidget->setVisible(show);
+}
+
+void CScreen::languageChanged()
+{
+    if (m_scene) {
+        requestRedraw();
+        return;
+    }
+    for (CScreenWidget* label : std::as_const(m_screenWidgets))
+        label->languageChanged();
 }
 
 void CScreen::centreWaitWidget()

@@ -9,12 +9,14 @@
 #include <QList>
 #include <QRect>
 #include <QTimer>
+#include <memory>
 
 class CGLWidget;
 class CGraphicsScene;
 class CGraphicsView;
 class CScreenWidget;
 class CWaitWidget;
+class QObject;
 class QPoint;
 class QSize;
 class QWidget;
@@ -25,7 +27,10 @@ class QWidget;
 // The OpenGL wall redraws for new pictures at most kMaxRedrawsPerSecond times
 // a second: the pictures that arrive within one interval share a redraw.
 // Tiles forward their double clicks to the parent's slot
-// mouseDoubleClicked(QMouseEvent*) when it has one. GUI thread only.
+// mouseDoubleClicked(QMouseEvent*) when it has one. What a tile shows of a
+// failure is worded when the tile is drawn, and the wall draws again when
+// its parent hears that the operator switched languages (languageChanged).
+// GUI thread only.
 class CScreen {
 public:
     static constexpr int kMaxRedrawsPerSecond = 30;
@@ -68,6 +73,10 @@ public:
     CWholeFileWriter::Result saveCaptureImage(
         const QString& path, CAPTURE_FILEFORMAT::ENUM format, QString* reason = nullptr);
     void showWaitWidget(QWidget* widget, bool show);
+    // The operator switched languages: every tile is drawn again, also on a
+    // wall whose pictures stand still, so that its texts read in the new
+    // language. Called when the parent hears of the switch.
+    void languageChanged();
     // The OpenGL wall's least time between two redraws for new pictures
     // (1000 / kMaxRedrawsPerSecond ms unless set); 0 redraws for each.
     void setRedrawInterval(int milliseconds) { m_redrawIntervalMs = qMax(0, milliseconds); }
@@ -98,4 +107,6 @@ private:
     QTimer m_redrawTimer;
     QElapsedTimer m_sinceRedraw;
     int m_redrawIntervalMs = 1000 / kMaxRedrawsPerSecond;
+    // Listens to the parent for the switch of languages; goes with the wall.
+    std::unique_ptr<QObject> m_languageWatch;
 };

@@ -143,7 +143,7 @@ void CScreenWidget::updatePixmap()
     } else {
         displayState(painter, state);
         if (state == COverlayPainter::State::ConnectionFailed)
-            setToolTip(tileToolTip(m_info.name));
+            setToolTip(tileToolTip(m_info.statusText()));
     }
     painter.end();
     setPixmap(pixmap);

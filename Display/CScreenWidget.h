@@ -25,6 +25,8 @@ public:
     bool isSelected() const { return m_selected; }
     void setDisplaySettings(bool showNames, int recordMode, int eventMode);
     const COverlayPainter& overlay() const { return m_overlay; }
+    // Composes the tile again, its tool tip worded in the language chosen now.
+    void languageChanged() { updatePixmap(); }
 
     void startZoom();
     void endZoom();

@@ -32,7 +32,8 @@ CWallOverlay::Tile CWallOverlay::tileOf(const QRect& rect, const CDisplayInfo& i
     tile.osd = tile.state == COverlayPainter::State::Picture || tile.state == COverlayPainter::State::ConnectionFailed;
     if (tile.osd) {
         tile.shown.channel = info.channel;
-        tile.shown.name = info.name;
+        // Worded as the look is taken: a switch of languages changes it.
+        tile.shown.name = info.status ? info.statusText() : info.name;
         tile.shown.title = info.title;
         tile.shown.record = info.record;
         tile.shown.motion = info.motion;

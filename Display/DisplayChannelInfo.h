@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Common/CLinkFailure.h"
 #include "Display/DisplayMode.h"
 #include "dvr_types/PbMode.h"
 
@@ -17,7 +18,7 @@ struct _DISPLAY_CHANNEL_INFO {
     bool authority = true;
     QString name;
     QString title;
-    QString statusText; // empty for frames
+    CLinkFailure failure; // null for frames
     bool record = false;
     bool motion = false;
     bool sensor = false;

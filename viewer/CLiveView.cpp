@@ -156,7 +156,7 @@ void CLiveView::start()
         watch(entry);
         entry->startLive(true);
     }
-    gCheckSpeed.reset();
+    resetMeter();
 }
 
 void CLiveView::stop(bool remove)
@@ -310,15 +310,16 @@ void CLiveView::endCurrentWork(const QString& backupWhy, const QString& playback
         CPanelMessage::show(m_panels.playback, playbackWhy);
 }
 
-void CLiveView::OnFailing(const QString& status)
+void CLiveView::OnFailing(const CLinkFailure& failure)
 {
     const int index = m_connections.entries().indexOf(qobject_cast<CConnectDVR*>(sender()));
     if (index < 0)
         return;
     // A DVR that refused the backup says why; one that went away is told as
     // when it ends the backup's stream early.
-    const QString backup = status == CHttpConnect::lostText() ? CConnectDVR::backupLostReason()
-                                                              : tr("The backup stopped: %1").arg(status);
+    const QString status = failure.text();
+    const QString backup
+        = failure.isLost() ? CConnectDVR::backupLostReason() : tr("The backup stopped: %1").arg(status);
     endWork(index,
         {backup, tr("The recording to the PC stopped: %1").arg(status), tr("The playback stopped: %1").arg(status)});
 }
@@ -373,7 +374,7 @@ void CLiveView::stopDisplay()
     // The left label names the current DVR: it follows the selection.
     m_panels.title->centre()->clear();
     m_panels.title->right()->clear();
-    gCheckSpeed.reset();
+    resetMeter();
 }
 
 void CLiveView::redrawLater()
@@ -385,7 +386,7 @@ void CLiveView::restoreScreen()
 {
     m_panels.wall->ClearScreen();
     m_panels.title->centre()->clear();
-    gCheckSpeed.reset();
+    resetMeter();
     updateDisplayScreen();
     if (m_panels.wall->getScreenMode() == CDisplayWidget::MULTI_DVR) {
         for (CConnectDVR* controller : m_connections.entries()) {
@@ -406,6 +407,12 @@ void CLiveView::updateDisplayScreen()
     m_connections.assignScreens(wall);
     refreshSelection();
     sendChannelCommand(wall->getViewEndScreen() - wall->getViewStartScreen(), wall->getViewStartScreen());
+}
+
+void CLiveView::resetMeter()
+{
+    gCheckSpeed.reset();
+    emit meterReset();
 }
 
 bool CLiveView::showScreens(int screens, int start)
@@ -707,11 +714,13 @@ void CLiveView::showSelection(const CLiveSelection::Value& now)
 
 void CLiveView::sendChannelCommand(int screens, int startscreen)
 {
+    // The wall shows other tiles (a layout, a page, a sequence step), also
+    // with no DVR current, as during a local playback.
+    resetMeter();
     if (!m_connections.isCurrentValid())
         return;
     for (int i = 0; i < m_connections.entries().size(); ++i)
         selectChannels(i, screens, startscreen);
-    gCheckSpeed.reset();
 }
 
 void CLiveView::selectChannels(int index, int screens, int startscreen)
@@ -814,7 +823,7 @@ void CLiveView::OnSelectedTime(time_t time, int channels)
         startRecorded(controller, CHttpConnect::PLAYBACK, time, 0, channels);
     }
     updateTitle();
-    gCheckSpeed.reset();
+    resetMeter();
 }
 
 void CLiveView::OnBackupStart(time_t startTime, time_t endTime, int channels)

@@ -13,6 +13,7 @@
 #include <optional>
 
 class CBackupWidget;
+class CLinkFailure;
 class CDVRListTree;
 class CDisplayTitle;
 class CDisplayWidget;
@@ -153,9 +154,14 @@ signals:
     // files could not be completed, or an act in the tree, a mode change or
     // a new stream type ended it. Why, for the operator.
     void recordToPcEnded(const QString& why);
+    // The wall's content changed: the speed meter's figure so far was
+    // another wall's.
+    void meterReset();
 
 private:
     void updateDisplayScreen();
+    // Starts the speed meter over for the wall's new content.
+    void resetMeter();
     // The selection as the current DVR, its stream and the framed tile now
     // are; its followers hear of it only when it changed.
     void refreshSelection();
@@ -208,7 +214,7 @@ private:
     void tellPlaybackStop(CConnectDVR& controller);
     // The controller's video link failed: the work on it ends told, as a
     // tree act ends it.
-    void OnFailing(const QString& status);
+    void OnFailing(const CLinkFailure& failure);
     // A controller streams, starts to, or waits to reconnect: left alone
     // it would feed the wall (or stream unseen) once its DVR answers.
     bool anyInUse() const;

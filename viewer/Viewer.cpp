@@ -311,6 +311,8 @@ void Viewer::createLiveView()
         exitZoom();
         ExitSequence();
     });
+    // The old wall's figure goes at once, not at the next tick.
+    connect(m_live.get(), &CLiveView::meterReset, this, &Viewer::OnDisplaySpeed);
     connect(m_live.get(), &CLiveView::recordToPcChecked, m_ui->RecToPC, &QAbstractButton::setChecked);
     connect(m_live.get(), &CLiveView::recordToPcEnabled, m_ui->RecToPC, &QWidget::setEnabled);
     connect(m_live.get(), &CLiveView::adminRights, m_ui->RecToDVR, &QWidget::setEnabled);
@@ -554,26 +556,7 @@ void Viewer::connectDVR(const QString& address, int port)
 
 void Viewer::OnDisplaySpeed()
 {
-    quint64 bytes = 0;
-    quint64 pictures = 0;
-    const CCheckSpeed::Reading reading = gCheckSpeed.readingAt();
-    const std::deque<CCheckSpeed::Data>& history = reading.seconds;
-    for (const CCheckSpeed::Data& second : history) {
-        bytes += second.bytes;
-        pictures += second.pictures;
-    }
-    // A wall that drew nothing in the last second is not drawing: no rate
-    // of pictures from before is shown for it.
-    const bool measured = !history.empty() && history.back().pictures > 0 && bytes > 0 && pictures > 0;
-    // While the meter settles the wall may well be drawing: without a last
-    // figure no figure is shown, rather than a false 0.
-    if (!measured && reading.settling) {
-        m_ui->CheckSpeed->clear();
-        return;
-    }
-    const quint64 fps = measured ? pictures / history.size() : 0;
-    const quint64 pictureBytes = measured ? bytes / pictures : 0;
-    m_ui->CheckSpeed->setText(tr("%1 FPS / %2").arg(fps).arg(pictureBytes));
+    m_ui->CheckSpeed->setText(gCheckSpeed.readOut());
 }
 
 // ---- Window handling ----

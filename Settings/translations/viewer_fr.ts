@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CAnswerCode</name>
+    <message>
+        <source>[ERROR]user unknown</source>
+        <translation>[ERREUR]utilisateur inconnu</translation>
+    </message>
+    <message>
+        <source>[ERROR]password miss</source>
+        <translation>[ERREUR]mot de passe erroné</translation>
+    </message>
+    <message>
+        <source>[ERROR]protocol version</source>
+        <translation>[ERREUR]version du protocole</translation>
+    </message>
+    <message>
+        <source>[ERROR]client limit</source>
+        <translation>[ERREUR]limite de clients atteinte</translation>
+    </message>
+    <message>
+        <source>[ERROR]super exist</source>
+        <translation>[ERREUR]un administrateur est déjà connecté</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video data</source>
+        <translation>[ERREUR]aucune donnée vidéo</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video channel</source>
+        <translation>[ERREUR]aucun canal vidéo</translation>
+    </message>
+    <message>
+        <source>[ERROR]mpeg push end</source>
+        <translation>[ERREUR]fin du flux</translation>
+    </message>
+    <message>
+        <source>[ERROR]connection timeout</source>
+        <translation>[ERREUR]délai de connexion dépassé</translation>
+    </message>
+    <message>
+        <source>[ERROR]unknown</source>
+        <translation>[ERREUR]inconnue</translation>
+    </message>
+    <message>
+        <source>[ERROR]permission denied</source>
+        <translation>[ERREUR]permission refusée</translation>
+    </message>
+    <message>
+        <source>[ERROR]network timeout</source>
+        <translation>[ERREUR]délai réseau dépassé</translation>
+    </message>
+</context>
+<context>
     <name>CAppSettings</name>
     <message>
         <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
@@ -184,6 +235,13 @@
     <message>
         <source>CH16</source>
         <translation>CH16</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckSpeed</name>
+    <message>
+        <source>%1 FPS / %2</source>
+        <translation>%1 img/s / %2</translation>
     </message>
 </context>
 <context>
@@ -376,65 +434,6 @@
     </message>
 </context>
 <context>
-    <name>CHttpConnect</name>
-    <message>
-        <source>[ERROR]request too long</source>
-        <translation>[ERREUR]requête trop longue</translation>
-    </message>
-    <message>
-        <source>[ERROR]user unknown</source>
-        <translation>[ERREUR]utilisateur inconnu</translation>
-    </message>
-    <message>
-        <source>[ERROR]password miss</source>
-        <translation>[ERREUR]mot de passe erroné</translation>
-    </message>
-    <message>
-        <source>[ERROR]protocol version</source>
-        <translation>[ERREUR]version du protocole</translation>
-    </message>
-    <message>
-        <source>[ERROR]client limit</source>
-        <translation>[ERREUR]limite de clients atteinte</translation>
-    </message>
-    <message>
-        <source>[ERROR]super exist</source>
-        <translation>[ERREUR]un administrateur est déjà connecté</translation>
-    </message>
-    <message>
-        <source>[ERROR]no video data</source>
-        <translation>[ERREUR]aucune donnée vidéo</translation>
-    </message>
-    <message>
-        <source>[ERROR]no video channel</source>
-        <translation>[ERREUR]aucun canal vidéo</translation>
-    </message>
-    <message>
-        <source>[ERROR]mpeg push end</source>
-        <translation>[ERREUR]fin du flux</translation>
-    </message>
-    <message>
-        <source>[ERROR]connection timeout</source>
-        <translation>[ERREUR]délai de connexion dépassé</translation>
-    </message>
-    <message>
-        <source>[ERROR]unknown</source>
-        <translation>[ERREUR]inconnue</translation>
-    </message>
-    <message>
-        <source>[ERROR]permission denied</source>
-        <translation>[ERREUR]permission refusée</translation>
-    </message>
-    <message>
-        <source>[ERROR]network timeout</source>
-        <translation>[ERREUR]délai réseau dépassé</translation>
-    </message>
-    <message>
-        <source>Connection failed</source>
-        <translation>Échec de la connexion</translation>
-    </message>
-</context>
-<context>
     <name>CInfoWidget</name>
     <message>
         <source>Model Name</source>
@@ -467,6 +466,17 @@
     <message>
         <source>NTSC</source>
         <translation>NTSC</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkFailure</name>
+    <message>
+        <source>Connection failed</source>
+        <translation>Échec de la connexion</translation>
+    </message>
+    <message>
+        <source>[ERROR]request too long</source>
+        <translation>[ERREUR]requête trop longue</translation>
     </message>
 </context>
 <context>
@@ -692,6 +702,49 @@
     <message>
         <source>Clear</source>
         <translation>Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>CNetworkFailure</name>
+    <message>
+        <source>HTTP error status %1</source>
+        <translation>statut d&apos;erreur HTTP %1</translation>
+    </message>
+    <message>
+        <source>the DVR refused the connection</source>
+        <translation>le DVR a refusé la connexion</translation>
+    </message>
+    <message>
+        <source>the DVR closed the connection</source>
+        <translation>le DVR a fermé la connexion</translation>
+    </message>
+    <message>
+        <source>the DVR&apos;s address was not found</source>
+        <translation>l&apos;adresse du DVR est introuvable</translation>
+    </message>
+    <message>
+        <source>the connection timed out</source>
+        <translation>le délai de connexion est dépassé</translation>
+    </message>
+    <message>
+        <source>no answer within the time limit</source>
+        <translation>aucune réponse dans le délai imparti</translation>
+    </message>
+    <message>
+        <source>the network is not available</source>
+        <translation>le réseau n&apos;est pas disponible</translation>
+    </message>
+    <message>
+        <source>the DVR&apos;s answer could not be read</source>
+        <translation>la réponse du DVR est illisible</translation>
+    </message>
+    <message>
+        <source>the DVR could not be reached</source>
+        <translation>le DVR est injoignable</translation>
+    </message>
+    <message>
+        <source>network error %1</source>
+        <translation>erreur réseau %1</translation>
     </message>
 </context>
 <context>
@@ -2403,10 +2456,6 @@
 </context>
 <context>
     <name>Viewer</name>
-    <message>
-        <source>%1 FPS / %2</source>
-        <translation>%1 img/s / %2</translation>
-    </message>
     <message>
         <source>Record</source>
         <translation>Enregistrement</translation>

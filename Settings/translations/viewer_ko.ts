@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>CAnswerCode</name>
+    <message>
+        <source>[ERROR]user unknown</source>
+        <translation>[오류]알 수 없는 사용자</translation>
+    </message>
+    <message>
+        <source>[ERROR]password miss</source>
+        <translation>[오류]비밀번호가 틀립니다</translation>
+    </message>
+    <message>
+        <source>[ERROR]protocol version</source>
+        <translation>[오류]프로토콜 버전</translation>
+    </message>
+    <message>
+        <source>[ERROR]client limit</source>
+        <translation>[오류]접속자 수 제한</translation>
+    </message>
+    <message>
+        <source>[ERROR]super exist</source>
+        <translation>[오류]관리자가 이미 접속해 있습니다</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video data</source>
+        <translation>[오류]영상 데이터가 없습니다</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video channel</source>
+        <translation>[오류]영상 채널이 없습니다</translation>
+    </message>
+    <message>
+        <source>[ERROR]mpeg push end</source>
+        <translation>[오류]스트림 전송 종료</translation>
+    </message>
+    <message>
+        <source>[ERROR]connection timeout</source>
+        <translation>[오류]연결 시간 초과</translation>
+    </message>
+    <message>
+        <source>[ERROR]unknown</source>
+        <translation>[오류]알 수 없음</translation>
+    </message>
+    <message>
+        <source>[ERROR]permission denied</source>
+        <translation>[오류]권한이 없습니다</translation>
+    </message>
+    <message>
+        <source>[ERROR]network timeout</source>
+        <translation>[오류]네트워크 시간 초과</translation>
+    </message>
+</context>
+<context>
     <name>CAppSettings</name>
     <message>
         <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
@@ -184,6 +235,13 @@
     <message>
         <source>CH16</source>
         <translation>CH16</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckSpeed</name>
+    <message>
+        <source>%1 FPS / %2</source>
+        <translation>%1 FPS / %2</translation>
     </message>
 </context>
 <context>
@@ -376,65 +434,6 @@
     </message>
 </context>
 <context>
-    <name>CHttpConnect</name>
-    <message>
-        <source>[ERROR]request too long</source>
-        <translation>[오류]요청이 너무 깁니다</translation>
-    </message>
-    <message>
-        <source>[ERROR]user unknown</source>
-        <translation>[오류]알 수 없는 사용자</translation>
-    </message>
-    <message>
-        <source>[ERROR]password miss</source>
-        <translation>[오류]비밀번호가 틀립니다</translation>
-    </message>
-    <message>
-        <source>[ERROR]protocol version</source>
-        <translation>[오류]프로토콜 버전</translation>
-    </message>
-    <message>
-        <source>[ERROR]client limit</source>
-        <translation>[오류]접속자 수 제한</translation>
-    </message>
-    <message>
-        <source>[ERROR]super exist</source>
-        <translation>[오류]관리자가 이미 접속해 있습니다</translation>
-    </message>
-    <message>
-        <source>[ERROR]no video data</source>
-        <translation>[오류]영상 데이터가 없습니다</translation>
-    </message>
-    <message>
-        <source>[ERROR]no video channel</source>
-        <translation>[오류]영상 채널이 없습니다</translation>
-    </message>
-    <message>
-        <source>[ERROR]mpeg push end</source>
-        <translation>[오류]스트림 전송 종료</translation>
-    </message>
-    <message>
-        <source>[ERROR]connection timeout</source>
-        <translation>[오류]연결 시간 초과</translation>
-    </message>
-    <message>
-        <source>[ERROR]unknown</source>
-        <translation>[오류]알 수 없음</translation>
-    </message>
-    <message>
-        <source>[ERROR]permission denied</source>
-        <translation>[오류]권한이 없습니다</translation>
-    </message>
-    <message>
-        <source>[ERROR]network timeout</source>
-        <translation>[오류]네트워크 시간 초과</translation>
-    </message>
-    <message>
-        <source>Connection failed</source>
-        <translation>연결 실패</translation>
-    </message>
-</context>
-<context>
     <name>CInfoWidget</name>
     <message>
         <source>Model Name</source>
@@ -467,6 +466,17 @@
     <message>
         <source>NTSC</source>
         <translation>NTSC</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkFailure</name>
+    <message>
+        <source>Connection failed</source>
+        <translation>연결 실패</translation>
+    </message>
+    <message>
+        <source>[ERROR]request too long</source>
+        <translation>[오류]요청이 너무 깁니다</translation>
     </message>
 </context>
 <context>
@@ -692,6 +702,49 @@
     <message>
         <source>Clear</source>
         <translation>지우기</translation>
+    </message>
+</context>
+<context>
+    <name>CNetworkFailure</name>
+    <message>
+        <source>HTTP error status %1</source>
+        <translation>HTTP 오류 상태 %1</translation>
+    </message>
+    <message>
+        <source>the DVR refused the connection</source>
+        <translation>DVR이 연결을 거부했습니다</translation>
+    </message>
+    <message>
+        <source>the DVR closed the connection</source>
+        <translation>DVR이 연결을 끊었습니다</translation>
+    </message>
+    <message>
+        <source>the DVR&apos;s address was not found</source>
+        <translation>DVR 주소를 찾을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the connection timed out</source>
+        <translation>연결 시간이 초과되었습니다</translation>
+    </message>
+    <message>
+        <source>no answer within the time limit</source>
+        <translation>제한 시간 안에 응답이 없습니다</translation>
+    </message>
+    <message>
+        <source>the network is not available</source>
+        <translation>네트워크를 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the DVR&apos;s answer could not be read</source>
+        <translation>DVR의 응답을 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the DVR could not be reached</source>
+        <translation>DVR에 연결할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>network error %1</source>
+        <translation>네트워크 오류 %1</translation>
     </message>
 </context>
 <context>
@@ -2403,10 +2456,6 @@
 </context>
 <context>
     <name>Viewer</name>
-    <message>
-        <source>%1 FPS / %2</source>
-        <translation>%1 FPS / %2</translation>
-    </message>
     <message>
         <source>Record</source>
         <translation>녹화</translation>

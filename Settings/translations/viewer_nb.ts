@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO">
 <context>
+    <name>CAnswerCode</name>
+    <message>
+        <source>[ERROR]user unknown</source>
+        <translation>[FEIL]ukjent bruker</translation>
+    </message>
+    <message>
+        <source>[ERROR]password miss</source>
+        <translation>[FEIL]feil passord</translation>
+    </message>
+    <message>
+        <source>[ERROR]protocol version</source>
+        <translation>[FEIL]protokollversjon</translation>
+    </message>
+    <message>
+        <source>[ERROR]client limit</source>
+        <translation>[FEIL]grense for klienter</translation>
+    </message>
+    <message>
+        <source>[ERROR]super exist</source>
+        <translation>[FEIL]en administrator er allerede tilkoblet</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video data</source>
+        <translation>[FEIL]ingen videodata</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video channel</source>
+        <translation>[FEIL]ingen videokanal</translation>
+    </message>
+    <message>
+        <source>[ERROR]mpeg push end</source>
+        <translation>[FEIL]strømmen er slutt</translation>
+    </message>
+    <message>
+        <source>[ERROR]connection timeout</source>
+        <translation>[FEIL]tidsavbrudd for tilkoblingen</translation>
+    </message>
+    <message>
+        <source>[ERROR]unknown</source>
+        <translation>[FEIL]ukjent</translation>
+    </message>
+    <message>
+        <source>[ERROR]permission denied</source>
+        <translation>[FEIL]ingen tilgang</translation>
+    </message>
+    <message>
+        <source>[ERROR]network timeout</source>
+        <translation>[FEIL]tidsavbrudd i nettverket</translation>
+    </message>
+</context>
+<context>
     <name>CAppSettings</name>
     <message>
         <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
@@ -184,6 +235,13 @@
     <message>
         <source>CH16</source>
         <translation>CH16</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckSpeed</name>
+    <message>
+        <source>%1 FPS / %2</source>
+        <translation>%1 FPS / %2</translation>
     </message>
 </context>
 <context>
@@ -376,65 +434,6 @@
     </message>
 </context>
 <context>
-    <name>CHttpConnect</name>
-    <message>
-        <source>[ERROR]request too long</source>
-        <translation>[FEIL]forespørselen er for lang</translation>
-    </message>
-    <message>
-        <source>[ERROR]user unknown</source>
-        <translation>[FEIL]ukjent bruker</translation>
-    </message>
-    <message>
-        <source>[ERROR]password miss</source>
-        <translation>[FEIL]feil passord</translation>
-    </message>
-    <message>
-        <source>[ERROR]protocol version</source>
-        <translation>[FEIL]protokollversjon</translation>
-    </message>
-    <message>
-        <source>[ERROR]client limit</source>
-        <translation>[FEIL]grense for klienter</translation>
-    </message>
-    <message>
-        <source>[ERROR]super exist</source>
-        <translation>[FEIL]en administrator er allerede tilkoblet</translation>
-    </message>
-    <message>
-        <source>[ERROR]no video data</source>
-        <translation>[FEIL]ingen videodata</translation>
-    </message>
-    <message>
-        <source>[ERROR]no video channel</source>
-        <translation>[FEIL]ingen videokanal</translation>
-    </message>
-    <message>
-        <source>[ERROR]mpeg push end</source>
-        <translation>[FEIL]strømmen er slutt</translation>
-    </message>
-    <message>
-        <source>[ERROR]connection timeout</source>
-        <translation>[FEIL]tidsavbrudd for tilkoblingen</translation>
-    </message>
-    <message>
-        <source>[ERROR]unknown</source>
-        <translation>[FEIL]ukjent</translation>
-    </message>
-    <message>
-        <source>[ERROR]permission denied</source>
-        <translation>[FEIL]ingen tilgang</translation>
-    </message>
-    <message>
-        <source>[ERROR]network timeout</source>
-        <translation>[FEIL]tidsavbrudd i nettverket</translation>
-    </message>
-    <message>
-        <source>Connection failed</source>
-        <translation>Tilkoblingen mislyktes</translation>
-    </message>
-</context>
-<context>
     <name>CInfoWidget</name>
     <message>
         <source>Model Name</source>
@@ -467,6 +466,17 @@
     <message>
         <source>NTSC</source>
         <translation>NTSC</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkFailure</name>
+    <message>
+        <source>Connection failed</source>
+        <translation>Tilkoblingen mislyktes</translation>
+    </message>
+    <message>
+        <source>[ERROR]request too long</source>
+        <translation>[FEIL]forespørselen er for lang</translation>
     </message>
 </context>
 <context>
@@ -692,6 +702,49 @@
     <message>
         <source>Clear</source>
         <translation>Tøm</translation>
+    </message>
+</context>
+<context>
+    <name>CNetworkFailure</name>
+    <message>
+        <source>HTTP error status %1</source>
+        <translation>HTTP-feilstatus %1</translation>
+    </message>
+    <message>
+        <source>the DVR refused the connection</source>
+        <translation>DVR-en avviste tilkoblingen</translation>
+    </message>
+    <message>
+        <source>the DVR closed the connection</source>
+        <translation>DVR-en lukket tilkoblingen</translation>
+    </message>
+    <message>
+        <source>the DVR&apos;s address was not found</source>
+        <translation>DVR-ens adresse ble ikke funnet</translation>
+    </message>
+    <message>
+        <source>the connection timed out</source>
+        <translation>tidsavbrudd for tilkoblingen</translation>
+    </message>
+    <message>
+        <source>no answer within the time limit</source>
+        <translation>intet svar innen tidsgrensen</translation>
+    </message>
+    <message>
+        <source>the network is not available</source>
+        <translation>nettverket er ikke tilgjengelig</translation>
+    </message>
+    <message>
+        <source>the DVR&apos;s answer could not be read</source>
+        <translation>svaret fra DVR-en kunne ikke leses</translation>
+    </message>
+    <message>
+        <source>the DVR could not be reached</source>
+        <translation>DVR-en kunne ikke nås</translation>
+    </message>
+    <message>
+        <source>network error %1</source>
+        <translation>nettverksfeil %1</translation>
     </message>
 </context>
 <context>
@@ -2403,10 +2456,6 @@
 </context>
 <context>
     <name>Viewer</name>
-    <message>
-        <source>%1 FPS / %2</source>
-        <translation>%1 FPS / %2</translation>
-    </message>
     <message>
         <source>Record</source>
         <translation>Opptak</translation>

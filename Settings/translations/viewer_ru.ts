@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>CAnswerCode</name>
+    <message>
+        <source>[ERROR]user unknown</source>
+        <translation>[ОШИБКА]неизвестный пользователь</translation>
+    </message>
+    <message>
+        <source>[ERROR]password miss</source>
+        <translation>[ОШИБКА]неверный пароль</translation>
+    </message>
+    <message>
+        <source>[ERROR]protocol version</source>
+        <translation>[ОШИБКА]версия протокола</translation>
+    </message>
+    <message>
+        <source>[ERROR]client limit</source>
+        <translation>[ОШИБКА]превышено число клиентов</translation>
+    </message>
+    <message>
+        <source>[ERROR]super exist</source>
+        <translation>[ОШИБКА]администратор уже подключен</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video data</source>
+        <translation>[ОШИБКА]нет видеоданных</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video channel</source>
+        <translation>[ОШИБКА]нет видеоканала</translation>
+    </message>
+    <message>
+        <source>[ERROR]mpeg push end</source>
+        <translation>[ОШИБКА]конец потока</translation>
+    </message>
+    <message>
+        <source>[ERROR]connection timeout</source>
+        <translation>[ОШИБКА]истекло время подключения</translation>
+    </message>
+    <message>
+        <source>[ERROR]unknown</source>
+        <translation>[ОШИБКА]неизвестная</translation>
+    </message>
+    <message>
+        <source>[ERROR]permission denied</source>
+        <translation>[ОШИБКА]доступ запрещен</translation>
+    </message>
+    <message>
+        <source>[ERROR]network timeout</source>
+        <translation>[ОШИБКА]истекло время ожидания сети</translation>
+    </message>
+</context>
+<context>
     <name>CAppSettings</name>
     <message>
         <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
@@ -184,6 +235,13 @@
     <message>
         <source>CH16</source>
         <translation>CH16</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckSpeed</name>
+    <message>
+        <source>%1 FPS / %2</source>
+        <translation>%1 к/с / %2</translation>
     </message>
 </context>
 <context>
@@ -376,65 +434,6 @@
     </message>
 </context>
 <context>
-    <name>CHttpConnect</name>
-    <message>
-        <source>[ERROR]request too long</source>
-        <translation>[ОШИБКА]слишком длинный запрос</translation>
-    </message>
-    <message>
-        <source>[ERROR]user unknown</source>
-        <translation>[ОШИБКА]неизвестный пользователь</translation>
-    </message>
-    <message>
-        <source>[ERROR]password miss</source>
-        <translation>[ОШИБКА]неверный пароль</translation>
-    </message>
-    <message>
-        <source>[ERROR]protocol version</source>
-        <translation>[ОШИБКА]версия протокола</translation>
-    </message>
-    <message>
-        <source>[ERROR]client limit</source>
-        <translation>[ОШИБКА]превышено число клиентов</translation>
-    </message>
-    <message>
-        <source>[ERROR]super exist</source>
-        <translation>[ОШИБКА]администратор уже подключен</translation>
-    </message>
-    <message>
-        <source>[ERROR]no video data</source>
-        <translation>[ОШИБКА]нет видеоданных</translation>
-    </message>
-    <message>
-        <source>[ERROR]no video channel</source>
-        <translation>[ОШИБКА]нет видеоканала</translation>
-    </message>
-    <message>
-        <source>[ERROR]mpeg push end</source>
-        <translation>[ОШИБКА]конец потока</translation>
-    </message>
-    <message>
-        <source>[ERROR]connection timeout</source>
-        <translation>[ОШИБКА]истекло время подключения</translation>
-    </message>
-    <message>
-        <source>[ERROR]unknown</source>
-        <translation>[ОШИБКА]неизвестная</translation>
-    </message>
-    <message>
-        <source>[ERROR]permission denied</source>
-        <translation>[ОШИБКА]доступ запрещен</translation>
-    </message>
-    <message>
-        <source>[ERROR]network timeout</source>
-        <translation>[ОШИБКА]истекло время ожидания сети</translation>
-    </message>
-    <message>
-        <source>Connection failed</source>
-        <translation>Ошибка подключения</translation>
-    </message>
-</context>
-<context>
     <name>CInfoWidget</name>
     <message>
         <source>Model Name</source>
@@ -467,6 +466,17 @@
     <message>
         <source>NTSC</source>
         <translation>NTSC</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkFailure</name>
+    <message>
+        <source>Connection failed</source>
+        <translation>Ошибка подключения</translation>
+    </message>
+    <message>
+        <source>[ERROR]request too long</source>
+        <translation>[ОШИБКА]слишком длинный запрос</translation>
     </message>
 </context>
 <context>
@@ -692,6 +702,49 @@
     <message>
         <source>Clear</source>
         <translation>Очистить</translation>
+    </message>
+</context>
+<context>
+    <name>CNetworkFailure</name>
+    <message>
+        <source>HTTP error status %1</source>
+        <translation>код ошибки HTTP %1</translation>
+    </message>
+    <message>
+        <source>the DVR refused the connection</source>
+        <translation>DVR отклонил подключение</translation>
+    </message>
+    <message>
+        <source>the DVR closed the connection</source>
+        <translation>DVR закрыл подключение</translation>
+    </message>
+    <message>
+        <source>the DVR&apos;s address was not found</source>
+        <translation>адрес DVR не найден</translation>
+    </message>
+    <message>
+        <source>the connection timed out</source>
+        <translation>истекло время подключения</translation>
+    </message>
+    <message>
+        <source>no answer within the time limit</source>
+        <translation>нет ответа в отведенное время</translation>
+    </message>
+    <message>
+        <source>the network is not available</source>
+        <translation>сеть недоступна</translation>
+    </message>
+    <message>
+        <source>the DVR&apos;s answer could not be read</source>
+        <translation>не удалось прочитать ответ DVR</translation>
+    </message>
+    <message>
+        <source>the DVR could not be reached</source>
+        <translation>DVR недоступен</translation>
+    </message>
+    <message>
+        <source>network error %1</source>
+        <translation>сетевая ошибка %1</translation>
     </message>
 </context>
 <context>
@@ -2403,10 +2456,6 @@
 </context>
 <context>
     <name>Viewer</name>
-    <message>
-        <source>%1 FPS / %2</source>
-        <translation>%1 к/с / %2</translation>
-    </message>
     <message>
         <source>Record</source>
         <translation>Запись</translation>

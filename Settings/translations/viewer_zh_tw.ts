@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>CAnswerCode</name>
+    <message>
+        <source>[ERROR]user unknown</source>
+        <translation>[錯誤]未知的使用者</translation>
+    </message>
+    <message>
+        <source>[ERROR]password miss</source>
+        <translation>[錯誤]密碼錯誤</translation>
+    </message>
+    <message>
+        <source>[ERROR]protocol version</source>
+        <translation>[錯誤]通訊協定版本</translation>
+    </message>
+    <message>
+        <source>[ERROR]client limit</source>
+        <translation>[錯誤]用戶端數量已達上限</translation>
+    </message>
+    <message>
+        <source>[ERROR]super exist</source>
+        <translation>[錯誤]管理者已連線</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video data</source>
+        <translation>[錯誤]沒有影像資料</translation>
+    </message>
+    <message>
+        <source>[ERROR]no video channel</source>
+        <translation>[錯誤]沒有影像頻道</translation>
+    </message>
+    <message>
+        <source>[ERROR]mpeg push end</source>
+        <translation>[錯誤]串流傳送結束</translation>
+    </message>
+    <message>
+        <source>[ERROR]connection timeout</source>
+        <translation>[錯誤]連線逾時</translation>
+    </message>
+    <message>
+        <source>[ERROR]unknown</source>
+        <translation>[錯誤]未知</translation>
+    </message>
+    <message>
+        <source>[ERROR]permission denied</source>
+        <translation>[錯誤]權限不足</translation>
+    </message>
+    <message>
+        <source>[ERROR]network timeout</source>
+        <translation>[錯誤]網路逾時</translation>
+    </message>
+</context>
+<context>
     <name>CAppSettings</name>
     <message>
         <source>The settings could not be saved to %1 (%2). The previous settings are kept.</source>
@@ -184,6 +235,13 @@
     <message>
         <source>CH16</source>
         <translation>CH16</translation>
+    </message>
+</context>
+<context>
+    <name>CCheckSpeed</name>
+    <message>
+        <source>%1 FPS / %2</source>
+        <translation>%1 FPS / %2</translation>
     </message>
 </context>
 <context>
@@ -376,65 +434,6 @@
     </message>
 </context>
 <context>
-    <name>CHttpConnect</name>
-    <message>
-        <source>[ERROR]request too long</source>
-        <translation>[錯誤]請求過長</translation>
-    </message>
-    <message>
-        <source>[ERROR]user unknown</source>
-        <translation>[錯誤]未知的使用者</translation>
-    </message>
-    <message>
-        <source>[ERROR]password miss</source>
-        <translation>[錯誤]密碼錯誤</translation>
-    </message>
-    <message>
-        <source>[ERROR]protocol version</source>
-        <translation>[錯誤]通訊協定版本</translation>
-    </message>
-    <message>
-        <source>[ERROR]client limit</source>
-        <translation>[錯誤]用戶端數量已達上限</translation>
-    </message>
-    <message>
-        <source>[ERROR]super exist</source>
-        <translation>[錯誤]管理者已連線</translation>
-    </message>
-    <message>
-        <source>[ERROR]no video data</source>
-        <translation>[錯誤]沒有影像資料</translation>
-    </message>
-    <message>
-        <source>[ERROR]no video channel</source>
-        <translation>[錯誤]沒有影像頻道</translation>
-    </message>
-    <message>
-        <source>[ERROR]mpeg push end</source>
-        <translation>[錯誤]串流傳送結束</translation>
-    </message>
-    <message>
-        <source>[ERROR]connection timeout</source>
-        <translation>[錯誤]連線逾時</translation>
-    </message>
-    <message>
-        <source>[ERROR]unknown</source>
-        <translation>[錯誤]未知</translation>
-    </message>
-    <message>
-        <source>[ERROR]permission denied</source>
-        <translation>[錯誤]權限不足</translation>
-    </message>
-    <message>
-        <source>[ERROR]network timeout</source>
-        <translation>[錯誤]網路逾時</translation>
-    </message>
-    <message>
-        <source>Connection failed</source>
-        <translation>連線失敗</translation>
-    </message>
-</context>
-<context>
     <name>CInfoWidget</name>
     <message>
         <source>Model Name</source>
@@ -467,6 +466,17 @@
     <message>
         <source>NTSC</source>
         <translation>NTSC</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkFailure</name>
+    <message>
+        <source>Connection failed</source>
+        <translation>連線失敗</translation>
+    </message>
+    <message>
+        <source>[ERROR]request too long</source>
+        <translation>[錯誤]請求過長</translation>
     </message>
 </context>
 <context>
@@ -692,6 +702,49 @@
     <message>
         <source>Clear</source>
         <translation>清除</translation>
+    </message>
+</context>
+<context>
+    <name>CNetworkFailure</name>
+    <message>
+        <source>HTTP error status %1</source>
+        <translation>HTTP 錯誤狀態 %1</translation>
+    </message>
+    <message>
+        <source>the DVR refused the connection</source>
+        <translation>DVR 拒絕了連線</translation>
+    </message>
+    <message>
+        <source>the DVR closed the connection</source>
+        <translation>DVR 關閉了連線</translation>
+    </message>
+    <message>
+        <source>the DVR&apos;s address was not found</source>
+        <translation>找不到 DVR 的位址</translation>
+    </message>
+    <message>
+        <source>the connection timed out</source>
+        <translation>連線逾時</translation>
+    </message>
+    <message>
+        <source>no answer within the time limit</source>
+        <translation>在時限內沒有回應</translation>
+    </message>
+    <message>
+        <source>the network is not available</source>
+        <translation>網路無法使用</translation>
+    </message>
+    <message>
+        <source>the DVR&apos;s answer could not be read</source>
+        <translation>無法讀取 DVR 的回應</translation>
+    </message>
+    <message>
+        <source>the DVR could not be reached</source>
+        <translation>無法連上 DVR</translation>
+    </message>
+    <message>
+        <source>network error %1</source>
+        <translation>網路錯誤 %1</translation>
     </message>
 </context>
 <context>
@@ -2403,10 +2456,6 @@
 </context>
 <context>
     <name>Viewer</name>
-    <message>
-        <source>%1 FPS / %2</source>
-        <translation>%1 FPS / %2</translation>
-    </message>
     <message>
         <source>Record</source>
         <translation>錄影</translation>

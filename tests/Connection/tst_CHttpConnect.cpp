@@ -74,8 +74,8 @@ CHttpConnect::ConnParam param(Kind kind)
 int failedStateShown(const LinkProbe& probe)
 {
     const QList<DISPLAY_DVR_INFO> reports = probe.statusReports();
-    return int(std::count_if(reports.cbegin(), reports.cend(),
-        [](const DISPLAY_DVR_INFO& report) { return report.statusText == QLatin1String("Connection failed"); }));
+    return int(std::count_if(
+        reports.cbegin(), reports.cend(), [](const DISPLAY_DVR_INFO& report) { return report.failure.isLost(); }));
 }
 
 } // namespace
@@ -360,7 +360,7 @@ void tst_CHttpConnect::oldDialectCredentials()
         // Refused before anything went out, and reported as a failure.
         QCOMPARE(videoProbe.failures(), 1);
         QCOMPARE(audioProbe.failures(), 1);
-        QCOMPARE(videoProbe.statusReports().last().statusText, COldQuery::errorText(COldQuery::CREDENTIAL_REFUSED));
+        QCOMPARE(videoProbe.statusReports().last().failure.text(), COldQuery::errorText(COldQuery::CREDENTIAL_REFUSED));
         QCOMPARE(completed.first().first().toByteArray(), QByteArray());
         QCOMPARE(m_dvr->requestCount(), 0);
         return;
@@ -416,7 +416,7 @@ void tst_CHttpConnect::answerCodes()
     } else {
         QTRY_COMPARE(probe.failures(), 1);
         QCOMPARE(probe.statusReports().size(), 1);
-        QCOMPARE(probe.statusReports().first().statusText, text);
+        QCOMPARE(probe.statusReports().first().failure.text(), text);
     }
     link.Disconnect();
 }
@@ -438,7 +438,7 @@ void tst_CHttpConnect::refusalThenCloseFailsOnce()
     QTest::qWait(200);
     QCOMPARE(probe.failures(), 1);
     QCOMPARE(m_dvr->streamsStarted(), 1);
-    QCOMPARE(probe.statusReports().first().statusText, QStringLiteral("[ERROR]password miss"));
+    QCOMPARE(probe.statusReports().first().failure.text(), QStringLiteral("[ERROR]password miss"));
 }
 
 void tst_CHttpConnect::identityAndFrames_data()
@@ -531,7 +531,7 @@ void tst_CHttpConnect::emapLinkReportsStatesAndCopies()
     QVERIFY(probe.emapStatuses().contains(EMap_Status::MOTION_SENSOR));
     QVERIFY(probe.emapStatuses().contains(EMap_Status::CONNECTED));
     link.Disconnect();
-    link.setConnectionFailed(QStringLiteral("Connection failed"));
+    link.setConnectionFailed(CLinkFailure::lost());
     QCOMPARE(probe.emapStatuses().mid(probe.emapStatuses().size() - 16), QList<int>(16, EMap_Status::DISCONNECTED));
 }
 
@@ -687,7 +687,7 @@ void tst_CHttpConnect::askedForNoChannel()
     // asked for nothing long ago.
     QVERIFY(referenceProbe.failures() >= referenceBefore + 2);
     QCOMPARE(probe.failures(), failed + failures);
-    QCOMPARE(probe.statusReports().last().statusText, QStringLiteral("Connection failed"));
+    QCOMPARE(probe.statusReports().last().failure.text(), QStringLiteral("Connection failed"));
 }
 
 void tst_CHttpConnect::restartWaits_data()
@@ -854,7 +854,7 @@ void tst_CHttpConnect::everyFaultEndsCleanly()
     QTRY_VERIFY_WITH_TIMEOUT(all([](const auto& run) {
         if (run->what->video)
             return run->pictures.load() >= run->settledPictures + 8;
-        return run->probe->statusReports().last().statusText.startsWith(
+        return run->probe->statusReports().last().failure.text().startsWith(
             run->what->fault == Fault::Refuse ? "[ERROR]" : "Connection failed");
     }),
         30000);

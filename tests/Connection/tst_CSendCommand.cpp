@@ -187,7 +187,8 @@ void tst_CSendCommand::answers_data()
 {
     // The reply's status and body, or status 0: the chunks of a body that
     // goes on until the time limit; -1: the DVR's own answer, to a wrong
-    // password when the body says "wrong".
+    // password when the body says "wrong", none when it says "close" (the
+    // DVR closes the connection), a closed port when it is empty.
     QTest::addColumn<bool>("oldProtocol");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArrayList>("body");
@@ -215,8 +216,17 @@ void tst_CSendCommand::answers_data()
         << "[ERROR]unknown";
     QTest::newRow("refusal split, then the time limit")
         << false << 0 << QByteArrayList{denied.left(5), denied.mid(5)} << refused << "[ERROR]permission denied";
-    QTest::newRow("error status") << false << 500 << QByteArrayList() << unanswered << "http Error code = 500";
-    QTest::newRow("nothing listens") << false << -1 << QByteArrayList() << unanswered << "ConnectionRefusedError";
+    // The network's failures in words; an HTTP status only where the DVR
+    // sent one.
+    QTest::newRow("error status") << false << 500 << QByteArrayList() << unanswered << "HTTP error status 500";
+    QTest::newRow("error status, older dialect")
+        << true << 404 << QByteArrayList() << unanswered << "HTTP error status 404";
+    QTest::newRow("nothing listens") << false << -1 << QByteArrayList() << unanswered
+                                     << "the DVR refused the connection";
+    QTest::newRow("closed without an answer")
+        << false << -1 << QByteArrayList{"close"} << unanswered << "the DVR closed the connection";
+    QTest::newRow("no answer within the time limit")
+        << false << 0 << QByteArrayList() << unanswered << "no answer within the time limit";
 }
 
 void tst_CSendCommand::answers()
@@ -245,6 +255,8 @@ void tst_CSendCommand::answers()
         });
     } else if (body.isEmpty()) {
         dvr.set_port(TestDvr::unusedPort());
+    } else if (body.first() == "close") {
+        m_dvr->setFault(TestDvr::Fault::CloseConnection);
     } else {
         dvr.set_password("wrong");
     }

@@ -5,10 +5,14 @@
 #include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CScreen.h"
+#include "Display/CScreenWidget.h"
 #include "Display/OpenGLMode.h"
 #include "H264TestEncoder.h"
 #include "Settings/CAppSettings.h"
+#include "Settings/CLanguage.h"
+#include "ShownText.h"
 #include "TestDvr.h"
+#include "TestDvrStreamSettings.h"
 #include "TestDvrStreams.h"
 #include "ThreadNames.h"
 
@@ -80,6 +84,10 @@ private slots:
         settings.writeSetting(CAppSettings::OSD_RECORD, 0);
         settings.writeSetting(CAppSettings::OSD_EVENT, 0);
     }
+
+    // A row that failed while another language was chosen leaves it to none
+    // of the later ones.
+    void cleanup() { CLanguage().applyLanguage(QStringLiteral("English")); }
 
     void everyScreenShowsItsChannel_data()
     {
@@ -263,6 +271,62 @@ private slots:
         std::sort(shownAfter.begin(), shownAfter.end());
         qInfo("failed state on every tile after %lld ms (median), %lld ms (slowest) of %d rounds",
             shownAfter.at(shownAfter.size() / 2), shownAfter.last(), int(shownAfter.size()));
+    }
+
+    // What the tiles of a DVR that failed say reads in the language chosen
+    // last, also when it failed before the switch: an older DVR at its
+    // client limit, a DVR that cannot be reached. Each row chooses the
+    // languages in turn, each with what a tile's tool tip then says.
+    void failedTilesReadInTheLanguageChosen_data()
+    {
+        QTest::addColumn<bool>("reachable");
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("an older DVR at its client limit")
+            << true << QStringList{"English", "French", "Korean"}
+            << QStringList{"[ERROR]client limit", "[ERREUR]limite de clients atteinte", "[오류]접속자 수 제한"};
+        QTest::newRow("nothing listens") << false << QStringList{"French", "Korean", "English"}
+                                         << QStringList{"Échec de la connexion", "연결 실패", "Connection failed"};
+    }
+
+    void failedTilesReadInTheLanguageChosen()
+    {
+        QFETCH(bool, reachable);
+        QFETCH(QStringList, languages);
+        QFETCH(QStringList, texts);
+        TestDvr dvr;
+        QVERIFY(dvr.listen());
+        TestDvrStreamSettings settings;
+        settings.fault = TestDvrStreamSettings::Fault::Refuse;
+        settings.faultValue = 4;
+        dvr.setStreamSettings(settings);
+        DVR record = dvr.dvrRecord(true);
+        if (!reachable)
+            record.set_port(TestDvr::unusedPort());
+        CAppSettings().writeSetting(CAppSettings::OPENGL, int(OPENGL_OFF));
+        CDisplayWidget wall;
+        wall.resetDisplay();
+        wall.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wall));
+        wall.setScreens(4);
+
+        CConnectDVR controller;
+        controller.setDVR(record);
+        controller.setDisplayScreen(0, 4);
+        controller.setDisplayWidget(&wall);
+        // A DVR that cannot be reached fails by its silence; one that
+        // refuses, however late its refusal comes, by its refusal.
+        if (!reachable)
+            controller.setSilenceTime(500);
+        controller.startLive(false);
+        const CScreenWidget* tile = wall.wall()->screenWidgets().at(0);
+        QTRY_VERIFY(wall.wall()->getInfo(0).status);
+        for (int i = 0; i < languages.size(); ++i) {
+            // English has no translations to load: its texts are the code's.
+            QVERIFY(CLanguage().applyLanguage(languages.at(i)) || languages.at(i) == "English");
+            QTRY_COMPARE(shownText(tile->toolTip()), texts.at(i));
+        }
+        controller.disconnect();
     }
 
     // Connect, stream until every screen holds a picture, change the layout

@@ -138,7 +138,7 @@ void tst_CMotionZoneDialog::stream()
         break;
     case Failed:
         QTRY_VERIFY_WITH_TIMEOUT(screen->getInfo().status, 15000);
-        QVERIFY(!screen->getInfo().name.isEmpty());
+        QVERIFY(!screen->getInfo().statusText().isEmpty());
         QVERIFY(screen->getInfo().image.isNull());
         break;
     }

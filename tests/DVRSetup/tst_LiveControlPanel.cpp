@@ -152,6 +152,8 @@ private slots:
     void pageButtons();
     void changeState_data();
     void changeState();
+    void networkFailuresReadInTheLanguageChosen_data();
+    void networkFailuresReadInTheLanguageChosen();
 
 private:
     template <typename T = QPushButton> T* child(const char* name) const
@@ -1192,6 +1194,60 @@ void tst_LiveControlPanel::changeState()
         child<QWidget>("CAutoPresetWidget")->isEnabled(), child<QWidget>("CRemotePortWiget")->isEnabled(),
         child<QWidget>("CPictureWidget")->isEnabled()};
     QCOMPARE(state, enabled);
+}
+
+void tst_LiveControlPanel::networkFailuresReadInTheLanguageChosen_data()
+{
+    // How the DVR fails the relay's On: "port" (nothing listens on the
+    // DVR's port), "close" (it closes the connection without an answer),
+    // "status" (it answers with HTTP status 503). Then the languages chosen
+    // in turn, each with what the problem line then says, English first.
+    QTest::addColumn<bool>("oldProtocol");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QStringList>("told");
+    QTest::newRow("nothing listens") << false << "port" << QStringList{"English", "Korean", "English"}
+                                     << QStringList{
+                                            "The DVR did not answer the command: the DVR refused the connection",
+                                            "DVR이 명령에 응답하지 않았습니다: DVR이 연결을 거부했습니다",
+                                            "The DVR did not answer the command: the DVR refused the connection"};
+    QTest::newRow("closed without an answer, older dialect")
+        << true << "close" << QStringList{"English", "French"}
+        << QStringList{"The DVR did not answer the command: the DVR closed the connection",
+               "Le DVR n'a pas répondu à la commande\u00a0: le DVR a fermé la connexion"};
+    QTest::newRow("an HTTP error status")
+        << false << "status" << QStringList{"English", "Russian", "Chinese", "Norwegian Bokmal"}
+        << QStringList{"The DVR did not answer the command: HTTP error status 503",
+               "DVR не ответил на команду: код ошибки HTTP 503", "DVR 未回應命令：HTTP 錯誤狀態 503",
+               "DVR-en svarte ikke på kommandoen: HTTP-feilstatus 503"};
+}
+
+void tst_LiveControlPanel::networkFailuresReadInTheLanguageChosen()
+{
+    QFETCH(bool, oldProtocol);
+    QFETCH(QString, failure);
+    QFETCH(QStringList, languages);
+    QFETCH(QStringList, told);
+
+    DVR record = m_dvr->dvrRecord(oldProtocol);
+    if (failure == "port")
+        record.set_port(TestDvr::unusedPort());
+    else if (failure == "close")
+        m_dvr->setFault(TestDvr::Fault::CloseConnection);
+    m_dvr->setErrorStatus(503);
+    if (failure == "status")
+        m_dvr->setFault(TestDvr::Fault::HttpError);
+    m_panel->setConnectedDVR(record, CLIENT_ID, true, m_entryA);
+    m_panel->setSelectedChannel(CHANNEL);
+    QTest::mouseClick(child("DVRControl2"), Qt::LeftButton);
+    QTest::mouseClick(child("RPOn0"), Qt::LeftButton);
+    for (int i = 0; i < languages.size(); ++i) {
+        // English has no translations to load: its texts are the code's.
+        QVERIFY(CLanguage().applyLanguage(languages.at(i)) || languages.at(i) == "English");
+        QTRY_COMPARE(problemLine()->text(), told.at(i));
+    }
+    // Its port may be the next row's DVR's: the line starts afresh there.
+    COrderedCommands::ofApplication().unlist(record);
 }
 
 QTEST_MAIN(tst_LiveControlPanel)

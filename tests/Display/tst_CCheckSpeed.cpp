@@ -1,20 +1,43 @@
 #include "Display/CCheckSpeed.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 #include <thread>
 #include <vector>
 
-using Entries = QList<QPair<quint64, quint64>>;
-using Samples = QList<QPair<long, unsigned long>>; // second, bytes
-
 namespace {
 
-Entries entries(const CCheckSpeed& meter)
+using Clock = CCheckSpeed::Clock;
+
+Clock::time_point at(double seconds)
 {
-    Entries list;
-    for (const auto& data : meter.history())
-        list.append({data.bytes, data.pictures});
-    return list;
+    return Clock::time_point(std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds)));
+}
+
+// Drives the meter through blank-separated events up to the moment `until`,
+// times in seconds: "r10" a reset at 10; "25x4000@0..10" 25 pictures a
+// second of 4000 bytes each from 0 up to, not including, 10; "0.5x500@0..10"
+// one picture every two seconds.
+void drive(CCheckSpeed& meter, const QString& events, double until)
+{
+    static const QRegularExpression pictures(QStringLiteral("^([0-9.]+)x([0-9]+)@([0-9.]+)\\.\\.([0-9.]+)$"));
+    for (const QString& event : events.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (event.startsWith(QLatin1Char('r'))) {
+            if (event.mid(1).toDouble() <= until)
+                meter.reset(at(event.mid(1).toDouble()));
+            continue;
+        }
+        const QRegularExpressionMatch match = pictures.match(event);
+        QVERIFY2(match.hasMatch(), qPrintable(event));
+        const double perSecond = match.captured(1).toDouble();
+        const unsigned long bytes = match.captured(2).toULong();
+        const double from = match.captured(3).toDouble();
+        const double to = match.captured(4).toDouble();
+        // Counted, not summed, so that steps of a fraction of a second do not
+        // drift past the end.
+        for (long i = 0; from + i / perSecond < to && from + i / perSecond <= until; ++i)
+            meter.addData(bytes, at(from + i / perSecond));
+    }
 }
 
 } // namespace
@@ -23,106 +46,76 @@ class tst_CCheckSpeed : public QObject {
     Q_OBJECT
 
 private slots:
-    void countsWholeSeconds_data();
-    void countsWholeSeconds();
-    void readingCountsSecondsWithoutPictures_data();
-    void readingCountsSecondsWithoutPictures();
-    void keepsTheLastSixtySeconds();
+    void readOut_data();
+    void readOut();
     void aLongGapDoesNotSpin();
-    void resetStartsOver();
     void writersAndReadersMayRunAtOnce();
 };
 
-void tst_CCheckSpeed::countsWholeSeconds_data()
+// Each row: the events, the moment of reading, and what the read-out shows
+// then. A figure shown is the drawn wall's, none until it has one; a wall
+// that draws nothing reads 0.
+void tst_CCheckSpeed::readOut_data()
 {
-    QTest::addColumn<Samples>("samples");
-    QTest::addColumn<Entries>("expected");
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<double>("readAt");
+    QTest::addColumn<QString>("shown");
 
-    const long s = 1'700'000'000;
-    QTest::newRow("first two seconds are not counted")
-        << Samples{{s, 10}, {s + 1, 20}, {s + 2, 30}, {s + 3, 40}} << Entries{{30, 1}};
-    QTest::newRow("silent seconds enter as zeros") << Samples{{s, 1}, {s + 2, 1000}, {s + 2, 1000}, {s + 2, 1000},
-        {s + 5, 7}} << Entries{{3000, 3}, {0, 0}, {0, 0}};
-    QTest::newRow("pictures from before the current second are dropped")
-        << Samples{{s, 1}, {s + 3, 100}, {s + 2, 5000}, {s + 3, 100}, {s + 4, 1}} << Entries{{0, 0}, {200, 2}};
-    QTest::newRow("nothing finished yet") << Samples{{s, 1}, {s + 2, 9}} << Entries{};
+    QTest::newRow("a steady wall") << "10x100@0..5" << 4.95 << "10 FPS / 100";
+    QTest::newRow("a fresh meter, nothing drawn") << "" << 100.0 << "0 FPS / 0";
+
+    // Another DVR chosen, a disconnect and the like: a wall drawing one
+    // picture a second follows one drawing 25.
+    const QString another = QStringLiteral("25x4000@0..10 r10 1x500@10.2..20");
+    QTest::newRow("another wall: none of the old wall's figure") << another << 10.9 << "";
+    QTest::newRow("another wall: its figure once it has one") << another << 11.5 << "1 FPS / 500";
+    QTest::newRow("another wall: its figure stays its own") << another << 13.5 << "1 FPS / 500";
+
+    // A sequence at a 2 s step after 16 tiles drew 160 pictures a second;
+    // the one tile draws 10, its first picture a little after each step.
+    const QString sequence = QStringLiteral(
+        "160x14218@0..10 r10 10x3000@10.1..12 r12 10x3000@12.1..14 r14 10x3000@14.1..16 r16 10x3000@16.1..18");
+    QTest::newRow("sequence: right after a step, no figure") << sequence << 14.05 << "";
+    QTest::newRow("sequence: the tile's figure within its step") << sequence << 14.8 << "10 FPS / 3000";
+    QTest::newRow("sequence: and late in its step") << sequence << 15.95 << "10 FPS / 3000";
+    QTest::newRow("resets in a row keep no figure from before the first")
+        << "25x4000@0..10 r10 r10.5 5x200@10.6..11" << 10.9 << "";
+
+    QTest::newRow("less than a picture a second") << "0.5x500@0..10" << 9.5 << "0.5 FPS / 500";
+    QTest::newRow("a slow wall is drawing between its pictures") << "0.5x500@0..10" << 11.5 << "0.5 FPS / 500";
+    QTest::newRow("a slow wall that stopped") << "0.5x500@0..10" << 12.5 << "0 FPS / 0";
+    QTest::newRow("a rate just under a whole one") << "9.8x100@0..10" << 9.99 << "9.8 FPS / 100";
+
+    QTest::newRow("a wall that stopped drawing reads 0") << "10x100@0..5" << 7.5 << "0 FPS / 0";
+    QTest::newRow("a reset, its first picture awaited") << "10x100@0..5 r5" << 6.5 << "";
+    QTest::newRow("a reset, nothing drawn since") << "10x100@0..5 r5" << 7.5 << "0 FPS / 0";
+    QTest::newRow("a first picture alone is no pace yet") << "r0 1x100@0.5..1" << 2.0 << "";
+    QTest::newRow("a decoder's start is no pace") << "r0 100x100@0.1..0.15" << 1.0 << "";
+    // 50 pictures, then 3 s without, then 20: 69 counted over 9.9 s.
+    QTest::newRow("seconds without pictures count") << "10x100@0..5 10x100@8..10" << 9.95 << "7 FPS / 100";
+    // Of 30 s at 10 and 70 s at 1, the last 60 whole seconds are read.
+    QTest::newRow("the last minute counts") << "10x100@0..30 1x200@30..100" << 99.5 << "1 FPS / 200";
 }
 
-void tst_CCheckSpeed::countsWholeSeconds()
+void tst_CCheckSpeed::readOut()
 {
-    QFETCH(Samples, samples);
-    QFETCH(Entries, expected);
+    QFETCH(QString, events);
+    QFETCH(double, readAt);
+    QFETCH(QString, shown);
     CCheckSpeed meter;
-    for (const auto& sample : samples)
-        meter.addData(sample.second, sample.first);
-    QCOMPARE(entries(meter), expected);
-}
-
-void tst_CCheckSpeed::readingCountsSecondsWithoutPictures_data()
-{
-    QTest::addColumn<long>("later");
-    QTest::addColumn<Entries>("expected");
-    // Pictures in s+2 and s+3, read at s+3+later.
-    QTest::newRow("within the drawing second") << 0L << Entries{{30, 1}};
-    QTest::newRow("one second on: the last second closes") << 1L << Entries{{30, 1}, {40, 1}};
-    QTest::newRow("drawing stopped: empty seconds follow") << 3L << Entries{{30, 1}, {40, 1}, {0, 0}, {0, 0}};
-}
-
-void tst_CCheckSpeed::readingCountsSecondsWithoutPictures()
-{
-    QFETCH(long, later);
-    QFETCH(Entries, expected);
-    CCheckSpeed meter;
-    const long s = 1'700'000'000;
-    for (long t = s; t <= s + 3; ++t)
-        meter.addData(static_cast<unsigned long>((t - s) * 10 + 10), t);
-    Entries list;
-    for (const auto& data : meter.readingAt(s + 3 + later).seconds)
-        list.append({data.bytes, data.pictures});
-    QCOMPARE(list, expected);
+    drive(meter, events, readAt);
+    QCOMPARE(meter.readOut(at(readAt)), shown);
     // Reading changes nothing.
-    QCOMPARE(entries(meter), (Entries{{30, 1}}));
-}
-
-void tst_CCheckSpeed::keepsTheLastSixtySeconds()
-{
-    CCheckSpeed meter;
-    const long s = 1'700'000'000;
-    meter.addData(1, s);
-    for (long t = s + 2; t <= s + 2 + 61; ++t)
-        meter.addData(static_cast<unsigned long>(t - s), t);
-    const Entries list = entries(meter);
-    QCOMPARE(list.size(), 60);
-    // 61 seconds (s+2 to s+62) have finished; s+2 was dropped first.
-    QCOMPARE(list.first(), qMakePair(quint64(3), quint64(1)));
-    QCOMPARE(list.last(), qMakePair(quint64(62), quint64(1)));
+    QCOMPARE(meter.readOut(at(readAt)), shown);
 }
 
 void tst_CCheckSpeed::aLongGapDoesNotSpin()
 {
     CCheckSpeed meter;
-    const long s = 1'000'000;
-    meter.addData(1, s);
-    meter.addData(500, s + 2);
-    meter.addData(1, 2'000'000'000);
-    const Entries list = entries(meter);
-    QCOMPARE(list.size(), 60);
-    QCOMPARE(list.first(), qMakePair(quint64(0), quint64(0)));
-}
-
-void tst_CCheckSpeed::resetStartsOver()
-{
-    CCheckSpeed meter;
-    const long s = 1'700'000'000;
-    meter.addData(1, s);
-    meter.addData(10, s + 2);
-    meter.addData(10, s + 3);
-    QCOMPARE(entries(meter).size(), 1);
-    meter.reset();
-    QVERIFY(entries(meter).isEmpty());
-    meter.addData(10, s + 4); // first picture after the reset again only starts the count
-    meter.addData(10, s + 5);
-    QVERIFY(entries(meter).isEmpty());
+    drive(meter, QStringLiteral("10x100@0..2"), 2);
+    // Some 63 years later: one picture in the last minute.
+    meter.addData(100, at(2e9));
+    QCOMPARE(meter.readOut(at(2e9)), QStringLiteral("0.017 FPS / 100"));
 }
 
 void tst_CCheckSpeed::writersAndReadersMayRunAtOnce()
@@ -130,17 +123,18 @@ void tst_CCheckSpeed::writersAndReadersMayRunAtOnce()
     CCheckSpeed meter;
     std::vector<std::thread> threads;
     for (int w = 0; w < 4; ++w) {
-        threads.emplace_back([&meter, w] {
+        threads.emplace_back([&meter] {
             for (int i = 0; i < 2000; ++i)
-                meter.addData(100, 1'700'000'000 + i / 100 + w);
+                meter.addData(100, at(i / 100.0));
         });
     }
     threads.emplace_back([&meter] {
+        static const QRegularExpression shown(QStringLiteral("^$|^[0-9.]+ FPS / (100|0)$"));
         for (int i = 0; i < 500; ++i) {
-            for (const auto& data : meter.history())
-                QVERIFY(data.bytes == data.pictures * 100);
+            const QString text = meter.readOut(at(i / 25.0));
+            QVERIFY2(shown.match(text).hasMatch(), qPrintable(text));
             if (i % 100 == 0)
-                meter.reset();
+                meter.reset(at(i / 25.0));
         }
     });
     for (auto& thread : threads)

@@ -298,19 +298,19 @@ void tst_CDisplayVideo::recordsReachTheGuiThreadQueued()
 
 void tst_CDisplayVideo::statusRecords_data()
 {
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<CLinkFailure>("failure");
     QTest::addColumn<bool>("authority");
-    QTest::newRow("connection failed") << QStringLiteral("Connection failed") << true;
-    QTest::newRow("no authority, no text") << QString() << false;
+    QTest::newRow("connection failed") << CLinkFailure::lost() << true;
+    QTest::newRow("no authority, no failure") << CLinkFailure() << false;
 }
 
 void tst_CDisplayVideo::statusRecords()
 {
-    QFETCH(QString, text);
+    QFETCH(CLinkFailure, failure);
     QFETCH(bool, authority);
     RouterProbe& probe = *m_probe;
     _DISPLAY_CHANNEL_INFO info = liveInfo(130);
-    info.statusText = text;
+    info.failure = failure;
     info.authority = authority;
     m_router->updateDVRStatus(4, info);
     const auto shown = probe.shown();
@@ -318,8 +318,8 @@ void tst_CDisplayVideo::statusRecords()
     const CDisplayInfo& r = shown.first().info;
     QCOMPARE(r.channel, 4);
     QCOMPARE(r.screen, 130);
-    QCOMPARE(r.status, !text.isEmpty());
-    QCOMPARE(r.name, text);
+    QCOMPARE(r.status, !failure.isNull());
+    QCOMPARE(r.failure, failure);
     QVERIFY(r.image.isNull());
     QCOMPARE(r.authority, authority);
     QVERIFY(r.title.isEmpty());

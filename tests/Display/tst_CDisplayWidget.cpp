@@ -388,7 +388,7 @@ private slots:
         CDisplayWidget wall(nullptr);
         wall.setScreens(4);
         _DISPLAY_DVR_INFO dvr = WallFeed::dvr(0x3);
-        dvr.statusText = QStringLiteral("Connection failed");
+        dvr.failure = CLinkFailure::lost();
         wall.slotUpdateDVRStatus(dvr);
         QCOMPARE(wall.wall()->getInfo(0).channel, 0);
         QCOMPARE(wall.wall()->getInfo(1).channel, 1);

@@ -21,13 +21,13 @@ CDisplayInfo picture(int width, int height)
     return info;
 }
 
-CDisplayInfo failed(const QString& text)
+CDisplayInfo failed(const CLinkFailure& failure)
 {
     CDisplayInfo info;
     info.channel = 0;
     info.screen = 0;
     info.status = true;
-    info.name = text;
+    info.failure = failure;
     return info;
 }
 
@@ -95,7 +95,7 @@ private slots:
     {
         CScreenWidget label;
         label.resize(100, 80);
-        label.setInfo(failed(QStringLiteral("Connection failed")));
+        label.setInfo(failed(CLinkFailure::lost()));
         QCOMPARE(shownText(label.toolTip()), QStringLiteral("Connection failed"));
         label.setInfo(picture(16, 16));
         QCOMPARE(shownText(label.toolTip()), QStringLiteral("Connection failed"));
@@ -130,9 +130,9 @@ private slots:
         CGraphicsScene scene(OPENGL_HIGH_PERFORMANCE, 4);
         scene.updateDisplayRect(0, QRect(5, 5, 360, 270));
         scene.updateDisplayRect(1, QRect(364, 5, 360, 270));
-        scene.setInfo(1, failed(QStringLiteral("Connection failed")));
+        scene.setInfo(1, failed(CLinkFailure::lost()));
         scene.setInfo(0, picture(8, 8));
-        scene.setInfo(9, failed(QStringLiteral("ignored")));
+        scene.setInfo(9, failed(CLinkFailure::refused(false, 1)));
         QCOMPARE(scene.getToolTip(QPoint(400, 100)), QStringLiteral("Connection failed"));
         QCOMPARE(scene.getToolTip(QPoint(364, 5)), QStringLiteral("Connection failed"));
         QVERIFY(scene.getToolTip(QPoint(100, 100)).isEmpty());

@@ -1,3 +1,4 @@
+#include "Common/COldQuery.h"
 #include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
 #include "Display/CGraphicsScene.h"
@@ -8,6 +9,7 @@
 #include "H264TestEncoder.h"
 #include "PaintWatch.h"
 #include "Settings/CAppSettings.h"
+#include "Settings/CLanguage.h"
 #include "ShownText.h"
 #include "WallFeed.h"
 
@@ -85,6 +87,10 @@ private slots:
         settings.writeSetting(CAppSettings::OSD_RECORD, 0);
         settings.writeSetting(CAppSettings::OSD_EVENT, 0);
     }
+
+    // A row that failed while another language was chosen leaves it to none
+    // of the later ones.
+    void cleanup() { CLanguage().applyLanguage(QStringLiteral("English")); }
 
     void openGLProbeAcceptsTheDisplay() { QVERIFY(CScreen::initOpengl(16)); }
 
@@ -203,12 +209,12 @@ private slots:
         screens.setInfo(5, pictureRecord(5, Qt::yellow));
         screens.setInfo(5, pictureRecord(5, Qt::magenta));
         _DISPLAY_DVR_INFO dvr = WallFeed::dvr(1 << 5);
-        dvr.statusText = QStringLiteral("Connection failed");
+        dvr.failure = CLinkFailure::lost();
         wall.slotUpdateDVRStatus(dvr);
-        QCOMPARE(screens.getInfo(5).name, dvr.statusText);
+        QCOMPARE(screens.getInfo(5).failure, dvr.failure);
         drawn.clear();
         QTRY_VERIFY(!drawn.isEmpty());
-        QCOMPARE(screens.getInfo(5).name, dvr.statusText);
+        QCOMPARE(screens.getInfo(5).failure, dvr.failure);
     }
 
     void statusShowsImageAndToolTip_data() { addModes(); }
@@ -221,10 +227,11 @@ private slots:
         showWall(wall, mode);
         wall.setScreens(16);
         _DISPLAY_DVR_INFO dvr = WallFeed::dvr(1 << 5);
-        dvr.statusText = QStringLiteral("[ERROR]password <b>miss</b>");
+        dvr.failure = CLinkFailure::refused(false, 2);
+        const QString text = QStringLiteral("[ERROR]password miss");
         wall.slotUpdateDVRStatus(dvr);
         const QRect tile = wall.wall()->getDisplayRect(5);
-        QCOMPARE(wall.wall()->getInfo(5).name, dvr.statusText);
+        QCOMPARE(wall.wall()->getInfo(5).statusText(), text);
         // The image's red cross sits in the middle of the blacked-out tile.
         const QPoint middle((tile.left() + tile.right()) / 2, (tile.top() + tile.bottom()) / 2);
         QTRY_VERIFY(near(shot(wall).pixel(middle), qRgb(230, 30, 30), 60));
@@ -233,15 +240,73 @@ private slots:
         QWidget* target = mode == OPENGL_OFF ? wall.wall()->screenWidgets()[5] : wall.wall()->view()->viewport();
         const QPoint at = mode == OPENGL_OFF ? target->rect().center() : middle;
         if (mode == OPENGL_OFF)
-            QCOMPARE(shownText(target->toolTip()), dvr.statusText);
+            QCOMPARE(shownText(target->toolTip()), text);
         QHelpEvent help(QEvent::ToolTip, at, target->mapToGlobal(at));
         QApplication::sendEvent(target, &help);
-        QTRY_COMPARE(shownText(QToolTip::text()), dvr.statusText);
+        QTRY_COMPARE(shownText(QToolTip::text()), text);
         for (const QWidget* tip : QApplication::topLevelWidgets()) {
             if (tip->objectName() == QLatin1String("qtooltip_label") && tip->isVisible())
                 QVERIFY(tip->height() < 2 * tip->fontMetrics().lineSpacing());
         }
         QToolTip::hideText();
+    }
+
+    // A failure on a tile reads in the language the operator chose last,
+    // also one shown before the switch on a wall that no picture reaches
+    // since: the wall draws its tiles again. Each row shows the failure,
+    // then chooses the languages in turn, each with what the tile's tool tip
+    // then says.
+    void failureReadsInTheLanguageChosen_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<CLinkFailure>("failure");
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<QStringList>("texts");
+        const char* const modes[] = {"OpenGL, fast PC", "OpenGL, slow PC", "widgets"};
+        for (int mode = 0; mode <= 2; ++mode) {
+            QTest::addRow("%s: an older DVR at its client limit", modes[mode])
+                << mode << CLinkFailure::refused(true, 4) << QStringList{"French", "Korean"}
+                << QStringList{"[ERREUR]limite de clients atteinte", "[오류]접속자 수 제한"};
+            QTest::addRow("%s: the DVR lost", modes[mode])
+                << mode << CLinkFailure::lost() << QStringList{"Russian", "Chinese", "English"}
+                << QStringList{"Ошибка подключения", "連線失敗", "Connection failed"};
+            QTest::addRow("%s: a password no query can carry", modes[mode])
+                << mode << CLinkFailure::notSent(COldQuery::CREDENTIAL_REFUSED) << QStringList{"Norwegian Bokmal"}
+                << QStringList{"[FEIL]bruker-ID eller passord kan ikke sendes"};
+        }
+    }
+
+    void failureReadsInTheLanguageChosen()
+    {
+        QFETCH(int, mode);
+        QFETCH(CLinkFailure, failure);
+        QFETCH(QStringList, languages);
+        QFETCH(QStringList, texts);
+        CDisplayWidget wall(nullptr);
+        showWall(wall, mode);
+        wall.setScreens(16);
+        _DISPLAY_DVR_INFO dvr = WallFeed::dvr(1 << 5);
+        dvr.failure = failure;
+        wall.slotUpdateDVRStatus(dvr);
+        QWidget* target = mode == OPENGL_OFF ? wall.wall()->screenWidgets()[5] : wall.wall()->view()->viewport();
+        const QRect tile = wall.wall()->getDisplayRect(5);
+        const QPoint at = mode == OPENGL_OFF ? target->rect().center() : tile.center();
+        int paints = 0;
+        PaintWatch watch(target, [&paints] { ++paints; });
+        QTRY_VERIFY(paints > 0);
+        for (int i = 0; i < languages.size(); ++i) {
+            const QString& language = languages.at(i);
+            paints = 0;
+            // English has no translations to load: its texts are the code's.
+            QVERIFY(CLanguage().applyLanguage(language) || language == "English");
+            QTRY_VERIFY2(paints > 0, qPrintable(language));
+            if (mode == OPENGL_OFF)
+                QCOMPARE(shownText(target->toolTip()), texts.at(i));
+            QHelpEvent help(QEvent::ToolTip, at, target->mapToGlobal(at));
+            QApplication::sendEvent(target, &help);
+            QTRY_COMPARE(shownText(QToolTip::text()), texts.at(i));
+            QToolTip::hideText();
+        }
     }
 
     void overlaysWhereTheSettingsSay_data()
@@ -326,7 +391,8 @@ private slots:
     void overlayPaintedAgainOnlyForAChange_data()
     {
         QTest::addColumn<QString>("change");
-        for (const char* change : {"name", "title", "flag", "selection", "state image", "zoom band", "layout", "size"})
+        for (const char* change :
+            {"name", "title", "flag", "selection", "state image", "language", "zoom band", "layout", "size"})
             QTest::newRow(change) << QString::fromLatin1(change);
     }
 
@@ -342,6 +408,11 @@ private slots:
             wall.UpdateDisplayRect(1, 1);
             wall.updateSelectScreen(1);
         }
+        // Tile 2 failed: its failure is named over its state image.
+        _DISPLAY_DVR_INFO failed = WallFeed::dvr(1 << 2);
+        failed.failure = CLinkFailure::lost();
+        if (change == QLatin1String("language"))
+            wall.slotUpdateDVRStatus(failed);
         CScreen& screens = *wall.wall();
         int redraws = 0;
         PaintWatch watch(screens.view()->viewport(), [&redraws] { ++redraws; });
@@ -378,9 +449,9 @@ private slots:
         } else if (change == QLatin1String("selection")) {
             wall.updateSelectScreen(1);
         } else if (change == QLatin1String("state image")) {
-            _DISPLAY_DVR_INFO dvr = WallFeed::dvr(1 << 1);
-            dvr.statusText = QStringLiteral("Connection failed");
-            wall.slotUpdateDVRStatus(dvr);
+            wall.slotUpdateDVRStatus(failed);
+        } else if (change == QLatin1String("language")) {
+            QVERIFY(CLanguage().applyLanguage(QStringLiteral("French")));
         } else if (change == QLatin1String("zoom band")) {
             wall.setZoom(true);
             QWidget* viewport = screens.view()->viewport();
@@ -433,7 +504,7 @@ private slots:
             wall.slotUpdateScreen(info);
         }
         _DISPLAY_DVR_INFO dvr = WallFeed::dvr(1 << 6 | 1 << 7);
-        dvr.statusText = QStringLiteral("Connection failed");
+        dvr.failure = CLinkFailure::lost();
         wall.slotUpdateDVRStatus(dvr);
         wall.updateSelectScreen(4);
         CScreen& screens = *wall.wall();

@@ -1,5 +1,4 @@
 #include "../Connection/ModalAnswers.h"
-#include "Common/CNetworkLog.h"
 #include "Connection/CDVRInfoWidget.h"
 #include "Connection/CDVRListTree.h"
 #include "Connection/CLogin.h"
@@ -37,6 +36,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,26 +66,31 @@ QString currentPage(const QWidget& viewer, const char* stack)
     return child<QStackedWidget>(viewer, stack)->currentWidget()->objectName();
 }
 
-// The speed meter's events, seconds relative to now: "r-4" a reset, "p-3" ten
-// pictures of 100 bytes, "q-3" five of 200 bytes, "p-10..-2" one such step a
-// second.
-void driveMeter(const QString& events, long now)
+// The speed meter's events, seconds before now: "r-4" a reset at the start
+// of that second, "p-3" ten pictures of 100 bytes over that second, "q-3"
+// five of 200 bytes, "o-3" one of 500 bytes at its start; "p-10..-2" one such
+// second after another.
+void driveMeter(const QString& events)
 {
-    // A reset long after another without pictures in between leaves the
-    // meter with no figure from earlier rows.
-    gCheckSpeed.reset(now - 200);
-    gCheckSpeed.reset(now - 100);
+    using Clock = CCheckSpeed::Clock;
+    const Clock::time_point now = Clock::now();
+    const auto at = [now](long second, int picture, int pictures) {
+        return now + std::chrono::seconds(second) + std::chrono::milliseconds(1000 * picture / pictures);
+    };
+    // Nothing from earlier rows: long ago, and nothing drawn since.
+    gCheckSpeed.reset(now - std::chrono::seconds(100));
     for (const QString& event : events.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QStringList range = event.mid(1).split(QStringLiteral(".."));
-        const long first = now + range.first().toLong();
-        const long last = now + range.last().toLong();
         const QChar kind = event.front();
-        const int pictures = kind == QLatin1Char('p') ? 10 : kind == QLatin1Char('q') ? 5 : 0;
-        for (long second = first; second <= last; ++second) {
+        // Pictures a second and bytes a picture.
+        static const QHash<QChar, QPair<int, unsigned long>> kinds{
+            {QLatin1Char('p'), {10, 100}}, {QLatin1Char('q'), {5, 200}}, {QLatin1Char('o'), {1, 500}}};
+        const auto [pictures, bytes] = kinds.value(kind);
+        for (long second = range.first().toLong(); second <= range.last().toLong(); ++second) {
             if (kind == QLatin1Char('r'))
-                gCheckSpeed.reset(second);
+                gCheckSpeed.reset(at(second, 0, 1));
             for (int picture = 0; picture < pictures; ++picture)
-                gCheckSpeed.addData(1000 / pictures, second);
+                gCheckSpeed.addData(bytes, at(second, picture, pictures));
         }
     }
 }
@@ -203,8 +208,11 @@ QStringList listedFiles()
 QStringList panelTexts(CLiveCtrlWidget& panel)
 {
     QStringList cut = cutTexts(panel);
+    // The network's failures worded longest in each language: an answer that
+    // could not be read, none within the time limit.
     const QList<CCommandAnswer> longest{CCommandAnswer::refused(false, 4), CCommandAnswer::refused(true, 14),
-        CCommandAnswer::unanswered(CNetworkLog::errorName(QNetworkReply::ConnectionRefusedError)),
+        CCommandAnswer::unanswered(QNetworkReply::ProtocolFailure),
+        CCommandAnswer::unanswered(QNetworkReply::OperationCanceledError),
         CCommandAnswer::notSent("COrderedCommands", "The DVR cannot take this command.")};
     const QList<CProblemLine*> lines = panel.findChildren<CProblemLine*>();
     for (const CCommandAnswer& answer : longest) {
@@ -262,15 +270,12 @@ private slots:
         QCOMPARE(found("MultiScreenGroup", CScreenButtons::MULTI_PATTERN), 7);
         QCOMPARE(found("PageScreenGroup", CScreenButtons::PAGE_PATTERN), 7);
 
-        viewer.OnDisplaySpeed();
-        QCOMPARE(child<QLabel>(viewer, "CheckSpeed")->text(), QStringLiteral("0 FPS / 0"));
+        // The wall laid out at start draws nothing: once no first picture
+        // can be awaited any more, the clock's read-out says so.
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(viewer, "CheckSpeed")->text(), QStringLiteral("0 FPS / 0"), 60'000);
         // A wall that drew ten pictures a second until three seconds ago
         // reads as not drawing, whenever the read-out runs.
-        const long now = long(QDateTime::currentSecsSinceEpoch());
-        for (long second = now - 6; second <= now - 3; ++second) {
-            for (int picture = 0; picture < 10; ++picture)
-                gCheckSpeed.addData(100, second);
-        }
+        driveMeter(QStringLiteral("p-6..-4"));
         viewer.OnDisplaySpeed();
         gCheckSpeed.reset();
         QCOMPARE(child<QLabel>(viewer, "CheckSpeed")->text(), QStringLiteral("0 FPS / 0"));
@@ -289,28 +294,29 @@ private slots:
     // controlScreen and functionWidget ("-" hidden) and of MainMenu. Title:
     // 'T' the centre label follows the time, 'S' the right one the playback
     // status, '-' not.
-    // The read-out never reads 0 while pictures are drawn: the seconds after
-    // a reset that the meter does not count show the last figure or none. A
-    // wall that draws nothing reads 0. Each row holds whether the clock
-    // turns a second while it runs.
+    // The read-out shows the figure of the wall that is drawn, none while
+    // that wall has none yet, never a false 0 and never the figure of the
+    // wall before a reset. A wall that draws nothing reads 0.
     void speedReadOut_data()
     {
         QTest::addColumn<QString>("events");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("pictures right after a reset") << "r-1 p-1"
-                                                      << "";
-        QTest::newRow("pictures after a reset: the last figure") << "p-10..-2 r-1 p-1"
-                                                                 << "10 FPS / 100";
-        QTest::newRow("resets in a row keep the first figure") << "p-10..-3 r-2 p-2 r-1 p-1"
-                                                               << "10 FPS / 100";
-        QTest::newRow("a figure from a wall that had stopped drawing is not kept") << "p-12..-6 r-1 p-1"
+        QTest::newRow("pictures since a reset: their figure") << "r-1 p-1"
+                                                              << "10 FPS / 100";
+        QTest::newRow("pictures after a reset: the new wall's figure") << "p-10..-2 r-1 q-1"
+                                                                       << "5 FPS / 200";
+        QTest::newRow("resets in a row: no figure from before the first") << "p-10..-3 r-2 o-2 r-1 o-1"
+                                                                          << "";
+        QTest::newRow("a figure from a wall that had stopped drawing is not kept") << "p-12..-6 r-1 o-1"
                                                                                    << "";
         QTest::newRow("a reset, its first picture awaited") << "p-10..-2 r0"
                                                             << "";
         QTest::newRow("a reset, nothing drawn since") << "p-10..-5 r-4"
                                                       << "0 FPS / 0";
-        QTest::newRow("counted again once settled") << "p-12..-6 r-5 q-5..0"
-                                                    << "5 FPS / 200";
+        QTest::newRow("the new wall's figure a while on") << "p-12..-6 r-5 q-5..-1"
+                                                          << "5 FPS / 200";
+        QTest::newRow("less than a picture a second") << "o-9 o-7 o-5 o-3 o-1"
+                                                      << "0.5 FPS / 500";
     }
 
     void speedReadOut()
@@ -318,10 +324,38 @@ private slots:
         QFETCH(QString, events);
         QFETCH(QString, shown);
         Viewer viewer;
-        driveMeter(events, long(QDateTime::currentSecsSinceEpoch()));
+        driveMeter(events);
         viewer.OnDisplaySpeed();
         gCheckSpeed.reset();
         QCOMPARE(child<QLabel>(viewer, "CheckSpeed")->text(), shown);
+    }
+
+    void wallChangeBlanksTheFigureAtOnce_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("the wall stops") << "stop";
+        QTest::newRow("the wall is drawn again") << "redraw";
+        QTest::newRow("another layout") << "Screen4_0";
+        QTest::newRow("a sequence starts") << "Sequence";
+    }
+
+    // Without waiting for the read-out's next tick.
+    void wallChangeBlanksTheFigureAtOnce()
+    {
+        QFETCH(QString, change);
+        Viewer viewer;
+        driveMeter(QStringLiteral("p-5..-1"));
+        viewer.OnDisplaySpeed();
+        QCOMPARE(child<QLabel>(viewer, "CheckSpeed")->text(), QStringLiteral("10 FPS / 100"));
+        if (change == QLatin1String("stop"))
+            viewer.stopDisplay();
+        else if (change == QLatin1String("redraw"))
+            viewer.restoreScreen();
+        else
+            click(viewer, change);
+        const QString shown = child<QLabel>(viewer, "CheckSpeed")->text();
+        gCheckSpeed.reset();
+        QCOMPARE(shown, QString());
     }
 
     void titleKeepsMargin_data()

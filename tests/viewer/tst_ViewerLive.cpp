@@ -346,7 +346,7 @@ private:
             dvr(value).streams()->dropAll();
             done = [this, display] {
                 const CDisplayInfo tile = display->wall()->getInfo(0);
-                return tile.status && tile.name == QLatin1String("Connection failed");
+                return tile.status && tile.failure.isLost();
             };
         } else if (name == QLatin1String("refuse")) {
             dvr(value).refuseNextRelay();
