@@ -3,6 +3,8 @@
 #include "Common/MakeDecodeFrame.h"
 #include "dvr_types/KAssert.h"
 
+#include <cstring>
+
 CDecodeVideo::CDecodeVideo() = default;
 
 CDecodeVideo::~CDecodeVideo()
@@ -31,7 +33,7 @@ void CDecodeVideo::Deinit()
 }
 
 unsigned long CDecodeVideo::DecodeFrame(bool oldDialect, int entry, const unsigned char* data, unsigned long length,
-    const FrameSize& size, const FrameType& type)
+    const FrameSize& size, const FrameType& type, bool padded)
 {
     if (!m_initialised)
         return 0;
@@ -60,13 +62,15 @@ unsigned long CDecodeVideo::DecodeFrame(bool oldDialect, int entry, const unsign
     const unsigned char* input = data;
     unsigned long inputLength = length;
     if (type == 0 && oldDialect) {
-        if (e.scratch.size() < length + MAX_DECODE_PREFIX)
-            e.scratch.resize(length + MAX_DECODE_PREFIX);
+        if (e.scratch.size() < length + MAX_DECODE_PREFIX + kInputPadding)
+            e.scratch.resize(length + MAX_DECODE_PREFIX + kInputPadding);
         inputLength = MakeDecodeFrame(data, length, size.width, size.height, e.scratch.data());
+        std::memset(e.scratch.data() + inputLength, 0, kInputPadding);
         input = e.scratch.data();
+        padded = true;
     }
 
-    const long result = m_decoder.DecodeFrame(entry, input, inputLength);
+    const long result = m_decoder.DecodeFrame(entry, input, inputLength, padded);
     if (result == CH264Decoder::kDecodeError) {
         // Never show a damaged or stale picture: resume on the next I frame.
         e.started = false;

@@ -20,6 +20,8 @@ class CDecodeVideo {
 public:
     // Frames above this many payload bytes are not decoded.
     static constexpr unsigned long kMaxFrameBytes = 0x80000;
+    // What a padded frame carries behind it (see DecodeFrame).
+    static constexpr std::size_t kInputPadding = CH264Decoder::kInputPadding;
 
     CDecodeVideo();
     ~CDecodeVideo();
@@ -36,8 +38,10 @@ public:
     // I frames get the fixed parameter sets for their size put in front.
     // Non-zero: the bytes of a new picture of `size`; 0: no picture. A frame
     // that fails to decode makes the entry wait for its next I frame.
+    // A padded frame has kInputPadding zero bytes behind it and is decoded
+    // where it lies.
     unsigned long DecodeFrame(bool oldDialect, int entry, const unsigned char* data, unsigned long length,
-        const FrameSize& size, const FrameType& type);
+        const FrameSize& size, const FrameType& type, bool padded = false);
 
     // The entry's output buffer: the last picture, rows back to back; null
     // before the entry's first picture. Valid until the entry's next frame.

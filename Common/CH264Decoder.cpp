@@ -13,6 +13,8 @@ extern "C" {
 
 std::mutex CH264Decoder::m_avcodec_open_mutex;
 
+static_assert(CH264Decoder::kInputPadding >= AV_INPUT_BUFFER_PADDING_SIZE, "libavcodec reads further");
+
 struct CH264Decoder::Channel {
     AVCodecContext* context = nullptr;
     SwsContext* scaler = nullptr;
@@ -27,7 +29,7 @@ struct CH264Decoder::Channel {
 
     CVideoPicture::Pool* pool = CVideoPicture::Pool::create();
     CVideoPicture last;
-    // Grows to the largest frame so far and is then reused.
+    // Grows to the largest unpadded frame so far and is then reused.
     std::vector<uint8_t> input;
 
     Channel() = default;
@@ -147,7 +149,12 @@ bool CH264Decoder::SetupCodec(int ch, int width, int height, const AVCodecID& co
     return true;
 }
 
-long CH264Decoder::DecodeFrame(int ch, const uint8_t* data, std::size_t length)
+namespace {
+// The caller's memory is the caller's to free.
+void keepBuffer(void*, uint8_t*) { }
+} // namespace
+
+long CH264Decoder::DecodeFrame(int ch, const uint8_t* data, std::size_t length, bool padded)
 {
     K_ASSERT(ch >= 0 && ch < m_MaxChannel, "ch < m_MaxChannel");
     Channel& channel = *m_channels[ch];
@@ -156,19 +163,40 @@ long CH264Decoder::DecodeFrame(int ch, const uint8_t* data, std::size_t length)
     if (!data || length == 0 || length > static_cast<std::size_t>(INT32_MAX - AV_INPUT_BUFFER_PADDING_SIZE))
         return kDecodeError;
 
-    // libavcodec reads past the end of its input in whole words: hand it a
-    // copy followed by zeroed padding.
-    const std::size_t needed = length + AV_INPUT_BUFFER_PADDING_SIZE;
-    if (channel.input.size() < needed)
-        channel.input.resize(needed);
-    std::memcpy(channel.input.data(), data, length);
-    std::memset(channel.input.data() + length, 0, AV_INPUT_BUFFER_PADDING_SIZE);
-    channel.packet->data = channel.input.data();
+    const uint8_t* input = data;
+    if (!padded) {
+        // libavcodec reads past the end of its input in whole words: hand it
+        // a copy followed by zeroed padding.
+        const std::size_t needed = length + kInputPadding;
+        if (channel.input.size() < needed)
+            channel.input.resize(needed);
+        std::memcpy(channel.input.data(), data, length);
+        std::memset(channel.input.data() + length, 0, kInputPadding);
+        input = channel.input.data();
+    }
+    // A packet with a buffer of its own is only referenced by the codec; one
+    // without would be copied into memory allocated and freed per frame.
+    channel.packet->buf = av_buffer_create(
+        const_cast<uint8_t*>(input), int(length + kInputPadding), keepBuffer, nullptr, AV_BUFFER_FLAG_READONLY);
+    if (!channel.packet->buf)
+        return kDecodeError;
+    channel.packet->data = const_cast<uint8_t*>(input);
     channel.packet->size = static_cast<int>(length);
+    const long result = decodePacket(channel);
+    // The codec consumes a whole packet before it asks for the next; one it
+    // kept would read memory that is not its own once this call returns.
+    const bool kept = av_buffer_get_ref_count(channel.packet->buf) > 1;
+    av_packet_unref(channel.packet);
+    if (kept) {
+        avcodec_flush_buffers(channel.context);
+        return kDecodeError;
+    }
+    return result;
+}
 
+long CH264Decoder::decodePacket(Channel& channel)
+{
     const int sent = avcodec_send_packet(channel.context, channel.packet);
-    channel.packet->data = nullptr;
-    channel.packet->size = 0;
     if (sent < 0 && sent != AVERROR(EAGAIN))
         return kDecodeError;
 

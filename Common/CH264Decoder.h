@@ -33,6 +33,9 @@ public:
     // Largest output picture a channel holds: a full-HD picture at four bytes
     // per pixel. It also bounds what a stream may make libavcodec allocate.
     static constexpr std::size_t kMaxPictureBytes = 1920 * 1080 * 4;
+    // Zero bytes that a padded input carries behind its end (libavcodec's
+    // bit readers read whole words past it).
+    static constexpr std::size_t kInputPadding = 64;
 
     CH264Decoder();
     ~CH264Decoder();
@@ -51,9 +54,11 @@ public:
     // Decodes one frame of the channel. Positive: bytes of the new picture
     // (Picture), converted to the set-up size even when the stream's own size
     // differs. 0: no picture yet. kDecodeError: the frame could not be
-    // decoded or its picture is damaged.
+    // decoded or its picture is damaged. A padded input has kInputPadding
+    // zero bytes behind it and stays as it is until the call returns: the
+    // codec reads it where it lies. Any other is copied first.
     static constexpr long kDecodeError = -1;
-    long DecodeFrame(int ch, const uint8_t* data, std::size_t length);
+    long DecodeFrame(int ch, const uint8_t* data, std::size_t length, bool padded = false);
 
     // Drops whatever the channel's codec holds from earlier frames.
     void Flush(int ch);
@@ -79,6 +84,8 @@ private:
     struct Channel;
 
     void CloseChannel(Channel& channel);
+    // Sends the channel's packet and takes the pictures it gives.
+    long decodePacket(Channel& channel);
     CVideoPicture useSwscaleLibrary(Channel& channel);
     CVideoPicture makePicture(Channel& channel);
 

@@ -43,6 +43,10 @@ public:
     CLinkFailure failure;
     uint32_t length = 0; // bytes of the source frame, header included
     CVideoPicture picture; // planar YUV; null when the picture is in image
+    // The planar picture already shrunk to its tile's size (as it was when
+    // the picture was made) on the decoding thread, as RGB32; null when the
+    // tile does not shrink it. The picture stays whole beside it.
+    QImage tileImage;
     uint32_t localRun = 0; // the local playback run that made it; 0 for live and remote playback
     uint32_t clears = 0; // the wall's clears before its frame came
 };

@@ -162,6 +162,7 @@ bool CDisplayVideo::endIdleSlot(int slot)
     {
         std::lock_guard<std::mutex> decoding(m_slotMutex[slot]);
         m_decoder.ReleaseEntry(slot);
+        m_tileScalers[slot].release();
     }
     m_awaitingKey[slot].store(true, std::memory_order_release);
     m_slotRunning[slot].store(false, std::memory_order_release);
@@ -227,7 +228,7 @@ void CDisplayVideo::slotProcess(int slot)
     }
 }
 
-bool CDisplayVideo::takePicture(int slot, const Frame& frame, CDisplayInfo& record) const
+bool CDisplayVideo::takePicture(int slot, const Frame& frame, CDisplayInfo& record)
 {
     const CVideoPicture picture = m_decoder.GetDecodedPicture(slot);
     // Only a whole picture of the announced size is shown.
@@ -237,6 +238,8 @@ bool CDisplayVideo::takePicture(int slot, const Frame& frame, CDisplayInfo& reco
         if (!picture.isPlanarYuv())
             return false;
         record.picture = picture;
+        const uint32_t tile = m_tileSizes[slot].load(std::memory_order_relaxed);
+        record.tileImage = m_tileScalers[slot].scaled(picture, QSize(int(tile >> 16), int(tile & 0xFFFF)));
         return true;
     }
     if (picture.format() != AV_PIX_FMT_RGB24)
@@ -251,6 +254,10 @@ bool CDisplayVideo::decodeImage(
     if (info.screenIndex < 0 || info.screenIndex >= kDecoderSlots || info.screen < 0 || info.screen >= kScreens)
         return false;
 
+    // Frames come from a queue, which leaves the decoder's padding behind
+    // each: one whose payload ends with it is decoded where it lies.
+    const bool padded
+        = static_cast<unsigned long>(frame.dataOffset) + static_cast<unsigned long>(frame.dataSize) == size;
     CDisplayInfo record;
     {
         std::lock_guard<std::mutex> lock(m_slotMutex[info.screenIndex]);
@@ -263,7 +270,7 @@ bool CDisplayVideo::decodeImage(
         const bool spare = pictures == Pictures::Unbounded || m_decoder.PicturesInUse(info.screenIndex) < allowed;
         const FrameSize size{frame.width, frame.height};
         const unsigned long bytes = m_decoder.DecodeFrame(info.oldProtocol, info.screenIndex, frame.payload,
-            static_cast<unsigned long>(frame.dataSize), size, frame.type);
+            static_cast<unsigned long>(frame.dataSize), size, frame.type, padded);
         // A failed stream's last frames must not cover its failed state.
         if (bytes == 0 || !spare || showsStatus(info.screenIndex) || !takePicture(info.screenIndex, frame, record))
             return false;
@@ -519,6 +526,15 @@ void CDisplayVideo::setPlanarPictures(bool planar)
 {
     m_planar = planar;
     m_decoder.SetPixelFormat(planar ? AV_PIX_FMT_YUV420P : AV_PIX_FMT_RGB24);
+}
+
+void CDisplayVideo::setTileSize(int slot, const QSize& size)
+{
+    if (slot < 0 || slot >= kDecoderSlots)
+        return;
+    const uint32_t width = uint32_t(qBound(0, size.width(), 0xFFFF));
+    const uint32_t height = uint32_t(qBound(0, size.height(), 0xFFFF));
+    m_tileSizes[slot].store(width << 16 | height, std::memory_order_relaxed);
 }
 
 void CDisplayVideo::setDeinterlaced(bool deinterlaced)

@@ -3,6 +3,7 @@
 #include "Common/CDecodeVideo.h"
 #include "Display/CDisplayInfo.h"
 #include "Display/CFrameQueue.h"
+#include "Display/CTileScaler.h"
 #include "Display/DisplayChannelInfo.h"
 #include "dvr_protocol/cgi_request.pb.h"
 #include "dvr_types/PbMode.h"
@@ -33,10 +34,12 @@ class thread;
 // decoding memory. Local-playback frames are queued per DVR channel and
 // decoded by one thread per channel, which spaces them out by their own times
 // at the playback speed; each run of them (start to stop) stamps its records.
-// Either way a record reaches its receivers by signalUpdateScreen, which is
-// meant to be connected queued to the GUI thread; every record holds its own
-// picture, which the decoder does not touch while the record lives. Records
-// of a local playback run still on their way once it stopped are stale, and
+// Either way a record reaches its receivers by signalUpdateScreen, emitted on
+// the thread that made it (the wall takes it from there coalesced, see
+// CRecordHandOff, rather than one queued event per picture); every record
+// holds its own picture, which the decoder does not touch while the record
+// lives. Records of a local playback run still on their way once it stopped
+// are stale, and
 // so are pictures, times and playback modes of live and remote playback
 // frames that came before the whole wall was last cleared (clear(-1)): a
 // stream stopped and cleared away leaves none of its pictures, nor its
@@ -125,6 +128,11 @@ public:
     // Records carry planar YUV pictures (CDisplayInfo::picture) instead of
     // RGB images, for walls that convert on the graphics card.
     void setPlanarPictures(bool planar);
+    // The size of the tile a decoder slot's pictures are shown on (empty:
+    // none). A planar picture that the tile shows shrunk comes shrunk to it
+    // as well (CDisplayInfo::tileImage), from the slot's next picture on.
+    // Any thread.
+    void setTileSize(int slot, const QSize& size);
     // Frames waiting for a decoder slot's thread.
     std::size_t queuedFrames(int slot) const;
     // Local playback's frames of a DVR channel queued for its decode thread,
@@ -163,7 +171,7 @@ private:
     // playback).
     bool decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures,
         uint32_t localRun = 0);
-    bool takePicture(int slot, const Frame& frame, CDisplayInfo& record) const;
+    bool takePicture(int slot, const Frame& frame, CDisplayInfo& record);
     void decodeProcess(int ch, uint32_t run);
 
     CDecodeVideo m_decoder;
@@ -187,6 +195,10 @@ private:
     // The slot dropped frames and takes none until the next I frame.
     std::array<std::atomic<bool>, kDecoderSlots> m_awaitingKey{};
     std::array<std::atomic<bool>, kDecoderSlots> m_showsStatus{};
+    // Width and height of each slot's tile, packed.
+    std::array<std::atomic<uint32_t>, kDecoderSlots> m_tileSizes{};
+    // Each used under its slot's m_slotMutex.
+    std::array<CTileScaler, kDecoderSlots> m_tileScalers;
     std::array<std::unique_ptr<boost::thread>, kDecoderSlots> m_slotThreads;
     std::mutex m_slotStartMutex;
     bool m_slotsStopped = false;

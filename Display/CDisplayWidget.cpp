@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 #include <QtEndian>
 #include <vector>
@@ -39,6 +40,7 @@ int layoutForChannels(int channels)
 
 CDisplayWidget::CDisplayWidget(QWidget* parent)
     : QWidget(parent)
+    , m_handOff([this] { QMetaObject::invokeMethod(this, &CDisplayWidget::takeRecords, Qt::QueuedConnection); })
     , m_sequenceTimer(new QTimer(this))
     , m_eventSound(new CEventSound)
 {
@@ -46,7 +48,17 @@ CDisplayWidget::CDisplayWidget(QWidget* parent)
     resize(MAX_IMAGE_VIEW_WIDTH, MAX_IMAGE_VIEW_HEIGHT_LIVE);
     connect(m_sequenceTimer, &QTimer::timeout, this, &CDisplayWidget::switchChannel);
     m_router = new CDisplayVideo;
-    connect(m_router, &CDisplayVideo::signalUpdateScreen, this, &CDisplayWidget::slotUpdateScreen);
+    // One event brings the newest record of every screen, however many the
+    // decoding threads made meanwhile. A record made on this thread (a
+    // status) is shown at once, behind what waited before it.
+    connect(
+        m_router, &CDisplayVideo::signalUpdateScreen, this,
+        [this](const CDisplayInfo& record) {
+            m_handOff.post(record);
+            if (QThread::currentThread() == thread())
+                takeRecords();
+        },
+        Qt::DirectConnection);
     // The time and the playback status of a frame that came before the wall
     // was cleared are stale, as its picture is.
     connect(m_router, &CDisplayVideo::signalUpdateTime, this, [this](const QString& time, uint32_t clears) {
@@ -250,6 +262,13 @@ void CDisplayWidget::slotUpdateScreen(const CDisplayInfo& info)
     updateEventAlarm();
 }
 
+void CDisplayWidget::takeRecords()
+{
+    const QList<CDisplayInfo> records = m_handOff.take();
+    for (const CDisplayInfo& record : records)
+        slotUpdateScreen(record);
+}
+
 void CDisplayWidget::slotDecoderRestart(int ch)
 {
     m_router->clear(ch);
@@ -294,8 +313,10 @@ void CDisplayWidget::UpdateDisplayRect(int n, int start)
     m_screen->clear();
     clearTileEvents();
     const QList<QRect> rects = CWallLayout::tileRects(n, size());
-    for (int i = 0; i < CWallLayout::MAX_TILES; ++i)
+    for (int i = 0; i < CWallLayout::MAX_TILES; ++i) {
         m_screen->updateDisplayRect(i, rects[i]);
+        m_router->setTileSize(i, i < n ? rects[i].size() : QSize());
+    }
     m_screen->resize(size());
     m_laidOutSize = size();
     // One to three screens lay out as one column of one (whole square root 1).

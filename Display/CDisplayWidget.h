@@ -5,6 +5,7 @@
 #include "Common/DisplayDvrInfo.h"
 #include "Display/CDisplayInfo.h"
 #include "Display/CPlayAudio.h"
+#include "Display/CRecordHandOff.h"
 #include "Display/CWallLayout.h"
 #include "Display/CaptureFileFormat.h"
 #include "Display/DisplayChannelInfo.h"
@@ -176,12 +177,16 @@ private:
     _DISPLAY_CHANNEL_INFO channelInfo(const _DISPLAY_DVR_INFO& info, int ch, int screen, const View& shown) const;
     void updateEventAlarm();
     void clearTileEvents();
+    // Shows what the frame router handed over since the last time.
+    void takeRecords();
 
     CDecodeAudio m_audioDecoder;
     // Audio connections of several DVRs may deliver at once.
     std::mutex m_audioDecodeLock;
     CPlayAudio m_audio;
     CDisplayVideo* m_router = nullptr;
+    // The router's records on their way from its threads to the tiles.
+    CRecordHandOff m_handOff;
     CScreen* m_screen = nullptr;
     std::atomic<int> m_selected{0};
     int m_layoutSize = 64;

@@ -12,6 +12,8 @@ void CFrameQueue::open()
     // the pages are touched only as frames come.
     m_buffer.reset(new unsigned char[kCapacity]);
     m_fill = 0;
+    m_start = 0;
+    m_end = 0;
     m_lengths.clear();
     m_infos.clear();
     m_frontTaken = false;
@@ -42,6 +44,8 @@ bool CFrameQueue::shut(bool onlyWhenEmpty)
             m_consumersBuffer = std::move(m_buffer);
         m_buffer.reset();
         m_fill = 0;
+        m_start = 0;
+        m_end = 0;
         m_lengths.clear();
         m_infos.clear();
         m_frontTaken = false;
@@ -61,12 +65,11 @@ bool CFrameQueue::isOpen() const
 bool CFrameQueue::push(
     const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info, std::size_t maxFrames)
 {
-    if (!data || length == 0 || length > kCapacity || maxFrames == 0)
+    if (!data || length == 0 || length > kCapacity - kPadding || maxFrames == 0)
         return false;
     boost::unique_lock<boost::mutex> lock(m_mutex);
     const uint64_t session = m_session;
-    while (m_open && m_session == session
-        && (m_fill >= kHighWater || m_fill + length > kCapacity || m_lengths.size() >= maxFrames))
+    while (m_open && m_session == session && (m_fill >= kHighWater || !fits(length) || m_lengths.size() >= maxFrames))
         m_space.wait(lock);
     if (!m_open || m_session != session)
         return false;
@@ -83,7 +86,7 @@ bool CFrameQueue::tryPush(
         return false;
     {
         boost::lock_guard<boost::mutex> lock(m_mutex);
-        if (!m_open || m_lengths.size() >= maxFrames || m_fill >= kHighWater || m_fill + length > kCapacity)
+        if (!m_open || m_lengths.size() >= maxFrames || m_fill >= kHighWater || !fits(length))
             return false;
         append(data, length, info);
     }
@@ -91,12 +94,36 @@ bool CFrameQueue::tryPush(
     return true;
 }
 
+bool CFrameQueue::fits(std::size_t length) const
+{
+    const std::size_t needed = length + kPadding;
+    if (needed > kCapacity)
+        return false;
+    if (m_end + needed <= kCapacity)
+        return true;
+    return !m_frontTaken && m_end - m_start + needed <= kCapacity;
+}
+
 void CFrameQueue::append(const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info)
 {
-    std::memcpy(m_buffer.get() + m_fill, data, length);
+    if (m_end + length + kPadding > kCapacity)
+        compact();
+    unsigned char* at = m_buffer.get() + m_end;
+    std::memcpy(at, data, length);
+    std::memset(at + length, 0, kPadding);
+    m_end += length + kPadding;
     m_fill += length;
     m_lengths.push_back(length);
     m_infos.push_back(info);
+}
+
+void CFrameQueue::compact()
+{
+    if (m_start == 0)
+        return;
+    std::memmove(m_buffer.get(), m_buffer.get() + m_start, m_end - m_start);
+    m_end -= m_start;
+    m_start = 0;
 }
 
 void CFrameQueue::dropQueued()
@@ -106,6 +133,7 @@ void CFrameQueue::dropQueued()
         const std::size_t kept = m_frontTaken ? 1 : 0;
         while (m_lengths.size() > kept) {
             m_fill -= m_lengths.back();
+            m_end -= m_lengths.back() + kPadding;
             m_lengths.pop_back();
             m_infos.pop_back();
         }
@@ -131,7 +159,7 @@ CFrameQueue::Waited CFrameQueue::waitFrontFor(Front& front, int idleMs)
     }
     if (!m_open)
         return Waited::Closed;
-    front.data = m_buffer.get();
+    front.data = m_buffer.get() + m_start;
     front.length = m_lengths.front();
     front.info = m_infos.front();
     m_frontTaken = true;
@@ -151,10 +179,17 @@ void CFrameQueue::popFront()
             return;
         m_frontTaken = false;
         const std::size_t length = m_lengths.front();
-        std::memmove(m_buffer.get(), m_buffer.get() + length, m_fill - length);
+        m_start += length + kPadding;
         m_fill -= length;
         m_lengths.pop_front();
         m_infos.pop_front();
+        // Frames are written behind the last one: the buffer is started
+        // over whenever the queue runs empty, which a decoder that keeps up
+        // does after nearly every frame.
+        if (m_lengths.empty())
+            m_start = m_end = 0;
+        else if (m_start >= kCapacity - kHighWater)
+            compact();
     }
     m_space.notify_one();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Common/CDecodeVideo.h"
 #include "Display/DisplayChannelInfo.h"
 
 #include <boost/thread/condition_variable.hpp>
@@ -11,7 +12,9 @@
 
 // The frames of one channel on their way to the thread that decodes them:
 // whole frames back to back in one fixed buffer, with the channel record of
-// each. One consumer. Local playback's file reader waits while the queue is
+// each. Each frame is followed by kPadding zero bytes, so the decoder reads
+// it where it lies (its bit reader reads whole words past the end) rather
+// than from a padded copy. One consumer. Local playback's file reader waits while the queue is
 // full (push); a streaming link never waits and is told when there is no room
 // (tryPush).
 class CFrameQueue {
@@ -19,9 +22,12 @@ public:
     static constexpr std::size_t kCapacity = 0x100000;
     // The producer waits while this much is queued.
     static constexpr std::size_t kHighWater = 0xC0000;
+    // Zero bytes behind every frame: what the decoder may read past it.
+    static constexpr std::size_t kPadding = CDecodeVideo::kInputPadding;
 
     struct Front {
-        const unsigned char* data = nullptr; // valid until popFront
+        // Valid until popFront, followed by kPadding zero bytes.
+        const unsigned char* data = nullptr;
         std::size_t length = 0;
         _DISPLAY_CHANNEL_INFO info;
     };
@@ -74,14 +80,24 @@ public:
 private:
     // close, or closeIfEmpty.
     bool shut(bool onlyWhenEmpty);
-    // Called with m_mutex held and room checked.
+    // Both with m_mutex held. A frame fits behind the queued ones, or in
+    // front of them once they are moved to the buffer's start, which is
+    // done only while the consumer reads none of them.
+    bool fits(std::size_t length) const;
     void append(const unsigned char* data, std::size_t length, const _DISPLAY_CHANNEL_INFO& info);
+    // Moves the queued frames to the buffer's start; m_mutex held, no frame
+    // taken.
+    void compact();
 
     mutable boost::mutex m_mutex;
     boost::condition_variable m_data;
     boost::condition_variable m_space;
     std::unique_ptr<unsigned char[]> m_buffer;
+    // The frames' bytes, padding not counted.
     std::size_t m_fill = 0;
+    // Where the first frame starts and where the last one's padding ends.
+    std::size_t m_start = 0;
+    std::size_t m_end = 0;
     std::deque<std::size_t> m_lengths;
     std::deque<_DISPLAY_CHANNEL_INFO> m_infos;
     bool m_open = false;

@@ -1,6 +1,7 @@
 #include "Display/CGraphicsScene.h"
 
 #include <QDebug>
+#include <QFont>
 #include <QGraphicsSceneMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -217,6 +218,7 @@ void CGraphicsScene::initializeGL()
 {
     for (Texture& texture : m_textures)
         texture = Texture();
+    m_wallOverlay.forgetGL();
     m_yuvProgram = makeYuvProgram();
     m_fullRangeUniform = m_yuvProgram ? m_yuvProgram->uniformLocation("fullRange") : -1;
 }
@@ -225,6 +227,7 @@ void CGraphicsScene::releaseGL()
 {
     for (Texture& texture : m_textures)
         releaseTexture(texture);
+    m_wallOverlay.releaseGL();
     m_yuvProgram.reset();
 }
 
@@ -275,29 +278,35 @@ bool CGraphicsScene::showsPicture(int index) const
         && COverlayPainter::stateOf(info) == COverlayPainter::State::Picture;
 }
 
+CWallOverlay::Look CGraphicsScene::overlayLook(const QSize& surface, qreal pixelRatio) const
+{
+    CWallOverlay::Look look;
+    look.surface = surface;
+    look.pixelRatio = pixelRatio;
+    look.tiles.reserve(m_count);
+    for (int i = 0; i < m_count; ++i)
+        look.tiles.append(CWallOverlay::tileOf(m_rects[i], m_infos[i]));
+    look.selected = m_selected;
+    if (!m_zoomed && m_zoomRect.isValid())
+        look.band = m_zoomRect;
+    look.showNames = m_overlay.showNames();
+    look.recordMode = m_overlay.recordMode();
+    look.eventMode = m_overlay.eventMode();
+    look.font = QFont().key();
+    return look;
+}
+
 void CGraphicsScene::drawBackground(QPainter* painter, const QRectF&)
 {
     const QPaintDevice* device = painter->device();
+    const CWallOverlay::Look look = overlayLook(QSize(device->width(), device->height()), device->devicePixelRatioF());
     painter->beginNativePainting();
-    ImageDraw(QSize(device->width(), device->height()), device->devicePixelRatioF());
+    ImageDraw(look.surface, look.pixelRatio);
+    if (!m_drawingGrab)
+        m_wallOverlay.draw(look, m_overlay);
     painter->endNativePainting();
-
-    for (int i = 0; i < m_count; ++i) {
-        const QRect& rect = m_rects[i];
-        const COverlayPainter::State state = COverlayPainter::stateOf(m_infos[i]);
-        if (state != COverlayPainter::State::Picture)
-            displayState(i, *painter, state);
-        if (state == COverlayPainter::State::Picture || state == COverlayPainter::State::ConnectionFailed)
-            displayOSD(i, *painter);
-        if (!rect.isValid())
-            continue;
-        COverlayPainter::drawOutline(*painter, rect, Qt::white);
-        if (i == m_selected) {
-            COverlayPainter::drawSelection(*painter, rect);
-            if (!m_zoomed && m_zoomRect.isValid())
-                COverlayPainter::drawOutline(*painter, m_zoomRect, Qt::white);
-        }
-    }
+    if (m_drawingGrab)
+        CWallOverlay::paint(*painter, look, m_overlay);
     promoteWaitingPictures();
 }
 
@@ -362,7 +371,16 @@ void CGraphicsScene::ImageDraw(const QSize& surface, qreal pixelRatio)
 
 bool CGraphicsScene::drawsPlanar(int index) const
 {
-    return m_yuvProgram && !m_infos[index].picture.isNull();
+    return m_yuvProgram && !m_infos[index].picture.isNull() && !drawsTileImage(index);
+}
+
+bool CGraphicsScene::drawsTileImage(int index) const
+{
+    // Zoomed, the tile shows a part of the whole picture; a grab is drawn
+    // from whole pictures; a tile laid out anew waits for its size.
+    const QImage& image = m_infos[index].tileImage;
+    return !image.isNull() && image.size() == m_rects[index].size() && !m_drawingGrab
+        && !(m_zoomed && m_zoomRect.isValid());
 }
 
 void CGraphicsScene::drawImages()
@@ -371,24 +389,36 @@ void CGraphicsScene::drawImages()
         if (!showsPicture(i) || drawsPlanar(i))
             continue;
         const CDisplayInfo& info = m_infos[i];
-        const QSize pictureSize = info.pictureSize();
+        const bool tileImage = drawsTileImage(i);
+        const QSize pictureSize = tileImage ? info.tileImage.size() : info.pictureSize();
         Texture& texture = m_textures[i];
-        if (texture.stale || !texture.names[0] || texture.planar) {
+        const CPictureUpload upload = tileImage ? CPictureUpload::plan(pictureSize, {}, {}, true) : uploadPlan(i);
+        if (texture.stale || !texture.names[0] || texture.planar || texture.upload != upload
+            || texture.tileImage != tileImage) {
             // A planar picture without the program to show it is converted
             // here, the one case where the GUI thread converts pictures.
-            QImage picture = !info.image.isNull()
-                ? info.image
-                : m_converter.scaled(info, QRect(QPoint(0, 0), pictureSize), pictureSize);
+            QImage picture = tileImage ? info.tileImage
+                : !info.image.isNull() ? info.image
+                                       : m_converter.scaled(info, QRect(QPoint(0, 0), pictureSize), pictureSize);
             if (picture.isNull())
                 continue;
             if (m_mode == OPENGL_LOW_PERFORMANCE) {
                 ConvertToGLImage(picture, &m_glImages[i]);
                 picture = m_glImages[i];
             }
-            uploadTexture(texture, picture);
+            uploadTexture(texture, picture, upload);
+            texture.tileImage = tileImage;
         }
         glBindTexture(GL_TEXTURE_2D, texture.names[0]);
-        ImageDrawToOpenGL(i, pictureSize, texture.size);
+        // A picture made at the tile's size is copied, pixel for pixel.
+        const GLint filter = tileImage ? GL_NEAREST : GL_LINEAR;
+        if (texture.minFilter != filter || texture.magFilter != filter) {
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+            texture.minFilter = filter;
+            texture.magFilter = filter;
+        }
+        ImageDrawToOpenGL(i, pictureSize, texture);
     }
 }
 
@@ -401,8 +431,9 @@ void CGraphicsScene::drawPlanarPictures()
             continue;
         const CVideoPicture& picture = m_infos[i].picture;
         Texture& texture = m_textures[i];
-        if (texture.stale || !texture.planar)
-            uploadPlanes(texture, picture);
+        const CPictureUpload upload = uploadPlan(i);
+        if (texture.stale || !texture.planar || texture.upload != upload)
+            uploadPlanes(texture, picture, upload);
         m_yuvProgram->setUniformValue(m_fullRangeUniform, picture.isFullRange() ? 1.0f : 0.0f);
         // Shrunk three times or more, bilinear filtering no longer averages
         // what a screen pixel covers, yet costs a software rasteriser a third
@@ -421,7 +452,7 @@ void CGraphicsScene::drawPlanarPictures()
         }
         texture.minFilter = minFilter;
         texture.magFilter = magFilter;
-        ImageDrawToOpenGL(i, QSize(picture.width(), picture.height()), texture.size);
+        ImageDrawToOpenGL(i, QSize(picture.width(), picture.height()), texture);
     }
     m_yuvProgram->release();
     for (int plane = 2; plane >= 1; --plane) {
@@ -431,31 +462,68 @@ void CGraphicsScene::drawPlanarPictures()
     gl->glActiveTexture(GL_TEXTURE0);
 }
 
-void CGraphicsScene::uploadTexture(Texture& texture, const QImage& image)
+CPictureUpload CGraphicsScene::uploadPlan(int index) const
+{
+    if (!isValidIndex(index))
+        return {};
+    const QSize picture = m_infos[index].pictureSize();
+    return CPictureUpload::plan(picture, m_rects[index].size(), zoomedPart(index, picture), m_drawingGrab);
+}
+
+QRectF CGraphicsScene::zoomedPart(int index, const QSize& pictureSize) const
+{
+    const QRect& rect = m_rects[index];
+    if (!m_zoomed || !m_zoomRect.isValid() || rect.width() == 0 || rect.height() == 0)
+        return QRectF();
+    const qreal x = qreal(pictureSize.width()) / rect.width();
+    const qreal y = qreal(pictureSize.height()) / rect.height();
+    return QRectF(
+        QPointF(m_zoomRect.left() * x, m_zoomRect.top() * y), QPointF(m_zoomRect.right() * x, m_zoomRect.bottom() * y));
+}
+
+void CGraphicsScene::uploadTexture(Texture& texture, const QImage& image, const CPictureUpload& upload)
 {
     const QImage rgb = uploadable(image);
     const bool bgra = isBgra(rgb);
+    const int pixelBytes = bgra ? 4 : 3;
+    // Rows padded to other than whole pixels cannot be stepped over.
+    const CPictureUpload done
+        = rgb.bytesPerLine() % pixelBytes == 0 ? upload : CPictureUpload::plan(rgb.size(), {}, {}, true);
     if (texture.planar)
         releaseTexture(texture);
     if (!texture.names[0])
         glGenTextures(1, texture.names);
     glBindTexture(GL_TEXTURE_2D, texture.names[0]);
     const GLenum layout = bgra ? GL_BGRA : GL_RGB;
-    if (texture.size != rgb.size() || texture.layout != layout) {
+    const QSize size(rgb.width(), done.textureRows(rgb.height()));
+    if (texture.size != size || texture.layout != layout) {
         setTextureParameters();
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, rgb.width(), rgb.height(), 0, layout, GL_UNSIGNED_BYTE, nullptr);
-        texture.size = rgb.size();
+        texture.minFilter = GL_LINEAR;
+        texture.magFilter = GL_LINEAR;
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, size.width(), size.height(), 0, layout, GL_UNSIGNED_BYTE, nullptr);
+        texture.size = size;
         texture.layout = layout;
     }
-    glPixelStorei(GL_UNPACK_ALIGNMENT, bgra || rgb.bytesPerLine() != rgb.width() * 3 ? 4 : 1);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, rgb.width(), rgb.height(), layout, GL_UNSIGNED_BYTE, rgb.constBits());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, GLint(rgb.bytesPerLine() / pixelBytes * done.rowStep));
+    if (done.rowStep > 1) {
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, size.width(), size.height(), layout, GL_UNSIGNED_BYTE, rgb.constBits());
+    } else {
+        const QRect part = done.source & rgb.rect();
+        glTexSubImage2D(GL_TEXTURE_2D, 0, part.x(), part.y(), part.width(), part.height(), layout, GL_UNSIGNED_BYTE,
+            rgb.constScanLine(part.y()) + part.x() * pixelBytes);
+    }
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    texture.rowStep = done.rowStep;
+    texture.upload = upload;
     texture.stale = false;
 }
 
-void CGraphicsScene::uploadPlanes(Texture& texture, const CVideoPicture& picture)
+void CGraphicsScene::uploadPlanes(Texture& texture, const CVideoPicture& picture, const CPictureUpload& upload)
 {
     const QSize size(picture.width(), picture.height());
-    const QSize textureSize = m_mode == OPENGL_LOW_PERFORMANCE ? glImageSize(size) : size;
+    const QSize stored(size.width(), upload.textureRows(size.height()));
+    const QSize textureSize = m_mode == OPENGL_LOW_PERFORMANCE ? glImageSize(stored) : stored;
     // Chroma planes cover two by two pixels, rounded up.
     const auto chroma = [](const QSize& luma) { return QSize((luma.width() + 1) / 2, (luma.height() + 1) / 2); };
     if (!texture.planar || texture.size != textureSize) {
@@ -474,21 +542,35 @@ void CGraphicsScene::uploadPlanes(Texture& texture, const CVideoPicture& picture
     }
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     for (int plane = 0; plane < 3; ++plane) {
-        const QSize part = plane == 0 ? size : chroma(size);
+        const QSize whole = plane == 0 ? size : chroma(size);
+        const int shift = plane == 0 ? 0 : 1;
+        const int stride = picture.stride(plane);
+        const uint8_t* data = picture.data(plane);
         glBindTexture(GL_TEXTURE_2D, texture.names[plane]);
-        glPixelStorei(GL_UNPACK_ROW_LENGTH, picture.stride(plane));
-        glTexSubImage2D(
-            GL_TEXTURE_2D, 0, 0, 0, part.width(), part.height(), GL_LUMINANCE, GL_UNSIGNED_BYTE, picture.data(plane));
+        glPixelStorei(GL_UNPACK_ROW_LENGTH, stride * upload.rowStep);
+        if (upload.rowStep > 1) {
+            glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, whole.width(), upload.textureRows(whole.height()), GL_LUMINANCE,
+                GL_UNSIGNED_BYTE, data);
+            continue;
+        }
+        const QRect& source = upload.source;
+        const QRect part = QRect(QPoint(source.left() >> shift, source.top() >> shift),
+                               QPoint(source.right() >> shift, source.bottom() >> shift))
+            & QRect(QPoint(0, 0), whole);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, part.x(), part.y(), part.width(), part.height(), GL_LUMINANCE,
+            GL_UNSIGNED_BYTE, data + std::ptrdiff_t(part.y()) * stride + part.x());
     }
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    texture.rowStep = upload.rowStep;
+    texture.upload = upload;
     texture.stale = false;
 }
 
-void CGraphicsScene::ImageDrawToOpenGL(int index, const QSize& pictureSize, const QSize& textureSize)
+void CGraphicsScene::ImageDrawToOpenGL(int index, const QSize& pictureSize, const Texture& texture)
 {
     const QRect& rect = m_rects[index];
-    const float sMax = float(pictureSize.width()) / float(textureSize.width());
-    const float tMax = float(pictureSize.height()) / float(textureSize.height());
+    const float sMax = float(pictureSize.width()) / float(texture.size.width());
+    const float tMax = float(pictureSize.height()) / float(texture.rowStep * texture.size.height());
     float s0 = 0.0f, t0 = 0.0f, s1 = sMax, t1 = tMax;
     const int tileWidth = rect.width();
     const int tileHeight = rect.height();
@@ -512,16 +594,4 @@ void CGraphicsScene::ImageDrawToOpenGL(int index, const QSize& pictureSize, cons
     glTexCoord2f(s0, t1);
     glVertex2f(x1, y2);
     glEnd();
-}
-
-void CGraphicsScene::displayState(int index, QPainter& painter, COverlayPainter::State state)
-{
-    if (m_rects[index].isNull())
-        return;
-    m_overlay.drawState(painter, m_rects[index], state);
-}
-
-void CGraphicsScene::displayOSD(int index, QPainter& painter)
-{
-    m_overlay.drawOSD(painter, m_rects[index], m_infos[index]);
 }

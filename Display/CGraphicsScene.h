@@ -3,6 +3,8 @@
 #include "Display/CDisplayInfo.h"
 #include "Display/COverlayPainter.h"
 #include "Display/CPictureScaler.h"
+#include "Display/CPictureUpload.h"
+#include "Display/CWallOverlay.h"
 #include "Display/OpenGLMode.h"
 
 #include <QGraphicsScene>
@@ -17,14 +19,18 @@
 class QOpenGLShaderProgram;
 
 // The scene of the OpenGL wall: it draws every tile as its background, the
-// pictures as textured quads in native OpenGL, then the state images, the
-// on-screen display, the tile borders, the selection and the zoom rubber band
-// with the painter. It also carries the digital-zoom selection and the tool
-// tip of tiles whose connection failed. GUI thread only.
+// pictures as textured quads in native OpenGL, then lays over them what the
+// overlay shows (state images, on-screen display, tile borders, selection,
+// zoom rubber band; see CWallOverlay). It also carries the digital-zoom
+// selection and the tool tip of tiles whose connection failed. GUI thread
+// only.
 //
 // Each tile showing a picture keeps its own texture, uploaded once per new
-// picture; redraws that bring no new picture only draw. A tile without a
-// picture keeps none, so the textures never outgrow the pictures on view.
+// picture, and only as much of the picture as the tile shows (see
+// CPictureUpload); redraws that bring no new picture only draw. A tile
+// without a picture keeps none, so the textures never outgrow the pictures
+// on view. A grab (a snapshot) is drawn from whole pictures, its overlay
+// painted straight on it.
 // Planar YUV pictures go up as three one-byte planes and a fragment program
 // turns them into colour, so neither the decoder nor the driver converts a
 // whole picture; RGB images go up as they are.
@@ -57,6 +63,13 @@ public:
     int selected() const { return m_selected; }
     void setDisplaySettings(bool showNames, int recordMode, int eventMode);
     const COverlayPainter& overlay() const { return m_overlay; }
+    // What the overlay shows now on a surface of that size.
+    CWallOverlay::Look overlayLook(const QSize& surface, qreal pixelRatio) const;
+    const CWallOverlay& wallOverlay() const { return m_wallOverlay; }
+    // Between these the scene draws for a grab rather than the screen.
+    void setDrawingGrab(bool grab) { m_drawingGrab = grab; }
+    // What goes up of a tile's picture at the next upload.
+    CPictureUpload uploadPlan(int index) const;
 
     void startZoom();
     void endZoom();
@@ -102,6 +115,12 @@ private:
         GLint magFilter = GL_LINEAR;
         // The tile's picture changed since the last upload.
         bool stale = true;
+        // What was planned to go up of it, and the rows it holds: one of
+        // every rowStep of the picture's.
+        CPictureUpload upload;
+        int rowStep = 1;
+        // It holds the picture shrunk to the tile on the decoding thread.
+        bool tileImage = false;
     };
 
     bool isValidIndex(int index) const { return index >= 0 && index < m_count; }
@@ -111,19 +130,24 @@ private:
     void ImageDraw(const QSize& surface, qreal pixelRatio);
     void drawImages();
     void drawPlanarPictures();
-    void uploadTexture(Texture& texture, const QImage& image);
-    void uploadPlanes(Texture& texture, const CVideoPicture& picture);
+    void uploadTexture(Texture& texture, const QImage& image, const CPictureUpload& upload);
+    void uploadPlanes(Texture& texture, const CVideoPicture& picture, const CPictureUpload& upload);
     static void releaseTexture(Texture& texture);
     bool drawsPlanar(int index) const;
-    void ImageDrawToOpenGL(int index, const QSize& pictureSize, const QSize& textureSize);
-    void displayState(int index, QPainter& painter, COverlayPainter::State state);
-    void displayOSD(int index, QPainter& painter);
+    // The tile shows the picture its decoder shrank to its size.
+    bool drawsTileImage(int index) const;
+    void ImageDrawToOpenGL(int index, const QSize& pictureSize, const Texture& texture);
+    // The part of a tile's picture the zoom shows, in picture pixels; null
+    // when the whole picture shows.
+    QRectF zoomedPart(int index, const QSize& pictureSize) const;
     QRect zoomSelection() const;
     void promoteWaitingPictures();
 
     const OpenGLMode m_mode;
     const int m_count;
     COverlayPainter m_overlay;
+    CWallOverlay m_wallOverlay;
+    bool m_drawingGrab = false;
     QList<QRect> m_rects;
     QList<CDisplayInfo> m_infos;
     // At most one picture a tile, for the redraw after the next.

@@ -33,7 +33,13 @@ QImage CGraphicsView::grabWall()
     auto* wall = qobject_cast<CGLWidget*>(viewport());
     if (!wall)
         return viewport()->grab().toImage();
-    return wall->renderToImage([this](QPainter& painter) { render(&painter, QRectF(), viewport()->rect()); });
+    auto* wallScene = qobject_cast<CGraphicsScene*>(scene());
+    if (wallScene)
+        wallScene->setDrawingGrab(true);
+    QImage image = wall->renderToImage([this](QPainter& painter) { render(&painter, QRectF(), viewport()->rect()); });
+    if (wallScene)
+        wallScene->setDrawingGrab(false);
+    return image;
 }
 
 bool CGraphicsView::paintWall(CGLWidget& wall)

@@ -1,8 +1,15 @@
 // Decoding plus conversion to RGB per frame: the engine's CDecodeVideo against
 // bare libavcodec decoding plus sws_scale of the same frames, in one run.
-// Besides the time per frame, each benchmark reports the heap allocations per
-// frame made inside its timed loop (counted by wrapping the C allocator), so
-// that the engine can be seen to add none to what libavcodec itself makes.
+// Besides the time per frame, each benchmark reports the heap allocations and
+// the bytes allocated per frame inside its timed loop (counted by wrapping
+// the C allocator), so that the engine can be seen to add none to what
+// libavcodec itself makes; the engine runs as the wall feeds it (frames with
+// the decoder's padding behind them, decoded where they lie: padded:1) and as
+// other users do (padded:0).
+//
+// BM_EngineThreads decodes 16 channels on 1 to 16 threads, the channels
+// dealt out among them, and reports the processor time per frame: what the
+// wall's decoding threads, one per tile, cost against fewer threads.
 
 #include "Common/CDecodeVideo.h"
 #include "H264TestEncoder.h"
@@ -12,8 +19,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 extern "C" {
@@ -31,6 +40,13 @@ void __libc_free(void* pointer);
 namespace {
 
 std::atomic<long long> gAllocations{0};
+std::atomic<long long> gAllocatedBytes{0};
+
+void counted(size_t bytes)
+{
+    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    gAllocatedBytes.fetch_add(static_cast<long long>(bytes), std::memory_order_relaxed);
+}
 
 } // namespace
 
@@ -38,38 +54,38 @@ extern "C" {
 
 void* malloc(size_t size)
 {
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    counted(size);
     return __libc_malloc(size);
 }
 
 void* calloc(size_t count, size_t size)
 {
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    counted(count * size);
     return __libc_calloc(count, size);
 }
 
 void* realloc(void* pointer, size_t size)
 {
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    counted(size);
     return __libc_realloc(pointer, size);
 }
 
 int posix_memalign(void** pointer, size_t alignment, size_t size)
 {
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    counted(size);
     *pointer = __libc_memalign(alignment, size);
     return *pointer ? 0 : ENOMEM;
 }
 
 void* aligned_alloc(size_t alignment, size_t size)
 {
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    counted(size);
     return __libc_memalign(alignment, size);
 }
 
 void* memalign(size_t alignment, size_t size)
 {
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    counted(size);
     return __libc_memalign(alignment, size);
 }
 
@@ -96,30 +112,49 @@ const std::vector<H264TestEncoder::Frame>& stream(int width, int height)
     return frames;
 }
 
-void reportAllocations(benchmark::State& state, long long allocations)
+struct Allocated {
+    long long count = gAllocations.load();
+    long long bytes = gAllocatedBytes.load();
+};
+
+void reportAllocations(benchmark::State& state, const Allocated& before)
 {
-    state.counters["allocs/frame"] = static_cast<double>(allocations) / static_cast<double>(state.iterations());
+    const double frames = static_cast<double>(state.iterations());
+    state.counters["allocs/frame"] = static_cast<double>(gAllocations.load() - before.count) / frames;
+    state.counters["alloc_bytes/frame"] = static_cast<double>(gAllocatedBytes.load() - before.bytes) / frames;
+}
+
+// A frame as the wall's queue holds it: the decoder's padding behind it.
+QByteArray padded(const QByteArray& frame)
+{
+    return frame + QByteArray(int(CDecodeVideo::kInputPadding), '\0');
 }
 
 void BM_Engine(benchmark::State& state)
 {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
-    const auto& frames = stream(width, height);
+    const bool wallFed = state.range(2) != 0;
+    std::vector<H264TestEncoder::Frame> frames = stream(width, height);
+    if (wallFed) {
+        for (auto& frame : frames)
+            frame.data = padded(frame.data);
+    }
 
     CDecodeVideo decoder;
     decoder.Init(1);
     decoder.changeOpenglOption(true);
     const FrameSize size{width, height};
     auto decode = [&](const H264TestEncoder::Frame& frame) {
+        const qsizetype length = frame.data.size() - (wallFed ? qsizetype(CDecodeVideo::kInputPadding) : 0);
         return decoder.DecodeFrame(false, 0, reinterpret_cast<const unsigned char*>(frame.data.constData()),
-            static_cast<unsigned long>(frame.data.size()), size, frame.key ? 0 : 1);
+            static_cast<unsigned long>(length), size, frame.key ? 0 : 1, wallFed);
     };
     for (const auto& frame : frames) // the first pass sets everything up
         decode(frame);
 
     std::size_t next = 0;
-    const long long before = gAllocations.load();
+    const Allocated before;
     for (auto _ : state) {
         const unsigned long bytes = decode(frames[next]);
         benchmark::DoNotOptimize(bytes);
@@ -127,7 +162,7 @@ void BM_Engine(benchmark::State& state)
             state.SkipWithError("no picture");
         next = (next + 1) % frames.size();
     }
-    reportAllocations(state, gAllocations.load() - before);
+    reportAllocations(state, before);
 }
 
 void BM_BareLibavcodec(benchmark::State& state)
@@ -173,7 +208,7 @@ void BM_BareLibavcodec(benchmark::State& state)
         decode(frame);
 
     std::size_t next = 0;
-    const long long before = gAllocations.load();
+    const Allocated before;
     for (auto _ : state) {
         const bool got = decode(frames[next]);
         benchmark::DoNotOptimize(got);
@@ -181,13 +216,66 @@ void BM_BareLibavcodec(benchmark::State& state)
             state.SkipWithError("no picture");
         next = (next + 1) % frames.size();
     }
-    reportAllocations(state, gAllocations.load() - before);
+    reportAllocations(state, before);
 
     sws_freeContext(scaler);
     packet->data = nullptr;
     av_packet_free(&packet);
     av_frame_free(&picture);
     avcodec_free_context(&context);
+}
+
+// 16 channels, each a stream of its own (the same pictures, started at
+// another frame), decoded as the wall decodes them (planar pictures, padded
+// frames) on `threads` threads; an iteration decodes every frame of every
+// channel once. Reports the processor time per frame of the whole process.
+void BM_EngineThreads(benchmark::State& state)
+{
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    const int threads = static_cast<int>(state.range(2));
+    constexpr int kChannels = 16;
+    std::vector<H264TestEncoder::Frame> frames = stream(width, height);
+    for (auto& frame : frames)
+        frame.data = padded(frame.data);
+
+    CDecodeVideo decoder;
+    decoder.Init(kChannels);
+    decoder.SetPixelFormat(AV_PIX_FMT_YUV420P);
+    const FrameSize size{width, height};
+    // Each channel starts at its own I frame.
+    const auto decodeChannel = [&](int channel) {
+        const std::size_t first = static_cast<std::size_t>(channel % 2) * kKeyInterval;
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            const auto& frame = frames[(first + i) % frames.size()];
+            const unsigned long length = static_cast<unsigned long>(frame.data.size()) - CDecodeVideo::kInputPadding;
+            benchmark::DoNotOptimize(decoder.DecodeFrame(false, channel,
+                reinterpret_cast<const unsigned char*>(frame.data.constData()), length, size, frame.key ? 0 : 1, true));
+            benchmark::DoNotOptimize(decoder.GetDecodedPicture(channel));
+        }
+    };
+    const auto decodeAll = [&] {
+        std::vector<std::thread> workers;
+        for (int t = 0; t < threads; ++t) {
+            workers.emplace_back([&, t] {
+                for (int channel = t; channel < kChannels; channel += threads)
+                    decodeChannel(channel);
+            });
+        }
+        for (std::thread& worker : workers)
+            worker.join();
+    };
+    decodeAll(); // sets everything up
+
+    timespec start{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &start);
+    for (auto _ : state)
+        decodeAll();
+    timespec end{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &end);
+    const double cpu = double(end.tv_sec - start.tv_sec) + double(end.tv_nsec - start.tv_nsec) / 1e9;
+    const double decoded = double(state.iterations()) * kChannels * double(frames.size());
+    state.counters["cpu_us_per_frame"] = cpu * 1e6 / decoded;
 }
 
 // Collects the results so that the engine's cost relative to the bare pair
@@ -210,7 +298,7 @@ public:
         for (const auto& [key, engine] : m_times) {
             if (key.first != "BM_Engine")
                 continue;
-            const auto bare = m_times.find({"BM_BareLibavcodec", key.second});
+            const auto bare = m_times.find({"BM_BareLibavcodec", key.second.substr(0, key.second.find("/padded"))});
             if (bare == m_times.end() || bare->second <= 0)
                 continue;
             std::printf("engine / bare %s: %.3f\n", key.second.c_str(), engine / bare->second);
@@ -224,7 +312,20 @@ private:
 } // namespace
 
 BENCHMARK(BM_BareLibavcodec)->Args({704, 480})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Engine)->Args({704, 480})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Engine)
+    ->ArgNames({"", "", "padded"})
+    ->Args({704, 480, 0})
+    ->Args({704, 480, 1})
+    ->Args({1920, 1080, 0})
+    ->Args({1920, 1080, 1})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EngineThreads)
+    ->ArgNames({"", "", "threads"})
+    ->ArgsProduct({{704}, {480}, {1, 2, 4, 8, 16}})
+    ->ArgsProduct({{1920}, {1080}, {1, 2, 4, 8, 16}})
+    ->Repetitions(3)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -505,11 +505,16 @@ void tst_CDisplayVideo::aSlowChannelSkipsToIFramesAlone()
     m_router = new CDisplayVideo;
     m_router->changeOpenglOption(true);
     QSemaphore stalled;
-    // However the test ends, the stalled thread goes on.
-    const auto unstall = qScopeGuard([&] { stalled.release(); });
     std::array<std::atomic<int>, 16> shown{};
     std::mutex mutex;
     QList<uint32_t> slowLengths;
+    // However the test ends, the stalled thread goes on, and the router and
+    // its threads are gone before what they report to.
+    const auto stop = qScopeGuard([&] {
+        stalled.release();
+        delete m_router;
+        m_router = nullptr;
+    });
     connect(
         m_router, &CDisplayVideo::signalUpdateScreen, m_router,
         [&](const CDisplayInfo& info) {
@@ -536,7 +541,8 @@ void tst_CDisplayVideo::aSlowChannelSkipsToIFramesAlone()
             m_router->makeImage(liveInfo(ch), bytes(f), static_cast<unsigned long>(f.size()));
         }
         QTRY_VERIFY2(othersShow(round + 1), qPrintable(QStringLiteral("round %1").arg(round)));
-        QCOMPARE(shown[slow].load(), 1);
+        // Its first picture may still be on its way; no second one comes.
+        QTRY_COMPARE(shown[slow].load(), 1);
         QVERIFY(m_router->queuedFrames(slow) <= CDisplayVideo::kSlotQueueFrames);
     }
 

@@ -55,6 +55,8 @@ class tst_CFrameQueue : public QObject {
 
 private slots:
     void keepsFramesInOrder();
+    void framesLieBeforeZeroPadding_data();
+    void framesLieBeforeZeroPadding();
     void refusesWhatCannotGoIn_data();
     void refusesWhatCannotGoIn();
     void producerWaitsForRoom_data();
@@ -90,6 +92,59 @@ void tst_CFrameQueue::keepsFramesInOrder()
         queue.popFront();
     }
     QCOMPARE(queue.fillLevel(), std::size_t(0));
+}
+
+// Each frame taken is followed by the decoder's padding, all zero, wherever
+// it lies in the buffer: after frames of other bytes, at the buffer's end,
+// moved to its start, or behind frames dropped.
+void tst_CFrameQueue::framesLieBeforeZeroPadding_data()
+{
+    // A positive number pushes a frame of that size, 0 takes the oldest
+    // frame and checks it, -1 drops the queued frames but the one taken.
+    QTest::addColumn<QList<int>>("steps");
+    QTest::newRow("drained after each frame") << QList<int>{300, 0, 100, 0, 5000, 0, 1, 0};
+    QList<int> neverDrained{0x30000, 0x30000};
+    for (int i = 0; i < 12; ++i)
+        neverDrained << 0 << 0x30000 - 7 * i;
+    neverDrained << 0 << 0;
+    QTest::newRow("never drained: to the buffer's end and back to its start") << neverDrained;
+    QTest::newRow("frames dropped behind the one taken") << QList<int>{900, 800, 700, -1, 50, 0, 0};
+}
+
+void tst_CFrameQueue::framesLieBeforeZeroPadding()
+{
+    QFETCH(QList<int>, steps);
+    CFrameQueue queue;
+    queue.open();
+    QList<QByteArray> expected;
+    int made = 0;
+    bool taken = false;
+    CFrameQueue::Front front;
+    for (int step : steps) {
+        if (step > 0) {
+            const QByteArray frame = filled(step, char(0x80 | (++made & 0x7F)));
+            QVERIFY(push(queue, frame));
+            expected.append(frame);
+        } else if (step < 0) {
+            if (!taken) {
+                QVERIFY(queue.waitFront(front));
+                taken = true;
+            }
+            queue.dropQueued();
+            expected = expected.mid(0, 1);
+        } else {
+            if (!taken)
+                QVERIFY(queue.waitFront(front));
+            taken = false;
+            const QByteArray wanted = expected.takeFirst();
+            const char* data = reinterpret_cast<const char*>(front.data);
+            QCOMPARE(QByteArray(data, int(front.length)), wanted);
+            QCOMPARE(QByteArray(data + front.length, int(CFrameQueue::kPadding)),
+                QByteArray(int(CFrameQueue::kPadding), '\0'));
+            queue.popFront();
+        }
+    }
+    QCOMPARE(queue.frameCount(), std::size_t(expected.size()));
 }
 
 void tst_CFrameQueue::refusesWhatCannotGoIn_data()

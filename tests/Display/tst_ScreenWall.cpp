@@ -1,6 +1,7 @@
 #include "Common/COldQuery.h"
 #include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
+#include "Display/CGraphicsScene.h"
 #include "Display/CGraphicsView.h"
 #include "Display/CScreen.h"
 #include "Display/CScreenWidget.h"
@@ -385,6 +386,147 @@ private slots:
         QTRY_VERIFY(showsPattern(shot(wall), tile));
     }
 
+    // What the OpenGL wall lays over its pictures is painted again when, and
+    // only when, something it shows changes.
+    void overlayPaintedAgainOnlyForAChange_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char* change :
+            {"name", "title", "flag", "selection", "state image", "language", "zoom band", "layout", "size"})
+            QTest::newRow(change) << QString::fromLatin1(change);
+    }
+
+    void overlayPaintedAgainOnlyForAChange()
+    {
+        QFETCH(QString, change);
+        CAppSettings().writeSetting(CAppSettings::OSD_CH_NAME, 1);
+        CAppSettings().writeSetting(CAppSettings::OSD_RECORD, 1);
+        CDisplayWidget wall(nullptr);
+        showWall(wall, OPENGL_HIGH_PERFORMANCE);
+        wall.setScreens(4);
+        if (change == QLatin1String("zoom band")) {
+            wall.UpdateDisplayRect(1, 1);
+            wall.updateSelectScreen(1);
+        }
+        // Tile 2 failed: its failure is named over its state image.
+        _DISPLAY_DVR_INFO failed = WallFeed::dvr(1 << 2);
+        failed.failure = CLinkFailure::lost();
+        if (change == QLatin1String("language"))
+            wall.slotUpdateDVRStatus(failed);
+        CScreen& screens = *wall.wall();
+        int redraws = 0;
+        PaintWatch watch(screens.view()->viewport(), [&redraws] { ++redraws; });
+        const auto redrawn = [&] {
+            // The paint after the next one has begun: the next one is done.
+            const int before = redraws;
+            screens.setSelected(wall.screenToWidgetIndex(wall.selectedScreen()));
+            QTRY_VERIFY(redraws >= before + 1);
+            screens.setSelected(wall.screenToWidgetIndex(wall.selectedScreen()));
+            QTRY_VERIFY(redraws >= before + 2);
+        };
+        CDisplayInfo info = pictureRecord(1, QColor(60, 60, 60));
+        info.title = QStringLiteral("Gate");
+        wall.slotUpdateScreen(info);
+        redrawn();
+        const int painted = screens.scene()->wallOverlay().paints();
+        const QImage before = screens.scene()->wallOverlay().image();
+        // New pictures of the same look, and redraws for them, paint nothing.
+        CDisplayInfo next = pictureRecord(1, QColor(70, 70, 70));
+        next.title = info.title;
+        wall.slotUpdateScreen(next);
+        redrawn();
+        QCOMPARE(screens.scene()->wallOverlay().paints(), painted);
+
+        if (change == QLatin1String("name")) {
+            info.name = QStringLiteral("Another DVR");
+            wall.slotUpdateScreen(info);
+        } else if (change == QLatin1String("title")) {
+            info.title = QStringLiteral("Yard");
+            wall.slotUpdateScreen(info);
+        } else if (change == QLatin1String("flag")) {
+            info.record = true;
+            wall.slotUpdateScreen(info);
+        } else if (change == QLatin1String("selection")) {
+            wall.updateSelectScreen(1);
+        } else if (change == QLatin1String("state image")) {
+            wall.slotUpdateDVRStatus(failed);
+        } else if (change == QLatin1String("language")) {
+            QVERIFY(CLanguage().applyLanguage(QStringLiteral("French")));
+        } else if (change == QLatin1String("zoom band")) {
+            wall.setZoom(true);
+            QWidget* viewport = screens.view()->viewport();
+            QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(100, 100));
+            QTest::mouseMove(viewport, QPoint(300, 250));
+        } else if (change == QLatin1String("layout")) {
+            wall.setScreens(9);
+        } else {
+            wall.resize(900, 650);
+        }
+        QTRY_VERIFY(screens.scene()->wallOverlay().paints() > painted);
+        QVERIFY(screens.scene()->wallOverlay().image() != before);
+        // And once painted, it stands until the next change.
+        redrawn();
+        const int settled = screens.scene()->wallOverlay().paints();
+        redrawn();
+        QCOMPARE(screens.scene()->wallOverlay().paints(), settled);
+        if (change == QLatin1String("zoom band"))
+            QTest::mouseRelease(screens.view()->viewport(), Qt::LeftButton, {}, QPoint(300, 250));
+    }
+
+    // The overlay laid over the screen from its image shows what painting it
+    // straight over the pictures shows: a snapshot paints it that way. Only
+    // the text engine may set a glyph's edge apart.
+    void overlayOnScreenAsPaintedStraight_data()
+    {
+        QTest::addColumn<bool>("names");
+        QTest::addColumn<int>("marks");
+        QTest::newRow("icons, states and selection") << false << 1;
+        QTest::newRow("outlines") << false << 2;
+        QTest::newRow("names") << true << 1;
+    }
+
+    void overlayOnScreenAsPaintedStraight()
+    {
+        QFETCH(bool, names);
+        QFETCH(int, marks);
+        CAppSettings().writeSetting(CAppSettings::OSD_CH_NAME, names ? 1 : 0);
+        CAppSettings().writeSetting(CAppSettings::OSD_RECORD, marks);
+        CAppSettings().writeSetting(CAppSettings::OSD_EVENT, marks);
+        CDisplayWidget wall(nullptr);
+        showWall(wall, OPENGL_HIGH_PERFORMANCE);
+        wall.setScreens(9);
+        for (int tile = 0; tile < 6; ++tile) {
+            CDisplayInfo info = pictureRecord(tile, QColor(40 * tile, 90, 200 - 30 * tile));
+            info.title = QStringLiteral("Camera %1").arg(tile + 1);
+            info.record = tile % 2 == 0;
+            info.motion = tile % 3 == 0;
+            info.sensor = tile >= 3;
+            wall.slotUpdateScreen(info);
+        }
+        _DISPLAY_DVR_INFO dvr = WallFeed::dvr(1 << 6 | 1 << 7);
+        dvr.failure = CLinkFailure::lost();
+        wall.slotUpdateDVRStatus(dvr);
+        wall.updateSelectScreen(4);
+        CScreen& screens = *wall.wall();
+        const QRect failed = screens.getDisplayRect(6);
+        const QPoint middle((failed.left() + failed.right()) / 2, (failed.top() + failed.bottom()) / 2);
+        QTRY_VERIFY(near(shot(wall).pixel(middle), qRgb(230, 30, 30), 60));
+        const QImage onScreen = shot(wall);
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("straight.png"));
+        QCOMPARE(wall.saveCaptureImage(path, CAPTURE_FILEFORMAT::ENUM(1)), CWholeFileWriter::Result::Written);
+        const QImage straight = QImage(path).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(straight.size(), onScreen.size());
+        int apart = 0;
+        for (int y = 0; y < onScreen.height(); ++y) {
+            for (int x = 0; x < onScreen.width(); ++x)
+                apart += near(onScreen.pixel(x, y), straight.pixel(x, y), 2) ? 0 : 1;
+        }
+        // Glyph edges: a few hundred pixels of the names; nothing else.
+        QVERIFY2(apart <= (names ? 600 : 0), qPrintable(QString::number(apart)));
+    }
+
     void fullScreenAndBack_data() { addModes(); }
 
     void fullScreenAndBack()
@@ -407,6 +549,9 @@ private slots:
         // The wall draws in its new window (a new OpenGL context for the GL walls).
         feed(*wall, 1);
         QTRY_VERIFY(showsPattern(shot(*wall), wall->wall()->getDisplayRect(1)));
+        // And what lies over the pictures, in the new window's context too.
+        const QRect tile = wall->wall()->getDisplayRect(1);
+        QVERIFY(isWhite(shot(*wall).pixel(tile.left(), tile.center().y())));
 
         QTest::keyClick(wall, Qt::Key_Escape);
         QCOMPARE(exited.count(), 1);
