@@ -2,6 +2,8 @@
 
 #include "Connection/CDVRListTree.h"
 
+#include <functional>
+
 CMenuDVRList::CMenuDVRList(CDVRListTree* tree, QTreeWidgetItem* item, bool editMode)
     : QMenu(tree)
     , m_tree(tree)
@@ -29,7 +31,7 @@ CMenuDVRList::~CMenuDVRList() = default;
 QAction* CMenuDVRList::treeAction(const QString& text, void (CDVRListTree::*command)(QTreeWidgetItem*))
 {
     auto* action = new QAction(text, this);
-    connect(action, &QAction::triggered, m_tree, [this, command] { (m_tree->*command)(item()); });
+    connect(action, &QAction::triggered, m_tree, [this, command] { std::invoke(command, m_tree, item()); });
     return action;
 }
 

@@ -646,7 +646,6 @@ private slots:
         row("a camera made again, Connect", "0/0/1", "names", "Connect", "");
         row("a camera made again, Disconnect", "0/0/1", "names", "Disconnect", "");
         row("its DVR's cameras made again, Disconnect", "0/0", "names", "Disconnect", "disconnectDVR 0 0 plain");
-        row("its DVR's cameras made again, Edit DVR", "0/0", "names", "Edit DVR", "dialog");
         const char* shopGone = "aboutToRemove 1 -1 Shop";
         row("its group deleted, Edit Group", "1", "sel:1;delGroup", "Edit Group", shopGone);
         row("its group deleted, Delete Group", "1", "sel:1;delGroup", "Delete Group", shopGone);
