@@ -182,8 +182,8 @@ void CDVRListTree::addGroup(const Group& group, bool loading)
     item->setText(0, QString::fromStdString(group.name()));
     item->setIcon(0, CControlDVRList::getGroupIcon());
     setRecord(item, group);
+    // Not highlighted: the highlight is the current DVR's.
     addTopLevelItem(item);
-    setCurrentItem(item);
     for (const DVR& dvr : group.dvr())
         addDVR(item, dvr, loading);
 }
@@ -492,10 +492,17 @@ void CDVRListTree::setCameraNameShow(bool show)
     if (show != m_cameraMode) {
         m_cameraNames->cancelAll();
         const QList<QPair<DVR, CDirectoryEntry::Id>> before = entries();
-        clear();
+        const QTreeWidgetItem* highlighted = currentItem() && currentItem()->isSelected() ? currentItem() : nullptr;
+        const CDirectoryEntry::Id shown = CDirectoryEntry::held(highlighted);
+        {
+            // The rebuild chooses nothing, and highlights the same entry.
+            const QSignalBlocker quiet(this);
+            clear();
+        }
         m_cameraMode = show;
         loadDVRList();
         keepEntries(before);
+        showCurrent(shown);
     }
     setDragEnabled(m_cameraMode);
 }

@@ -332,7 +332,7 @@ private slots:
         row("delete group", "sel:0;delGroup", "Shop[Till,Door,Yard]", "", true, -1);
         row("delete every group", "sel:0;delGroup;sel:0;delGroup", "", "", true, -1);
         row("add DVR", "sel:1;addDVR:Cash", "Office[Front,Back] Shop[Till,Door,Yard,Cash]");
-        row("add DVR to a new group", "addGroup:Yard;addDVR:Gate", SEEDED + " Yard[Gate]");
+        row("add DVR to a new group", "addGroup:Yard;sel:2;addDVR:Gate", SEEDED + " Yard[Gate]");
         row("add DVR, name taken", "sel:1;addDVR:Till", SEEDED, takenAdd);
         row("add DVR, other case", "sel:1;addDVR:till", "Office[Front,Back] Shop[Till,Door,Yard,till]");
         row("add DVR, name of another group's", "sel:1;addDVR:Front", "Office[Front,Back] Shop[Till,Door,Yard,Front]");
@@ -547,7 +547,7 @@ private slots:
     // holds), "click:PATH", "dclick:PATH", "right:PATH" (PATH "below": the
     // space under the rows), "menu:PATH:ENTRY" (the menu of that row, its
     // entry triggered), "edit:PATH" (the edit dialog opened, its OK clicked
-    // last).
+    // last), "camera:on|off", "addGroup:NAME".
     void highlight_data()
     {
         QTest::addColumn<QString>("steps");
@@ -556,6 +556,7 @@ private slots:
         const auto row = [](const char* name, const char* steps, const char* highlighted, const char* events) {
             QTest::newRow(name) << QString(steps) << QString(highlighted) << QString(events);
         };
+        row("nothing before the window shows a DVR", "", "", "");
         row("shown, not chosen", "show:1/1", "1/1", "");
         row("shown again elsewhere", "click:1/1;show:0/0", "0/0", "changedDVR 1 1");
         row("no DVR current", "click:1/1;show:none", "", "changedDVR 1 1");
@@ -573,6 +574,8 @@ private slots:
         row("the shown row deleted", "show:1/2;menu:1/2:Delete DVR", "", "aboutToRemove 1 2 Yard");
         row("the shown row's group deleted", "show:1/2;menu:1:Delete Group", "", "aboutToRemove 1 -1 Shop");
         row("another group deleted", "show:1/2;menu:0:Delete Group", "0/2", "aboutToRemove 0 -1 Office");
+        row("a group added", "show:1/1;addGroup:Gate", "1/1", "");
+        row("camera mode on and off", "show:1/1;camera:on;camera:off", "1/1", "");
         row("an edit names the row it was opened for", "show:1/0;edit:1/2;show:0/0", "0/0", "");
     }
 
@@ -585,11 +588,9 @@ private slots:
         Window window;
         NotingTree* tree = window.tree;
         tree->expandAll();
-        // Nothing is current before the window shows a DVR.
-        tree->showCurrent(CDirectoryEntry::NONE);
         tree->events.clear();
         QString edited;
-        for (const QString& step : steps.split(';')) {
+        for (const QString& step : steps.split(';', Qt::SkipEmptyParts)) {
             const QString what = step.section(':', 0, 0);
             const QString path = step.section(':', 1, 1);
             QTreeWidgetItem* item = path == "below" ? nullptr : itemByPath(*tree, path);
@@ -601,6 +602,8 @@ private slots:
                                                  : CDirectoryEntry::of(item));
             } else if (what == "click") {
                 QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, centre);
+            } else if (what == "camera" || what == "addGroup") {
+                window.run(step);
             } else if (what == "dclick") {
                 QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, centre);
             } else if (what == "right") {
