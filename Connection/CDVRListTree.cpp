@@ -100,6 +100,16 @@ bool CDVRListTree::IsDVRItem(const QTreeWidgetItem* item)
     return isDVRItem(item);
 }
 
+QPersistentModelIndex CDVRListTree::rowOf(QTreeWidgetItem* item) const
+{
+    return indexFromItem(item);
+}
+
+QTreeWidgetItem* CDVRListTree::itemOf(const QPersistentModelIndex& row) const
+{
+    return row.isValid() ? itemFromIndex(row) : nullptr;
+}
+
 void CDVRListTree::showCurrent(CDirectoryEntry::Id entry)
 {
     QTreeWidgetItem* shown = nullptr;
@@ -172,8 +182,8 @@ void CDVRListTree::addGroup(const Group& group, bool loading)
     item->setText(0, QString::fromStdString(group.name()));
     item->setIcon(0, CControlDVRList::getGroupIcon());
     setRecord(item, group);
+    // Not highlighted: the highlight is the current DVR's.
     addTopLevelItem(item);
-    setCurrentItem(item);
     for (const DVR& dvr : group.dvr())
         addDVR(item, dvr, loading);
 }
@@ -310,11 +320,12 @@ void CDVRListTree::OnEditGroup(QTreeWidgetItem* item)
     Group group;
     if (!IsGroupItem(item) || !recordOf(item, &group))
         return;
-    // The dialog waits for the operator; the item may go meanwhile.
-    const QPersistentModelIndex edited = indexFromItem(item);
+    // The dialog waits for the operator; meanwhile the item may go, and its
+    // record take the camera names read for one of its DVRs.
+    const QPersistentModelIndex edited = rowOf(item);
     const QString name = askGroupName(tr("Edit Group"), item->text(0));
-    if (!name.isEmpty() && edited.isValid()) {
-        item = itemFromIndex(edited);
+    item = itemOf(edited);
+    if (!name.isEmpty() && recordOf(item, &group)) {
         item->setText(0, name);
         item->setIcon(0, CControlDVRList::getGroupIcon());
         group.set_name(name.toStdString());
@@ -340,7 +351,7 @@ void CDVRListTree::OnAddDVR(QTreeWidgetItem* groupItem)
     if (!IsGroupItem(groupItem))
         return;
     m_dialogMode = ADD_DVR;
-    m_dialogItem = indexFromItem(groupItem);
+    m_dialogItem = rowOf(groupItem);
     m_dialog->setDVR(DVR());
     m_dialog->show();
 }
@@ -351,7 +362,7 @@ void CDVRListTree::OnEditDVR(QTreeWidgetItem* item)
     if (!IsDVRItem(item) || !recordOf(item, &dvr))
         return;
     m_dialogMode = EDIT_DVR;
-    m_dialogItem = indexFromItem(item);
+    m_dialogItem = rowOf(item);
     m_dialog->setDVR(dvr);
     m_dialog->show();
 }
@@ -360,7 +371,7 @@ void CDVRListTree::OnUpdateDVR()
 {
     // The item the dialog was opened for, whatever is highlighted now; none
     // when it went.
-    QTreeWidgetItem* item = m_dialogItem.isValid() ? itemFromIndex(m_dialogItem) : nullptr;
+    QTreeWidgetItem* item = itemOf(m_dialogItem);
     const DVR dvr = m_dialog->getDVR();
     if (m_dialogMode == EDIT_DVR)
         editDVR(item, dvr);
@@ -419,12 +430,14 @@ void CDVRListTree::emitGroupConnect(QTreeWidgetItem* item)
 
 void CDVRListTree::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::RightButton) {
+    // Neither the right button nor a press under the items, where no DVR
+    // is, moves the highlight off the current DVR.
+    QTreeWidgetItem* item = itemAt(event->position().toPoint());
+    if (event->button() == Qt::RightButton || !item) {
         event->accept();
         return;
     }
-    QTreeWidgetItem* item = itemAt(event->position().toPoint());
-    const bool highlighted = item && item->isSelected();
+    const bool highlighted = item->isSelected();
     QTreeWidget::mousePressEvent(event);
     // A newly selected item was chosen as it was selected.
     if (highlighted && event->button() == Qt::LeftButton && item == currentItem())
@@ -479,10 +492,17 @@ void CDVRListTree::setCameraNameShow(bool show)
     if (show != m_cameraMode) {
         m_cameraNames->cancelAll();
         const QList<QPair<DVR, CDirectoryEntry::Id>> before = entries();
-        clear();
+        const QTreeWidgetItem* highlighted = currentItem() && currentItem()->isSelected() ? currentItem() : nullptr;
+        const CDirectoryEntry::Id shown = CDirectoryEntry::held(highlighted);
+        {
+            // The rebuild chooses nothing, and highlights the same entry.
+            const QSignalBlocker quiet(this);
+            clear();
+        }
         m_cameraMode = show;
         loadDVRList();
         keepEntries(before);
+        showCurrent(shown);
     }
     setDragEnabled(m_cameraMode);
 }

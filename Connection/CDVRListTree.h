@@ -26,7 +26,8 @@ class QMessageBox;
 // The highlighted DVR item is the main window's current DVR, which the window
 // shows through showCurrent. A left click (or the keyboard) on a DVR item
 // chooses it, also when it is highlighted already; the right button chooses
-// nothing, as the context menu acts on the item under the pointer.
+// nothing, as the context menu acts on the item under the pointer, and a
+// click or double click under the items does nothing.
 class CDVRListTree : public QTreeWidget {
     Q_OBJECT
 
@@ -40,6 +41,13 @@ public:
     // The kind of an item; false for none.
     static bool IsGroupItem(const QTreeWidgetItem* item);
     static bool IsDVRItem(const QTreeWidgetItem* item);
+
+    // The row of an item, which follows the item as other items come and go
+    // and is invalid once it is deleted, for whoever names an item across an
+    // event loop; invalid for none. And the item of such a row, none once it
+    // is invalid.
+    QPersistentModelIndex rowOf(QTreeWidgetItem* item) const;
+    QTreeWidgetItem* itemOf(const QPersistentModelIndex& row) const;
 
     // Highlights the DVR item of the entry, nothing for an entry no item
     // holds, without choosing it.

@@ -2,10 +2,12 @@
 
 #include "Connection/CDVRListTree.h"
 
+#include <functional>
+
 CMenuDVRList::CMenuDVRList(CDVRListTree* tree, QTreeWidgetItem* item, bool editMode)
     : QMenu(tree)
     , m_tree(tree)
-    , m_item(item)
+    , m_row(tree->rowOf(item))
     , m_editMode(editMode)
 {
     createActions();
@@ -29,8 +31,13 @@ CMenuDVRList::~CMenuDVRList() = default;
 QAction* CMenuDVRList::treeAction(const QString& text, void (CDVRListTree::*command)(QTreeWidgetItem*))
 {
     auto* action = new QAction(text, this);
-    connect(action, &QAction::triggered, m_tree, [this, command] { (m_tree->*command)(m_item); });
+    connect(action, &QAction::triggered, m_tree, [this, command] { std::invoke(command, m_tree, item()); });
     return action;
+}
+
+QTreeWidgetItem* CMenuDVRList::item() const
+{
+    return m_tree->itemOf(m_row);
 }
 
 void CMenuDVRList::createActions()
@@ -50,8 +57,8 @@ void CMenuDVRList::createActions()
 
 void CMenuDVRList::OnShow()
 {
-    const bool group = CDVRListTree::IsGroupItem(m_item);
-    const bool dvr = CDVRListTree::IsDVRItem(m_item);
+    const bool group = CDVRListTree::IsGroupItem(item());
+    const bool dvr = CDVRListTree::IsDVRItem(item());
     for (QAction* action : {m_addGroup, m_editGroup, m_deleteGroup, m_addDVR})
         action->setEnabled(group);
     for (QAction* action : {m_readCameraName, m_editDVR, m_deleteDVR}) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMenu>
+#include <QPersistentModelIndex>
 
 class CDVRListTree;
 class QTreeWidgetItem;
@@ -9,13 +10,16 @@ class QTreeWidgetItem;
 // calls the tree's command for that item, whichever item is highlighted, and
 // opening the menu chooses nothing. Which entries are enabled is decided each
 // time the menu opens. The main window runs it with exec() at the pointer and
-// destroys it afterwards, while the item stays in the tree.
+// destroys it afterwards. While it is open the tree may delete the item
+// (camera items are made again as their names arrive): the menu knows its
+// item by its row in the tree, and an entry chosen after the item went does
+// nothing. GUI thread.
 class CMenuDVRList : public QMenu {
     Q_OBJECT
 
 public:
     // The tree is the menu's parent; item is none when the pointer is on no
-    // item; editMode (E-Map editing) adds "Read Camera Name".
+    // item, and is not kept; editMode (E-Map editing) adds "Read Camera Name".
     CMenuDVRList(CDVRListTree* tree, QTreeWidgetItem* item, bool editMode);
     ~CMenuDVRList() override;
 
@@ -25,9 +29,11 @@ private slots:
 private:
     void createActions();
     QAction* treeAction(const QString& text, void (CDVRListTree::*command)(QTreeWidgetItem*));
+    // The menu's item as the tree holds it now; none once it went.
+    QTreeWidgetItem* item() const;
 
     CDVRListTree* m_tree;
-    QTreeWidgetItem* m_item;
+    QPersistentModelIndex m_row;
     bool m_editMode;
     QAction* m_addGroup = nullptr;
     QAction* m_editGroup = nullptr;

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -225,6 +226,52 @@ struct Window {
     }
 };
 
+// A list of Site[A,B] Shop[Till,Door] shown with cameras, as the E-Map's
+// edit mode shows it, A a running test DVR naming its four cameras Door,
+// Hall, Yard and Gate; A's names are asked for, and held until letGo.
+struct HeldNames {
+    TestDvr a;
+    std::unique_ptr<Window> window;
+
+    HeldNames()
+    {
+        if (!a.listen())
+            qWarning("the test DVR could not listen");
+        TestDvrContent content = a.content();
+        content.dvrInfo.clear_ch_name();
+        for (const char* name : {"Door", "Hall", "Yard", "Gate"})
+            content.dvrInfo.add_ch_name(name);
+        content.dvrInfo.set_ch_num(4);
+        a.setContent(content);
+        a.holdAnswers(cgi::MODE_LIVE);
+        DVR entry = a.dvrRecord();
+        entry.set_name("A");
+        entry.set_chnum(4);
+        GroupList groups;
+        Group* site = groups.add_group();
+        site->set_name("Site");
+        *site->add_dvr() = entry;
+        *site->add_dvr() = record("B", 2);
+        Group* shop = groups.add_group();
+        shop->set_name("Shop");
+        *shop->add_dvr() = record("Till", 1);
+        *shop->add_dvr() = record("Door", 1);
+        if (!CControlDVRList().Save(groups).isOk())
+            qWarning("the list file could not be written");
+        window = std::make_unique<Window>();
+        window->run("camera:on;sel:0/0;read");
+        if (!a.waitForRequests(1))
+            qWarning("the names were not asked for");
+    }
+
+    // A's names have come and are shown.
+    bool letGo()
+    {
+        a.holdAnswers(std::nullopt);
+        return QTest::qWaitFor([this] { return window->tree->pendingCameraNameReads() == 0; });
+    }
+};
+
 } // namespace
 
 class tst_CDVRListTree : public QObject {
@@ -285,7 +332,7 @@ private slots:
         row("delete group", "sel:0;delGroup", "Shop[Till,Door,Yard]", "", true, -1);
         row("delete every group", "sel:0;delGroup;sel:0;delGroup", "", "", true, -1);
         row("add DVR", "sel:1;addDVR:Cash", "Office[Front,Back] Shop[Till,Door,Yard,Cash]");
-        row("add DVR to a new group", "addGroup:Yard;addDVR:Gate", SEEDED + " Yard[Gate]");
+        row("add DVR to a new group", "addGroup:Yard;sel:2;addDVR:Gate", SEEDED + " Yard[Gate]");
         row("add DVR, name taken", "sel:1;addDVR:Till", SEEDED, takenAdd);
         row("add DVR, other case", "sel:1;addDVR:till", "Office[Front,Back] Shop[Till,Door,Yard,till]");
         row("add DVR, name of another group's", "sel:1;addDVR:Front", "Office[Front,Back] Shop[Till,Door,Yard,Front]");
@@ -497,9 +544,10 @@ private slots:
     // chooses a DVR row even when highlighted, the right button never, and
     // the menu acts on the row under the pointer. Steps separated by ';':
     // "show:PATH" (or "show:none", or "show:other" for an entry no item
-    // holds), "click:PATH", "right:PATH", "menu:PATH:ENTRY" (the menu of
-    // that row, its entry triggered), "edit:PATH" (the edit dialog opened,
-    // its OK clicked last).
+    // holds), "click:PATH", "dclick:PATH", "right:PATH" (PATH "below": the
+    // space under the rows), "menu:PATH:ENTRY" (the menu of that row, its
+    // entry triggered), "edit:PATH" (the edit dialog opened, its OK clicked
+    // last), "camera:on|off", "addGroup:NAME".
     void highlight_data()
     {
         QTest::addColumn<QString>("steps");
@@ -508,6 +556,7 @@ private slots:
         const auto row = [](const char* name, const char* steps, const char* highlighted, const char* events) {
             QTest::newRow(name) << QString(steps) << QString(highlighted) << QString(events);
         };
+        row("nothing before the window shows a DVR", "", "", "");
         row("shown, not chosen", "show:1/1", "1/1", "");
         row("shown again elsewhere", "click:1/1;show:0/0", "0/0", "changedDVR 1 1");
         row("no DVR current", "click:1/1;show:none", "", "changedDVR 1 1");
@@ -516,6 +565,8 @@ private slots:
         row("a click on another row", "show:1/1;click:1/2", "1/2", "changedDVR 1 2");
         row("a right click chooses nothing", "show:1/0;right:1/2", "1/0", "");
         row("a right click with nothing highlighted", "right:1/2", "", "");
+        row("a click under the rows", "show:1/1;click:below", "1/1", "");
+        row("a double click under the rows connects nothing", "show:1/1;dclick:below", "1/1", "");
         row("the menu deletes the row under the pointer", "show:1/0;menu:1/2:Delete DVR", "1/0",
             "aboutToRemove 1 2 Yard");
         row("the menu disconnects the row under the pointer", "show:1/0;menu:0/1:Disconnect", "1/0",
@@ -523,6 +574,8 @@ private slots:
         row("the shown row deleted", "show:1/2;menu:1/2:Delete DVR", "", "aboutToRemove 1 2 Yard");
         row("the shown row's group deleted", "show:1/2;menu:1:Delete Group", "", "aboutToRemove 1 -1 Shop");
         row("another group deleted", "show:1/2;menu:0:Delete Group", "0/2", "aboutToRemove 0 -1 Office");
+        row("a group added", "show:1/1;addGroup:Gate", "1/1", "");
+        row("camera mode on and off", "show:1/1;camera:on;camera:off", "1/1", "");
         row("an edit names the row it was opened for", "show:1/0;edit:1/2;show:0/0", "0/0", "");
     }
 
@@ -535,21 +588,24 @@ private slots:
         Window window;
         NotingTree* tree = window.tree;
         tree->expandAll();
-        // Nothing is current before the window shows a DVR.
-        tree->showCurrent(CDirectoryEntry::NONE);
         tree->events.clear();
         QString edited;
-        for (const QString& step : steps.split(';')) {
+        for (const QString& step : steps.split(';', Qt::SkipEmptyParts)) {
             const QString what = step.section(':', 0, 0);
             const QString path = step.section(':', 1, 1);
-            QTreeWidgetItem* item = itemByPath(*tree, path);
-            const QPoint centre = item ? tree->visualItemRect(item).center() : QPoint();
+            QTreeWidgetItem* item = path == "below" ? nullptr : itemByPath(*tree, path);
+            const QPoint centre = item ? tree->visualItemRect(item).center()
+                                       : QPoint(tree->viewport()->width() / 2, tree->viewport()->height() - 4);
             if (what == "show") {
                 tree->showCurrent(path == "none" ? CDirectoryEntry::NONE
                         : path == "other"        ? CDirectoryEntry::fresh()
                                                  : CDirectoryEntry::of(item));
             } else if (what == "click") {
                 QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, centre);
+            } else if (what == "camera" || what == "addGroup") {
+                window.run(step);
+            } else if (what == "dclick") {
+                QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, centre);
             } else if (what == "right") {
                 QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, centre);
             } else if (what == "menu") {
@@ -574,6 +630,87 @@ private slots:
         const QList<QTreeWidgetItem*> selected = tree->selectedItems();
         QCOMPARE(selected, highlighted.isEmpty() ? QList<QTreeWidgetItem*>() : QList{itemByPath(*tree, highlighted)});
         QCOMPARE(tree->events.join(';'), events);
+    }
+
+    // The menu runs while the tree changes: camera rows are made again as
+    // their names come, and rows are deleted or added. An entry chosen
+    // afterwards acts on the menu's own row, wherever it moved, or does
+    // nothing once that row went, whatever row took its place.
+    void menuKeepsItsRow_data()
+    {
+        QTest::addColumn<QString>("path"); // of the menu's row
+        QTest::addColumn<QString>("meanwhile"); // Window::run steps, or "names": A's names come
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("events"); // "asked": a group name, "dialog": the DVR dialog
+        const auto row
+            = [](const char* name, const char* path, const char* meanwhile, const char* entry, const char* events) {
+                  QTest::newRow(name) << QString(path) << QString(meanwhile) << QString(entry) << QString(events);
+              };
+        row("a camera made again, Connect", "0/0/1", "names", "Connect", "");
+        row("a camera made again, Disconnect", "0/0/1", "names", "Disconnect", "");
+        row("its DVR's cameras made again, Disconnect", "0/0", "names", "Disconnect", "disconnectDVR 0 0 plain");
+        const char* shopGone = "aboutToRemove 1 -1 Shop";
+        row("its group deleted, Edit Group", "1", "sel:1;delGroup", "Edit Group", shopGone);
+        row("its group deleted, Delete Group", "1", "sel:1;delGroup", "Delete Group", shopGone);
+        row("its group deleted, Add DVR", "1", "sel:1;delGroup", "Add DVR", shopGone);
+        row("its DVR deleted, another in its place, Connect", "1/0", "sel:1/0;delDVR;sel:1;addDVR:Gate", "Connect",
+            "aboutToRemove 1 0 Till");
+        row("its DVR deleted, another in its place, Delete DVR", "1/0", "sel:1/0;delDVR;sel:1;addDVR:Gate",
+            "Delete DVR", "aboutToRemove 1 0 Till");
+        row("the group before it deleted, Delete Group", "1", "sel:0;delGroup", "Delete Group",
+            "aboutToRemove 0 -1 Site;aboutToRemove 0 -1 Shop");
+        row("the DVR before it deleted, Disconnect", "1/1", "sel:1/0;delDVR", "Disconnect",
+            "aboutToRemove 1 0 Till;disconnectDVR 1 0 plain");
+    }
+
+    void menuKeepsItsRow()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, meanwhile);
+        QFETCH(QString, entry);
+        QFETCH(QString, events);
+        HeldNames site;
+        Window& window = *site.window;
+        NotingTree* tree = window.tree;
+        tree->expandAll();
+        tree->events.clear();
+        CMenuDVRList menu(tree, itemByPath(*tree, path), true);
+        menu.popup(tree->mapToGlobal(QPoint(10, 10)));
+        QTRY_VERIFY(menu.isVisible());
+        if (meanwhile == "names")
+            QVERIFY(site.letGo());
+        else
+            window.run(meanwhile);
+        window.user.asked.clear();
+
+        const QList<QAction*> actions = menu.actions();
+        const auto chosen = std::find_if(
+            actions.cbegin(), actions.cend(), [&](const QAction* action) { return action->text() == entry; });
+        QVERIFY(chosen != actions.cend());
+        menu.setActiveAction(*chosen);
+        QTest::keyClick(&menu, Qt::Key_Return);
+        QTRY_VERIFY(!menu.isVisible());
+        if (!window.user.asked.isEmpty())
+            tree->events << QStringLiteral("asked");
+        if (window.dialog()->isVisible())
+            tree->events << QStringLiteral("dialog");
+        QCOMPARE(tree->events.join(';'), events);
+    }
+
+    // A group renamed while names read for one of its DVRs come keeps them.
+    void groupRenamedAsNamesCome()
+    {
+        HeldNames site;
+        Window& window = *site.window;
+        // The names come while the group name is asked for.
+        bool came = false;
+        QTimer::singleShot(0, [&] { came = site.letGo(); });
+        window.run("sel:0;editGroup:HQ");
+        QVERIFY(came);
+        QCOMPARE(layout(*window.tree),
+            QStringLiteral("HQ[A{Door,Hall,Yard,Gate},B{camera 1-2}] Shop[Till{camera 1},Door{camera 1}]"));
+        verifyFileHoldsTheTree(*window.tree);
+        QCOMPARE(savedList().group(0).dvr(0).chname_size(), 4);
     }
 
     // "Read Camera Name" against test DVRs A and B of one group (A answers

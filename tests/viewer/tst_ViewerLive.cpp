@@ -42,6 +42,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,7 +118,10 @@ public:
     //                deletegroup=g: group g is; click=i[:g]: a click on
     //                row i (of group g, else 0)
     //   rightClick=i[:g] a right click on row i (of group g, else 0), its
-    //                menu left with Escape; tree=<name>: the tree highlights
+    //                menu left with Escape; menuDisconnect=i: that of row
+    //                i of group 0, its Disconnect chosen; under: a click on
+    //                the tree under its rows chooses nothing and leaves its
+    //                highlight as it was; tree=<name>: the tree highlights
     //                that DVR's row alone ("-": no row)
     //   disconnect=i the tree disconnects row i (-1: the group); icon=i: row
     //                i shows connected
@@ -425,6 +429,20 @@ private:
             QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, {}, row.center());
         } else if (name == QLatin1String("rightClick")) {
             return rightClick(m_tree, m_tree->topLevelItem(count)->child(value));
+        } else if (name == QLatin1String("menuDisconnect")) {
+            m_disconnected << controller(value);
+            if (!rightClick(m_tree, m_tree->topLevelItem(0)->child(value), QStringLiteral("Disconnect")))
+                return false;
+            done = [this, value] { return !controller(value)->isStarted() && settled(); };
+        } else if (name == QLatin1String("under")) {
+            const QPoint below(m_tree->viewport()->width() / 2, m_tree->viewport()->height() - 4);
+            const QList<QTreeWidgetItem*> before = m_tree->selectedItems();
+            if (m_tree->itemAt(below))
+                return false;
+            const QSignalSpy chosen(m_tree, &CDVRListTree::changedDVR);
+            QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, {}, below);
+            // Before the next redraw of the wall shows the current DVR again.
+            return chosen.isEmpty() && m_tree->selectedItems() == before;
         } else if (name == QLatin1String("tree")) {
             done = [this, argument] {
                 const QList<QTreeWidgetItem*> shown = m_tree->selectedItems();
@@ -810,6 +828,9 @@ private slots:
         row("then B clicked", "connect click=1 LiveM LiveS tree=A click=1 tree=B", "B B B 0/0", "- | relay,record");
         row("a tile of B framed in Live M", "connect LiveM select=16 tree=B", "B B B 0/0", "- | relay,record");
         row("a right click on B", "connect tree=A rightClick=1 tree=A", "A A A 0/0", "relay,record | -");
+        row("B disconnected from its menu", "connect tree=A menuDisconnect=1 tree=A", "A A A 0/0", "relay,record | -");
+        row("a click under the rows", "connect tree=A under tree=A", "A A A 0/0", "relay,record | -");
+        row("a click on B's row in Live M", "connect LiveM click=1 tree=A", "A A A 0/0", "relay,record | -");
         row("the E-Map's Exit leaves no DVR current", "connect click=1 EMap EMapExit tree=-", "- - - 0/0", "- | -");
         row("another DVR reconnects during a held move",
             "connect LiveM dclick=16 fail=0 press=ptzf_right back=0 held=ptzf_right release", "B B B 0/0",
