@@ -1,35 +1,30 @@
 #include "CApplicationSender.h"
 
+#include "Common/ApplicationInstance.h"
 #include "Connection/CSendCommand.h"
 
 #include <QCoreApplication>
 
 namespace {
 
-const char* const SENDER_NAME = "qelm_application_sender";
-
-CSendCommand* findSender(const QCoreApplication* application)
-{
-    return application->findChild<CSendCommand*>(QLatin1String(SENDER_NAME), Qt::FindDirectChildrenOnly);
-}
+const char SENDER_NAME[] = "qelm_application_sender";
 
 } // namespace
 
 CSendCommand& CApplicationSender::instance()
 {
-    QCoreApplication* application = QCoreApplication::instance();
-    CSendCommand* sender = findSender(application);
-    if (!sender) {
-        sender = new CSendCommand(application);
-        sender->setObjectName(QLatin1String(SENDER_NAME));
+    return applicationInstance<CSendCommand>(SENDER_NAME, [](QObject* application) {
+        auto* sender = new CSendCommand(application);
         sender->setTimeLimit(TIME_LIMIT_MS);
-    }
-    return *sender;
+        return sender;
+    });
 }
 
 int CApplicationSender::pending()
 {
     const QCoreApplication* application = QCoreApplication::instance();
-    const CSendCommand* sender = application ? findSender(application) : nullptr;
+    const CSendCommand* sender = application
+        ? application->findChild<CSendCommand*>(QLatin1String(SENDER_NAME), Qt::FindDirectChildrenOnly)
+        : nullptr;
     return sender ? sender->activeReplies() : 0;
 }

@@ -8,6 +8,7 @@
 #include "ui_CAutoPresetWidget.h"
 
 #include <QEvent>
+#include <algorithm>
 
 namespace {
 
@@ -42,6 +43,12 @@ CAutoPresetWidget::CAutoPresetWidget(QWidget* parent)
         connect(list, &QComboBox::activated, this, &CAutoPresetWidget::keep);
     // Shown before any channel's tour is read: left so, it stores nothing.
     m_stored.setLoaded(shownTour());
+    // Another viewer's later tour stands.
+    connect(&CPendingSettings::ofApplication(), &CPendingSettings::overtaken, this, [this](const QStringList& keys) {
+        const QStringList shown = CAppSettings::autoPresetKeys(m_channel);
+        if (std::any_of(keys.cbegin(), keys.cend(), [&](const QString& key) { return shown.contains(key); }))
+            readSettings();
+    });
 }
 
 CAutoPresetWidget::~CAutoPresetWidget() = default;

@@ -19,7 +19,8 @@ class CAutoPresetWidget;
 // them, whatever comes next: only those changed since they were shown, so
 // that another viewer's tour stays. A choice the settings file could not
 // take yet (held by another program) stays pending (CPendingSettings) and
-// shows whenever its channel's tour does.
+// shows whenever its channel's tour does; given up there for another
+// viewer's later one, the page shows that one.
 class CAutoPresetWidget : public QWidget {
     Q_OBJECT
 

@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QTimer>
 
 // The arrows live in this static library; nothing else references them, so
@@ -88,9 +89,13 @@ CPtzfWidget::CPtzfWidget(QWidget* parent)
     m_repeatTimer = new QTimer(this);
     connect(m_repeatTimer, &QTimer::timeout, this, &CPtzfWidget::OnTimer);
 
-    m_ui->Speed->setValue(CPendingSettings::ofApplication().value(SPEED_KEY, 0).toInt());
-    OnChangedSpeed(m_ui->Speed->value());
-    m_storedSpeed.setLoaded(shownSpeed());
+    readSpeed();
+    // Another viewer's later speed stands; one being dragged is the
+    // operator's later choice still.
+    connect(&CPendingSettings::ofApplication(), &CPendingSettings::overtaken, this, [this](const QStringList& keys) {
+        if (keys.contains(SPEED_KEY) && !m_ui->Speed->isSliderDown())
+            readSpeed();
+    });
     // The operator's speed is kept as soon as it is chosen, a dragged one
     // once let go.
     connect(m_ui->Speed, &QSlider::valueChanged, this, [this] {
@@ -105,6 +110,17 @@ CPtzfWidget::~CPtzfWidget()
     endHeldMovement();
     // A speed still being dragged.
     keepSpeed();
+}
+
+void CPtzfWidget::readSpeed()
+{
+    {
+        // Read, not chosen.
+        const QSignalBlocker quiet(m_ui->Speed);
+        m_ui->Speed->setValue(CPendingSettings::ofApplication().value(SPEED_KEY, 0).toInt());
+    }
+    OnChangedSpeed(m_ui->Speed->value());
+    m_storedSpeed.setLoaded(shownSpeed());
 }
 
 QMap<QString, QVariant> CPtzfWidget::shownSpeed() const

@@ -28,7 +28,8 @@ class CPtzfWidget;
 // speed is kept in the settings store as soon as the operator chooses it,
 // and only then, so that another viewer's stays; one the settings file
 // could not take yet (held by another program) stays pending
-// (CPendingSettings).
+// (CPendingSettings); given up there for another viewer's later one, the
+// page shows that one.
 class CPtzfWidget : public QWidget {
     Q_OBJECT
 
@@ -72,6 +73,9 @@ private:
     // One command, in the DVR's dialect when it goes out; one the older
     // dialect has no request for (empty) is not given to such a DVR.
     void send(const QString& what, cgi::Ptzf::Cmd command, const QByteArray& oldRequest, int preset, bool repeat);
+    // Shows the speed chosen on this viewer when it is not written yet,
+    // otherwise the stored one.
+    void readSpeed();
     QMap<QString, QVariant> shownSpeed() const;
     // Keeps the speed shown when the operator changed it.
     void keepSpeed();

@@ -2,6 +2,7 @@
 
 #include "Settings/CIniFileReader.h"
 #include "Settings/CIniWriter.h"
+#include "Settings/CLanguage.h"
 #include "Settings/CLockWaitShare.h"
 
 #include <QDateTime>
@@ -172,30 +173,21 @@ void CAppSettings::writeSettings(const QMap<QString, QVariant>& values)
         writeSetting(it.key(), *it);
 }
 
-QMap<QString, QVariant> CAppSettings::autoPreset(int channel, int start, int end, int interval)
-{
-    const QString group = channelGroup(channel);
-    return {{group + START_PRESET, start}, {group + END_PRESET, end}, {group + PRESET_INTERVAL, interval}};
-}
-
 QStringList CAppSettings::autoPresetKeys(int channel)
 {
-    const QString group = channelGroup(channel);
+    const QString group = QStringLiteral("channel") + QString::number(channel) + u'/';
     return {group + START_PRESET, group + END_PRESET, group + PRESET_INTERVAL};
 }
 
-void CAppSettings::readAutoPreset(int channel, int& start, int& end, int& interval)
+QMap<QString, QVariant> CAppSettings::autoPreset(int channel, int start, int end, int interval)
 {
-    const QString group = channelGroup(channel);
-    start = readSetting(group + START_PRESET, 0).toInt();
-    end = readSetting(group + END_PRESET, 0).toInt();
-    interval = readSetting(group + PRESET_INTERVAL, 0).toInt();
+    const QStringList keys = autoPresetKeys(channel);
+    return {{keys.at(0), start}, {keys.at(1), end}, {keys.at(2), interval}};
 }
 
 QString CAppSettings::readLanguage() const
 {
-    const QString language = QLocale::system().name().split(QLatin1Char('_')).first();
-    const QString fallback = QLocale::languageToString(QLocale(language).language());
+    const QString fallback = CLanguage::storedName(QLocale::system().name().split(QLatin1Char('_')).first());
     const QString stored = readSetting(LANGUAGE, fallback).toString();
     return stored.isEmpty() ? fallback : stored;
 }
@@ -212,11 +204,9 @@ CWholeFileWriter::Result CAppSettings::saveFilling(const std::function<void()>& 
     return saveWithin(CLockWaitShare::allowance(LOCK_WAIT_MS), true, fill, reason);
 }
 
-CWholeFileWriter::Result CAppSettings::trySave(QString* reason)
+CWholeFileWriter::Result CAppSettings::trySaveFilling(const std::function<void()>& fill, QString* reason)
 {
-    if (m_writes.isEmpty())
-        return CWholeFileWriter::Result::Written;
-    return saveWithin(0, false, {}, reason);
+    return saveWithin(0, false, fill, reason);
 }
 
 CWholeFileWriter::Result CAppSettings::saveWithin(
@@ -358,9 +348,4 @@ QString CAppSettings::inUseReason(const QString& lockPath)
     // Named, so that the operator can remove a lock that no program holds
     // any more (one left by another computer, or a damaged one).
     return tr("it is in use by another program, which holds the lock file %1").arg(QDir::toNativeSeparators(lockPath));
-}
-
-QString CAppSettings::channelGroup(int channel)
-{
-    return QStringLiteral("channel") + QString::number(channel) + u'/';
 }

@@ -89,15 +89,14 @@ public:
     bool contains(const QString& key) const;
     void remove(const QString& key);
 
-    // A channel's preset tour as keys and values to write, the keys in the
-    // group "channel" and the channel number; readAutoPreset reads them.
-    static QMap<QString, QVariant> autoPreset(int channel, int start, int end, int interval);
-    // Those keys: the start's, the end's and the interval's.
+    // The keys of a channel's preset tour, in the group "channel" and the
+    // channel number: the start's, the end's and the interval's.
     static QStringList autoPresetKeys(int channel);
-    void readAutoPreset(int channel, int& start, int& end, int& interval);
+    // A channel's preset tour as those keys and values to write.
+    static QMap<QString, QVariant> autoPreset(int channel, int start, int end, int interval);
 
-    // The stored language name, or the English name of the system language
-    // when none (or an empty one) is stored.
+    // The stored language name, or the system language's name as it would
+    // be stored (CLanguage) when none (or an empty one) is stored.
     QString readLanguage() const;
 
     // Writes this object's writes into the file (Written), or fails with
@@ -113,11 +112,11 @@ public:
     // one waited is so never undone. Not run when the save fails before
     // (the lock not had, the file unreadable). `fill` must not save.
     CWholeFileWriter::Result saveFilling(const std::function<void()>& fill, QString* reason = nullptr);
-    // The same as save() while the lock is free this moment; otherwise it
-    // fails at once, without waiting for its turn, so that the operator's
-    // click does not wait. Logs nothing: the caller keeps what failed and
-    // tells it.
-    CWholeFileWriter::Result trySave(QString* reason = nullptr);
+    // The same as saveFilling() while the lock is free this moment;
+    // otherwise it fails at once, without waiting for its turn, so that the
+    // operator's click does not wait. Logs nothing: the caller keeps what
+    // failed and tells it.
+    CWholeFileWriter::Result trySaveFilling(const std::function<void()>& fill, QString* reason = nullptr);
 
     static QString fileName();
     // The operator's sentence for a save that was not Written: the file, the
@@ -125,7 +124,6 @@ public:
     static QString saveMessage(CWholeFileWriter::Result result, const QString& reason);
 
 private:
-    static QString channelGroup(int channel);
     // Saves within `waitMs` for the lock (0: one try), logging a failure
     // when asked.
     CWholeFileWriter::Result saveWithin(int waitMs, bool log, const std::function<void()>& fill, QString* reason);

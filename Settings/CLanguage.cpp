@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
 
 QTranslator g_translator;
 QTranslator g_toolkitTranslator;
@@ -26,25 +27,17 @@ QString toolkitCode(const QString& code)
     return code == QLatin1String("nb") ? QStringLiteral("nn") : code;
 }
 
-// Stored settings name a language as the toolkit first spelled it, without
-// accents; a later toolkit's accented spelling must not change what is
-// stored.
-QString storedName(const QString& toolkitName)
+// The toolkit's English name of the language of that code.
+QString toolkitName(const QString& code)
 {
-    const QString decomposed = toolkitName.normalized(QString::NormalizationForm_D);
-    QString folded;
-    for (const QChar c : decomposed) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            folded += c;
-    }
-    return folded;
+    return QLocale::languageToString(QLocale(code).language());
 }
 
 // The toolkit's English name drops the letters of some languages' own names.
 // Like the other names in the list it is English in every language.
-QString shownName(const QString& code, const QString& toolkitName)
+QString shownName(const QString& code)
 {
-    return code == QLatin1String("nb") ? QStringLiteral("Norwegian Bokm\u00e5l") : toolkitName;
+    return code == QLatin1String("nb") ? QStringLiteral("Norwegian Bokm\u00e5l") : toolkitName(code);
 }
 
 } // namespace
@@ -56,6 +49,28 @@ CLanguage::CLanguage()
 
 CLanguage::~CLanguage() = default;
 
+QString CLanguage::storedName(const QString& code)
+{
+    // Stored settings name a language as the toolkit first spelled it,
+    // without accents; a later toolkit's accented spelling must not change
+    // what is stored.
+    const QString decomposed = toolkitName(code).normalized(QString::NormalizationForm_D);
+    QString folded;
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            folded += c;
+    }
+    return folded;
+}
+
+QStringList CLanguage::getLanguageName() const
+{
+    QStringList names;
+    for (const Language& language : m_languages)
+        names << language.stored;
+    return names;
+}
+
 void CLanguage::LoadLanguageList()
 {
     const QRegularExpression pattern(LANGUAGE_FILE_REGEX);
@@ -66,17 +81,18 @@ void CLanguage::LoadLanguageList()
         if (!match.hasMatch())
             continue;
         const QString code = match.captured(1);
-        const QString name = QLocale::languageToString(QLocale(code).language());
-        m_codes << code;
-        m_names << storedName(name);
-        m_shownNames << shownName(code, name);
+        m_languages.append({code, storedName(code), shownName(code)});
     }
 }
 
 qsizetype CLanguage::languageIndex(const QString& languageName) const
 {
-    const qsizetype stored = m_names.indexOf(languageName);
-    return stored >= 0 ? stored : m_shownNames.indexOf(languageName);
+    const auto position = [this](auto isNamed) {
+        const auto found = std::find_if(m_languages.cbegin(), m_languages.cend(), isNamed);
+        return found == m_languages.cend() ? qsizetype(-1) : qsizetype(found - m_languages.cbegin());
+    };
+    const qsizetype stored = position([&](const Language& language) { return language.stored == languageName; });
+    return stored >= 0 ? stored : position([&](const Language& language) { return language.shown == languageName; });
 }
 
 QString CLanguage::getLanguageFileName(const QString& languageName) const
@@ -84,7 +100,7 @@ QString CLanguage::getLanguageFileName(const QString& languageName) const
     const qsizetype index = languageIndex(languageName);
     if (index < 0)
         return QString();
-    return LANGUAGE_FILE_PREFIX + m_codes.at(index) + FILE_SUFFIX;
+    return LANGUAGE_FILE_PREFIX + m_languages.at(index).code + FILE_SUFFIX;
 }
 
 bool CLanguage::applyLanguage(const QString& languageName) const
@@ -93,7 +109,7 @@ bool CLanguage::applyLanguage(const QString& languageName) const
     QCoreApplication::removeTranslator(&g_translator);
     QCoreApplication::removeTranslator(&g_toolkitTranslator);
     const qsizetype index = languageIndex(languageName);
-    const QString code = index < 0 ? QStringLiteral("en") : m_codes.at(index);
+    const QString code = index < 0 ? QStringLiteral("en") : m_languages.at(index).code;
     QLocale::setDefault(QLocale(code));
     if (g_toolkitTranslator.load(QLocale(toolkitCode(code)), TOOLKIT_PREFIX, QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

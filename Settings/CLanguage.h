@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -19,14 +20,23 @@ public:
     static const QString LANGUAGE_FILE_PREFIX;
     static const QString LANGUAGE_FILE_REGEX;
 
+    // One language on offer.
+    struct Language {
+        QString code; // of its file
+        QString stored; // its name in the settings
+        QString shown; // its name in the list
+    };
+
     CLanguage();
     ~CLanguage() override;
 
-    // Stored names, shown names and codes of the files, in the folder's
-    // order (by name, ignoring case); the lists have the same length.
-    const QStringList& getLanguageName() const { return m_names; }
-    const QStringList& getShownLanguageName() const { return m_shownNames; }
-    const QStringList& getLanguageCode() const { return m_codes; }
+    // In the folder's order (by name, ignoring case).
+    const QList<Language>& languages() const { return m_languages; }
+    // Their stored names, in the same order.
+    QStringList getLanguageName() const;
+    // The stored name of the language of that code (for example "nb"),
+    // whether or not it is on offer.
+    static QString storedName(const QString& code);
     // The position of the language stored or shown under that name (exact,
     // case-sensitive; the first of equal names), -1 for none.
     qsizetype languageIndex(const QString& languageName) const;
@@ -47,9 +57,7 @@ public:
 private:
     void LoadLanguageList();
 
-    QStringList m_names;
-    QStringList m_shownNames;
-    QStringList m_codes;
+    QList<Language> m_languages;
 };
 
 // The program's one translator: installed at start-up when the language's

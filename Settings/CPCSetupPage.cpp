@@ -72,9 +72,8 @@ void CPCSetupPage::createButtonGroup()
 void CPCSetupPage::addItems()
 {
     // Shown as spelled, stored as before.
-    const QStringList& shown = m_language->getShownLanguageName();
-    for (qsizetype i = 0; i < shown.size(); ++i)
-        m_ui->selLangauge->addItem(shown.at(i), m_language->getLanguageName().at(i));
+    for (const CLanguage::Language& language : m_language->languages())
+        m_ui->selLangauge->addItem(language.shown, language.stored);
     m_ui->selSequenceTime->addItems(SEQUENCE_SECONDS);
 }
 

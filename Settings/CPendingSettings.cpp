@@ -6,12 +6,23 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QtDebug>
+#include <chrono>
 
 namespace {
 
 const char INSTANCE_NAME[] = "pendingSettings";
 
+// Finer than the clicks of two viewers one after the other can come.
+qint64 nowUs()
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
 } // namespace
+
+// Stored key: part of the operators' settings files.
+const QString CPendingSettings::CHOSEN_AT_GROUP = QStringLiteral("ChosenAt");
 
 CPendingSettings::CPendingSettings(QObject* parent)
     : QObject(parent)
@@ -30,9 +41,9 @@ void CPendingSettings::keep(const QMap<QString, QVariant>& values, const Naming&
 {
     if (values.isEmpty())
         return;
-    m_values.insert(values);
+    const qint64 chosenAtUs = nowUs();
     for (auto it = values.cbegin(); it != values.cend(); ++it)
-        m_names.insert(it.key(), name);
+        m_choices.insert(it.key(), {*it, chosenAtUs, name});
     QString reason;
     if (write(false, &reason))
         return;
@@ -45,22 +56,21 @@ void CPendingSettings::keep(const QMap<QString, QVariant>& values, const Naming&
 
 QVariant CPendingSettings::value(const QString& key, const QVariant& defaultValue) const
 {
-    const auto pending = m_values.constFind(key);
-    return pending != m_values.cend() ? *pending : CAppSettings().readSetting(key, defaultValue);
+    const auto pending = m_choices.constFind(key);
+    return pending != m_choices.cend() ? pending->value : CAppSettings().readSetting(key, defaultValue);
 }
 
 QStringList CPendingSettings::saveOrGiveUp(QString* reason)
 {
-    if (m_values.isEmpty() || write(true, reason))
+    if (m_choices.isEmpty() || write(true, reason))
         return {};
     QStringList names;
-    for (const Naming& name : std::as_const(m_names)) {
-        const QString text = name();
+    for (const Choice& choice : std::as_const(m_choices)) {
+        const QString text = choice.name();
         if (!names.contains(text))
             names << text;
     }
-    m_values.clear();
-    m_names.clear();
+    m_choices.clear();
     m_retry.stop();
     return names;
 }
@@ -75,13 +85,34 @@ QString CPendingSettings::lostMessage(const QStringList& names, const QString& r
 bool CPendingSettings::write(bool wait, QString* reason)
 {
     CAppSettings settings;
-    settings.writeSettings(m_values);
-    const CWholeFileWriter::Result result = wait ? settings.save(reason) : settings.trySave(reason);
+    QStringList laterElsewhere;
+    // Under the lock, against the file as it is then: no other viewer can
+    // store a later choice between the comparison and the save.
+    const auto merge = [&] {
+        for (auto it = m_choices.cbegin(); it != m_choices.cend(); ++it) {
+            const QString chosenAtKey = CHOSEN_AT_GROUP + u'/' + it.key();
+            bool stamped = false;
+            const qint64 storedAtUs = settings.readSetting(chosenAtKey).toLongLong(&stamped);
+            if (stamped && storedAtUs > it->chosenAtUs) {
+                laterElsewhere << it.key();
+                continue;
+            }
+            settings.writeSetting(it.key(), it->value);
+            settings.writeSetting(chosenAtKey, it->chosenAtUs);
+        }
+    };
+    const CWholeFileWriter::Result result
+        = wait ? settings.saveFilling(merge, reason) : settings.trySaveFilling(merge, reason);
     if (result == CWholeFileWriter::Result::Failed)
         return false;
-    m_values.clear();
-    m_names.clear();
+    m_choices.clear();
     m_retry.stop();
+    const QByteArray path = QDir::toNativeSeparators(CAppSettings::fileName()).toLocal8Bit();
+    for (const QString& key : std::as_const(laterElsewhere))
+        qWarning("note: the choice of %s made on this viewer is not saved to %s: another viewer chose it later",
+            qPrintable(key), path.constData());
     emit written();
+    if (!laterElsewhere.isEmpty())
+        emit overtaken(laterElsewhere);
     return true;
 }

@@ -14,12 +14,21 @@
 // pending, reads as chosen, and is tried again every RETRY_MS on its own
 // until it is written. The program's end gives what is still pending its
 // one wait, and what even that could not write is told to the operator.
-// GUI thread.
+//
+// Several viewers share the file, so the later choice of a key stands,
+// whichever viewer writes first: each key written here is stored with the
+// moment it was chosen (under CHOSEN_AT_GROUP, in the same save), and a
+// pending choice older than the stored one's is given up, logged, and no
+// longer read. A key stored without that moment (by another program, or
+// before the moments were kept) counts as chosen before any pending one.
+// The moments are this computer's clock: viewers on computers whose clocks
+// differ order their choices by those clocks. GUI thread.
 class CPendingSettings : public QObject {
     Q_OBJECT
 
 public:
     static constexpr int RETRY_MS = 500;
+    static const QString CHOSEN_AT_GROUP;
     // The operator's name of a choice, in the language of the moment it is
     // told.
     using Naming = std::function<QString()>;
@@ -29,27 +38,37 @@ public:
 
     // Writes the values, with what is still pending, if the file is free;
     // otherwise keeps them (a later value of a key replaces an earlier one).
+    // Either way they count as chosen now.
     void keep(const QMap<QString, QVariant>& values, const Naming& name);
     // The key's pending value, otherwise the stored one.
     QVariant value(const QString& key, const QVariant& defaultValue = QVariant()) const;
-    bool isEmpty() const { return m_values.isEmpty(); }
+    bool isEmpty() const { return m_choices.isEmpty(); }
     // Writes what is pending, waiting for the lock as CAppSettings::save
     // does; what that could not write is given up: its names are returned,
-    // with the reason.
+    // with the reason. Choices given up for later ones are not among them.
     QStringList saveOrGiveUp(QString* reason);
     // The operator's sentence for choices given up.
     static QString lostMessage(const QStringList& names, const QString& reason);
 
 signals:
-    // Nothing is pending any more: all was written.
+    // Nothing is pending any more: all was written, or given up for later
+    // choices.
     void written();
+    // These keys' pending values were given up for later choices stored by
+    // another viewer: they now read as stored.
+    void overtaken(const QStringList& keys);
 
 private:
+    struct Choice {
+        QVariant value;
+        qint64 chosenAtUs; // since the epoch
+        Naming name;
+    };
+
     explicit CPendingSettings(QObject* parent);
     // True when the file took what was pending (it is then no longer).
     bool write(bool wait, QString* reason);
 
-    QMap<QString, QVariant> m_values;
-    QMap<QString, Naming> m_names; // by key
+    QMap<QString, Choice> m_choices;
     QTimer m_retry;
 };

@@ -19,7 +19,9 @@
 #include "WireBuilder.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLockFile>
 #include <QLoggingCategory>
@@ -201,6 +203,8 @@ void tst_LiveControlPanel::initTestCase()
 void tst_LiveControlPanel::init()
 {
     QSettings(CAppSettings::COMPANY_NAME, CAppSettings::APP_NAME).clear();
+    // As at a viewer's first start, not even the folder is there.
+    QVERIFY(QDir(QFileInfo(CAppSettings::fileName()).absolutePath()).removeRecursively());
     m_dvr = std::make_unique<TestDvr>();
     QVERIFY(m_dvr->listen());
     TestDvrPictureSet::install(m_dvr.get());
@@ -292,14 +296,19 @@ void tst_LiveControlPanel::chooseTour() const
 
 void tst_LiveControlPanel::holdSettings()
 {
+    // Another program's save makes the folder first, as the viewer's own
+    // saves do: the lock file lives in it.
+    QVERIFY(QDir().mkpath(QFileInfo(CAppSettings::fileName()).absolutePath()));
     m_settingsLock = std::make_unique<QLockFile>(CAppSettings::fileName() + QStringLiteral(".lock"));
     QVERIFY(m_settingsLock->tryLock(0));
 }
 
 QList<int> tst_LiveControlPanel::storedTour(int channel)
 {
-    QList<int> tour(3);
-    CAppSettings().readAutoPreset(channel, tour[0], tour[1], tour[2]);
+    const CAppSettings settings;
+    QList<int> tour;
+    for (const QString& key : CAppSettings::autoPresetKeys(channel))
+        tour << settings.readSetting(key, 0).toInt();
     return tour;
 }
 

@@ -19,22 +19,24 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRect>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 #include <QTimer>
 #include <cerrno>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -73,6 +75,8 @@ const char VIEWER_END[] = "--viewer-end";
 const char LIVE_PANEL[] = "--live-panel";
 const char HOLD_LOCK[] = "--hold-lock";
 const char SAVE_WHILE_HOLDING[] = "--save-while-holding";
+const char CHOOSE[] = "--choose";
+const char FAILED_SAVE[] = "error: settings not saved to ";
 
 bool sayReady()
 {
@@ -110,17 +114,47 @@ bool startReady(QProcess& process, const QStringList& arguments, bool readMessag
     return process.readLine() == "ready\n";
 }
 
-// Reads the program's messages until that many saves have failed.
-bool failedSaves(QProcess& process, int count)
+// Reads the program's messages until that many saves have failed; gives
+// what the last of them left of its thread's wait for the lock
+// (tellWaitLeft).
+bool failedSaves(QProcess& process, int count, int* waitLeftMs = nullptr)
 {
+    static const QRegularExpression waitLeft(QStringLiteral(R"(\(wait left: (\d+) ms\)$)"));
     process.setReadChannel(QProcess::StandardError);
     while (count > 0) {
         if (!process.canReadLine() && !process.waitForReadyRead(30000))
             return false;
-        if (process.readLine().startsWith("error: settings not saved to "))
+        const QString line = QString::fromLocal8Bit(process.readLine()).trimmed();
+        if (line.startsWith(QLatin1String(FAILED_SAVE))) {
             --count;
+            if (waitLeftMs)
+                *waitLeftMs = waitLeft.match(line).captured(1).toInt();
+        }
     }
     return true;
+}
+
+// Reads the program's next line of output, once it has written it.
+QByteArray nextLine(QProcess& process)
+{
+    process.setReadChannel(QProcess::StandardOutput);
+    while (!process.canReadLine()) {
+        if (!process.waitForReadyRead(30000))
+            return QByteArray();
+    }
+    return process.readLine().trimmed();
+}
+
+QtMessageHandler g_messages = nullptr;
+
+// Adds to each failed save's message what is left of its thread's wait for
+// the lock: a save that shares a wait that is spent tries once.
+void tellWaitLeft(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    g_messages(type, context,
+        message.startsWith(QLatin1String(FAILED_SAVE))
+            ? message + QStringLiteral(" (wait left: %1 ms)").arg(CLockWaitShare::allowance(CAppSettings::LOCK_WAIT_MS))
+            : message);
 }
 
 // Saves `count` keys "<prefix>0", "<prefix>1" ... one save each, as a viewer
@@ -248,18 +282,53 @@ QLockFile& settingsLock()
     return lock;
 }
 
-// Holds the settings' lock as another program does while it saves. Ends at
-// the go; or, given a time, lets the lock go that long after the go, and
-// ends at the next.
-int holdLock(int releaseMs)
+// Holds the settings' lock as another program does while it saves, and
+// lets it go as it ends, at the go.
+int holdLock()
 {
-    if (!settingsLock().tryLock(0) || !readyThenWait())
-        return 1;
-    if (releaseMs < 0)
-        return 0;
-    QThread::msleep(releaseMs);
-    settingsLock().unlock();
-    return waitForGo() ? 0 : 2;
+    return settingsLock().tryLock(0) && readyThenWait() ? 0 : 1;
+}
+
+// A viewer's live control panel. On the go the operator chooses the PTZ
+// speed (Slow or Very Fast, by the keyboard) or the tour's interval; at the
+// next go the viewer writes what is pending: on its own ("retry"), or as
+// the program's end does ("end"). Then it writes out what its page shows
+// ("shown: "), and each choice its end could not save ("lost: ").
+int choose(const QString& what, const QString& value, const QString& finish)
+{
+    TestDvr dvr;
+    if (!dvr.listen())
+        return 3;
+    CLiveCtrlWidget panel;
+    pointAtDvr(panel, dvr);
+    const bool speed = what == QLatin1String("speed");
+    if (!speed)
+        child<QAbstractButton>(panel, "DVRControl1")->click();
+    auto* slider = child<QSlider>(panel, "Speed");
+    auto* interval = child<QComboBox>(panel, "Interval");
+    if (!readyThenWait())
+        return 2;
+    if (speed)
+        QTest::keyClick(slider, value == QLatin1String("Slow") ? Qt::Key_Home : Qt::Key_End);
+    else
+        chooseEntry(*interval, interval->findText(value));
+    if (!readyThenWait())
+        return 2;
+    QStringList lost;
+    if (finish == QLatin1String("end")) {
+        QString reason;
+        lost = CPendingSettings::ofApplication().saveOrGiveUp(&reason);
+    } else if (!QTest::qWaitFor([] { return CPendingSettings::ofApplication().isEmpty(); }, 30000)) {
+        return 4;
+    }
+    QFile output;
+    if (!output.open(stdout, QIODevice::WriteOnly))
+        return 5;
+    output.write(
+        "shown: " + (speed ? child<QLabel>(panel, "SpeedLabel")->text() : interval->currentText()).toUtf8() + '\n');
+    for (const QString& name : std::as_const(lost))
+        output.write("lost: " + name.toUtf8() + '\n');
+    return 0;
 }
 
 // Another program that holds the lock: at the go it saves the value under
@@ -315,6 +384,8 @@ private slots:
     void programsKeepEachOthersSaves();
     void lockOfAnotherProgram_data();
     void lockOfAnotherProgram();
+    void laterChoiceStands_data();
+    void laterChoiceStands();
     void unreadableFileIsKept();
     void wholeSecondFileTimes();
     void fallbackFiles_data();
@@ -389,12 +460,15 @@ void tst_CAppSettings::autoPreset()
     QCOMPARE(raw.value(group + "EndPreset").toInt(), end);
     QCOMPARE(raw.value(group + "PresetInterval").toInt(), interval);
 
-    int readStart = -9, readEnd = -9, readInterval = -9;
     CAppSettings settings;
-    settings.readAutoPreset(channel, readStart, readEnd, readInterval);
-    QCOMPARE(QList<int>({readStart, readEnd, readInterval}), QList<int>({start, end, interval}));
-    settings.readAutoPreset(channel + 1, readStart, readEnd, readInterval);
-    QCOMPARE(QList<int>({readStart, readEnd, readInterval}), QList<int>({0, 0, 0}));
+    // The keys as the tour page reads them: start, end, interval.
+    QList<int> read;
+    for (const QString& key : CAppSettings::autoPresetKeys(channel))
+        read << settings.readSetting(key, -9).toInt();
+    QCOMPARE(read, QList<int>({start, end, interval}));
+    // Another channel's tour has keys of its own.
+    for (const QString& key : CAppSettings::autoPresetKeys(channel + 1))
+        QVERIFY2(!settings.contains(key), qPrintable(key));
     // The group is closed again: plain keys land at the top level.
     settings.writeSetting(CAppSettings::RECONNECT, 1);
     QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
@@ -599,17 +673,18 @@ void tst_CAppSettings::lockOfAnotherProgram_data()
     // first start or its end.
     QTest::addColumn<int>("saves");
     QTest::addColumn<QString>("viewer");
-    // A live program lets its lock go half a wait after that many saves
-    // failed (0: it keeps it): a save that then waited on its own would
-    // take it.
+    // A live program lets its lock go once that many saves failed (0: it
+    // keeps it throughout): a save after a spent share takes it then.
     QTest::addColumn<int>("releaseAfter");
-    QTest::addColumn<bool>("taken");
+    QTest::addColumn<bool>("taken"); // by the last save
     const QString none;
     QTest::newRow("held by a live program") << "live" << true << 1 << none << 0 << false;
-    QTest::newRow("held by a live program, two saves sharing one wait") << "live" << true << 2 << none << 1 << false;
+    QTest::newRow("held by a live program, two saves sharing one wait") << "live" << true << 2 << none << 0 << false;
+    QTest::newRow("let go by a live program between two saves sharing one wait")
+        << "live" << true << 2 << none << 1 << true;
     // The probe's and the PC options' saves share one wait.
     QTest::newRow("held by a live program, a viewer's first start")
-        << "live" << false << 0 << QString(VIEWER_START) << 1 << false;
+        << "live" << false << 0 << QString(VIEWER_START) << 2 << false;
     // The speed and the tour start chosen, each failing at once and kept;
     // the end's save of both waits once, fails, and is told.
     QTest::newRow("held by a live program, a viewer's end after two choices")
@@ -624,10 +699,11 @@ void tst_CAppSettings::lockOfAnotherProgram_data()
 }
 
 // A save waits a few seconds at most for the lock, and saves made together
-// (the window's start, its end) wait that long once. The lock of a program
-// of this computer that has ended is taken over, and one whose owner cannot
-// be checked once it is older than the stale time; a live program's,
-// however old, stays as it is.
+// (the window's start, its end) wait that long once: once the wait is
+// spent, each tries once. The lock of a program of this computer that has
+// ended is taken over, and one whose owner cannot be checked once it is
+// older than the stale time; a live program's, however old, stays as it
+// is.
 void tst_CAppSettings::lockOfAnotherProgram()
 {
     QFETCH(QString, lock);
@@ -646,9 +722,10 @@ void tst_CAppSettings::lockOfAnotherProgram()
     if (!viewer.isEmpty())
         QVERIFY(startReady(viewerProgram, {viewer}, true));
     QProcess holder;
-    const int releaseMs = releaseAfter > 0 ? CAppSettings::LOCK_WAIT_MS / 2 : -1;
-    QVERIFY(startReady(holder, {HOLD_LOCK, QString::number(releaseMs)}));
+    QVERIFY(startReady(holder, {HOLD_LOCK}));
     const auto go = [](QProcess& process) { return process.write("go\n") == 3 && process.waitForBytesWritten(); };
+    // The lock is gone once the holder has.
+    const auto release = [&] { return go(holder) && holder.waitForFinished(); };
     if (lock != QLatin1String("live")) {
         const QByteArray pid = QByteArray::number(holder.processId());
         holder.kill();
@@ -672,8 +749,12 @@ void tst_CAppSettings::lockOfAnotherProgram()
     QList<CWholeFileWriter::Result> results;
     if (!viewer.isEmpty()) {
         QVERIFY(go(viewerProgram));
-        QVERIFY(failedSaves(viewerProgram, releaseAfter));
-        QVERIFY(go(holder));
+        int waitLeftMs = -1;
+        QVERIFY(failedSaves(viewerProgram, releaseAfter, &waitLeftMs));
+        // The last failed save found the share spent: it did not wait on its
+        // own.
+        QCOMPARE(waitLeftMs, 0);
+        QVERIFY(release());
         QVERIFY(viewerProgram.waitForFinished(60000));
         QCOMPARE(viewerProgram.exitCode(), 0);
         const QString told = QString::fromUtf8(viewerProgram.readAllStandardOutput());
@@ -690,21 +771,23 @@ void tst_CAppSettings::lockOfAnotherProgram()
         for (int i = 0; i < saves; ++i) {
             CAppSettings settings;
             settings.writeSetting("Speed", 2);
-            if (!taken)
+            if (!taken || i + 1 < saves)
                 QTest::ignoreMessage(
                     QtWarningMsg, QRegularExpression(QStringLiteral("^error: settings not saved to ")));
             results << settings.save(&reason);
+            if (results.last() == CWholeFileWriter::Result::Failed)
+                QCOMPARE(CLockWaitShare::allowance(CAppSettings::LOCK_WAIT_MS), 0);
             if (i + 1 == releaseAfter)
-                QVERIFY(go(holder));
+                QVERIFY(release());
         }
     }
     const bool lockKept = QFile::exists(lockPath) && fileBytes(lockPath) == lockBefore;
-    if (holder.state() == QProcess::Running) {
-        QVERIFY(go(holder));
-        QVERIFY(holder.waitForFinished());
-    }
+    if (holder.state() == QProcess::Running)
+        QVERIFY(release());
     if (taken) {
-        QCOMPARE(results, QList<CWholeFileWriter::Result>{CWholeFileWriter::Result::Written});
+        QList<CWholeFileWriter::Result> expected(saves - 1, CWholeFileWriter::Result::Failed);
+        expected << CWholeFileWriter::Result::Written;
+        QCOMPARE(results, expected);
         QCOMPARE(CAppSettings().readSetting("Speed").toInt(), 2);
         QVERIFY(!lockKept);
     } else {
@@ -716,6 +799,83 @@ void tst_CAppSettings::lockOfAnotherProgram()
         // A live program that lets its lock go itself took it away.
         QVERIFY(lockKept || releaseAfter > 0);
     }
+}
+
+void tst_CAppSettings::laterChoiceStands_data()
+{
+    // The speed (stored: Normal) or channel 4's tour interval (stored: 10);
+    // the first viewer chooses while another program holds the file, the
+    // second after it, and their choices are written in this order.
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<bool>("secondHeld"); // the second chose while held too
+    QTest::addColumn<QString>("firstWrites"); // "retry", "end", or "retry first" (before the second's)
+    for (const auto& [what, first, second] :
+        {std::tuple<const char*, const char*, const char*>{"speed", "Slow", "Very Fast"}, {"interval", "20", "30"}}) {
+        QTest::addRow("%s: the second written at once, the first's retry after", what)
+            << what << first << second << false << "retry";
+        QTest::addRow("%s: the second written at once, the first at its end", what)
+            << what << first << second << false << "end";
+        QTest::addRow("%s: both kept while held, the second's retry first", what)
+            << what << first << second << true << "retry";
+        QTest::addRow("%s: both kept while held, the first's retry first", what)
+            << what << first << second << true << "retry first";
+    }
+}
+
+// Two viewers on one settings file: whichever writes last, the value stored
+// is the one chosen last; a viewer whose pending choice is overtaken so
+// logs it, tells no loss, and shows the later one.
+void tst_CAppSettings::laterChoiceStands()
+{
+    QFETCH(QString, what);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(bool, secondHeld);
+    QFETCH(QString, firstWrites);
+    const QString key
+        = what == QLatin1String("speed") ? QStringLiteral("Speed") : CAppSettings::autoPresetKeys(3).at(2);
+    CAppSettings stored;
+    stored.writeSettings({{"Speed", 1}, {CAppSettings::autoPresetKeys(3).at(2), 10}});
+    QCOMPARE(stored.save(), CWholeFileWriter::Result::Written);
+    const bool firstEnds = firstWrites == QLatin1String("end");
+    QProcess one;
+    QProcess other;
+    QProcess holder;
+    QVERIFY(startReady(one, {CHOOSE, what, first, firstEnds ? "end" : "retry"}, true));
+    QVERIFY(startReady(other, {CHOOSE, what, second, "retry"}, true));
+    QVERIFY(startReady(holder, {HOLD_LOCK}));
+    const auto go = [](QProcess& process) { return process.write("go\n") == 3 && process.waitForBytesWritten(); };
+    // Each viewer runs only between its go and its next "ready": a pending
+    // choice is tried again only when the row lets it.
+    const auto chooses = [&](QProcess& viewer) { return go(viewer) && nextLine(viewer) == "ready"; };
+    const auto writesAndEnds
+        = [&](QProcess& viewer) { return go(viewer) && viewer.waitForFinished(60000) && viewer.exitCode() == 0; };
+    QVERIFY(chooses(one));
+    if (secondHeld)
+        QVERIFY(chooses(other));
+    QVERIFY(go(holder) && holder.waitForFinished());
+    if (!secondHeld) {
+        QVERIFY(chooses(other));
+        QCOMPARE(CAppSettings().readSetting(key).toString(), what == QLatin1String("speed") ? "3" : second);
+    }
+    const bool firstOvertaken = firstWrites != QLatin1String("retry first");
+    if (firstOvertaken) {
+        QVERIFY(writesAndEnds(other));
+        QVERIFY(writesAndEnds(one));
+    } else {
+        QVERIFY(writesAndEnds(one));
+        QVERIFY(writesAndEnds(other));
+    }
+
+    QCOMPARE(CAppSettings().readSetting(key).toString(), what == QLatin1String("speed") ? "3" : second);
+    QCOMPARE(QString::fromUtf8(other.readAllStandardOutput()), "shown: " + second + '\n');
+    QCOMPARE(QString::fromUtf8(one.readAllStandardOutput()), "shown: " + (firstOvertaken ? second : first) + '\n');
+    const QString note = "note: the choice of " + key + " made on this viewer is not saved to "
+        + CAppSettings::fileName() + ": another viewer chose it later";
+    QCOMPARE(QString::fromLocal8Bit(one.readAllStandardError()).contains(note), firstOvertaken);
+    QVERIFY(!QString::fromLocal8Bit(other.readAllStandardError()).contains(QLatin1String("note: ")));
 }
 
 // A file the program may write but not read is never replaced: what it
@@ -815,6 +975,8 @@ int main(int argc, char* argv[])
             return saveKeys(arguments.at(2), arguments.at(3), arguments.at(4).toInt());
         if (arguments.at(1) == QLatin1String(PC_SETUP_OK) && argc == 3)
             return pcSetupOk(arguments.at(2));
+        if (arguments.at(1) == QLatin1String(VIEWER_START) || arguments.at(1) == QLatin1String(VIEWER_END))
+            g_messages = qInstallMessageHandler(tellWaitLeft);
         if (arguments.at(1) == QLatin1String(VIEWER_START))
             return viewerStart();
         if (arguments.at(1) == QLatin1String(VIEWER_END))
@@ -823,7 +985,9 @@ int main(int argc, char* argv[])
             return livePanel(arguments.at(2) == QLatin1String("change"));
         if (arguments.at(1) == QLatin1String(SAVE_WHILE_HOLDING) && argc == 4)
             return saveWhileHolding(arguments.at(2), arguments.at(3).toInt());
-        return holdLock(arguments.value(2, QStringLiteral("-1")).toInt());
+        if (arguments.at(1) == QLatin1String(CHOOSE) && argc == 5)
+            return choose(arguments.at(2), arguments.at(3), arguments.at(4));
+        return holdLock();
     }
     // The system locale is read from the environment when first needed, and
     // the store's location is fixed by the first settings object: both must

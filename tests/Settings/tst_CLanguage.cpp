@@ -66,11 +66,28 @@ private slots:
     void offersEveryEmbeddedLanguage()
     {
         const CLanguage languages;
-        QCOMPARE(languages.getLanguageCode(), QStringList({"en", "fr", "ko", "nb", "ru", "zh_tw"}));
+        QStringList codes;
+        for (const CLanguage::Language& language : languages.languages())
+            codes << language.code;
+        QCOMPARE(codes, QStringList({"en", "fr", "ko", "nb", "ru", "zh_tw"}));
+        // As the operators' settings hold them.
         QCOMPARE(languages.getLanguageName(),
             QStringList({"English", "French", "Korean", "Norwegian Bokmal", "Russian", "Chinese"}));
-        QCOMPARE(languages.getShownLanguageName(),
-            QStringList({"English", "French", "Korean", "Norwegian Bokmål", "Russian", "Chinese"}));
+    }
+
+    // Whichever name the list shows or the settings hold, it is the same
+    // language's; the stored one keeps to the letters first stored.
+    void namesMapBack()
+    {
+        const CLanguage languages;
+        for (qsizetype i = 0; i < languages.languages().size(); ++i) {
+            const CLanguage::Language& language = languages.languages().at(i);
+            QCOMPARE(languages.languageIndex(language.shown), i);
+            QCOMPARE(languages.languageIndex(language.stored), i);
+            QVERIFY2(!language.shown.isEmpty(), qPrintable(language.code));
+            for (const QChar c : language.stored)
+                QVERIFY2(c.unicode() < 0x80, qPrintable(language.stored));
+        }
     }
 
     void fileOfName_data()
@@ -168,8 +185,8 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         const CLanguage languages;
-        for (const QString& code : languages.getLanguageCode())
-            QTest::newRow(qPrintable(code)) << code;
+        for (const CLanguage::Language& language : languages.languages())
+            QTest::newRow(qPrintable(language.code)) << language.code;
     }
 
     // English is the source language; every other file translates every

@@ -1132,8 +1132,9 @@ private slots:
         const QString failed
             = bench.play("Ch0 DVRControl1 choose=StartPreset:2 choose=EndPreset:5 choose=Interval:3 " + then); // 20 s
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
-        QList<int> stored(3);
-        CAppSettings().readAutoPreset(0, stored[0], stored[1], stored[2]);
+        QList<int> stored;
+        for (const QString& key : CAppSettings::autoPresetKeys(0))
+            stored << CAppSettings().readSetting(key, 0).toInt();
         QCOMPARE(stored, QList<int>({2, 5, 20}));
         if (then.contains(QLatin1String("close")))
             return;
