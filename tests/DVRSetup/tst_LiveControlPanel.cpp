@@ -452,6 +452,12 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         // and the other entry's On, once taken, replaces it.
         row("On and Off on A's second entry replace A's switch-off", {"A2", "RPOn0", "wait=2", "RPOff0", "A"})
             << QStringList{a.first(), a.first(), a.last()} << QStringList() << QList<bool>{true, false};
+        // A switch-off due while a later command waits for its answer goes
+        // only once that command has failed.
+        row("On answered late as the switch-off comes due", {"wait=1", "late", "RPOn0", "wait=2"})
+            << QStringList{a.first(), a.first()} << QStringList() << QList<bool>();
+        row("On refused late as the switch-off comes due", {"wait=1", "refuse=on", "late", "RPOn0", "wait=3"})
+            << QStringList{a.first(), a.first(), a.last()} << QStringList() << QList<bool>();
         row("A's switch-off refused is told on its second entry's page, whose On replaces it",
             {"refuse", "wait=2", "A2", "auto=1", denied, "RPOn0", "wait=3", "auto=0", "told="})
             << QStringList{a.first(), a.last(), a.first()} << QStringList() << QList<bool>{true};
