@@ -238,32 +238,47 @@ void CDVRListTree::editDVR(QTreeWidgetItem* item, const DVR& dvr)
     // Names read before the edit belong to the DVR as it was.
     m_cameraNames->cancel(indexFromItem(item));
     const DVR before = group.dvr(row);
+    const CDirectoryEntry::Id entry = CDirectoryEntry::held(item);
     *group.mutable_dvr(row) = dvr;
     setRecord(item->parent(), group);
     setItemData(item, dvr);
     emit editedDVR(indexOfTopLevelItem(item->parent()), row);
-    tellUnlisted({before});
+    tellUnlisted({{before, entry}});
 }
 
-bool CDVRListTree::namesDvr(const DVR& dvr) const
+QTreeWidgetItem* CDVRListTree::itemNaming(const DVR& dvr, CDirectoryEntry::Id entry) const
 {
+    QTreeWidgetItem* first = nullptr;
     for (int i = 0; i < topLevelItemCount(); ++i) {
-        Group group;
-        if (!recordOf(topLevelItem(i), &group))
-            continue;
-        if (std::any_of(group.dvr().cbegin(), group.dvr().cend(),
-                [&dvr](const DVR& listed) { return CDvrIdentity::same(listed, dvr); }))
-            return true;
+        const QTreeWidgetItem* groupItem = topLevelItem(i);
+        for (int row = 0; row < groupItem->childCount(); ++row) {
+            QTreeWidgetItem* item = groupItem->child(row);
+            DVR named;
+            if (!recordOf(item, &named) || !CDvrIdentity::same(named, dvr))
+                continue;
+            if (CDirectoryEntry::held(item) == entry)
+                return item;
+            if (!first)
+                first = item;
+        }
     }
-    return false;
+    return first;
 }
 
-void CDVRListTree::tellUnlisted(const QList<DVR>& gone)
+void CDVRListTree::tellUnlisted(const QList<QPair<DVR, CDirectoryEntry::Id>>& gone)
 {
     QList<DVR> told;
-    for (const DVR& dvr : gone) {
-        const auto same = [&dvr](const DVR& other) { return CDvrIdentity::same(other, dvr); };
-        if (namesDvr(dvr) || std::any_of(told.cbegin(), told.cend(), same))
+    for (const auto& [dvr, entry] : gone) {
+        QTreeWidgetItem* item = itemNaming(dvr, entry);
+        if (item) {
+            // An entry that was never numbered gave nothing.
+            DVR heirRecord;
+            if (entry != CDirectoryEntry::NONE && CDirectoryEntry::held(item) != entry && recordOf(item, &heirRecord))
+                emit entryLeft(entry, dvr, CDirectoryEntry::of(item), heirRecord);
+            continue;
+        }
+        const auto same = [&dvr = dvr](const DVR& other) { return CDvrIdentity::same(other, dvr); };
+        if (std::any_of(told.cbegin(), told.cend(), same))
             continue;
         told << dvr;
         emit unlisted(dvr);
@@ -338,11 +353,15 @@ void CDVRListTree::OnDeleteGroup(QTreeWidgetItem* item)
 {
     if (!IsGroupItem(item))
         return;
-    Group group;
-    recordOf(item, &group);
+    QList<QPair<DVR, CDirectoryEntry::Id>> gone;
+    for (int row = 0; row < item->childCount(); ++row) {
+        DVR dvr;
+        if (recordOf(item->child(row), &dvr))
+            gone.append({dvr, CDirectoryEntry::held(item->child(row))});
+    }
     emit aboutToRemove(indexOfTopLevelItem(item), -1);
     deleteItem(item);
-    tellUnlisted(QList<DVR>(group.dvr().cbegin(), group.dvr().cend()));
+    tellUnlisted(gone);
     saveDVRList();
 }
 
@@ -396,8 +415,9 @@ void CDVRListTree::OnDeleteDVR(QTreeWidgetItem* item)
             *remaining.add_dvr() = group.dvr(i);
     }
     setRecord(groupItem, remaining);
+    const CDirectoryEntry::Id entry = CDirectoryEntry::held(item);
     deleteItem(item);
-    tellUnlisted({group.dvr(row)});
+    tellUnlisted({{group.dvr(row), entry}});
     saveDVRList();
 }
 

@@ -90,6 +90,10 @@ signals:
     // No entry names the record's DVR (address and port) any more: the
     // entries that did were deleted, or edited to name another DVR.
     void unlisted(const DVR& record);
+    // The entry, which held the record, no longer names its DVR (it was
+    // deleted, or edited to name another), which the heir's entry, holding
+    // heirRecord, still names.
+    void entryLeft(CDirectoryEntry::Id entry, const DVR& record, CDirectoryEntry::Id heir, const DVR& heirRecord);
     // A camera is about to be dragged: its DVR's record and its channel.
     void dragCameraItem(const DVR& dvr, int chIndex);
 
@@ -121,10 +125,14 @@ private:
     // The DVR item is chosen: the main window makes its DVR current.
     void choose(QTreeWidgetItem* item);
     void deleteItem(QTreeWidgetItem* item);
-    // An entry of a group record names the DVR (CDvrIdentity).
-    bool namesDvr(const DVR& dvr) const;
-    // Emits unlisted once for each DVR of those that no entry names now.
-    void tellUnlisted(const QList<DVR>& gone);
+    // The DVR item of that entry if it names the DVR (CDvrIdentity),
+    // otherwise the first that does; none when none does.
+    QTreeWidgetItem* itemNaming(const DVR& dvr, CDirectoryEntry::Id entry) const;
+    // For each of those entries, which held those records before a delete
+    // or an edit: nothing while it still names its DVR, entryLeft while
+    // another entry does, and unlisted once for each DVR that no entry
+    // names now.
+    void tellUnlisted(const QList<QPair<DVR, CDirectoryEntry::Id>>& gone);
     // Every DVR item's record and entry number, group after group.
     QList<QPair<DVR, CDirectoryEntry::Id>> entries() const;
     // The items rebuilt from those records name the same entries.

@@ -64,6 +64,17 @@ void COrderedCommands::unlist(const DVR& record)
         dropIfDone(*line);
 }
 
+void COrderedCommands::handOver(
+    CDirectoryEntry::Id entry, const DVR& record, CDirectoryEntry::Id heir, const DVR& heirRecord)
+{
+    // Nothing was ever given to a DVR that has no line.
+    Line* line = findLine(record);
+    if (!line)
+        return;
+    const Known& known = line->entries.try_emplace(heir, Known{heirRecord, 0}).first->second;
+    emit handedOver(entry, record, Giver{heir, known.record, known.clientId});
+}
+
 void COrderedCommands::send(const Giver& giver, Command command)
 {
     Line& line = lineOf(giver.record);

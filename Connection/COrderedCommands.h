@@ -55,6 +55,9 @@
 // and the answer's text, and each command's giver hears what became of it
 // (never from within send()).
 //
+// An entry deleted, or edited to name another DVR, while another entry
+// still names its DVR (handOver()): listeners give what that entry held
+// pending for the DVR to the other entry, whose account it then goes with.
 // When no directory entry names a DVR any more (unlist()), what is pending
 // for it ends (unlisted), and its line goes, its entries' records and all,
 // once nothing of it is on its way or waits.
@@ -117,6 +120,11 @@ public:
     // they hold pending for it, and its line goes once nothing of it is on
     // its way or waits. Its live link connecting again (know()) keeps it.
     void unlist(const DVR& record);
+    // That entry no longer names the record's DVR, which the heir's entry,
+    // holding heirRecord, still does: listeners hand it what they hold
+    // pending for that DVR as that entry's. The line knows the heir from
+    // now on, by that record unless it knew it already.
+    void handOver(CDirectoryEntry::Id entry, const DVR& record, CDirectoryEntry::Id heir, const DVR& heirRecord);
     // Queues the command on the line of the giver's DVR, to be built from
     // what the line knows of the giver's entry by then; an entry the line
     // does not know yet is known by the record and client id given.
@@ -135,6 +143,9 @@ signals:
     // A DVR's record or client id was made known: a command that failed may
     // go again.
     void known(const DVR& record);
+    // What that entry held pending for the record's DVR goes as the heir's
+    // (handOver()), with the record and client id the line knows for it.
+    void handedOver(CDirectoryEntry::Id entry, const DVR& record, const COrderedCommands::Giver& heir);
     // No directory entry names that DVR any more: what is pending for it
     // ends now, not at the program's end. What is given to it meanwhile
     // still goes on its line.

@@ -48,11 +48,9 @@ void CRemotePortWiget::showRelayStates()
     QList<CCommandAnswer> problems;
     for (int relay = 0; relay < m_autoButtons.size(); ++relay) {
         const auto number = static_cast<unsigned>(relay);
-        m_autoButtons.at(relay)->setChecked(m_shown && switches.isPending(*m_shown, m_shownEntry, number));
-        if (!m_shown)
-            continue;
-        if (const std::optional<CCommandAnswer> problem = switches.problem(*m_shown, m_shownEntry, number))
-            problems << *problem;
+        m_autoButtons.at(relay)->setChecked(m_shown && switches.isPending(*m_shown, number));
+        if (m_shown)
+            problems << switches.problems(*m_shown, m_shownEntry, number);
     }
     m_ui->relayProblem->tell(problems);
 }

@@ -72,8 +72,10 @@ CLiveView::CLiveView(const Panels& panels, const CModeTable& modes, QObject* par
     connect(tree, &CDVRListTree::disconnectDVR, this, &CLiveView::slotDisconnectDVR);
     connect(tree, &CDVRListTree::aboutToRemove, this, &CLiveView::OnRemovingDVR);
     connect(tree, &CDVRListTree::editedDVR, this, &CLiveView::OnEditedDVR);
-    // What is pending for a DVR ends with the last entry naming it.
+    // What is pending for a DVR ends with the last entry naming it; what an
+    // entry left pending goes on as another entry's of the same DVR.
     connect(tree, &CDVRListTree::unlisted, &COrderedCommands::ofApplication(), &COrderedCommands::unlist);
+    connect(tree, &CDVRListTree::entryLeft, &COrderedCommands::ofApplication(), &COrderedCommands::handOver);
     connect(panels.wall, &CDisplayWidget::changedScreen, this, &CLiveView::slotChangedScreen);
     connect(panels.wall, &CDisplayWidget::sendChannelCommand, this, &CLiveView::sendChannelCommand);
     connect(panels.playback, &CPlaybackWidget::selectedTime, this, &CLiveView::OnSelectedTime);

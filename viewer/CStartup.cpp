@@ -65,7 +65,7 @@ std::unique_ptr<Viewer> CStartup::showMainWindow()
     return window;
 }
 
-void CStartup::end(std::unique_ptr<Viewer> window)
+void CStartup::end(std::unique_ptr<Viewer> window, int pendingWaitMs)
 {
     QString reason;
     QStringList lost;
@@ -76,10 +76,13 @@ void CStartup::end(std::unique_ptr<Viewer> window)
     }
     // The closed connections' stop requests and the relays' pending
     // switch-offs, before the message waits for the operator.
-    sendPendingCommands();
+    sendPendingCommands(pendingWaitMs);
     if (!lost.isEmpty())
         CPlainMessageBox::warning(
             nullptr, CPendingSettings::tr("Settings"), CPendingSettings::lostMessage(lost, reason));
+    const QString leftOn = CRelaySwitches::ofApplication().takeLeftOnMessage();
+    if (!leftOn.isEmpty())
+        CPlainMessageBox::warning(nullptr, CRelaySwitches::tr("Relay"), leftOn);
 }
 
 void CStartup::sendPendingCommands(int timeoutMs)

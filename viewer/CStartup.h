@@ -37,9 +37,10 @@ public:
     // children hold, and what the operator chose on this viewer and the
     // settings file could not take yet (CPendingSettings) is saved; a
     // settings file that another program holds delays that by
-    // CAppSettings::LOCK_WAIT_MS at most, once. Then sendPendingCommands,
-    // and what could still not be saved is told to the operator.
-    static void end(std::unique_ptr<Viewer> window);
+    // CAppSettings::LOCK_WAIT_MS at most, once. Then sendPendingCommands
+    // with that wait, and what could still not be saved and each relay that
+    // may stay on are told to the operator.
+    static void end(std::unique_ptr<Viewer> window, int pendingWaitMs = PENDING_COMMANDS_WAIT_MS);
     // After the main window has gone: the relays' pending switch-offs go
     // out now, and the end waits at most the given time for every DVR's
     // line of commands (relay, PTZ and tour commands, each line in order)
@@ -48,6 +49,6 @@ public:
     // an Off still waiting behind an unanswered command goes out anyway.
     // What was not sent or not answered is logged with its DVR, and a relay
     // whose last command is an Off or a switch-off not taken is reported as
-    // one that may stay on.
+    // one that may stay on (CRelaySwitches::takeLeftOnMessage).
     static void sendPendingCommands(int timeoutMs = PENDING_COMMANDS_WAIT_MS);
 };

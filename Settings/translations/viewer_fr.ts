@@ -1090,6 +1090,17 @@
     </message>
 </context>
 <context>
+    <name>CRelaySwitches</name>
+    <message>
+        <source>Relay %1 of DVR &quot;%2&quot; (%3:%4) may stay on: the DVR did not take its switch-off.</source>
+        <translation>Le relais %1 du DVR «&#xa0;%2&#xa0;» (%3:%4) peut rester activé&#xa0;: le DVR n&apos;a pas accepté sa coupure.</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Relais</translation>
+    </message>
+</context>
+<context>
     <name>CRemotePortWiget</name>
     <message>
         <source>Auto off :</source>

@@ -1090,6 +1090,17 @@
     </message>
 </context>
 <context>
+    <name>CRelaySwitches</name>
+    <message>
+        <source>Relay %1 of DVR &quot;%2&quot; (%3:%4) may stay on: the DVR did not take its switch-off.</source>
+        <translation>DVR &quot;%2&quot;(%3:%4)의 릴레이 %1이(가) 켜진 채로 남아 있을 수 있습니다: DVR이 끄기 명령을 받아들이지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>릴레이</translation>
+    </message>
+</context>
+<context>
     <name>CRemotePortWiget</name>
     <message>
         <source>Auto off :</source>

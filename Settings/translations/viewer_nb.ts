@@ -1090,6 +1090,17 @@
     </message>
 </context>
 <context>
+    <name>CRelaySwitches</name>
+    <message>
+        <source>Relay %1 of DVR &quot;%2&quot; (%3:%4) may stay on: the DVR did not take its switch-off.</source>
+        <translation>Relé %1 på DVR-en «%2» (%3:%4) kan bli stående på: DVR-en tok ikke imot utkoblingen.</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Relé</translation>
+    </message>
+</context>
+<context>
     <name>CRemotePortWiget</name>
     <message>
         <source>Auto off :</source>

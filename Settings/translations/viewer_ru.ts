@@ -1090,6 +1090,17 @@
     </message>
 </context>
 <context>
+    <name>CRelaySwitches</name>
+    <message>
+        <source>Relay %1 of DVR &quot;%2&quot; (%3:%4) may stay on: the DVR did not take its switch-off.</source>
+        <translation>Реле %1 DVR «%2» (%3:%4) может остаться включенным: DVR не принял его выключение.</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Реле</translation>
+    </message>
+</context>
+<context>
     <name>CRemotePortWiget</name>
     <message>
         <source>Auto off :</source>

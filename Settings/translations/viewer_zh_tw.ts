@@ -1090,6 +1090,17 @@
     </message>
 </context>
 <context>
+    <name>CRelaySwitches</name>
+    <message>
+        <source>Relay %1 of DVR &quot;%2&quot; (%3:%4) may stay on: the DVR did not take its switch-off.</source>
+        <translation>DVR「%2」（%3:%4）的繼電器 %1 可能仍保持開啟：DVR 未接受其關閉命令。</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>繼電器</translation>
+    </message>
+</context>
+<context>
     <name>CRemotePortWiget</name>
     <message>
         <source>Auto off :</source>

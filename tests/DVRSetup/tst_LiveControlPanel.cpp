@@ -419,7 +419,8 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
     // the next relay Off (On); "late" ("late=ptz", "late=tour"): A handles
     // the next relay (PTZ, tour) command a second late, as a slow link
     // brings it; "hold=ptz": A holds its answers to PTZ commands until the
-    // end; "second=<ms>": a second of the auto-off lasts that long; "retry":
+    // end; "gone": A's first entry no longer names A, which its second
+    // entry, under the guest account, does; "second=<ms>": a second of the auto-off lasts that long; "retry":
     // a refused switch-off goes again soon; "tick": the held move's repeat
     // is due; "linked": A's live link connected again, under a new client
     // id; "closed": the panel goes; "told=<text>": the relay page tells that
@@ -447,6 +448,8 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         const QString stop = old ? oldQuery("7", "8") : "ptzf 10 ch3 s0";
         const QStringList a{relay(CLIENT_ID, true), relay(CLIENT_ID, false)};
         const QStringList b{relay(CLIENT_ID + 1, true), relay(CLIENT_ID + 1, false)};
+        const QString refused = QStringLiteral("told=The DVR refused the command: ");
+        const QString denied = refused + (old ? "[ERROR]client limit" : "[ERROR]permission denied");
         // Auto with 30 s on A's relay first.
         const auto row = [&](const char* name, const QStringList& clicks) -> QTestData& {
             return QTest::addRow("%s: %s", old ? "old" : "new", name)
@@ -456,10 +459,19 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         row("Auto on B while A's switch-off pends", {"B", "RPAuto0"}) << a << b << QList<bool>{false};
         row("back on A, its Auto shows until its Off", {"B", "A", "RPOff0"})
             << a << QStringList() << QList<bool>{false, true};
-        // Each entry of a DVR its own switch-offs: the other entry's On and
-        // Off go, and A's switch-off still follows.
-        row("On and Off on A's second entry while A's switch-off pends", {"A2", "RPOn0", "wait=2", "RPOff0", "A"})
-            << QStringList{a.first(), a.first(), a.last(), a.last()} << QStringList() << QList<bool>{false, true};
+        // The relay is the DVR's: every entry's page shows A's switch-off,
+        // and the other entry's On, once taken, replaces it.
+        row("On and Off on A's second entry replace A's switch-off", {"A2", "RPOn0", "wait=2", "RPOff0", "A"})
+            << QStringList{a.first(), a.first(), a.last()} << QStringList() << QList<bool>{true, false};
+        // A switch-off due while a later command waits for its answer goes
+        // only once that command has failed.
+        row("On answered late as the switch-off comes due", {"wait=1", "late", "RPOn0", "wait=2"})
+            << QStringList{a.first(), a.first()} << QStringList() << QList<bool>();
+        row("On refused late as the switch-off comes due", {"wait=1", "refuse=on", "late", "RPOn0", "wait=3"})
+            << QStringList{a.first(), a.first(), a.last()} << QStringList() << QList<bool>();
+        row("A's switch-off refused is told on its second entry's page, whose On replaces it",
+            {"refuse", "wait=2", "A2", "auto=1", denied, "RPOn0", "wait=3", "auto=0", "told="})
+            << QStringList{a.first(), a.last(), a.first()} << QStringList() << QList<bool>{true};
         // Auto shows unchecked whenever the panel turns to an entry.
         const auto unchecked = [](const QStringList& clicks) {
             return QList<bool>(clicks.count("A") + clicks.count("A2") + clicks.count("G") + clicks.count("B"), false);
@@ -468,8 +480,6 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
             QTest::addRow("%s: %s", old ? "old" : "new", name)
                 << old << clicks << sent << QStringList() << unchecked(clicks);
         };
-        const QString refused = QStringLiteral("told=The DVR refused the command: ");
-        const QString denied = refused + (old ? "[ERROR]client limit" : "[ERROR]permission denied");
         relayRow("refused, told and pending, then sent when A's link is back, naming its new stream",
             {"refuse", "DVRControl2", "AutoOff3", "RPAuto0", "wait=2", denied, "auto=1", "linked", "auto=0", "told="},
             a + QStringList{relay(CLIENT_ID + 2, false)});
@@ -622,10 +632,21 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
             {move, stop + " as guest", stop});
         relayRow("A's tour end waiting, the guest's tour start",
             {"late=tour", "DVRControl1", "AutoStart", "AutoEnd", "G", "AutoStart"}, {start, end, start + " as guest"});
-        // A's page does not tell what the DVR refused the guest's.
+        // What the DVR refuses the guest replaces nothing, and A's page does
+        // not tell it.
         row("the guest's Off refused while A's switch-off pends",
             {"G", "refuse", "RPOff0", denied, "A", "auto=1", "told="})
-            << QStringList{a.first(), a.last() + " as guest", a.last()} << QStringList() << QList<bool>{false, true};
+            << QStringList{a.first(), a.last() + " as guest", a.last()} << QStringList() << QList<bool>{true, true};
+        row("the guest's On refused while A's switch-off pends: it still comes",
+            {"wait=1", "G", "refuse=on", "RPOn0", denied, "auto=1", "A", "auto=1", "told="})
+            << QStringList{a.first(), a.first() + " as guest", a.last()} << QStringList() << QList<bool>{true, true};
+        // A's entry deleted, or edited to name another DVR: its switch-off
+        // goes as the entry of A that remains, at once when it was refused.
+        row("A's entry gone while its switch-off pends", {"G", "gone", "auto=1"})
+            << QStringList{a.first(), a.last() + " as guest"} << QStringList() << QList<bool>{true};
+        row("A's entry gone after its switch-off was refused",
+            {"refuse", "wait=2", denied, "gone", "wait=3", "G", "auto=0", "told="})
+            << QStringList{a.first(), a.last(), a.last() + " as guest"} << QStringList() << QList<bool>{false};
         moveRow("Go four times behind a held move, then the guest's Go: A's four go",
             QStringList{"hold=ptz"} + shortPan + QStringList{"Go", "Go", "Go", "Go", "G", "Go"},
             {move, stop, go, go, go, go, go + " as guest"});
@@ -664,6 +685,9 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr()
             shown << child("RPAuto0")->isChecked();
         } else if (name == "known=A2") {
             COrderedCommands::ofApplication().know(m_entryA2, entryRecord("G", other, oldProtocol), CLIENT_ID + 3);
+        } else if (name == "gone") {
+            COrderedCommands::ofApplication().handOver(
+                m_entryA, m_dvr->dvrRecord(oldProtocol), m_entryA2, entryRecord("G", other, oldProtocol));
         } else if (name == "admin=A2") {
             COrderedCommands::ofApplication().know(m_entryA2, entryRecord("A2", other, oldProtocol));
         } else if (name.startsWith("press=")) {

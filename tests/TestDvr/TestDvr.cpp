@@ -216,9 +216,9 @@ int TestDvr::takeLateDelay(const TestDvrRequest& request)
     return m_lateDelayMs;
 }
 
-void TestDvr::refuseNextRelay(bool on)
+void TestDvr::refuseNextRelay(bool on, int count)
 {
-    auto refusals = std::make_shared<std::atomic<int>>(1);
+    auto refusals = std::make_shared<std::atomic<int>>(count);
     const Handler refuse = [refusals, on](const TestDvrRequest& request, const TestDvrContent& content) {
         const std::optional<bool> switches = request.relayOn();
         if (!switches || *switches != on || refusals->fetch_sub(1) <= 0)

@@ -103,10 +103,10 @@ public:
     TestDvrStreams* streams() const { return m_streams; }
 
     void setHandler(TestDvrRequest::Dialect dialect, int mode, Handler handler);
-    // The next relay Off (or On), of either dialect, is refused: answered
-    // with the answer code 4 (permission denied in the newer dialect);
-    // every other command as usual.
-    void refuseNextRelay(bool on = false);
+    // The next `count` relay Offs (or Ons), of either dialect, are refused:
+    // answered with the answer code 4 (permission denied in the newer
+    // dialect); every other command as usual.
+    void refuseNextRelay(bool on = false, int count = 1);
     // The handler set for a dialect and mode, so that a new one can pass on
     // what it does not handle; empty when none is set.
     Handler handler(TestDvrRequest::Dialect dialect, int mode) const;

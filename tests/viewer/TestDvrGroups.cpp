@@ -30,6 +30,9 @@ TestDvrGroups::~TestDvrGroups()
     if (!QTest::qWaitFor(
             [] { return CApplicationSender::pending() == 0 && !COrderedCommands::ofApplication().isBusy(); }))
         qWarning("relay commands were still under way");
+    // What a test left reported as it may stay on is not told at a later
+    // test's end.
+    relays.takeLeftOnMessage();
     // A later DVR may listen on one of these ports: its line starts afresh.
     for (const std::unique_ptr<TestDvr>& dvr : m_dvrs)
         COrderedCommands::ofApplication().unlist(dvr->dvrRecord());

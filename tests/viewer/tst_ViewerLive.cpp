@@ -97,7 +97,8 @@ public:
     //   restart=i    DVR i closes every stream soon: its link restarts by
     //                itself, waiting longer each time (until the tiles say
     //                failed)
-    //   refuse=i     DVR i refuses the next relay switch-off
+    //   refuse=i[:n] DVR i refuses the next (n) relay switch-offs;
+    //                refuseOn=i: the next relay On
     //   slow=i       DVR i answers relay commands a second late
     //   late=i       DVR i handles its next relay command a second late, as
     //                a slow link delivers it; hold=i: it holds its answers
@@ -134,7 +135,8 @@ public:
     //   off          the live control panel commands no DVR right now;
     //                panel=<name>: it commands that DVR
     //   close[=ms]   the window closes and the program ends as main() ends
-    //                it (waiting at most ms for what is on its way)
+    //                it (waiting at most ms for what is on its way); the
+    //                texts of the boxes it shows are kept (toldAtEnd)
     //   <name>       a click on the button, or "step" for a sequence step
     QString play(const QString& events)
     {
@@ -157,8 +159,13 @@ public:
         return commands.isEmpty() ? QStringLiteral("-") : commands.join(QLatin1Char(' '));
     }
 
-    // The relay switch-offs the DVR received.
-    int switchOffs(int i) const { return int(relayCommands(i).split(QLatin1Char(' ')).count(QLatin1String("off"))); }
+    // The relay switch-offs the DVR received, with either account.
+    int switchOffs(int i) const
+    {
+        const QStringList commands = relayCommands(i).split(QLatin1Char(' '));
+        return int(std::count_if(commands.cbegin(), commands.cend(),
+            [](const QString& command) { return command.startsWith(QLatin1String("off")); }));
+    }
 
     // The PTZ stops the DVR received.
     int ptzStops(int i) const
@@ -223,6 +230,9 @@ public:
             return true;
         });
     }
+
+    // What the program's end told in its boxes, one box a line.
+    QString toldAtEnd() const { return m_toldAtEnd.join(QLatin1Char('\n')); }
 
     ViewerBench(const ViewerBench&) = delete;
     ViewerBench& operator=(const ViewerBench&) = delete;
@@ -353,7 +363,9 @@ private:
                 return tile.status && tile.failure.isLost();
             };
         } else if (name == QLatin1String("refuse")) {
-            dvr(value).refuseNextRelay();
+            dvr(value).refuseNextRelay(false, std::max(count, 1));
+        } else if (name == QLatin1String("refuseOn")) {
+            dvr(value).refuseNextRelay(true);
         } else if (name == QLatin1String("slow")) {
             TestDvrDelays::install(dvr(value), TestDvrRequest::NewDialect, {{cgi::MODE_RELAY_PORT, 1000}});
         } else if (name == QLatin1String("slowmoves")) {
@@ -489,8 +501,15 @@ private:
         } else if (name == QLatin1String("idle")) {
             done = [] { return !QApplication::activeModalWidget(); };
         } else if (name == QLatin1String("close")) {
-            m_viewer.reset();
-            CStartup::sendPendingCommands(value > 0 ? value : CStartup::PENDING_COMMANDS_WAIT_MS);
+            QTimer watch;
+            QObject::connect(&watch, &QTimer::timeout, [this] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    m_toldAtEnd << shownText(*box);
+                    box->accept();
+                }
+            });
+            watch.start(20);
+            CStartup::end(std::move(m_viewer), value > 0 ? value : CStartup::PENDING_COMMANDS_WAIT_MS);
             return true;
         } else {
             act(event);
@@ -505,6 +524,7 @@ private:
     CDVRListTree* m_tree;
     CSendCommand m_marker;
     QList<QPointer<CConnectDVR>> m_disconnected;
+    QStringList m_toldAtEnd;
 };
 
 // The live commands a DVR received after its first `skip` requests, by
@@ -973,15 +993,19 @@ private slots:
     // switched off whatever happens meanwhile: the program ends, the DVR
     // refuses the switch-off or answers late, its link drops and comes
     // back, its entry is edited or deleted. A's DVR is listed twice, in Shop
-    // and in All under the guest's account; a switch-off belongs to the
-    // entry that gave its On, which alone shows it and replaces it, and goes
-    // with that entry's account, also once that entry is deleted. Commands to one relay reach it one at a time, in the
-    // order given, also over a link that brings one late. The relay commands each DVR (A, B and C beside them)
-    // received, in order, and Auto shows checked until the DVR takes the switch-off, which it may refuse, as the relay
-    // page tells; nothing is reported left on unless the DVR never answers
-    // an Off. The relay page's own Off reaches the DVR as the program ends,
-    // too, and so does the stop of a PTZ move held, also behind a move the
-    // DVR answers only after the program's end.
+    // and in All under the guest's account; the relay is the DVR's: both
+    // entries' pages show its switch-off, and an On or Off of either that
+    // the DVR takes replaces it. The switch-off goes with the account of the
+    // entry that gave its On, or of A's other entry once that entry is
+    // deleted or names another DVR. Commands to one relay reach it one at a
+    // time, in the order given, also over a link that brings one late. The
+    // relay commands each DVR (A, B and C beside them) received, in order,
+    // and Auto shows checked until the DVR takes the switch-off, which it
+    // may refuse, as the relay page tells; nothing is reported left on
+    // unless the DVR never takes an Off, and then the program's end tells
+    // it. The relay page's own Off reaches the DVR as the program ends, too,
+    // and so does the stop of a PTZ move held, also behind a move the DVR
+    // answers only after the program's end.
     void switchOffsReachTheDvr_data()
     {
         QTest::addColumn<QString>("events");
@@ -990,13 +1014,17 @@ private slots:
         QTest::addColumn<QStringList>("relays"); // A's, B's and C's
         // The warnings logged, as patterns; none may say that a relay may stay on.
         QTest::addColumn<QStringList>("warned");
+        // What the boxes at the program's end tell, as a pattern: nothing when empty.
+        QTest::addColumn<QString>("toldAtEnd");
         const QString autoOff = QStringLiteral(" DVRControl2 AutoOff1 RPAuto0");
         const QStringList onOff{"on off", "-", "-"};
         const auto row = [](const char* name, const QString& events, int secondMs, int retryMs,
-                             const QStringList& relays, const QStringList& warned = {}) {
-            QTest::newRow(name) << events << secondMs << retryMs << relays << warned;
+                             const QStringList& relays, const QStringList& warned = {}, const QString& told = {}) {
+            QTest::newRow(name) << events << secondMs << retryMs << relays << warned << told;
         };
         const QString leftOn = QStringLiteral("relay 0 of DVR \"A\".*may stay on");
+        const QString toldLeftOn = QStringLiteral(
+            "^Relay 1 of DVR \"A\" \\(127\\.0\\.0\\.1:\\d+\\) may stay on: the DVR did not take its switch-off\\.$");
         const auto unfinished = [](const char* command, const char* what) {
             return QStringLiteral("relay 0 %1 to DVR \"A\".*: not %2 before the program ended").arg(command, what);
         };
@@ -1010,15 +1038,24 @@ private slots:
             20, 3600000, {"on off off", "-", "-"});
         row("not yet due when the link is back: it waits", "connect" + autoOff + " fail=0 back=0 sent=0:0 close", 1000,
             1000, onOff);
-        row("A's address edited to C's: the entry shows C's relay, the Off goes to A",
-            "connect" + autoOff + " port=0:2 auto=0 close", 1000, 1000, onOff);
+        const QStringList offAsGuest{"on off(guest)", "-", "-"};
+        row("A's address edited to C's: the entry shows C's relay, the Off goes to A as its other entry's",
+            "connect" + autoOff + " port=0:2 auto=0 close", 1000, 1000, offAsGuest);
         row("then On on the edited entry goes to C alone", "connect" + autoOff + " port=0:2 panel=A auto=0 RPOn0 close",
-            1000, 1000, {"on off", "-", "on"});
-        row("A's switch-off pends past On on its other entry", "connect" + autoOff + " connect=1:1 auto=0 RPOn0 close",
-            3000, 1000, {"on on(guest) off", "-", "-"});
-        row("A's switch-off pends past Off on its other entry",
-            "connect" + autoOff + " connect=1:1 auto=0 RPOff0 close", 3000, 1000, {"on off(guest) off", "-", "-"});
-        row("A deleted while its switch-off pends", "connect" + autoOff + " delete=0 offs=0:1", 20, 1000, onOff);
+            1000, 1000, {"on off(guest)", "-", "on"});
+        row("On on A's other entry replaces A's switch-off", "connect" + autoOff + " connect=1:1 auto=1 RPOn0 close",
+            3000, 1000, {"on on(guest)", "-", "-"});
+        row("Off on A's other entry replaces A's switch-off", "connect" + autoOff + " connect=1:1 auto=1 RPOff0 close",
+            3000, 1000, offAsGuest);
+        row("On refused on A's other entry: A's switch-off still comes",
+            "connect" + autoOff + " connect=1:1 auto=1 refuseOn=0 RPOn0 told=permission auto=1 close", 3000, 1000,
+            {"on on(guest) off", "-", "-"});
+        row("A deleted while its switch-off pends: it goes as A's other entry's",
+            "connect" + autoOff + " delete=0 offs=0:1", 20, 1000, offAsGuest);
+        row("refused, A deleted: its other entry shows it, it goes as that entry's and the end tells it",
+            "refuse=0:3 connect" + autoOff
+                + " told=permission delete=0 offs=0:2 connect=1:1 auto=1 told=permission close",
+            20, 3600000, {"on off off(guest) off(guest)", "-", "-"}, {leftOn}, toldLeftOn);
         row("the first handled late, then Auto with no duration", "late=0 connect DVRControl2 RPAuto0 offs=0:1", 1000,
             1000, onOff);
         row("the first handled late, then On and Off", "late=0 connect DVRControl2 RPOn0 RPOff0 offs=0:1", 1000, 1000,
@@ -1030,11 +1067,12 @@ private slots:
         row("the relay page's Off, closed at once over a slow link", "slow=0 connect DVRControl2 RPOn0 RPOff0 close",
             1000, 1000, onOff);
         row("an Off never answered: it may stay on", "hold=0 connect DVRControl2 RPOff0 close=200", 1000, 1000,
-            {"off", "-", "-"}, {leftOn, unfinished("off", "answered")});
+            {"off", "-", "-"}, {leftOn, unfinished("off", "answered")}, toldLeftOn);
         // At the end an Off waiting behind an unanswered On goes anyway; an
         // On that never went leaves the relay as the Off before it did.
         row("an On never answered, an Off behind it: the Off goes, it may stay on",
-            "hold=0 connect DVRControl2 RPOn0 RPOff0 close=2000", 1000, 1000, {"on off", "-", "-"}, {leftOn});
+            "hold=0 connect DVRControl2 RPOn0 RPOff0 close=2000", 1000, 1000, {"on off", "-", "-"}, {leftOn},
+            toldLeftOn);
         row("an Off never answered, an On behind it: nothing stays on",
             "hold=0 connect DVRControl2 RPOff0 RPOn0 close=2000", 1000, 1000, {"off", "-", "-"},
             {unfinished("off", "answered"), unfinished("on", "sent")});
@@ -1046,16 +1084,17 @@ private slots:
         row("the same, edited while disconnected", "connect" + autoOff + refused + " disconnect=0 password=0 offs=0:2",
             100, 3600000, {"on off off", "-", "-"});
         // What is pending for A ends with the last entry naming it: its
-        // switch-off goes once more at once, then A's relay may stay on.
+        // switch-off goes once more at once, then A's relay may stay on,
+        // as the program's end tells.
         row("refused, then A's entries deleted",
-            "connect" + autoOff + refused + " delete=1:1 delete=0 offs=0:2 sent=0:2", 100, 3600000,
-            {"on off off", "-", "-"}, {leftOn});
+            "connect" + autoOff + refused + " delete=1:1 delete=0 offs=0:2 sent=0:2 close", 100, 3600000,
+            {"on off off", "-", "-"}, {leftOn}, toldLeftOn);
         row("refused, then A's groups deleted",
-            "connect" + autoOff + refused + " deletegroup=1 auto=1 deletegroup=0 offs=0:2 sent=0:2", 100, 3600000,
-            {"on off off", "-", "-"}, {leftOn});
+            "connect" + autoOff + refused + " deletegroup=1 auto=1 deletegroup=0 offs=0:2 sent=0:2 close", 100, 3600000,
+            {"on off off", "-", "-"}, {leftOn}, toldLeftOn);
         row("refused, then A's entries edited to C's address",
-            "connect" + autoOff + refused + " deletegroup=1 auto=1 port=0:2 offs=0:2 panel=A auto=0 sent=0:2", 100,
-            3600000, {"on off off", "-", "-"}, {leftOn});
+            "connect" + autoOff + refused + " deletegroup=1 auto=1 port=0:2 offs=0:2 panel=A auto=0 sent=0:2 close",
+            100, 3600000, {"on off off", "-", "-"}, {leftOn}, toldLeftOn);
         row("A's entries deleted before its switch-off is due: it goes at once",
             "connect" + autoOff + " sent=0:0 delete=1:1 delete=0 offs=0:1", 1000, 3600000, onOff);
         row("a PTZ move held as the window closes: it stops", "connect dclick=0 press=ptzf_right close stops=0:1", 1000,
@@ -1071,6 +1110,7 @@ private slots:
         QFETCH(int, retryMs);
         QFETCH(QStringList, relays);
         QFETCH(QStringList, warned);
+        QFETCH(QString, toldAtEnd);
         for (const QString& pattern : warned)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(pattern));
         QTest::failOnWarning(QRegularExpression(QStringLiteral("may stay on")));
@@ -1088,12 +1128,15 @@ private slots:
         if (!events.contains(QLatin1String("close")))
             QTRY_VERIFY(!bench.button("RPAuto0")->isChecked());
         QCOMPARE((QStringList{bench.relayCommands(0), bench.relayCommands(1), bench.relayCommands(2)}), relays);
+        if (toldAtEnd.isEmpty())
+            QCOMPARE(bench.toldAtEnd(), QString());
+        else
+            QVERIFY2(QRegularExpression(toldAtEnd).match(bench.toldAtEnd()).hasMatch(), qPrintable(bench.toldAtEnd()));
         bench.dvr(0).holdAnswers(std::nullopt);
     }
 
     // A listed in a second group as it stands, the same account and all:
-    // each entry shows and replaces only its own switch-off, so an On on the
-    // other entry leaves A's switch-off to go at the program's end.
+    // the other entry shows A's switch-off, and its On replaces it.
     void switchOffOfAnEntryListedTwice()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral("may stay on")));
@@ -1103,9 +1146,9 @@ private slots:
         bench.addGroup(QStringLiteral("Shop"), {a, bench.addDvr(QStringLiteral("B"), false)});
         bench.addGroup(QStringLiteral("Again"), {a});
         bench.viewer().findChild<CRemotePortWiget*>()->setSecondLength(3000);
-        const QString failed = bench.play("connect DVRControl2 AutoOff1 RPAuto0 connect=0:1 auto=0 RPOn0 close");
+        const QString failed = bench.play("connect DVRControl2 AutoOff1 RPAuto0 connect=0:1 auto=1 RPOn0 close");
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
-        QCOMPARE(bench.relayCommands(0), "on on off");
+        QCOMPARE(bench.relayCommands(0), "on on");
     }
 
     void tourChoicesAreKept_data()
