@@ -58,7 +58,8 @@
 // and backup of the current DVR that the modes hand it to.
 namespace {
 
-const int SHOW_TIME_LIMIT_MS = 5000;
+// Only for what never comes: a busy computer may take long to show.
+const int SHOW_TIME_LIMIT_MS = 30000;
 const int TIME_LIMIT_MS = 30000;
 const int STOP_TIME_LIMIT_MS = 15000;
 // A DVR that sends nothing for this long has failed.
