@@ -1,5 +1,5 @@
 #include "Common/COldQuery.h"
-#include "Recording/CReadDVRData.h"
+#include "Connection/CReadDVRData.h"
 #include "TestDvr.h"
 #include "TestDvrAnswers.h"
 #include "TestDvrScriptedStream.h"
