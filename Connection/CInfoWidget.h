@@ -1,9 +1,9 @@
 #pragma once
 
 #include "Common/HDD_INFO_T.h"
+#include "Connection/CReadDVRData.h"
 #include "Display/CControlWait.h"
 #include "ProtoBuf/DVRList.pb.h"
-#include "Recording/CReadDVRData.h"
 
 #include <QList>
 #include <QPointer>

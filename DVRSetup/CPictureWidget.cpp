@@ -1,7 +1,7 @@
 #include "DVRSetup/CPictureWidget.h"
 
 #include "Common/CDataParser.h"
-#include "Recording/CReadDVRData.h"
+#include "Connection/CReadDVRData.h"
 #include "ui_CPictureWidget.h"
 
 #include <QEvent>

@@ -2,6 +2,7 @@
 
 #include "Common/CAnswerCode.h"
 #include "Common/CPlainMessageBox.h"
+#include "Connection/CReadDVRData.h"
 #include "Connection/CSendDVRInfoWidget.h"
 #include "Connection/UpLoader.h"
 #include "DVRSetup/CConfFile.h"
@@ -17,7 +18,6 @@
 #include "DVRSetup/CSetupSystem.h"
 #include "DVRSetup/CUpgrade.h"
 #include "DVRSetup/CWheelNeedsFocus.h"
-#include "Recording/CReadDVRData.h"
 #include "Settings/CAppDir.h"
 #include "dvr_protocol/Parser.h"
 #include "dvr_protocol/cgi_response.pb.h"

@@ -1,8 +1,8 @@
 #include "Recording/CRemoteSearch.h"
 
 #include "Common/CDvrIdentity.h"
+#include "Connection/CReadDVRData.h"
 #include "Display/CWaitDialog.h"
-#include "Recording/CReadDVRData.h"
 
 namespace {
 const std::time_t HOUR = 3600;

@@ -13,12 +13,6 @@ const CModeTable::Steps STOPS = {Step::ExitZoom, Step::SequenceOff, Step::StopBa
 
 } // namespace
 
-CModeTable::CModeTable(Mode current, Mode previous)
-    : m_current(current)
-    , m_previous(previous)
-{
-}
-
 CModeTable::Steps CModeTable::enter(Mode to)
 {
     const Mode from = m_current;
@@ -26,11 +20,7 @@ CModeTable::Steps CModeTable::enter(Mode to)
         return {};
     Steps steps = leaving(from, to);
     steps += entering(to, from);
-    // Opened again, PC setup still returns to the mode on view behind it;
-    // what is entered from its dialog returns there too.
-    const bool remembers = to == SETUP || to == PC_SETUP || (isEMap(to) && !isEMap(from));
-    if (remembers && from != PC_SETUP)
-        m_previous = from;
+    remember(to);
     m_current = to;
     return steps;
 }
@@ -39,18 +29,17 @@ CModeTable::Steps CModeTable::openEMap()
 {
     Steps steps = leaving(m_current, EMAP_VIEW);
     steps += enteringEMap(EMAP_VIEW, true);
-    if (m_current != PC_SETUP)
-        m_previous = m_current;
+    remember(EMAP_VIEW);
     m_current = EMAP_VIEW;
     return steps;
 }
 
 CModeTable::Steps CModeTable::back()
 {
-    if (!hasMenuButton(m_previous))
+    if (!hasMenuButton(m_returnTo))
         return leaves(m_current);
     Steps steps{Step::CheckMenuButton};
-    steps += enter(m_previous);
+    steps += enter(m_returnTo);
     return steps;
 }
 
@@ -58,8 +47,21 @@ CModeTable::Steps CModeTable::closePCSetup()
 {
     if (m_current != PC_SETUP)
         return {};
-    m_current = m_previous;
+    m_current = m_behindDialog;
     return hasMenuButton(m_current) ? Steps{Step::CheckMenuButton} : Steps{};
+}
+
+void CModeTable::remember(Mode to)
+{
+    // What is entered from the PC setup dialog goes back where the mode
+    // behind it would; opened again, the dialog still has that mode behind
+    // it. Setup and the E-Map entered again from themselves keep their way
+    // back.
+    const Mode from = shown();
+    if (to == PC_SETUP)
+        m_behindDialog = from;
+    else if ((to == SETUP && from != SETUP) || (isEMap(to) && !isEMap(from)))
+        m_returnTo = from;
 }
 
 bool CModeTable::hasMenuButton(Mode mode)
@@ -69,8 +71,7 @@ bool CModeTable::hasMenuButton(Mode mode)
 
 CModeTable::Page CModeTable::bottomPage() const
 {
-    // The dialog of PC setup leaves the pages of the mode before on view.
-    switch (m_current == PC_SETUP ? m_previous : m_current) {
+    switch (shown()) {
     case SEARCH:
     case PLAYBACK:
         return PLAYBACK_PAGE;

@@ -4,13 +4,14 @@
 
 // The main window's ten modes and what it takes to change between them: for
 // each pair of modes the steps of leaving the one and entering the other, in
-// the order the window carries them out, and the one current mode, with the
-// mode that the E-Map, DVR setup and PC setup return to, that the rest of the
-// window reads (PC setup is a dialog over a mode, not a mode to return to:
-// setup or the E-Map entered from it return to the mode before it). It holds
-// no widgets: the window runs the steps. The pages of the window's stacked
-// panels follow from the mode; nothing reads them back. GUI thread; it
-// cannot fail.
+// the order the window carries them out, and the one current mode that the
+// rest of the window reads. Two more facts, each with one owner: the mode on
+// view behind the PC setup dialog, which closing the dialog makes current
+// again, and the mode that DVR setup and the E-Map return to (PC setup is a
+// dialog over a mode, not a mode to return to: setup or the E-Map entered
+// from it return where the mode behind it would). It holds no widgets: the
+// window runs the steps. The pages of the window's stacked panels follow
+// from the mode; nothing reads them back. GUI thread; it cannot fail.
 class CModeTable {
 public:
     enum Mode {
@@ -81,10 +82,10 @@ public:
     };
     using Steps = QList<Step>;
 
-    explicit CModeTable(Mode current = LIVE_S, Mode previous = LIVE_S);
-
     Mode current() const { return m_current; }
-    Mode previous() const { return m_previous; }
+    // The mode whose pages are on view: the current one, or while the PC
+    // setup dialog is open the one behind it.
+    Mode shown() const { return m_current == PC_SETUP ? m_behindDialog : m_current; }
 
     // The steps from the current mode to `to`, which becomes current at
     // once, so that the steps act for it as the window runs them; none when
@@ -92,21 +93,22 @@ public:
     // and PC setup).
     Steps enter(Mode to);
     // The E-Map button: the maps replace the wall and the E-Map view is
-    // entered, also when a way out of the E-Map found no mode to return to.
+    // entered, also from an E-Map mode, whose way back it keeps.
     Steps openEMap();
     // The PC setup dialog closed: the mode on view behind it is current
     // again, its menu button checked; nothing of it stops.
     Steps closePCSetup();
-    // The way out of DVR setup and the E-Map: the mode before is entered as
-    // its menu button would enter it. A mode before without a menu button is
-    // not entered: the current mode's panels go and the mode stays.
+    // The way out of DVR setup and the E-Map: the mode they were entered
+    // from (from PC setup: the mode behind it) is entered as its menu button
+    // would enter it. One without a menu button (setup entered from the
+    // E-Map) is not entered: the current mode's panels go and the mode stays.
     Steps back();
 
     // The modes that have a button in the main menu.
     static bool hasMenuButton(Mode mode);
 
-    // The bottom page of the mode on view: while the PC setup dialog is open
-    // that of the mode before; DVR information and setup hide the panel and
+    // The bottom page of the mode on view (behind the PC setup dialog while
+    // it is open); DVR information and setup hide the panel and
     // act on it as live view does.
     Page bottomPage() const;
     Functions functions() const;
@@ -122,7 +124,13 @@ private:
     static Steps entering(Mode to, Mode from);
     static Steps enteringRecordings(Step handOver);
     static Steps enteringEMap(Mode to, bool opening);
+    // Keeps what `to`, entered from the mode on view, goes back to.
+    void remember(Mode to);
 
-    Mode m_current;
-    Mode m_previous;
+    Mode m_current = LIVE_S;
+    // Meaningful while PC setup is current.
+    Mode m_behindDialog = LIVE_S;
+    // Meaningful while setup or the E-Map is current, or on view behind PC
+    // setup.
+    Mode m_returnTo = LIVE_S;
 };

@@ -803,7 +803,7 @@ void Viewer::OnApplyPCSetup()
 {
     // The stream type is a live view's; other modes have no live stream to
     // ask again (and a search panel would be cleared).
-    const bool live = m_modes.previous() == CModeTable::LIVE_S || m_modes.previous() == CModeTable::LIVE_M;
+    const bool live = m_modes.shown() == CModeTable::LIVE_S || m_modes.shown() == CModeTable::LIVE_M;
     if (live && getCodecType() != m_codecType) {
         m_live->stopRecordingToPc(CLiveView::RecordingEnd::StreamTypeChanged);
         m_live->stop(false);

@@ -8,6 +8,7 @@
 #include "Display/CWaitWidget.h"
 #include "Display/OpenGLMode.h"
 #include "Settings/CAppSettings.h"
+#include "SysData/Index.h"
 #include "TestDvr.h"
 #include "TestDvrStreams.h"
 #include "dvr_protocol/cgi_protocol.h"
@@ -45,6 +46,16 @@ QStringList filesIn(const QString& folder)
     while (it.hasNext())
         files << it.next();
     return files;
+}
+
+// Whether a raw frame index in the folder lists a frame beyond its 40-byte
+// header.
+bool indexesAFrame(const QString& folder)
+{
+    const QStringList files = filesIn(folder);
+    return std::any_of(files.cbegin(), files.cend(), [](const QString& file) {
+        return file.endsWith(QLatin1String(".hrf")) && QFileInfo(file).size() >= 40 + Index::SIZE;
+    });
 }
 
 } // namespace
@@ -360,7 +371,9 @@ void tst_CConnectDVR::recordingWritesCheckedFiles()
         QVERIFY(connected.wait(30000));
         controller.recordStart();
         QVERIFY(controller.isRecording());
-        QTest::qWait(700);
+        // Recorded once a frame index lists a frame: the index is written
+        // after its frame.
+        QTRY_VERIFY_WITH_TIMEOUT(indexesAFrame(m_folder->filePath("record")), 30000);
     }
     controller.disconnect();
     QVERIFY(!controller.isRecording());

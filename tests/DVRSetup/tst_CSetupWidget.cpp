@@ -1,6 +1,7 @@
 #include "ByteMutator.h"
 #include "Common/COldQuery.h"
 #include "Connection/CApplicationSender.h"
+#include "Connection/CReadDVRData.h"
 #include "DVRSetup/CProgressDialog.h"
 #include "DVRSetup/CSetupAccount.h"
 #include "DVRSetup/CSetupCamera.h"
@@ -13,7 +14,6 @@
 #include "DVRSetup/CUpgrade.h"
 #include "FileSizeLimit.h"
 #include "ReadOnlyFolder.h"
-#include "Recording/CReadDVRData.h"
 #include "Settings/CAppDir.h"
 #include "ShownText.h"
 #include "SyncFault.h"
@@ -55,6 +55,11 @@ Q_DECLARE_METATYPE(Arrange)
 
 namespace {
 
+// The time limit of a read from a silent DVR: short, and still long enough
+// for a busy computer to deliver the request first.
+const int SILENT_DVR_LIMIT_MS = 3000;
+// Only for what never comes.
+const int TIME_LIMIT_MS = 60000;
 const QString TRANSFERRED = QStringLiteral("The DVR configuration is correctly transfered!");
 const QString TRANSMISSION_ERROR = QStringLiteral("The transmission error occured!");
 
@@ -291,7 +296,7 @@ void tst_CSetupWidget::readsThatApplyNothing_data()
     }) << 1 << "password miss";
     QTest::newRow("silence") << Arrange([](TestDvr& dvr, DVR&, CSetupWidget& hub) {
         dvr.setFault(TestDvr::Fault::NoAnswer);
-        hub.setTimeLimit(300);
+        hub.setTimeLimit(SILENT_DVR_LIMIT_MS);
     }) << 1 << "did not answer";
     QTest::newRow("old protocol") << Arrange([](TestDvr&, DVR& record, CSetupWidget&) { record.set_oldprotocol(true); })
                                   << 0 << "old protocol";
@@ -312,7 +317,7 @@ void tst_CSetupWidget::readsThatApplyNothing()
     arrange(*m_dvr, record, *m_hub);
     enter(record);
     if (!told.isEmpty()) {
-        QTRY_COMPARE(m_driver->boxes.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(m_driver->boxes.size(), 1, TIME_LIMIT_MS);
         QVERIFY2(m_driver->boxes.first().contains(told), qPrintable(m_driver->boxes.first()));
         QVERIFY(m_driver->boxes.first().contains("The pages show the default settings."));
     }
@@ -394,14 +399,14 @@ void tst_CSetupWidget::uploads()
     QTRY_COMPARE(partsOf(pages()), partsOf(parsed(m_dvr->content().configuration)));
     m_dvr->setFault(static_cast<TestDvr::Fault>(fault));
     if (fault == int(TestDvr::Fault::NoAnswer))
-        m_hub->setTimeLimit(300);
+        m_hub->setTimeLimit(SILENT_DVR_LIMIT_MS);
     m_hub->findChild<QTabWidget*>("tabWidget")->setCurrentIndex(qMax(tab, 0));
     const auto apply = tab < 0 ? &CSetupWidget::OnSendAll : &CSetupWidget::OnSend;
     (m_hub.get()->*apply)(); // cancelled: nothing is sent
     QString offered;
     m_driver->queue(prompt(m_dvr->port(), &offered));
     (m_hub.get()->*apply)();
-    QTRY_COMPARE(m_driver->boxes, QStringList{told});
+    QTRY_COMPARE_WITH_TIMEOUT(m_driver->boxes, QStringList{told}, TIME_LIMIT_MS);
     QCOMPARE(offered, id == "guest" ? QString() : QStringLiteral("1234"));
     if (parts.isEmpty())
         return;

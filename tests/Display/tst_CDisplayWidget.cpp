@@ -254,7 +254,7 @@ private slots:
         // The redraws after a layout change or a DVR's failure clear the
         // wall; the sequence steps on all the same.
         wall.ClearScreen();
-        QTRY_COMPARE_WITH_TIMEOUT(wall.getViewStartScreen(), 1, milliseconds * 2);
+        QTRY_COMPARE_WITH_TIMEOUT(wall.getViewStartScreen(), 1, milliseconds + 30000);
         wall.setSequence(false);
         QVERIFY(!timer->isActive());
     }

@@ -2,8 +2,8 @@
 // search panel: the test DVR's replies in both dialects, asked and read as
 // those panels ask and read them, and minute databases written by the
 // recorder, read from their folder.
+#include "Connection/CReadDVRData.h"
 #include "Recording/CHdbFolder.h"
-#include "Recording/CReadDVRData.h"
 #include "Recording/CSearchRequest.h"
 #include "Recording/CSearchWidget.h"
 #include "Recording/CTimeLine.h"

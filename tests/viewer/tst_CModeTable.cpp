@@ -6,25 +6,28 @@
 // table of modes: whether it is ignored, what it leaves and stops, what the
 // display area, the layout buttons, the bottom page and the function page
 // show, what happens to the connections, which panel gets the current DVR,
-// what the title follows, and the mode and previous mode afterwards; and
-// the orders the window relies on.
+// what the title follows, the mode afterwards and where its way out goes;
+// and the orders the window relies on. Each row starts from a new table (live
+// S) and takes a path of the operator's choices.
 namespace {
 
 using Mode = CModeTable::Mode;
 using Step = CModeTable::Step;
 
-// Instead of a mode to enter: the way out of setup and the E-Map, and the
-// E-Map button.
+// Instead of a mode to enter: the way out of setup and the E-Map, the E-Map
+// button, and the PC setup dialog closed (by OK or Cancel alike).
 const int BACK = -1;
 const int OPEN_EMAP = -2;
-// The PC setup dialog closed, and then the menu button of the mode on view.
 const int CLOSE_PC_SETUP = -3;
-const int CLOSE_PC_SETUP_AND_BACK = -4;
-// Whatever mode a row starts from, this was the one before it.
+// The rows made for every pair of modes enter the mode they start from from
+// this one.
 const Mode EARLIER = CModeTable::BACKUP;
-// The rows made for every pair of modes leave the mode before to the rows
+// The rows made for every pair of modes leave the way out to the rows
 // written out below.
 const int UNCHECKED = -99;
+// A menu button clicked in its own mode changes nothing.
+const QList<int> NOT_ENTERED_AGAIN{CModeTable::LIVE_S, CModeTable::LIVE_M, CModeTable::SEARCH, CModeTable::PLAYBACK,
+    CModeTable::BACKUP, CModeTable::INFORMATION, CModeTable::SETUP};
 
 bool isEMap(int mode)
 {
@@ -84,7 +87,11 @@ QString stopsOf(const CModeTable::Steps& steps)
 // What the steps do, in the words of the rows.
 QString described(const CModeTable::Steps& steps, const CModeTable& table)
 {
+    const int checked = steps.indexOf(Step::CheckMenuButton);
     const QStringList facts{
+        checked < 0        ? QStringLiteral("-")
+            : checked == 0 ? QStringLiteral("check")
+                           : QStringLiteral("check late"),
         leftOf(steps),
         stopsOf(steps),
         fact(steps, {{Step::HideWall, "maps"}, {Step::HideDisplayArea, "hidden"}, {Step::ShowWall, "wall"}}),
@@ -124,8 +131,8 @@ const char* const ENTERING[CModeTable::MODES] = {
 
 QString expected(int from, int to)
 {
-    if (from == to && !isEMap(to) && to != CModeTable::PC_SETUP)
-        return QStringLiteral("- - - - - - - - -");
+    if (from == to && NOT_ENTERED_AGAIN.contains(to))
+        return QStringLiteral("- - - - - - - - - -");
     QStringList facts = QString::fromLatin1(ENTERING[to]).split(QLatin1Char(' '));
     // Between the E-Map's modes only the maps change.
     if (isEMap(from) && isEMap(to))
@@ -138,7 +145,14 @@ QString expected(int from, int to)
         leaving = QStringLiteral("emap");
     else if (to != CModeTable::PC_SETUP && from == CModeTable::SETUP)
         leaving = QStringLiteral("setup");
-    return (QStringList{leaving} + facts).join(QLatin1Char(' '));
+    return (QStringList{QStringLiteral("-"), leaving} + facts).join(QLatin1Char(' '));
+}
+
+// The way out of setup and the E-Map: their menu button checked first, then
+// the mode entered.
+QString back(int from, int to)
+{
+    return QStringLiteral("check") + expected(from, to).mid(1);
 }
 
 // Orders the window relies on.
@@ -161,110 +175,123 @@ class tst_CModeTable : public QObject {
 private slots:
     void changes_data()
     {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("previous");
-        QTest::addColumn<int>("to");
-        // Leaving; stops; display area; layout buttons; bottom page;
-        // function page; connections; the panel given the current DVR;
-        // title ('T' the time, 'S' the playback status).
+        // The operator's choices from a new table: a mode's button, or BACK,
+        // OPEN_EMAP, CLOSE_PC_SETUP.
+        QTest::addColumn<QList<int>>("path");
+        // What the last choice does: the menu button checked; leaving;
+        // stops; display area; layout buttons; bottom page; function page;
+        // connections; the panel given the current DVR; title ('T' the time,
+        // 'S' the playback status).
         QTest::addColumn<QString>("steps");
         QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("previousAfter");
+        // The mode on view after the way out: closing PC setup, the Exit of
+        // setup or the E-Map.
+        QTest::addColumn<int>("wayOut");
         for (int from = 0; from < CModeTable::MODES; ++from) {
             for (int to = 0; to < CModeTable::MODES; ++to) {
-                const bool ignored = from == to && !isEMap(to) && to != CModeTable::PC_SETUP;
+                const bool ignored = from == to && NOT_ENTERED_AGAIN.contains(to);
                 QTest::addRow("%d to %d", from, to)
-                    << from << int(EARLIER) << to << expected(from, to) << (ignored ? from : to) << UNCHECKED;
+                    << QList<int>{EARLIER, from, to} << expected(from, to) << (ignored ? from : to) << UNCHECKED;
             }
         }
         // The mode to return to: setup, PC setup and the E-Map remember the
         // mode they were entered from; PC setup is a dialog over a mode, so
-        // what is entered from it returns to the mode before it.
-        const auto remembering = [](const char* name, Mode from, Mode to, int previousAfter) {
-            QTest::newRow(name) << int(from) << int(EARLIER) << int(to) << expected(from, to) << int(to)
-                                << previousAfter;
+        // what is entered from it returns to the mode behind it.
+        const auto remembering = [](const char* name, Mode from, Mode to, int wayOut) {
+            QTest::newRow(name) << QList<int>{EARLIER, from, to} << expected(from, to) << int(to) << wayOut;
         };
-        remembering("setup remembers live S", CModeTable::LIVE_S, CModeTable::SETUP, CModeTable::LIVE_S);
+        remembering("setup remembers live M", CModeTable::LIVE_M, CModeTable::SETUP, CModeTable::LIVE_M);
         remembering("PC setup remembers search", CModeTable::SEARCH, CModeTable::PC_SETUP, CModeTable::SEARCH);
         remembering("the E-Map remembers live M", CModeTable::LIVE_M, CModeTable::EMAP_EDIT, CModeTable::LIVE_M);
-        remembering("setup after PC setup: the mode before it", CModeTable::PC_SETUP, CModeTable::SETUP, EARLIER);
+        remembering("setup after PC setup: the mode behind it", CModeTable::PC_SETUP, CModeTable::SETUP, EARLIER);
         remembering(
             "between the E-Map's modes: the mode before them", CModeTable::EMAP_VIEW, CModeTable::EMAP_EDIT, EARLIER);
-        remembering("search remembers nothing", CModeTable::LIVE_S, CModeTable::SEARCH, EARLIER);
+        QTest::newRow("search remembers nothing")
+            << QList<int>{EARLIER, CModeTable::SETUP, CModeTable::SEARCH}
+            << expected(CModeTable::SETUP, CModeTable::SEARCH) << 2 << int(EARLIER);
         // The ways out of setup and the E-Map enter the mode before, as its
         // menu button would, and check that button.
         QTest::newRow("setup back to live M")
-            << int(CModeTable::SETUP) << int(CModeTable::LIVE_M) << BACK << expected(CModeTable::SETUP, 1) << 1 << 1;
-        QTest::newRow("E-Map edit back to search") << int(CModeTable::EMAP_EDIT) << int(CModeTable::SEARCH) << BACK
-                                                   << expected(CModeTable::EMAP_EDIT, 2) << 2 << 2;
+            << QList<int>{CModeTable::LIVE_M, CModeTable::SETUP, BACK} << back(CModeTable::SETUP, 1) << 1 << UNCHECKED;
+        QTest::newRow("E-Map edit back to search") << QList<int>{CModeTable::SEARCH, CModeTable::EMAP_EDIT, BACK}
+                                                   << back(CModeTable::EMAP_EDIT, 2) << 2 << UNCHECKED;
         // PC setup is a dialog over a mode: the E-Map opened from it (as setup
-        // entered from it above) returns to the mode before it.
-        QTest::newRow("E-Map after PC setup: the mode before it")
-            << int(CModeTable::PC_SETUP) << int(CModeTable::SEARCH) << OPEN_EMAP
+        // entered from it above) returns to the mode behind it.
+        QTest::newRow("E-Map after PC setup: the mode behind it")
+            << QList<int>{CModeTable::SEARCH, CModeTable::PC_SETUP, OPEN_EMAP}
             << expected(CModeTable::PC_SETUP, CModeTable::EMAP_VIEW) << 5 << 2;
         // Nothing to return to: only the mode's own panels go.
-        QTest::newRow("E-Map with no mode before: the mode stays")
-            << int(CModeTable::EMAP_VIEW) << int(CModeTable::PC_SETUP) << BACK << "emap - wall - - - - - -" << 5 << 9;
-        QTest::newRow("setup with no mode before: its reads end, the mode stays")
-            << int(CModeTable::SETUP) << int(CModeTable::PC_SETUP) << BACK << "setup - - - - - - - -" << 8 << 9;
+        QTest::newRow("setup entered from the E-Map: its reads end, the mode stays")
+            << QList<int>{OPEN_EMAP, CModeTable::SETUP, BACK} << "- setup - - - - - - - -" << 8 << 8;
+        QTest::newRow("setup entered from PC setup over the E-Map: the mode stays")
+            << QList<int>{OPEN_EMAP, CModeTable::PC_SETUP, CModeTable::SETUP, BACK} << "- setup - - - - - - - -" << 8
+            << 8;
         QTest::newRow("the E-Map button from setup: its reads end")
-            << int(CModeTable::SETUP) << int(EARLIER) << OPEN_EMAP << expected(CModeTable::SETUP, CModeTable::EMAP_VIEW)
+            << QList<int>{EARLIER, CModeTable::SETUP, OPEN_EMAP} << expected(CModeTable::SETUP, CModeTable::EMAP_VIEW)
             << 5 << 8;
-        // The E-Map button after such a way out opens the E-Map again.
+        // The E-Map button in the E-Map opens it again and keeps its way back.
         QTest::newRow("the E-Map button from an E-Map mode")
-            << int(CModeTable::EMAP_VIEW) << int(CModeTable::PC_SETUP) << OPEN_EMAP
-            << expected(CModeTable::LIVE_S, CModeTable::EMAP_VIEW) << 5 << 5;
-        QTest::newRow("the E-Map button from live M") << int(CModeTable::LIVE_M) << int(EARLIER) << OPEN_EMAP
+            << QList<int>{CModeTable::LIVE_M, OPEN_EMAP, OPEN_EMAP}
+            << expected(CModeTable::LIVE_S, CModeTable::EMAP_VIEW) << 5 << 1;
+        QTest::newRow("the E-Map button from live M") << QList<int>{CModeTable::LIVE_M, OPEN_EMAP}
                                                       << expected(CModeTable::LIVE_M, CModeTable::EMAP_VIEW) << 5 << 1;
-        // PC setup closed: the mode behind it is current again, its button
-        // checked and nothing of it stopped; the mode on view clicked again
-        // is then ignored.
-        for (const Mode behind : {CModeTable::LIVE_S, CModeTable::BACKUP, CModeTable::INFORMATION}) {
+        // PC setup closed over each mode: that mode is current again, its
+        // button checked (the E-Map's modes have none) and nothing of it
+        // stopped; its own button then changes nothing but the E-Map's maps;
+        // setup's and the E-Map's Exit still return to the mode they were
+        // entered from.
+        const QList<QPair<Mode, const char*>> closed{{CModeTable::LIVE_S, "check"}, {CModeTable::LIVE_M, "check"},
+            {CModeTable::SEARCH, "check"}, {CModeTable::PLAYBACK, "check"}, {CModeTable::BACKUP, "check"},
+            {CModeTable::EMAP_VIEW, "-"}, {CModeTable::EMAP_EDIT, "-"}, {CModeTable::INFORMATION, "check"},
+            {CModeTable::SETUP, "check"}};
+        for (const auto& [behind, checked] : closed) {
+            const QList<int> opened{EARLIER, behind, CModeTable::PC_SETUP};
+            const bool returns = behind == CModeTable::SETUP || isEMap(behind);
             QTest::addRow("PC setup closed over %d", int(behind))
-                << int(CModeTable::PC_SETUP) << int(behind) << CLOSE_PC_SETUP << "- - - - - - - - -" << int(behind)
-                << int(behind);
+                << opened + QList<int>{CLOSE_PC_SETUP} << QLatin1String(checked) + QStringLiteral(" - - - - - - - - -")
+                << int(behind) << (returns ? int(EARLIER) : UNCHECKED);
             QTest::addRow("PC setup closed over %d, then its button", int(behind))
-                << int(CModeTable::PC_SETUP) << int(behind) << CLOSE_PC_SETUP_AND_BACK << "- - - - - - - - -"
-                << int(behind) << int(behind);
+                << opened + QList<int>{CLOSE_PC_SETUP, behind} << expected(behind, behind) << int(behind)
+                << (returns ? int(EARLIER) : UNCHECKED);
+            if (returns) {
+                QTest::addRow("PC setup closed over %d, then Exit", int(behind))
+                    << opened + QList<int>{CLOSE_PC_SETUP, BACK} << back(behind, EARLIER) << int(EARLIER) << UNCHECKED;
+            }
         }
-        QTest::newRow("PC setup closed, no mode with a button behind it")
-            << int(CModeTable::PC_SETUP) << int(CModeTable::EMAP_VIEW) << CLOSE_PC_SETUP << "- - - - - - - - -" << 5
-            << 5;
         QTest::newRow("PC setup already left: closing changes nothing")
-            << int(CModeTable::SETUP) << int(CModeTable::LIVE_M) << CLOSE_PC_SETUP << "- - - - - - - - -" << 8 << 1;
+            << QList<int>{CModeTable::LIVE_M, CModeTable::PC_SETUP, CModeTable::SETUP, CLOSE_PC_SETUP}
+            << "- - - - - - - - - -" << 8 << 1;
     }
 
     void changes()
     {
-        QFETCH(int, from);
-        QFETCH(int, previous);
-        QFETCH(int, to);
+        QFETCH(QList<int>, path);
         QFETCH(QString, steps);
         QFETCH(int, mode);
-        QFETCH(int, previousAfter);
+        QFETCH(int, wayOut);
 
-        CModeTable table{Mode(from), Mode(previous)};
+        CModeTable table;
         CModeTable::Steps taken;
-        if (to == CLOSE_PC_SETUP || to == CLOSE_PC_SETUP_AND_BACK) {
-            const bool closed = table.current() == CModeTable::PC_SETUP;
-            const CModeTable::Steps closing = table.closePCSetup();
-            QCOMPARE(closing,
-                closed && CModeTable::hasMenuButton(table.current()) ? CModeTable::Steps{Step::CheckMenuButton}
-                                                                     : CModeTable::Steps{});
-            if (to == CLOSE_PC_SETUP_AND_BACK)
-                taken = table.enter(table.current());
-        } else {
-            taken = to == BACK ? table.back() : to == OPEN_EMAP ? table.openEMap() : table.enter(Mode(to));
+        for (const int choice : path) {
+            taken = choice == BACK         ? table.back()
+                : choice == OPEN_EMAP      ? table.openEMap()
+                : choice == CLOSE_PC_SETUP ? table.closePCSetup()
+                                           : table.enter(Mode(choice));
         }
         QCOMPARE(described(taken, table), steps);
         QCOMPARE(int(table.current()), mode);
-        if (previousAfter != UNCHECKED)
-            QCOMPARE(int(table.previous()), previousAfter);
+        if (wayOut != UNCHECKED) {
+            CModeTable left = table;
+            if (left.current() == CModeTable::PC_SETUP)
+                left.closePCSetup();
+            else
+                left.back();
+            QCOMPARE(int(left.current()), wayOut);
+        }
 
         const QList<Step> leaving{Step::ShowMainMenu, Step::LeaveSetup, Step::HideMapList, Step::CloseMaps};
         const QList<Step> connections{Step::Redraw, Step::Reconnect, Step::DropConnections, Step::SearchCurrent,
             Step::LocalFiles, Step::BackupCurrent, Step::ReadInformation, Step::ReadSetup};
-        QCOMPARE(taken.indexOf(Step::CheckMenuButton), to == BACK && mode != from ? 0 : -1);
         QVERIFY(inOrder(taken, leaving, connections + QList<Step>{Step::ExitZoom, Step::HideWall, Step::BottomPage}));
         // The wall's feeds stop before it is cleared, and all of it before
         // the connections change.

@@ -162,7 +162,8 @@ private slots:
     // DVR's backup still runs, its row highlighted, the record button
     // unchecked, nothing told, "abandoned" no held
     // answer is awaited, "sequenceOff" the sequence is off and shown so,
-    // "liveShown" Live S shows its wall, "noPlayback" no playback runs,
+    // "liveShown" Live S shows its wall ("liveMShown" Live M),
+    // "noPlayback" no playback runs,
     // "zoomOff" the zoom is off, shown so, and a double click is taken,
     // "playbackStopped" the DVR got the playback's Stop,
     // "fullDisk" the file kept its bytes and the operator was told why,
@@ -295,6 +296,15 @@ private slots:
                 << false
                 << QStringLiteral("connect Backup searched longBackup PCSetup %1 Backup").arg(QLatin1String(close))
                 << int(Viewer::BACKUP) << "backupOn";
+        }
+        // Over setup and the E-Map, the dialog leaves their way back as it was.
+        for (const char* close : {"cancel", "ok"}) {
+            QTest::addRow("setup, PC setup's %s, then Exit: back to Live M", close)
+                << false << QStringLiteral("LiveM Setup PCSetup %1 configExit").arg(QLatin1String(close))
+                << int(Viewer::LIVE_M) << "liveMShown";
+            QTest::addRow("the E-Map, PC setup's %s, then Exit: back to Live M", close)
+                << false << QStringLiteral("LiveM EMap PCSetup %1 EMapExit").arg(QLatin1String(close))
+                << int(Viewer::LIVE_M) << "liveMShown";
         }
         // The tree's menu acts on the row under the pointer and opening it
         // chooses nothing; deleting another DVR leaves the current one's work.
@@ -450,9 +460,14 @@ private slots:
                 child<QPushButton>(*viewer, "PCSetup")->click();
                 child<QRadioButton>(*viewer, qPrintable(step.mid(5)))->click();
             } else if (step == QLatin1String("ok") || step == QLatin1String("cancel")) {
-                child<QDialogButtonBox>(*viewer, "buttonBox")
+                // The E-Map's dialogs have button boxes of the same name.
+                auto* dialog = viewer->findChild<CPCSetupDialog*>();
+                if (!dialog->isVisible())
+                    return false;
+                child<QDialogButtonBox>(*dialog, "buttonBox")
                     ->button(step == QLatin1String("ok") ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
                     ->click();
+                return !dialog->isVisible();
             } else if (step == QLatin1String("map")) {
                 emit viewer->findChild<CEMapList*>()->signalSelectedEMap(EMap());
             } else if (step == QLatin1String("log") || step.startsWith(QLatin1String("log="))) {
@@ -557,6 +572,8 @@ private slots:
             QVERIFY(!child<QPushButton>(*viewer, "Sequence")->isChecked() && !wall->isSequence());
         if (check("liveShown"))
             QVERIFY(wall->isVisible() && child<QPushButton>(*viewer, "LiveS")->isChecked());
+        if (check("liveMShown"))
+            QVERIFY(wall->isVisible() && child<QPushButton>(*viewer, "LiveM")->isChecked());
         if (check("noPlayback"))
             QTRY_COMPARE(videoStreams(true, cgi::MODE_PLAYBACK), 0);
         // Stop is the only playback command these rows send: once for the

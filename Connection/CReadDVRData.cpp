@@ -3,7 +3,7 @@
 #include "Common/CDvrUrl.h"
 #include "Common/CEucKr.h"
 #include "Common/CNetworkLog.h"
-#include "Recording/CHttpGet.h"
+#include "Connection/CHttpGet.h"
 
 CReadDVRData::CReadDVRData(QObject* parent)
     : QThread(parent)
