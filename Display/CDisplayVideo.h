@@ -26,8 +26,13 @@ class thread;
 //
 // Live and remote-playback frames are queued per decoder slot and decoded by
 // the slot's own thread, so a streaming connection never waits for decoding
-// and a slow channel holds up no other. A slot that falls behind (its queue
-// full) drops what it holds and skips to the next I frame. A slot's thread
+// and a slow channel holds up no other. Fewer threads would not decode for
+// less: frames paced as cameras send them cost as much per frame on two to
+// four threads as on one a slot, and only a single thread for the whole wall
+// costs less, which cannot keep up with 16 full-HD channels and lets one slow
+// channel hold up all (bench_VideoDecode's BM_EngineThreads). A slot that
+// falls behind (its queue full) drops what it holds and skips to the next I
+// frame. A slot's thread
 // starts with its first frame and ends when no frame came for kSlotIdleMs;
 // the slot then gives up its queue's buffer and its decoder's codec and
 // pictures, so a wall without a stream holds no decoder threads and no
