@@ -33,6 +33,12 @@ struct CRelaySwitches::Given {
     bool last = false;
 };
 
+struct CRelaySwitches::SwitchOffProblem {
+    CCommandAnswer answer;
+    // The serial of the On that the switch-off ends.
+    quint64 origin = 0;
+};
+
 struct CRelaySwitches::Relay {
     Relay(const DVR& dvr, unsigned number)
         : dvr(dvr)
@@ -49,6 +55,10 @@ struct CRelaySwitches::Relay {
                 || (command.kind == Kind::AutoOn && !command.followed && command.serial > taken);
         });
     }
+
+    // The armed switch-off's time is over: it waits for a later command's
+    // answer.
+    bool due() const { return armed && timerId == 0; }
 
     // A command by hand or Auto's On, given after the On that the armed
     // switch-off ends, waits for its answer.
@@ -68,14 +78,13 @@ struct CRelaySwitches::Relay {
     // waiting for the answer to a command given after its On.
     bool armed = false;
     bool armedFailed = false;
-    bool due = false;
     quint64 armedOrigin = 0;
     COrderedCommands::Giver armedBy;
     int timerId = 0;
     // The serial of the last command by hand or Auto's On that was taken.
     quint64 taken = 0;
-    // The pending switch-off failed so.
-    std::optional<CCommandAnswer> switchOffProblem;
+    // The last switch-off failed so.
+    std::optional<SwitchOffProblem> switchOffProblem;
     // The last command of each entry failed so.
     std::map<CDirectoryEntry::Id, CCommandAnswer> problems;
     // The program ends or no entry names the DVR: switch-offs go at once
@@ -161,7 +170,7 @@ QList<CCommandAnswer> CRelaySwitches::problems(const DVR& dvr, CDirectoryEntry::
     if (const auto own = found->problems.find(entry); own != found->problems.cend())
         told << own->second;
     if (found->switchOffProblem)
-        told << *found->switchOffProblem;
+        told << found->switchOffProblem->answer;
     return told;
 }
 
@@ -200,8 +209,13 @@ void CRelaySwitches::onAnswer(quint64 serial, const CCommandAnswer& answer)
             onTaken(relay, done);
         else if (answer.failed())
             onFailed(relay, done, answer);
+        else if (done.kind == Kind::SwitchOff && !relay.armed)
+            // The entry's later command took its place in the line: it is
+            // that command's to replace once the DVR takes it, so it waits
+            // for the answer and goes if the DVR refuses.
+            arm(relay, 0, false, done.origin, done.giver);
         // A switch-off that waited for this answer goes now.
-        if (relay.armed && relay.due)
+        if (relay.due())
             release(relay);
         if (relay.unlisted && relay.given.empty() && !relay.armed)
             m_relays.erase(std::find(m_relays.begin(), m_relays.end(), named));
@@ -220,13 +234,14 @@ void CRelaySwitches::onTaken(Relay& relay, const Given& done)
     relay.problems.erase(done.giver.entry);
     relay.taken = std::max(relay.taken, done.serial);
     // The operator's later choice stands: the switch-off of an earlier On
-    // goes, whichever entry gave either.
+    // goes, whichever entry gave either, and so does what its failure told,
+    // armed again or not.
     if (relay.armed && relay.armedOrigin < done.serial) {
         stopTimer(relay);
         relay.armed = false;
-        relay.due = false;
-        relay.switchOffProblem.reset();
     }
+    if (relay.switchOffProblem && relay.switchOffProblem->origin < done.serial)
+        relay.switchOffProblem.reset();
     if (done.kind == Kind::AutoOn && !done.followed && done.serial == relay.taken)
         arm(relay, done.autoOffMs, false, done.serial, done.giver);
 }
@@ -238,7 +253,7 @@ void CRelaySwitches::onFailed(Relay& relay, const Given& done, const CCommandAns
     if (relay.taken > (done.kind == Kind::SwitchOff ? done.origin : done.serial))
         return;
     if (done.kind == Kind::SwitchOff) {
-        relay.switchOffProblem = answer;
+        relay.switchOffProblem = SwitchOffProblem{answer, done.origin};
         if (!done.last && !relay.armed && answer.outcome() != CCommandAnswer::NotSent) {
             arm(relay, m_retryMs, true, done.origin, done.giver);
             return;
@@ -312,7 +327,6 @@ void CRelaySwitches::arm(Relay& relay, int milliseconds, bool failed, quint64 or
     stopTimer(relay);
     relay.armed = true;
     relay.armedFailed = failed;
-    relay.due = false;
     relay.armedOrigin = origin;
     relay.armedBy = by;
     if (relay.ending)
@@ -324,12 +338,10 @@ void CRelaySwitches::arm(Relay& relay, int milliseconds, bool failed, quint64 or
 void CRelaySwitches::release(Relay& relay)
 {
     stopTimer(relay);
-    relay.due = true;
     if (relay.laterPending())
         return;
     relay.armed = false;
     relay.armedFailed = false;
-    relay.due = false;
     sendSwitchOff(relay, relay.armedOrigin, relay.armedBy);
 }
 

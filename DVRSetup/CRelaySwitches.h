@@ -97,6 +97,7 @@ signals:
 private:
     enum class Kind { Hand, AutoOn, SwitchOff };
     struct Given;
+    struct SwitchOffProblem;
     struct Relay;
     struct LeftOn {
         DVR dvr;

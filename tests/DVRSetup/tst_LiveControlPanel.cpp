@@ -640,6 +640,19 @@ void tst_LiveControlPanel::commandsStayWithTheirDvr_data()
         row("the guest's On refused while A's switch-off pends: it still comes",
             {"wait=1", "G", "refuse=on", "RPOn0", denied, "auto=1", "A", "auto=1", "told="})
             << QStringList{a.first(), a.first() + " as guest", a.last()} << QStringList() << QList<bool>{true, true};
+        // A switch-off waiting in the line behind a held move, and A's On
+        // by hand taking its place there: the switch-off still comes when
+        // the DVR refuses that On, and is told no more once a later On is
+        // taken.
+        relayRow("a switch-off replaced in the line by an On that the DVR refuses",
+            {"hold=ptz", "second=0", "DVRControl2", "AutoOff0", "RPAuto0", "press=ptzf_right", "flight=2", "refuse=on",
+                "warns=relay 0 off to DVR .*not sent: replaced by relay 0 on", "RPOn0"},
+            {a.first(), move, a.first(), stop, a.last()});
+        relayRow("a switch-off not sent is told until a later On is taken",
+            {"leftOn", "second=0", "DVRControl2", "AutoOff0", "RPAuto0", "tooLong",
+                "told=The command was not sent: The DVR cannot take this command.", "password", "RPOn0", "wait=2",
+                "told="},
+            {a.first(), a.first()});
         // A's entry deleted, or edited to name another DVR: its switch-off
         // goes as the entry of A that remains, at once when it was refused.
         row("A's entry gone while its switch-off pends", {"G", "gone", "auto=1"})
