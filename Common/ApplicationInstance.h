@@ -3,6 +3,14 @@
 #include <QCoreApplication>
 #include <QLatin1String>
 
+// The object of type T that applicationInstance made under that name, if it
+// did; none also with no application object. Makes nothing.
+template <typename T> T* madeApplicationInstance(const char* name)
+{
+    const QCoreApplication* application = QCoreApplication::instance();
+    return application ? application->findChild<T*>(QLatin1String(name), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
 // The one object of type T that lives and goes with the application object,
 // made by `make(application)` the first time it is asked for. Keeping it as
 // the application's named child rather than a static means that it ends
@@ -10,10 +18,9 @@
 // fresh one. GUI thread; an application object must exist.
 template <typename T, typename Make> T& applicationInstance(const char* name, Make make)
 {
-    QCoreApplication* application = QCoreApplication::instance();
-    T* instance = application->findChild<T*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    T* instance = madeApplicationInstance<T>(name);
     if (!instance) {
-        instance = make(application);
+        instance = make(QCoreApplication::instance());
         instance->setObjectName(QLatin1String(name));
     }
     return *instance;

@@ -1,7 +1,14 @@
 #include "Common/CAnswerCode.h"
 
+bool CAnswerCode::accepts(bool oldProtocol, int code)
+{
+    return !oldProtocol && code == 0;
+}
+
 QString CAnswerCode::text(bool oldProtocol, int code)
 {
+    if (accepts(oldProtocol, code))
+        return QString();
     if (oldProtocol) {
         switch (code) {
         case 1:
@@ -27,8 +34,6 @@ QString CAnswerCode::text(bool oldProtocol, int code)
         }
     }
     switch (code) {
-    case 0:
-        return QString();
     case 1:
         return tr("[ERROR]user unknown");
     case 2:

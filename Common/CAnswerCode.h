@@ -11,7 +11,10 @@ class CAnswerCode {
     Q_DECLARE_TR_FUNCTIONS(CAnswerCode)
 
 public:
-    // Empty for a code that accepts (0 in the new dialect; the old dialect
-    // has none); a code the dialect does not know reads "[ERROR]unknown".
+    // The code says the DVR took the request: 0 in the new dialect; the old
+    // dialect has none.
+    static bool accepts(bool oldProtocol, int code);
+    // Empty for a code that accepts; a code the dialect does not know reads
+    // "[ERROR]unknown".
     static QString text(bool oldProtocol, int code);
 };

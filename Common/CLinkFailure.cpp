@@ -13,7 +13,7 @@ CLinkFailure CLinkFailure::lost()
 CLinkFailure CLinkFailure::refused(bool oldProtocol, int code)
 {
     CLinkFailure failure;
-    if (CAnswerCode::text(oldProtocol, code).isEmpty())
+    if (CAnswerCode::accepts(oldProtocol, code))
         return failure;
     failure.m_kind = Kind::Refused;
     failure.m_oldProtocol = oldProtocol;

@@ -3,8 +3,6 @@
 #include "Common/ApplicationInstance.h"
 #include "Connection/CSendCommand.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 const char SENDER_NAME[] = "qelm_application_sender";
@@ -22,9 +20,6 @@ CSendCommand& CApplicationSender::instance()
 
 int CApplicationSender::pending()
 {
-    const QCoreApplication* application = QCoreApplication::instance();
-    const CSendCommand* sender = application
-        ? application->findChild<CSendCommand*>(QLatin1String(SENDER_NAME), Qt::FindDirectChildrenOnly)
-        : nullptr;
+    const CSendCommand* sender = madeApplicationInstance<CSendCommand>(SENDER_NAME);
     return sender ? sender->activeReplies() : 0;
 }

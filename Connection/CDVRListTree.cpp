@@ -110,16 +110,21 @@ QTreeWidgetItem* CDVRListTree::itemOf(const QPersistentModelIndex& row) const
     return row.isValid() ? itemFromIndex(row) : nullptr;
 }
 
-void CDVRListTree::showCurrent(CDirectoryEntry::Id entry)
+QTreeWidgetItem* CDVRListTree::itemHolding(CDirectoryEntry::Id entry) const
 {
-    QTreeWidgetItem* shown = nullptr;
-    for (int i = 0; i < topLevelItemCount() && !shown && entry != CDirectoryEntry::NONE; ++i) {
+    for (int i = 0; i < topLevelItemCount() && entry != CDirectoryEntry::NONE; ++i) {
         QTreeWidgetItem* groupItem = topLevelItem(i);
-        for (int row = 0; row < groupItem->childCount() && !shown; ++row) {
+        for (int row = 0; row < groupItem->childCount(); ++row) {
             if (CDirectoryEntry::held(groupItem->child(row)) == entry)
-                shown = groupItem->child(row);
+                return groupItem->child(row);
         }
     }
+    return nullptr;
+}
+
+void CDVRListTree::showCurrent(CDirectoryEntry::Id entry)
+{
+    QTreeWidgetItem* shown = itemHolding(entry);
     if (shown == currentItem() && (!shown || shown->isSelected()))
         return;
     // The window already acts on that DVR: nothing is chosen.
@@ -381,6 +386,8 @@ void CDVRListTree::OnEditDVR(QTreeWidgetItem* item)
     if (!IsDVRItem(item) || !recordOf(item, &dvr))
         return;
     m_dialogMode = EDIT_DVR;
+    // Numbered now, so that a rebuild of the tree finds it again.
+    CDirectoryEntry::of(item);
     m_dialogItem = rowOf(item);
     m_dialog->setDVR(dvr);
     m_dialog->show();
@@ -514,6 +521,12 @@ void CDVRListTree::setCameraNameShow(bool show)
         const QList<QPair<DVR, CDirectoryEntry::Id>> before = entries();
         const QTreeWidgetItem* highlighted = currentItem() && currentItem()->isSelected() ? currentItem() : nullptr;
         const CDirectoryEntry::Id shown = CDirectoryEntry::held(highlighted);
+        // What the open DVR dialog adds to or edits is rebuilt too: what the
+        // operator types there goes to the same group or entry.
+        QTreeWidgetItem* dialogItem = itemOf(m_dialogItem);
+        const CDirectoryEntry::Id dialogEntry = CDirectoryEntry::held(dialogItem);
+        const int dialogGroup = IsGroupItem(dialogItem) ? indexOfTopLevelItem(dialogItem) : -1;
+        const QString dialogGroupName = IsGroupItem(dialogItem) ? dialogItem->text(0) : QString();
         {
             // The rebuild chooses nothing, and highlights the same entry.
             const QSignalBlocker quiet(this);
@@ -523,6 +536,10 @@ void CDVRListTree::setCameraNameShow(bool show)
         loadDVRList();
         keepEntries(before);
         showCurrent(shown);
+        QTreeWidgetItem* sameGroup = topLevelItem(dialogGroup);
+        m_dialogItem = rowOf(dialogGroup < 0                         ? itemHolding(dialogEntry)
+                : sameGroup && sameGroup->text(0) == dialogGroupName ? sameGroup
+                                                                     : nullptr);
     }
     setDragEnabled(m_cameraMode);
 }

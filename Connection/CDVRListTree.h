@@ -125,6 +125,8 @@ private:
     // The DVR item is chosen: the main window makes its DVR current.
     void choose(QTreeWidgetItem* item);
     void deleteItem(QTreeWidgetItem* item);
+    // The DVR item that holds that entry number; none when none does.
+    QTreeWidgetItem* itemHolding(CDirectoryEntry::Id entry) const;
     // The DVR item of that entry if it names the DVR (CDvrIdentity),
     // otherwise the first that does; none when none does.
     QTreeWidgetItem* itemNaming(const DVR& dvr, CDirectoryEntry::Id entry) const;

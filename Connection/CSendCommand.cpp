@@ -96,8 +96,7 @@ bool CSendCommand::readPackets(QNetworkReply* reply, Reply& read, cgi::DvrInfo* 
         if (reader.getDataType() == response) {
             // A payload of another size names no code: an unknown refusal.
             const int code = payload.size() == 1 ? static_cast<unsigned char>(payload.front()) : -1;
-            // Only a code that words a refusal is one.
-            if (!read.refusal && !CAnswerCode::text(read.oldProtocol, code).isEmpty())
+            if (!read.refusal && !CAnswerCode::accepts(read.oldProtocol, code))
                 read.refusal = code;
         } else if (!read.oldProtocol && reader.getDataType() == cgi::DATA_DVR_INFO) {
             // A payload that does not parse still gives what it held.

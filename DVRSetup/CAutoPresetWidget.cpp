@@ -45,8 +45,7 @@ CAutoPresetWidget::CAutoPresetWidget(QWidget* parent)
     m_stored.setLoaded(shownTour());
     // Another viewer's later tour stands.
     connect(&CPendingSettings::ofApplication(), &CPendingSettings::overtaken, this, [this](const QStringList& keys) {
-        const QStringList shown = CAppSettings::autoPresetKeys(m_channel);
-        if (std::any_of(keys.cbegin(), keys.cend(), [&](const QString& key) { return shown.contains(key); }))
+        if (m_stored.showsAny(keys))
             readSettings();
     });
 }

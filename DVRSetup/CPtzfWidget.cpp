@@ -93,7 +93,7 @@ CPtzfWidget::CPtzfWidget(QWidget* parent)
     // Another viewer's later speed stands; one being dragged is the
     // operator's later choice still.
     connect(&CPendingSettings::ofApplication(), &CPendingSettings::overtaken, this, [this](const QStringList& keys) {
-        if (keys.contains(SPEED_KEY) && !m_ui->Speed->isSliderDown())
+        if (m_storedSpeed.showsAny(keys) && !m_ui->Speed->isSliderDown())
             readSpeed();
     });
     // The operator's speed is kept as soon as it is chosen, a dragged one

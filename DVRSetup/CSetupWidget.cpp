@@ -231,9 +231,9 @@ int CSetupWidget::Byte2Conf(const QByteArray& data, config::DvrConf& conf, QStri
     const cgi::PayLoadHeader header = parser.GetPayLoad(stx);
     const std::size_t size = parser.GetDataSize(stx, etx);
     if (header.type == cgi::DATA_RESPONSE && size >= 1) {
-        const QString refusal = CAnswerCode::text(false, *parser.GetDataPoint(stx));
-        if (!refusal.isEmpty())
-            return fail(tr("The DVR refused the request: %1").arg(refusal));
+        const int code = *parser.GetDataPoint(stx);
+        if (!CAnswerCode::accepts(false, code))
+            return fail(tr("The DVR refused the request: %1").arg(CAnswerCode::text(false, code)));
     }
     if (header.type != cgi::DATA_CONF)
         return fail(tr("The DVR's answer is not a configuration."));

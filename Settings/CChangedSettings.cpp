@@ -2,6 +2,8 @@
 
 #include "Settings/CAppSettings.h"
 
+#include <algorithm>
+
 void CChangedSettings::setLoaded(const QMap<QString, QVariant>& shown)
 {
     m_loaded = shown;
@@ -10,6 +12,11 @@ void CChangedSettings::setLoaded(const QMap<QString, QVariant>& shown)
 QVariant CChangedSettings::loaded(const QString& key) const
 {
     return m_loaded.value(key);
+}
+
+bool CChangedSettings::showsAny(const QStringList& keys) const
+{
+    return std::any_of(keys.cbegin(), keys.cend(), [this](const QString& key) { return m_loaded.contains(key); });
 }
 
 CWholeFileWriter::Result CChangedSettings::save(const QMap<QString, QVariant>& shown, QString* reason)

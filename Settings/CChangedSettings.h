@@ -5,6 +5,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 // What a page of settings showed when it loaded them, so that its save
@@ -22,6 +23,8 @@ public:
     // The keys and values shown once the page has loaded them.
     void setLoaded(const QMap<QString, QVariant>& shown);
     QVariant loaded(const QString& key) const;
+    // One of those keys is the page's: the page shows a value of it.
+    bool showsAny(const QStringList& keys) const;
     // Writes the keys of `shown` whose value differs from the loaded one,
     // all or none; unless Failed, they are then the loaded values.
     CWholeFileWriter::Result save(const QMap<QString, QVariant>& shown, QString* reason = nullptr);

@@ -158,7 +158,6 @@ void CLiveView::start()
         watch(entry);
         entry->startLive(true);
     }
-    resetMeter();
 }
 
 void CLiveView::stop(bool remove)
@@ -388,7 +387,6 @@ void CLiveView::restoreScreen()
 {
     m_panels.wall->ClearScreen();
     m_panels.title->centre()->clear();
-    resetMeter();
     updateDisplayScreen();
     if (m_panels.wall->getScreenMode() == CDisplayWidget::MULTI_DVR) {
         for (CConnectDVR* controller : m_connections.entries()) {

@@ -186,7 +186,9 @@ struct Window {
 
     // Steps separated by ';': "sel:PATH", "addGroup[:NAME]", "editGroup[:NAME]"
     // (no name cancels), "delGroup", "addDVR:NAME", "editDVR:NAME",
-    // "cancelDVR", "delDVR", "read", "connect", "disconnect", "camera:on|off".
+    // "cancelDVR", "delDVR", "read", "connect", "disconnect", "camera:on|off";
+    // "openAdd" and "openEdit" only open the DVR dialog, which "enter:NAME"
+    // fills and accepts.
     void run(const QString& steps)
     {
         static const QHash<QString, void (CDVRListTree::*)(QTreeWidgetItem*)> commands
@@ -202,6 +204,11 @@ struct Window {
                 tree->setCurrentItem(itemByPath(*tree, name));
             } else if (command == "camera") {
                 tree->setCameraNameShow(name == "on");
+            } else if (command == "openAdd" || command == "openEdit") {
+                command == "openEdit" ? tree->OnEditDVR(tree->currentItem()) : tree->OnAddDVR(tree->currentItem());
+                QVERIFY(dialog()->isVisible());
+            } else if (command == "enter") {
+                fillAndAccept(name);
             } else if (command.endsWith("Group")) {
                 user.answers << name;
                 command == "addGroup" ? tree->OnAddGroup() : tree->OnEditGroup(tree->currentItem());
@@ -217,6 +224,12 @@ struct Window {
         QVERIFY(dialog()->isVisible());
         if (command == "cancelDVR")
             return dialog()->reject();
+        fillAndAccept(name);
+    }
+
+    void fillAndAccept(const QString& name)
+    {
+        QVERIFY(dialog()->isVisible());
         for (const QString field : {"name", "address", "id", "password"}) {
             auto* edit = dialog()->findChild<QLineEdit*>(field);
             if (field == "name" || edit->text().isEmpty())
@@ -347,6 +360,14 @@ private slots:
             cameras.arg("Till{camera 1-4},Door", ",Garden{camera 1-12}"));
         row("camera mode, delete DVR", "camera:on;sel:1/0;delDVR", cameras.arg("Door", yard));
         row("camera mode left", "camera:on;camera:off", SEEDED, "", false);
+        // The camera mode switched while the dialog is open rebuilds the
+        // tree: what the operator enters still goes where the dialog opened.
+        row("add DVR, camera mode switched meanwhile", "sel:1;openAdd;camera:on;enter:Cash",
+            cameras.arg("Till{Cash,Till 가},Door", yard + ",Cash{camera 1-16}"));
+        row("edit DVR, camera mode switched meanwhile", "sel:1/2;openEdit;camera:on;enter:Garden",
+            cameras.arg("Till{Cash,Till 가},Door", ",Garden{camera 1-12}"));
+        row("edit DVR, camera mode left meanwhile", "camera:on;sel:1/2;openEdit;camera:off;enter:Garden",
+            "Office[Front,Back] Shop[Till,Door,Garden]");
     }
 
     void commandsKeepTheFile()
