@@ -31,6 +31,14 @@ namespace {
 // One merge at a time within the process; the lock file parts processes.
 QMutex g_saveMutex;
 const int LOCK_RETRY_MS = 50;
+// Clocks of computers kept in time differ by far less; a moment further
+// ahead would keep every later choice of its key from being stored.
+const qint64 BELIEVED_AHEAD_US = 60'000'000;
+
+QString chosenAtKey(const QString& key)
+{
+    return CAppSettings::CHOSEN_AT_GROUP + u'/' + key;
+}
 
 // The toolkit's store in another program (and in this one) takes a file of
 // the same size and modification time (to the millisecond) as unchanged. A
@@ -125,6 +133,7 @@ const QString CAppSettings::CAPTURE_FILE_FORMAT = QStringLiteral("CaptureFileFor
 const QString CAppSettings::EMAP_POPUP = QStringLiteral("EmapPopup");
 const QString CAppSettings::EMAP_POPDOWN = QStringLiteral("EmapPopdown");
 const QString CAppSettings::EMAP_IMAGESIZE = QStringLiteral("EmapImageSize");
+const QString CAppSettings::CHOSEN_AT_GROUP = QStringLiteral("ChosenAt");
 
 CAppSettings::CAppSettings() = default;
 
@@ -152,6 +161,29 @@ QVariant CAppSettings::readSetting(const QString& key, const QVariant& defaultVa
 void CAppSettings::writeSetting(const QString& key, const QVariant& value)
 {
     m_writes.insert(key, value);
+    m_chosenAt.remove(key);
+}
+
+void CAppSettings::writeChosenSetting(const QString& key, const QVariant& value, qint64 chosenAtUs)
+{
+    m_writes.insert(key, value);
+    m_chosenAt.insert(key, chosenAtUs);
+}
+
+std::optional<qint64> CAppSettings::chosenAt(const QString& key) const
+{
+    bool stored = false;
+    const qint64 chosenAtUs = fileValues().value(chosenAtKey(key)).toLongLong(&stored);
+    if (!stored || chosenAtUs > nowUs() + BELIEVED_AHEAD_US)
+        return std::nullopt;
+    return chosenAtUs;
+}
+
+qint64 CAppSettings::nowUs()
+{
+    // Finer than the clicks of two viewers one after the other can come.
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
 }
 
 bool CAppSettings::contains(const QString& key) const
@@ -165,6 +197,7 @@ bool CAppSettings::contains(const QString& key) const
 void CAppSettings::remove(const QString& key)
 {
     m_writes.insert(key, std::nullopt);
+    m_chosenAt.remove(key);
 }
 
 void CAppSettings::writeSettings(const QMap<QString, QVariant>& values)
@@ -215,6 +248,7 @@ CWholeFileWriter::Result CAppSettings::saveWithin(
     QString why;
     const CWholeFileWriter::Result result = mergeIntoFile(waitMs, fill, &why);
     m_writes.clear();
+    m_chosenAt.clear();
     m_fileValues.reset();
     const QByteArray path = QDir::toNativeSeparators(fileName()).toLocal8Bit();
     if (result == CWholeFileWriter::Result::Failed && log)
@@ -268,11 +302,24 @@ CWholeFileWriter::Result CAppSettings::mergeIntoFile(int allowance, const std::f
         m_fileValues = values;
         fill();
     }
+    if (m_writes.isEmpty())
+        return CWholeFileWriter::Result::Written;
+    // Here, under the lock, whatever wrote the key: a moment left as it was
+    // would misorder a pending choice of another viewer against this value.
+    const qint64 savedAtUs = nowUs();
     for (auto it = m_writes.cbegin(); it != m_writes.cend(); ++it) {
-        if (it->has_value())
-            values->insert(it.key(), **it);
-        else
+        const QString momentKey = chosenAtKey(it.key());
+        if (!it->has_value()) {
             values->remove(it.key());
+            values->remove(momentKey);
+            continue;
+        }
+        values->insert(it.key(), **it);
+        const auto chosen = m_chosenAt.constFind(it.key());
+        if (chosen != m_chosenAt.cend())
+            values->insert(momentKey, *chosen);
+        else if (values->contains(momentKey))
+            values->insert(momentKey, savedAtUs);
     }
     const QDateTime previous = QFileInfo(path).lastModified();
     const CWholeFileWriter::Result result = CWholeFileWriter::write(path, CIniWriter::toIni(*values), reason);

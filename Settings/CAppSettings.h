@@ -44,6 +44,13 @@ class QSettings;
 // what was not saved and only logs a failure, for the writes nobody asked
 // for by a button. An object belongs to the thread that made it; saves from
 // any threads are taken one at a time, within the same wait.
+//
+// A key may be stored with the moment it was chosen (CHOSEN_AT_GROUP), so
+// that viewers sharing the file keep the later choice (CPendingSettings).
+// Whoever writes such a key through this class, the moment stays true: a
+// key written with its moment gets that one, one written otherwise the
+// save's, and a key removed loses it. Keys stored without a moment get
+// none, so that the files other programs read stay as they were.
 class CAppSettings : public QObject {
     Q_OBJECT
 
@@ -75,6 +82,9 @@ public:
     static const QString EMAP_POPUP;
     static const QString EMAP_POPDOWN;
     static const QString EMAP_IMAGESIZE;
+    // The group of the keys' moments, in microseconds of the clock of the
+    // computer that chose them since the epoch.
+    static const QString CHOSEN_AT_GROUP;
     // The longest a save waits for its turn, on the thread that saves (the
     // GUI thread, also while the window closes).
     static constexpr int LOCK_WAIT_MS = 3000;
@@ -88,6 +98,16 @@ public:
     void writeSettings(const QMap<QString, QVariant>& values);
     bool contains(const QString& key) const;
     void remove(const QString& key);
+    // Writes the value with the moment it was chosen (nowUs() then).
+    void writeChosenSetting(const QString& key, const QVariant& value, qint64 chosenAtUs);
+    // The moment stored with the key in the user's file (within
+    // saveFilling's `fill`: as the file is then). None when the key has none,
+    // or one too far ahead of this computer's clock to be believed (another
+    // computer's clock ahead, or a hand-edited file): as a key stored without
+    // a moment, it counts as chosen before any other.
+    std::optional<qint64> chosenAt(const QString& key) const;
+    // This computer's clock as the moments are stored.
+    static qint64 nowUs();
 
     // The keys of a channel's preset tour, in the group "channel" and the
     // channel number: the start's, the end's and the interval's.
@@ -110,7 +130,8 @@ public:
     // holds the lock, with this object reading the file as it is then, and
     // what it writes is saved. A save that another program made while this
     // one waited is so never undone. Not run when the save fails before
-    // (the lock not had, the file unreadable). `fill` must not save.
+    // (the lock not had, the file unreadable). `fill` must not save. When
+    // there is nothing to write after it, the file is left as it is.
     CWholeFileWriter::Result saveFilling(const std::function<void()>& fill, QString* reason = nullptr);
     // The same as saveFilling() while the lock is free this moment;
     // otherwise it fails at once, without waiting for its turn, so that the
@@ -141,4 +162,6 @@ private:
     mutable std::unique_ptr<QSettings> m_systemFiles;
     // Keys written (a value) or removed (none) since the last save.
     QMap<QString, std::optional<QVariant>> m_writes;
+    // The moments of the written keys that were given one.
+    QMap<QString, qint64> m_chosenAt;
 };

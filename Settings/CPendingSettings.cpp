@@ -6,23 +6,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QtDebug>
-#include <chrono>
 
 namespace {
 
 const char INSTANCE_NAME[] = "pendingSettings";
 
-// Finer than the clicks of two viewers one after the other can come.
-qint64 nowUs()
-{
-    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
-
 } // namespace
-
-// Stored key: part of the operators' settings files.
-const QString CPendingSettings::CHOSEN_AT_GROUP = QStringLiteral("ChosenAt");
 
 CPendingSettings::CPendingSettings(QObject* parent)
     : QObject(parent)
@@ -41,7 +30,7 @@ void CPendingSettings::keep(const QMap<QString, QVariant>& values, const Naming&
 {
     if (values.isEmpty())
         return;
-    const qint64 chosenAtUs = nowUs();
+    const qint64 chosenAtUs = CAppSettings::nowUs();
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         m_choices.insert(it.key(), {*it, chosenAtUs, name});
     QString reason;
@@ -90,15 +79,11 @@ bool CPendingSettings::write(bool wait, QString* reason)
     // store a later choice between the comparison and the save.
     const auto merge = [&] {
         for (auto it = m_choices.cbegin(); it != m_choices.cend(); ++it) {
-            const QString chosenAtKey = CHOSEN_AT_GROUP + u'/' + it.key();
-            bool stamped = false;
-            const qint64 storedAtUs = settings.readSetting(chosenAtKey).toLongLong(&stamped);
-            if (stamped && storedAtUs > it->chosenAtUs) {
+            const std::optional<qint64> storedAtUs = settings.chosenAt(it.key());
+            if (storedAtUs && *storedAtUs > it->chosenAtUs)
                 laterElsewhere << it.key();
-                continue;
-            }
-            settings.writeSetting(it.key(), it->value);
-            settings.writeSetting(chosenAtKey, it->chosenAtUs);
+            else
+                settings.writeChosenSetting(it.key(), it->value, it->chosenAtUs);
         }
     };
     const CWholeFileWriter::Result result

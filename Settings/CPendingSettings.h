@@ -17,18 +17,20 @@
 //
 // Several viewers share the file, so the later choice of a key stands,
 // whichever viewer writes first: each key written here is stored with the
-// moment it was chosen (under CHOSEN_AT_GROUP, in the same save), and a
-// pending choice older than the stored one's is given up, logged, and no
-// longer read. A key stored without that moment (by another program, or
-// before the moments were kept) counts as chosen before any pending one.
-// The moments are this computer's clock: viewers on computers whose clocks
-// differ order their choices by those clocks. GUI thread.
+// moment it was chosen (CAppSettings keeps it, also for a value of the key
+// saved at once), and a pending choice older than the stored one's is
+// given up, logged, and no longer read. A key stored without that moment
+// (by another program, or before the moments were kept), or with one too
+// far ahead of this computer's clock to be believed, counts as chosen
+// before any pending one. The moments are this computer's clock: viewers on
+// computers whose clocks differ order their choices by those clocks. A try
+// in which every pending choice is given up leaves the file as it is. GUI
+// thread.
 class CPendingSettings : public QObject {
     Q_OBJECT
 
 public:
     static constexpr int RETRY_MS = 500;
-    static const QString CHOSEN_AT_GROUP;
     // The operator's name of a choice, in the language of the moment it is
     // told.
     using Naming = std::function<QString()>;

@@ -27,6 +27,7 @@
 #include <QRect>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -56,6 +57,16 @@ QByteArray fileBytes(const QString& path)
 QString organisationFile()
 {
     return QFileInfo(CAppSettings::fileName()).dir().absoluteFilePath(QStringLiteral("../COMPANY.conf"));
+}
+
+// Which file is at the path, and when it was last written: a file put in
+// its place is another one, even with the same bytes.
+std::tuple<ino_t, time_t, long> fileIdentity(const QString& path)
+{
+    struct stat status { };
+    if (stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return {status.st_ino, status.st_mtim.tv_sec, status.st_mtim.tv_nsec};
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -386,6 +397,8 @@ private slots:
     void lockOfAnotherProgram();
     void laterChoiceStands_data();
     void laterChoiceStands();
+    void choiceAgainstStoredMoment_data();
+    void choiceAgainstStoredMoment();
     void unreadableFileIsKept();
     void wholeSecondFileTimes();
     void fallbackFiles_data();
@@ -399,6 +412,9 @@ void tst_CAppSettings::init()
 
 void tst_CAppSettings::cleanup()
 {
+    // A failed row's choice is not written into the next row's file.
+    QString reason;
+    static_cast<void>(CPendingSettings::ofApplication().saveOrGiveUp(&reason));
     QFile::remove(CAppSettings::fileName() + QStringLiteral(".lock"));
     QFile::remove(organisationFile());
     qunsetenv("XDG_CONFIG_DIRS");
@@ -876,6 +892,99 @@ void tst_CAppSettings::laterChoiceStands()
         + CAppSettings::fileName() + ": another viewer chose it later";
     QCOMPARE(QString::fromLocal8Bit(one.readAllStandardError()).contains(note), firstOvertaken);
     QVERIFY(!QString::fromLocal8Bit(other.readAllStandardError()).contains(QLatin1String("note: ")));
+}
+
+void tst_CAppSettings::choiceAgainstStoredMoment_data()
+{
+    // The speed is stored as 1, with a moment so many seconds from now (by
+    // a computer whose clock is ahead, or by hand): half a minute ahead is
+    // believed, an hour is not. This viewer chooses 3.
+    QTest::addColumn<int>("storedAheadS");
+    // Saved at once before the choice: "write" (2), "remove", or nothing.
+    QTest::addColumn<QString>("before");
+    // While another program holds the file the choice is pending, and
+    // meanwhile the speed is saved at once ("write": 5) or another viewer's
+    // later choice (5) is stored; otherwise the choice is written at once.
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("a moment an hour ahead gives way to the choice") << 3600 << QString() << QString() << 3;
+    QTest::newRow("a value saved at once renews the moment: a choice after it stands")
+        << 30 << "write" << QString() << 3;
+    QTest::newRow("a key removed at once loses its moment: a choice after it stands")
+        << 30 << "remove" << QString() << 3;
+    QTest::newRow("a value saved at once while the choice is pending stands") << -60 << QString() << "write" << 5;
+    QTest::newRow("every pending choice overtaken: the file is left as it is")
+        << -60 << QString() << "later choice" << 5;
+}
+
+// The file keeps a key's moment true whichever way the key was written, and
+// a moment further ahead of this computer's clock than clocks kept in time
+// differ is not believed. A pending choice is written unless the stored
+// value was chosen after it, and a try that writes nothing leaves the file
+// as it was.
+void tst_CAppSettings::choiceAgainstStoredMoment()
+{
+    QFETCH(int, storedAheadS);
+    QFETCH(QString, before);
+    QFETCH(QString, meanwhile);
+    QFETCH(int, stored);
+    const QString path = CAppSettings::fileName();
+    const auto storeBy = [&](int speed, qint64 chosenAtUs) {
+        writeFile(path,
+            "[General]\nSpeed=" + QByteArray::number(speed) + "\n\n[ChosenAt]\nSpeed=" + QByteArray::number(chosenAtUs)
+                + '\n');
+    };
+    storeBy(1, CAppSettings::nowUs() + storedAheadS * qint64(1000000));
+    if (!before.isEmpty()) {
+        CAppSettings settings;
+        if (before == QLatin1String("write"))
+            settings.writeSetting("Speed", 2);
+        else
+            settings.remove("Speed");
+        QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
+    }
+    QProcess holder;
+    const auto release = [&] { return holder.write("go\n") == 3 && holder.waitForFinished(); };
+    if (!meanwhile.isEmpty()) {
+        QVERIFY(startReady(holder, {HOLD_LOCK}));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^error: settings not saved to ")));
+    }
+    CPendingSettings& pending = CPendingSettings::ofApplication();
+    const QSignalSpy written(&pending, &CPendingSettings::written);
+    const QSignalSpy overtaken(&pending, &CPendingSettings::overtaken);
+    const qint64 choosingUs = CAppSettings::nowUs();
+    pending.keep({{"Speed", 3}}, [] { return QStringLiteral("the PTZ speed"); });
+    const qint64 choseUs = CAppSettings::nowUs();
+    // Here the event loop has not run since: the choice is tried again only
+    // once the row has stored what it stores meanwhile.
+    if (meanwhile == QLatin1String("later choice"))
+        storeBy(5, CAppSettings::nowUs());
+    if (!meanwhile.isEmpty())
+        QVERIFY(release());
+    if (meanwhile == QLatin1String("write")) {
+        CAppSettings settings;
+        settings.writeSetting("Speed", 5);
+        QCOMPARE(settings.save(), CWholeFileWriter::Result::Written);
+    }
+    const bool givenUp = stored != 3;
+    if (givenUp)
+        QTest::ignoreMessage(QtWarningMsg,
+            qPrintable("note: the choice of Speed made on this viewer is not saved to " + path
+                + ": another viewer chose it later"));
+    const auto beforeTry = fileIdentity(path);
+    QTRY_COMPARE_WITH_TIMEOUT(written.size(), 1, 30000);
+
+    QVERIFY(pending.isEmpty());
+    QCOMPARE(CAppSettings().readSetting("Speed").toInt(), stored);
+    QCOMPARE(overtaken.size(), givenUp ? 1 : 0);
+    if (givenUp) {
+        QVERIFY(fileIdentity(path) == beforeTry);
+    } else {
+        // Stored with the choice's own moment.
+        const qint64 storedMomentUs = CAppSettings().readSetting("ChosenAt/Speed").toLongLong();
+        QVERIFY2(
+            storedMomentUs >= choosingUs && storedMomentUs <= choseUs, qPrintable(QString::number(storedMomentUs)));
+    }
 }
 
 // A file the program may write but not read is never replaced: what it
