@@ -64,13 +64,12 @@ void CWallOverlay::paint(QPainter& painter, const Look& look, const COverlayPain
     }
 }
 
-void CWallOverlay::draw(const Look& look, const COverlayPainter& images)
+void CWallOverlay::render(const Look& look, const COverlayPainter& images)
 {
-    if (look.surface.isEmpty())
-        return;
     if (!m_valid || look != m_drawn) {
-        if (m_image.size() != look.surface)
-            m_image = QImage(look.surface, QImage::Format_ARGB32_Premultiplied);
+        const QSize pixels = (QSizeF(look.surface) * look.pixelRatio).toSize();
+        if (m_image.size() != pixels)
+            m_image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
         m_image.setDevicePixelRatio(look.pixelRatio);
         m_image.fill(Qt::transparent);
         {
@@ -83,7 +82,13 @@ void CWallOverlay::draw(const Look& look, const COverlayPainter& images)
         m_uploaded = false;
         ++m_paints;
     }
+}
 
+void CWallOverlay::draw(const Look& look, const COverlayPainter& images)
+{
+    if (look.surface.isEmpty())
+        return;
+    render(look, images);
     glEnable(GL_TEXTURE_2D);
     if (!m_texture) {
         glGenTextures(1, &m_texture);
@@ -107,18 +112,19 @@ void CWallOverlay::draw(const Look& look, const COverlayPainter& images)
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    layOver(look.surface);
+    layOver();
     glDisable(GL_BLEND);
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_TEXTURE_2D);
 }
 
-void CWallOverlay::layOver(const QSize& surface) const
+void CWallOverlay::layOver() const
 {
-    // The surface's units are the image's pixels; a part's texture
-    // coordinates are its corners over the image's size.
-    const float width = float(surface.width());
-    const float height = float(surface.height());
+    // The surface's units are the image's pixels over its pixel ratio; a
+    // part's texture coordinates are its corners over the image's size.
+    const float ratio = float(m_image.devicePixelRatio());
+    const float width = float(m_image.width());
+    const float height = float(m_image.height());
     std::vector<GLfloat> vertices;
     std::vector<GLfloat> texels;
     vertices.reserve(std::size_t(m_covered.size()) * 8);
@@ -129,8 +135,8 @@ void CWallOverlay::layOver(const QSize& surface) const
         const float x1 = float(part.left() + part.width());
         const float y1 = float(part.top() + part.height());
         for (const auto& [x, y] : {std::pair{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}) {
-            vertices.push_back(x);
-            vertices.push_back(y);
+            vertices.push_back(x / ratio);
+            vertices.push_back(y / ratio);
             texels.push_back(x / width);
             texels.push_back(y / height);
         }

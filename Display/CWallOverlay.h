@@ -57,9 +57,12 @@ public:
     // onto a grab.
     static void paint(QPainter& painter, const Look& look, const COverlayPainter& images);
 
-    // With OpenGL current and the wall's projection set: paints the image
-    // again when the look changed, uploads it when it is new, and blends it
-    // over the whole surface.
+    // Paints the image again when the look changed: the surface's size in
+    // device pixels, at its pixel ratio, so that on a high-density screen
+    // the overlay covers the whole surface and its text stays sharp.
+    void render(const Look& look, const COverlayPainter& images);
+    // With OpenGL current and the wall's projection set: renders, uploads
+    // the image when it is new, and blends it over the whole surface.
     void draw(const Look& look, const COverlayPainter& images);
     // The context goes: its texture with it.
     void releaseGL();
@@ -80,7 +83,7 @@ public:
     static QList<QRect> coveredParts(const QImage& image, int block);
 
 private:
-    void layOver(const QSize& surface) const;
+    void layOver() const;
 
     QImage m_image;
     QList<QRect> m_covered;
