@@ -1,11 +1,10 @@
 #pragma once
 
 #include "Common/CVideoPicture.h"
+#include "Display/CPictureScaler.h"
 
 #include <QImage>
 #include <QSize>
-
-struct SwsContext;
 
 // Shrinks a decoding slot's planar pictures to the size of the tile that
 // shows them, as RGB, on the decoding thread: a software renderer then only
@@ -33,6 +32,6 @@ public:
     void release();
 
 private:
-    SwsContext* m_context = nullptr;
+    CPictureScaler m_scaler;
     CVideoPicture::Pool* m_pool;
 };
