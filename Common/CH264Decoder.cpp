@@ -160,7 +160,8 @@ long CH264Decoder::DecodeFrame(int ch, const uint8_t* data, std::size_t length, 
     Channel& channel = *m_channels[ch];
     if (!channel.opened)
         return 0;
-    if (!data || length == 0 || length > static_cast<std::size_t>(INT32_MAX - AV_INPUT_BUFFER_PADDING_SIZE))
+    // The packet's buffer holds the input and its padding, counted in an int.
+    if (!data || length == 0 || length > static_cast<std::size_t>(INT32_MAX) - kInputPadding)
         return kDecodeError;
 
     const uint8_t* input = data;
