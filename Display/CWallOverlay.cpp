@@ -26,7 +26,7 @@ CWallOverlay::Tile CWallOverlay::tileOf(const QRect& rect, const CDisplayInfo& i
     if (tile.osd) {
         tile.shown.channel = info.channel;
         // Worded as the look is taken: a switch of languages changes it.
-        tile.shown.name = info.status ? info.statusText() : info.name;
+        tile.shown.name = info.shownName();
         tile.shown.title = info.title;
         tile.shown.record = info.record;
         tile.shown.motion = info.motion;
