@@ -28,6 +28,9 @@ public:
     QSize pictureSize() const { return image.isNull() ? QSize(picture.width(), picture.height()) : image.size(); }
     // The failure's text in the language chosen now; empty for a picture.
     QString statusText() const { return failure.text(); }
+    // What the on-screen display names the screen by: a failed state its
+    // failure, worded now, anything else the DVR's name.
+    QString shownName() const { return status ? statusText() : name; }
 
     QImage image; // RGB888; null for status records
     int channel = -1; // DVR channel of the source; -1 when the record holds nothing

@@ -219,7 +219,7 @@ void CDisplayVideo::slotProcess(int slot)
                 continue;
             Frame frame;
             if (frame.read(front.info.oldProtocol, front.data, front.length))
-                decodeImage(front.info, frame, static_cast<unsigned long>(front.length), Pictures::Bounded);
+                decodeImage(front, frame, Pictures::Bounded);
             queue.popFront();
             boost::this_thread::interruption_point();
         }
@@ -249,15 +249,17 @@ bool CDisplayVideo::takePicture(int slot, const Frame& frame, CDisplayInfo& reco
 }
 
 bool CDisplayVideo::decodeImage(
-    const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures, uint32_t localRun)
+    const CFrameQueue::Front& front, const Frame& frame, Pictures pictures, uint32_t localRun)
 {
+    const _DISPLAY_CHANNEL_INFO& info = front.info;
     if (info.screenIndex < 0 || info.screenIndex >= kDecoderSlots || info.screen < 0 || info.screen >= kScreens)
         return false;
 
-    // Frames come from a queue, which leaves the decoder's padding behind
-    // each: one whose payload ends with it is decoded where it lies.
-    const bool padded
-        = static_cast<unsigned long>(frame.dataOffset) + static_cast<unsigned long>(frame.dataSize) == size;
+    // The queue's padding follows the frame: a payload that ends with the
+    // frame is decoded where it lies; one followed by more of the frame is
+    // copied first.
+    const bool padded = front.padded
+        && static_cast<std::size_t>(frame.dataOffset) + static_cast<std::size_t>(frame.dataSize) == front.length;
     CDisplayInfo record;
     {
         std::lock_guard<std::mutex> lock(m_slotMutex[info.screenIndex]);
@@ -277,7 +279,7 @@ bool CDisplayVideo::decodeImage(
     }
 
     const bool oldProtocol = info.oldProtocol;
-    record.length = static_cast<uint32_t>(size);
+    record.length = static_cast<uint32_t>(front.length);
     record.channel = frame.channel;
     record.screen = info.screen;
     record.record = info.mode == DISPLAY_MODE::LIVE && (oldProtocol ? frame.record : info.record);
@@ -493,7 +495,7 @@ void CDisplayVideo::decodeProcess(int ch, uint32_t run)
                 pacing = PtsDelay();
             }
 
-            if (decodeImage(front.info, frame, static_cast<unsigned long>(front.length), Pictures::Unbounded, run))
+            if (decodeImage(front, frame, Pictures::Unbounded, run))
                 displayTime(
                     front.info.mode, static_cast<unsigned int>(frame.time.sec), front.info.pbMode, front.info.clears);
             queue.popFront();

@@ -172,10 +172,9 @@ private:
     bool endIdleSlot(int slot);
     void stopSlotThreads();
     void slotProcess(int slot);
-    // True when a record went out; localRun stamps it (0 for live and remote
-    // playback).
-    bool decodeImage(const _DISPLAY_CHANNEL_INFO& info, const Frame& frame, unsigned long size, Pictures pictures,
-        uint32_t localRun = 0);
+    // The queued frame read as `frame`. True when a record went out; localRun
+    // stamps it (0 for live and remote playback).
+    bool decodeImage(const CFrameQueue::Front& front, const Frame& frame, Pictures pictures, uint32_t localRun = 0);
     bool takePicture(int slot, const Frame& frame, CDisplayInfo& record);
     void decodeProcess(int ch, uint32_t run);
 

@@ -161,6 +161,7 @@ CFrameQueue::Waited CFrameQueue::waitFrontFor(Front& front, int idleMs)
         return Waited::Closed;
     front.data = m_buffer.get() + m_start;
     front.length = m_lengths.front();
+    front.padded = true;
     front.info = m_infos.front();
     m_frontTaken = true;
     return Waited::Frame;

@@ -26,9 +26,12 @@ public:
     static constexpr std::size_t kPadding = CDecodeVideo::kInputPadding;
 
     struct Front {
-        // Valid until popFront, followed by kPadding zero bytes.
+        // Valid until popFront.
         const unsigned char* data = nullptr;
         std::size_t length = 0;
+        // The frame is followed by kPadding zero bytes: every frame taken
+        // from a queue is.
+        bool padded = false;
         _DISPLAY_CHANNEL_INFO info;
     };
 

@@ -107,6 +107,32 @@ CGraphicsScene::CGraphicsScene(OpenGLMode mode, int count)
     , m_glImages(mode == OPENGL_LOW_PERFORMANCE ? m_count : 0)
     , m_textures(m_count)
 {
+    m_look.tiles.reserve(m_count);
+    for (int i = 0; i < m_count; ++i)
+        m_look.tiles.append(CWallOverlay::tileOf(m_rects[i], m_infos[i]));
+    m_look.selected = m_selected;
+    m_look.showNames = m_overlay.showNames();
+    m_look.recordMode = m_overlay.recordMode();
+    m_look.eventMode = m_overlay.eventMode();
+    m_look.font = QFont().key();
+}
+
+template <typename Value> void CGraphicsScene::changeLook(Value& shown, const Value& value)
+{
+    if (shown == value)
+        return;
+    shown = value;
+    m_wallOverlay.invalidate();
+}
+
+void CGraphicsScene::updateTileLook(int index)
+{
+    changeLook(m_look.tiles[index], CWallOverlay::tileOf(m_rects[index], m_infos[index]));
+}
+
+void CGraphicsScene::updateBand()
+{
+    changeLook(m_look.band, !m_zoomed && m_zoomRect.isValid() ? m_zoomRect : NO_ZOOM);
 }
 
 CGraphicsScene::~CGraphicsScene() = default;
@@ -123,6 +149,7 @@ void CGraphicsScene::setInfo(int index, const CDisplayInfo& info)
     m_waiting[std::size_t(index)].reset();
     m_infos[index] = info;
     m_textures[index].stale = true;
+    updateTileLook(index);
 }
 
 CDisplayInfo CGraphicsScene::getInfo(int index) const
@@ -136,13 +163,16 @@ void CGraphicsScene::clearInfo()
         m_infos[i].clear();
         m_waiting[std::size_t(i)].reset();
         m_textures[i].stale = true;
+        updateTileLook(i);
     }
 }
 
 void CGraphicsScene::updateDisplayRect(int index, const QRect& rect)
 {
-    if (isValidIndex(index))
-        m_rects[index] = rect;
+    if (!isValidIndex(index))
+        return;
+    m_rects[index] = rect;
+    updateTileLook(index);
 }
 
 QRect CGraphicsScene::getDisplayRect(int index) const
@@ -153,11 +183,28 @@ QRect CGraphicsScene::getDisplayRect(int index) const
 void CGraphicsScene::setSelected(int index)
 {
     m_selected = index;
+    changeLook(m_look.selected, index);
 }
 
 void CGraphicsScene::setDisplaySettings(bool showNames, int recordMode, int eventMode)
 {
     m_overlay.setDisplaySettings(showNames, recordMode, eventMode);
+    changeLook(m_look.showNames, showNames);
+    changeLook(m_look.recordMode, recordMode);
+    changeLook(m_look.eventMode, eventMode);
+}
+
+void CGraphicsScene::languageChanged()
+{
+    for (int i = 0; i < m_count; ++i)
+        updateTileLook(i);
+}
+
+bool CGraphicsScene::event(QEvent* event)
+{
+    if (event->type() == QEvent::ApplicationFontChange)
+        changeLook(m_look.font, QFont().key());
+    return QGraphicsScene::event(event);
 }
 
 void CGraphicsScene::startZoom()
@@ -170,6 +217,7 @@ void CGraphicsScene::endZoom()
     m_zoomed = false;
     m_zoomMode = false;
     m_zoomRect = NO_ZOOM;
+    updateBand();
 }
 
 QRect CGraphicsScene::zoomSelection() const
@@ -184,6 +232,7 @@ QRect CGraphicsScene::zoomSelection() const
 void CGraphicsScene::setZoomRect()
 {
     m_zoomRect = zoomSelection();
+    updateBand();
 }
 
 QString CGraphicsScene::getToolTip(const QPoint& pos) const
@@ -243,6 +292,7 @@ void CGraphicsScene::mousePressEvent(QGraphicsSceneMouseEvent* event)
     if (m_zoomMode && event->button() == Qt::LeftButton) {
         m_zoomed = false;
         m_zoomRect = NO_ZOOM;
+        updateBand();
         m_pressing = true;
         m_pressPoint = event->scenePos();
     }
@@ -266,6 +316,7 @@ void CGraphicsScene::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
     if (m_zoomMode) {
         m_pressing = false;
         m_zoomed = true;
+        updateBand();
         update();
     }
 }
@@ -278,35 +329,21 @@ bool CGraphicsScene::showsPicture(int index) const
         && COverlayPainter::stateOf(info) == COverlayPainter::State::Picture;
 }
 
-CWallOverlay::Look CGraphicsScene::overlayLook(const QSize& surface, qreal pixelRatio) const
-{
-    CWallOverlay::Look look;
-    look.surface = surface;
-    look.pixelRatio = pixelRatio;
-    look.tiles.reserve(m_count);
-    for (int i = 0; i < m_count; ++i)
-        look.tiles.append(CWallOverlay::tileOf(m_rects[i], m_infos[i]));
-    look.selected = m_selected;
-    if (!m_zoomed && m_zoomRect.isValid())
-        look.band = m_zoomRect;
-    look.showNames = m_overlay.showNames();
-    look.recordMode = m_overlay.recordMode();
-    look.eventMode = m_overlay.eventMode();
-    look.font = QFont().key();
-    return look;
-}
-
 void CGraphicsScene::drawBackground(QPainter* painter, const QRectF&)
 {
     const QPaintDevice* device = painter->device();
-    const CWallOverlay::Look look = overlayLook(QSize(device->width(), device->height()), device->devicePixelRatioF());
+    const QSize surface(device->width(), device->height());
+    const qreal pixelRatio = device->devicePixelRatioF();
     painter->beginNativePainting();
-    ImageDraw(look.surface, look.pixelRatio);
-    if (!m_drawingGrab)
-        m_wallOverlay.draw(look, m_overlay);
+    ImageDraw(surface, pixelRatio);
+    if (!m_drawingGrab) {
+        changeLook(m_look.surface, surface);
+        changeLook(m_look.pixelRatio, pixelRatio);
+        m_wallOverlay.draw(m_look, m_overlay);
+    }
     painter->endNativePainting();
     if (m_drawingGrab)
-        CWallOverlay::paint(*painter, look, m_overlay);
+        CWallOverlay::paint(*painter, m_look, m_overlay);
     promoteWaitingPictures();
 }
 
@@ -320,6 +357,7 @@ void CGraphicsScene::promoteWaitingPictures()
         m_infos[i] = *waiting;
         m_textures[i].stale = true;
         waiting.reset();
+        updateTileLook(i);
         promoted = true;
     }
     if (promoted)

@@ -63,9 +63,9 @@ public:
     int selected() const { return m_selected; }
     void setDisplaySettings(bool showNames, int recordMode, int eventMode);
     const COverlayPainter& overlay() const { return m_overlay; }
-    // What the overlay shows now on a surface of that size.
-    CWallOverlay::Look overlayLook(const QSize& surface, qreal pixelRatio) const;
     const CWallOverlay& wallOverlay() const { return m_wallOverlay; }
+    // The operator switched languages: what the tiles say is worded again.
+    void languageChanged();
     // Between these the scene draws for a grab rather than the screen.
     void setDrawingGrab(bool grab) { m_drawingGrab = grab; }
     // What goes up of a tile's picture at the next upload.
@@ -97,6 +97,8 @@ public slots:
     void releaseGL();
 
 protected:
+    // The application's font changed: the names are drawn in the new one.
+    bool event(QEvent* event) override;
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
     void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
@@ -125,6 +127,11 @@ private:
 
     bool isValidIndex(int index) const { return index >= 0 && index < m_count; }
     bool showsPicture(int index) const;
+    // What the overlay shows changes only through these: the image is
+    // painted again when, and only when, one of them changes something.
+    template <typename Value> void changeLook(Value& shown, const Value& value);
+    void updateTileLook(int index);
+    void updateBand();
     // One to one mapping of scene pixels onto the surface, origin top left.
     void resize(const QSize& size, qreal pixelRatio);
     void ImageDraw(const QSize& surface, qreal pixelRatio);
@@ -147,6 +154,8 @@ private:
     const int m_count;
     COverlayPainter m_overlay;
     CWallOverlay m_wallOverlay;
+    // What the overlay shows now, kept as its inputs change.
+    CWallOverlay::Look m_look;
     bool m_drawingGrab = false;
     QList<QRect> m_rects;
     QList<CDisplayInfo> m_infos;

@@ -92,8 +92,7 @@ void COverlayPainter::drawOSD(QPainter& painter, const QRect& tile, const CDispl
         font.setWeight(QFont::Bold);
         painter.setFont(font);
         painter.setPen(Qt::white);
-        // A failed tile names its failure, worded now.
-        painter.drawText(QPoint(x1 + 2, y1 + 12), info.status ? info.statusText() : info.name);
+        painter.drawText(QPoint(x1 + 2, y1 + 12), info.shownName());
         const QFontMetrics metrics = painter.fontMetrics();
         painter.drawText(
             QPoint(x1 + (x2 - x1 + 1 - metrics.horizontalAdvance(info.title)) / 2, y2 + 1 - metrics.height()),

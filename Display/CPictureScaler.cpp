@@ -12,6 +12,22 @@ struct Source {
     int strides[4] = {};
 };
 
+// 0xAARRGGBB words: blue first in memory on little-endian machines.
+const AVPixelFormat RGB32 = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? AV_PIX_FMT_BGRA : AV_PIX_FMT_ARGB;
+
+int flagsOf(CPictureScaler::Sampling sampling)
+{
+    switch (sampling) {
+    case CPictureScaler::Sampling::Nearest:
+        return SWS_POINT;
+    case CPictureScaler::Sampling::FastBilinear:
+        return SWS_FAST_BILINEAR;
+    case CPictureScaler::Sampling::Bilinear:
+        break;
+    }
+    return SWS_BILINEAR;
+}
+
 // The planes of a packed image from its top-left pixel at `from`.
 Source packedSource(const QImage& image, QPoint from)
 {
@@ -21,8 +37,7 @@ Source packedSource(const QImage& image, QPoint from)
         source.format = AV_PIX_FMT_RGB24;
         bytesPerPixel = 3;
     } else if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32) {
-        // 0xAARRGGBB words: blue first in memory on little-endian machines.
-        source.format = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? AV_PIX_FMT_BGRA : AV_PIX_FMT_ARGB;
+        source.format = RGB32;
         bytesPerPixel = 4;
     } else {
         return source;
@@ -48,11 +63,45 @@ Source planarSource(const CVideoPicture& picture, QPoint from)
     return source;
 }
 
+// The part of the source at `size`, as RGB32 rows `stride` bytes apart.
+bool convert(SwsContext*& context, const Source& from, const QSize& part, const QSize& size,
+    CPictureScaler::Sampling sampling, uint8_t* target, int stride)
+{
+    context = sws_getCachedContext(context, part.width(), part.height(), from.format, size.width(), size.height(),
+        RGB32, flagsOf(sampling), nullptr, nullptr, nullptr);
+    if (!context)
+        return false;
+    uint8_t* const targets[4] = {target, nullptr, nullptr, nullptr};
+    const int targetStrides[4] = {stride, 0, 0, 0};
+    return sws_scale(context, from.planes, from.strides, 0, part.height(), targets, targetStrides) > 0;
+}
+
 } // namespace
 
 CPictureScaler::~CPictureScaler()
 {
     sws_freeContext(m_context);
+}
+
+AVPixelFormat CPictureScaler::targetFormat()
+{
+    return RGB32;
+}
+
+void CPictureScaler::release()
+{
+    sws_freeContext(m_context);
+    m_context = nullptr;
+    m_image = QImage();
+}
+
+bool CPictureScaler::scaleInto(
+    const CVideoPicture& picture, const QSize& size, Sampling sampling, uint8_t* target, int stride)
+{
+    if (!picture.isPlanarYuv() || size.isEmpty())
+        return false;
+    return convert(m_context, planarSource(picture, QPoint(0, 0)), QSize(picture.width(), picture.height()), size,
+        sampling, target, stride);
 }
 
 const QImage& CPictureScaler::scaled(const CDisplayInfo& info, const QRect& source, const QSize& size)
@@ -73,17 +122,11 @@ const QImage& CPictureScaler::scaled(const CDisplayInfo& info, const QRect& sour
     const Source from = planar ? planarSource(info.picture, part.topLeft()) : packedSource(info.image, part.topLeft());
     if (from.format == AV_PIX_FMT_NONE)
         return none;
-    m_context = sws_getCachedContext(m_context, part.width(), part.height(), from.format, size.width(), size.height(),
-        Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? AV_PIX_FMT_BGRA : AV_PIX_FMT_ARGB, SWS_BILINEAR, nullptr, nullptr, nullptr);
-    if (!m_context)
-        return none;
     if (m_image.size() != size)
         m_image = QImage(size, QImage::Format_RGB32);
-    if (m_image.isNull())
-        return none;
-    uint8_t* const target[4] = {m_image.bits(), nullptr, nullptr, nullptr};
-    const int targetStrides[4] = {int(m_image.bytesPerLine()), 0, 0, 0};
-    if (sws_scale(m_context, from.planes, from.strides, 0, part.height(), target, targetStrides) <= 0)
+    if (m_image.isNull()
+        || !convert(
+            m_context, from, part.size(), size, Sampling::Bilinear, m_image.bits(), int(m_image.bytesPerLine())))
         return none;
     return m_image;
 }

@@ -5,12 +5,12 @@
 CRecordHandOff::CRecordHandOff(std::function<void()> ready)
     : m_ready(std::move(ready))
 {
-    m_order.reserve(kScreens);
+    m_order.reserve(CDisplayVideo::kScreens);
 }
 
 void CRecordHandOff::post(const CDisplayInfo& record)
 {
-    if (record.screen < 0 || record.screen >= kScreens)
+    if (record.screen < 0 || record.screen >= CDisplayVideo::kScreens)
         return;
     bool wake = false;
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Display/CDisplayInfo.h"
+#include "Display/CDisplayVideo.h"
 
 #include <QList>
 #include <array>
@@ -18,11 +19,10 @@
 // grows beyond two records a screen and one call of `ready`.
 //
 // post runs on any thread, take on the thread that `ready` wakes. A record
-// of a screen outside 0 to kScreens - 1 is not handed over.
+// of a screen the decoding makes no records of (outside 0 to
+// CDisplayVideo::kScreens - 1) is not handed over.
 class CRecordHandOff {
 public:
-    static constexpr int kScreens = 256;
-
     explicit CRecordHandOff(std::function<void()> ready);
     CRecordHandOff(const CRecordHandOff&) = delete;
     CRecordHandOff& operator=(const CRecordHandOff&) = delete;
@@ -41,6 +41,6 @@ private:
 
     const std::function<void()> m_ready;
     std::mutex m_mutex;
-    std::array<Waiting, kScreens> m_screens;
+    std::array<Waiting, CDisplayVideo::kScreens> m_screens;
     std::vector<int> m_order;
 };

@@ -271,6 +271,7 @@ void CScreen::showWaitWidget(QWidget*, bool show)
 void CScreen::languageChanged()
 {
     if (m_scene) {
+        m_scene->languageChanged();
         requestRedraw();
         return;
     }

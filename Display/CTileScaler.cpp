@@ -2,7 +2,6 @@
 
 extern "C" {
 #include <libavutil/frame.h>
-#include <libswscale/swscale.h>
 }
 
 namespace {
@@ -23,7 +22,6 @@ CTileScaler::CTileScaler()
 
 CTileScaler::~CTileScaler()
 {
-    sws_freeContext(m_context);
     m_pool->release();
 }
 
@@ -37,24 +35,12 @@ QImage CTileScaler::scaled(const CVideoPicture& picture, const QSize& tile)
     const QSize size(picture.width(), picture.height());
     if (!picture.isPlanarYuv() || !shrinks(size, tile))
         return QImage();
-    const int flags = size.width() >= NEAREST_FROM * tile.width() ? SWS_POINT : SWS_FAST_BILINEAR;
-    // The studio range is the rule; libswscale names the full range by its
-    // own format.
-    const AVPixelFormat from = picture.isFullRange() ? AV_PIX_FMT_YUVJ420P : AV_PIX_FMT_YUV420P;
-    // Blue, green, red and a fourth byte in memory: RGB32 words on a
-    // little-endian machine.
-    const AVPixelFormat to = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? AV_PIX_FMT_BGRA : AV_PIX_FMT_ARGB;
-    m_context = sws_getCachedContext(m_context, size.width(), size.height(), from, tile.width(), tile.height(), to,
-        flags, nullptr, nullptr, nullptr);
-    if (!m_context)
-        return QImage();
+    const CPictureScaler::Sampling sampling = size.width() >= NEAREST_FROM * tile.width()
+        ? CPictureScaler::Sampling::Nearest
+        : CPictureScaler::Sampling::FastBilinear;
     AVFrame* target = nullptr;
-    CVideoPicture scaled = m_pool->make(tile.width(), tile.height(), to, &target);
-    if (scaled.isNull())
-        return QImage();
-    const uint8_t* const planes[4] = {picture.data(0), picture.data(1), picture.data(2), nullptr};
-    const int strides[4] = {picture.stride(0), picture.stride(1), picture.stride(2), 0};
-    if (sws_scale(m_context, planes, strides, 0, size.height(), target->data, target->linesize) <= 0)
+    CVideoPicture scaled = m_pool->make(tile.width(), tile.height(), CPictureScaler::targetFormat(), &target);
+    if (scaled.isNull() || !m_scaler.scaleInto(picture, tile, sampling, target->data[0], target->linesize[0]))
         return QImage();
     auto* held = new CVideoPicture(scaled);
     QImage image(
@@ -66,8 +52,7 @@ QImage CTileScaler::scaled(const CVideoPicture& picture, const QSize& tile)
 
 void CTileScaler::release()
 {
-    sws_freeContext(m_context);
-    m_context = nullptr;
+    m_scaler.release();
     m_pool->release();
     m_pool = CVideoPicture::Pool::create();
 }

@@ -1,20 +1,21 @@
 #pragma once
 
 #include "Common/CVideoPicture.h"
+#include "Display/CPictureScaler.h"
 
 #include <QImage>
 #include <QSize>
-
-struct SwsContext;
 
 // Shrinks a decoding slot's planar pictures to the size of the tile that
 // shows them, as RGB, on the decoding thread: a software renderer then only
 // copies the tile's pixels instead of running the colour program over every
 // one of them at every redraw. It samples as the wall's renderer would at
 // that size: the nearest pixel when a tile shows a third of the picture's
-// width or less, bilinear above. The images live in a pool of the slot's,
+// width or less, bilinear above. The pixels live in a pool of the slot's,
 // reused once the wall lets go of them, so a running stream allocates no
-// image memory. One thread at a time (the slot's feeder); the images may be
+// pixel memory; each image still costs two small allocations, its header and
+// the reference that keeps its pixels from the pool, next to nothing beside
+// the scaling. One thread at a time (the slot's feeder); the images may be
 // held and dropped on any thread.
 class CTileScaler {
 public:
@@ -33,6 +34,6 @@ public:
     void release();
 
 private:
-    SwsContext* m_context = nullptr;
+    CPictureScaler m_scaler;
     CVideoPicture::Pool* m_pool;
 };

@@ -16,13 +16,6 @@ bool CWallOverlay::Tile::operator==(const Tile& other) const
     return rect == other.rect && state == other.state && osd == other.osd && shown == other.shown;
 }
 
-bool CWallOverlay::Look::operator==(const Look& other) const
-{
-    return surface == other.surface && pixelRatio == other.pixelRatio && tiles == other.tiles
-        && selected == other.selected && band == other.band && showNames == other.showNames
-        && recordMode == other.recordMode && eventMode == other.eventMode && font == other.font;
-}
-
 CWallOverlay::Tile CWallOverlay::tileOf(const QRect& rect, const CDisplayInfo& info)
 {
     Tile tile;
@@ -33,7 +26,7 @@ CWallOverlay::Tile CWallOverlay::tileOf(const QRect& rect, const CDisplayInfo& i
     if (tile.osd) {
         tile.shown.channel = info.channel;
         // Worded as the look is taken: a switch of languages changes it.
-        tile.shown.name = info.status ? info.statusText() : info.name;
+        tile.shown.name = info.shownName();
         tile.shown.title = info.title;
         tile.shown.record = info.record;
         tile.shown.motion = info.motion;
@@ -64,26 +57,31 @@ void CWallOverlay::paint(QPainter& painter, const Look& look, const COverlayPain
     }
 }
 
+void CWallOverlay::render(const Look& look, const COverlayPainter& images)
+{
+    if (m_valid)
+        return;
+    const QSize pixels = (QSizeF(look.surface) * look.pixelRatio).toSize();
+    if (m_image.size() != pixels)
+        m_image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    m_image.setDevicePixelRatio(look.pixelRatio);
+    m_image.fill(Qt::transparent);
+    {
+        QPainter painter(&m_image);
+        paint(painter, look, images);
+    }
+    m_covered = coveredParts(m_image, COVERED_BLOCK);
+    placeCovered();
+    m_valid = true;
+    m_uploaded = false;
+    ++m_paints;
+}
+
 void CWallOverlay::draw(const Look& look, const COverlayPainter& images)
 {
     if (look.surface.isEmpty())
         return;
-    if (!m_valid || look != m_drawn) {
-        if (m_image.size() != look.surface)
-            m_image = QImage(look.surface, QImage::Format_ARGB32_Premultiplied);
-        m_image.setDevicePixelRatio(look.pixelRatio);
-        m_image.fill(Qt::transparent);
-        {
-            QPainter painter(&m_image);
-            paint(painter, look, images);
-        }
-        m_covered = coveredParts(m_image, COVERED_BLOCK);
-        m_drawn = look;
-        m_valid = true;
-        m_uploaded = false;
-        ++m_paints;
-    }
-
+    render(look, images);
     glEnable(GL_TEXTURE_2D);
     if (!m_texture) {
         glGenTextures(1, &m_texture);
@@ -107,39 +105,42 @@ void CWallOverlay::draw(const Look& look, const COverlayPainter& images)
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    layOver(look.surface);
+    layOver();
     glDisable(GL_BLEND);
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_TEXTURE_2D);
 }
 
-void CWallOverlay::layOver(const QSize& surface) const
+void CWallOverlay::placeCovered()
 {
-    // The surface's units are the image's pixels; a part's texture
-    // coordinates are its corners over the image's size.
-    const float width = float(surface.width());
-    const float height = float(surface.height());
-    std::vector<GLfloat> vertices;
-    std::vector<GLfloat> texels;
-    vertices.reserve(std::size_t(m_covered.size()) * 8);
-    texels.reserve(std::size_t(m_covered.size()) * 8);
-    for (const QRect& part : m_covered) {
+    // The surface's units are the image's pixels over its pixel ratio; a
+    // part's texture coordinates are its corners over the image's size.
+    const float ratio = float(m_image.devicePixelRatio());
+    const float width = float(m_image.width());
+    const float height = float(m_image.height());
+    m_vertices.clear();
+    m_texels.clear();
+    for (const QRect& part : std::as_const(m_covered)) {
         const float x0 = float(part.left());
         const float y0 = float(part.top());
         const float x1 = float(part.left() + part.width());
         const float y1 = float(part.top() + part.height());
         for (const auto& [x, y] : {std::pair{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}) {
-            vertices.push_back(x);
-            vertices.push_back(y);
-            texels.push_back(x / width);
-            texels.push_back(y / height);
+            m_vertices.push_back(x / ratio);
+            m_vertices.push_back(y / ratio);
+            m_texels.push_back(x / width);
+            m_texels.push_back(y / height);
         }
     }
+}
+
+void CWallOverlay::layOver() const
+{
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glVertexPointer(2, GL_FLOAT, 0, vertices.data());
-    glTexCoordPointer(2, GL_FLOAT, 0, texels.data());
-    glDrawArrays(GL_QUADS, 0, GLsizei(vertices.size() / 2));
+    glVertexPointer(2, GL_FLOAT, 0, m_vertices.data());
+    glTexCoordPointer(2, GL_FLOAT, 0, m_texels.data());
+    glDrawArrays(GL_QUADS, 0, GLsizei(m_vertices.size() / 2));
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
 }

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 #include <qopengl.h>
+#include <vector>
 
 class QPainter;
 
@@ -20,8 +21,10 @@ class QPainter;
 // layout, the size, the wording of the language) and laid over every redraw
 // as one blended texture, only where it holds something (blending the whole
 // surface cost the software rasteriser more than the painting it spared).
-// GUI thread only; the texture belongs to the context current while drawing
-// and is made again after releaseGL.
+// Its owner keeps the look as its inputs change and says so (invalidate):
+// a redraw neither takes nor compares the look again. GUI thread only; the
+// texture belongs to the context current while drawing and is made again
+// after releaseGL.
 class CWallOverlay {
 public:
     // What one tile shows of the overlay.
@@ -48,8 +51,6 @@ public:
         int eventMode = 1;
         // The font the names are drawn in.
         QString font;
-        bool operator==(const Look& other) const;
-        bool operator!=(const Look& other) const { return !(*this == other); }
     };
 
     static Tile tileOf(const QRect& rect, const CDisplayInfo& info);
@@ -57,9 +58,15 @@ public:
     // onto a grab.
     static void paint(QPainter& painter, const Look& look, const COverlayPainter& images);
 
-    // With OpenGL current and the wall's projection set: paints the image
-    // again when the look changed, uploads it when it is new, and blends it
-    // over the whole surface.
+    // The look changed: the image is painted again before it is next laid over.
+    void invalidate() { m_valid = false; }
+    // Paints the image, unless it was painted and not invalidated since: the
+    // surface's size in device pixels, at its pixel ratio, so that on a
+    // high-density screen the overlay covers the whole surface and its text
+    // stays sharp.
+    void render(const Look& look, const COverlayPainter& images);
+    // With OpenGL current and the wall's projection set: renders, uploads
+    // the image when it is new, and blends it over the whole surface.
     void draw(const Look& look, const COverlayPainter& images);
     // The context goes: its texture with it.
     void releaseGL();
@@ -80,11 +87,15 @@ public:
     static QList<QRect> coveredParts(const QImage& image, int block);
 
 private:
-    void layOver(const QSize& surface) const;
+    void placeCovered();
+    void layOver() const;
 
     QImage m_image;
     QList<QRect> m_covered;
-    Look m_drawn;
+    // The corners of the covered parts on the surface and in the texture,
+    // made with the image and laid over at every redraw.
+    std::vector<GLfloat> m_vertices;
+    std::vector<GLfloat> m_texels;
     bool m_valid = false;
     int m_paints = 0;
     GLuint m_texture = 0;

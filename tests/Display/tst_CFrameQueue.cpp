@@ -94,9 +94,9 @@ void tst_CFrameQueue::keepsFramesInOrder()
     QCOMPARE(queue.fillLevel(), std::size_t(0));
 }
 
-// Each frame taken is followed by the decoder's padding, all zero, wherever
-// it lies in the buffer: after frames of other bytes, at the buffer's end,
-// moved to its start, or behind frames dropped.
+// Each frame taken is followed by the decoder's padding, all zero, as the
+// frame says, wherever it lies in the buffer: after frames of other bytes, at
+// the buffer's end, moved to its start, or behind frames dropped.
 void tst_CFrameQueue::framesLieBeforeZeroPadding_data()
 {
     // A positive number pushes a frame of that size, 0 takes the oldest
@@ -139,6 +139,8 @@ void tst_CFrameQueue::framesLieBeforeZeroPadding()
             const QByteArray wanted = expected.takeFirst();
             const char* data = reinterpret_cast<const char*>(front.data);
             QCOMPARE(QByteArray(data, int(front.length)), wanted);
+            // The consumer is told so: it decodes the frame where it lies.
+            QVERIFY(front.padded);
             QCOMPARE(QByteArray(data + front.length, int(CFrameQueue::kPadding)),
                 QByteArray(int(CFrameQueue::kPadding), '\0'));
             queue.popFront();

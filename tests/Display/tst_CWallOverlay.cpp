@@ -3,12 +3,53 @@
 #include <QPainter>
 #include <QtTest>
 
-// Where the wall's overlay is laid over the pictures: the blocks that hold
-// something, joined into few rectangles, covering every pixel drawn.
+// What the wall's overlay is painted into at each pixel ratio, and where it
+// is laid over the pictures: the blocks that hold something, joined into few
+// rectangles, covering every pixel drawn.
 class tst_CWallOverlay : public QObject {
     Q_OBJECT
 
 private slots:
+    // The image holds the whole surface in device pixels: the border and the
+    // selection of a tile filling the surface run along the image's far edges,
+    // as thick as the ratio makes a logical pixel.
+    void imageCoversTheSurfaceAtItsPixelRatio_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("2") << qreal(2);
+        QTest::newRow("3") << qreal(3);
+    }
+
+    void imageCoversTheSurfaceAtItsPixelRatio()
+    {
+        QFETCH(qreal, ratio);
+        const QSize surface(120, 90);
+        CWallOverlay::Look look;
+        look.surface = surface;
+        look.pixelRatio = ratio;
+        look.tiles.append(CWallOverlay::tileOf(QRect(QPoint(0, 0), surface), CDisplayInfo()));
+        look.selected = 0;
+        CWallOverlay overlay;
+        overlay.render(look, COverlayPainter());
+        const QImage& image = overlay.image();
+        const int r = int(ratio);
+        QCOMPARE(image.size(), surface * r);
+        QCOMPARE(image.devicePixelRatio(), ratio);
+        const int right = image.width() - 1;
+        const int bottom = image.height() - 1;
+        for (int i = 0; i < r; ++i) {
+            QCOMPARE(image.pixel(right - i, bottom / 2), qRgb(255, 255, 255));
+            QCOMPARE(image.pixel(image.width() / 2, bottom - i), qRgb(255, 255, 255));
+            // The selection's two pixels lie just inside the border.
+            QCOMPARE(image.pixel(right - r - i, bottom / 2), qRgb(255, 255, 0));
+            QCOMPARE(image.pixel(right - 2 * r - i, bottom / 2), qRgb(255, 255, 0));
+        }
+        QCOMPARE(qAlpha(image.pixel(right - 3 * r, bottom / 2)), 0);
+        const QList<QRect>& covered = overlay.covered();
+        QVERIFY(std::any_of(
+            covered.cbegin(), covered.cend(), [&](const QRect& part) { return part.contains(right, bottom); }));
+    }
+
     void coversWhatIsDrawnInFewParts_data()
     {
         QTest::addColumn<QList<QRect>>("drawn");
@@ -48,5 +89,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_CWallOverlay)
+QTEST_MAIN(tst_CWallOverlay)
 #include "tst_CWallOverlay.moc"
