@@ -3,6 +3,7 @@
 #include "Common/CChannelNum.h"
 #include "Common/CFrameInfo.h"
 #include "Display/CDisplayVideo.h"
+#include "Display/CGLRenderer.h"
 #include "Display/CScreen.h"
 #include "Display/CWallLayout.h"
 #include "Settings/CAppSettings.h"
@@ -86,6 +87,7 @@ void CDisplayWidget::resetDisplay()
     delete m_screen;
     m_screen = nullptr;
     const OpenGLMode mode = openGLModeSetting();
+    m_shrinksTiles = mode != OPENGL_OFF && CGLRenderer::drawsInSoftware();
     m_screen = new CScreen(this, mode, CWallLayout::MAX_TILES);
     m_selected = 0;
     setView(viewCount, 0);
@@ -315,7 +317,7 @@ void CDisplayWidget::UpdateDisplayRect(int n, int start)
     const QList<QRect> rects = CWallLayout::tileRects(n, size());
     for (int i = 0; i < CWallLayout::MAX_TILES; ++i) {
         m_screen->updateDisplayRect(i, rects[i]);
-        m_router->setTileSize(i, i < n ? rects[i].size() : QSize());
+        m_router->setTileSize(i, i < n && m_shrinksTiles ? rects[i].size() : QSize());
     }
     m_screen->resize(size());
     m_laidOutSize = size();

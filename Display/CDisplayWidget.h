@@ -185,6 +185,9 @@ private:
     std::mutex m_audioDecodeLock;
     CPlayAudio m_audio;
     CDisplayVideo* m_router = nullptr;
+    // Small tiles' pictures are shrunk on the decoding threads: the OpenGL
+    // wall draws with a rasteriser on the processor (CGLRenderer).
+    bool m_shrinksTiles = false;
     // The router's records on their way from its threads to the tiles.
     CRecordHandOff m_handOff;
     CScreen* m_screen = nullptr;

@@ -1,6 +1,7 @@
 #include "Common/COldQuery.h"
 #include "Display/CDisplayVideo.h"
 #include "Display/CDisplayWidget.h"
+#include "Display/CGLRenderer.h"
 #include "Display/CGraphicsScene.h"
 #include "Display/CGraphicsView.h"
 #include "Display/CScreen.h"
@@ -93,6 +94,28 @@ private slots:
     void cleanup() { CLanguage().applyLanguage(QStringLiteral("English")); }
 
     void openGLProbeAcceptsTheDisplay() { QVERIFY(CScreen::initOpengl(16)); }
+
+    // Renderer names as drivers give them: only a rasteriser on the
+    // processor has small tiles shrunk before they are drawn.
+    void softwareRenderersTold_data()
+    {
+        QTest::addColumn<QByteArray>("renderer");
+        QTest::addColumn<bool>("software");
+        QTest::newRow("llvmpipe") << QByteArray("llvmpipe (LLVM 15.0.6, 256 bits)") << true;
+        QTest::newRow("softpipe") << QByteArray("softpipe") << true;
+        QTest::newRow("classic swrast") << QByteArray("Mesa X11 swrast") << true;
+        QTest::newRow("Intel") << QByteArray("Mesa Intel(R) UHD Graphics 620 (KBL GT2)") << false;
+        QTest::newRow("AMD") << QByteArray("AMD Radeon RX 6600 (navi23, LLVM 15.0.6, DRM 3.49, 6.1.0-13-amd64)")
+                             << false;
+        QTest::newRow("NVIDIA") << QByteArray("NVIDIA GeForce GTX 1650/PCIe/SSE2") << false;
+    }
+
+    void softwareRenderersTold()
+    {
+        QFETCH(QByteArray, renderer);
+        QFETCH(bool, software);
+        QCOMPARE(CGLRenderer::isSoftware(renderer), software);
+    }
 
     void tileBordersWhereLaidOut_data()
     {
