@@ -134,6 +134,7 @@ QImage CGLWidget::renderToImage(const std::function<void(QPainter&)>& draw)
     }
     QImage image = buffer.toImage();
     buffer.release();
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 

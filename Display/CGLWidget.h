@@ -34,7 +34,8 @@ public:
     void endFrame();
     // What `draw` paints on a painter of this widget's size, read back from
     // an off-screen buffer of the same context: for snapshots and grabs,
-    // since the window's own buffers cannot be read back reliably. A null
+    // since the window's own buffers cannot be read back reliably. The image
+    // holds the window's device pixels and carries its pixel ratio. A null
     // image when OpenGL cannot draw.
     QImage renderToImage(const std::function<void(QPainter&)>& draw);
     // Whether painters opened on the widget now draw elsewhere, as they do

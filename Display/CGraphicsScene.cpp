@@ -332,8 +332,12 @@ bool CGraphicsScene::showsPicture(int index) const
 void CGraphicsScene::drawBackground(QPainter* painter, const QRectF&)
 {
     const QPaintDevice* device = painter->device();
-    const QSize surface(device->width(), device->height());
     const qreal pixelRatio = device->devicePixelRatioF();
+    // The screen's painter is the viewport's, which measures in its own
+    // units; a grab's is its buffer's, which measures in device pixels.
+    QSize surface(device->width(), device->height());
+    if (device->devType() != QInternal::Widget)
+        surface = (QSizeF(surface) / pixelRatio).toSize();
     painter->beginNativePainting();
     ImageDraw(surface, pixelRatio);
     if (!m_drawingGrab) {

@@ -36,7 +36,11 @@ QImage CGraphicsView::grabWall()
     auto* wallScene = qobject_cast<CGraphicsScene*>(scene());
     if (wallScene)
         wallScene->setDrawingGrab(true);
-    QImage image = wall->renderToImage([this](QPainter& painter) { render(&painter, QRectF(), viewport()->rect()); });
+    // The painter measures in the viewport's units; left to itself, render()
+    // would fill the buffer's device pixels, scaling the wall by its pixel
+    // ratio once more.
+    const QRect whole = viewport()->rect();
+    QImage image = wall->renderToImage([this, whole](QPainter& painter) { render(&painter, whole, whole); });
     if (wallScene)
         wallScene->setDrawingGrab(false);
     return image;
