@@ -356,6 +356,11 @@ private slots:
         };
 
         const int threads = ownThreads();
+        const QStringList before = threadNames();
+        // Which thread outlived its stream, should one.
+        const auto threadsLeft = [&before] {
+            return QStringLiteral("before: %1; now: %2").arg(before.join(u','), threadNames().join(u','));
+        };
         for (int cycle = 0; cycle < cycles; ++cycle) {
             wall.setScreens(16);
             wall.wall()->clear();
@@ -367,7 +372,7 @@ private slots:
             QTRY_VERIFY2_WITH_TIMEOUT(everyScreenShows(), qPrintable(QStringLiteral("cycle %1").arg(cycle)), 30000);
             wall.setScreens(cycle % 2 == 0 ? 4 : 9);
             controller.disconnect();
-            QTRY_COMPARE_WITH_TIMEOUT(ownThreads(), threads, THREADS_END_MS);
+            QTRY_VERIFY2_WITH_TIMEOUT(ownThreads() == threads, qPrintable(threadsLeft()), THREADS_END_MS);
         }
         QTRY_COMPARE_WITH_TIMEOUT(CApplicationSender::pending(), 0, 15000);
     }
