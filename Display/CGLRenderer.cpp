@@ -17,18 +17,27 @@ bool CGLRenderer::isSoftware(const QByteArray& renderer)
 bool CGLRenderer::drawsInSoftware()
 {
     static const bool software = [] {
-        QOpenGLContext context;
-        if (!context.create())
-            return true;
-        QOffscreenSurface surface;
-        surface.setFormat(context.format());
-        surface.create();
-        if (!surface.isValid() || !context.makeCurrent(&surface))
-            return true;
-        const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-        const bool onProcessor = !renderer || isSoftware(renderer);
-        context.doneCurrent();
+        bool onProcessor = true;
+        probe([&onProcessor](QOpenGLContext&) {
+            const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+            onProcessor = !renderer || isSoftware(renderer);
+        });
         return onProcessor;
     }();
     return software;
+}
+
+bool CGLRenderer::probe(const std::function<void(QOpenGLContext&)>& inContext)
+{
+    QOpenGLContext context;
+    if (!context.create())
+        return false;
+    QOffscreenSurface surface;
+    surface.setFormat(context.format());
+    surface.create();
+    if (!surface.isValid() || !context.makeCurrent(&surface))
+        return false;
+    inContext(context);
+    context.doneCurrent();
+    return true;
 }

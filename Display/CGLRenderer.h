@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <functional>
+
+class QOpenGLContext;
 
 // What draws this process's OpenGL: a graphics card, or a rasteriser on the
 // processor (Mesa's llvmpipe or softpipe, as under Xvfb or on a computer
@@ -16,4 +19,8 @@ public:
     // This process's OpenGL draws on the processor; also when no OpenGL
     // context can be made, as then nothing draws on a card.
     static bool drawsInSoftware();
+    // Runs `inContext` with a context of the default format current on an
+    // off-screen surface, to ask the driver; false when none can be made
+    // current.
+    static bool probe(const std::function<void(QOpenGLContext&)>& inContext);
 };

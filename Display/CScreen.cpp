@@ -1,6 +1,7 @@
 #include "Display/CScreen.h"
 
 #include "Display/CCheckSpeed.h"
+#include "Display/CGLRenderer.h"
 #include "Display/CGLWidget.h"
 #include "Display/CGraphicsScene.h"
 #include "Display/CGraphicsView.h"
@@ -12,7 +13,6 @@
 
 #include <QEvent>
 #include <QImage>
-#include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 #include <QWidget>
@@ -120,19 +120,15 @@ void CScreen::prepareOpenGL()
 
 bool CScreen::initOpengl(int)
 {
-    QOpenGLContext context;
-    if (!context.create() || context.isOpenGLES())
-        return false;
-    QOffscreenSurface surface;
-    surface.setFormat(context.format());
-    surface.create();
-    if (!surface.isValid() || !context.makeCurrent(&surface))
-        return false;
-    getGLExtensionFunctions().resolve(&context);
-    const bool fixedFunction = context.format().profile() != QSurfaceFormat::CoreProfile;
-    const bool answers = glGetString(GL_VERSION) != nullptr;
-    context.doneCurrent();
-    return fixedFunction && answers;
+    bool usable = false;
+    const bool made = CGLRenderer::probe([&usable](QOpenGLContext& context) {
+        if (context.isOpenGLES())
+            return;
+        getGLExtensionFunctions().resolve(&context);
+        const bool fixedFunction = context.format().profile() != QSurfaceFormat::CoreProfile;
+        usable = fixedFunction && glGetString(GL_VERSION) != nullptr;
+    });
+    return made && usable;
 }
 
 void CScreen::setInfo(int index, const CDisplayInfo& info)

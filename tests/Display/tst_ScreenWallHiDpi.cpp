@@ -41,6 +41,18 @@ bool showsSelection(const QImage& image, const QPoint& border, QRgb inside)
     }
     return near(image.pixel(border + QPoint(6, 0)), inside, 10);
 }
+
+// The wall in that drawing mode, shown with four tiles.
+bool showFourTiles(CDisplayWidget& wall, int mode)
+{
+    CAppSettings().writeSetting(CAppSettings::OPENGL, mode);
+    wall.resetDisplay();
+    wall.show();
+    if (!QTest::qWaitForWindowExposed(&wall))
+        return false;
+    wall.setScreens(4);
+    return true;
+}
 } // namespace
 
 class tst_ScreenWallHiDpi : public QObject {
@@ -52,13 +64,9 @@ private slots:
     void overlayLiesOverItsTiles()
     {
         QFETCH(int, mode);
-        CAppSettings().writeSetting(CAppSettings::OPENGL, mode);
         CDisplayWidget wall(nullptr);
-        wall.resetDisplay();
-        wall.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&wall));
+        QVERIFY(showFourTiles(wall, mode));
         QCOMPARE(wall.devicePixelRatio(), 2);
-        wall.setScreens(4);
         // The failedTile tile failed: its state image lies in its middle; the tile
         // next to it is selected: its yellow frame runs just inside its border.
         _DISPLAY_DVR_INFO failed = WallFeed::dvr(1 << 3);
@@ -81,12 +89,8 @@ private slots:
     void snapshotShowsTheScreen()
     {
         QFETCH(int, mode);
-        CAppSettings().writeSetting(CAppSettings::OPENGL, mode);
         CDisplayWidget wall(nullptr);
-        wall.resetDisplay();
-        wall.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&wall));
-        wall.setScreens(4);
+        QVERIFY(showFourTiles(wall, mode));
         const QRgb colour = qRgb(40, 160, 220);
         CDisplayInfo info;
         info.image = QImage(704, 480, QImage::Format_RGB888);
