@@ -110,7 +110,8 @@ CGraphicsScene::CGraphicsScene(OpenGLMode mode, int count)
     m_look.tiles.reserve(m_count);
     for (int i = 0; i < m_count; ++i)
         m_look.tiles.append(CWallOverlay::tileOf(m_rects[i], m_infos[i]));
-    m_look.selected = m_selected;
+    // The first tile is selected until told otherwise.
+    m_look.selected = 0;
     m_look.showNames = m_overlay.showNames();
     m_look.recordMode = m_overlay.recordMode();
     m_look.eventMode = m_overlay.eventMode();
@@ -182,7 +183,6 @@ QRect CGraphicsScene::getDisplayRect(int index) const
 
 void CGraphicsScene::setSelected(int index)
 {
-    m_selected = index;
     changeLook(m_look.selected, index);
 }
 
@@ -226,7 +226,7 @@ QRect CGraphicsScene::zoomSelection() const
         int(qMin(m_pressPoint.x(), m_currentPoint.x())), int(qMin(m_pressPoint.y(), m_currentPoint.y())));
     const QPoint bottomRight(
         int(qMax(m_pressPoint.x(), m_currentPoint.x())), int(qMax(m_pressPoint.y(), m_currentPoint.y())));
-    return QRect(topLeft, bottomRight) & getDisplayRect(m_selected);
+    return QRect(topLeft, bottomRight) & getDisplayRect(m_look.selected);
 }
 
 void CGraphicsScene::setZoomRect()

@@ -60,7 +60,7 @@ public:
     void updateDisplayRect(int index, const QRect& rect);
     QRect getDisplayRect(int index) const;
     void setSelected(int index);
-    int selected() const { return m_selected; }
+    int selected() const { return m_look.selected; }
     void setDisplaySettings(bool showNames, int recordMode, int eventMode);
     const COverlayPainter& overlay() const { return m_overlay; }
     const CWallOverlay& wallOverlay() const { return m_wallOverlay; }
@@ -174,6 +174,5 @@ private:
     bool m_zoomMode = false;
     QPointF m_pressPoint;
     QPointF m_currentPoint;
-    int m_selected = 0;
     bool m_pressing = false;
 };
