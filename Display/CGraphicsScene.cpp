@@ -8,6 +8,7 @@
 #include <QOpenGLShaderProgram>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QRegion>
 #include <cstring>
 
 namespace {
@@ -23,7 +24,7 @@ int powerOfTwoAtLeast(int value)
 
 // The fixed-function pipeline draws with the current matrices; the texture
 // coordinates go through as given.
-const char* const YUV_VERTEX_SHADER = R"(
+const char* const VERTEX_SHADER = R"(
 varying vec2 position;
 void main()
 {
@@ -54,16 +55,30 @@ void main()
 }
 )";
 
-std::unique_ptr<QOpenGLShaderProgram> makeYuvProgram()
+// What the fixed-function pipeline does with a replacing texture, which a
+// software renderer runs at about half the cost of its own.
+const char* const RGB_FRAGMENT_SHADER = R"(
+uniform sampler2D picture;
+varying vec2 position;
+void main()
+{
+    gl_FragColor = texture2D(picture, position);
+}
+)";
+
+// Null when the context cannot run it. The samplers are set, in order, to
+// texture units 0, 1, ...
+std::unique_ptr<QOpenGLShaderProgram> makeProgram(
+    const char* fragmentShader, std::initializer_list<const char*> samplers)
 {
     auto program = std::make_unique<QOpenGLShaderProgram>();
-    if (!program->addShaderFromSourceCode(QOpenGLShader::Vertex, YUV_VERTEX_SHADER)
-        || !program->addShaderFromSourceCode(QOpenGLShader::Fragment, YUV_FRAGMENT_SHADER) || !program->link()
+    if (!program->addShaderFromSourceCode(QOpenGLShader::Vertex, VERTEX_SHADER)
+        || !program->addShaderFromSourceCode(QOpenGLShader::Fragment, fragmentShader) || !program->link()
         || !program->bind())
         return nullptr;
-    program->setUniformValue("luma", 0);
-    program->setUniformValue("blue", 1);
-    program->setUniformValue("red", 2);
+    int unit = 0;
+    for (const char* sampler : samplers)
+        program->setUniformValue(sampler, unit++);
     program->release();
     return program;
 }
@@ -268,7 +283,8 @@ void CGraphicsScene::initializeGL()
     for (Texture& texture : m_textures)
         texture = Texture();
     m_wallOverlay.forgetGL();
-    m_yuvProgram = makeYuvProgram();
+    m_yuvProgram = makeProgram(YUV_FRAGMENT_SHADER, {"luma", "blue", "red"});
+    m_rgbProgram = makeProgram(RGB_FRAGMENT_SHADER, {"picture"});
     m_fullRangeUniform = m_yuvProgram ? m_yuvProgram->uniformLocation("fullRange") : -1;
 }
 
@@ -278,6 +294,7 @@ void CGraphicsScene::releaseGL()
         releaseTexture(texture);
     m_wallOverlay.releaseGL();
     m_yuvProgram.reset();
+    m_rgbProgram.reset();
 }
 
 void CGraphicsScene::releaseTexture(Texture& texture)
@@ -381,8 +398,7 @@ void CGraphicsScene::resize(const QSize& size, qreal pixelRatio)
 void CGraphicsScene::ImageDraw(const QSize& surface, qreal pixelRatio)
 {
     resize(surface, pixelRatio);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClear(GL_DEPTH_BUFFER_BIT);
     glDisable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
@@ -401,12 +417,14 @@ void CGraphicsScene::ImageDraw(const QSize& surface, qreal pixelRatio)
         if (i < m_glImages.size())
             m_glImages[i] = QImage();
     }
+    m_pictureAreas.clear();
     drawImages();
     if (m_yuvProgram)
         drawPlanarPictures();
 
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_TEXTURE_2D);
+    blackenAllBut(surface, m_pictureAreas);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
 }
@@ -425,8 +443,36 @@ bool CGraphicsScene::drawsTileImage(int index) const
         && !(m_zoomed && m_zoomRect.isValid());
 }
 
+void CGraphicsScene::blackenAllBut(const QSize& surface, const QList<QRect>& pictures)
+{
+    // Clearing the whole surface before the pictures cover it costs a
+    // software renderer a pass over every pixel; the lines between tiles and
+    // the tiles without a picture are a small part of it.
+    QRegion black(QRect(QPoint(0, 0), surface));
+    for (const QRect& picture : pictures)
+        black -= picture;
+    if (black.isEmpty())
+        return;
+    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
+    glBegin(GL_QUADS);
+    for (const QRect& part : black) {
+        const float x1 = float(part.left());
+        const float y1 = float(part.top());
+        const float x2 = float(part.left() + part.width());
+        const float y2 = float(part.top() + part.height());
+        glVertex2f(x1, y1);
+        glVertex2f(x2, y1);
+        glVertex2f(x2, y2);
+        glVertex2f(x1, y2);
+    }
+    glEnd();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
 void CGraphicsScene::drawImages()
 {
+    if (m_rgbProgram)
+        m_rgbProgram->bind();
     for (int i = 0; i < m_count; ++i) {
         if (!showsPicture(i) || drawsPlanar(i))
             continue;
@@ -462,6 +508,8 @@ void CGraphicsScene::drawImages()
         }
         ImageDrawToOpenGL(i, pictureSize, texture);
     }
+    if (m_rgbProgram)
+        m_rgbProgram->release();
 }
 
 void CGraphicsScene::drawPlanarPictures()
@@ -626,6 +674,7 @@ void CGraphicsScene::ImageDrawToOpenGL(int index, const QSize& pictureSize, cons
     const float y1 = float(rect.top());
     const float x2 = float(rect.right());
     const float y2 = float(rect.bottom());
+    m_pictureAreas.append(QRect(rect.topLeft(), QSize(rect.width() - 1, rect.height() - 1)));
     glBegin(GL_QUADS);
     glTexCoord2f(s0, t0);
     glVertex2f(x1, y1);

@@ -137,6 +137,8 @@ private:
     void ImageDraw(const QSize& surface, qreal pixelRatio);
     void drawImages();
     void drawPlanarPictures();
+    // Black over the surface but for the parts pictures were drawn on.
+    static void blackenAllBut(const QSize& surface, const QList<QRect>& pictures);
     void uploadTexture(Texture& texture, const QImage& image, const CPictureUpload& upload);
     void uploadPlanes(Texture& texture, const CVideoPicture& picture, const CPictureUpload& upload);
     static void releaseTexture(Texture& texture);
@@ -166,6 +168,11 @@ private:
     // Null where the context cannot run it: planar pictures are then
     // converted here before they go up.
     std::unique_ptr<QOpenGLShaderProgram> m_yuvProgram;
+    // Draws RGB pictures where the context runs it, the fixed-function
+    // pipeline otherwise.
+    std::unique_ptr<QOpenGLShaderProgram> m_rgbProgram;
+    // Where this redraw drew pictures: the rest of the surface is black.
+    QList<QRect> m_pictureAreas;
     // Looked up once per program rather than by name for every tile drawn.
     int m_fullRangeUniform = -1;
     CPictureScaler m_converter;
