@@ -41,8 +41,12 @@ public:
     CScreen& operator=(const CScreen&) = delete;
 
     // Call before the application object exists: the OpenGL wall draws with
-    // the fixed-function pipeline, which needs a compatibility profile.
+    // the fixed-function pipeline, which needs a compatibility profile; a
+    // software rasteriser is given SOFTWARE_RASTER_THREADS threads unless its
+    // variable is set already.
     static void prepareOpenGL();
+    static constexpr const char* SOFTWARE_RASTER_THREADS_VARIABLE = "LP_NUM_THREADS";
+    static constexpr int SOFTWARE_RASTER_THREADS = 2;
     // Whether OpenGL can draw the wall on this machine: a context of the
     // default format can be made current and offers the fixed-function
     // pipeline. The argument is not used.

@@ -95,6 +95,40 @@ private slots:
 
     void openGLProbeAcceptsTheDisplay() { QVERIFY(CScreen::initOpengl(16)); }
 
+    // The software rasteriser's thread count is chosen only where nobody
+    // chose it: an operator's own count stands.
+    void softwareRasterThreadsChosenUnlessSet_data()
+    {
+        QTest::addColumn<bool>("set");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("unset") << false << QByteArray() << QByteArray("2");
+        QTest::newRow("operator's count") << true << QByteArray("6") << QByteArray("6");
+    }
+
+    void softwareRasterThreadsChosenUnlessSet()
+    {
+        QFETCH(bool, set);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        const char* const variable = CScreen::SOFTWARE_RASTER_THREADS_VARIABLE;
+        const bool wasSet = qEnvironmentVariableIsSet(variable);
+        const QByteArray was = qgetenv(variable);
+        if (set)
+            qputenv(variable, before);
+        else
+            qunsetenv(variable);
+        CScreen::prepareOpenGL();
+        const bool isSet = qEnvironmentVariableIsSet(variable);
+        const QByteArray now = qgetenv(variable);
+        if (wasSet)
+            qputenv(variable, was);
+        else
+            qunsetenv(variable);
+        QVERIFY(isSet);
+        QCOMPARE(now, after);
+    }
+
     // Renderer names as drivers give them: only a rasteriser on the
     // processor has small tiles shrunk before they are drawn.
     void softwareRenderersTold_data()
