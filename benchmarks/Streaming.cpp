@@ -58,6 +58,7 @@
 #include "ProcessFigures.h"
 #include "Settings/CAppSettings.h"
 #include "TestDvrClips.h"
+#include "viewer/CStartup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -549,6 +550,8 @@ void BM_CameraWall(benchmark::State& state)
 
 int main(int argc, char** argv)
 {
+    // The allocator as the viewer sets it, before anything is allocated.
+    CStartup::prepareMemory();
     if (!BenchDisplay::ensureDisplay("1920x1080x24")) {
         std::fprintf(stderr, "bench_Streaming: no DISPLAY and no Xvfb to start\n");
         return 2;
