@@ -221,6 +221,31 @@ private slots:
         QVERIFY(!showsPattern(shot(wall), wall.wall()->getDisplayRect(4)));
     }
 
+    // The wall is not cleared before pictures cover it: what no picture
+    // covers any more is blackened, or the last picture would stay on the
+    // screen.
+    void clearedTileTurnsBlack_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("OpenGL, fast PC") << 0;
+        QTest::newRow("OpenGL, slow PC") << 1;
+    }
+
+    void clearedTileTurnsBlack()
+    {
+        QFETCH(int, mode);
+        CDisplayWidget wall(nullptr);
+        showWall(wall, mode);
+        wall.setScreens(16);
+        feed(wall, 5);
+        const QRect tile = wall.wall()->getDisplayRect(5);
+        QTRY_VERIFY(showsPattern(shot(wall), tile));
+        wall.ClearScreen();
+        const QPoint inside = tile.topLeft() + QPoint(tile.width() / 4, tile.height() / 4);
+        QTRY_VERIFY(near(shot(wall).pixel(inside), qRgb(0, 0, 0), 10));
+        QVERIFY(!showsPattern(shot(wall), tile));
+    }
+
     // Pictures that come faster than the wall redraws each reach the screen
     // in turn; one that waits gives way to a newer one, and a status at once.
     void picturesBetweenRedrawsWaitTheirTurn_data()
