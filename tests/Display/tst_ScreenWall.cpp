@@ -112,19 +112,19 @@ private slots:
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
         const char* const variable = CScreen::SOFTWARE_RASTER_THREADS_VARIABLE;
+        const auto setTo = [variable](bool isSet, const QByteArray& value) {
+            if (isSet)
+                qputenv(variable, value);
+            else
+                qunsetenv(variable);
+        };
         const bool wasSet = qEnvironmentVariableIsSet(variable);
         const QByteArray was = qgetenv(variable);
-        if (set)
-            qputenv(variable, before);
-        else
-            qunsetenv(variable);
+        setTo(set, before);
         CScreen::prepareOpenGL();
         const bool isSet = qEnvironmentVariableIsSet(variable);
         const QByteArray now = qgetenv(variable);
-        if (wasSet)
-            qputenv(variable, was);
-        else
-            qunsetenv(variable);
+        setTo(wasSet, was);
         QVERIFY(isSet);
         QCOMPARE(now, after);
     }
@@ -224,12 +224,7 @@ private slots:
     // The wall is not cleared before pictures cover it: what no picture
     // covers any more is blackened, or the last picture would stay on the
     // screen.
-    void clearedTileTurnsBlack_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::newRow("OpenGL, fast PC") << 0;
-        QTest::newRow("OpenGL, slow PC") << 1;
-    }
+    void clearedTileTurnsBlack_data() { addOpenGLModes(); }
 
     void clearedTileTurnsBlack()
     {
@@ -248,12 +243,7 @@ private slots:
 
     // Pictures that come faster than the wall redraws each reach the screen
     // in turn; one that waits gives way to a newer one, and a status at once.
-    void picturesBetweenRedrawsWaitTheirTurn_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::newRow("OpenGL, fast PC") << 0;
-        QTest::newRow("OpenGL, slow PC") << 1;
-    }
+    void picturesBetweenRedrawsWaitTheirTurn_data() { addOpenGLModes(); }
 
     void picturesBetweenRedrawsWaitTheirTurn()
     {
@@ -730,11 +720,16 @@ private slots:
     }
 
 private:
-    static void addModes()
+    static void addOpenGLModes()
     {
         QTest::addColumn<int>("mode");
         QTest::newRow("OpenGL, fast PC") << 0;
         QTest::newRow("OpenGL, slow PC") << 1;
+    }
+
+    static void addModes()
+    {
+        addOpenGLModes();
         QTest::newRow("widgets") << 2;
     }
 
