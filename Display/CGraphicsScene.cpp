@@ -454,18 +454,8 @@ void CGraphicsScene::blackenAllBut(const QSize& surface, const QList<QRect>& pic
     if (black.isEmpty())
         return;
     glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    glBegin(GL_QUADS);
-    for (const QRect& part : black) {
-        const float x1 = float(part.left());
-        const float y1 = float(part.top());
-        const float x2 = float(part.left() + part.width());
-        const float y2 = float(part.top() + part.height());
-        glVertex2f(x1, y1);
-        glVertex2f(x2, y1);
-        glVertex2f(x2, y2);
-        glVertex2f(x1, y2);
-    }
-    glEnd();
+    for (const QRect& part : black)
+        glRecti(part.left(), part.top(), part.left() + part.width(), part.top() + part.height());
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
@@ -674,7 +664,9 @@ void CGraphicsScene::ImageDrawToOpenGL(int index, const QSize& pictureSize, cons
     const float y1 = float(rect.top());
     const float x2 = float(rect.right());
     const float y2 = float(rect.bottom());
-    m_pictureAreas.append(QRect(rect.topLeft(), QSize(rect.width() - 1, rect.height() - 1)));
+    // The quad stops short of the tile's last column and row: they are the
+    // line to the next tile.
+    m_pictureAreas.append(rect.adjusted(0, 0, -1, -1));
     glBegin(GL_QUADS);
     glTexCoord2f(s0, t0);
     glVertex2f(x1, y1);
